@@ -1,0 +1,354 @@
+// quillmark-cli: the cleaning engine for scripts and terminals.
+
+#include "app/StoredOptions.h"
+#include "app/modPortable.h"
+#include "fs/SystemFolders.h"
+#include "imagelist/ImageFiles.h"
+#include "imagelist/clsListEmu.h"
+#include "job/CleanJob.h"
+#include "runner/ConsoleRunner.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QThread>
+
+#include <cstdio>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+enum ExitStatus { ExitOk = 0, ExitProblems = 1, ExitUsage = 2, ExitInternal = 3 };
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("quillmark-cli", text);
+}
+
+void printErr(const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stderr);
+    std::fflush(stderr);
+}
+
+void printOut(const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stdout);
+    std::fflush(stdout);
+}
+
+[[noreturn]] void usageError(const QString &message)
+{
+    printErr(u"quillmark-cli: "_s + message + u"\n"_s + tr("Try 'quillmark-cli --help'.") + u'\n');
+    std::exit(ExitUsage);
+}
+
+bool parseOutput(const QString &value, JobOptions &o)
+{
+    if (value == u"overwrite") {
+        o.outputMode = OutputMode::Overwrite;
+        return true;
+    }
+    const qsizetype eq = value.indexOf(u'=');
+    if (eq < 0)
+        return false;
+    const QString kind = value.left(eq);
+    const QString text = value.mid(eq + 1);
+    if (text.isEmpty())
+        return false;
+    if (kind == u"folder") {
+        o.outputMode = OutputMode::Folder;
+        o.txtOutput = QDir::current().absoluteFilePath(text);
+    } else if (kind == u"prefix") {
+        o.outputMode = OutputMode::Prefix;
+        o.txtPrefix = text;
+    } else if (kind == u"suffix") {
+        o.outputMode = OutputMode::Suffix;
+        o.txtSuffix = text;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+bool parseRemove(const QString &value, TagOptions &t)
+{
+    const QStringList names = value.split(u',', Qt::SkipEmptyParts);
+    if (names.isEmpty())
+        return false;
+    TagOptions chosen;
+    chosen.chkCleanAll = chosen.chkCleanExif = chosen.chkCleanExifGPS = chosen.chkCleanThumbnail = false;
+    chosen.chkCleanXMP = chosen.chkCleanIPTC = chosen.chkCleanICC = chosen.chkCleanPhotoshop = false;
+    chosen.chkCleanTiffIdf0 = chosen.chkCleanGeoTiff = chosen.chkCleanAdobeApp14 = chosen.chkCleanOther = false;
+    for (const QString &raw : names) {
+        const QString n = raw.trimmed().toLower();
+        bool *box = n == u"all"         ? &chosen.chkCleanAll
+            : n == u"exif"              ? &chosen.chkCleanExif
+            : n == u"gps"               ? &chosen.chkCleanExifGPS
+            : n == u"thumbnail"         ? &chosen.chkCleanThumbnail
+            : n == u"xmp"               ? &chosen.chkCleanXMP
+            : n == u"iptc"              ? &chosen.chkCleanIPTC
+            : n == u"icc"               ? &chosen.chkCleanICC
+            : n == u"photoshop"         ? &chosen.chkCleanPhotoshop
+            : n == u"ifd0"              ? &chosen.chkCleanTiffIdf0
+            : n == u"geotiff"           ? &chosen.chkCleanGeoTiff
+            : n == u"app14"             ? &chosen.chkCleanAdobeApp14
+            : n == u"other"             ? &chosen.chkCleanOther
+                                        : nullptr;
+        if (!box)
+            return false;
+        *box = true;
+    }
+    t = chosen;
+    return true;
+}
+
+bool parseDates(const QString &value, JobOptions &o)
+{
+    if (value == u"keep") {
+        o.chkResetFileDates = false;
+        return true;
+    }
+    if (value == u"random") {
+        o.chkResetFileDates = true;
+        o.randomDate = true;
+        return true;
+    }
+    static const QRegularExpression re(u"^(\\d{4})-(\\d{1,2})-(\\d{1,2})[ T](\\d{1,2}):(\\d{1,2}):(\\d{1,2})$"_s);
+    const auto m = re.match(value.trimmed());
+    if (!m.hasMatch())
+        return false;
+    FixedFileDate d;
+    const QString parts[6] = {m.captured(1), m.captured(2), m.captured(3), m.captured(4), m.captured(5), m.captured(6)};
+    QString *targets[6] = {&d.sSetDateYear, &d.sSetDateMonth, &d.sSetDateDay, &d.sSetDateHour, &d.sSetDateMin,
+                           &d.sSetDateSec};
+    for (int i = 0; i < 6; ++i) {
+        QString message;
+        const auto accepted = FileDate::validateDateAnswer(i, parts[i], &message);
+        if (!accepted)
+            return false;
+        *targets[i] = QString::number(parts[i].toInt());
+    }
+    if (!FileDate::fixedDateTime(d))
+        return false;
+    o.chkResetFileDates = true;
+    o.randomDate = false;
+    o.fixedDate = d;
+    return true;
+}
+
+// Collects the images named on the command line, walking folders like "Add from Folder".
+QStringList collectImages(const QStringList &paths)
+{
+    clsListEmu list;
+    for (const QString &raw : paths) {
+        const QString path = QDir::current().absoluteFilePath(raw);
+        const ImageFiles::DuplicateSet known(list);
+        if (FolderExists(path)) {
+            clsListEmu found;
+            ImageFiles::RecursiveGetFolderContent(path, found, true, false, true);
+            for (int i = 0; i < found.ListCount(); ++i) {
+                const QString f = found.List(i);
+                if (!known.contains(f) && ImageFiles::isSupportedImageFile(f))
+                    list.AddItem(f);
+            }
+        } else if (!PathExists(path)) {
+            printErr(tr("quillmark-cli: %1: no such file or folder").arg(raw) + u'\n');
+        } else if (!ImageFiles::isSupportedImageFile(path)) {
+            printErr(tr("quillmark-cli: %1: not a supported image; skipped").arg(raw) + u'\n');
+        } else if (!known.contains(path)) {
+            list.AddItem(path);
+        }
+    }
+    return list.toStringList();
+}
+
+class Progress
+{
+public:
+    Progress()
+        : m_tty(::isatty(STDERR_FILENO) == 1)
+    {
+    }
+    ~Progress() { finish(); }
+
+    void status(const QString &caption)
+    {
+        if (caption.isEmpty() || caption == m_caption)
+            return;
+        m_caption = caption;
+        if (m_tty)
+            draw();
+        else
+            printErr(caption + u'\n');
+    }
+    void percent(int value)
+    {
+        m_percent = value;
+        if (m_tty)
+            draw();
+    }
+    void finish()
+    {
+        if (m_tty && m_drawn) {
+            printErr(u"\n"_s);
+            m_drawn = false;
+        }
+    }
+
+private:
+    void draw()
+    {
+        constexpr int width = 30;
+        const int filled = m_percent * width / 100;
+        printErr(u"\r["_s + QString(filled, u'#') + QString(width - filled, u' ') + u"] "_s
+                 + QString::number(m_percent).rightJustified(3) + u"% "_s + m_caption.leftJustified(28));
+        m_drawn = true;
+    }
+
+    bool m_tty;
+    bool m_drawn = false;
+    int m_percent = 0;
+    QString m_caption;
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(u"Corvane"_s);
+    QCoreApplication::setApplicationName(u"quillmark-cli"_s);
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUILLMARK_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        tr("Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool.\n"
+           "Folders are walked with all their sub-folders.\n\n"
+           "Exit status: 0 done, 1 problems were reported, 2 bad usage or nothing to clean, 3 internal error."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(u"PATH"_s, tr("Image files and folders to clean."), u"PATH..."_s);
+    const QCommandLineOption outputOption(u"output"_s,
+        tr("Where cleaned files go: overwrite, folder=DIR, prefix=TEXT or suffix=TEXT (default suffix=_cleaned)."),
+        u"MODE"_s);
+    const QCommandLineOption removeOption(u"remove"_s,
+        tr("What to remove, a comma list of: all, exif, gps, thumbnail, xmp, iptc, icc, photoshop, ifd0, "
+           "geotiff, app14, other (default all)."),
+        u"LIST"_s);
+    const QCommandLineOption datesOption(u"dates"_s,
+        tr("File dates of the cleaned files: keep, random or \"YYYY-MM-DD HH:MM:SS\" (default keep)."),
+        u"WHEN"_s);
+    const QCommandLineOption moveFailedOption(u"move-failed"_s,
+        tr("Move the originals of images that could not be cleaned: trash, or a folder."), u"WHERE"_s);
+    const QCommandLineOption overwriteOption(u"overwrite-existing"_s,
+        tr("Replace cleaned files that already exist (by default they are kept)."));
+    const QCommandLineOption strictOption(u"strict"_s, tr("Do not ignore minor errors and warnings."));
+    const QCommandLineOption settingsOption(u"settings"_s,
+        tr("Start from the options stored by the Quillmark window; options given here still apply."));
+    const QCommandLineOption jobsOption(u"jobs"_s,
+        tr("ExifTool processes at once (default: the number of cores)."), u"N"_s);
+    parser.addOptions({outputOption, removeOption, datesOption, moveFailedOption, overwriteOption, strictOption,
+                       settingsOption, jobsOption});
+    if (!parser.parse(app.arguments()))
+        usageError(parser.errorText());
+    if (parser.isSet(u"help"_s))
+        parser.showHelp(ExitOk);
+    if (parser.isSet(u"version"_s))
+        parser.showVersion();
+
+    JobOptions options;
+    if (parser.isSet(settingsOption)) {
+        SettingsStore store(programFolder());
+        store.DetectPortableMode();
+        options = jobOptionsFromSettings(store);
+        if (options.outputMode == OutputMode::Folder && QDir::isRelativePath(options.txtOutput))
+            options.txtOutput = QDir(programFolder()).absoluteFilePath(options.txtOutput);
+    }
+    if (parser.isSet(outputOption) && !parseOutput(parser.value(outputOption), options))
+        usageError(tr("--output takes overwrite, folder=DIR, prefix=TEXT or suffix=TEXT"));
+    if (parser.isSet(removeOption) && !parseRemove(parser.value(removeOption), options.tags))
+        usageError(tr("--remove takes a comma list of all, exif, gps, thumbnail, xmp, iptc, icc, photoshop, "
+                      "ifd0, geotiff, app14, other"));
+    if (parser.isSet(datesOption) && !parseDates(parser.value(datesOption), options))
+        usageError(tr("--dates takes keep, random or a date \"YYYY-MM-DD HH:MM:SS\" from 1980 to 2100"));
+    if (parser.isSet(moveFailedOption)) {
+        const QString where = parser.value(moveFailedOption);
+        if (where.isEmpty())
+            usageError(tr("--move-failed takes trash or a folder"));
+        options.chkDeleteFileOnFail = true;
+        options.optProcessingFail = where == u"trash" ? 0 : 1;
+        if (where != u"trash")
+            options.txtProcessingFailFolder = QDir::current().absoluteFilePath(where);
+    }
+    if (parser.isSet(strictOption))
+        options.chkIgnoreMinorWarnings = false;
+    if (options.outputMode == OutputMode::Folder && options.txtOutput.trimmed().size() < 2)
+        usageError(tr("no output folder given"));
+    if ((options.outputMode == OutputMode::Prefix && options.txtPrefix.isEmpty())
+        || (options.outputMode == OutputMode::Suffix && options.txtSuffix.isEmpty()))
+        usageError(tr("the prefix or suffix is empty"));
+    if (!options.tags.chkCleanAll && !options.tags.anyGroupTicked())
+        usageError(tr("nothing to remove"));
+
+    int jobs = QThread::idealThreadCount();
+    if (parser.isSet(jobsOption)) {
+        bool ok = false;
+        jobs = parser.value(jobsOption).toInt(&ok);
+        if (!ok || jobs < 1 || jobs > 64)
+            usageError(tr("--jobs takes a number from 1 to 64"));
+    }
+
+    if (parser.positionalArguments().isEmpty())
+        usageError(tr("no image files or folders given"));
+    const QStringList images = collectImages(parser.positionalArguments());
+    if (images.isEmpty()) {
+        printErr(tr("quillmark-cli: no supported images found") + u'\n');
+        return ExitUsage;
+    }
+
+    JobEnvironment env;
+    env.exiftool = findExifTool();
+    env.programFolder = programFolder();
+    env.tempFolder = GetSystemFolders().sTemp;
+    env.pauses = false;
+    env.jobs = jobs;
+    env.locale = QLocale::system();
+    if (env.exiftool.isEmpty()) {
+        printErr(tr("quillmark-cli: ExifTool was not found. Install it (Debian package "
+                    "libimage-exiftool-perl) or place the exiftool program beside quillmark-cli.")
+                 + u'\n');
+        return ExitInternal;
+    }
+
+    CleanJob job(options, env);
+    const bool overwriteExisting = parser.isSet(overwriteOption);
+    job.setOverwriteQuestion([overwriteExisting] { return overwriteExisting; });
+    Progress progress;
+    QObject::connect(&job, &CleanJob::statusChanged, &app, [&progress](const QString &c) { progress.status(c); });
+    QObject::connect(&job, &CleanJob::progressChanged, &app, [&progress](int p) { progress.percent(p); });
+    const JobResult result = job.CleanImages(images);
+    progress.finish();
+
+    if (result.internalError) {
+        printErr(u"quillmark-cli: "_s + result.summary + u'\n');
+        if (!result.errorDetail.isEmpty())
+            printErr(u"quillmark-cli: "_s + result.errorDetail + u'\n');
+        return ExitInternal;
+    }
+    QString summary = result.summary;
+    summary.replace(u"\r\n"_s, u"\n"_s);
+    printOut(summary + u'\n');
+    if (!result.errorInfoCaption.isEmpty())
+        printOut(result.errorInfoCaption + u'\n');
+    if (result.problemCount > 0) {
+        if (result.logWritten)
+            printOut(tr("Log: %1").arg(result.logPath) + u'\n');
+        return ExitProblems;
+    }
+    return ExitOk;
+}

@@ -1,0 +1,535 @@
+#include "job/CleanJob.h"
+
+#include "fs/SystemFolders.h"
+#include "fs/Trash.h"
+#include "job/JobFiles.h"
+#include "runner/ConsoleRunner.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cmath>
+#include <sys/stat.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString crlf = u"\r\n"_s;
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("CleanJob", text);
+}
+
+QString joinPath(const QString &folder, const QString &name)
+{
+    return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
+}
+
+// Shortest decimal form, without group separators.
+QString formatNumber(double value, const QLocale &locale)
+{
+    QLocale l = locale;
+    l.setNumberOptions(QLocale::OmitGroupSeparator);
+    return l.toString(value, 'f', QLocale::FloatingPointShortest);
+}
+
+qint64 fileSize(const QString &path)
+{
+    struct stat st{};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return -1;
+    return st.st_size;
+}
+
+} // namespace
+
+QString summaryText(int processedCount, qint64 inputBytes, qint64 outputBytes, qint64 seconds,
+                    const QLocale &locale)
+{
+    QString text = formatNumber(processedCount, locale)
+        + (processedCount == 1 ? tr(" image processed") : tr(" images processed"));
+    const qint64 saved = inputBytes - outputBytes;
+    if (saved >= 1 && processedCount >= 1) {
+        // nearbyint rounds halves to the even neighbour in the default rounding mode.
+        const double kb = std::nearbyint(static_cast<double>(saved) / 1024.0);
+        text += u" ("_s + formatNumber(kb, locale) + tr(" KB saved)");
+    }
+    if (processedCount > 0) {
+        const double average = std::nearbyint(static_cast<double>(seconds) / processedCount * 100.0) / 100.0;
+        text += crlf + tr("in ") + formatNumber(static_cast<double>(seconds), locale) + tr(" seconds (")
+            + formatNumber(average, locale) + tr(" sec avg)");
+    }
+    return text;
+}
+
+QString outputPathFor(const QString &input, const JobOptions &options, const QString &programFolder)
+{
+    const qsizetype slash = input.lastIndexOf(u'/');
+    const QString folder = input.left(slash + 1);
+    const QString fileName = input.mid(slash + 1);
+    const qsizetype dot = fileName.lastIndexOf(u'.');
+    const QString extension = dot >= 0 ? fileName.mid(dot) : QString();
+    const QString baseName = dot >= 0 ? fileName.left(dot) : fileName;
+
+    switch (options.outputMode) {
+    case OutputMode::Overwrite:
+        return input;
+    case OutputMode::Folder: {
+        QString out = options.txtOutput;
+        if (!out.endsWith(u'/'))
+            out += u'/';
+        if (QDir::isRelativePath(out))
+            out = joinPath(programFolder, out);
+        return out + baseName + extension;
+    }
+    case OutputMode::Prefix:
+        return folder + options.txtPrefix + baseName + extension;
+    case OutputMode::Suffix:
+        return folder + baseName + options.txtSuffix + extension;
+    }
+    return input;
+}
+
+bool isLiteralArgfilePath(const QString &path, bool forOutput)
+{
+    if (!path.startsWith(u'/'))
+        return false;
+    if (path.contains(u'\n') || path.contains(u'\r'))
+        return false;
+    if (forOutput && path.contains(u'%'))
+        return false;
+    return true;
+}
+
+// One image of the run.
+struct CleanJob::Item
+{
+    QString input;          // the path as listed
+    QString output;         // expected output (the input itself when overwriting)
+    QString etInput;        // what ExifTool is told to read
+    QString etOutput;       // what ExifTool is told to write (empty: overwrite in place)
+    bool declined = false;  // existing output kept: the stanza is a bare "-execute"
+    bool staged = false;    // ExifTool writes into a work folder; the result is moved to `output`
+    QString stagedResult;   // where ExifTool leaves the staged result
+};
+
+struct CleanJob::Batch
+{
+    int first = 0;
+    int count = 0;
+};
+
+CleanJob::CleanJob(const JobOptions &options, const JobEnvironment &environment, QObject *parent)
+    : QObject(parent)
+    , m_options(options)
+    , m_env(environment)
+{
+    if (m_env.programFolder.isEmpty())
+        m_env.programFolder = programFolder();
+}
+
+CleanJob::~CleanJob() = default;
+
+QString CleanJob::argumentFilePath() const
+{
+    return joinPath(m_env.tempFolder, u"qmk_args.txt"_s);
+}
+
+QString CleanJob::logFilePath() const
+{
+    return joinPath(m_env.tempFolder, u"qmk_log.txt"_s);
+}
+
+void CleanJob::setStatus(const QString &caption)
+{
+    Q_EMIT statusChanged(caption);
+    QCoreApplication::processEvents();
+}
+
+void CleanJob::pause(int ms)
+{
+    if (!m_env.pauses)
+        return;
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+QString CleanJob::stanzaFor(const Item &item) const
+{
+    if (item.declined)
+        return u"-execute"_s + crlf + crlf;
+    QStringList lines = BuildTagArguments(m_options.tags);
+    if (m_options.chkIgnoreMinorWarnings)
+        lines << u"-m"_s;
+    lines << item.etInput << u"-P"_s;
+    if (item.etOutput.isEmpty())
+        lines << u"-overwrite_original"_s;
+    else
+        lines << u"-o"_s << item.etOutput;
+    lines << u"-execute"_s;
+    return lines.join(crlf) + crlf + crlf;
+}
+
+namespace {
+
+// ExifTool 12.57 judges "-o NAME.EXT" by the generic type of EXT and refuses a few it can
+// in fact write (WebP counts as RIFF); an output folder ("-o DIR/") has no such test.
+bool exifToolAcceptsOutputName(const QString &path)
+{
+    static const QStringList refused = {u"WEBP"_s, u"MIFF"_s, u"QTIF"_s, u"QTI"_s, u"QIF"_s};
+    return !refused.contains(QFileInfo(path).suffix().toUpper());
+}
+
+} // namespace
+
+bool CleanJob::stageItem(Item &item, int index, QString *error)
+{
+    // Names ExifTool would not take literally get stand-ins in a private work folder:
+    // a symbolic link with a plain name for the input, and a folder of its own for the
+    // output, which is moved into place after the batch.
+    const bool overwrite = m_options.outputMode == OutputMode::Overwrite;
+    const bool inputLiteral = isLiteralArgfilePath(item.input, false);
+    const bool outputLiteral = overwrite ? inputLiteral
+                                         : isLiteralArgfilePath(item.output, true) && exifToolAcceptsOutputName(item.output);
+    item.etInput = item.input;
+    item.etOutput = overwrite ? QString() : item.output;
+    if (inputLiteral && outputLiteral)
+        return true;
+
+    if (!m_stage) {
+        m_stage = std::make_unique<QTemporaryDir>(joinPath(m_env.tempFolder, u"qmk-stage-XXXXXX"_s));
+        if (!m_stage->isValid()) {
+            *error = tr("Cannot create a work folder in %1: %2").arg(m_env.tempFolder, m_stage->errorString());
+            m_stage.reset();
+            return false;
+        }
+    }
+    QString extension = QFileInfo(item.input).suffix();
+    extension.remove(QRegularExpression(u"[^A-Za-z0-9]"_s));
+    const QString base = m_stage->path() + u'/' + QString::number(index);
+    if (!inputLiteral) {
+        item.etInput = base + u"-in."_s + extension;
+        const QString target = QDir::isAbsolutePath(item.input) ? item.input : joinPath(m_env.programFolder, item.input);
+        if (!QFile::link(target, item.etInput)) {
+            *error = tr("Cannot create a work file in %1").arg(m_stage->path());
+            return false;
+        }
+    }
+    item.etOutput = base + u"/"_s;
+    item.stagedResult = item.etOutput + GetFileName(item.etInput);
+    item.staged = true;
+    return true;
+}
+
+bool CleanJob::prepare(QStringList &images, JobResult &result)
+{
+    bool answer = false;
+    bool asked = false;
+    if (m_options.bAutoRun)
+        answer = asked = true;
+
+    // Identities of every input, so an existing output that is itself one of this
+    // run's images is never deleted to make room.
+    QSet<QString> inputIdentities;
+    for (const QString &f : std::as_const(images)) {
+        struct stat st{};
+        if (::stat(QFile::encodeName(f).constData(), &st) == 0)
+            inputIdentities.insert(QString::number(st.st_dev) + u':' + QString::number(st.st_ino));
+    }
+    const auto identity = [](const QString &path) {
+        struct stat st{};
+        if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+            return QString();
+        return QString::number(st.st_dev) + u':' + QString::number(st.st_ino);
+    };
+
+    for (int i = 0; i < images.size(); ++i) {
+        const QString &f = images.at(i);
+        if (i == 0)
+            result.sFirstImageFolder = GetFolderFromPath(f).isEmpty() ? u"/"_s : GetFolderFromPath(f);
+
+        Item item;
+        item.input = f;
+        item.output = outputPathFor(f, m_options, m_env.programFolder);
+
+        if (m_options.outputMode != OutputMode::Overwrite) {
+            const QString outId = identity(item.output);
+            const bool sameAsInput = item.output.compare(f, Qt::CaseInsensitive) == 0 || isSameFile(item.output, f);
+            if (sameAsInput || (!outId.isEmpty() && inputIdentities.contains(outId))) {
+                ++result.problemCount;
+                m_skipNotes << (sameAsInput ? tr("Skipped: the output would replace the image itself - %1")
+                                            : tr("Skipped: the output would replace another image of this run - %1"))
+                                   .arg(f);
+                continue;
+            }
+
+            if (PathExists(item.output)) {
+                if (!asked) {
+                    answer = m_askOverwrite ? m_askOverwrite() : false;
+                    asked = true;
+                }
+                if (answer)
+                    QFile::remove(item.output); // a folder stays; ExifTool then reports the clash
+                else {
+                    item.declined = true;
+                    ++result.declinedCount;
+                }
+            }
+        }
+
+        if (!item.declined) {
+            QString error;
+            if (!stageItem(item, i, &error)) {
+                result.internalError = true;
+                result.errorDetail = error;
+                return false;
+            }
+        }
+        const qint64 size = fileSize(f);
+        if (size > 0)
+            result.inputBytes += size;
+        m_items << item;
+    }
+    return true;
+}
+
+bool CleanJob::runOneBatch(const Batch &batch, ConsoleRunner &runner, QString *problemText, QString *error)
+{
+    QString text;
+    for (int i = batch.first; i < batch.first + batch.count; ++i)
+        text += stanzaFor(m_items.at(i));
+
+    const QString argFile = argumentFilePath();
+    if (!SaveTextToFile(argFile, text, true, error))
+        return false;
+
+    runner.setWorkingDirectory(m_env.programFolder);
+    // "-config ''" first: a personal ExifTool configuration must not change what is removed.
+    const int rc = runner.RunConsoleCommand(m_env.exiftool, {u"-config"_s, QString(), u"-@"_s, argFile});
+    QFile::remove(argFile);
+
+    QString errors = runner.sConsoleError();
+    bool failed = rc != 0;
+
+    // Move the stand-in outputs into place, as ExifTool itself would have written them.
+    for (int i = batch.first; i < batch.first + batch.count; ++i) {
+        const Item &item = m_items.at(i);
+        if (!item.staged || !QFileInfo::exists(item.stagedResult))
+            continue;
+        bool moved = false;
+        if (m_options.outputMode == OutputMode::Overwrite) {
+            moved = replaceFileWith(item.input, item.stagedResult);
+        } else {
+            QDir().mkpath(QFileInfo(item.output).absolutePath());
+            moved = moveFileTo(item.stagedResult, item.output);
+            if (!moved && PathExists(item.output)) {
+                errors += u"Error: '%1' already exists - %2\n"_s.arg(item.output, item.etInput);
+                failed = true;
+                QFile::remove(item.stagedResult);
+                continue;
+            }
+        }
+        if (!moved) {
+            errors += u"Error: Cannot write %1 - %2\n"_s.arg(item.output, item.etInput);
+            failed = true;
+            QFile::remove(item.stagedResult);
+        }
+    }
+
+    // Failed images, found by their own paths at the end of ExifTool's error lines.
+    for (const QString &line : errors.split(u'\n')) {
+        if (!line.left(6).toLower().startsWith(u"error:"))
+            continue;
+        for (int i = batch.first; i < batch.first + batch.count; ++i) {
+            const Item &item = m_items.at(i);
+            if (!item.declined && line.endsWith(u" - "_s + item.etInput)) {
+                m_failedIndexes.insert(i);
+                break;
+            }
+        }
+    }
+    // The log shows the real names, not the stand-ins.
+    for (int i = batch.first; i < batch.first + batch.count; ++i) {
+        const Item &item = m_items.at(i);
+        if (item.staged) {
+            errors.replace(item.stagedResult, item.output);
+            if (item.etInput != item.input)
+                errors.replace(item.etInput, item.input);
+        }
+    }
+    *problemText = failed ? errors : QString();
+    return true;
+}
+
+bool CleanJob::runBatches(JobResult &result)
+{
+    ConsoleRunner runner;
+    const int n = m_items.size();
+    for (int first = 0; first < n; first += BatchSize) {
+        Batch batch{first, std::min(BatchSize, n - first)};
+        QString problemText;
+        QString error;
+        if (!runOneBatch(batch, runner, &problemText, &error)) {
+            result.internalError = true;
+            result.errorDetail = tr("The argument file could not be written: %1").arg(error);
+            return false;
+        }
+        if (!problemText.isNull()) {
+            ++result.problemCount;
+            if (SaveTextToFile(logFilePath(), problemText, false))
+                result.logWritten = true;
+            result.problemTexts += problemText;
+        }
+        const int last = first + batch.count - 1;
+        Q_EMIT progressChanged(static_cast<int>(static_cast<qint64>(last) * 100 / n));
+        QCoreApplication::processEvents();
+    }
+    return true;
+}
+
+void CleanJob::checkResults(JobResult &result)
+{
+    QRandomGenerator *random = m_env.random ? m_env.random : QRandomGenerator::global();
+    const std::optional<QDateTime> fixed = FileDate::fixedDateTime(m_options.fixedDate);
+    for (int i = 0; i < m_items.size(); ++i) {
+        const Item &item = m_items.at(i);
+        // In place, a refused image is still there but was not cleaned: not a result.
+        if (m_options.outputMode == OutputMode::Overwrite && m_failedIndexes.contains(i))
+            continue;
+        if (!PathExists(item.output))
+            continue;
+        ++result.processedCount;
+        const qint64 size = fileSize(item.output);
+        if (size > 0)
+            result.outputBytes += size;
+        if (m_options.chkResetFileDates) {
+            if (m_options.randomDate)
+                FileDate::SetFileDate(item.output, FileDate::randomDateTime(*random));
+            else if (fixed)
+                FileDate::SetFileDate(item.output, *fixed);
+        }
+        result.cleanedFiles << CleanedFile{GetFileName(item.output), item.output};
+    }
+    result.processedCount -= result.declinedCount;
+}
+
+void CleanJob::moveProblemFiles(JobResult &result)
+{
+    const bool toTrash = m_options.optProcessingFail == 0;
+    QString folder = m_options.txtProcessingFailFolder.trimmed();
+    if (!toTrash) {
+        if (folder.isEmpty()) {
+            // Nowhere sensible to put them: they stay where they are.
+            SaveTextToFile(logFilePath(), tr("No folder for problem files was given; they were not moved."), false);
+            return;
+        }
+        if (QDir::isRelativePath(folder))
+            folder = joinPath(m_env.programFolder, folder);
+        if (!folder.endsWith(u'/'))
+            folder += u'/';
+        if (!FolderExists(folder))
+            QDir().mkdir(folder);
+    }
+    for (const QString &failed : std::as_const(result.failedImages)) {
+        if (toTrash)
+            MoveToRecycleBin(failed);
+        else
+            moveFileTo(failed, folder + GetUniqueFileName(folder, GetFileName(failed)));
+    }
+}
+
+JobResult CleanJob::CleanImages(const QStringList &imageList)
+{
+    JobResult result;
+    m_items.clear();
+    m_failedIndexes.clear();
+    m_skipNotes.clear();
+    result.logPath = logFilePath();
+
+    // A: start.
+    Q_EMIT progressChanged(0);
+    setStatus(QString());
+    pause(250);
+
+    QStringList images = imageList;
+    for (QString &f : images) {
+        // Doubled separators collapse, scanning from the left without overlap.
+        qsizetype at = 0;
+        while ((at = f.indexOf(u"//"_s, at)) >= 0)
+            f.replace(at, 2, u"/"_s), ++at;
+    }
+    result.images = images;
+
+    const auto fail = [&](const QString &detail) {
+        result.internalError = true;
+        if (result.errorDetail.isEmpty())
+            result.errorDetail = detail;
+        result.summary = tr("Internal program error!");
+        return result;
+    };
+
+    setStatus(tr("Preparing..."));
+
+    // B: one command per image.
+    if (!prepare(images, result))
+        return fail(result.errorDetail);
+
+    // C: the run.
+    m_clock.start();
+    setStatus(tr("Cleaning images..."));
+    QFile::remove(logFilePath());
+    for (const QString &note : std::as_const(m_skipNotes))
+        result.logWritten = SaveTextToFile(logFilePath(), note, false) || result.logWritten;
+
+    if (!m_items.isEmpty()) {
+        if (m_env.exiftool.isEmpty() || !QFileInfo(m_env.exiftool).isExecutable())
+            return fail(tr("ExifTool was not found. Install it (Debian package libimage-exiftool-perl) "
+                           "or place the exiftool program beside Quillmark."));
+        if (!runBatches(result))
+            return fail(result.errorDetail);
+    }
+    for (int i = 0; i < m_items.size(); ++i)
+        if (m_failedIndexes.contains(i))
+            result.failedImages << m_items.at(i).input;
+    Q_EMIT progressChanged(100);
+    setStatus(m_options.chkResetFileDates ? tr("Obfuscating file dates...") : tr("Checking files..."));
+
+    // D: what was written.
+    checkResults(result);
+    setStatus(tr("Checking files..."));
+
+    // E: summary.
+    result.seconds = (m_clock.elapsed() + 500) / 1000;
+    result.summary = summaryText(result.processedCount, result.inputBytes, result.outputBytes,
+                                 result.seconds, m_env.locale);
+
+    // F, G: problems.
+    if (result.problemCount >= 1) {
+        result.summary += crlf + crlf + tr("Problems were reported. See log for details.");
+        if (m_options.chkDeleteFileOnFail) {
+            moveProblemFiles(result);
+            result.problemFilesMoved = true;
+            result.errorInfoCaption = m_options.optProcessingFail == 0
+                ? tr("Problem files were moved to recycle bin.")
+                : tr("Problem files were moved to specified folder.");
+        }
+    }
+    result.clearImageList = result.problemCount == 0;
+
+    QCoreApplication::processEvents();
+    setStatus(tr("Finished!"));
+    pause(1000);
+    m_stage.reset();
+    return result;
+}

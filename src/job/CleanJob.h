@@ -1,0 +1,143 @@
+#pragma once
+
+#include "job/FileDate.h"
+#include "job/TagOptions.h"
+
+#include <QElapsedTimer>
+#include <QList>
+#include <QLocale>
+#include <QObject>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+class QRandomGenerator;
+class QTemporaryDir;
+class ConsoleRunner;
+
+// A snapshot of the option pages, taken when a run starts.
+struct JobOptions
+{
+    OutputMode outputMode = OutputMode::Suffix;
+    QString txtOutput;                                  // output folder (folder mode)
+    QString txtPrefix = QStringLiteral("cleaned_");
+    QString txtSuffix = QStringLiteral("_cleaned");
+    TagOptions tags;
+    bool chkIgnoreMinorWarnings = true;                 // adds "-m" to every command
+    bool chkResetFileDates = false;
+    bool randomDate = true;                             // optDate: 0 fixed, 1 random
+    FixedFileDate fixedDate;
+    bool chkDeleteFileOnFail = false;
+    int optProcessingFail = 0;                          // 0 trash, 1 folder
+    QString txtProcessingFailFolder;
+    bool bAutoRun = false;                              // overwrite existing outputs without asking
+};
+
+// Where the run finds its tools and work files.
+struct JobEnvironment
+{
+    QString exiftool;        // full path of the ExifTool program
+    QString programFolder;   // working folder of ExifTool; relative paths resolve here
+    QString tempFolder;      // holds qmk_args.txt and qmk_log.txt
+    bool pauses = true;      // the short pauses that let a person read the captions
+    int jobs = 1;            // ExifTool processes at once
+    QLocale locale;          // number format of the summary
+    QRandomGenerator *random = nullptr; // random file dates; the global generator when null
+};
+
+struct CleanedFile
+{
+    QString name; // file name shown in the result list
+    QString path; // full path of the output, for the metadata viewer
+};
+
+struct JobResult
+{
+    bool internalError = false;   // the run ended in the failure handler
+    QString errorDetail;          // why, for a person
+    int processedCount = 0;
+    int declinedCount = 0;
+    int problemCount = 0;
+    qint64 inputBytes = 0;
+    qint64 outputBytes = 0;
+    qint64 seconds = 0;
+    QString summary;              // the finished page's summary (lines end in CR LF)
+    QList<CleanedFile> cleanedFiles;
+    QString logPath;
+    bool logWritten = false;
+    QString problemTexts;         // ExifTool's error texts of the failed batches, in run order
+    QStringList failedImages;     // inputs that ExifTool named in an error line
+    bool problemFilesMoved = false;  // the move of failed originals was asked for and attempted
+    QString errorInfoCaption;     // "Problem files were moved to ..." or empty
+    QStringList images;           // the image list as the run stored it back (normalised)
+    QString sFirstImageFolder;
+    bool clearImageList = false;  // a problem-free run empties the image list
+};
+
+// The summary of the finished page, e.g. "3 images processed (120 KB saved)\r\nin 2
+// seconds (0.67 sec avg)". Halves round to even.
+QString summaryText(int processedCount, qint64 inputBytes, qint64 outputBytes, qint64 seconds,
+                    const QLocale &locale);
+
+// Output path of one image for modes folder, prefix and suffix; the input itself for overwrite.
+QString outputPathFor(const QString &input, const JobOptions &options, const QString &programFolder);
+
+// Whether a path can stand as a line of an argument file and be read by ExifTool as
+// exactly that path: absolute (so no leading blank, '#' or '-') and without line
+// breaks. With forOutput, '%' is refused too, since "-o" expands it.
+bool isLiteralArgfilePath(const QString &path, bool forOutput);
+
+// The cleaning job: prepares one ExifTool command per image, runs them in batches of
+// 64 through argument files, checks the outputs and reports. Status captions and
+// progress are signals; the overwrite question is a callback. CleanImages() returns
+// when the run is over; while ExifTool runs it waits in a local event loop, so a
+// window stays responsive.
+class CleanJob final : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CleanJob)
+
+public:
+    static constexpr int BatchSize = 64;
+
+    CleanJob(const JobOptions &options, const JobEnvironment &environment, QObject *parent = nullptr);
+    ~CleanJob() override;
+
+    // Asked at most once per run, at the first image whose output exists: true = overwrite.
+    void setOverwriteQuestion(std::function<bool()> ask) { m_askOverwrite = std::move(ask); }
+
+    JobResult CleanImages(const QStringList &images);
+
+    QString argumentFilePath() const;
+    QString logFilePath() const;
+
+Q_SIGNALS:
+    void statusChanged(const QString &caption);
+    void progressChanged(int percent);
+
+private:
+    struct Item;
+    struct Batch;
+
+    bool prepare(QStringList &images, JobResult &result);
+    bool stageItem(Item &item, int index, QString *error);
+    bool runBatches(JobResult &result);
+    bool runOneBatch(const Batch &batch, ConsoleRunner &runner, QString *problemText, QString *error);
+    void checkResults(JobResult &result);
+    void moveProblemFiles(JobResult &result);
+    void setStatus(const QString &caption);
+    void pause(int ms);
+    QString stanzaFor(const Item &item) const;
+
+    JobOptions m_options;
+    JobEnvironment m_env;
+    std::function<bool()> m_askOverwrite;
+    QList<Item> m_items;
+    QSet<int> m_failedIndexes;
+    QStringList m_skipNotes;
+    std::unique_ptr<QTemporaryDir> m_stage;
+    QElapsedTimer m_clock;
+};

@@ -1,0 +1,211 @@
+#include "job/JobFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString errnoText(int err)
+{
+    return QString::fromLocal8Bit(std::strerror(err));
+}
+
+bool writeAll(int fd, const QByteArray &data)
+{
+    qsizetype done = 0;
+    while (done < data.size()) {
+        const ssize_t n = ::write(fd, data.constData() + done, static_cast<size_t>(data.size() - done));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        done += n;
+    }
+    return true;
+}
+
+} // namespace
+
+bool SaveTextToFile(const QString &FileFullPath, const QString &sText, bool Overwrite, QString *error)
+{
+    const QByteArray path = QFile::encodeName(FileFullPath);
+    int fd = -1;
+    if (Overwrite) {
+        // Created afresh with O_EXCL: whatever stood at the name before (a file of
+        // another user, a planted symbolic link) is never written through.
+        if (::unlink(path.constData()) != 0 && errno != ENOENT) {
+            if (error)
+                *error = QStringLiteral("%1: %2").arg(FileFullPath, errnoText(errno));
+            return false;
+        }
+        fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    } else {
+        fd = ::open(path.constData(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd >= 0) {
+            struct stat st{};
+            if (::fstat(fd, &st) != 0 || st.st_uid != ::geteuid() || !S_ISREG(st.st_mode)) {
+                ::close(fd);
+                if (error)
+                    *error = QStringLiteral("%1: not a file of this user").arg(FileFullPath);
+                return false;
+            }
+        }
+    }
+    if (fd < 0) {
+        if (error)
+            *error = QStringLiteral("%1: %2").arg(FileFullPath, errnoText(errno));
+        return false;
+    }
+    const bool written = writeAll(fd, sText.toUtf8() + "\r\n");
+    const int writeErrno = errno;
+    const bool closed = ::close(fd) == 0;
+    if (!written || !closed) {
+        if (error)
+            *error = QStringLiteral("%1: %2").arg(FileFullPath, errnoText(written ? errno : writeErrno));
+        return false;
+    }
+    return true;
+}
+
+QString GetFileName(const QString &path)
+{
+    QString p = path;
+    if (p.endsWith(u'/'))
+        p.chop(1);
+    return p.mid(p.lastIndexOf(u'/') + 1);
+}
+
+QString GetUniqueFileName(const QString &folder, const QString &name)
+{
+    const qsizetype dot = name.lastIndexOf(u'.');
+    if (dot <= 0)
+        return name;
+    const QString stem = name.left(dot);
+    const QString extension = name.mid(dot + 1);
+    QString candidate = stem;
+    for (int k = 2;; ++k) {
+        const QString full = folder + candidate + u'.' + extension;
+        struct stat st{};
+        if (::lstat(QFile::encodeName(full).constData(), &st) != 0)
+            break;
+        candidate = stem + u" ("_s + QString::number(k) + u')';
+    }
+    return candidate + u'.' + extension;
+}
+
+bool isSameFile(const QString &a, const QString &b)
+{
+    struct stat sa{}, sb{};
+    if (::stat(QFile::encodeName(a).constData(), &sa) != 0 || ::stat(QFile::encodeName(b).constData(), &sb) != 0)
+        return false;
+    return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+namespace {
+
+bool copyTimes(const QByteArray &from, int toFd)
+{
+    struct stat st{};
+    if (::stat(from.constData(), &st) != 0)
+        return false;
+    const struct timespec times[2] = {st.st_atim, st.st_mtim};
+    return ::futimens(toFd, times) == 0;
+}
+
+// Copies source into a new hidden file in targetFolder and returns its name, or "".
+QString copyBeside(const QString &source, const QString &targetFolder)
+{
+    QTemporaryFile tmp(targetFolder + u"/.quillmark-XXXXXX"_s);
+    tmp.setAutoRemove(false);
+    if (!tmp.open())
+        return {};
+    QFile in(source);
+    bool ok = in.open(QIODevice::ReadOnly);
+    while (ok && !in.atEnd()) {
+        const QByteArray chunk = in.read(1 << 20);
+        ok = !chunk.isEmpty() || in.atEnd();
+        ok = ok && tmp.write(chunk) == chunk.size();
+    }
+    ok = ok && tmp.flush() && copyTimes(QFile::encodeName(source), tmp.handle());
+    const QString name = tmp.fileName();
+    tmp.close();
+    if (!ok) {
+        QFile::remove(name);
+        return {};
+    }
+    return name;
+}
+
+} // namespace
+
+namespace {
+
+// rename() that never replaces an existing target; 0 or errno.
+int renameNoReplace(const QByteArray &src, const QByteArray &dst)
+{
+    if (::renameat2(AT_FDCWD, src.constData(), AT_FDCWD, dst.constData(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS)
+        return errno;
+    // File systems without RENAME_NOREPLACE: test, then rename.
+    struct stat st{};
+    if (::lstat(dst.constData(), &st) == 0)
+        return EEXIST;
+    return ::rename(src.constData(), dst.constData()) == 0 ? 0 : errno;
+}
+
+} // namespace
+
+bool moveFileTo(const QString &source, const QString &target)
+{
+    const QByteArray src = QFile::encodeName(source);
+    const QByteArray dst = QFile::encodeName(target);
+    const int err = renameNoReplace(src, dst);
+    if (err == 0)
+        return true;
+    if (err != EXDEV)
+        return false;
+    const QString copy = copyBeside(source, QFileInfo(target).absolutePath());
+    if (copy.isEmpty())
+        return false;
+    if (renameNoReplace(QFile::encodeName(copy), dst) != 0) {
+        QFile::remove(copy);
+        return false;
+    }
+    QFile::remove(source);
+    return true;
+}
+
+bool replaceFileWith(const QString &target, const QString &source)
+{
+    const QByteArray dst = QFile::encodeName(target);
+    struct stat old{};
+    const bool hadTarget = ::stat(dst.constData(), &old) == 0;
+    if (::rename(QFile::encodeName(source).constData(), dst.constData()) != 0) {
+        if (errno != EXDEV)
+            return false;
+        const QString from = copyBeside(source, QFileInfo(target).absolutePath());
+        if (from.isEmpty())
+            return false;
+        if (::rename(QFile::encodeName(from).constData(), dst.constData()) != 0) {
+            QFile::remove(from);
+            return false;
+        }
+        QFile::remove(source);
+    }
+    if (hadTarget)
+        ::chmod(dst.constData(), old.st_mode & 07777);
+    return true;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+// Writes sText and one CR LF as UTF-8: replacing the file's content (Overwrite) or
+// appending to it. Work files live in a shared temporary folder, so the file is
+// never opened through a symbolic link, a replaced file is created afresh, and an
+// appended file must belong to the user. False on any failure; *error says why.
+bool SaveTextToFile(const QString &FileFullPath, const QString &sText, bool Overwrite,
+                    QString *error = nullptr);
+
+// The text after the last '/', after dropping one trailing '/'.
+QString GetFileName(const QString &path);
+
+// A name not yet taken in folder (which ends with '/'): "photo.jpg", "photo (2).jpg",
+// "photo (3).jpg", ... A name without a dot, or with only a leading dot, is returned
+// unchanged without any test.
+QString GetUniqueFileName(const QString &folder, const QString &name);
+
+// Both paths name one existing file (same device and inode).
+bool isSameFile(const QString &a, const QString &b);
+
+// Moves a file to `target`, which must not exist yet; works across file systems and
+// keeps the modification time. False when the target exists or the move failed.
+bool moveFileTo(const QString &source, const QString &target);
+
+// Replaces `target` by `source` in one step where possible (same file system), else by
+// copying beside the target first; the target keeps its permissions.
+bool replaceFileWith(const QString &target, const QString &source);

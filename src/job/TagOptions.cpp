@@ -1,0 +1,139 @@
+#include "job/TagOptions.h"
+
+#include <QCoreApplication>
+
+using namespace Qt::StringLiterals;
+
+bool TagOptions::anyGroupTicked() const
+{
+    return chkCleanExif || chkCleanExifGPS || chkCleanThumbnail || chkCleanXMP || chkCleanIPTC
+        || chkCleanICC || chkCleanPhotoshop || chkCleanTiffIdf0 || chkCleanGeoTiff
+        || chkCleanAdobeApp14 || chkCleanOther;
+}
+
+QStringList BuildTagArguments(const TagOptions &t)
+{
+    QStringList lines;
+    if (t.chkCleanAll) {
+        // APP14 is deliberately never removed here: dropping it can change how the image looks.
+        return {u"-all="_s, u"-CommonIFD0="_s, u"-geotiff*="_s};
+    }
+
+    const auto appendStructural = [&] {
+        if (t.chkCleanTiffIdf0)
+            lines << u"-CommonIFD0="_s;
+        if (t.chkCleanGeoTiff)
+            lines << u"-geotiff*="_s;
+        if (t.chkCleanAdobeApp14)
+            lines << u"-Adobe:All="_s;
+    };
+
+    if (t.chkCleanOther) {
+        lines << u"-all="_s;
+        appendStructural();
+        const bool allMainGroups = t.chkCleanPhotoshop && t.chkCleanICC && t.chkCleanExif && t.chkCleanXMP;
+        if (allMainGroups)
+            return lines; // GPS, thumbnail and IPTC go with "-all=" anyway
+
+        // Remove everything, then keep the groups whose boxes are clear.
+        if (!t.chkCleanExif) {
+            lines << u"--exif:all"_s;
+            if (t.chkCleanExifGPS)
+                lines << u"-gps:all="_s;
+            if (t.chkCleanThumbnail)
+                lines << u"-ThumbnailImage="_s << u"-PreviewImage="_s;
+        }
+        if (!t.chkCleanPhotoshop) {
+            lines << u"--Photoshop:all"_s;
+            lines << (t.chkCleanIPTC ? u"-iptc:all="_s : u"--iptc:all"_s);
+        }
+        if (!t.chkCleanICC)
+            lines << u"--ICC_Profile:all"_s;
+        if (!t.chkCleanXMP)
+            lines << u"--xmp:all"_s;
+        return lines;
+    }
+
+    // Only the chosen groups.
+    if (t.chkCleanExif)
+        lines << u"-exif:all="_s;
+    if (t.chkCleanExifGPS)
+        lines << u"-gps:all="_s;
+    if (t.chkCleanThumbnail)
+        lines << u"-ThumbnailImage="_s << u"-PreviewImage="_s;
+    if (t.chkCleanPhotoshop)
+        lines << u"-Photoshop:all="_s;
+    if (t.chkCleanIPTC)
+        lines << u"-iptc:all="_s;
+    if (t.chkCleanICC)
+        lines << u"-ICC_Profile:all="_s;
+    if (t.chkCleanXMP)
+        lines << u"-xmp:all="_s;
+    if (t.chkCleanTiffIdf0)
+        lines << u"-CommonIFD0="_s;
+    if (t.chkCleanGeoTiff)
+        lines << u"-geotiff*="_s;
+    if (t.chkCleanAdobeApp14)
+        lines << u"-Adobe:All="_s;
+    return lines;
+}
+
+QString imageCountCaption(int count)
+{
+    return count == 1 ? QCoreApplication::translate("UpdateControls", "%1 image").arg(count)
+                      : QCoreApplication::translate("UpdateControls", "%1 images").arg(count);
+}
+
+ControlStates UpdateControls(const ControlInputs &in)
+{
+    ControlStates s;
+    s.cmdNextEnabled = true;
+    const auto refuse = [&s] {
+        s.cmdNextEnabled = false;
+        s.focusNext = false;
+        return s;
+    };
+
+    if (in.iPage == 2) {
+        s.updateCountCaption = true;
+        s.countCaption = imageCountCaption(in.imageCount);
+        if (in.imageCount == 0)
+            return refuse();
+        s.focusNext = true;
+    }
+
+    if (in.iPage == 3) {
+        s.txtOutputEnabled = in.outputMode == OutputMode::Folder;
+        s.txtPrefixEnabled = in.outputMode == OutputMode::Prefix;
+        s.txtSuffixEnabled = in.outputMode == OutputMode::Suffix;
+        if (in.outputMode == OutputMode::Folder) {
+            if (in.txtOutput.trimmed().size() < 2)
+                return refuse();
+            s.focusNext = true;
+        }
+        // A prefix or suffix of blanks is valid, so these are not trimmed.
+        if (in.outputMode == OutputMode::Prefix && in.txtPrefix.isEmpty())
+            return refuse();
+        if (in.outputMode == OutputMode::Suffix && in.txtSuffix.isEmpty())
+            return refuse();
+    }
+
+    if (in.iPage != 4)
+        return s;
+
+    s.updateTagBoxes = true;
+    const TagOptions &t = in.tags;
+    if (t.chkCleanAll) {
+        s.chkCleanExifEnabled = s.chkCleanExifGPSEnabled = s.chkCleanThumbnailEnabled = false;
+        s.chkCleanXMPEnabled = s.chkCleanIPTCEnabled = s.chkCleanICCEnabled = false;
+        s.chkCleanPhotoshopEnabled = s.chkCleanTiffIdf0Enabled = s.chkCleanGeoTiffEnabled = false;
+        s.chkCleanAdobeApp14Enabled = s.chkCleanOtherEnabled = false;
+        return s;
+    }
+    s.chkCleanExifGPSEnabled = !t.chkCleanExif;
+    s.chkCleanThumbnailEnabled = !t.chkCleanExif;
+    s.chkCleanIPTCEnabled = !t.chkCleanPhotoshop;
+    if (!t.anyGroupTicked())
+        return refuse();
+    return s;
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// States of the twelve tag boxes of the options page ("which metadata to remove").
+struct TagOptions
+{
+    bool chkCleanAll = true;
+    bool chkCleanExif = true;
+    bool chkCleanExifGPS = true;
+    bool chkCleanThumbnail = true;
+    bool chkCleanXMP = true;
+    bool chkCleanIPTC = true;
+    bool chkCleanICC = true;
+    bool chkCleanPhotoshop = true;
+    bool chkCleanTiffIdf0 = true;
+    bool chkCleanGeoTiff = true;
+    bool chkCleanAdobeApp14 = false;
+    bool chkCleanOther = true;
+
+    // True when any box other than chkCleanAll is ticked.
+    bool anyGroupTicked() const;
+};
+
+// ExifTool's delete arguments for the ticked boxes, one argument per entry, in order.
+QStringList BuildTagArguments(const TagOptions &tags);
+
+enum class OutputMode : int { Overwrite = 0, Folder = 1, Prefix = 2, Suffix = 3 };
+
+// Everything the wizard's control-state rules look at.
+struct ControlInputs
+{
+    int iPage = 1;
+    int imageCount = 0;
+    OutputMode outputMode = OutputMode::Suffix;
+    QString txtOutput;
+    QString txtPrefix;
+    QString txtSuffix;
+    TagOptions tags;
+};
+
+// What the window applies after every change of the list or of an option.
+struct ControlStates
+{
+    bool cmdNextEnabled = true;
+    bool focusNext = false;       // give cmdNext the keyboard focus
+    bool updateCountCaption = false;
+    QString countCaption;         // "1 image", "0 images", "2 images" (page 2 only)
+    bool txtOutputEnabled = false;
+    bool txtPrefixEnabled = false;
+    bool txtSuffixEnabled = false;
+    bool updateTagBoxes = false;  // page 4 only: apply the enabled flags below
+    bool chkCleanExifEnabled = true;
+    bool chkCleanExifGPSEnabled = true;
+    bool chkCleanThumbnailEnabled = true;
+    bool chkCleanXMPEnabled = true;
+    bool chkCleanIPTCEnabled = true;
+    bool chkCleanICCEnabled = true;
+    bool chkCleanPhotoshopEnabled = true;
+    bool chkCleanTiffIdf0Enabled = true;
+    bool chkCleanGeoTiffEnabled = true;
+    bool chkCleanAdobeApp14Enabled = true;
+    bool chkCleanOtherEnabled = true;
+};
+
+// The wizard's rules as a pure function: which controls are enabled and whether the
+// current page is complete enough for Next.
+ControlStates UpdateControls(const ControlInputs &in);
+
+// "N images" / "1 image".
+QString imageCountCaption(int count);

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Locates ExifTool: "exiftool" beside the running program when it is there and
+// executable, else the one on PATH; empty when there is none.
+QString findExifTool();
+
+// Runs one console program (never through a shell) with the program folder as its
+// working directory and waits for it in a local event loop, so a window keeps
+// painting. Keeps the output and error texts of the most recent run apart.
+class ConsoleRunner final
+{
+public:
+    ConsoleRunner() = default;
+
+    // 0 exactly when the program ran and exited with status 0. When it could not be
+    // started (missing, not executable) or crashed, the result is non-zero and
+    // sConsoleError() holds a message text saying so, and sConsoleOutput() is empty.
+    int RunConsoleCommand(const QString &program, const QStringList &arguments);
+
+    QString sConsoleOutput() const { return m_output; }
+    QString sConsoleError() const { return m_error; }
+
+    // Working directory of the runs; defaults to programFolder().
+    void setWorkingDirectory(const QString &dir) { m_workingDirectory = dir; }
+    // 0 means no limit. A run that exceeds it is interrupted and reported as failed.
+    void setTimeoutMs(int ms) { m_timeoutMs = ms; }
+
+private:
+    QString m_output;
+    QString m_error;
+    QString m_workingDirectory;
+    int m_timeoutMs = 0;
+};

@@ -1,0 +1,622 @@
+// The cleaning job end to end: real ExifTool on real images in temporary folders.
+
+#include "job/CleanJob.h"
+#include "job/JobFiles.h"
+#include "runner/ConsoleRunner.h"
+#include "testutil.h"
+
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/stat.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QStringList kBroken = {u"jpeg_truncated_in_app1.jpg"_s, u"raf_broken_poc.raf"_s};
+
+// The compressed picture of a JPEG: everything from the first start-of-scan marker on.
+QByteArray jpegScanData(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray d = f.readAll();
+    qsizetype i = 2;
+    while (i + 4 <= d.size() && static_cast<uchar>(d[i]) == 0xFF) {
+        const uchar marker = static_cast<uchar>(d[i + 1]);
+        if (marker == 0xDA)
+            return d.mid(i);
+        const int len = (static_cast<uchar>(d[i + 2]) << 8) | static_cast<uchar>(d[i + 3]);
+        i += 2 + len;
+    }
+    return {};
+}
+
+// The compressed picture of a PNG: its IDAT chunks in order.
+QByteArray pngImageData(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray d = f.readAll();
+    QByteArray out;
+    qsizetype i = 8;
+    while (i + 12 <= d.size()) {
+        const quint32 len = (quint32(uchar(d[i])) << 24) | (quint32(uchar(d[i + 1])) << 16)
+            | (quint32(uchar(d[i + 2])) << 8) | quint32(uchar(d[i + 3]));
+        if (d.mid(i + 4, 4) == "IDAT")
+            out += d.mid(i + 8, len);
+        i += 12 + len;
+    }
+    return out;
+}
+
+QStringList filesBelow(const QString &dir)
+{
+    QStringList files;
+    QDirIterator it(dir, QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << it.next().mid(dir.size() + 1);
+    files.sort();
+    return files;
+}
+
+class Fixture
+{
+public:
+    Fixture()
+    {
+        QDir(dir.path()).mkpath(u"in"_s);
+        QDir(dir.path()).mkpath(u"tmp"_s);
+        env.exiftool = testutil::exiftool();
+        env.programFolder = dir.path();
+        env.tempFolder = dir.path() + u"/tmp"_s;
+        env.pauses = false;
+        env.locale = QLocale::c();
+    }
+
+    QString in(const QString &name = {}) const { return dir.path() + u"/in/"_s + name; }
+
+    QString add(const QString &sample, const QString &as = {})
+    {
+        const QString target = in(as.isEmpty() ? sample : as);
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        if (!testutil::copySample(sample, target))
+            qWarning("missing sample %s", qPrintable(sample));
+        images << target;
+        return target;
+    }
+
+    JobResult run(const JobOptions &options, std::function<bool()> ask = {})
+    {
+        CleanJob job(options, env);
+        job.setOverwriteQuestion(ask ? ask : [this] {
+            ++questions;
+            return answer;
+        });
+        return job.CleanImages(images);
+    }
+
+    QTemporaryDir dir;
+    JobEnvironment env;
+    QStringList images;
+    int questions = 0;
+    bool answer = false;
+};
+
+JobOptions suffixOptions()
+{
+    JobOptions o;
+    o.outputMode = OutputMode::Suffix;
+    o.txtSuffix = u"_cleaned"_s;
+    return o;
+}
+
+QString withSuffix(const QString &path, const QString &suffix = u"_cleaned"_s)
+{
+    const qsizetype dot = path.lastIndexOf(u'.');
+    return path.left(dot) + suffix + path.mid(dot);
+}
+
+} // namespace
+
+class TestCleanJob final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QUILLMARK_REQUIRE_EXIFTOOL(); }
+
+    // Every sample: outputs hold no more than ExifTool leaves with the same arguments,
+    // originals stay byte-identical, refused files are reported and left alone.
+    void everySampleInSuffixMode()
+    {
+        Fixture fx;
+        QMap<QString, QByteArray> before;
+        const QStringList samples = QDir(testutil::samplesDir()).entryList(QDir::Files).filter(
+            QRegularExpression(u"\\.(?!md$)[^.]+$"_s));
+        QVERIFY(samples.size() >= 20);
+        for (const QString &s : samples) {
+            const QString path = fx.add(s);
+            before[path] = testutil::sha256(path);
+        }
+
+        const JobResult r = fx.run(suffixOptions());
+        QVERIFY2(!r.internalError, qPrintable(r.errorDetail));
+        QCOMPARE(r.processedCount, samples.size() - kBroken.size());
+        QCOMPARE(r.problemCount, 1); // one batch of fewer than 64
+        QVERIFY(r.summary.startsWith(u"%1 images processed"_s.arg(samples.size() - 2)));
+        QVERIFY(r.summary.endsWith(u"\r\n\r\nProblems were reported. See log for details."_s));
+        QVERIFY(!r.clearImageList);
+
+        for (auto it = before.cbegin(); it != before.cend(); ++it)
+            QCOMPARE(testutil::sha256(it.key()), it.value());
+
+        QStringList failed;
+        for (const QString &f : r.failedImages)
+            failed << QFileInfo(f).fileName();
+        failed.sort();
+        QCOMPARE(failed, kBroken);
+
+        QFile log(r.logPath);
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QString logText = QString::fromUtf8(log.readAll());
+        for (const QString &b : kBroken)
+            QVERIFY2(logText.contains(u" - "_s + fx.in(b)), qPrintable(logText));
+
+        const QStringList strictlyClean = {u"jpg"_s, u"png"_s, u"tif"_s, u"heic"_s, u"webp"_s, u"jp2"_s};
+        QTemporaryDir refDir;
+        for (const QString &s : samples) {
+            const QString out = withSuffix(fx.in(s));
+            if (kBroken.contains(s)) {
+                QVERIFY(!QFile::exists(out));
+                continue;
+            }
+            QVERIFY2(QFile::exists(out), qPrintable(out));
+            const QStringList groups = testutil::metadataGroups(out);
+            const QString ext = QFileInfo(s).suffix().toLower();
+            if (strictlyClean.contains(ext) && s != u"geotiff_elev.tif") {
+                for (const QString &g : groups)
+                    QVERIFY2(!g.startsWith(u"XMP") && g != u"GPS" && g != u"IPTC" && g != u"ExifIFD"
+                                 && g != u"ICC_Profile",
+                             qPrintable(s + u": "_s + groups.join(u',')));
+            }
+            // Never more than ExifTool itself leaves with the same arguments.
+            const QString ref = refDir.path() + u'/' + s;
+            testutil::runExifTool(BuildTagArguments(TagOptions{}) + QStringList{u"-m"_s, fx.in(s), u"-P"_s, u"-o"_s, refDir.path() + u'/'});
+            for (const QString &g : groups)
+                QVERIFY2(testutil::metadataGroups(ref).contains(g), qPrintable(s + u" keeps "_s + g));
+        }
+    }
+
+    void pictureDataUnchanged()
+    {
+        Fixture fx;
+        const QStringList jpegs = {u"jpeg_iphonexr_full_photo.jpg"_s, u"jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s,
+                                   u"jpeg_canon_eos5d3_gps_xmp_makernotes.jpg"_s};
+        for (const QString &s : jpegs)
+            fx.add(s);
+        fx.add(u"png_exif_gps_xmp.png"_s);
+        fx.add(u"png_rawprofile_exif_iptc_icc.png"_s);
+        const JobResult r = fx.run(suffixOptions());
+        QCOMPARE(r.problemCount, 0);
+        for (const QString &s : jpegs) {
+            const QByteArray scan = jpegScanData(fx.in(s));
+            QVERIFY(scan.size() > 1000);
+            QCOMPARE(jpegScanData(withSuffix(fx.in(s))), scan);
+        }
+        for (const QString &s : {u"png_exif_gps_xmp.png"_s, u"png_rawprofile_exif_iptc_icc.png"_s}) {
+            const QByteArray idat = pngImageData(fx.in(s));
+            QVERIFY(!idat.isEmpty());
+            QCOMPARE(pngImageData(withSuffix(fx.in(s))), idat);
+        }
+        QVERIFY(r.clearImageList);
+        QVERIFY(!QFile::exists(r.logPath));
+        QVERIFY(!QFile::exists(fx.env.tempFolder + u"/qmk_args.txt"_s));
+        QCOMPARE(r.cleanedFiles.size(), 5);
+        QCOMPARE(r.cleanedFiles.first().path, withSuffix(fx.images.first()));
+        QCOMPARE(r.cleanedFiles.first().name, QFileInfo(withSuffix(fx.images.first())).fileName());
+    }
+
+    void overwriteMode()
+    {
+        Fixture fx;
+        const QString good = fx.add(u"jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s);
+        const QString bad = fx.add(u"jpeg_truncated_in_app1.jpg"_s);
+        const QByteArray badHash = testutil::sha256(bad);
+        JobOptions o;
+        o.outputMode = OutputMode::Overwrite;
+        const JobResult r = fx.run(o);
+        QCOMPARE(fx.questions, 0);
+        QVERIFY(!testutil::metadataGroups(good).contains(u"GPS"_s));
+        QCOMPARE(testutil::sha256(bad), badHash);
+        // The refused image is not listed as cleaned.
+        QCOMPARE(r.processedCount, 1);
+        QCOMPARE(r.cleanedFiles.size(), 1);
+        QCOMPARE(r.cleanedFiles.first().path, good);
+        QCOMPARE(filesBelow(fx.in().chopped(1)), (QStringList{QFileInfo(good).fileName(), QFileInfo(bad).fileName()}));
+    }
+
+    void folderMode()
+    {
+        Fixture fx;
+        fx.add(u"png_exif_gps_xmp.png"_s);
+        fx.add(u"webp_exif_xmp_icc_gps.webp"_s, u"sub/photo.webp"_s);
+        JobOptions o;
+        o.outputMode = OutputMode::Folder;
+        o.txtOutput = u"out/new"_s; // relative: resolves against the program folder
+        const JobResult r = fx.run(o);
+        QVERIFY2(r.problemCount == 0, qPrintable(r.problemTexts));
+        QCOMPARE(filesBelow(fx.dir.path() + u"/out"_s), (QStringList{u"new/photo.webp"_s, u"new/png_exif_gps_xmp.png"_s}));
+        QCOMPARE(r.sFirstImageFolder, fx.in());
+    }
+
+    void folderModeOntoItself()
+    {
+        Fixture fx;
+        const QString a = fx.add(u"png_exif_gps_xmp.png"_s);
+        const QByteArray hash = testutil::sha256(a);
+        JobOptions o;
+        o.outputMode = OutputMode::Folder;
+        o.txtOutput = fx.in().toUpper().left(fx.in().size() - 3) + u"in"_s; // other spelling, same folder
+        o.txtOutput = fx.in() + u"."_s;                                    // ".../in/." names the same folder
+        fx.answer = true;
+        const JobResult r = fx.run(o);
+        QCOMPARE(fx.questions, 0);
+        QCOMPARE(r.problemCount, 1);
+        QCOMPARE(r.processedCount, 0);
+        QCOMPARE(testutil::sha256(a), hash);
+        QFile log(r.logPath);
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QVERIFY(log.readAll().contains(QFile::encodeName(a)));
+        QCOMPARE(r.failedImages, QStringList());
+    }
+
+    void existingOutputs()
+    {
+        for (const bool yes : {false, true}) {
+            Fixture fx;
+            const QString a = fx.add(u"png_exif_gps_xmp.png"_s);
+            const QString b = fx.add(u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s);
+            const QString c = fx.add(u"jpeg_canon_eos5d3_gps_xmp_makernotes.jpg"_s);
+            for (const QString &f : {a, b}) {
+                QFile old(withSuffix(f));
+                QVERIFY(old.open(QIODevice::WriteOnly));
+                old.write("old output");
+            }
+            fx.answer = yes;
+            const JobResult r = fx.run(suffixOptions());
+            QCOMPARE(fx.questions, 1);
+            QCOMPARE(r.problemCount, 0);
+            QCOMPARE(r.declinedCount, yes ? 0 : 2);
+            QCOMPARE(r.processedCount, yes ? 3 : 1);
+            QCOMPARE(r.cleanedFiles.size(), 3); // kept outputs are listed
+            QFile old(withSuffix(a));
+            QVERIFY(old.open(QIODevice::ReadOnly));
+            QCOMPARE(old.readAll() == "old output", !yes);
+            QVERIFY(QFileInfo(withSuffix(c)).size() > 1000);
+        }
+    }
+
+    void automaticRunOverwritesWithoutAsking()
+    {
+        Fixture fx;
+        const QString a = fx.add(u"png_exif_gps_xmp.png"_s);
+        QFile old(withSuffix(a));
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("old");
+        old.close();
+        JobOptions o = suffixOptions();
+        o.bAutoRun = true;
+        const JobResult r = fx.run(o);
+        QCOMPARE(fx.questions, 0);
+        QVERIFY2(r.problemCount == 0, qPrintable(r.problemTexts));
+        QCOMPARE(r.processedCount, 1);
+        QCOMPARE(pngImageData(withSuffix(a)), pngImageData(a));
+    }
+
+    // An existing output that is itself one of the images is never deleted.
+    void outputThatIsAnotherImage()
+    {
+        Fixture fx;
+        const QString a = fx.add(u"png_exif_gps_xmp.png"_s, u"a.png"_s);
+        const QString b = fx.add(u"png_rawprofile_exif_iptc_icc.png"_s, u"cleaned_a.png"_s);
+        const QByteArray hashB = testutil::sha256(b);
+        JobOptions o;
+        o.outputMode = OutputMode::Prefix;
+        o.txtPrefix = u"cleaned_"_s;
+        fx.answer = true;
+        const JobResult r = fx.run(o);
+        QCOMPARE(testutil::sha256(b), hashB);
+        QCOMPARE(r.problemCount, 1);
+        QVERIFY(QFile::exists(fx.in(u"cleaned_cleaned_a.png"_s)));
+        Q_UNUSED(a)
+    }
+
+    void hostileNames_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("suffix") << 3 << u"_c%d$x@y"_s;
+        QTest::newRow("prefix") << 2 << u"#- \"q\\"_s;
+        QTest::newRow("folder") << 1 << u"out %f\nline"_s;
+        QTest::newRow("overwrite") << 0 << QString();
+    }
+
+    // Every character a Linux file name may hold reaches ExifTool as the literal path.
+    void hostileNames()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, text);
+        Fixture fx;
+        const QStringList names = {u"new\nline.jpg"_s, u"100%d x.jpg"_s, u"$HOME @a.jpg"_s, u"-rf.jpg"_s,
+                                   u"#hash.jpg"_s, u" lead and trail .jpg"_s, u"quote\"back\\slash.jpg"_s,
+                                   u"tab\there.jpg"_s, u"photo - copy.jpg"_s, u"ünï 📷.jpg"_s, u"cr\rname.jpg"_s,
+                                   u"%f%e%c.jpg"_s};
+        for (const QString &n : names)
+            fx.add(u"jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s, u"d %d\n#x/"_s + n);
+        JobOptions o;
+        o.outputMode = static_cast<OutputMode>(mode);
+        o.txtOutput = fx.dir.path() + u'/' + text;
+        o.txtPrefix = o.txtSuffix = text;
+        const JobResult r = fx.run(o);
+        QVERIFY2(r.problemCount == 0, qPrintable(r.problemTexts));
+        QCOMPARE(r.processedCount, names.size());
+        for (const QString &f : std::as_const(fx.images)) {
+            const QString out = outputPathFor(f, o, fx.dir.path());
+            QVERIFY2(QFile::exists(out), qPrintable(out));
+            QVERIFY2(!testutil::metadataGroups(out).contains(u"GPS"_s), qPrintable(out));
+        }
+        // Nothing written anywhere else, no work files left behind.
+        int expected = names.size() * (mode == 0 ? 1 : 2);
+        QCOMPARE(filesBelow(fx.dir.path()).size(), expected);
+    }
+
+    void batchesOfSixtyFour()
+    {
+        Fixture fx;
+        const QString calls = fx.dir.path() + u"/calls"_s;
+        QDir().mkpath(calls);
+        // A stand-in that keeps each argument file, then runs the real ExifTool.
+        const QString wrapper = fx.dir.path() + u"/exiftool-wrapper"_s;
+        QFile w(wrapper);
+        QVERIFY(w.open(QIODevice::WriteOnly));
+        w.write("#!/bin/sh\nn=$(ls '" + QFile::encodeName(calls) + "' | wc -l)\n"
+                "printf '%s\\n' \"$@\" > '" + QFile::encodeName(calls) + "'/$(printf %04d $n).argv\n"
+                "cp \"$4\" '" + QFile::encodeName(calls) + "'/$(printf %04d $n).args\n"
+                "exec '" + QFile::encodeName(testutil::exiftool()) + "' \"$@\"\n");
+        w.close();
+        QFile::setPermissions(wrapper, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        fx.env.exiftool = wrapper;
+        fx.env.jobs = 1;
+
+        const QString first = fx.add(u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s, u"img000.jpg"_s);
+        for (int i = 1; i < 130; ++i) {
+            const QString name = u"img%1.jpg"_s.arg(i, 3, 10, QLatin1Char('0'));
+            QVERIFY(QFile::copy(first, fx.in(name)));
+            fx.images << fx.in(name);
+        }
+        CleanJob job(suffixOptions(), fx.env);
+        QSignalSpy progress(&job, &CleanJob::progressChanged);
+        QSignalSpy status(&job, &CleanJob::statusChanged);
+        const JobResult r = job.CleanImages(fx.images);
+        QCOMPARE(r.processedCount, 130);
+
+        QList<int> values;
+        for (const auto &args : progress)
+            values << args.first().toInt();
+        QCOMPARE(values, (QList<int>{0, 48, 97, 99, 100}));
+        QStringList captions;
+        for (const auto &args : status)
+            captions << args.first().toString();
+        QCOMPARE(captions, (QStringList{QString(), u"Preparing..."_s, u"Cleaning images..."_s, u"Checking files..."_s,
+                                        u"Checking files..."_s, u"Finished!"_s}));
+
+        const QStringList runs = QDir(calls).entryList({u"*.args"_s}, QDir::Files, QDir::Name);
+        QCOMPARE(runs.size(), 3);
+        const QList<int> sizes{64, 64, 2};
+        for (int i = 0; i < 3; ++i) {
+            QFile argv(calls + u'/' + runs[i].chopped(5) + u".argv"_s);
+            QVERIFY(argv.open(QIODevice::ReadOnly));
+            QCOMPARE(argv.readAll(), "-config\n\n-@\n" + QFile::encodeName(fx.env.tempFolder) + "/qmk_args.txt\n");
+            QFile args(calls + u'/' + runs[i]);
+            QVERIFY(args.open(QIODevice::ReadOnly));
+            const QByteArray text = args.readAll();
+            QCOMPARE(text.count("-execute\r\n\r\n"), sizes[i]);
+            QVERIFY(text.endsWith("-execute\r\n\r\n\r\n"));
+            if (i == 0) {
+                const QByteArray stanza = "-all=\r\n-CommonIFD0=\r\n-geotiff*=\r\n-m\r\n" + QFile::encodeName(first)
+                    + "\r\n-P\r\n-o\r\n" + QFile::encodeName(withSuffix(first)) + "\r\n-execute\r\n\r\n";
+                QVERIFY(text.startsWith(stanza));
+            }
+        }
+    }
+
+    void problemFilesToFolder()
+    {
+        Fixture fx;
+        const QString bad = fx.add(u"jpeg_truncated_in_app1.jpg"_s, u"x.jpg"_s);
+        const QString good = fx.add(u"png_exif_gps_xmp.png"_s);
+        const QString problems = fx.dir.path() + u"/problems"_s;
+        QDir().mkpath(problems);
+        for (const QString &taken : {u"x.jpg"_s, u"x (2).jpg"_s}) {
+            QFile f(problems + u'/' + taken);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        const QByteArray hash = testutil::sha256(bad);
+        JobOptions o = suffixOptions();
+        o.chkDeleteFileOnFail = true;
+        o.optProcessingFail = 1;
+        o.txtProcessingFailFolder = problems;
+        const JobResult r = fx.run(o);
+        QCOMPARE(r.errorInfoCaption, u"Problem files were moved to specified folder."_s);
+        QVERIFY(!QFile::exists(bad));
+        QCOMPARE(testutil::sha256(problems + u"/x (3).jpg"_s), hash);
+        QVERIFY(QFile::exists(good));
+    }
+
+    void problemFilesToTrash()
+    {
+        Fixture fx;
+        const QByteArray home = qgetenv("HOME");
+        const QByteArray data = qgetenv("XDG_DATA_HOME");
+        qputenv("HOME", QFile::encodeName(fx.dir.path() + u"/home"_s));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(fx.dir.path() + u"/home/.local/share"_s));
+        const QString bad = fx.add(u"raf_broken_poc.raf"_s, u"broken - copy.raf"_s);
+        const QString good = fx.add(u"png_exif_gps_xmp.png"_s);
+        JobOptions o = suffixOptions();
+        o.chkDeleteFileOnFail = true;
+        o.optProcessingFail = 0;
+        const JobResult r = fx.run(o);
+        qputenv("HOME", home);
+        if (data.isNull())
+            qunsetenv("XDG_DATA_HOME");
+        else
+            qputenv("XDG_DATA_HOME", data);
+        QCOMPARE(r.errorInfoCaption, u"Problem files were moved to recycle bin."_s);
+        QVERIFY(!QFile::exists(bad));
+        QVERIFY(QFile::exists(fx.dir.path() + u"/home/.local/share/Trash/files/broken - copy.raf"_s));
+        QVERIFY(QFile::exists(good));
+    }
+
+    void fixedFileDates()
+    {
+        Fixture fx;
+        const QString a = fx.add(u"png_exif_gps_xmp.png"_s);
+        const QDateTime originalTime = QFileInfo(a).lastModified();
+        JobOptions o = suffixOptions();
+        o.chkResetFileDates = true;
+        o.randomDate = false;
+        CleanJob job(o, fx.env);
+        QSignalSpy status(&job, &CleanJob::statusChanged);
+        const JobResult r = job.CleanImages(fx.images);
+        QCOMPARE(r.processedCount, 1);
+        QCOMPARE(QFileInfo(withSuffix(a)).lastModified(), QDateTime(QDate(1980, 1, 1), QTime(0, 0)));
+        QCOMPARE(QFileInfo(a).lastModified(), originalTime);
+        bool sawDates = false;
+        for (const auto &args : status)
+            sawDates = sawDates || args.first().toString() == u"Obfuscating file dates..."_s;
+        QVERIFY(sawDates);
+    }
+
+    void missingExifTool()
+    {
+        Fixture fx;
+        const QString a = fx.add(u"png_exif_gps_xmp.png"_s);
+        const QByteArray hash = testutil::sha256(a);
+        fx.env.exiftool = fx.dir.path() + u"/no-such-exiftool"_s;
+        const JobResult r = fx.run(suffixOptions());
+        QVERIFY(r.internalError);
+        QCOMPARE(r.summary, u"Internal program error!"_s);
+        QVERIFY(r.errorDetail.contains(u"ExifTool"_s));
+        QCOMPARE(testutil::sha256(a), hash);
+    }
+
+    void unwritableTemporaryFolder()
+    {
+        Fixture fx;
+        const QString a = fx.add(u"png_exif_gps_xmp.png"_s);
+        fx.env.tempFolder = fx.dir.path() + u"/no/such/folder"_s;
+        const JobResult r = fx.run(suffixOptions());
+        QVERIFY(r.internalError);
+        QCOMPARE(r.summary, u"Internal program error!"_s);
+        QVERIFY2(r.errorDetail.contains(u"qmk_args.txt"_s), qPrintable(r.errorDetail));
+        QVERIFY(QFile::exists(a));
+    }
+
+    // Work files in a shared temporary folder are never written through planted links.
+    void plantedLinksInTemporaryFolder()
+    {
+        Fixture fx;
+        const QString victim = fx.dir.path() + u"/victim.txt"_s;
+        QFile v(victim);
+        QVERIFY(v.open(QIODevice::WriteOnly));
+        v.write("precious");
+        v.close();
+        QVERIFY(QFile::link(victim, fx.env.tempFolder + u"/qmk_args.txt"_s));
+        QVERIFY(QFile::link(victim, fx.env.tempFolder + u"/qmk_log.txt"_s));
+        fx.add(u"jpeg_truncated_in_app1.jpg"_s);
+        const JobResult r = fx.run(suffixOptions());
+        QVERIFY(!r.internalError);
+        QVERIFY(v.open(QIODevice::ReadOnly));
+        QCOMPARE(v.readAll(), QByteArray("precious"));
+        QVERIFY(!QFileInfo(r.logPath).isSymLink());
+    }
+
+    void summaryText_data()
+    {
+        QTest::addColumn<int>("processed");
+        QTest::addColumn<qint64>("saved");
+        QTest::addColumn<qint64>("seconds");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("example") << 3 << qint64(120 * 1024) << qint64(2)
+                                 << u"3 images processed (120 KB saved)\r\nin 2 seconds (0.67 sec avg)"_s;
+        QTest::newRow("1.5 KB rounds up") << 1 << qint64(1536) << qint64(0)
+                                          << u"1 image processed (2 KB saved)\r\nin 0 seconds (0 sec avg)"_s;
+        QTest::newRow("2.5 KB rounds to even") << 2 << qint64(2560) << qint64(3)
+                                               << u"2 images processed (2 KB saved)\r\nin 3 seconds (1.5 sec avg)"_s;
+        QTest::newRow("0.5 KB rounds to 0") << 1 << qint64(512) << qint64(1)
+                                            << u"1 image processed (0 KB saved)\r\nin 1 seconds (1 sec avg)"_s;
+        QTest::newRow("nothing saved") << 2 << qint64(0) << qint64(1) << u"2 images processed\r\nin 1 seconds (0.5 sec avg)"_s;
+        QTest::newRow("grew") << 2 << qint64(-10) << qint64(1) << u"2 images processed\r\nin 1 seconds (0.5 sec avg)"_s;
+        QTest::newRow("none") << 0 << qint64(5000) << qint64(4) << u"0 images processed"_s;
+        QTest::newRow("no group separators") << 1 << qint64(5000LL * 1024 * 1024) << qint64(1234)
+                                             << u"1 image processed (5120000 KB saved)\r\nin 1234 seconds (1234 sec avg)"_s;
+    }
+
+    void summaryText()
+    {
+        QFETCH(int, processed);
+        QFETCH(qint64, saved);
+        QFETCH(qint64, seconds);
+        QFETCH(QString, text);
+        QCOMPARE(::summaryText(processed, 10'000'000'000LL + saved, 10'000'000'000LL, seconds, QLocale::c()), text);
+    }
+
+    void summaryUsesTheDecimalSeparator()
+    {
+        QCOMPARE(::summaryText(3, 0, 0, 2, QLocale(QLocale::German)), u"3 images processed\r\nin 2 seconds (0,67 sec avg)"_s);
+    }
+
+    void uniqueFileNames()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.path() + u'/';
+        QCOMPARE(GetUniqueFileName(folder, u"x.jpg"_s), u"x.jpg"_s);
+        for (const QString &taken : {u"x.jpg"_s, u"x (2).jpg"_s, u"noext"_s, u".hidden"_s}) {
+            QFile f(folder + taken);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        QCOMPARE(GetUniqueFileName(folder, u"x.jpg"_s), u"x (3).jpg"_s);
+        QCOMPARE(GetUniqueFileName(folder, u"noext"_s), u"noext"_s);
+        QCOMPARE(GetUniqueFileName(folder, u".hidden"_s), u".hidden"_s);
+        QCOMPARE(GetFileName(u"/a/b.jpg"_s), u"b.jpg"_s);
+        QCOMPARE(GetFileName(u"/a/b/"_s), u"b"_s);
+        QCOMPARE(GetFileName(u"b.jpg"_s), u"b.jpg"_s);
+    }
+
+    void saveTextToFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.path() + u"/t.txt"_s;
+        QVERIFY(SaveTextToFile(path, u"ä"_s, false));
+        QVERIFY(SaveTextToFile(path, u"b"_s, false));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("\xc3\xa4\r\nb\r\n"));
+        f.close();
+        QVERIFY(SaveTextToFile(path, u"c"_s, true));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("c\r\n"));
+        QVERIFY(!SaveTextToFile(dir.path() + u"/missing/t.txt"_s, u"x"_s, true));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCleanJob)
+#include "tst_cleanjob.moc"
