@@ -1,0 +1,233 @@
+// quillmark-cli end to end: the real binary, real ExifTool, real files.
+
+#include "testutil.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Run
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Run runCli(const QStringList &args, const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment(),
+           const QString &program = QString::fromUtf8(QUILLMARK_CLI))
+{
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(program, args);
+    p.closeWriteChannel();
+    if (!p.waitForFinished(120000))
+        p.kill();
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+QProcessEnvironment envWithTemp(const QString &temp)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"TEMP"_s, temp);
+    env.insert(u"LC_ALL"_s, u"C.UTF-8"_s);
+    return env;
+}
+
+} // namespace
+
+class TestCli final : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString m_temp;
+
+    QString folderWith(const QString &name, const QStringList &samples)
+    {
+        const QString folder = m_dir.path() + u'/' + name;
+        QDir().mkpath(folder);
+        for (const QString &s : samples)
+            testutil::copySample(s, folder + u'/' + s);
+        return folder;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QUILLMARK_REQUIRE_EXIFTOOL();
+        QVERIFY(QFile::exists(QString::fromUtf8(QUILLMARK_CLI)));
+        m_temp = m_dir.path() + u"/tmp"_s;
+        QDir().mkpath(m_temp);
+    }
+
+    void usage_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no paths") << QStringList{} << u"no image files or folders given"_s;
+        QTest::newRow("bad output") << QStringList{u"--output"_s, u"sideways"_s, u"/tmp"_s} << u"--output"_s;
+        QTest::newRow("empty suffix") << QStringList{u"--output"_s, u"suffix="_s, u"/tmp"_s} << u"--output"_s;
+        QTest::newRow("bad remove") << QStringList{u"--remove"_s, u"exif,colour"_s, u"/tmp"_s} << u"--remove"_s;
+        QTest::newRow("bad date") << QStringList{u"--dates"_s, u"1979-01-01 00:00:00"_s, u"/tmp"_s} << u"--dates"_s;
+        QTest::newRow("impossible date") << QStringList{u"--dates"_s, u"2001-02-30 00:00:00"_s, u"/tmp"_s} << u"--dates"_s;
+        QTest::newRow("bad jobs") << QStringList{u"--jobs"_s, u"0"_s, u"/tmp"_s} << u"--jobs"_s;
+        QTest::newRow("unknown option") << QStringList{u"--colour"_s, u"/tmp"_s} << u"colour"_s;
+        QTest::newRow("nothing found") << QStringList{m_dir.path() + u"/missing"_s} << u"no supported images found"_s;
+    }
+
+    void usage()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, message);
+        const Run r = runCli(args, envWithTemp(m_temp));
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY2(r.err.contains(message), qPrintable(r.err));
+        QVERIFY(r.out.isEmpty());
+    }
+
+    void helpAndVersion()
+    {
+        Run r = runCli({u"--help"_s});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(r.out.contains(u"--move-failed"_s));
+        r = runCli({u"--version"_s});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(r.out.contains(QStringLiteral(QUILLMARK_VERSION)));
+    }
+
+    void cleansAFolderTree()
+    {
+        const QString folder = folderWith(u"tree"_s, {u"png_exif_gps_xmp.png"_s});
+        folderWith(u"tree/sub/deeper"_s, {u"jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s});
+        QVERIFY(QFile::link(folder, folder + u"/sub/loop"_s)); // a symlink loop ends the walk, not the program
+        const QByteArray before = testutil::sha256(folder + u"/png_exif_gps_xmp.png"_s);
+        const Run r = runCli({folder}, envWithTemp(m_temp));
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY2(r.out.startsWith(u"2 images processed"_s), qPrintable(r.out));
+        QVERIFY(!r.out.contains(u'\r'));
+        QVERIFY(QFile::exists(folder + u"/png_exif_gps_xmp_cleaned.png"_s));
+        QVERIFY(QFile::exists(folder + u"/sub/deeper/jpeg_reagan_gps_xmp_iptc_icc_irb_adobe_cleaned.jpg"_s));
+        QCOMPARE(testutil::sha256(folder + u"/png_exif_gps_xmp.png"_s), before);
+    }
+
+    void problemsGiveStatusOneAndTheLog()
+    {
+        const QString folder = folderWith(u"mixed"_s, {u"png_exif_gps_xmp.png"_s, u"jpeg_truncated_in_app1.jpg"_s});
+        const Run r = runCli({u"--move-failed"_s, m_dir.path() + u"/failed"_s, folder}, envWithTemp(m_temp));
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY(r.out.contains(u"Problems were reported. See log for details."_s));
+        QVERIFY(r.out.contains(u"Log: "_s + m_temp + u"/qmk_log.txt"_s));
+        QVERIFY(r.out.contains(u"Problem files were moved to specified folder."_s));
+        QVERIFY(QFile::exists(m_dir.path() + u"/failed/jpeg_truncated_in_app1.jpg"_s));
+        QVERIFY(!QFile::exists(folder + u"/jpeg_truncated_in_app1.jpg"_s));
+    }
+
+    void selectedGroupsOnly()
+    {
+        const QString folder = folderWith(u"gps"_s, {u"jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s});
+        const QString out = m_dir.path() + u"/out %d\nx"_s;
+        const Run r = runCli({u"--remove"_s, u"gps,xmp"_s, u"--output"_s, u"folder="_s + out, folder},
+                             envWithTemp(m_temp));
+        QCOMPARE(r.exitCode, 0);
+        const QStringList groups = testutil::metadataGroups(out + u"/jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s);
+        QVERIFY(!groups.contains(u"GPS"_s));
+        QVERIFY(!groups.contains(u"XMP-dc"_s));
+        QVERIFY(groups.contains(u"ExifIFD"_s));
+        QVERIFY(groups.contains(u"IPTC"_s));
+    }
+
+    void fixedDateAndOverwrite()
+    {
+        const QString folder = folderWith(u"dates"_s, {u"png_exif_gps_xmp.png"_s});
+        const QString file = folder + u"/png_exif_gps_xmp.png"_s;
+        const Run r = runCli({u"--output"_s, u"overwrite"_s, u"--dates"_s, u"2001-02-03 04:05:06"_s, file},
+                             envWithTemp(m_temp));
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(QFileInfo(file).lastModified(), QDateTime(QDate(2001, 2, 3), QTime(4, 5, 6)));
+        QVERIFY(!testutil::metadataGroups(file).contains(u"GPS"_s));
+        QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 1);
+    }
+
+    void existingOutputsAreKeptUnlessAsked()
+    {
+        const QString folder = folderWith(u"existing"_s, {u"png_exif_gps_xmp.png"_s});
+        const QString output = folder + u"/png_exif_gps_xmp_cleaned.png"_s;
+        QFile old(output);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("old");
+        old.close();
+        Run r = runCli({folder + u"/png_exif_gps_xmp.png"_s}, envWithTemp(m_temp));
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY2(r.out.startsWith(u"0 images processed"_s), qPrintable(r.out));
+        QCOMPARE(QFileInfo(output).size(), 3);
+        r = runCli({u"--overwrite-existing"_s, folder + u"/png_exif_gps_xmp.png"_s}, envWithTemp(m_temp));
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(r.out.startsWith(u"1 image processed"_s));
+        QVERIFY(QFileInfo(output).size() > 3);
+    }
+
+    void missingExifTool()
+    {
+        // A copy of the tool with no exiftool beside it and none on PATH.
+        const QString bin = m_dir.path() + u"/bin"_s;
+        QDir().mkpath(bin);
+        QVERIFY(QFile::copy(QString::fromUtf8(QUILLMARK_CLI), bin + u"/quillmark-cli"_s));
+        QFile::setPermissions(bin + u"/quillmark-cli"_s, QFile::ReadOwner | QFile::ExeOwner);
+        const QString folder = folderWith(u"noexif"_s, {u"png_exif_gps_xmp.png"_s});
+        QProcessEnvironment env = envWithTemp(m_temp);
+        env.insert(u"PATH"_s, bin);
+        const Run r = runCli({folder}, env, bin + u"/quillmark-cli"_s);
+        QCOMPARE(r.exitCode, 3);
+        QVERIFY2(r.err.contains(u"ExifTool was not found"_s), qPrintable(r.err));
+        QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 1);
+    }
+
+    void unwritableTemporaryFolder()
+    {
+        const QString folder = folderWith(u"notemp"_s, {u"png_exif_gps_xmp.png"_s});
+        const Run r = runCli({folder}, envWithTemp(m_dir.path() + u"/no/such/folder"_s));
+        QCOMPARE(r.exitCode, 3);
+        QVERIFY2(r.err.contains(u"Internal program error!"_s), qPrintable(r.err));
+        QVERIFY(r.err.contains(u"qmk_args.txt"_s));
+        QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 1);
+    }
+
+    // --settings reads the options a portable window stored beside the program.
+    void storedSettings()
+    {
+        const QString bin = m_dir.path() + u"/portable"_s;
+        QDir().mkpath(bin);
+        QVERIFY(QFile::copy(QString::fromUtf8(QUILLMARK_CLI), bin + u"/quillmark-cli"_s));
+        QFile::setPermissions(bin + u"/quillmark-cli"_s, QFile::ReadOwner | QFile::ExeOwner);
+        QFile marker(bin + u"/PORTABLE"_s);
+        QVERIFY(marker.open(QIODevice::WriteOnly));
+        marker.close();
+        QFile ini(bin + u"/settings.ini"_s);
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("[Quillmark]\r\noptOutputMode=2\r\ntxtPrefix=stored_\r\nchkCleanAll=0\r\nchkCleanOther=0\r\n"
+                  "chkCleanExif=0\r\nchkCleanXMP=0\r\nchkCleanIPTC=0\r\nchkCleanThumbnail=0\r\nchkCleanICC=0\r\n"
+                  "chkCleanTiffIdf0=0\r\nchkCleanPhotoshop=0\r\nchkCleanGeoTiff=0\r\nchkCleanExifGPS=1\r\n");
+        ini.close();
+        const QByteArray iniBefore = testutil::sha256(bin + u"/settings.ini"_s);
+        const QString folder = folderWith(u"stored"_s, {u"jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s});
+        const Run r = runCli({u"--settings"_s, folder}, envWithTemp(m_temp), bin + u"/quillmark-cli"_s);
+        QCOMPARE(r.exitCode, 0);
+        const QString out = folder + u"/stored_jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s;
+        QVERIFY(QFile::exists(out));
+        const QStringList groups = testutil::metadataGroups(out);
+        QVERIFY(!groups.contains(u"GPS"_s));
+        QVERIFY(groups.contains(u"ExifIFD"_s));
+        QCOMPARE(testutil::sha256(bin + u"/settings.ini"_s), iniBefore);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"
