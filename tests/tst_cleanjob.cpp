@@ -378,23 +378,28 @@ private Q_SLOTS:
         QCOMPARE(filesBelow(fx.dir.path()).size(), expected);
     }
 
+    // Batches of 64 go to a few persistent ExifTool processes through argument files;
+    // results are taken in list order whatever order the batches end in.
     void batchesOfSixtyFour()
     {
         Fixture fx;
         const QString calls = fx.dir.path() + u"/calls"_s;
         QDir().mkpath(calls);
-        // A stand-in that keeps each argument file, then runs the real ExifTool.
+        // A stand-in that notes each start and keeps each argument file it is handed,
+        // then passes everything on to the real ExifTool.
+        const QByteArray c = QFile::encodeName(calls);
         const QString wrapper = fx.dir.path() + u"/exiftool-wrapper"_s;
         QFile w(wrapper);
         QVERIFY(w.open(QIODevice::WriteOnly));
-        w.write("#!/bin/sh\nn=$(ls '" + QFile::encodeName(calls) + "' | wc -l)\n"
-                "printf '%s\\n' \"$@\" > '" + QFile::encodeName(calls) + "'/$(printf %04d $n).argv\n"
-                "cp \"$4\" '" + QFile::encodeName(calls) + "'/$(printf %04d $n).args\n"
-                "exec '" + QFile::encodeName(testutil::exiftool()) + "' \"$@\"\n");
+        w.write("#!/bin/sh\nprintf '%s|' \"$@\" > '" + c + "/start.'$$\n"
+                "prev=; while IFS= read -r line; do\n"
+                "  if [ \"$prev\" = -@ ]; then cp \"$line\" '" + c + "'/$(date +%s%N).args; fi\n"
+                "  printf '%s\\n' \"$line\"; prev=$line\n"
+                "done | exec '" + QFile::encodeName(testutil::exiftool()) + "' \"$@\"\n");
         w.close();
         QFile::setPermissions(wrapper, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         fx.env.exiftool = wrapper;
-        fx.env.jobs = 1;
+        fx.env.jobs = 2;
 
         const QString first = fx.add(u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s, u"img000.jpg"_s);
         for (int i = 1; i < 130; ++i) {
@@ -407,6 +412,7 @@ private Q_SLOTS:
         QSignalSpy status(&job, &CleanJob::statusChanged);
         const JobResult r = job.CleanImages(fx.images);
         QCOMPARE(r.processedCount, 130);
+        QCOMPARE(r.problemCount, 0);
 
         QList<int> values;
         for (const auto &args : progress)
@@ -418,24 +424,61 @@ private Q_SLOTS:
         QCOMPARE(captions, (QStringList{QString(), u"Preparing..."_s, u"Cleaning images..."_s, u"Checking files..."_s,
                                         u"Checking files..."_s, u"Finished!"_s}));
 
+        const QStringList started = QDir(calls).entryList({u"start.*"_s}, QDir::Files);
+        QCOMPARE(started.size(), 2);
+        for (const QString &start : started) {
+            QFile argv(calls + u'/' + start);
+            QVERIFY(argv.open(QIODevice::ReadOnly));
+            QCOMPARE(argv.readAll(), QByteArray("-config||-stay_open|True|-@|-|"));
+        }
+
         const QStringList runs = QDir(calls).entryList({u"*.args"_s}, QDir::Files, QDir::Name);
         QCOMPARE(runs.size(), 3);
-        const QList<int> sizes{64, 64, 2};
-        for (int i = 0; i < 3; ++i) {
-            QFile argv(calls + u'/' + runs[i].chopped(5) + u".argv"_s);
-            QVERIFY(argv.open(QIODevice::ReadOnly));
-            QCOMPARE(argv.readAll(), "-config\n\n-@\n" + QFile::encodeName(fx.env.tempFolder) + "/qmk_args.txt\n");
-            QFile args(calls + u'/' + runs[i]);
+        int files = 0;
+        for (const QString &run : runs) {
+            QFile args(calls + u'/' + run);
             QVERIFY(args.open(QIODevice::ReadOnly));
-            const QByteArray text = args.readAll();
-            QCOMPARE(text.count("-execute\r\n\r\n"), sizes[i]);
-            QVERIFY(text.endsWith("-execute\r\n\r\n\r\n"));
-            if (i == 0) {
-                const QByteArray stanza = "-all=\r\n-CommonIFD0=\r\n-geotiff*=\r\n-m\r\n" + QFile::encodeName(first)
-                    + "\r\n-P\r\n-o\r\n" + QFile::encodeName(withSuffix(first)) + "\r\n-execute\r\n\r\n";
-                QVERIFY(text.startsWith(stanza));
-            }
+            const QList<QByteArray> lines = args.readAll().split('\n');
+            // One command per batch: the delete arguments once, then the images.
+            QCOMPARE(lines.count("-all=\r"), 1);
+            QCOMPARE(lines.mid(0, 8), (QList<QByteArray>{"-all=\r", "-CommonIFD0=\r", "-geotiff*=\r", "-m\r", "-P\r",
+                                                         "-o\r", "%d%f_cleaned.%e\r",
+                                                         QFile::encodeName(fx.images.value(files)) + '\r'}));
+            for (const QByteArray &line : lines)
+                files += line.startsWith(QFile::encodeName(fx.in())) ? 1 : 0;
         }
+        QCOMPARE(files, 130);
+        QVERIFY(!QFile::exists(fx.env.tempFolder + u"/qmk_args.txt"_s));
+        QVERIFY(!QFile::exists(fx.env.tempFolder + u"/qmk_args_2.txt"_s));
+    }
+
+    // Results are taken in list order: the log holds the failures in image order.
+    void logInImageOrder()
+    {
+        Fixture fx;
+        fx.env.jobs = 2;
+        const QString ok = fx.add(u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s, u"a000.jpg"_s);
+        QStringList bad;
+        for (int i = 1; i < 200; ++i) {
+            const QString name = u"a%1.jpg"_s.arg(i, 3, 10, QLatin1Char('0'));
+            if (i % 40 == 0) {
+                QVERIFY(testutil::copySample(u"jpeg_truncated_in_app1.jpg"_s, fx.in(name)));
+                bad << fx.in(name);
+            } else {
+                QVERIFY(QFile::copy(ok, fx.in(name)));
+            }
+            fx.images << fx.in(name);
+        }
+        const JobResult r = fx.run(suffixOptions());
+        QCOMPARE(r.failedImages, bad);
+        QCOMPARE(r.problemCount, 3); // batches 0, 1 and 2 hold a refused image; batch 3 has none
+        QFile log(r.logPath);
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QStringList logged;
+        for (const QByteArray &line : log.readAll().split('\n'))
+            if (line.startsWith("Error:"))
+                logged << QString::fromUtf8(line.mid(line.lastIndexOf(" - ") + 3)).trimmed();
+        QCOMPARE(logged, bad);
     }
 
     void problemFilesToFolder()

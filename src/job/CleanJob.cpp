@@ -2,8 +2,8 @@
 
 #include "fs/SystemFolders.h"
 #include "fs/Trash.h"
+#include "job/ExifToolPool.h"
 #include "job/JobFiles.h"
-#include "runner/ConsoleRunner.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -16,7 +16,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 #include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
@@ -119,14 +121,9 @@ struct CleanJob::Item
     QString etInput;        // what ExifTool is told to read
     QString etOutput;       // what ExifTool is told to write (empty: overwrite in place)
     bool declined = false;  // existing output kept: the stanza is a bare "-execute"
+    bool grouped = false;   // shares one command with its neighbours (an "-o" pattern)
     bool staged = false;    // ExifTool writes into a work folder; the result is moved to `output`
     QString stagedResult;   // where ExifTool leaves the staged result
-};
-
-struct CleanJob::Batch
-{
-    int first = 0;
-    int count = 0;
 };
 
 CleanJob::CleanJob(const JobOptions &options, const JobEnvironment &environment, QObject *parent)
@@ -165,20 +162,33 @@ void CleanJob::pause(int ms)
     loop.exec();
 }
 
-QString CleanJob::stanzaFor(const Item &item) const
+QString expandOutputPattern(const QString &pattern, const QString &input)
 {
-    if (item.declined)
-        return u"-execute"_s + crlf + crlf;
-    QStringList lines = BuildTagArguments(m_options.tags);
-    if (m_options.chkIgnoreMinorWarnings)
-        lines << u"-m"_s;
-    lines << item.etInput << u"-P"_s;
-    if (item.etOutput.isEmpty())
-        lines << u"-overwrite_original"_s;
-    else
-        lines << u"-o"_s << item.etOutput;
-    lines << u"-execute"_s;
-    return lines.join(crlf) + crlf + crlf;
+    if (pattern.endsWith(u'/'))
+        return pattern + GetFileName(input); // an output folder keeps the file's name
+    // The split ExifTool makes: folder with its '/', name, and the last extension.
+    static const QRegularExpression split(u"^(.*?)([^/]*?)(\\.[^./]*)?$"_s,
+                                          QRegularExpression::DotMatchesEverythingOption);
+    const auto m = split.match(input);
+    const QString d = m.captured(1);
+    const QString f = m.captured(2);
+    const QString e = m.captured(3).mid(1);
+    QString out;
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        if (pattern.at(i) == u'%' && i + 1 < pattern.size()) {
+            const QChar code = pattern.at(i + 1);
+            if (code == u'd' || code == u'f' || code == u'e') {
+                out += code == u'd' ? d : code == u'f' ? f : e;
+                ++i;
+                continue;
+            }
+        }
+        out += pattern.at(i);
+    }
+    // ExifTool folds doubled slashes, except at the start.
+    static const QRegularExpression doubled(u"(?!^)//"_s);
+    out.replace(doubled, u"/"_s);
+    return out;
 }
 
 namespace {
@@ -254,6 +264,28 @@ bool CleanJob::prepare(QStringList &images, JobResult &result)
         return QString::number(st.st_dev) + u':' + QString::number(st.st_ino);
     };
 
+    // One "-o" pattern names every output of the run, where ExifTool can read it literally.
+    const auto plainText = [](const QString &t) {
+        return !t.contains(u'%') && !t.contains(u'\n') && !t.contains(u'\r');
+    };
+    switch (m_options.outputMode) {
+    case OutputMode::Overwrite:
+        m_outputPattern.clear();
+        break;
+    case OutputMode::Folder:
+        m_outputPattern = GetFolderFromPath(outputPathFor(u"/x.x"_s, m_options, m_env.programFolder));
+        m_patternUsable = isLiteralArgfilePath(m_outputPattern, true);
+        break;
+    case OutputMode::Prefix:
+        m_outputPattern = u"%d"_s + m_options.txtPrefix + u"%f.%e"_s;
+        m_patternUsable = plainText(m_options.txtPrefix);
+        break;
+    case OutputMode::Suffix:
+        m_outputPattern = u"%d%f"_s + m_options.txtSuffix + u".%e"_s;
+        m_patternUsable = plainText(m_options.txtSuffix);
+        break;
+    }
+
     for (int i = 0; i < images.size(); ++i) {
         const QString &f = images.at(i);
         if (i == 0)
@@ -288,7 +320,12 @@ bool CleanJob::prepare(QStringList &images, JobResult &result)
             }
         }
 
-        if (!item.declined) {
+        item.etInput = item.input;
+        if (!item.declined && isLiteralArgfilePath(item.input, false)) {
+            item.grouped = m_options.outputMode == OutputMode::Overwrite
+                || (m_patternUsable && expandOutputPattern(m_outputPattern, item.input) == item.output);
+        }
+        if (!item.declined && !item.grouped) {
             QString error;
             if (!stageItem(item, i, &error)) {
                 result.internalError = true;
@@ -304,26 +341,54 @@ bool CleanJob::prepare(QStringList &images, JobResult &result)
     return true;
 }
 
-bool CleanJob::runOneBatch(const Batch &batch, ConsoleRunner &runner, QString *problemText, QString *error)
+QList<QStringList> CleanJob::commandsFor(int first, int count) const
 {
-    QString text;
-    for (int i = batch.first; i < batch.first + batch.count; ++i)
-        text += stanzaFor(m_items.at(i));
+    QStringList common = BuildTagArguments(m_options.tags);
+    if (m_options.chkIgnoreMinorWarnings)
+        common << u"-m"_s;
+    common << u"-P"_s;
 
-    const QString argFile = argumentFilePath();
-    if (!SaveTextToFile(argFile, text, true, error))
-        return false;
+    QList<QStringList> commands;
+    QStringList group;
+    const auto closeGroup = [&] {
+        if (group.isEmpty())
+            return;
+        QStringList command = common;
+        if (m_options.outputMode == OutputMode::Overwrite)
+            command << u"-overwrite_original"_s;
+        else
+            command << u"-o"_s << m_outputPattern;
+        commands << command + group;
+        group.clear();
+    };
+    for (int i = first; i < first + count; ++i) {
+        const Item &item = m_items.at(i);
+        if (item.declined)
+            continue; // its old output stays; ExifTool is not asked
+        if (item.grouped) {
+            group << item.input;
+            continue;
+        }
+        closeGroup();
+        QStringList command = common;
+        command << item.etInput;
+        if (item.etOutput.isEmpty())
+            command << u"-overwrite_original"_s;
+        else
+            command << u"-o"_s << item.etOutput;
+        commands << command;
+    }
+    closeGroup();
+    return commands;
+}
 
-    runner.setWorkingDirectory(m_env.programFolder);
-    // "-config ''" first: a personal ExifTool configuration must not change what is removed.
-    const int rc = runner.RunConsoleCommand(m_env.exiftool, {u"-config"_s, QString(), u"-@"_s, argFile});
-    QFile::remove(argFile);
-
-    QString errors = runner.sConsoleError();
-    bool failed = rc != 0;
+BatchRun CleanJob::afterBatch(int first, int count, const BatchRun &ran)
+{
+    BatchRun run = ran;
+    QString &errors = run.errorText;
 
     // Move the stand-in outputs into place, as ExifTool itself would have written them.
-    for (int i = batch.first; i < batch.first + batch.count; ++i) {
+    for (int i = first; i < first + count; ++i) {
         const Item &item = m_items.at(i);
         if (!item.staged || !QFileInfo::exists(item.stagedResult))
             continue;
@@ -335,14 +400,14 @@ bool CleanJob::runOneBatch(const Batch &batch, ConsoleRunner &runner, QString *p
             moved = moveFileTo(item.stagedResult, item.output);
             if (!moved && PathExists(item.output)) {
                 errors += u"Error: '%1' already exists - %2\n"_s.arg(item.output, item.etInput);
-                failed = true;
+                run.failed = true;
                 QFile::remove(item.stagedResult);
                 continue;
             }
         }
         if (!moved) {
             errors += u"Error: Cannot write %1 - %2\n"_s.arg(item.output, item.etInput);
-            failed = true;
+            run.failed = true;
             QFile::remove(item.stagedResult);
         }
     }
@@ -351,7 +416,7 @@ bool CleanJob::runOneBatch(const Batch &batch, ConsoleRunner &runner, QString *p
     for (const QString &line : errors.split(u'\n')) {
         if (!line.left(6).toLower().startsWith(u"error:"))
             continue;
-        for (int i = batch.first; i < batch.first + batch.count; ++i) {
+        for (int i = first; i < first + count; ++i) {
             const Item &item = m_items.at(i);
             if (!item.declined && line.endsWith(u" - "_s + item.etInput)) {
                 m_failedIndexes.insert(i);
@@ -360,7 +425,7 @@ bool CleanJob::runOneBatch(const Batch &batch, ConsoleRunner &runner, QString *p
         }
     }
     // The log shows the real names, not the stand-ins.
-    for (int i = batch.first; i < batch.first + batch.count; ++i) {
+    for (int i = first; i < first + count; ++i) {
         const Item &item = m_items.at(i);
         if (item.staged) {
             errors.replace(item.stagedResult, item.output);
@@ -368,34 +433,50 @@ bool CleanJob::runOneBatch(const Batch &batch, ConsoleRunner &runner, QString *p
                 errors.replace(item.etInput, item.input);
         }
     }
-    *problemText = failed ? errors : QString();
-    return true;
+    return run;
 }
 
 bool CleanJob::runBatches(JobResult &result)
 {
-    ConsoleRunner runner;
     const int n = m_items.size();
-    for (int first = 0; first < n; first += BatchSize) {
-        Batch batch{first, std::min(BatchSize, n - first)};
-        QString problemText;
-        QString error;
-        if (!runOneBatch(batch, runner, &problemText, &error)) {
-            result.internalError = true;
-            result.errorDetail = tr("The argument file could not be written: %1").arg(error);
-            return false;
+    const int batches = (n + BatchSize - 1) / BatchSize;
+    ExifToolPool pool(m_env.exiftool, m_env.programFolder, m_env.tempFolder,
+                      std::clamp(m_env.jobs, 1, std::max(1, batches)));
+
+    // Batches may end in any order; their results are taken in list order, so the
+    // log, the problem count and the progress bar read as if they ran one by one.
+    std::vector<std::optional<BatchRun>> ended(batches);
+    int nextToTake = 0;
+    const auto take = [&](int batch, const BatchRun &ran) {
+        const int first = batch * BatchSize;
+        const int count = std::min(BatchSize, n - first);
+        ended[batch] = afterBatch(first, count, ran);
+        while (nextToTake < batches && ended[nextToTake]) {
+            const BatchRun &run = *ended[nextToTake];
+            if (run.failed) {
+                ++result.problemCount;
+                if (SaveTextToFile(logFilePath(), run.errorText, false))
+                    result.logWritten = true;
+                result.problemTexts += run.errorText;
+            }
+            const int last = std::min(n, (nextToTake + 1) * BatchSize) - 1;
+            Q_EMIT progressChanged(static_cast<int>(static_cast<qint64>(last) * 100 / n));
+            ++nextToTake;
         }
-        if (!problemText.isNull()) {
-            ++result.problemCount;
-            if (SaveTextToFile(logFilePath(), problemText, false))
-                result.logWritten = true;
-            result.problemTexts += problemText;
-        }
-        const int last = first + batch.count - 1;
-        Q_EMIT progressChanged(static_cast<int>(static_cast<qint64>(last) * 100 / n));
-        QCoreApplication::processEvents();
+    };
+    QString error;
+    const bool ok = pool.run(
+        batches,
+        [this, n](int batch) {
+            const int first = batch * BatchSize;
+            return commandsFor(first, std::min(BatchSize, n - first));
+        },
+        take, &error);
+    if (!ok) {
+        result.internalError = true;
+        result.errorDetail = tr("The argument file could not be written: %1").arg(error);
     }
-    return true;
+    return ok;
 }
 
 void CleanJob::checkResults(JobResult &result)
@@ -480,6 +561,12 @@ JobResult CleanJob::CleanImages(const QStringList &imageList)
     };
 
     setStatus(tr("Preparing..."));
+
+    if (QDir::isRelativePath(m_env.tempFolder))
+        m_env.tempFolder = joinPath(m_env.programFolder, m_env.tempFolder);
+    if (!isLiteralArgfilePath(argumentFilePath(), false))
+        return fail(tr("The temporary folder %1 cannot hold ExifTool's argument file; "
+                       "set TEMP or TMPDIR to another folder.").arg(m_env.tempFolder));
 
     // B: one command per image.
     if (!prepare(images, result))

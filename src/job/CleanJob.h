@@ -1,5 +1,6 @@
 #pragma once
 
+#include "job/ExifToolPool.h"
 #include "job/FileDate.h"
 #include "job/TagOptions.h"
 
@@ -16,7 +17,6 @@
 
 class QRandomGenerator;
 class QTemporaryDir;
-class ConsoleRunner;
 
 // A snapshot of the option pages, taken when a run starts.
 struct JobOptions
@@ -85,6 +85,10 @@ QString summaryText(int processedCount, qint64 inputBytes, qint64 outputBytes, q
 // Output path of one image for modes folder, prefix and suffix; the input itself for overwrite.
 QString outputPathFor(const QString &input, const JobOptions &options, const QString &programFolder);
 
+// The output ExifTool makes of an "-o" pattern (an output folder ending in '/', or a
+// name built from %d, %f and %e) for one input.
+QString expandOutputPattern(const QString &pattern, const QString &input);
+
 // Whether a path can stand as a line of an argument file and be read by ExifTool as
 // exactly that path: absolute (so no leading blank, '#' or '-') and without line
 // breaks. With forOutput, '%' is refused too, since "-o" expands it.
@@ -120,23 +124,24 @@ Q_SIGNALS:
 
 private:
     struct Item;
-    struct Batch;
 
     bool prepare(QStringList &images, JobResult &result);
     bool stageItem(Item &item, int index, QString *error);
     bool runBatches(JobResult &result);
-    bool runOneBatch(const Batch &batch, ConsoleRunner &runner, QString *problemText, QString *error);
+    QList<QStringList> commandsFor(int first, int count) const;
+    BatchRun afterBatch(int first, int count, const BatchRun &ran);
     void checkResults(JobResult &result);
     void moveProblemFiles(JobResult &result);
     void setStatus(const QString &caption);
     void pause(int ms);
-    QString stanzaFor(const Item &item) const;
 
     JobOptions m_options;
     JobEnvironment m_env;
     std::function<bool()> m_askOverwrite;
     QList<Item> m_items;
     QSet<int> m_failedIndexes;
+    QString m_outputPattern;     // "-o" value shared by the grouped images
+    bool m_patternUsable = false;
     QStringList m_skipNotes;
     std::unique_ptr<QTemporaryDir> m_stage;
     QElapsedTimer m_clock;
