@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Compares quillmark-cli (default options: everything removed, "_cleaned" copies beside
+# the originals) with one plain ExifTool process over the same folder, on camera-sized
+# and on small JPEGs. Rounds alternate between the two; prints min and median seconds
+# and the ratio quillmark-cli / ExifTool.
+#   bench/run.sh                      (1000 camera JPEGs, 10000 small ones, 3 rounds)
+#   N_BIG=200 N_SMALL=2000 ROUNDS=5 JOBS=2 bench/run.sh
+set -euo pipefail
+cd "$(dirname "$0")/.."
+N_BIG=${N_BIG:-1000}
+N_SMALL=${N_SMALL:-10000}
+ROUNDS=${ROUNDS:-3}
+WORK=${WORK:-/tmp/quillmark-bench}
+JOBS=${JOBS:-$(nproc)}
+
+. tools/deps.sh
+quillmark_install_missing "${QUILLMARK_BUILD_PACKAGES[@]}" imagemagick bc
+cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUILLMARK_BUILD_TESTS=OFF >/dev/null
+cmake --build build-bench --target quillmark-cli >/dev/null
+cli=$PWD/build-bench/src/app/quillmark-cli
+bench/make_corpus.sh "$WORK" "$N_BIG" "$N_SMALL" >/dev/null
+
+export TEMP=$WORK/tmp
+mkdir -p "$TEMP"
+
+seconds() { # command...
+    local start end
+    start=$(date +%s.%N)
+    "$@" >/dev/null 2>&1 || true
+    end=$(date +%s.%N)
+    echo "$end - $start" | bc
+}
+
+stats() { # values... -> "min median"
+    printf '%s\n' "$@" | sort -n | awk '{v[NR]=$1} END {m = (NR % 2) ? v[(NR+1)/2] : (v[NR/2] + v[NR/2+1]) / 2; printf "%.2f %.2f", v[1], m}'
+}
+
+printf '| corpus | images | exiftool min / median s | quillmark-cli min / median s | ratio min / median |\n'
+printf '|---|---|---|---|---|\n'
+for corpus in big small; do
+    in=$WORK/$corpus
+    count=$(find "$in" -maxdepth 1 -name '*.jpg' | wc -l)
+    et=()
+    qm=()
+    for ((round = 1; round <= ROUNDS; round++)); do
+        for method in exiftool quillmark; do
+            # Output folders are emptied before each run, untimed.
+            rm -rf "$WORK/out"
+            find "$in" -maxdepth 1 -name '*_cleaned.jpg' -delete
+            sync
+            if [ "$method" = exiftool ]; then
+                et+=("$(seconds exiftool -config '' -m -P -all= -CommonIFD0= -geotiff*= -o "$WORK/out/" "$in")")
+            else
+                qm+=("$(seconds "$cli" --jobs "$JOBS" "$in")")
+            fi
+        done
+    done
+    find "$in" -maxdepth 1 -name '*_cleaned.jpg' -delete
+    read -r et_min et_med <<<"$(stats "${et[@]}")"
+    read -r qm_min qm_med <<<"$(stats "${qm[@]}")"
+    printf '| %s | %d | %s / %s | %s / %s | %.2f / %.2f |\n' "$corpus" "$count" "$et_min" "$et_med" "$qm_min" "$qm_med" \
+        "$(echo "$qm_min / $et_min" | bc -l)" "$(echo "$qm_med / $et_med" | bc -l)"
+done
