@@ -153,6 +153,15 @@ void CleanJob::setStatus(const QString &caption)
     QCoreApplication::processEvents();
 }
 
+void CleanJob::keepAlive()
+{
+    // Long loops over tens of thousands of images let the window paint now and then.
+    if (!m_sinceYield.isValid() || m_sinceYield.elapsed() >= 30) {
+        QCoreApplication::processEvents();
+        m_sinceYield.start();
+    }
+}
+
 void CleanJob::pause(int ms)
 {
     if (!m_env.pauses)
@@ -253,6 +262,7 @@ bool CleanJob::prepare(QStringList &images, JobResult &result)
     // run's images is never deleted to make room.
     QSet<QString> inputIdentities;
     for (const QString &f : std::as_const(images)) {
+        keepAlive();
         struct stat st{};
         if (::stat(QFile::encodeName(f).constData(), &st) == 0)
             inputIdentities.insert(QString::number(st.st_dev) + u':' + QString::number(st.st_ino));
@@ -287,6 +297,7 @@ bool CleanJob::prepare(QStringList &images, JobResult &result)
     }
 
     for (int i = 0; i < images.size(); ++i) {
+        keepAlive();
         const QString &f = images.at(i);
         if (i == 0)
             result.sFirstImageFolder = GetFolderFromPath(f).isEmpty() ? u"/"_s : GetFolderFromPath(f);
@@ -484,6 +495,7 @@ void CleanJob::checkResults(JobResult &result)
     QRandomGenerator *random = m_env.random ? m_env.random : QRandomGenerator::global();
     const std::optional<QDateTime> fixed = FileDate::fixedDateTime(m_options.fixedDate);
     for (int i = 0; i < m_items.size(); ++i) {
+        keepAlive();
         const Item &item = m_items.at(i);
         // In place, a refused image is still there but was not cleaned: not a result.
         if (m_options.outputMode == OutputMode::Overwrite && m_failedIndexes.contains(i))

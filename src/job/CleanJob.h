@@ -134,6 +134,7 @@ private:
     void moveProblemFiles(JobResult &result);
     void setStatus(const QString &caption);
     void pause(int ms);
+    void keepAlive();
 
     JobOptions m_options;
     JobEnvironment m_env;
@@ -145,4 +146,5 @@ private:
     QStringList m_skipNotes;
     std::unique_ptr<QTemporaryDir> m_stage;
     QElapsedTimer m_clock;
+    QElapsedTimer m_sinceYield;
 };
