@@ -1,0 +1,271 @@
+#pragma once
+
+#include "fs/SystemFolders.h"
+#include "imagelist/clsListEmu.h"
+#include "job/FileDate.h"
+
+#include <QDialog>
+#include <QStringList>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QAbstractButton;
+class QButtonGroup;
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QTreeView;
+class QMimeData;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class PathListModel;
+class SettingsStore;
+struct JobResult;
+
+// How the window is started: main() fills it from the process, tests from their own
+// temporary folders.
+struct frmMainSetup
+{
+    QString programFolder;      // where PORTABLE and settings.ini are looked for; empty: the program's folder
+    QString nativeSettingsPath; // settings file outside portable mode; empty: the user's own
+    QStringList arguments;      // the command line after the program name
+    QString exiftool;           // empty: findExifTool()
+    bool pauses = true;         // the short pauses that let a person read the job's captions
+    int autoWaitMs = 5000;      // how long an automatic run shows its last page before ending
+    // Ends the process at once, without the shutdown handler. Empty: leave the event loop
+    // with this exit code (main() then returns it).
+    std::function<void(int)> endProcess;
+};
+
+// The wizard window. Its controls carry their design names as object names; control
+// arrays are named "<array>_<index>" (lblLinkButton_3, optOutputMode_1, picTooltip_12).
+// The fields and routines with design names are public so that the other parts of the
+// user interface and the tests reach them.
+class frmMain final : public QDialog
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frmMain)
+
+public:
+    explicit frmMain(const frmMainSetup &setup = frmMainSetup(), QWidget *parent = nullptr);
+    ~frmMain() override;
+
+    // --- the wizard ---
+    int iPage() const { return m_iPage; }
+    void ShowPage();
+    void cmdNext_Click();
+    void cmdBack_Click();
+    void cmdCancel_Click();
+    // Gathers the page's inputs, applies the rules and sets enabled flags, the count
+    // caption and the focus.
+    void UpdateControls();
+
+    // --- the image list ---
+    const clsListEmu &lstFiles() const { return m_lstFiles; }
+    bool AddFile(const QString &path);
+    void AddFolder(const QString &folder);
+    void cmdInput_Click();
+    void cmdAddFolder_Click();
+    void cmdRemoveSelected_Click();
+    void cmdRemoveAll_Click();
+    // A drop on the file list (onFileList) or on the welcome page and the side picture.
+    void dropFiles(const QStringList &paths, bool onFileList);
+
+    // --- the options pages ---
+    void cmdOutputBrowse_Click();
+    void cmdProcessingFailBrowse_Click();
+    void chkResetFileDates_Click();
+    void chkDeleteFileOnFail_Click();
+    void lblLinkButton_Click(int index);
+    void dateEntry();
+
+    // --- the job and the viewer ---
+    void CleanImages();
+    // A double click on a row of lwFiles (cleaned false) or lwFilesCleaned.
+    void showMetadata(bool cleaned, int row);
+
+    const QString &sFirstImageFolder() const { return m_sFirstImageFolder; }
+    const SystemFolders &systemFolders() const { return m_systemFolders; }
+    bool bPortable() const;
+    int ScreenDPI() const { return m_ScreenDPI; }
+
+    // Fields restored from and saved to the settings.
+    QString sLastDir;
+    QString sLastAddDir;
+    bool bFontSizeWarningShown = false;
+    int resizableWindow = 0;
+    bool bAutoRun = false;
+    FixedFileDate fixedDate; // sSetDateYear .. sSetDateSec
+
+    // --- controls ---
+    // Chrome
+    QFrame *picFrameTop = nullptr;
+    QLabel *picSplashTop = nullptr;
+    QLabel *lblTopTitle = nullptr;
+    QLabel *lblTopText = nullptr;
+    QLabel *picSplash = nullptr;
+    QFrame *Line1 = nullptr;
+    QFrame *Line2 = nullptr;
+    QFrame *Line3 = nullptr;
+    QFrame *Line4 = nullptr;
+    QPushButton *cmdBack = nullptr;
+    QPushButton *cmdNext = nullptr;
+    QPushButton *cmdCancel = nullptr;
+    std::array<QWidget *, 8> pages{}; // picFrameWelcome .. picFrameFinished
+
+    // Page 1
+    QWidget *picFrameWelcome = nullptr;
+    QLabel *Label3 = nullptr; // heading
+    QLabel *Label7 = nullptr; // welcome text
+    QLabel *Label5 = nullptr; // "Homepage:"
+    // Page 2
+    QWidget *picFrameInput = nullptr;
+    QPushButton *cmdInput = nullptr;
+    QPushButton *cmdAddFolder = nullptr;
+    QPushButton *cmdRemoveSelected = nullptr;
+    QPushButton *cmdRemoveAll = nullptr;
+    QTreeView *lwFiles = nullptr;
+    QLabel *lblShowMetadataTip = nullptr;
+    QLabel *lblNumFileAdded = nullptr;
+    // Page 3
+    QWidget *picFrameOutput = nullptr;
+    std::array<QRadioButton *, 4> optOutputMode{};
+    QLineEdit *txtOutput = nullptr;
+    QPushButton *cmdOutputBrowse = nullptr;
+    QLineEdit *txtPrefix = nullptr;
+    QLineEdit *txtSuffix = nullptr;
+    // Page 4
+    QWidget *picFrameOptions = nullptr;
+    QCheckBox *chkCleanAll = nullptr;
+    QCheckBox *chkCleanExif = nullptr;
+    QCheckBox *chkCleanExifGPS = nullptr;
+    QCheckBox *chkCleanThumbnail = nullptr;
+    QCheckBox *chkCleanXMP = nullptr;
+    QCheckBox *chkCleanIPTC = nullptr;
+    QCheckBox *chkCleanICC = nullptr;
+    QCheckBox *chkCleanPhotoshop = nullptr;
+    QCheckBox *chkCleanTiffIdf0 = nullptr;
+    QCheckBox *chkCleanGeoTiff = nullptr;
+    QCheckBox *chkCleanAdobeApp14 = nullptr;
+    QCheckBox *chkCleanOther = nullptr;
+    QLabel *lblDisclaimer = nullptr;
+    QLabel *imgDisclaimer = nullptr;
+    // Page 5
+    QWidget *picFrameDate = nullptr;
+    QCheckBox *chkResetFileDates = nullptr;
+    std::array<QRadioButton *, 2> optDate{};
+    QLabel *lblResetDateTo = nullptr;
+    QCheckBox *chkIgnoreMinorWarnings = nullptr;
+    QCheckBox *chkDeleteFileOnFail = nullptr;
+    std::array<QRadioButton *, 2> optProcessingFail{};
+    QLineEdit *txtProcessingFailFolder = nullptr;
+    QPushButton *cmdProcessingFailBrowse = nullptr;
+    // Page 6
+    QWidget *picFrameBegin = nullptr;
+    QLabel *Label28 = nullptr;
+    QLabel *imgReadyToStart = nullptr;
+    QCheckBox *chkSkipReadyPage = nullptr;
+    // Page 7
+    QWidget *picFrameExecute = nullptr;
+    QLabel *lblProcessing = nullptr;
+    QProgressBar *ProgressBar = nullptr;
+    QLabel *imgProcessing = nullptr;
+    // Page 8
+    QWidget *picFrameFinished = nullptr;
+    QLabel *lblExecuteInfo = nullptr;
+    QLabel *lblCleanedFiles = nullptr;
+    QTreeView *lwFilesCleaned = nullptr;
+    QLabel *lblErrorInfo = nullptr;
+    QPlainTextEdit *txtErrorLog = nullptr;
+    QLabel *Image2 = nullptr;
+    // Arrays spread over the pages; unused indexes stay null.
+    std::array<QLabel *, 7> lblLinkButton{};
+    std::array<QLabel *, 17> picTooltip{};
+
+    // The home page the welcome page links to.
+    static QString homePageUrl();
+
+protected:
+    bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // Building (frmMain_pages.cpp)
+    void buildUi();
+    QWidget *buildHeader();
+    QWidget *buildWelcomePage();
+    QWidget *buildInputPage();
+    QWidget *buildOutputPage();
+    QWidget *buildOptionsPage();
+    QWidget *buildDatePage();
+    QWidget *buildBeginPage();
+    QWidget *buildExecutePage();
+    QWidget *buildFinishedPage();
+    QLabel *makeLink(int index, const QString &caption, QWidget *parent);
+    QLabel *makeTooltipAnchor(int index, QWidget *parent);
+    void applyDesignState();
+    void connectControls();
+    QSize requiredClientSize();
+    void applyWindowBorder();
+
+    // Start-up and shutdown (frmMain.cpp)
+    void load();
+    void readSettings();
+    void applySetting(const QString &key, const QString &value);
+    void keepOnScreen();
+    void saveSettings();
+    void onActivated();
+    void runCommandLine();
+    void runAutomatic(const QString &folder);
+    void endProcessAtOnce(int exitCode);
+    void yieldToEvents();
+    void wait(int ms);
+
+    // Pages (frmMain.cpp)
+    void setPageVisibility(int page);
+    void jpegTest();
+    void showDateLabel();
+    void showResult(const JobResult &result);
+    int selectedOutputMode() const;
+
+    // Images (frmMain_images.cpp)
+    void addFolderWithCaption(const QString &folder);
+    void addPaths(const QStringList &paths);
+    QList<int> selectedRows() const;
+
+    frmMainSetup m_setup;
+    QString m_programFolder;
+    QString m_exiftool;
+    std::unique_ptr<SettingsStore> m_settings;
+    SystemFolders m_systemFolders;
+
+    clsListEmu m_lstFiles;
+    clsListEmu m_lstCleaned; // paths behind the rows of lwFilesCleaned
+    PathListModel *m_filesModel = nullptr;
+    PathListModel *m_cleanedModel = nullptr;
+
+    QButtonGroup *m_outputModeGroup = nullptr;
+    QButtonGroup *m_dateGroup = nullptr;
+    QButtonGroup *m_processingFailGroup = nullptr;
+
+    QSize m_minimumClientSize;
+    int m_iPage = 1;
+    int m_ScreenDPI = 96;
+    QString m_sFirstImageFolder;
+
+    bool m_uiBuilt = false;
+    bool m_commandLineDone = false;
+    bool m_jobRunning = false;
+    bool m_closeAfterJob = false;
+    bool m_endingAtOnce = false;
+    bool m_viewerBusy = false;
+    bool m_activatedOnce = false;
+};

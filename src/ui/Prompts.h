@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+#include <optional>
+
+class QDialog;
+class QWidget;
+
+// Every modal question the program asks goes through here: message boxes, the
+// overwrite question, the input boxes of the date entry, the file and folder
+// dialogs and the metadata viewer. Message boxes carry the application's title.
+//
+// Tests script the answers: while the queue holds answers, each prompt takes the
+// next one instead of showing anything. A message box or modal window takes any
+// answer (it only has OK); a question takes a bool (true = Yes); an input box, a
+// folder dialog a QString (empty = cancelled); the add-images dialog a QStringList.
+// Every prompt is also recorded, scripted or not, so a test can check what was asked.
+namespace Prompts {
+
+enum class Icon { None, Information, Exclamation, Critical, Question };
+enum class Kind { Message, Question, Input, OpenFiles, Folder, Modal };
+
+struct Record
+{
+    Kind kind = Kind::Message;
+    QString title;
+    QString text;   // message, prompt or caption; for a modal window the text it shows
+    QString preset; // input box preset, starting folder of a dialog
+};
+
+// The title of every message box.
+QString applicationTitle();
+
+void message(QWidget *parent, const QString &text, Icon icon);
+// Yes/No with the question icon; true for Yes.
+bool question(QWidget *parent, const QString &text);
+// Empty when the user cleared the text or cancelled.
+QString inputBox(QWidget *parent, const QString &title, const QString &prompt, const QString &preset);
+// Existing files only, several at a time; the first filter is preselected. Full paths,
+// empty when cancelled.
+QStringList openFiles(QWidget *parent, const QString &caption, const QString &folder,
+                      const QStringList &nameFilters);
+// Shows a modal window and waits until it is closed. description is what the record keeps.
+int execModal(QDialog &dialog, const QString &description);
+
+// --- test hook ---
+void queueAnswer(const QVariant &answer);
+void clearAnswers();
+int pendingAnswers();
+// Takes the next scripted answer for a prompt of this kind, recording the prompt; nothing
+// when the queue is empty (the caller then shows its dialog). For the dialogs that live
+// elsewhere (the folder browser).
+std::optional<QVariant> takeScriptedAnswer(const Record &prompt);
+// With unattended on, a prompt that finds the queue empty is not shown either: it is
+// recorded and answered as if cancelled (No, empty), so a test never waits for a person.
+void setUnattended(bool unattended);
+// The prompts recorded since the last call (at most the last 200).
+QList<Record> takeRecords();
+// Records a prompt that is about to be shown for real.
+void record(const Record &prompt);
+
+} // namespace Prompts
