@@ -54,6 +54,17 @@ void PathListModel::append(const QString &path)
     endInsertRows();
 }
 
+void PathListModel::appendMany(const QStringList &paths)
+{
+    if (paths.isEmpty())
+        return;
+    const int first = m_list.ListCount();
+    beginInsertRows(QModelIndex(), first, first + int(paths.size()) - 1);
+    for (const QString &path : paths)
+        m_list.AddItem(path);
+    endInsertRows();
+}
+
 void PathListModel::removeRowSet(QList<int> rows)
 {
     std::sort(rows.begin(), rows.end());

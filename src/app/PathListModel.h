@@ -26,6 +26,8 @@ public:
     void setIcon(const QIcon &icon) { m_icon = icon; }
 
     void append(const QString &path);
+    // Appends many rows in one insertion, so the views lay out once.
+    void appendMany(const QStringList &paths);
     // Removes the given rows (any order, duplicates allowed) in one step.
     void removeRowSet(QList<int> rows);
     void clear();

@@ -5,6 +5,7 @@
 #include "job/FileDate.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QStringList>
 
 #include <array>
@@ -237,6 +238,9 @@ private:
     int selectedOutputMode() const;
 
     // Images (frmMain_images.cpp)
+    friend class BulkAdding;
+    void queueRow(const QString &path);
+    void flushPendingRows();
     void addFolderWithCaption(const QString &folder);
     void addPaths(const QStringList &paths);
     QList<int> selectedRows() const;
@@ -260,6 +264,11 @@ private:
     int m_iPage = 1;
     int m_ScreenDPI = 96;
     QString m_sFirstImageFolder;
+
+    // Rows waiting to be shown while many files are added at once.
+    QStringList m_pendingRows;
+    bool m_bulkAdding = false;
+    QElapsedTimer m_sinceYield;
 
     bool m_uiBuilt = false;
     bool m_commandLineDone = false;

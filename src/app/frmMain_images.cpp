@@ -20,30 +20,90 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The window is given a chance to repaint after this many rows.
+// The window is given a chance to repaint after this many rows, one at a time...
 constexpr int rowsPerYield = 49;
+// ...or, while many files are added at once, this often: rows then go to the list in
+// chunks, since laying out and painting the list after every 49 rows would take most
+// of the time of a large add.
+constexpr int bulkYieldMs = 40;
 
 } // namespace
+
+// While it lives, added files are collected and shown in chunks.
+class BulkAdding
+{
+public:
+    explicit BulkAdding(frmMain &window)
+        : m_window(window)
+        , m_outer(!window.m_bulkAdding)
+    {
+        m_window.m_bulkAdding = true;
+        m_window.m_sinceYield.start();
+    }
+    ~BulkAdding()
+    {
+        if (!m_outer)
+            return;
+        m_window.m_bulkAdding = false;
+        m_window.flushPendingRows();
+    }
+    Q_DISABLE_COPY_MOVE(BulkAdding)
+
+private:
+    frmMain &m_window;
+    bool m_outer;
+};
+
+void frmMain::queueRow(const QString &path)
+{
+    m_pendingRows << path;
+    if (!m_bulkAdding) {
+        flushPendingRows();
+        if (m_lstFiles.ListCount() % rowsPerYield == 0)
+            yieldToEvents();
+    } else if (m_sinceYield.elapsed() >= bulkYieldMs) {
+        flushPendingRows();
+        yieldToEvents();
+        m_sinceYield.start();
+    }
+}
+
+void frmMain::flushPendingRows()
+{
+    if (m_pendingRows.size() == 1)
+        m_filesModel->append(m_pendingRows.constFirst());
+    else
+        m_filesModel->appendMany(m_pendingRows);
+    m_pendingRows.clear();
+    lblNumFileAdded->setText(tr("%1 images").arg(m_lstFiles.ListCount()));
+}
 
 bool frmMain::AddFile(const QString &path)
 {
     if (ImageFiles::isSupportedImageFile(path))
-        m_filesModel->append(path);
-    lblNumFileAdded->setText(tr("%1 images").arg(m_lstFiles.ListCount()));
-    if (m_lstFiles.ListCount() % rowsPerYield == 0)
-        yieldToEvents();
+        queueRow(path);
+    else if (!m_bulkAdding)
+        flushPendingRows(); // the count caption is written either way
     return true;
 }
 
 void frmMain::AddFolder(const QString &folder)
 {
+    BulkAdding bulk(*this);
     clsListEmu found;
-    ImageFiles::RecursiveGetFolderContent(folder, found, true, false, true, [this] { yieldToEvents(); });
+    ImageFiles::RecursiveGetFolderContent(folder, found, true, false, true, [this] {
+        if (m_sinceYield.elapsed() >= bulkYieldMs) {
+            yieldToEvents();
+            m_sinceYield.start();
+        }
+    });
+    flushPendingRows(); // the duplicate set must see what this batch added so far
     const ImageFiles::DuplicateSet listed(m_lstFiles);
     for (int i = 0; i < found.ListCount(); ++i) {
         const QString path = found.List(i);
-        if (!listed.contains(path))
-            AddFile(path);
+        // The walk lists regular files only, so the extension decides.
+        if (!listed.contains(path) && ImageFiles::hasSupportedExtension(path))
+            queueRow(path);
     }
 }
 
@@ -71,6 +131,7 @@ void frmMain::cmdInput_Click()
         sLastDir = GetFolderFromPath(chosen.constFirst());
     } else {
         sLastDir = GetFolderFromPath(chosen.constFirst());
+        BulkAdding bulk(*this);
         const ImageFiles::DuplicateSet listed(m_lstFiles);
         for (const QString &path : chosen) {
             if (!listed.contains(path))
@@ -124,6 +185,7 @@ void frmMain::dropFiles(const QStringList &paths, bool onFileList)
     {
         WaitCursor hourglass;
         if (!paths.isEmpty()) {
+            BulkAdding bulk(*this);
             const ImageFiles::DuplicateSet listed(m_lstFiles);
             clsListEmu sorted;
             for (const QString &path : paths)
