@@ -451,8 +451,10 @@ bool CleanJob::runBatches(JobResult &result)
 {
     const int n = m_items.size();
     const int batches = (n + BatchSize - 1) / BatchSize;
-    ExifToolPool pool(m_env.exiftool, m_env.programFolder, m_env.tempFolder,
-                      std::clamp(m_env.jobs, 1, std::max(1, batches)));
+    if (!m_pool)
+        m_pool = std::make_unique<ExifToolPool>(m_env.exiftool, m_env.programFolder, m_env.tempFolder,
+                                                std::clamp(m_env.jobs, 1, std::max(1, batches)));
+    ExifToolPool &pool = *m_pool;
 
     // Batches may end in any order; their results are taken in list order, so the
     // log, the problem count and the progress bar read as if they ran one by one.
@@ -580,6 +582,15 @@ JobResult CleanJob::CleanImages(const QStringList &imageList)
         return fail(tr("The temporary folder %1 cannot hold ExifTool's argument file; "
                        "set TEMP or TMPDIR to another folder.").arg(m_env.tempFolder));
 
+    // ExifTool takes a moment to start: let it do so while the images are prepared.
+    const bool haveExifTool = !m_env.exiftool.isEmpty() && QFileInfo(m_env.exiftool).isExecutable();
+    if (haveExifTool && !images.isEmpty()) {
+        const int batches = static_cast<int>((images.size() + BatchSize - 1) / BatchSize);
+        m_pool = std::make_unique<ExifToolPool>(m_env.exiftool, m_env.programFolder, m_env.tempFolder,
+                                                std::clamp(m_env.jobs, 1, batches));
+        m_pool->warmUp();
+    }
+
     // B: one command per image.
     if (!prepare(images, result))
         return fail(result.errorDetail);
@@ -592,7 +603,7 @@ JobResult CleanJob::CleanImages(const QStringList &imageList)
         result.logWritten = SaveTextToFile(logFilePath(), note, false) || result.logWritten;
 
     if (!m_items.isEmpty()) {
-        if (m_env.exiftool.isEmpty() || !QFileInfo(m_env.exiftool).isExecutable())
+        if (!haveExifTool)
             return fail(tr("ExifTool was not found. Install it (Debian package libimage-exiftool-perl) "
                            "or place the exiftool program beside Quillmark."));
         if (!runBatches(result))
@@ -628,6 +639,7 @@ JobResult CleanJob::CleanImages(const QStringList &imageList)
 
     QCoreApplication::processEvents();
     setStatus(tr("Finished!"));
+    m_pool.reset();
     pause(1000);
     m_stage.reset();
     return result;

@@ -145,6 +145,7 @@ private:
     bool m_patternUsable = false;
     QStringList m_skipNotes;
     std::unique_ptr<QTemporaryDir> m_stage;
+    std::unique_ptr<ExifToolPool> m_pool;
     QElapsedTimer m_clock;
     QElapsedTimer m_sinceYield;
 };

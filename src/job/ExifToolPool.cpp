@@ -74,6 +74,14 @@ void ExifToolPool::startProcess(Worker &w)
     p->start(m_exiftool, {u"-config"_s, QString(), u"-stay_open"_s, u"True"_s, u"-@"_s, u"-"_s});
 }
 
+void ExifToolPool::warmUp()
+{
+    for (auto &w : m_workers) {
+        if (!w->process)
+            startProcess(*w);
+    }
+}
+
 bool ExifToolPool::dispatch(Worker &w, int batch, const QList<Command> &commands, QString *error)
 {
     if (commands.isEmpty()) {

@@ -34,6 +34,9 @@ public:
                  QObject *parent = nullptr);
     ~ExifToolPool() override;
 
+    // Starts the processes now, so their start-up overlaps the caller's preparation.
+    void warmUp();
+
     // Runs batches 0 .. count-1. `commandsOf(i)` gives batch i's commands when it is
     // about to start; `finished(i, run)` is called as each batch ends, in the order
     // they end. Waits in a local event loop. False (with *error) when an argument file
