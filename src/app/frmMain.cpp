@@ -36,6 +36,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QThread>
 #include <QTimer>
 #include <QUrl>
 
@@ -903,6 +904,7 @@ void frmMain::CleanImages()
     environment.programFolder = m_programFolder;
     environment.tempFolder = m_systemFolders.sTemp;
     environment.pauses = m_setup.pauses;
+    environment.jobs = QThread::idealThreadCount(); // one ExifTool process per core
     environment.locale = QLocale();
 
     CleanJob job(options, environment);
