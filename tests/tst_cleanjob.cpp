@@ -380,6 +380,36 @@ private Q_SLOTS:
 
     // Batches of 64 go to a few persistent ExifTool processes through argument files;
     // results are taken in list order whatever order the batches end in.
+    // Names that share one "-o" pattern land exactly where the output mode says.
+    void patternOutputsMatchTheNames_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("suffix") << 3 << u"_c"_s;
+        QTest::newRow("prefix") << 2 << u"p."_s;
+        QTest::newRow("folder") << 1 << u"out"_s;
+    }
+
+    void patternOutputsMatchTheNames()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, text);
+        Fixture fx;
+        for (const QString &n : {u"a.b.c.jpg"_s, u".hidden.jpg"_s, u"x..jpg"_s, u"UPPER.JPG"_s, u"space .jpg"_s,
+                                 u"nodotjpg"_s, u"v.webp"_s})
+            fx.add(n == u"v.webp"_s ? u"webp_exif_xmp_icc_gps.webp"_s : u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s, n);
+        JobOptions o;
+        o.outputMode = static_cast<OutputMode>(mode);
+        o.txtOutput = fx.dir.path() + u'/' + text;
+        o.txtPrefix = o.txtSuffix = text;
+        const JobResult r = fx.run(o);
+        QVERIFY2(r.problemCount == 0, qPrintable(r.problemTexts));
+        QCOMPARE(r.processedCount, fx.images.size());
+        for (const QString &f : std::as_const(fx.images))
+            QVERIFY2(QFile::exists(outputPathFor(f, o, fx.dir.path())), qPrintable(outputPathFor(f, o, fx.dir.path())));
+        QCOMPARE(filesBelow(fx.dir.path()).size(), 2 * fx.images.size());
+    }
+
     void batchesOfSixtyFour()
     {
         Fixture fx;
