@@ -260,19 +260,18 @@ bool CleanJob::prepare(QStringList &images, JobResult &result)
 
     // Identities of every input, so an existing output that is itself one of this
     // run's images is never deleted to make room.
-    QSet<QString> inputIdentities;
-    for (const QString &f : std::as_const(images)) {
-        keepAlive();
-        struct stat st{};
-        if (::stat(QFile::encodeName(f).constData(), &st) == 0)
-            inputIdentities.insert(QString::number(st.st_dev) + u':' + QString::number(st.st_ino));
-    }
     const auto identity = [](const QString &path) {
         struct stat st{};
         if (::stat(QFile::encodeName(path).constData(), &st) != 0)
             return QString();
         return QString::number(st.st_dev) + u':' + QString::number(st.st_ino);
     };
+    QSet<QString> inputIdentities;
+    for (const QString &f : std::as_const(images)) {
+        keepAlive();
+        if (const QString id = identity(f); !id.isEmpty())
+            inputIdentities.insert(id);
+    }
 
     // One "-o" pattern names every output of the run, where ExifTool can read it literally.
     const auto plainText = [](const QString &t) {
