@@ -234,6 +234,48 @@ private Q_SLOTS:
         QVERIFY(!w->cmdNext->isEnabled());
     }
 
+    // "Open with" in a file manager: each chosen file and folder is an argument of its own.
+    void openWith()
+    {
+        const QString chosen = folderWith(u"openwith"_s, {u"a.jpg"_s, u"b.png"_s, u"notes.txt"_s});
+        const QString loose = folderWith(u"loose"_s, {u"c.tif"_s, u"d.doc"_s});
+        auto w = m_box->window({loose + u"/c.tif"_s, chosen, chosen + u"/a.jpg"_s, loose + u"/d.doc"_s,
+                                loose + u"/c.tif"_s, m_box->path(u"gone.jpg"_s)});
+        QTRY_COMPARE(w->iPage(), 2);
+        // In the order given; what is listed already, unsupported or missing is left out.
+        QTRY_COMPARE(listed(*w), (QStringList{loose + u"/c.tif"_s, chosen + u"/a.jpg"_s, chosen + u"/b.png"_s}));
+        QCOMPARE(rowTexts(w->lwFiles), (QStringList{u"c.tif"_s, u"a.jpg"_s, u"b.png"_s}));
+        QCOMPARE(w->lblNumFileAdded->text(), u"3 images"_s);
+        QVERIFY(w->cmdNext->isEnabled());
+    }
+
+    void openWithNothingToAdd_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("unsupported file") << QStringList{u"loose/d.doc"_s};
+        QTest::newRow("missing file") << QStringList{u"loose/missing.jpg"_s};
+        // An option this program does not know leaves the command line alone.
+        QTest::newRow("unknown option") << QStringList{u"-x"_s, u"loose/c.tif"_s};
+    }
+
+    void openWithNothingToAdd()
+    {
+        QFETCH(QStringList, arguments);
+        folderWith(u"loose"_s, {u"c.tif"_s, u"d.doc"_s});
+        for (QString &argument : arguments) {
+            if (!argument.startsWith(u'-'))
+                argument = m_box->path(argument);
+        }
+        auto w = m_box->window(arguments);
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        // The command line is looked at once the window is active.
+        QEvent activate(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(w.get(), &activate);
+        QTest::qWait(50);
+        QCOMPARE(w->iPage(), 1);
+        QCOMPARE(w->lstFiles().ListCount(), 0);
+    }
+
     void largeFolderKeepsWindowAlive()
     {
         constexpr int count = 20000;

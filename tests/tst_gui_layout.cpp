@@ -1,9 +1,10 @@
 // Every page of the wizard, laid out as shown: nothing cut off, nothing on top of
-// anything else, everything inside the window. With QUILLMARK_SCREENSHOT_DIR set, each
-// page is also saved as a picture there (run under Xvfb with QT_QPA_PLATFORM=xcb and
-// QT_SCALE_FACTOR=1.5 for the large look).
+// anything else, everything inside the window, every picture drawn for the screen's
+// scale. With QUILLMARK_SCREENSHOT_DIR set, each page is also saved as a picture there,
+// with a balloon tip (tools/screenshots.sh runs it under Xvfb at two scales).
 
 #include "guitestutil.h"
+#include "ui/CTooltip.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -17,6 +18,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -92,6 +94,22 @@ private:
                                     + QString::number(need.height())));
             }
         }
+        // Pictures are drawn for the screen's scale at the size they are shown, not
+        // stretched from another size.
+        for (QWidget *w : std::as_const(widgets)) {
+            const auto *label = qobject_cast<const QLabel *>(w);
+            if (!label || label->pixmap().isNull())
+                continue;
+            const QPixmap picture = label->pixmap();
+            QVERIFY2(!label->hasScaledContents(), qPrintable(pageName + u": stretched picture: "_s + describe(w)));
+            QVERIFY2(qFuzzyCompare(picture.devicePixelRatio(), window.devicePixelRatioF()),
+                     qPrintable(pageName + u": picture drawn for another scale: "_s + describe(w)));
+            const QSize shown = picture.deviceIndependentSize().toSize();
+            QVERIFY2(shown.width() <= label->width() && shown.height() <= label->height(),
+                     qPrintable(pageName + u": picture cut off: "_s + describe(w)));
+        }
+        QCOMPARE(window.picSplash->pixmap().deviceIndependentSize().toSize(), window.picSplash->size());
+
         // Leaf controls of the page must not overlap.
         QList<QWidget *> leaves;
         for (QWidget *w : std::as_const(widgets)) {
@@ -172,9 +190,11 @@ private Q_SLOTS:
         window.lblTopText->setText(u"Please wait while the images are being processed..."_s);
         QCoreApplication::processEvents();
         checkPage(window, window.pages.at(6), u"page 7"_s);
-        shoot(window, u"page7"_s);
 
         window.pages.at(6)->hide();
+        window.cmdBack->setEnabled(true);
+        window.cmdCancel->setEnabled(true);
+        window.cmdCancel->setText(u"Quit"_s);
         window.picFrameTop->hide();
         window.Line1->hide();
         window.Line2->hide();
@@ -188,41 +208,89 @@ private Q_SLOTS:
         window.lblErrorInfo->show();
         QCoreApplication::processEvents();
         checkPage(window, window.pages.at(7), u"page 8"_s);
-        shoot(window, u"page8"_s);
     }
 
-    // The finished page as a real run with problems leaves it.
-    void finishedPageAfterRun()
+    // Pages 7 and 8 as a real run with problems shows them: page 7 while ExifTool works.
+    void pagesOfARun()
     {
         QUILLMARK_REQUIRE_EXIFTOOL();
         QVERIFY(testutil::copySample(u"jpeg_truncated_in_app1.jpg"_s, m_dir.filePath(u"images/broken.jpg"_s)));
         frmMain window(setup());
         window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.cmdNext_Click();
         window.AddFolder(m_dir.filePath(u"images"_s));
         window.UpdateControls();
         window.chkDeleteFileOnFail->setChecked(true);
         window.optProcessingFail[1]->setChecked(true);
         window.txtProcessingFailFolder->setText(m_dir.filePath(u"failed"_s));
+        bool runningShown = false;
+        connect(window.ProgressBar, &QProgressBar::valueChanged, this, [&](int value) {
+            if (runningShown || value <= 0 || window.iPage() != 7)
+                return;
+            runningShown = true;
+            checkPage(window, window.pages.at(6), u"page 7 while running"_s);
+            shoot(window, u"page7"_s);
+        });
         while (window.iPage() < 8)
             window.cmdNext_Click();
+        QVERIFY(runningShown);
+        QVERIFY(!QTest::currentTestFailed());
         QVERIFY(window.lblErrorInfo->isVisible());
         QCoreApplication::processEvents();
         checkPage(window, window.pages.at(7), u"page 8 after a run"_s);
-        shoot(window, u"page8-run"_s);
+        shoot(window, u"page8"_s);
     }
 
-    // The same pages once more in a process of their own, drawn half as large again.
+    // A balloon as it shows over the file page (a picture only under a real display).
+    void balloonTip()
+    {
+        frmMain window(setup());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.cmdNext_Click();
+        const CTooltip *tip = window.tooltipOf(window.cmdInput);
+        QVERIFY(tip);
+        const QPoint inside(window.cmdInput->width() / 2, window.cmdInput->height() / 2);
+        QEnterEvent enter(inside, window.cmdInput->mapTo(&window, inside), window.cmdInput->mapToGlobal(inside));
+        QCoreApplication::sendEvent(window.cmdInput, &enter);
+        QTRY_VERIFY(tip->tipWindow()->isVisible());
+        QWidget *balloon = tip->tipWindow();
+        // The balloon stays on the screen.
+        QVERIFY(window.screen()->availableGeometry().contains(balloon->geometry()));
+        if (!qEnvironmentVariableIsEmpty("QUILLMARK_SCREENSHOT_DIR") && QGuiApplication::platformName() == u"xcb") {
+            QCoreApplication::processEvents();
+            QTest::qWait(100);
+            const QRect area = window.frameGeometry().united(balloon->geometry()).adjusted(-4, -4, 4, 4);
+            const QPixmap shot = window.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+            const QString dir = qEnvironmentVariable("QUILLMARK_SCREENSHOT_DIR");
+            QDir().mkpath(dir);
+            QVERIFY(shot.save(dir + u"/balloon.png"_s));
+        }
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(window.cmdInput, &leave);
+        QVERIFY(!balloon->isVisible());
+    }
+
+    // The same pages once more in a process of their own, drawn larger.
+    void largerScale_data()
+    {
+        QTest::addColumn<QString>("scale");
+        QTest::newRow("1.25") << u"1.25"_s;
+        QTest::newRow("1.5") << u"1.5"_s;
+    }
+
     void largerScale()
     {
+        QFETCH(QString, scale);
         if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
             QSKIP("already running at a chosen scale");
         QProcess child;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(u"QT_SCALE_FACTOR"_s, u"1.5"_s);
+        env.insert(u"QT_SCALE_FACTOR"_s, scale);
         child.setProcessEnvironment(env);
         child.setProcessChannelMode(QProcess::MergedChannels);
-        child.start(QCoreApplication::applicationFilePath(), {u"everyPage"_s, u"finishedPageAfterRun"_s});
+        child.start(QCoreApplication::applicationFilePath(), {u"everyPage"_s, u"pagesOfARun"_s, u"balloonTip"_s});
         QVERIFY(child.waitForFinished(60000));
         QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
                  child.readAll().constData());

@@ -11,6 +11,7 @@
 #include "job/TagOptions.h"
 #include "runner/ConsoleRunner.h"
 #include "runner/frmReport.h"
+#include "ui/CTooltip.h"
 #include "ui/Prompts.h"
 #include "ui/WaitCursor.h"
 
@@ -18,7 +19,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -132,6 +132,8 @@ void frmMain::load()
          screen.y() + (screen.height() - frameGeometry().height()) / 2);
     readSettings();
     applyWindowBorder();
+    setListColumnWidths();
+    createTooltips();
 }
 
 void frmMain::applyWindowBorder()
@@ -426,7 +428,7 @@ void frmMain::onActivated()
     UpdateControls();
     if (cmdNext->isEnabled())
         cmdNext->setFocus();
-    // The large-font check answers a fault of one Windows version only; nothing to do here.
+    fontSizeWarning();
     if (!m_activatedOnce) {
         m_activatedOnce = true;
         // Queued, so that the activation itself has finished before the wizard is driven.
@@ -701,6 +703,11 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
         return false;
     }
 
+    if (watched == picSplash && type == QEvent::Resize) {
+        updateSplashPicture();
+        return false;
+    }
+
     const bool fileList = watched == lwFiles->viewport();
     const bool otherTarget = watched == picFrameWelcome || watched == picSplash;
     if (fileList || otherTarget) {
@@ -749,13 +756,30 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
                 QFont font = label->font();
                 font.setUnderline(type == QEvent::FocusIn);
                 label->setFont(font);
+            } else if (type == QEvent::Enter || type == QEvent::MouseMove) {
+                // A disabled link stays as it is.
+                if (label->isEnabled())
+                    setLinkHover(label, true);
+            } else if (type == QEvent::Leave || type == QEvent::Hide) {
+                setLinkHover(label, false);
+            } else if (type == QEvent::EnabledChange) {
+                setLinkHover(label, label->isEnabled() && label->underMouse());
             }
             return false;
         }
     }
 
     if (watched == txtOutput || watched == txtPrefix || watched == txtSuffix) {
-        if (type == QEvent::FocusOut) {
+        auto *box = static_cast<QLineEdit *>(watched);
+        if (type == QEvent::FocusIn) {
+            selectOutputModeOf(box);
+        } else if (type == QEvent::MouseButtonPress && !box->isEnabled() && m_iPage == 3) {
+            // A box is disabled while its mode is not chosen; clicking into it chooses
+            // the mode, which enables it, and the click then goes on into the box.
+            selectOutputModeOf(box);
+            if (box->isEnabled())
+                box->setFocus(Qt::MouseFocusReason);
+        } else if (type == QEvent::FocusOut) {
             UpdateControls();
         } else if (type == QEvent::KeyPress) {
             // Enter in a text box counts the text first, as leaving the box would, so
@@ -771,10 +795,10 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
 
 void frmMain::lblLinkButton_Click(int index)
 {
-    const auto open = [](const QString &path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); };
+    const auto open = [](const QString &path) { Prompts::openUrl(QUrl::fromLocalFile(path)); };
     switch (index) {
     case 2:
-        QDesktopServices::openUrl(QUrl(homePageUrl()));
+        Prompts::openUrl(QUrl(homePageUrl()));
         break;
     case 3:
         open(m_systemFolders.sTemp + u"/qmk_log.txt"_s);

@@ -11,10 +11,13 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
+class CTooltip;
 class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
+class QColor;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -190,6 +193,13 @@ public:
 
     // The home page the welcome page links to.
     static QString homePageUrl();
+    // The link colours: at rest, and while the mouse is over an enabled link.
+    static QColor linkRestColor();
+    static QColor linkHoverColor();
+
+    // The balloon tip of an anchor (a picTooltip, cmdInput, cmdAddFolder), or null.
+    const CTooltip *tooltipOf(const QWidget *anchor) const;
+    int tooltipCount() const { return static_cast<int>(m_tooltips.size()); }
 
 protected:
     bool event(QEvent *event) override;
@@ -216,6 +226,14 @@ private:
     void connectControls();
     QSize requiredClientSize();
     void applyWindowBorder();
+
+    // Look and feel (frmMain_look.cpp)
+    void createTooltips();
+    void setLinkHover(QLabel *label, bool hover);
+    void selectOutputModeOf(const QObject *textBox);
+    void setListColumnWidths();
+    void updateSplashPicture();
+    void fontSizeWarning();
 
     // Start-up and shutdown (frmMain.cpp)
     void load();
@@ -261,6 +279,7 @@ private:
     QButtonGroup *m_processingFailGroup = nullptr;
 
     QSize m_minimumClientSize;
+    std::vector<std::unique_ptr<CTooltip>> m_tooltips;
     int m_iPage = 1;
     int m_ScreenDPI = 96;
     QString m_sFirstImageFolder;

@@ -15,6 +15,9 @@
 #include <QLabel>
 #include <QTreeView>
 #include <QPushButton>
+#include <QSet>
+
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -243,11 +246,61 @@ void frmMain::runCommandLine()
     }
 
     const QString folder = absolute(line);
-    if (!FolderExists(folder))
+    if (FolderExists(folder)) {
+        cmdNext_Click();
+        yieldToEvents();
+        addFolderWithCaption(folder);
         return;
+    }
+
+    // A file manager's "Open with" hands over every chosen file and folder as an argument
+    // of its own. An argument that looks like an option and names nothing is an option
+    // this program does not know: then the command line is left alone, as before.
+    struct Entry
+    {
+        QString path;
+        bool folder;
+    };
+    QList<Entry> entries;
+    for (const QString &argument : m_setup.arguments) {
+        const QString path = argument.isEmpty() ? QString() : absolute(argument);
+        if (!path.isEmpty() && FolderExists(path))
+            entries.append({path, true});
+        else if (!path.isEmpty() && ImageFiles::isSupportedImageFile(path))
+            entries.append({path, false});
+        else if (argument.startsWith(u'-'))
+            return;
+    }
+    if (entries.isEmpty())
+        return;
+
     cmdNext_Click();
     yieldToEvents();
-    addFolderWithCaption(folder);
+    {
+        WaitCursor hourglass;
+        BulkAdding bulk(*this);
+        // The duplicate test: the list as it stood after the last folder, and the files
+        // added since.
+        std::optional<ImageFiles::DuplicateSet> listed;
+        QSet<QString> addedSince;
+        for (const Entry &entry : std::as_const(entries)) {
+            if (entry.folder) {
+                addFolderWithCaption(entry.path);
+                listed.reset();
+                addedSince.clear();
+                continue;
+            }
+            if (!listed) {
+                flushPendingRows();
+                listed.emplace(m_lstFiles);
+            }
+            if (listed->contains(entry.path) || addedSince.contains(entry.path))
+                continue;
+            AddFile(entry.path);
+            addedSince.insert(entry.path);
+        }
+    }
+    UpdateControls();
 }
 
 void frmMain::runAutomatic(const QString &folder)

@@ -3,30 +3,23 @@
 #include "app/frmMain.h"
 
 #include "app/PathListModel.h"
+#include "ui/Artwork.h"
 
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QFile>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLinearGradient>
 #include <QHeaderView>
 #include <QTreeView>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
-#include <QSvgRenderer>
 #include <QVBoxLayout>
-
-#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -42,80 +35,10 @@ constexpr int buttonHeight = 25;
 constexpr int tooltipSide = 15;
 constexpr int optionIndent = 20;
 
-using Painter = std::function<void(QPainter &, const QRectF &)>;
-
-// The program's artwork where it is built in (":/art/<name>.svg"), else a drawn stand-in.
-QPixmap artPixmap(const QString &name, QSize size, const Painter &standIn)
+// The program's pictures, drawn for the screen the window opens on.
+QPixmap artPixmap(const QString &name, QSize size)
 {
-    const qreal ratio = qApp->devicePixelRatio();
-    QPixmap pixmap(size * ratio);
-    pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF area(QPointF(0, 0), QSizeF(size));
-    const QString resource = u":/art/"_s + name + u".svg"_s;
-    if (QFile::exists(resource)) {
-        QSvgRenderer renderer(resource);
-        if (renderer.isValid()) {
-            renderer.render(&painter, area);
-            return pixmap;
-        }
-    }
-    standIn(painter, area);
-    return pixmap;
-}
-
-QIcon artIcon(const QString &name, QStyle::StandardPixmap standIn, const QStyle *style)
-{
-    const QString resource = u":/art/"_s + name + u".svg"_s;
-    if (QFile::exists(resource)) {
-        return QIcon(artPixmap(name, QSize(32, 32), [](QPainter &, const QRectF &) {}));
-    }
-    return style->standardIcon(standIn);
-}
-
-void paintSplash(QPainter &p, const QRectF &r)
-{
-    QLinearGradient sky(r.topLeft(), r.bottomLeft());
-    sky.setColorAt(0, QColor(0x2b, 0x62, 0xab));
-    sky.setColorAt(1, QColor(0x16, 0x3a, 0x6b));
-    p.fillRect(r, sky);
-    // A quill: a curved vane with its shaft.
-    QPainterPath vane;
-    const QPointF tip(r.left() + r.width() * 0.30, r.top() + r.height() * 0.78);
-    vane.moveTo(tip);
-    vane.cubicTo(r.left() + r.width() * 0.20, r.top() + r.height() * 0.45,
-                 r.left() + r.width() * 0.55, r.top() + r.height() * 0.20,
-                 r.left() + r.width() * 0.85, r.top() + r.height() * 0.10);
-    vane.cubicTo(r.left() + r.width() * 0.75, r.top() + r.height() * 0.35,
-                 r.left() + r.width() * 0.55, r.top() + r.height() * 0.60,
-                 tip.x(), tip.y());
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 255, 255, 200));
-    p.drawPath(vane);
-    p.setPen(QPen(QColor(0x2e, 0xc4, 0xb6), 2));
-    p.drawLine(tip, QPointF(r.left() + r.width() * 0.80, r.top() + r.height() * 0.13));
-    QFont font = p.font();
-    font.setBold(true);
-    font.setPixelSize(static_cast<int>(r.width() / 7));
-    p.setFont(font);
-    p.setPen(Qt::white);
-    p.drawText(r.adjusted(0, 0, 0, -r.height() * 0.06), Qt::AlignHCenter | Qt::AlignBottom, u"Quillmark"_s);
-}
-
-void paintBadge(QPainter &p, const QRectF &r, const QColor &colour, const QString &glyph)
-{
-    const QRectF box = r.adjusted(2, 2, -2, -2);
-    p.setPen(Qt::NoPen);
-    p.setBrush(colour);
-    p.drawRoundedRect(box, box.width() / 5, box.width() / 5);
-    QFont font = p.font();
-    font.setBold(true);
-    font.setPixelSize(static_cast<int>(box.height() * 0.6));
-    p.setFont(font);
-    p.setPen(Qt::white);
-    p.drawText(box, Qt::AlignCenter, glyph);
+    return Artwork::pixmap(name, size, qApp->devicePixelRatio());
 }
 
 QLabel *heading(const QString &text, QWidget *parent, qreal scale = 1.0)
@@ -174,7 +97,8 @@ QTreeView *fileListView(const QString &name, QWidget *parent)
     view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view->setTextElideMode(Qt::ElideRight);
     view->setIconSize(QSize(16, 16));
-    view->header()->setStretchLastSection(true);
+    // The column keeps the width it is given at the start (setListColumnWidths).
+    view->header()->setStretchLastSection(false);
     return view;
 }
 
@@ -201,10 +125,9 @@ QLabel *frmMain::makeLink(int index, const QString &caption, QWidget *parent)
     auto *label = new QLabel(caption, parent);
     label->setObjectName(u"lblLinkButton_"_s + QString::number(index));
     QPalette palette = label->palette();
-    palette.setColor(QPalette::Active, QPalette::WindowText, QColor(0, 0, 192));
-    palette.setColor(QPalette::Inactive, QPalette::WindowText, QColor(0, 0, 192));
+    palette.setColor(QPalette::Active, QPalette::WindowText, linkRestColor());
+    palette.setColor(QPalette::Inactive, QPalette::WindowText, linkRestColor());
     label->setPalette(palette);
-    label->setCursor(Qt::PointingHandCursor);
     // Reachable with Tab; Space or Enter follows the link.
     label->setFocusPolicy(Qt::TabFocus);
     label->installEventFilter(this);
@@ -217,17 +140,7 @@ QLabel *frmMain::makeTooltipAnchor(int index, QWidget *parent)
     auto *anchor = new QLabel(parent);
     anchor->setObjectName(u"picTooltip_"_s + QString::number(index));
     anchor->setFixedSize(tooltipSide, tooltipSide);
-    anchor->setPixmap(artPixmap(u"info"_s, QSize(tooltipSide, tooltipSide), [](QPainter &p, const QRectF &r) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(0x2b, 0x62, 0xab));
-        p.drawEllipse(r.adjusted(0.5, 0.5, -0.5, -0.5));
-        QFont font = p.font();
-        font.setBold(true);
-        font.setPixelSize(static_cast<int>(r.height() * 0.75));
-        p.setFont(font);
-        p.setPen(Qt::white);
-        p.drawText(r, Qt::AlignCenter, u"i"_s);
-    }));
+    anchor->setPixmap(artPixmap(u"info"_s, QSize(tooltipSide, tooltipSide)));
     picTooltip.at(index) = anchor;
     return anchor;
 }
@@ -236,6 +149,7 @@ void frmMain::buildUi()
 {
     setObjectName(u"frmMain"_s);
     setWindowTitle(tr("Quillmark"));
+    setWindowIcon(Artwork::icon(u"quillmark"_s));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_QuitOnClose, true);
@@ -269,9 +183,10 @@ void frmMain::buildUi()
     picSplash->setObjectName(u"picSplash"_s);
     picSplash->setFixedWidth(splashSize.width());
     picSplash->setMinimumHeight(0);
-    picSplash->setScaledContents(true);
+    picSplash->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picSplash->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Ignored);
-    picSplash->setPixmap(artPixmap(u"splash"_s, splashSize, paintSplash));
+    // Drawn again for the panel's height whenever it changes (updateSplashPicture).
+    picSplash->setPixmap(Artwork::splash(splashSize, qApp->devicePixelRatio()));
     picSplash->setAcceptDrops(true);
     picSplash->installEventFilter(this);
     body->addWidget(picSplash);
@@ -343,9 +258,7 @@ QWidget *frmMain::buildHeader()
     picSplashTop = new QLabel(picFrameTop);
     picSplashTop->setObjectName(u"picSplashTop"_s);
     picSplashTop->setFixedSize(bannerSide, bannerSide);
-    picSplashTop->setPixmap(artPixmap(u"banner"_s, QSize(bannerSide, bannerSide), [](QPainter &p, const QRectF &r) {
-        paintBadge(p, r, QColor(0x2b, 0x62, 0xab), u"Q"_s);
-    }));
+    picSplashTop->setPixmap(artPixmap(u"banner"_s, QSize(bannerSide, bannerSide)));
 
     auto *texts = new QVBoxLayout;
     texts->setSpacing(3);
@@ -400,21 +313,21 @@ QWidget *frmMain::buildInputPage()
 {
     picFrameInput = pagePanel(u"picFrameInput"_s, this);
 
-    cmdInput = new QPushButton(artIcon(u"add"_s, QStyle::SP_DialogOpenButton, style()), tr("Add Images"), picFrameInput);
+    cmdInput = new QPushButton(Artwork::icon(u"add"_s), tr("Add Images"), picFrameInput);
     cmdInput->setObjectName(u"cmdInput"_s);
-    cmdAddFolder = new QPushButton(artIcon(u"addfolder"_s, QStyle::SP_DirOpenIcon, style()), tr("Add from Folder"),
+    cmdAddFolder = new QPushButton(Artwork::icon(u"addfolder"_s), tr("Add from Folder"),
                                    picFrameInput);
     cmdAddFolder->setObjectName(u"cmdAddFolder"_s);
     for (QPushButton *button : {cmdInput, cmdAddFolder}) {
         button->setIconSize(QSize(22, 22));
         button->setMinimumHeight(34);
     }
-    cmdRemoveSelected = new QPushButton(artIcon(u"remove"_s, QStyle::SP_DialogDiscardButton, style()), QString(),
+    cmdRemoveSelected = new QPushButton(Artwork::icon(u"remove"_s), QString(),
                                         picFrameInput);
     cmdRemoveSelected->setObjectName(u"cmdRemoveSelected"_s);
     cmdRemoveSelected->setToolTip(tr("Remove selected files"));
     cmdRemoveSelected->setAccessibleName(tr("Remove selected files"));
-    cmdRemoveAll = new QPushButton(artIcon(u"removeall"_s, QStyle::SP_TrashIcon, style()), QString(), picFrameInput);
+    cmdRemoveAll = new QPushButton(Artwork::icon(u"removeall"_s), QString(), picFrameInput);
     cmdRemoveAll->setObjectName(u"cmdRemoveAll"_s);
     cmdRemoveAll->setToolTip(tr("Clear the file list"));
     cmdRemoveAll->setAccessibleName(tr("Clear the file list"));
@@ -425,7 +338,7 @@ QWidget *frmMain::buildInputPage()
 
     lwFiles = fileListView(u"lwFiles"_s, picFrameInput);
     m_filesModel = new PathListModel(m_lstFiles, this);
-    m_filesModel->setIcon(artIcon(u"file"_s, QStyle::SP_FileIcon, style()));
+    m_filesModel->setIcon(Artwork::icon(u"file"_s));
     lwFiles->setModel(m_filesModel);
     lwFiles->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lwFiles->setAcceptDrops(true);
@@ -491,7 +404,7 @@ QWidget *frmMain::buildOutputPage()
     }
     txtOutput = new QLineEdit(picFrameOutput);
     txtOutput->setObjectName(u"txtOutput"_s);
-    cmdOutputBrowse = new QPushButton(artIcon(u"browse"_s, QStyle::SP_DirOpenIcon, style()), QString(),
+    cmdOutputBrowse = new QPushButton(Artwork::icon(u"browse"_s), QString(),
                                       picFrameOutput);
     cmdOutputBrowse->setObjectName(u"cmdOutputBrowse"_s);
     cmdOutputBrowse->setToolTip(tr("Browse for a folder to put the cleaned images in..."));
@@ -582,7 +495,7 @@ QWidget *frmMain::buildOptionsPage()
 
     imgDisclaimer = new QLabel(picFrameOptions);
     imgDisclaimer->setObjectName(u"imgDisclaimer"_s);
-    imgDisclaimer->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(24, 24));
+    imgDisclaimer->setPixmap(artPixmap(u"disclaimer"_s, QSize(24, 24)));
     imgDisclaimer->setAlignment(Qt::AlignTop);
     lblDisclaimer = wrapped(tr("Disclaimer: This program can not guarantee full support for all above tags in "
                                "image formats other than JPEG. RAW images are especially complicated. You "
@@ -639,7 +552,7 @@ QWidget *frmMain::buildDatePage()
     }
     txtProcessingFailFolder = new QLineEdit(picFrameDate);
     txtProcessingFailFolder->setObjectName(u"txtProcessingFailFolder"_s);
-    cmdProcessingFailBrowse = new QPushButton(artIcon(u"browse"_s, QStyle::SP_DirOpenIcon, style()), QString(),
+    cmdProcessingFailBrowse = new QPushButton(Artwork::icon(u"browse"_s), QString(),
                                               picFrameDate);
     cmdProcessingFailBrowse->setObjectName(u"cmdProcessingFailBrowse"_s);
     cmdProcessingFailBrowse->setToolTip(tr("Browse for a folder to put the cleaned images in..."));
@@ -689,9 +602,7 @@ QWidget *frmMain::buildBeginPage()
     press->setObjectName(u"lblPressStart"_s);
     imgReadyToStart = new QLabel(picFrameBegin);
     imgReadyToStart->setObjectName(u"imgReadyToStart"_s);
-    imgReadyToStart->setPixmap(artPixmap(u"ready"_s, QSize(48, 48), [](QPainter &p, const QRectF &r) {
-        paintBadge(p, r, QColor(0x2e, 0x9e, 0x5b), QString(QChar(0x25B6)));
-    }));
+    imgReadyToStart->setPixmap(artPixmap(u"ready"_s, QSize(48, 48)));
     chkSkipReadyPage = new QCheckBox(tr("Skip this page in the future."), picFrameBegin);
     chkSkipReadyPage->setObjectName(u"chkSkipReadyPage"_s);
 
@@ -726,9 +637,7 @@ QWidget *frmMain::buildExecutePage()
     ProgressBar->setValue(0);
     imgProcessing = new QLabel(picFrameExecute);
     imgProcessing->setObjectName(u"imgProcessing"_s);
-    imgProcessing->setPixmap(artPixmap(u"processing"_s, QSize(48, 48), [](QPainter &p, const QRectF &r) {
-        paintBadge(p, r, QColor(0x2b, 0x62, 0xab), QString(QChar(0x2699)));
-    }));
+    imgProcessing->setPixmap(artPixmap(u"processing"_s, QSize(48, 48)));
 
     auto *progress = new QVBoxLayout;
     progress->setSpacing(8);
@@ -770,13 +679,13 @@ QWidget *frmMain::buildFinishedPage()
     lblCleanedFiles->setObjectName(u"lblCleanedFiles"_s);
     lwFilesCleaned = fileListView(u"lwFilesCleaned"_s, picFrameFinished);
     m_cleanedModel = new PathListModel(m_lstCleaned, this);
-    m_cleanedModel->setIcon(artIcon(u"file"_s, QStyle::SP_FileIcon, style()));
+    m_cleanedModel->setIcon(Artwork::icon(u"file"_s));
     lwFilesCleaned->setModel(m_cleanedModel);
     lwFilesCleaned->setSelectionMode(QAbstractItemView::SingleSelection);
     lwFilesCleaned->setMinimumHeight(60);
     Image2 = new QLabel(picFrameFinished);
     Image2->setObjectName(u"Image2"_s);
-    Image2->setPixmap(artIcon(u"folder"_s, QStyle::SP_DirOpenIcon, style()).pixmap(16, 16));
+    Image2->setPixmap(artPixmap(u"folder"_s, QSize(16, 16)));
     makeLink(5, tr("Click here to open the destination folder..."), picFrameFinished);
 
     auto *layout = sidePageLayout(picFrameFinished);

@@ -1,6 +1,7 @@
 // quillmark: the wizard that removes metadata from image files.
 
 #include "app/frmMain.h"
+#include "ui/Artwork.h"
 
 #include <QApplication>
 
@@ -12,6 +13,9 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(u"Quillmark"_s);
     QApplication::setOrganizationName(u"Corvane"_s);
     QApplication::setApplicationVersion(QStringLiteral(QUILLMARK_VERSION));
+    // The desktop matches the window to its entry (icon, name) by this.
+    QGuiApplication::setDesktopFileName(u"io.github.corvane.Quillmark"_s);
+    QApplication::setWindowIcon(Artwork::icon(u"quillmark"_s));
 
     frmMainSetup setup;
     setup.arguments = QApplication::arguments().mid(1);

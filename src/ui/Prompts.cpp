@@ -2,11 +2,13 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QQueue>
+#include <QUrl>
 
 #include <utility>
 
@@ -180,6 +182,14 @@ int execModal(QDialog &dialog, const QString &description)
         return QDialog::Accepted;
     NormalPointer pointer;
     return dialog.exec();
+}
+
+void openUrl(const QUrl &url)
+{
+    record({Kind::Open, {}, url.isLocalFile() ? url.toLocalFile() : url.toString(), {}});
+    if (unattended())
+        return;
+    QDesktopServices::openUrl(url);
 }
 
 } // namespace Prompts

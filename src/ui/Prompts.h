@@ -8,6 +8,7 @@
 #include <optional>
 
 class QDialog;
+class QUrl;
 class QWidget;
 
 // Every modal question the program asks goes through here: message boxes, the
@@ -18,11 +19,12 @@ class QWidget;
 // next one instead of showing anything. A message box or modal window takes any
 // answer (it only has OK); a question takes a bool (true = Yes); an input box, a
 // folder dialog a QString (empty = cancelled); the add-images dialog a QStringList.
-// Every prompt is also recorded, scripted or not, so a test can check what was asked.
+// Every prompt is also recorded, scripted or not, so a test can check what was asked;
+// so is every address handed to the desktop to open (it takes no answer).
 namespace Prompts {
 
 enum class Icon { None, Information, Exclamation, Critical, Question };
-enum class Kind { Message, Question, Input, OpenFiles, Folder, Modal };
+enum class Kind { Message, Question, Input, OpenFiles, Folder, Modal, Open };
 
 struct Record
 {
@@ -46,6 +48,10 @@ QStringList openFiles(QWidget *parent, const QString &caption, const QString &fo
                       const QStringList &nameFilters);
 // Shows a modal window and waits until it is closed. description is what the record keeps.
 int execModal(QDialog &dialog, const QString &description);
+// Opens a web page, a document or a folder the way the desktop opens it. The record keeps
+// the address (a local path for files and folders); unattended, nothing is opened. The
+// desktop's answer is not checked: a failure shows only what the desktop shows.
+void openUrl(const QUrl &url);
 
 // --- test hook ---
 void queueAnswer(const QVariant &answer);
