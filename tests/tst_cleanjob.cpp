@@ -481,8 +481,35 @@ private Q_SLOTS:
         firstImages.sort();
         QCOMPARE(firstImages, (QStringList{fx.images.at(0), fx.images.at(64), fx.images.at(128)}));
         QCOMPARE(files, 130);
-        QVERIFY(!QFile::exists(fx.env.tempFolder + u"/qmk_args.txt"_s));
-        QVERIFY(!QFile::exists(fx.env.tempFolder + u"/qmk_args_2.txt"_s));
+        QCOMPARE(QDir(fx.env.tempFolder).entryList({u"qmk_args*"_s}), QStringList());
+    }
+
+    // An ExifTool that dies fails its batches; the run still ends and reports them.
+    void exifToolDiesMidRun()
+    {
+        Fixture fx;
+        const QString fake = fx.dir.path() + u"/dying-exiftool"_s;
+        QFile w(fake);
+        QVERIFY(w.open(QIODevice::WriteOnly));
+        w.write("#!/bin/sh\nread line\nexit 3\n");
+        w.close();
+        QFile::setPermissions(fake, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        fx.env.exiftool = fake;
+        fx.env.jobs = 2;
+        const QString first = fx.add(u"png_exif_gps_xmp.png"_s, u"p000.png"_s);
+        const QByteArray hash = testutil::sha256(first);
+        for (int i = 1; i < 130; ++i) {
+            const QString name = fx.in(u"p%1.png"_s.arg(i, 3, 10, QLatin1Char('0')));
+            QVERIFY(QFile::copy(first, name));
+            fx.images << name;
+        }
+        const JobResult r = fx.run(suffixOptions());
+        QVERIFY(!r.internalError);
+        QCOMPARE(r.problemCount, 3);
+        QCOMPARE(r.processedCount, 0);
+        QVERIFY(r.problemTexts.contains(u"stopped unexpectedly"_s));
+        QCOMPARE(testutil::sha256(first), hash);
+        QCOMPARE(QDir(fx.env.tempFolder).entryList({u"qmk_args*"_s}), QStringList());
     }
 
     // Results are taken in list order: the log holds the failures in image order.

@@ -9,6 +9,8 @@
 #include <QRegularExpression>
 #include <QTimer>
 
+#include <deque>
+
 #include <signal.h>
 
 using namespace Qt::StringLiterals;
@@ -19,16 +21,24 @@ const QString marker = u"{qmk-done "_s;
 
 } // namespace
 
+// A batch handed to a process and not finished yet.
+struct ExifToolPool::InFlight
+{
+    int batch = -1;
+    quint64 lastCommand = 0; // sequence number of the batch's last command
+    int slot = 0;            // which of the process's two argument files holds it
+    QString errorText;
+    bool failed = false;
+};
+
 struct ExifToolPool::Worker
 {
     int index = 0;
     std::unique_ptr<QProcess> process;
-    int batch = -1;            // the batch being run, or -1
-    quint64 lastCommand = 0;   // sequence number of the batch's last command
-    QByteArray pendingError;   // error output not yet split into lines
-    QString errorText;
-    bool failed = false;
-    QString argumentFile;
+    // A second batch waits in the process's input while the first runs, so the
+    // process never idles between batches; they finish in the order given.
+    std::deque<InFlight> inFlight;
+    QByteArray pendingError; // error output not yet split into lines
 };
 
 ExifToolPool::ExifToolPool(const QString &exiftool, const QString &workingFolder, const QString &tempFolder,
@@ -41,7 +51,6 @@ ExifToolPool::ExifToolPool(const QString &exiftool, const QString &workingFolder
     for (int i = 0; i < std::max(1, processes); ++i) {
         auto w = std::make_unique<Worker>();
         w->index = i;
-        w->argumentFile = argumentFilePath(i);
         m_workers.push_back(std::move(w));
     }
 }
@@ -60,6 +69,7 @@ QString ExifToolPool::argumentFilePath(int index) const
 void ExifToolPool::startProcess(Worker &w)
 {
     w.process = std::make_unique<QProcess>();
+    w.pendingError.clear();
     QProcess *p = w.process.get();
     p->setWorkingDirectory(m_workingFolder);
     p->setProcessChannelMode(QProcess::SeparateChannels);
@@ -84,13 +94,17 @@ void ExifToolPool::warmUp()
 
 bool ExifToolPool::dispatch(Worker &w, int batch, const QList<Command> &commands, QString *error)
 {
+    InFlight job;
+    job.batch = batch;
+    job.slot = (!w.inFlight.empty() && w.inFlight.front().slot == 0) ? 1 : 0;
     if (commands.isEmpty()) {
         // Nothing for ExifTool to do (every image of the batch kept its old output).
-        w.batch = batch;
-        w.errorText.clear();
-        w.failed = false;
         ++m_running;
-        finishBatch(w, false);
+        w.inFlight.push_back(job);
+        if (w.inFlight.size() == 1)
+            finishFront(w, false);
+        else
+            w.inFlight.back().lastCommand = w.inFlight.front().lastCommand; // ends right after the one before
         return true;
     }
     QStringList lines;
@@ -100,20 +114,18 @@ bool ExifToolPool::dispatch(Worker &w, int batch, const QList<Command> &commands
         // Written to the error output once the command is done, with its status
         // (0 fine, 1 an error): it both delimits and judges the command.
         lines << u"-echo4"_s << marker + QString::number(seq) + u" ${status}}"_s << u"-execute"_s + QString::number(seq);
-        w.lastCommand = seq;
+        job.lastCommand = seq;
     }
-    if (!SaveTextToFile(w.argumentFile, lines.join(u"\r\n"_s), true, error))
+    const QString argumentFile = argumentFilePath(w.index * 2 + job.slot);
+    if (!SaveTextToFile(argumentFile, lines.join(u"\r\n"_s), true, error))
         return false;
 
-    w.batch = batch;
-    w.errorText.clear();
-    w.pendingError.clear();
-    w.failed = false;
     ++m_running;
+    w.inFlight.push_back(job);
     if (!w.process || w.process->state() == QProcess::NotRunning)
         startProcess(w);
     if (w.process && w.process->state() != QProcess::NotRunning)
-        w.process->write("-@\n" + QFile::encodeName(w.argumentFile) + "\n");
+        w.process->write("-@\n" + QFile::encodeName(argumentFile) + "\n");
     return true;
 }
 
@@ -124,44 +136,51 @@ void ExifToolPool::onStandardError(Worker &w)
     while ((end = w.pendingError.indexOf('\n')) >= 0) {
         const QString line = QString::fromUtf8(w.pendingError.left(end));
         w.pendingError.remove(0, end + 1);
+        if (w.inFlight.empty())
+            continue;
+        InFlight &front = w.inFlight.front();
         if (!line.startsWith(marker)) {
-            w.errorText += line + u'\n';
+            front.errorText += line + u'\n';
             continue;
         }
         const QStringList parts = line.mid(marker.size()).chopped(1).split(u' ');
         if (parts.value(1) != u"0")
-            w.failed = true;
-        if (parts.value(0).toULongLong() == w.lastCommand && w.batch >= 0)
-            finishBatch(w, false);
+            front.failed = true;
+        if (parts.value(0).toULongLong() == front.lastCommand)
+            finishFront(w, false);
     }
 }
 
 void ExifToolPool::onFinished(Worker &w)
 {
-    if (w.batch < 0)
+    if (w.inFlight.empty())
         return;
-    if (w.process->error() == QProcess::FailedToStart)
-        w.errorText += tr("Could not start %1: %2").arg(m_exiftool, w.process->errorString()) + u'\n';
-    else
-        w.errorText += tr("%1 stopped unexpectedly.").arg(m_exiftool) + u'\n';
-    finishBatch(w, true);
+    const QString reason = w.process->error() == QProcess::FailedToStart
+        ? tr("Could not start %1: %2").arg(m_exiftool, w.process->errorString())
+        : tr("%1 stopped unexpectedly.").arg(m_exiftool);
+    for (InFlight &job : w.inFlight)
+        job.errorText += reason + u'\n';
+    w.process->disconnect(this);
+    w.process.release()->deleteLater();
+    while (!w.inFlight.empty())
+        finishFront(w, true);
 }
 
-void ExifToolPool::finishBatch(Worker &w, bool processDied)
+void ExifToolPool::finishFront(Worker &w, bool processDied)
 {
-    const int batch = w.batch;
+    const InFlight job = w.inFlight.front();
+    w.inFlight.pop_front();
     BatchRun run;
-    run.errorText = w.errorText;
-    run.failed = w.failed || processDied;
-    QFile::remove(w.argumentFile);
-    w.batch = -1;
+    run.errorText = job.errorText;
+    run.failed = job.failed || processDied;
+    if (job.lastCommand != 0 || processDied)
+        QFile::remove(argumentFilePath(w.index * 2 + job.slot));
     --m_running;
-    if (processDied && w.process) {
-        w.process->disconnect(this);
-        w.process.release()->deleteLater();
-    }
     if (m_finished)
-        m_finished(batch, run);
+        m_finished(job.batch, run);
+    // A batch with nothing to run that waited behind this one ends with it.
+    if (!processDied && !w.inFlight.empty() && w.inFlight.front().lastCommand == job.lastCommand)
+        finishFront(w, false);
 }
 
 bool ExifToolPool::run(int count, const std::function<QList<Command>(int)> &commandsOf,
@@ -171,14 +190,17 @@ bool ExifToolPool::run(int count, const std::function<QList<Command>(int)> &comm
     int next = 0;
     bool ok = true;
     const auto feed = [&] {
-        for (auto &w : m_workers) {
-            if (!ok || next >= count)
-                break;
-            if (w->batch >= 0)
-                continue;
-            const int batch = next++;
-            if (!dispatch(*w, batch, commandsOf(batch), error))
-                ok = false;
+        // Each process gets a batch, then a second one to wait in its input.
+        for (std::size_t depth = 1; depth <= 2; ++depth) {
+            for (auto &w : m_workers) {
+                if (!ok || next >= count)
+                    break;
+                if (w->inFlight.size() >= depth)
+                    continue;
+                const int batch = next++;
+                if (!dispatch(*w, batch, commandsOf(batch), error))
+                    ok = false;
+            }
         }
         if (m_running == 0 && (next >= count || !ok))
             loop.quit();

@@ -16,7 +16,7 @@ struct BatchRun
 };
 
 // Runs batches of ExifTool commands on a few persistent ExifTool processes
-// ("-stay_open"), one batch per process at a time. Each batch goes to ExifTool as an
+// ("-stay_open"), each working through its batches in order. Each batch goes to ExifTool as an
 // argument file in the temporary folder, so paths are read exactly as written there.
 // Starting ExifTool costs about 0.2 s, and every command re-reads its delete
 // arguments, so keeping the processes and giving each batch few commands is what
@@ -44,20 +44,22 @@ public:
     bool run(int count, const std::function<QList<Command>(int)> &commandsOf,
              const std::function<void(int, const BatchRun &)> &finished, QString *error);
 
-    // The argument file of process `index` (0 is "qmk_args.txt", then "qmk_args_2.txt", ...).
+    // Argument file number `index` (0 is "qmk_args.txt", then "qmk_args_2.txt", ...);
+    // process k uses numbers 2k and 2k+1.
     QString argumentFilePath(int index) const;
 
     // Ends the processes; called by the destructor. A pool runs once.
     void stop();
 
 private:
+    struct InFlight;
     struct Worker;
 
     bool dispatch(Worker &worker, int batch, const QList<Command> &commands, QString *error);
     void startProcess(Worker &worker);
     void onStandardError(Worker &worker);
     void onFinished(Worker &worker);
-    void finishBatch(Worker &worker, bool processDied);
+    void finishFront(Worker &worker, bool processDied);
 
     QString m_exiftool;
     QString m_workingFolder;
