@@ -619,17 +619,9 @@ int frmMain::selectedOutputMode() const
     return m_outputModeGroup->checkedId();
 }
 
-void frmMain::UpdateControls()
+TagOptions frmMain::tagBoxStates() const
 {
-    ControlInputs in;
-    in.iPage = m_iPage;
-    in.imageCount = m_lstFiles.ListCount();
-    const int mode = selectedOutputMode();
-    in.outputMode = static_cast<OutputMode>(mode < 0 ? 0 : mode);
-    in.txtOutput = txtOutput->text();
-    in.txtPrefix = txtPrefix->text();
-    in.txtSuffix = txtSuffix->text();
-    TagOptions &t = in.tags;
+    TagOptions t;
     t.chkCleanAll = chkCleanAll->isChecked();
     t.chkCleanExif = chkCleanExif->isChecked();
     t.chkCleanExifGPS = chkCleanExifGPS->isChecked();
@@ -642,6 +634,20 @@ void frmMain::UpdateControls()
     t.chkCleanGeoTiff = chkCleanGeoTiff->isChecked();
     t.chkCleanAdobeApp14 = chkCleanAdobeApp14->isChecked();
     t.chkCleanOther = chkCleanOther->isChecked();
+    return t;
+}
+
+void frmMain::UpdateControls()
+{
+    ControlInputs in;
+    in.iPage = m_iPage;
+    in.imageCount = m_lstFiles.ListCount();
+    const int mode = selectedOutputMode();
+    in.outputMode = static_cast<OutputMode>(mode < 0 ? 0 : mode);
+    in.txtOutput = txtOutput->text();
+    in.txtPrefix = txtPrefix->text();
+    in.txtSuffix = txtSuffix->text();
+    in.tags = tagBoxStates();
 
     const ControlStates s = ::UpdateControls(in);
 
@@ -901,19 +907,7 @@ void frmMain::CleanImages()
     options.txtOutput = txtOutput->text();
     options.txtPrefix = txtPrefix->text();
     options.txtSuffix = txtSuffix->text();
-    TagOptions &t = options.tags;
-    t.chkCleanAll = chkCleanAll->isChecked();
-    t.chkCleanExif = chkCleanExif->isChecked();
-    t.chkCleanExifGPS = chkCleanExifGPS->isChecked();
-    t.chkCleanThumbnail = chkCleanThumbnail->isChecked();
-    t.chkCleanXMP = chkCleanXMP->isChecked();
-    t.chkCleanIPTC = chkCleanIPTC->isChecked();
-    t.chkCleanICC = chkCleanICC->isChecked();
-    t.chkCleanPhotoshop = chkCleanPhotoshop->isChecked();
-    t.chkCleanTiffIdf0 = chkCleanTiffIdf0->isChecked();
-    t.chkCleanGeoTiff = chkCleanGeoTiff->isChecked();
-    t.chkCleanAdobeApp14 = chkCleanAdobeApp14->isChecked();
-    t.chkCleanOther = chkCleanOther->isChecked();
+    options.tags = tagBoxStates();
     options.chkIgnoreMinorWarnings = chkIgnoreMinorWarnings->isChecked();
     options.chkResetFileDates = chkResetFileDates->isChecked();
     options.randomDate = !optDate[0]->isChecked();

@@ -3,6 +3,7 @@
 #include "fs/SystemFolders.h"
 #include "imagelist/clsListEmu.h"
 #include "job/FileDate.h"
+#include "job/TagOptions.h"
 
 #include <QDialog>
 #include <QElapsedTimer>
@@ -254,6 +255,7 @@ private:
     void showDateLabel();
     void showResult(const JobResult &result);
     int selectedOutputMode() const;
+    TagOptions tagBoxStates() const;
 
     // Images (frmMain_images.cpp)
     friend class BulkAdding;
