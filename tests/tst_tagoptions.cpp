@@ -8,7 +8,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Builds tag states from a compact spec: the letters of the ticked boxes.
+// Builds tag states from a short code: the letters of the ticked boxes.
 // A all, E exif, G gps, T thumbnail, X xmp, I iptc, C icc, P photoshop, 0 ifd0, O geotiff, 4 app14, R other
 TagOptions tags(const QString &ticked)
 {
