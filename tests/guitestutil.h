@@ -6,10 +6,17 @@
 #include "testutil.h"
 #include "ui/Prompts.h"
 
+#include <QAbstractButton>
 #include <QDir>
+#include <QEnterEvent>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
 #include <QTemporaryDir>
+#include <QTreeView>
+#include <QUrl>
 #include <QtTest>
 
 #include <memory>
@@ -79,6 +86,20 @@ public:
         return w;
     }
 
+    // The window at `page` (up to 6); from page 2 on with `image` in the list.
+    std::unique_ptr<frmMain> windowAt(int page, const QString &image)
+    {
+        auto w = window();
+        if (page >= 2) {
+            w->cmdNext_Click();
+            w->AddFile(image);
+            w->UpdateControls();
+        }
+        while (w->iPage() < page)
+            w->cmdNext_Click();
+        return w;
+    }
+
     int ended = -1000; // the exit code an automatic run ended with
 
 private:
@@ -103,6 +124,58 @@ inline QStringList recordedTexts(Prompts::Kind kind)
             texts << r.text;
     }
     return texts;
+}
+
+// What a person reads on a control.
+inline QString caption(const QWidget *w)
+{
+    if (const auto *label = qobject_cast<const QLabel *>(w))
+        return label->text();
+    if (const auto *button = qobject_cast<const QAbstractButton *>(w))
+        return button->text();
+    if (const auto *edit = qobject_cast<const QLineEdit *>(w))
+        return edit->text();
+    return QString();
+}
+
+inline QStringList rowTexts(const QTreeView *view)
+{
+    QStringList texts;
+    for (int r = 0; r < view->model()->rowCount(); ++r)
+        texts << view->model()->index(r, 0).data().toString();
+    return texts;
+}
+
+// The mouse coming onto and leaving a widget, as the window system reports it.
+inline void enter(QWidget *w, QPoint at = QPoint(3, 3))
+{
+    QEnterEvent event(at, w->window()->mapFromGlobal(w->mapToGlobal(at)), w->mapToGlobal(at));
+    QCoreApplication::sendEvent(w, &event);
+}
+
+inline void leave(QWidget *w)
+{
+    QEvent event(QEvent::Leave);
+    QCoreApplication::sendEvent(w, &event);
+}
+
+// What a file manager hands over: file URLs (or only text), dropped mid-widget.
+inline bool drop(QWidget *target, const QStringList &paths, bool withUrls = true)
+{
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString &p : paths)
+        urls << QUrl::fromLocalFile(p);
+    if (withUrls)
+        data.setUrls(urls);
+    else
+        data.setText(QStringLiteral("just text"));
+    const QPointF where(target->width() / 2.0, target->height() / 2.0);
+    QDragEnterEvent enterEvent(where.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &enterEvent);
+    QDropEvent dropEvent(where, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &dropEvent);
+    return dropEvent.isAccepted();
 }
 
 } // namespace guitest

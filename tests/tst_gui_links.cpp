@@ -1,42 +1,27 @@
 // The link labels on the real window: blue at rest, red with a hand cursor while the
 // mouse is over them, blue again as soon as it leaves, inert while disabled; what each
-// click opens; and the focus rules of the output-mode text boxes on page 3.
+// click opens; and the output-mode text boxes that choose their mode when clicked into.
 
 #include "guitestutil.h"
 
 #include <QCheckBox>
-#include <QEnterEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
 using namespace Qt::StringLiterals;
+using guitest::enter;
+using guitest::leave;
 
 namespace {
 
-QColor colourOf(const QLabel *label)
-{
-    return label->palette().color(QPalette::Active, QPalette::WindowText);
-}
+// How a link looks: its colour, and the mouse cursor over it.
+using Look = std::pair<QColor, Qt::CursorShape>;
+const Look rest(QColor(0, 0, 192), Qt::ArrowCursor);
+const Look hover(QColor(255, 0, 0), Qt::PointingHandCursor);
 
-void enter(QWidget *w)
+Look lookOf(const QLabel *label)
 {
-    const QPoint at(2, 2);
-    QEnterEvent event(at, w->window()->mapFromGlobal(w->mapToGlobal(at)), w->mapToGlobal(at));
-    QCoreApplication::sendEvent(w, &event);
-}
-
-void leave(QWidget *w)
-{
-    QEvent event(QEvent::Leave);
-    QCoreApplication::sendEvent(w, &event);
-}
-
-void focus(QWidget *w, QEvent::Type type)
-{
-    QFocusEvent event(type, Qt::TabFocusReason);
-    QCoreApplication::sendEvent(w, &event);
+    return {label->palette().color(QPalette::Active, QPalette::WindowText), label->cursor().shape()};
 }
 
 // What the window handed to the desktop to open since the last call.
@@ -53,20 +38,7 @@ class TestGuiLinks final : public QObject
 
 private:
     std::unique_ptr<guitest::Sandbox> m_box;
-
-    // The window at `page` (up to 6) with one image in the list.
-    std::unique_ptr<frmMain> windowAt(int page)
-    {
-        auto w = m_box->window();
-        if (page >= 2) {
-            w->cmdNext_Click();
-            w->AddFile(m_box->imageFolder(u"one"_s, {u"png_exif_gps_xmp.png"_s}) + u"/png_exif_gps_xmp.png"_s);
-            w->UpdateControls();
-        }
-        while (w->iPage() < page)
-            w->cmdNext_Click();
-        return w;
-    }
+    QString m_image;
 
 private Q_SLOTS:
     void initTestCase()
@@ -74,6 +46,7 @@ private Q_SLOTS:
         guitest::prepareApplication();
         m_box = std::make_unique<guitest::Sandbox>();
         QVERIFY(m_box->isValid());
+        m_image = m_box->imageFolder(u"one"_s, {u"png_exif_gps_xmp.png"_s}) + u"/png_exif_gps_xmp.png"_s;
     }
 
     void init()
@@ -82,151 +55,91 @@ private Q_SLOTS:
         Prompts::takeRecords();
     }
 
-    void hoverAndLeave_data()
-    {
-        QTest::addColumn<int>("index");
-        QTest::newRow("home page") << 2;
-        QTest::newRow("log") << 3;
-        QTest::newRow("destination") << 5;
-        QTest::newRow("date") << 6;
-    }
-
     void hoverAndLeave()
-    {
-        QFETCH(int, index);
-        auto w = m_box->window();
-        w->chkResetFileDates->setChecked(true); // enables the date link
-        QLabel *link = w->lblLinkButton.at(index);
-        QVERIFY(link->isEnabled());
-        QCOMPARE(colourOf(link), QColor(0, 0, 192));
-        QCOMPARE(link->cursor().shape(), Qt::ArrowCursor);
-        enter(link);
-        QCOMPARE(colourOf(link), QColor(255, 0, 0));
-        QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
-        leave(link);
-        // At once, not after a while.
-        QCOMPARE(colourOf(link), QColor(0, 0, 192));
-        QCOMPARE(link->cursor().shape(), Qt::ArrowCursor);
-    }
-
-    // The pointer moved by the window system, not events made up by the test.
-    void realMouseMoves()
     {
         auto w = m_box->window();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        w->chkResetFileDates->setChecked(true); // enables the date link
+        for (int index : {2, 3, 5, 6}) {
+            QLabel *link = w->lblLinkButton.at(index);
+            QCOMPARE(lookOf(link), rest);
+            enter(link);
+            QCOMPARE(lookOf(link), hover);
+            leave(link);
+            QCOMPARE(lookOf(link), rest); // at once, not after a while
+        }
+        // The pointer moved by the window system, not events made up by the test.
         QLabel *home = w->lblLinkButton[2];
         QTest::mouseMove(home, home->rect().center());
-        QTRY_COMPARE(colourOf(home), QColor(255, 0, 0));
+        QTRY_COMPARE(lookOf(home), hover);
         QTest::mouseMove(w->Label7, QPoint(2, 2));
-        QTRY_COMPARE(colourOf(home), QColor(0, 0, 192));
-    }
-
-    void quickMovesLeaveNoneRed()
-    {
-        auto w = m_box->window();
-        w->chkResetFileDates->setChecked(true);
-        for (int index : {2, 3, 5, 6, 5, 2}) {
-            enter(w->lblLinkButton.at(index));
-            leave(w->lblLinkButton.at(index));
-        }
-        for (int index : {2, 3, 5, 6})
-            QCOMPARE(colourOf(w->lblLinkButton.at(index)), QColor(0, 0, 192));
-        // A page change under the mouse leaves no link red either.
-        enter(w->lblLinkButton[2]);
+        QTRY_COMPARE(lookOf(home), rest);
+        // A page change under the mouse leaves no link red.
+        enter(home);
         w->cmdNext_Click();
-        QCOMPARE(colourOf(w->lblLinkButton[2]), QColor(0, 0, 192));
+        QCOMPARE(lookOf(home).first, rest.first);
     }
 
     void disabledLinkIsInert()
     {
-        auto w = windowAt(5);
+        auto w = m_box->windowAt(5, m_image);
         QLabel *date = w->lblLinkButton[6];
-        QVERIFY(!w->chkResetFileDates->isChecked());
-        QVERIFY(!date->isEnabled());
+        QVERIFY(!w->chkResetFileDates->isChecked() && !date->isEnabled());
         enter(date);
-        QCOMPARE(colourOf(date), QColor(0, 0, 192));
-        QCOMPARE(date->cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(lookOf(date), rest);
         QTest::mouseClick(date, Qt::LeftButton);
         QVERIFY(Prompts::takeRecords().isEmpty());
-        leave(date);
 
         // Disabled while the mouse is on it: back to rest.
         w->chkResetFileDates->setChecked(true);
         enter(date);
-        QCOMPARE(colourOf(date), QColor(255, 0, 0));
+        QCOMPARE(lookOf(date), hover);
         w->chkResetFileDates->setChecked(false);
-        QCOMPARE(colourOf(date), QColor(0, 0, 192));
-        QCOMPARE(date->cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(lookOf(date), rest);
     }
 
-    void dateLinkRunsTheDateEntry()
+    // The date link's click is the date entry (its answers are checked with the wizard).
+    void homePageLogAndDate()
     {
-        auto w = windowAt(5);
-        w->chkResetFileDates->setChecked(true);
-        for (const char *answer : {"1999", "12", "31", "23", "59", "58"})
-            Prompts::queueAnswer(QString::fromLatin1(answer));
-        QTest::mouseClick(w->lblLinkButton[6], Qt::LeftButton);
-        QCOMPARE(guitest::recordedTexts(Prompts::Kind::Input).size(), 6);
-        QCOMPARE(w->lblResetDateTo->text(), u"1999-12-31 23:59:58"_s);
-        QVERIFY(opened().isEmpty());
-    }
-
-    void homePageAndLog()
-    {
-        auto w = m_box->window();
-        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        auto w = m_box->windowAt(5, m_image);
         QTest::mouseClick(w->lblLinkButton[2], Qt::LeftButton);
         QCOMPARE(opened(), QStringList{frmMain::homePageUrl()});
         QVERIFY(frmMain::homePageUrl().contains(u"app=quillmark"_s));
         // The log link works whether or not it is shown.
         w->lblLinkButton_Click(3);
         QCOMPARE(opened(), QStringList{w->systemFolders().sTemp + u"/qmk_log.txt"_s});
+        w->chkResetFileDates->setChecked(true);
+        QTest::mouseClick(w->lblLinkButton[6], Qt::LeftButton);
+        QCOMPARE(guitest::recordedTexts(Prompts::Kind::Input).size(), 6);
     }
 
-    void destinationInFolderMode_data()
+    // The destination before any run; after a run it is checked with the run.
+    void destination_data()
     {
+        QTest::addColumn<int>("mode");
         QTest::addColumn<QString>("folderText");
         QTest::addColumn<QString>("expected"); // relative to the sandbox; empty: nothing opens
-        QTest::newRow("folder") << u"<sandbox>/out"_s << u"out"_s;
+        QTest::newRow("folder") << 1 << u"<sandbox>/out"_s << u"out"_s;
         // A relative folder is where the job writes: under the program's folder.
-        QTest::newRow("relative") << u"rel"_s << u"program/rel"_s;
-        QTest::newRow("empty") << QString() << QString();
+        QTest::newRow("relative folder") << 1 << u"rel"_s << u"program/rel"_s;
+        QTest::newRow("empty folder") << 1 << QString() << QString();
+        // The other modes open the folder of the first image of the last run: none yet.
+        QTest::newRow("suffix before a run") << 3 << QString() << QString();
     }
 
-    void destinationInFolderMode()
+    void destination()
     {
+        QFETCH(int, mode);
         QFETCH(QString, folderText);
         QFETCH(QString, expected);
         auto w = m_box->window();
-        w->optOutputMode[1]->setChecked(true);
+        w->optOutputMode[mode]->setChecked(true);
         w->txtOutput->setText(folderText.replace(u"<sandbox>"_s, m_box->path(QString())));
         w->lblLinkButton_Click(5);
         QCOMPARE(opened(), expected.isEmpty() ? QStringList() : QStringList{m_box->path(expected)});
     }
 
-    // In the other modes the link opens the folder of the first image of the last run.
-    void destinationBesideTheImages()
-    {
-        QUILLMARK_REQUIRE_EXIFTOOL();
-        auto w = m_box->window();
-        w->optOutputMode[3]->setChecked(true);
-        w->lblLinkButton_Click(5);
-        QVERIFY(opened().isEmpty()); // no run yet
-
-        const QString folder = m_box->imageFolder(u"beside"_s, {u"png_exif_gps_xmp.png"_s});
-        w->cmdNext_Click();
-        w->AddFile(folder + u"/png_exif_gps_xmp.png"_s);
-        w->UpdateControls();
-        while (w->iPage() < 8)
-            w->cmdNext_Click();
-        QVERIFY(QFile::exists(folder + u"/png_exif_gps_xmp_cleaned.png"_s));
-        Prompts::takeRecords();
-        QTest::mouseClick(w->lblLinkButton[5], Qt::LeftButton);
-        const QStringList paths = opened();
-        QCOMPARE(paths.size(), 1);
-        QCOMPARE(QDir::cleanPath(paths.first()), QDir::cleanPath(folder));
-    }
-
+    // A click into a disabled box, or the focus coming any other way (Tab), chooses its mode.
     void clickIntoTextBoxChoosesItsMode_data()
     {
         QTest::addColumn<QString>("box");
@@ -240,33 +153,17 @@ private Q_SLOTS:
     {
         QFETCH(QString, box);
         QFETCH(int, mode);
-        auto w = windowAt(3);
-        QCOMPARE(w->iPage(), 3);
+        auto w = m_box->windowAt(3, m_image);
         w->optOutputMode[0]->setChecked(true);
         auto *edit = w->findChild<QLineEdit *>(box);
         QVERIFY(!edit->isEnabled());
         QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(5, edit->height() / 2));
-        QVERIFY(w->optOutputMode.at(mode)->isChecked());
-        QVERIFY(edit->isEnabled());
+        QVERIFY(w->optOutputMode.at(mode)->isChecked() && edit->isEnabled());
 
-        // Getting the focus any other way (Tab) chooses the mode too.
         w->optOutputMode[0]->setChecked(true);
-        focus(edit, QEvent::FocusIn);
+        QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(edit, &focusIn);
         QVERIFY(w->optOutputMode.at(mode)->isChecked());
-    }
-
-    // Leaving a box checks the page again: an emptied suffix disables Next.
-    void leavingTextBoxUpdatesNext()
-    {
-        auto w = windowAt(3);
-        w->optOutputMode[3]->setChecked(true);
-        QVERIFY(w->cmdNext->isEnabled());
-        w->txtSuffix->setText(QString());
-        focus(w->txtSuffix, QEvent::FocusOut);
-        QVERIFY(!w->cmdNext->isEnabled());
-        w->txtSuffix->setText(u"_x"_s);
-        focus(w->txtSuffix, QEvent::FocusOut);
-        QVERIFY(w->cmdNext->isEnabled());
     }
 };
 

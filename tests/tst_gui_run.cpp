@@ -9,18 +9,11 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QFontInfo>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
-#include <QTreeView>
-#include <QUrl>
 
 using namespace Qt::StringLiterals;
 
@@ -33,28 +26,21 @@ const QStringList runSamples = {
     u"tiff_iptc_icc_xmp_photoshop.tif"_s,
 };
 
-QStringList rowTexts(const QTreeView *view)
-{
-    QStringList texts;
-    for (int r = 0; r < view->model()->rowCount(); ++r)
-        texts << view->model()->index(r, 0).data().toString();
-    return texts;
-}
+using guitest::rowTexts;
 
-// A click, then the double-click event as the window system delivers it.
-void doubleClickRow(QTreeView *view, int row)
+// Double-clicks a row the way the window system delivers it, and returns the one window
+// or message that showed (an empty record if there was not exactly one).
+Prompts::Record doubleClickRow(QTreeView *view, int row)
 {
     const QPoint where = view->visualRect(view->model()->index(row, 0)).center();
     QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, where);
-    QMouseEvent press(QEvent::MouseButtonPress, where, view->viewport()->mapToGlobal(where), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(view->viewport(), &press);
-    QMouseEvent twice(QEvent::MouseButtonDblClick, where, view->viewport()->mapToGlobal(where), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(view->viewport(), &twice);
-    QMouseEvent release(QEvent::MouseButtonRelease, where, view->viewport()->mapToGlobal(where), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(view->viewport(), &release);
+    for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, where, view->viewport()->mapToGlobal(where), Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(view->viewport(), &event);
+    }
+    const QList<Prompts::Record> records = Prompts::takeRecords();
+    return records.size() == 1 ? records.first() : Prompts::Record{Prompts::Kind::Message, {}, {}, {}};
 }
 
 QString quillmarkBinary()
@@ -71,27 +57,19 @@ class TestGuiRun final : public QObject
 private:
     std::unique_ptr<guitest::Sandbox> m_box;
 
-    // Page 8 after the last press, checked the way a person reads it.
+    // Page 8 after a clean run, checked the way a person reads it.
     static void checkCleanFinish(frmMain &w, int images)
     {
-        QCOMPARE(w.iPage(), 8);
-        QVERIFY(w.picFrameFinished->isVisible());
+        QVERIFY(w.iPage() == 8 && w.picFrameFinished->isVisible());
         QCOMPARE(w.lblProcessing->text(), u"Finished!"_s);
         QCOMPARE(w.ProgressBar->value(), 100);
-        const QStringList lines = w.lblExecuteInfo->text().split(u'\n');
-        QCOMPARE(lines.size(), 2);
-        QVERIFY2(lines.at(0).startsWith(QString::number(images) + u" images processed ("_s),
-                 qPrintable(lines.at(0)));
-        QVERIFY(lines.at(0).endsWith(u" KB saved)"_s));
-        QVERIFY(lines.at(1).startsWith(u"in "_s));
-        QVERIFY(lines.at(1).endsWith(u" sec avg)"_s));
-        QVERIFY(!w.lblLinkButton[3]->isVisible());
-        QVERIFY(!w.lblErrorInfo->isVisible());
-        QVERIFY(!w.txtErrorLog->isVisible());
+        const QRegularExpression summary(
+            u"^%1 images processed \\(-?\\d+ KB saved\\)\\nin .+ \\(.+ sec avg\\)$"_s.arg(images));
+        QVERIFY2(summary.match(w.lblExecuteInfo->text()).hasMatch(), qPrintable(w.lblExecuteInfo->text()));
+        QVERIFY(!w.lblLinkButton[3]->isVisible() && !w.lblErrorInfo->isVisible() && !w.txtErrorLog->isVisible());
         QCOMPARE(w.lwFilesCleaned->model()->rowCount(), images);
         // A problem-free run empties the image list.
-        QCOMPARE(w.lstFiles().ListCount(), 0);
-        QCOMPARE(w.lwFiles->model()->rowCount(), 0);
+        QVERIFY(w.lstFiles().ListCount() == 0 && w.lwFiles->model()->rowCount() == 0);
         QCOMPARE(w.cmdCancel->text(), u"Quit"_s);
     }
 
@@ -102,6 +80,7 @@ private Q_SLOTS:
         guitest::prepareApplication();
         m_box = std::make_unique<guitest::Sandbox>();
         QVERIFY(m_box->isValid());
+        qputenv("QUILLMARK_AUTO_WAIT_MS", "0"); // for the program started as a process of its own
     }
 
     void init()
@@ -119,61 +98,42 @@ private Q_SLOTS:
 
         auto w = m_box->window();
         QTest::mouseClick(w->cmdNext, Qt::LeftButton);
-        QCOMPARE(w->iPage(), 2);
-        Prompts::queueAnswer(folder);
-        QTest::mouseClick(w->cmdAddFolder, Qt::LeftButton);
-        QCOMPARE(w->lstFiles().ListCount(), runSamples.size() + 1); // the old output is an image too
-        // The old output is not to be cleaned: select it and remove it.
-        const int oldRow = static_cast<int>(rowTexts(w->lwFiles).indexOf(u"png_exif_gps_xmp_cleaned.png"_s));
-        QVERIFY(oldRow >= 0);
-        QTest::mouseClick(w->lwFiles->viewport(), Qt::LeftButton, Qt::NoModifier,
-                          w->lwFiles->visualRect(w->lwFiles->model()->index(oldRow, 0)).center());
-        QTest::mouseClick(w->cmdRemoveSelected, Qt::LeftButton);
+        Prompts::queueAnswer(QStringList(runSamples).replaceInStrings(QRegularExpression(u"^"_s), folder + u'/'));
+        QTest::mouseClick(w->cmdInput, Qt::LeftButton);
         QCOMPARE(w->lstFiles().ListCount(), runSamples.size());
-
         for (int page = 3; page <= 6; ++page) {
             QTest::mouseClick(w->cmdNext, Qt::LeftButton);
             QCOMPARE(w->iPage(), page);
         }
-        // While ExifTool works the event loop keeps running (a zero-interval timer fires
-        // on every turn of it), under the hourglass.
+        // While ExifTool works the event loop turns (a zero-interval timer fires), under the hourglass.
         int ticksDuringJob = 0;
         bool hourglass = true;
         QTimer ticker;
-        ticker.setInterval(0);
         connect(&ticker, &QTimer::timeout, this, [&] {
-            if (w->iPage() != 7)
-                return;
-            ++ticksDuringJob;
             const QCursor *cursor = QApplication::overrideCursor();
-            hourglass = hourglass && cursor && cursor->shape() == Qt::WaitCursor;
+            ticksDuringJob += w->iPage() == 7 ? 1 : 0;
+            hourglass = hourglass && (w->iPage() != 7 || (cursor && cursor->shape() == Qt::WaitCursor));
         });
-        ticker.start();
+        ticker.start(0);
         Prompts::queueAnswer(true);
         QTest::mouseClick(w->cmdNext, Qt::LeftButton);
         ticker.stop();
-        QVERIFY(ticksDuringJob > 0);
-        QVERIFY(hourglass);
-        QVERIFY(QApplication::overrideCursor() == nullptr);
+        QVERIFY(ticksDuringJob > 0 && hourglass && !QApplication::overrideCursor());
         checkCleanFinish(*w, runSamples.size());
 
-        const QStringList questions = guitest::recordedTexts(Prompts::Kind::Question);
-        QCOMPARE(questions,
+        QCOMPARE(guitest::recordedTexts(Prompts::Kind::Question),
                  QStringList{u"One or more output file already exist! Do you want to overwrite existing file(s)?"_s});
         QVERIFY(guitest::readFile(old) != "old output");
         for (const QString &sample : runSamples) {
             const QString output = folder + u'/' + QFileInfo(sample).completeBaseName() + u"_cleaned."_s
                 + QFileInfo(sample).suffix();
-            QVERIFY2(QFile::exists(output), qPrintable(output));
-            QVERIFY2(!testutil::metadataGroups(output).contains(u"GPS"_s), qPrintable(output));
-            QVERIFY2(!testutil::metadataGroups(output).contains(u"XMP-x"_s), qPrintable(output));
+            const QStringList groups = testutil::metadataGroups(output);
+            QVERIFY2(QFile::exists(output) && !groups.contains(u"GPS"_s) && !groups.contains(u"XMP-x"_s),
+                     qPrintable(output));
         }
-        QCOMPARE(w->sFirstImageFolder(), folder + u'/');
-
-        // Back leads to the now empty file list; files dropped there are listed again.
-        QTest::mouseClick(w->cmdBack, Qt::LeftButton);
-        QCOMPARE(w->iPage(), 2);
-        QVERIFY(!w->cmdNext->isEnabled());
+        // Beside the images, the destination link opens their folder.
+        QTest::mouseClick(w->lblLinkButton[5], Qt::LeftButton);
+        QCOMPARE(guitest::recordedTexts(Prompts::Kind::Open), QStringList{folder + u'/'});
     }
 
     void keyboardOnly()
@@ -181,24 +141,17 @@ private Q_SLOTS:
         const QString folder = m_box->imageFolder(u"keys"_s, {runSamples.at(1), runSamples.at(3)});
         auto w = m_box->window();
         QTest::keyClick(w.get(), Qt::Key_Return);
-        QCOMPARE(w->iPage(), 2);
-
         // Tab leads from the three buttons into the page, to "Add Images"; Space presses it.
         QWidget *next = w->cmdCancel;
-        int steps = 0;
-        while (next != w->cmdInput && steps++ < 50)
+        for (int steps = 0; next != w->cmdInput && steps < 50; ++steps)
             next = next->nextInFocusChain();
-        QCOMPARE(next, static_cast<QWidget *>(w->cmdInput));
-        QVERIFY(w->cmdInput->focusPolicy() & Qt::TabFocus);
+        QVERIFY(next == w->cmdInput && (w->cmdInput->focusPolicy() & Qt::TabFocus));
         Prompts::queueAnswer(QStringList{folder + u'/' + runSamples.at(1), folder + u'/' + runSamples.at(3)});
         QTest::keyClick(w->cmdInput, Qt::Key_Space);
         QCOMPARE(w->lstFiles().ListCount(), 2);
-
-        for (int page = 3; page <= 8; ++page) {
+        for (int page : {3, 4, 5, 6, 8}) {
             QTest::keyClick(w.get(), Qt::Key_Return);
-            QCOMPARE(w->iPage(), page == 7 ? 8 : page);
-            if (page == 7)
-                break;
+            QCOMPARE(w->iPage(), page);
         }
         checkCleanFinish(*w, 2);
         // Escape on the finished page is Quit.
@@ -222,25 +175,19 @@ private Q_SLOTS:
         while (w->iPage() < 8)
             w->cmdNext_Click();
 
-        const QString info = w->lblExecuteInfo->text();
-        QVERIFY2(info.startsWith(u"1 image processed"_s), qPrintable(info));
-        QVERIFY(info.endsWith(u"\n\nProblems were reported. See log for details."_s));
-        QVERIFY(w->lblLinkButton[3]->isVisible());
+        const QRegularExpression summary(u"(?s)^1 image processed .+"_s
+                                         u"\\n\\nProblems were reported. See log for details.$"_s);
+        QVERIFY2(summary.match(w->lblExecuteInfo->text()).hasMatch(), qPrintable(w->lblExecuteInfo->text()));
+        QVERIFY(w->lblLinkButton[3]->isVisible() && w->lblErrorInfo->isVisible() && !w->txtErrorLog->isVisible());
         QCOMPARE(w->lblLinkButton[3]->text(), u"Open problem log..."_s);
-        QVERIFY(w->lblErrorInfo->isVisible());
         QCOMPARE(w->lblErrorInfo->text(), u"Problem files were moved to specified folder."_s);
-        QVERIFY(!w->txtErrorLog->isVisible());
         // The cleaned-files caption follows the last problem caption.
         QVERIFY(w->lblCleanedFiles->y() > w->lblErrorInfo->y());
         QCOMPARE(rowTexts(w->lwFilesCleaned), QStringList{u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s});
         // After problems the list stays, so the person can go back and try again.
         QCOMPARE(w->lstFiles().ListCount(), 2);
-        QVERIFY(QFile::exists(failed + u"/jpeg_truncated_in_app1.jpg"_s));
-        QVERIFY(QFile::exists(m_box->tempFolder() + u"/qmk_log.txt"_s));
-
-        w->cmdBack_Click();
-        QCOMPARE(w->iPage(), 2);
-        QVERIFY(w->cmdNext->isEnabled());
+        QVERIFY(QFile::exists(failed + u"/jpeg_truncated_in_app1.jpg"_s)
+                && QFile::exists(m_box->tempFolder() + u"/qmk_log.txt"_s));
     }
 
     void runCannotStart()
@@ -257,8 +204,8 @@ private Q_SLOTS:
             w.cmdNext_Click();
         QCOMPARE(w.lblExecuteInfo->text(), u"Internal program error!"_s);
         // The person learns why.
-        QVERIFY(w.txtErrorLog->isVisible());
-        QVERIFY2(w.txtErrorLog->toPlainText().contains(u"ExifTool"_s), qPrintable(w.txtErrorLog->toPlainText()));
+        QVERIFY2(w.txtErrorLog->isVisible() && w.txtErrorLog->toPlainText().contains(u"ExifTool"_s),
+                 qPrintable(w.txtErrorLog->toPlainText()));
         QCOMPARE(w.lstFiles().ListCount(), 1);
     }
 
@@ -269,74 +216,32 @@ private Q_SLOTS:
         w->cmdNext_Click();
         w->AddFolder(folder);
         w->UpdateControls();
-        const QStringList names = rowTexts(w->lwFiles);
+        const QString fileName = u"FileName                        : "_s;
 
-        // Before cleaning: the second row shows entry 1 of the list.
-        doubleClickRow(w->lwFiles, 1);
-        QList<Prompts::Record> records = Prompts::takeRecords();
-        QCOMPARE(records.size(), 1);
-        QCOMPARE(records.first().kind, Prompts::Kind::Modal);
-        QCOMPARE(records.first().title, u"Metadata Viewer"_s);
-        const QString before = records.first().text;
-        QVERIFY(before.startsWith(u'\n'));
-        QVERIFY(!before.contains(u"ExifToolVersion"_s)); // the first line is left out
-        QVERIFY(before.contains(u"[GPS]"_s));
-        QVERIFY(before.contains(u"FileName                        : "_s + names.at(1)));
+        // Before cleaning, the second row shows entry 1 of the list, without ExifTool's first line.
+        const Prompts::Record before = doubleClickRow(w->lwFiles, 1);
+        QCOMPARE(before.kind, Prompts::Kind::Modal);
+        QCOMPARE(before.title, u"Metadata Viewer"_s);
+        QVERIFY(before.text.startsWith(u'\n') && !before.text.contains(u"ExifToolVersion"_s));
+        QVERIFY(before.text.contains(u"[GPS]"_s) && before.text.contains(fileName + rowTexts(w->lwFiles).at(1)));
 
         while (w->iPage() < 8)
             w->cmdNext_Click();
         QCOMPARE(w->lwFilesCleaned->model()->rowCount(), 2);
-        doubleClickRow(w->lwFilesCleaned, 1);
-        records = Prompts::takeRecords();
-        QCOMPARE(records.size(), 1);
-        const QString after = records.first().text;
-        QVERIFY(after.contains(u"FileName                        : "_s + rowTexts(w->lwFilesCleaned).at(1)));
-        QVERIFY(!after.contains(u"[GPS]"_s));
+        const Prompts::Record after = doubleClickRow(w->lwFilesCleaned, 1);
+        QVERIFY(after.text.contains(fileName + rowTexts(w->lwFilesCleaned).at(1)));
+        QVERIFY(!after.text.contains(u"[GPS]"_s));
 
         // A listed file that has gone: the message, and no viewer.
-        QVERIFY(QFile::remove(folder + u'/' + QFileInfo(rowTexts(w->lwFilesCleaned).at(0)).fileName()));
-        doubleClickRow(w->lwFilesCleaned, 0);
-        records = Prompts::takeRecords();
-        QCOMPARE(records.size(), 1);
-        QCOMPARE(records.first().kind, Prompts::Kind::Message);
-        QCOMPARE(records.first().title, u"Quillmark"_s);
-        QCOMPARE(records.first().text, u"There was an error reading the file..."_s);
+        QVERIFY(QFile::remove(folder + u'/' + rowTexts(w->lwFilesCleaned).at(0)));
+        const Prompts::Record gone = doubleClickRow(w->lwFilesCleaned, 0);
+        QCOMPARE(gone.kind, Prompts::Kind::Message);
+        QCOMPARE(gone.title + u": "_s + gone.text, u"Quillmark: There was an error reading the file..."_s);
 
-        // Files dropped on the side picture of the finished page are listed for the next run.
-        QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(folder + u'/' + runSamples.at(1))});
-        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(w->picSplash, &enter);
-        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(w->picSplash, &drop);
-        QTRY_COMPARE(w->iPage(), 2);
-        QCOMPARE(w->lstFiles().ListCount(), 1);
-        QVERIFY(w->cmdNext->isEnabled());
-    }
-
-    void viewerWindow_data()
-    {
-        QTest::addColumn<QString>("output");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("LF lines") << u"[ExifTool] Version : 12.57\n[File] Name : a.jpg\n"_s
-                                  << u"\n[File] Name : a.jpg\n"_s;
-        QTest::newRow("CR LF lines") << u"first\r\nsecond\r\n"_s << u"\nsecond\r\n"_s;
-        QTest::newRow("no line break") << u"only one line"_s << u"only one line"_s;
-    }
-
-    void viewerWindow()
-    {
-        QFETCH(QString, output);
-        QFETCH(QString, shown);
-        QCOMPARE(frmReport::textToShow(output), shown);
-        frmReport report(output);
-        QCOMPARE(report.windowTitle(), u"Metadata Viewer"_s);
-        QVERIFY(report.txtReport->isReadOnly());
-        QCOMPARE(report.txtReport->lineWrapMode(), QPlainTextEdit::NoWrap);
-        // Fixed pitch: narrow and wide letters take the same room.
+        // The viewer's window shows the text in a fixed-pitch font.
+        const frmReport report(before.text);
         const QFontMetrics metrics(report.txtReport->font());
         QCOMPARE(metrics.horizontalAdvance(u"iiiiii"_s), metrics.horizontalAdvance(u"WWWWWW"_s));
-        QCOMPARE(report.size(), QSize(745, 593));
     }
 
     void commandLineFolder()
@@ -345,7 +250,6 @@ private Q_SLOTS:
         auto w = m_box->window({u"\""_s + folder + u"\""_s});
         QTRY_COMPARE(w->iPage(), 2);
         QTRY_COMPARE(w->lstFiles().ListCount(), 2);
-        QCOMPARE(w->lblNumFileAdded->text(), u"2 images"_s);
         // A later activation (the viewer closing) does not act on it again.
         QEvent activate(QEvent::WindowActivate);
         QCoreApplication::sendEvent(w.get(), &activate);
@@ -359,82 +263,47 @@ private Q_SLOTS:
         QCOMPARE(m_box->ended, -1000);
     }
 
-    void automaticRunInProcess()
-    {
-        const QString folder = m_box->imageFolder(u"auto1"_s, {runSamples.at(0), runSamples.at(1)});
-        // An existing output is replaced without a question.
-        const QString out = m_box->path(u"auto1-out"_s);
-        QVERIFY(QDir().mkpath(out));
-        QVERIFY(guitest::writeFile(out + u'/' + runSamples.at(0), "x"));
-        QVERIFY(guitest::writeFile(m_box->iniPath(), "[Quillmark]\r\nchkSkipReadyPage=1\r\ntxtOutput="
-                                                         + out.toUtf8() + "\r\noptOutputMode=1\r\n"));
-        const QByteArray settings = guitest::readFile(m_box->iniPath());
-        auto w = m_box->window({u"-auto"_s, folder});
-        QTRY_COMPARE_WITH_TIMEOUT(m_box->ended, 0, 30000);
-        QCOMPARE(w->iPage(), 8);
-        QVERIFY(guitest::recordedTexts(Prompts::Kind::Question).isEmpty());
-        QVERIFY(guitest::readFile(out + u'/' + runSamples.at(0)) != "x");
-        QVERIFY(QFile::exists(out + u'/' + runSamples.at(1)));
-        // Ending does not run the shutdown, even when the window is closed afterwards.
-        w->close();
-        QCOMPARE(guitest::readFile(m_box->iniPath()), settings);
-
-        const QString empty = m_box->path(u"auto-empty"_s);
-        QVERIFY(QDir().mkpath(empty));
-        QVERIFY(guitest::writeFile(empty + u"/notes.txt"_s, "no image"));
-        auto w2 = m_box->window({u"-auto"_s, empty});
-        QTRY_COMPARE(m_box->ended, 1);
-        QCOMPARE(w2->lblNumFileAdded->text(), u"No files to process..."_s);
-        QCOMPARE(w2->iPage(), 2);
-    }
-
+    // The real program, unattended: an existing output replaced without a question, the
+    // stored options used and the settings left as they were.
     void automaticRunOfTheProgram()
     {
         const QString binary = quillmarkBinary();
         QVERIFY2(QFileInfo(binary).isExecutable(), qPrintable(binary + u" is not built"_s));
-        QTemporaryDir dir;
-        QVERIFY(dir.isValid());
+        const QDir dir(m_box->path(u"auto"_s));
         const QString program = dir.filePath(u"program"_s);
-        QVERIFY(QDir().mkpath(program));
+        QVERIFY(QDir().mkpath(program) && QDir().mkpath(dir.filePath(u"images/sub"_s))
+                && QDir().mkpath(dir.filePath(u"out"_s)));
         QVERIFY(QFile::copy(binary, program + u"/quillmark"_s));
         QVERIFY(QFile::link(testutil::exiftool(), program + u"/exiftool"_s));
         QVERIFY(guitest::writeFile(program + u"/PORTABLE"_s, {}));
-        const QByteArray settings = "[Quillmark]\r\nSetDate_Mode=0\r\nchkResetFileDates=1\r\ntxtSuffix=_auto\r\n"
-                                    "optOutputMode=3\r\n";
+        const QByteArray settings = "[Quillmark]\r\nSetDate_Mode=0\r\nchkResetFileDates=1\r\ntxtOutput="
+            + QFile::encodeName(dir.filePath(u"out"_s)) + "\r\noptOutputMode=1\r\n";
         QVERIFY(guitest::writeFile(program + u"/settings.ini"_s, settings));
-        QVERIFY(QDir().mkpath(dir.filePath(u"images/sub"_s)));
         QVERIFY(testutil::copySample(runSamples.at(0), dir.filePath(u"images/"_s + runSamples.at(0))));
         QVERIFY(testutil::copySample(runSamples.at(2), dir.filePath(u"images/sub/"_s + runSamples.at(2))));
-        QVERIFY(QDir().mkpath(dir.filePath(u"temp"_s)));
+        QVERIFY(guitest::writeFile(dir.filePath(u"out/"_s + runSamples.at(0)), "x"));
 
-        QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
-        env.insert(u"QUILLMARK_AUTO_WAIT_MS"_s, u"0"_s);
-        env.insert(u"TEMP"_s, dir.filePath(u"temp"_s));
-        process.setProcessEnvironment(env);
-        process.start(program + u"/quillmark"_s, {u"-auto"_s, dir.filePath(u"images"_s)});
-        QVERIFY(process.waitForFinished(60000));
-        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(process.exitCode(), 0);
-
-        const QString outA = dir.filePath(u"images/jpeg_reagan_gps_xmp_iptc_icc_irb_adobe_auto.jpg"_s);
-        const QString outB = dir.filePath(u"images/sub/png_exif_gps_xmp_auto.png"_s);
-        for (const QString &out : {outA, outB}) {
-            QVERIFY2(QFile::exists(out), qPrintable(out));
+        // The run's exit code; -1 when it crashed or did not end (a question would wait for ever).
+        const auto run = [&program](const QString &folder) {
+            QProcess process; // in the test's environment: offscreen, the sandbox's TEMP, no waiting at the end
+            process.start(program + u"/quillmark"_s, {u"-auto"_s, folder});
+            const bool ended = process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit;
+            return ended ? process.exitCode() : -1;
+        };
+        QCOMPARE(run(dir.filePath(u"images"_s)), 0);
+        for (const QString &sample : {runSamples.at(0), runSamples.at(2)}) {
+            const QString out = dir.filePath(u"out/"_s + sample);
+            QVERIFY2(guitest::readFile(out).size() > 1, qPrintable(out));
             QVERIFY(!testutil::metadataGroups(out).contains(u"GPS"_s));
             // The stored fixed date (1980-01-01 00:00:00 local time) was given to the outputs.
             QCOMPARE(QFileInfo(out).lastModified(), QDateTime(QDate(1980, 1, 1), QTime(0, 0)));
         }
         QCOMPARE(guitest::readFile(program + u"/settings.ini"_s), settings);
-        QVERIFY(!QFile::exists(dir.filePath(u"temp/qmk_args.txt"_s)));
+        QVERIFY(!QFile::exists(m_box->tempFolder() + u"/qmk_args.txt"_s));
 
         // Nothing to clean: the program says so and ends, the settings still untouched.
         QVERIFY(QDir().mkpath(dir.filePath(u"nothing"_s)));
-        process.start(program + u"/quillmark"_s, {u"-auto"_s, dir.filePath(u"nothing"_s)});
-        QVERIFY(process.waitForFinished(60000));
-        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(process.exitCode(), 1);
+        QCOMPARE(run(dir.filePath(u"nothing"_s)), 1);
         QCOMPARE(guitest::readFile(program + u"/settings.ini"_s), settings);
     }
 };
