@@ -56,6 +56,15 @@ QByteArray pngImageData(const QString &path)
     return out;
 }
 
+bool writeFile(const QString &path, const QByteArray &bytes, bool executable = false)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        return false;
+    f.close();
+    return !executable || f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
 QStringList filesBelow(const QString &dir)
 {
     QStringList files;
@@ -285,11 +294,8 @@ private Q_SLOTS:
             const QString a = fx.add(u"png_exif_gps_xmp.png"_s);
             const QString b = fx.add(u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s);
             const QString c = fx.add(u"jpeg_canon_eos5d3_gps_xmp_makernotes.jpg"_s);
-            for (const QString &f : {a, b}) {
-                QFile old(withSuffix(f));
-                QVERIFY(old.open(QIODevice::WriteOnly));
-                old.write("old output");
-            }
+            for (const QString &f : {a, b})
+                QVERIFY(writeFile(withSuffix(f), "old output"));
             fx.answer = yes;
             const JobResult r = fx.run(suffixOptions());
             QCOMPARE(fx.questions, 1);
@@ -308,10 +314,7 @@ private Q_SLOTS:
     {
         Fixture fx;
         const QString a = fx.add(u"png_exif_gps_xmp.png"_s);
-        QFile old(withSuffix(a));
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("old");
-        old.close();
+        QVERIFY(writeFile(withSuffix(a), "old"));
         JobOptions o = suffixOptions();
         o.bAutoRun = true;
         const JobResult r = fx.run(o);
@@ -419,15 +422,11 @@ private Q_SLOTS:
         // then passes everything on to the real ExifTool.
         const QByteArray c = QFile::encodeName(calls);
         const QString wrapper = fx.dir.path() + u"/exiftool-wrapper"_s;
-        QFile w(wrapper);
-        QVERIFY(w.open(QIODevice::WriteOnly));
-        w.write("#!/bin/sh\nprintf '%s|' \"$@\" > '" + c + "/start.'$$\n"
+        QVERIFY(writeFile(wrapper, "#!/bin/sh\nprintf '%s|' \"$@\" > '" + c + "/start.'$$\n"
                 "prev=; while IFS= read -r line; do\n"
                 "  if [ \"$prev\" = -@ ]; then cp \"$line\" '" + c + "'/$(date +%s%N).args; fi\n"
                 "  printf '%s\\n' \"$line\"; prev=$line\n"
-                "done | exec '" + QFile::encodeName(testutil::exiftool()) + "' \"$@\"\n");
-        w.close();
-        QFile::setPermissions(wrapper, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+                "done | exec '" + QFile::encodeName(testutil::exiftool()) + "' \"$@\"\n", true));
         fx.env.exiftool = wrapper;
         fx.env.jobs = 2;
 
@@ -489,11 +488,7 @@ private Q_SLOTS:
     {
         Fixture fx;
         const QString fake = fx.dir.path() + u"/dying-exiftool"_s;
-        QFile w(fake);
-        QVERIFY(w.open(QIODevice::WriteOnly));
-        w.write("#!/bin/sh\nread line\nexit 3\n");
-        w.close();
-        QFile::setPermissions(fake, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(writeFile(fake, "#!/bin/sh\nread line\nexit 3\n", true));
         fx.env.exiftool = fake;
         fx.env.jobs = 2;
         const QString first = fx.add(u"png_exif_gps_xmp.png"_s, u"p000.png"_s);
@@ -548,10 +543,8 @@ private Q_SLOTS:
         const QString good = fx.add(u"png_exif_gps_xmp.png"_s);
         const QString problems = fx.dir.path() + u"/problems"_s;
         QDir().mkpath(problems);
-        for (const QString &taken : {u"x.jpg"_s, u"x (2).jpg"_s}) {
-            QFile f(problems + u'/' + taken);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-        }
+        for (const QString &taken : {u"x.jpg"_s, u"x (2).jpg"_s})
+            QVERIFY(writeFile(problems + u'/' + taken, {}));
         const QByteArray hash = testutil::sha256(bad);
         JobOptions o = suffixOptions();
         o.chkDeleteFileOnFail = true;
@@ -638,15 +631,13 @@ private Q_SLOTS:
     {
         Fixture fx;
         const QString victim = fx.dir.path() + u"/victim.txt"_s;
-        QFile v(victim);
-        QVERIFY(v.open(QIODevice::WriteOnly));
-        v.write("precious");
-        v.close();
+        QVERIFY(writeFile(victim, "precious"));
         QVERIFY(QFile::link(victim, fx.env.tempFolder + u"/qmk_args.txt"_s));
         QVERIFY(QFile::link(victim, fx.env.tempFolder + u"/qmk_log.txt"_s));
         fx.add(u"jpeg_truncated_in_app1.jpg"_s);
         const JobResult r = fx.run(suffixOptions());
         QVERIFY(!r.internalError);
+        QFile v(victim);
         QVERIFY(v.open(QIODevice::ReadOnly));
         QCOMPARE(v.readAll(), QByteArray("precious"));
         QVERIFY(!QFileInfo(r.logPath).isSymLink());
@@ -692,10 +683,8 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString folder = dir.path() + u'/';
         QCOMPARE(GetUniqueFileName(folder, u"x.jpg"_s), u"x.jpg"_s);
-        for (const QString &taken : {u"x.jpg"_s, u"x (2).jpg"_s, u"noext"_s, u".hidden"_s}) {
-            QFile f(folder + taken);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-        }
+        for (const QString &taken : {u"x.jpg"_s, u"x (2).jpg"_s, u"noext"_s, u".hidden"_s})
+            QVERIFY(writeFile(folder + taken, {}));
         QCOMPARE(GetUniqueFileName(folder, u"x.jpg"_s), u"x (3).jpg"_s);
         QCOMPARE(GetUniqueFileName(folder, u"noext"_s), u"noext"_s);
         QCOMPARE(GetUniqueFileName(folder, u".hidden"_s), u".hidden"_s);
