@@ -34,6 +34,7 @@ QVariant PathListModel::data(const QModelIndex &index, int role) const
         return rowText(m_list.List(index.row()));
     case Qt::DecorationRole:
         return m_icon.isNull() ? QVariant() : QVariant(m_icon);
+    case Qt::ToolTipRole: // long names are elided in the list; the tip shows where the file is
     case PathRole:
         return m_list.List(index.row());
     default:
