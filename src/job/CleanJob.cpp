@@ -237,7 +237,9 @@ bool CleanJob::stageItem(Item &item, int index, QString *error)
     QString extension = QFileInfo(item.input).suffix();
     extension.remove(QRegularExpression(u"[^A-Za-z0-9]"_s));
     const QString base = m_stage->path() + u'/' + QString::number(index);
-    if (!inputLiteral) {
+    // An output folder ("-o DIR/") takes the input's file name, and ExifTool expands
+    // '%' codes in it even there, so such an input gets a plain name too.
+    if (!inputLiteral || GetFileName(item.input).contains(u'%')) {
         item.etInput = base + u"-in."_s + extension;
         const QString target = QDir::isAbsolutePath(item.input) ? item.input : joinPath(m_env.programFolder, item.input);
         if (!QFile::link(target, item.etInput)) {
@@ -331,7 +333,8 @@ bool CleanJob::prepare(QStringList &images, JobResult &result)
         }
 
         item.etInput = item.input;
-        if (!item.declined && isLiteralArgfilePath(item.input, false)) {
+        // ExifTool expands '%' codes (%c, ...) once more in the name a pattern made.
+        if (!item.declined && isLiteralArgfilePath(item.input, false) && !item.input.contains(u'%')) {
             item.grouped = m_options.outputMode == OutputMode::Overwrite
                 || (m_patternUsable && expandOutputPattern(m_outputPattern, item.input) == item.output);
         }
@@ -432,6 +435,18 @@ BatchRun CleanJob::afterBatch(int first, int count, const BatchRun &ran)
                 m_failedIndexes.insert(i);
                 break;
             }
+        }
+    }
+    // An image without an error line must have its output; if it has none, say so
+    // rather than report it as cleaned.
+    if (m_options.outputMode != OutputMode::Overwrite) {
+        for (int i = first; i < first + count; ++i) {
+            const Item &item = m_items.at(i);
+            if (item.declined || m_failedIndexes.contains(i) || PathExists(item.output))
+                continue;
+            errors += u"Error: No output was written to %1 - %2\n"_s.arg(item.output, item.etInput);
+            run.failed = true;
+            m_failedIndexes.insert(i);
         }
     }
     // The log shows the real names, not the stand-ins.
