@@ -489,18 +489,19 @@ void frmMain::ShowPage()
         if (cmdNext->isEnabled())
             cmdNext->setFocus();
     };
+    const auto buttons = [this](bool back, bool next, bool cancel) {
+        cmdBack->setEnabled(back);
+        cmdNext->setEnabled(next);
+        cmdCancel->setEnabled(cancel);
+    };
 
     switch (m_iPage) {
     case 1:
-        cmdBack->setEnabled(false);
-        cmdNext->setEnabled(true);
-        cmdCancel->setEnabled(true);
+        buttons(false, true, true);
         cmdNext->setText(tr("Next >"));
         break;
     case 2:
-        cmdBack->setEnabled(true);
-        cmdNext->setEnabled(false);
-        cmdCancel->setEnabled(true);
+        buttons(true, false, true);
         cmdCancel->setText(tr("Close"));
         cmdNext->setText(tr("Next >"));
         header(tr("Choose Image Files"),
@@ -509,9 +510,7 @@ void frmMain::ShowPage()
         updateAndFocus();
         break;
     case 3:
-        cmdBack->setEnabled(true);
-        cmdNext->setEnabled(true);
-        cmdCancel->setEnabled(true);
+        buttons(true, true, true);
         cmdNext->setText(tr("Next >"));
         header(tr("Options (1/3)"),
                tr("Decide where and how to save the cleaned files. Click 'next' to continue to the second "
@@ -519,41 +518,31 @@ void frmMain::ShowPage()
         updateAndFocus();
         break;
     case 4:
-        cmdBack->setEnabled(true);
-        cmdNext->setEnabled(true);
-        cmdCancel->setEnabled(true);
+        buttons(true, true, true);
         cmdNext->setText(tr("Next >"));
         header(tr("Options (2/3)"), tr("Decide which metadata tags you want to remove."));
         jpegTest();
         updateAndFocus();
         break;
     case 5:
-        cmdBack->setEnabled(true);
-        cmdNext->setEnabled(true);
-        cmdCancel->setEnabled(true);
+        buttons(true, true, true);
         cmdNext->setText(chkSkipReadyPage->isChecked() ? tr("Start >") : tr("Next >"));
         header(tr("Options (3/3)"), tr("Set additional options and processing rules."));
         showDateLabel();
         cmdNext->setFocus();
         break;
     case 6:
-        cmdBack->setEnabled(true);
-        cmdNext->setEnabled(true);
-        cmdCancel->setEnabled(true);
+        buttons(true, true, true);
         cmdNext->setText(tr("Start >"));
         header(tr("Ready to Start"),
                tr("The wizard has now collected enough information to begin processing the images!"));
         break;
     case 7:
-        cmdBack->setEnabled(false);
-        cmdNext->setEnabled(false);
-        cmdCancel->setEnabled(false);
+        buttons(false, false, false);
         header(tr("Cleaning Images"), tr("Please wait while the images are being processed..."));
         break;
     case 8:
-        cmdBack->setEnabled(true);
-        cmdNext->setEnabled(false);
-        cmdCancel->setEnabled(true);
+        buttons(true, false, true);
         cmdCancel->setText(tr("Quit"));
         header(tr("Finished"),
                tr("The wizard has finished cleaning the images! Press the exit button to quit, or the back "

@@ -222,6 +222,7 @@ private:
     QWidget *buildExecutePage();
     QWidget *buildFinishedPage();
     QLabel *makeLink(int index, const QString &caption, QWidget *parent);
+    QPushButton *makeBrowseButton(const QString &name, QWidget *parent);
     QLabel *makeTooltipAnchor(int index, QWidget *parent);
     void applyDesignState();
     void connectControls();

@@ -388,6 +388,15 @@ QWidget *frmMain::buildInputPage()
     return picFrameInput;
 }
 
+QPushButton *frmMain::makeBrowseButton(const QString &name, QWidget *parent)
+{
+    auto *button = new QPushButton(Artwork::icon(u"browse"_s), QString(), parent);
+    button->setObjectName(name);
+    button->setToolTip(tr("Browse for a folder to put the cleaned images in..."));
+    button->setAccessibleName(button->toolTip());
+    return button;
+}
+
 QWidget *frmMain::buildOutputPage()
 {
     picFrameOutput = pagePanel(u"picFrameOutput"_s, this);
@@ -404,11 +413,7 @@ QWidget *frmMain::buildOutputPage()
     }
     txtOutput = new QLineEdit(picFrameOutput);
     txtOutput->setObjectName(u"txtOutput"_s);
-    cmdOutputBrowse = new QPushButton(Artwork::icon(u"browse"_s), QString(),
-                                      picFrameOutput);
-    cmdOutputBrowse->setObjectName(u"cmdOutputBrowse"_s);
-    cmdOutputBrowse->setToolTip(tr("Browse for a folder to put the cleaned images in..."));
-    cmdOutputBrowse->setAccessibleName(tr("Browse for a folder to put the cleaned images in..."));
+    cmdOutputBrowse = makeBrowseButton(u"cmdOutputBrowse"_s, picFrameOutput);
     txtPrefix = new QLineEdit(tr("cleaned_"), picFrameOutput);
     txtPrefix->setObjectName(u"txtPrefix"_s);
     txtSuffix = new QLineEdit(tr("_cleaned"), picFrameOutput);
@@ -552,11 +557,7 @@ QWidget *frmMain::buildDatePage()
     }
     txtProcessingFailFolder = new QLineEdit(picFrameDate);
     txtProcessingFailFolder->setObjectName(u"txtProcessingFailFolder"_s);
-    cmdProcessingFailBrowse = new QPushButton(Artwork::icon(u"browse"_s), QString(),
-                                              picFrameDate);
-    cmdProcessingFailBrowse->setObjectName(u"cmdProcessingFailBrowse"_s);
-    cmdProcessingFailBrowse->setToolTip(tr("Browse for a folder to put the cleaned images in..."));
-    cmdProcessingFailBrowse->setAccessibleName(tr("Browse for a folder to put the cleaned images in..."));
+    cmdProcessingFailBrowse = makeBrowseButton(u"cmdProcessingFailBrowse"_s, picFrameDate);
 
     const auto row = [](std::initializer_list<QWidget *> widgets, int indent, bool stretch = true) {
         auto *line = new QHBoxLayout;
