@@ -2,6 +2,7 @@
 
 #include "job/ExifToolPool.h"
 #include "job/FileDate.h"
+#include "job/FileOutcome.h"
 #include "job/TagOptions.h"
 
 #include <QElapsedTimer>
@@ -75,6 +76,7 @@ struct JobResult
     QStringList images;           // the image list as the run stored it back (normalised)
     QString sFirstImageFolder;
     bool clearImageList = false;  // a problem-free run empties the image list
+    QList<FileOutcome> outcomes;  // one per input, in the order of the images
 };
 
 // The summary of the finished page, e.g. "3 images processed (120 KB saved)\r\nin 2
