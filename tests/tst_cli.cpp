@@ -80,6 +80,9 @@ private Q_SLOTS:
         QTest::newRow("impossible date") << QStringList{u"--dates"_s, u"2001-02-30 00:00:00"_s, u"/tmp"_s} << u"--dates"_s;
         QTest::newRow("bad jobs") << QStringList{u"--jobs"_s, u"0"_s, u"/tmp"_s} << u"--jobs"_s;
         QTest::newRow("unknown option") << QStringList{u"--colour"_s, u"/tmp"_s} << u"colour"_s;
+        QTest::newRow("null without a list") << QStringList{u"--null"_s, u"/tmp"_s} << u"--null"_s;
+        QTest::newRow("unreadable list") << QStringList{u"--files-from"_s, m_dir.path() + u"/no-list"_s}
+                                         << u"cannot read the list"_s;
         QTest::newRow("nothing found") << QStringList{m_dir.path() + u"/missing"_s} << u"no supported images found"_s;
     }
 
@@ -101,6 +104,62 @@ private Q_SLOTS:
         r = runCli({u"--version"_s});
         QCOMPARE(r.exitCode, 0);
         QVERIFY(r.out.contains(QStringLiteral(QUILLMARK_VERSION)));
+    }
+
+    // --files-from: the listed paths, and only they, are cleaned like arguments, whatever
+    // their names hold. Relative paths start from the working folder.
+    void filesFrom_data()
+    {
+        QTest::addColumn<QStringList>("listed");
+        QTest::addColumn<QByteArray>("separator");
+        QTest::addColumn<bool>("fromStdin");
+        QTest::newRow("lines, spaces, blank lines") << QStringList{u"a b.png"_s, u" lead.png"_s, u"dir"_s}
+                                                    << QByteArray("\n\n") << false;
+        QTest::newRow("CR LF from stdin") << QStringList{u"x y .png"_s, u"c.png"_s} << QByteArray("\r\n") << true;
+        QTest::newRow("NUL from stdin") << QStringList{u"new\nline.png"_s, u"tab\tand\rcr.png"_s, u"dir"_s}
+                                        << QByteArray("\0", 1) << true;
+    }
+
+    void filesFrom()
+    {
+        QFETCH(QStringList, listed);
+        QFETCH(QByteArray, separator);
+        QFETCH(bool, fromStdin);
+        const QString folder = m_dir.path() + u"/list-"_s + QString::fromLatin1(QTest::currentDataTag());
+        QDir().mkpath(folder + u"/dir"_s);
+        QStringList sources = listed;
+        sources.replaceInStrings(u"dir"_s, u"dir/inner.png"_s);
+        for (const QString &name : sources + QStringList{u"unlisted.png"_s})
+            QVERIFY(testutil::copySample(u"png_exif_gps_xmp.png"_s, folder + u'/' + name));
+
+        QByteArray list = separator; // leading and doubled separators are skipped
+        for (const QString &name : listed)
+            list += QFile::encodeName(name) + separator + separator;
+        const bool nul = separator.startsWith('\0');
+        QStringList args{u"--files-from"_s, fromStdin ? u"-"_s : folder + u"/list"_s};
+        if (nul)
+            args.prepend(u"--null"_s);
+        if (!fromStdin) {
+            QFile file(folder + u"/list"_s);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(list);
+        }
+        QProcess p;
+        p.setProcessEnvironment(envWithTemp(m_temp));
+        p.setWorkingDirectory(folder);
+        p.start(QString::fromUtf8(QUILLMARK_CLI), args);
+        if (fromStdin)
+            p.write(list);
+        p.closeWriteChannel();
+        QVERIFY(p.waitForFinished(120000));
+        const QString out = QString::fromUtf8(p.readAllStandardOutput());
+        QVERIFY2(p.exitCode() == 0, qPrintable(out + QString::fromUtf8(p.readAllStandardError())));
+        QVERIFY2(out.startsWith(QString::number(sources.size()) + u" images processed"_s), qPrintable(out));
+        for (QString name : sources) {
+            name.insert(name.size() - 4, u"_cleaned"_s);
+            QVERIFY2(QFile::exists(folder + u'/' + name), qPrintable(name));
+        }
+        QVERIFY(!QFile::exists(folder + u"/unlisted_cleaned.png"_s));
     }
 
     void cleansAFolderTree()

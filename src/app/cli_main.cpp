@@ -11,11 +11,13 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QThread>
 
 #include <cstdio>
+#include <optional>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -141,6 +143,31 @@ bool parseDates(const QString &value, JobOptions &o)
     return true;
 }
 
+// The paths of a --files-from list ("-" is standard input): one a line, or NUL-separated for
+// names that hold line breaks. Empty entries are skipped, so "find -print0" output and a
+// final line break need no care; in line mode a CR before the line break is dropped, since
+// lists written on Windows or by CRLF tools end their lines that way (a name that really
+// ends in CR needs --null). Nothing else is trimmed: spaces belong to the name.
+std::optional<QStringList> readPathList(const QString &name, bool nul)
+{
+    const bool standardInput = name == u"-";
+    QFile file(standardInput ? QString() : name);
+    const bool opened = standardInput ? file.open(stdin, QIODevice::ReadOnly) : file.open(QIODevice::ReadOnly);
+    if (!opened)
+        return std::nullopt;
+    const QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    QStringList paths;
+    for (QByteArray entry : data.split(nul ? '\0' : '\n')) {
+        if (!nul && entry.endsWith('\r'))
+            entry.chop(1);
+        if (!entry.isEmpty())
+            paths << QFile::decodeName(entry);
+    }
+    return paths;
+}
+
 // Collects the images named on the command line, walking folders like "Add from Folder".
 QStringList collectImages(const QStringList &paths)
 {
@@ -252,8 +279,11 @@ int main(int argc, char *argv[])
         tr("Start from the options stored by the Quillmark window; options given here still apply."));
     const QCommandLineOption jobsOption(u"jobs"_s,
         tr("ExifTool processes at once (default: the number of cores)."), u"N"_s);
+    const QCommandLineOption filesFromOption(u"files-from"_s,
+        tr("Also clean the paths listed in FILE, one a line (\"-\" reads standard input)."), u"FILE"_s);
+    const QCommandLineOption nullOption(u"null"_s, tr("Paths in the --files-from list end with NUL, not a line break."));
     parser.addOptions({outputOption, removeOption, datesOption, moveFailedOption, overwriteOption, strictOption,
-                       settingsOption, jobsOption});
+                       settingsOption, jobsOption, filesFromOption, nullOption});
     if (!parser.parse(app.arguments()))
         usageError(parser.errorText());
     if (parser.isSet(u"help"_s))
@@ -303,9 +333,18 @@ int main(int argc, char *argv[])
             usageError(tr("--jobs takes a number from 1 to 64"));
     }
 
-    if (parser.positionalArguments().isEmpty())
+    QStringList paths = parser.positionalArguments();
+    if (parser.isSet(nullOption) && !parser.isSet(filesFromOption))
+        usageError(tr("--null needs --files-from"));
+    for (const QString &list : parser.values(filesFromOption)) {
+        const std::optional<QStringList> listed = readPathList(list, parser.isSet(nullOption));
+        if (!listed)
+            usageError(tr("cannot read the list %1").arg(list));
+        paths += *listed;
+    }
+    if (paths.isEmpty() && !parser.isSet(filesFromOption))
         usageError(tr("no image files or folders given"));
-    const QStringList images = collectImages(parser.positionalArguments());
+    const QStringList images = collectImages(paths);
     if (images.isEmpty()) {
         printErr(tr("quillmark-cli: no supported images found") + u'\n');
         return ExitUsage;
