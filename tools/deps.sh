@@ -19,5 +19,5 @@ quillmark_install_missing() {
 
 QUILLMARK_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev scdoc
                           qt6-qpa-plugins libimage-exiftool-perl)
-QUILLMARK_TEST_PACKAGES=(xvfb xauth desktop-file-utils appstream bash-completion dpkg-dev zsh)
+QUILLMARK_TEST_PACKAGES=(xvfb xauth desktop-file-utils appstream bash-completion dpkg-dev file zsh)
 QUILLMARK_PACKAGE_PACKAGES=(dpkg-dev file lintian)
