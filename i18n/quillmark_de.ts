@@ -29,9 +29,12 @@
         <source>in </source>
         <translation>in </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source> seconds (</source>
-        <translation> Sekunden (</translation>
+        <translation>
+            <numerusform> Sekunde (</numerusform>
+            <numerusform> Sekunden (</numerusform>
+        </translation>
     </message>
     <message>
         <source> sec avg)</source>
@@ -254,7 +257,7 @@
     </message>
     <message>
         <source>Add the images you want to clean. When you are ready, click &apos;next&apos; to continue to the output page.</source>
-        <translation>Fügen Sie die Bilder hinzu, die Sie bereinigen möchten. Klicken Sie danach auf „Weiter“, um zur Ausgabeseite zu gelangen.</translation>
+        <translation>Fügen Sie die Bilder hinzu, die Sie bereinigen möchten. Mit „Weiter“ geht es danach zur Ausgabeseite.</translation>
     </message>
     <message>
         <source>Options (1/3)</source>
@@ -262,7 +265,7 @@
     </message>
     <message>
         <source>Decide where and how to save the cleaned files. Click &apos;next&apos; to continue to the second options page.</source>
-        <translation>Legen Sie fest, wo und wie die bereinigten Dateien gespeichert werden. Klicken Sie auf „Weiter“, um zur zweiten Optionsseite zu gelangen.</translation>
+        <translation>Legen Sie fest, wo und wie die bereinigten Dateien gespeichert werden. Mit „Weiter“ geht es zur zweiten Optionsseite.</translation>
     </message>
     <message>
         <source>Options (2/3)</source>
@@ -541,7 +544,7 @@
     </message>
     <message>
         <source>Doubleclick an image to view metadata</source>
-        <translation>Doppelklick auf ein Bild zeigt seine Metadaten</translation>
+        <translation>Doppelklick zeigt die Metadaten</translation>
     </message>
     <message>
         <source>0 images</source>

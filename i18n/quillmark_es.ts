@@ -29,9 +29,12 @@
         <source>in </source>
         <translation>en </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source> seconds (</source>
-        <translation> segundos (</translation>
+        <translation>
+            <numerusform> segundo (</numerusform>
+            <numerusform> segundos (</numerusform>
+        </translation>
     </message>
     <message>
         <source> sec avg)</source>
@@ -541,7 +544,7 @@
     </message>
     <message>
         <source>Doubleclick an image to view metadata</source>
-        <translation>Haga doble clic en una imagen para ver sus metadatos</translation>
+        <translation>Doble clic: ver los metadatos</translation>
     </message>
     <message>
         <source>0 images</source>

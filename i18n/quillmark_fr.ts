@@ -29,9 +29,12 @@
         <source>in </source>
         <translation>en </translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source> seconds (</source>
-        <translation> secondes (</translation>
+        <translation>
+            <numerusform> seconde (</numerusform>
+            <numerusform> secondes (</numerusform>
+        </translation>
     </message>
     <message>
         <source> sec avg)</source>
@@ -541,7 +544,7 @@
     </message>
     <message>
         <source>Doubleclick an image to view metadata</source>
-        <translation>Double-cliquez sur une image pour voir ses métadonnées</translation>
+        <translation>Double-clic&#xa0;: voir les métadonnées</translation>
     </message>
     <message>
         <source>0 images</source>

@@ -7,6 +7,7 @@
 
 #include <QMap>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
@@ -324,6 +325,79 @@ private Q_SLOTS:
         QCOMPARE(cli.exitCode(), 2);
         QCOMPARE(QString::fromUtf8(cli.readAllStandardError()),
                  u"quillmark-cli: --jobs erwartet eine Zahl von 1 bis 64\nMehr dazu mit „quillmark-cli --help“.\n"_s);
+    }
+
+    // The desktop entry and the AppStream data speak every language the program does.
+    void desktopDataTranslated_data() { catalogueComplete_data(); }
+
+    void desktopDataTranslated()
+    {
+        QFETCH(QString, language);
+        QFile desktop(QStringLiteral(QUILLMARK_SOURCE_DIR "/packaging/io.github.corvane.Quillmark.desktop"));
+        QVERIFY(desktop.open(QIODevice::ReadOnly));
+        const QString entry = QString::fromUtf8(desktop.readAll());
+        for (const QString &key : {u"GenericName"_s, u"Comment"_s, u"Keywords"_s}) {
+            const QRegularExpression line(u"^"_s + key + u"\\["_s + language + u"\\]=.+$"_s,
+                                          QRegularExpression::MultilineOption);
+            QVERIFY2(entry.contains(line), qPrintable(key + u'[' + language + u']'));
+        }
+
+        QFile metainfo(QStringLiteral(QUILLMARK_SOURCE_DIR "/packaging/io.github.corvane.Quillmark.metainfo.xml"));
+        QVERIFY(metainfo.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&metainfo);
+        // Each untranslated summary, paragraph and list item is followed by its translations.
+        QMap<QString, int> english;
+        QMap<QString, int> translated;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            const QString tag = xml.name().toString();
+            if (tag != u"summary" && tag != u"p" && tag != u"li")
+                continue;
+            const QString lang = xml.attributes().value(u"xml:lang"_s).toString();
+            if (lang.isEmpty())
+                ++english[tag];
+            else if (lang == language)
+                ++translated[tag];
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QVERIFY(english.value(u"p"_s) > 0 && english.value(u"li"_s) > 0);
+        QCOMPARE(translated, english);
+    }
+
+    // cmake --install puts the catalogues where the installed programs look first.
+    void installedCatalogues()
+    {
+        const QString cmake = QStandardPaths::findExecutable(u"cmake"_s);
+        if (cmake.isEmpty())
+            QSKIP("cmake is not on PATH");
+        QDir build = QFileInfo(QStringLiteral(QUILLMARK_CLI)).absoluteDir();
+        while (!build.exists(u"CMakeCache.txt"_s) && build.cdUp()) { }
+        QTemporaryDir prefix;
+        QVERIFY(prefix.isValid());
+        QProcess install;
+        install.setProcessChannelMode(QProcess::MergedChannels);
+        install.start(cmake, {u"--install"_s, build.path(), u"--prefix"_s, prefix.path()});
+        QVERIFY(install.waitForFinished(120000));
+        QVERIFY2(install.exitCode() == 0, install.readAll().constData());
+        for (const QString &language : kLanguages) {
+            const QString qm = prefix.filePath(u"share/quillmark/translations/quillmark_"_s + language + u".qm"_s);
+            QVERIFY2(QFileInfo(qm).size() > 1000, qPrintable(qm));
+        }
+        // A catalogue installed beside the program wins over the built-in one: the French
+        // catalogue put there under the German name makes the installed tool speak French.
+        QFile::remove(prefix.filePath(u"share/quillmark/translations/quillmark_de.qm"_s));
+        QVERIFY(QFile::copy(prefix.filePath(u"share/quillmark/translations/quillmark_fr.qm"_s),
+                            prefix.filePath(u"share/quillmark/translations/quillmark_de.qm"_s)));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(u"LC_ALL"_s);
+        env.remove(u"LANGUAGE"_s);
+        env.insert(u"LANG"_s, u"de_DE.UTF-8"_s);
+        QProcess cli;
+        cli.setProcessEnvironment(env);
+        cli.start(prefix.filePath(u"bin/quillmark-cli"_s), {u"--help"_s});
+        QVERIFY(cli.waitForFinished(30000));
+        QVERIFY(QString::fromUtf8(cli.readAllStandardOutput()).simplified().contains(u"Fichiers image et dossiers à nettoyer."_s));
     }
 };
 

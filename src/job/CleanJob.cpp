@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <sys/stat.h>
 
@@ -64,7 +65,10 @@ QString summaryText(int processedCount, qint64 inputBytes, qint64 outputBytes, q
     }
     if (processedCount > 0) {
         const double average = std::nearbyint(static_cast<double>(seconds) / processedCount * 100.0) / 100.0;
-        text += crlf + CleanJob::tr("in ") + formatNumber(static_cast<double>(seconds), locale) + CleanJob::tr(" seconds (")
+        // The count picks the plural form in languages that need one ("1 Sekunde").
+        const int pluralOf = static_cast<int>(std::min<qint64>(seconds, std::numeric_limits<int>::max()));
+        text += crlf + CleanJob::tr("in ") + formatNumber(static_cast<double>(seconds), locale)
+            + CleanJob::tr(" seconds (", nullptr, pluralOf)
             + formatNumber(average, locale) + CleanJob::tr(" sec avg)");
     }
     return text;
