@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>%1 crashed or was killed.</source>
-        <translation>%1 ist abgestürzt oder wurde beendet.</translation>
+        <translation>%1 ist abgestürzt oder wurde gewaltsam beendet.</translation>
     </message>
 </context>
 <context>
@@ -732,11 +732,11 @@ Exit-Status: 0 fertig, 1 Probleme wurden gemeldet, 2 falscher Aufruf oder nichts
     </message>
     <message>
         <source>Where cleaned files go: overwrite, folder=DIR, prefix=TEXT or suffix=TEXT (default suffix=_cleaned).</source>
-        <translation>Wohin die bereinigten Dateien kommen: overwrite, folder=DIR, prefix=TEXT oder suffix=TEXT (Standard suffix=_cleaned).</translation>
+        <translation>Ziel der bereinigten Dateien: overwrite, folder=DIR, prefix=TEXT oder suffix=TEXT (Standard suffix=_cleaned).</translation>
     </message>
     <message>
         <source>What to remove, a comma list of: all, exif, gps, thumbnail, xmp, iptc, icc, photoshop, ifd0, geotiff, app14, other (default all).</source>
-        <translation>Was entfernt wird, als Komma-Liste aus: all, exif, gps, thumbnail, xmp, iptc, icc, photoshop, ifd0, geotiff, app14, other (Standard all).</translation>
+        <translation>Was entfernt wird, als kommagetrennte Liste aus: all, exif, gps, thumbnail, xmp, iptc, icc, photoshop, ifd0, geotiff, app14, other (Standard all).</translation>
     </message>
     <message>
         <source>File dates of the cleaned files: keep, random or &quot;YYYY-MM-DD HH:MM:SS&quot; (default keep).</source>
@@ -760,7 +760,7 @@ Exit-Status: 0 fertig, 1 Probleme wurden gemeldet, 2 falscher Aufruf oder nichts
     </message>
     <message>
         <source>ExifTool processes at once (default: the number of cores).</source>
-        <translation>Gleichzeitige ExifTool-Prozesse (Standard: die Anzahl der Kerne).</translation>
+        <translation>Anzahl gleichzeitiger ExifTool-Prozesse (Standard: die Anzahl der Prozessorkerne).</translation>
     </message>
     <message>
         <source>--output takes overwrite, folder=DIR, prefix=TEXT or suffix=TEXT</source>
@@ -768,7 +768,7 @@ Exit-Status: 0 fertig, 1 Probleme wurden gemeldet, 2 falscher Aufruf oder nichts
     </message>
     <message>
         <source>--remove takes a comma list of all, exif, gps, thumbnail, xmp, iptc, icc, photoshop, ifd0, geotiff, app14, other</source>
-        <translation>--remove erwartet eine Komma-Liste aus all, exif, gps, thumbnail, xmp, iptc, icc, photoshop, ifd0, geotiff, app14, other</translation>
+        <translation>--remove erwartet eine kommagetrennte Liste aus all, exif, gps, thumbnail, xmp, iptc, icc, photoshop, ifd0, geotiff, app14, other</translation>
     </message>
     <message>
         <source>--dates takes keep, random or a date &quot;YYYY-MM-DD HH:MM:SS&quot; from 1980 to 2100</source>

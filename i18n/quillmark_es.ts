@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>%1 crashed or was killed.</source>
-        <translation>%1 terminó de forma anómala o fue finalizado.</translation>
+        <translation>%1 se cerró inesperadamente o se forzó su cierre.</translation>
     </message>
 </context>
 <context>

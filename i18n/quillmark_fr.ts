@@ -136,7 +136,7 @@
     </message>
     <message>
         <source>%1 crashed or was killed.</source>
-        <translation>%1 a planté ou a été tué.</translation>
+        <translation>%1 s’est arrêté brutalement ou a été interrompu de force.</translation>
     </message>
 </context>
 <context>
