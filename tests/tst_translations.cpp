@@ -162,11 +162,13 @@ private Q_SLOTS:
                 continue;
             }
             const bool empty = found->forms.isEmpty()
-                || std::any_of(found->forms.cbegin(), found->forms.cend(), [](const QString &f) { return f.isEmpty(); });
+                || std::any_of(found->forms.cbegin(), found->forms.cend(),
+                               [](const QString &f) { return f.isEmpty(); });
             if (found->type == u"unfinished" || empty)
                 unfinished << it.key();
         }
-        QVERIFY2(missing.isEmpty(), qPrintable(u"missing in "_s + committed(language) + u":\n"_s + missing.join(u'\n')));
+        QVERIFY2(missing.isEmpty(),
+                 qPrintable(u"missing in "_s + committed(language) + u":\n"_s + missing.join(u'\n')));
         QVERIFY2(unfinished.isEmpty(),
                  qPrintable(u"unfinished in "_s + committed(language) + u":\n"_s + unfinished.join(u'\n')));
     }
@@ -219,7 +221,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("language");
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("LANG") << "" << "" << "de_DE.UTF-8" << "" << QStringList{u"de_DE"_s};
-        QTest::newRow("LC_MESSAGES before LANG") << "" << "fr_FR.UTF-8" << "de_DE.UTF-8" << "" << QStringList{u"fr_FR"_s};
+        QTest::newRow("LC_MESSAGES before LANG") << "" << "fr_FR.UTF-8" << "de_DE.UTF-8" << ""
+                                                 << QStringList{u"fr_FR"_s};
         QTest::newRow("LC_ALL before all") << "es_ES.UTF-8" << "fr_FR.UTF-8" << "de_DE.UTF-8" << ""
                                            << QStringList{u"es_ES"_s};
         QTest::newRow("LANGUAGE list first") << "" << "" << "de_AT.UTF-8@euro" << "fr:es_MX"
@@ -301,7 +304,8 @@ private Q_SLOTS:
         if (!catalogue.isEmpty())
             QVERIFY2(readCatalogue(committed(catalogue), &done, &error), qPrintable(error));
         for (const QString &source : sources) {
-            const QString expected = catalogue.isEmpty() ? source : done.value(u"quillmark_cli\t"_s + source).forms.value(0);
+            const QString expected =
+                catalogue.isEmpty() ? source : done.value(u"quillmark_cli\t"_s + source).forms.value(0);
             QVERIFY(!expected.isEmpty());
             QVERIFY2(words.contains(expected.simplified()), qPrintable(expected + u"\nnot in:\n"_s + help));
         }
@@ -397,7 +401,8 @@ private Q_SLOTS:
         cli.setProcessEnvironment(env);
         cli.start(prefix.filePath(u"bin/quillmark-cli"_s), {u"--help"_s});
         QVERIFY(cli.waitForFinished(30000));
-        QVERIFY(QString::fromUtf8(cli.readAllStandardOutput()).simplified().contains(u"Fichiers image et dossiers à nettoyer."_s));
+        const QString help = QString::fromUtf8(cli.readAllStandardOutput()).simplified();
+        QVERIFY2(help.contains(u"Fichiers image et dossiers à nettoyer."_s), qPrintable(help));
     }
 };
 
