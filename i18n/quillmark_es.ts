@@ -94,7 +94,7 @@
     </message>
     <message>
         <source>Problems were reported. See log for details.</source>
-        <translation>Se han producido problemas. Consulte el registro para más detalles.</translation>
+        <translation>Se han notificado problemas. Consulte el registro para más detalles.</translation>
     </message>
     <message>
         <source>Problem files were moved to recycle bin.</source>
