@@ -2,6 +2,7 @@
 
 // Helpers for the tests that drive the real wizard window offscreen.
 
+#include "app/Translations.h"
 #include "app/frmMain.h"
 #include "testutil.h"
 #include "ui/Prompts.h"
@@ -110,6 +111,9 @@ private:
 // Tests open and close many windows; closing the last one must not end the test run.
 inline void prepareApplication()
 {
+    // The user's language as the program loads it: the tests run in English unless ctest
+    // runs one of them again with another locale.
+    installTranslators(*QCoreApplication::instance());
     QGuiApplication::setQuitOnLastWindowClosed(false);
     Prompts::clearAnswers();
     Prompts::takeRecords();

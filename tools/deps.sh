@@ -18,6 +18,9 @@ quillmark_install_missing() {
 }
 
 QUILLMARK_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev scdoc
-                          qt6-qpa-plugins libimage-exiftool-perl)
-QUILLMARK_TEST_PACKAGES=(xvfb xauth desktop-file-utils appstream bash-completion dpkg-dev file zsh)
+                          qt6-qpa-plugins libimage-exiftool-perl
+                          qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools)
+# qt6-translations-l10n: Qt's own words (standard buttons, --help headings) in each language.
+QUILLMARK_TEST_PACKAGES=(xvfb xauth desktop-file-utils appstream bash-completion dpkg-dev file zsh
+                         qt6-translations-l10n)
 QUILLMARK_PACKAGE_PACKAGES=(dpkg-dev file lintian)

@@ -1,6 +1,7 @@
 // quillmark-cli: the cleaning engine for scripts and terminals.
 
 #include "app/StoredOptions.h"
+#include "app/Translations.h"
 #include "app/modPortable.h"
 #include "fs/SystemFolders.h"
 #include "imagelist/ImageFiles.h"
@@ -26,10 +27,12 @@ namespace {
 
 enum ExitStatus { ExitOk = 0, ExitProblems = 1, ExitUsage = 2, ExitInternal = 3 };
 
-QString tr(const char *text)
+// The messages' context for lupdate and the translators; the free functions of this file
+// have no class of their own to take it from.
+struct Cli
 {
-    return QCoreApplication::translate("quillmark-cli", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(quillmark_cli)
+};
 
 void printErr(const QString &text)
 {
@@ -45,7 +48,7 @@ void printOut(const QString &text)
 
 [[noreturn]] void usageError(const QString &message)
 {
-    printErr(u"quillmark-cli: "_s + message + u"\n"_s + tr("Try 'quillmark-cli --help'.") + u'\n');
+    printErr(u"quillmark-cli: "_s + message + u"\n"_s + Cli::tr("Try 'quillmark-cli --help'.") + u'\n');
     std::exit(ExitUsage);
 }
 
@@ -184,9 +187,9 @@ QStringList collectImages(const QStringList &paths)
                     list.AddItem(f);
             }
         } else if (!PathExists(path)) {
-            printErr(tr("quillmark-cli: %1: no such file or folder").arg(raw) + u'\n');
+            printErr(Cli::tr("quillmark-cli: %1: no such file or folder").arg(raw) + u'\n');
         } else if (!ImageFiles::isSupportedImageFile(path)) {
-            printErr(tr("quillmark-cli: %1: not a supported image; skipped").arg(raw) + u'\n');
+            printErr(Cli::tr("quillmark-cli: %1: not a supported image; skipped").arg(raw) + u'\n');
         } else if (!known.contains(path)) {
             list.AddItem(path);
         }
@@ -248,40 +251,41 @@ private:
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    installTranslators(app);
     QCoreApplication::setOrganizationName(u"Corvane"_s);
     QCoreApplication::setApplicationName(u"quillmark-cli"_s);
     QCoreApplication::setApplicationVersion(QStringLiteral(QUILLMARK_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        tr("Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool.\n"
+        Cli::tr("Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool.\n"
            "Folders are walked with all their sub-folders.\n\n"
            "Exit status: 0 done, 1 problems were reported, 2 bad usage or nothing to clean, 3 internal error."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(u"PATH"_s, tr("Image files and folders to clean."), u"PATH..."_s);
+    parser.addPositionalArgument(u"PATH"_s, Cli::tr("Image files and folders to clean."), u"PATH..."_s);
     const QCommandLineOption outputOption(u"output"_s,
-        tr("Where cleaned files go: overwrite, folder=DIR, prefix=TEXT or suffix=TEXT (default suffix=_cleaned)."),
+        Cli::tr("Where cleaned files go: overwrite, folder=DIR, prefix=TEXT or suffix=TEXT (default suffix=_cleaned)."),
         u"MODE"_s);
     const QCommandLineOption removeOption(u"remove"_s,
-        tr("What to remove, a comma list of: all, exif, gps, thumbnail, xmp, iptc, icc, photoshop, ifd0, "
+        Cli::tr("What to remove, a comma list of: all, exif, gps, thumbnail, xmp, iptc, icc, photoshop, ifd0, "
            "geotiff, app14, other (default all)."),
         u"LIST"_s);
     const QCommandLineOption datesOption(u"dates"_s,
-        tr("File dates of the cleaned files: keep, random or \"YYYY-MM-DD HH:MM:SS\" (default keep)."),
+        Cli::tr("File dates of the cleaned files: keep, random or \"YYYY-MM-DD HH:MM:SS\" (default keep)."),
         u"WHEN"_s);
     const QCommandLineOption moveFailedOption(u"move-failed"_s,
-        tr("Move the originals of images that could not be cleaned: trash, or a folder."), u"WHERE"_s);
+        Cli::tr("Move the originals of images that could not be cleaned: trash, or a folder."), u"WHERE"_s);
     const QCommandLineOption overwriteOption(u"overwrite-existing"_s,
-        tr("Replace cleaned files that already exist (by default they are kept)."));
-    const QCommandLineOption strictOption(u"strict"_s, tr("Do not ignore minor errors and warnings."));
+        Cli::tr("Replace cleaned files that already exist (by default they are kept)."));
+    const QCommandLineOption strictOption(u"strict"_s, Cli::tr("Do not ignore minor errors and warnings."));
     const QCommandLineOption settingsOption(u"settings"_s,
-        tr("Start from the options stored by the Quillmark window; options given here still apply."));
+        Cli::tr("Start from the options stored by the Quillmark window; options given here still apply."));
     const QCommandLineOption jobsOption(u"jobs"_s,
-        tr("ExifTool processes at once (default: the number of cores)."), u"N"_s);
+        Cli::tr("ExifTool processes at once (default: the number of cores)."), u"N"_s);
     const QCommandLineOption filesFromOption(u"files-from"_s,
-        tr("Also clean the paths listed in FILE, one a line (\"-\" reads standard input)."), u"FILE"_s);
-    const QCommandLineOption nullOption(u"null"_s, tr("Paths in the --files-from list end with NUL, not a line break."));
+        Cli::tr("Also clean the paths listed in FILE, one a line (\"-\" reads standard input)."), u"FILE"_s);
+    const QCommandLineOption nullOption(u"null"_s, Cli::tr("Paths in the --files-from list end with NUL, not a line break."));
     parser.addOptions({outputOption, removeOption, datesOption, moveFailedOption, overwriteOption, strictOption,
                        settingsOption, jobsOption, filesFromOption, nullOption});
     if (!parser.parse(app.arguments()))
@@ -300,16 +304,16 @@ int main(int argc, char *argv[])
             options.txtOutput = QDir(programFolder()).absoluteFilePath(options.txtOutput);
     }
     if (parser.isSet(outputOption) && !parseOutput(parser.value(outputOption), options))
-        usageError(tr("--output takes overwrite, folder=DIR, prefix=TEXT or suffix=TEXT"));
+        usageError(Cli::tr("--output takes overwrite, folder=DIR, prefix=TEXT or suffix=TEXT"));
     if (parser.isSet(removeOption) && !parseRemove(parser.value(removeOption), options.tags))
-        usageError(tr("--remove takes a comma list of all, exif, gps, thumbnail, xmp, iptc, icc, photoshop, "
+        usageError(Cli::tr("--remove takes a comma list of all, exif, gps, thumbnail, xmp, iptc, icc, photoshop, "
                       "ifd0, geotiff, app14, other"));
     if (parser.isSet(datesOption) && !parseDates(parser.value(datesOption), options))
-        usageError(tr("--dates takes keep, random or a date \"YYYY-MM-DD HH:MM:SS\" from 1980 to 2100"));
+        usageError(Cli::tr("--dates takes keep, random or a date \"YYYY-MM-DD HH:MM:SS\" from 1980 to 2100"));
     if (parser.isSet(moveFailedOption)) {
         const QString where = parser.value(moveFailedOption);
         if (where.isEmpty())
-            usageError(tr("--move-failed takes trash or a folder"));
+            usageError(Cli::tr("--move-failed takes trash or a folder"));
         options.chkDeleteFileOnFail = true;
         options.optProcessingFail = where == u"trash" ? 0 : 1;
         if (where != u"trash")
@@ -318,35 +322,35 @@ int main(int argc, char *argv[])
     if (parser.isSet(strictOption))
         options.chkIgnoreMinorWarnings = false;
     if (options.outputMode == OutputMode::Folder && options.txtOutput.trimmed().size() < 2)
-        usageError(tr("no output folder given"));
+        usageError(Cli::tr("no output folder given"));
     if ((options.outputMode == OutputMode::Prefix && options.txtPrefix.isEmpty())
         || (options.outputMode == OutputMode::Suffix && options.txtSuffix.isEmpty()))
-        usageError(tr("the prefix or suffix is empty"));
+        usageError(Cli::tr("the prefix or suffix is empty"));
     if (!options.tags.chkCleanAll && !options.tags.anyGroupTicked())
-        usageError(tr("nothing to remove"));
+        usageError(Cli::tr("nothing to remove"));
 
     int jobs = QThread::idealThreadCount();
     if (parser.isSet(jobsOption)) {
         bool ok = false;
         jobs = parser.value(jobsOption).toInt(&ok);
         if (!ok || jobs < 1 || jobs > 64)
-            usageError(tr("--jobs takes a number from 1 to 64"));
+            usageError(Cli::tr("--jobs takes a number from 1 to 64"));
     }
 
     QStringList paths = parser.positionalArguments();
     if (parser.isSet(nullOption) && !parser.isSet(filesFromOption))
-        usageError(tr("--null needs --files-from"));
+        usageError(Cli::tr("--null needs --files-from"));
     for (const QString &list : parser.values(filesFromOption)) {
         const std::optional<QStringList> listed = readPathList(list, parser.isSet(nullOption));
         if (!listed)
-            usageError(tr("cannot read the list %1").arg(list));
+            usageError(Cli::tr("cannot read the list %1").arg(list));
         paths += *listed;
     }
     if (paths.isEmpty() && !parser.isSet(filesFromOption))
-        usageError(tr("no image files or folders given"));
+        usageError(Cli::tr("no image files or folders given"));
     const QStringList images = collectImages(paths);
     if (images.isEmpty()) {
-        printErr(tr("quillmark-cli: no supported images found") + u'\n');
+        printErr(Cli::tr("quillmark-cli: no supported images found") + u'\n');
         return ExitUsage;
     }
 
@@ -358,7 +362,7 @@ int main(int argc, char *argv[])
     env.jobs = jobs;
     env.locale = QLocale::system();
     if (env.exiftool.isEmpty()) {
-        printErr(tr("quillmark-cli: ExifTool was not found. Install it (Debian package "
+        printErr(Cli::tr("quillmark-cli: ExifTool was not found. Install it (Debian package "
                     "libimage-exiftool-perl) or place the exiftool program beside quillmark-cli.")
                  + u'\n');
         return ExitInternal;
@@ -386,7 +390,7 @@ int main(int argc, char *argv[])
         printOut(result.errorInfoCaption + u'\n');
     if (result.problemCount > 0) {
         if (result.logWritten)
-            printOut(tr("Log: %1").arg(result.logPath) + u'\n');
+            printOut(Cli::tr("Log: %1").arg(result.logPath) + u'\n');
         return ExitProblems;
     }
     return ExitOk;

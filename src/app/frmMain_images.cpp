@@ -78,7 +78,7 @@ void frmMain::flushPendingRows()
     else
         m_filesModel->appendMany(m_pendingRows);
     m_pendingRows.clear();
-    lblNumFileAdded->setText(tr("%1 images").arg(m_lstFiles.ListCount()));
+    lblNumFileAdded->setText(tr("%1 images", nullptr, m_lstFiles.ListCount()).arg(m_lstFiles.ListCount()));
 }
 
 bool frmMain::AddFile(const QString &path)

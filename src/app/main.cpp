@@ -1,5 +1,6 @@
 // quillmark: the wizard that removes metadata from image files.
 
+#include "app/Translations.h"
 #include "app/frmMain.h"
 #include "ui/Artwork.h"
 
@@ -10,6 +11,7 @@ using namespace Qt::StringLiterals;
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    installTranslators(app);
     QApplication::setApplicationName(u"Quillmark"_s);
     QApplication::setOrganizationName(u"Corvane"_s);
     QApplication::setApplicationVersion(QStringLiteral(QUILLMARK_VERSION));

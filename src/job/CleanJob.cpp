@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <sys/stat.h>
 
@@ -26,11 +27,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString crlf = u"\r\n"_s;
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("CleanJob", text);
-}
 
 QString joinPath(const QString &folder, const QString &name)
 {
@@ -59,17 +55,21 @@ QString summaryText(int processedCount, qint64 inputBytes, qint64 outputBytes, q
                     const QLocale &locale)
 {
     QString text = formatNumber(processedCount, locale)
-        + (processedCount == 1 ? tr(" image processed") : tr(" images processed"));
+        + (processedCount == 1 ? CleanJob::tr(" image processed")
+                               : CleanJob::tr(" images processed", nullptr, processedCount));
     const qint64 saved = inputBytes - outputBytes;
     if (saved >= 1 && processedCount >= 1) {
         // nearbyint rounds halves to the even neighbour in the default rounding mode.
         const double kb = std::nearbyint(static_cast<double>(saved) / 1024.0);
-        text += u" ("_s + formatNumber(kb, locale) + tr(" KB saved)");
+        text += u" ("_s + formatNumber(kb, locale) + CleanJob::tr(" KB saved)");
     }
     if (processedCount > 0) {
         const double average = std::nearbyint(static_cast<double>(seconds) / processedCount * 100.0) / 100.0;
-        text += crlf + tr("in ") + formatNumber(static_cast<double>(seconds), locale) + tr(" seconds (")
-            + formatNumber(average, locale) + tr(" sec avg)");
+        // The count picks the plural form in languages that need one ("1 Sekunde").
+        const int pluralOf = static_cast<int>(std::min<qint64>(seconds, std::numeric_limits<int>::max()));
+        text += crlf + CleanJob::tr("in ") + formatNumber(static_cast<double>(seconds), locale)
+            + CleanJob::tr(" seconds (", nullptr, pluralOf)
+            + formatNumber(average, locale) + CleanJob::tr(" sec avg)");
     }
     return text;
 }

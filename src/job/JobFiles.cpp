@@ -1,5 +1,6 @@
 #include "job/JobFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -58,7 +59,7 @@ bool SaveTextToFile(const QString &FileFullPath, const QString &sText, bool Over
             if (::fstat(fd, &st) != 0 || st.st_uid != ::geteuid() || !S_ISREG(st.st_mode)) {
                 ::close(fd);
                 if (error)
-                    *error = QStringLiteral("%1: not a file of this user").arg(FileFullPath);
+                    *error = QCoreApplication::translate("JobFiles", "%1: not a file of this user").arg(FileFullPath);
                 return false;
             }
         }

@@ -81,7 +81,7 @@ QStringList BuildTagArguments(const TagOptions &t)
 QString imageCountCaption(int count)
 {
     return count == 1 ? QCoreApplication::translate("UpdateControls", "%1 image").arg(count)
-                      : QCoreApplication::translate("UpdateControls", "%1 images").arg(count);
+                      : QCoreApplication::translate("UpdateControls", "%1 images", nullptr, count).arg(count);
 }
 
 ControlStates UpdateControls(const ControlInputs &in)

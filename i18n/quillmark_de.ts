@@ -1,0 +1,814 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>BrowseForFolder</name>
+    <message>
+        <source>Select A Directory</source>
+        <translation>Ordner auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>CleanJob</name>
+    <message>
+        <source> image processed</source>
+        <translation> Bild verarbeitet</translation>
+    </message>
+    <message numerus="yes">
+        <source> images processed</source>
+        <translation>
+            <numerusform> Bild verarbeitet</numerusform>
+            <numerusform> Bilder verarbeitet</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> KB saved)</source>
+        <translation> KB gespart)</translation>
+    </message>
+    <message>
+        <source>in </source>
+        <translation>in </translation>
+    </message>
+    <message numerus="yes">
+        <source> seconds (</source>
+        <translation>
+            <numerusform> Sekunde (</numerusform>
+            <numerusform> Sekunden (</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> sec avg)</source>
+        <translation> s im Schnitt)</translation>
+    </message>
+    <message>
+        <source>Cannot create a work folder in %1: %2</source>
+        <translation>In %1 kann kein Arbeitsordner angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create a work file in %1</source>
+        <translation>In %1 kann keine Arbeitsdatei angelegt werden</translation>
+    </message>
+    <message>
+        <source>Skipped: the output would replace the image itself - %1</source>
+        <translation>Übersprungen: Die Ausgabe würde das Bild selbst ersetzen - %1</translation>
+    </message>
+    <message>
+        <source>Skipped: the output would replace another image of this run - %1</source>
+        <translation>Übersprungen: Die Ausgabe würde ein anderes Bild dieses Durchlaufs ersetzen - %1</translation>
+    </message>
+    <message>
+        <source>The argument file could not be written: %1</source>
+        <translation>Die Argumentdatei konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>No folder for problem files was given; they were not moved.</source>
+        <translation>Es wurde kein Ordner für Problemdateien angegeben; sie wurden nicht verschoben.</translation>
+    </message>
+    <message>
+        <source>Internal program error!</source>
+        <translation>Interner Programmfehler!</translation>
+    </message>
+    <message>
+        <source>Preparing...</source>
+        <translation>Vorbereitung...</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot hold ExifTool&apos;s argument file; set TEMP or TMPDIR to another folder.</source>
+        <translation>Der temporäre Ordner %1 kann die Argumentdatei von ExifTool nicht aufnehmen; setzen Sie TEMP oder TMPDIR auf einen anderen Ordner.</translation>
+    </message>
+    <message>
+        <source>Cleaning images...</source>
+        <translation>Bilder werden bereinigt...</translation>
+    </message>
+    <message>
+        <source>ExifTool was not found. Install it (Debian package libimage-exiftool-perl) or place the exiftool program beside Quillmark.</source>
+        <translation>ExifTool wurde nicht gefunden. Installieren Sie es (Debian-Paket libimage-exiftool-perl) oder legen Sie das Programm exiftool neben Quillmark.</translation>
+    </message>
+    <message>
+        <source>Obfuscating file dates...</source>
+        <translation>Dateidatum wird verschleiert...</translation>
+    </message>
+    <message>
+        <source>Checking files...</source>
+        <translation>Dateien werden geprüft...</translation>
+    </message>
+    <message>
+        <source>Problems were reported. See log for details.</source>
+        <translation>Es wurden Probleme gemeldet. Einzelheiten stehen im Protokoll.</translation>
+    </message>
+    <message>
+        <source>Problem files were moved to recycle bin.</source>
+        <translation>Problemdateien wurden in den Papierkorb verschoben.</translation>
+    </message>
+    <message>
+        <source>Problem files were moved to specified folder.</source>
+        <translation>Problemdateien wurden in den angegebenen Ordner verschoben.</translation>
+    </message>
+    <message>
+        <source>Finished!</source>
+        <translation>Fertig!</translation>
+    </message>
+</context>
+<context>
+    <name>ConsoleRunner</name>
+    <message>
+        <source>Could not start a program: no program was named.</source>
+        <translation>Es konnte kein Programm gestartet werden: Es wurde keines angegeben.</translation>
+    </message>
+    <message>
+        <source>Could not start %1: the working folder %2 does not exist.</source>
+        <translation>%1 konnte nicht gestartet werden: Der Arbeitsordner %2 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>Could not start %1: %2</source>
+        <translation>%1 konnte nicht gestartet werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 was stopped because the program is closing.</source>
+        <translation>%1 wurde angehalten, weil das Programm beendet wird.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 was stopped after %n second(s).</source>
+        <translation>
+            <numerusform>%1 wurde nach %n Sekunde angehalten.</numerusform>
+            <numerusform>%1 wurde nach %n Sekunden angehalten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 crashed or was killed.</source>
+        <translation>%1 ist abgestürzt oder wurde gewaltsam beendet.</translation>
+    </message>
+</context>
+<context>
+    <name>ExifToolPool</name>
+    <message>
+        <source>Could not start %1: %2</source>
+        <translation>%1 konnte nicht gestartet werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 stopped unexpectedly.</source>
+        <translation>%1 wurde unerwartet beendet.</translation>
+    </message>
+</context>
+<context>
+    <name>FileDate</name>
+    <message>
+        <source>Set date</source>
+        <translation>Datum festlegen</translation>
+    </message>
+    <message>
+        <source>Set time</source>
+        <translation>Uhrzeit festlegen</translation>
+    </message>
+    <message>
+        <source>Please enter a year. Default is 1980 (earlier is not possible to use). Format must be: YYYY</source>
+        <translation>Bitte geben Sie ein Jahr ein. Standard ist 1980 (früher ist nicht möglich). Format: JJJJ</translation>
+    </message>
+    <message>
+        <source>Not a valid year...</source>
+        <translation>Kein gültiges Jahr...</translation>
+    </message>
+    <message>
+        <source>Please enter a month. Default is 1. (1-12 is valid).</source>
+        <translation>Bitte geben Sie einen Monat ein. Standard ist 1 (gültig: 1-12).</translation>
+    </message>
+    <message>
+        <source>Not a valid month...</source>
+        <translation>Kein gültiger Monat...</translation>
+    </message>
+    <message>
+        <source>Please enter a day. Default is 1 (1-31 is valid).</source>
+        <translation>Bitte geben Sie einen Tag ein. Standard ist 1 (gültig: 1-31).</translation>
+    </message>
+    <message>
+        <source>Not a valid day...</source>
+        <translation>Kein gültiger Tag...</translation>
+    </message>
+    <message>
+        <source>Please enter an hour. Default is 0 (24H time only - 0-23 is valid).</source>
+        <translation>Bitte geben Sie eine Stunde ein. Standard ist 0 (nur 24-Stunden-Format, gültig: 0-23).</translation>
+    </message>
+    <message>
+        <source>Not a valid hour...</source>
+        <translation>Keine gültige Stunde...</translation>
+    </message>
+    <message>
+        <source>Please enter a minute. Default is 0 (0-59 is valid).</source>
+        <translation>Bitte geben Sie eine Minute ein. Standard ist 0 (gültig: 0-59).</translation>
+    </message>
+    <message>
+        <source>Not a valid minute...</source>
+        <translation>Keine gültige Minute...</translation>
+    </message>
+    <message>
+        <source>Please enter a second. Default is 0 (0-59 is valid).</source>
+        <translation>Bitte geben Sie eine Sekunde ein. Standard ist 0 (gültig: 0-59).</translation>
+    </message>
+    <message>
+        <source>Not a valid second...</source>
+        <translation>Keine gültige Sekunde...</translation>
+    </message>
+</context>
+<context>
+    <name>ImageFiles</name>
+    <message>
+        <source>Supported image types</source>
+        <translation>Unterstützte Bildformate</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Alle Dateien</translation>
+    </message>
+</context>
+<context>
+    <name>JobFiles</name>
+    <message>
+        <source>%1: not a file of this user</source>
+        <translation>%1: keine Datei dieses Benutzers</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateControls</name>
+    <message>
+        <source>%1 image</source>
+        <translation>%1 Bild</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 images</source>
+        <translation>
+            <numerusform>%1 Bild</numerusform>
+            <numerusform>%1 Bilder</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Next &gt;</source>
+        <translation>Weiter &gt;</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Choose Image Files</source>
+        <translation>Bilddateien auswählen</translation>
+    </message>
+    <message>
+        <source>Add the images you want to clean. When you are ready, click &apos;next&apos; to continue to the output page.</source>
+        <translation>Fügen Sie die Bilder hinzu, die Sie bereinigen möchten. Mit „Weiter“ geht es danach zur Ausgabeseite.</translation>
+    </message>
+    <message>
+        <source>Options (1/3)</source>
+        <translation>Optionen (1/3)</translation>
+    </message>
+    <message>
+        <source>Decide where and how to save the cleaned files. Click &apos;next&apos; to continue to the second options page.</source>
+        <translation>Legen Sie fest, wo und wie die bereinigten Dateien gespeichert werden. Mit „Weiter“ geht es zur zweiten Optionsseite.</translation>
+    </message>
+    <message>
+        <source>Options (2/3)</source>
+        <translation>Optionen (2/3)</translation>
+    </message>
+    <message>
+        <source>Decide which metadata tags you want to remove.</source>
+        <translation>Wählen Sie, welche Metadaten-Tags entfernt werden sollen.</translation>
+    </message>
+    <message>
+        <source>Start &gt;</source>
+        <translation>Starten &gt;</translation>
+    </message>
+    <message>
+        <source>Options (3/3)</source>
+        <translation>Optionen (3/3)</translation>
+    </message>
+    <message>
+        <source>Set additional options and processing rules.</source>
+        <translation>Legen Sie weitere Optionen und Verarbeitungsregeln fest.</translation>
+    </message>
+    <message>
+        <source>Ready to Start</source>
+        <translation>Bereit zum Start</translation>
+    </message>
+    <message>
+        <source>The wizard has now collected enough information to begin processing the images!</source>
+        <translation>Der Assistent hat nun alle Angaben, um mit der Verarbeitung der Bilder zu beginnen!</translation>
+    </message>
+    <message>
+        <source>Cleaning Images</source>
+        <translation>Bilder werden bereinigt</translation>
+    </message>
+    <message>
+        <source>Please wait while the images are being processed...</source>
+        <translation>Bitte warten Sie, während die Bilder verarbeitet werden...</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>The wizard has finished cleaning the images! Press the exit button to quit, or the back button to process more files.</source>
+        <translation>Der Assistent hat die Bilder bereinigt! Klicken Sie auf „Beenden“, um das Programm zu schließen, oder auf „Zurück“, um weitere Dateien zu verarbeiten.</translation>
+    </message>
+    <message>
+        <source>Select output folder:</source>
+        <translation>Zielordner auswählen:</translation>
+    </message>
+    <message>
+        <source>One or more output file already exist! Do you want to overwrite existing file(s)?</source>
+        <translation>Mindestens eine Ausgabedatei existiert bereits! Möchten Sie vorhandene Dateien überschreiben?</translation>
+    </message>
+    <message>
+        <source>Open problem log...</source>
+        <translation>Problemprotokoll öffnen...</translation>
+    </message>
+    <message>
+        <source>There was an error reading the file...</source>
+        <translation>Beim Lesen der Datei ist ein Fehler aufgetreten...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 images</source>
+        <translation>
+            <numerusform>%1 Bild</numerusform>
+            <numerusform>%1 Bilder</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Adding files...</source>
+        <translation>Dateien werden hinzugefügt...</translation>
+    </message>
+    <message>
+        <source>Add Images</source>
+        <translation>Bilder hinzufügen</translation>
+    </message>
+    <message>
+        <source>Select a folder with images to add:</source>
+        <translation>Wählen Sie einen Ordner mit Bildern zum Hinzufügen:</translation>
+    </message>
+    <message>
+        <source>No files to process...</source>
+        <translation>Keine Dateien zu verarbeiten...</translation>
+    </message>
+    <message>
+        <source>Exif</source>
+        <translation>Exif</translation>
+    </message>
+    <message>
+        <source>Exif is the standard metadata tag used by digital cameras to store information about the image, location, camera settings etc. It can be found in JPG, TIFF, PNG, MIFF and HDP images, as well as many TIFF-based RAW images.</source>
+        <translation>Exif ist der Metadaten-Standard, mit dem Digitalkameras Informationen über das Bild, den Aufnahmeort, die Kameraeinstellungen usw. speichern. Er kommt in JPG-, TIFF-, PNG-, MIFF- und HDP-Bildern sowie in vielen TIFF-basierten RAW-Bildern vor.</translation>
+    </message>
+    <message>
+        <source>Exif GPS</source>
+        <translation>Exif GPS</translation>
+    </message>
+    <message>
+        <source>GeoLocation data is used to store information about the location where the photo was taken. The GPS tags are part of the EXIF standard, and are stored in a separate section within the EXIF information.</source>
+        <translation>Geodaten halten fest, wo das Foto aufgenommen wurde. Die GPS-Tags gehören zum Exif-Standard und liegen in einem eigenen Abschnitt innerhalb der Exif-Informationen.</translation>
+    </message>
+    <message>
+        <source>Exif thumbnail image</source>
+        <translation>Exif-Vorschaubild</translation>
+    </message>
+    <message>
+        <source>A thumbnail is a small representation of the image that can be used to quickly display a preview of the image.</source>
+        <translation>Ein Vorschaubild ist eine verkleinerte Fassung des Bildes, mit der sich schnell eine Vorschau anzeigen lässt.</translation>
+    </message>
+    <message>
+        <source>ICC Color Profile</source>
+        <translation>ICC-Farbprofil</translation>
+    </message>
+    <message>
+        <source>ICC profile information is used in many different file types including JPEG, TIFF, PDF, Photoshop, PNG, MIFF, PICT and some RAW formats. Removing this tag may change the color appearance of the image.</source>
+        <translation>ICC-Profile kommen in vielen Dateitypen vor, darunter JPEG, TIFF, PDF, Photoshop, PNG, MIFF, PICT und einige RAW-Formate. Wird dieses Tag entfernt, können sich die Farben des Bildes ändern.</translation>
+    </message>
+    <message>
+        <source>XMP</source>
+        <translation>XMP</translation>
+    </message>
+    <message>
+        <source>XMP is a metadata format which is being pushed by Adobe. Information in this format can be embedded in many different image file types including JPG, JP2, TIFF, GIF, EPS, PDF, PSD, DNG, PNG, DJVU and MIFF, as well as videos and audio formats.</source>
+        <translation>XMP ist ein von Adobe vorangetriebenes Metadatenformat. Informationen in diesem Format können in viele Bilddateitypen eingebettet sein, darunter JPG, JP2, TIFF, GIF, EPS, PDF, PSD, DNG, PNG, DJVU und MIFF, aber auch in Video- und Audioformate.</translation>
+    </message>
+    <message>
+        <source>IPTC</source>
+        <translation>IPTC</translation>
+    </message>
+    <message>
+        <source>This is an older meta information format that is slowly being phased out in favor of XMP. IPTC information may be embedded in JPG, TIFF, PNG, MIFF, PS, PDF, PSD and DNG images.</source>
+        <translation>Ein älteres Metadatenformat, das nach und nach von XMP abgelöst wird. IPTC-Informationen können in JPG-, TIFF-, PNG-, MIFF-, PS-, PDF-, PSD- und DNG-Bilder eingebettet sein.</translation>
+    </message>
+    <message>
+        <source>All other supported</source>
+        <translation>Alle anderen unterstützten</translation>
+    </message>
+    <message>
+        <source>This includes the Jpeg Comment, AFCP, CanonVRD, FotoStation, PhotoMechanic, MIE, Ducky and MakerNotes.</source>
+        <translation>Dazu gehören der JPEG-Kommentar, AFCP, CanonVRD, FotoStation, PhotoMechanic, MIE, Ducky und MakerNotes.</translation>
+    </message>
+    <message>
+        <source>Prefix</source>
+        <translation>Präfix</translation>
+    </message>
+    <message>
+        <source>The prefix text is added IN FRONT of the current filename, in order to create a new image file.</source>
+        <translation>Der Präfix-Text wird VOR den bisherigen Dateinamen gesetzt, um eine neue Bilddatei zu erzeugen.</translation>
+    </message>
+    <message>
+        <source>Suffix</source>
+        <translation>Suffix</translation>
+    </message>
+    <message>
+        <source>The suffix text is added AFTER of the current filename, in order to create a new image file.</source>
+        <translation>Der Suffix-Text wird HINTER den bisherigen Dateinamen gesetzt, um eine neue Bilddatei zu erzeugen.</translation>
+    </message>
+    <message>
+        <source>Photoshop Tag &amp; Thumbnail</source>
+        <translation>Photoshop-Tag &amp; Vorschaubild</translation>
+    </message>
+    <message>
+        <source>Photoshop tags are found in PSD files, as well as inside embedded Photoshop information in many other file types (JPEG, TIFF, PDF, PNG to name a few). Removing this tag will also remove the IPTC tag.</source>
+        <translation>Photoshop-Tags stehen in PSD-Dateien, aber auch in eingebetteten Photoshop-Informationen vieler anderer Dateitypen (etwa JPEG, TIFF, PDF und PNG). Wird dieses Tag entfernt, verschwindet auch das IPTC-Tag.</translation>
+    </message>
+    <message>
+        <source>Remove all supported tags</source>
+        <translation>Alle unterstützten Tags entfernen</translation>
+    </message>
+    <message>
+        <source>Use this option to make sure that you remove as much metadata information as possible! There is one exception: The Adobe APP14 is not removed because doing so may change the image apperance.</source>
+        <translation>Mit dieser Option entfernen Sie so viele Metadaten wie möglich! Mit einer Ausnahme: Adobe APP14 bleibt erhalten, weil sich sonst das Aussehen des Bildes ändern kann.</translation>
+    </message>
+    <message>
+        <source>Remove Tiff IDF0 data</source>
+        <translation>TIFF-IFD0-Daten entfernen</translation>
+    </message>
+    <message>
+        <source>Tiff images can contain information in the first data chunk (IDF0), separate from other tags. This applies to TIFF files as well as image types based on the TIFF file format: ARQ, ARW, CR2, DNG, ERF, EXIF, FFF, HDP, WDP, JXR, IIQ, MEF, MOS, NEF, NRW, ORF, ORI, PEF, RW2, RWL, SR2 &amp; SRW.</source>
+        <translation>TIFF-Bilder können im ersten Datenblock (IFD0) Informationen enthalten, getrennt von den übrigen Tags. Das betrifft TIFF-Dateien und Bildtypen, die auf dem TIFF-Format beruhen: ARQ, ARW, CR2, DNG, ERF, EXIF, FFF, HDP, WDP, JXR, IIQ, MEF, MOS, NEF, NRW, ORF, ORI, PEF, RW2, RWL, SR2 und SRW.</translation>
+    </message>
+    <message>
+        <source>Obfuscate file dates</source>
+        <translation>Dateidatum verschleiern</translation>
+    </message>
+    <message>
+        <source>The date of the image file can potentially reveal information about when the image was taken and/or modified. This option will set the file&apos;s Created, Modified and Accessed dates to a new date (defaults: 1980-2010 for random dates and 1980-01-01 00:00:00 for the specific date). Please note that dates may change when the file is later altered, move, copied etc.</source>
+        <translation>Das Datum einer Bilddatei kann verraten, wann das Bild aufgenommen oder bearbeitet wurde. Diese Option setzt Erstellungs-, Änderungs- und Zugriffsdatum der Datei auf ein neues Datum (Standard: 1980-2010 für zufällige Daten und 1980-01-01 00:00:00 für ein festes Datum). Beachten Sie, dass sich das Datum ändern kann, wenn die Datei später bearbeitet, verschoben, kopiert usw. wird.</translation>
+    </message>
+    <message>
+        <source>Move erroneous files</source>
+        <translation>Fehlerhafte Dateien verschieben</translation>
+    </message>
+    <message>
+        <source>If there was an error and the file could not be processed (as indicated by the logs), this allows you to move the original file to a folder or delete it. Note that if you choose to move the file to a folder, and another file with the same name already exists, the file will not be moved. Note: This does not apply to warnings, only errors. Files with warnings will still be processed, but may be visible in the logs.</source>
+        <translation>Trat ein Fehler auf und konnte die Datei nicht verarbeitet werden (siehe Protokoll), können Sie die Originaldatei hiermit in einen Ordner verschieben oder löschen. Wenn Sie einen Ordner wählen und dort bereits eine Datei gleichen Namens liegt, wird die Datei nicht verschoben. Hinweis: Das gilt nur für Fehler, nicht für Warnungen. Dateien mit Warnungen werden trotzdem verarbeitet; die Warnungen können im Protokoll stehen.</translation>
+    </message>
+    <message>
+        <source>GeoTIFF</source>
+        <translation>GeoTIFF</translation>
+    </message>
+    <message>
+        <source>GeoLocation data is used to store information about the location where the photo was taken. GeoTIFF is used by TIFF files or image formats based on the TIFF file format.</source>
+        <translation>Geodaten halten fest, wo das Foto aufgenommen wurde. GeoTIFF wird von TIFF-Dateien und von Bildformaten verwendet, die auf dem TIFF-Format beruhen.</translation>
+    </message>
+    <message>
+        <source>Adobe APP14</source>
+        <translation>Adobe APP14</translation>
+    </message>
+    <message>
+        <source>This tag is present in JPEG files and contains encoding information. If removed, the image apperance may be altered. Because of this it is not recommended to remove. It contains no personal information, but does indicate that an Adobe product has been used.</source>
+        <translation>Dieses Tag kommt in JPEG-Dateien vor und enthält Angaben zur Kodierung. Wird es entfernt, kann sich das Aussehen des Bildes ändern; deshalb wird davon abgeraten. Es enthält keine persönlichen Daten, verrät aber, dass ein Adobe-Produkt verwendet wurde.</translation>
+    </message>
+    <message>
+        <source>Click here to add images, or drag and drop them onto the file list to the right.</source>
+        <translation>Klicken Sie hier, um Bilder hinzuzufügen, oder ziehen Sie sie auf die Dateiliste rechts.</translation>
+    </message>
+    <message>
+        <source>This program is primarily designed to work on JPEG images, but also works with other file formats, including: ARQ, ARW, CR2, CR3, CRW, CIFF, CS1, DCP, DNG, EPS, EPSF, FFF, FLIF, IND, INSP, ERF, HDP, HEIC, HEIF, WDP, JP2, JPX, JPEG, JXL, MEF, MIE, MOS, MPO, MRW, NEF, NRW, ORF, ORI, PEF, PS, PSB, RAF, RAW, RW2, RWL, SR2, SRW, THM, TIFF, VRD &amp; X3F.</source>
+        <translation>Dieses Programm ist vor allem für JPEG-Bilder gedacht, funktioniert aber auch mit anderen Dateiformaten, darunter: ARQ, ARW, CR2, CR3, CRW, CIFF, CS1, DCP, DNG, EPS, EPSF, FFF, FLIF, IND, INSP, ERF, HDP, HEIC, HEIF, WDP, JP2, JPX, JPEG, JXL, MEF, MIE, MOS, MPO, MRW, NEF, NRW, ORF, ORI, PEF, PS, PSB, RAF, RAW, RW2, RWL, SR2, SRW, THM, TIFF, VRD und X3F.</translation>
+    </message>
+    <message>
+        <source>Add Images from Folder</source>
+        <translation>Bilder aus Ordner hinzufügen</translation>
+    </message>
+    <message>
+        <source>Same as above, but you choose a folder and the program will add all images found in this folder and its sub-folders.</source>
+        <translation>Wie oben, aber Sie wählen einen Ordner, und das Programm fügt alle Bilder aus diesem Ordner und seinen Unterordnern hinzu.</translation>
+    </message>
+    <message>
+        <source>Because of a bug in Windows 7, your system is using a font set that is too large for your current DPI settings. This may cause Quillmark (and other applications) to look distorted. Although only a visual problem, I recommend you to fix this problem, and will now open a page with help!</source>
+        <translation>Wegen eines Fehlers in Windows 7 verwendet Ihr System eine Schriftart, die für die aktuelle DPI-Einstellung zu groß ist. Dadurch können Quillmark (und andere Programme) verzerrt aussehen. Auch wenn es nur ein optisches Problem ist, empfehle ich, es zu beheben, und öffne jetzt eine Hilfeseite!</translation>
+    </message>
+    <message>
+        <source>Quillmark</source>
+        <translation>Quillmark</translation>
+    </message>
+    <message>
+        <source>&lt; Back</source>
+        <translation>&lt; Zurück</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Welcome to Quillmark!</source>
+        <translation>Willkommen bei Quillmark!</translation>
+    </message>
+    <message>
+        <source>This program deletes metadata tags and thumbnails from inside image files. This helps to protect your online privacy, as well as saving disk space. Click &apos;next&apos; to begin.</source>
+        <translation>Dieses Programm löscht Metadaten-Tags und Vorschaubilder aus Bilddateien. Das schützt Ihre Privatsphäre im Internet und spart außerdem Speicherplatz. Klicken Sie auf „Weiter“, um zu beginnen.</translation>
+    </message>
+    <message>
+        <source>Homepage:</source>
+        <translation>Webseite:</translation>
+    </message>
+    <message>
+        <source>Add from Folder</source>
+        <translation>Aus Ordner hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove selected files</source>
+        <translation>Ausgewählte Dateien entfernen</translation>
+    </message>
+    <message>
+        <source>Clear the file list</source>
+        <translation>Dateiliste leeren</translation>
+    </message>
+    <message>
+        <source>Doubleclick an image to view metadata</source>
+        <translation>Doppelklick zeigt die Metadaten</translation>
+    </message>
+    <message>
+        <source>0 images</source>
+        <translation>0 Bilder</translation>
+    </message>
+    <message>
+        <source>Browse for a folder to put the cleaned images in...</source>
+        <translation>Ordner für die bereinigten Bilder wählen...</translation>
+    </message>
+    <message>
+        <source>Output Mode:</source>
+        <translation>Ausgabemodus:</translation>
+    </message>
+    <message>
+        <source>Overwrite original</source>
+        <translation>Original überschreiben</translation>
+    </message>
+    <message>
+        <source>Save cleaned images in this folder:</source>
+        <translation>Bereinigte Bilder in diesem Ordner speichern:</translation>
+    </message>
+    <message>
+        <source>Add prefix:</source>
+        <translation>Präfix voranstellen:</translation>
+    </message>
+    <message>
+        <source>Add suffix:</source>
+        <translation>Suffix anhängen:</translation>
+    </message>
+    <message>
+        <source>cleaned_</source>
+        <translation>cleaned_</translation>
+    </message>
+    <message>
+        <source>_cleaned</source>
+        <translation>_cleaned</translation>
+    </message>
+    <message>
+        <source>Metadata to remove:</source>
+        <translation>Zu entfernende Metadaten:</translation>
+    </message>
+    <message>
+        <source>All supported</source>
+        <translation>Alle unterstützten</translation>
+    </message>
+    <message>
+        <source>Exif Thumb</source>
+        <translation>Exif-Vorschau</translation>
+    </message>
+    <message>
+        <source>ICC Profile</source>
+        <translation>ICC-Profil</translation>
+    </message>
+    <message>
+        <source>PS Tag &amp;&amp; Thumb</source>
+        <translation>PS-Tag &amp;&amp; -Vorschau</translation>
+    </message>
+    <message>
+        <source>Tiff IDF0</source>
+        <translation>TIFF-IFD0</translation>
+    </message>
+    <message>
+        <source>APP14</source>
+        <translation>APP14</translation>
+    </message>
+    <message>
+        <source>All Other</source>
+        <translation>Alle anderen</translation>
+    </message>
+    <message>
+        <source>Disclaimer: This program can not guarantee full support for all above tags in image formats other than JPEG. RAW images are especially complicated. You should check the produced images to make sure that undesired metadata has been removed. See the manual for more information.</source>
+        <translation>Haftungsausschluss: Bei anderen Bildformaten als JPEG kann dieses Programm nicht garantieren, dass alle oben genannten Tags vollständig unterstützt werden. RAW-Bilder sind besonders kompliziert. Prüfen Sie die erzeugten Bilder, um sicherzugehen, dass unerwünschte Metadaten entfernt wurden. Mehr dazu steht im Handbuch.</translation>
+    </message>
+    <message>
+        <source>Additional Options</source>
+        <translation>Weitere Optionen</translation>
+    </message>
+    <message>
+        <source>Obfuscate File Dates</source>
+        <translation>Dateidatum verschleiern</translation>
+    </message>
+    <message>
+        <source>Set to new date:</source>
+        <translation>Auf neues Datum setzen:</translation>
+    </message>
+    <message>
+        <source>Generate a random date</source>
+        <translation>Zufälliges Datum erzeugen</translation>
+    </message>
+    <message>
+        <source>(change)</source>
+        <translation>(ändern)</translation>
+    </message>
+    <message>
+        <source>Ignore minor errors and warnings</source>
+        <translation>Kleinere Fehler und Warnungen ignorieren</translation>
+    </message>
+    <message>
+        <source>If processing fails, move original file to:</source>
+        <translation>Wenn die Verarbeitung fehlschlägt, Originaldatei verschieben nach:</translation>
+    </message>
+    <message>
+        <source>Recycle bin</source>
+        <translation>Papierkorb</translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation>Ordner:</translation>
+    </message>
+    <message>
+        <source>Ready to start</source>
+        <translation>Bereit zum Start</translation>
+    </message>
+    <message>
+        <source>The program has now collected enough information to begin processing the images.</source>
+        <translation>Das Programm hat nun alle Angaben, um mit der Verarbeitung der Bilder zu beginnen.</translation>
+    </message>
+    <message>
+        <source>Press &apos;start&apos; to begin!</source>
+        <translation>Klicken Sie auf „Starten“, um zu beginnen!</translation>
+    </message>
+    <message>
+        <source>Skip this page in the future.</source>
+        <translation>Diese Seite künftig überspringen.</translation>
+    </message>
+    <message>
+        <source>Processing images, please wait...</source>
+        <translation>Bilder werden verarbeitet, bitte warten...</translation>
+    </message>
+    <message>
+        <source>Finished!</source>
+        <translation>Fertig!</translation>
+    </message>
+    <message>
+        <source>## images cleaned!</source>
+        <translation>## Bilder bereinigt!</translation>
+    </message>
+    <message>
+        <source>Open log file...</source>
+        <translation>Protokolldatei öffnen...</translation>
+    </message>
+    <message>
+        <source>Cleaned files (double click to show metadata):</source>
+        <translation>Bereinigte Dateien (Doppelklick zeigt die Metadaten):</translation>
+    </message>
+    <message>
+        <source>Click here to open the destination folder...</source>
+        <translation>Hier klicken, um den Zielordner zu öffnen...</translation>
+    </message>
+</context>
+<context>
+    <name>frmReport</name>
+    <message>
+        <source>Metadata Viewer</source>
+        <translation>Metadaten-Anzeige</translation>
+    </message>
+</context>
+<context>
+    <name>quillmark_cli</name>
+    <message>
+        <source>Try &apos;quillmark-cli --help&apos;.</source>
+        <translation>Mehr dazu mit „quillmark-cli --help“.</translation>
+    </message>
+    <message>
+        <source>quillmark-cli: %1: no such file or folder</source>
+        <translation>quillmark-cli: %1: Datei oder Ordner nicht gefunden</translation>
+    </message>
+    <message>
+        <source>quillmark-cli: %1: not a supported image; skipped</source>
+        <translation>quillmark-cli: %1: kein unterstütztes Bild; übersprungen</translation>
+    </message>
+    <message>
+        <source>Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool.
+Folders are walked with all their sub-folders.
+
+Exit status: 0 done, 1 problems were reported, 2 bad usage or nothing to clean, 3 internal error.</source>
+        <translation>Entfernt mit ExifTool Metadaten (Exif, GPS, Vorschaubilder, XMP, IPTC, ICC, ...) aus Bilddateien.
+Ordner werden mit allen Unterordnern durchsucht.
+
+Exit-Status: 0 fertig, 1 Probleme wurden gemeldet, 2 falscher Aufruf oder nichts zu bereinigen, 3 interner Fehler.</translation>
+    </message>
+    <message>
+        <source>Image files and folders to clean.</source>
+        <translation>Zu bereinigende Bilddateien und Ordner.</translation>
+    </message>
+    <message>
+        <source>Where cleaned files go: overwrite, folder=DIR, prefix=TEXT or suffix=TEXT (default suffix=_cleaned).</source>
+        <translation>Ziel der bereinigten Dateien: overwrite, folder=DIR, prefix=TEXT oder suffix=TEXT (Standard suffix=_cleaned).</translation>
+    </message>
+    <message>
+        <source>What to remove, a comma list of: all, exif, gps, thumbnail, xmp, iptc, icc, photoshop, ifd0, geotiff, app14, other (default all).</source>
+        <translation>Was entfernt wird, als kommagetrennte Liste aus: all, exif, gps, thumbnail, xmp, iptc, icc, photoshop, ifd0, geotiff, app14, other (Standard all).</translation>
+    </message>
+    <message>
+        <source>File dates of the cleaned files: keep, random or &quot;YYYY-MM-DD HH:MM:SS&quot; (default keep).</source>
+        <translation>Dateidatum der bereinigten Dateien: keep, random oder &quot;YYYY-MM-DD HH:MM:SS&quot; (Standard keep).</translation>
+    </message>
+    <message>
+        <source>Move the originals of images that could not be cleaned: trash, or a folder.</source>
+        <translation>Originale von Bildern, die nicht bereinigt werden konnten, verschieben: trash oder ein Ordner.</translation>
+    </message>
+    <message>
+        <source>Replace cleaned files that already exist (by default they are kept).</source>
+        <translation>Bereits vorhandene bereinigte Dateien ersetzen (standardmäßig bleiben sie erhalten).</translation>
+    </message>
+    <message>
+        <source>Do not ignore minor errors and warnings.</source>
+        <translation>Kleinere Fehler und Warnungen nicht ignorieren.</translation>
+    </message>
+    <message>
+        <source>Start from the options stored by the Quillmark window; options given here still apply.</source>
+        <translation>Von den Optionen ausgehen, die das Quillmark-Fenster gespeichert hat; hier angegebene Optionen gelten trotzdem.</translation>
+    </message>
+    <message>
+        <source>ExifTool processes at once (default: the number of cores).</source>
+        <translation>Anzahl gleichzeitiger ExifTool-Prozesse (Standard: die Anzahl der Prozessorkerne).</translation>
+    </message>
+    <message>
+        <source>--output takes overwrite, folder=DIR, prefix=TEXT or suffix=TEXT</source>
+        <translation>--output erwartet overwrite, folder=DIR, prefix=TEXT oder suffix=TEXT</translation>
+    </message>
+    <message>
+        <source>--remove takes a comma list of all, exif, gps, thumbnail, xmp, iptc, icc, photoshop, ifd0, geotiff, app14, other</source>
+        <translation>--remove erwartet eine kommagetrennte Liste aus all, exif, gps, thumbnail, xmp, iptc, icc, photoshop, ifd0, geotiff, app14, other</translation>
+    </message>
+    <message>
+        <source>--dates takes keep, random or a date &quot;YYYY-MM-DD HH:MM:SS&quot; from 1980 to 2100</source>
+        <translation>--dates erwartet keep, random oder ein Datum &quot;YYYY-MM-DD HH:MM:SS&quot; von 1980 bis 2100</translation>
+    </message>
+    <message>
+        <source>--move-failed takes trash or a folder</source>
+        <translation>--move-failed erwartet trash oder einen Ordner</translation>
+    </message>
+    <message>
+        <source>no output folder given</source>
+        <translation>kein Zielordner angegeben</translation>
+    </message>
+    <message>
+        <source>the prefix or suffix is empty</source>
+        <translation>das Präfix oder Suffix ist leer</translation>
+    </message>
+    <message>
+        <source>nothing to remove</source>
+        <translation>nichts zu entfernen</translation>
+    </message>
+    <message>
+        <source>--jobs takes a number from 1 to 64</source>
+        <translation>--jobs erwartet eine Zahl von 1 bis 64</translation>
+    </message>
+    <message>
+        <source>no image files or folders given</source>
+        <translation>keine Bilddateien oder Ordner angegeben</translation>
+    </message>
+    <message>
+        <source>quillmark-cli: no supported images found</source>
+        <translation>quillmark-cli: keine unterstützten Bilder gefunden</translation>
+    </message>
+    <message>
+        <source>quillmark-cli: ExifTool was not found. Install it (Debian package libimage-exiftool-perl) or place the exiftool program beside quillmark-cli.</source>
+        <translation>quillmark-cli: ExifTool wurde nicht gefunden. Installieren Sie es (Debian-Paket libimage-exiftool-perl) oder legen Sie das Programm exiftool neben quillmark-cli.</translation>
+    </message>
+    <message>
+        <source>Log: %1</source>
+        <translation>Protokoll: %1</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,814 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="en">
+<context>
+    <name>BrowseForFolder</name>
+    <message>
+        <source>Select A Directory</source>
+        <translation>Seleccionar una carpeta</translation>
+    </message>
+</context>
+<context>
+    <name>CleanJob</name>
+    <message>
+        <source> image processed</source>
+        <translation> imagen procesada</translation>
+    </message>
+    <message numerus="yes">
+        <source> images processed</source>
+        <translation>
+            <numerusform> imagen procesada</numerusform>
+            <numerusform> imágenes procesadas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> KB saved)</source>
+        <translation> KB ahorrados)</translation>
+    </message>
+    <message>
+        <source>in </source>
+        <translation>en </translation>
+    </message>
+    <message numerus="yes">
+        <source> seconds (</source>
+        <translation>
+            <numerusform> segundo (</numerusform>
+            <numerusform> segundos (</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> sec avg)</source>
+        <translation> s de media)</translation>
+    </message>
+    <message>
+        <source>Cannot create a work folder in %1: %2</source>
+        <translation>No se puede crear una carpeta de trabajo en %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create a work file in %1</source>
+        <translation>No se puede crear un archivo de trabajo en %1</translation>
+    </message>
+    <message>
+        <source>Skipped: the output would replace the image itself - %1</source>
+        <translation>Omitida: el resultado sustituiría a la propia imagen - %1</translation>
+    </message>
+    <message>
+        <source>Skipped: the output would replace another image of this run - %1</source>
+        <translation>Omitida: el resultado sustituiría a otra imagen de esta ejecución - %1</translation>
+    </message>
+    <message>
+        <source>The argument file could not be written: %1</source>
+        <translation>No se pudo escribir el archivo de argumentos: %1</translation>
+    </message>
+    <message>
+        <source>No folder for problem files was given; they were not moved.</source>
+        <translation>No se indicó ninguna carpeta para los archivos con problemas; no se han movido.</translation>
+    </message>
+    <message>
+        <source>Internal program error!</source>
+        <translation>¡Error interno del programa!</translation>
+    </message>
+    <message>
+        <source>Preparing...</source>
+        <translation>Preparando...</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot hold ExifTool&apos;s argument file; set TEMP or TMPDIR to another folder.</source>
+        <translation>La carpeta temporal %1 no puede contener el archivo de argumentos de ExifTool; indique otra carpeta en TEMP o TMPDIR.</translation>
+    </message>
+    <message>
+        <source>Cleaning images...</source>
+        <translation>Limpiando las imágenes...</translation>
+    </message>
+    <message>
+        <source>ExifTool was not found. Install it (Debian package libimage-exiftool-perl) or place the exiftool program beside Quillmark.</source>
+        <translation>No se encontró ExifTool. Instálelo (paquete de Debian libimage-exiftool-perl) o coloque el programa exiftool junto a Quillmark.</translation>
+    </message>
+    <message>
+        <source>Obfuscating file dates...</source>
+        <translation>Ocultando las fechas de los archivos...</translation>
+    </message>
+    <message>
+        <source>Checking files...</source>
+        <translation>Comprobando los archivos...</translation>
+    </message>
+    <message>
+        <source>Problems were reported. See log for details.</source>
+        <translation>Se han notificado problemas. Consulte el registro para más detalles.</translation>
+    </message>
+    <message>
+        <source>Problem files were moved to recycle bin.</source>
+        <translation>Los archivos con problemas se han movido a la papelera.</translation>
+    </message>
+    <message>
+        <source>Problem files were moved to specified folder.</source>
+        <translation>Los archivos con problemas se han movido a la carpeta indicada.</translation>
+    </message>
+    <message>
+        <source>Finished!</source>
+        <translation>¡Terminado!</translation>
+    </message>
+</context>
+<context>
+    <name>ConsoleRunner</name>
+    <message>
+        <source>Could not start a program: no program was named.</source>
+        <translation>No se pudo iniciar ningún programa: no se indicó ninguno.</translation>
+    </message>
+    <message>
+        <source>Could not start %1: the working folder %2 does not exist.</source>
+        <translation>No se pudo iniciar %1: la carpeta de trabajo %2 no existe.</translation>
+    </message>
+    <message>
+        <source>Could not start %1: %2</source>
+        <translation>No se pudo iniciar %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 was stopped because the program is closing.</source>
+        <translation>%1 se detuvo porque el programa se está cerrando.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 was stopped after %n second(s).</source>
+        <translation>
+            <numerusform>%1 se detuvo después de %n segundo.</numerusform>
+            <numerusform>%1 se detuvo después de %n segundos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 crashed or was killed.</source>
+        <translation>%1 se cerró inesperadamente o se forzó su cierre.</translation>
+    </message>
+</context>
+<context>
+    <name>ExifToolPool</name>
+    <message>
+        <source>Could not start %1: %2</source>
+        <translation>No se pudo iniciar %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 stopped unexpectedly.</source>
+        <translation>%1 se detuvo de forma inesperada.</translation>
+    </message>
+</context>
+<context>
+    <name>FileDate</name>
+    <message>
+        <source>Set date</source>
+        <translation>Establecer la fecha</translation>
+    </message>
+    <message>
+        <source>Set time</source>
+        <translation>Establecer la hora</translation>
+    </message>
+    <message>
+        <source>Please enter a year. Default is 1980 (earlier is not possible to use). Format must be: YYYY</source>
+        <translation>Introduzca un año. El valor predeterminado es 1980 (no se puede usar uno anterior). Formato: AAAA</translation>
+    </message>
+    <message>
+        <source>Not a valid year...</source>
+        <translation>Año no válido...</translation>
+    </message>
+    <message>
+        <source>Please enter a month. Default is 1. (1-12 is valid).</source>
+        <translation>Introduzca un mes. El valor predeterminado es 1 (válido: 1-12).</translation>
+    </message>
+    <message>
+        <source>Not a valid month...</source>
+        <translation>Mes no válido...</translation>
+    </message>
+    <message>
+        <source>Please enter a day. Default is 1 (1-31 is valid).</source>
+        <translation>Introduzca un día. El valor predeterminado es 1 (válido: 1-31).</translation>
+    </message>
+    <message>
+        <source>Not a valid day...</source>
+        <translation>Día no válido...</translation>
+    </message>
+    <message>
+        <source>Please enter an hour. Default is 0 (24H time only - 0-23 is valid).</source>
+        <translation>Introduzca una hora. El valor predeterminado es 0 (solo formato de 24 horas, válido: 0-23).</translation>
+    </message>
+    <message>
+        <source>Not a valid hour...</source>
+        <translation>Hora no válida...</translation>
+    </message>
+    <message>
+        <source>Please enter a minute. Default is 0 (0-59 is valid).</source>
+        <translation>Introduzca un minuto. El valor predeterminado es 0 (válido: 0-59).</translation>
+    </message>
+    <message>
+        <source>Not a valid minute...</source>
+        <translation>Minuto no válido...</translation>
+    </message>
+    <message>
+        <source>Please enter a second. Default is 0 (0-59 is valid).</source>
+        <translation>Introduzca un segundo. El valor predeterminado es 0 (válido: 0-59).</translation>
+    </message>
+    <message>
+        <source>Not a valid second...</source>
+        <translation>Segundo no válido...</translation>
+    </message>
+</context>
+<context>
+    <name>ImageFiles</name>
+    <message>
+        <source>Supported image types</source>
+        <translation>Tipos de imagen compatibles</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Todos los archivos</translation>
+    </message>
+</context>
+<context>
+    <name>JobFiles</name>
+    <message>
+        <source>%1: not a file of this user</source>
+        <translation>%1: no es un archivo de este usuario</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateControls</name>
+    <message>
+        <source>%1 image</source>
+        <translation>%1 imagen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 images</source>
+        <translation>
+            <numerusform>%1 imagen</numerusform>
+            <numerusform>%1 imágenes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Next &gt;</source>
+        <translation>Siguiente &gt;</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Choose Image Files</source>
+        <translation>Elegir archivos de imagen</translation>
+    </message>
+    <message>
+        <source>Add the images you want to clean. When you are ready, click &apos;next&apos; to continue to the output page.</source>
+        <translation>Añada las imágenes que desea limpiar. Cuando esté listo, haga clic en «Siguiente» para pasar a la página de salida.</translation>
+    </message>
+    <message>
+        <source>Options (1/3)</source>
+        <translation>Opciones (1/3)</translation>
+    </message>
+    <message>
+        <source>Decide where and how to save the cleaned files. Click &apos;next&apos; to continue to the second options page.</source>
+        <translation>Decida dónde y cómo guardar los archivos limpios. Haga clic en «Siguiente» para pasar a la segunda página de opciones.</translation>
+    </message>
+    <message>
+        <source>Options (2/3)</source>
+        <translation>Opciones (2/3)</translation>
+    </message>
+    <message>
+        <source>Decide which metadata tags you want to remove.</source>
+        <translation>Elija qué etiquetas de metadatos desea eliminar.</translation>
+    </message>
+    <message>
+        <source>Start &gt;</source>
+        <translation>Iniciar &gt;</translation>
+    </message>
+    <message>
+        <source>Options (3/3)</source>
+        <translation>Opciones (3/3)</translation>
+    </message>
+    <message>
+        <source>Set additional options and processing rules.</source>
+        <translation>Configure opciones adicionales y reglas de procesamiento.</translation>
+    </message>
+    <message>
+        <source>Ready to Start</source>
+        <translation>Listo para empezar</translation>
+    </message>
+    <message>
+        <source>The wizard has now collected enough information to begin processing the images!</source>
+        <translation>¡El asistente ya tiene toda la información necesaria para empezar a procesar las imágenes!</translation>
+    </message>
+    <message>
+        <source>Cleaning Images</source>
+        <translation>Limpiando imágenes</translation>
+    </message>
+    <message>
+        <source>Please wait while the images are being processed...</source>
+        <translation>Espere mientras se procesan las imágenes...</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Terminado</translation>
+    </message>
+    <message>
+        <source>The wizard has finished cleaning the images! Press the exit button to quit, or the back button to process more files.</source>
+        <translation>¡El asistente ha terminado de limpiar las imágenes! Pulse «Salir» para cerrar el programa o «Atrás» para procesar más archivos.</translation>
+    </message>
+    <message>
+        <source>Select output folder:</source>
+        <translation>Seleccione la carpeta de destino:</translation>
+    </message>
+    <message>
+        <source>One or more output file already exist! Do you want to overwrite existing file(s)?</source>
+        <translation>¡Ya existen uno o varios archivos de salida! ¿Desea sobrescribir los archivos existentes?</translation>
+    </message>
+    <message>
+        <source>Open problem log...</source>
+        <translation>Abrir el registro de problemas...</translation>
+    </message>
+    <message>
+        <source>There was an error reading the file...</source>
+        <translation>Se produjo un error al leer el archivo...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 images</source>
+        <translation>
+            <numerusform>%1 imagen</numerusform>
+            <numerusform>%1 imágenes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Adding files...</source>
+        <translation>Añadiendo archivos...</translation>
+    </message>
+    <message>
+        <source>Add Images</source>
+        <translation>Añadir imágenes</translation>
+    </message>
+    <message>
+        <source>Select a folder with images to add:</source>
+        <translation>Seleccione una carpeta con las imágenes que desea añadir:</translation>
+    </message>
+    <message>
+        <source>No files to process...</source>
+        <translation>No hay archivos que procesar...</translation>
+    </message>
+    <message>
+        <source>Exif</source>
+        <translation>Exif</translation>
+    </message>
+    <message>
+        <source>Exif is the standard metadata tag used by digital cameras to store information about the image, location, camera settings etc. It can be found in JPG, TIFF, PNG, MIFF and HDP images, as well as many TIFF-based RAW images.</source>
+        <translation>Exif es el estándar de metadatos que usan las cámaras digitales para guardar información sobre la imagen, la ubicación, los ajustes de la cámara, etc. Se encuentra en imágenes JPG, TIFF, PNG, MIFF y HDP, así como en muchas imágenes RAW basadas en TIFF.</translation>
+    </message>
+    <message>
+        <source>Exif GPS</source>
+        <translation>Exif GPS</translation>
+    </message>
+    <message>
+        <source>GeoLocation data is used to store information about the location where the photo was taken. The GPS tags are part of the EXIF standard, and are stored in a separate section within the EXIF information.</source>
+        <translation>Los datos de geolocalización guardan el lugar donde se tomó la foto. Las etiquetas GPS forman parte del estándar Exif y se guardan en una sección aparte dentro de la información Exif.</translation>
+    </message>
+    <message>
+        <source>Exif thumbnail image</source>
+        <translation>Miniatura Exif</translation>
+    </message>
+    <message>
+        <source>A thumbnail is a small representation of the image that can be used to quickly display a preview of the image.</source>
+        <translation>Una miniatura es una representación pequeña de la imagen que permite mostrar rápidamente una vista previa.</translation>
+    </message>
+    <message>
+        <source>ICC Color Profile</source>
+        <translation>Perfil de color ICC</translation>
+    </message>
+    <message>
+        <source>ICC profile information is used in many different file types including JPEG, TIFF, PDF, Photoshop, PNG, MIFF, PICT and some RAW formats. Removing this tag may change the color appearance of the image.</source>
+        <translation>La información del perfil ICC se usa en muchos tipos de archivo, entre ellos JPEG, TIFF, PDF, Photoshop, PNG, MIFF, PICT y algunos formatos RAW. Eliminar esta etiqueta puede cambiar el aspecto de los colores de la imagen.</translation>
+    </message>
+    <message>
+        <source>XMP</source>
+        <translation>XMP</translation>
+    </message>
+    <message>
+        <source>XMP is a metadata format which is being pushed by Adobe. Information in this format can be embedded in many different image file types including JPG, JP2, TIFF, GIF, EPS, PDF, PSD, DNG, PNG, DJVU and MIFF, as well as videos and audio formats.</source>
+        <translation>XMP es un formato de metadatos impulsado por Adobe. La información en este formato puede estar incrustada en muchos tipos de archivo de imagen, entre ellos JPG, JP2, TIFF, GIF, EPS, PDF, PSD, DNG, PNG, DJVU y MIFF, así como en formatos de vídeo y audio.</translation>
+    </message>
+    <message>
+        <source>IPTC</source>
+        <translation>IPTC</translation>
+    </message>
+    <message>
+        <source>This is an older meta information format that is slowly being phased out in favor of XMP. IPTC information may be embedded in JPG, TIFF, PNG, MIFF, PS, PDF, PSD and DNG images.</source>
+        <translation>Es un formato de metadatos antiguo que XMP está sustituyendo poco a poco. La información IPTC puede estar incrustada en imágenes JPG, TIFF, PNG, MIFF, PS, PDF, PSD y DNG.</translation>
+    </message>
+    <message>
+        <source>All other supported</source>
+        <translation>Todas las demás compatibles</translation>
+    </message>
+    <message>
+        <source>This includes the Jpeg Comment, AFCP, CanonVRD, FotoStation, PhotoMechanic, MIE, Ducky and MakerNotes.</source>
+        <translation>Incluye el comentario JPEG, AFCP, CanonVRD, FotoStation, PhotoMechanic, MIE, Ducky y MakerNotes.</translation>
+    </message>
+    <message>
+        <source>Prefix</source>
+        <translation>Prefijo</translation>
+    </message>
+    <message>
+        <source>The prefix text is added IN FRONT of the current filename, in order to create a new image file.</source>
+        <translation>El prefijo se añade DELANTE del nombre de archivo actual para crear un nuevo archivo de imagen.</translation>
+    </message>
+    <message>
+        <source>Suffix</source>
+        <translation>Sufijo</translation>
+    </message>
+    <message>
+        <source>The suffix text is added AFTER of the current filename, in order to create a new image file.</source>
+        <translation>El sufijo se añade DETRÁS del nombre de archivo actual para crear un nuevo archivo de imagen.</translation>
+    </message>
+    <message>
+        <source>Photoshop Tag &amp; Thumbnail</source>
+        <translation>Etiqueta y miniatura de Photoshop</translation>
+    </message>
+    <message>
+        <source>Photoshop tags are found in PSD files, as well as inside embedded Photoshop information in many other file types (JPEG, TIFF, PDF, PNG to name a few). Removing this tag will also remove the IPTC tag.</source>
+        <translation>Las etiquetas de Photoshop se encuentran en los archivos PSD y también en la información de Photoshop incrustada en muchos otros tipos de archivo (JPEG, TIFF, PDF y PNG, entre otros). Al eliminar esta etiqueta también se elimina la etiqueta IPTC.</translation>
+    </message>
+    <message>
+        <source>Remove all supported tags</source>
+        <translation>Eliminar todas las etiquetas compatibles</translation>
+    </message>
+    <message>
+        <source>Use this option to make sure that you remove as much metadata information as possible! There is one exception: The Adobe APP14 is not removed because doing so may change the image apperance.</source>
+        <translation>¡Use esta opción para eliminar la mayor cantidad posible de metadatos! Hay una excepción: Adobe APP14 no se elimina, porque podría cambiar el aspecto de la imagen.</translation>
+    </message>
+    <message>
+        <source>Remove Tiff IDF0 data</source>
+        <translation>Eliminar los datos TIFF IFD0</translation>
+    </message>
+    <message>
+        <source>Tiff images can contain information in the first data chunk (IDF0), separate from other tags. This applies to TIFF files as well as image types based on the TIFF file format: ARQ, ARW, CR2, DNG, ERF, EXIF, FFF, HDP, WDP, JXR, IIQ, MEF, MOS, NEF, NRW, ORF, ORI, PEF, RW2, RWL, SR2 &amp; SRW.</source>
+        <translation>Las imágenes TIFF pueden contener información en el primer bloque de datos (IFD0), separada de las demás etiquetas. Esto se aplica a los archivos TIFF y a los tipos de imagen basados en el formato TIFF: ARQ, ARW, CR2, DNG, ERF, EXIF, FFF, HDP, WDP, JXR, IIQ, MEF, MOS, NEF, NRW, ORF, ORI, PEF, RW2, RWL, SR2 y SRW.</translation>
+    </message>
+    <message>
+        <source>Obfuscate file dates</source>
+        <translation>Ocultar las fechas de los archivos</translation>
+    </message>
+    <message>
+        <source>The date of the image file can potentially reveal information about when the image was taken and/or modified. This option will set the file&apos;s Created, Modified and Accessed dates to a new date (defaults: 1980-2010 for random dates and 1980-01-01 00:00:00 for the specific date). Please note that dates may change when the file is later altered, move, copied etc.</source>
+        <translation>La fecha de un archivo de imagen puede revelar cuándo se tomó o modificó la imagen. Esta opción cambia las fechas de creación, modificación y último acceso del archivo por una nueva (valores predeterminados: 1980-2010 para fechas aleatorias y 1980-01-01 00:00:00 para una fecha concreta). Tenga en cuenta que las fechas pueden cambiar si más adelante el archivo se modifica, se mueve, se copia, etc.</translation>
+    </message>
+    <message>
+        <source>Move erroneous files</source>
+        <translation>Mover los archivos con errores</translation>
+    </message>
+    <message>
+        <source>If there was an error and the file could not be processed (as indicated by the logs), this allows you to move the original file to a folder or delete it. Note that if you choose to move the file to a folder, and another file with the same name already exists, the file will not be moved. Note: This does not apply to warnings, only errors. Files with warnings will still be processed, but may be visible in the logs.</source>
+        <translation>Si se produjo un error y el archivo no se pudo procesar (según el registro), esta opción permite mover el archivo original a una carpeta o eliminarlo. Si elige mover el archivo a una carpeta y ya existe otro archivo con el mismo nombre, el archivo no se moverá. Nota: esto solo se aplica a los errores, no a las advertencias. Los archivos con advertencias se procesan igualmente, pero las advertencias pueden aparecer en el registro.</translation>
+    </message>
+    <message>
+        <source>GeoTIFF</source>
+        <translation>GeoTIFF</translation>
+    </message>
+    <message>
+        <source>GeoLocation data is used to store information about the location where the photo was taken. GeoTIFF is used by TIFF files or image formats based on the TIFF file format.</source>
+        <translation>Los datos de geolocalización guardan el lugar donde se tomó la foto. GeoTIFF lo usan los archivos TIFF y los formatos de imagen basados en el formato TIFF.</translation>
+    </message>
+    <message>
+        <source>Adobe APP14</source>
+        <translation>Adobe APP14</translation>
+    </message>
+    <message>
+        <source>This tag is present in JPEG files and contains encoding information. If removed, the image apperance may be altered. Because of this it is not recommended to remove. It contains no personal information, but does indicate that an Adobe product has been used.</source>
+        <translation>Esta etiqueta está presente en los archivos JPEG y contiene información de codificación. Si se elimina, el aspecto de la imagen puede cambiar; por eso no se recomienda eliminarla. No contiene información personal, pero indica que se ha usado un producto de Adobe.</translation>
+    </message>
+    <message>
+        <source>Click here to add images, or drag and drop them onto the file list to the right.</source>
+        <translation>Haga clic aquí para añadir imágenes o arrástrelas a la lista de archivos de la derecha.</translation>
+    </message>
+    <message>
+        <source>This program is primarily designed to work on JPEG images, but also works with other file formats, including: ARQ, ARW, CR2, CR3, CRW, CIFF, CS1, DCP, DNG, EPS, EPSF, FFF, FLIF, IND, INSP, ERF, HDP, HEIC, HEIF, WDP, JP2, JPX, JPEG, JXL, MEF, MIE, MOS, MPO, MRW, NEF, NRW, ORF, ORI, PEF, PS, PSB, RAF, RAW, RW2, RWL, SR2, SRW, THM, TIFF, VRD &amp; X3F.</source>
+        <translation>Este programa está pensado sobre todo para imágenes JPEG, pero también funciona con otros formatos de archivo, entre ellos: ARQ, ARW, CR2, CR3, CRW, CIFF, CS1, DCP, DNG, EPS, EPSF, FFF, FLIF, IND, INSP, ERF, HDP, HEIC, HEIF, WDP, JP2, JPX, JPEG, JXL, MEF, MIE, MOS, MPO, MRW, NEF, NRW, ORF, ORI, PEF, PS, PSB, RAF, RAW, RW2, RWL, SR2, SRW, THM, TIFF, VRD y X3F.</translation>
+    </message>
+    <message>
+        <source>Add Images from Folder</source>
+        <translation>Añadir imágenes de una carpeta</translation>
+    </message>
+    <message>
+        <source>Same as above, but you choose a folder and the program will add all images found in this folder and its sub-folders.</source>
+        <translation>Igual que lo anterior, pero usted elige una carpeta y el programa añade todas las imágenes de esa carpeta y sus subcarpetas.</translation>
+    </message>
+    <message>
+        <source>Because of a bug in Windows 7, your system is using a font set that is too large for your current DPI settings. This may cause Quillmark (and other applications) to look distorted. Although only a visual problem, I recommend you to fix this problem, and will now open a page with help!</source>
+        <translation>Debido a un error de Windows 7, su sistema usa un conjunto de fuentes demasiado grande para la configuración de PPP actual. Esto puede hacer que Quillmark (y otras aplicaciones) se vean deformadas. Aunque solo es un problema visual, le recomiendo corregirlo; ¡ahora se abrirá una página de ayuda!</translation>
+    </message>
+    <message>
+        <source>Quillmark</source>
+        <translation>Quillmark</translation>
+    </message>
+    <message>
+        <source>&lt; Back</source>
+        <translation>&lt; Atrás</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Título</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>Welcome to Quillmark!</source>
+        <translation>¡Bienvenido a Quillmark!</translation>
+    </message>
+    <message>
+        <source>This program deletes metadata tags and thumbnails from inside image files. This helps to protect your online privacy, as well as saving disk space. Click &apos;next&apos; to begin.</source>
+        <translation>Este programa elimina las etiquetas de metadatos y las miniaturas del interior de los archivos de imagen. Así ayuda a proteger su privacidad en internet y, además, ahorra espacio en disco. Haga clic en «Siguiente» para empezar.</translation>
+    </message>
+    <message>
+        <source>Homepage:</source>
+        <translation>Página web:</translation>
+    </message>
+    <message>
+        <source>Add from Folder</source>
+        <translation>Añadir carpeta</translation>
+    </message>
+    <message>
+        <source>Remove selected files</source>
+        <translation>Quitar los archivos seleccionados</translation>
+    </message>
+    <message>
+        <source>Clear the file list</source>
+        <translation>Vaciar la lista de archivos</translation>
+    </message>
+    <message>
+        <source>Doubleclick an image to view metadata</source>
+        <translation>Doble clic: ver los metadatos</translation>
+    </message>
+    <message>
+        <source>0 images</source>
+        <translation>0 imágenes</translation>
+    </message>
+    <message>
+        <source>Browse for a folder to put the cleaned images in...</source>
+        <translation>Buscar una carpeta para las imágenes limpias...</translation>
+    </message>
+    <message>
+        <source>Output Mode:</source>
+        <translation>Modo de salida:</translation>
+    </message>
+    <message>
+        <source>Overwrite original</source>
+        <translation>Sobrescribir el original</translation>
+    </message>
+    <message>
+        <source>Save cleaned images in this folder:</source>
+        <translation>Guardar las imágenes limpias en esta carpeta:</translation>
+    </message>
+    <message>
+        <source>Add prefix:</source>
+        <translation>Añadir prefijo:</translation>
+    </message>
+    <message>
+        <source>Add suffix:</source>
+        <translation>Añadir sufijo:</translation>
+    </message>
+    <message>
+        <source>cleaned_</source>
+        <translation>cleaned_</translation>
+    </message>
+    <message>
+        <source>_cleaned</source>
+        <translation>_cleaned</translation>
+    </message>
+    <message>
+        <source>Metadata to remove:</source>
+        <translation>Metadatos que se eliminarán:</translation>
+    </message>
+    <message>
+        <source>All supported</source>
+        <translation>Todo lo compatible</translation>
+    </message>
+    <message>
+        <source>Exif Thumb</source>
+        <translation>Miniatura Exif</translation>
+    </message>
+    <message>
+        <source>ICC Profile</source>
+        <translation>Perfil ICC</translation>
+    </message>
+    <message>
+        <source>PS Tag &amp;&amp; Thumb</source>
+        <translation>Etiqueta &amp;&amp; miniatura PS</translation>
+    </message>
+    <message>
+        <source>Tiff IDF0</source>
+        <translation>TIFF IFD0</translation>
+    </message>
+    <message>
+        <source>APP14</source>
+        <translation>APP14</translation>
+    </message>
+    <message>
+        <source>All Other</source>
+        <translation>Todas las demás</translation>
+    </message>
+    <message>
+        <source>Disclaimer: This program can not guarantee full support for all above tags in image formats other than JPEG. RAW images are especially complicated. You should check the produced images to make sure that undesired metadata has been removed. See the manual for more information.</source>
+        <translation>Aviso: en formatos de imagen distintos de JPEG, este programa no puede garantizar la compatibilidad total con todas las etiquetas anteriores. Las imágenes RAW son especialmente complicadas. Compruebe las imágenes generadas para asegurarse de que se han eliminado los metadatos no deseados. Consulte el manual para más información.</translation>
+    </message>
+    <message>
+        <source>Additional Options</source>
+        <translation>Opciones adicionales</translation>
+    </message>
+    <message>
+        <source>Obfuscate File Dates</source>
+        <translation>Ocultar las fechas de los archivos</translation>
+    </message>
+    <message>
+        <source>Set to new date:</source>
+        <translation>Cambiar a la fecha:</translation>
+    </message>
+    <message>
+        <source>Generate a random date</source>
+        <translation>Generar una fecha aleatoria</translation>
+    </message>
+    <message>
+        <source>(change)</source>
+        <translation>(cambiar)</translation>
+    </message>
+    <message>
+        <source>Ignore minor errors and warnings</source>
+        <translation>Ignorar errores leves y advertencias</translation>
+    </message>
+    <message>
+        <source>If processing fails, move original file to:</source>
+        <translation>Si el procesamiento falla, mover el archivo original a:</translation>
+    </message>
+    <message>
+        <source>Recycle bin</source>
+        <translation>Papelera</translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation>Carpeta:</translation>
+    </message>
+    <message>
+        <source>Ready to start</source>
+        <translation>Listo para empezar</translation>
+    </message>
+    <message>
+        <source>The program has now collected enough information to begin processing the images.</source>
+        <translation>El programa ya tiene toda la información necesaria para empezar a procesar las imágenes.</translation>
+    </message>
+    <message>
+        <source>Press &apos;start&apos; to begin!</source>
+        <translation>¡Pulse «Iniciar» para empezar!</translation>
+    </message>
+    <message>
+        <source>Skip this page in the future.</source>
+        <translation>Omitir esta página en adelante.</translation>
+    </message>
+    <message>
+        <source>Processing images, please wait...</source>
+        <translation>Procesando imágenes, espere...</translation>
+    </message>
+    <message>
+        <source>Finished!</source>
+        <translation>¡Terminado!</translation>
+    </message>
+    <message>
+        <source>## images cleaned!</source>
+        <translation>¡## imágenes limpiadas!</translation>
+    </message>
+    <message>
+        <source>Open log file...</source>
+        <translation>Abrir el archivo de registro...</translation>
+    </message>
+    <message>
+        <source>Cleaned files (double click to show metadata):</source>
+        <translation>Archivos limpios (doble clic para ver los metadatos):</translation>
+    </message>
+    <message>
+        <source>Click here to open the destination folder...</source>
+        <translation>Haga clic aquí para abrir la carpeta de destino...</translation>
+    </message>
+</context>
+<context>
+    <name>frmReport</name>
+    <message>
+        <source>Metadata Viewer</source>
+        <translation>Visor de metadatos</translation>
+    </message>
+</context>
+<context>
+    <name>quillmark_cli</name>
+    <message>
+        <source>Try &apos;quillmark-cli --help&apos;.</source>
+        <translation>Pruebe «quillmark-cli --help».</translation>
+    </message>
+    <message>
+        <source>quillmark-cli: %1: no such file or folder</source>
+        <translation>quillmark-cli: %1: no existe el archivo o la carpeta</translation>
+    </message>
+    <message>
+        <source>quillmark-cli: %1: not a supported image; skipped</source>
+        <translation>quillmark-cli: %1: no es una imagen compatible; se omite</translation>
+    </message>
+    <message>
+        <source>Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool.
+Folders are walked with all their sub-folders.
+
+Exit status: 0 done, 1 problems were reported, 2 bad usage or nothing to clean, 3 internal error.</source>
+        <translation>Elimina los metadatos (Exif, GPS, miniaturas, XMP, IPTC, ICC, ...) de archivos de imagen con ExifTool.
+Las carpetas se recorren con todas sus subcarpetas.
+
+Estado de salida: 0 terminado, 1 se informaron problemas, 2 uso incorrecto o nada que limpiar, 3 error interno.</translation>
+    </message>
+    <message>
+        <source>Image files and folders to clean.</source>
+        <translation>Archivos de imagen y carpetas que se limpiarán.</translation>
+    </message>
+    <message>
+        <source>Where cleaned files go: overwrite, folder=DIR, prefix=TEXT or suffix=TEXT (default suffix=_cleaned).</source>
+        <translation>Dónde se guardan los archivos limpios: overwrite, folder=DIR, prefix=TEXT o suffix=TEXT (predeterminado suffix=_cleaned).</translation>
+    </message>
+    <message>
+        <source>What to remove, a comma list of: all, exif, gps, thumbnail, xmp, iptc, icc, photoshop, ifd0, geotiff, app14, other (default all).</source>
+        <translation>Qué eliminar, una lista separada por comas de: all, exif, gps, thumbnail, xmp, iptc, icc, photoshop, ifd0, geotiff, app14, other (predeterminado all).</translation>
+    </message>
+    <message>
+        <source>File dates of the cleaned files: keep, random or &quot;YYYY-MM-DD HH:MM:SS&quot; (default keep).</source>
+        <translation>Fechas de los archivos limpios: keep, random o &quot;YYYY-MM-DD HH:MM:SS&quot; (predeterminado keep).</translation>
+    </message>
+    <message>
+        <source>Move the originals of images that could not be cleaned: trash, or a folder.</source>
+        <translation>Mover los originales de las imágenes que no se pudieron limpiar: trash o una carpeta.</translation>
+    </message>
+    <message>
+        <source>Replace cleaned files that already exist (by default they are kept).</source>
+        <translation>Sustituir los archivos limpios que ya existen (de forma predeterminada se conservan).</translation>
+    </message>
+    <message>
+        <source>Do not ignore minor errors and warnings.</source>
+        <translation>No ignorar los errores leves ni las advertencias.</translation>
+    </message>
+    <message>
+        <source>Start from the options stored by the Quillmark window; options given here still apply.</source>
+        <translation>Partir de las opciones guardadas por la ventana de Quillmark; las opciones indicadas aquí se siguen aplicando.</translation>
+    </message>
+    <message>
+        <source>ExifTool processes at once (default: the number of cores).</source>
+        <translation>Procesos de ExifTool simultáneos (predeterminado: el número de núcleos).</translation>
+    </message>
+    <message>
+        <source>--output takes overwrite, folder=DIR, prefix=TEXT or suffix=TEXT</source>
+        <translation>--output admite overwrite, folder=DIR, prefix=TEXT o suffix=TEXT</translation>
+    </message>
+    <message>
+        <source>--remove takes a comma list of all, exif, gps, thumbnail, xmp, iptc, icc, photoshop, ifd0, geotiff, app14, other</source>
+        <translation>--remove admite una lista separada por comas de all, exif, gps, thumbnail, xmp, iptc, icc, photoshop, ifd0, geotiff, app14, other</translation>
+    </message>
+    <message>
+        <source>--dates takes keep, random or a date &quot;YYYY-MM-DD HH:MM:SS&quot; from 1980 to 2100</source>
+        <translation>--dates admite keep, random o una fecha &quot;YYYY-MM-DD HH:MM:SS&quot; de 1980 a 2100</translation>
+    </message>
+    <message>
+        <source>--move-failed takes trash or a folder</source>
+        <translation>--move-failed admite trash o una carpeta</translation>
+    </message>
+    <message>
+        <source>no output folder given</source>
+        <translation>no se indicó ninguna carpeta de destino</translation>
+    </message>
+    <message>
+        <source>the prefix or suffix is empty</source>
+        <translation>el prefijo o el sufijo está vacío</translation>
+    </message>
+    <message>
+        <source>nothing to remove</source>
+        <translation>no hay nada que eliminar</translation>
+    </message>
+    <message>
+        <source>--jobs takes a number from 1 to 64</source>
+        <translation>--jobs admite un número del 1 al 64</translation>
+    </message>
+    <message>
+        <source>no image files or folders given</source>
+        <translation>no se indicó ningún archivo de imagen ni carpeta</translation>
+    </message>
+    <message>
+        <source>quillmark-cli: no supported images found</source>
+        <translation>quillmark-cli: no se encontraron imágenes compatibles</translation>
+    </message>
+    <message>
+        <source>quillmark-cli: ExifTool was not found. Install it (Debian package libimage-exiftool-perl) or place the exiftool program beside quillmark-cli.</source>
+        <translation>quillmark-cli: no se encontró ExifTool. Instálelo (paquete de Debian libimage-exiftool-perl) o coloque el programa exiftool junto a quillmark-cli.</translation>
+    </message>
+    <message>
+        <source>Log: %1</source>
+        <translation>Registro: %1</translation>
+    </message>
+</context>
+</TS>

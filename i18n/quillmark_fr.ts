@@ -1,0 +1,814 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>BrowseForFolder</name>
+    <message>
+        <source>Select A Directory</source>
+        <translation>Choisir un dossier</translation>
+    </message>
+</context>
+<context>
+    <name>CleanJob</name>
+    <message>
+        <source> image processed</source>
+        <translation> image traitée</translation>
+    </message>
+    <message numerus="yes">
+        <source> images processed</source>
+        <translation>
+            <numerusform> image traitée</numerusform>
+            <numerusform> images traitées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> KB saved)</source>
+        <translation> Ko économisés)</translation>
+    </message>
+    <message>
+        <source>in </source>
+        <translation>en </translation>
+    </message>
+    <message numerus="yes">
+        <source> seconds (</source>
+        <translation>
+            <numerusform> seconde (</numerusform>
+            <numerusform> secondes (</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> sec avg)</source>
+        <translation> s en moyenne)</translation>
+    </message>
+    <message>
+        <source>Cannot create a work folder in %1: %2</source>
+        <translation>Impossible de créer un dossier de travail dans %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create a work file in %1</source>
+        <translation>Impossible de créer un fichier de travail dans %1</translation>
+    </message>
+    <message>
+        <source>Skipped: the output would replace the image itself - %1</source>
+        <translation>Ignorée&#xa0;: le résultat remplacerait l’image elle-même - %1</translation>
+    </message>
+    <message>
+        <source>Skipped: the output would replace another image of this run - %1</source>
+        <translation>Ignorée&#xa0;: le résultat remplacerait une autre image de ce traitement - %1</translation>
+    </message>
+    <message>
+        <source>The argument file could not be written: %1</source>
+        <translation>Impossible d’écrire le fichier d’arguments&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>No folder for problem files was given; they were not moved.</source>
+        <translation>Aucun dossier n’a été indiqué pour les fichiers en erreur&#x202f;; ils n’ont pas été déplacés.</translation>
+    </message>
+    <message>
+        <source>Internal program error!</source>
+        <translation>Erreur interne du programme&#x202f;!</translation>
+    </message>
+    <message>
+        <source>Preparing...</source>
+        <translation>Préparation...</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot hold ExifTool&apos;s argument file; set TEMP or TMPDIR to another folder.</source>
+        <translation>Le dossier temporaire %1 ne peut pas recevoir le fichier d’arguments d’ExifTool&#x202f;; indiquez un autre dossier dans TEMP ou TMPDIR.</translation>
+    </message>
+    <message>
+        <source>Cleaning images...</source>
+        <translation>Nettoyage des images...</translation>
+    </message>
+    <message>
+        <source>ExifTool was not found. Install it (Debian package libimage-exiftool-perl) or place the exiftool program beside Quillmark.</source>
+        <translation>ExifTool est introuvable. Installez-le (paquet Debian libimage-exiftool-perl) ou placez le programme exiftool à côté de Quillmark.</translation>
+    </message>
+    <message>
+        <source>Obfuscating file dates...</source>
+        <translation>Brouillage des dates des fichiers...</translation>
+    </message>
+    <message>
+        <source>Checking files...</source>
+        <translation>Vérification des fichiers...</translation>
+    </message>
+    <message>
+        <source>Problems were reported. See log for details.</source>
+        <translation>Des problèmes ont été signalés. Consultez le journal pour plus de détails.</translation>
+    </message>
+    <message>
+        <source>Problem files were moved to recycle bin.</source>
+        <translation>Les fichiers en erreur ont été placés dans la corbeille.</translation>
+    </message>
+    <message>
+        <source>Problem files were moved to specified folder.</source>
+        <translation>Les fichiers en erreur ont été déplacés dans le dossier indiqué.</translation>
+    </message>
+    <message>
+        <source>Finished!</source>
+        <translation>Terminé&#x202f;!</translation>
+    </message>
+</context>
+<context>
+    <name>ConsoleRunner</name>
+    <message>
+        <source>Could not start a program: no program was named.</source>
+        <translation>Impossible de lancer un programme&#xa0;: aucun programme n’a été indiqué.</translation>
+    </message>
+    <message>
+        <source>Could not start %1: the working folder %2 does not exist.</source>
+        <translation>Impossible de lancer %1&#xa0;: le dossier de travail %2 n’existe pas.</translation>
+    </message>
+    <message>
+        <source>Could not start %1: %2</source>
+        <translation>Impossible de lancer %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 was stopped because the program is closing.</source>
+        <translation>%1 a été arrêté parce que le programme se ferme.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 was stopped after %n second(s).</source>
+        <translation>
+            <numerusform>%1 a été arrêté après %n seconde.</numerusform>
+            <numerusform>%1 a été arrêté après %n secondes.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 crashed or was killed.</source>
+        <translation>%1 s’est arrêté brutalement ou a été interrompu de force.</translation>
+    </message>
+</context>
+<context>
+    <name>ExifToolPool</name>
+    <message>
+        <source>Could not start %1: %2</source>
+        <translation>Impossible de lancer %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 stopped unexpectedly.</source>
+        <translation>%1 s’est arrêté de manière inattendue.</translation>
+    </message>
+</context>
+<context>
+    <name>FileDate</name>
+    <message>
+        <source>Set date</source>
+        <translation>Définir la date</translation>
+    </message>
+    <message>
+        <source>Set time</source>
+        <translation>Définir l’heure</translation>
+    </message>
+    <message>
+        <source>Please enter a year. Default is 1980 (earlier is not possible to use). Format must be: YYYY</source>
+        <translation>Veuillez saisir une année. Par défaut&#xa0;: 1980 (une année antérieure n’est pas possible). Format&#xa0;: AAAA</translation>
+    </message>
+    <message>
+        <source>Not a valid year...</source>
+        <translation>Année non valide...</translation>
+    </message>
+    <message>
+        <source>Please enter a month. Default is 1. (1-12 is valid).</source>
+        <translation>Veuillez saisir un mois. Par défaut&#xa0;: 1 (valeurs possibles&#xa0;: 1-12).</translation>
+    </message>
+    <message>
+        <source>Not a valid month...</source>
+        <translation>Mois non valide...</translation>
+    </message>
+    <message>
+        <source>Please enter a day. Default is 1 (1-31 is valid).</source>
+        <translation>Veuillez saisir un jour. Par défaut&#xa0;: 1 (valeurs possibles&#xa0;: 1-31).</translation>
+    </message>
+    <message>
+        <source>Not a valid day...</source>
+        <translation>Jour non valide...</translation>
+    </message>
+    <message>
+        <source>Please enter an hour. Default is 0 (24H time only - 0-23 is valid).</source>
+        <translation>Veuillez saisir une heure. Par défaut&#xa0;: 0 (format 24 h uniquement, valeurs possibles&#xa0;: 0-23).</translation>
+    </message>
+    <message>
+        <source>Not a valid hour...</source>
+        <translation>Heure non valide...</translation>
+    </message>
+    <message>
+        <source>Please enter a minute. Default is 0 (0-59 is valid).</source>
+        <translation>Veuillez saisir une minute. Par défaut&#xa0;: 0 (valeurs possibles&#xa0;: 0-59).</translation>
+    </message>
+    <message>
+        <source>Not a valid minute...</source>
+        <translation>Minute non valide...</translation>
+    </message>
+    <message>
+        <source>Please enter a second. Default is 0 (0-59 is valid).</source>
+        <translation>Veuillez saisir une seconde. Par défaut&#xa0;: 0 (valeurs possibles&#xa0;: 0-59).</translation>
+    </message>
+    <message>
+        <source>Not a valid second...</source>
+        <translation>Seconde non valide...</translation>
+    </message>
+</context>
+<context>
+    <name>ImageFiles</name>
+    <message>
+        <source>Supported image types</source>
+        <translation>Types d’images pris en charge</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Tous les fichiers</translation>
+    </message>
+</context>
+<context>
+    <name>JobFiles</name>
+    <message>
+        <source>%1: not a file of this user</source>
+        <translation>%1&#xa0;: ce fichier n’appartient pas à cet utilisateur</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateControls</name>
+    <message>
+        <source>%1 image</source>
+        <translation>%1 image</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 images</source>
+        <translation>
+            <numerusform>%1 image</numerusform>
+            <numerusform>%1 images</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Next &gt;</source>
+        <translation>Suivant &gt;</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Choose Image Files</source>
+        <translation>Choisir les fichiers image</translation>
+    </message>
+    <message>
+        <source>Add the images you want to clean. When you are ready, click &apos;next&apos; to continue to the output page.</source>
+        <translation>Ajoutez les images à nettoyer. Une fois prêt, cliquez sur «&#xa0;Suivant&#xa0;» pour passer à la page de sortie.</translation>
+    </message>
+    <message>
+        <source>Options (1/3)</source>
+        <translation>Options (1/3)</translation>
+    </message>
+    <message>
+        <source>Decide where and how to save the cleaned files. Click &apos;next&apos; to continue to the second options page.</source>
+        <translation>Choisissez où et comment enregistrer les fichiers nettoyés. Cliquez sur «&#xa0;Suivant&#xa0;» pour passer à la deuxième page d’options.</translation>
+    </message>
+    <message>
+        <source>Options (2/3)</source>
+        <translation>Options (2/3)</translation>
+    </message>
+    <message>
+        <source>Decide which metadata tags you want to remove.</source>
+        <translation>Choisissez les balises de métadonnées à supprimer.</translation>
+    </message>
+    <message>
+        <source>Start &gt;</source>
+        <translation>Démarrer &gt;</translation>
+    </message>
+    <message>
+        <source>Options (3/3)</source>
+        <translation>Options (3/3)</translation>
+    </message>
+    <message>
+        <source>Set additional options and processing rules.</source>
+        <translation>Définissez les options supplémentaires et les règles de traitement.</translation>
+    </message>
+    <message>
+        <source>Ready to Start</source>
+        <translation>Prêt à démarrer</translation>
+    </message>
+    <message>
+        <source>The wizard has now collected enough information to begin processing the images!</source>
+        <translation>L’assistant dispose maintenant de toutes les informations nécessaires pour traiter les images&#x202f;!</translation>
+    </message>
+    <message>
+        <source>Cleaning Images</source>
+        <translation>Nettoyage des images</translation>
+    </message>
+    <message>
+        <source>Please wait while the images are being processed...</source>
+        <translation>Veuillez patienter pendant le traitement des images...</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>The wizard has finished cleaning the images! Press the exit button to quit, or the back button to process more files.</source>
+        <translation>L’assistant a terminé le nettoyage des images&#x202f;! Cliquez sur «&#xa0;Quitter&#xa0;» pour fermer le programme, ou sur «&#xa0;Précédent&#xa0;» pour traiter d’autres fichiers.</translation>
+    </message>
+    <message>
+        <source>Select output folder:</source>
+        <translation>Choisir le dossier de destination&#xa0;:</translation>
+    </message>
+    <message>
+        <source>One or more output file already exist! Do you want to overwrite existing file(s)?</source>
+        <translation>Un ou plusieurs fichiers de sortie existent déjà&#x202f;! Voulez-vous remplacer les fichiers existants&#x202f;?</translation>
+    </message>
+    <message>
+        <source>Open problem log...</source>
+        <translation>Ouvrir le journal des problèmes...</translation>
+    </message>
+    <message>
+        <source>There was an error reading the file...</source>
+        <translation>Une erreur s’est produite lors de la lecture du fichier...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 images</source>
+        <translation>
+            <numerusform>%1 image</numerusform>
+            <numerusform>%1 images</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Adding files...</source>
+        <translation>Ajout des fichiers...</translation>
+    </message>
+    <message>
+        <source>Add Images</source>
+        <translation>Ajouter des images</translation>
+    </message>
+    <message>
+        <source>Select a folder with images to add:</source>
+        <translation>Choisissez un dossier contenant les images à ajouter&#xa0;:</translation>
+    </message>
+    <message>
+        <source>No files to process...</source>
+        <translation>Aucun fichier à traiter...</translation>
+    </message>
+    <message>
+        <source>Exif</source>
+        <translation>Exif</translation>
+    </message>
+    <message>
+        <source>Exif is the standard metadata tag used by digital cameras to store information about the image, location, camera settings etc. It can be found in JPG, TIFF, PNG, MIFF and HDP images, as well as many TIFF-based RAW images.</source>
+        <translation>Exif est la norme de métadonnées qu’utilisent les appareils photo numériques pour enregistrer des informations sur l’image, le lieu, les réglages de l’appareil, etc. On la trouve dans les images JPG, TIFF, PNG, MIFF et HDP, ainsi que dans de nombreuses images RAW basées sur TIFF.</translation>
+    </message>
+    <message>
+        <source>Exif GPS</source>
+        <translation>Exif GPS</translation>
+    </message>
+    <message>
+        <source>GeoLocation data is used to store information about the location where the photo was taken. The GPS tags are part of the EXIF standard, and are stored in a separate section within the EXIF information.</source>
+        <translation>Les données de géolocalisation indiquent le lieu où la photo a été prise. Les balises GPS font partie de la norme Exif et sont enregistrées dans une section distincte des informations Exif.</translation>
+    </message>
+    <message>
+        <source>Exif thumbnail image</source>
+        <translation>Miniature Exif</translation>
+    </message>
+    <message>
+        <source>A thumbnail is a small representation of the image that can be used to quickly display a preview of the image.</source>
+        <translation>Une miniature est une petite représentation de l’image qui permet d’en afficher rapidement un aperçu.</translation>
+    </message>
+    <message>
+        <source>ICC Color Profile</source>
+        <translation>Profil de couleurs ICC</translation>
+    </message>
+    <message>
+        <source>ICC profile information is used in many different file types including JPEG, TIFF, PDF, Photoshop, PNG, MIFF, PICT and some RAW formats. Removing this tag may change the color appearance of the image.</source>
+        <translation>Les informations de profil ICC sont présentes dans de nombreux types de fichiers, dont JPEG, TIFF, PDF, Photoshop, PNG, MIFF, PICT et certains formats RAW. Supprimer cette balise peut modifier le rendu des couleurs de l’image.</translation>
+    </message>
+    <message>
+        <source>XMP</source>
+        <translation>XMP</translation>
+    </message>
+    <message>
+        <source>XMP is a metadata format which is being pushed by Adobe. Information in this format can be embedded in many different image file types including JPG, JP2, TIFF, GIF, EPS, PDF, PSD, DNG, PNG, DJVU and MIFF, as well as videos and audio formats.</source>
+        <translation>XMP est un format de métadonnées promu par Adobe. Ces informations peuvent être incorporées dans de nombreux types de fichiers image, dont JPG, JP2, TIFF, GIF, EPS, PDF, PSD, DNG, PNG, DJVU et MIFF, ainsi que dans des formats vidéo et audio.</translation>
+    </message>
+    <message>
+        <source>IPTC</source>
+        <translation>IPTC</translation>
+    </message>
+    <message>
+        <source>This is an older meta information format that is slowly being phased out in favor of XMP. IPTC information may be embedded in JPG, TIFF, PNG, MIFF, PS, PDF, PSD and DNG images.</source>
+        <translation>Il s’agit d’un ancien format de métadonnées que XMP remplace peu à peu. Les informations IPTC peuvent être incorporées dans les images JPG, TIFF, PNG, MIFF, PS, PDF, PSD et DNG.</translation>
+    </message>
+    <message>
+        <source>All other supported</source>
+        <translation>Toutes les autres prises en charge</translation>
+    </message>
+    <message>
+        <source>This includes the Jpeg Comment, AFCP, CanonVRD, FotoStation, PhotoMechanic, MIE, Ducky and MakerNotes.</source>
+        <translation>Cela comprend le commentaire JPEG, AFCP, CanonVRD, FotoStation, PhotoMechanic, MIE, Ducky et les MakerNotes.</translation>
+    </message>
+    <message>
+        <source>Prefix</source>
+        <translation>Préfixe</translation>
+    </message>
+    <message>
+        <source>The prefix text is added IN FRONT of the current filename, in order to create a new image file.</source>
+        <translation>Le préfixe est ajouté DEVANT le nom de fichier actuel pour créer un nouveau fichier image.</translation>
+    </message>
+    <message>
+        <source>Suffix</source>
+        <translation>Suffixe</translation>
+    </message>
+    <message>
+        <source>The suffix text is added AFTER of the current filename, in order to create a new image file.</source>
+        <translation>Le suffixe est ajouté APRÈS le nom de fichier actuel pour créer un nouveau fichier image.</translation>
+    </message>
+    <message>
+        <source>Photoshop Tag &amp; Thumbnail</source>
+        <translation>Balise et miniature Photoshop</translation>
+    </message>
+    <message>
+        <source>Photoshop tags are found in PSD files, as well as inside embedded Photoshop information in many other file types (JPEG, TIFF, PDF, PNG to name a few). Removing this tag will also remove the IPTC tag.</source>
+        <translation>Les balises Photoshop se trouvent dans les fichiers PSD, ainsi que dans les informations Photoshop incorporées à de nombreux autres types de fichiers (JPEG, TIFF, PDF, PNG, entre autres). Supprimer cette balise supprime aussi la balise IPTC.</translation>
+    </message>
+    <message>
+        <source>Remove all supported tags</source>
+        <translation>Supprimer toutes les balises prises en charge</translation>
+    </message>
+    <message>
+        <source>Use this option to make sure that you remove as much metadata information as possible! There is one exception: The Adobe APP14 is not removed because doing so may change the image apperance.</source>
+        <translation>Utilisez cette option pour supprimer le plus de métadonnées possible&#x202f;! Une seule exception&#xa0;: le segment Adobe APP14 n’est pas supprimé, car cela pourrait modifier l’apparence de l’image.</translation>
+    </message>
+    <message>
+        <source>Remove Tiff IDF0 data</source>
+        <translation>Supprimer les données TIFF IFD0</translation>
+    </message>
+    <message>
+        <source>Tiff images can contain information in the first data chunk (IDF0), separate from other tags. This applies to TIFF files as well as image types based on the TIFF file format: ARQ, ARW, CR2, DNG, ERF, EXIF, FFF, HDP, WDP, JXR, IIQ, MEF, MOS, NEF, NRW, ORF, ORI, PEF, RW2, RWL, SR2 &amp; SRW.</source>
+        <translation>Les images TIFF peuvent contenir des informations dans le premier bloc de données (IFD0), à part des autres balises. Cela concerne les fichiers TIFF ainsi que les types d’images fondés sur le format TIFF&#xa0;: ARQ, ARW, CR2, DNG, ERF, EXIF, FFF, HDP, WDP, JXR, IIQ, MEF, MOS, NEF, NRW, ORF, ORI, PEF, RW2, RWL, SR2 et SRW.</translation>
+    </message>
+    <message>
+        <source>Obfuscate file dates</source>
+        <translation>Brouiller les dates des fichiers</translation>
+    </message>
+    <message>
+        <source>The date of the image file can potentially reveal information about when the image was taken and/or modified. This option will set the file&apos;s Created, Modified and Accessed dates to a new date (defaults: 1980-2010 for random dates and 1980-01-01 00:00:00 for the specific date). Please note that dates may change when the file is later altered, move, copied etc.</source>
+        <translation>La date d’un fichier image peut révéler quand l’image a été prise ou modifiée. Cette option remplace les dates de création, de modification et de dernier accès du fichier par une nouvelle date (par défaut&#xa0;: 1980-2010 pour une date aléatoire et 1980-01-01 00:00:00 pour une date fixe). Notez que ces dates peuvent changer si le fichier est ensuite modifié, déplacé, copié, etc.</translation>
+    </message>
+    <message>
+        <source>Move erroneous files</source>
+        <translation>Déplacer les fichiers en erreur</translation>
+    </message>
+    <message>
+        <source>If there was an error and the file could not be processed (as indicated by the logs), this allows you to move the original file to a folder or delete it. Note that if you choose to move the file to a folder, and another file with the same name already exists, the file will not be moved. Note: This does not apply to warnings, only errors. Files with warnings will still be processed, but may be visible in the logs.</source>
+        <translation>Si une erreur s’est produite et que le fichier n’a pas pu être traité (voir le journal), cette option permet de déplacer le fichier d’origine dans un dossier ou de le supprimer. Si vous choisissez un dossier et qu’un fichier du même nom s’y trouve déjà, le fichier ne sera pas déplacé. Remarque&#xa0;: cela ne concerne que les erreurs, pas les avertissements. Les fichiers avec avertissements sont tout de même traités, mais les avertissements peuvent apparaître dans le journal.</translation>
+    </message>
+    <message>
+        <source>GeoTIFF</source>
+        <translation>GeoTIFF</translation>
+    </message>
+    <message>
+        <source>GeoLocation data is used to store information about the location where the photo was taken. GeoTIFF is used by TIFF files or image formats based on the TIFF file format.</source>
+        <translation>Les données de géolocalisation indiquent le lieu où la photo a été prise. GeoTIFF est utilisé par les fichiers TIFF et les formats d’image fondés sur le format TIFF.</translation>
+    </message>
+    <message>
+        <source>Adobe APP14</source>
+        <translation>Adobe APP14</translation>
+    </message>
+    <message>
+        <source>This tag is present in JPEG files and contains encoding information. If removed, the image apperance may be altered. Because of this it is not recommended to remove. It contains no personal information, but does indicate that an Adobe product has been used.</source>
+        <translation>Cette balise se trouve dans les fichiers JPEG et contient des informations d’encodage. Sa suppression peut modifier l’apparence de l’image&#x202f;; elle est donc déconseillée. Elle ne contient aucune information personnelle, mais indique qu’un produit Adobe a été utilisé.</translation>
+    </message>
+    <message>
+        <source>Click here to add images, or drag and drop them onto the file list to the right.</source>
+        <translation>Cliquez ici pour ajouter des images, ou faites-les glisser sur la liste des fichiers à droite.</translation>
+    </message>
+    <message>
+        <source>This program is primarily designed to work on JPEG images, but also works with other file formats, including: ARQ, ARW, CR2, CR3, CRW, CIFF, CS1, DCP, DNG, EPS, EPSF, FFF, FLIF, IND, INSP, ERF, HDP, HEIC, HEIF, WDP, JP2, JPX, JPEG, JXL, MEF, MIE, MOS, MPO, MRW, NEF, NRW, ORF, ORI, PEF, PS, PSB, RAF, RAW, RW2, RWL, SR2, SRW, THM, TIFF, VRD &amp; X3F.</source>
+        <translation>Ce programme est conçu avant tout pour les images JPEG, mais fonctionne aussi avec d’autres formats de fichiers, notamment&#xa0;: ARQ, ARW, CR2, CR3, CRW, CIFF, CS1, DCP, DNG, EPS, EPSF, FFF, FLIF, IND, INSP, ERF, HDP, HEIC, HEIF, WDP, JP2, JPX, JPEG, JXL, MEF, MIE, MOS, MPO, MRW, NEF, NRW, ORF, ORI, PEF, PS, PSB, RAF, RAW, RW2, RWL, SR2, SRW, THM, TIFF, VRD et X3F.</translation>
+    </message>
+    <message>
+        <source>Add Images from Folder</source>
+        <translation>Ajouter les images d’un dossier</translation>
+    </message>
+    <message>
+        <source>Same as above, but you choose a folder and the program will add all images found in this folder and its sub-folders.</source>
+        <translation>Comme ci-dessus, mais vous choisissez un dossier et le programme ajoute toutes les images de ce dossier et de ses sous-dossiers.</translation>
+    </message>
+    <message>
+        <source>Because of a bug in Windows 7, your system is using a font set that is too large for your current DPI settings. This may cause Quillmark (and other applications) to look distorted. Although only a visual problem, I recommend you to fix this problem, and will now open a page with help!</source>
+        <translation>À cause d’un bogue de Windows 7, votre système utilise un jeu de polices trop grand pour le réglage DPI actuel. Quillmark (et d’autres applications) peut donc s’afficher de façon déformée. Même s’il ne s’agit que d’un problème visuel, je vous recommande de le corriger&#x202f;; une page d’aide va maintenant s’ouvrir&#x202f;!</translation>
+    </message>
+    <message>
+        <source>Quillmark</source>
+        <translation>Quillmark</translation>
+    </message>
+    <message>
+        <source>&lt; Back</source>
+        <translation>&lt; Précédent</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Welcome to Quillmark!</source>
+        <translation>Bienvenue dans Quillmark&#x202f;!</translation>
+    </message>
+    <message>
+        <source>This program deletes metadata tags and thumbnails from inside image files. This helps to protect your online privacy, as well as saving disk space. Click &apos;next&apos; to begin.</source>
+        <translation>Ce programme supprime les balises de métadonnées et les miniatures contenues dans les fichiers image. Cela aide à protéger votre vie privée en ligne, tout en économisant de l’espace disque. Cliquez sur «&#xa0;Suivant&#xa0;» pour commencer.</translation>
+    </message>
+    <message>
+        <source>Homepage:</source>
+        <translation>Site web&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Add from Folder</source>
+        <translation>Ajouter un dossier</translation>
+    </message>
+    <message>
+        <source>Remove selected files</source>
+        <translation>Retirer les fichiers sélectionnés</translation>
+    </message>
+    <message>
+        <source>Clear the file list</source>
+        <translation>Vider la liste des fichiers</translation>
+    </message>
+    <message>
+        <source>Doubleclick an image to view metadata</source>
+        <translation>Double-clic&#xa0;: voir les métadonnées</translation>
+    </message>
+    <message>
+        <source>0 images</source>
+        <translation>0 image</translation>
+    </message>
+    <message>
+        <source>Browse for a folder to put the cleaned images in...</source>
+        <translation>Choisir le dossier où placer les images nettoyées...</translation>
+    </message>
+    <message>
+        <source>Output Mode:</source>
+        <translation>Mode de sortie&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Overwrite original</source>
+        <translation>Remplacer l’original</translation>
+    </message>
+    <message>
+        <source>Save cleaned images in this folder:</source>
+        <translation>Enregistrer les images nettoyées dans ce dossier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Add prefix:</source>
+        <translation>Ajouter un préfixe&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Add suffix:</source>
+        <translation>Ajouter un suffixe&#xa0;:</translation>
+    </message>
+    <message>
+        <source>cleaned_</source>
+        <translation>cleaned_</translation>
+    </message>
+    <message>
+        <source>_cleaned</source>
+        <translation>_cleaned</translation>
+    </message>
+    <message>
+        <source>Metadata to remove:</source>
+        <translation>Métadonnées à supprimer&#xa0;:</translation>
+    </message>
+    <message>
+        <source>All supported</source>
+        <translation>Tout ce qui est pris en charge</translation>
+    </message>
+    <message>
+        <source>Exif Thumb</source>
+        <translation>Miniature Exif</translation>
+    </message>
+    <message>
+        <source>ICC Profile</source>
+        <translation>Profil ICC</translation>
+    </message>
+    <message>
+        <source>PS Tag &amp;&amp; Thumb</source>
+        <translation>Balise &amp;&amp; miniature PS</translation>
+    </message>
+    <message>
+        <source>Tiff IDF0</source>
+        <translation>TIFF IFD0</translation>
+    </message>
+    <message>
+        <source>APP14</source>
+        <translation>APP14</translation>
+    </message>
+    <message>
+        <source>All Other</source>
+        <translation>Toutes les autres</translation>
+    </message>
+    <message>
+        <source>Disclaimer: This program can not guarantee full support for all above tags in image formats other than JPEG. RAW images are especially complicated. You should check the produced images to make sure that undesired metadata has been removed. See the manual for more information.</source>
+        <translation>Avertissement&#xa0;: pour les formats d’image autres que JPEG, ce programme ne peut pas garantir la prise en charge complète de toutes les balises ci-dessus. Les images RAW sont particulièrement complexes. Vérifiez les images produites pour vous assurer que les métadonnées indésirables ont bien été supprimées. Consultez le manuel pour en savoir plus.</translation>
+    </message>
+    <message>
+        <source>Additional Options</source>
+        <translation>Options supplémentaires</translation>
+    </message>
+    <message>
+        <source>Obfuscate File Dates</source>
+        <translation>Brouiller les dates des fichiers</translation>
+    </message>
+    <message>
+        <source>Set to new date:</source>
+        <translation>Remplacer par la date&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Generate a random date</source>
+        <translation>Générer une date aléatoire</translation>
+    </message>
+    <message>
+        <source>(change)</source>
+        <translation>(modifier)</translation>
+    </message>
+    <message>
+        <source>Ignore minor errors and warnings</source>
+        <translation>Ignorer les erreurs mineures et les avertissements</translation>
+    </message>
+    <message>
+        <source>If processing fails, move original file to:</source>
+        <translation>En cas d’échec du traitement, déplacer le fichier d’origine vers&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Recycle bin</source>
+        <translation>Corbeille</translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation>Dossier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Ready to start</source>
+        <translation>Prêt à démarrer</translation>
+    </message>
+    <message>
+        <source>The program has now collected enough information to begin processing the images.</source>
+        <translation>Le programme dispose maintenant de toutes les informations nécessaires pour traiter les images.</translation>
+    </message>
+    <message>
+        <source>Press &apos;start&apos; to begin!</source>
+        <translation>Cliquez sur «&#xa0;Démarrer&#xa0;» pour commencer&#x202f;!</translation>
+    </message>
+    <message>
+        <source>Skip this page in the future.</source>
+        <translation>Ne plus afficher cette page.</translation>
+    </message>
+    <message>
+        <source>Processing images, please wait...</source>
+        <translation>Traitement des images en cours, veuillez patienter...</translation>
+    </message>
+    <message>
+        <source>Finished!</source>
+        <translation>Terminé&#x202f;!</translation>
+    </message>
+    <message>
+        <source>## images cleaned!</source>
+        <translation>## images nettoyées&#x202f;!</translation>
+    </message>
+    <message>
+        <source>Open log file...</source>
+        <translation>Ouvrir le fichier journal...</translation>
+    </message>
+    <message>
+        <source>Cleaned files (double click to show metadata):</source>
+        <translation>Fichiers nettoyés (double-cliquez pour voir les métadonnées)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Click here to open the destination folder...</source>
+        <translation>Cliquez ici pour ouvrir le dossier de destination...</translation>
+    </message>
+</context>
+<context>
+    <name>frmReport</name>
+    <message>
+        <source>Metadata Viewer</source>
+        <translation>Visionneuse de métadonnées</translation>
+    </message>
+</context>
+<context>
+    <name>quillmark_cli</name>
+    <message>
+        <source>Try &apos;quillmark-cli --help&apos;.</source>
+        <translation>Essayez «&#xa0;quillmark-cli --help&#xa0;».</translation>
+    </message>
+    <message>
+        <source>quillmark-cli: %1: no such file or folder</source>
+        <translation>quillmark-cli: %1&#xa0;: fichier ou dossier introuvable</translation>
+    </message>
+    <message>
+        <source>quillmark-cli: %1: not a supported image; skipped</source>
+        <translation>quillmark-cli: %1&#xa0;: image non prise en charge&#x202f;; ignorée</translation>
+    </message>
+    <message>
+        <source>Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool.
+Folders are walked with all their sub-folders.
+
+Exit status: 0 done, 1 problems were reported, 2 bad usage or nothing to clean, 3 internal error.</source>
+        <translation>Supprime les métadonnées (Exif, GPS, miniatures, XMP, IPTC, ICC, ...) des fichiers image avec ExifTool.
+Les dossiers sont parcourus avec tous leurs sous-dossiers.
+
+Code de sortie&#xa0;: 0 terminé, 1 des problèmes ont été signalés, 2 utilisation incorrecte ou rien à nettoyer, 3 erreur interne.</translation>
+    </message>
+    <message>
+        <source>Image files and folders to clean.</source>
+        <translation>Fichiers image et dossiers à nettoyer.</translation>
+    </message>
+    <message>
+        <source>Where cleaned files go: overwrite, folder=DIR, prefix=TEXT or suffix=TEXT (default suffix=_cleaned).</source>
+        <translation>Destination des fichiers nettoyés&#xa0;: overwrite, folder=DIR, prefix=TEXT ou suffix=TEXT (par défaut suffix=_cleaned).</translation>
+    </message>
+    <message>
+        <source>What to remove, a comma list of: all, exif, gps, thumbnail, xmp, iptc, icc, photoshop, ifd0, geotiff, app14, other (default all).</source>
+        <translation>Ce qu’il faut supprimer, liste séparée par des virgules parmi&#xa0;: all, exif, gps, thumbnail, xmp, iptc, icc, photoshop, ifd0, geotiff, app14, other (par défaut all).</translation>
+    </message>
+    <message>
+        <source>File dates of the cleaned files: keep, random or &quot;YYYY-MM-DD HH:MM:SS&quot; (default keep).</source>
+        <translation>Dates des fichiers nettoyés&#xa0;: keep, random ou &quot;YYYY-MM-DD HH:MM:SS&quot; (par défaut keep).</translation>
+    </message>
+    <message>
+        <source>Move the originals of images that could not be cleaned: trash, or a folder.</source>
+        <translation>Déplacer les originaux des images qui n’ont pas pu être nettoyées&#xa0;: trash, ou un dossier.</translation>
+    </message>
+    <message>
+        <source>Replace cleaned files that already exist (by default they are kept).</source>
+        <translation>Remplacer les fichiers nettoyés qui existent déjà (par défaut, ils sont conservés).</translation>
+    </message>
+    <message>
+        <source>Do not ignore minor errors and warnings.</source>
+        <translation>Ne pas ignorer les erreurs mineures et les avertissements.</translation>
+    </message>
+    <message>
+        <source>Start from the options stored by the Quillmark window; options given here still apply.</source>
+        <translation>Partir des options enregistrées par la fenêtre de Quillmark&#x202f;; les options données ici s’appliquent quand même.</translation>
+    </message>
+    <message>
+        <source>ExifTool processes at once (default: the number of cores).</source>
+        <translation>Nombre de processus ExifTool simultanés (par défaut&#xa0;: le nombre de cœurs).</translation>
+    </message>
+    <message>
+        <source>--output takes overwrite, folder=DIR, prefix=TEXT or suffix=TEXT</source>
+        <translation>--output attend overwrite, folder=DIR, prefix=TEXT ou suffix=TEXT</translation>
+    </message>
+    <message>
+        <source>--remove takes a comma list of all, exif, gps, thumbnail, xmp, iptc, icc, photoshop, ifd0, geotiff, app14, other</source>
+        <translation>--remove attend une liste séparée par des virgules parmi all, exif, gps, thumbnail, xmp, iptc, icc, photoshop, ifd0, geotiff, app14, other</translation>
+    </message>
+    <message>
+        <source>--dates takes keep, random or a date &quot;YYYY-MM-DD HH:MM:SS&quot; from 1980 to 2100</source>
+        <translation>--dates attend keep, random ou une date &quot;YYYY-MM-DD HH:MM:SS&quot; de 1980 à 2100</translation>
+    </message>
+    <message>
+        <source>--move-failed takes trash or a folder</source>
+        <translation>--move-failed attend trash ou un dossier</translation>
+    </message>
+    <message>
+        <source>no output folder given</source>
+        <translation>aucun dossier de destination indiqué</translation>
+    </message>
+    <message>
+        <source>the prefix or suffix is empty</source>
+        <translation>le préfixe ou le suffixe est vide</translation>
+    </message>
+    <message>
+        <source>nothing to remove</source>
+        <translation>rien à supprimer</translation>
+    </message>
+    <message>
+        <source>--jobs takes a number from 1 to 64</source>
+        <translation>--jobs attend un nombre de 1 à 64</translation>
+    </message>
+    <message>
+        <source>no image files or folders given</source>
+        <translation>aucun fichier image ni dossier indiqué</translation>
+    </message>
+    <message>
+        <source>quillmark-cli: no supported images found</source>
+        <translation>quillmark-cli: aucune image prise en charge trouvée</translation>
+    </message>
+    <message>
+        <source>quillmark-cli: ExifTool was not found. Install it (Debian package libimage-exiftool-perl) or place the exiftool program beside quillmark-cli.</source>
+        <translation>quillmark-cli: ExifTool est introuvable. Installez-le (paquet Debian libimage-exiftool-perl) ou placez le programme exiftool à côté de quillmark-cli.</translation>
+    </message>
+    <message>
+        <source>Log: %1</source>
+        <translation>Journal&#xa0;: %1</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,410 @@
+// The translations: every message of the current sources present and finished in each
+// catalogue with its placeholders intact, the user's language picked from the environment
+// as gettext does, and quillmark-cli speaking it.
+
+#include "app/Translations.h"
+#include "testutil.h"
+
+#include <QMap>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QStringList kLanguages = {u"de"_s, u"fr"_s, u"es"_s};
+
+struct Message
+{
+    bool numerus = false;
+    QString type;          // "", "unfinished", "vanished" or "obsolete"
+    QStringList forms;     // the translation, or its plural forms
+};
+
+// Key: context, a tab, the source text (and its disambiguation comment, if any).
+using Catalogue = QMap<QString, Message>;
+
+bool readCatalogue(const QString &path, Catalogue *out, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = path + u": "_s + file.errorString();
+        return false;
+    }
+    QXmlStreamReader xml(&file);
+    QString context;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == u"name") {
+            context = xml.readElementText();
+        } else if (xml.name() == u"message") {
+            Message m;
+            m.numerus = xml.attributes().value(u"numerus"_s) == u"yes";
+            QString source;
+            QString comment;
+            while (xml.readNextStartElement()) {
+                if (xml.name() == u"source") {
+                    source = xml.readElementText();
+                } else if (xml.name() == u"comment") {
+                    comment = xml.readElementText();
+                } else if (xml.name() == u"translation") {
+                    m.type = xml.attributes().value(u"type"_s).toString();
+                    if (m.numerus) {
+                        while (xml.readNextStartElement())
+                            m.forms << xml.readElementText();
+                    } else {
+                        m.forms << xml.readElementText();
+                    }
+                } else {
+                    xml.skipCurrentElement();
+                }
+            }
+            out->insert(context + u'\t' + source + (comment.isEmpty() ? QString() : u'\t' + comment), m);
+        }
+    }
+    if (xml.hasError()) {
+        *error = path + u": "_s + xml.errorString();
+        return false;
+    }
+    return true;
+}
+
+QString committed(const QString &language)
+{
+    return QStringLiteral(QUILLMARK_SOURCE_DIR "/i18n/quillmark_") + language + u".ts"_s;
+}
+
+QString sourceOf(const QString &key)
+{
+    return key.section(u'\t', 1, 1);
+}
+
+QStringList sortedMatches(const QString &text, const QRegularExpression &re)
+{
+    QStringList found;
+    for (auto it = re.globalMatch(text); it.hasNext();)
+        found << it.next().captured();
+    found.sort();
+    return found;
+}
+
+// A keyboard mnemonic: '&' before a character that is neither a blank nor another '&'.
+int mnemonics(const QString &text)
+{
+    static const QRegularExpression re(u"&&|&(?=[^\\s&])"_s);
+    int n = 0;
+    for (auto it = re.globalMatch(text); it.hasNext();)
+        n += it.next().captured() == u"&" ? 1 : 0;
+    return n;
+}
+
+} // namespace
+
+class TestTranslations final : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_temp;
+    Catalogue m_current; // what lupdate finds in today's sources
+    QString m_lupdateOutput;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(m_temp.isValid());
+        const QString ts = m_temp.filePath(u"current.ts"_s);
+        QProcess lupdate;
+        lupdate.setProcessChannelMode(QProcess::MergedChannels);
+        lupdate.start(QStringLiteral(QUILLMARK_LUPDATE),
+                      {u"-locations"_s, u"none"_s, QStringLiteral(QUILLMARK_SOURCE_DIR "/src"), u"-ts"_s, ts});
+        QVERIFY(lupdate.waitForFinished(120000));
+        m_lupdateOutput = QString::fromLocal8Bit(lupdate.readAll());
+        QVERIFY2(lupdate.exitCode() == 0, qPrintable(m_lupdateOutput));
+        QString error;
+        QVERIFY2(readCatalogue(ts, &m_current, &error), qPrintable(error));
+        QVERIFY(m_current.size() > 150);
+    }
+
+    // A tr() lupdate cannot place in a context is never offered for translation.
+    void everyMessageHasAContext()
+    {
+        QVERIFY2(!m_lupdateOutput.contains(u"cannot be called without context"_s)
+                     && !m_lupdateOutput.contains(u"lacks Q_OBJECT"_s),
+                 qPrintable(m_lupdateOutput));
+    }
+
+    void catalogueComplete_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString &language : kLanguages)
+            QTest::newRow(qPrintable(language)) << language;
+    }
+
+    // Every message of the sources is in the catalogue and translated; tools/update-
+    // translations.sh brings new ones in, a translator finishes them.
+    void catalogueComplete()
+    {
+        QFETCH(QString, language);
+        Catalogue done;
+        QString error;
+        QVERIFY2(readCatalogue(committed(language), &done, &error), qPrintable(error));
+        QStringList missing;
+        QStringList unfinished;
+        for (auto it = m_current.cbegin(); it != m_current.cend(); ++it) {
+            const auto found = done.constFind(it.key());
+            if (found == done.cend() || found->numerus != it->numerus || found->type == u"vanished"
+                || found->type == u"obsolete") {
+                missing << it.key();
+                continue;
+            }
+            const bool empty = found->forms.isEmpty()
+                || std::any_of(found->forms.cbegin(), found->forms.cend(),
+                               [](const QString &f) { return f.isEmpty(); });
+            if (found->type == u"unfinished" || empty)
+                unfinished << it.key();
+        }
+        QVERIFY2(missing.isEmpty(),
+                 qPrintable(u"missing in "_s + committed(language) + u":\n"_s + missing.join(u'\n')));
+        QVERIFY2(unfinished.isEmpty(),
+                 qPrintable(u"unfinished in "_s + committed(language) + u":\n"_s + unfinished.join(u'\n')));
+    }
+
+    void placeholdersKept_data() { catalogueComplete_data(); }
+
+    // %1.., %n, line breaks, the blanks at either end (texts are joined to numbers) and
+    // the keyboard mnemonics survive translation.
+    void placeholdersKept()
+    {
+        QFETCH(QString, language);
+        Catalogue done;
+        QString error;
+        QVERIFY2(readCatalogue(committed(language), &done, &error), qPrintable(error));
+        static const QRegularExpression args(u"%L?\\d+"_s);
+        static const QRegularExpression leading(u"^\\s*"_s);
+        static const QRegularExpression trailing(u"\\s*$"_s);
+        QStringList wrong;
+        for (auto it = done.cbegin(); it != done.cend(); ++it) {
+            if (it->type == u"vanished" || it->type == u"obsolete")
+                continue;
+            const QString source = sourceOf(it.key());
+            for (const QString &form : it->forms) {
+                const auto ends = [&](const QString &t) {
+                    return leading.match(t).captured().size() * 1000 + trailing.match(t).captured().size();
+                };
+                QStringList faults;
+                if (sortedMatches(form, args) != sortedMatches(source, args))
+                    faults << u"placeholders"_s;
+                if (source.contains(u"%n"_s) != form.contains(u"%n"_s))
+                    faults << u"%n"_s;
+                if (source.count(u'\n') != form.count(u'\n'))
+                    faults << u"line breaks"_s;
+                if (ends(source) != ends(form))
+                    faults << u"blanks at the ends"_s;
+                if (mnemonics(source) != mnemonics(form))
+                    faults << u"mnemonic"_s;
+                if (!faults.isEmpty())
+                    wrong << faults.join(u", "_s) + u": "_s + source + u" -> "_s + form;
+            }
+        }
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u'\n')));
+    }
+
+    void languageFromEnvironment_data()
+    {
+        QTest::addColumn<QString>("lcAll");
+        QTest::addColumn<QString>("lcMessages");
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("LANG") << "" << "" << "de_DE.UTF-8" << "" << QStringList{u"de_DE"_s};
+        QTest::newRow("LC_MESSAGES before LANG") << "" << "fr_FR.UTF-8" << "de_DE.UTF-8" << ""
+                                                 << QStringList{u"fr_FR"_s};
+        QTest::newRow("LC_ALL before all") << "es_ES.UTF-8" << "fr_FR.UTF-8" << "de_DE.UTF-8" << ""
+                                           << QStringList{u"es_ES"_s};
+        QTest::newRow("LANGUAGE list first") << "" << "" << "de_AT.UTF-8@euro" << "fr:es_MX"
+                                             << QStringList{u"fr"_s, u"es_MX"_s, u"de_AT"_s};
+        QTest::newRow("C ignores LANGUAGE") << "C.UTF-8" << "" << "de_DE.UTF-8" << "de" << QStringList{};
+        QTest::newRow("POSIX") << "" << "" << "POSIX" << "" << QStringList{};
+        QTest::newRow("nothing set") << "" << "" << "" << "fr" << QStringList{};
+    }
+
+    void languageFromEnvironment()
+    {
+        QFETCH(QString, lcAll);
+        QFETCH(QString, lcMessages);
+        QFETCH(QString, lang);
+        QFETCH(QString, language);
+        QFETCH(QStringList, expected);
+        const QList<QPair<const char *, QString>> vars = {
+            {"LC_ALL", lcAll}, {"LC_MESSAGES", lcMessages}, {"LANG", lang}, {"LANGUAGE", language}};
+        QList<QPair<const char *, QByteArray>> saved;
+        for (const auto &[name, value] : vars) {
+            saved.append({name, qgetenv(name)});
+            if (value.isEmpty())
+                qunsetenv(name);
+            else
+                qputenv(name, value.toUtf8());
+        }
+        const QStringList got = preferredLanguages();
+        for (const auto &[name, value] : saved) {
+            if (value.isEmpty())
+                qunsetenv(name);
+            else
+                qputenv(name, value);
+        }
+        QCOMPARE(got, expected);
+    }
+
+    void cliSpeaksTheLanguage_data()
+    {
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("catalogue");
+        QTest::newRow("de") << "de_DE.UTF-8" << "" << "de";
+        QTest::newRow("fr") << "fr_FR.UTF-8" << "" << "fr";
+        QTest::newRow("es") << "es_ES.UTF-8" << "" << "es";
+        QTest::newRow("Austrian German falls back to de") << "de_AT.UTF-8" << "" << "de";
+        QTest::newRow("LANGUAGE over LANG") << "de_DE.UTF-8" << "es" << "es";
+        QTest::newRow("English") << "en_GB.UTF-8" << "" << "";
+        QTest::newRow("no catalogue: English") << "ja_JP.UTF-8" << "" << "";
+    }
+
+    // The glibc locales need not exist: the language comes from the environment alone.
+    void cliSpeaksTheLanguage()
+    {
+        QFETCH(QString, lang);
+        QFETCH(QString, language);
+        QFETCH(QString, catalogue);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(u"LC_ALL"_s);
+        env.remove(u"LC_MESSAGES"_s);
+        env.remove(u"LANGUAGE"_s);
+        env.insert(u"LANG"_s, lang);
+        if (!language.isEmpty())
+            env.insert(u"LANGUAGE"_s, language);
+        QProcess cli;
+        cli.setProcessEnvironment(env);
+        cli.start(QStringLiteral(QUILLMARK_CLI), {u"--help"_s});
+        QVERIFY(cli.waitForFinished(30000));
+        QCOMPARE(cli.exitCode(), 0);
+        const QString help = QString::fromUtf8(cli.readAllStandardOutput());
+        const QString words = help.simplified(); // the option texts are wrapped to the terminal
+        const QString errors = QString::fromUtf8(cli.readAllStandardError());
+        QVERIFY2(errors.isEmpty(), qPrintable(errors));
+
+        const QStringList sources = {u"Image files and folders to clean."_s,
+                                     u"Do not ignore minor errors and warnings."_s,
+                                     u"ExifTool processes at once (default: the number of cores)."_s};
+        Catalogue done;
+        QString error;
+        if (!catalogue.isEmpty())
+            QVERIFY2(readCatalogue(committed(catalogue), &done, &error), qPrintable(error));
+        for (const QString &source : sources) {
+            const QString expected =
+                catalogue.isEmpty() ? source : done.value(u"quillmark_cli\t"_s + source).forms.value(0);
+            QVERIFY(!expected.isEmpty());
+            QVERIFY2(words.contains(expected.simplified()), qPrintable(expected + u"\nnot in:\n"_s + help));
+        }
+        // Qt's own words (the "Usage:" heading) follow when Qt's catalogue is installed.
+        const bool qtCatalogue = QFile::exists(u"/usr/share/qt6/translations/qtbase_"_s + catalogue + u".qm"_s);
+        if (catalogue.isEmpty() || qtCatalogue)
+            QCOMPARE(help.startsWith(u"Usage: "_s), catalogue.isEmpty());
+    }
+
+    // A usage error is reported in the language too.
+    void cliUsageErrorTranslated()
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(u"LC_ALL"_s);
+        env.remove(u"LANGUAGE"_s);
+        env.insert(u"LANG"_s, u"de_DE.UTF-8"_s);
+        QProcess cli;
+        cli.setProcessEnvironment(env);
+        cli.start(QStringLiteral(QUILLMARK_CLI), {u"--jobs"_s, u"0"_s, u"x.jpg"_s});
+        QVERIFY(cli.waitForFinished(30000));
+        QCOMPARE(cli.exitCode(), 2);
+        QCOMPARE(QString::fromUtf8(cli.readAllStandardError()),
+                 u"quillmark-cli: --jobs erwartet eine Zahl von 1 bis 64\nMehr dazu mit „quillmark-cli --help“.\n"_s);
+    }
+
+    // The desktop entry and the AppStream data speak every language the program does.
+    void desktopDataTranslated_data() { catalogueComplete_data(); }
+
+    void desktopDataTranslated()
+    {
+        QFETCH(QString, language);
+        QFile desktop(QStringLiteral(QUILLMARK_SOURCE_DIR "/packaging/io.github.corvane.Quillmark.desktop"));
+        QVERIFY(desktop.open(QIODevice::ReadOnly));
+        const QString entry = QString::fromUtf8(desktop.readAll());
+        for (const QString &key : {u"GenericName"_s, u"Comment"_s, u"Keywords"_s}) {
+            const QRegularExpression line(u"^"_s + key + u"\\["_s + language + u"\\]=.+$"_s,
+                                          QRegularExpression::MultilineOption);
+            QVERIFY2(entry.contains(line), qPrintable(key + u'[' + language + u']'));
+        }
+
+        QFile metainfo(QStringLiteral(QUILLMARK_SOURCE_DIR "/packaging/io.github.corvane.Quillmark.metainfo.xml"));
+        QVERIFY(metainfo.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&metainfo);
+        // Each untranslated summary, paragraph and list item is followed by its translations.
+        QMap<QString, int> english;
+        QMap<QString, int> translated;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            const QString tag = xml.name().toString();
+            if (tag != u"summary" && tag != u"p" && tag != u"li")
+                continue;
+            const QString lang = xml.attributes().value(u"xml:lang"_s).toString();
+            if (lang.isEmpty())
+                ++english[tag];
+            else if (lang == language)
+                ++translated[tag];
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QVERIFY(english.value(u"p"_s) > 0 && english.value(u"li"_s) > 0);
+        QCOMPARE(translated, english);
+    }
+
+    // cmake --install puts the catalogues where the installed programs look first.
+    void installedCatalogues()
+    {
+        const QString cmake = QStandardPaths::findExecutable(u"cmake"_s);
+        if (cmake.isEmpty())
+            QSKIP("cmake is not on PATH");
+        QDir build = QFileInfo(QStringLiteral(QUILLMARK_CLI)).absoluteDir();
+        while (!build.exists(u"CMakeCache.txt"_s) && build.cdUp()) { }
+        QTemporaryDir prefix;
+        QVERIFY(prefix.isValid());
+        QProcess install;
+        install.setProcessChannelMode(QProcess::MergedChannels);
+        install.start(cmake, {u"--install"_s, build.path(), u"--prefix"_s, prefix.path()});
+        QVERIFY(install.waitForFinished(120000));
+        QVERIFY2(install.exitCode() == 0, install.readAll().constData());
+        for (const QString &language : kLanguages) {
+            const QString qm = prefix.filePath(u"share/quillmark/translations/quillmark_"_s + language + u".qm"_s);
+            QVERIFY2(QFileInfo(qm).size() > 1000, qPrintable(qm));
+        }
+        // A catalogue installed beside the program wins over the built-in one: the French
+        // catalogue put there under the German name makes the installed tool speak French.
+        QFile::remove(prefix.filePath(u"share/quillmark/translations/quillmark_de.qm"_s));
+        QVERIFY(QFile::copy(prefix.filePath(u"share/quillmark/translations/quillmark_fr.qm"_s),
+                            prefix.filePath(u"share/quillmark/translations/quillmark_de.qm"_s)));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(u"LC_ALL"_s);
+        env.remove(u"LANGUAGE"_s);
+        env.insert(u"LANG"_s, u"de_DE.UTF-8"_s);
+        QProcess cli;
+        cli.setProcessEnvironment(env);
+        cli.start(prefix.filePath(u"bin/quillmark-cli"_s), {u"--help"_s});
+        QVERIFY(cli.waitForFinished(30000));
+        const QString help = QString::fromUtf8(cli.readAllStandardOutput()).simplified();
+        QVERIFY2(help.contains(u"Fichiers image et dossiers à nettoyer."_s), qPrintable(help));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTranslations)
+#include "tst_translations.moc"
