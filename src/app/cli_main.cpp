@@ -80,7 +80,7 @@ bool parseRemove(const QString &value, TagOptions &t)
     const QStringList names = value.split(u',', Qt::SkipEmptyParts);
     if (names.isEmpty())
         return false;
-    TagOptions chosen;
+    TagOptions chosen = t; // what --keep or the stored options say stays as it is
     chosen.chkCleanAll = chosen.chkCleanExif = chosen.chkCleanExifGPS = chosen.chkCleanThumbnail = false;
     chosen.chkCleanXMP = chosen.chkCleanIPTC = chosen.chkCleanICC = chosen.chkCleanPhotoshop = false;
     chosen.chkCleanTiffIdf0 = chosen.chkCleanGeoTiff = chosen.chkCleanAdobeApp14 = chosen.chkCleanOther = false;
@@ -104,6 +104,33 @@ bool parseRemove(const QString &value, TagOptions &t)
         *box = true;
     }
     t = chosen;
+    return true;
+}
+
+// "orientation", "color" (or "colour"), a comma list of both, or "none".
+bool parseKeep(const QString &value, TagOptions &t)
+{
+    const QStringList names = value.split(u',', Qt::SkipEmptyParts);
+    if (names.isEmpty())
+        return false;
+    bool orientation = false;
+    bool colour = false;
+    bool none = false;
+    for (const QString &raw : names) {
+        const QString n = raw.trimmed().toLower();
+        if (n == u"orientation")
+            orientation = true;
+        else if (n == u"color" || n == u"colour")
+            colour = true;
+        else if (n == u"none")
+            none = true;
+        else
+            return false;
+    }
+    if (none && (orientation || colour))
+        return false;
+    t.keepOrientation = orientation;
+    t.keepColourProfile = colour;
     return true;
 }
 
@@ -240,6 +267,10 @@ int main(int argc, char *argv[])
         tr("What to remove, a comma list of: all, exif, gps, thumbnail, xmp, iptc, icc, photoshop, ifd0, "
            "geotiff, app14, other (default all)."),
         u"LIST"_s);
+    const QCommandLineOption keepOption(u"keep"_s,
+        tr("What stays whatever --remove says, since it changes how the picture looks and identifies nobody: "
+           "a comma list of orientation and color, or none (default orientation,color)."),
+        u"LIST"_s);
     const QCommandLineOption datesOption(u"dates"_s,
         tr("File dates of the cleaned files: keep, random or \"YYYY-MM-DD HH:MM:SS\" (default keep)."),
         u"WHEN"_s);
@@ -252,7 +283,7 @@ int main(int argc, char *argv[])
         tr("Start from the options stored by the Quillmark window; options given here still apply."));
     const QCommandLineOption jobsOption(u"jobs"_s,
         tr("ExifTool processes at once (default: the number of cores)."), u"N"_s);
-    parser.addOptions({outputOption, removeOption, datesOption, moveFailedOption, overwriteOption, strictOption,
+    parser.addOptions({outputOption, removeOption, keepOption, datesOption, moveFailedOption, overwriteOption, strictOption,
                        settingsOption, jobsOption});
     if (!parser.parse(app.arguments()))
         usageError(parser.errorText());
@@ -274,6 +305,8 @@ int main(int argc, char *argv[])
     if (parser.isSet(removeOption) && !parseRemove(parser.value(removeOption), options.tags))
         usageError(tr("--remove takes a comma list of all, exif, gps, thumbnail, xmp, iptc, icc, photoshop, "
                       "ifd0, geotiff, app14, other"));
+    if (parser.isSet(keepOption) && !parseKeep(parser.value(keepOption), options.tags))
+        usageError(tr("--keep takes a comma list of orientation and color, or none"));
     if (parser.isSet(datesOption) && !parseDates(parser.value(datesOption), options))
         usageError(tr("--dates takes keep, random or a date \"YYYY-MM-DD HH:MM:SS\" from 1980 to 2100"));
     if (parser.isSet(moveFailedOption)) {
@@ -293,7 +326,12 @@ int main(int argc, char *argv[])
         || (options.outputMode == OutputMode::Suffix && options.txtSuffix.isEmpty()))
         usageError(tr("the prefix or suffix is empty"));
     if (!options.tags.chkCleanAll && !options.tags.anyGroupTicked())
-        usageError(tr("nothing to remove"));
+        usageError(options.tags.chkCleanICC ? tr("nothing to remove: the colour profile is kept (see --keep)")
+                                            : tr("nothing to remove"));
+    if (parser.isSet(removeOption) && options.tags.chkCleanICC && options.tags.keepColourProfile
+        && !options.tags.chkCleanAll)
+        printErr(tr("quillmark-cli: the colour profile is kept; --keep orientation or --keep none removes it")
+                 + u'\n');
 
     int jobs = QThread::idealThreadCount();
     if (parser.isSet(jobsOption)) {
