@@ -91,7 +91,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("ticked");
         QTest::addColumn<QString>("keep");
         QTest::addColumn<QString>("lines");
-        const QString copy = u" -tagsfromfile @"_s;
+        const QString copy = u" -e -tagsfromfile @"_s;
         const QString orientation = u" -Orientation"_s;
         const QString colour = u" -ExifIFD:ColorSpace -ExifIFD:Gamma -InteropIFD:InteropIndex"_s;
         const QString everything = u"-all= -CommonIFD0= -geotiff*="_s;
@@ -134,7 +134,7 @@ private Q_SLOTS:
     void defaultsAreAllSupportedKeepingTheLook()
     {
         QCOMPARE(BuildTagArguments(TagOptions{}),
-                 (QStringList{u"-all="_s, u"-CommonIFD0="_s, u"-geotiff*="_s, u"--ICC_Profile:all"_s,
+                 (QStringList{u"-all="_s, u"-CommonIFD0="_s, u"-geotiff*="_s, u"--ICC_Profile:all"_s, u"-e"_s,
                               u"-tagsfromfile"_s, u"@"_s, u"-Orientation"_s, u"-ExifIFD:ColorSpace"_s,
                               u"-ExifIFD:Gamma"_s, u"-InteropIFD:InteropIndex"_s}));
     }
