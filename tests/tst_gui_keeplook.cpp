@@ -12,8 +12,7 @@
 
 using namespace Qt::StringLiterals;
 
-class TestGuiKeepLook final : public QObject
-{
+class TestGuiKeepLook final : public QObject {
     Q_OBJECT
 
 private:
@@ -162,8 +161,8 @@ private Q_SLOTS:
     void run()
     {
         QFETCH(bool, keep);
-        const QString folder = m_box->imageFolder(keep ? u"run_kept"_s : u"run_not_kept"_s,
-                                                  {u"jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s});
+        const QString folder = m_box->imageFolder(
+            keep ? u"run_kept"_s : u"run_not_kept"_s, {u"jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s});
         const QString in = folder + u"/jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s;
         testutil::runExifTool({u"-overwrite_original"_s, u"-Orientation#=6"_s, in});
         auto w = m_box->windowAt(4, in);
@@ -172,10 +171,10 @@ private Q_SLOTS:
             w->cmdNext_Click();
         const QString out = folder + u"/jpeg_reagan_gps_xmp_iptc_icc_irb_adobe_cleaned.jpg"_s;
         QVERIFY(QFile::exists(out));
-        QCOMPARE(testutil::runExifTool({u"-s3"_s, u"-n"_s, u"-Orientation"_s, out}).trimmed(),
-                 keep ? u"6"_s : QString());
+        QCOMPARE(
+            testutil::runExifTool({u"-s3"_s, u"-n"_s, u"-Orientation"_s, out}).trimmed(), keep ? u"6"_s : QString());
         QCOMPARE(testutil::runExifTool({u"-s3"_s, u"-ProfileDescription"_s, out}).trimmed(),
-                 keep ? u"Adobe RGB (1998)"_s : QString());
+            keep ? u"Adobe RGB (1998)"_s : QString());
         QVERIFY(!testutil::metadataGroups(out).contains(u"GPS"_s));
     }
 };

@@ -22,10 +22,10 @@ namespace {
 // Every tag of each file ("Group:Tag" -> value, binary values as "base64:..."), in the order given.
 QList<QJsonObject> listings(const QStringList &paths)
 {
-    const QString out =
-        testutil::runExifTool(QStringList{u"-j"_s, u"-a"_s, u"-G1"_s, u"-n"_s, u"-b"_s, u"-m"_s, u"-all:all"_s,
-                                            u"-ICC_Profile"_s} // the profile block itself is listed only when asked for
-                              + paths);
+    const QString out = testutil::runExifTool(
+        QStringList {u"-j"_s, u"-a"_s, u"-G1"_s, u"-n"_s, u"-b"_s, u"-m"_s, u"-all:all"_s, u"-ICC_Profile"_s}
+        // the profile block itself is listed only when asked for
+        + paths);
     QList<QJsonObject> result;
     for (const QJsonValue &v : QJsonDocument::fromJson(out.toUtf8()).array())
         result << v.toObject();
@@ -93,11 +93,11 @@ TagOptions tags(const QString &ticked, bool keep)
 bool addedByTheCopy(const QString &key)
 {
     static const QStringList allowed = {
-        u"IFD0:Orientation"_s,       u"IFD0:XResolution"_s,         u"IFD0:YResolution"_s,
-        u"IFD0:ResolutionUnit"_s,    u"IFD0:YCbCrPositioning"_s,    u"ExifIFD:ExifVersion"_s,
-        u"ExifIFD:ComponentsConfiguration"_s, u"ExifIFD:FlashpixVersion"_s, u"ExifIFD:ColorSpace"_s,
-        u"ExifIFD:Gamma"_s,          u"InteropIFD:InteropIndex"_s,  u"InteropIFD:InteropVersion"_s,
-        u"File:ExifByteOrder"_s,     u"RIFF:WebP_Flags"_s,          u"PNG:ProfileName"_s, // iCCP's own name
+        u"IFD0:Orientation"_s, u"IFD0:XResolution"_s, u"IFD0:YResolution"_s, u"IFD0:ResolutionUnit"_s,
+        u"IFD0:YCbCrPositioning"_s, u"ExifIFD:ExifVersion"_s, u"ExifIFD:ComponentsConfiguration"_s,
+        u"ExifIFD:FlashpixVersion"_s, u"ExifIFD:ColorSpace"_s, u"ExifIFD:Gamma"_s, u"InteropIFD:InteropIndex"_s,
+        u"InteropIFD:InteropVersion"_s, u"File:ExifByteOrder"_s, u"RIFF:WebP_Flags"_s,
+        u"PNG:ProfileName"_s, // iCCP's own name
     };
     return allowed.contains(key) || key.startsWith(u"ICC"_s);
 }
@@ -116,19 +116,17 @@ bool identifying(const QString &key)
     return key.startsWith(u"GPS:"_s) || who.match(key).hasMatch();
 }
 
-struct Original
-{
+struct Original {
     QString name;
     QString rotation; // HEIC: the irot box, which no tag option touches
     QByteArray icc;
     QByteArray picture; // JPEG and PNG
-    bool tiff = false;  // ExifTool keeps IFD0's Orientation as part of the TIFF structure
+    bool tiff = false; // ExifTool keeps IFD0's Orientation as part of the TIFF structure
 };
 
 } // namespace
 
-class TestKeepLook final : public QObject
-{
+class TestKeepLook final : public QObject {
     Q_OBJECT
 
 private:
@@ -142,12 +140,12 @@ private Q_SLOTS:
     {
         QUILLMARK_REQUIRE_EXIFTOOL();
         const QList<QPair<QString, QString>> samples = {
-            {u"jpeg_iphonexr_full_photo.jpg"_s, u"portrait p3.jpg"_s},          // Display P3
-            {u"png_rawprofile_exif_iptc_icc.png"_s, u"portrait.png"_s},          // a vendor's sRGB variant
-            {u"heic_iphone11pro_gps_exif_at_eof.heic"_s, u"portrait.heic"_s},    // Display P3, GPS
-            {u"tiff_iptc_icc_xmp_photoshop.tif"_s, u"portrait prophoto.tif"_s},  // ProPhoto RGB
-            {u"webp_exif_xmp_icc_gps.webp"_s, u"portrait adobergb.webp"_s},      // Adobe RGB (1998), GPS
-            {u"jpeg_iphonexr_full_photo.jpg"_s, u"odd\nname.jpg"_s},             // through the work folder
+            {u"jpeg_iphonexr_full_photo.jpg"_s, u"portrait p3.jpg"_s}, // Display P3
+            {u"png_rawprofile_exif_iptc_icc.png"_s, u"portrait.png"_s}, // a vendor's sRGB variant
+            {u"heic_iphone11pro_gps_exif_at_eof.heic"_s, u"portrait.heic"_s}, // Display P3, GPS
+            {u"tiff_iptc_icc_xmp_photoshop.tif"_s, u"portrait prophoto.tif"_s}, // ProPhoto RGB
+            {u"webp_exif_xmp_icc_gps.webp"_s, u"portrait adobergb.webp"_s}, // Adobe RGB (1998), GPS
+            {u"jpeg_iphonexr_full_photo.jpg"_s, u"odd\nname.jpg"_s}, // through the work folder
         };
         QStringList paths;
         for (const auto &[sample, name] : samples) {
@@ -155,7 +153,7 @@ private Q_SLOTS:
             paths << original(name);
         }
         int rc = -1;
-        testutil::runExifTool(QStringList{u"-overwrite_original"_s, u"-Orientation#=6"_s} + paths, &rc);
+        testutil::runExifTool(QStringList {u"-overwrite_original"_s, u"-Orientation#=6"_s} + paths, &rc);
         QCOMPARE(rc, 0);
 
         const QList<QJsonObject> listed = listings(paths);
@@ -163,8 +161,8 @@ private Q_SLOTS:
         for (const auto &[sample, name] : samples) {
             const QJsonObject &l = listed.at(m_files.size());
             QCOMPARE(orientationOf(l), u"6"_s);
-            const Original o{name, l.value(u"QuickTime:Rotation"_s).toVariant().toString(), profileOf(l),
-                             pictureData(original(name)), name.endsWith(u".tif"_s)};
+            const Original o {name, l.value(u"QuickTime:Rotation"_s).toVariant().toString(), profileOf(l),
+                pictureData(original(name)), name.endsWith(u".tif"_s)};
             QVERIFY2(o.icc.size() > 500 && o.icc.mid(36, 4) == "acsp", qPrintable(name)); // a real ICC header
             QVERIFY(o.picture.size() > 1000 || !(name.endsWith(u".jpg"_s) || name.endsWith(u".png"_s)));
             m_files << o;
@@ -247,7 +245,8 @@ private Q_SLOTS:
                 QCOMPARE(orientationOf(l), keep || orientationStays || o.tiff ? u"6"_s : QString());
                 // HEIC's own rotation box is not metadata to ExifTool: always as it was.
                 QCOMPARE(l.value(u"QuickTime:Rotation"_s).toVariant().toString(), o.rotation);
-                QVERIFY2(profileOf(l) == (keep || profileStays ? o.icc : QByteArray()), qPrintable(what + u"profile"_s));
+                QVERIFY2(
+                    profileOf(l) == (keep || profileStays ? o.icc : QByteArray()), qPrintable(what + u"profile"_s));
                 QVERIFY2(pictureData(outputs.at(i)) == o.picture, qPrintable(what + u"picture data"_s));
                 for (auto it = l.constBegin(); removesAll && it != l.constEnd(); ++it)
                     QVERIFY2(!identifying(it.key()), qPrintable(what + it.key()));
@@ -262,7 +261,7 @@ private Q_SLOTS:
             const QJsonObject &without = out[false][o.name];
             for (const QString &key : out[true][o.name].keys())
                 QVERIFY2(without.contains(key) || (addedByTheCopy(key) && !identifying(key)),
-                         qPrintable(o.name + u" gained "_s + key));
+                    qPrintable(o.name + u" gained "_s + key));
         }
     }
 };
