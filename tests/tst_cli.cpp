@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -76,6 +77,10 @@ private Q_SLOTS:
         QTest::newRow("bad output") << QStringList{u"--output"_s, u"sideways"_s, u"/tmp"_s} << u"--output"_s;
         QTest::newRow("empty suffix") << QStringList{u"--output"_s, u"suffix="_s, u"/tmp"_s} << u"--output"_s;
         QTest::newRow("bad remove") << QStringList{u"--remove"_s, u"exif,colour"_s, u"/tmp"_s} << u"--remove"_s;
+        QTest::newRow("bad keep") << QStringList{u"--keep"_s, u"orientation,rotation"_s, u"/tmp"_s} << u"--keep"_s;
+        QTest::newRow("keep none and more") << QStringList{u"--keep"_s, u"none,color"_s, u"/tmp"_s} << u"--keep"_s;
+        QTest::newRow("only a kept profile to remove")
+            << QStringList{u"--remove"_s, u"icc"_s, u"/tmp"_s} << u"the colour profile is kept"_s;
         QTest::newRow("bad date") << QStringList{u"--dates"_s, u"1979-01-01 00:00:00"_s, u"/tmp"_s} << u"--dates"_s;
         QTest::newRow("impossible date") << QStringList{u"--dates"_s, u"2001-02-30 00:00:00"_s, u"/tmp"_s} << u"--dates"_s;
         QTest::newRow("bad jobs") << QStringList{u"--jobs"_s, u"0"_s, u"/tmp"_s} << u"--jobs"_s;
@@ -101,6 +106,7 @@ private Q_SLOTS:
         Run r = runCli({u"--help"_s});
         QCOMPARE(r.exitCode, 0);
         QVERIFY(r.out.contains(u"--move-failed"_s));
+        QVERIFY(r.out.contains(u"--keep <LIST>"_s));
         r = runCli({u"--version"_s});
         QCOMPARE(r.exitCode, 0);
         QVERIFY(r.out.contains(QStringLiteral(QUILLMARK_VERSION)));
@@ -285,6 +291,76 @@ private Q_SLOTS:
         QVERIFY(!groups.contains(u"GPS"_s));
         QVERIFY(groups.contains(u"ExifIFD"_s));
         QCOMPARE(testutil::sha256(bin + u"/settings.ini"_s), iniBefore);
+    }
+
+    // --keep, alone and over the stored options: Orientation 6 and the Adobe RGB profile
+    // stay exactly as they were, or are gone.
+    void keep_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("stored"); // settings.ini lines for --settings, or empty
+        QTest::addColumn<bool>("orientation");
+        QTest::addColumn<bool>("profile");
+        QTest::newRow("default") << QStringList{} << QByteArray() << true << true;
+        QTest::newRow("both") << QStringList{u"--keep"_s, u"orientation,color"_s} << QByteArray() << true << true;
+        QTest::newRow("none") << QStringList{u"--keep"_s, u"none"_s} << QByteArray() << false << false;
+        QTest::newRow("orientation") << QStringList{u"--keep"_s, u"orientation"_s} << QByteArray() << true << false;
+        QTest::newRow("colour") << QStringList{u"--keep"_s, u"colour"_s} << QByteArray() << false << true;
+        QTest::newRow("remove exif and icc, kept")
+            << QStringList{u"--remove"_s, u"exif,icc"_s} << QByteArray() << true << true;
+        QTest::newRow("stored: not kept") << QStringList{u"--settings"_s} << QByteArray("chkKeepLook=0\r\n") << false
+                                          << false;
+        QTest::newRow("stored: kept") << QStringList{u"--settings"_s} << QByteArray("chkKeepLook=1\r\n") << true
+                                      << true;
+        QTest::newRow("stored, then --keep") << QStringList{u"--settings"_s, u"--keep"_s, u"color"_s}
+                                             << QByteArray("chkKeepLook=0\r\n") << false << true;
+    }
+
+    void keep()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, stored);
+        QFETCH(bool, orientation);
+        QFETCH(bool, profile);
+        const QString tag = QString::fromLatin1(QTest::currentDataTag()).replace(QRegularExpression(u"\\W+"_s), u"_"_s);
+        const QString folder = folderWith(u"keep_"_s + tag, {u"jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s});
+        const QString in = folder + u"/jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s;
+        testutil::runExifTool({u"-overwrite_original"_s, u"-Orientation#=6"_s, in});
+        const QByteArray icc = profileOf(in);
+        QVERIFY(icc.size() > 500);
+
+        QString program = QString::fromUtf8(QUILLMARK_CLI);
+        if (!stored.isEmpty()) {
+            const QString bin = m_dir.path() + u"/keep_bin_"_s + tag;
+            QDir().mkpath(bin);
+            QVERIFY(QFile::copy(program, bin + u"/quillmark-cli"_s));
+            QFile::setPermissions(bin + u"/quillmark-cli"_s, QFile::ReadOwner | QFile::ExeOwner);
+            QVERIFY(writeBytes(bin + u"/PORTABLE"_s, {}));
+            QVERIFY(writeBytes(bin + u"/settings.ini"_s, "[Quillmark]\r\n" + stored));
+            program = bin + u"/quillmark-cli"_s;
+        }
+        const Run r = runCli(args + QStringList{folder}, envWithTemp(m_temp), program);
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+        const QString out = folder + u"/jpeg_reagan_gps_xmp_iptc_icc_irb_adobe_cleaned.jpg"_s;
+        QCOMPARE(testutil::runExifTool({u"-s3"_s, u"-n"_s, u"-Orientation"_s, out}).trimmed(),
+                 orientation ? u"6"_s : QString());
+        QCOMPARE(profileOf(out), profile ? icc : QByteArray());
+        QVERIFY(!testutil::metadataGroups(out).contains(u"GPS"_s));
+    }
+
+private:
+    static QByteArray profileOf(const QString &path)
+    {
+        QProcess p;
+        p.start(testutil::exiftool(), {u"-config"_s, QString(), u"-b"_s, u"-icc_profile"_s, path});
+        p.waitForFinished(60000);
+        return p.readAllStandardOutput();
+    }
+
+    static bool writeBytes(const QString &path, const QByteArray &bytes)
+    {
+        QFile f(path);
+        return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
     }
 };
 

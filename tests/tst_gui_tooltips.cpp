@@ -236,6 +236,11 @@ private Q_SLOTS:
         row("picTooltip_16", u"Adobe APP14"_s, u"This tag is present in JPEG files and contains encoding "
             u"information. If removed, the image apperance may be altered. Because of this it is not recommended to "
             u"remove. It contains no personal information, but does indicate that an Adobe product has been used."_s);
+        row("picTooltip_17", u"Keep orientation and colour profile"_s, u"The orientation tag tells viewers which way "
+            u"up to show the picture, and the colour profile tells them which colours it holds. Without the "
+            u"orientation, portrait photos are shown sideways; without the colour profile, colours may look wrong "
+            u"(for example the wide-gamut photos of recent phones). Neither identifies a person, so both are kept "
+            u"unless you clear this option."_s);
         row("cmdInput", u"Add Images"_s, u"Click here to add images, or drag and drop them onto the file list to the "
             u"right.\r\n\r\nThis program is primarily designed to work on JPEG images, but also works with other "
             u"file formats, including: ARQ, ARW, CR2, CR3, CRW, CIFF, CS1, DCP, DNG, EPS, EPSF, FFF, FLIF, IND, "
@@ -252,7 +257,7 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(bool, balloon);
         auto w = m_box->window();
-        QCOMPARE(tipWindowCount(), 19);
+        QCOMPARE(tipWindowCount(), 20);
         auto *widget = w->findChild<QWidget *>(anchor);
         QVERIFY(widget);
         const CTooltip *tip = w->tooltipOf(widget);

@@ -187,6 +187,7 @@ private Q_SLOTS:
     void tagBoxesOnOptionsPage()
     {
         auto w = windowAt(4);
+        w->chkKeepLook->setChecked(false); // the rules of the tag boxes alone (tst_gui_keeplook has the rest)
         const QList<QCheckBox *> tags = w->findChildren<QCheckBox *>(QRegularExpression(u"^chkClean"_s));
         // The tag boxes that are disabled (without "chkClean", sorted), and whether Next is.
         const auto state = [&tags, &w] {

@@ -247,7 +247,7 @@ private Q_SLOTS:
             QVERIFY(store.SaveSettingValue(kApplication, kSection, QString::fromUtf16(k.name),
                                            defaultOrComputed(k)));
         const QByteArray expected =
-                "[Quillmark]\r\nSetDate_Mode=1\r\nSetDate_Sec=0\r\nSetDate_Min=0\r\nSetDate_Hour=0\r\n"
+                "[Quillmark]\r\nchkKeepLook=1\r\nSetDate_Mode=1\r\nSetDate_Sec=0\r\nSetDate_Min=0\r\nSetDate_Hour=0\r\n"
                 "SetDate_Day=1\r\nSetDate_Month=1\r\nSetDate_Year=1980\r\ntxtProcessingFailFolder=\r\n"
                 "optProcessingFail=0\r\nchkIgnoreMinorWarnings2=1\r\nchkDeleteFileOnFail=0\r\n"
                 "resizableWindow=0\r\nchkSkipReadyPage=0\r\nTop=3600\r\nLeft=5040\r\n"

@@ -9,10 +9,13 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Builds tag states from a short code: the letters of the ticked boxes.
-// A all, E exif, G gps, T thumbnail, X xmp, I iptc, C icc, P photoshop, 0 ifd0, O geotiff, 4 app14, R other
-TagOptions tags(const QString &ticked)
+// A all, E exif, G gps, T thumbnail, X xmp, I iptc, C icc, P photoshop, 0 ifd0, O geotiff, 4 app14, R other.
+// keep: o orientation, c colour profile (none unless given).
+TagOptions tags(const QString &ticked, const QString &keep = {})
 {
     TagOptions t;
+    t.keepOrientation = keep.contains(u'o');
+    t.keepColourProfile = keep.contains(u'c');
     t.chkCleanAll = ticked.contains(u'A');
     t.chkCleanExif = ticked.contains(u'E');
     t.chkCleanExifGPS = ticked.contains(u'G');
@@ -81,9 +84,59 @@ private Q_SLOTS:
         QCOMPARE(BuildTagArguments(tags(ticked)), lines);
     }
 
-    void defaultsAreAllSupported()
+    // Orientation and colour profile kept: the profile is never deleted, and what goes with
+    // the Exif group is copied back from the image itself.
+    void keepArguments_data()
     {
-        QCOMPARE(BuildTagArguments(TagOptions{}), (QStringList{u"-all="_s, u"-CommonIFD0="_s, u"-geotiff*="_s}));
+        QTest::addColumn<QString>("ticked");
+        QTest::addColumn<QString>("keep");
+        QTest::addColumn<QString>("lines");
+        const QString copy = u" -e -tagsfromfile @"_s;
+        const QString orientation = u" -Orientation"_s;
+        const QString colour = u" -ExifIFD:ColorSpace -ExifIFD:Gamma -InteropIFD:InteropIndex"_s;
+        const QString everything = u"-all= -CommonIFD0= -geotiff*="_s;
+        QTest::newRow("A, both") << u"A"_s << u"oc"_s
+                                 << everything + u" --ICC_Profile:all"_s + copy + orientation + colour;
+        QTest::newRow("A, orientation") << u"AC"_s << u"o"_s << everything + copy + orientation;
+        QTest::newRow("A, colour") << u"A"_s << u"c"_s << everything + u" --ICC_Profile:all"_s + copy + colour;
+        QTest::newRow("B, both") << u"EGTXICP0O4R"_s << u"oc"_s
+                                 << everything + u" -Adobe:All= --ICC_Profile:all"_s + copy + orientation + colour;
+        QTest::newRow("B, orientation") << u"EGTXICP0O4R"_s << u"o"_s
+                                        << everything + u" -Adobe:All="_s + copy + orientation;
+        QTest::newRow("C, exif kept: nothing to copy")
+            << u"GXICP0OR"_s << u"oc"_s << everything + u" --exif:all -gps:all= --ICC_Profile:all"_s;
+        QTest::newRow("C, icc and xmp kept") << u"EPR"_s << u"oc"_s
+                                             << u"-all= --ICC_Profile:all --xmp:all"_s + copy + orientation + colour;
+        QTest::newRow("D, exif alone") << u"E"_s << u"oc"_s << u"-exif:all="_s + copy + orientation + colour;
+        QTest::newRow("D, exif without icc, orientation") << u"EGX"_s << u"o"_s
+                                                          << u"-exif:all= -gps:all= -xmp:all="_s + copy + orientation;
+        QTest::newRow("D, exif and icc, orientation") << u"EC"_s << u"o"_s
+                                                      << u"-exif:all= -ICC_Profile:all="_s + copy + orientation;
+        QTest::newRow("D, icc alone, both: nothing") << u"C"_s << u"oc"_s << QString();
+        QTest::newRow("D, icc alone, orientation") << u"C"_s << u"o"_s << u"-ICC_Profile:all="_s;
+        QTest::newRow("D, xmp alone: exif untouched") << u"X"_s << u"oc"_s << u"-xmp:all="_s;
+        QTest::newRow("D, ifd0 alone: orientation is not in it") << u"0"_s << u"oc"_s << u"-CommonIFD0="_s;
+        QTest::newRow("D, every group")
+            << u"EGTXICP0O4"_s << u"oc"_s
+            << u"-exif:all= -gps:all= -ThumbnailImage= -PreviewImage= -Photoshop:all= -iptc:all= -xmp:all= "
+               "-CommonIFD0= -geotiff*= -Adobe:All="_s
+                   + copy + orientation + colour;
+    }
+
+    void keepArguments()
+    {
+        QFETCH(QString, ticked);
+        QFETCH(QString, keep);
+        QFETCH(QString, lines);
+        QCOMPARE(BuildTagArguments(tags(ticked, keep)), lines.split(u' ', Qt::SkipEmptyParts));
+    }
+
+    void defaultsAreAllSupportedKeepingTheLook()
+    {
+        QCOMPARE(BuildTagArguments(TagOptions{}),
+                 (QStringList{u"-all="_s, u"-CommonIFD0="_s, u"-geotiff*="_s, u"--ICC_Profile:all"_s, u"-e"_s,
+                              u"-tagsfromfile"_s, u"@"_s, u"-Orientation"_s, u"-ExifIFD:ColorSpace"_s,
+                              u"-ExifIFD:Gamma"_s, u"-InteropIFD:InteropIndex"_s}));
     }
 
     void countCaption_data()
@@ -183,6 +236,48 @@ private Q_SLOTS:
         in.tags = tags(u"G"_s);
         in.tags.chkCleanExif = false;
         QVERIFY(UpdateControls(in).cmdNextEnabled);
+    }
+
+    // The ICC box never shows a tick for a profile that is kept, and then cannot be ticked;
+    // Next needs a box that removes something.
+    void iccBoxWhileTheProfileIsKept_data()
+    {
+        QTest::addColumn<QString>("ticked");
+        QTest::addColumn<QString>("keep");
+        QTest::addColumn<bool>("iccEnabled");
+        QTest::addColumn<bool>("iccChecked");
+        QTest::addColumn<bool>("next");
+        QTest::newRow("all supported, kept") << u"AEC"_s << u"oc"_s << false << false << true;
+        QTest::newRow("all supported, not kept") << u"AEC"_s << QString() << false << true << true;
+        QTest::newRow("exif and icc, kept") << u"EC"_s << u"oc"_s << false << false << true;
+        QTest::newRow("exif and icc, not kept") << u"EC"_s << QString() << true << true << true;
+        QTest::newRow("icc alone, kept: nothing to remove") << u"C"_s << u"oc"_s << false << false << false;
+        QTest::newRow("icc alone, colour kept") << u"C"_s << u"c"_s << false << false << false;
+        QTest::newRow("icc alone, orientation kept") << u"C"_s << u"o"_s << true << true << true;
+        QTest::newRow("nothing, kept") << QString() << u"oc"_s << false << false << false;
+        QTest::newRow("icc clear, not kept") << u"X"_s << QString() << true << false << true;
+    }
+
+    void iccBoxWhileTheProfileIsKept()
+    {
+        QFETCH(QString, ticked);
+        QFETCH(QString, keep);
+        QFETCH(bool, iccEnabled);
+        QFETCH(bool, iccChecked);
+        QFETCH(bool, next);
+        ControlInputs in;
+        in.tags = tags(ticked, keep);
+        for (int page : {2, 3, 5}) {
+            in.iPage = page;
+            in.imageCount = 1;
+            QCOMPARE(UpdateControls(in).chkCleanICCChecked, iccChecked);
+        }
+        in.iPage = 4;
+        const ControlStates s = UpdateControls(in);
+        QCOMPARE(s.chkCleanICCEnabled, iccEnabled);
+        QCOMPARE(s.chkCleanICCChecked, iccChecked);
+        QCOMPARE(s.cmdNextEnabled, next);
+        QCOMPARE(in.tags.chkCleanAll || in.tags.anyGroupTicked(), next);
     }
 
     void otherPagesKeepNextEnabled()

@@ -70,6 +70,9 @@ JobOptions jobOptionsFromSettings(const SettingsStore &store)
     r.checkBox(u"chkResetFileDates"_s, false, o.chkResetFileDates);
     r.checkBox(u"chkIgnoreMinorWarnings2"_s, true, o.chkIgnoreMinorWarnings);
     r.checkBox(u"chkDeleteFileOnFail"_s, false, o.chkDeleteFileOnFail);
+    bool keepLook = true;
+    r.checkBox(u"chkKeepLook"_s, true, keepLook);
+    t.keepOrientation = t.keepColourProfile = keepLook;
 
     o.fixedDate.sSetDateYear = r.text(u"SetDate_Year"_s, u"1980"_s);
     o.fixedDate.sSetDateMonth = r.text(u"SetDate_Month"_s, u"1"_s);

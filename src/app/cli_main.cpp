@@ -85,7 +85,7 @@ bool parseRemove(const QString &value, TagOptions &t)
     const QStringList names = value.split(u',', Qt::SkipEmptyParts);
     if (names.isEmpty())
         return false;
-    TagOptions chosen;
+    TagOptions chosen = t; // what --keep or the stored options say stays as it is
     chosen.chkCleanAll = chosen.chkCleanExif = chosen.chkCleanExifGPS = chosen.chkCleanThumbnail = false;
     chosen.chkCleanXMP = chosen.chkCleanIPTC = chosen.chkCleanICC = chosen.chkCleanPhotoshop = false;
     chosen.chkCleanTiffIdf0 = chosen.chkCleanGeoTiff = chosen.chkCleanAdobeApp14 = chosen.chkCleanOther = false;
@@ -109,6 +109,33 @@ bool parseRemove(const QString &value, TagOptions &t)
         *box = true;
     }
     t = chosen;
+    return true;
+}
+
+// "orientation", "color" (or "colour"), a comma list of both, or "none".
+bool parseKeep(const QString &value, TagOptions &t)
+{
+    const QStringList names = value.split(u',', Qt::SkipEmptyParts);
+    if (names.isEmpty())
+        return false;
+    bool orientation = false;
+    bool colour = false;
+    bool none = false;
+    for (const QString &raw : names) {
+        const QString n = raw.trimmed().toLower();
+        if (n == u"orientation")
+            orientation = true;
+        else if (n == u"color" || n == u"colour")
+            colour = true;
+        else if (n == u"none")
+            none = true;
+        else
+            return false;
+    }
+    if (none && (orientation || colour))
+        return false;
+    t.keepOrientation = orientation;
+    t.keepColourProfile = colour;
     return true;
 }
 
@@ -271,6 +298,10 @@ int main(int argc, char *argv[])
         Cli::tr("What to remove, a comma list of: all, exif, gps, thumbnail, xmp, iptc, icc, photoshop, ifd0, "
            "geotiff, app14, other (default all)."),
         u"LIST"_s);
+    const QCommandLineOption keepOption(u"keep"_s,
+        Cli::tr("What stays whatever --remove says, since it changes how the picture looks and identifies nobody: "
+           "a comma list of orientation and color, or none (default orientation,color)."),
+        u"LIST"_s);
     const QCommandLineOption datesOption(u"dates"_s,
         Cli::tr("File dates of the cleaned files: keep, random or \"YYYY-MM-DD HH:MM:SS\" (default keep)."),
         u"WHEN"_s);
@@ -286,7 +317,7 @@ int main(int argc, char *argv[])
     const QCommandLineOption filesFromOption(u"files-from"_s,
         Cli::tr("Also clean the paths listed in FILE, one a line (\"-\" reads standard input)."), u"FILE"_s);
     const QCommandLineOption nullOption(u"null"_s, Cli::tr("Paths in the --files-from list end with NUL, not a line break."));
-    parser.addOptions({outputOption, removeOption, datesOption, moveFailedOption, overwriteOption, strictOption,
+    parser.addOptions({outputOption, removeOption, keepOption, datesOption, moveFailedOption, overwriteOption, strictOption,
                        settingsOption, jobsOption, filesFromOption, nullOption});
     if (!parser.parse(app.arguments()))
         usageError(parser.errorText());
@@ -308,6 +339,8 @@ int main(int argc, char *argv[])
     if (parser.isSet(removeOption) && !parseRemove(parser.value(removeOption), options.tags))
         usageError(Cli::tr("--remove takes a comma list of all, exif, gps, thumbnail, xmp, iptc, icc, photoshop, "
                       "ifd0, geotiff, app14, other"));
+    if (parser.isSet(keepOption) && !parseKeep(parser.value(keepOption), options.tags))
+        usageError(Cli::tr("--keep takes a comma list of orientation and color, or none"));
     if (parser.isSet(datesOption) && !parseDates(parser.value(datesOption), options))
         usageError(Cli::tr("--dates takes keep, random or a date \"YYYY-MM-DD HH:MM:SS\" from 1980 to 2100"));
     if (parser.isSet(moveFailedOption)) {
@@ -327,7 +360,12 @@ int main(int argc, char *argv[])
         || (options.outputMode == OutputMode::Suffix && options.txtSuffix.isEmpty()))
         usageError(Cli::tr("the prefix or suffix is empty"));
     if (!options.tags.chkCleanAll && !options.tags.anyGroupTicked())
-        usageError(Cli::tr("nothing to remove"));
+        usageError(options.tags.chkCleanICC ? Cli::tr("nothing to remove: the colour profile is kept (see --keep)")
+                                            : Cli::tr("nothing to remove"));
+    if (parser.isSet(removeOption) && options.tags.chkCleanICC && options.tags.keepColourProfile
+        && !options.tags.chkCleanAll)
+        printErr(Cli::tr("quillmark-cli: the colour profile is kept; --keep orientation or --keep none removes it")
+                 + u'\n');
 
     int jobs = QThread::idealThreadCount();
     if (parser.isSet(jobsOption)) {

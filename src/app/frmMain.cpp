@@ -158,9 +158,12 @@ void frmMain::connectControls()
     connect(cmdRemoveSelected, &QPushButton::clicked, this, &frmMain::cmdRemoveSelected_Click);
     connect(cmdRemoveAll, &QPushButton::clicked, this, &frmMain::cmdRemoveAll_Click);
 
+    // Before UpdateControls runs for the same change. UpdateControls itself sets the
+    // shown tick with the signals blocked, so only a click or a stored value land here.
+    connect(chkCleanICC, &QCheckBox::toggled, this, [this](bool checked) { m_chkCleanICCChoice = checked; });
     for (QCheckBox *box : {chkCleanAll, chkCleanExif, chkCleanExifGPS, chkCleanThumbnail, chkCleanXMP,
                            chkCleanIPTC, chkCleanICC, chkCleanPhotoshop, chkCleanTiffIdf0, chkCleanGeoTiff,
-                           chkCleanAdobeApp14, chkCleanOther})
+                           chkCleanAdobeApp14, chkCleanOther, chkKeepLook})
         connect(box, &QCheckBox::toggled, this, &frmMain::UpdateControls);
     // Toggled covers a mode chosen by the program (the browse button); clicked covers a
     // click on the mode that is already chosen.
@@ -277,8 +280,15 @@ void frmMain::applySetting(const QString &key, const QString &value)
         auto *box = findChild<QCheckBox *>(name);
         const std::optional<int> state = toShort(value);
         // A box is clear (0) or ticked (1); the third state has no use here.
-        if (box && state && (*state == 0 || *state == 1))
-            box->setChecked(*state == 1);
+        if (!box || !state || (*state != 0 && *state != 1))
+            return;
+        if (box == chkCleanICC) {
+            // The box may be showing a kept profile as clear, where a stored 0 would change nothing.
+            m_chkCleanICCChoice = *state == 1;
+            UpdateControls();
+            return;
+        }
+        box->setChecked(*state == 1);
     }
 }
 
@@ -350,6 +360,8 @@ void frmMain::saveSettings()
             return optDate[0]->isChecked() ? u"0"_s : u"1"_s;
         if (key == u"chkIgnoreMinorWarnings2")
             return box(chkIgnoreMinorWarnings);
+        if (key == u"chkCleanICC") // the user's tick, not the clear box shown while the profile is kept
+            return m_chkCleanICCChoice ? u"1"_s : u"0"_s;
         if (const auto *check = findChild<QCheckBox *>(key))
             return box(check);
         return std::nullopt;
@@ -617,12 +629,13 @@ TagOptions frmMain::tagBoxStates() const
     t.chkCleanThumbnail = chkCleanThumbnail->isChecked();
     t.chkCleanXMP = chkCleanXMP->isChecked();
     t.chkCleanIPTC = chkCleanIPTC->isChecked();
-    t.chkCleanICC = chkCleanICC->isChecked();
+    t.chkCleanICC = m_chkCleanICCChoice;
     t.chkCleanPhotoshop = chkCleanPhotoshop->isChecked();
     t.chkCleanTiffIdf0 = chkCleanTiffIdf0->isChecked();
     t.chkCleanGeoTiff = chkCleanGeoTiff->isChecked();
     t.chkCleanAdobeApp14 = chkCleanAdobeApp14->isChecked();
     t.chkCleanOther = chkCleanOther->isChecked();
+    t.keepOrientation = t.keepColourProfile = chkKeepLook->isChecked();
     return t;
 }
 
@@ -649,6 +662,10 @@ void frmMain::UpdateControls()
     txtOutput->setEnabled(s.txtOutputEnabled);
     txtPrefix->setEnabled(s.txtPrefixEnabled);
     txtSuffix->setEnabled(s.txtSuffixEnabled);
+    {
+        const QSignalBlocker shownOnly(chkCleanICC);
+        chkCleanICC->setChecked(s.chkCleanICCChecked);
+    }
     if (s.updateTagBoxes) {
         chkCleanExif->setEnabled(s.chkCleanExifEnabled);
         chkCleanExifGPS->setEnabled(s.chkCleanExifGPSEnabled);

@@ -158,6 +158,7 @@ public:
     QCheckBox *chkCleanGeoTiff = nullptr;
     QCheckBox *chkCleanAdobeApp14 = nullptr;
     QCheckBox *chkCleanOther = nullptr;
+    QCheckBox *chkKeepLook = nullptr; // keep orientation and colour profile
     QLabel *lblDisclaimer = nullptr;
     QLabel *imgDisclaimer = nullptr;
     // Page 5
@@ -190,7 +191,7 @@ public:
     QLabel *Image2 = nullptr;
     // Arrays spread over the pages; unused indexes stay null.
     std::array<QLabel *, 7> lblLinkButton{};
-    std::array<QLabel *, 17> picTooltip{};
+    std::array<QLabel *, 18> picTooltip{};
 
     // The home page the welcome page links to.
     static QString homePageUrl();
@@ -280,6 +281,10 @@ private:
     QButtonGroup *m_outputModeGroup = nullptr;
     QButtonGroup *m_dateGroup = nullptr;
     QButtonGroup *m_processingFailGroup = nullptr;
+
+    // The user's own tick of chkCleanICC: the box shows it clear while chkKeepLook keeps
+    // the profile, and shows this again when the profile is no longer kept.
+    bool m_chkCleanICCChoice = true;
 
     QSize m_minimumClientSize;
     std::vector<std::unique_ptr<CTooltip>> m_tooltips;

@@ -29,9 +29,9 @@ struct TipEntry
     const char *text;
 };
 
-// The balloon of picTooltip_<index>, for index 0 to 16. Index 14 belongs to the hidden
+// The balloon of picTooltip_<index>, for index 0 to 17. Index 14 belongs to the hidden
 // check box and says nothing.
-constexpr TipEntry optionTips[17] = {
+constexpr TipEntry optionTips[18] = {
     {QT_TRANSLATE_NOOP("frmMain", "Exif"),
         QT_TRANSLATE_NOOP("frmMain",
             "Exif is the standard metadata tag used by digital cameras to store information about the "
@@ -112,6 +112,13 @@ constexpr TipEntry optionTips[17] = {
             "This tag is present in JPEG files and contains encoding information. If removed, the image "
             "apperance may be altered. Because of this it is not recommended to remove. It contains no "
             "personal information, but does indicate that an Adobe product has been used.")},
+    {QT_TRANSLATE_NOOP("frmMain", "Keep orientation and colour profile"),
+        QT_TRANSLATE_NOOP("frmMain",
+            "The orientation tag tells viewers which way up to show the picture, and the colour profile "
+            "tells them which colours it holds. Without the orientation, portrait photos are shown "
+            "sideways; without the colour profile, colours may look wrong (for example the wide-gamut "
+            "photos of recent phones). Neither identifies a person, so both are kept unless you clear "
+            "this option.")},
 };
 
 QString translated(const char *text)

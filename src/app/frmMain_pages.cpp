@@ -234,6 +234,7 @@ void frmMain::applyDesignState()
                            chkCleanOther})
         box->setChecked(true);
     chkCleanAdobeApp14->setChecked(false);
+    chkKeepLook->setChecked(true);
     optDate[1]->setChecked(true);
     chkIgnoreMinorWarnings->setChecked(true);
     optProcessingFail[0]->setChecked(true);
@@ -497,6 +498,10 @@ QWidget *frmMain::buildOptionsPage()
             grid->setColumnMinimumWidth(c * 3 + 2, 14);
     }
     grid->setColumnStretch(columns.size() * 3, 1);
+    chkKeepLook = box(u"chkKeepLook"_s, tr("Keep orientation and colour profile"));
+    grid->setRowMinimumHeight(4, 4);
+    grid->addWidget(makeTooltipAnchor(17, picFrameOptions), 5, 0);
+    grid->addWidget(chkKeepLook, 5, 1, 1, columns.size() * 3);
 
     imgDisclaimer = new QLabel(picFrameOptions);
     imgDisclaimer->setObjectName(u"imgDisclaimer"_s);

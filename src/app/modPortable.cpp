@@ -335,6 +335,8 @@ const QList<Key> &saveOrder()
         {u"SetDate_Min", u"0"},
         {u"SetDate_Sec", u"0"},
         {u"SetDate_Mode", u"1"},
+        // Added after the original catalogue: keep orientation and colour profile.
+        {u"chkKeepLook", u"1"},
     };
     return keys;
 }
@@ -351,7 +353,7 @@ const QList<Key> &readOrder()
             u"chkResetFileDates", u"chkSkipReadyPage", u"SetDate_Year", u"SetDate_Month",
             u"SetDate_Day", u"SetDate_Hour", u"SetDate_Min", u"SetDate_Sec", u"SetDate_Mode",
             u"chkIgnoreMinorWarnings2", u"chkDeleteFileOnFail", u"optProcessingFail",
-            u"txtProcessingFailFolder", u"resizableWindow",
+            u"txtProcessingFailFolder", u"resizableWindow", u"chkKeepLook",
         };
         QList<Key> result;
         for (const char16_t *name : order) {

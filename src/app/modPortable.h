@@ -55,7 +55,7 @@ struct Key
     const char16_t *name;
     const char16_t *defaultValue; // nullptr: computed by the caller (Left, Top, sLastDir, sLastAddDir)
 };
-// The 35 keys in the order the shutdown saves them.
+// The 36 keys in the order the shutdown saves them (the last one, chkKeepLook, is new).
 const QList<Key> &saveOrder();
 // The same keys in the order start-up reads and applies them.
 const QList<Key> &readOrder();

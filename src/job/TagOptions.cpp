@@ -7,11 +7,13 @@ using namespace Qt::StringLiterals;
 bool TagOptions::anyGroupTicked() const
 {
     return chkCleanExif || chkCleanExifGPS || chkCleanThumbnail || chkCleanXMP || chkCleanIPTC
-        || chkCleanICC || chkCleanPhotoshop || chkCleanTiffIdf0 || chkCleanGeoTiff
+        || (chkCleanICC && !keepColourProfile) || chkCleanPhotoshop || chkCleanTiffIdf0 || chkCleanGeoTiff
         || chkCleanAdobeApp14 || chkCleanOther;
 }
 
-QStringList BuildTagArguments(const TagOptions &t)
+namespace {
+
+QStringList removalArguments(const TagOptions &t)
 {
     QStringList lines;
     if (t.chkCleanAll) {
@@ -78,6 +80,40 @@ QStringList BuildTagArguments(const TagOptions &t)
     return lines;
 }
 
+// Orientation and colour profile stay where they were: the profile is excluded from the
+// delete-all (or never deleted), and what goes with the Exif group (IFD0 Orientation,
+// the colour-space tags of ExifIFD and InteropIFD) is copied back from the image itself.
+// "@" makes ExifTool read each input of a command for its own output. The profile is not
+// in that copy list, so its bytes are never rewritten.
+QStringList keepArguments(const TagOptions &t)
+{
+    QStringList lines;
+    if (t.keepColourProfile && t.chkCleanAll)
+        lines << u"--ICC_Profile:all"_s; // the other cases treat the ICC box as clear
+    const bool exifGoes = t.chkCleanAll || t.chkCleanExif;
+    if (!exifGoes || !(t.keepOrientation || t.keepColourProfile))
+        return lines;
+    // The copy makes ExifTool read every image once more, which costs more than the
+    // cleaning itself for camera files; -e spares that read the Composite tags (the
+    // outputs are the same byte for byte).
+    lines << u"-e"_s << u"-tagsfromfile"_s << u"@"_s;
+    if (t.keepOrientation)
+        lines << u"-Orientation"_s;
+    if (t.keepColourProfile)
+        lines << u"-ExifIFD:ColorSpace"_s << u"-ExifIFD:Gamma"_s << u"-InteropIFD:InteropIndex"_s;
+    return lines;
+}
+
+} // namespace
+
+QStringList BuildTagArguments(const TagOptions &t)
+{
+    TagOptions removal = t;
+    if (t.keepColourProfile)
+        removal.chkCleanICC = false;
+    return removalArguments(removal) + keepArguments(t);
+}
+
 QString imageCountCaption(int count)
 {
     return count == 1 ? QCoreApplication::translate("UpdateControls", "%1 image").arg(count)
@@ -88,6 +124,8 @@ ControlStates UpdateControls(const ControlInputs &in)
 {
     ControlStates s;
     s.cmdNextEnabled = true;
+    // On every page, so the box never shows a tick for a profile that will be kept.
+    s.chkCleanICCChecked = in.tags.chkCleanICC && !in.tags.keepColourProfile;
     const auto refuse = [&s] {
         s.cmdNextEnabled = false;
         s.focusNext = false;
@@ -133,6 +171,7 @@ ControlStates UpdateControls(const ControlInputs &in)
     s.chkCleanExifGPSEnabled = !t.chkCleanExif;
     s.chkCleanThumbnailEnabled = !t.chkCleanExif;
     s.chkCleanIPTCEnabled = !t.chkCleanPhotoshop;
+    s.chkCleanICCEnabled = !t.keepColourProfile;
     if (!t.anyGroupTicked())
         return refuse();
     return s;

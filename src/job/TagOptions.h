@@ -18,12 +18,19 @@ struct TagOptions
     bool chkCleanGeoTiff = true;
     bool chkCleanAdobeApp14 = false;
     bool chkCleanOther = true;
+    // What stays whatever the boxes say, since losing it changes how the picture looks
+    // (turned sideways, wrong colours) while it identifies nobody. The window's
+    // chkKeepLook sets both.
+    bool keepOrientation = true;
+    bool keepColourProfile = true;
 
-    // True when any box other than chkCleanAll is ticked.
+    // True when any box other than chkCleanAll asks for something to be removed; the ICC
+    // box counts only while the colour profile is not kept.
     bool anyGroupTicked() const;
 };
 
-// ExifTool's delete arguments for the ticked boxes, one argument per entry, in order.
+// ExifTool's arguments for the ticked boxes, one argument per entry, in order: the
+// delete lines, then what keeps the orientation and the colour profile.
 QStringList BuildTagArguments(const TagOptions &tags);
 
 enum class OutputMode : int { Overwrite = 0, Folder = 1, Prefix = 2, Suffix = 3 };
@@ -57,6 +64,7 @@ struct ControlStates
     bool chkCleanXMPEnabled = true;
     bool chkCleanIPTCEnabled = true;
     bool chkCleanICCEnabled = true;
+    bool chkCleanICCChecked = true; // the tick the ICC box shows: clear while the profile is kept
     bool chkCleanPhotoshopEnabled = true;
     bool chkCleanTiffIdf0Enabled = true;
     bool chkCleanGeoTiffEnabled = true;

@@ -1,0 +1,183 @@
+// "Keep orientation and colour profile" on the options page of the real window: ticked
+// by default, the ICC box never showing a tick for a kept profile, the Next rules, the
+// stored setting (a portable settings.ini round trip, byte for byte) and a real run.
+
+#include "app/frmMain.h"
+#include "guitestutil.h"
+#include "ui/CTooltip.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+class TestGuiKeepLook final : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<guitest::Sandbox> m_box;
+    QString m_jpeg;
+
+    // "ICC shown/enabled | Next" in one word each, for compact comparisons.
+    static QString iccState(const frmMain *w)
+    {
+        return QString::fromLatin1(w->chkCleanICC->isChecked() ? "ticked" : "clear")
+            + (w->chkCleanICC->isEnabled() ? u" enabled"_s : u" disabled"_s)
+            + (w->cmdNext->isEnabled() ? u" | Next"_s : u" | no Next"_s);
+    }
+
+    static void clearAllTagBoxes(frmMain *w)
+    {
+        for (QCheckBox *box : w->findChildren<QCheckBox *>(QRegularExpression(u"^chkClean"_s)))
+            box->setChecked(false);
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        guitest::prepareApplication();
+        m_box = std::make_unique<guitest::Sandbox>();
+        QVERIFY(m_box->isValid());
+        const QString folder = m_box->imageFolder(u"images"_s, {u"jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s});
+        m_jpeg = folder + u"/jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s;
+    }
+
+    void init() { QFile::remove(m_box->iniPath()); }
+
+    void tickedByDefaultBelowTheTagBoxes()
+    {
+        auto w = m_box->windowAt(4, m_jpeg);
+        QCOMPARE(w->chkKeepLook, w->findChild<QCheckBox *>(u"chkKeepLook"_s));
+        QCOMPARE(w->chkKeepLook->text(), u"Keep orientation and colour profile"_s);
+        QVERIFY(w->chkKeepLook->isChecked() && w->chkKeepLook->isEnabled() && w->chkKeepLook->isVisible());
+        QCOMPARE(w->chkKeepLook->parentWidget(), w->picFrameOptions);
+        // Below every tag box, above the disclaimer, with its "i" beside it.
+        for (QCheckBox *box : w->findChildren<QCheckBox *>(QRegularExpression(u"^chkClean"_s)))
+            QVERIFY2(box->geometry().bottom() < w->chkKeepLook->geometry().top(), qPrintable(box->objectName()));
+        const QLabel *anchor = w->picTooltip.at(17);
+        QVERIFY(anchor && anchor->isVisible());
+        QCOMPARE(anchor->objectName(), u"picTooltip_17"_s);
+        QVERIFY(anchor->geometry().right() < w->chkKeepLook->geometry().left());
+        QVERIFY(std::abs(anchor->geometry().center().y() - w->chkKeepLook->geometry().center().y()) <= 4);
+        QCOMPARE(w->tooltipOf(anchor)->Title(), u"Keep orientation and colour profile"_s);
+        // "All supported" disables the boxes; the kept profile shows as clear.
+        QCOMPARE(iccState(w.get()), u"clear disabled | Next"_s);
+    }
+
+    // The ICC box follows the option, remembers the user's own tick, and Next needs a box
+    // that removes something.
+    void iccBoxAndNext()
+    {
+        auto w = m_box->windowAt(4, m_jpeg);
+        w->chkCleanAll->click();
+        QCOMPARE(iccState(w.get()), u"clear disabled | Next"_s);
+        w->chkKeepLook->click();
+        QCOMPARE(iccState(w.get()), u"ticked enabled | Next"_s);
+        w->chkCleanICC->click();
+        QCOMPARE(iccState(w.get()), u"clear enabled | Next"_s);
+        w->chkKeepLook->click();
+        QCOMPARE(iccState(w.get()), u"clear disabled | Next"_s);
+        w->chkKeepLook->click();
+        QCOMPARE(iccState(w.get()), u"clear enabled | Next"_s);
+        w->chkCleanICC->click();
+
+        // Only the ICC box ticked: nothing to remove while the profile is kept.
+        clearAllTagBoxes(w.get());
+        w->chkCleanICC->click();
+        QCOMPARE(iccState(w.get()), u"ticked enabled | Next"_s);
+        w->chkKeepLook->click();
+        QCOMPARE(iccState(w.get()), u"clear disabled | no Next"_s);
+        w->chkCleanXMP->click();
+        QCOMPARE(iccState(w.get()), u"clear disabled | Next"_s);
+        w->chkCleanXMP->click();
+        w->chkKeepLook->click();
+        QCOMPARE(iccState(w.get()), u"ticked enabled | Next"_s);
+        // Leaving the page and coming back shows the same.
+        w->chkKeepLook->click();
+        w->cmdBack_Click();
+        w->cmdNext_Click();
+        QCOMPARE(iccState(w.get()), u"clear disabled | no Next"_s);
+    }
+
+    // The new key beside the old ones: the ICC key keeps the user's own tick, and a
+    // file read and written again comes out byte for byte.
+    void storedSetting_data()
+    {
+        QTest::addColumn<bool>("keep");
+        QTest::addColumn<bool>("icc");
+        QTest::newRow("kept, icc ticked") << true << true;
+        QTest::newRow("kept, icc clear") << true << false;
+        QTest::newRow("not kept, icc ticked") << false << true;
+        QTest::newRow("not kept, icc clear") << false << false;
+    }
+
+    void storedSetting()
+    {
+        QFETCH(bool, keep);
+        QFETCH(bool, icc);
+        {
+            auto w = m_box->windowAt(4, m_jpeg);
+            w->chkCleanAll->click();
+            w->chkKeepLook->setChecked(false);
+            w->chkCleanICC->setChecked(icc);
+            w->chkKeepLook->setChecked(keep);
+            w->close();
+        }
+        const QByteArray first = guitest::readFile(m_box->iniPath());
+        QVERIFY(first.startsWith("[Quillmark]\r\nchkKeepLook=" + QByteArray(keep ? "1" : "0") + "\r\n"));
+        QVERIFY2(first.contains("\r\nchkCleanICC=" + QByteArray(icc ? "1" : "0") + "\r\n"), first.constData());
+
+        auto w = m_box->windowAt(4, m_jpeg);
+        QCOMPARE(w->chkKeepLook->isChecked(), keep);
+        QCOMPARE(w->chkCleanICC->isChecked(), icc && !keep);
+        QCOMPARE(w->chkCleanICC->isEnabled(), !keep);
+        if (keep) {
+            w->chkKeepLook->setChecked(false);
+            QCOMPARE(w->chkCleanICC->isChecked(), icc);
+            w->chkKeepLook->setChecked(true);
+        }
+        w->close();
+        QCOMPARE(guitest::readFile(m_box->iniPath()), first);
+    }
+
+    void badStoredValueKeepsTheDefault()
+    {
+        QVERIFY(guitest::writeFile(m_box->iniPath(), "[Quillmark]\r\nchkKeepLook=2\r\nchkCleanICC=0\r\n"));
+        auto w = m_box->window();
+        QVERIFY(w->chkKeepLook->isChecked());
+        w->chkKeepLook->setChecked(false);
+        QVERIFY(!w->chkCleanICC->isChecked()); // the stored ICC tick still applied
+    }
+
+    // A whole run from the window: the option reaches the job.
+    void run_data()
+    {
+        QTest::addColumn<bool>("keep");
+        QTest::newRow("kept") << true;
+        QTest::newRow("not kept") << false;
+    }
+
+    void run()
+    {
+        QFETCH(bool, keep);
+        const QString folder = m_box->imageFolder(
+            keep ? u"run_kept"_s : u"run_not_kept"_s, {u"jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s});
+        const QString in = folder + u"/jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s;
+        testutil::runExifTool({u"-overwrite_original"_s, u"-Orientation#=6"_s, in});
+        auto w = m_box->windowAt(4, in);
+        w->chkKeepLook->setChecked(keep);
+        while (w->iPage() < 8)
+            w->cmdNext_Click();
+        const QString out = folder + u"/jpeg_reagan_gps_xmp_iptc_icc_irb_adobe_cleaned.jpg"_s;
+        QVERIFY(QFile::exists(out));
+        QCOMPARE(
+            testutil::runExifTool({u"-s3"_s, u"-n"_s, u"-Orientation"_s, out}).trimmed(), keep ? u"6"_s : QString());
+        QCOMPARE(testutil::runExifTool({u"-s3"_s, u"-ProfileDescription"_s, out}).trimmed(),
+            keep ? u"Adobe RGB (1998)"_s : QString());
+        QVERIFY(!testutil::metadataGroups(out).contains(u"GPS"_s));
+    }
+};
+
+QTEST_MAIN(TestGuiKeepLook)
+#include "tst_gui_keeplook.moc"
