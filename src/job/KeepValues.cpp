@@ -1,0 +1,234 @@
+#include "job/KeepValues.h"
+
+#include "job/TagOptions.h"
+
+#include <QFile>
+#include <QMap>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A JPEG's header segments fit in the first few hundred KB; an Exif segment is at most 64 KB.
+constexpr qint64 HeaderLimit = 1024 * 1024;
+
+class Tiff
+{
+public:
+    explicit Tiff(const QByteArray &data) : m_data(data) {}
+
+    bool parseHeader(quint32 *ifd0)
+    {
+        if (m_data.size() < 8)
+            return false;
+        if (m_data.startsWith("II"))
+            m_little = true;
+        else if (m_data.startsWith("MM"))
+            m_little = false;
+        else
+            return false;
+        return u16(2) == 42 && read32(4, ifd0);
+    }
+
+    bool read32(qint64 at, quint32 *value) const
+    {
+        if (at < 0 || at + 4 > m_data.size())
+            return false;
+        if (value)
+            *value = u32(at);
+        return true;
+    }
+
+    struct Entry
+    {
+        quint16 type = 0;
+        quint32 count = 0;
+        qint64 valueAt = 0; // where the value (or its offset) stands
+    };
+
+    // The entries of the IFD at `offset`, by tag. False when the directory runs past the
+    // end or names a tag twice.
+    bool readIfd(quint32 offset, QMap<quint16, Entry> *entries) const
+    {
+        const qint64 start = offset;
+        if (start < 8 || start + 2 > m_data.size())
+            return false;
+        const int n = u16(start);
+        if (start + 2 + qint64(n) * 12 > m_data.size())
+            return false;
+        for (int i = 0; i < n; ++i) {
+            const qint64 at = start + 2 + qint64(i) * 12;
+            const quint16 tag = u16(at);
+            if (entries->contains(tag))
+                return false;
+            entries->insert(tag, Entry{u16(at + 2), u32(at + 4), at + 8});
+        }
+        return true;
+    }
+
+    std::optional<int> oneShort(const Entry &e) const
+    {
+        if (e.type != 3 || e.count != 1)
+            return std::nullopt;
+        return u16(e.valueAt);
+    }
+
+    std::optional<quint32> onePointer(const Entry &e) const
+    {
+        if ((e.type != 4 && e.type != 13) || e.count != 1)
+            return std::nullopt;
+        return u32(e.valueAt);
+    }
+
+    std::optional<QByteArray> ascii(const Entry &e) const
+    {
+        if (e.type != 2 || e.count == 0 || e.count > 64)
+            return std::nullopt;
+        qint64 at = e.valueAt;
+        if (e.count > 4) {
+            quint32 offset = 0;
+            if (!read32(e.valueAt, &offset))
+                return std::nullopt;
+            at = offset;
+        }
+        if (at < 0 || at + e.count > m_data.size())
+            return std::nullopt;
+        QByteArray text = m_data.mid(at, e.count);
+        const qsizetype nul = text.indexOf('\0');
+        if (nul >= 0)
+            text.truncate(nul);
+        return text;
+    }
+
+private:
+    quint16 u16(qint64 at) const
+    {
+        const auto b0 = quint8(m_data[at]), b1 = quint8(m_data[at + 1]);
+        return m_little ? quint16(b0 | b1 << 8) : quint16(b0 << 8 | b1);
+    }
+    quint32 u32(qint64 at) const
+    {
+        const quint32 a = u16(at), b = u16(at + 2);
+        return m_little ? (a | b << 16) : (a << 16 | b);
+    }
+
+    const QByteArray &m_data;
+    bool m_little = true;
+};
+
+std::optional<JpegKeepValues> parseExif(const QByteArray &tiffData)
+{
+    Tiff tiff(tiffData);
+    quint32 ifd0Offset = 0;
+    QMap<quint16, Tiff::Entry> ifd0;
+    if (!tiff.parseHeader(&ifd0Offset) || !tiff.readIfd(ifd0Offset, &ifd0))
+        return std::nullopt;
+
+    JpegKeepValues values;
+    if (ifd0.contains(0x0112)) {
+        values.orientation = tiff.oneShort(ifd0.value(0x0112));
+        if (!values.orientation || *values.orientation < 1 || *values.orientation > 8)
+            return std::nullopt;
+    }
+    if (!ifd0.contains(0x8769))
+        return values;
+    const std::optional<quint32> exifOffset = tiff.onePointer(ifd0.value(0x8769));
+    QMap<quint16, Tiff::Entry> exif;
+    if (!exifOffset || !tiff.readIfd(*exifOffset, &exif))
+        return std::nullopt;
+    if (exif.contains(0xA500)) {
+        const Tiff::Entry e = exif.value(0xA500);
+        quint32 offset = 0, numerator = 0, denominator = 0;
+        if (e.type != 5 || e.count != 1 || !tiff.read32(e.valueAt, &offset) || !tiff.read32(offset, &numerator)
+            || !tiff.read32(qint64(offset) + 4, &denominator) || denominator == 0)
+            return std::nullopt;
+        values.gamma = QString::number(numerator) + u'/' + QString::number(denominator);
+    }
+    if (exif.contains(0xA001)) {
+        values.colorSpace = tiff.oneShort(exif.value(0xA001));
+        if (!values.colorSpace)
+            return std::nullopt;
+    }
+    if (!exif.contains(0xA005))
+        return values;
+    const std::optional<quint32> interopOffset = tiff.onePointer(exif.value(0xA005));
+    QMap<quint16, Tiff::Entry> interop;
+    if (!interopOffset || !tiff.readIfd(*interopOffset, &interop))
+        return std::nullopt;
+    if (interop.contains(0x0001)) {
+        const std::optional<QByteArray> index = tiff.ascii(interop.value(0x0001));
+        if (!index || index->isEmpty() || index->size() > 8)
+            return std::nullopt;
+        for (const char c : *index) {
+            if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')))
+                return std::nullopt;
+        }
+        values.interopIndex = QString::fromLatin1(*index);
+    }
+    return values;
+}
+
+} // namespace
+
+std::optional<JpegKeepValues> readJpegKeepValues(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray data = file.read(HeaderLimit);
+    if (data.size() < 4 || quint8(data[0]) != 0xFF || quint8(data[1]) != 0xD8)
+        return std::nullopt;
+
+    static const QByteArray exifHeader("Exif\0\0", 6);
+    static const QByteArray xmpHeader("http://ns.adobe.com/");
+    std::optional<QByteArray> exif;
+    qint64 at = 2;
+    while (true) {
+        if (at + 4 > data.size())
+            return std::nullopt; // no start of scan within the limit
+        if (quint8(data[at]) != 0xFF)
+            return std::nullopt;
+        const quint8 marker = quint8(data[at + 1]);
+        if (marker == 0xFF) { // fill byte
+            ++at;
+            continue;
+        }
+        if (marker == 0xDA) // start of scan: the header is over
+            break;
+        if (marker == 0xD8 || marker == 0xD9 || (marker >= 0xD0 && marker <= 0xD7) || marker == 0x01)
+            return std::nullopt;
+        const int length = quint8(data[at + 2]) << 8 | quint8(data[at + 3]);
+        if (length < 2 || at + 2 + length > data.size())
+            return std::nullopt;
+        const QByteArray body = data.mid(at + 4, length - 2);
+        if (marker == 0xE1 && body.startsWith(exifHeader)) {
+            if (exif)
+                return std::nullopt; // which one ExifTool copies from is not ours to guess
+            exif = body.mid(exifHeader.size());
+        } else if (marker == 0xE1 && body.startsWith(xmpHeader) && body.contains("Orientation")) {
+            return std::nullopt; // ExifTool may take the orientation from XMP
+        }
+        at += 2 + length;
+    }
+    if (!exif)
+        return JpegKeepValues{};
+    return parseExif(*exif);
+}
+
+QStringList tagArgumentsWithValues(const TagOptions &tags, const JpegKeepValues &values)
+{
+    QStringList lines = BuildTagArguments(tags);
+    const qsizetype copy = lines.indexOf(u"-tagsfromfile"_s);
+    if (copy < 1 || lines.at(copy - 1) != u"-e"_s)
+        return lines;
+    lines.resize(copy - 1);
+    if (tags.keepOrientation && values.orientation)
+        lines << u"-IFD0:Orientation#="_s + QString::number(*values.orientation);
+    if (tags.keepColourProfile && values.colorSpace)
+        lines << u"-ExifIFD:ColorSpace#="_s + QString::number(*values.colorSpace);
+    if (tags.keepColourProfile && values.gamma)
+        lines << u"-ExifIFD:Gamma#="_s + *values.gamma;
+    if (tags.keepColourProfile && values.interopIndex)
+        lines << u"-InteropIFD:InteropIndex#="_s + *values.interopIndex;
+    return lines;
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+struct TagOptions;
+
+// The few Exif values that decide how a JPEG looks and that a run keeps: the IFD0
+// orientation and the colour-space tags of ExifIFD and InteropIFD.
+//
+// Copying them back with "-tagsfromfile @" makes ExifTool read every image a second
+// time, which costs more than the cleaning itself on camera files (about 28 ms of CPU
+// per camera JPEG with maker notes). Read here from the image's first Exif segment, they
+// can be written as plain values in the cleaning command instead, which costs nothing.
+struct JpegKeepValues
+{
+    std::optional<int> orientation;   // IFD0 0x0112, 1..8
+    std::optional<int> colorSpace;    // ExifIFD 0xA001
+    std::optional<QString> gamma;     // ExifIFD 0xA500, "numerator/denominator"
+    std::optional<QString> interopIndex; // InteropIFD 0x0001, e.g. "R98"
+};
+
+// The values of a JPEG file, or nothing when the file is not a JPEG or holds anything
+// this reader does not follow exactly as ExifTool would (a second Exif segment, an XMP
+// orientation, an odd type or count, a broken offset). Callers then
+// fall back to ExifTool's own copy.
+std::optional<JpegKeepValues> readJpegKeepValues(const QString &path);
+
+// BuildTagArguments(tags) with its "-tagsfromfile @" block replaced by lines that write
+// `values` as they are. Where the tag options copy nothing back, the lines are the same.
+QStringList tagArgumentsWithValues(const TagOptions &tags, const JpegKeepValues &values);

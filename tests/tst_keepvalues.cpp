@@ -1,0 +1,156 @@
+// The orientation and colour-space values read from a JPEG's Exif segment, written back
+// as plain values, must give the very output ExifTool's own "-tagsfromfile @" copy gives.
+
+#include "job/KeepValues.h"
+#include "job/TagOptions.h"
+#include "testutil.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class TestKeepValues : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+
+    // A JPEG sample, optionally with extra tags written by ExifTool.
+    QString prepare(const QString &sampleName, const QStringList &edits, const QString &name)
+    {
+        const QString path = m_dir.filePath(name);
+        if (!testutil::copySample(sampleName, path))
+            return {};
+        if (!edits.isEmpty()) {
+            int code = -1;
+            testutil::runExifTool(QStringList{u"-config"_s, u""_s, u"-m"_s, u"-overwrite_original"_s} + edits
+                                      + QStringList{path},
+                                  &code);
+            if (code != 0)
+                return {};
+        }
+        return path;
+    }
+
+    // Every tag of a file but the file system's and ExifTool's own, numerically.
+    static QString tagsOf(const QString &path)
+    {
+        QStringList lines = testutil::runExifTool({u"-config"_s, u""_s, u"-a"_s, u"-G1"_s, u"-s"_s, u"-n"_s,
+                                                   u"--System:all"_s, u"--File:all"_s, u"--ExifTool:all"_s, path})
+                                .split(u'\n', Qt::SkipEmptyParts);
+        return lines.join(u'\n');
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        if (testutil::exiftool().isEmpty())
+            QSKIP("ExifTool is not installed");
+        QVERIFY(m_dir.isValid());
+    }
+
+    void sameOutputAsExifToolsCopy_data()
+    {
+        QTest::addColumn<QString>("sampleName");
+        QTest::addColumn<QStringList>("edits");
+        QTest::addColumn<bool>("readable"); // false: the reader must decline and leave it to ExifTool
+
+        QTest::newRow("canon, rotated") << u"jpeg_canon_eos5d3_gps_xmp_makernotes.jpg"_s
+                                        << QStringList{u"-Orientation#=6"_s} << true;
+        QTest::newRow("iphone xr, display p3") << u"jpeg_iphonexr_full_photo.jpg"_s << QStringList{} << true;
+        QTest::newRow("uncalibrated, R03") << u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s
+                                           << QStringList{u"-ExifIFD:ColorSpace#=65535"_s,
+                                                          u"-InteropIFD:InteropIndex#=R03"_s, u"-Orientation#=8"_s}
+                                           << true;
+        QTest::newRow("big-endian exif") << u"jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s
+                                         << QStringList{u"-Orientation#=3"_s} << true;
+        QTest::newRow("no exif") << u"jpeg_iptc_photoshop_adobe_no_exif.jpg"_s << QStringList{} << true;
+        QTest::newRow("xmp orientation only") << u"jpeg_iptc_photoshop_adobe_no_exif.jpg"_s
+                                              << QStringList{u"-XMP-tiff:Orientation#=6"_s} << false;
+        QTest::newRow("gamma") << u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s
+                               << QStringList{u"-ExifIFD:Gamma=1.8"_s} << true;
+        QTest::newRow("many segments") << u"jpeg_exiftool_many_appn.jpg"_s << QStringList{} << true;
+    }
+
+    void sameOutputAsExifToolsCopy()
+    {
+        QFETCH(QString, sampleName);
+        QFETCH(QStringList, edits);
+        QFETCH(bool, readable);
+        static int serial = 0;
+        const QString input = prepare(sampleName, edits, u"in%1.jpg"_s.arg(++serial));
+        if (input.isEmpty())
+            QSKIP("sample missing");
+
+        const std::optional<JpegKeepValues> values = readJpegKeepValues(input);
+        QCOMPARE(values.has_value(), readable);
+        if (!values)
+            return;
+
+        // What the reader found is what ExifTool reads.
+        const QStringList read = testutil::runExifTool({u"-config"_s, u""_s, u"-s3"_s, u"-n"_s, u"-f"_s,
+                                                        u"-IFD0:Orientation"_s, u"-ExifIFD:ColorSpace"_s,
+                                                        u"-InteropIFD:InteropIndex"_s, u"-ExifIFD:Gamma"_s, input})
+                                     .split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(read.size(), 4);
+        QCOMPARE(values->orientation ? QString::number(*values->orientation) : u"-"_s, read.at(0));
+        QCOMPARE(values->colorSpace ? QString::number(*values->colorSpace) : u"-"_s, read.at(1));
+        QCOMPARE(values->interopIndex.value_or(u"-"_s), read.at(2));
+        if (values->gamma) {
+            const QStringList fraction = values->gamma->split(u'/');
+            QCOMPARE(fraction.at(0).toDouble() / fraction.at(1).toDouble(), read.at(3).toDouble());
+        } else {
+            QCOMPARE(read.at(3), u"-"_s);
+        }
+
+        // For every case of the tag options that copies something back, both ways give
+        // the same tags.
+        const QList<TagOptions> cases = [] {
+            TagOptions all;
+            TagOptions exifOnly;
+            exifOnly.chkCleanAll = false;
+            exifOnly.chkCleanExif = true;
+            TagOptions orientationOnly;
+            orientationOnly.keepColourProfile = false;
+            return QList<TagOptions>{all, exifOnly, orientationOnly};
+        }();
+        int n = 0;
+        for (const TagOptions &tags : cases) {
+            const QString byCopy = m_dir.filePath(u"copy%1_%2.jpg"_s.arg(serial).arg(n));
+            const QString byValue = m_dir.filePath(u"value%1_%2.jpg"_s.arg(serial).arg(n));
+            ++n;
+            int code = -1;
+            testutil::runExifTool(QStringList{u"-config"_s, u""_s, u"-m"_s} + BuildTagArguments(tags)
+                                      + QStringList{u"-o"_s, byCopy, input},
+                                  &code);
+            QCOMPARE(code, 0);
+            testutil::runExifTool(QStringList{u"-config"_s, u""_s, u"-m"_s} + tagArgumentsWithValues(tags, *values)
+                                      + QStringList{u"-o"_s, byValue, input},
+                                  &code);
+            QCOMPARE(code, 0);
+            QCOMPARE(tagsOf(byValue), tagsOf(byCopy));
+        }
+    }
+
+    void brokenSegmentsAreDeclined()
+    {
+        const QString input = prepare(u"jpeg_canon_eos5d3_gps_xmp_makernotes.jpg"_s, {}, u"cut.jpg"_s);
+        QFile file(input);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        const QByteArray head = file.read(2000);
+        // The Exif segment claims more bytes than the file has.
+        file.resize(0);
+        file.write(head.left(1000));
+        file.close();
+        QVERIFY(!readJpegKeepValues(input).has_value());
+        QVERIFY(!readJpegKeepValues(m_dir.filePath(u"missing.jpg"_s)).has_value());
+        const QString png = m_dir.filePath(u"p.png"_s);
+        QVERIFY(testutil::copySample(u"png_exif_gps_xmp.png"_s, png));
+        QVERIFY(!readJpegKeepValues(png).has_value());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestKeepValues)
+#include "tst_keepvalues.moc"
