@@ -4,6 +4,8 @@
 
 #include "app/frmMain.h"
 #include "testutil.h"
+#include "ui/Mnemonics.h"
+#include "ui/Palettes.h"
 #include "ui/Prompts.h"
 
 #include <QAbstractButton>
@@ -111,6 +113,8 @@ private:
 inline void prepareApplication()
 {
     QGuiApplication::setQuitOnLastWindowClosed(false);
+    // QUILLMARK_PALETTE=dark draws the windows (and screenshots) in the dark palette.
+    Palettes::applyFromEnvironment();
     Prompts::clearAnswers();
     Prompts::takeRecords();
     Prompts::setUnattended(true);
@@ -126,13 +130,13 @@ inline QStringList recordedTexts(Prompts::Kind kind)
     return texts;
 }
 
-// What a person reads on a control.
+// What a person reads on a control (a button's Alt letter is not part of it).
 inline QString caption(const QWidget *w)
 {
     if (const auto *label = qobject_cast<const QLabel *>(w))
         return label->text();
     if (const auto *button = qobject_cast<const QAbstractButton *>(w))
-        return button->text();
+        return Mnemonics::plain(button->text());
     if (const auto *edit = qobject_cast<const QLineEdit *>(w))
         return edit->text();
     return QString();

@@ -19,4 +19,4 @@ quillmark_install_missing() {
 
 QUILLMARK_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev
                           qt6-qpa-plugins libimage-exiftool-perl)
-QUILLMARK_TEST_PACKAGES=(xvfb xauth desktop-file-utils appstream)
+QUILLMARK_TEST_PACKAGES=(xvfb xauth openbox desktop-file-utils appstream)

@@ -2,6 +2,7 @@
 
 #include "app/frmMain.h"
 #include "ui/Artwork.h"
+#include "ui/Palettes.h"
 
 #include <QApplication>
 
@@ -16,6 +17,7 @@ int main(int argc, char *argv[])
     // The desktop matches the window to its entry (icon, name) by this.
     QGuiApplication::setDesktopFileName(u"io.github.corvane.Quillmark"_s);
     QApplication::setWindowIcon(Artwork::icon(u"quillmark"_s));
+    Palettes::applyFromEnvironment();
 
     frmMainSetup setup;
     setup.arguments = QApplication::arguments().mid(1);
