@@ -157,8 +157,16 @@ QString frmReport::textToShow(const QString &consoleOutput)
 void frmReport::fillComparison()
 {
     using namespace MetadataCompare;
-    const QList<Row> rows = compare(parseListing(m_comparison.originalOutput),
-                                    parseListing(m_comparison.cleanedOutput), m_comparison.residue);
+    QList<Row> rows = compare(parseListing(m_comparison.originalOutput), parseListing(m_comparison.cleanedOutput),
+                              m_comparison.residue);
+    // What is still in the file matters most: identifying tags first, then the other kept
+    // ones, then what was removed; each part in the file's own order.
+    const auto rank = [](const Row &row) {
+        if (row.change == Change::Removed)
+            return 2;
+        return row.categories.isEmpty() ? 1 : 0;
+    };
+    std::stable_sort(rows.begin(), rows.end(), [&](const Row &a, const Row &b) { return rank(a) < rank(b); });
     const Counts counts = count(rows);
 
     QString summary = tr("Original: %1").arg(m_comparison.originalPath) + u'\n'
@@ -166,8 +174,8 @@ void frmReport::fillComparison()
         + tr("%1 tags removed, %2 kept, %3 added.").arg(counts.removed).arg(counts.kept).arg(counts.added);
     if (counts.identifying > 0)
         summary += u' ' + tr("%1 of the kept tags can identify you (marked with !).").arg(counts.identifying);
-    summary += u'\n' + tr("Struck-through tags were removed; tags in bold are still in the cleaned file. "
-                          "File names, sizes and dates on disk are left out.");
+    summary += u'\n' + tr("Tags in bold are still in the cleaned file and come first; struck-through tags "
+                          "were removed. File names, sizes and dates on disk are left out.");
     lblSummary->setText(summary);
 
     const QPalette palette = txtReport->palette();
