@@ -5,6 +5,8 @@
 #include "app/Translations.h"
 #include "app/frmMain.h"
 #include "testutil.h"
+#include "ui/Mnemonics.h"
+#include "ui/Palettes.h"
 #include "ui/Prompts.h"
 
 #include <QAbstractButton>
@@ -115,6 +117,8 @@ inline void prepareApplication()
     // runs one of them again with another locale.
     installTranslators(*QCoreApplication::instance());
     QGuiApplication::setQuitOnLastWindowClosed(false);
+    // QUILLMARK_PALETTE=dark draws the windows (and screenshots) in the dark palette.
+    Palettes::applyFromEnvironment();
     Prompts::clearAnswers();
     Prompts::takeRecords();
     Prompts::setUnattended(true);
@@ -130,13 +134,13 @@ inline QStringList recordedTexts(Prompts::Kind kind)
     return texts;
 }
 
-// What a person reads on a control.
+// What a person reads on a control (a button's Alt letter is not part of it).
 inline QString caption(const QWidget *w)
 {
     if (const auto *label = qobject_cast<const QLabel *>(w))
         return label->text();
     if (const auto *button = qobject_cast<const QAbstractButton *>(w))
-        return button->text();
+        return Mnemonics::plain(button->text());
     if (const auto *edit = qobject_cast<const QLineEdit *>(w))
         return edit->text();
     return QString();

@@ -6,6 +6,7 @@
 #include "guitestutil.h"
 #include "ui/CTooltip.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QProcess>
 #include <QProgressBar>
@@ -116,6 +117,40 @@ private Q_SLOTS:
             if (page < 6)
                 window->cmdNext_Click();
         }
+    }
+
+    void fileCountWithDesktopFonts_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<int>("points");
+        // Debian's desktops: GNOME's Cantarell 11, and DejaVu Sans at 10 and 11 points.
+        QTest::newRow("DejaVu Sans 10") << u"DejaVu Sans"_s << 10;
+        QTest::newRow("DejaVu Sans 11") << u"DejaVu Sans"_s << 11;
+        QTest::newRow("Cantarell 11") << u"Cantarell"_s << 11;
+    }
+
+    // The hint beside the count stays whole whatever the count says, in the fonts people
+    // have on their desktops (the test platform's own font is smaller).
+    void fileCountWithDesktopFonts()
+    {
+        QFETCH(QString, family);
+        QFETCH(int, points);
+        const QFont before = QApplication::font();
+        QApplication::setFont(QFont(family, points));
+        auto window = m_box->window();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window->cmdNext_Click();
+        window->AddFile(m_box->path(u"images/tiff_iptc_icc_xmp_photoshop.tif"_s));
+        for (const QString &count : {u"26 images"_s, u"20000 images"_s, u"Adding files..."_s,
+                                     u"No files to process..."_s}) {
+            window->lblNumFileAdded->setText(count);
+            QCoreApplication::processEvents();
+            checkPage(*window, u"page 2 with \""_s + count + u"\" in "_s + family);
+            const QLabel *hint = window->lblShowMetadataTip;
+            QVERIFY2(hint->width() >= hint->fontMetrics().horizontalAdvance(hint->text()), qPrintable(count));
+        }
+        window.reset();
+        QApplication::setFont(before);
     }
 
     // Pages 7 and 8 as a real run with problems shows them: page 7 while ExifTool works.

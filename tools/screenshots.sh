@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Pictures of the wizard's eight pages and of a balloon tip, at scale factors 1 and 1.5,
-# taken from a real window under Xvfb. Usage: tools/screenshots.sh [OUTDIR [LOCALE...]]
+# Pictures of the wizard's eight pages, a balloon tip and the metadata viewer's comparison,
+# in a light and a dark palette at scale factors 1 and 2, taken from real windows under
+# Xvfb with the openbox window manager running.
+# Usage: tools/screenshots.sh [OUTDIR [LOCALE...]]
 # (default screenshots/, which git ignores; LOCALE such as de_DE.UTF-8 shows the window in
 # that language, one folder per locale; default English). Builds what it needs in
 # build-screenshots/ (or $QUILLMARK_BUILD_DIR).
@@ -15,19 +17,35 @@ out="$(cd "$out" && pwd)"
 shift || true
 build="${QUILLMARK_BUILD_DIR:-build-screenshots}"
 [ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" --target tst_gui_layout >/dev/null
+cmake --build "$build" --target tst_gui_layout tst_gui_viewer >/dev/null
+
+# One X session per picture set: openbox frames the windows as a desktop would.
+session() {
+    openbox --sm-disable &
+    local wm=$!
+    sleep 1
+    "$@"
+    local status=$?
+    kill "$wm" 2>/dev/null || true
+    return $status
+}
+export -f session
 
 for locale in "${@:-C.UTF-8}"; do
     base="$out"
     [ "$locale" = C.UTF-8 ] || base="$out/${locale%%.*}"
-    for scale in 1 1.5; do
-        dir="$base/scale-$scale"
-        rm -rf "$dir"
-        mkdir -p "$base"
-        QUILLMARK_SCREENSHOT_DIR="$dir" QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$scale" LC_ALL="$locale" \
-            xvfb-run -a -s '-screen 0 1600x1200x24' \
-            "$build/tests/tst_gui_layout" everyPage pagesOfARun balloonTip >"$base/scale-$scale.log" 2>&1 \
-            || { cat "$base/scale-$scale.log"; exit 1; }
+    mkdir -p "$base"
+    for palette in light dark; do
+        for scale in 1 2; do
+            dir="$base/$palette-scale-$scale"
+            rm -rf "$dir"
+            log="$base/$palette-scale-$scale.log"
+            QUILLMARK_SCREENSHOT_DIR="$dir" QUILLMARK_PALETTE="$palette" QT_QPA_PLATFORM=xcb \
+                QT_SCALE_FACTOR="$scale" LC_ALL="$locale" \
+                xvfb-run -a -s '-screen 0 1920x1440x24' bash -c "session '$build/tests/tst_gui_layout' \
+                    everyPage pagesOfARun balloonTip && session '$build/tests/tst_gui_viewer' compareWindow" \
+                >"$log" 2>&1 || { cat "$log"; exit 1; }
+        done
     done
 done
 find "$out" -name '*.png' | sort

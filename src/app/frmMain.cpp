@@ -24,6 +24,7 @@
 #include <QDropEvent>
 #include <QEventLoop>
 #include <QFrame>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -38,6 +39,7 @@
 #include <QScreen>
 #include <QThread>
 #include <QTimer>
+#include <QWindow>
 #include <QUrl>
 
 #include <cmath>
@@ -91,7 +93,11 @@ frmMain::frmMain(const frmMainSetup &setup, QWidget *parent)
     load();
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain()
+{
+    // The focus moves while the children go; the members the handler writes are gone.
+    disconnect(qApp, nullptr, this, nullptr);
+}
 
 bool frmMain::bPortable() const
 {
@@ -132,8 +138,16 @@ void frmMain::load()
          screen.y() + (screen.height() - frameGeometry().height()) / 2);
     readSettings();
     applyWindowBorder();
+    // Left and Top are the frame's corner, title bar included. Under X11 the window
+    // manager frames the window only once it is shown, and until then a position is taken
+    // as the client area's: the window would open lower by the title bar's height on
+    // every start. So the frame is put where it belongs as soon as its size is known.
+    if (windowHandle() && windowHandle()->frameMargins().isNull())
+        m_wantedFramePos = frameGeometry().topLeft();
     setListColumnWidths();
     createTooltips();
+    setupAccessibility();
+    setupKeyboard();
 }
 
 void frmMain::applyWindowBorder()
@@ -294,8 +308,10 @@ void frmMain::applySetting(const QString &key, const QString &value)
 
 void frmMain::keepOnScreen()
 {
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const QRect frame = frameGeometry();
+    // The screen the window is on; off every screen, the primary one.
+    const QScreen *on = QGuiApplication::screenAt(frame.center());
+    const QRect screen = (on ? on : QGuiApplication::primaryScreen())->geometry();
     int left = frame.x();
     int top = frame.y();
     if (left < screen.x())
@@ -306,7 +322,10 @@ void frmMain::keepOnScreen()
         top = screen.y();
     if (top + frame.height() > screen.y() + screen.height())
         top = screen.y() + screen.height() - frame.height();
-    move(left, top);
+    // A move that changes nothing is not sent: before the window manager has framed the
+    // window it would pin the client area, not the frame, to that place.
+    if (QPoint(left, top) != frame.topLeft())
+        move(left, top);
 }
 
 // --- shutdown -------------------------------------------------------------------------
@@ -403,7 +422,7 @@ void frmMain::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     // Some platforms learn the frame's size only now; the window still has to fit.
     if (!m_activatedOnce)
-        keepOnScreen();
+        QTimer::singleShot(0, this, &frmMain::keepOnScreen);
 }
 
 // --- activation -----------------------------------------------------------------------
@@ -411,7 +430,12 @@ void frmMain::showEvent(QShowEvent *event)
 bool frmMain::event(QEvent *event)
 {
     switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+        restoreFramePosition();
+        break;
     case QEvent::WindowActivate:
+        restoreFramePosition();
         onActivated();
         break;
     case QEvent::Show:
@@ -432,6 +456,25 @@ bool frmMain::event(QEvent *event)
         break;
     }
     return QDialog::event(event);
+}
+
+void frmMain::restoreFramePosition()
+{
+    if (!m_wantedFramePos || !isVisible() || !windowHandle())
+        return;
+    // Without a frame (no window manager, or not framed yet) there is nothing to correct.
+    if (windowHandle()->frameMargins().isNull())
+        return;
+    QPoint wanted = *m_wantedFramePos;
+    m_wantedFramePos.reset();
+    // Whole on its screen with the title bar counted.
+    const QSize frame = frameGeometry().size();
+    const QScreen *on = QGuiApplication::screenAt(QRect(wanted, frame).center());
+    const QRect screen = (on ? on : QGuiApplication::primaryScreen())->geometry();
+    wanted.setX(std::max(screen.x(), std::min(wanted.x(), screen.x() + screen.width() - frame.width())));
+    wanted.setY(std::max(screen.y(), std::min(wanted.y(), screen.y() + screen.height() - frame.height())));
+    if (frameGeometry().topLeft() != wanted)
+        move(wanted); // the frame's size is known now, so this places the frame
 }
 
 void frmMain::onActivated()
@@ -548,6 +591,7 @@ void frmMain::ShowPage()
         cmdNext->setText(tr("Start >"));
         header(tr("Ready to Start"),
                tr("The wizard has now collected enough information to begin processing the images!"));
+        showReadySummary();
         break;
     case 7:
         buttons(false, false, false);
@@ -564,6 +608,7 @@ void frmMain::ShowPage()
     default:
         break;
     }
+    assignMnemonics();
 }
 
 void frmMain::jpegTest()
@@ -695,6 +740,14 @@ void frmMain::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     }
+    // F1, and Shift+F1 as "What's This", tell what the focused control does: the balloon
+    // tips are otherwise out of the keyboard's reach.
+    if (event->key() == Qt::Key_F1
+        && (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::ShiftModifier)) {
+        showHelpFor(focusWidget());
+        event->accept();
+        return;
+    }
     QDialog::keyPressEvent(event);
 }
 
@@ -703,6 +756,8 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
     // Children announce themselves while the pages are still being built.
     if (!m_uiBuilt)
         return QDialog::eventFilter(watched, event);
+    if (keyboardEvent(watched, event))
+        return true;
     const QEvent::Type type = event->type();
 
     // The file list: Delete removes the selected rows; drops add files.
@@ -807,23 +862,29 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
 
 void frmMain::lblLinkButton_Click(int index)
 {
-    const auto open = [](const QString &path) { Prompts::openUrl(QUrl::fromLocalFile(path)); };
+    const auto open = [](const QString &path) { return Prompts::openUrl(QUrl::fromLocalFile(path)); };
     switch (index) {
+    // Where the desktop has no program for it, the window says or shows it itself.
     case 2:
-        Prompts::openUrl(QUrl(homePageUrl()));
+        if (!Prompts::openUrl(QUrl(homePageUrl())))
+            tellAddress(homePageUrl());
         break;
     case 3:
-        open(m_systemFolders.sTemp + u"/qmk_log.txt"_s);
+        if (!open(m_systemFolders.sTemp + u"/qmk_log.txt"_s))
+            showLogWindow(m_systemFolders.sTemp + u"/qmk_log.txt"_s);
         break;
-    case 5:
+    case 5: {
+        QString folder;
         if (optOutputMode[1]->isChecked()) {
-            const QString folder = txtOutput->text();
-            if (!folder.isEmpty())
-                open(QDir(m_programFolder).absoluteFilePath(folder));
-        } else if (!m_sFirstImageFolder.isEmpty()) {
-            open(m_sFirstImageFolder);
+            if (!txtOutput->text().isEmpty())
+                folder = QDir(m_programFolder).absoluteFilePath(txtOutput->text());
+        } else {
+            folder = m_sFirstImageFolder;
         }
+        if (!folder.isEmpty() && !open(folder))
+            tellFolder(folder);
         break;
+    }
     case 6:
         dateEntry();
         break;
@@ -974,6 +1035,7 @@ void frmMain::showResult(const JobResult &result)
 
     for (const CleanedFile &file : result.cleanedFiles)
         m_cleanedModel->append(file.path);
+    rememberOriginals(result);
 
     if (result.clearImageList)
         m_filesModel->clear();
@@ -989,6 +1051,9 @@ void frmMain::showMetadata(bool cleaned, int row)
     if (m_viewerBusy || row < 0 || row >= list.ListCount())
         return;
     const QString path = list.List(row);
+    // A cleaned file is shown against its original, where that is still there.
+    if (cleaned && compareWithOriginal(row))
+        return;
 
     ConsoleRunner runner;
     runner.setWorkingDirectory(m_programFolder);
@@ -1004,6 +1069,6 @@ void frmMain::showMetadata(bool cleaned, int row)
         Prompts::message(this, tr("There was an error reading the file..."), Prompts::Icon::Exclamation);
         return;
     }
-    frmReport report(runner.sConsoleOutput(), this);
+    frmReport report(runner.sConsoleOutput(), this, path);
     Prompts::execModal(report, report.txtReport->toPlainText());
 }

@@ -1,17 +1,20 @@
 #pragma once
 
 #include "fs/SystemFolders.h"
+#include "job/FileOutcome.h"
 #include "imagelist/clsListEmu.h"
 #include "job/FileDate.h"
 #include "job/TagOptions.h"
 
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QStringList>
 
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class CTooltip;
@@ -28,6 +31,7 @@ class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
+class QPalette;
 class PathListModel;
 class SettingsStore;
 struct JobResult;
@@ -93,6 +97,17 @@ public:
     void CleanImages();
     // A double click on a row of lwFiles (cleaned false) or lwFilesCleaned.
     void showMetadata(bool cleaned, int row);
+    // Ctrl+I and "Show Metadata" of a list's context menu: the current row.
+    void showMetadataOfCurrent(bool cleaned);
+
+    // --- keyboard help and the ready page (frmMain_access.cpp) ---
+    // What F1 (and Shift+F1) shows for a control: its balloon's title and text, its tip,
+    // or its page's explanation.
+    QString helpTextFor(const QWidget *control) const;
+    void showHelpFor(QWidget *control);
+    const QString &lastHelpShown() const { return m_lastHelpShown; }
+    // The ready page's paragraph: what the run will do with the chosen options.
+    QString readySummaryText() const;
 
     const QString &sFirstImageFolder() const { return m_sFirstImageFolder; }
     const SystemFolders &systemFolders() const { return m_systemFolders; }
@@ -176,6 +191,9 @@ public:
     QLabel *Label28 = nullptr;
     QLabel *imgReadyToStart = nullptr;
     QCheckBox *chkSkipReadyPage = nullptr;
+    QLabel *lblReadySummary = nullptr;
+    QLabel *lblOverwriteWarning = nullptr;
+    QLabel *imgOverwriteWarning = nullptr;
     // Page 7
     QWidget *picFrameExecute = nullptr;
     QLabel *lblProcessing = nullptr;
@@ -195,9 +213,10 @@ public:
 
     // The home page the welcome page links to.
     static QString homePageUrl();
-    // The link colours: at rest, and while the mouse is over an enabled link.
-    static QColor linkRestColor();
-    static QColor linkHoverColor();
+    // The link colours: at rest (the palette's link colour), and while the mouse is over
+    // an enabled link (red); each made readable on the palette's window colour.
+    static QColor linkRestColor(const QPalette &palette);
+    static QColor linkHoverColor(const QPalette &palette);
 
     // The balloon tip of an anchor (a picTooltip, cmdInput, cmdAddFolder), or null.
     const CTooltip *tooltipOf(const QWidget *anchor) const;
@@ -238,11 +257,26 @@ private:
     void updateSplashPicture();
     void fontSizeWarning();
 
+    // Keyboard and accessibility (frmMain_access.cpp)
+    QList<std::pair<QWidget *, QWidget *>> helpAnchors() const;
+    void setupAccessibility();
+    void setupKeyboard();
+    bool keyboardEvent(QObject *watched, QEvent *event);
+    void assignMnemonics();
+    void optionFocused(QRadioButton *option, Qt::FocusReason reason);
+    void rememberOriginals(const JobResult &result);
+    bool compareWithOriginal(int row);
+    void showReadySummary();
+    void showLogWindow(const QString &path);
+    void tellFolder(const QString &folder);
+    void tellAddress(const QString &address);
+
     // Start-up and shutdown (frmMain.cpp)
     void load();
     void readSettings();
     void applySetting(const QString &key, const QString &value);
     void keepOnScreen();
+    void restoreFramePosition();
     void saveSettings();
     void onActivated();
     void runCommandLine();
@@ -304,4 +338,10 @@ private:
     bool m_endingAtOnce = false;
     bool m_viewerBusy = false;
     bool m_activatedOnce = false;
+
+    QStringList m_cleanedInputs;              // the original behind each row of lwFilesCleaned
+    QList<QList<ResidueItem>> m_cleanedResidue; // what stayed identifying, where the run knows
+    QPointer<QWidget> m_focusNow;
+    QString m_lastHelpShown;
+    std::optional<QPoint> m_wantedFramePos; // where the frame goes once the window manager has framed it
 };

@@ -6,6 +6,7 @@
 
 #include "ui/Artwork.h"
 #include "ui/CTooltip.h"
+#include "ui/Palettes.h"
 #include "ui/Prompts.h"
 #include "ui/WindowLayout.h"
 
@@ -173,19 +174,20 @@ const CTooltip *frmMain::tooltipOf(const QWidget *anchor) const
 
 // --- link labels ----------------------------------------------------------------------
 
-QColor frmMain::linkRestColor()
+QColor frmMain::linkRestColor(const QPalette &palette)
 {
-    return QColor(0, 0, 192);
+    // The desktop's link colour, so links stay visible on a dark window too.
+    return Palettes::readableOn(palette.color(QPalette::Active, QPalette::Link), palette.color(QPalette::Window));
 }
 
-QColor frmMain::linkHoverColor()
+QColor frmMain::linkHoverColor(const QPalette &palette)
 {
-    return QColor(255, 0, 0);
+    return Palettes::readableOn(QColor(255, 0, 0), palette.color(QPalette::Window));
 }
 
 void frmMain::setLinkHover(QLabel *label, bool hover)
 {
-    const QColor colour = hover ? linkHoverColor() : linkRestColor();
+    const QColor colour = hover ? linkHoverColor(label->palette()) : linkRestColor(label->palette());
     QPalette palette = label->palette();
     if (palette.color(QPalette::Active, QPalette::WindowText) != colour) {
         palette.setColor(QPalette::Active, QPalette::WindowText, colour);

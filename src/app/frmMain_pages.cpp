@@ -4,6 +4,7 @@
 
 #include "app/PathListModel.h"
 #include "ui/Artwork.h"
+#include "ui/FileListView.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -86,7 +87,7 @@ QVBoxLayout *sidePageLayout(QWidget *page)
 // One column of file names with their icon; a name wider than the list ends in "...".
 QTreeView *fileListView(const QString &name, QWidget *parent)
 {
-    auto *view = new QTreeView(parent);
+    auto *view = new FileListView(parent);
     view->setObjectName(name);
     view->setHeaderHidden(true);
     view->setRootIsDecorated(false);
@@ -125,8 +126,8 @@ QLabel *frmMain::makeLink(int index, const QString &caption, QWidget *parent)
     auto *label = new QLabel(caption, parent);
     label->setObjectName(u"lblLinkButton_"_s + QString::number(index));
     QPalette palette = label->palette();
-    palette.setColor(QPalette::Active, QPalette::WindowText, linkRestColor());
-    palette.setColor(QPalette::Inactive, QPalette::WindowText, linkRestColor());
+    palette.setColor(QPalette::Active, QPalette::WindowText, linkRestColor(palette));
+    palette.setColor(QPalette::Inactive, QPalette::WindowText, linkRestColor(palette));
     label->setPalette(palette);
     // Reachable with Tab; Space or Enter follows the link.
     label->setFocusPolicy(Qt::TabFocus);
@@ -353,6 +354,13 @@ QWidget *frmMain::buildInputPage()
     lblNumFileAdded = new QLabel(tr("0 images"), picFrameInput);
     lblNumFileAdded->setObjectName(u"lblNumFileAdded"_s);
     lblNumFileAdded->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // The count grows while files are added; room for the widest caption it can show is
+    // kept from the start, so the hint beside it is never cut off.
+    int countWidth = 0;
+    for (const QString &caption : {tr("%1 images").arg(999999), tr("Adding files..."),
+                                   tr("No files to process...")})
+        countWidth = std::max(countWidth, lblNumFileAdded->fontMetrics().horizontalAdvance(caption));
+    lblNumFileAdded->setMinimumWidth(countWidth + 2);
 
     auto *left = new QVBoxLayout;
     left->setSpacing(6);
@@ -609,8 +617,31 @@ QWidget *frmMain::buildBeginPage()
     imgReadyToStart = new QLabel(picFrameBegin);
     imgReadyToStart->setObjectName(u"imgReadyToStart"_s);
     imgReadyToStart->setPixmap(artPixmap(u"ready"_s, QSize(48, 48)));
+    // The picture keeps its size; the texts beside it take the rest of the width.
+    imgReadyToStart->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     chkSkipReadyPage = new QCheckBox(tr("Skip this page in the future."), picFrameBegin);
     chkSkipReadyPage->setObjectName(u"chkSkipReadyPage"_s);
+    // What the run will do, in one paragraph; filled when the page is shown. The text
+    // here only gives the window room for a long one.
+    lblReadySummary = wrapped(tr("999 images will be cleaned as copies whose names end with \"_cleaned\". "
+                                 "Removed: all supported metadata, APP14. File dates are set to random dates. "
+                                 "Originals that fail go to the trash."),
+                              picFrameBegin);
+    lblReadySummary->setObjectName(u"lblReadySummary"_s);
+    lblReadySummary->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    imgOverwriteWarning = new QLabel(picFrameBegin);
+    imgOverwriteWarning->setObjectName(u"imgOverwriteWarning"_s);
+    imgOverwriteWarning->setPixmap(artPixmap(u"disclaimer"_s, QSize(16, 16)));
+    imgOverwriteWarning->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    lblOverwriteWarning = wrapped(tr("The originals will be overwritten. This cannot be undone."), picFrameBegin);
+    lblOverwriteWarning->setObjectName(u"lblOverwriteWarning"_s);
+    QFont bold = lblOverwriteWarning->font();
+    bold.setBold(true);
+    lblOverwriteWarning->setFont(bold);
+    auto *warning = new QHBoxLayout;
+    warning->setSpacing(6);
+    warning->addWidget(imgOverwriteWarning, 0, Qt::AlignTop);
+    warning->addWidget(lblOverwriteWarning, 1);
 
     auto *texts = new QVBoxLayout;
     texts->setSpacing(10);
@@ -625,7 +656,10 @@ QWidget *frmMain::buildBeginPage()
     auto *layout = innerPageLayout(picFrameBegin);
     layout->addWidget(title);
     layout->addSpacing(4);
-    layout->addLayout(middle, 1);
+    layout->addLayout(middle);
+    layout->addWidget(lblReadySummary);
+    layout->addLayout(warning);
+    layout->addStretch(1);
     layout->addWidget(chkSkipReadyPage);
     return picFrameBegin;
 }

@@ -3,6 +3,7 @@
 #include "app/Translations.h"
 #include "app/frmMain.h"
 #include "ui/Artwork.h"
+#include "ui/Palettes.h"
 
 #include <QApplication>
 
@@ -18,6 +19,7 @@ int main(int argc, char *argv[])
     // The desktop matches the window to its entry (icon, name) by this.
     QGuiApplication::setDesktopFileName(u"io.github.corvane.Quillmark"_s);
     QApplication::setWindowIcon(Artwork::icon(u"quillmark"_s));
+    Palettes::applyFromEnvironment();
 
     frmMainSetup setup;
     setup.arguments = QApplication::arguments().mid(1);

@@ -528,7 +528,7 @@ void CleanJob::checkResults(JobResult &result)
             else if (fixed)
                 FileDate::SetFileDate(item.output, *fixed);
         }
-        result.cleanedFiles << CleanedFile{GetFileName(item.output), item.output};
+        result.cleanedFiles << CleanedFile{GetFileName(item.output), item.output, item.input};
     }
     result.processedCount -= result.declinedCount;
 }

@@ -53,6 +53,7 @@ struct CleanedFile
 {
     QString name; // file name shown in the result list
     QString path; // full path of the output, for the metadata viewer
+    QString input; // the image it was made from (the same path when overwritten in place)
 };
 
 struct JobResult

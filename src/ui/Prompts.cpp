@@ -32,6 +32,12 @@ bool &unattended()
     return flag;
 }
 
+bool &openUrlWorks()
+{
+    static bool works = true;
+    return works;
+}
+
 QList<Record> &records()
 {
     static QList<Record> list;
@@ -104,6 +110,11 @@ void setUnattended(bool on)
     unattended() = on;
 }
 
+void setOpenUrlWorks(bool works)
+{
+    openUrlWorks() = works;
+}
+
 void queueAnswer(const QVariant &answer)
 {
     answers().enqueue(answer);
@@ -130,6 +141,8 @@ void message(QWidget *parent, const QString &text, Icon icon)
         return;
     NormalPointer pointer;
     QMessageBox box(boxIcon(icon), applicationTitle(), text, QMessageBox::Ok, parent);
+    // Paths in a message can be copied.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box.exec();
 }
 
@@ -184,12 +197,12 @@ int execModal(QDialog &dialog, const QString &description)
     return dialog.exec();
 }
 
-void openUrl(const QUrl &url)
+bool openUrl(const QUrl &url)
 {
     record({Kind::Open, {}, url.isLocalFile() ? url.toLocalFile() : url.toString(), {}});
     if (unattended())
-        return;
-    QDesktopServices::openUrl(url);
+        return openUrlWorks();
+    return QDesktopServices::openUrl(url);
 }
 
 } // namespace Prompts

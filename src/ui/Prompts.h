@@ -49,9 +49,10 @@ QStringList openFiles(QWidget *parent, const QString &caption, const QString &fo
 // Shows a modal window and waits until it is closed. description is what the record keeps.
 int execModal(QDialog &dialog, const QString &description);
 // Opens a web page, a document or a folder the way the desktop opens it. The record keeps
-// the address (a local path for files and folders); unattended, nothing is opened. The
-// desktop's answer is not checked: a failure shows only what the desktop shows.
-void openUrl(const QUrl &url);
+// the address (a local path for files and folders); unattended, nothing is opened and the
+// answer is what setOpenUrlWorks chose. False when the desktop has no handler for it
+// (a minimal session, Xvfb): the caller then shows what it can itself.
+bool openUrl(const QUrl &url);
 
 // --- test hook ---
 void queueAnswer(const QVariant &answer);
@@ -64,6 +65,9 @@ std::optional<QVariant> takeScriptedAnswer(const Record &prompt);
 // With unattended on, a prompt that finds the queue empty is not shown either: it is
 // recorded and answered as if cancelled (No, empty), so a test never waits for a person.
 void setUnattended(bool unattended);
+// What an unattended openUrl answers (true until set): a test's way to be a desktop
+// without a handler.
+void setOpenUrlWorks(bool works);
 // The prompts recorded since the last call (at most the last 200).
 QList<Record> takeRecords();
 // Records a prompt that is about to be shown for real.

@@ -1,0 +1,194 @@
+// The metadata viewer: a cleaned file against its original on a real pair (a sample and
+// what "exiftool -all=" makes of it), the window's title, finding and copying text, and
+// a size that fits the screen.
+
+#include "guitestutil.h"
+#include "runner/MetadataCompare.h"
+#include "runner/frmReport.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QTextBlock>
+
+using namespace Qt::StringLiterals;
+using MetadataCompare::Change;
+
+class TestGuiViewer final : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    frmReport::Comparison m_pair;
+
+    const MetadataCompare::Row *rowOf(const QList<MetadataCompare::Row> &rows, const QString &key)
+    {
+        for (const MetadataCompare::Row &row : rows) {
+            if (row.entry.key() == key)
+                return &row;
+        }
+        return nullptr;
+    }
+
+    static QTextBlock lineWith(const frmReport &report, const QString &text)
+    {
+        for (QTextBlock b = report.txtReport->document()->begin(); b.isValid(); b = b.next()) {
+            if (b.text().contains(text))
+                return b;
+        }
+        return {};
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        guitest::prepareApplication();
+        QUILLMARK_REQUIRE_EXIFTOOL();
+        QVERIFY(m_dir.isValid());
+        m_pair.originalPath = m_dir.filePath(u"photo.jpg"_s);
+        m_pair.cleanedPath = m_dir.filePath(u"photo_cleaned.jpg"_s);
+        QVERIFY(testutil::copySample(u"jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s, m_pair.originalPath));
+        int status = -1;
+        testutil::runExifTool({u"-all="_s, u"-o"_s, m_pair.cleanedPath, m_pair.originalPath}, &status);
+        QCOMPARE(status, 0);
+        const QStringList listing = {u"-a"_s, u"-G1"_s, u"-s"_s};
+        m_pair.originalOutput = testutil::runExifTool(listing + QStringList{m_pair.originalPath});
+        m_pair.cleanedOutput = testutil::runExifTool(listing + QStringList{m_pair.cleanedPath});
+        // What the run's verification would report as still identifying.
+        m_pair.residue = {{ResidueCategory::Software, u"Adobe:DCTEncodeVersion"_s, u"100"_s}};
+    }
+
+    void compareTable_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("change");
+        QTest::newRow("GPS position removed") << u"GPS:GPSVersionID"_s << int(Change::Removed);
+        QTest::newRow("camera removed") << u"IFD0:Make"_s << int(Change::Removed);
+        QTest::newRow("XMP removed") << u"XMP-dc:Description"_s << int(Change::Removed);
+        QTest::newRow("IPTC removed") << u"IPTC:Caption-Abstract"_s << int(Change::Removed);
+        QTest::newRow("APP14 kept") << u"Adobe:DCTEncodeVersion"_s << int(Change::Kept);
+        QTest::newRow("image size kept") << u"File:ImageWidth"_s << int(Change::Kept);
+    }
+
+    // On the real pair: what "-all=" removes is marked removed, what it must keep is kept,
+    // and tags about the file on disk are not compared at all.
+    void compareTable()
+    {
+        QFETCH(QString, key);
+        QFETCH(int, change);
+        const QList<MetadataCompare::Row> rows =
+            MetadataCompare::compare(MetadataCompare::parseListing(m_pair.originalOutput),
+                                     MetadataCompare::parseListing(m_pair.cleanedOutput), m_pair.residue);
+        const MetadataCompare::Row *row = rowOf(rows, key);
+        QVERIFY2(row, qPrintable(key));
+        QCOMPARE(int(row->change), change);
+        QVERIFY(!rowOf(rows, u"System:FileName"_s) && !rowOf(rows, u"ExifTool:ExifToolVersion"_s));
+        const MetadataCompare::Counts counts = MetadataCompare::count(rows);
+        QVERIFY(counts.removed > 50 && counts.kept > 5);
+        QCOMPARE(counts.identifying, 1);
+        QCOMPARE(counts.removed + counts.kept + counts.added, rows.size());
+    }
+
+    void repeatedAndChangedTags()
+    {
+        // Repeated tags (-a) pair up in order; a value that differs is "changed"; a tag only
+        // the cleaned file has is "added".
+        const QString before = u"[IFD0]  Artist  : A\n[IFD0]  Artist  : B\n[XMP-x]  XMPToolkit  : 1\n"_s;
+        const QString after = u"[IFD0]  Artist  : B\n[XMP-x]  XMPToolkit  : 2\n[JFIF]  JFIFVersion  : 1.01\n"_s;
+        const QList<MetadataCompare::Row> rows =
+            MetadataCompare::compare(MetadataCompare::parseListing(before), MetadataCompare::parseListing(after));
+        QCOMPARE(rows.size(), 4);
+        QCOMPARE(rows.at(0).change, Change::Removed); // A
+        QCOMPARE(rows.at(1).change, Change::Kept);    // B
+        QCOMPARE(rows.at(2).change, Change::Changed);
+        QCOMPARE(rows.at(2).cleanedValue, u"2"_s);
+        QCOMPARE(rows.at(3).change, Change::Added);
+    }
+
+    // The window: removed tags struck through, kept ones in bold, identifying ones marked
+    // with their kind; the removed ones can be hidden.
+    void compareWindow()
+    {
+        frmReport report(m_pair);
+        QCOMPARE(report.windowTitle(), u"photo_cleaned.jpg - compared with the original - Metadata Viewer"_s);
+        QVERIFY(report.lblSummary->text().contains(m_pair.originalPath));
+        QVERIFY(report.lblSummary->text().contains(u"1 of the kept tags can identify you"_s));
+
+        const QTextBlock gps = lineWith(report, u"[GPS] GPSVersionID"_s);
+        QVERIFY(gps.isValid() && gps.text().startsWith(u"removed"_s));
+        QVERIFY(gps.begin().fragment().charFormat().fontStrikeOut());
+        const QTextBlock kept = lineWith(report, u"[File] ImageWidth"_s);
+        QVERIFY(kept.isValid() && kept.text().startsWith(u"KEPT"_s));
+        QVERIFY(!kept.begin().fragment().charFormat().fontStrikeOut());
+        QCOMPARE(kept.begin().fragment().charFormat().fontWeight(), int(QFont::Bold));
+        const QTextBlock flagged = lineWith(report, u"[Adobe] DCTEncodeVersion"_s);
+        QVERIFY(flagged.text().startsWith(u"!KEPT"_s) && flagged.text().endsWith(u"(software)"_s));
+
+        report.chkShowRemoved->setChecked(false);
+        QVERIFY(!report.txtReport->toPlainText().contains(u"removed"_s));
+        QVERIFY(report.txtReport->toPlainText().contains(u"[File] ImageWidth"_s));
+
+        const QString dir = qEnvironmentVariable("QUILLMARK_SCREENSHOT_DIR");
+        if (!dir.isEmpty()) {
+            report.chkShowRemoved->setChecked(true);
+            report.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&report));
+            QDir().mkpath(dir);
+            QVERIFY(report.grab().save(dir + u"/viewer-compare.png"_s));
+        }
+    }
+
+    void titleFindAndCopy()
+    {
+        frmReport report(m_pair.originalOutput, nullptr, m_pair.originalPath);
+        QCOMPARE(report.windowTitle(), u"photo.jpg - Metadata Viewer"_s);
+        report.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&report));
+
+        // Ctrl+F opens the find box; Enter finds the next match, round the end once.
+        QVERIFY(!report.txtFind->isVisible());
+        report.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&report));
+        QTest::keyClick(&report, Qt::Key_F, Qt::ControlModifier);
+        QTRY_VERIFY(report.txtFind->isVisible());
+        QTest::keyClicks(report.txtFind, u"gpsversionid"_s);
+        QCOMPARE(report.txtReport->textCursor().selectedText().toLower(), u"gpsversionid"_s);
+        const int first = report.txtReport->textCursor().position();
+        QVERIFY(report.find());
+        QVERIFY(report.txtReport->textCursor().position() != first || report.find());
+        report.txtFind->setText(u"no such text anywhere"_s);
+        QVERIFY(!report.find());
+        QCOMPARE(report.lblFindResult->text(), u"Not found"_s);
+        QTest::keyClick(report.txtFind, Qt::Key_Escape);
+        QVERIFY(!report.txtFind->isVisible() && report.isVisible());
+
+        // Read-only, but the text can be selected from the keyboard and copied.
+        QVERIFY(report.txtReport->textInteractionFlags() & Qt::TextSelectableByKeyboard);
+        report.txtReport->selectAll();
+        report.txtReport->copy();
+        QCOMPARE(QApplication::clipboard()->text(), report.txtReport->toPlainText());
+    }
+
+    // Never larger than the screen's free area, frame included.
+    void fitsTheScreen()
+    {
+        QWidget owner;
+        owner.resize(300, 200);
+        owner.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&owner));
+        frmReport report(m_pair.originalOutput, &owner, m_pair.originalPath);
+        report.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&report));
+        const QRect room = report.screen()->availableGeometry();
+        QVERIFY2(room.contains(report.frameGeometry()),
+                 qPrintable(u"%1x%2 on %3x%4"_s.arg(report.frameGeometry().width())
+                                .arg(report.frameGeometry().height()).arg(room.width()).arg(room.height())));
+        QVERIFY(report.width() <= 745 && report.height() <= 593);
+    }
+};
+
+QTEST_MAIN(TestGuiViewer)
+#include "tst_gui_viewer.moc"
