@@ -11,11 +11,13 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QThread>
 
 #include <cstdio>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -142,7 +144,8 @@ bool parseDates(const QString &value, JobOptions &o)
 }
 
 // Collects the images named on the command line, walking folders like "Add from Folder".
-QStringList collectImages(const QStringList &paths)
+// Files that cannot be cleaned because of their names go to *unusable.
+QStringList collectImages(const QStringList &paths, QStringList *unusable)
 {
     clsListEmu list;
     for (const QString &raw : paths) {
@@ -150,12 +153,14 @@ QStringList collectImages(const QStringList &paths)
         const ImageFiles::DuplicateSet known(list);
         if (FolderExists(path)) {
             clsListEmu found;
-            ImageFiles::RecursiveGetFolderContent(path, found, true, false, true);
+            ImageFiles::RecursiveGetFolderContent(path, found, true, false, true, {}, unusable);
             for (int i = 0; i < found.ListCount(); ++i) {
                 const QString f = found.List(i);
                 if (!known.contains(f) && ImageFiles::isSupportedImageFile(f))
                     list.AddItem(f);
             }
+        } else if (raw.contains(QChar::ReplacementCharacter) && !PathExists(path)) {
+            continue; // reported by main() from the raw bytes
         } else if (!PathExists(path)) {
             printErr(tr("quillmark-cli: %1: no such file or folder").arg(raw) + u'\n');
         } else if (!ImageFiles::isSupportedImageFile(path)) {
@@ -292,6 +297,9 @@ int main(int argc, char *argv[])
     if ((options.outputMode == OutputMode::Prefix && options.txtPrefix.isEmpty())
         || (options.outputMode == OutputMode::Suffix && options.txtSuffix.isEmpty()))
         usageError(tr("the prefix or suffix is empty"));
+    if ((options.outputMode == OutputMode::Prefix && !isUsableNameAffix(options.txtPrefix))
+        || (options.outputMode == OutputMode::Suffix && !isUsableNameAffix(options.txtSuffix)))
+        usageError(tr("the prefix or suffix must be part of a file name: it cannot hold '/'"));
     if (!options.tags.chkCleanAll && !options.tags.anyGroupTicked())
         usageError(tr("nothing to remove"));
 
@@ -305,8 +313,26 @@ int main(int argc, char *argv[])
 
     if (parser.positionalArguments().isEmpty())
         usageError(tr("no image files or folders given"));
-    const QStringList images = collectImages(parser.positionalArguments());
+    // Names Qt cannot turn back into the same bytes name no file once decoded; they are
+    // reported from the raw arguments rather than as missing.
+    QStringList unusable;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray raw(argv[i]);
+        if (QFile::encodeName(QFile::decodeName(raw)) != raw) {
+            struct stat st{};
+            if (::stat(raw.constData(), &st) == 0)
+                unusable << ImageFiles::escapedName(raw);
+        }
+    }
+    QStringList images = collectImages(parser.positionalArguments(), &unusable);
+    const auto reportUnusable = [&unusable] {
+        for (const QString &name : std::as_const(unusable))
+            printErr(tr("quillmark-cli: %1: not cleaned: the name is not valid UTF-8").arg(name) + u'\n');
+    };
     if (images.isEmpty()) {
+        reportUnusable();
+        if (!unusable.isEmpty())
+            return ExitProblems;
         printErr(tr("quillmark-cli: no supported images found") + u'\n');
         return ExitUsage;
     }
@@ -343,6 +369,12 @@ int main(int argc, char *argv[])
     QString summary = result.summary;
     summary.replace(u"\r\n"_s, u"\n"_s);
     printOut(summary + u'\n');
+    reportUnusable();
+    if (!unusable.isEmpty()) {
+        printOut(tr("%1 file(s) not cleaned: the name is not valid UTF-8.").arg(unusable.size()) + u'\n');
+        if (result.problemCount == 0)
+            return ExitProblems;
+    }
     if (!result.errorInfoCaption.isEmpty())
         printOut(result.errorInfoCaption + u'\n');
     if (result.problemCount > 0) {
