@@ -316,6 +316,168 @@ private Q_SLOTS:
         QVERIFY(QDir(temp).entryList({u"qmk-run-*"_s}, QDir::Dirs).isEmpty());
     }
 
+    // A stop request after some outputs exist: the run ends soon, what it reports as
+    // processed is exactly what was completely written, nothing partial or temporary is
+    // left, and no ExifTool process remains.
+    void stopFromTheEngine_data()
+    {
+        QTest::addColumn<bool>("overwrite");
+        QTest::addColumn<bool>("hurry");
+        QTest::newRow("suffix") << false << false;
+        QTest::newRow("overwrite") << true << false;
+        QTest::newRow("suffix, hurried") << false << true;
+    }
+    void stopFromTheEngine()
+    {
+        QFETCH(bool, overwrite);
+        QFETCH(bool, hurry);
+        constexpr int count = 200;
+        const QString folder = makeFolder(u"stop"_s, kJpeg, count);
+        QStringList images;
+        QStringList before;
+        for (const QString &name : filesIn(folder)) {
+            images << folder + u'/' + name;
+            before << identity(images.last());
+        }
+        const auto outputOf = [&](int i) {
+            return overwrite ? images.at(i) : images.at(i).chopped(4) + u"_cleaned.jpg"_s;
+        };
+        const auto isWritten = [&](int i) {
+            return overwrite ? identity(images.at(i)) != before.at(i) : QFile::exists(outputOf(i));
+        };
+        JobOptions options;
+        options.outputMode = overwrite ? OutputMode::Overwrite : OutputMode::Suffix;
+        JobEnvironment env;
+        env.exiftool = testutil::exiftool();
+        env.programFolder = m_dir.path();
+        env.tempFolder = m_dir.path() + u"/stoptmp"_s;
+        QDir(env.tempFolder).removeRecursively();
+        QDir().mkpath(env.tempFolder);
+        env.pauses = false;
+        env.jobs = 2;
+        env.locale = QLocale::c();
+        CleanJob job(options, env);
+
+        QElapsedTimer sinceRequest;
+        QList<qint64> workers;
+        QTimer watch;
+        watch.setInterval(2);
+        connect(&watch, &QTimer::timeout, this, [&] {
+            if (sinceRequest.isValid())
+                return;
+            int n = 0;
+            for (int i = 0; i < count && n < 10; ++i)
+                n += isWritten(i);
+            if (n < 10)
+                return;
+            workers = childrenOf(QCoreApplication::applicationPid());
+            sinceRequest.start();
+            job.requestStop();
+            if (hurry)
+                job.requestStop();
+        });
+        watch.start();
+        const JobResult r = job.CleanImages(images);
+        const qint64 stopMs = sinceRequest.elapsed();
+        watch.stop();
+        QVERIFY(sinceRequest.isValid());
+        qInfo("stop request to end of run: %lld ms (%s)", stopMs, QTest::currentDataTag());
+
+        QVERIFY(r.stopped && !r.internalError);
+        QVERIFY(r.summary.contains(u"The run was stopped"_s));
+        int written = 0;
+        for (int i = 0; i < count; ++i) {
+            QVERIFY2(QFile::exists(images.at(i)), "an original was lost");
+            QVERIFY(!QFile::exists(images.at(i) + u"_exiftool_tmp"_s));
+            if (isWritten(i)) {
+                QVERIFY2(jpegIsWhole(outputOf(i)), qPrintable(outputOf(i)));
+                QCOMPARE(r.outcomes.at(i).status, FileStatus::Cleaned);
+                ++written;
+            } else {
+                QCOMPARE(r.outcomes.at(i).status, FileStatus::Skipped);
+            }
+        }
+        QCOMPARE(r.processedCount, written);
+        QVERIFY(written < count);
+        QCOMPARE(r.problemCount, 0);
+        QVERIFY(r.failedImages.isEmpty());
+        QVERIFY(filesIn(env.tempFolder, u"qmk_args*"_s).isEmpty());
+        QVERIFY(QDir(env.tempFolder).entryList({u"qmk-run-*"_s}, QDir::Dirs).isEmpty());
+        QVERIFY(allGone(workers));
+    }
+
+    // Each stop signal to the real quillmark-cli: its exit status, the summary counts
+    // exactly the complete outputs, nothing is left behind and no ExifTool remains.
+    void stopSignals_data()
+    {
+        QTest::addColumn<QList<int>>("sent");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<bool>("overwrite");
+        QTest::newRow("SIGINT") << QList<int>{SIGINT} << 130 << false;
+        QTest::newRow("SIGTERM, in place") << QList<int>{SIGTERM} << 143 << true;
+        QTest::newRow("SIGHUP") << QList<int>{SIGHUP} << 129 << false;
+        QTest::newRow("SIGINT twice") << QList<int>{SIGINT, SIGINT} << 130 << false;
+    }
+    void stopSignals()
+    {
+        QFETCH(QList<int>, sent);
+        QFETCH(int, status);
+        QFETCH(bool, overwrite);
+        constexpr int count = 200;
+        const QString folder = makeFolder(u"signals"_s, kJpeg, count);
+        const QString temp = m_dir.path() + u"/sigtmp"_s;
+        QDir(temp).removeRecursively();
+        QDir().mkpath(temp);
+        QMap<QString, QString> before;
+        for (const QString &name : filesIn(folder))
+            before.insert(name, identity(folder + u'/' + name));
+        const auto outputOf = [&](const QString &name) {
+            return overwrite ? folder + u'/' + name : folder + u'/' + name.chopped(4) + u"_cleaned.jpg"_s;
+        };
+        const auto isWritten = [&](const QString &name) {
+            return overwrite ? identity(folder + u'/' + name) != before.value(name) : QFile::exists(outputOf(name));
+        };
+
+        QProcess p;
+        p.setProcessEnvironment(cliEnv(temp));
+        p.start(QString::fromUtf8(QUILLMARK_CLI),
+                (overwrite ? QStringList{u"--output"_s, u"overwrite"_s} : QStringList{}) + QStringList{folder});
+        QVERIFY(p.waitForStarted());
+        QList<qint64> children;
+        QElapsedTimer clock;
+        clock.start();
+        for (int n = 0; n < 10 && clock.elapsed() < 60000 && p.state() == QProcess::Running;) {
+            for (qint64 c : childrenOf(p.processId()))
+                if (!children.contains(c))
+                    children << c;
+            n = 0;
+            for (auto it = before.cbegin(); it != before.cend() && n < 10; ++it)
+                n += isWritten(it.key());
+        }
+        QVERIFY2(p.state() == QProcess::Running, "the run ended before the signal");
+        for (int signo : sent)
+            ::kill(static_cast<pid_t>(p.processId()), signo);
+        QVERIFY(p.waitForFinished(30000));
+        const QString out = QString::fromUtf8(p.readAllStandardOutput());
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(p.exitCode() == status, qPrintable(out + QString::fromUtf8(p.readAllStandardError())));
+        int written = 0;
+        for (auto it = before.cbegin(); it != before.cend(); ++it) {
+            QVERIFY(QFile::exists(folder + u'/' + it.key()));
+            QVERIFY(!QFile::exists(folder + u'/' + it.key() + u"_exiftool_tmp"_s));
+            if (isWritten(it.key())) {
+                QVERIFY2(jpegIsWhole(outputOf(it.key())), qPrintable(it.key()));
+                ++written;
+            }
+        }
+        QVERIFY2(out.startsWith(u"%1 image"_s.arg(written)), qPrintable(out));
+        QVERIFY(out.contains(u"The run was stopped"_s));
+        QVERIFY(written < count);
+        QCOMPARE(filesIn(temp), QStringList()); // no log (no problems), no work files
+        QVERIFY(QDir(temp).entryList(QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
+        QVERIFY(allGone(children));
+    }
+
     // Another user's work files in a shared sticky temporary folder (as /tmp is) stop
     // nobody: the run uses files of its own and names its own log.
     void otherUsersFilesInStickyFolder()

@@ -16,7 +16,12 @@
 #include <QRegularExpression>
 #include <QThread>
 
+#include <QSocketNotifier>
+
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -25,6 +30,31 @@ using namespace Qt::StringLiterals;
 namespace {
 
 enum ExitStatus { ExitOk = 0, ExitProblems = 1, ExitUsage = 2, ExitInternal = 3 };
+
+// Signals only write their number into a pipe (the one thing a handler may safely do);
+// the event loop reads it and asks the job to stop.
+int g_signalPipe[2] = {-1, -1};
+
+extern "C" void onStopSignal(int signo)
+{
+    const int saved = errno;
+    const unsigned char byte = static_cast<unsigned char>(signo);
+    [[maybe_unused]] const ssize_t n = ::write(g_signalPipe[1], &byte, 1);
+    errno = saved;
+}
+
+bool installStopSignals()
+{
+    if (::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+        return false;
+    struct sigaction action{};
+    action.sa_handler = onStopSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int signo : {SIGINT, SIGTERM, SIGHUP})
+        ::sigaction(signo, &action, nullptr);
+    return true;
+}
 
 QString tr(const char *text)
 {
@@ -230,11 +260,14 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(u"quillmark-cli"_s);
     QCoreApplication::setApplicationVersion(QStringLiteral(QUILLMARK_VERSION));
 
+    const bool signalsHandled = installStopSignals();
+
     QCommandLineParser parser;
     parser.setApplicationDescription(
         tr("Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool.\n"
            "Folders are walked with all their sub-folders.\n\n"
-           "Exit status: 0 done, 1 problems were reported, 2 bad usage or nothing to clean, 3 internal error."));
+           "Exit status: 0 done, 1 problems were reported, 2 bad usage or nothing to clean, 3 internal error;\n"
+           "stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once)."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(u"PATH"_s, tr("Image files and folders to clean."), u"PATH..."_s);
@@ -352,6 +385,25 @@ int main(int argc, char *argv[])
     }
 
     CleanJob job(options, env);
+    // The first of SIGINT, SIGTERM or SIGHUP stops the run after the images ExifTool is
+    // writing; a second SIGINT hurries it. The exit status then says which signal it was.
+    int stopSignal = 0;
+    const auto readSignals = [&] {
+        unsigned char byte = 0;
+        while (::read(g_signalPipe[0], &byte, 1) == 1) {
+            if (stopSignal == 0) {
+                stopSignal = byte;
+                job.requestStop();
+            } else if (byte == SIGINT) {
+                job.requestStop();
+            }
+        }
+    };
+    std::unique_ptr<QSocketNotifier> signalNotifier;
+    if (signalsHandled) {
+        signalNotifier = std::make_unique<QSocketNotifier>(g_signalPipe[0], QSocketNotifier::Read);
+        QObject::connect(signalNotifier.get(), &QSocketNotifier::activated, &app, readSignals);
+    }
     const bool overwriteExisting = parser.isSet(overwriteOption);
     job.setOverwriteQuestion([overwriteExisting] { return overwriteExisting; });
     Progress progress;
@@ -359,28 +411,27 @@ int main(int argc, char *argv[])
     QObject::connect(&job, &CleanJob::progressChanged, &app, [&progress](int p) { progress.percent(p); });
     const JobResult result = job.CleanImages(images);
     progress.finish();
+    if (signalsHandled)
+        readSignals();
+    const int signalStatus = stopSignal != 0 ? 128 + stopSignal : 0;
 
     if (result.internalError) {
         printErr(u"quillmark-cli: "_s + result.summary + u'\n');
         if (!result.errorDetail.isEmpty())
             printErr(u"quillmark-cli: "_s + result.errorDetail + u'\n');
-        return ExitInternal;
+        return signalStatus != 0 ? signalStatus : ExitInternal;
     }
     QString summary = result.summary;
     summary.replace(u"\r\n"_s, u"\n"_s);
     printOut(summary + u'\n');
     reportUnusable();
-    if (!unusable.isEmpty()) {
+    if (!unusable.isEmpty())
         printOut(tr("%1 file(s) not cleaned: the name is not valid UTF-8.").arg(unusable.size()) + u'\n');
-        if (result.problemCount == 0)
-            return ExitProblems;
-    }
     if (!result.errorInfoCaption.isEmpty())
         printOut(result.errorInfoCaption + u'\n');
-    if (result.problemCount > 0) {
-        if (result.logWritten)
-            printOut(tr("Log: %1").arg(result.logPath) + u'\n');
-        return ExitProblems;
-    }
-    return ExitOk;
+    if (result.problemCount > 0 && result.logWritten)
+        printOut(tr("Log: %1").arg(result.logPath) + u'\n');
+    if (signalStatus != 0)
+        return signalStatus;
+    return result.problemCount > 0 || !unusable.isEmpty() ? ExitProblems : ExitOk;
 }

@@ -365,11 +365,18 @@ void frmMain::saveSettings()
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
-    // While ExifTool runs the window stays; it closes as soon as the job is over, so no
-    // half-written file is left behind.
+    // While ExifTool runs the window stays: closing asks to stop the run, and the window
+    // closes once the run has ended, so no half-written file is left behind. Unattended,
+    // there is nobody to ask.
     if (m_jobRunning) {
-        m_closeAfterJob = true;
         event->ignore();
+        if (bAutoRun) {
+            if (m_job)
+                m_job->requestStop();
+            m_closeAfterJob = true;
+        } else if (askToStop()) {
+            m_closeAfterJob = true;
+        }
         return;
     }
     // An automatic run ends without saving, whichever way it ends.
@@ -539,7 +546,8 @@ void frmMain::ShowPage()
                tr("The wizard has now collected enough information to begin processing the images!"));
         break;
     case 7:
-        buttons(false, false, false);
+        buttons(false, false, true);
+        cmdCancel->setText(tr("Stop"));
         header(tr("Cleaning Images"), tr("Please wait while the images are being processed..."));
         break;
     case 8:
@@ -601,7 +609,28 @@ void frmMain::cmdBack_Click()
 
 void frmMain::cmdCancel_Click()
 {
+    // On the cleaning page the third button stops the run.
+    if (m_jobRunning) {
+        askToStop();
+        return;
+    }
     close();
+}
+
+bool frmMain::askToStop()
+{
+    // Asked once: a second close or Escape while the question is open, or after the
+    // stop was asked for, changes nothing.
+    if (m_askingStop || !m_job || m_job->stopRequested())
+        return false;
+    m_askingStop = true;
+    const bool yes = Prompts::question(this, tr("Stop cleaning? The images cleaned so far are kept."));
+    m_askingStop = false;
+    if (!yes || !m_job)
+        return false;
+    m_job->requestStop();
+    cmdCancel->setEnabled(false);
+    return true;
 }
 
 int frmMain::selectedOutputMode() const
@@ -943,14 +972,16 @@ void frmMain::CleanImages()
     connect(&job, &CleanJob::statusChanged, lblProcessing, &QLabel::setText);
     connect(&job, &CleanJob::progressChanged, ProgressBar, &QProgressBar::setValue);
 
+    m_job = &job;
     const JobResult result = job.CleanImages(m_lstFiles.toStringList());
+    m_job = nullptr;
     showResult(result);
     m_jobRunning = false;
 }
 
 void frmMain::showResult(const JobResult &result)
 {
-    m_lastRunHadProblems = result.internalError || result.problemCount > 0;
+    m_lastRunHadProblems = result.internalError || result.problemCount > 0 || result.stopped;
     m_sFirstImageFolder = result.sFirstImageFolder;
 
     QString summary = result.summary;

@@ -7,6 +7,7 @@
 
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QStringList>
 
 #include <array>
@@ -14,6 +15,7 @@
 #include <memory>
 #include <vector>
 
+class CleanJob;
 class CTooltip;
 class QAbstractButton;
 class QButtonGroup;
@@ -70,6 +72,7 @@ public:
     // caption and the focus.
     void UpdateControls();
     void showOutputMessage(const QString &text);
+    bool askToStop();
 
     // --- the image list ---
     const clsListEmu &lstFiles() const { return m_lstFiles; }
@@ -297,6 +300,8 @@ private:
     bool m_commandLineDone = false;
     bool m_jobRunning = false;
     bool m_lastRunHadProblems = false; // -auto ends with status 1 then
+    QPointer<CleanJob> m_job;          // the running job, for a stop request
+    bool m_askingStop = false;
     bool m_closeAfterJob = false;
     bool m_endingAtOnce = false;
     bool m_viewerBusy = false;

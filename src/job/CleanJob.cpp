@@ -14,6 +14,7 @@
 #include <QLockFile>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
@@ -216,7 +217,11 @@ QString CleanJob::logFilePath() const
 
 void CleanJob::requestStop()
 {
+    if (!m_running)
+        return;
     if (m_stopRequested) {
+        if (m_hurry)
+            return;
         m_hurry = true;
         if (m_pool)
             m_pool->interrupt();
@@ -225,6 +230,13 @@ void CleanJob::requestStop()
     m_stopRequested = true;
     if (m_pool)
         m_pool->requestStop();
+    // A batch of 64 camera pictures takes ExifTool a few seconds; a person who asked to
+    // stop should not wait for it. After a moment ExifTool is interrupted, which it
+    // survives only long enough to remove the file it was writing.
+    QTimer::singleShot(StopGraceMs, this, [this] {
+        if (m_running && m_stopRequested)
+            requestStop();
+    });
 }
 
 void CleanJob::removeStaleWorkFolders() const
@@ -908,6 +920,9 @@ void CleanJob::moveProblemFiles(JobResult &result)
 
 JobResult CleanJob::CleanImages(const QStringList &imageList)
 {
+    m_running = true;
+    m_stopRequested = m_hurry = false;
+    const auto notRunning = qScopeGuard([this] { m_running = false; });
     JobResult result;
     m_items.clear();
     m_skipNotes.clear();

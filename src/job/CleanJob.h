@@ -112,6 +112,8 @@ class CleanJob final : public QObject
 
 public:
     static constexpr int BatchSize = 64;
+    // How long the batches ExifTool is writing may go on after a stop request.
+    static constexpr int StopGraceMs = 1000;
 
     CleanJob(const JobOptions &options, const JobEnvironment &environment, QObject *parent = nullptr);
     ~CleanJob() override;
@@ -170,6 +172,7 @@ private:
     std::unique_ptr<QLockFile> m_logLock;    // held while this run uses qmk_log.txt
     std::unique_ptr<QLockFile> m_workLock;   // says the work folder's run is alive
     QString m_logPath;
+    bool m_running = false;
     bool m_stopRequested = false;
     bool m_hurry = false;
     std::unique_ptr<ExifToolPool> m_pool;
