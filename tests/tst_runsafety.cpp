@@ -9,6 +9,7 @@
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -314,6 +315,77 @@ private Q_SLOTS:
             QVERIFY(testutil::metadataGroups(output).filter(u"GPS"_s).isEmpty());
         }
         QVERIFY(QDir(temp).entryList({u"qmk-run-*"_s}, QDir::Dirs).isEmpty());
+    }
+
+    // ExifTool's temporary file beside an image, left by a crash, makes ExifTool refuse
+    // the image for ever: a run removes it when no process holds it and cleans the image;
+    // one that is held open belongs to a live writer and is reported, not touched.
+    void leftoverTemporaryFile_data()
+    {
+        QTest::addColumn<bool>("held");
+        QTest::newRow("stale") << false;
+        QTest::newRow("held open") << true;
+    }
+    void leftoverTemporaryFile()
+    {
+        QFETCH(bool, held);
+        const QString folder = makeFolder(u"leftover"_s, u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s, 2);
+        const QString image = folder + u"/img000.jpg"_s;
+        const QString leftover = image + u"_exiftool_tmp"_s;
+        QFile tmp(leftover);
+        QVERIFY(tmp.open(QIODevice::WriteOnly));
+        tmp.write("partial");
+        tmp.flush();
+        if (!held)
+            tmp.close();
+        const QByteArray hash = testutil::sha256(image);
+
+        JobOptions options;
+        options.outputMode = OutputMode::Overwrite;
+        JobEnvironment env;
+        env.exiftool = testutil::exiftool();
+        env.programFolder = m_dir.path();
+        env.tempFolder = m_dir.path();
+        env.pauses = false;
+        env.locale = QLocale::c();
+        CleanJob job(options, env);
+        const JobResult r = job.CleanImages({image, folder + u"/img001.jpg"_s});
+        QCOMPARE(r.processedCount, held ? 1 : 2);
+        QCOMPARE(QFile::exists(leftover), held);
+        QCOMPARE(testutil::sha256(image) == hash, held);
+        QCOMPARE(r.outcomes.at(0).status, held ? FileStatus::Failed : FileStatus::Cleaned);
+        QCOMPARE(r.problemCount, held ? 1 : 0);
+    }
+
+    // While another run uses qmk_log.txt, a run's problems go to a log of its own, and
+    // that is the path it reports; once it is free, qmk_log.txt is used again.
+    void logOfItsOwnWhileAnotherRunIsActive()
+    {
+        const QString folder = makeFolder(u"logs"_s, u"jpeg_truncated_in_app1.jpg"_s, 1);
+        const QString temp = m_dir.path() + u"/logtmp"_s;
+        QDir().mkpath(temp);
+        JobEnvironment env;
+        env.exiftool = testutil::exiftool();
+        env.programFolder = m_dir.path();
+        env.tempFolder = temp;
+        env.pauses = false;
+        env.locale = QLocale::c();
+        const auto run = [&] {
+            CleanJob job(JobOptions(), env);
+            return job.CleanImages({folder + u"/img000.jpg"_s});
+        };
+        QLockFile other(temp + u"/qmk_log.txt.lock"_s); // as a live run holds it
+        QVERIFY(other.tryLock(0));
+        const JobResult busy = run();
+        QVERIFY(busy.logWritten);
+        QVERIFY2(busy.logPath != temp + u"/qmk_log.txt"_s, qPrintable(busy.logPath));
+        QFile own(busy.logPath);
+        QVERIFY(own.open(QIODevice::ReadOnly));
+        QVERIFY(own.readAll().contains("img000.jpg"));
+        other.unlock();
+        const JobResult alone = run();
+        QCOMPARE(alone.logPath, temp + u"/qmk_log.txt"_s);
+        QVERIFY(QFile::exists(alone.logPath));
     }
 
     // A stop request after some outputs exist: the run ends soon, what it reports as

@@ -846,7 +846,7 @@ void frmMain::lblLinkButton_Click(int index)
         Prompts::openUrl(QUrl(homePageUrl()));
         break;
     case 3:
-        open(m_systemFolders.sTemp + u"/qmk_log.txt"_s);
+        open(m_logPath.isEmpty() ? m_systemFolders.sTemp + u"/qmk_log.txt"_s : m_logPath);
         break;
     case 5:
         if (optOutputMode[1]->isChecked()) {
@@ -982,6 +982,7 @@ void frmMain::CleanImages()
 void frmMain::showResult(const JobResult &result)
 {
     m_lastRunHadProblems = result.internalError || result.problemCount > 0 || result.stopped;
+    m_logPath = result.logPath; // the run's own log: another run may have used qmk_log.txt
     m_sFirstImageFolder = result.sFirstImageFolder;
 
     QString summary = result.summary;

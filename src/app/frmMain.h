@@ -302,6 +302,7 @@ private:
     bool m_lastRunHadProblems = false; // -auto ends with status 1 then
     QPointer<CleanJob> m_job;          // the running job, for a stop request
     bool m_askingStop = false;
+    QString m_logPath;                 // the last run's problem log
     bool m_closeAfterJob = false;
     bool m_endingAtOnce = false;
     bool m_viewerBusy = false;

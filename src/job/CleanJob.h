@@ -113,7 +113,7 @@ class CleanJob final : public QObject
 public:
     static constexpr int BatchSize = 64;
     // How long the batches ExifTool is writing may go on after a stop request.
-    static constexpr int StopGraceMs = 1000;
+    static constexpr int StopGraceMs = 600;
 
     CleanJob(const JobOptions &options, const JobEnvironment &environment, QObject *parent = nullptr);
     ~CleanJob() override;
