@@ -388,6 +388,44 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(alone.logPath));
     }
 
+    // Honest totals: in folder mode two images of one name clash; the refused one is a
+    // problem, not processed, and its bytes do not count towards "KB saved". A path
+    // beyond the system's limit is named as not cleaned.
+    void totalsCountOnlyProcessedImages()
+    {
+        const QString base = m_dir.path() + u"/clash"_s;
+        QDir(base).removeRecursively();
+        for (const QString &sub : {u"a"_s, u"b"_s, u"out"_s})
+            QVERIFY(QDir().mkpath(base + u'/' + sub));
+        QVERIFY(testutil::copySample(u"png_exif_gps_xmp.png"_s, base + u"/a/x.png"_s));
+        QVERIFY(testutil::copySample(u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s, base + u"/b/x.png"_s));
+        const QString tooLong = base + u'/' + QString(5000, u'n') + u".jpg"_s;
+        JobOptions options;
+        options.outputMode = OutputMode::Folder;
+        options.txtOutput = base + u"/out"_s;
+        JobEnvironment env;
+        env.exiftool = testutil::exiftool();
+        env.programFolder = m_dir.path();
+        env.tempFolder = m_dir.path();
+        env.pauses = false;
+        env.locale = QLocale::c();
+        CleanJob job(options, env);
+        const JobResult r = job.CleanImages({base + u"/a/x.png"_s, base + u"/b/x.png"_s, tooLong});
+        QCOMPARE(r.processedCount, 1);
+        QCOMPARE(r.inputBytes, QFileInfo(base + u"/a/x.png"_s).size());
+        QCOMPARE(r.outputBytes, QFileInfo(base + u"/out/x.png"_s).size());
+        QCOMPARE(r.outcomes.size(), 3);
+        QCOMPARE(r.outcomes.at(0).status, FileStatus::Cleaned);
+        QCOMPARE(r.outcomes.at(1).status, FileStatus::Failed);
+        QCOMPARE(r.outcomes.at(2).status, FileStatus::Failed);
+        QVERIFY(r.outcomes.at(2).message.contains(u"longer than the system allows"_s));
+        QFile log(r.logPath);
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QByteArray text = log.readAll();
+        QVERIFY(text.contains(QFile::encodeName(base + u"/b/x.png"_s)));
+        QVERIFY(text.contains("longer than the system allows"));
+    }
+
     // A stop request after some outputs exist: the run ends soon, what it reports as
     // processed is exactly what was completely written, nothing partial or temporary is
     // left, and no ExifTool process remains.
