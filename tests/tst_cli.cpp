@@ -83,6 +83,10 @@ private Q_SLOTS:
             << QStringList{u"--remove"_s, u"icc"_s, u"/tmp"_s} << u"the colour profile is kept"_s;
         QTest::newRow("bad date") << QStringList{u"--dates"_s, u"1979-01-01 00:00:00"_s, u"/tmp"_s} << u"--dates"_s;
         QTest::newRow("impossible date") << QStringList{u"--dates"_s, u"2001-02-30 00:00:00"_s, u"/tmp"_s} << u"--dates"_s;
+        QTest::newRow("prefix leaving the folder") << QStringList{u"--output"_s, u"prefix=../../../tmp/x-"_s, u"/tmp"_s}
+                                                   << u"cannot hold '/'"_s;
+        QTest::newRow("suffix leaving the folder") << QStringList{u"--output"_s, u"suffix=/../../esc"_s, u"/tmp"_s}
+                                                   << u"cannot hold '/'"_s;
         QTest::newRow("bad jobs") << QStringList{u"--jobs"_s, u"0"_s, u"/tmp"_s} << u"--jobs"_s;
         QTest::newRow("unknown option") << QStringList{u"--colour"_s, u"/tmp"_s} << u"colour"_s;
         QTest::newRow("null without a list") << QStringList{u"--null"_s, u"/tmp"_s} << u"--null"_s;

@@ -9,6 +9,9 @@
 #include <QApplication>
 #include <QPushButton>
 
+#include <cstdio>
+#include <unistd.h>
+
 using namespace Qt::StringLiterals;
 using guitest::drop;
 using guitest::rowTexts;
@@ -109,6 +112,26 @@ private Q_SLOTS:
         QCOMPARE(w->sLastAddDir, folder);
         // The dialog starts at the folder chosen last.
         QCOMPARE(Prompts::takeRecords().last().preset, folder);
+    }
+
+    // A name that is not UTF-8 cannot be listed; the person is told which, not left to
+    // find the image uncleaned later.
+    void addFolderNamesUnusableNames()
+    {
+        const QString folder = folderWith(u"latin1"_s, {u"ok.jpg"_s});
+        const QByteArray raw = QFile::encodeName(folder) + "/caf\xe9.jpg";
+        FILE *f = std::fopen(raw.constData(), "w");
+        QVERIFY(f);
+        std::fclose(f);
+        auto w = filePage();
+        Prompts::takeRecords();
+        w->AddFolder(folder);
+        QCOMPARE(listed(*w), QStringList{folder + u"/ok.jpg"_s});
+        const QList<Prompts::Record> records = Prompts::takeRecords();
+        QCOMPARE(records.size(), 1);
+        QCOMPARE(records.first().kind, Prompts::Kind::Message);
+        QVERIFY2(records.first().text.contains(folder + u"/caf\\xe9.jpg"_s), qPrintable(records.first().text));
+        ::unlink(raw.constData()); // QDir cannot remove a name it cannot spell
     }
 
     void dropOnFileList()

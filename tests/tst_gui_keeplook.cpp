@@ -49,7 +49,7 @@ private Q_SLOTS:
     {
         auto w = m_box->windowAt(4, m_jpeg);
         QCOMPARE(w->chkKeepLook, w->findChild<QCheckBox *>(u"chkKeepLook"_s));
-        QCOMPARE(w->chkKeepLook->text(), u"Keep orientation and colour profile"_s);
+        QCOMPARE(guitest::caption(w->chkKeepLook), u"Keep orientation and colour profile"_s);
         QVERIFY(w->chkKeepLook->isChecked() && w->chkKeepLook->isEnabled() && w->chkKeepLook->isVisible());
         QCOMPARE(w->chkKeepLook->parentWidget(), w->picFrameOptions);
         // Below every tag box, above the disclaimer, with its "i" beside it.

@@ -265,6 +265,115 @@ private Q_SLOTS:
         QCOMPARE(m_box->ended, -1000);
     }
 
+    // An unattended run is stopped by closing the window, without a question.
+    void automaticRunStoppedByClosing()
+    {
+        constexpr int count = 150;
+        const QString folder = m_box->path(u"auto-stop"_s);
+        QVERIFY(QDir().mkpath(folder));
+        for (int i = 0; i < count; ++i)
+            QVERIFY(testutil::copySample(u"jpeg_all_groups_multi_icc.jpg"_s,
+                                         folder + u"/p"_s + QString::number(1000 + i) + u".jpg"_s));
+        const auto outputs = [&] { return QDir(folder).entryList({u"*_cleaned.jpg"_s}, QDir::Files).size(); };
+        guitest::recordedTexts(Prompts::Kind::Question);
+        m_box->ended = -1000;
+        std::unique_ptr<frmMain> w;
+        bool closed = false;
+        QTimer watch;
+        watch.setInterval(2);
+        connect(&watch, &QTimer::timeout, this, [&] {
+            if (!closed && w && w->iPage() == 7 && outputs() >= 10) {
+                closed = true;
+                w->close();
+            }
+        });
+        watch.start();
+        w = m_box->window({u"-auto"_s, folder});
+        QTRY_VERIFY_WITH_TIMEOUT(m_box->ended != -1000, 60000);
+        watch.stop();
+        QVERIFY(closed);
+        QVERIFY(guitest::recordedTexts(Prompts::Kind::Question).isEmpty());
+        QVERIFY(outputs() < count);
+        QCOMPARE(m_box->ended, 1);
+    }
+
+    // On the cleaning page the third button reads "Stop"; it, the close button and Escape
+    // ask once whether to stop. Yes stops after what ExifTool is writing and shows what was
+    // done (closing the window when the question came from closing it); No goes on.
+    void stopFromTheWindow_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("Stop button") << u"button"_s << true;
+        QTest::newRow("Escape") << u"escape"_s << true;
+        QTest::newRow("close the window") << u"close"_s << true;
+        QTest::newRow("No goes on") << u"button"_s << false;
+    }
+    void stopFromTheWindow()
+    {
+        QFETCH(QString, how);
+        QFETCH(bool, yes);
+        constexpr int count = 150;
+        const QString folder = m_box->path(u"stop-"_s + how + (yes ? u"-yes"_s : u"-no"_s));
+        QVERIFY(QDir().mkpath(folder));
+        for (int i = 0; i < count; ++i)
+            QVERIFY(testutil::copySample(u"jpeg_all_groups_multi_icc.jpg"_s,
+                                         folder + u"/p"_s + QString::number(1000 + i) + u".jpg"_s));
+        const auto outputs = [&] {
+            return QDir(folder).entryList({u"*_cleaned.jpg"_s}, QDir::Files).size();
+        };
+        auto w = m_box->window();
+        w->cmdNext_Click();
+        w->AddFolder(folder);
+        w->UpdateControls();
+        while (w->iPage() < 6)
+            w->cmdNext_Click();
+        guitest::recordedTexts(Prompts::Kind::Question); // forget earlier prompts
+
+        bool asked = false;
+        QString stopCaption;
+        bool stopEnabled = false;
+        QTimer watch;
+        watch.setInterval(2);
+        connect(&watch, &QTimer::timeout, this, [&] {
+            if (asked || w->iPage() != 7 || outputs() < 10)
+                return;
+            asked = true;
+            stopCaption = guitest::caption(w->cmdCancel);
+            stopEnabled = w->cmdCancel->isEnabled();
+            Prompts::queueAnswer(yes);
+            if (how == u"button")
+                QTest::mouseClick(w->cmdCancel, Qt::LeftButton);
+            else if (how == u"escape")
+                QTest::keyClick(w.get(), Qt::Key_Escape);
+            else
+                w->close();
+            // Asked once: a second close while stopping changes nothing.
+            if (yes)
+                w->close();
+        });
+        watch.start();
+        w->cmdNext_Click();
+        watch.stop();
+        QVERIFY(asked);
+        QCOMPARE(stopCaption, u"Stop"_s);
+        QVERIFY(stopEnabled);
+        QCOMPARE(guitest::recordedTexts(Prompts::Kind::Question),
+                 QStringList{u"Stop cleaning? The images cleaned so far are kept."_s});
+        QCOMPARE(w->iPage(), 8);
+        const QString summary = w->lblExecuteInfo->text();
+        QCOMPARE(summary.contains(u"The run was stopped"_s), yes);
+        QVERIFY2(summary.startsWith(u"%1 image"_s.arg(outputs())), qPrintable(summary));
+        QCOMPARE(rowTexts(w->lwFilesCleaned).size(), outputs());
+        QCOMPARE(outputs() < count, yes);
+        QVERIFY(!w->lblLinkButton[3]->isVisible()); // a stop is no problem
+        // Closing from the question's Yes path closes the window once the run has ended.
+        if (how == u"close")
+            QTRY_VERIFY(!w->isVisible());
+        else if (yes)
+            QVERIFY(w->isVisible());
+    }
+
     // The real program, unattended: an existing output replaced without a question, the
     // stored options used and the settings left as they were.
     void automaticRunOfTheProgram()
@@ -302,6 +411,11 @@ private Q_SLOTS:
         }
         QCOMPARE(guitest::readFile(program + u"/settings.ini"_s), settings);
         QVERIFY(!QFile::exists(m_box->tempFolder() + u"/qmk_args.txt"_s));
+
+        // A problem (an image ExifTool refuses) makes the unattended run end with status 1.
+        QVERIFY(QDir().mkpath(dir.filePath(u"broken"_s)));
+        QVERIFY(testutil::copySample(u"jpeg_truncated_in_app1.jpg"_s, dir.filePath(u"broken/b.jpg"_s)));
+        QCOMPARE(run(dir.filePath(u"broken"_s)), 1);
 
         // Nothing to clean: the program says so and ends, the settings still untouched.
         QVERIFY(QDir().mkpath(dir.filePath(u"nothing"_s)));

@@ -243,10 +243,12 @@ private Q_SLOTS:
         const QString image = m_box->imageFolder(u"run"_s, {u"png_exif_gps_xmp.png"_s}) + u"/png_exif_gps_xmp.png"_s;
         auto w = m_box->windowAt(2, image);
         w->optOutputMode[0]->setChecked(true); // the second run writes where the first did, without a question
-        // The job runs on page 7, where every button is disabled, so Enter and Escape do nothing.
-        QList<int> pagesDuringJob; // -1: a button was enabled or a key acted
+        // The job runs on page 7, where only "Stop" is enabled: Enter does nothing, and
+        // Escape asks whether to stop (unattended, the answer is No, so the run goes on).
+        QList<int> pagesDuringJob; // -1: a button was wrongly enabled or a key acted
         connect(w->ProgressBar, &QProgressBar::valueChanged, w.get(), [&] {
-            const bool off = !w->cmdBack->isEnabled() && !w->cmdNext->isEnabled() && !w->cmdCancel->isEnabled();
+            const bool off = !w->cmdBack->isEnabled() && !w->cmdNext->isEnabled() && w->cmdCancel->isEnabled()
+                && guitest::caption(w->cmdCancel) == u"Stop"_s;
             QTest::keyClick(w.get(), Qt::Key_Return);
             QTest::keyClick(w.get(), Qt::Key_Escape);
             pagesDuringJob << (off && w->isVisible() ? w->iPage() : -1);
@@ -280,7 +282,10 @@ private Q_SLOTS:
             w->AddFile(image);
             w->UpdateControls();
         }
-        QCOMPARE(guitest::recordedTexts(Prompts::Kind::Question), QStringList());
+        // Only the stop question was asked (once per Escape), never the overwrite question.
+        const QStringList asked = guitest::recordedTexts(Prompts::Kind::Question);
+        QVERIFY(!asked.isEmpty());
+        QCOMPARE(asked, QStringList(asked.size(), u"Stop cleaning? The images cleaned so far are kept."_s));
     }
 
     void enterAndEscape()

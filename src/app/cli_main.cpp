@@ -17,8 +17,14 @@
 #include <QRegularExpression>
 #include <QThread>
 
+#include <QSocketNotifier>
+
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <optional>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -26,6 +32,31 @@ using namespace Qt::StringLiterals;
 namespace {
 
 enum ExitStatus { ExitOk = 0, ExitProblems = 1, ExitUsage = 2, ExitInternal = 3 };
+
+// Signals only write their number into a pipe (the one thing a handler may safely do);
+// the event loop reads it and asks the job to stop.
+int g_signalPipe[2] = {-1, -1};
+
+extern "C" void onStopSignal(int signo)
+{
+    const int saved = errno;
+    const unsigned char byte = static_cast<unsigned char>(signo);
+    [[maybe_unused]] const ssize_t n = ::write(g_signalPipe[1], &byte, 1);
+    errno = saved;
+}
+
+bool installStopSignals()
+{
+    if (::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+        return false;
+    struct sigaction action{};
+    action.sa_handler = onStopSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int signo : {SIGINT, SIGTERM, SIGHUP})
+        ::sigaction(signo, &action, nullptr);
+    return true;
+}
 
 // The messages' context for lupdate and the translators; the free functions of this file
 // have no class of their own to take it from.
@@ -199,7 +230,8 @@ std::optional<QStringList> readPathList(const QString &name, bool nul)
 }
 
 // Collects the images named on the command line, walking folders like "Add from Folder".
-QStringList collectImages(const QStringList &paths)
+// Files that cannot be cleaned because of their names go to *unusable.
+QStringList collectImages(const QStringList &paths, QStringList *unusable)
 {
     clsListEmu list;
     for (const QString &raw : paths) {
@@ -207,12 +239,14 @@ QStringList collectImages(const QStringList &paths)
         const ImageFiles::DuplicateSet known(list);
         if (FolderExists(path)) {
             clsListEmu found;
-            ImageFiles::RecursiveGetFolderContent(path, found, true, false, true);
+            ImageFiles::RecursiveGetFolderContent(path, found, true, false, true, {}, unusable);
             for (int i = 0; i < found.ListCount(); ++i) {
                 const QString f = found.List(i);
                 if (!known.contains(f) && ImageFiles::isSupportedImageFile(f))
                     list.AddItem(f);
             }
+        } else if (raw.contains(QChar::ReplacementCharacter) && !PathExists(path)) {
+            continue; // reported by main() from the raw bytes
         } else if (!PathExists(path)) {
             printErr(Cli::tr("quillmark-cli: %1: no such file or folder").arg(raw) + u'\n');
         } else if (!ImageFiles::isSupportedImageFile(path)) {
@@ -283,11 +317,14 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(u"quillmark-cli"_s);
     QCoreApplication::setApplicationVersion(QStringLiteral(QUILLMARK_VERSION));
 
+    const bool signalsHandled = installStopSignals();
+
     QCommandLineParser parser;
     parser.setApplicationDescription(
         Cli::tr("Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool.\n"
            "Folders are walked with all their sub-folders.\n\n"
-           "Exit status: 0 done, 1 problems were reported, 2 bad usage or nothing to clean, 3 internal error."));
+           "Exit status: 0 done, 1 problems were reported, 2 bad usage or nothing to clean, 3 internal error;\n"
+           "stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once)."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(u"PATH"_s, Cli::tr("Image files and folders to clean."), u"PATH..."_s);
@@ -359,6 +396,9 @@ int main(int argc, char *argv[])
     if ((options.outputMode == OutputMode::Prefix && options.txtPrefix.isEmpty())
         || (options.outputMode == OutputMode::Suffix && options.txtSuffix.isEmpty()))
         usageError(Cli::tr("the prefix or suffix is empty"));
+    if ((options.outputMode == OutputMode::Prefix && !isUsableNameAffix(options.txtPrefix))
+        || (options.outputMode == OutputMode::Suffix && !isUsableNameAffix(options.txtSuffix)))
+        usageError(Cli::tr("the prefix or suffix must be part of a file name: it cannot hold '/'"));
     if (!options.tags.chkCleanAll && !options.tags.anyGroupTicked())
         usageError(options.tags.chkCleanICC ? Cli::tr("nothing to remove: the colour profile is kept (see --keep)")
                                             : Cli::tr("nothing to remove"));
@@ -386,8 +426,26 @@ int main(int argc, char *argv[])
     }
     if (paths.isEmpty() && !parser.isSet(filesFromOption))
         usageError(Cli::tr("no image files or folders given"));
-    const QStringList images = collectImages(paths);
+    // Names Qt cannot turn back into the same bytes name no file once decoded; they are
+    // reported from the raw arguments rather than as missing.
+    QStringList unusable;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray raw(argv[i]);
+        if (QFile::encodeName(QFile::decodeName(raw)) != raw) {
+            struct stat st{};
+            if (::stat(raw.constData(), &st) == 0)
+                unusable << ImageFiles::escapedName(raw);
+        }
+    }
+    QStringList images = collectImages(paths, &unusable);
+    const auto reportUnusable = [&unusable] {
+        for (const QString &name : std::as_const(unusable))
+            printErr(Cli::tr("quillmark-cli: %1: not cleaned: the name is not valid UTF-8").arg(name) + u'\n');
+    };
     if (images.isEmpty()) {
+        reportUnusable();
+        if (!unusable.isEmpty())
+            return ExitProblems;
         printErr(Cli::tr("quillmark-cli: no supported images found") + u'\n');
         return ExitUsage;
     }
@@ -407,6 +465,25 @@ int main(int argc, char *argv[])
     }
 
     CleanJob job(options, env);
+    // The first of SIGINT, SIGTERM or SIGHUP stops the run after the images ExifTool is
+    // writing; a second SIGINT hurries it. The exit status then says which signal it was.
+    int stopSignal = 0;
+    const auto readSignals = [&] {
+        unsigned char byte = 0;
+        while (::read(g_signalPipe[0], &byte, 1) == 1) {
+            if (stopSignal == 0) {
+                stopSignal = byte;
+                job.requestStop();
+            } else if (byte == SIGINT) {
+                job.requestStop();
+            }
+        }
+    };
+    std::unique_ptr<QSocketNotifier> signalNotifier;
+    if (signalsHandled) {
+        signalNotifier = std::make_unique<QSocketNotifier>(g_signalPipe[0], QSocketNotifier::Read);
+        QObject::connect(signalNotifier.get(), &QSocketNotifier::activated, &app, readSignals);
+    }
     const bool overwriteExisting = parser.isSet(overwriteOption);
     job.setOverwriteQuestion([overwriteExisting] { return overwriteExisting; });
     Progress progress;
@@ -414,22 +491,27 @@ int main(int argc, char *argv[])
     QObject::connect(&job, &CleanJob::progressChanged, &app, [&progress](int p) { progress.percent(p); });
     const JobResult result = job.CleanImages(images);
     progress.finish();
+    if (signalsHandled)
+        readSignals();
+    const int signalStatus = stopSignal != 0 ? 128 + stopSignal : 0;
 
     if (result.internalError) {
         printErr(u"quillmark-cli: "_s + result.summary + u'\n');
         if (!result.errorDetail.isEmpty())
             printErr(u"quillmark-cli: "_s + result.errorDetail + u'\n');
-        return ExitInternal;
+        return signalStatus != 0 ? signalStatus : ExitInternal;
     }
     QString summary = result.summary;
     summary.replace(u"\r\n"_s, u"\n"_s);
     printOut(summary + u'\n');
+    reportUnusable();
+    if (!unusable.isEmpty())
+        printOut(Cli::tr("%1 file(s) not cleaned: the name is not valid UTF-8.").arg(unusable.size()) + u'\n');
     if (!result.errorInfoCaption.isEmpty())
         printOut(result.errorInfoCaption + u'\n');
-    if (result.problemCount > 0) {
-        if (result.logWritten)
-            printOut(Cli::tr("Log: %1").arg(result.logPath) + u'\n');
-        return ExitProblems;
-    }
-    return ExitOk;
+    if (result.problemCount > 0 && result.logWritten)
+        printOut(Cli::tr("Log: %1").arg(result.logPath) + u'\n');
+    if (signalStatus != 0)
+        return signalStatus;
+    return result.problemCount > 0 || !unusable.isEmpty() ? ExitProblems : ExitOk;
 }

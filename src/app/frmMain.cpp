@@ -27,6 +27,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QBoxLayout>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -395,11 +396,18 @@ void frmMain::saveSettings()
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
-    // While ExifTool runs the window stays; it closes as soon as the job is over, so no
-    // half-written file is left behind.
+    // While ExifTool runs the window stays: closing asks to stop the run, and the window
+    // closes once the run has ended, so no half-written file is left behind. Unattended,
+    // there is nobody to ask.
     if (m_jobRunning) {
-        m_closeAfterJob = true;
         event->ignore();
+        if (bAutoRun) {
+            if (m_job)
+                m_job->requestStop();
+            m_closeAfterJob = true;
+        } else if (askToStop()) {
+            m_closeAfterJob = true;
+        }
         return;
     }
     // An automatic run ends without saving, whichever way it ends.
@@ -594,7 +602,8 @@ void frmMain::ShowPage()
         showReadySummary();
         break;
     case 7:
-        buttons(false, false, false);
+        buttons(false, false, true);
+        cmdCancel->setText(tr("Stop"));
         header(tr("Cleaning Images"), tr("Please wait while the images are being processed..."));
         break;
     case 8:
@@ -657,7 +666,28 @@ void frmMain::cmdBack_Click()
 
 void frmMain::cmdCancel_Click()
 {
+    // On the cleaning page the third button stops the run.
+    if (m_jobRunning) {
+        askToStop();
+        return;
+    }
     close();
+}
+
+bool frmMain::askToStop()
+{
+    // Asked once: a second close or Escape while the question is open, or after the
+    // stop was asked for, changes nothing.
+    if (m_askingStop || !m_job || m_job->stopRequested())
+        return false;
+    m_askingStop = true;
+    const bool yes = Prompts::question(this, tr("Stop cleaning? The images cleaned so far are kept."));
+    m_askingStop = false;
+    if (!yes || !m_job)
+        return false;
+    m_job->requestStop();
+    cmdCancel->setEnabled(false);
+    return true;
 }
 
 int frmMain::selectedOutputMode() const
@@ -682,6 +712,24 @@ TagOptions frmMain::tagBoxStates() const
     t.chkCleanOther = chkCleanOther->isChecked();
     t.keepOrientation = t.keepColourProfile = chkKeepLook->isChecked();
     return t;
+}
+
+void frmMain::showOutputMessage(const QString &text)
+{
+    // Says why Next is refused on the output page; made on first need, below the choices.
+    auto *label = picFrameOutput->findChild<QLabel *>(u"lblOutputMessage"_s);
+    if (!label && text.isEmpty())
+        return;
+    if (!label) {
+        label = new QLabel(picFrameOutput);
+        label->setObjectName(u"lblOutputMessage"_s);
+        label->setWordWrap(true);
+        label->setStyleSheet(u"color: #c00000"_s);
+        if (auto *layout = qobject_cast<QBoxLayout *>(picFrameOutput->layout()))
+            layout->insertWidget(layout->count() - 1, label);
+    }
+    label->setText(text);
+    label->setVisible(!text.isEmpty());
 }
 
 void frmMain::UpdateControls()
@@ -711,6 +759,8 @@ void frmMain::UpdateControls()
         const QSignalBlocker shownOnly(chkCleanICC);
         chkCleanICC->setChecked(s.chkCleanICCChecked);
     }
+    if (m_iPage == 3)
+        showOutputMessage(s.outputMessage);
     if (s.updateTagBoxes) {
         chkCleanExif->setEnabled(s.chkCleanExifEnabled);
         chkCleanExifGPS->setEnabled(s.chkCleanExifGPSEnabled);
@@ -870,8 +920,11 @@ void frmMain::lblLinkButton_Click(int index)
             tellAddress(homePageUrl());
         break;
     case 3:
-        if (!open(m_systemFolders.sTemp + u"/qmk_log.txt"_s))
-            showLogWindow(m_systemFolders.sTemp + u"/qmk_log.txt"_s);
+        {
+            const QString log = m_logPath.isEmpty() ? m_systemFolders.sTemp + u"/qmk_log.txt"_s : m_logPath;
+            if (!open(log))
+                showLogWindow(log);
+        }
         break;
     case 5: {
         QString folder;
@@ -1000,13 +1053,17 @@ void frmMain::CleanImages()
     connect(&job, &CleanJob::statusChanged, lblProcessing, &QLabel::setText);
     connect(&job, &CleanJob::progressChanged, ProgressBar, &QProgressBar::setValue);
 
+    m_job = &job;
     const JobResult result = job.CleanImages(m_lstFiles.toStringList());
+    m_job = nullptr;
     showResult(result);
     m_jobRunning = false;
 }
 
 void frmMain::showResult(const JobResult &result)
 {
+    m_lastRunHadProblems = result.internalError || result.problemCount > 0 || result.stopped;
+    m_logPath = result.logPath; // the run's own log: another run may have used qmk_log.txt
     m_sFirstImageFolder = result.sFirstImageFolder;
 
     QString summary = result.summary;

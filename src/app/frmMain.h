@@ -17,6 +17,7 @@
 #include <optional>
 #include <vector>
 
+class CleanJob;
 class CTooltip;
 class QAbstractButton;
 class QButtonGroup;
@@ -73,6 +74,8 @@ public:
     // Gathers the page's inputs, applies the rules and sets enabled flags, the count
     // caption and the focus.
     void UpdateControls();
+    void showOutputMessage(const QString &text);
+    bool askToStop();
 
     // --- the image list ---
     const clsListEmu &lstFiles() const { return m_lstFiles; }
@@ -334,6 +337,10 @@ private:
     bool m_uiBuilt = false;
     bool m_commandLineDone = false;
     bool m_jobRunning = false;
+    bool m_lastRunHadProblems = false; // -auto ends with status 1 then
+    QPointer<CleanJob> m_job;          // the running job, for a stop request
+    bool m_askingStop = false;
+    QString m_logPath;                 // the last run's problem log
     bool m_closeAfterJob = false;
     bool m_endingAtOnce = false;
     bool m_viewerBusy = false;

@@ -94,12 +94,23 @@ void frmMain::AddFolder(const QString &folder)
 {
     BulkAdding bulk(*this);
     clsListEmu found;
+    QStringList unusable;
     ImageFiles::RecursiveGetFolderContent(folder, found, true, false, true, [this] {
         if (m_sinceYield.elapsed() >= bulkYieldMs) {
             yieldToEvents();
             m_sinceYield.start();
         }
-    });
+    }, &unusable);
+    // Images that cannot be listed are named, not skipped in silence.
+    if (!unusable.isEmpty() && !bAutoRun) {
+        const QStringList shown = unusable.mid(0, 10);
+        Prompts::message(this,
+                         tr("These images cannot be cleaned because their names are not valid UTF-8; "
+                            "rename them and add them again:")
+                             + u"\n\n"_s + shown.join(u'\n')
+                             + (unusable.size() > shown.size() ? u"\n..."_s : QString()),
+                         Prompts::Icon::Exclamation);
+    }
     flushPendingRows(); // the duplicate set must see what this batch added so far
     const ImageFiles::DuplicateSet listed(m_lstFiles);
     for (int i = 0; i < found.ListCount(); ++i) {
@@ -330,5 +341,5 @@ void frmMain::runAutomatic(const QString &folder)
         wait(m_setup.pauses ? 250 : 0);
     }
     wait(m_setup.autoWaitMs);
-    endProcessAtOnce(0);
+    endProcessAtOnce(m_lastRunHadProblems ? 1 : 0);
 }
