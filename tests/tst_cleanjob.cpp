@@ -449,9 +449,12 @@ private Q_SLOTS:
             const QList<QByteArray> lines = args.readAll().split('\n');
             // One command per batch: the delete arguments once, then the images.
             QCOMPARE(lines.count("-all=\r"), 1);
-            QCOMPARE(lines.mid(0, 7), (QList<QByteArray>{"-all=\r", "-CommonIFD0=\r", "-geotiff*=\r", "-m\r", "-P\r",
-                                                         "-o\r", "%d%f_cleaned.%e\r"}));
-            firstImages << QString::fromUtf8(lines.value(7).chopped(1));
+            QList<QByteArray> head;
+            for (const QString &tag : BuildTagArguments(TagOptions{}))
+                head << tag.toUtf8() + '\r';
+            head << "-m\r" << "-P\r" << "-o\r" << "%d%f_cleaned.%e\r";
+            QCOMPARE(lines.mid(0, head.size()), head);
+            firstImages << QString::fromUtf8(lines.value(head.size()).chopped(1));
             for (const QByteArray &line : lines)
                 files += line.startsWith(QFile::encodeName(fx.in())) ? 1 : 0;
         }

@@ -11,12 +11,36 @@ bool TagOptions::anyGroupTicked() const
         || chkCleanAdobeApp14 || chkCleanOther;
 }
 
+QStringList ExtraDeleteArguments(const TagOptions &t)
+{
+    const bool everything = t.chkCleanAll
+        || (t.chkCleanOther && t.chkCleanPhotoshop && t.chkCleanICC && t.chkCleanExif && t.chkCleanXMP);
+    QStringList lines;
+    // "-geotiff*=" removes only the GeoKey directory; these four still place the picture.
+    if (t.chkCleanAll || t.chkCleanGeoTiff)
+        lines << u"-ModelTiePoint="_s << u"-PixelScale="_s << u"-ModelTransform="_s << u"-GDALMetadata="_s;
+    // Identifying IFD0 tags that CommonIFD0 leaves out; TIFF readers need none of them.
+    if (t.chkCleanAll || t.chkCleanTiffIdf0)
+        lines << u"-CameraSerialNumber="_s << u"-HostComputer="_s << u"-IFD0:OwnerName="_s << u"-DocumentName="_s
+              << u"-PageName="_s;
+    // Raw files keep Exif and maker notes under "-all=" (a raw decoder needs them), and
+    // with them the serials, owner, unique IDs and dates; these are the ones ExifTool
+    // can still delete or zero. Raw decoders read none of them.
+    if (everything)
+        lines << u"-SerialNumber="_s << u"-InternalSerialNumber="_s << u"-LensSerialNumber="_s << u"-OwnerName="_s
+              << u"-ImageUniqueID="_s << u"-RawDataUniqueID="_s << u"-OriginalRawFileName="_s
+              << u"-DateTimeOriginal="_s << u"-CreateDate="_s << u"-ModifyDate="_s << u"-OffsetTime*="_s
+              << u"-TrackCreateDate="_s << u"-TrackModifyDate="_s << u"-MediaCreateDate="_s
+              << u"-MediaModifyDate="_s << u"-IPTCDigest="_s << u"-Photoshop:URL="_s;
+    return lines;
+}
+
 QStringList BuildTagArguments(const TagOptions &t)
 {
     QStringList lines;
     if (t.chkCleanAll) {
         // APP14 is deliberately never removed here: dropping it can change how the image looks.
-        return {u"-all="_s, u"-CommonIFD0="_s, u"-geotiff*="_s};
+        return QStringList{u"-all="_s, u"-CommonIFD0="_s, u"-geotiff*="_s} + ExtraDeleteArguments(t);
     }
 
     const auto appendStructural = [&] {
@@ -33,7 +57,7 @@ QStringList BuildTagArguments(const TagOptions &t)
         appendStructural();
         const bool allMainGroups = t.chkCleanPhotoshop && t.chkCleanICC && t.chkCleanExif && t.chkCleanXMP;
         if (allMainGroups)
-            return lines; // GPS, thumbnail and IPTC go with "-all=" anyway
+            return lines + ExtraDeleteArguments(t); // GPS, thumbnail and IPTC go with "-all=" anyway
 
         // Remove everything, then keep the groups whose boxes are clear.
         if (!t.chkCleanExif) {
@@ -51,7 +75,7 @@ QStringList BuildTagArguments(const TagOptions &t)
             lines << u"--ICC_Profile:all"_s;
         if (!t.chkCleanXMP)
             lines << u"--xmp:all"_s;
-        return lines;
+        return lines + ExtraDeleteArguments(t);
     }
 
     // Only the chosen groups.
@@ -75,7 +99,7 @@ QStringList BuildTagArguments(const TagOptions &t)
         lines << u"-geotiff*="_s;
     if (t.chkCleanAdobeApp14)
         lines << u"-Adobe:All="_s;
-    return lines;
+    return lines + ExtraDeleteArguments(t);
 }
 
 QString imageCountCaption(int count)

@@ -26,6 +26,12 @@ struct TagOptions
 // ExifTool's delete arguments for the ticked boxes, one argument per entry, in order.
 QStringList BuildTagArguments(const TagOptions &tags);
 
+// The delete arguments BuildTagArguments appends after its group lines: the GeoTIFF
+// georeferencing beyond the GeoKey directory (GeoTIFF box or "All supported"), the
+// identifying IFD0 tags beyond CommonIFD0 (IFD0 box or "All supported"), and, when
+// everything goes, the serials, owner, IDs and dates raw files keep.
+QStringList ExtraDeleteArguments(const TagOptions &tags);
+
 enum class OutputMode : int { Overwrite = 0, Folder = 1, Prefix = 2, Suffix = 3 };
 
 // Everything the wizard's control-state rules look at.
