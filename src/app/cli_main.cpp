@@ -6,6 +6,7 @@
 #include "imagelist/ImageFiles.h"
 #include "imagelist/clsListEmu.h"
 #include "job/CleanJob.h"
+#include "job/RunReport.h"
 #include "runner/ConsoleRunner.h"
 
 #include <QCommandLineParser>
@@ -13,8 +14,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSaveFile>
+#include <QSet>
 #include <QThread>
 
+#include <algorithm>
 #include <cstdio>
 #include <unistd.h>
 
@@ -142,7 +146,9 @@ bool parseDates(const QString &value, JobOptions &o)
 }
 
 // Collects the images named on the command line, walking folders like "Add from Folder".
-QStringList collectImages(const QStringList &paths)
+// A file named on its own that is not a supported image is noted in `skipped`; the
+// images named on their own (not found in a folder) are noted in `named`.
+QStringList collectImages(const QStringList &paths, QList<FileOutcome> &skipped, QSet<QString> &named)
 {
     clsListEmu list;
     for (const QString &raw : paths) {
@@ -160,8 +166,11 @@ QStringList collectImages(const QStringList &paths)
             printErr(tr("quillmark-cli: %1: no such file or folder").arg(raw) + u'\n');
         } else if (!ImageFiles::isSupportedImageFile(path)) {
             printErr(tr("quillmark-cli: %1: not a supported image; skipped").arg(raw) + u'\n');
-        } else if (!known.contains(path)) {
-            list.AddItem(path);
+            skipped.append(FileOutcome{path, QString(), FileStatus::Skipped, {}, tr("Not a supported image type.")});
+        } else {
+            named.insert(path);
+            if (!known.contains(path))
+                list.AddItem(path);
         }
     }
     return list.toStringList();
@@ -229,7 +238,10 @@ int main(int argc, char *argv[])
     parser.setApplicationDescription(
         tr("Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool.\n"
            "Folders are walked with all their sub-folders.\n\n"
-           "Exit status: 0 done, 1 problems were reported, 2 bad usage or nothing to clean, 3 internal error."));
+           "Every output is checked afterwards; what identifying metadata is left is reported.\n\n"
+           "Exit status: 0 done and clean, 1 problems were reported, identifying metadata is left, an image was\n"
+           "left unchanged or could not be cleaned, or a file named on the command line was skipped;\n"
+           "2 bad usage or nothing to clean, 3 internal error."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(u"PATH"_s, tr("Image files and folders to clean."), u"PATH..."_s);
@@ -252,8 +264,14 @@ int main(int argc, char *argv[])
         tr("Start from the options stored by the Quillmark window; options given here still apply."));
     const QCommandLineOption jobsOption(u"jobs"_s,
         tr("ExifTool processes at once (default: the number of cores)."), u"N"_s);
+    const QCommandLineOption reportOption(u"report"_s,
+        tr("Write a JSON report of every image's outcome to FILE ('-' for standard output; the summary then "
+           "goes to standard error)."),
+        u"FILE"_s);
+    const QCommandLineOption noVerifyOption(u"no-verify"_s,
+        tr("Do not check the cleaned files for identifying metadata that is left (faster)."));
     parser.addOptions({outputOption, removeOption, datesOption, moveFailedOption, overwriteOption, strictOption,
-                       settingsOption, jobsOption});
+                       settingsOption, jobsOption, reportOption, noVerifyOption});
     if (!parser.parse(app.arguments()))
         usageError(parser.errorText());
     if (parser.isSet(u"help"_s))
@@ -303,11 +321,43 @@ int main(int argc, char *argv[])
             usageError(tr("--jobs takes a number from 1 to 64"));
     }
 
+    options.verify = !parser.isSet(noVerifyOption);
+    const QString reportPath = parser.value(reportOption);
+    if (parser.isSet(reportOption) && reportPath.isEmpty())
+        usageError(tr("--report takes a file name or '-'"));
+    const bool reportToStdout = reportPath == u"-";
+    // With the report on standard output, everything for a person goes to standard error.
+    const auto printSummary = [reportToStdout](const QString &text) {
+        if (reportToStdout)
+            printErr(text);
+        else
+            printOut(text);
+    };
+    const auto writeReport = [&](const QList<FileOutcome> &outcomes) {
+        if (reportPath.isEmpty())
+            return true;
+        const QByteArray json = runReportJson(outcomes);
+        if (reportToStdout) {
+            std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
+            std::fflush(stdout);
+            return true;
+        }
+        QSaveFile file(QDir::current().absoluteFilePath(reportPath));
+        if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() || !file.commit()) {
+            printErr(tr("quillmark-cli: cannot write the report %1: %2").arg(reportPath, file.errorString()) + u'\n');
+            return false;
+        }
+        return true;
+    };
+
     if (parser.positionalArguments().isEmpty())
         usageError(tr("no image files or folders given"));
-    const QStringList images = collectImages(parser.positionalArguments());
+    QList<FileOutcome> namedSkips;
+    QSet<QString> named;
+    const QStringList images = collectImages(parser.positionalArguments(), namedSkips, named);
     if (images.isEmpty()) {
         printErr(tr("quillmark-cli: no supported images found") + u'\n');
+        writeReport(namedSkips);
         return ExitUsage;
     }
 
@@ -340,15 +390,25 @@ int main(int argc, char *argv[])
             printErr(u"quillmark-cli: "_s + result.errorDetail + u'\n');
         return ExitInternal;
     }
+    QList<FileOutcome> outcomes = result.outcomes;
+    outcomes += namedSkips;
+    const OutcomeTotals totals = outcomeTotals(outcomes);
     QString summary = result.summary;
     summary.replace(u"\r\n"_s, u"\n"_s);
-    printOut(summary + u'\n');
+    printSummary(summary + u'\n');
+    const QString residue = residueLine(totals.residue);
+    if (!residue.isEmpty())
+        printSummary(residue + u'\n');
     if (!result.errorInfoCaption.isEmpty())
-        printOut(result.errorInfoCaption + u'\n');
-    if (result.problemCount > 0) {
-        if (result.logWritten)
-            printOut(tr("Log: %1").arg(result.logPath) + u'\n');
+        printSummary(result.errorInfoCaption + u'\n');
+    if (result.problemCount > 0 && result.logWritten)
+        printSummary(tr("Log: %1").arg(result.logPath) + u'\n');
+    const bool reportWritten = writeReport(outcomes);
+    const bool namedSkipped = std::any_of(outcomes.cbegin(), outcomes.cend(), [&named](const FileOutcome &o) {
+        return o.status == FileStatus::Skipped && named.contains(o.input);
+    });
+    if (result.problemCount > 0 || totals.residue > 0 || totals.unchanged > 0 || totals.failed > 0
+        || !namedSkips.isEmpty() || namedSkipped || !reportWritten)
         return ExitProblems;
-    }
     return ExitOk;
 }

@@ -4,10 +4,12 @@
 
 #include "app/frmMain.h"
 
+#include "app/OutcomeListModel.h"
 #include "app/PathListModel.h"
 #include "app/modPortable.h"
 #include "fs/BrowseForFolder.h"
 #include "job/CleanJob.h"
+#include "job/RunReport.h"
 #include "job/TagOptions.h"
 #include "runner/ConsoleRunner.h"
 #include "runner/frmReport.h"
@@ -933,6 +935,9 @@ void frmMain::showResult(const JobResult &result)
 
     QString summary = result.summary;
     summary.replace(u"\r\n"_s, u"\n"_s);
+    const QString residue = residueLine(outcomeTotals(result.outcomes).residue);
+    if (!residue.isEmpty())
+        summary += u'\n' + residue;
     lblExecuteInfo->setText(summary);
 
     lblErrorInfo->hide();
@@ -955,8 +960,13 @@ void frmMain::showResult(const JobResult &result)
         }
     }
 
-    for (const CleanedFile &file : result.cleanedFiles)
-        m_cleanedModel->append(file.path);
+    // Every image of the run gets a row; a run that reported no outcomes lists its outputs.
+    QList<FileOutcome> rows = result.outcomes;
+    if (rows.isEmpty()) {
+        for (const CleanedFile &file : result.cleanedFiles)
+            rows.append(FileOutcome{QString(), file.path, FileStatus::Cleaned, {}, {}});
+    }
+    m_cleanedModel->setOutcomes(rows);
 
     if (result.clearImageList)
         m_filesModel->clear();
@@ -972,6 +982,8 @@ void frmMain::showMetadata(bool cleaned, int row)
     if (m_viewerBusy || row < 0 || row >= list.ListCount())
         return;
     const QString path = list.List(row);
+    if (path.isEmpty())
+        return; // a failed or skipped image has no output to show
 
     ConsoleRunner runner;
     runner.setWorkingDirectory(m_programFolder);

@@ -29,6 +29,7 @@ class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class PathListModel;
+class OutcomeListModel;
 class SettingsStore;
 struct JobResult;
 
@@ -275,7 +276,7 @@ private:
     clsListEmu m_lstFiles;
     clsListEmu m_lstCleaned; // paths behind the rows of lwFilesCleaned
     PathListModel *m_filesModel = nullptr;
-    PathListModel *m_cleanedModel = nullptr;
+    OutcomeListModel *m_cleanedModel = nullptr; // one row per image of the run, with its status
 
     QButtonGroup *m_outputModeGroup = nullptr;
     QButtonGroup *m_dateGroup = nullptr;

@@ -4,6 +4,7 @@
 #include "fs/Trash.h"
 #include "job/ExifToolPool.h"
 #include "job/JobFiles.h"
+#include "job/OutputVerifier.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -506,6 +507,12 @@ bool CleanJob::runBatches(JobResult &result)
     return ok;
 }
 
+void CleanJob::verifyOutputs(JobResult &result)
+{
+    OutputVerifier verifier(m_env.exiftool, m_env.programFolder);
+    verifier.apply(result.outcomes);
+}
+
 void CleanJob::checkResults(JobResult &result)
 {
     QRandomGenerator *random = m_env.random ? m_env.random : QRandomGenerator::global();
@@ -632,6 +639,9 @@ JobResult CleanJob::CleanImages(const QStringList &imageList)
     // D: what was written.
     checkResults(result);
     setStatus(tr("Checking files..."));
+    // What is left in each output: the scan or ExifTool's read-back decides its status.
+    if (m_options.verify && haveExifTool)
+        verifyOutputs(result);
 
     // E: summary.
     result.seconds = (m_clock.elapsed() + 500) / 1000;

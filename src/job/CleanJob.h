@@ -35,6 +35,7 @@ struct JobOptions
     int optProcessingFail = 0;                          // 0 trash, 1 folder
     QString txtProcessingFailFolder;
     bool bAutoRun = false;                              // overwrite existing outputs without asking
+    bool verify = true;                                 // check every output for what is left
 };
 
 // Where the run finds its tools and work files.
@@ -133,6 +134,7 @@ private:
     QList<QStringList> commandsFor(int first, int count) const;
     BatchRun afterBatch(int first, int count, const BatchRun &ran);
     void checkResults(JobResult &result);
+    void verifyOutputs(JobResult &result);
     void moveProblemFiles(JobResult &result);
     void setStatus(const QString &caption);
     void pause(int ms);
