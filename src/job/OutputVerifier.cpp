@@ -38,6 +38,7 @@ OutputVerifier::OutputVerifier(const QString &exiftool, const QString &workingFo
 
 OutputVerifier::~OutputVerifier()
 {
+    m_scanPool.waitForDone();
     if (m_process && m_process->state() != QProcess::NotRunning) {
         m_process->write("-stay_open\nFalse\n");
         m_process->closeWriteChannel();
@@ -64,33 +65,52 @@ bool sameFileContents(const QString &a, const QString &b)
 
 void OutputVerifier::submit(int key, const QString &input, const QString &output, const QStringList &originalSerials)
 {
+    // The scan reads the whole output (megabytes of image data for a camera JPEG), so
+    // it runs on the pool's threads while ExifTool works on the next batches.
+    ++m_scansRunning;
+    m_scanPool.start([this, key, input, output, originalSerials] {
+        const ContainerScan scan = scanContainers(output);
+        QMetaObject::invokeMethod(
+            this, [this, key, input, output, originalSerials, scan] { scanned(key, input, output, originalSerials, scan); },
+            Qt::QueuedConnection);
+    });
+}
+
+void OutputVerifier::scanned(int key, const QString &input, const QString &output, const QStringList &originalSerials,
+                             const ContainerScan &scan)
+{
+    --m_scansRunning;
     Verdict v;
     const bool separate = QFileInfo(input).absoluteFilePath() != QFileInfo(output).absoluteFilePath();
-    const ContainerScan scan = scanContainers(output);
     switch (scan.verdict) {
     case ContainerScan::Verdict::Broken:
         v.status = FileStatus::Failed;
         v.message = tr("The output is damaged: %1.").arg(scan.problem);
         m_verdicts.insert(key, v);
-        return;
+        break;
     case ContainerScan::Verdict::Clean:
         if (!scan.iccProfile.isEmpty())
             v.residue = iccResidue(iccTexts(scan.iccProfile), originalSerials);
         if (!v.residue.isEmpty())
             v.status = separate && sameFileContents(input, output) ? FileStatus::Unchanged : FileStatus::Residue;
         m_verdicts.insert(key, v);
-        return;
+        break;
     case ContainerScan::Verdict::HasMetadata:
-    case ContainerScan::Verdict::NotScannable:
+    case ContainerScan::Verdict::NotScannable: {
+        Pending p;
+        p.key = key;
+        p.input = input;
+        p.output = output;
+        p.serials = originalSerials;
+        p.compareWithInput = separate;
+        m_queued.append(p);
         break;
     }
-    Pending p;
-    p.key = key;
-    p.input = input;
-    p.output = output;
-    p.serials = originalSerials;
-    p.compareWithInput = separate;
-    m_queued.append(p);
+    }
+    // A burst of submissions (one batch's outputs) goes to ExifTool as one command.
+    if (m_scansRunning == 0)
+        flush();
+    Q_EMIT progressed();
 }
 
 QString OutputVerifier::literalPath(const QString &path)
@@ -128,6 +148,7 @@ void OutputVerifier::startProcess()
             }
         }
         m_sent.clear();
+        Q_EMIT progressed();
     };
     connect(m_process.get(), &QProcess::finished, this, giveUp);
     connect(m_process.get(), &QProcess::errorOccurred, this, [giveUp](QProcess::ProcessError e) {
@@ -213,6 +234,7 @@ void OutputVerifier::onOutput()
             settle(p, outputs, originals);
         m_serialJson.clear();
         m_sent.removeFirst();
+        Q_EMIT progressed();
     }
 }
 
@@ -248,21 +270,26 @@ void OutputVerifier::settle(Pending &p, const QHash<QString, QList<ReadBackTag>>
 
 void OutputVerifier::waitForAll()
 {
-    flush();
-    if (m_sent.isEmpty())
-        return;
-    QEventLoop loop;
-    const auto check = [&] {
-        if (m_sent.isEmpty())
-            loop.quit();
-    };
-    const auto a = connect(m_process.get(), &QProcess::readyReadStandardOutput, &loop, check, Qt::QueuedConnection);
-    const auto b = connect(m_process.get(), &QProcess::finished, &loop, check, Qt::QueuedConnection);
-    const auto c = connect(m_process.get(), &QProcess::errorOccurred, &loop, check, Qt::QueuedConnection);
-    loop.exec();
-    disconnect(a);
-    disconnect(b);
-    disconnect(c);
+    const auto busy = [this] { return m_scansRunning > 0 || !m_queued.isEmpty() || !m_sent.isEmpty(); };
+    while (busy()) {
+        if (m_scansRunning == 0)
+            flush();
+        if (!busy())
+            break;
+        QEventLoop loop;
+        const auto quit = [&loop] { loop.quit(); };
+        const auto a = connect(this, &OutputVerifier::progressed, &loop, quit, Qt::QueuedConnection);
+        QList<QMetaObject::Connection> more;
+        if (m_process) {
+            more << connect(m_process.get(), &QProcess::readyReadStandardOutput, &loop, quit, Qt::QueuedConnection);
+            more << connect(m_process.get(), &QProcess::finished, &loop, quit, Qt::QueuedConnection);
+            more << connect(m_process.get(), &QProcess::errorOccurred, &loop, quit, Qt::QueuedConnection);
+        }
+        loop.exec();
+        disconnect(a);
+        for (const auto &c : std::as_const(more))
+            disconnect(c);
+    }
 }
 
 void OutputVerifier::apply(QList<FileOutcome> &outcomes)

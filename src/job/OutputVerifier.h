@@ -8,8 +8,11 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QThreadPool>
 
 #include <memory>
+
+struct ContainerScan;
 
 class QProcess;
 class QTemporaryDir;
@@ -61,9 +64,14 @@ public:
     // How many outputs went to ExifTool (the rest were settled by the scan).
     int readBackCount() const { return m_readBacks; }
 
+Q_SIGNALS:
+    void progressed(); // a scan or a read-back has finished
+
 private:
     struct Pending;
 
+    void scanned(int key, const QString &input, const QString &output, const QStringList &originalSerials,
+                 const ContainerScan &scan);
     void startProcess();
     void sendQueued();
     void onOutput();
@@ -84,6 +92,8 @@ private:
     int m_readBacks = 0;
     bool m_processFailed = false;
     QHash<int, Verdict> m_verdicts;
+    QThreadPool m_scanPool;
+    int m_scansRunning = 0;
 };
 
 // Whether two files hold the same bytes.
