@@ -507,6 +507,26 @@ bool CleanJob::runBatches(JobResult &result)
     return ok;
 }
 
+void CleanJob::fillOutcomes(JobResult &result)
+{
+    for (int i = 0; i < m_items.size(); ++i) {
+        const Item &item = m_items.at(i);
+        FileOutcome o;
+        o.input = item.input;
+        if (item.declined) {
+            o.status = FileStatus::Skipped;
+            o.message = tr("An earlier output exists and was kept.");
+        } else if (m_failedIndexes.contains(i) || !PathExists(item.output)) {
+            o.status = FileStatus::Failed;
+            o.message = tr("ExifTool reported an error; see the log.");
+        } else {
+            o.status = FileStatus::Cleaned;
+            o.output = item.output;
+        }
+        result.outcomes.append(o);
+    }
+}
+
 void CleanJob::verifyOutputs(JobResult &result)
 {
     OutputVerifier verifier(m_env.exiftool, m_env.programFolder);
@@ -639,6 +659,8 @@ JobResult CleanJob::CleanImages(const QStringList &imageList)
     // D: what was written.
     checkResults(result);
     setStatus(tr("Checking files..."));
+    if (result.outcomes.isEmpty())
+        fillOutcomes(result);
     // What is left in each output: the scan or ExifTool's read-back decides its status.
     if (m_options.verify && haveExifTool)
         verifyOutputs(result);

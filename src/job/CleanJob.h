@@ -134,6 +134,7 @@ private:
     QList<QStringList> commandsFor(int first, int count) const;
     BatchRun afterBatch(int first, int count, const BatchRun &ran);
     void checkResults(JobResult &result);
+    void fillOutcomes(JobResult &result);
     void verifyOutputs(JobResult &result);
     void moveProblemFiles(JobResult &result);
     void setStatus(const QString &caption);
