@@ -302,7 +302,13 @@ private Q_SLOTS:
             QCOMPARE(r.problemCount, 0);
             QCOMPARE(r.declinedCount, yes ? 0 : 2);
             QCOMPARE(r.processedCount, yes ? 3 : 1);
-            QCOMPARE(r.cleanedFiles.size(), 3); // kept outputs are listed
+            QCOMPARE(r.cleanedFiles.size(), yes ? 3 : 1); // kept outputs are not listed as cleaned
+            QCOMPARE(r.summary.contains(u"2 existing outputs were kept."_s), !yes);
+            QVERIFY(!r.summary.contains(u"Problems"_s));
+            QCOMPARE(r.outcomes.size(), 3);
+            QCOMPARE(r.outcomes.at(0).status, yes ? FileStatus::Cleaned : FileStatus::Skipped);
+            QCOMPARE(r.outcomes.at(0).message, yes ? QString() : u"kept existing output"_s);
+            QCOMPARE(r.outcomes.at(2).status, FileStatus::Cleaned);
             QFile old(withSuffix(a));
             QVERIFY(old.open(QIODevice::ReadOnly));
             QCOMPARE(old.readAll() == "old output", !yes);
@@ -324,22 +330,53 @@ private Q_SLOTS:
         QCOMPARE(pngImageData(withSuffix(a)), pngImageData(a));
     }
 
-    // An existing output that is itself one of the images is never deleted.
-    void outputThatIsAnotherImage()
+    // An input that is the output another input of the run gets is an earlier output:
+    // it is left out (not cleaned into cleaned_cleaned_a.png, not a problem) and is
+    // replaced as any existing output after "Yes". A chain of them is left out whole.
+    void earlierOutputs_data()
     {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("prefix, yes") << int(OutputMode::Prefix) << true;
+        QTest::newRow("prefix, no") << int(OutputMode::Prefix) << false;
+        QTest::newRow("suffix, yes") << int(OutputMode::Suffix) << true;
+        QTest::newRow("folder, yes") << int(OutputMode::Folder) << true;
+    }
+    void earlierOutputs()
+    {
+        QFETCH(int, mode);
+        QFETCH(bool, yes);
         Fixture fx;
-        const QString a = fx.add(u"png_exif_gps_xmp.png"_s, u"a.png"_s);
-        const QString b = fx.add(u"png_rawprofile_exif_iptc_icc.png"_s, u"cleaned_a.png"_s);
-        const QByteArray hashB = testutil::sha256(b);
         JobOptions o;
-        o.outputMode = OutputMode::Prefix;
+        o.outputMode = static_cast<OutputMode>(mode);
         o.txtPrefix = u"cleaned_"_s;
-        fx.answer = true;
+        o.txtSuffix = u"_cleaned"_s;
+        o.txtOutput = fx.in(u"out"_s);
+        const auto outputOf = [&](const QString &name) { return outputPathFor(fx.in(name), o, fx.dir.path()); };
+        QDir().mkpath(fx.in(u"out"_s));
+        const QString a = fx.add(u"png_exif_gps_xmp.png"_s, u"a.png"_s);
+        const QString old = outputOf(u"a.png"_s);
+        QVERIFY(testutil::copySample(u"png_rawprofile_exif_iptc_icc.png"_s, old));
+        fx.images << old;
+        // The output of the earlier output, as a run of the earlier design left it.
+        const QString older = outputPathFor(old, o, fx.dir.path());
+        if (older != old) {
+            QVERIFY(writeFile(older, "twice"));
+            fx.images << older;
+        }
+        const QByteArray hashOld = testutil::sha256(old);
+        fx.answer = yes;
         const JobResult r = fx.run(o);
-        QCOMPARE(testutil::sha256(b), hashB);
-        QCOMPARE(r.problemCount, 1);
-        QVERIFY(QFile::exists(fx.in(u"cleaned_cleaned_a.png"_s)));
-        Q_UNUSED(a)
+        QVERIFY2(r.problemCount == 0, qPrintable(r.problemTexts));
+        QCOMPARE(r.earlierOutputCount, older != old ? 2 : 1);
+        QCOMPARE(r.processedCount, yes ? 1 : 0);
+        QCOMPARE(testutil::sha256(old) == hashOld, !yes);
+        if (yes)
+            QCOMPARE(pngImageData(old), pngImageData(a));
+        QCOMPARE(r.outcomes.size(), fx.images.size());
+        QCOMPARE(r.outcomes.at(1).status, FileStatus::Skipped);
+        QVERIFY(r.summary.contains(u"earlier output"_s));
+        QVERIFY(!QFile::exists(outputPathFor(older, o, fx.dir.path())) || older == old);
     }
 
     void hostileNames_data()

@@ -78,6 +78,10 @@ private Q_SLOTS:
         QTest::newRow("bad remove") << QStringList{u"--remove"_s, u"exif,colour"_s, u"/tmp"_s} << u"--remove"_s;
         QTest::newRow("bad date") << QStringList{u"--dates"_s, u"1979-01-01 00:00:00"_s, u"/tmp"_s} << u"--dates"_s;
         QTest::newRow("impossible date") << QStringList{u"--dates"_s, u"2001-02-30 00:00:00"_s, u"/tmp"_s} << u"--dates"_s;
+        QTest::newRow("prefix leaving the folder") << QStringList{u"--output"_s, u"prefix=../../../tmp/x-"_s, u"/tmp"_s}
+                                                   << u"cannot hold '/'"_s;
+        QTest::newRow("suffix leaving the folder") << QStringList{u"--output"_s, u"suffix=/../../esc"_s, u"/tmp"_s}
+                                                   << u"cannot hold '/'"_s;
         QTest::newRow("bad jobs") << QStringList{u"--jobs"_s, u"0"_s, u"/tmp"_s} << u"--jobs"_s;
         QTest::newRow("unknown option") << QStringList{u"--colour"_s, u"/tmp"_s} << u"colour"_s;
         QTest::newRow("nothing found") << QStringList{m_dir.path() + u"/missing"_s} << u"no supported images found"_s;

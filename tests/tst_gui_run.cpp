@@ -303,6 +303,11 @@ private Q_SLOTS:
         QCOMPARE(guitest::readFile(program + u"/settings.ini"_s), settings);
         QVERIFY(!QFile::exists(m_box->tempFolder() + u"/qmk_args.txt"_s));
 
+        // A problem (an image ExifTool refuses) makes the unattended run end with status 1.
+        QVERIFY(QDir().mkpath(dir.filePath(u"broken"_s)));
+        QVERIFY(testutil::copySample(u"jpeg_truncated_in_app1.jpg"_s, dir.filePath(u"broken/b.jpg"_s)));
+        QCOMPARE(run(dir.filePath(u"broken"_s)), 1);
+
         // Nothing to clean: the program says so and ends, the settings still untouched.
         QVERIFY(QDir().mkpath(dir.filePath(u"nothing"_s)));
         QCOMPARE(run(dir.filePath(u"nothing"_s)), 1);

@@ -43,8 +43,8 @@ private Q_SLOTS:
     void firstStart()
     {
         auto w = m_box->window();
-        // Portable mode made the file at the first read.
-        QVERIFY(w->bPortable() && QFile::exists(m_box->iniPath()));
+        // Portable mode; reading the settings created no file.
+        QVERIFY(w->bPortable() && !QFile::exists(m_box->iniPath()));
         // Centred on the primary screen.
         const QRect frame = w->frameGeometry();
         QVERIFY(std::abs(frame.center().x() - primary().center().x()) <= 1);

@@ -181,8 +181,8 @@ private Q_SLOTS:
             u"a"_s, u"1"_s, u"2"_s, "[Quillmark]\r\na=2\r\nx=1\r\n[Other]\r\na=0\r\n[quillmark]\r\na=1\r\n");
         row("key searched up to the next section", "[Other]\r\na=0\r\n[Quillmark]\r\n\r\nb=1\r\n[Third]\r\na=3\r\n",
             u"a"_s, none, u"9"_s, "[Other]\r\na=0\r\n[Quillmark]\r\na=9\r\n\r\nb=1\r\n[Third]\r\na=3\r\n");
-        row("LF line ends: one long line", "[Quillmark]\ntxtPrefix=x\n", u"txtPrefix"_s, none, u"y"_s,
-            "[Quillmark]\ntxtPrefix=x\n\r\n\r\n[Quillmark]\r\ntxtPrefix=y\r\n");
+        row("LF line ends are read, written back with CR LF", "[Quillmark]\na=1\ntxtPrefix=x\n", u"txtPrefix"_s,
+            u"x"_s, u"y"_s, "[Quillmark]\r\na=1\r\ntxtPrefix=y\r\n");
         row("lone CR ends a line", "[Quillmark]\ra=1\rb=2\r", u"b"_s, u"2"_s, u"3"_s, "[Quillmark]\ra=1\rb=3\r\n");
         row("last key line without break", "[Quillmark]\r\na=1\r\ntxtPrefix=x", u"txtPrefix"_s, u"x"_s, u"longer"_s,
             "[Quillmark]\r\na=1\r\ntxtPrefix=longer\r\n");
@@ -210,8 +210,8 @@ private Q_SLOTS:
         bool ok = false;
         QCOMPARE(ReadIniValue(path, kSection, key, u"<default>"_s, &ok), read);
         QVERIFY(ok);
-        QCOMPARE(readBytes(path), before.value_or(QByteArray())); // a read creates, never changes
-        QVERIFY(QFile::exists(path));
+        QCOMPARE(readBytes(path), before.value_or(QByteArray())); // a read never changes
+        QCOMPARE(QFile::exists(path), before.has_value());        // nor creates
 
         QVERIFY(WriteIniValue(path, kSection, key, value));
         QCOMPARE(readBytes(path), after);
@@ -232,7 +232,7 @@ private Q_SLOTS:
         store.DetectPortableMode();
         QVERIFY(store.bPortable());
 
-        // Start-up: every key takes its default, and the first read leaves an empty file.
+        // Start-up: every key takes its default, and reading creates no file.
         for (const auto &k : SettingsCatalogue::readOrder()) {
             bool ok = false;
             QCOMPARE(store.GetSettingValue(kApplication, kSection, QString::fromUtf16(k.name),
@@ -240,7 +240,7 @@ private Q_SLOTS:
                      defaultOrComputed(k));
             QVERIFY(ok);
         }
-        QCOMPARE(readBytes(ini), QByteArray());
+        QVERIFY(!QFile::exists(ini));
 
         // Shutdown: the key saved last heads the section.
         for (const auto &k : SettingsCatalogue::saveOrder())
@@ -289,7 +289,8 @@ private Q_SLOTS:
         QCOMPARE(readBytes(store.iniPath()), iniContent);
     }
 
-    void readOnlyIniBecomesWritable()
+    // Reading leaves a read-only file as it is; a save makes it writable for its owner.
+    void readOnlyIniBecomesWritableOnlyOnSave()
     {
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
@@ -298,8 +299,9 @@ private Q_SLOTS:
         QCOMPARE(::chmod(QFile::encodeName(ini).constData(), 0444), 0);
 
         QCOMPARE(ReadIniValue(ini, kSection, u"txtPrefix"_s, u"d"_s), u"ro_"_s);
-        QCOMPARE(QFile::permissions(ini) & (QFile::ReadOwner | QFile::WriteOwner | QFile::WriteGroup),
-                 QFile::ReadOwner | QFile::WriteOwner);
+        struct stat st{};
+        QCOMPARE(::stat(QFile::encodeName(ini).constData(), &st), 0);
+        QCOMPARE(st.st_mode & 07777, 0444u);
         QVERIFY(WriteIniValue(ini, kSection, u"txtPrefix"_s, u"rw_"_s));
         QCOMPARE(readBytes(ini), QByteArray("[Quillmark]\r\ntxtPrefix=rw_\r\n"));
     }

@@ -169,6 +169,10 @@ private Q_SLOTS:
         QTest::newRow("blank prefix is valid") << 2 << u" "_s << true;
         QTest::newRow("empty suffix") << 3 << QString() << false;
         QTest::newRow("suffix") << 3 << u"_c"_s << true;
+        QTest::newRow("prefix leaving the folder") << 2 << u"../../../tmp/x-"_s << false;
+        QTest::newRow("suffix leaving the folder") << 3 << u"/../../esc"_s << false;
+        QTest::newRow("prefix naming a subfolder") << 2 << u"sub/"_s << false;
+        QTest::newRow("dots alone stay in the folder") << 2 << u".."_s << true;
     }
 
     void outputPage()
@@ -186,6 +190,8 @@ private Q_SLOTS:
         QCOMPARE(s.txtPrefixEnabled, mode == 2);
         QCOMPARE(s.txtSuffixEnabled, mode == 3);
         QVERIFY(!s.updateCountCaption);
+        // A refused prefix or suffix that is not just empty says why.
+        QCOMPARE(!s.outputMessage.isEmpty(), mode >= 2 && !next && !text.isEmpty());
     }
 
     void textBoxesDisabledOffPage3()

@@ -12,6 +12,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -20,6 +21,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -147,8 +149,10 @@ bool parseDates(const QString &value, JobOptions &o)
 
 // Collects the images named on the command line, walking folders like "Add from Folder".
 // A file named on its own that is not a supported image is noted in `skipped`; the
-// images named on their own (not found in a folder) are noted in `named`.
-QStringList collectImages(const QStringList &paths, QList<FileOutcome> &skipped, QSet<QString> &named)
+// images named on their own (not found in a folder) are noted in `named`. Files that
+// cannot be cleaned because of their names go to *unusable.
+QStringList collectImages(const QStringList &paths, QList<FileOutcome> &skipped, QSet<QString> &named,
+                          QStringList *unusable)
 {
     clsListEmu list;
     for (const QString &raw : paths) {
@@ -156,12 +160,14 @@ QStringList collectImages(const QStringList &paths, QList<FileOutcome> &skipped,
         const ImageFiles::DuplicateSet known(list);
         if (FolderExists(path)) {
             clsListEmu found;
-            ImageFiles::RecursiveGetFolderContent(path, found, true, false, true);
+            ImageFiles::RecursiveGetFolderContent(path, found, true, false, true, {}, unusable);
             for (int i = 0; i < found.ListCount(); ++i) {
                 const QString f = found.List(i);
                 if (!known.contains(f) && ImageFiles::isSupportedImageFile(f))
                     list.AddItem(f);
             }
+        } else if (raw.contains(QChar::ReplacementCharacter) && !PathExists(path)) {
+            continue; // reported by main() from the raw bytes
         } else if (!PathExists(path)) {
             printErr(tr("quillmark-cli: %1: no such file or folder").arg(raw) + u'\n');
         } else if (!ImageFiles::isSupportedImageFile(path)) {
@@ -310,6 +316,9 @@ int main(int argc, char *argv[])
     if ((options.outputMode == OutputMode::Prefix && options.txtPrefix.isEmpty())
         || (options.outputMode == OutputMode::Suffix && options.txtSuffix.isEmpty()))
         usageError(tr("the prefix or suffix is empty"));
+    if ((options.outputMode == OutputMode::Prefix && !isUsableNameAffix(options.txtPrefix))
+        || (options.outputMode == OutputMode::Suffix && !isUsableNameAffix(options.txtSuffix)))
+        usageError(tr("the prefix or suffix must be part of a file name: it cannot hold '/'"));
     if (!options.tags.chkCleanAll && !options.tags.anyGroupTicked())
         usageError(tr("nothing to remove"));
 
@@ -352,12 +361,30 @@ int main(int argc, char *argv[])
 
     if (parser.positionalArguments().isEmpty())
         usageError(tr("no image files or folders given"));
+    // Names Qt cannot turn back into the same bytes name no file once decoded; they are
+    // reported from the raw arguments rather than as missing.
+    QStringList unusable;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray raw(argv[i]);
+        if (QFile::encodeName(QFile::decodeName(raw)) != raw) {
+            struct stat st{};
+            if (::stat(raw.constData(), &st) == 0)
+                unusable << ImageFiles::escapedName(raw);
+        }
+    }
     QList<FileOutcome> namedSkips;
     QSet<QString> named;
-    const QStringList images = collectImages(parser.positionalArguments(), namedSkips, named);
+    QStringList images = collectImages(parser.positionalArguments(), namedSkips, named, &unusable);
+    const auto reportUnusable = [&unusable] {
+        for (const QString &name : std::as_const(unusable))
+            printErr(tr("quillmark-cli: %1: not cleaned: the name is not valid UTF-8").arg(name) + u'\n');
+    };
     if (images.isEmpty()) {
-        printErr(tr("quillmark-cli: no supported images found") + u'\n');
+        reportUnusable();
         writeReport(namedSkips);
+        if (!unusable.isEmpty())
+            return ExitProblems;
+        printErr(tr("quillmark-cli: no supported images found") + u'\n');
         return ExitUsage;
     }
 
@@ -399,6 +426,9 @@ int main(int argc, char *argv[])
     const QString residue = residueLine(totals.residue);
     if (!residue.isEmpty())
         printSummary(residue + u'\n');
+    reportUnusable();
+    if (!unusable.isEmpty())
+        printSummary(tr("%1 file(s) not cleaned: the name is not valid UTF-8.").arg(unusable.size()) + u'\n');
     if (!result.errorInfoCaption.isEmpty())
         printSummary(result.errorInfoCaption + u'\n');
     if (result.problemCount > 0 && result.logWritten)
@@ -408,7 +438,7 @@ int main(int argc, char *argv[])
         return o.status == FileStatus::Skipped && named.contains(o.input);
     });
     if (result.problemCount > 0 || totals.residue > 0 || totals.unchanged > 0 || totals.failed > 0
-        || !namedSkips.isEmpty() || namedSkipped || !reportWritten)
+        || !namedSkips.isEmpty() || namedSkipped || !unusable.isEmpty() || !reportWritten)
         return ExitProblems;
     return ExitOk;
 }

@@ -28,6 +28,7 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QBoxLayout>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -628,6 +629,24 @@ TagOptions frmMain::tagBoxStates() const
     return t;
 }
 
+void frmMain::showOutputMessage(const QString &text)
+{
+    // Says why Next is refused on the output page; made on first need, below the choices.
+    auto *label = picFrameOutput->findChild<QLabel *>(u"lblOutputMessage"_s);
+    if (!label && text.isEmpty())
+        return;
+    if (!label) {
+        label = new QLabel(picFrameOutput);
+        label->setObjectName(u"lblOutputMessage"_s);
+        label->setWordWrap(true);
+        label->setStyleSheet(u"color: #c00000"_s);
+        if (auto *layout = qobject_cast<QBoxLayout *>(picFrameOutput->layout()))
+            layout->insertWidget(layout->count() - 1, label);
+    }
+    label->setText(text);
+    label->setVisible(!text.isEmpty());
+}
+
 void frmMain::UpdateControls()
 {
     ControlInputs in;
@@ -651,6 +670,8 @@ void frmMain::UpdateControls()
     txtOutput->setEnabled(s.txtOutputEnabled);
     txtPrefix->setEnabled(s.txtPrefixEnabled);
     txtSuffix->setEnabled(s.txtSuffixEnabled);
+    if (m_iPage == 3)
+        showOutputMessage(s.outputMessage);
     if (s.updateTagBoxes) {
         chkCleanExif->setEnabled(s.chkCleanExifEnabled);
         chkCleanExifGPS->setEnabled(s.chkCleanExifGPSEnabled);
@@ -931,6 +952,7 @@ void frmMain::CleanImages()
 
 void frmMain::showResult(const JobResult &result)
 {
+    m_lastRunHadProblems = result.internalError || result.problemCount > 0;
     m_sFirstImageFolder = result.sFirstImageFolder;
 
     QString summary = result.summary;

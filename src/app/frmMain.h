@@ -70,6 +70,7 @@ public:
     // Gathers the page's inputs, applies the rules and sets enabled flags, the count
     // caption and the focus.
     void UpdateControls();
+    void showOutputMessage(const QString &text);
 
     // --- the image list ---
     const clsListEmu &lstFiles() const { return m_lstFiles; }
@@ -296,6 +297,7 @@ private:
     bool m_uiBuilt = false;
     bool m_commandLineDone = false;
     bool m_jobRunning = false;
+    bool m_lastRunHadProblems = false; // -auto ends with status 1 then
     bool m_closeAfterJob = false;
     bool m_endingAtOnce = false;
     bool m_viewerBusy = false;

@@ -330,5 +330,5 @@ void frmMain::runAutomatic(const QString &folder)
         wait(m_setup.pauses ? 250 : 0);
     }
     wait(m_setup.autoWaitMs);
-    endProcessAtOnce(0);
+    endProcessAtOnce(m_lastRunHadProblems ? 1 : 0);
 }

@@ -26,18 +26,17 @@ struct Line
     qsizetype breakLength = 0; // 2 for CR LF, 1 for a lone CR, 0 at the end of the text
 };
 
-// Lines end at CR LF or at a lone CR. A lone LF is part of the line, so a file written
-// with LF line ends is one long line to both the reader and the writer; they must agree,
-// or a save could land where the next read does not look.
+// Lines end at CR LF, a lone CR or a lone LF (a file edited with a Linux editor). The
+// reader and the writer split alike, so a save lands where the next read looks.
 QList<Line> splitLines(QStringView text)
 {
     QList<Line> lines;
     qsizetype start = 0;
     const qsizetype size = text.size();
     for (qsizetype i = 0; i < size; ++i) {
-        if (text[i] != u'\r')
+        if (text[i] != u'\r' && text[i] != u'\n')
             continue;
-        const qsizetype breakLength = (i + 1 < size && text[i + 1] == u'\n') ? 2 : 1;
+        const qsizetype breakLength = (text[i] == u'\r' && i + 1 < size && text[i + 1] == u'\n') ? 2 : 1;
         lines.append({start, i - start, breakLength});
         i += breakLength - 1;
         start = i + 1;
@@ -139,8 +138,15 @@ QString ReadIniValue(const QString &fileName, const QString &section, const QStr
     const QString sectionLine = u'[' + section + u']';
     const QString keyPrefix = key + u'=';
 
+    // Reading never creates the file or changes its permissions; a missing file holds
+    // no keys, so every key reads as its default.
     QString text;
-    if (!prepareFile(fileName) || !readWholeFile(fileName, &text))
+    if (!QFileInfo::exists(fileName)) {
+        if (ok)
+            *ok = true;
+        return defaultValue;
+    }
+    if (!readWholeFile(fileName, &text))
         return defaultValue;
     if (ok)
         *ok = true;
@@ -171,6 +177,11 @@ bool WriteIniValue(const QString &fileName, const QString &section, const QStrin
     QString text;
     if (!prepareFile(fileName) || !readWholeFile(fileName, &text))
         return false;
+    // The file is written with CR LF, whatever line ends it was read with.
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\n' && (i == 0 || text[i - 1] != u'\r'))
+            text.insert(i++, u'\r');
+    }
 
     const QList<Line> lines = splitLines(text);
     qsizetype sectionIndex = -1;

@@ -14,6 +14,11 @@ namespace {
 // XDG base directory rules ask for.
 void ensureDataHome()
 {
+    // The XDG rules say a relative XDG_DATA_HOME is invalid and must be ignored; Qt
+    // would use it relative to the current folder and put the trash there.
+    const QByteArray given = qgetenv("XDG_DATA_HOME");
+    if (!given.isEmpty() && !given.startsWith('/'))
+        qunsetenv("XDG_DATA_HOME");
     const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (dataHome.isEmpty())
         return;

@@ -87,8 +87,9 @@ class FolderWalk final
 {
 public:
     FolderWalk(clsListEmu &out, bool wantFiles, bool wantFolders,
-               const std::function<void()> &keepAlive)
+               const std::function<void()> &keepAlive, QStringList *unusable)
         : m_out(out), m_wantFiles(wantFiles), m_wantFolders(wantFolders), m_keepAlive(keepAlive)
+        , m_unusable(unusable)
     {
         m_collator = clsListEmu::sortCollator();
     }
@@ -139,8 +140,12 @@ public:
             if (!(isFile && m_wantFiles) && !(isFolder && collectFolders))
                 continue;
             const QString decoded = decodedName(name);
-            if (decoded.isEmpty())
+            if (decoded.isEmpty()) {
+                const QString shown = ImageFiles::escapedName(name);
+                if (m_unusable && isFile && ImageFiles::hasSupportedExtension(shown))
+                    m_unusable->append(joinPath(folder, shown));
                 continue;
+            }
             (isFile ? files : folders).append(decoded);
         }
 
@@ -193,6 +198,7 @@ private:
     QCollator m_collator;
     QSet<FolderKey> m_visited;
     quint64 m_entriesSeen = 0;
+    QStringList *m_unusable = nullptr;
 };
 
 } // namespace
@@ -220,6 +226,27 @@ QStringList dialogNameFilters()
             QCoreApplication::translate("ImageFiles", "All files") + u" (*)"_s};
 }
 
+QString escapedName(const QByteArray &name)
+{
+    QString out;
+    qsizetype i = 0;
+    while (i < name.size()) {
+        // Take the longest prefix that decodes cleanly, one UTF-8 sequence at a time.
+        const uchar c = static_cast<uchar>(name.at(i));
+        const int length = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+        const QByteArray piece = name.mid(i, std::max(length, 1));
+        const QString decoded = QString::fromUtf8(piece);
+        if (length > 0 && piece.size() == length && decoded.toUtf8() == piece && !decoded.contains(QChar::ReplacementCharacter)) {
+            out += decoded;
+            i += length;
+        } else {
+            out += u"\\x"_s + QString::number(c, 16).rightJustified(2, u'0');
+            ++i;
+        }
+    }
+    return out;
+}
+
 bool hasSupportedExtension(const QString &path)
 {
     // Upper-casing never shortens a character, so the last three characters of the
@@ -243,9 +270,9 @@ bool isSupportedImageFile(const QString &path)
 
 void RecursiveGetFolderContent(const QString &sFol, clsListEmu &OutputList, bool bFiles,
                                bool bFolders, bool bRecurse,
-                               const std::function<void()> &keepAlive)
+                               const std::function<void()> &keepAlive, QStringList *unusable)
 {
-    FolderWalk walk(OutputList, bFiles, bFolders, keepAlive);
+    FolderWalk walk(OutputList, bFiles, bFolders, keepAlive, unusable);
     const bool collectFolders = bFolders || bRecurse;
 
     // Folders still to visit, the next one last, so each subfolder's whole tree is

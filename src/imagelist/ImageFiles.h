@@ -33,9 +33,16 @@ bool isSupportedImageFile(const QString &path);
 // twice (a symlink loop, or two links to one folder) is walked once. keepAlive, when
 // set, is called after every 49 directory entries so a caller can keep a window
 // responsive.
+// unusable, when given, collects the files with a supported extension that were left
+// out that way, spelt with \xNN for the bytes that are not UTF-8, so they can be
+// reported instead of silently skipped.
 void RecursiveGetFolderContent(const QString &sFol, clsListEmu &OutputList, bool bFiles,
                                bool bFolders, bool bRecurse = false,
-                               const std::function<void()> &keepAlive = {});
+                               const std::function<void()> &keepAlive = {},
+                               QStringList *unusable = nullptr);
+
+// A file name's bytes with those that are not valid UTF-8 written as \xNN.
+QString escapedName(const QByteArray &name);
 
 // The duplicate test: a key set of the listed paths. Linux file names are
 // case-sensitive, so a.jpg and A.jpg are two images and both are listed.

@@ -5,22 +5,28 @@
 #include "job/ExifToolPool.h"
 #include "job/JobFiles.h"
 #include "job/OutputVerifier.h"
+#include "runner/ConsoleRunner.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTimer>
 
 #include <algorithm>
 #include <cmath>
+#include <climits>
+#include <dirent.h>
 #include <optional>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -52,6 +58,61 @@ qint64 fileSize(const QString &path)
     if (::stat(QFile::encodeName(path).constData(), &st) != 0)
         return -1;
     return st.st_size;
+}
+
+QString identityOf(const QString &path)
+{
+    struct stat st{};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return QString();
+    return QString::number(st.st_dev) + u':' + QString::number(st.st_ino);
+}
+
+bool isRegularFile(const QString &path)
+{
+    struct stat st{};
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+// Whether any live process has the file open. ExifTool keeps its temporary file open
+// while it writes it, so a temporary file nobody holds is a leftover of a crash.
+bool isOpenByAnyProcess(const QString &path)
+{
+    struct stat target{};
+    if (::stat(QFile::encodeName(path).constData(), &target) != 0)
+        return false;
+    DIR *proc = ::opendir("/proc");
+    if (!proc)
+        return true; // cannot tell: assume it is in use
+    bool found = false;
+    while (const dirent *entry = ::readdir(proc)) {
+        if (found)
+            break;
+        if (entry->d_name[0] < '0' || entry->d_name[0] > '9')
+            continue;
+        const QByteArray fdFolder = QByteArray("/proc/") + entry->d_name + "/fd";
+        DIR *fds = ::opendir(fdFolder.constData());
+        if (!fds)
+            continue;
+        while (const dirent *fd = ::readdir(fds)) {
+            struct stat st{};
+            if (fd->d_name[0] == '.')
+                continue;
+            if (::stat((fdFolder + '/' + fd->d_name).constData(), &st) == 0 && st.st_dev == target.st_dev
+                && st.st_ino == target.st_ino) {
+                found = true;
+                break;
+            }
+        }
+        ::closedir(fds);
+    }
+    ::closedir(proc);
+    return found;
+}
+
+QString plural(int n, const char *one, const char *many)
+{
+    return (n == 1 ? tr(one) : tr(many)).arg(n);
 }
 
 } // namespace
@@ -125,6 +186,12 @@ struct CleanJob::Item
     bool grouped = false;   // shares one command with its neighbours (an "-o" pattern)
     bool staged = false;    // ExifTool writes into a work folder; the result is moved to `output`
     QString stagedResult;   // where ExifTool leaves the staged result
+    int order = 0;          // place in the image list
+    qint64 inputSize = 0;   // before the run
+    QString identityBefore; // device and inode of the input before the run (overwrite mode)
+    bool failed = false;    // no complete output: a problem
+    bool notRun = false;    // never cleaned because the run was stopped
+    QString reason;         // why it failed, for a person
 };
 
 CleanJob::CleanJob(const JobOptions &options, const JobEnvironment &environment, QObject *parent)
@@ -140,12 +207,91 @@ CleanJob::~CleanJob() = default;
 
 QString CleanJob::argumentFilePath() const
 {
-    return joinPath(m_env.tempFolder, u"qmk_args.txt"_s);
+    return joinPath(m_work ? m_work->path() : m_env.tempFolder, u"qmk_args.txt"_s);
 }
 
 QString CleanJob::logFilePath() const
 {
-    return joinPath(m_env.tempFolder, u"qmk_log.txt"_s);
+    return m_logPath.isEmpty() ? joinPath(m_env.tempFolder, u"qmk_log.txt"_s) : m_logPath;
+}
+
+void CleanJob::requestStop()
+{
+    if (m_stopRequested) {
+        m_hurry = true;
+        if (m_pool)
+            m_pool->interrupt();
+        return;
+    }
+    m_stopRequested = true;
+    if (m_pool)
+        m_pool->requestStop();
+}
+
+void CleanJob::removeStaleWorkFolders() const
+{
+    // A run that was killed could not remove its work folder; the next one does, once
+    // the folder's lock shows that its run is gone.
+    const QDir temp(m_env.tempFolder);
+    const QStringList names = temp.entryList({u"qmk-run-*"_s}, QDir::Dirs | QDir::NoSymLinks | QDir::Hidden);
+    for (const QString &name : names) {
+        const QString folder = temp.filePath(name);
+        struct stat st{};
+        if (::lstat(QFile::encodeName(folder).constData(), &st) != 0 || st.st_uid != ::geteuid())
+            continue;
+        const QString lockPath = folder + u"/run.lock"_s;
+        if (!PathExists(lockPath)) {
+            // Between its creation and its lock a folder is young; only old ones are orphans.
+            if (::time(nullptr) - st.st_mtime < 600)
+                continue;
+        } else {
+            QLockFile lock(lockPath);
+            lock.setStaleLockTime(0);
+            if (!lock.tryLock(0))
+                continue;
+        }
+        QDir(folder).removeRecursively();
+    }
+}
+
+bool CleanJob::setUpWorkFiles(QString *error)
+{
+    removeStaleWorkFolders();
+    // The run's own folder (0700, a fresh name) holds its argument files and stand-ins:
+    // no other run, of this user or another, can read, replace or delete them.
+    m_work = std::make_unique<QTemporaryDir>(joinPath(m_env.tempFolder, u"qmk-run-XXXXXX"_s));
+    if (!m_work->isValid()) {
+        *error = tr("%1: cannot create a work folder in %2: %3")
+                     .arg(joinPath(m_env.tempFolder, u"qmk_args.txt"_s), m_env.tempFolder, m_work->errorString());
+        m_work.reset();
+        return false;
+    }
+    m_workLock = std::make_unique<QLockFile>(m_work->path() + u"/run.lock"_s);
+    m_workLock->setStaleLockTime(0);
+    m_workLock->tryLock(0);
+    // The log keeps its well-known name while no other run uses it; the lock says which
+    // run does (a crashed run's lock is taken over, another user's is left alone).
+    const QString shared = joinPath(m_env.tempFolder, u"qmk_log.txt"_s);
+    m_logLock = std::make_unique<QLockFile>(shared + u".lock"_s);
+    m_logLock->setStaleLockTime(0);
+    if (m_logLock->tryLock(0)) {
+        const QByteArray name = QFile::encodeName(shared);
+        if (::unlink(name.constData()) == 0 || errno == ENOENT) {
+            m_logPath = shared;
+            return true;
+        }
+        m_logLock.reset();
+    } else {
+        m_logLock.reset();
+    }
+    QTemporaryFile own(joinPath(m_env.tempFolder, u"qmk_log-XXXXXX.txt"_s));
+    own.setAutoRemove(false);
+    if (!own.open()) {
+        *error = tr("%1: cannot create the log in %2").arg(shared, m_env.tempFolder);
+        return false;
+    }
+    m_logPath = own.fileName();
+    return true;
 }
 
 void CleanJob::setStatus(const QString &caption)
@@ -227,24 +373,21 @@ bool CleanJob::stageItem(Item &item, int index, QString *error)
     if (inputLiteral && outputLiteral)
         return true;
 
-    if (!m_stage) {
-        m_stage = std::make_unique<QTemporaryDir>(joinPath(m_env.tempFolder, u"qmk-stage-XXXXXX"_s));
-        if (!m_stage->isValid()) {
-            *error = tr("Cannot create a work folder in %1: %2").arg(m_env.tempFolder, m_stage->errorString());
-            m_stage.reset();
-            return false;
-        }
+    const QString stage = m_work->path() + u"/stage"_s;
+    if (!FolderExists(stage) && !QDir().mkdir(stage)) {
+        *error = tr("Cannot create a work folder in %1").arg(m_work->path());
+        return false;
     }
     QString extension = QFileInfo(item.input).suffix();
     extension.remove(QRegularExpression(u"[^A-Za-z0-9]"_s));
-    const QString base = m_stage->path() + u'/' + QString::number(index);
+    const QString base = stage + u'/' + QString::number(index);
     // An output folder ("-o DIR/") takes the input's file name, and ExifTool expands
     // '%' codes in it even there, so such an input gets a plain name too.
     if (!inputLiteral || GetFileName(item.input).contains(u'%')) {
         item.etInput = base + u"-in."_s + extension;
         const QString target = QDir::isAbsolutePath(item.input) ? item.input : joinPath(m_env.programFolder, item.input);
         if (!QFile::link(target, item.etInput)) {
-            *error = tr("Cannot create a work file in %1").arg(m_stage->path());
+            *error = tr("Cannot create a work file in %1").arg(stage);
             return false;
         }
     }
@@ -260,20 +403,44 @@ bool CleanJob::prepare(QStringList &images, JobResult &result)
     bool asked = false;
     if (m_options.bAutoRun)
         answer = asked = true;
+    const bool overwrite = m_options.outputMode == OutputMode::Overwrite;
+
+    const auto leaveOut = [&](int i, FileStatus status, const QString &message) {
+        FileOutcome outcome;
+        outcome.input = images.at(i);
+        outcome.status = status;
+        outcome.message = message;
+        m_leftOut << outcome;
+        m_leftOutAt << i;
+    };
 
     // Identities of every input, so an existing output that is itself one of this
-    // run's images is never deleted to make room.
-    const auto identity = [](const QString &path) {
-        struct stat st{};
-        if (::stat(QFile::encodeName(path).constData(), &st) != 0)
-            return QString();
-        return QString::number(st.st_dev) + u':' + QString::number(st.st_ino);
-    };
-    QSet<QString> inputIdentities;
-    for (const QString &f : std::as_const(images)) {
+    // run's images is never deleted to make room; and every output the run will make,
+    // so an input that is one of them (the output of an earlier run) is left out
+    // instead of being cleaned into "photo_cleaned_cleaned.jpg".
+    QList<QString> inputIds(images.size());
+    QList<QString> outputs(images.size());
+    QHash<QString, int> outputNames;
+    QHash<QString, int> outputIds;
+    for (int i = 0; i < images.size(); ++i) {
         keepAlive();
-        if (const QString id = identity(f); !id.isEmpty())
-            inputIdentities.insert(id);
+        inputIds[i] = identityOf(images.at(i));
+        if (overwrite)
+            continue;
+        outputs[i] = outputPathFor(images.at(i), m_options, m_env.programFolder);
+        if (outputs[i] != images.at(i))
+            ++outputNames[outputs[i]];
+        if (const QString id = identityOf(outputs[i]); !id.isEmpty() && id != inputIds[i])
+            ++outputIds[id];
+    }
+    QSet<QString> inputIdentities;
+    QList<bool> earlier(images.size(), false);
+    for (int i = 0; i < images.size(); ++i) {
+        if (!overwrite)
+            earlier[i] = outputNames.contains(images.at(i))
+                || (!inputIds[i].isEmpty() && outputIds.contains(inputIds[i]));
+        if (!earlier[i] && !inputIds[i].isEmpty())
+            inputIdentities.insert(inputIds[i]);
     }
 
     // One "-o" pattern names every output of the run, where ExifTool can read it literally.
@@ -304,18 +471,39 @@ bool CleanJob::prepare(QStringList &images, JobResult &result)
         if (i == 0)
             result.sFirstImageFolder = GetFolderFromPath(f).isEmpty() ? u"/"_s : GetFolderFromPath(f);
 
+        if (m_stopRequested) {
+            leaveOut(i, FileStatus::Skipped, tr("Not cleaned: the run was stopped"));
+            continue;
+        }
+        if (earlier[i]) {
+            ++result.earlierOutputCount;
+            leaveOut(i, FileStatus::Skipped, tr("Left out: an earlier output of another image of this run"));
+            m_skipNotes << tr("Left out (an earlier output) - %1").arg(f);
+            continue;
+        }
+        if (QFile::encodeName(f).size() >= PATH_MAX) {
+            ++result.problemCount;
+            const QString why = tr("Error: The path is longer than the system allows (%1 bytes)").arg(PATH_MAX);
+            leaveOut(i, FileStatus::Failed, why);
+            m_skipNotes << why + u" - "_s + f;
+            continue;
+        }
+
         Item item;
         item.input = f;
-        item.output = outputPathFor(f, m_options, m_env.programFolder);
+        item.order = i;
+        item.output = overwrite ? f : outputs[i];
+        item.identityBefore = inputIds[i];
 
-        if (m_options.outputMode != OutputMode::Overwrite) {
-            const QString outId = identity(item.output);
+        if (!overwrite) {
+            const QString outId = identityOf(item.output);
             const bool sameAsInput = item.output.compare(f, Qt::CaseInsensitive) == 0 || isSameFile(item.output, f);
             if (sameAsInput || (!outId.isEmpty() && inputIdentities.contains(outId))) {
                 ++result.problemCount;
-                m_skipNotes << (sameAsInput ? tr("Skipped: the output would replace the image itself - %1")
-                                            : tr("Skipped: the output would replace another image of this run - %1"))
-                                   .arg(f);
+                const QString why = sameAsInput ? tr("Skipped: the output would replace the image itself")
+                                                : tr("Skipped: the output would replace another image of this run");
+                leaveOut(i, FileStatus::Skipped, why);
+                m_skipNotes << why + u" - "_s + f;
                 continue;
             }
 
@@ -331,12 +519,25 @@ bool CleanJob::prepare(QStringList &images, JobResult &result)
                     ++result.declinedCount;
                 }
             }
+        } else {
+            // ExifTool refuses an image whose temporary file exists. One nobody has open is
+            // the leftover of a crash: it goes. One in use belongs to a live writer.
+            const QString leftover = f + u"_exiftool_tmp"_s;
+            if (PathExists(leftover)) {
+                if (!isRegularFile(leftover) || isOpenByAnyProcess(leftover) || !QFile::remove(leftover)) {
+                    ++result.problemCount;
+                    const QString why = tr("Error: Another program is writing this image (%1 exists)").arg(leftover);
+                    leaveOut(i, FileStatus::Failed, why);
+                    m_skipNotes << why + u" - "_s + f;
+                    continue;
+                }
+            }
         }
 
         item.etInput = item.input;
         // ExifTool expands '%' codes (%c, ...) once more in the name a pattern made.
         if (!item.declined && isLiteralArgfilePath(item.input, false) && !item.input.contains(u'%')) {
-            item.grouped = m_options.outputMode == OutputMode::Overwrite
+            item.grouped = overwrite
                 || (m_patternUsable && expandOutputPattern(m_outputPattern, item.input) == item.output);
         }
         if (!item.declined && !item.grouped) {
@@ -347,15 +548,13 @@ bool CleanJob::prepare(QStringList &images, JobResult &result)
                 return false;
             }
         }
-        const qint64 size = fileSize(f);
-        if (size > 0)
-            result.inputBytes += size;
+        item.inputSize = std::max<qint64>(0, fileSize(f));
         m_items << item;
     }
     return true;
 }
 
-QList<QStringList> CleanJob::commandsFor(int first, int count) const
+QList<QStringList> CleanJob::commandsFor(int batch, int first, int count)
 {
     QStringList common = BuildTagArguments(m_options.tags);
     if (m_options.chkIgnoreMinorWarnings)
@@ -363,7 +562,9 @@ QList<QStringList> CleanJob::commandsFor(int first, int count) const
     common << u"-P"_s;
 
     QList<QStringList> commands;
+    QList<QList<int>> members;
     QStringList group;
+    QList<int> groupMembers;
     const auto closeGroup = [&] {
         if (group.isEmpty())
             return;
@@ -373,7 +574,9 @@ QList<QStringList> CleanJob::commandsFor(int first, int count) const
         else
             command << u"-o"_s << m_outputPattern;
         commands << command + group;
+        members << groupMembers;
         group.clear();
+        groupMembers.clear();
     };
     for (int i = first; i < first + count; ++i) {
         const Item &item = m_items.at(i);
@@ -381,6 +584,7 @@ QList<QStringList> CleanJob::commandsFor(int first, int count) const
             continue; // its old output stays; ExifTool is not asked
         if (item.grouped) {
             group << item.input;
+            groupMembers << i;
             continue;
         }
         closeGroup();
@@ -391,72 +595,201 @@ QList<QStringList> CleanJob::commandsFor(int first, int count) const
         else
             command << u"-o"_s << item.etOutput;
         commands << command;
+        members << QList<int>{i};
     }
     closeGroup();
+    m_batchCommands.insert(batch, members);
     return commands;
 }
 
-BatchRun CleanJob::afterBatch(int first, int count, const BatchRun &ran)
+bool CleanJob::outputIsComplete(const Item &item, bool commandFinished, bool suspect) const
+{
+    // Written by this run: a new file at the output path (it did not exist when the run
+    // began, or was removed after "Yes"), or in place a new file where the original was
+    // (ExifTool writes a temporary file and renames it over the original).
+    if (!isRegularFile(item.output))
+        return false;
+    if (m_options.outputMode == OutputMode::Overwrite) {
+        // Unchanged in place: ExifTool leaves a file it has nothing to remove from as it
+        // is. That is only known once it finished the command without naming the image.
+        if (identityOf(item.output) == item.identityBefore)
+            return commandFinished;
+    } else if (fileSize(item.output) <= 0) {
+        return false;
+    }
+    if (!suspect)
+        return true;
+    // ExifTool was cut short while this output may still have been written: only a
+    // file that ExifTool reads back whole counts.
+    ConsoleRunner reader;
+    reader.setWorkingDirectory(m_env.programFolder);
+    reader.setTimeoutMs(30000);
+    if (reader.RunConsoleCommand(m_env.exiftool, {u"-config"_s, QString(), u"-validate"_s, u"-warning"_s,
+                                                  u"-error"_s, u"-s3"_s, u"--"_s, item.output})
+        != 0)
+        return false;
+    static const QRegularExpression broken(u"truncat|format error|corrupt|missing|bad |error"_s,
+                                           QRegularExpression::CaseInsensitiveOption);
+    return !broken.match(reader.sConsoleOutput()).hasMatch();
+}
+
+void CleanJob::failItem(int index, const QString &reason, QString &log)
+{
+    Item &item = m_items[index];
+    if (item.failed)
+        return;
+    item.failed = true;
+    item.reason = reason;
+    log += reason + u" - "_s + item.etInput + u'\n';
+}
+
+BatchRun CleanJob::afterBatch(int batch, int first, int count, const BatchRun &ran)
 {
     BatchRun run = ran;
     QString &errors = run.errorText;
+    const bool overwrite = m_options.outputMode == OutputMode::Overwrite;
+    const QList<QList<int>> commands = m_batchCommands.take(batch);
+    if (ran.notRun) {
+        for (int i = first; i < first + count; ++i)
+            m_items[i].notRun = !m_items[i].declined;
+        run.failed = false;
+        return run;
+    }
+
+    // When ExifTool died, the commands it had not finished: their images either were
+    // done (their outputs stand), were being written (at most one per command: the last
+    // output it began, which is checked by reading it back) or never began.
+    QSet<int> unfinished;
+    QSet<int> suspects;
+    if (ran.processDied) {
+        for (qsizetype c = ran.commandsDone; c < commands.size(); ++c) {
+            int last = -1;
+            for (int i : commands.at(c)) {
+                unfinished.insert(i);
+                const Item &item = m_items.at(i);
+                if (overwrite) {
+                    // ExifTool is gone, so its temporary file is stale; the original is
+                    // either untouched or already replaced whole.
+                    QFile::remove(item.etInput + u"_exiftool_tmp"_s);
+                } else if (isRegularFile(item.staged ? item.stagedResult : item.output)) {
+                    last = i;
+                }
+            }
+            if (last >= 0)
+                suspects.insert(last);
+        }
+        if (m_hurry) {
+            // Stopped on purpose: what ExifTool did not finish is simply not done, and
+            // leaves no trace.
+            for (int i : std::as_const(unfinished)) {
+                Item &item = m_items[i];
+                if (item.staged) {
+                    QFile::remove(item.stagedResult);
+                    item.notRun = true;
+                } else if (overwrite) {
+                    item.notRun = identityOf(item.output) == item.identityBefore;
+                } else if (!isRegularFile(item.output)) {
+                    item.notRun = true;
+                } else if (suspects.contains(i) && !outputIsComplete(item, false, true)) {
+                    QFile::remove(item.output);
+                    item.notRun = true;
+                }
+            }
+            suspects.clear(); // checked above
+        }
+    }
 
     // Move the stand-in outputs into place, as ExifTool itself would have written them.
     for (int i = first; i < first + count; ++i) {
-        const Item &item = m_items.at(i);
-        if (!item.staged || !QFileInfo::exists(item.stagedResult))
+        Item &item = m_items[i];
+        if (!item.staged || item.notRun || !isRegularFile(item.stagedResult))
             continue;
+        if (unfinished.contains(i)) {
+            QFile::remove(item.stagedResult); // the command was cut short
+            continue;
+        }
         bool moved = false;
-        if (m_options.outputMode == OutputMode::Overwrite) {
+        if (overwrite) {
             moved = replaceFileWith(item.input, item.stagedResult);
         } else {
             QDir().mkpath(QFileInfo(item.output).absolutePath());
             moved = moveFileTo(item.stagedResult, item.output);
             if (!moved && PathExists(item.output)) {
-                errors += u"Error: '%1' already exists - %2\n"_s.arg(item.output, item.etInput);
-                run.failed = true;
+                failItem(i, u"Error: '%1' already exists"_s.arg(item.output), errors);
                 QFile::remove(item.stagedResult);
                 continue;
             }
         }
         if (!moved) {
-            errors += u"Error: Cannot write %1 - %2\n"_s.arg(item.output, item.etInput);
-            run.failed = true;
+            failItem(i, u"Error: Cannot write %1"_s.arg(item.output), errors);
             QFile::remove(item.stagedResult);
         }
     }
 
-    // Failed images, found by their own paths at the end of ExifTool's error lines.
-    for (const QString &line : errors.split(u'\n')) {
-        if (!line.left(6).toLower().startsWith(u"error:"))
+    // Failed images, found by their own paths in ExifTool's error lines. Most end in
+    // " - INPUT"; those about temporary files or renaming name the output instead.
+    for (const QString &line : errors.split(u'\n', Qt::SkipEmptyParts)) {
+        if (line.left(8).compare(u"Warning:"_s, Qt::CaseInsensitive) == 0)
             continue;
         for (int i = first; i < first + count; ++i) {
-            const Item &item = m_items.at(i);
-            if (!item.declined && line.endsWith(u" - "_s + item.etInput)) {
-                m_failedIndexes.insert(i);
+            Item &item = m_items[i];
+            if (item.declined || item.notRun || item.failed)
+                continue;
+            const QString out = item.staged ? item.stagedResult : item.output;
+            if (line.endsWith(u" - "_s + item.etInput) || line.endsWith(u" "_s + out)
+                || line.endsWith(u" "_s + out + u"_exiftool_tmp"_s)
+                || line.endsWith(u" "_s + item.etInput + u"_exiftool_tmp"_s)) {
+                item.failed = true;
+                item.reason = line;
                 break;
             }
         }
     }
-    // An image without an error line must have its output; if it has none, say so
-    // rather than report it as cleaned.
-    if (m_options.outputMode != OutputMode::Overwrite) {
+
+    // Every other image must have its complete output; if not, say so rather than
+    // report it as cleaned.
+    for (int i = first; i < first + count; ++i) {
+        Item &item = m_items[i];
+        if (item.declined || item.notRun || item.failed)
+            continue;
+        if (outputIsComplete(item, !unfinished.contains(i), suspects.contains(i)))
+            continue;
+        if (suspects.contains(i) && !overwrite)
+            QFile::remove(item.output); // cut short by ExifTool's end: never leave it as an "existing output"
+        if (unfinished.contains(i))
+            failItem(i, tr("Error: ExifTool ended before it finished this image"), errors);
+        else if (overwrite)
+            failItem(i, u"Error: The image was not rewritten"_s, errors);
+        else
+            failItem(i, u"Error: No output was written to %1"_s.arg(item.output), errors);
+    }
+    run.failed = ran.failed && !(ran.processDied && m_hurry);
+    for (int i = first; i < first + count; ++i) {
+        if (m_items.at(i).failed)
+            run.failed = true;
+    }
+    if (!run.failed)
+        errors.clear(); // warnings of a problem-free batch are not problems
+
+    // Check the finished outputs while ExifTool works on the next batches.
+    if (m_verifier) {
         for (int i = first; i < first + count; ++i) {
             const Item &item = m_items.at(i);
-            if (item.declined || m_failedIndexes.contains(i) || PathExists(item.output))
-                continue;
-            errors += u"Error: No output was written to %1 - %2\n"_s.arg(item.output, item.etInput);
-            run.failed = true;
-            m_failedIndexes.insert(i);
+            if (!item.declined && !item.notRun && !item.failed)
+                m_verifier->submit(i, item.input, item.output);
         }
     }
+
     // The log shows the real names, not the stand-ins.
     for (int i = first; i < first + count; ++i) {
-        const Item &item = m_items.at(i);
+        Item &item = m_items[i];
         if (item.staged) {
             errors.replace(item.stagedResult, item.output);
-            if (item.etInput != item.input)
+            item.reason.replace(item.stagedResult, item.output);
+            if (item.etInput != item.input) {
                 errors.replace(item.etInput, item.input);
+                item.reason.replace(item.etInput, item.input);
+            }
         }
     }
     return run;
@@ -467,9 +800,11 @@ bool CleanJob::runBatches(JobResult &result)
     const int n = m_items.size();
     const int batches = (n + BatchSize - 1) / BatchSize;
     if (!m_pool)
-        m_pool = std::make_unique<ExifToolPool>(m_env.exiftool, m_env.programFolder, m_env.tempFolder,
+        m_pool = std::make_unique<ExifToolPool>(m_env.exiftool, m_env.programFolder, m_work->path(),
                                                 std::clamp(m_env.jobs, 1, std::max(1, batches)));
     ExifToolPool &pool = *m_pool;
+    if (m_stopRequested)
+        pool.requestStop();
 
     // Batches may end in any order; their results are taken in list order, so the
     // log, the problem count and the progress bar read as if they ran one by one.
@@ -478,12 +813,12 @@ bool CleanJob::runBatches(JobResult &result)
     const auto take = [&](int batch, const BatchRun &ran) {
         const int first = batch * BatchSize;
         const int count = std::min(BatchSize, n - first);
-        ended[batch] = afterBatch(first, count, ran);
+        ended[batch] = afterBatch(batch, first, count, ran);
         while (nextToTake < batches && ended[nextToTake]) {
             const BatchRun &run = *ended[nextToTake];
             if (run.failed) {
                 ++result.problemCount;
-                if (SaveTextToFile(logFilePath(), run.errorText, false))
+                if (SaveTextToFile(logFilePath(), run.errorText.trimmed(), false))
                     result.logWritten = true;
                 result.problemTexts += run.errorText;
             }
@@ -497,7 +832,7 @@ bool CleanJob::runBatches(JobResult &result)
         batches,
         [this, n](int batch) {
             const int first = batch * BatchSize;
-            return commandsFor(first, std::min(BatchSize, n - first));
+            return commandsFor(batch, first, std::min(BatchSize, n - first));
         },
         take, &error);
     if (!ok) {
@@ -507,57 +842,68 @@ bool CleanJob::runBatches(JobResult &result)
     return ok;
 }
 
-void CleanJob::fillOutcomes(JobResult &result)
-{
-    for (int i = 0; i < m_items.size(); ++i) {
-        const Item &item = m_items.at(i);
-        FileOutcome o;
-        o.input = item.input;
-        if (item.declined) {
-            o.status = FileStatus::Skipped;
-            o.message = tr("An earlier output exists and was kept.");
-        } else if (m_failedIndexes.contains(i) || !PathExists(item.output)) {
-            o.status = FileStatus::Failed;
-            o.message = tr("ExifTool reported an error; see the log.");
-        } else {
-            o.status = FileStatus::Cleaned;
-            o.output = item.output;
-        }
-        result.outcomes.append(o);
-    }
-}
-
 void CleanJob::verifyOutputs(JobResult &result)
 {
-    OutputVerifier verifier(m_env.exiftool, m_env.programFolder);
-    verifier.apply(result.outcomes);
+    if (!m_verifier)
+        return;
+    QHash<QString, int> itemOf;
+    for (int i = 0; i < m_items.size(); ++i)
+        itemOf.insert(m_items.at(i).output, i);
+    m_verifier->waitForAll();
+    for (FileOutcome &o : result.outcomes) {
+        const int i = itemOf.value(o.output, -1);
+        if (o.status == FileStatus::Cleaned && i >= 0)
+            m_verifier->applyVerdict(i, o);
+    }
+    m_verifier.reset();
 }
 
 void CleanJob::checkResults(JobResult &result)
 {
     QRandomGenerator *random = m_env.random ? m_env.random : QRandomGenerator::global();
     const std::optional<QDateTime> fixed = FileDate::fixedDateTime(m_options.fixedDate);
+    QList<FileOutcome> outcomes;
+    outcomes.reserve(m_items.size());
     for (int i = 0; i < m_items.size(); ++i) {
         keepAlive();
         const Item &item = m_items.at(i);
-        // In place, a refused image is still there but was not cleaned: not a result.
-        if (m_options.outputMode == OutputMode::Overwrite && m_failedIndexes.contains(i))
-            continue;
-        if (!PathExists(item.output))
-            continue;
-        ++result.processedCount;
-        const qint64 size = fileSize(item.output);
-        if (size > 0)
-            result.outputBytes += size;
-        if (m_options.chkResetFileDates) {
-            if (m_options.randomDate)
-                FileDate::SetFileDate(item.output, FileDate::randomDateTime(*random));
-            else if (fixed)
-                FileDate::SetFileDate(item.output, *fixed);
+        FileOutcome outcome;
+        outcome.input = item.input;
+        if (item.declined) {
+            outcome.status = FileStatus::Skipped;
+            outcome.output = item.output;
+            outcome.message = tr("kept existing output");
+        } else if (item.notRun) {
+            outcome.status = FileStatus::Skipped;
+            outcome.message = tr("Not cleaned: the run was stopped");
+        } else if (item.failed) {
+            outcome.status = FileStatus::Failed;
+            outcome.message = item.reason;
+        } else {
+            outcome.status = FileStatus::Cleaned;
+            outcome.output = item.output;
+            ++result.processedCount;
+            result.inputBytes += item.inputSize;
+            result.outputBytes += std::max<qint64>(0, fileSize(item.output));
+            if (m_options.chkResetFileDates) {
+                if (m_options.randomDate)
+                    FileDate::SetFileDate(item.output, FileDate::randomDateTime(*random));
+                else if (fixed)
+                    FileDate::SetFileDate(item.output, *fixed);
+            }
+            result.cleanedFiles << CleanedFile{GetFileName(item.output), item.output};
         }
-        result.cleanedFiles << CleanedFile{GetFileName(item.output), item.output};
+        outcomes << outcome;
     }
-    result.processedCount -= result.declinedCount;
+    // Merge the inputs that never became items back in, in the order of the images.
+    result.outcomes.clear();
+    qsizetype k = 0;
+    for (qsizetype j = 0; j < outcomes.size() || k < m_leftOut.size();) {
+        if (k < m_leftOut.size() && (j >= outcomes.size() || m_leftOutAt.at(k) < m_items.at(j).order))
+            result.outcomes << m_leftOut.at(k++);
+        else
+            result.outcomes << outcomes.at(j++);
+    }
 }
 
 void CleanJob::moveProblemFiles(JobResult &result)
@@ -585,13 +931,15 @@ void CleanJob::moveProblemFiles(JobResult &result)
     }
 }
 
+
 JobResult CleanJob::CleanImages(const QStringList &imageList)
 {
     JobResult result;
     m_items.clear();
-    m_failedIndexes.clear();
     m_skipNotes.clear();
-    result.logPath = logFilePath();
+    m_leftOut.clear();
+    m_leftOutAt.clear();
+    m_batchCommands.clear();
 
     // A: start.
     Q_EMIT progressChanged(0);
@@ -612,22 +960,36 @@ JobResult CleanJob::CleanImages(const QStringList &imageList)
         if (result.errorDetail.isEmpty())
             result.errorDetail = detail;
         result.summary = tr("Internal program error!");
+        result.logPath = logFilePath();
+        m_pool.reset();
+        m_workLock.reset();
+        m_work.reset();
+        m_logLock.reset();
         return result;
     };
 
     setStatus(tr("Preparing..."));
 
+    if ((m_options.outputMode == OutputMode::Prefix && !isUsableNameAffix(m_options.txtPrefix))
+        || (m_options.outputMode == OutputMode::Suffix && !isUsableNameAffix(m_options.txtSuffix)))
+        return fail(tr("A prefix or suffix must be part of a file name: it cannot be empty or hold '/'."));
     if (QDir::isRelativePath(m_env.tempFolder))
         m_env.tempFolder = joinPath(m_env.programFolder, m_env.tempFolder);
-    if (!isLiteralArgfilePath(argumentFilePath(), false))
+    if (!isLiteralArgfilePath(joinPath(m_env.tempFolder, u"qmk_args.txt"_s), false))
         return fail(tr("The temporary folder %1 cannot hold ExifTool's argument file; "
                        "set TEMP or TMPDIR to another folder.").arg(m_env.tempFolder));
+    {
+        QString error;
+        if (!setUpWorkFiles(&error))
+            return fail(error);
+    }
+    result.logPath = logFilePath();
 
     // ExifTool takes a moment to start: let it do so while the images are prepared.
     const bool haveExifTool = !m_env.exiftool.isEmpty() && QFileInfo(m_env.exiftool).isExecutable();
     if (haveExifTool && !images.isEmpty()) {
         const int batches = static_cast<int>((images.size() + BatchSize - 1) / BatchSize);
-        m_pool = std::make_unique<ExifToolPool>(m_env.exiftool, m_env.programFolder, m_env.tempFolder,
+        m_pool = std::make_unique<ExifToolPool>(m_env.exiftool, m_env.programFolder, m_work->path(),
                                                 std::clamp(m_env.jobs, 1, batches));
         m_pool->warmUp();
     }
@@ -639,7 +1001,6 @@ JobResult CleanJob::CleanImages(const QStringList &imageList)
     // C: the run.
     m_clock.start();
     setStatus(tr("Cleaning images..."));
-    QFile::remove(logFilePath());
     for (const QString &note : std::as_const(m_skipNotes))
         result.logWritten = SaveTextToFile(logFilePath(), note, false) || result.logWritten;
 
@@ -647,28 +1008,36 @@ JobResult CleanJob::CleanImages(const QStringList &imageList)
         if (!haveExifTool)
             return fail(tr("ExifTool was not found. Install it (Debian package libimage-exiftool-perl) "
                            "or place the exiftool program beside Quillmark."));
+        if (m_options.verify)
+            m_verifier = std::make_unique<OutputVerifier>(m_env.exiftool, m_env.programFolder);
         if (!runBatches(result))
             return fail(result.errorDetail);
     }
-    for (int i = 0; i < m_items.size(); ++i)
-        if (m_failedIndexes.contains(i))
-            result.failedImages << m_items.at(i).input;
+    for (const Item &item : std::as_const(m_items))
+        if (item.failed)
+            result.failedImages << item.input;
     Q_EMIT progressChanged(100);
     setStatus(m_options.chkResetFileDates ? tr("Obfuscating file dates...") : tr("Checking files..."));
 
     // D: what was written.
     checkResults(result);
     setStatus(tr("Checking files..."));
-    if (result.outcomes.isEmpty())
-        fillOutcomes(result);
+    result.stopped = m_stopRequested;
     // What is left in each output: the scan or ExifTool's read-back decides its status.
-    if (m_options.verify && haveExifTool)
-        verifyOutputs(result);
+    verifyOutputs(result);
 
     // E: summary.
     result.seconds = (m_clock.elapsed() + 500) / 1000;
     result.summary = summaryText(result.processedCount, result.inputBytes, result.outputBytes,
                                  result.seconds, m_env.locale);
+    if (result.declinedCount > 0)
+        result.summary += crlf + plural(result.declinedCount, "%1 existing output was kept.",
+                                        "%1 existing outputs were kept.");
+    if (result.earlierOutputCount > 0)
+        result.summary += crlf + plural(result.earlierOutputCount, "%1 earlier output was left out.",
+                                        "%1 earlier outputs were left out.");
+    if (result.stopped)
+        result.summary += crlf + tr("The run was stopped; the images cleaned so far are kept.");
 
     // F, G: problems.
     if (result.problemCount >= 1) {
@@ -681,12 +1050,17 @@ JobResult CleanJob::CleanImages(const QStringList &imageList)
                 : tr("Problem files were moved to specified folder.");
         }
     }
-    result.clearImageList = result.problemCount == 0;
+    result.clearImageList = result.problemCount == 0 && !result.stopped;
 
     QCoreApplication::processEvents();
     setStatus(tr("Finished!"));
     m_pool.reset();
+    m_workLock.reset();
+    m_work.reset();
+    // A log of our own that nothing was written to is not left lying about.
+    if (!result.logWritten && m_logPath != joinPath(m_env.tempFolder, u"qmk_log.txt"_s) && fileSize(m_logPath) == 0)
+        QFile::remove(m_logPath);
+    m_logLock.reset();
     pause(1000);
-    m_stage.reset();
     return result;
 }

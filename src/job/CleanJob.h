@@ -6,6 +6,7 @@
 #include "job/TagOptions.h"
 
 #include <QElapsedTimer>
+#include <QHash>
 #include <QList>
 #include <QLocale>
 #include <QObject>
@@ -16,6 +17,8 @@
 #include <functional>
 #include <memory>
 
+class QLockFile;
+class OutputVerifier;
 class QRandomGenerator;
 class QTemporaryDir;
 
@@ -43,7 +46,7 @@ struct JobEnvironment
 {
     QString exiftool;        // full path of the ExifTool program
     QString programFolder;   // working folder of ExifTool; relative paths resolve here
-    QString tempFolder;      // holds qmk_args.txt and qmk_log.txt
+    QString tempFolder;      // holds the run's private work folder and qmk_log.txt
     bool pauses = true;      // the short pauses that let a person read the captions
     int jobs = 1;            // ExifTool processes at once
     QLocale locale;          // number format of the summary
@@ -61,8 +64,10 @@ struct JobResult
     bool internalError = false;   // the run ended in the failure handler
     QString errorDetail;          // why, for a person
     int processedCount = 0;
-    int declinedCount = 0;
+    int declinedCount = 0;        // existing outputs kept after "No"
+    int earlierOutputCount = 0;   // inputs left out as outputs of an earlier run
     int problemCount = 0;
+    bool stopped = false;         // a stop was requested and the run ended early
     qint64 inputBytes = 0;
     qint64 outputBytes = 0;
     qint64 seconds = 0;
@@ -118,7 +123,17 @@ public:
 
     JobResult CleanImages(const QStringList &images);
 
+    // Asks a running CleanImages() to stop: no batch starts any more, the ones ExifTool
+    // is writing finish, and the result says the run was stopped. Safe to call from a
+    // slot while CleanImages() waits in its event loop; a second call hurries the stop
+    // (ExifTool is interrupted and removes what it was writing).
+    void requestStop();
+    bool stopRequested() const { return m_stopRequested; }
+
+    // The first argument file of the run, inside its private work folder.
     QString argumentFilePath() const;
+    // The run's problem log: qmk_log.txt in the temporary folder unless another run is
+    // using that name, in which case a name of this run's own.
     QString logFilePath() const;
 
 Q_SIGNALS:
@@ -130,11 +145,14 @@ private:
 
     bool prepare(QStringList &images, JobResult &result);
     bool stageItem(Item &item, int index, QString *error);
+    bool setUpWorkFiles(QString *error);
     bool runBatches(JobResult &result);
-    QList<QStringList> commandsFor(int first, int count) const;
-    BatchRun afterBatch(int first, int count, const BatchRun &ran);
+    QList<QStringList> commandsFor(int batch, int first, int count);
+    BatchRun afterBatch(int batch, int first, int count, const BatchRun &ran);
+    bool outputIsComplete(const Item &item, bool commandFinished, bool suspect) const;
+    void removeStaleWorkFolders() const;
+    void failItem(int index, const QString &reason, QString &log);
     void checkResults(JobResult &result);
-    void fillOutcomes(JobResult &result);
     void verifyOutputs(JobResult &result);
     void moveProblemFiles(JobResult &result);
     void setStatus(const QString &caption);
@@ -145,12 +163,20 @@ private:
     JobEnvironment m_env;
     std::function<bool()> m_askOverwrite;
     QList<Item> m_items;
-    QSet<int> m_failedIndexes;
     QString m_outputPattern;     // "-o" value shared by the grouped images
     bool m_patternUsable = false;
     QStringList m_skipNotes;
-    std::unique_ptr<QTemporaryDir> m_stage;
+    QList<FileOutcome> m_leftOut;   // inputs not sent to ExifTool, with their place in the list
+    QList<int> m_leftOutAt;
+    QHash<int, QList<QList<int>>> m_batchCommands; // per batch: the items of each command
+    std::unique_ptr<QTemporaryDir> m_work;   // private to this run: argument files, stand-ins
+    std::unique_ptr<QLockFile> m_logLock;    // held while this run uses qmk_log.txt
+    std::unique_ptr<QLockFile> m_workLock;   // says the work folder's run is alive
+    QString m_logPath;
+    bool m_stopRequested = false;
+    bool m_hurry = false;
     std::unique_ptr<ExifToolPool> m_pool;
+    std::unique_ptr<OutputVerifier> m_verifier; // checks outputs as their batches finish
     QElapsedTimer m_clock;
     QElapsedTimer m_sinceYield;
 };

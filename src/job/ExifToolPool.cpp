@@ -12,6 +12,9 @@
 #include <deque>
 
 #include <signal.h>
+#include <cstdio>
+#include <sys/prctl.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -25,10 +28,13 @@ const QString marker = u"{qmk-done "_s;
 struct ExifToolPool::InFlight
 {
     int batch = -1;
+    quint64 firstCommand = 0; // sequence number of the batch's first command
     quint64 lastCommand = 0; // sequence number of the batch's last command
+    int commandsDone = 0;
     int slot = 0;            // which of the process's two argument files holds it
     QString errorText;
     bool failed = false;
+    bool skipped = false; // taken back before ExifTool started it
 };
 
 struct ExifToolPool::Worker
@@ -41,12 +47,12 @@ struct ExifToolPool::Worker
     QByteArray pendingError; // error output not yet split into lines
 };
 
-ExifToolPool::ExifToolPool(const QString &exiftool, const QString &workingFolder, const QString &tempFolder,
+ExifToolPool::ExifToolPool(const QString &exiftool, const QString &workingFolder, const QString &workFolder,
                            int processes, QObject *parent)
     : QObject(parent)
     , m_exiftool(exiftool)
     , m_workingFolder(workingFolder)
-    , m_tempFolder(tempFolder)
+    , m_tempFolder(workFolder)
 {
     for (int i = 0; i < std::max(1, processes); ++i) {
         auto w = std::make_unique<Worker>();
@@ -80,6 +86,20 @@ void ExifToolPool::startProcess(Worker &w)
         if (e == QProcess::FailedToStart)
             onFinished(w);
     });
+    // ExifTool must never outlive the program, however it ends (SIGKILL included): the
+    // kernel sends it SIGINT when we die, which ExifTool survives only long enough to
+    // remove what it was writing. SIGINT may have been ignored by whoever started us,
+    // and that would be inherited, so it is set back to its default. ExifTool gets its
+    // own process group, so a Ctrl-C at the terminal reaches only us and we decide how
+    // to stop.
+    const pid_t parent = ::getpid();
+    p->setChildProcessModifier([parent] {
+        ::signal(SIGINT, SIG_DFL);
+        ::setpgid(0, 0);
+        ::prctl(PR_SET_PDEATHSIG, SIGINT);
+        if (::getppid() != parent) // we died before the line above took effect
+            ::_exit(127);
+    });
     // "-config ''" first: a personal ExifTool configuration must not change what is removed.
     p->start(m_exiftool, {u"-config"_s, QString(), u"-stay_open"_s, u"True"_s, u"-@"_s, u"-"_s});
 }
@@ -108,6 +128,7 @@ bool ExifToolPool::dispatch(Worker &w, int batch, const QList<Command> &commands
         return true;
     }
     QStringList lines;
+    job.firstCommand = m_sequence + 1;
     for (const Command &command : commands) {
         const quint64 seq = ++m_sequence;
         lines << command;
@@ -144,8 +165,11 @@ void ExifToolPool::onStandardError(Worker &w)
             continue;
         }
         const QStringList parts = line.mid(marker.size()).chopped(1).split(u' ');
-        if (parts.value(1) != u"0")
+        if (parts.value(1) == u"skipped")
+            front.skipped = true;
+        else if (parts.value(1) != u"0")
             front.failed = true;
+        ++front.commandsDone;
         if (parts.value(0).toULongLong() == front.lastCommand)
             finishFront(w, false);
     }
@@ -158,8 +182,10 @@ void ExifToolPool::onFinished(Worker &w)
     const QString reason = w.process->error() == QProcess::FailedToStart
         ? tr("Could not start %1: %2").arg(m_exiftool, w.process->errorString())
         : tr("%1 stopped unexpectedly.").arg(m_exiftool);
-    for (InFlight &job : w.inFlight)
-        job.errorText += reason + u'\n';
+    if (!m_interrupted) {
+        for (InFlight &job : w.inFlight)
+            job.errorText += reason + u'\n';
+    }
     w.process->disconnect(this);
     w.process.release()->deleteLater();
     while (!w.inFlight.empty())
@@ -173,6 +199,12 @@ void ExifToolPool::finishFront(Worker &w, bool processDied)
     BatchRun run;
     run.errorText = job.errorText;
     run.failed = job.failed || processDied;
+    run.processDied = processDied;
+    run.commandsDone = job.commandsDone;
+    if (job.skipped) {
+        run = BatchRun();
+        run.notRun = true;
+    }
     if (job.lastCommand != 0 || processDied)
         QFile::remove(argumentFilePath(w.index * 2 + job.slot));
     --m_running;
@@ -190,6 +222,14 @@ bool ExifToolPool::run(int count, const std::function<QList<Command>(int)> &comm
     int next = 0;
     bool ok = true;
     const auto feed = [&] {
+        if (m_stopRequested) {
+            // What was never handed out ends here, in order, so the caller sees every batch.
+            while (next < count) {
+                BatchRun skipped;
+                skipped.notRun = true;
+                finished(next++, skipped);
+            }
+        }
         // Each process gets a batch, then a second one to wait in its input.
         for (std::size_t depth = 1; depth <= 2; ++depth) {
             for (auto &w : m_workers) {
@@ -211,10 +251,51 @@ bool ExifToolPool::run(int count, const std::function<QList<Command>(int)> &comm
         // the process that just finished.
         QTimer::singleShot(0, &loop, feed);
     };
+    m_wake = [&] { QTimer::singleShot(0, &loop, feed); };
     QTimer::singleShot(0, &loop, feed);
     loop.exec();
     m_finished = nullptr;
+    m_wake = nullptr;
     return ok;
+}
+
+void ExifToolPool::requestStop()
+{
+    if (m_stopRequested)
+        return;
+    m_stopRequested = true;
+    // A second batch already waits in each busy process's input. Its argument file is
+    // replaced by one that only echoes the batch's end markers, so ExifTool (if it had
+    // not opened the file yet) skips the batch. If it had, the batch simply runs.
+    for (auto &w : m_workers) {
+        for (std::size_t k = 1; k < w->inFlight.size(); ++k) {
+            const InFlight &job = w->inFlight.at(k);
+            if (job.lastCommand == 0)
+                continue;
+            QStringList lines;
+            for (quint64 seq = job.firstCommand; seq <= job.lastCommand; ++seq)
+                lines << u"-echo4"_s << marker + QString::number(seq) + u" skipped}"_s
+                      << u"-execute"_s + QString::number(seq);
+            // Renamed into place, so ExifTool opens either the old file or the new one.
+            const QString path = argumentFilePath(w->index * 2 + job.slot);
+            if (SaveTextToFile(path + u".new"_s, lines.join(u"\r\n"_s), true))
+                ::rename(QFile::encodeName(path + u".new"_s).constData(), QFile::encodeName(path).constData());
+        }
+    }
+    if (m_wake)
+        m_wake();
+}
+
+void ExifToolPool::interrupt()
+{
+    m_stopRequested = true;
+    m_interrupted = true;
+    for (auto &w : m_workers) {
+        if (w->process && w->process->state() != QProcess::NotRunning)
+            ::kill(static_cast<pid_t>(w->process->processId()), SIGINT);
+    }
+    if (m_wake)
+        m_wake();
 }
 
 void ExifToolPool::stop()

@@ -13,11 +13,15 @@ struct BatchRun
 {
     QString errorText;  // ExifTool's error output for the batch (errors and warnings)
     bool failed = false; // a command reported an error, or ExifTool could not run it
+    int commandsDone = 0; // commands ExifTool finished; the rest were cut short or never started
+    bool processDied = false; // ExifTool ended (or never started) before the batch was done
+    bool notRun = false;  // the batch was never handed to ExifTool (the run was stopped)
 };
 
 // Runs batches of ExifTool commands on a few persistent ExifTool processes
 // ("-stay_open"), each working through its batches in order. Each batch goes to ExifTool as an
-// argument file in the temporary folder, so paths are read exactly as written there.
+// argument file in the run's private work folder, so paths are read exactly as written
+// there and no other run can touch them.
 // Starting ExifTool costs about 0.2 s, and every command re-reads its delete
 // arguments, so keeping the processes and giving each batch few commands is what
 // makes large runs fast.
@@ -30,7 +34,7 @@ public:
     // One command: its argument lines, without "-execute".
     using Command = QStringList;
 
-    ExifToolPool(const QString &exiftool, const QString &workingFolder, const QString &tempFolder, int processes,
+    ExifToolPool(const QString &exiftool, const QString &workingFolder, const QString &workFolder, int processes,
                  QObject *parent = nullptr);
     ~ExifToolPool() override;
 
@@ -51,6 +55,14 @@ public:
     // Ends the processes; called by the destructor. A pool runs once.
     void stop();
 
+    // No batch starts after this; the ones ExifTool is working on still finish, and
+    // run() then returns. The batches left out end with notRun set.
+    void requestStop();
+    // Interrupts the batches ExifTool is working on (SIGINT, after which ExifTool removes
+    // what it was writing and ends); they end with processDied set.
+    void interrupt();
+    bool stopRequested() const { return m_stopRequested; }
+
 private:
     struct InFlight;
     struct Worker;
@@ -68,4 +80,7 @@ private:
     std::function<void(int, const BatchRun &)> m_finished;
     int m_running = 0;
     quint64 m_sequence = 0;
+    bool m_stopRequested = false;
+    bool m_interrupted = false;
+    std::function<void()> m_wake; // lets run() notice a stop request at once
 };

@@ -301,15 +301,20 @@ void OutputVerifier::apply(QList<FileOutcome> &outcomes)
     }
     waitForAll();
     for (int i = 0; i < outcomes.size(); ++i) {
-        FileOutcome &o = outcomes[i];
-        if (o.status != FileStatus::Cleaned || o.output.isEmpty() || !has(i))
-            continue;
-        const Verdict v = verdict(i);
-        o.status = v.status;
-        o.residue = v.residue;
-        if (!v.message.isEmpty())
-            o.message = v.message;
-        else if (v.status == FileStatus::Unchanged)
-            o.message = tr("ExifTool copied the image without removing anything.");
+        if (outcomes.at(i).status == FileStatus::Cleaned && !outcomes.at(i).output.isEmpty())
+            applyVerdict(i, outcomes[i]);
     }
+}
+
+void OutputVerifier::applyVerdict(int key, FileOutcome &o) const
+{
+    if (!has(key))
+        return;
+    const Verdict v = verdict(key);
+    o.status = v.status;
+    o.residue = v.residue;
+    if (!v.message.isEmpty())
+        o.message = v.message;
+    else if (v.status == FileStatus::Unchanged)
+        o.message = tr("ExifTool copied the image without removing anything.");
 }

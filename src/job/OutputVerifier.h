@@ -58,8 +58,10 @@ public:
     Verdict verdict(int key) const { return m_verdicts.value(key); }
 
     // Sets status, residue and message of every Cleaned outcome with an output from its
-    // verdict; submits what was not submitted yet and waits.
+    // verdict (keyed by the outcome's index); submits what was not submitted yet and waits.
     void apply(QList<FileOutcome> &outcomes);
+    // Sets one outcome from the verdict of `key`, when there is one.
+    void applyVerdict(int key, FileOutcome &outcome) const;
 
     // How many outputs went to ExifTool (the rest were settled by the scan).
     int readBackCount() const { return m_readBacks; }

@@ -108,6 +108,11 @@ QString imageCountCaption(int count)
                       : QCoreApplication::translate("UpdateControls", "%1 images").arg(count);
 }
 
+bool isUsableNameAffix(const QString &text)
+{
+    return !text.isEmpty() && !text.contains(u'/') && !text.contains(QChar(0));
+}
+
 ControlStates UpdateControls(const ControlInputs &in)
 {
     ControlStates s;
@@ -135,11 +140,17 @@ ControlStates UpdateControls(const ControlInputs &in)
                 return refuse();
             s.focusNext = true;
         }
-        // A prefix or suffix of blanks is valid, so these are not trimmed.
-        if (in.outputMode == OutputMode::Prefix && in.txtPrefix.isEmpty())
+        // A prefix or suffix of blanks is valid, so these are not trimmed. One holding
+        // '/' would put the outputs in another folder ("../../x-" even outside it).
+        const QString *affix = in.outputMode == OutputMode::Prefix ? &in.txtPrefix
+            : in.outputMode == OutputMode::Suffix                  ? &in.txtSuffix
+                                                                   : nullptr;
+        if (affix && !isUsableNameAffix(*affix)) {
+            if (!affix->isEmpty())
+                s.outputMessage = QCoreApplication::translate(
+                    "UpdateControls", "A prefix or suffix is part of the file name and cannot contain \"/\".");
             return refuse();
-        if (in.outputMode == OutputMode::Suffix && in.txtSuffix.isEmpty())
-            return refuse();
+        }
     }
 
     if (in.iPage != 4)

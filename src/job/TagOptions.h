@@ -35,6 +35,10 @@ QStringList ExtraDeleteArguments(const TagOptions &tags);
 enum class OutputMode : int { Overwrite = 0, Folder = 1, Prefix = 2, Suffix = 3 };
 
 // Everything the wizard's control-state rules look at.
+// A prefix or suffix is part of a file name: it must not hold '/' (which would put the
+// output in another folder, or outside the image's folder with "..") or be empty.
+bool isUsableNameAffix(const QString &text);
+
 struct ControlInputs
 {
     int iPage = 1;
@@ -56,6 +60,7 @@ struct ControlStates
     bool txtOutputEnabled = false;
     bool txtPrefixEnabled = false;
     bool txtSuffixEnabled = false;
+    QString outputMessage;         // page 3: why Next is refused, when a person must be told
     bool updateTagBoxes = false;  // page 4 only: apply the enabled flags below
     bool chkCleanExifEnabled = true;
     bool chkCleanExifGPSEnabled = true;

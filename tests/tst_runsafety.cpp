@@ -1,0 +1,395 @@
+// What a run promises whatever happens around it: runs at the same time, ExifTool or
+// the program killed, another user's files in the temporary folder, odd names. Real
+// ExifTool, real files; every kill happens after a number of outputs exist, never
+// after a sleep.
+
+#include "job/CleanJob.h"
+#include "testutil.h"
+
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kJpeg = u"jpeg_all_groups_multi_icc.jpg"_s; // 580 KB: ExifTool takes a moment over each
+
+// Processes whose parent is `parent`, read from /proc.
+QList<qint64> childrenOf(qint64 parent)
+{
+    QList<qint64> found;
+    const QStringList pids = QDir(u"/proc"_s).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString &pid : pids) {
+        QFile stat(u"/proc/"_s + pid + u"/stat"_s);
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray line = stat.readAll();
+        const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+        if (fields.size() > 1 && fields.at(1).toLongLong() == parent)
+            found << pid.toLongLong();
+    }
+    return found;
+}
+
+bool isAlive(qint64 pid)
+{
+    QFile stat(u"/proc/"_s + QString::number(pid) + u"/stat"_s);
+    if (!stat.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray line = stat.readAll();
+    return !line.mid(line.lastIndexOf(')') + 2).startsWith('Z');
+}
+
+// Waits (up to 15 s) until none of the processes is alive.
+bool allGone(const QList<qint64> &pids)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 15000) {
+        if (std::none_of(pids.cbegin(), pids.cend(), isAlive))
+            return true;
+        QTest::qWait(20);
+    }
+    return false;
+}
+
+// A JPEG is whole when it ends with its end-of-image marker.
+bool jpegIsWhole(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly) || f.size() < 4)
+        return false;
+    f.seek(f.size() - 2);
+    return f.read(2) == "\xFF\xD9";
+}
+
+QString identity(const QString &path)
+{
+    struct stat st{};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return {};
+    return QString::number(st.st_ino);
+}
+
+QStringList filesIn(const QString &folder, const QString &pattern = u"*"_s)
+{
+    QStringList names = QDir(folder).entryList({pattern}, QDir::Files | QDir::Hidden | QDir::System);
+    names.sort();
+    return names;
+}
+
+QProcessEnvironment cliEnv(const QString &temp)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"TEMP"_s, temp);
+    env.insert(u"LC_ALL"_s, u"C.UTF-8"_s);
+    return env;
+}
+
+} // namespace
+
+class TestRunSafety final : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+
+    QString makeFolder(const QString &name, const QString &sample, int copies)
+    {
+        const QString folder = m_dir.path() + u'/' + name;
+        QDir(folder).removeRecursively();
+        QDir().mkpath(folder);
+        const QString ext = QFileInfo(sample).suffix();
+        for (int i = 0; i < copies; ++i)
+            testutil::copySample(sample, folder + u"/img"_s + QString::number(i).rightJustified(3, u'0') + u'.' + ext);
+        return folder;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QUILLMARK_REQUIRE_EXIFTOOL();
+        QVERIFY(QFile::exists(QString::fromUtf8(QUILLMARK_CLI)));
+    }
+
+    // Several runs in different modes at once with one temporary folder: each ends as if
+    // alone, every original is still there, and they leave nothing behind.
+    void concurrentRunsShareTheTemporaryFolder()
+    {
+        const QString temp = m_dir.path() + u"/shared-tmp"_s;
+        QDir().mkpath(temp);
+        const QList<QStringList> modes = {{u"--output"_s, u"overwrite"_s},
+                                          {u"--output"_s, u"suffix=_c"_s},
+                                          {u"--output"_s, u"prefix=c_"_s},
+                                          {u"--output"_s, u"overwrite"_s}};
+        constexpr int images = 70; // two batches each
+        for (int round = 0; round < 2; ++round) {
+            std::vector<std::unique_ptr<QProcess>> runs;
+            QStringList folders;
+            for (qsizetype k = 0; k < modes.size(); ++k) {
+                const QString folder = makeFolder(u"conc%1"_s.arg(k), u"png_exif_gps_xmp.png"_s, images);
+                folders << folder;
+                auto p = std::make_unique<QProcess>();
+                p->setProcessEnvironment(cliEnv(temp));
+                p->start(QString::fromUtf8(QUILLMARK_CLI), modes.at(k) + QStringList{u"--jobs"_s, u"2"_s, folder});
+                runs.push_back(std::move(p));
+            }
+            for (qsizetype k = 0; k < modes.size(); ++k) {
+                QProcess &p = *runs.at(k);
+                QVERIFY2(p.waitForFinished(120000), "a run hung");
+                const QString out = QString::fromUtf8(p.readAllStandardOutput());
+                QVERIFY2(p.exitCode() == 0, qPrintable(out + QString::fromUtf8(p.readAllStandardError())));
+                QVERIFY2(out.startsWith(u"%1 images processed"_s.arg(images)), qPrintable(out));
+                const bool overwrite = modes.at(k).at(1) == u"overwrite";
+                QCOMPARE(filesIn(folders.at(k)).size(), overwrite ? images : 2 * images);
+                for (int i = 0; i < images; ++i)
+                    QVERIFY(QFile::exists(folders.at(k) + u"/img"_s + QString::number(i).rightJustified(3, u'0') + u".png"_s));
+            }
+            QCOMPARE(filesIn(temp, u"qmk*"_s).filter(u"qmk_args"_s), QStringList());
+            QCOMPARE(QDir(temp).entryList({u"qmk-run-*"_s}, QDir::Dirs), QStringList());
+        }
+    }
+
+    // ExifTool dies in the middle of a batch: the images it had finished count, the one
+    // it was writing and those it never began are named in the log, no partial output is
+    // left, and the batches after it run on a fresh process.
+    void exifToolKilledMidBatch_data()
+    {
+        QTest::addColumn<bool>("overwrite");
+        QTest::newRow("suffix") << false;
+        QTest::newRow("overwrite") << true;
+    }
+    void exifToolKilledMidBatch()
+    {
+        QFETCH(bool, overwrite);
+        constexpr int count = 140; // batches of 64, 64 and 12
+        const QString folder = makeFolder(u"killed"_s, kJpeg, count);
+        QStringList images;
+        QStringList before;
+        for (const QString &name : filesIn(folder)) {
+            images << folder + u'/' + name;
+            before << identity(images.last());
+        }
+        const auto outputOf = [&](int i) {
+            return overwrite ? images.at(i) : images.at(i).chopped(4) + u"_cleaned.jpg"_s;
+        };
+        const auto written = [&] {
+            int n = 0;
+            for (int i = 0; i < count; ++i)
+                n += overwrite ? identity(images.at(i)) != before.at(i) : QFile::exists(outputOf(i));
+            return n;
+        };
+
+        JobOptions options;
+        options.outputMode = overwrite ? OutputMode::Overwrite : OutputMode::Suffix;
+        JobEnvironment env;
+        env.exiftool = testutil::exiftool();
+        env.programFolder = m_dir.path();
+        env.tempFolder = m_dir.path() + u"/killtmp"_s;
+        QDir().mkpath(env.tempFolder);
+        env.pauses = false;
+        env.jobs = 1;
+        env.locale = QLocale::c();
+        CleanJob job(options, env);
+
+        QList<qint64> killed;
+        QTimer watch;
+        watch.setInterval(2);
+        connect(&watch, &QTimer::timeout, this, [&] {
+            if (!killed.isEmpty() || written() < 10)
+                return;
+            killed = childrenOf(QCoreApplication::applicationPid());
+            for (qint64 pid : std::as_const(killed))
+                ::kill(static_cast<pid_t>(pid), SIGKILL);
+        });
+        watch.start();
+        const JobResult r = job.CleanImages(images);
+        watch.stop();
+        QVERIFY(!killed.isEmpty());
+        QVERIFY(!r.internalError);
+
+        int complete = 0;
+        QFile log(r.logPath);
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QByteArray logText = log.readAll();
+        for (int i = 0; i < count; ++i) {
+            QVERIFY2(QFile::exists(images.at(i)), "an original was lost");
+            QVERIFY(!QFile::exists(images.at(i) + u"_exiftool_tmp"_s));
+            const bool cleaned = overwrite ? identity(images.at(i)) != before.at(i) : QFile::exists(outputOf(i));
+            if (cleaned) {
+                QVERIFY2(jpegIsWhole(outputOf(i)), qPrintable(outputOf(i)));
+                ++complete;
+                QCOMPARE(r.outcomes.at(i).status, FileStatus::Cleaned);
+            } else {
+                QCOMPARE(r.outcomes.at(i).status, FileStatus::Failed);
+                QVERIFY2(logText.contains(QFile::encodeName(images.at(i))), qPrintable(images.at(i)));
+            }
+        }
+        QCOMPARE(r.processedCount, complete);
+        QVERIFY(r.problemCount >= 1);
+        // The last batch ran on a fresh process.
+        for (int i = 128; i < count; ++i)
+            QCOMPARE(r.outcomes.at(i).status, FileStatus::Cleaned);
+        QVERIFY(QDir(env.tempFolder).entryList({u"qmk-run-*"_s}, QDir::Dirs).isEmpty());
+    }
+
+    // quillmark-cli killed outright (SIGKILL) once its ExifTool processes run, and after
+    // some outputs exist: no ExifTool outlives it, and a second run completes the work.
+    void programKilled_data()
+    {
+        QTest::addColumn<bool>("overwrite");
+        QTest::addColumn<int>("outputsBeforeKill");
+        QTest::newRow("suffix, while starting") << false << 0;
+        QTest::newRow("suffix, mid-run") << false << 8;
+        QTest::newRow("overwrite, mid-run") << true << 8;
+    }
+    void programKilled()
+    {
+        QFETCH(bool, overwrite);
+        QFETCH(int, outputsBeforeKill);
+        constexpr int count = 80;
+        const QString folder = makeFolder(u"progkill"_s, kJpeg, count);
+        const QString temp = m_dir.path() + u"/progkilltmp"_s;
+        QDir(temp).removeRecursively();
+        QDir().mkpath(temp);
+        QMap<QString, QString> before;
+        for (const QString &name : filesIn(folder))
+            before.insert(name, identity(folder + u'/' + name));
+        const auto written = [&] {
+            int n = 0;
+            for (auto it = before.cbegin(); it != before.cend(); ++it)
+                n += overwrite ? identity(folder + u'/' + it.key()) != it.value()
+                               : QFile::exists(folder + u'/' + it.key().chopped(4) + u"_cleaned.jpg"_s);
+            return n;
+        };
+        const QStringList mode = overwrite ? QStringList{u"--output"_s, u"overwrite"_s} : QStringList{};
+
+        QProcess p;
+        p.setProcessEnvironment(cliEnv(temp));
+        p.start(QString::fromUtf8(QUILLMARK_CLI), mode + QStringList{u"--jobs"_s, u"2"_s, folder});
+        QVERIFY(p.waitForStarted());
+        QList<qint64> children;
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 60000 && p.state() == QProcess::Running) {
+            for (qint64 c : childrenOf(p.processId()))
+                if (!children.contains(c))
+                    children << c;
+            if (children.size() >= 2 && written() >= outputsBeforeKill)
+                break;
+            QTest::qWait(1);
+        }
+        QVERIFY2(p.state() == QProcess::Running, "the run ended before it could be killed");
+        ::kill(static_cast<pid_t>(p.processId()), SIGKILL);
+        QVERIFY(p.waitForFinished(10000));
+        QVERIFY(!children.isEmpty());
+        QVERIFY2(allGone(children), "an ExifTool process outlived quillmark-cli");
+        for (auto it = before.cbegin(); it != before.cend(); ++it) {
+            QVERIFY2(QFile::exists(folder + u'/' + it.key()), "an original was lost");
+            QVERIFY(!QFile::exists(folder + u'/' + it.key() + u"_exiftool_tmp"_s));
+        }
+
+        // The rerun: kept outputs are whole, everything else is cleaned now.
+        QProcess again;
+        again.setProcessEnvironment(cliEnv(temp));
+        again.start(QString::fromUtf8(QUILLMARK_CLI), mode + QStringList{folder});
+        QVERIFY(again.waitForFinished(120000));
+        const QString out = QString::fromUtf8(again.readAllStandardOutput());
+        QVERIFY2(again.exitCode() == 0, qPrintable(out + QString::fromUtf8(again.readAllStandardError())));
+        for (auto it = before.cbegin(); it != before.cend(); ++it) {
+            const QString output = overwrite ? folder + u'/' + it.key()
+                                             : folder + u'/' + it.key().chopped(4) + u"_cleaned.jpg"_s;
+            QVERIFY2(jpegIsWhole(output), qPrintable(output));
+            QVERIFY(testutil::metadataGroups(output).filter(u"GPS"_s).isEmpty());
+        }
+        QVERIFY(QDir(temp).entryList({u"qmk-run-*"_s}, QDir::Dirs).isEmpty());
+    }
+
+    // Another user's work files in a shared sticky temporary folder (as /tmp is) stop
+    // nobody: the run uses files of its own and names its own log.
+    void otherUsersFilesInStickyFolder()
+    {
+        if (::geteuid() != 0)
+            QSKIP("needs root to act as two users (root plants the files, nobody runs)");
+        if (QStandardPaths::findExecutable(u"setpriv"_s).isEmpty())
+            QSKIP("setpriv (util-linux) is not installed");
+        QTemporaryDir base;
+        QVERIFY(::chmod(QFile::encodeName(base.path()).constData(), 0755) == 0);
+        const QString sticky = base.path() + u"/tmp"_s;
+        QVERIFY(QDir().mkdir(sticky));
+        QVERIFY(::chmod(QFile::encodeName(sticky).constData(), 01777) == 0);
+        for (const QString &name : {u"qmk_args.txt"_s, u"qmk_args_2.txt"_s, u"qmk_log.txt"_s, u"qmk_log.txt.lock"_s})
+            QVERIFY(QFile(sticky + u'/' + name).open(QIODevice::WriteOnly)); // root's, mode 0644
+
+        const QString folder = base.path() + u"/images"_s;
+        QVERIFY(QDir().mkdir(folder));
+        testutil::copySample(u"png_exif_gps_xmp.png"_s, folder + u"/a.png"_s);
+        testutil::copySample(u"jpeg_truncated_in_app1.jpg"_s, folder + u"/broken.jpg"_s);
+        for (const QString &path : {folder, folder + u"/a.png"_s, folder + u"/broken.jpg"_s})
+            QVERIFY(::chown(QFile::encodeName(path).constData(), 65534, 65534) == 0);
+
+        QProcess p;
+        QProcessEnvironment env = cliEnv(sticky);
+        env.insert(u"HOME"_s, sticky);
+        p.setProcessEnvironment(env);
+        p.start(u"setpriv"_s, {u"--reuid=65534"_s, u"--regid=65534"_s, u"--clear-groups"_s, u"--"_s,
+                               QString::fromUtf8(QUILLMARK_CLI), folder});
+        QVERIFY(p.waitForFinished(60000));
+        const QString out = QString::fromUtf8(p.readAllStandardOutput());
+        QVERIFY2(p.exitCode() == 1, qPrintable(out + QString::fromUtf8(p.readAllStandardError())));
+        QVERIFY2(out.startsWith(u"1 image processed"_s), qPrintable(out));
+        QVERIFY(QFile::exists(folder + u"/a_cleaned.png"_s));
+        // Its own log, named where the output says, holding the broken image.
+        const qsizetype at = out.indexOf(u"Log: "_s);
+        QVERIFY(at >= 0);
+        const QString logPath = out.mid(at + 5).trimmed();
+        QVERIFY(logPath != sticky + u"/qmk_log.txt"_s);
+        QFile log(logPath);
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QVERIFY(log.readAll().contains("broken.jpg"));
+        QCOMPARE(QFileInfo(sticky + u"/qmk_log.txt"_s).size(), 0); // root's file untouched
+    }
+
+    // A name that is not UTF-8 (Latin-1 "café.jpg") is named as not cleaned, found in a
+    // folder or given by name; the other images are cleaned and the status says problems.
+    void namesThatAreNotUtf8()
+    {
+        const QString folder = m_dir.path() + u"/latin1"_s;
+        QDir().mkpath(folder);
+        testutil::copySample(u"png_exif_gps_xmp.png"_s, folder + u"/ok.png"_s);
+        const QByteArray odd = QFile::encodeName(folder) + "/caf\xe9.jpg";
+        QVERIFY(QFile::copy(testutil::sample(u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s), folder + u"/tmp.jpg"_s));
+        QVERIFY(::rename(QFile::encodeName(folder + u"/tmp.jpg"_s).constData(), odd.constData()) == 0);
+        for (const bool byName : {false, true}) {
+            // QProcess passes arguments as UTF-8; a raw byte name needs the shell-free
+            // route of a small script that takes it from the folder listing.
+            QProcess p;
+            p.setProcessEnvironment(cliEnv(m_dir.path()));
+            if (byName)
+                p.start(u"/bin/sh"_s, {u"-c"_s, u"exec \"$0\" \"$1\"/caf*.jpg \"$1\"/ok.png"_s,
+                                       QString::fromUtf8(QUILLMARK_CLI), folder});
+            else
+                p.start(QString::fromUtf8(QUILLMARK_CLI), {u"--overwrite-existing"_s, folder});
+            QVERIFY(p.waitForFinished(60000));
+            const QString err = QString::fromUtf8(p.readAllStandardError());
+            QCOMPARE(p.exitCode(), 1);
+            QVERIFY2(err.contains(u"caf\\xe9.jpg: not cleaned: the name is not valid UTF-8"_s), qPrintable(err));
+            QVERIFY(!err.contains(u"no such file"_s));
+            QVERIFY(QFile::exists(folder + u"/ok_cleaned.png"_s));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRunSafety)
+#include "tst_runsafety.moc"
