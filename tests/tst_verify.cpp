@@ -26,6 +26,15 @@ QString anySample(const QString &name)
     return QFileInfo::exists(testutil::sample(name)) ? testutil::sample(name) : sample2(name);
 }
 
+// The tag lines the program gives an image with the default options.
+QStringList programLines(const QString &path)
+{
+    QStringList lines = BuildTagArguments(TagOptions{});
+    if (keepsMetadataUnderDeleteAll(path))
+        lines += RawDeleteArguments(TagOptions{});
+    return lines;
+}
+
 // Cleans `source` into `dir` with the given tag lines; returns the output path.
 QString clean(const QString &source, const QString &dir, const QStringList &tagLines)
 {
@@ -106,7 +115,7 @@ private Q_SLOTS:
         QCOMPARE(before.verdict, ContainerScan::Verdict::HasMetadata);
         QVERIFY2(before.containers.contains(container), qPrintable(before.containers.join(u", "_s)));
 
-        const QString out = clean(anySample(name), m_dir.path(), BuildTagArguments(TagOptions{}));
+        const QString out = clean(anySample(name), m_dir.path(), programLines(name));
         const ContainerScan after = scanContainers(out);
         QVERIFY2(after.verdict == ContainerScan::Verdict::Clean, qPrintable(after.containers.join(u", "_s)));
         // ExifTool agrees that nothing identifying is left.
@@ -127,7 +136,7 @@ private Q_SLOTS:
     void scanDamage()
     {
         QFETCH(QString, name);
-        const QByteArray whole = readAll(clean(anySample(name), m_dir.path(), BuildTagArguments(TagOptions{})));
+        const QByteArray whole = readAll(clean(anySample(name), m_dir.path(), programLines(name)));
         QCOMPARE(scanContainers(whole).verdict, ContainerScan::Verdict::Clean);
         for (const qsizetype cut : {whole.size() / 2, whole.size() - 1}) {
             const ContainerScan s = scanContainers(whole.left(cut));
@@ -227,7 +236,7 @@ private Q_SLOTS:
         QFETCH(QStringList, stays);
         QTemporaryDir oldDir, newDir;
         const QString before = clean(anySample(name), oldDir.path(), oldDefaults);
-        const QString after = clean(anySample(name), newDir.path(), BuildTagArguments(TagOptions{}));
+        const QString after = clean(anySample(name), newDir.path(), programLines(name));
         QVERIFY(QFileInfo::exists(after));
         QStringList tags;
         for (const ResidueItem &i : classifyResidue(readBack(after), originalSerials(anySample(name))))
@@ -326,7 +335,7 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QFETCH(QStringList, categories);
         QTemporaryDir dir;
-        const QString out = clean(anySample(name), dir.path(), BuildTagArguments(TagOptions{}));
+        const QString out = clean(anySample(name), dir.path(), programLines(name));
         OutputVerifier v(testutil::exiftool(), dir.path());
         v.submit(0, anySample(name), out);
         v.waitForAll();
@@ -349,11 +358,11 @@ private Q_SLOTS:
         const QString jpeg = anySample(u"jpeg_canon_eos5d3_gps_xmp_makernotes.jpg"_s);
         const QString cr2 = anySample(u"cr2_canon_350d.cr2"_s);
         const QString tiff = anySample(u"tiff_iptc_icc_xmp_photoshop.tif"_s);
-        const QString cleanJpeg = clean(jpeg, dir.path(), BuildTagArguments(TagOptions{}));
+        const QString cleanJpeg = clean(jpeg, dir.path(), programLines(jpeg));
         QVERIFY(QDir().mkpath(dir.path() + u"/cr2"_s));
-        const QString residueCr2 = clean(cr2, dir.path() + u"/cr2"_s, BuildTagArguments(TagOptions{}));
+        const QString residueCr2 = clean(cr2, dir.path() + u"/cr2"_s, programLines(cr2));
         QVERIFY(QDir().mkpath(dir.path() + u"/tif"_s));
-        const QString cleanTiff = clean(tiff, dir.path() + u"/tif"_s, BuildTagArguments(TagOptions{}));
+        const QString cleanTiff = clean(tiff, dir.path() + u"/tif"_s, programLines(tiff));
         // Only "APP14" ticked: ExifTool copies the JPEG byte for byte, GPS and all.
         TagOptions app14Only;
         app14Only.chkCleanAll = app14Only.chkCleanExif = app14Only.chkCleanExifGPS = app14Only.chkCleanThumbnail = false;

@@ -561,34 +561,46 @@ QList<QStringList> CleanJob::commandsFor(int batch, int first, int count)
         common << u"-m"_s;
     common << u"-P"_s;
 
+    // Raw and Photoshop files get the named deletions too, in commands of their own, so
+    // the other images do not pay for them.
+    const QStringList rawLines = RawDeleteArguments(m_options.tags);
+    const auto linesFor = [&](const Item &item) {
+        return rawLines.isEmpty() || !keepsMetadataUnderDeleteAll(item.input) ? QStringList() : rawLines;
+    };
+
     QList<QStringList> commands;
     QList<QList<int>> members;
-    QStringList group;
-    QList<int> groupMembers;
-    const auto closeGroup = [&] {
-        if (group.isEmpty())
-            return;
-        QStringList command = common;
-        if (m_options.outputMode == OutputMode::Overwrite)
-            command << u"-overwrite_original"_s;
-        else
-            command << u"-o"_s << m_outputPattern;
-        commands << command + group;
-        members << groupMembers;
-        group.clear();
-        groupMembers.clear();
+    QStringList groups[2];
+    QList<int> groupMembers[2];
+    const auto closeGroups = [&] {
+        for (int g = 0; g < 2; ++g) {
+            if (groups[g].isEmpty())
+                continue;
+            QStringList command = common;
+            if (g == 1)
+                command += rawLines;
+            if (m_options.outputMode == OutputMode::Overwrite)
+                command << u"-overwrite_original"_s;
+            else
+                command << u"-o"_s << m_outputPattern;
+            commands << command + groups[g];
+            members << groupMembers[g];
+            groups[g].clear();
+            groupMembers[g].clear();
+        }
     };
     for (int i = first; i < first + count; ++i) {
         const Item &item = m_items.at(i);
         if (item.declined)
             continue; // its old output stays; ExifTool is not asked
         if (item.grouped) {
-            group << item.input;
-            groupMembers << i;
+            const int g = linesFor(item).isEmpty() ? 0 : 1;
+            groups[g] << item.input;
+            groupMembers[g] << i;
             continue;
         }
-        closeGroup();
-        QStringList command = common;
+        closeGroups();
+        QStringList command = common + linesFor(item);
         command << item.etInput;
         if (item.etOutput.isEmpty())
             command << u"-overwrite_original"_s;
@@ -597,7 +609,7 @@ QList<QStringList> CleanJob::commandsFor(int batch, int first, int count)
         commands << command;
         members << QList<int>{i};
     }
-    closeGroup();
+    closeGroups();
     m_batchCommands.insert(batch, members);
     return commands;
 }

@@ -27,10 +27,14 @@ struct TagOptions
 QStringList BuildTagArguments(const TagOptions &tags);
 
 // The delete arguments BuildTagArguments appends after its group lines: the GeoTIFF
-// georeferencing beyond the GeoKey directory (GeoTIFF box or "All supported"), the
-// identifying IFD0 tags beyond CommonIFD0 (IFD0 box or "All supported"), and, when
-// everything goes, the serials, owner, IDs and dates raw files keep.
+// georeferencing beyond the GeoKey directory (GeoTIFF box or "All supported") and the
+// identifying IFD0 tags beyond CommonIFD0 (IFD0 box or "All supported").
 QStringList ExtraDeleteArguments(const TagOptions &tags);
+
+// When everything goes: the serials, owner, IDs and dates that raw and Photoshop files
+// keep under "-all=". The job adds them for such files only (keepsMetadataUnderDeleteAll).
+QStringList RawDeleteArguments(const TagOptions &tags);
+bool keepsMetadataUnderDeleteAll(const QString &path);
 
 enum class OutputMode : int { Overwrite = 0, Folder = 1, Prefix = 2, Suffix = 3 };
 
