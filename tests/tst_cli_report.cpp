@@ -9,6 +9,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -148,7 +149,15 @@ private Q_SLOTS:
 
         QFile file(reportPath);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        const QJsonObject report = parse(file.readAll());
+        const QByteArray text = file.readAll();
+        const QJsonObject report = parse(text);
+        // The keys come in the documented order.
+        QVERIFY(text.startsWith("{\"version\":1,\"files\":["));
+        QVERIFY(QRegularExpression(u"\\{\"input\":[^\\n]*,\"output\":[^\\n]*,\"status\":[^\\n]*,\"residue\":\\[\\{\"category\":"
+                                   u"[^\\n]*,\"tag\":[^\\n]*,\"value\":[^\\n]*\\],\"message\":"_s)
+                    .match(QString::fromUtf8(text))
+                    .hasMatch());
+        QVERIFY(text.contains("],\"totals\":{\"cleaned\":2,\"residue\":1,\"unchanged\":0,\"failed\":1,\"skipped\":1}}"));
         QCOMPARE(report.value(u"version"_s).toInt(), 1);
         const QJsonArray files = report.value(u"files"_s).toArray();
         QCOMPARE(files.size(), 5);

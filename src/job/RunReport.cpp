@@ -39,30 +39,32 @@ OutcomeTotals outcomeTotals(const QList<FileOutcome> &outcomes)
 
 QByteArray runReportJson(const QList<FileOutcome> &outcomes)
 {
-    QJsonArray files;
-    for (const FileOutcome &o : outcomes) {
-        QJsonArray residue;
-        for (const ResidueItem &i : o.residue) {
-            residue.append(QJsonObject{{u"category"_s, categoryName(i.category)},
-                                       {u"tag"_s, i.tag},
-                                       {u"value"_s, i.value}});
+    // Written by hand so the keys keep the documented order (QJsonObject sorts them);
+    // QJsonDocument still does the quoting of every value.
+    const auto text = [](const QJsonValue &v) {
+        const QByteArray array = QJsonDocument(QJsonArray{v}).toJson(QJsonDocument::Compact);
+        return array.mid(1, array.size() - 2);
+    };
+    QByteArray out = "{\"version\":1,\"files\":[";
+    for (qsizetype f = 0; f < outcomes.size(); ++f) {
+        const FileOutcome &o = outcomes.at(f);
+        out += f ? ",\n" : "\n";
+        out += "{\"input\":" + text(pathOrNull(o.input)) + ",\"output\":" + text(pathOrNull(o.output))
+            + ",\"status\":" + text(statusName(o.status)) + ",\"residue\":[";
+        for (qsizetype r = 0; r < o.residue.size(); ++r) {
+            const ResidueItem &i = o.residue.at(r);
+            out += (r ? "," : "") + QByteArray("{\"category\":") + text(categoryName(i.category))
+                + ",\"tag\":" + text(i.tag) + ",\"value\":" + text(i.value) + "}";
         }
-        files.append(QJsonObject{
-            {u"input"_s, pathOrNull(o.input)},
-            {u"output"_s, pathOrNull(o.output)},
-            {u"status"_s, statusName(o.status)},
-            {u"residue"_s, residue},
-            {u"message"_s, o.message.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(o.message)},
-        });
+        out += "],\"message\":" + text(o.message.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(o.message))
+            + "}";
     }
     const OutcomeTotals t = outcomeTotals(outcomes);
-    const QJsonObject totals{{u"cleaned"_s, t.cleaned},
-                             {u"residue"_s, t.residue},
-                             {u"unchanged"_s, t.unchanged},
-                             {u"failed"_s, t.failed},
-                             {u"skipped"_s, t.skipped}};
-    return QJsonDocument(QJsonObject{{u"version"_s, 1}, {u"files"_s, files}, {u"totals"_s, totals}})
-        .toJson(QJsonDocument::Indented);
+    out += "\n],\"totals\":{\"cleaned\":" + QByteArray::number(t.cleaned) + ",\"residue\":"
+        + QByteArray::number(t.residue) + ",\"unchanged\":" + QByteArray::number(t.unchanged)
+        + ",\"failed\":" + QByteArray::number(t.failed) + ",\"skipped\":" + QByteArray::number(t.skipped)
+        + "}}\n";
+    return out;
 }
 
 QString residueLine(int residueCount)
