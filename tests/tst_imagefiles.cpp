@@ -77,6 +77,8 @@ private Q_SLOTS:
         QTest::newRow("iff") << u"/p/photo.iff"_s << true;
         QTest::newRow("ps") << u"/p/photo.ps"_s << true;
         QTest::newRow("no dot needed") << u"/p/photojpg"_s << true;
+        QTest::newRow("avif") << u"/p/photo.avif"_s << true;
+        QTest::newRow("gif") << u"/p/anim.GIF"_s << true;
         QTest::newRow("bmp") << u"/p/photo.bmp"_s << false;
         QTest::newRow("trailing blank") << u"/p/photo.jpg "_s << false;
         QTest::newRow("folder named like an image") << u"/p.jpg/notes.txt"_s << false;

@@ -81,7 +81,49 @@ private Q_SLOTS:
     {
         QFETCH(QString, ticked);
         QFETCH(QStringList, lines);
-        QCOMPARE(BuildTagArguments(tags(ticked)), lines);
+        // The group lines come first, the extra deletions after them.
+        QCOMPARE(BuildTagArguments(tags(ticked)), lines + ExtraDeleteArguments(tags(ticked)));
+    }
+
+    // Which extra deletions each case gains: georeferencing with the GeoTIFF box,
+    // IFD0 identifiers with the IFD0 box, raw identifiers only when everything goes.
+    void extraDeleteArguments_data()
+    {
+        QTest::addColumn<QString>("ticked");
+        QTest::addColumn<bool>("geo");
+        QTest::addColumn<bool>("ifd0");
+        QTest::addColumn<bool>("raw"); // RawDeleteArguments
+        QTest::newRow("all supported") << u"A"_s << true << true << true;
+        QTest::newRow("case B, every box") << u"EGTXICP0O4R"_s << true << true << true;
+        QTest::newRow("case B, no structural boxes") << u"EXCPR"_s << false << false << true;
+        QTest::newRow("case C, exif kept") << u"GXICP0OR"_s << true << true << false;
+        QTest::newRow("case D, geotiff only") << u"O"_s << true << false << false;
+        QTest::newRow("case D, ifd0 only") << u"0"_s << false << true << false;
+        QTest::newRow("case D, gps only") << u"G"_s << false << false << false;
+    }
+
+    void extraDeleteArguments()
+    {
+        QFETCH(QString, ticked);
+        QFETCH(bool, geo);
+        QFETCH(bool, ifd0);
+        QFETCH(bool, raw);
+        const QStringList geoLines{u"-ModelTiePoint="_s, u"-PixelScale="_s, u"-ModelTransform="_s, u"-GDALMetadata="_s};
+        const QStringList ifd0Lines{u"-IFD0:CameraSerialNumber="_s, u"-IFD0:HostComputer="_s, u"-IFD0:OwnerName="_s,
+                                    u"-IFD0:DocumentName="_s, u"-IFD0:PageName="_s};
+        const QStringList rawLines{u"-SerialNumber="_s, u"-InternalSerialNumber="_s, u"-LensSerialNumber="_s,
+                                   u"-OwnerName="_s, u"-ImageUniqueID="_s, u"-RawDataUniqueID="_s,
+                                   u"-OriginalRawFileName="_s, u"-DateTimeOriginal="_s, u"-CreateDate="_s,
+                                   u"-ModifyDate="_s, u"-OffsetTime*="_s, u"-TrackCreateDate="_s,
+                                   u"-TrackModifyDate="_s, u"-MediaCreateDate="_s, u"-MediaModifyDate="_s,
+                                   u"-IPTCDigest="_s, u"-Photoshop:URL="_s};
+        QStringList expected;
+        if (geo)
+            expected += geoLines;
+        if (ifd0)
+            expected += ifd0Lines;
+        QCOMPARE(ExtraDeleteArguments(tags(ticked)), expected);
+        QCOMPARE(RawDeleteArguments(tags(ticked)), raw ? rawLines : QStringList());
     }
 
     // Orientation and colour profile kept: the profile is never deleted, and what goes with
@@ -128,13 +170,23 @@ private Q_SLOTS:
         QFETCH(QString, ticked);
         QFETCH(QString, keep);
         QFETCH(QString, lines);
-        QCOMPARE(BuildTagArguments(tags(ticked, keep)), lines.split(u' ', Qt::SkipEmptyParts));
+        // The extra delete lines of the GeoTIFF and IFD0 boxes stand among the delete lines,
+        // before anything is copied back.
+        const TagOptions t = tags(ticked, keep);
+        QStringList actual = BuildTagArguments(t);
+        const qsizetype copyAt = actual.contains(u"-e"_s) ? actual.indexOf(u"-e"_s) : actual.size();
+        for (const QString &extra : ExtraDeleteArguments(t)) {
+            QVERIFY(actual.indexOf(extra) >= 0 && actual.indexOf(extra) < copyAt);
+            actual.removeOne(extra);
+        }
+        QCOMPARE(actual, lines.split(u' ', Qt::SkipEmptyParts));
     }
 
     void defaultsAreAllSupportedKeepingTheLook()
     {
         QCOMPARE(BuildTagArguments(TagOptions{}),
-                 (QStringList{u"-all="_s, u"-CommonIFD0="_s, u"-geotiff*="_s, u"--ICC_Profile:all"_s, u"-e"_s,
+                 (QStringList{u"-all="_s, u"-CommonIFD0="_s, u"-geotiff*="_s} + ExtraDeleteArguments(TagOptions{})
+                  + QStringList{u"--ICC_Profile:all"_s, u"-e"_s,
                               u"-tagsfromfile"_s, u"@"_s, u"-Orientation"_s, u"-ExifIFD:ColorSpace"_s,
                               u"-ExifIFD:Gamma"_s, u"-InteropIFD:InteropIndex"_s}));
     }

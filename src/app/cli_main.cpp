@@ -7,6 +7,7 @@
 #include "imagelist/ImageFiles.h"
 #include "imagelist/clsListEmu.h"
 #include "job/CleanJob.h"
+#include "job/RunReport.h"
 #include "runner/ConsoleRunner.h"
 
 #include <QCommandLineParser>
@@ -15,12 +16,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSaveFile>
+#include <QSet>
 #include <QThread>
 
 #include <QSocketNotifier>
 
 #include <cerrno>
 #include <csignal>
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <fcntl.h>
@@ -230,8 +234,11 @@ std::optional<QStringList> readPathList(const QString &name, bool nul)
 }
 
 // Collects the images named on the command line, walking folders like "Add from Folder".
-// Files that cannot be cleaned because of their names go to *unusable.
-QStringList collectImages(const QStringList &paths, QStringList *unusable)
+// A file named on its own that is not a supported image is noted in `skipped`; the
+// images named on their own (not found in a folder) are noted in `named`. Files that
+// cannot be cleaned because of their names go to *unusable.
+QStringList collectImages(const QStringList &paths, QList<FileOutcome> &skipped, QSet<QString> &named,
+                          QStringList *unusable)
 {
     clsListEmu list;
     for (const QString &raw : paths) {
@@ -251,8 +258,11 @@ QStringList collectImages(const QStringList &paths, QStringList *unusable)
             printErr(Cli::tr("quillmark-cli: %1: no such file or folder").arg(raw) + u'\n');
         } else if (!ImageFiles::isSupportedImageFile(path)) {
             printErr(Cli::tr("quillmark-cli: %1: not a supported image; skipped").arg(raw) + u'\n');
-        } else if (!known.contains(path)) {
-            list.AddItem(path);
+            skipped.append(FileOutcome{path, QString(), FileStatus::Skipped, {}, Cli::tr("Not a supported image type.")});
+        } else {
+            named.insert(path);
+            if (!known.contains(path))
+                list.AddItem(path);
         }
     }
     return list.toStringList();
@@ -323,7 +333,10 @@ int main(int argc, char *argv[])
     parser.setApplicationDescription(
         Cli::tr("Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool.\n"
            "Folders are walked with all their sub-folders.\n\n"
-           "Exit status: 0 done, 1 problems were reported, 2 bad usage or nothing to clean, 3 internal error;\n"
+           "Every output is checked afterwards; what identifying metadata is left is reported.\n\n"
+           "Exit status: 0 done and clean, 1 problems were reported, identifying metadata is left, an image was\n"
+           "left unchanged or could not be cleaned, or a file named on the command line was skipped;\n"
+           "2 bad usage or nothing to clean, 3 internal error;\n"
            "stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once)."));
     parser.addHelpOption();
     parser.addVersionOption();
@@ -351,11 +364,18 @@ int main(int argc, char *argv[])
         Cli::tr("Start from the options stored by the Quillmark window; options given here still apply."));
     const QCommandLineOption jobsOption(u"jobs"_s,
         Cli::tr("ExifTool processes at once (default: the number of cores)."), u"N"_s);
+    const QCommandLineOption reportOption(u"report"_s,
+        Cli::tr("Write a JSON report of every image's outcome to FILE ('-' for standard output; the summary then "
+           "goes to standard error)."),
+        u"FILE"_s);
+    const QCommandLineOption noVerifyOption(u"no-verify"_s,
+        Cli::tr("Do not check the cleaned files for identifying metadata that is left (faster)."));
     const QCommandLineOption filesFromOption(u"files-from"_s,
         Cli::tr("Also clean the paths listed in FILE, one a line (\"-\" reads standard input)."), u"FILE"_s);
     const QCommandLineOption nullOption(u"null"_s, Cli::tr("Paths in the --files-from list end with NUL, not a line break."));
-    parser.addOptions({outputOption, removeOption, keepOption, datesOption, moveFailedOption, overwriteOption, strictOption,
-                       settingsOption, jobsOption, filesFromOption, nullOption});
+    parser.addOptions({outputOption, removeOption, keepOption, datesOption, moveFailedOption, overwriteOption,
+                       strictOption, settingsOption, jobsOption, reportOption, noVerifyOption, filesFromOption,
+                       nullOption});
     if (!parser.parse(app.arguments()))
         usageError(parser.errorText());
     if (parser.isSet(u"help"_s))
@@ -415,6 +435,35 @@ int main(int argc, char *argv[])
             usageError(Cli::tr("--jobs takes a number from 1 to 64"));
     }
 
+    options.verify = !parser.isSet(noVerifyOption);
+    const QString reportPath = parser.value(reportOption);
+    if (parser.isSet(reportOption) && reportPath.isEmpty())
+        usageError(Cli::tr("--report takes a file name or '-'"));
+    const bool reportToStdout = reportPath == u"-";
+    // With the report on standard output, everything for a person goes to standard error.
+    const auto printSummary = [reportToStdout](const QString &text) {
+        if (reportToStdout)
+            printErr(text);
+        else
+            printOut(text);
+    };
+    const auto writeReport = [&](const QList<FileOutcome> &outcomes) {
+        if (reportPath.isEmpty())
+            return true;
+        const QByteArray json = runReportJson(outcomes);
+        if (reportToStdout) {
+            std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
+            std::fflush(stdout);
+            return true;
+        }
+        QSaveFile file(QDir::current().absoluteFilePath(reportPath));
+        if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() || !file.commit()) {
+            printErr(Cli::tr("quillmark-cli: cannot write the report %1: %2").arg(reportPath, file.errorString()) + u'\n');
+            return false;
+        }
+        return true;
+    };
+
     QStringList paths = parser.positionalArguments();
     if (parser.isSet(nullOption) && !parser.isSet(filesFromOption))
         usageError(Cli::tr("--null needs --files-from"));
@@ -437,13 +486,16 @@ int main(int argc, char *argv[])
                 unusable << ImageFiles::escapedName(raw);
         }
     }
-    QStringList images = collectImages(paths, &unusable);
+    QList<FileOutcome> namedSkips;
+    QSet<QString> named;
+    QStringList images = collectImages(paths, namedSkips, named, &unusable);
     const auto reportUnusable = [&unusable] {
         for (const QString &name : std::as_const(unusable))
             printErr(Cli::tr("quillmark-cli: %1: not cleaned: the name is not valid UTF-8").arg(name) + u'\n');
     };
     if (images.isEmpty()) {
         reportUnusable();
+        writeReport(namedSkips);
         if (!unusable.isEmpty())
             return ExitProblems;
         printErr(Cli::tr("quillmark-cli: no supported images found") + u'\n');
@@ -501,17 +553,30 @@ int main(int argc, char *argv[])
             printErr(u"quillmark-cli: "_s + result.errorDetail + u'\n');
         return signalStatus != 0 ? signalStatus : ExitInternal;
     }
+    QList<FileOutcome> outcomes = result.outcomes;
+    outcomes += namedSkips;
+    const OutcomeTotals totals = outcomeTotals(outcomes);
     QString summary = result.summary;
     summary.replace(u"\r\n"_s, u"\n"_s);
-    printOut(summary + u'\n');
+    printSummary(summary + u'\n');
+    const QString residue = residueLine(totals.residue);
+    if (!residue.isEmpty())
+        printSummary(residue + u'\n');
     reportUnusable();
     if (!unusable.isEmpty())
-        printOut(Cli::tr("%1 file(s) not cleaned: the name is not valid UTF-8.").arg(unusable.size()) + u'\n');
+        printSummary(Cli::tr("%1 file(s) not cleaned: the name is not valid UTF-8.").arg(unusable.size()) + u'\n');
     if (!result.errorInfoCaption.isEmpty())
-        printOut(result.errorInfoCaption + u'\n');
+        printSummary(result.errorInfoCaption + u'\n');
     if (result.problemCount > 0 && result.logWritten)
-        printOut(Cli::tr("Log: %1").arg(result.logPath) + u'\n');
+        printSummary(Cli::tr("Log: %1").arg(result.logPath) + u'\n');
+    const bool reportWritten = writeReport(outcomes);
+    const bool namedSkipped = std::any_of(outcomes.cbegin(), outcomes.cend(), [&named](const FileOutcome &o) {
+        return o.status == FileStatus::Skipped && named.contains(o.input);
+    });
     if (signalStatus != 0)
         return signalStatus;
-    return result.problemCount > 0 || !unusable.isEmpty() ? ExitProblems : ExitOk;
+    if (result.problemCount > 0 || totals.residue > 0 || totals.unchanged > 0 || totals.failed > 0
+        || !namedSkips.isEmpty() || namedSkipped || !unusable.isEmpty() || !reportWritten)
+        return ExitProblems;
+    return ExitOk;
 }

@@ -4,10 +4,12 @@
 
 #include "app/frmMain.h"
 
+#include "app/OutcomeListModel.h"
 #include "app/PathListModel.h"
 #include "app/modPortable.h"
 #include "fs/BrowseForFolder.h"
 #include "job/CleanJob.h"
+#include "job/RunReport.h"
 #include "job/TagOptions.h"
 #include "runner/ConsoleRunner.h"
 #include "runner/frmReport.h"
@@ -1068,6 +1070,9 @@ void frmMain::showResult(const JobResult &result)
 
     QString summary = result.summary;
     summary.replace(u"\r\n"_s, u"\n"_s);
+    const QString residue = residueLine(outcomeTotals(result.outcomes).residue);
+    if (!residue.isEmpty())
+        summary += u'\n' + residue;
     lblExecuteInfo->setText(summary);
 
     lblErrorInfo->hide();
@@ -1090,8 +1095,18 @@ void frmMain::showResult(const JobResult &result)
         }
     }
 
-    for (const CleanedFile &file : result.cleanedFiles)
-        m_cleanedModel->append(file.path);
+    // Every image of the run gets a row; a run that reported no outcomes lists its outputs.
+    QList<FileOutcome> rows;
+    for (const FileOutcome &outcome : result.outcomes) {
+        // After a stop, the list shows what was done, not every image the run never reached.
+        if (!(result.stopped && outcome.status == FileStatus::Skipped && outcome.message == CleanJob::notRunMessage()))
+            rows << outcome;
+    }
+    if (rows.isEmpty()) {
+        for (const CleanedFile &file : result.cleanedFiles)
+            rows.append(FileOutcome{QString(), file.path, FileStatus::Cleaned, {}, {}});
+    }
+    m_cleanedModel->setOutcomes(rows);
     rememberOriginals(result);
 
     if (result.clearImageList)
@@ -1108,6 +1123,8 @@ void frmMain::showMetadata(bool cleaned, int row)
     if (m_viewerBusy || row < 0 || row >= list.ListCount())
         return;
     const QString path = list.List(row);
+    if (path.isEmpty())
+        return; // a failed or skipped image has no output to show
     // A cleaned file is shown against its original, where that is still there.
     if (cleaned && compareWithOriginal(row))
         return;

@@ -8,6 +8,7 @@
 
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QHash>
 #include <QPointer>
 #include <QStringList>
 
@@ -34,6 +35,7 @@ class QPushButton;
 class QRadioButton;
 class QPalette;
 class PathListModel;
+class OutcomeListModel;
 class SettingsStore;
 struct JobResult;
 
@@ -313,7 +315,7 @@ private:
     clsListEmu m_lstFiles;
     clsListEmu m_lstCleaned; // paths behind the rows of lwFilesCleaned
     PathListModel *m_filesModel = nullptr;
-    PathListModel *m_cleanedModel = nullptr;
+    OutcomeListModel *m_cleanedModel = nullptr; // one row per image of the run, with its status
 
     QButtonGroup *m_outputModeGroup = nullptr;
     QButtonGroup *m_dateGroup = nullptr;
@@ -346,8 +348,9 @@ private:
     bool m_viewerBusy = false;
     bool m_activatedOnce = false;
 
-    QStringList m_cleanedInputs;              // the original behind each row of lwFilesCleaned
-    QList<QList<ResidueItem>> m_cleanedResidue; // what stayed identifying, where the run knows
+    // The outcome behind each output of the last run, by the output's path: its original
+    // and what stayed identifying. The finished list sorts its rows, so rows are no key.
+    QHash<QString, FileOutcome> m_outcomeByOutput;
     QPointer<QWidget> m_focusNow;
     QString m_lastHelpShown;
     std::optional<QPoint> m_wantedFramePos; // where the frame goes once the window manager has framed it

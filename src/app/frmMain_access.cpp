@@ -245,41 +245,42 @@ void frmMain::showMetadataOfCurrent(bool cleaned)
 
 void frmMain::rememberOriginals(const JobResult &result)
 {
-    m_cleanedInputs.clear();
-    m_cleanedResidue.clear();
+    m_outcomeByOutput.clear();
+    for (const FileOutcome &outcome : result.outcomes) {
+        if (!outcome.output.isEmpty())
+            m_outcomeByOutput.insert(outcome.output, outcome);
+    }
+    // A run without outcomes still pairs each output with its original.
     for (const CleanedFile &file : result.cleanedFiles) {
-        m_cleanedInputs << file.input;
-        QList<ResidueItem> residue;
-        for (const FileOutcome &outcome : result.outcomes) {
-            if (outcome.output == file.path)
-                residue = outcome.residue;
-        }
-        m_cleanedResidue << residue;
+        if (!m_outcomeByOutput.contains(file.path))
+            m_outcomeByOutput.insert(file.path, FileOutcome{file.input, file.path, FileStatus::Cleaned, {}, {}});
     }
 }
 
 bool frmMain::compareWithOriginal(int row)
 {
-    if (row < 0 || row >= m_cleanedInputs.size() || row >= m_lstCleaned.ListCount())
+    if (row < 0 || row >= m_lstCleaned.ListCount())
         return false;
-    const QString original = m_cleanedInputs.at(row);
     const QString cleaned = m_lstCleaned.List(row);
+    const FileOutcome outcome = m_outcomeByOutput.value(cleaned);
+    const QString original = outcome.input;
     // Overwritten in place, the original is gone: only the cleaned file can be shown.
-    if (original.isEmpty() || original == cleaned || !QFileInfo::exists(original))
+    if (cleaned.isEmpty() || original.isEmpty() || original == cleaned || !QFileInfo::exists(original))
         return false;
 
     const auto listing = [this](const QString &path, QString *output) {
         ConsoleRunner runner;
         runner.setWorkingDirectory(m_programFolder);
-        const int result = runner.RunConsoleCommand(m_exiftool, {u"-config"_s, QString(), u"-a"_s, u"-G1"_s,
-                                                                 u"-s"_s, path});
+        // "-u": what the run found left may be a maker-note tag ExifTool has no name for.
+        const int result = runner.RunConsoleCommand(m_exiftool, {u"-config"_s, QString(), u"-a"_s, u"-u"_s,
+                                                                 u"-G1"_s, u"-s"_s, path});
         *output = runner.sConsoleOutput();
         return result == 0;
     };
     frmReport::Comparison comparison;
     comparison.originalPath = original;
     comparison.cleanedPath = cleaned;
-    comparison.residue = row < m_cleanedResidue.size() ? m_cleanedResidue.at(row) : QList<ResidueItem>();
+    comparison.residue = outcome.residue;
     bool ok = false;
     {
         WaitCursor hourglass;

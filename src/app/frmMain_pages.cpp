@@ -2,6 +2,7 @@
 
 #include "app/frmMain.h"
 
+#include "app/OutcomeListModel.h"
 #include "app/PathListModel.h"
 #include "ui/Artwork.h"
 #include "ui/FileListView.h"
@@ -718,8 +719,7 @@ QWidget *frmMain::buildFinishedPage()
     lblCleanedFiles = new QLabel(tr("Cleaned files (double click to show metadata):"), picFrameFinished);
     lblCleanedFiles->setObjectName(u"lblCleanedFiles"_s);
     lwFilesCleaned = fileListView(u"lwFilesCleaned"_s, picFrameFinished);
-    m_cleanedModel = new PathListModel(m_lstCleaned, this);
-    m_cleanedModel->setIcon(Artwork::icon(u"file"_s));
+    m_cleanedModel = new OutcomeListModel(m_lstCleaned, this);
     lwFilesCleaned->setModel(m_cleanedModel);
     lwFilesCleaned->setSelectionMode(QAbstractItemView::SingleSelection);
     lwFilesCleaned->setMinimumHeight(60);

@@ -205,12 +205,13 @@ private:
 
 QString supportedExtensionList()
 {
-    // HDP and FFF appear twice, as the list has always been written. WEBP is listed
-    // too: ExifTool writes it and it is a common format for shared pictures.
+    // HDP and FFF appear twice, as the list has always been written. WEBP, AVIF and
+    // GIF are listed too: ExifTool writes them and they are common formats for
+    // shared pictures.
     return u"jpg,jpe,jpeg,jp2,tif,tiff,png,miff,hdp,ps,psd,dng,CR2,CRW,CIFF,CS1,ERF,FFF,HDP,"
            "WDP,MEF,MIE,MOS,MRW,NEF,ORF,ORI,PEF,RAF,RAW,DCP,NRW,RW2,RWL,ARW,IND,INDD,INDT,MPO,"
            "PSB,SR2,SRW,EPS,EPSF,JPX,THM,VRD,ARQ,CR3,EXIF,EXV,FFF,FLIF,HEIC,HEIF,HIF,IIQ,INSP,"
-           "JXL,QTIF,QTI,QIF,X3F,WEBP"_s;
+           "JXL,QTIF,QTI,QIF,X3F,WEBP,AVIF,GIF"_s;
 }
 
 QStringList dialogNameFilters()

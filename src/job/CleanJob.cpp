@@ -4,6 +4,7 @@
 #include "fs/Trash.h"
 #include "job/ExifToolPool.h"
 #include "job/JobFiles.h"
+#include "job/OutputVerifier.h"
 #include "runner/ConsoleRunner.h"
 
 #include <QCoreApplication>
@@ -107,6 +108,11 @@ bool isOpenByAnyProcess(const QString &path)
 }
 
 } // namespace
+
+QString CleanJob::notRunMessage()
+{
+    return tr("Not cleaned: the run was stopped");
+}
 
 QString summaryText(int processedCount, qint64 inputBytes, qint64 outputBytes, qint64 seconds,
                     const QLocale &locale)
@@ -567,34 +573,46 @@ QList<QStringList> CleanJob::commandsFor(int batch, int first, int count)
         common << u"-m"_s;
     common << u"-P"_s;
 
+    // Raw and Photoshop files get the named deletions too, in commands of their own, so
+    // the other images do not pay for them.
+    const QStringList rawLines = RawDeleteArguments(m_options.tags);
+    const auto linesFor = [&](const Item &item) {
+        return rawLines.isEmpty() || !keepsMetadataUnderDeleteAll(item.input) ? QStringList() : rawLines;
+    };
+
     QList<QStringList> commands;
     QList<QList<int>> members;
-    QStringList group;
-    QList<int> groupMembers;
-    const auto closeGroup = [&] {
-        if (group.isEmpty())
-            return;
-        QStringList command = common;
-        if (m_options.outputMode == OutputMode::Overwrite)
-            command << u"-overwrite_original"_s;
-        else
-            command << u"-o"_s << m_outputPattern;
-        commands << command + group;
-        members << groupMembers;
-        group.clear();
-        groupMembers.clear();
+    QStringList groups[2];
+    QList<int> groupMembers[2];
+    const auto closeGroups = [&] {
+        for (int g = 0; g < 2; ++g) {
+            if (groups[g].isEmpty())
+                continue;
+            QStringList command = common;
+            if (g == 1)
+                command += rawLines;
+            if (m_options.outputMode == OutputMode::Overwrite)
+                command << u"-overwrite_original"_s;
+            else
+                command << u"-o"_s << m_outputPattern;
+            commands << command + groups[g];
+            members << groupMembers[g];
+            groups[g].clear();
+            groupMembers[g].clear();
+        }
     };
     for (int i = first; i < first + count; ++i) {
         const Item &item = m_items.at(i);
         if (item.declined)
             continue; // its old output stays; ExifTool is not asked
         if (item.grouped) {
-            group << item.input;
-            groupMembers << i;
+            const int g = linesFor(item).isEmpty() ? 0 : 1;
+            groups[g] << item.input;
+            groupMembers[g] << i;
             continue;
         }
-        closeGroup();
-        QStringList command = common;
+        closeGroups();
+        QStringList command = common + linesFor(item);
         command << item.etInput;
         if (item.etOutput.isEmpty())
             command << u"-overwrite_original"_s;
@@ -603,7 +621,7 @@ QList<QStringList> CleanJob::commandsFor(int batch, int first, int count)
         commands << command;
         members << QList<int>{i};
     }
-    closeGroup();
+    closeGroups();
     m_batchCommands.insert(batch, members);
     return commands;
 }
@@ -777,6 +795,15 @@ BatchRun CleanJob::afterBatch(int batch, int first, int count, const BatchRun &r
     if (!run.failed)
         errors.clear(); // warnings of a problem-free batch are not problems
 
+    // Check the finished outputs while ExifTool works on the next batches.
+    if (m_verifier) {
+        for (int i = first; i < first + count; ++i) {
+            const Item &item = m_items.at(i);
+            if (!item.declined && !item.notRun && !item.failed)
+                m_verifier->submit(i, item.input, item.output);
+        }
+    }
+
     // The log shows the real names, not the stand-ins.
     for (int i = first; i < first + count; ++i) {
         Item &item = m_items[i];
@@ -839,6 +866,22 @@ bool CleanJob::runBatches(JobResult &result)
     return ok;
 }
 
+void CleanJob::verifyOutputs(JobResult &result)
+{
+    if (!m_verifier)
+        return;
+    QHash<QString, int> itemOf;
+    for (int i = 0; i < m_items.size(); ++i)
+        itemOf.insert(m_items.at(i).output, i);
+    m_verifier->waitForAll();
+    for (FileOutcome &o : result.outcomes) {
+        const int i = itemOf.value(o.output, -1);
+        if (o.status == FileStatus::Cleaned && i >= 0)
+            m_verifier->applyVerdict(i, o);
+    }
+    m_verifier.reset();
+}
+
 void CleanJob::checkResults(JobResult &result)
 {
     QRandomGenerator *random = m_env.random ? m_env.random : QRandomGenerator::global();
@@ -856,7 +899,7 @@ void CleanJob::checkResults(JobResult &result)
             outcome.message = tr("kept existing output");
         } else if (item.notRun) {
             outcome.status = FileStatus::Skipped;
-            outcome.message = tr("Not cleaned: the run was stopped");
+            outcome.message = notRunMessage();
         } else if (item.failed) {
             outcome.status = FileStatus::Failed;
             outcome.message = item.reason;
@@ -992,6 +1035,8 @@ JobResult CleanJob::CleanImages(const QStringList &imageList)
         if (!haveExifTool)
             return fail(tr("ExifTool was not found. Install it (Debian package libimage-exiftool-perl) "
                            "or place the exiftool program beside Quillmark."));
+        if (m_options.verify)
+            m_verifier = std::make_unique<OutputVerifier>(m_env.exiftool, m_env.programFolder);
         if (!runBatches(result))
             return fail(result.errorDetail);
     }
@@ -1005,6 +1050,8 @@ JobResult CleanJob::CleanImages(const QStringList &imageList)
     checkResults(result);
     setStatus(tr("Checking files..."));
     result.stopped = m_stopRequested;
+    // What is left in each output: the scan or ExifTool's read-back decides its status.
+    verifyOutputs(result);
 
     // E: summary.
     result.seconds = (m_clock.elapsed() + 500) / 1000;

@@ -18,6 +18,7 @@
 #include <memory>
 
 class QLockFile;
+class OutputVerifier;
 class QRandomGenerator;
 class QTemporaryDir;
 
@@ -37,6 +38,7 @@ struct JobOptions
     int optProcessingFail = 0;                          // 0 trash, 1 folder
     QString txtProcessingFailFolder;
     bool bAutoRun = false;                              // overwrite existing outputs without asking
+    bool verify = true;                                 // check every output for what is left
 };
 
 // Where the run finds its tools and work files.
@@ -124,6 +126,9 @@ public:
 
     JobResult CleanImages(const QStringList &images);
 
+    // The message of the images a stopped run never reached.
+    static QString notRunMessage();
+
     // Asks a running CleanImages() to stop: no batch starts any more, the ones ExifTool
     // is writing finish, and the result says the run was stopped. Safe to call from a
     // slot while CleanImages() waits in its event loop; a second call hurries the stop
@@ -154,6 +159,7 @@ private:
     void removeStaleWorkFolders() const;
     void failItem(int index, const QString &reason, QString &log);
     void checkResults(JobResult &result);
+    void verifyOutputs(JobResult &result);
     void moveProblemFiles(JobResult &result);
     void setStatus(const QString &caption);
     void pause(int ms);
@@ -177,6 +183,7 @@ private:
     bool m_stopRequested = false;
     bool m_hurry = false;
     std::unique_ptr<ExifToolPool> m_pool;
+    std::unique_ptr<OutputVerifier> m_verifier; // checks outputs as their batches finish
     QElapsedTimer m_clock;
     QElapsedTimer m_sinceYield;
 };

@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QMap>
+#include <QSet>
 
 using namespace Qt::StringLiterals;
 
@@ -64,6 +65,18 @@ public:
             entries->insert(tag, Entry{u16(at + 2), u32(at + 4), at + 8});
         }
         return true;
+    }
+
+    // The offset of the IFD that follows the one at `offset` (0 when none).
+    std::optional<quint32> nextIfd(quint32 offset) const
+    {
+        const qint64 start = offset;
+        if (start < 8 || start + 2 > m_data.size())
+            return std::nullopt;
+        quint32 next = 0;
+        if (!read32(start + 2 + qint64(u16(start)) * 12, &next))
+            return std::nullopt;
+        return next;
     }
 
     std::optional<int> oneShort(const Entry &e) const
@@ -169,6 +182,39 @@ std::optional<JpegKeepValues> parseExif(const QByteArray &tiffData)
 }
 
 } // namespace
+
+bool exifHoldsOnlyLookTags(const QByteArray &tiffData)
+{
+    static const QSet<quint16> ifd0Tags{0x0112, 0x011A, 0x011B, 0x0128, 0x0213, 0x8769};
+    static const QSet<quint16> exifTags{0x9000, 0x9101, 0xA000, 0xA001, 0xA500, 0xA005};
+    static const QSet<quint16> interopTags{0x0001, 0x0002};
+
+    Tiff tiff(tiffData);
+    quint32 ifd0Offset = 0;
+    QMap<quint16, Tiff::Entry> ifd0;
+    if (!tiff.parseHeader(&ifd0Offset) || !tiff.readIfd(ifd0Offset, &ifd0) || tiff.nextIfd(ifd0Offset) != 0u)
+        return false;
+    const auto only = [](const QMap<quint16, Tiff::Entry> &entries, const QSet<quint16> &allowed) {
+        for (auto it = entries.cbegin(); it != entries.cend(); ++it) {
+            if (!allowed.contains(it.key()))
+                return false;
+        }
+        return true;
+    };
+    if (!only(ifd0, ifd0Tags))
+        return false;
+    if (!ifd0.contains(0x8769))
+        return true;
+    const std::optional<quint32> exifOffset = tiff.onePointer(ifd0.value(0x8769));
+    QMap<quint16, Tiff::Entry> exif;
+    if (!exifOffset || !tiff.readIfd(*exifOffset, &exif) || !only(exif, exifTags))
+        return false;
+    if (!exif.contains(0xA005))
+        return true;
+    const std::optional<quint32> interopOffset = tiff.onePointer(exif.value(0xA005));
+    QMap<quint16, Tiff::Entry> interop;
+    return interopOffset && tiff.readIfd(*interopOffset, &interop) && only(interop, interopTags);
+}
 
 std::optional<JpegKeepValues> readJpegKeepValues(const QString &path)
 {

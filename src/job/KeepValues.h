@@ -31,3 +31,10 @@ std::optional<JpegKeepValues> readJpegKeepValues(const QString &path);
 // BuildTagArguments(tags) with its "-tagsfromfile @" block replaced by lines that write
 // `values` as they are. Where the tag options copy nothing back, the lines are the same.
 QStringList tagArgumentsWithValues(const TagOptions &tags, const JpegKeepValues &values);
+
+// Whether an Exif block (a TIFF header and its IFDs, as in a JPEG's APP1 after "Exif\0\0",
+// a PNG eXIf chunk or a WebP EXIF chunk) holds nothing but what a run keeps on purpose
+// and what ExifTool adds to any new Exif block: orientation, resolution, YCbCr
+// positioning, Exif and Flashpix versions, components, colour space, gamma and the
+// interoperability index. No thumbnail IFD, no GPS, no maker notes, nothing else.
+bool exifHoldsOnlyLookTags(const QByteArray &tiffData);

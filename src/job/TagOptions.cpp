@@ -11,6 +11,49 @@ bool TagOptions::anyGroupTicked() const
         || chkCleanAdobeApp14 || chkCleanOther;
 }
 
+QStringList ExtraDeleteArguments(const TagOptions &t)
+{
+    QStringList lines;
+    // "-geotiff*=" removes only the GeoKey directory; these four still place the picture.
+    if (t.chkCleanAll || t.chkCleanGeoTiff)
+        lines << u"-ModelTiePoint="_s << u"-PixelScale="_s << u"-ModelTransform="_s << u"-GDALMetadata="_s;
+    // Identifying IFD0 tags that CommonIFD0 leaves out; TIFF readers need none of them.
+    if (t.chkCleanAll || t.chkCleanTiffIdf0)
+        lines << u"-IFD0:CameraSerialNumber="_s << u"-IFD0:HostComputer="_s << u"-IFD0:OwnerName="_s
+              << u"-IFD0:DocumentName="_s << u"-IFD0:PageName="_s;
+    return lines;
+}
+
+QStringList RawDeleteArguments(const TagOptions &t)
+{
+    const bool everything = t.chkCleanAll
+        || (t.chkCleanOther && t.chkCleanPhotoshop && t.chkCleanICC && t.chkCleanExif && t.chkCleanXMP);
+    if (!everything)
+        return {};
+    // Raw files keep Exif and maker notes under "-all=" (a raw decoder needs them), and
+    // with them the serials, owner, unique IDs and dates; these are the ones ExifTool
+    // can still delete or zero, and no raw decoder reads them.
+    return {u"-SerialNumber="_s, u"-InternalSerialNumber="_s, u"-LensSerialNumber="_s, u"-OwnerName="_s,
+            u"-ImageUniqueID="_s, u"-RawDataUniqueID="_s, u"-OriginalRawFileName="_s, u"-DateTimeOriginal="_s,
+            u"-CreateDate="_s, u"-ModifyDate="_s, u"-OffsetTime*="_s, u"-TrackCreateDate="_s,
+            u"-TrackModifyDate="_s, u"-MediaCreateDate="_s, u"-MediaModifyDate="_s, u"-IPTCDigest="_s,
+            u"-Photoshop:URL="_s};
+}
+
+bool keepsMetadataUnderDeleteAll(const QString &path)
+{
+    // Raw and Photoshop files: "-all=" keeps what their readers need, so the named
+    // deletions are what cleans them. For every other format they would only make
+    // ExifTool parse maker notes it is about to drop (several ms per image).
+    static const QStringList suffixes = {u"dng"_s, u"cr2"_s, u"crw"_s, u"ciff"_s, u"cr3"_s, u"nef"_s, u"nrw"_s,
+                                         u"arw"_s, u"arq"_s, u"sr2"_s, u"srw"_s, u"orf"_s, u"ori"_s, u"pef"_s,
+                                         u"raf"_s, u"rw2"_s, u"rwl"_s, u"raw"_s, u"iiq"_s, u"fff"_s, u"erf"_s,
+                                         u"mef"_s, u"mos"_s, u"mrw"_s, u"x3f"_s, u"dcp"_s, u"cs1"_s, u"psd"_s,
+                                         u"psb"_s, u"tif"_s, u"tiff"_s};
+    const qsizetype dot = path.lastIndexOf(u'.');
+    return dot >= 0 && suffixes.contains(path.mid(dot + 1).toLower());
+}
+
 namespace {
 
 QStringList removalArguments(const TagOptions &t)
@@ -18,7 +61,7 @@ QStringList removalArguments(const TagOptions &t)
     QStringList lines;
     if (t.chkCleanAll) {
         // APP14 is deliberately never removed here: dropping it can change how the image looks.
-        return {u"-all="_s, u"-CommonIFD0="_s, u"-geotiff*="_s};
+        return QStringList{u"-all="_s, u"-CommonIFD0="_s, u"-geotiff*="_s} + ExtraDeleteArguments(t);
     }
 
     const auto appendStructural = [&] {
@@ -35,7 +78,7 @@ QStringList removalArguments(const TagOptions &t)
         appendStructural();
         const bool allMainGroups = t.chkCleanPhotoshop && t.chkCleanICC && t.chkCleanExif && t.chkCleanXMP;
         if (allMainGroups)
-            return lines; // GPS, thumbnail and IPTC go with "-all=" anyway
+            return lines + ExtraDeleteArguments(t); // GPS, thumbnail and IPTC go with "-all=" anyway
 
         // Remove everything, then keep the groups whose boxes are clear.
         if (!t.chkCleanExif) {
@@ -53,7 +96,7 @@ QStringList removalArguments(const TagOptions &t)
             lines << u"--ICC_Profile:all"_s;
         if (!t.chkCleanXMP)
             lines << u"--xmp:all"_s;
-        return lines;
+        return lines + ExtraDeleteArguments(t);
     }
 
     // Only the chosen groups.
@@ -77,7 +120,7 @@ QStringList removalArguments(const TagOptions &t)
         lines << u"-geotiff*="_s;
     if (t.chkCleanAdobeApp14)
         lines << u"-Adobe:All="_s;
-    return lines;
+    return lines + ExtraDeleteArguments(t);
 }
 
 // Orientation and colour profile stay where they were: the profile is excluded from the

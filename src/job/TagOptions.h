@@ -33,6 +33,16 @@ struct TagOptions
 // delete lines, then what keeps the orientation and the colour profile.
 QStringList BuildTagArguments(const TagOptions &tags);
 
+// The delete arguments BuildTagArguments appends after its group lines: the GeoTIFF
+// georeferencing beyond the GeoKey directory (GeoTIFF box or "All supported") and the
+// identifying IFD0 tags beyond CommonIFD0 (IFD0 box or "All supported").
+QStringList ExtraDeleteArguments(const TagOptions &tags);
+
+// When everything goes: the serials, owner, IDs and dates that raw and Photoshop files
+// keep under "-all=". The job adds them for such files only (keepsMetadataUnderDeleteAll).
+QStringList RawDeleteArguments(const TagOptions &tags);
+bool keepsMetadataUnderDeleteAll(const QString &path);
+
 enum class OutputMode : int { Overwrite = 0, Folder = 1, Prefix = 2, Suffix = 3 };
 
 // Everything the wizard's control-state rules look at.

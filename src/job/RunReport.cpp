@@ -1,0 +1,117 @@
+#include "job/RunReport.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("RunReport", text);
+}
+
+QJsonValue pathOrNull(const QString &path)
+{
+    return path.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(QDir::cleanPath(QDir::current().absoluteFilePath(path)));
+}
+
+} // namespace
+
+OutcomeTotals outcomeTotals(const QList<FileOutcome> &outcomes)
+{
+    OutcomeTotals t;
+    for (const FileOutcome &o : outcomes) {
+        switch (o.status) {
+        case FileStatus::Cleaned: ++t.cleaned; break;
+        case FileStatus::Residue: ++t.residue; break;
+        case FileStatus::Unchanged: ++t.unchanged; break;
+        case FileStatus::Failed: ++t.failed; break;
+        case FileStatus::Skipped: ++t.skipped; break;
+        }
+    }
+    return t;
+}
+
+QByteArray runReportJson(const QList<FileOutcome> &outcomes)
+{
+    // Written by hand so the keys keep the documented order (QJsonObject sorts them);
+    // QJsonDocument still does the quoting of every value.
+    const auto text = [](const QJsonValue &v) {
+        const QByteArray array = QJsonDocument(QJsonArray{v}).toJson(QJsonDocument::Compact);
+        return array.mid(1, array.size() - 2);
+    };
+    QByteArray out = "{\"version\":1,\"files\":[";
+    for (qsizetype f = 0; f < outcomes.size(); ++f) {
+        const FileOutcome &o = outcomes.at(f);
+        out += f ? ",\n" : "\n";
+        out += "{\"input\":" + text(pathOrNull(o.input)) + ",\"output\":" + text(pathOrNull(o.output))
+            + ",\"status\":" + text(statusName(o.status)) + ",\"residue\":[";
+        for (qsizetype r = 0; r < o.residue.size(); ++r) {
+            const ResidueItem &i = o.residue.at(r);
+            out += (r ? "," : "") + QByteArray("{\"category\":") + text(categoryName(i.category))
+                + ",\"tag\":" + text(i.tag) + ",\"value\":" + text(i.value) + "}";
+        }
+        out += "],\"message\":" + text(o.message.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(o.message))
+            + "}";
+    }
+    const OutcomeTotals t = outcomeTotals(outcomes);
+    out += "\n],\"totals\":{\"cleaned\":" + QByteArray::number(t.cleaned) + ",\"residue\":"
+        + QByteArray::number(t.residue) + ",\"unchanged\":" + QByteArray::number(t.unchanged)
+        + ",\"failed\":" + QByteArray::number(t.failed) + ",\"skipped\":" + QByteArray::number(t.skipped)
+        + "}}\n";
+    return out;
+}
+
+QString residueLine(int residueCount)
+{
+    if (residueCount <= 0)
+        return {};
+    return residueCount == 1 ? tr("1 image still carries identifying metadata.")
+                             : tr("%1 images still carry identifying metadata.").arg(residueCount);
+}
+
+QString outcomeDescription(const FileOutcome &o)
+{
+    QString text;
+    switch (o.status) {
+    case FileStatus::Cleaned: text = tr("Cleaned: no identifying metadata left."); break;
+    case FileStatus::Residue: text = tr("Identifying metadata is left:"); break;
+    case FileStatus::Unchanged: text = tr("Unchanged: ExifTool could not remove anything."); break;
+    case FileStatus::Failed: text = tr("Failed: no cleaned file was written."); break;
+    case FileStatus::Skipped: text = tr("Skipped."); break;
+    }
+    const ResidueCategory order[] = {ResidueCategory::Location, ResidueCategory::Device, ResidueCategory::Person,
+                                     ResidueCategory::Time, ResidueCategory::Software, ResidueCategory::Identifier};
+    for (ResidueCategory c : order) {
+        QStringList tags;
+        for (const ResidueItem &i : o.residue) {
+            if (i.category == c && !tags.contains(i.tag))
+                tags << i.tag;
+        }
+        if (!tags.isEmpty())
+            text += u'\n' + categoryName(c) + u": "_s + tags.join(u", "_s);
+    }
+    if (!o.message.isEmpty())
+        text += u'\n' + o.message;
+    const QString path = o.output.isEmpty() ? o.input : o.output;
+    if (!path.isEmpty())
+        text += u'\n' + path;
+    return text;
+}
+
+int outcomeSortRank(FileStatus status)
+{
+    switch (status) {
+    case FileStatus::Residue: return 0;
+    case FileStatus::Failed: return 1;
+    case FileStatus::Unchanged: return 1;
+    case FileStatus::Skipped: return 2;
+    case FileStatus::Cleaned: return 3;
+    }
+    return 3;
+}

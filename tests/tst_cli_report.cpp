@@ -1,0 +1,281 @@
+// quillmark-cli's report and exit statuses with the check of the outputs: the real
+// binary, real ExifTool, real files, and the report compared with what is on disk.
+
+#include "testutil.h"
+
+#include <QFileInfo>
+#include <QtEndian>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Run
+{
+    int exitCode = -1;
+    QByteArray out;
+    QString err;
+};
+
+Run runCli(const QStringList &args, const QString &temp)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"TEMP"_s, temp);
+    env.insert(u"LC_ALL"_s, u"C.UTF-8"_s);
+    p.setProcessEnvironment(env);
+    p.start(QString::fromUtf8(QUILLMARK_CLI), args);
+    p.closeWriteChannel();
+    if (!p.waitForFinished(180000))
+        p.kill();
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+QJsonObject parse(const QByteArray &json)
+{
+    QJsonParseError error;
+    const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
+    if (error.error != QJsonParseError::NoError)
+        qWarning("report does not parse: %s", qPrintable(error.errorString()));
+    return doc.object();
+}
+
+QJsonObject entryFor(const QJsonObject &report, const QString &input)
+{
+    for (const QJsonValue &f : report.value(u"files"_s).toArray()) {
+        if (f.toObject().value(u"input"_s).toString() == input)
+            return f.toObject();
+    }
+    return {};
+}
+
+// A minimal Sigma SD9-style X3F: header, properties (maker, camera name, serial, capture
+// time) and two empty sections. ExifTool 12.57 reads it but "Can't yet write" it: it
+// warns and copies the file byte for byte, as it does with real SD9 and SD10 files.
+QByteArray sd9X3f()
+{
+    const auto u32 = [](quint32 v) {
+        QByteArray b(4, '\0');
+        qToLittleEndian(v, b.data());
+        return b;
+    };
+    const auto utf16z = [](const QString &s) {
+        QByteArray b;
+        for (QChar c : s + QChar(0)) {
+            b.append(char(c.unicode() & 0xFF));
+            b.append(char(c.unicode() >> 8));
+        }
+        return b;
+    };
+    const QByteArray header = "FOVb" + u32(0x00020000) + QByteArray::fromHex("00123456789abcdef0123456789abcde")
+        + u32(0) + u32(2268) + u32(1512) + u32(0);
+    const QList<std::pair<QString, QString>> props{{u"CAMMANUF"_s, u"SIGMA"_s},
+                                                   {u"CAMNAME"_s, u"Jane Roe SD9"_s},
+                                                   {u"CAMSERIAL"_s, u"1234567"_s},
+                                                   {u"TIME"_s, u"1262304000"_s}};
+    QByteArray chars, pointers;
+    for (const auto &[name, value] : props) {
+        const quint32 namePos = quint32(chars.size() / 2);
+        chars += utf16z(name);
+        const quint32 valuePos = quint32(chars.size() / 2);
+        chars += utf16z(value);
+        pointers += u32(namePos) + u32(valuePos);
+    }
+    QByteArray prop = "SECp" + u32(0x00020000) + u32(quint32(props.size())) + u32(0) + u32(0)
+        + u32(quint32(chars.size() / 2)) + pointers + chars;
+    while (prop.size() % 4)
+        prop.append('\0');
+    QByteArray body = header;
+    QByteArray directory;
+    const QList<std::pair<QByteArray, QByteArray>> sections{
+        {"PROP", prop}, {"CAMF", "SECc" + QByteArray(12, '\0')}, {"IMAG", "SECi" + QByteArray(12, '\0')}};
+    for (const auto &[type, data] : sections) {
+        directory += u32(quint32(body.size())) + u32(quint32(data.size())) + type;
+        body += data;
+    }
+    return body + "SECd" + u32(0x00020000) + u32(quint32(sections.size())) + directory + u32(quint32(body.size()));
+}
+
+} // namespace
+
+class TestCliReport final : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_temp;
+
+    QString folderWith(const QString &name, const QStringList &samples)
+    {
+        const QString folder = m_dir.path() + u'/' + name;
+        QDir().mkpath(folder);
+        for (const QString &s : samples)
+            testutil::copySample(s, folder + u'/' + s);
+        return folder;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QUILLMARK_REQUIRE_EXIFTOOL();
+        m_temp = m_dir.path() + u"/tmp"_s;
+        QVERIFY(QDir().mkpath(m_temp));
+    }
+
+    // A mixed folder plus a file named on its own that is not an image: every input
+    // has an entry, every path in the report is what lies on disk, the totals add up.
+    void reportMatchesTheFiles()
+    {
+        const QString folder = folderWith(u"mixed"_s, {u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s,
+                                                       u"cr2_canon_350d.cr2"_s, u"jpeg_truncated_in_app1.jpg"_s,
+                                                       u"geotiff_elev.tif"_s});
+        const QString notes = m_dir.path() + u"/notes.txt"_s;
+        QFile n(notes);
+        QVERIFY(n.open(QIODevice::WriteOnly));
+        n.close();
+        const QString reportPath = m_dir.path() + u"/report.json"_s;
+        const Run run = runCli({u"--report"_s, reportPath, folder, notes}, m_temp);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(QString::fromUtf8(run.out).contains(u"\n1 image still carries identifying metadata.\n"_s),
+                 run.out.constData());
+
+        QFile file(reportPath);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        const QJsonObject report = parse(text);
+        // The keys come in the documented order.
+        QVERIFY(text.startsWith("{\"version\":1,\"files\":["));
+        QVERIFY(QRegularExpression(u"\\{\"input\":[^\\n]*,\"output\":[^\\n]*,\"status\":[^\\n]*,\"residue\":\\[\\{\"category\":"
+                                   u"[^\\n]*,\"tag\":[^\\n]*,\"value\":[^\\n]*\\],\"message\":"_s)
+                    .match(QString::fromUtf8(text))
+                    .hasMatch());
+        QVERIFY(text.contains("],\"totals\":{\"cleaned\":2,\"residue\":1,\"unchanged\":0,\"failed\":1,\"skipped\":1}}"));
+        QCOMPARE(report.value(u"version"_s).toInt(), 1);
+        const QJsonArray files = report.value(u"files"_s).toArray();
+        QCOMPARE(files.size(), 5);
+
+        struct Expect
+        {
+            QString input;
+            QString status;
+            bool output;
+        };
+        const QList<Expect> expected{
+            {folder + u"/jpeg_iphone4s_gps_xmp_makernotes.jpg"_s, u"cleaned"_s, true},
+            {folder + u"/cr2_canon_350d.cr2"_s, u"residue"_s, true},
+            {folder + u"/jpeg_truncated_in_app1.jpg"_s, u"failed"_s, false},
+            {folder + u"/geotiff_elev.tif"_s, u"cleaned"_s, true},
+            {notes, u"skipped"_s, false},
+        };
+        for (const Expect &e : expected) {
+            const QJsonObject entry = entryFor(report, e.input);
+            QVERIFY2(!entry.isEmpty(), qPrintable(e.input));
+            QCOMPARE(entry.value(u"status"_s).toString(), e.status);
+            QVERIFY(QFileInfo(entry.value(u"input"_s).toString()).isAbsolute());
+            if (e.output) {
+                const QString out = entry.value(u"output"_s).toString();
+                QVERIFY2(QFileInfo(out).isAbsolute() && QFileInfo::exists(out), qPrintable(out));
+                QVERIFY(out != e.input);
+            } else {
+                QVERIFY(entry.value(u"output"_s).isNull());
+                QVERIFY(!entry.value(u"message"_s).toString().isEmpty());
+            }
+            QCOMPARE(entry.value(u"residue"_s).toArray().isEmpty(), e.status != u"residue");
+        }
+        // The raw file's serial, left in a maker note ExifTool no longer names.
+        const QJsonArray residue = entryFor(report, folder + u"/cr2_canon_350d.cr2"_s).value(u"residue"_s).toArray();
+        bool serial = false;
+        for (const QJsonValue &r : residue) {
+            const QJsonObject item = r.toObject();
+            QVERIFY(QStringList({u"location"_s, u"device"_s, u"person"_s, u"time"_s, u"software"_s, u"identifier"_s})
+                        .contains(item.value(u"category"_s).toString()));
+            serial = serial
+                || (item.value(u"category"_s).toString() == u"device"
+                    && item.value(u"tag"_s).toString() == u"MakerUnknown:Unknown_0x000c"
+                    && item.value(u"value"_s).toString() == u"123456789");
+        }
+        QVERIFY(serial);
+        const QJsonObject totals = report.value(u"totals"_s).toObject();
+        QCOMPARE(totals, (QJsonObject{{u"cleaned"_s, 2}, {u"residue"_s, 1}, {u"unchanged"_s, 0}, {u"failed"_s, 1},
+                                      {u"skipped"_s, 1}}));
+    }
+
+    // The exit status per outcome, and the report on standard output with the
+    // summary moved to standard error.
+    void exitStatuses_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("sample");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("cleaned") << QStringList{} << u"png_exif_gps_xmp.png"_s << u"cleaned"_s << 0;
+        QTest::newRow("residue") << QStringList{} << u"nef_nikon_d70.nef"_s << u"residue"_s << 1;
+        QTest::newRow("unchanged: only APP14 asked, none there")
+            << QStringList{u"--remove"_s, u"app14"_s} << u"jpeg_canon_eos5d3_gps_xmp_makernotes.jpg"_s
+            << u"unchanged"_s << 1;
+        QTest::newRow("residue unseen without the check")
+            << QStringList{u"--no-verify"_s} << u"nef_nikon_d70.nef"_s << u"cleaned"_s << 0;
+        QTest::newRow("failed") << QStringList{} << u"jpeg_truncated_in_app1.jpg"_s << u"failed"_s << 1;
+        QTest::newRow("unchanged: ExifTool cannot write SD9 X3F") << QStringList{} << u"sd9.x3f"_s << u"unchanged"_s
+                                                                  << 1;
+        QTest::newRow("unchanged, strict") << QStringList{u"--strict"_s} << u"sd9.x3f"_s << u"unchanged"_s << 1;
+    }
+
+    void exitStatuses()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(QString, sample);
+        QFETCH(QString, status);
+        QFETCH(int, exitCode);
+        QTemporaryDir dir;
+        const QString image = dir.path() + u'/' + sample;
+        if (sample == u"sd9.x3f") {
+            QFile x3f(image);
+            QVERIFY(x3f.open(QIODevice::WriteOnly));
+            x3f.write(sd9X3f());
+        } else {
+            QVERIFY(testutil::copySample(sample, image));
+        }
+        const Run run = runCli(options + QStringList{u"--report"_s, u"-"_s, image}, m_temp);
+        QCOMPARE(run.exitCode, exitCode);
+        const QJsonObject report = parse(run.out); // nothing but the JSON on standard output
+        QCOMPARE(report.value(u"files"_s).toArray().size(), 1);
+        QVERIFY2(entryFor(report, image).value(u"status"_s).toString() == status, run.out.constData());
+        QVERIFY2(run.err.contains(u"processed"_s), qPrintable(run.err));
+        if (status == u"residue")
+            QVERIFY(run.err.contains(u"1 image still carries identifying metadata."_s));
+        if (status == u"unchanged") {
+            // What stays is listed, and the copy is the original byte for byte.
+            const QJsonObject entry = entryFor(report, image);
+            QVERIFY(!entry.value(u"residue"_s).toArray().isEmpty());
+            QVERIFY(!entry.value(u"message"_s).toString().isEmpty());
+            const QString out = entry.value(u"output"_s).toString();
+            QCOMPARE(testutil::sha256(out), testutil::sha256(image));
+        }
+    }
+
+    // A file named on the command line that is then skipped (its output exists and
+    // is kept) makes the exit status 1.
+    void namedSkipFails()
+    {
+        const QString folder = folderWith(u"again"_s, {u"png_exif_gps_xmp.png"_s});
+        const QString image = folder + u"/png_exif_gps_xmp.png"_s;
+        QCOMPARE(runCli({image}, m_temp).exitCode, 0);
+        const Run named = runCli({u"--report"_s, u"-"_s, image}, m_temp);
+        QCOMPARE(entryFor(parse(named.out), image).value(u"status"_s).toString(), u"skipped"_s);
+        QCOMPARE(named.exitCode, 1);
+        QFile::remove(folder + u"/png_exif_gps_xmp_cleaned.png"_s);
+        QCOMPARE(runCli({image}, m_temp).exitCode, 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCliReport)
+#include "tst_cli_report.moc"

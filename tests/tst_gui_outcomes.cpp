@@ -1,0 +1,131 @@
+// The Finished page after a run with real ExifTool: the residue line under the summary
+// and one row per image with its status icon and tooltip, residue first.
+
+#include "app/OutcomeListModel.h"
+#include "guitestutil.h"
+#include "imagelist/clsListEmu.h"
+
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+
+using namespace Qt::StringLiterals;
+using guitest::rowTexts;
+
+class TestGuiOutcomes final : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<guitest::Sandbox> m_box;
+
+    static QVariant rowData(QTreeView *view, int row, int role)
+    {
+        return view->model()->index(row, 0).data(role);
+    }
+
+    // A person's double click: press, release, then the double-click press and release.
+    static Prompts::Record doubleClickRow(QTreeView *view, int row)
+    {
+        Prompts::takeRecords();
+        const QPoint where = view->visualRect(view->model()->index(row, 0)).center();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, where);
+        for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+            QMouseEvent event(type, where, view->viewport()->mapToGlobal(where), Qt::LeftButton,
+                              type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(view->viewport(), &event);
+        }
+        const QList<Prompts::Record> records = Prompts::takeRecords();
+        return records.isEmpty() ? Prompts::Record{} : records.last();
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QUILLMARK_REQUIRE_EXIFTOOL();
+        guitest::prepareApplication();
+        m_box = std::make_unique<guitest::Sandbox>();
+        QVERIFY(m_box->isValid());
+    }
+
+    void finishedPageShowsEveryOutcome()
+    {
+        const QString folder = m_box->imageFolder(
+            u"mixed"_s, {u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s, u"cr2_canon_350d.cr2"_s,
+                         u"jpeg_truncated_in_app1.jpg"_s, u"png_exif_gps_xmp.png"_s});
+        auto w = m_box->window();
+        w->cmdNext_Click();
+        w->AddFolder(folder);
+        w->UpdateControls();
+        while (w->iPage() < 8)
+            w->cmdNext_Click();
+
+        // The summary keeps its text and gains one line.
+        const QString info = w->lblExecuteInfo->text();
+        QVERIFY2(info.startsWith(u"3 images processed"_s), qPrintable(info));
+        QVERIFY2(info.contains(u"\n1 image still carries identifying metadata."_s), qPrintable(info));
+
+        // Every image has a row: residue first, then the failed one, then the clean ones.
+        QCOMPARE(rowTexts(w->lwFilesCleaned),
+                 (QStringList{u"cr2_canon_350d_cleaned.cr2"_s, u"jpeg_truncated_in_app1.jpg"_s,
+                              u"jpeg_iphone4s_gps_xmp_makernotes_cleaned.jpg"_s, u"png_exif_gps_xmp_cleaned.png"_s}));
+        const QList<FileStatus> statuses{FileStatus::Residue, FileStatus::Failed, FileStatus::Cleaned,
+                                         FileStatus::Cleaned};
+        for (int row = 0; row < statuses.size(); ++row) {
+            QCOMPARE(FileStatus(rowData(w->lwFilesCleaned, row, OutcomeListModel::StatusRole).toInt()),
+                     statuses.at(row));
+            const QIcon icon = rowData(w->lwFilesCleaned, row, Qt::DecorationRole).value<QIcon>();
+            QCOMPARE(icon.pixmap(16, 16).toImage(),
+                     OutcomeListModel::statusIcon(statuses.at(row)).pixmap(16, 16).toImage());
+        }
+        // The tooltip says what is left, by category, or why nothing was written.
+        const QString residueTip = rowData(w->lwFilesCleaned, 0, Qt::ToolTipRole).toString();
+        QVERIFY2(residueTip.contains(u"device: MakerUnknown:Unknown_0x000c"_s), qPrintable(residueTip));
+        const QString failedTip = rowData(w->lwFilesCleaned, 1, Qt::ToolTipRole).toString();
+        QVERIFY2(failedTip.startsWith(u"Failed"_s), qPrintable(failedTip));
+        QVERIFY(rowData(w->lwFilesCleaned, 3, Qt::ToolTipRole).toString().startsWith(u"Cleaned"_s));
+
+        // A double click compares the output with its original, what is left first; a
+        // failed row has no output to show.
+        const Prompts::Record residueView = doubleClickRow(w->lwFilesCleaned, 0);
+        QCOMPARE(residueView.kind, Prompts::Kind::Modal);
+        QVERIFY2(residueView.text.contains(u"Unknown_0x000c"_s), qPrintable(residueView.text));
+        QCOMPARE(doubleClickRow(w->lwFilesCleaned, 1).text, QString());
+    }
+
+    // Distinct pictures for the five statuses, each drawn (not an empty icon).
+    void statusIconsDiffer()
+    {
+        QList<QImage> images;
+        for (FileStatus s : {FileStatus::Cleaned, FileStatus::Residue, FileStatus::Unchanged, FileStatus::Failed,
+                             FileStatus::Skipped}) {
+            const QImage image = OutcomeListModel::statusIcon(s).pixmap(16, 16).toImage();
+            QVERIFY(!image.isNull());
+            QVERIFY(!images.contains(image));
+            images << image;
+        }
+    }
+
+    // The order rule on its own, with the run's order kept within a status.
+    void rowOrder()
+    {
+        clsListEmu paths;
+        OutcomeListModel model(paths);
+        const auto outcome = [](const QString &name, FileStatus s) {
+            return FileOutcome{u"/in/"_s + name, s == FileStatus::Failed || s == FileStatus::Skipped ? QString()
+                                                                                                  : u"/out/"_s + name,
+                               s, {}, {}};
+        };
+        model.setOutcomes({outcome(u"a"_s, FileStatus::Cleaned), outcome(u"b"_s, FileStatus::Skipped),
+                           outcome(u"c"_s, FileStatus::Unchanged), outcome(u"d"_s, FileStatus::Residue),
+                           outcome(u"e"_s, FileStatus::Failed), outcome(u"f"_s, FileStatus::Residue)});
+        QStringList names;
+        for (int r = 0; r < model.rowCount(); ++r)
+            names << model.index(r).data().toString();
+        QCOMPARE(names, (QStringList{u"d"_s, u"f"_s, u"c"_s, u"e"_s, u"b"_s, u"a"_s}));
+        // The viewer's path list follows the rows: outputs, empty where none exists.
+        QCOMPARE(paths.toStringList(), (QStringList{u"/out/d"_s, u"/out/f"_s, u"/out/c"_s, QString(), QString(),
+                                                    u"/out/a"_s}));
+    }
+};
+
+QTEST_MAIN(TestGuiOutcomes)
+#include "tst_gui_outcomes.moc"

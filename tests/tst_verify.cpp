@@ -1,0 +1,411 @@
+// Checking outputs: the segment scan, the residue table and the verifier, on real
+// samples cleaned by real ExifTool.
+
+#include "job/ContainerScan.h"
+#include "job/OutputVerifier.h"
+#include "job/ResidueClassifier.h"
+#include "job/TagOptions.h"
+#include "testutil.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString sample2(const QString &name)
+{
+    return testutil::samplesDir() + u"/../images-2/"_s + name;
+}
+
+QString anySample(const QString &name)
+{
+    return QFileInfo::exists(testutil::sample(name)) ? testutil::sample(name) : sample2(name);
+}
+
+// The tag lines the program gives an image with the default options.
+QStringList programLines(const QString &path)
+{
+    QStringList lines = BuildTagArguments(TagOptions{});
+    if (keepsMetadataUnderDeleteAll(path))
+        lines += RawDeleteArguments(TagOptions{});
+    return lines;
+}
+
+// Cleans `source` into `dir` with the given tag lines; returns the output path.
+QString clean(const QString &source, const QString &dir, const QStringList &tagLines)
+{
+    // A folder as "-o": ExifTool refuses a WebP output given by name.
+    const QString out = dir + u'/' + QFileInfo(source).fileName();
+    QFile::remove(out);
+    testutil::runExifTool(QStringList{u"-m"_s, u"-q"_s, u"-q"_s} + tagLines + QStringList{u"-o"_s, dir + u'/', source});
+    return out;
+}
+
+QList<ReadBackTag> readBack(const QString &path)
+{
+    return parseReadBack(testutil::runExifTool(readBackArguments() + QStringList{path}).toUtf8());
+}
+
+QStringList originalSerials(const QString &path)
+{
+    return serialValues(parseReadBack(testutil::runExifTool(serialReadArguments() + QStringList{path}).toUtf8()));
+}
+
+QStringList residueTags(const QList<ResidueItem> &items, ResidueCategory category)
+{
+    QStringList tags;
+    for (const ResidueItem &i : items) {
+        if (i.category == category)
+            tags << i.tag;
+    }
+    return tags;
+}
+
+// The lines the program used before it learned the extra deletions.
+const QStringList oldDefaults{u"-all="_s, u"-CommonIFD0="_s, u"-geotiff*="_s};
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestVerify final : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(!testutil::exiftool().isEmpty());
+        QVERIFY(m_dir.isValid());
+    }
+
+    // Every JPEG, PNG, WebP and GIF sample carries metadata the scan sees, and its
+    // cleaned output has none: no false alarm, and nothing missed.
+    void scanBeforeAndAfter_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("container"); // one the original must show
+        QTest::newRow("jpeg camera") << u"jpeg_canon_eos5d3_gps_xmp_makernotes.jpg"_s << u"APP1 Exif"_s;
+        QTest::newRow("jpeg phone") << u"jpeg_iphonexr_full_photo.jpg"_s << u"APP1 Exif"_s;
+        QTest::newRow("jpeg iptc") << u"jpeg_iptc_photoshop_adobe_no_exif.jpg"_s << u"APP13"_s;
+        QTest::newRow("jpeg many") << u"jpeg_exiftool_many_appn.jpg"_s << u"APP1 XMP"_s;
+        QTest::newRow("jpeg reagan") << u"jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s << u"APP13"_s;
+        QTest::newRow("jpeg multi icc") << u"jpeg_all_groups_multi_icc.jpg"_s << u"APP1 Exif"_s;
+        QTest::newRow("png exif") << u"png_exif_gps_xmp.png"_s << u"eXIf"_s;
+        QTest::newRow("png text") << u"png_rawprofile_exif_iptc_icc.png"_s << u"zTXt"_s;
+        QTest::newRow("webp") << u"webp_exif_xmp_icc_gps.webp"_s << u"EXIF"_s;
+        QTest::newRow("gif") << u"gif_xmp_gps_comment.gif"_s << u"comment"_s;
+    }
+
+    void scanBeforeAndAfter()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, container);
+        const ContainerScan before = scanContainers(anySample(name));
+        QCOMPARE(before.verdict, ContainerScan::Verdict::HasMetadata);
+        QVERIFY2(before.containers.contains(container), qPrintable(before.containers.join(u", "_s)));
+
+        const QString out = clean(anySample(name), m_dir.path(), programLines(name));
+        const ContainerScan after = scanContainers(out);
+        QVERIFY2(after.verdict == ContainerScan::Verdict::Clean, qPrintable(after.containers.join(u", "_s)));
+        // ExifTool agrees that nothing identifying is left.
+        const QList<ResidueItem> left = classifyResidue(readBack(out));
+        QVERIFY2(left.isEmpty(), qPrintable(residueSummary(left)));
+    }
+
+    // A cut-off output is broken, bytes after the end are a trailer, for each format.
+    void scanDamage_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("jpeg") << u"jpeg_canon_eos5d3_gps_xmp_makernotes.jpg"_s;
+        QTest::newRow("png") << u"png_exif_gps_xmp.png"_s;
+        QTest::newRow("webp") << u"webp_exif_xmp_icc_gps.webp"_s;
+        QTest::newRow("gif") << u"gif_xmp_gps_comment.gif"_s;
+    }
+
+    void scanDamage()
+    {
+        QFETCH(QString, name);
+        const QByteArray whole = readAll(clean(anySample(name), m_dir.path(), programLines(name)));
+        QCOMPARE(scanContainers(whole).verdict, ContainerScan::Verdict::Clean);
+        for (const qsizetype cut : {whole.size() / 2, whole.size() - 1}) {
+            const ContainerScan s = scanContainers(whole.left(cut));
+            QVERIFY2(s.verdict == ContainerScan::Verdict::Broken, qPrintable(u"cut at %1"_s.arg(cut)));
+            QVERIFY(!s.problem.isEmpty());
+        }
+        const ContainerScan trailer = scanContainers(whole + "Serial 12345 Jane Doe");
+        QCOMPARE(trailer.verdict, ContainerScan::Verdict::HasMetadata);
+        QVERIFY(trailer.containers.last().startsWith(u"trailer"_s));
+        QCOMPARE(scanContainers(QByteArray("II*\0")).verdict, ContainerScan::Verdict::NotScannable);
+    }
+
+    // What the earlier default lines left, by category: the known residue of raw
+    // files, a GeoTIFF and a TIFF with an IFD0 serial, found by the table.
+    void knownResidue_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("category");
+        QTest::addColumn<QString>("tag");
+        QTest::newRow("geotiff tie point") << u"geotiff_elev.tif"_s << int(ResidueCategory::Location)
+                                           << u"IFD0:ModelTiePoint"_s;
+        QTest::newRow("geotiff gdal") << u"geotiff_elev.tif"_s << int(ResidueCategory::Location)
+                                      << u"IFD0:GDALMetadata"_s;
+        QTest::newRow("tiff ifd0 serial") << u"tiff_ifd0_serial_host_gps.tif"_s << int(ResidueCategory::Device)
+                                          << u"IFD0:CameraSerialNumber"_s;
+        QTest::newRow("tiff host") << u"tiff_ifd0_serial_host_gps.tif"_s << int(ResidueCategory::Device)
+                                   << u"IFD0:HostComputer"_s;
+        QTest::newRow("cr2 unnamed serial") << u"cr2_canon_350d.cr2"_s << int(ResidueCategory::Device)
+                                            << u"MakerUnknown:Unknown_0x000c"_s;
+        QTest::newRow("cr2 capture date") << u"cr2_canon_350d.cr2"_s << int(ResidueCategory::Time)
+                                          << u"ExifIFD:DateTimeOriginal"_s;
+        QTest::newRow("cr3 internal serial") << u"cr3_canon_m50.cr3"_s << int(ResidueCategory::Device)
+                                             << u"Canon:InternalSerialNumber"_s;
+        QTest::newRow("cr3 unique id") << u"cr3_canon_m50.cr3"_s << int(ResidueCategory::Device)
+                                       << u"Canon:ImageUniqueID"_s;
+        QTest::newRow("dng raw id") << u"dng_canon_350d.dng"_s << int(ResidueCategory::Device)
+                                    << u"IFD0:RawDataUniqueID"_s;
+        QTest::newRow("dng raw name") << u"dng_canon_350d.dng"_s << int(ResidueCategory::Device)
+                                      << u"IFD0:OriginalRawFileName"_s;
+        QTest::newRow("nef shutter count") << u"nef_nikon_d70.nef"_s << int(ResidueCategory::Device)
+                                           << u"Nikon:ShutterCount"_s;
+        QTest::newRow("psd digest") << u"psd_exif_xmp_iptc_icc.psd"_s << int(ResidueCategory::Identifier)
+                                    << u"Photoshop:IPTCDigest"_s;
+    }
+
+    void knownResidue()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, category);
+        QFETCH(QString, tag);
+        const QString out = clean(anySample(name), m_dir.path(), oldDefaults);
+        const QList<ResidueItem> items = classifyResidue(readBack(out), originalSerials(anySample(name)));
+        const QStringList found = residueTags(items, ResidueCategory(category));
+        QVERIFY2(found.contains(tag), qPrintable(residueSummary(items)));
+        // Structural tags a format needs are never residue.
+        for (const ResidueItem &i : items) {
+            QVERIFY2(!i.tag.endsWith(u":ImageWidth"_s) && !i.tag.endsWith(u":Compression"_s)
+                         && !i.tag.endsWith(u":ColorSpace"_s) && !i.tag.endsWith(u":Orientation"_s),
+                     qPrintable(i.tag));
+        }
+    }
+
+    // With the extra deletions, what the option promises is gone and the file is
+    // still valid (ExifTool's -validate finds no new problem); a raw file keeps only
+    // what ExifTool refuses to touch.
+    void extraDeletionsWork_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("gone");  // tags that must no longer be residue
+        QTest::addColumn<QStringList>("stays"); // what ExifTool refuses, still reported
+        QTest::newRow("geotiff") << u"geotiff_elev.tif"_s
+                                 << QStringList{u"IFD0:ModelTiePoint"_s, u"IFD0:PixelScale"_s, u"IFD0:GDALMetadata"_s}
+                                 << QStringList{};
+        QTest::newRow("tiff ifd0") << u"tiff_ifd0_serial_host_gps.tif"_s
+                                   << QStringList{u"IFD0:CameraSerialNumber"_s, u"IFD0:HostComputer"_s}
+                                   << QStringList{};
+        QTest::newRow("dng") << u"dng_canon_350d.dng"_s
+                             << QStringList{u"IFD0:CameraSerialNumber"_s, u"IFD0:RawDataUniqueID"_s,
+                                            u"IFD0:OriginalRawFileName"_s}
+                             << QStringList{};
+        QTest::newRow("nef") << u"nef_nikon_d70.nef"_s
+                             << QStringList{u"ExifIFD:DateTimeOriginal"_s, u"IFD0:DateTimeOriginal"_s}
+                             << QStringList{u"Nikon:ShutterCount"_s};
+        QTest::newRow("cr2") << u"cr2_canon_350d.cr2"_s << QStringList{u"ExifIFD:DateTimeOriginal"_s}
+                             << QStringList{u"MakerUnknown:Unknown_0x000c"_s};
+        QTest::newRow("cr3") << u"cr3_canon_m50.cr3"_s
+                             << QStringList{u"Canon:InternalSerialNumber"_s, u"Track1:TrackCreateDate"_s}
+                             << QStringList{u"Canon:ImageUniqueID"_s};
+        QTest::newRow("psd") << u"psd_exif_xmp_iptc_icc.psd"_s << QStringList{u"Photoshop:IPTCDigest"_s}
+                             << QStringList{};
+    }
+
+    void extraDeletionsWork()
+    {
+        QFETCH(QString, name);
+        QFETCH(QStringList, gone);
+        QFETCH(QStringList, stays);
+        QTemporaryDir oldDir, newDir;
+        const QString before = clean(anySample(name), oldDir.path(), oldDefaults);
+        const QString after = clean(anySample(name), newDir.path(), programLines(name));
+        QVERIFY(QFileInfo::exists(after));
+        QStringList tags;
+        for (const ResidueItem &i : classifyResidue(readBack(after), originalSerials(anySample(name))))
+            tags << i.tag;
+        for (const QString &t : gone)
+            QVERIFY2(!tags.contains(t), qPrintable(t));
+        for (const QString &t : stays)
+            QVERIFY2(tags.contains(t), qPrintable(t));
+        // No more validation warnings than the output of the earlier lines had.
+        const auto warnings = [](const QString &path) {
+            return testutil::runExifTool({u"-validate"_s, u"-warning"_s, u"-a"_s, u"-s3"_s, path})
+                .split(u'\n', Qt::SkipEmptyParts)
+                .size();
+        };
+        QVERIFY(warnings(after) <= warnings(before));
+    }
+
+    // Colour profiles: the stock ones are not residue, a personal one is, and one
+    // naming the camera's serial is device residue.
+    void colourProfiles_data()
+    {
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<QString>("copyright");
+        QTest::addColumn<QStringList>("categories");
+        QTest::newRow("sRGB") << u"sRGB IEC61966-2.1"_s << u"Copyright (c) 1998 Hewlett-Packard Company"_s
+                              << QStringList{};
+        QTest::newRow("Display P3") << u"Display P3"_s << u"Copyright Apple Inc., 2017"_s << QStringList{};
+        QTest::newRow("Adobe RGB") << u"Adobe RGB (1998)"_s << u"Copyright 1999 Adobe Systems Incorporated"_s
+                                   << QStringList{};
+        QTest::newRow("personal") << u"Jane's calibrated monitor"_s << u"Copyright 2024 Jane Roe"_s
+                                  << QStringList{u"person"_s, u"person"_s};
+        QTest::newRow("serial") << u"Calibrated for body 0123456789"_s << QString() << QStringList{u"device"_s};
+    }
+
+    void colourProfiles()
+    {
+        QFETCH(QString, description);
+        QFETCH(QString, copyright);
+        QFETCH(QStringList, categories);
+        QStringList found;
+        for (const ResidueItem &i : iccResidue({description, copyright}, {u"123456789"_s}))
+            found << categoryName(i.category);
+        QCOMPARE(found, categories);
+    }
+
+    // The scan's own profile reader gives what ExifTool reads from the same profile.
+    void iccTextsMatchExifTool_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("jpeg, Display P3") << u"jpeg_iphonexr_full_photo.jpg"_s;
+        QTest::newRow("jpeg, split profile") << u"jpeg_all_groups_multi_icc.jpg"_s;
+        QTest::newRow("png iCCP") << u"png_rawprofile_exif_iptc_icc.png"_s;
+        QTest::newRow("webp") << u"webp_exif_xmp_icc_gps.webp"_s;
+    }
+
+    void iccTextsMatchExifTool()
+    {
+        QFETCH(QString, name);
+        const ContainerScan scan = scanContainers(testutil::sample(name));
+        QVERIFY(!scan.iccProfile.isEmpty());
+        const IccTexts texts = iccTexts(scan.iccProfile);
+        const QString exif = testutil::runExifTool(
+            {u"-s3"_s, u"-ICC_Profile:ProfileDescription"_s, u"-ICC_Profile:ProfileCopyright"_s, testutil::sample(name)});
+        QCOMPARE(texts.description + u'\n' + texts.copyright + u'\n', exif);
+        QVERIFY(isStandardIccProfile(texts.description, texts.copyright));
+    }
+
+    // Every sample cleaned with the default lines, checked by the verifier: the
+    // families the README calls clean are clean, and the raw files report exactly
+    // the categories ExifTool will not let go of.
+    void everySampleAfterCleaning_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("categories"); // of what is left; empty = cleaned
+        const QStringList clean{};
+        for (const QString &n : QDir(testutil::samplesDir()).entryList(QDir::Files)) {
+            if (n.endsWith(u".md"_s) || n.contains(u"broken"_s) || n.contains(u"truncated"_s))
+                continue;
+            QStringList expected;
+            if (n.startsWith(u"cr2_"_s))
+                expected = QStringList{u"device"_s};
+            else if (n.startsWith(u"cr3_"_s))
+                expected = QStringList{u"location"_s, u"device"_s};
+            else if (n.startsWith(u"nef_"_s))
+                expected = QStringList{u"device"_s};
+            QTest::newRow(qPrintable(n)) << n << expected;
+        }
+        for (const QString &n : QDir(sample2(QString())).entryList(QDir::Files)) {
+            if (!n.endsWith(u".md"_s))
+                QTest::newRow(qPrintable(n)) << n << clean;
+        }
+    }
+
+    void everySampleAfterCleaning()
+    {
+        QFETCH(QString, name);
+        QFETCH(QStringList, categories);
+        QTemporaryDir dir;
+        const QString out = clean(anySample(name), dir.path(), programLines(name));
+        OutputVerifier v(testutil::exiftool(), dir.path());
+        v.submit(0, anySample(name), out);
+        v.waitForAll();
+        const OutputVerifier::Verdict verdict = v.verdict(0);
+        QStringList found;
+        for (const ResidueItem &i : verdict.residue) {
+            if (!found.contains(categoryName(i.category)))
+                found << categoryName(i.category);
+        }
+        found.sort();
+        categories.sort();
+        QVERIFY2(found == categories, qPrintable(residueSummary(verdict.residue)));
+        QCOMPARE(verdict.status, categories.isEmpty() ? FileStatus::Cleaned : FileStatus::Residue);
+    }
+
+    // The verifier end to end: every verdict from a real output.
+    void verifierVerdicts()
+    {
+        QTemporaryDir dir;
+        const QString jpeg = anySample(u"jpeg_canon_eos5d3_gps_xmp_makernotes.jpg"_s);
+        const QString cr2 = anySample(u"cr2_canon_350d.cr2"_s);
+        const QString tiff = anySample(u"tiff_iptc_icc_xmp_photoshop.tif"_s);
+        const QString cleanJpeg = clean(jpeg, dir.path(), programLines(jpeg));
+        QVERIFY(QDir().mkpath(dir.path() + u"/cr2"_s));
+        const QString residueCr2 = clean(cr2, dir.path() + u"/cr2"_s, programLines(cr2));
+        QVERIFY(QDir().mkpath(dir.path() + u"/tif"_s));
+        const QString cleanTiff = clean(tiff, dir.path() + u"/tif"_s, programLines(tiff));
+        // Only "APP14" ticked: ExifTool copies the JPEG byte for byte, GPS and all.
+        TagOptions app14Only;
+        app14Only.chkCleanAll = app14Only.chkCleanExif = app14Only.chkCleanExifGPS = app14Only.chkCleanThumbnail = false;
+        app14Only.chkCleanXMP = app14Only.chkCleanIPTC = app14Only.chkCleanICC = app14Only.chkCleanPhotoshop = false;
+        app14Only.chkCleanTiffIdf0 = app14Only.chkCleanGeoTiff = app14Only.chkCleanOther = false;
+        app14Only.chkCleanAdobeApp14 = true;
+        QVERIFY(QDir().mkpath(dir.path() + u"/same"_s));
+        const QString copied = clean(jpeg, dir.path() + u"/same"_s, BuildTagArguments(app14Only));
+        QCOMPARE(testutil::sha256(copied), testutil::sha256(jpeg));
+        // A cut-off output.
+        const QString cut = dir.path() + u"/cut.jpg"_s;
+        {
+            QFile f(cut);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(readAll(cleanJpeg).left(4000));
+        }
+        // A name with a line break is read back through a link.
+        const QString odd = dir.path() + u"/odd\nname.tif"_s;
+        QVERIFY(QFile::copy(cleanTiff, odd));
+
+        OutputVerifier v(testutil::exiftool(), dir.path());
+        v.submit(0, jpeg, cleanJpeg);
+        v.submit(1, cr2, residueCr2);
+        v.submit(2, jpeg, copied);
+        v.submit(3, jpeg, cut);
+        v.submit(4, tiff, cleanTiff);
+        v.submit(5, tiff, odd);
+        v.waitForAll();
+        QCOMPARE(v.verdict(0).status, FileStatus::Cleaned);
+        QCOMPARE(v.verdict(1).status, FileStatus::Residue);
+        QVERIFY2(residueTags(v.verdict(1).residue, ResidueCategory::Device).contains(u"MakerUnknown:Unknown_0x000c"_s),
+                 qPrintable(residueSummary(v.verdict(1).residue)));
+        QCOMPARE(v.verdict(2).status, FileStatus::Unchanged);
+        QVERIFY(!residueTags(v.verdict(2).residue, ResidueCategory::Location).isEmpty());
+        QCOMPARE(v.verdict(3).status, FileStatus::Failed);
+        QVERIFY(v.verdict(3).message.contains(u"damaged"_s));
+        QCOMPARE(v.verdict(4).status, FileStatus::Cleaned);
+        QCOMPARE(v.verdict(5).status, FileStatus::Cleaned);
+        QVERIFY(v.verdict(5).message.isEmpty());
+        // The scan settled the clean and the cut JPEG; the rest needed ExifTool.
+        QCOMPARE(v.readBackCount(), 4);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestVerify)
+#include "tst_verify.moc"
