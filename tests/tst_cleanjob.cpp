@@ -2,6 +2,7 @@
 
 #include "job/CleanJob.h"
 #include "job/JobFiles.h"
+#include "job/KeepValues.h"
 #include "runner/ConsoleRunner.h"
 #include "testutil.h"
 
@@ -487,8 +488,11 @@ private Q_SLOTS:
             const QList<QByteArray> lines = args.readAll().split('\n');
             // One command per batch: the delete arguments once, then the images.
             QCOMPARE(lines.count("-all=\r"), 1);
+            // A JPEG's kept orientation and colour space are written as read from it.
+            const std::optional<JpegKeepValues> kept = readJpegKeepValues(first);
+            QVERIFY(kept && kept->orientation);
             QList<QByteArray> expected;
-            for (const QString &tag : BuildTagArguments(TagOptions{}))
+            for (const QString &tag : tagArgumentsWithValues(TagOptions{}, *kept))
                 expected << tag.toUtf8() + '\r';
             expected << "-m\r" << "-P\r" << "-o\r" << "%d%f_cleaned.%e\r";
             QCOMPARE(lines.mid(0, expected.size()), expected);

@@ -4,6 +4,7 @@
 #include "fs/Trash.h"
 #include "job/ExifToolPool.h"
 #include "job/JobFiles.h"
+#include "job/KeepValues.h"
 #include "job/OutputVerifier.h"
 #include "runner/ConsoleRunner.h"
 
@@ -568,51 +569,69 @@ bool CleanJob::prepare(QStringList &images, JobResult &result)
 
 QList<QStringList> CleanJob::commandsFor(int batch, int first, int count)
 {
-    QStringList common = BuildTagArguments(m_options.tags);
+    QStringList options;
     if (m_options.chkIgnoreMinorWarnings)
-        common << u"-m"_s;
-    common << u"-P"_s;
+        options << u"-m"_s;
+    options << u"-P"_s;
 
     // Raw and Photoshop files get the named deletions too, in commands of their own, so
     // the other images do not pay for them.
+    const QStringList tagLines = BuildTagArguments(m_options.tags);
     const QStringList rawLines = RawDeleteArguments(m_options.tags);
+    const bool copiesBack = tagLines.contains(u"-tagsfromfile"_s);
+    // The tag lines of one image: a JPEG's orientation and colour-space values are written
+    // as read, which spares ExifTool a second read of the image ("-tagsfromfile @");
+    // images with the same values share a command.
     const auto linesFor = [&](const Item &item) {
-        return rawLines.isEmpty() || !keepsMetadataUnderDeleteAll(item.input) ? QStringList() : rawLines;
+        QStringList lines = tagLines;
+        if (copiesBack) {
+            if (const std::optional<JpegKeepValues> values = readJpegKeepValues(item.input))
+                lines = tagArgumentsWithValues(m_options.tags, *values);
+        }
+        if (!rawLines.isEmpty() && keepsMetadataUnderDeleteAll(item.input))
+            lines += rawLines;
+        return lines + options;
     };
 
     QList<QStringList> commands;
     QList<QList<int>> members;
-    QStringList groups[2];
-    QList<int> groupMembers[2];
+    // The grouped images of the batch, by their tag lines, in the order each first came.
+    QList<QStringList> groupLines;
+    QList<QStringList> groups;
+    QList<QList<int>> groupMembers;
     const auto closeGroups = [&] {
-        for (int g = 0; g < 2; ++g) {
-            if (groups[g].isEmpty())
-                continue;
-            QStringList command = common;
-            if (g == 1)
-                command += rawLines;
+        for (qsizetype g = 0; g < groups.size(); ++g) {
+            QStringList command = groupLines.at(g);
             if (m_options.outputMode == OutputMode::Overwrite)
                 command << u"-overwrite_original"_s;
             else
                 command << u"-o"_s << m_outputPattern;
-            commands << command + groups[g];
-            members << groupMembers[g];
-            groups[g].clear();
-            groupMembers[g].clear();
+            commands << command + groups.at(g);
+            members << groupMembers.at(g);
         }
+        groupLines.clear();
+        groups.clear();
+        groupMembers.clear();
     };
     for (int i = first; i < first + count; ++i) {
         const Item &item = m_items.at(i);
         if (item.declined)
             continue; // its old output stays; ExifTool is not asked
+        const QStringList lines = linesFor(item);
         if (item.grouped) {
-            const int g = linesFor(item).isEmpty() ? 0 : 1;
+            qsizetype g = groupLines.indexOf(lines);
+            if (g < 0) {
+                g = groupLines.size();
+                groupLines << lines;
+                groups << QStringList();
+                groupMembers << QList<int>();
+            }
             groups[g] << item.input;
             groupMembers[g] << i;
             continue;
         }
         closeGroups();
-        QStringList command = common + linesFor(item);
+        QStringList command = lines;
         command << item.etInput;
         if (item.etOutput.isEmpty())
             command << u"-overwrite_original"_s;

@@ -10,8 +10,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A JPEG's header segments fit in the first few hundred KB; an Exif segment is at most 64 KB.
-constexpr qint64 HeaderLimit = 1024 * 1024;
+// Where a JPEG's header segments must have ended; beyond it the file is left to ExifTool.
+constexpr qint64 HeaderLimit = 4 * 1024 * 1024;
 
 class Tiff
 {
@@ -221,38 +221,45 @@ std::optional<JpegKeepValues> readJpegKeepValues(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const QByteArray data = file.read(HeaderLimit);
-    if (data.size() < 4 || quint8(data[0]) != 0xFF || quint8(data[1]) != 0xD8)
+    QByteArray head = file.read(2);
+    if (head.size() < 2 || quint8(head[0]) != 0xFF || quint8(head[1]) != 0xD8)
         return std::nullopt;
 
+    // Segment by segment, reading only the bodies that matter: a camera file's picture
+    // data is never read.
     static const QByteArray exifHeader("Exif\0\0", 6);
     static const QByteArray xmpHeader("http://ns.adobe.com/");
     std::optional<QByteArray> exif;
     qint64 at = 2;
     while (true) {
-        if (at + 4 > data.size())
-            return std::nullopt; // no start of scan within the limit
-        if (quint8(data[at]) != 0xFF)
+        if (at > HeaderLimit || !file.seek(at))
             return std::nullopt;
-        const quint8 marker = quint8(data[at + 1]);
-        if (marker == 0xFF) { // fill byte
+        const QByteArray marker = file.read(4);
+        if (marker.size() < 4 || quint8(marker[0]) != 0xFF)
+            return std::nullopt;
+        const quint8 type = quint8(marker[1]);
+        if (type == 0xFF) { // fill byte
             ++at;
             continue;
         }
-        if (marker == 0xDA) // start of scan: the header is over
+        if (type == 0xDA) // start of scan: the header is over
             break;
-        if (marker == 0xD8 || marker == 0xD9 || (marker >= 0xD0 && marker <= 0xD7) || marker == 0x01)
+        if (type == 0xD8 || type == 0xD9 || (type >= 0xD0 && type <= 0xD7) || type == 0x01)
             return std::nullopt;
-        const int length = quint8(data[at + 2]) << 8 | quint8(data[at + 3]);
-        if (length < 2 || at + 2 + length > data.size())
+        const int length = quint8(marker[2]) << 8 | quint8(marker[3]);
+        if (length < 2)
             return std::nullopt;
-        const QByteArray body = data.mid(at + 4, length - 2);
-        if (marker == 0xE1 && body.startsWith(exifHeader)) {
-            if (exif)
-                return std::nullopt; // which one ExifTool copies from is not ours to guess
-            exif = body.mid(exifHeader.size());
-        } else if (marker == 0xE1 && body.startsWith(xmpHeader) && body.contains("Orientation")) {
-            return std::nullopt; // ExifTool may take the orientation from XMP
+        if (type == 0xE1) {
+            const QByteArray body = file.read(length - 2);
+            if (body.size() != length - 2)
+                return std::nullopt;
+            if (body.startsWith(exifHeader)) {
+                if (exif)
+                    return std::nullopt; // which one ExifTool copies from is not ours to guess
+                exif = body.mid(exifHeader.size());
+            } else if (body.startsWith(xmpHeader) && body.contains("Orientation")) {
+                return std::nullopt; // ExifTool may take the orientation from XMP
+            }
         }
         at += 2 + length;
     }
