@@ -41,20 +41,8 @@
         <translation> s im Schnitt)</translation>
     </message>
     <message>
-        <source>Cannot create a work folder in %1: %2</source>
-        <translation>In %1 kann kein Arbeitsordner angelegt werden: %2</translation>
-    </message>
-    <message>
         <source>Cannot create a work file in %1</source>
         <translation>In %1 kann keine Arbeitsdatei angelegt werden</translation>
-    </message>
-    <message>
-        <source>Skipped: the output would replace the image itself - %1</source>
-        <translation>Übersprungen: Die Ausgabe würde das Bild selbst ersetzen - %1</translation>
-    </message>
-    <message>
-        <source>Skipped: the output would replace another image of this run - %1</source>
-        <translation>Übersprungen: Die Ausgabe würde ein anderes Bild dieses Durchlaufs ersetzen - %1</translation>
     </message>
     <message>
         <source>The argument file could not be written: %1</source>
@@ -107,6 +95,84 @@
     <message>
         <source>Finished!</source>
         <translation>Fertig!</translation>
+    </message>
+    <message>
+        <source>Not cleaned: the run was stopped</source>
+        <translation>Nicht bereinigt: Der Durchlauf wurde angehalten</translation>
+    </message>
+    <message>
+        <source>%1: cannot create a work folder in %2: %3</source>
+        <translation>%1: In %2 kann kein Arbeitsordner angelegt werden: %3</translation>
+    </message>
+    <message>
+        <source>%1: cannot create the log in %2</source>
+        <translation>%1: In %2 kann das Protokoll nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Cannot create a work folder in %1</source>
+        <translation>In %1 kann kein Arbeitsordner angelegt werden</translation>
+    </message>
+    <message>
+        <source>Left out: an earlier output of another image of this run</source>
+        <translation>Ausgelassen: eine frühere Ausgabe eines anderen Bildes dieses Durchlaufs</translation>
+    </message>
+    <message>
+        <source>Left out (an earlier output) - %1</source>
+        <translation>Ausgelassen (eine frühere Ausgabe) - %1</translation>
+    </message>
+    <message>
+        <source>Error: The path is longer than the system allows (%1 bytes)</source>
+        <translation>Fehler: Der Pfad ist länger, als das System erlaubt (%1 Bytes)</translation>
+    </message>
+    <message>
+        <source>Skipped: the output would replace the image itself</source>
+        <translation>Übersprungen: Die Ausgabe würde das Bild selbst ersetzen</translation>
+    </message>
+    <message>
+        <source>Skipped: the output would replace another image of this run</source>
+        <translation>Übersprungen: Die Ausgabe würde ein anderes Bild dieses Durchlaufs ersetzen</translation>
+    </message>
+    <message>
+        <source>Error: Another program is writing this image (%1 exists)</source>
+        <translation>Fehler: Ein anderes Programm schreibt gerade dieses Bild (%1 existiert)</translation>
+    </message>
+    <message>
+        <source>Error: ExifTool ended before it finished this image</source>
+        <translation>Fehler: ExifTool wurde beendet, bevor es dieses Bild fertig verarbeitet hatte</translation>
+    </message>
+    <message>
+        <source>kept existing output</source>
+        <translation>vorhandene Ausgabe behalten</translation>
+    </message>
+    <message>
+        <source>A prefix or suffix must be part of a file name: it cannot be empty or hold &apos;/&apos;.</source>
+        <translation>Ein Präfix oder Suffix muss Teil eines Dateinamens sein: Es darf weder leer sein noch „/“ enthalten.</translation>
+    </message>
+    <message>
+        <source>1 existing output was kept.</source>
+        <translation>1 vorhandene Ausgabe wurde behalten.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n existing outputs were kept.</source>
+        <translation>
+            <numerusform>%n vorhandene Ausgabe wurde behalten.</numerusform>
+            <numerusform>%n vorhandene Ausgaben wurden behalten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 earlier output was left out.</source>
+        <translation>1 frühere Ausgabe wurde ausgelassen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n earlier outputs were left out.</source>
+        <translation>
+            <numerusform>%n frühere Ausgabe wurde ausgelassen.</numerusform>
+            <numerusform>%n frühere Ausgaben wurden ausgelassen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The run was stopped; the images cleaned so far are kept.</source>
+        <translation>Der Durchlauf wurde angehalten; die bisher bereinigten Bilder bleiben erhalten.</translation>
     </message>
 </context>
 <context>
@@ -228,6 +294,103 @@
     </message>
 </context>
 <context>
+    <name>MetadataCompare</name>
+    <message>
+        <source>removed</source>
+        <translation>entfernt</translation>
+    </message>
+    <message>
+        <source>KEPT</source>
+        <translation>BLEIBT</translation>
+    </message>
+    <message>
+        <source>CHANGED</source>
+        <translation>GEÄNDERT</translation>
+    </message>
+    <message>
+        <source>ADDED</source>
+        <translation>NEU</translation>
+    </message>
+    <message>
+        <source>location</source>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <source>device</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>person</source>
+        <translation>Person</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>software</source>
+        <translation>Software</translation>
+    </message>
+    <message>
+        <source>identifier</source>
+        <translation>Kennung</translation>
+    </message>
+</context>
+<context>
+    <name>OutputVerifier</name>
+    <message>
+        <source>The output is damaged: %1.</source>
+        <translation>Die Ausgabe ist beschädigt: %1.</translation>
+    </message>
+    <message>
+        <source>The output could not be read back.</source>
+        <translation>Die Ausgabe konnte nicht zurückgelesen werden.</translation>
+    </message>
+    <message>
+        <source>ExifTool cannot read the output back.</source>
+        <translation>ExifTool kann die Ausgabe nicht zurücklesen.</translation>
+    </message>
+    <message>
+        <source>ExifTool cannot read the output back: %1</source>
+        <translation>ExifTool kann die Ausgabe nicht zurücklesen: %1</translation>
+    </message>
+    <message>
+        <source>ExifTool copied the image without removing anything.</source>
+        <translation>ExifTool hat das Bild kopiert, ohne etwas zu entfernen.</translation>
+    </message>
+</context>
+<context>
+    <name>RunReport</name>
+    <message>
+        <source>1 image still carries identifying metadata.</source>
+        <translation>1 Bild enthält noch identifizierende Metadaten.</translation>
+    </message>
+    <message>
+        <source>%1 images still carry identifying metadata.</source>
+        <translation>%1 Bilder enthalten noch identifizierende Metadaten.</translation>
+    </message>
+    <message>
+        <source>Cleaned: no identifying metadata left.</source>
+        <translation>Bereinigt: Keine identifizierenden Metadaten mehr vorhanden.</translation>
+    </message>
+    <message>
+        <source>Identifying metadata is left:</source>
+        <translation>Es sind noch identifizierende Metadaten vorhanden:</translation>
+    </message>
+    <message>
+        <source>Unchanged: ExifTool could not remove anything.</source>
+        <translation>Unverändert: ExifTool konnte nichts entfernen.</translation>
+    </message>
+    <message>
+        <source>Failed: no cleaned file was written.</source>
+        <translation>Fehlgeschlagen: Es wurde keine bereinigte Datei geschrieben.</translation>
+    </message>
+    <message>
+        <source>Skipped.</source>
+        <translation>Übersprungen.</translation>
+    </message>
+</context>
+<context>
     <name>UpdateControls</name>
     <message>
         <source>%1 image</source>
@@ -239,6 +402,10 @@
             <numerusform>%1 Bild</numerusform>
             <numerusform>%1 Bilder</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>A prefix or suffix is part of the file name and cannot contain &quot;/&quot;.</source>
+        <translation>Ein Präfix oder Suffix ist Teil des Dateinamens und darf kein „/“ enthalten.</translation>
     </message>
 </context>
 <context>
@@ -694,12 +861,238 @@
         <source>Click here to open the destination folder...</source>
         <translation>Hier klicken, um den Zielordner zu öffnen...</translation>
     </message>
+    <message>
+        <source>Stop</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Stop cleaning? The images cleaned so far are kept.</source>
+        <translation>Bereinigung anhalten? Die bisher bereinigten Bilder bleiben erhalten.</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Zielordner</translation>
+    </message>
+    <message>
+        <source>Folder for files that fail</source>
+        <translation>Ordner für Problemdateien</translation>
+    </message>
+    <message>
+        <source>Images to clean</source>
+        <translation>Zu bereinigende Bilder</translation>
+    </message>
+    <message>
+        <source>Cleaned files</source>
+        <translation>Bereinigte Dateien</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Error details</source>
+        <translation>Fehlerdetails</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>Working</source>
+        <translation>In Arbeit</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>New file date</source>
+        <translation>Neues Dateidatum</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Help: %1</source>
+        <translation>Hilfe: %1</translation>
+    </message>
+    <message>
+        <source>Ctrl+I shows the metadata of the current image; Delete removes the selected images.</source>
+        <translation>Strg+I zeigt die Metadaten des aktuellen Bildes; Entf entfernt die ausgewählten Bilder.</translation>
+    </message>
+    <message>
+        <source>Ctrl+I, a double click or the context menu shows what cleaning removed from the current file and what is left.</source>
+        <translation>Strg+I, ein Doppelklick oder das Kontextmenü zeigt, was die Bereinigung aus der aktuellen Datei entfernt hat und was übrig ist.</translation>
+    </message>
+    <message>
+        <source>Show Metadata</source>
+        <translation>Metadaten anzeigen</translation>
+    </message>
+    <message>
+        <source>No images yet. Add them with the buttons on the left, or drop them here.</source>
+        <translation>Noch keine Bilder. Fügen Sie sie mit den Schaltflächen links hinzu oder ziehen Sie sie hierher.</translation>
+    </message>
+    <message>
+        <source>1 image will be cleaned</source>
+        <translation>1 Bild wird bereinigt</translation>
+    </message>
+    <message>
+        <source>%1 images will be cleaned</source>
+        <translation>%1 Bilder werden bereinigt</translation>
+    </message>
+    <message>
+        <source>in place: the originals are overwritten.</source>
+        <translation>und direkt überschrieben: Die Originale bleiben nicht erhalten.</translation>
+    </message>
+    <message>
+        <source>into the folder %1.</source>
+        <translation>und im Ordner %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>as copies whose names begin with &quot;%1&quot;.</source>
+        <translation>und als Kopie mit dem Präfix „%1“ gespeichert.</translation>
+    </message>
+    <message>
+        <source>as copies whose names end with &quot;%1&quot;.</source>
+        <translation>und als Kopie mit dem Suffix „%1“ gespeichert.</translation>
+    </message>
+    <message>
+        <source>all supported metadata</source>
+        <translation>alle unterstützten Metadaten</translation>
+    </message>
+    <message>
+        <source>Removed: %1.</source>
+        <translation>Entfernt werden: %1.</translation>
+    </message>
+    <message>
+        <source>File dates are set to %1.</source>
+        <translation>Das Dateidatum wird auf %1 gesetzt.</translation>
+    </message>
+    <message>
+        <source>File dates are set to random dates.</source>
+        <translation>Das Dateidatum wird auf ein zufälliges Datum gesetzt.</translation>
+    </message>
+    <message>
+        <source>Originals that fail go to the trash.</source>
+        <translation>Originale, deren Verarbeitung fehlschlägt, kommen in den Papierkorb.</translation>
+    </message>
+    <message>
+        <source>Originals that fail are moved to %1.</source>
+        <translation>Originale, deren Verarbeitung fehlschlägt, werden nach %1 verschoben.</translation>
+    </message>
+    <message>
+        <source>The problem log could not be read:
+%1</source>
+        <translation>Das Problemprotokoll konnte nicht gelesen werden:
+%1</translation>
+    </message>
+    <message>
+        <source>(The log goes on; this window shows its first 8 MB.)</source>
+        <translation>(Das Protokoll ist länger; dieses Fenster zeigt die ersten 8 MB.)</translation>
+    </message>
+    <message>
+        <source>%1 - Problem Log</source>
+        <translation>%1 - Problemprotokoll</translation>
+    </message>
+    <message>
+        <source>Problem log</source>
+        <translation>Problemprotokoll</translation>
+    </message>
+    <message>
+        <source>No program is set up here to open folders. The cleaned images are in this folder:</source>
+        <translation>Hier ist kein Programm zum Öffnen von Ordnern eingerichtet. Die bereinigten Bilder liegen in diesem Ordner:</translation>
+    </message>
+    <message>
+        <source>No web browser is set up here. The home page is:</source>
+        <translation>Hier ist kein Webbrowser eingerichtet. Die Webseite lautet:</translation>
+    </message>
+    <message>
+        <source>These images cannot be cleaned because their names are not valid UTF-8; rename them and add them again:</source>
+        <translation>Diese Bilder können nicht bereinigt werden, weil ihre Namen kein gültiges UTF-8 sind; benennen Sie sie um und fügen Sie sie erneut hinzu:</translation>
+    </message>
+    <message>
+        <source>Keep orientation and colour profile</source>
+        <translation>Ausrichtung und Farbprofil behalten</translation>
+    </message>
+    <message>
+        <source>The orientation tag tells viewers which way up to show the picture, and the colour profile tells them which colours it holds. Without the orientation, portrait photos are shown sideways; without the colour profile, colours may look wrong (for example the wide-gamut photos of recent phones). Neither identifies a person, so both are kept unless you clear this option.</source>
+        <translation>Das Ausrichtungs-Tag sagt Anzeigeprogrammen, wie herum das Bild zu zeigen ist, und das Farbprofil sagt ihnen, welche Farben es enthält. Ohne die Ausrichtung erscheinen Hochformatfotos seitlich gekippt; ohne das Farbprofil können Farben falsch aussehen (zum Beispiel bei den Fotos mit großem Farbraum neuerer Smartphones). Beides identifiziert keine Person, daher bleibt beides erhalten, sofern Sie diese Option nicht abwählen.</translation>
+    </message>
+    <message>
+        <source>999 images will be cleaned as copies whose names end with &quot;_cleaned&quot;. Removed: all supported metadata, APP14. File dates are set to random dates. Originals that fail go to the trash.</source>
+        <translation>999 Bilder werden bereinigt und als Kopie mit dem Suffix „_cleaned“ gespeichert. Entfernt werden: alle unterstützten Metadaten, APP14. Das Dateidatum wird auf ein zufälliges Datum gesetzt. Originale, deren Verarbeitung fehlschlägt, kommen in den Papierkorb.</translation>
+    </message>
+    <message>
+        <source>The originals will be overwritten. This cannot be undone.</source>
+        <translation>Die Originale werden überschrieben. Das lässt sich nicht rückgängig machen.</translation>
+    </message>
 </context>
 <context>
     <name>frmReport</name>
     <message>
         <source>Metadata Viewer</source>
         <translation>Metadaten-Anzeige</translation>
+    </message>
+    <message>
+        <source>Metadata</source>
+        <translation>Metadaten</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Suchen:</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Nächstes</translation>
+    </message>
+    <message>
+        <source>&amp;Previous</source>
+        <translation>&amp;Vorheriges</translation>
+    </message>
+    <message>
+        <source>Show &amp;removed tags</source>
+        <translation>&amp;Entfernte Tags anzeigen</translation>
+    </message>
+    <message>
+        <source>%1 - Metadata Viewer</source>
+        <translation>%1 - Metadaten-Anzeige</translation>
+    </message>
+    <message>
+        <source>%1 - compared with the original - Metadata Viewer</source>
+        <translation>%1 - verglichen mit dem Original - Metadaten-Anzeige</translation>
+    </message>
+    <message>
+        <source>Original: %1</source>
+        <translation>Original: %1</translation>
+    </message>
+    <message>
+        <source>Cleaned: %1</source>
+        <translation>Bereinigt: %1</translation>
+    </message>
+    <message>
+        <source>%1 tags removed, %2 kept, %3 added.</source>
+        <translation>%1 Tags entfernt, %2 behalten, %3 hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>%1 of the kept tags can identify you (marked with !).</source>
+        <translation>%1 der behaltenen Tags können Sie identifizieren (mit ! markiert).</translation>
+    </message>
+    <message>
+        <source>Tags in bold are still in the cleaned file and come first; struck-through tags were removed. File names, sizes and dates on disk are left out.</source>
+        <translation>Fett gedruckte Tags sind noch in der bereinigten Datei und stehen vorn; durchgestrichene Tags wurden entfernt. Dateinamen, Dateigrößen und Datumsangaben auf dem Datenträger werden nicht aufgeführt.</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Nicht gefunden</translation>
     </message>
 </context>
 <context>
@@ -715,16 +1108,6 @@
     <message>
         <source>quillmark-cli: %1: not a supported image; skipped</source>
         <translation>quillmark-cli: %1: kein unterstütztes Bild; übersprungen</translation>
-    </message>
-    <message>
-        <source>Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool.
-Folders are walked with all their sub-folders.
-
-Exit status: 0 done, 1 problems were reported, 2 bad usage or nothing to clean, 3 internal error.</source>
-        <translation>Entfernt mit ExifTool Metadaten (Exif, GPS, Vorschaubilder, XMP, IPTC, ICC, ...) aus Bilddateien.
-Ordner werden mit allen Unterordnern durchsucht.
-
-Exit-Status: 0 fertig, 1 Probleme wurden gemeldet, 2 falscher Aufruf oder nichts zu bereinigen, 3 interner Fehler.</translation>
     </message>
     <message>
         <source>Image files and folders to clean.</source>
@@ -809,6 +1192,90 @@ Exit-Status: 0 fertig, 1 Probleme wurden gemeldet, 2 falscher Aufruf oder nichts
     <message>
         <source>Log: %1</source>
         <translation>Protokoll: %1</translation>
+    </message>
+    <message>
+        <source>Not a supported image type.</source>
+        <translation>Kein unterstützter Bildtyp.</translation>
+    </message>
+    <message>
+        <source>Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool.
+Folders are walked with all their sub-folders.
+
+Every output is checked afterwards; what identifying metadata is left is reported.
+
+Exit status: 0 done and clean, 1 problems were reported, identifying metadata is left, an image was
+left unchanged or could not be cleaned, or a file named on the command line was skipped;
+2 bad usage or nothing to clean, 3 internal error;
+stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once).</source>
+        <translation>Entfernt mit ExifTool Metadaten (Exif, GPS, Vorschaubilder, XMP, IPTC, ICC, ...) aus Bilddateien.
+Ordner werden mit allen Unterordnern durchsucht.
+
+Jede Ausgabe wird danach geprüft; verbliebene identifizierende Metadaten werden gemeldet.
+
+Exit-Status: 0 fertig und sauber, 1 Probleme wurden gemeldet, identifizierende Metadaten sind übrig, ein Bild
+blieb unverändert oder konnte nicht bereinigt werden, oder eine auf der Befehlszeile genannte Datei wurde übersprungen;
+2 falscher Aufruf oder nichts zu bereinigen, 3 interner Fehler;
+angehalten durch SIGINT, SIGTERM oder SIGHUP: 130, 143 oder 129 (ein zweites SIGINT hält sofort an).</translation>
+    </message>
+    <message>
+        <source>What stays whatever --remove says, since it changes how the picture looks and identifies nobody: a comma list of orientation and color, or none (default orientation,color).</source>
+        <translation>Was unabhängig von --remove erhalten bleibt, weil es das Aussehen des Bildes bestimmt und niemanden identifiziert: eine kommagetrennte Liste aus orientation und color, oder none (Standard orientation,color).</translation>
+    </message>
+    <message>
+        <source>Write a JSON report of every image&apos;s outcome to FILE (&apos;-&apos; for standard output; the summary then goes to standard error).</source>
+        <translation>Einen JSON-Bericht über das Ergebnis jedes Bildes in FILE schreiben („-“ für die Standardausgabe; die Zusammenfassung geht dann an die Standardfehlerausgabe).</translation>
+    </message>
+    <message>
+        <source>Do not check the cleaned files for identifying metadata that is left (faster).</source>
+        <translation>Die bereinigten Dateien nicht auf verbliebene identifizierende Metadaten prüfen (schneller).</translation>
+    </message>
+    <message>
+        <source>Also clean the paths listed in FILE, one a line (&quot;-&quot; reads standard input).</source>
+        <translation>Auch die in FILE aufgeführten Pfade bereinigen, einen pro Zeile („-“ liest die Standardeingabe).</translation>
+    </message>
+    <message>
+        <source>Paths in the --files-from list end with NUL, not a line break.</source>
+        <translation>Pfade in der Liste von --files-from enden mit NUL statt mit einem Zeilenumbruch.</translation>
+    </message>
+    <message>
+        <source>--keep takes a comma list of orientation and color, or none</source>
+        <translation>--keep erwartet eine kommagetrennte Liste aus orientation und color, oder none</translation>
+    </message>
+    <message>
+        <source>the prefix or suffix must be part of a file name: it cannot hold &apos;/&apos;</source>
+        <translation>das Präfix oder Suffix muss Teil eines Dateinamens sein: Es darf kein „/“ enthalten</translation>
+    </message>
+    <message>
+        <source>nothing to remove: the colour profile is kept (see --keep)</source>
+        <translation>nichts zu entfernen: Das Farbprofil bleibt erhalten (siehe --keep)</translation>
+    </message>
+    <message>
+        <source>quillmark-cli: the colour profile is kept; --keep orientation or --keep none removes it</source>
+        <translation>quillmark-cli: Das Farbprofil bleibt erhalten; --keep orientation oder --keep none entfernt es</translation>
+    </message>
+    <message>
+        <source>--report takes a file name or &apos;-&apos;</source>
+        <translation>--report erwartet einen Dateinamen oder „-“</translation>
+    </message>
+    <message>
+        <source>quillmark-cli: cannot write the report %1: %2</source>
+        <translation>quillmark-cli: Der Bericht %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>--null needs --files-from</source>
+        <translation>--null setzt --files-from voraus</translation>
+    </message>
+    <message>
+        <source>cannot read the list %1</source>
+        <translation>die Liste %1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>quillmark-cli: %1: not cleaned: the name is not valid UTF-8</source>
+        <translation>quillmark-cli: %1: nicht bereinigt: Der Name ist kein gültiges UTF-8</translation>
+    </message>
+    <message>
+        <source>%1 file(s) not cleaned: the name is not valid UTF-8.</source>
+        <translation>%1 Datei(en) nicht bereinigt: Der Name ist kein gültiges UTF-8.</translation>
     </message>
 </context>
 </TS>

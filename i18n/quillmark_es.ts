@@ -41,20 +41,8 @@
         <translation> s de media)</translation>
     </message>
     <message>
-        <source>Cannot create a work folder in %1: %2</source>
-        <translation>No se puede crear una carpeta de trabajo en %1: %2</translation>
-    </message>
-    <message>
         <source>Cannot create a work file in %1</source>
         <translation>No se puede crear un archivo de trabajo en %1</translation>
-    </message>
-    <message>
-        <source>Skipped: the output would replace the image itself - %1</source>
-        <translation>Omitida: el resultado sustituiría a la propia imagen - %1</translation>
-    </message>
-    <message>
-        <source>Skipped: the output would replace another image of this run - %1</source>
-        <translation>Omitida: el resultado sustituiría a otra imagen de esta ejecución - %1</translation>
     </message>
     <message>
         <source>The argument file could not be written: %1</source>
@@ -107,6 +95,84 @@
     <message>
         <source>Finished!</source>
         <translation>¡Terminado!</translation>
+    </message>
+    <message>
+        <source>Not cleaned: the run was stopped</source>
+        <translation>No limpiada: la ejecución se detuvo</translation>
+    </message>
+    <message>
+        <source>%1: cannot create a work folder in %2: %3</source>
+        <translation>%1: no se puede crear una carpeta de trabajo en %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: cannot create the log in %2</source>
+        <translation>%1: no se puede crear el registro en %2</translation>
+    </message>
+    <message>
+        <source>Cannot create a work folder in %1</source>
+        <translation>No se puede crear una carpeta de trabajo en %1</translation>
+    </message>
+    <message>
+        <source>Left out: an earlier output of another image of this run</source>
+        <translation>Descartada: un resultado anterior de otra imagen de esta ejecución</translation>
+    </message>
+    <message>
+        <source>Left out (an earlier output) - %1</source>
+        <translation>Descartada (un resultado anterior) - %1</translation>
+    </message>
+    <message>
+        <source>Error: The path is longer than the system allows (%1 bytes)</source>
+        <translation>Error: la ruta es más larga de lo que permite el sistema (%1 bytes)</translation>
+    </message>
+    <message>
+        <source>Skipped: the output would replace the image itself</source>
+        <translation>Omitida: el resultado sustituiría a la propia imagen</translation>
+    </message>
+    <message>
+        <source>Skipped: the output would replace another image of this run</source>
+        <translation>Omitida: el resultado sustituiría a otra imagen de esta ejecución</translation>
+    </message>
+    <message>
+        <source>Error: Another program is writing this image (%1 exists)</source>
+        <translation>Error: otro programa está escribiendo esta imagen (existe %1)</translation>
+    </message>
+    <message>
+        <source>Error: ExifTool ended before it finished this image</source>
+        <translation>Error: ExifTool terminó antes de acabar esta imagen</translation>
+    </message>
+    <message>
+        <source>kept existing output</source>
+        <translation>se conservó el resultado existente</translation>
+    </message>
+    <message>
+        <source>A prefix or suffix must be part of a file name: it cannot be empty or hold &apos;/&apos;.</source>
+        <translation>Un prefijo o sufijo debe formar parte de un nombre de archivo: no puede estar vacío ni contener «/».</translation>
+    </message>
+    <message>
+        <source>1 existing output was kept.</source>
+        <translation>Se conservó 1 resultado existente.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n existing outputs were kept.</source>
+        <translation>
+            <numerusform>Se conservó %n resultado existente.</numerusform>
+            <numerusform>Se conservaron %n resultados existentes.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 earlier output was left out.</source>
+        <translation>Se descartó 1 resultado anterior.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n earlier outputs were left out.</source>
+        <translation>
+            <numerusform>Se descartó %n resultado anterior.</numerusform>
+            <numerusform>Se descartaron %n resultados anteriores.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The run was stopped; the images cleaned so far are kept.</source>
+        <translation>La ejecución se detuvo; las imágenes limpiadas hasta ahora se conservan.</translation>
     </message>
 </context>
 <context>
@@ -228,6 +294,103 @@
     </message>
 </context>
 <context>
+    <name>MetadataCompare</name>
+    <message>
+        <source>removed</source>
+        <translation>eliminada</translation>
+    </message>
+    <message>
+        <source>KEPT</source>
+        <translation>QUEDA</translation>
+    </message>
+    <message>
+        <source>CHANGED</source>
+        <translation>CAMBIADA</translation>
+    </message>
+    <message>
+        <source>ADDED</source>
+        <translation>AÑADIDA</translation>
+    </message>
+    <message>
+        <source>location</source>
+        <translation>ubicación</translation>
+    </message>
+    <message>
+        <source>device</source>
+        <translation>dispositivo</translation>
+    </message>
+    <message>
+        <source>person</source>
+        <translation>persona</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation>fecha</translation>
+    </message>
+    <message>
+        <source>software</source>
+        <translation>software</translation>
+    </message>
+    <message>
+        <source>identifier</source>
+        <translation>identificador</translation>
+    </message>
+</context>
+<context>
+    <name>OutputVerifier</name>
+    <message>
+        <source>The output is damaged: %1.</source>
+        <translation>El resultado está dañado: %1.</translation>
+    </message>
+    <message>
+        <source>The output could not be read back.</source>
+        <translation>No se pudo volver a leer el resultado.</translation>
+    </message>
+    <message>
+        <source>ExifTool cannot read the output back.</source>
+        <translation>ExifTool no puede volver a leer el resultado.</translation>
+    </message>
+    <message>
+        <source>ExifTool cannot read the output back: %1</source>
+        <translation>ExifTool no puede volver a leer el resultado: %1</translation>
+    </message>
+    <message>
+        <source>ExifTool copied the image without removing anything.</source>
+        <translation>ExifTool copió la imagen sin eliminar nada.</translation>
+    </message>
+</context>
+<context>
+    <name>RunReport</name>
+    <message>
+        <source>1 image still carries identifying metadata.</source>
+        <translation>1 imagen aún contiene metadatos identificativos.</translation>
+    </message>
+    <message>
+        <source>%1 images still carry identifying metadata.</source>
+        <translation>%1 imágenes aún contienen metadatos identificativos.</translation>
+    </message>
+    <message>
+        <source>Cleaned: no identifying metadata left.</source>
+        <translation>Limpia: no quedan metadatos identificativos.</translation>
+    </message>
+    <message>
+        <source>Identifying metadata is left:</source>
+        <translation>Quedan metadatos identificativos:</translation>
+    </message>
+    <message>
+        <source>Unchanged: ExifTool could not remove anything.</source>
+        <translation>Sin cambios: ExifTool no pudo eliminar nada.</translation>
+    </message>
+    <message>
+        <source>Failed: no cleaned file was written.</source>
+        <translation>Fallida: no se escribió ningún archivo limpio.</translation>
+    </message>
+    <message>
+        <source>Skipped.</source>
+        <translation>Omitida.</translation>
+    </message>
+</context>
+<context>
     <name>UpdateControls</name>
     <message>
         <source>%1 image</source>
@@ -239,6 +402,10 @@
             <numerusform>%1 imagen</numerusform>
             <numerusform>%1 imágenes</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>A prefix or suffix is part of the file name and cannot contain &quot;/&quot;.</source>
+        <translation>Un prefijo o sufijo forma parte del nombre de archivo y no puede contener «/».</translation>
     </message>
 </context>
 <context>
@@ -694,12 +861,238 @@
         <source>Click here to open the destination folder...</source>
         <translation>Haga clic aquí para abrir la carpeta de destino...</translation>
     </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Stop cleaning? The images cleaned so far are kept.</source>
+        <translation>¿Detener la limpieza? Las imágenes ya limpias se conservan.</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Carpeta de destino</translation>
+    </message>
+    <message>
+        <source>Folder for files that fail</source>
+        <translation>Carpeta para los archivos con problemas</translation>
+    </message>
+    <message>
+        <source>Images to clean</source>
+        <translation>Imágenes que se limpiarán</translation>
+    </message>
+    <message>
+        <source>Cleaned files</source>
+        <translation>Archivos limpios</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>Error details</source>
+        <translation>Detalles del error</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Working</source>
+        <translation>Trabajando</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Carpeta</translation>
+    </message>
+    <message>
+        <source>New file date</source>
+        <translation>Nueva fecha del archivo</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Help: %1</source>
+        <translation>Ayuda: %1</translation>
+    </message>
+    <message>
+        <source>Ctrl+I shows the metadata of the current image; Delete removes the selected images.</source>
+        <translation>Ctrl+I muestra los metadatos de la imagen actual; Supr quita las imágenes seleccionadas.</translation>
+    </message>
+    <message>
+        <source>Ctrl+I, a double click or the context menu shows what cleaning removed from the current file and what is left.</source>
+        <translation>Ctrl+I, un doble clic o el menú contextual muestran qué eliminó la limpieza del archivo actual y qué queda.</translation>
+    </message>
+    <message>
+        <source>Show Metadata</source>
+        <translation>Mostrar metadatos</translation>
+    </message>
+    <message>
+        <source>No images yet. Add them with the buttons on the left, or drop them here.</source>
+        <translation>Aún no hay imágenes. Añádalas con los botones de la izquierda o arrástrelas aquí.</translation>
+    </message>
+    <message>
+        <source>1 image will be cleaned</source>
+        <translation>Se limpiará 1 imagen</translation>
+    </message>
+    <message>
+        <source>%1 images will be cleaned</source>
+        <translation>Se limpiarán %1 imágenes</translation>
+    </message>
+    <message>
+        <source>in place: the originals are overwritten.</source>
+        <translation>en su sitio: se sobrescriben los originales.</translation>
+    </message>
+    <message>
+        <source>into the folder %1.</source>
+        <translation>en la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>as copies whose names begin with &quot;%1&quot;.</source>
+        <translation>como copias cuyo nombre empieza por «%1».</translation>
+    </message>
+    <message>
+        <source>as copies whose names end with &quot;%1&quot;.</source>
+        <translation>como copias cuyo nombre termina en «%1».</translation>
+    </message>
+    <message>
+        <source>all supported metadata</source>
+        <translation>todos los metadatos compatibles</translation>
+    </message>
+    <message>
+        <source>Removed: %1.</source>
+        <translation>Se elimina: %1.</translation>
+    </message>
+    <message>
+        <source>File dates are set to %1.</source>
+        <translation>Las fechas de los archivos se cambian a %1.</translation>
+    </message>
+    <message>
+        <source>File dates are set to random dates.</source>
+        <translation>Las fechas de los archivos se cambian por fechas aleatorias.</translation>
+    </message>
+    <message>
+        <source>Originals that fail go to the trash.</source>
+        <translation>Los originales que fallen van a la papelera.</translation>
+    </message>
+    <message>
+        <source>Originals that fail are moved to %1.</source>
+        <translation>Los originales que fallen se mueven a %1.</translation>
+    </message>
+    <message>
+        <source>The problem log could not be read:
+%1</source>
+        <translation>No se pudo leer el registro de problemas:
+%1</translation>
+    </message>
+    <message>
+        <source>(The log goes on; this window shows its first 8 MB.)</source>
+        <translation>(El registro continúa; esta ventana muestra sus primeros 8 MB.)</translation>
+    </message>
+    <message>
+        <source>%1 - Problem Log</source>
+        <translation>%1 - Registro de problemas</translation>
+    </message>
+    <message>
+        <source>Problem log</source>
+        <translation>Registro de problemas</translation>
+    </message>
+    <message>
+        <source>No program is set up here to open folders. The cleaned images are in this folder:</source>
+        <translation>Aquí no hay ningún programa configurado para abrir carpetas. Las imágenes limpias están en esta carpeta:</translation>
+    </message>
+    <message>
+        <source>No web browser is set up here. The home page is:</source>
+        <translation>Aquí no hay ningún navegador web configurado. La página web es:</translation>
+    </message>
+    <message>
+        <source>These images cannot be cleaned because their names are not valid UTF-8; rename them and add them again:</source>
+        <translation>Estas imágenes no se pueden limpiar porque sus nombres no son UTF-8 válido; cámbieles el nombre y vuelva a añadirlas:</translation>
+    </message>
+    <message>
+        <source>Keep orientation and colour profile</source>
+        <translation>Conservar la orientación y el perfil de color</translation>
+    </message>
+    <message>
+        <source>The orientation tag tells viewers which way up to show the picture, and the colour profile tells them which colours it holds. Without the orientation, portrait photos are shown sideways; without the colour profile, colours may look wrong (for example the wide-gamut photos of recent phones). Neither identifies a person, so both are kept unless you clear this option.</source>
+        <translation>La etiqueta de orientación indica a los visores en qué posición mostrar la imagen, y el perfil de color les indica qué colores contiene. Sin la orientación, las fotos verticales se muestran de lado; sin el perfil de color, los colores pueden verse mal (por ejemplo, en las fotos de gama amplia de los teléfonos recientes). Ninguno de los dos identifica a una persona, así que ambos se conservan salvo que desmarque esta opción.</translation>
+    </message>
+    <message>
+        <source>999 images will be cleaned as copies whose names end with &quot;_cleaned&quot;. Removed: all supported metadata, APP14. File dates are set to random dates. Originals that fail go to the trash.</source>
+        <translation>Se limpiarán 999 imágenes como copias cuyo nombre termina en «_cleaned». Se elimina: todos los metadatos compatibles, APP14. Las fechas de los archivos se cambian por fechas aleatorias. Los originales que fallen van a la papelera.</translation>
+    </message>
+    <message>
+        <source>The originals will be overwritten. This cannot be undone.</source>
+        <translation>Los originales se sobrescribirán. Esto no se puede deshacer.</translation>
+    </message>
 </context>
 <context>
     <name>frmReport</name>
     <message>
         <source>Metadata Viewer</source>
         <translation>Visor de metadatos</translation>
+    </message>
+    <message>
+        <source>Metadata</source>
+        <translation>Metadatos</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Buscar:</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Siguiente</translation>
+    </message>
+    <message>
+        <source>&amp;Previous</source>
+        <translation>&amp;Anterior</translation>
+    </message>
+    <message>
+        <source>Show &amp;removed tags</source>
+        <translation>Mostrar etiquetas &amp;eliminadas</translation>
+    </message>
+    <message>
+        <source>%1 - Metadata Viewer</source>
+        <translation>%1 - Visor de metadatos</translation>
+    </message>
+    <message>
+        <source>%1 - compared with the original - Metadata Viewer</source>
+        <translation>%1 - comparado con el original - Visor de metadatos</translation>
+    </message>
+    <message>
+        <source>Original: %1</source>
+        <translation>Original: %1</translation>
+    </message>
+    <message>
+        <source>Cleaned: %1</source>
+        <translation>Limpio: %1</translation>
+    </message>
+    <message>
+        <source>%1 tags removed, %2 kept, %3 added.</source>
+        <translation>%1 etiquetas eliminadas, %2 conservadas, %3 añadidas.</translation>
+    </message>
+    <message>
+        <source>%1 of the kept tags can identify you (marked with !).</source>
+        <translation>%1 de las etiquetas conservadas pueden identificarle (marcadas con !).</translation>
+    </message>
+    <message>
+        <source>Tags in bold are still in the cleaned file and come first; struck-through tags were removed. File names, sizes and dates on disk are left out.</source>
+        <translation>Las etiquetas en negrita siguen en el archivo limpio y aparecen primero; las tachadas se eliminaron. No se muestran los nombres, tamaños ni fechas de los archivos en el disco.</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>No encontrado</translation>
     </message>
 </context>
 <context>
@@ -715,16 +1108,6 @@
     <message>
         <source>quillmark-cli: %1: not a supported image; skipped</source>
         <translation>quillmark-cli: %1: no es una imagen compatible; se omite</translation>
-    </message>
-    <message>
-        <source>Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool.
-Folders are walked with all their sub-folders.
-
-Exit status: 0 done, 1 problems were reported, 2 bad usage or nothing to clean, 3 internal error.</source>
-        <translation>Elimina los metadatos (Exif, GPS, miniaturas, XMP, IPTC, ICC, ...) de archivos de imagen con ExifTool.
-Las carpetas se recorren con todas sus subcarpetas.
-
-Estado de salida: 0 terminado, 1 se informaron problemas, 2 uso incorrecto o nada que limpiar, 3 error interno.</translation>
     </message>
     <message>
         <source>Image files and folders to clean.</source>
@@ -809,6 +1192,90 @@ Estado de salida: 0 terminado, 1 se informaron problemas, 2 uso incorrecto o nad
     <message>
         <source>Log: %1</source>
         <translation>Registro: %1</translation>
+    </message>
+    <message>
+        <source>Not a supported image type.</source>
+        <translation>No es un tipo de imagen compatible.</translation>
+    </message>
+    <message>
+        <source>Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool.
+Folders are walked with all their sub-folders.
+
+Every output is checked afterwards; what identifying metadata is left is reported.
+
+Exit status: 0 done and clean, 1 problems were reported, identifying metadata is left, an image was
+left unchanged or could not be cleaned, or a file named on the command line was skipped;
+2 bad usage or nothing to clean, 3 internal error;
+stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once).</source>
+        <translation>Elimina los metadatos (Exif, GPS, miniaturas, XMP, IPTC, ICC, ...) de archivos de imagen con ExifTool.
+Las carpetas se recorren con todas sus subcarpetas.
+
+Cada resultado se comprueba después; se informa de los metadatos identificativos que quedan.
+
+Estado de salida: 0 terminado y limpio, 1 se informaron problemas, quedan metadatos identificativos, una imagen
+quedó sin cambios o no se pudo limpiar, o se omitió un archivo indicado en la línea de órdenes;
+2 uso incorrecto o nada que limpiar, 3 error interno;
+detenido por SIGINT, SIGTERM o SIGHUP: 130, 143 o 129 (un segundo SIGINT detiene de inmediato).</translation>
+    </message>
+    <message>
+        <source>What stays whatever --remove says, since it changes how the picture looks and identifies nobody: a comma list of orientation and color, or none (default orientation,color).</source>
+        <translation>Lo que se conserva diga lo que diga --remove, porque cambia el aspecto de la imagen y no identifica a nadie: una lista separada por comas de orientation y color, o none (predeterminado orientation,color).</translation>
+    </message>
+    <message>
+        <source>Write a JSON report of every image&apos;s outcome to FILE (&apos;-&apos; for standard output; the summary then goes to standard error).</source>
+        <translation>Escribir en FILE un informe JSON del resultado de cada imagen («-» para la salida estándar; el resumen va entonces a la salida de error estándar).</translation>
+    </message>
+    <message>
+        <source>Do not check the cleaned files for identifying metadata that is left (faster).</source>
+        <translation>No comprobar si quedan metadatos identificativos en los archivos limpios (más rápido).</translation>
+    </message>
+    <message>
+        <source>Also clean the paths listed in FILE, one a line (&quot;-&quot; reads standard input).</source>
+        <translation>Limpiar también las rutas listadas en FILE, una por línea («-» lee la entrada estándar).</translation>
+    </message>
+    <message>
+        <source>Paths in the --files-from list end with NUL, not a line break.</source>
+        <translation>Las rutas de la lista de --files-from terminan en NUL, no en un salto de línea.</translation>
+    </message>
+    <message>
+        <source>--keep takes a comma list of orientation and color, or none</source>
+        <translation>--keep admite una lista separada por comas de orientation y color, o none</translation>
+    </message>
+    <message>
+        <source>the prefix or suffix must be part of a file name: it cannot hold &apos;/&apos;</source>
+        <translation>el prefijo o el sufijo debe formar parte de un nombre de archivo: no puede contener «/»</translation>
+    </message>
+    <message>
+        <source>nothing to remove: the colour profile is kept (see --keep)</source>
+        <translation>no hay nada que eliminar: el perfil de color se conserva (véase --keep)</translation>
+    </message>
+    <message>
+        <source>quillmark-cli: the colour profile is kept; --keep orientation or --keep none removes it</source>
+        <translation>quillmark-cli: el perfil de color se conserva; --keep orientation o --keep none lo elimina</translation>
+    </message>
+    <message>
+        <source>--report takes a file name or &apos;-&apos;</source>
+        <translation>--report admite un nombre de archivo o «-»</translation>
+    </message>
+    <message>
+        <source>quillmark-cli: cannot write the report %1: %2</source>
+        <translation>quillmark-cli: no se puede escribir el informe %1: %2</translation>
+    </message>
+    <message>
+        <source>--null needs --files-from</source>
+        <translation>--null requiere --files-from</translation>
+    </message>
+    <message>
+        <source>cannot read the list %1</source>
+        <translation>no se puede leer la lista %1</translation>
+    </message>
+    <message>
+        <source>quillmark-cli: %1: not cleaned: the name is not valid UTF-8</source>
+        <translation>quillmark-cli: %1: no se limpió: el nombre no es UTF-8 válido</translation>
+    </message>
+    <message>
+        <source>%1 file(s) not cleaned: the name is not valid UTF-8.</source>
+        <translation>%1 archivo(s) sin limpiar: el nombre no es UTF-8 válido.</translation>
     </message>
 </context>
 </TS>

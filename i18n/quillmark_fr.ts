@@ -41,20 +41,8 @@
         <translation> s en moyenne)</translation>
     </message>
     <message>
-        <source>Cannot create a work folder in %1: %2</source>
-        <translation>Impossible de créer un dossier de travail dans %1&#xa0;: %2</translation>
-    </message>
-    <message>
         <source>Cannot create a work file in %1</source>
         <translation>Impossible de créer un fichier de travail dans %1</translation>
-    </message>
-    <message>
-        <source>Skipped: the output would replace the image itself - %1</source>
-        <translation>Ignorée&#xa0;: le résultat remplacerait l’image elle-même - %1</translation>
-    </message>
-    <message>
-        <source>Skipped: the output would replace another image of this run - %1</source>
-        <translation>Ignorée&#xa0;: le résultat remplacerait une autre image de ce traitement - %1</translation>
     </message>
     <message>
         <source>The argument file could not be written: %1</source>
@@ -107,6 +95,84 @@
     <message>
         <source>Finished!</source>
         <translation>Terminé&#x202f;!</translation>
+    </message>
+    <message>
+        <source>Not cleaned: the run was stopped</source>
+        <translation>Non nettoyée&#xa0;: le traitement a été arrêté</translation>
+    </message>
+    <message>
+        <source>%1: cannot create a work folder in %2: %3</source>
+        <translation>%1&#xa0;: impossible de créer un dossier de travail dans %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>%1: cannot create the log in %2</source>
+        <translation>%1&#xa0;: impossible de créer le journal dans %2</translation>
+    </message>
+    <message>
+        <source>Cannot create a work folder in %1</source>
+        <translation>Impossible de créer un dossier de travail dans %1</translation>
+    </message>
+    <message>
+        <source>Left out: an earlier output of another image of this run</source>
+        <translation>Écartée&#xa0;: un résultat antérieur d’une autre image de ce traitement</translation>
+    </message>
+    <message>
+        <source>Left out (an earlier output) - %1</source>
+        <translation>Écartée (un résultat antérieur) - %1</translation>
+    </message>
+    <message>
+        <source>Error: The path is longer than the system allows (%1 bytes)</source>
+        <translation>Erreur&#xa0;: le chemin est plus long que ce que le système autorise (%1 octets)</translation>
+    </message>
+    <message>
+        <source>Skipped: the output would replace the image itself</source>
+        <translation>Ignorée&#xa0;: le résultat remplacerait l’image elle-même</translation>
+    </message>
+    <message>
+        <source>Skipped: the output would replace another image of this run</source>
+        <translation>Ignorée&#xa0;: le résultat remplacerait une autre image de ce traitement</translation>
+    </message>
+    <message>
+        <source>Error: Another program is writing this image (%1 exists)</source>
+        <translation>Erreur&#xa0;: un autre programme est en train d’écrire cette image (%1 existe)</translation>
+    </message>
+    <message>
+        <source>Error: ExifTool ended before it finished this image</source>
+        <translation>Erreur&#xa0;: ExifTool s’est arrêté avant d’avoir terminé cette image</translation>
+    </message>
+    <message>
+        <source>kept existing output</source>
+        <translation>résultat existant conservé</translation>
+    </message>
+    <message>
+        <source>A prefix or suffix must be part of a file name: it cannot be empty or hold &apos;/&apos;.</source>
+        <translation>Un préfixe ou un suffixe doit faire partie d’un nom de fichier&#xa0;: il ne peut être ni vide ni contenir «&#xa0;/&#xa0;».</translation>
+    </message>
+    <message>
+        <source>1 existing output was kept.</source>
+        <translation>1 résultat existant a été conservé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n existing outputs were kept.</source>
+        <translation>
+            <numerusform>%n résultat existant a été conservé.</numerusform>
+            <numerusform>%n résultats existants ont été conservés.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 earlier output was left out.</source>
+        <translation>1 résultat antérieur a été écarté.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n earlier outputs were left out.</source>
+        <translation>
+            <numerusform>%n résultat antérieur a été écarté.</numerusform>
+            <numerusform>%n résultats antérieurs ont été écartés.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The run was stopped; the images cleaned so far are kept.</source>
+        <translation>Le traitement a été arrêté&#x202f;; les images déjà nettoyées sont conservées.</translation>
     </message>
 </context>
 <context>
@@ -228,6 +294,103 @@
     </message>
 </context>
 <context>
+    <name>MetadataCompare</name>
+    <message>
+        <source>removed</source>
+        <translation>supprimée</translation>
+    </message>
+    <message>
+        <source>KEPT</source>
+        <translation>GARDÉE</translation>
+    </message>
+    <message>
+        <source>CHANGED</source>
+        <translation>MODIFIÉE</translation>
+    </message>
+    <message>
+        <source>ADDED</source>
+        <translation>AJOUTÉE</translation>
+    </message>
+    <message>
+        <source>location</source>
+        <translation>lieu</translation>
+    </message>
+    <message>
+        <source>device</source>
+        <translation>appareil</translation>
+    </message>
+    <message>
+        <source>person</source>
+        <translation>personne</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation>date</translation>
+    </message>
+    <message>
+        <source>software</source>
+        <translation>logiciel</translation>
+    </message>
+    <message>
+        <source>identifier</source>
+        <translation>identifiant</translation>
+    </message>
+</context>
+<context>
+    <name>OutputVerifier</name>
+    <message>
+        <source>The output is damaged: %1.</source>
+        <translation>Le résultat est endommagé&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The output could not be read back.</source>
+        <translation>Le résultat n’a pas pu être relu.</translation>
+    </message>
+    <message>
+        <source>ExifTool cannot read the output back.</source>
+        <translation>ExifTool ne parvient pas à relire le résultat.</translation>
+    </message>
+    <message>
+        <source>ExifTool cannot read the output back: %1</source>
+        <translation>ExifTool ne parvient pas à relire le résultat&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>ExifTool copied the image without removing anything.</source>
+        <translation>ExifTool a copié l’image sans rien supprimer.</translation>
+    </message>
+</context>
+<context>
+    <name>RunReport</name>
+    <message>
+        <source>1 image still carries identifying metadata.</source>
+        <translation>1 image contient encore des métadonnées identifiantes.</translation>
+    </message>
+    <message>
+        <source>%1 images still carry identifying metadata.</source>
+        <translation>%1 images contiennent encore des métadonnées identifiantes.</translation>
+    </message>
+    <message>
+        <source>Cleaned: no identifying metadata left.</source>
+        <translation>Nettoyée&#xa0;: plus aucune métadonnée identifiante.</translation>
+    </message>
+    <message>
+        <source>Identifying metadata is left:</source>
+        <translation>Des métadonnées identifiantes subsistent&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Unchanged: ExifTool could not remove anything.</source>
+        <translation>Inchangée&#xa0;: ExifTool n’a rien pu supprimer.</translation>
+    </message>
+    <message>
+        <source>Failed: no cleaned file was written.</source>
+        <translation>Échec&#xa0;: aucun fichier nettoyé n’a été écrit.</translation>
+    </message>
+    <message>
+        <source>Skipped.</source>
+        <translation>Ignorée.</translation>
+    </message>
+</context>
+<context>
     <name>UpdateControls</name>
     <message>
         <source>%1 image</source>
@@ -239,6 +402,10 @@
             <numerusform>%1 image</numerusform>
             <numerusform>%1 images</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>A prefix or suffix is part of the file name and cannot contain &quot;/&quot;.</source>
+        <translation>Un préfixe ou un suffixe fait partie du nom de fichier et ne peut pas contenir «&#xa0;/&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -694,12 +861,238 @@
         <source>Click here to open the destination folder...</source>
         <translation>Cliquez ici pour ouvrir le dossier de destination...</translation>
     </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Stop cleaning? The images cleaned so far are kept.</source>
+        <translation>Arrêter le nettoyage&#x202f;? Les images déjà nettoyées sont conservées.</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Dossier de destination</translation>
+    </message>
+    <message>
+        <source>Folder for files that fail</source>
+        <translation>Dossier des fichiers en erreur</translation>
+    </message>
+    <message>
+        <source>Images to clean</source>
+        <translation>Images à nettoyer</translation>
+    </message>
+    <message>
+        <source>Cleaned files</source>
+        <translation>Fichiers nettoyés</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>Error details</source>
+        <translation>Détails de l’erreur</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Prêt</translation>
+    </message>
+    <message>
+        <source>Working</source>
+        <translation>En cours</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <source>New file date</source>
+        <translation>Nouvelle date du fichier</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Help: %1</source>
+        <translation>Aide&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Ctrl+I shows the metadata of the current image; Delete removes the selected images.</source>
+        <translation>Ctrl+I affiche les métadonnées de l’image courante&#x202f;; Suppr retire les images sélectionnées.</translation>
+    </message>
+    <message>
+        <source>Ctrl+I, a double click or the context menu shows what cleaning removed from the current file and what is left.</source>
+        <translation>Ctrl+I, un double-clic ou le menu contextuel montre ce que le nettoyage a supprimé du fichier courant et ce qui reste.</translation>
+    </message>
+    <message>
+        <source>Show Metadata</source>
+        <translation>Afficher les métadonnées</translation>
+    </message>
+    <message>
+        <source>No images yet. Add them with the buttons on the left, or drop them here.</source>
+        <translation>Aucune image pour l’instant. Ajoutez-en avec les boutons de gauche ou déposez-les ici.</translation>
+    </message>
+    <message>
+        <source>1 image will be cleaned</source>
+        <translation>1 image sera nettoyée</translation>
+    </message>
+    <message>
+        <source>%1 images will be cleaned</source>
+        <translation>%1 images seront nettoyées</translation>
+    </message>
+    <message>
+        <source>in place: the originals are overwritten.</source>
+        <translation>sur place&#xa0;: les originaux sont remplacés.</translation>
+    </message>
+    <message>
+        <source>into the folder %1.</source>
+        <translation>dans le dossier %1.</translation>
+    </message>
+    <message>
+        <source>as copies whose names begin with &quot;%1&quot;.</source>
+        <translation>sous forme de copies dont le nom commence par «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>as copies whose names end with &quot;%1&quot;.</source>
+        <translation>sous forme de copies dont le nom se termine par «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>all supported metadata</source>
+        <translation>toutes les métadonnées prises en charge</translation>
+    </message>
+    <message>
+        <source>Removed: %1.</source>
+        <translation>Suppression&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>File dates are set to %1.</source>
+        <translation>Les dates des fichiers sont fixées au %1.</translation>
+    </message>
+    <message>
+        <source>File dates are set to random dates.</source>
+        <translation>Les dates des fichiers sont remplacées par des dates aléatoires.</translation>
+    </message>
+    <message>
+        <source>Originals that fail go to the trash.</source>
+        <translation>Les originaux en échec vont à la corbeille.</translation>
+    </message>
+    <message>
+        <source>Originals that fail are moved to %1.</source>
+        <translation>Les originaux en échec sont déplacés vers %1.</translation>
+    </message>
+    <message>
+        <source>The problem log could not be read:
+%1</source>
+        <translation>Impossible de lire le journal des problèmes&#xa0;:
+%1</translation>
+    </message>
+    <message>
+        <source>(The log goes on; this window shows its first 8 MB.)</source>
+        <translation>(Le journal continue&#x202f;; cette fenêtre en affiche les 8 premiers Mo.)</translation>
+    </message>
+    <message>
+        <source>%1 - Problem Log</source>
+        <translation>%1 - Journal des problèmes</translation>
+    </message>
+    <message>
+        <source>Problem log</source>
+        <translation>Journal des problèmes</translation>
+    </message>
+    <message>
+        <source>No program is set up here to open folders. The cleaned images are in this folder:</source>
+        <translation>Aucun programme n’est configuré ici pour ouvrir les dossiers. Les images nettoyées se trouvent dans ce dossier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>No web browser is set up here. The home page is:</source>
+        <translation>Aucun navigateur web n’est configuré ici. Le site web est&#xa0;:</translation>
+    </message>
+    <message>
+        <source>These images cannot be cleaned because their names are not valid UTF-8; rename them and add them again:</source>
+        <translation>Ces images ne peuvent pas être nettoyées car leur nom n’est pas en UTF-8 valide&#x202f;; renommez-les et ajoutez-les à nouveau&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Keep orientation and colour profile</source>
+        <translation>Conserver l’orientation et le profil de couleurs</translation>
+    </message>
+    <message>
+        <source>The orientation tag tells viewers which way up to show the picture, and the colour profile tells them which colours it holds. Without the orientation, portrait photos are shown sideways; without the colour profile, colours may look wrong (for example the wide-gamut photos of recent phones). Neither identifies a person, so both are kept unless you clear this option.</source>
+        <translation>La balise d’orientation indique aux visionneuses dans quel sens afficher l’image, et le profil de couleurs leur indique quelles couleurs elle contient. Sans l’orientation, les photos en portrait s’affichent couchées&#x202f;; sans le profil de couleurs, les couleurs peuvent paraître fausses (par exemple sur les photos à gamut étendu des téléphones récents). Aucun des deux n’identifie une personne&#xa0;: les deux sont donc conservés, sauf si vous décochez cette option.</translation>
+    </message>
+    <message>
+        <source>999 images will be cleaned as copies whose names end with &quot;_cleaned&quot;. Removed: all supported metadata, APP14. File dates are set to random dates. Originals that fail go to the trash.</source>
+        <translation>999 images seront nettoyées sous forme de copies dont le nom se termine par «&#xa0;_cleaned&#xa0;». Suppression&#xa0;: toutes les métadonnées prises en charge, APP14. Les dates des fichiers sont remplacées par des dates aléatoires. Les originaux en échec vont à la corbeille.</translation>
+    </message>
+    <message>
+        <source>The originals will be overwritten. This cannot be undone.</source>
+        <translation>Les originaux seront remplacés. Cette opération est irréversible.</translation>
+    </message>
 </context>
 <context>
     <name>frmReport</name>
     <message>
         <source>Metadata Viewer</source>
         <translation>Visionneuse de métadonnées</translation>
+    </message>
+    <message>
+        <source>Metadata</source>
+        <translation>Métadonnées</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Rechercher&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Suivant</translation>
+    </message>
+    <message>
+        <source>&amp;Previous</source>
+        <translation>&amp;Précédent</translation>
+    </message>
+    <message>
+        <source>Show &amp;removed tags</source>
+        <translation>&amp;Afficher les balises supprimées</translation>
+    </message>
+    <message>
+        <source>%1 - Metadata Viewer</source>
+        <translation>%1 - Visionneuse de métadonnées</translation>
+    </message>
+    <message>
+        <source>%1 - compared with the original - Metadata Viewer</source>
+        <translation>%1 - comparé à l’original - Visionneuse de métadonnées</translation>
+    </message>
+    <message>
+        <source>Original: %1</source>
+        <translation>Original&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Cleaned: %1</source>
+        <translation>Nettoyé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 tags removed, %2 kept, %3 added.</source>
+        <translation>%1 balises supprimées, %2 gardées, %3 ajoutées.</translation>
+    </message>
+    <message>
+        <source>%1 of the kept tags can identify you (marked with !).</source>
+        <translation>%1 des balises gardées peuvent vous identifier (signalées par «&#xa0;!&#xa0;»).</translation>
+    </message>
+    <message>
+        <source>Tags in bold are still in the cleaned file and come first; struck-through tags were removed. File names, sizes and dates on disk are left out.</source>
+        <translation>Les balises en gras sont encore dans le fichier nettoyé et viennent en premier&#x202f;; les balises barrées ont été supprimées. Les noms, tailles et dates des fichiers sur le disque ne sont pas affichés.</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Introuvable</translation>
     </message>
 </context>
 <context>
@@ -715,16 +1108,6 @@
     <message>
         <source>quillmark-cli: %1: not a supported image; skipped</source>
         <translation>quillmark-cli: %1&#xa0;: image non prise en charge&#x202f;; ignorée</translation>
-    </message>
-    <message>
-        <source>Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool.
-Folders are walked with all their sub-folders.
-
-Exit status: 0 done, 1 problems were reported, 2 bad usage or nothing to clean, 3 internal error.</source>
-        <translation>Supprime les métadonnées (Exif, GPS, miniatures, XMP, IPTC, ICC, ...) des fichiers image avec ExifTool.
-Les dossiers sont parcourus avec tous leurs sous-dossiers.
-
-Code de sortie&#xa0;: 0 terminé, 1 des problèmes ont été signalés, 2 utilisation incorrecte ou rien à nettoyer, 3 erreur interne.</translation>
     </message>
     <message>
         <source>Image files and folders to clean.</source>
@@ -809,6 +1192,90 @@ Code de sortie&#xa0;: 0 terminé, 1 des problèmes ont été signalés, 2 utilis
     <message>
         <source>Log: %1</source>
         <translation>Journal&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Not a supported image type.</source>
+        <translation>Type d’image non pris en charge.</translation>
+    </message>
+    <message>
+        <source>Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool.
+Folders are walked with all their sub-folders.
+
+Every output is checked afterwards; what identifying metadata is left is reported.
+
+Exit status: 0 done and clean, 1 problems were reported, identifying metadata is left, an image was
+left unchanged or could not be cleaned, or a file named on the command line was skipped;
+2 bad usage or nothing to clean, 3 internal error;
+stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once).</source>
+        <translation>Supprime les métadonnées (Exif, GPS, miniatures, XMP, IPTC, ICC, ...) des fichiers image avec ExifTool.
+Les dossiers sont parcourus avec tous leurs sous-dossiers.
+
+Chaque résultat est ensuite vérifié&#x202f;; les métadonnées identifiantes qui restent sont signalées.
+
+Code de sortie&#xa0;: 0 terminé sans reste, 1 des problèmes ont été signalés, des métadonnées identifiantes restent, une image est
+restée inchangée ou n’a pas pu être nettoyée, ou un fichier indiqué sur la ligne de commande a été ignoré&#x202f;;
+2 utilisation incorrecte ou rien à nettoyer, 3 erreur interne&#x202f;;
+arrêt par SIGINT, SIGTERM ou SIGHUP&#xa0;: 130, 143 ou 129 (un second SIGINT arrête immédiatement).</translation>
+    </message>
+    <message>
+        <source>What stays whatever --remove says, since it changes how the picture looks and identifies nobody: a comma list of orientation and color, or none (default orientation,color).</source>
+        <translation>Ce qui reste quoi que dise --remove, car cela change l’aspect de l’image et n’identifie personne&#xa0;: liste séparée par des virgules parmi orientation et color, ou none (par défaut orientation,color).</translation>
+    </message>
+    <message>
+        <source>Write a JSON report of every image&apos;s outcome to FILE (&apos;-&apos; for standard output; the summary then goes to standard error).</source>
+        <translation>Écrire dans FILE un rapport JSON du résultat de chaque image («&#xa0;-&#xa0;» pour la sortie standard&#x202f;; le résumé va alors sur la sortie d’erreur).</translation>
+    </message>
+    <message>
+        <source>Do not check the cleaned files for identifying metadata that is left (faster).</source>
+        <translation>Ne pas vérifier s’il reste des métadonnées identifiantes dans les fichiers nettoyés (plus rapide).</translation>
+    </message>
+    <message>
+        <source>Also clean the paths listed in FILE, one a line (&quot;-&quot; reads standard input).</source>
+        <translation>Nettoyer aussi les chemins listés dans FILE, un par ligne («&#xa0;-&#xa0;» lit l’entrée standard).</translation>
+    </message>
+    <message>
+        <source>Paths in the --files-from list end with NUL, not a line break.</source>
+        <translation>Les chemins de la liste --files-from se terminent par NUL, pas par un saut de ligne.</translation>
+    </message>
+    <message>
+        <source>--keep takes a comma list of orientation and color, or none</source>
+        <translation>--keep attend une liste séparée par des virgules parmi orientation et color, ou none</translation>
+    </message>
+    <message>
+        <source>the prefix or suffix must be part of a file name: it cannot hold &apos;/&apos;</source>
+        <translation>le préfixe ou le suffixe doit faire partie d’un nom de fichier&#xa0;: il ne peut pas contenir «&#xa0;/&#xa0;»</translation>
+    </message>
+    <message>
+        <source>nothing to remove: the colour profile is kept (see --keep)</source>
+        <translation>rien à supprimer&#xa0;: le profil de couleurs est conservé (voir --keep)</translation>
+    </message>
+    <message>
+        <source>quillmark-cli: the colour profile is kept; --keep orientation or --keep none removes it</source>
+        <translation>quillmark-cli: le profil de couleurs est conservé&#x202f;; --keep orientation ou --keep none le supprime</translation>
+    </message>
+    <message>
+        <source>--report takes a file name or &apos;-&apos;</source>
+        <translation>--report attend un nom de fichier ou «&#xa0;-&#xa0;»</translation>
+    </message>
+    <message>
+        <source>quillmark-cli: cannot write the report %1: %2</source>
+        <translation>quillmark-cli: impossible d’écrire le rapport %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>--null needs --files-from</source>
+        <translation>--null nécessite --files-from</translation>
+    </message>
+    <message>
+        <source>cannot read the list %1</source>
+        <translation>impossible de lire la liste %1</translation>
+    </message>
+    <message>
+        <source>quillmark-cli: %1: not cleaned: the name is not valid UTF-8</source>
+        <translation>quillmark-cli: %1&#xa0;: non nettoyé&#xa0;: le nom n’est pas en UTF-8 valide</translation>
+    </message>
+    <message>
+        <source>%1 file(s) not cleaned: the name is not valid UTF-8.</source>
+        <translation>%1 fichier(s) non nettoyé(s)&#xa0;: le nom n’est pas en UTF-8 valide.</translation>
     </message>
 </context>
 </TS>

@@ -10,11 +10,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("RunReport", text);
-}
-
 QJsonValue pathOrNull(const QString &path)
 {
     return path.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(QDir::cleanPath(QDir::current().absoluteFilePath(path)));
@@ -71,19 +66,30 @@ QString residueLine(int residueCount)
 {
     if (residueCount <= 0)
         return {};
-    return residueCount == 1 ? tr("1 image still carries identifying metadata.")
-                             : tr("%1 images still carry identifying metadata.").arg(residueCount);
+    return residueCount == 1
+        ? QCoreApplication::translate("RunReport", "1 image still carries identifying metadata.")
+        : QCoreApplication::translate("RunReport", "%1 images still carry identifying metadata.").arg(residueCount);
 }
 
 QString outcomeDescription(const FileOutcome &o)
 {
     QString text;
     switch (o.status) {
-    case FileStatus::Cleaned: text = tr("Cleaned: no identifying metadata left."); break;
-    case FileStatus::Residue: text = tr("Identifying metadata is left:"); break;
-    case FileStatus::Unchanged: text = tr("Unchanged: ExifTool could not remove anything."); break;
-    case FileStatus::Failed: text = tr("Failed: no cleaned file was written."); break;
-    case FileStatus::Skipped: text = tr("Skipped."); break;
+    case FileStatus::Cleaned:
+        text = QCoreApplication::translate("RunReport", "Cleaned: no identifying metadata left.");
+        break;
+    case FileStatus::Residue:
+        text = QCoreApplication::translate("RunReport", "Identifying metadata is left:");
+        break;
+    case FileStatus::Unchanged:
+        text = QCoreApplication::translate("RunReport", "Unchanged: ExifTool could not remove anything.");
+        break;
+    case FileStatus::Failed:
+        text = QCoreApplication::translate("RunReport", "Failed: no cleaned file was written.");
+        break;
+    case FileStatus::Skipped:
+        text = QCoreApplication::translate("RunReport", "Skipped.");
+        break;
     }
     const ResidueCategory order[] = {ResidueCategory::Location, ResidueCategory::Device, ResidueCategory::Person,
                                      ResidueCategory::Time, ResidueCategory::Software, ResidueCategory::Identifier};
