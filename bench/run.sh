@@ -5,6 +5,7 @@
 # and the ratio quillmark-cli / ExifTool.
 #   bench/run.sh                      (1000 camera JPEGs, 10000 small ones, 3 rounds)
 #   N_BIG=200 N_SMALL=2000 ROUNDS=5 JOBS=2 bench/run.sh
+#   QM_ARGS="--no-verify --keep none" bench/run.sh   (quillmark-cli without its check and copy-back)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 N_BIG=${N_BIG:-1000}
@@ -51,7 +52,8 @@ for corpus in big small; do
             if [ "$method" = exiftool ]; then
                 et+=("$(seconds exiftool -config '' -m -P -all= -CommonIFD0= -geotiff*= -o "$WORK/out/" "$in")")
             else
-                qm+=("$(seconds "$cli" --jobs "$JOBS" "$in")")
+                # shellcheck disable=SC2086
+                qm+=("$(seconds "$cli" --jobs "$JOBS" ${QM_ARGS:-} "$in")")
             fi
         done
     done

@@ -5,6 +5,7 @@
 #include "job/TagOptions.h"
 #include "testutil.h"
 
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -132,6 +133,81 @@ private Q_SLOTS:
             QCOMPARE(code, 0);
             QCOMPARE(tagsOf(byValue), tagsOf(byCopy));
         }
+    }
+
+    // What the run does: ExifTool cleans and writes a placeholder comment, which then
+    // becomes an Exif segment of our own. ExifTool must read the same kept values as from
+    // its own copy, find the block as valid, and the picture's bytes must not change.
+    void filledPlaceholderMatchesExifToolsCopy_data()
+    {
+        QTest::addColumn<QString>("sampleName");
+        QTest::addColumn<QStringList>("edits");
+        QTest::newRow("rotated, gamma, uncalibrated") << u"jpeg_canon_eos5d3_gps_xmp_makernotes.jpg"_s
+                                                      << QStringList{u"-Orientation#=6"_s};
+        QTest::newRow("R03, adobe segment") << u"jpeg_iptc_photoshop_adobe_no_exif.jpg"_s
+                                            << QStringList{u"-Orientation#=8"_s, u"-ExifIFD:ColorSpace#=65535"_s,
+                                                           u"-InteropIFD:InteropIndex#=R03"_s};
+        QTest::newRow("display p3, own comment") << u"jpeg_iphonexr_full_photo.jpg"_s
+                                                 << QStringList{u"-Comment=xxxxxxxx"_s};
+    }
+
+    void filledPlaceholderMatchesExifToolsCopy()
+    {
+        QFETCH(QString, sampleName);
+        QFETCH(QStringList, edits);
+        static int serial = 0;
+        const QString input = prepare(sampleName, edits, u"ins%1.jpg"_s.arg(++serial));
+        if (input.isEmpty())
+            QSKIP("sample missing");
+        const std::optional<JpegKeepValues> values = readJpegKeepValues(input);
+        QVERIFY(values.has_value());
+        const TagOptions tags;
+        QVERIFY(hasValuesToKeep(tags, *values));
+        const QByteArray block = buildLookExif(tags, *values);
+
+        const QString byCopy = m_dir.filePath(u"inscopy%1.jpg"_s.arg(serial));
+        const QString ours = m_dir.filePath(u"insours%1.jpg"_s.arg(serial));
+        int code = -1;
+        testutil::runExifTool(QStringList{u"-config"_s, u""_s, u"-m"_s} + BuildTagArguments(tags)
+                                  + QStringList{u"-o"_s, byCopy, input},
+                              &code);
+        QCOMPARE(code, 0);
+        testutil::runExifTool(QStringList{u"-config"_s, u""_s, u"-m"_s}
+                                  + tagArgumentsWithValues(tags, JpegKeepValues{})
+                                  + QStringList{exifPlaceholderArgument(block), u"-o"_s, ours, input},
+                              &code);
+        QCOMPARE(code, 0);
+        QFile before(ours);
+        QVERIFY(before.open(QIODevice::ReadOnly));
+        const QByteArray placeheld = before.readAll();
+        before.close();
+        QString error;
+        QVERIFY2(fillExifPlaceholder(ours, block, &error), qPrintable(error));
+        // A second fill finds no placeholder left.
+        QVERIFY(!fillExifPlaceholder(ours, block, &error));
+
+        const QStringList kept{u"-config"_s, u""_s, u"-s3"_s, u"-n"_s, u"-f"_s, u"-IFD0:Orientation"_s,
+                               u"-ExifIFD:ColorSpace"_s, u"-ExifIFD:Gamma"_s, u"-InteropIFD:InteropIndex"_s,
+                               u"-ICC_Profile:ProfileDescription"_s};
+        QCOMPARE(testutil::runExifTool(kept + QStringList{ours}), testutil::runExifTool(kept + QStringList{byCopy}));
+        QCOMPARE(testutil::runExifTool(kept + QStringList{ours}), testutil::runExifTool(kept + QStringList{input}));
+        // ExifTool's validation finds no more fault in our block than in its own.
+        const QStringList validate{u"-config"_s, u""_s, u"-validate"_s, u"-warning"_s, u"-a"_s, u"-s3"_s};
+        QCOMPARE(testutil::runExifTool(validate + QStringList{ours}),
+                 testutil::runExifTool(validate + QStringList{byCopy}));
+
+        // Same size, and from the end of the header on the file is what ExifTool wrote.
+        QFile after(ours);
+        QVERIFY(after.open(QIODevice::ReadOnly));
+        const QByteArray filled = after.readAll();
+        QCOMPARE(filled.size(), placeheld.size());
+        const qsizetype scan = placeheld.indexOf("\xFF\xDB");
+        QVERIFY(scan > 0);
+        QCOMPARE(filled.mid(scan), placeheld.mid(scan));
+        QVERIFY(!filled.contains(QByteArray(block.size(), 'x')));
+        // The image's own comment went with "-all=", as it does without the placeholder.
+        QCOMPARE(testutil::runExifTool({u"-config"_s, u""_s, u"-s3"_s, u"-Comment"_s, ours}),
+                 testutil::runExifTool({u"-config"_s, u""_s, u"-s3"_s, u"-Comment"_s, byCopy}));
     }
 
     void brokenSegmentsAreDeclined()

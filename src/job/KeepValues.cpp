@@ -3,8 +3,11 @@
 #include "job/TagOptions.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QMap>
 #include <QSet>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -284,4 +287,216 @@ QStringList tagArgumentsWithValues(const TagOptions &tags, const JpegKeepValues 
     if (tags.keepColourProfile && values.interopIndex)
         lines << u"-InteropIFD:InteropIndex#="_s + *values.interopIndex;
     return lines;
+}
+
+bool hasValuesToKeep(const TagOptions &tags, const JpegKeepValues &values)
+{
+    return (tags.keepOrientation && values.orientation)
+        || (tags.keepColourProfile && (values.colorSpace || values.gamma || values.interopIndex));
+}
+
+namespace {
+
+// One IFD entry, little-endian; values of up to four bytes stand in the entry itself.
+struct IfdEntry
+{
+    quint16 tag = 0;
+    quint16 type = 0;
+    quint32 count = 0;
+    QByteArray value; // the bytes of the value, padded to four when it stands inline
+};
+
+void put16(QByteArray &b, quint16 v)
+{
+    b.append(char(v & 0xFF)).append(char(v >> 8));
+}
+
+void put32(QByteArray &b, quint32 v)
+{
+    put16(b, quint16(v & 0xFFFF));
+    put16(b, quint16(v >> 16));
+}
+
+QByteArray shortValue(int v)
+{
+    QByteArray b;
+    put16(b, quint16(v));
+    put16(b, 0);
+    return b;
+}
+
+// Appends an IFD at the end of `out` (its offset must already be what entries point
+// from) with out-of-line values after it; pointer entries are patched by the caller.
+qint64 appendIfd(QByteArray &out, const QList<IfdEntry> &entries)
+{
+    const qint64 start = out.size();
+    qint64 dataAt = start + 2 + qint64(entries.size()) * 12 + 4;
+    QByteArray data;
+    put16(out, quint16(entries.size()));
+    for (const IfdEntry &e : entries) {
+        put16(out, e.tag);
+        put16(out, e.type);
+        put32(out, e.count);
+        if (e.value.size() <= 4) {
+            out.append(e.value.leftJustified(4, '\0'));
+        } else {
+            put32(out, quint32(dataAt + data.size()));
+            data.append(e.value);
+            if (data.size() & 1)
+                data.append('\0');
+        }
+    }
+    put32(out, 0); // no next IFD (no thumbnail)
+    out.append(data);
+    return start;
+}
+
+void patchPointer(QByteArray &out, qint64 ifd, int index, quint32 target)
+{
+    const qint64 at = ifd + 2 + qint64(index) * 12 + 8;
+    out[at] = char(target & 0xFF);
+    out[at + 1] = char((target >> 8) & 0xFF);
+    out[at + 2] = char((target >> 16) & 0xFF);
+    out[at + 3] = char(target >> 24);
+}
+
+} // namespace
+
+QByteArray buildLookExif(const TagOptions &tags, const JpegKeepValues &values)
+{
+    if (!hasValuesToKeep(tags, values))
+        return {};
+    const auto rational = [](quint32 numerator, quint32 denominator) {
+        QByteArray b;
+        put32(b, numerator);
+        put32(b, denominator);
+        return b;
+    };
+    // What ExifTool itself puts into a new Exif block beside the kept tags, so readers
+    // and validators find the block they expect.
+    QList<IfdEntry> ifd0{{0x011A, 5, 1, rational(72, 1)},
+                         {0x011B, 5, 1, rational(72, 1)},
+                         {0x0128, 3, 1, shortValue(2)},
+                         {0x0213, 3, 1, shortValue(1)}};
+    QList<IfdEntry> exif, interop;
+    if (tags.keepOrientation && values.orientation)
+        ifd0 << IfdEntry{0x0112, 3, 1, shortValue(*values.orientation)};
+    if (tags.keepColourProfile) {
+        if (values.colorSpace)
+            exif << IfdEntry{0xA001, 3, 1, shortValue(*values.colorSpace)};
+        if (values.gamma) {
+            const QStringList fraction = values.gamma->split(u'/');
+            exif << IfdEntry{0xA500, 5, 1, rational(fraction.value(0).toUInt(), fraction.value(1).toUInt())};
+        }
+        if (values.interopIndex) {
+            const QByteArray text = values.interopIndex->toLatin1() + '\0';
+            interop << IfdEntry{0x0001, 2, quint32(text.size()), text} << IfdEntry{0x0002, 7, 4, "0100"};
+        }
+    }
+    if (!interop.isEmpty())
+        exif << IfdEntry{0xA005, 4, 1, QByteArray(4, '\0')};
+    if (!exif.isEmpty()) {
+        exif << IfdEntry{0x9000, 7, 4, "0232"} << IfdEntry{0x9101, 7, 4, QByteArray("\1\2\3\0", 4)}
+             << IfdEntry{0xA000, 7, 4, "0100"};
+        ifd0 << IfdEntry{0x8769, 4, 1, QByteArray(4, '\0')};
+    }
+    // TIFF wants the entries of an IFD in ascending order of their tags.
+    for (QList<IfdEntry> *ifd : {&ifd0, &exif, &interop})
+        std::sort(ifd->begin(), ifd->end(), [](const IfdEntry &x, const IfdEntry &y) { return x.tag < y.tag; });
+    const auto indexOf = [](const QList<IfdEntry> &ifd, quint16 tag) {
+        for (qsizetype i = 0; i < ifd.size(); ++i) {
+            if (ifd.at(i).tag == tag)
+                return int(i);
+        }
+        return -1;
+    };
+
+    QByteArray out("II*\0", 4);
+    put32(out, 8);
+    const qint64 ifd0At = appendIfd(out, ifd0);
+    if (!exif.isEmpty()) {
+        const qint64 exifAt = appendIfd(out, exif);
+        patchPointer(out, ifd0At, indexOf(ifd0, 0x8769), quint32(exifAt));
+        if (!interop.isEmpty()) {
+            const qint64 interopAt = appendIfd(out, interop);
+            patchPointer(out, exifAt, indexOf(exif, 0xA005), quint32(interopAt));
+        }
+    }
+    return out;
+}
+
+namespace {
+
+// The placeholder's text: plain letters, which an argument file keeps as they are.
+QByteArray placeholderText(const QByteArray &tiffData)
+{
+    return QByteArray(6 + tiffData.size(), 'x'); // the size of "Exif\0\0" and the block
+}
+
+} // namespace
+
+QString exifPlaceholderArgument(const QByteArray &tiffData)
+{
+    return u"-Comment="_s + QString::fromLatin1(placeholderText(tiffData));
+}
+
+bool fillExifPlaceholder(const QString &path, const QByteArray &tiffData, QString *error)
+{
+    const auto fail = [error](const QString &why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite))
+        return fail(file.errorString());
+
+    // The header segments up to the placeholder, read one by one (a colour profile can
+    // fill several hundred KB of them; the picture is never read).
+    const QByteArray start = file.read(2);
+    if (start.size() < 2 || quint8(start[0]) != 0xFF || quint8(start[1]) != 0xD8)
+        return fail(QStringLiteral("not a JPEG file"));
+    const QByteArray text = placeholderText(tiffData);
+    QList<QByteArray> segments; // every header segment before the placeholder
+    qint64 at = 2;
+    qint64 placeholderEnd = -1;
+    while (file.seek(at)) {
+        const QByteArray marker = file.read(4);
+        if (marker.size() < 4 || quint8(marker[0]) != 0xFF)
+            break;
+        const quint8 type = quint8(marker[1]);
+        if (type == 0xDA || type == 0xD9)
+            break;
+        const int length = quint8(marker[2]) << 8 | quint8(marker[3]);
+        if (length < 2)
+            break;
+        const QByteArray body = file.read(length - 2);
+        if (body.size() != length - 2)
+            break;
+        if (type == 0xFE && body == text) {
+            placeholderEnd = at + 2 + length;
+            break;
+        }
+        segments << marker + body;
+        at += 2 + length;
+    }
+    if (placeholderEnd < 0)
+        return fail(QStringLiteral("the placeholder comment is missing"));
+
+    QByteArray app1("\xFF\xE1", 2);
+    const int length = int(tiffData.size()) + 8; // length field, "Exif\0\0", the block
+    app1.append(char(length >> 8)).append(char(length & 0xFF));
+    app1.append(QByteArray("Exif\0\0", 6)).append(tiffData);
+
+    QByteArray rewritten = start;
+    if (!segments.isEmpty() && segments.first().startsWith("\xFF\xE0"))
+        rewritten += segments.takeFirst(); // JFIF stays first where it is
+    rewritten += app1;
+    for (const QByteArray &segment : std::as_const(segments))
+        rewritten += segment;
+    if (rewritten.size() != placeholderEnd)
+        return fail(QStringLiteral("the placeholder has the wrong size"));
+    if (!file.seek(0) || file.write(rewritten) != rewritten.size() || !file.flush())
+        return fail(file.errorString());
+    return true;
 }
