@@ -84,6 +84,44 @@ inline QStringList metadataGroups(const QString &path)
     return groups;
 }
 
+// What a run of quillmark-cli printed and how it ended.
+struct CliRun
+{
+    int exitCode = -1; // -1: it crashed or was killed
+    QString out;
+    QByteArray rawOut; // standard output as bytes (a JSON report)
+    QString err;
+};
+
+// The environment quillmark-cli runs in for a test: its own temporary folder and a
+// fixed locale, so texts and work files are the test's own.
+inline QProcessEnvironment cliEnvironment(const QString &temp)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("TEMP"), temp);
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    return env;
+}
+
+// Runs quillmark-cli (never through a shell) with no standard input.
+inline CliRun runCli(const QStringList &args,
+                     const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment(),
+                     const QString &program = QString::fromUtf8(QUILLMARK_CLI))
+{
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(program, args);
+    p.closeWriteChannel();
+    if (!p.waitForFinished(180000))
+        p.kill();
+    CliRun run;
+    run.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    run.rawOut = p.readAllStandardOutput();
+    run.out = QString::fromUtf8(run.rawOut);
+    run.err = QString::fromUtf8(p.readAllStandardError());
+    return run;
+}
+
 } // namespace testutil
 
 #define QUILLMARK_REQUIRE_EXIFTOOL()                                                  \

@@ -13,32 +13,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Run
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run runCli(const QStringList &args, const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment(),
-           const QString &program = QString::fromUtf8(QUILLMARK_CLI))
-{
-    QProcess p;
-    p.setProcessEnvironment(env);
-    p.start(program, args);
-    p.closeWriteChannel();
-    if (!p.waitForFinished(120000))
-        p.kill();
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
+using Run = testutil::CliRun;
+using testutil::runCli;
 
 QProcessEnvironment envWithTemp(const QString &temp)
 {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(u"TEMP"_s, temp);
-    env.insert(u"LC_ALL"_s, u"C.UTF-8"_s);
-    return env;
+    return testutil::cliEnvironment(temp);
 }
 
 } // namespace

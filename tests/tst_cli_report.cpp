@@ -17,26 +17,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Run
-{
-    int exitCode = -1;
-    QByteArray out;
-    QString err;
-};
+using Run = testutil::CliRun;
 
 Run runCli(const QStringList &args, const QString &temp)
 {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(u"TEMP"_s, temp);
-    env.insert(u"LC_ALL"_s, u"C.UTF-8"_s);
-    p.setProcessEnvironment(env);
-    p.start(QString::fromUtf8(QUILLMARK_CLI), args);
-    p.closeWriteChannel();
-    if (!p.waitForFinished(180000))
-        p.kill();
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            QString::fromUtf8(p.readAllStandardError())};
+    return testutil::runCli(args, testutil::cliEnvironment(temp));
 }
 
 QJsonObject parse(const QByteArray &json)
@@ -144,8 +129,7 @@ private Q_SLOTS:
         const QString reportPath = m_dir.path() + u"/report.json"_s;
         const Run run = runCli({u"--report"_s, reportPath, folder, notes}, m_temp);
         QCOMPARE(run.exitCode, 1);
-        QVERIFY2(QString::fromUtf8(run.out).contains(u"\n1 image still carries identifying metadata.\n"_s),
-                 run.out.constData());
+        QVERIFY2(run.out.contains(u"\n1 image still carries identifying metadata.\n"_s), qPrintable(run.out));
 
         QFile file(reportPath);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -246,9 +230,9 @@ private Q_SLOTS:
         }
         const Run run = runCli(options + QStringList{u"--report"_s, u"-"_s, image}, m_temp);
         QCOMPARE(run.exitCode, exitCode);
-        const QJsonObject report = parse(run.out); // nothing but the JSON on standard output
+        const QJsonObject report = parse(run.rawOut); // nothing but the JSON on standard output
         QCOMPARE(report.value(u"files"_s).toArray().size(), 1);
-        QVERIFY2(entryFor(report, image).value(u"status"_s).toString() == status, run.out.constData());
+        QVERIFY2(entryFor(report, image).value(u"status"_s).toString() == status, run.rawOut.constData());
         QVERIFY2(run.err.contains(u"processed"_s), qPrintable(run.err));
         if (status == u"residue")
             QVERIFY(run.err.contains(u"1 image still carries identifying metadata."_s));
@@ -270,7 +254,7 @@ private Q_SLOTS:
         const QString image = folder + u"/png_exif_gps_xmp.png"_s;
         QCOMPARE(runCli({image}, m_temp).exitCode, 0);
         const Run named = runCli({u"--report"_s, u"-"_s, image}, m_temp);
-        QCOMPARE(entryFor(parse(named.out), image).value(u"status"_s).toString(), u"skipped"_s);
+        QCOMPARE(entryFor(parse(named.rawOut), image).value(u"status"_s).toString(), u"skipped"_s);
         QCOMPARE(named.exitCode, 1);
         QFile::remove(folder + u"/png_exif_gps_xmp_cleaned.png"_s);
         QCOMPARE(runCli({image}, m_temp).exitCode, 0);

@@ -91,10 +91,7 @@ QStringList filesIn(const QString &folder, const QString &pattern = u"*"_s)
 
 QProcessEnvironment cliEnv(const QString &temp)
 {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(u"TEMP"_s, temp);
-    env.insert(u"LC_ALL"_s, u"C.UTF-8"_s);
-    return env;
+    return testutil::cliEnvironment(temp);
 }
 
 } // namespace
