@@ -19,17 +19,12 @@ build="${QUILLMARK_BUILD_DIR:-build-screenshots}"
 [ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" --target tst_gui_layout tst_gui_viewer >/dev/null
 
-# One X session per picture set: openbox frames the windows as a desktop would.
-session() {
-    openbox --sm-disable &
-    local wm=$!
-    sleep 1
-    "$@"
-    local status=$?
-    kill "$wm" 2>/dev/null || true
-    return $status
+# One X session per picture set: openbox frames the windows as a desktop would. (Not an
+# exported shell function: xvfb-run starts its command through sh, which drops those.)
+session() { # command...
+    xvfb-run -a -s '-screen 0 1920x1440x24' bash -c \
+        'openbox --sm-disable & wm=$!; sleep 1; "$@"; status=$?; kill "$wm" 2>/dev/null; exit $status' _ "$@"
 }
-export -f session
 
 for locale in "${@:-C.UTF-8}"; do
     base="$out"
@@ -40,11 +35,10 @@ for locale in "${@:-C.UTF-8}"; do
             dir="$base/$palette-scale-$scale"
             rm -rf "$dir"
             log="$base/$palette-scale-$scale.log"
-            QUILLMARK_SCREENSHOT_DIR="$dir" QUILLMARK_PALETTE="$palette" QT_QPA_PLATFORM=xcb \
-                QT_SCALE_FACTOR="$scale" LC_ALL="$locale" \
-                xvfb-run -a -s '-screen 0 1920x1440x24' bash -c "session '$build/tests/tst_gui_layout' \
-                    everyPage pagesOfARun balloonTip && session '$build/tests/tst_gui_viewer' compareWindow" \
-                >"$log" 2>&1 || { cat "$log"; exit 1; }
+            export QUILLMARK_SCREENSHOT_DIR="$dir" QUILLMARK_PALETTE="$palette" QT_QPA_PLATFORM=xcb \
+                QT_SCALE_FACTOR="$scale" LC_ALL="$locale"
+            { session "$build/tests/tst_gui_layout" everyPage pagesOfARun balloonTip \
+                && session "$build/tests/tst_gui_viewer" compareWindow; } >"$log" 2>&1 || { cat "$log"; exit 1; }
         done
     done
 done
