@@ -89,6 +89,15 @@ QStringList filesIn(const QString &folder, const QString &pattern = u"*"_s)
     return names;
 }
 
+// Each file of a folder with its inode: a file rewritten in place gets a new one.
+QMap<QString, QString> identities(const QString &folder)
+{
+    QMap<QString, QString> ids;
+    for (const QString &name : filesIn(folder))
+        ids.insert(name, identity(folder + u'/' + name));
+    return ids;
+}
+
 QProcessEnvironment cliEnv(const QString &temp)
 {
     return testutil::cliEnvironment(temp);
@@ -114,6 +123,15 @@ private:
         return folder;
     }
 
+    // An empty temporary folder of the test's own.
+    QString freshTemp(const QString &name)
+    {
+        const QString temp = m_dir.path() + u'/' + name;
+        QDir(temp).removeRecursively();
+        QDir().mkpath(temp);
+        return temp;
+    }
+
 private Q_SLOTS:
     void initTestCase()
     {
@@ -125,8 +143,7 @@ private Q_SLOTS:
     // alone, every original is still there, and they leave nothing behind.
     void concurrentRunsShareTheTemporaryFolder()
     {
-        const QString temp = m_dir.path() + u"/shared-tmp"_s;
-        QDir().mkpath(temp);
+        const QString temp = freshTemp(u"shared-tmp"_s);
         const QList<QStringList> modes = {{u"--output"_s, u"overwrite"_s},
                                           {u"--output"_s, u"suffix=_c"_s},
                                           {u"--output"_s, u"prefix=c_"_s},
@@ -258,12 +275,8 @@ private Q_SLOTS:
         QFETCH(int, outputsBeforeKill);
         constexpr int count = 80;
         const QString folder = makeFolder(u"progkill"_s, kJpeg, count);
-        const QString temp = m_dir.path() + u"/progkilltmp"_s;
-        QDir(temp).removeRecursively();
-        QDir().mkpath(temp);
-        QMap<QString, QString> before;
-        for (const QString &name : filesIn(folder))
-            before.insert(name, identity(folder + u'/' + name));
+        const QString temp = freshTemp(u"progkilltmp"_s);
+        const QMap<QString, QString> before = identities(folder);
         const auto written = [&] {
             int n = 0;
             for (auto it = before.cbegin(); it != before.cend(); ++it)
@@ -359,8 +372,7 @@ private Q_SLOTS:
     void logOfItsOwnWhileAnotherRunIsActive()
     {
         const QString folder = makeFolder(u"logs"_s, u"jpeg_truncated_in_app1.jpg"_s, 1);
-        const QString temp = m_dir.path() + u"/logtmp"_s;
-        QDir().mkpath(temp);
+        const QString temp = freshTemp(u"logtmp"_s);
         JobEnvironment env;
         env.exiftool = testutil::exiftool();
         env.programFolder = m_dir.path();
@@ -532,12 +544,8 @@ private Q_SLOTS:
         QFETCH(bool, overwrite);
         constexpr int count = 200;
         const QString folder = makeFolder(u"signals"_s, kJpeg, count);
-        const QString temp = m_dir.path() + u"/sigtmp"_s;
-        QDir(temp).removeRecursively();
-        QDir().mkpath(temp);
-        QMap<QString, QString> before;
-        for (const QString &name : filesIn(folder))
-            before.insert(name, identity(folder + u'/' + name));
+        const QString temp = freshTemp(u"sigtmp"_s);
+        const QMap<QString, QString> before = identities(folder);
         const auto outputOf = [&](const QString &name) {
             return overwrite ? folder + u'/' + name : folder + u'/' + name.chopped(4) + u"_cleaned.jpg"_s;
         };
