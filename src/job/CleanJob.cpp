@@ -2,6 +2,7 @@
 
 #include "fs/SystemFolders.h"
 #include "fs/Trash.h"
+#include "job/ContainerScan.h"
 #include "job/ExifToolPool.h"
 #include "job/JobFiles.h"
 #include "job/KeepValues.h"
@@ -680,7 +681,11 @@ bool CleanJob::outputIsComplete(const Item &item, bool commandFinished, bool sus
     if (!suspect)
         return true;
     // ExifTool was cut short while this output may still have been written: only a
-    // file that ExifTool reads back whole counts.
+    // whole file counts. Where the format's structure can be walked (JPEG, PNG, WebP,
+    // GIF), that is exact: ExifTool's own validation does not notice picture data cut off
+    // before its end.
+    if (scanContainers(item.output).verdict == ContainerScan::Verdict::Broken)
+        return false;
     ConsoleRunner reader;
     reader.setWorkingDirectory(m_env.programFolder);
     reader.setTimeoutMs(30000);
