@@ -1012,10 +1012,6 @@
         <translation>Hier ist kein Webbrowser eingerichtet. Die Webseite lautet:</translation>
     </message>
     <message>
-        <source>These images cannot be cleaned because their names are not valid UTF-8; rename them and add them again:</source>
-        <translation>Diese Bilder können nicht bereinigt werden, weil ihre Namen kein gültiges UTF-8 sind; benennen Sie sie um und fügen Sie sie erneut hinzu:</translation>
-    </message>
-    <message>
         <source>Keep orientation and colour profile</source>
         <translation>Ausrichtung und Farbprofil behalten</translation>
     </message>
@@ -1268,14 +1264,6 @@ angehalten durch SIGINT, SIGTERM oder SIGHUP: 130, 143 oder 129 (ein zweites SIG
     <message>
         <source>cannot read the list %1</source>
         <translation>die Liste %1 kann nicht gelesen werden</translation>
-    </message>
-    <message>
-        <source>quillmark-cli: %1: not cleaned: the name is not valid UTF-8</source>
-        <translation>quillmark-cli: %1: nicht bereinigt: Der Name ist kein gültiges UTF-8</translation>
-    </message>
-    <message>
-        <source>%1 file(s) not cleaned: the name is not valid UTF-8.</source>
-        <translation>%1 Datei(en) nicht bereinigt: Der Name ist kein gültiges UTF-8.</translation>
     </message>
 </context>
 </TS>

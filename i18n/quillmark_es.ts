@@ -1012,10 +1012,6 @@
         <translation>Aquí no hay ningún navegador web configurado. La página web es:</translation>
     </message>
     <message>
-        <source>These images cannot be cleaned because their names are not valid UTF-8; rename them and add them again:</source>
-        <translation>Estas imágenes no se pueden limpiar porque sus nombres no son UTF-8 válido; cámbieles el nombre y vuelva a añadirlas:</translation>
-    </message>
-    <message>
         <source>Keep orientation and colour profile</source>
         <translation>Conservar la orientación y el perfil de color</translation>
     </message>
@@ -1268,14 +1264,6 @@ detenido por SIGINT, SIGTERM o SIGHUP: 130, 143 o 129 (un segundo SIGINT detiene
     <message>
         <source>cannot read the list %1</source>
         <translation>no se puede leer la lista %1</translation>
-    </message>
-    <message>
-        <source>quillmark-cli: %1: not cleaned: the name is not valid UTF-8</source>
-        <translation>quillmark-cli: %1: no se limpió: el nombre no es UTF-8 válido</translation>
-    </message>
-    <message>
-        <source>%1 file(s) not cleaned: the name is not valid UTF-8.</source>
-        <translation>%1 archivo(s) sin limpiar: el nombre no es UTF-8 válido.</translation>
     </message>
 </context>
 </TS>

@@ -1012,10 +1012,6 @@
         <translation>Aucun navigateur web n’est configuré ici. Le site web est&#xa0;:</translation>
     </message>
     <message>
-        <source>These images cannot be cleaned because their names are not valid UTF-8; rename them and add them again:</source>
-        <translation>Ces images ne peuvent pas être nettoyées car leur nom n’est pas en UTF-8 valide&#x202f;; renommez-les et ajoutez-les à nouveau&#xa0;:</translation>
-    </message>
-    <message>
         <source>Keep orientation and colour profile</source>
         <translation>Conserver l’orientation et le profil de couleurs</translation>
     </message>
@@ -1268,14 +1264,6 @@ arrêt par SIGINT, SIGTERM ou SIGHUP&#xa0;: 130, 143 ou 129 (un second SIGINT ar
     <message>
         <source>cannot read the list %1</source>
         <translation>impossible de lire la liste %1</translation>
-    </message>
-    <message>
-        <source>quillmark-cli: %1: not cleaned: the name is not valid UTF-8</source>
-        <translation>quillmark-cli: %1&#xa0;: non nettoyé&#xa0;: le nom n’est pas en UTF-8 valide</translation>
-    </message>
-    <message>
-        <source>%1 file(s) not cleaned: the name is not valid UTF-8.</source>
-        <translation>%1 fichier(s) non nettoyé(s)&#xa0;: le nom n’est pas en UTF-8 valide.</translation>
     </message>
 </context>
 </TS>

@@ -168,12 +168,9 @@ inline void leave(QWidget *w)
 }
 
 // What a file manager hands over: file URLs (or only text), dropped mid-widget.
-inline bool drop(QWidget *target, const QStringList &paths, bool withUrls = true)
+inline bool dropUrls(QWidget *target, const QList<QUrl> &urls, bool withUrls = true)
 {
     QMimeData data;
-    QList<QUrl> urls;
-    for (const QString &p : paths)
-        urls << QUrl::fromLocalFile(p);
     if (withUrls)
         data.setUrls(urls);
     else
@@ -184,6 +181,14 @@ inline bool drop(QWidget *target, const QStringList &paths, bool withUrls = true
     QDropEvent dropEvent(where, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(target, &dropEvent);
     return dropEvent.isAccepted();
+}
+
+inline bool drop(QWidget *target, const QStringList &paths, bool withUrls = true)
+{
+    QList<QUrl> urls;
+    for (const QString &p : paths)
+        urls << QUrl::fromLocalFile(p);
+    return dropUrls(target, urls, withUrls);
 }
 
 } // namespace guitest

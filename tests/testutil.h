@@ -9,7 +9,11 @@
 #include <QStandardPaths>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryFile>
 #include <QTest>
+
+#include <ftw.h>
+#include <unistd.h>
 
 namespace testutil {
 
@@ -120,6 +124,61 @@ inline CliRun runCli(const QStringList &args,
     run.out = QString::fromUtf8(run.rawOut);
     run.err = QString::fromUtf8(p.readAllStandardError());
     return run;
+}
+
+// Runs quillmark-cli with arguments given as bytes, which QProcess would pass as UTF-8
+// (a file name that is not UTF-8 would change): bash hands them over from a file.
+inline CliRun runCliWithBytes(const QList<QByteArray> &args,
+                              const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
+{
+    QTemporaryFile list;
+    if (!list.open())
+        return {};
+    for (const QByteArray &a : args)
+        list.write(a + '\0');
+    list.flush();
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral("/bin/bash"),
+            {QStringLiteral("-c"), QStringLiteral("mapfile -d '' -t a < \"$1\"; exec \"$0\" \"${a[@]}\""),
+             QString::fromUtf8(QUILLMARK_CLI), list.fileName()});
+    p.closeWriteChannel();
+    if (!p.waitForFinished(180000))
+        p.kill();
+    CliRun run;
+    run.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    run.rawOut = p.readAllStandardOutput();
+    run.out = QString::fromUtf8(run.rawOut);
+    run.err = QString::fromUtf8(p.readAllStandardError());
+    return run;
+}
+
+// ExifTool's listing of files given by their bytes (through an argument file).
+inline QByteArray exifToolOnBytes(const QStringList &options, const QList<QByteArray> &files)
+{
+    QTemporaryFile list;
+    if (!list.open())
+        return {};
+    for (const QString &o : options)
+        list.write(o.toUtf8() + '\n');
+    for (const QByteArray &f : files)
+        list.write(f + '\n');
+    list.flush();
+    QProcess p;
+    p.start(exiftool(), {QStringLiteral("-config"), QString(), QStringLiteral("-@"), list.fileName()});
+    p.waitForFinished(120000);
+    return p.readAllStandardOutput();
+}
+
+// Removes a folder tree by its bytes: QDir cannot remove a name that is not UTF-8.
+inline void removeTree(const QString &folder)
+{
+    ::nftw(QFile::encodeName(folder).constData(),
+           [](const char *path, const struct stat *, int, struct FTW *) {
+               ::remove(path);
+               return 0;
+           },
+           16, FTW_DEPTH | FTW_PHYS);
 }
 
 } // namespace testutil

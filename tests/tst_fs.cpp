@@ -1,7 +1,9 @@
 // System folders, path helpers and the trash.
 
+#include "fs/NativePath.h"
 #include "fs/SystemFolders.h"
 #include "fs/Trash.h"
+#include "testutil.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,6 +12,8 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -119,6 +123,87 @@ private Q_SLOTS:
         QVERIFY(MoveToRecycleBin(image));
         QCOMPARE(QDir(dataHome + u"/Trash/files"_s).entryList(QDir::Files).size(), 2);
         QVERIFY(!MoveToRecycleBin(home + u"/pics/missing.jpg"_s));
+    }
+
+    // Any bytes make a path that turns back into the same bytes; valid UTF-8 reads as
+    // the text it is, and only the stray bytes show as \xNN.
+    void pathsKeepTheirBytes_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("printable");
+        QTest::newRow("ASCII") << QByteArray("/a/b c.jpg") << u"/a/b c.jpg"_s;
+        QTest::newRow("UTF-8") << QByteArray("/caf\xc3\xa9/\xf0\x9f\x93\xb7.jpg") << u"/café/📷.jpg"_s;
+        QTest::newRow("Latin-1") << QByteArray("/caf\xe9.jpg") << u"/caf\\xe9.jpg"_s;
+        QTest::newRow("stray after a real pair") << QByteArray("\xf0\x9f\x93\xb7\xdc") << u"📷\\xdc"_s;
+        QTest::newRow("encoded surrogate") << QByteArray("\xed\xb3\xa9") << u"\\xed\\xb3\\xa9"_s;
+        QTest::newRow("overlong slash") << QByteArray("a\xc0\xaf" "b") << u"a\\xc0\\xafb"_s;
+        QTest::newRow("cut-off sequence") << QByteArray("x\xe2\x82") << u"x\\xe2\\x82"_s;
+        QTest::newRow("beyond U+10FFFF") << QByteArray("\xf4\x90\x80\x80") << u"\\xf4\\x90\\x80\\x80"_s;
+        QByteArray all;
+        for (int b = 1; b < 256; ++b)
+            all += char(b);
+        QTest::newRow("every byte") << all << QString();
+    }
+
+    void pathsKeepTheirBytes()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, printable);
+        const QString path = decodePath(bytes);
+        QCOMPARE(encodePath(path), bytes);
+        QCOMPARE(holdsStrayBytes(path), !QByteArrayView(bytes).isValidUtf8());
+        if (!printable.isNull())
+            QCOMPARE(printablePath(path), printable);
+    }
+
+    // The file operations a run needs work on the exact bytes, and a failed image with
+    // such a name still reaches the trash under its own name.
+    void filesWhoseNamesAreNotUtf8()
+    {
+        QTemporaryDir dir;
+        const QByteArray folder = QFile::encodeName(dir.path());
+        const QByteArray raw = folder + "/caf\xe9.jpg";
+        const QString path = decodePath(raw);
+        QFile create;
+        QVERIFY(openPath(create, path, QIODevice::WriteOnly) == false); // opening never creates
+        FILE *f = std::fopen(raw.constData(), "w");
+        QVERIFY(f);
+        std::fputs("data", f);
+        std::fclose(f);
+
+        QVERIFY(isFilePath(path) && PathExists(path) && !FolderExists(path));
+        QFile file;
+        QVERIFY(openPath(file, path, QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("data"));
+        file.close();
+        const QString link = decodePath(folder + "/l\xe9nk.jpg");
+        QVERIFY(linkPath(path, link) && isFilePath(link));
+        QVERIFY(removePath(link) && !PathExists(link) && isFilePath(path));
+
+        const QString dataHome = dir.filePath(u"share"_s);
+        const EnvOverride x("XDG_DATA_HOME", dataHome);
+        QVERIFY(MoveToRecycleBin(path));
+        QVERIFY(!PathExists(path));
+        QVERIFY(::access((QFile::encodeName(dataHome) + "/Trash/files/caf\xe9.jpg").constData(), F_OK) == 0);
+        const QByteArray infoPath = QFile::encodeName(dataHome) + "/Trash/info/caf\xe9.jpg.trashinfo";
+        FILE *i = std::fopen(infoPath.constData(), "r");
+        QVERIFY(i);
+        char text[256] = {};
+        const size_t n = std::fread(text, 1, sizeof text - 1, i);
+        std::fclose(i);
+        const QByteArray written(text, qsizetype(n));
+        QVERIFY2(written.startsWith("[Trash Info]\nPath=" + QFile::encodeName(dir.path()).toPercentEncoding("/")
+                                    + "/caf%E9.jpg\nDeletionDate=20"),
+                 written.constData());
+
+        // A second one of that name gets a name of its own in the trash.
+        f = std::fopen(raw.constData(), "w");
+        QVERIFY(f);
+        std::fclose(f);
+        QVERIFY(MoveToRecycleBin(path));
+        QVERIFY(::access((QFile::encodeName(dataHome) + "/Trash/files/caf\xe9.jpg.2").constData(), F_OK) == 0);
+        QVERIFY(!MoveToRecycleBin(path)); // gone
+        testutil::removeTree(dir.path());
     }
 };
 

@@ -1,5 +1,6 @@
 // The console runner against small generated tools and the real ExifTool.
 
+#include "fs/NativePath.h"
 #include "fs/SystemFolders.h"
 #include "runner/ConsoleRunner.h"
 #include "testutil.h"
@@ -7,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -200,6 +202,30 @@ private Q_SLOTS:
         QVERIFY2(QRegularExpression(u"^\\d+\\.\\d+\\n$"_s).match(runner.sConsoleOutput()).hasMatch(),
                  qPrintable(runner.sConsoleOutput()));
         QCOMPARE(runner.sConsoleError(), QString());
+    }
+
+    // A path whose bytes are not UTF-8 reaches ExifTool unchanged (the viewer lists such
+    // a file), also after "--"; the options before it stay on the command line, where
+    // "-config" must be.
+    void exifToolGetsPathsByTheirBytes()
+    {
+        QUILLMARK_REQUIRE_EXIFTOOL();
+        QTemporaryDir dir;
+        const QByteArray raw = QFile::encodeName(dir.path()) + "/caf\xe9 -x.png";
+        QVERIFY(QFile::copy(testutil::sample(u"png_exif_gps_xmp.png"_s), dir.filePath(u"tmp"_s)));
+        QVERIFY(::rename(QFile::encodeName(dir.filePath(u"tmp"_s)).constData(), raw.constData()) == 0);
+        const auto removeRaw = qScopeGuard([&raw] { ::unlink(raw.constData()); });
+        ConsoleRunner runner;
+        runner.setTimeoutMs(60000);
+        for (const bool afterDashes : {false, true}) {
+            QStringList args = {u"-config"_s, QString(), u"-s3"_s, u"-GPSLatitude"_s, u"-n"_s};
+            if (afterDashes)
+                args << u"--"_s;
+            QCOMPARE(runner.RunExifTool(findExifTool(), args << decodePath(raw)), 0);
+            QVERIFY2(runner.sConsoleOutput().trimmed().toDouble() != 0, qPrintable(runner.sConsoleOutput()));
+        }
+        QVERIFY(runner.RunExifTool(findExifTool(), {u"-s3"_s, u"-GPSLatitude"_s, decodePath(raw + "x")}) != 0);
+        QVERIFY2(runner.sConsoleError().contains(u"File not found"_s), qPrintable(runner.sConsoleError()));
     }
 };
 

@@ -9,6 +9,9 @@
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -638,34 +641,115 @@ private Q_SLOTS:
         QCOMPARE(QFileInfo(sticky + u"/qmk_log.txt"_s).size(), 0); // root's file untouched
     }
 
-    // A name that is not UTF-8 (Latin-1 "café.jpg") is named as not cleaned, found in a
-    // folder or given by name; the other images are cleaned and the status says problems.
+    // Names that are not UTF-8 (Latin-1 "café.jpg", a folder "Fotos ©" in Latin-1, the
+    // same with '%' and a line break, a WebP, whose output goes by a stand-in) are cleaned
+    // like any other, found in a folder or given by name or in a list, in every output
+    // mode, and the outputs keep the names' bytes. A broken one is named in the log and
+    // the report as \xNN and reaches the trash under its own name.
+    void namesThatAreNotUtf8_data()
+    {
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QString>("given"); // folder, names or list
+        QTest::addColumn<QByteArray>("outputOf"); // how an output's name is made of the input's
+        QTest::newRow("suffix, folder") << u"suffix=_c\u00e9"_s << u"folder"_s << QByteArray("S");
+        QTest::newRow("prefix, names") << u"prefix=x-"_s << u"names"_s << QByteArray("P");
+        QTest::newRow("folder, list") << u"folder=OUT"_s << u"list"_s << QByteArray("F");
+        QTest::newRow("overwrite, names") << u"overwrite"_s << u"names"_s << QByteArray("O");
+    }
+
     void namesThatAreNotUtf8()
     {
-        const QString folder = m_dir.path() + u"/latin1"_s;
-        QDir().mkpath(folder);
-        testutil::copySample(u"png_exif_gps_xmp.png"_s, folder + u"/ok.png"_s);
-        const QByteArray odd = QFile::encodeName(folder) + "/caf\xe9.jpg";
-        QVERIFY(QFile::copy(testutil::sample(u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s), folder + u"/tmp.jpg"_s));
-        QVERIFY(::rename(QFile::encodeName(folder + u"/tmp.jpg"_s).constData(), odd.constData()) == 0);
-        for (const bool byName : {false, true}) {
-            // QProcess passes arguments as UTF-8; a raw byte name needs the shell-free
-            // route of a small script that takes it from the folder listing.
-            QProcess p;
-            p.setProcessEnvironment(cliEnv(m_dir.path()));
-            if (byName)
-                p.start(u"/bin/sh"_s, {u"-c"_s, u"exec \"$0\" \"$1\"/caf*.jpg \"$1\"/ok.png"_s,
-                                       QString::fromUtf8(QUILLMARK_CLI), folder});
-            else
-                p.start(QString::fromUtf8(QUILLMARK_CLI), {u"--overwrite-existing"_s, folder});
-            QVERIFY(p.waitForFinished(60000));
-            const QString err = QString::fromUtf8(p.readAllStandardError());
-            QCOMPARE(p.exitCode(), 1);
-            QVERIFY2(err.contains(u"caf\\xe9.jpg: not cleaned: the name is not valid UTF-8"_s), qPrintable(err));
-            QVERIFY(!err.contains(u"no such file"_s));
-            QVERIFY(QFile::exists(folder + u"/ok_cleaned.png"_s));
+        QFETCH(QString, output);
+        QFETCH(QString, given);
+        QFETCH(QByteArray, outputOf);
+        const QString base = m_dir.path() + u"/latin1"_s;
+        testutil::removeTree(base);
+        QDir().mkpath(base);
+        const QByteArray top = QFile::encodeName(base);
+        const QByteArray sub = top + "/Fotos \xa9";
+        QVERIFY(::mkdir(sub.constData(), 0700) == 0);
+        const QList<std::pair<QString, QByteArray>> images = {
+            {u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s, top + "/caf\xe9.jpg"},
+            {u"png_exif_gps_xmp.png"_s, sub + "/b\xe4r.png"},
+            {u"webp_exif_xmp_icc_gps.webp"_s, top + "/w\xe9.webp"},
+            {u"jpeg_canon_eos5d3_gps_xmp_makernotes.jpg"_s, top + "/100%d \xe9\nzwei.jpg"},
+            {u"jpeg_truncated_in_app1.jpg"_s, top + "/kaput\xe9.jpg"},
+        };
+        QList<QByteArray> inputs;
+        for (const auto &[sample, raw] : images) {
+            QVERIFY(QFile::copy(testutil::sample(sample), base + u"/tmp"_s));
+            QVERIFY(::rename(QFile::encodeName(base + u"/tmp"_s).constData(), raw.constData()) == 0);
+            inputs << raw;
         }
-        ::unlink(odd.constData()); // QDir cannot remove a name it cannot spell
+        const QString trash = m_dir.path() + u"/share"_s;
+        QProcessEnvironment env = cliEnv(freshTemp(u"latin1-temp"_s));
+        env.insert(u"XDG_DATA_HOME"_s, trash);
+        QList<QByteArray> args = {"--output", output.replace(u"OUT"_s, base + u"/out"_s).toUtf8(),
+                                  "--move-failed", "trash", "--report", QFile::encodeName(base) + "/report.json"};
+        if (given == u"folder") {
+            args << top;
+        } else if (given == u"names") {
+            args += inputs;
+        } else {
+            QFile list(base + u"/list"_s);
+            QVERIFY(list.open(QIODevice::WriteOnly));
+            for (const QByteArray &raw : inputs)
+                list.write(raw + '\0');
+            list.close();
+            args << "--null" << "--files-from" << QFile::encodeName(list.fileName());
+        }
+        const testutil::CliRun run = testutil::runCliWithBytes(args, env);
+        QCOMPARE(run.exitCode, 1); // the broken one
+        QVERIFY2(run.out.contains(u"4 images processed"_s), qPrintable(run.out + run.err));
+        QVERIFY2(!run.err.contains(u"no such file"_s) && !run.err.contains(u"UTF-8"_s), qPrintable(run.err));
+
+        const auto outputFor = [&](const QByteArray &in) -> QByteArray {
+            const qsizetype slash = in.lastIndexOf('/');
+            const QByteArray folder = in.left(slash + 1);
+            const QByteArray name = in.mid(slash + 1);
+            const qsizetype dot = name.lastIndexOf('.');
+            switch (outputOf.at(0)) {
+            case 'S': return folder + name.left(dot) + "_c\xc3\xa9" + name.mid(dot);
+            case 'P': return folder + "x-" + name;
+            case 'F': return QFile::encodeName(base) + "/out/" + name;
+            default: return in;
+            }
+        };
+        QList<QByteArray> outputs;
+        for (qsizetype i = 0; i < inputs.size() - 1; ++i) {
+            outputs << outputFor(inputs.at(i));
+            QVERIFY2(::access(outputs.last().constData(), F_OK) == 0, outputs.last().constData());
+            if (outputOf != "O")
+                QVERIFY(::access(inputs.at(i).constData(), F_OK) == 0); // the original stays
+        }
+        // Nothing identifying is left in any of them, and each is a whole picture.
+        const QByteArray left = testutil::exifToolOnBytes({u"-q"_s, u"-q"_s, u"-s3"_s, u"-GPS:all"_s, u"-XMP:all"_s,
+                                                           u"-IFD0:Make"_s, u"-MakerNotes:all"_s}, outputs);
+        QVERIFY2(left.trimmed().isEmpty(), left.constData());
+        const QByteArray errors = testutil::exifToolOnBytes({u"-q"_s, u"-validate"_s, u"-error"_s, u"-s3"_s}, outputs);
+        QVERIFY2(!errors.contains("rror"), errors.constData());
+
+        // The broken one went to the trash under its own bytes; the report and the log name
+        // it with \xNN.
+        QVERIFY(::access(inputs.last().constData(), F_OK) != 0);
+        QVERIFY(::access((QFile::encodeName(trash) + "/Trash/files/kaput\xe9.jpg").constData(), F_OK) == 0);
+        QFile report(base + u"/report.json"_s);
+        QVERIFY(report.open(QIODevice::ReadOnly));
+        const QJsonArray files = QJsonDocument::fromJson(report.readAll()).object().value(u"files"_s).toArray();
+        QCOMPARE(files.size(), 5);
+        QStringList failed;
+        for (const QJsonValue &f : files) {
+            if (f.toObject().value(u"status"_s).toString() != u"cleaned")
+                failed << f.toObject().value(u"input"_s).toString();
+        }
+        QCOMPARE(failed, QStringList{base + u"/kaput\\xe9.jpg"_s});
+        QVERIFY2(run.out.contains(u"Log: "_s), qPrintable(run.out));
+        QFile log(run.out.mid(run.out.indexOf(u"Log: "_s) + 5).section(u'\n', 0, 0));
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QByteArray logText = log.readAll();
+        QVERIFY2(logText.contains("kaput\\xe9.jpg") && QByteArrayView(logText).isValidUtf8(), logText.constData());
+        testutil::removeTree(base);
+        testutil::removeTree(trash);
     }
 };
 

@@ -1,6 +1,7 @@
 #include "app/OutcomeListModel.h"
 
 #include "app/PathListModel.h"
+#include "fs/NativePath.h"
 #include "imagelist/clsListEmu.h"
 #include "job/RunReport.h"
 #include "ui/Artwork.h"
@@ -38,7 +39,7 @@ QVariant OutcomeListModel::data(const QModelIndex &index, int role) const
     case Qt::DecorationRole:
         return statusIcon(o.status);
     case Qt::ToolTipRole:
-        return outcomeDescription(o);
+        return printablePath(outcomeDescription(o));
     case PathRole:
         return o.output;
     case StatusRole:

@@ -1,5 +1,6 @@
 #include "app/PathListModel.h"
 
+#include "fs/NativePath.h"
 #include "imagelist/clsListEmu.h"
 
 #include <algorithm>
@@ -35,6 +36,7 @@ QVariant PathListModel::data(const QModelIndex &index, int role) const
     case Qt::DecorationRole:
         return m_icon.isNull() ? QVariant() : QVariant(m_icon);
     case Qt::ToolTipRole: // long names are elided in the list; the tip shows where the file is
+        return printablePath(m_list.List(index.row()));
     case PathRole:
         return m_list.List(index.row());
     default:
@@ -44,7 +46,7 @@ QVariant PathListModel::data(const QModelIndex &index, int role) const
 
 QString PathListModel::rowText(const QString &path)
 {
-    return path.mid(path.lastIndexOf(u'/') + 1);
+    return printablePath(path.mid(path.lastIndexOf(u'/') + 1));
 }
 
 void PathListModel::append(const QString &path)

@@ -3,6 +3,7 @@
 #include "app/StoredOptions.h"
 #include "app/Translations.h"
 #include "app/modPortable.h"
+#include "fs/NativePath.h"
 #include "fs/SystemFolders.h"
 #include "imagelist/ImageFiles.h"
 #include "imagelist/clsListEmu.h"
@@ -71,13 +72,13 @@ struct Cli
 
 void printErr(const QString &text)
 {
-    std::fputs(text.toLocal8Bit().constData(), stderr);
+    std::fputs(printablePath(text).toLocal8Bit().constData(), stderr);
     std::fflush(stderr);
 }
 
 void printOut(const QString &text)
 {
-    std::fputs(text.toLocal8Bit().constData(), stdout);
+    std::fputs(printablePath(text).toLocal8Bit().constData(), stdout);
     std::fflush(stdout);
 }
 
@@ -228,17 +229,15 @@ std::optional<QStringList> readPathList(const QString &name, bool nul)
         if (!nul && entry.endsWith('\r'))
             entry.chop(1);
         if (!entry.isEmpty())
-            paths << QFile::decodeName(entry);
+            paths << decodePath(entry);
     }
     return paths;
 }
 
 // Collects the images named on the command line, walking folders like "Add from Folder".
 // A file named on its own that is not a supported image is noted in `skipped`; the
-// images named on their own (not found in a folder) are noted in `named`. Files that
-// cannot be cleaned because of their names go to *unusable.
-QStringList collectImages(const QStringList &paths, QList<FileOutcome> &skipped, QSet<QString> &named,
-                          QStringList *unusable)
+// images named on their own (not found in a folder) are noted in `named`.
+QStringList collectImages(const QStringList &paths, QList<FileOutcome> &skipped, QSet<QString> &named)
 {
     clsListEmu list;
     for (const QString &raw : paths) {
@@ -246,14 +245,12 @@ QStringList collectImages(const QStringList &paths, QList<FileOutcome> &skipped,
         const ImageFiles::DuplicateSet known(list);
         if (FolderExists(path)) {
             clsListEmu found;
-            ImageFiles::RecursiveGetFolderContent(path, found, true, false, true, {}, unusable);
+            ImageFiles::RecursiveGetFolderContent(path, found, true, false, true);
             for (int i = 0; i < found.ListCount(); ++i) {
                 const QString f = found.List(i);
                 if (!known.contains(f) && ImageFiles::isSupportedImageFile(f))
                     list.AddItem(f);
             }
-        } else if (raw.contains(QChar::ReplacementCharacter) && !PathExists(path)) {
-            continue; // reported by main() from the raw bytes
         } else if (!PathExists(path)) {
             printErr(Cli::tr("quillmark-cli: %1: no such file or folder").arg(raw) + u'\n');
         } else if (!ImageFiles::isSupportedImageFile(path)) {
@@ -376,7 +373,11 @@ int main(int argc, char *argv[])
     parser.addOptions({outputOption, removeOption, keepOption, datesOption, moveFailedOption, overwriteOption,
                        strictOption, settingsOption, jobsOption, reportOption, noVerifyOption, filesFromOption,
                        nullOption});
-    if (!parser.parse(app.arguments()))
+    // The arguments as their bytes: a file name that is not valid UTF-8 still names its file.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << decodePath(QByteArray(argv[i]));
+    if (!parser.parse(arguments))
         usageError(parser.errorText());
     if (parser.isSet(u"help"_s))
         parser.showHelp(ExitOk);
@@ -475,29 +476,11 @@ int main(int argc, char *argv[])
     }
     if (paths.isEmpty() && !parser.isSet(filesFromOption))
         usageError(Cli::tr("no image files or folders given"));
-    // Names Qt cannot turn back into the same bytes name no file once decoded; they are
-    // reported from the raw arguments rather than as missing.
-    QStringList unusable;
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray raw(argv[i]);
-        if (QFile::encodeName(QFile::decodeName(raw)) != raw) {
-            struct stat st{};
-            if (::stat(raw.constData(), &st) == 0)
-                unusable << ImageFiles::escapedName(raw);
-        }
-    }
     QList<FileOutcome> namedSkips;
     QSet<QString> named;
-    QStringList images = collectImages(paths, namedSkips, named, &unusable);
-    const auto reportUnusable = [&unusable] {
-        for (const QString &name : std::as_const(unusable))
-            printErr(Cli::tr("quillmark-cli: %1: not cleaned: the name is not valid UTF-8").arg(name) + u'\n');
-    };
+    QStringList images = collectImages(paths, namedSkips, named);
     if (images.isEmpty()) {
-        reportUnusable();
         writeReport(namedSkips);
-        if (!unusable.isEmpty())
-            return ExitProblems;
         printErr(Cli::tr("quillmark-cli: no supported images found") + u'\n');
         return ExitUsage;
     }
@@ -562,9 +545,6 @@ int main(int argc, char *argv[])
     const QString residue = residueLine(totals.residue);
     if (!residue.isEmpty())
         printSummary(residue + u'\n');
-    reportUnusable();
-    if (!unusable.isEmpty())
-        printSummary(Cli::tr("%1 file(s) not cleaned: the name is not valid UTF-8.").arg(unusable.size()) + u'\n');
     if (!result.errorInfoCaption.isEmpty())
         printSummary(result.errorInfoCaption + u'\n');
     if (result.problemCount > 0 && result.logWritten)
@@ -576,7 +556,7 @@ int main(int argc, char *argv[])
     if (signalStatus != 0)
         return signalStatus;
     if (result.problemCount > 0 || totals.residue > 0 || totals.unchanged > 0 || totals.failed > 0
-        || !namedSkips.isEmpty() || namedSkipped || !unusable.isEmpty() || !reportWritten)
+        || !namedSkips.isEmpty() || namedSkipped || !reportWritten)
         return ExitProblems;
     return ExitOk;
 }

@@ -8,6 +8,7 @@
 #include "app/PathListModel.h"
 #include "app/modPortable.h"
 #include "fs/BrowseForFolder.h"
+#include "fs/NativePath.h"
 #include "job/CleanJob.h"
 #include "job/RunReport.h"
 #include "job/TagOptions.h"
@@ -841,8 +842,10 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
             auto *drop = static_cast<QDropEvent *>(event);
             QStringList paths;
             for (const QUrl &url : drop->mimeData()->urls()) {
-                if (url.isLocalFile() && !url.toLocalFile().isEmpty())
-                    paths << url.toLocalFile();
+                // From the URL's bytes: toLocalFile() would spell a name that is not
+                // valid UTF-8 with other bytes.
+                if (url.isLocalFile() && !url.path().isEmpty())
+                    paths << decodePath(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
             }
             drop->setDropAction(Qt::CopyAction);
             drop->accept();
@@ -1136,7 +1139,7 @@ void frmMain::showMetadata(bool cleaned, int row)
         WaitCursor hourglass;
         m_viewerBusy = true;
         // "-config ''" first, so a personal ExifTool configuration cannot change the listing.
-        result = runner.RunConsoleCommand(m_exiftool, {u"-config"_s, QString(), u"-a"_s, u"-G1"_s, u"-s"_s, path});
+        result = runner.RunExifTool(m_exiftool, {u"-config"_s, QString(), u"-a"_s, u"-G1"_s, u"-s"_s, path});
         m_viewerBusy = false;
     }
     if (result != 0) {

@@ -6,6 +6,7 @@
 #include "app/frmMain.h"
 
 #include "app/PathListModel.h"
+#include "fs/SystemFolders.h"
 #include "job/CleanJob.h"
 #include "runner/ConsoleRunner.h"
 #include "runner/frmReport.h"
@@ -265,15 +266,15 @@ bool frmMain::compareWithOriginal(int row)
     const FileOutcome outcome = m_outcomeByOutput.value(cleaned);
     const QString original = outcome.input;
     // Overwritten in place, the original is gone: only the cleaned file can be shown.
-    if (cleaned.isEmpty() || original.isEmpty() || original == cleaned || !QFileInfo::exists(original))
+    if (cleaned.isEmpty() || original.isEmpty() || original == cleaned || !PathExists(original))
         return false;
 
     const auto listing = [this](const QString &path, QString *output) {
         ConsoleRunner runner;
         runner.setWorkingDirectory(m_programFolder);
         // "-u": what the run found left may be a maker-note tag ExifTool has no name for.
-        const int result = runner.RunConsoleCommand(m_exiftool, {u"-config"_s, QString(), u"-a"_s, u"-u"_s,
-                                                                 u"-G1"_s, u"-s"_s, path});
+        const int result = runner.RunExifTool(m_exiftool, {u"-config"_s, QString(), u"-a"_s, u"-u"_s,
+                                                           u"-G1"_s, u"-s"_s, path});
         *output = runner.sConsoleOutput();
         return result == 0;
     };

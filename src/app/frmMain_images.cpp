@@ -5,6 +5,7 @@
 
 #include "app/PathListModel.h"
 #include "fs/BrowseForFolder.h"
+#include "fs/SystemFolders.h"
 #include "imagelist/ImageFiles.h"
 #include "ui/Prompts.h"
 #include "ui/WaitCursor.h"
@@ -94,23 +95,12 @@ void frmMain::AddFolder(const QString &folder)
 {
     BulkAdding bulk(*this);
     clsListEmu found;
-    QStringList unusable;
     ImageFiles::RecursiveGetFolderContent(folder, found, true, false, true, [this] {
         if (m_sinceYield.elapsed() >= bulkYieldMs) {
             yieldToEvents();
             m_sinceYield.start();
         }
-    }, &unusable);
-    // Images that cannot be listed are named, not skipped in silence.
-    if (!unusable.isEmpty() && !bAutoRun) {
-        const QStringList shown = unusable.mid(0, 10);
-        Prompts::message(this,
-                         tr("These images cannot be cleaned because their names are not valid UTF-8; "
-                            "rename them and add them again:")
-                             + u"\n\n"_s + shown.join(u'\n')
-                             + (unusable.size() > shown.size() ? u"\n..."_s : QString()),
-                         Prompts::Icon::Exclamation);
-    }
+    });
     flushPendingRows(); // the duplicate set must see what this batch added so far
     const ImageFiles::DuplicateSet listed(m_lstFiles);
     for (int i = 0; i < found.ListCount(); ++i) {
@@ -207,7 +197,7 @@ void frmMain::dropFiles(const QStringList &paths, bool onFileList)
             sorted.ShellSort();
             for (int i = 0; i < sorted.ListCount(); ++i) {
                 const QString path = sorted.List(i);
-                if (QFileInfo(path).isDir()) {
+                if (FolderExists(path)) {
                     AddFolder(path);
                 } else if (!listed.contains(path)) {
                     if (!AddFile(path))

@@ -2,6 +2,7 @@
 
 #include "app/Translations.h"
 #include "app/frmMain.h"
+#include "fs/NativePath.h"
 #include "ui/Artwork.h"
 #include "ui/Palettes.h"
 
@@ -22,7 +23,10 @@ int main(int argc, char *argv[])
     Palettes::applyFromEnvironment();
 
     frmMainSetup setup;
-    setup.arguments = QApplication::arguments().mid(1);
+    // The arguments Qt left as their bytes (QApplication took out its own options): a
+    // file name that is not valid UTF-8 still names its file.
+    for (int i = 1; i < argc; ++i)
+        setup.arguments << decodePath(QByteArray(argv[i]));
     // For the test suite only: how long an automatic run shows its last page.
     bool ok = false;
     const int autoWait = qEnvironmentVariableIntValue("QUILLMARK_AUTO_WAIT_MS", &ok);

@@ -1,5 +1,7 @@
 #include "fs/SystemFolders.h"
 
+#include "fs/NativePath.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -68,7 +70,8 @@ bool FolderExists(const QString &path)
 {
     if (path.isEmpty())
         return false;
-    return QFileInfo(path).isDir();
+    struct stat st{};
+    return ::stat(encodePath(path).constData(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
 bool PathExists(const QString &path)
@@ -77,7 +80,7 @@ bool PathExists(const QString &path)
         return false;
     // lstat, not stat: a link whose target is gone still occupies the name.
     struct stat st;
-    return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
+    return ::lstat(encodePath(path).constData(), &st) == 0;
 }
 
 QString programFolder()

@@ -1,10 +1,20 @@
 #include "fs/Trash.h"
 
+#include "fs/NativePath.h"
+
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QStringList>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -37,10 +47,54 @@ void ensureDataHome()
     }
 }
 
+// The user's own trash, for a name Qt would spell with other bytes (see NativePath.h).
+// As the freedesktop trash rules ask: the info file is made first, exclusively, so two
+// trashings never take one name; the entry's file keeps the original's bytes. A file on
+// another file system than the trash is not copied: that fails.
+bool moveToHomeTrash(const QString &path)
+{
+    const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (dataHome.isEmpty())
+        return false;
+    const QString trash = dataHome + u"/Trash"_s;
+    const QDir dir;
+    if (!dir.mkpath(trash + u"/files"_s) || !dir.mkpath(trash + u"/info"_s))
+        return false;
+    QFile::setPermissions(trash, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    const QByteArray source = encodePath(path);
+    const QByteArray name = source.mid(source.lastIndexOf('/') + 1);
+    const QByteArray info = "[Trash Info]\nPath=" + source.toPercentEncoding("/") + "\nDeletionDate="
+        + QDateTime::currentDateTime().toString(Qt::ISODate).left(19).toLatin1() + '\n';
+    for (int n = 1; n < 1000; ++n) {
+        const QByteArray entry = n == 1 ? name : name + '.' + QByteArray::number(n);
+        const QByteArray infoPath = encodePath(trash) + "/info/" + entry + ".trashinfo";
+        const int fd = ::open(infoPath.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd < 0) {
+            if (errno == EEXIST)
+                continue;
+            return false;
+        }
+        const bool written = ::write(fd, info.constData(), size_t(info.size())) == info.size();
+        ::close(fd);
+        const QByteArray target = encodePath(trash) + "/files/" + entry;
+        struct stat st{};
+        const bool taken = ::lstat(target.constData(), &st) == 0;
+        if (written && !taken && ::rename(source.constData(), target.constData()) == 0)
+            return true;
+        ::unlink(infoPath.constData());
+        if (!written || !taken)
+            return false;
+    }
+    return false;
+}
+
 } // namespace
 
 bool MoveToRecycleBin(const QString &path)
 {
     ensureDataHome();
+    if (holdsStrayBytes(path))
+        return moveToHomeTrash(path);
     return QFile::moveToTrash(path);
 }

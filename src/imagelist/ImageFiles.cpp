@@ -1,5 +1,6 @@
 #include "imagelist/ImageFiles.h"
 
+#include "fs/NativePath.h"
 #include "imagelist/clsListEmu.h"
 
 #include <QCollator>
@@ -87,9 +88,8 @@ class FolderWalk final
 {
 public:
     FolderWalk(clsListEmu &out, bool wantFiles, bool wantFolders,
-               const std::function<void()> &keepAlive, QStringList *unusable)
+               const std::function<void()> &keepAlive)
         : m_out(out), m_wantFiles(wantFiles), m_wantFolders(wantFolders), m_keepAlive(keepAlive)
-        , m_unusable(unusable)
     {
         m_collator = clsListEmu::sortCollator();
     }
@@ -98,7 +98,7 @@ public:
     // collectFolders), both in name order. A folder already walked gives nothing.
     QStringList listFolder(const QString &folder, bool collectFolders)
     {
-        const DirHandle dir(QFile::encodeName(folder));
+        const DirHandle dir(encodePath(folder));
         if (!dir.get())
             return {};
         const int fd = ::dirfd(dir.get());
@@ -139,13 +139,8 @@ public:
             }
             if (!(isFile && m_wantFiles) && !(isFolder && collectFolders))
                 continue;
-            const QString decoded = decodedName(name);
-            if (decoded.isEmpty()) {
-                const QString shown = ImageFiles::escapedName(name);
-                if (m_unusable && isFile && ImageFiles::hasSupportedExtension(shown))
-                    m_unusable->append(joinPath(folder, shown));
-                continue;
-            }
+            // A name that is not valid UTF-8 keeps its bytes (see NativePath.h).
+            const QString decoded = decodePath(QByteArray(name));
             (isFile ? files : folders).append(decoded);
         }
 
@@ -171,18 +166,6 @@ private:
             m_keepAlive();
     }
 
-    // Names that are not valid UTF-8 would come back as a different path, which
-    // names no file; they are left out rather than listed wrongly.
-    static QString decodedName(const char *name)
-    {
-        const QString decoded = QFile::decodeName(name);
-        const bool ascii = std::all_of(decoded.cbegin(), decoded.cend(),
-                                       [](QChar c) { return c.unicode() < 0x80; });
-        if (!ascii && QFile::encodeName(decoded) != name)
-            return {};
-        return decoded;
-    }
-
     void sortNames(QStringList &names) const
     {
         std::sort(names.begin(), names.end(), [this](const QString &a, const QString &b) {
@@ -198,7 +181,6 @@ private:
     QCollator m_collator;
     QSet<FolderKey> m_visited;
     quint64 m_entriesSeen = 0;
-    QStringList *m_unusable = nullptr;
 };
 
 } // namespace
@@ -226,27 +208,6 @@ QStringList dialogNameFilters()
             QCoreApplication::translate("ImageFiles", "All files") + u" (*)"_s};
 }
 
-QString escapedName(const QByteArray &name)
-{
-    QString out;
-    qsizetype i = 0;
-    while (i < name.size()) {
-        // Take the longest prefix that decodes cleanly, one UTF-8 sequence at a time.
-        const uchar c = static_cast<uchar>(name.at(i));
-        const int length = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
-        const QByteArray piece = name.mid(i, std::max(length, 1));
-        const QString decoded = QString::fromUtf8(piece);
-        if (length > 0 && piece.size() == length && decoded.toUtf8() == piece && !decoded.contains(QChar::ReplacementCharacter)) {
-            out += decoded;
-            i += length;
-        } else {
-            out += u"\\x"_s + QString::number(c, 16).rightJustified(2, u'0');
-            ++i;
-        }
-    }
-    return out;
-}
-
 bool hasSupportedExtension(const QString &path)
 {
     // Upper-casing never shortens a character, so the last three characters of the
@@ -265,14 +226,14 @@ bool isSupportedImageFile(const QString &path)
         return false;
     // isFile() follows symlinks and is true for regular files only: a FIFO named
     // like an image would block the tool that opens it.
-    return QFileInfo(path).isFile();
+    return isFilePath(path);
 }
 
 void RecursiveGetFolderContent(const QString &sFol, clsListEmu &OutputList, bool bFiles,
                                bool bFolders, bool bRecurse,
-                               const std::function<void()> &keepAlive, QStringList *unusable)
+                               const std::function<void()> &keepAlive)
 {
-    FolderWalk walk(OutputList, bFiles, bFolders, keepAlive, unusable);
+    FolderWalk walk(OutputList, bFiles, bFolders, keepAlive);
     const bool collectFolders = bFolders || bRecurse;
 
     // Folders still to visit, the next one last, so each subfolder's whole tree is

@@ -28,21 +28,14 @@ bool isSupportedImageFile(const QString &path);
 // unit, so a walk gives the same list whatever order the file system returns.
 // Hidden means a name starting with '.'; hidden subfolders are neither listed nor
 // walked (sFol itself is walked even when hidden). "Plain files" are regular files
-// and symlinks to them. Never reports; unreadable folders contribute nothing, and a
-// name that cannot be spelt back to the same bytes is left out. A folder reached
+// and symlinks to them. Never reports; unreadable folders contribute nothing. A
+// name that is not valid UTF-8 keeps its bytes (see NativePath.h). A folder reached
 // twice (a symlink loop, or two links to one folder) is walked once. keepAlive, when
 // set, is called after every 49 directory entries so a caller can keep a window
 // responsive.
-// unusable, when given, collects the files with a supported extension that were left
-// out that way, spelt with \xNN for the bytes that are not UTF-8, so they can be
-// reported instead of silently skipped.
 void RecursiveGetFolderContent(const QString &sFol, clsListEmu &OutputList, bool bFiles,
                                bool bFolders, bool bRecurse = false,
-                               const std::function<void()> &keepAlive = {},
-                               QStringList *unusable = nullptr);
-
-// A file name's bytes with those that are not valid UTF-8 written as \xNN.
-QString escapedName(const QByteArray &name);
+                               const std::function<void()> &keepAlive = {});
 
 // The duplicate test: a key set of the listed paths. Linux file names are
 // case-sensitive, so a.jpg and A.jpg are two images and both are listed.

@@ -1,5 +1,6 @@
 #include "job/CleanJob.h"
 
+#include "fs/NativePath.h"
 #include "fs/SystemFolders.h"
 #include "fs/Trash.h"
 #include "job/ContainerScan.h"
@@ -54,7 +55,7 @@ QString formatNumber(double value, const QLocale &locale)
 qint64 fileSize(const QString &path)
 {
     struct stat st{};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+    if (::stat(encodePath(path).constData(), &st) != 0)
         return -1;
     return st.st_size;
 }
@@ -62,7 +63,7 @@ qint64 fileSize(const QString &path)
 QString identityOf(const QString &path)
 {
     struct stat st{};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+    if (::stat(encodePath(path).constData(), &st) != 0)
         return QString();
     return QString::number(st.st_dev) + u':' + QString::number(st.st_ino);
 }
@@ -70,7 +71,7 @@ QString identityOf(const QString &path)
 bool isRegularFile(const QString &path)
 {
     struct stat st{};
-    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
+    return ::lstat(encodePath(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 // Whether any live process has the file open. ExifTool keeps its temporary file open
@@ -78,7 +79,7 @@ bool isRegularFile(const QString &path)
 bool isOpenByAnyProcess(const QString &path)
 {
     struct stat target{};
-    if (::stat(QFile::encodeName(path).constData(), &target) != 0)
+    if (::stat(encodePath(path).constData(), &target) != 0)
         return false;
     DIR *proc = ::opendir("/proc");
     if (!proc)
@@ -252,7 +253,7 @@ void CleanJob::removeStaleWorkFolders() const
     for (const QString &name : names) {
         const QString folder = temp.filePath(name);
         struct stat st{};
-        if (::lstat(QFile::encodeName(folder).constData(), &st) != 0 || st.st_uid != ::geteuid())
+        if (::lstat(encodePath(folder).constData(), &st) != 0 || st.st_uid != ::geteuid())
             continue;
         const QString lockPath = folder + u"/run.lock"_s;
         if (!PathExists(lockPath)) {
@@ -290,7 +291,7 @@ bool CleanJob::setUpWorkFiles(QString *error)
     m_logLock = std::make_unique<QLockFile>(shared + u".lock"_s);
     m_logLock->setStaleLockTime(0);
     if (m_logLock->tryLock(0)) {
-        const QByteArray name = QFile::encodeName(shared);
+        const QByteArray name = encodePath(shared);
         if (::unlink(name.constData()) == 0 || errno == ENOENT) {
             m_logPath = shared;
             return true;
@@ -401,7 +402,7 @@ bool CleanJob::stageItem(Item &item, int index, QString *error)
     if (!inputLiteral || GetFileName(item.input).contains(u'%')) {
         item.etInput = base + u"-in."_s + extension;
         const QString target = QDir::isAbsolutePath(item.input) ? item.input : joinPath(m_env.programFolder, item.input);
-        if (!QFile::link(target, item.etInput)) {
+        if (!linkPath(target, item.etInput)) {
             *error = tr("Cannot create a work file in %1").arg(stage);
             return false;
         }
@@ -496,7 +497,7 @@ bool CleanJob::prepare(QStringList &images, JobResult &result)
             m_skipNotes << tr("Left out (an earlier output) - %1").arg(f);
             continue;
         }
-        if (QFile::encodeName(f).size() >= PATH_MAX) {
+        if (encodePath(f).size() >= PATH_MAX) {
             ++result.problemCount;
             const QString why = tr("Error: The path is longer than the system allows (%1 bytes)").arg(PATH_MAX);
             leaveOut(i, FileStatus::Failed, why);
@@ -528,7 +529,7 @@ bool CleanJob::prepare(QStringList &images, JobResult &result)
                     asked = true;
                 }
                 if (answer)
-                    QFile::remove(item.output); // a folder stays; ExifTool then reports the clash
+                    removePath(item.output); // a folder stays; ExifTool then reports the clash
                 else {
                     item.declined = true;
                     ++result.declinedCount;
@@ -539,7 +540,7 @@ bool CleanJob::prepare(QStringList &images, JobResult &result)
             // the leftover of a crash: it goes. One in use belongs to a live writer.
             const QString leftover = f + u"_exiftool_tmp"_s;
             if (PathExists(leftover)) {
-                if (!isRegularFile(leftover) || isOpenByAnyProcess(leftover) || !QFile::remove(leftover)) {
+                if (!isRegularFile(leftover) || isOpenByAnyProcess(leftover) || !removePath(leftover)) {
                     ++result.problemCount;
                     const QString why = tr("Error: Another program is writing this image (%1 exists)").arg(leftover);
                     leaveOut(i, FileStatus::Failed, why);
@@ -689,7 +690,7 @@ bool CleanJob::outputIsComplete(const Item &item, bool commandFinished, bool sus
     ConsoleRunner reader;
     reader.setWorkingDirectory(m_env.programFolder);
     reader.setTimeoutMs(30000);
-    if (reader.RunConsoleCommand(m_env.exiftool, {u"-config"_s, QString(), u"-validate"_s, u"-warning"_s,
+    if (reader.RunExifTool(m_env.exiftool, {u"-config"_s, QString(), u"-validate"_s, u"-warning"_s,
                                                   u"-error"_s, u"-s3"_s, u"--"_s, item.output})
         != 0)
         return false;
@@ -735,7 +736,7 @@ BatchRun CleanJob::afterBatch(int batch, int first, int count, const BatchRun &r
                 if (overwrite) {
                     // ExifTool is gone, so its temporary file is stale; the original is
                     // either untouched or already replaced whole.
-                    QFile::remove(item.etInput + u"_exiftool_tmp"_s);
+                    removePath(item.etInput + u"_exiftool_tmp"_s);
                 } else if (isRegularFile(item.staged ? item.stagedResult : item.output)) {
                     last = i;
                 }
@@ -749,14 +750,14 @@ BatchRun CleanJob::afterBatch(int batch, int first, int count, const BatchRun &r
             for (int i : std::as_const(unfinished)) {
                 Item &item = m_items[i];
                 if (item.staged) {
-                    QFile::remove(item.stagedResult);
+                    removePath(item.stagedResult);
                     item.notRun = true;
                 } else if (overwrite) {
                     item.notRun = identityOf(item.output) == item.identityBefore;
                 } else if (!isRegularFile(item.output)) {
                     item.notRun = true;
                 } else if (suspects.contains(i) && !outputIsComplete(item, false, true)) {
-                    QFile::remove(item.output);
+                    removePath(item.output);
                     item.notRun = true;
                 }
             }
@@ -770,24 +771,25 @@ BatchRun CleanJob::afterBatch(int batch, int first, int count, const BatchRun &r
         if (!item.staged || item.notRun || !isRegularFile(item.stagedResult))
             continue;
         if (unfinished.contains(i)) {
-            QFile::remove(item.stagedResult); // the command was cut short
+            removePath(item.stagedResult); // the command was cut short
             continue;
         }
         bool moved = false;
         if (overwrite) {
             moved = replaceFileWith(item.input, item.stagedResult);
         } else {
-            QDir().mkpath(QFileInfo(item.output).absolutePath());
+            if (const QString folder = GetFolderFromPath(item.output); !FolderExists(folder))
+                QDir().mkpath(folder);
             moved = moveFileTo(item.stagedResult, item.output);
             if (!moved && PathExists(item.output)) {
                 failItem(i, u"Error: '%1' already exists"_s.arg(item.output), errors);
-                QFile::remove(item.stagedResult);
+                removePath(item.stagedResult);
                 continue;
             }
         }
         if (!moved) {
             failItem(i, u"Error: Cannot write %1"_s.arg(item.output), errors);
-            QFile::remove(item.stagedResult);
+            removePath(item.stagedResult);
         }
     }
 
@@ -820,7 +822,7 @@ BatchRun CleanJob::afterBatch(int batch, int first, int count, const BatchRun &r
         if (outputIsComplete(item, !unfinished.contains(i), suspects.contains(i)))
             continue;
         if (suspects.contains(i) && !overwrite)
-            QFile::remove(item.output); // cut short by ExifTool's end: never leave it as an "existing output"
+            removePath(item.output); // cut short by ExifTool's end: never leave it as an "existing output"
         if (unfinished.contains(i))
             failItem(i, tr("Error: ExifTool ended before it finished this image"), errors);
         else if (overwrite)
@@ -892,7 +894,7 @@ bool CleanJob::runBatches(JobResult &result)
             const BatchRun &run = *ended[nextToTake];
             if (run.failed) {
                 ++result.problemCount;
-                if (SaveTextToFile(logFilePath(), run.errorText.trimmed(), false))
+                if (SaveTextToFile(logFilePath(), printablePath(run.errorText.trimmed()), false))
                     result.logWritten = true;
                 result.problemTexts += run.errorText;
             }
@@ -1079,7 +1081,7 @@ JobResult CleanJob::CleanImages(const QStringList &imageList)
     m_clock.start();
     setStatus(tr("Cleaning images..."));
     for (const QString &note : std::as_const(m_skipNotes))
-        result.logWritten = SaveTextToFile(logFilePath(), note, false) || result.logWritten;
+        result.logWritten = SaveTextToFile(logFilePath(), printablePath(note), false) || result.logWritten;
 
     if (!m_items.isEmpty()) {
         if (!haveExifTool)
@@ -1138,7 +1140,7 @@ JobResult CleanJob::CleanImages(const QStringList &imageList)
     m_work.reset();
     // A log of our own that nothing was written to is not left lying about.
     if (!result.logWritten && m_logPath != joinPath(m_env.tempFolder, u"qmk_log.txt"_s) && fileSize(m_logPath) == 0)
-        QFile::remove(m_logPath);
+        removePath(m_logPath);
     m_logLock.reset();
     pause(1000);
     return result;

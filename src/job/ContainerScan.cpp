@@ -1,5 +1,6 @@
 #include "job/ContainerScan.h"
 
+#include "fs/NativePath.h"
 #include "job/KeepValues.h"
 
 #include <QFile>
@@ -324,8 +325,8 @@ ContainerScan scanContainers(const QByteArray &data)
 
 ContainerScan scanContainers(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!openPath(file, path, QIODevice::ReadOnly))
         return broken(u"the output cannot be read"_s);
     // Map rather than read: the output was just written, so it is in the page cache
     // and the walk touches only the pages it needs (memchr streams through the scan data).

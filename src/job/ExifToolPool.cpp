@@ -1,5 +1,6 @@
 #include "job/ExifToolPool.h"
 
+#include "fs/NativePath.h"
 #include "job/JobFiles.h"
 
 #include <QCoreApplication>
@@ -146,7 +147,7 @@ bool ExifToolPool::dispatch(Worker &w, int batch, const QList<Command> &commands
     if (!w.process || w.process->state() == QProcess::NotRunning)
         startProcess(w);
     if (w.process && w.process->state() != QProcess::NotRunning)
-        w.process->write("-@\n" + QFile::encodeName(argumentFile) + "\n");
+        w.process->write("-@\n" + encodePath(argumentFile) + "\n");
     return true;
 }
 
@@ -155,7 +156,7 @@ void ExifToolPool::onStandardError(Worker &w)
     w.pendingError += w.process->readAllStandardError();
     qsizetype end;
     while ((end = w.pendingError.indexOf('\n')) >= 0) {
-        const QString line = QString::fromUtf8(w.pendingError.left(end));
+        const QString line = decodePath(w.pendingError.left(end));
         w.pendingError.remove(0, end + 1);
         if (w.inFlight.empty())
             continue;
@@ -206,7 +207,7 @@ void ExifToolPool::finishFront(Worker &w, bool processDied)
         run.notRun = true;
     }
     if (job.lastCommand != 0 || processDied)
-        QFile::remove(argumentFilePath(w.index * 2 + job.slot));
+        removePath(argumentFilePath(w.index * 2 + job.slot));
     --m_running;
     if (m_finished)
         m_finished(job.batch, run);
@@ -279,7 +280,7 @@ void ExifToolPool::requestStop()
             // Renamed into place, so ExifTool opens either the old file or the new one.
             const QString path = argumentFilePath(w->index * 2 + job.slot);
             if (SaveTextToFile(path + u".new"_s, lines.join(u"\r\n"_s), true))
-                ::rename(QFile::encodeName(path + u".new"_s).constData(), QFile::encodeName(path).constData());
+                ::rename(encodePath(path + u".new"_s).constData(), encodePath(path).constData());
         }
     }
     if (m_wake)

@@ -1,5 +1,7 @@
 #include "job/FileDate.h"
 
+#include "fs/NativePath.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
@@ -210,7 +212,7 @@ bool SetFileDate(const QString &path, const QDateTime &when)
 {
     if (path.isEmpty() || !when.isValid())
         return false;
-    const QByteArray encoded = QFile::encodeName(path);
+    const QByteArray encoded = encodePath(path);
     struct stat linkInfo;
     if (::lstat(encoded.constData(), &linkInfo) != 0)
         return false;

@@ -1,10 +1,11 @@
 #include "job/JobFiles.h"
 
+#include "fs/NativePath.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 
 #include <cerrno>
 #include <cstdio>
@@ -41,7 +42,7 @@ bool writeAll(int fd, const QByteArray &data)
 
 bool SaveTextToFile(const QString &FileFullPath, const QString &sText, bool Overwrite, QString *error)
 {
-    const QByteArray path = QFile::encodeName(FileFullPath);
+    const QByteArray path = encodePath(FileFullPath);
     int fd = -1;
     if (Overwrite) {
         // Created afresh with O_EXCL: whatever stood at the name before (a file of
@@ -69,7 +70,7 @@ bool SaveTextToFile(const QString &FileFullPath, const QString &sText, bool Over
             *error = QStringLiteral("%1: %2").arg(FileFullPath, errnoText(errno));
         return false;
     }
-    const bool written = writeAll(fd, sText.toUtf8() + "\r\n");
+    const bool written = writeAll(fd, encodePath(sText) + "\r\n");
     const int writeErrno = errno;
     const bool closed = ::close(fd) == 0;
     if (!written || !closed) {
@@ -99,7 +100,7 @@ QString GetUniqueFileName(const QString &folder, const QString &name)
     for (int k = 2;; ++k) {
         const QString full = folder + candidate + u'.' + extension;
         struct stat st{};
-        if (::lstat(QFile::encodeName(full).constData(), &st) != 0)
+        if (::lstat(encodePath(full).constData(), &st) != 0)
             break;
         candidate = stem + u" ("_s + QString::number(k) + u')';
     }
@@ -109,7 +110,7 @@ QString GetUniqueFileName(const QString &folder, const QString &name)
 bool isSameFile(const QString &a, const QString &b)
 {
     struct stat sa{}, sb{};
-    if (::stat(QFile::encodeName(a).constData(), &sa) != 0 || ::stat(QFile::encodeName(b).constData(), &sb) != 0)
+    if (::stat(encodePath(a).constData(), &sa) != 0 || ::stat(encodePath(b).constData(), &sb) != 0)
         return false;
     return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
@@ -128,25 +129,29 @@ bool copyTimes(const QByteArray &from, int toFd)
 // Copies source into a new hidden file in targetFolder and returns its name, or "".
 QString copyBeside(const QString &source, const QString &targetFolder)
 {
-    QTemporaryFile tmp(targetFolder + u"/.quillmark-XXXXXX"_s);
-    tmp.setAutoRemove(false);
-    if (!tmp.open())
+    QByteArray name = encodePath(targetFolder + u"/.quillmark-XXXXXX"_s);
+    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
+    if (fd < 0)
         return {};
-    QFile in(source);
-    bool ok = in.open(QIODevice::ReadOnly);
+    QFile out;
+    QFile in;
+    bool ok = out.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)
+        && openPath(in, source, QIODevice::ReadOnly);
     while (ok && !in.atEnd()) {
         const QByteArray chunk = in.read(1 << 20);
         ok = !chunk.isEmpty() || in.atEnd();
-        ok = ok && tmp.write(chunk) == chunk.size();
+        ok = ok && out.write(chunk) == chunk.size();
     }
-    ok = ok && tmp.flush() && copyTimes(QFile::encodeName(source), tmp.handle());
-    const QString name = tmp.fileName();
-    tmp.close();
+    ok = ok && out.flush() && copyTimes(encodePath(source), fd);
+    if (out.isOpen())
+        out.close();
+    else
+        ::close(fd);
     if (!ok) {
-        QFile::remove(name);
+        ::unlink(name.constData());
         return {};
     }
-    return name;
+    return decodePath(name);
 }
 
 } // namespace
@@ -171,8 +176,8 @@ int renameNoReplace(const QByteArray &src, const QByteArray &dst)
 
 bool moveFileTo(const QString &source, const QString &target)
 {
-    const QByteArray src = QFile::encodeName(source);
-    const QByteArray dst = QFile::encodeName(target);
+    const QByteArray src = encodePath(source);
+    const QByteArray dst = encodePath(target);
     const int err = renameNoReplace(src, dst);
     if (err == 0)
         return true;
@@ -181,30 +186,30 @@ bool moveFileTo(const QString &source, const QString &target)
     const QString copy = copyBeside(source, QFileInfo(target).absolutePath());
     if (copy.isEmpty())
         return false;
-    if (renameNoReplace(QFile::encodeName(copy), dst) != 0) {
-        QFile::remove(copy);
+    if (renameNoReplace(encodePath(copy), dst) != 0) {
+        removePath(copy);
         return false;
     }
-    QFile::remove(source);
+    removePath(source);
     return true;
 }
 
 bool replaceFileWith(const QString &target, const QString &source)
 {
-    const QByteArray dst = QFile::encodeName(target);
+    const QByteArray dst = encodePath(target);
     struct stat old{};
     const bool hadTarget = ::stat(dst.constData(), &old) == 0;
-    if (::rename(QFile::encodeName(source).constData(), dst.constData()) != 0) {
+    if (::rename(encodePath(source).constData(), dst.constData()) != 0) {
         if (errno != EXDEV)
             return false;
         const QString from = copyBeside(source, QFileInfo(target).absolutePath());
         if (from.isEmpty())
             return false;
-        if (::rename(QFile::encodeName(from).constData(), dst.constData()) != 0) {
-            QFile::remove(from);
+        if (::rename(encodePath(from).constData(), dst.constData()) != 0) {
+            removePath(from);
             return false;
         }
-        QFile::remove(source);
+        removePath(source);
     }
     if (hadTarget)
         ::chmod(dst.constData(), old.st_mode & 07777);

@@ -2,7 +2,8 @@
 
 #include <QString>
 
-// Writes sText and one CR LF as UTF-8: replacing the file's content (Overwrite) or
+// Writes sText and one CR LF as UTF-8, with a path's bytes that are not UTF-8 as the
+// bytes they are (see NativePath.h): replacing the file's content (Overwrite) or
 // appending to it. Work files live in a shared temporary folder, so the file is
 // never opened through a symbolic link, a replaced file is created afresh, and an
 // appended file must belong to the user. False on any failure; *error says why.

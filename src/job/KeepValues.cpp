@@ -1,5 +1,6 @@
 #include "job/KeepValues.h"
 
+#include "fs/NativePath.h"
 #include "job/TagOptions.h"
 
 #include <QFile>
@@ -221,8 +222,8 @@ bool exifHoldsOnlyLookTags(const QByteArray &tiffData)
 
 std::optional<JpegKeepValues> readJpegKeepValues(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!openPath(file, path, QIODevice::ReadOnly))
         return std::nullopt;
     QByteArray head = file.read(2);
     if (head.size() < 2 || quint8(head[0]) != 0xFF || quint8(head[1]) != 0xD8)
@@ -447,8 +448,8 @@ bool fillExifPlaceholder(const QString &path, const QByteArray &tiffData, QStrin
             *error = why;
         return false;
     };
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite))
+    QFile file;
+    if (!openPath(file, path, QIODevice::ReadWrite))
         return fail(file.errorString());
 
     // The header segments up to the placeholder, read one by one (a colour profile can

@@ -1,5 +1,6 @@
 #include "job/OutputVerifier.h"
 
+#include "fs/NativePath.h"
 #include "job/ContainerScan.h"
 #include "job/ResidueClassifier.h"
 
@@ -49,9 +50,9 @@ OutputVerifier::~OutputVerifier()
 
 bool sameFileContents(const QString &a, const QString &b)
 {
-    QFile fa(a);
-    QFile fb(b);
-    if (!fa.open(QIODevice::ReadOnly) || !fb.open(QIODevice::ReadOnly) || fa.size() != fb.size())
+    QFile fa;
+    QFile fb;
+    if (!openPath(fa, a, QIODevice::ReadOnly) || !openPath(fb, b, QIODevice::ReadOnly) || fa.size() != fb.size())
         return false;
     constexpr qint64 chunk = 1 << 20;
     while (!fa.atEnd()) {
@@ -116,9 +117,11 @@ void OutputVerifier::scanned(int key, const QString &input, const QString &outpu
 QString OutputVerifier::literalPath(const QString &path)
 {
     // Each argument is one line for ExifTool; a name with a line break goes through a
-    // plain-named link in a private folder.
+    // plain-named link in a private folder. So does a name that is not UTF-8: ExifTool
+    // reads it, but names it in its JSON with '?' for the bytes, and the answers are
+    // matched to the files by that name.
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    if (!absolute.contains(u'\n') && !absolute.contains(u'\r'))
+    if (!absolute.contains(u'\n') && !absolute.contains(u'\r') && !holdsStrayBytes(absolute))
         return absolute;
     if (!m_links)
         m_links = std::make_unique<QTemporaryDir>(QDir::tempPath() + u"/qmk-verify-XXXXXX"_s);
@@ -126,7 +129,7 @@ QString OutputVerifier::literalPath(const QString &path)
     const QString suffix = QFileInfo(path).suffix();
     const QString link = m_links->path() + u'/' + QString::number(++m_linkCount)
         + (plainSuffix.match(suffix).hasMatch() ? u'.' + suffix : QString());
-    QFile::link(absolute, link);
+    linkPath(absolute, link);
     return link;
 }
 
@@ -181,7 +184,7 @@ void OutputVerifier::flush()
     for (Pending &p : group) {
         p.passedOutput = literalPath(p.output);
         readArgs << p.passedOutput;
-        if (p.compareWithInput && QFileInfo::exists(p.input)) {
+        if (p.compareWithInput && isFilePath(p.input)) {
             p.passedInput = literalPath(p.input);
             serialArgs << p.passedInput;
             anyOriginal = true;
@@ -190,7 +193,7 @@ void OutputVerifier::flush()
     QByteArray text;
     const auto command = [&](const QStringList &args) {
         for (const QString &a : args)
-            text += a.toUtf8() + '\n';
+            text += encodePath(a) + '\n';
         text += "-q\n-execute" + QByteArray::number(++m_sequence) + '\n';
         return m_sequence;
     };

@@ -1,5 +1,7 @@
 #include "job/RunReport.h"
 
+#include "fs/NativePath.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QJsonArray>
@@ -10,9 +12,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// A name's bytes that are not UTF-8 cannot stand in JSON text; they are written as \xNN,
+// as everywhere else the run names a file.
 QJsonValue pathOrNull(const QString &path)
 {
-    return path.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(QDir::cleanPath(QDir::current().absoluteFilePath(path)));
+    return path.isEmpty() ? QJsonValue(QJsonValue::Null)
+                          : QJsonValue(printablePath(QDir::cleanPath(QDir::current().absoluteFilePath(path))));
 }
 
 } // namespace
@@ -51,7 +56,7 @@ QByteArray runReportJson(const QList<FileOutcome> &outcomes)
             out += (r ? "," : "") + QByteArray("{\"category\":") + text(categoryName(i.category))
                 + ",\"tag\":" + text(i.tag) + ",\"value\":" + text(i.value) + "}";
         }
-        out += "],\"message\":" + text(o.message.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(o.message))
+        out += "],\"message\":" + text(o.message.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(printablePath(o.message)))
             + "}";
     }
     const OutcomeTotals t = outcomeTotals(outcomes);

@@ -1,14 +1,18 @@
 #include "runner/ConsoleRunner.h"
 
+#include "fs/NativePath.h"
 #include "fs/SystemFolders.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QTimer>
 
+#include <algorithm>
 #include <signal.h>
 
 using namespace Qt::StringLiterals;
@@ -93,7 +97,7 @@ int ConsoleRunner::RunConsoleCommand(const QString &program, const QStringList &
     process.setWorkingDirectory(workingDirectory);
     process.setProcessChannelMode(QProcess::SeparateChannels);
     // A tool that waits for input would hang the run; it gets an empty stdin instead.
-    process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardInputFile(m_standardInputFile.isEmpty() ? QProcess::nullDevice() : m_standardInputFile);
 
     QByteArray output;
     QByteArray error;
@@ -196,4 +200,29 @@ int ConsoleRunner::RunConsoleCommand(const QString &program, const QStringList &
     m_output = decodeOutput(output);
     m_error = decodeOutput(error);
     return process.exitCode();
+}
+
+int ConsoleRunner::RunExifTool(const QString &exiftool, const QStringList &arguments)
+{
+    auto firstStray = std::find_if(arguments.cbegin(), arguments.cend(), holdsStrayBytes);
+    if (firstStray == arguments.cend())
+        return RunConsoleCommand(exiftool, arguments);
+    // After "--" on the command line, "-@" would be a file name.
+    if (firstStray != arguments.cbegin() && *(firstStray - 1) == u"--")
+        --firstStray;
+    QTemporaryFile argumentFile(QDir::tempPath() + u"/qmk-args-XXXXXX"_s);
+    QByteArray lines;
+    for (auto it = firstStray; it != arguments.cend(); ++it)
+        lines += encodePath(*it) + '\n';
+    if (!argumentFile.open() || argumentFile.write(lines) != lines.size() || !argumentFile.flush()) {
+        m_output.clear();
+        m_error = Text::tr("Could not start %1: %2").arg(exiftool, argumentFile.errorString());
+        return -1;
+    }
+    QStringList commandLine(arguments.cbegin(), firstStray);
+    commandLine << u"-@"_s << u"-"_s;
+    m_standardInputFile = argumentFile.fileName();
+    const int status = RunConsoleCommand(exiftool, commandLine);
+    m_standardInputFile.clear();
+    return status;
 }

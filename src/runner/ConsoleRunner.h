@@ -19,6 +19,12 @@ public:
     // started (missing, not executable) or crashed, the result is non-zero and
     // sConsoleError() holds a message text saying so, and sConsoleOutput() is empty.
     int RunConsoleCommand(const QString &program, const QStringList &arguments);
+    // RunConsoleCommand for ExifTool. A command line built by QProcess would change a
+    // path whose bytes are not UTF-8 (see NativePath.h), so from the first such
+    // argument on, the arguments reach ExifTool through an argument file on its
+    // standard input ("-@ -"), where they keep their bytes. Such an argument must be an
+    // absolute path.
+    int RunExifTool(const QString &exiftool, const QStringList &arguments);
 
     QString sConsoleOutput() const { return m_output; }
     QString sConsoleError() const { return m_error; }
@@ -32,5 +38,6 @@ private:
     QString m_output;
     QString m_error;
     QString m_workingDirectory;
+    QString m_standardInputFile; // empty: the null device
     int m_timeoutMs = 0;
 };

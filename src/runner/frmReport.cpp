@@ -1,5 +1,6 @@
 #include "runner/frmReport.h"
 
+#include "fs/NativePath.h"
 #include "runner/MetadataCompare.h"
 #include "ui/Palettes.h"
 
@@ -123,7 +124,7 @@ frmReport::frmReport(const QString &consoleOutput, QWidget *parent, const QStrin
     : frmReport(parent, false)
 {
     if (!filePath.isEmpty())
-        setWindowTitle(tr("%1 - Metadata Viewer").arg(QFileInfo(filePath).fileName()));
+        setWindowTitle(tr("%1 - Metadata Viewer").arg(printablePath(QFileInfo(filePath).fileName())));
     txtReport->setPlainText(textToShow(consoleOutput));
 }
 
@@ -132,7 +133,7 @@ frmReport::frmReport(const Comparison &comparison, QWidget *parent)
 {
     m_comparison = comparison;
     setWindowTitle(tr("%1 - compared with the original - Metadata Viewer")
-                       .arg(QFileInfo(comparison.cleanedPath).fileName()));
+                       .arg(printablePath(QFileInfo(comparison.cleanedPath).fileName())));
     fillComparison();
 }
 
