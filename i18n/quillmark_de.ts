@@ -1027,6 +1027,10 @@
         <source>The originals will be overwritten. This cannot be undone.</source>
         <translation>Die Originale werden überschrieben. Das lässt sich nicht rückgängig machen.</translation>
     </message>
+    <message>
+        <source>These files could not be added: their names are not valid UTF-8, which the file dialog cannot pass on. Add them with &quot;Add from Folder&quot; or drop them on the list:</source>
+        <translation>Diese Dateien konnten nicht hinzugefügt werden: Ihre Namen sind kein gültiges UTF-8, und der Dateidialog kann sie nicht weitergeben. Fügen Sie sie mit „Aus Ordner hinzufügen“ hinzu oder ziehen Sie sie auf die Liste:</translation>
+    </message>
 </context>
 <context>
     <name>frmReport</name>

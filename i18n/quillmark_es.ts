@@ -1027,6 +1027,10 @@
         <source>The originals will be overwritten. This cannot be undone.</source>
         <translation>Los originales se sobrescribirán. Esto no se puede deshacer.</translation>
     </message>
+    <message>
+        <source>These files could not be added: their names are not valid UTF-8, which the file dialog cannot pass on. Add them with &quot;Add from Folder&quot; or drop them on the list:</source>
+        <translation>Estos archivos no se han podido añadir: sus nombres no son UTF-8 válido y el diálogo de archivos no puede transmitirlos. Añádalos con «Añadir carpeta» o arrástrelos a la lista:</translation>
+    </message>
 </context>
 <context>
     <name>frmReport</name>

@@ -1027,6 +1027,10 @@
         <source>The originals will be overwritten. This cannot be undone.</source>
         <translation>Les originaux seront remplacés. Cette opération est irréversible.</translation>
     </message>
+    <message>
+        <source>These files could not be added: their names are not valid UTF-8, which the file dialog cannot pass on. Add them with &quot;Add from Folder&quot; or drop them on the list:</source>
+        <translation>Ces fichiers n’ont pas pu être ajoutés&#xa0;: leur nom n’est pas en UTF-8 valide, et la boîte de dialogue de fichiers ne peut pas le transmettre. Ajoutez-les avec «&#xa0;Ajouter un dossier&#xa0;» ou déposez-les sur la liste&#xa0;:</translation>
+    </message>
 </context>
 <context>
     <name>frmReport</name>

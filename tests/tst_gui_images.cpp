@@ -138,6 +138,20 @@ private Q_SLOTS:
                                   {QUrl(u"file://"_s + QString::fromLatin1(QUrl::toPercentEncoding(folder, "/"))
                                         + u"/caf%E9.jpg"_s)}));
         QTRY_COMPARE(listed(*w), QStringList{decodePath(raw)});
+
+        // The file dialog spells the name with U+FFFD, which names no file: the person
+        // is told how to add it instead.
+        w->cmdRemoveAll_Click();
+        Prompts::takeRecords();
+        const QString asTheDialogSpellsIt = QFile::decodeName(raw);
+        Prompts::queueAnswer(QStringList{asTheDialogSpellsIt, folder + u"/ok.jpg"_s});
+        w->cmdInput->click();
+        QCOMPARE(listed(*w), QStringList{folder + u"/ok.jpg"_s});
+        const QList<Prompts::Record> records = Prompts::takeRecords();
+        QCOMPARE(records.size(), 2);
+        QCOMPARE(records.last().kind, Prompts::Kind::Message);
+        QVERIFY2(records.last().text.contains(u"Add from Folder"_s) && records.last().text.contains(asTheDialogSpellsIt),
+                 qPrintable(records.last().text));
     }
 
     void dropOnFileList()

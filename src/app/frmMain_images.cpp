@@ -142,6 +142,21 @@ void frmMain::cmdInput_Click()
                 AddFile(path);
         }
     }
+    // The file dialog spells a name that is not valid UTF-8 with other bytes, so such a
+    // choice names no file. Folders and drops keep the bytes: say so rather than drop it.
+    QStringList lost;
+    for (const QString &path : chosen) {
+        if (path.contains(QChar::ReplacementCharacter) && !PathExists(path))
+            lost << path;
+    }
+    if (!lost.isEmpty()) {
+        const QStringList shown = lost.mid(0, 10);
+        Prompts::message(this,
+                         tr("These files could not be added: their names are not valid UTF-8, which the file "
+                            "dialog cannot pass on. Add them with \"Add from Folder\" or drop them on the list:")
+                             + u"\n\n"_s + shown.join(u'\n') + (lost.size() > shown.size() ? u"\n..."_s : QString()),
+                         Prompts::Icon::Exclamation);
+    }
     UpdateControls();
 }
 
