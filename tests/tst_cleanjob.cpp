@@ -235,6 +235,58 @@ private Q_SLOTS:
         QCOMPARE(r.cleanedFiles.first().name, QFileInfo(withSuffix(fx.images.first())).fileName());
     }
 
+    // A JPEG gets fewer tag lines where all of Exif goes; that must be only a saving:
+    // ExifTool makes the same bytes of every JPEG sample with the full lines and with the
+    // JPEG lines, the kept orientation and colour profile included.
+    void jpegTagLinesChangeNothing_data()
+    {
+        QTest::addColumn<TagOptions>("tags");
+        TagOptions all;
+        QTest::newRow("all supported, look kept") << all;
+        all.keepOrientation = all.keepColourProfile = false;
+        QTest::newRow("all supported, nothing kept") << all;
+        TagOptions groups;
+        groups.chkCleanAll = false; // every group ticked: "-all=" with the structural lines
+        QTest::newRow("every group") << groups;
+        groups.chkCleanXMP = false;
+        groups.chkCleanAdobeApp14 = true;
+        QTest::newRow("all but XMP, APP14 too") << groups;
+        TagOptions exifKept = groups;
+        exifKept.chkCleanExif = false; // IFD0 stays in the kept Exif: the lines matter
+        QTest::newRow("Exif kept") << exifKept;
+    }
+
+    void jpegTagLinesChangeNothing()
+    {
+        QFETCH(TagOptions, tags);
+        const QStringList full = BuildTagArguments(tags);
+        const QStringList jpeg = JpegTagArguments(full, tags);
+        if (!tags.chkCleanExif) {
+            QCOMPARE(jpeg, full);
+            return;
+        }
+        QVERIFY(jpeg.size() < full.size() && jpeg.contains(u"-all="_s));
+        QTemporaryDir dir;
+        const QStringList samples = QDir(testutil::samplesDir()).entryList({u"jpeg_*.jpg"_s}, QDir::Files);
+        QVERIFY(samples.size() >= 8);
+        QStringList paths;
+        for (const QString &s : samples)
+            paths << testutil::sample(s);
+        testutil::runExifTool(full + QStringList{u"-m"_s, u"-P"_s, u"-o"_s, dir.path() + u"/full/"_s} + paths);
+        testutil::runExifTool(jpeg + QStringList{u"-m"_s, u"-P"_s, u"-o"_s, dir.path() + u"/jpeg/"_s} + paths);
+        int compared = 0;
+        for (const QString &s : samples) {
+            const QString a = dir.path() + u"/full/"_s + s;
+            const QString b = dir.path() + u"/jpeg/"_s + s;
+            QCOMPARE(QFile::exists(b), QFile::exists(a)); // a broken sample is refused either way
+            if (!QFile::exists(a))
+                continue;
+            QVERIFY2(testutil::sha256(a) == testutil::sha256(b), qPrintable(s));
+            ++compared;
+        }
+        QVERIFY(compared >= 8);
+    }
+
     void overwriteMode()
     {
         Fixture fx;
@@ -488,13 +540,14 @@ private Q_SLOTS:
             const QList<QByteArray> lines = args.readAll().split('\n');
             // One command per batch: the delete arguments once, then the images.
             QCOMPARE(lines.count("-all=\r"), 1);
-            // ExifTool cleans a JPEG and leaves room for its kept orientation and colour
-            // space, which go in afterwards.
+            // ExifTool cleans a JPEG (without the lines that change nothing in one) and
+            // leaves room for its kept orientation and colour space, which go in afterwards.
             const std::optional<JpegKeepValues> kept = readJpegKeepValues(first);
             QVERIFY(kept && kept->orientation);
             QList<QByteArray> expected;
-            for (const QString &tag : tagArgumentsWithValues(TagOptions{}, JpegKeepValues{}))
+            for (const QString &tag : JpegTagArguments(tagArgumentsWithValues(TagOptions{}, JpegKeepValues{}), TagOptions{}))
                 expected << tag.toUtf8() + '\r';
+            QVERIFY(!expected.contains("-CommonIFD0=\r"));
             expected << exifPlaceholderArgument(buildLookExif(TagOptions{}, *kept)).toUtf8() + '\r';
             expected << "-m\r" << "-P\r" << "-o\r" << "%d%f_cleaned.%e\r";
             QCOMPARE(lines.mid(0, expected.size()), expected);

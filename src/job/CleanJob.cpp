@@ -582,6 +582,8 @@ QList<QStringList> CleanJob::commandsFor(int batch, int first, int count)
     const QStringList tagLines = BuildTagArguments(m_options.tags);
     const QStringList rawLines = RawDeleteArguments(m_options.tags);
     const bool copiesBack = tagLines.contains(u"-tagsfromfile"_s);
+    const QStringList jpegLines = JpegTagArguments(tagLines, m_options.tags);
+    const bool jpegsDiffer = jpegLines != tagLines;
     // The tag lines of one image. A JPEG's orientation and colour-space values are read
     // here, ExifTool writes a placeholder of their size, and they go into it once the
     // output is written: ExifTool's own copy ("-tagsfromfile @") reads every image a
@@ -590,8 +592,10 @@ QList<QStringList> CleanJob::commandsFor(int batch, int first, int count)
     const auto linesFor = [&](Item &item) {
         QStringList lines = tagLines;
         item.lookExif.clear();
+        bool jpeg = false;
         if (copiesBack) {
             if (const std::optional<JpegKeepValues> values = readJpegKeepValues(item.input)) {
+                jpeg = true;
                 // The placeholder only where "-all=" removes the comments anyway; where
                 // single groups go, the image's own comment stays, and the values are
                 // written by ExifTool.
@@ -607,6 +611,8 @@ QList<QStringList> CleanJob::commandsFor(int batch, int first, int count)
                 }
             }
         }
+        if (jpegsDiffer && (jpeg || isJpegFile(item.input)))
+            lines = JpegTagArguments(lines, m_options.tags);
         if (!rawLines.isEmpty() && keepsMetadataUnderDeleteAll(item.input))
             lines += rawLines;
         return lines + options;

@@ -22,6 +22,9 @@ struct JpegKeepValues
     std::optional<QString> interopIndex; // InteropIFD 0x0001, e.g. "R98"
 };
 
+// Whether the file starts as a JPEG does (as ExifTool decides the type: by content).
+bool isJpegFile(const QString &path);
+
 // The values of a JPEG file, or nothing when the file is not a JPEG or holds anything
 // this reader does not follow exactly as ExifTool would (a second Exif segment, an XMP
 // orientation, an odd type or count, a broken offset). Callers then

@@ -24,6 +24,23 @@ QStringList ExtraDeleteArguments(const TagOptions &t)
     return lines;
 }
 
+QStringList JpegTagArguments(const QStringList &lines, const TagOptions &t)
+{
+    if (!(t.chkCleanAll || (t.chkCleanOther && t.chkCleanExif)))
+        return lines;
+    TagOptions every;
+    every.chkCleanAll = true;
+    QStringList unneeded = ExtraDeleteArguments(every);
+    unneeded << u"-CommonIFD0="_s << u"-geotiff*="_s;
+    QStringList kept;
+    kept.reserve(lines.size());
+    for (const QString &line : lines) {
+        if (!unneeded.contains(line))
+            kept << line;
+    }
+    return kept;
+}
+
 QStringList RawDeleteArguments(const TagOptions &t)
 {
     const bool everything = t.chkCleanAll
