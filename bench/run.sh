@@ -6,6 +6,7 @@
 #   bench/run.sh                      (1000 camera JPEGs, 10000 small ones, 3 rounds)
 #   N_BIG=200 N_SMALL=2000 ROUNDS=5 JOBS=2 bench/run.sh
 #   QM_ARGS="--no-verify --keep none" bench/run.sh   (quillmark-cli without its check and copy-back)
+#   CORPORA=small bench/run.sh        (one corpus only)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 N_BIG=${N_BIG:-1000}
@@ -23,6 +24,19 @@ bench/make_corpus.sh "$WORK" "$N_BIG" "$N_SMALL" >/dev/null
 
 export TEMP=$WORK/tmp
 mkdir -p "$TEMP"
+if [ -e "$WORK/spent" ] || [ -e "$WORK/out" ] || [ -n "$(find "$WORK/big" "$WORK/small" -maxdepth 1 -name '*_cleaned.jpg' -print -quit)" ]; then
+    rm -rf "$WORK/spent" "$WORK/out"
+    find "$WORK/big" "$WORK/small" -maxdepth 1 -name '*_cleaned.jpg' -delete
+    sync
+    sleep 400 # deletions weigh on file creation for minutes (see settle)
+fi
+# Every run's outputs stay until the end (see settle): about 2 x ROUNDS copies of each corpus.
+need_kb=$(( (N_BIG * 3800 + N_SMALL * 45) * 2 * ROUNDS ))
+free_kb=$(df -Pk "$WORK" | awk 'NR == 2 {print $4}')
+if [ "$free_kb" -lt "$need_kb" ]; then
+    echo "bench/run.sh: needs about $((need_kb / 1048576)) GB free in $WORK for the outputs; give fewer ROUNDS or images" >&2
+    exit 1
+fi
 
 seconds() { # command...
     local start end
@@ -32,23 +46,39 @@ seconds() { # command...
     echo "$end - $start" | bc
 }
 
+# Every run starts from the same state. Its outputs are moved aside, not deleted: on this
+# machine's ext4 (no journal) a file created within minutes of many deletions makes the
+# kernel skip each recently freed inode whose table block is cached, which doubled the
+# plain ExifTool run's system time depending on what the run before it had deleted. The
+# kept outputs are then written out and dropped from the page cache (as root), so they do
+# not crowd memory either, and the inputs are read back into the cache.
+settle() { # input folder
+    sync
+    if [ -w /proc/sys/vm/drop_caches ]; then
+        echo 3 >/proc/sys/vm/drop_caches
+    fi
+    cat "$1"/*.jpg >/dev/null
+}
+
 stats() { # values... -> "min median"
     printf '%s\n' "$@" | sort -n | awk '{v[NR]=$1} END {m = (NR % 2) ? v[(NR+1)/2] : (v[NR/2] + v[NR/2+1]) / 2; printf "%.2f %.2f", v[1], m}'
 }
 
 printf '| corpus | images | exiftool min / median s | quillmark-cli min / median s | ratio min / median |\n'
 printf '|---|---|---|---|---|\n'
-for corpus in big small; do
+for corpus in ${CORPORA:-big small}; do
     in=$WORK/$corpus
     count=$(find "$in" -maxdepth 1 -name '*.jpg' | wc -l)
     et=()
     qm=()
     for ((round = 1; round <= ROUNDS; round++)); do
         for method in exiftool quillmark; do
-            # Output folders are emptied before each run, untimed.
-            rm -rf "$WORK/out"
-            find "$in" -maxdepth 1 -name '*_cleaned.jpg' -delete
-            sync
+            # The outputs of the run before are moved aside, untimed (see settle).
+            spent=$WORK/spent/$corpus-$round-$method
+            mkdir -p "$spent"
+            if [ -d "$WORK/out" ]; then mv "$WORK/out" "$spent/out"; fi
+            find "$in" -maxdepth 1 -name '*_cleaned.jpg' -exec mv -t "$spent" {} +
+            settle "$in"
             if [ "$method" = exiftool ]; then
                 et+=("$(seconds exiftool -config '' -m -P -all= -CommonIFD0= -geotiff*= -o "$WORK/out/" "$in")")
             else
@@ -57,9 +87,12 @@ for corpus in big small; do
             fi
         done
     done
-    find "$in" -maxdepth 1 -name '*_cleaned.jpg' -delete
+    mkdir -p "$WORK/spent/$corpus-last"
+    if [ -d "$WORK/out" ]; then mv "$WORK/out" "$WORK/spent/$corpus-last/out"; fi
+    find "$in" -maxdepth 1 -name '*_cleaned.jpg' -exec mv -t "$WORK/spent/$corpus-last" {} +
     read -r et_min et_med <<<"$(stats "${et[@]}")"
     read -r qm_min qm_med <<<"$(stats "${qm[@]}")"
     printf '| %s | %d | %s / %s | %s / %s | %.2f / %.2f |\n' "$corpus" "$count" "$et_min" "$et_med" "$qm_min" "$qm_med" \
         "$(echo "$qm_min / $et_min" | bc -l)" "$(echo "$qm_med / $et_med" | bc -l)"
 done
+rm -rf "$WORK/spent"

@@ -137,20 +137,9 @@ inline CliRun runCliWithBytes(const QList<QByteArray> &args,
     for (const QByteArray &a : args)
         list.write(a + '\0');
     list.flush();
-    QProcess p;
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral("/bin/bash"),
-            {QStringLiteral("-c"), QStringLiteral("mapfile -d '' -t a < \"$1\"; exec \"$0\" \"${a[@]}\""),
-             QString::fromUtf8(QUILLMARK_CLI), list.fileName()});
-    p.closeWriteChannel();
-    if (!p.waitForFinished(180000))
-        p.kill();
-    CliRun run;
-    run.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    run.rawOut = p.readAllStandardOutput();
-    run.out = QString::fromUtf8(run.rawOut);
-    run.err = QString::fromUtf8(p.readAllStandardError());
-    return run;
+    return runCli({QStringLiteral("-c"), QStringLiteral("mapfile -d '' -t a < \"$1\"; exec \"$0\" \"${a[@]}\""),
+                   QString::fromUtf8(QUILLMARK_CLI), list.fileName()},
+                  env, QStringLiteral("/bin/bash"));
 }
 
 // ExifTool's listing of files given by their bytes (through an argument file).

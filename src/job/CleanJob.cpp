@@ -60,11 +60,14 @@ qint64 fileSize(const QString &path)
     return st.st_size;
 }
 
-QString identityOf(const QString &path)
+// Device and inode of the file at the path ("" when there is none), and its size.
+QString identityOf(const QString &path, qint64 *size = nullptr)
 {
     struct stat st{};
     if (::stat(encodePath(path).constData(), &st) != 0)
         return QString();
+    if (size)
+        *size = st.st_size;
     return QString::number(st.st_dev) + u':' + QString::number(st.st_ino);
 }
 
@@ -435,18 +438,21 @@ bool CleanJob::prepare(QStringList &images, JobResult &result)
     // so an input that is one of them (the output of an earlier run) is left out
     // instead of being cleaned into "photo_cleaned_cleaned.jpg".
     QList<QString> inputIds(images.size());
+    QList<qint64> inputSizes(images.size(), 0);
     QList<QString> outputs(images.size());
+    QList<QString> existingOutputIds(images.size());
     QHash<QString, int> outputNames;
     QHash<QString, int> outputIds;
     for (int i = 0; i < images.size(); ++i) {
         keepAlive();
-        inputIds[i] = identityOf(images.at(i));
+        inputIds[i] = identityOf(images.at(i), &inputSizes[i]);
         if (overwrite)
             continue;
         outputs[i] = outputPathFor(images.at(i), m_options, m_env.programFolder);
         if (outputs[i] != images.at(i))
             ++outputNames[outputs[i]];
-        if (const QString id = identityOf(outputs[i]); !id.isEmpty() && id != inputIds[i])
+        existingOutputIds[i] = identityOf(outputs[i]);
+        if (const QString &id = existingOutputIds[i]; !id.isEmpty() && id != inputIds[i])
             ++outputIds[id];
     }
     QSet<QString> inputIdentities;
@@ -512,8 +518,9 @@ bool CleanJob::prepare(QStringList &images, JobResult &result)
         item.identityBefore = inputIds[i];
 
         if (!overwrite) {
-            const QString outId = identityOf(item.output);
-            const bool sameAsInput = item.output.compare(f, Qt::CaseInsensitive) == 0 || isSameFile(item.output, f);
+            const QString &outId = existingOutputIds[i];
+            const bool sameAsInput = item.output.compare(f, Qt::CaseInsensitive) == 0
+                || (!outId.isEmpty() && outId == inputIds[i]);
             if (sameAsInput || (!outId.isEmpty() && inputIdentities.contains(outId))) {
                 ++result.problemCount;
                 const QString why = sameAsInput ? tr("Skipped: the output would replace the image itself")
@@ -523,7 +530,7 @@ bool CleanJob::prepare(QStringList &images, JobResult &result)
                 continue;
             }
 
-            if (PathExists(item.output)) {
+            if (!outId.isEmpty() || PathExists(item.output)) { // PathExists: a dangling link too
                 if (!asked) {
                     answer = m_askOverwrite ? m_askOverwrite() : false;
                     asked = true;
@@ -564,7 +571,7 @@ bool CleanJob::prepare(QStringList &images, JobResult &result)
                 return false;
             }
         }
-        item.inputSize = std::max<qint64>(0, fileSize(f));
+        item.inputSize = std::max<qint64>(0, inputSizes[i]);
         m_items << item;
     }
     return true;

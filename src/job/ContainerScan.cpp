@@ -326,10 +326,15 @@ ContainerScan scanContainers(const QByteArray &data)
 ContainerScan scanContainers(const QString &path)
 {
     QFile file;
-    if (!openPath(file, path, QIODevice::ReadOnly))
+    if (!openPath(file, path, QIODevice::ReadOnly | QIODevice::Unbuffered))
         return broken(u"the output cannot be read"_s);
-    // Map rather than read: the output was just written, so it is in the page cache
-    // and the walk touches only the pages it needs (memchr streams through the scan data).
+    // A small output is read in one go: mapping it costs more in page faults and in the
+    // unmapping, which interrupts the other threads of the program, than copying it.
+    constexpr qint64 readLimit = 1 << 20;
+    if (file.size() <= readLimit)
+        return scanContainers(file.read(readLimit));
+    // A large one is mapped: it was just written, so it is in the page cache, and the walk
+    // touches only the pages it needs (memchr streams through the scan data).
     if (file.size() > 0) {
         if (uchar *mapped = file.map(0, file.size())) {
             const QByteArray view = QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), file.size());
