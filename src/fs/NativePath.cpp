@@ -13,9 +13,14 @@ namespace {
 
 constexpr char16_t strayBase = 0xDC00;
 
-bool isStray(QChar c)
+// The byte the character at i stands for, or -1 when it is text. A low surrogate after
+// a high one is half of a real character, not a byte.
+int strayByteAt(QStringView path, qsizetype i)
 {
-    return c.unicode() >= 0xDC80 && c.unicode() <= 0xDCFF;
+    const char16_t c = path.at(i).unicode();
+    if (c < 0xDC80 || c > 0xDCFF || (i > 0 && path.at(i - 1).isHighSurrogate()))
+        return -1;
+    return c - strayBase;
 }
 
 // The length of the UTF-8 sequence a lead byte starts, or 0 for a byte that cannot lead.
@@ -70,12 +75,11 @@ QByteArray encodePath(const QString &path)
     out.reserve(path.size());
     qsizetype runStart = 0;
     for (qsizetype i = 0; i < path.size(); ++i) {
-        const QChar c = path.at(i);
-        // A low surrogate after a high one is half of a real character.
-        if (!isStray(c) || (i > 0 && path.at(i - 1).isHighSurrogate()))
+        const int byte = strayByteAt(path, i);
+        if (byte < 0)
             continue;
         out += QStringView(path).mid(runStart, i - runStart).toUtf8();
-        out += char(c.unicode() - strayBase);
+        out += char(byte);
         runStart = i + 1;
     }
     out += QStringView(path).mid(runStart).toUtf8();
@@ -85,7 +89,7 @@ QByteArray encodePath(const QString &path)
 bool holdsStrayBytes(const QString &path)
 {
     for (qsizetype i = 0; i < path.size(); ++i) {
-        if (isStray(path.at(i)) && !(i > 0 && path.at(i - 1).isHighSurrogate()))
+        if (strayByteAt(path, i) >= 0)
             return true;
     }
     return false;
@@ -98,11 +102,10 @@ QString printablePath(const QString &text)
     QString out;
     out.reserve(text.size() + 8);
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (isStray(c) && !(i > 0 && text.at(i - 1).isHighSurrogate()))
-            out += u"\\x"_s + QString::number(c.unicode() - strayBase, 16).rightJustified(2, u'0');
+        if (const int byte = strayByteAt(text, i); byte >= 0)
+            out += u"\\x"_s + QString::number(byte, 16).rightJustified(2, u'0');
         else
-            out += c;
+            out += text.at(i);
     }
     return out;
 }

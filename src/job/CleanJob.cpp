@@ -223,6 +223,11 @@ QString CleanJob::logFilePath() const
     return m_logPath.isEmpty() ? joinPath(m_env.tempFolder, u"qmk_log.txt"_s) : m_logPath;
 }
 
+bool CleanJob::appendToLog(const QString &text) const
+{
+    return SaveTextToFile(logFilePath(), printablePath(text), false);
+}
+
 void CleanJob::requestStop()
 {
     if (!m_running)
@@ -907,7 +912,7 @@ bool CleanJob::runBatches(JobResult &result)
             const BatchRun &run = *ended[nextToTake];
             if (run.failed) {
                 ++result.problemCount;
-                if (SaveTextToFile(logFilePath(), printablePath(run.errorText.trimmed()), false))
+                if (appendToLog(run.errorText.trimmed()))
                     result.logWritten = true;
                 result.problemTexts += run.errorText;
             }
@@ -1002,7 +1007,7 @@ void CleanJob::moveProblemFiles(JobResult &result)
     if (!toTrash) {
         if (folder.isEmpty()) {
             // Nowhere sensible to put them: they stay where they are.
-            SaveTextToFile(logFilePath(), tr("No folder for problem files was given; they were not moved."), false);
+            appendToLog(tr("No folder for problem files was given; they were not moved."));
             return;
         }
         if (QDir::isRelativePath(folder))
@@ -1094,7 +1099,7 @@ JobResult CleanJob::CleanImages(const QStringList &imageList)
     m_clock.start();
     setStatus(tr("Cleaning images..."));
     for (const QString &note : std::as_const(m_skipNotes))
-        result.logWritten = SaveTextToFile(logFilePath(), printablePath(note), false) || result.logWritten;
+        result.logWritten = appendToLog(note) || result.logWritten;
 
     if (!m_items.isEmpty()) {
         if (!haveExifTool)

@@ -147,6 +147,8 @@ Q_SIGNALS:
     void progressChanged(int percent);
 
 private:
+    // Appends a line to the run's log, names that are not UTF-8 spelt with \xNN.
+    bool appendToLog(const QString &text) const;
     struct Item;
 
     bool prepare(QStringList &images, JobResult &result);

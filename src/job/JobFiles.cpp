@@ -107,14 +107,6 @@ QString GetUniqueFileName(const QString &folder, const QString &name)
     return candidate + u'.' + extension;
 }
 
-bool isSameFile(const QString &a, const QString &b)
-{
-    struct stat sa{}, sb{};
-    if (::stat(encodePath(a).constData(), &sa) != 0 || ::stat(encodePath(b).constData(), &sb) != 0)
-        return false;
-    return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
-}
-
 namespace {
 
 bool copyTimes(const QByteArray &from, int toFd)

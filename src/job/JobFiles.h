@@ -18,9 +18,6 @@ QString GetFileName(const QString &path);
 // unchanged without any test.
 QString GetUniqueFileName(const QString &folder, const QString &name);
 
-// Both paths name one existing file (same device and inode).
-bool isSameFile(const QString &a, const QString &b);
-
 // Moves a file to `target`, which must not exist yet; works across file systems and
 // keeps the modification time. False when the target exists or the move failed.
 bool moveFileTo(const QString &source, const QString &target);
