@@ -48,6 +48,15 @@ inline bool copySample(const QString &name, const QString &dest)
     return true;
 }
 
+// A folder (made when missing) holding copies of the named samples; returns it.
+inline QString folderWithSamples(const QString &folder, const QStringList &samples)
+{
+    QDir().mkpath(folder);
+    for (const QString &s : samples)
+        copySample(s, folder + u'/' + s);
+    return folder;
+}
+
 inline QByteArray sha256(const QString &path)
 {
     QFile f(path);

@@ -33,11 +33,7 @@ private:
 
     QString folderWith(const QString &name, const QStringList &samples)
     {
-        const QString folder = m_dir.path() + u'/' + name;
-        QDir().mkpath(folder);
-        for (const QString &s : samples)
-            testutil::copySample(s, folder + u'/' + s);
-        return folder;
+        return testutil::folderWithSamples(m_dir.path() + u'/' + name, samples);
     }
 
 private Q_SLOTS:

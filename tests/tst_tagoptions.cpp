@@ -85,47 +85,6 @@ private Q_SLOTS:
         QCOMPARE(BuildTagArguments(tags(ticked)), lines + ExtraDeleteArguments(tags(ticked)));
     }
 
-    // Which extra deletions each case gains: georeferencing with the GeoTIFF box,
-    // IFD0 identifiers with the IFD0 box, raw identifiers only when everything goes.
-    void extraDeleteArguments_data()
-    {
-        QTest::addColumn<QString>("ticked");
-        QTest::addColumn<bool>("geo");
-        QTest::addColumn<bool>("ifd0");
-        QTest::addColumn<bool>("raw"); // RawDeleteArguments
-        QTest::newRow("all supported") << u"A"_s << true << true << true;
-        QTest::newRow("case B, every box") << u"EGTXICP0O4R"_s << true << true << true;
-        QTest::newRow("case B, no structural boxes") << u"EXCPR"_s << false << false << true;
-        QTest::newRow("case C, exif kept") << u"GXICP0OR"_s << true << true << false;
-        QTest::newRow("case D, geotiff only") << u"O"_s << true << false << false;
-        QTest::newRow("case D, ifd0 only") << u"0"_s << false << true << false;
-        QTest::newRow("case D, gps only") << u"G"_s << false << false << false;
-    }
-
-    void extraDeleteArguments()
-    {
-        QFETCH(QString, ticked);
-        QFETCH(bool, geo);
-        QFETCH(bool, ifd0);
-        QFETCH(bool, raw);
-        const QStringList geoLines{u"-ModelTiePoint="_s, u"-PixelScale="_s, u"-ModelTransform="_s, u"-GDALMetadata="_s};
-        const QStringList ifd0Lines{u"-IFD0:CameraSerialNumber="_s, u"-IFD0:HostComputer="_s, u"-IFD0:OwnerName="_s,
-                                    u"-IFD0:DocumentName="_s, u"-IFD0:PageName="_s};
-        const QStringList rawLines{u"-SerialNumber="_s, u"-InternalSerialNumber="_s, u"-LensSerialNumber="_s,
-                                   u"-OwnerName="_s, u"-ImageUniqueID="_s, u"-RawDataUniqueID="_s,
-                                   u"-OriginalRawFileName="_s, u"-DateTimeOriginal="_s, u"-CreateDate="_s,
-                                   u"-ModifyDate="_s, u"-OffsetTime*="_s, u"-TrackCreateDate="_s,
-                                   u"-TrackModifyDate="_s, u"-MediaCreateDate="_s, u"-MediaModifyDate="_s,
-                                   u"-IPTCDigest="_s, u"-Photoshop:URL="_s};
-        QStringList expected;
-        if (geo)
-            expected += geoLines;
-        if (ifd0)
-            expected += ifd0Lines;
-        QCOMPARE(ExtraDeleteArguments(tags(ticked)), expected);
-        QCOMPARE(RawDeleteArguments(tags(ticked)), raw ? rawLines : QStringList());
-    }
-
     // Orientation and colour profile kept: the profile is never deleted, and what goes with
     // the Exif group is copied back from the image itself.
     void keepArguments_data()
