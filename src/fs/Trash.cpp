@@ -6,10 +6,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStringList>
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -91,10 +93,38 @@ bool moveToHomeTrash(const QString &path)
 
 } // namespace
 
-bool MoveToRecycleBin(const QString &path)
+bool MoveToRecycleBin(const QString &path, QString *error)
 {
     ensureDataHome();
-    if (holdsStrayBytes(path))
-        return moveToHomeTrash(path);
-    return QFile::moveToTrash(path);
+    errno = 0;
+    if (holdsStrayBytes(path)) {
+        if (moveToHomeTrash(path))
+            return true;
+        if (error)
+            *error = errno != 0 ? QString::fromLocal8Bit(std::strerror(errno))
+                                : QStringLiteral("the trash is on another file system");
+        return false;
+    }
+    QFile file(path);
+    if (!file.moveToTrash()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    // Where Qt finds no usable trash folder it still says yes and puts the file into
+    // "files/" below the current folder. Such a file is put back where it was.
+    const QString inTrash = file.fileName();
+    static const QRegularExpression trashFiles(u"/(Trash|\\.Trash-\\d+|\\.Trash/\\d+)/files/[^/]+$"_s);
+    if (trashFiles.match(inTrash).hasMatch())
+        return true;
+    const QString infoFile = QFileInfo(inTrash).absolutePath() + u"/../info/"_s + QFileInfo(inTrash).fileName()
+        + u".trashinfo"_s;
+    if (QFile::rename(inTrash, path)) {
+        QFile::remove(infoFile);
+        QDir().rmdir(QFileInfo(inTrash).absolutePath());
+        QDir().rmdir(QFileInfo(infoFile).absolutePath());
+    }
+    if (error)
+        *error = QStringLiteral("no usable trash folder was found");
+    return false;
 }

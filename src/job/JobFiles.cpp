@@ -166,23 +166,32 @@ int renameNoReplace(const QByteArray &src, const QByteArray &dst)
 
 } // namespace
 
-bool moveFileTo(const QString &source, const QString &target)
+bool moveFileTo(const QString &source, const QString &target, QString *error)
 {
+    const auto fail = [error](int err) {
+        if (error)
+            *error = errnoText(err);
+        return false;
+    };
     const QByteArray src = encodePath(source);
     const QByteArray dst = encodePath(target);
     const int err = renameNoReplace(src, dst);
     if (err == 0)
         return true;
     if (err != EXDEV)
-        return false;
+        return fail(err);
     const QString copy = copyBeside(source, QFileInfo(target).absolutePath());
     if (copy.isEmpty())
-        return false;
-    if (renameNoReplace(encodePath(copy), dst) != 0) {
+        return fail(errno != 0 ? errno : EIO);
+    if (const int e = renameNoReplace(encodePath(copy), dst); e != 0) {
         removePath(copy);
-        return false;
+        return fail(e);
     }
-    removePath(source);
+    if (!removePath(source)) {
+        // The copy stands; the original could not go (a read-only folder): undo.
+        removePath(target);
+        return fail(errno != 0 ? errno : EACCES);
+    }
     return true;
 }
 

@@ -19,8 +19,9 @@ QString GetFileName(const QString &path);
 QString GetUniqueFileName(const QString &folder, const QString &name);
 
 // Moves a file to `target`, which must not exist yet; works across file systems and
-// keeps the modification time. False when the target exists or the move failed.
-bool moveFileTo(const QString &source, const QString &target);
+// keeps the modification time. False when the target exists or the move failed, with
+// *error saying why when given.
+bool moveFileTo(const QString &source, const QString &target, QString *error = nullptr);
 
 // Replaces `target` by `source` in one step where possible (same file system), else by
 // copying beside the target first; the target keeps its permissions.
