@@ -4,6 +4,7 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
@@ -166,6 +167,21 @@ inline QByteArray exifToolOnBytes(const QStringList &options, const QList<QByteA
     p.start(exiftool(), {QStringLiteral("-config"), QString(), QStringLiteral("-@"), list.fileName()});
     p.waitForFinished(120000);
     return p.readAllStandardOutput();
+}
+
+// The outputs ExifTool has written into a run's staging folders in `folder` and that
+// are not in place yet: what "stop after N outputs exist" counts besides placed ones.
+inline int stagedOutputs(const QString &folder)
+{
+    int n = 0;
+    for (const QString &stage : QDir(folder).entryList({QStringLiteral(".qmk-stage-*")}, QDir::Dirs | QDir::Hidden)) {
+        QDirIterator it(folder + u'/' + stage, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            it.next();
+            ++n;
+        }
+    }
+    return n;
 }
 
 // Removes a folder tree by its bytes: QDir cannot remove a name that is not UTF-8.

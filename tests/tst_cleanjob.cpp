@@ -549,9 +549,13 @@ private Q_SLOTS:
                 expected << tag.toUtf8() + '\r';
             QVERIFY(!expected.contains("-CommonIFD0=\r"));
             expected << exifPlaceholderArgument(buildLookExif(TagOptions{}, *kept)).toUtf8() + '\r';
-            expected << "-m\r" << "-P\r" << "-o\r" << "%d%f_cleaned.%e\r";
+            expected << "-m\r" << "-P\r" << "-o\r";
             QCOMPARE(lines.mid(0, expected.size()), expected);
-            firstImages << QString::fromUtf8(lines.value(expected.size()).chopped(1));
+            // Into the run's staging folder beside each image, for the batch.
+            static const QRegularExpression staging(u"^%d\\.qmk-stage-[a-z0-9]{10}-[0-2]/\r$"_s);
+            QVERIFY2(staging.match(QString::fromUtf8(lines.value(expected.size()))).hasMatch(),
+                     lines.value(expected.size()).constData());
+            firstImages << QString::fromUtf8(lines.value(expected.size() + 1).chopped(1));
             for (const QByteArray &line : lines)
                 files += line.startsWith(QFile::encodeName(fx.in())) ? 1 : 0;
         }
@@ -629,7 +633,7 @@ private Q_SLOTS:
         o.optProcessingFail = 1;
         o.txtProcessingFailFolder = problems;
         const JobResult r = fx.run(o);
-        QCOMPARE(r.errorInfoCaption, u"Problem files were moved to specified folder."_s);
+        QCOMPARE(r.errorInfoCaption, u"1 problem file was moved to %1/."_s.arg(problems));
         QVERIFY(!QFile::exists(bad));
         QCOMPARE(testutil::sha256(problems + u"/x (3).jpg"_s), hash);
         QVERIFY(QFile::exists(good));
@@ -653,7 +657,7 @@ private Q_SLOTS:
             qunsetenv("XDG_DATA_HOME");
         else
             qputenv("XDG_DATA_HOME", data);
-        QCOMPARE(r.errorInfoCaption, u"Problem files were moved to recycle bin."_s);
+        QCOMPARE(r.errorInfoCaption, u"1 problem file was moved to the trash."_s);
         QVERIFY(!QFile::exists(bad));
         QVERIFY(QFile::exists(fx.dir.path() + u"/home/.local/share/Trash/files/broken - copy.raf"_s));
         QVERIFY(QFile::exists(good));

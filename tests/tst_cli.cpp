@@ -170,7 +170,7 @@ private Q_SLOTS:
         QCOMPARE(r.exitCode, 1);
         QVERIFY(r.out.contains(u"Problems were reported. See log for details."_s));
         QVERIFY(r.out.contains(u"Log: "_s + m_temp + u"/qmk_log.txt"_s));
-        QVERIFY(r.out.contains(u"Problem files were moved to specified folder."_s));
+        QVERIFY2(r.out.contains(u"problem file was moved to "_s + m_dir.path() + u"/failed/."_s), qPrintable(r.out));
         QVERIFY(QFile::exists(m_dir.path() + u"/failed/jpeg_truncated_in_app1.jpg"_s));
         QVERIFY(!QFile::exists(folder + u"/jpeg_truncated_in_app1.jpg"_s));
     }

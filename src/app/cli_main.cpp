@@ -534,6 +534,11 @@ int main(int argc, char *argv[])
         printErr(u"quillmark-cli: "_s + result.summary + u'\n');
         if (!result.errorDetail.isEmpty())
             printErr(u"quillmark-cli: "_s + result.errorDetail + u'\n');
+        // The report still says what became of every image: nothing was cleaned.
+        QList<FileOutcome> failed;
+        for (const QString &image : std::as_const(images))
+            failed << FileOutcome{image, QString(), FileStatus::Failed, {}, result.errorDetail};
+        writeReport(failed + namedSkips);
         return signalStatus != 0 ? signalStatus : ExitInternal;
     }
     QList<FileOutcome> outcomes = result.outcomes;

@@ -8,9 +8,11 @@
 #include "job/JobFiles.h"
 #include "job/KeepValues.h"
 #include "job/OutputVerifier.h"
+#include "job/Staging.h"
 #include "runner/ConsoleRunner.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
@@ -60,57 +62,10 @@ qint64 fileSize(const QString &path)
     return st.st_size;
 }
 
-// Device and inode of the file at the path ("" when there is none), and its size.
-QString identityOf(const QString &path, qint64 *size = nullptr)
-{
-    struct stat st{};
-    if (::stat(encodePath(path).constData(), &st) != 0)
-        return QString();
-    if (size)
-        *size = st.st_size;
-    return QString::number(st.st_dev) + u':' + QString::number(st.st_ino);
-}
-
 bool isRegularFile(const QString &path)
 {
     struct stat st{};
     return ::lstat(encodePath(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
-}
-
-// Whether any live process has the file open. ExifTool keeps its temporary file open
-// while it writes it, so a temporary file nobody holds is a leftover of a crash.
-bool isOpenByAnyProcess(const QString &path)
-{
-    struct stat target{};
-    if (::stat(encodePath(path).constData(), &target) != 0)
-        return false;
-    DIR *proc = ::opendir("/proc");
-    if (!proc)
-        return true; // cannot tell: assume it is in use
-    bool found = false;
-    while (const dirent *entry = ::readdir(proc)) {
-        if (found)
-            break;
-        if (entry->d_name[0] < '0' || entry->d_name[0] > '9')
-            continue;
-        const QByteArray fdFolder = QByteArray("/proc/") + entry->d_name + "/fd";
-        DIR *fds = ::opendir(fdFolder.constData());
-        if (!fds)
-            continue;
-        while (const dirent *fd = ::readdir(fds)) {
-            struct stat st{};
-            if (fd->d_name[0] == '.')
-                continue;
-            if (::stat((fdFolder + '/' + fd->d_name).constData(), &st) == 0 && st.st_dev == target.st_dev
-                && st.st_ino == target.st_ino) {
-                found = true;
-                break;
-            }
-        }
-        ::closedir(fds);
-    }
-    ::closedir(proc);
-    return found;
 }
 
 } // namespace
@@ -185,21 +140,34 @@ bool isLiteralArgfilePath(const QString &path, bool forOutput)
 // One image of the run.
 struct CleanJob::Item
 {
+    enum class State {
+        Waiting,   // not written yet
+        Declined,  // its existing output is kept: ExifTool is not asked
+        NotRun,    // never cleaned because the run was stopped
+        Failed,    // no complete output: a problem
+        InUse,     // another program or run changed the image meanwhile; left to it
+        Done,      // the complete output is in place
+    };
+
     QString input;          // the path as listed
-    QString output;         // expected output (the input itself when overwriting)
+    QString output;         // where the cleaned file goes (overwrite: the file behind the listed path)
     QString etInput;        // what ExifTool is told to read
-    QString etOutput;       // what ExifTool is told to write (empty: overwrite in place)
-    bool declined = false;  // existing output kept: the stanza is a bare "-execute"
+    QString etOutFolder;    // "-o" folder of a command of its own; empty when grouped
+    QString etResult;       // where ExifTool leaves the output
+    QString staged;         // where it is completed, in a staging folder beside `output`
+    State state = State::Waiting;
     bool grouped = false;   // shares one command with its neighbours (an "-o" pattern)
-    bool staged = false;    // ExifTool writes into a work folder; the result is moved to `output`
-    QString stagedResult;   // where ExifTool leaves the staged result
+    bool replaceExisting = false; // an output that exists is replaced once the new one is complete
+    bool refused = false;   // ExifTool itself named the image in an error line
     int order = 0;          // place in the image list
     qint64 inputSize = 0;   // before the run
-    QString identityBefore; // device and inode of the input before the run (overwrite mode)
-    bool failed = false;    // no complete output: a problem
-    bool notRun = false;    // never cleaned because the run was stopped
+    FileIdentity before;    // the input before the run (overwrite: the file that is replaced)
     QString reason;         // why it failed, for a person
+    QString note;           // what the report says besides its status (a renamed output)
     QByteArray lookExif;    // kept orientation and colour space, put back after ExifTool (JPEG)
+    std::optional<QDateTime> newDate; // the output's new file date
+
+    bool open() const { return state == State::Waiting; }
 };
 
 CleanJob::CleanJob(const JobOptions &options, const JobEnvironment &environment, QObject *parent)
@@ -344,8 +312,6 @@ void CleanJob::pause(int ms)
 
 QString expandOutputPattern(const QString &pattern, const QString &input)
 {
-    if (pattern.endsWith(u'/'))
-        return pattern + GetFileName(input); // an output folder keeps the file's name
     // The split ExifTool makes: folder with its '/', name, and the last extension.
     static const QRegularExpression split(u"^(.*?)([^/]*?)(\\.[^./]*)?$"_s,
                                           QRegularExpression::DotMatchesEverythingOption);
@@ -365,59 +331,85 @@ QString expandOutputPattern(const QString &pattern, const QString &input)
         }
         out += pattern.at(i);
     }
+    // An output folder keeps the file's name.
+    if (out.endsWith(u'/'))
+        out += GetFileName(input);
     // ExifTool folds doubled slashes, except at the start.
     static const QRegularExpression doubled(u"(?!^)//"_s);
     out.replace(doubled, u"/"_s);
     return out;
 }
 
-namespace {
-
-// ExifTool 12.57 judges "-o NAME.EXT" by the generic type of EXT and refuses a few it can
-// in fact write (WebP counts as RIFF); an output folder ("-o DIR/") has no such test.
-bool exifToolAcceptsOutputName(const QString &path)
+QString CleanJob::stagingPattern(int batch) const
 {
-    static const QStringList refused = {u"WEBP"_s, u"MIFF"_s, u"QTIF"_s, u"QTI"_s, u"QIF"_s};
-    return !refused.contains(QFileInfo(path).suffix().toUpper());
+    const QString name = StagingArea::prefix() + m_runToken + u'-' + QString::number(batch) + u'/';
+    if (m_options.outputMode == OutputMode::Folder)
+        return m_outputFolder + name;
+    return u"%d"_s + name;
 }
 
-} // namespace
-
-bool CleanJob::stageItem(Item &item, int index, QString *error)
+bool CleanJob::stageItem(Item &item, int index, int batch, QSet<QString> &taken)
 {
-    // Names ExifTool would not take literally get stand-ins in a private work folder:
-    // a symbolic link with a plain name for the input, and a folder of its own for the
-    // output, which is moved into place after the batch.
-    const bool overwrite = m_options.outputMode == OutputMode::Overwrite;
-    const bool inputLiteral = isLiteralArgfilePath(item.input, false);
-    const bool outputLiteral = overwrite ? inputLiteral
-                                         : isLiteralArgfilePath(item.output, true) && exifToolAcceptsOutputName(item.output);
-    item.etInput = item.input;
-    item.etOutput = overwrite ? QString() : item.output;
-    if (inputLiteral && outputLiteral)
-        return true;
-
-    const QString stage = m_work->path() + u"/stage"_s;
-    if (!FolderExists(stage) && !QDir().mkdir(stage)) {
-        *error = tr("Cannot create a work folder in %1").arg(m_work->path());
+    // ExifTool writes into the staging folder beside the output. Images whose names it
+    // reads literally share one "-o" pattern; the others get a command of their own, a
+    // name that is not literal a stand-in: a symbolic link with a plain name in the
+    // run's private work folder.
+    QString error;
+    const QString folder = m_staging->folderFor(GetFolderFromPath(item.output), batch, &error);
+    if (folder.isEmpty()) {
+        item.state = Item::State::Failed;
+        item.reason = u"Error: "_s + error + u" - "_s + item.input;
         return false;
     }
-    QString extension = QFileInfo(item.input).suffix();
+    const QString source = m_options.outputMode == OutputMode::Overwrite ? item.output : item.input;
+    // An output folder ("-o DIR/") takes the input's file name, and ExifTool expands '%'
+    // codes in it even there, so such an input gets a plain name too.
+    const bool inputLiteral = isLiteralArgfilePath(source, false) && !GetFileName(source).contains(u'%');
+    item.etInput = source;
+    item.etOutFolder.clear();
+    if (inputLiteral && isLiteralArgfilePath(folder + u'/', true)) {
+        const QString result = folder + u'/' + GetFileName(source);
+        if (expandOutputPattern(stagingPattern(batch), source) == result && !taken.contains(result)) {
+            taken.insert(result);
+            item.grouped = true;
+            item.etResult = item.staged = result;
+            return true;
+        }
+    }
+    item.grouped = false;
+    const QString own = folder + u'/' + QString::number(index);
+    if (::mkdir(encodePath(own).constData(), 0700) != 0) {
+        item.state = Item::State::Failed;
+        item.reason = u"Error: Cannot write in %1: %2 - %3"_s.arg(folder, systemErrorText(errno), item.input);
+        return false;
+    }
+    QString extension = QFileInfo(source).suffix();
     extension.remove(QRegularExpression(u"[^A-Za-z0-9]"_s));
-    const QString base = stage + u'/' + QString::number(index);
-    // An output folder ("-o DIR/") takes the input's file name, and ExifTool expands
-    // '%' codes in it even there, so such an input gets a plain name too.
-    if (!inputLiteral || GetFileName(item.input).contains(u'%')) {
-        item.etInput = base + u"-in."_s + extension;
-        const QString target = QDir::isAbsolutePath(item.input) ? item.input : joinPath(m_env.programFolder, item.input);
-        if (!linkPath(target, item.etInput)) {
-            *error = tr("Cannot create a work file in %1").arg(stage);
+    if (!inputLiteral) {
+        const QString stage = m_work->path() + u"/stage"_s;
+        if (!FolderExists(stage))
+            QDir().mkdir(stage);
+        item.etInput = stage + u'/' + QString::number(index) + u"-in."_s + extension;
+        if (!linkPath(source, item.etInput)) {
+            item.state = Item::State::Failed;
+            item.reason = u"Error: Cannot create a work file in %1 - %2"_s.arg(stage, item.input);
             return false;
         }
     }
-    item.etOutput = base + u"/"_s;
-    item.stagedResult = item.etOutput + GetFileName(item.etInput);
-    item.staged = true;
+    if (isLiteralArgfilePath(own + u'/', true)) {
+        item.etOutFolder = own + u'/';
+    } else {
+        // A folder ExifTool cannot be told literally: it writes into the work folder, and
+        // the result is moved to the staging folder.
+        item.etOutFolder = m_work->path() + u"/stage/"_s + QString::number(index) + u"-out/"_s;
+        if (!QDir().mkpath(item.etOutFolder)) {
+            item.state = Item::State::Failed;
+            item.reason = u"Error: Cannot create a work file in %1 - %2"_s.arg(m_work->path(), item.input);
+            return false;
+        }
+    }
+    item.etResult = item.etOutFolder + GetFileName(item.etInput);
+    item.staged = own + u'/' + GetFileName(item.etInput);
     return true;
 }
 
@@ -428,6 +420,8 @@ bool CleanJob::prepare(QStringList &images, JobResult &result)
     if (m_options.bAutoRun)
         answer = asked = true;
     const bool overwrite = m_options.outputMode == OutputMode::Overwrite;
+    QRandomGenerator *random = m_env.random ? m_env.random : QRandomGenerator::global();
+    const std::optional<QDateTime> fixedDate = FileDate::fixedDateTime(m_options.fixedDate);
 
     const auto leaveOut = [&](int i, FileStatus status, const QString &message) {
         FileOutcome outcome;
@@ -437,27 +431,47 @@ bool CleanJob::prepare(QStringList &images, JobResult &result)
         m_leftOut << outcome;
         m_leftOutAt << i;
     };
+    const auto absolute = [this](const QString &path) {
+        return QDir::isAbsolutePath(path) ? path : joinPath(m_env.programFolder, path);
+    };
 
     // Identities of every input, so an existing output that is itself one of this
-    // run's images is never deleted to make room; and every output the run will make,
-    // so an input that is one of them (the output of an earlier run) is left out
-    // instead of being cleaned into "photo_cleaned_cleaned.jpg".
-    QList<QString> inputIds(images.size());
-    QList<qint64> inputSizes(images.size(), 0);
+    // run's images is never replaced; and every output the run will make, so an input
+    // that is one of them (the output of an earlier run) is left out instead of being
+    // cleaned into "photo_cleaned_cleaned.jpg".
+    QList<FileIdentity> inputIds(images.size());
     QList<QString> outputs(images.size());
     QList<QString> existingOutputIds(images.size());
     QHash<QString, int> outputNames;
     QHash<QString, int> outputIds;
+    QSet<QString> plannedOutputs; // folder mode: names already given to an image
+    QList<bool> renamed(images.size(), false);
     for (int i = 0; i < images.size(); ++i) {
         keepAlive();
-        inputIds[i] = identityOf(images.at(i), &inputSizes[i]);
+        inputIds[i] = FileIdentity::of(images.at(i));
         if (overwrite)
             continue;
-        outputs[i] = outputPathFor(images.at(i), m_options, m_env.programFolder);
-        if (outputs[i] != images.at(i))
-            ++outputNames[outputs[i]];
-        existingOutputIds[i] = identityOf(outputs[i]);
-        if (const QString &id = existingOutputIds[i]; !id.isEmpty() && id != inputIds[i])
+        QString out = outputPathFor(images.at(i), m_options, m_env.programFolder);
+        if (m_options.outputMode == OutputMode::Folder) {
+            // Two images of one run never share an output: the camera layout
+            // 100CANON/IMG_0001.JPG, 101CANON/IMG_0001.JPG gives IMG_0001.JPG and
+            // IMG_0001 (2).JPG, the same way on every run over the same list.
+            const QString folder = GetFolderFromPath(out);
+            const QString name = GetFileName(out);
+            const qsizetype dot = name.lastIndexOf(u'.');
+            const QString stem = dot > 0 ? name.left(dot) : name;
+            const QString extension = dot > 0 ? name.mid(dot) : QString();
+            for (int k = 2; plannedOutputs.contains(out); ++k) {
+                out = folder + stem + u" ("_s + QString::number(k) + u')' + extension;
+                renamed[i] = true;
+            }
+            plannedOutputs.insert(out);
+        }
+        outputs[i] = out;
+        if (out != images.at(i))
+            ++outputNames[out];
+        existingOutputIds[i] = FileIdentity::of(out).key();
+        if (const QString &id = existingOutputIds[i]; !id.isEmpty() && id != inputIds[i].key())
             ++outputIds[id];
     }
     QSet<QString> inputIdentities;
@@ -465,31 +479,20 @@ bool CleanJob::prepare(QStringList &images, JobResult &result)
     for (int i = 0; i < images.size(); ++i) {
         if (!overwrite)
             earlier[i] = outputNames.contains(images.at(i))
-                || (!inputIds[i].isEmpty() && outputIds.contains(inputIds[i]));
-        if (!earlier[i] && !inputIds[i].isEmpty())
-            inputIdentities.insert(inputIds[i]);
+                || (inputIds[i].valid && outputIds.contains(inputIds[i].key()));
+        if (!earlier[i] && inputIds[i].valid)
+            inputIdentities.insert(inputIds[i].key());
     }
 
-    // One "-o" pattern names every output of the run, where ExifTool can read it literally.
-    const auto plainText = [](const QString &t) {
-        return !t.contains(u'%') && !t.contains(u'\n') && !t.contains(u'\r');
-    };
-    switch (m_options.outputMode) {
-    case OutputMode::Overwrite:
-        m_outputPattern.clear();
-        break;
-    case OutputMode::Folder:
-        m_outputPattern = GetFolderFromPath(outputPathFor(u"/x.x"_s, m_options, m_env.programFolder));
-        m_patternUsable = isLiteralArgfilePath(m_outputPattern, true);
-        break;
-    case OutputMode::Prefix:
-        m_outputPattern = u"%d"_s + m_options.txtPrefix + u"%f.%e"_s;
-        m_patternUsable = plainText(m_options.txtPrefix);
-        break;
-    case OutputMode::Suffix:
-        m_outputPattern = u"%d%f"_s + m_options.txtSuffix + u".%e"_s;
-        m_patternUsable = plainText(m_options.txtSuffix);
-        break;
+    // The staging folders a killed run left beside the outputs go first.
+    QSet<QString> folders;
+    for (int i = 0; i < images.size(); ++i) {
+        keepAlive();
+        const QString folder = GetFolderFromPath(overwrite ? absolute(images.at(i)) : outputs.at(i));
+        if (!folder.isEmpty() && !folders.contains(folder)) {
+            folders.insert(folder);
+            removeAbandonedStaging(folder);
+        }
     }
 
     for (int i = 0; i < images.size(); ++i) {
@@ -519,13 +522,30 @@ bool CleanJob::prepare(QStringList &images, JobResult &result)
         Item item;
         item.input = f;
         item.order = i;
-        item.output = overwrite ? f : outputs[i];
-        item.identityBefore = inputIds[i];
-
-        if (!overwrite) {
+        item.before = inputIds[i];
+        item.output = outputs[i];
+        if (overwrite) {
+            // In place means the file itself: a symbolic link is followed to it, so the
+            // picture the link shows is the one cleaned.
+            const QByteArray real = encodePath(absolute(f));
+            char resolved[PATH_MAX];
+            if (!item.before.valid || !::realpath(real.constData(), resolved)) {
+                ++result.problemCount;
+                const QString why = tr("Error: The image cannot be read (%1)").arg(systemErrorText(errno));
+                leaveOut(i, FileStatus::Failed, why);
+                m_skipNotes << why + u" - "_s + f;
+                continue;
+            }
+            item.output = decodePath(QByteArray(resolved));
+            if (item.before.links > 1)
+                item.note = item.before.links == 2
+                    ? tr("1 other name of this file (a hard link) still holds its metadata")
+                    : tr("%n other names of this file (hard links) still hold its metadata", nullptr,
+                         int(item.before.links - 1));
+        } else {
             const QString &outId = existingOutputIds[i];
             const bool sameAsInput = item.output.compare(f, Qt::CaseInsensitive) == 0
-                || (!outId.isEmpty() && outId == inputIds[i]);
+                || (!outId.isEmpty() && outId == inputIds[i].key());
             if (sameAsInput || (!outId.isEmpty() && inputIdentities.contains(outId))) {
                 ++result.problemCount;
                 const QString why = sameAsInput ? tr("Skipped: the output would replace the image itself")
@@ -534,49 +554,34 @@ bool CleanJob::prepare(QStringList &images, JobResult &result)
                 m_skipNotes << why + u" - "_s + f;
                 continue;
             }
+            if (renamed[i])
+                item.note = tr("Saved as %1: another image of this run has the same name").arg(GetFileName(item.output));
 
             if (!outId.isEmpty() || PathExists(item.output)) { // PathExists: a dangling link too
-                if (!asked) {
-                    answer = m_askOverwrite ? m_askOverwrite() : false;
-                    asked = true;
-                }
-                if (answer)
-                    removePath(item.output); // a folder stays; ExifTool then reports the clash
-                else {
-                    item.declined = true;
-                    ++result.declinedCount;
-                }
-            }
-        } else {
-            // ExifTool refuses an image whose temporary file exists. One nobody has open is
-            // the leftover of a crash: it goes. One in use belongs to a live writer.
-            const QString leftover = f + u"_exiftool_tmp"_s;
-            if (PathExists(leftover)) {
-                if (!isRegularFile(leftover) || isOpenByAnyProcess(leftover) || !removePath(leftover)) {
-                    ++result.problemCount;
-                    const QString why = tr("Error: Another program is writing this image (%1 exists)").arg(leftover);
-                    leaveOut(i, FileStatus::Failed, why);
-                    m_skipNotes << why + u" - "_s + f;
-                    continue;
+                if (holdsExifPlaceholder(item.output)) {
+                    // An earlier run that was killed before it completed this output.
+                    item.replaceExisting = true;
+                } else {
+                    if (!asked) {
+                        answer = m_askOverwrite ? m_askOverwrite() : false;
+                        asked = true;
+                    }
+                    if (answer) {
+                        item.replaceExisting = true;
+                    } else {
+                        item.state = Item::State::Declined;
+                        ++result.declinedCount;
+                    }
                 }
             }
         }
-
-        item.etInput = item.input;
-        // ExifTool expands '%' codes (%c, ...) once more in the name a pattern made.
-        if (!item.declined && isLiteralArgfilePath(item.input, false) && !item.input.contains(u'%')) {
-            item.grouped = overwrite
-                || (m_patternUsable && expandOutputPattern(m_outputPattern, item.input) == item.output);
+        if (item.open() && m_options.chkResetFileDates) {
+            if (m_options.randomDate)
+                item.newDate = FileDate::randomDateTime(*random);
+            else
+                item.newDate = fixedDate;
         }
-        if (!item.declined && !item.grouped) {
-            QString error;
-            if (!stageItem(item, i, &error)) {
-                result.internalError = true;
-                result.errorDetail = error;
-                return false;
-            }
-        }
-        item.inputSize = std::max<qint64>(0, inputSizes[i]);
+        item.inputSize = std::max<qint64>(0, inputIds[i].size);
         m_items << item;
     }
     return true;
@@ -606,7 +611,7 @@ QList<QStringList> CleanJob::commandsFor(int batch, int first, int count)
         item.lookExif.clear();
         bool jpeg = false;
         if (copiesBack) {
-            if (const std::optional<JpegKeepValues> values = readJpegKeepValues(item.input)) {
+            if (const std::optional<JpegKeepValues> values = readJpegKeepValues(item.etInput)) {
                 jpeg = true;
                 // The placeholder only where "-all=" removes the comments anyway; where
                 // single groups go, the image's own comment stays, and the values are
@@ -623,9 +628,9 @@ QList<QStringList> CleanJob::commandsFor(int batch, int first, int count)
                 }
             }
         }
-        if (jpegsDiffer && (jpeg || isJpegFile(item.input)))
+        if (jpegsDiffer && (jpeg || isJpegFile(item.etInput)))
             lines = JpegTagArguments(lines, m_options.tags);
-        if (!rawLines.isEmpty() && keepsMetadataUnderDeleteAll(item.input))
+        if (!rawLines.isEmpty() && keepsMetadataUnderDeleteAll(item.etInput))
             lines += rawLines;
         return lines + options;
     };
@@ -636,24 +641,21 @@ QList<QStringList> CleanJob::commandsFor(int batch, int first, int count)
     QList<QStringList> groupLines;
     QList<QStringList> groups;
     QList<QList<int>> groupMembers;
+    const QString pattern = stagingPattern(batch);
     const auto closeGroups = [&] {
         for (qsizetype g = 0; g < groups.size(); ++g) {
-            QStringList command = groupLines.at(g);
-            if (m_options.outputMode == OutputMode::Overwrite)
-                command << u"-overwrite_original"_s;
-            else
-                command << u"-o"_s << m_outputPattern;
-            commands << command + groups.at(g);
+            commands << groupLines.at(g) + QStringList{u"-o"_s, pattern} + groups.at(g);
             members << groupMembers.at(g);
         }
         groupLines.clear();
         groups.clear();
         groupMembers.clear();
     };
+    QSet<QString> taken;
     for (int i = first; i < first + count; ++i) {
         Item &item = m_items[i];
-        if (item.declined)
-            continue; // its old output stays; ExifTool is not asked
+        if (!item.open() || !stageItem(item, i, batch, taken))
+            continue; // a kept output, or no place to write
         const QStringList lines = linesFor(item);
         if (item.grouped) {
             qsizetype g = groupLines.indexOf(lines);
@@ -663,18 +665,12 @@ QList<QStringList> CleanJob::commandsFor(int batch, int first, int count)
                 groups << QStringList();
                 groupMembers << QList<int>();
             }
-            groups[g] << item.input;
+            groups[g] << item.etInput;
             groupMembers[g] << i;
             continue;
         }
         closeGroups();
-        QStringList command = lines;
-        command << item.etInput;
-        if (item.etOutput.isEmpty())
-            command << u"-overwrite_original"_s;
-        else
-            command << u"-o"_s << item.etOutput;
-        commands << command;
+        commands << lines + QStringList{item.etInput, u"-o"_s, item.etOutFolder};
         members << QList<int>{i};
     }
     closeGroups();
@@ -682,49 +678,14 @@ QList<QStringList> CleanJob::commandsFor(int batch, int first, int count)
     return commands;
 }
 
-bool CleanJob::outputIsComplete(const Item &item, bool commandFinished, bool suspect) const
-{
-    // Written by this run: a new file at the output path (it did not exist when the run
-    // began, or was removed after "Yes"), or in place a new file where the original was
-    // (ExifTool writes a temporary file and renames it over the original).
-    if (!isRegularFile(item.output))
-        return false;
-    if (m_options.outputMode == OutputMode::Overwrite) {
-        // Unchanged in place: ExifTool leaves a file it has nothing to remove from as it
-        // is. That is only known once it finished the command without naming the image.
-        if (identityOf(item.output) == item.identityBefore)
-            return commandFinished;
-    } else if (fileSize(item.output) <= 0) {
-        return false;
-    }
-    if (!suspect)
-        return true;
-    // ExifTool was cut short while this output may still have been written: only a
-    // whole file counts. Where the format's structure can be walked (JPEG, PNG, WebP,
-    // GIF), that is exact: ExifTool's own validation does not notice picture data cut off
-    // before its end.
-    if (scanContainers(item.output).verdict == ContainerScan::Verdict::Broken)
-        return false;
-    ConsoleRunner reader;
-    reader.setWorkingDirectory(m_env.programFolder);
-    reader.setTimeoutMs(30000);
-    if (reader.RunExifTool(m_env.exiftool, {u"-config"_s, QString(), u"-validate"_s, u"-warning"_s,
-                                                  u"-error"_s, u"-s3"_s, u"--"_s, item.output})
-        != 0)
-        return false;
-    static const QRegularExpression broken(u"truncat|format error|corrupt|missing|bad |error"_s,
-                                           QRegularExpression::CaseInsensitiveOption);
-    return !broken.match(reader.sConsoleOutput()).hasMatch();
-}
-
 void CleanJob::failItem(int index, const QString &reason, QString &log)
 {
     Item &item = m_items[index];
-    if (item.failed)
+    if (!item.open())
         return;
-    item.failed = true;
+    item.state = Item::State::Failed;
     item.reason = reason;
-    log += reason + u" - "_s + item.etInput + u'\n';
+    log += reason + u" - "_s + item.input + u'\n';
 }
 
 BatchRun CleanJob::afterBatch(int batch, int first, int count, const BatchRun &ran)
@@ -733,16 +694,30 @@ BatchRun CleanJob::afterBatch(int batch, int first, int count, const BatchRun &r
     QString &errors = run.errorText;
     const bool overwrite = m_options.outputMode == OutputMode::Overwrite;
     const QList<QList<int>> commands = m_batchCommands.take(batch);
+    const auto finishBatch = qScopeGuard([&] { m_staging->release(batch); });
     if (ran.notRun) {
-        for (int i = first; i < first + count; ++i)
-            m_items[i].notRun = !m_items[i].declined;
+        for (int i = first; i < first + count; ++i) {
+            if (m_items[i].open())
+                m_items[i].state = Item::State::NotRun;
+        }
         run.failed = false;
+        for (int i = first; i < first + count; ++i)
+            run.failed = run.failed || m_items.at(i).state == Item::State::Failed;
+        if (run.failed)
+            for (int i = first; i < first + count; ++i)
+                if (m_items.at(i).state == Item::State::Failed)
+                    errors += m_items.at(i).reason + u'\n';
         return run;
     }
+    // Images that could not be given a place to be written.
+    for (int i = first; i < first + count; ++i)
+        if (m_items.at(i).state == Item::State::Failed && m_items.at(i).etResult.isEmpty())
+            errors += m_items.at(i).reason + u'\n';
 
     // When ExifTool died, the commands it had not finished: their images either were
-    // done (their outputs stand), were being written (at most one per command: the last
-    // output it began, which is checked by reading it back) or never began.
+    // done, were being written (at most one per command: the last output it began) or
+    // never began. Whatever ExifTool did not finish stays in the staging folder and goes
+    // with it.
     QSet<int> unfinished;
     QSet<int> suspects;
     if (ran.processDied) {
@@ -750,116 +725,116 @@ BatchRun CleanJob::afterBatch(int batch, int first, int count, const BatchRun &r
             int last = -1;
             for (int i : commands.at(c)) {
                 unfinished.insert(i);
-                const Item &item = m_items.at(i);
-                if (overwrite) {
-                    // ExifTool is gone, so its temporary file is stale; the original is
-                    // either untouched or already replaced whole.
-                    removePath(item.etInput + u"_exiftool_tmp"_s);
-                } else if (isRegularFile(item.staged ? item.stagedResult : item.output)) {
+                if (isRegularFile(m_items.at(i).etResult))
                     last = i;
-                }
             }
             if (last >= 0)
                 suspects.insert(last);
         }
-        if (m_hurry) {
-            // Stopped on purpose: what ExifTool did not finish is simply not done, and
-            // leaves no trace.
-            for (int i : std::as_const(unfinished)) {
-                Item &item = m_items[i];
-                if (item.staged) {
-                    removePath(item.stagedResult);
-                    item.notRun = true;
-                } else if (overwrite) {
-                    item.notRun = identityOf(item.output) == item.identityBefore;
-                } else if (!isRegularFile(item.output)) {
-                    item.notRun = true;
-                } else if (suspects.contains(i) && !outputIsComplete(item, false, true)) {
-                    removePath(item.output);
-                    item.notRun = true;
-                }
-            }
-            suspects.clear(); // checked above
-        }
-    }
-
-    // Move the stand-in outputs into place, as ExifTool itself would have written them.
-    for (int i = first; i < first + count; ++i) {
-        Item &item = m_items[i];
-        if (!item.staged || item.notRun || !isRegularFile(item.stagedResult))
-            continue;
-        if (unfinished.contains(i)) {
-            removePath(item.stagedResult); // the command was cut short
-            continue;
-        }
-        bool moved = false;
-        if (overwrite) {
-            moved = replaceFileWith(item.input, item.stagedResult);
-        } else {
-            if (const QString folder = GetFolderFromPath(item.output); !FolderExists(folder))
-                QDir().mkpath(folder);
-            moved = moveFileTo(item.stagedResult, item.output);
-            if (!moved && PathExists(item.output)) {
-                failItem(i, u"Error: '%1' already exists"_s.arg(item.output), errors);
-                removePath(item.stagedResult);
+        for (int i : std::as_const(unfinished)) {
+            Item &item = m_items[i];
+            if (!item.open())
                 continue;
+            if (suspects.contains(i) || !isRegularFile(item.etResult)) {
+                removePath(item.etResult);
+                if (m_hurry)
+                    item.state = Item::State::NotRun; // stopped on purpose: simply not done
+                else
+                    failItem(i, tr("Error: ExifTool ended before it finished this image"), errors);
             }
-        }
-        if (!moved) {
-            failItem(i, u"Error: Cannot write %1"_s.arg(item.output), errors);
-            removePath(item.stagedResult);
         }
     }
 
     // Failed images, found by their own paths in ExifTool's error lines. Most end in
-    // " - INPUT"; those about temporary files or renaming name the output instead.
+    // " - INPUT"; a few name the output instead.
     for (const QString &line : errors.split(u'\n', Qt::SkipEmptyParts)) {
         if (line.left(8).compare(u"Warning:"_s, Qt::CaseInsensitive) == 0)
             continue;
         for (int i = first; i < first + count; ++i) {
             Item &item = m_items[i];
-            if (item.declined || item.notRun || item.failed)
+            if (!item.open())
                 continue;
-            const QString out = item.staged ? item.stagedResult : item.output;
-            if (line.endsWith(u" - "_s + item.etInput) || line.endsWith(u" "_s + out)
-                || line.endsWith(u" "_s + out + u"_exiftool_tmp"_s)
-                || line.endsWith(u" "_s + item.etInput + u"_exiftool_tmp"_s)) {
-                item.failed = true;
+            if (line.endsWith(u" - "_s + item.etInput) || line.endsWith(u" "_s + item.etResult)) {
+                item.state = Item::State::Failed;
+                item.refused = true;
                 item.reason = line;
                 break;
             }
         }
     }
 
-    // Every other image must have its complete output; if not, say so rather than
-    // report it as cleaned.
+    // Every other image must have its output; it is completed in the staging folder:
+    // the kept orientation and colour space, the original's permissions (in place), the
+    // new file date.
+    QList<int> ready;
     for (int i = first; i < first + count; ++i) {
         Item &item = m_items[i];
-        if (item.declined || item.notRun || item.failed)
+        if (!item.open())
             continue;
-        if (outputIsComplete(item, !unfinished.contains(i), suspects.contains(i)))
+        if (!isRegularFile(item.etResult)) {
+            failItem(i, overwrite ? u"Error: The image was not rewritten"_s
+                                  : u"Error: No output was written to %1"_s.arg(item.output),
+                     errors);
             continue;
-        if (suspects.contains(i) && !overwrite)
-            removePath(item.output); // cut short by ExifTool's end: never leave it as an "existing output"
-        if (unfinished.contains(i))
-            failItem(i, tr("Error: ExifTool ended before it finished this image"), errors);
-        else if (overwrite)
-            failItem(i, u"Error: The image was not rewritten"_s, errors);
-        else
-            failItem(i, u"Error: No output was written to %1"_s.arg(item.output), errors);
-    }
-    // The kept orientation and colour space go back into the cleaned JPEGs.
-    for (int i = first; i < first + count; ++i) {
-        Item &item = m_items[i];
-        if (item.declined || item.notRun || item.failed || item.lookExif.isEmpty())
+        }
+        if (item.etResult != item.staged && !moveFileTo(item.etResult, item.staged)) {
+            failItem(i, u"Error: Cannot write %1"_s.arg(item.output), errors);
             continue;
+        }
         QString why;
-        if (!fillExifPlaceholder(item.output, item.lookExif, &why))
-            failItem(i, u"Error: Cannot keep the orientation and colour space (%1) - %2"_s.arg(why, item.input), errors);
+        if (!item.lookExif.isEmpty() && !fillExifPlaceholder(item.staged, item.lookExif, &why)) {
+            failItem(i, u"Error: Cannot keep the orientation and colour space (%1)"_s.arg(why), errors);
+            continue;
+        }
+        if (overwrite) {
+            // A damaged result never replaces the original.
+            const ContainerScan scan = scanContainers(item.staged);
+            if (scan.verdict == ContainerScan::Verdict::Broken) {
+                failItem(i, tr("Error: The cleaned file would be damaged (%1); the original is kept").arg(scan.problem),
+                         errors);
+                continue;
+            }
+            if (!takeOverIdentity(item.staged, item.output, item.before, &why)) {
+                failItem(i, tr("Error: The original is kept: %1").arg(why), errors);
+                continue;
+            }
+        }
+        if (item.newDate)
+            FileDate::SetFileDate(item.staged, *item.newDate);
+        ready << i;
     }
+
+    // Complete outputs reach the disk before their names do, so a power loss leaves each
+    // image either as it was or cleaned.
+    if (!ready.isEmpty())
+        m_staging->sync(batch);
+    for (int i : std::as_const(ready)) {
+        Item &item = m_items[i];
+        QString why;
+        const Placement placed = overwrite ? placeOver(item.staged, item.output, item.before, &why)
+                                           : placeNew(item.staged, item.output, item.replaceExisting, &why);
+        switch (placed) {
+        case Placement::Placed:
+            item.state = Item::State::Done;
+            break;
+        case Placement::Exists:
+            failItem(i, u"Error: '%1' already exists"_s.arg(item.output), errors);
+            break;
+        case Placement::Changed:
+            item.state = Item::State::InUse;
+            item.reason = tr("Not cleaned: in use by another run or program (%1)").arg(why);
+            errors += item.reason + u" - "_s + item.input + u'\n';
+            break;
+        case Placement::Failed:
+            failItem(i, u"Error: Cannot write %1: %2"_s.arg(item.output, why), errors);
+            break;
+        }
+    }
+
     run.failed = ran.failed && !(ran.processDied && m_hurry);
     for (int i = first; i < first + count; ++i) {
-        if (m_items.at(i).failed)
+        const Item::State s = m_items.at(i).state;
+        if (s == Item::State::Failed || s == Item::State::InUse)
             run.failed = true;
     }
     if (!run.failed)
@@ -869,21 +844,20 @@ BatchRun CleanJob::afterBatch(int batch, int first, int count, const BatchRun &r
     if (m_verifier) {
         for (int i = first; i < first + count; ++i) {
             const Item &item = m_items.at(i);
-            if (!item.declined && !item.notRun && !item.failed)
+            if (item.state == Item::State::Done)
                 m_verifier->submit(i, item.input, item.output);
         }
     }
 
-    // The log shows the real names, not the stand-ins.
+    // The log shows the real names, not the stand-ins and staging files.
     for (int i = first; i < first + count; ++i) {
         Item &item = m_items[i];
-        if (item.staged) {
-            errors.replace(item.stagedResult, item.output);
-            item.reason.replace(item.stagedResult, item.output);
-            if (item.etInput != item.input) {
-                errors.replace(item.etInput, item.input);
-                item.reason.replace(item.etInput, item.input);
-            }
+        for (const auto &[from, to] : {std::pair{item.etResult, item.output}, std::pair{item.staged, item.output},
+                                       std::pair{item.etInput, item.input}}) {
+            if (from.isEmpty() || from == to)
+                continue;
+            errors.replace(from, to);
+            item.reason.replace(from, to);
         }
     }
     return run;
@@ -938,24 +912,52 @@ bool CleanJob::runBatches(JobResult &result)
 
 void CleanJob::verifyOutputs(JobResult &result)
 {
-    if (!m_verifier)
-        return;
-    QHash<QString, int> itemOf;
-    for (int i = 0; i < m_items.size(); ++i)
-        itemOf.insert(m_items.at(i).output, i);
-    m_verifier->waitForAll();
-    for (FileOutcome &o : result.outcomes) {
-        const int i = itemOf.value(o.output, -1);
-        if (o.status == FileStatus::Cleaned && i >= 0)
-            m_verifier->applyVerdict(i, o);
+    if (m_verifier) {
+        m_verifier->waitForAll();
+        for (qsizetype k = 0; k < result.outcomes.size(); ++k) {
+            const int i = m_outcomeItem.value(k, -1);
+            if (i >= 0 && result.outcomes.at(k).status == FileStatus::Cleaned)
+                m_verifier->applyVerdict(i, result.outcomes[k]);
+        }
+        m_verifier.reset();
     }
-    m_verifier.reset();
+    // What the verdicts and the file's other names change: the summary, the list of
+    // cleaned files and the disk must tell the same story.
+    QSet<QString> dropped;
+    for (qsizetype k = 0; k < result.outcomes.size(); ++k) {
+        const int i = m_outcomeItem.value(k, -1);
+        if (i < 0)
+            continue;
+        FileOutcome &o = result.outcomes[k];
+        const Item &item = m_items.at(i);
+        if (o.status == FileStatus::Failed && !o.output.isEmpty()) {
+            // A damaged output is never left as if it were a cleaned file.
+            const bool inPlace = m_options.outputMode == OutputMode::Overwrite;
+            --result.processedCount;
+            result.inputBytes -= item.inputSize;
+            result.outputBytes -= std::max<qint64>(0, fileSize(o.output));
+            if (!inPlace)
+                removePath(o.output);
+            ++result.problemCount;
+            const QString line = o.message + u" - "_s + o.output;
+            result.logWritten = appendToLog(line) || result.logWritten;
+            result.problemTexts += line + u'\n';
+            dropped.insert(o.output);
+            if (!inPlace)
+                o.output.clear();
+        } else if (item.before.links > 1 && o.status == FileStatus::Cleaned) {
+            // The other names of a hard-linked original still show the old file.
+            o.status = FileStatus::Residue;
+        }
+        if (!item.note.isEmpty() && o.status != FileStatus::Failed)
+            o.message = o.message.isEmpty() ? item.note : item.note + u"; "_s + o.message;
+    }
+    if (!dropped.isEmpty())
+        result.cleanedFiles.removeIf([&dropped](const CleanedFile &f) { return dropped.contains(f.path); });
 }
 
 void CleanJob::checkResults(JobResult &result)
 {
-    QRandomGenerator *random = m_env.random ? m_env.random : QRandomGenerator::global();
-    const std::optional<QDateTime> fixed = FileDate::fixedDateTime(m_options.fixedDate);
     QList<FileOutcome> outcomes;
     outcomes.reserve(m_items.size());
     for (int i = 0; i < m_items.size(); ++i) {
@@ -963,40 +965,48 @@ void CleanJob::checkResults(JobResult &result)
         const Item &item = m_items.at(i);
         FileOutcome outcome;
         outcome.input = item.input;
-        if (item.declined) {
+        switch (item.state) {
+        case Item::State::Declined:
             outcome.status = FileStatus::Skipped;
             outcome.output = item.output;
             outcome.message = tr("kept existing output");
-        } else if (item.notRun) {
+            break;
+        case Item::State::Waiting:
+        case Item::State::NotRun:
             outcome.status = FileStatus::Skipped;
             outcome.message = notRunMessage();
-        } else if (item.failed) {
+            break;
+        case Item::State::InUse:
+            outcome.status = FileStatus::Skipped;
+            outcome.message = item.reason;
+            break;
+        case Item::State::Failed:
             outcome.status = FileStatus::Failed;
             outcome.message = item.reason;
-        } else {
+            break;
+        case Item::State::Done:
             outcome.status = FileStatus::Cleaned;
             outcome.output = item.output;
             ++result.processedCount;
             result.inputBytes += item.inputSize;
             result.outputBytes += std::max<qint64>(0, fileSize(item.output));
-            if (m_options.chkResetFileDates) {
-                if (m_options.randomDate)
-                    FileDate::SetFileDate(item.output, FileDate::randomDateTime(*random));
-                else if (fixed)
-                    FileDate::SetFileDate(item.output, *fixed);
-            }
             result.cleanedFiles << CleanedFile{GetFileName(item.output), item.output, item.input};
+            break;
         }
         outcomes << outcome;
     }
     // Merge the inputs that never became items back in, in the order of the images.
     result.outcomes.clear();
+    m_outcomeItem.clear();
     qsizetype k = 0;
     for (qsizetype j = 0; j < outcomes.size() || k < m_leftOut.size();) {
-        if (k < m_leftOut.size() && (j >= outcomes.size() || m_leftOutAt.at(k) < m_items.at(j).order))
+        if (k < m_leftOut.size() && (j >= outcomes.size() || m_leftOutAt.at(k) < m_items.at(j).order)) {
             result.outcomes << m_leftOut.at(k++);
-        else
+            m_outcomeItem << -1;
+        } else {
+            m_outcomeItem << int(j);
             result.outcomes << outcomes.at(j++);
+        }
     }
 }
 
@@ -1004,27 +1014,72 @@ void CleanJob::moveProblemFiles(JobResult &result)
 {
     const bool toTrash = m_options.optProcessingFail == 0;
     QString folder = m_options.txtProcessingFailFolder.trimmed();
+    QString folderProblem;
     if (!toTrash) {
         if (folder.isEmpty()) {
-            // Nowhere sensible to put them: they stay where they are.
-            appendToLog(tr("No folder for problem files was given; they were not moved."));
-            return;
+            folderProblem = tr("no folder for problem files was given");
+        } else {
+            if (QDir::isRelativePath(folder))
+                folder = joinPath(m_env.programFolder, folder);
+            if (!folder.endsWith(u'/'))
+                folder += u'/';
+            if (!FolderExists(folder) && !QDir().mkdir(folder))
+                folderProblem = tr("the folder %1 cannot be created").arg(folder);
         }
-        if (QDir::isRelativePath(folder))
-            folder = joinPath(m_env.programFolder, folder);
-        if (!folder.endsWith(u'/'))
-            folder += u'/';
-        if (!FolderExists(folder))
-            QDir().mkdir(folder);
     }
+    QHash<QString, qsizetype> outcomeOf;
+    for (qsizetype k = 0; k < result.outcomes.size(); ++k)
+        outcomeOf.insert(result.outcomes.at(k).input, k);
     for (const QString &failed : std::as_const(result.failedImages)) {
-        if (toTrash)
-            MoveToRecycleBin(failed);
-        else
-            moveFileTo(failed, folder + GetUniqueFileName(folder, GetFileName(failed)));
+        QString why = folderProblem;
+        QString target;
+        if (why.isEmpty()) {
+            if (toTrash) {
+                if (!MoveToRecycleBin(failed, &why) && why.isEmpty())
+                    why = tr("the trash refused it");
+            } else {
+                target = folder + GetUniqueFileName(folder, GetFileName(failed));
+                if (!moveFileTo(failed, target, &why) && why.isEmpty())
+                    why = tr("it cannot be moved there");
+            }
+        }
+        const qsizetype k = outcomeOf.value(failed, -1);
+        QString &message = k >= 0 ? result.outcomes[k].message : why;
+        if (why.isEmpty()) {
+            ++result.movedCount;
+            const QString where = toTrash ? tr("The original was moved to the trash.")
+                                          : tr("The original was moved to %1.").arg(target);
+            if (k >= 0)
+                message = message.isEmpty() ? where : message + u' ' + where;
+        } else {
+            ++result.notMovedCount;
+            const QString line = tr("The original could not be moved: %1 - %2").arg(why, failed);
+            result.logWritten = appendToLog(line) || result.logWritten;
+            if (k >= 0)
+                message = message.isEmpty() ? line : message + u' ' + tr("The original could not be moved: %1.").arg(why);
+        }
     }
+    const QString place = toTrash ? tr("to the trash") : tr("to %1").arg(folder);
+    QStringList caption;
+    if (result.movedCount > 0)
+        caption << (result.movedCount == 1 ? tr("1 problem file was moved %1.")
+                                           : tr("%n problem files were moved %1.", nullptr, result.movedCount))
+                       .arg(place);
+    if (result.notMovedCount > 0)
+        caption << (result.notMovedCount == 1
+                        ? tr("1 problem file could not be moved %1; the log says why.")
+                        : tr("%n problem files could not be moved %1; the log says why.", nullptr, result.notMovedCount))
+                       .arg(place);
+    result.errorInfoCaption = caption.join(u' ');
 }
 
+
+void CleanJob::removeEmptyLog(const JobResult &result) const
+{
+    // A log that nothing was written to is not left lying about.
+    if (!result.logWritten && !m_logPath.isEmpty() && fileSize(m_logPath) == 0)
+        removePath(m_logPath);
+}
 
 JobResult CleanJob::CleanImages(const QStringList &imageList)
 {
@@ -1059,8 +1114,11 @@ JobResult CleanJob::CleanImages(const QStringList &imageList)
         result.summary = tr("Internal program error!");
         result.logPath = logFilePath();
         m_pool.reset();
+        m_verifier.reset();
+        m_staging.reset();
         m_workLock.reset();
         m_work.reset();
+        removeEmptyLog(result);
         m_logLock.reset();
         return result;
     };
@@ -1081,6 +1139,15 @@ JobResult CleanJob::CleanImages(const QStringList &imageList)
             return fail(error);
     }
     result.logPath = logFilePath();
+    {
+        static const QString letters = u"abcdefghijklmnopqrstuvwxyz0123456789"_s;
+        m_runToken.clear();
+        for (int k = 0; k < 10; ++k)
+            m_runToken += letters.at(int(QRandomGenerator::system()->bounded(letters.size())));
+        m_staging = std::make_unique<StagingArea>(m_runToken);
+        if (m_options.outputMode == OutputMode::Folder)
+            m_outputFolder = GetFolderFromPath(outputPathFor(u"/x.x"_s, m_options, m_env.programFolder));
+    }
 
     // ExifTool takes a moment to start: let it do so while the images are prepared.
     const bool haveExifTool = !m_env.exiftool.isEmpty() && QFileInfo(m_env.exiftool).isExecutable();
@@ -1110,8 +1177,9 @@ JobResult CleanJob::CleanImages(const QStringList &imageList)
         if (!runBatches(result))
             return fail(result.errorDetail);
     }
+    // Only an image ExifTool itself refused is a problem file that may be moved away.
     for (const Item &item : std::as_const(m_items))
-        if (item.failed)
+        if (item.state == Item::State::Failed && item.refused)
             result.failedImages << item.input;
     Q_EMIT progressChanged(100);
     setStatus(m_options.chkResetFileDates ? tr("Obfuscating file dates...") : tr("Checking files..."));
@@ -1141,12 +1209,9 @@ JobResult CleanJob::CleanImages(const QStringList &imageList)
     // F, G: problems.
     if (result.problemCount >= 1) {
         result.summary += crlf + crlf + tr("Problems were reported. See log for details.");
-        if (m_options.chkDeleteFileOnFail) {
+        if (m_options.chkDeleteFileOnFail && !result.failedImages.isEmpty()) {
             moveProblemFiles(result);
-            result.problemFilesMoved = true;
-            result.errorInfoCaption = m_options.optProcessingFail == 0
-                ? tr("Problem files were moved to recycle bin.")
-                : tr("Problem files were moved to specified folder.");
+            result.problemFilesMoved = result.movedCount > 0;
         }
     }
     result.clearImageList = result.problemCount == 0 && !result.stopped;
@@ -1154,11 +1219,10 @@ JobResult CleanJob::CleanImages(const QStringList &imageList)
     QCoreApplication::processEvents();
     setStatus(tr("Finished!"));
     m_pool.reset();
+    m_staging.reset();
     m_workLock.reset();
     m_work.reset();
-    // A log of our own that nothing was written to is not left lying about.
-    if (!result.logWritten && m_logPath != joinPath(m_env.tempFolder, u"qmk_log.txt"_s) && fileSize(m_logPath) == 0)
-        removePath(m_logPath);
+    removeEmptyLog(result);
     m_logLock.reset();
     pause(1000);
     return result;

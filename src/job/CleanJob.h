@@ -18,6 +18,7 @@
 #include <memory>
 
 class QLockFile;
+class StagingArea;
 class OutputVerifier;
 class QRandomGenerator;
 class QTemporaryDir;
@@ -77,9 +78,11 @@ struct JobResult
     QString logPath;
     bool logWritten = false;
     QString problemTexts;         // ExifTool's error texts of the failed batches, in run order
-    QStringList failedImages;     // inputs that ExifTool named in an error line
-    bool problemFilesMoved = false;  // the move of failed originals was asked for and attempted
-    QString errorInfoCaption;     // "Problem files were moved to ..." or empty
+    QStringList failedImages;     // inputs that ExifTool refused (named in an error line)
+    bool problemFilesMoved = false;  // at least one failed original was moved away
+    int movedCount = 0;           // failed originals moved to the trash or the problem folder
+    int notMovedCount = 0;        // failed originals that could not be moved (the log says why)
+    QString errorInfoCaption;     // "3 problem files moved to the trash." or empty
     QStringList images;           // the image list as the run stored it back (normalised)
     QString sFirstImageFolder;
     bool clearImageList = false;  // a problem-free run empties the image list
@@ -152,12 +155,13 @@ private:
     struct Item;
 
     bool prepare(QStringList &images, JobResult &result);
-    bool stageItem(Item &item, int index, QString *error);
+    QString stagingPattern(int batch) const;
+    bool stageItem(Item &item, int index, int batch, QSet<QString> &taken);
+    void removeEmptyLog(const JobResult &result) const;
     bool setUpWorkFiles(QString *error);
     bool runBatches(JobResult &result);
     QList<QStringList> commandsFor(int batch, int first, int count);
     BatchRun afterBatch(int batch, int first, int count, const BatchRun &ran);
-    bool outputIsComplete(const Item &item, bool commandFinished, bool suspect) const;
     void removeStaleWorkFolders() const;
     void failItem(int index, const QString &reason, QString &log);
     void checkResults(JobResult &result);
@@ -171,8 +175,10 @@ private:
     JobEnvironment m_env;
     std::function<bool()> m_askOverwrite;
     QList<Item> m_items;
-    QString m_outputPattern;     // "-o" value shared by the grouped images
-    bool m_patternUsable = false;
+    QString m_runToken;          // names this run's staging folders
+    QString m_outputFolder;      // folder mode: the output folder, ending in '/'
+    std::unique_ptr<StagingArea> m_staging;
+    QList<int> m_outcomeItem;    // per outcome of the result: its item, or -1
     QStringList m_skipNotes;
     QList<FileOutcome> m_leftOut;   // inputs not sent to ExifTool, with their place in the list
     QList<int> m_leftOutAt;

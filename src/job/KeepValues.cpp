@@ -541,3 +541,33 @@ bool fillExifPlaceholder(const QString &path, const QByteArray &tiffData, QStrin
         return fail(file.errorString());
     return true;
 }
+
+bool holdsExifPlaceholder(const QString &path)
+{
+    QFile file;
+    if (!openPath(file, path, QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return false;
+    HeadReader reader(file);
+    const QByteArray start = reader.read(0, 2);
+    if (start.size() < 2 || quint8(start[0]) != 0xFF || quint8(start[1]) != 0xD8)
+        return false;
+    qint64 at = 2;
+    while (true) {
+        const QByteArray marker = reader.read(at, 4);
+        if (marker.size() < 4 || quint8(marker[0]) != 0xFF)
+            return false;
+        const quint8 type = quint8(marker[1]);
+        if (type == 0xDA || type == 0xD9)
+            return false;
+        const int length = quint8(marker[2]) << 8 | quint8(marker[3]);
+        if (length < 2)
+            return false;
+        // The smallest placeholder holds "Exif\0\0" and an 8-byte TIFF header.
+        if (type == 0xFE && length - 2 >= 14) {
+            const QByteArray body = reader.read(at + 4, length - 2);
+            if (body.size() == length - 2 && body.count('x') == body.size())
+                return true;
+        }
+        at += 2 + length;
+    }
+}

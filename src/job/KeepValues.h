@@ -54,6 +54,10 @@ QString exifPlaceholderArgument(const QByteArray &tiffData);
 // there as written.
 bool fillExifPlaceholder(const QString &path, const QByteArray &tiffData, QString *error);
 
+// Whether the JPEG at `path` still holds an unfilled placeholder: the output of a run
+// that ended before it put the kept values in.
+bool holdsExifPlaceholder(const QString &path);
+
 // BuildTagArguments(tags) with its "-tagsfromfile @" block replaced by lines that write
 // `values` as they are. Where the tag options copy nothing back, the lines are the same.
 QStringList tagArgumentsWithValues(const TagOptions &tags, const JpegKeepValues &values);

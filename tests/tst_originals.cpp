@@ -1,0 +1,502 @@
+// Originals that survive anything: runs at once over the same images, links planted
+// where outputs go, name clashes, moves that fail, and what overwriting in place keeps
+// of a file's identity. Real ExifTool, real quillmark-cli, real files.
+
+#include "job/CleanJob.h"
+#include "job/KeepValues.h"
+#include "testutil.h"
+
+#include <QDirIterator>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <sys/stat.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kSmallJpeg = u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s; // GPS, orientation 6
+
+// The outcomes of a JSON report, by input path.
+QHash<QString, QJsonObject> reportByInput(const QByteArray &json)
+{
+    QHash<QString, QJsonObject> byInput;
+    const QJsonArray files = QJsonDocument::fromJson(json).object().value(u"files"_s).toArray();
+    for (const QJsonValue &v : files)
+        byInput.insert(v.toObject().value(u"input"_s).toString(), v.toObject());
+    return byInput;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool hasGps(const QString &path)
+{
+    return !testutil::runExifTool({u"-s3"_s, u"-GPSLatitude"_s, path}).trimmed().isEmpty();
+}
+
+// A JPEG is whole when it ends with its end-of-image marker.
+bool jpegIsWhole(const QString &path)
+{
+    const QByteArray data = readAll(path);
+    return data.size() > 4 && data.endsWith("\xFF\xD9");
+}
+
+// Staging folders or ExifTool temporary files left anywhere below `folder`.
+QStringList leftovers(const QString &folder)
+{
+    QStringList found;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QString name = it.fileName();
+        if (name.startsWith(u".qmk-stage-"_s) || name.endsWith(u"_exiftool_tmp"_s))
+            found << path;
+    }
+    return found;
+}
+
+QProcess *startCli(const QStringList &args, const QString &temp, QObject *parent)
+{
+    auto *p = new QProcess(parent);
+    p->setProcessEnvironment(testutil::cliEnvironment(temp));
+    p->start(QString::fromUtf8(QUILLMARK_CLI), args);
+    p->closeWriteChannel();
+    return p;
+}
+
+// A POSIX access control list as the kernel takes it in system.posix_acl_access:
+// owner rw, user 4321 rw, group r, mask rw, other r.
+QByteArray sampleAcl()
+{
+    QByteArray acl;
+    const auto put16 = [&acl](quint16 v) { acl.append(char(v & 0xFF)).append(char(v >> 8)); };
+    const auto put32 = [&acl](quint32 v) {
+        for (int k = 0; k < 4; ++k)
+            acl.append(char((v >> (8 * k)) & 0xFF));
+    };
+    put32(2); // version
+    const quint32 none = 0xFFFFFFFF;
+    for (const auto &[tag, perm, id] : {std::tuple{0x01, 6, none}, std::tuple{0x02, 6, 4321u},
+                                        std::tuple{0x04, 4, none}, std::tuple{0x10, 6, none},
+                                        std::tuple{0x20, 4, none}}) {
+        put16(quint16(tag));
+        put16(quint16(perm));
+        put32(id);
+    }
+    return acl;
+}
+
+QByteArray xattrOf(const QString &path, const char *name)
+{
+    QByteArray value(4096, '\0');
+    const ssize_t n = ::getxattr(QFile::encodeName(path).constData(), name, value.data(), size_t(value.size()));
+    return n < 0 ? QByteArray() : value.left(n);
+}
+
+} // namespace
+
+class TestOriginals final : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    int m_serial = 0;
+
+    QString freshFolder(const QString &name)
+    {
+        const QString folder = m_dir.path() + u'/' + name + QString::number(++m_serial);
+        QDir().mkpath(folder);
+        return folder;
+    }
+
+    QString fill(const QString &folder, const QString &sample, int copies)
+    {
+        for (int i = 0; i < copies; ++i)
+            testutil::copySample(sample, folder + u"/img"_s + QString::number(i).rightJustified(3, u'0') + u".jpg"_s);
+        return folder;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QUILLMARK_REQUIRE_EXIFTOOL();
+        QVERIFY(m_dir.isValid());
+    }
+
+    // Four runs at once over the same images, in place, two of them also told to replace
+    // existing outputs, round after round. Every original stays, each either untouched or
+    // completely cleaned; no run reports a failure for what another run did, and nothing
+    // is left behind.
+    void overlappingRuns_data()
+    {
+        QTest::addColumn<QList<QStringList>>("modes");
+        QTest::newRow("four in place") << QList<QStringList>{
+            {u"--output"_s, u"overwrite"_s}, {u"--output"_s, u"overwrite"_s},
+            {u"--output"_s, u"overwrite"_s, u"--overwrite-existing"_s},
+            {u"--output"_s, u"overwrite"_s, u"--overwrite-existing"_s}};
+        QTest::newRow("in place beside a folder run") << QList<QStringList>{
+            {u"--output"_s, u"overwrite"_s}, {u"--output"_s, u"overwrite"_s},
+            {u"--output"_s, u"overwrite"_s, u"--overwrite-existing"_s},
+            {u"--output"_s, u"folder=OUT"_s, u"--overwrite-existing"_s}};
+    }
+    void overlappingRuns()
+    {
+        QFETCH(QList<QStringList>, modes);
+        constexpr int count = 104;
+        constexpr int rounds = 3;
+        for (int round = 0; round < rounds; ++round) {
+            const QString folder = fill(freshFolder(u"overlap"_s), kSmallJpeg, count);
+            const QString out = folder + u"-out"_s;
+            const QByteArray original = testutil::sha256(folder + u"/img000.jpg"_s);
+            QList<QProcess *> runs;
+            QStringList reports;
+            for (qsizetype r = 0; r < modes.size(); ++r) {
+                QStringList args = modes.at(r);
+                args.replaceInStrings(u"folder=OUT"_s, u"folder="_s + out);
+                reports << folder + u"-report"_s + QString::number(r) + u".json"_s;
+                const QString temp = freshFolder(u"tmp"_s);
+                runs << startCli(args + QStringList{u"--jobs"_s, u"2"_s, u"--report"_s, reports.last(), folder}, temp,
+                                 this);
+            }
+            for (QProcess *p : std::as_const(runs)) {
+                QVERIFY(p->waitForFinished(180000));
+                QCOMPARE(p->exitStatus(), QProcess::NormalExit);
+                QVERIFY2(p->exitCode() == 0 || p->exitCode() == 1, p->readAllStandardError().constData());
+            }
+            for (int i = 0; i < count; ++i) {
+                const QString image = folder + u"/img"_s + QString::number(i).rightJustified(3, u'0') + u".jpg"_s;
+                QVERIFY2(QFile::exists(image), qPrintable(u"lost: "_s + image));
+                if (testutil::sha256(image) == original)
+                    continue; // untouched
+                QVERIFY2(jpegIsWhole(image), qPrintable(image));
+                QVERIFY2(!holdsExifPlaceholder(image), qPrintable(image));
+                QVERIFY2(!hasGps(image), qPrintable(image));
+            }
+            QCOMPARE(leftovers(folder), QStringList());
+            // Every image of every run: cleaned, or left to the run that had it.
+            for (const QString &report : std::as_const(reports)) {
+                const QHash<QString, QJsonObject> outcomes = reportByInput(readAll(report));
+                QCOMPARE(outcomes.size(), count);
+                for (const QJsonObject &o : outcomes) {
+                    const QString status = o.value(u"status"_s).toString();
+                    const QString message = o.value(u"message"_s).toString();
+                    QVERIFY2(status == u"cleaned"
+                                 || (status == u"skipped" && message.contains(u"in use by another run"_s))
+                                 || (status == u"failed" && message.contains(u"already exists"_s)),
+                             qPrintable(status + u": "_s + message));
+                }
+            }
+            qDeleteAll(runs);
+        }
+    }
+
+    // A symbolic link at an output path, planted before the run or while it runs, is
+    // never written through: nothing is created outside the chosen folder.
+    void linksAtOutputs_data()
+    {
+        QTest::addColumn<bool>("duringRun");
+        QTest::addColumn<bool>("replaceExisting");
+        QTest::newRow("before, kept") << false << false;
+        QTest::newRow("before, replaced") << false << true;
+        QTest::newRow("during the run") << true << true;
+    }
+    void linksAtOutputs()
+    {
+        QFETCH(bool, duringRun);
+        QFETCH(bool, replaceExisting);
+        const QString folder = fill(freshFolder(u"links"_s), kSmallJpeg, 130);
+        const QString outside = freshFolder(u"outside"_s);
+        const auto outputOf = [&](int i) {
+            return folder + u"/img"_s + QString::number(i).rightJustified(3, u'0') + u"_cleaned.jpg"_s;
+        };
+        const auto targetOf = [&](int i) { return outside + u"/bashrc"_s + QString::number(i); };
+        const auto plant = [&](int from) {
+            for (int i = from; i < 130; ++i)
+                if (!QFileInfo::exists(outputOf(i)) && !QFileInfo(outputOf(i)).isSymLink())
+                    QFile::link(targetOf(i), outputOf(i));
+        };
+        if (!duringRun)
+            plant(0);
+
+        QStringList images;
+        for (int i = 0; i < 130; ++i)
+            images << folder + u"/img"_s + QString::number(i).rightJustified(3, u'0') + u".jpg"_s;
+        JobEnvironment env;
+        env.exiftool = testutil::exiftool();
+        env.tempFolder = freshFolder(u"linkstmp"_s);
+        env.pauses = false;
+        env.jobs = 1;
+        CleanJob job(JobOptions{}, env);
+        job.setOverwriteQuestion([replaceExisting] { return replaceExisting; });
+        QTimer watch;
+        bool planted = false;
+        if (duringRun) {
+            // Once ExifTool has begun writing, every output not yet in place gets a link.
+            watch.setInterval(1);
+            connect(&watch, &QTimer::timeout, this, [&] {
+                if (planted)
+                    return;
+                for (const QString &stage : QDir(folder).entryList({u".qmk-stage-*"_s}, QDir::Dirs | QDir::Hidden)) {
+                    if (!QDir(folder + u'/' + stage).entryList(QDir::Files).isEmpty()) {
+                        plant(0);
+                        planted = true;
+                        return;
+                    }
+                }
+            });
+            watch.start();
+        }
+        const JobResult r = job.CleanImages(images);
+        watch.stop();
+        QVERIFY(!duringRun || planted);
+        QCOMPARE(QDir(outside).entryList(QDir::Files | QDir::Hidden), QStringList());
+        int links = 0;
+        for (int i = 0; i < 130; ++i) {
+            const QFileInfo output(outputOf(i));
+            const FileOutcome &o = r.outcomes.at(i);
+            if (output.isSymLink()) {
+                ++links;
+                QVERIFY(o.status == FileStatus::Skipped || o.status == FileStatus::Failed);
+            } else {
+                QCOMPARE(o.status, FileStatus::Cleaned);
+                QVERIFY(!hasGps(output.filePath()));
+            }
+        }
+        QCOMPARE(links, replaceExisting && !duringRun ? 0 : 130);
+        // Links that appeared while the run went on stop the outputs they stand at.
+        if (duringRun)
+            for (const FileOutcome &o : r.outcomes)
+                QVERIFY2(o.status == FileStatus::Failed && o.message.contains(u"already exists"_s), qPrintable(o.message));
+        QCOMPARE(leftovers(folder), QStringList());
+    }
+
+    // Folder mode: images of the same name from different folders (a camera's
+    // 100CANON/IMG_0001.JPG, 101CANON/IMG_0001.JPG) never share an output, and a second
+    // run over the same list gives each the same name again.
+    void folderModeNameClashes()
+    {
+        const QString root = freshFolder(u"dcim"_s);
+        const QStringList samples{kSmallJpeg, u"jpeg_canon_eos5d3_gps_xmp_makernotes.jpg"_s,
+                                  u"jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s};
+        QStringList inputs;
+        for (int k = 0; k < samples.size(); ++k) {
+            const QString sub = root + u"/10%1CANON"_s.arg(k);
+            QDir().mkpath(sub);
+            inputs << sub + u"/IMG_0001.JPG"_s;
+            QVERIFY(testutil::copySample(samples.at(k), inputs.last()));
+        }
+        const QString out = freshFolder(u"clashout"_s);
+        const QString temp = freshFolder(u"clashtmp"_s);
+        const QString report = temp + u"/report.json"_s;
+        const QStringList expected{out + u"/IMG_0001.JPG"_s, out + u"/IMG_0001 (2).JPG"_s,
+                                   out + u"/IMG_0001 (3).JPG"_s};
+        for (const QStringList &extra : {QStringList{}, QStringList{u"--overwrite-existing"_s}}) {
+            const testutil::CliRun run = testutil::runCli(
+                extra + QStringList{u"--output"_s, u"folder="_s + out, u"--report"_s, report, root},
+                testutil::cliEnvironment(temp));
+            QVERIFY2(run.exitCode == 0, qPrintable(run.out + run.err));
+            QVERIFY2(run.out.startsWith(u"3 images processed"_s), qPrintable(run.out));
+            const QHash<QString, QJsonObject> outcomes = reportByInput(readAll(report));
+            for (int k = 0; k < inputs.size(); ++k) {
+                const QJsonObject o = outcomes.value(inputs.at(k));
+                QCOMPARE(o.value(u"status"_s).toString(), u"cleaned"_s);
+                QCOMPARE(o.value(u"output"_s).toString(), expected.at(k));
+                if (k > 0)
+                    QVERIFY2(o.value(u"message"_s).toString().contains(QFileInfo(expected.at(k)).fileName()),
+                             qPrintable(o.value(u"message"_s).toString()));
+                // Each output is its own image: same picture size as its original.
+                QCOMPARE(testutil::runExifTool({u"-s3"_s, u"-ImageSize"_s, expected.at(k)}),
+                         testutil::runExifTool({u"-s3"_s, u"-ImageSize"_s, inputs.at(k)}));
+            }
+            QCOMPARE(QDir(out).entryList(QDir::Files).size(), 3);
+        }
+    }
+
+    // Moving the originals of failed images away: every move that cannot be made is
+    // said, in the summary, the log and the report, and the original stays.
+    void movesThatFail_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("target folder is a file") << u"file"_s;
+        QTest::newRow("trash is a file") << u"trash"_s;
+        QTest::newRow("moved") << u"ok"_s;
+    }
+    void movesThatFail()
+    {
+        QFETCH(QString, how);
+        const QString folder = freshFolder(u"moves"_s);
+        const QString broken = folder + u"/broken.jpg"_s;
+        QVERIFY(testutil::copySample(u"jpeg_truncated_in_app1.jpg"_s, broken));
+        QVERIFY(testutil::copySample(kSmallJpeg, folder + u"/good.jpg"_s));
+        const QString temp = freshFolder(u"movestmp"_s);
+        const QString home = freshFolder(u"home"_s);
+        const QString report = temp + u"/report.json"_s;
+        QProcessEnvironment env = testutil::cliEnvironment(temp);
+        env.insert(u"HOME"_s, home);
+        env.insert(u"XDG_DATA_HOME"_s, home + u"/data"_s);
+        QString where = u"trash"_s;
+        if (how == u"file") {
+            where = home + u"/problems"_s;
+            QFile f(where);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        } else if (how == u"trash") {
+            QDir().mkpath(home + u"/data"_s);
+            QFile f(home + u"/data/Trash"_s);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        const testutil::CliRun run
+            = testutil::runCli({u"--move-failed"_s, where, u"--report"_s, report, folder}, env);
+        QCOMPARE(run.exitCode, 1);
+        const QJsonObject o = reportByInput(readAll(report)).value(broken);
+        QCOMPARE(o.value(u"status"_s).toString(), u"failed"_s);
+        const QString log = QString::fromUtf8(readAll(temp + u"/qmk_log.txt"_s));
+        if (how == u"ok") {
+            QVERIFY(!QFile::exists(broken));
+            QVERIFY2(run.out.contains(u"1 problem file was moved to the trash."_s), qPrintable(run.out));
+            QVERIFY(o.value(u"message"_s).toString().contains(u"moved to the trash"_s));
+            QVERIFY(QFile::exists(home + u"/data/Trash/files/broken.jpg"_s));
+        } else {
+            QVERIFY(QFile::exists(broken));
+            QVERIFY2(run.out.contains(u"1 problem file could not be moved"_s), qPrintable(run.out));
+            QVERIFY2(!run.out.contains(u"was moved"_s), qPrintable(run.out));
+            QVERIFY2(log.contains(u"The original could not be moved: "_s) && log.contains(broken), qPrintable(log));
+            QVERIFY(!QFile::exists(QDir::currentPath() + u"/files/broken.jpg"_s)); // nothing strayed
+            QVERIFY(o.value(u"message"_s).toString().contains(u"could not be moved"_s));
+        }
+        // The image that was cleaned is never moved.
+        QVERIFY(QFile::exists(folder + u"/good.jpg"_s));
+    }
+
+    // Overwriting in place keeps who may do what with the file, drops what identifies
+    // where it came from, and says when other names of it keep the old metadata.
+    void identityInPlace()
+    {
+        const QString folder = freshFolder(u"identity"_s);
+        const QString image = folder + u"/photo.jpg"_s;
+        const QString other = folder + u"/same photo.jpg"_s;
+        const QString perms = folder + u"/setgid.jpg"_s;
+        const QString listed = folder + u"/acl.jpg"_s;
+        for (const QString &f : {image, perms, listed})
+            QVERIFY(testutil::copySample(kSmallJpeg, f));
+        QVERIFY(::link(QFile::encodeName(image).constData(), QFile::encodeName(other).constData()) == 0);
+        QVERIFY(::chmod(QFile::encodeName(perms).constData(), 02640) == 0);
+        QVERIFY(::chown(QFile::encodeName(perms).constData(), ::geteuid(), 12345) == 0 || ::geteuid() != 0);
+        const QByteArray acl = sampleAcl();
+        const bool aclSupported = ::setxattr(QFile::encodeName(listed).constData(), "system.posix_acl_access",
+                                             acl.constData(), size_t(acl.size()), 0)
+            == 0;
+        const bool userXattrs = ::setxattr(QFile::encodeName(listed).constData(), "user.xdg.origin.url",
+                                           "https://example.org/me.jpg", 26, 0)
+            == 0;
+        struct stat permsBefore{};
+        QVERIFY(::stat(QFile::encodeName(perms).constData(), &permsBefore) == 0);
+        struct stat listedBefore{};
+        QVERIFY(::stat(QFile::encodeName(listed).constData(), &listedBefore) == 0);
+
+        const QString temp = freshFolder(u"idtmp"_s);
+        const QString report = temp + u"/report.json"_s;
+        const testutil::CliRun run = testutil::runCli(
+            {u"--output"_s, u"overwrite"_s, u"--report"_s, report, image, perms, listed}, testutil::cliEnvironment(temp));
+        QCOMPARE(run.exitCode, 1); // the hard link's other name still holds everything
+        const QHash<QString, QJsonObject> outcomes = reportByInput(readAll(report));
+
+        QCOMPARE(outcomes.value(image).value(u"status"_s).toString(), u"residue"_s);
+        QVERIFY2(outcomes.value(image).value(u"message"_s).toString().contains(u"1 other name"_s),
+                 qPrintable(outcomes.value(image).value(u"message"_s).toString()));
+        QVERIFY(!hasGps(image));
+        QVERIFY(hasGps(other));
+
+        struct stat st{};
+        QVERIFY(::stat(QFile::encodeName(perms).constData(), &st) == 0);
+        QCOMPARE(outcomes.value(perms).value(u"status"_s).toString(), u"cleaned"_s);
+        QCOMPARE(st.st_mode & 07777, permsBefore.st_mode & 07777);
+        QCOMPARE(st.st_gid, permsBefore.st_gid);
+        QCOMPARE(st.st_uid, permsBefore.st_uid);
+        QVERIFY(!hasGps(perms));
+
+        QCOMPARE(outcomes.value(listed).value(u"status"_s).toString(), u"cleaned"_s);
+        QVERIFY(::stat(QFile::encodeName(listed).constData(), &st) == 0);
+        QCOMPARE(st.st_mode & 07777, listedBefore.st_mode & 07777);
+        if (aclSupported)
+            QCOMPARE(xattrOf(listed, "system.posix_acl_access"), acl);
+        if (userXattrs)
+            QVERIFY(xattrOf(listed, "user.xdg.origin.url").isEmpty());
+    }
+
+    // A damaged output is never counted or left as a cleaned file; in place, it never
+    // replaces the original.
+    void damagedOutputs_data()
+    {
+        QTest::addColumn<bool>("overwrite");
+        QTest::newRow("suffix") << false;
+        QTest::newRow("in place") << true;
+    }
+    void damagedOutputs()
+    {
+        QFETCH(bool, overwrite);
+        const QString folder = freshFolder(u"damaged"_s);
+        // Picture data cut off: ExifTool rewrites the header and copies what is there.
+        QByteArray data = readAll(testutil::sample(kSmallJpeg));
+        data.chop(data.size() / 3);
+        const QString cut = folder + u"/cut.jpg"_s;
+        QFile f(cut);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(data);
+        f.close();
+        QVERIFY(testutil::copySample(kSmallJpeg, folder + u"/good.jpg"_s));
+        const QByteArray before = testutil::sha256(cut);
+        const QString temp = freshFolder(u"damtmp"_s);
+        const QString report = temp + u"/report.json"_s;
+        const testutil::CliRun run
+            = testutil::runCli((overwrite ? QStringList{u"--output"_s, u"overwrite"_s} : QStringList{})
+                                   + QStringList{u"--report"_s, report, folder},
+                               testutil::cliEnvironment(temp));
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.out.startsWith(u"1 image processed"_s), qPrintable(run.out));
+        const QJsonObject o = reportByInput(readAll(report)).value(cut);
+        QCOMPARE(o.value(u"status"_s).toString(), u"failed"_s);
+        QVERIFY2(o.value(u"message"_s).toString().contains(u"damaged"_s), qPrintable(o.value(u"message"_s).toString()));
+        if (overwrite)
+            QCOMPARE(testutil::sha256(cut), before);
+        else
+            QVERIFY(!QFile::exists(folder + u"/cut_cleaned.jpg"_s));
+        QVERIFY(QString::fromUtf8(readAll(temp + u"/qmk_log.txt"_s)).contains(u"cut"_s));
+        QCOMPARE(leftovers(folder), QStringList());
+    }
+
+    // A run that cannot even start still writes its report, and leaves no empty log.
+    void earlyFailureWritesTheReport()
+    {
+        const QString folder = fill(freshFolder(u"early"_s), kSmallJpeg, 2);
+        const QString notAFolder = freshFolder(u"earlytmp"_s) + u"/file"_s;
+        QFile f(notAFolder);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.close();
+        const QString report = m_dir.path() + u"/early-report.json"_s;
+        const testutil::CliRun run
+            = testutil::runCli({u"--report"_s, report, folder}, testutil::cliEnvironment(notAFolder));
+        QCOMPARE(run.exitCode, 3);
+        const QHash<QString, QJsonObject> outcomes = reportByInput(readAll(report));
+        QCOMPARE(outcomes.size(), 2);
+        for (const QJsonObject &o : outcomes)
+            QCOMPARE(o.value(u"status"_s).toString(), u"failed"_s);
+        QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestOriginals)
+#include "tst_originals.moc"
