@@ -409,6 +409,53 @@
     </message>
 </context>
 <context>
+    <name>WindowCommandLine</name>
+    <message>
+        <source>Try &apos;quillmark --help&apos;.</source>
+        <translation>Mehr dazu mit „quillmark --help“.</translation>
+    </message>
+    <message>
+        <source>quillmark: -auto: the settings file %1 is larger than 1 MB and was not read; nothing was cleaned</source>
+        <translation>quillmark: -auto: Die Einstellungsdatei %1 ist größer als 1 MB und wurde nicht gelesen; nichts wurde bereinigt</translation>
+    </message>
+    <message>
+        <source>Removes metadata from image files, in a wizard window.</source>
+        <translation>Entfernt Metadaten aus Bilddateien, in einem Assistenten-Fenster.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Diese Hilfe zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Die Version zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Clean FOLDER unattended with the stored options, then exit.</source>
+        <translation>FOLDER ohne Rückfragen mit den gespeicherten Optionen bereinigen, dann beenden.</translation>
+    </message>
+    <message>
+        <source>Images and folders to start with.</source>
+        <translation>Bilder und Ordner, mit denen begonnen wird.</translation>
+    </message>
+    <message>
+        <source>-auto takes exactly one folder and no other paths.</source>
+        <translation>-auto erwartet genau einen Ordner und keine weiteren Pfade.</translation>
+    </message>
+    <message>
+        <source>quillmark: -auto: %1: the folder cannot be read</source>
+        <translation>quillmark: -auto: %1: Der Ordner kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>quillmark: -auto: %1: no such folder</source>
+        <translation>quillmark: -auto: %1: Ordner nicht gefunden</translation>
+    </message>
+    <message>
+        <source>quillmark: -auto: %1: not a folder</source>
+        <translation>quillmark: -auto: %1: kein Ordner</translation>
+    </message>
+</context>
+<context>
     <name>frmMain</name>
     <message>
         <source>Next &gt;</source>
@@ -1031,6 +1078,10 @@
         <source>These files could not be added: their names are not valid UTF-8, which the file dialog cannot pass on. Add them with &quot;Add from Folder&quot; or drop them on the list:</source>
         <translation>Diese Dateien konnten nicht hinzugefügt werden: Ihre Namen sind kein gültiges UTF-8, und der Dateidialog kann sie nicht weitergeben. Fügen Sie sie mit „Aus Ordner hinzufügen“ hinzu oder ziehen Sie sie auf die Liste:</translation>
     </message>
+    <message>
+        <source>The settings file %1 is larger than 1 MB, far more than stored settings ever take, so it was not read. Quillmark starts with the default options and leaves the file as it is; the options of this session are not saved.</source>
+        <translation>Die Einstellungsdatei %1 ist größer als 1 MB, weit mehr, als gespeicherte Einstellungen je belegen, und wurde daher nicht gelesen. Quillmark startet mit den Standardoptionen und lässt die Datei unverändert; die Optionen dieser Sitzung werden nicht gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>frmReport</name>
@@ -1268,6 +1319,10 @@ angehalten durch SIGINT, SIGTERM oder SIGHUP: 130, 143 oder 129 (ein zweites SIG
     <message>
         <source>cannot read the list %1</source>
         <translation>die Liste %1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>quillmark-cli: --settings: the settings file %1 is larger than 1 MB and was not read</source>
+        <translation>quillmark-cli: --settings: Die Einstellungsdatei %1 ist größer als 1 MB und wurde nicht gelesen</translation>
     </message>
 </context>
 </TS>

@@ -409,6 +409,53 @@
     </message>
 </context>
 <context>
+    <name>WindowCommandLine</name>
+    <message>
+        <source>Try &apos;quillmark --help&apos;.</source>
+        <translation>Pruebe «quillmark --help».</translation>
+    </message>
+    <message>
+        <source>quillmark: -auto: the settings file %1 is larger than 1 MB and was not read; nothing was cleaned</source>
+        <translation>quillmark: -auto: el archivo de configuración %1 supera 1 MB y no se ha leído; no se ha limpiado nada</translation>
+    </message>
+    <message>
+        <source>Removes metadata from image files, in a wizard window.</source>
+        <translation>Elimina los metadatos de los archivos de imagen, en una ventana de asistente.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Mostrar esta ayuda y salir.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Mostrar la versión y salir.</translation>
+    </message>
+    <message>
+        <source>Clean FOLDER unattended with the stored options, then exit.</source>
+        <translation>Limpiar FOLDER sin intervención con las opciones guardadas y salir.</translation>
+    </message>
+    <message>
+        <source>Images and folders to start with.</source>
+        <translation>Imágenes y carpetas con las que empezar.</translation>
+    </message>
+    <message>
+        <source>-auto takes exactly one folder and no other paths.</source>
+        <translation>-auto espera exactamente una carpeta y ninguna otra ruta.</translation>
+    </message>
+    <message>
+        <source>quillmark: -auto: %1: the folder cannot be read</source>
+        <translation>quillmark: -auto: %1: no se puede leer la carpeta</translation>
+    </message>
+    <message>
+        <source>quillmark: -auto: %1: no such folder</source>
+        <translation>quillmark: -auto: %1: no existe la carpeta</translation>
+    </message>
+    <message>
+        <source>quillmark: -auto: %1: not a folder</source>
+        <translation>quillmark: -auto: %1: no es una carpeta</translation>
+    </message>
+</context>
+<context>
     <name>frmMain</name>
     <message>
         <source>Next &gt;</source>
@@ -1031,6 +1078,10 @@
         <source>These files could not be added: their names are not valid UTF-8, which the file dialog cannot pass on. Add them with &quot;Add from Folder&quot; or drop them on the list:</source>
         <translation>Estos archivos no se han podido añadir: sus nombres no son UTF-8 válido y el diálogo de archivos no puede transmitirlos. Añádalos con «Añadir carpeta» o arrástrelos a la lista:</translation>
     </message>
+    <message>
+        <source>The settings file %1 is larger than 1 MB, far more than stored settings ever take, so it was not read. Quillmark starts with the default options and leaves the file as it is; the options of this session are not saved.</source>
+        <translation>El archivo de configuración %1 supera 1 MB, mucho más de lo que ocupa nunca una configuración guardada, así que no se ha leído. Quillmark se inicia con las opciones predeterminadas y deja el archivo como está; las opciones de esta sesión no se guardarán.</translation>
+    </message>
 </context>
 <context>
     <name>frmReport</name>
@@ -1268,6 +1319,10 @@ detenido por SIGINT, SIGTERM o SIGHUP: 130, 143 o 129 (un segundo SIGINT detiene
     <message>
         <source>cannot read the list %1</source>
         <translation>no se puede leer la lista %1</translation>
+    </message>
+    <message>
+        <source>quillmark-cli: --settings: the settings file %1 is larger than 1 MB and was not read</source>
+        <translation>quillmark-cli: --settings: el archivo de configuración %1 supera 1 MB y no se ha leído</translation>
     </message>
 </context>
 </TS>

@@ -409,6 +409,53 @@
     </message>
 </context>
 <context>
+    <name>WindowCommandLine</name>
+    <message>
+        <source>Try &apos;quillmark --help&apos;.</source>
+        <translation>Essayez «&#xa0;quillmark --help&#xa0;».</translation>
+    </message>
+    <message>
+        <source>quillmark: -auto: the settings file %1 is larger than 1 MB and was not read; nothing was cleaned</source>
+        <translation>quillmark: -auto&#xa0;: le fichier de réglages %1 dépasse 1 Mo et n’a pas été lu&#x202f;; rien n’a été nettoyé</translation>
+    </message>
+    <message>
+        <source>Removes metadata from image files, in a wizard window.</source>
+        <translation>Supprime les métadonnées des fichiers image, dans une fenêtre d’assistant.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Afficher cette aide et quitter.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Afficher la version et quitter.</translation>
+    </message>
+    <message>
+        <source>Clean FOLDER unattended with the stored options, then exit.</source>
+        <translation>Nettoyer FOLDER sans intervention avec les options enregistrées, puis quitter.</translation>
+    </message>
+    <message>
+        <source>Images and folders to start with.</source>
+        <translation>Images et dossiers avec lesquels commencer.</translation>
+    </message>
+    <message>
+        <source>-auto takes exactly one folder and no other paths.</source>
+        <translation>-auto attend exactement un dossier et aucun autre chemin.</translation>
+    </message>
+    <message>
+        <source>quillmark: -auto: %1: the folder cannot be read</source>
+        <translation>quillmark: -auto&#xa0;: %1&#xa0;: le dossier ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>quillmark: -auto: %1: no such folder</source>
+        <translation>quillmark: -auto&#xa0;: %1&#xa0;: dossier introuvable</translation>
+    </message>
+    <message>
+        <source>quillmark: -auto: %1: not a folder</source>
+        <translation>quillmark: -auto&#xa0;: %1&#xa0;: n’est pas un dossier</translation>
+    </message>
+</context>
+<context>
     <name>frmMain</name>
     <message>
         <source>Next &gt;</source>
@@ -1031,6 +1078,10 @@
         <source>These files could not be added: their names are not valid UTF-8, which the file dialog cannot pass on. Add them with &quot;Add from Folder&quot; or drop them on the list:</source>
         <translation>Ces fichiers n’ont pas pu être ajoutés&#xa0;: leur nom n’est pas en UTF-8 valide, et la boîte de dialogue de fichiers ne peut pas le transmettre. Ajoutez-les avec «&#xa0;Ajouter un dossier&#xa0;» ou déposez-les sur la liste&#xa0;:</translation>
     </message>
+    <message>
+        <source>The settings file %1 is larger than 1 MB, far more than stored settings ever take, so it was not read. Quillmark starts with the default options and leaves the file as it is; the options of this session are not saved.</source>
+        <translation>Le fichier de réglages %1 dépasse 1 Mo, bien plus que n’en occupent jamais des réglages enregistrés&#x202f;; il n’a donc pas été lu. Quillmark démarre avec les options par défaut et laisse le fichier tel quel&#x202f;; les options de cette session ne seront pas enregistrées.</translation>
+    </message>
 </context>
 <context>
     <name>frmReport</name>
@@ -1268,6 +1319,10 @@ arrêt par SIGINT, SIGTERM ou SIGHUP&#xa0;: 130, 143 ou 129 (un second SIGINT ar
     <message>
         <source>cannot read the list %1</source>
         <translation>impossible de lire la liste %1</translation>
+    </message>
+    <message>
+        <source>quillmark-cli: --settings: the settings file %1 is larger than 1 MB and was not read</source>
+        <translation>quillmark-cli: --settings&#xa0;: le fichier de réglages %1 dépasse 1 Mo et n’a pas été lu</translation>
     </message>
 </context>
 </TS>

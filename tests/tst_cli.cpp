@@ -275,6 +275,56 @@ private Q_SLOTS:
         QCOMPARE(testutil::sha256(bin + u"/settings.ini"_s), iniBefore);
     }
 
+    // --settings refuses a settings file over 1 MB, beside a portable program or in the
+    // user's config folder: a usage error before any image is touched, the file left as it
+    // was. A small one in the user's config folder is used.
+    void oversizedSettings_data()
+    {
+        QTest::addColumn<bool>("portable");
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("portable, 2 MB") << true << qint64(2 << 20) << 2;
+        QTest::newRow("user config, 2 MB") << false << qint64(2 << 20) << 2;
+        QTest::newRow("user config, small") << false << qint64(0) << 0;
+    }
+    void oversizedSettings()
+    {
+        QFETCH(bool, portable);
+        QFETCH(qint64, size);
+        QFETCH(int, exitCode);
+        const QString tag = QString::fromLatin1(QTest::currentDataTag()).replace(QRegularExpression(u"\\W+"_s), u"_"_s);
+        const QString base = m_dir.path() + u"/oversized_"_s + tag;
+        QString program = QString::fromUtf8(QUILLMARK_CLI);
+        QProcessEnvironment env = envWithTemp(m_temp);
+        env.insert(u"XDG_CONFIG_HOME"_s, base + u"/config"_s);
+        QString file = base + u"/config/Corvane/Quillmark.conf"_s;
+        QVERIFY(QDir().mkpath(base + u"/config/Corvane"_s));
+        if (portable) {
+            QVERIFY(QDir().mkpath(base + u"/bin"_s));
+            program = base + u"/bin/quillmark-cli"_s;
+            QVERIFY(QFile::copy(QString::fromUtf8(QUILLMARK_CLI), program));
+            QVERIFY(writeBytes(base + u"/bin/PORTABLE"_s, {}));
+            file = base + u"/bin/settings.ini"_s;
+        }
+        QByteArray bytes = "[Quillmark]\r\noptOutputMode=2\r\ntxtPrefix=stored_\r\n";
+        while (bytes.size() < size)
+            bytes += ';' + QByteArray(998, 'x') + "\r\n";
+        QVERIFY(writeBytes(file, bytes));
+        const QString folder = folderWith(u"oversized_images_"_s + tag, {u"png_exif_gps_xmp.png"_s});
+
+        const Run r = runCli({u"--settings"_s, folder}, env, program);
+        QVERIFY2(r.exitCode == exitCode, qPrintable(r.err));
+        if (exitCode == 2) {
+            QVERIFY2(r.err.contains(u"quillmark-cli: --settings: the settings file "_s + file
+                                    + u" is larger than 1 MB and was not read"_s),
+                     qPrintable(r.err));
+            QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{u"png_exif_gps_xmp.png"_s});
+        } else {
+            QVERIFY(QFile::exists(folder + u"/stored_png_exif_gps_xmp.png"_s));
+        }
+        QCOMPARE(readBytes(file), bytes);
+    }
+
     // --keep, alone and over the stored options: Orientation 6 and the Adobe RGB profile
     // stay exactly as they were, or are gone.
     void keep_data()
@@ -345,6 +395,12 @@ private:
     {
         QFile f(path);
         return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+    }
+
+    static QByteArray readBytes(const QString &path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 };
 

@@ -246,6 +246,41 @@ private Q_SLOTS:
         }
     }
 
+    // Each argument is one path exactly as given: blanks at either end, quotes and a
+    // leading dash (after "--") belong to the name, and the sibling without them is left alone.
+    void argumentsAreWholePaths_data()
+    {
+        QTest::addColumn<QStringList>("arguments"); // relative to the row's folder, "--" as it is
+        QTest::addColumn<QStringList>("expected");  // listed, relative to the row's folder
+        QTest::newRow("folder with a trailing blank") << QStringList{u"trip "_s} << QStringList{u"trip /a.jpg"_s};
+        QTest::newRow("folder with a quote") << QStringList{u"pics\"2024"_s} << QStringList{u"pics\"2024/a.jpg"_s};
+        QTest::newRow("two folders") << QStringList{u"trip "_s, u"pics\"2024"_s}
+                                     << QStringList{u"trip /a.jpg"_s, u"pics\"2024/a.jpg"_s};
+        QTest::newRow("files with blanks and quotes") << QStringList{u" lead.jpg"_s, u"\"q\".jpg"_s}
+                                                      << QStringList{u" lead.jpg"_s, u"\"q\".jpg"_s};
+        QTest::newRow("a name with a dash after --") << QStringList{u"--"_s, u"-dash.jpg"_s}
+                                                     << QStringList{u"-dash.jpg"_s};
+    }
+    void argumentsAreWholePaths()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, expected);
+        const QString tag = QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-');
+        const QString folder = folderWith(u"whole-"_s + tag,
+                                          {u"trip /a.jpg"_s, u"trip/a.jpg"_s, u"pics\"2024/a.jpg"_s,
+                                           u"pics2024/a.jpg"_s, u" lead.jpg"_s, u"lead.jpg"_s, u"\"q\".jpg"_s,
+                                           u"q.jpg"_s, u"-dash.jpg"_s, u"dash.jpg"_s});
+        const auto inFolder = [&folder](const QStringList &names) {
+            QStringList paths;
+            for (const QString &name : names)
+                paths << (name == u"--" ? name : folder + u'/' + name);
+            return paths;
+        };
+        auto w = m_box->window(inFolder(arguments));
+        QTRY_COMPARE(w->iPage(), 2);
+        QTRY_COMPARE(listed(*w), inFolder(expected));
+    }
+
     void largeFolderKeepsWindowAlive()
     {
         constexpr int count = 20000;

@@ -251,8 +251,12 @@ private Q_SLOTS:
     void commandLineFolder()
     {
         const QString folder = m_box->imageFolder(u"cmdline"_s, {runSamples.at(1), runSamples.at(2)});
-        auto w = m_box->window({u"\""_s + folder + u"\""_s});
-        QTRY_COMPARE(w->iPage(), 2);
+        auto w = m_box->window({folder});
+        // Acted on in a call queued on the first activation.
+        QEvent activateFirst(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(w.get(), &activateFirst);
+        QCoreApplication::processEvents();
+        QCOMPARE(w->iPage(), 2);
         QTRY_COMPARE(w->lstFiles().ListCount(), 2);
         // A later activation (the viewer closing) does not act on it again.
         QEvent activate(QEvent::WindowActivate);
@@ -260,11 +264,17 @@ private Q_SLOTS:
         QTest::qWait(10);
         QCOMPARE(w->lstFiles().ListCount(), 2);
 
-        // "-AUTO" is not the option: the whole text is one folder name, which does not exist.
-        auto w2 = m_box->window({u"-AUTO"_s, folder});
-        QTest::qWait(50);
-        QCOMPARE(w2->iPage(), 1);
-        QCOMPARE(m_box->ended, -1000);
+        // Quotes are part of the name, which names nothing; "-AUTO" is not the option (main()
+        // refuses it). Either way the welcome page stays and nothing runs.
+        for (const QStringList &arguments :
+             {QStringList{u"\""_s + folder + u"\""_s}, QStringList{u"-AUTO"_s, folder}}) {
+            auto other = m_box->window(arguments);
+            QEvent activateOther(QEvent::WindowActivate);
+            QCoreApplication::sendEvent(other.get(), &activateOther);
+            QCoreApplication::processEvents();
+            QCOMPARE(other->iPage(), 1);
+            QCOMPARE(m_box->ended, -1000);
+        }
     }
 
     // An unattended run is stopped by closing the window, without a question.

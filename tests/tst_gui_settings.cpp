@@ -150,6 +150,29 @@ private Q_SLOTS:
         QCOMPARE(w->sLastAddDir, kept);
     }
 
+    // A settings file over 1 MB: the window starts on the defaults, says so once, and
+    // leaves the file alone when it closes.
+    void oversizedFileIsLeftAlone()
+    {
+        QByteArray bytes = ini({{"optOutputMode", "0"}, {"txtSuffix", "_stored"}});
+        while (bytes.size() <= SettingsStore::maximumFileSize)
+            bytes += ';' + QByteArray(998, 'x') + "\r\n";
+        QVERIFY(guitest::writeFile(m_box->iniPath(), bytes));
+        Prompts::takeRecords();
+        auto w = m_box->window();
+        QVERIFY(w->optOutputMode[3]->isChecked());
+        QCOMPARE(w->txtSuffix->text(), u"_cleaned"_s);
+        QStringList messages;
+        QTRY_VERIFY(!(messages += guitest::recordedTexts(Prompts::Kind::Message)).isEmpty());
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages.first().startsWith(u"The settings file "_s + m_box->iniPath() + u" is larger than 1 MB"_s),
+                 qPrintable(messages.first()));
+        w->txtSuffix->setText(u"_changed"_s);
+        w->close();
+        QCOMPARE(guitest::readFile(m_box->iniPath()), bytes);
+        QVERIFY(guitest::recordedTexts(Prompts::Kind::Message).isEmpty());
+    }
+
     void keptOnScreen_data()
     {
         QTest::addColumn<int>("left"); // twips from the screen's corner

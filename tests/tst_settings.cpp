@@ -5,6 +5,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -399,6 +401,61 @@ private Q_SLOTS:
         // Only the user's own file counts, not an organisation-wide one.
         QVERIFY(writeBytes(m_configHome.filePath(u"Corvane.conf"_s), "[Quillmark]\ntxtSuffix=_org\n"));
         QCOMPARE(store.GetSettingValue(kApplication, kSection, u"txtSuffix"_s, u"d"_s), u"d"_s);
+    }
+
+    // A settings file over 1 MB is neither read nor written, wherever it lies; one of exactly
+    // 1 MB still is. The file the store names is the one QSettings itself opens.
+    void oversizedFile_data()
+    {
+        QTest::addColumn<QString>("where"); // portable, native (the override) or home
+        QTest::addColumn<qint64>("size");
+        QTest::addColumn<bool>("refused");
+        for (const QString &where : {u"portable"_s, u"native"_s, u"home"_s}) {
+            QTest::addRow("%s, 1 MB", qPrintable(where)) << where << SettingsStore::maximumFileSize << false;
+            QTest::addRow("%s, 1 MB and a byte", qPrintable(where))
+                << where << SettingsStore::maximumFileSize + 1 << true;
+        }
+    }
+    void oversizedFile()
+    {
+        QFETCH(QString, where);
+        QFETCH(qint64, size);
+        QFETCH(bool, refused);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        SettingsStore store(dir.path());
+        QString file;
+        if (where == u"portable") {
+            QVERIFY(writeBytes(dir.filePath(u"PORTABLE"_s), {}));
+            store.DetectPortableMode();
+            file = store.iniPath();
+        } else if (where == u"native") {
+            file = dir.filePath(u"Quillmark.conf"_s);
+            store.setNativeSettingsPath(file);
+        } else {
+            QSettings settings(QSettings::NativeFormat, QSettings::UserScope, kApplication, u"Quillmark"_s);
+            file = settings.fileName();
+            QVERIFY(QDir().mkpath(QFileInfo(file).absolutePath()));
+        }
+        QCOMPARE(store.settingsFilePath(), file);
+        const auto removeFile = qScopeGuard([&file] { QFile::remove(file); });
+
+        // A real section first, then comment lines up to the size.
+        QByteArray bytes = "[Quillmark]\r\ntxtPrefix=stored_\r\n";
+        while (bytes.size() < size)
+            bytes += ';' + QByteArray(std::min<qint64>(998, size - bytes.size() - 2), 'x') + "\r\n";
+        bytes.truncate(size);
+        QVERIFY(writeBytes(file, bytes));
+        QCOMPARE(QFileInfo(file).size(), size);
+
+        QCOMPARE(store.isOversized(), refused);
+        bool ok = false;
+        QCOMPARE(store.GetSettingValue(kApplication, kSection, u"txtPrefix"_s, u"d"_s, &ok),
+                 refused ? u"d"_s : u"stored_"_s);
+        QCOMPARE(ok, !refused);
+        QCOMPARE(store.SaveSettingValue(kApplication, kSection, u"txtSuffix"_s, u"_new"_s), !refused);
+        if (refused)
+            QCOMPARE(readBytes(file), bytes);
     }
 
     void nativeUnwritableFolderFails()

@@ -388,6 +388,13 @@ int main(int argc, char *argv[])
     if (parser.isSet(settingsOption)) {
         SettingsStore store(programFolder());
         store.DetectPortableMode();
+        // Read anyway, it would give the defaults, which are not the options asked for.
+        if (store.isOversized()) {
+            printErr(Cli::tr("quillmark-cli: --settings: the settings file %1 is larger than 1 MB and was not read")
+                         .arg(store.settingsFilePath())
+                     + u'\n');
+            return ExitUsage;
+        }
         options = jobOptionsFromSettings(store);
         if (options.outputMode == OutputMode::Folder && QDir::isRelativePath(options.txtOutput))
             options.txtOutput = QDir(programFolder()).absoluteFilePath(options.txtOutput);

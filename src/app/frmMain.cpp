@@ -135,6 +135,7 @@ void frmMain::load()
     m_settings = std::make_unique<SettingsStore>(m_programFolder);
     m_settings->setNativeSettingsPath(m_setup.nativeSettingsPath);
     m_settings->DetectPortableMode();
+    m_settingsRefused = m_settings->isOversized();
     m_systemFolders = GetSystemFolders();
     // Where the window stands when no stored position can be used.
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
@@ -232,6 +233,18 @@ void frmMain::readSettings()
     // value had to be skipped.
     chkResetFileDates_Click();
     chkDeleteFileOnFail_Click();
+}
+
+void frmMain::oversizedSettingsWarning()
+{
+    if (!m_settingsRefused)
+        return;
+    Prompts::message(this,
+                     tr("The settings file %1 is larger than 1 MB, far more than stored settings ever take, so "
+                        "it was not read. Quillmark starts with the default options and leaves the file as it "
+                        "is; the options of this session are not saved.")
+                         .arg(printablePath(m_settings->settingsFilePath())),
+                     Prompts::Icon::Exclamation);
 }
 
 void frmMain::applySetting(const QString &key, const QString &value)
@@ -336,6 +349,8 @@ void frmMain::keepOnScreen()
 
 void frmMain::saveSettings()
 {
+    if (m_settingsRefused)
+        return;
     const double twipsPerPixel = 1440.0 / m_ScreenDPI;
     const auto box = [](const QCheckBox *check) { return check->isChecked() ? u"1"_s : u"0"_s; };
     const auto value = [&](const QString &key) -> std::optional<QString> {
@@ -497,8 +512,12 @@ void frmMain::onActivated()
     fontSizeWarning();
     if (!m_activatedOnce) {
         m_activatedOnce = true;
-        // Queued, so that the activation itself has finished before the wizard is driven.
-        QTimer::singleShot(0, this, &frmMain::runCommandLine);
+        // Queued, so that the activation itself has finished before the wizard is driven;
+        // the warning's box is closed before the command line fills the list.
+        QTimer::singleShot(0, this, [this] {
+            oversizedSettingsWarning();
+            runCommandLine();
+        });
     }
 }
 

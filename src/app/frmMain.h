@@ -279,6 +279,8 @@ private:
     // Start-up and shutdown (frmMain.cpp)
     void load();
     void readSettings();
+    // Says once that the settings file was too large to read (see SettingsStore).
+    void oversizedSettingsWarning();
     void applySetting(const QString &key, const QString &value);
     void keepOnScreen();
     void restoreFramePosition();
@@ -347,6 +349,9 @@ private:
     bool m_endingAtOnce = false;
     bool m_viewerBusy = false;
     bool m_activatedOnce = false;
+    // The settings file was too large to read: the window runs on the defaults and keeps
+    // its hands off the file.
+    bool m_settingsRefused = false;
 
     // The outcome behind each output of the last run, by the output's path: its original
     // and what stayed identifying. The finished list sorts its rows, so rows are no key.

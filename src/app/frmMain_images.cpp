@@ -4,6 +4,7 @@
 #include "app/frmMain.h"
 
 #include "app/PathListModel.h"
+#include "app/WindowCommandLine.h"
 #include "fs/BrowseForFolder.h"
 #include "fs/SystemFolders.h"
 #include "imagelist/ImageFiles.h"
@@ -242,50 +243,51 @@ void frmMain::runCommandLine()
         return;
     m_commandLineDone = true;
 
-    QString line = m_setup.arguments.join(u' ').trimmed();
-    line.remove(u'"');
-    if (line.isEmpty())
+    const WindowCommandLine line = WindowCommandLine::parse(m_setup.arguments);
+    // main() has answered help, version and mistakes before the window was made.
+    if (line.action != WindowCommandLine::Action::Start)
         return;
 
     // A relative folder is taken as the shell that started the program means it.
     const auto absolute = [](const QString &folder) { return QDir::current().absoluteFilePath(folder); };
 
-    if (line.startsWith(u"-auto "_s)) {
-        QString folder = line.mid(6);
+    if (line.automatic) {
+        QString folder = line.autoFolder;
         if (!folder.endsWith(u'/'))
             folder += u'/';
         folder = absolute(folder);
-        if (!FolderExists(folder))
+        // main() checked the folder; should it have gone since, the run still ends by
+        // itself rather than leaving a window nobody waits for.
+        if (!FolderExists(folder)) {
+            endProcessAtOnce(2);
             return;
+        }
         runAutomatic(folder);
         return;
     }
 
-    const QString folder = absolute(line);
-    if (FolderExists(folder)) {
+    if (line.paths.size() == 1 && !line.paths.constFirst().isEmpty()
+        && FolderExists(absolute(line.paths.constFirst()))) {
         cmdNext_Click();
         yieldToEvents();
-        addFolderWithCaption(folder);
+        addFolderWithCaption(absolute(line.paths.constFirst()));
         return;
     }
 
     // A file manager's "Open with" hands over every chosen file and folder as an argument
-    // of its own. An argument that looks like an option and names nothing is an option
-    // this program does not know: then the command line is left alone, as before.
+    // of its own; what names neither is passed over.
     struct Entry
     {
         QString path;
         bool folder;
     };
     QList<Entry> entries;
-    for (const QString &argument : m_setup.arguments) {
+    for (const QString &argument : line.paths) {
         const QString path = argument.isEmpty() ? QString() : absolute(argument);
         if (!path.isEmpty() && FolderExists(path))
             entries.append({path, true});
         else if (!path.isEmpty() && ImageFiles::isSupportedImageFile(path))
             entries.append({path, false});
-        else if (argument.startsWith(u'-'))
-            return;
     }
     if (entries.isEmpty())
         return;

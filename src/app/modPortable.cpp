@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QSettings>
+#include <QStandardPaths>
 
 #include <memory>
 
@@ -263,10 +264,35 @@ std::unique_ptr<QSettings> openNativeSettings(const QString &nativePath,
 
 } // namespace
 
+QString SettingsStore::settingsFilePath() const
+{
+    if (m_portable)
+        return iniPath();
+    if (!m_nativePath.isEmpty())
+        return m_nativePath;
+    // Where QSettings keeps the native user-scope file on Linux; worked out here, because
+    // constructing a QSettings already reads the file.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/'
+        + QString::fromUtf16(SettingsCatalogue::application) + u'/' + QString::fromUtf16(kProductName)
+        + u".conf"_s;
+}
+
+bool SettingsStore::isOversized() const
+{
+    // Follows a symbolic link, as the readers do.
+    const QFileInfo info(settingsFilePath());
+    return info.isFile() && info.size() > maximumFileSize;
+}
+
 QString SettingsStore::GetSettingValue(const QString &application, const QString &section,
                                        const QString &key, const QString &defaultValue,
                                        bool *ok) const
 {
+    if (isOversized()) {
+        if (ok)
+            *ok = false;
+        return defaultValue;
+    }
     if (m_portable)
         return ReadIniValue(iniPath(), section, key, defaultValue, ok);
 
@@ -286,6 +312,8 @@ QString SettingsStore::GetSettingValue(const QString &application, const QString
 bool SettingsStore::SaveSettingValue(const QString &application, const QString &section,
                                      const QString &key, const QString &value)
 {
+    if (isOversized())
+        return false;
     if (m_portable)
         return WriteIniValue(iniPath(), section, key, value);
 

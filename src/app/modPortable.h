@@ -30,6 +30,15 @@ public:
     // Overrides the QSettings file location (tests); empty means the user's default.
     void setNativeSettingsPath(const QString &path) { m_nativePath = path; }
 
+    // The file the settings are read from and written to: settings.ini in portable mode,
+    // otherwise the QSettings file (~/.config/Corvane/Quillmark.conf or the override).
+    QString settingsFilePath() const;
+    // No settings the program writes come near this size. A larger file is never read or
+    // written: every value read goes through the whole file, and a 100 MB one stalled a
+    // start for minutes. Reads then give the defaults (*ok = false), saves return false.
+    static constexpr qint64 maximumFileSize = 1024 * 1024;
+    bool isOversized() const;
+
 private:
     QString m_programFolder;
     QString m_nativePath;

@@ -1,0 +1,289 @@
+// The window program's command line, run as the real `quillmark` process offscreen with
+// its own home, config and temporary folders: help and version, mistakes that end at once
+// with status 2 instead of a window nobody waits for, and "-auto FOLDER" cleaning exactly
+// the folder named, whatever bytes its name holds.
+
+#include "testutil.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <QTemporaryFile>
+#include <QTest>
+
+#include <grp.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kSample = u"jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s;
+constexpr uid_t kNobody = 65534;
+
+struct Ended
+{
+    int exitCode = -1; // -1: it crashed or had to be killed (a window that waited)
+    QString out;
+    QString err;
+};
+
+bool exists(const QByteArray &path)
+{
+    return ::access(path.constData(), F_OK) == 0;
+}
+
+// A folder named by its bytes, holding a copy of the sample image as a.jpg.
+bool makeImageFolder(const QByteArray &folder)
+{
+    if (::mkdir(folder.constData(), 0700) != 0)
+        return false;
+    QFile in(testutil::sample(kSample));
+    if (!in.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray image = in.readAll();
+    FILE *out = std::fopen((folder + "/a.jpg").constData(), "wb");
+    if (!out)
+        return false;
+    const bool written = std::fwrite(image.constData(), 1, image.size(), out) == size_t(image.size());
+    return std::fclose(out) == 0 && written;
+}
+
+} // namespace
+
+class TestGuiCommandLine final : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QProcessEnvironment m_env;
+
+    QString configFile() const { return m_dir.filePath(u"config/Corvane/Quillmark.conf"_s); }
+
+    // Runs quillmark with arguments given as bytes (QProcess would pass text as UTF-8, so a
+    // name that is not UTF-8 goes through bash from a NUL-separated list). asNobody: as the
+    // user "nobody", for whom permission bits count (the tests may run as root).
+    Ended run(const QList<QByteArray> &arguments, const QString &workingDirectory, int timeoutMs,
+              bool asNobody = false)
+    {
+        QTemporaryFile list(m_dir.filePath(u"args-XXXXXX"_s));
+        if (!list.open())
+            return {};
+        for (const QByteArray &a : arguments)
+            list.write(a + '\0');
+        list.flush();
+        QProcess p;
+        if (asNobody) {
+            list.setPermissions(list.permissions() | QFile::ReadOther);
+            p.setChildProcessModifier([] {
+                const gid_t none[1] = {kNobody};
+                if (::setgroups(1, none) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)
+                    ::_exit(126);
+            });
+        }
+        p.setProcessEnvironment(m_env);
+        p.setWorkingDirectory(workingDirectory);
+        p.start(u"/bin/bash"_s, {u"-c"_s, u"mapfile -d '' -t a < \"$1\"; exec \"$0\" \"${a[@]}\""_s,
+                                 QString::fromUtf8(QUILLMARK_GUI), list.fileName()});
+        p.closeWriteChannel();
+        Ended ended;
+        if (!p.waitForFinished(timeoutMs)) {
+            p.kill();
+            p.waitForFinished();
+            return ended;
+        }
+        ended.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        ended.out = QString::fromUtf8(p.readAllStandardOutput());
+        ended.err = QString::fromUtf8(p.readAllStandardError());
+        return ended;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QUILLMARK_REQUIRE_EXIFTOOL();
+        QVERIFY(QFileInfo(QString::fromUtf8(QUILLMARK_GUI)).isExecutable());
+        QVERIFY(m_dir.isValid());
+        for (const QString &sub : {u"home"_s, u"config"_s, u"temp"_s, u"runtime"_s})
+            QVERIFY(QDir(m_dir.path()).mkpath(sub));
+        QVERIFY(QFile::setPermissions(m_dir.filePath(u"runtime"_s),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        m_env = testutil::cliEnvironment(m_dir.filePath(u"temp"_s));
+        m_env.insert(u"HOME"_s, m_dir.filePath(u"home"_s));
+        m_env.insert(u"XDG_CONFIG_HOME"_s, m_dir.filePath(u"config"_s));
+        m_env.insert(u"XDG_DATA_HOME"_s, m_dir.filePath(u"home/.local/share"_s));
+        m_env.insert(u"XDG_RUNTIME_DIR"_s, m_dir.filePath(u"runtime"_s));
+        m_env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        m_env.insert(u"QUILLMARK_AUTO_WAIT_MS"_s, u"0"_s);
+    }
+
+    void cleanupTestCase()
+    {
+        for (const QString &folder : {u"refused/locked"_s, u"refused/closed"_s})
+            ::chmod(QFile::encodeName(m_dir.filePath(folder)).constData(), 0700);
+        // Names that are not UTF-8 are beyond QDir's removal.
+        testutil::removeTree(m_dir.path());
+    }
+
+    // Help and version are printed and the program ends, no window made.
+    void information_data()
+    {
+        QTest::addColumn<QByteArrayList>("arguments");
+        QTest::addColumn<QString>("pattern"); // what standard output must match
+        const QString help = u"^Usage: \\S*quillmark \\[options\\] \\[PATH\\.\\.\\.\\]\\n(.|\\n)*--auto <FOLDER>"_s;
+        const QString version = u"^Quillmark \\d+\\.\\d+\\.\\d+\\n$"_s;
+        QTest::newRow("--help") << QByteArrayList{"--help"} << help;
+        QTest::newRow("-h") << QByteArrayList{"-h"} << help;
+        QTest::newRow("help before a folder") << QByteArrayList{"--help", "/"} << help;
+        QTest::newRow("--version") << QByteArrayList{"--version"} << version;
+        QTest::newRow("-version") << QByteArrayList{"-version"} << version;
+    }
+    void information()
+    {
+        QFETCH(QByteArrayList, arguments);
+        QFETCH(QString, pattern);
+        const Ended e = run(arguments, m_dir.path(), 15000);
+        QCOMPARE(e.exitCode, 0);
+        QVERIFY2(QRegularExpression(pattern).match(e.out).hasMatch(), qPrintable(e.out));
+        QVERIFY2(e.err.isEmpty(), qPrintable(e.err));
+    }
+
+    // Bad usage and -auto on what is no readable folder: the reason on standard error and
+    // status 2 at once, never a window left waiting (the wait would end in a kill: -1).
+    void refused_data()
+    {
+        QTest::addColumn<QByteArrayList>("arguments");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("unknown option") << QByteArrayList{"--bogus"} << u"quillmark: Unknown option 'bogus'."_s;
+        QTest::newRow("unknown single-dash word")
+            << QByteArrayList{"-x", "a.jpg"} << u"quillmark: Unknown option 'x'."_s;
+        QTest::newRow("-auto without a folder")
+            << QByteArrayList{"-auto"} << u"quillmark: Missing value after '-auto'."_s;
+        QTest::newRow("-auto with two folders")
+            << QByteArrayList{"-auto", "folder", "other"} << u"quillmark: -auto takes exactly one folder"_s;
+        QTest::newRow("-auto, missing folder") << QByteArrayList{"-auto", "missing"}
+                                               << u"quillmark: -auto: missing: no such folder"_s;
+        QTest::newRow("--auto, missing folder") << QByteArrayList{"--auto", "missing"}
+                                                << u"quillmark: -auto: missing: no such folder"_s;
+        QTest::newRow("-auto, empty name") << QByteArrayList{"-auto", ""} << u"quillmark: -auto: : no such folder"_s;
+        QTest::newRow("-auto, a file") << QByteArrayList{"-auto", "folder/a.jpg"}
+                                       << u"quillmark: -auto: folder/a.jpg: not a folder"_s;
+        QTest::newRow("-auto, below a file") << QByteArrayList{"-auto", "folder/a.jpg/x"}
+                                             << u"quillmark: -auto: folder/a.jpg/x: no such folder"_s;
+        QTest::newRow("-auto, unreadable folder") << QByteArrayList{"-auto", "locked"}
+                                                  << u"quillmark: -auto: locked: the folder cannot be read"_s;
+        QTest::newRow("-auto, folder that cannot be entered")
+            << QByteArrayList{"-auto", "closed"} << u"quillmark: -auto: closed: the folder cannot be read"_s;
+    }
+    void refused()
+    {
+        QFETCH(QByteArrayList, arguments);
+        QFETCH(QString, message);
+        const QString base = m_dir.filePath(u"refused"_s);
+        // Root reads and enters every folder: the permission rows then run as "nobody", who
+        // owns those folders.
+        const bool asRoot = ::geteuid() == 0;
+        if (!QFileInfo::exists(base)) {
+            QVERIFY(QDir().mkpath(base));
+            QVERIFY(makeImageFolder(QFile::encodeName(base + u"/folder"_s)));
+            for (const auto &[name, mode] : {std::pair{"/locked", 0300}, std::pair{"/closed", 0600}}) {
+                const QByteArray folder = QFile::encodeName(base) + name;
+                QVERIFY(makeImageFolder(folder));
+                QVERIFY(!asRoot || ::chown(folder.constData(), kNobody, kNobody) == 0);
+                QVERIFY(::chmod(folder.constData(), mode) == 0);
+            }
+            // Where nobody has to pass: the test's folder and this one.
+            QVERIFY(!asRoot || ::chmod(QFile::encodeName(m_dir.path()).constData(), 0711) == 0);
+        }
+        const bool asNobody = asRoot && message.contains(u"cannot be read"_s);
+
+        const Ended e = run(arguments, base, 15000, asNobody);
+        QCOMPARE(e.exitCode, 2);
+        QVERIFY2(e.err.contains(message), qPrintable(e.err));
+        QVERIFY(e.out.isEmpty());
+        // Nothing was cleaned.
+        QVERIFY(!QFileInfo::exists(base + u"/folder/a_cleaned.jpg"_s));
+    }
+
+    // The folder named, byte for byte, is cleaned (outputs with the default suffix beside
+    // its image), and not the sibling whose name lacks the quote, the blank or the stray
+    // byte. Relative names start from the current folder. The settings are not written.
+    void autoCleansTheFolderNamed_data()
+    {
+        QTest::addColumn<QByteArrayList>("arguments"); // the last one is the folder, relative to the row's folder
+        QTest::addColumn<QByteArray>("sibling");
+        QTest::addColumn<bool>("relative");
+        QTest::newRow("quote") << QByteArrayList{"-auto", "pics\"2024"} << QByteArray("pics2024") << true;
+        QTest::newRow("trailing blank") << QByteArrayList{"-auto", "trip "} << QByteArray("trip") << true;
+        QTest::newRow("leading blank, --auto") << QByteArrayList{"--auto", " lead"} << QByteArray("lead") << false;
+        QTest::newRow("--auto=") << QByteArrayList{"--auto=pics\"2024/"} << QByteArray("pics2024") << true;
+        QTest::newRow("not UTF-8") << QByteArrayList{"-auto", "caf\xe9"} << QByteArray("caf\xc3\xa9") << false;
+    }
+    void autoCleansTheFolderNamed()
+    {
+        QFETCH(QByteArrayList, arguments);
+        QFETCH(QByteArray, sibling);
+        QFETCH(bool, relative);
+        const QString base = m_dir.filePath(u"auto-"_s + QString::fromLatin1(QTest::currentDataTag())
+                                                              .replace(QRegularExpression(u"\\W+"_s), u"_"_s));
+        QVERIFY(QDir().mkpath(base));
+        const QByteArray baseBytes = QFile::encodeName(base);
+        QByteArray named = arguments.last();
+        if (named.startsWith("--auto="))
+            named = named.mid(7);
+        if (named.endsWith('/'))
+            named.chop(1);
+        QVERIFY(makeImageFolder(baseBytes + '/' + named));
+        QVERIFY(makeImageFolder(baseBytes + '/' + sibling));
+        if (!relative) {
+            if (arguments.last().startsWith("--auto="))
+                arguments.last().insert(7, baseBytes + '/');
+            else
+                arguments.last().prepend(baseBytes + '/');
+        }
+
+        const Ended e = run(arguments, base, 120000);
+        QVERIFY2(e.exitCode == 0, qPrintable(e.err));
+        QVERIFY(exists(baseBytes + '/' + named + "/a_cleaned.jpg"));
+        QVERIFY(!exists(baseBytes + '/' + sibling + "/a_cleaned.jpg"));
+        // The output is a cleaned copy: the original's GPS position is gone.
+        const auto gps = [](const QByteArray &file) {
+            return testutil::exifToolOnBytes({u"-s3"_s, u"-GPS:all"_s}, {file}).trimmed();
+        };
+        QVERIFY(!gps(baseBytes + '/' + named + "/a.jpg").isEmpty());
+        QCOMPARE(gps(baseBytes + '/' + named + "/a_cleaned.jpg"), QByteArray());
+        QVERIFY(!QFileInfo::exists(configFile()));
+    }
+
+    // An unattended run is to use the stored options: a settings file too large to read
+    // stops it before anything is cleaned, and the file stays as it was.
+    void autoRefusesOversizedSettings()
+    {
+        const QString base = m_dir.filePath(u"oversized"_s);
+        QVERIFY(QDir().mkpath(base) && QDir().mkpath(QFileInfo(configFile()).absolutePath()));
+        QVERIFY(makeImageFolder(QFile::encodeName(base + u"/images"_s)));
+        QByteArray bytes = "[Quillmark]\noptOutputMode=0\n";
+        while (bytes.size() < 2 << 20)
+            bytes += ';' + QByteArray(998, 'x') + '\n';
+        {
+            QFile f(configFile());
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+        }
+        const auto removeFile = qScopeGuard([this] { QFile::remove(configFile()); });
+        const Ended e = run({"-auto", "images"}, base, 15000);
+        QCOMPARE(e.exitCode, 2);
+        QVERIFY2(e.err.contains(u"quillmark: -auto: the settings file "_s + configFile()
+                                + u" is larger than 1 MB and was not read; nothing was cleaned"_s),
+                 qPrintable(e.err));
+        QCOMPARE(QDir(base + u"/images"_s).entryList(QDir::Files), QStringList{u"a.jpg"_s});
+        QFile f(configFile());
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), bytes);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestGuiCommandLine)
+#include "tst_gui_commandline.moc"
