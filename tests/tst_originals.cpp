@@ -390,8 +390,11 @@ private Q_SLOTS:
         const QString other = folder + u"/same photo.jpg"_s;
         const QString perms = folder + u"/setgid.jpg"_s;
         const QString listed = folder + u"/acl.jpg"_s;
-        for (const QString &f : {image, perms, listed})
+        const QString target = folder + u"/target.jpg"_s;
+        const QString link = folder + u"/link.jpg"_s;
+        for (const QString &f : {image, perms, listed, target})
             QVERIFY(testutil::copySample(kSmallJpeg, f));
+        QVERIFY(QFile::link(u"target.jpg"_s, link));
         QVERIFY(::link(QFile::encodeName(image).constData(), QFile::encodeName(other).constData()) == 0);
         QVERIFY(::chmod(QFile::encodeName(perms).constData(), 02640) == 0);
         QVERIFY(::chown(QFile::encodeName(perms).constData(), ::geteuid(), 12345) == 0 || ::geteuid() != 0);
@@ -410,7 +413,8 @@ private Q_SLOTS:
         const QString temp = freshFolder(u"idtmp"_s);
         const QString report = temp + u"/report.json"_s;
         const testutil::CliRun run = testutil::runCli(
-            {u"--output"_s, u"overwrite"_s, u"--report"_s, report, image, perms, listed}, testutil::cliEnvironment(temp));
+            {u"--output"_s, u"overwrite"_s, u"--report"_s, report, image, perms, listed, link},
+            testutil::cliEnvironment(temp));
         QCOMPARE(run.exitCode, 1); // the hard link's other name still holds everything
         const QHash<QString, QJsonObject> outcomes = reportByInput(readAll(report));
 
@@ -435,6 +439,11 @@ private Q_SLOTS:
             QCOMPARE(xattrOf(listed, "system.posix_acl_access"), acl);
         if (userXattrs)
             QVERIFY(xattrOf(listed, "user.xdg.origin.url").isEmpty());
+
+        // A link named in place: the picture it shows is cleaned, the link stays a link.
+        QCOMPARE(outcomes.value(link).value(u"status"_s).toString(), u"cleaned"_s);
+        QVERIFY(QFileInfo(link).isSymLink());
+        QVERIFY(!hasGps(target));
     }
 
     // A damaged output is never counted or left as a cleaned file; in place, it never
