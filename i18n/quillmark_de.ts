@@ -285,6 +285,26 @@
         <source>All files</source>
         <translation>Alle Dateien</translation>
     </message>
+    <message>
+        <source>Left out: videos are not cleaned</source>
+        <translation>Ausgelassen: Videos werden nicht bereinigt</translation>
+    </message>
+    <message>
+        <source>Left out: ExifTool cannot write this raw type</source>
+        <translation>Ausgelassen: ExifTool kann diesen RAW-Typ nicht schreiben</translation>
+    </message>
+    <message>
+        <source>Left out: ExifTool cannot write this image type</source>
+        <translation>Ausgelassen: ExifTool kann diesen Bildtyp nicht schreiben</translation>
+    </message>
+    <message>
+        <source>The path is longer than the system allows (%1 bytes)</source>
+        <translation>Der Pfad ist länger, als das System erlaubt (%1 Byte)</translation>
+    </message>
+    <message>
+        <source>Not a supported image type.</source>
+        <translation>Kein unterstützter Bildtyp.</translation>
+    </message>
 </context>
 <context>
     <name>JobFiles</name>
@@ -388,6 +408,72 @@
     <message>
         <source>Skipped.</source>
         <translation>Übersprungen.</translation>
+    </message>
+    <message>
+        <source>1 video</source>
+        <translation>1 Video</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n videos</source>
+        <translation>
+            <numerusform>%n Video</numerusform>
+            <numerusform>%n Videos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 raw file ExifTool cannot write</source>
+        <translation>1 RAW-Datei, die ExifTool nicht schreiben kann</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n raw files ExifTool cannot write</source>
+        <translation>
+            <numerusform>%n RAW-Datei, die ExifTool nicht schreiben kann</numerusform>
+            <numerusform>%n RAW-Dateien, die ExifTool nicht schreiben kann</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 image ExifTool cannot write</source>
+        <translation>1 Bild, das ExifTool nicht schreiben kann</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n images ExifTool cannot write</source>
+        <translation>
+            <numerusform>%n Bild, das ExifTool nicht schreiben kann</numerusform>
+            <numerusform>%n Bilder, die ExifTool nicht schreiben kann</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 path longer than the system allows</source>
+        <translation>1 Pfad, der länger ist, als das System erlaubt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n paths longer than the system allows</source>
+        <translation>
+            <numerusform>%n Pfad, der länger ist, als das System erlaubt</numerusform>
+            <numerusform>%n Pfade, die länger sind, als das System erlaubt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file that is not a supported image</source>
+        <translation>1 Datei, die kein unterstütztes Bild ist</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files that are not supported images</source>
+        <translation>
+            <numerusform>%n Datei, die kein unterstütztes Bild ist</numerusform>
+            <numerusform>%n Dateien, die keine unterstützten Bilder sind</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file was left out: %1.</source>
+        <translation>1 Datei wurde ausgelassen: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were left out: %1.</source>
+        <translation>
+            <numerusform>%n Datei wurde ausgelassen: %1.</numerusform>
+            <numerusform>%n Dateien wurden ausgelassen: %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1194,30 +1280,6 @@
         <translation>Protokoll: %1</translation>
     </message>
     <message>
-        <source>Not a supported image type.</source>
-        <translation>Kein unterstützter Bildtyp.</translation>
-    </message>
-    <message>
-        <source>Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool.
-Folders are walked with all their sub-folders.
-
-Every output is checked afterwards; what identifying metadata is left is reported.
-
-Exit status: 0 done and clean, 1 problems were reported, identifying metadata is left, an image was
-left unchanged or could not be cleaned, or a file named on the command line was skipped;
-2 bad usage or nothing to clean, 3 internal error;
-stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once).</source>
-        <translation>Entfernt mit ExifTool Metadaten (Exif, GPS, Vorschaubilder, XMP, IPTC, ICC, ...) aus Bilddateien.
-Ordner werden mit allen Unterordnern durchsucht.
-
-Jede Ausgabe wird danach geprüft; verbliebene identifizierende Metadaten werden gemeldet.
-
-Exit-Status: 0 fertig und sauber, 1 Probleme wurden gemeldet, identifizierende Metadaten sind übrig, ein Bild
-blieb unverändert oder konnte nicht bereinigt werden, oder eine auf der Befehlszeile genannte Datei wurde übersprungen;
-2 falscher Aufruf oder nichts zu bereinigen, 3 interner Fehler;
-angehalten durch SIGINT, SIGTERM oder SIGHUP: 130, 143 oder 129 (ein zweites SIGINT hält sofort an).</translation>
-    </message>
-    <message>
         <source>What stays whatever --remove says, since it changes how the picture looks and identifies nobody: a comma list of orientation and color, or none (default orientation,color).</source>
         <translation>Was unabhängig von --remove erhalten bleibt, weil es das Aussehen des Bildes bestimmt und niemanden identifiziert: eine kommagetrennte Liste aus orientation und color, oder none (Standard orientation,color).</translation>
     </message>
@@ -1268,6 +1330,36 @@ angehalten durch SIGINT, SIGTERM oder SIGHUP: 130, 143 oder 129 (ein zweites SIG
     <message>
         <source>cannot read the list %1</source>
         <translation>die Liste %1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool.
+Folders are walked with all their sub-folders.
+
+Every output is checked afterwards; what identifying metadata is left is reported.
+
+Exit status: 0 done and clean, 1 problems were reported, identifying metadata is left, an image was
+left unchanged or could not be cleaned, a file named on the command line was skipped, or a file found
+in a folder was left out (a video, a type ExifTool cannot write, a path too long);
+2 bad usage or nothing to clean, 3 internal error;
+stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once).</source>
+        <translation>Entfernt mit ExifTool Metadaten (Exif, GPS, Vorschaubilder, XMP, IPTC, ICC, ...) aus Bilddateien.
+Ordner werden mit allen Unterordnern durchsucht.
+
+Jede Ausgabe wird danach geprüft; verbliebene identifizierende Metadaten werden gemeldet.
+
+Exit-Status: 0 fertig und sauber, 1 Probleme wurden gemeldet, identifizierende Metadaten sind übrig, ein Bild
+blieb unverändert oder konnte nicht bereinigt werden, eine auf der Befehlszeile genannte Datei wurde übersprungen oder
+eine in einem Ordner gefundene Datei wurde ausgelassen (ein Video, ein Typ, den ExifTool nicht schreiben kann, ein zu langer Pfad);
+2 falscher Aufruf oder nichts zu bereinigen, 3 interner Fehler;
+angehalten durch SIGINT, SIGTERM oder SIGHUP: 130, 143 oder 129 (ein zweites SIGINT hält sofort an).</translation>
+    </message>
+    <message>
+        <source>Looking for images...</source>
+        <translation>Bilder werden gesucht...</translation>
+    </message>
+    <message>
+        <source>Stopped while looking for images; nothing was cleaned.</source>
+        <translation>Bei der Suche nach Bildern angehalten; nichts wurde bereinigt.</translation>
     </message>
 </context>
 </TS>

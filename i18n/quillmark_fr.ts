@@ -285,6 +285,26 @@
         <source>All files</source>
         <translation>Tous les fichiers</translation>
     </message>
+    <message>
+        <source>Left out: videos are not cleaned</source>
+        <translation>Laissé de côté&#xa0;: les vidéos ne sont pas nettoyées</translation>
+    </message>
+    <message>
+        <source>Left out: ExifTool cannot write this raw type</source>
+        <translation>Laissé de côté&#xa0;: ExifTool ne sait pas écrire ce type RAW</translation>
+    </message>
+    <message>
+        <source>Left out: ExifTool cannot write this image type</source>
+        <translation>Laissé de côté&#xa0;: ExifTool ne sait pas écrire ce type d’image</translation>
+    </message>
+    <message>
+        <source>The path is longer than the system allows (%1 bytes)</source>
+        <translation>Le chemin est plus long que ce que le système permet (%1 octets)</translation>
+    </message>
+    <message>
+        <source>Not a supported image type.</source>
+        <translation>Type d’image non pris en charge.</translation>
+    </message>
 </context>
 <context>
     <name>JobFiles</name>
@@ -388,6 +408,72 @@
     <message>
         <source>Skipped.</source>
         <translation>Ignorée.</translation>
+    </message>
+    <message>
+        <source>1 video</source>
+        <translation>1 vidéo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n videos</source>
+        <translation>
+            <numerusform>%n vidéo</numerusform>
+            <numerusform>%n vidéos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 raw file ExifTool cannot write</source>
+        <translation>1 fichier RAW qu’ExifTool ne sait pas écrire</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n raw files ExifTool cannot write</source>
+        <translation>
+            <numerusform>%n fichier RAW qu’ExifTool ne sait pas écrire</numerusform>
+            <numerusform>%n fichiers RAW qu’ExifTool ne sait pas écrire</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 image ExifTool cannot write</source>
+        <translation>1 image qu’ExifTool ne sait pas écrire</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n images ExifTool cannot write</source>
+        <translation>
+            <numerusform>%n image qu’ExifTool ne sait pas écrire</numerusform>
+            <numerusform>%n images qu’ExifTool ne sait pas écrire</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 path longer than the system allows</source>
+        <translation>1 chemin plus long que ce que le système permet</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n paths longer than the system allows</source>
+        <translation>
+            <numerusform>%n chemin plus long que ce que le système permet</numerusform>
+            <numerusform>%n chemins plus longs que ce que le système permet</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file that is not a supported image</source>
+        <translation>1 fichier qui n’est pas une image prise en charge</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files that are not supported images</source>
+        <translation>
+            <numerusform>%n fichier qui n’est pas une image prise en charge</numerusform>
+            <numerusform>%n fichiers qui ne sont pas des images prises en charge</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file was left out: %1.</source>
+        <translation>1 fichier a été laissé de côté&#xa0;: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were left out: %1.</source>
+        <translation>
+            <numerusform>%n fichier a été laissé de côté&#xa0;: %1.</numerusform>
+            <numerusform>%n fichiers ont été laissés de côté&#xa0;: %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1194,30 +1280,6 @@
         <translation>Journal&#xa0;: %1</translation>
     </message>
     <message>
-        <source>Not a supported image type.</source>
-        <translation>Type d’image non pris en charge.</translation>
-    </message>
-    <message>
-        <source>Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool.
-Folders are walked with all their sub-folders.
-
-Every output is checked afterwards; what identifying metadata is left is reported.
-
-Exit status: 0 done and clean, 1 problems were reported, identifying metadata is left, an image was
-left unchanged or could not be cleaned, or a file named on the command line was skipped;
-2 bad usage or nothing to clean, 3 internal error;
-stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once).</source>
-        <translation>Supprime les métadonnées (Exif, GPS, miniatures, XMP, IPTC, ICC, ...) des fichiers image avec ExifTool.
-Les dossiers sont parcourus avec tous leurs sous-dossiers.
-
-Chaque résultat est ensuite vérifié&#x202f;; les métadonnées identifiantes qui restent sont signalées.
-
-Code de sortie&#xa0;: 0 terminé sans reste, 1 des problèmes ont été signalés, des métadonnées identifiantes restent, une image est
-restée inchangée ou n’a pas pu être nettoyée, ou un fichier indiqué sur la ligne de commande a été ignoré&#x202f;;
-2 utilisation incorrecte ou rien à nettoyer, 3 erreur interne&#x202f;;
-arrêt par SIGINT, SIGTERM ou SIGHUP&#xa0;: 130, 143 ou 129 (un second SIGINT arrête immédiatement).</translation>
-    </message>
-    <message>
         <source>What stays whatever --remove says, since it changes how the picture looks and identifies nobody: a comma list of orientation and color, or none (default orientation,color).</source>
         <translation>Ce qui reste quoi que dise --remove, car cela change l’aspect de l’image et n’identifie personne&#xa0;: liste séparée par des virgules parmi orientation et color, ou none (par défaut orientation,color).</translation>
     </message>
@@ -1268,6 +1330,36 @@ arrêt par SIGINT, SIGTERM ou SIGHUP&#xa0;: 130, 143 ou 129 (un second SIGINT ar
     <message>
         <source>cannot read the list %1</source>
         <translation>impossible de lire la liste %1</translation>
+    </message>
+    <message>
+        <source>Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool.
+Folders are walked with all their sub-folders.
+
+Every output is checked afterwards; what identifying metadata is left is reported.
+
+Exit status: 0 done and clean, 1 problems were reported, identifying metadata is left, an image was
+left unchanged or could not be cleaned, a file named on the command line was skipped, or a file found
+in a folder was left out (a video, a type ExifTool cannot write, a path too long);
+2 bad usage or nothing to clean, 3 internal error;
+stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once).</source>
+        <translation>Supprime les métadonnées (Exif, GPS, miniatures, XMP, IPTC, ICC, ...) des fichiers image avec ExifTool.
+Les dossiers sont parcourus avec tous leurs sous-dossiers.
+
+Chaque résultat est ensuite vérifié&#x202f;; les métadonnées identifiantes qui restent sont signalées.
+
+Code de sortie&#xa0;: 0 terminé sans reste, 1 des problèmes ont été signalés, des métadonnées identifiantes restent, une image est
+restée inchangée ou n’a pas pu être nettoyée, un fichier indiqué sur la ligne de commande a été ignoré, ou un fichier
+trouvé dans un dossier a été laissé de côté (une vidéo, un type qu’ExifTool ne sait pas écrire, un chemin trop long)&#x202f;;
+2 utilisation incorrecte ou rien à nettoyer, 3 erreur interne&#x202f;;
+arrêt par SIGINT, SIGTERM ou SIGHUP&#xa0;: 130, 143 ou 129 (un second SIGINT arrête immédiatement).</translation>
+    </message>
+    <message>
+        <source>Looking for images...</source>
+        <translation>Recherche des images...</translation>
+    </message>
+    <message>
+        <source>Stopped while looking for images; nothing was cleaned.</source>
+        <translation>Arrêté pendant la recherche des images&#x202f;; rien n’a été nettoyé.</translation>
     </message>
 </context>
 </TS>
