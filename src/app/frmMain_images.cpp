@@ -151,11 +151,13 @@ void frmMain::AddFolder(const QString &folder)
 void frmMain::addFolderWithCaption(const QString &folder)
 {
     WaitCursor hourglass;
-    BulkAdding bulk(*this); // Stop works from the first moment the caption shows
-    lblNumFileAdded->setText(tr("Adding files..."));
-    yieldToEvents();
-    yieldToEvents();
-    AddFolder(folder);
+    {
+        BulkAdding bulk(*this); // Stop works from the first moment the caption shows
+        lblNumFileAdded->setText(tr("Adding files..."));
+        yieldToEvents();
+        yieldToEvents();
+        AddFolder(folder);
+    } // the rows are in the list now, for the rules of the page
     UpdateControls();
 }
 
