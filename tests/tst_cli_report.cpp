@@ -370,6 +370,17 @@ private Q_SLOTS:
         }
         deep.sort();
         QCOMPARE(deep, (QStringList{QString(200, u'd'), QString(240, u'x') + u".jpg"_s}));
+
+        // Named on its own, it is reported the same way.
+        const QString tooLong = deepest + u'/' + QString(240, u'x') + u".jpg"_s;
+        const Run named = runCli({u"--overwrite-existing"_s, u"--report"_s, u"-"_s,
+                                  folder + u"/png_exif_gps_xmp.png"_s, tooLong}, m_temp);
+        QCOMPARE(named.exitCode, 1);
+        const QJsonObject entry = entryFor(parse(named.rawOut), tooLong);
+        QCOMPARE(entry.value(u"status"_s).toString(), u"failed"_s);
+        QCOMPARE(entry.value(u"message"_s).toString(), u"The path is longer than the system allows (4096 bytes)"_s);
+        QVERIFY2(named.err.contains(u"\n1 file was left out: 1 path longer than the system allows.\n"_s),
+                 qPrintable(named.err));
     }
 
     // A file named on the command line that is then skipped (its output exists and

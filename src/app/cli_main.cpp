@@ -242,7 +242,7 @@ std::optional<QStringList> readPathList(const QString &name, bool nul)
 struct Collected
 {
     QStringList images;
-    QList<FileOutcome> namedSkips; // files named on their own that are not supported images
+    QList<FileOutcome> namedSkips; // files named on their own that are not supported images, or too long
     QList<FileOutcome> leftOut;    // found in folders: videos, unwritable types, paths too long
     QSet<QString> named;           // the images named on their own (not found in a folder)
     bool stopped = false;          // keepGoing said no: the lists are incomplete
@@ -262,7 +262,12 @@ Collected collectImages(const QStringList &paths, const std::function<bool()> &k
         }
         const QString path = QDir::current().absoluteFilePath(raw);
         const ImageFiles::DuplicateSet known(list);
-        if (FolderExists(path)) {
+        if (ImageFiles::isPathTooLong(path)) {
+            // No system call takes it, so it cannot even be told from a missing file.
+            const FileOutcome o = ImageFiles::leftOutOutcome(path, ImageFiles::LeftOutKind::PathTooLong);
+            printErr(u"quillmark-cli: "_s + raw + u": "_s + o.message + u'\n');
+            c.namedSkips.append(o);
+        } else if (FolderExists(path)) {
             const ImageFiles::FolderImages found = ImageFiles::imagesInFolder(path, keepGoing);
             for (const QString &f : found.images) {
                 if (!known.contains(f))
