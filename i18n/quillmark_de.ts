@@ -41,16 +41,8 @@
         <translation> s im Schnitt)</translation>
     </message>
     <message>
-        <source>Cannot create a work file in %1</source>
-        <translation>In %1 kann keine Arbeitsdatei angelegt werden</translation>
-    </message>
-    <message>
         <source>The argument file could not be written: %1</source>
         <translation>Die Argumentdatei konnte nicht geschrieben werden: %1</translation>
-    </message>
-    <message>
-        <source>No folder for problem files was given; they were not moved.</source>
-        <translation>Es wurde kein Ordner für Problemdateien angegeben; sie wurden nicht verschoben.</translation>
     </message>
     <message>
         <source>Internal program error!</source>
@@ -85,14 +77,6 @@
         <translation>Es wurden Probleme gemeldet. Einzelheiten stehen im Protokoll.</translation>
     </message>
     <message>
-        <source>Problem files were moved to recycle bin.</source>
-        <translation>Problemdateien wurden in den Papierkorb verschoben.</translation>
-    </message>
-    <message>
-        <source>Problem files were moved to specified folder.</source>
-        <translation>Problemdateien wurden in den angegebenen Ordner verschoben.</translation>
-    </message>
-    <message>
         <source>Finished!</source>
         <translation>Fertig!</translation>
     </message>
@@ -107,10 +91,6 @@
     <message>
         <source>%1: cannot create the log in %2</source>
         <translation>%1: In %2 kann das Protokoll nicht angelegt werden</translation>
-    </message>
-    <message>
-        <source>Cannot create a work folder in %1</source>
-        <translation>In %1 kann kein Arbeitsordner angelegt werden</translation>
     </message>
     <message>
         <source>Left out: an earlier output of another image of this run</source>
@@ -131,10 +111,6 @@
     <message>
         <source>Skipped: the output would replace another image of this run</source>
         <translation>Übersprungen: Die Ausgabe würde ein anderes Bild dieses Durchlaufs ersetzen</translation>
-    </message>
-    <message>
-        <source>Error: Another program is writing this image (%1 exists)</source>
-        <translation>Fehler: Ein anderes Programm schreibt gerade dieses Bild (%1 existiert)</translation>
     </message>
     <message>
         <source>Error: ExifTool ended before it finished this image</source>
@@ -173,6 +149,123 @@
     <message>
         <source>The run was stopped; the images cleaned so far are kept.</source>
         <translation>Der Durchlauf wurde angehalten; die bisher bereinigten Bilder bleiben erhalten.</translation>
+    </message>
+    <message>
+        <source>Error: The image cannot be read (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 other name of this file (a hard link) still holds its metadata</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n other names of this file (hard links) still hold its metadata</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Saved as %1: another image of this run has the same name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: The cleaned file would be damaged (%1); the original is kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: The original is kept: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not cleaned: in use by another run or program (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no folder for problem files was given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the trash refused it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it cannot be moved there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The original was moved to the trash.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The original was moved to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The original could not be moved: %1 - %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The original could not be moved: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>to the trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 problem file was moved %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problem files were moved %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 problem file could not be moved %1; the log says why.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problem files could not be moved %1; the log says why.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write in %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the image changed while it was cleaned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot keep the file&apos;s owner and group (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot keep the file&apos;s access control list (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot keep the file&apos;s permissions</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -285,6 +378,26 @@
         <source>All files</source>
         <translation>Alle Dateien</translation>
     </message>
+    <message>
+        <source>Left out: videos are not cleaned</source>
+        <translation>Ausgelassen: Videos werden nicht bereinigt</translation>
+    </message>
+    <message>
+        <source>Left out: ExifTool cannot write this raw type</source>
+        <translation>Ausgelassen: ExifTool kann diesen RAW-Typ nicht schreiben</translation>
+    </message>
+    <message>
+        <source>Left out: ExifTool cannot write this image type</source>
+        <translation>Ausgelassen: ExifTool kann diesen Bildtyp nicht schreiben</translation>
+    </message>
+    <message>
+        <source>The path is longer than the system allows (%1 bytes)</source>
+        <translation>Der Pfad ist länger, als das System erlaubt (%1 Byte)</translation>
+    </message>
+    <message>
+        <source>Not a supported image type.</source>
+        <translation>Kein unterstützter Bildtyp.</translation>
+    </message>
 </context>
 <context>
     <name>JobFiles</name>
@@ -388,6 +501,72 @@
     <message>
         <source>Skipped.</source>
         <translation>Übersprungen.</translation>
+    </message>
+    <message>
+        <source>1 video</source>
+        <translation>1 Video</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n videos</source>
+        <translation>
+            <numerusform>%n Video</numerusform>
+            <numerusform>%n Videos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 raw file ExifTool cannot write</source>
+        <translation>1 RAW-Datei, die ExifTool nicht schreiben kann</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n raw files ExifTool cannot write</source>
+        <translation>
+            <numerusform>%n RAW-Datei, die ExifTool nicht schreiben kann</numerusform>
+            <numerusform>%n RAW-Dateien, die ExifTool nicht schreiben kann</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 image ExifTool cannot write</source>
+        <translation>1 Bild, das ExifTool nicht schreiben kann</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n images ExifTool cannot write</source>
+        <translation>
+            <numerusform>%n Bild, das ExifTool nicht schreiben kann</numerusform>
+            <numerusform>%n Bilder, die ExifTool nicht schreiben kann</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 path longer than the system allows</source>
+        <translation>1 Pfad, der länger ist, als das System erlaubt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n paths longer than the system allows</source>
+        <translation>
+            <numerusform>%n Pfad, der länger ist, als das System erlaubt</numerusform>
+            <numerusform>%n Pfade, die länger sind, als das System erlaubt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file that is not a supported image</source>
+        <translation>1 Datei, die kein unterstütztes Bild ist</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files that are not supported images</source>
+        <translation>
+            <numerusform>%n Datei, die kein unterstütztes Bild ist</numerusform>
+            <numerusform>%n Dateien, die keine unterstützten Bilder sind</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file was left out: %1.</source>
+        <translation>1 Datei wurde ausgelassen: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were left out: %1.</source>
+        <translation>
+            <numerusform>%n Datei wurde ausgelassen: %1.</numerusform>
+            <numerusform>%n Dateien wurden ausgelassen: %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1245,30 +1424,6 @@
         <translation>Protokoll: %1</translation>
     </message>
     <message>
-        <source>Not a supported image type.</source>
-        <translation>Kein unterstützter Bildtyp.</translation>
-    </message>
-    <message>
-        <source>Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool.
-Folders are walked with all their sub-folders.
-
-Every output is checked afterwards; what identifying metadata is left is reported.
-
-Exit status: 0 done and clean, 1 problems were reported, identifying metadata is left, an image was
-left unchanged or could not be cleaned, or a file named on the command line was skipped;
-2 bad usage or nothing to clean, 3 internal error;
-stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once).</source>
-        <translation>Entfernt mit ExifTool Metadaten (Exif, GPS, Vorschaubilder, XMP, IPTC, ICC, ...) aus Bilddateien.
-Ordner werden mit allen Unterordnern durchsucht.
-
-Jede Ausgabe wird danach geprüft; verbliebene identifizierende Metadaten werden gemeldet.
-
-Exit-Status: 0 fertig und sauber, 1 Probleme wurden gemeldet, identifizierende Metadaten sind übrig, ein Bild
-blieb unverändert oder konnte nicht bereinigt werden, oder eine auf der Befehlszeile genannte Datei wurde übersprungen;
-2 falscher Aufruf oder nichts zu bereinigen, 3 interner Fehler;
-angehalten durch SIGINT, SIGTERM oder SIGHUP: 130, 143 oder 129 (ein zweites SIGINT hält sofort an).</translation>
-    </message>
-    <message>
         <source>What stays whatever --remove says, since it changes how the picture looks and identifies nobody: a comma list of orientation and color, or none (default orientation,color).</source>
         <translation>Was unabhängig von --remove erhalten bleibt, weil es das Aussehen des Bildes bestimmt und niemanden identifiziert: eine kommagetrennte Liste aus orientation und color, oder none (Standard orientation,color).</translation>
     </message>
@@ -1319,6 +1474,36 @@ angehalten durch SIGINT, SIGTERM oder SIGHUP: 130, 143 oder 129 (ein zweites SIG
     <message>
         <source>cannot read the list %1</source>
         <translation>die Liste %1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool.
+Folders are walked with all their sub-folders.
+
+Every output is checked afterwards; what identifying metadata is left is reported.
+
+Exit status: 0 done and clean, 1 problems were reported, identifying metadata is left, an image was
+left unchanged or could not be cleaned, a file named on the command line was skipped, or a file found
+in a folder was left out (a video, a type ExifTool cannot write, a path too long);
+2 bad usage or nothing to clean, 3 internal error;
+stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once).</source>
+        <translation>Entfernt mit ExifTool Metadaten (Exif, GPS, Vorschaubilder, XMP, IPTC, ICC, ...) aus Bilddateien.
+Ordner werden mit allen Unterordnern durchsucht.
+
+Jede Ausgabe wird danach geprüft; verbliebene identifizierende Metadaten werden gemeldet.
+
+Exit-Status: 0 fertig und sauber, 1 Probleme wurden gemeldet, identifizierende Metadaten sind übrig, ein Bild
+blieb unverändert oder konnte nicht bereinigt werden, eine auf der Befehlszeile genannte Datei wurde übersprungen oder
+eine in einem Ordner gefundene Datei wurde ausgelassen (ein Video, ein Typ, den ExifTool nicht schreiben kann, ein zu langer Pfad);
+2 falscher Aufruf oder nichts zu bereinigen, 3 interner Fehler;
+angehalten durch SIGINT, SIGTERM oder SIGHUP: 130, 143 oder 129 (ein zweites SIGINT hält sofort an).</translation>
+    </message>
+    <message>
+        <source>Looking for images...</source>
+        <translation>Bilder werden gesucht...</translation>
+    </message>
+    <message>
+        <source>Stopped while looking for images; nothing was cleaned.</source>
+        <translation>Bei der Suche nach Bildern angehalten; nichts wurde bereinigt.</translation>
     </message>
     <message>
         <source>quillmark-cli: --settings: the settings file %1 is larger than 1 MB and was not read</source>

@@ -41,16 +41,8 @@
         <translation> s de media)</translation>
     </message>
     <message>
-        <source>Cannot create a work file in %1</source>
-        <translation>No se puede crear un archivo de trabajo en %1</translation>
-    </message>
-    <message>
         <source>The argument file could not be written: %1</source>
         <translation>No se pudo escribir el archivo de argumentos: %1</translation>
-    </message>
-    <message>
-        <source>No folder for problem files was given; they were not moved.</source>
-        <translation>No se indicó ninguna carpeta para los archivos con problemas; no se han movido.</translation>
     </message>
     <message>
         <source>Internal program error!</source>
@@ -85,14 +77,6 @@
         <translation>Se han notificado problemas. Consulte el registro para más detalles.</translation>
     </message>
     <message>
-        <source>Problem files were moved to recycle bin.</source>
-        <translation>Los archivos con problemas se han movido a la papelera.</translation>
-    </message>
-    <message>
-        <source>Problem files were moved to specified folder.</source>
-        <translation>Los archivos con problemas se han movido a la carpeta indicada.</translation>
-    </message>
-    <message>
         <source>Finished!</source>
         <translation>¡Terminado!</translation>
     </message>
@@ -107,10 +91,6 @@
     <message>
         <source>%1: cannot create the log in %2</source>
         <translation>%1: no se puede crear el registro en %2</translation>
-    </message>
-    <message>
-        <source>Cannot create a work folder in %1</source>
-        <translation>No se puede crear una carpeta de trabajo en %1</translation>
     </message>
     <message>
         <source>Left out: an earlier output of another image of this run</source>
@@ -131,10 +111,6 @@
     <message>
         <source>Skipped: the output would replace another image of this run</source>
         <translation>Omitida: el resultado sustituiría a otra imagen de esta ejecución</translation>
-    </message>
-    <message>
-        <source>Error: Another program is writing this image (%1 exists)</source>
-        <translation>Error: otro programa está escribiendo esta imagen (existe %1)</translation>
     </message>
     <message>
         <source>Error: ExifTool ended before it finished this image</source>
@@ -173,6 +149,123 @@
     <message>
         <source>The run was stopped; the images cleaned so far are kept.</source>
         <translation>La ejecución se detuvo; las imágenes limpiadas hasta ahora se conservan.</translation>
+    </message>
+    <message>
+        <source>Error: The image cannot be read (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 other name of this file (a hard link) still holds its metadata</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n other names of this file (hard links) still hold its metadata</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Saved as %1: another image of this run has the same name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: The cleaned file would be damaged (%1); the original is kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: The original is kept: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not cleaned: in use by another run or program (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no folder for problem files was given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the trash refused it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it cannot be moved there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The original was moved to the trash.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The original was moved to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The original could not be moved: %1 - %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The original could not be moved: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>to the trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 problem file was moved %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problem files were moved %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 problem file could not be moved %1; the log says why.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problem files could not be moved %1; the log says why.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write in %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the image changed while it was cleaned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot keep the file&apos;s owner and group (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot keep the file&apos;s access control list (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot keep the file&apos;s permissions</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -285,6 +378,26 @@
         <source>All files</source>
         <translation>Todos los archivos</translation>
     </message>
+    <message>
+        <source>Left out: videos are not cleaned</source>
+        <translation>Omitido: los vídeos no se limpian</translation>
+    </message>
+    <message>
+        <source>Left out: ExifTool cannot write this raw type</source>
+        <translation>Omitido: ExifTool no puede escribir este tipo RAW</translation>
+    </message>
+    <message>
+        <source>Left out: ExifTool cannot write this image type</source>
+        <translation>Omitido: ExifTool no puede escribir este tipo de imagen</translation>
+    </message>
+    <message>
+        <source>The path is longer than the system allows (%1 bytes)</source>
+        <translation>La ruta es más larga de lo que permite el sistema (%1 bytes)</translation>
+    </message>
+    <message>
+        <source>Not a supported image type.</source>
+        <translation>No es un tipo de imagen compatible.</translation>
+    </message>
 </context>
 <context>
     <name>JobFiles</name>
@@ -388,6 +501,72 @@
     <message>
         <source>Skipped.</source>
         <translation>Omitida.</translation>
+    </message>
+    <message>
+        <source>1 video</source>
+        <translation>1 vídeo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n videos</source>
+        <translation>
+            <numerusform>%n vídeo</numerusform>
+            <numerusform>%n vídeos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 raw file ExifTool cannot write</source>
+        <translation>1 archivo RAW que ExifTool no puede escribir</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n raw files ExifTool cannot write</source>
+        <translation>
+            <numerusform>%n archivo RAW que ExifTool no puede escribir</numerusform>
+            <numerusform>%n archivos RAW que ExifTool no puede escribir</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 image ExifTool cannot write</source>
+        <translation>1 imagen que ExifTool no puede escribir</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n images ExifTool cannot write</source>
+        <translation>
+            <numerusform>%n imagen que ExifTool no puede escribir</numerusform>
+            <numerusform>%n imágenes que ExifTool no puede escribir</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 path longer than the system allows</source>
+        <translation>1 ruta más larga de lo que permite el sistema</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n paths longer than the system allows</source>
+        <translation>
+            <numerusform>%n ruta más larga de lo que permite el sistema</numerusform>
+            <numerusform>%n rutas más largas de lo que permite el sistema</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file that is not a supported image</source>
+        <translation>1 archivo que no es una imagen compatible</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files that are not supported images</source>
+        <translation>
+            <numerusform>%n archivo que no es una imagen compatible</numerusform>
+            <numerusform>%n archivos que no son imágenes compatibles</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file was left out: %1.</source>
+        <translation>Se omitió 1 archivo: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were left out: %1.</source>
+        <translation>
+            <numerusform>Se omitió %n archivo: %1.</numerusform>
+            <numerusform>Se omitieron %n archivos: %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1245,30 +1424,6 @@
         <translation>Registro: %1</translation>
     </message>
     <message>
-        <source>Not a supported image type.</source>
-        <translation>No es un tipo de imagen compatible.</translation>
-    </message>
-    <message>
-        <source>Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool.
-Folders are walked with all their sub-folders.
-
-Every output is checked afterwards; what identifying metadata is left is reported.
-
-Exit status: 0 done and clean, 1 problems were reported, identifying metadata is left, an image was
-left unchanged or could not be cleaned, or a file named on the command line was skipped;
-2 bad usage or nothing to clean, 3 internal error;
-stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once).</source>
-        <translation>Elimina los metadatos (Exif, GPS, miniaturas, XMP, IPTC, ICC, ...) de archivos de imagen con ExifTool.
-Las carpetas se recorren con todas sus subcarpetas.
-
-Cada resultado se comprueba después; se informa de los metadatos identificativos que quedan.
-
-Estado de salida: 0 terminado y limpio, 1 se informaron problemas, quedan metadatos identificativos, una imagen
-quedó sin cambios o no se pudo limpiar, o se omitió un archivo indicado en la línea de órdenes;
-2 uso incorrecto o nada que limpiar, 3 error interno;
-detenido por SIGINT, SIGTERM o SIGHUP: 130, 143 o 129 (un segundo SIGINT detiene de inmediato).</translation>
-    </message>
-    <message>
         <source>What stays whatever --remove says, since it changes how the picture looks and identifies nobody: a comma list of orientation and color, or none (default orientation,color).</source>
         <translation>Lo que se conserva diga lo que diga --remove, porque cambia el aspecto de la imagen y no identifica a nadie: una lista separada por comas de orientation y color, o none (predeterminado orientation,color).</translation>
     </message>
@@ -1319,6 +1474,36 @@ detenido por SIGINT, SIGTERM o SIGHUP: 130, 143 o 129 (un segundo SIGINT detiene
     <message>
         <source>cannot read the list %1</source>
         <translation>no se puede leer la lista %1</translation>
+    </message>
+    <message>
+        <source>Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool.
+Folders are walked with all their sub-folders.
+
+Every output is checked afterwards; what identifying metadata is left is reported.
+
+Exit status: 0 done and clean, 1 problems were reported, identifying metadata is left, an image was
+left unchanged or could not be cleaned, a file named on the command line was skipped, or a file found
+in a folder was left out (a video, a type ExifTool cannot write, a path too long);
+2 bad usage or nothing to clean, 3 internal error;
+stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once).</source>
+        <translation>Elimina los metadatos (Exif, GPS, miniaturas, XMP, IPTC, ICC, ...) de archivos de imagen con ExifTool.
+Las carpetas se recorren con todas sus subcarpetas.
+
+Cada resultado se comprueba después; se informa de los metadatos identificativos que quedan.
+
+Estado de salida: 0 terminado y limpio, 1 se informaron problemas, quedan metadatos identificativos, una imagen
+quedó sin cambios o no se pudo limpiar, se omitió un archivo indicado en la línea de órdenes o se omitió un archivo
+encontrado en una carpeta (un vídeo, un tipo que ExifTool no puede escribir, una ruta demasiado larga);
+2 uso incorrecto o nada que limpiar, 3 error interno;
+detenido por SIGINT, SIGTERM o SIGHUP: 130, 143 o 129 (un segundo SIGINT detiene de inmediato).</translation>
+    </message>
+    <message>
+        <source>Looking for images...</source>
+        <translation>Buscando imágenes...</translation>
+    </message>
+    <message>
+        <source>Stopped while looking for images; nothing was cleaned.</source>
+        <translation>Detenido mientras se buscaban imágenes; no se limpió nada.</translation>
     </message>
     <message>
         <source>quillmark-cli: --settings: the settings file %1 is larger than 1 MB and was not read</source>

@@ -41,16 +41,8 @@
         <translation> s en moyenne)</translation>
     </message>
     <message>
-        <source>Cannot create a work file in %1</source>
-        <translation>Impossible de créer un fichier de travail dans %1</translation>
-    </message>
-    <message>
         <source>The argument file could not be written: %1</source>
         <translation>Impossible d’écrire le fichier d’arguments&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>No folder for problem files was given; they were not moved.</source>
-        <translation>Aucun dossier n’a été indiqué pour les fichiers en erreur&#x202f;; ils n’ont pas été déplacés.</translation>
     </message>
     <message>
         <source>Internal program error!</source>
@@ -85,14 +77,6 @@
         <translation>Des problèmes ont été signalés. Consultez le journal pour plus de détails.</translation>
     </message>
     <message>
-        <source>Problem files were moved to recycle bin.</source>
-        <translation>Les fichiers en erreur ont été placés dans la corbeille.</translation>
-    </message>
-    <message>
-        <source>Problem files were moved to specified folder.</source>
-        <translation>Les fichiers en erreur ont été déplacés dans le dossier indiqué.</translation>
-    </message>
-    <message>
         <source>Finished!</source>
         <translation>Terminé&#x202f;!</translation>
     </message>
@@ -107,10 +91,6 @@
     <message>
         <source>%1: cannot create the log in %2</source>
         <translation>%1&#xa0;: impossible de créer le journal dans %2</translation>
-    </message>
-    <message>
-        <source>Cannot create a work folder in %1</source>
-        <translation>Impossible de créer un dossier de travail dans %1</translation>
     </message>
     <message>
         <source>Left out: an earlier output of another image of this run</source>
@@ -131,10 +111,6 @@
     <message>
         <source>Skipped: the output would replace another image of this run</source>
         <translation>Ignorée&#xa0;: le résultat remplacerait une autre image de ce traitement</translation>
-    </message>
-    <message>
-        <source>Error: Another program is writing this image (%1 exists)</source>
-        <translation>Erreur&#xa0;: un autre programme est en train d’écrire cette image (%1 existe)</translation>
     </message>
     <message>
         <source>Error: ExifTool ended before it finished this image</source>
@@ -173,6 +149,123 @@
     <message>
         <source>The run was stopped; the images cleaned so far are kept.</source>
         <translation>Le traitement a été arrêté&#x202f;; les images déjà nettoyées sont conservées.</translation>
+    </message>
+    <message>
+        <source>Error: The image cannot be read (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 other name of this file (a hard link) still holds its metadata</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n other names of this file (hard links) still hold its metadata</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Saved as %1: another image of this run has the same name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: The cleaned file would be damaged (%1); the original is kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: The original is kept: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not cleaned: in use by another run or program (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no folder for problem files was given</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the trash refused it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it cannot be moved there</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The original was moved to the trash.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The original was moved to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The original could not be moved: %1 - %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The original could not be moved: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>to the trash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 problem file was moved %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problem files were moved %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 problem file could not be moved %1; the log says why.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problem files could not be moved %1; the log says why.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cannot create the folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write in %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the image changed while it was cleaned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot keep the file&apos;s owner and group (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot keep the file&apos;s access control list (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot keep the file&apos;s permissions</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -285,6 +378,26 @@
         <source>All files</source>
         <translation>Tous les fichiers</translation>
     </message>
+    <message>
+        <source>Left out: videos are not cleaned</source>
+        <translation>Laissé de côté&#xa0;: les vidéos ne sont pas nettoyées</translation>
+    </message>
+    <message>
+        <source>Left out: ExifTool cannot write this raw type</source>
+        <translation>Laissé de côté&#xa0;: ExifTool ne sait pas écrire ce type RAW</translation>
+    </message>
+    <message>
+        <source>Left out: ExifTool cannot write this image type</source>
+        <translation>Laissé de côté&#xa0;: ExifTool ne sait pas écrire ce type d’image</translation>
+    </message>
+    <message>
+        <source>The path is longer than the system allows (%1 bytes)</source>
+        <translation>Le chemin est plus long que ce que le système permet (%1 octets)</translation>
+    </message>
+    <message>
+        <source>Not a supported image type.</source>
+        <translation>Type d’image non pris en charge.</translation>
+    </message>
 </context>
 <context>
     <name>JobFiles</name>
@@ -388,6 +501,72 @@
     <message>
         <source>Skipped.</source>
         <translation>Ignorée.</translation>
+    </message>
+    <message>
+        <source>1 video</source>
+        <translation>1 vidéo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n videos</source>
+        <translation>
+            <numerusform>%n vidéo</numerusform>
+            <numerusform>%n vidéos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 raw file ExifTool cannot write</source>
+        <translation>1 fichier RAW qu’ExifTool ne sait pas écrire</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n raw files ExifTool cannot write</source>
+        <translation>
+            <numerusform>%n fichier RAW qu’ExifTool ne sait pas écrire</numerusform>
+            <numerusform>%n fichiers RAW qu’ExifTool ne sait pas écrire</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 image ExifTool cannot write</source>
+        <translation>1 image qu’ExifTool ne sait pas écrire</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n images ExifTool cannot write</source>
+        <translation>
+            <numerusform>%n image qu’ExifTool ne sait pas écrire</numerusform>
+            <numerusform>%n images qu’ExifTool ne sait pas écrire</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 path longer than the system allows</source>
+        <translation>1 chemin plus long que ce que le système permet</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n paths longer than the system allows</source>
+        <translation>
+            <numerusform>%n chemin plus long que ce que le système permet</numerusform>
+            <numerusform>%n chemins plus longs que ce que le système permet</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file that is not a supported image</source>
+        <translation>1 fichier qui n’est pas une image prise en charge</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files that are not supported images</source>
+        <translation>
+            <numerusform>%n fichier qui n’est pas une image prise en charge</numerusform>
+            <numerusform>%n fichiers qui ne sont pas des images prises en charge</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file was left out: %1.</source>
+        <translation>1 fichier a été laissé de côté&#xa0;: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were left out: %1.</source>
+        <translation>
+            <numerusform>%n fichier a été laissé de côté&#xa0;: %1.</numerusform>
+            <numerusform>%n fichiers ont été laissés de côté&#xa0;: %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1245,30 +1424,6 @@
         <translation>Journal&#xa0;: %1</translation>
     </message>
     <message>
-        <source>Not a supported image type.</source>
-        <translation>Type d’image non pris en charge.</translation>
-    </message>
-    <message>
-        <source>Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool.
-Folders are walked with all their sub-folders.
-
-Every output is checked afterwards; what identifying metadata is left is reported.
-
-Exit status: 0 done and clean, 1 problems were reported, identifying metadata is left, an image was
-left unchanged or could not be cleaned, or a file named on the command line was skipped;
-2 bad usage or nothing to clean, 3 internal error;
-stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once).</source>
-        <translation>Supprime les métadonnées (Exif, GPS, miniatures, XMP, IPTC, ICC, ...) des fichiers image avec ExifTool.
-Les dossiers sont parcourus avec tous leurs sous-dossiers.
-
-Chaque résultat est ensuite vérifié&#x202f;; les métadonnées identifiantes qui restent sont signalées.
-
-Code de sortie&#xa0;: 0 terminé sans reste, 1 des problèmes ont été signalés, des métadonnées identifiantes restent, une image est
-restée inchangée ou n’a pas pu être nettoyée, ou un fichier indiqué sur la ligne de commande a été ignoré&#x202f;;
-2 utilisation incorrecte ou rien à nettoyer, 3 erreur interne&#x202f;;
-arrêt par SIGINT, SIGTERM ou SIGHUP&#xa0;: 130, 143 ou 129 (un second SIGINT arrête immédiatement).</translation>
-    </message>
-    <message>
         <source>What stays whatever --remove says, since it changes how the picture looks and identifies nobody: a comma list of orientation and color, or none (default orientation,color).</source>
         <translation>Ce qui reste quoi que dise --remove, car cela change l’aspect de l’image et n’identifie personne&#xa0;: liste séparée par des virgules parmi orientation et color, ou none (par défaut orientation,color).</translation>
     </message>
@@ -1319,6 +1474,36 @@ arrêt par SIGINT, SIGTERM ou SIGHUP&#xa0;: 130, 143 ou 129 (un second SIGINT ar
     <message>
         <source>cannot read the list %1</source>
         <translation>impossible de lire la liste %1</translation>
+    </message>
+    <message>
+        <source>Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool.
+Folders are walked with all their sub-folders.
+
+Every output is checked afterwards; what identifying metadata is left is reported.
+
+Exit status: 0 done and clean, 1 problems were reported, identifying metadata is left, an image was
+left unchanged or could not be cleaned, a file named on the command line was skipped, or a file found
+in a folder was left out (a video, a type ExifTool cannot write, a path too long);
+2 bad usage or nothing to clean, 3 internal error;
+stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once).</source>
+        <translation>Supprime les métadonnées (Exif, GPS, miniatures, XMP, IPTC, ICC, ...) des fichiers image avec ExifTool.
+Les dossiers sont parcourus avec tous leurs sous-dossiers.
+
+Chaque résultat est ensuite vérifié&#x202f;; les métadonnées identifiantes qui restent sont signalées.
+
+Code de sortie&#xa0;: 0 terminé sans reste, 1 des problèmes ont été signalés, des métadonnées identifiantes restent, une image est
+restée inchangée ou n’a pas pu être nettoyée, un fichier indiqué sur la ligne de commande a été ignoré, ou un fichier
+trouvé dans un dossier a été laissé de côté (une vidéo, un type qu’ExifTool ne sait pas écrire, un chemin trop long)&#x202f;;
+2 utilisation incorrecte ou rien à nettoyer, 3 erreur interne&#x202f;;
+arrêt par SIGINT, SIGTERM ou SIGHUP&#xa0;: 130, 143 ou 129 (un second SIGINT arrête immédiatement).</translation>
+    </message>
+    <message>
+        <source>Looking for images...</source>
+        <translation>Recherche des images...</translation>
+    </message>
+    <message>
+        <source>Stopped while looking for images; nothing was cleaned.</source>
+        <translation>Arrêté pendant la recherche des images&#x202f;; rien n’a été nettoyé.</translation>
     </message>
     <message>
         <source>quillmark-cli: --settings: the settings file %1 is larger than 1 MB and was not read</source>

@@ -3,11 +3,19 @@
 #include "testutil.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -380,6 +388,70 @@ private Q_SLOTS:
                  orientation ? u"6"_s : QString());
         QCOMPARE(profileOf(out), profile ? icc : QByteArray());
         QVERIFY(!testutil::metadataGroups(out).contains(u"GPS"_s));
+    }
+
+    // A stop signal while a large folder is still being listed ends the program at once:
+    // the signal's status, a report of what was found, nothing written. The signal goes
+    // out once the first status line says the listing has begun (the walk of 65,000
+    // names takes a good fraction of a second, far longer than that line takes to arrive).
+    void stopWhileListing_data()
+    {
+        QTest::addColumn<int>("signo");
+        QTest::addColumn<int>("status");
+        QTest::newRow("SIGINT") << int(SIGINT) << 130;
+        QTest::newRow("SIGTERM") << int(SIGTERM) << 143;
+    }
+
+    void stopWhileListing()
+    {
+        QFETCH(int, signo);
+        QFETCH(int, status);
+        constexpr int count = 65000;
+        const QString folder = m_dir.path() + u"/many"_s;
+        if (!QFileInfo::exists(folder)) {
+            QVERIFY(QDir().mkpath(folder));
+            for (int i = 0; i < count; ++i) {
+                const QByteArray name = QFile::encodeName(folder) + "/img" + QByteArray::number(i) + ".jpg";
+                const int fd = ::open(name.constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0600);
+                QVERIFY(fd >= 0);
+                ::close(fd);
+            }
+        }
+        const QString reportPath = m_dir.path() + u"/stopped.json"_s;
+        QFile::remove(reportPath);
+
+        QProcess p;
+        p.setProcessEnvironment(envWithTemp(m_temp));
+        p.setReadChannel(QProcess::StandardError);
+        p.start(QString::fromUtf8(QUILLMARK_CLI), {u"--report"_s, reportPath, folder});
+        QVERIFY(p.waitForStarted());
+        QByteArray err;
+        while (!err.contains("Looking for images...\n")) {
+            QVERIFY2(p.waitForReadyRead(30000), err.constData());
+            err += p.readAllStandardError();
+        }
+        QElapsedTimer clock;
+        clock.start();
+        ::kill(static_cast<pid_t>(p.processId()), signo);
+        QVERIFY(p.waitForFinished(30000));
+        const qint64 took = clock.elapsed();
+        err += p.readAllStandardError();
+        const QString out = QString::fromUtf8(p.readAllStandardOutput());
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(p.exitCode() == status, qPrintable(out + QString::fromUtf8(err)));
+        qInfo("stopped %lld ms after the signal", took);
+        QVERIFY2(took < 3000, qPrintable(QString::number(took)));
+        QVERIFY2(out.contains(u"Stopped while looking for images; nothing was cleaned."_s), qPrintable(out));
+        QVERIFY(!err.contains("Preparing"));
+
+        QFile report(reportPath);
+        QVERIFY(report.open(QIODevice::ReadOnly));
+        const QJsonObject json = QJsonDocument::fromJson(report.readAll()).object();
+        const QJsonObject totals = json.value(u"totals"_s).toObject();
+        QCOMPARE(totals.value(u"cleaned"_s).toInt(), 0);
+        QCOMPARE(totals.value(u"skipped"_s).toInt(), json.value(u"files"_s).toArray().size());
+        QVERIFY(json.value(u"files"_s).toArray().size() < count);
+        QCOMPARE(QDir(folder).entryList(QDir::Files).size(), count);
     }
 
 private:

@@ -4,6 +4,8 @@
 #include "testutil.h"
 
 #include <QFileInfo>
+#include <QMap>
+#include <QScopeGuard>
 #include <QtEndian>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -240,6 +242,145 @@ private Q_SLOTS:
             const QString out = entry.value(u"output"_s).toString();
             QCOMPARE(testutil::sha256(out), testutil::sha256(image));
         }
+    }
+
+    // A folder run over a folder of mixed files: the media files that are not cleaned are
+    // in the report with their reasons and in the summary, never touched and never moved
+    // to the trash; what is no image at all (a .diff, a name without extension) is
+    // neither reported nor touched. A failed image goes to the trash, which shows the
+    // trash is the sandbox's own and in use.
+    void leftOutFromAFolderRun()
+    {
+        const QString folder = folderWith(u"leftout"_s, {u"png_exif_gps_xmp.png"_s, u"jpeg_truncated_in_app1.jpg"_s});
+        const QString video = testutil::sample(u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s);
+        const QStringList media{u"clip.mov"_s, u"sub/take.MP4"_s, u"raw.kdc"_s, u"huge.btf"_s};
+        const QStringList others{u"fix.diff"_s, u"noext"_s, u"photo.JPG.txt"_s};
+        QVERIFY(QDir().mkpath(folder + u"/sub"_s));
+        QMap<QString, QByteArray> hashes;
+        for (const QString &name : media + others) {
+            QVERIFY(QFile::copy(video, folder + u'/' + name));
+            hashes.insert(name, testutil::sha256(folder + u'/' + name));
+        }
+        const QString home = m_dir.path() + u"/home"_s;
+        QVERIFY(QDir().mkpath(home + u"/.local/share"_s));
+        QProcessEnvironment env = testutil::cliEnvironment(m_temp);
+        env.insert(u"HOME"_s, home);
+        env.insert(u"XDG_DATA_HOME"_s, home + u"/.local/share"_s);
+
+        const Run run = testutil::runCli(
+            {u"--move-failed"_s, u"trash"_s, u"--output"_s, u"overwrite"_s, u"--report"_s, u"-"_s, folder}, env);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains(u"\n4 files were left out: 2 videos, 1 raw file ExifTool cannot write, 1 image "
+                                  u"ExifTool cannot write.\n"_s),
+                 qPrintable(run.err));
+        const QJsonObject report = parse(run.rawOut);
+        QStringList entries;
+        for (const QJsonValue &v : report.value(u"files"_s).toArray()) {
+            const QJsonObject e = v.toObject();
+            entries << e.value(u"input"_s).toString().mid(folder.size() + 1) + u' '
+                    + e.value(u"status"_s).toString() + u' ' + e.value(u"message"_s).toString();
+        }
+        entries.sort();
+        QCOMPARE(entries.size(), 6);
+        // The failed image's message is ExifTool's own.
+        QVERIFY2(entries.at(2).startsWith(u"jpeg_truncated_in_app1.jpg failed "_s), qPrintable(entries.at(2)));
+        entries.removeAt(2);
+        QCOMPARE(entries, (QStringList{u"clip.mov skipped Left out: videos are not cleaned"_s,
+                                       u"huge.btf skipped Left out: ExifTool cannot write this image type"_s,
+                                       u"png_exif_gps_xmp.png cleaned "_s,
+                                       u"raw.kdc skipped Left out: ExifTool cannot write this raw type"_s,
+                                       u"sub/take.MP4 skipped Left out: videos are not cleaned"_s}));
+        QCOMPARE(report.value(u"totals"_s).toObject(),
+                 (QJsonObject{{u"cleaned"_s, 1}, {u"residue"_s, 0}, {u"unchanged"_s, 0}, {u"failed"_s, 1},
+                              {u"skipped"_s, 4}}));
+        for (const QString &name : media + others)
+            QVERIFY2(testutil::sha256(folder + u'/' + name) == hashes.value(name), qPrintable(name));
+        QCOMPARE(QDir(home + u"/.local/share/Trash/files"_s).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{u"jpeg_truncated_in_app1.jpg"_s});
+        QVERIFY(!QFile::exists(folder + u"/jpeg_truncated_in_app1.jpg"_s));
+    }
+
+    // A file named on its own that is not cleaned is reported with its reason, and makes
+    // the exit status 1, as the summary says.
+    void namedFilesLeftOut_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("summary");
+        QTest::newRow("a .diff") << u"fix.diff"_s << u"Not a supported image type."_s
+                                 << u"1 file was left out: 1 file that is not a supported image."_s;
+        QTest::newRow("no extension") << u"draw"_s << u"Not a supported image type."_s
+                                      << u"1 file was left out: 1 file that is not a supported image."_s;
+        QTest::newRow("a video") << u"video.mpeg"_s << u"Left out: videos are not cleaned"_s
+                                 << u"1 file was left out: 1 video."_s;
+        QTest::newRow("a Kodak raw") << u"raw.KDC"_s << u"Left out: ExifTool cannot write this raw type"_s
+                                     << u"1 file was left out: 1 raw file ExifTool cannot write."_s;
+    }
+
+    void namedFilesLeftOut()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, message);
+        QFETCH(QString, summary);
+        QTemporaryDir dir;
+        const QString image = dir.path() + u"/png_exif_gps_xmp.png"_s;
+        const QString named = dir.path() + u'/' + name;
+        QVERIFY(testutil::copySample(u"png_exif_gps_xmp.png"_s, image));
+        QVERIFY(testutil::copySample(u"png_exif_gps_xmp.png"_s, named));
+        const QByteArray before = testutil::sha256(named);
+        const Run run = runCli({u"--report"_s, u"-"_s, image, named}, m_temp);
+        QCOMPARE(run.exitCode, 1);
+        const QJsonObject report = parse(run.rawOut);
+        QCOMPARE(entryFor(report, image).value(u"status"_s).toString(), u"cleaned"_s);
+        const QJsonObject entry = entryFor(report, named);
+        QCOMPARE(entry.value(u"status"_s).toString(), u"skipped"_s);
+        QCOMPARE(entry.value(u"message"_s).toString(), message);
+        QVERIFY2(run.err.contains(u'\n' + summary + u'\n'), qPrintable(run.err));
+        QVERIFY2(run.err.contains(name + u": not a supported image; skipped"_s), qPrintable(run.err));
+        QCOMPARE(testutil::sha256(named), before);
+    }
+
+    // A path too long for the system, found in a folder, is reported as failed; the
+    // images that fit are cleaned.
+    void deepPathsInAFolderRun()
+    {
+        const QString folder = folderWith(u"deep"_s, {u"png_exif_gps_xmp.png"_s});
+        const QString deepest = testutil::makeDeepTree(folder, QByteArray(240, 'x') + ".jpg");
+        const auto cleanUp = qScopeGuard([&folder] {
+            const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            testutil::removeTreeAt(fd, QByteArray(200, 'd').constData());
+            ::close(fd);
+        });
+        QVERIFY(!deepest.isEmpty());
+        const Run run = runCli({u"--report"_s, u"-"_s, folder}, m_temp);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains(u"1 image processed"_s), qPrintable(run.err));
+        QVERIFY2(run.err.contains(u"\n2 files were left out: 2 paths longer than the system allows.\n"_s),
+                 qPrintable(run.err));
+        const QJsonObject report = parse(run.rawOut);
+        QCOMPARE(entryFor(report, folder + u"/png_exif_gps_xmp.png"_s).value(u"status"_s).toString(), u"cleaned"_s);
+        QStringList deep;
+        for (const QJsonValue &v : report.value(u"files"_s).toArray()) {
+            const QJsonObject e = v.toObject();
+            if (e.value(u"input"_s).toString().startsWith(deepest + u'/')) {
+                QCOMPARE(e.value(u"status"_s).toString(), u"failed"_s);
+                QCOMPARE(e.value(u"message"_s).toString(), u"The path is longer than the system allows (4096 bytes)"_s);
+                deep << e.value(u"input"_s).toString().mid(deepest.size() + 1);
+            }
+        }
+        deep.sort();
+        QCOMPARE(deep, (QStringList{QString(200, u'd'), QString(240, u'x') + u".jpg"_s}));
+
+        // Named on its own, it is reported the same way.
+        const QString tooLong = deepest + u'/' + QString(240, u'x') + u".jpg"_s;
+        const Run named = runCli({u"--overwrite-existing"_s, u"--report"_s, u"-"_s,
+                                  folder + u"/png_exif_gps_xmp.png"_s, tooLong}, m_temp);
+        QCOMPARE(named.exitCode, 1);
+        const QJsonObject entry = entryFor(parse(named.rawOut), tooLong);
+        QCOMPARE(entry.value(u"status"_s).toString(), u"failed"_s);
+        QCOMPARE(entry.value(u"message"_s).toString(), u"The path is longer than the system allows (4096 bytes)"_s);
+        QVERIFY2(named.err.contains(u"\n1 file was left out: 1 path longer than the system allows.\n"_s),
+                 qPrintable(named.err));
     }
 
     // A file named on the command line that is then skipped (its output exists and

@@ -8,6 +8,7 @@
 #include "guitestutil.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QPushButton>
 #include <QScopeGuard>
 
@@ -230,13 +231,22 @@ private Q_SLOTS:
         auto w = m_box->window({loose + u"/c.tif"_s, chosen, chosen + u"/a.jpg"_s, loose + u"/d.doc"_s,
                                 loose + u"/c.tif"_s, m_box->path(u"gone.jpg"_s)});
         QTRY_COMPARE(w->iPage(), 2);
-        // In the order given; what is listed already, unsupported or missing is left out.
+        // In the order given; what is listed already, unsupported or missing is not listed,
+        // and the unsupported file is kept to be told about (the count's tooltip now, the
+        // finished page later).
         QTRY_COMPARE(listed(*w), (QStringList{loose + u"/c.tif"_s, chosen + u"/a.jpg"_s, chosen + u"/b.png"_s}));
         QCOMPARE(rowTexts(w->lwFiles), (QStringList{u"c.tif"_s, u"a.jpg"_s, u"b.png"_s}));
         QVERIFY(w->cmdNext->isEnabled());
+        QCOMPARE(w->lblNumFileAdded->toolTip(), u"1 file was left out: 1 file that is not a supported image."_s);
 
-        // Nothing to add, or an option this program does not know: the welcome page stays.
-        for (const QStringList &arguments : {QStringList{loose + u"/d.doc"_s, m_box->path(u"gone.jpg"_s)},
+        // Only a file that is no image: the file page says so, with nothing to clean.
+        auto onlyDoc = m_box->window({loose + u"/d.doc"_s, m_box->path(u"gone.jpg"_s)});
+        QTRY_COMPARE(onlyDoc->iPage(), 2);
+        QVERIFY(onlyDoc->lstFiles().ListCount() == 0 && !onlyDoc->cmdNext->isEnabled());
+        QCOMPARE(onlyDoc->lblNumFileAdded->toolTip(), u"1 file was left out: 1 file that is not a supported image."_s);
+
+        // Nothing that exists, or an option this program does not know: the welcome page stays.
+        for (const QStringList &arguments : {QStringList{m_box->path(u"gone.jpg"_s)},
                                              QStringList{u"-x"_s, loose + u"/c.tif"_s}}) {
             auto other = m_box->window(arguments);
             QEvent activate(QEvent::WindowActivate); // the command line is looked at once the window is active
@@ -279,6 +289,75 @@ private Q_SLOTS:
         auto w = m_box->window(inFolder(arguments));
         QTRY_COMPARE(w->iPage(), 2);
         QTRY_COMPARE(listed(*w), inFolder(expected));
+    }
+
+    // Stop (the third button while files are added) or closing the window while a
+    // folder of 65,000 files is listed ends the adding within a moment. The action comes
+    // at the third turn of the event loop after "Add from Folder" was chosen: the first
+    // two show the caption, the third comes from inside the listing.
+    void stopWhileAdding_data()
+    {
+        QTest::addColumn<bool>("closeWindow");
+        QTest::newRow("Stop") << false;
+        QTest::newRow("window closed") << true;
+    }
+
+    void stopWhileAdding()
+    {
+        QFETCH(bool, closeWindow);
+        constexpr int count = 65000;
+        const QString folder = m_box->path(u"huge"_s);
+        if (!QFileInfo::exists(folder)) {
+            QVERIFY(QDir().mkpath(folder));
+            for (int i = 0; i < count; ++i) {
+                const QByteArray name = QFile::encodeName(folder) + "/img" + QByteArray::number(i) + ".jpg";
+                FILE *f = std::fopen(name.constData(), "w");
+                QVERIFY(f);
+                std::fclose(f);
+            }
+        }
+        auto w = filePage();
+        QCOMPARE(guitest::caption(w->cmdCancel), u"Close"_s);
+
+        int ticks = 0;
+        int listedAtStop = -1;
+        QString captionWhileAdding;
+        QElapsedTimer sinceStop;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, this, [&] {
+            if (++ticks != 3)
+                return;
+            captionWhileAdding = guitest::caption(w->cmdCancel);
+            listedAtStop = w->lstFiles().ListCount();
+            sinceStop.start();
+            if (closeWindow)
+                w->close();
+            else
+                w->cmdCancel->click();
+        });
+        ticker.start(0);
+        Prompts::queueAnswer(folder);
+        w->cmdAddFolder->click();
+        ticker.stop();
+        QVERIFY(sinceStop.isValid());
+        const qint64 took = sinceStop.elapsed();
+        qInfo("the adding ended %lld ms after the stop", took);
+
+        QCOMPARE(captionWhileAdding, u"Stop"_s);
+        QCOMPARE(listedAtStop, 0); // still listing: rows come once the walk is done
+        QVERIFY2(took < 3000, qPrintable(QString::number(took)));
+        QVERIFY2(w->lstFiles().ListCount() < count, qPrintable(QString::number(w->lstFiles().ListCount())));
+        QCOMPARE(w->lwFiles->model()->rowCount(), w->lstFiles().ListCount());
+        QCOMPARE(guitest::caption(w->cmdCancel), u"Close"_s);
+        QCOMPARE(w->isVisible(), !closeWindow);
+        QVERIFY(!QApplication::overrideCursor());
+        if (!closeWindow) {
+            // The window goes on as before: the same folder is added whole.
+            QCOMPARE(w->iPage(), 2);
+            QCOMPARE(w->lblNumFileAdded->text(),
+                     w->lstFiles().ListCount() == 1 ? u"1 image"_s
+                                                    : u"%1 images"_s.arg(w->lstFiles().ListCount()));
+        }
     }
 
     void largeFolderKeepsWindowAlive()

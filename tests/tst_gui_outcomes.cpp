@@ -91,6 +91,52 @@ private Q_SLOTS:
         QCOMPARE(doubleClickRow(w->lwFilesCleaned, 1).text, QString());
     }
 
+    // Files left out while adding (a video found in the folder, a file named by a drop
+    // that is no image) are rows of the finished page with their reasons, and the summary
+    // says what was left out; a text file in the folder is no image and not spoken of.
+    // Remove All forgets them.
+    void leftOutFilesOnTheFinishedPage()
+    {
+        const QString folder = m_box->imageFolder(u"leftout"_s, {u"png_exif_gps_xmp.png"_s});
+        QVERIFY(QFile::copy(testutil::sample(u"png_exif_gps_xmp.png"_s), folder + u"/clip.mov"_s));
+        QVERIFY(guitest::writeFile(folder + u"/notes.txt"_s, "x"));
+        QVERIFY(guitest::writeFile(m_box->path(u"fix.diff"_s), "x"));
+        auto w = m_box->window();
+        w->cmdNext_Click();
+        w->AddFolder(folder);
+        QVERIFY(guitest::drop(w->lwFiles->viewport(), {m_box->path(u"fix.diff"_s)}));
+        QTRY_COMPARE(w->lblNumFileAdded->toolTip(),
+                     u"2 files were left out: 1 video, 1 file that is not a supported image."_s);
+        QCOMPARE(w->lstFiles().ListCount(), 1);
+        while (w->iPage() < 8)
+            w->cmdNext_Click();
+
+        const QString info = w->lblExecuteInfo->text();
+        QVERIFY2(info.startsWith(u"1 image processed"_s), qPrintable(info));
+        QVERIFY2(info.endsWith(u"\n2 files were left out: 1 video, 1 file that is not a supported image."_s),
+                 qPrintable(info));
+        QCOMPARE(rowTexts(w->lwFilesCleaned),
+                 (QStringList{u"clip.mov"_s, u"fix.diff"_s, u"png_exif_gps_xmp_cleaned.png"_s}));
+        for (int row = 0; row < 2; ++row)
+            QCOMPARE(FileStatus(rowData(w->lwFilesCleaned, row, OutcomeListModel::StatusRole).toInt()),
+                     FileStatus::Skipped);
+        QVERIFY(rowData(w->lwFilesCleaned, 0, Qt::ToolTipRole).toString().contains(u"Left out: videos are not cleaned"_s));
+        QVERIFY(rowData(w->lwFilesCleaned, 1, Qt::ToolTipRole).toString().contains(u"Not a supported image type."_s));
+        // A left-out row has no output to show.
+        QCOMPARE(doubleClickRow(w->lwFilesCleaned, 0).text, QString());
+
+        w->cmdBack_Click();
+        w->cmdRemoveAll_Click();
+        QCOMPARE(w->lblNumFileAdded->toolTip(), QString());
+        w->AddFile(folder + u"/png_exif_gps_xmp.png"_s);
+        w->UpdateControls();
+        QVERIFY(QFile::remove(folder + u"/png_exif_gps_xmp_cleaned.png"_s));
+        while (w->iPage() < 8)
+            w->cmdNext_Click();
+        QVERIFY2(!w->lblExecuteInfo->text().contains(u"left out"_s), qPrintable(w->lblExecuteInfo->text()));
+        QCOMPARE(w->lwFilesCleaned->model()->rowCount(), 1);
+    }
+
     // Distinct pictures for the five statuses, each drawn (not an empty icon).
     void statusIconsDiffer()
     {

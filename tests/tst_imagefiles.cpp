@@ -1,6 +1,7 @@
 #include "fs/NativePath.h"
 #include "imagelist/ImageFiles.h"
 #include "imagelist/clsListEmu.h"
+#include "testutil.h"
 
 #include <QDir>
 #include <QFile>
@@ -69,29 +70,91 @@ private Q_SLOTS:
         QVERIFY(!matches(u"image.bmp"_s));
     }
 
+    // What a name is: a supported image (cleaned), a known media type that is left out
+    // with a reason, or nothing the run speaks of. Only the whole extension after the
+    // name's last dot counts.
     void extensionTest_data()
     {
         QTest::addColumn<QString>("path");
-        QTest::addColumn<bool>("supported");
+        QTest::addColumn<QString>("kind");
 
-        QTest::newRow("JPEG") << u"/p/photo.JPEG"_s << true;
-        QTest::newRow("peg") << u"/p/photo.peg"_s << true;
-        QTest::newRow("iff") << u"/p/photo.iff"_s << true;
-        QTest::newRow("ps") << u"/p/photo.ps"_s << true;
-        QTest::newRow("no dot needed") << u"/p/photojpg"_s << true;
-        QTest::newRow("avif") << u"/p/photo.avif"_s << true;
-        QTest::newRow("gif") << u"/p/anim.GIF"_s << true;
-        QTest::newRow("bmp") << u"/p/photo.bmp"_s << false;
-        QTest::newRow("trailing blank") << u"/p/photo.jpg "_s << false;
-        QTest::newRow("folder named like an image") << u"/p.jpg/notes.txt"_s << false;
-        QTest::newRow("shorter than the ending") << u"s"_s << false;
+        QTest::newRow("fix.diff") << u"/p/fix.diff"_s << u""_s;
+        QTest::newRow("video.mpeg") << u"/p/video.mpeg"_s << u"video"_s;
+        QTest::newRow("steps") << u"/p/steps"_s << u""_s;
+        QTest::newRow("draw") << u"/p/draw"_s << u""_s;
+        QTest::newRow("a.JPG") << u"/p/a.JPG"_s << u"image"_s;
+        QTest::newRow("a.jpeg") << u"/p/a.jpeg"_s << u"image"_s;
+        QTest::newRow(".jpg") << u"/p/.jpg"_s << u""_s;
+        QTest::newRow("archive.tar.jpg") << u"/p/archive.tar.jpg"_s << u"image"_s;
+        QTest::newRow("photo.JPG.txt") << u"/p/photo.JPG.txt"_s << u""_s;
+        QTest::newRow("noext") << u"/p/noext"_s << u""_s;
+        QTest::newRow("relative, no folder") << u"a.jpg"_s << u"image"_s;
+        QTest::newRow("name ending in a dot") << u"/p/photo."_s << u""_s;
+        QTest::newRow("trailing blank") << u"/p/photo.jpg "_s << u""_s;
+        QTest::newRow("folder named like an image") << u"/p.jpg/notes"_s << u""_s;
+        QTest::newRow("dot in a folder only") << u"/p.d/photojpg"_s << u""_s;
+        QTest::newRow("hidden folder, image") << u"/p/.cache/a.png"_s << u"image"_s;
+        QTest::newRow("peg") << u"/p/photo.peg"_s << u""_s;
+        QTest::newRow("avif") << u"/p/photo.avif"_s << u"image"_s;
+        QTest::newRow("gif") << u"/p/anim.GIF"_s << u"image"_s;
+        QTest::newRow("GoPro raw") << u"/p/GOPR0001.GPR"_s << u"image"_s;
+        QTest::newRow("mov") << u"/p/clip.mov"_s << u"video"_s;
+        QTest::newRow("MP4") << u"/p/clip.MP4"_s << u"video"_s;
+        QTest::newRow("AVCHD") << u"/p/00001.MTS"_s << u"video"_s;
+        QTest::newRow("webm") << u"/p/clip.webm"_s << u"video"_s;
+        QTest::newRow("Kodak kdc") << u"/p/raw.kdc"_s << u"raw"_s;
+        QTest::newRow("Kodak dcr") << u"/p/raw.DCR"_s << u"raw"_s;
+        QTest::newRow("Hasselblad 3fr") << u"/p/raw.3fr"_s << u"raw"_s;
+        QTest::newRow("BigTIFF") << u"/p/huge.btf"_s << u"unwritable image"_s;
+        QTest::newRow("bmp") << u"/p/photo.bmp"_s << u"unwritable image"_s;
+        QTest::newRow("TypeScript, not a video") << u"/p/main.ts"_s << u""_s;
     }
 
     void extensionTest()
     {
         QFETCH(QString, path);
-        QFETCH(bool, supported);
-        QCOMPARE(ImageFiles::hasSupportedExtension(path), supported);
+        QFETCH(QString, kind);
+        QCOMPARE(ImageFiles::hasSupportedExtension(path), kind == u"image");
+        const std::optional<ImageFiles::LeftOutKind> leftOut = ImageFiles::mediaLeftOut(path);
+        const QString got = !leftOut ? QString()
+            : *leftOut == ImageFiles::LeftOutKind::Video         ? u"video"_s
+            : *leftOut == ImageFiles::LeftOutKind::UnwritableRaw ? u"raw"_s
+            : *leftOut == ImageFiles::LeftOutKind::UnwritableImage ? u"unwritable image"_s
+                                                                 : u"other"_s;
+        QCOMPARE(got, kind == u"image" ? QString() : kind);
+        // What the report and the summary say of a left-out file follows from its path.
+        QCOMPARE(ImageFiles::leftOutKindOf(path),
+                 leftOut.value_or(ImageFiles::LeftOutKind::NotAnImage));
+    }
+
+    // The types left out as "ExifTool cannot write" are read by this machine's ExifTool
+    // but not written; every supported image type it writes (a few it only reads are
+    // listed as they always were, and come out "unchanged").
+    void kindsAgreeWithExifTool()
+    {
+        if (testutil::exiftool().isEmpty())
+            QSKIP("ExifTool is not installed");
+        const auto extensions = [](const QString &option) {
+            QSet<QString> out;
+            const QString text = testutil::runExifTool({option});
+            for (const QString &line : text.split(u'\n')) {
+                if (line.startsWith(u"  "_s))
+                    for (const QString &e : line.split(u' ', Qt::SkipEmptyParts))
+                        out.insert(e);
+            }
+            return out;
+        };
+        const QSet<QString> writable = extensions(u"-listwf"_s);
+        const QSet<QString> readable = extensions(u"-listr"_s);
+        QVERIFY(writable.contains(u"JPEG"_s) && readable.contains(u"BTF"_s));
+        const QSet<QString> readOnlyButListed{u"MIFF"_s, u"QTIF"_s, u"QTI"_s, u"QIF"_s};
+        for (const QString &e : ImageFiles::supportedExtensionList().toUpper().split(u','))
+            QVERIFY2(writable.contains(e) || readOnlyButListed.contains(e), qPrintable(e));
+        for (const char *e : {"3FR", "DCR", "K25", "KDC", "SRF", "RWZ", "BTF", "BMP", "PCX", "XCF", "EXR"}) {
+            const QString ext = QString::fromLatin1(e);
+            QVERIFY2(readable.contains(ext) && !writable.contains(ext), e);
+            QVERIFY2(ImageFiles::mediaLeftOut(u"/p/x."_s + ext.toLower()).has_value(), e);
+        }
     }
 
     void supportedFile_data()
@@ -228,6 +291,125 @@ private Q_SLOTS:
             QVERIFY2(QFileInfo(got.at(i)).isFile(), qPrintable(got.at(i)));
             QCOMPARE(got.at(i).contains(folder), i >= names.size()); // the root's files first
         }
+    }
+
+    // A folder run's findings: the images, and the media files left out with their
+    // reasons, in walk order; text, a .diff and a name without extension are neither.
+    void imagesInFolder()
+    {
+        QTemporaryDir tmp;
+        QVERIFY(tmp.isValid());
+        const QString root = tmp.path();
+        QVERIFY(makeFiles(root, {u"a.jpg"_s, u"clip.mov"_s, u"raw.kdc"_s, u"huge.btf"_s, u"fix.diff"_s, u"noext"_s,
+                                 u"photo.JPG.txt"_s, u"s.jpg/notes"_s, u"sub/b.JPG"_s, u"sub/take.MP4"_s}));
+
+        const ImageFiles::FolderImages found = ImageFiles::imagesInFolder(root);
+        QVERIFY(!found.stopped);
+        QCOMPARE(found.images, prefixed(root, {u"a.jpg"_s, u"sub/b.JPG"_s}));
+        QStringList leftOut;
+        for (const FileOutcome &o : found.leftOut) {
+            QVERIFY(o.output.isEmpty());
+            leftOut << o.input.mid(root.size() + 1) + u" "_s + statusName(o.status) + u": "_s + o.message;
+        }
+        QCOMPARE(leftOut, (QStringList{u"clip.mov skipped: Left out: videos are not cleaned"_s,
+                                       u"huge.btf skipped: Left out: ExifTool cannot write this image type"_s,
+                                       u"raw.kdc skipped: Left out: ExifTool cannot write this raw type"_s,
+                                       u"sub/take.MP4 skipped: Left out: videos are not cleaned"_s}));
+    }
+
+    // No system call takes a path of PATH_MAX bytes or more: a file or folder that deep
+    // cannot be cleaned, and is reported rather than passed over.
+    void deepPathsAreReported()
+    {
+        QTemporaryDir tmp;
+        QVERIFY(tmp.isValid());
+        const QString root = tmp.path();
+        QVERIFY(makeFiles(root, {u"top.jpg"_s}));
+        const QByteArray longName = QByteArray(240, 'x') + ".jpg";
+        const QByteArray textName = QByteArray(240, 't') + ".txt";
+        const QString deepest = testutil::makeDeepTree(root, longName);
+        const auto cleanUp = qScopeGuard([&root] {
+            const int fd = ::open(QFile::encodeName(root).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            testutil::removeTreeAt(fd, QByteArray(200, 'd').constData());
+            ::close(fd);
+        });
+        QVERIFY(!deepest.isEmpty());
+        {
+            // A text file that deep is no image: nothing to say about it.
+            const int fd = ::open(QFile::encodeName(deepest).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            QVERIFY(fd >= 0);
+            const int text = ::openat(fd, textName.constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0600);
+            QVERIFY(text >= 0);
+            ::close(text);
+            ::close(fd);
+        }
+        const QString tooLongFile = deepest + u'/' + QString::fromLatin1(longName);
+        const QString tooLongFolder = deepest + u'/' + QString(200, u'd');
+
+        clsListEmu out;
+        QList<ImageFiles::TooLongPath> tooLong;
+        QVERIFY(ImageFiles::RecursiveGetFolderContent(root, out, true, false, true, {}, &tooLong));
+        QCOMPARE(out.toStringList(), QStringList{root + u"/top.jpg"_s});
+        QCOMPARE(tooLong.size(), 3);
+
+        const ImageFiles::FolderImages found = ImageFiles::imagesInFolder(root);
+        QCOMPARE(found.images, QStringList{root + u"/top.jpg"_s});
+        QStringList reported;
+        for (const FileOutcome &o : found.leftOut) {
+            QVERIFY(ImageFiles::isPathTooLong(o.input));
+            QCOMPARE(o.status, FileStatus::Failed);
+            QVERIFY2(o.message.startsWith(u"The path is longer than the system allows"_s), qPrintable(o.message));
+            reported << o.input;
+        }
+        reported.sort();
+        QCOMPARE(reported, (QStringList{tooLongFolder, tooLongFile}));
+    }
+
+    // A stop ends the walk at once: keepAlive is asked before each folder and after every
+    // 49 entries, and once it says no the walk reports that it stopped.
+    void walkStops_data()
+    {
+        QTest::addColumn<int>("answersYes");
+        QTest::newRow("before the first folder") << 0;
+        QTest::newRow("at the first entries") << 1;
+        QTest::newRow("deep inside the large folder") << 20;
+    }
+
+    void walkStops()
+    {
+        QFETCH(int, answersYes);
+        QTemporaryDir tmp;
+        QVERIFY(tmp.isValid());
+        const QString root = tmp.path();
+        QVERIFY(QDir().mkpath(root + u"/s"_s) && makeFiles(root, {u"s/inner.jpg"_s}));
+        constexpr int count = 2000; // more than the 20 × 49 entries of the last row
+        for (int i = 0; i < count; ++i) {
+            const int fd = ::open(QFile::encodeName(root + u"/img"_s + QString::number(i) + u".jpg"_s).constData(),
+                                  O_CREAT | O_WRONLY | O_CLOEXEC, 0600);
+            QVERIFY(fd >= 0);
+            ::close(fd);
+        }
+
+        int asked = 0;
+        const auto keepAlive = [&asked, answersYes] { return asked++ < answersYes; };
+        clsListEmu out;
+        QVERIFY(!ImageFiles::RecursiveGetFolderContent(root, out, true, false, true, keepAlive));
+        QCOMPARE(asked, answersYes + 1); // not asked again once it said no
+        // Stopped inside the large folder, none of it is listed.
+        QCOMPARE(out.ListCount(), 0);
+
+        asked = 0;
+        const ImageFiles::FolderImages found = ImageFiles::imagesInFolder(root, keepAlive);
+        QVERIFY(found.stopped && found.images.isEmpty());
+
+        // Never stopped: the whole tree, with keepAlive asked often enough for a stop to
+        // be taken within a moment.
+        asked = 0;
+        const auto always = [&asked] { return ++asked > 0; };
+        const ImageFiles::FolderImages all = ImageFiles::imagesInFolder(root, always);
+        QVERIFY(!all.stopped);
+        QCOMPARE(all.images.size(), count + 1);
+        QVERIFY2(asked >= count / 49, qPrintable(QString::number(asked)));
     }
 
     // Linux file names are case-sensitive: a.jpg and A.jpg are two images.

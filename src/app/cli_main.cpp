@@ -39,12 +39,16 @@ namespace {
 enum ExitStatus { ExitOk = 0, ExitProblems = 1, ExitUsage = 2, ExitInternal = 3 };
 
 // Signals only write their number into a pipe (the one thing a handler may safely do);
-// the event loop reads it and asks the job to stop.
+// the event loop reads it and asks the job to stop. The first one is also kept in
+// g_firstSignal, which the folder walk looks at while it lists, before any event loop runs.
 int g_signalPipe[2] = {-1, -1};
+volatile std::sig_atomic_t g_firstSignal = 0;
 
 extern "C" void onStopSignal(int signo)
 {
     const int saved = errno;
+    if (g_firstSignal == 0)
+        g_firstSignal = signo;
     const unsigned char byte = static_cast<unsigned char>(signo);
     [[maybe_unused]] const ssize_t n = ::write(g_signalPipe[1], &byte, 1);
     errno = saved;
@@ -234,35 +238,66 @@ std::optional<QStringList> readPathList(const QString &name, bool nul)
     return paths;
 }
 
-// Collects the images named on the command line, walking folders like "Add from Folder".
-// A file named on its own that is not a supported image is noted in `skipped`; the
-// images named on their own (not found in a folder) are noted in `named`.
-QStringList collectImages(const QStringList &paths, QList<FileOutcome> &skipped, QSet<QString> &named)
+// What the command line names: the images to clean, and the files left out.
+struct Collected
 {
+    QStringList images;
+    QList<FileOutcome> namedSkips; // files named on their own that are not supported images, or too long
+    QList<FileOutcome> leftOut;    // found in folders: videos, unwritable types, paths too long
+    QSet<QString> named;           // the images named on their own (not found in a folder)
+    bool stopped = false;          // keepGoing said no: the lists are incomplete
+};
+
+// Collects the images named on the command line, walking folders like "Add from Folder".
+// keepGoing is asked often enough that a stop ends the listing at once.
+Collected collectImages(const QStringList &paths, const std::function<bool()> &keepGoing)
+{
+    Collected c;
     clsListEmu list;
+    QSet<QString> leftOutPaths;
     for (const QString &raw : paths) {
+        if (!keepGoing()) {
+            c.stopped = true;
+            break;
+        }
         const QString path = QDir::current().absoluteFilePath(raw);
         const ImageFiles::DuplicateSet known(list);
-        if (FolderExists(path)) {
-            clsListEmu found;
-            ImageFiles::RecursiveGetFolderContent(path, found, true, false, true);
-            for (int i = 0; i < found.ListCount(); ++i) {
-                const QString f = found.List(i);
-                if (!known.contains(f) && ImageFiles::isSupportedImageFile(f))
+        if (ImageFiles::isPathTooLong(path)) {
+            // No system call takes it, so it cannot even be told from a missing file.
+            const FileOutcome o = ImageFiles::leftOutOutcome(path, ImageFiles::LeftOutKind::PathTooLong);
+            printErr(u"quillmark-cli: "_s + raw + u": "_s + o.message + u'\n');
+            c.namedSkips.append(o);
+        } else if (FolderExists(path)) {
+            const ImageFiles::FolderImages found = ImageFiles::imagesInFolder(path, keepGoing);
+            for (const QString &f : found.images) {
+                if (!known.contains(f))
                     list.AddItem(f);
+            }
+            for (const FileOutcome &o : found.leftOut) {
+                if (!leftOutPaths.contains(o.input)) {
+                    leftOutPaths.insert(o.input);
+                    c.leftOut << o;
+                }
+            }
+            if (found.stopped) {
+                c.stopped = true;
+                break;
             }
         } else if (!PathExists(path)) {
             printErr(Cli::tr("quillmark-cli: %1: no such file or folder").arg(raw) + u'\n');
         } else if (!ImageFiles::isSupportedImageFile(path)) {
             printErr(Cli::tr("quillmark-cli: %1: not a supported image; skipped").arg(raw) + u'\n');
-            skipped.append(FileOutcome{path, QString(), FileStatus::Skipped, {}, Cli::tr("Not a supported image type.")});
+            const ImageFiles::LeftOutKind kind =
+                ImageFiles::mediaLeftOut(path).value_or(ImageFiles::LeftOutKind::NotAnImage);
+            c.namedSkips.append(ImageFiles::leftOutOutcome(path, kind));
         } else {
-            named.insert(path);
+            c.named.insert(path);
             if (!known.contains(path))
                 list.AddItem(path);
         }
     }
-    return list.toStringList();
+    c.images = list.toStringList();
+    return c;
 }
 
 class Progress
@@ -332,7 +367,8 @@ int main(int argc, char *argv[])
            "Folders are walked with all their sub-folders.\n\n"
            "Every output is checked afterwards; what identifying metadata is left is reported.\n\n"
            "Exit status: 0 done and clean, 1 problems were reported, identifying metadata is left, an image was\n"
-           "left unchanged or could not be cleaned, or a file named on the command line was skipped;\n"
+           "left unchanged or could not be cleaned, a file named on the command line was skipped, or a file found\n"
+           "in a folder was left out (a video, a type ExifTool cannot write, a path too long);\n"
            "2 bad usage or nothing to clean, 3 internal error;\n"
            "stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once)."));
     parser.addHelpOption();
@@ -483,11 +519,33 @@ int main(int argc, char *argv[])
     }
     if (paths.isEmpty() && !parser.isSet(filesFromOption))
         usageError(Cli::tr("no image files or folders given"));
-    QList<FileOutcome> namedSkips;
-    QSet<QString> named;
-    QStringList images = collectImages(paths, namedSkips, named);
+    // Listing a large tree takes a while; a stop signal ends it within a few directory
+    // entries, and the run ends as a stopped run does, with a report of what was found.
+    Progress progress;
+    progress.status(Cli::tr("Looking for images..."));
+    const Collected collected = collectImages(paths, [] { return g_firstSignal == 0; });
+    const QList<FileOutcome> &namedSkips = collected.namedSkips;
+    const QSet<QString> &named = collected.named;
+    const QStringList &images = collected.images;
+    const QList<FileOutcome> leftOut = namedSkips + collected.leftOut;
+    const QString leftOutSummary = leftOutLine(leftOut);
+    if (collected.stopped || g_firstSignal != 0) {
+        QList<FileOutcome> outcomes;
+        for (const QString &image : images)
+            outcomes.append(FileOutcome{image, QString(), FileStatus::Skipped, {}, CleanJob::notRunMessage()});
+        outcomes += leftOut;
+        progress.finish();
+        printSummary(Cli::tr("Stopped while looking for images; nothing was cleaned.") + u'\n');
+        if (!leftOutSummary.isEmpty())
+            printSummary(leftOutSummary + u'\n');
+        writeReport(outcomes);
+        return 128 + int(g_firstSignal);
+    }
     if (images.isEmpty()) {
-        writeReport(namedSkips);
+        progress.finish();
+        writeReport(leftOut);
+        if (!leftOutSummary.isEmpty())
+            printSummary(leftOutSummary + u'\n');
         printErr(Cli::tr("quillmark-cli: no supported images found") + u'\n');
         return ExitUsage;
     }
@@ -528,7 +586,6 @@ int main(int argc, char *argv[])
     }
     const bool overwriteExisting = parser.isSet(overwriteOption);
     job.setOverwriteQuestion([overwriteExisting] { return overwriteExisting; });
-    Progress progress;
     QObject::connect(&job, &CleanJob::statusChanged, &app, [&progress](const QString &c) { progress.status(c); });
     QObject::connect(&job, &CleanJob::progressChanged, &app, [&progress](int p) { progress.percent(p); });
     const JobResult result = job.CleanImages(images);
@@ -549,7 +606,7 @@ int main(int argc, char *argv[])
         return signalStatus != 0 ? signalStatus : ExitInternal;
     }
     QList<FileOutcome> outcomes = result.outcomes;
-    outcomes += namedSkips;
+    outcomes += leftOut;
     const OutcomeTotals totals = outcomeTotals(outcomes);
     QString summary = result.summary;
     summary.replace(u"\r\n"_s, u"\n"_s);
@@ -557,6 +614,8 @@ int main(int argc, char *argv[])
     const QString residue = residueLine(totals.residue);
     if (!residue.isEmpty())
         printSummary(residue + u'\n');
+    if (!leftOutSummary.isEmpty())
+        printSummary(leftOutSummary + u'\n');
     if (!result.errorInfoCaption.isEmpty())
         printSummary(result.errorInfoCaption + u'\n');
     if (result.problemCount > 0 && result.logWritten)
@@ -568,7 +627,7 @@ int main(int argc, char *argv[])
     if (signalStatus != 0)
         return signalStatus;
     if (result.problemCount > 0 || totals.residue > 0 || totals.unchanged > 0 || totals.failed > 0
-        || !namedSkips.isEmpty() || namedSkipped || !reportWritten)
+        || !leftOut.isEmpty() || namedSkipped || !reportWritten)
         return ExitProblems;
     return ExitOk;
 }

@@ -414,6 +414,9 @@ void frmMain::saveSettings()
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
+    // Files being added: the adding ends within a moment, and the window closes.
+    if (m_bulkAdding)
+        m_stopAdding = true;
     // While ExifTool runs the window stays: closing asks to stop the run, and the window
     // closes once the run has ended, so no half-written file is left behind. Unattended,
     // there is nobody to ask.
@@ -688,6 +691,12 @@ void frmMain::cmdBack_Click()
 
 void frmMain::cmdCancel_Click()
 {
+    // While files are added the third button says Stop and stops the adding; the files
+    // listed so far stay.
+    if (m_bulkAdding) {
+        m_stopAdding = true;
+        return;
+    }
     // On the cleaning page the third button stops the run.
     if (m_jobRunning) {
         askToStop();
@@ -772,8 +781,10 @@ void frmMain::UpdateControls()
     // the finished page, say): a press there would lead past the last page.
     if (m_iPage != 7 && m_iPage != 8)
         cmdNext->setEnabled(s.cmdNextEnabled);
-    if (s.updateCountCaption)
+    if (s.updateCountCaption) {
         lblNumFileAdded->setText(s.countCaption);
+        lblNumFileAdded->setToolTip(leftOutLine(m_leftOut));
+    }
     txtOutput->setEnabled(s.txtOutputEnabled);
     txtPrefix->setEnabled(s.txtPrefixEnabled);
     txtSuffix->setEnabled(s.txtSuffixEnabled);
@@ -1095,6 +1106,12 @@ void frmMain::showResult(const JobResult &result)
     const QString residue = residueLine(outcomeTotals(result.outcomes).residue);
     if (!residue.isEmpty())
         summary += u'\n' + residue;
+    // The files left out while adding were never the job's: they are told about here.
+    const QString leftOut = leftOutLine(m_leftOut);
+    if (!leftOut.isEmpty()) {
+        summary += u'\n' + leftOut;
+        m_lastRunHadProblems = true;
+    }
     lblExecuteInfo->setText(summary);
 
     lblErrorInfo->hide();
@@ -1128,11 +1145,14 @@ void frmMain::showResult(const JobResult &result)
         for (const CleanedFile &file : result.cleanedFiles)
             rows.append(FileOutcome{QString(), file.path, FileStatus::Cleaned, {}, {}});
     }
+    rows += m_leftOut;
     m_cleanedModel->setOutcomes(rows);
     rememberOriginals(result);
 
-    if (result.clearImageList)
+    if (result.clearImageList) {
+        clearLeftOut();
         m_filesModel->clear();
+    }
     else if (result.images.size() == m_lstFiles.ListCount())
         m_filesModel->replaceTexts(result.images);
 }

@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QHash>
 #include <QPointer>
+#include <QSet>
 #include <QStringList>
 
 #include <array>
@@ -303,6 +304,8 @@ private:
     // Images (frmMain_images.cpp)
     friend class BulkAdding;
     void queueRow(const QString &path);
+    void noteLeftOut(const FileOutcome &outcome);
+    void clearLeftOut();
     void flushPendingRows();
     void addFolderWithCaption(const QString &folder);
     void addPaths(const QStringList &paths);
@@ -337,6 +340,13 @@ private:
     QStringList m_pendingRows;
     bool m_bulkAdding = false;
     QElapsedTimer m_sinceYield;
+    // Stop (the third button while files are added) or closing the window ends the
+    // adding: the walk and the rows still to come look at this.
+    bool m_stopAdding = false;
+    // Files named or found while adding that are not cleaned (videos, types ExifTool
+    // cannot write, paths too long, other files named): the finished page lists them.
+    QList<FileOutcome> m_leftOut;
+    QSet<QString> m_leftOutPaths;
 
     bool m_uiBuilt = false;
     bool m_commandLineDone = false;

@@ -8,6 +8,7 @@
 #include "fs/BrowseForFolder.h"
 #include "fs/SystemFolders.h"
 #include "imagelist/ImageFiles.h"
+#include "job/RunReport.h"
 #include "ui/Prompts.h"
 #include "ui/WaitCursor.h"
 
@@ -34,7 +35,8 @@ constexpr int bulkYieldMs = 40;
 
 } // namespace
 
-// While it lives, added files are collected and shown in chunks.
+// While it lives, added files are collected and shown in chunks, and the third button
+// stops the adding.
 class BulkAdding
 {
 public:
@@ -44,12 +46,19 @@ public:
     {
         m_window.m_bulkAdding = true;
         m_window.m_sinceYield.start();
+        if (m_outer) {
+            m_window.m_stopAdding = false;
+            m_cancelCaption = m_window.cmdCancel->text();
+            m_window.cmdCancel->setText(frmMain::tr("Stop"));
+        }
     }
     ~BulkAdding()
     {
         if (!m_outer)
             return;
         m_window.m_bulkAdding = false;
+        m_window.m_stopAdding = false;
+        m_window.cmdCancel->setText(m_cancelCaption);
         m_window.flushPendingRows();
     }
     Q_DISABLE_COPY_MOVE(BulkAdding)
@@ -57,6 +66,7 @@ public:
 private:
     frmMain &m_window;
     bool m_outer;
+    QString m_cancelCaption;
 };
 
 void frmMain::queueRow(const QString &path)
@@ -81,13 +91,38 @@ void frmMain::flushPendingRows()
         m_filesModel->appendMany(m_pendingRows);
     m_pendingRows.clear();
     lblNumFileAdded->setText(tr("%1 images", nullptr, m_lstFiles.ListCount()).arg(m_lstFiles.ListCount()));
+    lblNumFileAdded->setToolTip(leftOutLine(m_leftOut));
+}
+
+void frmMain::noteLeftOut(const FileOutcome &outcome)
+{
+    if (m_leftOutPaths.contains(outcome.input))
+        return;
+    m_leftOutPaths.insert(outcome.input);
+    m_leftOut << outcome;
+}
+
+void frmMain::clearLeftOut()
+{
+    m_leftOut.clear();
+    m_leftOutPaths.clear();
+    lblNumFileAdded->setToolTip(QString());
 }
 
 bool frmMain::AddFile(const QString &path)
 {
-    if (ImageFiles::isSupportedImageFile(path))
+    if (ImageFiles::isSupportedImageFile(path)) {
         queueRow(path);
-    else if (!m_bulkAdding)
+        return true;
+    }
+    // A file named that is not cleaned is told about on the finished page; what names
+    // nothing (gone meanwhile) and folders are not files.
+    if (ImageFiles::isPathTooLong(path))
+        noteLeftOut(ImageFiles::leftOutOutcome(path, ImageFiles::LeftOutKind::PathTooLong));
+    else if (PathExists(path) && !FolderExists(path))
+        noteLeftOut(ImageFiles::leftOutOutcome(
+            path, ImageFiles::mediaLeftOut(path).value_or(ImageFiles::LeftOutKind::NotAnImage)));
+    if (!m_bulkAdding)
         flushPendingRows(); // the count caption is written either way
     return true;
 }
@@ -95,19 +130,21 @@ bool frmMain::AddFile(const QString &path)
 void frmMain::AddFolder(const QString &folder)
 {
     BulkAdding bulk(*this);
-    clsListEmu found;
-    ImageFiles::RecursiveGetFolderContent(folder, found, true, false, true, [this] {
+    const ImageFiles::FolderImages found = ImageFiles::imagesInFolder(folder, [this] {
         if (m_sinceYield.elapsed() >= bulkYieldMs) {
             yieldToEvents();
             m_sinceYield.start();
         }
+        return !m_stopAdding;
     });
+    for (const FileOutcome &o : found.leftOut)
+        noteLeftOut(o);
     flushPendingRows(); // the duplicate set must see what this batch added so far
     const ImageFiles::DuplicateSet listed(m_lstFiles);
-    for (int i = 0; i < found.ListCount(); ++i) {
-        const QString path = found.List(i);
-        // The walk lists regular files only, so the extension decides.
-        if (!listed.contains(path) && ImageFiles::hasSupportedExtension(path))
+    for (const QString &path : found.images) {
+        if (m_stopAdding)
+            break;
+        if (!listed.contains(path))
             queueRow(path);
     }
 }
@@ -115,10 +152,13 @@ void frmMain::AddFolder(const QString &folder)
 void frmMain::addFolderWithCaption(const QString &folder)
 {
     WaitCursor hourglass;
-    lblNumFileAdded->setText(tr("Adding files..."));
-    yieldToEvents();
-    yieldToEvents();
-    AddFolder(folder);
+    {
+        BulkAdding bulk(*this); // Stop works from the first moment the caption shows
+        lblNumFileAdded->setText(tr("Adding files..."));
+        yieldToEvents();
+        yieldToEvents();
+        AddFolder(folder);
+    } // the rows are in the list now, for the rules of the page
     UpdateControls();
 }
 
@@ -196,6 +236,7 @@ void frmMain::cmdRemoveSelected_Click()
 
 void frmMain::cmdRemoveAll_Click()
 {
+    clearLeftOut();
     m_filesModel->clear();
     UpdateControls();
 }
@@ -211,7 +252,7 @@ void frmMain::dropFiles(const QStringList &paths, bool onFileList)
             for (const QString &path : paths)
                 sorted.AddItem(path);
             sorted.ShellSort();
-            for (int i = 0; i < sorted.ListCount(); ++i) {
+            for (int i = 0; i < sorted.ListCount() && !m_stopAdding; ++i) {
                 const QString path = sorted.List(i);
                 if (FolderExists(path)) {
                     AddFolder(path);
@@ -286,8 +327,8 @@ void frmMain::runCommandLine()
         const QString path = argument.isEmpty() ? QString() : absolute(argument);
         if (!path.isEmpty() && FolderExists(path))
             entries.append({path, true});
-        else if (!path.isEmpty() && ImageFiles::isSupportedImageFile(path))
-            entries.append({path, false});
+        else if (!path.isEmpty() && PathExists(path))
+            entries.append({path, false}); // a file that is no image is told about when cleaning
     }
     if (entries.isEmpty())
         return;
@@ -302,6 +343,8 @@ void frmMain::runCommandLine()
         std::optional<ImageFiles::DuplicateSet> listed;
         QSet<QString> addedSince;
         for (const Entry &entry : std::as_const(entries)) {
+            if (m_stopAdding)
+                break;
             if (entry.folder) {
                 addFolderWithCaption(entry.path);
                 listed.reset();

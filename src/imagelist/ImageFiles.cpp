@@ -9,8 +9,10 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
+#include <climits>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -33,19 +35,52 @@ QStringList distinctExtensions()
     return exts;
 }
 
-// What a path has to end with: each extension's last three characters.
-const QStringList &extensionEndings()
+// The extensions once upper-cased, for the lookup.
+const QSet<QString> &supportedSet()
 {
-    static const QStringList endings = [] {
-        QStringList out;
-        for (const QString &e : distinctExtensions()) {
-            const QString ending = e.right(3);
-            if (!out.contains(ending))
-                out.append(ending);
-        }
-        return out;
+    static const QSet<QString> set = [] {
+        const QStringList exts = distinctExtensions();
+        return QSet<QString>(exts.cbegin(), exts.cend());
     }();
-    return endings;
+    return set;
+}
+
+QSet<QString> upperSet(const char *list)
+{
+    QSet<QString> out;
+    for (const QString &e : QString::fromLatin1(list).toUpper().split(u',', Qt::SkipEmptyParts))
+        out.insert(e);
+    return out;
+}
+
+// Known media types that are not cleaned, by kind. Decided from ExifTool 12.57's own
+// lists (exiftool -listwf: what it writes; -listr: what it reads).
+// Videos: ExifTool writes some of them, but cannot delete a movie's own dates nor its
+// timed-metadata and telemetry tracks (GPS of action cameras), so a "cleaned" video
+// would still say where and when. ".ts" is left out on purpose: most .ts files are
+// source code and translation catalogues.
+const QSet<QString> &videoSet()
+{
+    static const QSet<QString> set = upperSet(
+        "mov,mp4,m4v,avi,mkv,3gp,3g2,3gp2,3gpp,mts,m2ts,m2t,mpg,mpeg,m2v,wmv,webm,flv,f4v,vob,ogv,divx,"
+        "asf,mxf,dv,360,insv,lrv,mqv,qt,rm,rmvb,r3d,crm,wtv");
+    return set;
+}
+
+// Raw types ExifTool reads but cannot write.
+const QSet<QString> &unwritableRawSet()
+{
+    static const QSet<QString> set = upperSet("3fr,dcr,k25,kdc,srf,rwz,lri,lfp");
+    return set;
+}
+
+// Other image types ExifTool reads but cannot write: BigTIFF and its like.
+const QSet<QString> &unwritableImageSet()
+{
+    static const QSet<QString> set = upperSet(
+        "btf,bmp,dib,pcx,pcd,psp,pspimage,xcf,ico,cur,exr,hdr,dpx,fit,fits,bpg,jpc,j2c,pict,pct,pgf,djvu,"
+        "djv,wmf,dcm,fpf");
+    return set;
 }
 
 QString joinPath(const QString &folder, const QString &name)
@@ -88,8 +123,9 @@ class FolderWalk final
 {
 public:
     FolderWalk(clsListEmu &out, bool wantFiles, bool wantFolders,
-               const std::function<void()> &keepAlive)
-        : m_out(out), m_wantFiles(wantFiles), m_wantFolders(wantFolders), m_keepAlive(keepAlive)
+               const std::function<bool()> &keepAlive, QList<TooLongPath> *tooLong)
+        : m_out(out), m_wantFiles(wantFiles), m_wantFolders(wantFolders), m_keepAlive(keepAlive),
+          m_tooLong(tooLong)
     {
         m_collator = clsListEmu::sortCollator();
     }
@@ -98,9 +134,17 @@ public:
     // collectFolders), both in name order. A folder already walked gives nothing.
     QStringList listFolder(const QString &folder, bool collectFolders)
     {
-        const DirHandle dir(encodePath(folder));
+        const QByteArray folderBytes = encodePath(folder);
+        if (folderBytes.size() >= PATH_MAX) {
+            if (m_tooLong)
+                m_tooLong->append({folder, true});
+            return {};
+        }
+        const DirHandle dir(folderBytes);
         if (!dir.get())
             return {};
+        // The bytes a name adds to the folder's path, the separator included.
+        const qsizetype prefixBytes = folderBytes.size() + (folderBytes.endsWith('/') ? 0 : 1);
         const int fd = ::dirfd(dir.get());
         struct stat st;
         if (::fstat(fd, &st) != 0)
@@ -114,7 +158,8 @@ public:
         QStringList folders;
         // A read error ends this folder's listing; what was read so far still counts.
         while (const dirent *ent = ::readdir(dir.get())) {
-            tick();
+            if (!tick())
+                return {};
             const char *name = ent->d_name;
             if (name[0] == '.') // hidden, and also "." and ".."
                 continue;
@@ -141,6 +186,11 @@ public:
                 continue;
             // A name that is not valid UTF-8 keeps its bytes (see NativePath.h).
             const QString decoded = decodePath(QByteArray(name));
+            if (prefixBytes + qsizetype(std::strlen(name)) >= PATH_MAX) {
+                if (m_tooLong)
+                    m_tooLong->append({joinPath(folder, decoded), isFolder});
+                continue;
+            }
             (isFile ? files : folders).append(decoded);
         }
 
@@ -159,11 +209,21 @@ public:
             m_out.AddItem(path);
     }
 
-private:
-    void tick()
+    // Asks keepAlive whether to go on; once told to stop, the walk stays stopped.
+    bool keepGoing()
     {
-        if (m_keepAlive && ++m_entriesSeen % 49 == 0)
-            m_keepAlive();
+        if (!m_stopped && m_keepAlive && !m_keepAlive())
+            m_stopped = true;
+        return !m_stopped;
+    }
+    bool stopped() const { return m_stopped; }
+
+private:
+    bool tick()
+    {
+        if (++m_entriesSeen % 49 == 0)
+            return keepGoing();
+        return !m_stopped;
     }
 
     void sortNames(QStringList &names) const
@@ -177,10 +237,12 @@ private:
     clsListEmu &m_out;
     const bool m_wantFiles;
     const bool m_wantFolders;
-    const std::function<void()> &m_keepAlive;
+    const std::function<bool()> &m_keepAlive;
+    QList<TooLongPath> *m_tooLong;
     QCollator m_collator;
     QSet<FolderKey> m_visited;
     quint64 m_entriesSeen = 0;
+    bool m_stopped = false;
 };
 
 } // namespace
@@ -189,11 +251,12 @@ QString supportedExtensionList()
 {
     // HDP and FFF appear twice, as the list has always been written. WEBP, AVIF and
     // GIF are listed too: ExifTool writes them and they are common formats for
-    // shared pictures.
+    // shared pictures. GPR (GoPro's DNG-based raw, which names the camera's serial) is
+    // written by ExifTool as DNG is.
     return u"jpg,jpe,jpeg,jp2,tif,tiff,png,miff,hdp,ps,psd,dng,CR2,CRW,CIFF,CS1,ERF,FFF,HDP,"
            "WDP,MEF,MIE,MOS,MRW,NEF,ORF,ORI,PEF,RAF,RAW,DCP,NRW,RW2,RWL,ARW,IND,INDD,INDT,MPO,"
            "PSB,SR2,SRW,EPS,EPSF,JPX,THM,VRD,ARQ,CR3,EXIF,EXV,FFF,FLIF,HEIC,HEIF,HIF,IIQ,INSP,"
-           "JXL,QTIF,QTI,QIF,X3F,WEBP,AVIF,GIF"_s;
+           "JXL,QTIF,QTI,QIF,X3F,WEBP,AVIF,GIF,GPR"_s;
 }
 
 QStringList dialogNameFilters()
@@ -208,16 +271,71 @@ QStringList dialogNameFilters()
             QCoreApplication::translate("ImageFiles", "All files") + u" (*)"_s};
 }
 
+QString fileExtension(const QString &path)
+{
+    const qsizetype nameStart = path.lastIndexOf(u'/') + 1;
+    const qsizetype dot = path.lastIndexOf(u'.');
+    // A dot before the name's start belongs to a folder; one that leads the name makes
+    // a hidden file, not an extension.
+    if (dot <= nameStart)
+        return {};
+    return path.mid(dot + 1);
+}
+
 bool hasSupportedExtension(const QString &path)
 {
-    // Upper-casing never shortens a character, so the last three characters of the
-    // upper-cased path all come from the path's last three.
-    const QString tail = path.right(3).toUpper();
-    for (const QString &ending : extensionEndings()) {
-        if (tail.endsWith(ending))
-            return true;
+    const QString ext = fileExtension(path);
+    return !ext.isEmpty() && supportedSet().contains(ext.toUpper());
+}
+
+std::optional<LeftOutKind> mediaLeftOut(const QString &path)
+{
+    const QString ext = fileExtension(path).toUpper();
+    if (ext.isEmpty() || supportedSet().contains(ext))
+        return std::nullopt;
+    if (videoSet().contains(ext))
+        return LeftOutKind::Video;
+    if (unwritableRawSet().contains(ext))
+        return LeftOutKind::UnwritableRaw;
+    if (unwritableImageSet().contains(ext))
+        return LeftOutKind::UnwritableImage;
+    return std::nullopt;
+}
+
+QString leftOutReason(LeftOutKind kind)
+{
+    switch (kind) {
+    case LeftOutKind::Video:
+        return QCoreApplication::translate("ImageFiles", "Left out: videos are not cleaned");
+    case LeftOutKind::UnwritableRaw:
+        return QCoreApplication::translate("ImageFiles", "Left out: ExifTool cannot write this raw type");
+    case LeftOutKind::UnwritableImage:
+        return QCoreApplication::translate("ImageFiles", "Left out: ExifTool cannot write this image type");
+    case LeftOutKind::PathTooLong:
+        return QCoreApplication::translate("ImageFiles", "The path is longer than the system allows (%1 bytes)")
+            .arg(PATH_MAX);
+    case LeftOutKind::NotAnImage:
+        return QCoreApplication::translate("ImageFiles", "Not a supported image type.");
     }
-    return false;
+    return {};
+}
+
+FileOutcome leftOutOutcome(const QString &path, LeftOutKind kind)
+{
+    const FileStatus status = kind == LeftOutKind::PathTooLong ? FileStatus::Failed : FileStatus::Skipped;
+    return FileOutcome{path, QString(), status, {}, leftOutReason(kind)};
+}
+
+bool isPathTooLong(const QString &path)
+{
+    return encodePath(path).size() >= PATH_MAX;
+}
+
+LeftOutKind leftOutKindOf(const QString &path)
+{
+    if (isPathTooLong(path))
+        return LeftOutKind::PathTooLong;
+    return mediaLeftOut(path).value_or(LeftOutKind::NotAnImage);
 }
 
 bool isSupportedImageFile(const QString &path)
@@ -229,11 +347,11 @@ bool isSupportedImageFile(const QString &path)
     return isFilePath(path);
 }
 
-void RecursiveGetFolderContent(const QString &sFol, clsListEmu &OutputList, bool bFiles,
+bool RecursiveGetFolderContent(const QString &sFol, clsListEmu &OutputList, bool bFiles,
                                bool bFolders, bool bRecurse,
-                               const std::function<void()> &keepAlive)
+                               const std::function<bool()> &keepAlive, QList<TooLongPath> *tooLong)
 {
-    FolderWalk walk(OutputList, bFiles, bFolders, keepAlive);
+    FolderWalk walk(OutputList, bFiles, bFolders, keepAlive, tooLong);
     const bool collectFolders = bFolders || bRecurse;
 
     // Folders still to visit, the next one last, so each subfolder's whole tree is
@@ -244,14 +362,45 @@ void RecursiveGetFolderContent(const QString &sFol, clsListEmu &OutputList, bool
         for (auto it = folders.crbegin(); it != folders.crend(); ++it)
             pending.push_back(*it);
     };
+    if (!walk.keepGoing())
+        return false;
     pushReversed(walk.listFolder(sFol, collectFolders));
-    while (!pending.empty()) {
+    while (!pending.empty() && walk.keepGoing()) {
         const QString folder = std::move(pending.back());
         pending.pop_back();
         walk.appendFolder(folder);
         if (bRecurse)
             pushReversed(walk.listFolder(folder, true));
     }
+    return !walk.stopped();
+}
+
+FolderImages imagesInFolder(const QString &folder, const std::function<bool()> &keepGoing)
+{
+    FolderImages result;
+    clsListEmu found;
+    QList<TooLongPath> tooLong;
+    result.stopped = !RecursiveGetFolderContent(folder, found, true, false, true, keepGoing, &tooLong);
+    for (int i = 0; i < found.ListCount(); ++i) {
+        // Sorting out a huge folder takes a moment of its own.
+        if (keepGoing && i % 1024 == 1023 && !keepGoing()) {
+            result.stopped = true;
+            break;
+        }
+        const QString path = found.List(i);
+        // The walk lists regular files only, so the extension decides.
+        if (hasSupportedExtension(path))
+            result.images << path;
+        else if (const std::optional<LeftOutKind> kind = mediaLeftOut(path))
+            result.leftOut << leftOutOutcome(path, *kind);
+    }
+    // A folder too deep is reported whatever it holds; a file only when it would have
+    // been cleaned or reported.
+    for (const TooLongPath &t : std::as_const(tooLong)) {
+        if (t.folder || hasSupportedExtension(t.path) || mediaLeftOut(t.path))
+            result.leftOut << leftOutOutcome(t.path, LeftOutKind::PathTooLong);
+    }
+    return result;
 }
 
 DuplicateSet::DuplicateSet(const clsListEmu &list)

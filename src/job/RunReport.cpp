@@ -1,12 +1,15 @@
 #include "job/RunReport.h"
 
 #include "fs/NativePath.h"
+#include "imagelist/ImageFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+
+#include <iterator>
 
 using namespace Qt::StringLiterals;
 
@@ -74,6 +77,53 @@ QString residueLine(int residueCount)
     return residueCount == 1
         ? QCoreApplication::translate("RunReport", "1 image still carries identifying metadata.")
         : QCoreApplication::translate("RunReport", "%1 images still carry identifying metadata.").arg(residueCount);
+}
+
+QString leftOutLine(const QList<FileOutcome> &leftOut)
+{
+    if (leftOut.isEmpty())
+        return {};
+    using ImageFiles::LeftOutKind;
+    const LeftOutKind order[] = {LeftOutKind::Video, LeftOutKind::UnwritableRaw, LeftOutKind::UnwritableImage,
+                                 LeftOutKind::PathTooLong, LeftOutKind::NotAnImage};
+    int counts[std::size(order)] = {};
+    for (const FileOutcome &o : leftOut) {
+        const LeftOutKind kind = ImageFiles::leftOutKindOf(o.input);
+        for (size_t k = 0; k < std::size(order); ++k)
+            counts[k] += order[k] == kind ? 1 : 0;
+    }
+    // English picks its singular here; translations have their plural forms for %n.
+    const auto part = [](LeftOutKind kind, int n) {
+        switch (kind) {
+        case LeftOutKind::Video:
+            return n == 1 ? QCoreApplication::translate("RunReport", "1 video")
+                          : QCoreApplication::translate("RunReport", "%n videos", nullptr, n);
+        case LeftOutKind::UnwritableRaw:
+            return n == 1 ? QCoreApplication::translate("RunReport", "1 raw file ExifTool cannot write")
+                          : QCoreApplication::translate("RunReport", "%n raw files ExifTool cannot write", nullptr, n);
+        case LeftOutKind::UnwritableImage:
+            return n == 1 ? QCoreApplication::translate("RunReport", "1 image ExifTool cannot write")
+                          : QCoreApplication::translate("RunReport", "%n images ExifTool cannot write", nullptr, n);
+        case LeftOutKind::PathTooLong:
+            return n == 1
+                ? QCoreApplication::translate("RunReport", "1 path longer than the system allows")
+                : QCoreApplication::translate("RunReport", "%n paths longer than the system allows", nullptr, n);
+        case LeftOutKind::NotAnImage:
+            return n == 1
+                ? QCoreApplication::translate("RunReport", "1 file that is not a supported image")
+                : QCoreApplication::translate("RunReport", "%n files that are not supported images", nullptr, n);
+        }
+        return QString();
+    };
+    QStringList parts;
+    for (size_t k = 0; k < std::size(order); ++k) {
+        if (counts[k] > 0)
+            parts << part(order[k], counts[k]);
+    }
+    const int total = int(leftOut.size());
+    return (total == 1 ? QCoreApplication::translate("RunReport", "1 file was left out: %1.")
+                       : QCoreApplication::translate("RunReport", "%n files were left out: %1.", nullptr, total))
+        .arg(parts.join(u", "_s));
 }
 
 QString outcomeDescription(const FileOutcome &o)

@@ -25,6 +25,10 @@ QByteArray runReportJson(const QList<FileOutcome> &outcomes);
 // metadata."; empty for none.
 QString residueLine(int residueCount);
 
+// The summary line of the files left out of a run (see ImageFiles::leftOutKindOf):
+// "3 files were left out: 2 videos, 1 raw file ExifTool cannot write."; empty for none.
+QString leftOutLine(const QList<FileOutcome> &leftOut);
+
 // A row's tooltip: the status and what is left, by category, or why it failed.
 QString outcomeDescription(const FileOutcome &outcome);
 
