@@ -152,120 +152,138 @@
     </message>
     <message>
         <source>Error: The image cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Das Bild kann nicht gelesen werden (%1)</translation>
     </message>
     <message>
         <source>1 other name of this file (a hard link) still holds its metadata</source>
-        <translation type="unfinished"></translation>
+        <translation>1 weiterer Name dieser Datei (ein harter Link) enthält noch ihre Metadaten</translation>
     </message>
     <message numerus="yes">
         <source>%n other names of this file (hard links) still hold its metadata</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n weiterer Name dieser Datei (ein harter Link) enthält noch ihre Metadaten</numerusform>
+            <numerusform>%n weitere Namen dieser Datei (harte Links) enthalten noch ihre Metadaten</numerusform>
         </translation>
     </message>
     <message>
         <source>Saved as %1: another image of this run has the same name</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeichert als %1: Ein anderes Bild dieses Laufs hat denselben Namen</translation>
     </message>
     <message>
         <source>Error: The cleaned file would be damaged (%1); the original is kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Die bereinigte Datei wäre beschädigt (%1); das Original bleibt erhalten</translation>
     </message>
     <message>
         <source>Error: The original is kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Das Original bleibt erhalten: %1</translation>
     </message>
     <message>
         <source>Not cleaned: in use by another run or program (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht bereinigt: von einem anderen Lauf oder Programm verwendet (%1)</translation>
     </message>
     <message>
         <source>no folder for problem files was given</source>
-        <translation type="unfinished"></translation>
+        <translation>es wurde kein Ordner für Problemdateien angegeben</translation>
     </message>
     <message>
         <source>the folder %1 cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>the trash refused it</source>
-        <translation type="unfinished"></translation>
+        <translation>der Papierkorb hat sie abgelehnt</translation>
     </message>
     <message>
         <source>it cannot be moved there</source>
-        <translation type="unfinished"></translation>
+        <translation>sie kann nicht dorthin verschoben werden</translation>
     </message>
     <message>
         <source>The original was moved to the trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Original wurde in den Papierkorb verschoben.</translation>
     </message>
     <message>
         <source>The original was moved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Original wurde nach %1 verschoben.</translation>
     </message>
     <message>
         <source>The original could not be moved: %1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Original konnte nicht verschoben werden: %1 - %2</translation>
     </message>
     <message>
         <source>The original could not be moved: %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>to the trash</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>to %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1 problem file was moved %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n problem files were moved %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>1 problem file could not be moved %1; the log says why.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n problem files could not be moved %1; the log says why.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation>Das Original konnte nicht verschoben werden: %1.</translation>
     </message>
     <message>
         <source>Cannot create the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>Cannot write in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>the image changed while it was cleaned</source>
-        <translation type="unfinished"></translation>
+        <translation>das Bild hat sich während der Bereinigung geändert</translation>
     </message>
     <message>
         <source>cannot keep the file&apos;s owner and group (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigentümer und Gruppe der Datei können nicht erhalten werden (%1)</translation>
     </message>
     <message>
         <source>cannot keep the file&apos;s access control list (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zugriffssteuerungsliste der Datei kann nicht erhalten werden (%1)</translation>
     </message>
     <message>
         <source>cannot keep the file&apos;s permissions</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zugriffsrechte der Datei können nicht erhalten werden</translation>
+    </message>
+    <message>
+        <source>1 problem file was moved to the trash.</source>
+        <translation>1 Problemdatei wurde in den Papierkorb verschoben.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problem files were moved to the trash.</source>
+        <translation>
+            <numerusform>%n Problemdatei wurde in den Papierkorb verschoben.</numerusform>
+            <numerusform>%n Problemdateien wurden in den Papierkorb verschoben.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 problem file was moved to %1.</source>
+        <translation>1 Problemdatei wurde nach %1 verschoben.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problem files were moved to %1.</source>
+        <translation>
+            <numerusform>%n Problemdatei wurde nach %1 verschoben.</numerusform>
+            <numerusform>%n Problemdateien wurden nach %1 verschoben.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 problem file could not be moved to the trash; the log says why.</source>
+        <translation>1 Problemdatei konnte nicht in den Papierkorb verschoben werden; das Protokoll nennt den Grund.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problem files could not be moved to the trash; the log says why.</source>
+        <translation>
+            <numerusform>%n Problemdatei konnte nicht in den Papierkorb verschoben werden; das Protokoll nennt den Grund.</numerusform>
+            <numerusform>%n Problemdateien konnten nicht in den Papierkorb verschoben werden; das Protokoll nennt den Grund.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 problem file could not be moved to %1; the log says why.</source>
+        <translation>1 Problemdatei konnte nicht nach %1 verschoben werden; das Protokoll nennt den Grund.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problem files could not be moved to %1; the log says why.</source>
+        <translation>
+            <numerusform>%n Problemdatei konnte nicht nach %1 verschoben werden; das Protokoll nennt den Grund.</numerusform>
+            <numerusform>%n Problemdateien konnten nicht nach %1 verschoben werden; das Protokoll nennt den Grund.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>einen Ordner</translation>
     </message>
 </context>
 <context>

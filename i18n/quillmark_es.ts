@@ -152,120 +152,138 @@
     </message>
     <message>
         <source>Error: The image cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: no se puede leer la imagen (%1)</translation>
     </message>
     <message>
         <source>1 other name of this file (a hard link) still holds its metadata</source>
-        <translation type="unfinished"></translation>
+        <translation>1 otro nombre de este archivo (un enlace duro) aún contiene sus metadatos</translation>
     </message>
     <message numerus="yes">
         <source>%n other names of this file (hard links) still hold its metadata</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n otro nombre de este archivo (un enlace duro) aún contiene sus metadatos</numerusform>
+            <numerusform>%n otros nombres de este archivo (enlaces duros) aún contienen sus metadatos</numerusform>
         </translation>
     </message>
     <message>
         <source>Saved as %1: another image of this run has the same name</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardado como %1: otra imagen de esta ejecución tiene el mismo nombre</translation>
     </message>
     <message>
         <source>Error: The cleaned file would be damaged (%1); the original is kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: el archivo limpio estaría dañado (%1); se conserva el original</translation>
     </message>
     <message>
         <source>Error: The original is kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: se conserva el original: %1</translation>
     </message>
     <message>
         <source>Not cleaned: in use by another run or program (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>No limpiado: en uso por otra ejecución u otro programa (%1)</translation>
     </message>
     <message>
         <source>no folder for problem files was given</source>
-        <translation type="unfinished"></translation>
+        <translation>no se indicó ninguna carpeta para los archivos con problemas</translation>
     </message>
     <message>
         <source>the folder %1 cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear la carpeta %1</translation>
     </message>
     <message>
         <source>the trash refused it</source>
-        <translation type="unfinished"></translation>
+        <translation>la papelera lo rechazó</translation>
     </message>
     <message>
         <source>it cannot be moved there</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede mover allí</translation>
     </message>
     <message>
         <source>The original was moved to the trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>El original se movió a la papelera.</translation>
     </message>
     <message>
         <source>The original was moved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El original se movió a %1.</translation>
     </message>
     <message>
         <source>The original could not be moved: %1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo mover el original: %1 - %2</translation>
     </message>
     <message>
         <source>The original could not be moved: %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>to the trash</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>to %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1 problem file was moved %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n problem files were moved %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>1 problem file could not be moved %1; the log says why.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n problem files could not be moved %1; the log says why.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation>No se pudo mover el original: %1.</translation>
     </message>
     <message>
         <source>Cannot create the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta %1</translation>
     </message>
     <message>
         <source>Cannot write in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir en %1: %2</translation>
     </message>
     <message>
         <source>the image changed while it was cleaned</source>
-        <translation type="unfinished"></translation>
+        <translation>la imagen cambió mientras se limpiaba</translation>
     </message>
     <message>
         <source>cannot keep the file&apos;s owner and group (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pueden conservar el propietario y el grupo del archivo (%1)</translation>
     </message>
     <message>
         <source>cannot keep the file&apos;s access control list (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede conservar la lista de control de acceso del archivo (%1)</translation>
     </message>
     <message>
         <source>cannot keep the file&apos;s permissions</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pueden conservar los permisos del archivo</translation>
+    </message>
+    <message>
+        <source>1 problem file was moved to the trash.</source>
+        <translation>1 archivo con problemas se movió a la papelera.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problem files were moved to the trash.</source>
+        <translation>
+            <numerusform>%n archivo con problemas se movió a la papelera.</numerusform>
+            <numerusform>%n archivos con problemas se movieron a la papelera.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 problem file was moved to %1.</source>
+        <translation>1 archivo con problemas se movió a %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problem files were moved to %1.</source>
+        <translation>
+            <numerusform>%n archivo con problemas se movió a %1.</numerusform>
+            <numerusform>%n archivos con problemas se movieron a %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 problem file could not be moved to the trash; the log says why.</source>
+        <translation>1 archivo con problemas no se pudo mover a la papelera; el registro indica por qué.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problem files could not be moved to the trash; the log says why.</source>
+        <translation>
+            <numerusform>%n archivo con problemas no se pudo mover a la papelera; el registro indica por qué.</numerusform>
+            <numerusform>%n archivos con problemas no se pudieron mover a la papelera; el registro indica por qué.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 problem file could not be moved to %1; the log says why.</source>
+        <translation>1 archivo con problemas no se pudo mover a %1; el registro indica por qué.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problem files could not be moved to %1; the log says why.</source>
+        <translation>
+            <numerusform>%n archivo con problemas no se pudo mover a %1; el registro indica por qué.</numerusform>
+            <numerusform>%n archivos con problemas no se pudieron mover a %1; el registro indica por qué.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>una carpeta</translation>
     </message>
 </context>
 <context>

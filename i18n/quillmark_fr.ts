@@ -152,120 +152,138 @@
     </message>
     <message>
         <source>Error: The image cannot be read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : l’image ne peut pas être lue (%1)</translation>
     </message>
     <message>
         <source>1 other name of this file (a hard link) still holds its metadata</source>
-        <translation type="unfinished"></translation>
+        <translation>1 autre nom de ce fichier (un lien physique) contient encore ses métadonnées</translation>
     </message>
     <message numerus="yes">
         <source>%n other names of this file (hard links) still hold its metadata</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n autre nom de ce fichier (un lien physique) contient encore ses métadonnées</numerusform>
+            <numerusform>%n autres noms de ce fichier (liens physiques) contiennent encore ses métadonnées</numerusform>
         </translation>
     </message>
     <message>
         <source>Saved as %1: another image of this run has the same name</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré sous %1 : une autre image de cette exécution porte le même nom</translation>
     </message>
     <message>
         <source>Error: The cleaned file would be damaged (%1); the original is kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : le fichier nettoyé serait endommagé (%1) ; l’original est conservé</translation>
     </message>
     <message>
         <source>Error: The original is kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : l’original est conservé : %1</translation>
     </message>
     <message>
         <source>Not cleaned: in use by another run or program (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Non nettoyé : utilisé par une autre exécution ou un autre programme (%1)</translation>
     </message>
     <message>
         <source>no folder for problem files was given</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun dossier pour les fichiers à problème n’a été indiqué</translation>
     </message>
     <message>
         <source>the folder %1 cannot be created</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier %1 ne peut pas être créé</translation>
     </message>
     <message>
         <source>the trash refused it</source>
-        <translation type="unfinished"></translation>
+        <translation>la corbeille l’a refusé</translation>
     </message>
     <message>
         <source>it cannot be moved there</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne peut pas y être déplacé</translation>
     </message>
     <message>
         <source>The original was moved to the trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’original a été placé dans la corbeille.</translation>
     </message>
     <message>
         <source>The original was moved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’original a été déplacé vers %1.</translation>
     </message>
     <message>
         <source>The original could not be moved: %1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>L’original n’a pas pu être déplacé : %1 - %2</translation>
     </message>
     <message>
         <source>The original could not be moved: %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>to the trash</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>to %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1 problem file was moved %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n problem files were moved %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>1 problem file could not be moved %1; the log says why.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>%n problem files could not be moved %1; the log says why.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation>L’original n’a pas pu être déplacé : %1.</translation>
     </message>
     <message>
         <source>Cannot create the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier %1</translation>
     </message>
     <message>
         <source>Cannot write in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire dans %1 : %2</translation>
     </message>
     <message>
         <source>the image changed while it was cleaned</source>
-        <translation type="unfinished"></translation>
+        <translation>l’image a changé pendant le nettoyage</translation>
     </message>
     <message>
         <source>cannot keep the file&apos;s owner and group (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de conserver le propriétaire et le groupe du fichier (%1)</translation>
     </message>
     <message>
         <source>cannot keep the file&apos;s access control list (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de conserver la liste de contrôle d’accès du fichier (%1)</translation>
     </message>
     <message>
         <source>cannot keep the file&apos;s permissions</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de conserver les droits du fichier</translation>
+    </message>
+    <message>
+        <source>1 problem file was moved to the trash.</source>
+        <translation>1 fichier à problème a été placé dans la corbeille.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problem files were moved to the trash.</source>
+        <translation>
+            <numerusform>%n fichier à problème a été placé dans la corbeille.</numerusform>
+            <numerusform>%n fichiers à problème ont été placés dans la corbeille.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 problem file was moved to %1.</source>
+        <translation>1 fichier à problème a été déplacé vers %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problem files were moved to %1.</source>
+        <translation>
+            <numerusform>%n fichier à problème a été déplacé vers %1.</numerusform>
+            <numerusform>%n fichiers à problème ont été déplacés vers %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 problem file could not be moved to the trash; the log says why.</source>
+        <translation>1 fichier à problème n’a pas pu être placé dans la corbeille ; le journal indique pourquoi.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problem files could not be moved to the trash; the log says why.</source>
+        <translation>
+            <numerusform>%n fichier à problème n’a pas pu être placé dans la corbeille ; le journal indique pourquoi.</numerusform>
+            <numerusform>%n fichiers à problème n’ont pas pu être placés dans la corbeille ; le journal indique pourquoi.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 problem file could not be moved to %1; the log says why.</source>
+        <translation>1 fichier à problème n’a pas pu être déplacé vers %1 ; le journal indique pourquoi.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problem files could not be moved to %1; the log says why.</source>
+        <translation>
+            <numerusform>%n fichier à problème n’a pas pu être déplacé vers %1 ; le journal indique pourquoi.</numerusform>
+            <numerusform>%n fichiers à problème n’ont pas pu être déplacés vers %1 ; le journal indique pourquoi.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>un dossier</translation>
     </message>
 </context>
 <context>

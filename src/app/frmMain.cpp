@@ -649,8 +649,10 @@ void frmMain::jpegTest()
 {
     bool allJpeg = true;
     for (int i = 0; i < m_lstFiles.ListCount(); ++i) {
-        const QString ending = m_lstFiles.List(i).right(3).toLower();
-        if (ending != u"jpg" && ending != u"jpe" && ending != u"peg")
+        const QString name = m_lstFiles.List(i).mid(m_lstFiles.List(i).lastIndexOf(u'/') + 1);
+        const qsizetype dot = name.lastIndexOf(u'.');
+        const QString extension = dot > 0 ? name.mid(dot + 1).toLower() : QString();
+        if (extension != u"jpg" && extension != u"jpe" && extension != u"jpeg")
             allJpeg = false;
     }
     lblDisclaimer->setVisible(!allJpeg);

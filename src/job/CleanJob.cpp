@@ -446,7 +446,7 @@ bool CleanJob::prepare(QStringList &images, JobResult &result)
     QHash<QString, int> outputIds;
     QSet<QString> plannedOutputs; // folder mode: names already given to an image
     QList<bool> renamed(images.size(), false);
-    for (int i = 0; i < images.size(); ++i) {
+    for (int i = 0; i < images.size() && !m_stopRequested; ++i) {
         keepAlive();
         inputIds[i] = FileIdentity::of(images.at(i));
         if (overwrite)
@@ -486,7 +486,7 @@ bool CleanJob::prepare(QStringList &images, JobResult &result)
 
     // The staging folders a killed run left beside the outputs go first.
     QSet<QString> folders;
-    for (int i = 0; i < images.size(); ++i) {
+    for (int i = 0; i < images.size() && !m_stopRequested; ++i) {
         keepAlive();
         const QString folder = GetFolderFromPath(overwrite ? absolute(images.at(i)) : outputs.at(i));
         if (!folder.isEmpty() && !folders.contains(folder)) {
@@ -1059,17 +1059,25 @@ void CleanJob::moveProblemFiles(JobResult &result)
                 message = message.isEmpty() ? line : message + u' ' + tr("The original could not be moved: %1.").arg(why);
         }
     }
-    const QString place = toTrash ? tr("to the trash") : tr("to %1").arg(folder);
     QStringList caption;
-    if (result.movedCount > 0)
-        caption << (result.movedCount == 1 ? tr("1 problem file was moved %1.")
-                                           : tr("%n problem files were moved %1.", nullptr, result.movedCount))
-                       .arg(place);
-    if (result.notMovedCount > 0)
-        caption << (result.notMovedCount == 1
-                        ? tr("1 problem file could not be moved %1; the log says why.")
-                        : tr("%n problem files could not be moved %1; the log says why.", nullptr, result.notMovedCount))
-                       .arg(place);
+    const int moved = result.movedCount;
+    const int notMoved = result.notMovedCount;
+    if (moved > 0 && toTrash)
+        caption << (moved == 1 ? tr("1 problem file was moved to the trash.")
+                               : tr("%n problem files were moved to the trash.", nullptr, moved));
+    else if (moved > 0)
+        caption << (moved == 1 ? tr("1 problem file was moved to %1.")
+                               : tr("%n problem files were moved to %1.", nullptr, moved))
+                       .arg(folder);
+    if (notMoved > 0 && toTrash)
+        caption << (notMoved == 1 ? tr("1 problem file could not be moved to the trash; the log says why.")
+                                  : tr("%n problem files could not be moved to the trash; the log says why.",
+                                       nullptr, notMoved));
+    else if (notMoved > 0)
+        caption << (notMoved == 1 ? tr("1 problem file could not be moved to %1; the log says why.")
+                                  : tr("%n problem files could not be moved to %1; the log says why.", nullptr,
+                                       notMoved))
+                       .arg(folder.isEmpty() ? tr("a folder") : folder);
     result.errorInfoCaption = caption.join(u' ');
 }
 
