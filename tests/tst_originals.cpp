@@ -487,6 +487,47 @@ private Q_SLOTS:
         QCOMPARE(leftovers(folder), QStringList());
     }
 
+    // An output an earlier run did not finish is no "existing output" to keep: a rerun
+    // replaces it without asking. Such are an empty or cut-short file (a power loss before
+    // the disk had it) and one whose placeholder is still unfilled (an older version
+    // killed between ExifTool's write and the fill).
+    void unfinishedOutputsOfAnEarlierRun_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("placeholder unfilled") << u"placeholder"_s;
+        QTest::newRow("empty") << u"empty"_s;
+        QTest::newRow("cut short") << u"cut"_s;
+    }
+    void unfinishedOutputsOfAnEarlierRun()
+    {
+        QFETCH(QString, how);
+        const QString folder = fill(freshFolder(u"unfinished"_s), kSmallJpeg, 2);
+        const QString output = folder + u"/img000_cleaned.jpg"_s;
+        const QString kept = folder + u"/img001_cleaned.jpg"_s;
+        testutil::runExifTool({u"-all="_s, u"-o"_s, kept, folder + u"/img001.jpg"_s});
+        const QByteArray keptHash = testutil::sha256(kept);
+        if (how == u"placeholder") {
+            testutil::runExifTool({u"-all="_s, u"-Comment="_s + QString(6 + 60, u'x'), u"-o"_s, output,
+                                   folder + u"/img000.jpg"_s});
+            QVERIFY(holdsExifPlaceholder(output));
+        } else {
+            testutil::runExifTool({u"-all="_s, u"-o"_s, output, folder + u"/img000.jpg"_s});
+            QFile f(output);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.resize(how == u"empty" ? 0 : f.size() / 2));
+        }
+        const QString temp = freshFolder(u"unfinishedtmp"_s);
+        const testutil::CliRun run = testutil::runCli({folder}, testutil::cliEnvironment(temp));
+        QVERIFY2(run.exitCode == 0, qPrintable(run.out + run.err));
+        // The unfinished one is cleaned again; a whole earlier output is kept as it was.
+        QVERIFY2(run.out.startsWith(u"1 image processed"_s), qPrintable(run.out));
+        QVERIFY2(run.out.contains(u"1 existing output was kept."_s), qPrintable(run.out));
+        QVERIFY(jpegIsWhole(output));
+        QVERIFY(!holdsExifPlaceholder(output));
+        QCOMPARE(testutil::runExifTool({u"-s3"_s, u"-n"_s, u"-Orientation"_s, output}).trimmed(), u"6"_s);
+        QCOMPARE(testutil::sha256(kept), keptHash);
+    }
+
     // A run that cannot even start still writes its report, and leaves no empty log.
     void earlyFailureWritesTheReport()
     {

@@ -62,6 +62,18 @@ qint64 fileSize(const QString &path)
     return st.st_size;
 }
 
+// An output an earlier run did not finish: empty or cut short (a power loss before the
+// disk had it), or with the placeholder of the kept values still unfilled (an older
+// version killed between ExifTool's write and the fill).
+bool isUnfinishedOutput(const QString &path)
+{
+    struct stat st{};
+    if (::stat(encodePath(path).constData(), &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
+    return st.st_size == 0 || holdsExifPlaceholder(path)
+        || scanContainers(path).verdict == ContainerScan::Verdict::Broken;
+}
+
 bool isRegularFile(const QString &path)
 {
     struct stat st{};
@@ -558,8 +570,8 @@ bool CleanJob::prepare(QStringList &images, JobResult &result)
                 item.note = tr("Saved as %1: another image of this run has the same name").arg(GetFileName(item.output));
 
             if (!outId.isEmpty() || PathExists(item.output)) { // PathExists: a dangling link too
-                if (holdsExifPlaceholder(item.output)) {
-                    // An earlier run that was killed before it completed this output.
+                if (isUnfinishedOutput(item.output)) {
+                    // Left by an earlier run that a crash or power loss cut short.
                     item.replaceExisting = true;
                 } else {
                     if (!asked) {
@@ -688,13 +700,16 @@ void CleanJob::failItem(int index, const QString &reason, QString &log)
     log += reason + u" - "_s + item.input + u'\n';
 }
 
-BatchRun CleanJob::afterBatch(int batch, int first, int count, const BatchRun &ran)
+void CleanJob::completeBatch(int batch, int first, int count, const BatchRun &ran)
 {
-    BatchRun run = ran;
+    PendingBatch &pending = m_pending[batch];
+    pending.first = first;
+    pending.count = count;
+    pending.run = ran;
+    BatchRun &run = pending.run;
     QString &errors = run.errorText;
     const bool overwrite = m_options.outputMode == OutputMode::Overwrite;
     const QList<QList<int>> commands = m_batchCommands.take(batch);
-    const auto finishBatch = qScopeGuard([&] { m_staging->release(batch); });
     if (ran.notRun) {
         for (int i = first; i < first + count; ++i) {
             if (m_items[i].open())
@@ -707,7 +722,8 @@ BatchRun CleanJob::afterBatch(int batch, int first, int count, const BatchRun &r
             for (int i = first; i < first + count; ++i)
                 if (m_items.at(i).state == Item::State::Failed)
                     errors += m_items.at(i).reason + u'\n';
-        return run;
+        pending.done = true;
+        return;
     }
     // Images that could not be given a place to be written.
     for (int i = first; i < first + count; ++i)
@@ -801,14 +817,34 @@ BatchRun CleanJob::afterBatch(int batch, int first, int count, const BatchRun &r
         }
         if (item.newDate)
             FileDate::SetFileDate(item.staged, *item.newDate);
-        ready << i;
+        pending.ready << i;
     }
+    // An original is replaced only by a file that is on the disk: after a power loss it is
+    // either the old one or the whole new one. The disk gets to work on them while
+    // ExifTool writes the next batch. New outputs are not waited for: an output a power
+    // loss cut short is recognised and replaced by the next run (see prepare()).
+    if (overwrite && !pending.ready.isEmpty())
+        m_staging->startSync(batch);
+}
+
+BatchRun CleanJob::placeBatch(int batch)
+{
+    PendingBatch pending = m_pending.take(batch);
+    const auto finishBatch = qScopeGuard([&] { m_staging->release(batch); });
+    BatchRun run = pending.run;
+    if (pending.done)
+        return run;
+    QString &errors = run.errorText;
+    const bool overwrite = m_options.outputMode == OutputMode::Overwrite;
+    const int first = pending.first;
+    const int count = pending.count;
+    const BatchRun &ran = pending.run;
 
     // Complete outputs reach the disk before their names do, so a power loss leaves each
     // image either as it was or cleaned.
-    if (!ready.isEmpty())
-        m_staging->sync(batch);
-    for (int i : std::as_const(ready)) {
+    if (!pending.ready.isEmpty())
+        m_staging->waitForSync(batch);
+    for (int i : std::as_const(pending.ready)) {
         Item &item = m_items[i];
         QString why;
         const Placement placed = overwrite ? placeOver(item.staged, item.output, item.before, &why)
@@ -878,10 +914,7 @@ bool CleanJob::runBatches(JobResult &result)
     // log, the problem count and the progress bar read as if they ran one by one.
     std::vector<std::optional<BatchRun>> ended(batches);
     int nextToTake = 0;
-    const auto take = [&](int batch, const BatchRun &ran) {
-        const int first = batch * BatchSize;
-        const int count = std::min(BatchSize, n - first);
-        ended[batch] = afterBatch(batch, first, count, ran);
+    const auto drain = [&] {
         while (nextToTake < batches && ended[nextToTake]) {
             const BatchRun &run = *ended[nextToTake];
             if (run.failed) {
@@ -895,6 +928,20 @@ bool CleanJob::runBatches(JobResult &result)
             ++nextToTake;
         }
     };
+    // A batch's outputs go into place once the next batch has ended: by then the disk
+    // has written them, and the sync before the renames costs next to nothing.
+    const auto placeAllBut = [&](int keep) {
+        for (const int b : m_pending.keys()) {
+            if (b != keep)
+                ended[b] = placeBatch(b);
+        }
+        drain();
+    };
+    const auto take = [&](int batch, const BatchRun &ran) {
+        const int first = batch * BatchSize;
+        completeBatch(batch, first, std::min(BatchSize, n - first), ran);
+        placeAllBut(batch);
+    };
     QString error;
     const bool ok = pool.run(
         batches,
@@ -903,6 +950,7 @@ bool CleanJob::runBatches(JobResult &result)
             return commandsFor(batch, first, std::min(BatchSize, n - first));
         },
         take, &error);
+    placeAllBut(-1);
     if (!ok) {
         result.internalError = true;
         result.errorDetail = tr("The argument file could not be written: %1").arg(error);
@@ -1100,6 +1148,7 @@ JobResult CleanJob::CleanImages(const QStringList &imageList)
     m_leftOut.clear();
     m_leftOutAt.clear();
     m_batchCommands.clear();
+    m_pending.clear();
 
     // A: start.
     Q_EMIT progressChanged(0);

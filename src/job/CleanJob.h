@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QHash>
 #include <QList>
+#include <QMap>
 #include <QLocale>
 #include <QObject>
 #include <QSet>
@@ -161,7 +162,16 @@ private:
     bool setUpWorkFiles(QString *error);
     bool runBatches(JobResult &result);
     QList<QStringList> commandsFor(int batch, int first, int count);
-    BatchRun afterBatch(int batch, int first, int count, const BatchRun &ran);
+    struct PendingBatch
+    {
+        int first = 0;
+        int count = 0;
+        BatchRun run;
+        QList<int> ready; // complete in staging, waiting to be put in place
+        bool done = false; // nothing to put in place
+    };
+    void completeBatch(int batch, int first, int count, const BatchRun &ran);
+    BatchRun placeBatch(int batch);
     void removeStaleWorkFolders() const;
     void failItem(int index, const QString &reason, QString &log);
     void checkResults(JobResult &result);
@@ -179,6 +189,7 @@ private:
     QString m_outputFolder;      // folder mode: the output folder, ending in '/'
     std::unique_ptr<StagingArea> m_staging;
     QList<int> m_outcomeItem;    // per outcome of the result: its item, or -1
+    QMap<int, PendingBatch> m_pending; // batches ExifTool has finished, not yet in place
     QStringList m_skipNotes;
     QList<FileOutcome> m_leftOut;   // inputs not sent to ExifTool, with their place in the list
     QList<int> m_leftOutAt;

@@ -177,20 +177,35 @@ QString StagingArea::folderFor(const QString &folder, int batch, QString *error)
     return {};
 }
 
-void StagingArea::sync(int batch)
+void StagingArea::startSync(int batch)
 {
-    QList<dev_t> synced;
+    QList<int> fds;
+    QList<dev_t> devices;
     for (const Folder &f : std::as_const(m_folders)) {
         struct stat st{};
-        if (f.batch != batch || ::fstat(f.fd, &st) != 0 || synced.contains(st.st_dev))
+        if (f.batch != batch || ::fstat(f.fd, &st) != 0 || devices.contains(st.st_dev))
             continue;
-        synced << st.st_dev;
-        ::syncfs(f.fd);
+        devices << st.st_dev;
+        fds << f.fd; // open until release(), which waits for the sync first
     }
+    if (fds.isEmpty())
+        return;
+    m_syncs.insert(batch, std::async(std::launch::async, [fds] {
+                              for (int fd : fds)
+                                  ::syncfs(fd);
+                          }).share());
+}
+
+void StagingArea::waitForSync(int batch)
+{
+    if (const auto it = m_syncs.constFind(batch); it != m_syncs.constEnd())
+        it->wait();
 }
 
 void StagingArea::release(int batch)
 {
+    waitForSync(batch);
+    m_syncs.remove(batch);
     for (auto it = m_folders.begin(); it != m_folders.end();) {
         if (it->batch != batch) {
             ++it;

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 
+#include <future>
 #include <sys/types.h>
 #include <ctime>
 
@@ -62,8 +63,10 @@ public:
     // where the folder itself is missing, as an output folder may be), created and
     // locked on first use. "" with *error when it cannot be made.
     QString folderFor(const QString &folder, int batch, QString *error);
-    // Flushes what the batch's staging folders hold to disk (one sync per file system).
-    void sync(int batch);
+    // Starts flushing what the batch's staging folders hold to disk (one sync per file
+    // system) on a thread of its own; waitForSync() waits until that is done.
+    void startSync(int batch);
+    void waitForSync(int batch);
     // Removes the batch's staging folders with whatever is left in them.
     void release(int batch);
 
@@ -78,6 +81,7 @@ private:
     };
     QString m_token;
     QHash<QString, Folder> m_folders; // by "batch/folder"
+    QHash<int, std::shared_future<void>> m_syncs; // by batch
 };
 
 // Removes from `folder` the staging folders of runs that are gone, with their content.
