@@ -9,7 +9,7 @@ dir=$1
 n_big=${2:-1000}
 n_small=${3:-10000}
 here=$(cd "$(dirname "$0")" && pwd)
-donor=$here/../../shared/testdata/images/jpeg_canon_eos5d3_gps_xmp_makernotes.jpg
+donor=$here/../tests/data/images/jpeg_canon_eos5d3_gps_xmp_makernotes.jpg
 mkdir -p "$dir/master"
 cd "$dir/master"
 

@@ -266,5 +266,5 @@ inline void removeTreeAt(int parentFd, const char *name)
         if (testutil::exiftool().isEmpty())                                           \
             QFAIL("ExifTool is not installed (Debian package libimage-exiftool-perl)"); \
         if (!QFile::exists(testutil::sample(QStringLiteral("png_exif_gps_xmp.png")))) \
-            QSKIP("the shared sample images are not beside the checkout");           \
+            QFAIL("the sample images in tests/data/images are missing");             \
     } while (false)
