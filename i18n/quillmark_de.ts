@@ -11,36 +11,6 @@
 <context>
     <name>CleanJob</name>
     <message>
-        <source> image processed</source>
-        <translation> Bild verarbeitet</translation>
-    </message>
-    <message numerus="yes">
-        <source> images processed</source>
-        <translation>
-            <numerusform> Bild verarbeitet</numerusform>
-            <numerusform> Bilder verarbeitet</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source> KB saved)</source>
-        <translation> KB gespart)</translation>
-    </message>
-    <message>
-        <source>in </source>
-        <translation>in </translation>
-    </message>
-    <message numerus="yes">
-        <source> seconds (</source>
-        <translation>
-            <numerusform> Sekunde (</numerusform>
-            <numerusform> Sekunden (</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source> sec avg)</source>
-        <translation> s im Schnitt)</translation>
-    </message>
-    <message>
         <source>The argument file could not be written: %1</source>
         <translation>Die Argumentdatei konnte nicht geschrieben werden: %1</translation>
     </message>
@@ -284,6 +254,35 @@
     <message>
         <source>a folder</source>
         <translation>einen Ordner</translation>
+    </message>
+    <message>
+        <source>%1 image processed (%2 KB saved)</source>
+        <translation>%1 Bild verarbeitet (%2 KB gespart)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 images processed (%2 KB saved)</source>
+        <translation>
+            <numerusform>%1 Bild verarbeitet (%2 KB gespart)</numerusform>
+            <numerusform>%1 Bilder verarbeitet (%2 KB gespart)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 image processed</source>
+        <translation>%1 Bild verarbeitet</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 images processed</source>
+        <translation>
+            <numerusform>%1 Bild verarbeitet</numerusform>
+            <numerusform>%1 Bilder verarbeitet</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %1 seconds (%2 sec avg)</source>
+        <translation>
+            <numerusform>in %1 Sekunde (%2 s im Schnitt)</numerusform>
+            <numerusform>in %1 Sekunden (%2 s im Schnitt)</numerusform>
+        </translation>
     </message>
 </context>
 <context>

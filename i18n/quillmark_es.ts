@@ -11,36 +11,6 @@
 <context>
     <name>CleanJob</name>
     <message>
-        <source> image processed</source>
-        <translation> imagen procesada</translation>
-    </message>
-    <message numerus="yes">
-        <source> images processed</source>
-        <translation>
-            <numerusform> imagen procesada</numerusform>
-            <numerusform> imágenes procesadas</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source> KB saved)</source>
-        <translation> KB ahorrados)</translation>
-    </message>
-    <message>
-        <source>in </source>
-        <translation>en </translation>
-    </message>
-    <message numerus="yes">
-        <source> seconds (</source>
-        <translation>
-            <numerusform> segundo (</numerusform>
-            <numerusform> segundos (</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source> sec avg)</source>
-        <translation> s de media)</translation>
-    </message>
-    <message>
         <source>The argument file could not be written: %1</source>
         <translation>No se pudo escribir el archivo de argumentos: %1</translation>
     </message>
@@ -284,6 +254,35 @@
     <message>
         <source>a folder</source>
         <translation>una carpeta</translation>
+    </message>
+    <message>
+        <source>%1 image processed (%2 KB saved)</source>
+        <translation>%1 imagen procesada (%2 KB ahorrados)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 images processed (%2 KB saved)</source>
+        <translation>
+            <numerusform>%1 imagen procesada (%2 KB ahorrados)</numerusform>
+            <numerusform>%1 imágenes procesadas (%2 KB ahorrados)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 image processed</source>
+        <translation>%1 imagen procesada</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 images processed</source>
+        <translation>
+            <numerusform>%1 imagen procesada</numerusform>
+            <numerusform>%1 imágenes procesadas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %1 seconds (%2 sec avg)</source>
+        <translation>
+            <numerusform>en %1 segundo (%2 s de media)</numerusform>
+            <numerusform>en %1 segundos (%2 s de media)</numerusform>
+        </translation>
     </message>
 </context>
 <context>

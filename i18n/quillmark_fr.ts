@@ -11,36 +11,6 @@
 <context>
     <name>CleanJob</name>
     <message>
-        <source> image processed</source>
-        <translation> image traitée</translation>
-    </message>
-    <message numerus="yes">
-        <source> images processed</source>
-        <translation>
-            <numerusform> image traitée</numerusform>
-            <numerusform> images traitées</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source> KB saved)</source>
-        <translation> Ko économisés)</translation>
-    </message>
-    <message>
-        <source>in </source>
-        <translation>en </translation>
-    </message>
-    <message numerus="yes">
-        <source> seconds (</source>
-        <translation>
-            <numerusform> seconde (</numerusform>
-            <numerusform> secondes (</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source> sec avg)</source>
-        <translation> s en moyenne)</translation>
-    </message>
-    <message>
         <source>The argument file could not be written: %1</source>
         <translation>Impossible d’écrire le fichier d’arguments&#xa0;: %1</translation>
     </message>
@@ -284,6 +254,35 @@
     <message>
         <source>a folder</source>
         <translation>un dossier</translation>
+    </message>
+    <message>
+        <source>%1 image processed (%2 KB saved)</source>
+        <translation>%1 image traitée (%2 Ko économisés)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 images processed (%2 KB saved)</source>
+        <translation>
+            <numerusform>%1 image traitée (%2 Ko économisés)</numerusform>
+            <numerusform>%1 images traitées (%2 Ko économisés)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 image processed</source>
+        <translation>%1 image traitée</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 images processed</source>
+        <translation>
+            <numerusform>%1 image traitée</numerusform>
+            <numerusform>%1 images traitées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>in %1 seconds (%2 sec avg)</source>
+        <translation>
+            <numerusform>en %1 seconde (%2 s en moyenne)</numerusform>
+            <numerusform>en %1 secondes (%2 s en moyenne)</numerusform>
+        </translation>
     </message>
 </context>
 <context>

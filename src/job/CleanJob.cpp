@@ -90,22 +90,27 @@ QString CleanJob::notRunMessage()
 QString summaryText(int processedCount, qint64 inputBytes, qint64 outputBytes, qint64 seconds,
                     const QLocale &locale)
 {
-    QString text = formatNumber(processedCount, locale)
-        + (processedCount == 1 ? CleanJob::tr(" image processed")
-                               : CleanJob::tr(" images processed", nullptr, processedCount));
+    // Whole sentences, so a translation can order and inflect them as its language needs.
+    const QString count = formatNumber(processedCount, locale);
     const qint64 saved = inputBytes - outputBytes;
+    QString text;
     if (saved >= 1 && processedCount >= 1) {
         // nearbyint rounds halves to the even neighbour in the default rounding mode.
-        const double kb = std::nearbyint(static_cast<double>(saved) / 1024.0);
-        text += u" ("_s + formatNumber(kb, locale) + CleanJob::tr(" KB saved)");
+        const QString kb = formatNumber(std::nearbyint(static_cast<double>(saved) / 1024.0), locale);
+        text = processedCount == 1 ? CleanJob::tr("%1 image processed (%2 KB saved)").arg(count, kb)
+                                   : CleanJob::tr("%1 images processed (%2 KB saved)", nullptr, processedCount)
+                                         .arg(count, kb);
+    } else {
+        text = processedCount == 1 ? CleanJob::tr("%1 image processed").arg(count)
+                                   : CleanJob::tr("%1 images processed", nullptr, processedCount).arg(count);
     }
     if (processedCount > 0) {
         const double average = std::nearbyint(static_cast<double>(seconds) / processedCount * 100.0) / 100.0;
         // The count picks the plural form in languages that need one ("1 Sekunde").
         const int pluralOf = static_cast<int>(std::min<qint64>(seconds, std::numeric_limits<int>::max()));
-        text += crlf + CleanJob::tr("in ") + formatNumber(static_cast<double>(seconds), locale)
-            + CleanJob::tr(" seconds (", nullptr, pluralOf)
-            + formatNumber(average, locale) + CleanJob::tr(" sec avg)");
+        text += crlf
+            + CleanJob::tr("in %1 seconds (%2 sec avg)", nullptr, pluralOf)
+                  .arg(formatNumber(static_cast<double>(seconds), locale), formatNumber(average, locale));
     }
     return text;
 }
