@@ -5,8 +5,8 @@
 //  - a cleaning run of real images: the longest event-loop gap while ExifTool works.
 //   gui_bench [TREE_FILES] [RUN_IMAGES]
 
-#include "app/frmMain.h"
-#include "ui/Prompts.h"
+#include "gui/frmMain.h"
+#include "gui/Prompts.h"
 
 #include <QApplication>
 #include <QDir>

@@ -2,12 +2,12 @@
 
 // Helpers for the tests that drive the real wizard window offscreen.
 
-#include "app/Translations.h"
-#include "app/frmMain.h"
+#include "core/Translations.h"
+#include "gui/frmMain.h"
 #include "testutil.h"
-#include "ui/Mnemonics.h"
-#include "ui/Palettes.h"
-#include "ui/Prompts.h"
+#include "gui/Mnemonics.h"
+#include "gui/Palettes.h"
+#include "gui/Prompts.h"
 
 #include <QAbstractButton>
 #include <QDir>

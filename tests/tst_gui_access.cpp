@@ -6,8 +6,8 @@
 // cannot open anything.
 
 #include "guitestutil.h"
-#include "ui/CTooltip.h"
-#include "ui/FileListView.h"
+#include "gui/CTooltip.h"
+#include "gui/FileListView.h"
 
 #include <QAccessible>
 #include <QAction>

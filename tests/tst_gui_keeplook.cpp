@@ -2,9 +2,9 @@
 // by default, the ICC box never showing a tick for a kept profile, the Next rules, the
 // stored setting (a portable settings.ini round trip, byte for byte) and a real run.
 
-#include "app/frmMain.h"
+#include "gui/frmMain.h"
 #include "guitestutil.h"
-#include "ui/CTooltip.h"
+#include "gui/CTooltip.h"
 
 #include <QCheckBox>
 #include <QLabel>

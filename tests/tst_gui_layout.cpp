@@ -4,7 +4,7 @@
 // with a balloon tip (tools/screenshots.sh runs it under Xvfb at two scales).
 
 #include "guitestutil.h"
-#include "ui/CTooltip.h"
+#include "gui/CTooltip.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -5,7 +5,7 @@
 // the real program.
 
 #include "guitestutil.h"
-#include "runner/frmReport.h"
+#include "gui/frmReport.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -3,7 +3,7 @@
 // nineteen balloons and four plain tooltips with their texts.
 
 #include "guitestutil.h"
-#include "ui/CTooltip.h"
+#include "gui/CTooltip.h"
 
 #include <QApplication>
 #include <QScreen>

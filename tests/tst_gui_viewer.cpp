@@ -3,8 +3,8 @@
 // a size that fits the screen.
 
 #include "guitestutil.h"
-#include "runner/MetadataCompare.h"
-#include "runner/frmReport.h"
+#include "core/MetadataCompare.h"
+#include "gui/frmReport.h"
 
 #include <QApplication>
 #include <QCheckBox>

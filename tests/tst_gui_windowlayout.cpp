@@ -4,7 +4,7 @@
 // and the large-font warning that cannot apply on Linux.
 
 #include "guitestutil.h"
-#include "ui/WindowLayout.h"
+#include "gui/WindowLayout.h"
 
 #include <QHeaderView>
 #include <QLayout>

@@ -1,6 +1,6 @@
-#include "fs/NativePath.h"
-#include "imagelist/ImageFiles.h"
-#include "imagelist/clsListEmu.h"
+#include "core/NativePath.h"
+#include "core/ImageFiles.h"
+#include "core/clsListEmu.h"
 #include "testutil.h"
 
 #include <QDir>

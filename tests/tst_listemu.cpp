@@ -1,4 +1,4 @@
-#include "imagelist/clsListEmu.h"
+#include "core/clsListEmu.h"
 
 #include <QCollator>
 #include <QLocale>

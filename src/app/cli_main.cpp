@@ -1,15 +1,15 @@
 // quillmark-cli: the cleaning engine for scripts and terminals.
 
-#include "app/StoredOptions.h"
-#include "app/Translations.h"
-#include "app/modPortable.h"
-#include "fs/NativePath.h"
-#include "fs/SystemFolders.h"
-#include "imagelist/ImageFiles.h"
-#include "imagelist/clsListEmu.h"
-#include "job/CleanJob.h"
-#include "job/RunReport.h"
-#include "runner/ConsoleRunner.h"
+#include "core/StoredOptions.h"
+#include "core/Translations.h"
+#include "core/modPortable.h"
+#include "core/NativePath.h"
+#include "core/SystemFolders.h"
+#include "core/ImageFiles.h"
+#include "core/clsListEmu.h"
+#include "core/CleanJob.h"
+#include "core/RunReport.h"
+#include "core/ConsoleRunner.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

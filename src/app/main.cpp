@@ -1,13 +1,13 @@
 // quillmark: the wizard that removes metadata from image files.
 
-#include "app/Translations.h"
-#include "app/WindowCommandLine.h"
-#include "app/frmMain.h"
-#include "app/modPortable.h"
-#include "fs/NativePath.h"
-#include "fs/SystemFolders.h"
-#include "ui/Artwork.h"
-#include "ui/Palettes.h"
+#include "core/Translations.h"
+#include "core/WindowCommandLine.h"
+#include "gui/frmMain.h"
+#include "core/modPortable.h"
+#include "core/NativePath.h"
+#include "core/SystemFolders.h"
+#include "gui/Artwork.h"
+#include "gui/Palettes.h"
 
 #include <QApplication>
 
