@@ -149,7 +149,7 @@ private Q_SLOTS:
         QUILLMARK_REQUIRE_EXIFTOOL();
         QFETCH(QString, palette);
         QVERIFY(Palettes::apply(palette));
-        everyPage(*m_box, freshFolder(u"contrast-"_s + palette), [&](frmMain &w, int page) {
+        everyPage(*m_box, freshFolder(u"contrast-"_s + palette), [&](CleanWizard &w, int page) {
             for (QWidget *widget : w.findChildren<QWidget *>()) {
                 const bool text = qobject_cast<QLabel *>(widget) || qobject_cast<QAbstractButton *>(widget);
                 if (!text || !widget->isVisibleTo(&w) || !widget->isEnabled() || guitest::caption(widget).isEmpty())
@@ -192,7 +192,7 @@ private Q_SLOTS:
     {
         QUILLMARK_REQUIRE_EXIFTOOL();
         QStringList checked;
-        everyPage(*m_box, freshFolder(u"names"_s), [&](frmMain &w, int page) {
+        everyPage(*m_box, freshFolder(u"names"_s), [&](CleanWizard &w, int page) {
             for (QWidget *widget : w.findChildren<QWidget *>()) {
                 if (!widget->isVisibleTo(&w) || !isControl(widget) || widget->objectName().startsWith(u"qt_"_s))
                     continue;
@@ -259,7 +259,7 @@ private Q_SLOTS:
     void mnemonics()
     {
         QUILLMARK_REQUIRE_EXIFTOOL();
-        everyPage(*m_box, freshFolder(u"letters"_s), [&](frmMain &w, int page) {
+        everyPage(*m_box, freshFolder(u"letters"_s), [&](CleanWizard &w, int page) {
             QString letters;
             for (QAbstractButton *button : w.findChildren<QAbstractButton *>()) {
                 if (!button->isVisibleTo(&w) || button->text().isEmpty())

@@ -58,7 +58,7 @@ private:
     std::unique_ptr<guitest::Sandbox> m_box;
 
     // Page 8 after a clean run, checked the way a person reads it.
-    static void checkCleanFinish(frmMain &w, int images)
+    static void checkCleanFinish(CleanWizard &w, int images)
     {
         QVERIFY(w.iPage() == 8 && w.picFrameFinished->isVisible());
         QCOMPARE(w.lblProcessing->text(), u"Finished!"_s);
@@ -195,9 +195,9 @@ private Q_SLOTS:
     void runCannotStart()
     {
         const QString folder = m_box->imageFolder(u"noexif"_s, {runSamples.at(1)});
-        frmMainSetup s = m_box->setup();
+        CleanWizardSetup s = m_box->setup();
         s.exiftool = m_box->path(u"no such tool/exiftool"_s);
-        frmMain w(s);
+        CleanWizard w(s);
         w.show();
         w.cmdNext_Click();
         w.AddFolder(folder);
@@ -289,7 +289,7 @@ private Q_SLOTS:
         const auto outputs = [&] { return QDir(folder).entryList({u"*_cleaned.jpg"_s}, QDir::Files).size(); };
         guitest::recordedTexts(Prompts::Kind::Question);
         m_box->ended = -1000;
-        std::unique_ptr<frmMain> w;
+        std::unique_ptr<CleanWizard> w;
         bool closed = false;
         QTimer watch;
         watch.setInterval(2);

@@ -2,7 +2,7 @@
 
 #include "core/Translations.h"
 #include "core/WindowCommandLine.h"
-#include "gui/frmMain.h"
+#include "gui/CleanWizard.h"
 #include "core/modPortable.h"
 #include "core/NativePath.h"
 #include "core/SystemFolders.h"
@@ -77,7 +77,7 @@ int main(int argc, char *argv[])
         }
     }
 
-    frmMainSetup setup;
+    CleanWizardSetup setup;
     setup.arguments = arguments;
     // For the test suite only: how long an automatic run shows its last page.
     bool ok = false;
@@ -85,7 +85,7 @@ int main(int argc, char *argv[])
     if (ok && autoWait >= 0)
         setup.autoWaitMs = autoWait;
 
-    frmMain window(setup);
+    CleanWizard window(setup);
     window.show();
     return QApplication::exec();
 }

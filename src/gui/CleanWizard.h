@@ -42,7 +42,7 @@ struct JobResult;
 
 // How the window is started: main() fills it from the process, tests from their own
 // temporary folders.
-struct frmMainSetup
+struct CleanWizardSetup
 {
     QString programFolder;      // where PORTABLE and settings.ini are looked for; empty: the program's folder
     QString nativeSettingsPath; // settings file outside portable mode; empty: the user's own
@@ -59,14 +59,14 @@ struct frmMainSetup
 // arrays are named "<array>_<index>" (lblLinkButton_3, optOutputMode_1, picTooltip_12).
 // The fields and routines with design names are public so that the other parts of the
 // user interface and the tests reach them.
-class frmMain final : public QDialog
+class CleanWizard final : public QDialog
 {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(frmMain)
+    Q_DISABLE_COPY_MOVE(CleanWizard)
 
 public:
-    explicit frmMain(const frmMainSetup &setup = frmMainSetup(), QWidget *parent = nullptr);
-    ~frmMain() override;
+    explicit CleanWizard(const CleanWizardSetup &setup = CleanWizardSetup(), QWidget *parent = nullptr);
+    ~CleanWizard() override;
 
     // --- the wizard ---
     int iPage() const { return m_iPage; }
@@ -106,7 +106,7 @@ public:
     // Ctrl+I and "Show Metadata" of a list's context menu: the current row.
     void showMetadataOfCurrent(bool cleaned);
 
-    // --- keyboard help and the ready page (frmMain_access.cpp) ---
+    // --- keyboard help and the ready page (CleanWizardAccess.cpp) ---
     // What F1 (and Shift+F1) shows for a control: its balloon's title and text, its tip,
     // or its page's explanation.
     QString helpTextFor(const QWidget *control) const;
@@ -236,7 +236,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // Building (frmMain_pages.cpp)
+    // Building (CleanWizardPages.cpp)
     void buildUi();
     QWidget *buildHeader();
     QWidget *buildWelcomePage();
@@ -255,7 +255,7 @@ private:
     QSize requiredClientSize();
     void applyWindowBorder();
 
-    // Look and feel (frmMain_look.cpp)
+    // Look and feel (CleanWizardLook.cpp)
     void createTooltips();
     void setLinkHover(QLabel *label, bool hover);
     void selectOutputModeOf(const QObject *textBox);
@@ -263,7 +263,7 @@ private:
     void updateSplashPicture();
     void fontSizeWarning();
 
-    // Keyboard and accessibility (frmMain_access.cpp)
+    // Keyboard and accessibility (CleanWizardAccess.cpp)
     QList<std::pair<QWidget *, QWidget *>> helpAnchors() const;
     void setupAccessibility();
     void setupKeyboard();
@@ -277,7 +277,7 @@ private:
     void tellFolder(const QString &folder);
     void tellAddress(const QString &address);
 
-    // Start-up and shutdown (frmMain.cpp)
+    // Start-up and shutdown (CleanWizard.cpp)
     void load();
     void readSettings();
     // Says once that the settings file was too large to read (see SettingsStore).
@@ -293,7 +293,7 @@ private:
     void yieldToEvents();
     void wait(int ms);
 
-    // Pages (frmMain.cpp)
+    // Pages (CleanWizard.cpp)
     void setPageVisibility(int page);
     void jpegTest();
     void showDateLabel();
@@ -301,7 +301,7 @@ private:
     int selectedOutputMode() const;
     TagOptions tagBoxStates() const;
 
-    // Images (frmMain_images.cpp)
+    // Images (CleanWizardImages.cpp)
     friend class BulkAdding;
     void queueRow(const QString &path);
     void noteLeftOut(const FileOutcome &outcome);
@@ -311,7 +311,7 @@ private:
     void addPaths(const QStringList &paths);
     QList<int> selectedRows() const;
 
-    frmMainSetup m_setup;
+    CleanWizardSetup m_setup;
     QString m_programFolder;
     QString m_exiftool;
     std::unique_ptr<SettingsStore> m_settings;

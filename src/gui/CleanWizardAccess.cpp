@@ -3,7 +3,7 @@
 // context menu, the summary of the ready page, and what the finished page's links do
 // where the desktop cannot open them.
 
-#include "gui/frmMain.h"
+#include "gui/CleanWizard.h"
 
 #include "gui/PathListModel.h"
 #include "core/SystemFolders.h"
@@ -52,7 +52,7 @@ QString escaped(const QString &text)
 
 // --- names, descriptions and help -----------------------------------------------------
 
-QList<std::pair<QWidget *, QWidget *>> frmMain::helpAnchors() const
+QList<std::pair<QWidget *, QWidget *>> CleanWizard::helpAnchors() const
 {
     // Each control with the balloon that explains it (its "i" picture, or itself).
     return {
@@ -72,7 +72,7 @@ QList<std::pair<QWidget *, QWidget *>> frmMain::helpAnchors() const
     };
 }
 
-void frmMain::setupAccessibility()
+void CleanWizard::setupAccessibility()
 {
     const auto name = [](QWidget *w, const QString &text) {
         if (w)
@@ -122,7 +122,7 @@ void frmMain::setupAccessibility()
                                             "removed from the current file and what is left.")));
 }
 
-QString frmMain::helpTextFor(const QWidget *control) const
+QString CleanWizard::helpTextFor(const QWidget *control) const
 {
     for (const QWidget *w = control; w && w != this; w = w->parentWidget()) {
         if (!w->whatsThis().isEmpty())
@@ -136,7 +136,7 @@ QString frmMain::helpTextFor(const QWidget *control) const
     return escaped(Label7->isVisible() ? Label7->text() : lblExecuteInfo->text());
 }
 
-void frmMain::showHelpFor(QWidget *control)
+void CleanWizard::showHelpFor(QWidget *control)
 {
     if (!control || control->window() != this)
         control = cmdNext;
@@ -147,7 +147,7 @@ void frmMain::showHelpFor(QWidget *control)
 
 // --- Alt letters and the focus on options ---------------------------------------------
 
-void frmMain::assignMnemonics()
+void CleanWizard::assignMnemonics()
 {
     if (m_iPage < 1 || m_iPage > 8)
         return;
@@ -159,7 +159,7 @@ void frmMain::assignMnemonics()
     Mnemonics::assign(buttons);
 }
 
-void frmMain::optionFocused(QRadioButton *option, Qt::FocusReason reason)
+void CleanWizard::optionFocused(QRadioButton *option, Qt::FocusReason reason)
 {
     if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason)
         return;
@@ -194,7 +194,7 @@ void frmMain::optionFocused(QRadioButton *option, Qt::FocusReason reason)
 
 // --- the viewer from the keyboard and the context menu --------------------------------
 
-void frmMain::setupKeyboard()
+void CleanWizard::setupKeyboard()
 {
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { m_focusNow = now; });
     for (const auto &group : {m_outputModeGroup, m_dateGroup, m_processingFailGroup}) {
@@ -217,7 +217,7 @@ void frmMain::setupKeyboard()
                                                           "left, or drop them here."));
 }
 
-bool frmMain::keyboardEvent(QObject *watched, QEvent *event)
+bool CleanWizard::keyboardEvent(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::FocusIn) {
         if (auto *option = qobject_cast<QRadioButton *>(watched))
@@ -234,7 +234,7 @@ bool frmMain::keyboardEvent(QObject *watched, QEvent *event)
     return false;
 }
 
-void frmMain::showMetadataOfCurrent(bool cleaned)
+void CleanWizard::showMetadataOfCurrent(bool cleaned)
 {
     const QTreeView *view = cleaned ? lwFilesCleaned : lwFiles;
     QModelIndex current = view->currentIndex();
@@ -244,7 +244,7 @@ void frmMain::showMetadataOfCurrent(bool cleaned)
         showMetadata(cleaned, current.row());
 }
 
-void frmMain::rememberOriginals(const JobResult &result)
+void CleanWizard::rememberOriginals(const JobResult &result)
 {
     m_outcomeByOutput.clear();
     for (const FileOutcome &outcome : result.outcomes) {
@@ -258,7 +258,7 @@ void frmMain::rememberOriginals(const JobResult &result)
     }
 }
 
-bool frmMain::compareWithOriginal(int row)
+bool CleanWizard::compareWithOriginal(int row)
 {
     if (row < 0 || row >= m_lstCleaned.ListCount())
         return false;
@@ -300,7 +300,7 @@ bool frmMain::compareWithOriginal(int row)
 
 // --- the ready page -------------------------------------------------------------------
 
-QString frmMain::readySummaryText() const
+QString CleanWizard::readySummaryText() const
 {
     const int count = m_lstFiles.ListCount();
     QString text = count == 1 ? tr("1 image will be cleaned") : tr("%1 images will be cleaned").arg(count);
@@ -346,7 +346,7 @@ QString frmMain::readySummaryText() const
     return text;
 }
 
-void frmMain::showReadySummary()
+void CleanWizard::showReadySummary()
 {
     lblReadySummary->setText(readySummaryText());
     const bool overwrite = selectedOutputMode() == 0;
@@ -356,7 +356,7 @@ void frmMain::showReadySummary()
 
 // --- the finished page's links where the desktop cannot open them ---------------------
 
-void frmMain::showLogWindow(const QString &path)
+void CleanWizard::showLogWindow(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -372,7 +372,7 @@ void frmMain::showLogWindow(const QString &path)
     Prompts::execModal(*window, text);
 }
 
-void frmMain::tellFolder(const QString &folder)
+void CleanWizard::tellFolder(const QString &folder)
 {
     Prompts::message(this,
                      tr("No program is set up here to open folders. The cleaned images are in this folder:")
@@ -380,7 +380,7 @@ void frmMain::tellFolder(const QString &folder)
                      Prompts::Icon::Information);
 }
 
-void frmMain::tellAddress(const QString &address)
+void CleanWizard::tellAddress(const QString &address)
 {
     Prompts::message(this, tr("No web browser is set up here. The home page is:") + u"\n\n"_s + address,
                      Prompts::Icon::Information);

@@ -1,7 +1,7 @@
 // Filling and emptying the image list: the add dialogs, folders, drops, removal and the
 // command line.
 
-#include "gui/frmMain.h"
+#include "gui/CleanWizard.h"
 
 #include "gui/PathListModel.h"
 #include "core/WindowCommandLine.h"
@@ -40,7 +40,7 @@ constexpr int bulkYieldMs = 40;
 class BulkAdding
 {
 public:
-    explicit BulkAdding(frmMain &window)
+    explicit BulkAdding(CleanWizard &window)
         : m_window(window)
         , m_outer(!window.m_bulkAdding)
     {
@@ -49,7 +49,7 @@ public:
         if (m_outer) {
             m_window.m_stopAdding = false;
             m_cancelCaption = m_window.cmdCancel->text();
-            m_window.cmdCancel->setText(frmMain::tr("Stop"));
+            m_window.cmdCancel->setText(CleanWizard::tr("Stop"));
         }
     }
     ~BulkAdding()
@@ -64,12 +64,12 @@ public:
     Q_DISABLE_COPY_MOVE(BulkAdding)
 
 private:
-    frmMain &m_window;
+    CleanWizard &m_window;
     bool m_outer;
     QString m_cancelCaption;
 };
 
-void frmMain::queueRow(const QString &path)
+void CleanWizard::queueRow(const QString &path)
 {
     m_pendingRows << path;
     if (!m_bulkAdding) {
@@ -83,7 +83,7 @@ void frmMain::queueRow(const QString &path)
     }
 }
 
-void frmMain::flushPendingRows()
+void CleanWizard::flushPendingRows()
 {
     if (m_pendingRows.size() == 1)
         m_filesModel->append(m_pendingRows.constFirst());
@@ -94,7 +94,7 @@ void frmMain::flushPendingRows()
     lblNumFileAdded->setToolTip(leftOutLine(m_leftOut));
 }
 
-void frmMain::noteLeftOut(const FileOutcome &outcome)
+void CleanWizard::noteLeftOut(const FileOutcome &outcome)
 {
     if (m_leftOutPaths.contains(outcome.input))
         return;
@@ -102,14 +102,14 @@ void frmMain::noteLeftOut(const FileOutcome &outcome)
     m_leftOut << outcome;
 }
 
-void frmMain::clearLeftOut()
+void CleanWizard::clearLeftOut()
 {
     m_leftOut.clear();
     m_leftOutPaths.clear();
     lblNumFileAdded->setToolTip(QString());
 }
 
-bool frmMain::AddFile(const QString &path)
+bool CleanWizard::AddFile(const QString &path)
 {
     if (ImageFiles::isSupportedImageFile(path)) {
         queueRow(path);
@@ -127,7 +127,7 @@ bool frmMain::AddFile(const QString &path)
     return true;
 }
 
-void frmMain::AddFolder(const QString &folder)
+void CleanWizard::AddFolder(const QString &folder)
 {
     BulkAdding bulk(*this);
     const ImageFiles::FolderImages found = ImageFiles::imagesInFolder(folder, [this] {
@@ -149,7 +149,7 @@ void frmMain::AddFolder(const QString &folder)
     }
 }
 
-void frmMain::addFolderWithCaption(const QString &folder)
+void CleanWizard::addFolderWithCaption(const QString &folder)
 {
     WaitCursor hourglass;
     {
@@ -162,7 +162,7 @@ void frmMain::addFolderWithCaption(const QString &folder)
     UpdateControls();
 }
 
-void frmMain::cmdInput_Click()
+void CleanWizard::cmdInput_Click()
 {
     const QString start = sLastDir.isEmpty() ? m_systemFolders.sMyPictures : sLastDir;
     const QStringList chosen = Prompts::openFiles(this, tr("Add Images"), start, ImageFiles::dialogNameFilters());
@@ -201,7 +201,7 @@ void frmMain::cmdInput_Click()
     UpdateControls();
 }
 
-void frmMain::cmdAddFolder_Click()
+void CleanWizard::cmdAddFolder_Click()
 {
     if (sLastAddDir.size() > 1 && sLastAddDir.endsWith(u'/'))
         sLastAddDir.chop(1);
@@ -214,7 +214,7 @@ void frmMain::cmdAddFolder_Click()
     UpdateControls();
 }
 
-QList<int> frmMain::selectedRows() const
+QList<int> CleanWizard::selectedRows() const
 {
     QList<int> rows;
     const QModelIndexList selected = lwFiles->selectionModel()->selectedIndexes();
@@ -224,7 +224,7 @@ QList<int> frmMain::selectedRows() const
     return rows;
 }
 
-void frmMain::cmdRemoveSelected_Click()
+void CleanWizard::cmdRemoveSelected_Click()
 {
     const QList<int> rows = selectedRows();
     if (!rows.isEmpty()) {
@@ -234,14 +234,14 @@ void frmMain::cmdRemoveSelected_Click()
     UpdateControls();
 }
 
-void frmMain::cmdRemoveAll_Click()
+void CleanWizard::cmdRemoveAll_Click()
 {
     clearLeftOut();
     m_filesModel->clear();
     UpdateControls();
 }
 
-void frmMain::dropFiles(const QStringList &paths, bool onFileList)
+void CleanWizard::dropFiles(const QStringList &paths, bool onFileList)
 {
     {
         WaitCursor hourglass;
@@ -278,7 +278,7 @@ void frmMain::dropFiles(const QStringList &paths, bool onFileList)
 
 // --- the command line -----------------------------------------------------------------
 
-void frmMain::runCommandLine()
+void CleanWizard::runCommandLine()
 {
     if (m_commandLineDone)
         return;
@@ -364,7 +364,7 @@ void frmMain::runCommandLine()
     UpdateControls();
 }
 
-void frmMain::runAutomatic(const QString &folder)
+void CleanWizard::runAutomatic(const QString &folder)
 {
     bAutoRun = true;
     cmdNext_Click();

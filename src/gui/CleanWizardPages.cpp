@@ -1,6 +1,6 @@
 // Building the window: the chrome, the eight pages and their controls.
 
-#include "gui/frmMain.h"
+#include "gui/CleanWizard.h"
 
 #include "gui/OutcomeListModel.h"
 #include "gui/PathListModel.h"
@@ -117,12 +117,12 @@ QFrame *etchLine(const QString &name, QPalette::ColorRole role, QWidget *parent)
 
 } // namespace
 
-QString frmMain::homePageUrl()
+QString CleanWizard::homePageUrl()
 {
     return u"https://www.corvane.org/?app=quillmark"_s;
 }
 
-QLabel *frmMain::makeLink(int index, const QString &caption, QWidget *parent)
+QLabel *CleanWizard::makeLink(int index, const QString &caption, QWidget *parent)
 {
     auto *label = new QLabel(caption, parent);
     label->setObjectName(u"lblLinkButton_"_s + QString::number(index));
@@ -137,7 +137,7 @@ QLabel *frmMain::makeLink(int index, const QString &caption, QWidget *parent)
     return label;
 }
 
-QLabel *frmMain::makeTooltipAnchor(int index, QWidget *parent)
+QLabel *CleanWizard::makeTooltipAnchor(int index, QWidget *parent)
 {
     auto *anchor = new QLabel(parent);
     anchor->setObjectName(u"picTooltip_"_s + QString::number(index));
@@ -147,7 +147,7 @@ QLabel *frmMain::makeTooltipAnchor(int index, QWidget *parent)
     return anchor;
 }
 
-void frmMain::buildUi()
+void CleanWizard::buildUi()
 {
     setObjectName(u"frmMain"_s);
     setWindowTitle(tr("Quillmark"));
@@ -226,7 +226,7 @@ void frmMain::buildUi()
     m_uiBuilt = true;
 }
 
-void frmMain::applyDesignState()
+void CleanWizard::applyDesignState()
 {
     // The state the window has before any setting is read: that of a first start. A
     // stored value that cannot be applied leaves its control like this.
@@ -242,7 +242,7 @@ void frmMain::applyDesignState()
     optProcessingFail[0]->setChecked(true);
 }
 
-QWidget *frmMain::buildHeader()
+QWidget *CleanWizard::buildHeader()
 {
     picFrameTop = new QFrame(this);
     picFrameTop->setObjectName(u"picFrameTop"_s);
@@ -280,7 +280,7 @@ QWidget *frmMain::buildHeader()
     return picFrameTop;
 }
 
-QWidget *frmMain::buildWelcomePage()
+QWidget *CleanWizard::buildWelcomePage()
 {
     picFrameWelcome = pagePanel(u"picFrameWelcome"_s, this);
     picFrameWelcome->setAcceptDrops(true);
@@ -312,7 +312,7 @@ QWidget *frmMain::buildWelcomePage()
     return picFrameWelcome;
 }
 
-QWidget *frmMain::buildInputPage()
+QWidget *CleanWizard::buildInputPage()
 {
     picFrameInput = pagePanel(u"picFrameInput"_s, this);
 
@@ -398,7 +398,7 @@ QWidget *frmMain::buildInputPage()
     return picFrameInput;
 }
 
-QPushButton *frmMain::makeBrowseButton(const QString &name, QWidget *parent)
+QPushButton *CleanWizard::makeBrowseButton(const QString &name, QWidget *parent)
 {
     auto *button = new QPushButton(Artwork::icon(u"browse"_s), QString(), parent);
     button->setObjectName(name);
@@ -407,7 +407,7 @@ QPushButton *frmMain::makeBrowseButton(const QString &name, QWidget *parent)
     return button;
 }
 
-QWidget *frmMain::buildOutputPage()
+QWidget *CleanWizard::buildOutputPage()
 {
     picFrameOutput = pagePanel(u"picFrameOutput"_s, this);
     auto *title = heading(tr("Output Mode:"), picFrameOutput);
@@ -461,7 +461,7 @@ QWidget *frmMain::buildOutputPage()
     return picFrameOutput;
 }
 
-QWidget *frmMain::buildOptionsPage()
+QWidget *CleanWizard::buildOptionsPage()
 {
     picFrameOptions = pagePanel(u"picFrameOptions"_s, this);
     auto *title = heading(tr("Metadata to remove:"), picFrameOptions);
@@ -536,7 +536,7 @@ QWidget *frmMain::buildOptionsPage()
     return picFrameOptions;
 }
 
-QWidget *frmMain::buildDatePage()
+QWidget *CleanWizard::buildDatePage()
 {
     picFrameDate = pagePanel(u"picFrameDate"_s, this);
     auto *title = heading(tr("Additional Options"), picFrameDate);
@@ -605,7 +605,7 @@ QWidget *frmMain::buildDatePage()
     return picFrameDate;
 }
 
-QWidget *frmMain::buildBeginPage()
+QWidget *CleanWizard::buildBeginPage()
 {
     picFrameBegin = pagePanel(u"picFrameBegin"_s, this);
     auto *title = heading(tr("Ready to start"), picFrameBegin);
@@ -665,7 +665,7 @@ QWidget *frmMain::buildBeginPage()
     return picFrameBegin;
 }
 
-QWidget *frmMain::buildExecutePage()
+QWidget *CleanWizard::buildExecutePage()
 {
     picFrameExecute = pagePanel(u"picFrameExecute"_s, this);
     auto *text = new QLabel(tr("Processing images, please wait..."), picFrameExecute);
@@ -699,7 +699,7 @@ QWidget *frmMain::buildExecutePage()
     return picFrameExecute;
 }
 
-QWidget *frmMain::buildFinishedPage()
+QWidget *CleanWizard::buildFinishedPage()
 {
     picFrameFinished = pagePanel(u"picFrameFinished"_s, this);
     picFrameFinished->setAcceptDrops(false);
@@ -747,7 +747,7 @@ QWidget *frmMain::buildFinishedPage()
     return picFrameFinished;
 }
 
-QSize frmMain::requiredClientSize()
+QSize CleanWizard::requiredClientSize()
 {
     // The design size is the least; Linux fonts usually need more. Every page is measured
     // as ShowPage would show it, the widest first, then the tallest at that width (the

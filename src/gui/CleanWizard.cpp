@@ -1,8 +1,8 @@
 // The wizard window: start-up and shutdown, the page flow, the option pages, the job on
-// screen and the metadata viewer. Building the pages is in frmMain_pages.cpp, the image
-// list in frmMain_images.cpp.
+// screen and the metadata viewer. Building the pages is in CleanWizardPages.cpp, the image
+// list in CleanWizardImages.cpp.
 
-#include "gui/frmMain.h"
+#include "gui/CleanWizard.h"
 
 #include "gui/OutcomeListModel.h"
 #include "gui/PathListModel.h"
@@ -90,27 +90,27 @@ std::optional<bool> toBoolean(const QString &text)
 
 } // namespace
 
-frmMain::frmMain(const frmMainSetup &setup, QWidget *parent)
+CleanWizard::CleanWizard(const CleanWizardSetup &setup, QWidget *parent)
     : QDialog(parent)
     , m_setup(setup)
 {
     load();
 }
 
-frmMain::~frmMain()
+CleanWizard::~CleanWizard()
 {
     // The focus moves while the children go; the members the handler writes are gone.
     disconnect(qApp, nullptr, this, nullptr);
 }
 
-bool frmMain::bPortable() const
+bool CleanWizard::bPortable() const
 {
     return m_settings && m_settings->bPortable();
 }
 
 // --- start-up -------------------------------------------------------------------------
 
-void frmMain::load()
+void CleanWizard::load()
 {
     // The program's folder is not made the current directory: the job resolves relative
     // output folders against it by itself, and a relative folder on the command line
@@ -155,7 +155,7 @@ void frmMain::load()
     setupKeyboard();
 }
 
-void frmMain::applyWindowBorder()
+void CleanWizard::applyWindowBorder()
 {
     if (resizableWindow == 1) {
         setMinimumSize(m_minimumClientSize);
@@ -166,16 +166,16 @@ void frmMain::applyWindowBorder()
     }
 }
 
-void frmMain::connectControls()
+void CleanWizard::connectControls()
 {
-    connect(cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
-    connect(cmdBack, &QPushButton::clicked, this, &frmMain::cmdBack_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &frmMain::cmdCancel_Click);
+    connect(cmdNext, &QPushButton::clicked, this, &CleanWizard::cmdNext_Click);
+    connect(cmdBack, &QPushButton::clicked, this, &CleanWizard::cmdBack_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &CleanWizard::cmdCancel_Click);
 
-    connect(cmdInput, &QPushButton::clicked, this, &frmMain::cmdInput_Click);
-    connect(cmdAddFolder, &QPushButton::clicked, this, &frmMain::cmdAddFolder_Click);
-    connect(cmdRemoveSelected, &QPushButton::clicked, this, &frmMain::cmdRemoveSelected_Click);
-    connect(cmdRemoveAll, &QPushButton::clicked, this, &frmMain::cmdRemoveAll_Click);
+    connect(cmdInput, &QPushButton::clicked, this, &CleanWizard::cmdInput_Click);
+    connect(cmdAddFolder, &QPushButton::clicked, this, &CleanWizard::cmdAddFolder_Click);
+    connect(cmdRemoveSelected, &QPushButton::clicked, this, &CleanWizard::cmdRemoveSelected_Click);
+    connect(cmdRemoveAll, &QPushButton::clicked, this, &CleanWizard::cmdRemoveAll_Click);
 
     // Before UpdateControls runs for the same change. UpdateControls itself sets the
     // shown tick with the signals blocked, so only a click or a stored value land here.
@@ -183,19 +183,19 @@ void frmMain::connectControls()
     for (QCheckBox *box : {chkCleanAll, chkCleanExif, chkCleanExifGPS, chkCleanThumbnail, chkCleanXMP,
                            chkCleanIPTC, chkCleanICC, chkCleanPhotoshop, chkCleanTiffIdf0, chkCleanGeoTiff,
                            chkCleanAdobeApp14, chkCleanOther, chkKeepLook})
-        connect(box, &QCheckBox::toggled, this, &frmMain::UpdateControls);
+        connect(box, &QCheckBox::toggled, this, &CleanWizard::UpdateControls);
     // Toggled covers a mode chosen by the program (the browse button); clicked covers a
     // click on the mode that is already chosen.
     connect(m_outputModeGroup, &QButtonGroup::idToggled, this, [this](int, bool checked) {
         if (checked)
             UpdateControls();
     });
-    connect(m_outputModeGroup, &QButtonGroup::idClicked, this, &frmMain::UpdateControls);
+    connect(m_outputModeGroup, &QButtonGroup::idClicked, this, &CleanWizard::UpdateControls);
 
-    connect(cmdOutputBrowse, &QPushButton::clicked, this, &frmMain::cmdOutputBrowse_Click);
-    connect(cmdProcessingFailBrowse, &QPushButton::clicked, this, &frmMain::cmdProcessingFailBrowse_Click);
-    connect(chkResetFileDates, &QCheckBox::toggled, this, &frmMain::chkResetFileDates_Click);
-    connect(chkDeleteFileOnFail, &QCheckBox::toggled, this, &frmMain::chkDeleteFileOnFail_Click);
+    connect(cmdOutputBrowse, &QPushButton::clicked, this, &CleanWizard::cmdOutputBrowse_Click);
+    connect(cmdProcessingFailBrowse, &QPushButton::clicked, this, &CleanWizard::cmdProcessingFailBrowse_Click);
+    connect(chkResetFileDates, &QCheckBox::toggled, this, &CleanWizard::chkResetFileDates_Click);
+    connect(chkDeleteFileOnFail, &QCheckBox::toggled, this, &CleanWizard::chkDeleteFileOnFail_Click);
 
     connect(lwFiles, &QTreeView::doubleClicked, this, [this](const QModelIndex &index) {
         if (lwFiles->selectionModel()->isSelected(index))
@@ -207,7 +207,7 @@ void frmMain::connectControls()
     });
 }
 
-void frmMain::readSettings()
+void CleanWizard::readSettings()
 {
     for (const SettingsCatalogue::Key &key : SettingsCatalogue::readOrder()) {
         const QString name = QString::fromUtf16(key.name);
@@ -235,7 +235,7 @@ void frmMain::readSettings()
     chkDeleteFileOnFail_Click();
 }
 
-void frmMain::oversizedSettingsWarning()
+void CleanWizard::oversizedSettingsWarning()
 {
     if (!m_settingsRefused)
         return;
@@ -247,7 +247,7 @@ void frmMain::oversizedSettingsWarning()
                      Prompts::Icon::Exclamation);
 }
 
-void frmMain::applySetting(const QString &key, const QString &value)
+void CleanWizard::applySetting(const QString &key, const QString &value)
 {
     const auto selectOption = [&](QButtonGroup *group, int count) {
         const std::optional<int> index = toShort(value);
@@ -323,7 +323,7 @@ void frmMain::applySetting(const QString &key, const QString &value)
     }
 }
 
-void frmMain::keepOnScreen()
+void CleanWizard::keepOnScreen()
 {
     const QRect frame = frameGeometry();
     // The screen the window is on; off every screen, the primary one.
@@ -347,7 +347,7 @@ void frmMain::keepOnScreen()
 
 // --- shutdown -------------------------------------------------------------------------
 
-void frmMain::saveSettings()
+void CleanWizard::saveSettings()
 {
     if (m_settingsRefused)
         return;
@@ -412,7 +412,7 @@ void frmMain::saveSettings()
     }
 }
 
-void frmMain::closeEvent(QCloseEvent *event)
+void CleanWizard::closeEvent(QCloseEvent *event)
 {
     // Files being added: the adding ends within a moment, and the window closes.
     if (m_bulkAdding)
@@ -437,7 +437,7 @@ void frmMain::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-void frmMain::endProcessAtOnce(int exitCode)
+void CleanWizard::endProcessAtOnce(int exitCode)
 {
     m_endingAtOnce = true;
     if (m_setup.endProcess)
@@ -446,17 +446,17 @@ void frmMain::endProcessAtOnce(int exitCode)
         QCoreApplication::exit(exitCode);
 }
 
-void frmMain::showEvent(QShowEvent *event)
+void CleanWizard::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     // Some platforms learn the frame's size only now; the window still has to fit.
     if (!m_activatedOnce)
-        QTimer::singleShot(0, this, &frmMain::keepOnScreen);
+        QTimer::singleShot(0, this, &CleanWizard::keepOnScreen);
 }
 
 // --- activation -----------------------------------------------------------------------
 
-bool frmMain::event(QEvent *event)
+bool CleanWizard::event(QEvent *event)
 {
     switch (event->type()) {
     case QEvent::Move:
@@ -487,7 +487,7 @@ bool frmMain::event(QEvent *event)
     return QDialog::event(event);
 }
 
-void frmMain::restoreFramePosition()
+void CleanWizard::restoreFramePosition()
 {
     if (!m_wantedFramePos || !isVisible() || !windowHandle())
         return;
@@ -506,7 +506,7 @@ void frmMain::restoreFramePosition()
         move(wanted); // the frame's size is known now, so this places the frame
 }
 
-void frmMain::onActivated()
+void CleanWizard::onActivated()
 {
     // Coming back from another window (the viewer), the page's rules are checked again.
     UpdateControls();
@@ -524,12 +524,12 @@ void frmMain::onActivated()
     }
 }
 
-void frmMain::yieldToEvents()
+void CleanWizard::yieldToEvents()
 {
     QCoreApplication::processEvents();
 }
 
-void frmMain::wait(int ms)
+void CleanWizard::wait(int ms)
 {
     if (ms <= 0) {
         yieldToEvents();
@@ -542,7 +542,7 @@ void frmMain::wait(int ms)
 
 // --- the wizard -----------------------------------------------------------------------
 
-void frmMain::setPageVisibility(int page)
+void CleanWizard::setPageVisibility(int page)
 {
     picSplash->hide();
     picFrameTop->hide();
@@ -560,7 +560,7 @@ void frmMain::setPageVisibility(int page)
     pages.at(page - 1)->show();
 }
 
-void frmMain::ShowPage()
+void CleanWizard::ShowPage()
 {
     // Only a programmatic press can point outside the pages; the nearest page is shown
     // rather than an empty window.
@@ -645,7 +645,7 @@ void frmMain::ShowPage()
     assignMnemonics();
 }
 
-void frmMain::jpegTest()
+void CleanWizard::jpegTest()
 {
     bool allJpeg = true;
     for (int i = 0; i < m_lstFiles.ListCount(); ++i) {
@@ -659,12 +659,12 @@ void frmMain::jpegTest()
     imgDisclaimer->setVisible(!allJpeg);
 }
 
-void frmMain::showDateLabel()
+void CleanWizard::showDateLabel()
 {
     lblResetDateTo->setText(FileDate::dateText(fixedDate));
 }
 
-void frmMain::cmdNext_Click()
+void CleanWizard::cmdNext_Click()
 {
     // The finished page is the last one, and the job must not be entered twice.
     if (m_iPage >= 7)
@@ -682,7 +682,7 @@ void frmMain::cmdNext_Click()
     }
 }
 
-void frmMain::cmdBack_Click()
+void CleanWizard::cmdBack_Click()
 {
     if (m_iPage == 8)
         m_iPage = 2;
@@ -691,7 +691,7 @@ void frmMain::cmdBack_Click()
     ShowPage();
 }
 
-void frmMain::cmdCancel_Click()
+void CleanWizard::cmdCancel_Click()
 {
     // While files are added the third button says Stop and stops the adding; the files
     // listed so far stay.
@@ -707,7 +707,7 @@ void frmMain::cmdCancel_Click()
     close();
 }
 
-bool frmMain::askToStop()
+bool CleanWizard::askToStop()
 {
     // Asked once: a second close or Escape while the question is open, or after the
     // stop was asked for, changes nothing.
@@ -723,12 +723,12 @@ bool frmMain::askToStop()
     return true;
 }
 
-int frmMain::selectedOutputMode() const
+int CleanWizard::selectedOutputMode() const
 {
     return m_outputModeGroup->checkedId();
 }
 
-TagOptions frmMain::tagBoxStates() const
+TagOptions CleanWizard::tagBoxStates() const
 {
     TagOptions t;
     t.chkCleanAll = chkCleanAll->isChecked();
@@ -747,7 +747,7 @@ TagOptions frmMain::tagBoxStates() const
     return t;
 }
 
-void frmMain::showOutputMessage(const QString &text)
+void CleanWizard::showOutputMessage(const QString &text)
 {
     // Says why Next is refused on the output page; made on first need, below the choices.
     auto *label = picFrameOutput->findChild<QLabel *>(u"lblOutputMessage"_s);
@@ -765,7 +765,7 @@ void frmMain::showOutputMessage(const QString &text)
     label->setVisible(!text.isEmpty());
 }
 
-void frmMain::UpdateControls()
+void CleanWizard::UpdateControls()
 {
     ControlInputs in;
     in.iPage = m_iPage;
@@ -815,7 +815,7 @@ void frmMain::UpdateControls()
 
 // --- keyboard, links, drops -----------------------------------------------------------
 
-void frmMain::keyPressEvent(QKeyEvent *event)
+void CleanWizard::keyPressEvent(QKeyEvent *event)
 {
     // Escape presses Close, and nothing while Close is disabled (page 7); the dialog's own
     // handling would hide the window without the shutdown.
@@ -836,7 +836,7 @@ void frmMain::keyPressEvent(QKeyEvent *event)
     QDialog::keyPressEvent(event);
 }
 
-bool frmMain::eventFilter(QObject *watched, QEvent *event)
+bool CleanWizard::eventFilter(QObject *watched, QEvent *event)
 {
     // Children announce themselves while the pages are still being built.
     if (!m_uiBuilt)
@@ -947,7 +947,7 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-void frmMain::lblLinkButton_Click(int index)
+void CleanWizard::lblLinkButton_Click(int index)
 {
     const auto open = [](const QString &path) { return Prompts::openUrl(QUrl::fromLocalFile(path)); };
     switch (index) {
@@ -985,7 +985,7 @@ void frmMain::lblLinkButton_Click(int index)
 
 // --- option pages ---------------------------------------------------------------------
 
-void frmMain::chkResetFileDates_Click()
+void CleanWizard::chkResetFileDates_Click()
 {
     const bool on = chkResetFileDates->isChecked();
     optDate[0]->setEnabled(on);
@@ -994,7 +994,7 @@ void frmMain::chkResetFileDates_Click()
     lblLinkButton[6]->setEnabled(on);
 }
 
-void frmMain::chkDeleteFileOnFail_Click()
+void CleanWizard::chkDeleteFileOnFail_Click()
 {
     const bool on = chkDeleteFileOnFail->isChecked();
     optProcessingFail[0]->setEnabled(on);
@@ -1002,7 +1002,7 @@ void frmMain::chkDeleteFileOnFail_Click()
     cmdProcessingFailBrowse->setEnabled(on);
 }
 
-void frmMain::dateEntry()
+void CleanWizard::dateEntry()
 {
     const std::array<QString *, 6> parts = {&fixedDate.sSetDateYear, &fixedDate.sSetDateMonth,
                                             &fixedDate.sSetDateDay,  &fixedDate.sSetDateHour,
@@ -1019,7 +1019,7 @@ void frmMain::dateEntry()
     showDateLabel();
 }
 
-void frmMain::cmdOutputBrowse_Click()
+void CleanWizard::cmdOutputBrowse_Click()
 {
     QString text = txtOutput->text();
     if (text.size() > 1 && text.endsWith(u'/')) {
@@ -1033,7 +1033,7 @@ void frmMain::cmdOutputBrowse_Click()
     UpdateControls();
 }
 
-void frmMain::cmdProcessingFailBrowse_Click()
+void CleanWizard::cmdProcessingFailBrowse_Click()
 {
     QString text = txtProcessingFailFolder->text();
     if (text.size() > 1 && text.endsWith(u'/')) {
@@ -1048,7 +1048,7 @@ void frmMain::cmdProcessingFailBrowse_Click()
 
 // --- the job --------------------------------------------------------------------------
 
-void frmMain::CleanImages()
+void CleanWizard::CleanImages()
 {
     m_jobRunning = true;
     WaitCursor hourglass;
@@ -1097,7 +1097,7 @@ void frmMain::CleanImages()
     m_jobRunning = false;
 }
 
-void frmMain::showResult(const JobResult &result)
+void CleanWizard::showResult(const JobResult &result)
 {
     m_lastRunHadProblems = result.internalError || result.problemCount > 0 || result.stopped;
     m_logPath = result.logPath; // the run's own log: another run may have used qmk_log.txt
@@ -1161,7 +1161,7 @@ void frmMain::showResult(const JobResult &result)
 
 // --- the metadata viewer --------------------------------------------------------------
 
-void frmMain::showMetadata(bool cleaned, int row)
+void CleanWizard::showMetadata(bool cleaned, int row)
 {
     const clsListEmu &list = cleaned ? m_lstCleaned : m_lstFiles;
     if (m_viewerBusy || row < 0 || row >= list.ListCount())

@@ -2,7 +2,7 @@
 // output-mode text boxes' focus rules, the side picture, the list columns and the
 // large-font check.
 
-#include "gui/frmMain.h"
+#include "gui/CleanWizard.h"
 
 #include "gui/Artwork.h"
 #include "gui/CTooltip.h"
@@ -33,88 +33,88 @@ struct TipEntry
 // The balloon of picTooltip_<index>, for index 0 to 17. Index 14 belongs to the hidden
 // check box and says nothing.
 constexpr TipEntry optionTips[18] = {
-    {QT_TRANSLATE_NOOP("frmMain", "Exif"),
-        QT_TRANSLATE_NOOP("frmMain",
+    {QT_TRANSLATE_NOOP("CleanWizard", "Exif"),
+        QT_TRANSLATE_NOOP("CleanWizard",
             "Exif is the standard metadata tag used by digital cameras to store information about the "
             "image, location, camera settings etc. It can be found in JPG, TIFF, PNG, MIFF and HDP images, "
             "as well as many TIFF-based RAW images.")},
-    {QT_TRANSLATE_NOOP("frmMain", "Exif GPS"),
-        QT_TRANSLATE_NOOP("frmMain",
+    {QT_TRANSLATE_NOOP("CleanWizard", "Exif GPS"),
+        QT_TRANSLATE_NOOP("CleanWizard",
             "GeoLocation data is used to store information about the location where the photo was "
             "taken. The GPS tags are part of the EXIF standard, and are stored in a separate section "
             "within the EXIF information.")},
-    {QT_TRANSLATE_NOOP("frmMain", "Exif thumbnail image"),
-        QT_TRANSLATE_NOOP("frmMain",
+    {QT_TRANSLATE_NOOP("CleanWizard", "Exif thumbnail image"),
+        QT_TRANSLATE_NOOP("CleanWizard",
             "A thumbnail is a small representation of the image that can be used to quickly display a "
             "preview of the image.")},
-    {QT_TRANSLATE_NOOP("frmMain", "ICC Color Profile"),
-        QT_TRANSLATE_NOOP("frmMain",
+    {QT_TRANSLATE_NOOP("CleanWizard", "ICC Color Profile"),
+        QT_TRANSLATE_NOOP("CleanWizard",
             "ICC profile information is used in many different file types including JPEG, TIFF, PDF, "
             "Photoshop, PNG, MIFF, PICT and some RAW formats. Removing this tag may change the color "
             "appearance of the image.")},
-    {QT_TRANSLATE_NOOP("frmMain", "XMP"),
-        QT_TRANSLATE_NOOP("frmMain",
+    {QT_TRANSLATE_NOOP("CleanWizard", "XMP"),
+        QT_TRANSLATE_NOOP("CleanWizard",
             "XMP is a metadata format which is being pushed by Adobe. Information in this format can be "
             "embedded in many different image file types including JPG, JP2, TIFF, GIF, EPS, PDF, PSD, "
             "DNG, PNG, DJVU and MIFF, as well as videos and audio formats.")},
-    {QT_TRANSLATE_NOOP("frmMain", "IPTC"),
-        QT_TRANSLATE_NOOP("frmMain",
+    {QT_TRANSLATE_NOOP("CleanWizard", "IPTC"),
+        QT_TRANSLATE_NOOP("CleanWizard",
             "This is an older meta information format that is slowly being phased out in favor of XMP. "
             "IPTC information may be embedded in JPG, TIFF, PNG, MIFF, PS, PDF, PSD and DNG images.")},
-    {QT_TRANSLATE_NOOP("frmMain", "All other supported"),
-        QT_TRANSLATE_NOOP("frmMain",
+    {QT_TRANSLATE_NOOP("CleanWizard", "All other supported"),
+        QT_TRANSLATE_NOOP("CleanWizard",
             "This includes the Jpeg Comment, AFCP, CanonVRD, FotoStation, PhotoMechanic, MIE, Ducky and "
             "MakerNotes.")},
-    {QT_TRANSLATE_NOOP("frmMain", "Prefix"),
-        QT_TRANSLATE_NOOP("frmMain",
+    {QT_TRANSLATE_NOOP("CleanWizard", "Prefix"),
+        QT_TRANSLATE_NOOP("CleanWizard",
             "The prefix text is added IN FRONT of the current filename, in order to create a new image "
             "file.")},
-    {QT_TRANSLATE_NOOP("frmMain", "Suffix"),
-        QT_TRANSLATE_NOOP("frmMain",
+    {QT_TRANSLATE_NOOP("CleanWizard", "Suffix"),
+        QT_TRANSLATE_NOOP("CleanWizard",
             "The suffix text is added AFTER of the current filename, in order to create a new image "
             "file.")},
-    {QT_TRANSLATE_NOOP("frmMain", "Photoshop Tag & Thumbnail"),
-        QT_TRANSLATE_NOOP("frmMain",
+    {QT_TRANSLATE_NOOP("CleanWizard", "Photoshop Tag & Thumbnail"),
+        QT_TRANSLATE_NOOP("CleanWizard",
             "Photoshop tags are found in PSD files, as well as inside embedded Photoshop information in "
             "many other file types (JPEG, TIFF, PDF, PNG to name a few). Removing this tag will also "
             "remove the IPTC tag.")},
-    {QT_TRANSLATE_NOOP("frmMain", "Remove all supported tags"),
-        QT_TRANSLATE_NOOP("frmMain",
+    {QT_TRANSLATE_NOOP("CleanWizard", "Remove all supported tags"),
+        QT_TRANSLATE_NOOP("CleanWizard",
             "Use this option to make sure that you remove as much metadata information as possible! "
             "There is one exception: The Adobe APP14 is not removed because doing so may change the "
             "image apperance.")},
-    {QT_TRANSLATE_NOOP("frmMain", "Remove Tiff IDF0 data"),
-        QT_TRANSLATE_NOOP("frmMain",
+    {QT_TRANSLATE_NOOP("CleanWizard", "Remove Tiff IDF0 data"),
+        QT_TRANSLATE_NOOP("CleanWizard",
             "Tiff images can contain information in the first data chunk (IDF0), separate from other "
             "tags. This applies to TIFF files as well as image types based on the TIFF file format: ARQ, "
             "ARW, CR2, DNG, ERF, EXIF, FFF, HDP, WDP, JXR, IIQ, MEF, MOS, NEF, NRW, ORF, ORI, PEF, RW2, "
             "RWL, SR2 & SRW.")},
-    {QT_TRANSLATE_NOOP("frmMain", "Obfuscate file dates"),
-        QT_TRANSLATE_NOOP("frmMain",
+    {QT_TRANSLATE_NOOP("CleanWizard", "Obfuscate file dates"),
+        QT_TRANSLATE_NOOP("CleanWizard",
             "The date of the image file can potentially reveal information about when the image was "
             "taken and/or modified. This option will set the file's Created, Modified and Accessed "
             "dates to a new date (defaults: 1980-2010 for random dates and 1980-01-01 00:00:00 for the "
             "specific date). Please note that dates may change when the file is later altered, move, "
             "copied etc.")},
-    {QT_TRANSLATE_NOOP("frmMain", "Move erroneous files"),
-        QT_TRANSLATE_NOOP("frmMain",
+    {QT_TRANSLATE_NOOP("CleanWizard", "Move erroneous files"),
+        QT_TRANSLATE_NOOP("CleanWizard",
             "If there was an error and the file could not be processed (as indicated by the logs), this "
             "allows you to move the original file to a folder or delete it. Note that if you choose to "
             "move the file to a folder, and another file with the same name already exists, the file "
             "will not be moved. Note: This does not apply to warnings, only errors. Files with warnings "
             "will still be processed, but may be visible in the logs.")},
     {nullptr, nullptr},
-    {QT_TRANSLATE_NOOP("frmMain", "GeoTIFF"),
-        QT_TRANSLATE_NOOP("frmMain",
+    {QT_TRANSLATE_NOOP("CleanWizard", "GeoTIFF"),
+        QT_TRANSLATE_NOOP("CleanWizard",
             "GeoLocation data is used to store information about the location where the photo was "
             "taken. GeoTIFF is used by TIFF files or image formats based on the TIFF file format.")},
-    {QT_TRANSLATE_NOOP("frmMain", "Adobe APP14"),
-        QT_TRANSLATE_NOOP("frmMain",
+    {QT_TRANSLATE_NOOP("CleanWizard", "Adobe APP14"),
+        QT_TRANSLATE_NOOP("CleanWizard",
             "This tag is present in JPEG files and contains encoding information. If removed, the image "
             "apperance may be altered. Because of this it is not recommended to remove. It contains no "
             "personal information, but does indicate that an Adobe product has been used.")},
-    {QT_TRANSLATE_NOOP("frmMain", "Keep orientation and colour profile"),
-        QT_TRANSLATE_NOOP("frmMain",
+    {QT_TRANSLATE_NOOP("CleanWizard", "Keep orientation and colour profile"),
+        QT_TRANSLATE_NOOP("CleanWizard",
             "The orientation tag tells viewers which way up to show the picture, and the colour profile "
             "tells them which colours it holds. Without the orientation, portrait photos are shown "
             "sideways; without the colour profile, colours may look wrong (for example the wide-gamut "
@@ -124,14 +124,14 @@ constexpr TipEntry optionTips[18] = {
 
 QString translated(const char *text)
 {
-    return text ? QCoreApplication::translate("frmMain", text) : QString();
+    return text ? QCoreApplication::translate("CleanWizard", text) : QString();
 }
 
 } // namespace
 
 // --- balloon tips ---------------------------------------------------------------------
 
-void frmMain::createTooltips()
+void CleanWizard::createTooltips()
 {
     const auto add = [this](QWidget *anchor, const QString &title, const QString &text) {
         auto tip = std::make_unique<CTooltip>();
@@ -163,7 +163,7 @@ void frmMain::createTooltips()
            "its sub-folders."));
 }
 
-const CTooltip *frmMain::tooltipOf(const QWidget *anchor) const
+const CTooltip *CleanWizard::tooltipOf(const QWidget *anchor) const
 {
     for (const std::unique_ptr<CTooltip> &tip : m_tooltips) {
         if (anchor && tip->anchor() == anchor)
@@ -174,18 +174,18 @@ const CTooltip *frmMain::tooltipOf(const QWidget *anchor) const
 
 // --- link labels ----------------------------------------------------------------------
 
-QColor frmMain::linkRestColor(const QPalette &palette)
+QColor CleanWizard::linkRestColor(const QPalette &palette)
 {
     // The desktop's link colour, so links stay visible on a dark window too.
     return Palettes::readableOn(palette.color(QPalette::Active, QPalette::Link), palette.color(QPalette::Window));
 }
 
-QColor frmMain::linkHoverColor(const QPalette &palette)
+QColor CleanWizard::linkHoverColor(const QPalette &palette)
 {
     return Palettes::readableOn(QColor(255, 0, 0), palette.color(QPalette::Window));
 }
 
-void frmMain::setLinkHover(QLabel *label, bool hover)
+void CleanWizard::setLinkHover(QLabel *label, bool hover)
 {
     const QColor colour = hover ? linkHoverColor(label->palette()) : linkRestColor(label->palette());
     QPalette palette = label->palette();
@@ -202,7 +202,7 @@ void frmMain::setLinkHover(QLabel *label, bool hover)
 
 // --- output-mode text boxes -----------------------------------------------------------
 
-void frmMain::selectOutputModeOf(const QObject *textBox)
+void CleanWizard::selectOutputModeOf(const QObject *textBox)
 {
     // Choosing a mode that is chosen already changes nothing; choosing another runs the
     // mode's handler (UpdateControls), which enables the box.
@@ -219,7 +219,7 @@ void frmMain::selectOutputModeOf(const QObject *textBox)
 
 // --- pictures and list columns --------------------------------------------------------
 
-void frmMain::updateSplashPicture()
+void CleanWizard::updateSplashPicture()
 {
     const QSize size = picSplash->size();
     const qreal ratio = picSplash->devicePixelRatioF();
@@ -229,7 +229,7 @@ void frmMain::updateSplashPicture()
     picSplash->setPixmap(Artwork::splash(size, ratio));
 }
 
-void frmMain::setListColumnWidths()
+void CleanWizard::setListColumnWidths()
 {
     // Measured on the two pages laid out at the window's first size; the columns keep the
     // width when the window is resized later.
@@ -251,7 +251,7 @@ void frmMain::setListColumnWidths()
 
 // --- the large-font warning -----------------------------------------------------------
 
-void frmMain::fontSizeWarning()
+void CleanWizard::fontSizeWarning()
 {
     // Only a Windows fault sets this off (see platformFontWarningFacts): never on Linux.
     if (!WindowLayout::fontSizeWarningApplies(
