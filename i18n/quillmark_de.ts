@@ -1096,6 +1096,69 @@
     </message>
 </context>
 <context>
+    <name>MetadataViewer</name>
+    <message>
+        <source>Metadata Viewer</source>
+        <translation>Metadaten-Anzeige</translation>
+    </message>
+    <message>
+        <source>Metadata</source>
+        <translation>Metadaten</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Suchen:</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Nächstes</translation>
+    </message>
+    <message>
+        <source>&amp;Previous</source>
+        <translation>&amp;Vorheriges</translation>
+    </message>
+    <message>
+        <source>Show &amp;removed tags</source>
+        <translation>&amp;Entfernte Tags anzeigen</translation>
+    </message>
+    <message>
+        <source>%1 - Metadata Viewer</source>
+        <translation>%1 - Metadaten-Anzeige</translation>
+    </message>
+    <message>
+        <source>%1 - compared with the original - Metadata Viewer</source>
+        <translation>%1 - verglichen mit dem Original - Metadaten-Anzeige</translation>
+    </message>
+    <message>
+        <source>Original: %1</source>
+        <translation>Original: %1</translation>
+    </message>
+    <message>
+        <source>Cleaned: %1</source>
+        <translation>Bereinigt: %1</translation>
+    </message>
+    <message>
+        <source>%1 tags removed, %2 kept, %3 added.</source>
+        <translation>%1 Tags entfernt, %2 behalten, %3 hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>%1 of the kept tags can identify you (marked with !).</source>
+        <translation>%1 der behaltenen Tags können Sie identifizieren (mit ! markiert).</translation>
+    </message>
+    <message>
+        <source>Tags in bold are still in the cleaned file and come first; struck-through tags were removed. File names, sizes and dates on disk are left out.</source>
+        <translation>Fett gedruckte Tags sind noch in der bereinigten Datei und stehen vorn; durchgestrichene Tags wurden entfernt. Dateinamen, Dateigrößen und Datumsangaben auf dem Datenträger werden nicht aufgeführt.</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Nicht gefunden</translation>
+    </message>
+</context>
+<context>
     <name>OutputVerifier</name>
     <message>
         <source>The output is damaged: %1.</source>
@@ -1278,69 +1341,6 @@
     <message>
         <source>quillmark: -auto: %1: not a folder</source>
         <translation>quillmark: -auto: %1: kein Ordner</translation>
-    </message>
-</context>
-<context>
-    <name>frmReport</name>
-    <message>
-        <source>Metadata Viewer</source>
-        <translation>Metadaten-Anzeige</translation>
-    </message>
-    <message>
-        <source>Metadata</source>
-        <translation>Metadaten</translation>
-    </message>
-    <message>
-        <source>&amp;Find:</source>
-        <translation>&amp;Suchen:</translation>
-    </message>
-    <message>
-        <source>Find</source>
-        <translation>Suchen</translation>
-    </message>
-    <message>
-        <source>&amp;Next</source>
-        <translation>&amp;Nächstes</translation>
-    </message>
-    <message>
-        <source>&amp;Previous</source>
-        <translation>&amp;Vorheriges</translation>
-    </message>
-    <message>
-        <source>Show &amp;removed tags</source>
-        <translation>&amp;Entfernte Tags anzeigen</translation>
-    </message>
-    <message>
-        <source>%1 - Metadata Viewer</source>
-        <translation>%1 - Metadaten-Anzeige</translation>
-    </message>
-    <message>
-        <source>%1 - compared with the original - Metadata Viewer</source>
-        <translation>%1 - verglichen mit dem Original - Metadaten-Anzeige</translation>
-    </message>
-    <message>
-        <source>Original: %1</source>
-        <translation>Original: %1</translation>
-    </message>
-    <message>
-        <source>Cleaned: %1</source>
-        <translation>Bereinigt: %1</translation>
-    </message>
-    <message>
-        <source>%1 tags removed, %2 kept, %3 added.</source>
-        <translation>%1 Tags entfernt, %2 behalten, %3 hinzugefügt.</translation>
-    </message>
-    <message>
-        <source>%1 of the kept tags can identify you (marked with !).</source>
-        <translation>%1 der behaltenen Tags können Sie identifizieren (mit ! markiert).</translation>
-    </message>
-    <message>
-        <source>Tags in bold are still in the cleaned file and come first; struck-through tags were removed. File names, sizes and dates on disk are left out.</source>
-        <translation>Fett gedruckte Tags sind noch in der bereinigten Datei und stehen vorn; durchgestrichene Tags wurden entfernt. Dateinamen, Dateigrößen und Datumsangaben auf dem Datenträger werden nicht aufgeführt.</translation>
-    </message>
-    <message>
-        <source>Not found</source>
-        <translation>Nicht gefunden</translation>
     </message>
 </context>
 <context>

@@ -1096,6 +1096,69 @@
     </message>
 </context>
 <context>
+    <name>MetadataViewer</name>
+    <message>
+        <source>Metadata Viewer</source>
+        <translation>Visor de metadatos</translation>
+    </message>
+    <message>
+        <source>Metadata</source>
+        <translation>Metadatos</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Buscar:</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Siguiente</translation>
+    </message>
+    <message>
+        <source>&amp;Previous</source>
+        <translation>&amp;Anterior</translation>
+    </message>
+    <message>
+        <source>Show &amp;removed tags</source>
+        <translation>Mostrar etiquetas &amp;eliminadas</translation>
+    </message>
+    <message>
+        <source>%1 - Metadata Viewer</source>
+        <translation>%1 - Visor de metadatos</translation>
+    </message>
+    <message>
+        <source>%1 - compared with the original - Metadata Viewer</source>
+        <translation>%1 - comparado con el original - Visor de metadatos</translation>
+    </message>
+    <message>
+        <source>Original: %1</source>
+        <translation>Original: %1</translation>
+    </message>
+    <message>
+        <source>Cleaned: %1</source>
+        <translation>Limpio: %1</translation>
+    </message>
+    <message>
+        <source>%1 tags removed, %2 kept, %3 added.</source>
+        <translation>%1 etiquetas eliminadas, %2 conservadas, %3 añadidas.</translation>
+    </message>
+    <message>
+        <source>%1 of the kept tags can identify you (marked with !).</source>
+        <translation>%1 de las etiquetas conservadas pueden identificarle (marcadas con !).</translation>
+    </message>
+    <message>
+        <source>Tags in bold are still in the cleaned file and come first; struck-through tags were removed. File names, sizes and dates on disk are left out.</source>
+        <translation>Las etiquetas en negrita siguen en el archivo limpio y aparecen primero; las tachadas se eliminaron. No se muestran los nombres, tamaños ni fechas de los archivos en el disco.</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>No encontrado</translation>
+    </message>
+</context>
+<context>
     <name>OutputVerifier</name>
     <message>
         <source>The output is damaged: %1.</source>
@@ -1278,69 +1341,6 @@
     <message>
         <source>quillmark: -auto: %1: not a folder</source>
         <translation>quillmark: -auto: %1: no es una carpeta</translation>
-    </message>
-</context>
-<context>
-    <name>frmReport</name>
-    <message>
-        <source>Metadata Viewer</source>
-        <translation>Visor de metadatos</translation>
-    </message>
-    <message>
-        <source>Metadata</source>
-        <translation>Metadatos</translation>
-    </message>
-    <message>
-        <source>&amp;Find:</source>
-        <translation>&amp;Buscar:</translation>
-    </message>
-    <message>
-        <source>Find</source>
-        <translation>Buscar</translation>
-    </message>
-    <message>
-        <source>&amp;Next</source>
-        <translation>&amp;Siguiente</translation>
-    </message>
-    <message>
-        <source>&amp;Previous</source>
-        <translation>&amp;Anterior</translation>
-    </message>
-    <message>
-        <source>Show &amp;removed tags</source>
-        <translation>Mostrar etiquetas &amp;eliminadas</translation>
-    </message>
-    <message>
-        <source>%1 - Metadata Viewer</source>
-        <translation>%1 - Visor de metadatos</translation>
-    </message>
-    <message>
-        <source>%1 - compared with the original - Metadata Viewer</source>
-        <translation>%1 - comparado con el original - Visor de metadatos</translation>
-    </message>
-    <message>
-        <source>Original: %1</source>
-        <translation>Original: %1</translation>
-    </message>
-    <message>
-        <source>Cleaned: %1</source>
-        <translation>Limpio: %1</translation>
-    </message>
-    <message>
-        <source>%1 tags removed, %2 kept, %3 added.</source>
-        <translation>%1 etiquetas eliminadas, %2 conservadas, %3 añadidas.</translation>
-    </message>
-    <message>
-        <source>%1 of the kept tags can identify you (marked with !).</source>
-        <translation>%1 de las etiquetas conservadas pueden identificarle (marcadas con !).</translation>
-    </message>
-    <message>
-        <source>Tags in bold are still in the cleaned file and come first; struck-through tags were removed. File names, sizes and dates on disk are left out.</source>
-        <translation>Las etiquetas en negrita siguen en el archivo limpio y aparecen primero; las tachadas se eliminaron. No se muestran los nombres, tamaños ni fechas de los archivos en el disco.</translation>
-    </message>
-    <message>
-        <source>Not found</source>
-        <translation>No encontrado</translation>
     </message>
 </context>
 <context>

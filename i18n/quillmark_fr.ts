@@ -1096,6 +1096,69 @@
     </message>
 </context>
 <context>
+    <name>MetadataViewer</name>
+    <message>
+        <source>Metadata Viewer</source>
+        <translation>Visionneuse de métadonnées</translation>
+    </message>
+    <message>
+        <source>Metadata</source>
+        <translation>Métadonnées</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Rechercher&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Suivant</translation>
+    </message>
+    <message>
+        <source>&amp;Previous</source>
+        <translation>&amp;Précédent</translation>
+    </message>
+    <message>
+        <source>Show &amp;removed tags</source>
+        <translation>&amp;Afficher les balises supprimées</translation>
+    </message>
+    <message>
+        <source>%1 - Metadata Viewer</source>
+        <translation>%1 - Visionneuse de métadonnées</translation>
+    </message>
+    <message>
+        <source>%1 - compared with the original - Metadata Viewer</source>
+        <translation>%1 - comparé à l’original - Visionneuse de métadonnées</translation>
+    </message>
+    <message>
+        <source>Original: %1</source>
+        <translation>Original&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Cleaned: %1</source>
+        <translation>Nettoyé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 tags removed, %2 kept, %3 added.</source>
+        <translation>%1 balises supprimées, %2 gardées, %3 ajoutées.</translation>
+    </message>
+    <message>
+        <source>%1 of the kept tags can identify you (marked with !).</source>
+        <translation>%1 des balises gardées peuvent vous identifier (signalées par «&#xa0;!&#xa0;»).</translation>
+    </message>
+    <message>
+        <source>Tags in bold are still in the cleaned file and come first; struck-through tags were removed. File names, sizes and dates on disk are left out.</source>
+        <translation>Les balises en gras sont encore dans le fichier nettoyé et viennent en premier&#x202f;; les balises barrées ont été supprimées. Les noms, tailles et dates des fichiers sur le disque ne sont pas affichés.</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Introuvable</translation>
+    </message>
+</context>
+<context>
     <name>OutputVerifier</name>
     <message>
         <source>The output is damaged: %1.</source>
@@ -1278,69 +1341,6 @@
     <message>
         <source>quillmark: -auto: %1: not a folder</source>
         <translation>quillmark: -auto&#xa0;: %1&#xa0;: n’est pas un dossier</translation>
-    </message>
-</context>
-<context>
-    <name>frmReport</name>
-    <message>
-        <source>Metadata Viewer</source>
-        <translation>Visionneuse de métadonnées</translation>
-    </message>
-    <message>
-        <source>Metadata</source>
-        <translation>Métadonnées</translation>
-    </message>
-    <message>
-        <source>&amp;Find:</source>
-        <translation>&amp;Rechercher&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Find</source>
-        <translation>Rechercher</translation>
-    </message>
-    <message>
-        <source>&amp;Next</source>
-        <translation>&amp;Suivant</translation>
-    </message>
-    <message>
-        <source>&amp;Previous</source>
-        <translation>&amp;Précédent</translation>
-    </message>
-    <message>
-        <source>Show &amp;removed tags</source>
-        <translation>&amp;Afficher les balises supprimées</translation>
-    </message>
-    <message>
-        <source>%1 - Metadata Viewer</source>
-        <translation>%1 - Visionneuse de métadonnées</translation>
-    </message>
-    <message>
-        <source>%1 - compared with the original - Metadata Viewer</source>
-        <translation>%1 - comparé à l’original - Visionneuse de métadonnées</translation>
-    </message>
-    <message>
-        <source>Original: %1</source>
-        <translation>Original&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Cleaned: %1</source>
-        <translation>Nettoyé&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>%1 tags removed, %2 kept, %3 added.</source>
-        <translation>%1 balises supprimées, %2 gardées, %3 ajoutées.</translation>
-    </message>
-    <message>
-        <source>%1 of the kept tags can identify you (marked with !).</source>
-        <translation>%1 des balises gardées peuvent vous identifier (signalées par «&#xa0;!&#xa0;»).</translation>
-    </message>
-    <message>
-        <source>Tags in bold are still in the cleaned file and come first; struck-through tags were removed. File names, sizes and dates on disk are left out.</source>
-        <translation>Les balises en gras sont encore dans le fichier nettoyé et viennent en premier&#x202f;; les balises barrées ont été supprimées. Les noms, tailles et dates des fichiers sur le disque ne sont pas affichés.</translation>
-    </message>
-    <message>
-        <source>Not found</source>
-        <translation>Introuvable</translation>
     </message>
 </context>
 <context>

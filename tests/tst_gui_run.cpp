@@ -5,7 +5,7 @@
 // the real program.
 
 #include "guitestutil.h"
-#include "gui/frmReport.h"
+#include "gui/MetadataViewer.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -243,7 +243,7 @@ private Q_SLOTS:
         QCOMPARE(gone.title + u": "_s + gone.text, u"Quillmark: There was an error reading the file..."_s);
 
         // The viewer's window shows the text in a fixed-pitch font.
-        const frmReport report(before.text);
+        const MetadataViewer report(before.text);
         const QFontMetrics metrics(report.txtReport->font());
         QCOMPARE(metrics.horizontalAdvance(u"iiiiii"_s), metrics.horizontalAdvance(u"WWWWWW"_s));
     }

@@ -13,7 +13,7 @@
 #include "core/RunReport.h"
 #include "core/TagOptions.h"
 #include "core/ConsoleRunner.h"
-#include "gui/frmReport.h"
+#include "gui/MetadataViewer.h"
 #include "gui/CTooltip.h"
 #include "gui/Prompts.h"
 #include "gui/WaitCursor.h"
@@ -1187,6 +1187,6 @@ void CleanWizard::showMetadata(bool cleaned, int row)
         Prompts::message(this, tr("There was an error reading the file..."), Prompts::Icon::Exclamation);
         return;
     }
-    frmReport report(runner.sConsoleOutput(), this, path);
+    MetadataViewer report(runner.sConsoleOutput(), this, path);
     Prompts::execModal(report, report.txtReport->toPlainText());
 }

@@ -9,7 +9,7 @@
 #include "core/SystemFolders.h"
 #include "core/CleanJob.h"
 #include "core/ConsoleRunner.h"
-#include "gui/frmReport.h"
+#include "gui/MetadataViewer.h"
 #include "gui/CTooltip.h"
 #include "gui/FileListView.h"
 #include "gui/Mnemonics.h"
@@ -278,7 +278,7 @@ bool CleanWizard::compareWithOriginal(int row)
         *output = runner.sConsoleOutput();
         return result == 0;
     };
-    frmReport::Comparison comparison;
+    MetadataViewer::Comparison comparison;
     comparison.originalPath = original;
     comparison.cleanedPath = cleaned;
     comparison.residue = outcome.residue;
@@ -293,7 +293,7 @@ bool CleanWizard::compareWithOriginal(int row)
         Prompts::message(this, tr("There was an error reading the file..."), Prompts::Icon::Exclamation);
         return true;
     }
-    frmReport report(comparison, this);
+    MetadataViewer report(comparison, this);
     Prompts::execModal(report, report.txtReport->toPlainText());
     return true;
 }
@@ -366,7 +366,7 @@ void CleanWizard::showLogWindow(const QString &path)
     QString text = QString::fromUtf8(file.read(maxLogBytes));
     if (!file.atEnd())
         text += u'\n' + tr("(The log goes on; this window shows its first 8 MB.)");
-    std::unique_ptr<frmReport> window(frmReport::textWindow(tr("%1 - Problem Log").arg(QFileInfo(path).fileName()),
+    std::unique_ptr<MetadataViewer> window(MetadataViewer::textWindow(tr("%1 - Problem Log").arg(QFileInfo(path).fileName()),
                                                             text, this));
     window->txtReport->setAccessibleName(tr("Problem log"));
     Prompts::execModal(*window, text);

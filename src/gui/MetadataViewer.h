@@ -14,15 +14,15 @@ class QPushButton;
 // and without line wrapping. It also shows a cleaned file against its original (what
 // cleaning removed, kept and added) and, as a plain text window, the problem log when
 // the desktop cannot open it. Ctrl+F finds text; the text can be selected and copied.
-class frmReport final : public QDialog
+class MetadataViewer final : public QDialog
 {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(frmReport)
+    Q_DISABLE_COPY_MOVE(MetadataViewer)
 
 public:
     // One file's listing. filePath names the window; empty: the plain title.
-    explicit frmReport(const QString &consoleOutput, QWidget *parent = nullptr, const QString &filePath = {});
-    ~frmReport() override;
+    explicit MetadataViewer(const QString &consoleOutput, QWidget *parent = nullptr, const QString &filePath = {});
+    ~MetadataViewer() override;
 
     struct Comparison
     {
@@ -33,10 +33,10 @@ public:
         QList<ResidueItem> residue; // what the run found identifying, when it knows
     };
     // The cleaned file against its original.
-    explicit frmReport(const Comparison &comparison, QWidget *parent = nullptr);
+    explicit MetadataViewer(const Comparison &comparison, QWidget *parent = nullptr);
 
     // Any text in the viewer's window, e.g. the problem log.
-    static frmReport *textWindow(const QString &title, const QString &text, QWidget *parent);
+    static MetadataViewer *textWindow(const QString &title, const QString &text, QWidget *parent);
 
     // The listing as shown: the console output without its first line, starting with
     // that line's line break. ExifTool on Linux ends its lines with LF alone, so a lone
@@ -59,7 +59,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    frmReport(QWidget *parent, bool comparing);
+    MetadataViewer(QWidget *parent, bool comparing);
     void fillComparison();
     void fitToScreen();
 

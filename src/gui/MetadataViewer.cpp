@@ -1,4 +1,4 @@
-#include "gui/frmReport.h"
+#include "gui/MetadataViewer.h"
 
 #include "core/NativePath.h"
 #include "core/MetadataCompare.h"
@@ -31,7 +31,7 @@ constexpr QSize designSize(745, 593);
 
 } // namespace
 
-frmReport::frmReport(QWidget *parent, bool comparing)
+MetadataViewer::MetadataViewer(QWidget *parent, bool comparing)
     : QDialog(parent)
     , m_comparing(comparing)
 {
@@ -87,7 +87,7 @@ frmReport::frmReport(QWidget *parent, bool comparing)
     connect(previous, &QPushButton::clicked, this, [this] { find(true); });
 
     auto *findKey = new QShortcut(QKeySequence::Find, this);
-    connect(findKey, &QShortcut::activated, this, &frmReport::showFind);
+    connect(findKey, &QShortcut::activated, this, &MetadataViewer::showFind);
     auto *nextKey = new QShortcut(QKeySequence::FindNext, this);
     connect(nextKey, &QShortcut::activated, this, [this] { find(false); });
     auto *previousKey = new QShortcut(QKeySequence::FindPrevious, this);
@@ -105,7 +105,7 @@ frmReport::frmReport(QWidget *parent, bool comparing)
         chkShowRemoved = new QCheckBox(tr("Show &removed tags"), this);
         chkShowRemoved->setObjectName(u"chkShowRemoved"_s);
         chkShowRemoved->setChecked(true);
-        connect(chkShowRemoved, &QCheckBox::toggled, this, &frmReport::fillComparison);
+        connect(chkShowRemoved, &QCheckBox::toggled, this, &MetadataViewer::fillComparison);
         auto *top = new QVBoxLayout;
         top->setContentsMargins(8, 6, 8, 6);
         top->setSpacing(4);
@@ -120,16 +120,16 @@ frmReport::frmReport(QWidget *parent, bool comparing)
     fitToScreen();
 }
 
-frmReport::frmReport(const QString &consoleOutput, QWidget *parent, const QString &filePath)
-    : frmReport(parent, false)
+MetadataViewer::MetadataViewer(const QString &consoleOutput, QWidget *parent, const QString &filePath)
+    : MetadataViewer(parent, false)
 {
     if (!filePath.isEmpty())
         setWindowTitle(tr("%1 - Metadata Viewer").arg(printablePath(QFileInfo(filePath).fileName())));
     txtReport->setPlainText(textToShow(consoleOutput));
 }
 
-frmReport::frmReport(const Comparison &comparison, QWidget *parent)
-    : frmReport(parent, true)
+MetadataViewer::MetadataViewer(const Comparison &comparison, QWidget *parent)
+    : MetadataViewer(parent, true)
 {
     m_comparison = comparison;
     setWindowTitle(tr("%1 - compared with the original - Metadata Viewer")
@@ -137,17 +137,17 @@ frmReport::frmReport(const Comparison &comparison, QWidget *parent)
     fillComparison();
 }
 
-frmReport::~frmReport() = default;
+MetadataViewer::~MetadataViewer() = default;
 
-frmReport *frmReport::textWindow(const QString &title, const QString &text, QWidget *parent)
+MetadataViewer *MetadataViewer::textWindow(const QString &title, const QString &text, QWidget *parent)
 {
-    auto *window = new frmReport(parent, false);
+    auto *window = new MetadataViewer(parent, false);
     window->setWindowTitle(title);
     window->txtReport->setPlainText(text);
     return window;
 }
 
-QString frmReport::textToShow(const QString &consoleOutput)
+QString MetadataViewer::textToShow(const QString &consoleOutput)
 {
     const qsizetype lineFeed = consoleOutput.indexOf(u'\n');
     if (lineFeed < 0)
@@ -155,7 +155,7 @@ QString frmReport::textToShow(const QString &consoleOutput)
     return consoleOutput.mid(lineFeed);
 }
 
-void frmReport::fillComparison()
+void MetadataViewer::fillComparison()
 {
     using namespace MetadataCompare;
     QList<Row> rows = compare(parseListing(m_comparison.originalOutput), parseListing(m_comparison.cleanedOutput),
@@ -225,14 +225,14 @@ void frmReport::fillComparison()
     txtReport->moveCursor(QTextCursor::Start);
 }
 
-void frmReport::showFind()
+void MetadataViewer::showFind()
 {
     m_findBar->show();
     txtFind->setFocus(Qt::ShortcutFocusReason);
     txtFind->selectAll();
 }
 
-bool frmReport::find(bool backwards)
+bool MetadataViewer::find(bool backwards)
 {
     const QString text = txtFind->text();
     if (text.isEmpty()) {
@@ -252,7 +252,7 @@ bool frmReport::find(bool backwards)
     return found;
 }
 
-void frmReport::keyPressEvent(QKeyEvent *event)
+void MetadataViewer::keyPressEvent(QKeyEvent *event)
 {
     // Escape first closes the find box, then the window.
     if (event->key() == Qt::Key_Escape && m_findBar->isVisible()) {
@@ -264,7 +264,7 @@ void frmReport::keyPressEvent(QKeyEvent *event)
     QDialog::keyPressEvent(event);
 }
 
-void frmReport::showEvent(QShowEvent *event)
+void MetadataViewer::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (!m_fitted) {
@@ -273,7 +273,7 @@ void frmReport::showEvent(QShowEvent *event)
     }
 }
 
-void frmReport::fitToScreen()
+void MetadataViewer::fitToScreen()
 {
     // Never larger than the screen's free area, title bar included, at any scale.
     const QWidget *over = parentWidget() ? parentWidget()->window() : nullptr;
