@@ -6,7 +6,7 @@
 // cannot open anything.
 
 #include "guitestutil.h"
-#include "gui/CTooltip.h"
+#include "gui/BalloonTip.h"
 #include "gui/FileListView.h"
 
 #include <QAccessible>
@@ -210,7 +210,7 @@ private Q_SLOTS:
             {w->chkResetFileDates, w->picTooltip[12]}, {w->optProcessingFail[1], w->picTooltip[13]},
             {w->chkCleanAdobeApp14, w->picTooltip[16]}, {w->cmdInput, w->cmdInput}};
         for (const auto &[control, anchor] : described) {
-            const CTooltip *tip = w->tooltipOf(anchor);
+            const BalloonTip *tip = w->tooltipOf(anchor);
             QVERIFY(tip);
             QVERIFY2(control->accessibleDescription().contains(tip->TipText()), qPrintable(control->objectName()));
         }

@@ -4,7 +4,7 @@
 
 #include "gui/CleanWizard.h"
 #include "guitestutil.h"
-#include "gui/CTooltip.h"
+#include "gui/BalloonTip.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -4,7 +4,7 @@
 // with a balloon tip (tools/screenshots.sh runs it under Xvfb at two scales).
 
 #include "guitestutil.h"
-#include "gui/CTooltip.h"
+#include "gui/BalloonTip.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -190,7 +190,7 @@ private Q_SLOTS:
         auto window = m_box->window();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         window->cmdNext_Click();
-        const CTooltip *tip = window->tooltipOf(window->cmdInput);
+        const BalloonTip *tip = window->tooltipOf(window->cmdInput);
         QVERIFY(tip);
         guitest::enter(window->cmdInput, window->cmdInput->rect().center());
         QTRY_VERIFY(tip->tipWindow()->isVisible());

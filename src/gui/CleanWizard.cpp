@@ -14,7 +14,7 @@
 #include "core/TagOptions.h"
 #include "core/ConsoleRunner.h"
 #include "gui/MetadataViewer.h"
-#include "gui/CTooltip.h"
+#include "gui/BalloonTip.h"
 #include "gui/Prompts.h"
 #include "gui/WaitCursor.h"
 

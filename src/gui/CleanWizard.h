@@ -20,7 +20,7 @@
 #include <vector>
 
 class CleanJob;
-class CTooltip;
+class BalloonTip;
 class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
@@ -225,7 +225,7 @@ public:
     static QColor linkHoverColor(const QPalette &palette);
 
     // The balloon tip of an anchor (a picTooltip, cmdInput, cmdAddFolder), or null.
-    const CTooltip *tooltipOf(const QWidget *anchor) const;
+    const BalloonTip *tooltipOf(const QWidget *anchor) const;
     int tooltipCount() const { return static_cast<int>(m_tooltips.size()); }
 
 protected:
@@ -331,7 +331,7 @@ private:
     bool m_chkCleanICCChoice = true;
 
     QSize m_minimumClientSize;
-    std::vector<std::unique_ptr<CTooltip>> m_tooltips;
+    std::vector<std::unique_ptr<BalloonTip>> m_tooltips;
     int m_iPage = 1;
     int m_ScreenDPI = 96;
     QString m_sFirstImageFolder;

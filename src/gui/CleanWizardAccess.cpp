@@ -10,7 +10,7 @@
 #include "core/CleanJob.h"
 #include "core/ConsoleRunner.h"
 #include "gui/MetadataViewer.h"
-#include "gui/CTooltip.h"
+#include "gui/BalloonTip.h"
 #include "gui/FileListView.h"
 #include "gui/Mnemonics.h"
 #include "gui/Prompts.h"
@@ -102,14 +102,14 @@ void CleanWizard::setupAccessibility()
         button->setWhatsThis(escaped(button->toolTip()));
     }
     for (QLabel *anchor : picTooltip) {
-        const CTooltip *tip = tooltipOf(anchor);
+        const BalloonTip *tip = tooltipOf(anchor);
         if (!anchor || !tip)
             continue;
         name(anchor, tip->Title().isEmpty() ? tr("Help") : tr("Help: %1").arg(tip->Title()));
         anchor->setAccessibleDescription(tip->TipText());
     }
     for (const auto &[control, anchor] : helpAnchors()) {
-        const CTooltip *tip = tooltipOf(anchor);
+        const BalloonTip *tip = tooltipOf(anchor);
         if (!tip || tip->TipText().isEmpty())
             continue;
         control->setAccessibleDescription(tip->Title() + u". "_s + tip->TipText());

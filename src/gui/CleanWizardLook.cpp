@@ -5,7 +5,7 @@
 #include "gui/CleanWizard.h"
 
 #include "gui/Artwork.h"
-#include "gui/CTooltip.h"
+#include "gui/BalloonTip.h"
 #include "gui/Palettes.h"
 #include "gui/Prompts.h"
 #include "gui/WindowLayout.h"
@@ -134,9 +134,9 @@ QString translated(const char *text)
 void CleanWizard::createTooltips()
 {
     const auto add = [this](QWidget *anchor, const QString &title, const QString &text) {
-        auto tip = std::make_unique<CTooltip>();
-        tip->setStyle(CTooltip::StyleBalloon);
-        tip->setIcon(CTooltip::IconInformation);
+        auto tip = std::make_unique<BalloonTip>();
+        tip->setStyle(BalloonTip::StyleBalloon);
+        tip->setIcon(BalloonTip::IconInformation);
         tip->setVisibleTime(30000);
         tip->setDelayTime(200);
         if (!title.isEmpty() || !text.isEmpty()) {
@@ -163,9 +163,9 @@ void CleanWizard::createTooltips()
            "its sub-folders."));
 }
 
-const CTooltip *CleanWizard::tooltipOf(const QWidget *anchor) const
+const BalloonTip *CleanWizard::tooltipOf(const QWidget *anchor) const
 {
-    for (const std::unique_ptr<CTooltip> &tip : m_tooltips) {
+    for (const std::unique_ptr<BalloonTip> &tip : m_tooltips) {
         if (anchor && tip->anchor() == anchor)
             return tip.get();
     }

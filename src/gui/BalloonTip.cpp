@@ -1,4 +1,4 @@
-#include "gui/CTooltip.h"
+#include "gui/BalloonTip.h"
 
 #include <QApplication>
 #include <QEnterEvent>
@@ -51,7 +51,7 @@ protected:
         const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
         p.setPen(Qt::NoPen);
         switch (m_code) {
-        case CTooltip::IconInformation: {
+        case BalloonTip::IconInformation: {
             p.setBrush(QColor(0x1f, 0x4e, 0x8c));
             p.drawEllipse(r);
             p.setBrush(Qt::white);
@@ -60,7 +60,7 @@ protected:
             p.drawRect(QRectF(r.left() + 6 * s, r.top() + 6 * s, 3 * s, 6 * s));
             break;
         }
-        case CTooltip::IconWarning: {
+        case BalloonTip::IconWarning: {
             QPainterPath triangle;
             triangle.moveTo(r.center().x(), r.top());
             triangle.lineTo(r.right(), r.bottom());
@@ -74,7 +74,7 @@ protected:
             p.drawRect(QRectF(r.center().x() - 1 * s, r.top() + 11.5 * s, 2 * s, 2 * s));
             break;
         }
-        case CTooltip::IconError: {
+        case BalloonTip::IconError: {
             p.setBrush(QColor(0xc6, 0x28, 0x28));
             p.drawEllipse(r);
             QPen cross(Qt::white, r.width() / 7.0, Qt::SolidLine, Qt::RoundCap);
@@ -90,17 +90,17 @@ protected:
     }
 
 private:
-    qint32 m_code = CTooltip::IconNone;
+    qint32 m_code = BalloonTip::IconNone;
 };
 
 } // namespace
 
 // The tip's own window: a frameless tool-tip window that never takes the focus or the
 // mouse, so it cannot steal the hover from its anchor.
-class CTooltipWindow final : public QWidget
+class BalloonTipWindow final : public QWidget
 {
 public:
-    CTooltipWindow(bool balloon, bool wrap, int wrapLength)
+    BalloonTipWindow(bool balloon, bool wrap, int wrapLength)
         : QWidget(nullptr,
             Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus)
         , m_balloon(balloon)
@@ -145,7 +145,7 @@ public:
         m_icon->setCode(icon);
         // The platform shows the icon only with a title.
         m_title->setVisible(!title.isEmpty());
-        m_icon->setVisible(!title.isEmpty() && icon >= CTooltip::IconInformation && icon <= CTooltip::IconError);
+        m_icon->setVisible(!title.isEmpty() && icon >= BalloonTip::IconInformation && icon <= BalloonTip::IconError);
     }
 
     void setBody(const QString &text)
@@ -266,42 +266,42 @@ private:
     QVBoxLayout *m_layout = nullptr;
 };
 
-CTooltip::CTooltip(QObject *parent)
+BalloonTip::BalloonTip(QObject *parent)
     : QObject(parent)
 {
     m_delayTimer.setSingleShot(true);
     m_visibleTimer.setSingleShot(true);
-    connect(&m_delayTimer, &QTimer::timeout, this, &CTooltip::showTip);
+    connect(&m_delayTimer, &QTimer::timeout, this, &BalloonTip::showTip);
     connect(&m_visibleTimer, &QTimer::timeout, this, [this] {
         hideTip();
         m_timedOut = true;
     });
 }
 
-CTooltip::~CTooltip()
+BalloonTip::~BalloonTip()
 {
     Destroy();
 }
 
-QColor CTooltip::colorFromValue(qint32 value)
+QColor BalloonTip::colorFromValue(qint32 value)
 {
     const auto v = static_cast<quint32>(value);
     return QColor(static_cast<int>(v & 0xFF), static_cast<int>((v >> 8) & 0xFF), static_cast<int>((v >> 16) & 0xFF));
 }
 
-QWidget *CTooltip::tipWindow() const
+QWidget *BalloonTip::tipWindow() const
 {
     return m_tooltipWindow;
 }
 
-void CTooltip::Create(QWidget *ParentHwnd)
+void BalloonTip::Create(QWidget *ParentHwnd)
 {
     if (m_tooltipWindow)
         Destroy();
     m_parentWindow = ParentHwnd;
 
     const bool wrap = m_wrapText && m_wrapLength > smallestWrapLength;
-    m_tooltipWindow = new CTooltipWindow(m_style == StyleBalloon, wrap, m_wrapLength);
+    m_tooltipWindow = new BalloonTipWindow(m_style == StyleBalloon, wrap, m_wrapLength);
     m_appliedCentered = m_centered;
     m_appliedVisibleTime = m_visibleTime;
     m_appliedDelayTime = m_delayTime;
@@ -325,7 +325,7 @@ void CTooltip::Create(QWidget *ParentHwnd)
     }
 }
 
-void CTooltip::Destroy()
+void BalloonTip::Destroy()
 {
     m_delayTimer.stop();
     m_visibleTimer.stop();
@@ -336,19 +336,19 @@ void CTooltip::Destroy()
     m_tooltipWindow = nullptr;
 }
 
-void CTooltip::setIcon(qint32 vData)
+void BalloonTip::setIcon(qint32 vData)
 {
     m_icon = vData;
     applyTitle();
 }
 
-void CTooltip::setTitle(const QString &vData)
+void BalloonTip::setTitle(const QString &vData)
 {
     m_title = vData;
     applyTitle();
 }
 
-void CTooltip::applyTitle()
+void BalloonTip::applyTitle()
 {
     // After Create a title is only (re)sent with an icon: clearing the title, or a
     // title without icon, leaves what the tip shows.
@@ -359,7 +359,7 @@ void CTooltip::applyTitle()
     }
 }
 
-void CTooltip::setForeColor(qint32 vData)
+void BalloonTip::setForeColor(qint32 vData)
 {
     m_foreColor = vData;
     if (m_tooltipWindow) {
@@ -368,7 +368,7 @@ void CTooltip::setForeColor(qint32 vData)
     }
 }
 
-void CTooltip::setBackColor(qint32 vData)
+void BalloonTip::setBackColor(qint32 vData)
 {
     m_backColor = vData;
     if (m_tooltipWindow) {
@@ -377,7 +377,7 @@ void CTooltip::setBackColor(qint32 vData)
     }
 }
 
-void CTooltip::setTipText(const QString &vData)
+void BalloonTip::setTipText(const QString &vData)
 {
     m_tipText = vData;
     if (m_tooltipWindow) {
@@ -391,7 +391,7 @@ void CTooltip::setTipText(const QString &vData)
     }
 }
 
-bool CTooltip::eventFilter(QObject *watched, QEvent *event)
+bool BalloonTip::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched != m_parentWindow || !m_tooltipWindow)
         return QObject::eventFilter(watched, event);
@@ -427,7 +427,7 @@ bool CTooltip::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-void CTooltip::showTip()
+void BalloonTip::showTip()
 {
     if (!m_tooltipWindow || !m_parentWindow || m_tipText.isEmpty() || !m_parentWindow->isVisible())
         return;
@@ -460,7 +460,7 @@ void CTooltip::showTip()
     m_visibleTimer.start(m_appliedVisibleTime <= 0 ? 5000 : m_appliedVisibleTime);
 }
 
-void CTooltip::hideTip()
+void BalloonTip::hideTip()
 {
     m_visibleTimer.stop();
     if (m_tooltipWindow)

@@ -11,7 +11,7 @@
 
 class QWidget;
 
-class CTooltipWindow;
+class BalloonTipWindow;
 
 // One balloon tip bound to one anchor widget. The properties are stored as they are set;
 // Style, Centered, WrapLength, WrapText, VisibleTime and DelayTime take effect at the next
@@ -22,10 +22,10 @@ class CTooltipWindow;
 // stays for VisibleTime milliseconds, or until the mouse leaves the anchor, presses a
 // button on it, or the anchor is hidden. After it timed out it returns only when the
 // mouse comes back to the anchor.
-class CTooltip final : public QObject
+class BalloonTip final : public QObject
 {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(CTooltip)
+    Q_DISABLE_COPY_MOVE(BalloonTip)
 
 public:
     // Icon codes beside the title.
@@ -33,8 +33,8 @@ public:
     // Style 1 is the balloon; any other value gives a plain rectangular tip.
     static constexpr qint32 StyleBalloon = 1;
 
-    explicit CTooltip(QObject *parent = nullptr);
-    ~CTooltip() override;
+    explicit BalloonTip(QObject *parent = nullptr);
+    ~BalloonTip() override;
 
     void setStyle(qint32 vData) { m_style = vData; }
     qint32 Style() const { return m_style; }
@@ -95,7 +95,7 @@ private:
     qint32 m_delayTime = 500;
     qint32 m_wrapLength = 320;
     bool m_wrapText = true;
-    CTooltipWindow *m_tooltipWindow = nullptr;
+    BalloonTipWindow *m_tooltipWindow = nullptr;
     QPointer<QWidget> m_parentWindow;
 
     // What Create fixed for the tip window's life.
