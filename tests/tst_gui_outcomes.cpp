@@ -3,7 +3,7 @@
 
 #include "gui/OutcomeListModel.h"
 #include "guitestutil.h"
-#include "core/clsListEmu.h"
+#include "core/PathList.h"
 
 #include <QPlainTextEdit>
 #include <QRegularExpression>
@@ -153,7 +153,7 @@ private Q_SLOTS:
     // The order rule on its own, with the run's order kept within a status.
     void rowOrder()
     {
-        clsListEmu paths;
+        PathList paths;
         OutcomeListModel model(paths);
         const auto outcome = [](const QString &name, FileStatus s) {
             return FileOutcome{u"/in/"_s + name, s == FileStatus::Failed || s == FileStatus::Skipped ? QString()

@@ -6,7 +6,7 @@
 #include "core/NativePath.h"
 #include "core/SystemFolders.h"
 #include "core/ImageFiles.h"
-#include "core/clsListEmu.h"
+#include "core/PathList.h"
 #include "core/CleanJob.h"
 #include "core/RunReport.h"
 #include "core/ConsoleRunner.h"
@@ -253,7 +253,7 @@ struct Collected
 Collected collectImages(const QStringList &paths, const std::function<bool()> &keepGoing)
 {
     Collected c;
-    clsListEmu list;
+    PathList list;
     QSet<QString> leftOutPaths;
     for (const QString &raw : paths) {
         if (!keepGoing()) {

@@ -1,7 +1,7 @@
 #include "core/ImageFiles.h"
 
 #include "core/NativePath.h"
-#include "core/clsListEmu.h"
+#include "core/PathList.h"
 
 #include <QCollator>
 #include <QCoreApplication>
@@ -122,12 +122,12 @@ private:
 class FolderWalk final
 {
 public:
-    FolderWalk(clsListEmu &out, bool wantFiles, bool wantFolders,
+    FolderWalk(PathList &out, bool wantFiles, bool wantFolders,
                const std::function<bool()> &keepAlive, QList<TooLongPath> *tooLong)
         : m_out(out), m_wantFiles(wantFiles), m_wantFolders(wantFolders), m_keepAlive(keepAlive),
           m_tooLong(tooLong)
     {
-        m_collator = clsListEmu::sortCollator();
+        m_collator = PathList::sortCollator();
     }
 
     // Appends the folder's files and returns its subfolders' paths (when
@@ -234,7 +234,7 @@ private:
         });
     }
 
-    clsListEmu &m_out;
+    PathList &m_out;
     const bool m_wantFiles;
     const bool m_wantFolders;
     const std::function<bool()> &m_keepAlive;
@@ -347,7 +347,7 @@ bool isSupportedImageFile(const QString &path)
     return isFilePath(path);
 }
 
-bool RecursiveGetFolderContent(const QString &sFol, clsListEmu &OutputList, bool bFiles,
+bool RecursiveGetFolderContent(const QString &sFol, PathList &OutputList, bool bFiles,
                                bool bFolders, bool bRecurse,
                                const std::function<bool()> &keepAlive, QList<TooLongPath> *tooLong)
 {
@@ -378,7 +378,7 @@ bool RecursiveGetFolderContent(const QString &sFol, clsListEmu &OutputList, bool
 FolderImages imagesInFolder(const QString &folder, const std::function<bool()> &keepGoing)
 {
     FolderImages result;
-    clsListEmu found;
+    PathList found;
     QList<TooLongPath> tooLong;
     result.stopped = !RecursiveGetFolderContent(folder, found, true, false, true, keepGoing, &tooLong);
     for (int i = 0; i < found.ListCount(); ++i) {
@@ -403,7 +403,7 @@ FolderImages imagesInFolder(const QString &folder, const std::function<bool()> &
     return result;
 }
 
-DuplicateSet::DuplicateSet(const clsListEmu &list)
+DuplicateSet::DuplicateSet(const PathList &list)
 {
     m_keys.reserve(list.ListCount());
     for (int i = 0; i < list.ListCount(); ++i)

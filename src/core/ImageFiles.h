@@ -10,7 +10,7 @@
 #include <functional>
 #include <optional>
 
-class clsListEmu;
+class PathList;
 
 namespace ImageFiles {
 
@@ -52,7 +52,7 @@ bool isSupportedImageFile(const QString &path);
 
 // Appends what lies in sFol to OutputList, depth-first: a folder's plain files
 // (not hidden ones) in name order, then each subfolder (and its tree when bRecurse).
-// Names within a folder are ordered by clsListEmu::sortCollator(), ties by code
+// Names within a folder are ordered by PathList::sortCollator(), ties by code
 // unit, so a walk gives the same list whatever order the file system returns.
 // Hidden means a name starting with '.'; hidden subfolders are neither listed nor
 // walked (sFol itself is walked even when hidden). "Plain files" are regular files
@@ -70,7 +70,7 @@ struct TooLongPath
     QString path;
     bool folder = false;
 };
-bool RecursiveGetFolderContent(const QString &sFol, clsListEmu &OutputList, bool bFiles,
+bool RecursiveGetFolderContent(const QString &sFol, PathList &OutputList, bool bFiles,
                                bool bFolders, bool bRecurse = false,
                                const std::function<bool()> &keepAlive = {},
                                QList<TooLongPath> *tooLong = nullptr);
@@ -95,7 +95,7 @@ FolderImages imagesInFolder(const QString &folder, const std::function<bool()> &
 class DuplicateSet final
 {
 public:
-    explicit DuplicateSet(const clsListEmu &list);
+    explicit DuplicateSet(const PathList &list);
     bool contains(const QString &path) const;
 
 private:

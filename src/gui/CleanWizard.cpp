@@ -1163,7 +1163,7 @@ void CleanWizard::showResult(const JobResult &result)
 
 void CleanWizard::showMetadata(bool cleaned, int row)
 {
-    const clsListEmu &list = cleaned ? m_lstCleaned : m_lstFiles;
+    const PathList &list = cleaned ? m_lstCleaned : m_lstFiles;
     if (m_viewerBusy || row < 0 || row >= list.ListCount())
         return;
     const QString path = list.List(row);

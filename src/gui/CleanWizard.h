@@ -2,7 +2,7 @@
 
 #include "core/SystemFolders.h"
 #include "core/FileOutcome.h"
-#include "core/clsListEmu.h"
+#include "core/PathList.h"
 #include "core/FileDate.h"
 #include "core/TagOptions.h"
 
@@ -81,7 +81,7 @@ public:
     bool askToStop();
 
     // --- the image list ---
-    const clsListEmu &lstFiles() const { return m_lstFiles; }
+    const PathList &lstFiles() const { return m_lstFiles; }
     bool AddFile(const QString &path);
     void AddFolder(const QString &folder);
     void cmdInput_Click();
@@ -317,8 +317,8 @@ private:
     std::unique_ptr<SettingsStore> m_settings;
     SystemFolders m_systemFolders;
 
-    clsListEmu m_lstFiles;
-    clsListEmu m_lstCleaned; // paths behind the rows of lwFilesCleaned
+    PathList m_lstFiles;
+    PathList m_lstCleaned; // paths behind the rows of lwFilesCleaned
     PathListModel *m_filesModel = nullptr;
     OutcomeListModel *m_cleanedModel = nullptr; // one row per image of the run, with its status
 

@@ -248,7 +248,7 @@ void CleanWizard::dropFiles(const QStringList &paths, bool onFileList)
         if (!paths.isEmpty()) {
             BulkAdding bulk(*this);
             const ImageFiles::DuplicateSet listed(m_lstFiles);
-            clsListEmu sorted;
+            PathList sorted;
             for (const QString &path : paths)
                 sorted.AddItem(path);
             sorted.ShellSort();

@@ -2,7 +2,7 @@
 
 #include "gui/PathListModel.h"
 #include "core/NativePath.h"
-#include "core/clsListEmu.h"
+#include "core/PathList.h"
 #include "core/RunReport.h"
 #include "gui/Artwork.h"
 
@@ -10,7 +10,7 @@
 
 using namespace Qt::StringLiterals;
 
-OutcomeListModel::OutcomeListModel(clsListEmu &paths, QObject *parent)
+OutcomeListModel::OutcomeListModel(PathList &paths, QObject *parent)
     : QAbstractListModel(parent)
     , m_paths(paths)
 {

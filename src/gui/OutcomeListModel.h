@@ -6,7 +6,7 @@
 #include <QIcon>
 #include <QList>
 
-class clsListEmu;
+class PathList;
 
 // The finished page's list: one row per image of the run with its status icon and a
 // tooltip that says what is left, by category, or why nothing was written. Rows with
@@ -22,7 +22,7 @@ public:
     static constexpr int PathRole = Qt::UserRole + 1;
     static constexpr int StatusRole = Qt::UserRole + 2;
 
-    explicit OutcomeListModel(clsListEmu &paths, QObject *parent = nullptr);
+    explicit OutcomeListModel(PathList &paths, QObject *parent = nullptr);
     ~OutcomeListModel() override;
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -34,6 +34,6 @@ public:
     static QIcon statusIcon(FileStatus status);
 
 private:
-    clsListEmu &m_paths;
+    PathList &m_paths;
     QList<FileOutcome> m_rows;
 };

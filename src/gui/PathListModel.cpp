@@ -1,7 +1,7 @@
 #include "gui/PathListModel.h"
 
 #include "core/NativePath.h"
-#include "core/clsListEmu.h"
+#include "core/PathList.h"
 
 #include <algorithm>
 
@@ -13,7 +13,7 @@ constexpr qsizetype rowByRowLimit = 32;
 
 } // namespace
 
-PathListModel::PathListModel(clsListEmu &list, QObject *parent)
+PathListModel::PathListModel(PathList &list, QObject *parent)
     : QAbstractListModel(parent)
     , m_list(list)
 {

@@ -4,7 +4,7 @@
 #include <QIcon>
 #include <QStringList>
 
-class clsListEmu;
+class PathList;
 
 // Shows a path list as rows: row n (from 0) is entry n of the list, shown by its file
 // name. Every change of the list goes through the model, so rows and entries always
@@ -17,7 +17,7 @@ class PathListModel final : public QAbstractListModel
 public:
     static constexpr int PathRole = Qt::UserRole + 1;
 
-    explicit PathListModel(clsListEmu &list, QObject *parent = nullptr);
+    explicit PathListModel(PathList &list, QObject *parent = nullptr);
     ~PathListModel() override;
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -38,6 +38,6 @@ public:
     static QString rowText(const QString &path);
 
 private:
-    clsListEmu &m_list;
+    PathList &m_list;
     QIcon m_icon;
 };

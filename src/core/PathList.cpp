@@ -1,4 +1,4 @@
-#include "core/clsListEmu.h"
+#include "core/PathList.h"
 
 #include <QCollator>
 #include <QLocale>
@@ -10,29 +10,29 @@ namespace {
 constexpr int GrowthStep = 100;
 }
 
-bool clsListEmu::Selected(int lngItemNumber) const
+bool PathList::Selected(int lngItemNumber) const
 {
     return isValidIndex(lngItemNumber) && m_entries.at(lngItemNumber).selected;
 }
 
-void clsListEmu::setSelected(int lngItemNumber, bool bSelected)
+void PathList::setSelected(int lngItemNumber, bool bSelected)
 {
     if (isValidIndex(lngItemNumber))
         m_entries[lngItemNumber].selected = bSelected;
 }
 
-QString clsListEmu::List(int lngItemNumber) const
+QString PathList::List(int lngItemNumber) const
 {
     return isValidIndex(lngItemNumber) ? m_entries.at(lngItemNumber).text : QString();
 }
 
-void clsListEmu::setList(int lngItemNumber, const QString &sText)
+void PathList::setList(int lngItemNumber, const QString &sText)
 {
     if (isValidIndex(lngItemNumber))
         m_entries[lngItemNumber].text = sText;
 }
 
-int clsListEmu::Find(const QString &sFind) const
+int PathList::Find(const QString &sFind) const
 {
     for (int i = 0; i < m_count; ++i) {
         if (m_entries.at(i).text == sFind)
@@ -41,7 +41,7 @@ int clsListEmu::Find(const QString &sFind) const
     return -1;
 }
 
-void clsListEmu::RemoveItem(int lngItemNumber)
+void PathList::RemoveItem(int lngItemNumber)
 {
     if (!isValidIndex(lngItemNumber))
         return;
@@ -51,7 +51,7 @@ void clsListEmu::RemoveItem(int lngItemNumber)
     --m_count;
 }
 
-void clsListEmu::grow()
+void PathList::grow()
 {
     // The list counts its positions in steps of 100, but lets QList place them in
     // a block that grows geometrically: reallocating to exactly 100 more each time
@@ -60,7 +60,7 @@ void clsListEmu::grow()
     m_entries.resize(m_capacity);
 }
 
-void clsListEmu::AddItem(const QString &txtItem)
+void PathList::AddItem(const QString &txtItem)
 {
     if (m_count == m_capacity)
         grow();
@@ -70,14 +70,14 @@ void clsListEmu::AddItem(const QString &txtItem)
     ++m_count;
 }
 
-void clsListEmu::Clear()
+void PathList::Clear()
 {
     QList<Entry>().swap(m_entries);
     m_count = 0;
     m_capacity = 0;
 }
 
-QCollator clsListEmu::sortCollator()
+QCollator PathList::sortCollator()
 {
     // Letters order as the user's language expects (accents count, case does not),
     // which is what people see in their file manager. Under the C locale Qt compares
@@ -88,7 +88,7 @@ QCollator clsListEmu::sortCollator()
 }
 
 template<typename MustMove>
-void clsListEmu::shellSort(MustMove mustMove)
+void PathList::shellSort(MustMove mustMove)
 {
     const int n = m_count;
     if (n < 2)
@@ -113,7 +113,7 @@ void clsListEmu::shellSort(MustMove mustMove)
     } while (h > 1);
 }
 
-void clsListEmu::ShellSort()
+void PathList::ShellSort()
 {
     const QCollator collator = sortCollator();
     shellSort([&collator](const QString &before, const QString &t) {
@@ -121,7 +121,7 @@ void clsListEmu::ShellSort()
     });
 }
 
-void clsListEmu::ShellSort_Descending()
+void PathList::ShellSort_Descending()
 {
     const QCollator collator = sortCollator();
     shellSort([&collator](const QString &before, const QString &t) {
@@ -129,7 +129,7 @@ void clsListEmu::ShellSort_Descending()
     });
 }
 
-QStringList clsListEmu::toStringList() const
+QStringList PathList::toStringList() const
 {
     QStringList texts;
     texts.reserve(m_count);

@@ -12,7 +12,7 @@ class QCollator;
 // Indices outside 0 .. ListCount() - 1 are harmless: reads give an empty text or
 // false, and writes and RemoveItem() change nothing. Positions above the count are
 // spare storage and are never exposed.
-class clsListEmu final
+class PathList final
 {
 public:
     bool Selected(int lngItemNumber) const;
