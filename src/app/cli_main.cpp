@@ -2,7 +2,7 @@
 
 #include "core/StoredOptions.h"
 #include "core/Translations.h"
-#include "core/modPortable.h"
+#include "core/SettingsStore.h"
 #include "core/NativePath.h"
 #include "core/SystemFolders.h"
 #include "core/ImageFiles.h"

@@ -3,7 +3,7 @@
 #include "core/Translations.h"
 #include "core/WindowCommandLine.h"
 #include "gui/CleanWizard.h"
-#include "core/modPortable.h"
+#include "core/SettingsStore.h"
 #include "core/NativePath.h"
 #include "core/SystemFolders.h"
 #include "gui/Artwork.h"

@@ -1,6 +1,6 @@
 #include "core/StoredOptions.h"
 
-#include "core/modPortable.h"
+#include "core/SettingsStore.h"
 
 #include <optional>
 

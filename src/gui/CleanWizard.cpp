@@ -6,7 +6,7 @@
 
 #include "gui/OutcomeListModel.h"
 #include "gui/PathListModel.h"
-#include "core/modPortable.h"
+#include "core/SettingsStore.h"
 #include "gui/BrowseForFolder.h"
 #include "core/NativePath.h"
 #include "core/CleanJob.h"

@@ -1,4 +1,4 @@
-#include "core/modPortable.h"
+#include "core/SettingsStore.h"
 
 #include <QDir>
 #include <QFile>
