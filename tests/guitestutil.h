@@ -4,10 +4,10 @@
 
 #include "core/Translations.h"
 #include "gui/CleanWizard.h"
-#include "testutil.h"
 #include "gui/Mnemonics.h"
 #include "gui/Palettes.h"
 #include "gui/Prompts.h"
+#include "testutil.h"
 
 #include <QAbstractButton>
 #include <QDir>

@@ -5,9 +5,9 @@
 // viewer, the ready page's summary, and the finished page's links where the desktop
 // cannot open anything.
 
-#include "guitestutil.h"
 #include "gui/BalloonTip.h"
 #include "gui/FileListView.h"
+#include "guitestutil.h"
 
 #include <QAccessible>
 #include <QAction>

@@ -3,8 +3,8 @@
 // duplicate test, "Open with", and a folder of 20,000 files added and removed while the
 // event loop keeps running.
 
-#include "gui/PathListModel.h"
 #include "core/NativePath.h"
+#include "gui/PathListModel.h"
 #include "guitestutil.h"
 
 #include <QApplication>

@@ -2,9 +2,9 @@
 // by default, the ICC box never showing a tick for a kept profile, the Next rules, the
 // stored setting (a portable settings.ini round trip, byte for byte) and a real run.
 
+#include "gui/BalloonTip.h"
 #include "gui/CleanWizard.h"
 #include "guitestutil.h"
-#include "gui/BalloonTip.h"
 
 #include <QCheckBox>
 #include <QLabel>

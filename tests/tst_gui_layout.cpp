@@ -3,8 +3,8 @@
 // scale. With QUILLMARK_SCREENSHOT_DIR set, each page is also saved as a picture there,
 // with a balloon tip (tools/screenshots.sh runs it under Xvfb at two scales).
 
-#include "guitestutil.h"
 #include "gui/BalloonTip.h"
+#include "guitestutil.h"
 
 #include <QApplication>
 #include <QCheckBox>

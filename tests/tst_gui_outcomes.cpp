@@ -1,9 +1,9 @@
 // The Finished page after a run with real ExifTool: the residue line under the summary
 // and one row per image with its status icon and tooltip, residue first.
 
+#include "core/PathList.h"
 #include "gui/OutcomeListModel.h"
 #include "guitestutil.h"
-#include "core/PathList.h"
 
 #include <QPlainTextEdit>
 #include <QRegularExpression>

@@ -4,8 +4,8 @@
 // metadata viewer on both lists, the command line, and the unattended "-auto" run of
 // the real program.
 
-#include "guitestutil.h"
 #include "gui/MetadataViewer.h"
+#include "guitestutil.h"
 
 #include <QApplication>
 #include <QCheckBox>

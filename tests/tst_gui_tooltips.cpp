@@ -2,8 +2,8 @@
 // rests and hiding when it leaves, the colours and the wrapping rules, and the window's
 // nineteen balloons and four plain tooltips with their texts.
 
-#include "guitestutil.h"
 #include "gui/BalloonTip.h"
+#include "guitestutil.h"
 
 #include <QApplication>
 #include <QScreen>

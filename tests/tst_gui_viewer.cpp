@@ -2,9 +2,9 @@
 // what "exiftool -all=" makes of it), the window's title, finding and copying text, and
 // a size that fits the screen.
 
-#include "guitestutil.h"
 #include "core/MetadataCompare.h"
 #include "gui/MetadataViewer.h"
+#include "guitestutil.h"
 
 #include <QApplication>
 #include <QCheckBox>

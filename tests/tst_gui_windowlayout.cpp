@@ -3,8 +3,8 @@
 // window is made larger, the list columns that keep their width, the picture buttons,
 // and the large-font warning that cannot apply on Linux.
 
-#include "guitestutil.h"
 #include "gui/WindowLayout.h"
+#include "guitestutil.h"
 
 #include <QHeaderView>
 #include <QLayout>

@@ -1,5 +1,5 @@
-#include "core/NativePath.h"
 #include "core/ImageFiles.h"
+#include "core/NativePath.h"
 #include "core/PathList.h"
 #include "testutil.h"
 

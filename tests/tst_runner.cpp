@@ -1,8 +1,8 @@
 // The console runner against small generated tools and the real ExifTool.
 
+#include "core/ConsoleRunner.h"
 #include "core/NativePath.h"
 #include "core/SystemFolders.h"
-#include "core/ConsoleRunner.h"
 #include "testutil.h"
 
 #include <QFile>

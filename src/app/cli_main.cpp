@@ -1,15 +1,15 @@
 // quillmark-cli: the cleaning engine for scripts and terminals.
 
-#include "core/StoredOptions.h"
-#include "core/Translations.h"
-#include "core/SettingsStore.h"
-#include "core/NativePath.h"
-#include "core/SystemFolders.h"
-#include "core/ImageFiles.h"
-#include "core/PathList.h"
 #include "core/CleanJob.h"
-#include "core/RunReport.h"
 #include "core/ConsoleRunner.h"
+#include "core/ImageFiles.h"
+#include "core/NativePath.h"
+#include "core/PathList.h"
+#include "core/RunReport.h"
+#include "core/SettingsStore.h"
+#include "core/StoredOptions.h"
+#include "core/SystemFolders.h"
+#include "core/Translations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,12 +1,12 @@
 // quillmark: the wizard that removes metadata from image files.
 
+#include "core/NativePath.h"
+#include "core/SettingsStore.h"
+#include "core/SystemFolders.h"
 #include "core/Translations.h"
 #include "core/WindowCommandLine.h"
-#include "gui/CleanWizard.h"
-#include "core/SettingsStore.h"
-#include "core/NativePath.h"
-#include "core/SystemFolders.h"
 #include "gui/Artwork.h"
+#include "gui/CleanWizard.h"
 #include "gui/Palettes.h"
 
 #include <QApplication>

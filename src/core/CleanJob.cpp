@@ -1,15 +1,15 @@
 #include "core/CleanJob.h"
 
-#include "core/NativePath.h"
-#include "core/SystemFolders.h"
-#include "core/Trash.h"
+#include "core/ConsoleRunner.h"
 #include "core/ContainerScan.h"
 #include "core/ExifToolPool.h"
 #include "core/JobFiles.h"
 #include "core/KeepValues.h"
+#include "core/NativePath.h"
 #include "core/OutputVerifier.h"
 #include "core/Staging.h"
-#include "core/ConsoleRunner.h"
+#include "core/SystemFolders.h"
+#include "core/Trash.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

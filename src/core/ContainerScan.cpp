@@ -1,7 +1,7 @@
 #include "core/ContainerScan.h"
 
-#include "core/NativePath.h"
 #include "core/KeepValues.h"
+#include "core/NativePath.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
 #include "core/ExifToolPool.h"
 
-#include "core/NativePath.h"
 #include "core/JobFiles.h"
+#include "core/NativePath.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

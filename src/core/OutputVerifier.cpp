@@ -1,7 +1,7 @@
 #include "core/OutputVerifier.h"
 
-#include "core/NativePath.h"
 #include "core/ContainerScan.h"
+#include "core/NativePath.h"
 #include "core/ResidueClassifier.h"
 
 #include <QCoreApplication>

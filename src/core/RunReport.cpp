@@ -1,7 +1,7 @@
 #include "core/RunReport.h"
 
-#include "core/NativePath.h"
 #include "core/ImageFiles.h"
+#include "core/NativePath.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/SystemFolders.h"
+#include "core/FileDate.h"
 #include "core/FileOutcome.h"
 #include "core/PathList.h"
-#include "core/FileDate.h"
+#include "core/SystemFolders.h"
 #include "core/TagOptions.h"
 
 #include <QDialog>

@@ -5,14 +5,14 @@
 
 #include "gui/CleanWizard.h"
 
-#include "gui/PathListModel.h"
-#include "core/SystemFolders.h"
 #include "core/CleanJob.h"
 #include "core/ConsoleRunner.h"
-#include "gui/MetadataViewer.h"
+#include "core/SystemFolders.h"
 #include "gui/BalloonTip.h"
 #include "gui/FileListView.h"
+#include "gui/MetadataViewer.h"
 #include "gui/Mnemonics.h"
+#include "gui/PathListModel.h"
 #include "gui/Prompts.h"
 #include "gui/WaitCursor.h"
 

@@ -3,12 +3,12 @@
 
 #include "gui/CleanWizard.h"
 
-#include "gui/PathListModel.h"
-#include "core/WindowCommandLine.h"
-#include "gui/BrowseForFolder.h"
-#include "core/SystemFolders.h"
 #include "core/ImageFiles.h"
 #include "core/RunReport.h"
+#include "core/SystemFolders.h"
+#include "core/WindowCommandLine.h"
+#include "gui/BrowseForFolder.h"
+#include "gui/PathListModel.h"
 #include "gui/Prompts.h"
 #include "gui/WaitCursor.h"
 

@@ -2,10 +2,10 @@
 
 #include "gui/CleanWizard.h"
 
-#include "gui/OutcomeListModel.h"
-#include "gui/PathListModel.h"
 #include "gui/Artwork.h"
 #include "gui/FileListView.h"
+#include "gui/OutcomeListModel.h"
+#include "gui/PathListModel.h"
 
 #include <QApplication>
 #include <QButtonGroup>

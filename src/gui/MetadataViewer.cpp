@@ -1,7 +1,7 @@
 #include "gui/MetadataViewer.h"
 
-#include "core/NativePath.h"
 #include "core/MetadataCompare.h"
+#include "core/NativePath.h"
 #include "gui/Palettes.h"
 
 #include <QCheckBox>

@@ -1,10 +1,10 @@
 #include "gui/OutcomeListModel.h"
 
-#include "gui/PathListModel.h"
 #include "core/NativePath.h"
 #include "core/PathList.h"
 #include "core/RunReport.h"
 #include "gui/Artwork.h"
+#include "gui/PathListModel.h"
 
 #include <algorithm>
 
