@@ -5,8 +5,8 @@
 //  - a cleaning run of real images: the longest event-loop gap while ExifTool works.
 //   gui_bench [TREE_FILES] [RUN_IMAGES]
 
-#include "app/frmMain.h"
-#include "ui/Prompts.h"
+#include "gui/CleanWizard.h"
+#include "gui/Prompts.h"
 
 #include <QApplication>
 #include <QDir>
@@ -124,11 +124,11 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    frmMainSetup setup;
+    CleanWizardSetup setup;
     setup.programFolder = program.path();
     setup.pauses = false;
     setup.endProcess = [](int) {};
-    frmMain window(setup);
+    CleanWizard window(setup);
     window.show();
     QCoreApplication::processEvents();
     window.cmdNext_Click(); // the file list page

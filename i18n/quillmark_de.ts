@@ -286,373 +286,7 @@
     </message>
 </context>
 <context>
-    <name>ConsoleRunner</name>
-    <message>
-        <source>Could not start a program: no program was named.</source>
-        <translation>Es konnte kein Programm gestartet werden: Es wurde keines angegeben.</translation>
-    </message>
-    <message>
-        <source>Could not start %1: the working folder %2 does not exist.</source>
-        <translation>%1 konnte nicht gestartet werden: Der Arbeitsordner %2 existiert nicht.</translation>
-    </message>
-    <message>
-        <source>Could not start %1: %2</source>
-        <translation>%1 konnte nicht gestartet werden: %2</translation>
-    </message>
-    <message>
-        <source>%1 was stopped because the program is closing.</source>
-        <translation>%1 wurde angehalten, weil das Programm beendet wird.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 was stopped after %n second(s).</source>
-        <translation>
-            <numerusform>%1 wurde nach %n Sekunde angehalten.</numerusform>
-            <numerusform>%1 wurde nach %n Sekunden angehalten.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1 crashed or was killed.</source>
-        <translation>%1 ist abgestürzt oder wurde gewaltsam beendet.</translation>
-    </message>
-</context>
-<context>
-    <name>ExifToolPool</name>
-    <message>
-        <source>Could not start %1: %2</source>
-        <translation>%1 konnte nicht gestartet werden: %2</translation>
-    </message>
-    <message>
-        <source>%1 stopped unexpectedly.</source>
-        <translation>%1 wurde unerwartet beendet.</translation>
-    </message>
-</context>
-<context>
-    <name>FileDate</name>
-    <message>
-        <source>Set date</source>
-        <translation>Datum festlegen</translation>
-    </message>
-    <message>
-        <source>Set time</source>
-        <translation>Uhrzeit festlegen</translation>
-    </message>
-    <message>
-        <source>Please enter a year. Default is 1980 (earlier is not possible to use). Format must be: YYYY</source>
-        <translation>Bitte geben Sie ein Jahr ein. Standard ist 1980 (früher ist nicht möglich). Format: JJJJ</translation>
-    </message>
-    <message>
-        <source>Not a valid year...</source>
-        <translation>Kein gültiges Jahr...</translation>
-    </message>
-    <message>
-        <source>Please enter a month. Default is 1. (1-12 is valid).</source>
-        <translation>Bitte geben Sie einen Monat ein. Standard ist 1 (gültig: 1-12).</translation>
-    </message>
-    <message>
-        <source>Not a valid month...</source>
-        <translation>Kein gültiger Monat...</translation>
-    </message>
-    <message>
-        <source>Please enter a day. Default is 1 (1-31 is valid).</source>
-        <translation>Bitte geben Sie einen Tag ein. Standard ist 1 (gültig: 1-31).</translation>
-    </message>
-    <message>
-        <source>Not a valid day...</source>
-        <translation>Kein gültiger Tag...</translation>
-    </message>
-    <message>
-        <source>Please enter an hour. Default is 0 (24H time only - 0-23 is valid).</source>
-        <translation>Bitte geben Sie eine Stunde ein. Standard ist 0 (nur 24-Stunden-Format, gültig: 0-23).</translation>
-    </message>
-    <message>
-        <source>Not a valid hour...</source>
-        <translation>Keine gültige Stunde...</translation>
-    </message>
-    <message>
-        <source>Please enter a minute. Default is 0 (0-59 is valid).</source>
-        <translation>Bitte geben Sie eine Minute ein. Standard ist 0 (gültig: 0-59).</translation>
-    </message>
-    <message>
-        <source>Not a valid minute...</source>
-        <translation>Keine gültige Minute...</translation>
-    </message>
-    <message>
-        <source>Please enter a second. Default is 0 (0-59 is valid).</source>
-        <translation>Bitte geben Sie eine Sekunde ein. Standard ist 0 (gültig: 0-59).</translation>
-    </message>
-    <message>
-        <source>Not a valid second...</source>
-        <translation>Keine gültige Sekunde...</translation>
-    </message>
-</context>
-<context>
-    <name>ImageFiles</name>
-    <message>
-        <source>Supported image types</source>
-        <translation>Unterstützte Bildformate</translation>
-    </message>
-    <message>
-        <source>All files</source>
-        <translation>Alle Dateien</translation>
-    </message>
-    <message>
-        <source>Left out: videos are not cleaned</source>
-        <translation>Ausgelassen: Videos werden nicht bereinigt</translation>
-    </message>
-    <message>
-        <source>Left out: ExifTool cannot write this raw type</source>
-        <translation>Ausgelassen: ExifTool kann diesen RAW-Typ nicht schreiben</translation>
-    </message>
-    <message>
-        <source>Left out: ExifTool cannot write this image type</source>
-        <translation>Ausgelassen: ExifTool kann diesen Bildtyp nicht schreiben</translation>
-    </message>
-    <message>
-        <source>The path is longer than the system allows (%1 bytes)</source>
-        <translation>Der Pfad ist länger, als das System erlaubt (%1 Byte)</translation>
-    </message>
-    <message>
-        <source>Not a supported image type.</source>
-        <translation>Kein unterstützter Bildtyp.</translation>
-    </message>
-</context>
-<context>
-    <name>JobFiles</name>
-    <message>
-        <source>%1: not a file of this user</source>
-        <translation>%1: keine Datei dieses Benutzers</translation>
-    </message>
-</context>
-<context>
-    <name>MetadataCompare</name>
-    <message>
-        <source>removed</source>
-        <translation>entfernt</translation>
-    </message>
-    <message>
-        <source>KEPT</source>
-        <translation>BLEIBT</translation>
-    </message>
-    <message>
-        <source>CHANGED</source>
-        <translation>GEÄNDERT</translation>
-    </message>
-    <message>
-        <source>ADDED</source>
-        <translation>NEU</translation>
-    </message>
-    <message>
-        <source>location</source>
-        <translation>Ort</translation>
-    </message>
-    <message>
-        <source>device</source>
-        <translation>Gerät</translation>
-    </message>
-    <message>
-        <source>person</source>
-        <translation>Person</translation>
-    </message>
-    <message>
-        <source>time</source>
-        <translation>Zeit</translation>
-    </message>
-    <message>
-        <source>software</source>
-        <translation>Software</translation>
-    </message>
-    <message>
-        <source>identifier</source>
-        <translation>Kennung</translation>
-    </message>
-</context>
-<context>
-    <name>OutputVerifier</name>
-    <message>
-        <source>The output is damaged: %1.</source>
-        <translation>Die Ausgabe ist beschädigt: %1.</translation>
-    </message>
-    <message>
-        <source>The output could not be read back.</source>
-        <translation>Die Ausgabe konnte nicht zurückgelesen werden.</translation>
-    </message>
-    <message>
-        <source>ExifTool cannot read the output back.</source>
-        <translation>ExifTool kann die Ausgabe nicht zurücklesen.</translation>
-    </message>
-    <message>
-        <source>ExifTool cannot read the output back: %1</source>
-        <translation>ExifTool kann die Ausgabe nicht zurücklesen: %1</translation>
-    </message>
-    <message>
-        <source>ExifTool copied the image without removing anything.</source>
-        <translation>ExifTool hat das Bild kopiert, ohne etwas zu entfernen.</translation>
-    </message>
-</context>
-<context>
-    <name>RunReport</name>
-    <message>
-        <source>1 image still carries identifying metadata.</source>
-        <translation>1 Bild enthält noch identifizierende Metadaten.</translation>
-    </message>
-    <message>
-        <source>%1 images still carry identifying metadata.</source>
-        <translation>%1 Bilder enthalten noch identifizierende Metadaten.</translation>
-    </message>
-    <message>
-        <source>Cleaned: no identifying metadata left.</source>
-        <translation>Bereinigt: Keine identifizierenden Metadaten mehr vorhanden.</translation>
-    </message>
-    <message>
-        <source>Identifying metadata is left:</source>
-        <translation>Es sind noch identifizierende Metadaten vorhanden:</translation>
-    </message>
-    <message>
-        <source>Unchanged: ExifTool could not remove anything.</source>
-        <translation>Unverändert: ExifTool konnte nichts entfernen.</translation>
-    </message>
-    <message>
-        <source>Failed: no cleaned file was written.</source>
-        <translation>Fehlgeschlagen: Es wurde keine bereinigte Datei geschrieben.</translation>
-    </message>
-    <message>
-        <source>Skipped.</source>
-        <translation>Übersprungen.</translation>
-    </message>
-    <message>
-        <source>1 video</source>
-        <translation>1 Video</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n videos</source>
-        <translation>
-            <numerusform>%n Video</numerusform>
-            <numerusform>%n Videos</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>1 raw file ExifTool cannot write</source>
-        <translation>1 RAW-Datei, die ExifTool nicht schreiben kann</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n raw files ExifTool cannot write</source>
-        <translation>
-            <numerusform>%n RAW-Datei, die ExifTool nicht schreiben kann</numerusform>
-            <numerusform>%n RAW-Dateien, die ExifTool nicht schreiben kann</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>1 image ExifTool cannot write</source>
-        <translation>1 Bild, das ExifTool nicht schreiben kann</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n images ExifTool cannot write</source>
-        <translation>
-            <numerusform>%n Bild, das ExifTool nicht schreiben kann</numerusform>
-            <numerusform>%n Bilder, die ExifTool nicht schreiben kann</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>1 path longer than the system allows</source>
-        <translation>1 Pfad, der länger ist, als das System erlaubt</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n paths longer than the system allows</source>
-        <translation>
-            <numerusform>%n Pfad, der länger ist, als das System erlaubt</numerusform>
-            <numerusform>%n Pfade, die länger sind, als das System erlaubt</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>1 file that is not a supported image</source>
-        <translation>1 Datei, die kein unterstütztes Bild ist</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n files that are not supported images</source>
-        <translation>
-            <numerusform>%n Datei, die kein unterstütztes Bild ist</numerusform>
-            <numerusform>%n Dateien, die keine unterstützten Bilder sind</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>1 file was left out: %1.</source>
-        <translation>1 Datei wurde ausgelassen: %1.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n files were left out: %1.</source>
-        <translation>
-            <numerusform>%n Datei wurde ausgelassen: %1.</numerusform>
-            <numerusform>%n Dateien wurden ausgelassen: %1.</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>UpdateControls</name>
-    <message>
-        <source>%1 image</source>
-        <translation>%1 Bild</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 images</source>
-        <translation>
-            <numerusform>%1 Bild</numerusform>
-            <numerusform>%1 Bilder</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>A prefix or suffix is part of the file name and cannot contain &quot;/&quot;.</source>
-        <translation>Ein Präfix oder Suffix ist Teil des Dateinamens und darf kein „/“ enthalten.</translation>
-    </message>
-</context>
-<context>
-    <name>WindowCommandLine</name>
-    <message>
-        <source>Try &apos;quillmark --help&apos;.</source>
-        <translation>Mehr dazu mit „quillmark --help“.</translation>
-    </message>
-    <message>
-        <source>quillmark: -auto: the settings file %1 is larger than 1 MB and was not read; nothing was cleaned</source>
-        <translation>quillmark: -auto: Die Einstellungsdatei %1 ist größer als 1 MB und wurde nicht gelesen; nichts wurde bereinigt</translation>
-    </message>
-    <message>
-        <source>Removes metadata from image files, in a wizard window.</source>
-        <translation>Entfernt Metadaten aus Bilddateien, in einem Assistenten-Fenster.</translation>
-    </message>
-    <message>
-        <source>Show this help and exit.</source>
-        <translation>Diese Hilfe zeigen und beenden.</translation>
-    </message>
-    <message>
-        <source>Show the version and exit.</source>
-        <translation>Die Version zeigen und beenden.</translation>
-    </message>
-    <message>
-        <source>Clean FOLDER unattended with the stored options, then exit.</source>
-        <translation>FOLDER ohne Rückfragen mit den gespeicherten Optionen bereinigen, dann beenden.</translation>
-    </message>
-    <message>
-        <source>Images and folders to start with.</source>
-        <translation>Bilder und Ordner, mit denen begonnen wird.</translation>
-    </message>
-    <message>
-        <source>-auto takes exactly one folder and no other paths.</source>
-        <translation>-auto erwartet genau einen Ordner und keine weiteren Pfade.</translation>
-    </message>
-    <message>
-        <source>quillmark: -auto: %1: the folder cannot be read</source>
-        <translation>quillmark: -auto: %1: Der Ordner kann nicht gelesen werden</translation>
-    </message>
-    <message>
-        <source>quillmark: -auto: %1: no such folder</source>
-        <translation>quillmark: -auto: %1: Ordner nicht gefunden</translation>
-    </message>
-    <message>
-        <source>quillmark: -auto: %1: not a folder</source>
-        <translation>quillmark: -auto: %1: kein Ordner</translation>
-    </message>
-</context>
-<context>
-    <name>frmMain</name>
+    <name>CleanWizard</name>
     <message>
         <source>Next &gt;</source>
         <translation>Weiter &gt;</translation>
@@ -1280,7 +914,188 @@
     </message>
 </context>
 <context>
-    <name>frmReport</name>
+    <name>ConsoleRunner</name>
+    <message>
+        <source>Could not start a program: no program was named.</source>
+        <translation>Es konnte kein Programm gestartet werden: Es wurde keines angegeben.</translation>
+    </message>
+    <message>
+        <source>Could not start %1: the working folder %2 does not exist.</source>
+        <translation>%1 konnte nicht gestartet werden: Der Arbeitsordner %2 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>Could not start %1: %2</source>
+        <translation>%1 konnte nicht gestartet werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 was stopped because the program is closing.</source>
+        <translation>%1 wurde angehalten, weil das Programm beendet wird.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 was stopped after %n second(s).</source>
+        <translation>
+            <numerusform>%1 wurde nach %n Sekunde angehalten.</numerusform>
+            <numerusform>%1 wurde nach %n Sekunden angehalten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 crashed or was killed.</source>
+        <translation>%1 ist abgestürzt oder wurde gewaltsam beendet.</translation>
+    </message>
+</context>
+<context>
+    <name>ExifToolPool</name>
+    <message>
+        <source>Could not start %1: %2</source>
+        <translation>%1 konnte nicht gestartet werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 stopped unexpectedly.</source>
+        <translation>%1 wurde unerwartet beendet.</translation>
+    </message>
+</context>
+<context>
+    <name>FileDate</name>
+    <message>
+        <source>Set date</source>
+        <translation>Datum festlegen</translation>
+    </message>
+    <message>
+        <source>Set time</source>
+        <translation>Uhrzeit festlegen</translation>
+    </message>
+    <message>
+        <source>Please enter a year. Default is 1980 (earlier is not possible to use). Format must be: YYYY</source>
+        <translation>Bitte geben Sie ein Jahr ein. Standard ist 1980 (früher ist nicht möglich). Format: JJJJ</translation>
+    </message>
+    <message>
+        <source>Not a valid year...</source>
+        <translation>Kein gültiges Jahr...</translation>
+    </message>
+    <message>
+        <source>Please enter a month. Default is 1. (1-12 is valid).</source>
+        <translation>Bitte geben Sie einen Monat ein. Standard ist 1 (gültig: 1-12).</translation>
+    </message>
+    <message>
+        <source>Not a valid month...</source>
+        <translation>Kein gültiger Monat...</translation>
+    </message>
+    <message>
+        <source>Please enter a day. Default is 1 (1-31 is valid).</source>
+        <translation>Bitte geben Sie einen Tag ein. Standard ist 1 (gültig: 1-31).</translation>
+    </message>
+    <message>
+        <source>Not a valid day...</source>
+        <translation>Kein gültiger Tag...</translation>
+    </message>
+    <message>
+        <source>Please enter an hour. Default is 0 (24H time only - 0-23 is valid).</source>
+        <translation>Bitte geben Sie eine Stunde ein. Standard ist 0 (nur 24-Stunden-Format, gültig: 0-23).</translation>
+    </message>
+    <message>
+        <source>Not a valid hour...</source>
+        <translation>Keine gültige Stunde...</translation>
+    </message>
+    <message>
+        <source>Please enter a minute. Default is 0 (0-59 is valid).</source>
+        <translation>Bitte geben Sie eine Minute ein. Standard ist 0 (gültig: 0-59).</translation>
+    </message>
+    <message>
+        <source>Not a valid minute...</source>
+        <translation>Keine gültige Minute...</translation>
+    </message>
+    <message>
+        <source>Please enter a second. Default is 0 (0-59 is valid).</source>
+        <translation>Bitte geben Sie eine Sekunde ein. Standard ist 0 (gültig: 0-59).</translation>
+    </message>
+    <message>
+        <source>Not a valid second...</source>
+        <translation>Keine gültige Sekunde...</translation>
+    </message>
+</context>
+<context>
+    <name>ImageFiles</name>
+    <message>
+        <source>Supported image types</source>
+        <translation>Unterstützte Bildformate</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Alle Dateien</translation>
+    </message>
+    <message>
+        <source>Left out: videos are not cleaned</source>
+        <translation>Ausgelassen: Videos werden nicht bereinigt</translation>
+    </message>
+    <message>
+        <source>Left out: ExifTool cannot write this raw type</source>
+        <translation>Ausgelassen: ExifTool kann diesen RAW-Typ nicht schreiben</translation>
+    </message>
+    <message>
+        <source>Left out: ExifTool cannot write this image type</source>
+        <translation>Ausgelassen: ExifTool kann diesen Bildtyp nicht schreiben</translation>
+    </message>
+    <message>
+        <source>The path is longer than the system allows (%1 bytes)</source>
+        <translation>Der Pfad ist länger, als das System erlaubt (%1 Byte)</translation>
+    </message>
+    <message>
+        <source>Not a supported image type.</source>
+        <translation>Kein unterstützter Bildtyp.</translation>
+    </message>
+</context>
+<context>
+    <name>JobFiles</name>
+    <message>
+        <source>%1: not a file of this user</source>
+        <translation>%1: keine Datei dieses Benutzers</translation>
+    </message>
+</context>
+<context>
+    <name>MetadataCompare</name>
+    <message>
+        <source>removed</source>
+        <translation>entfernt</translation>
+    </message>
+    <message>
+        <source>KEPT</source>
+        <translation>BLEIBT</translation>
+    </message>
+    <message>
+        <source>CHANGED</source>
+        <translation>GEÄNDERT</translation>
+    </message>
+    <message>
+        <source>ADDED</source>
+        <translation>NEU</translation>
+    </message>
+    <message>
+        <source>location</source>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <source>device</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>person</source>
+        <translation>Person</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>software</source>
+        <translation>Software</translation>
+    </message>
+    <message>
+        <source>identifier</source>
+        <translation>Kennung</translation>
+    </message>
+</context>
+<context>
+    <name>MetadataViewer</name>
     <message>
         <source>Metadata Viewer</source>
         <translation>Metadaten-Anzeige</translation>
@@ -1340,6 +1155,191 @@
     <message>
         <source>Not found</source>
         <translation>Nicht gefunden</translation>
+    </message>
+</context>
+<context>
+    <name>OutputVerifier</name>
+    <message>
+        <source>The output is damaged: %1.</source>
+        <translation>Die Ausgabe ist beschädigt: %1.</translation>
+    </message>
+    <message>
+        <source>The output could not be read back.</source>
+        <translation>Die Ausgabe konnte nicht zurückgelesen werden.</translation>
+    </message>
+    <message>
+        <source>ExifTool cannot read the output back.</source>
+        <translation>ExifTool kann die Ausgabe nicht zurücklesen.</translation>
+    </message>
+    <message>
+        <source>ExifTool cannot read the output back: %1</source>
+        <translation>ExifTool kann die Ausgabe nicht zurücklesen: %1</translation>
+    </message>
+    <message>
+        <source>ExifTool copied the image without removing anything.</source>
+        <translation>ExifTool hat das Bild kopiert, ohne etwas zu entfernen.</translation>
+    </message>
+</context>
+<context>
+    <name>RunReport</name>
+    <message>
+        <source>1 image still carries identifying metadata.</source>
+        <translation>1 Bild enthält noch identifizierende Metadaten.</translation>
+    </message>
+    <message>
+        <source>%1 images still carry identifying metadata.</source>
+        <translation>%1 Bilder enthalten noch identifizierende Metadaten.</translation>
+    </message>
+    <message>
+        <source>Cleaned: no identifying metadata left.</source>
+        <translation>Bereinigt: Keine identifizierenden Metadaten mehr vorhanden.</translation>
+    </message>
+    <message>
+        <source>Identifying metadata is left:</source>
+        <translation>Es sind noch identifizierende Metadaten vorhanden:</translation>
+    </message>
+    <message>
+        <source>Unchanged: ExifTool could not remove anything.</source>
+        <translation>Unverändert: ExifTool konnte nichts entfernen.</translation>
+    </message>
+    <message>
+        <source>Failed: no cleaned file was written.</source>
+        <translation>Fehlgeschlagen: Es wurde keine bereinigte Datei geschrieben.</translation>
+    </message>
+    <message>
+        <source>Skipped.</source>
+        <translation>Übersprungen.</translation>
+    </message>
+    <message>
+        <source>1 video</source>
+        <translation>1 Video</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n videos</source>
+        <translation>
+            <numerusform>%n Video</numerusform>
+            <numerusform>%n Videos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 raw file ExifTool cannot write</source>
+        <translation>1 RAW-Datei, die ExifTool nicht schreiben kann</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n raw files ExifTool cannot write</source>
+        <translation>
+            <numerusform>%n RAW-Datei, die ExifTool nicht schreiben kann</numerusform>
+            <numerusform>%n RAW-Dateien, die ExifTool nicht schreiben kann</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 image ExifTool cannot write</source>
+        <translation>1 Bild, das ExifTool nicht schreiben kann</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n images ExifTool cannot write</source>
+        <translation>
+            <numerusform>%n Bild, das ExifTool nicht schreiben kann</numerusform>
+            <numerusform>%n Bilder, die ExifTool nicht schreiben kann</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 path longer than the system allows</source>
+        <translation>1 Pfad, der länger ist, als das System erlaubt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n paths longer than the system allows</source>
+        <translation>
+            <numerusform>%n Pfad, der länger ist, als das System erlaubt</numerusform>
+            <numerusform>%n Pfade, die länger sind, als das System erlaubt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file that is not a supported image</source>
+        <translation>1 Datei, die kein unterstütztes Bild ist</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files that are not supported images</source>
+        <translation>
+            <numerusform>%n Datei, die kein unterstütztes Bild ist</numerusform>
+            <numerusform>%n Dateien, die keine unterstützten Bilder sind</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file was left out: %1.</source>
+        <translation>1 Datei wurde ausgelassen: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were left out: %1.</source>
+        <translation>
+            <numerusform>%n Datei wurde ausgelassen: %1.</numerusform>
+            <numerusform>%n Dateien wurden ausgelassen: %1.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>UpdateControls</name>
+    <message>
+        <source>%1 image</source>
+        <translation>%1 Bild</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 images</source>
+        <translation>
+            <numerusform>%1 Bild</numerusform>
+            <numerusform>%1 Bilder</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A prefix or suffix is part of the file name and cannot contain &quot;/&quot;.</source>
+        <translation>Ein Präfix oder Suffix ist Teil des Dateinamens und darf kein „/“ enthalten.</translation>
+    </message>
+</context>
+<context>
+    <name>WindowCommandLine</name>
+    <message>
+        <source>Try &apos;quillmark --help&apos;.</source>
+        <translation>Mehr dazu mit „quillmark --help“.</translation>
+    </message>
+    <message>
+        <source>quillmark: -auto: the settings file %1 is larger than 1 MB and was not read; nothing was cleaned</source>
+        <translation>quillmark: -auto: Die Einstellungsdatei %1 ist größer als 1 MB und wurde nicht gelesen; nichts wurde bereinigt</translation>
+    </message>
+    <message>
+        <source>Removes metadata from image files, in a wizard window.</source>
+        <translation>Entfernt Metadaten aus Bilddateien, in einem Assistenten-Fenster.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Diese Hilfe zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Die Version zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Clean FOLDER unattended with the stored options, then exit.</source>
+        <translation>FOLDER ohne Rückfragen mit den gespeicherten Optionen bereinigen, dann beenden.</translation>
+    </message>
+    <message>
+        <source>Images and folders to start with.</source>
+        <translation>Bilder und Ordner, mit denen begonnen wird.</translation>
+    </message>
+    <message>
+        <source>-auto takes exactly one folder and no other paths.</source>
+        <translation>-auto erwartet genau einen Ordner und keine weiteren Pfade.</translation>
+    </message>
+    <message>
+        <source>quillmark: -auto: %1: the folder cannot be read</source>
+        <translation>quillmark: -auto: %1: Der Ordner kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>quillmark: -auto: %1: no such folder</source>
+        <translation>quillmark: -auto: %1: Ordner nicht gefunden</translation>
+    </message>
+    <message>
+        <source>quillmark: -auto: %1: not a folder</source>
+        <translation>quillmark: -auto: %1: kein Ordner</translation>
     </message>
 </context>
 <context>

@@ -286,373 +286,7 @@
     </message>
 </context>
 <context>
-    <name>ConsoleRunner</name>
-    <message>
-        <source>Could not start a program: no program was named.</source>
-        <translation>No se pudo iniciar ningún programa: no se indicó ninguno.</translation>
-    </message>
-    <message>
-        <source>Could not start %1: the working folder %2 does not exist.</source>
-        <translation>No se pudo iniciar %1: la carpeta de trabajo %2 no existe.</translation>
-    </message>
-    <message>
-        <source>Could not start %1: %2</source>
-        <translation>No se pudo iniciar %1: %2</translation>
-    </message>
-    <message>
-        <source>%1 was stopped because the program is closing.</source>
-        <translation>%1 se detuvo porque el programa se está cerrando.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 was stopped after %n second(s).</source>
-        <translation>
-            <numerusform>%1 se detuvo después de %n segundo.</numerusform>
-            <numerusform>%1 se detuvo después de %n segundos.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1 crashed or was killed.</source>
-        <translation>%1 se cerró inesperadamente o se forzó su cierre.</translation>
-    </message>
-</context>
-<context>
-    <name>ExifToolPool</name>
-    <message>
-        <source>Could not start %1: %2</source>
-        <translation>No se pudo iniciar %1: %2</translation>
-    </message>
-    <message>
-        <source>%1 stopped unexpectedly.</source>
-        <translation>%1 se detuvo de forma inesperada.</translation>
-    </message>
-</context>
-<context>
-    <name>FileDate</name>
-    <message>
-        <source>Set date</source>
-        <translation>Establecer la fecha</translation>
-    </message>
-    <message>
-        <source>Set time</source>
-        <translation>Establecer la hora</translation>
-    </message>
-    <message>
-        <source>Please enter a year. Default is 1980 (earlier is not possible to use). Format must be: YYYY</source>
-        <translation>Introduzca un año. El valor predeterminado es 1980 (no se puede usar uno anterior). Formato: AAAA</translation>
-    </message>
-    <message>
-        <source>Not a valid year...</source>
-        <translation>Año no válido...</translation>
-    </message>
-    <message>
-        <source>Please enter a month. Default is 1. (1-12 is valid).</source>
-        <translation>Introduzca un mes. El valor predeterminado es 1 (válido: 1-12).</translation>
-    </message>
-    <message>
-        <source>Not a valid month...</source>
-        <translation>Mes no válido...</translation>
-    </message>
-    <message>
-        <source>Please enter a day. Default is 1 (1-31 is valid).</source>
-        <translation>Introduzca un día. El valor predeterminado es 1 (válido: 1-31).</translation>
-    </message>
-    <message>
-        <source>Not a valid day...</source>
-        <translation>Día no válido...</translation>
-    </message>
-    <message>
-        <source>Please enter an hour. Default is 0 (24H time only - 0-23 is valid).</source>
-        <translation>Introduzca una hora. El valor predeterminado es 0 (solo formato de 24 horas, válido: 0-23).</translation>
-    </message>
-    <message>
-        <source>Not a valid hour...</source>
-        <translation>Hora no válida...</translation>
-    </message>
-    <message>
-        <source>Please enter a minute. Default is 0 (0-59 is valid).</source>
-        <translation>Introduzca un minuto. El valor predeterminado es 0 (válido: 0-59).</translation>
-    </message>
-    <message>
-        <source>Not a valid minute...</source>
-        <translation>Minuto no válido...</translation>
-    </message>
-    <message>
-        <source>Please enter a second. Default is 0 (0-59 is valid).</source>
-        <translation>Introduzca un segundo. El valor predeterminado es 0 (válido: 0-59).</translation>
-    </message>
-    <message>
-        <source>Not a valid second...</source>
-        <translation>Segundo no válido...</translation>
-    </message>
-</context>
-<context>
-    <name>ImageFiles</name>
-    <message>
-        <source>Supported image types</source>
-        <translation>Tipos de imagen compatibles</translation>
-    </message>
-    <message>
-        <source>All files</source>
-        <translation>Todos los archivos</translation>
-    </message>
-    <message>
-        <source>Left out: videos are not cleaned</source>
-        <translation>Omitido: los vídeos no se limpian</translation>
-    </message>
-    <message>
-        <source>Left out: ExifTool cannot write this raw type</source>
-        <translation>Omitido: ExifTool no puede escribir este tipo RAW</translation>
-    </message>
-    <message>
-        <source>Left out: ExifTool cannot write this image type</source>
-        <translation>Omitido: ExifTool no puede escribir este tipo de imagen</translation>
-    </message>
-    <message>
-        <source>The path is longer than the system allows (%1 bytes)</source>
-        <translation>La ruta es más larga de lo que permite el sistema (%1 bytes)</translation>
-    </message>
-    <message>
-        <source>Not a supported image type.</source>
-        <translation>No es un tipo de imagen compatible.</translation>
-    </message>
-</context>
-<context>
-    <name>JobFiles</name>
-    <message>
-        <source>%1: not a file of this user</source>
-        <translation>%1: no es un archivo de este usuario</translation>
-    </message>
-</context>
-<context>
-    <name>MetadataCompare</name>
-    <message>
-        <source>removed</source>
-        <translation>eliminada</translation>
-    </message>
-    <message>
-        <source>KEPT</source>
-        <translation>QUEDA</translation>
-    </message>
-    <message>
-        <source>CHANGED</source>
-        <translation>CAMBIADA</translation>
-    </message>
-    <message>
-        <source>ADDED</source>
-        <translation>AÑADIDA</translation>
-    </message>
-    <message>
-        <source>location</source>
-        <translation>ubicación</translation>
-    </message>
-    <message>
-        <source>device</source>
-        <translation>dispositivo</translation>
-    </message>
-    <message>
-        <source>person</source>
-        <translation>persona</translation>
-    </message>
-    <message>
-        <source>time</source>
-        <translation>fecha</translation>
-    </message>
-    <message>
-        <source>software</source>
-        <translation>software</translation>
-    </message>
-    <message>
-        <source>identifier</source>
-        <translation>identificador</translation>
-    </message>
-</context>
-<context>
-    <name>OutputVerifier</name>
-    <message>
-        <source>The output is damaged: %1.</source>
-        <translation>El resultado está dañado: %1.</translation>
-    </message>
-    <message>
-        <source>The output could not be read back.</source>
-        <translation>No se pudo volver a leer el resultado.</translation>
-    </message>
-    <message>
-        <source>ExifTool cannot read the output back.</source>
-        <translation>ExifTool no puede volver a leer el resultado.</translation>
-    </message>
-    <message>
-        <source>ExifTool cannot read the output back: %1</source>
-        <translation>ExifTool no puede volver a leer el resultado: %1</translation>
-    </message>
-    <message>
-        <source>ExifTool copied the image without removing anything.</source>
-        <translation>ExifTool copió la imagen sin eliminar nada.</translation>
-    </message>
-</context>
-<context>
-    <name>RunReport</name>
-    <message>
-        <source>1 image still carries identifying metadata.</source>
-        <translation>1 imagen aún contiene metadatos identificativos.</translation>
-    </message>
-    <message>
-        <source>%1 images still carry identifying metadata.</source>
-        <translation>%1 imágenes aún contienen metadatos identificativos.</translation>
-    </message>
-    <message>
-        <source>Cleaned: no identifying metadata left.</source>
-        <translation>Limpia: no quedan metadatos identificativos.</translation>
-    </message>
-    <message>
-        <source>Identifying metadata is left:</source>
-        <translation>Quedan metadatos identificativos:</translation>
-    </message>
-    <message>
-        <source>Unchanged: ExifTool could not remove anything.</source>
-        <translation>Sin cambios: ExifTool no pudo eliminar nada.</translation>
-    </message>
-    <message>
-        <source>Failed: no cleaned file was written.</source>
-        <translation>Fallida: no se escribió ningún archivo limpio.</translation>
-    </message>
-    <message>
-        <source>Skipped.</source>
-        <translation>Omitida.</translation>
-    </message>
-    <message>
-        <source>1 video</source>
-        <translation>1 vídeo</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n videos</source>
-        <translation>
-            <numerusform>%n vídeo</numerusform>
-            <numerusform>%n vídeos</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>1 raw file ExifTool cannot write</source>
-        <translation>1 archivo RAW que ExifTool no puede escribir</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n raw files ExifTool cannot write</source>
-        <translation>
-            <numerusform>%n archivo RAW que ExifTool no puede escribir</numerusform>
-            <numerusform>%n archivos RAW que ExifTool no puede escribir</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>1 image ExifTool cannot write</source>
-        <translation>1 imagen que ExifTool no puede escribir</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n images ExifTool cannot write</source>
-        <translation>
-            <numerusform>%n imagen que ExifTool no puede escribir</numerusform>
-            <numerusform>%n imágenes que ExifTool no puede escribir</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>1 path longer than the system allows</source>
-        <translation>1 ruta más larga de lo que permite el sistema</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n paths longer than the system allows</source>
-        <translation>
-            <numerusform>%n ruta más larga de lo que permite el sistema</numerusform>
-            <numerusform>%n rutas más largas de lo que permite el sistema</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>1 file that is not a supported image</source>
-        <translation>1 archivo que no es una imagen compatible</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n files that are not supported images</source>
-        <translation>
-            <numerusform>%n archivo que no es una imagen compatible</numerusform>
-            <numerusform>%n archivos que no son imágenes compatibles</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>1 file was left out: %1.</source>
-        <translation>Se omitió 1 archivo: %1.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n files were left out: %1.</source>
-        <translation>
-            <numerusform>Se omitió %n archivo: %1.</numerusform>
-            <numerusform>Se omitieron %n archivos: %1.</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>UpdateControls</name>
-    <message>
-        <source>%1 image</source>
-        <translation>%1 imagen</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 images</source>
-        <translation>
-            <numerusform>%1 imagen</numerusform>
-            <numerusform>%1 imágenes</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>A prefix or suffix is part of the file name and cannot contain &quot;/&quot;.</source>
-        <translation>Un prefijo o sufijo forma parte del nombre de archivo y no puede contener «/».</translation>
-    </message>
-</context>
-<context>
-    <name>WindowCommandLine</name>
-    <message>
-        <source>Try &apos;quillmark --help&apos;.</source>
-        <translation>Pruebe «quillmark --help».</translation>
-    </message>
-    <message>
-        <source>quillmark: -auto: the settings file %1 is larger than 1 MB and was not read; nothing was cleaned</source>
-        <translation>quillmark: -auto: el archivo de configuración %1 supera 1 MB y no se ha leído; no se ha limpiado nada</translation>
-    </message>
-    <message>
-        <source>Removes metadata from image files, in a wizard window.</source>
-        <translation>Elimina los metadatos de los archivos de imagen, en una ventana de asistente.</translation>
-    </message>
-    <message>
-        <source>Show this help and exit.</source>
-        <translation>Mostrar esta ayuda y salir.</translation>
-    </message>
-    <message>
-        <source>Show the version and exit.</source>
-        <translation>Mostrar la versión y salir.</translation>
-    </message>
-    <message>
-        <source>Clean FOLDER unattended with the stored options, then exit.</source>
-        <translation>Limpiar FOLDER sin intervención con las opciones guardadas y salir.</translation>
-    </message>
-    <message>
-        <source>Images and folders to start with.</source>
-        <translation>Imágenes y carpetas con las que empezar.</translation>
-    </message>
-    <message>
-        <source>-auto takes exactly one folder and no other paths.</source>
-        <translation>-auto espera exactamente una carpeta y ninguna otra ruta.</translation>
-    </message>
-    <message>
-        <source>quillmark: -auto: %1: the folder cannot be read</source>
-        <translation>quillmark: -auto: %1: no se puede leer la carpeta</translation>
-    </message>
-    <message>
-        <source>quillmark: -auto: %1: no such folder</source>
-        <translation>quillmark: -auto: %1: no existe la carpeta</translation>
-    </message>
-    <message>
-        <source>quillmark: -auto: %1: not a folder</source>
-        <translation>quillmark: -auto: %1: no es una carpeta</translation>
-    </message>
-</context>
-<context>
-    <name>frmMain</name>
+    <name>CleanWizard</name>
     <message>
         <source>Next &gt;</source>
         <translation>Siguiente &gt;</translation>
@@ -1280,7 +914,188 @@
     </message>
 </context>
 <context>
-    <name>frmReport</name>
+    <name>ConsoleRunner</name>
+    <message>
+        <source>Could not start a program: no program was named.</source>
+        <translation>No se pudo iniciar ningún programa: no se indicó ninguno.</translation>
+    </message>
+    <message>
+        <source>Could not start %1: the working folder %2 does not exist.</source>
+        <translation>No se pudo iniciar %1: la carpeta de trabajo %2 no existe.</translation>
+    </message>
+    <message>
+        <source>Could not start %1: %2</source>
+        <translation>No se pudo iniciar %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 was stopped because the program is closing.</source>
+        <translation>%1 se detuvo porque el programa se está cerrando.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 was stopped after %n second(s).</source>
+        <translation>
+            <numerusform>%1 se detuvo después de %n segundo.</numerusform>
+            <numerusform>%1 se detuvo después de %n segundos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 crashed or was killed.</source>
+        <translation>%1 se cerró inesperadamente o se forzó su cierre.</translation>
+    </message>
+</context>
+<context>
+    <name>ExifToolPool</name>
+    <message>
+        <source>Could not start %1: %2</source>
+        <translation>No se pudo iniciar %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 stopped unexpectedly.</source>
+        <translation>%1 se detuvo de forma inesperada.</translation>
+    </message>
+</context>
+<context>
+    <name>FileDate</name>
+    <message>
+        <source>Set date</source>
+        <translation>Establecer la fecha</translation>
+    </message>
+    <message>
+        <source>Set time</source>
+        <translation>Establecer la hora</translation>
+    </message>
+    <message>
+        <source>Please enter a year. Default is 1980 (earlier is not possible to use). Format must be: YYYY</source>
+        <translation>Introduzca un año. El valor predeterminado es 1980 (no se puede usar uno anterior). Formato: AAAA</translation>
+    </message>
+    <message>
+        <source>Not a valid year...</source>
+        <translation>Año no válido...</translation>
+    </message>
+    <message>
+        <source>Please enter a month. Default is 1. (1-12 is valid).</source>
+        <translation>Introduzca un mes. El valor predeterminado es 1 (válido: 1-12).</translation>
+    </message>
+    <message>
+        <source>Not a valid month...</source>
+        <translation>Mes no válido...</translation>
+    </message>
+    <message>
+        <source>Please enter a day. Default is 1 (1-31 is valid).</source>
+        <translation>Introduzca un día. El valor predeterminado es 1 (válido: 1-31).</translation>
+    </message>
+    <message>
+        <source>Not a valid day...</source>
+        <translation>Día no válido...</translation>
+    </message>
+    <message>
+        <source>Please enter an hour. Default is 0 (24H time only - 0-23 is valid).</source>
+        <translation>Introduzca una hora. El valor predeterminado es 0 (solo formato de 24 horas, válido: 0-23).</translation>
+    </message>
+    <message>
+        <source>Not a valid hour...</source>
+        <translation>Hora no válida...</translation>
+    </message>
+    <message>
+        <source>Please enter a minute. Default is 0 (0-59 is valid).</source>
+        <translation>Introduzca un minuto. El valor predeterminado es 0 (válido: 0-59).</translation>
+    </message>
+    <message>
+        <source>Not a valid minute...</source>
+        <translation>Minuto no válido...</translation>
+    </message>
+    <message>
+        <source>Please enter a second. Default is 0 (0-59 is valid).</source>
+        <translation>Introduzca un segundo. El valor predeterminado es 0 (válido: 0-59).</translation>
+    </message>
+    <message>
+        <source>Not a valid second...</source>
+        <translation>Segundo no válido...</translation>
+    </message>
+</context>
+<context>
+    <name>ImageFiles</name>
+    <message>
+        <source>Supported image types</source>
+        <translation>Tipos de imagen compatibles</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Todos los archivos</translation>
+    </message>
+    <message>
+        <source>Left out: videos are not cleaned</source>
+        <translation>Omitido: los vídeos no se limpian</translation>
+    </message>
+    <message>
+        <source>Left out: ExifTool cannot write this raw type</source>
+        <translation>Omitido: ExifTool no puede escribir este tipo RAW</translation>
+    </message>
+    <message>
+        <source>Left out: ExifTool cannot write this image type</source>
+        <translation>Omitido: ExifTool no puede escribir este tipo de imagen</translation>
+    </message>
+    <message>
+        <source>The path is longer than the system allows (%1 bytes)</source>
+        <translation>La ruta es más larga de lo que permite el sistema (%1 bytes)</translation>
+    </message>
+    <message>
+        <source>Not a supported image type.</source>
+        <translation>No es un tipo de imagen compatible.</translation>
+    </message>
+</context>
+<context>
+    <name>JobFiles</name>
+    <message>
+        <source>%1: not a file of this user</source>
+        <translation>%1: no es un archivo de este usuario</translation>
+    </message>
+</context>
+<context>
+    <name>MetadataCompare</name>
+    <message>
+        <source>removed</source>
+        <translation>eliminada</translation>
+    </message>
+    <message>
+        <source>KEPT</source>
+        <translation>QUEDA</translation>
+    </message>
+    <message>
+        <source>CHANGED</source>
+        <translation>CAMBIADA</translation>
+    </message>
+    <message>
+        <source>ADDED</source>
+        <translation>AÑADIDA</translation>
+    </message>
+    <message>
+        <source>location</source>
+        <translation>ubicación</translation>
+    </message>
+    <message>
+        <source>device</source>
+        <translation>dispositivo</translation>
+    </message>
+    <message>
+        <source>person</source>
+        <translation>persona</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation>fecha</translation>
+    </message>
+    <message>
+        <source>software</source>
+        <translation>software</translation>
+    </message>
+    <message>
+        <source>identifier</source>
+        <translation>identificador</translation>
+    </message>
+</context>
+<context>
+    <name>MetadataViewer</name>
     <message>
         <source>Metadata Viewer</source>
         <translation>Visor de metadatos</translation>
@@ -1340,6 +1155,191 @@
     <message>
         <source>Not found</source>
         <translation>No encontrado</translation>
+    </message>
+</context>
+<context>
+    <name>OutputVerifier</name>
+    <message>
+        <source>The output is damaged: %1.</source>
+        <translation>El resultado está dañado: %1.</translation>
+    </message>
+    <message>
+        <source>The output could not be read back.</source>
+        <translation>No se pudo volver a leer el resultado.</translation>
+    </message>
+    <message>
+        <source>ExifTool cannot read the output back.</source>
+        <translation>ExifTool no puede volver a leer el resultado.</translation>
+    </message>
+    <message>
+        <source>ExifTool cannot read the output back: %1</source>
+        <translation>ExifTool no puede volver a leer el resultado: %1</translation>
+    </message>
+    <message>
+        <source>ExifTool copied the image without removing anything.</source>
+        <translation>ExifTool copió la imagen sin eliminar nada.</translation>
+    </message>
+</context>
+<context>
+    <name>RunReport</name>
+    <message>
+        <source>1 image still carries identifying metadata.</source>
+        <translation>1 imagen aún contiene metadatos identificativos.</translation>
+    </message>
+    <message>
+        <source>%1 images still carry identifying metadata.</source>
+        <translation>%1 imágenes aún contienen metadatos identificativos.</translation>
+    </message>
+    <message>
+        <source>Cleaned: no identifying metadata left.</source>
+        <translation>Limpia: no quedan metadatos identificativos.</translation>
+    </message>
+    <message>
+        <source>Identifying metadata is left:</source>
+        <translation>Quedan metadatos identificativos:</translation>
+    </message>
+    <message>
+        <source>Unchanged: ExifTool could not remove anything.</source>
+        <translation>Sin cambios: ExifTool no pudo eliminar nada.</translation>
+    </message>
+    <message>
+        <source>Failed: no cleaned file was written.</source>
+        <translation>Fallida: no se escribió ningún archivo limpio.</translation>
+    </message>
+    <message>
+        <source>Skipped.</source>
+        <translation>Omitida.</translation>
+    </message>
+    <message>
+        <source>1 video</source>
+        <translation>1 vídeo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n videos</source>
+        <translation>
+            <numerusform>%n vídeo</numerusform>
+            <numerusform>%n vídeos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 raw file ExifTool cannot write</source>
+        <translation>1 archivo RAW que ExifTool no puede escribir</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n raw files ExifTool cannot write</source>
+        <translation>
+            <numerusform>%n archivo RAW que ExifTool no puede escribir</numerusform>
+            <numerusform>%n archivos RAW que ExifTool no puede escribir</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 image ExifTool cannot write</source>
+        <translation>1 imagen que ExifTool no puede escribir</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n images ExifTool cannot write</source>
+        <translation>
+            <numerusform>%n imagen que ExifTool no puede escribir</numerusform>
+            <numerusform>%n imágenes que ExifTool no puede escribir</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 path longer than the system allows</source>
+        <translation>1 ruta más larga de lo que permite el sistema</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n paths longer than the system allows</source>
+        <translation>
+            <numerusform>%n ruta más larga de lo que permite el sistema</numerusform>
+            <numerusform>%n rutas más largas de lo que permite el sistema</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file that is not a supported image</source>
+        <translation>1 archivo que no es una imagen compatible</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files that are not supported images</source>
+        <translation>
+            <numerusform>%n archivo que no es una imagen compatible</numerusform>
+            <numerusform>%n archivos que no son imágenes compatibles</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file was left out: %1.</source>
+        <translation>Se omitió 1 archivo: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were left out: %1.</source>
+        <translation>
+            <numerusform>Se omitió %n archivo: %1.</numerusform>
+            <numerusform>Se omitieron %n archivos: %1.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>UpdateControls</name>
+    <message>
+        <source>%1 image</source>
+        <translation>%1 imagen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 images</source>
+        <translation>
+            <numerusform>%1 imagen</numerusform>
+            <numerusform>%1 imágenes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A prefix or suffix is part of the file name and cannot contain &quot;/&quot;.</source>
+        <translation>Un prefijo o sufijo forma parte del nombre de archivo y no puede contener «/».</translation>
+    </message>
+</context>
+<context>
+    <name>WindowCommandLine</name>
+    <message>
+        <source>Try &apos;quillmark --help&apos;.</source>
+        <translation>Pruebe «quillmark --help».</translation>
+    </message>
+    <message>
+        <source>quillmark: -auto: the settings file %1 is larger than 1 MB and was not read; nothing was cleaned</source>
+        <translation>quillmark: -auto: el archivo de configuración %1 supera 1 MB y no se ha leído; no se ha limpiado nada</translation>
+    </message>
+    <message>
+        <source>Removes metadata from image files, in a wizard window.</source>
+        <translation>Elimina los metadatos de los archivos de imagen, en una ventana de asistente.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Mostrar esta ayuda y salir.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Mostrar la versión y salir.</translation>
+    </message>
+    <message>
+        <source>Clean FOLDER unattended with the stored options, then exit.</source>
+        <translation>Limpiar FOLDER sin intervención con las opciones guardadas y salir.</translation>
+    </message>
+    <message>
+        <source>Images and folders to start with.</source>
+        <translation>Imágenes y carpetas con las que empezar.</translation>
+    </message>
+    <message>
+        <source>-auto takes exactly one folder and no other paths.</source>
+        <translation>-auto espera exactamente una carpeta y ninguna otra ruta.</translation>
+    </message>
+    <message>
+        <source>quillmark: -auto: %1: the folder cannot be read</source>
+        <translation>quillmark: -auto: %1: no se puede leer la carpeta</translation>
+    </message>
+    <message>
+        <source>quillmark: -auto: %1: no such folder</source>
+        <translation>quillmark: -auto: %1: no existe la carpeta</translation>
+    </message>
+    <message>
+        <source>quillmark: -auto: %1: not a folder</source>
+        <translation>quillmark: -auto: %1: no es una carpeta</translation>
     </message>
 </context>
 <context>

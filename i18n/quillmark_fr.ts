@@ -286,373 +286,7 @@
     </message>
 </context>
 <context>
-    <name>ConsoleRunner</name>
-    <message>
-        <source>Could not start a program: no program was named.</source>
-        <translation>Impossible de lancer un programme&#xa0;: aucun programme n’a été indiqué.</translation>
-    </message>
-    <message>
-        <source>Could not start %1: the working folder %2 does not exist.</source>
-        <translation>Impossible de lancer %1&#xa0;: le dossier de travail %2 n’existe pas.</translation>
-    </message>
-    <message>
-        <source>Could not start %1: %2</source>
-        <translation>Impossible de lancer %1&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>%1 was stopped because the program is closing.</source>
-        <translation>%1 a été arrêté parce que le programme se ferme.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 was stopped after %n second(s).</source>
-        <translation>
-            <numerusform>%1 a été arrêté après %n seconde.</numerusform>
-            <numerusform>%1 a été arrêté après %n secondes.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1 crashed or was killed.</source>
-        <translation>%1 s’est arrêté brutalement ou a été interrompu de force.</translation>
-    </message>
-</context>
-<context>
-    <name>ExifToolPool</name>
-    <message>
-        <source>Could not start %1: %2</source>
-        <translation>Impossible de lancer %1&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>%1 stopped unexpectedly.</source>
-        <translation>%1 s’est arrêté de manière inattendue.</translation>
-    </message>
-</context>
-<context>
-    <name>FileDate</name>
-    <message>
-        <source>Set date</source>
-        <translation>Définir la date</translation>
-    </message>
-    <message>
-        <source>Set time</source>
-        <translation>Définir l’heure</translation>
-    </message>
-    <message>
-        <source>Please enter a year. Default is 1980 (earlier is not possible to use). Format must be: YYYY</source>
-        <translation>Veuillez saisir une année. Par défaut&#xa0;: 1980 (une année antérieure n’est pas possible). Format&#xa0;: AAAA</translation>
-    </message>
-    <message>
-        <source>Not a valid year...</source>
-        <translation>Année non valide...</translation>
-    </message>
-    <message>
-        <source>Please enter a month. Default is 1. (1-12 is valid).</source>
-        <translation>Veuillez saisir un mois. Par défaut&#xa0;: 1 (valeurs possibles&#xa0;: 1-12).</translation>
-    </message>
-    <message>
-        <source>Not a valid month...</source>
-        <translation>Mois non valide...</translation>
-    </message>
-    <message>
-        <source>Please enter a day. Default is 1 (1-31 is valid).</source>
-        <translation>Veuillez saisir un jour. Par défaut&#xa0;: 1 (valeurs possibles&#xa0;: 1-31).</translation>
-    </message>
-    <message>
-        <source>Not a valid day...</source>
-        <translation>Jour non valide...</translation>
-    </message>
-    <message>
-        <source>Please enter an hour. Default is 0 (24H time only - 0-23 is valid).</source>
-        <translation>Veuillez saisir une heure. Par défaut&#xa0;: 0 (format 24 h uniquement, valeurs possibles&#xa0;: 0-23).</translation>
-    </message>
-    <message>
-        <source>Not a valid hour...</source>
-        <translation>Heure non valide...</translation>
-    </message>
-    <message>
-        <source>Please enter a minute. Default is 0 (0-59 is valid).</source>
-        <translation>Veuillez saisir une minute. Par défaut&#xa0;: 0 (valeurs possibles&#xa0;: 0-59).</translation>
-    </message>
-    <message>
-        <source>Not a valid minute...</source>
-        <translation>Minute non valide...</translation>
-    </message>
-    <message>
-        <source>Please enter a second. Default is 0 (0-59 is valid).</source>
-        <translation>Veuillez saisir une seconde. Par défaut&#xa0;: 0 (valeurs possibles&#xa0;: 0-59).</translation>
-    </message>
-    <message>
-        <source>Not a valid second...</source>
-        <translation>Seconde non valide...</translation>
-    </message>
-</context>
-<context>
-    <name>ImageFiles</name>
-    <message>
-        <source>Supported image types</source>
-        <translation>Types d’images pris en charge</translation>
-    </message>
-    <message>
-        <source>All files</source>
-        <translation>Tous les fichiers</translation>
-    </message>
-    <message>
-        <source>Left out: videos are not cleaned</source>
-        <translation>Laissé de côté&#xa0;: les vidéos ne sont pas nettoyées</translation>
-    </message>
-    <message>
-        <source>Left out: ExifTool cannot write this raw type</source>
-        <translation>Laissé de côté&#xa0;: ExifTool ne sait pas écrire ce type RAW</translation>
-    </message>
-    <message>
-        <source>Left out: ExifTool cannot write this image type</source>
-        <translation>Laissé de côté&#xa0;: ExifTool ne sait pas écrire ce type d’image</translation>
-    </message>
-    <message>
-        <source>The path is longer than the system allows (%1 bytes)</source>
-        <translation>Le chemin est plus long que ce que le système permet (%1 octets)</translation>
-    </message>
-    <message>
-        <source>Not a supported image type.</source>
-        <translation>Type d’image non pris en charge.</translation>
-    </message>
-</context>
-<context>
-    <name>JobFiles</name>
-    <message>
-        <source>%1: not a file of this user</source>
-        <translation>%1&#xa0;: ce fichier n’appartient pas à cet utilisateur</translation>
-    </message>
-</context>
-<context>
-    <name>MetadataCompare</name>
-    <message>
-        <source>removed</source>
-        <translation>supprimée</translation>
-    </message>
-    <message>
-        <source>KEPT</source>
-        <translation>GARDÉE</translation>
-    </message>
-    <message>
-        <source>CHANGED</source>
-        <translation>MODIFIÉE</translation>
-    </message>
-    <message>
-        <source>ADDED</source>
-        <translation>AJOUTÉE</translation>
-    </message>
-    <message>
-        <source>location</source>
-        <translation>lieu</translation>
-    </message>
-    <message>
-        <source>device</source>
-        <translation>appareil</translation>
-    </message>
-    <message>
-        <source>person</source>
-        <translation>personne</translation>
-    </message>
-    <message>
-        <source>time</source>
-        <translation>date</translation>
-    </message>
-    <message>
-        <source>software</source>
-        <translation>logiciel</translation>
-    </message>
-    <message>
-        <source>identifier</source>
-        <translation>identifiant</translation>
-    </message>
-</context>
-<context>
-    <name>OutputVerifier</name>
-    <message>
-        <source>The output is damaged: %1.</source>
-        <translation>Le résultat est endommagé&#xa0;: %1.</translation>
-    </message>
-    <message>
-        <source>The output could not be read back.</source>
-        <translation>Le résultat n’a pas pu être relu.</translation>
-    </message>
-    <message>
-        <source>ExifTool cannot read the output back.</source>
-        <translation>ExifTool ne parvient pas à relire le résultat.</translation>
-    </message>
-    <message>
-        <source>ExifTool cannot read the output back: %1</source>
-        <translation>ExifTool ne parvient pas à relire le résultat&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>ExifTool copied the image without removing anything.</source>
-        <translation>ExifTool a copié l’image sans rien supprimer.</translation>
-    </message>
-</context>
-<context>
-    <name>RunReport</name>
-    <message>
-        <source>1 image still carries identifying metadata.</source>
-        <translation>1 image contient encore des métadonnées identifiantes.</translation>
-    </message>
-    <message>
-        <source>%1 images still carry identifying metadata.</source>
-        <translation>%1 images contiennent encore des métadonnées identifiantes.</translation>
-    </message>
-    <message>
-        <source>Cleaned: no identifying metadata left.</source>
-        <translation>Nettoyée&#xa0;: plus aucune métadonnée identifiante.</translation>
-    </message>
-    <message>
-        <source>Identifying metadata is left:</source>
-        <translation>Des métadonnées identifiantes subsistent&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Unchanged: ExifTool could not remove anything.</source>
-        <translation>Inchangée&#xa0;: ExifTool n’a rien pu supprimer.</translation>
-    </message>
-    <message>
-        <source>Failed: no cleaned file was written.</source>
-        <translation>Échec&#xa0;: aucun fichier nettoyé n’a été écrit.</translation>
-    </message>
-    <message>
-        <source>Skipped.</source>
-        <translation>Ignorée.</translation>
-    </message>
-    <message>
-        <source>1 video</source>
-        <translation>1 vidéo</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n videos</source>
-        <translation>
-            <numerusform>%n vidéo</numerusform>
-            <numerusform>%n vidéos</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>1 raw file ExifTool cannot write</source>
-        <translation>1 fichier RAW qu’ExifTool ne sait pas écrire</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n raw files ExifTool cannot write</source>
-        <translation>
-            <numerusform>%n fichier RAW qu’ExifTool ne sait pas écrire</numerusform>
-            <numerusform>%n fichiers RAW qu’ExifTool ne sait pas écrire</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>1 image ExifTool cannot write</source>
-        <translation>1 image qu’ExifTool ne sait pas écrire</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n images ExifTool cannot write</source>
-        <translation>
-            <numerusform>%n image qu’ExifTool ne sait pas écrire</numerusform>
-            <numerusform>%n images qu’ExifTool ne sait pas écrire</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>1 path longer than the system allows</source>
-        <translation>1 chemin plus long que ce que le système permet</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n paths longer than the system allows</source>
-        <translation>
-            <numerusform>%n chemin plus long que ce que le système permet</numerusform>
-            <numerusform>%n chemins plus longs que ce que le système permet</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>1 file that is not a supported image</source>
-        <translation>1 fichier qui n’est pas une image prise en charge</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n files that are not supported images</source>
-        <translation>
-            <numerusform>%n fichier qui n’est pas une image prise en charge</numerusform>
-            <numerusform>%n fichiers qui ne sont pas des images prises en charge</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>1 file was left out: %1.</source>
-        <translation>1 fichier a été laissé de côté&#xa0;: %1.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n files were left out: %1.</source>
-        <translation>
-            <numerusform>%n fichier a été laissé de côté&#xa0;: %1.</numerusform>
-            <numerusform>%n fichiers ont été laissés de côté&#xa0;: %1.</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>UpdateControls</name>
-    <message>
-        <source>%1 image</source>
-        <translation>%1 image</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 images</source>
-        <translation>
-            <numerusform>%1 image</numerusform>
-            <numerusform>%1 images</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>A prefix or suffix is part of the file name and cannot contain &quot;/&quot;.</source>
-        <translation>Un préfixe ou un suffixe fait partie du nom de fichier et ne peut pas contenir «&#xa0;/&#xa0;».</translation>
-    </message>
-</context>
-<context>
-    <name>WindowCommandLine</name>
-    <message>
-        <source>Try &apos;quillmark --help&apos;.</source>
-        <translation>Essayez «&#xa0;quillmark --help&#xa0;».</translation>
-    </message>
-    <message>
-        <source>quillmark: -auto: the settings file %1 is larger than 1 MB and was not read; nothing was cleaned</source>
-        <translation>quillmark: -auto&#xa0;: le fichier de réglages %1 dépasse 1 Mo et n’a pas été lu&#x202f;; rien n’a été nettoyé</translation>
-    </message>
-    <message>
-        <source>Removes metadata from image files, in a wizard window.</source>
-        <translation>Supprime les métadonnées des fichiers image, dans une fenêtre d’assistant.</translation>
-    </message>
-    <message>
-        <source>Show this help and exit.</source>
-        <translation>Afficher cette aide et quitter.</translation>
-    </message>
-    <message>
-        <source>Show the version and exit.</source>
-        <translation>Afficher la version et quitter.</translation>
-    </message>
-    <message>
-        <source>Clean FOLDER unattended with the stored options, then exit.</source>
-        <translation>Nettoyer FOLDER sans intervention avec les options enregistrées, puis quitter.</translation>
-    </message>
-    <message>
-        <source>Images and folders to start with.</source>
-        <translation>Images et dossiers avec lesquels commencer.</translation>
-    </message>
-    <message>
-        <source>-auto takes exactly one folder and no other paths.</source>
-        <translation>-auto attend exactement un dossier et aucun autre chemin.</translation>
-    </message>
-    <message>
-        <source>quillmark: -auto: %1: the folder cannot be read</source>
-        <translation>quillmark: -auto&#xa0;: %1&#xa0;: le dossier ne peut pas être lu</translation>
-    </message>
-    <message>
-        <source>quillmark: -auto: %1: no such folder</source>
-        <translation>quillmark: -auto&#xa0;: %1&#xa0;: dossier introuvable</translation>
-    </message>
-    <message>
-        <source>quillmark: -auto: %1: not a folder</source>
-        <translation>quillmark: -auto&#xa0;: %1&#xa0;: n’est pas un dossier</translation>
-    </message>
-</context>
-<context>
-    <name>frmMain</name>
+    <name>CleanWizard</name>
     <message>
         <source>Next &gt;</source>
         <translation>Suivant &gt;</translation>
@@ -1280,7 +914,188 @@
     </message>
 </context>
 <context>
-    <name>frmReport</name>
+    <name>ConsoleRunner</name>
+    <message>
+        <source>Could not start a program: no program was named.</source>
+        <translation>Impossible de lancer un programme&#xa0;: aucun programme n’a été indiqué.</translation>
+    </message>
+    <message>
+        <source>Could not start %1: the working folder %2 does not exist.</source>
+        <translation>Impossible de lancer %1&#xa0;: le dossier de travail %2 n’existe pas.</translation>
+    </message>
+    <message>
+        <source>Could not start %1: %2</source>
+        <translation>Impossible de lancer %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 was stopped because the program is closing.</source>
+        <translation>%1 a été arrêté parce que le programme se ferme.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 was stopped after %n second(s).</source>
+        <translation>
+            <numerusform>%1 a été arrêté après %n seconde.</numerusform>
+            <numerusform>%1 a été arrêté après %n secondes.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 crashed or was killed.</source>
+        <translation>%1 s’est arrêté brutalement ou a été interrompu de force.</translation>
+    </message>
+</context>
+<context>
+    <name>ExifToolPool</name>
+    <message>
+        <source>Could not start %1: %2</source>
+        <translation>Impossible de lancer %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 stopped unexpectedly.</source>
+        <translation>%1 s’est arrêté de manière inattendue.</translation>
+    </message>
+</context>
+<context>
+    <name>FileDate</name>
+    <message>
+        <source>Set date</source>
+        <translation>Définir la date</translation>
+    </message>
+    <message>
+        <source>Set time</source>
+        <translation>Définir l’heure</translation>
+    </message>
+    <message>
+        <source>Please enter a year. Default is 1980 (earlier is not possible to use). Format must be: YYYY</source>
+        <translation>Veuillez saisir une année. Par défaut&#xa0;: 1980 (une année antérieure n’est pas possible). Format&#xa0;: AAAA</translation>
+    </message>
+    <message>
+        <source>Not a valid year...</source>
+        <translation>Année non valide...</translation>
+    </message>
+    <message>
+        <source>Please enter a month. Default is 1. (1-12 is valid).</source>
+        <translation>Veuillez saisir un mois. Par défaut&#xa0;: 1 (valeurs possibles&#xa0;: 1-12).</translation>
+    </message>
+    <message>
+        <source>Not a valid month...</source>
+        <translation>Mois non valide...</translation>
+    </message>
+    <message>
+        <source>Please enter a day. Default is 1 (1-31 is valid).</source>
+        <translation>Veuillez saisir un jour. Par défaut&#xa0;: 1 (valeurs possibles&#xa0;: 1-31).</translation>
+    </message>
+    <message>
+        <source>Not a valid day...</source>
+        <translation>Jour non valide...</translation>
+    </message>
+    <message>
+        <source>Please enter an hour. Default is 0 (24H time only - 0-23 is valid).</source>
+        <translation>Veuillez saisir une heure. Par défaut&#xa0;: 0 (format 24 h uniquement, valeurs possibles&#xa0;: 0-23).</translation>
+    </message>
+    <message>
+        <source>Not a valid hour...</source>
+        <translation>Heure non valide...</translation>
+    </message>
+    <message>
+        <source>Please enter a minute. Default is 0 (0-59 is valid).</source>
+        <translation>Veuillez saisir une minute. Par défaut&#xa0;: 0 (valeurs possibles&#xa0;: 0-59).</translation>
+    </message>
+    <message>
+        <source>Not a valid minute...</source>
+        <translation>Minute non valide...</translation>
+    </message>
+    <message>
+        <source>Please enter a second. Default is 0 (0-59 is valid).</source>
+        <translation>Veuillez saisir une seconde. Par défaut&#xa0;: 0 (valeurs possibles&#xa0;: 0-59).</translation>
+    </message>
+    <message>
+        <source>Not a valid second...</source>
+        <translation>Seconde non valide...</translation>
+    </message>
+</context>
+<context>
+    <name>ImageFiles</name>
+    <message>
+        <source>Supported image types</source>
+        <translation>Types d’images pris en charge</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Tous les fichiers</translation>
+    </message>
+    <message>
+        <source>Left out: videos are not cleaned</source>
+        <translation>Laissé de côté&#xa0;: les vidéos ne sont pas nettoyées</translation>
+    </message>
+    <message>
+        <source>Left out: ExifTool cannot write this raw type</source>
+        <translation>Laissé de côté&#xa0;: ExifTool ne sait pas écrire ce type RAW</translation>
+    </message>
+    <message>
+        <source>Left out: ExifTool cannot write this image type</source>
+        <translation>Laissé de côté&#xa0;: ExifTool ne sait pas écrire ce type d’image</translation>
+    </message>
+    <message>
+        <source>The path is longer than the system allows (%1 bytes)</source>
+        <translation>Le chemin est plus long que ce que le système permet (%1 octets)</translation>
+    </message>
+    <message>
+        <source>Not a supported image type.</source>
+        <translation>Type d’image non pris en charge.</translation>
+    </message>
+</context>
+<context>
+    <name>JobFiles</name>
+    <message>
+        <source>%1: not a file of this user</source>
+        <translation>%1&#xa0;: ce fichier n’appartient pas à cet utilisateur</translation>
+    </message>
+</context>
+<context>
+    <name>MetadataCompare</name>
+    <message>
+        <source>removed</source>
+        <translation>supprimée</translation>
+    </message>
+    <message>
+        <source>KEPT</source>
+        <translation>GARDÉE</translation>
+    </message>
+    <message>
+        <source>CHANGED</source>
+        <translation>MODIFIÉE</translation>
+    </message>
+    <message>
+        <source>ADDED</source>
+        <translation>AJOUTÉE</translation>
+    </message>
+    <message>
+        <source>location</source>
+        <translation>lieu</translation>
+    </message>
+    <message>
+        <source>device</source>
+        <translation>appareil</translation>
+    </message>
+    <message>
+        <source>person</source>
+        <translation>personne</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation>date</translation>
+    </message>
+    <message>
+        <source>software</source>
+        <translation>logiciel</translation>
+    </message>
+    <message>
+        <source>identifier</source>
+        <translation>identifiant</translation>
+    </message>
+</context>
+<context>
+    <name>MetadataViewer</name>
     <message>
         <source>Metadata Viewer</source>
         <translation>Visionneuse de métadonnées</translation>
@@ -1340,6 +1155,191 @@
     <message>
         <source>Not found</source>
         <translation>Introuvable</translation>
+    </message>
+</context>
+<context>
+    <name>OutputVerifier</name>
+    <message>
+        <source>The output is damaged: %1.</source>
+        <translation>Le résultat est endommagé&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The output could not be read back.</source>
+        <translation>Le résultat n’a pas pu être relu.</translation>
+    </message>
+    <message>
+        <source>ExifTool cannot read the output back.</source>
+        <translation>ExifTool ne parvient pas à relire le résultat.</translation>
+    </message>
+    <message>
+        <source>ExifTool cannot read the output back: %1</source>
+        <translation>ExifTool ne parvient pas à relire le résultat&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>ExifTool copied the image without removing anything.</source>
+        <translation>ExifTool a copié l’image sans rien supprimer.</translation>
+    </message>
+</context>
+<context>
+    <name>RunReport</name>
+    <message>
+        <source>1 image still carries identifying metadata.</source>
+        <translation>1 image contient encore des métadonnées identifiantes.</translation>
+    </message>
+    <message>
+        <source>%1 images still carry identifying metadata.</source>
+        <translation>%1 images contiennent encore des métadonnées identifiantes.</translation>
+    </message>
+    <message>
+        <source>Cleaned: no identifying metadata left.</source>
+        <translation>Nettoyée&#xa0;: plus aucune métadonnée identifiante.</translation>
+    </message>
+    <message>
+        <source>Identifying metadata is left:</source>
+        <translation>Des métadonnées identifiantes subsistent&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Unchanged: ExifTool could not remove anything.</source>
+        <translation>Inchangée&#xa0;: ExifTool n’a rien pu supprimer.</translation>
+    </message>
+    <message>
+        <source>Failed: no cleaned file was written.</source>
+        <translation>Échec&#xa0;: aucun fichier nettoyé n’a été écrit.</translation>
+    </message>
+    <message>
+        <source>Skipped.</source>
+        <translation>Ignorée.</translation>
+    </message>
+    <message>
+        <source>1 video</source>
+        <translation>1 vidéo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n videos</source>
+        <translation>
+            <numerusform>%n vidéo</numerusform>
+            <numerusform>%n vidéos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 raw file ExifTool cannot write</source>
+        <translation>1 fichier RAW qu’ExifTool ne sait pas écrire</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n raw files ExifTool cannot write</source>
+        <translation>
+            <numerusform>%n fichier RAW qu’ExifTool ne sait pas écrire</numerusform>
+            <numerusform>%n fichiers RAW qu’ExifTool ne sait pas écrire</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 image ExifTool cannot write</source>
+        <translation>1 image qu’ExifTool ne sait pas écrire</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n images ExifTool cannot write</source>
+        <translation>
+            <numerusform>%n image qu’ExifTool ne sait pas écrire</numerusform>
+            <numerusform>%n images qu’ExifTool ne sait pas écrire</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 path longer than the system allows</source>
+        <translation>1 chemin plus long que ce que le système permet</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n paths longer than the system allows</source>
+        <translation>
+            <numerusform>%n chemin plus long que ce que le système permet</numerusform>
+            <numerusform>%n chemins plus longs que ce que le système permet</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file that is not a supported image</source>
+        <translation>1 fichier qui n’est pas une image prise en charge</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files that are not supported images</source>
+        <translation>
+            <numerusform>%n fichier qui n’est pas une image prise en charge</numerusform>
+            <numerusform>%n fichiers qui ne sont pas des images prises en charge</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file was left out: %1.</source>
+        <translation>1 fichier a été laissé de côté&#xa0;: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files were left out: %1.</source>
+        <translation>
+            <numerusform>%n fichier a été laissé de côté&#xa0;: %1.</numerusform>
+            <numerusform>%n fichiers ont été laissés de côté&#xa0;: %1.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>UpdateControls</name>
+    <message>
+        <source>%1 image</source>
+        <translation>%1 image</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 images</source>
+        <translation>
+            <numerusform>%1 image</numerusform>
+            <numerusform>%1 images</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A prefix or suffix is part of the file name and cannot contain &quot;/&quot;.</source>
+        <translation>Un préfixe ou un suffixe fait partie du nom de fichier et ne peut pas contenir «&#xa0;/&#xa0;».</translation>
+    </message>
+</context>
+<context>
+    <name>WindowCommandLine</name>
+    <message>
+        <source>Try &apos;quillmark --help&apos;.</source>
+        <translation>Essayez «&#xa0;quillmark --help&#xa0;».</translation>
+    </message>
+    <message>
+        <source>quillmark: -auto: the settings file %1 is larger than 1 MB and was not read; nothing was cleaned</source>
+        <translation>quillmark: -auto&#xa0;: le fichier de réglages %1 dépasse 1 Mo et n’a pas été lu&#x202f;; rien n’a été nettoyé</translation>
+    </message>
+    <message>
+        <source>Removes metadata from image files, in a wizard window.</source>
+        <translation>Supprime les métadonnées des fichiers image, dans une fenêtre d’assistant.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Afficher cette aide et quitter.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Afficher la version et quitter.</translation>
+    </message>
+    <message>
+        <source>Clean FOLDER unattended with the stored options, then exit.</source>
+        <translation>Nettoyer FOLDER sans intervention avec les options enregistrées, puis quitter.</translation>
+    </message>
+    <message>
+        <source>Images and folders to start with.</source>
+        <translation>Images et dossiers avec lesquels commencer.</translation>
+    </message>
+    <message>
+        <source>-auto takes exactly one folder and no other paths.</source>
+        <translation>-auto attend exactement un dossier et aucun autre chemin.</translation>
+    </message>
+    <message>
+        <source>quillmark: -auto: %1: the folder cannot be read</source>
+        <translation>quillmark: -auto&#xa0;: %1&#xa0;: le dossier ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>quillmark: -auto: %1: no such folder</source>
+        <translation>quillmark: -auto&#xa0;: %1&#xa0;: dossier introuvable</translation>
+    </message>
+    <message>
+        <source>quillmark: -auto: %1: not a folder</source>
+        <translation>quillmark: -auto&#xa0;: %1&#xa0;: n’est pas un dossier</translation>
     </message>
 </context>
 <context>

@@ -2,12 +2,12 @@
 
 // Helpers for the tests that drive the real wizard window offscreen.
 
-#include "app/Translations.h"
-#include "app/frmMain.h"
+#include "core/Translations.h"
+#include "gui/CleanWizard.h"
+#include "gui/Mnemonics.h"
+#include "gui/Palettes.h"
+#include "gui/Prompts.h"
 #include "testutil.h"
-#include "ui/Mnemonics.h"
-#include "ui/Palettes.h"
-#include "ui/Prompts.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -70,9 +70,9 @@ public:
         return folder;
     }
 
-    frmMainSetup setup(const QStringList &arguments = {})
+    CleanWizardSetup setup(const QStringList &arguments = {})
     {
-        frmMainSetup s;
+        CleanWizardSetup s;
         s.programFolder = programFolder();
         s.arguments = arguments;
         s.pauses = false;
@@ -81,16 +81,16 @@ public:
         return s;
     }
 
-    std::unique_ptr<frmMain> window(const QStringList &arguments = {})
+    std::unique_ptr<CleanWizard> window(const QStringList &arguments = {})
     {
         ended = -1000;
-        auto w = std::make_unique<frmMain>(setup(arguments));
+        auto w = std::make_unique<CleanWizard>(setup(arguments));
         w->show();
         return w;
     }
 
     // The window at `page` (up to 6); from page 2 on with `image` in the list.
-    std::unique_ptr<frmMain> windowAt(int page, const QString &image)
+    std::unique_ptr<CleanWizard> windowAt(int page, const QString &image)
     {
         auto w = window();
         if (page >= 2) {

@@ -1,9 +1,9 @@
 // The cleaning job end to end: real ExifTool on real images in temporary folders.
 
-#include "job/CleanJob.h"
-#include "job/JobFiles.h"
-#include "job/KeepValues.h"
-#include "runner/ConsoleRunner.h"
+#include "core/CleanJob.h"
+#include "core/ConsoleRunner.h"
+#include "core/JobFiles.h"
+#include "core/KeepValues.h"
 #include "testutil.h"
 
 #include <QDirIterator>

@@ -1,6 +1,6 @@
 // File date obfuscation: the date entry's checks, the date text and the re-dating of real files.
 
-#include "job/FileDate.h"
+#include "core/FileDate.h"
 #include "testutil.h"
 
 #include <QFile>

@@ -1,8 +1,8 @@
 // System folders, path helpers and the trash.
 
-#include "fs/NativePath.h"
-#include "fs/SystemFolders.h"
-#include "fs/Trash.h"
+#include "core/NativePath.h"
+#include "core/SystemFolders.h"
+#include "core/Trash.h"
 #include "testutil.h"
 
 #include <QDir>

@@ -5,9 +5,9 @@
 // viewer, the ready page's summary, and the finished page's links where the desktop
 // cannot open anything.
 
+#include "gui/BalloonTip.h"
+#include "gui/FileListView.h"
 #include "guitestutil.h"
-#include "ui/CTooltip.h"
-#include "ui/FileListView.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -149,7 +149,7 @@ private Q_SLOTS:
         QUILLMARK_REQUIRE_EXIFTOOL();
         QFETCH(QString, palette);
         QVERIFY(Palettes::apply(palette));
-        everyPage(*m_box, freshFolder(u"contrast-"_s + palette), [&](frmMain &w, int page) {
+        everyPage(*m_box, freshFolder(u"contrast-"_s + palette), [&](CleanWizard &w, int page) {
             for (QWidget *widget : w.findChildren<QWidget *>()) {
                 const bool text = qobject_cast<QLabel *>(widget) || qobject_cast<QAbstractButton *>(widget);
                 if (!text || !widget->isVisibleTo(&w) || !widget->isEnabled() || guitest::caption(widget).isEmpty())
@@ -192,7 +192,7 @@ private Q_SLOTS:
     {
         QUILLMARK_REQUIRE_EXIFTOOL();
         QStringList checked;
-        everyPage(*m_box, freshFolder(u"names"_s), [&](frmMain &w, int page) {
+        everyPage(*m_box, freshFolder(u"names"_s), [&](CleanWizard &w, int page) {
             for (QWidget *widget : w.findChildren<QWidget *>()) {
                 if (!widget->isVisibleTo(&w) || !isControl(widget) || widget->objectName().startsWith(u"qt_"_s))
                     continue;
@@ -210,7 +210,7 @@ private Q_SLOTS:
             {w->chkResetFileDates, w->picTooltip[12]}, {w->optProcessingFail[1], w->picTooltip[13]},
             {w->chkCleanAdobeApp14, w->picTooltip[16]}, {w->cmdInput, w->cmdInput}};
         for (const auto &[control, anchor] : described) {
-            const CTooltip *tip = w->tooltipOf(anchor);
+            const BalloonTip *tip = w->tooltipOf(anchor);
             QVERIFY(tip);
             QVERIFY2(control->accessibleDescription().contains(tip->TipText()), qPrintable(control->objectName()));
         }
@@ -259,7 +259,7 @@ private Q_SLOTS:
     void mnemonics()
     {
         QUILLMARK_REQUIRE_EXIFTOOL();
-        everyPage(*m_box, freshFolder(u"letters"_s), [&](frmMain &w, int page) {
+        everyPage(*m_box, freshFolder(u"letters"_s), [&](CleanWizard &w, int page) {
             QString letters;
             for (QAbstractButton *button : w.findChildren<QAbstractButton *>()) {
                 if (!button->isVisibleTo(&w) || button->text().isEmpty())

@@ -3,8 +3,8 @@
 // duplicate test, "Open with", and a folder of 20,000 files added and removed while the
 // event loop keeps running.
 
-#include "app/PathListModel.h"
-#include "fs/NativePath.h"
+#include "core/NativePath.h"
+#include "gui/PathListModel.h"
 #include "guitestutil.h"
 
 #include <QApplication>
@@ -26,7 +26,7 @@ class TestGuiImages final : public QObject
 private:
     std::unique_ptr<guitest::Sandbox> m_box;
 
-    static QStringList listed(const frmMain &w) { return w.lstFiles().toStringList(); }
+    static QStringList listed(const CleanWizard &w) { return w.lstFiles().toStringList(); }
 
     // A folder of files with the given relative names.
     QString folderWith(const QString &name, const QStringList &files)
@@ -47,7 +47,7 @@ private:
     }
 
     // The window on the file page.
-    std::unique_ptr<frmMain> filePage(const QStringList &arguments = {})
+    std::unique_ptr<CleanWizard> filePage(const QStringList &arguments = {})
     {
         auto w = m_box->window(arguments);
         w->cmdNext_Click();

@@ -2,9 +2,9 @@
 // by default, the ICC box never showing a tick for a kept profile, the Next rules, the
 // stored setting (a portable settings.ini round trip, byte for byte) and a real run.
 
-#include "app/frmMain.h"
+#include "gui/BalloonTip.h"
+#include "gui/CleanWizard.h"
 #include "guitestutil.h"
-#include "ui/CTooltip.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -20,14 +20,14 @@ private:
     QString m_jpeg;
 
     // "ICC shown/enabled | Next" in one word each, for compact comparisons.
-    static QString iccState(const frmMain *w)
+    static QString iccState(const CleanWizard *w)
     {
         return QString::fromLatin1(w->chkCleanICC->isChecked() ? "ticked" : "clear")
             + (w->chkCleanICC->isEnabled() ? u" enabled"_s : u" disabled"_s)
             + (w->cmdNext->isEnabled() ? u" | Next"_s : u" | no Next"_s);
     }
 
-    static void clearAllTagBoxes(frmMain *w)
+    static void clearAllTagBoxes(CleanWizard *w)
     {
         for (QCheckBox *box : w->findChildren<QCheckBox *>(QRegularExpression(u"^chkClean"_s)))
             box->setChecked(false);

@@ -3,8 +3,8 @@
 // scale. With QUILLMARK_SCREENSHOT_DIR set, each page is also saved as a picture there,
 // with a balloon tip (tools/screenshots.sh runs it under Xvfb at two scales).
 
+#include "gui/BalloonTip.h"
 #include "guitestutil.h"
-#include "ui/CTooltip.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -30,7 +30,7 @@ private:
 
     // The widgets a person reads or operates (named ones, not Qt's own parts) on the page
     // shown, with the header, buttons and lines around it.
-    static void checkPage(frmMain &window, const QString &pageName)
+    static void checkPage(CleanWizard &window, const QString &pageName)
     {
         QList<QWidget *> widgets;
         for (QWidget *w : window.findChildren<QWidget *>()) {
@@ -76,7 +76,7 @@ private:
         }
     }
 
-    static void shoot(frmMain &window, const QString &name)
+    static void shoot(CleanWizard &window, const QString &name)
     {
         const QString dir = qEnvironmentVariable("QUILLMARK_SCREENSHOT_DIR");
         if (dir.isEmpty())
@@ -92,7 +92,7 @@ private Q_SLOTS:
         // ctest runs this once more per language: the window must really be in it.
         const QStringList languages = preferredLanguages();
         if (!languages.isEmpty() && QFile::exists(u":/i18n/quillmark_"_s + languages.first().left(2) + u".qm"_s))
-            QVERIFY(QCoreApplication::translate("frmMain", "Next >") != u"Next >"_s);
+            QVERIFY(QCoreApplication::translate("CleanWizard", "Next >") != u"Next >"_s);
         m_box = std::make_unique<guitest::Sandbox>();
         QVERIFY(m_box->isValid());
         m_box->imageFolder(u"images"_s, {u"tiff_iptc_icc_xmp_photoshop.tif"_s});
@@ -190,7 +190,7 @@ private Q_SLOTS:
         auto window = m_box->window();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         window->cmdNext_Click();
-        const CTooltip *tip = window->tooltipOf(window->cmdInput);
+        const BalloonTip *tip = window->tooltipOf(window->cmdInput);
         QVERIFY(tip);
         guitest::enter(window->cmdInput, window->cmdInput->rect().center());
         QTRY_VERIFY(tip->tipWindow()->isVisible());

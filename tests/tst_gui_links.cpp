@@ -19,12 +19,12 @@ using Look = std::pair<QColor, Qt::CursorShape>;
 // The desktop's link colour and red, as the light palette of the tests gives them.
 Look rest()
 {
-    return {frmMain::linkRestColor(QPalette()), Qt::ArrowCursor};
+    return {CleanWizard::linkRestColor(QPalette()), Qt::ArrowCursor};
 }
 
 Look hover()
 {
-    return {frmMain::linkHoverColor(QPalette()), Qt::PointingHandCursor};
+    return {CleanWizard::linkHoverColor(QPalette()), Qt::PointingHandCursor};
 }
 
 Look lookOf(const QLabel *label)
@@ -111,8 +111,8 @@ private Q_SLOTS:
     {
         auto w = m_box->windowAt(5, m_image);
         QTest::mouseClick(w->lblLinkButton[2], Qt::LeftButton);
-        QCOMPARE(opened(), QStringList{frmMain::homePageUrl()});
-        QVERIFY(frmMain::homePageUrl().contains(u"app=quillmark"_s));
+        QCOMPARE(opened(), QStringList{CleanWizard::homePageUrl()});
+        QVERIFY(CleanWizard::homePageUrl().contains(u"app=quillmark"_s));
         // The log link works whether or not it is shown.
         w->lblLinkButton_Click(3);
         QCOMPARE(opened(), QStringList{w->systemFolders().sTemp + u"/qmk_log.txt"_s});

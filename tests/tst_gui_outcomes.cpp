@@ -1,9 +1,9 @@
 // The Finished page after a run with real ExifTool: the residue line under the summary
 // and one row per image with its status icon and tooltip, residue first.
 
-#include "app/OutcomeListModel.h"
+#include "core/PathList.h"
+#include "gui/OutcomeListModel.h"
 #include "guitestutil.h"
-#include "imagelist/clsListEmu.h"
 
 #include <QPlainTextEdit>
 #include <QRegularExpression>
@@ -153,7 +153,7 @@ private Q_SLOTS:
     // The order rule on its own, with the run's order kept within a status.
     void rowOrder()
     {
-        clsListEmu paths;
+        PathList paths;
         OutcomeListModel model(paths);
         const auto outcome = [](const QString &name, FileStatus s) {
             return FileOutcome{u"/in/"_s + name, s == FileStatus::Failed || s == FileStatus::Skipped ? QString()

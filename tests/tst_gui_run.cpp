@@ -4,8 +4,8 @@
 // metadata viewer on both lists, the command line, and the unattended "-auto" run of
 // the real program.
 
+#include "gui/MetadataViewer.h"
 #include "guitestutil.h"
-#include "runner/frmReport.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -58,7 +58,7 @@ private:
     std::unique_ptr<guitest::Sandbox> m_box;
 
     // Page 8 after a clean run, checked the way a person reads it.
-    static void checkCleanFinish(frmMain &w, int images)
+    static void checkCleanFinish(CleanWizard &w, int images)
     {
         QVERIFY(w.iPage() == 8 && w.picFrameFinished->isVisible());
         QCOMPARE(w.lblProcessing->text(), u"Finished!"_s);
@@ -195,9 +195,9 @@ private Q_SLOTS:
     void runCannotStart()
     {
         const QString folder = m_box->imageFolder(u"noexif"_s, {runSamples.at(1)});
-        frmMainSetup s = m_box->setup();
+        CleanWizardSetup s = m_box->setup();
         s.exiftool = m_box->path(u"no such tool/exiftool"_s);
-        frmMain w(s);
+        CleanWizard w(s);
         w.show();
         w.cmdNext_Click();
         w.AddFolder(folder);
@@ -243,7 +243,7 @@ private Q_SLOTS:
         QCOMPARE(gone.title + u": "_s + gone.text, u"Quillmark: There was an error reading the file..."_s);
 
         // The viewer's window shows the text in a fixed-pitch font.
-        const frmReport report(before.text);
+        const MetadataViewer report(before.text);
         const QFontMetrics metrics(report.txtReport->font());
         QCOMPARE(metrics.horizontalAdvance(u"iiiiii"_s), metrics.horizontalAdvance(u"WWWWWW"_s));
     }
@@ -289,7 +289,7 @@ private Q_SLOTS:
         const auto outputs = [&] { return QDir(folder).entryList({u"*_cleaned.jpg"_s}, QDir::Files).size(); };
         guitest::recordedTexts(Prompts::Kind::Question);
         m_box->ended = -1000;
-        std::unique_ptr<frmMain> w;
+        std::unique_ptr<CleanWizard> w;
         bool closed = false;
         QTimer watch;
         watch.setInterval(2);

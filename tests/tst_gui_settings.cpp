@@ -3,7 +3,7 @@
 // values that are skipped, folders that no longer exist, and the window kept on the
 // primary screen.
 
-#include "app/modPortable.h"
+#include "core/SettingsStore.h"
 #include "guitestutil.h"
 
 #include <QCheckBox>

@@ -2,8 +2,8 @@
 // rests and hiding when it leaves, the colours and the wrapping rules, and the window's
 // nineteen balloons and four plain tooltips with their texts.
 
+#include "gui/BalloonTip.h"
 #include "guitestutil.h"
-#include "ui/CTooltip.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -23,7 +23,7 @@ int tipWindowCount()
     return count;
 }
 
-QLabel *tipLabel(const CTooltip &tip, const char *name)
+QLabel *tipLabel(const BalloonTip &tip, const char *name)
 {
     return tip.tipWindow() ? tip.tipWindow()->findChild<QLabel *>(QString::fromLatin1(name)) : nullptr;
 }
@@ -40,11 +40,11 @@ private:
     QLabel *m_anchor = nullptr;
 
     // A tip with the window's settings for a balloon, on the test's own anchor.
-    std::unique_ptr<CTooltip> ownBalloon(int delay, int visibleTime = 5000)
+    std::unique_ptr<BalloonTip> ownBalloon(int delay, int visibleTime = 5000)
     {
-        auto tip = std::make_unique<CTooltip>();
-        tip->setStyle(CTooltip::StyleBalloon);
-        tip->setIcon(CTooltip::IconInformation);
+        auto tip = std::make_unique<BalloonTip>();
+        tip->setStyle(BalloonTip::StyleBalloon);
+        tip->setIcon(BalloonTip::IconInformation);
         tip->setDelayTime(delay);
         tip->setVisibleTime(visibleTime);
         tip->setTitle(u"Title"_s);
@@ -71,7 +71,7 @@ private Q_SLOTS:
 
     void createIsRepeatable()
     {
-        CTooltip tip;
+        BalloonTip tip;
         for (int i = 0; i < 3; ++i)
             tip.Create(m_anchor);
         QCOMPARE(tipWindowCount(), 1);
@@ -96,10 +96,10 @@ private Q_SLOTS:
         tip->setForeColor(0);
         QCOMPARE(colour(QPalette::WindowText), QColor(0, 0, 0));
 
-        tip->setIcon(CTooltip::IconNone);
+        tip->setIcon(BalloonTip::IconNone);
         tip->setTitle(u"Second"_s);
         QCOMPARE(tipLabel(*tip, "tipTitle")->text(), u"Title"_s);
-        tip->setIcon(CTooltip::IconWarning);
+        tip->setIcon(BalloonTip::IconWarning);
         QCOMPARE(tipLabel(*tip, "tipTitle")->text(), u"Second"_s);
     }
 
@@ -160,7 +160,7 @@ private Q_SLOTS:
         QFETCH(bool, wrapText);
         QFETCH(int, wrapLength);
         QFETCH(bool, wraps);
-        CTooltip tip;
+        BalloonTip tip;
         tip.setWrapText(wrapText);
         tip.setWrapLength(static_cast<qint16>(wrapLength));
         const QString paragraph = u"A paragraph long enough to need more than one line at the default width. "_s
@@ -215,7 +215,7 @@ private Q_SLOTS:
         QCOMPARE(tipWindowCount(), 20);
         auto *widget = w->findChild<QWidget *>(anchor);
         QVERIFY(widget);
-        const CTooltip *tip = w->tooltipOf(widget);
+        const BalloonTip *tip = w->tooltipOf(widget);
         // A balloon or a plain tooltip, never both.
         QCOMPARE(widget->toolTip(), balloon ? QString() : text);
         QCOMPARE(tip != nullptr, balloon);
@@ -224,7 +224,7 @@ private Q_SLOTS:
         QCOMPARE(tip->Title(), title);
         QCOMPARE(tip->TipText(), text);
         QCOMPARE((QList<int>{tip->Style(), tip->Icon(), tip->DelayTime(), tip->VisibleTime()}),
-                 (QList<int>{CTooltip::StyleBalloon, CTooltip::IconInformation, 200, 30000}));
+                 (QList<int>{BalloonTip::StyleBalloon, BalloonTip::IconInformation, 200, 30000}));
     }
 
     void everyAnchorHasItsBalloon()
@@ -233,7 +233,7 @@ private Q_SLOTS:
         for (int i = 0; i <= 17; ++i) {
             auto *widget = w->findChild<QWidget *>(u"picTooltip_%1"_s.arg(i));
             QVERIFY(widget);
-            const CTooltip *tip = w->tooltipOf(widget);
+            const BalloonTip *tip = w->tooltipOf(widget);
             QVERIFY(tip);
             QCOMPARE(tip->Title().isEmpty(), i == 14); // the unused anchor has an empty balloon
             QCOMPARE(tip->TipText().isEmpty(), i == 14);

@@ -2,9 +2,9 @@
 // what "exiftool -all=" makes of it), the window's title, finding and copying text, and
 // a size that fits the screen.
 
+#include "core/MetadataCompare.h"
+#include "gui/MetadataViewer.h"
 #include "guitestutil.h"
-#include "runner/MetadataCompare.h"
-#include "runner/frmReport.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -22,7 +22,7 @@ class TestGuiViewer final : public QObject
 
 private:
     QTemporaryDir m_dir;
-    frmReport::Comparison m_pair;
+    MetadataViewer::Comparison m_pair;
 
     const MetadataCompare::Row *rowOf(const QList<MetadataCompare::Row> &rows, const QString &key)
     {
@@ -33,7 +33,7 @@ private:
         return nullptr;
     }
 
-    static QTextBlock lineWith(const frmReport &report, const QString &text)
+    static QTextBlock lineWith(const MetadataViewer &report, const QString &text)
     {
         for (QTextBlock b = report.txtReport->document()->begin(); b.isValid(); b = b.next()) {
             if (b.text().contains(text))
@@ -112,7 +112,7 @@ private Q_SLOTS:
     // with their kind; the removed ones can be hidden.
     void compareWindow()
     {
-        frmReport report(m_pair);
+        MetadataViewer report(m_pair);
         QCOMPARE(report.windowTitle(), u"photo_cleaned.jpg - compared with the original - Metadata Viewer"_s);
         QVERIFY(report.lblSummary->text().contains(m_pair.originalPath));
         QVERIFY(report.lblSummary->text().contains(u"1 of the kept tags can identify you"_s));
@@ -143,7 +143,7 @@ private Q_SLOTS:
 
     void titleFindAndCopy()
     {
-        frmReport report(m_pair.originalOutput, nullptr, m_pair.originalPath);
+        MetadataViewer report(m_pair.originalOutput, nullptr, m_pair.originalPath);
         QCOMPARE(report.windowTitle(), u"photo.jpg - Metadata Viewer"_s);
         report.show();
         QVERIFY(QTest::qWaitForWindowExposed(&report));
@@ -179,7 +179,7 @@ private Q_SLOTS:
         owner.resize(300, 200);
         owner.show();
         QVERIFY(QTest::qWaitForWindowExposed(&owner));
-        frmReport report(m_pair.originalOutput, &owner, m_pair.originalPath);
+        MetadataViewer report(m_pair.originalOutput, &owner, m_pair.originalPath);
         report.show();
         QVERIFY(QTest::qWaitForWindowExposed(&report));
         const QRect room = report.screen()->availableGeometry();

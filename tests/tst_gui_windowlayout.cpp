@@ -3,8 +3,8 @@
 // window is made larger, the list columns that keep their width, the picture buttons,
 // and the large-font warning that cannot apply on Linux.
 
+#include "gui/WindowLayout.h"
 #include "guitestutil.h"
-#include "ui/WindowLayout.h"
 
 #include <QHeaderView>
 #include <QLayout>
@@ -22,7 +22,7 @@ constexpr QSize designClient(457, 341);
 constexpr int dw = 100, dh = 40;
 
 // Where everything the resize rules speak of is, page by page ("page2/lwFiles").
-std::map<QString, QRect> measure(frmMain &w)
+std::map<QString, QRect> measure(CleanWizard &w)
 {
     const QList<QList<QWidget *>> inside = {
         {}, {w.lwFiles, w.lblNumFileAdded, w.lblShowMetadataTip, w.cmdRemoveAll, w.cmdRemoveSelected},
@@ -60,7 +60,7 @@ private:
     std::unique_ptr<guitest::Sandbox> m_box;
 
     // A shown window; null when it could not be made.
-    std::unique_ptr<frmMain> window(bool resizable)
+    std::unique_ptr<CleanWizard> window(bool resizable)
     {
         if (!guitest::writeFile(m_box->iniPath(), resizable ? "[Quillmark]\r\nresizableWindow=1\r\n" : ""))
             return nullptr;

@@ -20,7 +20,7 @@ private:
     std::unique_ptr<guitest::Sandbox> m_box;
     QString m_jpeg;
 
-    std::unique_ptr<frmMain> windowAt(int page) { return m_box->windowAt(page, m_jpeg); }
+    std::unique_ptr<CleanWizard> windowAt(int page) { return m_box->windowAt(page, m_jpeg); }
 
 private Q_SLOTS:
     void initTestCase()

@@ -1,6 +1,6 @@
-#include "fs/NativePath.h"
-#include "imagelist/ImageFiles.h"
-#include "imagelist/clsListEmu.h"
+#include "core/ImageFiles.h"
+#include "core/NativePath.h"
+#include "core/PathList.h"
 #include "testutil.h"
 
 #include <QDir>
@@ -32,7 +32,7 @@ bool makeFiles(const QString &root, const QStringList &relativePaths)
 
 QStringList walk(const QString &folder, bool files, bool folders, bool recurse)
 {
-    clsListEmu out;
+    PathList out;
     ImageFiles::RecursiveGetFolderContent(folder, out, files, folders, recurse);
     return out.toStringList();
 }
@@ -220,7 +220,7 @@ private Q_SLOTS:
         QVERIFY(makeFiles(root, {u"T/d.jpg"_s, u"s/z.jpg"_s, u"s/deep/c.jpg"_s, u"b.txt"_s, u"s/b.jpg"_s, u"a.jpg"_s}));
 
         // The walk appends to what the list already holds; a trailing separator is not doubled.
-        clsListEmu out;
+        PathList out;
         out.AddItem(u"already there"_s);
         ImageFiles::RecursiveGetFolderContent(root + u'/', out, files, folders, recurse);
         QCOMPARE(out.toStringList(), QStringList{u"already there"_s} + prefixed(root, expected));
@@ -346,7 +346,7 @@ private Q_SLOTS:
         const QString tooLongFile = deepest + u'/' + QString::fromLatin1(longName);
         const QString tooLongFolder = deepest + u'/' + QString(200, u'd');
 
-        clsListEmu out;
+        PathList out;
         QList<ImageFiles::TooLongPath> tooLong;
         QVERIFY(ImageFiles::RecursiveGetFolderContent(root, out, true, false, true, {}, &tooLong));
         QCOMPARE(out.toStringList(), QStringList{root + u"/top.jpg"_s});
@@ -392,7 +392,7 @@ private Q_SLOTS:
 
         int asked = 0;
         const auto keepAlive = [&asked, answersYes] { return asked++ < answersYes; };
-        clsListEmu out;
+        PathList out;
         QVERIFY(!ImageFiles::RecursiveGetFolderContent(root, out, true, false, true, keepAlive));
         QCOMPARE(asked, answersYes + 1); // not asked again once it said no
         // Stopped inside the large folder, none of it is listed.
@@ -415,7 +415,7 @@ private Q_SLOTS:
     // Linux file names are case-sensitive: a.jpg and A.jpg are two images.
     void duplicateSet()
     {
-        clsListEmu list;
+        PathList list;
         list.AddItem(u"/p/A.jpg"_s);
         list.AddItem(u"/p/b.JPG"_s);
         const ImageFiles::DuplicateSet set(list);

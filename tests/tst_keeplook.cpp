@@ -4,7 +4,7 @@
 // one "-o" pattern, the WebP goes through an output folder and a name with a line break
 // through the private work folder, so every command form the engine writes is covered.
 
-#include "job/CleanJob.h"
+#include "core/CleanJob.h"
 #include "testutil.h"
 
 #include <QFileInfo>

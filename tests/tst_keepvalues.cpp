@@ -1,8 +1,8 @@
 // The orientation and colour-space values read from a JPEG's Exif segment, written back
 // as plain values, must give the very output ExifTool's own "-tagsfromfile @" copy gives.
 
-#include "job/KeepValues.h"
-#include "job/TagOptions.h"
+#include "core/KeepValues.h"
+#include "core/TagOptions.h"
 #include "testutil.h"
 
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "imagelist/clsListEmu.h"
+#include "core/PathList.h"
 
 #include <QCollator>
 #include <QLocale>
@@ -12,9 +12,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-clsListEmu listOf(const QStringList &texts)
+PathList listOf(const QStringList &texts)
 {
-    clsListEmu list;
+    PathList list;
     for (const QString &t : texts)
         list.AddItem(t);
     return list;
@@ -31,7 +31,7 @@ private Q_SLOTS:
 
     void growsByHundred()
     {
-        clsListEmu list;
+        PathList list;
         QCOMPARE(list.ListCount(), 0);
         QCOMPARE(list.Find(QString()), -1);
         for (int i = 0; i < 100; ++i) {
@@ -52,7 +52,7 @@ private Q_SLOTS:
 
     void removeItem()
     {
-        clsListEmu list = listOf({u"a"_s, u"b"_s, u"c"_s});
+        PathList list = listOf({u"a"_s, u"b"_s, u"c"_s});
         list.setSelected(2, true);
         list.RemoveItem(0);
         QCOMPARE(list.toStringList(), (QStringList{u"b"_s, u"c"_s}));
@@ -69,7 +69,7 @@ private Q_SLOTS:
 
     void clear()
     {
-        clsListEmu list = listOf({u"a"_s, u"b"_s});
+        PathList list = listOf({u"a"_s, u"b"_s});
         list.setSelected(0, true);
         list.Clear();
         QCOMPARE(list.ListCount(), 0);
@@ -136,7 +136,7 @@ private Q_SLOTS:
         QFETCH(QStringList, expected);
 
         QLocale::setDefault(locale);
-        clsListEmu list = listOf(input);
+        PathList list = listOf(input);
         if (descending)
             list.ShellSort_Descending();
         else
@@ -148,7 +148,7 @@ private Q_SLOTS:
     // 1500 entries take the gaps 1093, 364, 121, 40, 13, 4 and 1. Flags travel with their texts.
     void sortsMatchReference()
     {
-        const QCollator collator = clsListEmu::sortCollator();
+        const QCollator collator = PathList::sortCollator();
         const QString alphabet = u"aAbBcCdDeEéÉzZäÄöÖ019._- /"_s;
         QRandomGenerator rng(1500);
         QStringList texts;
@@ -167,7 +167,7 @@ private Q_SLOTS:
             std::stable_sort(expected.begin(), expected.end(), [&](const QString &a, const QString &b) {
                 return descending ? collator.compare(a, b) > 0 : collator.compare(a, b) < 0;
             });
-            clsListEmu list = listOf(texts);
+            PathList list = listOf(texts);
             for (int i = 0; i < list.ListCount(); ++i)
                 list.setSelected(i, flagged(list.List(i)));
             if (descending)
@@ -182,7 +182,7 @@ private Q_SLOTS:
 
     void outOfRangeIsHarmless()
     {
-        clsListEmu list = listOf({u"a"_s, u"b"_s});
+        PathList list = listOf({u"a"_s, u"b"_s});
         list.setSelected(1, true);
         for (int bad : {-1, 2, 99, std::numeric_limits<int>::max()}) {
             QCOMPARE(list.List(bad), QString());

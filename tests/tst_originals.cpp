@@ -2,8 +2,8 @@
 // where outputs go, name clashes, moves that fail, and what overwriting in place keeps
 // of a file's identity. Real ExifTool, real quillmark-cli, real files.
 
-#include "job/CleanJob.h"
-#include "job/KeepValues.h"
+#include "core/CleanJob.h"
+#include "core/KeepValues.h"
 #include "testutil.h"
 
 #include <QDirIterator>

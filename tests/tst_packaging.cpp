@@ -2,7 +2,7 @@
 // supported images), the AppStream data, both passing the desktop's own validators, and
 // what `cmake --install` puts where.
 
-#include "imagelist/ImageFiles.h"
+#include "core/ImageFiles.h"
 #include "testutil.h"
 
 #include <QDir>

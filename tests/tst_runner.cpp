@@ -1,8 +1,8 @@
 // The console runner against small generated tools and the real ExifTool.
 
-#include "fs/NativePath.h"
-#include "fs/SystemFolders.h"
-#include "runner/ConsoleRunner.h"
+#include "core/ConsoleRunner.h"
+#include "core/NativePath.h"
+#include "core/SystemFolders.h"
 #include "testutil.h"
 
 #include <QFile>

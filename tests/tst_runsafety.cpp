@@ -3,8 +3,8 @@
 // ExifTool, real files; every kill happens after a number of outputs exist, never
 // after a sleep.
 
-#include "job/CleanJob.h"
-#include "job/KeepValues.h"
+#include "core/CleanJob.h"
+#include "core/KeepValues.h"
 #include "testutil.h"
 
 #include <QDirIterator>

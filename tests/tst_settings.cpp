@@ -1,7 +1,7 @@
 // The settings store: portable detection, the settings.ini reader and writer (byte for
 // byte), and the QSettings store of normal mode.
 
-#include "app/modPortable.h"
+#include "core/SettingsStore.h"
 
 #include <QDir>
 #include <QFile>

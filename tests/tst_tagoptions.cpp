@@ -1,6 +1,6 @@
 // The tag boxes turned into ExifTool arguments, and the wizard's enable rules.
 
-#include "job/TagOptions.h"
+#include "core/TagOptions.h"
 
 #include <QTest>
 

@@ -2,7 +2,7 @@
 // catalogue with its placeholders intact, the user's language picked from the environment
 // as gettext does, and quillmark-cli speaking it.
 
-#include "app/Translations.h"
+#include "core/Translations.h"
 #include "testutil.h"
 
 #include <QMap>

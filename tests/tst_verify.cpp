@@ -1,10 +1,10 @@
 // Checking outputs: the segment scan, the residue table and the verifier, on real
 // samples cleaned by real ExifTool.
 
-#include "job/ContainerScan.h"
-#include "job/OutputVerifier.h"
-#include "job/ResidueClassifier.h"
-#include "job/TagOptions.h"
+#include "core/ContainerScan.h"
+#include "core/OutputVerifier.h"
+#include "core/ResidueClassifier.h"
+#include "core/TagOptions.h"
 #include "testutil.h"
 
 #include <QDir>

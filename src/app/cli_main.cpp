@@ -1,15 +1,15 @@
 // quillmark-cli: the cleaning engine for scripts and terminals.
 
-#include "app/StoredOptions.h"
-#include "app/Translations.h"
-#include "app/modPortable.h"
-#include "fs/NativePath.h"
-#include "fs/SystemFolders.h"
-#include "imagelist/ImageFiles.h"
-#include "imagelist/clsListEmu.h"
-#include "job/CleanJob.h"
-#include "job/RunReport.h"
-#include "runner/ConsoleRunner.h"
+#include "core/CleanJob.h"
+#include "core/ConsoleRunner.h"
+#include "core/ImageFiles.h"
+#include "core/NativePath.h"
+#include "core/PathList.h"
+#include "core/RunReport.h"
+#include "core/SettingsStore.h"
+#include "core/StoredOptions.h"
+#include "core/SystemFolders.h"
+#include "core/Translations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -253,7 +253,7 @@ struct Collected
 Collected collectImages(const QStringList &paths, const std::function<bool()> &keepGoing)
 {
     Collected c;
-    clsListEmu list;
+    PathList list;
     QSet<QString> leftOutPaths;
     for (const QString &raw : paths) {
         if (!keepGoing()) {

@@ -1,13 +1,13 @@
 // quillmark: the wizard that removes metadata from image files.
 
-#include "app/Translations.h"
-#include "app/WindowCommandLine.h"
-#include "app/frmMain.h"
-#include "app/modPortable.h"
-#include "fs/NativePath.h"
-#include "fs/SystemFolders.h"
-#include "ui/Artwork.h"
-#include "ui/Palettes.h"
+#include "core/NativePath.h"
+#include "core/SettingsStore.h"
+#include "core/SystemFolders.h"
+#include "core/Translations.h"
+#include "core/WindowCommandLine.h"
+#include "gui/Artwork.h"
+#include "gui/CleanWizard.h"
+#include "gui/Palettes.h"
 
 #include <QApplication>
 
@@ -77,7 +77,7 @@ int main(int argc, char *argv[])
         }
     }
 
-    frmMainSetup setup;
+    CleanWizardSetup setup;
     setup.arguments = arguments;
     // For the test suite only: how long an automatic run shows its last page.
     bool ok = false;
@@ -85,7 +85,7 @@ int main(int argc, char *argv[])
     if (ok && autoWait >= 0)
         setup.autoWaitMs = autoWait;
 
-    frmMain window(setup);
+    CleanWizard window(setup);
     window.show();
     return QApplication::exec();
 }

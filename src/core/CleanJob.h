@@ -1,0 +1,208 @@
+#pragma once
+
+#include "core/ExifToolPool.h"
+#include "core/FileDate.h"
+#include "core/FileOutcome.h"
+#include "core/TagOptions.h"
+
+#include <QElapsedTimer>
+#include <QHash>
+#include <QList>
+#include <QMap>
+#include <QLocale>
+#include <QObject>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+class QLockFile;
+class StagingArea;
+class OutputVerifier;
+class QRandomGenerator;
+class QTemporaryDir;
+
+// A snapshot of the option pages, taken when a run starts.
+struct JobOptions
+{
+    OutputMode outputMode = OutputMode::Suffix;
+    QString txtOutput;                                  // output folder (folder mode)
+    QString txtPrefix = QStringLiteral("cleaned_");
+    QString txtSuffix = QStringLiteral("_cleaned");
+    TagOptions tags;
+    bool chkIgnoreMinorWarnings = true;                 // adds "-m" to every command
+    bool chkResetFileDates = false;
+    bool randomDate = true;                             // optDate: 0 fixed, 1 random
+    FixedFileDate fixedDate;
+    bool chkDeleteFileOnFail = false;
+    int optProcessingFail = 0;                          // 0 trash, 1 folder
+    QString txtProcessingFailFolder;
+    bool bAutoRun = false;                              // overwrite existing outputs without asking
+    bool verify = true;                                 // check every output for what is left
+};
+
+// Where the run finds its tools and work files.
+struct JobEnvironment
+{
+    QString exiftool;        // full path of the ExifTool program
+    QString programFolder;   // working folder of ExifTool; relative paths resolve here
+    QString tempFolder;      // holds the run's private work folder and qmk_log.txt
+    bool pauses = true;      // the short pauses that let a person read the captions
+    int jobs = 1;            // ExifTool processes at once
+    QLocale locale;          // number format of the summary
+    QRandomGenerator *random = nullptr; // random file dates; the global generator when null
+};
+
+struct CleanedFile
+{
+    QString name; // file name shown in the result list
+    QString path; // full path of the output, for the metadata viewer
+    QString input; // the image it was made from (the same path when overwritten in place)
+};
+
+struct JobResult
+{
+    bool internalError = false;   // the run ended in the failure handler
+    QString errorDetail;          // why, for a person
+    int processedCount = 0;
+    int declinedCount = 0;        // existing outputs kept after "No"
+    int earlierOutputCount = 0;   // inputs left out as outputs of an earlier run
+    int problemCount = 0;
+    bool stopped = false;         // a stop was requested and the run ended early
+    qint64 inputBytes = 0;
+    qint64 outputBytes = 0;
+    qint64 seconds = 0;
+    QString summary;              // the finished page's summary (lines end in CR LF)
+    QList<CleanedFile> cleanedFiles;
+    QString logPath;
+    bool logWritten = false;
+    QString problemTexts;         // ExifTool's error texts of the failed batches, in run order
+    QStringList failedImages;     // inputs that ExifTool refused (named in an error line)
+    bool problemFilesMoved = false;  // at least one failed original was moved away
+    int movedCount = 0;           // failed originals moved to the trash or the problem folder
+    int notMovedCount = 0;        // failed originals that could not be moved (the log says why)
+    QString errorInfoCaption;     // "3 problem files moved to the trash." or empty
+    QStringList images;           // the image list as the run stored it back (normalised)
+    QString sFirstImageFolder;
+    bool clearImageList = false;  // a problem-free run empties the image list
+    QList<FileOutcome> outcomes;  // one per input, in the order of the images
+};
+
+// The summary of the finished page, e.g. "3 images processed (120 KB saved)\r\nin 2
+// seconds (0.67 sec avg)". Halves round to even.
+QString summaryText(int processedCount, qint64 inputBytes, qint64 outputBytes, qint64 seconds,
+                    const QLocale &locale);
+
+// Output path of one image for modes folder, prefix and suffix; the input itself for overwrite.
+QString outputPathFor(const QString &input, const JobOptions &options, const QString &programFolder);
+
+// The output ExifTool makes of an "-o" pattern (an output folder ending in '/', or a
+// name built from %d, %f and %e) for one input.
+QString expandOutputPattern(const QString &pattern, const QString &input);
+
+// Whether a path can stand as a line of an argument file and be read by ExifTool as
+// exactly that path: absolute (so no leading blank, '#' or '-') and without line
+// breaks. With forOutput, '%' is refused too, since "-o" expands it.
+bool isLiteralArgfilePath(const QString &path, bool forOutput);
+
+// The cleaning job: prepares one ExifTool command per image, runs them in batches of
+// 64 through argument files, checks the outputs and reports. Status captions and
+// progress are signals; the overwrite question is a callback. CleanImages() returns
+// when the run is over; while ExifTool runs it waits in a local event loop, so a
+// window stays responsive.
+class CleanJob final : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(CleanJob)
+
+public:
+    static constexpr int BatchSize = 64;
+    // How long the batches ExifTool is writing may go on after a stop request.
+    static constexpr int StopGraceMs = 600;
+
+    CleanJob(const JobOptions &options, const JobEnvironment &environment, QObject *parent = nullptr);
+    ~CleanJob() override;
+
+    // Asked at most once per run, at the first image whose output exists: true = overwrite.
+    void setOverwriteQuestion(std::function<bool()> ask) { m_askOverwrite = std::move(ask); }
+
+    JobResult CleanImages(const QStringList &images);
+
+    // The message of the images a stopped run never reached.
+    static QString notRunMessage();
+
+    // Asks a running CleanImages() to stop: no batch starts any more, the ones ExifTool
+    // is writing finish, and the result says the run was stopped. Safe to call from a
+    // slot while CleanImages() waits in its event loop; a second call hurries the stop
+    // (ExifTool is interrupted and removes what it was writing).
+    void requestStop();
+    bool stopRequested() const { return m_stopRequested; }
+
+    // The first argument file of the run, inside its private work folder.
+    QString argumentFilePath() const;
+    // The run's problem log: qmk_log.txt in the temporary folder unless another run is
+    // using that name, in which case a name of this run's own.
+    QString logFilePath() const;
+
+Q_SIGNALS:
+    void statusChanged(const QString &caption);
+    void progressChanged(int percent);
+
+private:
+    // Appends a line to the run's log, names that are not UTF-8 spelt with \xNN.
+    bool appendToLog(const QString &text) const;
+    struct Item;
+
+    bool prepare(QStringList &images, JobResult &result);
+    QString stagingPattern(int batch) const;
+    bool stageItem(Item &item, int index, int batch, QSet<QString> &taken);
+    void removeEmptyLog(const JobResult &result) const;
+    bool setUpWorkFiles(QString *error);
+    bool runBatches(JobResult &result);
+    QList<QStringList> commandsFor(int batch, int first, int count);
+    struct PendingBatch
+    {
+        int first = 0;
+        int count = 0;
+        BatchRun run;
+        QList<int> ready; // complete in staging, waiting to be put in place
+        bool done = false; // nothing to put in place
+    };
+    void completeBatch(int batch, int first, int count, const BatchRun &ran);
+    BatchRun placeBatch(int batch);
+    void removeStaleWorkFolders() const;
+    void failItem(int index, const QString &reason, QString &log);
+    void checkResults(JobResult &result);
+    void verifyOutputs(JobResult &result);
+    void moveProblemFiles(JobResult &result);
+    void setStatus(const QString &caption);
+    void pause(int ms);
+    void keepAlive();
+
+    JobOptions m_options;
+    JobEnvironment m_env;
+    std::function<bool()> m_askOverwrite;
+    QList<Item> m_items;
+    QString m_runToken;          // names this run's staging folders
+    QString m_outputFolder;      // folder mode: the output folder, ending in '/'
+    std::unique_ptr<StagingArea> m_staging;
+    QList<int> m_outcomeItem;    // per outcome of the result: its item, or -1
+    QMap<int, PendingBatch> m_pending; // batches ExifTool has finished, not yet in place
+    QStringList m_skipNotes;
+    QList<FileOutcome> m_leftOut;   // inputs not sent to ExifTool, with their place in the list
+    QList<int> m_leftOutAt;
+    QHash<int, QList<QList<int>>> m_batchCommands; // per batch: the items of each command
+    std::unique_ptr<QTemporaryDir> m_work;   // private to this run: argument files, stand-ins
+    std::unique_ptr<QLockFile> m_logLock;    // held while this run uses qmk_log.txt
+    std::unique_ptr<QLockFile> m_workLock;   // says the work folder's run is alive
+    QString m_logPath;
+    bool m_running = false;
+    bool m_stopRequested = false;
+    bool m_hurry = false;
+    std::unique_ptr<ExifToolPool> m_pool;
+    std::unique_ptr<OutputVerifier> m_verifier; // checks outputs as their batches finish
+    QElapsedTimer m_clock;
+    QElapsedTimer m_sinceYield;
+};

@@ -1,0 +1,347 @@
+#include "core/ContainerScan.h"
+
+#include "core/KeepValues.h"
+#include "core/NativePath.h"
+
+#include <QFile>
+
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using Verdict = ContainerScan::Verdict;
+
+quint32 be32(const uchar *p)
+{
+    return (quint32(p[0]) << 24) | (quint32(p[1]) << 16) | (quint32(p[2]) << 8) | quint32(p[3]);
+}
+
+quint16 be16(const uchar *p)
+{
+    return quint16((p[0] << 8) | p[1]);
+}
+
+quint32 le32(const uchar *p)
+{
+    return quint32(p[0]) | (quint32(p[1]) << 8) | (quint32(p[2]) << 16) | (quint32(p[3]) << 24);
+}
+
+// The first 0xFF at or after `pos` that is followed by a byte other than 0x00 (a stuffed
+// 0xFF in entropy-coded data), or n - 1 when there is none. Camera JPEGs are megabytes
+// of such data, so this looks at 16 bytes per step where the processor allows.
+qsizetype nextMarkerCandidate(const uchar *d, qsizetype pos, qsizetype n)
+{
+#if defined(__SSE2__)
+    const __m128i ff = _mm_set1_epi8(char(0xFF));
+    const __m128i zero = _mm_setzero_si128();
+    while (pos + 17 <= n) {
+        const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i *>(d + pos));
+        const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i *>(d + pos + 1));
+        const int hits = _mm_movemask_epi8(_mm_andnot_si128(_mm_cmpeq_epi8(next, zero), _mm_cmpeq_epi8(here, ff)));
+        if (hits)
+            return pos + __builtin_ctz(unsigned(hits));
+        pos += 16;
+    }
+#endif
+    for (; pos + 1 < n; ++pos) {
+        if (d[pos] == 0xFF && d[pos + 1] != 0x00)
+            return pos;
+    }
+    return n - 1;
+}
+
+ContainerScan broken(const QString &why)
+{
+    ContainerScan s;
+    s.verdict = Verdict::Broken;
+    s.problem = why;
+    return s;
+}
+
+void settle(ContainerScan &s)
+{
+    s.verdict = s.containers.isEmpty() ? Verdict::Clean : Verdict::HasMetadata;
+}
+
+bool startsWith(const uchar *p, qsizetype avail, const char *text)
+{
+    const qsizetype n = qsizetype(std::strlen(text));
+    return avail >= n && std::memcmp(p, text, size_t(n)) == 0;
+}
+
+// JPEG: markers up to the first SOS, then entropy-coded data in which 0xFF is always
+// followed by 0x00 or a restart marker, until the next marker (more tables and scans in
+// progressive files) and finally EOI. Anything after EOI is a trailer (an MPF preview,
+// a Samsung or Google trailer, ...).
+ContainerScan scanJpeg(const uchar *d, qsizetype n)
+{
+    ContainerScan s;
+    qsizetype pos = 2;
+    bool inScan = false;
+    while (true) {
+        if (inScan) {
+            // Skip entropy-coded data: find the next 0xFF not followed by 0x00 or RSTn.
+            while (true) {
+                pos = nextMarkerCandidate(d, pos, n);
+                if (pos + 1 >= n)
+                    return broken(u"the image data has no end marker"_s);
+                const uchar next = d[pos + 1];
+                if ((next >= 0xD0 && next <= 0xD7) || next == 0xFF) {
+                    pos += next == 0xFF ? 1 : 2;
+                    continue;
+                }
+                break;
+            }
+            inScan = false;
+        }
+        if (pos + 2 > n)
+            return broken(u"the file ends before the end-of-image marker"_s);
+        if (d[pos] != 0xFF)
+            return broken(u"a segment does not start with a marker"_s);
+        uchar marker = d[pos + 1];
+        if (marker == 0xFF) { // fill bytes
+            ++pos;
+            continue;
+        }
+        pos += 2;
+        if (marker == 0xD9) { // EOI
+            if (pos < n)
+                s.containers << u"trailer (%1 bytes after the image)"_s.arg(n - pos);
+            settle(s);
+            return s;
+        }
+        if ((marker >= 0xD0 && marker <= 0xD7) || marker == 0x01)
+            continue; // markers without a length
+        if (pos + 2 > n)
+            return broken(u"the file ends inside a segment"_s);
+        const qsizetype len = be16(d + pos);
+        if (len < 2 || pos + len > n)
+            return broken(u"a segment runs past the end of the file"_s);
+        const uchar *body = d + pos + 2;
+        const qsizetype bodyLen = len - 2;
+        if (marker == 0xDA) {
+            inScan = true;
+        } else if (marker == 0xE0) {
+            // JFIF and its extension carry only size and density (and a tiny thumbnail).
+            if (!startsWith(body, bodyLen, "JFIF") && !startsWith(body, bodyLen, "JFXX"))
+                s.containers << u"APP0"_s;
+        } else if (marker == 0xE2 && startsWith(body, bodyLen, "ICC_PROFILE")) {
+            if (bodyLen > 14)
+                s.iccProfile.append(reinterpret_cast<const char *>(body + 14), bodyLen - 14);
+        } else if (marker == 0xEE && startsWith(body, bodyLen, "Adobe")) {
+            // Adobe APP14 says how the colour channels are coded; nothing about anyone.
+        } else if (marker == 0xE1 && startsWith(body, bodyLen, "Exif")) {
+            // What a run keeps on purpose (orientation, colour space) is no residue.
+            if (bodyLen < 6 || !exifHoldsOnlyLookTags(QByteArray(reinterpret_cast<const char *>(body + 6), bodyLen - 6)))
+                s.containers << u"APP1 Exif"_s;
+        } else if (marker == 0xE1) {
+            s.containers << u"APP1 XMP"_s;
+        } else if (marker >= 0xE0 && marker <= 0xEF) {
+            s.containers << u"APP%1"_s.arg(marker - 0xE0);
+        } else if (marker == 0xFE) {
+            s.containers << u"COM"_s;
+        }
+        pos += len;
+    }
+}
+
+// PNG: a chunk list ending in IEND. Critical chunks and the ancillary chunks that only
+// describe how to show the pixels are fine; text, eXIf, tIME and anything unknown is not.
+ContainerScan scanPng(const uchar *d, qsizetype n)
+{
+    static const char *const display[] = {"IHDR", "PLTE", "IDAT", "tRNS", "gAMA", "cHRM", "sRGB", "sBIT",
+                                          "bKGD", "hIST", "pHYs", "sPLT", "cICP", "mDCv", "cLLi", "acTL",
+                                          "fcTL", "fdAT"};
+    ContainerScan s;
+    qsizetype pos = 8;
+    while (true) {
+        if (pos + 12 > n)
+            return broken(u"the file ends before the IEND chunk"_s);
+        const qsizetype len = be32(d + pos);
+        const QByteArray type(reinterpret_cast<const char *>(d + pos + 4), 4);
+        if (len > n || pos + 12 + len > n)
+            return broken(u"the %1 chunk runs past the end of the file"_s.arg(QString::fromLatin1(type)));
+        if (type == "IEND") {
+            pos += 12 + len;
+            if (pos < n)
+                s.containers << u"trailer (%1 bytes after IEND)"_s.arg(n - pos);
+            settle(s);
+            return s;
+        }
+        if (type == "iCCP") {
+            // Name, NUL, compression method, then the zlib stream qUncompress wants
+            // prefixed with the uncompressed size, which PNG does not store.
+            const uchar *body = d + pos + 8;
+            const void *nul = std::memchr(body, 0, size_t(std::min<qsizetype>(len, 80)));
+            if (nul) {
+                const qsizetype start = static_cast<const uchar *>(nul) - body + 2;
+                if (start < len) {
+                    QByteArray z(4, '\0');
+                    z[1] = char(0x01); // a size hint of 64 KiB; qUncompress grows the buffer as needed
+                    z.append(reinterpret_cast<const char *>(body + start), len - start);
+                    s.iccProfile = qUncompress(z);
+                }
+            }
+            if (s.iccProfile.isEmpty())
+                s.containers << u"iCCP"_s;
+        } else if (type == "eXIf") {
+            if (!exifHoldsOnlyLookTags(QByteArray(reinterpret_cast<const char *>(d + pos + 8), len)))
+                s.containers << u"eXIf"_s;
+        } else {
+            bool known = false;
+            for (const char *t : display)
+                known = known || type == t;
+            if (!known)
+                s.containers << QString::fromLatin1(type);
+        }
+        pos += 12 + len;
+    }
+}
+
+// WebP: a RIFF list of chunks, padded to even sizes; the RIFF size must match the file.
+ContainerScan scanWebp(const uchar *d, qsizetype n)
+{
+    ContainerScan s;
+    const qsizetype riffEnd = qsizetype(le32(d + 4)) + 8;
+    if (riffEnd > n)
+        return broken(u"the file is shorter than its RIFF header says"_s);
+    qsizetype pos = 12;
+    while (pos < riffEnd) {
+        if (pos + 8 > riffEnd)
+            return broken(u"a chunk header runs past the end of the file"_s);
+        const QByteArray type(reinterpret_cast<const char *>(d + pos), 4);
+        const qsizetype len = le32(d + pos + 4);
+        if (len > riffEnd || pos + 8 + len > riffEnd)
+            return broken(u"the %1 chunk runs past the end of the file"_s.arg(QString::fromLatin1(type).trimmed()));
+        if (type == "ICCP") {
+            s.iccProfile = QByteArray(reinterpret_cast<const char *>(d + pos + 8), len);
+        } else if (type == "EXIF") {
+            // Some writers put the JPEG header "Exif\0\0" before the TIFF data.
+            QByteArray exif(reinterpret_cast<const char *>(d + pos + 8), len);
+            if (exif.startsWith(QByteArray("Exif\0\0", 6)))
+                exif.remove(0, 6);
+            if (!exifHoldsOnlyLookTags(exif))
+                s.containers << u"EXIF"_s;
+        } else if (type != "VP8 " && type != "VP8L" && type != "VP8X" && type != "ALPH" && type != "ANIM"
+                   && type != "ANMF") {
+            s.containers << QString::fromLatin1(type).trimmed();
+        }
+        pos += 8 + len + (len & 1);
+    }
+    if (riffEnd < n)
+        s.containers << u"trailer (%1 bytes after the RIFF data)"_s.arg(n - riffEnd);
+    settle(s);
+    return s;
+}
+
+// GIF: header, screen descriptor and colour table, then images and extensions, each a
+// chain of sub-blocks, up to the trailer byte 0x3B.
+ContainerScan scanGif(const uchar *d, qsizetype n)
+{
+    ContainerScan s;
+    if (n < 13)
+        return broken(u"the file ends inside the header"_s);
+    qsizetype pos = 13;
+    if (d[10] & 0x80)
+        pos += 3 * (qsizetype(1) << ((d[10] & 0x07) + 1));
+    const auto skipBlocks = [&](qsizetype p) -> qsizetype {
+        while (p < n) {
+            const uchar size = d[p];
+            if (size == 0)
+                return p + 1;
+            p += 1 + size;
+        }
+        return -1;
+    };
+    while (true) {
+        if (pos >= n)
+            return broken(u"the file ends before the GIF trailer"_s);
+        const uchar intro = d[pos];
+        if (intro == 0x3B) {
+            if (pos + 1 < n)
+                s.containers << u"trailer (%1 bytes after the GIF data)"_s.arg(n - pos - 1);
+            settle(s);
+            return s;
+        }
+        if (intro == 0x2C) { // image descriptor
+            if (pos + 10 > n)
+                return broken(u"the file ends inside an image descriptor"_s);
+            const uchar flags = d[pos + 9];
+            pos += 10;
+            if (flags & 0x80)
+                pos += 3 * (qsizetype(1) << ((flags & 0x07) + 1));
+            pos = pos + 1 < n ? skipBlocks(pos + 1) : -1; // after the LZW code size
+        } else if (intro == 0x21) {
+            if (pos + 2 > n)
+                return broken(u"the file ends inside an extension"_s);
+            const uchar label = d[pos + 1];
+            if (label == 0xFE) {
+                s.containers << u"comment"_s;
+            } else if (label == 0xFF) {
+                const uchar *app = d + pos + 3;
+                const qsizetype avail = n - pos - 3;
+                // Looping (Netscape, AnimExts) and ImageMagick's gamma note only say how to show it.
+                if (!startsWith(app, avail, "NETSCAPE2.0") && !startsWith(app, avail, "ANIMEXTS1.0")
+                    && !startsWith(app, avail, "ImageMagick")) {
+                    if (startsWith(app, avail, "XMP DataXMP"))
+                        s.containers << u"XMP"_s;
+                    else if (startsWith(app, avail, "ICCRGBG1012"))
+                        s.containers << u"ICC profile"_s; // read back to tell a standard one
+                    else
+                        s.containers << u"application extension"_s;
+                }
+            }
+            pos = skipBlocks(pos + 2);
+        } else {
+            return broken(u"an unknown block type"_s);
+        }
+        if (pos < 0)
+            return broken(u"a block runs past the end of the file"_s);
+    }
+}
+
+} // namespace
+
+ContainerScan scanContainers(const QByteArray &data)
+{
+    const auto *d = reinterpret_cast<const uchar *>(data.constData());
+    const qsizetype n = data.size();
+    if (n >= 3 && d[0] == 0xFF && d[1] == 0xD8 && d[2] == 0xFF)
+        return scanJpeg(d, n);
+    if (n >= 8 && std::memcmp(d, "\x89PNG\r\n\x1a\n", 8) == 0)
+        return scanPng(d, n);
+    if (n >= 12 && std::memcmp(d, "RIFF", 4) == 0 && std::memcmp(d + 8, "WEBP", 4) == 0)
+        return scanWebp(d, n);
+    if (n >= 6 && (std::memcmp(d, "GIF87a", 6) == 0 || std::memcmp(d, "GIF89a", 6) == 0))
+        return scanGif(d, n);
+    return {};
+}
+
+ContainerScan scanContainers(const QString &path)
+{
+    QFile file;
+    if (!openPath(file, path, QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return broken(u"the output cannot be read"_s);
+    // A small output is read in one go: mapping it costs more in page faults and in the
+    // unmapping, which interrupts the other threads of the program, than copying it.
+    constexpr qint64 readLimit = 1 << 20;
+    if (file.size() <= readLimit)
+        return scanContainers(file.read(readLimit));
+    // A large one is mapped: it was just written, so it is in the page cache, and the walk
+    // touches only the pages it needs (memchr streams through the scan data).
+    if (file.size() > 0) {
+        if (uchar *mapped = file.map(0, file.size())) {
+            const QByteArray view = QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), file.size());
+            ContainerScan s = scanContainers(view); // every byte it keeps is copied out
+            file.unmap(mapped);
+            return s;
+        }
+    }
+    return scanContainers(file.readAll());
+}

@@ -1,0 +1,323 @@
+#include "core/OutputVerifier.h"
+
+#include "core/ContainerScan.h"
+#include "core/NativePath.h"
+#include "core/ResidueClassifier.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <cstring>
+
+using namespace Qt::StringLiterals;
+
+struct OutputVerifier::Pending
+{
+    int key = 0;
+    QString input;
+    QString output;
+    QString passedInput;  // the spelling ExifTool was given (a plain link for odd names)
+    QString passedOutput;
+    QStringList serials;
+    bool compareWithInput = false;
+    int serialMarker = -1; // the command of its group that reads the originals' serials
+    int outputMarker = -1; // the command that reads the outputs back
+};
+
+OutputVerifier::OutputVerifier(const QString &exiftool, const QString &workingFolder, QObject *parent)
+    : QObject(parent)
+    , m_exiftool(exiftool)
+    , m_workingFolder(workingFolder)
+{
+}
+
+OutputVerifier::~OutputVerifier()
+{
+    m_scanPool.waitForDone();
+    if (m_process && m_process->state() != QProcess::NotRunning) {
+        m_process->write("-stay_open\nFalse\n");
+        m_process->closeWriteChannel();
+        if (!m_process->waitForFinished(3000))
+            m_process->kill();
+    }
+}
+
+bool sameFileContents(const QString &a, const QString &b)
+{
+    QFile fa;
+    QFile fb;
+    if (!openPath(fa, a, QIODevice::ReadOnly) || !openPath(fb, b, QIODevice::ReadOnly) || fa.size() != fb.size())
+        return false;
+    constexpr qint64 chunk = 1 << 20;
+    while (!fa.atEnd()) {
+        const QByteArray x = fa.read(chunk);
+        const QByteArray y = fb.read(chunk);
+        if (x != y)
+            return false;
+    }
+    return true;
+}
+
+void OutputVerifier::submit(int key, const QString &input, const QString &output, const QStringList &originalSerials)
+{
+    // The scan reads the whole output (megabytes of image data for a camera JPEG), so
+    // it runs on the pool's threads while ExifTool works on the next batches.
+    ++m_scansRunning;
+    m_scanPool.start([this, key, input, output, originalSerials] {
+        const ContainerScan scan = scanContainers(output);
+        QMetaObject::invokeMethod(
+            this, [this, key, input, output, originalSerials, scan] { scanned(key, input, output, originalSerials, scan); },
+            Qt::QueuedConnection);
+    });
+}
+
+void OutputVerifier::scanned(int key, const QString &input, const QString &output, const QStringList &originalSerials,
+                             const ContainerScan &scan)
+{
+    --m_scansRunning;
+    Verdict v;
+    const bool separate = QFileInfo(input).absoluteFilePath() != QFileInfo(output).absoluteFilePath();
+    switch (scan.verdict) {
+    case ContainerScan::Verdict::Broken:
+        v.status = FileStatus::Failed;
+        v.message = tr("The output is damaged: %1.").arg(scan.problem);
+        m_verdicts.insert(key, v);
+        break;
+    case ContainerScan::Verdict::Clean:
+        if (!scan.iccProfile.isEmpty())
+            v.residue = iccResidue(iccTexts(scan.iccProfile), originalSerials);
+        if (!v.residue.isEmpty())
+            v.status = separate && sameFileContents(input, output) ? FileStatus::Unchanged : FileStatus::Residue;
+        m_verdicts.insert(key, v);
+        break;
+    case ContainerScan::Verdict::HasMetadata:
+    case ContainerScan::Verdict::NotScannable: {
+        Pending p;
+        p.key = key;
+        p.input = input;
+        p.output = output;
+        p.serials = originalSerials;
+        p.compareWithInput = separate;
+        m_queued.append(p);
+        break;
+    }
+    }
+    // A burst of submissions (one batch's outputs) goes to ExifTool as one command.
+    if (m_scansRunning == 0)
+        flush();
+    Q_EMIT progressed();
+}
+
+QString OutputVerifier::literalPath(const QString &path)
+{
+    // Each argument is one line for ExifTool; a name with a line break goes through a
+    // plain-named link in a private folder. So does a name that is not UTF-8: ExifTool
+    // reads it, but names it in its JSON with '?' for the bytes, and the answers are
+    // matched to the files by that name.
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    if (!absolute.contains(u'\n') && !absolute.contains(u'\r') && !holdsStrayBytes(absolute))
+        return absolute;
+    if (!m_links)
+        m_links = std::make_unique<QTemporaryDir>(QDir::tempPath() + u"/qmk-verify-XXXXXX"_s);
+    static const QRegularExpression plainSuffix(u"^[A-Za-z0-9]{1,5}$"_s);
+    const QString suffix = QFileInfo(path).suffix();
+    const QString link = m_links->path() + u'/' + QString::number(++m_linkCount)
+        + (plainSuffix.match(suffix).hasMatch() ? u'.' + suffix : QString());
+    linkPath(absolute, link);
+    return link;
+}
+
+void OutputVerifier::startProcess()
+{
+    m_process = std::make_unique<QProcess>();
+    m_process->setWorkingDirectory(m_workingFolder);
+    m_process->setProcessChannelMode(QProcess::SeparateChannels);
+    connect(m_process.get(), &QProcess::readyReadStandardOutput, this, &OutputVerifier::onOutput);
+    connect(m_process.get(), &QProcess::readyReadStandardError, this, [this] { m_process->readAllStandardError(); });
+    const auto giveUp = [this] {
+        // Whatever is still out is settled as not checked, so nothing waits forever.
+        m_processFailed = true;
+        for (const QList<Pending> &group : std::as_const(m_sent)) {
+            for (const Pending &p : group) {
+                Verdict v;
+                v.message = tr("The output could not be read back.");
+                m_verdicts.insert(p.key, v);
+            }
+        }
+        m_sent.clear();
+        Q_EMIT progressed();
+    };
+    connect(m_process.get(), &QProcess::finished, this, giveUp);
+    connect(m_process.get(), &QProcess::errorOccurred, this, [giveUp](QProcess::ProcessError e) {
+        if (e == QProcess::FailedToStart)
+            giveUp();
+    });
+    m_process->start(m_exiftool, {u"-config"_s, QString(), u"-stay_open"_s, u"True"_s, u"-@"_s, u"-"_s});
+}
+
+void OutputVerifier::flush()
+{
+    if (m_queued.isEmpty())
+        return;
+    if (!m_process)
+        startProcess();
+    if (m_processFailed) {
+        for (const Pending &p : std::as_const(m_queued)) {
+            Verdict v;
+            v.message = tr("The output could not be read back.");
+            m_verdicts.insert(p.key, v);
+        }
+        m_queued.clear();
+        return;
+    }
+    QList<Pending> group = std::move(m_queued);
+    m_queued.clear();
+    QStringList serialArgs = serialReadArguments();
+    QStringList readArgs = readBackArguments();
+    bool anyOriginal = false;
+    for (Pending &p : group) {
+        p.passedOutput = literalPath(p.output);
+        readArgs << p.passedOutput;
+        if (p.compareWithInput && isFilePath(p.input)) {
+            p.passedInput = literalPath(p.input);
+            serialArgs << p.passedInput;
+            anyOriginal = true;
+        }
+    }
+    QByteArray text;
+    const auto command = [&](const QStringList &args) {
+        for (const QString &a : args)
+            text += encodePath(a) + '\n';
+        text += "-q\n-execute" + QByteArray::number(++m_sequence) + '\n';
+        return m_sequence;
+    };
+    const int serialMarker = anyOriginal ? command(serialArgs) : -1;
+    const int outputMarker = command(readArgs);
+    for (Pending &p : group) {
+        p.serialMarker = serialMarker;
+        p.outputMarker = outputMarker;
+    }
+    m_readBacks += int(group.size());
+    m_sent.append(group);
+    m_process->write(text);
+}
+
+void OutputVerifier::onOutput()
+{
+    m_stdout += m_process->readAllStandardOutput();
+    while (true) {
+        const qsizetype at = m_stdout.indexOf("{ready");
+        if (at < 0)
+            return;
+        const qsizetype close = m_stdout.indexOf('}', at);
+        const qsizetype eol = m_stdout.indexOf('\n', at);
+        if (close < 0 || eol < 0)
+            return;
+        const int marker = m_stdout.mid(at + 6, close - at - 6).toInt();
+        const QByteArray json = m_stdout.left(at);
+        m_stdout.remove(0, eol + 1);
+        if (m_sent.isEmpty())
+            continue;
+        QList<Pending> &group = m_sent.first();
+        if (group.first().serialMarker == marker) {
+            m_serialJson = json;
+            continue;
+        }
+        if (group.first().outputMarker != marker)
+            continue;
+        const auto outputs = parseReadBackFiles(json);
+        const auto originals = parseReadBackFiles(m_serialJson);
+        for (Pending &p : group)
+            settle(p, outputs, originals);
+        m_serialJson.clear();
+        m_sent.removeFirst();
+        Q_EMIT progressed();
+    }
+}
+
+void OutputVerifier::settle(Pending &p, const QHash<QString, QList<ReadBackTag>> &outputs,
+                            const QHash<QString, QList<ReadBackTag>> &originals)
+{
+    Verdict v;
+    if (!outputs.contains(p.passedOutput)) {
+        v.status = FileStatus::Failed;
+        v.message = tr("ExifTool cannot read the output back.");
+        m_verdicts.insert(p.key, v);
+        return;
+    }
+    const QList<ReadBackTag> tags = outputs.value(p.passedOutput);
+    for (const ReadBackTag &t : tags) {
+        if (t.group == u"ExifTool" && t.name == u"Error") {
+            v.status = FileStatus::Failed;
+            v.message = tr("ExifTool cannot read the output back: %1").arg(t.value);
+            m_verdicts.insert(p.key, v);
+            return;
+        }
+    }
+    QStringList serials = p.serials;
+    if (!p.passedInput.isEmpty())
+        serials += serialValues(originals.value(p.passedInput));
+    v.residue = classifyResidue(tags, serials);
+    if (!v.residue.isEmpty()) {
+        v.status = p.compareWithInput && sameFileContents(p.input, p.output) ? FileStatus::Unchanged
+                                                                             : FileStatus::Residue;
+    }
+    m_verdicts.insert(p.key, v);
+}
+
+void OutputVerifier::waitForAll()
+{
+    const auto busy = [this] { return m_scansRunning > 0 || !m_queued.isEmpty() || !m_sent.isEmpty(); };
+    while (busy()) {
+        if (m_scansRunning == 0)
+            flush();
+        if (!busy())
+            break;
+        QEventLoop loop;
+        const auto quit = [&loop] { loop.quit(); };
+        const auto a = connect(this, &OutputVerifier::progressed, &loop, quit, Qt::QueuedConnection);
+        QList<QMetaObject::Connection> more;
+        if (m_process) {
+            more << connect(m_process.get(), &QProcess::readyReadStandardOutput, &loop, quit, Qt::QueuedConnection);
+            more << connect(m_process.get(), &QProcess::finished, &loop, quit, Qt::QueuedConnection);
+            more << connect(m_process.get(), &QProcess::errorOccurred, &loop, quit, Qt::QueuedConnection);
+        }
+        loop.exec();
+        disconnect(a);
+        for (const auto &c : std::as_const(more))
+            disconnect(c);
+    }
+}
+
+void OutputVerifier::apply(QList<FileOutcome> &outcomes)
+{
+    for (int i = 0; i < outcomes.size(); ++i) {
+        const FileOutcome &o = outcomes.at(i);
+        if (o.status == FileStatus::Cleaned && !o.output.isEmpty() && !has(i))
+            submit(i, o.input, o.output);
+    }
+    waitForAll();
+    for (int i = 0; i < outcomes.size(); ++i) {
+        if (outcomes.at(i).status == FileStatus::Cleaned && !outcomes.at(i).output.isEmpty())
+            applyVerdict(i, outcomes[i]);
+    }
+}
+
+void OutputVerifier::applyVerdict(int key, FileOutcome &o) const
+{
+    if (!has(key))
+        return;
+    const Verdict v = verdict(key);
+    o.status = v.status;
+    o.residue = v.residue;
+    if (!v.message.isEmpty())
+        o.message = v.message;
+    else if (v.status == FileStatus::Unchanged)
+        o.message = tr("ExifTool copied the image without removing anything.");
+}

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "core/FileOutcome.h"
+#include "core/ResidueClassifier.h"
+
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QThreadPool>
+
+#include <memory>
+
+struct ContainerScan;
+
+class QProcess;
+class QTemporaryDir;
+
+// Checks every written output and says what is left in it.
+//
+// JPEG, PNG, WebP and GIF outputs are checked by walking their segments in C++
+// (ContainerScan): exact and nearly free. Every other family, and a scanned file that
+// still holds a container, is read back in full by one persistent ExifTool process
+// ("-stay_open"), started only when the first such file turns up, so the read-back
+// overlaps the cleaning of later batches. A read-back also reads the serial numbers
+// of the original, since a maker note ExifTool no longer decodes shows them only as
+// unnamed tags.
+class OutputVerifier final : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(OutputVerifier)
+
+public:
+    struct Verdict
+    {
+        FileStatus status = FileStatus::Cleaned; // Cleaned, Residue, Unchanged or Failed
+        QList<ResidueItem> residue;
+        QString message;
+    };
+
+    OutputVerifier(const QString &exiftool, const QString &workingFolder, QObject *parent = nullptr);
+    ~OutputVerifier() override;
+
+    // Queues the check of one complete output. `input` is the image it was made from;
+    // when it is the output itself (overwrite), the comparison with the original and
+    // its serials are left out. `originalSerials`, when known, are used instead.
+    void submit(int key, const QString &input, const QString &output, const QStringList &originalSerials = {});
+
+    // Sends what is queued to ExifTool now (a caller that submits a batch at a time
+    // calls this after each batch).
+    void flush();
+
+    // Waits in a local event loop until every submitted output is checked.
+    void waitForAll();
+
+    bool has(int key) const { return m_verdicts.contains(key); }
+    Verdict verdict(int key) const { return m_verdicts.value(key); }
+
+    // Sets status, residue and message of every Cleaned outcome with an output from its
+    // verdict (keyed by the outcome's index); submits what was not submitted yet and waits.
+    void apply(QList<FileOutcome> &outcomes);
+    // Sets one outcome from the verdict of `key`, when there is one.
+    void applyVerdict(int key, FileOutcome &outcome) const;
+
+    // How many outputs went to ExifTool (the rest were settled by the scan).
+    int readBackCount() const { return m_readBacks; }
+
+Q_SIGNALS:
+    void progressed(); // a scan or a read-back has finished
+
+private:
+    struct Pending;
+
+    void scanned(int key, const QString &input, const QString &output, const QStringList &originalSerials,
+                 const ContainerScan &scan);
+    void startProcess();
+    void sendQueued();
+    void onOutput();
+    void settle(Pending &p, const QHash<QString, QList<ReadBackTag>> &outputs,
+                const QHash<QString, QList<ReadBackTag>> &originals);
+    QString literalPath(const QString &path);
+
+    QString m_exiftool;
+    QString m_workingFolder;
+    std::unique_ptr<QProcess> m_process;
+    std::unique_ptr<QTemporaryDir> m_links;
+    int m_linkCount = 0;
+    QList<Pending> m_queued;           // waiting to be sent
+    QList<QList<Pending>> m_sent;      // one entry per command sequence sent, in order
+    QByteArray m_stdout;
+    QByteArray m_serialJson;           // between the two commands of one group
+    int m_sequence = 0;
+    int m_readBacks = 0;
+    bool m_processFailed = false;
+    QHash<int, Verdict> m_verdicts;
+    QThreadPool m_scanPool;
+    int m_scansRunning = 0;
+};
+
+// Whether two files hold the same bytes.
+bool sameFileContents(const QString &a, const QString &b);

@@ -1,0 +1,249 @@
+#include "core/TagOptions.h"
+
+#include <QCoreApplication>
+
+using namespace Qt::StringLiterals;
+
+bool TagOptions::anyGroupTicked() const
+{
+    return chkCleanExif || chkCleanExifGPS || chkCleanThumbnail || chkCleanXMP || chkCleanIPTC
+        || (chkCleanICC && !keepColourProfile) || chkCleanPhotoshop || chkCleanTiffIdf0 || chkCleanGeoTiff
+        || chkCleanAdobeApp14 || chkCleanOther;
+}
+
+QStringList ExtraDeleteArguments(const TagOptions &t)
+{
+    QStringList lines;
+    // "-geotiff*=" removes only the GeoKey directory; these four still place the picture.
+    if (t.chkCleanAll || t.chkCleanGeoTiff)
+        lines << u"-ModelTiePoint="_s << u"-PixelScale="_s << u"-ModelTransform="_s << u"-GDALMetadata="_s;
+    // Identifying IFD0 tags that CommonIFD0 leaves out; TIFF readers need none of them.
+    if (t.chkCleanAll || t.chkCleanTiffIdf0)
+        lines << u"-IFD0:CameraSerialNumber="_s << u"-IFD0:HostComputer="_s << u"-IFD0:OwnerName="_s
+              << u"-IFD0:DocumentName="_s << u"-IFD0:PageName="_s;
+    return lines;
+}
+
+QStringList JpegTagArguments(const QStringList &lines, const TagOptions &t)
+{
+    if (!(t.chkCleanAll || (t.chkCleanOther && t.chkCleanExif)))
+        return lines;
+    TagOptions every;
+    every.chkCleanAll = true;
+    QStringList unneeded = ExtraDeleteArguments(every);
+    unneeded << u"-CommonIFD0="_s << u"-geotiff*="_s;
+    QStringList kept;
+    kept.reserve(lines.size());
+    for (const QString &line : lines) {
+        if (!unneeded.contains(line))
+            kept << line;
+    }
+    return kept;
+}
+
+QStringList RawDeleteArguments(const TagOptions &t)
+{
+    const bool everything = t.chkCleanAll
+        || (t.chkCleanOther && t.chkCleanPhotoshop && t.chkCleanICC && t.chkCleanExif && t.chkCleanXMP);
+    if (!everything)
+        return {};
+    // Raw files keep Exif and maker notes under "-all=" (a raw decoder needs them), and
+    // with them the serials, owner, unique IDs and dates; these are the ones ExifTool
+    // can still delete or zero, and no raw decoder reads them.
+    return {u"-SerialNumber="_s, u"-InternalSerialNumber="_s, u"-LensSerialNumber="_s, u"-OwnerName="_s,
+            u"-ImageUniqueID="_s, u"-RawDataUniqueID="_s, u"-OriginalRawFileName="_s, u"-DateTimeOriginal="_s,
+            u"-CreateDate="_s, u"-ModifyDate="_s, u"-OffsetTime*="_s, u"-TrackCreateDate="_s,
+            u"-TrackModifyDate="_s, u"-MediaCreateDate="_s, u"-MediaModifyDate="_s, u"-IPTCDigest="_s,
+            u"-Photoshop:URL="_s};
+}
+
+bool keepsMetadataUnderDeleteAll(const QString &path)
+{
+    // Raw and Photoshop files: "-all=" keeps what their readers need, so the named
+    // deletions are what cleans them. For every other format they would only make
+    // ExifTool parse maker notes it is about to drop (several ms per image).
+    static const QStringList suffixes = {u"dng"_s, u"cr2"_s, u"crw"_s, u"ciff"_s, u"cr3"_s, u"nef"_s, u"nrw"_s,
+                                         u"arw"_s, u"arq"_s, u"sr2"_s, u"srw"_s, u"orf"_s, u"ori"_s, u"pef"_s,
+                                         u"raf"_s, u"rw2"_s, u"rwl"_s, u"raw"_s, u"iiq"_s, u"fff"_s, u"erf"_s,
+                                         u"mef"_s, u"mos"_s, u"mrw"_s, u"x3f"_s, u"dcp"_s, u"cs1"_s, u"psd"_s,
+                                         u"psb"_s, u"tif"_s, u"tiff"_s};
+    const qsizetype dot = path.lastIndexOf(u'.');
+    return dot >= 0 && suffixes.contains(path.mid(dot + 1).toLower());
+}
+
+namespace {
+
+QStringList removalArguments(const TagOptions &t)
+{
+    QStringList lines;
+    if (t.chkCleanAll) {
+        // APP14 is deliberately never removed here: dropping it can change how the image looks.
+        return QStringList{u"-all="_s, u"-CommonIFD0="_s, u"-geotiff*="_s} + ExtraDeleteArguments(t);
+    }
+
+    const auto appendStructural = [&] {
+        if (t.chkCleanTiffIdf0)
+            lines << u"-CommonIFD0="_s;
+        if (t.chkCleanGeoTiff)
+            lines << u"-geotiff*="_s;
+        if (t.chkCleanAdobeApp14)
+            lines << u"-Adobe:All="_s;
+    };
+
+    if (t.chkCleanOther) {
+        lines << u"-all="_s;
+        appendStructural();
+        const bool allMainGroups = t.chkCleanPhotoshop && t.chkCleanICC && t.chkCleanExif && t.chkCleanXMP;
+        if (allMainGroups)
+            return lines + ExtraDeleteArguments(t); // GPS, thumbnail and IPTC go with "-all=" anyway
+
+        // Remove everything, then keep the groups whose boxes are clear.
+        if (!t.chkCleanExif) {
+            lines << u"--exif:all"_s;
+            if (t.chkCleanExifGPS)
+                lines << u"-gps:all="_s;
+            if (t.chkCleanThumbnail)
+                lines << u"-ThumbnailImage="_s << u"-PreviewImage="_s;
+        }
+        if (!t.chkCleanPhotoshop) {
+            lines << u"--Photoshop:all"_s;
+            lines << (t.chkCleanIPTC ? u"-iptc:all="_s : u"--iptc:all"_s);
+        }
+        if (!t.chkCleanICC)
+            lines << u"--ICC_Profile:all"_s;
+        if (!t.chkCleanXMP)
+            lines << u"--xmp:all"_s;
+        return lines + ExtraDeleteArguments(t);
+    }
+
+    // Only the chosen groups.
+    if (t.chkCleanExif)
+        lines << u"-exif:all="_s;
+    if (t.chkCleanExifGPS)
+        lines << u"-gps:all="_s;
+    if (t.chkCleanThumbnail)
+        lines << u"-ThumbnailImage="_s << u"-PreviewImage="_s;
+    if (t.chkCleanPhotoshop)
+        lines << u"-Photoshop:all="_s;
+    if (t.chkCleanIPTC)
+        lines << u"-iptc:all="_s;
+    if (t.chkCleanICC)
+        lines << u"-ICC_Profile:all="_s;
+    if (t.chkCleanXMP)
+        lines << u"-xmp:all="_s;
+    if (t.chkCleanTiffIdf0)
+        lines << u"-CommonIFD0="_s;
+    if (t.chkCleanGeoTiff)
+        lines << u"-geotiff*="_s;
+    if (t.chkCleanAdobeApp14)
+        lines << u"-Adobe:All="_s;
+    return lines + ExtraDeleteArguments(t);
+}
+
+// Orientation and colour profile stay where they were: the profile is excluded from the
+// delete-all (or never deleted), and what goes with the Exif group (IFD0 Orientation,
+// the colour-space tags of ExifIFD and InteropIFD) is copied back from the image itself.
+// "@" makes ExifTool read each input of a command for its own output. The profile is not
+// in that copy list, so its bytes are never rewritten.
+QStringList keepArguments(const TagOptions &t)
+{
+    QStringList lines;
+    if (t.keepColourProfile && t.chkCleanAll)
+        lines << u"--ICC_Profile:all"_s; // the other cases treat the ICC box as clear
+    const bool exifGoes = t.chkCleanAll || t.chkCleanExif;
+    if (!exifGoes || !(t.keepOrientation || t.keepColourProfile))
+        return lines;
+    // The copy makes ExifTool read every image once more, which costs more than the
+    // cleaning itself for camera files; -e spares that read the Composite tags (the
+    // outputs are the same byte for byte).
+    lines << u"-e"_s << u"-tagsfromfile"_s << u"@"_s;
+    if (t.keepOrientation)
+        lines << u"-Orientation"_s;
+    if (t.keepColourProfile)
+        lines << u"-ExifIFD:ColorSpace"_s << u"-ExifIFD:Gamma"_s << u"-InteropIFD:InteropIndex"_s;
+    return lines;
+}
+
+} // namespace
+
+QStringList BuildTagArguments(const TagOptions &t)
+{
+    TagOptions removal = t;
+    if (t.keepColourProfile)
+        removal.chkCleanICC = false;
+    return removalArguments(removal) + keepArguments(t);
+}
+
+QString imageCountCaption(int count)
+{
+    return count == 1 ? QCoreApplication::translate("UpdateControls", "%1 image").arg(count)
+                      : QCoreApplication::translate("UpdateControls", "%1 images", nullptr, count).arg(count);
+}
+
+bool isUsableNameAffix(const QString &text)
+{
+    return !text.isEmpty() && !text.contains(u'/') && !text.contains(QChar(0));
+}
+
+ControlStates UpdateControls(const ControlInputs &in)
+{
+    ControlStates s;
+    s.cmdNextEnabled = true;
+    // On every page, so the box never shows a tick for a profile that will be kept.
+    s.chkCleanICCChecked = in.tags.chkCleanICC && !in.tags.keepColourProfile;
+    const auto refuse = [&s] {
+        s.cmdNextEnabled = false;
+        s.focusNext = false;
+        return s;
+    };
+
+    if (in.iPage == 2) {
+        s.updateCountCaption = true;
+        s.countCaption = imageCountCaption(in.imageCount);
+        if (in.imageCount == 0)
+            return refuse();
+        s.focusNext = true;
+    }
+
+    if (in.iPage == 3) {
+        s.txtOutputEnabled = in.outputMode == OutputMode::Folder;
+        s.txtPrefixEnabled = in.outputMode == OutputMode::Prefix;
+        s.txtSuffixEnabled = in.outputMode == OutputMode::Suffix;
+        if (in.outputMode == OutputMode::Folder) {
+            if (in.txtOutput.trimmed().size() < 2)
+                return refuse();
+            s.focusNext = true;
+        }
+        // A prefix or suffix of blanks is valid, so these are not trimmed. One holding
+        // '/' would put the outputs in another folder ("../../x-" even outside it).
+        const QString *affix = in.outputMode == OutputMode::Prefix ? &in.txtPrefix
+            : in.outputMode == OutputMode::Suffix                  ? &in.txtSuffix
+                                                                   : nullptr;
+        if (affix && !isUsableNameAffix(*affix)) {
+            if (!affix->isEmpty())
+                s.outputMessage = QCoreApplication::translate(
+                    "UpdateControls", "A prefix or suffix is part of the file name and cannot contain \"/\".");
+            return refuse();
+        }
+    }
+
+    if (in.iPage != 4)
+        return s;
+
+    s.updateTagBoxes = true;
+    const TagOptions &t = in.tags;
+    if (t.chkCleanAll) {
+        s.chkCleanExifEnabled = s.chkCleanExifGPSEnabled = s.chkCleanThumbnailEnabled = false;
+        s.chkCleanXMPEnabled = s.chkCleanIPTCEnabled = s.chkCleanICCEnabled = false;
+        s.chkCleanPhotoshopEnabled = s.chkCleanTiffIdf0Enabled = s.chkCleanGeoTiffEnabled = false;
+        s.chkCleanAdobeApp14Enabled = s.chkCleanOtherEnabled = false;
+        return s;
+    }
+    s.chkCleanExifGPSEnabled = !t.chkCleanExif;
+    s.chkCleanThumbnailEnabled = !t.chkCleanExif;
+    s.chkCleanIPTCEnabled = !t.chkCleanPhotoshop;
+    s.chkCleanICCEnabled = !t.keepColourProfile;
+    if (!t.anyGroupTicked())
+        return refuse();
+    return s;
+}
