@@ -1,0 +1,239 @@
+#include "core/CleanJobItem_p.h"
+
+#include "core/ConsoleRunner.h"
+#include "core/ContainerScan.h"
+#include "core/ExifToolPool.h"
+#include "core/JobFiles.h"
+#include "core/KeepValues.h"
+#include "core/NativePath.h"
+#include "core/OutputVerifier.h"
+#include "core/Staging.h"
+#include "core/SystemFolders.h"
+#include "core/Trash.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTemporaryFile>
+#include <QTimer>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <climits>
+#include <dirent.h>
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+using namespace JobDetail;
+
+QString summaryText(int processedCount, qint64 inputBytes, qint64 outputBytes, qint64 seconds,
+                    const QLocale &locale)
+{
+    // Whole sentences, so a translation can order and inflect them as its language needs.
+    const QString count = formatNumber(processedCount, locale);
+    const qint64 saved = inputBytes - outputBytes;
+    QString text;
+    if (saved >= 1 && processedCount >= 1) {
+        // nearbyint rounds halves to the even neighbour in the default rounding mode.
+        const QString kb = formatNumber(std::nearbyint(static_cast<double>(saved) / 1024.0), locale);
+        text = processedCount == 1 ? CleanJob::tr("%1 image processed (%2 KB saved)").arg(count, kb)
+                                   : CleanJob::tr("%1 images processed (%2 KB saved)", nullptr, processedCount)
+                                         .arg(count, kb);
+    } else {
+        text = processedCount == 1 ? CleanJob::tr("%1 image processed").arg(count)
+                                   : CleanJob::tr("%1 images processed", nullptr, processedCount).arg(count);
+    }
+    if (processedCount > 0) {
+        const double average = std::nearbyint(static_cast<double>(seconds) / processedCount * 100.0) / 100.0;
+        // The count picks the plural form in languages that need one ("1 Sekunde").
+        const int pluralOf = static_cast<int>(std::min<qint64>(seconds, std::numeric_limits<int>::max()));
+        text += crlf
+            + CleanJob::tr("in %1 seconds (%2 sec avg)", nullptr, pluralOf)
+                  .arg(formatNumber(static_cast<double>(seconds), locale), formatNumber(average, locale));
+    }
+    return text;
+}
+
+void CleanJob::verifyOutputs(JobResult &result)
+{
+    if (m_verifier) {
+        m_verifier->waitForAll();
+        for (qsizetype k = 0; k < result.outcomes.size(); ++k) {
+            const int i = m_outcomeItem.value(k, -1);
+            if (i >= 0 && result.outcomes.at(k).status == FileStatus::Cleaned)
+                m_verifier->applyVerdict(i, result.outcomes[k]);
+        }
+        m_verifier.reset();
+    }
+    // What the verdicts and the file's other names change: the summary, the list of
+    // cleaned files and the disk must tell the same story.
+    QSet<QString> dropped;
+    for (qsizetype k = 0; k < result.outcomes.size(); ++k) {
+        const int i = m_outcomeItem.value(k, -1);
+        if (i < 0)
+            continue;
+        FileOutcome &o = result.outcomes[k];
+        const Item &item = m_items.at(i);
+        if (o.status == FileStatus::Failed && !o.output.isEmpty()) {
+            // A damaged output is never left as if it were a cleaned file.
+            const bool inPlace = m_options.outputMode == OutputMode::Overwrite;
+            --result.processedCount;
+            result.inputBytes -= item.inputSize;
+            result.outputBytes -= std::max<qint64>(0, fileSize(o.output));
+            if (!inPlace)
+                removePath(o.output);
+            ++result.problemCount;
+            const QString line = o.message + u" - "_s + o.output;
+            result.logWritten = appendToLog(line) || result.logWritten;
+            result.problemTexts += line + u'\n';
+            dropped.insert(o.output);
+            if (!inPlace)
+                o.output.clear();
+        } else if (item.before.links > 1 && o.status == FileStatus::Cleaned) {
+            // The other names of a hard-linked original still show the old file.
+            o.status = FileStatus::Residue;
+        }
+        if (!item.note.isEmpty() && o.status != FileStatus::Failed)
+            o.message = o.message.isEmpty() ? item.note : item.note + u"; "_s + o.message;
+    }
+    if (!dropped.isEmpty())
+        result.cleanedFiles.removeIf([&dropped](const CleanedFile &f) { return dropped.contains(f.path); });
+}
+
+void CleanJob::checkResults(JobResult &result)
+{
+    QList<FileOutcome> outcomes;
+    outcomes.reserve(m_items.size());
+    for (int i = 0; i < m_items.size(); ++i) {
+        keepAlive();
+        const Item &item = m_items.at(i);
+        FileOutcome outcome;
+        outcome.input = item.input;
+        switch (item.state) {
+        case Item::State::Declined:
+            outcome.status = FileStatus::Skipped;
+            outcome.output = item.output;
+            outcome.message = tr("kept existing output");
+            break;
+        case Item::State::Waiting:
+        case Item::State::NotRun:
+            outcome.status = FileStatus::Skipped;
+            outcome.message = notRunMessage();
+            break;
+        case Item::State::InUse:
+            outcome.status = FileStatus::Skipped;
+            outcome.message = item.reason;
+            break;
+        case Item::State::Failed:
+            outcome.status = FileStatus::Failed;
+            outcome.message = item.reason;
+            break;
+        case Item::State::Done:
+            outcome.status = FileStatus::Cleaned;
+            outcome.output = item.output;
+            ++result.processedCount;
+            result.inputBytes += item.inputSize;
+            result.outputBytes += std::max<qint64>(0, fileSize(item.output));
+            result.cleanedFiles << CleanedFile{GetFileName(item.output), item.output, item.input};
+            break;
+        }
+        outcomes << outcome;
+    }
+    // Merge the inputs that never became items back in, in the order of the images.
+    result.outcomes.clear();
+    m_outcomeItem.clear();
+    qsizetype k = 0;
+    for (qsizetype j = 0; j < outcomes.size() || k < m_leftOut.size();) {
+        if (k < m_leftOut.size() && (j >= outcomes.size() || m_leftOutAt.at(k) < m_items.at(j).order)) {
+            result.outcomes << m_leftOut.at(k++);
+            m_outcomeItem << -1;
+        } else {
+            m_outcomeItem << int(j);
+            result.outcomes << outcomes.at(j++);
+        }
+    }
+}
+
+void CleanJob::moveProblemFiles(JobResult &result)
+{
+    const bool toTrash = m_options.optProcessingFail == 0;
+    QString folder = m_options.txtProcessingFailFolder.trimmed();
+    QString folderProblem;
+    if (!toTrash) {
+        if (folder.isEmpty()) {
+            folderProblem = tr("no folder for problem files was given");
+        } else {
+            if (QDir::isRelativePath(folder))
+                folder = joinPath(m_env.programFolder, folder);
+            if (!folder.endsWith(u'/'))
+                folder += u'/';
+            if (!FolderExists(folder) && !QDir().mkdir(folder))
+                folderProblem = tr("the folder %1 cannot be created").arg(folder);
+        }
+    }
+    QHash<QString, qsizetype> outcomeOf;
+    for (qsizetype k = 0; k < result.outcomes.size(); ++k)
+        outcomeOf.insert(result.outcomes.at(k).input, k);
+    for (const QString &failed : std::as_const(result.failedImages)) {
+        QString why = folderProblem;
+        QString target;
+        if (why.isEmpty()) {
+            if (toTrash) {
+                if (!MoveToRecycleBin(failed, &why) && why.isEmpty())
+                    why = tr("the trash refused it");
+            } else {
+                target = folder + GetUniqueFileName(folder, GetFileName(failed));
+                if (!moveFileTo(failed, target, &why) && why.isEmpty())
+                    why = tr("it cannot be moved there");
+            }
+        }
+        const qsizetype k = outcomeOf.value(failed, -1);
+        QString &message = k >= 0 ? result.outcomes[k].message : why;
+        if (why.isEmpty()) {
+            ++result.movedCount;
+            const QString where = toTrash ? tr("The original was moved to the trash.")
+                                          : tr("The original was moved to %1.").arg(target);
+            if (k >= 0)
+                message = message.isEmpty() ? where : message + u' ' + where;
+        } else {
+            ++result.notMovedCount;
+            const QString line = tr("The original could not be moved: %1 - %2").arg(why, failed);
+            result.logWritten = appendToLog(line) || result.logWritten;
+            if (k >= 0)
+                message = message.isEmpty() ? line : message + u' ' + tr("The original could not be moved: %1.").arg(why);
+        }
+    }
+    QStringList caption;
+    const int moved = result.movedCount;
+    const int notMoved = result.notMovedCount;
+    if (moved > 0 && toTrash)
+        caption << (moved == 1 ? tr("1 problem file was moved to the trash.")
+                               : tr("%n problem files were moved to the trash.", nullptr, moved));
+    else if (moved > 0)
+        caption << (moved == 1 ? tr("1 problem file was moved to %1.")
+                               : tr("%n problem files were moved to %1.", nullptr, moved))
+                       .arg(folder);
+    if (notMoved > 0 && toTrash)
+        caption << (notMoved == 1 ? tr("1 problem file could not be moved to the trash; the log says why.")
+                                  : tr("%n problem files could not be moved to the trash; the log says why.",
+                                       nullptr, notMoved));
+    else if (notMoved > 0)
+        caption << (notMoved == 1 ? tr("1 problem file could not be moved to %1; the log says why.")
+                                  : tr("%n problem files could not be moved to %1; the log says why.", nullptr,
+                                       notMoved))
+                       .arg(folder.isEmpty() ? tr("a folder") : folder);
+    result.errorInfoCaption = caption.join(u' ');
+}
+
