@@ -4,6 +4,7 @@
 // primary screen.
 
 #include "core/SettingsStore.h"
+#include "core/StoredOptions.h"
 #include "guitestutil.h"
 
 #include <QCheckBox>
@@ -136,6 +137,15 @@ private Q_SLOTS:
         QCOMPARE(w->txtSuffix->text(), u"_after"_s);
         QVERIFY(w->optOutputMode[3]->isChecked() && w->optProcessingFail[0]->isChecked());
         QVERIFY(!w->chkCleanAdobeApp14->isChecked() && !w->bFontSizeWarningShown);
+        // quillmark-cli --settings reads the same file the same way.
+        SettingsStore store(m_box->programFolder());
+        store.DetectPortableMode();
+        const JobOptions o = jobOptionsFromSettings(store);
+        QCOMPARE(o.txtPrefix, w->txtPrefix->text());
+        QCOMPARE(o.txtSuffix, w->txtSuffix->text());
+        QCOMPARE(o.outputMode, OutputMode::Suffix);
+        QCOMPARE(o.optProcessingFail, 0);
+        QCOMPARE(o.tags.chkCleanAdobeApp14, w->chkCleanAdobeApp14->isChecked());
     }
 
     void storedFolders()

@@ -32,9 +32,11 @@ public:
         return value;
     }
 
+    // A box is clear (0) or ticked (1), as the window reads it; any other value keeps the
+    // default.
     void checkBox(const QString &key, bool defaultValue, bool &target) const
     {
-        if (const auto v = number(key, defaultValue ? 1 : 0, -32768, 32767))
+        if (const auto v = number(key, defaultValue ? 1 : 0, 0, 1))
             target = *v != 0;
     }
 
