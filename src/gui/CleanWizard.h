@@ -236,7 +236,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // Building (CleanWizardPages.cpp)
+    // Building (CleanWizardPages.cpp, CleanWizardRunPages.cpp)
     void buildUi();
     QWidget *buildHeader();
     QWidget *buildWelcomePage();
@@ -277,7 +277,7 @@ private:
     void tellFolder(const QString &folder);
     void tellAddress(const QString &address);
 
-    // Start-up and shutdown (CleanWizard.cpp)
+    // Start-up and shutdown (CleanWizard.cpp; the settings in CleanWizardSettings.cpp)
     void load();
     void readSettings();
     // Says once that the settings file was too large to read (see SettingsStore).
@@ -293,7 +293,7 @@ private:
     void yieldToEvents();
     void wait(int ms);
 
-    // Pages (CleanWizard.cpp)
+    // Pages (CleanWizardNavigation.cpp; the result in CleanWizardRun.cpp)
     void setPageVisibility(int page);
     void jpegTest();
     void showDateLabel();

@@ -1,0 +1,173 @@
+// The job on screen: starting the run from the ready page, filling the finished page
+// with its result, and the metadata viewer of a listed image.
+
+#include "gui/CleanWizard.h"
+
+#include "core/CleanJob.h"
+#include "core/ConsoleRunner.h"
+#include "core/NativePath.h"
+#include "core/RunReport.h"
+#include "core/TagOptions.h"
+#include "gui/MetadataViewer.h"
+#include "gui/OutcomeListModel.h"
+#include "gui/PathListModel.h"
+#include "gui/Prompts.h"
+#include "gui/WaitCursor.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QThread>
+#include <QTreeView>
+
+using namespace Qt::StringLiterals;
+
+// --- the job --------------------------------------------------------------------------
+
+void CleanWizard::CleanImages()
+{
+    m_jobRunning = true;
+    WaitCursor hourglass;
+
+    ProgressBar->setValue(0);
+    lblProcessing->clear();
+    txtErrorLog->clear();
+    m_cleanedModel->clear();
+
+    JobOptions options;
+    const int mode = selectedOutputMode();
+    options.outputMode = static_cast<OutputMode>(mode < 0 ? 0 : mode);
+    options.txtOutput = txtOutput->text();
+    options.txtPrefix = txtPrefix->text();
+    options.txtSuffix = txtSuffix->text();
+    options.tags = tagBoxStates();
+    options.chkIgnoreMinorWarnings = chkIgnoreMinorWarnings->isChecked();
+    options.chkResetFileDates = chkResetFileDates->isChecked();
+    options.randomDate = !optDate[0]->isChecked();
+    options.fixedDate = fixedDate;
+    options.chkDeleteFileOnFail = chkDeleteFileOnFail->isChecked();
+    options.optProcessingFail = optProcessingFail[1]->isChecked() ? 1 : 0;
+    options.txtProcessingFailFolder = txtProcessingFailFolder->text();
+    options.bAutoRun = bAutoRun;
+
+    JobEnvironment environment;
+    environment.exiftool = m_exiftool;
+    environment.programFolder = m_programFolder;
+    environment.tempFolder = m_systemFolders.sTemp;
+    environment.pauses = m_setup.pauses;
+    environment.jobs = QThread::idealThreadCount(); // one ExifTool process per core
+    environment.locale = QLocale();
+
+    CleanJob job(options, environment);
+    job.setOverwriteQuestion([this] {
+        return Prompts::question(
+            this, tr("One or more output file already exist! Do you want to overwrite existing file(s)?"));
+    });
+    connect(&job, &CleanJob::statusChanged, lblProcessing, &QLabel::setText);
+    connect(&job, &CleanJob::progressChanged, ProgressBar, &QProgressBar::setValue);
+
+    m_job = &job;
+    const JobResult result = job.CleanImages(m_lstFiles.toStringList());
+    m_job = nullptr;
+    showResult(result);
+    m_jobRunning = false;
+}
+
+void CleanWizard::showResult(const JobResult &result)
+{
+    m_lastRunHadProblems = result.internalError || result.problemCount > 0 || result.stopped;
+    m_logPath = result.logPath; // the run's own log: another run may have used qmk_log.txt
+    m_sFirstImageFolder = result.sFirstImageFolder;
+
+    QString summary = result.summary;
+    summary.replace(u"\r\n"_s, u"\n"_s);
+    const QString residue = residueLine(outcomeTotals(result.outcomes).residue);
+    if (!residue.isEmpty())
+        summary += u'\n' + residue;
+    // The files left out while adding were never the job's: they are told about here.
+    const QString leftOut = leftOutLine(m_leftOut);
+    if (!leftOut.isEmpty()) {
+        summary += u'\n' + leftOut;
+        m_lastRunHadProblems = true;
+    }
+    lblExecuteInfo->setText(summary);
+
+    lblErrorInfo->hide();
+    if (result.internalError) {
+        // The person learns why the run stopped.
+        txtErrorLog->setPlainText(result.errorDetail);
+        txtErrorLog->show();
+        lblLinkButton[3]->setVisible(result.logWritten);
+        lblLinkButton[3]->setText(tr("Open problem log..."));
+    } else if (result.problemCount < 1) {
+        lblLinkButton[3]->hide();
+        txtErrorLog->hide();
+    } else {
+        lblLinkButton[3]->setText(tr("Open problem log..."));
+        lblLinkButton[3]->show();
+        txtErrorLog->hide();
+        if (!result.errorInfoCaption.isEmpty()) {
+            lblErrorInfo->setText(result.errorInfoCaption);
+            lblErrorInfo->show();
+        }
+    }
+
+    // Every image of the run gets a row; a run that reported no outcomes lists its outputs.
+    QList<FileOutcome> rows;
+    for (const FileOutcome &outcome : result.outcomes) {
+        // After a stop, the list shows what was done, not every image the run never reached.
+        if (!(result.stopped && outcome.status == FileStatus::Skipped && outcome.message == CleanJob::notRunMessage()))
+            rows << outcome;
+    }
+    if (rows.isEmpty()) {
+        for (const CleanedFile &file : result.cleanedFiles)
+            rows.append(FileOutcome{QString(), file.path, FileStatus::Cleaned, {}, {}});
+    }
+    rows += m_leftOut;
+    m_cleanedModel->setOutcomes(rows);
+    rememberOriginals(result);
+
+    if (result.clearImageList) {
+        clearLeftOut();
+        m_filesModel->clear();
+    }
+    else if (result.images.size() == m_lstFiles.ListCount())
+        m_filesModel->replaceTexts(result.images);
+}
+
+// --- the metadata viewer --------------------------------------------------------------
+
+void CleanWizard::showMetadata(bool cleaned, int row)
+{
+    const PathList &list = cleaned ? m_lstCleaned : m_lstFiles;
+    if (m_viewerBusy || row < 0 || row >= list.ListCount())
+        return;
+    const QString path = list.List(row);
+    if (path.isEmpty())
+        return; // a failed or skipped image has no output to show
+    // A cleaned file is shown against its original, where that is still there.
+    if (cleaned && compareWithOriginal(row))
+        return;
+
+    ConsoleRunner runner;
+    runner.setWorkingDirectory(m_programFolder);
+    int result = 0;
+    {
+        WaitCursor hourglass;
+        m_viewerBusy = true;
+        // "-config ''" first, so a personal ExifTool configuration cannot change the listing.
+        result = runner.RunExifTool(m_exiftool, {u"-config"_s, QString(), u"-a"_s, u"-G1"_s, u"-s"_s, path});
+        m_viewerBusy = false;
+    }
+    if (result != 0) {
+        Prompts::message(this, tr("There was an error reading the file..."), Prompts::Icon::Exclamation);
+        return;
+    }
+    MetadataViewer report(runner.sConsoleOutput(), this, path);
+    Prompts::execModal(report, report.txtReport->toPlainText());
+}
