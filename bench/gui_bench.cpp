@@ -15,7 +15,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
-
 #include <cstdio>
 
 using namespace Qt::StringLiterals;
@@ -24,8 +23,7 @@ namespace {
 
 // Records the longest gap between ticks of a fast timer: how long the window could
 // not have repainted or reacted.
-class LoopProbe final : public QObject
-{
+class LoopProbe final : public QObject {
 public:
     LoopProbe()
     {
@@ -57,8 +55,7 @@ private:
     qint64 m_maxGap = 0;
 };
 
-class PaintCounter final : public QObject
-{
+class PaintCounter final : public QObject {
 public:
     int paints = 0;
 
@@ -152,7 +149,7 @@ int main(int argc, char *argv[])
     std::printf("| longest event-loop gap while adding | %lld ms |\n", addGap);
     std::printf("| paint events while adding | %d |\n", paints.paints);
     std::printf("| resident memory before / with the files listed | %.0f / %.0f MB |\n", rssBefore / 1024.0,
-                residentKb() / 1024.0);
+        residentKb() / 1024.0);
 
     clock.restart();
     window.cmdRemoveAll_Click();

@@ -21,7 +21,6 @@
 #include <QTreeView>
 #include <QUrl>
 #include <QtTest>
-
 #include <memory>
 
 namespace guitest {
@@ -44,8 +43,7 @@ inline QByteArray readFile(const QString &path)
 
 // A private program folder in portable mode (so the user's own settings are never
 // touched) and a private TEMP for the job's work files.
-class Sandbox
-{
+class Sandbox {
 public:
     Sandbox()
     {

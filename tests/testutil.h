@@ -12,7 +12,6 @@
 #include <QStringList>
 #include <QTemporaryFile>
 #include <QTest>
-
 #include <cerrno>
 #include <climits>
 #include <cstring>
@@ -50,8 +49,7 @@ inline bool copySample(const QString &name, const QString &dest)
     QFile::remove(dest);
     if (!QFile::copy(sample(name), dest))
         return false;
-    QFile(dest).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
-                               | QFile::ReadOther);
+    QFile(dest).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     return true;
 }
 
@@ -78,7 +76,7 @@ inline QByteArray sha256(const QString &path)
 inline QString runExifTool(const QStringList &args, int *exitCode = nullptr)
 {
     QProcess p;
-    p.start(exiftool(), QStringList{QStringLiteral("-config"), QString()} + args);
+    p.start(exiftool(), QStringList {QStringLiteral("-config"), QString()} + args);
     p.waitForFinished(120000);
     if (exitCode)
         *exitCode = p.exitCode();
@@ -89,7 +87,7 @@ inline QString runExifTool(const QStringList &args, int *exitCode = nullptr)
 inline QStringList metadataGroups(const QString &path)
 {
     const QString out = runExifTool({QStringLiteral("-a"), QStringLiteral("-G1"), QStringLiteral("-s"),
-                                     QStringLiteral("-q"), QStringLiteral("-m"), path});
+        QStringLiteral("-q"), QStringLiteral("-m"), path});
     QStringList groups;
     for (const QString &line : out.split(u'\n', Qt::SkipEmptyParts)) {
         if (!line.startsWith(u'['))
@@ -105,8 +103,7 @@ inline QStringList metadataGroups(const QString &path)
 }
 
 // What a run of quillmark-cli printed and how it ended.
-struct CliRun
-{
+struct CliRun {
     int exitCode = -1; // -1: it crashed or was killed
     QString out;
     QByteArray rawOut; // standard output as bytes (a JSON report)
@@ -124,9 +121,8 @@ inline QProcessEnvironment cliEnvironment(const QString &temp)
 }
 
 // Runs quillmark-cli (never through a shell) with no standard input.
-inline CliRun runCli(const QStringList &args,
-                     const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment(),
-                     const QString &program = QString::fromUtf8(QUILLMARK_CLI))
+inline CliRun runCli(const QStringList &args, const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment(),
+    const QString &program = QString::fromUtf8(QUILLMARK_CLI))
 {
     QProcess p;
     p.setProcessEnvironment(env);
@@ -144,8 +140,8 @@ inline CliRun runCli(const QStringList &args,
 
 // Runs quillmark-cli with arguments given as bytes, which QProcess would pass as UTF-8
 // (a file name that is not UTF-8 would change): bash hands them over from a file.
-inline CliRun runCliWithBytes(const QList<QByteArray> &args,
-                              const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
+inline CliRun runCliWithBytes(
+    const QList<QByteArray> &args, const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
 {
     QTemporaryFile list;
     if (!list.open())
@@ -154,8 +150,8 @@ inline CliRun runCliWithBytes(const QList<QByteArray> &args,
         list.write(a + '\0');
     list.flush();
     return runCli({QStringLiteral("-c"), QStringLiteral("mapfile -d '' -t a < \"$1\"; exec \"$0\" \"${a[@]}\""),
-                   QString::fromUtf8(QUILLMARK_CLI), list.fileName()},
-                  env, QStringLiteral("/bin/bash"));
+                      QString::fromUtf8(QUILLMARK_CLI), list.fileName()},
+        env, QStringLiteral("/bin/bash"));
 }
 
 // ExifTool's listing of files given by their bytes (through an argument file).
@@ -193,12 +189,13 @@ inline int stagedOutputs(const QString &folder)
 // Removes a folder tree by its bytes: QDir cannot remove a name that is not UTF-8.
 inline void removeTree(const QString &folder)
 {
-    ::nftw(QFile::encodeName(folder).constData(),
-           [](const char *path, const struct stat *, int, struct FTW *) {
-               ::remove(path);
-               return 0;
-           },
-           16, FTW_DEPTH | FTW_PHYS);
+    ::nftw(
+        QFile::encodeName(folder).constData(),
+        [](const char *path, const struct stat *, int, struct FTW *) {
+            ::remove(path);
+            return 0;
+        },
+        16, FTW_DEPTH | FTW_PHYS);
 }
 
 // A chain of folders of 200-byte names below root, made through relative calls since
@@ -261,10 +258,10 @@ inline void removeTreeAt(int parentFd, const char *name)
 
 } // namespace testutil
 
-#define QUILLMARK_REQUIRE_EXIFTOOL()                                                  \
-    do {                                                                              \
-        if (testutil::exiftool().isEmpty())                                           \
-            QFAIL("ExifTool is not installed (Debian package libimage-exiftool-perl)"); \
-        if (!QFile::exists(testutil::sample(QStringLiteral("png_exif_gps_xmp.png")))) \
-            QFAIL("the sample images in tests/data/images are missing");             \
+#define QUILLMARK_REQUIRE_EXIFTOOL()                                                                                   \
+    do {                                                                                                               \
+        if (testutil::exiftool().isEmpty())                                                                            \
+            QFAIL("ExifTool is not installed (Debian package libimage-exiftool-perl)");                                \
+        if (!QFile::exists(testutil::sample(QStringLiteral("png_exif_gps_xmp.png"))))                                  \
+            QFAIL("the sample images in tests/data/images are missing");                                               \
     } while (false)

@@ -11,7 +11,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
@@ -69,16 +68,15 @@ bool writeFile(const QString &path, const QByteArray &bytes, bool executable = f
 QStringList filesBelow(const QString &dir)
 {
     QStringList files;
-    QDirIterator it(dir, QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
+    QDirIterator it(
+        dir, QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
     while (it.hasNext())
         files << it.next().mid(dir.size() + 1);
     files.sort();
     return files;
 }
 
-class Fixture
-{
+class Fixture {
 public:
     Fixture()
     {
@@ -136,8 +134,7 @@ QString withSuffix(const QString &path, const QString &suffix = u"_cleaned"_s)
 
 } // namespace
 
-class TestCleanJob final : public QObject
-{
+class TestCleanJob final : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -149,8 +146,8 @@ private Q_SLOTS:
     {
         Fixture fx;
         QMap<QString, QByteArray> before;
-        const QStringList samples = QDir(testutil::samplesDir()).entryList(QDir::Files).filter(
-            QRegularExpression(u"\\.(?!md$)[^.]+$"_s));
+        const QStringList samples
+            = QDir(testutil::samplesDir()).entryList(QDir::Files).filter(QRegularExpression(u"\\.(?!md$)[^.]+$"_s));
         QVERIFY(samples.size() >= 20);
         for (const QString &s : samples) {
             const QString path = fx.add(s);
@@ -196,11 +193,12 @@ private Q_SLOTS:
                     // ExifIFD and ICC_Profile: the colour space and profile are kept by
                     // default (tst_keeplook checks that nothing else comes back with them).
                     QVERIFY2(!g.startsWith(u"XMP") && g != u"GPS" && g != u"IPTC",
-                             qPrintable(s + u": "_s + groups.join(u',')));
+                        qPrintable(s + u": "_s + groups.join(u',')));
             }
             // Never more than ExifTool itself leaves with the same arguments.
             const QString ref = refDir.path() + u'/' + s;
-            testutil::runExifTool(BuildTagArguments(TagOptions{}) + QStringList{u"-m"_s, fx.in(s), u"-P"_s, u"-o"_s, refDir.path() + u'/'});
+            testutil::runExifTool(BuildTagArguments(TagOptions {})
+                + QStringList {u"-m"_s, fx.in(s), u"-P"_s, u"-o"_s, refDir.path() + u'/'});
             for (const QString &g : groups)
                 QVERIFY2(testutil::metadataGroups(ref).contains(g), qPrintable(s + u" keeps "_s + g));
         }
@@ -210,7 +208,7 @@ private Q_SLOTS:
     {
         Fixture fx;
         const QStringList jpegs = {u"jpeg_iphonexr_full_photo.jpg"_s, u"jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s,
-                                   u"jpeg_canon_eos5d3_gps_xmp_makernotes.jpg"_s};
+            u"jpeg_canon_eos5d3_gps_xmp_makernotes.jpg"_s};
         for (const QString &s : jpegs)
             fx.add(s);
         fx.add(u"png_exif_gps_xmp.png"_s);
@@ -272,8 +270,8 @@ private Q_SLOTS:
         QStringList paths;
         for (const QString &s : samples)
             paths << testutil::sample(s);
-        testutil::runExifTool(full + QStringList{u"-m"_s, u"-P"_s, u"-o"_s, dir.path() + u"/full/"_s} + paths);
-        testutil::runExifTool(jpeg + QStringList{u"-m"_s, u"-P"_s, u"-o"_s, dir.path() + u"/jpeg/"_s} + paths);
+        testutil::runExifTool(full + QStringList {u"-m"_s, u"-P"_s, u"-o"_s, dir.path() + u"/full/"_s} + paths);
+        testutil::runExifTool(jpeg + QStringList {u"-m"_s, u"-P"_s, u"-o"_s, dir.path() + u"/jpeg/"_s} + paths);
         int compared = 0;
         for (const QString &s : samples) {
             const QString a = dir.path() + u"/full/"_s + s;
@@ -303,7 +301,7 @@ private Q_SLOTS:
         QCOMPARE(r.processedCount, 1);
         QCOMPARE(r.cleanedFiles.size(), 1);
         QCOMPARE(r.cleanedFiles.first().path, good);
-        QCOMPARE(filesBelow(fx.in().chopped(1)), (QStringList{QFileInfo(good).fileName(), QFileInfo(bad).fileName()}));
+        QCOMPARE(filesBelow(fx.in().chopped(1)), (QStringList {QFileInfo(good).fileName(), QFileInfo(bad).fileName()}));
     }
 
     void folderMode()
@@ -316,7 +314,8 @@ private Q_SLOTS:
         o.txtOutput = u"out/new"_s; // relative: resolves against the program folder
         const JobResult r = fx.run(o);
         QVERIFY2(r.problemCount == 0, qPrintable(r.problemTexts));
-        QCOMPARE(filesBelow(fx.dir.path() + u"/out"_s), (QStringList{u"new/photo.webp"_s, u"new/png_exif_gps_xmp.png"_s}));
+        QCOMPARE(
+            filesBelow(fx.dir.path() + u"/out"_s), (QStringList {u"new/photo.webp"_s, u"new/png_exif_gps_xmp.png"_s}));
         QCOMPARE(r.sFirstImageFolder, fx.in());
     }
 
@@ -328,7 +327,7 @@ private Q_SLOTS:
         JobOptions o;
         o.outputMode = OutputMode::Folder;
         o.txtOutput = fx.in().toUpper().left(fx.in().size() - 3) + u"in"_s; // other spelling, same folder
-        o.txtOutput = fx.in() + u"."_s;                                    // ".../in/." names the same folder
+        o.txtOutput = fx.in() + u"."_s; // ".../in/." names the same folder
         fx.answer = true;
         const JobResult r = fx.run(o);
         QCOMPARE(fx.questions, 0);
@@ -457,13 +456,12 @@ private Q_SLOTS:
         QFETCH(QString, folder);
         Fixture fx;
         const QStringList names = {u"new\nline.jpg"_s, u"100%d x.jpg"_s, u"$HOME @a.jpg"_s, u"-rf.jpg"_s,
-                                   u"#hash.jpg"_s, u" lead and trail .jpg"_s, u"quote\"back\\slash.jpg"_s,
-                                   u"tab\there.jpg"_s, u"photo - copy.jpg"_s, u"ünï 📷.jpg"_s, u"cr\rname.jpg"_s,
-                                   u"%f%e%c.jpg"_s, u"a.b.c.jpg"_s, u".hidden.jpg"_s, u"x..jpg"_s, u"UPPER.JPG"_s,
-                                   u"nodotjpg"_s, u"v.webp"_s};
+            u"#hash.jpg"_s, u" lead and trail .jpg"_s, u"quote\"back\\slash.jpg"_s, u"tab\there.jpg"_s,
+            u"photo - copy.jpg"_s, u"ünï 📷.jpg"_s, u"cr\rname.jpg"_s, u"%f%e%c.jpg"_s, u"a.b.c.jpg"_s, u".hidden.jpg"_s,
+            u"x..jpg"_s, u"UPPER.JPG"_s, u"nodotjpg"_s, u"v.webp"_s};
         for (const QString &n : names)
             fx.add(n == u"v.webp"_s ? u"webp_exif_xmp_icc_gps.webp"_s : u"jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s,
-                   folder + n);
+                folder + n);
         JobOptions o;
         o.outputMode = static_cast<OutputMode>(mode);
         o.txtOutput = fx.dir.path() + u'/' + text;
@@ -491,11 +489,17 @@ private Q_SLOTS:
         // then passes everything on to the real ExifTool.
         const QByteArray c = QFile::encodeName(calls);
         const QString wrapper = fx.dir.path() + u"/exiftool-wrapper"_s;
-        QVERIFY(writeFile(wrapper, "#!/bin/sh\nprintf '%s|' \"$@\" > '" + c + "/start.'$$\n"
-                "prev=; while IFS= read -r line; do\n"
-                "  if [ \"$prev\" = -@ ]; then cp \"$line\" '" + c + "'/$(date +%s%N).args; fi\n"
-                "  printf '%s\\n' \"$line\"; prev=$line\n"
-                "done | exec '" + QFile::encodeName(testutil::exiftool()) + "' \"$@\"\n", true));
+        QVERIFY(writeFile(wrapper,
+            "#!/bin/sh\nprintf '%s|' \"$@\" > '" + c
+                + "/start.'$$\n"
+                  "prev=; while IFS= read -r line; do\n"
+                  "  if [ \"$prev\" = -@ ]; then cp \"$line\" '"
+                + c
+                + "'/$(date +%s%N).args; fi\n"
+                  "  printf '%s\\n' \"$line\"; prev=$line\n"
+                  "done | exec '"
+                + QFile::encodeName(testutil::exiftool()) + "' \"$@\"\n",
+            true));
         fx.env.exiftool = wrapper;
         fx.env.jobs = 2;
 
@@ -515,12 +519,13 @@ private Q_SLOTS:
         QList<int> values;
         for (const auto &args : progress)
             values << args.first().toInt();
-        QCOMPARE(values, (QList<int>{0, 48, 97, 99, 100}));
+        QCOMPARE(values, (QList<int> {0, 48, 97, 99, 100}));
         QStringList captions;
         for (const auto &args : status)
             captions << args.first().toString();
-        QCOMPARE(captions, (QStringList{QString(), u"Preparing..."_s, u"Cleaning images..."_s, u"Checking files..."_s,
-                                        u"Checking files..."_s, u"Finished!"_s}));
+        QCOMPARE(captions,
+            (QStringList {QString(), u"Preparing..."_s, u"Cleaning images..."_s, u"Checking files..."_s,
+                u"Checking files..."_s, u"Finished!"_s}));
 
         const QStringList started = QDir(calls).entryList({u"start.*"_s}, QDir::Files);
         QCOMPARE(started.size(), 2);
@@ -545,22 +550,25 @@ private Q_SLOTS:
             const std::optional<JpegKeepValues> kept = readJpegKeepValues(first);
             QVERIFY(kept && kept->orientation);
             QList<QByteArray> expected;
-            for (const QString &tag : JpegTagArguments(tagArgumentsWithValues(TagOptions{}, JpegKeepValues{}), TagOptions{}))
+            for (const QString &tag :
+                JpegTagArguments(tagArgumentsWithValues(TagOptions {}, JpegKeepValues {}), TagOptions {}))
                 expected << tag.toUtf8() + '\r';
             QVERIFY(!expected.contains("-CommonIFD0=\r"));
-            expected << exifPlaceholderArgument(buildLookExif(TagOptions{}, *kept)).toUtf8() + '\r';
-            expected << "-m\r" << "-P\r" << "-o\r";
+            expected << exifPlaceholderArgument(buildLookExif(TagOptions {}, *kept)).toUtf8() + '\r';
+            expected << "-m\r"
+                     << "-P\r"
+                     << "-o\r";
             QCOMPARE(lines.mid(0, expected.size()), expected);
             // Into the run's staging folder beside each image, for the batch.
             static const QRegularExpression staging(u"^%d\\.qmk-stage-[a-z0-9]{10}-[0-2]/\r$"_s);
             QVERIFY2(staging.match(QString::fromUtf8(lines.value(expected.size()))).hasMatch(),
-                     lines.value(expected.size()).constData());
+                lines.value(expected.size()).constData());
             firstImages << QString::fromUtf8(lines.value(expected.size() + 1).chopped(1));
             for (const QByteArray &line : lines)
                 files += line.startsWith(QFile::encodeName(fx.in())) ? 1 : 0;
         }
         firstImages.sort();
-        QCOMPARE(firstImages, (QStringList{fx.images.at(0), fx.images.at(64), fx.images.at(128)}));
+        QCOMPARE(firstImages, (QStringList {fx.images.at(0), fx.images.at(64), fx.images.at(128)}));
         QCOMPARE(files, 130);
         QCOMPARE(QDir(fx.env.tempFolder).entryList({u"qmk_args*"_s}), QStringList());
     }
@@ -733,17 +741,19 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::newRow("example") << 3 << qint64(120 * 1024) << qint64(2)
                                  << u"3 images processed (120 KB saved)\r\nin 2 seconds (0.67 sec avg)"_s;
-        QTest::newRow("1.5 KB rounds up") << 1 << qint64(1536) << qint64(0)
-                                          << u"1 image processed (2 KB saved)\r\nin 0 seconds (0 sec avg)"_s;
-        QTest::newRow("2.5 KB rounds to even") << 2 << qint64(2560) << qint64(3)
-                                               << u"2 images processed (2 KB saved)\r\nin 3 seconds (1.5 sec avg)"_s;
-        QTest::newRow("0.5 KB rounds to 0") << 1 << qint64(512) << qint64(1)
-                                            << u"1 image processed (0 KB saved)\r\nin 1 seconds (1 sec avg)"_s;
-        QTest::newRow("nothing saved") << 2 << qint64(0) << qint64(1) << u"2 images processed\r\nin 1 seconds (0.5 sec avg)"_s;
+        QTest::newRow("1.5 KB rounds up")
+            << 1 << qint64(1536) << qint64(0) << u"1 image processed (2 KB saved)\r\nin 0 seconds (0 sec avg)"_s;
+        QTest::newRow("2.5 KB rounds to even")
+            << 2 << qint64(2560) << qint64(3) << u"2 images processed (2 KB saved)\r\nin 3 seconds (1.5 sec avg)"_s;
+        QTest::newRow("0.5 KB rounds to 0")
+            << 1 << qint64(512) << qint64(1) << u"1 image processed (0 KB saved)\r\nin 1 seconds (1 sec avg)"_s;
+        QTest::newRow("nothing saved") << 2 << qint64(0) << qint64(1)
+                                       << u"2 images processed\r\nin 1 seconds (0.5 sec avg)"_s;
         QTest::newRow("grew") << 2 << qint64(-10) << qint64(1) << u"2 images processed\r\nin 1 seconds (0.5 sec avg)"_s;
         QTest::newRow("none") << 0 << qint64(5000) << qint64(4) << u"0 images processed"_s;
-        QTest::newRow("no group separators") << 1 << qint64(5000LL * 1024 * 1024) << qint64(1234)
-                                             << u"1 image processed (5120000 KB saved)\r\nin 1234 seconds (1234 sec avg)"_s;
+        QTest::newRow("no group separators")
+            << 1 << qint64(5000LL * 1024 * 1024) << qint64(1234)
+            << u"1 image processed (5120000 KB saved)\r\nin 1234 seconds (1234 sec avg)"_s;
     }
 
     void summaryText()
@@ -757,7 +767,8 @@ private Q_SLOTS:
 
     void summaryUsesTheDecimalSeparator()
     {
-        QCOMPARE(::summaryText(3, 0, 0, 2, QLocale(QLocale::German)), u"3 images processed\r\nin 2 seconds (0,67 sec avg)"_s);
+        QCOMPARE(::summaryText(3, 0, 0, 2, QLocale(QLocale::German)),
+            u"3 images processed\r\nin 2 seconds (0,67 sec avg)"_s);
     }
 
     void uniqueFileNames()

@@ -12,7 +12,6 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <csignal>
 #include <fcntl.h>
 #include <unistd.h>
@@ -31,8 +30,7 @@ QProcessEnvironment envWithTemp(const QString &temp)
 
 } // namespace
 
-class TestCli final : public QObject
-{
+class TestCli final : public QObject {
     Q_OBJECT
 
 private:
@@ -57,26 +55,27 @@ private Q_SLOTS:
     {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no paths") << QStringList{} << u"no image files or folders given"_s;
-        QTest::newRow("bad output") << QStringList{u"--output"_s, u"sideways"_s, u"/tmp"_s} << u"--output"_s;
-        QTest::newRow("empty suffix") << QStringList{u"--output"_s, u"suffix="_s, u"/tmp"_s} << u"--output"_s;
-        QTest::newRow("bad remove") << QStringList{u"--remove"_s, u"exif,colour"_s, u"/tmp"_s} << u"--remove"_s;
-        QTest::newRow("bad keep") << QStringList{u"--keep"_s, u"orientation,rotation"_s, u"/tmp"_s} << u"--keep"_s;
-        QTest::newRow("keep none and more") << QStringList{u"--keep"_s, u"none,color"_s, u"/tmp"_s} << u"--keep"_s;
+        QTest::newRow("no paths") << QStringList {} << u"no image files or folders given"_s;
+        QTest::newRow("bad output") << QStringList {u"--output"_s, u"sideways"_s, u"/tmp"_s} << u"--output"_s;
+        QTest::newRow("empty suffix") << QStringList {u"--output"_s, u"suffix="_s, u"/tmp"_s} << u"--output"_s;
+        QTest::newRow("bad remove") << QStringList {u"--remove"_s, u"exif,colour"_s, u"/tmp"_s} << u"--remove"_s;
+        QTest::newRow("bad keep") << QStringList {u"--keep"_s, u"orientation,rotation"_s, u"/tmp"_s} << u"--keep"_s;
+        QTest::newRow("keep none and more") << QStringList {u"--keep"_s, u"none,color"_s, u"/tmp"_s} << u"--keep"_s;
         QTest::newRow("only a kept profile to remove")
-            << QStringList{u"--remove"_s, u"icc"_s, u"/tmp"_s} << u"the colour profile is kept"_s;
-        QTest::newRow("bad date") << QStringList{u"--dates"_s, u"1979-01-01 00:00:00"_s, u"/tmp"_s} << u"--dates"_s;
-        QTest::newRow("impossible date") << QStringList{u"--dates"_s, u"2001-02-30 00:00:00"_s, u"/tmp"_s} << u"--dates"_s;
-        QTest::newRow("prefix leaving the folder") << QStringList{u"--output"_s, u"prefix=../../../tmp/x-"_s, u"/tmp"_s}
-                                                   << u"cannot hold '/'"_s;
-        QTest::newRow("suffix leaving the folder") << QStringList{u"--output"_s, u"suffix=/../../esc"_s, u"/tmp"_s}
-                                                   << u"cannot hold '/'"_s;
-        QTest::newRow("bad jobs") << QStringList{u"--jobs"_s, u"0"_s, u"/tmp"_s} << u"--jobs"_s;
-        QTest::newRow("unknown option") << QStringList{u"--colour"_s, u"/tmp"_s} << u"colour"_s;
-        QTest::newRow("null without a list") << QStringList{u"--null"_s, u"/tmp"_s} << u"--null"_s;
-        QTest::newRow("unreadable list") << QStringList{u"--files-from"_s, m_dir.path() + u"/no-list"_s}
+            << QStringList {u"--remove"_s, u"icc"_s, u"/tmp"_s} << u"the colour profile is kept"_s;
+        QTest::newRow("bad date") << QStringList {u"--dates"_s, u"1979-01-01 00:00:00"_s, u"/tmp"_s} << u"--dates"_s;
+        QTest::newRow("impossible date") << QStringList {u"--dates"_s, u"2001-02-30 00:00:00"_s, u"/tmp"_s}
+                                         << u"--dates"_s;
+        QTest::newRow("prefix leaving the folder")
+            << QStringList {u"--output"_s, u"prefix=../../../tmp/x-"_s, u"/tmp"_s} << u"cannot hold '/'"_s;
+        QTest::newRow("suffix leaving the folder")
+            << QStringList {u"--output"_s, u"suffix=/../../esc"_s, u"/tmp"_s} << u"cannot hold '/'"_s;
+        QTest::newRow("bad jobs") << QStringList {u"--jobs"_s, u"0"_s, u"/tmp"_s} << u"--jobs"_s;
+        QTest::newRow("unknown option") << QStringList {u"--colour"_s, u"/tmp"_s} << u"colour"_s;
+        QTest::newRow("null without a list") << QStringList {u"--null"_s, u"/tmp"_s} << u"--null"_s;
+        QTest::newRow("unreadable list") << QStringList {u"--files-from"_s, m_dir.path() + u"/no-list"_s}
                                          << u"cannot read the list"_s;
-        QTest::newRow("nothing found") << QStringList{m_dir.path() + u"/missing"_s} << u"no supported images found"_s;
+        QTest::newRow("nothing found") << QStringList {m_dir.path() + u"/missing"_s} << u"no supported images found"_s;
     }
 
     void usage()
@@ -107,10 +106,10 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("listed");
         QTest::addColumn<QByteArray>("separator");
         QTest::addColumn<bool>("fromStdin");
-        QTest::newRow("lines, spaces, blank lines") << QStringList{u"a b.png"_s, u" lead.png"_s, u"dir"_s}
-                                                    << QByteArray("\n\n") << false;
-        QTest::newRow("CR LF from stdin") << QStringList{u"x y .png"_s, u"c.png"_s} << QByteArray("\r\n") << true;
-        QTest::newRow("NUL from stdin") << QStringList{u"new\nline.png"_s, u"tab\tand\rcr.png"_s, u"dir"_s}
+        QTest::newRow("lines, spaces, blank lines")
+            << QStringList {u"a b.png"_s, u" lead.png"_s, u"dir"_s} << QByteArray("\n\n") << false;
+        QTest::newRow("CR LF from stdin") << QStringList {u"x y .png"_s, u"c.png"_s} << QByteArray("\r\n") << true;
+        QTest::newRow("NUL from stdin") << QStringList {u"new\nline.png"_s, u"tab\tand\rcr.png"_s, u"dir"_s}
                                         << QByteArray("\0", 1) << true;
     }
 
@@ -123,14 +122,14 @@ private Q_SLOTS:
         QDir().mkpath(folder + u"/dir"_s);
         QStringList sources = listed;
         sources.replaceInStrings(u"dir"_s, u"dir/inner.png"_s);
-        for (const QString &name : sources + QStringList{u"unlisted.png"_s})
+        for (const QString &name : sources + QStringList {u"unlisted.png"_s})
             QVERIFY(testutil::copySample(u"png_exif_gps_xmp.png"_s, folder + u'/' + name));
 
         QByteArray list = separator; // leading and doubled separators are skipped
         for (const QString &name : listed)
             list += QFile::encodeName(name) + separator + separator;
         const bool nul = separator.startsWith('\0');
-        QStringList args{u"--files-from"_s, fromStdin ? u"-"_s : folder + u"/list"_s};
+        QStringList args {u"--files-from"_s, fromStdin ? u"-"_s : folder + u"/list"_s};
         if (nul)
             args.prepend(u"--null"_s);
         if (!fromStdin) {
@@ -187,8 +186,8 @@ private Q_SLOTS:
     {
         const QString folder = folderWith(u"gps"_s, {u"jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s});
         const QString out = m_dir.path() + u"/out %d\nx"_s;
-        const Run r = runCli({u"--remove"_s, u"gps,xmp"_s, u"--output"_s, u"folder="_s + out, folder},
-                             envWithTemp(m_temp));
+        const Run r
+            = runCli({u"--remove"_s, u"gps,xmp"_s, u"--output"_s, u"folder="_s + out, folder}, envWithTemp(m_temp));
         // The Exif kept on purpose still names the camera and the time: reported, status 1.
         QCOMPARE(r.exitCode, 1);
         QVERIFY2(r.out.contains(u"1 image still carries identifying metadata."_s), qPrintable(r.out));
@@ -203,8 +202,8 @@ private Q_SLOTS:
     {
         const QString folder = folderWith(u"dates"_s, {u"png_exif_gps_xmp.png"_s});
         const QString file = folder + u"/png_exif_gps_xmp.png"_s;
-        const Run r = runCli({u"--output"_s, u"overwrite"_s, u"--dates"_s, u"2001-02-03 04:05:06"_s, file},
-                             envWithTemp(m_temp));
+        const Run r = runCli(
+            {u"--output"_s, u"overwrite"_s, u"--dates"_s, u"2001-02-03 04:05:06"_s, file}, envWithTemp(m_temp));
         QCOMPARE(r.exitCode, 0);
         QCOMPARE(QFileInfo(file).lastModified(), QDateTime(QDate(2001, 2, 3), QTime(4, 5, 6)));
         QVERIFY(!testutil::metadataGroups(file).contains(u"GPS"_s));
@@ -324,9 +323,9 @@ private Q_SLOTS:
         QVERIFY2(r.exitCode == exitCode, qPrintable(r.err));
         if (exitCode == 2) {
             QVERIFY2(r.err.contains(u"quillmark-cli: --settings: the settings file "_s + file
-                                    + u" is larger than 1 MB and was not read"_s),
-                     qPrintable(r.err));
-            QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{u"png_exif_gps_xmp.png"_s});
+                         + u" is larger than 1 MB and was not read"_s),
+                qPrintable(r.err));
+            QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList {u"png_exif_gps_xmp.png"_s});
         } else {
             QVERIFY(QFile::exists(folder + u"/stored_png_exif_gps_xmp.png"_s));
         }
@@ -341,18 +340,18 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("stored"); // settings.ini lines for --settings, or empty
         QTest::addColumn<bool>("orientation");
         QTest::addColumn<bool>("profile");
-        QTest::newRow("default") << QStringList{} << QByteArray() << true << true;
-        QTest::newRow("both") << QStringList{u"--keep"_s, u"orientation,color"_s} << QByteArray() << true << true;
-        QTest::newRow("none") << QStringList{u"--keep"_s, u"none"_s} << QByteArray() << false << false;
-        QTest::newRow("orientation") << QStringList{u"--keep"_s, u"orientation"_s} << QByteArray() << true << false;
-        QTest::newRow("colour") << QStringList{u"--keep"_s, u"colour"_s} << QByteArray() << false << true;
+        QTest::newRow("default") << QStringList {} << QByteArray() << true << true;
+        QTest::newRow("both") << QStringList {u"--keep"_s, u"orientation,color"_s} << QByteArray() << true << true;
+        QTest::newRow("none") << QStringList {u"--keep"_s, u"none"_s} << QByteArray() << false << false;
+        QTest::newRow("orientation") << QStringList {u"--keep"_s, u"orientation"_s} << QByteArray() << true << false;
+        QTest::newRow("colour") << QStringList {u"--keep"_s, u"colour"_s} << QByteArray() << false << true;
         QTest::newRow("remove exif and icc, kept")
-            << QStringList{u"--remove"_s, u"exif,icc"_s} << QByteArray() << true << true;
-        QTest::newRow("stored: not kept") << QStringList{u"--settings"_s} << QByteArray("chkKeepLook=0\r\n") << false
-                                          << false;
-        QTest::newRow("stored: kept") << QStringList{u"--settings"_s} << QByteArray("chkKeepLook=1\r\n") << true
+            << QStringList {u"--remove"_s, u"exif,icc"_s} << QByteArray() << true << true;
+        QTest::newRow("stored: not kept")
+            << QStringList {u"--settings"_s} << QByteArray("chkKeepLook=0\r\n") << false << false;
+        QTest::newRow("stored: kept") << QStringList {u"--settings"_s} << QByteArray("chkKeepLook=1\r\n") << true
                                       << true;
-        QTest::newRow("stored, then --keep") << QStringList{u"--settings"_s, u"--keep"_s, u"color"_s}
+        QTest::newRow("stored, then --keep") << QStringList {u"--settings"_s, u"--keep"_s, u"color"_s}
                                              << QByteArray("chkKeepLook=0\r\n") << false << true;
     }
 
@@ -379,13 +378,13 @@ private Q_SLOTS:
             QVERIFY(writeBytes(bin + u"/settings.ini"_s, "[Quillmark]\r\n" + stored));
             program = bin + u"/quillmark-cli"_s;
         }
-        const Run r = runCli(args + QStringList{folder}, envWithTemp(m_temp), program);
+        const Run r = runCli(args + QStringList {folder}, envWithTemp(m_temp), program);
         // Removing Exif alone leaves GPS-free but identifying XMP and IPTC: residue, status 1.
         const bool partial = args.contains(u"--remove"_s);
         QVERIFY2(r.exitCode == (partial ? 1 : 0), qPrintable(r.err));
         const QString out = folder + u"/jpeg_reagan_gps_xmp_iptc_icc_irb_adobe_cleaned.jpg"_s;
         QCOMPARE(testutil::runExifTool({u"-s3"_s, u"-n"_s, u"-Orientation"_s, out}).trimmed(),
-                 orientation ? u"6"_s : QString());
+            orientation ? u"6"_s : QString());
         QCOMPARE(profileOf(out), profile ? icc : QByteArray());
         QVERIFY(!testutil::metadataGroups(out).contains(u"GPS"_s));
     }

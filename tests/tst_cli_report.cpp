@@ -4,16 +4,16 @@
 #include "testutil.h"
 
 #include <QFileInfo>
-#include <QMap>
-#include <QScopeGuard>
-#include <QtEndian>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMap>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 using namespace Qt::StringLiterals;
 
@@ -64,10 +64,8 @@ QByteArray sd9X3f()
     };
     const QByteArray header = "FOVb" + u32(0x00020000) + QByteArray::fromHex("00123456789abcdef0123456789abcde")
         + u32(0) + u32(2268) + u32(1512) + u32(0);
-    const QList<std::pair<QString, QString>> props{{u"CAMMANUF"_s, u"SIGMA"_s},
-                                                   {u"CAMNAME"_s, u"Jane Roe SD9"_s},
-                                                   {u"CAMSERIAL"_s, u"1234567"_s},
-                                                   {u"TIME"_s, u"1262304000"_s}};
+    const QList<std::pair<QString, QString>> props {{u"CAMMANUF"_s, u"SIGMA"_s}, {u"CAMNAME"_s, u"Jane Roe SD9"_s},
+        {u"CAMSERIAL"_s, u"1234567"_s}, {u"TIME"_s, u"1262304000"_s}};
     QByteArray chars, pointers;
     for (const auto &[name, value] : props) {
         const quint32 namePos = quint32(chars.size() / 2);
@@ -82,7 +80,7 @@ QByteArray sd9X3f()
         prop.append('\0');
     QByteArray body = header;
     QByteArray directory;
-    const QList<std::pair<QByteArray, QByteArray>> sections{
+    const QList<std::pair<QByteArray, QByteArray>> sections {
         {"PROP", prop}, {"CAMF", "SECc" + QByteArray(12, '\0')}, {"IMAG", "SECi" + QByteArray(12, '\0')}};
     for (const auto &[type, data] : sections) {
         directory += u32(quint32(body.size())) + u32(quint32(data.size())) + type;
@@ -93,8 +91,7 @@ QByteArray sd9X3f()
 
 } // namespace
 
-class TestCliReport final : public QObject
-{
+class TestCliReport final : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_dir;
@@ -117,9 +114,9 @@ private Q_SLOTS:
     // has an entry, every path in the report is what lies on disk, the totals add up.
     void reportMatchesTheFiles()
     {
-        const QString folder = folderWith(u"mixed"_s, {u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s,
-                                                       u"cr2_canon_350d.cr2"_s, u"jpeg_truncated_in_app1.jpg"_s,
-                                                       u"geotiff_elev.tif"_s});
+        const QString folder = folderWith(u"mixed"_s,
+            {u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s, u"cr2_canon_350d.cr2"_s, u"jpeg_truncated_in_app1.jpg"_s,
+                u"geotiff_elev.tif"_s});
         const QString notes = m_dir.path() + u"/notes.txt"_s;
         QFile n(notes);
         QVERIFY(n.open(QIODevice::WriteOnly));
@@ -135,22 +132,23 @@ private Q_SLOTS:
         const QJsonObject report = parse(text);
         // The keys come in the documented order.
         QVERIFY(text.startsWith("{\"version\":1,\"files\":["));
-        QVERIFY(QRegularExpression(u"\\{\"input\":[^\\n]*,\"output\":[^\\n]*,\"status\":[^\\n]*,\"residue\":\\[\\{\"category\":"
-                                   u"[^\\n]*,\"tag\":[^\\n]*,\"value\":[^\\n]*\\],\"message\":"_s)
+        QVERIFY(QRegularExpression(
+            u"\\{\"input\":[^\\n]*,\"output\":[^\\n]*,\"status\":[^\\n]*,\"residue\":\\[\\{\"category\":"
+            u"[^\\n]*,\"tag\":[^\\n]*,\"value\":[^\\n]*\\],\"message\":"_s)
                     .match(QString::fromUtf8(text))
                     .hasMatch());
-        QVERIFY(text.contains("],\"totals\":{\"cleaned\":2,\"residue\":1,\"unchanged\":0,\"failed\":1,\"skipped\":1}}"));
+        QVERIFY(
+            text.contains("],\"totals\":{\"cleaned\":2,\"residue\":1,\"unchanged\":0,\"failed\":1,\"skipped\":1}}"));
         QCOMPARE(report.value(u"version"_s).toInt(), 1);
         const QJsonArray files = report.value(u"files"_s).toArray();
         QCOMPARE(files.size(), 5);
 
-        struct Expect
-        {
+        struct Expect {
             QString input;
             QString status;
             bool output;
         };
-        const QList<Expect> expected{
+        const QList<Expect> expected {
             {folder + u"/jpeg_iphone4s_gps_xmp_makernotes.jpg"_s, u"cleaned"_s, true},
             {folder + u"/cr2_canon_350d.cr2"_s, u"residue"_s, true},
             {folder + u"/jpeg_truncated_in_app1.jpg"_s, u"failed"_s, false},
@@ -186,8 +184,9 @@ private Q_SLOTS:
         }
         QVERIFY(serial);
         const QJsonObject totals = report.value(u"totals"_s).toObject();
-        QCOMPARE(totals, (QJsonObject{{u"cleaned"_s, 2}, {u"residue"_s, 1}, {u"unchanged"_s, 0}, {u"failed"_s, 1},
-                                      {u"skipped"_s, 1}}));
+        QCOMPARE(totals,
+            (QJsonObject {
+                {u"cleaned"_s, 2}, {u"residue"_s, 1}, {u"unchanged"_s, 0}, {u"failed"_s, 1}, {u"skipped"_s, 1}}));
     }
 
     // The exit status per outcome, and the report on standard output with the
@@ -198,17 +197,17 @@ private Q_SLOTS:
         QTest::addColumn<QString>("sample");
         QTest::addColumn<QString>("status");
         QTest::addColumn<int>("exitCode");
-        QTest::newRow("cleaned") << QStringList{} << u"png_exif_gps_xmp.png"_s << u"cleaned"_s << 0;
-        QTest::newRow("residue") << QStringList{} << u"nef_nikon_d70.nef"_s << u"residue"_s << 1;
+        QTest::newRow("cleaned") << QStringList {} << u"png_exif_gps_xmp.png"_s << u"cleaned"_s << 0;
+        QTest::newRow("residue") << QStringList {} << u"nef_nikon_d70.nef"_s << u"residue"_s << 1;
         QTest::newRow("unchanged: only APP14 asked, none there")
-            << QStringList{u"--remove"_s, u"app14"_s} << u"jpeg_canon_eos5d3_gps_xmp_makernotes.jpg"_s
+            << QStringList {u"--remove"_s, u"app14"_s} << u"jpeg_canon_eos5d3_gps_xmp_makernotes.jpg"_s
             << u"unchanged"_s << 1;
         QTest::newRow("residue unseen without the check")
-            << QStringList{u"--no-verify"_s} << u"nef_nikon_d70.nef"_s << u"cleaned"_s << 0;
-        QTest::newRow("failed") << QStringList{} << u"jpeg_truncated_in_app1.jpg"_s << u"failed"_s << 1;
-        QTest::newRow("unchanged: ExifTool cannot write SD9 X3F") << QStringList{} << u"sd9.x3f"_s << u"unchanged"_s
-                                                                  << 1;
-        QTest::newRow("unchanged, strict") << QStringList{u"--strict"_s} << u"sd9.x3f"_s << u"unchanged"_s << 1;
+            << QStringList {u"--no-verify"_s} << u"nef_nikon_d70.nef"_s << u"cleaned"_s << 0;
+        QTest::newRow("failed") << QStringList {} << u"jpeg_truncated_in_app1.jpg"_s << u"failed"_s << 1;
+        QTest::newRow("unchanged: ExifTool cannot write SD9 X3F")
+            << QStringList {} << u"sd9.x3f"_s << u"unchanged"_s << 1;
+        QTest::newRow("unchanged, strict") << QStringList {u"--strict"_s} << u"sd9.x3f"_s << u"unchanged"_s << 1;
     }
 
     void exitStatuses()
@@ -226,7 +225,7 @@ private Q_SLOTS:
         } else {
             QVERIFY(testutil::copySample(sample, image));
         }
-        const Run run = runCli(options + QStringList{u"--report"_s, u"-"_s, image}, m_temp);
+        const Run run = runCli(options + QStringList {u"--report"_s, u"-"_s, image}, m_temp);
         QCOMPARE(run.exitCode, exitCode);
         const QJsonObject report = parse(run.rawOut); // nothing but the JSON on standard output
         QCOMPARE(report.value(u"files"_s).toArray().size(), 1);
@@ -253,8 +252,8 @@ private Q_SLOTS:
     {
         const QString folder = folderWith(u"leftout"_s, {u"png_exif_gps_xmp.png"_s, u"jpeg_truncated_in_app1.jpg"_s});
         const QString video = testutil::sample(u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s);
-        const QStringList media{u"clip.mov"_s, u"sub/take.MP4"_s, u"raw.kdc"_s, u"huge.btf"_s};
-        const QStringList others{u"fix.diff"_s, u"noext"_s, u"photo.JPG.txt"_s};
+        const QStringList media {u"clip.mov"_s, u"sub/take.MP4"_s, u"raw.kdc"_s, u"huge.btf"_s};
+        const QStringList others {u"fix.diff"_s, u"noext"_s, u"photo.JPG.txt"_s};
         QVERIFY(QDir().mkpath(folder + u"/sub"_s));
         QMap<QString, QByteArray> hashes;
         for (const QString &name : media + others) {
@@ -272,31 +271,31 @@ private Q_SLOTS:
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.err.contains(u"\n4 files were left out: 2 videos, 1 raw file ExifTool cannot write, 1 image "
                                   u"ExifTool cannot write.\n"_s),
-                 qPrintable(run.err));
+            qPrintable(run.err));
         const QJsonObject report = parse(run.rawOut);
         QStringList entries;
         for (const QJsonValue &v : report.value(u"files"_s).toArray()) {
             const QJsonObject e = v.toObject();
-            entries << e.value(u"input"_s).toString().mid(folder.size() + 1) + u' '
-                    + e.value(u"status"_s).toString() + u' ' + e.value(u"message"_s).toString();
+            entries << e.value(u"input"_s).toString().mid(folder.size() + 1) + u' ' + e.value(u"status"_s).toString()
+                    + u' ' + e.value(u"message"_s).toString();
         }
         entries.sort();
         QCOMPARE(entries.size(), 6);
         // The failed image's message is ExifTool's own.
         QVERIFY2(entries.at(2).startsWith(u"jpeg_truncated_in_app1.jpg failed "_s), qPrintable(entries.at(2)));
         entries.removeAt(2);
-        QCOMPARE(entries, (QStringList{u"clip.mov skipped Left out: videos are not cleaned"_s,
-                                       u"huge.btf skipped Left out: ExifTool cannot write this image type"_s,
-                                       u"png_exif_gps_xmp.png cleaned "_s,
-                                       u"raw.kdc skipped Left out: ExifTool cannot write this raw type"_s,
-                                       u"sub/take.MP4 skipped Left out: videos are not cleaned"_s}));
+        QCOMPARE(entries,
+            (QStringList {u"clip.mov skipped Left out: videos are not cleaned"_s,
+                u"huge.btf skipped Left out: ExifTool cannot write this image type"_s,
+                u"png_exif_gps_xmp.png cleaned "_s, u"raw.kdc skipped Left out: ExifTool cannot write this raw type"_s,
+                u"sub/take.MP4 skipped Left out: videos are not cleaned"_s}));
         QCOMPARE(report.value(u"totals"_s).toObject(),
-                 (QJsonObject{{u"cleaned"_s, 1}, {u"residue"_s, 0}, {u"unchanged"_s, 0}, {u"failed"_s, 1},
-                              {u"skipped"_s, 4}}));
+            (QJsonObject {
+                {u"cleaned"_s, 1}, {u"residue"_s, 0}, {u"unchanged"_s, 0}, {u"failed"_s, 1}, {u"skipped"_s, 4}}));
         for (const QString &name : media + others)
             QVERIFY2(testutil::sha256(folder + u'/' + name) == hashes.value(name), qPrintable(name));
         QCOMPARE(QDir(home + u"/.local/share/Trash/files"_s).entryList(QDir::Files | QDir::Hidden),
-                 QStringList{u"jpeg_truncated_in_app1.jpg"_s});
+            QStringList {u"jpeg_truncated_in_app1.jpg"_s});
         QVERIFY(!QFile::exists(folder + u"/jpeg_truncated_in_app1.jpg"_s));
     }
 
@@ -356,7 +355,7 @@ private Q_SLOTS:
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.err.contains(u"1 image processed"_s), qPrintable(run.err));
         QVERIFY2(run.err.contains(u"\n2 files were left out: 2 paths longer than the system allows.\n"_s),
-                 qPrintable(run.err));
+            qPrintable(run.err));
         const QJsonObject report = parse(run.rawOut);
         QCOMPARE(entryFor(report, folder + u"/png_exif_gps_xmp.png"_s).value(u"status"_s).toString(), u"cleaned"_s);
         QStringList deep;
@@ -369,18 +368,18 @@ private Q_SLOTS:
             }
         }
         deep.sort();
-        QCOMPARE(deep, (QStringList{QString(200, u'd'), QString(240, u'x') + u".jpg"_s}));
+        QCOMPARE(deep, (QStringList {QString(200, u'd'), QString(240, u'x') + u".jpg"_s}));
 
         // Named on its own, it is reported the same way.
         const QString tooLong = deepest + u'/' + QString(240, u'x') + u".jpg"_s;
-        const Run named = runCli({u"--overwrite-existing"_s, u"--report"_s, u"-"_s,
-                                  folder + u"/png_exif_gps_xmp.png"_s, tooLong}, m_temp);
+        const Run named = runCli(
+            {u"--overwrite-existing"_s, u"--report"_s, u"-"_s, folder + u"/png_exif_gps_xmp.png"_s, tooLong}, m_temp);
         QCOMPARE(named.exitCode, 1);
         const QJsonObject entry = entryFor(parse(named.rawOut), tooLong);
         QCOMPARE(entry.value(u"status"_s).toString(), u"failed"_s);
         QCOMPARE(entry.value(u"message"_s).toString(), u"The path is longer than the system allows (4096 bytes)"_s);
         QVERIFY2(named.err.contains(u"\n1 file was left out: 1 path longer than the system allows.\n"_s),
-                 qPrintable(named.err));
+            qPrintable(named.err));
     }
 
     // A file named on the command line that is then skipped (its output exists and

@@ -10,11 +10,9 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
-
 #include <array>
 #include <cmath>
 #include <ctime>
-
 #include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
@@ -45,8 +43,7 @@ QDateTime local(int y, int mo, int d, int h = 0, int mi = 0, int s = 0)
 
 Q_DECLARE_METATYPE(FixedFileDate)
 
-class TestFileDate final : public QObject
-{
+class TestFileDate final : public QObject {
     Q_OBJECT
 
 private:
@@ -74,7 +71,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message");
 
         // Both ends of every prompt's range, and the whole numbers just outside them.
-        const QStringList parts{u"year"_s, u"month"_s, u"day"_s, u"hour"_s, u"minute"_s, u"second"_s};
+        const QStringList parts {u"year"_s, u"month"_s, u"day"_s, u"hour"_s, u"minute"_s, u"second"_s};
         const int ranges[6][2] = {{1980, 2100}, {1, 12}, {1, 31}, {0, 23}, {0, 59}, {0, 59}};
         for (int i = 0; i < 6; ++i) {
             const QString refused = u"Not a valid %1..."_s.arg(parts.at(i));
@@ -120,8 +117,7 @@ private Q_SLOTS:
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         const auto restore = qScopeGuard([&] { QLocale::setDefault(old); });
         QVERIFY(FileDate::validateDateAnswer(1, u"12,4"_s, nullptr).has_value());
-        QCOMPARE(FileDate::fixedDateTime(dateOf(u"1990 12,4 1 0 0 0"_s)),
-                 std::optional(local(1990, 12, 1)));
+        QCOMPARE(FileDate::fixedDateTime(dateOf(u"1990 12,4 1 0 0 0"_s)), std::optional(local(1990, 12, 1)));
     }
 
     void dateText_data()
@@ -144,8 +140,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<FixedFileDate>("date");
         QTest::addColumn<QDateTime>("expected"); // invalid: no date
-        QTest::newRow("12.4 is 12, halves to even") << dateOf(u"2000 12.4 2.5 0.5 10.5 11.5"_s)
-                                                    << local(2000, 12, 2, 0, 10, 12);
+        QTest::newRow("12.4 is 12, halves to even")
+            << dateOf(u"2000 12.4 2.5 0.5 10.5 11.5"_s) << local(2000, 12, 2, 0, 10, 12);
         QTest::newRow("31 April") << dateOf(u"1990 4 31 0 0 0"_s) << QDateTime();
         QTest::newRow("not a number") << dateOf(u"1990 x 1 0 0 0"_s) << QDateTime();
     }

@@ -12,7 +12,6 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
-
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -20,10 +19,10 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Sets (or, for a null value, removes) an environment variable until the end of the scope.
-class EnvOverride final
-{
+class EnvOverride final {
 public:
-    EnvOverride(const char *name, const QString &value) : m_name(name)
+    EnvOverride(const char *name, const QString &value)
+        : m_name(name)
     {
         value.isNull() ? qunsetenv(name) : qputenv(name, value.toLocal8Bit());
     }
@@ -38,8 +37,7 @@ private:
 
 } // namespace
 
-class TestFs final : public QObject
-{
+class TestFs final : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -114,7 +112,7 @@ private Q_SLOTS:
         QVERIFY(MoveToRecycleBin(image));
         QVERIFY(!QFileInfo::exists(image));
         QVERIFY(QFileInfo::exists(dataHome + u"/Trash/files/failed image.jpg"_s)
-                && QFileInfo::exists(dataHome + u"/Trash/info/failed image.jpg.trashinfo"_s));
+            && QFileInfo::exists(dataHome + u"/Trash/info/failed image.jpg.trashinfo"_s));
         QVERIFY(QDir(cwd).isEmpty());
         QCOMPARE(QFile::permissions(dataHome) & (QFile::ReadGroup | QFile::ReadOther), QFile::Permissions());
 
@@ -136,7 +134,9 @@ private Q_SLOTS:
         QTest::newRow("Latin-1") << QByteArray("/caf\xe9.jpg") << u"/caf\\xe9.jpg"_s;
         QTest::newRow("stray after a real pair") << QByteArray("\xf0\x9f\x93\xb7\xdc") << u"📷\\xdc"_s;
         QTest::newRow("encoded surrogate") << QByteArray("\xed\xb3\xa9") << u"\\xed\\xb3\\xa9"_s;
-        QTest::newRow("overlong slash") << QByteArray("a\xc0\xaf" "b") << u"a\\xc0\\xafb"_s;
+        QTest::newRow("overlong slash") << QByteArray("a\xc0\xaf"
+                                                      "b")
+                                        << u"a\\xc0\\xafb"_s;
         QTest::newRow("cut-off sequence") << QByteArray("x\xe2\x82") << u"x\\xe2\\x82"_s;
         QTest::newRow("beyond U+10FFFF") << QByteArray("\xf4\x90\x80\x80") << u"\\xf4\\x90\\x80\\x80"_s;
         QByteArray all;
@@ -193,8 +193,8 @@ private Q_SLOTS:
         std::fclose(i);
         const QByteArray written(text, qsizetype(n));
         QVERIFY2(written.startsWith("[Trash Info]\nPath=" + QFile::encodeName(dir.path()).toPercentEncoding("/")
-                                    + "/caf%E9.jpg\nDeletionDate=20"),
-                 written.constData());
+                     + "/caf%E9.jpg\nDeletionDate=20"),
+            written.constData());
 
         // A second one of that name gets a name of its own in the trash.
         f = std::fopen(raw.constData(), "w");

@@ -23,8 +23,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The pages as a person meets them: 1 to 6 on the way, 8 after a run with a problem.
-template <typename Check>
-void everyPage(guitest::Sandbox &box, const QString &folder, Check check)
+template<typename Check> void everyPage(guitest::Sandbox &box, const QString &folder, Check check)
 {
     auto w = box.window();
     w->cmdNext_Click();
@@ -90,8 +89,7 @@ QWidget *whatsThisPopup()
 
 } // namespace
 
-class TestGuiAccess final : public QObject
-{
+class TestGuiAccess final : public QObject {
     Q_OBJECT
 
 private:
@@ -155,9 +153,10 @@ private Q_SLOTS:
                 if (!text || !widget->isVisibleTo(&w) || !widget->isEnabled() || guitest::caption(widget).isEmpty())
                     continue;
                 const double ratio = Palettes::contrastRatio(foregroundOf(widget), backgroundOf(widget));
-                QVERIFY2(ratio >= 4.5, qPrintable(u"page %1: %2 \"%3\" has contrast %4"_s.arg(page)
-                                                      .arg(widget->objectName(), guitest::caption(widget).left(30))
-                                                      .arg(ratio, 0, 'f', 2)));
+                QVERIFY2(ratio >= 4.5,
+                    qPrintable(u"page %1: %2 \"%3\" has contrast %4"_s.arg(page)
+                                   .arg(widget->objectName(), guitest::caption(widget).left(30))
+                                   .arg(ratio, 0, 'f', 2)));
             }
         });
         // The links too while the mouse is on them.
@@ -197,7 +196,7 @@ private Q_SLOTS:
                 if (!widget->isVisibleTo(&w) || !isControl(widget) || widget->objectName().startsWith(u"qt_"_s))
                     continue;
                 QVERIFY2(!accessibleName(widget).isEmpty(),
-                         qPrintable(u"page %1: %2 has no accessible name"_s.arg(page).arg(widget->objectName())));
+                    qPrintable(u"page %1: %2 has no accessible name"_s.arg(page).arg(widget->objectName())));
                 checked << widget->objectName();
             }
         });
@@ -205,10 +204,10 @@ private Q_SLOTS:
         QVERIFY2(checked.size() > 50, qPrintable(checked.join(u' ')));
 
         auto w = m_box->window();
-        const std::initializer_list<std::pair<QWidget *, QWidget *>> described = {
-            {w->chkCleanExif, w->picTooltip[0]}, {w->txtPrefix, w->picTooltip[7]},
-            {w->chkResetFileDates, w->picTooltip[12]}, {w->optProcessingFail[1], w->picTooltip[13]},
-            {w->chkCleanAdobeApp14, w->picTooltip[16]}, {w->cmdInput, w->cmdInput}};
+        const std::initializer_list<std::pair<QWidget *, QWidget *>> described
+            = {{w->chkCleanExif, w->picTooltip[0]}, {w->txtPrefix, w->picTooltip[7]},
+                {w->chkResetFileDates, w->picTooltip[12]}, {w->optProcessingFail[1], w->picTooltip[13]},
+                {w->chkCleanAdobeApp14, w->picTooltip[16]}, {w->cmdInput, w->cmdInput}};
         for (const auto &[control, anchor] : described) {
             const BalloonTip *tip = w->tooltipOf(anchor);
             QVERIFY(tip);
@@ -224,12 +223,12 @@ private Q_SLOTS:
         QTest::addColumn<int>("modifiers");
         QTest::addColumn<QString>("shown"); // a piece of the help
         QTest::newRow("F1 on a tag box") << 4 << u"chkCleanExif"_s << 0 << u"Exif is the standard metadata tag"_s;
-        QTest::newRow("Shift+F1 on the suffix") << 3 << u"txtSuffix"_s << int(Qt::ShiftModifier)
-                                                 << u"The suffix text is added AFTER"_s;
+        QTest::newRow("Shift+F1 on the suffix")
+            << 3 << u"txtSuffix"_s << int(Qt::ShiftModifier) << u"The suffix text is added AFTER"_s;
         QTest::newRow("F1 on a picture button") << 2 << u"cmdRemoveAll"_s << 0 << u"Clear the file list"_s;
         QTest::newRow("F1 on a date option") << 5 << u"optDate_1"_s << 0 << u"Obfuscate file dates"_s;
-        QTest::newRow("F1 without help of its own") << 4 << u"cmdBack"_s << 0
-                                                     << u"Decide which metadata tags you want to remove."_s;
+        QTest::newRow("F1 without help of its own")
+            << 4 << u"cmdBack"_s << 0 << u"Decide which metadata tags you want to remove."_s;
     }
 
     // The balloons' texts are reachable from the keyboard: F1 or Shift+F1 shows the help
@@ -268,8 +267,8 @@ private Q_SLOTS:
                 const QString what = u"page %1: \"%2\""_s.arg(page).arg(button->text());
                 QVERIFY2(!letter.isNull() && !letters.contains(letter), qPrintable(what));
                 letters += letter;
-                QCOMPARE(Mnemonics::plain(button->text()).count(u'&'), button->objectName() == u"chkCleanPhotoshop"
-                             ? 1 : 0);
+                QCOMPARE(
+                    Mnemonics::plain(button->text()).count(u'&'), button->objectName() == u"chkCleanPhotoshop" ? 1 : 0);
             }
         });
     }
@@ -378,8 +377,9 @@ private Q_SLOTS:
                                    << true;
         QTest::newRow("folder") << 1 << u"1 image will be cleaned into the folder /tmp/out."_s << false;
         QTest::newRow("prefix") << 2 << u"as copies whose names begin with \"cleaned_\"."_s << false;
-        QTest::newRow("suffix") << 3 << u"as copies whose names end with \"_cleaned\". Removed: all supported "
-                                        u"metadata."_s
+        QTest::newRow("suffix") << 3
+                                << u"as copies whose names end with \"_cleaned\". Removed: all supported "
+                                   u"metadata."_s
                                 << false;
     }
 

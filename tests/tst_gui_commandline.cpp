@@ -11,7 +11,6 @@
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
-
 #include <grp.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -23,8 +22,7 @@ namespace {
 const QString kSample = u"jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s;
 constexpr uid_t kNobody = 65534;
 
-struct Ended
-{
+struct Ended {
     int exitCode = -1; // -1: it crashed or had to be killed (a window that waited)
     QString out;
     QString err;
@@ -53,8 +51,7 @@ bool makeImageFolder(const QByteArray &folder)
 
 } // namespace
 
-class TestGuiCommandLine final : public QObject
-{
+class TestGuiCommandLine final : public QObject {
     Q_OBJECT
 
 private:
@@ -66,8 +63,7 @@ private:
     // Runs quillmark with arguments given as bytes (QProcess would pass text as UTF-8, so a
     // name that is not UTF-8 goes through bash from a NUL-separated list). asNobody: as the
     // user "nobody", for whom permission bits count (the tests may run as root).
-    Ended run(const QList<QByteArray> &arguments, const QString &workingDirectory, int timeoutMs,
-              bool asNobody = false)
+    Ended run(const QList<QByteArray> &arguments, const QString &workingDirectory, int timeoutMs, bool asNobody = false)
     {
         QTemporaryFile list(m_dir.filePath(u"args-XXXXXX"_s));
         if (!list.open())
@@ -86,8 +82,9 @@ private:
         }
         p.setProcessEnvironment(m_env);
         p.setWorkingDirectory(workingDirectory);
-        p.start(u"/bin/bash"_s, {u"-c"_s, u"mapfile -d '' -t a < \"$1\"; exec \"$0\" \"${a[@]}\""_s,
-                                 QString::fromUtf8(QUILLMARK_GUI), list.fileName()});
+        p.start(u"/bin/bash"_s,
+            {u"-c"_s, u"mapfile -d '' -t a < \"$1\"; exec \"$0\" \"${a[@]}\""_s, QString::fromUtf8(QUILLMARK_GUI),
+                list.fileName()});
         p.closeWriteChannel();
         Ended ended;
         if (!p.waitForFinished(timeoutMs)) {
@@ -109,8 +106,8 @@ private Q_SLOTS:
         QVERIFY(m_dir.isValid());
         for (const QString &sub : {u"home"_s, u"config"_s, u"temp"_s, u"runtime"_s})
             QVERIFY(QDir(m_dir.path()).mkpath(sub));
-        QVERIFY(QFile::setPermissions(m_dir.filePath(u"runtime"_s),
-                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QVERIFY(QFile::setPermissions(
+            m_dir.filePath(u"runtime"_s), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         m_env = testutil::cliEnvironment(m_dir.filePath(u"temp"_s));
         m_env.insert(u"HOME"_s, m_dir.filePath(u"home"_s));
         m_env.insert(u"XDG_CONFIG_HOME"_s, m_dir.filePath(u"config"_s));
@@ -135,11 +132,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("pattern"); // what standard output must match
         const QString help = u"^Usage: \\S*quillmark \\[options\\] \\[PATH\\.\\.\\.\\]\\n(.|\\n)*--auto <FOLDER>"_s;
         const QString version = u"^Quillmark \\d+\\.\\d+\\.\\d+\\n$"_s;
-        QTest::newRow("--help") << QByteArrayList{"--help"} << help;
-        QTest::newRow("-h") << QByteArrayList{"-h"} << help;
-        QTest::newRow("help before a folder") << QByteArrayList{"--help", "/"} << help;
-        QTest::newRow("--version") << QByteArrayList{"--version"} << version;
-        QTest::newRow("-version") << QByteArrayList{"-version"} << version;
+        QTest::newRow("--help") << QByteArrayList {"--help"} << help;
+        QTest::newRow("-h") << QByteArrayList {"-h"} << help;
+        QTest::newRow("help before a folder") << QByteArrayList {"--help", "/"} << help;
+        QTest::newRow("--version") << QByteArrayList {"--version"} << version;
+        QTest::newRow("-version") << QByteArrayList {"-version"} << version;
     }
     void information()
     {
@@ -157,26 +154,26 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArrayList>("arguments");
         QTest::addColumn<QString>("message");
-        QTest::newRow("unknown option") << QByteArrayList{"--bogus"} << u"quillmark: Unknown option 'bogus'."_s;
+        QTest::newRow("unknown option") << QByteArrayList {"--bogus"} << u"quillmark: Unknown option 'bogus'."_s;
         QTest::newRow("unknown single-dash word")
-            << QByteArrayList{"-x", "a.jpg"} << u"quillmark: Unknown option 'x'."_s;
+            << QByteArrayList {"-x", "a.jpg"} << u"quillmark: Unknown option 'x'."_s;
         QTest::newRow("-auto without a folder")
-            << QByteArrayList{"-auto"} << u"quillmark: Missing value after '-auto'."_s;
+            << QByteArrayList {"-auto"} << u"quillmark: Missing value after '-auto'."_s;
         QTest::newRow("-auto with two folders")
-            << QByteArrayList{"-auto", "folder", "other"} << u"quillmark: -auto takes exactly one folder"_s;
-        QTest::newRow("-auto, missing folder") << QByteArrayList{"-auto", "missing"}
-                                               << u"quillmark: -auto: missing: no such folder"_s;
-        QTest::newRow("--auto, missing folder") << QByteArrayList{"--auto", "missing"}
-                                                << u"quillmark: -auto: missing: no such folder"_s;
-        QTest::newRow("-auto, empty name") << QByteArrayList{"-auto", ""} << u"quillmark: -auto: : no such folder"_s;
-        QTest::newRow("-auto, a file") << QByteArrayList{"-auto", "folder/a.jpg"}
+            << QByteArrayList {"-auto", "folder", "other"} << u"quillmark: -auto takes exactly one folder"_s;
+        QTest::newRow("-auto, missing folder")
+            << QByteArrayList {"-auto", "missing"} << u"quillmark: -auto: missing: no such folder"_s;
+        QTest::newRow("--auto, missing folder")
+            << QByteArrayList {"--auto", "missing"} << u"quillmark: -auto: missing: no such folder"_s;
+        QTest::newRow("-auto, empty name") << QByteArrayList {"-auto", ""} << u"quillmark: -auto: : no such folder"_s;
+        QTest::newRow("-auto, a file") << QByteArrayList {"-auto", "folder/a.jpg"}
                                        << u"quillmark: -auto: folder/a.jpg: not a folder"_s;
-        QTest::newRow("-auto, below a file") << QByteArrayList{"-auto", "folder/a.jpg/x"}
-                                             << u"quillmark: -auto: folder/a.jpg/x: no such folder"_s;
-        QTest::newRow("-auto, unreadable folder") << QByteArrayList{"-auto", "locked"}
-                                                  << u"quillmark: -auto: locked: the folder cannot be read"_s;
+        QTest::newRow("-auto, below a file")
+            << QByteArrayList {"-auto", "folder/a.jpg/x"} << u"quillmark: -auto: folder/a.jpg/x: no such folder"_s;
+        QTest::newRow("-auto, unreadable folder")
+            << QByteArrayList {"-auto", "locked"} << u"quillmark: -auto: locked: the folder cannot be read"_s;
         QTest::newRow("-auto, folder that cannot be entered")
-            << QByteArrayList{"-auto", "closed"} << u"quillmark: -auto: closed: the folder cannot be read"_s;
+            << QByteArrayList {"-auto", "closed"} << u"quillmark: -auto: closed: the folder cannot be read"_s;
     }
     void refused()
     {
@@ -189,7 +186,7 @@ private Q_SLOTS:
         if (!QFileInfo::exists(base)) {
             QVERIFY(QDir().mkpath(base));
             QVERIFY(makeImageFolder(QFile::encodeName(base + u"/folder"_s)));
-            for (const auto &[name, mode] : {std::pair{"/locked", 0300}, std::pair{"/closed", 0600}}) {
+            for (const auto &[name, mode] : {std::pair {"/locked", 0300}, std::pair {"/closed", 0600}}) {
                 const QByteArray folder = QFile::encodeName(base) + name;
                 QVERIFY(makeImageFolder(folder));
                 QVERIFY(!asRoot || ::chown(folder.constData(), kNobody, kNobody) == 0);
@@ -216,19 +213,19 @@ private Q_SLOTS:
         QTest::addColumn<QByteArrayList>("arguments"); // the last one is the folder, relative to the row's folder
         QTest::addColumn<QByteArray>("sibling");
         QTest::addColumn<bool>("relative");
-        QTest::newRow("quote") << QByteArrayList{"-auto", "pics\"2024"} << QByteArray("pics2024") << true;
-        QTest::newRow("trailing blank") << QByteArrayList{"-auto", "trip "} << QByteArray("trip") << true;
-        QTest::newRow("leading blank, --auto") << QByteArrayList{"--auto", " lead"} << QByteArray("lead") << false;
-        QTest::newRow("--auto=") << QByteArrayList{"--auto=pics\"2024/"} << QByteArray("pics2024") << true;
-        QTest::newRow("not UTF-8") << QByteArrayList{"-auto", "caf\xe9"} << QByteArray("caf\xc3\xa9") << false;
+        QTest::newRow("quote") << QByteArrayList {"-auto", "pics\"2024"} << QByteArray("pics2024") << true;
+        QTest::newRow("trailing blank") << QByteArrayList {"-auto", "trip "} << QByteArray("trip") << true;
+        QTest::newRow("leading blank, --auto") << QByteArrayList {"--auto", " lead"} << QByteArray("lead") << false;
+        QTest::newRow("--auto=") << QByteArrayList {"--auto=pics\"2024/"} << QByteArray("pics2024") << true;
+        QTest::newRow("not UTF-8") << QByteArrayList {"-auto", "caf\xe9"} << QByteArray("caf\xc3\xa9") << false;
     }
     void autoCleansTheFolderNamed()
     {
         QFETCH(QByteArrayList, arguments);
         QFETCH(QByteArray, sibling);
         QFETCH(bool, relative);
-        const QString base = m_dir.filePath(u"auto-"_s + QString::fromLatin1(QTest::currentDataTag())
-                                                              .replace(QRegularExpression(u"\\W+"_s), u"_"_s));
+        const QString base = m_dir.filePath(
+            u"auto-"_s + QString::fromLatin1(QTest::currentDataTag()).replace(QRegularExpression(u"\\W+"_s), u"_"_s));
         QVERIFY(QDir().mkpath(base));
         const QByteArray baseBytes = QFile::encodeName(base);
         QByteArray named = arguments.last();
@@ -276,9 +273,9 @@ private Q_SLOTS:
         const Ended e = run({"-auto", "images"}, base, 15000);
         QCOMPARE(e.exitCode, 2);
         QVERIFY2(e.err.contains(u"quillmark: -auto: the settings file "_s + configFile()
-                                + u" is larger than 1 MB and was not read; nothing was cleaned"_s),
-                 qPrintable(e.err));
-        QCOMPARE(QDir(base + u"/images"_s).entryList(QDir::Files), QStringList{u"a.jpg"_s});
+                     + u" is larger than 1 MB and was not read; nothing was cleaned"_s),
+            qPrintable(e.err));
+        QCOMPARE(QDir(base + u"/images"_s).entryList(QDir::Files), QStringList {u"a.jpg"_s});
         QFile f(configFile());
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), bytes);

@@ -11,7 +11,6 @@
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QScopeGuard>
-
 #include <cstdio>
 #include <unistd.h>
 
@@ -19,8 +18,7 @@ using namespace Qt::StringLiterals;
 using guitest::drop;
 using guitest::rowTexts;
 
-class TestGuiImages final : public QObject
-{
+class TestGuiImages final : public QObject {
     Q_OBJECT
 
 private:
@@ -79,19 +77,19 @@ private Q_SLOTS:
         const QList<Prompts::Record> records = Prompts::takeRecords();
         QVERIFY(records.size() == 1 && records.first().kind == Prompts::Kind::OpenFiles);
         QCOMPARE(records.first().preset, folder + u'/'); // the dialog starts in the last folder
-        QCOMPARE(rowTexts(w->lwFiles), (QStringList{u"one.jpg"_s, u"two.TIF"_s, u"three.png"_s}));
+        QCOMPARE(rowTexts(w->lwFiles), (QStringList {u"one.jpg"_s, u"two.TIF"_s, u"three.png"_s}));
         QCOMPARE(listed(*w), three);
         QCOMPARE(w->lblNumFileAdded->text(), u"3 images"_s);
         QVERIFY(w->cmdNext->isEnabled());
 
         // The same three again are listed already; a single file is added without the
         // duplicate test; a text file never; a cancelled dialog changes nothing.
-        for (const QStringList &answer : {three, QStringList{three.first()},
-                                          QStringList{folder + u"/notes.txt"_s, three.last()}, QStringList()}) {
+        for (const QStringList &answer :
+            {three, QStringList {three.first()}, QStringList {folder + u"/notes.txt"_s, three.last()}, QStringList()}) {
             Prompts::queueAnswer(answer);
             w->cmdInput->click();
         }
-        QCOMPARE(listed(*w), three + QStringList{three.first()});
+        QCOMPARE(listed(*w), three + QStringList {three.first()});
         QCOMPARE(w->sLastDir, folder + u'/');
     }
 
@@ -104,7 +102,7 @@ private Q_SLOTS:
         const QList<Prompts::Record> records = Prompts::takeRecords();
         QVERIFY(records.size() == 1 && records.first().kind == Prompts::Kind::Folder);
         QCOMPARE(records.first().title, u"Select a folder with images to add:"_s);
-        QCOMPARE(listed(*w), (QStringList{folder + u"/a.jpg"_s, folder + u"/s/b.jpg"_s}));
+        QCOMPARE(listed(*w), (QStringList {folder + u"/a.jpg"_s, folder + u"/s/b.jpg"_s}));
 
         // Again: everything is listed already. Cancelled: nothing.
         Prompts::queueAnswer(folder);
@@ -129,30 +127,30 @@ private Q_SLOTS:
         const auto removeRaw = qScopeGuard([&raw] { ::unlink(raw.constData()); });
         auto w = filePage();
         w->AddFolder(folder);
-        QCOMPARE(listed(*w), (QStringList{decodePath(raw), folder + u"/ok.jpg"_s}));
+        QCOMPARE(listed(*w), (QStringList {decodePath(raw), folder + u"/ok.jpg"_s}));
         QVERIFY(Prompts::takeRecords().isEmpty());
         QCOMPARE(w->lwFiles->model()->index(0, 0).data().toString(), u"caf\\xe9.jpg"_s);
         QCOMPARE(w->lwFiles->model()->index(0, 0).data(Qt::ToolTipRole).toString(), folder + u"/caf\\xe9.jpg"_s);
 
         w->cmdRemoveAll_Click();
         QVERIFY(guitest::dropUrls(w->lwFiles->viewport(),
-                                  {QUrl(u"file://"_s + QString::fromLatin1(QUrl::toPercentEncoding(folder, "/"))
-                                        + u"/caf%E9.jpg"_s)}));
-        QTRY_COMPARE(listed(*w), QStringList{decodePath(raw)});
+            {QUrl(u"file://"_s + QString::fromLatin1(QUrl::toPercentEncoding(folder, "/")) + u"/caf%E9.jpg"_s)}));
+        QTRY_COMPARE(listed(*w), QStringList {decodePath(raw)});
 
         // The file dialog spells the name with U+FFFD, which names no file: the person
         // is told how to add it instead.
         w->cmdRemoveAll_Click();
         Prompts::takeRecords();
         const QString asTheDialogSpellsIt = QFile::decodeName(raw);
-        Prompts::queueAnswer(QStringList{asTheDialogSpellsIt, folder + u"/ok.jpg"_s});
+        Prompts::queueAnswer(QStringList {asTheDialogSpellsIt, folder + u"/ok.jpg"_s});
         w->cmdInput->click();
-        QCOMPARE(listed(*w), QStringList{folder + u"/ok.jpg"_s});
+        QCOMPARE(listed(*w), QStringList {folder + u"/ok.jpg"_s});
         const QList<Prompts::Record> records = Prompts::takeRecords();
         QCOMPARE(records.size(), 2);
         QCOMPARE(records.last().kind, Prompts::Kind::Message);
-        QVERIFY2(records.last().text.contains(u"Add from Folder"_s) && records.last().text.contains(asTheDialogSpellsIt),
-                 qPrintable(records.last().text));
+        QVERIFY2(
+            records.last().text.contains(u"Add from Folder"_s) && records.last().text.contains(asTheDialogSpellsIt),
+            qPrintable(records.last().text));
     }
 
     void dropOnFileList()
@@ -163,7 +161,7 @@ private Q_SLOTS:
         // contents) and the duplicate set was taken before the drop, so x.jpg comes twice.
         QVERIFY(drop(w->lwFiles->viewport(), {folder + u"/x.jpg"_s, folder}));
         QTRY_COMPARE(w->lstFiles().ListCount(), 3);
-        QCOMPARE(listed(*w), (QStringList{folder + u"/x.jpg"_s, folder + u"/y.jpg"_s, folder + u"/x.jpg"_s}));
+        QCOMPARE(listed(*w), (QStringList {folder + u"/x.jpg"_s, folder + u"/y.jpg"_s, folder + u"/x.jpg"_s}));
 
         // Dropped again, the files are listed already.
         QVERIFY(drop(w->lwFiles->viewport(), {folder + u"/y.jpg"_s, folder + u"/z.bmp"_s}));
@@ -179,7 +177,7 @@ private Q_SLOTS:
         auto w = m_box->window();
         QVERIFY(drop(w->picFrameWelcome, {folder + u"/w.jpg"_s}));
         QTRY_COMPARE(w->iPage(), 2);
-        QCOMPARE(listed(*w), QStringList{folder + u"/w.jpg"_s});
+        QCOMPARE(listed(*w), QStringList {folder + u"/w.jpg"_s});
         QVERIFY(w->cmdNext->isEnabled());
 
         w->cmdBack_Click();
@@ -205,8 +203,8 @@ private Q_SLOTS:
         // Rows 2 and 4 (counted from 1) and Delete: rows 1, 3 and 5 stay, with their paths.
         select(w->lwFiles, {1, 3});
         QTest::keyClick(w->lwFiles, Qt::Key_Delete);
-        QCOMPARE(rowTexts(w->lwFiles), (QStringList{u"1.jpg"_s, u"3.jpg"_s, u"5.jpg"_s}));
-        QCOMPARE(listed(*w), (QStringList{folder + u"/1.jpg"_s, folder + u"/3.jpg"_s, folder + u"/5.jpg"_s}));
+        QCOMPARE(rowTexts(w->lwFiles), (QStringList {u"1.jpg"_s, u"3.jpg"_s, u"5.jpg"_s}));
+        QCOMPARE(listed(*w), (QStringList {folder + u"/1.jpg"_s, folder + u"/3.jpg"_s, folder + u"/5.jpg"_s}));
         QCOMPARE(w->lblNumFileAdded->text(), u"3 images"_s);
         // Other keys leave the list alone.
         select(w->lwFiles, {0});
@@ -215,7 +213,7 @@ private Q_SLOTS:
 
         select(w->lwFiles, {0, 2});
         w->cmdRemoveSelected->click();
-        QCOMPARE(listed(*w), QStringList{folder + u"/3.jpg"_s});
+        QCOMPARE(listed(*w), QStringList {folder + u"/3.jpg"_s});
         QCOMPARE(w->lblNumFileAdded->text(), u"1 image"_s);
 
         w->cmdRemoveAll->click();
@@ -229,13 +227,13 @@ private Q_SLOTS:
         const QString chosen = folderWith(u"openwith"_s, {u"a.jpg"_s, u"b.png"_s, u"notes.txt"_s});
         const QString loose = folderWith(u"loose"_s, {u"c.tif"_s, u"d.doc"_s});
         auto w = m_box->window({loose + u"/c.tif"_s, chosen, chosen + u"/a.jpg"_s, loose + u"/d.doc"_s,
-                                loose + u"/c.tif"_s, m_box->path(u"gone.jpg"_s)});
+            loose + u"/c.tif"_s, m_box->path(u"gone.jpg"_s)});
         QTRY_COMPARE(w->iPage(), 2);
         // In the order given; what is listed already, unsupported or missing is not listed,
         // and the unsupported file is kept to be told about (the count's tooltip now, the
         // finished page later).
-        QTRY_COMPARE(listed(*w), (QStringList{loose + u"/c.tif"_s, chosen + u"/a.jpg"_s, chosen + u"/b.png"_s}));
-        QCOMPARE(rowTexts(w->lwFiles), (QStringList{u"c.tif"_s, u"a.jpg"_s, u"b.png"_s}));
+        QTRY_COMPARE(listed(*w), (QStringList {loose + u"/c.tif"_s, chosen + u"/a.jpg"_s, chosen + u"/b.png"_s}));
+        QCOMPARE(rowTexts(w->lwFiles), (QStringList {u"c.tif"_s, u"a.jpg"_s, u"b.png"_s}));
         QVERIFY(w->cmdNext->isEnabled());
         QCOMPARE(w->lblNumFileAdded->toolTip(), u"1 file was left out: 1 file that is not a supported image."_s);
 
@@ -246,8 +244,8 @@ private Q_SLOTS:
         QCOMPARE(onlyDoc->lblNumFileAdded->toolTip(), u"1 file was left out: 1 file that is not a supported image."_s);
 
         // Nothing that exists, or an option this program does not know: the welcome page stays.
-        for (const QStringList &arguments : {QStringList{m_box->path(u"gone.jpg"_s)},
-                                             QStringList{u"-x"_s, loose + u"/c.tif"_s}}) {
+        for (const QStringList &arguments :
+            {QStringList {m_box->path(u"gone.jpg"_s)}, QStringList {u"-x"_s, loose + u"/c.tif"_s}}) {
             auto other = m_box->window(arguments);
             QEvent activate(QEvent::WindowActivate); // the command line is looked at once the window is active
             QCoreApplication::sendEvent(other.get(), &activate);
@@ -261,15 +259,15 @@ private Q_SLOTS:
     void argumentsAreWholePaths_data()
     {
         QTest::addColumn<QStringList>("arguments"); // relative to the row's folder, "--" as it is
-        QTest::addColumn<QStringList>("expected");  // listed, relative to the row's folder
-        QTest::newRow("folder with a trailing blank") << QStringList{u"trip "_s} << QStringList{u"trip /a.jpg"_s};
-        QTest::newRow("folder with a quote") << QStringList{u"pics\"2024"_s} << QStringList{u"pics\"2024/a.jpg"_s};
-        QTest::newRow("two folders") << QStringList{u"trip "_s, u"pics\"2024"_s}
-                                     << QStringList{u"trip /a.jpg"_s, u"pics\"2024/a.jpg"_s};
-        QTest::newRow("files with blanks and quotes") << QStringList{u" lead.jpg"_s, u"\"q\".jpg"_s}
-                                                      << QStringList{u" lead.jpg"_s, u"\"q\".jpg"_s};
-        QTest::newRow("a name with a dash after --") << QStringList{u"--"_s, u"-dash.jpg"_s}
-                                                     << QStringList{u"-dash.jpg"_s};
+        QTest::addColumn<QStringList>("expected"); // listed, relative to the row's folder
+        QTest::newRow("folder with a trailing blank") << QStringList {u"trip "_s} << QStringList {u"trip /a.jpg"_s};
+        QTest::newRow("folder with a quote") << QStringList {u"pics\"2024"_s} << QStringList {u"pics\"2024/a.jpg"_s};
+        QTest::newRow("two folders") << QStringList {u"trip "_s, u"pics\"2024"_s}
+                                     << QStringList {u"trip /a.jpg"_s, u"pics\"2024/a.jpg"_s};
+        QTest::newRow("files with blanks and quotes")
+            << QStringList {u" lead.jpg"_s, u"\"q\".jpg"_s} << QStringList {u" lead.jpg"_s, u"\"q\".jpg"_s};
+        QTest::newRow("a name with a dash after --")
+            << QStringList {u"--"_s, u"-dash.jpg"_s} << QStringList {u"-dash.jpg"_s};
     }
     void argumentsAreWholePaths()
     {
@@ -277,9 +275,8 @@ private Q_SLOTS:
         QFETCH(QStringList, expected);
         const QString tag = QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-');
         const QString folder = folderWith(u"whole-"_s + tag,
-                                          {u"trip /a.jpg"_s, u"trip/a.jpg"_s, u"pics\"2024/a.jpg"_s,
-                                           u"pics2024/a.jpg"_s, u" lead.jpg"_s, u"lead.jpg"_s, u"\"q\".jpg"_s,
-                                           u"q.jpg"_s, u"-dash.jpg"_s, u"dash.jpg"_s});
+            {u"trip /a.jpg"_s, u"trip/a.jpg"_s, u"pics\"2024/a.jpg"_s, u"pics2024/a.jpg"_s, u" lead.jpg"_s,
+                u"lead.jpg"_s, u"\"q\".jpg"_s, u"q.jpg"_s, u"-dash.jpg"_s, u"dash.jpg"_s});
         const auto inFolder = [&folder](const QStringList &names) {
             QStringList paths;
             for (const QString &name : names)
@@ -355,8 +352,7 @@ private Q_SLOTS:
             // The window goes on as before: the same folder is added whole.
             QCOMPARE(w->iPage(), 2);
             QCOMPARE(w->lblNumFileAdded->text(),
-                     w->lstFiles().ListCount() == 1 ? u"1 image"_s
-                                                    : u"%1 images"_s.arg(w->lstFiles().ListCount()));
+                w->lstFiles().ListCount() == 1 ? u"1 image"_s : u"%1 images"_s.arg(w->lstFiles().ListCount()));
         }
     }
 

@@ -16,8 +16,7 @@
 
 using namespace Qt::StringLiterals;
 
-class TestGuiLayout final : public QObject
-{
+class TestGuiLayout final : public QObject {
     Q_OBJECT
 
 private:
@@ -47,31 +46,34 @@ private:
                 ? w->minimumSizeHint()
                 : QSize();
             QVERIFY2(w->width() >= need.width() && w->height() >= need.height(),
-                     qPrintable(what + u" is cut off: has %1x%2, needs %3x%4"_s.arg(w->width()).arg(w->height())
-                                    .arg(need.width()).arg(need.height())));
+                qPrintable(what
+                    + u" is cut off: has %1x%2, needs %3x%4"_s.arg(w->width())
+                          .arg(w->height())
+                          .arg(need.width())
+                          .arg(need.height())));
             // Pictures are drawn for the screen's scale at the size they are shown.
             if (label && !label->pixmap().isNull()) {
                 const QPixmap picture = label->pixmap();
                 const QSize shown = picture.deviceIndependentSize().toSize();
                 QVERIFY2(!label->hasScaledContents() && shown.width() <= label->width()
-                             && shown.height() <= label->height()
-                             && qFuzzyCompare(picture.devicePixelRatio(), window.devicePixelRatioF()),
-                         qPrintable(what + u": picture stretched, cut off or drawn for another scale"_s));
+                        && shown.height() <= label->height()
+                        && qFuzzyCompare(picture.devicePixelRatio(), window.devicePixelRatioF()),
+                    qPrintable(what + u": picture stretched, cut off or drawn for another scale"_s));
             }
         }
         QCOMPARE(window.picSplash->pixmap().deviceIndependentSize().toSize(), window.picSplash->size());
 
         // Leaf controls must not overlap.
         widgets.removeIf([&window](QWidget *w) {
-            return w == window.picFrameTop || std::find(window.pages.cbegin(), window.pages.cend(), w)
-                != window.pages.cend();
+            return w == window.picFrameTop
+                || std::find(window.pages.cbegin(), window.pages.cend(), w) != window.pages.cend();
         });
         for (qsizetype i = 0; i < widgets.size(); ++i) {
             for (qsizetype j = i + 1; j < widgets.size(); ++j) {
                 QWidget *a = widgets.at(i);
                 QWidget *b = widgets.at(j);
                 QVERIFY2(a->isAncestorOf(b) || b->isAncestorOf(a) || !box(a).intersects(box(b)),
-                         qPrintable(pageName + u": "_s + describe(a) + u" overlaps "_s + describe(b)));
+                    qPrintable(pageName + u": "_s + describe(a) + u" overlaps "_s + describe(b)));
             }
         }
     }
@@ -97,7 +99,7 @@ private Q_SLOTS:
         QVERIFY(m_box->isValid());
         m_box->imageFolder(u"images"_s, {u"tiff_iptc_icc_xmp_photoshop.tif"_s});
         QVERIFY(testutil::copySample(u"jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s,
-                                     m_box->path(u"images/a rather long file name of a holiday picture.jpg"_s)));
+            m_box->path(u"images/a rather long file name of a holiday picture.jpg"_s)));
     }
 
     // Pages 1 to 6 with the worst cases they must hold: the disclaimer and every option shown.
@@ -141,8 +143,8 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         window->cmdNext_Click();
         window->AddFile(m_box->path(u"images/tiff_iptc_icc_xmp_photoshop.tif"_s));
-        for (const QString &count : {u"26 images"_s, u"20000 images"_s, u"Adding files..."_s,
-                                     u"No files to process..."_s}) {
+        for (const QString &count :
+            {u"26 images"_s, u"20000 images"_s, u"Adding files..."_s, u"No files to process..."_s}) {
             window->lblNumFileAdded->setText(count);
             QCoreApplication::processEvents();
             checkPage(*window, u"page 2 with \""_s + count + u"\" in "_s + family);
@@ -203,7 +205,8 @@ private Q_SLOTS:
             QTest::qWait(100);
             const QRect area = window->frameGeometry().united(balloon->geometry()).adjusted(-4, -4, 4, 4);
             QDir().mkpath(dir);
-            QVERIFY(window->screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+            QVERIFY(window->screen()
+                        ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
                         .save(dir + u"/balloon.png"_s));
         }
         guitest::leave(window->cmdInput);

@@ -40,8 +40,7 @@ QStringList opened()
 
 } // namespace
 
-class TestGuiLinks final : public QObject
-{
+class TestGuiLinks final : public QObject {
     Q_OBJECT
 
 private:
@@ -111,11 +110,11 @@ private Q_SLOTS:
     {
         auto w = m_box->windowAt(5, m_image);
         QTest::mouseClick(w->lblLinkButton[2], Qt::LeftButton);
-        QCOMPARE(opened(), QStringList{CleanWizard::homePageUrl()});
+        QCOMPARE(opened(), QStringList {CleanWizard::homePageUrl()});
         QVERIFY(CleanWizard::homePageUrl().contains(u"app=quillmark"_s));
         // The log link works whether or not it is shown.
         w->lblLinkButton_Click(3);
-        QCOMPARE(opened(), QStringList{w->systemFolders().sTemp + u"/qmk_log.txt"_s});
+        QCOMPARE(opened(), QStringList {w->systemFolders().sTemp + u"/qmk_log.txt"_s});
         w->chkResetFileDates->setChecked(true);
         QTest::mouseClick(w->lblLinkButton[6], Qt::LeftButton);
         QCOMPARE(guitest::recordedTexts(Prompts::Kind::Input).size(), 6);
@@ -144,7 +143,7 @@ private Q_SLOTS:
         w->optOutputMode[mode]->setChecked(true);
         w->txtOutput->setText(folderText.replace(u"<sandbox>"_s, m_box->path(QString())));
         w->lblLinkButton_Click(5);
-        QCOMPARE(opened(), expected.isEmpty() ? QStringList() : QStringList{m_box->path(expected)});
+        QCOMPARE(opened(), expected.isEmpty() ? QStringList() : QStringList {m_box->path(expected)});
     }
 
     // A click into a disabled box, or the focus coming any other way (Tab), chooses its mode.

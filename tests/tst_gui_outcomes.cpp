@@ -11,16 +11,12 @@
 using namespace Qt::StringLiterals;
 using guitest::rowTexts;
 
-class TestGuiOutcomes final : public QObject
-{
+class TestGuiOutcomes final : public QObject {
     Q_OBJECT
 
     std::unique_ptr<guitest::Sandbox> m_box;
 
-    static QVariant rowData(QTreeView *view, int row, int role)
-    {
-        return view->model()->index(row, 0).data(role);
-    }
+    static QVariant rowData(QTreeView *view, int row, int role) { return view->model()->index(row, 0).data(role); }
 
     // A person's double click: press, release, then the double-click press and release.
     static Prompts::Record doubleClickRow(QTreeView *view, int row)
@@ -30,11 +26,11 @@ class TestGuiOutcomes final : public QObject
         QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, where);
         for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
             QMouseEvent event(type, where, view->viewport()->mapToGlobal(where), Qt::LeftButton,
-                              type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+                type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
             QCoreApplication::sendEvent(view->viewport(), &event);
         }
         const QList<Prompts::Record> records = Prompts::takeRecords();
-        return records.isEmpty() ? Prompts::Record{} : records.last();
+        return records.isEmpty() ? Prompts::Record {} : records.last();
     }
 
 private Q_SLOTS:
@@ -48,9 +44,9 @@ private Q_SLOTS:
 
     void finishedPageShowsEveryOutcome()
     {
-        const QString folder = m_box->imageFolder(
-            u"mixed"_s, {u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s, u"cr2_canon_350d.cr2"_s,
-                         u"jpeg_truncated_in_app1.jpg"_s, u"png_exif_gps_xmp.png"_s});
+        const QString folder = m_box->imageFolder(u"mixed"_s,
+            {u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s, u"cr2_canon_350d.cr2"_s, u"jpeg_truncated_in_app1.jpg"_s,
+                u"png_exif_gps_xmp.png"_s});
         auto w = m_box->window();
         w->cmdNext_Click();
         w->AddFolder(folder);
@@ -65,16 +61,16 @@ private Q_SLOTS:
 
         // Every image has a row: residue first, then the failed one, then the clean ones.
         QCOMPARE(rowTexts(w->lwFilesCleaned),
-                 (QStringList{u"cr2_canon_350d_cleaned.cr2"_s, u"jpeg_truncated_in_app1.jpg"_s,
-                              u"jpeg_iphone4s_gps_xmp_makernotes_cleaned.jpg"_s, u"png_exif_gps_xmp_cleaned.png"_s}));
-        const QList<FileStatus> statuses{FileStatus::Residue, FileStatus::Failed, FileStatus::Cleaned,
-                                         FileStatus::Cleaned};
+            (QStringList {u"cr2_canon_350d_cleaned.cr2"_s, u"jpeg_truncated_in_app1.jpg"_s,
+                u"jpeg_iphone4s_gps_xmp_makernotes_cleaned.jpg"_s, u"png_exif_gps_xmp_cleaned.png"_s}));
+        const QList<FileStatus> statuses {
+            FileStatus::Residue, FileStatus::Failed, FileStatus::Cleaned, FileStatus::Cleaned};
         for (int row = 0; row < statuses.size(); ++row) {
-            QCOMPARE(FileStatus(rowData(w->lwFilesCleaned, row, OutcomeListModel::StatusRole).toInt()),
-                     statuses.at(row));
+            QCOMPARE(
+                FileStatus(rowData(w->lwFilesCleaned, row, OutcomeListModel::StatusRole).toInt()), statuses.at(row));
             const QIcon icon = rowData(w->lwFilesCleaned, row, Qt::DecorationRole).value<QIcon>();
-            QCOMPARE(icon.pixmap(16, 16).toImage(),
-                     OutcomeListModel::statusIcon(statuses.at(row)).pixmap(16, 16).toImage());
+            QCOMPARE(
+                icon.pixmap(16, 16).toImage(), OutcomeListModel::statusIcon(statuses.at(row)).pixmap(16, 16).toImage());
         }
         // The tooltip says what is left, by category, or why nothing was written.
         const QString residueTip = rowData(w->lwFilesCleaned, 0, Qt::ToolTipRole).toString();
@@ -105,8 +101,8 @@ private Q_SLOTS:
         w->cmdNext_Click();
         w->AddFolder(folder);
         QVERIFY(guitest::drop(w->lwFiles->viewport(), {m_box->path(u"fix.diff"_s)}));
-        QTRY_COMPARE(w->lblNumFileAdded->toolTip(),
-                     u"2 files were left out: 1 video, 1 file that is not a supported image."_s);
+        QTRY_COMPARE(
+            w->lblNumFileAdded->toolTip(), u"2 files were left out: 1 video, 1 file that is not a supported image."_s);
         QCOMPARE(w->lstFiles().ListCount(), 1);
         while (w->iPage() < 8)
             w->cmdNext_Click();
@@ -114,13 +110,14 @@ private Q_SLOTS:
         const QString info = w->lblExecuteInfo->text();
         QVERIFY2(info.startsWith(u"1 image processed"_s), qPrintable(info));
         QVERIFY2(info.endsWith(u"\n2 files were left out: 1 video, 1 file that is not a supported image."_s),
-                 qPrintable(info));
+            qPrintable(info));
         QCOMPARE(rowTexts(w->lwFilesCleaned),
-                 (QStringList{u"clip.mov"_s, u"fix.diff"_s, u"png_exif_gps_xmp_cleaned.png"_s}));
+            (QStringList {u"clip.mov"_s, u"fix.diff"_s, u"png_exif_gps_xmp_cleaned.png"_s}));
         for (int row = 0; row < 2; ++row)
-            QCOMPARE(FileStatus(rowData(w->lwFilesCleaned, row, OutcomeListModel::StatusRole).toInt()),
-                     FileStatus::Skipped);
-        QVERIFY(rowData(w->lwFilesCleaned, 0, Qt::ToolTipRole).toString().contains(u"Left out: videos are not cleaned"_s));
+            QCOMPARE(
+                FileStatus(rowData(w->lwFilesCleaned, row, OutcomeListModel::StatusRole).toInt()), FileStatus::Skipped);
+        QVERIFY(
+            rowData(w->lwFilesCleaned, 0, Qt::ToolTipRole).toString().contains(u"Left out: videos are not cleaned"_s));
         QVERIFY(rowData(w->lwFilesCleaned, 1, Qt::ToolTipRole).toString().contains(u"Not a supported image type."_s));
         // A left-out row has no output to show.
         QCOMPARE(doubleClickRow(w->lwFilesCleaned, 0).text, QString());
@@ -142,7 +139,7 @@ private Q_SLOTS:
     {
         QList<QImage> images;
         for (FileStatus s : {FileStatus::Cleaned, FileStatus::Residue, FileStatus::Unchanged, FileStatus::Failed,
-                             FileStatus::Skipped}) {
+                 FileStatus::Skipped}) {
             const QImage image = OutcomeListModel::statusIcon(s).pixmap(16, 16).toImage();
             QVERIFY(!image.isNull());
             QVERIFY(!images.contains(image));
@@ -156,20 +153,19 @@ private Q_SLOTS:
         PathList paths;
         OutcomeListModel model(paths);
         const auto outcome = [](const QString &name, FileStatus s) {
-            return FileOutcome{u"/in/"_s + name, s == FileStatus::Failed || s == FileStatus::Skipped ? QString()
-                                                                                                  : u"/out/"_s + name,
-                               s, {}, {}};
+            return FileOutcome {u"/in/"_s + name,
+                s == FileStatus::Failed || s == FileStatus::Skipped ? QString() : u"/out/"_s + name, s, {}, {}};
         };
         model.setOutcomes({outcome(u"a"_s, FileStatus::Cleaned), outcome(u"b"_s, FileStatus::Skipped),
-                           outcome(u"c"_s, FileStatus::Unchanged), outcome(u"d"_s, FileStatus::Residue),
-                           outcome(u"e"_s, FileStatus::Failed), outcome(u"f"_s, FileStatus::Residue)});
+            outcome(u"c"_s, FileStatus::Unchanged), outcome(u"d"_s, FileStatus::Residue),
+            outcome(u"e"_s, FileStatus::Failed), outcome(u"f"_s, FileStatus::Residue)});
         QStringList names;
         for (int r = 0; r < model.rowCount(); ++r)
             names << model.index(r).data().toString();
-        QCOMPARE(names, (QStringList{u"d"_s, u"f"_s, u"c"_s, u"e"_s, u"b"_s, u"a"_s}));
+        QCOMPARE(names, (QStringList {u"d"_s, u"f"_s, u"c"_s, u"e"_s, u"b"_s, u"a"_s}));
         // The viewer's path list follows the rows: outputs, empty where none exists.
-        QCOMPARE(paths.toStringList(), (QStringList{u"/out/d"_s, u"/out/f"_s, u"/out/c"_s, QString(), QString(),
-                                                    u"/out/a"_s}));
+        QCOMPARE(paths.toStringList(),
+            (QStringList {u"/out/d"_s, u"/out/f"_s, u"/out/c"_s, QString(), QString(), u"/out/a"_s}));
     }
 };
 

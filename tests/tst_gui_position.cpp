@@ -24,13 +24,12 @@ QPoint storedPosition(const QString &ini, int dpi)
         return line.match(text).captured(1).toInt();
     };
     return {static_cast<int>(std::lround(value(u"Left"_s) * dpi / 1440.0)),
-            static_cast<int>(std::lround(value(u"Top"_s) * dpi / 1440.0))};
+        static_cast<int>(std::lround(value(u"Top"_s) * dpi / 1440.0))};
 }
 
 } // namespace
 
-class TestGuiPosition final : public QObject
-{
+class TestGuiPosition final : public QObject {
     Q_OBJECT
 
 private:
@@ -43,9 +42,8 @@ private:
             QWidget probe;
             probe.resize(100, 60);
             probe.show();
-            if (QTest::qWaitForWindowExposed(&probe, 2000) && QTest::qWaitFor([&] {
-                    return probe.windowHandle()->frameMargins().top() > 0;
-                }, 200))
+            if (QTest::qWaitForWindowExposed(&probe, 2000)
+                && QTest::qWaitFor([&] { return probe.windowHandle()->frameMargins().top() > 0; }, 200))
                 return true;
         }
         return false;
@@ -96,9 +94,9 @@ private Q_SLOTS:
             env.remove(u"QT_SCALE_FACTOR"_s);
             child.setProcessEnvironment(env);
             child.setProcessChannelMode(QProcess::MergedChannels);
-            child.start(xvfbRun, {u"-a"_s, u"-s"_s, u"-screen 0 1280x1024x24"_s,
-                                  QCoreApplication::applicationFilePath(),
-                                  u"roundTrip:"_s + QString::fromLatin1(QTest::currentDataTag())});
+            child.start(xvfbRun,
+                {u"-a"_s, u"-s"_s, u"-screen 0 1280x1024x24"_s, QCoreApplication::applicationFilePath(),
+                    u"roundTrip:"_s + QString::fromLatin1(QTest::currentDataTag())});
             QVERIFY(child.waitForFinished(240000));
             const QByteArray output = child.readAll();
             QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, output.constData());
@@ -108,9 +106,9 @@ private Q_SLOTS:
         guitest::Sandbox box;
         QVERIFY(box.isValid());
         const int twips = 15; // at 96 dots per inch, which Xvfb reports
-        QVERIFY(guitest::writeFile(box.iniPath(), "[Quillmark]\r\nLeft=" + QByteArray::number(stored.x() * twips)
-                                                      + "\r\nTop=" + QByteArray::number(stored.y() * twips)
-                                                      + "\r\n"));
+        QVERIFY(guitest::writeFile(box.iniPath(),
+            "[Quillmark]\r\nLeft=" + QByteArray::number(stored.x() * twips)
+                + "\r\nTop=" + QByteArray::number(stored.y() * twips) + "\r\n"));
         QPoint where = expected;
         for (int start = 1; start <= 4; ++start) {
             const QString round = u"start "_s + QString::number(start);

@@ -36,11 +36,11 @@ Prompts::Record doubleClickRow(QTreeView *view, int row)
     QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, where);
     for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
         QMouseEvent event(type, where, view->viewport()->mapToGlobal(where), Qt::LeftButton,
-                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(view->viewport(), &event);
     }
     const QList<Prompts::Record> records = Prompts::takeRecords();
-    return records.size() == 1 ? records.first() : Prompts::Record{Prompts::Kind::Message, {}, {}, {}};
+    return records.size() == 1 ? records.first() : Prompts::Record {Prompts::Kind::Message, {}, {}, {}};
 }
 
 QString quillmarkBinary()
@@ -50,8 +50,7 @@ QString quillmarkBinary()
 
 } // namespace
 
-class TestGuiRun final : public QObject
-{
+class TestGuiRun final : public QObject {
     Q_OBJECT
 
 private:
@@ -122,18 +121,18 @@ private Q_SLOTS:
         checkCleanFinish(*w, runSamples.size());
 
         QCOMPARE(guitest::recordedTexts(Prompts::Kind::Question),
-                 QStringList{u"One or more output file already exist! Do you want to overwrite existing file(s)?"_s});
+            QStringList {u"One or more output file already exist! Do you want to overwrite existing file(s)?"_s});
         QVERIFY(guitest::readFile(old) != "old output");
         for (const QString &sample : runSamples) {
-            const QString output = folder + u'/' + QFileInfo(sample).completeBaseName() + u"_cleaned."_s
-                + QFileInfo(sample).suffix();
+            const QString output
+                = folder + u'/' + QFileInfo(sample).completeBaseName() + u"_cleaned."_s + QFileInfo(sample).suffix();
             const QStringList groups = testutil::metadataGroups(output);
             QVERIFY2(QFile::exists(output) && !groups.contains(u"GPS"_s) && !groups.contains(u"XMP-x"_s),
-                     qPrintable(output));
+                qPrintable(output));
         }
         // Beside the images, the destination link opens their folder.
         QTest::mouseClick(w->lblLinkButton[5], Qt::LeftButton);
-        QCOMPARE(guitest::recordedTexts(Prompts::Kind::Open), QStringList{folder + u'/'});
+        QCOMPARE(guitest::recordedTexts(Prompts::Kind::Open), QStringList {folder + u'/'});
     }
 
     void keyboardOnly()
@@ -146,7 +145,7 @@ private Q_SLOTS:
         for (int steps = 0; next != w->cmdInput && steps < 50; ++steps)
             next = next->nextInFocusChain();
         QVERIFY(next == w->cmdInput && (w->cmdInput->focusPolicy() & Qt::TabFocus));
-        Prompts::queueAnswer(QStringList{folder + u'/' + runSamples.at(1), folder + u'/' + runSamples.at(3)});
+        Prompts::queueAnswer(QStringList {folder + u'/' + runSamples.at(1), folder + u'/' + runSamples.at(3)});
         QTest::keyClick(w->cmdInput, Qt::Key_Space);
         QCOMPARE(w->lstFiles().ListCount(), 2);
         for (int page : {3, 4, 5, 6, 8}) {
@@ -185,11 +184,11 @@ private Q_SLOTS:
         QVERIFY(w->lblCleanedFiles->y() > w->lblErrorInfo->y());
         // Every image has a row; the failed one first.
         QCOMPARE(rowTexts(w->lwFilesCleaned),
-                 (QStringList{u"jpeg_truncated_in_app1.jpg"_s, u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s}));
+            (QStringList {u"jpeg_truncated_in_app1.jpg"_s, u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s}));
         // After problems the list stays, so the person can go back and try again.
         QCOMPARE(w->lstFiles().ListCount(), 2);
         QVERIFY(QFile::exists(failed + u"/jpeg_truncated_in_app1.jpg"_s)
-                && QFile::exists(m_box->tempFolder() + u"/qmk_log.txt"_s));
+            && QFile::exists(m_box->tempFolder() + u"/qmk_log.txt"_s));
     }
 
     void runCannotStart()
@@ -207,7 +206,7 @@ private Q_SLOTS:
         QCOMPARE(w.lblExecuteInfo->text(), u"Internal program error!"_s);
         // The person learns why.
         QVERIFY2(w.txtErrorLog->isVisible() && w.txtErrorLog->toPlainText().contains(u"ExifTool"_s),
-                 qPrintable(w.txtErrorLog->toPlainText()));
+            qPrintable(w.txtErrorLog->toPlainText()));
         QCOMPARE(w.lstFiles().ListCount(), 1);
     }
 
@@ -267,7 +266,7 @@ private Q_SLOTS:
         // Quotes are part of the name, which names nothing; "-AUTO" is not the option (main()
         // refuses it). Either way the welcome page stays and nothing runs.
         for (const QStringList &arguments :
-             {QStringList{u"\""_s + folder + u"\""_s}, QStringList{u"-AUTO"_s, folder}}) {
+            {QStringList {u"\""_s + folder + u"\""_s}, QStringList {u"-AUTO"_s, folder}}) {
             auto other = m_box->window(arguments);
             QEvent activateOther(QEvent::WindowActivate);
             QCoreApplication::sendEvent(other.get(), &activateOther);
@@ -284,8 +283,8 @@ private Q_SLOTS:
         const QString folder = m_box->path(u"auto-stop"_s);
         QVERIFY(QDir().mkpath(folder));
         for (int i = 0; i < count; ++i)
-            QVERIFY(testutil::copySample(u"jpeg_all_groups_multi_icc.jpg"_s,
-                                         folder + u"/p"_s + QString::number(1000 + i) + u".jpg"_s));
+            QVERIFY(testutil::copySample(
+                u"jpeg_all_groups_multi_icc.jpg"_s, folder + u"/p"_s + QString::number(1000 + i) + u".jpg"_s));
         const auto outputs = [&] { return QDir(folder).entryList({u"*_cleaned.jpg"_s}, QDir::Files).size(); };
         guitest::recordedTexts(Prompts::Kind::Question);
         m_box->ended = -1000;
@@ -329,11 +328,9 @@ private Q_SLOTS:
         const QString folder = m_box->path(u"stop-"_s + how + (yes ? u"-yes"_s : u"-no"_s));
         QVERIFY(QDir().mkpath(folder));
         for (int i = 0; i < count; ++i)
-            QVERIFY(testutil::copySample(u"jpeg_all_groups_multi_icc.jpg"_s,
-                                         folder + u"/p"_s + QString::number(1000 + i) + u".jpg"_s));
-        const auto outputs = [&] {
-            return QDir(folder).entryList({u"*_cleaned.jpg"_s}, QDir::Files).size();
-        };
+            QVERIFY(testutil::copySample(
+                u"jpeg_all_groups_multi_icc.jpg"_s, folder + u"/p"_s + QString::number(1000 + i) + u".jpg"_s));
+        const auto outputs = [&] { return QDir(folder).entryList({u"*_cleaned.jpg"_s}, QDir::Files).size(); };
         auto w = m_box->window();
         w->cmdNext_Click();
         w->AddFolder(folder);
@@ -371,7 +368,7 @@ private Q_SLOTS:
         QCOMPARE(stopCaption, u"Stop"_s);
         QVERIFY(stopEnabled);
         QCOMPARE(guitest::recordedTexts(Prompts::Kind::Question),
-                 QStringList{u"Stop cleaning? The images cleaned so far are kept."_s});
+            QStringList {u"Stop cleaning? The images cleaned so far are kept."_s});
         QCOMPARE(w->iPage(), 8);
         const QString summary = w->lblExecuteInfo->text();
         QCOMPARE(summary.contains(u"The run was stopped"_s), yes);
@@ -395,7 +392,7 @@ private Q_SLOTS:
         const QDir dir(m_box->path(u"auto"_s));
         const QString program = dir.filePath(u"program"_s);
         QVERIFY(QDir().mkpath(program) && QDir().mkpath(dir.filePath(u"images/sub"_s))
-                && QDir().mkpath(dir.filePath(u"out"_s)));
+            && QDir().mkpath(dir.filePath(u"out"_s)));
         QVERIFY(QFile::copy(binary, program + u"/quillmark"_s));
         QVERIFY(QFile::link(testutil::exiftool(), program + u"/exiftool"_s));
         QVERIFY(guitest::writeFile(program + u"/PORTABLE"_s, {}));

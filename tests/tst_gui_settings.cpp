@@ -14,8 +14,7 @@
 
 using namespace Qt::StringLiterals;
 
-class TestGuiSettings final : public QObject
-{
+class TestGuiSettings final : public QObject {
     Q_OBJECT
 
 private:
@@ -97,13 +96,13 @@ private Q_SLOTS:
         const QByteArray first = guitest::readFile(m_box->iniPath());
         const QByteArray left = QByteArray::number((primary().x() + 30) * 15);
         const QByteArray top = QByteArray::number((primary().y() + 45) * 15);
-        for (const QByteArray &line : QList<QByteArray>{
-                 "optOutputMode=1", "txtOutput=" + m_box->path(u"out"_s).toUtf8(), "txtPrefix=p ", "txtSuffix==s[",
-              "sLastDir=" + lastDir.toUtf8() + '/', "sLastAddDir=" + lastDir.toUtf8(), "chkCleanAll=0",
-              "chkCleanXMP=0", "chkCleanAdobeApp14=1", "chkResetFileDates=1", "SetDate_Mode=0", "SetDate_Year=2001",
-              "SetDate_Month=12.4", "chkSkipReadyPage=1", "chkDeleteFileOnFail=1", "optProcessingFail=1",
-              "txtProcessingFailFolder=" + m_box->path(u"failed"_s).toUtf8(), "Left=" + left, "Top=" + top,
-              "resizableWindow=1"})
+        for (const QByteArray &line :
+            QList<QByteArray> {"optOutputMode=1", "txtOutput=" + m_box->path(u"out"_s).toUtf8(), "txtPrefix=p ",
+                "txtSuffix==s[", "sLastDir=" + lastDir.toUtf8() + '/', "sLastAddDir=" + lastDir.toUtf8(),
+                "chkCleanAll=0", "chkCleanXMP=0", "chkCleanAdobeApp14=1", "chkResetFileDates=1", "SetDate_Mode=0",
+                "SetDate_Year=2001", "SetDate_Month=12.4", "chkSkipReadyPage=1", "chkDeleteFileOnFail=1",
+                "optProcessingFail=1", "txtProcessingFailFolder=" + m_box->path(u"failed"_s).toUtf8(), "Left=" + left,
+                "Top=" + top, "resizableWindow=1"})
             QVERIFY2(first.contains("\r\n" + line + "\r\n"), line.constData());
 
         // Read back, the controls follow their check boxes, and the file comes out the same.
@@ -130,8 +129,8 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, key);
         QFETCH(QByteArray, value);
-        QVERIFY(guitest::writeFile(m_box->iniPath(), ini({{"txtPrefix", "before_"}, {key, value},
-                                                           {"txtSuffix", "_after"}})));
+        QVERIFY(guitest::writeFile(
+            m_box->iniPath(), ini({{"txtPrefix", "before_"}, {key, value}, {"txtSuffix", "_after"}})));
         auto w = m_box->window();
         QCOMPARE(w->txtPrefix->text(), u"before_"_s);
         QCOMPARE(w->txtSuffix->text(), u"_after"_s);
@@ -153,8 +152,8 @@ private Q_SLOTS:
         const QString kept = m_box->path(u"kept"_s);
         const QString gone = m_box->path(u"gone"_s);
         QDir().mkpath(kept);
-        QVERIFY(guitest::writeFile(m_box->iniPath(), ini({{"sLastDir", gone.toUtf8() + '/'},
-                                                           {"sLastAddDir", kept.toUtf8()}})));
+        QVERIFY(guitest::writeFile(
+            m_box->iniPath(), ini({{"sLastDir", gone.toUtf8() + '/'}, {"sLastAddDir", kept.toUtf8()}})));
         auto w = m_box->window();
         QCOMPARE(w->sLastDir, QString());
         QCOMPARE(w->sLastAddDir, kept);
@@ -176,7 +175,7 @@ private Q_SLOTS:
         QTRY_VERIFY(!(messages += guitest::recordedTexts(Prompts::Kind::Message)).isEmpty());
         QCOMPARE(messages.size(), 1);
         QVERIFY2(messages.first().startsWith(u"The settings file "_s + m_box->iniPath() + u" is larger than 1 MB"_s),
-                 qPrintable(messages.first()));
+            qPrintable(messages.first()));
         w->txtSuffix->setText(u"_changed"_s);
         w->close();
         QCOMPARE(guitest::readFile(m_box->iniPath()), bytes);
@@ -197,8 +196,9 @@ private Q_SLOTS:
         QFETCH(int, left);
         QFETCH(int, top);
         const QRect screen = primary();
-        QVERIFY(guitest::writeFile(m_box->iniPath(), ini({{"Left", QByteArray::number(left + screen.x() * 15)},
-                                                           {"Top", QByteArray::number(top + screen.y() * 15)}})));
+        QVERIFY(guitest::writeFile(m_box->iniPath(),
+            ini({{"Left", QByteArray::number(left + screen.x() * 15)},
+                {"Top", QByteArray::number(top + screen.y() * 15)}})));
         auto w = m_box->window();
         // Moved just as far as it takes to be whole on the screen.
         const QRect frame = w->frameGeometry();

@@ -30,8 +30,7 @@ QLabel *tipLabel(const BalloonTip &tip, const char *name)
 
 } // namespace
 
-class TestGuiTooltips final : public QObject
-{
+class TestGuiTooltips final : public QObject {
     Q_OBJECT
 
 private:
@@ -190,15 +189,18 @@ private Q_SLOTS:
         const auto row = [](const char *anchor, const QString &title, const QString &text, bool balloon = true) {
             QTest::newRow(anchor) << QString::fromLatin1(anchor) << title << text << balloon;
         };
-        row("picTooltip_0", u"Exif"_s, u"Exif is the standard metadata tag used by digital cameras to store "
+        row("picTooltip_0", u"Exif"_s,
+            u"Exif is the standard metadata tag used by digital cameras to store "
             u"information about the image, location, camera settings etc. It can be found in JPG, TIFF, PNG, MIFF "
             u"and HDP images, as well as many TIFF-based RAW images."_s);
-        row("picTooltip_17", u"Keep orientation and colour profile"_s, u"The orientation tag tells viewers which way "
+        row("picTooltip_17", u"Keep orientation and colour profile"_s,
+            u"The orientation tag tells viewers which way "
             u"up to show the picture, and the colour profile tells them which colours it holds. Without the "
             u"orientation, portrait photos are shown sideways; without the colour profile, colours may look wrong "
             u"(for example the wide-gamut photos of recent phones). Neither identifies a person, so both are kept "
             u"unless you clear this option."_s);
-        row("cmdInput", u"Add Images"_s, u"Click here to add images, or drag and drop them onto the file list to the "
+        row("cmdInput", u"Add Images"_s,
+            u"Click here to add images, or drag and drop them onto the file list to the "
             u"right.\r\n\r\nThis program is primarily designed to work on JPEG images, but also works with other "
             u"file formats, including: ARQ, ARW, CR2, CR3, CRW, CIFF, CS1, DCP, DNG, EPS, EPSF, FFF, FLIF, IND, "
             u"INSP, ERF, HDP, HEIC, HEIF, WDP, JP2, JPX, JPEG, JXL, MEF, MIE, MOS, MPO, MRW, NEF, NRW, ORF, ORI, "
@@ -223,8 +225,8 @@ private Q_SLOTS:
             return;
         QCOMPARE(tip->Title(), title);
         QCOMPARE(tip->TipText(), text);
-        QCOMPARE((QList<int>{tip->Style(), tip->Icon(), tip->DelayTime(), tip->VisibleTime()}),
-                 (QList<int>{BalloonTip::StyleBalloon, BalloonTip::IconInformation, 200, 30000}));
+        QCOMPARE((QList<int> {tip->Style(), tip->Icon(), tip->DelayTime(), tip->VisibleTime()}),
+            (QList<int> {BalloonTip::StyleBalloon, BalloonTip::IconInformation, 200, 30000}));
     }
 
     void everyAnchorHasItsBalloon()

@@ -16,8 +16,7 @@
 using namespace Qt::StringLiterals;
 using MetadataCompare::Change;
 
-class TestGuiViewer final : public QObject
-{
+class TestGuiViewer final : public QObject {
     Q_OBJECT
 
 private:
@@ -55,8 +54,8 @@ private Q_SLOTS:
         testutil::runExifTool({u"-all="_s, u"-o"_s, m_pair.cleanedPath, m_pair.originalPath}, &status);
         QCOMPARE(status, 0);
         const QStringList listing = {u"-a"_s, u"-G1"_s, u"-s"_s};
-        m_pair.originalOutput = testutil::runExifTool(listing + QStringList{m_pair.originalPath});
-        m_pair.cleanedOutput = testutil::runExifTool(listing + QStringList{m_pair.cleanedPath});
+        m_pair.originalOutput = testutil::runExifTool(listing + QStringList {m_pair.originalPath});
+        m_pair.cleanedOutput = testutil::runExifTool(listing + QStringList {m_pair.cleanedPath});
         // What the run's verification would report as still identifying.
         m_pair.residue = {{ResidueCategory::Software, u"Adobe:DCTEncodeVersion"_s, u"100"_s}};
     }
@@ -79,9 +78,9 @@ private Q_SLOTS:
     {
         QFETCH(QString, key);
         QFETCH(int, change);
-        const QList<MetadataCompare::Row> rows =
-            MetadataCompare::compare(MetadataCompare::parseListing(m_pair.originalOutput),
-                                     MetadataCompare::parseListing(m_pair.cleanedOutput), m_pair.residue);
+        const QList<MetadataCompare::Row> rows
+            = MetadataCompare::compare(MetadataCompare::parseListing(m_pair.originalOutput),
+                MetadataCompare::parseListing(m_pair.cleanedOutput), m_pair.residue);
         const MetadataCompare::Row *row = rowOf(rows, key);
         QVERIFY2(row, qPrintable(key));
         QCOMPARE(int(row->change), change);
@@ -98,11 +97,11 @@ private Q_SLOTS:
         // the cleaned file has is "added".
         const QString before = u"[IFD0]  Artist  : A\n[IFD0]  Artist  : B\n[XMP-x]  XMPToolkit  : 1\n"_s;
         const QString after = u"[IFD0]  Artist  : B\n[XMP-x]  XMPToolkit  : 2\n[JFIF]  JFIFVersion  : 1.01\n"_s;
-        const QList<MetadataCompare::Row> rows =
-            MetadataCompare::compare(MetadataCompare::parseListing(before), MetadataCompare::parseListing(after));
+        const QList<MetadataCompare::Row> rows
+            = MetadataCompare::compare(MetadataCompare::parseListing(before), MetadataCompare::parseListing(after));
         QCOMPARE(rows.size(), 4);
         QCOMPARE(rows.at(0).change, Change::Removed); // A
-        QCOMPARE(rows.at(1).change, Change::Kept);    // B
+        QCOMPARE(rows.at(1).change, Change::Kept); // B
         QCOMPARE(rows.at(2).change, Change::Changed);
         QCOMPARE(rows.at(2).cleanedValue, u"2"_s);
         QCOMPARE(rows.at(3).change, Change::Added);
@@ -184,8 +183,10 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&report));
         const QRect room = report.screen()->availableGeometry();
         QVERIFY2(room.contains(report.frameGeometry()),
-                 qPrintable(u"%1x%2 on %3x%4"_s.arg(report.frameGeometry().width())
-                                .arg(report.frameGeometry().height()).arg(room.width()).arg(room.height())));
+            qPrintable(u"%1x%2 on %3x%4"_s.arg(report.frameGeometry().width())
+                           .arg(report.frameGeometry().height())
+                           .arg(room.width())
+                           .arg(room.height())));
         QVERIFY(report.width() <= 745 && report.height() <= 593);
     }
 };

@@ -10,7 +10,6 @@
 #include <QLayout>
 #include <QProgressBar>
 #include <QPushButton>
-
 #include <map>
 
 using namespace Qt::StringLiterals;
@@ -24,10 +23,10 @@ constexpr int dw = 100, dh = 40;
 // Where everything the resize rules speak of is, page by page ("page2/lwFiles").
 std::map<QString, QRect> measure(CleanWizard &w)
 {
-    const QList<QList<QWidget *>> inside = {
-        {}, {w.lwFiles, w.lblNumFileAdded, w.lblShowMetadataTip, w.cmdRemoveAll, w.cmdRemoveSelected},
-        {w.txtOutput, w.cmdOutputBrowse}, {}, {w.txtProcessingFailFolder, w.cmdProcessingFailBrowse}, {},
-        {w.ProgressBar}, {w.lwFilesCleaned, w.lblLinkButton[5], w.Image2}};
+    const QList<QList<QWidget *>> inside
+        = {{}, {w.lwFiles, w.lblNumFileAdded, w.lblShowMetadataTip, w.cmdRemoveAll, w.cmdRemoveSelected},
+            {w.txtOutput, w.cmdOutputBrowse}, {}, {w.txtProcessingFailFolder, w.cmdProcessingFailBrowse}, {},
+            {w.ProgressBar}, {w.lwFilesCleaned, w.lblLinkButton[5], w.Image2}};
     std::map<QString, QRect> boxes;
     for (int page = 1; page <= 8; ++page) {
         // Shown the way the wizard shows it, without running the job for pages 7 and 8.
@@ -38,8 +37,9 @@ std::map<QString, QRect> measure(CleanWizard &w)
         for (QWidget *h : header)
             h->setVisible(!side);
         w.picSplash->setVisible(side);
-        const QList<QWidget *> measured = QList<QWidget *>{w.pages.at(page - 1), w.cmdBack, w.cmdNext, w.cmdCancel,
-                                                           w.Line3, w.Line4} + (side ? QList<QWidget *>() : header);
+        const QList<QWidget *> measured
+            = QList<QWidget *> {w.pages.at(page - 1), w.cmdBack, w.cmdNext, w.cmdCancel, w.Line3, w.Line4}
+            + (side ? QList<QWidget *>() : header);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         QCoreApplication::processEvents();
         for (QWidget *widget : measured + inside.at(page - 1)) {
@@ -52,8 +52,7 @@ std::map<QString, QRect> measure(CleanWizard &w)
 
 } // namespace
 
-class TestGuiWindowLayout final : public QObject
-{
+class TestGuiWindowLayout final : public QObject {
     Q_OBJECT
 
 private:
@@ -127,19 +126,19 @@ private Q_SLOTS:
         const QList<std::tuple<QStringList, QPoint, QSize>> rules = {
             {{u"cmdBack"_s, u"cmdNext"_s, u"cmdCancel"_s, u"lblNumFileAdded"_s}, {dw, dh}, {0, 0}},
             {{u"Line3"_s, u"Line4"_s}, {0, dh}, {dw, 0}},
-            {{u"picFrameTop"_s, u"Line1"_s, u"Line2"_s, u"txtOutput"_s, u"txtProcessingFailFolder"_s,
-              u"ProgressBar"_s}, {0, 0}, {dw, 0}},
+            {{u"picFrameTop"_s, u"Line1"_s, u"Line2"_s, u"txtOutput"_s, u"txtProcessingFailFolder"_s, u"ProgressBar"_s},
+                {0, 0}, {dw, 0}},
             {{u"picSplashTop"_s, u"cmdOutputBrowse"_s, u"cmdProcessingFailBrowse"_s}, {dw, 0}, {0, 0}},
             {{u"panel"_s, u"lwFiles"_s, u"lwFilesCleaned"_s}, {0, 0}, {dw, dh}},
-            {{u"lblShowMetadataTip"_s, u"cmdRemoveAll"_s, u"cmdRemoveSelected"_s, u"lblLinkButton_5"_s,
-              u"Image2"_s}, {0, dh}, {0, 0}}};
+            {{u"lblShowMetadataTip"_s, u"cmdRemoveAll"_s, u"cmdRemoveSelected"_s, u"lblLinkButton_5"_s, u"Image2"_s},
+                {0, dh}, {0, 0}}};
         QStringList wrong;
         for (const auto &[key, box] : before) {
             const QString name = key.section(u'/', 1);
-            const auto rule = std::find_if(rules.cbegin(), rules.cend(),
-                                           [&](const auto &r) { return std::get<0>(r).contains(name); });
-            if (rule == rules.cend() || after.at(key) != QRect(box.topLeft() + std::get<1>(*rule),
-                                                               box.size() + std::get<2>(*rule)))
+            const auto rule = std::find_if(
+                rules.cbegin(), rules.cend(), [&](const auto &r) { return std::get<0>(r).contains(name); });
+            if (rule == rules.cend()
+                || after.at(key) != QRect(box.topLeft() + std::get<1>(*rule), box.size() + std::get<2>(*rule)))
                 wrong << key;
         }
         QVERIFY2(wrong.isEmpty(), qPrintable(u"not by the rules: "_s + wrong.join(u", "_s)));
@@ -162,7 +161,7 @@ private Q_SLOTS:
         auto w = window(false);
         QVERIFY(w);
         for (const QPushButton *button : {w->cmdInput, w->cmdAddFolder, w->cmdRemoveSelected, w->cmdRemoveAll,
-                                          w->cmdOutputBrowse, w->cmdProcessingFailBrowse}) {
+                 w->cmdOutputBrowse, w->cmdProcessingFailBrowse}) {
             for (qreal ratio : {1.0, 1.25, 1.5}) {
                 const QImage colours = button->icon().pixmap(QSize(16, 16), ratio, QIcon::Normal).toImage();
                 const QImage greys = button->icon().pixmap(QSize(16, 16), ratio, QIcon::Disabled).toImage();

@@ -12,8 +12,7 @@
 
 using namespace Qt::StringLiterals;
 
-class TestGuiWizard final : public QObject
-{
+class TestGuiWizard final : public QObject {
     Q_OBJECT
 
 private:
@@ -42,43 +41,44 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
-        for (const char *name : {"cmdRemoveSelected", "cmdRemoveAll", "cmdOutputBrowse", "cmdProcessingFailBrowse",
-                                 "picFrameTop", "Line1", "Line2", "Line3", "Line4", "picFrameWelcome",
-                                 "picFrameInput", "picFrameOutput", "picFrameOptions", "picFrameDate", "picFrameBegin",
-                                 "picFrameExecute", "picFrameFinished", "picSplashTop", "picSplash", "imgDisclaimer",
-                                 "imgReadyToStart", "lblProcessing", "imgProcessing", "lblErrorInfo", "Image2",
-                                 "txtOutput", "txtProcessingFailFolder", "lwFiles", "lwFilesCleaned", "ProgressBar",
-                                 "txtErrorLog"})
+        for (const char *name :
+            {"cmdRemoveSelected", "cmdRemoveAll", "cmdOutputBrowse", "cmdProcessingFailBrowse", "picFrameTop", "Line1",
+                "Line2", "Line3", "Line4", "picFrameWelcome", "picFrameInput", "picFrameOutput", "picFrameOptions",
+                "picFrameDate", "picFrameBegin", "picFrameExecute", "picFrameFinished", "picSplashTop", "picSplash",
+                "imgDisclaimer", "imgReadyToStart", "lblProcessing", "imgProcessing", "lblErrorInfo", "Image2",
+                "txtOutput", "txtProcessingFailFolder", "lwFiles", "lwFilesCleaned", "ProgressBar", "txtErrorLog"})
             QTest::newRow(name) << QString::fromLatin1(name) << QString();
-        const std::initializer_list<std::pair<const char *, QString>> captioned = {
-            {"cmdBack", u"< Back"_s}, {"cmdNext", u"Next >"_s}, {"cmdCancel", u"Close"_s},
-            {"cmdInput", u"Add Images"_s}, {"cmdAddFolder", u"Add from Folder"_s}, {"lblTopTitle", u"Title"_s},
-            {"lblTopText", u"Description"_s}, {"Label3", u"Welcome to Quillmark!"_s},
-            {"Label7", u"This program deletes metadata tags and thumbnails from inside image files. This helps to "
-                       u"protect your online privacy, as well as saving disk space. Click 'next' to begin."_s},
-            {"Label5", u"Homepage:"_s}, {"lblShowMetadataTip", u"Doubleclick an image to view metadata"_s},
-            {"lblNumFileAdded", u"0 images"_s}, {"optOutputMode_0", u"Overwrite original"_s},
-            {"optOutputMode_1", u"Save cleaned images in this folder:"_s}, {"optOutputMode_2", u"Add prefix:"_s},
-            {"optOutputMode_3", u"Add suffix:"_s}, {"txtPrefix", u"cleaned_"_s}, {"txtSuffix", u"_cleaned"_s},
-            {"chkCleanAll", u"All supported"_s}, {"chkCleanExif", u"Exif"_s}, {"chkCleanExifGPS", u"Exif GPS"_s},
-            {"chkCleanThumbnail", u"Exif Thumb"_s}, {"chkCleanXMP", u"XMP"_s}, {"chkCleanIPTC", u"IPTC"_s},
-            {"chkCleanICC", u"ICC Profile"_s}, {"chkCleanPhotoshop", u"PS Tag & Thumb"_s},
-            {"chkCleanTiffIdf0", u"Tiff IDF0"_s}, {"chkCleanGeoTiff", u"GeoTIFF"_s},
-            {"chkCleanAdobeApp14", u"APP14"_s}, {"chkCleanOther", u"All Other"_s},
-            {"lblDisclaimer", u"Disclaimer: This program can not guarantee full support for all above tags in image "
-                              u"formats other than JPEG. RAW images are especially complicated. You should check the "
-                              u"produced images to make sure that undesired metadata has been removed. See the manual "
-                              u"for more information."_s},
-            {"chkResetFileDates", u"Obfuscate File Dates"_s}, {"optDate_0", u"Set to new date:"_s},
-            {"optDate_1", u"Generate a random date"_s}, {"lblResetDateTo", u"1980-01-01 00:00:00"_s},
-            {"lblLinkButton_6", u"(change)"_s}, {"chkIgnoreMinorWarnings", u"Ignore minor errors and warnings"_s},
-            {"chkDeleteFileOnFail", u"If processing fails, move original file to:"_s},
-            {"optProcessingFail_0", u"Recycle bin"_s}, {"optProcessingFail_1", u"Folder:"_s},
-            {"Label28", u"The program has now collected enough information to begin processing the images."_s},
-            {"chkSkipReadyPage", u"Skip this page in the future."_s}, {"lblExecuteInfo", u"## images cleaned!"_s},
-            {"lblCleanedFiles", u"Cleaned files (double click to show metadata):"_s},
-            {"lblLinkButton_3", u"Open log file..."_s},
-            {"lblLinkButton_5", u"Click here to open the destination folder..."_s}};
+        const std::initializer_list<std::pair<const char *, QString>> captioned
+            = {{"cmdBack", u"< Back"_s}, {"cmdNext", u"Next >"_s}, {"cmdCancel", u"Close"_s},
+                {"cmdInput", u"Add Images"_s}, {"cmdAddFolder", u"Add from Folder"_s}, {"lblTopTitle", u"Title"_s},
+                {"lblTopText", u"Description"_s}, {"Label3", u"Welcome to Quillmark!"_s},
+                {"Label7",
+                    u"This program deletes metadata tags and thumbnails from inside image files. This helps to "
+                    u"protect your online privacy, as well as saving disk space. Click 'next' to begin."_s},
+                {"Label5", u"Homepage:"_s}, {"lblShowMetadataTip", u"Doubleclick an image to view metadata"_s},
+                {"lblNumFileAdded", u"0 images"_s}, {"optOutputMode_0", u"Overwrite original"_s},
+                {"optOutputMode_1", u"Save cleaned images in this folder:"_s}, {"optOutputMode_2", u"Add prefix:"_s},
+                {"optOutputMode_3", u"Add suffix:"_s}, {"txtPrefix", u"cleaned_"_s}, {"txtSuffix", u"_cleaned"_s},
+                {"chkCleanAll", u"All supported"_s}, {"chkCleanExif", u"Exif"_s}, {"chkCleanExifGPS", u"Exif GPS"_s},
+                {"chkCleanThumbnail", u"Exif Thumb"_s}, {"chkCleanXMP", u"XMP"_s}, {"chkCleanIPTC", u"IPTC"_s},
+                {"chkCleanICC", u"ICC Profile"_s}, {"chkCleanPhotoshop", u"PS Tag & Thumb"_s},
+                {"chkCleanTiffIdf0", u"Tiff IDF0"_s}, {"chkCleanGeoTiff", u"GeoTIFF"_s},
+                {"chkCleanAdobeApp14", u"APP14"_s}, {"chkCleanOther", u"All Other"_s},
+                {"lblDisclaimer",
+                    u"Disclaimer: This program can not guarantee full support for all above tags in image "
+                    u"formats other than JPEG. RAW images are especially complicated. You should check the "
+                    u"produced images to make sure that undesired metadata has been removed. See the manual "
+                    u"for more information."_s},
+                {"chkResetFileDates", u"Obfuscate File Dates"_s}, {"optDate_0", u"Set to new date:"_s},
+                {"optDate_1", u"Generate a random date"_s}, {"lblResetDateTo", u"1980-01-01 00:00:00"_s},
+                {"lblLinkButton_6", u"(change)"_s}, {"chkIgnoreMinorWarnings", u"Ignore minor errors and warnings"_s},
+                {"chkDeleteFileOnFail", u"If processing fails, move original file to:"_s},
+                {"optProcessingFail_0", u"Recycle bin"_s}, {"optProcessingFail_1", u"Folder:"_s},
+                {"Label28", u"The program has now collected enough information to begin processing the images."_s},
+                {"chkSkipReadyPage", u"Skip this page in the future."_s}, {"lblExecuteInfo", u"## images cleaned!"_s},
+                {"lblCleanedFiles", u"Cleaned files (double click to show metadata):"_s},
+                {"lblLinkButton_3", u"Open log file..."_s},
+                {"lblLinkButton_5", u"Click here to open the destination folder..."_s}};
         for (const auto &[name, caption] : captioned)
             QTest::newRow(name) << QString::fromLatin1(name) << caption;
     }
@@ -123,9 +123,9 @@ private Q_SLOTS:
         for (int i = 0; i < 8; ++i)
             QCOMPARE(w->pages.at(i)->isVisible(), i == page - 1);
         // The welcome page has the side picture instead of the header.
-        const QList<bool> shown = {w->picSplash->isVisible(), w->picFrameTop->isVisible(), w->Line1->isVisible(),
-                                   w->Line2->isVisible()};
-        QCOMPARE(shown, (QList<bool>{page == 1, page != 1, page != 1, page != 1}));
+        const QList<bool> shown
+            = {w->picSplash->isVisible(), w->picFrameTop->isVisible(), w->Line1->isVisible(), w->Line2->isVisible()};
+        QCOMPARE(shown, (QList<bool> {page == 1, page != 1, page != 1, page != 1}));
         QVERIFY(w->Line3->isVisible() && w->Line4->isVisible());
         QVERIFY(!w->chkIgnoreMinorWarnings->isVisibleTo(w.get())); // on no page
         QCOMPARE(w->cmdBack->isEnabled(), page > 1);
@@ -311,17 +311,17 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("messages");
         QTest::addColumn<QString>("label");
 
-        QTest::newRow("a whole date") << QStringList{u"2001"_s, u"2"_s, u"3"_s, u"14"_s, u"5"_s, u"6"_s}
-                                      << QStringList{} << u"2001-02-03 14:05:06"_s;
-        QTest::newRow("empty answers keep the parts") << QStringList(6, QString()) << QStringList{}
-                                                      << u"1980-01-01 00:00:00"_s;
+        QTest::newRow("a whole date") << QStringList {u"2001"_s, u"2"_s, u"3"_s, u"14"_s, u"5"_s, u"6"_s}
+                                      << QStringList {} << u"2001-02-03 14:05:06"_s;
+        QTest::newRow("empty answers keep the parts")
+            << QStringList(6, QString()) << QStringList {} << u"1980-01-01 00:00:00"_s;
         QTest::newRow("every part out of range")
-            << QStringList{u"1979"_s, u"13"_s, u"0"_s, u"24"_s, u"60"_s, u"x"_s}
-            << QStringList{u"Not a valid year..."_s, u"Not a valid month..."_s, u"Not a valid day..."_s,
-                           u"Not a valid hour..."_s, u"Not a valid minute..."_s, u"Not a valid second..."_s}
+            << QStringList {u"1979"_s, u"13"_s, u"0"_s, u"24"_s, u"60"_s, u"x"_s}
+            << QStringList {u"Not a valid year..."_s, u"Not a valid month..."_s, u"Not a valid day..."_s,
+                   u"Not a valid hour..."_s, u"Not a valid minute..."_s, u"Not a valid second..."_s}
             << u"1980-01-01 00:00:00"_s;
-        QTest::newRow("the ends of the ranges") << QStringList{u"2100"_s, u"12"_s, u"31"_s, u"23"_s, u"59"_s, u"59"_s}
-                                                << QStringList{} << u"2100-12-31 23:59:59"_s;
+        QTest::newRow("the ends of the ranges") << QStringList {u"2100"_s, u"12"_s, u"31"_s, u"23"_s, u"59"_s, u"59"_s}
+                                                << QStringList {} << u"2100-12-31 23:59:59"_s;
     }
 
     void dateEntry()

@@ -11,7 +11,6 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -47,8 +46,7 @@ QStringList prefixed(const QString &root, const QStringList &relativePaths)
 
 } // namespace
 
-class tst_ImageFiles final : public QObject
-{
+class tst_ImageFiles final : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -116,15 +114,14 @@ private Q_SLOTS:
         QFETCH(QString, kind);
         QCOMPARE(ImageFiles::hasSupportedExtension(path), kind == u"image");
         const std::optional<ImageFiles::LeftOutKind> leftOut = ImageFiles::mediaLeftOut(path);
-        const QString got = !leftOut ? QString()
-            : *leftOut == ImageFiles::LeftOutKind::Video         ? u"video"_s
-            : *leftOut == ImageFiles::LeftOutKind::UnwritableRaw ? u"raw"_s
+        const QString got = !leftOut                               ? QString()
+            : *leftOut == ImageFiles::LeftOutKind::Video           ? u"video"_s
+            : *leftOut == ImageFiles::LeftOutKind::UnwritableRaw   ? u"raw"_s
             : *leftOut == ImageFiles::LeftOutKind::UnwritableImage ? u"unwritable image"_s
-                                                                 : u"other"_s;
+                                                                   : u"other"_s;
         QCOMPARE(got, kind == u"image" ? QString() : kind);
         // What the report and the summary say of a left-out file follows from its path.
-        QCOMPARE(ImageFiles::leftOutKindOf(path),
-                 leftOut.value_or(ImageFiles::LeftOutKind::NotAnImage));
+        QCOMPARE(ImageFiles::leftOutKindOf(path), leftOut.value_or(ImageFiles::LeftOutKind::NotAnImage));
     }
 
     // The types left out as "ExifTool cannot write" are read by this machine's ExifTool
@@ -147,7 +144,7 @@ private Q_SLOTS:
         const QSet<QString> writable = extensions(u"-listwf"_s);
         const QSet<QString> readable = extensions(u"-listr"_s);
         QVERIFY(writable.contains(u"JPEG"_s) && readable.contains(u"BTF"_s));
-        const QSet<QString> readOnlyButListed{u"MIFF"_s, u"QTIF"_s, u"QTI"_s, u"QIF"_s};
+        const QSet<QString> readOnlyButListed {u"MIFF"_s, u"QTIF"_s, u"QTI"_s, u"QIF"_s};
         for (const QString &e : ImageFiles::supportedExtensionList().toUpper().split(u','))
             QVERIFY2(writable.contains(e) || readOnlyButListed.contains(e), qPrintable(e));
         for (const char *e : {"3FR", "DCR", "K25", "KDC", "SRF", "RWZ", "BTF", "BMP", "PCX", "XCF", "EXR"}) {
@@ -195,15 +192,14 @@ private Q_SLOTS:
         QTest::addColumn<bool>("recurse");
         QTest::addColumn<QStringList>("expected");
 
-        QTest::newRow("files") << true << false << false << QStringList{u"a.jpg"_s, u"b.txt"_s};
-        QTest::newRow("files, recursive") << true << false << true
-                                          << QStringList{u"a.jpg"_s, u"b.txt"_s, u"s/b.jpg"_s, u"s/z.jpg"_s,
-                                                         u"s/deep/c.jpg"_s, u"T/d.jpg"_s};
-        QTest::newRow("folders, recursive") << false << true << true << QStringList{u"s"_s, u"s/deep"_s, u"T"_s};
-        QTest::newRow("both, recursive")
-                << true << true << true
-                << QStringList{u"a.jpg"_s,  u"b.txt"_s,        u"s"_s, u"s/b.jpg"_s, u"s/z.jpg"_s,
-                               u"s/deep"_s, u"s/deep/c.jpg"_s, u"T"_s, u"T/d.jpg"_s};
+        QTest::newRow("files") << true << false << false << QStringList {u"a.jpg"_s, u"b.txt"_s};
+        QTest::newRow("files, recursive")
+            << true << false << true
+            << QStringList {u"a.jpg"_s, u"b.txt"_s, u"s/b.jpg"_s, u"s/z.jpg"_s, u"s/deep/c.jpg"_s, u"T/d.jpg"_s};
+        QTest::newRow("folders, recursive") << false << true << true << QStringList {u"s"_s, u"s/deep"_s, u"T"_s};
+        QTest::newRow("both, recursive") << true << true << true
+                                         << QStringList {u"a.jpg"_s, u"b.txt"_s, u"s"_s, u"s/b.jpg"_s, u"s/z.jpg"_s,
+                                                u"s/deep"_s, u"s/deep/c.jpg"_s, u"T"_s, u"T/d.jpg"_s};
     }
 
     void walkOrder()
@@ -223,7 +219,7 @@ private Q_SLOTS:
         PathList out;
         out.AddItem(u"already there"_s);
         ImageFiles::RecursiveGetFolderContent(root + u'/', out, files, folders, recurse);
-        QCOMPARE(out.toStringList(), QStringList{u"already there"_s} + prefixed(root, expected));
+        QCOMPARE(out.toStringList(), QStringList {u"already there"_s} + prefixed(root, expected));
         QCOMPARE(walk(root, files, folders, recurse), prefixed(root, expected));
         QVERIFY(walk(root + u"/a.jpg"_s, true, true, true).isEmpty());
         QVERIFY(walk(root + u"/missing"_s, true, true, true).isEmpty());
@@ -234,14 +230,15 @@ private Q_SLOTS:
         QTemporaryDir tmp;
         QVERIFY(tmp.isValid());
         const QString root = tmp.path();
-        QVERIFY(makeFiles(root, {u"shown.jpg"_s, u".hidden.jpg"_s, u".hiddenfolder/inside.jpg"_s,
-                                 u"sub/.also-hidden.jpg"_s, u"sub/visible.jpg"_s, u".start/x.jpg"_s}));
+        QVERIFY(makeFiles(root,
+            {u"shown.jpg"_s, u".hidden.jpg"_s, u".hiddenfolder/inside.jpg"_s, u"sub/.also-hidden.jpg"_s,
+                u"sub/visible.jpg"_s, u".start/x.jpg"_s}));
         QVERIFY(QFile::link(root + u"/shown.jpg"_s, root + u"/link.jpg"_s));
         QVERIFY(QFile::link(root + u"/gone.jpg"_s, root + u"/dead.jpg"_s));
         QCOMPARE(::mkfifo(QFile::encodeName(root + u"/pipe.jpg"_s).constData(), 0600), 0);
 
         QCOMPARE(walk(root, true, true, true),
-                 prefixed(root, {u"link.jpg"_s, u"shown.jpg"_s, u"sub"_s, u"sub/visible.jpg"_s}));
+            prefixed(root, {u"link.jpg"_s, u"shown.jpg"_s, u"sub"_s, u"sub/visible.jpg"_s}));
         // A hidden folder the caller names itself is walked.
         QCOMPARE(walk(root + u"/.start"_s, true, false, true), prefixed(root, {u".start/x.jpg"_s}));
     }
@@ -252,9 +249,9 @@ private Q_SLOTS:
         QVERIFY(tmp.isValid());
         const QString root = tmp.path();
         QVERIFY(makeFiles(root, {u"a.jpg"_s, u"s/b.jpg"_s, u"t/c.jpg"_s}));
-        QVERIFY(QFile::link(u".."_s, root + u"/s/up"_s));       // back to the root
-        QVERIFY(QFile::link(u"."_s, root + u"/s/self"_s));      // to itself
-        QVERIFY(QFile::link(root + u"/t"_s, root + u"/u"_s));   // a second way into t
+        QVERIFY(QFile::link(u".."_s, root + u"/s/up"_s)); // back to the root
+        QVERIFY(QFile::link(u"."_s, root + u"/s/self"_s)); // to itself
+        QVERIFY(QFile::link(root + u"/t"_s, root + u"/u"_s)); // a second way into t
         QVERIFY(QFile::link(root + u"/s"_s, root + u"/t/back"_s));
 
         QCOMPARE(walk(root, true, false, true), prefixed(root, {u"a.jpg"_s, u"s/b.jpg"_s, u"t/c.jpg"_s}));
@@ -267,10 +264,9 @@ private Q_SLOTS:
         QVERIFY(tmp.isValid());
         const QString root = tmp.path();
         const QString folder = u"odd %d #dir\n\"x\""_s;
-        const QStringList names{u"new\nline.jpg"_s,    u"100%d x.jpg"_s,    u"-rf.jpg"_s,         u"quote\"s'.jpg"_s,
-                                u"back\\slash.jpg"_s,  u" leading.jpg"_s,   u"trailing.jpg "_s,   u"star*?[].jpg"_s,
-                                u"$HOME;a|b&c.jpg"_s,  u"caf\u00e9.JPG"_s,  u"cafe\u0301.jpg"_s,  u"@args.jpg"_s,
-                                u"emoji \U0001F4F7.jpg"_s, u"cr\r\n.jpg"_s};
+        const QStringList names {u"new\nline.jpg"_s, u"100%d x.jpg"_s, u"-rf.jpg"_s, u"quote\"s'.jpg"_s,
+            u"back\\slash.jpg"_s, u" leading.jpg"_s, u"trailing.jpg "_s, u"star*?[].jpg"_s, u"$HOME;a|b&c.jpg"_s,
+            u"caf\u00e9.JPG"_s, u"cafe\u0301.jpg"_s, u"@args.jpg"_s, u"emoji \U0001F4F7.jpg"_s, u"cr\r\n.jpg"_s};
         QStringList rel;
         for (const QString &n : names)
             rel << n << folder + u'/' + n;
@@ -300,8 +296,9 @@ private Q_SLOTS:
         QTemporaryDir tmp;
         QVERIFY(tmp.isValid());
         const QString root = tmp.path();
-        QVERIFY(makeFiles(root, {u"a.jpg"_s, u"clip.mov"_s, u"raw.kdc"_s, u"huge.btf"_s, u"fix.diff"_s, u"noext"_s,
-                                 u"photo.JPG.txt"_s, u"s.jpg/notes"_s, u"sub/b.JPG"_s, u"sub/take.MP4"_s}));
+        QVERIFY(makeFiles(root,
+            {u"a.jpg"_s, u"clip.mov"_s, u"raw.kdc"_s, u"huge.btf"_s, u"fix.diff"_s, u"noext"_s, u"photo.JPG.txt"_s,
+                u"s.jpg/notes"_s, u"sub/b.JPG"_s, u"sub/take.MP4"_s}));
 
         const ImageFiles::FolderImages found = ImageFiles::imagesInFolder(root);
         QVERIFY(!found.stopped);
@@ -311,10 +308,11 @@ private Q_SLOTS:
             QVERIFY(o.output.isEmpty());
             leftOut << o.input.mid(root.size() + 1) + u" "_s + statusName(o.status) + u": "_s + o.message;
         }
-        QCOMPARE(leftOut, (QStringList{u"clip.mov skipped: Left out: videos are not cleaned"_s,
-                                       u"huge.btf skipped: Left out: ExifTool cannot write this image type"_s,
-                                       u"raw.kdc skipped: Left out: ExifTool cannot write this raw type"_s,
-                                       u"sub/take.MP4 skipped: Left out: videos are not cleaned"_s}));
+        QCOMPARE(leftOut,
+            (QStringList {u"clip.mov skipped: Left out: videos are not cleaned"_s,
+                u"huge.btf skipped: Left out: ExifTool cannot write this image type"_s,
+                u"raw.kdc skipped: Left out: ExifTool cannot write this raw type"_s,
+                u"sub/take.MP4 skipped: Left out: videos are not cleaned"_s}));
     }
 
     // No system call takes a path of PATH_MAX bytes or more: a file or folder that deep
@@ -349,11 +347,11 @@ private Q_SLOTS:
         PathList out;
         QList<ImageFiles::TooLongPath> tooLong;
         QVERIFY(ImageFiles::RecursiveGetFolderContent(root, out, true, false, true, {}, &tooLong));
-        QCOMPARE(out.toStringList(), QStringList{root + u"/top.jpg"_s});
+        QCOMPARE(out.toStringList(), QStringList {root + u"/top.jpg"_s});
         QCOMPARE(tooLong.size(), 3);
 
         const ImageFiles::FolderImages found = ImageFiles::imagesInFolder(root);
-        QCOMPARE(found.images, QStringList{root + u"/top.jpg"_s});
+        QCOMPARE(found.images, QStringList {root + u"/top.jpg"_s});
         QStringList reported;
         for (const FileOutcome &o : found.leftOut) {
             QVERIFY(ImageFiles::isPathTooLong(o.input));
@@ -362,7 +360,7 @@ private Q_SLOTS:
             reported << o.input;
         }
         reported.sort();
-        QCOMPARE(reported, (QStringList{tooLongFolder, tooLongFile}));
+        QCOMPARE(reported, (QStringList {tooLongFolder, tooLongFile}));
     }
 
     // A stop ends the walk at once: keepAlive is asked before each folder and after every
@@ -385,7 +383,7 @@ private Q_SLOTS:
         constexpr int count = 2000; // more than the 20 × 49 entries of the last row
         for (int i = 0; i < count; ++i) {
             const int fd = ::open(QFile::encodeName(root + u"/img"_s + QString::number(i) + u".jpg"_s).constData(),
-                                  O_CREAT | O_WRONLY | O_CLOEXEC, 0600);
+                O_CREAT | O_WRONLY | O_CLOEXEC, 0600);
             QVERIFY(fd >= 0);
             ::close(fd);
         }

@@ -11,8 +11,7 @@
 
 using namespace Qt::StringLiterals;
 
-class TestKeepValues : public QObject
-{
+class TestKeepValues : public QObject {
     Q_OBJECT
 
 private:
@@ -26,9 +25,9 @@ private:
             return {};
         if (!edits.isEmpty()) {
             int code = -1;
-            testutil::runExifTool(QStringList{u"-config"_s, u""_s, u"-m"_s, u"-overwrite_original"_s} + edits
-                                      + QStringList{path},
-                                  &code);
+            testutil::runExifTool(
+                QStringList {u"-config"_s, u""_s, u"-m"_s, u"-overwrite_original"_s} + edits + QStringList {path},
+                &code);
             if (code != 0)
                 return {};
         }
@@ -39,7 +38,7 @@ private:
     static QString tagsOf(const QString &path)
     {
         QStringList lines = testutil::runExifTool({u"-config"_s, u""_s, u"-a"_s, u"-G1"_s, u"-s"_s, u"-n"_s,
-                                                   u"--System:all"_s, u"--File:all"_s, u"--ExifTool:all"_s, path})
+                                                      u"--System:all"_s, u"--File:all"_s, u"--ExifTool:all"_s, path})
                                 .split(u'\n', Qt::SkipEmptyParts);
         return lines.join(u'\n');
     }
@@ -59,20 +58,20 @@ private Q_SLOTS:
         QTest::addColumn<bool>("readable"); // false: the reader must decline and leave it to ExifTool
 
         QTest::newRow("canon, rotated") << u"jpeg_canon_eos5d3_gps_xmp_makernotes.jpg"_s
-                                        << QStringList{u"-Orientation#=6"_s} << true;
-        QTest::newRow("iphone xr, display p3") << u"jpeg_iphonexr_full_photo.jpg"_s << QStringList{} << true;
-        QTest::newRow("uncalibrated, R03") << u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s
-                                           << QStringList{u"-ExifIFD:ColorSpace#=65535"_s,
-                                                          u"-InteropIFD:InteropIndex#=R03"_s, u"-Orientation#=8"_s}
-                                           << true;
+                                        << QStringList {u"-Orientation#=6"_s} << true;
+        QTest::newRow("iphone xr, display p3") << u"jpeg_iphonexr_full_photo.jpg"_s << QStringList {} << true;
+        QTest::newRow("uncalibrated, R03")
+            << u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s
+            << QStringList {u"-ExifIFD:ColorSpace#=65535"_s, u"-InteropIFD:InteropIndex#=R03"_s, u"-Orientation#=8"_s}
+            << true;
         QTest::newRow("big-endian exif") << u"jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s
-                                         << QStringList{u"-Orientation#=3"_s} << true;
-        QTest::newRow("no exif") << u"jpeg_iptc_photoshop_adobe_no_exif.jpg"_s << QStringList{} << true;
-        QTest::newRow("xmp orientation only") << u"jpeg_iptc_photoshop_adobe_no_exif.jpg"_s
-                                              << QStringList{u"-XMP-tiff:Orientation#=6"_s} << false;
-        QTest::newRow("gamma") << u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s
-                               << QStringList{u"-ExifIFD:Gamma=1.8"_s} << true;
-        QTest::newRow("many segments") << u"jpeg_exiftool_many_appn.jpg"_s << QStringList{} << true;
+                                         << QStringList {u"-Orientation#=3"_s} << true;
+        QTest::newRow("no exif") << u"jpeg_iptc_photoshop_adobe_no_exif.jpg"_s << QStringList {} << true;
+        QTest::newRow("xmp orientation only")
+            << u"jpeg_iptc_photoshop_adobe_no_exif.jpg"_s << QStringList {u"-XMP-tiff:Orientation#=6"_s} << false;
+        QTest::newRow("gamma") << u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s << QStringList {u"-ExifIFD:Gamma=1.8"_s}
+                               << true;
+        QTest::newRow("many segments") << u"jpeg_exiftool_many_appn.jpg"_s << QStringList {} << true;
     }
 
     void sameOutputAsExifToolsCopy()
@@ -91,9 +90,9 @@ private Q_SLOTS:
             return;
 
         // What the reader found is what ExifTool reads.
-        const QStringList read = testutil::runExifTool({u"-config"_s, u""_s, u"-s3"_s, u"-n"_s, u"-f"_s,
-                                                        u"-IFD0:Orientation"_s, u"-ExifIFD:ColorSpace"_s,
-                                                        u"-InteropIFD:InteropIndex"_s, u"-ExifIFD:Gamma"_s, input})
+        const QStringList read = testutil::runExifTool(
+            {u"-config"_s, u""_s, u"-s3"_s, u"-n"_s, u"-f"_s, u"-IFD0:Orientation"_s, u"-ExifIFD:ColorSpace"_s,
+                u"-InteropIFD:InteropIndex"_s, u"-ExifIFD:Gamma"_s, input})
                                      .split(u'\n', Qt::SkipEmptyParts);
         QCOMPARE(read.size(), 4);
         QCOMPARE(values->orientation ? QString::number(*values->orientation) : u"-"_s, read.at(0));
@@ -115,7 +114,7 @@ private Q_SLOTS:
             exifOnly.chkCleanExif = true;
             TagOptions orientationOnly;
             orientationOnly.keepColourProfile = false;
-            return QList<TagOptions>{all, exifOnly, orientationOnly};
+            return QList<TagOptions> {all, exifOnly, orientationOnly};
         }();
         int n = 0;
         for (const TagOptions &tags : cases) {
@@ -123,13 +122,13 @@ private Q_SLOTS:
             const QString byValue = m_dir.filePath(u"value%1_%2.jpg"_s.arg(serial).arg(n));
             ++n;
             int code = -1;
-            testutil::runExifTool(QStringList{u"-config"_s, u""_s, u"-m"_s} + BuildTagArguments(tags)
-                                      + QStringList{u"-o"_s, byCopy, input},
-                                  &code);
+            testutil::runExifTool(QStringList {u"-config"_s, u""_s, u"-m"_s} + BuildTagArguments(tags)
+                    + QStringList {u"-o"_s, byCopy, input},
+                &code);
             QCOMPARE(code, 0);
-            testutil::runExifTool(QStringList{u"-config"_s, u""_s, u"-m"_s} + tagArgumentsWithValues(tags, *values)
-                                      + QStringList{u"-o"_s, byValue, input},
-                                  &code);
+            testutil::runExifTool(QStringList {u"-config"_s, u""_s, u"-m"_s} + tagArgumentsWithValues(tags, *values)
+                    + QStringList {u"-o"_s, byValue, input},
+                &code);
             QCOMPARE(code, 0);
             QCOMPARE(tagsOf(byValue), tagsOf(byCopy));
         }
@@ -142,13 +141,13 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("sampleName");
         QTest::addColumn<QStringList>("edits");
-        QTest::newRow("rotated, gamma, uncalibrated") << u"jpeg_canon_eos5d3_gps_xmp_makernotes.jpg"_s
-                                                      << QStringList{u"-Orientation#=6"_s};
-        QTest::newRow("R03, adobe segment") << u"jpeg_iptc_photoshop_adobe_no_exif.jpg"_s
-                                            << QStringList{u"-Orientation#=8"_s, u"-ExifIFD:ColorSpace#=65535"_s,
-                                                           u"-InteropIFD:InteropIndex#=R03"_s};
-        QTest::newRow("display p3, own comment") << u"jpeg_iphonexr_full_photo.jpg"_s
-                                                 << QStringList{u"-Comment=xxxxxxxx"_s};
+        QTest::newRow("rotated, gamma, uncalibrated")
+            << u"jpeg_canon_eos5d3_gps_xmp_makernotes.jpg"_s << QStringList {u"-Orientation#=6"_s};
+        QTest::newRow("R03, adobe segment")
+            << u"jpeg_iptc_photoshop_adobe_no_exif.jpg"_s
+            << QStringList {u"-Orientation#=8"_s, u"-ExifIFD:ColorSpace#=65535"_s, u"-InteropIFD:InteropIndex#=R03"_s};
+        QTest::newRow("display p3, own comment")
+            << u"jpeg_iphonexr_full_photo.jpg"_s << QStringList {u"-Comment=xxxxxxxx"_s};
     }
 
     void filledPlaceholderMatchesExifToolsCopy()
@@ -168,14 +167,14 @@ private Q_SLOTS:
         const QString byCopy = m_dir.filePath(u"inscopy%1.jpg"_s.arg(serial));
         const QString ours = m_dir.filePath(u"insours%1.jpg"_s.arg(serial));
         int code = -1;
-        testutil::runExifTool(QStringList{u"-config"_s, u""_s, u"-m"_s} + BuildTagArguments(tags)
-                                  + QStringList{u"-o"_s, byCopy, input},
-                              &code);
+        testutil::runExifTool(
+            QStringList {u"-config"_s, u""_s, u"-m"_s} + BuildTagArguments(tags) + QStringList {u"-o"_s, byCopy, input},
+            &code);
         QCOMPARE(code, 0);
-        testutil::runExifTool(QStringList{u"-config"_s, u""_s, u"-m"_s}
-                                  + tagArgumentsWithValues(tags, JpegKeepValues{})
-                                  + QStringList{exifPlaceholderArgument(block), u"-o"_s, ours, input},
-                              &code);
+        testutil::runExifTool(QStringList {u"-config"_s, u""_s, u"-m"_s}
+                + tagArgumentsWithValues(tags, JpegKeepValues {})
+                + QStringList {exifPlaceholderArgument(block), u"-o"_s, ours, input},
+            &code);
         QCOMPARE(code, 0);
         QFile before(ours);
         QVERIFY(before.open(QIODevice::ReadOnly));
@@ -186,15 +185,15 @@ private Q_SLOTS:
         // A second fill finds no placeholder left.
         QVERIFY(!fillExifPlaceholder(ours, block, &error));
 
-        const QStringList kept{u"-config"_s, u""_s, u"-s3"_s, u"-n"_s, u"-f"_s, u"-IFD0:Orientation"_s,
-                               u"-ExifIFD:ColorSpace"_s, u"-ExifIFD:Gamma"_s, u"-InteropIFD:InteropIndex"_s,
-                               u"-ICC_Profile:ProfileDescription"_s};
-        QCOMPARE(testutil::runExifTool(kept + QStringList{ours}), testutil::runExifTool(kept + QStringList{byCopy}));
-        QCOMPARE(testutil::runExifTool(kept + QStringList{ours}), testutil::runExifTool(kept + QStringList{input}));
+        const QStringList kept {u"-config"_s, u""_s, u"-s3"_s, u"-n"_s, u"-f"_s, u"-IFD0:Orientation"_s,
+            u"-ExifIFD:ColorSpace"_s, u"-ExifIFD:Gamma"_s, u"-InteropIFD:InteropIndex"_s,
+            u"-ICC_Profile:ProfileDescription"_s};
+        QCOMPARE(testutil::runExifTool(kept + QStringList {ours}), testutil::runExifTool(kept + QStringList {byCopy}));
+        QCOMPARE(testutil::runExifTool(kept + QStringList {ours}), testutil::runExifTool(kept + QStringList {input}));
         // ExifTool's validation finds no more fault in our block than in its own.
-        const QStringList validate{u"-config"_s, u""_s, u"-validate"_s, u"-warning"_s, u"-a"_s, u"-s3"_s};
-        QCOMPARE(testutil::runExifTool(validate + QStringList{ours}),
-                 testutil::runExifTool(validate + QStringList{byCopy}));
+        const QStringList validate {u"-config"_s, u""_s, u"-validate"_s, u"-warning"_s, u"-a"_s, u"-s3"_s};
+        QCOMPARE(testutil::runExifTool(validate + QStringList {ours}),
+            testutil::runExifTool(validate + QStringList {byCopy}));
 
         // Same size, and from the end of the header on the file is what ExifTool wrote.
         QFile after(ours);
@@ -207,7 +206,7 @@ private Q_SLOTS:
         QVERIFY(!filled.contains(QByteArray(block.size(), 'x')));
         // The image's own comment went with "-all=", as it does without the placeholder.
         QCOMPARE(testutil::runExifTool({u"-config"_s, u""_s, u"-s3"_s, u"-Comment"_s, ours}),
-                 testutil::runExifTool({u"-config"_s, u""_s, u"-s3"_s, u"-Comment"_s, byCopy}));
+            testutil::runExifTool({u"-config"_s, u""_s, u"-s3"_s, u"-Comment"_s, byCopy}));
     }
 
     void brokenSegmentsAreDeclined()

@@ -4,7 +4,6 @@
 #include <QLocale>
 #include <QRandomGenerator>
 #include <QTest>
-
 #include <algorithm>
 #include <limits>
 
@@ -22,8 +21,7 @@ PathList listOf(const QStringList &texts)
 
 } // namespace
 
-class tst_ListEmu final : public QObject
-{
+class tst_ListEmu final : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -55,13 +53,13 @@ private Q_SLOTS:
         PathList list = listOf({u"a"_s, u"b"_s, u"c"_s});
         list.setSelected(2, true);
         list.RemoveItem(0);
-        QCOMPARE(list.toStringList(), (QStringList{u"b"_s, u"c"_s}));
+        QCOMPARE(list.toStringList(), (QStringList {u"b"_s, u"c"_s}));
         QVERIFY(!list.Selected(0));
         QVERIFY(list.Selected(1));
         // Removing the last entry only lowers the count; the spare position keeps its old
         // flag in storage, and a new entry must not inherit it.
         list.RemoveItem(1);
-        QCOMPARE(list.toStringList(), QStringList{u"b"_s});
+        QCOMPARE(list.toStringList(), QStringList {u"b"_s});
         QCOMPARE(list.capacity(), 100);
         list.AddItem(u"new"_s);
         QVERIFY(!list.Selected(1));
@@ -75,7 +73,7 @@ private Q_SLOTS:
         QCOMPARE(list.ListCount(), 0);
         QCOMPARE(list.capacity(), 0);
         list.AddItem(u"again"_s);
-        QCOMPARE(list.toStringList(), QStringList{u"again"_s});
+        QCOMPARE(list.toStringList(), QStringList {u"again"_s});
         QVERIFY(!list.Selected(0));
     }
 
@@ -104,28 +102,28 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("expected");
 
         const QLocale c = QLocale::c();
-        QTest::newRow("one") << c << false << QStringList{u"Z"_s} << QStringList{u"Z"_s};
-        QTest::newRow("c B a") << c << false << QStringList{u"c"_s, u"B"_s, u"a"_s}
-                               << QStringList{u"a"_s, u"B"_s, u"c"_s};
-        QTest::newRow("equal texts keep order") << c << false << QStringList{u"b.jpg"_s, u"A.jpg"_s, u"a.JPG"_s}
-                                                << QStringList{u"A.jpg"_s, u"a.JPG"_s, u"b.jpg"_s};
-        QTest::newRow("descending a c B") << c << true << QStringList{u"a"_s, u"c"_s, u"B"_s}
-                                          << QStringList{u"c"_s, u"B"_s, u"a"_s};
+        QTest::newRow("one") << c << false << QStringList {u"Z"_s} << QStringList {u"Z"_s};
+        QTest::newRow("c B a") << c << false << QStringList {u"c"_s, u"B"_s, u"a"_s}
+                               << QStringList {u"a"_s, u"B"_s, u"c"_s};
+        QTest::newRow("equal texts keep order") << c << false << QStringList {u"b.jpg"_s, u"A.jpg"_s, u"a.JPG"_s}
+                                                << QStringList {u"A.jpg"_s, u"a.JPG"_s, u"b.jpg"_s};
+        QTest::newRow("descending a c B")
+            << c << true << QStringList {u"a"_s, u"c"_s, u"B"_s} << QStringList {u"c"_s, u"B"_s, u"a"_s};
         // Descending moves a text past an equal one.
-        QTest::newRow("descending equal texts") << c << true << QStringList{u"b.jpg"_s, u"A.jpg"_s, u"a.JPG"_s}
-                                                << QStringList{u"b.jpg"_s, u"a.JPG"_s, u"A.jpg"_s};
+        QTest::newRow("descending equal texts") << c << true << QStringList {u"b.jpg"_s, u"A.jpg"_s, u"a.JPG"_s}
+                                                << QStringList {u"b.jpg"_s, u"a.JPG"_s, u"A.jpg"_s};
         // With five entries the gap-4 pass moves b to the end over A, which then stays
         // ahead of the equal a in the gap-1 pass.
-        QTest::newRow("gap 4 pass") << c << false << QStringList{u"b"_s, u"a"_s, u"c"_s, u"d"_s, u"A"_s}
-                                    << QStringList{u"A"_s, u"a"_s, u"b"_s, u"c"_s, u"d"_s};
+        QTest::newRow("gap 4 pass") << c << false << QStringList {u"b"_s, u"a"_s, u"c"_s, u"d"_s, u"A"_s}
+                                    << QStringList {u"A"_s, u"a"_s, u"b"_s, u"c"_s, u"d"_s};
         // A dropped folder sorts before the files inside it.
         QTest::newRow("folder before contents")
-                << c << false << QStringList{u"/d/Pics/x.jpg"_s, u"/d/zoo"_s, u"/d/Pics"_s, u"/d/a.jpg"_s}
-                << QStringList{u"/d/a.jpg"_s, u"/d/Pics"_s, u"/d/Pics/x.jpg"_s, u"/d/zoo"_s};
+            << c << false << QStringList {u"/d/Pics/x.jpg"_s, u"/d/zoo"_s, u"/d/Pics"_s, u"/d/a.jpg"_s}
+            << QStringList {u"/d/a.jpg"_s, u"/d/Pics"_s, u"/d/Pics/x.jpg"_s, u"/d/zoo"_s};
         // Only a real collation puts accented letters beside their base letter.
         QTest::newRow("de accents") << QLocale(QLocale::German, QLocale::Germany) << false
-                                    << QStringList{u"zebra"_s, u"\u00c4pfel"_s, u"Birne"_s, u"apfel"_s}
-                                    << QStringList{u"apfel"_s, u"\u00c4pfel"_s, u"Birne"_s, u"zebra"_s};
+                                    << QStringList {u"zebra"_s, u"\u00c4pfel"_s, u"Birne"_s, u"apfel"_s}
+                                    << QStringList {u"apfel"_s, u"\u00c4pfel"_s, u"Birne"_s, u"zebra"_s};
     }
 
     void sortExamples()
@@ -191,7 +189,7 @@ private Q_SLOTS:
             list.setSelected(bad, true);
             list.RemoveItem(bad);
         }
-        QCOMPARE(list.toStringList(), (QStringList{u"a"_s, u"b"_s}));
+        QCOMPARE(list.toStringList(), (QStringList {u"a"_s, u"b"_s}));
         QVERIFY(!list.Selected(0));
         QVERIFY(list.Selected(1));
     }

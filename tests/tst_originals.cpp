@@ -14,7 +14,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -57,8 +56,8 @@ bool jpegIsWhole(const QString &path)
 QStringList leftovers(const QString &folder)
 {
     QStringList found;
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System,
-                    QDirIterator::Subdirectories);
+    QDirIterator it(
+        folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
         const QString name = it.fileName();
@@ -89,9 +88,8 @@ QByteArray sampleAcl()
     };
     put32(2); // version
     const quint32 none = 0xFFFFFFFF;
-    for (const auto &[tag, perm, id] : {std::tuple{0x01, 6, none}, std::tuple{0x02, 6, 4321u},
-                                        std::tuple{0x04, 4, none}, std::tuple{0x10, 6, none},
-                                        std::tuple{0x20, 4, none}}) {
+    for (const auto &[tag, perm, id] : {std::tuple {0x01, 6, none}, std::tuple {0x02, 6, 4321u},
+             std::tuple {0x04, 4, none}, std::tuple {0x10, 6, none}, std::tuple {0x20, 4, none}}) {
         put16(quint16(tag));
         put16(quint16(perm));
         put32(id);
@@ -108,8 +106,7 @@ QByteArray xattrOf(const QString &path, const char *name)
 
 } // namespace
 
-class TestOriginals final : public QObject
-{
+class TestOriginals final : public QObject {
     Q_OBJECT
 
 private:
@@ -144,13 +141,11 @@ private Q_SLOTS:
     void overlappingRuns_data()
     {
         QTest::addColumn<QList<QStringList>>("modes");
-        QTest::newRow("four in place") << QList<QStringList>{
-            {u"--output"_s, u"overwrite"_s}, {u"--output"_s, u"overwrite"_s},
-            {u"--output"_s, u"overwrite"_s, u"--overwrite-existing"_s},
+        QTest::newRow("four in place") << QList<QStringList> {{u"--output"_s, u"overwrite"_s},
+            {u"--output"_s, u"overwrite"_s}, {u"--output"_s, u"overwrite"_s, u"--overwrite-existing"_s},
             {u"--output"_s, u"overwrite"_s, u"--overwrite-existing"_s}};
-        QTest::newRow("in place beside a folder run") << QList<QStringList>{
-            {u"--output"_s, u"overwrite"_s}, {u"--output"_s, u"overwrite"_s},
-            {u"--output"_s, u"overwrite"_s, u"--overwrite-existing"_s},
+        QTest::newRow("in place beside a folder run") << QList<QStringList> {{u"--output"_s, u"overwrite"_s},
+            {u"--output"_s, u"overwrite"_s}, {u"--output"_s, u"overwrite"_s, u"--overwrite-existing"_s},
             {u"--output"_s, u"folder=OUT"_s, u"--overwrite-existing"_s}};
     }
     void overlappingRuns()
@@ -169,8 +164,8 @@ private Q_SLOTS:
                 args.replaceInStrings(u"folder=OUT"_s, u"folder="_s + out);
                 reports << folder + u"-report"_s + QString::number(r) + u".json"_s;
                 const QString temp = freshFolder(u"tmp"_s);
-                runs << startCli(args + QStringList{u"--jobs"_s, u"2"_s, u"--report"_s, reports.last(), folder}, temp,
-                                 this);
+                runs << startCli(
+                    args + QStringList {u"--jobs"_s, u"2"_s, u"--report"_s, reports.last(), folder}, temp, this);
             }
             for (QProcess *p : std::as_const(runs)) {
                 QVERIFY(p->waitForFinished(180000));
@@ -195,9 +190,9 @@ private Q_SLOTS:
                     const QString status = o.value(u"status"_s).toString();
                     const QString message = o.value(u"message"_s).toString();
                     QVERIFY2(status == u"cleaned"
-                                 || (status == u"skipped" && message.contains(u"in use by another run"_s))
-                                 || (status == u"failed" && message.contains(u"already exists"_s)),
-                             qPrintable(status + u": "_s + message));
+                            || (status == u"skipped" && message.contains(u"in use by another run"_s))
+                            || (status == u"failed" && message.contains(u"already exists"_s)),
+                        qPrintable(status + u": "_s + message));
                 }
             }
             qDeleteAll(runs);
@@ -240,7 +235,7 @@ private Q_SLOTS:
         env.tempFolder = freshFolder(u"linkstmp"_s);
         env.pauses = false;
         env.jobs = 1;
-        CleanJob job(JobOptions{}, env);
+        CleanJob job(JobOptions {}, env);
         job.setOverwriteQuestion([replaceExisting] { return replaceExisting; });
         QTimer watch;
         bool planted = false;
@@ -280,7 +275,8 @@ private Q_SLOTS:
         // Links that appeared while the run went on stop the outputs they stand at.
         if (duringRun)
             for (const FileOutcome &o : r.outcomes)
-                QVERIFY2(o.status == FileStatus::Failed && o.message.contains(u"already exists"_s), qPrintable(o.message));
+                QVERIFY2(
+                    o.status == FileStatus::Failed && o.message.contains(u"already exists"_s), qPrintable(o.message));
         QCOMPARE(leftovers(folder), QStringList());
     }
 
@@ -290,8 +286,8 @@ private Q_SLOTS:
     void folderModeNameClashes()
     {
         const QString root = freshFolder(u"dcim"_s);
-        const QStringList samples{kSmallJpeg, u"jpeg_canon_eos5d3_gps_xmp_makernotes.jpg"_s,
-                                  u"jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s};
+        const QStringList samples {
+            kSmallJpeg, u"jpeg_canon_eos5d3_gps_xmp_makernotes.jpg"_s, u"jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s};
         QStringList inputs;
         for (int k = 0; k < samples.size(); ++k) {
             const QString sub = root + u"/10%1CANON"_s.arg(k);
@@ -302,12 +298,12 @@ private Q_SLOTS:
         const QString out = freshFolder(u"clashout"_s);
         const QString temp = freshFolder(u"clashtmp"_s);
         const QString report = temp + u"/report.json"_s;
-        const QStringList expected{out + u"/IMG_0001.JPG"_s, out + u"/IMG_0001 (2).JPG"_s,
-                                   out + u"/IMG_0001 (3).JPG"_s};
-        for (const QStringList &extra : {QStringList{}, QStringList{u"--overwrite-existing"_s}}) {
-            const testutil::CliRun run = testutil::runCli(
-                extra + QStringList{u"--output"_s, u"folder="_s + out, u"--report"_s, report, root},
-                testutil::cliEnvironment(temp));
+        const QStringList expected {
+            out + u"/IMG_0001.JPG"_s, out + u"/IMG_0001 (2).JPG"_s, out + u"/IMG_0001 (3).JPG"_s};
+        for (const QStringList &extra : {QStringList {}, QStringList {u"--overwrite-existing"_s}}) {
+            const testutil::CliRun run
+                = testutil::runCli(extra + QStringList {u"--output"_s, u"folder="_s + out, u"--report"_s, report, root},
+                    testutil::cliEnvironment(temp));
             QVERIFY2(run.exitCode == 0, qPrintable(run.out + run.err));
             QVERIFY2(run.out.startsWith(u"3 images processed"_s), qPrintable(run.out));
             const QHash<QString, QJsonObject> outcomes = reportByInput(readAll(report));
@@ -317,10 +313,10 @@ private Q_SLOTS:
                 QCOMPARE(o.value(u"output"_s).toString(), expected.at(k));
                 if (k > 0)
                     QVERIFY2(o.value(u"message"_s).toString().contains(QFileInfo(expected.at(k)).fileName()),
-                             qPrintable(o.value(u"message"_s).toString()));
+                        qPrintable(o.value(u"message"_s).toString()));
                 // Each output is its own image: same picture size as its original.
                 QCOMPARE(testutil::runExifTool({u"-s3"_s, u"-ImageSize"_s, expected.at(k)}),
-                         testutil::runExifTool({u"-s3"_s, u"-ImageSize"_s, inputs.at(k)}));
+                    testutil::runExifTool({u"-s3"_s, u"-ImageSize"_s, inputs.at(k)}));
             }
             QCOMPARE(QDir(out).entryList(QDir::Files).size(), 3);
         }
@@ -358,8 +354,7 @@ private Q_SLOTS:
             QFile f(home + u"/data/Trash"_s);
             QVERIFY(f.open(QIODevice::WriteOnly));
         }
-        const testutil::CliRun run
-            = testutil::runCli({u"--move-failed"_s, where, u"--report"_s, report, folder}, env);
+        const testutil::CliRun run = testutil::runCli({u"--move-failed"_s, where, u"--report"_s, report, folder}, env);
         QCOMPARE(run.exitCode, 1);
         const QJsonObject o = reportByInput(readAll(report)).value(broken);
         QCOMPARE(o.value(u"status"_s).toString(), u"failed"_s);
@@ -400,31 +395,31 @@ private Q_SLOTS:
         QVERIFY(::chown(QFile::encodeName(perms).constData(), ::geteuid(), 12345) == 0 || ::geteuid() != 0);
         const QByteArray acl = sampleAcl();
         const bool aclSupported = ::setxattr(QFile::encodeName(listed).constData(), "system.posix_acl_access",
-                                             acl.constData(), size_t(acl.size()), 0)
+                                      acl.constData(), size_t(acl.size()), 0)
             == 0;
         const bool userXattrs = ::setxattr(QFile::encodeName(listed).constData(), "user.xdg.origin.url",
-                                           "https://example.org/me.jpg", 26, 0)
+                                    "https://example.org/me.jpg", 26, 0)
             == 0;
-        struct stat permsBefore{};
+        struct stat permsBefore { };
         QVERIFY(::stat(QFile::encodeName(perms).constData(), &permsBefore) == 0);
-        struct stat listedBefore{};
+        struct stat listedBefore { };
         QVERIFY(::stat(QFile::encodeName(listed).constData(), &listedBefore) == 0);
 
         const QString temp = freshFolder(u"idtmp"_s);
         const QString report = temp + u"/report.json"_s;
-        const testutil::CliRun run = testutil::runCli(
-            {u"--output"_s, u"overwrite"_s, u"--report"_s, report, image, perms, listed, link},
-            testutil::cliEnvironment(temp));
+        const testutil::CliRun run
+            = testutil::runCli({u"--output"_s, u"overwrite"_s, u"--report"_s, report, image, perms, listed, link},
+                testutil::cliEnvironment(temp));
         QCOMPARE(run.exitCode, 1); // the hard link's other name still holds everything
         const QHash<QString, QJsonObject> outcomes = reportByInput(readAll(report));
 
         QCOMPARE(outcomes.value(image).value(u"status"_s).toString(), u"residue"_s);
         QVERIFY2(outcomes.value(image).value(u"message"_s).toString().contains(u"1 other name"_s),
-                 qPrintable(outcomes.value(image).value(u"message"_s).toString()));
+            qPrintable(outcomes.value(image).value(u"message"_s).toString()));
         QVERIFY(!hasGps(image));
         QVERIFY(hasGps(other));
 
-        struct stat st{};
+        struct stat st { };
         QVERIFY(::stat(QFile::encodeName(perms).constData(), &st) == 0);
         QCOMPARE(outcomes.value(perms).value(u"status"_s).toString(), u"cleaned"_s);
         QCOMPARE(st.st_mode & 07777, permsBefore.st_mode & 07777);
@@ -471,9 +466,9 @@ private Q_SLOTS:
         const QString temp = freshFolder(u"damtmp"_s);
         const QString report = temp + u"/report.json"_s;
         const testutil::CliRun run
-            = testutil::runCli((overwrite ? QStringList{u"--output"_s, u"overwrite"_s} : QStringList{})
-                                   + QStringList{u"--report"_s, report, folder},
-                               testutil::cliEnvironment(temp));
+            = testutil::runCli((overwrite ? QStringList {u"--output"_s, u"overwrite"_s} : QStringList {})
+                    + QStringList {u"--report"_s, report, folder},
+                testutil::cliEnvironment(temp));
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.out.startsWith(u"1 image processed"_s), qPrintable(run.out));
         const QJsonObject o = reportByInput(readAll(report)).value(cut);
@@ -507,8 +502,8 @@ private Q_SLOTS:
         testutil::runExifTool({u"-all="_s, u"-o"_s, kept, folder + u"/img001.jpg"_s});
         const QByteArray keptHash = testutil::sha256(kept);
         if (how == u"placeholder") {
-            testutil::runExifTool({u"-all="_s, u"-Comment="_s + QString(6 + 60, u'x'), u"-o"_s, output,
-                                   folder + u"/img000.jpg"_s});
+            testutil::runExifTool(
+                {u"-all="_s, u"-Comment="_s + QString(6 + 60, u'x'), u"-o"_s, output, folder + u"/img000.jpg"_s});
             QVERIFY(holdsExifPlaceholder(output));
         } else {
             testutil::runExifTool({u"-all="_s, u"-o"_s, output, folder + u"/img000.jpg"_s});

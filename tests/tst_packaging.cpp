@@ -83,8 +83,7 @@ QString completionFile(const QString &name)
     return packagingDir() + u"/completion/"_s + name;
 }
 
-struct Run
-{
+struct Run {
     int exitCode = -1;
     QString output;
 };
@@ -105,8 +104,7 @@ Run run(const QString &program, const QStringList &arguments, const QString &wor
 
 } // namespace
 
-class TestPackaging final : public QObject
-{
+class TestPackaging final : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -186,8 +184,7 @@ private Q_SLOTS:
         QVERIFY2(!page.isEmpty(), "doc/quillmark-cli.1 was not built");
         const Run help = run(QString::fromUtf8(QUILLMARK_CLI), {u"--help"_s});
         QCOMPARE(help.exitCode, 0);
-        static const QRegularExpression option(u"^  +(?:(-\\w), )?(--[\\w-]+)"_s,
-            QRegularExpression::MultilineOption);
+        static const QRegularExpression option(u"^  +(?:(-\\w), )?(--[\\w-]+)"_s, QRegularExpression::MultilineOption);
         QStringList listed;
         for (auto it = option.globalMatch(help.output); it.hasNext();) {
             const auto match = it.next();
@@ -200,9 +197,9 @@ private Q_SLOTS:
         for (const QString &name : std::as_const(listed)) {
             // Where the page explains an option, its name starts the term of an indented
             // paragraph (scdoc: the term line, then ".RS").
-            if (!page.contains(QRegularExpression(u"^(-\\w, )?"_s + QRegularExpression::escape(name)
-                                                      + u"\\b.*\\n\\.RS"_s,
-                    QRegularExpression::MultilineOption)))
+            if (!page.contains(
+                    QRegularExpression(u"^(-\\w, )?"_s + QRegularExpression::escape(name) + u"\\b.*\\n\\.RS"_s,
+                        QRegularExpression::MultilineOption)))
                 missing << name;
         }
         QVERIFY2(missing.isEmpty(), qPrintable(u"not in quillmark-cli(1): "_s + missing.join(u' ')));
@@ -214,18 +211,18 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("option") << u"--ou"_s << QStringList{u"--output"_s};
-        QTest::newRow("option after a path") << u"x.jpg --file"_s << QStringList{u"--files-from"_s};
+        QTest::newRow("option") << u"--ou"_s << QStringList {u"--output"_s};
+        QTest::newRow("option after a path") << u"x.jpg --file"_s << QStringList {u"--files-from"_s};
         QTest::newRow("output modes") << u"--output "_s
-                                      << QStringList{u"overwrite"_s, u"folder="_s, u"prefix="_s, u"suffix="_s};
-        QTest::newRow("output folder") << u"--output folder=sub"_s << QStringList{u"sub dir"_s};
-        QTest::newRow("remove item") << u"--remove ex"_s << QStringList{u"exif"_s};
-        QTest::newRow("remove second item") << u"--remove exif,g"_s << QStringList{u"exif,gps"_s, u"exif,geotiff"_s};
-        QTest::newRow("remove=") << u"--remove=thu"_s << QStringList{u"thumbnail"_s};
-        QTest::newRow("keep") << u"--keep orientation,"_s << QStringList{u"orientation,color"_s};
-        QTest::newRow("dates") << u"--dates r"_s << QStringList{u"random"_s};
-        QTest::newRow("move failed") << u"--move-failed tr"_s << QStringList{u"trash"_s};
-        QTest::newRow("files") << u"pho"_s << QStringList{u"photo one.jpg"_s};
+                                      << QStringList {u"overwrite"_s, u"folder="_s, u"prefix="_s, u"suffix="_s};
+        QTest::newRow("output folder") << u"--output folder=sub"_s << QStringList {u"sub dir"_s};
+        QTest::newRow("remove item") << u"--remove ex"_s << QStringList {u"exif"_s};
+        QTest::newRow("remove second item") << u"--remove exif,g"_s << QStringList {u"exif,gps"_s, u"exif,geotiff"_s};
+        QTest::newRow("remove=") << u"--remove=thu"_s << QStringList {u"thumbnail"_s};
+        QTest::newRow("keep") << u"--keep orientation,"_s << QStringList {u"orientation,color"_s};
+        QTest::newRow("dates") << u"--dates r"_s << QStringList {u"random"_s};
+        QTest::newRow("move failed") << u"--move-failed tr"_s << QStringList {u"trash"_s};
+        QTest::newRow("files") << u"pho"_s << QStringList {u"photo one.jpg"_s};
     }
 
     void bashCompletion()
@@ -291,7 +288,8 @@ printf '%s\n' "${COMPREPLY[@]}")"_s;
             {u"--config"_s, build.filePath(u"CPackConfig.cmake"_s), u"-G"_s, u"DEB"_s, u"-B"_s, out.path()},
             build.path());
         QVERIFY2(made.exitCode == 0, qPrintable(made.output));
-        const QString deb = out.filePath(u"quillmark_"_s + QStringLiteral(QUILLMARK_VERSION) + u'_' + architecture + u".deb"_s);
+        const QString deb
+            = out.filePath(u"quillmark_"_s + QStringLiteral(QUILLMARK_VERSION) + u'_' + architecture + u".deb"_s);
         QVERIFY2(QFile::exists(deb), qPrintable(QDir(out.path()).entryList().join(u' ')));
 
         const auto field = [&](const QString &name) {
@@ -314,7 +312,7 @@ printf '%s\n' "${COMPREPLY[@]}")"_s;
         QStringList files;
         for (const QString &line : run(u"dpkg-deb"_s, {u"-c"_s, deb}).output.split(u'\n', Qt::SkipEmptyParts)) {
             QVERIFY2(line.startsWith(u"-rw-r--r-- root/root"_s) || line.startsWith(u"-rwxr-xr-x root/root"_s)
-                         || line.startsWith(u"drwxr-xr-x root/root"_s),
+                    || line.startsWith(u"drwxr-xr-x root/root"_s),
                 qPrintable(line));
             files << line.section(u' ', -1);
         }
@@ -322,8 +320,7 @@ printf '%s\n' "${COMPREPLY[@]}")"_s;
                  u"./usr/share/man/man1/quillmark.1.gz"_s, u"./usr/share/man/man1/quillmark-cli.1.gz"_s,
                  u"./usr/share/bash-completion/completions/quillmark-cli"_s,
                  u"./usr/share/zsh/vendor-completions/_quillmark-cli"_s, u"./usr/share/doc/quillmark/copyright"_s,
-                 u"./usr/share/doc/quillmark/changelog.gz"_s,
-                 u"./usr/share/applications/"_s + appId + u".desktop"_s,
+                 u"./usr/share/doc/quillmark/changelog.gz"_s, u"./usr/share/applications/"_s + appId + u".desktop"_s,
                  u"./usr/share/metainfo/"_s + appId + u".metainfo.xml"_s,
                  u"./usr/share/icons/hicolor/scalable/apps/quillmark.svg"_s}) {
             QVERIFY2(files.contains(file), qPrintable(file));
@@ -357,9 +354,8 @@ printf '%s\n' "${COMPREPLY[@]}")"_s;
 
         // Manual pages gzipped, completion where bash-completion and zsh look, the copyright.
         for (const QString &file : {u"share/man/man1/quillmark.1.gz"_s, u"share/man/man1/quillmark-cli.1.gz"_s,
-                 u"share/bash-completion/completions/quillmark-cli"_s,
-                 u"share/zsh/vendor-completions/_quillmark-cli"_s, u"share/doc/quillmark/copyright"_s,
-                 u"share/doc/quillmark/changelog.gz"_s}) {
+                 u"share/bash-completion/completions/quillmark-cli"_s, u"share/zsh/vendor-completions/_quillmark-cli"_s,
+                 u"share/doc/quillmark/copyright"_s, u"share/doc/quillmark/changelog.gz"_s}) {
             QVERIFY2(QFileInfo(prefix.filePath(file)).size() > 0, qPrintable(file));
         }
 

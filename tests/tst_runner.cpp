@@ -15,8 +15,7 @@
 
 using namespace Qt::StringLiterals;
 
-class TestRunner final : public QObject
-{
+class TestRunner final : public QObject {
     Q_OBJECT
 
 private:
@@ -51,13 +50,13 @@ private Q_SLOTS:
 
         QTest::newRow("stdout only, UTF-8") << QByteArray("print \"Gr\\xc3\\xbc\\xc3\\x9fe\\nline 2\\n\"; exit 0;") << 0
                                             << u"Gr\u00fc\u00dfe\nline 2\n"_s << QString();
-        QTest::newRow("stderr only, exit 3") << QByteArray("print STDERR \"Warning: odd\\n\"; exit 3;") << 3
-                                             << QString() << u"Warning: odd\n"_s;
+        QTest::newRow("stderr only, exit 3")
+            << QByteArray("print STDERR \"Warning: odd\\n\"; exit 3;") << 3 << QString() << u"Warning: odd\n"_s;
         QTest::newRow("exit 1 keeps both texts")
-                << QByteArray("print \"1 image files updated\\n\"; print STDERR \"Error: bad - /a b.jpg\\n\"; exit 1;")
-                << 1 << u"1 image files updated\n"_s << u"Error: bad - /a b.jpg\n"_s;
-        QTest::newRow("NUL cuts the text") << QByteArray("print \"before\\0after\"; print STDERR \"err\\0rest\";") << 0
-                                           << u"before"_s << u"err"_s;
+            << QByteArray("print \"1 image files updated\\n\"; print STDERR \"Error: bad - /a b.jpg\\n\"; exit 1;") << 1
+            << u"1 image files updated\n"_s << u"Error: bad - /a b.jpg\n"_s;
+        QTest::newRow("NUL cuts the text")
+            << QByteArray("print \"before\\0after\"; print STDERR \"err\\0rest\";") << 0 << u"before"_s << u"err"_s;
         // A tool that reads its input must see the end at once instead of waiting forever.
         QTest::newRow("empty input") << QByteArray("my $in = do { local $/; <STDIN> }; print length($in // 'undef');")
                                      << 0 << u"0"_s << QString();
@@ -79,8 +78,9 @@ private Q_SLOTS:
     // More than any pipe buffer on both channels at once, interleaved.
     void largeOutputDoesNotBlock()
     {
-        const QString program = tool(u"large"_s, "my $chunk = ('0123456789abcdef' x 64);\n"
-                                                 "for (1..5120) { print STDOUT $chunk; print STDERR $chunk; }\n");
+        const QString program = tool(u"large"_s,
+            "my $chunk = ('0123456789abcdef' x 64);\n"
+            "for (1..5120) { print STDOUT $chunk; print STDERR $chunk; }\n");
         ConsoleRunner runner;
         runner.setTimeoutMs(60000);
         QCOMPARE(runner.RunConsoleCommand(program, {}), 0);
@@ -92,10 +92,11 @@ private Q_SLOTS:
     // its working folder, which is the program folder unless told otherwise.
     void argumentsArriveVerbatim()
     {
-        const QString program = tool(u"args"_s, "open(my $f, '>', 'args.bin') or die; binmode $f;\n"
-                                                "print $f join(\"\\0\", @ARGV); close $f;\n");
-        const QStringList arguments{u"-@"_s, u"a b  \"double\" 'single' line1\nline2 $HOME `id` $(id) 100%d %%"_s,
-                                    u"; rm -rf x | cat > y & *.jpg ? \u00e9t\u00e9 \u6771\u4eac trailing\\"_s};
+        const QString program = tool(u"args"_s,
+            "open(my $f, '>', 'args.bin') or die; binmode $f;\n"
+            "print $f join(\"\\0\", @ARGV); close $f;\n");
+        const QStringList arguments {u"-@"_s, u"a b  \"double\" 'single' line1\nline2 $HOME `id` $(id) 100%d %%"_s,
+            u"; rm -rf x | cat > y & *.jpg ? \u00e9t\u00e9 \u6771\u4eac trailing\\"_s};
         ConsoleRunner runner;
         runner.setWorkingDirectory(m_dir.path());
         QCOMPARE(runner.RunConsoleCommand(program, arguments), 0);
@@ -160,8 +161,9 @@ private Q_SLOTS:
     void eventLoopKeepsRunning()
     {
         const QString signal = m_dir.filePath(u"go"_s);
-        const QString program = tool(u"waiter"_s, "for (1..2000) { if (-e $ARGV[0]) { print 'seen'; exit 0; } "
-                                                  "select(undef, undef, undef, 0.01); }\nexit 1;\n");
+        const QString program = tool(u"waiter"_s,
+            "for (1..2000) { if (-e $ARGV[0]) { print 'seen'; exit 0; } "
+            "select(undef, undef, undef, 0.01); }\nexit 1;\n");
         QTimer::singleShot(50, this, [&] {
             QFile f(signal);
             QVERIFY(f.open(QIODevice::WriteOnly));
@@ -176,8 +178,8 @@ private Q_SLOTS:
         // The handler proves the tool got SIGINT, as ExifTool needs to remove its temporary files.
         const QString marker = m_dir.filePath(u"interrupted"_s);
         const QString program = tool(u"sleeper"_s,
-                                     "$SIG{INT} = sub { open(my $f, '>', $ARGV[0]); close $f; exit 7; };\n"
-                                     "print 'started'; print STDERR 'working';\nsleep 60;\n");
+            "$SIG{INT} = sub { open(my $f, '>', $ARGV[0]); close $f; exit 7; };\n"
+            "print 'started'; print STDERR 'working';\nsleep 60;\n");
         ConsoleRunner runner;
         runner.setTimeoutMs(300);
         QCOMPARE(runner.RunConsoleCommand(program, {marker}), -1);
@@ -200,7 +202,7 @@ private Q_SLOTS:
         runner.setTimeoutMs(60000);
         QCOMPARE(runner.RunConsoleCommand(exiftool, {u"-ver"_s}), 0);
         QVERIFY2(QRegularExpression(u"^\\d+\\.\\d+\\n$"_s).match(runner.sConsoleOutput()).hasMatch(),
-                 qPrintable(runner.sConsoleOutput()));
+            qPrintable(runner.sConsoleOutput()));
         QCOMPARE(runner.sConsoleError(), QString());
     }
 

@@ -18,7 +18,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-
 #include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -80,7 +79,7 @@ bool jpegIsWhole(const QString &path)
 
 QString identity(const QString &path)
 {
-    struct stat st{};
+    struct stat st { };
     if (::stat(QFile::encodeName(path).constData(), &st) != 0)
         return {};
     return QString::number(st.st_ino);
@@ -114,8 +113,7 @@ QProcessEnvironment cliEnv(const QString &temp)
 
 } // namespace
 
-class TestRunSafety final : public QObject
-{
+class TestRunSafety final : public QObject {
     Q_OBJECT
 
 private:
@@ -153,10 +151,8 @@ private Q_SLOTS:
     void concurrentRunsShareTheTemporaryFolder()
     {
         const QString temp = freshTemp(u"shared-tmp"_s);
-        const QList<QStringList> modes = {{u"--output"_s, u"overwrite"_s},
-                                          {u"--output"_s, u"suffix=_c"_s},
-                                          {u"--output"_s, u"prefix=c_"_s},
-                                          {u"--output"_s, u"overwrite"_s}};
+        const QList<QStringList> modes = {{u"--output"_s, u"overwrite"_s}, {u"--output"_s, u"suffix=_c"_s},
+            {u"--output"_s, u"prefix=c_"_s}, {u"--output"_s, u"overwrite"_s}};
         constexpr int images = 70; // two batches each
         for (int round = 0; round < 2; ++round) {
             std::vector<std::unique_ptr<QProcess>> runs;
@@ -166,7 +162,7 @@ private Q_SLOTS:
                 folders << folder;
                 auto p = std::make_unique<QProcess>();
                 p->setProcessEnvironment(cliEnv(temp));
-                p->start(QString::fromUtf8(QUILLMARK_CLI), modes.at(k) + QStringList{u"--jobs"_s, u"2"_s, folder});
+                p->start(QString::fromUtf8(QUILLMARK_CLI), modes.at(k) + QStringList {u"--jobs"_s, u"2"_s, folder});
                 runs.push_back(std::move(p));
             }
             for (qsizetype k = 0; k < modes.size(); ++k) {
@@ -178,7 +174,8 @@ private Q_SLOTS:
                 const bool overwrite = modes.at(k).at(1) == u"overwrite";
                 QCOMPARE(filesIn(folders.at(k)).size(), overwrite ? images : 2 * images);
                 for (int i = 0; i < images; ++i)
-                    QVERIFY(QFile::exists(folders.at(k) + u"/img"_s + QString::number(i).rightJustified(3, u'0') + u".png"_s));
+                    QVERIFY(QFile::exists(
+                        folders.at(k) + u"/img"_s + QString::number(i).rightJustified(3, u'0') + u".png"_s));
             }
             QCOMPARE(filesIn(temp, u"qmk*"_s).filter(u"qmk_args"_s), QStringList());
             QCOMPARE(QDir(temp).entryList({u"qmk-run-*"_s}, QDir::Dirs), QStringList());
@@ -205,9 +202,8 @@ private Q_SLOTS:
             images << folder + u'/' + name;
             before << identity(images.last());
         }
-        const auto outputOf = [&](int i) {
-            return overwrite ? images.at(i) : images.at(i).chopped(4) + u"_cleaned.jpg"_s;
-        };
+        const auto outputOf
+            = [&](int i) { return overwrite ? images.at(i) : images.at(i).chopped(4) + u"_cleaned.jpg"_s; };
         const auto written = [&] {
             int n = 0;
             for (int i = 0; i < count; ++i)
@@ -317,7 +313,7 @@ private Q_SLOTS:
 
         QProcess p;
         p.setProcessEnvironment(cliEnv(temp));
-        p.start(QString::fromUtf8(QUILLMARK_CLI), mode_ + QStringList{u"--jobs"_s, u"2"_s, folder});
+        p.start(QString::fromUtf8(QUILLMARK_CLI), mode_ + QStringList {u"--jobs"_s, u"2"_s, folder});
         QVERIFY(p.waitForStarted());
         QList<qint64> children;
         QElapsedTimer clock;
@@ -350,7 +346,7 @@ private Q_SLOTS:
         // The rerun: kept outputs are whole, everything else is cleaned now.
         QProcess again;
         again.setProcessEnvironment(cliEnv(temp));
-        again.start(QString::fromUtf8(QUILLMARK_CLI), mode_ + QStringList{folder});
+        again.start(QString::fromUtf8(QUILLMARK_CLI), mode_ + QStringList {folder});
         QVERIFY(again.waitForFinished(120000));
         const QString out = QString::fromUtf8(again.readAllStandardOutput());
         QVERIFY2(again.exitCode() == 0, qPrintable(out + QString::fromUtf8(again.readAllStandardError())));
@@ -496,12 +492,10 @@ private Q_SLOTS:
             images << folder + u'/' + name;
             before << identity(images.last());
         }
-        const auto outputOf = [&](int i) {
-            return overwrite ? images.at(i) : images.at(i).chopped(4) + u"_cleaned.jpg"_s;
-        };
-        const auto isWritten = [&](int i) {
-            return overwrite ? identity(images.at(i)) != before.at(i) : QFile::exists(outputOf(i));
-        };
+        const auto outputOf
+            = [&](int i) { return overwrite ? images.at(i) : images.at(i).chopped(4) + u"_cleaned.jpg"_s; };
+        const auto isWritten
+            = [&](int i) { return overwrite ? identity(images.at(i)) != before.at(i) : QFile::exists(outputOf(i)); };
         JobOptions options;
         options.outputMode = overwrite ? OutputMode::Overwrite : OutputMode::Suffix;
         JobEnvironment env;
@@ -572,10 +566,10 @@ private Q_SLOTS:
         QTest::addColumn<QList<int>>("sent");
         QTest::addColumn<int>("status");
         QTest::addColumn<bool>("overwrite");
-        QTest::newRow("SIGINT") << QList<int>{SIGINT} << 130 << false;
-        QTest::newRow("SIGTERM, in place") << QList<int>{SIGTERM} << 143 << true;
-        QTest::newRow("SIGHUP") << QList<int>{SIGHUP} << 129 << false;
-        QTest::newRow("SIGINT twice") << QList<int>{SIGINT, SIGINT} << 130 << false;
+        QTest::newRow("SIGINT") << QList<int> {SIGINT} << 130 << false;
+        QTest::newRow("SIGTERM, in place") << QList<int> {SIGTERM} << 143 << true;
+        QTest::newRow("SIGHUP") << QList<int> {SIGHUP} << 129 << false;
+        QTest::newRow("SIGINT twice") << QList<int> {SIGINT, SIGINT} << 130 << false;
     }
     void stopSignals()
     {
@@ -596,7 +590,7 @@ private Q_SLOTS:
         QProcess p;
         p.setProcessEnvironment(cliEnv(temp));
         p.start(QString::fromUtf8(QUILLMARK_CLI),
-                (overwrite ? QStringList{u"--output"_s, u"overwrite"_s} : QStringList{}) + QStringList{folder});
+            (overwrite ? QStringList {u"--output"_s, u"overwrite"_s} : QStringList {}) + QStringList {folder});
         QVERIFY(p.waitForStarted());
         QList<qint64> children;
         QElapsedTimer clock;
@@ -662,8 +656,9 @@ private Q_SLOTS:
         QProcessEnvironment env = cliEnv(sticky);
         env.insert(u"HOME"_s, sticky);
         p.setProcessEnvironment(env);
-        p.start(u"setpriv"_s, {u"--reuid=65534"_s, u"--regid=65534"_s, u"--clear-groups"_s, u"--"_s,
-                               QString::fromUtf8(QUILLMARK_CLI), folder});
+        p.start(u"setpriv"_s,
+            {u"--reuid=65534"_s, u"--regid=65534"_s, u"--clear-groups"_s, u"--"_s, QString::fromUtf8(QUILLMARK_CLI),
+                folder});
         QVERIFY(p.waitForFinished(60000));
         const QString out = QString::fromUtf8(p.readAllStandardOutput());
         QVERIFY2(p.exitCode() == 1, qPrintable(out + QString::fromUtf8(p.readAllStandardError())));
@@ -723,8 +718,8 @@ private Q_SLOTS:
         const QString trash = m_dir.path() + u"/share"_s;
         QProcessEnvironment env = cliEnv(freshTemp(u"latin1-temp"_s));
         env.insert(u"XDG_DATA_HOME"_s, trash);
-        QList<QByteArray> args = {"--output", output.replace(u"OUT"_s, base + u"/out"_s).toUtf8(),
-                                  "--move-failed", "trash", "--report", QFile::encodeName(base) + "/report.json"};
+        QList<QByteArray> args = {"--output", output.replace(u"OUT"_s, base + u"/out"_s).toUtf8(), "--move-failed",
+            "trash", "--report", QFile::encodeName(base) + "/report.json"};
         if (given == u"folder") {
             args << top;
         } else if (given == u"names") {
@@ -735,7 +730,8 @@ private Q_SLOTS:
             for (const QByteArray &raw : inputs)
                 list.write(raw + '\0');
             list.close();
-            args << "--null" << "--files-from" << QFile::encodeName(list.fileName());
+            args << "--null"
+                 << "--files-from" << QFile::encodeName(list.fileName());
         }
         const testutil::CliRun run = testutil::runCliWithBytes(args, env);
         QCOMPARE(run.exitCode, 1); // the broken one
@@ -748,10 +744,14 @@ private Q_SLOTS:
             const QByteArray name = in.mid(slash + 1);
             const qsizetype dot = name.lastIndexOf('.');
             switch (outputOf.at(0)) {
-            case 'S': return folder + name.left(dot) + "_c\xc3\xa9" + name.mid(dot);
-            case 'P': return folder + "x-" + name;
-            case 'F': return QFile::encodeName(base) + "/out/" + name;
-            default: return in;
+            case 'S':
+                return folder + name.left(dot) + "_c\xc3\xa9" + name.mid(dot);
+            case 'P':
+                return folder + "x-" + name;
+            case 'F':
+                return QFile::encodeName(base) + "/out/" + name;
+            default:
+                return in;
             }
         };
         QList<QByteArray> outputs;
@@ -762,8 +762,8 @@ private Q_SLOTS:
                 QVERIFY(::access(inputs.at(i).constData(), F_OK) == 0); // the original stays
         }
         // Nothing identifying is left in any of them, and each is a whole picture.
-        const QByteArray left = testutil::exifToolOnBytes({u"-q"_s, u"-q"_s, u"-s3"_s, u"-GPS:all"_s, u"-XMP:all"_s,
-                                                           u"-IFD0:Make"_s, u"-MakerNotes:all"_s}, outputs);
+        const QByteArray left = testutil::exifToolOnBytes(
+            {u"-q"_s, u"-q"_s, u"-s3"_s, u"-GPS:all"_s, u"-XMP:all"_s, u"-IFD0:Make"_s, u"-MakerNotes:all"_s}, outputs);
         QVERIFY2(left.trimmed().isEmpty(), left.constData());
         const QByteArray errors = testutil::exifToolOnBytes({u"-q"_s, u"-validate"_s, u"-error"_s, u"-s3"_s}, outputs);
         QVERIFY2(!errors.contains("rror"), errors.constData());
@@ -781,7 +781,7 @@ private Q_SLOTS:
             if (f.toObject().value(u"status"_s).toString() != u"cleaned")
                 failed << f.toObject().value(u"input"_s).toString();
         }
-        QCOMPARE(failed, QStringList{base + u"/kaput\\xe9.jpg"_s});
+        QCOMPARE(failed, QStringList {base + u"/kaput\\xe9.jpg"_s});
         QVERIFY2(run.out.contains(u"Log: "_s), qPrintable(run.out));
         QFile log(run.out.mid(run.out.indexOf(u"Log: "_s) + 5).section(u'\n', 0, 0));
         QVERIFY(log.open(QIODevice::ReadOnly));

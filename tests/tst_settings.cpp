@@ -10,11 +10,9 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
-
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -45,10 +43,10 @@ QStringList folderEntries(const QString &dir)
 // Makes a folder unwritable for the code under test while it lives. Root ignores the
 // permission bits, so as root the process borrows the identity of "nobody" instead, which
 // owns the file inside (it may write the file but not create anything beside it).
-class UnwritableFolder final
-{
+class UnwritableFolder final {
 public:
-    UnwritableFolder(const QString &dir, const QString &fileInside) : m_dir(QFile::encodeName(dir))
+    UnwritableFolder(const QString &dir, const QString &fileInside)
+        : m_dir(QFile::encodeName(dir))
     {
         if (::geteuid() != 0) {
             m_active = ::chmod(m_dir.constData(), 0555) == 0;
@@ -56,8 +54,7 @@ public:
         }
         const uid_t nobody = 65534;
         if (::chmod(m_dir.constData(), 0755) != 0
-            || ::chown(QFile::encodeName(fileInside).constData(), nobody, nobody) != 0
-            || ::setegid(nobody) != 0)
+            || ::chown(QFile::encodeName(fileInside).constData(), nobody, nobody) != 0 || ::setegid(nobody) != 0)
             return;
         m_switchedUser = m_active = ::seteuid(nobody) == 0;
         if (!m_switchedUser)
@@ -83,17 +80,14 @@ private:
 // What the window would hand over for the keys whose defaults it computes.
 QString defaultOrComputed(const SettingsCatalogue::Key &key)
 {
-    static const QHash<QString, QString> computed{{u"Left"_s, u"5040"_s}, {u"Top"_s, u"3600"_s},
-                                                  {u"sLastDir"_s, u"/home/ana/Pictures/"_s},
-                                                  {u"sLastAddDir"_s, u"/home/ana/Bilder/Ürlaub 2023/"_s}};
-    return key.defaultValue ? QString::fromUtf16(key.defaultValue)
-                            : computed.value(QString::fromUtf16(key.name));
+    static const QHash<QString, QString> computed {{u"Left"_s, u"5040"_s}, {u"Top"_s, u"3600"_s},
+        {u"sLastDir"_s, u"/home/ana/Pictures/"_s}, {u"sLastAddDir"_s, u"/home/ana/Bilder/Ürlaub 2023/"_s}};
+    return key.defaultValue ? QString::fromUtf16(key.defaultValue) : computed.value(QString::fromUtf16(key.name));
 }
 
 } // namespace
 
-class tst_Settings final : public QObject
-{
+class tst_Settings final : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_configHome;
@@ -154,23 +148,23 @@ private Q_SLOTS:
 
         const QString none = u"<default>"_s;
         const auto row = [](const char *name, const char *before, const QString &key, const QString &read,
-                            const QString &value, const char *after) {
-            QTest::newRow(name) << (before ? std::optional(QByteArray(before)) : std::nullopt) << key << read
-                                << value << QByteArray(after);
+                             const QString &value, const char *after) {
+            QTest::newRow(name) << (before ? std::optional(QByteArray(before)) : std::nullopt) << key << read << value
+                                << QByteArray(after);
         };
         row("no file yet", nullptr, u"txtPrefix"_s, none, u"p_"_s, "[Quillmark]\r\ntxtPrefix=p_\r\n");
         row("new key goes first; a longer key is another key", "[Quillmark]\r\ntxtPrefixOld=1\r\n", u"txtPrefix"_s,
             none, u"2"_s, "[Quillmark]\r\ntxtPrefix=2\r\ntxtPrefixOld=1\r\n");
         row("replace in place", "[Quillmark]\r\na=1\r\nb=2\r\nc=3\r\n", u"b"_s, u"2"_s, u"22"_s,
             "[Quillmark]\r\na=1\r\nb=22\r\nc=3\r\n");
-        row("capitals: key as given, section as it was", "[QUILLMARK]\r\nTXTPREFIX=AbC\r\n", u"txtPrefix"_s,
-            u"AbC"_s, u"y"_s, "[QUILLMARK]\r\ntxtPrefix=y\r\n");
-        row("blank before = gets a correct line on top", "[Quillmark]\r\na=1\r\ntxtPrefix =x\r\n", u"txtPrefix"_s,
-            none, u"y"_s, "[Quillmark]\r\ntxtPrefix=y\r\na=1\r\ntxtPrefix =x\r\n");
-        row("= and [ in value", "[Quillmark]\r\ntxtOutput=a=b[c]=\r\n", u"txtOutput"_s, u"a=b[c]="_s,
-            u"[a]=b=[c"_s, "[Quillmark]\r\ntxtOutput=[a]=b=[c\r\n");
-        row("blanks at both ends kept, also on the last line", "[Quillmark]\r\ntxtSuffix=  x y \t\r\n",
-            u"txtSuffix"_s, u"  x y \t"_s, u"  x  "_s, "[Quillmark]\r\ntxtSuffix=  x  \r\n");
+        row("capitals: key as given, section as it was", "[QUILLMARK]\r\nTXTPREFIX=AbC\r\n", u"txtPrefix"_s, u"AbC"_s,
+            u"y"_s, "[QUILLMARK]\r\ntxtPrefix=y\r\n");
+        row("blank before = gets a correct line on top", "[Quillmark]\r\na=1\r\ntxtPrefix =x\r\n", u"txtPrefix"_s, none,
+            u"y"_s, "[Quillmark]\r\ntxtPrefix=y\r\na=1\r\ntxtPrefix =x\r\n");
+        row("= and [ in value", "[Quillmark]\r\ntxtOutput=a=b[c]=\r\n", u"txtOutput"_s, u"a=b[c]="_s, u"[a]=b=[c"_s,
+            "[Quillmark]\r\ntxtOutput=[a]=b=[c\r\n");
+        row("blanks at both ends kept, also on the last line", "[Quillmark]\r\ntxtSuffix=  x y \t\r\n", u"txtSuffix"_s,
+            u"  x y \t"_s, u"  x  "_s, "[Quillmark]\r\ntxtSuffix=  x  \r\n");
         row("empty value is no default", "[Quillmark]\r\ntxtOutput=/x/\r\n", u"txtOutput"_s, u"/x/"_s, QString(),
             "[Quillmark]\r\ntxtOutput=\r\n");
         row("key before any section; section appended", "txtPrefix=abc\r\n", u"txtPrefix"_s, none, u"y"_s,
@@ -183,8 +177,8 @@ private Q_SLOTS:
             u"a"_s, u"1"_s, u"2"_s, "[Quillmark]\r\na=2\r\nx=1\r\n[Other]\r\na=0\r\n[quillmark]\r\na=1\r\n");
         row("key searched up to the next section", "[Other]\r\na=0\r\n[Quillmark]\r\n\r\nb=1\r\n[Third]\r\na=3\r\n",
             u"a"_s, none, u"9"_s, "[Other]\r\na=0\r\n[Quillmark]\r\na=9\r\n\r\nb=1\r\n[Third]\r\na=3\r\n");
-        row("LF line ends are read, written back with CR LF", "[Quillmark]\na=1\ntxtPrefix=x\n", u"txtPrefix"_s,
-            u"x"_s, u"y"_s, "[Quillmark]\r\na=1\r\ntxtPrefix=y\r\n");
+        row("LF line ends are read, written back with CR LF", "[Quillmark]\na=1\ntxtPrefix=x\n", u"txtPrefix"_s, u"x"_s,
+            u"y"_s, "[Quillmark]\r\na=1\r\ntxtPrefix=y\r\n");
         row("lone CR ends a line", "[Quillmark]\ra=1\rb=2\r", u"b"_s, u"2"_s, u"3"_s, "[Quillmark]\ra=1\rb=3\r\n");
         row("last key line without break", "[Quillmark]\r\na=1\r\ntxtPrefix=x", u"txtPrefix"_s, u"x"_s, u"longer"_s,
             "[Quillmark]\r\na=1\r\ntxtPrefix=longer\r\n");
@@ -213,13 +207,13 @@ private Q_SLOTS:
         QCOMPARE(ReadIniValue(path, kSection, key, u"<default>"_s, &ok), read);
         QVERIFY(ok);
         QCOMPARE(readBytes(path), before.value_or(QByteArray())); // a read never changes
-        QCOMPARE(QFile::exists(path), before.has_value());        // nor creates
+        QCOMPARE(QFile::exists(path), before.has_value()); // nor creates
 
         QVERIFY(WriteIniValue(path, kSection, key, value));
         QCOMPARE(readBytes(path), after);
         // Whatever the writer did, the reader must find the value there, or the save is lost.
         QCOMPARE(ReadIniValue(path, kSection, key, u"<default>"_s), value);
-        QCOMPARE(folderEntries(dir.path()), QStringList{u"settings.ini"_s}); // no temporary left
+        QCOMPARE(folderEntries(dir.path()), QStringList {u"settings.ini"_s}); // no temporary left
     }
 
     void firstPortableStartAndShutdown()
@@ -237,38 +231,36 @@ private Q_SLOTS:
         // Start-up: every key takes its default, and reading creates no file.
         for (const auto &k : SettingsCatalogue::readOrder()) {
             bool ok = false;
-            QCOMPARE(store.GetSettingValue(kApplication, kSection, QString::fromUtf16(k.name),
-                                           defaultOrComputed(k), &ok),
-                     defaultOrComputed(k));
+            QCOMPARE(
+                store.GetSettingValue(kApplication, kSection, QString::fromUtf16(k.name), defaultOrComputed(k), &ok),
+                defaultOrComputed(k));
             QVERIFY(ok);
         }
         QVERIFY(!QFile::exists(ini));
 
         // Shutdown: the key saved last heads the section.
         for (const auto &k : SettingsCatalogue::saveOrder())
-            QVERIFY(store.SaveSettingValue(kApplication, kSection, QString::fromUtf16(k.name),
-                                           defaultOrComputed(k)));
-        const QByteArray expected =
-                "[Quillmark]\r\nchkKeepLook=1\r\nSetDate_Mode=1\r\nSetDate_Sec=0\r\nSetDate_Min=0\r\nSetDate_Hour=0\r\n"
-                "SetDate_Day=1\r\nSetDate_Month=1\r\nSetDate_Year=1980\r\ntxtProcessingFailFolder=\r\n"
-                "optProcessingFail=0\r\nchkIgnoreMinorWarnings2=1\r\nchkDeleteFileOnFail=0\r\n"
-                "resizableWindow=0\r\nchkSkipReadyPage=0\r\nTop=3600\r\nLeft=5040\r\n"
-                "chkResetFileDates=0\r\nchkCleanAdobeApp14=0\r\nchkCleanGeoTiff=1\r\n"
-                "chkCleanPhotoshop=1\r\nchkCleanTiffIdf0=1\r\nchkCleanOther=1\r\nchkCleanICC=1\r\n"
-                "chkCleanThumbnail=1\r\nchkCleanIPTC=1\r\nchkCleanXMP=1\r\nchkCleanExifGPS=1\r\n"
-                "chkCleanExif=1\r\nchkCleanAll=1\r\nbFontSizeWarningShown=False\r\n"
-                "sLastAddDir=/home/ana/Bilder/\xc3\x9crlaub 2023/\r\nsLastDir=/home/ana/Pictures/\r\n"
-                "txtSuffix=_cleaned\r\ntxtPrefix=cleaned_\r\ntxtOutput=\r\noptOutputMode=3\r\n";
+            QVERIFY(store.SaveSettingValue(kApplication, kSection, QString::fromUtf16(k.name), defaultOrComputed(k)));
+        const QByteArray expected
+            = "[Quillmark]\r\nchkKeepLook=1\r\nSetDate_Mode=1\r\nSetDate_Sec=0\r\nSetDate_Min=0\r\nSetDate_Hour=0\r\n"
+              "SetDate_Day=1\r\nSetDate_Month=1\r\nSetDate_Year=1980\r\ntxtProcessingFailFolder=\r\n"
+              "optProcessingFail=0\r\nchkIgnoreMinorWarnings2=1\r\nchkDeleteFileOnFail=0\r\n"
+              "resizableWindow=0\r\nchkSkipReadyPage=0\r\nTop=3600\r\nLeft=5040\r\n"
+              "chkResetFileDates=0\r\nchkCleanAdobeApp14=0\r\nchkCleanGeoTiff=1\r\n"
+              "chkCleanPhotoshop=1\r\nchkCleanTiffIdf0=1\r\nchkCleanOther=1\r\nchkCleanICC=1\r\n"
+              "chkCleanThumbnail=1\r\nchkCleanIPTC=1\r\nchkCleanXMP=1\r\nchkCleanExifGPS=1\r\n"
+              "chkCleanExif=1\r\nchkCleanAll=1\r\nbFontSizeWarningShown=False\r\n"
+              "sLastAddDir=/home/ana/Bilder/\xc3\x9crlaub 2023/\r\nsLastDir=/home/ana/Pictures/\r\n"
+              "txtSuffix=_cleaned\r\ntxtPrefix=cleaned_\r\ntxtOutput=\r\noptOutputMode=3\r\n";
         QCOMPARE(readBytes(ini), expected);
-        QCOMPARE(folderEntries(dir.path()), (QStringList{u"PORTABLE"_s, u"settings.ini"_s}));
+        QCOMPARE(folderEntries(dir.path()), (QStringList {u"PORTABLE"_s, u"settings.ini"_s}));
 
         // The next run finds every value; in portable mode the application name plays no part.
         SettingsStore next(dir.path());
         next.DetectPortableMode();
         for (const auto &k : SettingsCatalogue::readOrder())
-            QCOMPARE(next.GetSettingValue(u"Someone Else"_s, kSection, QString::fromUtf16(k.name),
-                                          u"<absent>"_s),
-                     defaultOrComputed(k));
+            QCOMPARE(next.GetSettingValue(u"Someone Else"_s, kSection, QString::fromUtf16(k.name), u"<absent>"_s),
+                defaultOrComputed(k));
     }
 
     void withoutMarkerIniIsIgnored()
@@ -301,7 +293,7 @@ private Q_SLOTS:
         QCOMPARE(::chmod(QFile::encodeName(ini).constData(), 0444), 0);
 
         QCOMPARE(ReadIniValue(ini, kSection, u"txtPrefix"_s, u"d"_s), u"ro_"_s);
-        struct stat st{};
+        struct stat st { };
         QCOMPARE(::stat(QFile::encodeName(ini).constData(), &st), 0);
         QCOMPARE(st.st_mode & 07777, 0444u);
         QVERIFY(WriteIniValue(ini, kSection, u"txtPrefix"_s, u"rw_"_s));
@@ -369,7 +361,7 @@ private Q_SLOTS:
             QVERIFY(!store.SaveSettingValue(kApplication, kSection, u"newKey"_s, u"x"_s));
         }
         QCOMPARE(readBytes(ini), content);
-        QCOMPARE(folderEntries(dir.path()), (QStringList{u"PORTABLE"_s, u"settings.ini"_s}));
+        QCOMPARE(folderEntries(dir.path()), (QStringList {u"PORTABLE"_s, u"settings.ini"_s}));
     }
 
     void nativeRoundTrip()
@@ -396,7 +388,7 @@ private Q_SLOTS:
         SettingsStore store(u"/nonexistent-program-folder"_s);
         QVERIFY(store.SaveSettingValue(kApplication, kSection, u"txtPrefix"_s, u"home_"_s));
         QCOMPARE(readBytes(m_configHome.filePath(u"Corvane/Quillmark.conf"_s)),
-                 QByteArray("[Quillmark]\ntxtPrefix=home_\n"));
+            QByteArray("[Quillmark]\ntxtPrefix=home_\n"));
 
         // Only the user's own file counts, not an organisation-wide one.
         QVERIFY(writeBytes(m_configHome.filePath(u"Corvane.conf"_s), "[Quillmark]\ntxtSuffix=_org\n"));
@@ -451,7 +443,7 @@ private Q_SLOTS:
         QCOMPARE(store.isOversized(), refused);
         bool ok = false;
         QCOMPARE(store.GetSettingValue(kApplication, kSection, u"txtPrefix"_s, u"d"_s, &ok),
-                 refused ? u"d"_s : u"stored_"_s);
+            refused ? u"d"_s : u"stored_"_s);
         QCOMPARE(ok, !refused);
         QCOMPARE(store.SaveSettingValue(kApplication, kSection, u"txtSuffix"_s, u"_new"_s), !refused);
         if (refused)

@@ -33,8 +33,7 @@ TagOptions tags(const QString &ticked, const QString &keep = {})
 
 } // namespace
 
-class TestTagOptions final : public QObject
-{
+class TestTagOptions final : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -43,38 +42,38 @@ private Q_SLOTS:
         QTest::addColumn<QString>("ticked");
         QTest::addColumn<QStringList>("lines");
 
-        QTest::newRow("all supported ignores the rest") << u"AEGTXICP04R"_s
-                                                        << QStringList{u"-all="_s, u"-CommonIFD0="_s, u"-geotiff*="_s};
-        QTest::newRow("all supported alone") << u"A"_s << QStringList{u"-all="_s, u"-CommonIFD0="_s, u"-geotiff*="_s};
-        QTest::newRow("case B, every box") << u"EGTXICP0O4R"_s
-                                           << QStringList{u"-all="_s, u"-CommonIFD0="_s, u"-geotiff*="_s, u"-Adobe:All="_s};
-        QTest::newRow("case B, no structural boxes") << u"EXCPR"_s << QStringList{u"-all="_s};
+        QTest::newRow("all supported ignores the rest")
+            << u"AEGTXICP04R"_s << QStringList {u"-all="_s, u"-CommonIFD0="_s, u"-geotiff*="_s};
+        QTest::newRow("all supported alone") << u"A"_s << QStringList {u"-all="_s, u"-CommonIFD0="_s, u"-geotiff*="_s};
+        QTest::newRow("case B, every box")
+            << u"EGTXICP0O4R"_s << QStringList {u"-all="_s, u"-CommonIFD0="_s, u"-geotiff*="_s, u"-Adobe:All="_s};
+        QTest::newRow("case B, no structural boxes") << u"EXCPR"_s << QStringList {u"-all="_s};
         QTest::newRow("case C, exif kept, gps removed")
             << u"GXICP0OR"_s
-            << QStringList{u"-all="_s, u"-CommonIFD0="_s, u"-geotiff*="_s, u"--exif:all"_s, u"-gps:all="_s};
+            << QStringList {u"-all="_s, u"-CommonIFD0="_s, u"-geotiff*="_s, u"--exif:all"_s, u"-gps:all="_s};
         QTest::newRow("case C, exif kept with thumbnail")
             << u"GTXICPR"_s
-            << QStringList{u"-all="_s, u"--exif:all"_s, u"-gps:all="_s, u"-ThumbnailImage="_s, u"-PreviewImage="_s};
+            << QStringList {u"-all="_s, u"--exif:all"_s, u"-gps:all="_s, u"-ThumbnailImage="_s, u"-PreviewImage="_s};
         QTest::newRow("case C, photoshop and iptc kept")
-            << u"EXCR"_s << QStringList{u"-all="_s, u"--Photoshop:all"_s, u"--iptc:all"_s};
+            << u"EXCR"_s << QStringList {u"-all="_s, u"--Photoshop:all"_s, u"--iptc:all"_s};
         QTest::newRow("case C, photoshop kept, iptc removed")
-            << u"EIXCR"_s << QStringList{u"-all="_s, u"--Photoshop:all"_s, u"-iptc:all="_s};
-        QTest::newRow("case C, icc and xmp kept") << u"EPR"_s
-                                                  << QStringList{u"-all="_s, u"--ICC_Profile:all"_s, u"--xmp:all"_s};
+            << u"EIXCR"_s << QStringList {u"-all="_s, u"--Photoshop:all"_s, u"-iptc:all="_s};
+        QTest::newRow("case C, icc and xmp kept")
+            << u"EPR"_s << QStringList {u"-all="_s, u"--ICC_Profile:all"_s, u"--xmp:all"_s};
         QTest::newRow("case C, everything kept but other")
             << u"R4"_s
-            << QStringList{u"-all="_s, u"-Adobe:All="_s, u"--exif:all"_s, u"--Photoshop:all"_s, u"--iptc:all"_s,
-                           u"--ICC_Profile:all"_s, u"--xmp:all"_s};
-        QTest::newRow("case D, thumbnail only") << u"T"_s << QStringList{u"-ThumbnailImage="_s, u"-PreviewImage="_s};
-        QTest::newRow("case D, gps only") << u"G"_s << QStringList{u"-gps:all="_s};
+            << QStringList {u"-all="_s, u"-Adobe:All="_s, u"--exif:all"_s, u"--Photoshop:all"_s, u"--iptc:all"_s,
+                   u"--ICC_Profile:all"_s, u"--xmp:all"_s};
+        QTest::newRow("case D, thumbnail only") << u"T"_s << QStringList {u"-ThumbnailImage="_s, u"-PreviewImage="_s};
+        QTest::newRow("case D, gps only") << u"G"_s << QStringList {u"-gps:all="_s};
         QTest::newRow("case D, every group in fixed order")
             << u"EGTXICP0O4"_s
-            << QStringList{u"-exif:all="_s, u"-gps:all="_s, u"-ThumbnailImage="_s, u"-PreviewImage="_s,
-                           u"-Photoshop:all="_s, u"-iptc:all="_s, u"-ICC_Profile:all="_s, u"-xmp:all="_s,
-                           u"-CommonIFD0="_s, u"-geotiff*="_s, u"-Adobe:All="_s};
+            << QStringList {u"-exif:all="_s, u"-gps:all="_s, u"-ThumbnailImage="_s, u"-PreviewImage="_s,
+                   u"-Photoshop:all="_s, u"-iptc:all="_s, u"-ICC_Profile:all="_s, u"-xmp:all="_s, u"-CommonIFD0="_s,
+                   u"-geotiff*="_s, u"-Adobe:All="_s};
         QTest::newRow("case D, gps counts while exif disables it")
-            << u"EG"_s << QStringList{u"-exif:all="_s, u"-gps:all="_s};
-        QTest::newRow("nothing ticked") << QString() << QStringList{};
+            << u"EG"_s << QStringList {u"-exif:all="_s, u"-gps:all="_s};
+        QTest::newRow("nothing ticked") << QString() << QStringList {};
     }
 
     void buildTagArguments()
@@ -106,13 +105,13 @@ private Q_SLOTS:
                                         << everything + u" -Adobe:All="_s + copy + orientation;
         QTest::newRow("C, exif kept: nothing to copy")
             << u"GXICP0OR"_s << u"oc"_s << everything + u" --exif:all -gps:all= --ICC_Profile:all"_s;
-        QTest::newRow("C, icc and xmp kept") << u"EPR"_s << u"oc"_s
-                                             << u"-all= --ICC_Profile:all --xmp:all"_s + copy + orientation + colour;
+        QTest::newRow("C, icc and xmp kept")
+            << u"EPR"_s << u"oc"_s << u"-all= --ICC_Profile:all --xmp:all"_s + copy + orientation + colour;
         QTest::newRow("D, exif alone") << u"E"_s << u"oc"_s << u"-exif:all="_s + copy + orientation + colour;
-        QTest::newRow("D, exif without icc, orientation") << u"EGX"_s << u"o"_s
-                                                          << u"-exif:all= -gps:all= -xmp:all="_s + copy + orientation;
-        QTest::newRow("D, exif and icc, orientation") << u"EC"_s << u"o"_s
-                                                      << u"-exif:all= -ICC_Profile:all="_s + copy + orientation;
+        QTest::newRow("D, exif without icc, orientation")
+            << u"EGX"_s << u"o"_s << u"-exif:all= -gps:all= -xmp:all="_s + copy + orientation;
+        QTest::newRow("D, exif and icc, orientation")
+            << u"EC"_s << u"o"_s << u"-exif:all= -ICC_Profile:all="_s + copy + orientation;
         QTest::newRow("D, icc alone, both: nothing") << u"C"_s << u"oc"_s << QString();
         QTest::newRow("D, icc alone, orientation") << u"C"_s << u"o"_s << u"-ICC_Profile:all="_s;
         QTest::newRow("D, xmp alone: exif untouched") << u"X"_s << u"oc"_s << u"-xmp:all="_s;
@@ -121,7 +120,7 @@ private Q_SLOTS:
             << u"EGTXICP0O4"_s << u"oc"_s
             << u"-exif:all= -gps:all= -ThumbnailImage= -PreviewImage= -Photoshop:all= -iptc:all= -xmp:all= "
                "-CommonIFD0= -geotiff*= -Adobe:All="_s
-                   + copy + orientation + colour;
+                + copy + orientation + colour;
     }
 
     void keepArguments()
@@ -143,11 +142,10 @@ private Q_SLOTS:
 
     void defaultsAreAllSupportedKeepingTheLook()
     {
-        QCOMPARE(BuildTagArguments(TagOptions{}),
-                 (QStringList{u"-all="_s, u"-CommonIFD0="_s, u"-geotiff*="_s} + ExtraDeleteArguments(TagOptions{})
-                  + QStringList{u"--ICC_Profile:all"_s, u"-e"_s,
-                              u"-tagsfromfile"_s, u"@"_s, u"-Orientation"_s, u"-ExifIFD:ColorSpace"_s,
-                              u"-ExifIFD:Gamma"_s, u"-InteropIFD:InteropIndex"_s}));
+        QCOMPARE(BuildTagArguments(TagOptions {}),
+            (QStringList {u"-all="_s, u"-CommonIFD0="_s, u"-geotiff*="_s} + ExtraDeleteArguments(TagOptions {})
+                + QStringList {u"--ICC_Profile:all"_s, u"-e"_s, u"-tagsfromfile"_s, u"@"_s, u"-Orientation"_s,
+                    u"-ExifIFD:ColorSpace"_s, u"-ExifIFD:Gamma"_s, u"-InteropIFD:InteropIndex"_s}));
     }
 
     void countCaption_data()

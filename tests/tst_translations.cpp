@@ -17,11 +17,10 @@ namespace {
 
 const QStringList kLanguages = {u"de"_s, u"fr"_s, u"es"_s};
 
-struct Message
-{
+struct Message {
     bool numerus = false;
-    QString type;          // "", "unfinished", "vanished" or "obsolete"
-    QStringList forms;     // the translation, or its plural forms
+    QString type; // "", "unfinished", "vanished" or "obsolete"
+    QStringList forms; // the translation, or its plural forms
 };
 
 // Key: context, a tab, the source text (and its disambiguation comment, if any).
@@ -104,8 +103,7 @@ int mnemonics(const QString &text)
 
 } // namespace
 
-class TestTranslations final : public QObject
-{
+class TestTranslations final : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_temp;
@@ -120,7 +118,7 @@ private Q_SLOTS:
         QProcess lupdate;
         lupdate.setProcessChannelMode(QProcess::MergedChannels);
         lupdate.start(QStringLiteral(QUILLMARK_LUPDATE),
-                      {u"-locations"_s, u"none"_s, QStringLiteral(QUILLMARK_SOURCE_DIR "/src"), u"-ts"_s, ts});
+            {u"-locations"_s, u"none"_s, QStringLiteral(QUILLMARK_SOURCE_DIR "/src"), u"-ts"_s, ts});
         QVERIFY(lupdate.waitForFinished(120000));
         m_lupdateOutput = QString::fromLocal8Bit(lupdate.readAll());
         QVERIFY2(lupdate.exitCode() == 0, qPrintable(m_lupdateOutput));
@@ -133,8 +131,8 @@ private Q_SLOTS:
     void everyMessageHasAContext()
     {
         QVERIFY2(!m_lupdateOutput.contains(u"cannot be called without context"_s)
-                     && !m_lupdateOutput.contains(u"lacks Q_OBJECT"_s),
-                 qPrintable(m_lupdateOutput));
+                && !m_lupdateOutput.contains(u"lacks Q_OBJECT"_s),
+            qPrintable(m_lupdateOutput));
     }
 
     void catalogueComplete_data()
@@ -162,15 +160,15 @@ private Q_SLOTS:
                 continue;
             }
             const bool empty = found->forms.isEmpty()
-                || std::any_of(found->forms.cbegin(), found->forms.cend(),
-                               [](const QString &f) { return f.isEmpty(); });
+                || std::any_of(
+                    found->forms.cbegin(), found->forms.cend(), [](const QString &f) { return f.isEmpty(); });
             if (found->type == u"unfinished" || empty)
                 unfinished << it.key();
         }
-        QVERIFY2(missing.isEmpty(),
-                 qPrintable(u"missing in "_s + committed(language) + u":\n"_s + missing.join(u'\n')));
+        QVERIFY2(
+            missing.isEmpty(), qPrintable(u"missing in "_s + committed(language) + u":\n"_s + missing.join(u'\n')));
         QVERIFY2(unfinished.isEmpty(),
-                 qPrintable(u"unfinished in "_s + committed(language) + u":\n"_s + unfinished.join(u'\n')));
+            qPrintable(u"unfinished in "_s + committed(language) + u":\n"_s + unfinished.join(u'\n')));
     }
 
     void placeholdersKept_data() { catalogueComplete_data(); }
@@ -220,16 +218,34 @@ private Q_SLOTS:
         QTest::addColumn<QString>("lang");
         QTest::addColumn<QString>("language");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("LANG") << "" << "" << "de_DE.UTF-8" << "" << QStringList{u"de_DE"_s};
-        QTest::newRow("LC_MESSAGES before LANG") << "" << "fr_FR.UTF-8" << "de_DE.UTF-8" << ""
-                                                 << QStringList{u"fr_FR"_s};
-        QTest::newRow("LC_ALL before all") << "es_ES.UTF-8" << "fr_FR.UTF-8" << "de_DE.UTF-8" << ""
-                                           << QStringList{u"es_ES"_s};
-        QTest::newRow("LANGUAGE list first") << "" << "" << "de_AT.UTF-8@euro" << "fr:es_MX"
-                                             << QStringList{u"fr"_s, u"es_MX"_s, u"de_AT"_s};
-        QTest::newRow("C ignores LANGUAGE") << "C.UTF-8" << "" << "de_DE.UTF-8" << "de" << QStringList{};
-        QTest::newRow("POSIX") << "" << "" << "POSIX" << "" << QStringList{};
-        QTest::newRow("nothing set") << "" << "" << "" << "fr" << QStringList{};
+        QTest::newRow("LANG") << ""
+                              << ""
+                              << "de_DE.UTF-8"
+                              << "" << QStringList {u"de_DE"_s};
+        QTest::newRow("LC_MESSAGES before LANG") << ""
+                                                 << "fr_FR.UTF-8"
+                                                 << "de_DE.UTF-8"
+                                                 << "" << QStringList {u"fr_FR"_s};
+        QTest::newRow("LC_ALL before all") << "es_ES.UTF-8"
+                                           << "fr_FR.UTF-8"
+                                           << "de_DE.UTF-8"
+                                           << "" << QStringList {u"es_ES"_s};
+        QTest::newRow("LANGUAGE list first") << ""
+                                             << ""
+                                             << "de_AT.UTF-8@euro"
+                                             << "fr:es_MX" << QStringList {u"fr"_s, u"es_MX"_s, u"de_AT"_s};
+        QTest::newRow("C ignores LANGUAGE") << "C.UTF-8"
+                                            << ""
+                                            << "de_DE.UTF-8"
+                                            << "de" << QStringList {};
+        QTest::newRow("POSIX") << ""
+                               << ""
+                               << "POSIX"
+                               << "" << QStringList {};
+        QTest::newRow("nothing set") << ""
+                                     << ""
+                                     << ""
+                                     << "fr" << QStringList {};
     }
 
     void languageFromEnvironment()
@@ -239,8 +255,8 @@ private Q_SLOTS:
         QFETCH(QString, lang);
         QFETCH(QString, language);
         QFETCH(QStringList, expected);
-        const QList<QPair<const char *, QString>> vars = {
-            {"LC_ALL", lcAll}, {"LC_MESSAGES", lcMessages}, {"LANG", lang}, {"LANGUAGE", language}};
+        const QList<QPair<const char *, QString>> vars
+            = {{"LC_ALL", lcAll}, {"LC_MESSAGES", lcMessages}, {"LANG", lang}, {"LANGUAGE", language}};
         QList<QPair<const char *, QByteArray>> saved;
         for (const auto &[name, value] : vars) {
             saved.append({name, qgetenv(name)});
@@ -264,13 +280,27 @@ private Q_SLOTS:
         QTest::addColumn<QString>("lang");
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("catalogue");
-        QTest::newRow("de") << "de_DE.UTF-8" << "" << "de";
-        QTest::newRow("fr") << "fr_FR.UTF-8" << "" << "fr";
-        QTest::newRow("es") << "es_ES.UTF-8" << "" << "es";
-        QTest::newRow("Austrian German falls back to de") << "de_AT.UTF-8" << "" << "de";
-        QTest::newRow("LANGUAGE over LANG") << "de_DE.UTF-8" << "es" << "es";
-        QTest::newRow("English") << "en_GB.UTF-8" << "" << "";
-        QTest::newRow("no catalogue: English") << "ja_JP.UTF-8" << "" << "";
+        QTest::newRow("de") << "de_DE.UTF-8"
+                            << ""
+                            << "de";
+        QTest::newRow("fr") << "fr_FR.UTF-8"
+                            << ""
+                            << "fr";
+        QTest::newRow("es") << "es_ES.UTF-8"
+                            << ""
+                            << "es";
+        QTest::newRow("Austrian German falls back to de") << "de_AT.UTF-8"
+                                                          << ""
+                                                          << "de";
+        QTest::newRow("LANGUAGE over LANG") << "de_DE.UTF-8"
+                                            << "es"
+                                            << "es";
+        QTest::newRow("English") << "en_GB.UTF-8"
+                                 << ""
+                                 << "";
+        QTest::newRow("no catalogue: English") << "ja_JP.UTF-8"
+                                               << ""
+                                               << "";
     }
 
     // The glibc locales need not exist: the language comes from the environment alone.
@@ -296,16 +326,16 @@ private Q_SLOTS:
         const QString errors = QString::fromUtf8(cli.readAllStandardError());
         QVERIFY2(errors.isEmpty(), qPrintable(errors));
 
-        const QStringList sources = {u"Image files and folders to clean."_s,
-                                     u"Do not ignore minor errors and warnings."_s,
-                                     u"ExifTool processes at once (default: the number of cores)."_s};
+        const QStringList sources
+            = {u"Image files and folders to clean."_s, u"Do not ignore minor errors and warnings."_s,
+                u"ExifTool processes at once (default: the number of cores)."_s};
         Catalogue done;
         QString error;
         if (!catalogue.isEmpty())
             QVERIFY2(readCatalogue(committed(catalogue), &done, &error), qPrintable(error));
         for (const QString &source : sources) {
-            const QString expected =
-                catalogue.isEmpty() ? source : done.value(u"quillmark_cli\t"_s + source).forms.value(0);
+            const QString expected
+                = catalogue.isEmpty() ? source : done.value(u"quillmark_cli\t"_s + source).forms.value(0);
             QVERIFY(!expected.isEmpty());
             QVERIFY2(words.contains(expected.simplified()), qPrintable(expected + u"\nnot in:\n"_s + help));
         }
@@ -328,7 +358,7 @@ private Q_SLOTS:
         QVERIFY(cli.waitForFinished(30000));
         QCOMPARE(cli.exitCode(), 2);
         QCOMPARE(QString::fromUtf8(cli.readAllStandardError()),
-                 u"quillmark-cli: --jobs erwartet eine Zahl von 1 bis 64\nMehr dazu mit „quillmark-cli --help“.\n"_s);
+            u"quillmark-cli: --jobs erwartet eine Zahl von 1 bis 64\nMehr dazu mit „quillmark-cli --help“.\n"_s);
     }
 
     // The desktop entry and the AppStream data speak every language the program does.
@@ -341,8 +371,8 @@ private Q_SLOTS:
         QVERIFY(desktop.open(QIODevice::ReadOnly));
         const QString entry = QString::fromUtf8(desktop.readAll());
         for (const QString &key : {u"GenericName"_s, u"Comment"_s, u"Keywords"_s}) {
-            const QRegularExpression line(u"^"_s + key + u"\\["_s + language + u"\\]=.+$"_s,
-                                          QRegularExpression::MultilineOption);
+            const QRegularExpression line(
+                u"^"_s + key + u"\\["_s + language + u"\\]=.+$"_s, QRegularExpression::MultilineOption);
             QVERIFY2(entry.contains(line), qPrintable(key + u'[' + language + u']'));
         }
 
@@ -392,7 +422,7 @@ private Q_SLOTS:
         // catalogue put there under the German name makes the installed tool speak French.
         QFile::remove(prefix.filePath(u"share/quillmark/translations/quillmark_de.qm"_s));
         QVERIFY(QFile::copy(prefix.filePath(u"share/quillmark/translations/quillmark_fr.qm"_s),
-                            prefix.filePath(u"share/quillmark/translations/quillmark_de.qm"_s)));
+            prefix.filePath(u"share/quillmark/translations/quillmark_de.qm"_s)));
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove(u"LC_ALL"_s);
         env.remove(u"LANGUAGE"_s);

@@ -29,9 +29,9 @@ QString anySample(const QString &name)
 // The tag lines the program gives an image with the default options.
 QStringList programLines(const QString &path)
 {
-    QStringList lines = BuildTagArguments(TagOptions{});
+    QStringList lines = BuildTagArguments(TagOptions {});
     if (keepsMetadataUnderDeleteAll(path))
-        lines += RawDeleteArguments(TagOptions{});
+        lines += RawDeleteArguments(TagOptions {});
     return lines;
 }
 
@@ -41,18 +41,19 @@ QString clean(const QString &source, const QString &dir, const QStringList &tagL
     // A folder as "-o": ExifTool refuses a WebP output given by name.
     const QString out = dir + u'/' + QFileInfo(source).fileName();
     QFile::remove(out);
-    testutil::runExifTool(QStringList{u"-m"_s, u"-q"_s, u"-q"_s} + tagLines + QStringList{u"-o"_s, dir + u'/', source});
+    testutil::runExifTool(
+        QStringList {u"-m"_s, u"-q"_s, u"-q"_s} + tagLines + QStringList {u"-o"_s, dir + u'/', source});
     return out;
 }
 
 QList<ReadBackTag> readBack(const QString &path)
 {
-    return parseReadBack(testutil::runExifTool(readBackArguments() + QStringList{path}).toUtf8());
+    return parseReadBack(testutil::runExifTool(readBackArguments() + QStringList {path}).toUtf8());
 }
 
 QStringList originalSerials(const QString &path)
 {
-    return serialValues(parseReadBack(testutil::runExifTool(serialReadArguments() + QStringList{path}).toUtf8()));
+    return serialValues(parseReadBack(testutil::runExifTool(serialReadArguments() + QStringList {path}).toUtf8()));
 }
 
 QStringList residueTags(const QList<ResidueItem> &items, ResidueCategory category)
@@ -66,7 +67,7 @@ QStringList residueTags(const QList<ResidueItem> &items, ResidueCategory categor
 }
 
 // The lines the program used before it learned the extra deletions.
-const QStringList oldDefaults{u"-all="_s, u"-CommonIFD0="_s, u"-geotiff*="_s};
+const QStringList oldDefaults {u"-all="_s, u"-CommonIFD0="_s, u"-geotiff*="_s};
 
 QByteArray readAll(const QString &path)
 {
@@ -76,8 +77,7 @@ QByteArray readAll(const QString &path)
 
 } // namespace
 
-class TestVerify final : public QObject
-{
+class TestVerify final : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_dir;
@@ -156,28 +156,28 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("category");
         QTest::addColumn<QString>("tag");
-        QTest::newRow("geotiff tie point") << u"geotiff_elev.tif"_s << int(ResidueCategory::Location)
-                                           << u"IFD0:ModelTiePoint"_s;
+        QTest::newRow("geotiff tie point")
+            << u"geotiff_elev.tif"_s << int(ResidueCategory::Location) << u"IFD0:ModelTiePoint"_s;
         QTest::newRow("geotiff gdal") << u"geotiff_elev.tif"_s << int(ResidueCategory::Location)
                                       << u"IFD0:GDALMetadata"_s;
-        QTest::newRow("tiff ifd0 serial") << u"tiff_ifd0_serial_host_gps.tif"_s << int(ResidueCategory::Device)
-                                          << u"IFD0:CameraSerialNumber"_s;
+        QTest::newRow("tiff ifd0 serial")
+            << u"tiff_ifd0_serial_host_gps.tif"_s << int(ResidueCategory::Device) << u"IFD0:CameraSerialNumber"_s;
         QTest::newRow("tiff host") << u"tiff_ifd0_serial_host_gps.tif"_s << int(ResidueCategory::Device)
                                    << u"IFD0:HostComputer"_s;
-        QTest::newRow("cr2 unnamed serial") << u"cr2_canon_350d.cr2"_s << int(ResidueCategory::Device)
-                                            << u"MakerUnknown:Unknown_0x000c"_s;
-        QTest::newRow("cr2 capture date") << u"cr2_canon_350d.cr2"_s << int(ResidueCategory::Time)
-                                          << u"ExifIFD:DateTimeOriginal"_s;
-        QTest::newRow("cr3 internal serial") << u"cr3_canon_m50.cr3"_s << int(ResidueCategory::Device)
-                                             << u"Canon:InternalSerialNumber"_s;
+        QTest::newRow("cr2 unnamed serial")
+            << u"cr2_canon_350d.cr2"_s << int(ResidueCategory::Device) << u"MakerUnknown:Unknown_0x000c"_s;
+        QTest::newRow("cr2 capture date")
+            << u"cr2_canon_350d.cr2"_s << int(ResidueCategory::Time) << u"ExifIFD:DateTimeOriginal"_s;
+        QTest::newRow("cr3 internal serial")
+            << u"cr3_canon_m50.cr3"_s << int(ResidueCategory::Device) << u"Canon:InternalSerialNumber"_s;
         QTest::newRow("cr3 unique id") << u"cr3_canon_m50.cr3"_s << int(ResidueCategory::Device)
                                        << u"Canon:ImageUniqueID"_s;
         QTest::newRow("dng raw id") << u"dng_canon_350d.dng"_s << int(ResidueCategory::Device)
                                     << u"IFD0:RawDataUniqueID"_s;
         QTest::newRow("dng raw name") << u"dng_canon_350d.dng"_s << int(ResidueCategory::Device)
                                       << u"IFD0:OriginalRawFileName"_s;
-        QTest::newRow("nef shutter count") << u"nef_nikon_d70.nef"_s << int(ResidueCategory::Device)
-                                           << u"Nikon:ShutterCount"_s;
+        QTest::newRow("nef shutter count")
+            << u"nef_nikon_d70.nef"_s << int(ResidueCategory::Device) << u"Nikon:ShutterCount"_s;
         QTest::newRow("psd digest") << u"psd_exif_xmp_iptc_icc.psd"_s << int(ResidueCategory::Identifier)
                                     << u"Photoshop:IPTCDigest"_s;
     }
@@ -194,8 +194,8 @@ private Q_SLOTS:
         // Structural tags a format needs are never residue.
         for (const ResidueItem &i : items) {
             QVERIFY2(!i.tag.endsWith(u":ImageWidth"_s) && !i.tag.endsWith(u":Compression"_s)
-                         && !i.tag.endsWith(u":ColorSpace"_s) && !i.tag.endsWith(u":Orientation"_s),
-                     qPrintable(i.tag));
+                    && !i.tag.endsWith(u":ColorSpace"_s) && !i.tag.endsWith(u":Orientation"_s),
+                qPrintable(i.tag));
         }
     }
 
@@ -205,28 +205,28 @@ private Q_SLOTS:
     void extraDeletionsWork_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QStringList>("gone");  // tags that must no longer be residue
+        QTest::addColumn<QStringList>("gone"); // tags that must no longer be residue
         QTest::addColumn<QStringList>("stays"); // what ExifTool refuses, still reported
         QTest::newRow("geotiff") << u"geotiff_elev.tif"_s
-                                 << QStringList{u"IFD0:ModelTiePoint"_s, u"IFD0:PixelScale"_s, u"IFD0:GDALMetadata"_s}
-                                 << QStringList{};
+                                 << QStringList {u"IFD0:ModelTiePoint"_s, u"IFD0:PixelScale"_s, u"IFD0:GDALMetadata"_s}
+                                 << QStringList {};
         QTest::newRow("tiff ifd0") << u"tiff_ifd0_serial_host_gps.tif"_s
-                                   << QStringList{u"IFD0:CameraSerialNumber"_s, u"IFD0:HostComputer"_s}
-                                   << QStringList{};
+                                   << QStringList {u"IFD0:CameraSerialNumber"_s, u"IFD0:HostComputer"_s}
+                                   << QStringList {};
         QTest::newRow("dng") << u"dng_canon_350d.dng"_s
-                             << QStringList{u"IFD0:CameraSerialNumber"_s, u"IFD0:RawDataUniqueID"_s,
-                                            u"IFD0:OriginalRawFileName"_s}
-                             << QStringList{};
+                             << QStringList {u"IFD0:CameraSerialNumber"_s, u"IFD0:RawDataUniqueID"_s,
+                                    u"IFD0:OriginalRawFileName"_s}
+                             << QStringList {};
         QTest::newRow("nef") << u"nef_nikon_d70.nef"_s
-                             << QStringList{u"ExifIFD:DateTimeOriginal"_s, u"IFD0:DateTimeOriginal"_s}
-                             << QStringList{u"Nikon:ShutterCount"_s};
-        QTest::newRow("cr2") << u"cr2_canon_350d.cr2"_s << QStringList{u"ExifIFD:DateTimeOriginal"_s}
-                             << QStringList{u"MakerUnknown:Unknown_0x000c"_s};
+                             << QStringList {u"ExifIFD:DateTimeOriginal"_s, u"IFD0:DateTimeOriginal"_s}
+                             << QStringList {u"Nikon:ShutterCount"_s};
+        QTest::newRow("cr2") << u"cr2_canon_350d.cr2"_s << QStringList {u"ExifIFD:DateTimeOriginal"_s}
+                             << QStringList {u"MakerUnknown:Unknown_0x000c"_s};
         QTest::newRow("cr3") << u"cr3_canon_m50.cr3"_s
-                             << QStringList{u"Canon:InternalSerialNumber"_s, u"Track1:TrackCreateDate"_s}
-                             << QStringList{u"Canon:ImageUniqueID"_s};
-        QTest::newRow("psd") << u"psd_exif_xmp_iptc_icc.psd"_s << QStringList{u"Photoshop:IPTCDigest"_s}
-                             << QStringList{};
+                             << QStringList {u"Canon:InternalSerialNumber"_s, u"Track1:TrackCreateDate"_s}
+                             << QStringList {u"Canon:ImageUniqueID"_s};
+        QTest::newRow("psd") << u"psd_exif_xmp_iptc_icc.psd"_s << QStringList {u"Photoshop:IPTCDigest"_s}
+                             << QStringList {};
     }
 
     void extraDeletionsWork()
@@ -262,13 +262,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("copyright");
         QTest::addColumn<QStringList>("categories");
         QTest::newRow("sRGB") << u"sRGB IEC61966-2.1"_s << u"Copyright (c) 1998 Hewlett-Packard Company"_s
-                              << QStringList{};
-        QTest::newRow("Display P3") << u"Display P3"_s << u"Copyright Apple Inc., 2017"_s << QStringList{};
+                              << QStringList {};
+        QTest::newRow("Display P3") << u"Display P3"_s << u"Copyright Apple Inc., 2017"_s << QStringList {};
         QTest::newRow("Adobe RGB") << u"Adobe RGB (1998)"_s << u"Copyright 1999 Adobe Systems Incorporated"_s
-                                   << QStringList{};
+                                   << QStringList {};
         QTest::newRow("personal") << u"Jane's calibrated monitor"_s << u"Copyright 2024 Jane Roe"_s
-                                  << QStringList{u"person"_s, u"person"_s};
-        QTest::newRow("serial") << u"Calibrated for body 0123456789"_s << QString() << QStringList{u"device"_s};
+                                  << QStringList {u"person"_s, u"person"_s};
+        QTest::newRow("serial") << u"Calibrated for body 0123456789"_s << QString() << QStringList {u"device"_s};
     }
 
     void colourProfiles()
@@ -298,8 +298,8 @@ private Q_SLOTS:
         const ContainerScan scan = scanContainers(testutil::sample(name));
         QVERIFY(!scan.iccProfile.isEmpty());
         const IccTexts texts = iccTexts(scan.iccProfile);
-        const QString exif = testutil::runExifTool(
-            {u"-s3"_s, u"-ICC_Profile:ProfileDescription"_s, u"-ICC_Profile:ProfileCopyright"_s, testutil::sample(name)});
+        const QString exif = testutil::runExifTool({u"-s3"_s, u"-ICC_Profile:ProfileDescription"_s,
+            u"-ICC_Profile:ProfileCopyright"_s, testutil::sample(name)});
         QCOMPARE(texts.description + u'\n' + texts.copyright + u'\n', exif);
         QVERIFY(isStandardIccProfile(texts.description, texts.copyright));
     }
@@ -311,17 +311,17 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QStringList>("categories"); // of what is left; empty = cleaned
-        const QStringList clean{};
+        const QStringList clean {};
         for (const QString &n : QDir(testutil::samplesDir()).entryList(QDir::Files)) {
             if (n.endsWith(u".md"_s) || n.contains(u"broken"_s) || n.contains(u"truncated"_s))
                 continue;
             QStringList expected;
             if (n.startsWith(u"cr2_"_s))
-                expected = QStringList{u"device"_s};
+                expected = QStringList {u"device"_s};
             else if (n.startsWith(u"cr3_"_s))
-                expected = QStringList{u"location"_s, u"device"_s};
+                expected = QStringList {u"location"_s, u"device"_s};
             else if (n.startsWith(u"nef_"_s))
-                expected = QStringList{u"device"_s};
+                expected = QStringList {u"device"_s};
             QTest::newRow(qPrintable(n)) << n << expected;
         }
         for (const QString &n : QDir(sample2(QString())).entryList(QDir::Files)) {
@@ -365,7 +365,8 @@ private Q_SLOTS:
         const QString cleanTiff = clean(tiff, dir.path() + u"/tif"_s, programLines(tiff));
         // Only "APP14" ticked: ExifTool copies the JPEG byte for byte, GPS and all.
         TagOptions app14Only;
-        app14Only.chkCleanAll = app14Only.chkCleanExif = app14Only.chkCleanExifGPS = app14Only.chkCleanThumbnail = false;
+        app14Only.chkCleanAll = app14Only.chkCleanExif = app14Only.chkCleanExifGPS = app14Only.chkCleanThumbnail
+            = false;
         app14Only.chkCleanXMP = app14Only.chkCleanIPTC = app14Only.chkCleanICC = app14Only.chkCleanPhotoshop = false;
         app14Only.chkCleanTiffIdf0 = app14Only.chkCleanGeoTiff = app14Only.chkCleanOther = false;
         app14Only.chkCleanAdobeApp14 = true;
@@ -394,7 +395,7 @@ private Q_SLOTS:
         QCOMPARE(v.verdict(0).status, FileStatus::Cleaned);
         QCOMPARE(v.verdict(1).status, FileStatus::Residue);
         QVERIFY2(residueTags(v.verdict(1).residue, ResidueCategory::Device).contains(u"MakerUnknown:Unknown_0x000c"_s),
-                 qPrintable(residueSummary(v.verdict(1).residue)));
+            qPrintable(residueSummary(v.verdict(1).residue)));
         QCOMPARE(v.verdict(2).status, FileStatus::Unchanged);
         QVERIFY(!residueTags(v.verdict(2).residue, ResidueCategory::Location).isEmpty());
         QCOMPARE(v.verdict(3).status, FileStatus::Failed);

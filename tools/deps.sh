@@ -22,5 +22,5 @@ QUILLMARK_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools 
                           qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools)
 # qt6-translations-l10n: Qt's own words (standard buttons, --help headings) in each language.
 QUILLMARK_TEST_PACKAGES=(xvfb xauth openbox desktop-file-utils appstream bash-completion dpkg-dev file zsh
-                         qt6-translations-l10n)
+                         qt6-translations-l10n clang-format)
 QUILLMARK_PACKAGE_PACKAGES=(dpkg-dev file lintian)

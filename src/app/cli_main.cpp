@@ -14,15 +14,13 @@
 #include <QDir>
 #include <QSaveFile>
 #include <QSet>
-
 #include <QSocketNotifier>
-
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
-#include <algorithm>
 #include <cstdio>
-#include <optional>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -51,7 +49,7 @@ bool installStopSignals()
 {
     if (::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
         return false;
-    struct sigaction action{};
+    struct sigaction action { };
     action.sa_handler = onStopSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
@@ -60,8 +58,7 @@ bool installStopSignals()
     return true;
 }
 
-class Progress
-{
+class Progress {
 public:
     Progress()
         : m_tty(::isatty(STDERR_FILENO) == 1)
@@ -99,7 +96,7 @@ private:
         constexpr int width = 30;
         const int filled = m_percent * width / 100;
         printErr(u"\r["_s + QString(filled, u'#') + QString(width - filled, u' ') + u"] "_s
-                 + QString::number(m_percent).rightJustified(3) + u"% "_s + m_caption.leftJustified(28));
+            + QString::number(m_percent).rightJustified(3) + u"% "_s + m_caption.leftJustified(28));
         m_drawn = true;
     }
 
@@ -151,7 +148,8 @@ int main(int argc, char *argv[])
         }
         QSaveFile file(QDir::current().absoluteFilePath(reportPath));
         if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() || !file.commit()) {
-            printErr(Cli::tr("quillmark-cli: cannot write the report %1: %2").arg(reportPath, file.errorString()) + u'\n');
+            printErr(
+                Cli::tr("quillmark-cli: cannot write the report %1: %2").arg(reportPath, file.errorString()) + u'\n');
             return false;
         }
         return true;
@@ -169,7 +167,7 @@ int main(int argc, char *argv[])
     if (collected.stopped || g_firstSignal != 0) {
         QList<FileOutcome> outcomes;
         for (const QString &image : images)
-            outcomes.append(FileOutcome{image, QString(), FileStatus::Skipped, {}, CleanJob::notRunMessage()});
+            outcomes.append(FileOutcome {image, QString(), FileStatus::Skipped, {}, CleanJob::notRunMessage()});
         outcomes += leftOut;
         progress.finish();
         printSummary(Cli::tr("Stopped while looking for images; nothing was cleaned.") + u'\n');
@@ -196,8 +194,8 @@ int main(int argc, char *argv[])
     env.locale = QLocale::system();
     if (env.exiftool.isEmpty()) {
         printErr(Cli::tr("quillmark-cli: ExifTool was not found. Install it (Debian package "
-                    "libimage-exiftool-perl) or place the exiftool program beside quillmark-cli.")
-                 + u'\n');
+                         "libimage-exiftool-perl) or place the exiftool program beside quillmark-cli.")
+            + u'\n');
         return ExitInternal;
     }
 
@@ -238,7 +236,7 @@ int main(int argc, char *argv[])
         // The report still says what became of every image: nothing was cleaned.
         QList<FileOutcome> failed;
         for (const QString &image : std::as_const(images))
-            failed << FileOutcome{image, QString(), FileStatus::Failed, {}, result.errorDetail};
+            failed << FileOutcome {image, QString(), FileStatus::Failed, {}, result.errorDetail};
         writeReport(failed + namedSkips);
         return signalStatus != 0 ? signalStatus : ExitInternal;
     }
@@ -258,13 +256,12 @@ int main(int argc, char *argv[])
     if (result.problemCount > 0 && result.logWritten)
         printSummary(Cli::tr("Log: %1").arg(result.logPath) + u'\n');
     const bool reportWritten = writeReport(outcomes);
-    const bool namedSkipped = std::any_of(outcomes.cbegin(), outcomes.cend(), [&named](const FileOutcome &o) {
-        return o.status == FileStatus::Skipped && named.contains(o.input);
-    });
+    const bool namedSkipped = std::any_of(outcomes.cbegin(), outcomes.cend(),
+        [&named](const FileOutcome &o) { return o.status == FileStatus::Skipped && named.contains(o.input); });
     if (signalStatus != 0)
         return signalStatus;
-    if (result.problemCount > 0 || totals.residue > 0 || totals.unchanged > 0 || totals.failed > 0
-        || !leftOut.isEmpty() || namedSkipped || !reportWritten)
+    if (result.problemCount > 0 || totals.residue > 0 || totals.unchanged > 0 || totals.failed > 0 || !leftOut.isEmpty()
+        || namedSkipped || !reportWritten)
         return ExitProblems;
     return ExitOk;
 }

@@ -10,7 +10,6 @@
 #include "gui/Palettes.h"
 
 #include <QApplication>
-
 #include <cstdio>
 
 using namespace Qt::StringLiterals;
@@ -69,10 +68,11 @@ int main(int argc, char *argv[])
         SettingsStore store(programFolder());
         store.DetectPortableMode();
         if (store.isOversized()) {
-            print(stderr, WindowCommandLine::tr("quillmark: -auto: the settings file %1 is larger than 1 MB and was "
-                                                "not read; nothing was cleaned")
-                                  .arg(store.settingsFilePath())
-                              + u'\n');
+            print(stderr,
+                WindowCommandLine::tr("quillmark: -auto: the settings file %1 is larger than 1 MB and was "
+                                      "not read; nothing was cleaned")
+                        .arg(store.settingsFilePath())
+                    + u'\n');
             return ExitUsage;
         }
     }

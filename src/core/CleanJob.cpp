@@ -1,5 +1,4 @@
 #include "core/CleanJobItem_p.h"
-
 #include "core/ConsoleRunner.h"
 #include "core/ContainerScan.h"
 #include "core/ExifToolPool.h"
@@ -25,12 +24,11 @@
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTimer>
-
 #include <algorithm>
-#include <cmath>
-#include <limits>
 #include <climits>
+#include <cmath>
 #include <dirent.h>
+#include <limits>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -54,7 +52,7 @@ QString formatNumber(double value, const QLocale &locale)
 
 qint64 fileSize(const QString &path)
 {
-    struct stat st{};
+    struct stat st { };
     if (::stat(encodePath(path).constData(), &st) != 0)
         return -1;
     return st.st_size;
@@ -65,7 +63,7 @@ qint64 fileSize(const QString &path)
 // version killed between ExifTool's write and the fill).
 bool isUnfinishedOutput(const QString &path)
 {
-    struct stat st{};
+    struct stat st { };
     if (::stat(encodePath(path).constData(), &st) != 0 || !S_ISREG(st.st_mode))
         return false;
     return st.st_size == 0 || holdsExifPlaceholder(path)
@@ -74,7 +72,7 @@ bool isUnfinishedOutput(const QString &path)
 
 bool isRegularFile(const QString &path)
 {
-    struct stat st{};
+    struct stat st { };
     return ::lstat(encodePath(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
@@ -145,7 +143,7 @@ void CleanJob::removeStaleWorkFolders() const
     const QStringList names = temp.entryList({u"qmk-run-*"_s}, QDir::Dirs | QDir::NoSymLinks | QDir::Hidden);
     for (const QString &name : names) {
         const QString folder = temp.filePath(name);
-        struct stat st{};
+        struct stat st { };
         if (::lstat(encodePath(folder).constData(), &st) != 0 || st.st_uid != ::geteuid())
             continue;
         const QString lockPath = folder + u"/run.lock"_s;
@@ -232,8 +230,8 @@ bool CleanJob::runBatches(JobResult &result)
     const int n = m_items.size();
     const int batches = (n + BatchSize - 1) / BatchSize;
     if (!m_pool)
-        m_pool = std::make_unique<ExifToolPool>(m_env.exiftool, m_env.programFolder, m_work->path(),
-                                                std::clamp(m_env.jobs, 1, std::max(1, batches)));
+        m_pool = std::make_unique<ExifToolPool>(
+            m_env.exiftool, m_env.programFolder, m_work->path(), std::clamp(m_env.jobs, 1, std::max(1, batches)));
     ExifToolPool &pool = *m_pool;
     if (m_stopRequested)
         pool.requestStop();
@@ -345,7 +343,8 @@ JobResult CleanJob::CleanImages(const QStringList &imageList)
         m_env.tempFolder = joinPath(m_env.programFolder, m_env.tempFolder);
     if (!isLiteralArgfilePath(joinPath(m_env.tempFolder, u"qmk_args.txt"_s), false))
         return fail(tr("The temporary folder %1 cannot hold ExifTool's argument file; "
-                       "set TEMP or TMPDIR to another folder.").arg(m_env.tempFolder));
+                       "set TEMP or TMPDIR to another folder.")
+                        .arg(m_env.tempFolder));
     {
         QString error;
         if (!setUpWorkFiles(&error))
@@ -366,8 +365,8 @@ JobResult CleanJob::CleanImages(const QStringList &imageList)
     const bool haveExifTool = !m_env.exiftool.isEmpty() && QFileInfo(m_env.exiftool).isExecutable();
     if (haveExifTool && !images.isEmpty()) {
         const int batches = static_cast<int>((images.size() + BatchSize - 1) / BatchSize);
-        m_pool = std::make_unique<ExifToolPool>(m_env.exiftool, m_env.programFolder, m_work->path(),
-                                                std::clamp(m_env.jobs, 1, batches));
+        m_pool = std::make_unique<ExifToolPool>(
+            m_env.exiftool, m_env.programFolder, m_work->path(), std::clamp(m_env.jobs, 1, batches));
         m_pool->warmUp();
     }
 
@@ -406,16 +405,17 @@ JobResult CleanJob::CleanImages(const QStringList &imageList)
 
     // E: summary.
     result.seconds = (m_clock.elapsed() + 500) / 1000;
-    result.summary = summaryText(result.processedCount, result.inputBytes, result.outputBytes,
-                                 result.seconds, m_env.locale);
+    result.summary
+        = summaryText(result.processedCount, result.inputBytes, result.outputBytes, result.seconds, m_env.locale);
     if (result.declinedCount > 0)
-        result.summary += crlf + (result.declinedCount == 1
-                                      ? tr("1 existing output was kept.")
-                                      : tr("%n existing outputs were kept.", nullptr, result.declinedCount));
+        result.summary += crlf
+            + (result.declinedCount == 1 ? tr("1 existing output was kept.")
+                                         : tr("%n existing outputs were kept.", nullptr, result.declinedCount));
     if (result.earlierOutputCount > 0)
-        result.summary += crlf + (result.earlierOutputCount == 1
-                                      ? tr("1 earlier output was left out.")
-                                      : tr("%n earlier outputs were left out.", nullptr, result.earlierOutputCount));
+        result.summary += crlf
+            + (result.earlierOutputCount == 1
+                    ? tr("1 earlier output was left out.")
+                    : tr("%n earlier outputs were left out.", nullptr, result.earlierOutputCount));
     if (result.stopped)
         result.summary += crlf + tr("The run was stopped; the images cleaned so far are kept.");
 

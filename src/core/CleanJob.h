@@ -8,13 +8,12 @@
 #include <QElapsedTimer>
 #include <QHash>
 #include <QList>
-#include <QMap>
 #include <QLocale>
+#include <QMap>
 #include <QObject>
 #include <QSet>
 #include <QString>
 #include <QStringList>
-
 #include <functional>
 #include <memory>
 
@@ -25,75 +24,70 @@ class QRandomGenerator;
 class QTemporaryDir;
 
 // A snapshot of the option pages, taken when a run starts.
-struct JobOptions
-{
+struct JobOptions {
     OutputMode outputMode = OutputMode::Suffix;
-    QString txtOutput;                                  // output folder (folder mode)
+    QString txtOutput; // output folder (folder mode)
     QString txtPrefix = QStringLiteral("cleaned_");
     QString txtSuffix = QStringLiteral("_cleaned");
     TagOptions tags;
-    bool chkIgnoreMinorWarnings = true;                 // adds "-m" to every command
+    bool chkIgnoreMinorWarnings = true; // adds "-m" to every command
     bool chkResetFileDates = false;
-    bool randomDate = true;                             // optDate: 0 fixed, 1 random
+    bool randomDate = true; // optDate: 0 fixed, 1 random
     FixedFileDate fixedDate;
     bool chkDeleteFileOnFail = false;
-    int optProcessingFail = 0;                          // 0 trash, 1 folder
+    int optProcessingFail = 0; // 0 trash, 1 folder
     QString txtProcessingFailFolder;
-    bool bAutoRun = false;                              // overwrite existing outputs without asking
-    bool verify = true;                                 // check every output for what is left
+    bool bAutoRun = false; // overwrite existing outputs without asking
+    bool verify = true; // check every output for what is left
 };
 
 // Where the run finds its tools and work files.
-struct JobEnvironment
-{
-    QString exiftool;        // full path of the ExifTool program
-    QString programFolder;   // working folder of ExifTool; relative paths resolve here
-    QString tempFolder;      // holds the run's private work folder and qmk_log.txt
-    bool pauses = true;      // the short pauses that let a person read the captions
-    int jobs = 1;            // ExifTool processes at once
-    QLocale locale;          // number format of the summary
+struct JobEnvironment {
+    QString exiftool; // full path of the ExifTool program
+    QString programFolder; // working folder of ExifTool; relative paths resolve here
+    QString tempFolder; // holds the run's private work folder and qmk_log.txt
+    bool pauses = true; // the short pauses that let a person read the captions
+    int jobs = 1; // ExifTool processes at once
+    QLocale locale; // number format of the summary
     QRandomGenerator *random = nullptr; // random file dates; the global generator when null
 };
 
-struct CleanedFile
-{
+struct CleanedFile {
     QString name; // file name shown in the result list
     QString path; // full path of the output, for the metadata viewer
     QString input; // the image it was made from (the same path when overwritten in place)
 };
 
-struct JobResult
-{
-    bool internalError = false;   // the run ended in the failure handler
-    QString errorDetail;          // why, for a person
+struct JobResult {
+    bool internalError = false; // the run ended in the failure handler
+    QString errorDetail; // why, for a person
     int processedCount = 0;
-    int declinedCount = 0;        // existing outputs kept after "No"
-    int earlierOutputCount = 0;   // inputs left out as outputs of an earlier run
+    int declinedCount = 0; // existing outputs kept after "No"
+    int earlierOutputCount = 0; // inputs left out as outputs of an earlier run
     int problemCount = 0;
-    bool stopped = false;         // a stop was requested and the run ended early
+    bool stopped = false; // a stop was requested and the run ended early
     qint64 inputBytes = 0;
     qint64 outputBytes = 0;
     qint64 seconds = 0;
-    QString summary;              // the finished page's summary (lines end in CR LF)
+    QString summary; // the finished page's summary (lines end in CR LF)
     QList<CleanedFile> cleanedFiles;
     QString logPath;
     bool logWritten = false;
-    QString problemTexts;         // ExifTool's error texts of the failed batches, in run order
-    QStringList failedImages;     // inputs that ExifTool refused (named in an error line)
-    bool problemFilesMoved = false;  // at least one failed original was moved away
-    int movedCount = 0;           // failed originals moved to the trash or the problem folder
-    int notMovedCount = 0;        // failed originals that could not be moved (the log says why)
-    QString errorInfoCaption;     // "3 problem files moved to the trash." or empty
-    QStringList images;           // the image list as the run stored it back (normalised)
+    QString problemTexts; // ExifTool's error texts of the failed batches, in run order
+    QStringList failedImages; // inputs that ExifTool refused (named in an error line)
+    bool problemFilesMoved = false; // at least one failed original was moved away
+    int movedCount = 0; // failed originals moved to the trash or the problem folder
+    int notMovedCount = 0; // failed originals that could not be moved (the log says why)
+    QString errorInfoCaption; // "3 problem files moved to the trash." or empty
+    QStringList images; // the image list as the run stored it back (normalised)
     QString sFirstImageFolder;
-    bool clearImageList = false;  // a problem-free run empties the image list
-    QList<FileOutcome> outcomes;  // one per input, in the order of the images
+    bool clearImageList = false; // a problem-free run empties the image list
+    QList<FileOutcome> outcomes; // one per input, in the order of the images
 };
 
 // The summary of the finished page, e.g. "3 images processed (120 KB saved)\r\nin 2
 // seconds (0.67 sec avg)". Halves round to even.
-QString summaryText(int processedCount, qint64 inputBytes, qint64 outputBytes, qint64 seconds,
-                    const QLocale &locale);
+QString summaryText(int processedCount, qint64 inputBytes, qint64 outputBytes, qint64 seconds, const QLocale &locale);
 
 // Output path of one image for modes folder, prefix and suffix; the input itself for overwrite.
 QString outputPathFor(const QString &input, const JobOptions &options, const QString &programFolder);
@@ -112,8 +106,7 @@ bool isLiteralArgfilePath(const QString &path, bool forOutput);
 // progress are signals; the overwrite question is a callback. CleanImages() returns
 // when the run is over; while ExifTool runs it waits in a local event loop, so a
 // window stays responsive.
-class CleanJob final : public QObject
-{
+class CleanJob final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CleanJob)
 
@@ -162,8 +155,7 @@ private:
     bool setUpWorkFiles(QString *error);
     bool runBatches(JobResult &result);
     QList<QStringList> commandsFor(int batch, int first, int count);
-    struct PendingBatch
-    {
+    struct PendingBatch {
         int first = 0;
         int count = 0;
         BatchRun run;
@@ -185,18 +177,18 @@ private:
     JobEnvironment m_env;
     std::function<bool()> m_askOverwrite;
     QList<Item> m_items;
-    QString m_runToken;          // names this run's staging folders
-    QString m_outputFolder;      // folder mode: the output folder, ending in '/'
+    QString m_runToken; // names this run's staging folders
+    QString m_outputFolder; // folder mode: the output folder, ending in '/'
     std::unique_ptr<StagingArea> m_staging;
-    QList<int> m_outcomeItem;    // per outcome of the result: its item, or -1
+    QList<int> m_outcomeItem; // per outcome of the result: its item, or -1
     QMap<int, PendingBatch> m_pending; // batches ExifTool has finished, not yet in place
     QStringList m_skipNotes;
-    QList<FileOutcome> m_leftOut;   // inputs not sent to ExifTool, with their place in the list
+    QList<FileOutcome> m_leftOut; // inputs not sent to ExifTool, with their place in the list
     QList<int> m_leftOutAt;
     QHash<int, QList<QList<int>>> m_batchCommands; // per batch: the items of each command
-    std::unique_ptr<QTemporaryDir> m_work;   // private to this run: argument files, stand-ins
-    std::unique_ptr<QLockFile> m_logLock;    // held while this run uses qmk_log.txt
-    std::unique_ptr<QLockFile> m_workLock;   // says the work folder's run is alive
+    std::unique_ptr<QTemporaryDir> m_work; // private to this run: argument files, stand-ins
+    std::unique_ptr<QLockFile> m_logLock; // held while this run uses qmk_log.txt
+    std::unique_ptr<QLockFile> m_workLock; // says the work folder's run is alive
     QString m_logPath;
     bool m_running = false;
     bool m_stopRequested = false;

@@ -12,7 +12,6 @@
 #include <QDateTime>
 #include <QLocale>
 #include <QString>
-
 #include <optional>
 
 namespace JobDetail {
@@ -32,33 +31,32 @@ bool isRegularFile(const QString &path);
 } // namespace JobDetail
 
 // One image of the run.
-struct CleanJob::Item
-{
+struct CleanJob::Item {
     enum class State {
-        Waiting,   // not written yet
-        Declined,  // its existing output is kept: ExifTool is not asked
-        NotRun,    // never cleaned because the run was stopped
-        Failed,    // no complete output: a problem
-        InUse,     // another program or run changed the image meanwhile; left to it
-        Done,      // the complete output is in place
+        Waiting, // not written yet
+        Declined, // its existing output is kept: ExifTool is not asked
+        NotRun, // never cleaned because the run was stopped
+        Failed, // no complete output: a problem
+        InUse, // another program or run changed the image meanwhile; left to it
+        Done, // the complete output is in place
     };
 
-    QString input;          // the path as listed
-    QString output;         // where the cleaned file goes (overwrite: the file behind the listed path)
-    QString etInput;        // what ExifTool is told to read
-    QString etOutFolder;    // "-o" folder of a command of its own; empty when grouped
-    QString etResult;       // where ExifTool leaves the output
-    QString staged;         // where it is completed, in a staging folder beside `output`
+    QString input; // the path as listed
+    QString output; // where the cleaned file goes (overwrite: the file behind the listed path)
+    QString etInput; // what ExifTool is told to read
+    QString etOutFolder; // "-o" folder of a command of its own; empty when grouped
+    QString etResult; // where ExifTool leaves the output
+    QString staged; // where it is completed, in a staging folder beside `output`
     State state = State::Waiting;
-    bool grouped = false;   // shares one command with its neighbours (an "-o" pattern)
+    bool grouped = false; // shares one command with its neighbours (an "-o" pattern)
     bool replaceExisting = false; // an output that exists is replaced once the new one is complete
-    bool refused = false;   // ExifTool itself named the image in an error line
-    int order = 0;          // place in the image list
-    qint64 inputSize = 0;   // before the run
-    FileIdentity before;    // the input before the run (overwrite: the file that is replaced)
-    QString reason;         // why it failed, for a person
-    QString note;           // what the report says besides its status (a renamed output)
-    QByteArray lookExif;    // kept orientation and colour space, put back after ExifTool (JPEG)
+    bool refused = false; // ExifTool itself named the image in an error line
+    int order = 0; // place in the image list
+    qint64 inputSize = 0; // before the run
+    FileIdentity before; // the input before the run (overwrite: the file that is replaced)
+    QString reason; // why it failed, for a person
+    QString note; // what the report says besides its status (a renamed output)
+    QByteArray lookExif; // kept orientation and colour space, put back after ExifTool (JPEG)
     std::optional<QDateTime> newDate; // the output's new file date
 
     bool open() const { return state == State::Waiting; }

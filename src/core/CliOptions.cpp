@@ -18,7 +18,6 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QThread>
-
 #include <cstdio>
 #include <cstdlib>
 
@@ -65,19 +64,19 @@ bool parseRemove(const QString &value, TagOptions &t)
     chosen.chkCleanTiffIdf0 = chosen.chkCleanGeoTiff = chosen.chkCleanAdobeApp14 = chosen.chkCleanOther = false;
     for (const QString &raw : names) {
         const QString n = raw.trimmed().toLower();
-        bool *box = n == u"all"         ? &chosen.chkCleanAll
-            : n == u"exif"              ? &chosen.chkCleanExif
-            : n == u"gps"               ? &chosen.chkCleanExifGPS
-            : n == u"thumbnail"         ? &chosen.chkCleanThumbnail
-            : n == u"xmp"               ? &chosen.chkCleanXMP
-            : n == u"iptc"              ? &chosen.chkCleanIPTC
-            : n == u"icc"               ? &chosen.chkCleanICC
-            : n == u"photoshop"         ? &chosen.chkCleanPhotoshop
-            : n == u"ifd0"              ? &chosen.chkCleanTiffIdf0
-            : n == u"geotiff"           ? &chosen.chkCleanGeoTiff
-            : n == u"app14"             ? &chosen.chkCleanAdobeApp14
-            : n == u"other"             ? &chosen.chkCleanOther
-                                        : nullptr;
+        bool *box = n == u"all" ? &chosen.chkCleanAll
+            : n == u"exif"      ? &chosen.chkCleanExif
+            : n == u"gps"       ? &chosen.chkCleanExifGPS
+            : n == u"thumbnail" ? &chosen.chkCleanThumbnail
+            : n == u"xmp"       ? &chosen.chkCleanXMP
+            : n == u"iptc"      ? &chosen.chkCleanIPTC
+            : n == u"icc"       ? &chosen.chkCleanICC
+            : n == u"photoshop" ? &chosen.chkCleanPhotoshop
+            : n == u"ifd0"      ? &chosen.chkCleanTiffIdf0
+            : n == u"geotiff"   ? &chosen.chkCleanGeoTiff
+            : n == u"app14"     ? &chosen.chkCleanAdobeApp14
+            : n == u"other"     ? &chosen.chkCleanOther
+                                : nullptr;
         if (!box)
             return false;
         *box = true;
@@ -130,8 +129,8 @@ bool parseDates(const QString &value, JobOptions &o)
         return false;
     FixedFileDate d;
     const QString parts[6] = {m.captured(1), m.captured(2), m.captured(3), m.captured(4), m.captured(5), m.captured(6)};
-    QString *targets[6] = {&d.sSetDateYear, &d.sSetDateMonth, &d.sSetDateDay, &d.sSetDateHour, &d.sSetDateMin,
-                           &d.sSetDateSec};
+    QString *targets[6]
+        = {&d.sSetDateYear, &d.sSetDateMonth, &d.sSetDateDay, &d.sSetDateHour, &d.sSetDateMin, &d.sSetDateSec};
     for (int i = 0; i < 6; ++i) {
         QString message;
         const auto accepted = FileDate::validateDateAnswer(i, parts[i], &message);
@@ -197,15 +196,15 @@ void printOut(const QString &text)
 Request parse(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        Cli::tr("Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool.\n"
-           "Folders are walked with all their sub-folders.\n\n"
-           "Every output is checked afterwards; what identifying metadata is left is reported.\n\n"
-           "Exit status: 0 done and clean, 1 problems were reported, identifying metadata is left, an image was\n"
-           "left unchanged or could not be cleaned, a file named on the command line was skipped, or a file found\n"
-           "in a folder was left out (a video, a type ExifTool cannot write, a path too long);\n"
-           "2 bad usage or nothing to clean, 3 internal error;\n"
-           "stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once)."));
+    parser.setApplicationDescription(Cli::tr(
+        "Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool.\n"
+        "Folders are walked with all their sub-folders.\n\n"
+        "Every output is checked afterwards; what identifying metadata is left is reported.\n\n"
+        "Exit status: 0 done and clean, 1 problems were reported, identifying metadata is left, an image was\n"
+        "left unchanged or could not be cleaned, a file named on the command line was skipped, or a file found\n"
+        "in a folder was left out (a video, a type ExifTool cannot write, a path too long);\n"
+        "2 bad usage or nothing to clean, 3 internal error;\n"
+        "stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once)."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(u"PATH"_s, Cli::tr("Image files and folders to clean."), u"PATH..."_s);
@@ -214,36 +213,35 @@ Request parse(const QStringList &arguments)
         u"MODE"_s);
     const QCommandLineOption removeOption(u"remove"_s,
         Cli::tr("What to remove, a comma list of: all, exif, gps, thumbnail, xmp, iptc, icc, photoshop, ifd0, "
-           "geotiff, app14, other (default all)."),
+                "geotiff, app14, other (default all)."),
         u"LIST"_s);
     const QCommandLineOption keepOption(u"keep"_s,
         Cli::tr("What stays whatever --remove says, since it changes how the picture looks and identifies nobody: "
-           "a comma list of orientation and color, or none (default orientation,color)."),
+                "a comma list of orientation and color, or none (default orientation,color)."),
         u"LIST"_s);
     const QCommandLineOption datesOption(u"dates"_s,
-        Cli::tr("File dates of the cleaned files: keep, random or \"YYYY-MM-DD HH:MM:SS\" (default keep)."),
-        u"WHEN"_s);
+        Cli::tr("File dates of the cleaned files: keep, random or \"YYYY-MM-DD HH:MM:SS\" (default keep)."), u"WHEN"_s);
     const QCommandLineOption moveFailedOption(u"move-failed"_s,
         Cli::tr("Move the originals of images that could not be cleaned: trash, or a folder."), u"WHERE"_s);
-    const QCommandLineOption overwriteOption(u"overwrite-existing"_s,
-        Cli::tr("Replace cleaned files that already exist (by default they are kept)."));
+    const QCommandLineOption overwriteOption(
+        u"overwrite-existing"_s, Cli::tr("Replace cleaned files that already exist (by default they are kept)."));
     const QCommandLineOption strictOption(u"strict"_s, Cli::tr("Do not ignore minor errors and warnings."));
     const QCommandLineOption settingsOption(u"settings"_s,
         Cli::tr("Start from the options stored by the Quillmark window; options given here still apply."));
-    const QCommandLineOption jobsOption(u"jobs"_s,
-        Cli::tr("ExifTool processes at once (default: the number of cores)."), u"N"_s);
+    const QCommandLineOption jobsOption(
+        u"jobs"_s, Cli::tr("ExifTool processes at once (default: the number of cores)."), u"N"_s);
     const QCommandLineOption reportOption(u"report"_s,
         Cli::tr("Write a JSON report of every image's outcome to FILE ('-' for standard output; the summary then "
-           "goes to standard error)."),
+                "goes to standard error)."),
         u"FILE"_s);
-    const QCommandLineOption noVerifyOption(u"no-verify"_s,
-        Cli::tr("Do not check the cleaned files for identifying metadata that is left (faster)."));
+    const QCommandLineOption noVerifyOption(
+        u"no-verify"_s, Cli::tr("Do not check the cleaned files for identifying metadata that is left (faster)."));
     const QCommandLineOption filesFromOption(u"files-from"_s,
         Cli::tr("Also clean the paths listed in FILE, one a line (\"-\" reads standard input)."), u"FILE"_s);
-    const QCommandLineOption nullOption(u"null"_s, Cli::tr("Paths in the --files-from list end with NUL, not a line break."));
+    const QCommandLineOption nullOption(
+        u"null"_s, Cli::tr("Paths in the --files-from list end with NUL, not a line break."));
     parser.addOptions({outputOption, removeOption, keepOption, datesOption, moveFailedOption, overwriteOption,
-                       strictOption, settingsOption, jobsOption, reportOption, noVerifyOption, filesFromOption,
-                       nullOption});
+        strictOption, settingsOption, jobsOption, reportOption, noVerifyOption, filesFromOption, nullOption});
     if (!parser.parse(arguments))
         usageError(parser.errorText());
     if (parser.isSet(u"help"_s))
@@ -260,7 +258,7 @@ Request parse(const QStringList &arguments)
         if (store.isOversized()) {
             printErr(Cli::tr("quillmark-cli: --settings: the settings file %1 is larger than 1 MB and was not read")
                          .arg(store.settingsFilePath())
-                     + u'\n');
+                + u'\n');
             request.exitStatus = ExitUsage;
             return request;
         }
@@ -272,7 +270,7 @@ Request parse(const QStringList &arguments)
         usageError(Cli::tr("--output takes overwrite, folder=DIR, prefix=TEXT or suffix=TEXT"));
     if (parser.isSet(removeOption) && !parseRemove(parser.value(removeOption), options.tags))
         usageError(Cli::tr("--remove takes a comma list of all, exif, gps, thumbnail, xmp, iptc, icc, photoshop, "
-                      "ifd0, geotiff, app14, other"));
+                           "ifd0, geotiff, app14, other"));
     if (parser.isSet(keepOption) && !parseKeep(parser.value(keepOption), options.tags))
         usageError(Cli::tr("--keep takes a comma list of orientation and color, or none"));
     if (parser.isSet(datesOption) && !parseDates(parser.value(datesOption), options))
@@ -301,8 +299,8 @@ Request parse(const QStringList &arguments)
                                             : Cli::tr("nothing to remove"));
     if (parser.isSet(removeOption) && options.tags.chkCleanICC && options.tags.keepColourProfile
         && !options.tags.chkCleanAll)
-        printErr(Cli::tr("quillmark-cli: the colour profile is kept; --keep orientation or --keep none removes it")
-                 + u'\n');
+        printErr(
+            Cli::tr("quillmark-cli: the colour profile is kept; --keep orientation or --keep none removes it") + u'\n');
 
     int &jobs = request.jobs;
     jobs = QThread::idealThreadCount();
@@ -373,8 +371,8 @@ Collected collectImages(const QStringList &paths, const std::function<bool()> &k
             printErr(Cli::tr("quillmark-cli: %1: no such file or folder").arg(raw) + u'\n');
         } else if (!ImageFiles::isSupportedImageFile(path)) {
             printErr(Cli::tr("quillmark-cli: %1: not a supported image; skipped").arg(raw) + u'\n');
-            const ImageFiles::LeftOutKind kind =
-                ImageFiles::mediaLeftOut(path).value_or(ImageFiles::LeftOutKind::NotAnImage);
+            const ImageFiles::LeftOutKind kind
+                = ImageFiles::mediaLeftOut(path).value_or(ImageFiles::LeftOutKind::NotAnImage);
             c.namedSkips.append(ImageFiles::leftOutOutcome(path, kind));
         } else {
             c.named.insert(path);

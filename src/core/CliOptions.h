@@ -12,14 +12,12 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
-
 #include <functional>
 #include <optional>
 
 // The messages' context for lupdate and the translators; the free functions of
 // quillmark-cli have no class of their own to take it from.
-struct Cli
-{
+struct Cli {
     Q_DECLARE_TR_FUNCTIONS(quillmark_cli)
 };
 
@@ -28,14 +26,13 @@ namespace CliOptions {
 enum ExitStatus { ExitOk = 0, ExitProblems = 1, ExitUsage = 2, ExitInternal = 3 };
 
 // What the command line asks for.
-struct Request
-{
+struct Request {
     JobOptions options;
-    int jobs = 0;                   // ExifTool processes at once
-    QString reportPath;             // empty: no report; "-": standard output
+    int jobs = 0; // ExifTool processes at once
+    QString reportPath; // empty: no report; "-": standard output
     bool overwriteExisting = false; // replace cleaned files that already exist
-    QStringList paths;              // the paths named and listed, as given
-    std::optional<int> exitStatus;  // set: end at once with it (what went wrong is printed)
+    QStringList paths; // the paths named and listed, as given
+    std::optional<int> exitStatus; // set: end at once with it (what went wrong is printed)
 };
 
 void printErr(const QString &text);
@@ -47,13 +44,12 @@ void printOut(const QString &text);
 Request parse(const QStringList &arguments);
 
 // What the command line names: the images to clean, and the files left out.
-struct Collected
-{
+struct Collected {
     QStringList images;
     QList<FileOutcome> namedSkips; // files named on their own that are not supported images, or too long
-    QList<FileOutcome> leftOut;    // found in folders: videos, unwritable types, paths too long
-    QSet<QString> named;           // the images named on their own (not found in a folder)
-    bool stopped = false;          // keepGoing said no: the lists are incomplete
+    QList<FileOutcome> leftOut; // found in folders: videos, unwritable types, paths too long
+    QSet<QString> named; // the images named on their own (not found in a folder)
+    bool stopped = false; // keepGoing said no: the lists are incomplete
 };
 
 // Collects the images named on the command line, walking folders like "Add from Folder".

@@ -11,7 +11,6 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <QTimer>
-
 #include <algorithm>
 #include <signal.h>
 
@@ -19,8 +18,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Text
-{
+struct Text {
     Q_DECLARE_TR_FUNCTIONS(ConsoleRunner)
 };
 
@@ -86,8 +84,7 @@ int ConsoleRunner::RunConsoleCommand(const QString &program, const QStringList &
 
     const QString workingDirectory = m_workingDirectory.isEmpty() ? programFolder() : m_workingDirectory;
     if (!QFileInfo(workingDirectory).isDir()) {
-        m_error = Text::tr("Could not start %1: the working folder %2 does not exist.")
-                      .arg(program, workingDirectory);
+        m_error = Text::tr("Could not start %1: the working folder %2 does not exist.").arg(program, workingDirectory);
         return -1;
     }
 
@@ -108,10 +105,10 @@ int ConsoleRunner::RunConsoleCommand(const QString &program, const QStringList &
 
     // QProcess drains the pipes by itself; taking the data as it arrives keeps its own
     // buffers small while a listing of many megabytes comes in.
-    QObject::connect(&process, &QProcess::readyReadStandardOutput, &process,
-                     [&] { output += process.readAllStandardOutput(); });
-    QObject::connect(&process, &QProcess::readyReadStandardError, &process,
-                     [&] { error += process.readAllStandardError(); });
+    QObject::connect(
+        &process, &QProcess::readyReadStandardOutput, &process, [&] { output += process.readAllStandardOutput(); });
+    QObject::connect(
+        &process, &QProcess::readyReadStandardError, &process, [&] { error += process.readAllStandardError(); });
 
     QEventLoop *loop = nullptr;
     QObject::connect(&process, &QProcess::errorOccurred, &process, [&](QProcess::ProcessError e) {

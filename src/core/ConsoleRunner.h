@@ -10,8 +10,7 @@ QString findExifTool();
 // Runs one console program (never through a shell) with the program folder as its
 // working directory and waits for it in a local event loop, so a window keeps
 // painting. Keeps the output and error texts of the most recent run apart.
-class ConsoleRunner final
-{
+class ConsoleRunner final {
 public:
     ConsoleRunner() = default;
 

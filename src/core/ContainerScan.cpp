@@ -4,7 +4,6 @@
 #include "core/NativePath.h"
 
 #include <QFile>
-
 #include <cstring>
 
 #if defined(__SSE2__)
@@ -138,7 +137,8 @@ ContainerScan scanJpeg(const uchar *d, qsizetype n)
             // Adobe APP14 says how the colour channels are coded; nothing about anyone.
         } else if (marker == 0xE1 && startsWith(body, bodyLen, "Exif")) {
             // What a run keeps on purpose (orientation, colour space) is no residue.
-            if (bodyLen < 6 || !exifHoldsOnlyLookTags(QByteArray(reinterpret_cast<const char *>(body + 6), bodyLen - 6)))
+            if (bodyLen < 6
+                || !exifHoldsOnlyLookTags(QByteArray(reinterpret_cast<const char *>(body + 6), bodyLen - 6)))
                 s.containers << u"APP1 Exif"_s;
         } else if (marker == 0xE1) {
             s.containers << u"APP1 XMP"_s;
@@ -155,9 +155,8 @@ ContainerScan scanJpeg(const uchar *d, qsizetype n)
 // describe how to show the pixels are fine; text, eXIf, tIME and anything unknown is not.
 ContainerScan scanPng(const uchar *d, qsizetype n)
 {
-    static const char *const display[] = {"IHDR", "PLTE", "IDAT", "tRNS", "gAMA", "cHRM", "sRGB", "sBIT",
-                                          "bKGD", "hIST", "pHYs", "sPLT", "cICP", "mDCv", "cLLi", "acTL",
-                                          "fcTL", "fdAT"};
+    static const char *const display[] = {"IHDR", "PLTE", "IDAT", "tRNS", "gAMA", "cHRM", "sRGB", "sBIT", "bKGD",
+        "hIST", "pHYs", "sPLT", "cICP", "mDCv", "cLLi", "acTL", "fcTL", "fdAT"};
     ContainerScan s;
     qsizetype pos = 8;
     while (true) {
@@ -229,7 +228,7 @@ ContainerScan scanWebp(const uchar *d, qsizetype n)
             if (!exifHoldsOnlyLookTags(exif))
                 s.containers << u"EXIF"_s;
         } else if (type != "VP8 " && type != "VP8L" && type != "VP8X" && type != "ALPH" && type != "ANIM"
-                   && type != "ANMF") {
+            && type != "ANMF") {
             s.containers << QString::fromLatin1(type).trimmed();
         }
         pos += 8 + len + (len & 1);

@@ -10,19 +10,18 @@
 // GIF (comment and application extensions). Walking the segment list proves both
 // that no metadata container is left and that the file is whole, without starting
 // ExifTool. Every other family needs ExifTool's read-back.
-struct ContainerScan
-{
+struct ContainerScan {
     enum class Verdict {
-        Clean,        // whole, and nothing but what the image needs
-        HasMetadata,  // whole, but some container is left (see `containers`)
-        Broken,       // the structure ends early or does not add up
+        Clean, // whole, and nothing but what the image needs
+        HasMetadata, // whole, but some container is left (see `containers`)
+        Broken, // the structure ends early or does not add up
         NotScannable, // not one of the four formats
     };
 
     Verdict verdict = Verdict::NotScannable;
     QStringList containers; // e.g. "APP1 Exif", "COM", "tEXt", "trailer"
-    QString problem;        // for Broken: what does not add up
-    QByteArray iccProfile;  // an embedded colour profile, assembled (kept when it is standard)
+    QString problem; // for Broken: what does not add up
+    QByteArray iccProfile; // an embedded colour profile, assembled (kept when it is standard)
 };
 
 // Scans the file at `path`, chosen by its first bytes, not its name.

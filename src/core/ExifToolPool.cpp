@@ -9,11 +9,9 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTimer>
-
-#include <deque>
-
-#include <signal.h>
 #include <cstdio>
+#include <deque>
+#include <signal.h>
 #include <sys/prctl.h>
 #include <unistd.h>
 
@@ -26,20 +24,18 @@ const QString marker = u"{qmk-done "_s;
 } // namespace
 
 // A batch handed to a process and not finished yet.
-struct ExifToolPool::InFlight
-{
+struct ExifToolPool::InFlight {
     int batch = -1;
     quint64 firstCommand = 0; // sequence number of the batch's first command
     quint64 lastCommand = 0; // sequence number of the batch's last command
     int commandsDone = 0;
-    int slot = 0;            // which of the process's two argument files holds it
+    int slot = 0; // which of the process's two argument files holds it
     QString errorText;
     bool failed = false;
     bool skipped = false; // taken back before ExifTool started it
 };
 
-struct ExifToolPool::Worker
-{
+struct ExifToolPool::Worker {
     int index = 0;
     std::unique_ptr<QProcess> process;
     // A second batch waits in the process's input while the first runs, so the
@@ -48,8 +44,8 @@ struct ExifToolPool::Worker
     QByteArray pendingError; // error output not yet split into lines
 };
 
-ExifToolPool::ExifToolPool(const QString &exiftool, const QString &workingFolder, const QString &workFolder,
-                           int processes, QObject *parent)
+ExifToolPool::ExifToolPool(
+    const QString &exiftool, const QString &workingFolder, const QString &workFolder, int processes, QObject *parent)
     : QObject(parent)
     , m_exiftool(exiftool)
     , m_workingFolder(workingFolder)
@@ -135,7 +131,8 @@ bool ExifToolPool::dispatch(Worker &w, int batch, const QList<Command> &commands
         lines << command;
         // Written to the error output once the command is done, with its status
         // (0 fine, 1 an error): it both delimits and judges the command.
-        lines << u"-echo4"_s << marker + QString::number(seq) + u" ${status}}"_s << u"-execute"_s + QString::number(seq);
+        lines << u"-echo4"_s << marker + QString::number(seq) + u" ${status}}"_s
+              << u"-execute"_s + QString::number(seq);
         job.lastCommand = seq;
     }
     const QString argumentFile = argumentFilePath(w.index * 2 + job.slot);
@@ -217,7 +214,7 @@ void ExifToolPool::finishFront(Worker &w, bool processDied)
 }
 
 bool ExifToolPool::run(int count, const std::function<QList<Command>(int)> &commandsOf,
-                       const std::function<void(int, const BatchRun &)> &finished, QString *error)
+    const std::function<void(int, const BatchRun &)> &finished, QString *error)
 {
     QEventLoop loop;
     int next = 0;

@@ -4,18 +4,16 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
-
 #include <functional>
 #include <memory>
 
 // What one batch of commands left behind.
-struct BatchRun
-{
-    QString errorText;  // ExifTool's error output for the batch (errors and warnings)
+struct BatchRun {
+    QString errorText; // ExifTool's error output for the batch (errors and warnings)
     bool failed = false; // a command reported an error, or ExifTool could not run it
     int commandsDone = 0; // commands ExifTool finished; the rest were cut short or never started
     bool processDied = false; // ExifTool ended (or never started) before the batch was done
-    bool notRun = false;  // the batch was never handed to ExifTool (the run was stopped)
+    bool notRun = false; // the batch was never handed to ExifTool (the run was stopped)
 };
 
 // Runs batches of ExifTool commands on a few persistent ExifTool processes
@@ -25,8 +23,7 @@ struct BatchRun
 // Starting ExifTool costs about 0.2 s, and every command re-reads its delete
 // arguments, so keeping the processes and giving each batch few commands is what
 // makes large runs fast.
-class ExifToolPool final : public QObject
-{
+class ExifToolPool final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ExifToolPool)
 
@@ -35,7 +32,7 @@ public:
     using Command = QStringList;
 
     ExifToolPool(const QString &exiftool, const QString &workingFolder, const QString &workFolder, int processes,
-                 QObject *parent = nullptr);
+        QObject *parent = nullptr);
     ~ExifToolPool() override;
 
     // Starts the processes now, so their start-up overlaps the caller's preparation.
@@ -46,7 +43,7 @@ public:
     // they end. Waits in a local event loop. False (with *error) when an argument file
     // could not be written; the batches that were running are finished first.
     bool run(int count, const std::function<QList<Command>(int)> &commandsOf,
-             const std::function<void(int, const BatchRun &)> &finished, QString *error);
+        const std::function<void(int, const BatchRun &)> &finished, QString *error);
 
     // Argument file number `index` (0 is "qmk_args.txt", then "qmk_args_2.txt", ...);
     // process k uses numbers 2k and 2k+1.

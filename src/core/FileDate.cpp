@@ -6,11 +6,9 @@
 #include <QFile>
 #include <QLocale>
 #include <QRandomGenerator>
-
 #include <array>
 #include <cerrno>
 #include <cmath>
-
 #include <fcntl.h>
 #include <sys/stat.h>
 
@@ -20,8 +18,7 @@ namespace FileDate {
 
 namespace {
 
-struct Text
-{
+struct Text {
     Q_DECLARE_TR_FUNCTIONS(FileDate)
 };
 
@@ -54,17 +51,15 @@ double roundHalfToEven(double value)
     return std::fmod(lower, 2.0) == 0 ? lower : lower + 1;
 }
 
-struct DateParts
-{
+struct DateParts {
     int year, month, day, hour, minute, second;
 };
 
 std::optional<DateParts> partsOf(const FixedFileDate &date, bool rounded)
 {
-    const std::array<const QString *, 6> texts{&date.sSetDateYear, &date.sSetDateMonth,
-                                               &date.sSetDateDay,  &date.sSetDateHour,
-                                               &date.sSetDateMin,  &date.sSetDateSec};
-    std::array<int, 6> values{};
+    const std::array<const QString *, 6> texts {&date.sSetDateYear, &date.sSetDateMonth, &date.sSetDateDay,
+        &date.sSetDateHour, &date.sSetDateMin, &date.sSetDateSec};
+    std::array<int, 6> values {};
     for (size_t i = 0; i < texts.size(); ++i) {
         const std::optional<double> number = parseNumber(*texts[i]);
         if (!number)
@@ -75,7 +70,7 @@ std::optional<DateParts> partsOf(const FixedFileDate &date, bool rounded)
             return std::nullopt;
         values[i] = static_cast<int>(whole);
     }
-    return DateParts{values[0], values[1], values[2], values[3], values[4], values[5]};
+    return DateParts {values[0], values[1], values[2], values[3], values[4], values[5]};
 }
 
 // A wall-clock time that the clock skips (the hour lost when daylight saving starts)
@@ -114,8 +109,8 @@ bool setTimes(const QByteArray &path, const struct timespec *times)
 
 QString dateText(const FixedFileDate &date)
 {
-    const QString joined = date.sSetDateYear + u'-' + date.sSetDateMonth + u'-' + date.sSetDateDay
-        + u' ' + date.sSetDateHour + u':' + date.sSetDateMin + u':' + date.sSetDateSec;
+    const QString joined = date.sSetDateYear + u'-' + date.sSetDateMonth + u'-' + date.sSetDateDay + u' '
+        + date.sSetDateHour + u':' + date.sSetDateMin + u':' + date.sSetDateSec;
     const std::optional<DateParts> p = partsOf(date, false);
     if (!p)
         return joined;
@@ -138,30 +133,29 @@ const DatePrompt &datePrompt(int index)
     switch (index) {
     case 0:
         prompts[0] = {setDate,
-                      Text::tr("Please enter a year. Default is 1980 (earlier is not possible to use). "
-                               "Format must be: YYYY"),
-                      Text::tr("Not a valid year..."), 1980, 2100};
+            Text::tr("Please enter a year. Default is 1980 (earlier is not possible to use). "
+                     "Format must be: YYYY"),
+            Text::tr("Not a valid year..."), 1980, 2100};
         break;
     case 1:
         prompts[1] = {setDate, Text::tr("Please enter a month. Default is 1. (1-12 is valid)."),
-                      Text::tr("Not a valid month..."), 1, 12};
+            Text::tr("Not a valid month..."), 1, 12};
         break;
     case 2:
         prompts[2] = {setDate, Text::tr("Please enter a day. Default is 1 (1-31 is valid)."),
-                      Text::tr("Not a valid day..."), 1, 31};
+            Text::tr("Not a valid day..."), 1, 31};
         break;
     case 3:
-        prompts[3] = {setTime,
-                      Text::tr("Please enter an hour. Default is 0 (24H time only - 0-23 is valid)."),
-                      Text::tr("Not a valid hour..."), 0, 23};
+        prompts[3] = {setTime, Text::tr("Please enter an hour. Default is 0 (24H time only - 0-23 is valid)."),
+            Text::tr("Not a valid hour..."), 0, 23};
         break;
     case 4:
         prompts[4] = {setTime, Text::tr("Please enter a minute. Default is 0 (0-59 is valid)."),
-                      Text::tr("Not a valid minute..."), 0, 59};
+            Text::tr("Not a valid minute..."), 0, 59};
         break;
     default:
         prompts[5] = {setTime, Text::tr("Please enter a second. Default is 0 (0-59 is valid)."),
-                      Text::tr("Not a valid second..."), 0, 59};
+            Text::tr("Not a valid second..."), 0, 59};
         break;
     }
     return prompts[static_cast<size_t>(index)];

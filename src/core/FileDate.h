@@ -2,14 +2,12 @@
 
 #include <QDateTime>
 #include <QString>
-
 #include <optional>
 
 class QRandomGenerator;
 
 // The fixed date the user may give the cleaned files, each part as typed.
-struct FixedFileDate
-{
+struct FixedFileDate {
     QString sSetDateYear = QStringLiteral("1980");
     QString sSetDateMonth = QStringLiteral("1");
     QString sSetDateDay = QStringLiteral("1");
@@ -24,8 +22,7 @@ namespace FileDate {
 QString dateText(const FixedFileDate &date);
 
 // The six date prompts, in order (0 year .. 5 second).
-struct DatePrompt
-{
+struct DatePrompt {
     QString title;
     QString prompt;
     QString invalidMessage;

@@ -7,41 +7,44 @@
 // in the order of the images, so the window, quillmark-cli and the JSON report all
 // tell the same story.
 enum class FileStatus {
-    Cleaned,   // output written and complete, nothing identifying left
-    Residue,   // output written and complete, but identifying metadata remains
+    Cleaned, // output written and complete, nothing identifying left
+    Residue, // output written and complete, but identifying metadata remains
     Unchanged, // ExifTool wrote the output but could not remove anything (a problem)
-    Failed,    // no complete output (a problem)
-    Skipped,   // not cleaned on purpose: unsupported type named, earlier output, declined, ...
+    Failed, // no complete output (a problem)
+    Skipped, // not cleaned on purpose: unsupported type named, earlier output, declined, ...
 };
 
 // Kinds of identifying metadata that can be left in an output.
 enum class ResidueCategory { Location, Device, Person, Time, Software, Identifier };
 
-struct ResidueItem
-{
+struct ResidueItem {
     ResidueCategory category = ResidueCategory::Identifier;
-    QString tag;   // "Group:Name" as ExifTool names it (-G1)
+    QString tag; // "Group:Name" as ExifTool names it (-G1)
     QString value;
 };
 
-struct FileOutcome
-{
-    QString input;               // absolute path of the image
-    QString output;              // absolute path of the output; empty when none was written
+struct FileOutcome {
+    QString input; // absolute path of the image
+    QString output; // absolute path of the output; empty when none was written
     FileStatus status = FileStatus::Failed;
-    QList<ResidueItem> residue;  // with Residue (and Unchanged, where known)
-    QString message;             // why, for a person; empty when there is nothing to say
+    QList<ResidueItem> residue; // with Residue (and Unchanged, where known)
+    QString message; // why, for a person; empty when there is nothing to say
 };
 
 // Lower-case names used by quillmark-cli's report.
 inline QString statusName(FileStatus status)
 {
     switch (status) {
-    case FileStatus::Cleaned: return QStringLiteral("cleaned");
-    case FileStatus::Residue: return QStringLiteral("residue");
-    case FileStatus::Unchanged: return QStringLiteral("unchanged");
-    case FileStatus::Failed: return QStringLiteral("failed");
-    case FileStatus::Skipped: return QStringLiteral("skipped");
+    case FileStatus::Cleaned:
+        return QStringLiteral("cleaned");
+    case FileStatus::Residue:
+        return QStringLiteral("residue");
+    case FileStatus::Unchanged:
+        return QStringLiteral("unchanged");
+    case FileStatus::Failed:
+        return QStringLiteral("failed");
+    case FileStatus::Skipped:
+        return QStringLiteral("skipped");
     }
     return {};
 }
@@ -49,12 +52,18 @@ inline QString statusName(FileStatus status)
 inline QString categoryName(ResidueCategory category)
 {
     switch (category) {
-    case ResidueCategory::Location: return QStringLiteral("location");
-    case ResidueCategory::Device: return QStringLiteral("device");
-    case ResidueCategory::Person: return QStringLiteral("person");
-    case ResidueCategory::Time: return QStringLiteral("time");
-    case ResidueCategory::Software: return QStringLiteral("software");
-    case ResidueCategory::Identifier: return QStringLiteral("identifier");
+    case ResidueCategory::Location:
+        return QStringLiteral("location");
+    case ResidueCategory::Device:
+        return QStringLiteral("device");
+    case ResidueCategory::Person:
+        return QStringLiteral("person");
+    case ResidueCategory::Time:
+        return QStringLiteral("time");
+    case ResidueCategory::Software:
+        return QStringLiteral("software");
+    case ResidueCategory::Identifier:
+        return QStringLiteral("identifier");
     }
     return {};
 }

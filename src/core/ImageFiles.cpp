@@ -7,15 +7,13 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-
 #include <algorithm>
-#include <cstring>
-#include <vector>
-
 #include <climits>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -61,9 +59,9 @@ QSet<QString> upperSet(const char *list)
 // source code and translation catalogues.
 const QSet<QString> &videoSet()
 {
-    static const QSet<QString> set = upperSet(
-        "mov,mp4,m4v,avi,mkv,3gp,3g2,3gp2,3gpp,mts,m2ts,m2t,mpg,mpeg,m2v,wmv,webm,flv,f4v,vob,ogv,divx,"
-        "asf,mxf,dv,360,insv,lrv,mqv,qt,rm,rmvb,r3d,crm,wtv");
+    static const QSet<QString> set
+        = upperSet("mov,mp4,m4v,avi,mkv,3gp,3g2,3gp2,3gpp,mts,m2ts,m2t,mpg,mpeg,m2v,wmv,webm,flv,f4v,vob,ogv,divx,"
+                   "asf,mxf,dv,360,insv,lrv,mqv,qt,rm,rmvb,r3d,crm,wtv");
     return set;
 }
 
@@ -77,9 +75,9 @@ const QSet<QString> &unwritableRawSet()
 // Other image types ExifTool reads but cannot write: BigTIFF and its like.
 const QSet<QString> &unwritableImageSet()
 {
-    static const QSet<QString> set = upperSet(
-        "btf,bmp,dib,pcx,pcd,psp,pspimage,xcf,ico,cur,exr,hdr,dpx,fit,fits,bpg,jpc,j2c,pict,pct,pgf,djvu,"
-        "djv,wmf,dcm,fpf");
+    static const QSet<QString> set
+        = upperSet("btf,bmp,dib,pcx,pcd,psp,pspimage,xcf,ico,cur,exr,hdr,dpx,fit,fits,bpg,jpc,j2c,pict,pct,pgf,djvu,"
+                   "djv,wmf,dcm,fpf");
     return set;
 }
 
@@ -88,24 +86,22 @@ QString joinPath(const QString &folder, const QString &name)
     return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
 }
 
-struct FolderKey
-{
+struct FolderKey {
     dev_t dev;
     ino_t ino;
-    friend bool operator==(const FolderKey &a, const FolderKey &b)
-    {
-        return a.dev == b.dev && a.ino == b.ino;
-    }
+    friend bool operator==(const FolderKey &a, const FolderKey &b) { return a.dev == b.dev && a.ino == b.ino; }
     friend size_t qHash(const FolderKey &k, size_t seed = 0)
     {
         return qHashMulti(seed, quint64(k.dev), quint64(k.ino));
     }
 };
 
-class DirHandle final
-{
+class DirHandle final {
 public:
-    explicit DirHandle(const QByteArray &path) : m_dir(::opendir(path.constData())) { }
+    explicit DirHandle(const QByteArray &path)
+        : m_dir(::opendir(path.constData()))
+    {
+    }
     ~DirHandle()
     {
         if (m_dir)
@@ -119,13 +115,15 @@ private:
     DIR *m_dir;
 };
 
-class FolderWalk final
-{
+class FolderWalk final {
 public:
-    FolderWalk(PathList &out, bool wantFiles, bool wantFolders,
-               const std::function<bool()> &keepAlive, QList<TooLongPath> *tooLong)
-        : m_out(out), m_wantFiles(wantFiles), m_wantFolders(wantFolders), m_keepAlive(keepAlive),
-          m_tooLong(tooLong)
+    FolderWalk(PathList &out, bool wantFiles, bool wantFolders, const std::function<bool()> &keepAlive,
+        QList<TooLongPath> *tooLong)
+        : m_out(out)
+        , m_wantFiles(wantFiles)
+        , m_wantFolders(wantFolders)
+        , m_keepAlive(keepAlive)
+        , m_tooLong(tooLong)
     {
         m_collator = PathList::sortCollator();
     }
@@ -149,7 +147,7 @@ public:
         struct stat st;
         if (::fstat(fd, &st) != 0)
             return {};
-        const FolderKey key{st.st_dev, st.st_ino};
+        const FolderKey key {st.st_dev, st.st_ino};
         if (m_visited.contains(key))
             return {};
         m_visited.insert(key);
@@ -266,9 +264,8 @@ QStringList dialogNameFilters()
         patterns << u"*."_s + e.toLower();
         patterns << u"*."_s + e;
     }
-    return {QCoreApplication::translate("ImageFiles", "Supported image types") + u" ("_s
-                + patterns.join(u' ') + u')',
-            QCoreApplication::translate("ImageFiles", "All files") + u" (*)"_s};
+    return {QCoreApplication::translate("ImageFiles", "Supported image types") + u" ("_s + patterns.join(u' ') + u')',
+        QCoreApplication::translate("ImageFiles", "All files") + u" (*)"_s};
 }
 
 QString fileExtension(const QString &path)
@@ -323,7 +320,7 @@ QString leftOutReason(LeftOutKind kind)
 FileOutcome leftOutOutcome(const QString &path, LeftOutKind kind)
 {
     const FileStatus status = kind == LeftOutKind::PathTooLong ? FileStatus::Failed : FileStatus::Skipped;
-    return FileOutcome{path, QString(), status, {}, leftOutReason(kind)};
+    return FileOutcome {path, QString(), status, {}, leftOutReason(kind)};
 }
 
 bool isPathTooLong(const QString &path)
@@ -347,9 +344,8 @@ bool isSupportedImageFile(const QString &path)
     return isFilePath(path);
 }
 
-bool RecursiveGetFolderContent(const QString &sFol, PathList &OutputList, bool bFiles,
-                               bool bFolders, bool bRecurse,
-                               const std::function<bool()> &keepAlive, QList<TooLongPath> *tooLong)
+bool RecursiveGetFolderContent(const QString &sFol, PathList &OutputList, bool bFiles, bool bFolders, bool bRecurse,
+    const std::function<bool()> &keepAlive, QList<TooLongPath> *tooLong)
 {
     FolderWalk walk(OutputList, bFiles, bFolders, keepAlive, tooLong);
     const bool collectFolders = bFolders || bRecurse;

@@ -6,7 +6,6 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
-
 #include <functional>
 #include <optional>
 
@@ -28,11 +27,11 @@ bool hasSupportedExtension(const QString &path);
 
 // Why a file is not cleaned although it was found or named.
 enum class LeftOutKind {
-    Video,           // videos are not cleaned (movie dates and tracks cannot be removed)
-    UnwritableRaw,   // a raw type ExifTool 12.57 reads but cannot write
+    Video, // videos are not cleaned (movie dates and tracks cannot be removed)
+    UnwritableRaw, // a raw type ExifTool 12.57 reads but cannot write
     UnwritableImage, // an image type ExifTool reads but cannot write (BigTIFF, BMP, ...)
-    PathTooLong,     // the path is PATH_MAX bytes or longer: no system call takes it
-    NotAnImage,      // named by the person, but not a supported image
+    PathTooLong, // the path is PATH_MAX bytes or longer: no system call takes it
+    NotAnImage, // named by the person, but not a supported image
 };
 // The kind of a file of a known media type that is not cleaned, by its extension;
 // nullopt for a supported image and for anything else (text, no extension).
@@ -65,15 +64,12 @@ bool isSupportedImageFile(const QString &path);
 // A file or folder whose path would be PATH_MAX bytes or longer cannot be opened or
 // cleaned; it is not listed but appended to tooLong, when given (a folder's contents
 // are then unknown).
-struct TooLongPath
-{
+struct TooLongPath {
     QString path;
     bool folder = false;
 };
-bool RecursiveGetFolderContent(const QString &sFol, PathList &OutputList, bool bFiles,
-                               bool bFolders, bool bRecurse = false,
-                               const std::function<bool()> &keepAlive = {},
-                               QList<TooLongPath> *tooLong = nullptr);
+bool RecursiveGetFolderContent(const QString &sFol, PathList &OutputList, bool bFiles, bool bFolders,
+    bool bRecurse = false, const std::function<bool()> &keepAlive = {}, QList<TooLongPath> *tooLong = nullptr);
 
 // What "Add from Folder" and a folder given to quillmark-cli find: the supported
 // images of the folder and all its sub-folders in walk order, and the files left out
@@ -81,8 +77,7 @@ bool RecursiveGetFolderContent(const QString &sFol, PathList &OutputList, bool b
 // their reasons. Other files (text, no extension) are not images and are in neither
 // list. keepGoing works as RecursiveGetFolderContent's keepAlive; stopped then says the
 // lists are incomplete.
-struct FolderImages
-{
+struct FolderImages {
     QStringList images;
     QList<FileOutcome> leftOut;
     bool stopped = false;
@@ -92,8 +87,7 @@ FolderImages imagesInFolder(const QString &folder, const std::function<bool()> &
 // The duplicate test: a key set of the listed paths. Linux file names are
 // case-sensitive, so a.jpg and A.jpg are two images and both are listed.
 // It is a snapshot: entries added to the list later are not in it.
-class DuplicateSet final
-{
+class DuplicateSet final {
 public:
     explicit DuplicateSet(const PathList &list);
     bool contains(const QString &path) const;

@@ -1,5 +1,4 @@
 #include "core/CleanJobItem_p.h"
-
 #include "core/ConsoleRunner.h"
 #include "core/ContainerScan.h"
 #include "core/ExifToolPool.h"
@@ -25,12 +24,11 @@
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTimer>
-
 #include <algorithm>
-#include <cmath>
-#include <limits>
 #include <climits>
+#include <cmath>
 #include <dirent.h>
+#include <limits>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -71,7 +69,7 @@ QList<QStringList> CleanJob::commandsFor(int batch, int first, int count)
                 if (!commentGoes) {
                     lines = tagArgumentsWithValues(m_options.tags, *values);
                 } else {
-                    lines = tagArgumentsWithValues(m_options.tags, JpegKeepValues{});
+                    lines = tagArgumentsWithValues(m_options.tags, JpegKeepValues {});
                     if (hasValuesToKeep(m_options.tags, *values)) {
                         item.lookExif = buildLookExif(m_options.tags, *values);
                         lines << exifPlaceholderArgument(item.lookExif);
@@ -95,7 +93,7 @@ QList<QStringList> CleanJob::commandsFor(int batch, int first, int count)
     const QString pattern = stagingPattern(batch);
     const auto closeGroups = [&] {
         for (qsizetype g = 0; g < groups.size(); ++g) {
-            commands << groupLines.at(g) + QStringList{u"-o"_s, pattern} + groups.at(g);
+            commands << groupLines.at(g) + QStringList {u"-o"_s, pattern} + groups.at(g);
             members << groupMembers.at(g);
         }
         groupLines.clear();
@@ -121,8 +119,8 @@ QList<QStringList> CleanJob::commandsFor(int batch, int first, int count)
             continue;
         }
         closeGroups();
-        commands << lines + QStringList{item.etInput, u"-o"_s, item.etOutFolder};
-        members << QList<int>{i};
+        commands << lines + QStringList {item.etInput, u"-o"_s, item.etOutFolder};
+        members << QList<int> {i};
     }
     closeGroups();
     m_batchCommands.insert(batch, members);
@@ -227,9 +225,10 @@ void CleanJob::completeBatch(int batch, int first, int count, const BatchRun &ra
         if (!item.open())
             continue;
         if (!isRegularFile(item.etResult)) {
-            failItem(i, overwrite ? u"Error: The image was not rewritten"_s
-                                  : u"Error: No output was written to %1"_s.arg(item.output),
-                     errors);
+            failItem(i,
+                overwrite ? u"Error: The image was not rewritten"_s
+                          : u"Error: No output was written to %1"_s.arg(item.output),
+                errors);
             continue;
         }
         if (item.etResult != item.staged && !moveFileTo(item.etResult, item.staged)) {
@@ -246,7 +245,7 @@ void CleanJob::completeBatch(int batch, int first, int count, const BatchRun &ra
             const ContainerScan scan = scanContainers(item.staged);
             if (scan.verdict == ContainerScan::Verdict::Broken) {
                 failItem(i, tr("Error: The cleaned file would be damaged (%1); the original is kept").arg(scan.problem),
-                         errors);
+                    errors);
                 continue;
             }
             if (!takeOverIdentity(item.staged, item.output, item.before, &why)) {
@@ -327,8 +326,8 @@ BatchRun CleanJob::placeBatch(int batch)
     // The log shows the real names, not the stand-ins and staging files.
     for (int i = first; i < first + count; ++i) {
         Item &item = m_items[i];
-        for (const auto &[from, to] : {std::pair{item.etResult, item.output}, std::pair{item.staged, item.output},
-                                       std::pair{item.etInput, item.input}}) {
+        for (const auto &[from, to] : {std::pair {item.etResult, item.output}, std::pair {item.staged, item.output},
+                 std::pair {item.etInput, item.input}}) {
             if (from.isEmpty() || from == to)
                 continue;
             errors.replace(from, to);

@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -56,7 +55,7 @@ bool SaveTextToFile(const QString &FileFullPath, const QString &sText, bool Over
     } else {
         fd = ::open(path.constData(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
         if (fd >= 0) {
-            struct stat st{};
+            struct stat st { };
             if (::fstat(fd, &st) != 0 || st.st_uid != ::geteuid() || !S_ISREG(st.st_mode)) {
                 ::close(fd);
                 if (error)
@@ -99,7 +98,7 @@ QString GetUniqueFileName(const QString &folder, const QString &name)
     QString candidate = stem;
     for (int k = 2;; ++k) {
         const QString full = folder + candidate + u'.' + extension;
-        struct stat st{};
+        struct stat st { };
         if (::lstat(encodePath(full).constData(), &st) != 0)
             break;
         candidate = stem + u" ("_s + QString::number(k) + u')';
@@ -111,7 +110,7 @@ namespace {
 
 bool copyTimes(const QByteArray &from, int toFd)
 {
-    struct stat st{};
+    struct stat st { };
     if (::stat(from.constData(), &st) != 0)
         return false;
     const struct timespec times[2] = {st.st_atim, st.st_mtim};
@@ -127,8 +126,8 @@ QString copyBeside(const QString &source, const QString &targetFolder)
         return {};
     QFile out;
     QFile in;
-    bool ok = out.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle)
-        && openPath(in, source, QIODevice::ReadOnly);
+    bool ok
+        = out.open(fd, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle) && openPath(in, source, QIODevice::ReadOnly);
     while (ok && !in.atEnd()) {
         const QByteArray chunk = in.read(1 << 20);
         ok = !chunk.isEmpty() || in.atEnd();
@@ -158,7 +157,7 @@ int renameNoReplace(const QByteArray &src, const QByteArray &dst)
     if (errno != EINVAL && errno != ENOSYS)
         return errno;
     // File systems without RENAME_NOREPLACE: test, then rename.
-    struct stat st{};
+    struct stat st { };
     if (::lstat(dst.constData(), &st) == 0)
         return EEXIST;
     return ::rename(src.constData(), dst.constData()) == 0 ? 0 : errno;
@@ -198,7 +197,7 @@ bool moveFileTo(const QString &source, const QString &target, QString *error)
 bool replaceFileWith(const QString &target, const QString &source)
 {
     const QByteArray dst = encodePath(target);
-    struct stat old{};
+    struct stat old { };
     const bool hadTarget = ::stat(dst.constData(), &old) == 0;
     if (::rename(encodePath(source).constData(), dst.constData()) != 0) {
         if (errno != EXDEV)

@@ -7,8 +7,7 @@
 // appending to it. Work files live in a shared temporary folder, so the file is
 // never opened through a symbolic link, a replaced file is created afresh, and an
 // appended file must belong to the user. False on any failure; *error says why.
-bool SaveTextToFile(const QString &FileFullPath, const QString &sText, bool Overwrite,
-                    QString *error = nullptr);
+bool SaveTextToFile(const QString &FileFullPath, const QString &sText, bool Overwrite, QString *error = nullptr);
 
 // The text after the last '/', after dropping one trailing '/'.
 QString GetFileName(const QString &path);

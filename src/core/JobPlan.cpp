@@ -1,5 +1,4 @@
 #include "core/CleanJobItem_p.h"
-
 #include "core/ConsoleRunner.h"
 #include "core/ContainerScan.h"
 #include "core/ExifToolPool.h"
@@ -25,12 +24,11 @@
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTimer>
-
 #include <algorithm>
-#include <cmath>
-#include <limits>
 #include <climits>
+#include <cmath>
 #include <dirent.h>
+#include <limits>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -80,8 +78,8 @@ bool isLiteralArgfilePath(const QString &path, bool forOutput)
 QString expandOutputPattern(const QString &pattern, const QString &input)
 {
     // The split ExifTool makes: folder with its '/', name, and the last extension.
-    static const QRegularExpression split(u"^(.*?)([^/]*?)(\\.[^./]*)?$"_s,
-                                          QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression split(
+        u"^(.*?)([^/]*?)(\\.[^./]*)?$"_s, QRegularExpression::DotMatchesEverythingOption);
     const auto m = split.match(input);
     const QString d = m.captured(1);
     const QString f = m.captured(2);
@@ -245,8 +243,8 @@ bool CleanJob::prepare(QStringList &images, JobResult &result)
     QList<bool> earlier(images.size(), false);
     for (int i = 0; i < images.size(); ++i) {
         if (!overwrite)
-            earlier[i] = outputNames.contains(images.at(i))
-                || (inputIds[i].valid && outputIds.contains(inputIds[i].key()));
+            earlier[i]
+                = outputNames.contains(images.at(i)) || (inputIds[i].valid && outputIds.contains(inputIds[i].key()));
         if (!earlier[i] && inputIds[i].valid)
             inputIdentities.insert(inputIds[i].key());
     }
@@ -308,11 +306,11 @@ bool CleanJob::prepare(QStringList &images, JobResult &result)
                 item.note = item.before.links == 2
                     ? tr("1 other name of this file (a hard link) still holds its metadata")
                     : tr("%n other names of this file (hard links) still hold its metadata", nullptr,
-                         int(item.before.links - 1));
+                        int(item.before.links - 1));
         } else {
             const QString &outId = existingOutputIds[i];
-            const bool sameAsInput = item.output.compare(f, Qt::CaseInsensitive) == 0
-                || (!outId.isEmpty() && outId == inputIds[i].key());
+            const bool sameAsInput
+                = item.output.compare(f, Qt::CaseInsensitive) == 0 || (!outId.isEmpty() && outId == inputIds[i].key());
             if (sameAsInput || (!outId.isEmpty() && inputIdentities.contains(outId))) {
                 ++result.problemCount;
                 const QString why = sameAsInput ? tr("Skipped: the output would replace the image itself")
@@ -322,7 +320,8 @@ bool CleanJob::prepare(QStringList &images, JobResult &result)
                 continue;
             }
             if (renamed[i])
-                item.note = tr("Saved as %1: another image of this run has the same name").arg(GetFileName(item.output));
+                item.note
+                    = tr("Saved as %1: another image of this run has the same name").arg(GetFileName(item.output));
 
             if (!outId.isEmpty() || PathExists(item.output)) { // PathExists: a dangling link too
                 if (isUnfinishedOutput(item.output)) {

@@ -1,5 +1,4 @@
 #include "core/CleanJobItem_p.h"
-
 #include "core/ConsoleRunner.h"
 #include "core/ContainerScan.h"
 #include "core/ExifToolPool.h"
@@ -25,12 +24,11 @@
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTimer>
-
 #include <algorithm>
-#include <cmath>
-#include <limits>
 #include <climits>
+#include <cmath>
 #include <dirent.h>
+#include <limits>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -38,8 +36,7 @@
 using namespace Qt::StringLiterals;
 using namespace JobDetail;
 
-QString summaryText(int processedCount, qint64 inputBytes, qint64 outputBytes, qint64 seconds,
-                    const QLocale &locale)
+QString summaryText(int processedCount, qint64 inputBytes, qint64 outputBytes, qint64 seconds, const QLocale &locale)
 {
     // Whole sentences, so a translation can order and inflect them as its language needs.
     const QString count = formatNumber(processedCount, locale);
@@ -48,9 +45,9 @@ QString summaryText(int processedCount, qint64 inputBytes, qint64 outputBytes, q
     if (saved >= 1 && processedCount >= 1) {
         // nearbyint rounds halves to the even neighbour in the default rounding mode.
         const QString kb = formatNumber(std::nearbyint(static_cast<double>(saved) / 1024.0), locale);
-        text = processedCount == 1 ? CleanJob::tr("%1 image processed (%2 KB saved)").arg(count, kb)
-                                   : CleanJob::tr("%1 images processed (%2 KB saved)", nullptr, processedCount)
-                                         .arg(count, kb);
+        text = processedCount == 1
+            ? CleanJob::tr("%1 image processed (%2 KB saved)").arg(count, kb)
+            : CleanJob::tr("%1 images processed (%2 KB saved)", nullptr, processedCount).arg(count, kb);
     } else {
         text = processedCount == 1 ? CleanJob::tr("%1 image processed").arg(count)
                                    : CleanJob::tr("%1 images processed", nullptr, processedCount).arg(count);
@@ -146,7 +143,7 @@ void CleanJob::checkResults(JobResult &result)
             ++result.processedCount;
             result.inputBytes += item.inputSize;
             result.outputBytes += std::max<qint64>(0, fileSize(item.output));
-            result.cleanedFiles << CleanedFile{GetFileName(item.output), item.output, item.input};
+            result.cleanedFiles << CleanedFile {GetFileName(item.output), item.output, item.input};
             break;
         }
         outcomes << outcome;
@@ -212,7 +209,8 @@ void CleanJob::moveProblemFiles(JobResult &result)
             const QString line = tr("The original could not be moved: %1 - %2").arg(why, failed);
             result.logWritten = appendToLog(line) || result.logWritten;
             if (k >= 0)
-                message = message.isEmpty() ? line : message + u' ' + tr("The original could not be moved: %1.").arg(why);
+                message
+                    = message.isEmpty() ? line : message + u' ' + tr("The original could not be moved: %1.").arg(why);
         }
     }
     QStringList caption;
@@ -226,14 +224,13 @@ void CleanJob::moveProblemFiles(JobResult &result)
                                : tr("%n problem files were moved to %1.", nullptr, moved))
                        .arg(folder);
     if (notMoved > 0 && toTrash)
-        caption << (notMoved == 1 ? tr("1 problem file could not be moved to the trash; the log says why.")
-                                  : tr("%n problem files could not be moved to the trash; the log says why.",
-                                       nullptr, notMoved));
+        caption << (notMoved == 1
+                ? tr("1 problem file could not be moved to the trash; the log says why.")
+                : tr("%n problem files could not be moved to the trash; the log says why.", nullptr, notMoved));
     else if (notMoved > 0)
-        caption << (notMoved == 1 ? tr("1 problem file could not be moved to %1; the log says why.")
-                                  : tr("%n problem files could not be moved to %1; the log says why.", nullptr,
-                                       notMoved))
+        caption << (notMoved == 1
+                ? tr("1 problem file could not be moved to %1; the log says why.")
+                : tr("%n problem files could not be moved to %1; the log says why.", nullptr, notMoved))
                        .arg(folder.isEmpty() ? tr("a folder") : folder);
     result.errorInfoCaption = caption.join(u' ');
 }
-

@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QMap>
 #include <QSet>
-
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -20,10 +19,12 @@ constexpr qint64 HeaderLimit = 4 * 1024 * 1024;
 // Reads a JPEG's header through a window of 64 KB: the header is a run of small segments,
 // and reading each after a seek through QFile's own buffer copied 16 KB a segment, the
 // largest cost of the whole check on small pictures. The file is opened unbuffered.
-class HeadReader
-{
+class HeadReader {
 public:
-    explicit HeadReader(QFile &file) : m_file(file) {}
+    explicit HeadReader(QFile &file)
+        : m_file(file)
+    {
+    }
 
     // `length` bytes at `pos`; fewer at the end of the file or on an error.
     QByteArray read(qint64 pos, qint64 length)
@@ -46,10 +47,12 @@ private:
     qint64 m_start = 0;
 };
 
-class Tiff
-{
+class Tiff {
 public:
-    explicit Tiff(const QByteArray &data) : m_data(data) {}
+    explicit Tiff(const QByteArray &data)
+        : m_data(data)
+    {
+    }
 
     bool parseHeader(quint32 *ifd0)
     {
@@ -73,8 +76,7 @@ public:
         return true;
     }
 
-    struct Entry
-    {
+    struct Entry {
         quint16 type = 0;
         quint32 count = 0;
         qint64 valueAt = 0; // where the value (or its offset) stands
@@ -95,7 +97,7 @@ public:
             const quint16 tag = u16(at);
             if (entries->contains(tag))
                 return false;
-            entries->insert(tag, Entry{u16(at + 2), u32(at + 4), at + 8});
+            entries->insert(tag, Entry {u16(at + 2), u32(at + 4), at + 8});
         }
         return true;
     }
@@ -218,9 +220,9 @@ std::optional<JpegKeepValues> parseExif(const QByteArray &tiffData)
 
 bool exifHoldsOnlyLookTags(const QByteArray &tiffData)
 {
-    static const QSet<quint16> ifd0Tags{0x0112, 0x011A, 0x011B, 0x0128, 0x0213, 0x8769};
-    static const QSet<quint16> exifTags{0x9000, 0x9101, 0xA000, 0xA001, 0xA500, 0xA005};
-    static const QSet<quint16> interopTags{0x0001, 0x0002};
+    static const QSet<quint16> ifd0Tags {0x0112, 0x011A, 0x011B, 0x0128, 0x0213, 0x8769};
+    static const QSet<quint16> exifTags {0x9000, 0x9101, 0xA000, 0xA001, 0xA500, 0xA005};
+    static const QSet<quint16> interopTags {0x0001, 0x0002};
 
     Tiff tiff(tiffData);
     quint32 ifd0Offset = 0;
@@ -307,7 +309,7 @@ std::optional<JpegKeepValues> readJpegKeepValues(const QString &path)
         at += 2 + length;
     }
     if (!exif)
-        return JpegKeepValues{};
+        return JpegKeepValues {};
     return parseExif(*exif);
 }
 
@@ -338,8 +340,7 @@ bool hasValuesToKeep(const TagOptions &tags, const JpegKeepValues &values)
 namespace {
 
 // One IFD entry, little-endian; values of up to four bytes stand in the entry itself.
-struct IfdEntry
-{
+struct IfdEntry {
     quint16 tag = 0;
     quint16 type = 0;
     quint32 count = 0;
@@ -414,31 +415,29 @@ QByteArray buildLookExif(const TagOptions &tags, const JpegKeepValues &values)
     };
     // What ExifTool itself puts into a new Exif block beside the kept tags, so readers
     // and validators find the block they expect.
-    QList<IfdEntry> ifd0{{0x011A, 5, 1, rational(72, 1)},
-                         {0x011B, 5, 1, rational(72, 1)},
-                         {0x0128, 3, 1, shortValue(2)},
-                         {0x0213, 3, 1, shortValue(1)}};
+    QList<IfdEntry> ifd0 {{0x011A, 5, 1, rational(72, 1)}, {0x011B, 5, 1, rational(72, 1)},
+        {0x0128, 3, 1, shortValue(2)}, {0x0213, 3, 1, shortValue(1)}};
     QList<IfdEntry> exif, interop;
     if (tags.keepOrientation && values.orientation)
-        ifd0 << IfdEntry{0x0112, 3, 1, shortValue(*values.orientation)};
+        ifd0 << IfdEntry {0x0112, 3, 1, shortValue(*values.orientation)};
     if (tags.keepColourProfile) {
         if (values.colorSpace)
-            exif << IfdEntry{0xA001, 3, 1, shortValue(*values.colorSpace)};
+            exif << IfdEntry {0xA001, 3, 1, shortValue(*values.colorSpace)};
         if (values.gamma) {
             const QStringList fraction = values.gamma->split(u'/');
-            exif << IfdEntry{0xA500, 5, 1, rational(fraction.value(0).toUInt(), fraction.value(1).toUInt())};
+            exif << IfdEntry {0xA500, 5, 1, rational(fraction.value(0).toUInt(), fraction.value(1).toUInt())};
         }
         if (values.interopIndex) {
             const QByteArray text = values.interopIndex->toLatin1() + '\0';
-            interop << IfdEntry{0x0001, 2, quint32(text.size()), text} << IfdEntry{0x0002, 7, 4, "0100"};
+            interop << IfdEntry {0x0001, 2, quint32(text.size()), text} << IfdEntry {0x0002, 7, 4, "0100"};
         }
     }
     if (!interop.isEmpty())
-        exif << IfdEntry{0xA005, 4, 1, QByteArray(4, '\0')};
+        exif << IfdEntry {0xA005, 4, 1, QByteArray(4, '\0')};
     if (!exif.isEmpty()) {
-        exif << IfdEntry{0x9000, 7, 4, "0232"} << IfdEntry{0x9101, 7, 4, QByteArray("\1\2\3\0", 4)}
-             << IfdEntry{0xA000, 7, 4, "0100"};
-        ifd0 << IfdEntry{0x8769, 4, 1, QByteArray(4, '\0')};
+        exif << IfdEntry {0x9000, 7, 4, "0232"} << IfdEntry {0x9101, 7, 4, QByteArray("\1\2\3\0", 4)}
+             << IfdEntry {0xA000, 7, 4, "0100"};
+        ifd0 << IfdEntry {0x8769, 4, 1, QByteArray(4, '\0')};
     }
     // TIFF wants the entries of an IFD in ascending order of their tags.
     for (QList<IfdEntry> *ifd : {&ifd0, &exif, &interop})

@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <optional>
 
 struct TagOptions;
@@ -14,11 +13,10 @@ struct TagOptions;
 // time, which costs more than the cleaning itself on camera files (about 28 ms of CPU
 // per camera JPEG with maker notes). Read here from the image's first Exif segment, they
 // can be written as plain values in the cleaning command instead, which costs nothing.
-struct JpegKeepValues
-{
-    std::optional<int> orientation;   // IFD0 0x0112, 1..8
-    std::optional<int> colorSpace;    // ExifIFD 0xA001
-    std::optional<QString> gamma;     // ExifIFD 0xA500, "numerator/denominator"
+struct JpegKeepValues {
+    std::optional<int> orientation; // IFD0 0x0112, 1..8
+    std::optional<int> colorSpace; // ExifIFD 0xA001
+    std::optional<QString> gamma; // ExifIFD 0xA500, "numerator/denominator"
     std::optional<QString> interopIndex; // InteropIFD 0x0001, e.g. "R98"
 };
 

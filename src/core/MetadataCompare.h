@@ -9,10 +9,9 @@
 // the viewer can show what cleaning removed and what stayed.
 namespace MetadataCompare {
 
-struct Entry
-{
+struct Entry {
     QString group; // "IFD0", "GPS", "XMP-dc", ...
-    QString tag;   // short tag name
+    QString tag; // short tag name
     QString value;
 
     QString key() const { return group + u':' + tag; }
@@ -20,24 +19,22 @@ struct Entry
 
 enum class Change {
     Removed, // in the original only
-    Kept,    // in both, same value
+    Kept, // in both, same value
     Changed, // in both, another value
-    Added,   // in the cleaned file only
+    Added, // in the cleaned file only
 };
 
-struct Row
-{
-    Entry entry;           // as the original had it (the cleaned file's for Added)
+struct Row {
+    Entry entry; // as the original had it (the cleaned file's for Added)
     Change change = Change::Kept;
-    QString cleanedValue;  // for Changed
+    QString cleanedValue; // for Changed
     // Known identifying kinds of a tag that stayed (from the run's verification), else empty.
     QList<ResidueCategory> categories;
 };
 
-struct Counts
-{
+struct Counts {
     int removed = 0;
-    int kept = 0;     // Kept and Changed
+    int kept = 0; // Kept and Changed
     int added = 0;
     int identifying = 0; // kept rows with a known identifying kind
 };
@@ -53,8 +50,7 @@ bool isOutsideTheImage(const QString &group);
 // Every tag of the original in its order, each marked; then the tags only the cleaned
 // file has. Tags outside the image are left out. Repeated tags (-a) pair up in order.
 // residue: what the run found identifying in the cleaned file, keyed by "Group:Tag".
-QList<Row> compare(const QList<Entry> &original, const QList<Entry> &cleaned,
-                   const QList<ResidueItem> &residue = {});
+QList<Row> compare(const QList<Entry> &original, const QList<Entry> &cleaned, const QList<ResidueItem> &residue = {});
 
 Counts count(const QList<Row> &rows);
 

@@ -2,7 +2,6 @@
 
 #include <QByteArrayView>
 #include <QFile>
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -54,8 +53,7 @@ QString decodePath(const QByteArray &bytes)
     while (i < bytes.size()) {
         const uchar lead = static_cast<uchar>(bytes.at(i));
         const int length = sequenceLength(lead);
-        if (length > 0 && i + length <= bytes.size()
-            && QByteArrayView(bytes.constData() + i, length).isValidUtf8()) {
+        if (length > 0 && i + length <= bytes.size() && QByteArrayView(bytes.constData() + i, length).isValidUtf8()) {
             i += length;
             continue;
         }
@@ -145,6 +143,6 @@ bool linkPath(const QString &target, const QString &link)
 
 bool isFilePath(const QString &path)
 {
-    struct stat st{};
+    struct stat st { };
     return !path.isEmpty() && ::stat(encodePath(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
 }

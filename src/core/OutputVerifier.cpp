@@ -12,17 +12,15 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-
 #include <cstring>
 
 using namespace Qt::StringLiterals;
 
-struct OutputVerifier::Pending
-{
+struct OutputVerifier::Pending {
     int key = 0;
     QString input;
     QString output;
-    QString passedInput;  // the spelling ExifTool was given (a plain link for odd names)
+    QString passedInput; // the spelling ExifTool was given (a plain link for odd names)
     QString passedOutput;
     QStringList serials;
     bool compareWithInput = false;
@@ -72,13 +70,14 @@ void OutputVerifier::submit(int key, const QString &input, const QString &output
     m_scanPool.start([this, key, input, output, originalSerials] {
         const ContainerScan scan = scanContainers(output);
         QMetaObject::invokeMethod(
-            this, [this, key, input, output, originalSerials, scan] { scanned(key, input, output, originalSerials, scan); },
+            this,
+            [this, key, input, output, originalSerials, scan] { scanned(key, input, output, originalSerials, scan); },
             Qt::QueuedConnection);
     });
 }
 
-void OutputVerifier::scanned(int key, const QString &input, const QString &output, const QStringList &originalSerials,
-                             const ContainerScan &scan)
+void OutputVerifier::scanned(
+    int key, const QString &input, const QString &output, const QStringList &originalSerials, const ContainerScan &scan)
 {
     --m_scansRunning;
     Verdict v;
@@ -241,8 +240,8 @@ void OutputVerifier::onOutput()
     }
 }
 
-void OutputVerifier::settle(Pending &p, const QHash<QString, QList<ReadBackTag>> &outputs,
-                            const QHash<QString, QList<ReadBackTag>> &originals)
+void OutputVerifier::settle(
+    Pending &p, const QHash<QString, QList<ReadBackTag>> &outputs, const QHash<QString, QList<ReadBackTag>> &originals)
 {
     Verdict v;
     if (!outputs.contains(p.passedOutput)) {
@@ -265,8 +264,8 @@ void OutputVerifier::settle(Pending &p, const QHash<QString, QList<ReadBackTag>>
         serials += serialValues(originals.value(p.passedInput));
     v.residue = classifyResidue(tags, serials);
     if (!v.residue.isEmpty()) {
-        v.status = p.compareWithInput && sameFileContents(p.input, p.output) ? FileStatus::Unchanged
-                                                                             : FileStatus::Residue;
+        v.status
+            = p.compareWithInput && sameFileContents(p.input, p.output) ? FileStatus::Unchanged : FileStatus::Residue;
     }
     m_verdicts.insert(p.key, v);
 }

@@ -9,7 +9,6 @@
 #include <QString>
 #include <QStringList>
 #include <QThreadPool>
-
 #include <memory>
 
 struct ContainerScan;
@@ -26,14 +25,12 @@ class QTemporaryDir;
 // overlaps the cleaning of later batches. A read-back also reads the serial numbers
 // of the original, since a maker note ExifTool no longer decodes shows them only as
 // unnamed tags.
-class OutputVerifier final : public QObject
-{
+class OutputVerifier final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(OutputVerifier)
 
 public:
-    struct Verdict
-    {
+    struct Verdict {
         FileStatus status = FileStatus::Cleaned; // Cleaned, Residue, Unchanged or Failed
         QList<ResidueItem> residue;
         QString message;
@@ -73,12 +70,12 @@ private:
     struct Pending;
 
     void scanned(int key, const QString &input, const QString &output, const QStringList &originalSerials,
-                 const ContainerScan &scan);
+        const ContainerScan &scan);
     void startProcess();
     void sendQueued();
     void onOutput();
     void settle(Pending &p, const QHash<QString, QList<ReadBackTag>> &outputs,
-                const QHash<QString, QList<ReadBackTag>> &originals);
+        const QHash<QString, QList<ReadBackTag>> &originals);
     QString literalPath(const QString &path);
 
     QString m_exiftool;
@@ -86,10 +83,10 @@ private:
     std::unique_ptr<QProcess> m_process;
     std::unique_ptr<QTemporaryDir> m_links;
     int m_linkCount = 0;
-    QList<Pending> m_queued;           // waiting to be sent
-    QList<QList<Pending>> m_sent;      // one entry per command sequence sent, in order
+    QList<Pending> m_queued; // waiting to be sent
+    QList<QList<Pending>> m_sent; // one entry per command sequence sent, in order
     QByteArray m_stdout;
-    QByteArray m_serialJson;           // between the two commands of one group
+    QByteArray m_serialJson; // between the two commands of one group
     int m_sequence = 0;
     int m_readBacks = 0;
     bool m_processFailed = false;

@@ -3,7 +3,6 @@
 #include <QCollator>
 #include <QLocale>
 #include <QStringList>
-
 #include <utility>
 
 namespace {
@@ -82,13 +81,12 @@ QCollator PathList::sortCollator()
     // Letters order as the user's language expects (accents count, case does not),
     // which is what people see in their file manager. Under the C locale Qt compares
     // code units after folding case, which still ignores case.
-    QCollator collator{QLocale()};
+    QCollator collator {QLocale()};
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     return collator;
 }
 
-template<typename MustMove>
-void PathList::shellSort(MustMove mustMove)
+template<typename MustMove> void PathList::shellSort(MustMove mustMove)
 {
     const int n = m_count;
     if (n < 2)
@@ -116,17 +114,13 @@ void PathList::shellSort(MustMove mustMove)
 void PathList::ShellSort()
 {
     const QCollator collator = sortCollator();
-    shellSort([&collator](const QString &before, const QString &t) {
-        return collator.compare(before, t) > 0;
-    });
+    shellSort([&collator](const QString &before, const QString &t) { return collator.compare(before, t) > 0; });
 }
 
 void PathList::ShellSort_Descending()
 {
     const QCollator collator = sortCollator();
-    shellSort([&collator](const QString &before, const QString &t) {
-        return collator.compare(before, t) <= 0;
-    });
+    shellSort([&collator](const QString &before, const QString &t) { return collator.compare(before, t) <= 0; });
 }
 
 QStringList PathList::toStringList() const

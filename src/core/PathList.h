@@ -12,8 +12,7 @@ class QCollator;
 // Indices outside 0 .. ListCount() - 1 are harmless: reads give an empty text or
 // false, and writes and RemoveItem() change nothing. Positions above the count are
 // spare storage and are never exposed.
-class PathList final
-{
+class PathList final {
 public:
     bool Selected(int lngItemNumber) const;
     void setSelected(int lngItemNumber, bool bSelected);
@@ -49,15 +48,13 @@ public:
     QStringList toStringList() const;
 
 private:
-    struct Entry
-    {
+    struct Entry {
         QString text;
         bool selected = false;
     };
     bool isValidIndex(int index) const { return index >= 0 && index < m_count; }
     void grow();
-    template<typename MustMove>
-    void shellSort(MustMove mustMove);
+    template<typename MustMove> void shellSort(MustMove mustMove);
 
     QList<Entry> m_entries; // size() == m_capacity
     int m_count = 0;

@@ -13,11 +13,10 @@ namespace {
 // name alone is too wide, by group. The first matching row decides. Everything else a
 // read-back shows is what the format needs to be shown (size, compression, colour
 // space, strip offsets, ...) or says nothing about who, where, when or with what.
-struct Rule
-{
+struct Rule {
     ResidueCategory category;
     const char *group; // regular expression on the "-G1" group, or nullptr for any
-    const char *name;  // regular expression on the tag name
+    const char *name; // regular expression on the tag name
 };
 
 const Rule rules[] = {
@@ -26,38 +25,37 @@ const Rule rules[] = {
     {ResidueCategory::Location, nullptr, "^GPS(?!VersionID$).+"},
     {ResidueCategory::Location, "^GeoTIFF$", ".*"},
     {ResidueCategory::Location, nullptr,
-     "^(ModelTiePoint|PixelScale|ModelPixelScale|ModelTransform|GDALMetadata|GeoTiff\\w*|Geolocation\\w*)$"},
+        "^(ModelTiePoint|PixelScale|ModelPixelScale|ModelTransform|GDALMetadata|GeoTiff\\w*|Geolocation\\w*)$"},
     {ResidueCategory::Location, nullptr,
-     "^(Location|LocationName|LocationCreated\\w*|LocationShown\\w*|Sub-?location|City|State|Province-?State|"
-     "Country|CountryCode|CountryName|Country-PrimaryLocation(Name|Code)|WorldRegion|TimeZoneCity)$"},
+        "^(Location|LocationName|LocationCreated\\w*|LocationShown\\w*|Sub-?location|City|State|Province-?State|"
+        "Country|CountryCode|CountryName|Country-PrimaryLocation(Name|Code)|WorldRegion|TimeZoneCity)$"},
     // device: serial numbers anywhere, unique IDs, the raw file's name, the computer
     {ResidueCategory::Device, nullptr, "^\\w*(SerialNumber|SerialNo|Serial)$"},
     {ResidueCategory::Device, nullptr,
-     "^(ImageUniqueID|RawDataUniqueID|OriginalRawFileName|HostComputer|CameraID|UniqueCameraID|"
-     "ShutterCount|MechanicalShutterCount)$"},
+        "^(ImageUniqueID|RawDataUniqueID|OriginalRawFileName|HostComputer|CameraID|UniqueCameraID|"
+        "ShutterCount|MechanicalShutterCount)$"},
     // person
     {ResidueCategory::Person, nullptr,
-     "^(Artist|Creator|By-?line|By-?lineTitle|Copyright|CopyrightNotice|Rights|Author|Authors|AuthorsPosition|"
-     "OwnerName|CameraOwnerName|Owner|XPAuthor|Credit|Contact|Writer-?Editor|CaptionWriter|Publisher|"
-     "Contributor|UsageTerms|CreatorContactInfo|Creator(Address|City|Country|Region|PostalCode|Work\\w+)|"
-     "CopyrightOwner\\w*|ImageCreator\\w*|Licensor\\w*)$"},
+        "^(Artist|Creator|By-?line|By-?lineTitle|Copyright|CopyrightNotice|Rights|Author|Authors|AuthorsPosition|"
+        "OwnerName|CameraOwnerName|Owner|XPAuthor|Credit|Contact|Writer-?Editor|CaptionWriter|Publisher|"
+        "Contributor|UsageTerms|CreatorContactInfo|Creator(Address|City|Country|Region|PostalCode|Work\\w+)|"
+        "CopyrightOwner\\w*|ImageCreator\\w*|Licensor\\w*)$"},
     // time: capture, creation and change dates in every group but the file system's
     {ResidueCategory::Time, nullptr,
-     "^(DateTimeOriginal|CreateDate|ModifyDate|DateCreated|TimeCreated|DigitalCreation(Date|Time)|"
-     "DateTimeDigitized|DateTimeCreated|MetadataDate|DateTime|OffsetTime\\w*|SubSec(CreateDate|DateTimeOriginal|"
-     "ModifyDate)|(Track|Media)(Create|Modify)Date|DateSent|TimeSent|ReleaseDate|ReleaseTime|DateAcquired|"
-     "\\w*(Print|Layer|Ticket)\\w*(Date|Time))$"},
+        "^(DateTimeOriginal|CreateDate|ModifyDate|DateCreated|TimeCreated|DigitalCreation(Date|Time)|"
+        "DateTimeDigitized|DateTimeCreated|MetadataDate|DateTime|OffsetTime\\w*|SubSec(CreateDate|DateTimeOriginal|"
+        "ModifyDate)|(Track|Media)(Create|Modify)Date|DateSent|TimeSent|ReleaseDate|ReleaseTime|DateAcquired|"
+        "\\w*(Print|Layer|Ticket)\\w*(Date|Time))$"},
     // software
     {ResidueCategory::Software, nullptr,
-     "^(Software|CreatorTool|History\\w*|ProcessingSoftware|OriginatingProgram|ProgramVersion|CreatorSoftware)$"},
+        "^(Software|CreatorTool|History\\w*|ProcessingSoftware|OriginatingProgram|ProgramVersion|CreatorSoftware)$"},
     // identifier: IDs that link a copy to its original, printers
     {ResidueCategory::Identifier, nullptr,
-     "^(DocumentID|InstanceID|OriginalDocumentID|DerivedFrom\\w*|IPTCDigest|PrinterName|PrintInfo2?|"
-     "PrintTicket\\w*|PreservedFileName|UniqueDocumentID|URL)$"},
+        "^(DocumentID|InstanceID|OriginalDocumentID|DerivedFrom\\w*|IPTCDigest|PrinterName|PrintInfo2?|"
+        "PrintTicket\\w*|PreservedFileName|UniqueDocumentID|URL)$"},
 };
 
-struct CompiledRule
-{
+struct CompiledRule {
     ResidueCategory category;
     QRegularExpression group;
     QRegularExpression name;
@@ -69,9 +67,9 @@ const QList<CompiledRule> &compiledRules()
         QList<CompiledRule> list;
         for (const Rule &r : rules) {
             const auto opts = QRegularExpression::CaseInsensitiveOption;
-            list.append({r.category, r.group ? QRegularExpression(QString::fromLatin1(r.group), opts)
-                                             : QRegularExpression(),
-                         QRegularExpression(QString::fromLatin1(r.name), opts)});
+            list.append(
+                {r.category, r.group ? QRegularExpression(QString::fromLatin1(r.group), opts) : QRegularExpression(),
+                    QRegularExpression(QString::fromLatin1(r.name), opts)});
         }
         return list;
     }();
@@ -141,7 +139,9 @@ QString iccText(const QByteArray &p, quint32 offset, quint32 size)
         return QString::fromLatin1(tag.mid(8)).section(QChar(0), 0, 0).trimmed();
     if (type == "desc") {
         const quint32 count = be32(8);
-        return QString::fromLatin1(tag.mid(12, int(std::min<quint32>(count, size - 12)))).section(QChar(0), 0, 0).trimmed();
+        return QString::fromLatin1(tag.mid(12, int(std::min<quint32>(count, size - 12))))
+            .section(QChar(0), 0, 0)
+            .trimmed();
     }
     if (type == "mluc" && size >= 16) {
         const quint32 records = be32(8);
@@ -211,8 +211,8 @@ QHash<QString, QList<ReadBackTag>> parseReadBackFiles(const QByteArray &json)
 
 QStringList serialValues(const QList<ReadBackTag> &tags)
 {
-    static const QRegularExpression serialName(u"(SerialNumber|SerialNo|Serial)$"_s,
-                                               QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression serialName(
+        u"(SerialNumber|SerialNo|Serial)$"_s, QRegularExpression::CaseInsensitiveOption);
     QStringList values;
     for (const ReadBackTag &t : tags) {
         if (isBookkeepingGroup(t.group) || !serialName.match(t.name).hasMatch() || isBlank(t.value))
@@ -317,8 +317,8 @@ QList<ResidueItem> iccResidue(const IccTexts &texts, const QStringList &original
         return false;
     };
     const bool standard = isStandardIccProfile(texts.description, texts.copyright);
-    const std::pair<QString, QString> fields[] = {{u"ICC_Profile:ProfileDescription"_s, texts.description},
-                                                  {u"ICC_Profile:ProfileCopyright"_s, texts.copyright}};
+    const std::pair<QString, QString> fields[] = {
+        {u"ICC_Profile:ProfileDescription"_s, texts.description}, {u"ICC_Profile:ProfileCopyright"_s, texts.copyright}};
     for (const auto &[tag, text] : fields) {
         if (isBlank(text))
             continue;
@@ -334,7 +334,7 @@ QString residueSummary(const QList<ResidueItem> &items)
 {
     QStringList parts;
     for (ResidueCategory c : {ResidueCategory::Location, ResidueCategory::Device, ResidueCategory::Person,
-                              ResidueCategory::Time, ResidueCategory::Software, ResidueCategory::Identifier}) {
+             ResidueCategory::Time, ResidueCategory::Software, ResidueCategory::Identifier}) {
         QStringList tags;
         for (const ResidueItem &i : items) {
             if (i.category == c && !tags.contains(i.tag))

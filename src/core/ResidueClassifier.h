@@ -9,8 +9,7 @@
 #include <QStringList>
 
 // One tag as ExifTool reads it back: "-G1" group, name, printed value.
-struct ReadBackTag
-{
+struct ReadBackTag {
     QString group;
     QString name;
     QString value;
@@ -38,8 +37,7 @@ QStringList serialValues(const QList<ReadBackTag> &tags);
 QList<ResidueItem> classifyResidue(const QList<ReadBackTag> &tags, const QStringList &originalSerials = {});
 
 // Description and copyright of an ICC profile, read from its tag table.
-struct IccTexts
-{
+struct IccTexts {
     QString description;
     QString copyright;
 };

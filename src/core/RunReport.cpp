@@ -8,7 +8,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-
 #include <iterator>
 
 using namespace Qt::StringLiterals;
@@ -30,11 +29,21 @@ OutcomeTotals outcomeTotals(const QList<FileOutcome> &outcomes)
     OutcomeTotals t;
     for (const FileOutcome &o : outcomes) {
         switch (o.status) {
-        case FileStatus::Cleaned: ++t.cleaned; break;
-        case FileStatus::Residue: ++t.residue; break;
-        case FileStatus::Unchanged: ++t.unchanged; break;
-        case FileStatus::Failed: ++t.failed; break;
-        case FileStatus::Skipped: ++t.skipped; break;
+        case FileStatus::Cleaned:
+            ++t.cleaned;
+            break;
+        case FileStatus::Residue:
+            ++t.residue;
+            break;
+        case FileStatus::Unchanged:
+            ++t.unchanged;
+            break;
+        case FileStatus::Failed:
+            ++t.failed;
+            break;
+        case FileStatus::Skipped:
+            ++t.skipped;
+            break;
         }
     }
     return t;
@@ -45,7 +54,7 @@ QByteArray runReportJson(const QList<FileOutcome> &outcomes)
     // Written by hand so the keys keep the documented order (QJsonObject sorts them);
     // QJsonDocument still does the quoting of every value.
     const auto text = [](const QJsonValue &v) {
-        const QByteArray array = QJsonDocument(QJsonArray{v}).toJson(QJsonDocument::Compact);
+        const QByteArray array = QJsonDocument(QJsonArray {v}).toJson(QJsonDocument::Compact);
         return array.mid(1, array.size() - 2);
     };
     QByteArray out = "{\"version\":1,\"files\":[";
@@ -59,14 +68,13 @@ QByteArray runReportJson(const QList<FileOutcome> &outcomes)
             out += (r ? "," : "") + QByteArray("{\"category\":") + text(categoryName(i.category))
                 + ",\"tag\":" + text(i.tag) + ",\"value\":" + text(i.value) + "}";
         }
-        out += "],\"message\":" + text(o.message.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(printablePath(o.message)))
-            + "}";
+        out += "],\"message\":"
+            + text(o.message.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(printablePath(o.message))) + "}";
     }
     const OutcomeTotals t = outcomeTotals(outcomes);
-    out += "\n],\"totals\":{\"cleaned\":" + QByteArray::number(t.cleaned) + ",\"residue\":"
-        + QByteArray::number(t.residue) + ",\"unchanged\":" + QByteArray::number(t.unchanged)
-        + ",\"failed\":" + QByteArray::number(t.failed) + ",\"skipped\":" + QByteArray::number(t.skipped)
-        + "}}\n";
+    out += "\n],\"totals\":{\"cleaned\":" + QByteArray::number(t.cleaned)
+        + ",\"residue\":" + QByteArray::number(t.residue) + ",\"unchanged\":" + QByteArray::number(t.unchanged)
+        + ",\"failed\":" + QByteArray::number(t.failed) + ",\"skipped\":" + QByteArray::number(t.skipped) + "}}\n";
     return out;
 }
 
@@ -85,7 +93,7 @@ QString leftOutLine(const QList<FileOutcome> &leftOut)
         return {};
     using ImageFiles::LeftOutKind;
     const LeftOutKind order[] = {LeftOutKind::Video, LeftOutKind::UnwritableRaw, LeftOutKind::UnwritableImage,
-                                 LeftOutKind::PathTooLong, LeftOutKind::NotAnImage};
+        LeftOutKind::PathTooLong, LeftOutKind::NotAnImage};
     int counts[std::size(order)] = {};
     for (const FileOutcome &o : leftOut) {
         const LeftOutKind kind = ImageFiles::leftOutKindOf(o.input);
@@ -147,7 +155,7 @@ QString outcomeDescription(const FileOutcome &o)
         break;
     }
     const ResidueCategory order[] = {ResidueCategory::Location, ResidueCategory::Device, ResidueCategory::Person,
-                                     ResidueCategory::Time, ResidueCategory::Software, ResidueCategory::Identifier};
+        ResidueCategory::Time, ResidueCategory::Software, ResidueCategory::Identifier};
     for (ResidueCategory c : order) {
         QStringList tags;
         for (const ResidueItem &i : o.residue) {
@@ -168,11 +176,16 @@ QString outcomeDescription(const FileOutcome &o)
 int outcomeSortRank(FileStatus status)
 {
     switch (status) {
-    case FileStatus::Residue: return 0;
-    case FileStatus::Failed: return 1;
-    case FileStatus::Unchanged: return 1;
-    case FileStatus::Skipped: return 2;
-    case FileStatus::Cleaned: return 3;
+    case FileStatus::Residue:
+        return 0;
+    case FileStatus::Failed:
+        return 1;
+    case FileStatus::Unchanged:
+        return 1;
+    case FileStatus::Skipped:
+        return 2;
+    case FileStatus::Cleaned:
+        return 3;
     }
     return 3;
 }

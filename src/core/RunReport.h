@@ -6,8 +6,7 @@
 #include <QList>
 #include <QString>
 
-struct OutcomeTotals
-{
+struct OutcomeTotals {
     int cleaned = 0;
     int residue = 0;
     int unchanged = 0;

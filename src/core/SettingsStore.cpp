@@ -6,7 +6,6 @@
 #include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
-
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -20,8 +19,7 @@ constexpr auto kIniName = u"settings.ini";
 // Names the QSettings file of normal mode: ~/.config/<application>/Quillmark.conf.
 constexpr auto kProductName = u"Quillmark";
 
-struct Line
-{
+struct Line {
     qsizetype start = 0;
     qsizetype length = 0; // without the line break
     qsizetype breakLength = 0; // 2 for CR LF, 1 for a lone CR, 0 at the end of the text
@@ -80,8 +78,7 @@ bool prepareFile(const QString &fileName)
     const QFileInfo info(fileName);
     if (!info.isFile())
         return false;
-    constexpr QFile::Permissions userBits =
-            QFile::ReadUser | QFile::WriteUser | QFile::ExeUser;
+    constexpr QFile::Permissions userBits = QFile::ReadUser | QFile::WriteUser | QFile::ExeUser;
     constexpr QFile::Permissions needed = QFile::ReadOwner | QFile::WriteOwner;
     const QFile::Permissions current = info.permissions() & ~userBits;
     if ((current & needed) == needed)
@@ -131,8 +128,8 @@ QString valueToString(const QVariant &value)
 
 } // namespace
 
-QString ReadIniValue(const QString &fileName, const QString &section, const QString &key,
-                     const QString &defaultValue, bool *ok)
+QString ReadIniValue(
+    const QString &fileName, const QString &section, const QString &key, const QString &defaultValue, bool *ok)
 {
     if (ok)
         *ok = false;
@@ -167,8 +164,7 @@ QString ReadIniValue(const QString &fileName, const QString &section, const QStr
     return defaultValue;
 }
 
-bool WriteIniValue(const QString &fileName, const QString &section, const QString &key,
-                   const QString &value)
+bool WriteIniValue(const QString &fileName, const QString &section, const QString &key, const QString &value)
 {
     const QString sectionLine = u'[' + section + u']';
     const QString keyPrefix = key + u'=';
@@ -230,14 +226,16 @@ bool WriteIniValue(const QString &fileName, const QString &section, const QStrin
     return file.commit();
 }
 
-SettingsStore::SettingsStore(const QString &programFolder) : m_programFolder(programFolder) { }
+SettingsStore::SettingsStore(const QString &programFolder)
+    : m_programFolder(programFolder)
+{
+}
 
 void SettingsStore::DetectPortableMode()
 {
     // isFile() follows a symbolic link to a file and needs no read permission on the
     // marker; its content is never looked at.
-    m_portable = QFileInfo(QDir(m_programFolder).filePath(QString::fromUtf16(kMarkerName)))
-                         .isFile();
+    m_portable = QFileInfo(QDir(m_programFolder).filePath(QString::fromUtf16(kMarkerName))).isFile();
 }
 
 QString SettingsStore::iniPath() const
@@ -249,13 +247,12 @@ QString SettingsStore::iniPath() const
 
 namespace {
 
-std::unique_ptr<QSettings> openNativeSettings(const QString &nativePath,
-                                              const QString &application)
+std::unique_ptr<QSettings> openNativeSettings(const QString &nativePath, const QString &application)
 {
     if (!nativePath.isEmpty())
         return std::make_unique<QSettings>(nativePath, QSettings::IniFormat);
-    auto settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                                application, QString::fromUtf16(kProductName));
+    auto settings = std::make_unique<QSettings>(
+        QSettings::NativeFormat, QSettings::UserScope, application, QString::fromUtf16(kProductName));
     // Only the user's own file counts; values from /etc/xdg or an organisation-wide file
     // would appear as "stored" settings the user never saved.
     settings->setFallbacksEnabled(false);
@@ -273,8 +270,7 @@ QString SettingsStore::settingsFilePath() const
     // Where QSettings keeps the native user-scope file on Linux; worked out here, because
     // constructing a QSettings already reads the file.
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/'
-        + QString::fromUtf16(SettingsCatalogue::application) + u'/' + QString::fromUtf16(kProductName)
-        + u".conf"_s;
+        + QString::fromUtf16(SettingsCatalogue::application) + u'/' + QString::fromUtf16(kProductName) + u".conf"_s;
 }
 
 bool SettingsStore::isOversized() const
@@ -284,9 +280,8 @@ bool SettingsStore::isOversized() const
     return info.isFile() && info.size() > maximumFileSize;
 }
 
-QString SettingsStore::GetSettingValue(const QString &application, const QString &section,
-                                       const QString &key, const QString &defaultValue,
-                                       bool *ok) const
+QString SettingsStore::GetSettingValue(
+    const QString &application, const QString &section, const QString &key, const QString &defaultValue, bool *ok) const
 {
     if (isOversized()) {
         if (ok)
@@ -309,8 +304,8 @@ QString SettingsStore::GetSettingValue(const QString &application, const QString
     return value.isValid() ? valueToString(value) : defaultValue;
 }
 
-bool SettingsStore::SaveSettingValue(const QString &application, const QString &section,
-                                     const QString &key, const QString &value)
+bool SettingsStore::SaveSettingValue(
+    const QString &application, const QString &section, const QString &key, const QString &value)
 {
     if (isOversized())
         return false;
@@ -384,15 +379,42 @@ const QList<Key> &readOrder()
 {
     static const QList<Key> keys = [] {
         const QList<const char16_t *> order = {
-            u"optOutputMode", u"txtOutput", u"txtPrefix", u"txtSuffix", u"sLastDir",
-            u"sLastAddDir", u"bFontSizeWarningShown", u"Left", u"Top", u"chkCleanAll",
-            u"chkCleanExif", u"chkCleanExifGPS", u"chkCleanXMP", u"chkCleanIPTC",
-            u"chkCleanThumbnail", u"chkCleanICC", u"chkCleanOther", u"chkCleanTiffIdf0",
-            u"chkCleanPhotoshop", u"chkCleanGeoTiff", u"chkCleanAdobeApp14",
-            u"chkResetFileDates", u"chkSkipReadyPage", u"SetDate_Year", u"SetDate_Month",
-            u"SetDate_Day", u"SetDate_Hour", u"SetDate_Min", u"SetDate_Sec", u"SetDate_Mode",
-            u"chkIgnoreMinorWarnings2", u"chkDeleteFileOnFail", u"optProcessingFail",
-            u"txtProcessingFailFolder", u"resizableWindow", u"chkKeepLook",
+            u"optOutputMode",
+            u"txtOutput",
+            u"txtPrefix",
+            u"txtSuffix",
+            u"sLastDir",
+            u"sLastAddDir",
+            u"bFontSizeWarningShown",
+            u"Left",
+            u"Top",
+            u"chkCleanAll",
+            u"chkCleanExif",
+            u"chkCleanExifGPS",
+            u"chkCleanXMP",
+            u"chkCleanIPTC",
+            u"chkCleanThumbnail",
+            u"chkCleanICC",
+            u"chkCleanOther",
+            u"chkCleanTiffIdf0",
+            u"chkCleanPhotoshop",
+            u"chkCleanGeoTiff",
+            u"chkCleanAdobeApp14",
+            u"chkResetFileDates",
+            u"chkSkipReadyPage",
+            u"SetDate_Year",
+            u"SetDate_Month",
+            u"SetDate_Day",
+            u"SetDate_Hour",
+            u"SetDate_Min",
+            u"SetDate_Sec",
+            u"SetDate_Mode",
+            u"chkIgnoreMinorWarnings2",
+            u"chkDeleteFileOnFail",
+            u"optProcessingFail",
+            u"txtProcessingFailFolder",
+            u"resizableWindow",
+            u"chkKeepLook",
         };
         QList<Key> result;
         for (const char16_t *name : order) {

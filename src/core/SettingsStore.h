@@ -6,8 +6,7 @@
 // Where the user's settings live: QSettings (organisation "Corvane") normally, or the
 // file "settings.ini" in the program folder when a file "PORTABLE" lies there.
 // Every read and write goes to the store afresh; nothing is cached.
-class SettingsStore final
-{
+class SettingsStore final {
 public:
     // programFolder: where "PORTABLE" and "settings.ini" are looked for.
     explicit SettingsStore(const QString &programFolder);
@@ -20,12 +19,10 @@ public:
 
     // ok (optional) turns false when the store could not be read; the default comes back then
     // too, so the caller can tell "nothing stored" from "store unusable" and keep its state.
-    QString GetSettingValue(const QString &application, const QString &section,
-                            const QString &key, const QString &defaultValue,
-                            bool *ok = nullptr) const;
+    QString GetSettingValue(const QString &application, const QString &section, const QString &key,
+        const QString &defaultValue, bool *ok = nullptr) const;
     // False when the value could not be stored.
-    bool SaveSettingValue(const QString &application, const QString &section,
-                          const QString &key, const QString &value);
+    bool SaveSettingValue(const QString &application, const QString &section, const QString &key, const QString &value);
 
     // Overrides the QSettings file location (tests); empty means the user's default.
     void setNativeSettingsPath(const QString &path) { m_nativePath = path; }
@@ -50,17 +47,15 @@ private:
 // is UTF-8. Both create the file when it is missing and make it readable and writable by its
 // owner. Failures of the reader give the default (and *ok = false); failures of the writer
 // return false and leave the file as it was.
-QString ReadIniValue(const QString &fileName, const QString &section, const QString &key,
-                     const QString &defaultValue, bool *ok = nullptr);
-bool WriteIniValue(const QString &fileName, const QString &section, const QString &key,
-                   const QString &value);
+QString ReadIniValue(const QString &fileName, const QString &section, const QString &key, const QString &defaultValue,
+    bool *ok = nullptr);
+bool WriteIniValue(const QString &fileName, const QString &section, const QString &key, const QString &value);
 
 // The settings catalogue: every key the program stores, with its default.
 namespace SettingsCatalogue {
 inline constexpr auto application = u"Corvane";
 inline constexpr auto section = u"Quillmark";
-struct Key
-{
+struct Key {
     const char16_t *name;
     const char16_t *defaultValue; // nullptr: computed by the caller (Left, Top, sLastDir, sLastAddDir)
 };

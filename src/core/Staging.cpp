@@ -4,7 +4,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
@@ -71,9 +70,8 @@ int openAndLock(const QByteArray &path, int lockMode)
     const int fd = ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0)
         return -1;
-    struct stat st{};
-    if (::fstat(fd, &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::geteuid()
-        || ::flock(fd, lockMode) != 0) {
+    struct stat st { };
+    if (::fstat(fd, &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::geteuid() || ::flock(fd, lockMode) != 0) {
         ::close(fd);
         return -1;
     }
@@ -84,8 +82,8 @@ int openAndLock(const QByteArray &path, int lockMode)
 // replaced between opening and locking).
 bool stillNamed(int fd, const QByteArray &path)
 {
-    struct stat held{};
-    struct stat named{};
+    struct stat held { };
+    struct stat named { };
     return ::fstat(fd, &held) == 0 && ::lstat(path.constData(), &named) == 0 && held.st_dev == named.st_dev
         && held.st_ino == named.st_ino && held.st_nlink > 0;
 }
@@ -99,7 +97,7 @@ QString systemErrorText(int error)
 
 FileIdentity FileIdentity::of(const QString &path)
 {
-    struct stat st{};
+    struct stat st { };
     if (::stat(encodePath(path).constData(), &st) != 0)
         return {};
     return identityFrom(st);
@@ -107,7 +105,7 @@ FileIdentity FileIdentity::of(const QString &path)
 
 FileIdentity FileIdentity::ofEntry(const QString &path)
 {
-    struct stat st{};
+    struct stat st { };
     if (::lstat(encodePath(path).constData(), &st) != 0)
         return {};
     return identityFrom(st);
@@ -148,7 +146,7 @@ QString StagingArea::folderFor(const QString &folder, int batch, QString *error)
         return it->path;
     const QString base = folder.endsWith(u'/') ? folder : folder + u'/';
     const QByteArray parent = encodePath(base);
-    struct stat st{};
+    struct stat st { };
     if (::stat(parent.constData(), &st) != 0 && errno == ENOENT && !QDir().mkpath(folder)) {
         *error = QCoreApplication::translate("CleanJob", "Cannot create the folder %1").arg(folder);
         return {};
@@ -157,8 +155,8 @@ QString StagingArea::folderFor(const QString &folder, int batch, QString *error)
     const QByteArray name = encodePath(path);
     for (int attempt = 0; attempt < 3; ++attempt) {
         if (::mkdir(name.constData(), 0700) != 0 && errno != EEXIST) {
-            *error = QCoreApplication::translate("CleanJob", "Cannot write in %1: %2")
-                         .arg(folder, systemErrorText(errno));
+            *error
+                = QCoreApplication::translate("CleanJob", "Cannot write in %1: %2").arg(folder, systemErrorText(errno));
             return {};
         }
         // Another run clearing abandoned folders may take an unlocked one away between
@@ -170,7 +168,7 @@ QString StagingArea::folderFor(const QString &folder, int batch, QString *error)
             ::close(fd);
             continue;
         }
-        m_folders.insert(key, Folder{path, fd, batch});
+        m_folders.insert(key, Folder {path, fd, batch});
         return path;
     }
     *error = QCoreApplication::translate("CleanJob", "Cannot write in %1: %2").arg(folder, systemErrorText(EEXIST));
@@ -182,7 +180,7 @@ void StagingArea::startSync(int batch)
     QList<int> fds;
     QList<dev_t> devices;
     for (const Folder &f : std::as_const(m_folders)) {
-        struct stat st{};
+        struct stat st { };
         if (f.batch != batch || ::fstat(f.fd, &st) != 0 || devices.contains(st.st_dev))
             continue;
         devices << st.st_dev;
@@ -191,9 +189,9 @@ void StagingArea::startSync(int batch)
     if (fds.isEmpty())
         return;
     m_syncs.insert(batch, std::async(std::launch::async, [fds] {
-                              for (int fd : fds)
-                                  ::syncfs(fd);
-                          }).share());
+        for (int fd : fds)
+            ::syncfs(fd);
+    }).share());
 }
 
 void StagingArea::waitForSync(int batch)
@@ -263,7 +261,7 @@ Placement placeNew(const QString &staged, const QString &output, bool mayReplace
         }
         err = errno;
         if (err != EEXIST) {
-            struct stat st{};
+            struct stat st { };
             if (::lstat(to.constData(), &st) == 0)
                 err = EEXIST;
             else if (::rename(from.constData(), to.constData()) == 0)
@@ -273,7 +271,7 @@ Placement placeNew(const QString &staged, const QString &output, bool mayReplace
         }
     }
     if (err == EEXIST && mayReplace) {
-        struct stat st{};
+        struct stat st { };
         if (::lstat(to.constData(), &st) == 0 && S_ISDIR(st.st_mode)) {
             *error = systemErrorText(EISDIR);
             return Placement::Failed;
@@ -311,7 +309,7 @@ bool takeOverIdentity(const QString &staged, const QString &original, const File
         *error = why;
         return false;
     };
-    struct stat st{};
+    struct stat st { };
     if (::fstat(fd, &st) != 0)
         return fail(systemErrorText(errno));
     // Owner and group first: a change of owner clears the set-ID bits.

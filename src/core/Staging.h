@@ -3,10 +3,9 @@
 #include <QHash>
 #include <QList>
 #include <QString>
-
+#include <ctime>
 #include <future>
 #include <sys/types.h>
-#include <ctime>
 
 // How a run's outputs reach their place without ever leaving a half-made file where a
 // person looks.
@@ -23,8 +22,7 @@
 // left by a killed run from one in use, and removes only the former.
 
 // What identifies a file and what a replacement must keep of it.
-struct FileIdentity
-{
+struct FileIdentity {
     bool valid = false;
     dev_t device = 0;
     ino_t inode = 0;
@@ -51,8 +49,7 @@ struct FileIdentity
 };
 
 // The staging folders of one run.
-class StagingArea
-{
+class StagingArea {
 public:
     explicit StagingArea(const QString &runToken);
     ~StagingArea();
@@ -73,8 +70,7 @@ public:
     static QString prefix() { return QStringLiteral(".qmk-stage-"); }
 
 private:
-    struct Folder
-    {
+    struct Folder {
         QString path;
         int fd = -1;
         int batch = 0;
@@ -90,8 +86,8 @@ void removeAbandonedStaging(const QString &folder);
 
 enum class Placement {
     Placed,
-    Exists,   // something appeared at the output (a file, a link, another run's output)
-    Changed,  // the original changed since it was read: another program or run has it
+    Exists, // something appeared at the output (a file, a link, another run's output)
+    Changed, // the original changed since it was read: another program or run has it
     Failed,
 };
 
@@ -102,15 +98,13 @@ Placement placeNew(const QString &staged, const QString &output, bool mayReplace
 
 // Replaces `original` by the staged file in one step, provided it is still the file
 // `before` describes.
-Placement placeOver(const QString &staged, const QString &original, const FileIdentity &before,
-                    QString *error);
+Placement placeOver(const QString &staged, const QString &original, const FileIdentity &before, QString *error);
 
 // Gives the staged file the owner, group, permission bits (set-user-ID and set-group-ID
 // included) and access control list of the original, and its security label. The
 // original's other extended attributes (a download's origin URL, tags) are metadata
 // and are not carried over. False when the exact permissions cannot be had.
-bool takeOverIdentity(const QString &staged, const QString &original, const FileIdentity &before,
-                      QString *error);
+bool takeOverIdentity(const QString &staged, const QString &original, const FileIdentity &before, QString *error);
 
 // The text of an errno value.
 QString systemErrorText(int error);

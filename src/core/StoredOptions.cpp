@@ -8,8 +8,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-class Reader
-{
+class Reader {
 public:
     explicit Reader(const SettingsStore &store)
         : m_store(store)
@@ -19,7 +18,7 @@ public:
     QString text(const QString &key, const QString &defaultValue) const
     {
         return m_store.GetSettingValue(QString::fromUtf16(SettingsCatalogue::application),
-                                       QString::fromUtf16(SettingsCatalogue::section), key, defaultValue);
+            QString::fromUtf16(SettingsCatalogue::section), key, defaultValue);
     }
 
     // A 16-bit integer in [minimum, maximum], or nothing.

@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-
 #include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
@@ -70,7 +69,7 @@ bool FolderExists(const QString &path)
 {
     if (path.isEmpty())
         return false;
-    struct stat st{};
+    struct stat st { };
     return ::stat(encodePath(path).constData(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 

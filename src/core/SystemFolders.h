@@ -3,11 +3,10 @@
 #include <QString>
 
 // Well-known folders, filled once at start-up. Folders end with '/'.
-struct SystemFolders
-{
+struct SystemFolders {
     QString sMyPictures; // the user's pictures folder (falls back to home)
     QString sMyDocuments;
-    QString sTemp;       // TEMP, else TMPDIR, else the system temporary folder; no trailing '/'
+    QString sTemp; // TEMP, else TMPDIR, else the system temporary folder; no trailing '/'
 };
 
 // Fills the record from the environment and QStandardPaths.

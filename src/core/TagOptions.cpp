@@ -43,18 +43,17 @@ QStringList JpegTagArguments(const QStringList &lines, const TagOptions &t)
 
 QStringList RawDeleteArguments(const TagOptions &t)
 {
-    const bool everything = t.chkCleanAll
-        || (t.chkCleanOther && t.chkCleanPhotoshop && t.chkCleanICC && t.chkCleanExif && t.chkCleanXMP);
+    const bool everything
+        = t.chkCleanAll || (t.chkCleanOther && t.chkCleanPhotoshop && t.chkCleanICC && t.chkCleanExif && t.chkCleanXMP);
     if (!everything)
         return {};
     // Raw files keep Exif and maker notes under "-all=" (a raw decoder needs them), and
     // with them the serials, owner, unique IDs and dates; these are the ones ExifTool
     // can still delete or zero, and no raw decoder reads them.
     return {u"-SerialNumber="_s, u"-InternalSerialNumber="_s, u"-LensSerialNumber="_s, u"-OwnerName="_s,
-            u"-ImageUniqueID="_s, u"-RawDataUniqueID="_s, u"-OriginalRawFileName="_s, u"-DateTimeOriginal="_s,
-            u"-CreateDate="_s, u"-ModifyDate="_s, u"-OffsetTime*="_s, u"-TrackCreateDate="_s,
-            u"-TrackModifyDate="_s, u"-MediaCreateDate="_s, u"-MediaModifyDate="_s, u"-IPTCDigest="_s,
-            u"-Photoshop:URL="_s};
+        u"-ImageUniqueID="_s, u"-RawDataUniqueID="_s, u"-OriginalRawFileName="_s, u"-DateTimeOriginal="_s,
+        u"-CreateDate="_s, u"-ModifyDate="_s, u"-OffsetTime*="_s, u"-TrackCreateDate="_s, u"-TrackModifyDate="_s,
+        u"-MediaCreateDate="_s, u"-MediaModifyDate="_s, u"-IPTCDigest="_s, u"-Photoshop:URL="_s};
 }
 
 bool keepsMetadataUnderDeleteAll(const QString &path)
@@ -63,10 +62,9 @@ bool keepsMetadataUnderDeleteAll(const QString &path)
     // deletions are what cleans them. For every other format they would only make
     // ExifTool parse maker notes it is about to drop (several ms per image).
     static const QStringList suffixes = {u"dng"_s, u"cr2"_s, u"crw"_s, u"ciff"_s, u"cr3"_s, u"nef"_s, u"nrw"_s,
-                                         u"arw"_s, u"arq"_s, u"sr2"_s, u"srw"_s, u"orf"_s, u"ori"_s, u"pef"_s,
-                                         u"raf"_s, u"rw2"_s, u"rwl"_s, u"raw"_s, u"iiq"_s, u"fff"_s, u"erf"_s,
-                                         u"mef"_s, u"mos"_s, u"mrw"_s, u"x3f"_s, u"dcp"_s, u"cs1"_s, u"psd"_s,
-                                         u"psb"_s, u"tif"_s, u"tiff"_s};
+        u"arw"_s, u"arq"_s, u"sr2"_s, u"srw"_s, u"orf"_s, u"ori"_s, u"pef"_s, u"raf"_s, u"rw2"_s, u"rwl"_s, u"raw"_s,
+        u"iiq"_s, u"fff"_s, u"erf"_s, u"mef"_s, u"mos"_s, u"mrw"_s, u"x3f"_s, u"dcp"_s, u"cs1"_s, u"psd"_s, u"psb"_s,
+        u"tif"_s, u"tiff"_s};
     const qsizetype dot = path.lastIndexOf(u'.');
     return dot >= 0 && suffixes.contains(path.mid(dot + 1).toLower());
 }
@@ -78,7 +76,7 @@ QStringList removalArguments(const TagOptions &t)
     QStringList lines;
     if (t.chkCleanAll) {
         // APP14 is deliberately never removed here: dropping it can change how the image looks.
-        return QStringList{u"-all="_s, u"-CommonIFD0="_s, u"-geotiff*="_s} + ExtraDeleteArguments(t);
+        return QStringList {u"-all="_s, u"-CommonIFD0="_s, u"-geotiff*="_s} + ExtraDeleteArguments(t);
     }
 
     const auto appendStructural = [&] {

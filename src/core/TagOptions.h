@@ -4,8 +4,7 @@
 #include <QStringList>
 
 // States of the twelve tag boxes of the options page ("which metadata to remove").
-struct TagOptions
-{
+struct TagOptions {
     bool chkCleanAll = true;
     bool chkCleanExif = true;
     bool chkCleanExifGPS = true;
@@ -56,8 +55,7 @@ enum class OutputMode : int { Overwrite = 0, Folder = 1, Prefix = 2, Suffix = 3 
 // output in another folder, or outside the image's folder with "..") or be empty.
 bool isUsableNameAffix(const QString &text);
 
-struct ControlInputs
-{
+struct ControlInputs {
     int iPage = 1;
     int imageCount = 0;
     OutputMode outputMode = OutputMode::Suffix;
@@ -68,17 +66,16 @@ struct ControlInputs
 };
 
 // What the window applies after every change of the list or of an option.
-struct ControlStates
-{
+struct ControlStates {
     bool cmdNextEnabled = true;
-    bool focusNext = false;       // give cmdNext the keyboard focus
+    bool focusNext = false; // give cmdNext the keyboard focus
     bool updateCountCaption = false;
-    QString countCaption;         // "1 image", "0 images", "2 images" (page 2 only)
+    QString countCaption; // "1 image", "0 images", "2 images" (page 2 only)
     bool txtOutputEnabled = false;
     bool txtPrefixEnabled = false;
     bool txtSuffixEnabled = false;
-    QString outputMessage;         // page 3: why Next is refused, when a person must be told
-    bool updateTagBoxes = false;  // page 4 only: apply the enabled flags below
+    QString outputMessage; // page 3: why Next is refused, when a person must be told
+    bool updateTagBoxes = false; // page 4 only: apply the enabled flags below
     bool chkCleanExifEnabled = true;
     bool chkCleanExifGPSEnabled = true;
     bool chkCleanThumbnailEnabled = true;

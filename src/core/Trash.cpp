@@ -9,7 +9,6 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStringList>
-
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -66,8 +65,8 @@ bool moveToHomeTrash(const QString &path)
 
     const QByteArray source = encodePath(path);
     const QByteArray name = source.mid(source.lastIndexOf('/') + 1);
-    const QByteArray info = "[Trash Info]\nPath=" + source.toPercentEncoding("/") + "\nDeletionDate="
-        + QDateTime::currentDateTime().toString(Qt::ISODate).left(19).toLatin1() + '\n';
+    const QByteArray info = "[Trash Info]\nPath=" + source.toPercentEncoding("/")
+        + "\nDeletionDate=" + QDateTime::currentDateTime().toString(Qt::ISODate).left(19).toLatin1() + '\n';
     for (int n = 1; n < 1000; ++n) {
         const QByteArray entry = n == 1 ? name : name + '.' + QByteArray::number(n);
         const QByteArray infoPath = encodePath(trash) + "/info/" + entry + ".trashinfo";
@@ -80,7 +79,7 @@ bool moveToHomeTrash(const QString &path)
         const bool written = ::write(fd, info.constData(), size_t(info.size())) == info.size();
         ::close(fd);
         const QByteArray target = encodePath(trash) + "/files/" + entry;
-        struct stat st{};
+        struct stat st { };
         const bool taken = ::lstat(target.constData(), &st) == 0;
         if (written && !taken && ::rename(source.constData(), target.constData()) == 0)
             return true;
@@ -117,8 +116,8 @@ bool MoveToRecycleBin(const QString &path, QString *error)
     static const QRegularExpression trashFiles(u"/(Trash|\\.Trash-\\d+|\\.Trash/\\d+)/files/[^/]+$"_s);
     if (trashFiles.match(inTrash).hasMatch())
         return true;
-    const QString infoFile = QFileInfo(inTrash).absolutePath() + u"/../info/"_s + QFileInfo(inTrash).fileName()
-        + u".trashinfo"_s;
+    const QString infoFile
+        = QFileInfo(inTrash).absolutePath() + u"/../info/"_s + QFileInfo(inTrash).fileName() + u".trashinfo"_s;
     if (QFile::rename(inTrash, path)) {
         QFile::remove(infoFile);
         QDir().rmdir(QFileInfo(inTrash).absolutePath());

@@ -3,7 +3,6 @@
 #include "core/NativePath.h"
 
 #include <QCommandLineParser>
-
 #include <cerrno>
 #include <dirent.h>
 #include <sys/stat.h>
@@ -19,14 +18,14 @@ WindowCommandLine WindowCommandLine::parse(const QStringList &arguments)
     parser.setApplicationDescription(tr("Removes metadata from image files, in a wizard window."));
     const QCommandLineOption helpOption({u"h"_s, u"help"_s}, tr("Show this help and exit."));
     const QCommandLineOption versionOption({u"v"_s, u"version"_s}, tr("Show the version and exit."));
-    const QCommandLineOption autoOption(u"auto"_s,
-        tr("Clean FOLDER unattended with the stored options, then exit."), u"FOLDER"_s);
+    const QCommandLineOption autoOption(
+        u"auto"_s, tr("Clean FOLDER unattended with the stored options, then exit."), u"FOLDER"_s);
     parser.addOptions({helpOption, versionOption, autoOption});
     parser.addPositionalArgument(u"PATH"_s, tr("Images and folders to start with."), u"[PATH...]"_s);
 
     WindowCommandLine line;
     // The parser takes the first argument as the program's name.
-    if (!parser.parse(QStringList{u"quillmark"_s} + arguments)) {
+    if (!parser.parse(QStringList {u"quillmark"_s} + arguments)) {
         line.action = Action::Error;
         line.text = parser.errorText();
         return line;
@@ -58,7 +57,7 @@ WindowCommandLine WindowCommandLine::parse(const QStringList &arguments)
 QString WindowCommandLine::autoFolderProblem(const QString &folder)
 {
     const QByteArray bytes = encodePath(folder);
-    struct stat st{};
+    struct stat st { };
     if (folder.isEmpty() || ::stat(bytes.constData(), &st) != 0) {
         if (!folder.isEmpty() && errno != ENOENT && errno != ENOTDIR)
             return tr("quillmark: -auto: %1: the folder cannot be read").arg(folder);

@@ -7,8 +7,7 @@
 // The window's command line: "-auto FOLDER" (or "--auto FOLDER") for an unattended run,
 // or the images and folders to start with. Every argument is one path exactly as given:
 // nothing is joined, trimmed or unquoted.
-struct WindowCommandLine
-{
+struct WindowCommandLine {
     Q_DECLARE_TR_FUNCTIONS(WindowCommandLine)
 
 public:
@@ -16,8 +15,8 @@ public:
     Action action = Action::Start;
     bool automatic = false;
     QString autoFolder; // the -auto folder as given
-    QStringList paths;  // the positional arguments as given
-    QString text;       // the help or version text, or what is wrong
+    QStringList paths; // the positional arguments as given
+    QString text; // the help or version text, or what is wrong
 
     // arguments: after the program name, with Qt's own options already taken out.
     static WindowCommandLine parse(const QStringList &arguments);

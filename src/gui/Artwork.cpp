@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QPixmapCache>
 #include <QSvgRenderer>
-
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -21,7 +20,7 @@ QPixmap render(const QString &name, QSize pixels, const QRectF &viewBox = QRectF
 {
     QSvgRenderer renderer(resourceOf(name));
     if (!renderer.isValid() || pixels.isEmpty())
-        return{};
+        return {};
     if (!viewBox.isNull())
         renderer.setViewBox(viewBox);
     QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
@@ -41,8 +40,7 @@ QSize devicePixels(QSize size, qreal ratio)
 }
 
 // Draws the SVG for each size and mode it is asked for instead of scaling one raster.
-class SvgIconEngine final : public QIconEngine
-{
+class SvgIconEngine final : public QIconEngine {
 public:
     explicit SvgIconEngine(const QString &name)
         : m_name(name)
@@ -103,7 +101,7 @@ QPixmap splash(QSize size, qreal ratio)
 {
     QSvgRenderer renderer(resourceOf(u"splash"_s));
     if (!renderer.isValid() || size.isEmpty())
-        return{};
+        return {};
     // As wide as the panel; the view reaches down as far as the panel does.
     const QRectF design = renderer.viewBoxF();
     const QRectF view(0, 0, design.width(), design.width() * size.height() / size.width());

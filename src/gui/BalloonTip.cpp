@@ -10,7 +10,6 @@
 #include <QPainterPath>
 #include <QScreen>
 #include <QVBoxLayout>
-
 #include <algorithm>
 #include <optional>
 
@@ -28,8 +27,7 @@ constexpr int cursorHeight = 20;
 constexpr int smallestWrapLength = 32;
 
 // The picture beside the title, drawn for the size and scale it is shown at.
-class TipIcon final : public QWidget
-{
+class TipIcon final : public QWidget {
 public:
     explicit TipIcon(QWidget *parent)
         : QWidget(parent)
@@ -97,8 +95,7 @@ private:
 
 // The tip's own window: a frameless tool-tip window that never takes the focus or the
 // mouse, so it cannot steal the hover from its anchor.
-class BalloonTipWindow final : public QWidget
-{
+class BalloonTipWindow final : public QWidget {
 public:
     BalloonTipWindow(bool balloon, bool wrap, int wrapLength)
         : QWidget(nullptr,
@@ -226,8 +223,8 @@ private:
         const QRectF body = area.adjusted(0, m_stemOnTop ? stemHeight : 0, 0, m_stemOnTop ? 0 : -stemHeight);
         path.addRoundedRect(body, cornerRadius, cornerRadius);
         // The stem stays clear of the rounded corners.
-        const qreal x = std::max<qreal>(cornerRadius + stemHalfWidth,
-                                        std::min<qreal>(m_stemX, body.width() - cornerRadius - stemHalfWidth));
+        const qreal x = std::max<qreal>(
+            cornerRadius + stemHalfWidth, std::min<qreal>(m_stemX, body.width() - cornerRadius - stemHalfWidth));
         QPainterPath stem;
         if (m_stemOnTop) {
             stem.moveTo(body.left() + x - stemHalfWidth, body.top() + 1);

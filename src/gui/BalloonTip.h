@@ -6,7 +6,6 @@
 #include <QPointer>
 #include <QString>
 #include <QTimer>
-
 #include <optional>
 
 class QWidget;
@@ -22,8 +21,7 @@ class BalloonTipWindow;
 // stays for VisibleTime milliseconds, or until the mouse leaves the anchor, presses a
 // button on it, or the anchor is hidden. After it timed out it returns only when the
 // mouse comes back to the anchor.
-class BalloonTip final : public QObject
-{
+class BalloonTip final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(BalloonTip)
 

@@ -37,12 +37,11 @@ QString withoutTrailingSlash(QString folder)
 
 } // namespace
 
-QString BrowseForFolder(QWidget *owner, const QString &title, const QString &initialSelection,
-                        bool newFolderButton, const QString &okText)
+QString BrowseForFolder(
+    QWidget *owner, const QString &title, const QString &initialSelection, bool newFolderButton, const QString &okText)
 {
-    const QString caption = title.isEmpty()
-        ? QCoreApplication::translate("BrowseForFolder", "Select A Directory")
-        : title;
+    const QString caption
+        = title.isEmpty() ? QCoreApplication::translate("BrowseForFolder", "Select A Directory") : title;
     const QString start = existingStart(initialSelection);
 
     if (const auto scripted = Prompts::takeScriptedAnswer({Prompts::Kind::Folder, caption, {}, start}))

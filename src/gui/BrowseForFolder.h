@@ -12,4 +12,4 @@ class QWidget;
 // Windows' folder shortcuts and .lnk files have no counterpart here: symbolic links to
 // folders are followed by the file system itself.
 QString BrowseForFolder(QWidget *owner, const QString &title, const QString &initialSelection,
-                        bool newFolderButton = true, const QString &okText = QString());
+    bool newFolderButton = true, const QString &okText = QString());

@@ -13,6 +13,8 @@
 #include "gui/PathListModel.h"
 #include "gui/Prompts.h"
 
+#include <QApplication>
+#include <QBoxLayout>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -22,21 +24,19 @@
 #include <QDropEvent>
 #include <QEventLoop>
 #include <QFrame>
-#include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QBoxLayout>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QTreeView>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
-#include <QWindow>
+#include <QTreeView>
 #include <QUrl>
+#include <QWindow>
 
 using namespace Qt::StringLiterals;
 
@@ -90,7 +90,7 @@ void CleanWizard::load()
     // Where the window stands when no stored position can be used.
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     move(screen.x() + (screen.width() - frameGeometry().width()) / 2,
-         screen.y() + (screen.height() - frameGeometry().height()) / 2);
+        screen.y() + (screen.height() - frameGeometry().height()) / 2);
     readSettings();
     applyWindowBorder();
     // Left and Top are the frame's corner, title bar included. Under X11 the window
@@ -130,9 +130,9 @@ void CleanWizard::connectControls()
     // Before UpdateControls runs for the same change. UpdateControls itself sets the
     // shown tick with the signals blocked, so only a click or a stored value land here.
     connect(chkCleanICC, &QCheckBox::toggled, this, [this](bool checked) { m_chkCleanICCChoice = checked; });
-    for (QCheckBox *box : {chkCleanAll, chkCleanExif, chkCleanExifGPS, chkCleanThumbnail, chkCleanXMP,
-                           chkCleanIPTC, chkCleanICC, chkCleanPhotoshop, chkCleanTiffIdf0, chkCleanGeoTiff,
-                           chkCleanAdobeApp14, chkCleanOther, chkKeepLook})
+    for (QCheckBox *box :
+        {chkCleanAll, chkCleanExif, chkCleanExifGPS, chkCleanThumbnail, chkCleanXMP, chkCleanIPTC, chkCleanICC,
+            chkCleanPhotoshop, chkCleanTiffIdf0, chkCleanGeoTiff, chkCleanAdobeApp14, chkCleanOther, chkKeepLook})
         connect(box, &QCheckBox::toggled, this, &CleanWizard::UpdateControls);
     // Toggled covers a mode chosen by the program (the browse button); clicked covers a
     // click on the mode that is already chosen.
@@ -362,8 +362,8 @@ bool CleanWizard::eventFilter(QObject *watched, QEvent *event)
     }
 
     if (auto *label = qobject_cast<QLabel *>(watched)) {
-        const int index = static_cast<int>(std::find(lblLinkButton.cbegin(), lblLinkButton.cend(), label)
-                                           - lblLinkButton.cbegin());
+        const int index
+            = static_cast<int>(std::find(lblLinkButton.cbegin(), lblLinkButton.cend(), label) - lblLinkButton.cbegin());
         if (index < static_cast<int>(lblLinkButton.size())) {
             if (type == QEvent::MouseButtonRelease) {
                 const auto *mouse = static_cast<QMouseEvent *>(event);
@@ -429,13 +429,11 @@ void CleanWizard::lblLinkButton_Click(int index)
         if (!Prompts::openUrl(QUrl(homePageUrl())))
             tellAddress(homePageUrl());
         break;
-    case 3:
-        {
-            const QString log = m_logPath.isEmpty() ? m_systemFolders.sTemp + u"/qmk_log.txt"_s : m_logPath;
-            if (!open(log))
-                showLogWindow(log);
-        }
-        break;
+    case 3: {
+        const QString log = m_logPath.isEmpty() ? m_systemFolders.sTemp + u"/qmk_log.txt"_s : m_logPath;
+        if (!open(log))
+            showLogWindow(log);
+    } break;
     case 5: {
         QString folder;
         if (optOutputMode[1]->isChecked()) {

@@ -12,7 +12,6 @@
 #include <QPointer>
 #include <QSet>
 #include <QStringList>
-
 #include <array>
 #include <functional>
 #include <memory>
@@ -42,14 +41,13 @@ struct JobResult;
 
 // How the window is started: main() fills it from the process, tests from their own
 // temporary folders.
-struct CleanWizardSetup
-{
-    QString programFolder;      // where PORTABLE and settings.ini are looked for; empty: the program's folder
+struct CleanWizardSetup {
+    QString programFolder; // where PORTABLE and settings.ini are looked for; empty: the program's folder
     QString nativeSettingsPath; // settings file outside portable mode; empty: the user's own
-    QStringList arguments;      // the command line after the program name
-    QString exiftool;           // empty: findExifTool()
-    bool pauses = true;         // the short pauses that let a person read the job's captions
-    int autoWaitMs = 5000;      // how long an automatic run shows its last page before ending
+    QStringList arguments; // the command line after the program name
+    QString exiftool; // empty: findExifTool()
+    bool pauses = true; // the short pauses that let a person read the job's captions
+    int autoWaitMs = 5000; // how long an automatic run shows its last page before ending
     // Ends the process at once, without the shutdown handler. Empty: leave the event loop
     // with this exit code (main() then returns it).
     std::function<void(int)> endProcess;
@@ -59,8 +57,7 @@ struct CleanWizardSetup
 // arrays are named "<array>_<index>" (lblLinkButton_3, optOutputMode_1, picTooltip_12).
 // The fields and routines with design names are public so that the other parts of the
 // user interface and the tests reach them.
-class CleanWizard final : public QDialog
-{
+class CleanWizard final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CleanWizard)
 
@@ -142,7 +139,7 @@ public:
     QPushButton *cmdBack = nullptr;
     QPushButton *cmdNext = nullptr;
     QPushButton *cmdCancel = nullptr;
-    std::array<QWidget *, 8> pages{}; // picFrameWelcome .. picFrameFinished
+    std::array<QWidget *, 8> pages {}; // picFrameWelcome .. picFrameFinished
 
     // Page 1
     QWidget *picFrameWelcome = nullptr;
@@ -160,7 +157,7 @@ public:
     QLabel *lblNumFileAdded = nullptr;
     // Page 3
     QWidget *picFrameOutput = nullptr;
-    std::array<QRadioButton *, 4> optOutputMode{};
+    std::array<QRadioButton *, 4> optOutputMode {};
     QLineEdit *txtOutput = nullptr;
     QPushButton *cmdOutputBrowse = nullptr;
     QLineEdit *txtPrefix = nullptr;
@@ -185,11 +182,11 @@ public:
     // Page 5
     QWidget *picFrameDate = nullptr;
     QCheckBox *chkResetFileDates = nullptr;
-    std::array<QRadioButton *, 2> optDate{};
+    std::array<QRadioButton *, 2> optDate {};
     QLabel *lblResetDateTo = nullptr;
     QCheckBox *chkIgnoreMinorWarnings = nullptr;
     QCheckBox *chkDeleteFileOnFail = nullptr;
-    std::array<QRadioButton *, 2> optProcessingFail{};
+    std::array<QRadioButton *, 2> optProcessingFail {};
     QLineEdit *txtProcessingFailFolder = nullptr;
     QPushButton *cmdProcessingFailBrowse = nullptr;
     // Page 6
@@ -214,8 +211,8 @@ public:
     QPlainTextEdit *txtErrorLog = nullptr;
     QLabel *Image2 = nullptr;
     // Arrays spread over the pages; unused indexes stay null.
-    std::array<QLabel *, 7> lblLinkButton{};
-    std::array<QLabel *, 18> picTooltip{};
+    std::array<QLabel *, 7> lblLinkButton {};
+    std::array<QLabel *, 18> picTooltip {};
 
     // The home page the welcome page links to.
     static QString homePageUrl();
@@ -352,9 +349,9 @@ private:
     bool m_commandLineDone = false;
     bool m_jobRunning = false;
     bool m_lastRunHadProblems = false; // -auto ends with status 1 then
-    QPointer<CleanJob> m_job;          // the running job, for a stop request
+    QPointer<CleanJob> m_job; // the running job, for a stop request
     bool m_askingStop = false;
-    QString m_logPath;                 // the last run's problem log
+    QString m_logPath; // the last run's problem log
     bool m_closeAfterJob = false;
     bool m_endingAtOnce = false;
     bool m_viewerBusy = false;

@@ -3,12 +3,11 @@
 // context menu, the summary of the ready page, and what the finished page's links do
 // where the desktop cannot open them.
 
-#include "gui/CleanWizard.h"
-
 #include "core/CleanJob.h"
 #include "core/ConsoleRunner.h"
 #include "core/SystemFolders.h"
 #include "gui/BalloonTip.h"
+#include "gui/CleanWizard.h"
 #include "gui/FileListView.h"
 #include "gui/MetadataViewer.h"
 #include "gui/Mnemonics.h"
@@ -56,18 +55,30 @@ QList<std::pair<QWidget *, QWidget *>> CleanWizard::helpAnchors() const
 {
     // Each control with the balloon that explains it (its "i" picture, or itself).
     return {
-        {chkCleanExif, picTooltip[0]},          {chkCleanExifGPS, picTooltip[1]},
-        {chkCleanThumbnail, picTooltip[2]},     {chkCleanICC, picTooltip[3]},
-        {chkCleanXMP, picTooltip[4]},           {chkCleanIPTC, picTooltip[5]},
-        {chkCleanOther, picTooltip[6]},         {txtPrefix, picTooltip[7]},
-        {optOutputMode[2], picTooltip[7]},      {txtSuffix, picTooltip[8]},
-        {optOutputMode[3], picTooltip[8]},      {chkCleanPhotoshop, picTooltip[9]},
-        {chkCleanAll, picTooltip[10]},          {chkCleanTiffIdf0, picTooltip[11]},
-        {chkResetFileDates, picTooltip[12]},    {optDate[0], picTooltip[12]},
-        {optDate[1], picTooltip[12]},           {chkDeleteFileOnFail, picTooltip[13]},
-        {optProcessingFail[0], picTooltip[13]}, {optProcessingFail[1], picTooltip[13]},
-        {txtProcessingFailFolder, picTooltip[13]}, {chkCleanGeoTiff, picTooltip[15]},
-        {chkCleanAdobeApp14, picTooltip[16]},   {cmdInput, cmdInput},
+        {chkCleanExif, picTooltip[0]},
+        {chkCleanExifGPS, picTooltip[1]},
+        {chkCleanThumbnail, picTooltip[2]},
+        {chkCleanICC, picTooltip[3]},
+        {chkCleanXMP, picTooltip[4]},
+        {chkCleanIPTC, picTooltip[5]},
+        {chkCleanOther, picTooltip[6]},
+        {txtPrefix, picTooltip[7]},
+        {optOutputMode[2], picTooltip[7]},
+        {txtSuffix, picTooltip[8]},
+        {optOutputMode[3], picTooltip[8]},
+        {chkCleanPhotoshop, picTooltip[9]},
+        {chkCleanAll, picTooltip[10]},
+        {chkCleanTiffIdf0, picTooltip[11]},
+        {chkResetFileDates, picTooltip[12]},
+        {optDate[0], picTooltip[12]},
+        {optDate[1], picTooltip[12]},
+        {chkDeleteFileOnFail, picTooltip[13]},
+        {optProcessingFail[0], picTooltip[13]},
+        {optProcessingFail[1], picTooltip[13]},
+        {txtProcessingFailFolder, picTooltip[13]},
+        {chkCleanGeoTiff, picTooltip[15]},
+        {chkCleanAdobeApp14, picTooltip[16]},
+        {cmdInput, cmdInput},
         {cmdAddFolder, cmdAddFolder},
     };
 }
@@ -116,8 +127,8 @@ void CleanWizard::setupAccessibility()
         control->setWhatsThis(u"<b>"_s + escaped(tip->Title()) + u"</b><br>"_s + escaped(tip->TipText()));
     }
     lwFiles->setWhatsThis(escaped(lblShowMetadataTip->text() + u". "_s
-                                  + tr("Ctrl+I shows the metadata of the current image; Delete removes the "
-                                       "selected images.")));
+        + tr("Ctrl+I shows the metadata of the current image; Delete removes the "
+             "selected images.")));
     lwFilesCleaned->setWhatsThis(escaped(tr("Ctrl+I, a double click or the context menu shows what cleaning "
                                             "removed from the current file and what is left.")));
 }
@@ -141,8 +152,8 @@ void CleanWizard::showHelpFor(QWidget *control)
     if (!control || control->window() != this)
         control = cmdNext;
     m_lastHelpShown = helpTextFor(control);
-    QWhatsThis::showText(control->mapToGlobal(QPoint(control->width() / 2, control->height())), m_lastHelpShown,
-                         control);
+    QWhatsThis::showText(
+        control->mapToGlobal(QPoint(control->width() / 2, control->height())), m_lastHelpShown, control);
 }
 
 // --- Alt letters and the focus on options ---------------------------------------------
@@ -254,7 +265,7 @@ void CleanWizard::rememberOriginals(const JobResult &result)
     // A run without outcomes still pairs each output with its original.
     for (const CleanedFile &file : result.cleanedFiles) {
         if (!m_outcomeByOutput.contains(file.path))
-            m_outcomeByOutput.insert(file.path, FileOutcome{file.input, file.path, FileStatus::Cleaned, {}, {}});
+            m_outcomeByOutput.insert(file.path, FileOutcome {file.input, file.path, FileStatus::Cleaned, {}, {}});
     }
 }
 
@@ -273,8 +284,8 @@ bool CleanWizard::compareWithOriginal(int row)
         ConsoleRunner runner;
         runner.setWorkingDirectory(m_programFolder);
         // "-u": what the run found left may be a maker-note tag ExifTool has no name for.
-        const int result = runner.RunExifTool(m_exiftool, {u"-config"_s, QString(), u"-a"_s, u"-u"_s,
-                                                           u"-G1"_s, u"-s"_s, path});
+        const int result
+            = runner.RunExifTool(m_exiftool, {u"-config"_s, QString(), u"-a"_s, u"-u"_s, u"-G1"_s, u"-s"_s, path});
         *output = runner.sConsoleOutput();
         return result == 0;
     };
@@ -324,9 +335,9 @@ QString CleanWizard::readySummaryText() const
         if (chkCleanAdobeApp14->isChecked())
             removed << Mnemonics::plain(chkCleanAdobeApp14->text());
     } else {
-        for (const QCheckBox *box : {chkCleanExif, chkCleanExifGPS, chkCleanThumbnail, chkCleanXMP, chkCleanIPTC,
-                                     chkCleanICC, chkCleanPhotoshop, chkCleanTiffIdf0, chkCleanGeoTiff,
-                                     chkCleanAdobeApp14, chkCleanOther}) {
+        for (const QCheckBox *box :
+            {chkCleanExif, chkCleanExifGPS, chkCleanThumbnail, chkCleanXMP, chkCleanIPTC, chkCleanICC,
+                chkCleanPhotoshop, chkCleanTiffIdf0, chkCleanGeoTiff, chkCleanAdobeApp14, chkCleanOther}) {
             if (box->isChecked())
                 removed << Mnemonics::plain(box->text());
         }
@@ -340,8 +351,8 @@ QString CleanWizard::readySummaryText() const
     if (chkDeleteFileOnFail->isChecked()) {
         text += u' '
             + (optProcessingFail[0]->isChecked()
-                   ? tr("Originals that fail go to the trash.")
-                   : tr("Originals that fail are moved to %1.").arg(txtProcessingFailFolder->text().trimmed()));
+                    ? tr("Originals that fail go to the trash.")
+                    : tr("Originals that fail are moved to %1.").arg(txtProcessingFailFolder->text().trimmed()));
     }
     return text;
 }
@@ -366,8 +377,8 @@ void CleanWizard::showLogWindow(const QString &path)
     QString text = QString::fromUtf8(file.read(maxLogBytes));
     if (!file.atEnd())
         text += u'\n' + tr("(The log goes on; this window shows its first 8 MB.)");
-    std::unique_ptr<MetadataViewer> window(MetadataViewer::textWindow(tr("%1 - Problem Log").arg(QFileInfo(path).fileName()),
-                                                            text, this));
+    std::unique_ptr<MetadataViewer> window(
+        MetadataViewer::textWindow(tr("%1 - Problem Log").arg(QFileInfo(path).fileName()), text, this));
     window->txtReport->setAccessibleName(tr("Problem log"));
     Prompts::execModal(*window, text);
 }
@@ -375,13 +386,13 @@ void CleanWizard::showLogWindow(const QString &path)
 void CleanWizard::tellFolder(const QString &folder)
 {
     Prompts::message(this,
-                     tr("No program is set up here to open folders. The cleaned images are in this folder:")
-                         + u"\n\n"_s + QDir::toNativeSeparators(folder),
-                     Prompts::Icon::Information);
+        tr("No program is set up here to open folders. The cleaned images are in this folder:") + u"\n\n"_s
+            + QDir::toNativeSeparators(folder),
+        Prompts::Icon::Information);
 }
 
 void CleanWizard::tellAddress(const QString &address)
 {
-    Prompts::message(this, tr("No web browser is set up here. The home page is:") + u"\n\n"_s + address,
-                     Prompts::Icon::Information);
+    Prompts::message(
+        this, tr("No web browser is set up here. The home page is:") + u"\n\n"_s + address, Prompts::Icon::Information);
 }

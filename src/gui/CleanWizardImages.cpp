@@ -1,13 +1,12 @@
 // Filling and emptying the image list: the add dialogs, folders, drops, removal and the
 // command line.
 
-#include "gui/CleanWizard.h"
-
 #include "core/ImageFiles.h"
 #include "core/RunReport.h"
 #include "core/SystemFolders.h"
 #include "core/WindowCommandLine.h"
 #include "gui/BrowseForFolder.h"
+#include "gui/CleanWizard.h"
 #include "gui/PathListModel.h"
 #include "gui/Prompts.h"
 #include "gui/WaitCursor.h"
@@ -16,10 +15,9 @@
 #include <QFileInfo>
 #include <QItemSelectionModel>
 #include <QLabel>
-#include <QTreeView>
 #include <QPushButton>
 #include <QSet>
-
+#include <QTreeView>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -37,8 +35,7 @@ constexpr int bulkYieldMs = 40;
 
 // While it lives, added files are collected and shown in chunks, and the third button
 // stops the adding.
-class BulkAdding
-{
+class BulkAdding {
 public:
     explicit BulkAdding(CleanWizard &window)
         : m_window(window)
@@ -193,10 +190,10 @@ void CleanWizard::cmdInput_Click()
     if (!lost.isEmpty()) {
         const QStringList shown = lost.mid(0, 10);
         Prompts::message(this,
-                         tr("These files could not be added: their names are not valid UTF-8, which the file "
-                            "dialog cannot pass on. Add them with \"Add from Folder\" or drop them on the list:")
-                             + u"\n\n"_s + shown.join(u'\n') + (lost.size() > shown.size() ? u"\n..."_s : QString()),
-                         Prompts::Icon::Exclamation);
+            tr("These files could not be added: their names are not valid UTF-8, which the file "
+               "dialog cannot pass on. Add them with \"Add from Folder\" or drop them on the list:")
+                + u"\n\n"_s + shown.join(u'\n') + (lost.size() > shown.size() ? u"\n..."_s : QString()),
+            Prompts::Icon::Exclamation);
     }
     UpdateControls();
 }
@@ -317,8 +314,7 @@ void CleanWizard::runCommandLine()
 
     // A file manager's "Open with" hands over every chosen file and folder as an argument
     // of its own; what names neither is passed over.
-    struct Entry
-    {
+    struct Entry {
         QString path;
         bool folder;
     };

@@ -2,10 +2,9 @@
 // output-mode text boxes' focus rules, the side picture, the list columns and the
 // large-font check.
 
-#include "gui/CleanWizard.h"
-
 #include "gui/Artwork.h"
 #include "gui/BalloonTip.h"
+#include "gui/CleanWizard.h"
 #include "gui/Palettes.h"
 #include "gui/Prompts.h"
 #include "gui/WindowLayout.h"
@@ -24,8 +23,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct TipEntry
-{
+struct TipEntry {
     const char *title;
     const char *text;
 };

@@ -1,14 +1,13 @@
 // The page flow: showing a page, Next, Back and Close, the rules that enable the controls,
 // and the option pages' check boxes and browse buttons.
 
-#include "gui/CleanWizard.h"
-
 #include "core/CleanJob.h"
 #include "core/FileDate.h"
 #include "core/NativePath.h"
 #include "core/RunReport.h"
 #include "core/TagOptions.h"
 #include "gui/BrowseForFolder.h"
+#include "gui/CleanWizard.h"
 #include "gui/PathListModel.h"
 #include "gui/Prompts.h"
 
@@ -22,7 +21,6 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QTreeView>
-
 #include <algorithm>
 #include <array>
 #include <optional>
@@ -82,16 +80,16 @@ void CleanWizard::ShowPage()
         cmdCancel->setText(tr("Close"));
         cmdNext->setText(tr("Next >"));
         header(tr("Choose Image Files"),
-               tr("Add the images you want to clean. When you are ready, click 'next' to continue to the "
-                  "output page."));
+            tr("Add the images you want to clean. When you are ready, click 'next' to continue to the "
+               "output page."));
         updateAndFocus();
         break;
     case 3:
         buttons(true, true, true);
         cmdNext->setText(tr("Next >"));
         header(tr("Options (1/3)"),
-               tr("Decide where and how to save the cleaned files. Click 'next' to continue to the second "
-                  "options page."));
+            tr("Decide where and how to save the cleaned files. Click 'next' to continue to the second "
+               "options page."));
         updateAndFocus();
         break;
     case 4:
@@ -112,7 +110,7 @@ void CleanWizard::ShowPage()
         buttons(true, true, true);
         cmdNext->setText(tr("Start >"));
         header(tr("Ready to Start"),
-               tr("The wizard has now collected enough information to begin processing the images!"));
+            tr("The wizard has now collected enough information to begin processing the images!"));
         showReadySummary();
         break;
     case 7:
@@ -124,8 +122,8 @@ void CleanWizard::ShowPage()
         buttons(true, false, true);
         cmdCancel->setText(tr("Quit"));
         header(tr("Finished"),
-               tr("The wizard has finished cleaning the images! Press the exit button to quit, or the back "
-                  "button to process more files."));
+            tr("The wizard has finished cleaning the images! Press the exit button to quit, or the back "
+               "button to process more files."));
         cmdCancel->setFocus();
         break;
     default:
@@ -323,9 +321,8 @@ void CleanWizard::chkDeleteFileOnFail_Click()
 
 void CleanWizard::dateEntry()
 {
-    const std::array<QString *, 6> parts = {&fixedDate.sSetDateYear, &fixedDate.sSetDateMonth,
-                                            &fixedDate.sSetDateDay,  &fixedDate.sSetDateHour,
-                                            &fixedDate.sSetDateMin,  &fixedDate.sSetDateSec};
+    const std::array<QString *, 6> parts = {&fixedDate.sSetDateYear, &fixedDate.sSetDateMonth, &fixedDate.sSetDateDay,
+        &fixedDate.sSetDateHour, &fixedDate.sSetDateMin, &fixedDate.sSetDateSec};
     for (int i = 0; i < 6; ++i) {
         const FileDate::DatePrompt &prompt = FileDate::datePrompt(i);
         const QString answer = Prompts::inputBox(this, prompt.title, prompt.prompt, *parts.at(i));

@@ -1,10 +1,9 @@
 // Building the window: the chrome and the first four pages (welcome, images, output,
 // options) with their controls. The other pages are built in CleanWizardRunPages.cpp.
 
+#include "gui/Artwork.h"
 #include "gui/CleanWizard.h"
 #include "gui/CleanWizardPages_p.h"
-
-#include "gui/Artwork.h"
 #include "gui/FileListView.h"
 #include "gui/OutcomeListModel.h"
 #include "gui/PathListModel.h"
@@ -15,14 +14,14 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QHeaderView>
-#include <QTreeView>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -146,8 +145,8 @@ void CleanWizard::buildUi()
     setObjectName(u"frmMain"_s);
     setWindowTitle(tr("Quillmark"));
     setWindowIcon(Artwork::icon(u"quillmark"_s));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+        | Qt::WindowCloseButtonHint);
     setAttribute(Qt::WA_QuitOnClose, true);
     setSizeGripEnabled(false);
 
@@ -190,8 +189,8 @@ void CleanWizard::buildUi()
     // Every page occupies the same cell; ShowPage shows one of them.
     auto *stack = new QGridLayout;
     stack->setContentsMargins(0, 0, 0, 0);
-    pages = {buildWelcomePage(), buildInputPage(), buildOutputPage(), buildOptionsPage(),
-             buildDatePage(),    buildBeginPage(), buildExecutePage(), buildFinishedPage()};
+    pages = {buildWelcomePage(), buildInputPage(), buildOutputPage(), buildOptionsPage(), buildDatePage(),
+        buildBeginPage(), buildExecutePage(), buildFinishedPage()};
     for (QWidget *page : pages)
         stack->addWidget(page, 0, 0);
     body->addLayout(stack, 1);
@@ -225,9 +224,8 @@ void CleanWizard::applyDesignState()
     // The state the window has before any setting is read: that of a first start. A
     // stored value that cannot be applied leaves its control like this.
     optOutputMode[3]->setChecked(true);
-    for (QCheckBox *box : {chkCleanAll, chkCleanExif, chkCleanExifGPS, chkCleanThumbnail, chkCleanXMP,
-                           chkCleanIPTC, chkCleanICC, chkCleanPhotoshop, chkCleanTiffIdf0, chkCleanGeoTiff,
-                           chkCleanOther})
+    for (QCheckBox *box : {chkCleanAll, chkCleanExif, chkCleanExifGPS, chkCleanThumbnail, chkCleanXMP, chkCleanIPTC,
+             chkCleanICC, chkCleanPhotoshop, chkCleanTiffIdf0, chkCleanGeoTiff, chkCleanOther})
         box->setChecked(true);
     chkCleanAdobeApp14->setChecked(false);
     chkKeepLook->setChecked(true);
@@ -285,7 +283,7 @@ QWidget *CleanWizard::buildWelcomePage()
     Label7 = wrapped(tr("This program deletes metadata tags and thumbnails from inside image files. "
                         "This helps to protect your online privacy, as well as saving disk space. "
                         "Click 'next' to begin."),
-                     picFrameWelcome);
+        picFrameWelcome);
     Label7->setObjectName(u"Label7"_s);
     Label5 = new QLabel(tr("Homepage:"), picFrameWelcome);
     Label5->setObjectName(u"Label5"_s);
@@ -312,15 +310,13 @@ QWidget *CleanWizard::buildInputPage()
 
     cmdInput = new QPushButton(Artwork::icon(u"add"_s), tr("Add Images"), picFrameInput);
     cmdInput->setObjectName(u"cmdInput"_s);
-    cmdAddFolder = new QPushButton(Artwork::icon(u"addfolder"_s), tr("Add from Folder"),
-                                   picFrameInput);
+    cmdAddFolder = new QPushButton(Artwork::icon(u"addfolder"_s), tr("Add from Folder"), picFrameInput);
     cmdAddFolder->setObjectName(u"cmdAddFolder"_s);
     for (QPushButton *button : {cmdInput, cmdAddFolder}) {
         button->setIconSize(QSize(22, 22));
         button->setMinimumHeight(34);
     }
-    cmdRemoveSelected = new QPushButton(Artwork::icon(u"remove"_s), QString(),
-                                        picFrameInput);
+    cmdRemoveSelected = new QPushButton(Artwork::icon(u"remove"_s), QString(), picFrameInput);
     cmdRemoveSelected->setObjectName(u"cmdRemoveSelected"_s);
     cmdRemoveSelected->setToolTip(tr("Remove selected files"));
     cmdRemoveSelected->setAccessibleName(tr("Remove selected files"));
@@ -352,8 +348,7 @@ QWidget *CleanWizard::buildInputPage()
     // The count grows while files are added; room for the widest caption it can show is
     // kept from the start, so the hint beside it is never cut off.
     int countWidth = 0;
-    for (const QString &caption : {tr("%1 images").arg(999999), tr("Adding files..."),
-                                   tr("No files to process...")})
+    for (const QString &caption : {tr("%1 images").arg(999999), tr("Adding files..."), tr("No files to process...")})
         countWidth = std::max(countWidth, lblNumFileAdded->fontMetrics().horizontalAdvance(caption));
     lblNumFileAdded->setMinimumWidth(countWidth + 2);
 
@@ -407,8 +402,8 @@ QWidget *CleanWizard::buildOutputPage()
     auto *title = heading(tr("Output Mode:"), picFrameOutput);
     title->setObjectName(u"lblOutputMode"_s);
 
-    const QStringList captions = {tr("Overwrite original"), tr("Save cleaned images in this folder:"),
-                                  tr("Add prefix:"), tr("Add suffix:")};
+    const QStringList captions
+        = {tr("Overwrite original"), tr("Save cleaned images in this folder:"), tr("Add prefix:"), tr("Add suffix:")};
     m_outputModeGroup = new QButtonGroup(this);
     for (int i = 0; i < 4; ++i) {
         optOutputMode.at(i) = new QRadioButton(captions.at(i), picFrameOutput);
@@ -479,8 +474,7 @@ QWidget *CleanWizard::buildOptionsPage()
     chkCleanAdobeApp14 = box(u"chkCleanAdobeApp14"_s, tr("APP14"));
     chkCleanOther = box(u"chkCleanOther"_s, tr("All Other"));
 
-    struct Cell
-    {
+    struct Cell {
         QCheckBox *check;
         int tooltip;
     };
@@ -514,7 +508,7 @@ QWidget *CleanWizard::buildOptionsPage()
                                "image formats other than JPEG. RAW images are especially complicated. You "
                                "should check the produced images to make sure that undesired metadata has "
                                "been removed. See the manual for more information."),
-                            picFrameOptions);
+        picFrameOptions);
     lblDisclaimer->setObjectName(u"lblDisclaimer"_s);
     auto *disclaimer = new QHBoxLayout;
     disclaimer->setSpacing(8);

@@ -1,13 +1,12 @@
 // The job on screen: starting the run from the ready page, filling the finished page
 // with its result, and the metadata viewer of a listed image.
 
-#include "gui/CleanWizard.h"
-
 #include "core/CleanJob.h"
 #include "core/ConsoleRunner.h"
 #include "core/NativePath.h"
 #include "core/RunReport.h"
 #include "core/TagOptions.h"
+#include "gui/CleanWizard.h"
 #include "gui/MetadataViewer.h"
 #include "gui/OutcomeListModel.h"
 #include "gui/PathListModel.h"
@@ -126,7 +125,7 @@ void CleanWizard::showResult(const JobResult &result)
     }
     if (rows.isEmpty()) {
         for (const CleanedFile &file : result.cleanedFiles)
-            rows.append(FileOutcome{QString(), file.path, FileStatus::Cleaned, {}, {}});
+            rows.append(FileOutcome {QString(), file.path, FileStatus::Cleaned, {}, {}});
     }
     rows += m_leftOut;
     m_cleanedModel->setOutcomes(rows);
@@ -135,8 +134,7 @@ void CleanWizard::showResult(const JobResult &result)
     if (result.clearImageList) {
         clearLeftOut();
         m_filesModel->clear();
-    }
-    else if (result.images.size() == m_lstFiles.ListCount())
+    } else if (result.images.size() == m_lstFiles.ListCount())
         m_filesModel->replaceTexts(result.images);
 }
 

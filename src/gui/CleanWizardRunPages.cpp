@@ -1,10 +1,9 @@
 // Building the window's last four pages (additional options, ready, cleaning, finished)
 // with their controls, and the least client size that shows every page.
 
+#include "core/FileDate.h"
 #include "gui/CleanWizard.h"
 #include "gui/CleanWizardPages_p.h"
-
-#include "core/FileDate.h"
 #include "gui/OutcomeListModel.h"
 
 #include <QAbstractItemView>
@@ -20,7 +19,6 @@
 #include <QRadioButton>
 #include <QTreeView>
 #include <QVBoxLayout>
-
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -100,8 +98,8 @@ QWidget *CleanWizard::buildBeginPage()
     picFrameBegin = pagePanel(u"picFrameBegin"_s, this);
     auto *title = heading(tr("Ready to start"), picFrameBegin);
     title->setObjectName(u"lblReadyToStart"_s);
-    Label28 = wrapped(tr("The program has now collected enough information to begin processing the images."),
-                      picFrameBegin);
+    Label28 = wrapped(
+        tr("The program has now collected enough information to begin processing the images."), picFrameBegin);
     Label28->setObjectName(u"Label28"_s);
     auto *press = new QLabel(tr("Press 'start' to begin!"), picFrameBegin);
     press->setObjectName(u"lblPressStart"_s);
@@ -117,7 +115,7 @@ QWidget *CleanWizard::buildBeginPage()
     lblReadySummary = wrapped(tr("999 images will be cleaned as copies whose names end with \"_cleaned\". "
                                  "Removed: all supported metadata, APP14. File dates are set to random dates. "
                                  "Originals that fail go to the trash."),
-                              picFrameBegin);
+        picFrameBegin);
     lblReadySummary->setObjectName(u"lblReadySummary"_s);
     lblReadySummary->setTextInteractionFlags(Qt::TextSelectableByMouse);
     imgOverwriteWarning = new QLabel(picFrameBegin);

@@ -1,11 +1,10 @@
 // The settings: reading them at start-up and applying each stored value to its control,
 // keeping the restored window on a screen, and saving them when the window closes.
 
-#include "gui/CleanWizard.h"
-
 #include "core/NativePath.h"
 #include "core/SettingsStore.h"
 #include "core/TagOptions.h"
+#include "gui/CleanWizard.h"
 #include "gui/Prompts.h"
 
 #include <QButtonGroup>
@@ -14,7 +13,6 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScreen>
-
 #include <cmath>
 #include <optional>
 
@@ -76,8 +74,8 @@ void CleanWizard::readSettings()
             defaultValue = QString::number(std::lround(centred * twipsPerPixel));
         }
         bool ok = false;
-        const QString value = m_settings->GetSettingValue(settingsApplication(), settingsSection(), name,
-                                                          defaultValue, &ok);
+        const QString value
+            = m_settings->GetSettingValue(settingsApplication(), settingsSection(), name, defaultValue, &ok);
         if (ok)
             applySetting(name, value);
     }
@@ -92,11 +90,11 @@ void CleanWizard::oversizedSettingsWarning()
     if (!m_settingsRefused)
         return;
     Prompts::message(this,
-                     tr("The settings file %1 is larger than 1 MB, far more than stored settings ever take, so "
-                        "it was not read. Quillmark starts with the default options and leaves the file as it "
-                        "is; the options of this session are not saved.")
-                         .arg(printablePath(m_settings->settingsFilePath())),
-                     Prompts::Icon::Exclamation);
+        tr("The settings file %1 is larger than 1 MB, far more than stored settings ever take, so "
+           "it was not read. Quillmark starts with the default options and leaves the file as it "
+           "is; the options of this session are not saved.")
+            .arg(printablePath(m_settings->settingsFilePath())),
+        Prompts::Icon::Exclamation);
 }
 
 void CleanWizard::applySetting(const QString &key, const QString &value)
@@ -106,9 +104,7 @@ void CleanWizard::applySetting(const QString &key, const QString &value)
         if (index && *index >= 0 && *index < count)
             group->button(*index)->setChecked(true);
     };
-    const auto existingFolder = [](const QString &folder) {
-        return FolderExists(folder) ? folder : QString();
-    };
+    const auto existingFolder = [](const QString &folder) { return FolderExists(folder) ? folder : QString(); };
 
     if (key == u"optOutputMode") {
         selectOption(m_outputModeGroup, 4);

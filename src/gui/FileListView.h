@@ -4,8 +4,7 @@
 
 // The wizard's file lists. An empty list shows a hint where the rows would be, and
 // shows it has the keyboard focus (a list without rows draws no focused row).
-class FileListView final : public QTreeView
-{
+class FileListView final : public QTreeView {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(FileListView)
 

@@ -19,7 +19,6 @@
 #include <QTextCursor>
 #include <QVBoxLayout>
 #include <QWindow>
-
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -158,8 +157,8 @@ QString MetadataViewer::textToShow(const QString &consoleOutput)
 void MetadataViewer::fillComparison()
 {
     using namespace MetadataCompare;
-    QList<Row> rows = compare(parseListing(m_comparison.originalOutput), parseListing(m_comparison.cleanedOutput),
-                              m_comparison.residue);
+    QList<Row> rows = compare(
+        parseListing(m_comparison.originalOutput), parseListing(m_comparison.cleanedOutput), m_comparison.residue);
     // What is still in the file matters most: identifying tags first, then the other kept
     // ones, then what was removed; each part in the file's own order.
     const auto rank = [](const Row &row) {
@@ -175,8 +174,9 @@ void MetadataViewer::fillComparison()
         + tr("%1 tags removed, %2 kept, %3 added.").arg(counts.removed).arg(counts.kept).arg(counts.added);
     if (counts.identifying > 0)
         summary += u' ' + tr("%1 of the kept tags can identify you (marked with !).").arg(counts.identifying);
-    summary += u'\n' + tr("Tags in bold are still in the cleaned file and come first; struck-through tags "
-                          "were removed. File names, sizes and dates on disk are left out.");
+    summary += u'\n'
+        + tr("Tags in bold are still in the cleaned file and come first; struck-through tags "
+             "were removed. File names, sizes and dates on disk are left out.");
     lblSummary->setText(summary);
 
     const QPalette palette = txtReport->palette();
@@ -285,7 +285,7 @@ void MetadataViewer::fitToScreen()
         ? windowHandle()->frameMargins()
         : QMargins(4, 30, 4, 4); // until the window manager says, a usual frame
     const QSize size(std::min(designSize.width(), room.width() - frame.left() - frame.right()),
-                     std::min(designSize.height(), room.height() - frame.top() - frame.bottom()));
+        std::min(designSize.height(), room.height() - frame.top() - frame.bottom()));
     resize(size);
     QPoint centre = over ? over->frameGeometry().center() : room.center();
     QRect placed(QPoint(), size + QSize(frame.left() + frame.right(), frame.top() + frame.bottom()));

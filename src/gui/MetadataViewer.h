@@ -14,8 +14,7 @@ class QPushButton;
 // and without line wrapping. It also shows a cleaned file against its original (what
 // cleaning removed, kept and added) and, as a plain text window, the problem log when
 // the desktop cannot open it. Ctrl+F finds text; the text can be selected and copied.
-class MetadataViewer final : public QDialog
-{
+class MetadataViewer final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(MetadataViewer)
 
@@ -24,8 +23,7 @@ public:
     explicit MetadataViewer(const QString &consoleOutput, QWidget *parent = nullptr, const QString &filePath = {});
     ~MetadataViewer() override;
 
-    struct Comparison
-    {
+    struct Comparison {
         QString originalPath;
         QString cleanedPath;
         QString originalOutput; // ExifTool's listings (-a -G1 -s), whole
@@ -49,7 +47,7 @@ public:
     bool find(bool backwards = false);
 
     QPlainTextEdit *txtReport = nullptr;
-    QLabel *lblSummary = nullptr;     // the comparison's counts (compare view only)
+    QLabel *lblSummary = nullptr; // the comparison's counts (compare view only)
     QCheckBox *chkShowRemoved = nullptr; // compare view only
     QLineEdit *txtFind = nullptr;
     QLabel *lblFindResult = nullptr;

@@ -13,8 +13,7 @@ class PathList;
 // residue come first, then failed and unchanged ones, then skipped, then cleaned.
 // The output paths of the rows are kept in a path list, row for row, for the viewer
 // (empty where no output exists).
-class OutcomeListModel final : public QAbstractListModel
-{
+class OutcomeListModel final : public QAbstractListModel {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(OutcomeListModel)
 

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QStyle>
 #include <QStyleFactory>
-
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -44,8 +43,8 @@ QColor readableOn(const QColor &wanted, const QColor &background, double ratio)
     for (int step = 1; step <= 20; ++step) {
         const double t = step / 20.0;
         const QColor mixed = QColor::fromRgbF(static_cast<float>(from.redF() + (target.redF() - from.redF()) * t),
-                                              static_cast<float>(from.greenF() + (target.greenF() - from.greenF()) * t),
-                                              static_cast<float>(from.blueF() + (target.blueF() - from.blueF()) * t));
+            static_cast<float>(from.greenF() + (target.greenF() - from.greenF()) * t),
+            static_cast<float>(from.blueF() + (target.blueF() - from.blueF()) * t));
         if (contrastRatio(mixed, background) >= ratio)
             return mixed;
     }

@@ -72,9 +72,8 @@ void PathListModel::removeRowSet(QList<int> rows)
 {
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    rows.erase(std::remove_if(rows.begin(), rows.end(),
-                              [this](int r) { return r < 0 || r >= m_list.ListCount(); }),
-               rows.end());
+    rows.erase(std::remove_if(rows.begin(), rows.end(), [this](int r) { return r < 0 || r >= m_list.ListCount(); }),
+        rows.end());
     if (rows.isEmpty())
         return;
 

@@ -9,8 +9,7 @@ class PathList;
 // Shows a path list as rows: row n (from 0) is entry n of the list, shown by its file
 // name. Every change of the list goes through the model, so rows and entries always
 // stay parallel. The full path is the row's PathRole.
-class PathListModel final : public QAbstractListModel
-{
+class PathListModel final : public QAbstractListModel {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(PathListModel)
 

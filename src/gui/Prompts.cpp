@@ -9,7 +9,6 @@
 #include <QMessageBox>
 #include <QQueue>
 #include <QUrl>
-
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -45,8 +44,7 @@ QList<Record> &records()
 }
 
 // A dialog opened during long work would otherwise show the hourglass over its buttons.
-class NormalPointer final
-{
+class NormalPointer final {
 public:
     NormalPointer()
         : m_active(QApplication::overrideCursor() != nullptr)
@@ -151,8 +149,7 @@ bool question(QWidget *parent, const QString &text)
     if (const auto scripted = takeScriptedAnswer({Kind::Question, applicationTitle(), text, {}}))
         return scripted->toBool();
     NormalPointer pointer;
-    QMessageBox box(QMessageBox::Question, applicationTitle(), text,
-                    QMessageBox::Yes | QMessageBox::No, parent);
+    QMessageBox box(QMessageBox::Question, applicationTitle(), text, QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }
@@ -172,8 +169,7 @@ QString inputBox(QWidget *parent, const QString &title, const QString &prompt, c
     return dialog.textValue();
 }
 
-QStringList openFiles(QWidget *parent, const QString &caption, const QString &folder,
-                      const QStringList &nameFilters)
+QStringList openFiles(QWidget *parent, const QString &caption, const QString &folder, const QStringList &nameFilters)
 {
     if (const auto scripted = takeScriptedAnswer({Kind::OpenFiles, caption, {}, folder}))
         return scripted->toStringList();

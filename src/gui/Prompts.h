@@ -4,7 +4,6 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
-
 #include <optional>
 
 class QDialog;
@@ -26,11 +25,10 @@ namespace Prompts {
 enum class Icon { None, Information, Exclamation, Critical, Question };
 enum class Kind { Message, Question, Input, OpenFiles, Folder, Modal, Open };
 
-struct Record
-{
+struct Record {
     Kind kind = Kind::Message;
     QString title;
-    QString text;   // message, prompt or caption; for a modal window the text it shows
+    QString text; // message, prompt or caption; for a modal window the text it shows
     QString preset; // input box preset, starting folder of a dialog
 };
 
@@ -44,8 +42,7 @@ bool question(QWidget *parent, const QString &text);
 QString inputBox(QWidget *parent, const QString &title, const QString &prompt, const QString &preset);
 // Existing files only, several at a time; the first filter is preselected. Full paths,
 // empty when cancelled.
-QStringList openFiles(QWidget *parent, const QString &caption, const QString &folder,
-                      const QStringList &nameFilters);
+QStringList openFiles(QWidget *parent, const QString &caption, const QString &folder, const QStringList &nameFilters);
 // Shows a modal window and waits until it is closed. description is what the record keeps.
 int execModal(QDialog &dialog, const QString &description);
 // Opens a web page, a document or a folder the way the desktop opens it. The record keeps

@@ -3,8 +3,7 @@
 #include <QApplication>
 
 // The hourglass for the length of a scope, restored on every way out.
-class WaitCursor final
-{
+class WaitCursor final {
 public:
     WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
     ~WaitCursor() { QApplication::restoreOverrideCursor(); }

@@ -10,8 +10,7 @@ namespace WindowLayout {
 constexpr int listColumnInset = 53;
 
 // What the large-font warning looks at.
-struct FontWarningFacts
-{
+struct FontWarningFacts {
     bool windows7OrLater = false; // the Windows NT family, version 6.1 or later
     QString sansSerifFontEntry; // the machine's "MS Sans Serif 8,10,12,14,18,24" font file
     int twipsPerPixel = 15; // 15 at 96 dots per inch
