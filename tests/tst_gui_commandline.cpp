@@ -63,7 +63,9 @@ private:
     // Runs quillmark with arguments given as bytes (QProcess would pass text as UTF-8, so a
     // name that is not UTF-8 goes through bash from a NUL-separated list). asNobody: as the
     // user "nobody", for whom permission bits count (the tests may run as root).
-    Ended run(const QList<QByteArray> &arguments, const QString &workingDirectory, int timeoutMs, bool asNobody = false)
+    // withoutDisplay: no X, Wayland or Qt platform in the environment, as over SSH or from cron.
+    Ended run(const QList<QByteArray> &arguments, const QString &workingDirectory, int timeoutMs, bool asNobody = false,
+        bool withoutDisplay = false)
     {
         QTemporaryFile list(m_dir.filePath(u"args-XXXXXX"_s));
         if (!list.open())
@@ -80,7 +82,12 @@ private:
                     ::_exit(126);
             });
         }
-        p.setProcessEnvironment(m_env);
+        QProcessEnvironment env = m_env;
+        if (withoutDisplay) {
+            for (const QString &name : {u"QT_QPA_PLATFORM"_s, u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s})
+                env.remove(name);
+        }
+        p.setProcessEnvironment(env);
         p.setWorkingDirectory(workingDirectory);
         p.start(u"/bin/bash"_s,
             {u"-c"_s, u"mapfile -d '' -t a < \"$1\"; exec \"$0\" \"${a[@]}\""_s, QString::fromUtf8(QUILLMARK_GUI),
@@ -142,7 +149,8 @@ private Q_SLOTS:
     {
         QFETCH(QByteArrayList, arguments);
         QFETCH(QString, pattern);
-        const Ended e = run(arguments, m_dir.path(), 15000);
+        // No display is needed for them.
+        const Ended e = run(arguments, m_dir.path(), 15000, false, true);
         QCOMPARE(e.exitCode, 0);
         QVERIFY2(QRegularExpression(pattern).match(e.out).hasMatch(), qPrintable(e.out));
         QVERIFY2(e.err.isEmpty(), qPrintable(e.err));
@@ -197,7 +205,8 @@ private Q_SLOTS:
         }
         const bool asNobody = asRoot && message.contains(u"cannot be read"_s);
 
-        const Ended e = run(arguments, base, 15000, asNobody);
+        // A folder that is no folder is told without a display too (a cron job has none).
+        const Ended e = run(arguments, base, 15000, asNobody, message.contains(u"-auto: "_s));
         QCOMPARE(e.exitCode, 2);
         QVERIFY2(e.err.contains(message), qPrintable(e.err));
         QVERIFY(e.out.isEmpty());

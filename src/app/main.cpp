@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <cstdio>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -25,25 +26,65 @@ void print(std::FILE *stream, const QString &text)
     std::fflush(stream);
 }
 
+void setIdentity()
+{
+    QCoreApplication::setApplicationName(u"Quillmark"_s);
+    QCoreApplication::setOrganizationName(u"Corvane"_s);
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUILLMARK_VERSION));
+}
+
+QStringList argumentsOf(int argc, char *argv[])
+{
+    // As their bytes: a file name that is not valid UTF-8 still names its file.
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << decodePath(QByteArray(argv[i]));
+    return arguments;
+}
+
+// Help, the version and an -auto folder that is no folder are answered without a window
+// system, so they work over SSH and from cron, where there is no display. Anything else
+// (Qt's own options among them) goes to the window's parser once QApplication has taken
+// Qt's options out.
+std::optional<int> answerWithoutDisplay(int argc, char *argv[])
+{
+    const QStringList arguments = argumentsOf(argc, argv);
+    WindowCommandLine line = WindowCommandLine::parse(arguments);
+    const bool information
+        = line.action == WindowCommandLine::Action::Help || line.action == WindowCommandLine::Action::Version;
+    const bool badFolder = line.action == WindowCommandLine::Action::Start && line.automatic
+        && !WindowCommandLine::autoFolderProblem(line.autoFolder).isEmpty();
+    if (!information && !badFolder)
+        return std::nullopt;
+    QCoreApplication core(argc, argv);
+    installTranslators(core);
+    setIdentity();
+    line = WindowCommandLine::parse(arguments); // once more, in the user's language
+    if (information) {
+        print(stdout, line.text);
+        return 0;
+    }
+    print(stderr, WindowCommandLine::autoFolderProblem(line.autoFolder) + u'\n');
+    return ExitUsage;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> status = answerWithoutDisplay(argc, argv))
+        return *status;
+
     QApplication app(argc, argv);
     installTranslators(app);
-    QApplication::setApplicationName(u"Quillmark"_s);
-    QApplication::setOrganizationName(u"Corvane"_s);
-    QApplication::setApplicationVersion(QStringLiteral(QUILLMARK_VERSION));
+    setIdentity();
     // The desktop matches the window to its entry (icon, name) by this.
     QGuiApplication::setDesktopFileName(u"io.github.corvane.Quillmark"_s);
     QApplication::setWindowIcon(Artwork::icon(u"quillmark"_s));
     Palettes::applyFromEnvironment();
 
-    // The arguments Qt left as their bytes (QApplication took out its own options): a
-    // file name that is not valid UTF-8 still names its file.
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments << decodePath(QByteArray(argv[i]));
+    // The arguments Qt left (QApplication took out its own options).
+    const QStringList arguments = argumentsOf(argc, argv);
 
     // Answered before any window exists, so a script or a cron job never waits on one.
     const WindowCommandLine line = WindowCommandLine::parse(arguments);
