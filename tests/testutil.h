@@ -62,6 +62,19 @@ inline QString folderWithSamples(const QString &folder, const QStringList &sampl
     return folder;
 }
 
+inline QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A JPEG is whole when it ends with its end-of-image marker.
+inline bool jpegIsWhole(const QString &path)
+{
+    const QByteArray data = readFile(path);
+    return data.size() > 4 && data.endsWith("\xFF\xD9");
+}
+
 inline QByteArray sha256(const QString &path)
 {
     QFile f(path);

@@ -34,22 +34,9 @@ QHash<QString, QJsonObject> reportByInput(const QByteArray &json)
     return byInput;
 }
 
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 bool hasGps(const QString &path)
 {
     return !testutil::runExifTool({u"-s3"_s, u"-GPSLatitude"_s, path}).trimmed().isEmpty();
-}
-
-// A JPEG is whole when it ends with its end-of-image marker.
-bool jpegIsWhole(const QString &path)
-{
-    const QByteArray data = readAll(path);
-    return data.size() > 4 && data.endsWith("\xFF\xD9");
 }
 
 // Staging folders or ExifTool temporary files left anywhere below `folder`.
@@ -177,14 +164,14 @@ private Q_SLOTS:
                 QVERIFY2(QFile::exists(image), qPrintable(u"lost: "_s + image));
                 if (testutil::sha256(image) == original)
                     continue; // untouched
-                QVERIFY2(jpegIsWhole(image), qPrintable(image));
+                QVERIFY2(testutil::jpegIsWhole(image), qPrintable(image));
                 QVERIFY2(!holdsExifPlaceholder(image), qPrintable(image));
                 QVERIFY2(!hasGps(image), qPrintable(image));
             }
             QCOMPARE(leftovers(folder), QStringList());
             // Every image of every run: cleaned, or left to the run that had it.
             for (const QString &report : std::as_const(reports)) {
-                const QHash<QString, QJsonObject> outcomes = reportByInput(readAll(report));
+                const QHash<QString, QJsonObject> outcomes = reportByInput(testutil::readFile(report));
                 QCOMPARE(outcomes.size(), count);
                 for (const QJsonObject &o : outcomes) {
                     const QString status = o.value(u"status"_s).toString();
@@ -306,7 +293,7 @@ private Q_SLOTS:
                     testutil::cliEnvironment(temp));
             QVERIFY2(run.exitCode == 0, qPrintable(run.out + run.err));
             QVERIFY2(run.out.startsWith(u"3 images processed"_s), qPrintable(run.out));
-            const QHash<QString, QJsonObject> outcomes = reportByInput(readAll(report));
+            const QHash<QString, QJsonObject> outcomes = reportByInput(testutil::readFile(report));
             for (int k = 0; k < inputs.size(); ++k) {
                 const QJsonObject o = outcomes.value(inputs.at(k));
                 QCOMPARE(o.value(u"status"_s).toString(), u"cleaned"_s);
@@ -356,9 +343,9 @@ private Q_SLOTS:
         }
         const testutil::CliRun run = testutil::runCli({u"--move-failed"_s, where, u"--report"_s, report, folder}, env);
         QCOMPARE(run.exitCode, 1);
-        const QJsonObject o = reportByInput(readAll(report)).value(broken);
+        const QJsonObject o = reportByInput(testutil::readFile(report)).value(broken);
         QCOMPARE(o.value(u"status"_s).toString(), u"failed"_s);
-        const QString log = QString::fromUtf8(readAll(temp + u"/qmk_log.txt"_s));
+        const QString log = QString::fromUtf8(testutil::readFile(temp + u"/qmk_log.txt"_s));
         if (how == u"ok") {
             QVERIFY(!QFile::exists(broken));
             QVERIFY2(run.out.contains(u"1 problem file was moved to the trash."_s), qPrintable(run.out));
@@ -411,7 +398,7 @@ private Q_SLOTS:
             = testutil::runCli({u"--output"_s, u"overwrite"_s, u"--report"_s, report, image, perms, listed, link},
                 testutil::cliEnvironment(temp));
         QCOMPARE(run.exitCode, 1); // the hard link's other name still holds everything
-        const QHash<QString, QJsonObject> outcomes = reportByInput(readAll(report));
+        const QHash<QString, QJsonObject> outcomes = reportByInput(testutil::readFile(report));
 
         QCOMPARE(outcomes.value(image).value(u"status"_s).toString(), u"residue"_s);
         QVERIFY2(outcomes.value(image).value(u"message"_s).toString().contains(u"1 other name"_s),
@@ -454,7 +441,7 @@ private Q_SLOTS:
         QFETCH(bool, overwrite);
         const QString folder = freshFolder(u"damaged"_s);
         // Picture data cut off: ExifTool rewrites the header and copies what is there.
-        QByteArray data = readAll(testutil::sample(kSmallJpeg));
+        QByteArray data = testutil::readFile(testutil::sample(kSmallJpeg));
         data.chop(data.size() / 3);
         const QString cut = folder + u"/cut.jpg"_s;
         QFile f(cut);
@@ -471,14 +458,14 @@ private Q_SLOTS:
                 testutil::cliEnvironment(temp));
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.out.startsWith(u"1 image processed"_s), qPrintable(run.out));
-        const QJsonObject o = reportByInput(readAll(report)).value(cut);
+        const QJsonObject o = reportByInput(testutil::readFile(report)).value(cut);
         QCOMPARE(o.value(u"status"_s).toString(), u"failed"_s);
         QVERIFY2(o.value(u"message"_s).toString().contains(u"damaged"_s), qPrintable(o.value(u"message"_s).toString()));
         if (overwrite)
             QCOMPARE(testutil::sha256(cut), before);
         else
             QVERIFY(!QFile::exists(folder + u"/cut_cleaned.jpg"_s));
-        QVERIFY(QString::fromUtf8(readAll(temp + u"/qmk_log.txt"_s)).contains(u"cut"_s));
+        QVERIFY(QString::fromUtf8(testutil::readFile(temp + u"/qmk_log.txt"_s)).contains(u"cut"_s));
         QCOMPARE(leftovers(folder), QStringList());
     }
 
@@ -517,7 +504,7 @@ private Q_SLOTS:
         // The unfinished one is cleaned again; a whole earlier output is kept as it was.
         QVERIFY2(run.out.startsWith(u"1 image processed"_s), qPrintable(run.out));
         QVERIFY2(run.out.contains(u"1 existing output was kept."_s), qPrintable(run.out));
-        QVERIFY(jpegIsWhole(output));
+        QVERIFY(testutil::jpegIsWhole(output));
         QVERIFY(!holdsExifPlaceholder(output));
         QCOMPARE(testutil::runExifTool({u"-s3"_s, u"-n"_s, u"-Orientation"_s, output}).trimmed(), u"6"_s);
         QCOMPARE(testutil::sha256(kept), keptHash);
@@ -535,7 +522,7 @@ private Q_SLOTS:
         const testutil::CliRun run
             = testutil::runCli({u"--report"_s, report, folder}, testutil::cliEnvironment(notAFolder));
         QCOMPARE(run.exitCode, 3);
-        const QHash<QString, QJsonObject> outcomes = reportByInput(readAll(report));
+        const QHash<QString, QJsonObject> outcomes = reportByInput(testutil::readFile(report));
         QCOMPARE(outcomes.size(), 2);
         for (const QJsonObject &o : outcomes)
             QCOMPARE(o.value(u"status"_s).toString(), u"failed"_s);

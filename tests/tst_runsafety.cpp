@@ -67,16 +67,6 @@ bool allGone(const QList<qint64> &pids)
     return false;
 }
 
-// A JPEG is whole when it ends with its end-of-image marker.
-bool jpegIsWhole(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly) || f.size() < 4)
-        return false;
-    f.seek(f.size() - 2);
-    return f.read(2) == "\xFF\xD9";
-}
-
 QString identity(const QString &path)
 {
     struct stat st { };
@@ -248,7 +238,7 @@ private Q_SLOTS:
             QVERIFY(!QFile::exists(images.at(i) + u"_exiftool_tmp"_s));
             const bool cleaned = overwrite ? identity(images.at(i)) != before.at(i) : QFile::exists(outputOf(i));
             if (cleaned) {
-                QVERIFY2(jpegIsWhole(outputOf(i)), qPrintable(outputOf(i)));
+                QVERIFY2(testutil::jpegIsWhole(outputOf(i)), qPrintable(outputOf(i)));
                 ++complete;
                 QCOMPARE(r.outcomes.at(i).status, FileStatus::Cleaned);
             } else {
@@ -338,7 +328,7 @@ private Q_SLOTS:
             const QString output = outputOf(it.key());
             const bool replaced = overwrite ? identity(output) != it.value() : QFile::exists(output);
             if (replaced) {
-                QVERIFY2(jpegIsWhole(output), qPrintable(output));
+                QVERIFY2(testutil::jpegIsWhole(output), qPrintable(output));
                 QVERIFY2(!holdsExifPlaceholder(output), qPrintable(output));
             }
         }
@@ -352,7 +342,7 @@ private Q_SLOTS:
         QVERIFY2(again.exitCode() == 0, qPrintable(out + QString::fromUtf8(again.readAllStandardError())));
         for (auto it = before.cbegin(); it != before.cend(); ++it) {
             const QString output = outputOf(it.key());
-            QVERIFY2(jpegIsWhole(output), qPrintable(output));
+            QVERIFY2(testutil::jpegIsWhole(output), qPrintable(output));
             QVERIFY(testutil::metadataGroups(output).filter(u"GPS"_s).isEmpty());
             // Complete: the kept orientation is in, no placeholder is left.
             QVERIFY2(!holdsExifPlaceholder(output), qPrintable(output));
@@ -542,7 +532,7 @@ private Q_SLOTS:
             QVERIFY2(QFile::exists(images.at(i)), "an original was lost");
             QVERIFY(!QFile::exists(images.at(i) + u"_exiftool_tmp"_s));
             if (isWritten(i)) {
-                QVERIFY2(jpegIsWhole(outputOf(i)), qPrintable(outputOf(i)));
+                QVERIFY2(testutil::jpegIsWhole(outputOf(i)), qPrintable(outputOf(i)));
                 QCOMPARE(r.outcomes.at(i).status, FileStatus::Cleaned);
                 ++written;
             } else {
@@ -616,7 +606,7 @@ private Q_SLOTS:
             QVERIFY(QFile::exists(folder + u'/' + it.key()));
             QVERIFY(!QFile::exists(folder + u'/' + it.key() + u"_exiftool_tmp"_s));
             if (isWritten(it.key())) {
-                QVERIFY2(jpegIsWhole(outputOf(it.key())), qPrintable(it.key()));
+                QVERIFY2(testutil::jpegIsWhole(outputOf(it.key())), qPrintable(it.key()));
                 ++written;
             }
         }

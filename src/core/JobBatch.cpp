@@ -152,13 +152,7 @@ void CleanJob::completeBatch(int batch, int first, int count, const BatchRun &ra
             if (m_items[i].open())
                 m_items[i].state = Item::State::NotRun;
         }
-        run.failed = false;
-        for (int i = first; i < first + count; ++i)
-            run.failed = run.failed || m_items.at(i).state == Item::State::Failed;
-        if (run.failed)
-            for (int i = first; i < first + count; ++i)
-                if (m_items.at(i).state == Item::State::Failed)
-                    errors += m_items.at(i).reason + u'\n';
+        run.failed = false; // never handed to ExifTool, so never staged either
         pending.done = true;
         return;
     }

@@ -15,12 +15,12 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-QString errnoText(int err)
+QString systemErrorText(int error)
 {
-    return QString::fromLocal8Bit(std::strerror(err));
+    return QString::fromLocal8Bit(std::strerror(error));
 }
+
+namespace {
 
 bool writeAll(int fd, const QByteArray &data)
 {
@@ -48,7 +48,7 @@ bool SaveTextToFile(const QString &FileFullPath, const QString &sText, bool Over
         // another user, a planted symbolic link) is never written through.
         if (::unlink(path.constData()) != 0 && errno != ENOENT) {
             if (error)
-                *error = QStringLiteral("%1: %2").arg(FileFullPath, errnoText(errno));
+                *error = QStringLiteral("%1: %2").arg(FileFullPath, systemErrorText(errno));
             return false;
         }
         fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
@@ -66,7 +66,7 @@ bool SaveTextToFile(const QString &FileFullPath, const QString &sText, bool Over
     }
     if (fd < 0) {
         if (error)
-            *error = QStringLiteral("%1: %2").arg(FileFullPath, errnoText(errno));
+            *error = QStringLiteral("%1: %2").arg(FileFullPath, systemErrorText(errno));
         return false;
     }
     const bool written = writeAll(fd, encodePath(sText) + "\r\n");
@@ -74,7 +74,7 @@ bool SaveTextToFile(const QString &FileFullPath, const QString &sText, bool Over
     const bool closed = ::close(fd) == 0;
     if (!written || !closed) {
         if (error)
-            *error = QStringLiteral("%1: %2").arg(FileFullPath, errnoText(written ? errno : writeErrno));
+            *error = QStringLiteral("%1: %2").arg(FileFullPath, systemErrorText(written ? errno : writeErrno));
         return false;
     }
     return true;
@@ -147,29 +147,31 @@ QString copyBeside(const QString &source, const QString &targetFolder)
 
 } // namespace
 
-namespace {
-
-// rename() that never replaces an existing target; 0 or errno.
 int renameNoReplace(const QByteArray &src, const QByteArray &dst)
 {
     if (::renameat2(AT_FDCWD, src.constData(), AT_FDCWD, dst.constData(), RENAME_NOREPLACE) == 0)
         return 0;
     if (errno != EINVAL && errno != ENOSYS)
         return errno;
-    // File systems without RENAME_NOREPLACE: test, then rename.
+    // A file system without RENAME_NOREPLACE: a hard link is made only where nothing is;
+    // without hard links either, test and rename.
+    if (::link(src.constData(), dst.constData()) == 0) {
+        ::unlink(src.constData());
+        return 0;
+    }
+    if (errno == EEXIST)
+        return EEXIST;
     struct stat st { };
     if (::lstat(dst.constData(), &st) == 0)
         return EEXIST;
     return ::rename(src.constData(), dst.constData()) == 0 ? 0 : errno;
 }
 
-} // namespace
-
 bool moveFileTo(const QString &source, const QString &target, QString *error)
 {
     const auto fail = [error](int err) {
         if (error)
-            *error = errnoText(err);
+            *error = systemErrorText(err);
         return false;
     };
     const QByteArray src = encodePath(source);
@@ -191,27 +193,5 @@ bool moveFileTo(const QString &source, const QString &target, QString *error)
         removePath(target);
         return fail(errno != 0 ? errno : EACCES);
     }
-    return true;
-}
-
-bool replaceFileWith(const QString &target, const QString &source)
-{
-    const QByteArray dst = encodePath(target);
-    struct stat old { };
-    const bool hadTarget = ::stat(dst.constData(), &old) == 0;
-    if (::rename(encodePath(source).constData(), dst.constData()) != 0) {
-        if (errno != EXDEV)
-            return false;
-        const QString from = copyBeside(source, QFileInfo(target).absolutePath());
-        if (from.isEmpty())
-            return false;
-        if (::rename(encodePath(from).constData(), dst.constData()) != 0) {
-            removePath(from);
-            return false;
-        }
-        removePath(source);
-    }
-    if (hadTarget)
-        ::chmod(dst.constData(), old.st_mode & 07777);
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // Writes sText and one CR LF as UTF-8, with a path's bytes that are not UTF-8 as the
@@ -22,6 +23,9 @@ QString GetUniqueFileName(const QString &folder, const QString &name);
 // *error saying why when given.
 bool moveFileTo(const QString &source, const QString &target, QString *error = nullptr);
 
-// Replaces `target` by `source` in one step where possible (same file system), else by
-// copying beside the target first; the target keeps its permissions.
-bool replaceFileWith(const QString &target, const QString &source);
+// rename() that never replaces what is at `dst` (nor follows a link there): 0, or errno
+// (EEXIST when something is there).
+int renameNoReplace(const QByteArray &src, const QByteArray &dst);
+
+// The text of an errno value.
+QString systemErrorText(int error);

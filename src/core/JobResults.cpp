@@ -186,31 +186,32 @@ void CleanJob::moveProblemFiles(JobResult &result)
     for (const QString &failed : std::as_const(result.failedImages)) {
         QString why = folderProblem;
         QString target;
-        if (why.isEmpty()) {
-            if (toTrash) {
-                if (!MoveToRecycleBin(failed, &why) && why.isEmpty())
-                    why = tr("the trash refused it");
-            } else {
-                target = folder + GetUniqueFileName(folder, GetFileName(failed));
-                if (!moveFileTo(failed, target, &why) && why.isEmpty())
-                    why = tr("it cannot be moved there");
-            }
+        bool moved = false;
+        if (why.isEmpty() && toTrash) {
+            moved = MoveToRecycleBin(failed, &why);
+        } else if (why.isEmpty()) {
+            target = folder + GetUniqueFileName(folder, GetFileName(failed));
+            moved = moveFileTo(failed, target, &why);
         }
+        // The image's own entry in the report says what became of its original.
         const qsizetype k = outcomeOf.value(failed, -1);
-        QString &message = k >= 0 ? result.outcomes[k].message : why;
-        if (why.isEmpty()) {
+        const auto note = [&](const QString &text) {
+            if (k >= 0) {
+                QString &message = result.outcomes[k].message;
+                message = message.isEmpty() ? text : message + u' ' + text;
+            }
+        };
+        if (moved) {
             ++result.movedCount;
-            const QString where = toTrash ? tr("The original was moved to the trash.")
-                                          : tr("The original was moved to %1.").arg(target);
-            if (k >= 0)
-                message = message.isEmpty() ? where : message + u' ' + where;
+            note(
+                toTrash ? tr("The original was moved to the trash.") : tr("The original was moved to %1.").arg(target));
         } else {
             ++result.notMovedCount;
-            const QString line = tr("The original could not be moved: %1 - %2").arg(why, failed);
-            result.logWritten = appendToLog(line) || result.logWritten;
-            if (k >= 0)
-                message
-                    = message.isEmpty() ? line : message + u' ' + tr("The original could not be moved: %1.").arg(why);
+            if (why.isEmpty())
+                why = toTrash ? tr("the trash refused it") : tr("it cannot be moved there");
+            result.logWritten
+                = appendToLog(tr("The original could not be moved: %1 - %2").arg(why, failed)) || result.logWritten;
+            note(tr("The original could not be moved: %1.").arg(why));
         }
     }
     QStringList caption;

@@ -1,5 +1,6 @@
 #include "core/Staging.h"
 
+#include "core/JobFiles.h"
 #include "core/NativePath.h"
 
 #include <QCoreApplication>
@@ -89,11 +90,6 @@ bool stillNamed(int fd, const QByteArray &path)
 }
 
 } // namespace
-
-QString systemErrorText(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
 
 FileIdentity FileIdentity::of(const QString &path)
 {
@@ -249,27 +245,9 @@ Placement placeNew(const QString &staged, const QString &output, bool mayReplace
 {
     const QByteArray from = encodePath(staged);
     const QByteArray to = encodePath(output);
-    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+    int err = renameNoReplace(from, to);
+    if (err == 0)
         return Placement::Placed;
-    int err = errno;
-    if (err == EINVAL || err == ENOSYS) {
-        // A file system without RENAME_NOREPLACE: a hard link is made only where nothing
-        // is; without hard links either, test and rename.
-        if (::link(from.constData(), to.constData()) == 0) {
-            ::unlink(from.constData());
-            return Placement::Placed;
-        }
-        err = errno;
-        if (err != EEXIST) {
-            struct stat st { };
-            if (::lstat(to.constData(), &st) == 0)
-                err = EEXIST;
-            else if (::rename(from.constData(), to.constData()) == 0)
-                return Placement::Placed;
-            else
-                err = errno;
-        }
-    }
     if (err == EEXIST && mayReplace) {
         struct stat st { };
         if (::lstat(to.constData(), &st) == 0 && S_ISDIR(st.st_mode)) {

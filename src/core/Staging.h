@@ -105,6 +105,3 @@ Placement placeOver(const QString &staged, const QString &original, const FileId
 // original's other extended attributes (a download's origin URL, tags) are metadata
 // and are not carried over. False when the exact permissions cannot be had.
 bool takeOverIdentity(const QString &staged, const QString &original, const FileIdentity &before, QString *error);
-
-// The text of an errno value.
-QString systemErrorText(int error);
