@@ -96,11 +96,6 @@ CleanJob::CleanJob(const JobOptions &options, const JobEnvironment &environment,
 
 CleanJob::~CleanJob() = default;
 
-QString CleanJob::argumentFilePath() const
-{
-    return joinPath(m_work ? m_work->path() : m_env.tempFolder, u"qmk_args.txt"_s);
-}
-
 QString CleanJob::logFilePath() const
 {
     return m_logPath.isEmpty() ? joinPath(m_env.tempFolder, u"qmk_log.txt"_s) : m_logPath;
@@ -422,10 +417,8 @@ JobResult CleanJob::CleanImages(const QStringList &imageList)
     // F, G: problems.
     if (result.problemCount >= 1) {
         result.summary += crlf + crlf + tr("Problems were reported. See log for details.");
-        if (m_options.chkDeleteFileOnFail && !result.failedImages.isEmpty()) {
+        if (m_options.chkDeleteFileOnFail && !result.failedImages.isEmpty())
             moveProblemFiles(result);
-            result.problemFilesMoved = result.movedCount > 0;
-        }
     }
     result.clearImageList = result.problemCount == 0 && !result.stopped;
 

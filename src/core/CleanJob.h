@@ -75,7 +75,6 @@ struct JobResult {
     bool logWritten = false;
     QString problemTexts; // ExifTool's error texts of the failed batches, in run order
     QStringList failedImages; // inputs that ExifTool refused (named in an error line)
-    bool problemFilesMoved = false; // at least one failed original was moved away
     int movedCount = 0; // failed originals moved to the trash or the problem folder
     int notMovedCount = 0; // failed originals that could not be moved (the log says why)
     QString errorInfoCaption; // "3 problem files moved to the trash." or empty
@@ -133,8 +132,6 @@ public:
     void requestStop();
     bool stopRequested() const { return m_stopRequested; }
 
-    // The first argument file of the run, inside its private work folder.
-    QString argumentFilePath() const;
     // The run's problem log: qmk_log.txt in the temporary folder unless another run is
     // using that name, in which case a name of this run's own.
     QString logFilePath() const;

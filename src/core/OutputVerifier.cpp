@@ -294,20 +294,6 @@ void OutputVerifier::waitForAll()
     }
 }
 
-void OutputVerifier::apply(QList<FileOutcome> &outcomes)
-{
-    for (int i = 0; i < outcomes.size(); ++i) {
-        const FileOutcome &o = outcomes.at(i);
-        if (o.status == FileStatus::Cleaned && !o.output.isEmpty() && !has(i))
-            submit(i, o.input, o.output);
-    }
-    waitForAll();
-    for (int i = 0; i < outcomes.size(); ++i) {
-        if (outcomes.at(i).status == FileStatus::Cleaned && !outcomes.at(i).output.isEmpty())
-            applyVerdict(i, outcomes[i]);
-    }
-}
-
 void OutputVerifier::applyVerdict(int key, FileOutcome &o) const
 {
     if (!has(key))

@@ -54,9 +54,6 @@ public:
     bool has(int key) const { return m_verdicts.contains(key); }
     Verdict verdict(int key) const { return m_verdicts.value(key); }
 
-    // Sets status, residue and message of every Cleaned outcome with an output from its
-    // verdict (keyed by the outcome's index); submits what was not submitted yet and waits.
-    void apply(QList<FileOutcome> &outcomes);
     // Sets one outcome from the verdict of `key`, when there is one.
     void applyVerdict(int key, FileOutcome &outcome) const;
 
