@@ -1,5 +1,4 @@
 #include "core/CleanJobItem_p.h"
-#include "core/ConsoleRunner.h"
 #include "core/ContainerScan.h"
 #include "core/ExifToolPool.h"
 #include "core/JobFiles.h"
@@ -8,19 +7,14 @@
 #include "core/OutputVerifier.h"
 #include "core/Staging.h"
 #include "core/SystemFolders.h"
-#include "core/Trash.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QDir>
 #include <QEventLoop>
-#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QRandomGenerator>
-#include <QRegularExpression>
 #include <QScopeGuard>
-#include <QSet>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTimer>
