@@ -101,6 +101,30 @@ public:
         return w;
     }
 
+    // The window on the file page with the images of `folder` listed.
+    std::unique_ptr<CleanWizard> filesPage(const QString &folder)
+    {
+        auto w = window();
+        w->cmdNext_Click();
+        w->AddFolder(folder);
+        w->UpdateControls();
+        return w;
+    }
+
+    // A folder of `count` copies of one sample (made once), for runs long enough to stop.
+    QString manyCopies(
+        const QString &name, int count, const QString &sample = QStringLiteral("jpeg_all_groups_multi_icc.jpg"))
+    {
+        const QString folder = m_dir.filePath(name);
+        QDir().mkpath(folder);
+        for (int i = 0; i < count; ++i) {
+            const QString copy = folder + QStringLiteral("/p") + QString::number(1000 + i) + QStringLiteral(".jpg");
+            if (!QFile::exists(copy) && !testutil::copySample(sample, copy))
+                return {};
+        }
+        return folder;
+    }
+
     int ended = -1000; // the exit code an automatic run ended with
 
 private:
@@ -150,6 +174,30 @@ inline QStringList rowTexts(const QTreeView *view)
     for (int r = 0; r < view->model()->rowCount(); ++r)
         texts << view->model()->index(r, 0).data().toString();
     return texts;
+}
+
+// The window becoming active, when it looks at its command line.
+inline void activate(QWidget *w)
+{
+    QEvent event(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(w, &event);
+}
+
+// Double-clicks a row the way the window system delivers it (press, release, then the
+// double-click press and release), and returns the one window or message that showed (an
+// empty record if there was not exactly one).
+inline Prompts::Record doubleClickRow(QTreeView *view, int row)
+{
+    Prompts::takeRecords();
+    const QPoint where = view->visualRect(view->model()->index(row, 0)).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, where);
+    for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, where, view->viewport()->mapToGlobal(where), Qt::LeftButton,
+            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(view->viewport(), &event);
+    }
+    const QList<Prompts::Record> records = Prompts::takeRecords();
+    return records.size() == 1 ? records.first() : Prompts::Record {};
 }
 
 // The mouse coming onto and leaving a widget, as the window system reports it.

@@ -25,10 +25,7 @@ namespace {
 // The pages as a person meets them: 1 to 6 on the way, 8 after a run with a problem.
 template<typename Check> void everyPage(guitest::Sandbox &box, const QString &folder, Check check)
 {
-    auto w = box.window();
-    w->cmdNext_Click();
-    w->AddFolder(folder);
-    w->UpdateControls();
+    auto w = box.filesPage(folder);
     w->cmdBack_Click();
     w->chkResetFileDates->setChecked(true);
     w->chkDeleteFileOnFail->setChecked(true);
@@ -119,10 +116,8 @@ private Q_SLOTS:
         m_startPalette = QApplication::palette();
         m_box = std::make_unique<guitest::Sandbox>();
         QVERIFY(m_box->isValid());
-        m_folder = m_box->path(u"images"_s);
-        QDir().mkpath(m_folder);
-        QVERIFY(testutil::copySample(u"jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s, m_folder + u"/a.jpg"_s));
-        QVERIFY(testutil::copySample(u"jpeg_truncated_in_app1.jpg"_s, m_folder + u"/broken.jpg"_s));
+        m_folder = freshFolder(u"images"_s);
+        QVERIFY(!m_folder.isEmpty());
     }
 
     void init()
@@ -346,10 +341,7 @@ private Q_SLOTS:
     void viewerFromTheKeyboard()
     {
         QUILLMARK_REQUIRE_EXIFTOOL();
-        auto w = m_box->window();
-        w->cmdNext_Click();
-        w->AddFolder(freshFolder(u"keyboard"_s));
-        w->UpdateControls();
+        auto w = m_box->filesPage(freshFolder(u"keyboard"_s));
         w->lwFiles->setCurrentIndex(w->lwFiles->model()->index(0, 0));
         QTest::keyClick(w->lwFiles, Qt::Key_I, Qt::ControlModifier);
         QList<Prompts::Record> records = Prompts::takeRecords();
@@ -411,10 +403,7 @@ private Q_SLOTS:
     {
         QUILLMARK_REQUIRE_EXIFTOOL();
         const QString folder = freshFolder(u"links"_s);
-        auto w = m_box->window();
-        w->cmdNext_Click();
-        w->AddFolder(folder);
-        w->UpdateControls();
+        auto w = m_box->filesPage(folder);
         while (w->iPage() < 8)
             w->cmdNext_Click();
         QVERIFY(w->lblLinkButton[3]->isVisible());

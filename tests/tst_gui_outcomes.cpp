@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
+using guitest::doubleClickRow;
 using guitest::rowTexts;
 
 class TestGuiOutcomes final : public QObject {
@@ -17,21 +18,6 @@ class TestGuiOutcomes final : public QObject {
     std::unique_ptr<guitest::Sandbox> m_box;
 
     static QVariant rowData(QTreeView *view, int row, int role) { return view->model()->index(row, 0).data(role); }
-
-    // A person's double click: press, release, then the double-click press and release.
-    static Prompts::Record doubleClickRow(QTreeView *view, int row)
-    {
-        Prompts::takeRecords();
-        const QPoint where = view->visualRect(view->model()->index(row, 0)).center();
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, where);
-        for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
-            QMouseEvent event(type, where, view->viewport()->mapToGlobal(where), Qt::LeftButton,
-                type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
-            QCoreApplication::sendEvent(view->viewport(), &event);
-        }
-        const QList<Prompts::Record> records = Prompts::takeRecords();
-        return records.isEmpty() ? Prompts::Record {} : records.last();
-    }
 
 private Q_SLOTS:
     void initTestCase()
@@ -47,10 +33,7 @@ private Q_SLOTS:
         const QString folder = m_box->imageFolder(u"mixed"_s,
             {u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s, u"cr2_canon_350d.cr2"_s, u"jpeg_truncated_in_app1.jpg"_s,
                 u"png_exif_gps_xmp.png"_s});
-        auto w = m_box->window();
-        w->cmdNext_Click();
-        w->AddFolder(folder);
-        w->UpdateControls();
+        auto w = m_box->filesPage(folder);
         while (w->iPage() < 8)
             w->cmdNext_Click();
 

@@ -1,8 +1,7 @@
 // Whole runs of the real window with the real ExifTool on copies of the sample images:
 // through every page with the mouse and with the keyboard, the overwrite question, the
 // finished page after clean runs, runs with problems and a run that cannot start, the
-// metadata viewer on both lists, the command line, and the unattended "-auto" run of
-// the real program.
+// metadata viewer on both lists, and the unattended "-auto" run of the real program.
 
 #include "gui/MetadataViewer.h"
 #include "guitestutil.h"
@@ -26,22 +25,8 @@ const QStringList runSamples = {
     u"tiff_iptc_icc_xmp_photoshop.tif"_s,
 };
 
+using guitest::doubleClickRow;
 using guitest::rowTexts;
-
-// Double-clicks a row the way the window system delivers it, and returns the one window
-// or message that showed (an empty record if there was not exactly one).
-Prompts::Record doubleClickRow(QTreeView *view, int row)
-{
-    const QPoint where = view->visualRect(view->model()->index(row, 0)).center();
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, where);
-    for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
-        QMouseEvent event(type, where, view->viewport()->mapToGlobal(where), Qt::LeftButton,
-            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(view->viewport(), &event);
-    }
-    const QList<Prompts::Record> records = Prompts::takeRecords();
-    return records.size() == 1 ? records.first() : Prompts::Record {Prompts::Kind::Message, {}, {}, {}};
-}
 
 QString quillmarkBinary()
 {
@@ -163,10 +148,7 @@ private Q_SLOTS:
         const QString folder = m_box->imageFolder(
             u"problems"_s, {u"jpeg_truncated_in_app1.jpg"_s, u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s});
         const QString failed = m_box->path(u"problem files"_s);
-        auto w = m_box->window();
-        w->cmdNext_Click();
-        w->AddFolder(folder);
-        w->UpdateControls();
+        auto w = m_box->filesPage(folder);
         w->optOutputMode[0]->click(); // overwrite in place
         w->chkDeleteFileOnFail->setChecked(true);
         w->txtProcessingFailFolder->setText(failed);
@@ -213,10 +195,7 @@ private Q_SLOTS:
     void viewer()
     {
         const QString folder = m_box->imageFolder(u"viewer"_s, {runSamples.at(0), runSamples.at(1)});
-        auto w = m_box->window();
-        w->cmdNext_Click();
-        w->AddFolder(folder);
-        w->UpdateControls();
+        auto w = m_box->filesPage(folder);
         const QString fileName = u"FileName                        : "_s;
 
         // Before cleaning, the second row shows entry 1 of the list, without ExifTool's first line.
@@ -247,44 +226,12 @@ private Q_SLOTS:
         QCOMPARE(metrics.horizontalAdvance(u"iiiiii"_s), metrics.horizontalAdvance(u"WWWWWW"_s));
     }
 
-    void commandLineFolder()
-    {
-        const QString folder = m_box->imageFolder(u"cmdline"_s, {runSamples.at(1), runSamples.at(2)});
-        auto w = m_box->window({folder});
-        // Acted on in a call queued on the first activation.
-        QEvent activateFirst(QEvent::WindowActivate);
-        QCoreApplication::sendEvent(w.get(), &activateFirst);
-        QCoreApplication::processEvents();
-        QCOMPARE(w->iPage(), 2);
-        QTRY_COMPARE(w->lstFiles().ListCount(), 2);
-        // A later activation (the viewer closing) does not act on it again.
-        QEvent activate(QEvent::WindowActivate);
-        QCoreApplication::sendEvent(w.get(), &activate);
-        QTest::qWait(10);
-        QCOMPARE(w->lstFiles().ListCount(), 2);
-
-        // Quotes are part of the name, which names nothing; "-AUTO" is not the option (main()
-        // refuses it). Either way the welcome page stays and nothing runs.
-        for (const QStringList &arguments :
-            {QStringList {u"\""_s + folder + u"\""_s}, QStringList {u"-AUTO"_s, folder}}) {
-            auto other = m_box->window(arguments);
-            QEvent activateOther(QEvent::WindowActivate);
-            QCoreApplication::sendEvent(other.get(), &activateOther);
-            QCoreApplication::processEvents();
-            QCOMPARE(other->iPage(), 1);
-            QCOMPARE(m_box->ended, -1000);
-        }
-    }
-
     // An unattended run is stopped by closing the window, without a question.
     void automaticRunStoppedByClosing()
     {
         constexpr int count = 150;
-        const QString folder = m_box->path(u"auto-stop"_s);
-        QVERIFY(QDir().mkpath(folder));
-        for (int i = 0; i < count; ++i)
-            QVERIFY(testutil::copySample(
-                u"jpeg_all_groups_multi_icc.jpg"_s, folder + u"/p"_s + QString::number(1000 + i) + u".jpg"_s));
+        const QString folder = m_box->manyCopies(u"auto-stop"_s, count);
+        QVERIFY(!folder.isEmpty());
         const auto outputs = [&] { return QDir(folder).entryList({u"*_cleaned.jpg"_s}, QDir::Files).size(); };
         guitest::recordedTexts(Prompts::Kind::Question);
         m_box->ended = -1000;
@@ -325,16 +272,10 @@ private Q_SLOTS:
         QFETCH(QString, how);
         QFETCH(bool, yes);
         constexpr int count = 150;
-        const QString folder = m_box->path(u"stop-"_s + how + (yes ? u"-yes"_s : u"-no"_s));
-        QVERIFY(QDir().mkpath(folder));
-        for (int i = 0; i < count; ++i)
-            QVERIFY(testutil::copySample(
-                u"jpeg_all_groups_multi_icc.jpg"_s, folder + u"/p"_s + QString::number(1000 + i) + u".jpg"_s));
+        const QString folder = m_box->manyCopies(u"stop-"_s + how + (yes ? u"-yes"_s : u"-no"_s), count);
+        QVERIFY(!folder.isEmpty());
         const auto outputs = [&] { return QDir(folder).entryList({u"*_cleaned.jpg"_s}, QDir::Files).size(); };
-        auto w = m_box->window();
-        w->cmdNext_Click();
-        w->AddFolder(folder);
-        w->UpdateControls();
+        auto w = m_box->filesPage(folder);
         while (w->iPage() < 6)
             w->cmdNext_Click();
         guitest::recordedTexts(Prompts::Kind::Question); // forget earlier prompts

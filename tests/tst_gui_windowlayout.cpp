@@ -178,8 +178,7 @@ private Q_SLOTS:
             QVERIFY(!WindowLayout::fontSizeWarningApplies(WindowLayout::platformFontWarningFacts(dpi, false)));
         auto w = window(false);
         QVERIFY(w);
-        QEvent activate(QEvent::WindowActivate);
-        QCoreApplication::sendEvent(w.get(), &activate);
+        guitest::activate(w.get());
         QVERIFY(guitest::recordedTexts(Prompts::Kind::Message).isEmpty());
         QVERIFY(!w->bFontSizeWarningShown);
     }

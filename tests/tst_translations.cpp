@@ -101,6 +101,21 @@ int mnemonics(const QString &text)
     return n;
 }
 
+// Runs `program` with the language of LANG (and LANGUAGE, if given) alone; true once it ended.
+bool runIn(QProcess &process, const QString &program, const QString &lang, const QString &language,
+    const QStringList &arguments)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString &name : {u"LC_ALL"_s, u"LC_MESSAGES"_s, u"LANGUAGE"_s})
+        env.remove(name);
+    env.insert(u"LANG"_s, lang);
+    if (!language.isEmpty())
+        env.insert(u"LANGUAGE"_s, language);
+    process.setProcessEnvironment(env);
+    process.start(program, arguments);
+    return process.waitForFinished(30000);
+}
+
 } // namespace
 
 class TestTranslations final : public QObject {
@@ -218,34 +233,17 @@ private Q_SLOTS:
         QTest::addColumn<QString>("lang");
         QTest::addColumn<QString>("language");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("LANG") << ""
-                              << ""
-                              << "de_DE.UTF-8"
-                              << "" << QStringList {u"de_DE"_s};
-        QTest::newRow("LC_MESSAGES before LANG") << ""
-                                                 << "fr_FR.UTF-8"
-                                                 << "de_DE.UTF-8"
-                                                 << "" << QStringList {u"fr_FR"_s};
-        QTest::newRow("LC_ALL before all") << "es_ES.UTF-8"
-                                           << "fr_FR.UTF-8"
-                                           << "de_DE.UTF-8"
-                                           << "" << QStringList {u"es_ES"_s};
-        QTest::newRow("LANGUAGE list first") << ""
-                                             << ""
-                                             << "de_AT.UTF-8@euro"
-                                             << "fr:es_MX" << QStringList {u"fr"_s, u"es_MX"_s, u"de_AT"_s};
-        QTest::newRow("C ignores LANGUAGE") << "C.UTF-8"
-                                            << ""
-                                            << "de_DE.UTF-8"
-                                            << "de" << QStringList {};
-        QTest::newRow("POSIX") << ""
-                               << ""
-                               << "POSIX"
-                               << "" << QStringList {};
-        QTest::newRow("nothing set") << ""
-                                     << ""
-                                     << ""
-                                     << "fr" << QStringList {};
+        const auto row = [](const char *name, const char *lcAll, const char *lcMessages, const char *lang,
+                             const char *language, const QStringList &expected) {
+            QTest::newRow(name) << lcAll << lcMessages << lang << language << expected;
+        };
+        row("LANG", "", "", "de_DE.UTF-8", "", {u"de_DE"_s});
+        row("LC_MESSAGES before LANG", "", "fr_FR.UTF-8", "de_DE.UTF-8", "", {u"fr_FR"_s});
+        row("LC_ALL before all", "es_ES.UTF-8", "fr_FR.UTF-8", "de_DE.UTF-8", "", {u"es_ES"_s});
+        row("LANGUAGE list first", "", "", "de_AT.UTF-8@euro", "fr:es_MX", {u"fr"_s, u"es_MX"_s, u"de_AT"_s});
+        row("C ignores LANGUAGE", "C.UTF-8", "", "de_DE.UTF-8", "de", {});
+        row("POSIX", "", "", "POSIX", "", {});
+        row("nothing set", "", "", "", "fr", {});
     }
 
     void languageFromEnvironment()
@@ -280,27 +278,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("lang");
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("catalogue");
-        QTest::newRow("de") << "de_DE.UTF-8"
-                            << ""
-                            << "de";
-        QTest::newRow("fr") << "fr_FR.UTF-8"
-                            << ""
-                            << "fr";
-        QTest::newRow("es") << "es_ES.UTF-8"
-                            << ""
-                            << "es";
-        QTest::newRow("Austrian German falls back to de") << "de_AT.UTF-8"
-                                                          << ""
-                                                          << "de";
-        QTest::newRow("LANGUAGE over LANG") << "de_DE.UTF-8"
-                                            << "es"
-                                            << "es";
-        QTest::newRow("English") << "en_GB.UTF-8"
-                                 << ""
-                                 << "";
-        QTest::newRow("no catalogue: English") << "ja_JP.UTF-8"
-                                               << ""
-                                               << "";
+        const auto row = [](const char *name, const char *lang, const char *language, const char *catalogue) {
+            QTest::newRow(name) << lang << language << catalogue;
+        };
+        row("de", "de_DE.UTF-8", "", "de");
+        row("fr", "fr_FR.UTF-8", "", "fr");
+        row("es", "es_ES.UTF-8", "", "es");
+        row("Austrian German falls back to de", "de_AT.UTF-8", "", "de");
+        row("LANGUAGE over LANG", "de_DE.UTF-8", "es", "es");
+        row("English", "en_GB.UTF-8", "", "");
+        row("no catalogue: English", "ja_JP.UTF-8", "", "");
     }
 
     // The glibc locales need not exist: the language comes from the environment alone.
@@ -309,17 +296,8 @@ private Q_SLOTS:
         QFETCH(QString, lang);
         QFETCH(QString, language);
         QFETCH(QString, catalogue);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove(u"LC_ALL"_s);
-        env.remove(u"LC_MESSAGES"_s);
-        env.remove(u"LANGUAGE"_s);
-        env.insert(u"LANG"_s, lang);
-        if (!language.isEmpty())
-            env.insert(u"LANGUAGE"_s, language);
         QProcess cli;
-        cli.setProcessEnvironment(env);
-        cli.start(QStringLiteral(QUILLMARK_CLI), {u"--help"_s});
-        QVERIFY(cli.waitForFinished(30000));
+        QVERIFY(runIn(cli, QStringLiteral(QUILLMARK_CLI), lang, language, {u"--help"_s}));
         QCOMPARE(cli.exitCode(), 0);
         const QString help = QString::fromUtf8(cli.readAllStandardOutput());
         const QString words = help.simplified(); // the option texts are wrapped to the terminal
@@ -348,14 +326,8 @@ private Q_SLOTS:
     // A usage error is reported in the language too.
     void cliUsageErrorTranslated()
     {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove(u"LC_ALL"_s);
-        env.remove(u"LANGUAGE"_s);
-        env.insert(u"LANG"_s, u"de_DE.UTF-8"_s);
         QProcess cli;
-        cli.setProcessEnvironment(env);
-        cli.start(QStringLiteral(QUILLMARK_CLI), {u"--jobs"_s, u"0"_s, u"x.jpg"_s});
-        QVERIFY(cli.waitForFinished(30000));
+        QVERIFY(runIn(cli, QStringLiteral(QUILLMARK_CLI), u"de_DE.UTF-8"_s, {}, {u"--jobs"_s, u"0"_s, u"x.jpg"_s}));
         QCOMPARE(cli.exitCode(), 2);
         QCOMPARE(QString::fromUtf8(cli.readAllStandardError()),
             u"quillmark-cli: --jobs erwartet eine Zahl von 1 bis 64\nMehr dazu mit „quillmark-cli --help“.\n"_s);
@@ -423,14 +395,8 @@ private Q_SLOTS:
         QFile::remove(prefix.filePath(u"share/quillmark/translations/quillmark_de.qm"_s));
         QVERIFY(QFile::copy(prefix.filePath(u"share/quillmark/translations/quillmark_fr.qm"_s),
             prefix.filePath(u"share/quillmark/translations/quillmark_de.qm"_s)));
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove(u"LC_ALL"_s);
-        env.remove(u"LANGUAGE"_s);
-        env.insert(u"LANG"_s, u"de_DE.UTF-8"_s);
         QProcess cli;
-        cli.setProcessEnvironment(env);
-        cli.start(prefix.filePath(u"bin/quillmark-cli"_s), {u"--help"_s});
-        QVERIFY(cli.waitForFinished(30000));
+        QVERIFY(runIn(cli, prefix.filePath(u"bin/quillmark-cli"_s), u"de_DE.UTF-8"_s, {}, {u"--help"_s}));
         const QString help = QString::fromUtf8(cli.readAllStandardOutput()).simplified();
         QVERIFY2(help.contains(u"Fichiers image et dossiers à nettoyer."_s), qPrintable(help));
     }
