@@ -269,6 +269,37 @@ inline void removeTreeAt(int parentFd, const char *name)
     ::unlinkat(parentFd, name, AT_REMOVEDIR);
 }
 
+// Writes bytes to a file, made executable for its owner when asked; false on failure.
+inline bool writeFile(const QString &path, const QByteArray &bytes, bool executable = false)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        return false;
+    f.close();
+    return !executable || f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+inline QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A copy of quillmark-cli in the folder `bin` (made when missing); with `ini`, a portable
+// one (a PORTABLE marker) with `ini` as its settings.ini. Returns the copy's path.
+inline QString copyCli(const QString &bin, const QByteArray &ini = {})
+{
+    const QString program = bin + QStringLiteral("/quillmark-cli");
+    QDir().mkpath(bin);
+    QFile::copy(QString::fromUtf8(QUILLMARK_CLI), program);
+    QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner);
+    if (!ini.isNull()) {
+        writeFile(bin + QStringLiteral("/PORTABLE"), {});
+        writeFile(bin + QStringLiteral("/settings.ini"), ini);
+    }
+    return program;
+}
+
 } // namespace testutil
 
 #define QUILLMARK_REQUIRE_EXIFTOOL()                                                                                   \

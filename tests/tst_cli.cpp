@@ -18,17 +18,8 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
 using Run = testutil::CliRun;
 using testutil::runCli;
-
-QProcessEnvironment envWithTemp(const QString &temp)
-{
-    return testutil::cliEnvironment(temp);
-}
-
-} // namespace
 
 class TestCli final : public QObject {
     Q_OBJECT
@@ -40,6 +31,11 @@ private:
     QString folderWith(const QString &name, const QStringList &samples)
     {
         return testutil::folderWithSamples(m_dir.path() + u'/' + name, samples);
+    }
+    QProcessEnvironment env() const { return testutil::cliEnvironment(m_temp); }
+    static QString tagName()
+    {
+        return QString::fromLatin1(QTest::currentDataTag()).replace(QRegularExpression(u"\\W+"_s), u"_"_s);
     }
 
 private Q_SLOTS:
@@ -82,7 +78,7 @@ private Q_SLOTS:
     {
         QFETCH(QStringList, args);
         QFETCH(QString, message);
-        const Run r = runCli(args, envWithTemp(m_temp));
+        const Run r = runCli(args, env());
         QCOMPARE(r.exitCode, 2);
         QVERIFY2(r.err.contains(message), qPrintable(r.err));
         QVERIFY(r.out.isEmpty());
@@ -132,13 +128,9 @@ private Q_SLOTS:
         QStringList args {u"--files-from"_s, fromStdin ? u"-"_s : folder + u"/list"_s};
         if (nul)
             args.prepend(u"--null"_s);
-        if (!fromStdin) {
-            QFile file(folder + u"/list"_s);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(list);
-        }
+        QVERIFY(fromStdin || testutil::writeFile(folder + u"/list"_s, list));
         QProcess p;
-        p.setProcessEnvironment(envWithTemp(m_temp));
+        p.setProcessEnvironment(env());
         p.setWorkingDirectory(folder);
         p.start(QString::fromUtf8(QUILLMARK_CLI), args);
         if (fromStdin)
@@ -161,7 +153,7 @@ private Q_SLOTS:
         folderWith(u"tree/sub/deeper"_s, {u"jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s});
         QVERIFY(QFile::link(folder, folder + u"/sub/loop"_s)); // a symlink loop ends the walk, not the program
         const QByteArray before = testutil::sha256(folder + u"/png_exif_gps_xmp.png"_s);
-        const Run r = runCli({folder}, envWithTemp(m_temp));
+        const Run r = runCli({folder}, env());
         QCOMPARE(r.exitCode, 0);
         QVERIFY2(r.out.startsWith(u"2 images processed"_s), qPrintable(r.out));
         QVERIFY(!r.out.contains(u'\r'));
@@ -173,7 +165,7 @@ private Q_SLOTS:
     void problemsGiveStatusOneAndTheLog()
     {
         const QString folder = folderWith(u"mixed"_s, {u"png_exif_gps_xmp.png"_s, u"jpeg_truncated_in_app1.jpg"_s});
-        const Run r = runCli({u"--move-failed"_s, m_dir.path() + u"/failed"_s, folder}, envWithTemp(m_temp));
+        const Run r = runCli({u"--move-failed"_s, m_dir.path() + u"/failed"_s, folder}, env());
         QCOMPARE(r.exitCode, 1);
         QVERIFY(r.out.contains(u"Problems were reported. See log for details."_s));
         QVERIFY(r.out.contains(u"Log: "_s + m_temp + u"/qmk_log.txt"_s));
@@ -186,8 +178,7 @@ private Q_SLOTS:
     {
         const QString folder = folderWith(u"gps"_s, {u"jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s});
         const QString out = m_dir.path() + u"/out %d\nx"_s;
-        const Run r
-            = runCli({u"--remove"_s, u"gps,xmp"_s, u"--output"_s, u"folder="_s + out, folder}, envWithTemp(m_temp));
+        const Run r = runCli({u"--remove"_s, u"gps,xmp"_s, u"--output"_s, u"folder="_s + out, folder}, env());
         // The Exif kept on purpose still names the camera and the time: reported, status 1.
         QCOMPARE(r.exitCode, 1);
         QVERIFY2(r.out.contains(u"1 image still carries identifying metadata."_s), qPrintable(r.out));
@@ -202,55 +193,35 @@ private Q_SLOTS:
     {
         const QString folder = folderWith(u"dates"_s, {u"png_exif_gps_xmp.png"_s});
         const QString file = folder + u"/png_exif_gps_xmp.png"_s;
-        const Run r = runCli(
-            {u"--output"_s, u"overwrite"_s, u"--dates"_s, u"2001-02-03 04:05:06"_s, file}, envWithTemp(m_temp));
+        const Run r = runCli({u"--output"_s, u"overwrite"_s, u"--dates"_s, u"2001-02-03 04:05:06"_s, file}, env());
         QCOMPARE(r.exitCode, 0);
         QCOMPARE(QFileInfo(file).lastModified(), QDateTime(QDate(2001, 2, 3), QTime(4, 5, 6)));
         QVERIFY(!testutil::metadataGroups(file).contains(u"GPS"_s));
         QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 1);
     }
 
-    void existingOutputsAreKeptUnlessAsked()
+    // No ExifTool (a copy of the tool with none beside it and none on PATH), or no usable
+    // temporary folder: status 3, the reason on standard error, nothing written.
+    void internalErrors_data()
     {
-        const QString folder = folderWith(u"existing"_s, {u"png_exif_gps_xmp.png"_s});
-        const QString output = folder + u"/png_exif_gps_xmp_cleaned.png"_s;
-        QFile old(output);
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("old");
-        old.close();
-        Run r = runCli({folder + u"/png_exif_gps_xmp.png"_s}, envWithTemp(m_temp));
-        QCOMPARE(r.exitCode, 1); // an image named on the command line was skipped
-        QVERIFY2(r.out.startsWith(u"0 images processed"_s), qPrintable(r.out));
-        QCOMPARE(QFileInfo(output).size(), 3);
-        r = runCli({u"--overwrite-existing"_s, folder + u"/png_exif_gps_xmp.png"_s}, envWithTemp(m_temp));
-        QCOMPARE(r.exitCode, 0);
-        QVERIFY(r.out.startsWith(u"1 image processed"_s));
-        QVERIFY(QFileInfo(output).size() > 3);
+        QTest::addColumn<bool>("noExifTool");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no ExifTool") << true << u"ExifTool was not found"_s;
+        QTest::newRow("no temporary folder") << false << u"Internal program error!"_s;
     }
-
-    void missingExifTool()
+    void internalErrors()
     {
-        // A copy of the tool with no exiftool beside it and none on PATH.
+        QFETCH(bool, noExifTool);
+        QFETCH(QString, message);
+        const QString folder = folderWith(u"internal_"_s + tagName(), {u"png_exif_gps_xmp.png"_s});
+        QProcessEnvironment e = noExifTool ? env() : testutil::cliEnvironment(m_dir.path() + u"/no/such/folder"_s);
         const QString bin = m_dir.path() + u"/bin"_s;
-        QDir().mkpath(bin);
-        QVERIFY(QFile::copy(QString::fromUtf8(QUILLMARK_CLI), bin + u"/quillmark-cli"_s));
-        QFile::setPermissions(bin + u"/quillmark-cli"_s, QFile::ReadOwner | QFile::ExeOwner);
-        const QString folder = folderWith(u"noexif"_s, {u"png_exif_gps_xmp.png"_s});
-        QProcessEnvironment env = envWithTemp(m_temp);
-        env.insert(u"PATH"_s, bin);
-        const Run r = runCli({folder}, env, bin + u"/quillmark-cli"_s);
+        if (noExifTool)
+            e.insert(u"PATH"_s, bin);
+        const Run r = runCli({folder}, e, noExifTool ? testutil::copyCli(bin) : QString::fromUtf8(QUILLMARK_CLI));
         QCOMPARE(r.exitCode, 3);
-        QVERIFY2(r.err.contains(u"ExifTool was not found"_s), qPrintable(r.err));
-        QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 1);
-    }
-
-    void unwritableTemporaryFolder()
-    {
-        const QString folder = folderWith(u"notemp"_s, {u"png_exif_gps_xmp.png"_s});
-        const Run r = runCli({folder}, envWithTemp(m_dir.path() + u"/no/such/folder"_s));
-        QCOMPARE(r.exitCode, 3);
-        QVERIFY2(r.err.contains(u"Internal program error!"_s), qPrintable(r.err));
-        QVERIFY(r.err.contains(u"qmk_args.txt"_s));
+        QVERIFY2(r.err.contains(message), qPrintable(r.err));
+        QVERIFY(noExifTool || r.err.contains(u"qmk_args.txt"_s));
         QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 1);
     }
 
@@ -258,21 +229,13 @@ private Q_SLOTS:
     void storedSettings()
     {
         const QString bin = m_dir.path() + u"/portable"_s;
-        QDir().mkpath(bin);
-        QVERIFY(QFile::copy(QString::fromUtf8(QUILLMARK_CLI), bin + u"/quillmark-cli"_s));
-        QFile::setPermissions(bin + u"/quillmark-cli"_s, QFile::ReadOwner | QFile::ExeOwner);
-        QFile marker(bin + u"/PORTABLE"_s);
-        QVERIFY(marker.open(QIODevice::WriteOnly));
-        marker.close();
-        QFile ini(bin + u"/settings.ini"_s);
-        QVERIFY(ini.open(QIODevice::WriteOnly));
-        ini.write("[Quillmark]\r\noptOutputMode=2\r\ntxtPrefix=stored_\r\nchkCleanAll=0\r\nchkCleanOther=0\r\n"
-                  "chkCleanExif=0\r\nchkCleanXMP=0\r\nchkCleanIPTC=0\r\nchkCleanThumbnail=0\r\nchkCleanICC=0\r\n"
-                  "chkCleanTiffIdf0=0\r\nchkCleanPhotoshop=0\r\nchkCleanGeoTiff=0\r\nchkCleanExifGPS=1\r\n");
-        ini.close();
+        const QString program = testutil::copyCli(bin,
+            "[Quillmark]\r\noptOutputMode=2\r\ntxtPrefix=stored_\r\nchkCleanAll=0\r\nchkCleanOther=0\r\n"
+            "chkCleanExif=0\r\nchkCleanXMP=0\r\nchkCleanIPTC=0\r\nchkCleanThumbnail=0\r\nchkCleanICC=0\r\n"
+            "chkCleanTiffIdf0=0\r\nchkCleanPhotoshop=0\r\nchkCleanGeoTiff=0\r\nchkCleanExifGPS=1\r\n");
         const QByteArray iniBefore = testutil::sha256(bin + u"/settings.ini"_s);
         const QString folder = folderWith(u"stored"_s, {u"jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s});
-        const Run r = runCli({u"--settings"_s, folder}, envWithTemp(m_temp), bin + u"/quillmark-cli"_s);
+        const Run r = runCli({u"--settings"_s, folder}, env(), program);
         QCOMPARE(r.exitCode, 1); // only GPS was to go: the rest is reported as residue
         const QString out = folder + u"/stored_jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s;
         QVERIFY(QFile::exists(out));
@@ -299,27 +262,20 @@ private Q_SLOTS:
         QFETCH(bool, portable);
         QFETCH(qint64, size);
         QFETCH(int, exitCode);
-        const QString tag = QString::fromLatin1(QTest::currentDataTag()).replace(QRegularExpression(u"\\W+"_s), u"_"_s);
-        const QString base = m_dir.path() + u"/oversized_"_s + tag;
-        QString program = QString::fromUtf8(QUILLMARK_CLI);
-        QProcessEnvironment env = envWithTemp(m_temp);
-        env.insert(u"XDG_CONFIG_HOME"_s, base + u"/config"_s);
-        QString file = base + u"/config/Corvane/Quillmark.conf"_s;
-        QVERIFY(QDir().mkpath(base + u"/config/Corvane"_s));
-        if (portable) {
-            QVERIFY(QDir().mkpath(base + u"/bin"_s));
-            program = base + u"/bin/quillmark-cli"_s;
-            QVERIFY(QFile::copy(QString::fromUtf8(QUILLMARK_CLI), program));
-            QVERIFY(writeBytes(base + u"/bin/PORTABLE"_s, {}));
-            file = base + u"/bin/settings.ini"_s;
-        }
+        const QString base = m_dir.path() + u"/oversized_"_s + tagName();
+        QProcessEnvironment e = env();
+        e.insert(u"XDG_CONFIG_HOME"_s, base + u"/config"_s);
         QByteArray bytes = "[Quillmark]\r\noptOutputMode=2\r\ntxtPrefix=stored_\r\n";
         while (bytes.size() < size)
             bytes += ';' + QByteArray(998, 'x') + "\r\n";
-        QVERIFY(writeBytes(file, bytes));
-        const QString folder = folderWith(u"oversized_images_"_s + tag, {u"png_exif_gps_xmp.png"_s});
+        const QString file = portable ? base + u"/bin/settings.ini"_s : base + u"/config/Corvane/Quillmark.conf"_s;
+        QVERIFY(QDir().mkpath(base + u"/config/Corvane"_s));
+        const QString program
+            = portable ? testutil::copyCli(base + u"/bin"_s, bytes) : QString::fromUtf8(QUILLMARK_CLI);
+        QVERIFY(portable || testutil::writeFile(file, bytes));
+        const QString folder = folderWith(u"oversized_images_"_s + tagName(), {u"png_exif_gps_xmp.png"_s});
 
-        const Run r = runCli({u"--settings"_s, folder}, env, program);
+        const Run r = runCli({u"--settings"_s, folder}, e, program);
         QVERIFY2(r.exitCode == exitCode, qPrintable(r.err));
         if (exitCode == 2) {
             QVERIFY2(r.err.contains(u"quillmark-cli: --settings: the settings file "_s + file
@@ -329,7 +285,7 @@ private Q_SLOTS:
         } else {
             QVERIFY(QFile::exists(folder + u"/stored_png_exif_gps_xmp.png"_s));
         }
-        QCOMPARE(readBytes(file), bytes);
+        QCOMPARE(testutil::readFile(file), bytes);
     }
 
     // --keep, alone and over the stored options: Orientation 6 and the Adobe RGB profile
@@ -361,24 +317,16 @@ private Q_SLOTS:
         QFETCH(QByteArray, stored);
         QFETCH(bool, orientation);
         QFETCH(bool, profile);
-        const QString tag = QString::fromLatin1(QTest::currentDataTag()).replace(QRegularExpression(u"\\W+"_s), u"_"_s);
-        const QString folder = folderWith(u"keep_"_s + tag, {u"jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s});
+        const QString folder = folderWith(u"keep_"_s + tagName(), {u"jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s});
         const QString in = folder + u"/jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s;
         testutil::runExifTool({u"-overwrite_original"_s, u"-Orientation#=6"_s, in});
         const QByteArray icc = profileOf(in);
         QVERIFY(icc.size() > 500);
 
-        QString program = QString::fromUtf8(QUILLMARK_CLI);
-        if (!stored.isEmpty()) {
-            const QString bin = m_dir.path() + u"/keep_bin_"_s + tag;
-            QDir().mkpath(bin);
-            QVERIFY(QFile::copy(program, bin + u"/quillmark-cli"_s));
-            QFile::setPermissions(bin + u"/quillmark-cli"_s, QFile::ReadOwner | QFile::ExeOwner);
-            QVERIFY(writeBytes(bin + u"/PORTABLE"_s, {}));
-            QVERIFY(writeBytes(bin + u"/settings.ini"_s, "[Quillmark]\r\n" + stored));
-            program = bin + u"/quillmark-cli"_s;
-        }
-        const Run r = runCli(args + QStringList {folder}, envWithTemp(m_temp), program);
+        const QString program = stored.isEmpty()
+            ? QString::fromUtf8(QUILLMARK_CLI)
+            : testutil::copyCli(m_dir.path() + u"/keep_bin_"_s + tagName(), "[Quillmark]\r\n" + stored);
+        const Run r = runCli(args + QStringList {folder}, env(), program);
         // Removing Exif alone leaves GPS-free but identifying XMP and IPTC: residue, status 1.
         const bool partial = args.contains(u"--remove"_s);
         QVERIFY2(r.exitCode == (partial ? 1 : 0), qPrintable(r.err));
@@ -420,7 +368,7 @@ private Q_SLOTS:
         QFile::remove(reportPath);
 
         QProcess p;
-        p.setProcessEnvironment(envWithTemp(m_temp));
+        p.setProcessEnvironment(env());
         p.setReadChannel(QProcess::StandardError);
         p.start(QString::fromUtf8(QUILLMARK_CLI), {u"--report"_s, reportPath, folder});
         QVERIFY(p.waitForStarted());
@@ -443,9 +391,8 @@ private Q_SLOTS:
         QVERIFY2(out.contains(u"Stopped while looking for images; nothing was cleaned."_s), qPrintable(out));
         QVERIFY(!err.contains("Preparing"));
 
-        QFile report(reportPath);
-        QVERIFY(report.open(QIODevice::ReadOnly));
-        const QJsonObject json = QJsonDocument::fromJson(report.readAll()).object();
+        const QJsonObject json = QJsonDocument::fromJson(testutil::readFile(reportPath)).object();
+        QVERIFY(json.contains(u"files"_s));
         const QJsonObject totals = json.value(u"totals"_s).toObject();
         QCOMPARE(totals.value(u"cleaned"_s).toInt(), 0);
         QCOMPARE(totals.value(u"skipped"_s).toInt(), json.value(u"files"_s).toArray().size());
@@ -460,18 +407,6 @@ private:
         p.start(testutil::exiftool(), {u"-config"_s, QString(), u"-b"_s, u"-icc_profile"_s, path});
         p.waitForFinished(60000);
         return p.readAllStandardOutput();
-    }
-
-    static bool writeBytes(const QString &path, const QByteArray &bytes)
-    {
-        QFile f(path);
-        return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-    }
-
-    static QByteArray readBytes(const QString &path)
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 };
 

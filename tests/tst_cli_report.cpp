@@ -118,17 +118,13 @@ private Q_SLOTS:
             {u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s, u"cr2_canon_350d.cr2"_s, u"jpeg_truncated_in_app1.jpg"_s,
                 u"geotiff_elev.tif"_s});
         const QString notes = m_dir.path() + u"/notes.txt"_s;
-        QFile n(notes);
-        QVERIFY(n.open(QIODevice::WriteOnly));
-        n.close();
+        QVERIFY(testutil::writeFile(notes, {}));
         const QString reportPath = m_dir.path() + u"/report.json"_s;
         const Run run = runCli({u"--report"_s, reportPath, folder, notes}, m_temp);
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.out.contains(u"\n1 image still carries identifying metadata.\n"_s), qPrintable(run.out));
 
-        QFile file(reportPath);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray text = file.readAll();
+        const QByteArray text = testutil::readFile(reportPath);
         const QJsonObject report = parse(text);
         // The keys come in the documented order.
         QVERIFY(text.startsWith("{\"version\":1,\"files\":["));
@@ -139,7 +135,6 @@ private Q_SLOTS:
                     .hasMatch());
         QVERIFY(
             text.contains("],\"totals\":{\"cleaned\":2,\"residue\":1,\"unchanged\":0,\"failed\":1,\"skipped\":1}}"));
-        QCOMPARE(report.value(u"version"_s).toInt(), 1);
         const QJsonArray files = report.value(u"files"_s).toArray();
         QCOMPARE(files.size(), 5);
 
@@ -183,10 +178,6 @@ private Q_SLOTS:
                     && item.value(u"value"_s).toString() == u"123456789");
         }
         QVERIFY(serial);
-        const QJsonObject totals = report.value(u"totals"_s).toObject();
-        QCOMPARE(totals,
-            (QJsonObject {
-                {u"cleaned"_s, 2}, {u"residue"_s, 1}, {u"unchanged"_s, 0}, {u"failed"_s, 1}, {u"skipped"_s, 1}}));
     }
 
     // The exit status per outcome, and the report on standard output with the
@@ -218,13 +209,7 @@ private Q_SLOTS:
         QFETCH(int, exitCode);
         QTemporaryDir dir;
         const QString image = dir.path() + u'/' + sample;
-        if (sample == u"sd9.x3f") {
-            QFile x3f(image);
-            QVERIFY(x3f.open(QIODevice::WriteOnly));
-            x3f.write(sd9X3f());
-        } else {
-            QVERIFY(testutil::copySample(sample, image));
-        }
+        QVERIFY(sample == u"sd9.x3f" ? testutil::writeFile(image, sd9X3f()) : testutil::copySample(sample, image));
         const Run run = runCli(options + QStringList {u"--report"_s, u"-"_s, image}, m_temp);
         QCOMPARE(run.exitCode, exitCode);
         const QJsonObject report = parse(run.rawOut); // nothing but the JSON on standard output
@@ -382,18 +367,23 @@ private Q_SLOTS:
             qPrintable(named.err));
     }
 
-    // A file named on the command line that is then skipped (its output exists and
-    // is kept) makes the exit status 1.
+    // A file named on the command line that is then skipped (its output exists and is
+    // kept) makes the exit status 1; --overwrite-existing replaces the output.
     void namedSkipFails()
     {
         const QString folder = folderWith(u"again"_s, {u"png_exif_gps_xmp.png"_s});
         const QString image = folder + u"/png_exif_gps_xmp.png"_s;
-        QCOMPARE(runCli({image}, m_temp).exitCode, 0);
+        const QString output = folder + u"/png_exif_gps_xmp_cleaned.png"_s;
+        QVERIFY(testutil::writeFile(output, "old"));
         const Run named = runCli({u"--report"_s, u"-"_s, image}, m_temp);
         QCOMPARE(entryFor(parse(named.rawOut), image).value(u"status"_s).toString(), u"skipped"_s);
         QCOMPARE(named.exitCode, 1);
-        QFile::remove(folder + u"/png_exif_gps_xmp_cleaned.png"_s);
-        QCOMPARE(runCli({image}, m_temp).exitCode, 0);
+        QVERIFY2(named.err.contains(u"0 images processed"_s), qPrintable(named.err));
+        QCOMPARE(testutil::readFile(output), QByteArray("old"));
+        const Run again = runCli({u"--overwrite-existing"_s, image}, m_temp);
+        QCOMPARE(again.exitCode, 0);
+        QVERIFY(again.out.startsWith(u"1 image processed"_s));
+        QVERIFY(QFileInfo(output).size() > 3);
     }
 };
 
