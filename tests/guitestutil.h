@@ -25,21 +25,8 @@
 
 namespace guitest {
 
-inline bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    return f.write(bytes) == bytes.size();
-}
-
-inline QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    return f.readAll();
-}
+using testutil::readFile;
+using testutil::writeFile;
 
 // A private program folder in portable mode (so the user's own settings are never
 // touched) and a private TEMP for the job's work files.

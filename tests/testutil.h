@@ -279,12 +279,6 @@ inline bool writeFile(const QString &path, const QByteArray &bytes, bool executa
     return !executable || f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
-inline QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // A copy of quillmark-cli in the folder `bin` (made when missing); with `ini`, a portable
 // one (a PORTABLE marker) with `ini` as its settings.ini. Returns the copy's path.
 inline QString copyCli(const QString &bin, const QByteArray &ini = {})
