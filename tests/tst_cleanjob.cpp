@@ -4,6 +4,7 @@
 #include "core/ConsoleRunner.h"
 #include "core/JobFiles.h"
 #include "core/KeepValues.h"
+#include "jobtestutil.h"
 #include "testutil.h"
 
 #include <QDirIterator>
@@ -105,7 +106,7 @@ public:
             ++questions;
             return answer;
         });
-        return job.CleanImages(images);
+        return testutil::runJob(job, images);
     }
 
     QTemporaryDir dir;
@@ -484,7 +485,7 @@ private Q_SLOTS:
         CleanJob job(suffixOptions(), fx.env);
         QSignalSpy progress(&job, &CleanJob::progressChanged);
         QSignalSpy status(&job, &CleanJob::statusChanged);
-        const JobResult r = job.CleanImages(fx.images);
+        const JobResult r = testutil::runJob(job, fx.images);
         QCOMPARE(r.processedCount, 130);
         QCOMPARE(r.problemCount, 0);
 
@@ -641,7 +642,7 @@ private Q_SLOTS:
         o.randomDate = false;
         CleanJob job(o, fx.env);
         QSignalSpy status(&job, &CleanJob::statusChanged);
-        const JobResult r = job.CleanImages(fx.images);
+        const JobResult r = testutil::runJob(job, fx.images);
         QCOMPARE(r.processedCount, 1);
         QCOMPARE(QFileInfo(withSuffix(a)).lastModified(), QDateTime(QDate(1980, 1, 1), QTime(0, 0)));
         QCOMPARE(QFileInfo(a).lastModified(), originalTime);

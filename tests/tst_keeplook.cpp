@@ -5,6 +5,7 @@
 // through the private work folder, so every command form the engine writes is covered.
 
 #include "core/CleanJob.h"
+#include "jobtestutil.h"
 #include "testutil.h"
 
 #include <QFileInfo>
@@ -225,7 +226,7 @@ private Q_SLOTS:
             env.tempFolder = dir.path() + u"/tmp"_s;
             env.pauses = false;
             CleanJob job(options, env);
-            const JobResult r = job.CleanImages(images);
+            const JobResult r = testutil::runJob(job, images);
             QVERIFY2(!r.internalError, qPrintable(r.errorDetail));
             QVERIFY2(r.problemCount == 0, qPrintable(r.problemTexts));
             QCOMPARE(r.processedCount, m_files.size());

@@ -4,6 +4,7 @@
 
 #include "core/CleanJob.h"
 #include "core/KeepValues.h"
+#include "jobtestutil.h"
 #include "testutil.h"
 
 #include <QDirIterator>
@@ -242,7 +243,7 @@ private Q_SLOTS:
             });
             watch.start();
         }
-        const JobResult r = job.CleanImages(images);
+        const JobResult r = testutil::runJob(job, images);
         watch.stop();
         QVERIFY(!duringRun || planted);
         QCOMPARE(QDir(outside).entryList(QDir::Files | QDir::Hidden), QStringList());

@@ -5,6 +5,7 @@
 
 #include "core/CleanJob.h"
 #include "core/KeepValues.h"
+#include "jobtestutil.h"
 #include "testutil.h"
 
 #include <QDirIterator>
@@ -224,7 +225,7 @@ private Q_SLOTS:
                 ::kill(static_cast<pid_t>(pid), SIGKILL);
         });
         watch.start();
-        const JobResult r = job.CleanImages(images);
+        const JobResult r = testutil::runJob(job, images);
         watch.stop();
         QVERIFY(!killed.isEmpty());
         QVERIFY(!r.internalError);
@@ -384,7 +385,7 @@ private Q_SLOTS:
         env.pauses = false;
         env.locale = QLocale::c();
         CleanJob job(options, env);
-        const JobResult r = job.CleanImages({image, folder + u"/img001.jpg"_s});
+        const JobResult r = testutil::runJob(job, {image, folder + u"/img001.jpg"_s});
         QCOMPARE(r.processedCount, 2);
         QCOMPARE(r.problemCount, 0);
         QVERIFY(QFile::exists(leftover));
@@ -405,7 +406,7 @@ private Q_SLOTS:
         env.locale = QLocale::c();
         const auto run = [&] {
             CleanJob job(JobOptions(), env);
-            return job.CleanImages({folder + u"/img000.jpg"_s});
+            return testutil::runJob(job, {folder + u"/img000.jpg"_s});
         };
         QLockFile other(temp + u"/qmk_log.txt.lock"_s); // as a live run holds it
         QVERIFY(other.tryLock(0));
@@ -443,7 +444,7 @@ private Q_SLOTS:
         env.pauses = false;
         env.locale = QLocale::c();
         CleanJob job(options, env);
-        const JobResult r = job.CleanImages({base + u"/a/x.png"_s, base + u"/b/x.png"_s, tooLong});
+        const JobResult r = testutil::runJob(job, {base + u"/a/x.png"_s, base + u"/b/x.png"_s, tooLong});
         QCOMPARE(r.processedCount, 1);
         QCOMPARE(r.inputBytes, QFileInfo(base + u"/a/x.png"_s).size());
         QCOMPARE(r.outputBytes, QFileInfo(base + u"/out/x.png"_s).size());
@@ -519,7 +520,7 @@ private Q_SLOTS:
                 job.requestStop();
         });
         watch.start();
-        const JobResult r = job.CleanImages(images);
+        const JobResult r = testutil::runJob(job, images);
         const qint64 stopMs = sinceRequest.elapsed();
         watch.stop();
         QVERIFY(sinceRequest.isValid());
