@@ -515,9 +515,9 @@ private Q_SLOTS:
                 return;
             workers = childrenOf(QCoreApplication::applicationPid());
             sinceRequest.start();
-            job.requestStop();
+            job.stop();
             if (hurry)
-                job.requestStop();
+                job.stop();
         });
         watch.start();
         const JobResult r = testutil::runJob(job, images);

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -293,7 +294,9 @@ private Q_SLOTS:
         const QString out = clean(anySample(name), dir.path(), programLines(name));
         OutputVerifier v(testutil::exiftool(), dir.path());
         v.submit(0, anySample(name), out);
-        v.waitForAll();
+        QSignalSpy checked(&v, &OutputVerifier::allChecked);
+        v.checkAll();
+        QVERIFY(checked.wait(120000));
         const OutputVerifier::Verdict verdict = v.verdict(0);
         QStringList found;
         for (const ResidueItem &i : verdict.residue) {
@@ -339,7 +342,9 @@ private Q_SLOTS:
         v.submit(3, jpeg, cut);
         v.submit(4, tiff, cleanTiff);
         v.submit(5, tiff, odd);
-        v.waitForAll();
+        QSignalSpy checked(&v, &OutputVerifier::allChecked);
+        v.checkAll();
+        QVERIFY(checked.wait(120000));
         QCOMPARE(v.verdict(0).status, FileStatus::Cleaned);
         QCOMPARE(v.verdict(1).status, FileStatus::Residue);
         QVERIFY2(residueTags(v.verdict(1).residue, ResidueCategory::Device).contains(u"MakerUnknown:Unknown_0x000c"_s),

@@ -208,9 +208,9 @@ int main(int argc, char *argv[])
         while (::read(g_signalPipe[0], &byte, 1) == 1) {
             if (stopSignal == 0) {
                 stopSignal = byte;
-                job.requestStop();
+                job.stop();
             } else if (byte == SIGINT) {
-                job.requestStop();
+                job.stop();
             }
         }
     };
@@ -223,7 +223,14 @@ int main(int argc, char *argv[])
     job.setOverwriteQuestion([overwriteExisting] { return overwriteExisting; });
     QObject::connect(&job, &CleanJob::statusChanged, &app, [&progress](const QString &c) { progress.status(c); });
     QObject::connect(&job, &CleanJob::progressChanged, &app, [&progress](int p) { progress.percent(p); });
-    const JobResult result = job.CleanImages(images);
+    // The job runs in the event loop, which ends with it.
+    JobResult result;
+    QObject::connect(&job, &CleanJob::finished, &app, [&result](const JobResult &r) {
+        result = r;
+        QCoreApplication::exit(0);
+    });
+    job.start(images);
+    app.exec();
     progress.finish();
     if (signalsHandled)
         readSignals();

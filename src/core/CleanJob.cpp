@@ -8,13 +8,10 @@
 #include "core/Staging.h"
 #include "core/SystemFolders.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QRandomGenerator>
-#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTimer>
@@ -100,27 +97,25 @@ bool CleanJob::appendToLog(const QString &text) const
     return SaveTextToFile(logFilePath(), printablePath(text), false);
 }
 
-void CleanJob::requestStop()
+void CleanJob::stop()
 {
-    if (!m_running)
+    if (m_phase == Phase::Idle || m_stop == StopLevel::Hurried)
         return;
-    if (m_stopRequested) {
-        if (m_hurry)
-            return;
-        m_hurry = true;
+    if (m_stop == StopLevel::Requested) {
+        m_stop = StopLevel::Hurried;
         if (m_pool)
             m_pool->interrupt();
         return;
     }
-    m_stopRequested = true;
+    m_stop = StopLevel::Requested;
     if (m_pool)
         m_pool->requestStop();
     // A batch of 64 camera pictures takes ExifTool a few seconds; a person who asked to
     // stop should not wait for it. After a moment ExifTool is interrupted, which it
     // survives only long enough to remove the file it was writing.
     QTimer::singleShot(StopGraceMs, this, [this] {
-        if (m_running && m_stopRequested)
-            requestStop();
+        if (m_phase != Phase::Idle && m_stop == StopLevel::Requested)
+            stop();
     });
 }
 
@@ -193,84 +188,11 @@ bool CleanJob::setUpWorkFiles(QString *error)
 void CleanJob::setStatus(const QString &caption)
 {
     Q_EMIT statusChanged(caption);
-    QCoreApplication::processEvents();
 }
 
-void CleanJob::keepAlive()
+void CleanJob::later(void (CleanJob::*step)())
 {
-    // Long loops over tens of thousands of images let the window paint now and then.
-    if (!m_sinceYield.isValid() || m_sinceYield.elapsed() >= 30) {
-        QCoreApplication::processEvents();
-        m_sinceYield.start();
-    }
-}
-
-void CleanJob::pause(int ms)
-{
-    if (!m_env.pauses)
-        return;
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
-bool CleanJob::runBatches(JobResult &result)
-{
-    const int n = m_items.size();
-    const int batches = (n + BatchSize - 1) / BatchSize;
-    if (!m_pool)
-        m_pool = std::make_unique<ExifToolPool>(
-            m_env.exiftool, m_env.programFolder, m_work->path(), std::clamp(m_env.jobs, 1, std::max(1, batches)));
-    ExifToolPool &pool = *m_pool;
-    if (m_stopRequested)
-        pool.requestStop();
-
-    // Batches may end in any order; their results are taken in list order, so the
-    // log, the problem count and the progress bar read as if they ran one by one.
-    std::vector<std::optional<BatchRun>> ended(batches);
-    int nextToTake = 0;
-    const auto drain = [&] {
-        while (nextToTake < batches && ended[nextToTake]) {
-            const BatchRun &run = *ended[nextToTake];
-            if (run.failed) {
-                ++result.problemCount;
-                if (appendToLog(run.errorText.trimmed()))
-                    result.logWritten = true;
-                result.problemTexts += run.errorText;
-            }
-            const int last = std::min(n, (nextToTake + 1) * BatchSize) - 1;
-            Q_EMIT progressChanged(static_cast<int>(static_cast<qint64>(last) * 100 / n));
-            ++nextToTake;
-        }
-    };
-    // A batch's outputs go into place once the next batch has ended: by then the disk
-    // has written them, and the sync before the renames costs next to nothing.
-    const auto placeAllBut = [&](int keep) {
-        for (const int b : m_pending.keys()) {
-            if (b != keep)
-                ended[b] = placeBatch(b);
-        }
-        drain();
-    };
-    const auto take = [&](int batch, const BatchRun &ran) {
-        const int first = batch * BatchSize;
-        completeBatch(batch, first, std::min(BatchSize, n - first), ran);
-        placeAllBut(batch);
-    };
-    QString error;
-    const bool ok = pool.run(
-        batches,
-        [this, n](int batch) {
-            const int first = batch * BatchSize;
-            return commandsFor(batch, first, std::min(BatchSize, n - first));
-        },
-        take, &error);
-    placeAllBut(-1);
-    if (!ok) {
-        result.internalError = true;
-        result.errorDetail = tr("The argument file could not be written: %1").arg(error);
-    }
-    return ok;
+    QMetaObject::invokeMethod(this, step, Qt::QueuedConnection);
 }
 
 void CleanJob::removeEmptyLog(const JobResult &result) const
@@ -280,48 +202,64 @@ void CleanJob::removeEmptyLog(const JobResult &result) const
         removePath(m_logPath);
 }
 
-JobResult CleanJob::CleanImages(const QStringList &imageList)
+void CleanJob::releaseWorkFiles()
 {
-    m_running = true;
-    m_stopRequested = m_hurry = false;
-    const auto notRunning = qScopeGuard([this] { m_running = false; });
-    JobResult result;
+    m_pool.reset();
+    m_verifier.reset();
+    m_staging.reset();
+    m_workLock.reset();
+    m_work.reset();
+    removeEmptyLog(m_result);
+    m_logLock.reset();
+}
+
+// A: start.
+void CleanJob::start(const QStringList &imageList)
+{
+    if (m_phase != Phase::Idle)
+        return;
+    m_phase = Phase::Starting;
+    m_stop = StopLevel::None;
+    m_result = JobResult();
+    m_images = imageList;
     m_items.clear();
     m_skipNotes.clear();
     m_leftOut.clear();
     m_leftOutAt.clear();
     m_batchCommands.clear();
     m_pending.clear();
+    m_itemOutcomes.clear();
+    m_outcomeItem.clear();
 
-    // A: start.
     Q_EMIT progressChanged(0);
     setStatus(QString());
-    pause(250);
+    // The short pause lets a person read the captions.
+    if (m_env.pauses)
+        QTimer::singleShot(250, this, &CleanJob::setUp);
+    else
+        later(&CleanJob::setUp);
+}
 
-    QStringList images = imageList;
-    for (QString &f : images) {
+void CleanJob::fail(const QString &detail)
+{
+    m_result.internalError = true;
+    if (m_result.errorDetail.isEmpty())
+        m_result.errorDetail = detail;
+    m_result.summary = tr("Internal program error!");
+    m_result.logPath = logFilePath();
+    releaseWorkFiles();
+    finish();
+}
+
+void CleanJob::setUp()
+{
+    for (QString &f : m_images) {
         // Doubled separators collapse, scanning from the left without overlap.
         qsizetype at = 0;
         while ((at = f.indexOf(u"//"_s, at)) >= 0)
             f.replace(at, 2, u"/"_s), ++at;
     }
-    result.images = images;
-
-    const auto fail = [&](const QString &detail) {
-        result.internalError = true;
-        if (result.errorDetail.isEmpty())
-            result.errorDetail = detail;
-        result.summary = tr("Internal program error!");
-        result.logPath = logFilePath();
-        m_pool.reset();
-        m_verifier.reset();
-        m_staging.reset();
-        m_workLock.reset();
-        m_work.reset();
-        removeEmptyLog(result);
-        m_logLock.reset();
-        return result;
-    };
+    m_result.images = m_images;
 
     setStatus(tr("Preparing..."));
 
@@ -339,7 +277,7 @@ JobResult CleanJob::CleanImages(const QStringList &imageList)
         if (!setUpWorkFiles(&error))
             return fail(error);
     }
-    result.logPath = logFilePath();
+    m_result.logPath = logFilePath();
     {
         static const QString letters = u"abcdefghijklmnopqrstuvwxyz0123456789"_s;
         m_runToken.clear();
@@ -351,48 +289,164 @@ JobResult CleanJob::CleanImages(const QStringList &imageList)
     }
 
     // ExifTool takes a moment to start: let it do so while the images are prepared.
-    const bool haveExifTool = !m_env.exiftool.isEmpty() && QFileInfo(m_env.exiftool).isExecutable();
-    if (haveExifTool && !images.isEmpty()) {
-        const int batches = static_cast<int>((images.size() + BatchSize - 1) / BatchSize);
+    m_haveExifTool = !m_env.exiftool.isEmpty() && QFileInfo(m_env.exiftool).isExecutable();
+    if (m_haveExifTool && !m_images.isEmpty()) {
+        const int batches = static_cast<int>((m_images.size() + BatchSize - 1) / BatchSize);
         m_pool = std::make_unique<ExifToolPool>(
             m_env.exiftool, m_env.programFolder, m_work->path(), std::clamp(m_env.jobs, 1, batches));
+        if (stopRequested())
+            m_pool->requestStop();
         m_pool->warmUp();
     }
 
     // B: one command per image.
-    if (!prepare(images, result))
-        return fail(result.errorDetail);
+    m_plan = std::make_unique<Plan>();
+    const qsizetype n = m_images.size();
+    m_plan->random = m_env.random ? m_env.random : QRandomGenerator::global();
+    m_plan->fixedDate = FileDate::fixedDateTime(m_options.fixedDate);
+    if (m_options.bAutoRun)
+        m_plan->answer = m_plan->asked = true;
+    m_plan->inputIds.resize(n);
+    m_plan->outputs.resize(n);
+    m_plan->existingOutputIds.resize(n);
+    m_plan->renamed.fill(false, n);
+    m_plan->earlier.fill(false, n);
+    m_phase = Phase::Planning;
+    planSlice();
+}
+
+void CleanJob::planSlice()
+{
+    // A slice at a time, so a window paints between them over tens of thousands of images.
+    if (!planStep()) {
+        later(&CleanJob::planSlice);
+        return;
+    }
+    m_plan.reset();
 
     // C: the run.
     m_clock.start();
     setStatus(tr("Cleaning images..."));
     for (const QString &note : std::as_const(m_skipNotes))
-        result.logWritten = appendToLog(note) || result.logWritten;
+        m_result.logWritten = appendToLog(note) || m_result.logWritten;
 
-    if (!m_items.isEmpty()) {
-        if (!haveExifTool)
-            return fail(tr("ExifTool was not found. Install it (Debian package libimage-exiftool-perl) "
-                           "or place the exiftool program beside Quillmark."));
-        if (m_options.verify)
-            m_verifier = std::make_unique<OutputVerifier>(m_env.exiftool, m_env.programFolder);
-        if (!runBatches(result))
-            return fail(result.errorDetail);
+    if (m_items.isEmpty())
+        return checkOutcomes();
+    if (!m_haveExifTool)
+        return fail(tr("ExifTool was not found. Install it (Debian package libimage-exiftool-perl) "
+                       "or place the exiftool program beside Quillmark."));
+    if (m_options.verify)
+        m_verifier = std::make_unique<OutputVerifier>(m_env.exiftool, m_env.programFolder);
+    startBatches();
+}
+
+void CleanJob::startBatches()
+{
+    m_phase = Phase::Cleaning;
+    const int n = int(m_items.size());
+    const int batches = (n + BatchSize - 1) / BatchSize;
+    if (!m_pool)
+        m_pool = std::make_unique<ExifToolPool>(
+            m_env.exiftool, m_env.programFolder, m_work->path(), std::clamp(m_env.jobs, 1, std::max(1, batches)));
+    if (stopRequested())
+        m_pool->requestStop();
+    m_ended.assign(batches, std::nullopt);
+    m_nextToTake = 0;
+    connect(m_pool.get(), &ExifToolPool::batchEnded, this, &CleanJob::batchEnded);
+    // Queued: the pool may be deleted by what follows, so not from inside its own call.
+    connect(m_pool.get(), &ExifToolPool::allEnded, this, &CleanJob::batchesEnded, Qt::QueuedConnection);
+    m_pool->start(batches, [this, n](int batch) {
+        const int first = batch * BatchSize;
+        return commandsFor(batch, first, std::min(BatchSize, n - first));
+    });
+}
+
+void CleanJob::takeEndedBatches()
+{
+    // Batches may end in any order; their results are taken in list order, so the
+    // log, the problem count and the progress bar read as if they ran one by one.
+    const int n = int(m_items.size());
+    const int batches = int(m_ended.size());
+    while (m_nextToTake < batches && m_ended[m_nextToTake]) {
+        const BatchRun &run = *m_ended[m_nextToTake];
+        if (run.failed) {
+            ++m_result.problemCount;
+            if (appendToLog(run.errorText.trimmed()))
+                m_result.logWritten = true;
+            m_result.problemTexts += run.errorText;
+        }
+        const int last = std::min(n, (m_nextToTake + 1) * BatchSize) - 1;
+        Q_EMIT progressChanged(static_cast<int>(static_cast<qint64>(last) * 100 / n));
+        ++m_nextToTake;
     }
+}
+
+void CleanJob::placeAllBut(int keep)
+{
+    // A batch's outputs go into place once the next batch has ended: by then the disk
+    // has written them, and the sync before the renames costs next to nothing.
+    for (const int b : m_pending.keys()) {
+        if (b != keep)
+            m_ended[b] = placeBatch(b);
+    }
+    takeEndedBatches();
+}
+
+void CleanJob::batchEnded(int batch, const BatchRun &ran)
+{
+    const int first = batch * BatchSize;
+    completeBatch(batch, first, std::min(BatchSize, int(m_items.size()) - first), ran);
+    placeAllBut(batch);
+}
+
+void CleanJob::batchesEnded(const QString &error)
+{
+    placeAllBut(-1);
+    if (!error.isEmpty())
+        return fail(tr("The argument file could not be written: %1").arg(error));
+    checkOutcomes();
+}
+
+// D: what was written.
+void CleanJob::checkOutcomes()
+{
+    m_phase = Phase::Checking;
     // Only an image ExifTool itself refused is a problem file that may be moved away.
     for (const Item &item : std::as_const(m_items))
         if (item.state == Item::State::Failed && item.refused)
-            result.failedImages << item.input;
+            m_result.failedImages << item.input;
     Q_EMIT progressChanged(100);
     setStatus(m_options.chkResetFileDates ? tr("Obfuscating file dates...") : tr("Checking files..."));
+    checkSlice();
+}
 
-    // D: what was written.
-    checkResults(result);
+void CleanJob::checkSlice()
+{
+    if (!checkStep()) {
+        later(&CleanJob::checkSlice);
+        return;
+    }
     setStatus(tr("Checking files..."));
-    result.stopped = m_stopRequested;
+    m_result.stopped = stopRequested();
     // What is left in each output: the scan or ExifTool's read-back decides its status.
-    verifyOutputs(result);
+    if (!m_verifier)
+        return verified();
+    connect(m_verifier.get(), &OutputVerifier::allChecked, this, &CleanJob::verified);
+    m_verifier->checkAll();
+}
 
-    // E: summary.
+void CleanJob::verified()
+{
+    if (m_verifier)
+        m_verifier->disconnect(this);
+    applyVerdicts();
+    summarise();
+}
+
+// E: summary.
+void CleanJob::summarise()
+{
+    JobResult &result = m_result;
     result.seconds = (m_clock.elapsed() + 500) / 1000;
     result.summary
         = summaryText(result.processedCount, result.inputBytes, result.outputBytes, result.seconds, m_env.locale);
@@ -416,14 +470,46 @@ JobResult CleanJob::CleanImages(const QStringList &imageList)
     }
     result.clearImageList = result.problemCount == 0 && !result.stopped;
 
-    QCoreApplication::processEvents();
     setStatus(tr("Finished!"));
-    m_pool.reset();
-    m_staging.reset();
-    m_workLock.reset();
-    m_work.reset();
-    removeEmptyLog(result);
-    m_logLock.reset();
-    pause(1000);
-    return result;
+    closeProcesses();
+}
+
+void CleanJob::closeProcesses()
+{
+    // The run is over once its ExifTool processes are: each is asked to end, and the work
+    // files go after that.
+    m_phase = Phase::Finishing;
+    m_closing = 0;
+    if (m_pool) {
+        ++m_closing;
+        connect(m_pool.get(), &ExifToolPool::closed, this, &CleanJob::processClosed, Qt::QueuedConnection);
+        m_pool->close();
+    }
+    if (m_verifier) {
+        ++m_closing;
+        connect(m_verifier.get(), &OutputVerifier::closed, this, &CleanJob::processClosed, Qt::QueuedConnection);
+        m_verifier->close();
+    }
+    if (m_closing == 0) {
+        ++m_closing;
+        processClosed();
+    }
+}
+
+void CleanJob::processClosed()
+{
+    if (--m_closing > 0)
+        return;
+    releaseWorkFiles();
+    // The closing pause lets a person read "Finished!".
+    if (m_env.pauses)
+        QTimer::singleShot(1000, this, &CleanJob::finish);
+    else
+        finish();
+}
+
+void CleanJob::finish()
+{
+    m_phase = Phase::Idle;
+    Q_EMIT finished(m_result);
 }

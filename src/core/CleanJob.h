@@ -16,6 +16,8 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 class QLockFile;
 class StagingArea;
@@ -101,10 +103,11 @@ QString expandOutputPattern(const QString &pattern, const QString &input);
 bool isLiteralArgfilePath(const QString &path, bool forOutput);
 
 // The cleaning job: prepares one ExifTool command per image, runs them in batches of
-// 64 through argument files, checks the outputs and reports. Status captions and
-// progress are signals; the overwrite question is a callback. CleanImages() returns
-// when the run is over; while ExifTool runs it waits in a local event loop, so a
-// window stays responsive.
+// 64 through argument files, checks the outputs and reports. start() returns at once;
+// each stage goes on from a signal, a queued call or a timer, so the caller's event loop
+// (a window's) keeps running. Status captions, progress and the result are signals; the
+// overwrite question is a callback. A job may be destroyed at any time: what ExifTool was
+// writing is interrupted and left in staging, and no original is touched.
 class CleanJob final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CleanJob)
@@ -113,6 +116,8 @@ public:
     static constexpr int BatchSize = 64;
     // How long the batches ExifTool is writing may go on after a stop request.
     static constexpr int StopGraceMs = 600;
+    // Images a long loop (the plan, the outcomes) handles before it lets the event loop run.
+    static constexpr int SliceSize = 256;
 
     CleanJob(const JobOptions &options, const JobEnvironment &environment, QObject *parent = nullptr);
     ~CleanJob() override;
@@ -120,17 +125,19 @@ public:
     // Asked at most once per run, at the first image whose output exists: true = overwrite.
     void setOverwriteQuestion(std::function<bool()> ask) { m_askOverwrite = std::move(ask); }
 
-    JobResult CleanImages(const QStringList &images);
+    // Starts a run over the images and returns; finished() says how it went. Ignored while
+    // a run is going on.
+    void start(const QStringList &images);
+    bool isRunning() const { return m_phase != Phase::Idle; }
 
     // The message of the images a stopped run never reached.
     static QString notRunMessage();
 
-    // Asks a running CleanImages() to stop: no batch starts any more, the ones ExifTool
-    // is writing finish, and the result says the run was stopped. Safe to call from a
-    // slot while CleanImages() waits in its event loop; a second call hurries the stop
-    // (ExifTool is interrupted and removes what it was writing).
-    void requestStop();
-    bool stopRequested() const { return m_stopRequested; }
+    // Asks a running job to stop: no batch starts any more, the ones ExifTool is writing
+    // finish, and the result says the run was stopped. A second call, or StopGraceMs after
+    // the first, hurries the stop (ExifTool is interrupted and removes what it was writing).
+    void stop();
+    bool stopRequested() const { return m_stop != StopLevel::None; }
 
     // The run's problem log: qmk_log.txt in the temporary folder unless another run is
     // using that name, in which case a name of this run's own.
@@ -139,18 +146,50 @@ public:
 Q_SIGNALS:
     void statusChanged(const QString &caption);
     void progressChanged(int percent);
+    void finished(const JobResult &result);
 
 private:
+    // Where the run is; each stage hands over to the next.
+    enum class Phase {
+        Idle,
+        Starting, // the short pause before the plan
+        Planning, // prepare(), in slices
+        Cleaning, // ExifTool runs the batches
+        Checking, // the outcomes (in slices) and the verifier's verdicts
+        Finishing, // the processes end, the work files go, the closing pause
+    };
+    enum class StopLevel {
+        None,
+        Requested, // running batches finish, no new one starts
+        Hurried, // ExifTool is interrupted
+    };
+
     // Appends a line to the run's log, names that are not UTF-8 spelt with \xNN.
     bool appendToLog(const QString &text) const;
     struct Item;
+    struct Plan;
 
-    bool prepare(QStringList &images, JobResult &result);
+    // The stages, in order.
+    void setUp();
+    void planSlice();
+    void startBatches();
+    void batchEnded(int batch, const BatchRun &ran);
+    void batchesEnded(const QString &error);
+    void checkSlice();
+    void verified();
+    void summarise();
+    void closeProcesses();
+    void processClosed();
+    void finish();
+    void fail(const QString &detail);
+    void checkOutcomes();
+    void later(void (CleanJob::*step)());
+
+    bool planStep(); // one slice of the plan; true when the plan is complete
     QString stagingPattern(int batch) const;
     bool stageItem(Item &item, int index, int batch, QSet<QString> &taken);
     void removeEmptyLog(const JobResult &result) const;
     bool setUpWorkFiles(QString *error);
-    bool runBatches(JobResult &result);
     QList<QStringList> commandsFor(int batch, int first, int count);
     struct PendingBatch {
         int first = 0;
@@ -161,24 +200,34 @@ private:
     };
     void completeBatch(int batch, int first, int count, const BatchRun &ran);
     BatchRun placeBatch(int batch);
+    void placeAllBut(int keep);
+    void takeEndedBatches();
     void removeStaleWorkFolders() const;
     void failItem(int index, const QString &reason, QString &log);
-    void checkResults(JobResult &result);
-    void verifyOutputs(JobResult &result);
+    bool checkStep(); // one slice of the outcomes; true when all are done
+    void applyVerdicts();
     void moveProblemFiles(JobResult &result);
     void setStatus(const QString &caption);
-    void pause(int ms);
-    void keepAlive();
+    void releaseWorkFiles();
 
     JobOptions m_options;
     JobEnvironment m_env;
     std::function<bool()> m_askOverwrite;
+    Phase m_phase = Phase::Idle;
+    StopLevel m_stop = StopLevel::None;
+    JobResult m_result; // the run's result as it grows
+    QStringList m_images; // the image list of the run, normalised
+    std::unique_ptr<Plan> m_plan; // the plan's state between its slices
+    bool m_haveExifTool = false;
     QList<Item> m_items;
     QString m_runToken; // names this run's staging folders
     QString m_outputFolder; // folder mode: the output folder, ending in '/'
     std::unique_ptr<StagingArea> m_staging;
     QList<int> m_outcomeItem; // per outcome of the result: its item, or -1
     QMap<int, PendingBatch> m_pending; // batches ExifTool has finished, not yet in place
+    std::vector<std::optional<BatchRun>> m_ended; // per batch, once it is in place
+    int m_nextToTake = 0; // the next batch whose result goes into the result, in list order
+    QList<FileOutcome> m_itemOutcomes; // checkSlice's outcomes of the items so far
     QStringList m_skipNotes;
     QList<FileOutcome> m_leftOut; // inputs not sent to ExifTool, with their place in the list
     QList<int> m_leftOutAt;
@@ -187,11 +236,8 @@ private:
     std::unique_ptr<QLockFile> m_logLock; // held while this run uses qmk_log.txt
     std::unique_ptr<QLockFile> m_workLock; // says the work folder's run is alive
     QString m_logPath;
-    bool m_running = false;
-    bool m_stopRequested = false;
-    bool m_hurry = false;
     std::unique_ptr<ExifToolPool> m_pool;
     std::unique_ptr<OutputVerifier> m_verifier; // checks outputs as their batches finish
+    int m_closing = 0; // processes of the pool and the verifier still ending
     QElapsedTimer m_clock;
-    QElapsedTimer m_sinceYield;
 };

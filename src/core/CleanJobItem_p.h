@@ -10,7 +10,9 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QHash>
 #include <QLocale>
+#include <QSet>
 #include <QString>
 #include <optional>
 
@@ -60,4 +62,29 @@ struct CleanJob::Item {
     std::optional<QDateTime> newDate; // the output's new file date
 
     bool open() const { return state == State::Waiting; }
+};
+
+// The plan's state between its slices (see CleanJob::planStep()).
+struct CleanJob::Plan {
+    enum class Step {
+        Identities, // of every input and output; which inputs are earlier outputs
+        Staging, // staging folders a killed run left behind
+        Items, // one item per image, the overwrite question
+    };
+    Step step = Step::Identities;
+    int i = 0; // the next image of the step
+    bool answer = false; // the overwrite question's answer
+    bool asked = false;
+    QRandomGenerator *random = nullptr;
+    std::optional<QDateTime> fixedDate;
+    QList<FileIdentity> inputIds;
+    QList<QString> outputs;
+    QList<QString> existingOutputIds;
+    QHash<QString, int> outputNames;
+    QHash<QString, int> outputIds;
+    QSet<QString> plannedOutputs; // folder mode: names already given to an image
+    QList<bool> renamed;
+    QSet<QString> inputIdentities;
+    QList<bool> earlier;
+    QSet<QString> folders;
 };

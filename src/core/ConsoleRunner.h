@@ -7,8 +7,8 @@
 // executable, else the one on PATH; empty when there is none.
 QString findExifTool();
 
-// Runs one console program (never through a shell) with the program folder as its
-// working directory and waits for it in a local event loop, so a window keeps
+// Runs one console program once through ExifToolProcess, with the program folder as its
+// working directory, and waits for it in a local event loop, so a window keeps
 // painting. Keeps the output and error texts of the most recent run apart.
 class ConsoleRunner final {
 public:
@@ -34,9 +34,10 @@ public:
     void setTimeoutMs(int ms) { m_timeoutMs = ms; }
 
 private:
+    int run(const QString &program, const QStringList &arguments, bool exiftool);
+
     QString m_output;
     QString m_error;
     QString m_workingDirectory;
-    QString m_standardInputFile; // empty: the null device
     int m_timeoutMs = 0;
 };

@@ -1,43 +1,26 @@
 #include "core/ExifToolPool.h"
 
+#include "core/ExifToolProcess.h"
 #include "core/JobFiles.h"
 #include "core/NativePath.h"
 
-#include <QCoreApplication>
-#include <QEventLoop>
-#include <QFile>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QTimer>
 #include <cstdio>
 #include <deque>
-#include <signal.h>
-#include <sys/prctl.h>
-#include <unistd.h>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-const QString marker = u"{qmk-done "_s;
-
-} // namespace
 
 // A batch handed to a process and not finished yet.
 struct ExifToolPool::InFlight {
     int batch = -1;
     quint64 firstCommand = 0; // sequence number of the batch's first command
-    quint64 lastCommand = 0; // sequence number of the batch's last command
-    int commandsDone = 0;
     int slot = 0; // which of the process's two argument files holds it
-    QString errorText;
-    bool failed = false;
-    bool skipped = false; // taken back before ExifTool started it
+    BatchProgress progress;
 };
 
 struct ExifToolPool::Worker {
     int index = 0;
-    std::unique_ptr<QProcess> process;
+    std::unique_ptr<ExifToolProcess> process;
     // A second batch waits in the process's input while the first runs, so the
     // process never idles between batches; they finish in the order given.
     std::deque<InFlight> inFlight;
@@ -60,7 +43,11 @@ ExifToolPool::ExifToolPool(
 
 ExifToolPool::~ExifToolPool()
 {
-    stop();
+    for (auto &w : m_workers) {
+        if (w->process)
+            w->process->disconnect(this);
+        w->process.reset();
+    }
 }
 
 QString ExifToolPool::argumentFilePath(int index) const
@@ -71,34 +58,16 @@ QString ExifToolPool::argumentFilePath(int index) const
 
 void ExifToolPool::startProcess(Worker &w)
 {
-    w.process = std::make_unique<QProcess>();
+    if (w.process)
+        w.process.release()->deleteLater();
+    w.process = std::make_unique<ExifToolProcess>();
     w.pendingError.clear();
-    QProcess *p = w.process.get();
+    ExifToolProcess *p = w.process.get();
     p->setWorkingDirectory(m_workingFolder);
-    p->setProcessChannelMode(QProcess::SeparateChannels);
-    connect(p, &QProcess::readyReadStandardOutput, this, [p] { p->readAllStandardOutput(); });
-    connect(p, &QProcess::readyReadStandardError, this, [this, &w] { onStandardError(w); });
-    connect(p, &QProcess::finished, this, [this, &w] { onFinished(w); });
-    connect(p, &QProcess::errorOccurred, this, [this, &w](QProcess::ProcessError e) {
-        if (e == QProcess::FailedToStart)
-            onFinished(w);
-    });
-    // ExifTool must never outlive the program, however it ends (SIGKILL included): the
-    // kernel sends it SIGINT when we die, which ExifTool survives only long enough to
-    // remove what it was writing. SIGINT may have been ignored by whoever started us,
-    // and that would be inherited, so it is set back to its default. ExifTool gets its
-    // own process group, so a Ctrl-C at the terminal reaches only us and we decide how
-    // to stop.
-    const pid_t parent = ::getpid();
-    p->setChildProcessModifier([parent] {
-        ::signal(SIGINT, SIG_DFL);
-        ::setpgid(0, 0);
-        ::prctl(PR_SET_PDEATHSIG, SIGINT);
-        if (::getppid() != parent) // we died before the line above took effect
-            ::_exit(127);
-    });
-    // "-config ''" first: a personal ExifTool configuration must not change what is removed.
-    p->start(m_exiftool, {u"-config"_s, QString(), u"-stay_open"_s, u"True"_s, u"-@"_s, u"-"_s});
+    connect(p, &ExifToolProcess::readyReadStandardOutput, this, [p] { p->readAllStandardOutput(); });
+    connect(p, &ExifToolProcess::readyReadStandardError, this, [this, &w] { onStandardError(w); });
+    connect(p, &ExifToolProcess::finished, this, [this, &w] { onFinished(w); });
+    p->startStayOpen(m_exiftool);
 }
 
 void ExifToolPool::warmUp()
@@ -120,20 +89,16 @@ bool ExifToolPool::dispatch(Worker &w, int batch, const QList<Command> &commands
         w.inFlight.push_back(job);
         if (w.inFlight.size() == 1)
             finishFront(w, false);
-        else
-            w.inFlight.back().lastCommand = w.inFlight.front().lastCommand; // ends right after the one before
+        else // ends right after the one before
+            w.inFlight.back().progress.lastCommand = w.inFlight.front().progress.lastCommand;
         return true;
     }
     QStringList lines;
     job.firstCommand = m_sequence + 1;
     for (const Command &command : commands) {
         const quint64 seq = ++m_sequence;
-        lines << command;
-        // Written to the error output once the command is done, with its status
-        // (0 fine, 1 an error): it both delimits and judges the command.
-        lines << u"-echo4"_s << marker + QString::number(seq) + u" ${status}}"_s
-              << u"-execute"_s + QString::number(seq);
-        job.lastCommand = seq;
+        lines << command << commandEndLines(seq);
+        job.progress.lastCommand = seq;
     }
     const QString argumentFile = argumentFilePath(w.index * 2 + job.slot);
     if (!SaveTextToFile(argumentFile, lines.join(u"\r\n"_s), true, error))
@@ -141,9 +106,9 @@ bool ExifToolPool::dispatch(Worker &w, int batch, const QList<Command> &commands
 
     ++m_running;
     w.inFlight.push_back(job);
-    if (!w.process || w.process->state() == QProcess::NotRunning)
+    if (!w.process || !w.process->isRunning())
         startProcess(w);
-    if (w.process && w.process->state() != QProcess::NotRunning)
+    if (w.process && w.process->isRunning())
         w.process->write("-@\n" + encodePath(argumentFile) + "\n");
     return true;
 }
@@ -157,104 +122,94 @@ void ExifToolPool::onStandardError(Worker &w)
         w.pendingError.remove(0, end + 1);
         if (w.inFlight.empty())
             continue;
-        InFlight &front = w.inFlight.front();
-        if (!line.startsWith(marker)) {
-            front.errorText += line + u'\n';
-            continue;
-        }
-        const QStringList parts = line.mid(marker.size()).chopped(1).split(u' ');
-        if (parts.value(1) == u"skipped")
-            front.skipped = true;
-        else if (parts.value(1) != u"0")
-            front.failed = true;
-        ++front.commandsDone;
-        if (parts.value(0).toULongLong() == front.lastCommand)
+        if (w.inFlight.front().progress.takeLine(line))
             finishFront(w, false);
     }
 }
 
 void ExifToolPool::onFinished(Worker &w)
 {
-    if (w.inFlight.empty())
-        return;
-    const QString reason = w.process->error() == QProcess::FailedToStart
-        ? tr("Could not start %1: %2").arg(m_exiftool, w.process->errorString())
-        : tr("%1 stopped unexpectedly.").arg(m_exiftool);
-    if (!m_interrupted) {
-        for (InFlight &job : w.inFlight)
-            job.errorText += reason + u'\n';
+    if (!w.inFlight.empty()) {
+        const QString reason = w.process->failedToStart()
+            ? tr("Could not start %1: %2").arg(m_exiftool, w.process->errorString())
+            : tr("%1 stopped unexpectedly.").arg(m_exiftool);
+        if (!m_interrupted) {
+            for (InFlight &job : w.inFlight)
+                job.progress.errorText += reason + u'\n';
+        }
+        w.process->disconnect(this);
+        w.process.release()->deleteLater();
+        while (!w.inFlight.empty())
+            finishFront(w, true);
     }
-    w.process->disconnect(this);
-    w.process.release()->deleteLater();
-    while (!w.inFlight.empty())
-        finishFront(w, true);
+    if (m_closing && isClosed())
+        Q_EMIT closed();
 }
 
 void ExifToolPool::finishFront(Worker &w, bool processDied)
 {
     const InFlight job = w.inFlight.front();
     w.inFlight.pop_front();
-    BatchRun run;
-    run.errorText = job.errorText;
-    run.failed = job.failed || processDied;
-    run.processDied = processDied;
-    run.commandsDone = job.commandsDone;
-    if (job.skipped) {
-        run = BatchRun();
-        run.notRun = true;
-    }
-    if (job.lastCommand != 0 || processDied)
+    const BatchRun run = job.progress.result(processDied);
+    if (job.firstCommand != 0 || processDied)
         removePath(argumentFilePath(w.index * 2 + job.slot));
     --m_running;
-    if (m_finished)
-        m_finished(job.batch, run);
+    Q_EMIT batchEnded(job.batch, run);
+    // Hand out the next batch from the event loop, not from inside a signal of the
+    // process that just finished.
+    feedLater();
     // A batch with nothing to run that waited behind this one ends with it.
-    if (!processDied && !w.inFlight.empty() && w.inFlight.front().lastCommand == job.lastCommand)
+    if (!processDied && !w.inFlight.empty() && w.inFlight.front().progress.lastCommand == job.progress.lastCommand
+        && w.inFlight.front().firstCommand == 0)
         finishFront(w, false);
 }
 
-bool ExifToolPool::run(int count, const std::function<QList<Command>(int)> &commandsOf,
-    const std::function<void(int, const BatchRun &)> &finished, QString *error)
+void ExifToolPool::start(int count, const std::function<QList<Command>(int)> &commandsOf)
 {
-    QEventLoop loop;
-    int next = 0;
-    bool ok = true;
-    const auto feed = [&] {
-        if (m_stopRequested) {
-            // What was never handed out ends here, in order, so the caller sees every batch.
-            while (next < count) {
-                BatchRun skipped;
-                skipped.notRun = true;
-                finished(next++, skipped);
-            }
+    m_count = count;
+    m_commandsOf = commandsOf;
+    m_started = true;
+    feedLater();
+}
+
+void ExifToolPool::feedLater()
+{
+    if (m_feedQueued || !m_started)
+        return;
+    m_feedQueued = true;
+    QTimer::singleShot(0, this, &ExifToolPool::feed);
+}
+
+void ExifToolPool::feed()
+{
+    m_feedQueued = false;
+    if (m_allEnded)
+        return;
+    if (m_stopRequested) {
+        // What was never handed out ends here, in order, so the caller sees every batch.
+        while (m_next < m_count) {
+            BatchRun skipped;
+            skipped.notRun = true;
+            Q_EMIT batchEnded(m_next++, skipped);
         }
-        // Each process gets a batch, then a second one to wait in its input.
-        for (std::size_t depth = 1; depth <= 2; ++depth) {
-            for (auto &w : m_workers) {
-                if (!ok || next >= count)
-                    break;
-                if (w->inFlight.size() >= depth)
-                    continue;
-                const int batch = next++;
-                if (!dispatch(*w, batch, commandsOf(batch), error))
-                    ok = false;
-            }
+    }
+    // Each process gets a batch, then a second one to wait in its input.
+    for (std::size_t depth = 1; depth <= 2; ++depth) {
+        for (auto &w : m_workers) {
+            if (!m_error.isEmpty() || m_next >= m_count)
+                break;
+            if (w->inFlight.size() >= depth)
+                continue;
+            const int batch = m_next++;
+            QString error;
+            if (!dispatch(*w, batch, m_commandsOf(batch), &error))
+                m_error = error;
         }
-        if (m_running == 0 && (next >= count || !ok))
-            loop.quit();
-    };
-    m_finished = [&](int batch, const BatchRun &run) {
-        finished(batch, run);
-        // Hand out the next batch from the event loop, not from inside a signal of
-        // the process that just finished.
-        QTimer::singleShot(0, &loop, feed);
-    };
-    m_wake = [&] { QTimer::singleShot(0, &loop, feed); };
-    QTimer::singleShot(0, &loop, feed);
-    loop.exec();
-    m_finished = nullptr;
-    m_wake = nullptr;
-    return ok;
+    }
+    if (m_running == 0 && (m_next >= m_count || !m_error.isEmpty())) {
+        m_allEnded = true;
+        Q_EMIT allEnded(m_error);
+    }
 }
 
 void ExifToolPool::requestStop()
@@ -268,20 +223,18 @@ void ExifToolPool::requestStop()
     for (auto &w : m_workers) {
         for (std::size_t k = 1; k < w->inFlight.size(); ++k) {
             const InFlight &job = w->inFlight.at(k);
-            if (job.lastCommand == 0)
+            if (job.firstCommand == 0)
                 continue;
             QStringList lines;
-            for (quint64 seq = job.firstCommand; seq <= job.lastCommand; ++seq)
-                lines << u"-echo4"_s << marker + QString::number(seq) + u" skipped}"_s
-                      << u"-execute"_s + QString::number(seq);
+            for (quint64 seq = job.firstCommand; seq <= job.progress.lastCommand; ++seq)
+                lines << skippedCommandLines(seq);
             // Renamed into place, so ExifTool opens either the old file or the new one.
             const QString path = argumentFilePath(w->index * 2 + job.slot);
             if (SaveTextToFile(path + u".new"_s, lines.join(u"\r\n"_s), true))
                 ::rename(encodePath(path + u".new"_s).constData(), encodePath(path).constData());
         }
     }
-    if (m_wake)
-        m_wake();
+    feedLater();
 }
 
 void ExifToolPool::interrupt()
@@ -289,42 +242,28 @@ void ExifToolPool::interrupt()
     m_stopRequested = true;
     m_interrupted = true;
     for (auto &w : m_workers) {
-        if (w->process && w->process->state() != QProcess::NotRunning)
-            ::kill(static_cast<pid_t>(w->process->processId()), SIGINT);
+        if (w->process)
+            w->process->interrupt();
     }
-    if (m_wake)
-        m_wake();
+    feedLater();
 }
 
-void ExifToolPool::stop()
+bool ExifToolPool::isClosed() const
 {
-    for (auto &w : m_workers) {
-        if (!w->process || w->process->state() == QProcess::NotRunning)
-            continue;
-        w->process->disconnect(this);
-        w->process->write("-stay_open\nFalse\n");
-        w->process->closeWriteChannel();
+    for (const auto &w : m_workers) {
+        if (w->process && w->process->isRunning())
+            return false;
     }
+    return true;
+}
+
+void ExifToolPool::close()
+{
+    m_closing = true;
     for (auto &w : m_workers) {
-        if (!w->process || w->process->state() == QProcess::NotRunning)
-            continue;
-        QProcess *p = w->process.get();
-        if (QCoreApplication::instance()) {
-            QEventLoop loop;
-            QTimer guard;
-            connect(p, &QProcess::finished, &loop, &QEventLoop::quit);
-            connect(&guard, &QTimer::timeout, &loop, &QEventLoop::quit);
-            guard.start(10000);
-            if (p->state() != QProcess::NotRunning)
-                loop.exec();
-        }
-        if (p->state() != QProcess::NotRunning) {
-            // SIGINT lets ExifTool remove its temporary files.
-            ::kill(static_cast<pid_t>(p->processId()), SIGINT);
-            if (!p->waitForFinished(3000))
-                p->kill();
-            p->waitForFinished(1000);
-        }
-        w->process.reset();
+        if (w->process && w->process->isRunning())
+            w->process->end();
     }
+    if (isClosed())
+        QTimer::singleShot(0, this, &ExifToolPool::closed);
 }

@@ -1,20 +1,14 @@
 #pragma once
 
+#include "core/BatchOutcome.h"
+
 #include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <functional>
 #include <memory>
-
-// What one batch of commands left behind.
-struct BatchRun {
-    QString errorText; // ExifTool's error output for the batch (errors and warnings)
-    bool failed = false; // a command reported an error, or ExifTool could not run it
-    int commandsDone = 0; // commands ExifTool finished; the rest were cut short or never started
-    bool processDied = false; // ExifTool ended (or never started) before the batch was done
-    bool notRun = false; // the batch was never handed to ExifTool (the run was stopped)
-};
+#include <vector>
 
 // Runs batches of ExifTool commands on a few persistent ExifTool processes
 // ("-stay_open"), each working through its batches in order. Each batch goes to ExifTool as an
@@ -23,6 +17,8 @@ struct BatchRun {
 // Starting ExifTool costs about 0.2 s, and every command re-reads its delete
 // arguments, so keeping the processes and giving each batch few commands is what
 // makes large runs fast.
+// Nothing here waits: batches are handed out from the event loop as processes become
+// free, and the results come back as signals.
 class ExifToolPool final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ExifToolPool)
@@ -33,32 +29,39 @@ public:
 
     ExifToolPool(const QString &exiftool, const QString &workingFolder, const QString &workFolder, int processes,
         QObject *parent = nullptr);
+    // Stops what is still running at once (see ExifToolProcess).
     ~ExifToolPool() override;
 
     // Starts the processes now, so their start-up overlaps the caller's preparation.
     void warmUp();
 
-    // Runs batches 0 .. count-1. `commandsOf(i)` gives batch i's commands when it is
-    // about to start; `finished(i, run)` is called as each batch ends, in the order
-    // they end. Waits in a local event loop. False (with *error) when an argument file
-    // could not be written; the batches that were running are finished first.
-    bool run(int count, const std::function<QList<Command>(int)> &commandsOf,
-        const std::function<void(int, const BatchRun &)> &finished, QString *error);
+    // Starts batches 0 .. count-1 and returns. `commandsOf(i)` gives batch i's commands
+    // when it is about to start. batchEnded() follows for every batch, in the order they
+    // end, then allEnded() once. A pool runs once.
+    void start(int count, const std::function<QList<Command>(int)> &commandsOf);
 
     // Argument file number `index` (0 is "qmk_args.txt", then "qmk_args_2.txt", ...);
     // process k uses numbers 2k and 2k+1.
     QString argumentFilePath(int index) const;
 
-    // Ends the processes; called by the destructor. A pool runs once.
-    void stop();
+    // Asks the processes to end once they are idle; closed() follows when all have ended.
+    void close();
+    bool isClosed() const;
 
     // No batch starts after this; the ones ExifTool is working on still finish, and
-    // run() then returns. The batches left out end with notRun set.
+    // allEnded() follows. The batches left out end with notRun set.
     void requestStop();
     // Interrupts the batches ExifTool is working on (SIGINT, after which ExifTool removes
     // what it was writing and ends); they end with processDied set.
     void interrupt();
     bool stopRequested() const { return m_stopRequested; }
+
+Q_SIGNALS:
+    void batchEnded(int batch, const BatchRun &run);
+    // Every batch has ended. `error` is set when an argument file could not be written;
+    // the batches that were running were finished first.
+    void allEnded(const QString &error);
+    void closed();
 
 private:
     struct InFlight;
@@ -69,15 +72,23 @@ private:
     void onStandardError(Worker &worker);
     void onFinished(Worker &worker);
     void finishFront(Worker &worker, bool processDied);
+    void feed();
+    void feedLater();
 
     QString m_exiftool;
     QString m_workingFolder;
     QString m_tempFolder;
     std::vector<std::unique_ptr<Worker>> m_workers;
-    std::function<void(int, const BatchRun &)> m_finished;
+    std::function<QList<Command>(int)> m_commandsOf;
+    int m_count = 0; // batches of the run
+    int m_next = 0; // the next batch to hand out
     int m_running = 0;
     quint64 m_sequence = 0;
+    bool m_started = false;
+    bool m_feedQueued = false;
+    bool m_allEnded = false;
+    QString m_error;
     bool m_stopRequested = false;
     bool m_interrupted = false;
-    std::function<void()> m_wake; // lets run() notice a stop request at once
+    bool m_closing = false;
 };

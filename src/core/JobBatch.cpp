@@ -146,52 +146,41 @@ void CleanJob::completeBatch(int batch, int first, int count, const BatchRun &ra
         if (m_items.at(i).state == Item::State::Failed && m_items.at(i).etResult.isEmpty())
             errors += m_items.at(i).reason + u'\n';
 
-    // When ExifTool died, the commands it had not finished: their images either were
-    // done, were being written (at most one per command: the last output it began) or
-    // never began. Whatever ExifTool did not finish stays in the staging folder and goes
-    // with it.
-    QSet<int> unfinished;
-    QSet<int> suspects;
-    if (ran.processDied) {
-        for (qsizetype c = ran.commandsDone; c < commands.size(); ++c) {
-            int last = -1;
-            for (int i : commands.at(c)) {
-                unfinished.insert(i);
-                if (isRegularFile(m_items.at(i).etResult))
-                    last = i;
-            }
-            if (last >= 0)
-                suspects.insert(last);
-        }
-        for (int i : std::as_const(unfinished)) {
-            Item &item = m_items[i];
-            if (!item.open())
-                continue;
-            if (suspects.contains(i) || !isRegularFile(item.etResult)) {
-                removePath(item.etResult);
-                if (m_hurry)
-                    item.state = Item::State::NotRun; // stopped on purpose: simply not done
-                else
-                    failItem(i, tr("Error: ExifTool ended before it finished this image"), errors);
-            }
+    // When ExifTool died, whatever it did not finish stays in the staging folder and goes
+    // with it; images it refused are named in its error lines (see judgeBatch()).
+    QList<BatchImage> images;
+    for (int i = first; i < first + count; ++i) {
+        const Item &item = m_items.at(i);
+        BatchImage image;
+        image.etInput = item.etInput;
+        image.etResult = item.etResult;
+        image.open = item.open();
+        image.resultExists = ran.processDied && isRegularFile(item.etResult);
+        images << image;
+    }
+    for (qsizetype c = 0; c < commands.size(); ++c) {
+        for (int i : commands.at(c))
+            images[i - first].command = int(c);
+    }
+    const QList<ImageVerdict> verdicts = judgeBatch(images, int(commands.size()), ran);
+    for (int i = first; i < first + count; ++i) {
+        Item &item = m_items[i];
+        const ImageVerdict &verdict = verdicts.at(i - first);
+        if (verdict.kind == ImageVerdict::Kind::CutShort) {
+            removePath(item.etResult);
+            if (m_stop == StopLevel::Hurried)
+                item.state = Item::State::NotRun; // stopped on purpose: simply not done
+            else
+                failItem(i, tr("Error: ExifTool ended before it finished this image"), errors);
         }
     }
-
-    // Failed images, found by their own paths in ExifTool's error lines. Most end in
-    // " - INPUT"; a few name the output instead.
-    for (const QString &line : errors.split(u'\n', Qt::SkipEmptyParts)) {
-        if (line.left(8).compare(u"Warning:"_s, Qt::CaseInsensitive) == 0)
-            continue;
-        for (int i = first; i < first + count; ++i) {
-            Item &item = m_items[i];
-            if (!item.open())
-                continue;
-            if (line.endsWith(u" - "_s + item.etInput) || line.endsWith(u" "_s + item.etResult)) {
-                item.state = Item::State::Failed;
-                item.refused = true;
-                item.reason = line;
-                break;
-            }
+    for (int i = first; i < first + count; ++i) {
+        Item &item = m_items[i];
+        const ImageVerdict &verdict = verdicts.at(i - first);
+        if (verdict.kind == ImageVerdict::Kind::Refused) {
+            item.state = Item::State::Failed;
+            item.refused = true;
+            item.reason = verdict.line;
         }
     }
 
@@ -284,7 +273,7 @@ BatchRun CleanJob::placeBatch(int batch)
         }
     }
 
-    run.failed = ran.failed && !(ran.processDied && m_hurry);
+    run.failed = ran.failed && !(ran.processDied && m_stop == StopLevel::Hurried);
     for (int i = first; i < first + count; ++i) {
         const Item::State s = m_items.at(i).state;
         if (s == Item::State::Failed || s == Item::State::InUse)

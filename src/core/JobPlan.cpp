@@ -165,15 +165,14 @@ bool CleanJob::stageItem(Item &item, int index, int batch, QSet<QString> &taken)
     return true;
 }
 
-bool CleanJob::prepare(QStringList &images, JobResult &result)
+bool CleanJob::planStep()
 {
-    bool answer = false;
-    bool asked = false;
-    if (m_options.bAutoRun)
-        answer = asked = true;
+    Plan &p = *m_plan;
+    const QStringList &images = m_images;
+    JobResult &result = m_result;
+    const int n = int(images.size());
+    const int end = std::min(n, p.i + SliceSize);
     const bool overwrite = m_options.outputMode == OutputMode::Overwrite;
-    QRandomGenerator *random = m_env.random ? m_env.random : QRandomGenerator::global();
-    const std::optional<QDateTime> fixedDate = FileDate::fixedDateTime(m_options.fixedDate);
 
     const auto leaveOut = [&](int i, FileStatus status, const QString &message) {
         FileOutcome outcome;
@@ -187,77 +186,84 @@ bool CleanJob::prepare(QStringList &images, JobResult &result)
         return QDir::isAbsolutePath(path) ? path : joinPath(m_env.programFolder, path);
     };
 
-    // Identities of every input, so an existing output that is itself one of this
-    // run's images is never replaced; and every output the run will make, so an input
-    // that is one of them (the output of an earlier run) is left out instead of being
-    // cleaned into "photo_cleaned_cleaned.jpg".
-    QList<FileIdentity> inputIds(images.size());
-    QList<QString> outputs(images.size());
-    QList<QString> existingOutputIds(images.size());
-    QHash<QString, int> outputNames;
-    QHash<QString, int> outputIds;
-    QSet<QString> plannedOutputs; // folder mode: names already given to an image
-    QList<bool> renamed(images.size(), false);
-    for (int i = 0; i < images.size() && !m_stopRequested; ++i) {
-        keepAlive();
-        inputIds[i] = FileIdentity::of(images.at(i));
-        if (overwrite)
-            continue;
-        QString out = outputPathFor(images.at(i), m_options, m_env.programFolder);
-        if (m_options.outputMode == OutputMode::Folder) {
-            // Two images of one run never share an output: the camera layout
-            // 100CANON/IMG_0001.JPG, 101CANON/IMG_0001.JPG gives IMG_0001.JPG and
-            // IMG_0001 (2).JPG, the same way on every run over the same list.
-            const QString folder = GetFolderFromPath(out);
-            const QString name = GetFileName(out);
-            const qsizetype dot = name.lastIndexOf(u'.');
-            const QString stem = dot > 0 ? name.left(dot) : name;
-            const QString extension = dot > 0 ? name.mid(dot) : QString();
-            for (int k = 2; plannedOutputs.contains(out); ++k) {
-                out = folder + stem + u" ("_s + QString::number(k) + u')' + extension;
-                renamed[i] = true;
+    switch (p.step) {
+    case Plan::Step::Identities:
+        // Identities of every input, so an existing output that is itself one of this
+        // run's images is never replaced; and every output the run will make, so an input
+        // that is one of them (the output of an earlier run) is left out instead of being
+        // cleaned into "photo_cleaned_cleaned.jpg".
+        for (; p.i < end && !stopRequested(); ++p.i) {
+            const int i = p.i;
+            p.inputIds[i] = FileIdentity::of(images.at(i));
+            if (overwrite)
+                continue;
+            QString out = outputPathFor(images.at(i), m_options, m_env.programFolder);
+            if (m_options.outputMode == OutputMode::Folder) {
+                // Two images of one run never share an output: the camera layout
+                // 100CANON/IMG_0001.JPG, 101CANON/IMG_0001.JPG gives IMG_0001.JPG and
+                // IMG_0001 (2).JPG, the same way on every run over the same list.
+                const QString folder = GetFolderFromPath(out);
+                const QString name = GetFileName(out);
+                const qsizetype dot = name.lastIndexOf(u'.');
+                const QString stem = dot > 0 ? name.left(dot) : name;
+                const QString extension = dot > 0 ? name.mid(dot) : QString();
+                for (int k = 2; p.plannedOutputs.contains(out); ++k) {
+                    out = folder + stem + u" ("_s + QString::number(k) + u')' + extension;
+                    p.renamed[i] = true;
+                }
+                p.plannedOutputs.insert(out);
             }
-            plannedOutputs.insert(out);
+            p.outputs[i] = out;
+            if (out != images.at(i))
+                ++p.outputNames[out];
+            p.existingOutputIds[i] = FileIdentity::of(out).key();
+            if (const QString &id = p.existingOutputIds[i]; !id.isEmpty() && id != p.inputIds[i].key())
+                ++p.outputIds[id];
         }
-        outputs[i] = out;
-        if (out != images.at(i))
-            ++outputNames[out];
-        existingOutputIds[i] = FileIdentity::of(out).key();
-        if (const QString &id = existingOutputIds[i]; !id.isEmpty() && id != inputIds[i].key())
-            ++outputIds[id];
-    }
-    QSet<QString> inputIdentities;
-    QList<bool> earlier(images.size(), false);
-    for (int i = 0; i < images.size(); ++i) {
-        if (!overwrite)
-            earlier[i]
-                = outputNames.contains(images.at(i)) || (inputIds[i].valid && outputIds.contains(inputIds[i].key()));
-        if (!earlier[i] && inputIds[i].valid)
-            inputIdentities.insert(inputIds[i].key());
+        if (p.i < n && !stopRequested())
+            return false;
+        for (int i = 0; i < n; ++i) {
+            if (!overwrite)
+                p.earlier[i] = p.outputNames.contains(images.at(i))
+                    || (p.inputIds[i].valid && p.outputIds.contains(p.inputIds[i].key()));
+            if (!p.earlier[i] && p.inputIds[i].valid)
+                p.inputIdentities.insert(p.inputIds[i].key());
+        }
+        p.step = Plan::Step::Staging;
+        p.i = 0;
+        return false;
+
+    case Plan::Step::Staging:
+        // The staging folders a killed run left beside the outputs go first.
+        for (; p.i < end && !stopRequested(); ++p.i) {
+            const int i = p.i;
+            const QString folder = GetFolderFromPath(overwrite ? absolute(images.at(i)) : p.outputs.at(i));
+            if (!folder.isEmpty() && !p.folders.contains(folder)) {
+                p.folders.insert(folder);
+                removeAbandonedStaging(folder);
+            }
+        }
+        if (p.i < n && !stopRequested())
+            return false;
+        p.step = Plan::Step::Items;
+        p.i = 0;
+        return false;
+
+    case Plan::Step::Items:
+        break;
     }
 
-    // The staging folders a killed run left beside the outputs go first.
-    QSet<QString> folders;
-    for (int i = 0; i < images.size() && !m_stopRequested; ++i) {
-        keepAlive();
-        const QString folder = GetFolderFromPath(overwrite ? absolute(images.at(i)) : outputs.at(i));
-        if (!folder.isEmpty() && !folders.contains(folder)) {
-            folders.insert(folder);
-            removeAbandonedStaging(folder);
-        }
-    }
-
-    for (int i = 0; i < images.size(); ++i) {
-        keepAlive();
+    for (; p.i < end; ++p.i) {
+        const int i = p.i;
         const QString &f = images.at(i);
         if (i == 0)
             result.sFirstImageFolder = GetFolderFromPath(f).isEmpty() ? u"/"_s : GetFolderFromPath(f);
 
-        if (m_stopRequested) {
+        if (stopRequested()) {
             leaveOut(i, FileStatus::Skipped, tr("Not cleaned: the run was stopped"));
             continue;
         }
-        if (earlier[i]) {
+        if (p.earlier[i]) {
             ++result.earlierOutputCount;
             leaveOut(i, FileStatus::Skipped, tr("Left out: an earlier output of another image of this run"));
             m_skipNotes << tr("Left out (an earlier output) - %1").arg(f);
@@ -274,8 +280,8 @@ bool CleanJob::prepare(QStringList &images, JobResult &result)
         Item item;
         item.input = f;
         item.order = i;
-        item.before = inputIds[i];
-        item.output = outputs[i];
+        item.before = p.inputIds[i];
+        item.output = p.outputs[i];
         if (overwrite) {
             // In place means the file itself: a symbolic link is followed to it, so the
             // picture the link shows is the one cleaned.
@@ -295,10 +301,10 @@ bool CleanJob::prepare(QStringList &images, JobResult &result)
                     : tr("%n other names of this file (hard links) still hold its metadata", nullptr,
                         int(item.before.links - 1));
         } else {
-            const QString &outId = existingOutputIds[i];
-            const bool sameAsInput
-                = item.output.compare(f, Qt::CaseInsensitive) == 0 || (!outId.isEmpty() && outId == inputIds[i].key());
-            if (sameAsInput || (!outId.isEmpty() && inputIdentities.contains(outId))) {
+            const QString &outId = p.existingOutputIds[i];
+            const bool sameAsInput = item.output.compare(f, Qt::CaseInsensitive) == 0
+                || (!outId.isEmpty() && outId == p.inputIds[i].key());
+            if (sameAsInput || (!outId.isEmpty() && p.inputIdentities.contains(outId))) {
                 ++result.problemCount;
                 const QString why = sameAsInput ? tr("Skipped: the output would replace the image itself")
                                                 : tr("Skipped: the output would replace another image of this run");
@@ -306,7 +312,7 @@ bool CleanJob::prepare(QStringList &images, JobResult &result)
                 m_skipNotes << why + u" - "_s + f;
                 continue;
             }
-            if (renamed[i])
+            if (p.renamed[i])
                 item.note
                     = tr("Saved as %1: another image of this run has the same name").arg(GetFileName(item.output));
 
@@ -315,11 +321,11 @@ bool CleanJob::prepare(QStringList &images, JobResult &result)
                     // Left by an earlier run that a crash or power loss cut short.
                     item.replaceExisting = true;
                 } else {
-                    if (!asked) {
-                        answer = m_askOverwrite ? m_askOverwrite() : false;
-                        asked = true;
+                    if (!p.asked) {
+                        p.answer = m_askOverwrite ? m_askOverwrite() : false;
+                        p.asked = true;
                     }
-                    if (answer) {
+                    if (p.answer) {
                         item.replaceExisting = true;
                     } else {
                         item.state = Item::State::Declined;
@@ -330,12 +336,12 @@ bool CleanJob::prepare(QStringList &images, JobResult &result)
         }
         if (item.open() && m_options.chkResetFileDates) {
             if (m_options.randomDate)
-                item.newDate = FileDate::randomDateTime(*random);
+                item.newDate = FileDate::randomDateTime(*p.random);
             else
-                item.newDate = fixedDate;
+                item.newDate = p.fixedDate;
         }
-        item.inputSize = std::max<qint64>(0, inputIds[i].size);
+        item.inputSize = std::max<qint64>(0, p.inputIds[i].size);
         m_items << item;
     }
-    return true;
+    return p.i >= n;
 }

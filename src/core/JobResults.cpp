@@ -47,16 +47,15 @@ QString summaryText(int processedCount, qint64 inputBytes, qint64 outputBytes, q
     return text;
 }
 
-void CleanJob::verifyOutputs(JobResult &result)
+void CleanJob::applyVerdicts()
 {
+    JobResult &result = m_result;
     if (m_verifier) {
-        m_verifier->waitForAll();
         for (qsizetype k = 0; k < result.outcomes.size(); ++k) {
             const int i = m_outcomeItem.value(k, -1);
             if (i >= 0 && result.outcomes.at(k).status == FileStatus::Cleaned)
                 m_verifier->applyVerdict(i, result.outcomes[k]);
         }
-        m_verifier.reset();
     }
     // What the verdicts and the file's other names change: the summary, the list of
     // cleaned files and the disk must tell the same story.
@@ -93,12 +92,11 @@ void CleanJob::verifyOutputs(JobResult &result)
         result.cleanedFiles.removeIf([&dropped](const CleanedFile &f) { return dropped.contains(f.path); });
 }
 
-void CleanJob::checkResults(JobResult &result)
+bool CleanJob::checkStep()
 {
-    QList<FileOutcome> outcomes;
-    outcomes.reserve(m_items.size());
-    for (int i = 0; i < m_items.size(); ++i) {
-        keepAlive();
+    JobResult &result = m_result;
+    const int end = std::min(int(m_items.size()), int(m_itemOutcomes.size()) + SliceSize);
+    for (int i = int(m_itemOutcomes.size()); i < end; ++i) {
         const Item &item = m_items.at(i);
         FileOutcome outcome;
         outcome.input = item.input;
@@ -130,9 +128,12 @@ void CleanJob::checkResults(JobResult &result)
             result.cleanedFiles << CleanedFile {GetFileName(item.output), item.output, item.input};
             break;
         }
-        outcomes << outcome;
+        m_itemOutcomes << outcome;
     }
+    if (m_itemOutcomes.size() < m_items.size())
+        return false;
     // Merge the inputs that never became items back in, in the order of the images.
+    const QList<FileOutcome> &outcomes = m_itemOutcomes;
     result.outcomes.clear();
     m_outcomeItem.clear();
     qsizetype k = 0;
@@ -145,6 +146,7 @@ void CleanJob::checkResults(JobResult &result)
             result.outcomes << outcomes.at(j++);
         }
     }
+    return true;
 }
 
 void CleanJob::moveProblemFiles(JobResult &result)

@@ -1,17 +1,16 @@
 #include "core/OutputVerifier.h"
 
 #include "core/ContainerScan.h"
+#include "core/ExifToolProcess.h"
 #include "core/NativePath.h"
 #include "core/ResidueClassifier.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <cstring>
 
 using namespace Qt::StringLiterals;
@@ -38,12 +37,8 @@ OutputVerifier::OutputVerifier(const QString &exiftool, const QString &workingFo
 OutputVerifier::~OutputVerifier()
 {
     m_scanPool.waitForDone();
-    if (m_process && m_process->state() != QProcess::NotRunning) {
-        m_process->write("-stay_open\nFalse\n");
-        m_process->closeWriteChannel();
-        if (!m_process->waitForFinished(3000))
-            m_process->kill();
-    }
+    if (m_process)
+        m_process->disconnect(this);
 }
 
 bool sameFileContents(const QString &a, const QString &b)
@@ -111,6 +106,7 @@ void OutputVerifier::scanned(
     if (m_scansRunning == 0)
         flush();
     Q_EMIT progressed();
+    checkIdle();
 }
 
 QString OutputVerifier::literalPath(const QString &path)
@@ -134,11 +130,11 @@ QString OutputVerifier::literalPath(const QString &path)
 
 void OutputVerifier::startProcess()
 {
-    m_process = std::make_unique<QProcess>();
+    m_process = std::make_unique<ExifToolProcess>();
     m_process->setWorkingDirectory(m_workingFolder);
-    m_process->setProcessChannelMode(QProcess::SeparateChannels);
-    connect(m_process.get(), &QProcess::readyReadStandardOutput, this, &OutputVerifier::onOutput);
-    connect(m_process.get(), &QProcess::readyReadStandardError, this, [this] { m_process->readAllStandardError(); });
+    connect(m_process.get(), &ExifToolProcess::readyReadStandardOutput, this, &OutputVerifier::onOutput);
+    connect(
+        m_process.get(), &ExifToolProcess::readyReadStandardError, this, [this] { m_process->readAllStandardError(); });
     const auto giveUp = [this] {
         // Whatever is still out is settled as not checked, so nothing waits forever.
         m_processFailed = true;
@@ -151,13 +147,11 @@ void OutputVerifier::startProcess()
         }
         m_sent.clear();
         Q_EMIT progressed();
+        checkIdle();
+        Q_EMIT closed();
     };
-    connect(m_process.get(), &QProcess::finished, this, giveUp);
-    connect(m_process.get(), &QProcess::errorOccurred, this, [giveUp](QProcess::ProcessError e) {
-        if (e == QProcess::FailedToStart)
-            giveUp();
-    });
-    m_process->start(m_exiftool, {u"-config"_s, QString(), u"-stay_open"_s, u"True"_s, u"-@"_s, u"-"_s});
+    connect(m_process.get(), &ExifToolProcess::finished, this, giveUp);
+    m_process->startStayOpen(m_exiftool);
 }
 
 void OutputVerifier::flush()
@@ -237,6 +231,7 @@ void OutputVerifier::onOutput()
         m_serialJson.clear();
         m_sent.removeFirst();
         Q_EMIT progressed();
+        checkIdle();
     }
 }
 
@@ -270,28 +265,33 @@ void OutputVerifier::settle(
     m_verdicts.insert(p.key, v);
 }
 
-void OutputVerifier::waitForAll()
+void OutputVerifier::checkAll()
 {
-    const auto busy = [this] { return m_scansRunning > 0 || !m_queued.isEmpty() || !m_sent.isEmpty(); };
-    while (busy()) {
-        if (m_scansRunning == 0)
-            flush();
-        if (!busy())
-            break;
-        QEventLoop loop;
-        const auto quit = [&loop] { loop.quit(); };
-        const auto a = connect(this, &OutputVerifier::progressed, &loop, quit, Qt::QueuedConnection);
-        QList<QMetaObject::Connection> more;
-        if (m_process) {
-            more << connect(m_process.get(), &QProcess::readyReadStandardOutput, &loop, quit, Qt::QueuedConnection);
-            more << connect(m_process.get(), &QProcess::finished, &loop, quit, Qt::QueuedConnection);
-            more << connect(m_process.get(), &QProcess::errorOccurred, &loop, quit, Qt::QueuedConnection);
-        }
-        loop.exec();
-        disconnect(a);
-        for (const auto &c : std::as_const(more))
-            disconnect(c);
-    }
+    m_checkAll = true;
+    if (m_scansRunning == 0)
+        flush();
+    checkIdle();
+}
+
+bool OutputVerifier::idle() const
+{
+    return m_scansRunning == 0 && m_queued.isEmpty() && m_sent.isEmpty();
+}
+
+void OutputVerifier::checkIdle()
+{
+    if (!m_checkAll || !idle())
+        return;
+    m_checkAll = false;
+    QTimer::singleShot(0, this, &OutputVerifier::allChecked);
+}
+
+void OutputVerifier::close()
+{
+    if (m_process && m_process->isRunning())
+        m_process->end(); // its finished() says closed()
+    else
+        QTimer::singleShot(0, this, &OutputVerifier::closed);
 }
 
 void OutputVerifier::applyVerdict(int key, FileOutcome &o) const

@@ -13,7 +13,7 @@
 
 struct ContainerScan;
 
-class QProcess;
+class ExifToolProcess;
 class QTemporaryDir;
 
 // Checks every written output and says what is left in it.
@@ -48,8 +48,13 @@ public:
     // calls this after each batch).
     void flush();
 
-    // Waits in a local event loop until every submitted output is checked.
-    void waitForAll();
+    // Sends what is left to ExifTool; allChecked() follows (always from the event loop)
+    // once every submitted output is checked.
+    void checkAll();
+    bool idle() const;
+
+    // Asks the read-back process to end; closed() follows (from the event loop) once it has.
+    void close();
 
     bool has(int key) const { return m_verdicts.contains(key); }
     Verdict verdict(int key) const { return m_verdicts.value(key); }
@@ -62,6 +67,8 @@ public:
 
 Q_SIGNALS:
     void progressed(); // a scan or a read-back has finished
+    void allChecked();
+    void closed();
 
 private:
     struct Pending;
@@ -74,10 +81,11 @@ private:
     void settle(Pending &p, const QHash<QString, QList<ReadBackTag>> &outputs,
         const QHash<QString, QList<ReadBackTag>> &originals);
     QString literalPath(const QString &path);
+    void checkIdle();
 
     QString m_exiftool;
     QString m_workingFolder;
-    std::unique_ptr<QProcess> m_process;
+    std::unique_ptr<ExifToolProcess> m_process;
     std::unique_ptr<QTemporaryDir> m_links;
     int m_linkCount = 0;
     QList<Pending> m_queued; // waiting to be sent
@@ -90,6 +98,7 @@ private:
     QHash<int, Verdict> m_verdicts;
     QThreadPool m_scanPool;
     int m_scansRunning = 0;
+    bool m_checkAll = false; // checkAll() waits for allChecked()
 };
 
 // Whether two files hold the same bytes.

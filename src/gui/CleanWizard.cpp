@@ -170,7 +170,7 @@ void CleanWizard::closeEvent(QCloseEvent *event)
         event->ignore();
         if (bAutoRun) {
             if (m_job)
-                m_job->requestStop();
+                m_job->stop();
             m_closeAfterJob = true;
         } else if (askToStop()) {
             m_closeAfterJob = true;

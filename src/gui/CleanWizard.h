@@ -97,7 +97,9 @@ public:
     void dateEntry();
 
     // --- the job and the viewer ---
+    // Starts the job from the ready page; jobEnded() shows its result on the finished page.
     void CleanImages();
+    void jobEnded(const JobResult &result);
     // A double click on a row of lwFiles (cleaned false) or lwFilesCleaned.
     void showMetadata(bool cleaned, int row);
     // Ctrl+I and "Show Metadata" of a list's context menu: the current row.

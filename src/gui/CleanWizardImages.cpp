@@ -375,7 +375,7 @@ void CleanWizard::runAutomatic(const QString &folder)
         return;
     }
 
-    while (m_iPage != 8) {
+    while (m_iPage < 7) {
         if (!isVisible() || !cmdNext->isEnabled()) {
             // A page that keeps Next disabled (an output folder missing from the stored
             // options), or the window closed meanwhile.
@@ -386,6 +386,5 @@ void CleanWizard::runAutomatic(const QString &folder)
         yieldToEvents();
         wait(m_setup.pauses ? 250 : 0);
     }
-    wait(m_setup.autoWaitMs);
-    endProcessAtOnce(m_lastRunHadProblems ? 1 : 0);
+    // The job runs on; its end (jobEnded) shows the result and ends the automatic run.
 }

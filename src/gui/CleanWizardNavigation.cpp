@@ -160,13 +160,8 @@ void CleanWizard::cmdNext_Click()
     if (chkSkipReadyPage->isChecked() && m_iPage == 6)
         ++m_iPage;
     ShowPage();
-    if (m_iPage == 7) {
-        CleanImages();
-        ++m_iPage;
-        ShowPage();
-        if (m_closeAfterJob)
-            QTimer::singleShot(0, this, &QWidget::close);
-    }
+    if (m_iPage == 7)
+        CleanImages(); // the finished page follows when the job has ended (jobEnded)
 }
 
 void CleanWizard::cmdBack_Click()
@@ -205,7 +200,7 @@ bool CleanWizard::askToStop()
     m_askingStop = false;
     if (!yes || !m_job)
         return false;
-    m_job->requestStop();
+    m_job->stop();
     cmdCancel->setEnabled(false);
     return true;
 }

@@ -13,6 +13,7 @@
 #include "gui/Prompts.h"
 #include "gui/WaitCursor.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,6 +23,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QThread>
+#include <QTimer>
 #include <QTreeView>
 
 using namespace Qt::StringLiterals;
@@ -31,7 +33,8 @@ using namespace Qt::StringLiterals;
 void CleanWizard::CleanImages()
 {
     m_jobRunning = true;
-    WaitCursor hourglass;
+    // The hourglass stays until the job has ended (jobEnded).
+    QApplication::setOverrideCursor(Qt::WaitCursor);
 
     ProgressBar->setValue(0);
     lblProcessing->clear();
@@ -62,19 +65,33 @@ void CleanWizard::CleanImages()
     environment.jobs = QThread::idealThreadCount(); // one ExifTool process per core
     environment.locale = QLocale();
 
-    CleanJob job(options, environment);
-    job.setOverwriteQuestion([this] {
+    auto *job = new CleanJob(options, environment, this);
+    job->setOverwriteQuestion([this] {
         return Prompts::question(
             this, tr("One or more output file already exist! Do you want to overwrite existing file(s)?"));
     });
-    connect(&job, &CleanJob::statusChanged, lblProcessing, &QLabel::setText);
-    connect(&job, &CleanJob::progressChanged, ProgressBar, &QProgressBar::setValue);
+    connect(job, &CleanJob::statusChanged, lblProcessing, &QLabel::setText);
+    connect(job, &CleanJob::progressChanged, ProgressBar, &QProgressBar::setValue);
+    connect(job, &CleanJob::finished, this, &CleanWizard::jobEnded);
+    m_job = job;
+    job->start(m_lstFiles.toStringList());
+}
 
-    m_job = &job;
-    const JobResult result = job.CleanImages(m_lstFiles.toStringList());
+void CleanWizard::jobEnded(const JobResult &result)
+{
+    if (m_job)
+        m_job->deleteLater();
     m_job = nullptr;
     showResult(result);
     m_jobRunning = false;
+    QApplication::restoreOverrideCursor();
+    ++m_iPage;
+    ShowPage();
+    if (m_closeAfterJob)
+        QTimer::singleShot(0, this, &QWidget::close);
+    // An automatic run ends once its result has been on screen for a moment.
+    if (bAutoRun)
+        QTimer::singleShot(m_setup.autoWaitMs, this, [this] { endProcessAtOnce(m_lastRunHadProblems ? 1 : 0); });
 }
 
 void CleanWizard::showResult(const JobResult &result)
