@@ -133,6 +133,21 @@ inline void prepareApplication()
     Prompts::setUnattended(true);
 }
 
+// Waits until the run the last click started has ended and the finished page shows: the
+// job goes on in the event loop after that click returns.
+inline bool waitForFinishedPage(const CleanWizard &w, int timeoutMs = 300000)
+{
+    return QTest::qWaitFor([&w] { return w.iPage() >= 8; }, timeoutMs);
+}
+
+// Clicks Next through the pages and waits for the run to end on the finished page.
+inline bool runToFinishedPage(CleanWizard &w)
+{
+    while (w.iPage() < 7)
+        w.cmdNext_Click();
+    return waitForFinishedPage(w);
+}
+
 inline QStringList recordedTexts(Prompts::Kind kind)
 {
     QStringList texts;

@@ -162,8 +162,7 @@ private Q_SLOTS:
         testutil::runExifTool({u"-overwrite_original"_s, u"-Orientation#=6"_s, in});
         auto w = m_box->windowAt(4, in);
         w->chkKeepLook->setChecked(keep);
-        while (w->iPage() < 8)
-            w->cmdNext_Click();
+        QVERIFY(guitest::runToFinishedPage(*w));
         const QString out = folder + u"/jpeg_reagan_gps_xmp_iptc_icc_irb_adobe_cleaned.jpg"_s;
         QVERIFY(QFile::exists(out));
         QCOMPARE(

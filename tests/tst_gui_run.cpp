@@ -101,6 +101,7 @@ private Q_SLOTS:
         ticker.start(0);
         Prompts::queueAnswer(true);
         QTest::mouseClick(w->cmdNext, Qt::LeftButton);
+        QVERIFY(guitest::waitForFinishedPage(*w));
         ticker.stop();
         QVERIFY(ticksDuringJob > 0 && hourglass && !QApplication::overrideCursor());
         checkCleanFinish(*w, runSamples.size());
@@ -135,6 +136,8 @@ private Q_SLOTS:
         QCOMPARE(w->lstFiles().ListCount(), 2);
         for (int page : {3, 4, 5, 6, 8}) {
             QTest::keyClick(w.get(), Qt::Key_Return);
+            if (page == 8)
+                QVERIFY(guitest::waitForFinishedPage(*w));
             QCOMPARE(w->iPage(), page);
         }
         checkCleanFinish(*w, 2);
@@ -153,8 +156,7 @@ private Q_SLOTS:
         w->chkDeleteFileOnFail->setChecked(true);
         w->txtProcessingFailFolder->setText(failed);
         w->optProcessingFail[1]->setChecked(true);
-        while (w->iPage() < 8)
-            w->cmdNext_Click();
+        QVERIFY(guitest::runToFinishedPage(*w));
 
         const QRegularExpression summary(u"(?s)^1 image processed .+"_s
                                          u"\\n\\nProblems were reported. See log for details.$"_s);
@@ -183,8 +185,7 @@ private Q_SLOTS:
         w.cmdNext_Click();
         w.AddFolder(folder);
         w.UpdateControls();
-        while (w.iPage() < 8)
-            w.cmdNext_Click();
+        QVERIFY(guitest::runToFinishedPage(w));
         QCOMPARE(w.lblExecuteInfo->text(), u"Internal program error!"_s);
         // The person learns why.
         QVERIFY2(w.txtErrorLog->isVisible() && w.txtErrorLog->toPlainText().contains(u"ExifTool"_s),
@@ -205,8 +206,7 @@ private Q_SLOTS:
         QVERIFY(before.text.startsWith(u'\n') && !before.text.contains(u"ExifToolVersion"_s));
         QVERIFY(before.text.contains(u"[GPS]"_s) && before.text.contains(fileName + rowTexts(w->lwFiles).at(1)));
 
-        while (w->iPage() < 8)
-            w->cmdNext_Click();
+        QVERIFY(guitest::runToFinishedPage(*w));
         QCOMPARE(w->lwFilesCleaned->model()->rowCount(), 2);
         // A cleaned file is shown against its original: every GPS tag struck out, none left.
         const Prompts::Record after = doubleClickRow(w->lwFilesCleaned, 1);
@@ -304,6 +304,7 @@ private Q_SLOTS:
         });
         watch.start();
         w->cmdNext_Click();
+        QVERIFY(guitest::waitForFinishedPage(*w));
         watch.stop();
         QVERIFY(asked);
         QCOMPARE(stopCaption, u"Stop"_s);

@@ -195,6 +195,7 @@ private Q_SLOTS:
                 QVERIFY(pagesDuringJob.isEmpty());
                 w->cmdNext_Click();
             }
+            QVERIFY(guitest::waitForFinishedPage(*w));
             QCOMPARE(w->iPage(), 8);
             QCOMPARE(pagesDuringJob, QList<int>(qMax(pagesDuringJob.size(), 1), 7)); // at least one step
 

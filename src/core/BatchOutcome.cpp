@@ -12,14 +12,14 @@ const QString marker = u"{qmk-done "_s;
 
 QStringList commandEndLines(quint64 sequence)
 {
-    return {u"-echo4"_s, marker + QString::number(sequence) + u" ${status}}"_s,
-        u"-execute"_s + QString::number(sequence)};
+    return {
+        u"-echo4"_s, marker + QString::number(sequence) + u" ${status}}"_s, u"-execute"_s + QString::number(sequence)};
 }
 
 QStringList skippedCommandLines(quint64 sequence)
 {
-    return {u"-echo4"_s, marker + QString::number(sequence) + u" skipped}"_s,
-        u"-execute"_s + QString::number(sequence)};
+    return {
+        u"-echo4"_s, marker + QString::number(sequence) + u" skipped}"_s, u"-execute"_s + QString::number(sequence)};
 }
 
 bool BatchProgress::takeLine(const QString &line)
@@ -70,9 +70,7 @@ QList<ImageVerdict> judgeBatch(const QList<BatchImage> &images, int commands, co
             }
         }
     }
-    const auto open = [&](qsizetype i) {
-        return images.at(i).open && verdicts.at(i).kind == ImageVerdict::Kind::Open;
-    };
+    const auto open = [&](qsizetype i) { return images.at(i).open && verdicts.at(i).kind == ImageVerdict::Kind::Open; };
     for (const QString &line : run.errorText.split(u'\n', Qt::SkipEmptyParts)) {
         if (line.left(8).compare(u"Warning:"_s, Qt::CaseInsensitive) == 0)
             continue;

@@ -1,6 +1,7 @@
 #include "core/CleanJobItem_p.h"
 #include "core/ContainerScan.h"
 #include "core/ExifToolPool.h"
+#include "core/JobCommands.h"
 #include "core/JobFiles.h"
 #include "core/KeepValues.h"
 #include "core/NativePath.h"
@@ -23,93 +24,40 @@ using namespace JobDetail;
 
 QList<QStringList> CleanJob::commandsFor(int batch, int first, int count)
 {
-    QStringList options;
-    if (m_options.chkIgnoreMinorWarnings)
-        options << u"-m"_s;
-    options << u"-P"_s;
-
-    // Raw and Photoshop files get the named deletions too, in commands of their own, so
-    // the other images do not pay for them.
-    const QStringList tagLines = BuildTagArguments(m_options.tags);
-    const QStringList rawLines = RawDeleteArguments(m_options.tags);
-    const bool copiesBack = tagLines.contains(u"-tagsfromfile"_s);
-    const QStringList jpegLines = JpegTagArguments(tagLines, m_options.tags);
-    const bool jpegsDiffer = jpegLines != tagLines;
-    // The tag lines of one image. A JPEG's orientation and colour-space values are read
-    // here, ExifTool writes a placeholder of their size, and they go into it once the
-    // output is written: ExifTool's own copy ("-tagsfromfile @") reads every image a
-    // second time, and even plain values make it build a new Exif block at about 1.5 ms
-    // per tag and image. Images with the same values share a command.
-    const auto linesFor = [&](Item &item) {
-        QStringList lines = tagLines;
-        item.lookExif.clear();
-        bool jpeg = false;
-        if (copiesBack) {
-            if (const std::optional<JpegKeepValues> values = readJpegKeepValues(item.etInput)) {
-                jpeg = true;
-                // The placeholder only where "-all=" removes the comments anyway; where
-                // single groups go, the image's own comment stays, and the values are
-                // written by ExifTool.
-                const bool commentGoes = m_options.tags.chkCleanAll || m_options.tags.chkCleanOther;
-                if (!commentGoes) {
-                    lines = tagArgumentsWithValues(m_options.tags, *values);
-                } else {
-                    lines = tagArgumentsWithValues(m_options.tags, JpegKeepValues {});
-                    if (hasValuesToKeep(m_options.tags, *values)) {
-                        item.lookExif = buildLookExif(m_options.tags, *values);
-                        lines << exifPlaceholderArgument(item.lookExif);
-                    }
-                }
-            }
-        }
-        if (jpegsDiffer && (jpeg || isJpegFile(item.etInput)))
-            lines = JpegTagArguments(lines, m_options.tags);
-        if (!rawLines.isEmpty() && keepsMetadataUnderDeleteAll(item.etInput))
-            lines += rawLines;
-        return lines + options;
-    };
-
-    QList<QStringList> commands;
-    QList<QList<int>> members;
-    // The grouped images of the batch, by their tag lines, in the order each first came.
-    QList<QStringList> groupLines;
-    QList<QStringList> groups;
-    QList<QList<int>> groupMembers;
-    const QString pattern = stagingPattern(batch);
-    const auto closeGroups = [&] {
-        for (qsizetype g = 0; g < groups.size(); ++g) {
-            commands << groupLines.at(g) + QStringList {u"-o"_s, pattern} + groups.at(g);
-            members << groupMembers.at(g);
-        }
-        groupLines.clear();
-        groups.clear();
-        groupMembers.clear();
-    };
+    // Each image is staged, the facts its commands depend on are read from it, and the
+    // commands are built from those (buildBatchCommands).
+    const CommandNeeds needs = commandNeeds(m_options);
+    QList<CommandImage> images;
+    QList<int> indices;
     QSet<QString> taken;
     for (int i = first; i < first + count; ++i) {
         Item &item = m_items[i];
+        item.lookExif.clear();
         if (!item.open() || !stageItem(item, i, batch, taken))
             continue; // a kept output, or no place to write
-        const QStringList lines = linesFor(item);
-        if (item.grouped) {
-            qsizetype g = groupLines.indexOf(lines);
-            if (g < 0) {
-                g = groupLines.size();
-                groupLines << lines;
-                groups << QStringList();
-                groupMembers << QList<int>();
-            }
-            groups[g] << item.etInput;
-            groupMembers[g] << i;
-            continue;
-        }
-        closeGroups();
-        commands << lines + QStringList {item.etInput, u"-o"_s, item.etOutFolder};
-        members << QList<int> {i};
+        CommandImage image;
+        image.etInput = item.etInput;
+        image.etOutFolder = item.etOutFolder;
+        image.grouped = item.grouped;
+        if (needs.keepValues)
+            image.keepValues = readJpegKeepValues(item.etInput);
+        image.jpeg = needs.jpeg && (image.keepValues || isJpegFile(item.etInput));
+        image.raw = needs.raw && keepsMetadataUnderDeleteAll(item.etInput);
+        images << image;
+        indices << i;
     }
-    closeGroups();
+    const BatchCommands built = buildBatchCommands(m_options, images, stagingPattern(batch));
+    QList<QList<int>> members;
+    for (const QList<int> &positions : built.members) {
+        QList<int> items;
+        for (int k : positions)
+            items << indices.at(k);
+        members << items;
+    }
+    for (qsizetype k = 0; k < indices.size(); ++k)
+        m_items[indices.at(k)].lookExif = built.lookExif.at(k);
     m_batchCommands.insert(batch, members);
-    return commands;
+    return built.commands;
 }
 
 void CleanJob::failItem(int index, const QString &reason, QString &log)
