@@ -57,20 +57,20 @@ private Q_SLOTS:
             << u"warning"_s << 8 << 2 << QStringList {u"0 a.webp"_s, u"0 b.tif"_s, u"1 c.png"_s} << true << 2 << false
             << false << QStringList {u"open"_s, u"open"_s, u"open"_s};
         QTest::newRow("refused: corrupt JPEG in a group, broken RAF, existing output")
-            << u"refused"_s << 3 << 3 << group3 + QStringList {u"1 d.raf"_s, u"2 e.png"_s} << true << 3 << true
-            << false
+            << u"refused"_s << 3 << 3 << group3 + QStringList {u"1 d.raf"_s, u"2 e.png"_s} << true << 3 << true << false
             << QStringList {u"open"_s, u"refused: Error: Corrupted JPEG image - @DIR@/in/b.jpg"_s, u"open"_s,
                    u"refused: Error: Format error in file - @DIR@/in/d.raf"_s,
                    u"refused: Error: '@DIR@/stage/4/e.png' already exists - @DIR@/in/e.png"_s};
         // Killed while the second command waited: the image it had written last may be
         // partial, the ones after it were never begun; the first command is whole.
         QTest::newRow("killed after writing one image of the group")
-            << u"killed"_s << 2 << 2 << QStringList {u"0 a.png written"_s, u"1 b.jpg written"_s, u"1 c.jpg"_s, u"1 d.gif"_s}
-            << false << 1 << true << false << QStringList {u"open"_s, u"cut"_s, u"cut"_s, u"cut"_s};
+            << u"killed"_s << 2 << 2
+            << QStringList {u"0 a.png written"_s, u"1 b.jpg written"_s, u"1 c.jpg"_s, u"1 d.gif"_s} << false << 1
+            << true << false << QStringList {u"open"_s, u"cut"_s, u"cut"_s, u"cut"_s};
         QTest::newRow("killed after writing two images of the group")
             << u"killed"_s << 2 << 2
-            << QStringList {u"0 a.png written"_s, u"1 b.jpg written"_s, u"1 c.jpg written"_s, u"1 d.gif"_s} << false << 1
-            << true << false << QStringList {u"open"_s, u"open"_s, u"cut"_s, u"cut"_s};
+            << QStringList {u"0 a.png written"_s, u"1 b.jpg written"_s, u"1 c.jpg written"_s, u"1 d.gif"_s} << false
+            << 1 << true << false << QStringList {u"open"_s, u"open"_s, u"cut"_s, u"cut"_s};
         QTest::newRow("killed before the group began")
             << u"killed"_s << 2 << 2 << QStringList {u"0 a.png written"_s, u"1 b.jpg"_s, u"1 c.jpg"_s, u"1 d.gif"_s}
             << false << 1 << true << false << QStringList {u"open"_s, u"cut"_s, u"cut"_s, u"cut"_s};

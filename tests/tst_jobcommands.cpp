@@ -74,9 +74,9 @@ private Q_SLOTS:
         QTest::addColumn<QList<QStringList>>("commands");
         QTest::addColumn<QList<QList<int>>>("members");
 
-        const QStringList all {u"-all="_s, u"-CommonIFD0="_s, u"-geotiff*="_s, u"-ModelTiePoint="_s,
-            u"-PixelScale="_s, u"-ModelTransform="_s, u"-GDALMetadata="_s, u"-IFD0:CameraSerialNumber="_s,
-            u"-IFD0:HostComputer="_s, u"-IFD0:OwnerName="_s, u"-IFD0:DocumentName="_s, u"-IFD0:PageName="_s};
+        const QStringList all {u"-all="_s, u"-CommonIFD0="_s, u"-geotiff*="_s, u"-ModelTiePoint="_s, u"-PixelScale="_s,
+            u"-ModelTransform="_s, u"-GDALMetadata="_s, u"-IFD0:CameraSerialNumber="_s, u"-IFD0:HostComputer="_s,
+            u"-IFD0:OwnerName="_s, u"-IFD0:DocumentName="_s, u"-IFD0:PageName="_s};
         // What a JPEG needs of those: "-all=" covers the rest there.
         const QStringList jpeg {u"-all="_s};
         const QStringList keepIcc {u"--ICC_Profile:all"_s};
@@ -84,9 +84,9 @@ private Q_SLOTS:
             u"-ExifIFD:Gamma"_s, u"-InteropIFD:InteropIndex"_s};
         const QStringList raw {u"-SerialNumber="_s, u"-InternalSerialNumber="_s, u"-LensSerialNumber="_s,
             u"-OwnerName="_s, u"-ImageUniqueID="_s, u"-RawDataUniqueID="_s, u"-OriginalRawFileName="_s,
-            u"-DateTimeOriginal="_s, u"-CreateDate="_s, u"-ModifyDate="_s, u"-OffsetTime*="_s,
-            u"-TrackCreateDate="_s, u"-TrackModifyDate="_s, u"-MediaCreateDate="_s, u"-MediaModifyDate="_s,
-            u"-IPTCDigest="_s, u"-Photoshop:URL="_s};
+            u"-DateTimeOriginal="_s, u"-CreateDate="_s, u"-ModifyDate="_s, u"-OffsetTime*="_s, u"-TrackCreateDate="_s,
+            u"-TrackModifyDate="_s, u"-MediaCreateDate="_s, u"-MediaModifyDate="_s, u"-IPTCDigest="_s,
+            u"-Photoshop:URL="_s};
         const QStringList group {u"-o"_s, u"%dstage-0/"_s};
         const QStringList own {u"/in/d.tif"_s, u"-o"_s, u"/stage/3/"_s};
         // The orientation of c.jpg goes into its output afterwards; ExifTool writes a
@@ -107,17 +107,17 @@ private Q_SLOTS:
         // Nothing differs between the images: the grouped ones before the TIFF share a command.
         const QStringList gps {u"-gps:all="_s, u"-m"_s, u"-P"_s};
         QTest::newRow("GPS only") << int(OptionSet::GpsOnly) << false << false << false
-                                  << QList<QStringList> {gps + group + QStringList {u"/in/a.jpg"_s, u"/in/b.png"_s,
-                                                             u"/in/c.jpg"_s},
+                                  << QList<QStringList> {gps + group
+                                             + QStringList {u"/in/a.jpg"_s, u"/in/b.png"_s, u"/in/c.jpg"_s},
                                          gps + own, gps + group + QStringList {u"/in/e.png"_s}}
                                   << QList<QList<int>> {{0, 1, 2}, {3}, {4}};
         const QStringList tail {u"-m"_s, u"-P"_s};
-        QTest::newRow("nothing kept")
-            << int(OptionSet::KeepNothing) << false << true << true
-            << QList<QStringList> {jpeg + tail + group + QStringList {u"/in/a.jpg"_s, u"/in/c.jpg"_s},
-                   all + tail + group + QStringList {u"/in/b.png"_s}, all + raw + tail + own,
-                   all + tail + group + QStringList {u"/in/e.png"_s}}
-            << QList<QList<int>> {{0, 2}, {1}, {3}, {4}};
+        QTest::newRow("nothing kept") << int(OptionSet::KeepNothing) << false << true << true
+                                      << QList<QStringList> {jpeg + tail + group
+                                                 + QStringList {u"/in/a.jpg"_s, u"/in/c.jpg"_s},
+                                             all + tail + group + QStringList {u"/in/b.png"_s}, all + raw + tail + own,
+                                             all + tail + group + QStringList {u"/in/e.png"_s}}
+                                      << QList<QList<int>> {{0, 2}, {1}, {3}, {4}};
     }
 
     void commands()
