@@ -175,6 +175,7 @@ private:
     void startBatches();
     void batchEnded(int batch, const BatchRun &ran);
     void batchesEnded(const QString &error);
+    void checkOutcomes();
     void checkSlice();
     void verified();
     void summarise();
@@ -182,7 +183,6 @@ private:
     void processClosed();
     void finish();
     void fail(const QString &detail);
-    void checkOutcomes();
     void later(void (CleanJob::*step)());
 
     bool planStep(); // one slice of the plan; true when the plan is complete
