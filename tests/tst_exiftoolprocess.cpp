@@ -48,8 +48,9 @@ private Q_SLOTS:
 
         const QByteArray mark = "$SIG{INT} = sub { open(my $f, '>', 'interrupted'); close $f; exit 3; };\n";
         // The way ExifTool answers "-stay_open False" on its input.
-        QTest::newRow("quits when asked") << mark + "print \"ready\\n\"; while (<STDIN>) { exit 0 if /^False/; }\nsleep 60;\n"
-                                          << false << false;
+        QTest::newRow("quits when asked")
+            << mark + "print \"ready\\n\"; while (<STDIN>) { exit 0 if /^False/; }\nsleep 60;\n"
+            << false << false;
         QTest::newRow("deaf, so interrupted") << mark + "print \"ready\\n\"; sleep 60;\n" << true << false;
         QTest::newRow("ignores the interrupt, so killed")
             << QByteArray("$SIG{INT} = 'IGNORE';\nprint \"ready\\n\"; sleep 60;\n") << false << true;

@@ -23,7 +23,7 @@ command_lines() { # sequence argument...
 }
 
 prepare() { # name
-    rm -rf "$work/$1"
+    rm -rf "${work:?}/${1:?}"
     mkdir -p "$work/$1/in" "$work/$1/stage"
     dir=$work/$1
 }
