@@ -139,7 +139,7 @@ private Q_SLOTS:
         // quillmark-cli --settings reads the same file the same way.
         SettingsStore store(m_box->programFolder());
         store.DetectPortableMode();
-        const JobOptions o = jobOptionsFromSettings(store);
+        const JobOptions o = readStoredOptions(store).job;
         QCOMPARE(o.txtPrefix, w->txtPrefix->text());
         QCOMPARE(o.txtSuffix, w->txtSuffix->text());
         QCOMPARE(o.outputMode, OutputMode::Suffix);

@@ -1,7 +1,8 @@
 // The settings store: portable detection, the settings.ini reader and writer (byte for
-// byte), and the QSettings store of normal mode.
+// byte), the QSettings store of normal mode, and the options read from and written to it.
 
 #include "core/SettingsStore.h"
+#include "core/StoredOptions.h"
 
 #include <QDir>
 #include <QFile>
@@ -355,6 +356,110 @@ private Q_SLOTS:
         }
         QCOMPARE(readBytes(ini), content);
         QCOMPARE(folderEntries(dir.path()), (QStringList {u"PORTABLE"_s, u"settings.ini"_s}));
+    }
+
+    // Every setting the options model knows, written and read back: a store written from
+    // what was read is the same file, and each value is stored as the program always did.
+    void optionsRoundTrip()
+    {
+        const QString folder = m_dir->filePath(u"Pictures"_s);
+        QVERIFY(QDir().mkpath(folder));
+        StoredOptions o;
+        o.job.outputMode = OutputMode::Folder;
+        o.job.txtOutput = u" /out, \"q\" = ; 日本"_s;
+        o.job.txtPrefix = u"p_"_s;
+        o.job.txtSuffix = QString();
+        o.job.tags.chkCleanAll = false;
+        o.job.tags.chkCleanExifGPS = false;
+        o.job.tags.chkCleanICC = false;
+        o.job.tags.chkCleanAdobeApp14 = true;
+        o.job.tags.keepOrientation = o.job.tags.keepColourProfile = false;
+        o.job.chkResetFileDates = true;
+        o.job.chkIgnoreMinorWarnings = false;
+        o.job.chkDeleteFileOnFail = true;
+        o.job.optProcessingFail = 1;
+        o.job.txtProcessingFailFolder = folder;
+        o.job.randomDate = false;
+        o.job.fixedDate.sSetDateYear = u"2001"_s;
+        o.job.fixedDate.sSetDateSec = u"59"_s;
+        o.skipReadyPage = true;
+        o.lastDir = folder;
+        o.lastAddDir = QString();
+        o.fontSizeWarningShown = true;
+        o.left = -300.4;
+        o.top = 1500;
+        o.resizableWindow = 2;
+
+        QFile(m_dir->filePath(u"PORTABLE"_s)).open(QIODevice::WriteOnly);
+        SettingsStore store(m_dir->path());
+        store.DetectPortableMode();
+        QVERIFY(writeStoredOptions(store, o));
+        const QByteArray written = readBytes(store.iniPath());
+        for (const char *line : {"optOutputMode=1\r\n", "chkCleanAll=0\r\n", "chkCleanAdobeApp14=1\r\n",
+                 "chkKeepLook=0\r\n", "SetDate_Mode=0\r\n", "bFontSizeWarningShown=True\r\n", "Left=-300\r\n",
+                 "chkIgnoreMinorWarnings2=0\r\n", "chkSkipReadyPage=1\r\n", "resizableWindow=2\r\n", "txtSuffix=\r\n"})
+            QVERIFY2(written.contains(line), line);
+
+        const StoredOptions back = readStoredOptions(store);
+        QCOMPARE(back.job.txtOutput, o.job.txtOutput);
+        QCOMPARE(back.lastDir, o.lastDir);
+        QCOMPARE(back.left, std::optional<double>(-300));
+        QVERIFY(QFile::rename(store.iniPath(), m_dir->filePath(u"first.ini"_s)));
+        QVERIFY(writeStoredOptions(store, back));
+        QCOMPARE(readBytes(store.iniPath()), written);
+    }
+
+    // The defaults live in the settings catalogue: an empty store reads as a default
+    // options model, and a value that does not convert or is out of range keeps its default
+    // without disturbing its neighbours.
+    void optionsDefaultsAndSkippedValues_data()
+    {
+        QTest::addColumn<QByteArray>("key");
+        QTest::addColumn<QByteArray>("value");
+        QTest::newRow("nothing stored") << QByteArray("unknownKey") << QByteArray("1");
+        QTest::newRow("option out of range") << QByteArray("optProcessingFail") << QByteArray("-1");
+        QTest::newRow("output mode not a number") << QByteArray("optOutputMode") << QByteArray("two");
+        QTest::newRow("output mode too large") << QByteArray("optOutputMode") << QByteArray("4");
+        QTest::newRow("check box 2") << QByteArray("chkCleanAdobeApp14") << QByteArray("2");
+        QTest::newRow("check box beyond 16 bits") << QByteArray("chkCleanAdobeApp14") << QByteArray("65537");
+        QTest::newRow("keep box 2") << QByteArray("chkKeepLook") << QByteArray("2");
+        QTest::newRow("neither True nor False") << QByteArray("bFontSizeWarningShown") << QByteArray("maybe");
+        QTest::newRow("date mode 2") << QByteArray("SetDate_Mode") << QByteArray("2");
+        QTest::newRow("position not a number") << QByteArray("Left") << QByteArray("1e400");
+        QTest::newRow("folder gone") << QByteArray("sLastDir") << QByteArray("/nonexistent/folder/");
+    }
+
+    void optionsDefaultsAndSkippedValues()
+    {
+        QFETCH(QByteArray, key);
+        QFETCH(QByteArray, value);
+        QFile(m_dir->filePath(u"PORTABLE"_s)).open(QIODevice::WriteOnly);
+        QVERIFY(writeBytes(m_dir->filePath(u"settings.ini"_s),
+            "[Quillmark]\r\ntxtPrefix=before_\r\n" + key + '=' + value + "\r\ntxtSuffix=_after\r\n"));
+        SettingsStore store(m_dir->path());
+        store.DetectPortableMode();
+        const StoredOptions read = readStoredOptions(store, {m_dir->path(), 75, 90});
+        QCOMPARE(read.job.txtPrefix, u"before_"_s);
+        QCOMPARE(read.job.txtSuffix, u"_after"_s);
+
+        StoredOptions expected;
+        expected.job.txtPrefix = u"before_"_s;
+        expected.job.txtSuffix = u"_after"_s;
+        expected.lastDir = key == "sLastDir" ? QString() : m_dir->path();
+        expected.lastAddDir = m_dir->path();
+        expected.left = key == "Left" ? std::nullopt : std::optional<double>(75);
+        expected.top = 90;
+        // Both models written out must be the same file.
+        const QString a = m_dir->filePath(u"a"_s);
+        const QString b = m_dir->filePath(u"b"_s);
+        QVERIFY(QDir().mkpath(a) && QDir().mkpath(b));
+        for (const auto &[folder, options] : {std::pair(a, read), std::pair(b, expected)}) {
+            QFile(folder + u"/PORTABLE"_s).open(QIODevice::WriteOnly);
+            SettingsStore out(folder);
+            out.DetectPortableMode();
+            QVERIFY(writeStoredOptions(out, options));
+        }
+        QCOMPARE(readBytes(a + u"/settings.ini"_s), readBytes(b + u"/settings.ini"_s));
     }
 
     void nativeRoundTrip()
