@@ -27,8 +27,8 @@ template<typename Check> void everyPage(guitest::Sandbox &box, const QString &fo
 {
     auto w = box.filesPage(folder);
     w->cmdBack_Click();
-    w->chkResetFileDates->setChecked(true);
-    w->chkDeleteFileOnFail->setChecked(true);
+    guitest::child<QCheckBox>(*w, "chkResetFileDates")->setChecked(true);
+    guitest::child<QCheckBox>(*w, "chkDeleteFileOnFail")->setChecked(true);
     for (int page = 1; page <= 6; ++page) {
         QCoreApplication::processEvents();
         check(*w, page);
@@ -156,8 +156,10 @@ private Q_SLOTS:
         });
         // The links too while the mouse is on them.
         auto w = m_box->window();
-        guitest::enter(w->lblLinkButton[2]);
-        QVERIFY(Palettes::contrastRatio(foregroundOf(w->lblLinkButton[2]), backgroundOf(w->lblLinkButton[2])) >= 4.5);
+        guitest::enter(guitest::child<QLabel>(*w, "lblLinkButton_2"));
+        QVERIFY(Palettes::contrastRatio(foregroundOf(guitest::child<QLabel>(*w, "lblLinkButton_2")),
+                    backgroundOf(guitest::child<QLabel>(*w, "lblLinkButton_2")))
+            >= 4.5);
     }
 
     void contrastRule_data()
@@ -200,15 +202,18 @@ private Q_SLOTS:
 
         auto w = m_box->window();
         const std::initializer_list<std::pair<QWidget *, QWidget *>> described
-            = {{w->chkCleanExif, w->picTooltip[0]}, {w->txtPrefix, w->picTooltip[7]},
-                {w->chkResetFileDates, w->picTooltip[12]}, {w->optProcessingFail[1], w->picTooltip[13]},
-                {w->chkCleanAdobeApp14, w->picTooltip[16]}, {w->cmdInput, w->cmdInput}};
+            = {{guitest::child<QCheckBox>(*w, "chkCleanExif"), guitest::child<QLabel>(*w, "picTooltip_0")},
+                {guitest::child<QLineEdit>(*w, "txtPrefix"), guitest::child<QLabel>(*w, "picTooltip_7")},
+                {guitest::child<QCheckBox>(*w, "chkResetFileDates"), guitest::child<QLabel>(*w, "picTooltip_12")},
+                {guitest::child<QRadioButton>(*w, "optProcessingFail_1"), guitest::child<QLabel>(*w, "picTooltip_13")},
+                {guitest::child<QCheckBox>(*w, "chkCleanAdobeApp14"), guitest::child<QLabel>(*w, "picTooltip_16")},
+                {guitest::child<QPushButton>(*w, "cmdInput"), guitest::child<QPushButton>(*w, "cmdInput")}};
         for (const auto &[control, anchor] : described) {
             const BalloonTip *tip = w->tooltipOf(anchor);
             QVERIFY(tip);
             QVERIFY2(control->accessibleDescription().contains(tip->TipText()), qPrintable(control->objectName()));
         }
-        QCOMPARE(accessibleName(w->picTooltip[0]), u"Help: Exif"_s);
+        QCOMPARE(accessibleName(guitest::child<QLabel>(*w, "picTooltip_0")), u"Help: Exif"_s);
     }
 
     void helpKey_data()
@@ -296,22 +301,22 @@ private Q_SLOTS:
         auto w = m_box->windowAt(3, image());
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
-        w->optOutputMode[2]->setChecked(true);
-        w->cmdCancel->setFocus(Qt::OtherFocusReason);
-        QWidget *focus = w->cmdCancel;
+        guitest::child<QRadioButton>(*w, "optOutputMode_2")->setChecked(true);
+        guitest::child<QPushButton>(*w, "cmdCancel")->setFocus(Qt::OtherFocusReason);
+        QWidget *focus = guitest::child<QPushButton>(*w, "cmdCancel");
         for (int i = 0; i < 10 && !qobject_cast<QRadioButton *>(focus); ++i) {
             QTest::keyClick(focus, Qt::Key_Tab);
             QCoreApplication::processEvents();
             focus = QApplication::focusWidget();
             QVERIFY(focus);
         }
-        QTRY_COMPARE(QApplication::focusWidget(), w->optOutputMode[2]);
-        QTest::keyClick(w->optOutputMode[2], Qt::Key_Tab);
+        QTRY_COMPARE(QApplication::focusWidget(), guitest::child<QRadioButton>(*w, "optOutputMode_2"));
+        QTest::keyClick(guitest::child<QRadioButton>(*w, "optOutputMode_2"), Qt::Key_Tab);
         QCoreApplication::processEvents();
         QTRY_VERIFY(!qobject_cast<QRadioButton *>(QApplication::focusWidget()));
         // Backwards the same.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-        QTRY_COMPARE(QApplication::focusWidget(), w->optOutputMode[2]);
+        QTRY_COMPARE(QApplication::focusWidget(), guitest::child<QRadioButton>(*w, "optOutputMode_2"));
     }
 
     // An empty list that has the focus says so: the frame in the highlight colour.
@@ -320,9 +325,9 @@ private Q_SLOTS:
         auto w = m_box->window();
         w->cmdNext_Click();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-        const QColor highlight = w->lwFiles->palette().color(QPalette::Highlight);
+        const QColor highlight = guitest::child<QTreeView>(*w, "lwFiles")->palette().color(QPalette::Highlight);
         const auto highlighted = [&] {
-            const QImage picture = w->lwFiles->viewport()->grab().toImage();
+            const QImage picture = guitest::child<QTreeView>(*w, "lwFiles")->viewport()->grab().toImage();
             int count = 0;
             for (int x = 0; x < picture.width(); ++x)
                 count += QColor(picture.pixel(x, picture.height() / 2)).rgb() == highlight.rgb() ? 1 : 0;
@@ -331,10 +336,10 @@ private Q_SLOTS:
             return count;
         };
         QCOMPARE(highlighted(), 0);
-        w->lwFiles->setFocus();
-        QTRY_VERIFY(w->lwFiles->hasFocus());
+        guitest::child<QTreeView>(*w, "lwFiles")->setFocus();
+        QTRY_VERIFY(guitest::child<QTreeView>(*w, "lwFiles")->hasFocus());
         QVERIFY(highlighted() > 0);
-        QVERIFY(!static_cast<FileListView *>(w->lwFiles)->emptyText().isEmpty());
+        QVERIFY(!static_cast<FileListView *>(guitest::child<QTreeView>(*w, "lwFiles"))->emptyText().isEmpty());
     }
 
     // Ctrl+I and the context menu's "Show Metadata" open the viewer for the current row.
@@ -342,18 +347,20 @@ private Q_SLOTS:
     {
         QUILLMARK_REQUIRE_EXIFTOOL();
         auto w = m_box->filesPage(freshFolder(u"keyboard"_s));
-        w->lwFiles->setCurrentIndex(w->lwFiles->model()->index(0, 0));
-        QTest::keyClick(w->lwFiles, Qt::Key_I, Qt::ControlModifier);
+        guitest::child<QTreeView>(*w, "lwFiles")
+            ->setCurrentIndex(guitest::child<QTreeView>(*w, "lwFiles")->model()->index(0, 0));
+        QTest::keyClick(guitest::child<QTreeView>(*w, "lwFiles"), Qt::Key_I, Qt::ControlModifier);
         QList<Prompts::Record> records = Prompts::takeRecords();
         QCOMPARE(records.size(), 1);
         QCOMPARE(records.first().title, u"a.jpg - Metadata Viewer"_s);
 
-        const QList<QAction *> actions = w->lwFiles->actions();
+        const QList<QAction *> actions = guitest::child<QTreeView>(*w, "lwFiles")->actions();
         QCOMPARE(actions.size(), 1);
         QCOMPARE(actions.first()->text(), u"Show Metadata"_s);
         QCOMPARE(actions.first()->shortcut(), QKeySequence(u"Ctrl+I"_s));
-        QCOMPARE(w->lwFiles->contextMenuPolicy(), Qt::ActionsContextMenu);
-        w->lwFiles->setCurrentIndex(w->lwFiles->model()->index(1, 0));
+        QCOMPARE(guitest::child<QTreeView>(*w, "lwFiles")->contextMenuPolicy(), Qt::ActionsContextMenu);
+        guitest::child<QTreeView>(*w, "lwFiles")
+            ->setCurrentIndex(guitest::child<QTreeView>(*w, "lwFiles")->model()->index(1, 0));
         actions.first()->trigger();
         records = Prompts::takeRecords();
         QCOMPARE(records.size(), 1);
@@ -383,18 +390,20 @@ private Q_SLOTS:
         QFETCH(QString, says);
         QFETCH(bool, warns);
         auto w = m_box->windowAt(3, image());
-        w->optOutputMode.at(mode)->setChecked(true);
-        w->txtOutput->setText(u"/tmp/out"_s);
+        guitest::child<QRadioButton>(*w, u"optOutputMode_"_s + QString::number(mode))->setChecked(true);
+        guitest::child<QLineEdit>(*w, "txtOutput")->setText(u"/tmp/out"_s);
         w->cmdNext_Click();
         w->cmdNext_Click();
-        w->chkResetFileDates->setChecked(true);
-        w->optDate[1]->setChecked(true);
+        guitest::child<QCheckBox>(*w, "chkResetFileDates")->setChecked(true);
+        guitest::child<QRadioButton>(*w, "optDate_1")->setChecked(true);
         w->cmdNext_Click();
         QCOMPARE(w->iPage(), 6);
-        QVERIFY2(w->lblReadySummary->text().contains(says), qPrintable(w->lblReadySummary->text()));
-        QVERIFY(w->lblReadySummary->text().contains(u"File dates are set to random dates."_s));
-        QCOMPARE(w->lblOverwriteWarning->isVisible(), warns);
-        QCOMPARE(w->imgOverwriteWarning->isVisible(), warns);
+        QVERIFY2(guitest::child<QLabel>(*w, "lblReadySummary")->text().contains(says),
+            qPrintable(guitest::child<QLabel>(*w, "lblReadySummary")->text()));
+        QVERIFY(
+            guitest::child<QLabel>(*w, "lblReadySummary")->text().contains(u"File dates are set to random dates."_s));
+        QCOMPARE(guitest::child<QLabel>(*w, "lblOverwriteWarning")->isVisible(), warns);
+        QCOMPARE(guitest::child<QLabel>(*w, "imgOverwriteWarning")->isVisible(), warns);
     }
 
     // Where no program opens the log or the folder, the window shows the log itself and
@@ -406,7 +415,7 @@ private Q_SLOTS:
         auto w = m_box->filesPage(folder);
         while (w->iPage() < 8)
             w->cmdNext_Click();
-        QVERIFY(w->lblLinkButton[3]->isVisible());
+        QVERIFY(guitest::child<QLabel>(*w, "lblLinkButton_3")->isVisible());
         const QString logPath = m_box->tempFolder() + u"/qmk_log.txt"_s;
         const QString log = QString::fromUtf8(guitest::readFile(logPath));
         QVERIFY(log.contains(u"broken.jpg"_s));

@@ -119,18 +119,16 @@ void CleanWizard::connectControls()
     connect(cmdCancel, &QPushButton::clicked, this, &CleanWizard::cmdCancel_Click);
 
     connect(m_welcomePage, &WelcomePage::homePageRequested, this, [this] { lblLinkButton_Click(2); });
-    connect(m_welcomePage, &WelcomePage::filesDropped, this, [this](const QStringList &paths) {
-        dropFiles(paths, false);
-    });
+    connect(
+        m_welcomePage, &WelcomePage::filesDropped, this, [this](const QStringList &paths) { dropFiles(paths, false); });
 
     connect(m_imagesPage, &ImagesPage::addImagesClicked, this, &CleanWizard::cmdInput_Click);
     connect(m_imagesPage, &ImagesPage::addFolderClicked, this, &CleanWizard::cmdAddFolder_Click);
     connect(m_imagesPage, &ImagesPage::removeSelectedClicked, this, &CleanWizard::cmdRemoveSelected_Click);
     connect(m_imagesPage, &ImagesPage::removeAllClicked, this, &CleanWizard::cmdRemoveAll_Click);
     connect(m_imagesPage, &ImagesPage::metadataRequested, this, [this](int row) { showMetadata(false, row); });
-    connect(m_imagesPage, &ImagesPage::filesDropped, this, [this](const QStringList &paths) {
-        dropFiles(paths, true);
-    });
+    connect(
+        m_imagesPage, &ImagesPage::filesDropped, this, [this](const QStringList &paths) { dropFiles(paths, true); });
 
     connect(m_outputPage, &OutputPage::changed, this, &CleanWizard::UpdateControls);
     connect(m_tagsPage, &TagsPage::changed, this, &CleanWizard::UpdateControls);

@@ -88,8 +88,8 @@ void CleanWizard::buildUi()
     m_readyPage = new ReadyPage(this);
     m_runPage = new RunPage(this);
     m_finishedPage = new FinishedPage(m_cleanedModel, this);
-    for (QWidget *page : std::initializer_list<QWidget *> {m_welcomePage, m_imagesPage, m_outputPage, m_tagsPage,
-             m_datePage, m_readyPage, m_runPage, m_finishedPage})
+    for (QWidget *page : std::initializer_list<QWidget *> {
+             m_welcomePage, m_imagesPage, m_outputPage, m_tagsPage, m_datePage, m_readyPage, m_runPage, m_finishedPage})
         stack->addWidget(page, 0, 0);
     body->addLayout(stack, 1);
     root->addLayout(body, 1);

@@ -89,8 +89,8 @@ OutputPage::~OutputPage() = default;
 QList<std::pair<QWidget *, QWidget *>> OutputPage::helpAnchors() const
 {
     const QMap<int, QLabel *> &tips = tooltipAnchors();
-    return {{m_prefix, tips.value(7)}, {m_modes[2], tips.value(7)}, {m_suffix, tips.value(8)},
-        {m_modes[3], tips.value(8)}};
+    return {
+        {m_prefix, tips.value(7)}, {m_modes[2], tips.value(7)}, {m_suffix, tips.value(8)}, {m_modes[3], tips.value(8)}};
 }
 
 int OutputPage::outputMode() const

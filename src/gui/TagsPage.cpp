@@ -87,8 +87,8 @@ TagsPage::TagsPage(QWidget *parent)
 
     // The state of a first start; a stored value that cannot be applied leaves it.
     const TagOptions first;
-    for (QCheckBox *check : {m_all, m_exif, m_exifGps, m_thumbnail, m_xmp, m_iptc, m_icc, m_photoshop, m_tiffIfd0,
-             m_geoTiff, m_other})
+    for (QCheckBox *check :
+        {m_all, m_exif, m_exifGps, m_thumbnail, m_xmp, m_iptc, m_icc, m_photoshop, m_tiffIfd0, m_geoTiff, m_other})
         check->setChecked(true);
     m_adobeApp14->setChecked(first.chkCleanAdobeApp14);
     m_keepLook->setChecked(first.keepOrientation);
@@ -106,10 +106,10 @@ TagsPage::~TagsPage() = default;
 QList<std::pair<QWidget *, QWidget *>> TagsPage::helpAnchors() const
 {
     const QMap<int, QLabel *> &tips = tooltipAnchors();
-    return {{m_exif, tips.value(0)}, {m_exifGps, tips.value(1)}, {m_thumbnail, tips.value(2)},
-        {m_icc, tips.value(3)}, {m_xmp, tips.value(4)}, {m_iptc, tips.value(5)}, {m_other, tips.value(6)},
-        {m_photoshop, tips.value(9)}, {m_all, tips.value(10)}, {m_tiffIfd0, tips.value(11)},
-        {m_geoTiff, tips.value(15)}, {m_adobeApp14, tips.value(16)}};
+    return {{m_exif, tips.value(0)}, {m_exifGps, tips.value(1)}, {m_thumbnail, tips.value(2)}, {m_icc, tips.value(3)},
+        {m_xmp, tips.value(4)}, {m_iptc, tips.value(5)}, {m_other, tips.value(6)}, {m_photoshop, tips.value(9)},
+        {m_all, tips.value(10)}, {m_tiffIfd0, tips.value(11)}, {m_geoTiff, tips.value(15)},
+        {m_adobeApp14, tips.value(16)}};
 }
 
 TagOptions TagsPage::tags() const
