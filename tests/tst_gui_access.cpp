@@ -156,10 +156,9 @@ private Q_SLOTS:
         });
         // The links too while the mouse is on them.
         auto w = m_box->window();
-        guitest::enter(guitest::child<QLabel>(*w, "lblLinkButton_2"));
-        QVERIFY(Palettes::contrastRatio(foregroundOf(guitest::child<QLabel>(*w, "lblLinkButton_2")),
-                    backgroundOf(guitest::child<QLabel>(*w, "lblLinkButton_2")))
-            >= 4.5);
+        auto *lblLinkButton_2 = guitest::child<QLabel>(*w, "lblLinkButton_2");
+        guitest::enter(lblLinkButton_2);
+        QVERIFY(Palettes::contrastRatio(foregroundOf(lblLinkButton_2), backgroundOf(lblLinkButton_2)) >= 4.5);
     }
 
     void contrastRule_data()
@@ -201,19 +200,21 @@ private Q_SLOTS:
         QVERIFY2(checked.size() > 50, qPrintable(checked.join(u' ')));
 
         auto w = m_box->window();
+        auto *picTooltip_0 = guitest::child<QLabel>(*w, "picTooltip_0");
+        auto *cmdInput = guitest::child<QPushButton>(*w, "cmdInput");
         const std::initializer_list<std::pair<QWidget *, QWidget *>> described
-            = {{guitest::child<QCheckBox>(*w, "chkCleanExif"), guitest::child<QLabel>(*w, "picTooltip_0")},
+            = {{guitest::child<QCheckBox>(*w, "chkCleanExif"), picTooltip_0},
                 {guitest::child<QLineEdit>(*w, "txtPrefix"), guitest::child<QLabel>(*w, "picTooltip_7")},
                 {guitest::child<QCheckBox>(*w, "chkResetFileDates"), guitest::child<QLabel>(*w, "picTooltip_12")},
                 {guitest::child<QRadioButton>(*w, "optProcessingFail_1"), guitest::child<QLabel>(*w, "picTooltip_13")},
                 {guitest::child<QCheckBox>(*w, "chkCleanAdobeApp14"), guitest::child<QLabel>(*w, "picTooltip_16")},
-                {guitest::child<QPushButton>(*w, "cmdInput"), guitest::child<QPushButton>(*w, "cmdInput")}};
+                {cmdInput, cmdInput}};
         for (const auto &[control, anchor] : described) {
             const BalloonTip *tip = w->tooltipOf(anchor);
             QVERIFY(tip);
             QVERIFY2(control->accessibleDescription().contains(tip->TipText()), qPrintable(control->objectName()));
         }
-        QCOMPARE(accessibleName(guitest::child<QLabel>(*w, "picTooltip_0")), u"Help: Exif"_s);
+        QCOMPARE(accessibleName(picTooltip_0), u"Help: Exif"_s);
     }
 
     void helpKey_data()
@@ -299,35 +300,38 @@ private Q_SLOTS:
     void tabOntoChosenOption()
     {
         auto w = m_box->windowAt(3, image());
+        auto *optOutputMode_2 = guitest::child<QRadioButton>(*w, "optOutputMode_2");
+        auto *cmdCancel = guitest::child<QPushButton>(*w, "cmdCancel");
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
-        guitest::child<QRadioButton>(*w, "optOutputMode_2")->setChecked(true);
-        guitest::child<QPushButton>(*w, "cmdCancel")->setFocus(Qt::OtherFocusReason);
-        QWidget *focus = guitest::child<QPushButton>(*w, "cmdCancel");
+        optOutputMode_2->setChecked(true);
+        cmdCancel->setFocus(Qt::OtherFocusReason);
+        QWidget *focus = cmdCancel;
         for (int i = 0; i < 10 && !qobject_cast<QRadioButton *>(focus); ++i) {
             QTest::keyClick(focus, Qt::Key_Tab);
             QCoreApplication::processEvents();
             focus = QApplication::focusWidget();
             QVERIFY(focus);
         }
-        QTRY_COMPARE(QApplication::focusWidget(), guitest::child<QRadioButton>(*w, "optOutputMode_2"));
-        QTest::keyClick(guitest::child<QRadioButton>(*w, "optOutputMode_2"), Qt::Key_Tab);
+        QTRY_COMPARE(QApplication::focusWidget(), optOutputMode_2);
+        QTest::keyClick(optOutputMode_2, Qt::Key_Tab);
         QCoreApplication::processEvents();
         QTRY_VERIFY(!qobject_cast<QRadioButton *>(QApplication::focusWidget()));
         // Backwards the same.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-        QTRY_COMPARE(QApplication::focusWidget(), guitest::child<QRadioButton>(*w, "optOutputMode_2"));
+        QTRY_COMPARE(QApplication::focusWidget(), optOutputMode_2);
     }
 
     // An empty list that has the focus says so: the frame in the highlight colour.
     void emptyListShowsFocus()
     {
         auto w = m_box->window();
+        auto *lwFiles = guitest::child<QTreeView>(*w, "lwFiles");
         w->cmdNext_Click();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-        const QColor highlight = guitest::child<QTreeView>(*w, "lwFiles")->palette().color(QPalette::Highlight);
+        const QColor highlight = lwFiles->palette().color(QPalette::Highlight);
         const auto highlighted = [&] {
-            const QImage picture = guitest::child<QTreeView>(*w, "lwFiles")->viewport()->grab().toImage();
+            const QImage picture = lwFiles->viewport()->grab().toImage();
             int count = 0;
             for (int x = 0; x < picture.width(); ++x)
                 count += QColor(picture.pixel(x, picture.height() / 2)).rgb() == highlight.rgb() ? 1 : 0;
@@ -336,10 +340,10 @@ private Q_SLOTS:
             return count;
         };
         QCOMPARE(highlighted(), 0);
-        guitest::child<QTreeView>(*w, "lwFiles")->setFocus();
-        QTRY_VERIFY(guitest::child<QTreeView>(*w, "lwFiles")->hasFocus());
+        lwFiles->setFocus();
+        QTRY_VERIFY(lwFiles->hasFocus());
         QVERIFY(highlighted() > 0);
-        QVERIFY(!static_cast<FileListView *>(guitest::child<QTreeView>(*w, "lwFiles"))->emptyText().isEmpty());
+        QVERIFY(!static_cast<FileListView *>(lwFiles)->emptyText().isEmpty());
     }
 
     // Ctrl+I and the context menu's "Show Metadata" open the viewer for the current row.
@@ -347,20 +351,19 @@ private Q_SLOTS:
     {
         QUILLMARK_REQUIRE_EXIFTOOL();
         auto w = m_box->filesPage(freshFolder(u"keyboard"_s));
-        guitest::child<QTreeView>(*w, "lwFiles")
-            ->setCurrentIndex(guitest::child<QTreeView>(*w, "lwFiles")->model()->index(0, 0));
-        QTest::keyClick(guitest::child<QTreeView>(*w, "lwFiles"), Qt::Key_I, Qt::ControlModifier);
+        auto *lwFiles = guitest::child<QTreeView>(*w, "lwFiles");
+        lwFiles->setCurrentIndex(lwFiles->model()->index(0, 0));
+        QTest::keyClick(lwFiles, Qt::Key_I, Qt::ControlModifier);
         QList<Prompts::Record> records = Prompts::takeRecords();
         QCOMPARE(records.size(), 1);
         QCOMPARE(records.first().title, u"a.jpg - Metadata Viewer"_s);
 
-        const QList<QAction *> actions = guitest::child<QTreeView>(*w, "lwFiles")->actions();
+        const QList<QAction *> actions = lwFiles->actions();
         QCOMPARE(actions.size(), 1);
         QCOMPARE(actions.first()->text(), u"Show Metadata"_s);
         QCOMPARE(actions.first()->shortcut(), QKeySequence(u"Ctrl+I"_s));
-        QCOMPARE(guitest::child<QTreeView>(*w, "lwFiles")->contextMenuPolicy(), Qt::ActionsContextMenu);
-        guitest::child<QTreeView>(*w, "lwFiles")
-            ->setCurrentIndex(guitest::child<QTreeView>(*w, "lwFiles")->model()->index(1, 0));
+        QCOMPARE(lwFiles->contextMenuPolicy(), Qt::ActionsContextMenu);
+        lwFiles->setCurrentIndex(lwFiles->model()->index(1, 0));
         actions.first()->trigger();
         records = Prompts::takeRecords();
         QCOMPARE(records.size(), 1);
@@ -390,6 +393,7 @@ private Q_SLOTS:
         QFETCH(QString, says);
         QFETCH(bool, warns);
         auto w = m_box->windowAt(3, image());
+        auto *lblReadySummary = guitest::child<QLabel>(*w, "lblReadySummary");
         guitest::child<QRadioButton>(*w, u"optOutputMode_"_s + QString::number(mode))->setChecked(true);
         guitest::child<QLineEdit>(*w, "txtOutput")->setText(u"/tmp/out"_s);
         w->cmdNext_Click();
@@ -398,10 +402,8 @@ private Q_SLOTS:
         guitest::child<QRadioButton>(*w, "optDate_1")->setChecked(true);
         w->cmdNext_Click();
         QCOMPARE(w->iPage(), 6);
-        QVERIFY2(guitest::child<QLabel>(*w, "lblReadySummary")->text().contains(says),
-            qPrintable(guitest::child<QLabel>(*w, "lblReadySummary")->text()));
-        QVERIFY(
-            guitest::child<QLabel>(*w, "lblReadySummary")->text().contains(u"File dates are set to random dates."_s));
+        QVERIFY2(lblReadySummary->text().contains(says), qPrintable(lblReadySummary->text()));
+        QVERIFY(lblReadySummary->text().contains(u"File dates are set to random dates."_s));
         QCOMPARE(guitest::child<QLabel>(*w, "lblOverwriteWarning")->isVisible(), warns);
         QCOMPARE(guitest::child<QLabel>(*w, "imgOverwriteWarning")->isVisible(), warns);
     }

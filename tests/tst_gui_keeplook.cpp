@@ -48,19 +48,15 @@ private Q_SLOTS:
     void tickedByDefaultBelowTheTagBoxes()
     {
         auto w = m_box->windowAt(4, m_jpeg);
-        QVERIFY(guitest::child<QCheckBox>(*w, "chkKeepLook")->isChecked()
-            && guitest::child<QCheckBox>(*w, "chkKeepLook")->isEnabled()
-            && guitest::child<QCheckBox>(*w, "chkKeepLook")->isVisible());
+        auto *chkKeepLook = guitest::child<QCheckBox>(*w, "chkKeepLook");
+        QVERIFY(chkKeepLook->isChecked() && chkKeepLook->isEnabled() && chkKeepLook->isVisible());
         // Below every tag box, above the disclaimer, with its "i" beside it.
         for (QCheckBox *box : w->findChildren<QCheckBox *>(QRegularExpression(u"^chkClean"_s)))
-            QVERIFY2(box->geometry().bottom() < guitest::child<QCheckBox>(*w, "chkKeepLook")->geometry().top(),
-                qPrintable(box->objectName()));
+            QVERIFY2(box->geometry().bottom() < chkKeepLook->geometry().top(), qPrintable(box->objectName()));
         const QLabel *anchor = guitest::child<QLabel>(*w, "picTooltip_17");
         QVERIFY(anchor && anchor->isVisible());
-        QVERIFY(anchor->geometry().right() < guitest::child<QCheckBox>(*w, "chkKeepLook")->geometry().left());
-        QVERIFY(std::abs(anchor->geometry().center().y()
-                    - guitest::child<QCheckBox>(*w, "chkKeepLook")->geometry().center().y())
-            <= 4);
+        QVERIFY(anchor->geometry().right() < chkKeepLook->geometry().left());
+        QVERIFY(std::abs(anchor->geometry().center().y() - chkKeepLook->geometry().center().y()) <= 4);
         // "All supported" disables the boxes; the kept profile shows as clear.
         QCOMPARE(iccState(w.get()), u"clear disabled | Next"_s);
     }
@@ -70,31 +66,34 @@ private Q_SLOTS:
     void iccBoxAndNext()
     {
         auto w = m_box->windowAt(4, m_jpeg);
+        auto *chkKeepLook = guitest::child<QCheckBox>(*w, "chkKeepLook");
+        auto *chkCleanICC = guitest::child<QCheckBox>(*w, "chkCleanICC");
+        auto *chkCleanXMP = guitest::child<QCheckBox>(*w, "chkCleanXMP");
         guitest::child<QCheckBox>(*w, "chkCleanAll")->click();
         QCOMPARE(iccState(w.get()), u"clear disabled | Next"_s);
-        guitest::child<QCheckBox>(*w, "chkKeepLook")->click();
+        chkKeepLook->click();
         QCOMPARE(iccState(w.get()), u"ticked enabled | Next"_s);
-        guitest::child<QCheckBox>(*w, "chkCleanICC")->click();
+        chkCleanICC->click();
         QCOMPARE(iccState(w.get()), u"clear enabled | Next"_s);
-        guitest::child<QCheckBox>(*w, "chkKeepLook")->click();
+        chkKeepLook->click();
         QCOMPARE(iccState(w.get()), u"clear disabled | Next"_s);
-        guitest::child<QCheckBox>(*w, "chkKeepLook")->click();
+        chkKeepLook->click();
         QCOMPARE(iccState(w.get()), u"clear enabled | Next"_s);
-        guitest::child<QCheckBox>(*w, "chkCleanICC")->click();
+        chkCleanICC->click();
 
         // Only the ICC box ticked: nothing to remove while the profile is kept.
         clearAllTagBoxes(w.get());
-        guitest::child<QCheckBox>(*w, "chkCleanICC")->click();
+        chkCleanICC->click();
         QCOMPARE(iccState(w.get()), u"ticked enabled | Next"_s);
-        guitest::child<QCheckBox>(*w, "chkKeepLook")->click();
+        chkKeepLook->click();
         QCOMPARE(iccState(w.get()), u"clear disabled | no Next"_s);
-        guitest::child<QCheckBox>(*w, "chkCleanXMP")->click();
+        chkCleanXMP->click();
         QCOMPARE(iccState(w.get()), u"clear disabled | Next"_s);
-        guitest::child<QCheckBox>(*w, "chkCleanXMP")->click();
-        guitest::child<QCheckBox>(*w, "chkKeepLook")->click();
+        chkCleanXMP->click();
+        chkKeepLook->click();
         QCOMPARE(iccState(w.get()), u"ticked enabled | Next"_s);
         // Leaving the page and coming back shows the same.
-        guitest::child<QCheckBox>(*w, "chkKeepLook")->click();
+        chkKeepLook->click();
         w->cmdBack_Click();
         w->cmdNext_Click();
         QCOMPARE(iccState(w.get()), u"clear disabled | no Next"_s);
@@ -145,8 +144,9 @@ private Q_SLOTS:
     {
         QVERIFY(guitest::writeFile(m_box->iniPath(), "[Quillmark]\r\nchkKeepLook=2\r\nchkCleanICC=0\r\n"));
         auto w = m_box->window();
-        QVERIFY(guitest::child<QCheckBox>(*w, "chkKeepLook")->isChecked());
-        guitest::child<QCheckBox>(*w, "chkKeepLook")->setChecked(false);
+        auto *chkKeepLook = guitest::child<QCheckBox>(*w, "chkKeepLook");
+        QVERIFY(chkKeepLook->isChecked());
+        chkKeepLook->setChecked(false);
         QVERIFY(!guitest::child<QCheckBox>(*w, "chkCleanICC")->isChecked()); // the stored ICC tick still applied
     }
 

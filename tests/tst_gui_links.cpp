@@ -92,18 +92,19 @@ private Q_SLOTS:
     void disabledLinkIsInert()
     {
         auto w = m_box->windowAt(5, m_image);
+        auto *chkResetFileDates = guitest::child<QCheckBox>(*w, "chkResetFileDates");
         QLabel *date = guitest::child<QLabel>(*w, "lblLinkButton_6");
-        QVERIFY(!guitest::child<QCheckBox>(*w, "chkResetFileDates")->isChecked() && !date->isEnabled());
+        QVERIFY(!chkResetFileDates->isChecked() && !date->isEnabled());
         enter(date);
         QCOMPARE(lookOf(date), rest());
         QTest::mouseClick(date, Qt::LeftButton);
         QVERIFY(Prompts::takeRecords().isEmpty());
 
         // Disabled while the mouse is on it: back to rest.
-        guitest::child<QCheckBox>(*w, "chkResetFileDates")->setChecked(true);
+        chkResetFileDates->setChecked(true);
         enter(date);
         QCOMPARE(lookOf(date), hover());
-        guitest::child<QCheckBox>(*w, "chkResetFileDates")->setChecked(false);
+        chkResetFileDates->setChecked(false);
         QCOMPARE(lookOf(date), rest());
     }
 
@@ -160,14 +161,15 @@ private Q_SLOTS:
         QFETCH(QString, box);
         QFETCH(int, mode);
         auto w = m_box->windowAt(3, m_image);
-        guitest::child<QRadioButton>(*w, "optOutputMode_0")->setChecked(true);
+        auto *optOutputMode_0 = guitest::child<QRadioButton>(*w, "optOutputMode_0");
+        optOutputMode_0->setChecked(true);
         auto *edit = w->findChild<QLineEdit *>(box);
         QVERIFY(!edit->isEnabled());
         QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(5, edit->height() / 2));
         QVERIFY(guitest::child<QRadioButton>(*w, u"optOutputMode_"_s + QString::number(mode))->isChecked()
             && edit->isEnabled());
 
-        guitest::child<QRadioButton>(*w, "optOutputMode_0")->setChecked(true);
+        optOutputMode_0->setChecked(true);
         QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
         QCoreApplication::sendEvent(edit, &focusIn);
         QVERIFY(guitest::child<QRadioButton>(*w, u"optOutputMode_"_s + QString::number(mode))->isChecked());

@@ -84,12 +84,13 @@ private Q_SLOTS:
         QVERIFY(guitest::writeFile(old, "old output"));
 
         auto w = m_box->window();
-        QTest::mouseClick(guitest::child<QPushButton>(*w, "cmdNext"), Qt::LeftButton);
+        auto *cmdNext = guitest::child<QPushButton>(*w, "cmdNext");
+        QTest::mouseClick(cmdNext, Qt::LeftButton);
         Prompts::queueAnswer(QStringList(runSamples).replaceInStrings(QRegularExpression(u"^"_s), folder + u'/'));
         QTest::mouseClick(guitest::child<QPushButton>(*w, "cmdInput"), Qt::LeftButton);
         QCOMPARE(w->lstFiles().ListCount(), runSamples.size());
         for (int page = 3; page <= 6; ++page) {
-            QTest::mouseClick(guitest::child<QPushButton>(*w, "cmdNext"), Qt::LeftButton);
+            QTest::mouseClick(cmdNext, Qt::LeftButton);
             QCOMPARE(w->iPage(), page);
         }
         // While ExifTool works the event loop turns (a zero-interval timer fires), under the hourglass.
@@ -103,7 +104,7 @@ private Q_SLOTS:
         });
         ticker.start(0);
         Prompts::queueAnswer(true);
-        QTest::mouseClick(guitest::child<QPushButton>(*w, "cmdNext"), Qt::LeftButton);
+        QTest::mouseClick(cmdNext, Qt::LeftButton);
         ticker.stop();
         QVERIFY(ticksDuringJob > 0 && hourglass && !QApplication::overrideCursor());
         checkCleanFinish(*w, runSamples.size());
@@ -127,15 +128,15 @@ private Q_SLOTS:
     {
         const QString folder = m_box->imageFolder(u"keys"_s, {runSamples.at(1), runSamples.at(3)});
         auto w = m_box->window();
+        auto *cmdInput = guitest::child<QPushButton>(*w, "cmdInput");
         QTest::keyClick(w.get(), Qt::Key_Return);
         // Tab leads from the three buttons into the page, to "Add Images"; Space presses it.
         QWidget *next = guitest::child<QPushButton>(*w, "cmdCancel");
-        for (int steps = 0; next != guitest::child<QPushButton>(*w, "cmdInput") && steps < 50; ++steps)
+        for (int steps = 0; next != cmdInput && steps < 50; ++steps)
             next = next->nextInFocusChain();
-        QVERIFY(next == guitest::child<QPushButton>(*w, "cmdInput")
-            && (guitest::child<QPushButton>(*w, "cmdInput")->focusPolicy() & Qt::TabFocus));
+        QVERIFY(next == cmdInput && (cmdInput->focusPolicy() & Qt::TabFocus));
         Prompts::queueAnswer(QStringList {folder + u'/' + runSamples.at(1), folder + u'/' + runSamples.at(3)});
-        QTest::keyClick(guitest::child<QPushButton>(*w, "cmdInput"), Qt::Key_Space);
+        QTest::keyClick(cmdInput, Qt::Key_Space);
         QCOMPARE(w->lstFiles().ListCount(), 2);
         for (int page : {3, 4, 5, 6, 8}) {
             QTest::keyClick(w.get(), Qt::Key_Return);
@@ -153,6 +154,9 @@ private Q_SLOTS:
             u"problems"_s, {u"jpeg_truncated_in_app1.jpg"_s, u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s});
         const QString failed = m_box->path(u"problem files"_s);
         auto w = m_box->filesPage(folder);
+        auto *lblExecuteInfo = guitest::child<QLabel>(*w, "lblExecuteInfo");
+        auto *lblLinkButton_3 = guitest::child<QLabel>(*w, "lblLinkButton_3");
+        auto *lblErrorInfo = guitest::child<QLabel>(*w, "lblErrorInfo");
         guitest::child<QRadioButton>(*w, "optOutputMode_0")->click(); // overwrite in place
         guitest::child<QCheckBox>(*w, "chkDeleteFileOnFail")->setChecked(true);
         guitest::child<QLineEdit>(*w, "txtProcessingFailFolder")->setText(failed);
@@ -162,15 +166,13 @@ private Q_SLOTS:
 
         const QRegularExpression summary(u"(?s)^1 image processed .+"_s
                                          u"\\n\\nProblems were reported. See log for details.$"_s);
-        QVERIFY2(summary.match(guitest::child<QLabel>(*w, "lblExecuteInfo")->text()).hasMatch(),
-            qPrintable(guitest::child<QLabel>(*w, "lblExecuteInfo")->text()));
-        QVERIFY(guitest::child<QLabel>(*w, "lblLinkButton_3")->isVisible()
-            && guitest::child<QLabel>(*w, "lblErrorInfo")->isVisible()
+        QVERIFY2(summary.match(lblExecuteInfo->text()).hasMatch(), qPrintable(lblExecuteInfo->text()));
+        QVERIFY(lblLinkButton_3->isVisible() && lblErrorInfo->isVisible()
             && !guitest::child<QPlainTextEdit>(*w, "txtErrorLog")->isVisible());
-        QCOMPARE(guitest::child<QLabel>(*w, "lblLinkButton_3")->text(), u"Open problem log..."_s);
-        QCOMPARE(guitest::child<QLabel>(*w, "lblErrorInfo")->text(), u"1 problem file was moved to %1/."_s.arg(failed));
+        QCOMPARE(lblLinkButton_3->text(), u"Open problem log..."_s);
+        QCOMPARE(lblErrorInfo->text(), u"1 problem file was moved to %1/."_s.arg(failed));
         // The cleaned-files caption follows the last problem caption.
-        QVERIFY(guitest::child<QLabel>(*w, "lblCleanedFiles")->y() > guitest::child<QLabel>(*w, "lblErrorInfo")->y());
+        QVERIFY(guitest::child<QLabel>(*w, "lblCleanedFiles")->y() > lblErrorInfo->y());
         // Every image has a row; the failed one first.
         QCOMPARE(rowTexts(guitest::child<QTreeView>(*w, "lwFilesCleaned")),
             (QStringList {u"jpeg_truncated_in_app1.jpg"_s, u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s}));
@@ -204,30 +206,29 @@ private Q_SLOTS:
     {
         const QString folder = m_box->imageFolder(u"viewer"_s, {runSamples.at(0), runSamples.at(1)});
         auto w = m_box->filesPage(folder);
+        auto *lwFiles = guitest::child<QTreeView>(*w, "lwFiles");
+        auto *lwFilesCleaned = guitest::child<QTreeView>(*w, "lwFilesCleaned");
         const QString fileName = u"FileName                        : "_s;
 
         // Before cleaning, the second row shows entry 1 of the list, without ExifTool's first line.
-        const Prompts::Record before = doubleClickRow(guitest::child<QTreeView>(*w, "lwFiles"), 1);
+        const Prompts::Record before = doubleClickRow(lwFiles, 1);
         QCOMPARE(before.kind, Prompts::Kind::Modal);
-        QCOMPARE(before.title, rowTexts(guitest::child<QTreeView>(*w, "lwFiles")).at(1) + u" - Metadata Viewer"_s);
+        QCOMPARE(before.title, rowTexts(lwFiles).at(1) + u" - Metadata Viewer"_s);
         QVERIFY(before.text.startsWith(u'\n') && !before.text.contains(u"ExifToolVersion"_s));
-        QVERIFY(before.text.contains(u"[GPS]"_s)
-            && before.text.contains(fileName + rowTexts(guitest::child<QTreeView>(*w, "lwFiles")).at(1)));
+        QVERIFY(before.text.contains(u"[GPS]"_s) && before.text.contains(fileName + rowTexts(lwFiles).at(1)));
 
         while (w->iPage() < 8)
             w->cmdNext_Click();
-        QCOMPARE(guitest::child<QTreeView>(*w, "lwFilesCleaned")->model()->rowCount(), 2);
+        QCOMPARE(lwFilesCleaned->model()->rowCount(), 2);
         // A cleaned file is shown against its original: every GPS tag struck out, none left.
-        const Prompts::Record after = doubleClickRow(guitest::child<QTreeView>(*w, "lwFilesCleaned"), 1);
-        QCOMPARE(after.title,
-            rowTexts(guitest::child<QTreeView>(*w, "lwFilesCleaned")).at(1)
-                + u" - compared with the original - Metadata Viewer"_s);
+        const Prompts::Record after = doubleClickRow(lwFilesCleaned, 1);
+        QCOMPARE(after.title, rowTexts(lwFilesCleaned).at(1) + u" - compared with the original - Metadata Viewer"_s);
         QVERIFY(QRegularExpression(u"(?m)^removed +\\[GPS\\]"_s).match(after.text).hasMatch());
         QVERIFY(!QRegularExpression(u"(?m)^!?(KEPT|CHANGED|ADDED) +\\[GPS\\]"_s).match(after.text).hasMatch());
 
         // A listed file that has gone: the message, and no viewer.
-        QVERIFY(QFile::remove(folder + u'/' + rowTexts(guitest::child<QTreeView>(*w, "lwFilesCleaned")).at(0)));
-        const Prompts::Record gone = doubleClickRow(guitest::child<QTreeView>(*w, "lwFilesCleaned"), 0);
+        QVERIFY(QFile::remove(folder + u'/' + rowTexts(lwFilesCleaned).at(0)));
+        const Prompts::Record gone = doubleClickRow(lwFilesCleaned, 0);
         QCOMPARE(gone.kind, Prompts::Kind::Message);
         QCOMPARE(gone.title + u": "_s + gone.text, u"Quillmark: There was an error reading the file..."_s);
 

@@ -171,14 +171,15 @@ private Q_SLOTS:
         QVERIFY(guitest::writeFile(m_box->iniPath(), bytes));
         Prompts::takeRecords();
         auto w = m_box->window();
+        auto *txtSuffix = guitest::child<QLineEdit>(*w, "txtSuffix");
         QVERIFY(guitest::child<QRadioButton>(*w, "optOutputMode_3")->isChecked());
-        QCOMPARE(guitest::child<QLineEdit>(*w, "txtSuffix")->text(), u"_cleaned"_s);
+        QCOMPARE(txtSuffix->text(), u"_cleaned"_s);
         QStringList messages;
         QTRY_VERIFY(!(messages += guitest::recordedTexts(Prompts::Kind::Message)).isEmpty());
         QCOMPARE(messages.size(), 1);
         QVERIFY2(messages.first().startsWith(u"The settings file "_s + m_box->iniPath() + u" is larger than 1 MB"_s),
             qPrintable(messages.first()));
-        guitest::child<QLineEdit>(*w, "txtSuffix")->setText(u"_changed"_s);
+        txtSuffix->setText(u"_changed"_s);
         w->close();
         QCOMPARE(guitest::readFile(m_box->iniPath()), bytes);
         QVERIFY(guitest::recordedTexts(Prompts::Kind::Message).isEmpty());

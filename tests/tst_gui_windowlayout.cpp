@@ -117,6 +117,7 @@ private Q_SLOTS:
     void growingWindow()
     {
         auto w = window(true);
+        auto *picSplash = guitest::child<QLabel>(*w, "picSplash");
         QVERIFY(w);
         const QSize least = w->size();
         const int filesColumn = guitest::child<QTreeView>(*w, "lwFiles")->header()->sectionSize(0);
@@ -162,8 +163,7 @@ private Q_SLOTS:
         QCOMPARE(guitest::child<QTreeView>(*w, "lwFiles")->header()->sectionSize(0), filesColumn);
         QCOMPARE(guitest::child<QTreeView>(*w, "lwFilesCleaned")->header()->sectionSize(0), cleanedColumn);
         // The side picture is drawn anew for the taller panel, not stretched.
-        QCOMPARE(guitest::child<QLabel>(*w, "picSplash")->pixmap().deviceIndependentSize().toSize(),
-            guitest::child<QLabel>(*w, "picSplash")->size());
+        QCOMPARE(picSplash->pixmap().deviceIndependentSize().toSize(), picSplash->size());
     }
 
     // Drawn at the device's pixels for each scale, not scaled up; grey when disabled.

@@ -48,6 +48,9 @@ private Q_SLOTS:
         QFETCH(int, page);
 
         auto w = windowAt(page);
+        auto *cmdNext = guitest::child<QPushButton>(*w, "cmdNext");
+        auto *cmdCancel = guitest::child<QPushButton>(*w, "cmdCancel");
+        auto *lblTopTitle = guitest::child<QLabel>(*w, "lblTopTitle");
         QCOMPARE(w->iPage(), page);
         for (int i = 1; i <= 8; ++i)
             QCOMPARE(guitest::pagePanel(*w, i)->isVisible(), i == page);
@@ -59,16 +62,15 @@ private Q_SLOTS:
         QVERIFY(guitest::child<QFrame>(*w, "Line3")->isVisible() && guitest::child<QFrame>(*w, "Line4")->isVisible());
         QVERIFY(!guitest::child<QCheckBox>(*w, "chkIgnoreMinorWarnings")->isVisibleTo(w.get())); // on no page
         QCOMPARE(guitest::child<QPushButton>(*w, "cmdBack")->isEnabled(), page > 1);
-        QVERIFY(guitest::child<QPushButton>(*w, "cmdNext")->isEnabled()
-            && guitest::child<QPushButton>(*w, "cmdCancel")->isEnabled());
-        QCOMPARE(guitest::caption(guitest::child<QPushButton>(*w, "cmdNext")), page == 6 ? u"Start >"_s : u"Next >"_s);
-        QCOMPARE(guitest::caption(guitest::child<QPushButton>(*w, "cmdCancel")), u"Close"_s);
+        QVERIFY(cmdNext->isEnabled() && cmdCancel->isEnabled());
+        QCOMPARE(guitest::caption(cmdNext), page == 6 ? u"Start >"_s : u"Next >"_s);
+        QCOMPARE(guitest::caption(cmdCancel), u"Close"_s);
         if (page > 1) {
             // Each page has a header of its own, and Back changes it.
-            const QString title = guitest::child<QLabel>(*w, "lblTopTitle")->text();
+            const QString title = lblTopTitle->text();
             w->cmdBack_Click();
             QCOMPARE(w->iPage(), page - 1);
-            QVERIFY(!title.isEmpty() && (page == 2 || guitest::child<QLabel>(*w, "lblTopTitle")->text() != title));
+            QVERIFY(!title.isEmpty() && (page == 2 || lblTopTitle->text() != title));
         }
     }
 
@@ -93,12 +95,14 @@ private Q_SLOTS:
         QFETCH(bool, next);
 
         auto w = windowAt(3);
-        const std::array<QLineEdit *, 4> boxes = {nullptr, guitest::child<QLineEdit>(*w, "txtOutput"),
-            guitest::child<QLineEdit>(*w, "txtPrefix"), guitest::child<QLineEdit>(*w, "txtSuffix")};
+        auto *txtOutput = guitest::child<QLineEdit>(*w, "txtOutput");
+        auto *cmdNext = guitest::child<QPushButton>(*w, "cmdNext");
+        const std::array<QLineEdit *, 4> boxes = {
+            nullptr, txtOutput, guitest::child<QLineEdit>(*w, "txtPrefix"), guitest::child<QLineEdit>(*w, "txtSuffix")};
         if (boxes.at(mode))
             boxes.at(mode)->setText(text);
         guitest::child<QRadioButton>(*w, u"optOutputMode_"_s + QString::number(mode))->click();
-        QCOMPARE(guitest::child<QPushButton>(*w, "cmdNext")->isEnabled(), next);
+        QCOMPARE(cmdNext->isEnabled(), next);
         // Only the chosen mode's text box can be edited.
         for (int i = 1; i < 4; ++i)
             QCOMPARE(boxes.at(i)->isEnabled(), i == mode);
@@ -106,20 +110,23 @@ private Q_SLOTS:
             return;
         // Leaving a text box re-applies the rules; Enter in it counts the text, then presses Next.
         QFocusEvent out(QEvent::FocusOut);
-        guitest::child<QLineEdit>(*w, "txtOutput")->setText(u"/ab"_s);
-        QCoreApplication::sendEvent(guitest::child<QLineEdit>(*w, "txtOutput"), &out);
-        QVERIFY(guitest::child<QPushButton>(*w, "cmdNext")->isEnabled());
-        guitest::child<QLineEdit>(*w, "txtOutput")->setText(u" "_s);
-        QCoreApplication::sendEvent(guitest::child<QLineEdit>(*w, "txtOutput"), &out);
-        QVERIFY(!guitest::child<QPushButton>(*w, "cmdNext")->isEnabled());
-        guitest::child<QLineEdit>(*w, "txtOutput")->setText(u"/ab"_s);
-        QTest::keyClick(guitest::child<QLineEdit>(*w, "txtOutput"), Qt::Key_Return);
+        txtOutput->setText(u"/ab"_s);
+        QCoreApplication::sendEvent(txtOutput, &out);
+        QVERIFY(cmdNext->isEnabled());
+        txtOutput->setText(u" "_s);
+        QCoreApplication::sendEvent(txtOutput, &out);
+        QVERIFY(!cmdNext->isEnabled());
+        txtOutput->setText(u"/ab"_s);
+        QTest::keyClick(txtOutput, Qt::Key_Return);
         QCOMPARE(w->iPage(), 4);
     }
 
     void tagBoxesOnOptionsPage()
     {
         auto w = windowAt(4);
+        auto *chkCleanExifGPS = guitest::child<QCheckBox>(*w, "chkCleanExifGPS");
+        auto *chkCleanExif = guitest::child<QCheckBox>(*w, "chkCleanExif");
+        auto *chkCleanPhotoshop = guitest::child<QCheckBox>(*w, "chkCleanPhotoshop");
         guitest::child<QCheckBox>(*w, "chkKeepLook")
             ->setChecked(false); // the rules of the tag boxes alone (tst_gui_keeplook has the rest)
         const QList<QCheckBox *> tags = w->findChildren<QCheckBox *>(QRegularExpression(u"^chkClean"_s));
@@ -139,19 +146,19 @@ private Q_SLOTS:
         for (QCheckBox *box : tags)
             box->setChecked(false);
         QCOMPARE(state(), u" | no Next"_s);
-        guitest::child<QCheckBox>(*w, "chkCleanExifGPS")->click();
+        chkCleanExifGPS->click();
         QCOMPARE(state(), u" | Next"_s);
-        guitest::child<QCheckBox>(*w, "chkCleanExifGPS")->click();
+        chkCleanExifGPS->click();
         // Exif covers GPS and the thumbnail, Photoshop covers IPTC.
-        guitest::child<QCheckBox>(*w, "chkCleanExif")->click();
-        guitest::child<QCheckBox>(*w, "chkCleanPhotoshop")->click();
+        chkCleanExif->click();
+        chkCleanPhotoshop->click();
         QCOMPARE(state(), u"ExifGPS IPTC Thumbnail | Next"_s);
-        guitest::child<QCheckBox>(*w, "chkCleanExif")->click();
+        chkCleanExif->click();
         QCOMPARE(state(), u"IPTC | Next"_s);
         // Ticking All again disables the others and keeps their ticks.
         guitest::child<QCheckBox>(*w, "chkCleanAll")->click();
         QCOMPARE(state(), u"AdobeApp14 Exif ExifGPS GeoTiff ICC IPTC Other Photoshop Thumbnail TiffIdf0 XMP | Next"_s);
-        QVERIFY(guitest::child<QCheckBox>(*w, "chkCleanPhotoshop")->isChecked());
+        QVERIFY(chkCleanPhotoshop->isChecked());
     }
 
     // JPEGs are known by the last three letters of their names, in any case; one other file shows it.
@@ -177,16 +184,19 @@ private Q_SLOTS:
         QUILLMARK_REQUIRE_EXIFTOOL();
         const QString image = m_box->imageFolder(u"run"_s, {u"png_exif_gps_xmp.png"_s}) + u"/png_exif_gps_xmp.png"_s;
         auto w = m_box->windowAt(2, image);
+        auto *cmdBack = guitest::child<QPushButton>(*w, "cmdBack");
+        auto *cmdNext = guitest::child<QPushButton>(*w, "cmdNext");
+        auto *cmdCancel = guitest::child<QPushButton>(*w, "cmdCancel");
+        auto *picFrameTop = guitest::child<QFrame>(*w, "picFrameTop");
+        auto *Line1 = guitest::child<QFrame>(*w, "Line1");
         guitest::child<QRadioButton>(*w, "optOutputMode_0")
             ->setChecked(true); // the second run writes where the first did, without a question
         // The job runs on page 7, where only "Stop" is enabled: Enter does nothing, and
         // Escape asks whether to stop (unattended, the answer is No, so the run goes on).
         QList<int> pagesDuringJob; // -1: a button was wrongly enabled or a key acted
         connect(guitest::child<QProgressBar>(*w, "ProgressBar"), &QProgressBar::valueChanged, w.get(), [&] {
-            const bool off = !guitest::child<QPushButton>(*w, "cmdBack")->isEnabled()
-                && !guitest::child<QPushButton>(*w, "cmdNext")->isEnabled()
-                && guitest::child<QPushButton>(*w, "cmdCancel")->isEnabled()
-                && guitest::caption(guitest::child<QPushButton>(*w, "cmdCancel")) == u"Stop"_s;
+            const bool off = !cmdBack->isEnabled() && !cmdNext->isEnabled() && cmdCancel->isEnabled()
+                && guitest::caption(cmdCancel) == u"Stop"_s;
             QTest::keyClick(w.get(), Qt::Key_Return);
             QTest::keyClick(w.get(), Qt::Key_Escape);
             pagesDuringJob << (off && w->isVisible() ? w->iPage() : -1);
@@ -195,7 +205,7 @@ private Q_SLOTS:
             guitest::child<QCheckBox>(*w, "chkSkipReadyPage")->setChecked(skip);
             while (w->iPage() < 5)
                 w->cmdNext_Click();
-            QCOMPARE(guitest::caption(guitest::child<QPushButton>(*w, "cmdNext")), skip ? u"Start >"_s : u"Next >"_s);
+            QCOMPARE(guitest::caption(cmdNext), skip ? u"Start >"_s : u"Next >"_s);
             pagesDuringJob.clear();
             w->cmdNext_Click();
             if (!skip) {
@@ -207,21 +217,17 @@ private Q_SLOTS:
             QCOMPARE(pagesDuringJob, QList<int>(qMax(pagesDuringJob.size(), 1), 7)); // at least one step
 
             // The finished page: the side picture, Quit, no Next (pressing it changes nothing).
-            QVERIFY(guitest::child<QLabel>(*w, "picSplash")->isVisible()
-                && !guitest::child<QFrame>(*w, "picFrameTop")->isVisible()
-                && !guitest::child<QFrame>(*w, "Line1")->isVisible());
-            QCOMPARE(guitest::caption(guitest::child<QPushButton>(*w, "cmdCancel")), u"Quit"_s);
-            QVERIFY(!guitest::child<QPushButton>(*w, "cmdNext")->isEnabled()
-                && guitest::child<QPushButton>(*w, "cmdBack")->isEnabled());
+            QVERIFY(guitest::child<QLabel>(*w, "picSplash")->isVisible() && !picFrameTop->isVisible()
+                && !Line1->isVisible());
+            QCOMPARE(guitest::caption(cmdCancel), u"Quit"_s);
+            QVERIFY(!cmdNext->isEnabled() && cmdBack->isEnabled());
             w->cmdNext_Click();
             QCOMPARE(w->iPage(), 8);
             // Back leads to the file list, with the header back.
             w->cmdBack_Click();
             QCOMPARE(w->iPage(), 2);
-            QVERIFY(guitest::child<QFrame>(*w, "picFrameTop")->isVisible()
-                && guitest::child<QFrame>(*w, "Line1")->isVisible()
-                && guitest::child<QFrame>(*w, "Line2")->isVisible());
-            QCOMPARE(guitest::caption(guitest::child<QPushButton>(*w, "cmdCancel")), u"Close"_s);
+            QVERIFY(picFrameTop->isVisible() && Line1->isVisible() && guitest::child<QFrame>(*w, "Line2")->isVisible());
+            QCOMPARE(guitest::caption(cmdCancel), u"Close"_s);
             w->AddFile(image);
             w->UpdateControls();
         }
@@ -297,19 +303,20 @@ private Q_SLOTS:
     void browseButtons()
     {
         auto w = windowAt(3);
-        guitest::child<QLineEdit>(*w, "txtOutput")->setText(u"/some/where/"_s);
+        auto *txtOutput = guitest::child<QLineEdit>(*w, "txtOutput");
+        auto *cmdOutputBrowse = guitest::child<QPushButton>(*w, "cmdOutputBrowse");
+        txtOutput->setText(u"/some/where/"_s);
         // Cancelled: one trailing slash goes, the folder mode is chosen all the same.
         Prompts::queueAnswer(QString());
-        guitest::child<QPushButton>(*w, "cmdOutputBrowse")->click();
-        QCOMPARE(guitest::child<QLineEdit>(*w, "txtOutput")->text(), u"/some/where"_s);
-        QVERIFY(guitest::child<QRadioButton>(*w, "optOutputMode_1")->isChecked()
-            && guitest::child<QLineEdit>(*w, "txtOutput")->isEnabled()
+        cmdOutputBrowse->click();
+        QCOMPARE(txtOutput->text(), u"/some/where"_s);
+        QVERIFY(guitest::child<QRadioButton>(*w, "optOutputMode_1")->isChecked() && txtOutput->isEnabled()
             && guitest::child<QPushButton>(*w, "cmdNext")->isEnabled());
 
         const QString chosen = m_box->path(u"images"_s);
         Prompts::queueAnswer(chosen);
-        guitest::child<QPushButton>(*w, "cmdOutputBrowse")->click();
-        QCOMPARE(guitest::child<QLineEdit>(*w, "txtOutput")->text(), chosen);
+        cmdOutputBrowse->click();
+        QCOMPARE(txtOutput->text(), chosen);
         QCOMPARE(Prompts::takeRecords().last().title, u"Select output folder:"_s);
 
         guitest::child<QCheckBox>(*w, "chkDeleteFileOnFail")->setChecked(true);
