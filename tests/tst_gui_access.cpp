@@ -241,8 +241,7 @@ private Q_SLOTS:
         QFETCH(int, modifiers);
         QFETCH(QString, shown);
         auto w = m_box->windowAt(page, image());
-        auto *target = w->findChild<QWidget *>(control);
-        QVERIFY(target);
+        auto *target = guitest::child<QWidget>(*w, control);
         target->setEnabled(true);
         target->setFocus();
         QTest::keyClick(target, Qt::Key_F1, Qt::KeyboardModifiers(modifiers));

@@ -163,7 +163,7 @@ private Q_SLOTS:
         auto w = m_box->windowAt(3, m_image);
         auto *optOutputMode_0 = guitest::child<QRadioButton>(*w, "optOutputMode_0");
         optOutputMode_0->setChecked(true);
-        auto *edit = w->findChild<QLineEdit *>(box);
+        auto *edit = guitest::child<QLineEdit>(*w, box);
         QVERIFY(!edit->isEnabled());
         QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(5, edit->height() / 2));
         QVERIFY(guitest::child<QRadioButton>(*w, u"optOutputMode_"_s + QString::number(mode))->isChecked()
