@@ -9,6 +9,7 @@
 #include "core/ConsoleRunner.h"
 #include "core/NativePath.h"
 #include "core/SettingsStore.h"
+#include "core/TagOptions.h"
 #include "gui/BalloonTip.h"
 #include "gui/DatePage.h"
 #include "gui/FinishedPage.h"

@@ -1,10 +1,8 @@
 #pragma once
 
-#include "core/FileDate.h"
 #include "core/FileOutcome.h"
 #include "core/PathList.h"
 #include "core/SystemFolders.h"
-#include "core/TagOptions.h"
 #include "gui/WizardPage.h"
 
 #include <QDialog>
@@ -185,7 +183,6 @@ private:
     void clearLeftOut();
     void flushPendingRows();
     void addFolderWithCaption(const QString &folder);
-    void addPaths(const QStringList &paths);
 
     CleanWizardSetup m_setup;
     QString m_programFolder;
