@@ -57,8 +57,8 @@ using CleanWizardParts::escaped;
 QList<std::pair<QWidget *, QWidget *>> CleanWizard::helpAnchors() const
 {
     QList<std::pair<QWidget *, QWidget *>> anchors;
-    for (int page = static_cast<int>(Page::Welcome); page <= static_cast<int>(Page::Finished); ++page)
-        anchors += pageWidget(static_cast<Page>(page))->helpAnchors();
+    for (const Page page : allPages)
+        anchors += pageWidget(page)->helpAnchors();
     return anchors;
 }
 
@@ -68,8 +68,8 @@ void CleanWizard::setupAccessibility()
     // boxes, options and labels are read by their captions, which change with the page.
     picSplash->setAccessibleName(tr("Quillmark"));
     picSplashTop->setAccessibleName(tr("Quillmark"));
-    for (int page = static_cast<int>(Page::Welcome); page <= static_cast<int>(Page::Finished); ++page) {
-        for (QLabel *anchor : pageWidget(static_cast<Page>(page))->tooltipAnchors()) {
+    for (const Page page : allPages) {
+        for (QLabel *anchor : pageWidget(page)->tooltipAnchors()) {
             const BalloonTip *tip = tooltipOf(anchor);
             if (!tip)
                 continue;

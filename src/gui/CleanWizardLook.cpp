@@ -142,8 +142,8 @@ void CleanWizard::createTooltips()
 
     m_tooltips.clear();
     QMap<int, QLabel *> anchors;
-    for (int page = static_cast<int>(Page::Welcome); page <= static_cast<int>(Page::Finished); ++page)
-        anchors.insert(pageWidget(static_cast<Page>(page))->tooltipAnchors());
+    for (const Page page : allPages)
+        anchors.insert(pageWidget(page)->tooltipAnchors());
     for (int index = 0; index < static_cast<int>(std::size(optionTips)); ++index) {
         const TipEntry &entry = optionTips[index];
         add(anchors.value(index), translated(entry.title), translated(entry.text));

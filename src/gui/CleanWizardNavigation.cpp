@@ -51,8 +51,8 @@ void CleanWizard::setPageVisibility(Page page)
 {
     picSplash->hide();
     picFrameTop->hide();
-    for (int each = static_cast<int>(Page::Welcome); each <= static_cast<int>(Page::Finished); ++each)
-        pageWidget(static_cast<Page>(each))->hide();
+    for (const Page each : allPages)
+        pageWidget(each)->hide();
     for (QFrame *line : {Line3, Line1, Line2, Line4})
         line->show();
     // The first and the last page have the side picture instead of the header.

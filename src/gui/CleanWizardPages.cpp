@@ -88,9 +88,8 @@ void CleanWizard::buildUi()
     m_readyPage = new ReadyPage(this);
     m_runPage = new RunPage(this);
     m_finishedPage = new FinishedPage(m_cleanedModel, this);
-    for (QWidget *page : std::initializer_list<QWidget *> {
-             m_welcomePage, m_imagesPage, m_outputPage, m_tagsPage, m_datePage, m_readyPage, m_runPage, m_finishedPage})
-        stack->addWidget(page, 0, 0);
+    for (const Page page : allPages)
+        stack->addWidget(pageWidget(page), 0, 0);
     body->addLayout(stack, 1);
     root->addLayout(body, 1);
 
@@ -162,15 +161,15 @@ QSize CleanWizard::requiredClientSize()
     ensurePolished();
     const Page shown = m_page;
     int width = designClientSize.width();
-    for (int page = static_cast<int>(Page::Welcome); page <= static_cast<int>(Page::Finished); ++page) {
-        setPageVisibility(static_cast<Page>(page));
+    for (const Page page : allPages) {
+        setPageVisibility(page);
         layout()->invalidate();
         layout()->activate();
         width = std::max(width, layout()->totalMinimumSize().width());
     }
     int height = designClientSize.height();
-    for (int page = static_cast<int>(Page::Welcome); page <= static_cast<int>(Page::Finished); ++page) {
-        setPageVisibility(static_cast<Page>(page));
+    for (const Page page : allPages) {
+        setPageVisibility(page);
         layout()->invalidate();
         layout()->activate();
         int needed = layout()->totalMinimumSize().height();

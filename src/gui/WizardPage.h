@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <array>
 #include <utility>
 
 class LinkLabel;
@@ -22,6 +23,8 @@ class QVBoxLayout;
 
 // The pages in the order Next walks them; the numbers are the design's page numbers.
 enum class Page { Welcome = 1, Images, Output, Tags, Date, Ready, Run, Finished };
+constexpr std::array<Page, 8> allPages
+    = {Page::Welcome, Page::Images, Page::Output, Page::Tags, Page::Date, Page::Ready, Page::Run, Page::Finished};
 
 namespace CleanWizardParts {
 
