@@ -46,6 +46,24 @@ template<class T> T *child(const QObject &root, const char *name)
     return child<T>(root, QString::fromLatin1(name));
 }
 
+// Several widgets by name, in the order given.
+template<class T = QWidget> QList<T *> children(const QObject &root, std::initializer_list<const char *> names)
+{
+    QList<T *> found;
+    for (const char *name : names)
+        found << child<T>(root, name);
+    return found;
+}
+
+// Whether each named widget is visible, in the order given.
+inline QList<bool> visibility(const QObject &root, std::initializer_list<const char *> names)
+{
+    QList<bool> shown;
+    for (QWidget *w : children(root, names))
+        shown << w->isVisible();
+    return shown;
+}
+
 // The panel of a page, by its number (1 to 8).
 inline QWidget *pagePanel(const QObject &root, int page)
 {

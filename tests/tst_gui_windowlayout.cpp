@@ -24,31 +24,22 @@ constexpr int dw = 100, dh = 40;
 std::map<QString, QRect> measure(CleanWizard &w)
 {
     const QList<QList<QWidget *>> inside = {{},
-        {guitest::child<QTreeView>(w, "lwFiles"), guitest::child<QLabel>(w, "lblNumFileAdded"),
-            guitest::child<QLabel>(w, "lblShowMetadataTip"), guitest::child<QPushButton>(w, "cmdRemoveAll"),
-            guitest::child<QPushButton>(w, "cmdRemoveSelected")},
-        {guitest::child<QLineEdit>(w, "txtOutput"), guitest::child<QPushButton>(w, "cmdOutputBrowse")}, {},
-        {guitest::child<QLineEdit>(w, "txtProcessingFailFolder"),
-            guitest::child<QPushButton>(w, "cmdProcessingFailBrowse")},
-        {}, {guitest::child<QProgressBar>(w, "ProgressBar")},
-        {guitest::child<QTreeView>(w, "lwFilesCleaned"), guitest::child<QLabel>(w, "lblLinkButton_5"),
-            guitest::child<QLabel>(w, "Image2")}};
+        guitest::children(w, {"lwFiles", "lblNumFileAdded", "lblShowMetadataTip", "cmdRemoveAll", "cmdRemoveSelected"}),
+        guitest::children(w, {"txtOutput", "cmdOutputBrowse"}), {},
+        guitest::children(w, {"txtProcessingFailFolder", "cmdProcessingFailBrowse"}), {},
+        guitest::children(w, {"ProgressBar"}), guitest::children(w, {"lwFilesCleaned", "lblLinkButton_5", "Image2"})};
     std::map<QString, QRect> boxes;
     for (int page = 1; page <= 8; ++page) {
         // Shown the way the wizard shows it, without running the job for pages 7 and 8.
         const bool side = page == 1 || page == 8;
         for (QWidget *p : guitest::pagePanels(w))
             p->setVisible(p == guitest::pagePanel(w, page));
-        const QList<QWidget *> header
-            = {guitest::child<QFrame>(w, "picFrameTop"), guitest::child<QLabel>(w, "picSplashTop"),
-                guitest::child<QFrame>(w, "Line1"), guitest::child<QFrame>(w, "Line2")};
+        const QList<QWidget *> header = guitest::children(w, {"picFrameTop", "picSplashTop", "Line1", "Line2"});
         for (QWidget *h : header)
             h->setVisible(!side);
         guitest::child<QLabel>(w, "picSplash")->setVisible(side);
-        const QList<QWidget *> measured
-            = QList<QWidget *> {guitest::pagePanel(w, page), guitest::child<QPushButton>(w, "cmdBack"),
-                  guitest::child<QPushButton>(w, "cmdNext"), guitest::child<QPushButton>(w, "cmdCancel"),
-                  guitest::child<QFrame>(w, "Line3"), guitest::child<QFrame>(w, "Line4")}
+        const QList<QWidget *> measured = QList<QWidget *> {guitest::pagePanel(w, page)}
+            + guitest::children(w, {"cmdBack", "cmdNext", "cmdCancel", "Line3", "Line4"})
             + (side ? QList<QWidget *>() : header);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         QCoreApplication::processEvents();
@@ -171,10 +162,9 @@ private Q_SLOTS:
     {
         auto w = window(false);
         QVERIFY(w);
-        for (const QPushButton *button : {guitest::child<QPushButton>(*w, "cmdInput"),
-                 guitest::child<QPushButton>(*w, "cmdAddFolder"), guitest::child<QPushButton>(*w, "cmdRemoveSelected"),
-                 guitest::child<QPushButton>(*w, "cmdRemoveAll"), guitest::child<QPushButton>(*w, "cmdOutputBrowse"),
-                 guitest::child<QPushButton>(*w, "cmdProcessingFailBrowse")}) {
+        for (const QPushButton *button : guitest::children<QPushButton>(*w,
+                 {"cmdInput", "cmdAddFolder", "cmdRemoveSelected", "cmdRemoveAll", "cmdOutputBrowse",
+                     "cmdProcessingFailBrowse"})) {
             for (qreal ratio : {1.0, 1.25, 1.5}) {
                 const QImage colours = button->icon().pixmap(QSize(16, 16), ratio, QIcon::Normal).toImage();
                 const QImage greys = button->icon().pixmap(QSize(16, 16), ratio, QIcon::Disabled).toImage();

@@ -55,11 +55,8 @@ private Q_SLOTS:
         for (int i = 1; i <= 8; ++i)
             QCOMPARE(guitest::pagePanel(*w, i)->isVisible(), i == page);
         // The welcome page has the side picture instead of the header.
-        const QList<bool> shown = {guitest::child<QLabel>(*w, "picSplash")->isVisible(),
-            guitest::child<QFrame>(*w, "picFrameTop")->isVisible(), guitest::child<QFrame>(*w, "Line1")->isVisible(),
-            guitest::child<QFrame>(*w, "Line2")->isVisible()};
-        QCOMPARE(shown, (QList<bool> {page == 1, page != 1, page != 1, page != 1}));
-        QVERIFY(guitest::child<QFrame>(*w, "Line3")->isVisible() && guitest::child<QFrame>(*w, "Line4")->isVisible());
+        QCOMPARE(guitest::visibility(*w, {"picSplash", "picFrameTop", "Line1", "Line2", "Line3", "Line4"}),
+            (QList<bool> {page == 1, page != 1, page != 1, page != 1, true, true}));
         QVERIFY(!guitest::child<QCheckBox>(*w, "chkIgnoreMinorWarnings")->isVisibleTo(w.get())); // on no page
         QCOMPARE(guitest::child<QPushButton>(*w, "cmdBack")->isEnabled(), page > 1);
         QVERIFY(cmdNext->isEnabled() && cmdCancel->isEnabled());
@@ -187,8 +184,6 @@ private Q_SLOTS:
         auto *cmdBack = guitest::child<QPushButton>(*w, "cmdBack");
         auto *cmdNext = guitest::child<QPushButton>(*w, "cmdNext");
         auto *cmdCancel = guitest::child<QPushButton>(*w, "cmdCancel");
-        auto *picFrameTop = guitest::child<QFrame>(*w, "picFrameTop");
-        auto *Line1 = guitest::child<QFrame>(*w, "Line1");
         guitest::child<QRadioButton>(*w, "optOutputMode_0")
             ->setChecked(true); // the second run writes where the first did, without a question
         // The job runs on page 7, where only "Stop" is enabled: Enter does nothing, and
@@ -217,8 +212,8 @@ private Q_SLOTS:
             QCOMPARE(pagesDuringJob, QList<int>(qMax(pagesDuringJob.size(), 1), 7)); // at least one step
 
             // The finished page: the side picture, Quit, no Next (pressing it changes nothing).
-            QVERIFY(guitest::child<QLabel>(*w, "picSplash")->isVisible() && !picFrameTop->isVisible()
-                && !Line1->isVisible());
+            QCOMPARE(
+                guitest::visibility(*w, {"picSplash", "picFrameTop", "Line1"}), (QList<bool> {true, false, false}));
             QCOMPARE(guitest::caption(cmdCancel), u"Quit"_s);
             QVERIFY(!cmdNext->isEnabled() && cmdBack->isEnabled());
             w->cmdNext_Click();
@@ -226,7 +221,7 @@ private Q_SLOTS:
             // Back leads to the file list, with the header back.
             w->cmdBack_Click();
             QCOMPARE(w->iPage(), 2);
-            QVERIFY(picFrameTop->isVisible() && Line1->isVisible() && guitest::child<QFrame>(*w, "Line2")->isVisible());
+            QCOMPARE(guitest::visibility(*w, {"picFrameTop", "Line1", "Line2"}), (QList<bool> {true, true, true}));
             QCOMPARE(guitest::caption(cmdCancel), u"Close"_s);
             w->AddFile(image);
             w->UpdateControls();
