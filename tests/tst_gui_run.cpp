@@ -49,11 +49,9 @@ private:
         QCOMPARE(guitest::child<QProgressBar>(w, "ProgressBar")->value(), 100);
         const QRegularExpression summary(
             u"^%1 images processed \\(-?\\d+ KB saved\\)\\nin .+ \\(.+ sec avg\\)$"_s.arg(images));
-        QVERIFY2(summary.match(guitest::child<QLabel>(w, "lblExecuteInfo")->text()).hasMatch(),
-            qPrintable(guitest::child<QLabel>(w, "lblExecuteInfo")->text()));
-        QVERIFY(!guitest::child<QLabel>(w, "lblLinkButton_3")->isVisible()
-            && !guitest::child<QLabel>(w, "lblErrorInfo")->isVisible()
-            && !guitest::child<QPlainTextEdit>(w, "txtErrorLog")->isVisible());
+        const QString info = guitest::child<QLabel>(w, "lblExecuteInfo")->text();
+        QVERIFY2(summary.match(info).hasMatch(), qPrintable(info));
+        QCOMPARE(guitest::visibility(w, {"lblLinkButton_3", "lblErrorInfo", "txtErrorLog"}), QList<bool>(3, false));
         QCOMPARE(guitest::child<QTreeView>(w, "lwFilesCleaned")->model()->rowCount(), images);
         // A problem-free run empties the image list.
         QVERIFY(w.lstFiles().ListCount() == 0 && guitest::child<QTreeView>(w, "lwFiles")->model()->rowCount() == 0);
@@ -167,8 +165,8 @@ private Q_SLOTS:
         const QRegularExpression summary(u"(?s)^1 image processed .+"_s
                                          u"\\n\\nProblems were reported. See log for details.$"_s);
         QVERIFY2(summary.match(lblExecuteInfo->text()).hasMatch(), qPrintable(lblExecuteInfo->text()));
-        QVERIFY(lblLinkButton_3->isVisible() && lblErrorInfo->isVisible()
-            && !guitest::child<QPlainTextEdit>(*w, "txtErrorLog")->isVisible());
+        QCOMPARE(guitest::visibility(*w, {"lblLinkButton_3", "lblErrorInfo", "txtErrorLog"}),
+            (QList<bool> {true, true, false}));
         QCOMPARE(lblLinkButton_3->text(), u"Open problem log..."_s);
         QCOMPARE(lblErrorInfo->text(), u"1 problem file was moved to %1/."_s.arg(failed));
         // The cleaned-files caption follows the last problem caption.
@@ -196,9 +194,9 @@ private Q_SLOTS:
             w.cmdNext_Click();
         QCOMPARE(guitest::child<QLabel>(w, "lblExecuteInfo")->text(), u"Internal program error!"_s);
         // The person learns why.
-        QVERIFY2(guitest::child<QPlainTextEdit>(w, "txtErrorLog")->isVisible()
-                && guitest::child<QPlainTextEdit>(w, "txtErrorLog")->toPlainText().contains(u"ExifTool"_s),
-            qPrintable(guitest::child<QPlainTextEdit>(w, "txtErrorLog")->toPlainText()));
+        const auto *details = guitest::child<QPlainTextEdit>(w, "txtErrorLog");
+        QVERIFY2(
+            details->isVisible() && details->toPlainText().contains(u"ExifTool"_s), qPrintable(details->toPlainText()));
         QCOMPARE(w.lstFiles().ListCount(), 1);
     }
 
