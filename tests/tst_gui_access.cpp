@@ -200,21 +200,17 @@ private Q_SLOTS:
         QVERIFY2(checked.size() > 50, qPrintable(checked.join(u' ')));
 
         auto w = m_box->window();
-        auto *picTooltip_0 = guitest::child<QLabel>(*w, "picTooltip_0");
-        auto *cmdInput = guitest::child<QPushButton>(*w, "cmdInput");
-        const std::initializer_list<std::pair<QWidget *, QWidget *>> described
-            = {{guitest::child<QCheckBox>(*w, "chkCleanExif"), picTooltip_0},
-                {guitest::child<QLineEdit>(*w, "txtPrefix"), guitest::child<QLabel>(*w, "picTooltip_7")},
-                {guitest::child<QCheckBox>(*w, "chkResetFileDates"), guitest::child<QLabel>(*w, "picTooltip_12")},
-                {guitest::child<QRadioButton>(*w, "optProcessingFail_1"), guitest::child<QLabel>(*w, "picTooltip_13")},
-                {guitest::child<QCheckBox>(*w, "chkCleanAdobeApp14"), guitest::child<QLabel>(*w, "picTooltip_16")},
-                {cmdInput, cmdInput}};
+        // Each control by name with the anchor of its balloon.
+        const std::initializer_list<std::pair<const char *, const char *>> described
+            = {{"chkCleanExif", "picTooltip_0"}, {"txtPrefix", "picTooltip_7"}, {"chkResetFileDates", "picTooltip_12"},
+                {"optProcessingFail_1", "picTooltip_13"}, {"chkCleanAdobeApp14", "picTooltip_16"},
+                {"cmdInput", "cmdInput"}};
         for (const auto &[control, anchor] : described) {
-            const BalloonTip *tip = w->tooltipOf(anchor);
+            const BalloonTip *tip = w->tooltipOf(guitest::child<QWidget>(*w, anchor));
             QVERIFY(tip);
-            QVERIFY2(control->accessibleDescription().contains(tip->TipText()), qPrintable(control->objectName()));
+            QVERIFY2(guitest::child<QWidget>(*w, control)->accessibleDescription().contains(tip->TipText()), control);
         }
-        QCOMPARE(accessibleName(picTooltip_0), u"Help: Exif"_s);
+        QCOMPARE(accessibleName(guitest::child<QLabel>(*w, "picTooltip_0")), u"Help: Exif"_s);
     }
 
     void helpKey_data()
