@@ -5,13 +5,13 @@
 #include "core/SettingsStore.h"
 #include "core/TagOptions.h"
 #include "gui/CleanWizard.h"
+#include "gui/DatePage.h"
+#include "gui/OutputPage.h"
 #include "gui/Prompts.h"
+#include "gui/ReadyPage.h"
+#include "gui/TagsPage.h"
 
-#include <QButtonGroup>
-#include <QCheckBox>
 #include <QGuiApplication>
-#include <QLineEdit>
-#include <QRadioButton>
 #include <QScreen>
 #include <cmath>
 #include <optional>
@@ -55,6 +55,32 @@ std::optional<bool> toBoolean(const QString &text)
     return number != 0;
 }
 
+// The tag box stored under a key (chkKeepLook keeps the orientation and the colour
+// profile together), or null.
+bool TagOptions::*tagBox(const QString &key)
+{
+    static const QList<std::pair<QString, bool TagOptions::*>> boxes = {
+        {u"chkCleanAll"_s, &TagOptions::chkCleanAll},
+        {u"chkCleanExif"_s, &TagOptions::chkCleanExif},
+        {u"chkCleanExifGPS"_s, &TagOptions::chkCleanExifGPS},
+        {u"chkCleanThumbnail"_s, &TagOptions::chkCleanThumbnail},
+        {u"chkCleanXMP"_s, &TagOptions::chkCleanXMP},
+        {u"chkCleanIPTC"_s, &TagOptions::chkCleanIPTC},
+        {u"chkCleanICC"_s, &TagOptions::chkCleanICC},
+        {u"chkCleanPhotoshop"_s, &TagOptions::chkCleanPhotoshop},
+        {u"chkCleanTiffIdf0"_s, &TagOptions::chkCleanTiffIdf0},
+        {u"chkCleanGeoTiff"_s, &TagOptions::chkCleanGeoTiff},
+        {u"chkCleanAdobeApp14"_s, &TagOptions::chkCleanAdobeApp14},
+        {u"chkCleanOther"_s, &TagOptions::chkCleanOther},
+        {u"chkKeepLook"_s, &TagOptions::keepOrientation},
+    };
+    for (const auto &[name, box] : boxes) {
+        if (name == key)
+            return box;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 void CleanWizard::readSettings()
@@ -79,10 +105,6 @@ void CleanWizard::readSettings()
         if (ok)
             applySetting(name, value);
     }
-    // The date and problem-folder controls follow their check boxes even when a stored
-    // value had to be skipped.
-    chkResetFileDates_Click();
-    chkDeleteFileOnFail_Click();
 }
 
 void CleanWizard::oversizedSettingsWarning()
@@ -99,21 +121,28 @@ void CleanWizard::oversizedSettingsWarning()
 
 void CleanWizard::applySetting(const QString &key, const QString &value)
 {
-    const auto selectOption = [&](QButtonGroup *group, int count) {
-        const std::optional<int> index = toShort(value);
-        if (index && *index >= 0 && *index < count)
-            group->button(*index)->setChecked(true);
+    const auto index = [&](int count) -> std::optional<int> {
+        const std::optional<int> stored = toShort(value);
+        if (stored && *stored >= 0 && *stored < count)
+            return stored;
+        return std::nullopt;
     };
     const auto existingFolder = [](const QString &folder) { return FolderExists(folder) ? folder : QString(); };
+    const auto setDatePart = [this, &value](QString FixedFileDate::*part) {
+        FixedFileDate date = m_datePage->fixedDate();
+        date.*part = value;
+        m_datePage->setFixedDate(date);
+    };
 
     if (key == u"optOutputMode") {
-        selectOption(m_outputModeGroup, 4);
+        if (const auto mode = index(4))
+            m_outputPage->setOutputMode(*mode);
     } else if (key == u"txtOutput") {
-        txtOutput->setText(value);
+        m_outputPage->setOutputFolder(value);
     } else if (key == u"txtPrefix") {
-        txtPrefix->setText(value);
+        m_outputPage->setPrefix(value);
     } else if (key == u"txtSuffix") {
-        txtSuffix->setText(value);
+        m_outputPage->setSuffix(value);
     } else if (key == u"sLastDir") {
         sLastDir = existingFolder(value);
     } else if (key == u"sLastAddDir") {
@@ -133,41 +162,50 @@ void CleanWizard::applySetting(const QString &key, const QString &value)
             move(x(), pixels);
         keepOnScreen();
     } else if (key == u"SetDate_Year") {
-        fixedDate.sSetDateYear = value;
+        setDatePart(&FixedFileDate::sSetDateYear);
     } else if (key == u"SetDate_Month") {
-        fixedDate.sSetDateMonth = value;
+        setDatePart(&FixedFileDate::sSetDateMonth);
     } else if (key == u"SetDate_Day") {
-        fixedDate.sSetDateDay = value;
+        setDatePart(&FixedFileDate::sSetDateDay);
     } else if (key == u"SetDate_Hour") {
-        fixedDate.sSetDateHour = value;
+        setDatePart(&FixedFileDate::sSetDateHour);
     } else if (key == u"SetDate_Min") {
-        fixedDate.sSetDateMin = value;
+        setDatePart(&FixedFileDate::sSetDateMin);
     } else if (key == u"SetDate_Sec") {
-        fixedDate.sSetDateSec = value;
+        setDatePart(&FixedFileDate::sSetDateSec);
     } else if (key == u"SetDate_Mode") {
-        selectOption(m_dateGroup, 2);
+        if (const auto mode = index(2))
+            m_datePage->setRandomDate(*mode == 1);
     } else if (key == u"optProcessingFail") {
-        selectOption(m_processingFailGroup, 2);
+        if (const auto target = index(2))
+            m_datePage->setFailTarget(*target);
     } else if (key == u"txtProcessingFailFolder") {
-        txtProcessingFailFolder->setText(value);
+        m_datePage->setFailFolder(value);
     } else if (key == u"resizableWindow") {
         if (const auto number = toShort(value))
             resizableWindow = *number;
     } else {
         // A check box, named as its key (chkIgnoreMinorWarnings under a key of its own).
-        const QString name = key == u"chkIgnoreMinorWarnings2" ? u"chkIgnoreMinorWarnings"_s : key;
-        auto *box = findChild<QCheckBox *>(name);
-        const std::optional<int> state = toShort(value);
         // A box is clear (0) or ticked (1); the third state has no use here.
-        if (!box || !state || (*state != 0 && *state != 1))
+        const std::optional<int> state = toShort(value);
+        if (!state || (*state != 0 && *state != 1))
             return;
-        if (box == chkCleanICC) {
-            // The box may be showing a kept profile as clear, where a stored 0 would change nothing.
-            m_chkCleanICCChoice = *state == 1;
-            UpdateControls();
-            return;
+        const bool ticked = *state == 1;
+        if (key == u"chkResetFileDates") {
+            m_datePage->setResetFileDates(ticked);
+        } else if (key == u"chkSkipReadyPage") {
+            m_readyPage->setSkipped(ticked);
+        } else if (key == u"chkDeleteFileOnFail") {
+            m_datePage->setMoveFailed(ticked);
+        } else if (key == u"chkIgnoreMinorWarnings2") {
+            m_datePage->setIgnoreMinorWarnings(ticked);
+        } else if (bool TagOptions::*box = tagBox(key)) {
+            TagOptions tags = m_tagsPage->tags();
+            tags.*box = ticked;
+            if (key == u"chkKeepLook")
+                tags.keepColourProfile = ticked;
+            m_tagsPage->setTags(tags);
         }
-        box->setChecked(*state == 1);
     }
 }
 
@@ -198,22 +236,21 @@ void CleanWizard::saveSettings()
     if (m_settingsRefused)
         return;
     const double twipsPerPixel = 1440.0 / m_ScreenDPI;
-    const auto box = [](const QCheckBox *check) { return check->isChecked() ? u"1"_s : u"0"_s; };
+    const auto ticked = [](bool on) { return on ? u"1"_s : u"0"_s; };
+    const auto chosen = [](int id) { return id < 0 ? std::nullopt : std::optional<QString>(QString::number(id)); };
+    const TagOptions tags = m_tagsPage->tags();
+    const FixedFileDate &date = m_datePage->fixedDate();
     const auto value = [&](const QString &key) -> std::optional<QString> {
-        if (key == u"optOutputMode") {
-            const int id = m_outputModeGroup->checkedId();
-            return id < 0 ? std::nullopt : std::optional<QString>(QString::number(id));
-        }
-        if (key == u"optProcessingFail") {
-            const int id = m_processingFailGroup->checkedId();
-            return id < 0 ? std::nullopt : std::optional<QString>(QString::number(id));
-        }
+        if (key == u"optOutputMode")
+            return chosen(m_outputPage->outputMode());
+        if (key == u"optProcessingFail")
+            return chosen(m_datePage->failTarget());
         if (key == u"txtOutput")
-            return txtOutput->text();
+            return m_outputPage->outputFolder();
         if (key == u"txtPrefix")
-            return txtPrefix->text();
+            return m_outputPage->prefix();
         if (key == u"txtSuffix")
-            return txtSuffix->text();
+            return m_outputPage->suffix();
         if (key == u"sLastDir")
             return sLastDir;
         if (key == u"sLastAddDir")
@@ -227,27 +264,32 @@ void CleanWizard::saveSettings()
         if (key == u"resizableWindow")
             return QString::number(resizableWindow);
         if (key == u"txtProcessingFailFolder")
-            return txtProcessingFailFolder->text();
+            return m_datePage->failFolder();
         if (key == u"SetDate_Year")
-            return fixedDate.sSetDateYear;
+            return date.sSetDateYear;
         if (key == u"SetDate_Month")
-            return fixedDate.sSetDateMonth;
+            return date.sSetDateMonth;
         if (key == u"SetDate_Day")
-            return fixedDate.sSetDateDay;
+            return date.sSetDateDay;
         if (key == u"SetDate_Hour")
-            return fixedDate.sSetDateHour;
+            return date.sSetDateHour;
         if (key == u"SetDate_Min")
-            return fixedDate.sSetDateMin;
+            return date.sSetDateMin;
         if (key == u"SetDate_Sec")
-            return fixedDate.sSetDateSec;
+            return date.sSetDateSec;
         if (key == u"SetDate_Mode")
-            return optDate[0]->isChecked() ? u"0"_s : u"1"_s;
+            return m_datePage->randomDate() ? u"1"_s : u"0"_s;
         if (key == u"chkIgnoreMinorWarnings2")
-            return box(chkIgnoreMinorWarnings);
-        if (key == u"chkCleanICC") // the user's tick, not the clear box shown while the profile is kept
-            return m_chkCleanICCChoice ? u"1"_s : u"0"_s;
-        if (const auto *check = findChild<QCheckBox *>(key))
-            return box(check);
+            return ticked(m_datePage->ignoreMinorWarnings());
+        if (key == u"chkResetFileDates")
+            return ticked(m_datePage->resetFileDates());
+        if (key == u"chkSkipReadyPage")
+            return ticked(m_readyPage->skipped());
+        if (key == u"chkDeleteFileOnFail")
+            return ticked(m_datePage->moveFailed());
+        // The ICC box as the user's tick, not the clear box shown while the profile is kept.
+        if (bool TagOptions::*box = tagBox(key))
+            return ticked(tags.*box);
         return std::nullopt;
     };
 
