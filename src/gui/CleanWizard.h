@@ -34,6 +34,7 @@ class PathListModel;
 class OutcomeListModel;
 class SettingsStore;
 struct JobResult;
+struct StoredOptions;
 
 // How the window is started: main() fills it from the process, tests from their own
 // temporary folders.
@@ -160,7 +161,8 @@ private:
     void readSettings();
     // Says once that the settings file was too large to read (see SettingsStore).
     void oversizedSettingsWarning();
-    void applySetting(const QString &key, const QString &value);
+    void showStoredOptions(const StoredOptions &stored);
+    StoredOptions storedOptions() const;
     void keepOnScreen();
     void restoreFramePosition();
     void saveSettings();
