@@ -231,6 +231,22 @@ private Q_SLOTS:
         QCOMPARE(items.first().value, u"123456789"_s);
         QCOMPARE(residueSummary(items), u"device: MakerUnknown:Unknown_0x000c"_s);
     }
+
+    // An output that is no image shows only as ExifTool's error among the read-back
+    // tags; the table finds nothing in it, so the verifier must look for the error first.
+    void damagedInABatch()
+    {
+        const auto outputs = parseReadBackFiles(recording(u"readback-damaged-batch.json"_s));
+        QCOMPARE(outputs.size(), 2);
+        const QList<ReadBackTag> empty = outputs.value(u"clean/empty.jpg"_s);
+        const ReadBackTag *error = findTag(empty, u"ExifTool:Error"_s);
+        QVERIFY(error);
+        QCOMPARE(error->value, u"File is empty"_s);
+        QCOMPARE(classifyResidue(empty).size(), 0);
+        const QList<ReadBackTag> good = outputs.value(u"clean/png_exif_gps_xmp.png"_s);
+        QVERIFY(findTag(good, u"PNG:ImageWidth"_s));
+        QVERIFY(!findTag(good, u"ExifTool:Error"_s));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestExifToolOutput)

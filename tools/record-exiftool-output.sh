@@ -57,6 +57,10 @@ et $rb tiff_ifd0_serial_host_gps.tif > "$out/readback-tiff.json"
 # shellcheck disable=SC2086
 et $rb clean/jpeg_canon_eos5d3_gps_xmp_makernotes.jpg clean/png_exif_gps_xmp.png clean/cr2_canon_350d.cr2 \
     > "$out/readback-cleaned-batch.json"
+# An output that is no image at all (a run cut off before the disk had it) beside a good one.
+: > clean/empty.jpg
+# shellcheck disable=SC2086
+et $rb clean/png_exif_gps_xmp.png clean/empty.jpg > "$out/readback-damaged-batch.json" || true
 et -j -a -G1 -u -n '-*Serial*' jpeg_canon_eos5d3_gps_xmp_makernotes.jpg png_exif_gps_xmp.png cr2_canon_350d.cr2 \
     > "$out/serials-originals.json"
 
