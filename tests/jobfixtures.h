@@ -140,8 +140,9 @@ struct RunOutputs {
         case OutputMode::Suffix:
             break;
         }
-        return options.txtSuffix == u"_cleaned" ? QStringList()
-                                                : QStringList {QStringLiteral("--output"), QStringLiteral("suffix=") + options.txtSuffix};
+        return options.txtSuffix == u"_cleaned"
+            ? QStringList()
+            : QStringList {QStringLiteral("--output"), QStringLiteral("suffix=") + options.txtSuffix};
     }
 };
 

@@ -10,7 +10,6 @@
 
 #include <QDirIterator>
 #include <QFileInfo>
-#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -567,14 +566,8 @@ private Q_SLOTS:
     {
         QFETCH(bool, toTrash);
         Fixture fx;
-        const QByteArray home = qgetenv("HOME");
-        const QByteArray data = qgetenv("XDG_DATA_HOME");
-        const auto restore = qScopeGuard([&] {
-            qputenv("HOME", home);
-            data.isNull() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", data);
-        });
-        qputenv("HOME", QFile::encodeName(fx.dir.path() + u"/home"_s));
-        qputenv("XDG_DATA_HOME", QFile::encodeName(fx.dir.path() + u"/home/.local/share"_s));
+        const testutil::EnvOverride home("HOME", fx.dir.path() + u"/home"_s);
+        const testutil::EnvOverride data("XDG_DATA_HOME", fx.dir.path() + u"/home/.local/share"_s);
         const QString bad = toTrash ? fx.add(u"raf_broken_poc.raf"_s, u"broken - copy.raf"_s)
                                     : fx.add(u"jpeg_truncated_in_app1.jpg"_s, u"x.jpg"_s);
         const QString good = fx.add(u"png_exif_gps_xmp.png"_s);

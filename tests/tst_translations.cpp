@@ -252,24 +252,10 @@ private Q_SLOTS:
         QFETCH(QString, lang);
         QFETCH(QString, language);
         QFETCH(QStringList, expected);
-        const QList<QPair<const char *, QString>> vars
-            = {{"LC_ALL", lcAll}, {"LC_MESSAGES", lcMessages}, {"LANG", lang}, {"LANGUAGE", language}};
-        QList<QPair<const char *, QByteArray>> saved;
-        for (const auto &[name, value] : vars) {
-            saved.append({name, qgetenv(name)});
-            if (value.isEmpty())
-                qunsetenv(name);
-            else
-                qputenv(name, value.toUtf8());
-        }
-        const QStringList got = preferredLanguages();
-        for (const auto &[name, value] : saved) {
-            if (value.isEmpty())
-                qunsetenv(name);
-            else
-                qputenv(name, value);
-        }
-        QCOMPARE(got, expected);
+        const auto set = [](const QString &value) { return value.isEmpty() ? QString() : value; }; // empty: unset
+        const testutil::EnvOverride a("LC_ALL", set(lcAll)), m("LC_MESSAGES", set(lcMessages)), l("LANG", set(lang)),
+            g("LANGUAGE", set(language));
+        QCOMPARE(preferredLanguages(), expected);
     }
 
     void cliSpeaksTheLanguage_data()
