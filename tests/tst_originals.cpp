@@ -92,9 +92,7 @@ private:
 
     QString fill(const QString &folder, const QString &sample, int copies)
     {
-        for (int i = 0; i < copies; ++i)
-            testutil::copySample(sample, folder + u"/img"_s + QString::number(i).rightJustified(3, u'0') + u".jpg"_s);
-        return folder;
+        return testutil::folderOfCopies(folder, sample, copies);
     }
 
 private Q_SLOTS:
@@ -185,9 +183,8 @@ private Q_SLOTS:
         QFETCH(bool, replaceExisting);
         const QString folder = fill(freshFolder(u"links"_s), kSmallJpeg, 130);
         const QString outside = freshFolder(u"outside"_s);
-        const auto outputOf = [&](int i) {
-            return folder + u"/img"_s + QString::number(i).rightJustified(3, u'0') + u"_cleaned.jpg"_s;
-        };
+        const testutil::RunOutputs outputs(JobOptions {}, testutil::RunOutputs::imagesIn(folder));
+        const auto outputOf = [&](int i) { return outputs.outputOf(i); };
         const auto targetOf = [&](int i) { return outside + u"/bashrc"_s + QString::number(i); };
         const auto plant = [&](int from) {
             for (int i = from; i < 130; ++i)
@@ -197,9 +194,6 @@ private Q_SLOTS:
         if (!duringRun)
             plant(0);
 
-        QStringList images;
-        for (int i = 0; i < 130; ++i)
-            images << folder + u"/img"_s + QString::number(i).rightJustified(3, u'0') + u".jpg"_s;
         CleanJob job(JobOptions {}, testutil::jobEnvironment(m_dir.path(), freshFolder(u"linkstmp"_s)));
         job.setOverwriteQuestion([replaceExisting] { return replaceExisting; });
         QTimer watch;
@@ -217,7 +211,7 @@ private Q_SLOTS:
             });
             watch.start();
         }
-        const JobResult r = testutil::runJob(job, images);
+        const JobResult r = testutil::runJob(job, outputs.images);
         watch.stop();
         QVERIFY(!duringRun || planted);
         QCOMPARE(QDir(outside).entryList(QDir::Files | QDir::Hidden), QStringList());
