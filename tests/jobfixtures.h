@@ -2,7 +2,8 @@
 
 // Fixtures of the tests that run a job or quillmark-cli over real images: the job's
 // environment, folders of copies, where each output mode writes and when an output
-// counts as written, and the processes a run starts.
+// counts as written, the processes a run starts, its report by input, the tag boxes by
+// letter and the picture data an output must keep.
 
 #include "core/CleanJob.h"
 #include "testutil.h"
