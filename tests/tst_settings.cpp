@@ -3,6 +3,7 @@
 
 #include "core/SettingsStore.h"
 #include "core/StoredOptions.h"
+#include "testutil.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,18 +25,6 @@ namespace {
 
 const QString kApplication = QString::fromUtf16(SettingsCatalogue::application);
 const QString kSection = QString::fromUtf16(SettingsCatalogue::section);
-
-bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
-
-QByteArray readBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 QStringList folderEntries(const QString &dir)
 {
@@ -134,7 +123,7 @@ private Q_SLOTS:
         if (kind == u"dir") {
             QVERIFY(QDir(dir.path()).mkdir(name));
         } else {
-            QVERIFY(writeBytes(path, "\xff\xfe not a settings file")); // never read
+            QVERIFY(testutil::writeFile(path, "\xff\xfe not a settings file")); // never read
             if (kind == u"unreadable")
                 QVERIFY(QFile::setPermissions(path, {}));
         }
@@ -208,16 +197,16 @@ private Q_SLOTS:
         QTemporaryDir &dir = *m_dir;
         const QString path = dir.filePath(u"settings.ini"_s);
         if (before)
-            QVERIFY(writeBytes(path, *before));
+            QVERIFY(testutil::writeFile(path, *before));
 
         bool ok = false;
         QCOMPARE(ReadIniValue(path, kSection, key, u"<default>"_s, &ok), read);
         QVERIFY(ok);
-        QCOMPARE(readBytes(path), before.value_or(QByteArray())); // a read never changes
+        QCOMPARE(testutil::readFile(path), before.value_or(QByteArray())); // a read never changes
         QCOMPARE(QFile::exists(path), before.has_value()); // nor creates
 
         QVERIFY(WriteIniValue(path, kSection, key, value));
-        QCOMPARE(readBytes(path), after);
+        QCOMPARE(testutil::readFile(path), after);
         // Whatever the writer did, the reader must find the value there, or the save is lost.
         QCOMPARE(ReadIniValue(path, kSection, key, u"<default>"_s), value);
         QCOMPARE(folderEntries(dir.path()), QStringList {u"settings.ini"_s}); // no temporary left
@@ -226,7 +215,7 @@ private Q_SLOTS:
     void firstPortableStartAndShutdown()
     {
         QTemporaryDir &dir = *m_dir;
-        QVERIFY(writeBytes(dir.filePath(u"PORTABLE"_s), {}));
+        QVERIFY(testutil::writeFile(dir.filePath(u"PORTABLE"_s), {}));
         const QString ini = dir.filePath(u"settings.ini"_s);
 
         SettingsStore store(dir.path());
@@ -251,7 +240,7 @@ private Q_SLOTS:
         for (const auto &k : SettingsCatalogue::saveOrder())
             expected.prepend(QString::fromUtf16(k.name).toUtf8() + '=' + defaultOrComputed(k).toUtf8() + "\r\n");
         expected.prepend("[Quillmark]\r\n");
-        QCOMPARE(readBytes(ini), expected);
+        QCOMPARE(testutil::readFile(ini), expected);
         QCOMPARE(folderEntries(dir.path()), (QStringList {u"PORTABLE"_s, u"settings.ini"_s}));
 
         // The next run finds every value; in portable mode the application name plays no part.
@@ -274,11 +263,11 @@ private Q_SLOTS:
 
         // An existing settings.ini is neither read nor written.
         const QByteArray iniContent = "[Quillmark]\r\ntxtSuffix=_from_ini\r\n";
-        QVERIFY(writeBytes(store.iniPath(), iniContent));
+        QVERIFY(testutil::writeFile(store.iniPath(), iniContent));
         QCOMPARE(store.GetSettingValue(kApplication, kSection, u"txtSuffix"_s, u"d"_s), u"d"_s);
         QCOMPARE(store.GetSettingValue(kApplication, kSection, u"txtPrefix"_s, u"d"_s), u"n_"_s);
         QVERIFY(store.SaveSettingValue(kApplication, kSection, u"txtSuffix"_s, u"_n"_s));
-        QCOMPARE(readBytes(store.iniPath()), iniContent);
+        QCOMPARE(testutil::readFile(store.iniPath()), iniContent);
     }
 
     // Reading leaves a read-only file as it is; a save makes it writable for its owner.
@@ -286,7 +275,7 @@ private Q_SLOTS:
     {
         QTemporaryDir &dir = *m_dir;
         const QString ini = dir.filePath(u"settings.ini"_s);
-        QVERIFY(writeBytes(ini, "[Quillmark]\r\ntxtPrefix=ro_\r\n"));
+        QVERIFY(testutil::writeFile(ini, "[Quillmark]\r\ntxtPrefix=ro_\r\n"));
         QCOMPARE(::chmod(QFile::encodeName(ini).constData(), 0444), 0);
 
         QCOMPARE(ReadIniValue(ini, kSection, u"txtPrefix"_s, u"d"_s), u"ro_"_s);
@@ -294,14 +283,14 @@ private Q_SLOTS:
         QCOMPARE(::stat(QFile::encodeName(ini).constData(), &st), 0);
         QCOMPARE(st.st_mode & 07777, 0444u);
         QVERIFY(WriteIniValue(ini, kSection, u"txtPrefix"_s, u"rw_"_s));
-        QCOMPARE(readBytes(ini), QByteArray("[Quillmark]\r\ntxtPrefix=rw_\r\n"));
+        QCOMPARE(testutil::readFile(ini), QByteArray("[Quillmark]\r\ntxtPrefix=rw_\r\n"));
     }
 
     void unusableFileFails()
     {
         QTemporaryDir &dir = *m_dir;
         QVERIFY(QDir(dir.path()).mkdir(u"settings.ini"_s)); // a folder where the file belongs
-        QVERIFY(writeBytes(dir.filePath(u"PORTABLE"_s), {}));
+        QVERIFY(testutil::writeFile(dir.filePath(u"PORTABLE"_s), {}));
         SettingsStore store(dir.path());
         store.DetectPortableMode();
 
@@ -321,17 +310,17 @@ private Q_SLOTS:
         for (int i = 0; i < 1200; ++i)
             content += "key" + QByteArray::number(i) + "=" + QByteArray(30, 'a') + "\r\n";
         content += "[Other]\r\nkey1199=other\r\n";
-        QVERIFY(writeBytes(ini, content));
+        QVERIFY(testutil::writeFile(ini, content));
 
         const QByteArray oldLine = "key1199=" + QByteArray(30, 'a') + "\r\n";
         QVERIFY(content.indexOf(oldLine) > 32767);
         QVERIFY(WriteIniValue(ini, kSection, u"KEY1199"_s, u"changed"_s));
         QByteArray expected = content;
         expected.replace(expected.indexOf(oldLine), oldLine.size(), "KEY1199=changed\r\n");
-        QCOMPARE(readBytes(ini), expected);
+        QCOMPARE(testutil::readFile(ini), expected);
 
         QVERIFY(WriteIniValue(ini, u"Third"_s, u"k"_s, u"v"_s));
-        QCOMPARE(readBytes(ini), expected + "\r\n[Third]\r\nk=v\r\n");
+        QCOMPARE(testutil::readFile(ini), expected + "\r\n[Third]\r\nk=v\r\n");
         QCOMPARE(ReadIniValue(ini, kSection, u"key1199"_s, u"d"_s), u"changed"_s);
         QCOMPARE(ReadIniValue(ini, u"Other"_s, u"key1199"_s, u"d"_s), u"other"_s);
     }
@@ -339,10 +328,10 @@ private Q_SLOTS:
     void unwritableFolderKeepsIni()
     {
         QTemporaryDir &dir = *m_dir;
-        QVERIFY(writeBytes(dir.filePath(u"PORTABLE"_s), {}));
+        QVERIFY(testutil::writeFile(dir.filePath(u"PORTABLE"_s), {}));
         const QString ini = dir.filePath(u"settings.ini"_s);
         const QByteArray content = "[Quillmark]\r\ntxtPrefix=kept_\r\ntxtSuffix=_kept\r\n";
-        QVERIFY(writeBytes(ini, content));
+        QVERIFY(testutil::writeFile(ini, content));
 
         SettingsStore store(dir.path());
         store.DetectPortableMode();
@@ -354,7 +343,7 @@ private Q_SLOTS:
             QVERIFY(!store.SaveSettingValue(kApplication, kSection, u"txtPrefix"_s, u"lost_"_s));
             QVERIFY(!store.SaveSettingValue(kApplication, kSection, u"newKey"_s, u"x"_s));
         }
-        QCOMPARE(readBytes(ini), content);
+        QCOMPARE(testutil::readFile(ini), content);
         QCOMPARE(folderEntries(dir.path()), (QStringList {u"PORTABLE"_s, u"settings.ini"_s}));
     }
 
@@ -394,7 +383,7 @@ private Q_SLOTS:
         SettingsStore store(m_dir->path());
         store.DetectPortableMode();
         QVERIFY(writeStoredOptions(store, o));
-        const QByteArray written = readBytes(store.iniPath());
+        const QByteArray written = testutil::readFile(store.iniPath());
         for (const char *line : {"optOutputMode=1\r\n", "chkCleanAll=0\r\n", "chkCleanAdobeApp14=1\r\n",
                  "chkKeepLook=0\r\n", "SetDate_Mode=0\r\n", "bFontSizeWarningShown=True\r\n", "Left=-300\r\n",
                  "chkIgnoreMinorWarnings2=0\r\n", "chkSkipReadyPage=1\r\n", "resizableWindow=2\r\n", "txtSuffix=\r\n"})
@@ -406,7 +395,7 @@ private Q_SLOTS:
         QCOMPARE(back.left, std::optional<double>(-300));
         QVERIFY(QFile::rename(store.iniPath(), m_dir->filePath(u"first.ini"_s)));
         QVERIFY(writeStoredOptions(store, back));
-        QCOMPARE(readBytes(store.iniPath()), written);
+        QCOMPARE(testutil::readFile(store.iniPath()), written);
     }
 
     // The defaults live in the settings catalogue: an empty store reads as a default
@@ -434,7 +423,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, key);
         QFETCH(QByteArray, value);
         QFile(m_dir->filePath(u"PORTABLE"_s)).open(QIODevice::WriteOnly);
-        QVERIFY(writeBytes(m_dir->filePath(u"settings.ini"_s),
+        QVERIFY(testutil::writeFile(m_dir->filePath(u"settings.ini"_s),
             "[Quillmark]\r\ntxtPrefix=before_\r\n" + key + '=' + value + "\r\ntxtSuffix=_after\r\n"));
         SettingsStore store(m_dir->path());
         store.DetectPortableMode();
@@ -459,7 +448,7 @@ private Q_SLOTS:
             out.DetectPortableMode();
             QVERIFY(writeStoredOptions(out, options));
         }
-        QCOMPARE(readBytes(a + u"/settings.ini"_s), readBytes(b + u"/settings.ini"_s));
+        QCOMPARE(testutil::readFile(a + u"/settings.ini"_s), testutil::readFile(b + u"/settings.ini"_s));
     }
 
     void nativeRoundTrip()
@@ -484,11 +473,11 @@ private Q_SLOTS:
     {
         SettingsStore store(u"/nonexistent-program-folder"_s);
         QVERIFY(store.SaveSettingValue(kApplication, kSection, u"txtPrefix"_s, u"home_"_s));
-        QCOMPARE(readBytes(m_configHome.filePath(u"Corvane/Quillmark.conf"_s)),
+        QCOMPARE(testutil::readFile(m_configHome.filePath(u"Corvane/Quillmark.conf"_s)),
             QByteArray("[Quillmark]\ntxtPrefix=home_\n"));
 
         // Only the user's own file counts, not an organisation-wide one.
-        QVERIFY(writeBytes(m_configHome.filePath(u"Corvane.conf"_s), "[Quillmark]\ntxtSuffix=_org\n"));
+        QVERIFY(testutil::writeFile(m_configHome.filePath(u"Corvane.conf"_s), "[Quillmark]\ntxtSuffix=_org\n"));
         QCOMPARE(store.GetSettingValue(kApplication, kSection, u"txtSuffix"_s, u"d"_s), u"d"_s);
     }
 
@@ -514,7 +503,7 @@ private Q_SLOTS:
         SettingsStore store(dir.path());
         QString file;
         if (where == u"portable") {
-            QVERIFY(writeBytes(dir.filePath(u"PORTABLE"_s), {}));
+            QVERIFY(testutil::writeFile(dir.filePath(u"PORTABLE"_s), {}));
             store.DetectPortableMode();
             file = store.iniPath();
         } else if (where == u"native") {
@@ -533,7 +522,7 @@ private Q_SLOTS:
         while (bytes.size() < size)
             bytes += ';' + QByteArray(std::min<qint64>(998, size - bytes.size() - 2), 'x') + "\r\n";
         bytes.truncate(size);
-        QVERIFY(writeBytes(file, bytes));
+        QVERIFY(testutil::writeFile(file, bytes));
         QCOMPARE(QFileInfo(file).size(), size);
 
         QCOMPARE(store.isOversized(), refused);
@@ -543,14 +532,14 @@ private Q_SLOTS:
         QCOMPARE(ok, !refused);
         QCOMPARE(store.SaveSettingValue(kApplication, kSection, u"txtSuffix"_s, u"_new"_s), !refused);
         if (refused)
-            QCOMPARE(readBytes(file), bytes);
+            QCOMPARE(testutil::readFile(file), bytes);
     }
 
     void nativeUnwritableFolderFails()
     {
         QTemporaryDir &dir = *m_dir;
         const QString native = dir.filePath(u"Quillmark.conf"_s);
-        QVERIFY(writeBytes(native, "[Quillmark]\ntxtPrefix=kept_\n"));
+        QVERIFY(testutil::writeFile(native, "[Quillmark]\ntxtPrefix=kept_\n"));
 
         SettingsStore store(dir.path());
         store.setNativeSettingsPath(native);
@@ -564,7 +553,7 @@ private Q_SLOTS:
         // A failed save leaves nothing pending that a later read or save could pick up.
         QCOMPARE(store.GetSettingValue(kApplication, kSection, u"txtSuffix"_s, u"d"_s), u"d"_s);
         QVERIFY(store.SaveSettingValue(kApplication, kSection, u"txtOutput"_s, u"/out/"_s));
-        QCOMPARE(readBytes(native), QByteArray("[Quillmark]\ntxtOutput=/out/\ntxtPrefix=kept_\n"));
+        QCOMPARE(testutil::readFile(native), QByteArray("[Quillmark]\ntxtOutput=/out/\ntxtPrefix=kept_\n"));
     }
 };
 
