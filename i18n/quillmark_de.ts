@@ -360,16 +360,8 @@
         <translation>Der Assistent hat die Bilder bereinigt! Klicken Sie auf „Beenden“, um das Programm zu schließen, oder auf „Zurück“, um weitere Dateien zu verarbeiten.</translation>
     </message>
     <message>
-        <source>Select output folder:</source>
-        <translation>Zielordner auswählen:</translation>
-    </message>
-    <message>
         <source>One or more output file already exist! Do you want to overwrite existing file(s)?</source>
         <translation>Mindestens eine Ausgabedatei existiert bereits! Möchten Sie vorhandene Dateien überschreiben?</translation>
-    </message>
-    <message>
-        <source>Open problem log...</source>
-        <translation>Problemprotokoll öffnen...</translation>
     </message>
     <message>
         <source>There was an error reading the file...</source>
@@ -563,182 +555,6 @@
         <translation>Beschreibung</translation>
     </message>
     <message>
-        <source>Welcome to Quillmark!</source>
-        <translation>Willkommen bei Quillmark!</translation>
-    </message>
-    <message>
-        <source>This program deletes metadata tags and thumbnails from inside image files. This helps to protect your online privacy, as well as saving disk space. Click &apos;next&apos; to begin.</source>
-        <translation>Dieses Programm löscht Metadaten-Tags und Vorschaubilder aus Bilddateien. Das schützt Ihre Privatsphäre im Internet und spart außerdem Speicherplatz. Klicken Sie auf „Weiter“, um zu beginnen.</translation>
-    </message>
-    <message>
-        <source>Homepage:</source>
-        <translation>Webseite:</translation>
-    </message>
-    <message>
-        <source>Add from Folder</source>
-        <translation>Aus Ordner hinzufügen</translation>
-    </message>
-    <message>
-        <source>Remove selected files</source>
-        <translation>Ausgewählte Dateien entfernen</translation>
-    </message>
-    <message>
-        <source>Clear the file list</source>
-        <translation>Dateiliste leeren</translation>
-    </message>
-    <message>
-        <source>Doubleclick an image to view metadata</source>
-        <translation>Doppelklick zeigt die Metadaten</translation>
-    </message>
-    <message>
-        <source>0 images</source>
-        <translation>0 Bilder</translation>
-    </message>
-    <message>
-        <source>Browse for a folder to put the cleaned images in...</source>
-        <translation>Ordner für die bereinigten Bilder wählen...</translation>
-    </message>
-    <message>
-        <source>Output Mode:</source>
-        <translation>Ausgabemodus:</translation>
-    </message>
-    <message>
-        <source>Overwrite original</source>
-        <translation>Original überschreiben</translation>
-    </message>
-    <message>
-        <source>Save cleaned images in this folder:</source>
-        <translation>Bereinigte Bilder in diesem Ordner speichern:</translation>
-    </message>
-    <message>
-        <source>Add prefix:</source>
-        <translation>Präfix voranstellen:</translation>
-    </message>
-    <message>
-        <source>Add suffix:</source>
-        <translation>Suffix anhängen:</translation>
-    </message>
-    <message>
-        <source>cleaned_</source>
-        <translation>cleaned_</translation>
-    </message>
-    <message>
-        <source>_cleaned</source>
-        <translation>_cleaned</translation>
-    </message>
-    <message>
-        <source>Metadata to remove:</source>
-        <translation>Zu entfernende Metadaten:</translation>
-    </message>
-    <message>
-        <source>All supported</source>
-        <translation>Alle unterstützten</translation>
-    </message>
-    <message>
-        <source>Exif Thumb</source>
-        <translation>Exif-Vorschau</translation>
-    </message>
-    <message>
-        <source>ICC Profile</source>
-        <translation>ICC-Profil</translation>
-    </message>
-    <message>
-        <source>PS Tag &amp;&amp; Thumb</source>
-        <translation>PS-Tag &amp;&amp; -Vorschau</translation>
-    </message>
-    <message>
-        <source>Tiff IDF0</source>
-        <translation>TIFF-IFD0</translation>
-    </message>
-    <message>
-        <source>APP14</source>
-        <translation>APP14</translation>
-    </message>
-    <message>
-        <source>All Other</source>
-        <translation>Alle anderen</translation>
-    </message>
-    <message>
-        <source>Disclaimer: This program can not guarantee full support for all above tags in image formats other than JPEG. RAW images are especially complicated. You should check the produced images to make sure that undesired metadata has been removed. See the manual for more information.</source>
-        <translation>Haftungsausschluss: Bei anderen Bildformaten als JPEG kann dieses Programm nicht garantieren, dass alle oben genannten Tags vollständig unterstützt werden. RAW-Bilder sind besonders kompliziert. Prüfen Sie die erzeugten Bilder, um sicherzugehen, dass unerwünschte Metadaten entfernt wurden. Mehr dazu steht im Handbuch.</translation>
-    </message>
-    <message>
-        <source>Additional Options</source>
-        <translation>Weitere Optionen</translation>
-    </message>
-    <message>
-        <source>Obfuscate File Dates</source>
-        <translation>Dateidatum verschleiern</translation>
-    </message>
-    <message>
-        <source>Set to new date:</source>
-        <translation>Auf neues Datum setzen:</translation>
-    </message>
-    <message>
-        <source>Generate a random date</source>
-        <translation>Zufälliges Datum erzeugen</translation>
-    </message>
-    <message>
-        <source>(change)</source>
-        <translation>(ändern)</translation>
-    </message>
-    <message>
-        <source>Ignore minor errors and warnings</source>
-        <translation>Kleinere Fehler und Warnungen ignorieren</translation>
-    </message>
-    <message>
-        <source>If processing fails, move original file to:</source>
-        <translation>Wenn die Verarbeitung fehlschlägt, Originaldatei verschieben nach:</translation>
-    </message>
-    <message>
-        <source>Recycle bin</source>
-        <translation>Papierkorb</translation>
-    </message>
-    <message>
-        <source>Folder:</source>
-        <translation>Ordner:</translation>
-    </message>
-    <message>
-        <source>Ready to start</source>
-        <translation>Bereit zum Start</translation>
-    </message>
-    <message>
-        <source>The program has now collected enough information to begin processing the images.</source>
-        <translation>Das Programm hat nun alle Angaben, um mit der Verarbeitung der Bilder zu beginnen.</translation>
-    </message>
-    <message>
-        <source>Press &apos;start&apos; to begin!</source>
-        <translation>Klicken Sie auf „Starten“, um zu beginnen!</translation>
-    </message>
-    <message>
-        <source>Skip this page in the future.</source>
-        <translation>Diese Seite künftig überspringen.</translation>
-    </message>
-    <message>
-        <source>Processing images, please wait...</source>
-        <translation>Bilder werden verarbeitet, bitte warten...</translation>
-    </message>
-    <message>
-        <source>Finished!</source>
-        <translation>Fertig!</translation>
-    </message>
-    <message>
-        <source>## images cleaned!</source>
-        <translation>## Bilder bereinigt!</translation>
-    </message>
-    <message>
-        <source>Open log file...</source>
-        <translation>Protokolldatei öffnen...</translation>
-    </message>
-    <message>
-        <source>Cleaned files (double click to show metadata):</source>
-        <translation>Bereinigte Dateien (Doppelklick zeigt die Metadaten):</translation>
-    </message>
-    <message>
-        <source>Click here to open the destination folder...</source>
-        <translation>Hier klicken, um den Zielordner zu öffnen...</translation>
-    </message>
-    <message>
         <source>Stop</source>
         <translation>Anhalten</translation>
     </message>
@@ -747,72 +563,12 @@
         <translation>Bereinigung anhalten? Die bisher bereinigten Bilder bleiben erhalten.</translation>
     </message>
     <message>
-        <source>Output folder</source>
-        <translation>Zielordner</translation>
-    </message>
-    <message>
-        <source>Folder for files that fail</source>
-        <translation>Ordner für Problemdateien</translation>
-    </message>
-    <message>
-        <source>Images to clean</source>
-        <translation>Zu bereinigende Bilder</translation>
-    </message>
-    <message>
-        <source>Cleaned files</source>
-        <translation>Bereinigte Dateien</translation>
-    </message>
-    <message>
-        <source>Progress</source>
-        <translation>Fortschritt</translation>
-    </message>
-    <message>
-        <source>Error details</source>
-        <translation>Fehlerdetails</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>Warnung</translation>
-    </message>
-    <message>
-        <source>Ready</source>
-        <translation>Bereit</translation>
-    </message>
-    <message>
-        <source>Working</source>
-        <translation>In Arbeit</translation>
-    </message>
-    <message>
-        <source>Folder</source>
-        <translation>Ordner</translation>
-    </message>
-    <message>
-        <source>New file date</source>
-        <translation>Neues Dateidatum</translation>
-    </message>
-    <message>
         <source>Help</source>
         <translation>Hilfe</translation>
     </message>
     <message>
         <source>Help: %1</source>
         <translation>Hilfe: %1</translation>
-    </message>
-    <message>
-        <source>Ctrl+I shows the metadata of the current image; Delete removes the selected images.</source>
-        <translation>Strg+I zeigt die Metadaten des aktuellen Bildes; Entf entfernt die ausgewählten Bilder.</translation>
-    </message>
-    <message>
-        <source>Ctrl+I, a double click or the context menu shows what cleaning removed from the current file and what is left.</source>
-        <translation>Strg+I, ein Doppelklick oder das Kontextmenü zeigt, was die Bereinigung aus der aktuellen Datei entfernt hat und was übrig ist.</translation>
-    </message>
-    <message>
-        <source>Show Metadata</source>
-        <translation>Metadaten anzeigen</translation>
-    </message>
-    <message>
-        <source>No images yet. Add them with the buttons on the left, or drop them here.</source>
-        <translation>Noch keine Bilder. Fügen Sie sie mit den Schaltflächen links hinzu oder ziehen Sie sie hierher.</translation>
     </message>
     <message>
         <source>1 image will be cleaned</source>
@@ -837,10 +593,6 @@
     <message>
         <source>as copies whose names end with &quot;%1&quot;.</source>
         <translation>und als Kopie mit dem Suffix „%1“ gespeichert.</translation>
-    </message>
-    <message>
-        <source>all supported metadata</source>
-        <translation>alle unterstützten Metadaten</translation>
     </message>
     <message>
         <source>Removed: %1.</source>
@@ -897,14 +649,6 @@
         <translation>Das Ausrichtungs-Tag sagt Anzeigeprogrammen, wie herum das Bild zu zeigen ist, und das Farbprofil sagt ihnen, welche Farben es enthält. Ohne die Ausrichtung erscheinen Hochformatfotos seitlich gekippt; ohne das Farbprofil können Farben falsch aussehen (zum Beispiel bei den Fotos mit großem Farbraum neuerer Smartphones). Beides identifiziert keine Person, daher bleibt beides erhalten, sofern Sie diese Option nicht abwählen.</translation>
     </message>
     <message>
-        <source>999 images will be cleaned as copies whose names end with &quot;_cleaned&quot;. Removed: all supported metadata, APP14. File dates are set to random dates. Originals that fail go to the trash.</source>
-        <translation>999 Bilder werden bereinigt und als Kopie mit dem Suffix „_cleaned“ gespeichert. Entfernt werden: alle unterstützten Metadaten, APP14. Das Dateidatum wird auf ein zufälliges Datum gesetzt. Originale, deren Verarbeitung fehlschlägt, kommen in den Papierkorb.</translation>
-    </message>
-    <message>
-        <source>The originals will be overwritten. This cannot be undone.</source>
-        <translation>Die Originale werden überschrieben. Das lässt sich nicht rückgängig machen.</translation>
-    </message>
-    <message>
         <source>These files could not be added: their names are not valid UTF-8, which the file dialog cannot pass on. Add them with &quot;Add from Folder&quot; or drop them on the list:</source>
         <translation>Diese Dateien konnten nicht hinzugefügt werden: Ihre Namen sind kein gültiges UTF-8, und der Dateidialog kann sie nicht weitergeben. Fügen Sie sie mit „Aus Ordner hinzufügen“ hinzu oder ziehen Sie sie auf die Liste:</translation>
     </message>
@@ -941,6 +685,57 @@
     <message>
         <source>%1 crashed or was killed.</source>
         <translation>%1 ist abgestürzt oder wurde gewaltsam beendet.</translation>
+    </message>
+</context>
+<context>
+    <name>DatePage</name>
+    <message>
+        <source>Additional Options</source>
+        <translation>Weitere Optionen</translation>
+    </message>
+    <message>
+        <source>Obfuscate File Dates</source>
+        <translation>Dateidatum verschleiern</translation>
+    </message>
+    <message>
+        <source>Set to new date:</source>
+        <translation>Auf neues Datum setzen:</translation>
+    </message>
+    <message>
+        <source>Generate a random date</source>
+        <translation>Zufälliges Datum erzeugen</translation>
+    </message>
+    <message>
+        <source>New file date</source>
+        <translation>Neues Dateidatum</translation>
+    </message>
+    <message>
+        <source>(change)</source>
+        <translation>(ändern)</translation>
+    </message>
+    <message>
+        <source>Ignore minor errors and warnings</source>
+        <translation>Kleinere Fehler und Warnungen ignorieren</translation>
+    </message>
+    <message>
+        <source>If processing fails, move original file to:</source>
+        <translation>Wenn die Verarbeitung fehlschlägt, Originaldatei verschieben nach:</translation>
+    </message>
+    <message>
+        <source>Recycle bin</source>
+        <translation>Papierkorb</translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation>Ordner:</translation>
+    </message>
+    <message>
+        <source>Folder for files that fail</source>
+        <translation>Ordner für Problemdateien</translation>
+    </message>
+    <message>
+        <source>Select output folder:</source>
+        <translation>Zielordner auswählen:</translation>
     </message>
 </context>
 <context>
@@ -1014,6 +809,53 @@
     </message>
 </context>
 <context>
+    <name>FinishedPage</name>
+    <message>
+        <source>Finished!</source>
+        <translation>Fertig!</translation>
+    </message>
+    <message>
+        <source>## images cleaned!</source>
+        <translation>## Bilder bereinigt!</translation>
+    </message>
+    <message>
+        <source>Open log file...</source>
+        <translation>Protokolldatei öffnen...</translation>
+    </message>
+    <message>
+        <source>Error details</source>
+        <translation>Fehlerdetails</translation>
+    </message>
+    <message>
+        <source>Cleaned files (double click to show metadata):</source>
+        <translation>Bereinigte Dateien (Doppelklick zeigt die Metadaten):</translation>
+    </message>
+    <message>
+        <source>Cleaned files</source>
+        <translation>Bereinigte Dateien</translation>
+    </message>
+    <message>
+        <source>Ctrl+I, a double click or the context menu shows what cleaning removed from the current file and what is left.</source>
+        <translation>Strg+I, ein Doppelklick oder das Kontextmenü zeigt, was die Bereinigung aus der aktuellen Datei entfernt hat und was übrig ist.</translation>
+    </message>
+    <message>
+        <source>Show Metadata</source>
+        <translation>Metadaten anzeigen</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Click here to open the destination folder...</source>
+        <translation>Hier klicken, um den Zielordner zu öffnen...</translation>
+    </message>
+    <message>
+        <source>Open problem log...</source>
+        <translation>Problemprotokoll öffnen...</translation>
+    </message>
+</context>
+<context>
     <name>ImageFiles</name>
     <message>
         <source>Supported image types</source>
@@ -1042,6 +884,61 @@
     <message>
         <source>Not a supported image type.</source>
         <translation>Kein unterstützter Bildtyp.</translation>
+    </message>
+</context>
+<context>
+    <name>ImagesPage</name>
+    <message>
+        <source>Add Images</source>
+        <translation>Bilder hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add from Folder</source>
+        <translation>Aus Ordner hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove selected files</source>
+        <translation>Ausgewählte Dateien entfernen</translation>
+    </message>
+    <message>
+        <source>Clear the file list</source>
+        <translation>Dateiliste leeren</translation>
+    </message>
+    <message>
+        <source>Images to clean</source>
+        <translation>Zu bereinigende Bilder</translation>
+    </message>
+    <message>
+        <source>No images yet. Add them with the buttons on the left, or drop them here.</source>
+        <translation>Noch keine Bilder. Fügen Sie sie mit den Schaltflächen links hinzu oder ziehen Sie sie hierher.</translation>
+    </message>
+    <message>
+        <source>Show Metadata</source>
+        <translation>Metadaten anzeigen</translation>
+    </message>
+    <message>
+        <source>Doubleclick an image to view metadata</source>
+        <translation>Doppelklick zeigt die Metadaten</translation>
+    </message>
+    <message>
+        <source>Ctrl+I shows the metadata of the current image; Delete removes the selected images.</source>
+        <translation>Strg+I zeigt die Metadaten des aktuellen Bildes; Entf entfernt die ausgewählten Bilder.</translation>
+    </message>
+    <message>
+        <source>0 images</source>
+        <translation>0 Bilder</translation>
+    </message>
+    <message>
+        <source>%1 images</source>
+        <translation>%1 Bild</translation>
+    </message>
+    <message>
+        <source>Adding files...</source>
+        <translation>Dateien werden hinzugefügt...</translation>
+    </message>
+    <message>
+        <source>No files to process...</source>
+        <translation>Keine Dateien zu verarbeiten...</translation>
     </message>
 </context>
 <context>
@@ -1158,6 +1055,53 @@
     </message>
 </context>
 <context>
+    <name>OutputPage</name>
+    <message>
+        <source>Output Mode:</source>
+        <translation>Ausgabemodus:</translation>
+    </message>
+    <message>
+        <source>Overwrite original</source>
+        <translation>Original überschreiben</translation>
+    </message>
+    <message>
+        <source>Save cleaned images in this folder:</source>
+        <translation>Bereinigte Bilder in diesem Ordner speichern:</translation>
+    </message>
+    <message>
+        <source>Add prefix:</source>
+        <translation>Präfix voranstellen:</translation>
+    </message>
+    <message>
+        <source>Add suffix:</source>
+        <translation>Suffix anhängen:</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Zielordner</translation>
+    </message>
+    <message>
+        <source>cleaned_</source>
+        <translation>cleaned_</translation>
+    </message>
+    <message>
+        <source>Prefix</source>
+        <translation>Präfix</translation>
+    </message>
+    <message>
+        <source>_cleaned</source>
+        <translation>_cleaned</translation>
+    </message>
+    <message>
+        <source>Suffix</source>
+        <translation>Suffix</translation>
+    </message>
+    <message>
+        <source>Select output folder:</source>
+        <translation>Zielordner auswählen:</translation>
+    </message>
+</context>
+<context>
     <name>OutputVerifier</name>
     <message>
         <source>The output is damaged: %1.</source>
@@ -1178,6 +1122,56 @@
     <message>
         <source>ExifTool copied the image without removing anything.</source>
         <translation>ExifTool hat das Bild kopiert, ohne etwas zu entfernen.</translation>
+    </message>
+</context>
+<context>
+    <name>ReadyPage</name>
+    <message>
+        <source>Ready to start</source>
+        <translation>Bereit zum Start</translation>
+    </message>
+    <message>
+        <source>The program has now collected enough information to begin processing the images.</source>
+        <translation>Das Programm hat nun alle Angaben, um mit der Verarbeitung der Bilder zu beginnen.</translation>
+    </message>
+    <message>
+        <source>Press &apos;start&apos; to begin!</source>
+        <translation>Klicken Sie auf „Starten“, um zu beginnen!</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>Skip this page in the future.</source>
+        <translation>Diese Seite künftig überspringen.</translation>
+    </message>
+    <message>
+        <source>999 images will be cleaned as copies whose names end with &quot;_cleaned&quot;. Removed: all supported metadata, APP14. File dates are set to random dates. Originals that fail go to the trash.</source>
+        <translation>999 Bilder werden bereinigt und als Kopie mit dem Suffix „_cleaned“ gespeichert. Entfernt werden: alle unterstützten Metadaten, APP14. Das Dateidatum wird auf ein zufälliges Datum gesetzt. Originale, deren Verarbeitung fehlschlägt, kommen in den Papierkorb.</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>The originals will be overwritten. This cannot be undone.</source>
+        <translation>Die Originale werden überschrieben. Das lässt sich nicht rückgängig machen.</translation>
+    </message>
+</context>
+<context>
+    <name>RunPage</name>
+    <message>
+        <source>Processing images, please wait...</source>
+        <translation>Bilder werden verarbeitet, bitte warten...</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Working</source>
+        <translation>In Arbeit</translation>
     </message>
 </context>
 <context>
@@ -1278,6 +1272,77 @@
     </message>
 </context>
 <context>
+    <name>TagsPage</name>
+    <message>
+        <source>Metadata to remove:</source>
+        <translation>Zu entfernende Metadaten:</translation>
+    </message>
+    <message>
+        <source>All supported</source>
+        <translation>Alle unterstützten</translation>
+    </message>
+    <message>
+        <source>Exif</source>
+        <translation>Exif</translation>
+    </message>
+    <message>
+        <source>Exif GPS</source>
+        <translation>Exif GPS</translation>
+    </message>
+    <message>
+        <source>Exif Thumb</source>
+        <translation>Exif-Vorschau</translation>
+    </message>
+    <message>
+        <source>XMP</source>
+        <translation>XMP</translation>
+    </message>
+    <message>
+        <source>IPTC</source>
+        <translation>IPTC</translation>
+    </message>
+    <message>
+        <source>ICC Profile</source>
+        <translation>ICC-Profil</translation>
+    </message>
+    <message>
+        <source>PS Tag &amp;&amp; Thumb</source>
+        <translation>PS-Tag &amp;&amp; -Vorschau</translation>
+    </message>
+    <message>
+        <source>Tiff IDF0</source>
+        <translation>TIFF-IFD0</translation>
+    </message>
+    <message>
+        <source>GeoTIFF</source>
+        <translation>GeoTIFF</translation>
+    </message>
+    <message>
+        <source>APP14</source>
+        <translation>APP14</translation>
+    </message>
+    <message>
+        <source>All Other</source>
+        <translation>Alle anderen</translation>
+    </message>
+    <message>
+        <source>Keep orientation and colour profile</source>
+        <translation>Ausrichtung und Farbprofil behalten</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Disclaimer: This program can not guarantee full support for all above tags in image formats other than JPEG. RAW images are especially complicated. You should check the produced images to make sure that undesired metadata has been removed. See the manual for more information.</source>
+        <translation>Haftungsausschluss: Bei anderen Bildformaten als JPEG kann dieses Programm nicht garantieren, dass alle oben genannten Tags vollständig unterstützt werden. RAW-Bilder sind besonders kompliziert. Prüfen Sie die erzeugten Bilder, um sicherzugehen, dass unerwünschte Metadaten entfernt wurden. Mehr dazu steht im Handbuch.</translation>
+    </message>
+    <message>
+        <source>all supported metadata</source>
+        <translation>alle unterstützten Metadaten</translation>
+    </message>
+</context>
+<context>
     <name>UpdateControls</name>
     <message>
         <source>%1 image</source>
@@ -1293,6 +1358,21 @@
     <message>
         <source>A prefix or suffix is part of the file name and cannot contain &quot;/&quot;.</source>
         <translation>Ein Präfix oder Suffix ist Teil des Dateinamens und darf kein „/“ enthalten.</translation>
+    </message>
+</context>
+<context>
+    <name>WelcomePage</name>
+    <message>
+        <source>Welcome to Quillmark!</source>
+        <translation>Willkommen bei Quillmark!</translation>
+    </message>
+    <message>
+        <source>This program deletes metadata tags and thumbnails from inside image files. This helps to protect your online privacy, as well as saving disk space. Click &apos;next&apos; to begin.</source>
+        <translation>Dieses Programm löscht Metadaten-Tags und Vorschaubilder aus Bilddateien. Das schützt Ihre Privatsphäre im Internet und spart außerdem Speicherplatz. Klicken Sie auf „Weiter“, um zu beginnen.</translation>
+    </message>
+    <message>
+        <source>Homepage:</source>
+        <translation>Webseite:</translation>
     </message>
 </context>
 <context>
@@ -1340,6 +1420,13 @@
     <message>
         <source>quillmark: -auto: %1: not a folder</source>
         <translation>quillmark: -auto: %1: kein Ordner</translation>
+    </message>
+</context>
+<context>
+    <name>WizardPage</name>
+    <message>
+        <source>Browse for a folder to put the cleaned images in...</source>
+        <translation>Ordner für die bereinigten Bilder wählen...</translation>
     </message>
 </context>
 <context>

@@ -360,16 +360,8 @@
         <translation>¡El asistente ha terminado de limpiar las imágenes! Pulse «Salir» para cerrar el programa o «Atrás» para procesar más archivos.</translation>
     </message>
     <message>
-        <source>Select output folder:</source>
-        <translation>Seleccione la carpeta de destino:</translation>
-    </message>
-    <message>
         <source>One or more output file already exist! Do you want to overwrite existing file(s)?</source>
         <translation>¡Ya existen uno o varios archivos de salida! ¿Desea sobrescribir los archivos existentes?</translation>
-    </message>
-    <message>
-        <source>Open problem log...</source>
-        <translation>Abrir el registro de problemas...</translation>
     </message>
     <message>
         <source>There was an error reading the file...</source>
@@ -563,182 +555,6 @@
         <translation>Descripción</translation>
     </message>
     <message>
-        <source>Welcome to Quillmark!</source>
-        <translation>¡Bienvenido a Quillmark!</translation>
-    </message>
-    <message>
-        <source>This program deletes metadata tags and thumbnails from inside image files. This helps to protect your online privacy, as well as saving disk space. Click &apos;next&apos; to begin.</source>
-        <translation>Este programa elimina las etiquetas de metadatos y las miniaturas del interior de los archivos de imagen. Así ayuda a proteger su privacidad en internet y, además, ahorra espacio en disco. Haga clic en «Siguiente» para empezar.</translation>
-    </message>
-    <message>
-        <source>Homepage:</source>
-        <translation>Página web:</translation>
-    </message>
-    <message>
-        <source>Add from Folder</source>
-        <translation>Añadir carpeta</translation>
-    </message>
-    <message>
-        <source>Remove selected files</source>
-        <translation>Quitar los archivos seleccionados</translation>
-    </message>
-    <message>
-        <source>Clear the file list</source>
-        <translation>Vaciar la lista de archivos</translation>
-    </message>
-    <message>
-        <source>Doubleclick an image to view metadata</source>
-        <translation>Doble clic: ver los metadatos</translation>
-    </message>
-    <message>
-        <source>0 images</source>
-        <translation>0 imágenes</translation>
-    </message>
-    <message>
-        <source>Browse for a folder to put the cleaned images in...</source>
-        <translation>Buscar una carpeta para las imágenes limpias...</translation>
-    </message>
-    <message>
-        <source>Output Mode:</source>
-        <translation>Modo de salida:</translation>
-    </message>
-    <message>
-        <source>Overwrite original</source>
-        <translation>Sobrescribir el original</translation>
-    </message>
-    <message>
-        <source>Save cleaned images in this folder:</source>
-        <translation>Guardar las imágenes limpias en esta carpeta:</translation>
-    </message>
-    <message>
-        <source>Add prefix:</source>
-        <translation>Añadir prefijo:</translation>
-    </message>
-    <message>
-        <source>Add suffix:</source>
-        <translation>Añadir sufijo:</translation>
-    </message>
-    <message>
-        <source>cleaned_</source>
-        <translation>cleaned_</translation>
-    </message>
-    <message>
-        <source>_cleaned</source>
-        <translation>_cleaned</translation>
-    </message>
-    <message>
-        <source>Metadata to remove:</source>
-        <translation>Metadatos que se eliminarán:</translation>
-    </message>
-    <message>
-        <source>All supported</source>
-        <translation>Todo lo compatible</translation>
-    </message>
-    <message>
-        <source>Exif Thumb</source>
-        <translation>Miniatura Exif</translation>
-    </message>
-    <message>
-        <source>ICC Profile</source>
-        <translation>Perfil ICC</translation>
-    </message>
-    <message>
-        <source>PS Tag &amp;&amp; Thumb</source>
-        <translation>Etiqueta &amp;&amp; miniatura PS</translation>
-    </message>
-    <message>
-        <source>Tiff IDF0</source>
-        <translation>TIFF IFD0</translation>
-    </message>
-    <message>
-        <source>APP14</source>
-        <translation>APP14</translation>
-    </message>
-    <message>
-        <source>All Other</source>
-        <translation>Todas las demás</translation>
-    </message>
-    <message>
-        <source>Disclaimer: This program can not guarantee full support for all above tags in image formats other than JPEG. RAW images are especially complicated. You should check the produced images to make sure that undesired metadata has been removed. See the manual for more information.</source>
-        <translation>Aviso: en formatos de imagen distintos de JPEG, este programa no puede garantizar la compatibilidad total con todas las etiquetas anteriores. Las imágenes RAW son especialmente complicadas. Compruebe las imágenes generadas para asegurarse de que se han eliminado los metadatos no deseados. Consulte el manual para más información.</translation>
-    </message>
-    <message>
-        <source>Additional Options</source>
-        <translation>Opciones adicionales</translation>
-    </message>
-    <message>
-        <source>Obfuscate File Dates</source>
-        <translation>Ocultar las fechas de los archivos</translation>
-    </message>
-    <message>
-        <source>Set to new date:</source>
-        <translation>Cambiar a la fecha:</translation>
-    </message>
-    <message>
-        <source>Generate a random date</source>
-        <translation>Generar una fecha aleatoria</translation>
-    </message>
-    <message>
-        <source>(change)</source>
-        <translation>(cambiar)</translation>
-    </message>
-    <message>
-        <source>Ignore minor errors and warnings</source>
-        <translation>Ignorar errores leves y advertencias</translation>
-    </message>
-    <message>
-        <source>If processing fails, move original file to:</source>
-        <translation>Si el procesamiento falla, mover el archivo original a:</translation>
-    </message>
-    <message>
-        <source>Recycle bin</source>
-        <translation>Papelera</translation>
-    </message>
-    <message>
-        <source>Folder:</source>
-        <translation>Carpeta:</translation>
-    </message>
-    <message>
-        <source>Ready to start</source>
-        <translation>Listo para empezar</translation>
-    </message>
-    <message>
-        <source>The program has now collected enough information to begin processing the images.</source>
-        <translation>El programa ya tiene toda la información necesaria para empezar a procesar las imágenes.</translation>
-    </message>
-    <message>
-        <source>Press &apos;start&apos; to begin!</source>
-        <translation>¡Pulse «Iniciar» para empezar!</translation>
-    </message>
-    <message>
-        <source>Skip this page in the future.</source>
-        <translation>Omitir esta página en adelante.</translation>
-    </message>
-    <message>
-        <source>Processing images, please wait...</source>
-        <translation>Procesando imágenes, espere...</translation>
-    </message>
-    <message>
-        <source>Finished!</source>
-        <translation>¡Terminado!</translation>
-    </message>
-    <message>
-        <source>## images cleaned!</source>
-        <translation>¡## imágenes limpiadas!</translation>
-    </message>
-    <message>
-        <source>Open log file...</source>
-        <translation>Abrir el archivo de registro...</translation>
-    </message>
-    <message>
-        <source>Cleaned files (double click to show metadata):</source>
-        <translation>Archivos limpios (doble clic para ver los metadatos):</translation>
-    </message>
-    <message>
-        <source>Click here to open the destination folder...</source>
-        <translation>Haga clic aquí para abrir la carpeta de destino...</translation>
-    </message>
-    <message>
         <source>Stop</source>
         <translation>Detener</translation>
     </message>
@@ -747,72 +563,12 @@
         <translation>¿Detener la limpieza? Las imágenes ya limpias se conservan.</translation>
     </message>
     <message>
-        <source>Output folder</source>
-        <translation>Carpeta de destino</translation>
-    </message>
-    <message>
-        <source>Folder for files that fail</source>
-        <translation>Carpeta para los archivos con problemas</translation>
-    </message>
-    <message>
-        <source>Images to clean</source>
-        <translation>Imágenes que se limpiarán</translation>
-    </message>
-    <message>
-        <source>Cleaned files</source>
-        <translation>Archivos limpios</translation>
-    </message>
-    <message>
-        <source>Progress</source>
-        <translation>Progreso</translation>
-    </message>
-    <message>
-        <source>Error details</source>
-        <translation>Detalles del error</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>Advertencia</translation>
-    </message>
-    <message>
-        <source>Ready</source>
-        <translation>Listo</translation>
-    </message>
-    <message>
-        <source>Working</source>
-        <translation>Trabajando</translation>
-    </message>
-    <message>
-        <source>Folder</source>
-        <translation>Carpeta</translation>
-    </message>
-    <message>
-        <source>New file date</source>
-        <translation>Nueva fecha del archivo</translation>
-    </message>
-    <message>
         <source>Help</source>
         <translation>Ayuda</translation>
     </message>
     <message>
         <source>Help: %1</source>
         <translation>Ayuda: %1</translation>
-    </message>
-    <message>
-        <source>Ctrl+I shows the metadata of the current image; Delete removes the selected images.</source>
-        <translation>Ctrl+I muestra los metadatos de la imagen actual; Supr quita las imágenes seleccionadas.</translation>
-    </message>
-    <message>
-        <source>Ctrl+I, a double click or the context menu shows what cleaning removed from the current file and what is left.</source>
-        <translation>Ctrl+I, un doble clic o el menú contextual muestran qué eliminó la limpieza del archivo actual y qué queda.</translation>
-    </message>
-    <message>
-        <source>Show Metadata</source>
-        <translation>Mostrar metadatos</translation>
-    </message>
-    <message>
-        <source>No images yet. Add them with the buttons on the left, or drop them here.</source>
-        <translation>Aún no hay imágenes. Añádalas con los botones de la izquierda o arrástrelas aquí.</translation>
     </message>
     <message>
         <source>1 image will be cleaned</source>
@@ -837,10 +593,6 @@
     <message>
         <source>as copies whose names end with &quot;%1&quot;.</source>
         <translation>como copias cuyo nombre termina en «%1».</translation>
-    </message>
-    <message>
-        <source>all supported metadata</source>
-        <translation>todos los metadatos compatibles</translation>
     </message>
     <message>
         <source>Removed: %1.</source>
@@ -897,14 +649,6 @@
         <translation>La etiqueta de orientación indica a los visores en qué posición mostrar la imagen, y el perfil de color les indica qué colores contiene. Sin la orientación, las fotos verticales se muestran de lado; sin el perfil de color, los colores pueden verse mal (por ejemplo, en las fotos de gama amplia de los teléfonos recientes). Ninguno de los dos identifica a una persona, así que ambos se conservan salvo que desmarque esta opción.</translation>
     </message>
     <message>
-        <source>999 images will be cleaned as copies whose names end with &quot;_cleaned&quot;. Removed: all supported metadata, APP14. File dates are set to random dates. Originals that fail go to the trash.</source>
-        <translation>Se limpiarán 999 imágenes como copias cuyo nombre termina en «_cleaned». Se elimina: todos los metadatos compatibles, APP14. Las fechas de los archivos se cambian por fechas aleatorias. Los originales que fallen van a la papelera.</translation>
-    </message>
-    <message>
-        <source>The originals will be overwritten. This cannot be undone.</source>
-        <translation>Los originales se sobrescribirán. Esto no se puede deshacer.</translation>
-    </message>
-    <message>
         <source>These files could not be added: their names are not valid UTF-8, which the file dialog cannot pass on. Add them with &quot;Add from Folder&quot; or drop them on the list:</source>
         <translation>Estos archivos no se han podido añadir: sus nombres no son UTF-8 válido y el diálogo de archivos no puede transmitirlos. Añádalos con «Añadir carpeta» o arrástrelos a la lista:</translation>
     </message>
@@ -941,6 +685,57 @@
     <message>
         <source>%1 crashed or was killed.</source>
         <translation>%1 se cerró inesperadamente o se forzó su cierre.</translation>
+    </message>
+</context>
+<context>
+    <name>DatePage</name>
+    <message>
+        <source>Additional Options</source>
+        <translation>Opciones adicionales</translation>
+    </message>
+    <message>
+        <source>Obfuscate File Dates</source>
+        <translation>Ocultar las fechas de los archivos</translation>
+    </message>
+    <message>
+        <source>Set to new date:</source>
+        <translation>Cambiar a la fecha:</translation>
+    </message>
+    <message>
+        <source>Generate a random date</source>
+        <translation>Generar una fecha aleatoria</translation>
+    </message>
+    <message>
+        <source>New file date</source>
+        <translation>Nueva fecha del archivo</translation>
+    </message>
+    <message>
+        <source>(change)</source>
+        <translation>(cambiar)</translation>
+    </message>
+    <message>
+        <source>Ignore minor errors and warnings</source>
+        <translation>Ignorar errores leves y advertencias</translation>
+    </message>
+    <message>
+        <source>If processing fails, move original file to:</source>
+        <translation>Si el procesamiento falla, mover el archivo original a:</translation>
+    </message>
+    <message>
+        <source>Recycle bin</source>
+        <translation>Papelera</translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation>Carpeta:</translation>
+    </message>
+    <message>
+        <source>Folder for files that fail</source>
+        <translation>Carpeta para los archivos con problemas</translation>
+    </message>
+    <message>
+        <source>Select output folder:</source>
+        <translation>Seleccione la carpeta de destino:</translation>
     </message>
 </context>
 <context>
@@ -1014,6 +809,53 @@
     </message>
 </context>
 <context>
+    <name>FinishedPage</name>
+    <message>
+        <source>Finished!</source>
+        <translation>¡Terminado!</translation>
+    </message>
+    <message>
+        <source>## images cleaned!</source>
+        <translation>¡## imágenes limpiadas!</translation>
+    </message>
+    <message>
+        <source>Open log file...</source>
+        <translation>Abrir el archivo de registro...</translation>
+    </message>
+    <message>
+        <source>Error details</source>
+        <translation>Detalles del error</translation>
+    </message>
+    <message>
+        <source>Cleaned files (double click to show metadata):</source>
+        <translation>Archivos limpios (doble clic para ver los metadatos):</translation>
+    </message>
+    <message>
+        <source>Cleaned files</source>
+        <translation>Archivos limpios</translation>
+    </message>
+    <message>
+        <source>Ctrl+I, a double click or the context menu shows what cleaning removed from the current file and what is left.</source>
+        <translation>Ctrl+I, un doble clic o el menú contextual muestran qué eliminó la limpieza del archivo actual y qué queda.</translation>
+    </message>
+    <message>
+        <source>Show Metadata</source>
+        <translation>Mostrar metadatos</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Carpeta</translation>
+    </message>
+    <message>
+        <source>Click here to open the destination folder...</source>
+        <translation>Haga clic aquí para abrir la carpeta de destino...</translation>
+    </message>
+    <message>
+        <source>Open problem log...</source>
+        <translation>Abrir el registro de problemas...</translation>
+    </message>
+</context>
+<context>
     <name>ImageFiles</name>
     <message>
         <source>Supported image types</source>
@@ -1042,6 +884,61 @@
     <message>
         <source>Not a supported image type.</source>
         <translation>No es un tipo de imagen compatible.</translation>
+    </message>
+</context>
+<context>
+    <name>ImagesPage</name>
+    <message>
+        <source>Add Images</source>
+        <translation>Añadir imágenes</translation>
+    </message>
+    <message>
+        <source>Add from Folder</source>
+        <translation>Añadir carpeta</translation>
+    </message>
+    <message>
+        <source>Remove selected files</source>
+        <translation>Quitar los archivos seleccionados</translation>
+    </message>
+    <message>
+        <source>Clear the file list</source>
+        <translation>Vaciar la lista de archivos</translation>
+    </message>
+    <message>
+        <source>Images to clean</source>
+        <translation>Imágenes que se limpiarán</translation>
+    </message>
+    <message>
+        <source>No images yet. Add them with the buttons on the left, or drop them here.</source>
+        <translation>Aún no hay imágenes. Añádalas con los botones de la izquierda o arrástrelas aquí.</translation>
+    </message>
+    <message>
+        <source>Show Metadata</source>
+        <translation>Mostrar metadatos</translation>
+    </message>
+    <message>
+        <source>Doubleclick an image to view metadata</source>
+        <translation>Doble clic: ver los metadatos</translation>
+    </message>
+    <message>
+        <source>Ctrl+I shows the metadata of the current image; Delete removes the selected images.</source>
+        <translation>Ctrl+I muestra los metadatos de la imagen actual; Supr quita las imágenes seleccionadas.</translation>
+    </message>
+    <message>
+        <source>0 images</source>
+        <translation>0 imágenes</translation>
+    </message>
+    <message>
+        <source>%1 images</source>
+        <translation>%1 imagen</translation>
+    </message>
+    <message>
+        <source>Adding files...</source>
+        <translation>Añadiendo archivos...</translation>
+    </message>
+    <message>
+        <source>No files to process...</source>
+        <translation>No hay archivos que procesar...</translation>
     </message>
 </context>
 <context>
@@ -1158,6 +1055,53 @@
     </message>
 </context>
 <context>
+    <name>OutputPage</name>
+    <message>
+        <source>Output Mode:</source>
+        <translation>Modo de salida:</translation>
+    </message>
+    <message>
+        <source>Overwrite original</source>
+        <translation>Sobrescribir el original</translation>
+    </message>
+    <message>
+        <source>Save cleaned images in this folder:</source>
+        <translation>Guardar las imágenes limpias en esta carpeta:</translation>
+    </message>
+    <message>
+        <source>Add prefix:</source>
+        <translation>Añadir prefijo:</translation>
+    </message>
+    <message>
+        <source>Add suffix:</source>
+        <translation>Añadir sufijo:</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Carpeta de destino</translation>
+    </message>
+    <message>
+        <source>cleaned_</source>
+        <translation>cleaned_</translation>
+    </message>
+    <message>
+        <source>Prefix</source>
+        <translation>Prefijo</translation>
+    </message>
+    <message>
+        <source>_cleaned</source>
+        <translation>_cleaned</translation>
+    </message>
+    <message>
+        <source>Suffix</source>
+        <translation>Sufijo</translation>
+    </message>
+    <message>
+        <source>Select output folder:</source>
+        <translation>Seleccione la carpeta de destino:</translation>
+    </message>
+</context>
+<context>
     <name>OutputVerifier</name>
     <message>
         <source>The output is damaged: %1.</source>
@@ -1178,6 +1122,56 @@
     <message>
         <source>ExifTool copied the image without removing anything.</source>
         <translation>ExifTool copió la imagen sin eliminar nada.</translation>
+    </message>
+</context>
+<context>
+    <name>ReadyPage</name>
+    <message>
+        <source>Ready to start</source>
+        <translation>Listo para empezar</translation>
+    </message>
+    <message>
+        <source>The program has now collected enough information to begin processing the images.</source>
+        <translation>El programa ya tiene toda la información necesaria para empezar a procesar las imágenes.</translation>
+    </message>
+    <message>
+        <source>Press &apos;start&apos; to begin!</source>
+        <translation>¡Pulse «Iniciar» para empezar!</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Skip this page in the future.</source>
+        <translation>Omitir esta página en adelante.</translation>
+    </message>
+    <message>
+        <source>999 images will be cleaned as copies whose names end with &quot;_cleaned&quot;. Removed: all supported metadata, APP14. File dates are set to random dates. Originals that fail go to the trash.</source>
+        <translation>Se limpiarán 999 imágenes como copias cuyo nombre termina en «_cleaned». Se elimina: todos los metadatos compatibles, APP14. Las fechas de los archivos se cambian por fechas aleatorias. Los originales que fallen van a la papelera.</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>The originals will be overwritten. This cannot be undone.</source>
+        <translation>Los originales se sobrescribirán. Esto no se puede deshacer.</translation>
+    </message>
+</context>
+<context>
+    <name>RunPage</name>
+    <message>
+        <source>Processing images, please wait...</source>
+        <translation>Procesando imágenes, espere...</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>Working</source>
+        <translation>Trabajando</translation>
     </message>
 </context>
 <context>
@@ -1278,6 +1272,77 @@
     </message>
 </context>
 <context>
+    <name>TagsPage</name>
+    <message>
+        <source>Metadata to remove:</source>
+        <translation>Metadatos que se eliminarán:</translation>
+    </message>
+    <message>
+        <source>All supported</source>
+        <translation>Todo lo compatible</translation>
+    </message>
+    <message>
+        <source>Exif</source>
+        <translation>Exif</translation>
+    </message>
+    <message>
+        <source>Exif GPS</source>
+        <translation>Exif GPS</translation>
+    </message>
+    <message>
+        <source>Exif Thumb</source>
+        <translation>Miniatura Exif</translation>
+    </message>
+    <message>
+        <source>XMP</source>
+        <translation>XMP</translation>
+    </message>
+    <message>
+        <source>IPTC</source>
+        <translation>IPTC</translation>
+    </message>
+    <message>
+        <source>ICC Profile</source>
+        <translation>Perfil ICC</translation>
+    </message>
+    <message>
+        <source>PS Tag &amp;&amp; Thumb</source>
+        <translation>Etiqueta &amp;&amp; miniatura PS</translation>
+    </message>
+    <message>
+        <source>Tiff IDF0</source>
+        <translation>TIFF IFD0</translation>
+    </message>
+    <message>
+        <source>GeoTIFF</source>
+        <translation>GeoTIFF</translation>
+    </message>
+    <message>
+        <source>APP14</source>
+        <translation>APP14</translation>
+    </message>
+    <message>
+        <source>All Other</source>
+        <translation>Todas las demás</translation>
+    </message>
+    <message>
+        <source>Keep orientation and colour profile</source>
+        <translation>Conservar la orientación y el perfil de color</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+    <message>
+        <source>Disclaimer: This program can not guarantee full support for all above tags in image formats other than JPEG. RAW images are especially complicated. You should check the produced images to make sure that undesired metadata has been removed. See the manual for more information.</source>
+        <translation>Aviso: en formatos de imagen distintos de JPEG, este programa no puede garantizar la compatibilidad total con todas las etiquetas anteriores. Las imágenes RAW son especialmente complicadas. Compruebe las imágenes generadas para asegurarse de que se han eliminado los metadatos no deseados. Consulte el manual para más información.</translation>
+    </message>
+    <message>
+        <source>all supported metadata</source>
+        <translation>todos los metadatos compatibles</translation>
+    </message>
+</context>
+<context>
     <name>UpdateControls</name>
     <message>
         <source>%1 image</source>
@@ -1293,6 +1358,21 @@
     <message>
         <source>A prefix or suffix is part of the file name and cannot contain &quot;/&quot;.</source>
         <translation>Un prefijo o sufijo forma parte del nombre de archivo y no puede contener «/».</translation>
+    </message>
+</context>
+<context>
+    <name>WelcomePage</name>
+    <message>
+        <source>Welcome to Quillmark!</source>
+        <translation>¡Bienvenido a Quillmark!</translation>
+    </message>
+    <message>
+        <source>This program deletes metadata tags and thumbnails from inside image files. This helps to protect your online privacy, as well as saving disk space. Click &apos;next&apos; to begin.</source>
+        <translation>Este programa elimina las etiquetas de metadatos y las miniaturas del interior de los archivos de imagen. Así ayuda a proteger su privacidad en internet y, además, ahorra espacio en disco. Haga clic en «Siguiente» para empezar.</translation>
+    </message>
+    <message>
+        <source>Homepage:</source>
+        <translation>Página web:</translation>
     </message>
 </context>
 <context>
@@ -1340,6 +1420,13 @@
     <message>
         <source>quillmark: -auto: %1: not a folder</source>
         <translation>quillmark: -auto: %1: no es una carpeta</translation>
+    </message>
+</context>
+<context>
+    <name>WizardPage</name>
+    <message>
+        <source>Browse for a folder to put the cleaned images in...</source>
+        <translation>Buscar una carpeta para las imágenes limpias...</translation>
     </message>
 </context>
 <context>

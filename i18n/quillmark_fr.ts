@@ -360,16 +360,8 @@
         <translation>L’assistant a terminé le nettoyage des images&#x202f;! Cliquez sur «&#xa0;Quitter&#xa0;» pour fermer le programme, ou sur «&#xa0;Précédent&#xa0;» pour traiter d’autres fichiers.</translation>
     </message>
     <message>
-        <source>Select output folder:</source>
-        <translation>Choisir le dossier de destination&#xa0;:</translation>
-    </message>
-    <message>
         <source>One or more output file already exist! Do you want to overwrite existing file(s)?</source>
         <translation>Un ou plusieurs fichiers de sortie existent déjà&#x202f;! Voulez-vous remplacer les fichiers existants&#x202f;?</translation>
-    </message>
-    <message>
-        <source>Open problem log...</source>
-        <translation>Ouvrir le journal des problèmes...</translation>
     </message>
     <message>
         <source>There was an error reading the file...</source>
@@ -563,182 +555,6 @@
         <translation>Description</translation>
     </message>
     <message>
-        <source>Welcome to Quillmark!</source>
-        <translation>Bienvenue dans Quillmark&#x202f;!</translation>
-    </message>
-    <message>
-        <source>This program deletes metadata tags and thumbnails from inside image files. This helps to protect your online privacy, as well as saving disk space. Click &apos;next&apos; to begin.</source>
-        <translation>Ce programme supprime les balises de métadonnées et les miniatures contenues dans les fichiers image. Cela aide à protéger votre vie privée en ligne, tout en économisant de l’espace disque. Cliquez sur «&#xa0;Suivant&#xa0;» pour commencer.</translation>
-    </message>
-    <message>
-        <source>Homepage:</source>
-        <translation>Site web&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Add from Folder</source>
-        <translation>Ajouter un dossier</translation>
-    </message>
-    <message>
-        <source>Remove selected files</source>
-        <translation>Retirer les fichiers sélectionnés</translation>
-    </message>
-    <message>
-        <source>Clear the file list</source>
-        <translation>Vider la liste des fichiers</translation>
-    </message>
-    <message>
-        <source>Doubleclick an image to view metadata</source>
-        <translation>Double-clic&#xa0;: voir les métadonnées</translation>
-    </message>
-    <message>
-        <source>0 images</source>
-        <translation>0 image</translation>
-    </message>
-    <message>
-        <source>Browse for a folder to put the cleaned images in...</source>
-        <translation>Choisir le dossier où placer les images nettoyées...</translation>
-    </message>
-    <message>
-        <source>Output Mode:</source>
-        <translation>Mode de sortie&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Overwrite original</source>
-        <translation>Remplacer l’original</translation>
-    </message>
-    <message>
-        <source>Save cleaned images in this folder:</source>
-        <translation>Enregistrer les images nettoyées dans ce dossier&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Add prefix:</source>
-        <translation>Ajouter un préfixe&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Add suffix:</source>
-        <translation>Ajouter un suffixe&#xa0;:</translation>
-    </message>
-    <message>
-        <source>cleaned_</source>
-        <translation>cleaned_</translation>
-    </message>
-    <message>
-        <source>_cleaned</source>
-        <translation>_cleaned</translation>
-    </message>
-    <message>
-        <source>Metadata to remove:</source>
-        <translation>Métadonnées à supprimer&#xa0;:</translation>
-    </message>
-    <message>
-        <source>All supported</source>
-        <translation>Tout ce qui est pris en charge</translation>
-    </message>
-    <message>
-        <source>Exif Thumb</source>
-        <translation>Miniature Exif</translation>
-    </message>
-    <message>
-        <source>ICC Profile</source>
-        <translation>Profil ICC</translation>
-    </message>
-    <message>
-        <source>PS Tag &amp;&amp; Thumb</source>
-        <translation>Balise &amp;&amp; miniature PS</translation>
-    </message>
-    <message>
-        <source>Tiff IDF0</source>
-        <translation>TIFF IFD0</translation>
-    </message>
-    <message>
-        <source>APP14</source>
-        <translation>APP14</translation>
-    </message>
-    <message>
-        <source>All Other</source>
-        <translation>Toutes les autres</translation>
-    </message>
-    <message>
-        <source>Disclaimer: This program can not guarantee full support for all above tags in image formats other than JPEG. RAW images are especially complicated. You should check the produced images to make sure that undesired metadata has been removed. See the manual for more information.</source>
-        <translation>Avertissement&#xa0;: pour les formats d’image autres que JPEG, ce programme ne peut pas garantir la prise en charge complète de toutes les balises ci-dessus. Les images RAW sont particulièrement complexes. Vérifiez les images produites pour vous assurer que les métadonnées indésirables ont bien été supprimées. Consultez le manuel pour en savoir plus.</translation>
-    </message>
-    <message>
-        <source>Additional Options</source>
-        <translation>Options supplémentaires</translation>
-    </message>
-    <message>
-        <source>Obfuscate File Dates</source>
-        <translation>Brouiller les dates des fichiers</translation>
-    </message>
-    <message>
-        <source>Set to new date:</source>
-        <translation>Remplacer par la date&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Generate a random date</source>
-        <translation>Générer une date aléatoire</translation>
-    </message>
-    <message>
-        <source>(change)</source>
-        <translation>(modifier)</translation>
-    </message>
-    <message>
-        <source>Ignore minor errors and warnings</source>
-        <translation>Ignorer les erreurs mineures et les avertissements</translation>
-    </message>
-    <message>
-        <source>If processing fails, move original file to:</source>
-        <translation>En cas d’échec du traitement, déplacer le fichier d’origine vers&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Recycle bin</source>
-        <translation>Corbeille</translation>
-    </message>
-    <message>
-        <source>Folder:</source>
-        <translation>Dossier&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Ready to start</source>
-        <translation>Prêt à démarrer</translation>
-    </message>
-    <message>
-        <source>The program has now collected enough information to begin processing the images.</source>
-        <translation>Le programme dispose maintenant de toutes les informations nécessaires pour traiter les images.</translation>
-    </message>
-    <message>
-        <source>Press &apos;start&apos; to begin!</source>
-        <translation>Cliquez sur «&#xa0;Démarrer&#xa0;» pour commencer&#x202f;!</translation>
-    </message>
-    <message>
-        <source>Skip this page in the future.</source>
-        <translation>Ne plus afficher cette page.</translation>
-    </message>
-    <message>
-        <source>Processing images, please wait...</source>
-        <translation>Traitement des images en cours, veuillez patienter...</translation>
-    </message>
-    <message>
-        <source>Finished!</source>
-        <translation>Terminé&#x202f;!</translation>
-    </message>
-    <message>
-        <source>## images cleaned!</source>
-        <translation>## images nettoyées&#x202f;!</translation>
-    </message>
-    <message>
-        <source>Open log file...</source>
-        <translation>Ouvrir le fichier journal...</translation>
-    </message>
-    <message>
-        <source>Cleaned files (double click to show metadata):</source>
-        <translation>Fichiers nettoyés (double-cliquez pour voir les métadonnées)&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Click here to open the destination folder...</source>
-        <translation>Cliquez ici pour ouvrir le dossier de destination...</translation>
-    </message>
-    <message>
         <source>Stop</source>
         <translation>Arrêter</translation>
     </message>
@@ -747,72 +563,12 @@
         <translation>Arrêter le nettoyage&#x202f;? Les images déjà nettoyées sont conservées.</translation>
     </message>
     <message>
-        <source>Output folder</source>
-        <translation>Dossier de destination</translation>
-    </message>
-    <message>
-        <source>Folder for files that fail</source>
-        <translation>Dossier des fichiers en erreur</translation>
-    </message>
-    <message>
-        <source>Images to clean</source>
-        <translation>Images à nettoyer</translation>
-    </message>
-    <message>
-        <source>Cleaned files</source>
-        <translation>Fichiers nettoyés</translation>
-    </message>
-    <message>
-        <source>Progress</source>
-        <translation>Progression</translation>
-    </message>
-    <message>
-        <source>Error details</source>
-        <translation>Détails de l’erreur</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>Avertissement</translation>
-    </message>
-    <message>
-        <source>Ready</source>
-        <translation>Prêt</translation>
-    </message>
-    <message>
-        <source>Working</source>
-        <translation>En cours</translation>
-    </message>
-    <message>
-        <source>Folder</source>
-        <translation>Dossier</translation>
-    </message>
-    <message>
-        <source>New file date</source>
-        <translation>Nouvelle date du fichier</translation>
-    </message>
-    <message>
         <source>Help</source>
         <translation>Aide</translation>
     </message>
     <message>
         <source>Help: %1</source>
         <translation>Aide&#xa0;: %1</translation>
-    </message>
-    <message>
-        <source>Ctrl+I shows the metadata of the current image; Delete removes the selected images.</source>
-        <translation>Ctrl+I affiche les métadonnées de l’image courante&#x202f;; Suppr retire les images sélectionnées.</translation>
-    </message>
-    <message>
-        <source>Ctrl+I, a double click or the context menu shows what cleaning removed from the current file and what is left.</source>
-        <translation>Ctrl+I, un double-clic ou le menu contextuel montre ce que le nettoyage a supprimé du fichier courant et ce qui reste.</translation>
-    </message>
-    <message>
-        <source>Show Metadata</source>
-        <translation>Afficher les métadonnées</translation>
-    </message>
-    <message>
-        <source>No images yet. Add them with the buttons on the left, or drop them here.</source>
-        <translation>Aucune image pour l’instant. Ajoutez-en avec les boutons de gauche ou déposez-les ici.</translation>
     </message>
     <message>
         <source>1 image will be cleaned</source>
@@ -837,10 +593,6 @@
     <message>
         <source>as copies whose names end with &quot;%1&quot;.</source>
         <translation>sous forme de copies dont le nom se termine par «&#xa0;%1&#xa0;».</translation>
-    </message>
-    <message>
-        <source>all supported metadata</source>
-        <translation>toutes les métadonnées prises en charge</translation>
     </message>
     <message>
         <source>Removed: %1.</source>
@@ -897,14 +649,6 @@
         <translation>La balise d’orientation indique aux visionneuses dans quel sens afficher l’image, et le profil de couleurs leur indique quelles couleurs elle contient. Sans l’orientation, les photos en portrait s’affichent couchées&#x202f;; sans le profil de couleurs, les couleurs peuvent paraître fausses (par exemple sur les photos à gamut étendu des téléphones récents). Aucun des deux n’identifie une personne&#xa0;: les deux sont donc conservés, sauf si vous décochez cette option.</translation>
     </message>
     <message>
-        <source>999 images will be cleaned as copies whose names end with &quot;_cleaned&quot;. Removed: all supported metadata, APP14. File dates are set to random dates. Originals that fail go to the trash.</source>
-        <translation>999 images seront nettoyées sous forme de copies dont le nom se termine par «&#xa0;_cleaned&#xa0;». Suppression&#xa0;: toutes les métadonnées prises en charge, APP14. Les dates des fichiers sont remplacées par des dates aléatoires. Les originaux en échec vont à la corbeille.</translation>
-    </message>
-    <message>
-        <source>The originals will be overwritten. This cannot be undone.</source>
-        <translation>Les originaux seront remplacés. Cette opération est irréversible.</translation>
-    </message>
-    <message>
         <source>These files could not be added: their names are not valid UTF-8, which the file dialog cannot pass on. Add them with &quot;Add from Folder&quot; or drop them on the list:</source>
         <translation>Ces fichiers n’ont pas pu être ajoutés&#xa0;: leur nom n’est pas en UTF-8 valide, et la boîte de dialogue de fichiers ne peut pas le transmettre. Ajoutez-les avec «&#xa0;Ajouter un dossier&#xa0;» ou déposez-les sur la liste&#xa0;:</translation>
     </message>
@@ -941,6 +685,57 @@
     <message>
         <source>%1 crashed or was killed.</source>
         <translation>%1 s’est arrêté brutalement ou a été interrompu de force.</translation>
+    </message>
+</context>
+<context>
+    <name>DatePage</name>
+    <message>
+        <source>Additional Options</source>
+        <translation>Options supplémentaires</translation>
+    </message>
+    <message>
+        <source>Obfuscate File Dates</source>
+        <translation>Brouiller les dates des fichiers</translation>
+    </message>
+    <message>
+        <source>Set to new date:</source>
+        <translation>Remplacer par la date&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Generate a random date</source>
+        <translation>Générer une date aléatoire</translation>
+    </message>
+    <message>
+        <source>New file date</source>
+        <translation>Nouvelle date du fichier</translation>
+    </message>
+    <message>
+        <source>(change)</source>
+        <translation>(modifier)</translation>
+    </message>
+    <message>
+        <source>Ignore minor errors and warnings</source>
+        <translation>Ignorer les erreurs mineures et les avertissements</translation>
+    </message>
+    <message>
+        <source>If processing fails, move original file to:</source>
+        <translation>En cas d’échec du traitement, déplacer le fichier d’origine vers&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Recycle bin</source>
+        <translation>Corbeille</translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation>Dossier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Folder for files that fail</source>
+        <translation>Dossier des fichiers en erreur</translation>
+    </message>
+    <message>
+        <source>Select output folder:</source>
+        <translation>Choisir le dossier de destination&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1014,6 +809,53 @@
     </message>
 </context>
 <context>
+    <name>FinishedPage</name>
+    <message>
+        <source>Finished!</source>
+        <translation>Terminé&#x202f;!</translation>
+    </message>
+    <message>
+        <source>## images cleaned!</source>
+        <translation>## images nettoyées&#x202f;!</translation>
+    </message>
+    <message>
+        <source>Open log file...</source>
+        <translation>Ouvrir le fichier journal...</translation>
+    </message>
+    <message>
+        <source>Error details</source>
+        <translation>Détails de l’erreur</translation>
+    </message>
+    <message>
+        <source>Cleaned files (double click to show metadata):</source>
+        <translation>Fichiers nettoyés (double-cliquez pour voir les métadonnées)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Cleaned files</source>
+        <translation>Fichiers nettoyés</translation>
+    </message>
+    <message>
+        <source>Ctrl+I, a double click or the context menu shows what cleaning removed from the current file and what is left.</source>
+        <translation>Ctrl+I, un double-clic ou le menu contextuel montre ce que le nettoyage a supprimé du fichier courant et ce qui reste.</translation>
+    </message>
+    <message>
+        <source>Show Metadata</source>
+        <translation>Afficher les métadonnées</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Dossier</translation>
+    </message>
+    <message>
+        <source>Click here to open the destination folder...</source>
+        <translation>Cliquez ici pour ouvrir le dossier de destination...</translation>
+    </message>
+    <message>
+        <source>Open problem log...</source>
+        <translation>Ouvrir le journal des problèmes...</translation>
+    </message>
+</context>
+<context>
     <name>ImageFiles</name>
     <message>
         <source>Supported image types</source>
@@ -1042,6 +884,61 @@
     <message>
         <source>Not a supported image type.</source>
         <translation>Type d’image non pris en charge.</translation>
+    </message>
+</context>
+<context>
+    <name>ImagesPage</name>
+    <message>
+        <source>Add Images</source>
+        <translation>Ajouter des images</translation>
+    </message>
+    <message>
+        <source>Add from Folder</source>
+        <translation>Ajouter un dossier</translation>
+    </message>
+    <message>
+        <source>Remove selected files</source>
+        <translation>Retirer les fichiers sélectionnés</translation>
+    </message>
+    <message>
+        <source>Clear the file list</source>
+        <translation>Vider la liste des fichiers</translation>
+    </message>
+    <message>
+        <source>Images to clean</source>
+        <translation>Images à nettoyer</translation>
+    </message>
+    <message>
+        <source>No images yet. Add them with the buttons on the left, or drop them here.</source>
+        <translation>Aucune image pour l’instant. Ajoutez-en avec les boutons de gauche ou déposez-les ici.</translation>
+    </message>
+    <message>
+        <source>Show Metadata</source>
+        <translation>Afficher les métadonnées</translation>
+    </message>
+    <message>
+        <source>Doubleclick an image to view metadata</source>
+        <translation>Double-clic&#xa0;: voir les métadonnées</translation>
+    </message>
+    <message>
+        <source>Ctrl+I shows the metadata of the current image; Delete removes the selected images.</source>
+        <translation>Ctrl+I affiche les métadonnées de l’image courante&#x202f;; Suppr retire les images sélectionnées.</translation>
+    </message>
+    <message>
+        <source>0 images</source>
+        <translation>0 image</translation>
+    </message>
+    <message>
+        <source>%1 images</source>
+        <translation>%1 image</translation>
+    </message>
+    <message>
+        <source>Adding files...</source>
+        <translation>Ajout des fichiers...</translation>
+    </message>
+    <message>
+        <source>No files to process...</source>
+        <translation>Aucun fichier à traiter...</translation>
     </message>
 </context>
 <context>
@@ -1158,6 +1055,53 @@
     </message>
 </context>
 <context>
+    <name>OutputPage</name>
+    <message>
+        <source>Output Mode:</source>
+        <translation>Mode de sortie&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Overwrite original</source>
+        <translation>Remplacer l’original</translation>
+    </message>
+    <message>
+        <source>Save cleaned images in this folder:</source>
+        <translation>Enregistrer les images nettoyées dans ce dossier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Add prefix:</source>
+        <translation>Ajouter un préfixe&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Add suffix:</source>
+        <translation>Ajouter un suffixe&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Dossier de destination</translation>
+    </message>
+    <message>
+        <source>cleaned_</source>
+        <translation>cleaned_</translation>
+    </message>
+    <message>
+        <source>Prefix</source>
+        <translation>Préfixe</translation>
+    </message>
+    <message>
+        <source>_cleaned</source>
+        <translation>_cleaned</translation>
+    </message>
+    <message>
+        <source>Suffix</source>
+        <translation>Suffixe</translation>
+    </message>
+    <message>
+        <source>Select output folder:</source>
+        <translation>Choisir le dossier de destination&#xa0;:</translation>
+    </message>
+</context>
+<context>
     <name>OutputVerifier</name>
     <message>
         <source>The output is damaged: %1.</source>
@@ -1178,6 +1122,56 @@
     <message>
         <source>ExifTool copied the image without removing anything.</source>
         <translation>ExifTool a copié l’image sans rien supprimer.</translation>
+    </message>
+</context>
+<context>
+    <name>ReadyPage</name>
+    <message>
+        <source>Ready to start</source>
+        <translation>Prêt à démarrer</translation>
+    </message>
+    <message>
+        <source>The program has now collected enough information to begin processing the images.</source>
+        <translation>Le programme dispose maintenant de toutes les informations nécessaires pour traiter les images.</translation>
+    </message>
+    <message>
+        <source>Press &apos;start&apos; to begin!</source>
+        <translation>Cliquez sur «&#xa0;Démarrer&#xa0;» pour commencer&#x202f;!</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Prêt</translation>
+    </message>
+    <message>
+        <source>Skip this page in the future.</source>
+        <translation>Ne plus afficher cette page.</translation>
+    </message>
+    <message>
+        <source>999 images will be cleaned as copies whose names end with &quot;_cleaned&quot;. Removed: all supported metadata, APP14. File dates are set to random dates. Originals that fail go to the trash.</source>
+        <translation>999 images seront nettoyées sous forme de copies dont le nom se termine par «&#xa0;_cleaned&#xa0;». Suppression&#xa0;: toutes les métadonnées prises en charge, APP14. Les dates des fichiers sont remplacées par des dates aléatoires. Les originaux en échec vont à la corbeille.</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>The originals will be overwritten. This cannot be undone.</source>
+        <translation>Les originaux seront remplacés. Cette opération est irréversible.</translation>
+    </message>
+</context>
+<context>
+    <name>RunPage</name>
+    <message>
+        <source>Processing images, please wait...</source>
+        <translation>Traitement des images en cours, veuillez patienter...</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>Working</source>
+        <translation>En cours</translation>
     </message>
 </context>
 <context>
@@ -1278,6 +1272,77 @@
     </message>
 </context>
 <context>
+    <name>TagsPage</name>
+    <message>
+        <source>Metadata to remove:</source>
+        <translation>Métadonnées à supprimer&#xa0;:</translation>
+    </message>
+    <message>
+        <source>All supported</source>
+        <translation>Tout ce qui est pris en charge</translation>
+    </message>
+    <message>
+        <source>Exif</source>
+        <translation>Exif</translation>
+    </message>
+    <message>
+        <source>Exif GPS</source>
+        <translation>Exif GPS</translation>
+    </message>
+    <message>
+        <source>Exif Thumb</source>
+        <translation>Miniature Exif</translation>
+    </message>
+    <message>
+        <source>XMP</source>
+        <translation>XMP</translation>
+    </message>
+    <message>
+        <source>IPTC</source>
+        <translation>IPTC</translation>
+    </message>
+    <message>
+        <source>ICC Profile</source>
+        <translation>Profil ICC</translation>
+    </message>
+    <message>
+        <source>PS Tag &amp;&amp; Thumb</source>
+        <translation>Balise &amp;&amp; miniature PS</translation>
+    </message>
+    <message>
+        <source>Tiff IDF0</source>
+        <translation>TIFF IFD0</translation>
+    </message>
+    <message>
+        <source>GeoTIFF</source>
+        <translation>GeoTIFF</translation>
+    </message>
+    <message>
+        <source>APP14</source>
+        <translation>APP14</translation>
+    </message>
+    <message>
+        <source>All Other</source>
+        <translation>Toutes les autres</translation>
+    </message>
+    <message>
+        <source>Keep orientation and colour profile</source>
+        <translation>Conserver l’orientation et le profil de couleurs</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Disclaimer: This program can not guarantee full support for all above tags in image formats other than JPEG. RAW images are especially complicated. You should check the produced images to make sure that undesired metadata has been removed. See the manual for more information.</source>
+        <translation>Avertissement&#xa0;: pour les formats d’image autres que JPEG, ce programme ne peut pas garantir la prise en charge complète de toutes les balises ci-dessus. Les images RAW sont particulièrement complexes. Vérifiez les images produites pour vous assurer que les métadonnées indésirables ont bien été supprimées. Consultez le manuel pour en savoir plus.</translation>
+    </message>
+    <message>
+        <source>all supported metadata</source>
+        <translation>toutes les métadonnées prises en charge</translation>
+    </message>
+</context>
+<context>
     <name>UpdateControls</name>
     <message>
         <source>%1 image</source>
@@ -1293,6 +1358,21 @@
     <message>
         <source>A prefix or suffix is part of the file name and cannot contain &quot;/&quot;.</source>
         <translation>Un préfixe ou un suffixe fait partie du nom de fichier et ne peut pas contenir «&#xa0;/&#xa0;».</translation>
+    </message>
+</context>
+<context>
+    <name>WelcomePage</name>
+    <message>
+        <source>Welcome to Quillmark!</source>
+        <translation>Bienvenue dans Quillmark&#x202f;!</translation>
+    </message>
+    <message>
+        <source>This program deletes metadata tags and thumbnails from inside image files. This helps to protect your online privacy, as well as saving disk space. Click &apos;next&apos; to begin.</source>
+        <translation>Ce programme supprime les balises de métadonnées et les miniatures contenues dans les fichiers image. Cela aide à protéger votre vie privée en ligne, tout en économisant de l’espace disque. Cliquez sur «&#xa0;Suivant&#xa0;» pour commencer.</translation>
+    </message>
+    <message>
+        <source>Homepage:</source>
+        <translation>Site web&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1340,6 +1420,13 @@
     <message>
         <source>quillmark: -auto: %1: not a folder</source>
         <translation>quillmark: -auto&#xa0;: %1&#xa0;: n’est pas un dossier</translation>
+    </message>
+</context>
+<context>
+    <name>WizardPage</name>
+    <message>
+        <source>Browse for a folder to put the cleaned images in...</source>
+        <translation>Choisir le dossier où placer les images nettoyées...</translation>
     </message>
 </context>
 <context>

@@ -28,6 +28,58 @@ namespace guitest {
 using testutil::readFile;
 using testutil::writeFile;
 
+// The one child of `root` of type T called `name`. The window's controls are private:
+// tests find them by their object names. A name that is missing or not unique ends the
+// test run with the name in the message (QtTest has no way to fail from a helper that
+// returns a value).
+template<class T> T *child(const QObject &root, const QString &name)
+{
+    const QList<T *> found = root.findChildren<T *>(name);
+    if (found.size() != 1)
+        qFatal("guitest::child: %lld children named \"%s\" of the wanted type", static_cast<long long>(found.size()),
+            qPrintable(name));
+    return found.constFirst();
+}
+
+template<class T> T *child(const QObject &root, const char *name)
+{
+    return child<T>(root, QString::fromLatin1(name));
+}
+
+// Several widgets by name, in the order given.
+template<class T = QWidget> QList<T *> children(const QObject &root, std::initializer_list<const char *> names)
+{
+    QList<T *> found;
+    for (const char *name : names)
+        found << child<T>(root, name);
+    return found;
+}
+
+// Whether each named widget is visible, in the order given.
+inline QList<bool> visibility(const QObject &root, std::initializer_list<const char *> names)
+{
+    QList<bool> shown;
+    for (QWidget *w : children(root, names))
+        shown << w->isVisible();
+    return shown;
+}
+
+// The panel of a page, by its number (1 to 8).
+inline QWidget *pagePanel(const QObject &root, int page)
+{
+    static const char *const names[] = {"picFrameWelcome", "picFrameInput", "picFrameOutput", "picFrameOptions",
+        "picFrameDate", "picFrameBegin", "picFrameExecute", "picFrameFinished"};
+    return child<QWidget>(root, names[page - 1]);
+}
+
+inline QList<QWidget *> pagePanels(const QObject &root)
+{
+    QList<QWidget *> panels;
+    for (int page = 1; page <= 8; ++page)
+        panels << pagePanel(root, page);
+    return panels;
+}
+
 // A private program folder in portable mode (so the user's own settings are never
 // touched) and a private TEMP for the job's work files.
 class Sandbox {

@@ -3,8 +3,8 @@
 // what a killed process cut short. No ExifTool runs here.
 
 #include "core/BatchOutcome.h"
+#include "testutil.h"
 
-#include <QFile>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -13,8 +13,7 @@ namespace {
 
 QByteArray recorded(const QString &name)
 {
-    QFile f(QStringLiteral(QUILLMARK_TESTDATA) + u"/exiftool/"_s + name);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    return testutil::readFile(testutil::testData(u"exiftool/"_s + name));
 }
 
 QString verdictText(const ImageVerdict &v)
@@ -99,7 +98,7 @@ private Q_SLOTS:
         progress.lastCommand = quint64(lastCommand);
         bool ended = false;
         if (!recording.isEmpty()) {
-            const QByteArray text = recorded(recording + u".stderr.txt"_s);
+            const QByteArray text = recorded(u"batch-"_s + recording + u".stderr.txt"_s);
             QVERIFY(!text.isEmpty());
             for (const QByteArray &line : text.split('\n')) {
                 if (line.isEmpty())
@@ -138,7 +137,7 @@ private Q_SLOTS:
         BatchRun run;
         run.commandsDone = 1;
         run.failed = true;
-        run.errorText = QString::fromUtf8(recorded(u"refused.stderr.txt"_s));
+        run.errorText = QString::fromUtf8(recorded(u"batch-refused.stderr.txt"_s));
         QList<BatchImage> batch(3);
         for (BatchImage &b : batch) {
             b.command = 0;

@@ -4,12 +4,12 @@
 #include "core/ConsoleRunner.h"
 #include "core/JobFiles.h"
 #include "core/KeepValues.h"
+#include "jobfixtures.h"
 #include "jobtestutil.h"
 #include "testutil.h"
 
 #include <QDirIterator>
 #include <QFileInfo>
-#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -21,37 +21,7 @@ namespace {
 
 const QStringList kBroken = {u"jpeg_truncated_in_app1.jpg"_s, u"raf_broken_poc.raf"_s};
 
-// The compressed picture of a JPEG: from the first start-of-scan marker to the end of the image.
-QByteArray jpegScanData(const QString &path)
-{
-    const QByteArray d = testutil::readFile(path);
-    qsizetype i = 2;
-    while (i + 4 <= d.size() && static_cast<uchar>(d[i]) == 0xFF) {
-        const uchar marker = static_cast<uchar>(d[i + 1]);
-        if (marker == 0xDA) // up to the end-of-image marker: a trailer after it is metadata
-            return d.mid(i, d.indexOf("\xFF\xD9", i) + 2 - i);
-        const int len = (static_cast<uchar>(d[i + 2]) << 8) | static_cast<uchar>(d[i + 3]);
-        i += 2 + len;
-    }
-    return {};
-}
-
-// The compressed picture of a PNG: its IDAT chunks in order.
-QByteArray pngImageData(const QString &path)
-{
-    const QByteArray d = testutil::readFile(path);
-    QByteArray out;
-    qsizetype i = 8;
-    while (i + 12 <= d.size()) {
-        const quint32 len = (quint32(uchar(d[i])) << 24) | (quint32(uchar(d[i + 1])) << 16)
-            | (quint32(uchar(d[i + 2])) << 8) | quint32(uchar(d[i + 3]));
-        if (d.mid(i + 4, 4) == "IDAT")
-            out += d.mid(i + 8, len);
-        i += 12 + len;
-    }
-    return out;
-}
-
+using testutil::pictureData;
 using testutil::writeFile;
 
 QStringList filesBelow(const QString &dir)
@@ -68,14 +38,9 @@ QStringList filesBelow(const QString &dir)
 class Fixture {
 public:
     Fixture()
+        : env(testutil::jobEnvironment(dir.path(), dir.path() + u"/tmp"_s))
     {
         QDir(dir.path()).mkpath(u"in"_s);
-        QDir(dir.path()).mkpath(u"tmp"_s);
-        env.exiftool = testutil::exiftool();
-        env.programFolder = dir.path();
-        env.tempFolder = dir.path() + u"/tmp"_s;
-        env.pauses = false;
-        env.locale = QLocale::c();
     }
 
     QString in(const QString &name = {}) const { return dir.path() + u"/in/"_s + name; }
@@ -184,11 +149,11 @@ private Q_SLOTS:
             QVERIFY2(QFile::exists(out), qPrintable(out));
             // The picture itself is never touched.
             if (s.endsWith(u".jpg"_s)) {
-                QVERIFY2(!jpegScanData(fx.in(s)).isEmpty(), qPrintable(s));
-                QCOMPARE(jpegScanData(out), jpegScanData(fx.in(s)));
+                QVERIFY2(!pictureData(fx.in(s)).isEmpty(), qPrintable(s));
+                QCOMPARE(pictureData(out), pictureData(fx.in(s)));
             } else if (s.endsWith(u".png"_s)) {
-                QVERIFY2(!pngImageData(fx.in(s)).isEmpty(), qPrintable(s));
-                QCOMPARE(pngImageData(out), pngImageData(fx.in(s)));
+                QVERIFY2(!pictureData(fx.in(s)).isEmpty(), qPrintable(s));
+                QCOMPARE(pictureData(out), pictureData(fx.in(s)));
             }
             const QStringList groups = testutil::metadataGroups(out);
             const QString ext = QFileInfo(s).suffix().toLower();
@@ -350,7 +315,7 @@ private Q_SLOTS:
         QCOMPARE(fx.questions, 0);
         QVERIFY2(r.problemCount == 0, qPrintable(r.problemTexts));
         QCOMPARE(r.processedCount, 1);
-        QCOMPARE(pngImageData(withSuffix(a)), pngImageData(a));
+        QCOMPARE(pictureData(withSuffix(a)), pictureData(a));
         // With no problem: the list is cleared, no log and no work file is left.
         QVERIFY(r.clearImageList);
         QVERIFY(!QFile::exists(r.logPath));
@@ -402,7 +367,7 @@ private Q_SLOTS:
         QCOMPARE(r.processedCount, yes ? 1 : 0);
         QCOMPARE(testutil::sha256(old) == hashOld, !yes);
         if (yes)
-            QCOMPARE(pngImageData(old), pngImageData(a));
+            QCOMPARE(pictureData(old), pictureData(a));
         QCOMPARE(r.outcomes.size(), fx.images.size());
         QCOMPARE(r.outcomes.at(1).status, FileStatus::Skipped);
         QVERIFY(r.summary.contains(u"earlier output"_s));
@@ -601,14 +566,8 @@ private Q_SLOTS:
     {
         QFETCH(bool, toTrash);
         Fixture fx;
-        const QByteArray home = qgetenv("HOME");
-        const QByteArray data = qgetenv("XDG_DATA_HOME");
-        const auto restore = qScopeGuard([&] {
-            qputenv("HOME", home);
-            data.isNull() ? qunsetenv("XDG_DATA_HOME") : qputenv("XDG_DATA_HOME", data);
-        });
-        qputenv("HOME", QFile::encodeName(fx.dir.path() + u"/home"_s));
-        qputenv("XDG_DATA_HOME", QFile::encodeName(fx.dir.path() + u"/home/.local/share"_s));
+        const testutil::EnvOverride home("HOME", fx.dir.path() + u"/home"_s);
+        const testutil::EnvOverride data("XDG_DATA_HOME", fx.dir.path() + u"/home/.local/share"_s);
         const QString bad = toTrash ? fx.add(u"raf_broken_poc.raf"_s, u"broken - copy.raf"_s)
                                     : fx.add(u"jpeg_truncated_in_app1.jpg"_s, u"x.jpg"_s);
         const QString good = fx.add(u"png_exif_gps_xmp.png"_s);

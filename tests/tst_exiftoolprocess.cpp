@@ -2,6 +2,7 @@
 // to quit, interrupted, killed; in each case finished() comes and no zombie is left.
 
 #include "core/ExifToolProcess.h"
+#include "testutil.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -30,13 +31,9 @@ private:
     QString tool(const QString &name, const QByteArray &body)
     {
         const QString path = m_dir.filePath(name);
-        QFile f(path);
-        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return {};
-        f.write("#!/usr/bin/perl\nuse strict; use warnings;\n$| = 1;\n" + body);
-        f.close();
-        f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        return path;
+        return testutil::writeFile(path, "#!/usr/bin/perl\nuse strict; use warnings;\n$| = 1;\n" + body, true)
+            ? path
+            : QString();
     }
 
 private Q_SLOTS:

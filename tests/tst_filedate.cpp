@@ -159,14 +159,9 @@ private Q_SLOTS:
     // The hour skipped when summer time starts still gives a usable instant, later on the same day.
     void fixedDateInSkippedHour()
     {
-        const QByteArray oldZone = qgetenv("TZ");
-        const bool hadZone = qEnvironmentVariableIsSet("TZ");
-        qputenv("TZ", "Europe/Berlin");
+        const auto reread = qScopeGuard([] { ::tzset(); }); // after the zone below is restored
+        const testutil::EnvOverride zone("TZ", u"Europe/Berlin"_s);
         ::tzset();
-        const auto restore = qScopeGuard([&] {
-            hadZone ? qputenv("TZ", oldZone) : qunsetenv("TZ");
-            ::tzset();
-        });
         const auto when = FileDate::fixedDateTime(dateOf(u"2001 3 25 2 30 0"_s));
         QVERIFY(when.has_value() && when->isValid());
         QCOMPARE(when->toUTC(), QDateTime(QDate(2001, 3, 25), QTime(1, 30), Qt::UTC));

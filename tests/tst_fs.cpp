@@ -16,26 +16,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// Sets (or, for a null value, removes) an environment variable until the end of the scope.
-class EnvOverride final {
-public:
-    EnvOverride(const char *name, const QString &value)
-        : m_name(name)
-    {
-        value.isNull() ? qunsetenv(name) : qputenv(name, value.toLocal8Bit());
-    }
-    ~EnvOverride() { m_hadValue ? qputenv(m_name, m_old) : qunsetenv(m_name); }
-    Q_DISABLE_COPY_MOVE(EnvOverride)
-
-private:
-    const char *m_name; // first, so the two below can read it
-    bool m_hadValue = qEnvironmentVariableIsSet(m_name);
-    QByteArray m_old = qgetenv(m_name);
-};
-
-} // namespace
+using testutil::EnvOverride;
 
 class TestFs final : public QObject {
     Q_OBJECT

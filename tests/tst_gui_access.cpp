@@ -27,8 +27,8 @@ template<typename Check> void everyPage(guitest::Sandbox &box, const QString &fo
 {
     auto w = box.filesPage(folder);
     w->cmdBack_Click();
-    w->chkResetFileDates->setChecked(true);
-    w->chkDeleteFileOnFail->setChecked(true);
+    guitest::child<QCheckBox>(*w, "chkResetFileDates")->setChecked(true);
+    guitest::child<QCheckBox>(*w, "chkDeleteFileOnFail")->setChecked(true);
     for (int page = 1; page <= 6; ++page) {
         QCoreApplication::processEvents();
         check(*w, page);
@@ -157,8 +157,9 @@ private Q_SLOTS:
         });
         // The links too while the mouse is on them.
         auto w = m_box->window();
-        guitest::enter(w->lblLinkButton[2]);
-        QVERIFY(Palettes::contrastRatio(foregroundOf(w->lblLinkButton[2]), backgroundOf(w->lblLinkButton[2])) >= 4.5);
+        auto *lblLinkButton_2 = guitest::child<QLabel>(*w, "lblLinkButton_2");
+        guitest::enter(lblLinkButton_2);
+        QVERIFY(Palettes::contrastRatio(foregroundOf(lblLinkButton_2), backgroundOf(lblLinkButton_2)) >= 4.5);
     }
 
     void contrastRule_data()
@@ -200,16 +201,17 @@ private Q_SLOTS:
         QVERIFY2(checked.size() > 50, qPrintable(checked.join(u' ')));
 
         auto w = m_box->window();
-        const std::initializer_list<std::pair<QWidget *, QWidget *>> described
-            = {{w->chkCleanExif, w->picTooltip[0]}, {w->txtPrefix, w->picTooltip[7]},
-                {w->chkResetFileDates, w->picTooltip[12]}, {w->optProcessingFail[1], w->picTooltip[13]},
-                {w->chkCleanAdobeApp14, w->picTooltip[16]}, {w->cmdInput, w->cmdInput}};
+        // Each control by name with the anchor of its balloon.
+        const std::initializer_list<std::pair<const char *, const char *>> described
+            = {{"chkCleanExif", "picTooltip_0"}, {"txtPrefix", "picTooltip_7"}, {"chkResetFileDates", "picTooltip_12"},
+                {"optProcessingFail_1", "picTooltip_13"}, {"chkCleanAdobeApp14", "picTooltip_16"},
+                {"cmdInput", "cmdInput"}};
         for (const auto &[control, anchor] : described) {
-            const BalloonTip *tip = w->tooltipOf(anchor);
+            const BalloonTip *tip = w->tooltipOf(guitest::child<QWidget>(*w, anchor));
             QVERIFY(tip);
-            QVERIFY2(control->accessibleDescription().contains(tip->TipText()), qPrintable(control->objectName()));
+            QVERIFY2(guitest::child<QWidget>(*w, control)->accessibleDescription().contains(tip->TipText()), control);
         }
-        QCOMPARE(accessibleName(w->picTooltip[0]), u"Help: Exif"_s);
+        QCOMPARE(accessibleName(guitest::child<QLabel>(*w, "picTooltip_0")), u"Help: Exif"_s);
     }
 
     void helpKey_data()
@@ -236,8 +238,7 @@ private Q_SLOTS:
         QFETCH(int, modifiers);
         QFETCH(QString, shown);
         auto w = m_box->windowAt(page, image());
-        auto *target = w->findChild<QWidget *>(control);
-        QVERIFY(target);
+        auto *target = guitest::child<QWidget>(*w, control);
         target->setEnabled(true);
         target->setFocus();
         QTest::keyClick(target, Qt::Key_F1, Qt::KeyboardModifiers(modifiers));
@@ -295,35 +296,38 @@ private Q_SLOTS:
     void tabOntoChosenOption()
     {
         auto w = m_box->windowAt(3, image());
+        auto *optOutputMode_2 = guitest::child<QRadioButton>(*w, "optOutputMode_2");
+        auto *cmdCancel = guitest::child<QPushButton>(*w, "cmdCancel");
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
-        w->optOutputMode[2]->setChecked(true);
-        w->cmdCancel->setFocus(Qt::OtherFocusReason);
-        QWidget *focus = w->cmdCancel;
+        optOutputMode_2->setChecked(true);
+        cmdCancel->setFocus(Qt::OtherFocusReason);
+        QWidget *focus = cmdCancel;
         for (int i = 0; i < 10 && !qobject_cast<QRadioButton *>(focus); ++i) {
             QTest::keyClick(focus, Qt::Key_Tab);
             QCoreApplication::processEvents();
             focus = QApplication::focusWidget();
             QVERIFY(focus);
         }
-        QTRY_COMPARE(QApplication::focusWidget(), w->optOutputMode[2]);
-        QTest::keyClick(w->optOutputMode[2], Qt::Key_Tab);
+        QTRY_COMPARE(QApplication::focusWidget(), optOutputMode_2);
+        QTest::keyClick(optOutputMode_2, Qt::Key_Tab);
         QCoreApplication::processEvents();
         QTRY_VERIFY(!qobject_cast<QRadioButton *>(QApplication::focusWidget()));
         // Backwards the same.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-        QTRY_COMPARE(QApplication::focusWidget(), w->optOutputMode[2]);
+        QTRY_COMPARE(QApplication::focusWidget(), optOutputMode_2);
     }
 
     // An empty list that has the focus says so: the frame in the highlight colour.
     void emptyListShowsFocus()
     {
         auto w = m_box->window();
+        auto *lwFiles = guitest::child<QTreeView>(*w, "lwFiles");
         w->cmdNext_Click();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-        const QColor highlight = w->lwFiles->palette().color(QPalette::Highlight);
+        const QColor highlight = lwFiles->palette().color(QPalette::Highlight);
         const auto highlighted = [&] {
-            const QImage picture = w->lwFiles->viewport()->grab().toImage();
+            const QImage picture = lwFiles->viewport()->grab().toImage();
             int count = 0;
             for (int x = 0; x < picture.width(); ++x)
                 count += QColor(picture.pixel(x, picture.height() / 2)).rgb() == highlight.rgb() ? 1 : 0;
@@ -332,10 +336,10 @@ private Q_SLOTS:
             return count;
         };
         QCOMPARE(highlighted(), 0);
-        w->lwFiles->setFocus();
-        QTRY_VERIFY(w->lwFiles->hasFocus());
+        lwFiles->setFocus();
+        QTRY_VERIFY(lwFiles->hasFocus());
         QVERIFY(highlighted() > 0);
-        QVERIFY(!static_cast<FileListView *>(w->lwFiles)->emptyText().isEmpty());
+        QVERIFY(!static_cast<FileListView *>(lwFiles)->emptyText().isEmpty());
     }
 
     // Ctrl+I and the context menu's "Show Metadata" open the viewer for the current row.
@@ -343,18 +347,19 @@ private Q_SLOTS:
     {
         QUILLMARK_REQUIRE_EXIFTOOL();
         auto w = m_box->filesPage(freshFolder(u"keyboard"_s));
-        w->lwFiles->setCurrentIndex(w->lwFiles->model()->index(0, 0));
-        QTest::keyClick(w->lwFiles, Qt::Key_I, Qt::ControlModifier);
+        auto *lwFiles = guitest::child<QTreeView>(*w, "lwFiles");
+        lwFiles->setCurrentIndex(lwFiles->model()->index(0, 0));
+        QTest::keyClick(lwFiles, Qt::Key_I, Qt::ControlModifier);
         QList<Prompts::Record> records = Prompts::takeRecords();
         QCOMPARE(records.size(), 1);
         QCOMPARE(records.first().title, u"a.jpg - Metadata Viewer"_s);
 
-        const QList<QAction *> actions = w->lwFiles->actions();
+        const QList<QAction *> actions = lwFiles->actions();
         QCOMPARE(actions.size(), 1);
         QCOMPARE(actions.first()->text(), u"Show Metadata"_s);
         QCOMPARE(actions.first()->shortcut(), QKeySequence(u"Ctrl+I"_s));
-        QCOMPARE(w->lwFiles->contextMenuPolicy(), Qt::ActionsContextMenu);
-        w->lwFiles->setCurrentIndex(w->lwFiles->model()->index(1, 0));
+        QCOMPARE(lwFiles->contextMenuPolicy(), Qt::ActionsContextMenu);
+        lwFiles->setCurrentIndex(lwFiles->model()->index(1, 0));
         actions.first()->trigger();
         records = Prompts::takeRecords();
         QCOMPARE(records.size(), 1);
@@ -384,18 +389,19 @@ private Q_SLOTS:
         QFETCH(QString, says);
         QFETCH(bool, warns);
         auto w = m_box->windowAt(3, image());
-        w->optOutputMode.at(mode)->setChecked(true);
-        w->txtOutput->setText(u"/tmp/out"_s);
+        auto *lblReadySummary = guitest::child<QLabel>(*w, "lblReadySummary");
+        guitest::child<QRadioButton>(*w, u"optOutputMode_"_s + QString::number(mode))->setChecked(true);
+        guitest::child<QLineEdit>(*w, "txtOutput")->setText(u"/tmp/out"_s);
         w->cmdNext_Click();
         w->cmdNext_Click();
-        w->chkResetFileDates->setChecked(true);
-        w->optDate[1]->setChecked(true);
+        guitest::child<QCheckBox>(*w, "chkResetFileDates")->setChecked(true);
+        guitest::child<QRadioButton>(*w, "optDate_1")->setChecked(true);
         w->cmdNext_Click();
         QCOMPARE(w->iPage(), 6);
-        QVERIFY2(w->lblReadySummary->text().contains(says), qPrintable(w->lblReadySummary->text()));
-        QVERIFY(w->lblReadySummary->text().contains(u"File dates are set to random dates."_s));
-        QCOMPARE(w->lblOverwriteWarning->isVisible(), warns);
-        QCOMPARE(w->imgOverwriteWarning->isVisible(), warns);
+        QVERIFY2(lblReadySummary->text().contains(says), qPrintable(lblReadySummary->text()));
+        QVERIFY(lblReadySummary->text().contains(u"File dates are set to random dates."_s));
+        QCOMPARE(guitest::child<QLabel>(*w, "lblOverwriteWarning")->isVisible(), warns);
+        QCOMPARE(guitest::child<QLabel>(*w, "imgOverwriteWarning")->isVisible(), warns);
     }
 
     // Where no program opens the log or the folder, the window shows the log itself and
@@ -406,7 +412,7 @@ private Q_SLOTS:
         const QString folder = freshFolder(u"links"_s);
         auto w = m_box->filesPage(folder);
         QVERIFY(guitest::runToFinishedPage(*w));
-        QVERIFY(w->lblLinkButton[3]->isVisible());
+        QVERIFY(guitest::child<QLabel>(*w, "lblLinkButton_3")->isVisible());
         const QString logPath = m_box->tempFolder() + u"/qmk_log.txt"_s;
         const QString log = QString::fromUtf8(guitest::readFile(logPath));
         QVERIFY(log.contains(u"broken.jpg"_s));

@@ -70,24 +70,26 @@ private Q_SLOTS:
     {
         const QString folder = folderWith(u"dialog"_s, {u"one.jpg"_s, u"two.TIF"_s, u"three.png"_s, u"notes.txt"_s});
         auto w = filePage();
+        auto *cmdInput = guitest::child<QPushButton>(*w, "cmdInput");
         w->sLastDir = folder + u'/';
         const QStringList three = {folder + u"/one.jpg"_s, folder + u"/two.TIF"_s, folder + u"/three.png"_s};
         Prompts::queueAnswer(three);
-        w->cmdInput->click();
+        cmdInput->click();
         const QList<Prompts::Record> records = Prompts::takeRecords();
         QVERIFY(records.size() == 1 && records.first().kind == Prompts::Kind::OpenFiles);
         QCOMPARE(records.first().preset, folder + u'/'); // the dialog starts in the last folder
-        QCOMPARE(rowTexts(w->lwFiles), (QStringList {u"one.jpg"_s, u"two.TIF"_s, u"three.png"_s}));
+        QCOMPARE(rowTexts(guitest::child<QTreeView>(*w, "lwFiles")),
+            (QStringList {u"one.jpg"_s, u"two.TIF"_s, u"three.png"_s}));
         QCOMPARE(listed(*w), three);
-        QCOMPARE(w->lblNumFileAdded->text(), u"3 images"_s);
-        QVERIFY(w->cmdNext->isEnabled());
+        QCOMPARE(guitest::child<QLabel>(*w, "lblNumFileAdded")->text(), u"3 images"_s);
+        QVERIFY(guitest::child<QPushButton>(*w, "cmdNext")->isEnabled());
 
         // The same three again are listed already; a single file is added without the
         // duplicate test; a text file never; a cancelled dialog changes nothing.
         for (const QStringList &answer :
             {three, QStringList {three.first()}, QStringList {folder + u"/notes.txt"_s, three.last()}, QStringList()}) {
             Prompts::queueAnswer(answer);
-            w->cmdInput->click();
+            cmdInput->click();
         }
         QCOMPARE(listed(*w), three + QStringList {three.first()});
         QCOMPARE(w->sLastDir, folder + u'/');
@@ -97,8 +99,9 @@ private Q_SLOTS:
     {
         const QString folder = folderWith(u"tree"_s, {u"a.jpg"_s, u"s/b.jpg"_s, u"s/c.txt"_s, u".hidden.jpg"_s});
         auto w = filePage();
+        auto *cmdAddFolder = guitest::child<QPushButton>(*w, "cmdAddFolder");
         Prompts::queueAnswer(folder);
-        w->cmdAddFolder->click();
+        cmdAddFolder->click();
         const QList<Prompts::Record> records = Prompts::takeRecords();
         QVERIFY(records.size() == 1 && records.first().kind == Prompts::Kind::Folder);
         QCOMPARE(records.first().title, u"Select a folder with images to add:"_s);
@@ -106,9 +109,9 @@ private Q_SLOTS:
 
         // Again: everything is listed already. Cancelled: nothing.
         Prompts::queueAnswer(folder);
-        w->cmdAddFolder->click();
+        cmdAddFolder->click();
         Prompts::queueAnswer(QString());
-        w->cmdAddFolder->click();
+        cmdAddFolder->click();
         QCOMPARE(w->lstFiles().ListCount(), 2);
         QCOMPARE(w->sLastAddDir, folder);
         // The dialog starts at the folder chosen last.
@@ -126,14 +129,15 @@ private Q_SLOTS:
         std::fclose(f);
         const auto removeRaw = qScopeGuard([&raw] { ::unlink(raw.constData()); });
         auto w = filePage();
+        auto *lwFiles = guitest::child<QTreeView>(*w, "lwFiles");
         w->AddFolder(folder);
         QCOMPARE(listed(*w), (QStringList {decodePath(raw), folder + u"/ok.jpg"_s}));
         QVERIFY(Prompts::takeRecords().isEmpty());
-        QCOMPARE(w->lwFiles->model()->index(0, 0).data().toString(), u"caf\\xe9.jpg"_s);
-        QCOMPARE(w->lwFiles->model()->index(0, 0).data(Qt::ToolTipRole).toString(), folder + u"/caf\\xe9.jpg"_s);
+        QCOMPARE(lwFiles->model()->index(0, 0).data().toString(), u"caf\\xe9.jpg"_s);
+        QCOMPARE(lwFiles->model()->index(0, 0).data(Qt::ToolTipRole).toString(), folder + u"/caf\\xe9.jpg"_s);
 
         w->cmdRemoveAll_Click();
-        QVERIFY(guitest::dropUrls(w->lwFiles->viewport(),
+        QVERIFY(guitest::dropUrls(lwFiles->viewport(),
             {QUrl(u"file://"_s + QString::fromLatin1(QUrl::toPercentEncoding(folder, "/")) + u"/caf%E9.jpg"_s)}));
         QTRY_COMPARE(listed(*w), QStringList {decodePath(raw)});
 
@@ -143,7 +147,7 @@ private Q_SLOTS:
         Prompts::takeRecords();
         const QString asTheDialogSpellsIt = QFile::decodeName(raw);
         Prompts::queueAnswer(QStringList {asTheDialogSpellsIt, folder + u"/ok.jpg"_s});
-        w->cmdInput->click();
+        guitest::child<QPushButton>(*w, "cmdInput")->click();
         QCOMPARE(listed(*w), QStringList {folder + u"/ok.jpg"_s});
         const QList<Prompts::Record> records = Prompts::takeRecords();
         QCOMPARE(records.size(), 2);
@@ -157,14 +161,15 @@ private Q_SLOTS:
     {
         const QString folder = folderWith(u"drop"_s, {u"x.jpg"_s, u"y.jpg"_s, u"z.bmp"_s});
         auto w = filePage();
+        auto *lwFiles = guitest::child<QTreeView>(*w, "lwFiles");
         // A folder and a file inside it: the folder is walked first (it sorts before its
         // contents) and the duplicate set was taken before the drop, so x.jpg comes twice.
-        QVERIFY(drop(w->lwFiles->viewport(), {folder + u"/x.jpg"_s, folder}));
+        QVERIFY(drop(lwFiles->viewport(), {folder + u"/x.jpg"_s, folder}));
         QTRY_COMPARE(w->lstFiles().ListCount(), 3);
         QCOMPARE(listed(*w), (QStringList {folder + u"/x.jpg"_s, folder + u"/y.jpg"_s, folder + u"/x.jpg"_s}));
 
         // Dropped again, the files are listed already.
-        QVERIFY(drop(w->lwFiles->viewport(), {folder + u"/y.jpg"_s, folder + u"/z.bmp"_s}));
+        QVERIFY(drop(lwFiles->viewport(), {folder + u"/y.jpg"_s, folder + u"/z.bmp"_s}));
         QTest::qWait(0);
         QCOMPARE(w->lstFiles().ListCount(), 3);
     }
@@ -175,20 +180,20 @@ private Q_SLOTS:
     {
         const QString folder = folderWith(u"welcome"_s, {u"w.jpg"_s, u"v.jpg"_s});
         auto w = m_box->window();
-        QVERIFY(drop(w->picFrameWelcome, {folder + u"/w.jpg"_s}));
+        QVERIFY(drop(guitest::child<QWidget>(*w, "picFrameWelcome"), {folder + u"/w.jpg"_s}));
         QTRY_COMPARE(w->iPage(), 2);
         QCOMPARE(listed(*w), QStringList {folder + u"/w.jpg"_s});
-        QVERIFY(w->cmdNext->isEnabled());
+        QVERIFY(guitest::child<QPushButton>(*w, "cmdNext")->isEnabled());
 
         w->cmdBack_Click();
-        QVERIFY(drop(w->picSplash, {folder + u"/v.jpg"_s}));
+        QVERIFY(drop(guitest::child<QLabel>(*w, "picSplash"), {folder + u"/v.jpg"_s}));
         QTRY_COMPARE(w->iPage(), 2);
         QCOMPARE(w->lstFiles().ListCount(), 2);
 
         auto w2 = m_box->window();
-        QVERIFY(drop(w2->Label7, {}, false));
+        QVERIFY(drop(guitest::child<QLabel>(*w2, "Label7"), {}, false));
         QTRY_COMPARE(w2->iPage(), 2);
-        QVERIFY(w2->lstFiles().ListCount() == 0 && !w2->cmdNext->isEnabled());
+        QVERIFY(w2->lstFiles().ListCount() == 0 && !guitest::child<QPushButton>(*w2, "cmdNext")->isEnabled());
     }
 
     void removing()
@@ -196,29 +201,31 @@ private Q_SLOTS:
         const QStringList names = {u"1.jpg"_s, u"2.jpg"_s, u"3.jpg"_s, u"4.jpg"_s, u"5.jpg"_s};
         const QString folder = folderWith(u"remove"_s, names);
         auto w = filePage();
+        auto *lwFiles = guitest::child<QTreeView>(*w, "lwFiles");
+        auto *lblNumFileAdded = guitest::child<QLabel>(*w, "lblNumFileAdded");
         for (const QString &n : names)
             w->AddFile(folder + u'/' + n);
         w->UpdateControls();
 
         // Rows 2 and 4 (counted from 1) and Delete: rows 1, 3 and 5 stay, with their paths.
-        select(w->lwFiles, {1, 3});
-        QTest::keyClick(w->lwFiles, Qt::Key_Delete);
-        QCOMPARE(rowTexts(w->lwFiles), (QStringList {u"1.jpg"_s, u"3.jpg"_s, u"5.jpg"_s}));
+        select(lwFiles, {1, 3});
+        QTest::keyClick(lwFiles, Qt::Key_Delete);
+        QCOMPARE(rowTexts(lwFiles), (QStringList {u"1.jpg"_s, u"3.jpg"_s, u"5.jpg"_s}));
         QCOMPARE(listed(*w), (QStringList {folder + u"/1.jpg"_s, folder + u"/3.jpg"_s, folder + u"/5.jpg"_s}));
-        QCOMPARE(w->lblNumFileAdded->text(), u"3 images"_s);
+        QCOMPARE(lblNumFileAdded->text(), u"3 images"_s);
         // Other keys leave the list alone.
-        select(w->lwFiles, {0});
-        QTest::keyClick(w->lwFiles, Qt::Key_Backspace);
+        select(lwFiles, {0});
+        QTest::keyClick(lwFiles, Qt::Key_Backspace);
         QCOMPARE(w->lstFiles().ListCount(), 3);
 
-        select(w->lwFiles, {0, 2});
-        w->cmdRemoveSelected->click();
+        select(lwFiles, {0, 2});
+        guitest::child<QPushButton>(*w, "cmdRemoveSelected")->click();
         QCOMPARE(listed(*w), QStringList {folder + u"/3.jpg"_s});
-        QCOMPARE(w->lblNumFileAdded->text(), u"1 image"_s);
+        QCOMPARE(lblNumFileAdded->text(), u"1 image"_s);
 
-        w->cmdRemoveAll->click();
-        QVERIFY(w->lstFiles().ListCount() == 0 && w->lwFiles->model()->rowCount() == 0);
-        QVERIFY(!w->cmdNext->isEnabled());
+        guitest::child<QPushButton>(*w, "cmdRemoveAll")->click();
+        QVERIFY(w->lstFiles().ListCount() == 0 && lwFiles->model()->rowCount() == 0);
+        QVERIFY(!guitest::child<QPushButton>(*w, "cmdNext")->isEnabled());
     }
 
     // "Open with" in a file manager: each chosen file and folder is an argument of its own.
@@ -237,15 +244,18 @@ private Q_SLOTS:
         guitest::activate(w.get());
         QTest::qWait(10);
         QCOMPARE(w->lstFiles().ListCount(), 3);
-        QCOMPARE(rowTexts(w->lwFiles), (QStringList {u"c.tif"_s, u"a.jpg"_s, u"b.png"_s}));
-        QVERIFY(w->cmdNext->isEnabled());
-        QCOMPARE(w->lblNumFileAdded->toolTip(), u"1 file was left out: 1 file that is not a supported image."_s);
+        QCOMPARE(
+            rowTexts(guitest::child<QTreeView>(*w, "lwFiles")), (QStringList {u"c.tif"_s, u"a.jpg"_s, u"b.png"_s}));
+        QVERIFY(guitest::child<QPushButton>(*w, "cmdNext")->isEnabled());
+        QCOMPARE(guitest::child<QLabel>(*w, "lblNumFileAdded")->toolTip(),
+            u"1 file was left out: 1 file that is not a supported image."_s);
 
         // Only a file that is no image: the file page says so, with nothing to clean.
         auto onlyDoc = m_box->window({loose + u"/d.doc"_s, m_box->path(u"gone.jpg"_s)});
         QTRY_COMPARE(onlyDoc->iPage(), 2);
-        QVERIFY(onlyDoc->lstFiles().ListCount() == 0 && !onlyDoc->cmdNext->isEnabled());
-        QCOMPARE(onlyDoc->lblNumFileAdded->toolTip(), u"1 file was left out: 1 file that is not a supported image."_s);
+        QVERIFY(onlyDoc->lstFiles().ListCount() == 0 && !guitest::child<QPushButton>(*onlyDoc, "cmdNext")->isEnabled());
+        QCOMPARE(guitest::child<QLabel>(*onlyDoc, "lblNumFileAdded")->toolTip(),
+            u"1 file was left out: 1 file that is not a supported image."_s);
 
         // Nothing that exists (quotes are part of the name), an option this program does not
         // know, or "-AUTO", which is not the option (main() refuses it): the welcome page
@@ -320,7 +330,8 @@ private Q_SLOTS:
             }
         }
         auto w = filePage();
-        QCOMPARE(guitest::caption(w->cmdCancel), u"Close"_s);
+        auto *cmdCancel = guitest::child<QPushButton>(*w, "cmdCancel");
+        QCOMPARE(guitest::caption(cmdCancel), u"Close"_s);
 
         int ticks = 0;
         int listedAtStop = -1;
@@ -330,17 +341,17 @@ private Q_SLOTS:
         connect(&ticker, &QTimer::timeout, this, [&] {
             if (++ticks != 3)
                 return;
-            captionWhileAdding = guitest::caption(w->cmdCancel);
+            captionWhileAdding = guitest::caption(cmdCancel);
             listedAtStop = w->lstFiles().ListCount();
             sinceStop.start();
             if (closeWindow)
                 w->close();
             else
-                w->cmdCancel->click();
+                cmdCancel->click();
         });
         ticker.start(0);
         Prompts::queueAnswer(folder);
-        w->cmdAddFolder->click();
+        guitest::child<QPushButton>(*w, "cmdAddFolder")->click();
         ticker.stop();
         QVERIFY(sinceStop.isValid());
         const qint64 took = sinceStop.elapsed();
@@ -350,14 +361,14 @@ private Q_SLOTS:
         QCOMPARE(listedAtStop, 0); // still listing: rows come once the walk is done
         QVERIFY2(took < 3000, qPrintable(QString::number(took)));
         QVERIFY2(w->lstFiles().ListCount() < count, qPrintable(QString::number(w->lstFiles().ListCount())));
-        QCOMPARE(w->lwFiles->model()->rowCount(), w->lstFiles().ListCount());
-        QCOMPARE(guitest::caption(w->cmdCancel), u"Close"_s);
+        QCOMPARE(guitest::child<QTreeView>(*w, "lwFiles")->model()->rowCount(), w->lstFiles().ListCount());
+        QCOMPARE(guitest::caption(cmdCancel), u"Close"_s);
         QCOMPARE(w->isVisible(), !closeWindow);
         QVERIFY(!QApplication::overrideCursor());
         if (!closeWindow) {
             // The window goes on as before: the same folder is added whole.
             QCOMPARE(w->iPage(), 2);
-            QCOMPARE(w->lblNumFileAdded->text(),
+            QCOMPARE(guitest::child<QLabel>(*w, "lblNumFileAdded")->text(),
                 w->lstFiles().ListCount() == 1 ? u"1 image"_s : u"%1 images"_s.arg(w->lstFiles().ListCount()));
         }
     }
@@ -372,6 +383,8 @@ private Q_SLOTS:
             QVERIFY(f.open(QIODevice::WriteOnly));
         }
         auto w = filePage();
+        auto *lblNumFileAdded = guitest::child<QLabel>(*w, "lblNumFileAdded");
+        auto *lwFiles = guitest::child<QTreeView>(*w, "lwFiles");
 
         // A zero-interval timer fires whenever the event loop gets a turn.
         int ticks = 0;
@@ -379,29 +392,29 @@ private Q_SLOTS:
         QString firstCaption;
         QTimer ticker;
         connect(&ticker, &QTimer::timeout, this, [&] {
-            firstCaption = ticks++ == 0 ? w->lblNumFileAdded->text() : firstCaption;
+            firstCaption = ticks++ == 0 ? lblNumFileAdded->text() : firstCaption;
             const QCursor *cursor = QApplication::overrideCursor();
             hourglass = hourglass && cursor && cursor->shape() == Qt::WaitCursor;
         });
         ticker.start(0);
         Prompts::queueAnswer(folder);
-        w->cmdAddFolder->click();
+        guitest::child<QPushButton>(*w, "cmdAddFolder")->click();
         ticker.stop();
 
-        QVERIFY(w->lstFiles().ListCount() == count && w->lwFiles->model()->rowCount() == count);
+        QVERIFY(w->lstFiles().ListCount() == count && lwFiles->model()->rowCount() == count);
         // The loop ran around the "Adding files..." caption at least, under the hourglass.
         QVERIFY2(ticks >= 2 && hourglass && !QApplication::overrideCursor(), qPrintable(QString::number(ticks)));
         QCOMPARE(firstCaption, u"Adding files..."_s);
-        QCOMPARE(w->lblNumFileAdded->text(), u"20000 images"_s);
+        QCOMPARE(lblNumFileAdded->text(), u"20000 images"_s);
 
         // Half of them selected and removed, then the rest at once.
         QItemSelection half;
-        half.select(w->lwFiles->model()->index(0, 0), w->lwFiles->model()->index(count / 2 - 1, 0));
-        w->lwFiles->selectionModel()->select(half, QItemSelectionModel::Select);
-        w->cmdRemoveSelected->click();
-        QVERIFY(w->lstFiles().ListCount() == count / 2 && w->lwFiles->model()->rowCount() == count / 2);
-        QCOMPARE(w->lwFiles->model()->index(0, 0).data(PathListModel::PathRole).toString(), w->lstFiles().List(0));
-        w->cmdRemoveAll->click();
+        half.select(lwFiles->model()->index(0, 0), lwFiles->model()->index(count / 2 - 1, 0));
+        lwFiles->selectionModel()->select(half, QItemSelectionModel::Select);
+        guitest::child<QPushButton>(*w, "cmdRemoveSelected")->click();
+        QVERIFY(w->lstFiles().ListCount() == count / 2 && lwFiles->model()->rowCount() == count / 2);
+        QCOMPARE(lwFiles->model()->index(0, 0).data(PathListModel::PathRole).toString(), w->lstFiles().List(0));
+        guitest::child<QPushButton>(*w, "cmdRemoveAll")->click();
         QCOMPARE(w->lstFiles().ListCount(), 0);
     }
 };

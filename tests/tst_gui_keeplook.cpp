@@ -22,9 +22,9 @@ private:
     // "ICC shown/enabled | Next" in one word each, for compact comparisons.
     static QString iccState(const CleanWizard *w)
     {
-        return QString::fromLatin1(w->chkCleanICC->isChecked() ? "ticked" : "clear")
-            + (w->chkCleanICC->isEnabled() ? u" enabled"_s : u" disabled"_s)
-            + (w->cmdNext->isEnabled() ? u" | Next"_s : u" | no Next"_s);
+        return QString::fromLatin1(guitest::child<QCheckBox>(*w, "chkCleanICC")->isChecked() ? "ticked" : "clear")
+            + (guitest::child<QCheckBox>(*w, "chkCleanICC")->isEnabled() ? u" enabled"_s : u" disabled"_s)
+            + (guitest::child<QPushButton>(*w, "cmdNext")->isEnabled() ? u" | Next"_s : u" | no Next"_s);
     }
 
     static void clearAllTagBoxes(CleanWizard *w)
@@ -48,14 +48,15 @@ private Q_SLOTS:
     void tickedByDefaultBelowTheTagBoxes()
     {
         auto w = m_box->windowAt(4, m_jpeg);
-        QVERIFY(w->chkKeepLook->isChecked() && w->chkKeepLook->isEnabled() && w->chkKeepLook->isVisible());
+        auto *chkKeepLook = guitest::child<QCheckBox>(*w, "chkKeepLook");
+        QVERIFY(chkKeepLook->isChecked() && chkKeepLook->isEnabled() && chkKeepLook->isVisible());
         // Below every tag box, above the disclaimer, with its "i" beside it.
         for (QCheckBox *box : w->findChildren<QCheckBox *>(QRegularExpression(u"^chkClean"_s)))
-            QVERIFY2(box->geometry().bottom() < w->chkKeepLook->geometry().top(), qPrintable(box->objectName()));
-        const QLabel *anchor = w->picTooltip.at(17);
+            QVERIFY2(box->geometry().bottom() < chkKeepLook->geometry().top(), qPrintable(box->objectName()));
+        const QLabel *anchor = guitest::child<QLabel>(*w, "picTooltip_17");
         QVERIFY(anchor && anchor->isVisible());
-        QVERIFY(anchor->geometry().right() < w->chkKeepLook->geometry().left());
-        QVERIFY(std::abs(anchor->geometry().center().y() - w->chkKeepLook->geometry().center().y()) <= 4);
+        QVERIFY(anchor->geometry().right() < chkKeepLook->geometry().left());
+        QVERIFY(std::abs(anchor->geometry().center().y() - chkKeepLook->geometry().center().y()) <= 4);
         // "All supported" disables the boxes; the kept profile shows as clear.
         QCOMPARE(iccState(w.get()), u"clear disabled | Next"_s);
     }
@@ -65,31 +66,34 @@ private Q_SLOTS:
     void iccBoxAndNext()
     {
         auto w = m_box->windowAt(4, m_jpeg);
-        w->chkCleanAll->click();
+        auto *chkKeepLook = guitest::child<QCheckBox>(*w, "chkKeepLook");
+        auto *chkCleanICC = guitest::child<QCheckBox>(*w, "chkCleanICC");
+        auto *chkCleanXMP = guitest::child<QCheckBox>(*w, "chkCleanXMP");
+        guitest::child<QCheckBox>(*w, "chkCleanAll")->click();
         QCOMPARE(iccState(w.get()), u"clear disabled | Next"_s);
-        w->chkKeepLook->click();
+        chkKeepLook->click();
         QCOMPARE(iccState(w.get()), u"ticked enabled | Next"_s);
-        w->chkCleanICC->click();
+        chkCleanICC->click();
         QCOMPARE(iccState(w.get()), u"clear enabled | Next"_s);
-        w->chkKeepLook->click();
+        chkKeepLook->click();
         QCOMPARE(iccState(w.get()), u"clear disabled | Next"_s);
-        w->chkKeepLook->click();
+        chkKeepLook->click();
         QCOMPARE(iccState(w.get()), u"clear enabled | Next"_s);
-        w->chkCleanICC->click();
+        chkCleanICC->click();
 
         // Only the ICC box ticked: nothing to remove while the profile is kept.
         clearAllTagBoxes(w.get());
-        w->chkCleanICC->click();
+        chkCleanICC->click();
         QCOMPARE(iccState(w.get()), u"ticked enabled | Next"_s);
-        w->chkKeepLook->click();
+        chkKeepLook->click();
         QCOMPARE(iccState(w.get()), u"clear disabled | no Next"_s);
-        w->chkCleanXMP->click();
+        chkCleanXMP->click();
         QCOMPARE(iccState(w.get()), u"clear disabled | Next"_s);
-        w->chkCleanXMP->click();
-        w->chkKeepLook->click();
+        chkCleanXMP->click();
+        chkKeepLook->click();
         QCOMPARE(iccState(w.get()), u"ticked enabled | Next"_s);
         // Leaving the page and coming back shows the same.
-        w->chkKeepLook->click();
+        chkKeepLook->click();
         w->cmdBack_Click();
         w->cmdNext_Click();
         QCOMPARE(iccState(w.get()), u"clear disabled | no Next"_s);
@@ -113,10 +117,10 @@ private Q_SLOTS:
         QFETCH(bool, icc);
         {
             auto w = m_box->windowAt(4, m_jpeg);
-            w->chkCleanAll->click();
-            w->chkKeepLook->setChecked(false);
-            w->chkCleanICC->setChecked(icc);
-            w->chkKeepLook->setChecked(keep);
+            guitest::child<QCheckBox>(*w, "chkCleanAll")->click();
+            guitest::child<QCheckBox>(*w, "chkKeepLook")->setChecked(false);
+            guitest::child<QCheckBox>(*w, "chkCleanICC")->setChecked(icc);
+            guitest::child<QCheckBox>(*w, "chkKeepLook")->setChecked(keep);
             w->close();
         }
         const QByteArray first = guitest::readFile(m_box->iniPath());
@@ -124,13 +128,13 @@ private Q_SLOTS:
         QVERIFY2(first.contains("\r\nchkCleanICC=" + QByteArray(icc ? "1" : "0") + "\r\n"), first.constData());
 
         auto w = m_box->windowAt(4, m_jpeg);
-        QCOMPARE(w->chkKeepLook->isChecked(), keep);
-        QCOMPARE(w->chkCleanICC->isChecked(), icc && !keep);
-        QCOMPARE(w->chkCleanICC->isEnabled(), !keep);
+        QCOMPARE(guitest::child<QCheckBox>(*w, "chkKeepLook")->isChecked(), keep);
+        QCOMPARE(guitest::child<QCheckBox>(*w, "chkCleanICC")->isChecked(), icc && !keep);
+        QCOMPARE(guitest::child<QCheckBox>(*w, "chkCleanICC")->isEnabled(), !keep);
         if (keep) {
-            w->chkKeepLook->setChecked(false);
-            QCOMPARE(w->chkCleanICC->isChecked(), icc);
-            w->chkKeepLook->setChecked(true);
+            guitest::child<QCheckBox>(*w, "chkKeepLook")->setChecked(false);
+            QCOMPARE(guitest::child<QCheckBox>(*w, "chkCleanICC")->isChecked(), icc);
+            guitest::child<QCheckBox>(*w, "chkKeepLook")->setChecked(true);
         }
         w->close();
         QCOMPARE(guitest::readFile(m_box->iniPath()), first);
@@ -140,9 +144,10 @@ private Q_SLOTS:
     {
         QVERIFY(guitest::writeFile(m_box->iniPath(), "[Quillmark]\r\nchkKeepLook=2\r\nchkCleanICC=0\r\n"));
         auto w = m_box->window();
-        QVERIFY(w->chkKeepLook->isChecked());
-        w->chkKeepLook->setChecked(false);
-        QVERIFY(!w->chkCleanICC->isChecked()); // the stored ICC tick still applied
+        auto *chkKeepLook = guitest::child<QCheckBox>(*w, "chkKeepLook");
+        QVERIFY(chkKeepLook->isChecked());
+        chkKeepLook->setChecked(false);
+        QVERIFY(!guitest::child<QCheckBox>(*w, "chkCleanICC")->isChecked()); // the stored ICC tick still applied
     }
 
     // A whole run from the window: the option reaches the job.
@@ -161,7 +166,7 @@ private Q_SLOTS:
         const QString in = folder + u"/jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s;
         testutil::runExifTool({u"-overwrite_original"_s, u"-Orientation#=6"_s, in});
         auto w = m_box->windowAt(4, in);
-        w->chkKeepLook->setChecked(keep);
+        guitest::child<QCheckBox>(*w, "chkKeepLook")->setChecked(keep);
         QVERIFY(guitest::runToFinishedPage(*w));
         const QString out = folder + u"/jpeg_reagan_gps_xmp_iptc_icc_irb_adobe_cleaned.jpg"_s;
         QVERIFY(QFile::exists(out));

@@ -61,12 +61,12 @@ private:
                     qPrintable(what + u": picture stretched, cut off or drawn for another scale"_s));
             }
         }
-        QCOMPARE(window.picSplash->pixmap().deviceIndependentSize().toSize(), window.picSplash->size());
+        QCOMPARE(guitest::child<QLabel>(window, "picSplash")->pixmap().deviceIndependentSize().toSize(),
+            guitest::child<QLabel>(window, "picSplash")->size());
 
         // Leaf controls must not overlap.
         widgets.removeIf([&window](QWidget *w) {
-            return w == window.picFrameTop
-                || std::find(window.pages.cbegin(), window.pages.cend(), w) != window.pages.cend();
+            return w == guitest::child<QFrame>(window, "picFrameTop") || guitest::pagePanels(window).contains(w);
         });
         for (qsizetype i = 0; i < widgets.size(); ++i) {
             for (qsizetype j = i + 1; j < widgets.size(); ++j) {
@@ -109,8 +109,8 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         window->AddFile(m_box->path(u"images/tiff_iptc_icc_xmp_photoshop.tif"_s));
         window->AddFile(m_box->path(u"images/a rather long file name of a holiday picture.jpg"_s));
-        window->chkResetFileDates->setChecked(true);
-        window->chkDeleteFileOnFail->setChecked(true);
+        guitest::child<QCheckBox>(*window, "chkResetFileDates")->setChecked(true);
+        guitest::child<QCheckBox>(*window, "chkDeleteFileOnFail")->setChecked(true);
         for (int page = 1; page <= 6; ++page) {
             QCOMPARE(window->iPage(), page);
             QCoreApplication::processEvents();
@@ -145,10 +145,10 @@ private Q_SLOTS:
         window->AddFile(m_box->path(u"images/tiff_iptc_icc_xmp_photoshop.tif"_s));
         for (const QString &count :
             {u"26 images"_s, u"20000 images"_s, u"Adding files..."_s, u"No files to process..."_s}) {
-            window->lblNumFileAdded->setText(count);
+            guitest::child<QLabel>(*window, "lblNumFileAdded")->setText(count);
             QCoreApplication::processEvents();
             checkPage(*window, u"page 2 with \""_s + count + u"\" in "_s + family);
-            const QLabel *hint = window->lblShowMetadataTip;
+            const QLabel *hint = guitest::child<QLabel>(*window, "lblShowMetadataTip");
             QVERIFY2(hint->width() >= hint->fontMetrics().horizontalAdvance(hint->text()), qPrintable(count));
         }
         window.reset();
@@ -165,21 +165,22 @@ private Q_SLOTS:
         window->cmdNext_Click();
         window->AddFolder(m_box->path(u"images"_s));
         window->UpdateControls();
-        window->chkDeleteFileOnFail->setChecked(true);
-        window->optProcessingFail[1]->setChecked(true);
-        window->txtProcessingFailFolder->setText(m_box->path(u"failed"_s));
+        guitest::child<QCheckBox>(*window, "chkDeleteFileOnFail")->setChecked(true);
+        guitest::child<QRadioButton>(*window, "optProcessingFail_1")->setChecked(true);
+        guitest::child<QLineEdit>(*window, "txtProcessingFailFolder")->setText(m_box->path(u"failed"_s));
         bool runningShown = false;
-        connect(window->ProgressBar, &QProgressBar::valueChanged, this, [&](int value) {
-            if (runningShown || value <= 0 || window->iPage() != 7)
-                return;
-            runningShown = true;
-            checkPage(*window, u"page 7 while running"_s);
-            shoot(*window, u"page7"_s);
-        });
+        connect(
+            guitest::child<QProgressBar>(*window, "ProgressBar"), &QProgressBar::valueChanged, this, [&](int value) {
+                if (runningShown || value <= 0 || window->iPage() != 7)
+                    return;
+                runningShown = true;
+                checkPage(*window, u"page 7 while running"_s);
+                shoot(*window, u"page7"_s);
+            });
         QVERIFY(guitest::runToFinishedPage(*window));
         QVERIFY(runningShown);
         QVERIFY(!QTest::currentTestFailed());
-        QVERIFY(window->lblErrorInfo->isVisible());
+        QVERIFY(guitest::child<QLabel>(*window, "lblErrorInfo")->isVisible());
         QCoreApplication::processEvents();
         checkPage(*window, u"page 8 after a run"_s);
         shoot(*window, u"page8"_s);
@@ -191,9 +192,10 @@ private Q_SLOTS:
         auto window = m_box->window();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         window->cmdNext_Click();
-        const BalloonTip *tip = window->tooltipOf(window->cmdInput);
+        const BalloonTip *tip = window->tooltipOf(guitest::child<QPushButton>(*window, "cmdInput"));
         QVERIFY(tip);
-        guitest::enter(window->cmdInput, window->cmdInput->rect().center());
+        guitest::enter(guitest::child<QPushButton>(*window, "cmdInput"),
+            guitest::child<QPushButton>(*window, "cmdInput")->rect().center());
         QTRY_VERIFY(tip->tipWindow()->isVisible());
         QWidget *balloon = tip->tipWindow();
         // The balloon stays on the screen.
@@ -208,7 +210,7 @@ private Q_SLOTS:
                         ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
                         .save(dir + u"/balloon.png"_s));
         }
-        guitest::leave(window->cmdInput);
+        guitest::leave(guitest::child<QPushButton>(*window, "cmdInput"));
         QVERIFY(!balloon->isVisible());
     }
 

@@ -2,6 +2,8 @@
 // mouse is over them, blue again as soon as it leaves, inert while disabled; what each
 // click opens; and the output-mode text boxes that choose their mode when clicked into.
 
+#include "gui/LinkLabel.h"
+#include "gui/WelcomePage.h"
 #include "guitestutil.h"
 
 #include <QCheckBox>
@@ -19,12 +21,12 @@ using Look = std::pair<QColor, Qt::CursorShape>;
 // The desktop's link colour and red, as the light palette of the tests gives them.
 Look rest()
 {
-    return {CleanWizard::linkRestColor(QPalette()), Qt::ArrowCursor};
+    return {LinkLabel::restColor(QPalette()), Qt::ArrowCursor};
 }
 
 Look hover()
 {
-    return {CleanWizard::linkHoverColor(QPalette()), Qt::PointingHandCursor};
+    return {LinkLabel::hoverColor(QPalette()), Qt::PointingHandCursor};
 }
 
 Look lookOf(const QLabel *label)
@@ -66,9 +68,9 @@ private Q_SLOTS:
     {
         auto w = m_box->window();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-        w->chkResetFileDates->setChecked(true); // enables the date link
+        guitest::child<QCheckBox>(*w, "chkResetFileDates")->setChecked(true); // enables the date link
         for (int index : {2, 3, 5, 6}) {
-            QLabel *link = w->lblLinkButton.at(index);
+            QLabel *link = guitest::child<QLabel>(*w, u"lblLinkButton_"_s + QString::number(index));
             QCOMPARE(lookOf(link), rest());
             enter(link);
             QCOMPARE(lookOf(link), hover());
@@ -76,10 +78,10 @@ private Q_SLOTS:
             QCOMPARE(lookOf(link), rest()); // at once, not after a while
         }
         // The pointer moved by the window system, not events made up by the test.
-        QLabel *home = w->lblLinkButton[2];
+        QLabel *home = guitest::child<QLabel>(*w, "lblLinkButton_2");
         QTest::mouseMove(home, home->rect().center());
         QTRY_COMPARE(lookOf(home), hover());
-        QTest::mouseMove(w->Label7, QPoint(2, 2));
+        QTest::mouseMove(guitest::child<QLabel>(*w, "Label7"), QPoint(2, 2));
         QTRY_COMPARE(lookOf(home), rest());
         // A page change under the mouse leaves no link red.
         enter(home);
@@ -90,18 +92,19 @@ private Q_SLOTS:
     void disabledLinkIsInert()
     {
         auto w = m_box->windowAt(5, m_image);
-        QLabel *date = w->lblLinkButton[6];
-        QVERIFY(!w->chkResetFileDates->isChecked() && !date->isEnabled());
+        auto *chkResetFileDates = guitest::child<QCheckBox>(*w, "chkResetFileDates");
+        QLabel *date = guitest::child<QLabel>(*w, "lblLinkButton_6");
+        QVERIFY(!chkResetFileDates->isChecked() && !date->isEnabled());
         enter(date);
         QCOMPARE(lookOf(date), rest());
         QTest::mouseClick(date, Qt::LeftButton);
         QVERIFY(Prompts::takeRecords().isEmpty());
 
         // Disabled while the mouse is on it: back to rest.
-        w->chkResetFileDates->setChecked(true);
+        chkResetFileDates->setChecked(true);
         enter(date);
         QCOMPARE(lookOf(date), hover());
-        w->chkResetFileDates->setChecked(false);
+        chkResetFileDates->setChecked(false);
         QCOMPARE(lookOf(date), rest());
     }
 
@@ -109,9 +112,9 @@ private Q_SLOTS:
     void homePageAndLog()
     {
         auto w = m_box->windowAt(5, m_image);
-        QTest::mouseClick(w->lblLinkButton[2], Qt::LeftButton);
-        QCOMPARE(opened(), QStringList {CleanWizard::homePageUrl()});
-        QVERIFY(CleanWizard::homePageUrl().contains(u"app=quillmark"_s));
+        QTest::mouseClick(guitest::child<QLabel>(*w, "lblLinkButton_2"), Qt::LeftButton);
+        QCOMPARE(opened(), QStringList {WelcomePage::homePageUrl()});
+        QVERIFY(WelcomePage::homePageUrl().contains(u"app=quillmark"_s));
         // The log link works whether or not it is shown.
         w->lblLinkButton_Click(3);
         QCOMPARE(opened(), QStringList {w->systemFolders().sTemp + u"/qmk_log.txt"_s});
@@ -137,8 +140,8 @@ private Q_SLOTS:
         QFETCH(QString, folderText);
         QFETCH(QString, expected);
         auto w = m_box->window();
-        w->optOutputMode[mode]->setChecked(true);
-        w->txtOutput->setText(folderText.replace(u"<sandbox>"_s, m_box->path(QString())));
+        guitest::child<QRadioButton>(*w, u"optOutputMode_"_s + QString::number(mode))->setChecked(true);
+        guitest::child<QLineEdit>(*w, "txtOutput")->setText(folderText.replace(u"<sandbox>"_s, m_box->path(QString())));
         w->lblLinkButton_Click(5);
         QCOMPARE(opened(), expected.isEmpty() ? QStringList() : QStringList {m_box->path(expected)});
     }
@@ -158,16 +161,18 @@ private Q_SLOTS:
         QFETCH(QString, box);
         QFETCH(int, mode);
         auto w = m_box->windowAt(3, m_image);
-        w->optOutputMode[0]->setChecked(true);
-        auto *edit = w->findChild<QLineEdit *>(box);
+        auto *optOutputMode_0 = guitest::child<QRadioButton>(*w, "optOutputMode_0");
+        optOutputMode_0->setChecked(true);
+        auto *edit = guitest::child<QLineEdit>(*w, box);
         QVERIFY(!edit->isEnabled());
         QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(5, edit->height() / 2));
-        QVERIFY(w->optOutputMode.at(mode)->isChecked() && edit->isEnabled());
+        QVERIFY(guitest::child<QRadioButton>(*w, u"optOutputMode_"_s + QString::number(mode))->isChecked()
+            && edit->isEnabled());
 
-        w->optOutputMode[0]->setChecked(true);
+        optOutputMode_0->setChecked(true);
         QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
         QCoreApplication::sendEvent(edit, &focusIn);
-        QVERIFY(w->optOutputMode.at(mode)->isChecked());
+        QVERIFY(guitest::child<QRadioButton>(*w, u"optOutputMode_"_s + QString::number(mode))->isChecked());
     }
 };
 

@@ -34,39 +34,39 @@ private Q_SLOTS:
             {u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s, u"cr2_canon_350d.cr2"_s, u"jpeg_truncated_in_app1.jpg"_s,
                 u"png_exif_gps_xmp.png"_s});
         auto w = m_box->filesPage(folder);
+        auto *lwFilesCleaned = guitest::child<QTreeView>(*w, "lwFilesCleaned");
         QVERIFY(guitest::runToFinishedPage(*w));
 
         // The summary keeps its text and gains one line.
-        const QString info = w->lblExecuteInfo->text();
+        const QString info = guitest::child<QLabel>(*w, "lblExecuteInfo")->text();
         QVERIFY2(info.startsWith(u"3 images processed"_s), qPrintable(info));
         QVERIFY2(info.contains(u"\n1 image still carries identifying metadata."_s), qPrintable(info));
 
         // Every image has a row: residue first, then the failed one, then the clean ones.
-        QCOMPARE(rowTexts(w->lwFilesCleaned),
+        QCOMPARE(rowTexts(lwFilesCleaned),
             (QStringList {u"cr2_canon_350d_cleaned.cr2"_s, u"jpeg_truncated_in_app1.jpg"_s,
                 u"jpeg_iphone4s_gps_xmp_makernotes_cleaned.jpg"_s, u"png_exif_gps_xmp_cleaned.png"_s}));
         const QList<FileStatus> statuses {
             FileStatus::Residue, FileStatus::Failed, FileStatus::Cleaned, FileStatus::Cleaned};
         for (int row = 0; row < statuses.size(); ++row) {
-            QCOMPARE(
-                FileStatus(rowData(w->lwFilesCleaned, row, OutcomeListModel::StatusRole).toInt()), statuses.at(row));
-            const QIcon icon = rowData(w->lwFilesCleaned, row, Qt::DecorationRole).value<QIcon>();
+            QCOMPARE(FileStatus(rowData(lwFilesCleaned, row, OutcomeListModel::StatusRole).toInt()), statuses.at(row));
+            const QIcon icon = rowData(lwFilesCleaned, row, Qt::DecorationRole).value<QIcon>();
             QCOMPARE(
                 icon.pixmap(16, 16).toImage(), OutcomeListModel::statusIcon(statuses.at(row)).pixmap(16, 16).toImage());
         }
         // The tooltip says what is left, by category, or why nothing was written.
-        const QString residueTip = rowData(w->lwFilesCleaned, 0, Qt::ToolTipRole).toString();
+        const QString residueTip = rowData(lwFilesCleaned, 0, Qt::ToolTipRole).toString();
         QVERIFY2(residueTip.contains(u"device: MakerUnknown:Unknown_0x000c"_s), qPrintable(residueTip));
-        const QString failedTip = rowData(w->lwFilesCleaned, 1, Qt::ToolTipRole).toString();
+        const QString failedTip = rowData(lwFilesCleaned, 1, Qt::ToolTipRole).toString();
         QVERIFY2(failedTip.startsWith(u"Failed"_s), qPrintable(failedTip));
-        QVERIFY(rowData(w->lwFilesCleaned, 3, Qt::ToolTipRole).toString().startsWith(u"Cleaned"_s));
+        QVERIFY(rowData(lwFilesCleaned, 3, Qt::ToolTipRole).toString().startsWith(u"Cleaned"_s));
 
         // A double click compares the output with its original, what is left first; a
         // failed row has no output to show.
-        const Prompts::Record residueView = doubleClickRow(w->lwFilesCleaned, 0);
+        const Prompts::Record residueView = doubleClickRow(lwFilesCleaned, 0);
         QCOMPARE(residueView.kind, Prompts::Kind::Modal);
         QVERIFY2(residueView.text.contains(u"Unknown_0x000c"_s), qPrintable(residueView.text));
-        QCOMPARE(doubleClickRow(w->lwFilesCleaned, 1).text, QString());
+        QCOMPARE(doubleClickRow(lwFilesCleaned, 1).text, QString());
     }
 
     // Files left out while adding (a video found in the folder, a file named by a drop
@@ -80,38 +80,40 @@ private Q_SLOTS:
         QVERIFY(guitest::writeFile(folder + u"/notes.txt"_s, "x"));
         QVERIFY(guitest::writeFile(m_box->path(u"fix.diff"_s), "x"));
         auto w = m_box->window();
+        auto *lblNumFileAdded = guitest::child<QLabel>(*w, "lblNumFileAdded");
+        auto *lblExecuteInfo = guitest::child<QLabel>(*w, "lblExecuteInfo");
+        auto *lwFilesCleaned = guitest::child<QTreeView>(*w, "lwFilesCleaned");
         w->cmdNext_Click();
         w->AddFolder(folder);
-        QVERIFY(guitest::drop(w->lwFiles->viewport(), {m_box->path(u"fix.diff"_s)}));
+        QVERIFY(guitest::drop(guitest::child<QTreeView>(*w, "lwFiles")->viewport(), {m_box->path(u"fix.diff"_s)}));
         QTRY_COMPARE(
-            w->lblNumFileAdded->toolTip(), u"2 files were left out: 1 video, 1 file that is not a supported image."_s);
+            lblNumFileAdded->toolTip(), u"2 files were left out: 1 video, 1 file that is not a supported image."_s);
         QCOMPARE(w->lstFiles().ListCount(), 1);
         QVERIFY(guitest::runToFinishedPage(*w));
 
-        const QString info = w->lblExecuteInfo->text();
+        const QString info = lblExecuteInfo->text();
         QVERIFY2(info.startsWith(u"1 image processed"_s), qPrintable(info));
         QVERIFY2(info.endsWith(u"\n2 files were left out: 1 video, 1 file that is not a supported image."_s),
             qPrintable(info));
-        QCOMPARE(rowTexts(w->lwFilesCleaned),
-            (QStringList {u"clip.mov"_s, u"fix.diff"_s, u"png_exif_gps_xmp_cleaned.png"_s}));
+        QCOMPARE(
+            rowTexts(lwFilesCleaned), (QStringList {u"clip.mov"_s, u"fix.diff"_s, u"png_exif_gps_xmp_cleaned.png"_s}));
         for (int row = 0; row < 2; ++row)
             QCOMPARE(
-                FileStatus(rowData(w->lwFilesCleaned, row, OutcomeListModel::StatusRole).toInt()), FileStatus::Skipped);
-        QVERIFY(
-            rowData(w->lwFilesCleaned, 0, Qt::ToolTipRole).toString().contains(u"Left out: videos are not cleaned"_s));
-        QVERIFY(rowData(w->lwFilesCleaned, 1, Qt::ToolTipRole).toString().contains(u"Not a supported image type."_s));
+                FileStatus(rowData(lwFilesCleaned, row, OutcomeListModel::StatusRole).toInt()), FileStatus::Skipped);
+        QVERIFY(rowData(lwFilesCleaned, 0, Qt::ToolTipRole).toString().contains(u"Left out: videos are not cleaned"_s));
+        QVERIFY(rowData(lwFilesCleaned, 1, Qt::ToolTipRole).toString().contains(u"Not a supported image type."_s));
         // A left-out row has no output to show.
-        QCOMPARE(doubleClickRow(w->lwFilesCleaned, 0).text, QString());
+        QCOMPARE(doubleClickRow(lwFilesCleaned, 0).text, QString());
 
         w->cmdBack_Click();
         w->cmdRemoveAll_Click();
-        QCOMPARE(w->lblNumFileAdded->toolTip(), QString());
+        QCOMPARE(lblNumFileAdded->toolTip(), QString());
         w->AddFile(folder + u"/png_exif_gps_xmp.png"_s);
         w->UpdateControls();
         QVERIFY(QFile::remove(folder + u"/png_exif_gps_xmp_cleaned.png"_s));
         QVERIFY(guitest::runToFinishedPage(*w));
-        QVERIFY2(!w->lblExecuteInfo->text().contains(u"left out"_s), qPrintable(w->lblExecuteInfo->text()));
-        QCOMPARE(w->lwFilesCleaned->model()->rowCount(), 1);
+        QVERIFY2(!lblExecuteInfo->text().contains(u"left out"_s), qPrintable(lblExecuteInfo->text()));
+        QCOMPARE(lwFilesCleaned->model()->rowCount(), 1);
     }
 
     // Distinct pictures for the five statuses, each drawn (not an empty icon).

@@ -44,17 +44,18 @@ private:
     // Page 8 after a clean run, checked the way a person reads it.
     static void checkCleanFinish(CleanWizard &w, int images)
     {
-        QVERIFY(w.iPage() == 8 && w.picFrameFinished->isVisible());
-        QCOMPARE(w.lblProcessing->text(), u"Finished!"_s);
-        QCOMPARE(w.ProgressBar->value(), 100);
+        QVERIFY(w.iPage() == 8 && guitest::child<QWidget>(w, "picFrameFinished")->isVisible());
+        QCOMPARE(guitest::child<QLabel>(w, "lblProcessing")->text(), u"Finished!"_s);
+        QCOMPARE(guitest::child<QProgressBar>(w, "ProgressBar")->value(), 100);
         const QRegularExpression summary(
             u"^%1 images processed \\(-?\\d+ KB saved\\)\\nin .+ \\(.+ sec avg\\)$"_s.arg(images));
-        QVERIFY2(summary.match(w.lblExecuteInfo->text()).hasMatch(), qPrintable(w.lblExecuteInfo->text()));
-        QVERIFY(!w.lblLinkButton[3]->isVisible() && !w.lblErrorInfo->isVisible() && !w.txtErrorLog->isVisible());
-        QCOMPARE(w.lwFilesCleaned->model()->rowCount(), images);
+        const QString info = guitest::child<QLabel>(w, "lblExecuteInfo")->text();
+        QVERIFY2(summary.match(info).hasMatch(), qPrintable(info));
+        QCOMPARE(guitest::visibility(w, {"lblLinkButton_3", "lblErrorInfo", "txtErrorLog"}), QList<bool>(3, false));
+        QCOMPARE(guitest::child<QTreeView>(w, "lwFilesCleaned")->model()->rowCount(), images);
         // A problem-free run empties the image list.
-        QVERIFY(w.lstFiles().ListCount() == 0 && w.lwFiles->model()->rowCount() == 0);
-        QCOMPARE(guitest::caption(w.cmdCancel), u"Quit"_s);
+        QVERIFY(w.lstFiles().ListCount() == 0 && guitest::child<QTreeView>(w, "lwFiles")->model()->rowCount() == 0);
+        QCOMPARE(guitest::caption(guitest::child<QPushButton>(w, "cmdCancel")), u"Quit"_s);
     }
 
 private Q_SLOTS:
@@ -81,12 +82,13 @@ private Q_SLOTS:
         QVERIFY(guitest::writeFile(old, "old output"));
 
         auto w = m_box->window();
-        QTest::mouseClick(w->cmdNext, Qt::LeftButton);
+        auto *cmdNext = guitest::child<QPushButton>(*w, "cmdNext");
+        QTest::mouseClick(cmdNext, Qt::LeftButton);
         Prompts::queueAnswer(QStringList(runSamples).replaceInStrings(QRegularExpression(u"^"_s), folder + u'/'));
-        QTest::mouseClick(w->cmdInput, Qt::LeftButton);
+        QTest::mouseClick(guitest::child<QPushButton>(*w, "cmdInput"), Qt::LeftButton);
         QCOMPARE(w->lstFiles().ListCount(), runSamples.size());
         for (int page = 3; page <= 6; ++page) {
-            QTest::mouseClick(w->cmdNext, Qt::LeftButton);
+            QTest::mouseClick(cmdNext, Qt::LeftButton);
             QCOMPARE(w->iPage(), page);
         }
         // While ExifTool works the event loop turns (a zero-interval timer fires), under the hourglass.
@@ -100,7 +102,7 @@ private Q_SLOTS:
         });
         ticker.start(0);
         Prompts::queueAnswer(true);
-        QTest::mouseClick(w->cmdNext, Qt::LeftButton);
+        QTest::mouseClick(cmdNext, Qt::LeftButton);
         QVERIFY(guitest::waitForFinishedPage(*w));
         ticker.stop();
         QVERIFY(ticksDuringJob > 0 && hourglass && !QApplication::overrideCursor());
@@ -117,7 +119,7 @@ private Q_SLOTS:
                 qPrintable(output));
         }
         // Beside the images, the destination link opens their folder.
-        QTest::mouseClick(w->lblLinkButton[5], Qt::LeftButton);
+        QTest::mouseClick(guitest::child<QLabel>(*w, "lblLinkButton_5"), Qt::LeftButton);
         QCOMPARE(guitest::recordedTexts(Prompts::Kind::Open), QStringList {folder + u'/'});
     }
 
@@ -125,14 +127,15 @@ private Q_SLOTS:
     {
         const QString folder = m_box->imageFolder(u"keys"_s, {runSamples.at(1), runSamples.at(3)});
         auto w = m_box->window();
+        auto *cmdInput = guitest::child<QPushButton>(*w, "cmdInput");
         QTest::keyClick(w.get(), Qt::Key_Return);
         // Tab leads from the three buttons into the page, to "Add Images"; Space presses it.
-        QWidget *next = w->cmdCancel;
-        for (int steps = 0; next != w->cmdInput && steps < 50; ++steps)
+        QWidget *next = guitest::child<QPushButton>(*w, "cmdCancel");
+        for (int steps = 0; next != cmdInput && steps < 50; ++steps)
             next = next->nextInFocusChain();
-        QVERIFY(next == w->cmdInput && (w->cmdInput->focusPolicy() & Qt::TabFocus));
+        QVERIFY(next == cmdInput && (cmdInput->focusPolicy() & Qt::TabFocus));
         Prompts::queueAnswer(QStringList {folder + u'/' + runSamples.at(1), folder + u'/' + runSamples.at(3)});
-        QTest::keyClick(w->cmdInput, Qt::Key_Space);
+        QTest::keyClick(cmdInput, Qt::Key_Space);
         QCOMPARE(w->lstFiles().ListCount(), 2);
         for (int page : {3, 4, 5, 6, 8}) {
             QTest::keyClick(w.get(), Qt::Key_Return);
@@ -152,22 +155,26 @@ private Q_SLOTS:
             u"problems"_s, {u"jpeg_truncated_in_app1.jpg"_s, u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s});
         const QString failed = m_box->path(u"problem files"_s);
         auto w = m_box->filesPage(folder);
-        w->optOutputMode[0]->click(); // overwrite in place
-        w->chkDeleteFileOnFail->setChecked(true);
-        w->txtProcessingFailFolder->setText(failed);
-        w->optProcessingFail[1]->setChecked(true);
+        auto *lblExecuteInfo = guitest::child<QLabel>(*w, "lblExecuteInfo");
+        auto *lblLinkButton_3 = guitest::child<QLabel>(*w, "lblLinkButton_3");
+        auto *lblErrorInfo = guitest::child<QLabel>(*w, "lblErrorInfo");
+        guitest::child<QRadioButton>(*w, "optOutputMode_0")->click(); // overwrite in place
+        guitest::child<QCheckBox>(*w, "chkDeleteFileOnFail")->setChecked(true);
+        guitest::child<QLineEdit>(*w, "txtProcessingFailFolder")->setText(failed);
+        guitest::child<QRadioButton>(*w, "optProcessingFail_1")->setChecked(true);
         QVERIFY(guitest::runToFinishedPage(*w));
 
         const QRegularExpression summary(u"(?s)^1 image processed .+"_s
                                          u"\\n\\nProblems were reported. See log for details.$"_s);
-        QVERIFY2(summary.match(w->lblExecuteInfo->text()).hasMatch(), qPrintable(w->lblExecuteInfo->text()));
-        QVERIFY(w->lblLinkButton[3]->isVisible() && w->lblErrorInfo->isVisible() && !w->txtErrorLog->isVisible());
-        QCOMPARE(w->lblLinkButton[3]->text(), u"Open problem log..."_s);
-        QCOMPARE(w->lblErrorInfo->text(), u"1 problem file was moved to %1/."_s.arg(failed));
+        QVERIFY2(summary.match(lblExecuteInfo->text()).hasMatch(), qPrintable(lblExecuteInfo->text()));
+        QCOMPARE(guitest::visibility(*w, {"lblLinkButton_3", "lblErrorInfo", "txtErrorLog"}),
+            (QList<bool> {true, true, false}));
+        QCOMPARE(lblLinkButton_3->text(), u"Open problem log..."_s);
+        QCOMPARE(lblErrorInfo->text(), u"1 problem file was moved to %1/."_s.arg(failed));
         // The cleaned-files caption follows the last problem caption.
-        QVERIFY(w->lblCleanedFiles->y() > w->lblErrorInfo->y());
+        QVERIFY(guitest::child<QLabel>(*w, "lblCleanedFiles")->y() > lblErrorInfo->y());
         // Every image has a row; the failed one first.
-        QCOMPARE(rowTexts(w->lwFilesCleaned),
+        QCOMPARE(rowTexts(guitest::child<QTreeView>(*w, "lwFilesCleaned")),
             (QStringList {u"jpeg_truncated_in_app1.jpg"_s, u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s}));
         // After problems the list stays, so the person can go back and try again.
         QCOMPARE(w->lstFiles().ListCount(), 2);
@@ -186,10 +193,11 @@ private Q_SLOTS:
         w.AddFolder(folder);
         w.UpdateControls();
         QVERIFY(guitest::runToFinishedPage(w));
-        QCOMPARE(w.lblExecuteInfo->text(), u"Internal program error!"_s);
+        QCOMPARE(guitest::child<QLabel>(w, "lblExecuteInfo")->text(), u"Internal program error!"_s);
         // The person learns why.
-        QVERIFY2(w.txtErrorLog->isVisible() && w.txtErrorLog->toPlainText().contains(u"ExifTool"_s),
-            qPrintable(w.txtErrorLog->toPlainText()));
+        const auto *details = guitest::child<QPlainTextEdit>(w, "txtErrorLog");
+        QVERIFY2(
+            details->isVisible() && details->toPlainText().contains(u"ExifTool"_s), qPrintable(details->toPlainText()));
         QCOMPARE(w.lstFiles().ListCount(), 1);
     }
 
@@ -197,26 +205,28 @@ private Q_SLOTS:
     {
         const QString folder = m_box->imageFolder(u"viewer"_s, {runSamples.at(0), runSamples.at(1)});
         auto w = m_box->filesPage(folder);
+        auto *lwFiles = guitest::child<QTreeView>(*w, "lwFiles");
+        auto *lwFilesCleaned = guitest::child<QTreeView>(*w, "lwFilesCleaned");
         const QString fileName = u"FileName                        : "_s;
 
         // Before cleaning, the second row shows entry 1 of the list, without ExifTool's first line.
-        const Prompts::Record before = doubleClickRow(w->lwFiles, 1);
+        const Prompts::Record before = doubleClickRow(lwFiles, 1);
         QCOMPARE(before.kind, Prompts::Kind::Modal);
-        QCOMPARE(before.title, rowTexts(w->lwFiles).at(1) + u" - Metadata Viewer"_s);
+        QCOMPARE(before.title, rowTexts(lwFiles).at(1) + u" - Metadata Viewer"_s);
         QVERIFY(before.text.startsWith(u'\n') && !before.text.contains(u"ExifToolVersion"_s));
-        QVERIFY(before.text.contains(u"[GPS]"_s) && before.text.contains(fileName + rowTexts(w->lwFiles).at(1)));
+        QVERIFY(before.text.contains(u"[GPS]"_s) && before.text.contains(fileName + rowTexts(lwFiles).at(1)));
 
         QVERIFY(guitest::runToFinishedPage(*w));
-        QCOMPARE(w->lwFilesCleaned->model()->rowCount(), 2);
+        QCOMPARE(lwFilesCleaned->model()->rowCount(), 2);
         // A cleaned file is shown against its original: every GPS tag struck out, none left.
-        const Prompts::Record after = doubleClickRow(w->lwFilesCleaned, 1);
-        QCOMPARE(after.title, rowTexts(w->lwFilesCleaned).at(1) + u" - compared with the original - Metadata Viewer"_s);
+        const Prompts::Record after = doubleClickRow(lwFilesCleaned, 1);
+        QCOMPARE(after.title, rowTexts(lwFilesCleaned).at(1) + u" - compared with the original - Metadata Viewer"_s);
         QVERIFY(QRegularExpression(u"(?m)^removed +\\[GPS\\]"_s).match(after.text).hasMatch());
         QVERIFY(!QRegularExpression(u"(?m)^!?(KEPT|CHANGED|ADDED) +\\[GPS\\]"_s).match(after.text).hasMatch());
 
         // A listed file that has gone: the message, and no viewer.
-        QVERIFY(QFile::remove(folder + u'/' + rowTexts(w->lwFilesCleaned).at(0)));
-        const Prompts::Record gone = doubleClickRow(w->lwFilesCleaned, 0);
+        QVERIFY(QFile::remove(folder + u'/' + rowTexts(lwFilesCleaned).at(0)));
+        const Prompts::Record gone = doubleClickRow(lwFilesCleaned, 0);
         QCOMPARE(gone.kind, Prompts::Kind::Message);
         QCOMPARE(gone.title + u": "_s + gone.text, u"Quillmark: There was an error reading the file..."_s);
 
@@ -289,11 +299,11 @@ private Q_SLOTS:
             if (asked || w->iPage() != 7 || outputs() + testutil::stagedOutputs(folder) < 10)
                 return;
             asked = true;
-            stopCaption = guitest::caption(w->cmdCancel);
-            stopEnabled = w->cmdCancel->isEnabled();
+            stopCaption = guitest::caption(guitest::child<QPushButton>(*w, "cmdCancel"));
+            stopEnabled = guitest::child<QPushButton>(*w, "cmdCancel")->isEnabled();
             Prompts::queueAnswer(yes);
             if (how == u"button")
-                QTest::mouseClick(w->cmdCancel, Qt::LeftButton);
+                QTest::mouseClick(guitest::child<QPushButton>(*w, "cmdCancel"), Qt::LeftButton);
             else if (how == u"escape")
                 QTest::keyClick(w.get(), Qt::Key_Escape);
             else
@@ -312,12 +322,12 @@ private Q_SLOTS:
         QCOMPARE(guitest::recordedTexts(Prompts::Kind::Question),
             QStringList {u"Stop cleaning? The images cleaned so far are kept."_s});
         QCOMPARE(w->iPage(), 8);
-        const QString summary = w->lblExecuteInfo->text();
+        const QString summary = guitest::child<QLabel>(*w, "lblExecuteInfo")->text();
         QCOMPARE(summary.contains(u"The run was stopped"_s), yes);
         QVERIFY2(summary.startsWith(u"%1 image"_s.arg(outputs())), qPrintable(summary));
-        QCOMPARE(rowTexts(w->lwFilesCleaned).size(), outputs());
+        QCOMPARE(rowTexts(guitest::child<QTreeView>(*w, "lwFilesCleaned")).size(), outputs());
         QCOMPARE(outputs() < count, yes);
-        QVERIFY(!w->lblLinkButton[3]->isVisible()); // a stop is no problem
+        QVERIFY(!guitest::child<QLabel>(*w, "lblLinkButton_3")->isVisible()); // a stop is no problem
         // Closing from the question's Yes path closes the window once the run has ended.
         if (how == u"close")
             QTRY_VERIFY(!w->isVisible());

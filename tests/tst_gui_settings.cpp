@@ -68,27 +68,27 @@ private Q_SLOTS:
     {
         const QString lastDir = m_box->path(u"last"_s);
         QDir().mkpath(lastDir);
-        // resizableWindow has no control: it goes out as it came in.
-        QVERIFY(guitest::writeFile(m_box->iniPath(), ini({{"resizableWindow", "1"}})));
+        // resizableWindow has no control, and the date parts are taken as stored (the date
+        // entry checks only what is typed): they go out as they came in.
+        QVERIFY(guitest::writeFile(
+            m_box->iniPath(), ini({{"resizableWindow", "1"}, {"SetDate_Year", "2001"}, {"SetDate_Month", "12.4"}})));
         {
             auto w = m_box->window();
-            w->optOutputMode[1]->setChecked(true);
-            w->txtOutput->setText(m_box->path(u"out"_s));
-            w->txtPrefix->setText(u"p "_s);
-            w->txtSuffix->setText(u"=s["_s);
+            guitest::child<QRadioButton>(*w, "optOutputMode_1")->setChecked(true);
+            guitest::child<QLineEdit>(*w, "txtOutput")->setText(m_box->path(u"out"_s));
+            guitest::child<QLineEdit>(*w, "txtPrefix")->setText(u"p "_s);
+            guitest::child<QLineEdit>(*w, "txtSuffix")->setText(u"=s["_s);
             w->sLastDir = lastDir + u'/';
             w->sLastAddDir = lastDir;
-            w->chkCleanAll->setChecked(false);
-            w->chkCleanXMP->setChecked(false);
-            w->chkCleanAdobeApp14->setChecked(true);
-            w->chkResetFileDates->setChecked(true);
-            w->optDate[0]->setChecked(true);
-            w->fixedDate.sSetDateYear = u"2001"_s;
-            w->fixedDate.sSetDateMonth = u"12.4"_s;
-            w->chkSkipReadyPage->setChecked(true);
-            w->chkDeleteFileOnFail->setChecked(true);
-            w->optProcessingFail[1]->setChecked(true);
-            w->txtProcessingFailFolder->setText(m_box->path(u"failed"_s));
+            guitest::child<QCheckBox>(*w, "chkCleanAll")->setChecked(false);
+            guitest::child<QCheckBox>(*w, "chkCleanXMP")->setChecked(false);
+            guitest::child<QCheckBox>(*w, "chkCleanAdobeApp14")->setChecked(true);
+            guitest::child<QCheckBox>(*w, "chkResetFileDates")->setChecked(true);
+            guitest::child<QRadioButton>(*w, "optDate_0")->setChecked(true);
+            guitest::child<QCheckBox>(*w, "chkSkipReadyPage")->setChecked(true);
+            guitest::child<QCheckBox>(*w, "chkDeleteFileOnFail")->setChecked(true);
+            guitest::child<QRadioButton>(*w, "optProcessingFail_1")->setChecked(true);
+            guitest::child<QLineEdit>(*w, "txtProcessingFailFolder")->setText(m_box->path(u"failed"_s));
             w->move(primary().x() + 30, primary().y() + 45);
             w->close();
         }
@@ -107,7 +107,8 @@ private Q_SLOTS:
 
         // Read back, the controls follow their check boxes, and the file comes out the same.
         auto w = m_box->window();
-        QVERIFY(w->optDate[0]->isEnabled() && w->cmdProcessingFailBrowse->isEnabled());
+        QVERIFY(guitest::child<QRadioButton>(*w, "optDate_0")->isEnabled()
+            && guitest::child<QPushButton>(*w, "cmdProcessingFailBrowse")->isEnabled());
         QCOMPARE(w->pos(), QPoint(primary().x() + 30, primary().y() + 45));
         w->close();
         QCOMPARE(guitest::readFile(m_box->iniPath()), first);
@@ -132,19 +133,20 @@ private Q_SLOTS:
         QVERIFY(guitest::writeFile(
             m_box->iniPath(), ini({{"txtPrefix", "before_"}, {key, value}, {"txtSuffix", "_after"}})));
         auto w = m_box->window();
-        QCOMPARE(w->txtPrefix->text(), u"before_"_s);
-        QCOMPARE(w->txtSuffix->text(), u"_after"_s);
-        QVERIFY(w->optOutputMode[3]->isChecked() && w->optProcessingFail[0]->isChecked());
-        QVERIFY(!w->chkCleanAdobeApp14->isChecked() && !w->bFontSizeWarningShown);
+        QCOMPARE(guitest::child<QLineEdit>(*w, "txtPrefix")->text(), u"before_"_s);
+        QCOMPARE(guitest::child<QLineEdit>(*w, "txtSuffix")->text(), u"_after"_s);
+        QVERIFY(guitest::child<QRadioButton>(*w, "optOutputMode_3")->isChecked()
+            && guitest::child<QRadioButton>(*w, "optProcessingFail_0")->isChecked());
+        QVERIFY(!guitest::child<QCheckBox>(*w, "chkCleanAdobeApp14")->isChecked() && !w->bFontSizeWarningShown);
         // quillmark-cli --settings reads the same file the same way.
         SettingsStore store(m_box->programFolder());
         store.DetectPortableMode();
-        const JobOptions o = jobOptionsFromSettings(store);
-        QCOMPARE(o.txtPrefix, w->txtPrefix->text());
-        QCOMPARE(o.txtSuffix, w->txtSuffix->text());
+        const JobOptions o = readStoredOptions(store).job;
+        QCOMPARE(o.txtPrefix, guitest::child<QLineEdit>(*w, "txtPrefix")->text());
+        QCOMPARE(o.txtSuffix, guitest::child<QLineEdit>(*w, "txtSuffix")->text());
         QCOMPARE(o.outputMode, OutputMode::Suffix);
         QCOMPARE(o.optProcessingFail, 0);
-        QCOMPARE(o.tags.chkCleanAdobeApp14, w->chkCleanAdobeApp14->isChecked());
+        QCOMPARE(o.tags.chkCleanAdobeApp14, guitest::child<QCheckBox>(*w, "chkCleanAdobeApp14")->isChecked());
     }
 
     void storedFolders()
@@ -169,14 +171,15 @@ private Q_SLOTS:
         QVERIFY(guitest::writeFile(m_box->iniPath(), bytes));
         Prompts::takeRecords();
         auto w = m_box->window();
-        QVERIFY(w->optOutputMode[3]->isChecked());
-        QCOMPARE(w->txtSuffix->text(), u"_cleaned"_s);
+        auto *txtSuffix = guitest::child<QLineEdit>(*w, "txtSuffix");
+        QVERIFY(guitest::child<QRadioButton>(*w, "optOutputMode_3")->isChecked());
+        QCOMPARE(txtSuffix->text(), u"_cleaned"_s);
         QStringList messages;
         QTRY_VERIFY(!(messages += guitest::recordedTexts(Prompts::Kind::Message)).isEmpty());
         QCOMPARE(messages.size(), 1);
         QVERIFY2(messages.first().startsWith(u"The settings file "_s + m_box->iniPath() + u" is larger than 1 MB"_s),
             qPrintable(messages.first()));
-        w->txtSuffix->setText(u"_changed"_s);
+        txtSuffix->setText(u"_changed"_s);
         w->close();
         QCOMPARE(guitest::readFile(m_box->iniPath()), bytes);
         QVERIFY(guitest::recordedTexts(Prompts::Kind::Message).isEmpty());

@@ -109,7 +109,7 @@ private Q_SLOTS:
         enter(m_anchor);
         QVERIFY(!window->isVisible()); // not before the delay has passed
         QTRY_VERIFY(window->isVisible());
-        QVERIFY(window->findChild<QWidget *>(u"tipIcon"_s)->isVisible());
+        QVERIFY(guitest::child<QWidget>(*window, "tipIcon")->isVisible());
         // Below the mouse, on the screen.
         QVERIFY(window->y() > m_anchor->mapToGlobal(QPoint(3, 3)).y());
         QVERIFY(m_host->screen()->availableGeometry().contains(window->geometry()));
@@ -185,15 +185,14 @@ private Q_SLOTS:
         auto w = m_box->window();
         QCOMPARE(tipWindowCount(), 20);
         for (int i = 0; i <= 17; ++i) {
-            auto *widget = w->findChild<QWidget *>(u"picTooltip_%1"_s.arg(i));
-            QVERIFY(widget);
+            auto *widget = guitest::child<QWidget>(*w, u"picTooltip_%1"_s.arg(i));
             const BalloonTip *tip = w->tooltipOf(widget);
             QVERIFY(tip);
             QVERIFY(widget->toolTip().isEmpty()); // a balloon or a plain tooltip, never both
             QCOMPARE(tip->Title().isEmpty(), i == 14); // the unused anchor has an empty balloon
             QCOMPARE(tip->TipText().isEmpty(), i == 14);
         }
-        QVERIFY(w->tooltipOf(w->findChild<QWidget *>(u"cmdAddFolder"_s)));
+        QVERIFY(w->tooltipOf(guitest::child<QWidget>(*w, "cmdAddFolder")));
     }
 };
 

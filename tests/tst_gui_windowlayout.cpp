@@ -23,27 +23,28 @@ constexpr int dw = 100, dh = 40;
 // Where everything the resize rules speak of is, page by page ("page2/lwFiles").
 std::map<QString, QRect> measure(CleanWizard &w)
 {
-    const QList<QList<QWidget *>> inside
-        = {{}, {w.lwFiles, w.lblNumFileAdded, w.lblShowMetadataTip, w.cmdRemoveAll, w.cmdRemoveSelected},
-            {w.txtOutput, w.cmdOutputBrowse}, {}, {w.txtProcessingFailFolder, w.cmdProcessingFailBrowse}, {},
-            {w.ProgressBar}, {w.lwFilesCleaned, w.lblLinkButton[5], w.Image2}};
+    const QList<QList<QWidget *>> inside = {{},
+        guitest::children(w, {"lwFiles", "lblNumFileAdded", "lblShowMetadataTip", "cmdRemoveAll", "cmdRemoveSelected"}),
+        guitest::children(w, {"txtOutput", "cmdOutputBrowse"}), {},
+        guitest::children(w, {"txtProcessingFailFolder", "cmdProcessingFailBrowse"}), {},
+        guitest::children(w, {"ProgressBar"}), guitest::children(w, {"lwFilesCleaned", "lblLinkButton_5", "Image2"})};
     std::map<QString, QRect> boxes;
     for (int page = 1; page <= 8; ++page) {
         // Shown the way the wizard shows it, without running the job for pages 7 and 8.
         const bool side = page == 1 || page == 8;
-        for (QWidget *p : w.pages)
-            p->setVisible(p == w.pages.at(page - 1));
-        const QList<QWidget *> header = {w.picFrameTop, w.picSplashTop, w.Line1, w.Line2};
+        for (QWidget *p : guitest::pagePanels(w))
+            p->setVisible(p == guitest::pagePanel(w, page));
+        const QList<QWidget *> header = guitest::children(w, {"picFrameTop", "picSplashTop", "Line1", "Line2"});
         for (QWidget *h : header)
             h->setVisible(!side);
-        w.picSplash->setVisible(side);
-        const QList<QWidget *> measured
-            = QList<QWidget *> {w.pages.at(page - 1), w.cmdBack, w.cmdNext, w.cmdCancel, w.Line3, w.Line4}
+        guitest::child<QLabel>(w, "picSplash")->setVisible(side);
+        const QList<QWidget *> measured = QList<QWidget *> {guitest::pagePanel(w, page)}
+            + guitest::children(w, {"cmdBack", "cmdNext", "cmdCancel", "Line3", "Line4"})
             + (side ? QList<QWidget *>() : header);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         QCoreApplication::processEvents();
         for (QWidget *widget : measured + inside.at(page - 1)) {
-            const QString name = widget == w.pages.at(page - 1) ? u"panel"_s : widget->objectName();
+            const QString name = widget == guitest::pagePanel(w, page) ? u"panel"_s : widget->objectName();
             boxes[u"page%1/%2"_s.arg(page).arg(name)] = QRect(widget->mapTo(&w, QPoint(0, 0)), widget->size());
         }
     }
@@ -107,10 +108,11 @@ private Q_SLOTS:
     void growingWindow()
     {
         auto w = window(true);
+        auto *picSplash = guitest::child<QLabel>(*w, "picSplash");
         QVERIFY(w);
         const QSize least = w->size();
-        const int filesColumn = w->lwFiles->header()->sectionSize(0);
-        const int cleanedColumn = w->lwFilesCleaned->header()->sectionSize(0);
+        const int filesColumn = guitest::child<QTreeView>(*w, "lwFiles")->header()->sectionSize(0);
+        const int cleanedColumn = guitest::child<QTreeView>(*w, "lwFilesCleaned")->header()->sectionSize(0);
         const auto before = measure(*w);
         // The columns start as wide as their list less room for a scroll bar.
         QCOMPARE(filesColumn, before.at(u"page2/lwFiles"_s).width() - WindowLayout::listColumnInset);
@@ -149,10 +151,10 @@ private Q_SLOTS:
         QVERIFY(count.right() == list.right() && count.top() > list.bottom());
         QVERIFY(qAbs(after.at(u"page2/cmdRemoveAll"_s).bottom() - list.bottom()) <= 1);
         // The columns keep their width.
-        QCOMPARE(w->lwFiles->header()->sectionSize(0), filesColumn);
-        QCOMPARE(w->lwFilesCleaned->header()->sectionSize(0), cleanedColumn);
+        QCOMPARE(guitest::child<QTreeView>(*w, "lwFiles")->header()->sectionSize(0), filesColumn);
+        QCOMPARE(guitest::child<QTreeView>(*w, "lwFilesCleaned")->header()->sectionSize(0), cleanedColumn);
         // The side picture is drawn anew for the taller panel, not stretched.
-        QCOMPARE(w->picSplash->pixmap().deviceIndependentSize().toSize(), w->picSplash->size());
+        QCOMPARE(picSplash->pixmap().deviceIndependentSize().toSize(), picSplash->size());
     }
 
     // Drawn at the device's pixels for each scale, not scaled up; grey when disabled.
@@ -160,8 +162,9 @@ private Q_SLOTS:
     {
         auto w = window(false);
         QVERIFY(w);
-        for (const QPushButton *button : {w->cmdInput, w->cmdAddFolder, w->cmdRemoveSelected, w->cmdRemoveAll,
-                 w->cmdOutputBrowse, w->cmdProcessingFailBrowse}) {
+        for (const QPushButton *button : guitest::children<QPushButton>(*w,
+                 {"cmdInput", "cmdAddFolder", "cmdRemoveSelected", "cmdRemoveAll", "cmdOutputBrowse",
+                     "cmdProcessingFailBrowse"})) {
             for (qreal ratio : {1.0, 1.25, 1.5}) {
                 const QImage colours = button->icon().pixmap(QSize(16, 16), ratio, QIcon::Normal).toImage();
                 const QImage greys = button->icon().pixmap(QSize(16, 16), ratio, QIcon::Disabled).toImage();

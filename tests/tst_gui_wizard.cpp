@@ -48,25 +48,26 @@ private Q_SLOTS:
         QFETCH(int, page);
 
         auto w = windowAt(page);
+        auto *cmdNext = guitest::child<QPushButton>(*w, "cmdNext");
+        auto *cmdCancel = guitest::child<QPushButton>(*w, "cmdCancel");
+        auto *lblTopTitle = guitest::child<QLabel>(*w, "lblTopTitle");
         QCOMPARE(w->iPage(), page);
-        for (int i = 0; i < 8; ++i)
-            QCOMPARE(w->pages.at(i)->isVisible(), i == page - 1);
+        for (int i = 1; i <= 8; ++i)
+            QCOMPARE(guitest::pagePanel(*w, i)->isVisible(), i == page);
         // The welcome page has the side picture instead of the header.
-        const QList<bool> shown
-            = {w->picSplash->isVisible(), w->picFrameTop->isVisible(), w->Line1->isVisible(), w->Line2->isVisible()};
-        QCOMPARE(shown, (QList<bool> {page == 1, page != 1, page != 1, page != 1}));
-        QVERIFY(w->Line3->isVisible() && w->Line4->isVisible());
-        QVERIFY(!w->chkIgnoreMinorWarnings->isVisibleTo(w.get())); // on no page
-        QCOMPARE(w->cmdBack->isEnabled(), page > 1);
-        QVERIFY(w->cmdNext->isEnabled() && w->cmdCancel->isEnabled());
-        QCOMPARE(guitest::caption(w->cmdNext), page == 6 ? u"Start >"_s : u"Next >"_s);
-        QCOMPARE(guitest::caption(w->cmdCancel), u"Close"_s);
+        QCOMPARE(guitest::visibility(*w, {"picSplash", "picFrameTop", "Line1", "Line2", "Line3", "Line4"}),
+            (QList<bool> {page == 1, page != 1, page != 1, page != 1, true, true}));
+        QVERIFY(!guitest::child<QCheckBox>(*w, "chkIgnoreMinorWarnings")->isVisibleTo(w.get())); // on no page
+        QCOMPARE(guitest::child<QPushButton>(*w, "cmdBack")->isEnabled(), page > 1);
+        QVERIFY(cmdNext->isEnabled() && cmdCancel->isEnabled());
+        QCOMPARE(guitest::caption(cmdNext), page == 6 ? u"Start >"_s : u"Next >"_s);
+        QCOMPARE(guitest::caption(cmdCancel), u"Close"_s);
         if (page > 1) {
             // Each page has a header of its own, and Back changes it.
-            const QString title = w->lblTopTitle->text();
+            const QString title = lblTopTitle->text();
             w->cmdBack_Click();
             QCOMPARE(w->iPage(), page - 1);
-            QVERIFY(!title.isEmpty() && (page == 2 || w->lblTopTitle->text() != title));
+            QVERIFY(!title.isEmpty() && (page == 2 || lblTopTitle->text() != title));
         }
     }
 
@@ -91,11 +92,14 @@ private Q_SLOTS:
         QFETCH(bool, next);
 
         auto w = windowAt(3);
-        const std::array<QLineEdit *, 4> boxes = {nullptr, w->txtOutput, w->txtPrefix, w->txtSuffix};
+        auto *txtOutput = guitest::child<QLineEdit>(*w, "txtOutput");
+        auto *cmdNext = guitest::child<QPushButton>(*w, "cmdNext");
+        const std::array<QLineEdit *, 4> boxes = {
+            nullptr, txtOutput, guitest::child<QLineEdit>(*w, "txtPrefix"), guitest::child<QLineEdit>(*w, "txtSuffix")};
         if (boxes.at(mode))
             boxes.at(mode)->setText(text);
-        w->optOutputMode.at(mode)->click();
-        QCOMPARE(w->cmdNext->isEnabled(), next);
+        guitest::child<QRadioButton>(*w, u"optOutputMode_"_s + QString::number(mode))->click();
+        QCOMPARE(cmdNext->isEnabled(), next);
         // Only the chosen mode's text box can be edited.
         for (int i = 1; i < 4; ++i)
             QCOMPARE(boxes.at(i)->isEnabled(), i == mode);
@@ -103,21 +107,25 @@ private Q_SLOTS:
             return;
         // Leaving a text box re-applies the rules; Enter in it counts the text, then presses Next.
         QFocusEvent out(QEvent::FocusOut);
-        w->txtOutput->setText(u"/ab"_s);
-        QCoreApplication::sendEvent(w->txtOutput, &out);
-        QVERIFY(w->cmdNext->isEnabled());
-        w->txtOutput->setText(u" "_s);
-        QCoreApplication::sendEvent(w->txtOutput, &out);
-        QVERIFY(!w->cmdNext->isEnabled());
-        w->txtOutput->setText(u"/ab"_s);
-        QTest::keyClick(w->txtOutput, Qt::Key_Return);
+        txtOutput->setText(u"/ab"_s);
+        QCoreApplication::sendEvent(txtOutput, &out);
+        QVERIFY(cmdNext->isEnabled());
+        txtOutput->setText(u" "_s);
+        QCoreApplication::sendEvent(txtOutput, &out);
+        QVERIFY(!cmdNext->isEnabled());
+        txtOutput->setText(u"/ab"_s);
+        QTest::keyClick(txtOutput, Qt::Key_Return);
         QCOMPARE(w->iPage(), 4);
     }
 
     void tagBoxesOnOptionsPage()
     {
         auto w = windowAt(4);
-        w->chkKeepLook->setChecked(false); // the rules of the tag boxes alone (tst_gui_keeplook has the rest)
+        auto *chkCleanExifGPS = guitest::child<QCheckBox>(*w, "chkCleanExifGPS");
+        auto *chkCleanExif = guitest::child<QCheckBox>(*w, "chkCleanExif");
+        auto *chkCleanPhotoshop = guitest::child<QCheckBox>(*w, "chkCleanPhotoshop");
+        guitest::child<QCheckBox>(*w, "chkKeepLook")
+            ->setChecked(false); // the rules of the tag boxes alone (tst_gui_keeplook has the rest)
         const QList<QCheckBox *> tags = w->findChildren<QCheckBox *>(QRegularExpression(u"^chkClean"_s));
         // The tag boxes that are disabled (without "chkClean", sorted), and whether Next is.
         const auto state = [&tags, &w] {
@@ -126,7 +134,8 @@ private Q_SLOTS:
                 off << (box->isEnabled() ? QString() : box->objectName().mid(8));
             off.removeAll(QString());
             off.sort();
-            return off.join(u' ') + (w->cmdNext->isEnabled() ? u" | Next"_s : u" | no Next"_s);
+            return off.join(u' ')
+                + (guitest::child<QPushButton>(*w, "cmdNext")->isEnabled() ? u" | Next"_s : u" | no Next"_s);
         };
         // All ticked waits the others.
         QCOMPARE(state(), u"AdobeApp14 Exif ExifGPS GeoTiff ICC IPTC Other Photoshop Thumbnail TiffIdf0 XMP | Next"_s);
@@ -134,19 +143,19 @@ private Q_SLOTS:
         for (QCheckBox *box : tags)
             box->setChecked(false);
         QCOMPARE(state(), u" | no Next"_s);
-        w->chkCleanExifGPS->click();
+        chkCleanExifGPS->click();
         QCOMPARE(state(), u" | Next"_s);
-        w->chkCleanExifGPS->click();
+        chkCleanExifGPS->click();
         // Exif covers GPS and the thumbnail, Photoshop covers IPTC.
-        w->chkCleanExif->click();
-        w->chkCleanPhotoshop->click();
+        chkCleanExif->click();
+        chkCleanPhotoshop->click();
         QCOMPARE(state(), u"ExifGPS IPTC Thumbnail | Next"_s);
-        w->chkCleanExif->click();
+        chkCleanExif->click();
         QCOMPARE(state(), u"IPTC | Next"_s);
         // Ticking All again disables the others and keeps their ticks.
-        w->chkCleanAll->click();
+        guitest::child<QCheckBox>(*w, "chkCleanAll")->click();
         QCOMPARE(state(), u"AdobeApp14 Exif ExifGPS GeoTiff ICC IPTC Other Photoshop Thumbnail TiffIdf0 XMP | Next"_s);
-        QVERIFY(w->chkCleanPhotoshop->isChecked());
+        QVERIFY(chkCleanPhotoshop->isChecked());
     }
 
     // JPEGs are known by the last three letters of their names, in any case; one other file shows it.
@@ -159,8 +168,8 @@ private Q_SLOTS:
             w->UpdateControls();
             while (w->iPage() < 4)
                 w->cmdNext_Click();
-            QCOMPARE(w->lblDisclaimer->isVisible(), name == u"e.tif");
-            QCOMPARE(w->imgDisclaimer->isVisible(), name == u"e.tif");
+            QCOMPARE(guitest::child<QLabel>(*w, "lblDisclaimer")->isVisible(), name == u"e.tif");
+            QCOMPARE(guitest::child<QLabel>(*w, "imgDisclaimer")->isVisible(), name == u"e.tif");
             w->cmdBack_Click();
             w->cmdBack_Click();
         }
@@ -172,22 +181,26 @@ private Q_SLOTS:
         QUILLMARK_REQUIRE_EXIFTOOL();
         const QString image = m_box->imageFolder(u"run"_s, {u"png_exif_gps_xmp.png"_s}) + u"/png_exif_gps_xmp.png"_s;
         auto w = m_box->windowAt(2, image);
-        w->optOutputMode[0]->setChecked(true); // the second run writes where the first did, without a question
+        auto *cmdBack = guitest::child<QPushButton>(*w, "cmdBack");
+        auto *cmdNext = guitest::child<QPushButton>(*w, "cmdNext");
+        auto *cmdCancel = guitest::child<QPushButton>(*w, "cmdCancel");
+        guitest::child<QRadioButton>(*w, "optOutputMode_0")
+            ->setChecked(true); // the second run writes where the first did, without a question
         // The job runs on page 7, where only "Stop" is enabled: Enter does nothing, and
         // Escape asks whether to stop (unattended, the answer is No, so the run goes on).
         QList<int> pagesDuringJob; // -1: a button was wrongly enabled or a key acted
-        connect(w->ProgressBar, &QProgressBar::valueChanged, w.get(), [&] {
-            const bool off = !w->cmdBack->isEnabled() && !w->cmdNext->isEnabled() && w->cmdCancel->isEnabled()
-                && guitest::caption(w->cmdCancel) == u"Stop"_s;
+        connect(guitest::child<QProgressBar>(*w, "ProgressBar"), &QProgressBar::valueChanged, w.get(), [&] {
+            const bool off = !cmdBack->isEnabled() && !cmdNext->isEnabled() && cmdCancel->isEnabled()
+                && guitest::caption(cmdCancel) == u"Stop"_s;
             QTest::keyClick(w.get(), Qt::Key_Return);
             QTest::keyClick(w.get(), Qt::Key_Escape);
             pagesDuringJob << (off && w->isVisible() ? w->iPage() : -1);
         });
         for (bool skip : {false, true}) {
-            w->chkSkipReadyPage->setChecked(skip);
+            guitest::child<QCheckBox>(*w, "chkSkipReadyPage")->setChecked(skip);
             while (w->iPage() < 5)
                 w->cmdNext_Click();
-            QCOMPARE(guitest::caption(w->cmdNext), skip ? u"Start >"_s : u"Next >"_s);
+            QCOMPARE(guitest::caption(cmdNext), skip ? u"Start >"_s : u"Next >"_s);
             pagesDuringJob.clear();
             w->cmdNext_Click();
             if (!skip) {
@@ -200,16 +213,17 @@ private Q_SLOTS:
             QCOMPARE(pagesDuringJob, QList<int>(qMax(pagesDuringJob.size(), 1), 7)); // at least one step
 
             // The finished page: the side picture, Quit, no Next (pressing it changes nothing).
-            QVERIFY(w->picSplash->isVisible() && !w->picFrameTop->isVisible() && !w->Line1->isVisible());
-            QCOMPARE(guitest::caption(w->cmdCancel), u"Quit"_s);
-            QVERIFY(!w->cmdNext->isEnabled() && w->cmdBack->isEnabled());
+            QCOMPARE(
+                guitest::visibility(*w, {"picSplash", "picFrameTop", "Line1"}), (QList<bool> {true, false, false}));
+            QCOMPARE(guitest::caption(cmdCancel), u"Quit"_s);
+            QVERIFY(!cmdNext->isEnabled() && cmdBack->isEnabled());
             w->cmdNext_Click();
             QCOMPARE(w->iPage(), 8);
             // Back leads to the file list, with the header back.
             w->cmdBack_Click();
             QCOMPARE(w->iPage(), 2);
-            QVERIFY(w->picFrameTop->isVisible() && w->Line1->isVisible() && w->Line2->isVisible());
-            QCOMPARE(guitest::caption(w->cmdCancel), u"Close"_s);
+            QCOMPARE(guitest::visibility(*w, {"picFrameTop", "Line1", "Line2"}), (QList<bool> {true, true, true}));
+            QCOMPARE(guitest::caption(cmdCancel), u"Close"_s);
             w->AddFile(image);
             w->UpdateControls();
         }
@@ -225,7 +239,7 @@ private Q_SLOTS:
         QTest::keyClick(w.get(), Qt::Key_Return);
         QCOMPARE(w->iPage(), 2);
         // An empty list disables Next; Enter then does nothing.
-        QVERIFY(!w->cmdNext->isEnabled());
+        QVERIFY(!guitest::child<QPushButton>(*w, "cmdNext")->isEnabled());
         QTest::keyClick(w.get(), Qt::Key_Return);
         QCOMPARE(w->iPage(), 2);
 
@@ -262,7 +276,7 @@ private Q_SLOTS:
         QFETCH(QString, label);
 
         auto w = windowAt(5);
-        w->chkResetFileDates->setChecked(true);
+        guitest::child<QCheckBox>(*w, "chkResetFileDates")->setChecked(true);
         QStringList expected; // each box as "title: message"
         for (int i = 0; i < 6; ++i) {
             Prompts::queueAnswer(answers.at(i));
@@ -272,36 +286,40 @@ private Q_SLOTS:
                 expected << u"Quillmark: "_s + messages.at(i);
             }
         }
-        QTest::mouseClick(w->lblLinkButton[6], Qt::LeftButton); // the date entry starts from its link
+        QTest::mouseClick(
+            guitest::child<QLabel>(*w, "lblLinkButton_6"), Qt::LeftButton); // the date entry starts from its link
         QCOMPARE(Prompts::pendingAnswers(), 0);
         QStringList shown;
         for (const Prompts::Record &r : Prompts::takeRecords())
             shown << r.title + u": "_s + (r.kind == Prompts::Kind::Message ? r.text : QString());
         QCOMPARE(shown, expected);
-        QCOMPARE(w->lblResetDateTo->text(), label);
+        QCOMPARE(guitest::child<QLabel>(*w, "lblResetDateTo")->text(), label);
     }
 
     void browseButtons()
     {
         auto w = windowAt(3);
-        w->txtOutput->setText(u"/some/where/"_s);
+        auto *txtOutput = guitest::child<QLineEdit>(*w, "txtOutput");
+        auto *cmdOutputBrowse = guitest::child<QPushButton>(*w, "cmdOutputBrowse");
+        txtOutput->setText(u"/some/where/"_s);
         // Cancelled: one trailing slash goes, the folder mode is chosen all the same.
         Prompts::queueAnswer(QString());
-        w->cmdOutputBrowse->click();
-        QCOMPARE(w->txtOutput->text(), u"/some/where"_s);
-        QVERIFY(w->optOutputMode[1]->isChecked() && w->txtOutput->isEnabled() && w->cmdNext->isEnabled());
+        cmdOutputBrowse->click();
+        QCOMPARE(txtOutput->text(), u"/some/where"_s);
+        QVERIFY(guitest::child<QRadioButton>(*w, "optOutputMode_1")->isChecked() && txtOutput->isEnabled()
+            && guitest::child<QPushButton>(*w, "cmdNext")->isEnabled());
 
         const QString chosen = m_box->path(u"images"_s);
         Prompts::queueAnswer(chosen);
-        w->cmdOutputBrowse->click();
-        QCOMPARE(w->txtOutput->text(), chosen);
+        cmdOutputBrowse->click();
+        QCOMPARE(txtOutput->text(), chosen);
         QCOMPARE(Prompts::takeRecords().last().title, u"Select output folder:"_s);
 
-        w->chkDeleteFileOnFail->setChecked(true);
+        guitest::child<QCheckBox>(*w, "chkDeleteFileOnFail")->setChecked(true);
         Prompts::queueAnswer(chosen);
-        w->cmdProcessingFailBrowse->click();
-        QCOMPARE(w->txtProcessingFailFolder->text(), chosen);
-        QVERIFY(w->optProcessingFail[1]->isChecked());
+        guitest::child<QPushButton>(*w, "cmdProcessingFailBrowse")->click();
+        QCOMPARE(guitest::child<QLineEdit>(*w, "txtProcessingFailFolder")->text(), chosen);
+        QVERIFY(guitest::child<QRadioButton>(*w, "optProcessingFail_1")->isChecked());
     }
 };
 

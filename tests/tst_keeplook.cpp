@@ -5,6 +5,7 @@
 // through the private work folder, so every command form the engine writes is covered.
 
 #include "core/CleanJob.h"
+#include "jobfixtures.h"
 #include "jobtestutil.h"
 #include "testutil.h"
 
@@ -42,51 +43,6 @@ QString orientationOf(const QJsonObject &l)
 QByteArray profileOf(const QJsonObject &l)
 {
     return QByteArray::fromBase64(l.value(u"ICC_Profile:ICC_Profile"_s).toString().mid(7).toLatin1());
-}
-
-// The compressed picture: a JPEG's data from its first start-of-scan on, a PNG's IDAT chunks.
-QByteArray pictureData(const QString &path)
-{
-    QFile f(path);
-    const QByteArray d = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    const auto be = [&d](qsizetype at, int bytes) {
-        quint32 v = 0;
-        for (int i = 0; i < bytes; ++i)
-            v = (v << 8) | static_cast<uchar>(d.at(at + i));
-        return qsizetype(v);
-    };
-    QByteArray out;
-    if (d.startsWith("\x89PNG")) {
-        for (qsizetype i = 8; i + 12 <= d.size(); i += 12 + be(i, 4))
-            out += d.mid(i + 4, 4) == "IDAT" ? d.mid(i + 8, be(i, 4)) : QByteArray();
-        return out;
-    }
-    for (qsizetype i = 2; i + 4 <= d.size() && static_cast<uchar>(d.at(i)) == 0xFF; i += 2 + be(i + 2, 2)) {
-        if (static_cast<uchar>(d.at(i + 1)) == 0xDA)
-            return d.mid(i);
-    }
-    return {};
-}
-
-// Builds tag states from the letters of the ticked boxes (as in tst_tagoptions):
-// A all, E exif, G gps, T thumbnail, X xmp, I iptc, C icc, P photoshop, 0 ifd0, O geotiff, R other.
-TagOptions tags(const QString &ticked, bool keep)
-{
-    TagOptions t;
-    t.chkCleanAll = ticked.contains(u'A');
-    t.chkCleanExif = ticked.contains(u'E');
-    t.chkCleanExifGPS = ticked.contains(u'G');
-    t.chkCleanThumbnail = ticked.contains(u'T');
-    t.chkCleanXMP = ticked.contains(u'X');
-    t.chkCleanIPTC = ticked.contains(u'I');
-    t.chkCleanICC = ticked.contains(u'C');
-    t.chkCleanPhotoshop = ticked.contains(u'P');
-    t.chkCleanTiffIdf0 = ticked.contains(u'0');
-    t.chkCleanGeoTiff = ticked.contains(u'O');
-    t.chkCleanAdobeApp14 = false;
-    t.chkCleanOther = ticked.contains(u'R');
-    t.keepOrientation = t.keepColourProfile = keep;
-    return t;
 }
 
 // What the copy back may add beside what the same boxes leave without it: the kept
@@ -163,7 +119,7 @@ private Q_SLOTS:
             const QJsonObject &l = listed.at(m_files.size());
             QCOMPARE(orientationOf(l), u"6"_s);
             const Original o {name, l.value(u"QuickTime:Rotation"_s).toVariant().toString(), profileOf(l),
-                pictureData(original(name)), name.endsWith(u".tif"_s)};
+                testutil::pictureData(original(name), true), name.endsWith(u".tif"_s)};
             QVERIFY2(o.icc.size() > 500 && o.icc.mid(36, 4) == "acsp", qPrintable(name)); // a real ICC header
             QVERIFY(o.picture.size() > 1000 || !(name.endsWith(u".jpg"_s) || name.endsWith(u".png"_s)));
             m_files << o;
@@ -200,7 +156,7 @@ private Q_SLOTS:
 
         QMap<bool, QMap<QString, QJsonObject>> out; // by keep
         for (const bool keep : {false, true}) {
-            const TagOptions t = tags(ticked, keep);
+            const TagOptions t = testutil::tagOptions(ticked, keep ? u"oc"_s : QString());
             if (!t.chkCleanAll && !t.anyGroupTicked()) {
                 // Nothing left to remove: the window refuses Next and the command line stops.
                 ControlInputs in;
@@ -210,7 +166,6 @@ private Q_SLOTS:
                 continue;
             }
             QTemporaryDir dir;
-            QVERIFY(QDir(dir.path()).mkpath(u"tmp"_s));
             QStringList images;
             for (const Original &o : std::as_const(m_files)) {
                 images << dir.path() + u'/' + o.name;
@@ -220,12 +175,7 @@ private Q_SLOTS:
             options.outputMode = OutputMode::Suffix;
             options.txtSuffix = u"_cleaned"_s;
             options.tags = t;
-            JobEnvironment env;
-            env.exiftool = testutil::exiftool();
-            env.programFolder = dir.path();
-            env.tempFolder = dir.path() + u"/tmp"_s;
-            env.pauses = false;
-            CleanJob job(options, env);
+            CleanJob job(options, testutil::jobEnvironment(dir.path(), dir.path() + u"/tmp"_s));
             const JobResult r = testutil::runJob(job, images);
             QVERIFY2(!r.internalError, qPrintable(r.errorDetail));
             QVERIFY2(r.problemCount == 0, qPrintable(r.problemTexts));
@@ -248,7 +198,7 @@ private Q_SLOTS:
                 QCOMPARE(l.value(u"QuickTime:Rotation"_s).toVariant().toString(), o.rotation);
                 QVERIFY2(
                     profileOf(l) == (keep || profileStays ? o.icc : QByteArray()), qPrintable(what + u"profile"_s));
-                QVERIFY2(pictureData(outputs.at(i)) == o.picture, qPrintable(what + u"picture data"_s));
+                QVERIFY2(testutil::pictureData(outputs.at(i), true) == o.picture, qPrintable(what + u"picture data"_s));
                 for (auto it = l.constBegin(); removesAll && it != l.constEnd(); ++it)
                     QVERIFY2(!identifying(it.key()), qPrintable(what + it.key()));
                 out[keep][o.name] = l;

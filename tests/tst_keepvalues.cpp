@@ -176,10 +176,8 @@ private Q_SLOTS:
                 + QStringList {exifPlaceholderArgument(block), u"-o"_s, ours, input},
             &code);
         QCOMPARE(code, 0);
-        QFile before(ours);
-        QVERIFY(before.open(QIODevice::ReadOnly));
-        const QByteArray placeheld = before.readAll();
-        before.close();
+        const QByteArray placeheld = testutil::readFile(ours);
+        QVERIFY(!placeheld.isEmpty());
         QString error;
         QVERIFY2(fillExifPlaceholder(ours, block, &error), qPrintable(error));
         // A second fill finds no placeholder left.
@@ -196,9 +194,7 @@ private Q_SLOTS:
             testutil::runExifTool(validate + QStringList {byCopy}));
 
         // Same size, and from the end of the header on the file is what ExifTool wrote.
-        QFile after(ours);
-        QVERIFY(after.open(QIODevice::ReadOnly));
-        const QByteArray filled = after.readAll();
+        const QByteArray filled = testutil::readFile(ours);
         QCOMPARE(filled.size(), placeheld.size());
         const qsizetype scan = placeheld.indexOf("\xFF\xDB");
         QVERIFY(scan > 0);
@@ -212,13 +208,8 @@ private Q_SLOTS:
     void brokenSegmentsAreDeclined()
     {
         const QString input = prepare(u"jpeg_canon_eos5d3_gps_xmp_makernotes.jpg"_s, {}, u"cut.jpg"_s);
-        QFile file(input);
-        QVERIFY(file.open(QIODevice::ReadWrite));
-        const QByteArray head = file.read(2000);
         // The Exif segment claims more bytes than the file has.
-        file.resize(0);
-        file.write(head.left(1000));
-        file.close();
+        QVERIFY(testutil::writeFile(input, testutil::readFile(input).left(1000)));
         QVERIFY(!readJpegKeepValues(input).has_value());
         QVERIFY(!readJpegKeepValues(m_dir.filePath(u"missing.jpg"_s)).has_value());
         const QString png = m_dir.filePath(u"p.png"_s);

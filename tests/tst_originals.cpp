@@ -4,6 +4,7 @@
 
 #include "core/CleanJob.h"
 #include "core/KeepValues.h"
+#include "jobfixtures.h"
 #include "jobtestutil.h"
 #include "testutil.h"
 
@@ -25,16 +26,6 @@ namespace {
 
 const QString kSmallJpeg = u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s; // GPS, orientation 6
 
-// The outcomes of a JSON report, by input path.
-QHash<QString, QJsonObject> reportByInput(const QByteArray &json)
-{
-    QHash<QString, QJsonObject> byInput;
-    const QJsonArray files = QJsonDocument::fromJson(json).object().value(u"files"_s).toArray();
-    for (const QJsonValue &v : files)
-        byInput.insert(v.toObject().value(u"input"_s).toString(), v.toObject());
-    return byInput;
-}
-
 bool hasGps(const QString &path)
 {
     return !testutil::runExifTool({u"-s3"_s, u"-GPSLatitude"_s, path}).trimmed().isEmpty();
@@ -53,15 +44,6 @@ QStringList leftovers(const QString &folder)
             found << path;
     }
     return found;
-}
-
-QProcess *startCli(const QStringList &args, const QString &temp, QObject *parent)
-{
-    auto *p = new QProcess(parent);
-    p->setProcessEnvironment(testutil::cliEnvironment(temp));
-    p->start(QString::fromUtf8(QUILLMARK_CLI), args);
-    p->closeWriteChannel();
-    return p;
 }
 
 // A POSIX access control list as the kernel takes it in system.posix_acl_access:
@@ -110,9 +92,7 @@ private:
 
     QString fill(const QString &folder, const QString &sample, int copies)
     {
-        for (int i = 0; i < copies; ++i)
-            testutil::copySample(sample, folder + u"/img"_s + QString::number(i).rightJustified(3, u'0') + u".jpg"_s);
-        return folder;
+        return testutil::folderOfCopies(folder, sample, copies);
     }
 
 private Q_SLOTS:
@@ -152,7 +132,7 @@ private Q_SLOTS:
                 args.replaceInStrings(u"folder=OUT"_s, u"folder="_s + out);
                 reports << folder + u"-report"_s + QString::number(r) + u".json"_s;
                 const QString temp = freshFolder(u"tmp"_s);
-                runs << startCli(
+                runs << testutil::startCli(
                     args + QStringList {u"--jobs"_s, u"2"_s, u"--report"_s, reports.last(), folder}, temp, this);
             }
             for (QProcess *p : std::as_const(runs)) {
@@ -172,7 +152,7 @@ private Q_SLOTS:
             QCOMPARE(leftovers(folder), QStringList());
             // Every image of every run: cleaned, or left to the run that had it.
             for (const QString &report : std::as_const(reports)) {
-                const QHash<QString, QJsonObject> outcomes = reportByInput(testutil::readFile(report));
+                const QHash<QString, QJsonObject> outcomes = testutil::reportByInput(testutil::readFile(report));
                 QCOMPARE(outcomes.size(), count);
                 for (const QJsonObject &o : outcomes) {
                     const QString status = o.value(u"status"_s).toString();
@@ -203,9 +183,8 @@ private Q_SLOTS:
         QFETCH(bool, replaceExisting);
         const QString folder = fill(freshFolder(u"links"_s), kSmallJpeg, 130);
         const QString outside = freshFolder(u"outside"_s);
-        const auto outputOf = [&](int i) {
-            return folder + u"/img"_s + QString::number(i).rightJustified(3, u'0') + u"_cleaned.jpg"_s;
-        };
+        const testutil::RunOutputs outputs(JobOptions {}, testutil::RunOutputs::imagesIn(folder));
+        const auto outputOf = [&](int i) { return outputs.outputOf(i); };
         const auto targetOf = [&](int i) { return outside + u"/bashrc"_s + QString::number(i); };
         const auto plant = [&](int from) {
             for (int i = from; i < 130; ++i)
@@ -215,15 +194,7 @@ private Q_SLOTS:
         if (!duringRun)
             plant(0);
 
-        QStringList images;
-        for (int i = 0; i < 130; ++i)
-            images << folder + u"/img"_s + QString::number(i).rightJustified(3, u'0') + u".jpg"_s;
-        JobEnvironment env;
-        env.exiftool = testutil::exiftool();
-        env.tempFolder = freshFolder(u"linkstmp"_s);
-        env.pauses = false;
-        env.jobs = 1;
-        CleanJob job(JobOptions {}, env);
+        CleanJob job(JobOptions {}, testutil::jobEnvironment(m_dir.path(), freshFolder(u"linkstmp"_s)));
         job.setOverwriteQuestion([replaceExisting] { return replaceExisting; });
         QTimer watch;
         bool planted = false;
@@ -233,17 +204,14 @@ private Q_SLOTS:
             connect(&watch, &QTimer::timeout, this, [&] {
                 if (planted)
                     return;
-                for (const QString &stage : QDir(folder).entryList({u".qmk-stage-*"_s}, QDir::Dirs | QDir::Hidden)) {
-                    if (!QDir(folder + u'/' + stage).entryList(QDir::Files).isEmpty()) {
-                        plant(0);
-                        planted = true;
-                        return;
-                    }
+                if (testutil::stagedOutputs(folder) > 0) {
+                    plant(0);
+                    planted = true;
                 }
             });
             watch.start();
         }
-        const JobResult r = testutil::runJob(job, images);
+        const JobResult r = testutil::runJob(job, outputs.images);
         watch.stop();
         QVERIFY(!duringRun || planted);
         QCOMPARE(QDir(outside).entryList(QDir::Files | QDir::Hidden), QStringList());
@@ -294,7 +262,7 @@ private Q_SLOTS:
                     testutil::cliEnvironment(temp));
             QVERIFY2(run.exitCode == 0, qPrintable(run.out + run.err));
             QVERIFY2(run.out.startsWith(u"3 images processed"_s), qPrintable(run.out));
-            const QHash<QString, QJsonObject> outcomes = reportByInput(testutil::readFile(report));
+            const QHash<QString, QJsonObject> outcomes = testutil::reportByInput(testutil::readFile(report));
             for (int k = 0; k < inputs.size(); ++k) {
                 const QJsonObject o = outcomes.value(inputs.at(k));
                 QCOMPARE(o.value(u"status"_s).toString(), u"cleaned"_s);
@@ -335,16 +303,14 @@ private Q_SLOTS:
         QString where = u"trash"_s;
         if (how == u"file") {
             where = home + u"/problems"_s;
-            QFile f(where);
-            QVERIFY(f.open(QIODevice::WriteOnly));
+            QVERIFY(testutil::writeFile(where, {}));
         } else if (how == u"trash") {
             QDir().mkpath(home + u"/data"_s);
-            QFile f(home + u"/data/Trash"_s);
-            QVERIFY(f.open(QIODevice::WriteOnly));
+            QVERIFY(testutil::writeFile(home + u"/data/Trash"_s, {}));
         }
         const testutil::CliRun run = testutil::runCli({u"--move-failed"_s, where, u"--report"_s, report, folder}, env);
         QCOMPARE(run.exitCode, 1);
-        const QJsonObject o = reportByInput(testutil::readFile(report)).value(broken);
+        const QJsonObject o = testutil::reportByInput(testutil::readFile(report)).value(broken);
         QCOMPARE(o.value(u"status"_s).toString(), u"failed"_s);
         const QString log = QString::fromUtf8(testutil::readFile(temp + u"/qmk_log.txt"_s));
         if (how == u"ok") {
@@ -399,7 +365,7 @@ private Q_SLOTS:
             = testutil::runCli({u"--output"_s, u"overwrite"_s, u"--report"_s, report, image, perms, listed, link},
                 testutil::cliEnvironment(temp));
         QCOMPARE(run.exitCode, 1); // the hard link's other name still holds everything
-        const QHash<QString, QJsonObject> outcomes = reportByInput(testutil::readFile(report));
+        const QHash<QString, QJsonObject> outcomes = testutil::reportByInput(testutil::readFile(report));
 
         QCOMPARE(outcomes.value(image).value(u"status"_s).toString(), u"residue"_s);
         QVERIFY2(outcomes.value(image).value(u"message"_s).toString().contains(u"1 other name"_s),
@@ -445,10 +411,7 @@ private Q_SLOTS:
         QByteArray data = testutil::readFile(testutil::sample(kSmallJpeg));
         data.chop(data.size() / 3);
         const QString cut = folder + u"/cut.jpg"_s;
-        QFile f(cut);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(data);
-        f.close();
+        QVERIFY(testutil::writeFile(cut, data));
         QVERIFY(testutil::copySample(kSmallJpeg, folder + u"/good.jpg"_s));
         const QByteArray before = testutil::sha256(cut);
         const QString temp = freshFolder(u"damtmp"_s);
@@ -459,7 +422,7 @@ private Q_SLOTS:
                 testutil::cliEnvironment(temp));
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.out.startsWith(u"1 image processed"_s), qPrintable(run.out));
-        const QJsonObject o = reportByInput(testutil::readFile(report)).value(cut);
+        const QJsonObject o = testutil::reportByInput(testutil::readFile(report)).value(cut);
         QCOMPARE(o.value(u"status"_s).toString(), u"failed"_s);
         QVERIFY2(o.value(u"message"_s).toString().contains(u"damaged"_s), qPrintable(o.value(u"message"_s).toString()));
         if (overwrite)
@@ -516,14 +479,12 @@ private Q_SLOTS:
     {
         const QString folder = fill(freshFolder(u"early"_s), kSmallJpeg, 2);
         const QString notAFolder = freshFolder(u"earlytmp"_s) + u"/file"_s;
-        QFile f(notAFolder);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.close();
+        QVERIFY(testutil::writeFile(notAFolder, {}));
         const QString report = m_dir.path() + u"/early-report.json"_s;
         const testutil::CliRun run
             = testutil::runCli({u"--report"_s, report, folder}, testutil::cliEnvironment(notAFolder));
         QCOMPARE(run.exitCode, 3);
-        const QHash<QString, QJsonObject> outcomes = reportByInput(testutil::readFile(report));
+        const QHash<QString, QJsonObject> outcomes = testutil::reportByInput(testutil::readFile(report));
         QCOMPARE(outcomes.size(), 2);
         for (const QJsonObject &o : outcomes)
             QCOMPARE(o.value(u"status"_s).toString(), u"failed"_s);

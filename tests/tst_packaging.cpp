@@ -352,6 +352,24 @@ printf '%s\n' "${COMPREPLY[@]}")"_s;
         // The installed tool runs where it was put.
         const Run help = run(prefix.filePath(u"bin/quillmark-cli"_s), {u"--version"_s});
         QVERIFY2(help.exitCode == 0, qPrintable(help.output));
+
+        // The catalogues lie where the installed programs look first: one there wins over the
+        // built-in one, so the French catalogue under the German name makes the tool speak French.
+        const QString catalogues = prefix.filePath(u"share/quillmark/translations/quillmark_"_s);
+        for (const QString &language : {u"de"_s, u"fr"_s, u"es"_s})
+            QVERIFY2(QFileInfo(catalogues + language + u".qm"_s).size() > 1000, qPrintable(language));
+        QFile::remove(catalogues + u"de.qm"_s);
+        QVERIFY(QFile::copy(catalogues + u"fr.qm"_s, catalogues + u"de.qm"_s));
+        QProcess cli;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const QString &name : {u"LC_ALL"_s, u"LC_MESSAGES"_s, u"LANGUAGE"_s})
+            env.remove(name);
+        env.insert(u"LANG"_s, u"de_DE.UTF-8"_s);
+        cli.setProcessEnvironment(env);
+        cli.start(prefix.filePath(u"bin/quillmark-cli"_s), {u"--help"_s});
+        QVERIFY(cli.waitForFinished(30000));
+        const QString french = QString::fromUtf8(cli.readAllStandardOutput()).simplified();
+        QVERIFY2(french.contains(u"Fichiers image et dossiers à nettoyer."_s), qPrintable(french));
     }
 };
 

@@ -25,13 +25,8 @@ private:
     QString tool(const QString &name, const QByteArray &body)
     {
         const QString path = m_dir.filePath(name);
-        QFile f(path);
-        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return {};
-        f.write("#!/usr/bin/perl\nuse strict; use warnings;\n" + body);
-        f.close();
-        f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        return path;
+        return testutil::writeFile(path, "#!/usr/bin/perl\nuse strict; use warnings;\n" + body, true) ? path
+                                                                                                      : QString();
     }
 
 private Q_SLOTS:
@@ -100,9 +95,7 @@ private Q_SLOTS:
         ConsoleRunner runner;
         runner.setWorkingDirectory(m_dir.path());
         QCOMPARE(runner.RunConsoleCommand(program, arguments), 0);
-        QFile f(m_dir.filePath(u"args.bin"_s));
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(QString::fromUtf8(f.readAll()).split(QChar(0)), arguments);
+        QCOMPARE(QString::fromUtf8(testutil::readFile(m_dir.filePath(u"args.bin"_s))).split(QChar(0)), arguments);
 
         ConsoleRunner byDefault;
         QCOMPARE(byDefault.RunConsoleCommand(tool(u"cwd"_s, "use Cwd; print getcwd();\n"), {}), 0);
@@ -125,10 +118,8 @@ private Q_SLOTS:
         const QString program = m_dir.filePath(u"plain file"_s);
         QFile::remove(program);
         if (exists) {
-            QFile f(program);
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("#!/bin/sh\necho hello\n") > 0);
-            f.close();
-            QVERIFY(f.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
+            QVERIFY(testutil::writeFile(program, "#!/bin/sh\necho hello\n"));
+            QVERIFY(QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner));
         }
         ConsoleRunner runner;
         QVERIFY(runner.RunConsoleCommand(program, {u"-ver"_s}) != 0);
@@ -164,10 +155,7 @@ private Q_SLOTS:
         const QString program = tool(u"waiter"_s,
             "for (1..2000) { if (-e $ARGV[0]) { print 'seen'; exit 0; } "
             "select(undef, undef, undef, 0.01); }\nexit 1;\n");
-        QTimer::singleShot(50, this, [&] {
-            QFile f(signal);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-        });
+        QTimer::singleShot(50, this, [&] { QVERIFY(testutil::writeFile(signal, {})); });
         ConsoleRunner runner;
         QCOMPARE(runner.RunConsoleCommand(program, {signal}), 0);
         QCOMPARE(runner.sConsoleOutput(), u"seen"_s);

@@ -1,7 +1,9 @@
 // The settings store: portable detection, the settings.ini reader and writer (byte for
-// byte), and the QSettings store of normal mode.
+// byte), the QSettings store of normal mode, and the options read from and written to it.
 
 #include "core/SettingsStore.h"
+#include "core/StoredOptions.h"
+#include "testutil.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,18 +25,6 @@ namespace {
 
 const QString kApplication = QString::fromUtf16(SettingsCatalogue::application);
 const QString kSection = QString::fromUtf16(SettingsCatalogue::section);
-
-bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
-
-QByteArray readBytes(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 QStringList folderEntries(const QString &dir)
 {
@@ -133,7 +123,7 @@ private Q_SLOTS:
         if (kind == u"dir") {
             QVERIFY(QDir(dir.path()).mkdir(name));
         } else {
-            QVERIFY(writeBytes(path, "\xff\xfe not a settings file")); // never read
+            QVERIFY(testutil::writeFile(path, "\xff\xfe not a settings file")); // never read
             if (kind == u"unreadable")
                 QVERIFY(QFile::setPermissions(path, {}));
         }
@@ -207,16 +197,16 @@ private Q_SLOTS:
         QTemporaryDir &dir = *m_dir;
         const QString path = dir.filePath(u"settings.ini"_s);
         if (before)
-            QVERIFY(writeBytes(path, *before));
+            QVERIFY(testutil::writeFile(path, *before));
 
         bool ok = false;
         QCOMPARE(ReadIniValue(path, kSection, key, u"<default>"_s, &ok), read);
         QVERIFY(ok);
-        QCOMPARE(readBytes(path), before.value_or(QByteArray())); // a read never changes
+        QCOMPARE(testutil::readFile(path), before.value_or(QByteArray())); // a read never changes
         QCOMPARE(QFile::exists(path), before.has_value()); // nor creates
 
         QVERIFY(WriteIniValue(path, kSection, key, value));
-        QCOMPARE(readBytes(path), after);
+        QCOMPARE(testutil::readFile(path), after);
         // Whatever the writer did, the reader must find the value there, or the save is lost.
         QCOMPARE(ReadIniValue(path, kSection, key, u"<default>"_s), value);
         QCOMPARE(folderEntries(dir.path()), QStringList {u"settings.ini"_s}); // no temporary left
@@ -225,7 +215,7 @@ private Q_SLOTS:
     void firstPortableStartAndShutdown()
     {
         QTemporaryDir &dir = *m_dir;
-        QVERIFY(writeBytes(dir.filePath(u"PORTABLE"_s), {}));
+        QVERIFY(testutil::writeFile(dir.filePath(u"PORTABLE"_s), {}));
         const QString ini = dir.filePath(u"settings.ini"_s);
 
         SettingsStore store(dir.path());
@@ -250,7 +240,7 @@ private Q_SLOTS:
         for (const auto &k : SettingsCatalogue::saveOrder())
             expected.prepend(QString::fromUtf16(k.name).toUtf8() + '=' + defaultOrComputed(k).toUtf8() + "\r\n");
         expected.prepend("[Quillmark]\r\n");
-        QCOMPARE(readBytes(ini), expected);
+        QCOMPARE(testutil::readFile(ini), expected);
         QCOMPARE(folderEntries(dir.path()), (QStringList {u"PORTABLE"_s, u"settings.ini"_s}));
 
         // The next run finds every value; in portable mode the application name plays no part.
@@ -273,11 +263,11 @@ private Q_SLOTS:
 
         // An existing settings.ini is neither read nor written.
         const QByteArray iniContent = "[Quillmark]\r\ntxtSuffix=_from_ini\r\n";
-        QVERIFY(writeBytes(store.iniPath(), iniContent));
+        QVERIFY(testutil::writeFile(store.iniPath(), iniContent));
         QCOMPARE(store.GetSettingValue(kApplication, kSection, u"txtSuffix"_s, u"d"_s), u"d"_s);
         QCOMPARE(store.GetSettingValue(kApplication, kSection, u"txtPrefix"_s, u"d"_s), u"n_"_s);
         QVERIFY(store.SaveSettingValue(kApplication, kSection, u"txtSuffix"_s, u"_n"_s));
-        QCOMPARE(readBytes(store.iniPath()), iniContent);
+        QCOMPARE(testutil::readFile(store.iniPath()), iniContent);
     }
 
     // Reading leaves a read-only file as it is; a save makes it writable for its owner.
@@ -285,7 +275,7 @@ private Q_SLOTS:
     {
         QTemporaryDir &dir = *m_dir;
         const QString ini = dir.filePath(u"settings.ini"_s);
-        QVERIFY(writeBytes(ini, "[Quillmark]\r\ntxtPrefix=ro_\r\n"));
+        QVERIFY(testutil::writeFile(ini, "[Quillmark]\r\ntxtPrefix=ro_\r\n"));
         QCOMPARE(::chmod(QFile::encodeName(ini).constData(), 0444), 0);
 
         QCOMPARE(ReadIniValue(ini, kSection, u"txtPrefix"_s, u"d"_s), u"ro_"_s);
@@ -293,14 +283,14 @@ private Q_SLOTS:
         QCOMPARE(::stat(QFile::encodeName(ini).constData(), &st), 0);
         QCOMPARE(st.st_mode & 07777, 0444u);
         QVERIFY(WriteIniValue(ini, kSection, u"txtPrefix"_s, u"rw_"_s));
-        QCOMPARE(readBytes(ini), QByteArray("[Quillmark]\r\ntxtPrefix=rw_\r\n"));
+        QCOMPARE(testutil::readFile(ini), QByteArray("[Quillmark]\r\ntxtPrefix=rw_\r\n"));
     }
 
     void unusableFileFails()
     {
         QTemporaryDir &dir = *m_dir;
         QVERIFY(QDir(dir.path()).mkdir(u"settings.ini"_s)); // a folder where the file belongs
-        QVERIFY(writeBytes(dir.filePath(u"PORTABLE"_s), {}));
+        QVERIFY(testutil::writeFile(dir.filePath(u"PORTABLE"_s), {}));
         SettingsStore store(dir.path());
         store.DetectPortableMode();
 
@@ -320,17 +310,17 @@ private Q_SLOTS:
         for (int i = 0; i < 1200; ++i)
             content += "key" + QByteArray::number(i) + "=" + QByteArray(30, 'a') + "\r\n";
         content += "[Other]\r\nkey1199=other\r\n";
-        QVERIFY(writeBytes(ini, content));
+        QVERIFY(testutil::writeFile(ini, content));
 
         const QByteArray oldLine = "key1199=" + QByteArray(30, 'a') + "\r\n";
         QVERIFY(content.indexOf(oldLine) > 32767);
         QVERIFY(WriteIniValue(ini, kSection, u"KEY1199"_s, u"changed"_s));
         QByteArray expected = content;
         expected.replace(expected.indexOf(oldLine), oldLine.size(), "KEY1199=changed\r\n");
-        QCOMPARE(readBytes(ini), expected);
+        QCOMPARE(testutil::readFile(ini), expected);
 
         QVERIFY(WriteIniValue(ini, u"Third"_s, u"k"_s, u"v"_s));
-        QCOMPARE(readBytes(ini), expected + "\r\n[Third]\r\nk=v\r\n");
+        QCOMPARE(testutil::readFile(ini), expected + "\r\n[Third]\r\nk=v\r\n");
         QCOMPARE(ReadIniValue(ini, kSection, u"key1199"_s, u"d"_s), u"changed"_s);
         QCOMPARE(ReadIniValue(ini, u"Other"_s, u"key1199"_s, u"d"_s), u"other"_s);
     }
@@ -338,10 +328,10 @@ private Q_SLOTS:
     void unwritableFolderKeepsIni()
     {
         QTemporaryDir &dir = *m_dir;
-        QVERIFY(writeBytes(dir.filePath(u"PORTABLE"_s), {}));
+        QVERIFY(testutil::writeFile(dir.filePath(u"PORTABLE"_s), {}));
         const QString ini = dir.filePath(u"settings.ini"_s);
         const QByteArray content = "[Quillmark]\r\ntxtPrefix=kept_\r\ntxtSuffix=_kept\r\n";
-        QVERIFY(writeBytes(ini, content));
+        QVERIFY(testutil::writeFile(ini, content));
 
         SettingsStore store(dir.path());
         store.DetectPortableMode();
@@ -353,8 +343,112 @@ private Q_SLOTS:
             QVERIFY(!store.SaveSettingValue(kApplication, kSection, u"txtPrefix"_s, u"lost_"_s));
             QVERIFY(!store.SaveSettingValue(kApplication, kSection, u"newKey"_s, u"x"_s));
         }
-        QCOMPARE(readBytes(ini), content);
+        QCOMPARE(testutil::readFile(ini), content);
         QCOMPARE(folderEntries(dir.path()), (QStringList {u"PORTABLE"_s, u"settings.ini"_s}));
+    }
+
+    // Every setting the options model knows, written and read back: a store written from
+    // what was read is the same file, and each value is stored as the program always did.
+    void optionsRoundTrip()
+    {
+        const QString folder = m_dir->filePath(u"Pictures"_s);
+        QVERIFY(QDir().mkpath(folder));
+        StoredOptions o;
+        o.job.outputMode = OutputMode::Folder;
+        o.job.txtOutput = u" /out, \"q\" = ; 日本"_s;
+        o.job.txtPrefix = u"p_"_s;
+        o.job.txtSuffix = QString();
+        o.job.tags.chkCleanAll = false;
+        o.job.tags.chkCleanExifGPS = false;
+        o.job.tags.chkCleanICC = false;
+        o.job.tags.chkCleanAdobeApp14 = true;
+        o.job.tags.keepOrientation = o.job.tags.keepColourProfile = false;
+        o.job.chkResetFileDates = true;
+        o.job.chkIgnoreMinorWarnings = false;
+        o.job.chkDeleteFileOnFail = true;
+        o.job.optProcessingFail = 1;
+        o.job.txtProcessingFailFolder = folder;
+        o.job.randomDate = false;
+        o.job.fixedDate.sSetDateYear = u"2001"_s;
+        o.job.fixedDate.sSetDateSec = u"59"_s;
+        o.skipReadyPage = true;
+        o.lastDir = folder;
+        o.lastAddDir = QString();
+        o.fontSizeWarningShown = true;
+        o.left = -300.4;
+        o.top = 1500;
+        o.resizableWindow = 2;
+
+        QFile(m_dir->filePath(u"PORTABLE"_s)).open(QIODevice::WriteOnly);
+        SettingsStore store(m_dir->path());
+        store.DetectPortableMode();
+        QVERIFY(writeStoredOptions(store, o));
+        const QByteArray written = testutil::readFile(store.iniPath());
+        for (const char *line : {"optOutputMode=1\r\n", "chkCleanAll=0\r\n", "chkCleanAdobeApp14=1\r\n",
+                 "chkKeepLook=0\r\n", "SetDate_Mode=0\r\n", "bFontSizeWarningShown=True\r\n", "Left=-300\r\n",
+                 "chkIgnoreMinorWarnings2=0\r\n", "chkSkipReadyPage=1\r\n", "resizableWindow=2\r\n", "txtSuffix=\r\n"})
+            QVERIFY2(written.contains(line), line);
+
+        const StoredOptions back = readStoredOptions(store);
+        QCOMPARE(back.job.txtOutput, o.job.txtOutput);
+        QCOMPARE(back.lastDir, o.lastDir);
+        QCOMPARE(back.left, std::optional<double>(-300));
+        QVERIFY(QFile::rename(store.iniPath(), m_dir->filePath(u"first.ini"_s)));
+        QVERIFY(writeStoredOptions(store, back));
+        QCOMPARE(testutil::readFile(store.iniPath()), written);
+    }
+
+    // The defaults live in the settings catalogue: an empty store reads as a default
+    // options model, and a value that does not convert or is out of range keeps its default
+    // without disturbing its neighbours.
+    void optionsDefaultsAndSkippedValues_data()
+    {
+        QTest::addColumn<QByteArray>("key");
+        QTest::addColumn<QByteArray>("value");
+        QTest::newRow("nothing stored") << QByteArray("unknownKey") << QByteArray("1");
+        QTest::newRow("option out of range") << QByteArray("optProcessingFail") << QByteArray("-1");
+        QTest::newRow("output mode not a number") << QByteArray("optOutputMode") << QByteArray("two");
+        QTest::newRow("output mode too large") << QByteArray("optOutputMode") << QByteArray("4");
+        QTest::newRow("check box 2") << QByteArray("chkCleanAdobeApp14") << QByteArray("2");
+        QTest::newRow("check box beyond 16 bits") << QByteArray("chkCleanAdobeApp14") << QByteArray("65537");
+        QTest::newRow("keep box 2") << QByteArray("chkKeepLook") << QByteArray("2");
+        QTest::newRow("neither True nor False") << QByteArray("bFontSizeWarningShown") << QByteArray("maybe");
+        QTest::newRow("date mode 2") << QByteArray("SetDate_Mode") << QByteArray("2");
+        QTest::newRow("position not a number") << QByteArray("Left") << QByteArray("1e400");
+        QTest::newRow("folder gone") << QByteArray("sLastDir") << QByteArray("/nonexistent/folder/");
+    }
+
+    void optionsDefaultsAndSkippedValues()
+    {
+        QFETCH(QByteArray, key);
+        QFETCH(QByteArray, value);
+        QFile(m_dir->filePath(u"PORTABLE"_s)).open(QIODevice::WriteOnly);
+        QVERIFY(testutil::writeFile(m_dir->filePath(u"settings.ini"_s),
+            "[Quillmark]\r\ntxtPrefix=before_\r\n" + key + '=' + value + "\r\ntxtSuffix=_after\r\n"));
+        SettingsStore store(m_dir->path());
+        store.DetectPortableMode();
+        const StoredOptions read = readStoredOptions(store, {m_dir->path(), 75, 90});
+        QCOMPARE(read.job.txtPrefix, u"before_"_s);
+        QCOMPARE(read.job.txtSuffix, u"_after"_s);
+
+        StoredOptions expected;
+        expected.job.txtPrefix = u"before_"_s;
+        expected.job.txtSuffix = u"_after"_s;
+        expected.lastDir = key == "sLastDir" ? QString() : m_dir->path();
+        expected.lastAddDir = m_dir->path();
+        expected.left = key == "Left" ? std::nullopt : std::optional<double>(75);
+        expected.top = 90;
+        // Both models written out must be the same file.
+        const QString a = m_dir->filePath(u"a"_s);
+        const QString b = m_dir->filePath(u"b"_s);
+        QVERIFY(QDir().mkpath(a) && QDir().mkpath(b));
+        for (const auto &[folder, options] : {std::pair(a, read), std::pair(b, expected)}) {
+            QFile(folder + u"/PORTABLE"_s).open(QIODevice::WriteOnly);
+            SettingsStore out(folder);
+            out.DetectPortableMode();
+            QVERIFY(writeStoredOptions(out, options));
+        }
+        QCOMPARE(testutil::readFile(a + u"/settings.ini"_s), testutil::readFile(b + u"/settings.ini"_s));
     }
 
     void nativeRoundTrip()
@@ -379,11 +473,11 @@ private Q_SLOTS:
     {
         SettingsStore store(u"/nonexistent-program-folder"_s);
         QVERIFY(store.SaveSettingValue(kApplication, kSection, u"txtPrefix"_s, u"home_"_s));
-        QCOMPARE(readBytes(m_configHome.filePath(u"Corvane/Quillmark.conf"_s)),
+        QCOMPARE(testutil::readFile(m_configHome.filePath(u"Corvane/Quillmark.conf"_s)),
             QByteArray("[Quillmark]\ntxtPrefix=home_\n"));
 
         // Only the user's own file counts, not an organisation-wide one.
-        QVERIFY(writeBytes(m_configHome.filePath(u"Corvane.conf"_s), "[Quillmark]\ntxtSuffix=_org\n"));
+        QVERIFY(testutil::writeFile(m_configHome.filePath(u"Corvane.conf"_s), "[Quillmark]\ntxtSuffix=_org\n"));
         QCOMPARE(store.GetSettingValue(kApplication, kSection, u"txtSuffix"_s, u"d"_s), u"d"_s);
     }
 
@@ -409,7 +503,7 @@ private Q_SLOTS:
         SettingsStore store(dir.path());
         QString file;
         if (where == u"portable") {
-            QVERIFY(writeBytes(dir.filePath(u"PORTABLE"_s), {}));
+            QVERIFY(testutil::writeFile(dir.filePath(u"PORTABLE"_s), {}));
             store.DetectPortableMode();
             file = store.iniPath();
         } else if (where == u"native") {
@@ -428,7 +522,7 @@ private Q_SLOTS:
         while (bytes.size() < size)
             bytes += ';' + QByteArray(std::min<qint64>(998, size - bytes.size() - 2), 'x') + "\r\n";
         bytes.truncate(size);
-        QVERIFY(writeBytes(file, bytes));
+        QVERIFY(testutil::writeFile(file, bytes));
         QCOMPARE(QFileInfo(file).size(), size);
 
         QCOMPARE(store.isOversized(), refused);
@@ -438,14 +532,14 @@ private Q_SLOTS:
         QCOMPARE(ok, !refused);
         QCOMPARE(store.SaveSettingValue(kApplication, kSection, u"txtSuffix"_s, u"_new"_s), !refused);
         if (refused)
-            QCOMPARE(readBytes(file), bytes);
+            QCOMPARE(testutil::readFile(file), bytes);
     }
 
     void nativeUnwritableFolderFails()
     {
         QTemporaryDir &dir = *m_dir;
         const QString native = dir.filePath(u"Quillmark.conf"_s);
-        QVERIFY(writeBytes(native, "[Quillmark]\ntxtPrefix=kept_\n"));
+        QVERIFY(testutil::writeFile(native, "[Quillmark]\ntxtPrefix=kept_\n"));
 
         SettingsStore store(dir.path());
         store.setNativeSettingsPath(native);
@@ -459,7 +553,7 @@ private Q_SLOTS:
         // A failed save leaves nothing pending that a later read or save could pick up.
         QCOMPARE(store.GetSettingValue(kApplication, kSection, u"txtSuffix"_s, u"d"_s), u"d"_s);
         QVERIFY(store.SaveSettingValue(kApplication, kSection, u"txtOutput"_s, u"/out/"_s));
-        QCOMPARE(readBytes(native), QByteArray("[Quillmark]\ntxtOutput=/out/\ntxtPrefix=kept_\n"));
+        QCOMPARE(testutil::readFile(native), QByteArray("[Quillmark]\ntxtOutput=/out/\ntxtPrefix=kept_\n"));
     }
 };
 

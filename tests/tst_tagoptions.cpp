@@ -1,37 +1,13 @@
 // The tag boxes turned into ExifTool arguments, and the wizard's enable rules.
 
 #include "core/TagOptions.h"
+#include "jobfixtures.h"
 
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// Builds tag states from a short code: the letters of the ticked boxes.
-// A all, E exif, G gps, T thumbnail, X xmp, I iptc, C icc, P photoshop, 0 ifd0, O geotiff, 4 app14, R other.
-// keep: o orientation, c colour profile (none unless given).
-TagOptions tags(const QString &ticked, const QString &keep = {})
-{
-    TagOptions t;
-    t.keepOrientation = keep.contains(u'o');
-    t.keepColourProfile = keep.contains(u'c');
-    t.chkCleanAll = ticked.contains(u'A');
-    t.chkCleanExif = ticked.contains(u'E');
-    t.chkCleanExifGPS = ticked.contains(u'G');
-    t.chkCleanThumbnail = ticked.contains(u'T');
-    t.chkCleanXMP = ticked.contains(u'X');
-    t.chkCleanIPTC = ticked.contains(u'I');
-    t.chkCleanICC = ticked.contains(u'C');
-    t.chkCleanPhotoshop = ticked.contains(u'P');
-    t.chkCleanTiffIdf0 = ticked.contains(u'0');
-    t.chkCleanGeoTiff = ticked.contains(u'O');
-    t.chkCleanAdobeApp14 = ticked.contains(u'4');
-    t.chkCleanOther = ticked.contains(u'R');
-    return t;
-}
-
-} // namespace
+using testutil::tagOptions;
 
 class TestTagOptions final : public QObject {
     Q_OBJECT
@@ -81,7 +57,7 @@ private Q_SLOTS:
         QFETCH(QString, ticked);
         QFETCH(QStringList, lines);
         // The group lines come first, the extra deletions after them.
-        QCOMPARE(BuildTagArguments(tags(ticked)), lines + ExtraDeleteArguments(tags(ticked)));
+        QCOMPARE(BuildTagArguments(tagOptions(ticked)), lines + ExtraDeleteArguments(tagOptions(ticked)));
     }
 
     // Orientation and colour profile kept: the profile is never deleted, and what goes with
@@ -130,7 +106,7 @@ private Q_SLOTS:
         QFETCH(QString, lines);
         // The extra delete lines of the GeoTIFF and IFD0 boxes stand among the delete lines,
         // before anything is copied back.
-        const TagOptions t = tags(ticked, keep);
+        const TagOptions t = tagOptions(ticked, keep);
         QStringList actual = BuildTagArguments(t);
         const qsizetype copyAt = actual.contains(u"-e"_s) ? actual.indexOf(u"-e"_s) : actual.size();
         for (const QString &extra : ExtraDeleteArguments(t)) {
@@ -226,21 +202,21 @@ private Q_SLOTS:
         ControlInputs in;
         in.iPage = 4;
 
-        in.tags = tags(u"AEG"_s);
+        in.tags = tagOptions(u"AEG"_s);
         ControlStates s = UpdateControls(in);
         QVERIFY(s.cmdNextEnabled);
         QVERIFY(s.updateTagBoxes);
         QVERIFY(!s.chkCleanExifEnabled && !s.chkCleanOtherEnabled && !s.chkCleanAdobeApp14Enabled);
 
-        in.tags = tags(QString());
+        in.tags = tagOptions(QString());
         s = UpdateControls(in);
         QVERIFY(!s.cmdNextEnabled);
         QVERIFY(s.chkCleanExifGPSEnabled && s.chkCleanThumbnailEnabled && s.chkCleanIPTCEnabled);
 
-        in.tags = tags(u"G"_s);
+        in.tags = tagOptions(u"G"_s);
         QVERIFY(UpdateControls(in).cmdNextEnabled);
 
-        in.tags = tags(u"EP"_s);
+        in.tags = tagOptions(u"EP"_s);
         s = UpdateControls(in);
         QVERIFY(!s.chkCleanExifGPSEnabled);
         QVERIFY(!s.chkCleanThumbnailEnabled);
@@ -248,7 +224,7 @@ private Q_SLOTS:
         QVERIFY(s.chkCleanExifEnabled && s.chkCleanPhotoshopEnabled && s.chkCleanXMPEnabled);
 
         // A disabled box still counts towards completeness.
-        in.tags = tags(u"G"_s);
+        in.tags = tagOptions(u"G"_s);
         in.tags.chkCleanExif = false;
         QVERIFY(UpdateControls(in).cmdNextEnabled);
     }
@@ -281,7 +257,7 @@ private Q_SLOTS:
         QFETCH(bool, iccChecked);
         QFETCH(bool, next);
         ControlInputs in;
-        in.tags = tags(ticked, keep);
+        in.tags = tagOptions(ticked, keep);
         for (int page : {2, 3, 5}) {
             in.iPage = page;
             in.imageCount = 1;
@@ -300,7 +276,7 @@ private Q_SLOTS:
         for (int page : {1, 5, 6, 7, 8, 9}) {
             ControlInputs in;
             in.iPage = page;
-            in.tags = tags(QString());
+            in.tags = tagOptions(QString());
             QVERIFY2(UpdateControls(in).cmdNextEnabled, qPrintable(QString::number(page)));
         }
     }

@@ -7,7 +7,6 @@
 
 #include <QMap>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
@@ -253,24 +252,10 @@ private Q_SLOTS:
         QFETCH(QString, lang);
         QFETCH(QString, language);
         QFETCH(QStringList, expected);
-        const QList<QPair<const char *, QString>> vars
-            = {{"LC_ALL", lcAll}, {"LC_MESSAGES", lcMessages}, {"LANG", lang}, {"LANGUAGE", language}};
-        QList<QPair<const char *, QByteArray>> saved;
-        for (const auto &[name, value] : vars) {
-            saved.append({name, qgetenv(name)});
-            if (value.isEmpty())
-                qunsetenv(name);
-            else
-                qputenv(name, value.toUtf8());
-        }
-        const QStringList got = preferredLanguages();
-        for (const auto &[name, value] : saved) {
-            if (value.isEmpty())
-                qunsetenv(name);
-            else
-                qputenv(name, value);
-        }
-        QCOMPARE(got, expected);
+        const auto set = [](const QString &value) { return value.isEmpty() ? QString() : value; }; // empty: unset
+        const testutil::EnvOverride a("LC_ALL", set(lcAll)), m("LC_MESSAGES", set(lcMessages)), l("LANG", set(lang)),
+            g("LANGUAGE", set(language));
+        QCOMPARE(preferredLanguages(), expected);
     }
 
     void cliSpeaksTheLanguage_data()
@@ -370,36 +355,7 @@ private Q_SLOTS:
         QVERIFY(english.value(u"p"_s) > 0 && english.value(u"li"_s) > 0);
         QCOMPARE(translated, english);
     }
-
-    // cmake --install puts the catalogues where the installed programs look first.
-    void installedCatalogues()
-    {
-        const QString cmake = QStandardPaths::findExecutable(u"cmake"_s);
-        if (cmake.isEmpty())
-            QSKIP("cmake is not on PATH");
-        QDir build = QFileInfo(QStringLiteral(QUILLMARK_CLI)).absoluteDir();
-        while (!build.exists(u"CMakeCache.txt"_s) && build.cdUp()) { }
-        QTemporaryDir prefix;
-        QVERIFY(prefix.isValid());
-        QProcess install;
-        install.setProcessChannelMode(QProcess::MergedChannels);
-        install.start(cmake, {u"--install"_s, build.path(), u"--prefix"_s, prefix.path()});
-        QVERIFY(install.waitForFinished(120000));
-        QVERIFY2(install.exitCode() == 0, install.readAll().constData());
-        for (const QString &language : kLanguages) {
-            const QString qm = prefix.filePath(u"share/quillmark/translations/quillmark_"_s + language + u".qm"_s);
-            QVERIFY2(QFileInfo(qm).size() > 1000, qPrintable(qm));
-        }
-        // A catalogue installed beside the program wins over the built-in one: the French
-        // catalogue put there under the German name makes the installed tool speak French.
-        QFile::remove(prefix.filePath(u"share/quillmark/translations/quillmark_de.qm"_s));
-        QVERIFY(QFile::copy(prefix.filePath(u"share/quillmark/translations/quillmark_fr.qm"_s),
-            prefix.filePath(u"share/quillmark/translations/quillmark_de.qm"_s)));
-        QProcess cli;
-        QVERIFY(runIn(cli, prefix.filePath(u"bin/quillmark-cli"_s), u"de_DE.UTF-8"_s, {}, {u"--help"_s}));
-        const QString help = QString::fromUtf8(cli.readAllStandardOutput()).simplified();
-        QVERIFY2(help.contains(u"Fichiers image et dossiers à nettoyer."_s), qPrintable(help));
-    }
+    // (The installed catalogues: tst_packaging, which installs the build once.)
 };
 
 QTEST_GUILESS_MAIN(TestTranslations)

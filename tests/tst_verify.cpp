@@ -5,6 +5,7 @@
 #include "core/OutputVerifier.h"
 #include "core/ResidueClassifier.h"
 #include "core/TagOptions.h"
+#include "jobfixtures.h"
 #include "testutil.h"
 
 #include <QDir>
@@ -141,33 +142,55 @@ private Q_SLOTS:
         QVERIFY(trailer.containers.last().startsWith(u"trailer"_s));
     }
 
-    // What the earlier default lines left, by category: the known residue of raw
-    // files, a GeoTIFF and a TIFF with an IFD0 serial, found by the table.
-    void knownResidue_data()
+    // What the earlier default lines left, by category, is found by the table (the known
+    // residue of raw files, a GeoTIFF and a TIFF with an IFD0 serial). With the extra
+    // deletions, what the option promises is gone and the file is still valid (ExifTool's
+    // -validate finds no new problem); a raw file keeps only what ExifTool refuses to touch.
+    void extraDeletionsWork_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QStringList>("expected"); // "category tag"
+        QTest::addColumn<QStringList>("before"); // "category tag" left by the earlier lines
+        QTest::addColumn<QStringList>("gone"); // tags that must no longer be residue
+        QTest::addColumn<QStringList>("stays"); // what ExifTool refuses, still reported
         QTest::newRow("geotiff") << u"geotiff_elev.tif"_s
-                                 << QStringList {u"location IFD0:ModelTiePoint"_s, u"location IFD0:GDALMetadata"_s};
+                                 << QStringList {u"location IFD0:ModelTiePoint"_s, u"location IFD0:GDALMetadata"_s}
+                                 << QStringList {u"IFD0:ModelTiePoint"_s, u"IFD0:PixelScale"_s, u"IFD0:GDALMetadata"_s}
+                                 << QStringList {};
         QTest::newRow("tiff ifd0") << u"tiff_ifd0_serial_host_gps.tif"_s
-                                   << QStringList {u"device IFD0:CameraSerialNumber"_s, u"device IFD0:HostComputer"_s};
-        QTest::newRow("cr2") << u"cr2_canon_350d.cr2"_s
-                             << QStringList {
-                                    u"device MakerUnknown:Unknown_0x000c"_s, u"time ExifIFD:DateTimeOriginal"_s};
-        QTest::newRow("cr3") << u"cr3_canon_m50.cr3"_s
-                             << QStringList {u"device Canon:InternalSerialNumber"_s, u"device Canon:ImageUniqueID"_s};
+                                   << QStringList {u"device IFD0:CameraSerialNumber"_s, u"device IFD0:HostComputer"_s}
+                                   << QStringList {u"IFD0:CameraSerialNumber"_s, u"IFD0:HostComputer"_s}
+                                   << QStringList {};
         QTest::newRow("dng") << u"dng_canon_350d.dng"_s
-                             << QStringList {u"device IFD0:RawDataUniqueID"_s, u"device IFD0:OriginalRawFileName"_s};
-        QTest::newRow("nef") << u"nef_nikon_d70.nef"_s << QStringList {u"device Nikon:ShutterCount"_s};
-        QTest::newRow("psd") << u"psd_exif_xmp_iptc_icc.psd"_s << QStringList {u"identifier Photoshop:IPTCDigest"_s};
+                             << QStringList {u"device IFD0:RawDataUniqueID"_s, u"device IFD0:OriginalRawFileName"_s}
+                             << QStringList {u"IFD0:CameraSerialNumber"_s, u"IFD0:RawDataUniqueID"_s,
+                                    u"IFD0:OriginalRawFileName"_s}
+                             << QStringList {};
+        QTest::newRow("nef") << u"nef_nikon_d70.nef"_s << QStringList {u"device Nikon:ShutterCount"_s}
+                             << QStringList {u"ExifIFD:DateTimeOriginal"_s, u"IFD0:DateTimeOriginal"_s}
+                             << QStringList {u"Nikon:ShutterCount"_s};
+        QTest::newRow("cr2") << u"cr2_canon_350d.cr2"_s
+                             << QStringList {u"device MakerUnknown:Unknown_0x000c"_s,
+                                    u"time ExifIFD:DateTimeOriginal"_s}
+                             << QStringList {u"ExifIFD:DateTimeOriginal"_s}
+                             << QStringList {u"MakerUnknown:Unknown_0x000c"_s};
+        QTest::newRow("cr3") << u"cr3_canon_m50.cr3"_s
+                             << QStringList {u"device Canon:InternalSerialNumber"_s, u"device Canon:ImageUniqueID"_s}
+                             << QStringList {u"Canon:InternalSerialNumber"_s, u"Track1:TrackCreateDate"_s}
+                             << QStringList {u"Canon:ImageUniqueID"_s};
+        QTest::newRow("psd") << u"psd_exif_xmp_iptc_icc.psd"_s << QStringList {u"identifier Photoshop:IPTCDigest"_s}
+                             << QStringList {u"Photoshop:IPTCDigest"_s} << QStringList {};
     }
 
-    void knownResidue()
+    void extraDeletionsWork()
     {
         QFETCH(QString, name);
-        QFETCH(QStringList, expected);
-        const QString out = clean(anySample(name), m_dir.path(), oldDefaults);
-        const QList<ResidueItem> items = classifyResidue(readBack(out), originalSerials(anySample(name)));
+        QFETCH(QStringList, before);
+        QFETCH(QStringList, gone);
+        QFETCH(QStringList, stays);
+        QTemporaryDir oldDir, newDir;
+        const QStringList serials = originalSerials(anySample(name));
+        const QString earlier = clean(anySample(name), oldDir.path(), oldDefaults);
+        const QList<ResidueItem> items = classifyResidue(readBack(earlier), serials);
         QStringList found;
         for (const ResidueItem &i : items) {
             found << categoryName(i.category) + u' ' + i.tag;
@@ -176,51 +199,13 @@ private Q_SLOTS:
                     && !i.tag.endsWith(u":ColorSpace"_s) && !i.tag.endsWith(u":Orientation"_s),
                 qPrintable(i.tag));
         }
-        for (const QString &e : expected)
+        for (const QString &e : before)
             QVERIFY2(found.contains(e), qPrintable(e + u" not in "_s + residueSummary(items)));
-    }
 
-    // With the extra deletions, what the option promises is gone and the file is
-    // still valid (ExifTool's -validate finds no new problem); a raw file keeps only
-    // what ExifTool refuses to touch.
-    void extraDeletionsWork_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QStringList>("gone"); // tags that must no longer be residue
-        QTest::addColumn<QStringList>("stays"); // what ExifTool refuses, still reported
-        QTest::newRow("geotiff") << u"geotiff_elev.tif"_s
-                                 << QStringList {u"IFD0:ModelTiePoint"_s, u"IFD0:PixelScale"_s, u"IFD0:GDALMetadata"_s}
-                                 << QStringList {};
-        QTest::newRow("tiff ifd0") << u"tiff_ifd0_serial_host_gps.tif"_s
-                                   << QStringList {u"IFD0:CameraSerialNumber"_s, u"IFD0:HostComputer"_s}
-                                   << QStringList {};
-        QTest::newRow("dng") << u"dng_canon_350d.dng"_s
-                             << QStringList {u"IFD0:CameraSerialNumber"_s, u"IFD0:RawDataUniqueID"_s,
-                                    u"IFD0:OriginalRawFileName"_s}
-                             << QStringList {};
-        QTest::newRow("nef") << u"nef_nikon_d70.nef"_s
-                             << QStringList {u"ExifIFD:DateTimeOriginal"_s, u"IFD0:DateTimeOriginal"_s}
-                             << QStringList {u"Nikon:ShutterCount"_s};
-        QTest::newRow("cr2") << u"cr2_canon_350d.cr2"_s << QStringList {u"ExifIFD:DateTimeOriginal"_s}
-                             << QStringList {u"MakerUnknown:Unknown_0x000c"_s};
-        QTest::newRow("cr3") << u"cr3_canon_m50.cr3"_s
-                             << QStringList {u"Canon:InternalSerialNumber"_s, u"Track1:TrackCreateDate"_s}
-                             << QStringList {u"Canon:ImageUniqueID"_s};
-        QTest::newRow("psd") << u"psd_exif_xmp_iptc_icc.psd"_s << QStringList {u"Photoshop:IPTCDigest"_s}
-                             << QStringList {};
-    }
-
-    void extraDeletionsWork()
-    {
-        QFETCH(QString, name);
-        QFETCH(QStringList, gone);
-        QFETCH(QStringList, stays);
-        QTemporaryDir oldDir, newDir;
-        const QString before = clean(anySample(name), oldDir.path(), oldDefaults);
         const QString after = clean(anySample(name), newDir.path(), programLines(name));
         QVERIFY(QFileInfo::exists(after));
         QStringList tags;
-        for (const ResidueItem &i : classifyResidue(readBack(after), originalSerials(anySample(name))))
+        for (const ResidueItem &i : classifyResidue(readBack(after), serials))
             tags << i.tag;
         for (const QString &t : gone)
             QVERIFY2(!tags.contains(t), qPrintable(t));
@@ -232,7 +217,7 @@ private Q_SLOTS:
                 .split(u'\n', Qt::SkipEmptyParts)
                 .size();
         };
-        QVERIFY(warnings(after) <= warnings(before));
+        QVERIFY(warnings(after) <= warnings(earlier));
     }
 
     // Colour profiles: the stock ones are not residue, a personal one is, and one
@@ -320,13 +305,8 @@ private Q_SLOTS:
         const QString residueCr2 = clean(cr2, dir.path() + u"/cr2"_s, programLines(cr2));
         const QString cleanTiff = clean(tiff, dir.path() + u"/tif"_s, programLines(tiff));
         // Only "APP14" ticked: ExifTool copies the JPEG byte for byte, GPS and all.
-        TagOptions app14Only;
-        app14Only.chkCleanAll = app14Only.chkCleanExif = app14Only.chkCleanExifGPS = app14Only.chkCleanThumbnail
-            = false;
-        app14Only.chkCleanXMP = app14Only.chkCleanIPTC = app14Only.chkCleanICC = app14Only.chkCleanPhotoshop = false;
-        app14Only.chkCleanTiffIdf0 = app14Only.chkCleanGeoTiff = app14Only.chkCleanOther = false;
-        app14Only.chkCleanAdobeApp14 = true;
-        const QString copied = clean(jpeg, dir.path() + u"/same"_s, BuildTagArguments(app14Only));
+        const QString copied
+            = clean(jpeg, dir.path() + u"/same"_s, BuildTagArguments(testutil::tagOptions(u"4"_s, u"oc"_s)));
         QCOMPARE(testutil::sha256(copied), testutil::sha256(jpeg));
         // A cut-off output.
         const QString cut = dir.path() + u"/cut.jpg"_s;

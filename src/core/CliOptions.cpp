@@ -262,7 +262,7 @@ Request parse(const QStringList &arguments)
             request.exitStatus = ExitUsage;
             return request;
         }
-        options = jobOptionsFromSettings(store);
+        options = readStoredOptions(store).job;
         if (options.outputMode == OutputMode::Folder && QDir::isRelativePath(options.txtOutput))
             options.txtOutput = QDir(programFolder()).absoluteFilePath(options.txtOutput);
     }

@@ -1,90 +1,236 @@
 #include "core/StoredOptions.h"
 
 #include "core/SettingsStore.h"
+#include "core/SystemFolders.h"
 
-#include <optional>
+#include <QHash>
+#include <cmath>
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-class Reader {
-public:
-    explicit Reader(const SettingsStore &store)
-        : m_store(store)
-    {
-    }
+// A 16-bit integer as the stored text gives it, or nothing.
+std::optional<int> toShort(const QString &text)
+{
+    bool ok = false;
+    const short value = text.trimmed().toShort(&ok);
+    if (!ok)
+        return std::nullopt;
+    return value;
+}
 
-    QString text(const QString &key, const QString &defaultValue) const
-    {
-        return m_store.GetSettingValue(QString::fromUtf16(SettingsCatalogue::application),
-            QString::fromUtf16(SettingsCatalogue::section), key, defaultValue);
-    }
+// "True"/"False" in any letter case, or a number (non-zero is true).
+std::optional<bool> toBoolean(const QString &text)
+{
+    const QString t = text.trimmed();
+    if (t.compare(u"true"_s, Qt::CaseInsensitive) == 0)
+        return true;
+    if (t.compare(u"false"_s, Qt::CaseInsensitive) == 0)
+        return false;
+    bool ok = false;
+    const double number = t.toDouble(&ok);
+    if (!ok || !std::isfinite(number))
+        return std::nullopt;
+    return number != 0;
+}
 
-    // A 16-bit integer in [minimum, maximum], or nothing.
-    std::optional<int> number(const QString &key, int defaultValue, int minimum, int maximum) const
-    {
-        bool ok = false;
-        const int value = text(key, QString::number(defaultValue)).trimmed().toShort(&ok);
-        if (!ok || value < minimum || value > maximum)
-            return std::nullopt;
-        return value;
-    }
+// A choice among `count` options, numbered from 0.
+std::optional<int> toChoice(const QString &text, int count)
+{
+    const std::optional<int> index = toShort(text);
+    if (!index || *index < 0 || *index >= count)
+        return std::nullopt;
+    return index;
+}
 
-    // A box is clear (0) or ticked (1), as the window reads it; any other value keeps the
-    // default.
-    void checkBox(const QString &key, bool defaultValue, bool &target) const
-    {
-        if (const auto v = number(key, defaultValue ? 1 : 0, 0, 1))
-            target = *v != 0;
-    }
+// A check box is clear (0) or ticked (1); its third state has no use here.
+std::optional<bool> toCheckBox(const QString &text)
+{
+    const std::optional<int> state = toShort(text);
+    if (!state || (*state != 0 && *state != 1))
+        return std::nullopt;
+    return *state == 1;
+}
 
-private:
-    const SettingsStore &m_store;
+std::optional<double> toTwips(const QString &text)
+{
+    bool ok = false;
+    const double twips = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(twips) || std::fabs(twips) > 1e9)
+        return std::nullopt;
+    return twips;
+}
+
+QString checkBoxText(bool ticked)
+{
+    return ticked ? u"1"_s : u"0"_s;
+}
+
+QString existingFolder(const QString &folder)
+{
+    return FolderExists(folder) ? folder : QString();
+}
+
+// Each stored key with what reading it sets and what writing it stores.
+struct Field {
+    std::function<void(StoredOptions &, const QString &)> read;
+    std::function<std::optional<QString>(const StoredOptions &)> write; // nothing: the key is not written
 };
+
+template<typename T> void set(T &target, const std::optional<T> &value)
+{
+    if (value)
+        target = *value;
+}
+
+const QHash<QString, Field> &fields()
+{
+    static const QHash<QString, Field> table = [] {
+        QHash<QString, Field> t;
+        const auto tag = [&t](const QString &key, bool TagOptions::*member) {
+            t.insert(key,
+                {[member](StoredOptions &o, const QString &v) { set(o.job.tags.*member, toCheckBox(v)); },
+                    [member](const StoredOptions &o) { return checkBoxText(o.job.tags.*member); }});
+        };
+        const auto job = [&t](const QString &key, bool JobOptions::*member) {
+            t.insert(key,
+                {[member](StoredOptions &o, const QString &v) { set(o.job.*member, toCheckBox(v)); },
+                    [member](const StoredOptions &o) { return checkBoxText(o.job.*member); }});
+        };
+        const auto text = [&t](const QString &key, QString JobOptions::*member) {
+            t.insert(key,
+                {[member](StoredOptions &o, const QString &v) { o.job.*member = v; },
+                    [member](const StoredOptions &o) { return o.job.*member; }});
+        };
+        const auto date = [&t](const QString &key, QString FixedFileDate::*member) {
+            t.insert(key,
+                {[member](StoredOptions &o, const QString &v) { o.job.fixedDate.*member = v; },
+                    [member](const StoredOptions &o) { return o.job.fixedDate.*member; }});
+        };
+        const auto folder = [&t](const QString &key, std::optional<QString> StoredOptions::*member) {
+            t.insert(key,
+                {[member](StoredOptions &o, const QString &v) { o.*member = existingFolder(v); },
+                    [member](
+                        const StoredOptions &o) -> std::optional<QString> { return (o.*member).value_or(QString()); }});
+        };
+        const auto twips = [&t](const QString &key, std::optional<double> StoredOptions::*member) {
+            t.insert(key,
+                {[member](StoredOptions &o, const QString &v) { o.*member = toTwips(v); },
+                    [member](const StoredOptions &o) -> std::optional<QString> {
+                        if (!(o.*member))
+                            return std::nullopt;
+                        return QString::number(std::llround(*(o.*member)));
+                    }});
+        };
+
+        t.insert(u"optOutputMode"_s,
+            {[](StoredOptions &o, const QString &v) {
+                 if (const auto mode = toChoice(v, 4))
+                     o.job.outputMode = static_cast<OutputMode>(*mode);
+             },
+                [](const StoredOptions &o) { return QString::number(static_cast<int>(o.job.outputMode)); }});
+        text(u"txtOutput"_s, &JobOptions::txtOutput);
+        text(u"txtPrefix"_s, &JobOptions::txtPrefix);
+        text(u"txtSuffix"_s, &JobOptions::txtSuffix);
+        folder(u"sLastDir"_s, &StoredOptions::lastDir);
+        folder(u"sLastAddDir"_s, &StoredOptions::lastAddDir);
+        t.insert(u"bFontSizeWarningShown"_s,
+            {[](StoredOptions &o, const QString &v) { set(o.fontSizeWarningShown, toBoolean(v)); },
+                [](const StoredOptions &o) { return o.fontSizeWarningShown ? u"True"_s : u"False"_s; }});
+        tag(u"chkCleanAll"_s, &TagOptions::chkCleanAll);
+        tag(u"chkCleanExif"_s, &TagOptions::chkCleanExif);
+        tag(u"chkCleanExifGPS"_s, &TagOptions::chkCleanExifGPS);
+        tag(u"chkCleanXMP"_s, &TagOptions::chkCleanXMP);
+        tag(u"chkCleanIPTC"_s, &TagOptions::chkCleanIPTC);
+        tag(u"chkCleanThumbnail"_s, &TagOptions::chkCleanThumbnail);
+        tag(u"chkCleanICC"_s, &TagOptions::chkCleanICC);
+        tag(u"chkCleanOther"_s, &TagOptions::chkCleanOther);
+        tag(u"chkCleanTiffIdf0"_s, &TagOptions::chkCleanTiffIdf0);
+        tag(u"chkCleanPhotoshop"_s, &TagOptions::chkCleanPhotoshop);
+        tag(u"chkCleanGeoTiff"_s, &TagOptions::chkCleanGeoTiff);
+        tag(u"chkCleanAdobeApp14"_s, &TagOptions::chkCleanAdobeApp14);
+        job(u"chkResetFileDates"_s, &JobOptions::chkResetFileDates);
+        twips(u"Left"_s, &StoredOptions::left);
+        twips(u"Top"_s, &StoredOptions::top);
+        t.insert(u"chkSkipReadyPage"_s,
+            {[](StoredOptions &o, const QString &v) { set(o.skipReadyPage, toCheckBox(v)); },
+                [](const StoredOptions &o) { return checkBoxText(o.skipReadyPage); }});
+        t.insert(u"resizableWindow"_s,
+            {[](StoredOptions &o, const QString &v) { set(o.resizableWindow, toShort(v)); },
+                [](const StoredOptions &o) { return QString::number(o.resizableWindow); }});
+        job(u"chkDeleteFileOnFail"_s, &JobOptions::chkDeleteFileOnFail);
+        job(u"chkIgnoreMinorWarnings2"_s, &JobOptions::chkIgnoreMinorWarnings);
+        t.insert(u"optProcessingFail"_s,
+            {[](StoredOptions &o, const QString &v) { set(o.job.optProcessingFail, toChoice(v, 2)); },
+                [](const StoredOptions &o) { return QString::number(o.job.optProcessingFail); }});
+        text(u"txtProcessingFailFolder"_s, &JobOptions::txtProcessingFailFolder);
+        date(u"SetDate_Year"_s, &FixedFileDate::sSetDateYear);
+        date(u"SetDate_Month"_s, &FixedFileDate::sSetDateMonth);
+        date(u"SetDate_Day"_s, &FixedFileDate::sSetDateDay);
+        date(u"SetDate_Hour"_s, &FixedFileDate::sSetDateHour);
+        date(u"SetDate_Min"_s, &FixedFileDate::sSetDateMin);
+        date(u"SetDate_Sec"_s, &FixedFileDate::sSetDateSec);
+        t.insert(u"SetDate_Mode"_s,
+            {[](StoredOptions &o, const QString &v) {
+                 if (const auto mode = toChoice(v, 2))
+                     o.job.randomDate = *mode == 1;
+             },
+                [](const StoredOptions &o) { return o.job.randomDate ? u"1"_s : u"0"_s; }});
+        // One box keeps both the orientation and the colour profile.
+        t.insert(u"chkKeepLook"_s,
+            {[](StoredOptions &o, const QString &v) {
+                 if (const auto keep = toCheckBox(v))
+                     o.job.tags.keepOrientation = o.job.tags.keepColourProfile = *keep;
+             },
+                [](const StoredOptions &o) { return checkBoxText(o.job.tags.keepOrientation); }});
+        return t;
+    }();
+    return table;
+}
 
 } // namespace
 
-JobOptions jobOptionsFromSettings(const SettingsStore &store)
+StoredOptions readStoredOptions(const SettingsStore &store, const StoredOptionsDefaults &defaults)
 {
-    JobOptions o;
-    const Reader r(store);
-    if (const auto mode = r.number(u"optOutputMode"_s, 3, 0, 3))
-        o.outputMode = static_cast<OutputMode>(*mode);
-    o.txtOutput = r.text(u"txtOutput"_s, QString());
-    o.txtPrefix = r.text(u"txtPrefix"_s, u"cleaned_"_s);
-    o.txtSuffix = r.text(u"txtSuffix"_s, u"_cleaned"_s);
+    const QString application = QString::fromUtf16(SettingsCatalogue::application);
+    const QString section = QString::fromUtf16(SettingsCatalogue::section);
+    StoredOptions options;
+    for (const SettingsCatalogue::Key &key : SettingsCatalogue::readOrder()) {
+        const QString name = QString::fromUtf16(key.name);
+        QString defaultValue;
+        if (key.defaultValue)
+            defaultValue = QString::fromUtf16(key.defaultValue);
+        else if (name == u"sLastDir" || name == u"sLastAddDir")
+            defaultValue = defaults.lastDir;
+        else if (name == u"Left")
+            defaultValue = QString::number(std::llround(defaults.left));
+        else if (name == u"Top")
+            defaultValue = QString::number(std::llround(defaults.top));
+        bool ok = false;
+        const QString value = store.GetSettingValue(application, section, name, defaultValue, &ok);
+        if (!ok)
+            continue;
+        const auto field = fields().constFind(name);
+        if (field != fields().cend())
+            field->read(options, value);
+    }
+    return options;
+}
 
-    TagOptions &t = o.tags;
-    r.checkBox(u"chkCleanAll"_s, true, t.chkCleanAll);
-    r.checkBox(u"chkCleanExif"_s, true, t.chkCleanExif);
-    r.checkBox(u"chkCleanExifGPS"_s, true, t.chkCleanExifGPS);
-    r.checkBox(u"chkCleanXMP"_s, true, t.chkCleanXMP);
-    r.checkBox(u"chkCleanIPTC"_s, true, t.chkCleanIPTC);
-    r.checkBox(u"chkCleanThumbnail"_s, true, t.chkCleanThumbnail);
-    r.checkBox(u"chkCleanICC"_s, true, t.chkCleanICC);
-    r.checkBox(u"chkCleanOther"_s, true, t.chkCleanOther);
-    r.checkBox(u"chkCleanTiffIdf0"_s, true, t.chkCleanTiffIdf0);
-    r.checkBox(u"chkCleanPhotoshop"_s, true, t.chkCleanPhotoshop);
-    r.checkBox(u"chkCleanGeoTiff"_s, true, t.chkCleanGeoTiff);
-    r.checkBox(u"chkCleanAdobeApp14"_s, false, t.chkCleanAdobeApp14);
-    r.checkBox(u"chkResetFileDates"_s, false, o.chkResetFileDates);
-    r.checkBox(u"chkIgnoreMinorWarnings2"_s, true, o.chkIgnoreMinorWarnings);
-    r.checkBox(u"chkDeleteFileOnFail"_s, false, o.chkDeleteFileOnFail);
-    bool keepLook = true;
-    r.checkBox(u"chkKeepLook"_s, true, keepLook);
-    t.keepOrientation = t.keepColourProfile = keepLook;
-
-    o.fixedDate.sSetDateYear = r.text(u"SetDate_Year"_s, u"1980"_s);
-    o.fixedDate.sSetDateMonth = r.text(u"SetDate_Month"_s, u"1"_s);
-    o.fixedDate.sSetDateDay = r.text(u"SetDate_Day"_s, u"1"_s);
-    o.fixedDate.sSetDateHour = r.text(u"SetDate_Hour"_s, u"0"_s);
-    o.fixedDate.sSetDateMin = r.text(u"SetDate_Min"_s, u"0"_s);
-    o.fixedDate.sSetDateSec = r.text(u"SetDate_Sec"_s, u"0"_s);
-    if (const auto mode = r.number(u"SetDate_Mode"_s, 1, 0, 1))
-        o.randomDate = *mode == 1;
-    if (const auto fail = r.number(u"optProcessingFail"_s, 0, 0, 1))
-        o.optProcessingFail = *fail;
-    o.txtProcessingFailFolder = r.text(u"txtProcessingFailFolder"_s, QString());
-    return o;
+bool writeStoredOptions(SettingsStore &store, const StoredOptions &options)
+{
+    const QString application = QString::fromUtf16(SettingsCatalogue::application);
+    const QString section = QString::fromUtf16(SettingsCatalogue::section);
+    bool allStored = true;
+    for (const SettingsCatalogue::Key &key : SettingsCatalogue::saveOrder()) {
+        const QString name = QString::fromUtf16(key.name);
+        const auto field = fields().constFind(name);
+        if (field == fields().cend())
+            continue;
+        if (const std::optional<QString> value = field->write(options))
+            allStored = store.SaveSettingValue(application, section, name, *value) && allStored;
+    }
+    return allStored;
 }

@@ -1,7 +1,7 @@
-// The wizard window: start-up and shutdown, activation, and the keyboard, links and drops.
+// The wizard window: start-up and shutdown, activation, the keyboard, links and drops.
 // The settings are in CleanWizardSettings.cpp, the page flow and the option pages in
 // CleanWizardNavigation.cpp, the job and the metadata viewer in CleanWizardRun.cpp,
-// building the pages in CleanWizardPages.cpp, the image list in CleanWizardImages.cpp.
+// building the window in CleanWizardPages.cpp (each page in its own class), the image list in CleanWizardImages.cpp.
 
 #include "gui/CleanWizard.h"
 
@@ -9,32 +9,29 @@
 #include "core/ConsoleRunner.h"
 #include "core/NativePath.h"
 #include "core/SettingsStore.h"
+#include "core/TagOptions.h"
 #include "gui/BalloonTip.h"
-#include "gui/PathListModel.h"
+#include "gui/DatePage.h"
+#include "gui/FinishedPage.h"
+#include "gui/ImagesPage.h"
+#include "gui/OutputPage.h"
 #include "gui/Prompts.h"
+#include "gui/TagsPage.h"
+#include "gui/WelcomePage.h"
 
 #include <QApplication>
-#include <QBoxLayout>
-#include <QButtonGroup>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QEventLoop>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
-#include <QLineEdit>
-#include <QMimeData>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
-#include <QTreeView>
 #include <QUrl>
 #include <QWindow>
 
@@ -69,7 +66,7 @@ void CleanWizard::load()
     m_exiftool = m_setup.exiftool.isEmpty() ? findExifTool() : m_setup.exiftool;
 
     buildUi();
-    m_iPage = 1;
+    m_page = Page::Welcome;
     ShowPage();
 
     m_ScreenDPI = logicalDpiX() > 0 ? logicalDpiX() : 96;
@@ -122,39 +119,24 @@ void CleanWizard::connectControls()
     connect(cmdBack, &QPushButton::clicked, this, &CleanWizard::cmdBack_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &CleanWizard::cmdCancel_Click);
 
-    connect(cmdInput, &QPushButton::clicked, this, &CleanWizard::cmdInput_Click);
-    connect(cmdAddFolder, &QPushButton::clicked, this, &CleanWizard::cmdAddFolder_Click);
-    connect(cmdRemoveSelected, &QPushButton::clicked, this, &CleanWizard::cmdRemoveSelected_Click);
-    connect(cmdRemoveAll, &QPushButton::clicked, this, &CleanWizard::cmdRemoveAll_Click);
+    connect(m_welcomePage, &WelcomePage::homePageRequested, this, [this] { lblLinkButton_Click(2); });
+    connect(
+        m_welcomePage, &WelcomePage::filesDropped, this, [this](const QStringList &paths) { dropFiles(paths, false); });
 
-    // Before UpdateControls runs for the same change. UpdateControls itself sets the
-    // shown tick with the signals blocked, so only a click or a stored value land here.
-    connect(chkCleanICC, &QCheckBox::toggled, this, [this](bool checked) { m_chkCleanICCChoice = checked; });
-    for (QCheckBox *box :
-        {chkCleanAll, chkCleanExif, chkCleanExifGPS, chkCleanThumbnail, chkCleanXMP, chkCleanIPTC, chkCleanICC,
-            chkCleanPhotoshop, chkCleanTiffIdf0, chkCleanGeoTiff, chkCleanAdobeApp14, chkCleanOther, chkKeepLook})
-        connect(box, &QCheckBox::toggled, this, &CleanWizard::UpdateControls);
-    // Toggled covers a mode chosen by the program (the browse button); clicked covers a
-    // click on the mode that is already chosen.
-    connect(m_outputModeGroup, &QButtonGroup::idToggled, this, [this](int, bool checked) {
-        if (checked)
-            UpdateControls();
-    });
-    connect(m_outputModeGroup, &QButtonGroup::idClicked, this, &CleanWizard::UpdateControls);
+    connect(m_imagesPage, &ImagesPage::addImagesClicked, this, &CleanWizard::cmdInput_Click);
+    connect(m_imagesPage, &ImagesPage::addFolderClicked, this, &CleanWizard::cmdAddFolder_Click);
+    connect(m_imagesPage, &ImagesPage::removeSelectedClicked, this, &CleanWizard::cmdRemoveSelected_Click);
+    connect(m_imagesPage, &ImagesPage::removeAllClicked, this, &CleanWizard::cmdRemoveAll_Click);
+    connect(m_imagesPage, &ImagesPage::metadataRequested, this, [this](int row) { showMetadata(false, row); });
+    connect(
+        m_imagesPage, &ImagesPage::filesDropped, this, [this](const QStringList &paths) { dropFiles(paths, true); });
 
-    connect(cmdOutputBrowse, &QPushButton::clicked, this, &CleanWizard::cmdOutputBrowse_Click);
-    connect(cmdProcessingFailBrowse, &QPushButton::clicked, this, &CleanWizard::cmdProcessingFailBrowse_Click);
-    connect(chkResetFileDates, &QCheckBox::toggled, this, &CleanWizard::chkResetFileDates_Click);
-    connect(chkDeleteFileOnFail, &QCheckBox::toggled, this, &CleanWizard::chkDeleteFileOnFail_Click);
+    connect(m_outputPage, &OutputPage::changed, this, &CleanWizard::UpdateControls);
+    connect(m_tagsPage, &TagsPage::changed, this, &CleanWizard::UpdateControls);
 
-    connect(lwFiles, &QTreeView::doubleClicked, this, [this](const QModelIndex &index) {
-        if (lwFiles->selectionModel()->isSelected(index))
-            showMetadata(false, index.row());
-    });
-    connect(lwFilesCleaned, &QTreeView::doubleClicked, this, [this](const QModelIndex &index) {
-        if (lwFilesCleaned->selectionModel()->isSelected(index))
-            showMetadata(true, index.row());
-    });
+    connect(m_finishedPage, &FinishedPage::logRequested, this, [this] { lblLinkButton_Click(3); });
+    connect(m_finishedPage, &FinishedPage::destinationRequested, this, [this] { lblLinkButton_Click(5); });
+    connect(m_finishedPage, &FinishedPage::metadataRequested, this, [this](int row) { showMetadata(true, row); });
 }
 
 // --- shutdown -------------------------------------------------------------------------
@@ -316,107 +298,25 @@ bool CleanWizard::eventFilter(QObject *watched, QEvent *event)
         return QDialog::eventFilter(watched, event);
     if (keyboardEvent(watched, event))
         return true;
-    const QEvent::Type type = event->type();
 
-    // The file list: Delete removes the selected rows; drops add files.
-    if (watched == lwFiles && type == QEvent::KeyPress) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier) {
-            cmdRemoveSelected_Click();
-            return true;
-        }
-        return false;
-    }
-
-    if (watched == picSplash && type == QEvent::Resize) {
-        updateSplashPicture();
-        return false;
-    }
-
-    const bool fileList = watched == lwFiles->viewport();
-    const bool otherTarget = watched == picFrameWelcome || watched == picSplash;
-    if (fileList || otherTarget) {
-        if (type == QEvent::DragEnter || type == QEvent::DragMove) {
-            // Anything may be dropped: without files the drop only moves the wizard on.
-            auto *drag = static_cast<QDropEvent *>(event);
-            drag->setDropAction(Qt::CopyAction);
-            drag->accept();
-            return true;
-        }
-        if (type == QEvent::Drop) {
-            auto *drop = static_cast<QDropEvent *>(event);
-            QStringList paths;
-            for (const QUrl &url : drop->mimeData()->urls()) {
-                // From the URL's bytes: toLocalFile() would spell a name that is not
-                // valid UTF-8 with other bytes.
-                if (url.isLocalFile() && !url.path().isEmpty())
-                    paths << decodePath(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
-            }
-            drop->setDropAction(Qt::CopyAction);
-            drop->accept();
-            // The file manager waits for the drop to finish; the adding runs after it.
-            QTimer::singleShot(0, this, [this, paths, fileList] { dropFiles(paths, fileList); });
-            return true;
-        }
-        return false;
-    }
-
-    if (auto *label = qobject_cast<QLabel *>(watched)) {
-        const int index
-            = static_cast<int>(std::find(lblLinkButton.cbegin(), lblLinkButton.cend(), label) - lblLinkButton.cbegin());
-        if (index < static_cast<int>(lblLinkButton.size())) {
-            if (type == QEvent::MouseButtonRelease) {
-                const auto *mouse = static_cast<QMouseEvent *>(event);
-                if (mouse->button() == Qt::LeftButton && label->rect().contains(mouse->position().toPoint())
-                    && label->isEnabled()) {
-                    lblLinkButton_Click(index);
-                    return true;
-                }
-            } else if (type == QEvent::KeyPress) {
-                const auto *key = static_cast<QKeyEvent *>(event);
-                if (key->key() == Qt::Key_Space || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-                    if (label->isEnabled())
-                        lblLinkButton_Click(index);
-                    return true;
-                }
-            } else if (type == QEvent::FocusIn || type == QEvent::FocusOut) {
-                QFont font = label->font();
-                font.setUnderline(type == QEvent::FocusIn);
-                label->setFont(font);
-            } else if (type == QEvent::Enter || type == QEvent::MouseMove) {
-                // A disabled link stays as it is.
-                if (label->isEnabled())
-                    setLinkHover(label, true);
-            } else if (type == QEvent::Leave || type == QEvent::Hide) {
-                setLinkHover(label, false);
-            } else if (type == QEvent::EnabledChange) {
-                setLinkHover(label, label->isEnabled() && label->underMouse());
-            }
+    if (watched == picSplash) {
+        if (event->type() == QEvent::Resize) {
+            updateSplashPicture();
             return false;
         }
-    }
-
-    if (watched == txtOutput || watched == txtPrefix || watched == txtSuffix) {
-        auto *box = static_cast<QLineEdit *>(watched);
-        if (type == QEvent::FocusIn) {
-            selectOutputModeOf(box);
-        } else if (type == QEvent::MouseButtonPress && !box->isEnabled() && m_iPage == 3) {
-            // A box is disabled while its mode is not chosen; clicking into it chooses
-            // the mode, which enables it, and the click then goes on into the box.
-            selectOutputModeOf(box);
-            if (box->isEnabled())
-                box->setFocus(Qt::MouseFocusReason);
-        } else if (type == QEvent::FocusOut) {
-            UpdateControls();
-        } else if (type == QEvent::KeyPress) {
-            // Enter in a text box counts the text first, as leaving the box would, so
-            // that the default button (Next) acts on what was typed.
-            const int key = static_cast<QKeyEvent *>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter)
-                UpdateControls();
+        QStringList paths;
+        switch (CleanWizardParts::takeDrop(event, &paths)) {
+        case CleanWizardParts::DropStep::Dragging:
+            return true;
+        case CleanWizardParts::DropStep::Dropped:
+            // The file manager waits for the drop to finish; the adding runs after it.
+            QTimer::singleShot(0, this, [this, paths] { dropFiles(paths, false); });
+            return true;
+        case CleanWizardParts::DropStep::None:
+            break;
         }
+        return false;
     }
-
     return QDialog::eventFilter(watched, event);
 }
 
@@ -426,8 +326,8 @@ void CleanWizard::lblLinkButton_Click(int index)
     switch (index) {
     // Where the desktop has no program for it, the window says or shows it itself.
     case 2:
-        if (!Prompts::openUrl(QUrl(homePageUrl())))
-            tellAddress(homePageUrl());
+        if (!Prompts::openUrl(QUrl(WelcomePage::homePageUrl())))
+            tellAddress(WelcomePage::homePageUrl());
         break;
     case 3: {
         const QString log = m_logPath.isEmpty() ? m_systemFolders.sTemp + u"/qmk_log.txt"_s : m_logPath;
@@ -436,9 +336,9 @@ void CleanWizard::lblLinkButton_Click(int index)
     } break;
     case 5: {
         QString folder;
-        if (optOutputMode[1]->isChecked()) {
-            if (!txtOutput->text().isEmpty())
-                folder = QDir(m_programFolder).absoluteFilePath(txtOutput->text());
+        if (m_outputPage->outputMode() == static_cast<int>(OutputMode::Folder)) {
+            if (!m_outputPage->outputFolder().isEmpty())
+                folder = QDir(m_programFolder).absoluteFilePath(m_outputPage->outputFolder());
         } else {
             folder = m_sFirstImageFolder;
         }
@@ -447,7 +347,7 @@ void CleanWizard::lblLinkButton_Click(int index)
         break;
     }
     case 6:
-        dateEntry();
+        m_datePage->editDate();
         break;
     default:
         break;

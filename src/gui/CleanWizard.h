@@ -1,10 +1,9 @@
 #pragma once
 
-#include "core/FileDate.h"
 #include "core/FileOutcome.h"
 #include "core/PathList.h"
 #include "core/SystemFolders.h"
-#include "core/TagOptions.h"
+#include "gui/WizardPage.h"
 
 #include <QDialog>
 #include <QElapsedTimer>
@@ -12,7 +11,6 @@
 #include <QPointer>
 #include <QSet>
 #include <QStringList>
-#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -20,24 +18,23 @@
 
 class CleanJob;
 class BalloonTip;
-class QAbstractButton;
-class QButtonGroup;
-class QCheckBox;
-class QColor;
+class DatePage;
+class FinishedPage;
+class ImagesPage;
+class OutputPage;
 class QFrame;
 class QLabel;
-class QLineEdit;
-class QTreeView;
-class QMimeData;
-class QPlainTextEdit;
-class QProgressBar;
 class QPushButton;
 class QRadioButton;
-class QPalette;
+class ReadyPage;
+class RunPage;
+class TagsPage;
+class WelcomePage;
 class PathListModel;
 class OutcomeListModel;
 class SettingsStore;
 struct JobResult;
+struct StoredOptions;
 
 // How the window is started: main() fills it from the process, tests from their own
 // temporary folders.
@@ -53,10 +50,11 @@ struct CleanWizardSetup {
     std::function<void(int)> endProcess;
 };
 
-// The wizard window. Its controls carry their design names as object names; control
-// arrays are named "<array>_<index>" (lblLinkButton_3, optOutputMode_1, picTooltip_12).
-// The fields and routines with design names are public so that the other parts of the
-// user interface and the tests reach them.
+// The wizard window: the header, the side picture, the buttons and one page at a time
+// (WelcomePage .. FinishedPage). It keeps the page flow, the image list, the run, the
+// settings and the rules that span pages; each page keeps its own controls. The controls
+// carry their design names as object names; control arrays are named "<array>_<index>"
+// (lblLinkButton_3, optOutputMode_1, picTooltip_12).
 class CleanWizard final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CleanWizard)
@@ -66,7 +64,8 @@ public:
     ~CleanWizard() override;
 
     // --- the wizard ---
-    int iPage() const { return m_iPage; }
+    Page page() const { return m_page; }
+    int iPage() const { return static_cast<int>(m_page); }
     void ShowPage();
     void cmdNext_Click();
     void cmdBack_Click();
@@ -74,7 +73,6 @@ public:
     // Gathers the page's inputs, applies the rules and sets enabled flags, the count
     // caption and the focus.
     void UpdateControls();
-    void showOutputMessage(const QString &text);
     bool askToStop();
 
     // --- the image list ---
@@ -88,13 +86,9 @@ public:
     // A drop on the file list (onFileList) or on the welcome page and the side picture.
     void dropFiles(const QStringList &paths, bool onFileList);
 
-    // --- the options pages ---
-    void cmdOutputBrowse_Click();
-    void cmdProcessingFailBrowse_Click();
-    void chkResetFileDates_Click();
-    void chkDeleteFileOnFail_Click();
+    // What a link does: 2 the home page, 3 the problem log, 5 the destination folder,
+    // 6 the date entry.
     void lblLinkButton_Click(int index);
-    void dateEntry();
 
     // --- the job and the viewer ---
     // Starts the job from the ready page; jobEnded() shows its result on the finished page.
@@ -102,8 +96,6 @@ public:
     void jobEnded(const JobResult &result);
     // A double click on a row of lwFiles (cleaned false) or lwFilesCleaned.
     void showMetadata(bool cleaned, int row);
-    // Ctrl+I and "Show Metadata" of a list's context menu: the current row.
-    void showMetadataOfCurrent(bool cleaned);
 
     // --- keyboard help and the ready page (CleanWizardAccess.cpp) ---
     // What F1 (and Shift+F1) shows for a control: its balloon's title and text, its tip,
@@ -125,103 +117,6 @@ public:
     bool bFontSizeWarningShown = false;
     int resizableWindow = 0;
     bool bAutoRun = false;
-    FixedFileDate fixedDate; // sSetDateYear .. sSetDateSec
-
-    // --- controls ---
-    // Chrome
-    QFrame *picFrameTop = nullptr;
-    QLabel *picSplashTop = nullptr;
-    QLabel *lblTopTitle = nullptr;
-    QLabel *lblTopText = nullptr;
-    QLabel *picSplash = nullptr;
-    QFrame *Line1 = nullptr;
-    QFrame *Line2 = nullptr;
-    QFrame *Line3 = nullptr;
-    QFrame *Line4 = nullptr;
-    QPushButton *cmdBack = nullptr;
-    QPushButton *cmdNext = nullptr;
-    QPushButton *cmdCancel = nullptr;
-    std::array<QWidget *, 8> pages {}; // picFrameWelcome .. picFrameFinished
-
-    // Page 1
-    QWidget *picFrameWelcome = nullptr;
-    QLabel *Label3 = nullptr; // heading
-    QLabel *Label7 = nullptr; // welcome text
-    QLabel *Label5 = nullptr; // "Homepage:"
-    // Page 2
-    QWidget *picFrameInput = nullptr;
-    QPushButton *cmdInput = nullptr;
-    QPushButton *cmdAddFolder = nullptr;
-    QPushButton *cmdRemoveSelected = nullptr;
-    QPushButton *cmdRemoveAll = nullptr;
-    QTreeView *lwFiles = nullptr;
-    QLabel *lblShowMetadataTip = nullptr;
-    QLabel *lblNumFileAdded = nullptr;
-    // Page 3
-    QWidget *picFrameOutput = nullptr;
-    std::array<QRadioButton *, 4> optOutputMode {};
-    QLineEdit *txtOutput = nullptr;
-    QPushButton *cmdOutputBrowse = nullptr;
-    QLineEdit *txtPrefix = nullptr;
-    QLineEdit *txtSuffix = nullptr;
-    // Page 4
-    QWidget *picFrameOptions = nullptr;
-    QCheckBox *chkCleanAll = nullptr;
-    QCheckBox *chkCleanExif = nullptr;
-    QCheckBox *chkCleanExifGPS = nullptr;
-    QCheckBox *chkCleanThumbnail = nullptr;
-    QCheckBox *chkCleanXMP = nullptr;
-    QCheckBox *chkCleanIPTC = nullptr;
-    QCheckBox *chkCleanICC = nullptr;
-    QCheckBox *chkCleanPhotoshop = nullptr;
-    QCheckBox *chkCleanTiffIdf0 = nullptr;
-    QCheckBox *chkCleanGeoTiff = nullptr;
-    QCheckBox *chkCleanAdobeApp14 = nullptr;
-    QCheckBox *chkCleanOther = nullptr;
-    QCheckBox *chkKeepLook = nullptr; // keep orientation and colour profile
-    QLabel *lblDisclaimer = nullptr;
-    QLabel *imgDisclaimer = nullptr;
-    // Page 5
-    QWidget *picFrameDate = nullptr;
-    QCheckBox *chkResetFileDates = nullptr;
-    std::array<QRadioButton *, 2> optDate {};
-    QLabel *lblResetDateTo = nullptr;
-    QCheckBox *chkIgnoreMinorWarnings = nullptr;
-    QCheckBox *chkDeleteFileOnFail = nullptr;
-    std::array<QRadioButton *, 2> optProcessingFail {};
-    QLineEdit *txtProcessingFailFolder = nullptr;
-    QPushButton *cmdProcessingFailBrowse = nullptr;
-    // Page 6
-    QWidget *picFrameBegin = nullptr;
-    QLabel *Label28 = nullptr;
-    QLabel *imgReadyToStart = nullptr;
-    QCheckBox *chkSkipReadyPage = nullptr;
-    QLabel *lblReadySummary = nullptr;
-    QLabel *lblOverwriteWarning = nullptr;
-    QLabel *imgOverwriteWarning = nullptr;
-    // Page 7
-    QWidget *picFrameExecute = nullptr;
-    QLabel *lblProcessing = nullptr;
-    QProgressBar *ProgressBar = nullptr;
-    QLabel *imgProcessing = nullptr;
-    // Page 8
-    QWidget *picFrameFinished = nullptr;
-    QLabel *lblExecuteInfo = nullptr;
-    QLabel *lblCleanedFiles = nullptr;
-    QTreeView *lwFilesCleaned = nullptr;
-    QLabel *lblErrorInfo = nullptr;
-    QPlainTextEdit *txtErrorLog = nullptr;
-    QLabel *Image2 = nullptr;
-    // Arrays spread over the pages; unused indexes stay null.
-    std::array<QLabel *, 7> lblLinkButton {};
-    std::array<QLabel *, 18> picTooltip {};
-
-    // The home page the welcome page links to.
-    static QString homePageUrl();
-    // The link colours: at rest (the palette's link colour), and while the mouse is over
-    // an enabled link (red); each made readable on the palette's window colour.
-    static QColor linkRestColor(const QPalette &palette);
-    static QColor linkHoverColor(const QPalette &palette);
 
     // The balloon tip of an anchor (a picTooltip, cmdInput, cmdAddFolder), or null.
     const BalloonTip *tooltipOf(const QWidget *anchor) const;
@@ -235,29 +130,15 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // Building (CleanWizardPages.cpp, CleanWizardRunPages.cpp)
+    // Building (CleanWizardPages.cpp)
     void buildUi();
     QWidget *buildHeader();
-    QWidget *buildWelcomePage();
-    QWidget *buildInputPage();
-    QWidget *buildOutputPage();
-    QWidget *buildOptionsPage();
-    QWidget *buildDatePage();
-    QWidget *buildBeginPage();
-    QWidget *buildExecutePage();
-    QWidget *buildFinishedPage();
-    QLabel *makeLink(int index, const QString &caption, QWidget *parent);
-    QPushButton *makeBrowseButton(const QString &name, QWidget *parent);
-    QLabel *makeTooltipAnchor(int index, QWidget *parent);
-    void applyDesignState();
     void connectControls();
     QSize requiredClientSize();
     void applyWindowBorder();
 
     // Look and feel (CleanWizardLook.cpp)
     void createTooltips();
-    void setLinkHover(QLabel *label, bool hover);
-    void selectOutputModeOf(const QObject *textBox);
     void setListColumnWidths();
     void updateSplashPicture();
     void fontSizeWarning();
@@ -269,6 +150,7 @@ private:
     bool keyboardEvent(QObject *watched, QEvent *event);
     void assignMnemonics();
     void optionFocused(QRadioButton *option, Qt::FocusReason reason);
+    void showMetadataOfCurrent(bool cleaned);
     void rememberOriginals(const JobResult &result);
     bool compareWithOriginal(int row);
     void showReadySummary();
@@ -281,7 +163,8 @@ private:
     void readSettings();
     // Says once that the settings file was too large to read (see SettingsStore).
     void oversizedSettingsWarning();
-    void applySetting(const QString &key, const QString &value);
+    void showStoredOptions(const StoredOptions &stored);
+    StoredOptions storedOptions() const;
     void keepOnScreen();
     void restoreFramePosition();
     void saveSettings();
@@ -293,12 +176,9 @@ private:
     void wait(int ms);
 
     // Pages (CleanWizardNavigation.cpp; the result in CleanWizardRun.cpp)
-    void setPageVisibility(int page);
-    void jpegTest();
-    void showDateLabel();
+    void setPageVisibility(Page page);
+    WizardPage *pageWidget(Page page) const;
     void showResult(const JobResult &result);
-    int selectedOutputMode() const;
-    TagOptions tagBoxStates() const;
 
     // Images (CleanWizardImages.cpp)
     friend class BulkAdding;
@@ -307,8 +187,6 @@ private:
     void clearLeftOut();
     void flushPendingRows();
     void addFolderWithCaption(const QString &folder);
-    void addPaths(const QStringList &paths);
-    QList<int> selectedRows() const;
 
     CleanWizardSetup m_setup;
     QString m_programFolder;
@@ -321,17 +199,32 @@ private:
     PathListModel *m_filesModel = nullptr;
     OutcomeListModel *m_cleanedModel = nullptr; // one row per image of the run, with its status
 
-    QButtonGroup *m_outputModeGroup = nullptr;
-    QButtonGroup *m_dateGroup = nullptr;
-    QButtonGroup *m_processingFailGroup = nullptr;
-
-    // The user's own tick of chkCleanICC: the box shows it clear while chkKeepLook keeps
-    // the profile, and shows this again when the profile is no longer kept.
-    bool m_chkCleanICCChoice = true;
+    // The header and footer.
+    QFrame *picFrameTop = nullptr;
+    QLabel *picSplashTop = nullptr;
+    QLabel *lblTopTitle = nullptr;
+    QLabel *lblTopText = nullptr;
+    QLabel *picSplash = nullptr;
+    QFrame *Line1 = nullptr;
+    QFrame *Line2 = nullptr;
+    QFrame *Line3 = nullptr;
+    QFrame *Line4 = nullptr;
+    QPushButton *cmdBack = nullptr;
+    QPushButton *cmdNext = nullptr;
+    QPushButton *cmdCancel = nullptr;
+    // The pages, in the order of Page.
+    WelcomePage *m_welcomePage = nullptr;
+    ImagesPage *m_imagesPage = nullptr;
+    OutputPage *m_outputPage = nullptr;
+    TagsPage *m_tagsPage = nullptr;
+    DatePage *m_datePage = nullptr;
+    ReadyPage *m_readyPage = nullptr;
+    RunPage *m_runPage = nullptr;
+    FinishedPage *m_finishedPage = nullptr;
 
     QSize m_minimumClientSize;
     std::vector<std::unique_ptr<BalloonTip>> m_tooltips;
-    int m_iPage = 1;
+    Page m_page = Page::Welcome;
     int m_ScreenDPI = 96;
     QString m_sFirstImageFolder;
 

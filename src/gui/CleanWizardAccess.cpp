@@ -8,12 +8,18 @@
 #include "core/SystemFolders.h"
 #include "gui/BalloonTip.h"
 #include "gui/CleanWizard.h"
-#include "gui/FileListView.h"
+#include "gui/DatePage.h"
+#include "gui/FinishedPage.h"
+#include "gui/ImagesPage.h"
 #include "gui/MetadataViewer.h"
 #include "gui/Mnemonics.h"
+#include "gui/OutputPage.h"
 #include "gui/PathListModel.h"
 #include "gui/Prompts.h"
+#include "gui/ReadyPage.h"
+#include "gui/TagsPage.h"
 #include "gui/WaitCursor.h"
+#include "gui/WelcomePage.h"
 
 #include <QAction>
 #include <QApplication>
@@ -42,82 +48,34 @@ namespace {
 // The largest log the text window reads; ExifTool's messages of a very long run can be more.
 constexpr qint64 maxLogBytes = 8 * 1024 * 1024;
 
-QString escaped(const QString &text)
-{
-    return text.toHtmlEscaped().replace(u"\r\n"_s, u"<br>"_s).replace(u'\n', u"<br>"_s);
-}
-
 } // namespace
+
+using CleanWizardParts::escaped;
 
 // --- names, descriptions and help -----------------------------------------------------
 
 QList<std::pair<QWidget *, QWidget *>> CleanWizard::helpAnchors() const
 {
-    // Each control with the balloon that explains it (its "i" picture, or itself).
-    return {
-        {chkCleanExif, picTooltip[0]},
-        {chkCleanExifGPS, picTooltip[1]},
-        {chkCleanThumbnail, picTooltip[2]},
-        {chkCleanICC, picTooltip[3]},
-        {chkCleanXMP, picTooltip[4]},
-        {chkCleanIPTC, picTooltip[5]},
-        {chkCleanOther, picTooltip[6]},
-        {txtPrefix, picTooltip[7]},
-        {optOutputMode[2], picTooltip[7]},
-        {txtSuffix, picTooltip[8]},
-        {optOutputMode[3], picTooltip[8]},
-        {chkCleanPhotoshop, picTooltip[9]},
-        {chkCleanAll, picTooltip[10]},
-        {chkCleanTiffIdf0, picTooltip[11]},
-        {chkResetFileDates, picTooltip[12]},
-        {optDate[0], picTooltip[12]},
-        {optDate[1], picTooltip[12]},
-        {chkDeleteFileOnFail, picTooltip[13]},
-        {optProcessingFail[0], picTooltip[13]},
-        {optProcessingFail[1], picTooltip[13]},
-        {txtProcessingFailFolder, picTooltip[13]},
-        {chkCleanGeoTiff, picTooltip[15]},
-        {chkCleanAdobeApp14, picTooltip[16]},
-        {cmdInput, cmdInput},
-        {cmdAddFolder, cmdAddFolder},
-    };
+    QList<std::pair<QWidget *, QWidget *>> anchors;
+    for (const Page page : allPages)
+        anchors += pageWidget(page)->helpAnchors();
+    return anchors;
 }
 
 void CleanWizard::setupAccessibility()
 {
-    const auto name = [](QWidget *w, const QString &text) {
-        if (w)
-            w->setAccessibleName(text);
-    };
-    // Controls without a caption of their own. Buttons, check boxes, options and labels
-    // are read by their captions, which change with the page.
-    name(txtOutput, tr("Output folder"));
-    name(txtPrefix, tr("Prefix"));
-    name(txtSuffix, tr("Suffix"));
-    name(txtProcessingFailFolder, tr("Folder for files that fail"));
-    name(lwFiles, tr("Images to clean"));
-    name(lwFilesCleaned, tr("Cleaned files"));
-    name(ProgressBar, tr("Progress"));
-    name(txtErrorLog, tr("Error details"));
-    name(picSplash, tr("Quillmark"));
-    name(picSplashTop, tr("Quillmark"));
-    name(imgDisclaimer, tr("Warning"));
-    name(imgReadyToStart, tr("Ready"));
-    name(imgProcessing, tr("Working"));
-    name(Image2, tr("Folder"));
-    name(imgOverwriteWarning, tr("Warning"));
-    name(lblResetDateTo, tr("New file date"));
-    for (QPushButton *button : {cmdRemoveSelected, cmdRemoveAll, cmdOutputBrowse, cmdProcessingFailBrowse}) {
-        name(button, button->toolTip());
-        button->setAccessibleDescription(button->toolTip());
-        button->setWhatsThis(escaped(button->toolTip()));
-    }
-    for (QLabel *anchor : picTooltip) {
-        const BalloonTip *tip = tooltipOf(anchor);
-        if (!anchor || !tip)
-            continue;
-        name(anchor, tip->Title().isEmpty() ? tr("Help") : tr("Help: %1").arg(tip->Title()));
-        anchor->setAccessibleDescription(tip->TipText());
+    // Controls without a caption of their own; the pages name theirs. Buttons, check
+    // boxes, options and labels are read by their captions, which change with the page.
+    picSplash->setAccessibleName(tr("Quillmark"));
+    picSplashTop->setAccessibleName(tr("Quillmark"));
+    for (const Page page : allPages) {
+        for (QLabel *anchor : pageWidget(page)->tooltipAnchors()) {
+            const BalloonTip *tip = tooltipOf(anchor);
+            if (!tip)
+                continue;
+            anchor->setAccessibleName(tip->Title().isEmpty() ? tr("Help") : tr("Help: %1").arg(tip->Title()));
+            anchor->setAccessibleDescription(tip->TipText());
+        }
     }
     for (const auto &[control, anchor] : helpAnchors()) {
         const BalloonTip *tip = tooltipOf(anchor);
@@ -126,11 +84,6 @@ void CleanWizard::setupAccessibility()
         control->setAccessibleDescription(tip->Title() + u". "_s + tip->TipText());
         control->setWhatsThis(u"<b>"_s + escaped(tip->Title()) + u"</b><br>"_s + escaped(tip->TipText()));
     }
-    lwFiles->setWhatsThis(escaped(lblShowMetadataTip->text() + u". "_s
-        + tr("Ctrl+I shows the metadata of the current image; Delete removes the "
-             "selected images.")));
-    lwFilesCleaned->setWhatsThis(escaped(tr("Ctrl+I, a double click or the context menu shows what cleaning "
-                                            "removed from the current file and what is left.")));
 }
 
 QString CleanWizard::helpTextFor(const QWidget *control) const
@@ -144,7 +97,7 @@ QString CleanWizard::helpTextFor(const QWidget *control) const
     // Without help of its own, a control is explained by its page.
     if (picFrameTop->isVisible())
         return u"<b>"_s + escaped(lblTopTitle->text()) + u"</b><br>"_s + escaped(lblTopText->text());
-    return escaped(Label7->isVisible() ? Label7->text() : lblExecuteInfo->text());
+    return escaped(m_welcomePage->isVisible() ? m_welcomePage->introText() : m_finishedPage->summaryText());
 }
 
 void CleanWizard::showHelpFor(QWidget *control)
@@ -160,11 +113,10 @@ void CleanWizard::showHelpFor(QWidget *control)
 
 void CleanWizard::assignMnemonics()
 {
-    if (m_iPage < 1 || m_iPage > 8)
-        return;
     QList<QAbstractButton *> buttons = {cmdBack, cmdNext, cmdCancel};
-    for (QAbstractButton *button : pages.at(m_iPage - 1)->findChildren<QAbstractButton *>()) {
-        if (button->isVisibleTo(pages.at(m_iPage - 1)))
+    const WizardPage *shown = pageWidget(m_page);
+    for (QAbstractButton *button : shown->findChildren<QAbstractButton *>()) {
+        if (button->isVisibleTo(shown))
             buttons << button;
     }
     Mnemonics::assign(buttons);
@@ -208,24 +160,8 @@ void CleanWizard::optionFocused(QRadioButton *option, Qt::FocusReason reason)
 void CleanWizard::setupKeyboard()
 {
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) { m_focusNow = now; });
-    for (const auto &group : {m_outputModeGroup, m_dateGroup, m_processingFailGroup}) {
-        for (QAbstractButton *option : group->buttons())
-            option->installEventFilter(this);
-    }
-    for (QTreeView *view : {lwFiles, lwFilesCleaned}) {
-        const bool cleaned = view == lwFilesCleaned;
-        auto *show = new QAction(tr("Show Metadata"), view);
-        show->setObjectName(cleaned ? u"actShowMetadataCleaned"_s : u"actShowMetadata"_s);
-        show->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
-        show->setShortcutContext(Qt::WidgetShortcut);
-        show->setShortcutVisibleInContextMenu(true);
-        connect(show, &QAction::triggered, this, [this, cleaned] { showMetadataOfCurrent(cleaned); });
-        view->addAction(show);
-        view->setContextMenuPolicy(Qt::ActionsContextMenu);
-        view->installEventFilter(this);
-    }
-    static_cast<FileListView *>(lwFiles)->setEmptyText(tr("No images yet. Add them with the buttons on the "
-                                                          "left, or drop them here."));
+    for (QRadioButton *option : findChildren<QRadioButton *>())
+        option->installEventFilter(this);
 }
 
 bool CleanWizard::keyboardEvent(QObject *watched, QEvent *event)
@@ -233,26 +169,15 @@ bool CleanWizard::keyboardEvent(QObject *watched, QEvent *event)
     if (event->type() == QEvent::FocusIn) {
         if (auto *option = qobject_cast<QRadioButton *>(watched))
             optionFocused(option, static_cast<QFocusEvent *>(event)->reason());
-        return false;
-    }
-    if (event->type() != QEvent::KeyPress || (watched != lwFiles && watched != lwFilesCleaned))
-        return false;
-    const auto *key = static_cast<QKeyEvent *>(event);
-    if (key->key() == Qt::Key_I && key->modifiers() == Qt::ControlModifier) {
-        showMetadataOfCurrent(watched == lwFilesCleaned);
-        return true;
     }
     return false;
 }
 
 void CleanWizard::showMetadataOfCurrent(bool cleaned)
 {
-    const QTreeView *view = cleaned ? lwFilesCleaned : lwFiles;
-    QModelIndex current = view->currentIndex();
-    if (!current.isValid() && !view->selectionModel()->selectedIndexes().isEmpty())
-        current = view->selectionModel()->selectedIndexes().constFirst();
-    if (current.isValid())
-        showMetadata(cleaned, current.row());
+    const int row = cleaned ? m_finishedPage->currentRow() : m_imagesPage->currentRow();
+    if (row >= 0)
+        showMetadata(cleaned, row);
 }
 
 void CleanWizard::rememberOriginals(const JobResult &result)
@@ -315,54 +240,39 @@ QString CleanWizard::readySummaryText() const
 {
     const int count = m_lstFiles.ListCount();
     QString text = count == 1 ? tr("1 image will be cleaned") : tr("%1 images will be cleaned").arg(count);
-    switch (selectedOutputMode()) {
+    switch (m_outputPage->outputMode()) {
     case 0:
         text += u' ' + tr("in place: the originals are overwritten.");
         break;
     case 1:
-        text += u' ' + tr("into the folder %1.").arg(txtOutput->text().trimmed());
+        text += u' ' + tr("into the folder %1.").arg(m_outputPage->outputFolder().trimmed());
         break;
     case 2:
-        text += u' ' + tr("as copies whose names begin with \"%1\".").arg(txtPrefix->text());
+        text += u' ' + tr("as copies whose names begin with \"%1\".").arg(m_outputPage->prefix());
         break;
     default:
-        text += u' ' + tr("as copies whose names end with \"%1\".").arg(txtSuffix->text());
+        text += u' ' + tr("as copies whose names end with \"%1\".").arg(m_outputPage->suffix());
         break;
     }
-    QStringList removed;
-    if (chkCleanAll->isChecked()) {
-        removed << tr("all supported metadata");
-        if (chkCleanAdobeApp14->isChecked())
-            removed << Mnemonics::plain(chkCleanAdobeApp14->text());
-    } else {
-        for (const QCheckBox *box :
-            {chkCleanExif, chkCleanExifGPS, chkCleanThumbnail, chkCleanXMP, chkCleanIPTC, chkCleanICC,
-                chkCleanPhotoshop, chkCleanTiffIdf0, chkCleanGeoTiff, chkCleanAdobeApp14, chkCleanOther}) {
-            if (box->isChecked())
-                removed << Mnemonics::plain(box->text());
-        }
-    }
-    text += u' ' + tr("Removed: %1.").arg(removed.join(u", "_s));
-    if (chkResetFileDates->isChecked()) {
+    text += u' ' + tr("Removed: %1.").arg(m_tagsPage->removedNames().join(u", "_s));
+    if (m_datePage->resetFileDates()) {
         text += u' '
-            + (optDate[0]->isChecked() ? tr("File dates are set to %1.").arg(lblResetDateTo->text())
-                                       : tr("File dates are set to random dates."));
+            + (!m_datePage->randomDate()
+                    ? tr("File dates are set to %1.").arg(FileDate::dateText(m_datePage->fixedDate()))
+                    : tr("File dates are set to random dates."));
     }
-    if (chkDeleteFileOnFail->isChecked()) {
+    if (m_datePage->moveFailed()) {
         text += u' '
-            + (optProcessingFail[0]->isChecked()
+            + (m_datePage->failTarget() == 0
                     ? tr("Originals that fail go to the trash.")
-                    : tr("Originals that fail are moved to %1.").arg(txtProcessingFailFolder->text().trimmed()));
+                    : tr("Originals that fail are moved to %1.").arg(m_datePage->failFolder().trimmed()));
     }
     return text;
 }
 
 void CleanWizard::showReadySummary()
 {
-    lblReadySummary->setText(readySummaryText());
-    const bool overwrite = selectedOutputMode() == 0;
-    lblOverwriteWarning->setVisible(overwrite);
-    imgOverwriteWarning->setVisible(overwrite);
+    m_readyPage->showSummary(readySummaryText(), m_outputPage->outputMode() == 0);
 }
 
 // --- the finished page's links where the desktop cannot open them ---------------------

@@ -7,17 +7,15 @@
 #include "core/WindowCommandLine.h"
 #include "gui/BrowseForFolder.h"
 #include "gui/CleanWizard.h"
+#include "gui/ImagesPage.h"
 #include "gui/PathListModel.h"
 #include "gui/Prompts.h"
 #include "gui/WaitCursor.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QItemSelectionModel>
-#include <QLabel>
 #include <QPushButton>
 #include <QSet>
-#include <QTreeView>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -87,8 +85,8 @@ void CleanWizard::flushPendingRows()
     else
         m_filesModel->appendMany(m_pendingRows);
     m_pendingRows.clear();
-    lblNumFileAdded->setText(tr("%1 images", nullptr, m_lstFiles.ListCount()).arg(m_lstFiles.ListCount()));
-    lblNumFileAdded->setToolTip(leftOutLine(m_leftOut));
+    m_imagesPage->setCountCaption(tr("%1 images", nullptr, m_lstFiles.ListCount()).arg(m_lstFiles.ListCount()));
+    m_imagesPage->setCountToolTip(leftOutLine(m_leftOut));
 }
 
 void CleanWizard::noteLeftOut(const FileOutcome &outcome)
@@ -103,7 +101,7 @@ void CleanWizard::clearLeftOut()
 {
     m_leftOut.clear();
     m_leftOutPaths.clear();
-    lblNumFileAdded->setToolTip(QString());
+    m_imagesPage->setCountToolTip(QString());
 }
 
 bool CleanWizard::AddFile(const QString &path)
@@ -151,7 +149,7 @@ void CleanWizard::addFolderWithCaption(const QString &folder)
     WaitCursor hourglass;
     {
         BulkAdding bulk(*this); // Stop works from the first moment the caption shows
-        lblNumFileAdded->setText(tr("Adding files..."));
+        m_imagesPage->setCountCaption(tr("Adding files..."));
         yieldToEvents();
         yieldToEvents();
         AddFolder(folder);
@@ -211,19 +209,9 @@ void CleanWizard::cmdAddFolder_Click()
     UpdateControls();
 }
 
-QList<int> CleanWizard::selectedRows() const
-{
-    QList<int> rows;
-    const QModelIndexList selected = lwFiles->selectionModel()->selectedIndexes();
-    rows.reserve(selected.size());
-    for (const QModelIndex &index : selected)
-        rows << index.row();
-    return rows;
-}
-
 void CleanWizard::cmdRemoveSelected_Click()
 {
-    const QList<int> rows = selectedRows();
+    const QList<int> rows = m_imagesPage->selectedRows();
     if (!rows.isEmpty()) {
         WaitCursor hourglass;
         m_filesModel->removeRowSet(rows);
@@ -265,8 +253,8 @@ void CleanWizard::dropFiles(const QStringList &paths, bool onFileList)
         return;
     // Files dropped on the finished page are there to be cleaned next: the file list
     // shows them, as Back would.
-    if (m_iPage == 8) {
-        m_iPage = 2;
+    if (m_page == Page::Finished) {
+        m_page = Page::Images;
         ShowPage();
     } else if (cmdNext->isEnabled()) {
         cmdNext_Click();
@@ -368,14 +356,14 @@ void CleanWizard::runAutomatic(const QString &folder)
     addFolderWithCaption(folder);
 
     if (!cmdNext->isEnabled()) {
-        lblNumFileAdded->setText(tr("No files to process..."));
+        m_imagesPage->setCountCaption(tr("No files to process..."));
         yieldToEvents();
         wait(m_setup.autoWaitMs);
         endProcessAtOnce(1);
         return;
     }
 
-    while (m_iPage < 7) {
+    while (m_page != Page::Run && m_page != Page::Finished) {
         if (!isVisible() || !cmdNext->isEnabled()) {
             // A page that keeps Next disabled (an output folder missing from the stored
             // options), or the window closed meanwhile.

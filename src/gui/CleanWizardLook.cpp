@@ -1,22 +1,17 @@
-// The look and feel of the window: the balloon tips, the link labels' colours, the
-// output-mode text boxes' focus rules, the side picture, the list columns and the
-// large-font check.
+// The look and feel of the window: the balloon tips, the side picture, the list columns
+// and the large-font check.
 
 #include "gui/Artwork.h"
 #include "gui/BalloonTip.h"
 #include "gui/CleanWizard.h"
-#include "gui/Palettes.h"
+#include "gui/FinishedPage.h"
+#include "gui/ImagesPage.h"
 #include "gui/Prompts.h"
 #include "gui/WindowLayout.h"
 
 #include <QCoreApplication>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTreeView>
 #include <QUrl>
 
 using namespace Qt::StringLiterals;
@@ -146,17 +141,20 @@ void CleanWizard::createTooltips()
     };
 
     m_tooltips.clear();
-    for (int index = 0; index < static_cast<int>(picTooltip.size()); ++index) {
+    QMap<int, QLabel *> anchors;
+    for (const Page page : allPages)
+        anchors.insert(pageWidget(page)->tooltipAnchors());
+    for (int index = 0; index < static_cast<int>(std::size(optionTips)); ++index) {
         const TipEntry &entry = optionTips[index];
-        add(picTooltip.at(index), translated(entry.title), translated(entry.text));
+        add(anchors.value(index), translated(entry.title), translated(entry.text));
     }
-    add(cmdInput, tr("Add Images"),
+    add(m_imagesPage->addImagesButton(), tr("Add Images"),
         tr("Click here to add images, or drag and drop them onto the file list to the right.") + u"\r\n\r\n"_s
             + tr("This program is primarily designed to work on JPEG images, but also works with other file "
                  "formats, including: ARQ, ARW, CR2, CR3, CRW, CIFF, CS1, DCP, DNG, EPS, EPSF, FFF, FLIF, IND, "
                  "INSP, ERF, HDP, HEIC, HEIF, WDP, JP2, JPX, JPEG, JXL, MEF, MIE, MOS, MPO, MRW, NEF, NRW, ORF, "
                  "ORI, PEF, PS, PSB, RAF, RAW, RW2, RWL, SR2, SRW, THM, TIFF, VRD & X3F."));
-    add(cmdAddFolder, tr("Add Images from Folder"),
+    add(m_imagesPage->addFolderButton(), tr("Add Images from Folder"),
         tr("Same as above, but you choose a folder and the program will add all images found in this folder and "
            "its sub-folders."));
 }
@@ -168,51 +166,6 @@ const BalloonTip *CleanWizard::tooltipOf(const QWidget *anchor) const
             return tip.get();
     }
     return nullptr;
-}
-
-// --- link labels ----------------------------------------------------------------------
-
-QColor CleanWizard::linkRestColor(const QPalette &palette)
-{
-    // The desktop's link colour, so links stay visible on a dark window too.
-    return Palettes::readableOn(palette.color(QPalette::Active, QPalette::Link), palette.color(QPalette::Window));
-}
-
-QColor CleanWizard::linkHoverColor(const QPalette &palette)
-{
-    return Palettes::readableOn(QColor(255, 0, 0), palette.color(QPalette::Window));
-}
-
-void CleanWizard::setLinkHover(QLabel *label, bool hover)
-{
-    const QColor colour = hover ? linkHoverColor(label->palette()) : linkRestColor(label->palette());
-    QPalette palette = label->palette();
-    if (palette.color(QPalette::Active, QPalette::WindowText) != colour) {
-        palette.setColor(QPalette::Active, QPalette::WindowText, colour);
-        palette.setColor(QPalette::Inactive, QPalette::WindowText, colour);
-        label->setPalette(palette);
-    }
-    if (hover)
-        label->setCursor(Qt::PointingHandCursor);
-    else
-        label->unsetCursor();
-}
-
-// --- output-mode text boxes -----------------------------------------------------------
-
-void CleanWizard::selectOutputModeOf(const QObject *textBox)
-{
-    // Choosing a mode that is chosen already changes nothing; choosing another runs the
-    // mode's handler (UpdateControls), which enables the box.
-    int index = -1;
-    if (textBox == txtOutput)
-        index = 1;
-    else if (textBox == txtPrefix)
-        index = 2;
-    else if (textBox == txtSuffix)
-        index = 3;
-    if (index > 0 && !optOutputMode.at(index)->isChecked())
-        optOutputMode.at(index)->setChecked(true);
 }
 
 // --- pictures and list columns --------------------------------------------------------
@@ -231,16 +184,18 @@ void CleanWizard::setListColumnWidths()
 {
     // Measured on the two pages laid out at the window's first size; the columns keep the
     // width when the window is resized later.
-    const int shown = m_iPage;
-    for (const auto &[page, view] :
-        {std::pair<int, QTreeView *>(2, lwFiles), std::pair<int, QTreeView *>(8, lwFilesCleaned)}) {
+    const Page shown = m_page;
+    for (const Page page : {Page::Images, Page::Finished}) {
         setPageVisibility(page);
         layout()->invalidate();
         layout()->activate();
         // A page lays itself out only once it is shown; it is measured before that.
-        pages.at(page - 1)->layout()->invalidate();
-        pages.at(page - 1)->layout()->activate();
-        view->header()->resizeSection(0, std::max(view->width() - WindowLayout::listColumnInset, 16));
+        pageWidget(page)->layout()->invalidate();
+        pageWidget(page)->layout()->activate();
+        if (page == Page::Images)
+            m_imagesPage->fitListColumn();
+        else
+            m_finishedPage->fitListColumn();
     }
     setPageVisibility(shown);
     layout()->invalidate();

@@ -1,59 +1,72 @@
-// The page flow: showing a page, Next, Back and Close, the rules that enable the controls,
-// and the option pages' check boxes and browse buttons.
+// The page flow: showing a page, Next, Back and Close, and the rules that enable the
+// controls across the pages.
 
 #include "core/CleanJob.h"
-#include "core/FileDate.h"
-#include "core/NativePath.h"
 #include "core/RunReport.h"
 #include "core/TagOptions.h"
-#include "gui/BrowseForFolder.h"
 #include "gui/CleanWizard.h"
-#include "gui/PathListModel.h"
+#include "gui/DatePage.h"
+#include "gui/FinishedPage.h"
+#include "gui/ImagesPage.h"
+#include "gui/OutputPage.h"
 #include "gui/Prompts.h"
+#include "gui/ReadyPage.h"
+#include "gui/RunPage.h"
+#include "gui/TagsPage.h"
+#include "gui/WelcomePage.h"
 
-#include <QBoxLayout>
-#include <QButtonGroup>
-#include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTimer>
-#include <QTreeView>
-#include <algorithm>
-#include <array>
-#include <optional>
 
 using namespace Qt::StringLiterals;
 
 // --- the wizard -----------------------------------------------------------------------
 
-void CleanWizard::setPageVisibility(int page)
+WizardPage *CleanWizard::pageWidget(Page page) const
+{
+    switch (page) {
+    case Page::Welcome:
+        return m_welcomePage;
+    case Page::Images:
+        return m_imagesPage;
+    case Page::Output:
+        return m_outputPage;
+    case Page::Tags:
+        return m_tagsPage;
+    case Page::Date:
+        return m_datePage;
+    case Page::Ready:
+        return m_readyPage;
+    case Page::Run:
+        return m_runPage;
+    case Page::Finished:
+        return m_finishedPage;
+    }
+    return nullptr;
+}
+
+void CleanWizard::setPageVisibility(Page page)
 {
     picSplash->hide();
     picFrameTop->hide();
-    for (QWidget *panel : pages)
-        panel->hide();
+    for (const Page each : allPages)
+        pageWidget(each)->hide();
     for (QFrame *line : {Line3, Line1, Line2, Line4})
         line->show();
-    if (page < 1 || page > 8)
-        return;
-    const bool side = page == 1 || page == 8;
+    // The first and the last page have the side picture instead of the header.
+    const bool side = page == Page::Welcome || page == Page::Finished;
     picSplash->setVisible(side);
     picFrameTop->setVisible(!side);
     Line1->setVisible(!side);
     Line2->setVisible(!side);
-    pages.at(page - 1)->show();
+    pageWidget(page)->show();
 }
 
 void CleanWizard::ShowPage()
 {
-    // Only a programmatic press can point outside the pages; the nearest page is shown
-    // rather than an empty window.
-    if (m_iPage < 1 || m_iPage > 8)
-        m_iPage = std::clamp(m_iPage, 1, 8);
-    setPageVisibility(m_iPage);
+    setPageVisibility(m_page);
 
     const auto header = [this](const QString &title, const QString &text) {
         lblTopTitle->setText(title);
@@ -70,12 +83,12 @@ void CleanWizard::ShowPage()
         cmdCancel->setEnabled(cancel);
     };
 
-    switch (m_iPage) {
-    case 1:
+    switch (m_page) {
+    case Page::Welcome:
         buttons(false, true, true);
         cmdNext->setText(tr("Next >"));
         break;
-    case 2:
+    case Page::Images:
         buttons(true, false, true);
         cmdCancel->setText(tr("Close"));
         cmdNext->setText(tr("Next >"));
@@ -84,7 +97,7 @@ void CleanWizard::ShowPage()
                "output page."));
         updateAndFocus();
         break;
-    case 3:
+    case Page::Output:
         buttons(true, true, true);
         cmdNext->setText(tr("Next >"));
         header(tr("Options (1/3)"),
@@ -92,33 +105,32 @@ void CleanWizard::ShowPage()
                "options page."));
         updateAndFocus();
         break;
-    case 4:
+    case Page::Tags:
         buttons(true, true, true);
         cmdNext->setText(tr("Next >"));
         header(tr("Options (2/3)"), tr("Decide which metadata tags you want to remove."));
-        jpegTest();
+        m_tagsPage->showDisclaimerFor(m_lstFiles);
         updateAndFocus();
         break;
-    case 5:
+    case Page::Date:
         buttons(true, true, true);
-        cmdNext->setText(chkSkipReadyPage->isChecked() ? tr("Start >") : tr("Next >"));
+        cmdNext->setText(m_readyPage->skipped() ? tr("Start >") : tr("Next >"));
         header(tr("Options (3/3)"), tr("Set additional options and processing rules."));
-        showDateLabel();
         cmdNext->setFocus();
         break;
-    case 6:
+    case Page::Ready:
         buttons(true, true, true);
         cmdNext->setText(tr("Start >"));
         header(tr("Ready to Start"),
             tr("The wizard has now collected enough information to begin processing the images!"));
         showReadySummary();
         break;
-    case 7:
+    case Page::Run:
         buttons(false, false, true);
         cmdCancel->setText(tr("Stop"));
         header(tr("Cleaning Images"), tr("Please wait while the images are being processed..."));
         break;
-    case 8:
+    case Page::Finished:
         buttons(true, false, true);
         cmdCancel->setText(tr("Quit"));
         header(tr("Finished"),
@@ -126,50 +138,30 @@ void CleanWizard::ShowPage()
                "button to process more files."));
         cmdCancel->setFocus();
         break;
-    default:
-        break;
     }
     assignMnemonics();
-}
-
-void CleanWizard::jpegTest()
-{
-    bool allJpeg = true;
-    for (int i = 0; i < m_lstFiles.ListCount(); ++i) {
-        const QString name = m_lstFiles.List(i).mid(m_lstFiles.List(i).lastIndexOf(u'/') + 1);
-        const qsizetype dot = name.lastIndexOf(u'.');
-        const QString extension = dot > 0 ? name.mid(dot + 1).toLower() : QString();
-        if (extension != u"jpg" && extension != u"jpe" && extension != u"jpeg")
-            allJpeg = false;
-    }
-    lblDisclaimer->setVisible(!allJpeg);
-    imgDisclaimer->setVisible(!allJpeg);
-}
-
-void CleanWizard::showDateLabel()
-{
-    lblResetDateTo->setText(FileDate::dateText(fixedDate));
 }
 
 void CleanWizard::cmdNext_Click()
 {
     // The finished page is the last one, and the job must not be entered twice.
-    if (m_iPage >= 7)
+    if (m_page == Page::Run || m_page == Page::Finished)
         return;
-    ++m_iPage;
-    if (chkSkipReadyPage->isChecked() && m_iPage == 6)
-        ++m_iPage;
+    m_page = static_cast<Page>(static_cast<int>(m_page) + 1);
+    if (m_page == Page::Ready && m_readyPage->skipped())
+        m_page = Page::Run;
     ShowPage();
-    if (m_iPage == 7)
+    if (m_page == Page::Run)
         CleanImages(); // the finished page follows when the job has ended (jobEnded)
 }
 
 void CleanWizard::cmdBack_Click()
 {
-    if (m_iPage == 8)
-        m_iPage = 2;
-    else if (m_iPage > 1 && m_iPage != 7)
-        --m_iPage;
+    // From the finished page back to the file list, for more images.
+    if (m_page == Page::Finished)
+        m_page = Page::Images;
+    else if (m_page != Page::Welcome && m_page != Page::Run)
+        m_page = static_cast<Page>(static_cast<int>(m_page) - 1);
     ShowPage();
 }
 
@@ -205,154 +197,32 @@ bool CleanWizard::askToStop()
     return true;
 }
 
-int CleanWizard::selectedOutputMode() const
-{
-    return m_outputModeGroup->checkedId();
-}
-
-TagOptions CleanWizard::tagBoxStates() const
-{
-    TagOptions t;
-    t.chkCleanAll = chkCleanAll->isChecked();
-    t.chkCleanExif = chkCleanExif->isChecked();
-    t.chkCleanExifGPS = chkCleanExifGPS->isChecked();
-    t.chkCleanThumbnail = chkCleanThumbnail->isChecked();
-    t.chkCleanXMP = chkCleanXMP->isChecked();
-    t.chkCleanIPTC = chkCleanIPTC->isChecked();
-    t.chkCleanICC = m_chkCleanICCChoice;
-    t.chkCleanPhotoshop = chkCleanPhotoshop->isChecked();
-    t.chkCleanTiffIdf0 = chkCleanTiffIdf0->isChecked();
-    t.chkCleanGeoTiff = chkCleanGeoTiff->isChecked();
-    t.chkCleanAdobeApp14 = chkCleanAdobeApp14->isChecked();
-    t.chkCleanOther = chkCleanOther->isChecked();
-    t.keepOrientation = t.keepColourProfile = chkKeepLook->isChecked();
-    return t;
-}
-
-void CleanWizard::showOutputMessage(const QString &text)
-{
-    // Says why Next is refused on the output page; made on first need, below the choices.
-    auto *label = picFrameOutput->findChild<QLabel *>(u"lblOutputMessage"_s);
-    if (!label && text.isEmpty())
-        return;
-    if (!label) {
-        label = new QLabel(picFrameOutput);
-        label->setObjectName(u"lblOutputMessage"_s);
-        label->setWordWrap(true);
-        label->setStyleSheet(u"color: #c00000"_s);
-        if (auto *layout = qobject_cast<QBoxLayout *>(picFrameOutput->layout()))
-            layout->insertWidget(layout->count() - 1, label);
-    }
-    label->setText(text);
-    label->setVisible(!text.isEmpty());
-}
-
 void CleanWizard::UpdateControls()
 {
     ControlInputs in;
-    in.iPage = m_iPage;
+    in.iPage = iPage();
     in.imageCount = m_lstFiles.ListCount();
-    const int mode = selectedOutputMode();
+    const int mode = m_outputPage->outputMode();
     in.outputMode = static_cast<OutputMode>(mode < 0 ? 0 : mode);
-    in.txtOutput = txtOutput->text();
-    in.txtPrefix = txtPrefix->text();
-    in.txtSuffix = txtSuffix->text();
-    in.tags = tagBoxStates();
+    in.txtOutput = m_outputPage->outputFolder();
+    in.txtPrefix = m_outputPage->prefix();
+    in.txtSuffix = m_outputPage->suffix();
+    in.tags = m_tagsPage->tags();
 
     const ControlStates s = ::UpdateControls(in);
 
-    // Pages 7 and 8 keep Next disabled whatever calls this (a drop on the side picture of
-    // the finished page, say): a press there would lead past the last page.
-    if (m_iPage != 7 && m_iPage != 8)
+    // The last two pages keep Next disabled whatever calls this (a drop on the side
+    // picture of the finished page, say): a press there would lead past the last page.
+    if (m_page != Page::Run && m_page != Page::Finished)
         cmdNext->setEnabled(s.cmdNextEnabled);
     if (s.updateCountCaption) {
-        lblNumFileAdded->setText(s.countCaption);
-        lblNumFileAdded->setToolTip(leftOutLine(m_leftOut));
+        m_imagesPage->setCountCaption(s.countCaption);
+        m_imagesPage->setCountToolTip(leftOutLine(m_leftOut));
     }
-    txtOutput->setEnabled(s.txtOutputEnabled);
-    txtPrefix->setEnabled(s.txtPrefixEnabled);
-    txtSuffix->setEnabled(s.txtSuffixEnabled);
-    {
-        const QSignalBlocker shownOnly(chkCleanICC);
-        chkCleanICC->setChecked(s.chkCleanICCChecked);
-    }
-    if (m_iPage == 3)
-        showOutputMessage(s.outputMessage);
-    if (s.updateTagBoxes) {
-        chkCleanExif->setEnabled(s.chkCleanExifEnabled);
-        chkCleanExifGPS->setEnabled(s.chkCleanExifGPSEnabled);
-        chkCleanThumbnail->setEnabled(s.chkCleanThumbnailEnabled);
-        chkCleanXMP->setEnabled(s.chkCleanXMPEnabled);
-        chkCleanIPTC->setEnabled(s.chkCleanIPTCEnabled);
-        chkCleanICC->setEnabled(s.chkCleanICCEnabled);
-        chkCleanPhotoshop->setEnabled(s.chkCleanPhotoshopEnabled);
-        chkCleanTiffIdf0->setEnabled(s.chkCleanTiffIdf0Enabled);
-        chkCleanGeoTiff->setEnabled(s.chkCleanGeoTiffEnabled);
-        chkCleanAdobeApp14->setEnabled(s.chkCleanAdobeApp14Enabled);
-        chkCleanOther->setEnabled(s.chkCleanOtherEnabled);
-    }
+    m_outputPage->applyStates(s);
+    m_tagsPage->applyStates(s);
+    if (m_page == Page::Output)
+        m_outputPage->showMessage(s.outputMessage);
     if (s.focusNext && cmdNext->isEnabled() && cmdNext->isVisible())
         cmdNext->setFocus();
-}
-
-// --- option pages ---------------------------------------------------------------------
-
-void CleanWizard::chkResetFileDates_Click()
-{
-    const bool on = chkResetFileDates->isChecked();
-    optDate[0]->setEnabled(on);
-    optDate[1]->setEnabled(on);
-    lblResetDateTo->setEnabled(on);
-    lblLinkButton[6]->setEnabled(on);
-}
-
-void CleanWizard::chkDeleteFileOnFail_Click()
-{
-    const bool on = chkDeleteFileOnFail->isChecked();
-    optProcessingFail[0]->setEnabled(on);
-    optProcessingFail[1]->setEnabled(on);
-    cmdProcessingFailBrowse->setEnabled(on);
-}
-
-void CleanWizard::dateEntry()
-{
-    const std::array<QString *, 6> parts = {&fixedDate.sSetDateYear, &fixedDate.sSetDateMonth, &fixedDate.sSetDateDay,
-        &fixedDate.sSetDateHour, &fixedDate.sSetDateMin, &fixedDate.sSetDateSec};
-    for (int i = 0; i < 6; ++i) {
-        const FileDate::DatePrompt &prompt = FileDate::datePrompt(i);
-        const QString answer = Prompts::inputBox(this, prompt.title, prompt.prompt, *parts.at(i));
-        QString message;
-        if (const std::optional<QString> valid = FileDate::validateDateAnswer(i, answer, &message))
-            *parts.at(i) = *valid;
-        else if (!message.isEmpty())
-            Prompts::message(this, message, Prompts::Icon::None);
-    }
-    showDateLabel();
-}
-
-void CleanWizard::cmdOutputBrowse_Click()
-{
-    QString text = txtOutput->text();
-    if (text.size() > 1 && text.endsWith(u'/')) {
-        text.chop(1);
-        txtOutput->setText(text);
-    }
-    const QString folder = BrowseForFolder(this, tr("Select output folder:"), text);
-    if (!folder.isEmpty())
-        txtOutput->setText(folder);
-    optOutputMode[1]->setChecked(true);
-    UpdateControls();
-}
-
-void CleanWizard::cmdProcessingFailBrowse_Click()
-{
-    QString text = txtProcessingFailFolder->text();
-    if (text.size() > 1 && text.endsWith(u'/')) {
-        text.chop(1);
-        txtProcessingFailFolder->setText(text);
-    }
-    const QString folder = BrowseForFolder(this, tr("Select output folder:"), text);
-    if (!folder.isEmpty())
-        txtProcessingFailFolder->setText(folder);
-    optProcessingFail[1]->setChecked(true);
 }

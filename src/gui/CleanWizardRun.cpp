@@ -7,24 +7,22 @@
 #include "core/RunReport.h"
 #include "core/TagOptions.h"
 #include "gui/CleanWizard.h"
+#include "gui/DatePage.h"
+#include "gui/FinishedPage.h"
 #include "gui/MetadataViewer.h"
 #include "gui/OutcomeListModel.h"
+#include "gui/OutputPage.h"
 #include "gui/PathListModel.h"
 #include "gui/Prompts.h"
+#include "gui/RunPage.h"
+#include "gui/TagsPage.h"
 #include "gui/WaitCursor.h"
 
 #include <QApplication>
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QLocale>
 #include <QPlainTextEdit>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QThread>
 #include <QTimer>
-#include <QTreeView>
 
 using namespace Qt::StringLiterals;
 
@@ -36,25 +34,24 @@ void CleanWizard::CleanImages()
     // The hourglass stays until the job has ended (jobEnded).
     QApplication::setOverrideCursor(Qt::WaitCursor);
 
-    ProgressBar->setValue(0);
-    lblProcessing->clear();
-    txtErrorLog->clear();
+    m_runPage->reset();
+    m_finishedPage->clearReport();
     m_cleanedModel->clear();
 
     JobOptions options;
-    const int mode = selectedOutputMode();
+    const int mode = m_outputPage->outputMode();
     options.outputMode = static_cast<OutputMode>(mode < 0 ? 0 : mode);
-    options.txtOutput = txtOutput->text();
-    options.txtPrefix = txtPrefix->text();
-    options.txtSuffix = txtSuffix->text();
-    options.tags = tagBoxStates();
-    options.chkIgnoreMinorWarnings = chkIgnoreMinorWarnings->isChecked();
-    options.chkResetFileDates = chkResetFileDates->isChecked();
-    options.randomDate = !optDate[0]->isChecked();
-    options.fixedDate = fixedDate;
-    options.chkDeleteFileOnFail = chkDeleteFileOnFail->isChecked();
-    options.optProcessingFail = optProcessingFail[1]->isChecked() ? 1 : 0;
-    options.txtProcessingFailFolder = txtProcessingFailFolder->text();
+    options.txtOutput = m_outputPage->outputFolder();
+    options.txtPrefix = m_outputPage->prefix();
+    options.txtSuffix = m_outputPage->suffix();
+    options.tags = m_tagsPage->tags();
+    options.chkIgnoreMinorWarnings = m_datePage->ignoreMinorWarnings();
+    options.chkResetFileDates = m_datePage->resetFileDates();
+    options.randomDate = m_datePage->randomDate();
+    options.fixedDate = m_datePage->fixedDate();
+    options.chkDeleteFileOnFail = m_datePage->moveFailed();
+    options.optProcessingFail = m_datePage->failTarget() == 1 ? 1 : 0;
+    options.txtProcessingFailFolder = m_datePage->failFolder();
     options.bAutoRun = bAutoRun;
 
     JobEnvironment environment;
@@ -70,8 +67,8 @@ void CleanWizard::CleanImages()
         return Prompts::question(
             this, tr("One or more output file already exist! Do you want to overwrite existing file(s)?"));
     });
-    connect(job, &CleanJob::statusChanged, lblProcessing, &QLabel::setText);
-    connect(job, &CleanJob::progressChanged, ProgressBar, &QProgressBar::setValue);
+    connect(job, &CleanJob::statusChanged, m_runPage, &RunPage::setStatus);
+    connect(job, &CleanJob::progressChanged, m_runPage, &RunPage::setProgress);
     connect(job, &CleanJob::finished, this, &CleanWizard::jobEnded);
     m_job = job;
     job->start(m_lstFiles.toStringList());
@@ -85,7 +82,7 @@ void CleanWizard::jobEnded(const JobResult &result)
     showResult(result);
     m_jobRunning = false;
     QApplication::restoreOverrideCursor();
-    ++m_iPage;
+    m_page = Page::Finished;
     ShowPage();
     if (m_closeAfterJob)
         QTimer::singleShot(0, this, &QWidget::close);
@@ -111,27 +108,14 @@ void CleanWizard::showResult(const JobResult &result)
         summary += u'\n' + leftOut;
         m_lastRunHadProblems = true;
     }
-    lblExecuteInfo->setText(summary);
+    m_finishedPage->setSummary(summary);
 
-    lblErrorInfo->hide();
-    if (result.internalError) {
-        // The person learns why the run stopped.
-        txtErrorLog->setPlainText(result.errorDetail);
-        txtErrorLog->show();
-        lblLinkButton[3]->setVisible(result.logWritten);
-        lblLinkButton[3]->setText(tr("Open problem log..."));
-    } else if (result.problemCount < 1) {
-        lblLinkButton[3]->hide();
-        txtErrorLog->hide();
-    } else {
-        lblLinkButton[3]->setText(tr("Open problem log..."));
-        lblLinkButton[3]->show();
-        txtErrorLog->hide();
-        if (!result.errorInfoCaption.isEmpty()) {
-            lblErrorInfo->setText(result.errorInfoCaption);
-            lblErrorInfo->show();
-        }
-    }
+    if (result.internalError)
+        m_finishedPage->showInternalError(result.errorDetail, result.logWritten);
+    else if (result.problemCount < 1)
+        m_finishedPage->showNoProblems();
+    else
+        m_finishedPage->showProblems(result.errorInfoCaption);
 
     // Every image of the run gets a row; a run that reported no outcomes lists its outputs.
     QList<FileOutcome> rows;
