@@ -106,8 +106,9 @@ bool isLiteralArgfilePath(const QString &path, bool forOutput);
 // 64 through argument files, checks the outputs and reports. start() returns at once;
 // each stage goes on from a signal, a queued call or a timer, so the caller's event loop
 // (a window's) keeps running. Status captions, progress and the result are signals; the
-// overwrite question is a callback. A job may be destroyed at any time: what ExifTool was
-// writing is interrupted and left in staging, and no original is touched.
+// overwrite question is a callback. A job may be destroyed at any time: ExifTool is
+// interrupted and waited for, what was not in place yet goes with the staging folders,
+// and no original is touched.
 class CleanJob final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CleanJob)
