@@ -50,49 +50,6 @@ bool keepsMetadataUnderDeleteAll(const QString &path);
 
 enum class OutputMode : int { Overwrite = 0, Folder = 1, Prefix = 2, Suffix = 3 };
 
-// Everything the wizard's control-state rules look at.
 // A prefix or suffix is part of a file name: it must not hold '/' (which would put the
 // output in another folder, or outside the image's folder with "..") or be empty.
 bool isUsableNameAffix(const QString &text);
-
-struct ControlInputs {
-    int iPage = 1;
-    int imageCount = 0;
-    OutputMode outputMode = OutputMode::Suffix;
-    QString txtOutput;
-    QString txtPrefix;
-    QString txtSuffix;
-    TagOptions tags;
-};
-
-// What the window applies after every change of the list or of an option.
-struct ControlStates {
-    bool cmdNextEnabled = true;
-    bool focusNext = false; // give cmdNext the keyboard focus
-    bool updateCountCaption = false;
-    QString countCaption; // "1 image", "0 images", "2 images" (page 2 only)
-    bool txtOutputEnabled = false;
-    bool txtPrefixEnabled = false;
-    bool txtSuffixEnabled = false;
-    QString outputMessage; // page 3: why Next is refused, when a person must be told
-    bool updateTagBoxes = false; // page 4 only: apply the enabled flags below
-    bool chkCleanExifEnabled = true;
-    bool chkCleanExifGPSEnabled = true;
-    bool chkCleanThumbnailEnabled = true;
-    bool chkCleanXMPEnabled = true;
-    bool chkCleanIPTCEnabled = true;
-    bool chkCleanICCEnabled = true;
-    bool chkCleanICCChecked = true; // the tick the ICC box shows: clear while the profile is kept
-    bool chkCleanPhotoshopEnabled = true;
-    bool chkCleanTiffIdf0Enabled = true;
-    bool chkCleanGeoTiffEnabled = true;
-    bool chkCleanAdobeApp14Enabled = true;
-    bool chkCleanOtherEnabled = true;
-};
-
-// The wizard's rules as a pure function: which controls are enabled and whether the
-// current page is complete enough for Next.
-ControlStates UpdateControls(const ControlInputs &in);
-
-// "N images" / "1 image".
-QString imageCountCaption(int count);

@@ -14,6 +14,7 @@
 #include "gui/RunPage.h"
 #include "gui/TagsPage.h"
 #include "gui/WelcomePage.h"
+#include "gui/WizardRules.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -200,7 +201,7 @@ bool CleanWizard::askToStop()
 void CleanWizard::UpdateControls()
 {
     ControlInputs in;
-    in.iPage = iPage();
+    in.page = m_page;
     in.imageCount = m_lstFiles.ListCount();
     const int mode = m_outputPage->outputMode();
     in.outputMode = static_cast<OutputMode>(mode < 0 ? 0 : mode);
@@ -209,7 +210,7 @@ void CleanWizard::UpdateControls()
     in.txtSuffix = m_outputPage->suffix();
     in.tags = m_tagsPage->tags();
 
-    const ControlStates s = ::UpdateControls(in);
+    const ControlStates s = controlStates(in);
 
     // The last two pages keep Next disabled whatever calls this (a drop on the side
     // picture of the finished page, say): a press there would lead past the last page.

@@ -2,6 +2,7 @@
 
 #include "core/TagOptions.h"
 #include "gui/BrowseForFolder.h"
+#include "gui/WizardRules.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

@@ -2,6 +2,7 @@
 
 #include "core/PathList.h"
 #include "gui/Mnemonics.h"
+#include "gui/WizardRules.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -4,6 +4,7 @@
 #include "gui/WizardPage.h"
 
 class PathList;
+struct ControlStates;
 class QCheckBox;
 
 // Page 4: which metadata to remove, one box per group, and whether the orientation and
