@@ -29,6 +29,7 @@ struct FileOutcome {
     FileStatus status = FileStatus::Failed;
     QList<ResidueItem> residue; // with Residue (and Unchanged, where known)
     QString message; // why, for a person; empty when there is nothing to say
+    bool notRun = false; // a stop came before the run reached the image
 };
 
 // Lower-case names used by quillmark-cli's report.

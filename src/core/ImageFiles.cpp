@@ -320,7 +320,7 @@ QString leftOutReason(LeftOutKind kind)
 FileOutcome leftOutOutcome(const QString &path, LeftOutKind kind)
 {
     const FileStatus status = kind == LeftOutKind::PathTooLong ? FileStatus::Failed : FileStatus::Skipped;
-    return FileOutcome {path, QString(), status, {}, leftOutReason(kind)};
+    return FileOutcome {path, QString(), status, {}, leftOutReason(kind), false};
 }
 
 bool isPathTooLong(const QString &path)

@@ -110,6 +110,7 @@ bool CleanJob::checkStep()
         case Item::State::NotRun:
             outcome.status = FileStatus::Skipped;
             outcome.message = notRunMessage();
+            outcome.notRun = true;
             break;
         case Item::State::InUse:
             outcome.status = FileStatus::Skipped;

@@ -48,6 +48,9 @@ CleanWizard::~CleanWizard()
 {
     // The focus moves while the children go; the members the handler writes are gone.
     disconnect(qApp, nullptr, this, nullptr);
+    // A window destroyed during a run takes its job, and the job's hourglass, with it.
+    if (m_jobRunning)
+        QApplication::restoreOverrideCursor();
 }
 
 bool CleanWizard::bPortable() const

@@ -190,7 +190,8 @@ void CleanWizard::rememberOriginals(const JobResult &result)
     // A run without outcomes still pairs each output with its original.
     for (const CleanedFile &file : result.cleanedFiles) {
         if (!m_outcomeByOutput.contains(file.path))
-            m_outcomeByOutput.insert(file.path, FileOutcome {file.input, file.path, FileStatus::Cleaned, {}, {}});
+            m_outcomeByOutput.insert(
+                file.path, FileOutcome {file.input, file.path, FileStatus::Cleaned, {}, {}, false});
     }
 }
 

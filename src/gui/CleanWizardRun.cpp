@@ -5,6 +5,7 @@
 #include "core/ConsoleRunner.h"
 #include "core/NativePath.h"
 #include "core/RunReport.h"
+#include "core/StoredOptions.h"
 #include "core/TagOptions.h"
 #include "gui/CleanWizard.h"
 #include "gui/DatePage.h"
@@ -38,20 +39,7 @@ void CleanWizard::CleanImages()
     m_finishedPage->clearReport();
     m_cleanedModel->clear();
 
-    JobOptions options;
-    const int mode = m_outputPage->outputMode();
-    options.outputMode = static_cast<OutputMode>(mode < 0 ? 0 : mode);
-    options.txtOutput = m_outputPage->outputFolder();
-    options.txtPrefix = m_outputPage->prefix();
-    options.txtSuffix = m_outputPage->suffix();
-    options.tags = m_tagsPage->tags();
-    options.chkIgnoreMinorWarnings = m_datePage->ignoreMinorWarnings();
-    options.chkResetFileDates = m_datePage->resetFileDates();
-    options.randomDate = m_datePage->randomDate();
-    options.fixedDate = m_datePage->fixedDate();
-    options.chkDeleteFileOnFail = m_datePage->moveFailed();
-    options.optProcessingFail = m_datePage->failTarget() == 1 ? 1 : 0;
-    options.txtProcessingFailFolder = m_datePage->failFolder();
+    JobOptions options = storedOptions().job;
     options.bAutoRun = bAutoRun;
 
     JobEnvironment environment;
@@ -121,12 +109,12 @@ void CleanWizard::showResult(const JobResult &result)
     QList<FileOutcome> rows;
     for (const FileOutcome &outcome : result.outcomes) {
         // After a stop, the list shows what was done, not every image the run never reached.
-        if (!(result.stopped && outcome.status == FileStatus::Skipped && outcome.message == CleanJob::notRunMessage()))
+        if (!(result.stopped && outcome.notRun))
             rows << outcome;
     }
     if (rows.isEmpty()) {
         for (const CleanedFile &file : result.cleanedFiles)
-            rows.append(FileOutcome {QString(), file.path, FileStatus::Cleaned, {}, {}});
+            rows.append(FileOutcome {QString(), file.path, FileStatus::Cleaned, {}, {}, false});
     }
     rows += m_leftOut;
     m_cleanedModel->setOutcomes(rows);
