@@ -130,31 +130,50 @@ private Q_SLOTS:
 
     void cleanup() { QApplication::setPalette(m_startPalette); }
 
-    void contrast_data()
+    void everyPageReadable_data()
     {
         QTest::addColumn<QString>("palette");
         QTest::newRow("light") << u"light"_s;
         QTest::newRow("dark") << u"dark"_s;
     }
 
-    // Every text a person reads stands out from what is behind it by 4.5:1 at least.
-    void contrast()
+    // On every page, in both palettes: every text a person reads stands out from what is
+    // behind it by 4.5:1 at least; every control has a name a screen reader can say; every
+    // button, box and option has an Alt letter of its own, and the captions read as before.
+    void everyPageReadable()
     {
         QUILLMARK_REQUIRE_EXIFTOOL();
         QFETCH(QString, palette);
         QVERIFY(Palettes::apply(palette));
-        everyPage(*m_box, freshFolder(u"contrast-"_s + palette), [&](CleanWizard &w, int page) {
+        QStringList named;
+        everyPage(*m_box, freshFolder(u"readable-"_s + palette), [&](CleanWizard &w, int page) {
+            QString letters;
             for (QWidget *widget : w.findChildren<QWidget *>()) {
-                const bool text = qobject_cast<QLabel *>(widget) || qobject_cast<QAbstractButton *>(widget);
-                if (!text || !widget->isVisibleTo(&w) || !widget->isEnabled() || guitest::caption(widget).isEmpty())
+                if (!widget->isVisibleTo(&w))
                     continue;
-                const double ratio = Palettes::contrastRatio(foregroundOf(widget), backgroundOf(widget));
-                QVERIFY2(ratio >= 4.5,
-                    qPrintable(u"page %1: %2 \"%3\" has contrast %4"_s.arg(page)
-                                   .arg(widget->objectName(), guitest::caption(widget).left(30))
-                                   .arg(ratio, 0, 'f', 2)));
+                const QString what
+                    = u"page %1: %2 \"%3\""_s.arg(page).arg(widget->objectName(), guitest::caption(widget).left(30));
+                const bool text = qobject_cast<QLabel *>(widget) || qobject_cast<QAbstractButton *>(widget);
+                if (text && widget->isEnabled() && !guitest::caption(widget).isEmpty()) {
+                    const double ratio = Palettes::contrastRatio(foregroundOf(widget), backgroundOf(widget));
+                    QVERIFY2(ratio >= 4.5, qPrintable(what + u" has contrast %1"_s.arg(ratio, 0, 'f', 2)));
+                }
+                if (isControl(widget) && !widget->objectName().startsWith(u"qt_"_s)) {
+                    QVERIFY2(!accessibleName(widget).isEmpty(), qPrintable(what + u" has no accessible name"_s));
+                    named << widget->objectName();
+                }
+                const auto *button = qobject_cast<QAbstractButton *>(widget);
+                if (!button || button->text().isEmpty())
+                    continue;
+                const QChar letter = Mnemonics::letterOf(button->text());
+                QVERIFY2(!letter.isNull() && !letters.contains(letter), qPrintable(what));
+                letters += letter;
+                QCOMPARE(
+                    Mnemonics::plain(button->text()).count(u'&'), button->objectName() == u"chkCleanPhotoshop" ? 1 : 0);
             }
         });
+        named.removeDuplicates();
+        QVERIFY2(named.size() > 50, qPrintable(named.join(u' ')));
         // The links too while the mouse is on them.
         auto w = m_box->window();
         auto *lblLinkButton_2 = guitest::child<QLabel>(*w, "lblLinkButton_2");
@@ -182,24 +201,9 @@ private Q_SLOTS:
         QVERIFY(Palettes::contrastRatio(Palettes::readableOn(a, b), b) >= 4.5);
     }
 
-    // Every control on every page has a name a screen reader can say; those with a
-    // balloon also describe themselves with its text.
-    void accessibleNames()
+    // Controls with a balloon also describe themselves with its text.
+    void accessibleDescriptions()
     {
-        QUILLMARK_REQUIRE_EXIFTOOL();
-        QStringList checked;
-        everyPage(*m_box, freshFolder(u"names"_s), [&](CleanWizard &w, int page) {
-            for (QWidget *widget : w.findChildren<QWidget *>()) {
-                if (!widget->isVisibleTo(&w) || !isControl(widget) || widget->objectName().startsWith(u"qt_"_s))
-                    continue;
-                QVERIFY2(!accessibleName(widget).isEmpty(),
-                    qPrintable(u"page %1: %2 has no accessible name"_s.arg(page).arg(widget->objectName())));
-                checked << widget->objectName();
-            }
-        });
-        checked.removeDuplicates();
-        QVERIFY2(checked.size() > 50, qPrintable(checked.join(u' ')));
-
         auto w = m_box->window();
         // Each control by name with the anchor of its balloon.
         const std::initializer_list<std::pair<const char *, const char *>> described
@@ -248,26 +252,6 @@ private Q_SLOTS:
         QTRY_VERIFY(whatsThisPopup());
         QTest::keyClick(whatsThisPopup(), Qt::Key_Escape);
         QTRY_VERIFY(!whatsThisPopup());
-    }
-
-    // Every button, box and option of a page has an Alt letter of its own, and the
-    // captions read as before.
-    void mnemonics()
-    {
-        QUILLMARK_REQUIRE_EXIFTOOL();
-        everyPage(*m_box, freshFolder(u"letters"_s), [&](CleanWizard &w, int page) {
-            QString letters;
-            for (QAbstractButton *button : w.findChildren<QAbstractButton *>()) {
-                if (!button->isVisibleTo(&w) || button->text().isEmpty())
-                    continue;
-                const QChar letter = Mnemonics::letterOf(button->text());
-                const QString what = u"page %1: \"%2\""_s.arg(page).arg(button->text());
-                QVERIFY2(!letter.isNull() && !letters.contains(letter), qPrintable(what));
-                letters += letter;
-                QCOMPARE(
-                    Mnemonics::plain(button->text()).count(u'&'), button->objectName() == u"chkCleanPhotoshop" ? 1 : 0);
-            }
-        });
     }
 
     void mnemonicRule_data()

@@ -140,16 +140,6 @@ private Q_SLOTS:
         QCOMPARE(guitest::readFile(m_box->iniPath()), first);
     }
 
-    void badStoredValueKeepsTheDefault()
-    {
-        QVERIFY(guitest::writeFile(m_box->iniPath(), "[Quillmark]\r\nchkKeepLook=2\r\nchkCleanICC=0\r\n"));
-        auto w = m_box->window();
-        auto *chkKeepLook = guitest::child<QCheckBox>(*w, "chkKeepLook");
-        QVERIFY(chkKeepLook->isChecked());
-        chkKeepLook->setChecked(false);
-        QVERIFY(!guitest::child<QCheckBox>(*w, "chkCleanICC")->isChecked()); // the stored ICC tick still applied
-    }
-
     // A whole run from the window: the option reaches the job.
     void run_data()
     {
