@@ -2,8 +2,8 @@
 // work it with the keyboard: contrast of every text in light and dark palettes, an
 // accessible name for every control of every page, help on F1, Alt letters, Tab onto the
 // chosen option, a visibly focused empty list, Ctrl+I and the context menu for the
-// viewer, the ready page's summary, and the finished page's links where the desktop
-// cannot open anything.
+// viewer, and the ready page's summary. (The finished page's links where the desktop
+// cannot open anything: tst_gui_run's problemsReported.)
 
 #include "gui/BalloonTip.h"
 #include "gui/FileListView.h"
@@ -125,7 +125,6 @@ private Q_SLOTS:
     {
         Prompts::clearAnswers();
         Prompts::takeRecords();
-        Prompts::setOpenUrlWorks(true);
     }
 
     void cleanup() { QApplication::setPalette(m_startPalette); }
@@ -386,44 +385,6 @@ private Q_SLOTS:
         QVERIFY(lblReadySummary->text().contains(u"File dates are set to random dates."_s));
         QCOMPARE(guitest::child<QLabel>(*w, "lblOverwriteWarning")->isVisible(), warns);
         QCOMPARE(guitest::child<QLabel>(*w, "imgOverwriteWarning")->isVisible(), warns);
-    }
-
-    // Where no program opens the log or the folder, the window shows the log itself and
-    // says where the folder is.
-    void linksWithoutADesktop()
-    {
-        QUILLMARK_REQUIRE_EXIFTOOL();
-        const QString folder = freshFolder(u"links"_s);
-        auto w = m_box->filesPage(folder);
-        QVERIFY(guitest::runToFinishedPage(*w));
-        QVERIFY(guitest::child<QLabel>(*w, "lblLinkButton_3")->isVisible());
-        const QString logPath = m_box->tempFolder() + u"/qmk_log.txt"_s;
-        const QString log = QString::fromUtf8(guitest::readFile(logPath));
-        QVERIFY(log.contains(u"broken.jpg"_s));
-        Prompts::takeRecords();
-
-        Prompts::setOpenUrlWorks(false);
-        w->lblLinkButton_Click(3);
-        QList<Prompts::Record> records = Prompts::takeRecords();
-        QCOMPARE(records.size(), 2);
-        QCOMPARE(records.at(0).kind, Prompts::Kind::Open);
-        QCOMPARE(records.at(1).kind, Prompts::Kind::Modal);
-        QCOMPARE(records.at(1).title, u"qmk_log.txt - Problem Log"_s);
-        QCOMPARE(records.at(1).text, log);
-
-        w->lblLinkButton_Click(5);
-        records = Prompts::takeRecords();
-        QCOMPARE(records.size(), 2);
-        QCOMPARE(records.at(1).kind, Prompts::Kind::Message);
-        QVERIFY2(records.at(1).text.contains(folder), qPrintable(records.at(1).text));
-
-        // Where the desktop opens them, nothing more is shown.
-        Prompts::setOpenUrlWorks(true);
-        w->lblLinkButton_Click(3);
-        w->lblLinkButton_Click(5);
-        records = Prompts::takeRecords();
-        QCOMPARE(records.size(), 2);
-        QVERIFY(records.at(0).kind == Prompts::Kind::Open && records.at(1).kind == Prompts::Kind::Open);
     }
 };
 

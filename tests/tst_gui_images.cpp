@@ -44,14 +44,6 @@ private:
             view->selectionModel()->select(view->model()->index(r, 0), QItemSelectionModel::Select);
     }
 
-    // The window on the file page.
-    std::unique_ptr<CleanWizard> filePage(const QStringList &arguments = {})
-    {
-        auto w = m_box->window(arguments);
-        w->cmdNext_Click();
-        return w;
-    }
-
 private Q_SLOTS:
     void initTestCase()
     {
@@ -69,7 +61,7 @@ private Q_SLOTS:
     void addImagesDialog()
     {
         const QString folder = folderWith(u"dialog"_s, {u"one.jpg"_s, u"two.TIF"_s, u"three.png"_s, u"notes.txt"_s});
-        auto w = filePage();
+        auto w = m_box->filesPage();
         auto *cmdInput = guitest::child<QPushButton>(*w, "cmdInput");
         w->sLastDir = folder + u'/';
         const QStringList three = {folder + u"/one.jpg"_s, folder + u"/two.TIF"_s, folder + u"/three.png"_s};
@@ -98,7 +90,7 @@ private Q_SLOTS:
     void addFolder()
     {
         const QString folder = folderWith(u"tree"_s, {u"a.jpg"_s, u"s/b.jpg"_s, u"s/c.txt"_s, u".hidden.jpg"_s});
-        auto w = filePage();
+        auto w = m_box->filesPage();
         auto *cmdAddFolder = guitest::child<QPushButton>(*w, "cmdAddFolder");
         Prompts::queueAnswer(folder);
         cmdAddFolder->click();
@@ -128,7 +120,7 @@ private Q_SLOTS:
         QVERIFY(f);
         std::fclose(f);
         const auto removeRaw = qScopeGuard([&raw] { ::unlink(raw.constData()); });
-        auto w = filePage();
+        auto w = m_box->filesPage();
         auto *lwFiles = guitest::child<QTreeView>(*w, "lwFiles");
         w->AddFolder(folder);
         QCOMPARE(listed(*w), (QStringList {decodePath(raw), folder + u"/ok.jpg"_s}));
@@ -160,7 +152,7 @@ private Q_SLOTS:
     void dropOnFileList()
     {
         const QString folder = folderWith(u"drop"_s, {u"x.jpg"_s, u"y.jpg"_s, u"z.bmp"_s});
-        auto w = filePage();
+        auto w = m_box->filesPage();
         auto *lwFiles = guitest::child<QTreeView>(*w, "lwFiles");
         // A folder and a file inside it: the folder is walked first (it sorts before its
         // contents) and the duplicate set was taken before the drop, so x.jpg comes twice.
@@ -200,7 +192,7 @@ private Q_SLOTS:
     {
         const QStringList names = {u"1.jpg"_s, u"2.jpg"_s, u"3.jpg"_s, u"4.jpg"_s, u"5.jpg"_s};
         const QString folder = folderWith(u"remove"_s, names);
-        auto w = filePage();
+        auto w = m_box->filesPage();
         auto *lwFiles = guitest::child<QTreeView>(*w, "lwFiles");
         auto *lblNumFileAdded = guitest::child<QLabel>(*w, "lblNumFileAdded");
         for (const QString &n : names)
@@ -329,7 +321,7 @@ private Q_SLOTS:
                 std::fclose(f);
             }
         }
-        auto w = filePage();
+        auto w = m_box->filesPage();
         auto *cmdCancel = guitest::child<QPushButton>(*w, "cmdCancel");
         QCOMPARE(guitest::caption(cmdCancel), u"Close"_s);
 
@@ -382,7 +374,7 @@ private Q_SLOTS:
             QFile f(folder + (i % 2 ? u"/sub/img"_s : u"/img"_s) + QString::number(i) + u".jpg"_s);
             QVERIFY(f.open(QIODevice::WriteOnly));
         }
-        auto w = filePage();
+        auto w = m_box->filesPage();
         auto *lblNumFileAdded = guitest::child<QLabel>(*w, "lblNumFileAdded");
         auto *lwFiles = guitest::child<QTreeView>(*w, "lwFiles");
 
