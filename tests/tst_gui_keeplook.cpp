@@ -45,7 +45,7 @@ private Q_SLOTS:
 
     void init() { QFile::remove(m_box->iniPath()); }
 
-    void tickedByDefaultBelowTheTagBoxes()
+    void tickedByDefaultAndTheIccBox()
     {
         auto w = m_box->windowAt(4, m_jpeg);
         auto *chkKeepLook = guitest::child<QCheckBox>(*w, "chkKeepLook");
@@ -59,14 +59,9 @@ private Q_SLOTS:
         QVERIFY(std::abs(anchor->geometry().center().y() - chkKeepLook->geometry().center().y()) <= 4);
         // "All supported" disables the boxes; the kept profile shows as clear.
         QCOMPARE(iccState(w.get()), u"clear disabled | Next"_s);
-    }
 
-    // The ICC box follows the option, remembers the user's own tick, and Next needs a box
-    // that removes something.
-    void iccBoxAndNext()
-    {
-        auto w = m_box->windowAt(4, m_jpeg);
-        auto *chkKeepLook = guitest::child<QCheckBox>(*w, "chkKeepLook");
+        // The ICC box follows the option, remembers the user's own tick, and Next needs a
+        // box that removes something.
         auto *chkCleanICC = guitest::child<QCheckBox>(*w, "chkCleanICC");
         auto *chkCleanXMP = guitest::child<QCheckBox>(*w, "chkCleanXMP");
         guitest::child<QCheckBox>(*w, "chkCleanAll")->click();
