@@ -161,6 +161,13 @@ private:
     bool m_ok = false;
 };
 
+// Before each test: no answer queued and no prompt recorded from the test before.
+inline void forgetPrompts()
+{
+    Prompts::clearAnswers();
+    Prompts::takeRecords();
+}
+
 // Tests open and close many windows; closing the last one must not end the test run.
 inline void prepareApplication()
 {
@@ -170,8 +177,7 @@ inline void prepareApplication()
     QGuiApplication::setQuitOnLastWindowClosed(false);
     // QUILLMARK_PALETTE=dark draws the windows (and screenshots) in the dark palette.
     Palettes::applyFromEnvironment();
-    Prompts::clearAnswers();
-    Prompts::takeRecords();
+    forgetPrompts();
     Prompts::setUnattended(true);
 }
 

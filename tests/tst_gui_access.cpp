@@ -121,11 +121,7 @@ private Q_SLOTS:
         QVERIFY(!m_folder.isEmpty());
     }
 
-    void init()
-    {
-        Prompts::clearAnswers();
-        Prompts::takeRecords();
-    }
+    void init() { guitest::forgetPrompts(); }
 
     void cleanup() { QApplication::setPalette(m_startPalette); }
 

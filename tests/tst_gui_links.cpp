@@ -58,11 +58,7 @@ private Q_SLOTS:
         m_image = m_box->imageFolder(u"one"_s, {u"png_exif_gps_xmp.png"_s}) + u"/png_exif_gps_xmp.png"_s;
     }
 
-    void init()
-    {
-        Prompts::clearAnswers();
-        Prompts::takeRecords();
-    }
+    void init() { guitest::forgetPrompts(); }
 
     void hoverAndLeave()
     {

@@ -69,11 +69,7 @@ private Q_SLOTS:
         qputenv("QUILLMARK_AUTO_WAIT_MS", "0"); // for the program started as a process of its own
     }
 
-    void init()
-    {
-        Prompts::clearAnswers();
-        Prompts::takeRecords();
-    }
+    void init() { guitest::forgetPrompts(); }
 
     void mouseOnly()
     {
