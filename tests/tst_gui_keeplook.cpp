@@ -27,12 +27,6 @@ private:
             + (guitest::child<QPushButton>(*w, "cmdNext")->isEnabled() ? u" | Next"_s : u" | no Next"_s);
     }
 
-    static void clearAllTagBoxes(CleanWizard *w)
-    {
-        for (QCheckBox *box : w->findChildren<QCheckBox *>(QRegularExpression(u"^chkClean"_s)))
-            box->setChecked(false);
-    }
-
 private Q_SLOTS:
     void initTestCase()
     {
@@ -77,7 +71,8 @@ private Q_SLOTS:
         chkCleanICC->click();
 
         // Only the ICC box ticked: nothing to remove while the profile is kept.
-        clearAllTagBoxes(w.get());
+        for (QCheckBox *box : w->findChildren<QCheckBox *>(QRegularExpression(u"^chkClean"_s)))
+            box->setChecked(false);
         chkCleanICC->click();
         QCOMPARE(iccState(w.get()), u"ticked enabled | Next"_s);
         chkKeepLook->click();
