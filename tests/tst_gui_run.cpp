@@ -29,11 +29,6 @@ const QStringList runSamples = {
 using guitest::doubleClickRow;
 using guitest::rowTexts;
 
-QString quillmarkBinary()
-{
-    return QFileInfo(QString::fromUtf8(QUILLMARK_CLI)).absolutePath() + u"/quillmark"_s;
-}
-
 } // namespace
 
 class TestGuiRun final : public QObject {
@@ -361,7 +356,7 @@ private Q_SLOTS:
     // stored options used and the settings left as they were.
     void automaticRunOfTheProgram()
     {
-        const QString binary = quillmarkBinary();
+        const QString binary = QString::fromUtf8(QUILLMARK_GUI);
         QVERIFY2(QFileInfo(binary).isExecutable(), qPrintable(binary + u" is not built"_s));
         const QDir dir(m_box->path(u"auto"_s));
         const QString program = dir.filePath(u"program"_s);
