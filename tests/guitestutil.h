@@ -7,7 +7,7 @@
 #include "gui/Mnemonics.h"
 #include "gui/Palettes.h"
 #include "gui/Prompts.h"
-#include "testutil.h"
+#include "jobfixtures.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -100,11 +100,7 @@ public:
     // A folder with copies of the named sample images; returns its path.
     QString imageFolder(const QString &name, const QStringList &samples) const
     {
-        const QString folder = m_dir.filePath(name);
-        QDir().mkpath(folder);
-        for (const QString &sample : samples)
-            testutil::copySample(sample, folder + u'/' + sample);
-        return folder;
+        return testutil::folderWithSamples(m_dir.filePath(name), samples);
     }
 
     CleanWizardSetup setup(const QStringList &arguments = {})
@@ -140,28 +136,22 @@ public:
         return w;
     }
 
-    // The window on the file page with the images of `folder` listed.
-    std::unique_ptr<CleanWizard> filesPage(const QString &folder)
+    // The window on the file page, with the images of `folder` listed.
+    std::unique_ptr<CleanWizard> filesPage(const QString &folder = {})
     {
         auto w = window();
         w->cmdNext_Click();
-        w->AddFolder(folder);
-        w->UpdateControls();
+        if (!folder.isEmpty()) {
+            w->AddFolder(folder);
+            w->UpdateControls();
+        }
         return w;
     }
 
-    // A folder of `count` copies of one sample (made once), for runs long enough to stop.
-    QString manyCopies(
-        const QString &name, int count, const QString &sample = QStringLiteral("jpeg_all_groups_multi_icc.jpg"))
+    // A fresh folder of `count` copies of one sample, for runs long enough to stop.
+    QString manyCopies(const QString &name, int count)
     {
-        const QString folder = m_dir.filePath(name);
-        QDir().mkpath(folder);
-        for (int i = 0; i < count; ++i) {
-            const QString copy = folder + QStringLiteral("/p") + QString::number(1000 + i) + QStringLiteral(".jpg");
-            if (!QFile::exists(copy) && !testutil::copySample(sample, copy))
-                return {};
-        }
-        return folder;
+        return testutil::folderOfCopies(m_dir.filePath(name), QStringLiteral("jpeg_all_groups_multi_icc.jpg"), count);
     }
 
     int ended = -1000; // the exit code an automatic run ended with
@@ -170,6 +160,13 @@ private:
     QTemporaryDir m_dir;
     bool m_ok = false;
 };
+
+// Before each test: no answer queued and no prompt recorded from the test before.
+inline void forgetPrompts()
+{
+    Prompts::clearAnswers();
+    Prompts::takeRecords();
+}
 
 // Tests open and close many windows; closing the last one must not end the test run.
 inline void prepareApplication()
@@ -180,8 +177,7 @@ inline void prepareApplication()
     QGuiApplication::setQuitOnLastWindowClosed(false);
     // QUILLMARK_PALETTE=dark draws the windows (and screenshots) in the dark palette.
     Palettes::applyFromEnvironment();
-    Prompts::clearAnswers();
-    Prompts::takeRecords();
+    forgetPrompts();
     Prompts::setUnattended(true);
 }
 

@@ -2,8 +2,8 @@
 // work it with the keyboard: contrast of every text in light and dark palettes, an
 // accessible name for every control of every page, help on F1, Alt letters, Tab onto the
 // chosen option, a visibly focused empty list, Ctrl+I and the context menu for the
-// viewer, the ready page's summary, and the finished page's links where the desktop
-// cannot open anything.
+// viewer, and the ready page's summary. (The finished page's links where the desktop
+// cannot open anything: tst_gui_run's problemsReported.)
 
 #include "gui/BalloonTip.h"
 #include "gui/FileListView.h"
@@ -21,28 +21,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// The pages as a person meets them: 1 to 6 on the way, 8 after a run with a problem.
-template<typename Check> void everyPage(guitest::Sandbox &box, const QString &folder, Check check)
-{
-    auto w = box.filesPage(folder);
-    w->cmdBack_Click();
-    guitest::child<QCheckBox>(*w, "chkResetFileDates")->setChecked(true);
-    guitest::child<QCheckBox>(*w, "chkDeleteFileOnFail")->setChecked(true);
-    for (int page = 1; page <= 6; ++page) {
-        QCoreApplication::processEvents();
-        check(*w, page);
-        if (QTest::currentTestFailed())
-            return;
-        if (page < 6)
-            w->cmdNext_Click();
-    }
-    w->cmdNext_Click(); // the run
-    QVERIFY(guitest::waitForFinishedPage(*w));
-    QCOMPARE(w->iPage(), 8);
-    QCoreApplication::processEvents();
-    check(*w, 8);
-}
 
 QColor backgroundOf(const QWidget *w)
 {
@@ -121,43 +99,70 @@ private Q_SLOTS:
         QVERIFY(!m_folder.isEmpty());
     }
 
-    void init()
-    {
-        Prompts::clearAnswers();
-        Prompts::takeRecords();
-        Prompts::setOpenUrlWorks(true);
-    }
+    void init() { guitest::forgetPrompts(); }
 
     void cleanup() { QApplication::setPalette(m_startPalette); }
 
-    void contrast_data()
+    void everyPageReadable_data()
     {
         QTest::addColumn<QString>("palette");
         QTest::newRow("light") << u"light"_s;
         QTest::newRow("dark") << u"dark"_s;
     }
 
-    // Every text a person reads stands out from what is behind it by 4.5:1 at least.
-    void contrast()
+    // On every page, in both palettes: every text a person reads stands out from what is
+    // behind it by 4.5:1 at least; every control has a name a screen reader can say; every
+    // button, box and option has an Alt letter of its own, and the captions read as before.
+    void everyPageReadable()
     {
         QUILLMARK_REQUIRE_EXIFTOOL();
         QFETCH(QString, palette);
         QVERIFY(Palettes::apply(palette));
-        everyPage(*m_box, freshFolder(u"contrast-"_s + palette), [&](CleanWizard &w, int page) {
-            for (QWidget *widget : w.findChildren<QWidget *>()) {
-                const bool text = qobject_cast<QLabel *>(widget) || qobject_cast<QAbstractButton *>(widget);
-                if (!text || !widget->isVisibleTo(&w) || !widget->isEnabled() || guitest::caption(widget).isEmpty())
-                    continue;
-                const double ratio = Palettes::contrastRatio(foregroundOf(widget), backgroundOf(widget));
-                QVERIFY2(ratio >= 4.5,
-                    qPrintable(u"page %1: %2 \"%3\" has contrast %4"_s.arg(page)
-                                   .arg(widget->objectName(), guitest::caption(widget).left(30))
-                                   .arg(ratio, 0, 'f', 2)));
+        // The pages as a person meets them: 1 to 6 on the way, 8 after a run with a problem.
+        auto w = m_box->filesPage(freshFolder(u"readable-"_s + palette));
+        w->cmdBack_Click();
+        guitest::child<QCheckBox>(*w, "chkResetFileDates")->setChecked(true);
+        guitest::child<QCheckBox>(*w, "chkDeleteFileOnFail")->setChecked(true);
+        QStringList named;
+        for (int page : {1, 2, 3, 4, 5, 6, 8}) {
+            if (page == 8) {
+                w->cmdNext_Click(); // the run
+                QVERIFY(guitest::waitForFinishedPage(*w));
+            } else if (page > 1) {
+                w->cmdNext_Click();
             }
-        });
+            QCOMPARE(w->iPage(), page);
+            QCoreApplication::processEvents();
+            QString letters;
+            for (QWidget *widget : w->findChildren<QWidget *>()) {
+                if (!widget->isVisibleTo(w.get()))
+                    continue;
+                const QString what
+                    = u"page %1: %2 \"%3\""_s.arg(page).arg(widget->objectName(), guitest::caption(widget).left(30));
+                const bool text = qobject_cast<QLabel *>(widget) || qobject_cast<QAbstractButton *>(widget);
+                if (text && widget->isEnabled() && !guitest::caption(widget).isEmpty()) {
+                    const double ratio = Palettes::contrastRatio(foregroundOf(widget), backgroundOf(widget));
+                    QVERIFY2(ratio >= 4.5, qPrintable(what + u" has contrast %1"_s.arg(ratio, 0, 'f', 2)));
+                }
+                if (isControl(widget) && !widget->objectName().startsWith(u"qt_"_s)) {
+                    QVERIFY2(!accessibleName(widget).isEmpty(), qPrintable(what + u" has no accessible name"_s));
+                    named << widget->objectName();
+                }
+                const auto *button = qobject_cast<QAbstractButton *>(widget);
+                if (!button || button->text().isEmpty())
+                    continue;
+                const QChar letter = Mnemonics::letterOf(button->text());
+                QVERIFY2(!letter.isNull() && !letters.contains(letter), qPrintable(what));
+                letters += letter;
+                QCOMPARE(
+                    Mnemonics::plain(button->text()).count(u'&'), button->objectName() == u"chkCleanPhotoshop" ? 1 : 0);
+            }
+        }
+        named.removeDuplicates();
+        QVERIFY2(named.size() > 50, qPrintable(named.join(u' ')));
         // The links too while the mouse is on them.
-        auto w = m_box->window();
-        auto *lblLinkButton_2 = guitest::child<QLabel>(*w, "lblLinkButton_2");
+        auto home = m_box->window();
+        auto *lblLinkButton_2 = guitest::child<QLabel>(*home, "lblLinkButton_2");
         guitest::enter(lblLinkButton_2);
         QVERIFY(Palettes::contrastRatio(foregroundOf(lblLinkButton_2), backgroundOf(lblLinkButton_2)) >= 4.5);
     }
@@ -182,24 +187,9 @@ private Q_SLOTS:
         QVERIFY(Palettes::contrastRatio(Palettes::readableOn(a, b), b) >= 4.5);
     }
 
-    // Every control on every page has a name a screen reader can say; those with a
-    // balloon also describe themselves with its text.
-    void accessibleNames()
+    // Controls with a balloon also describe themselves with its text.
+    void accessibleDescriptions()
     {
-        QUILLMARK_REQUIRE_EXIFTOOL();
-        QStringList checked;
-        everyPage(*m_box, freshFolder(u"names"_s), [&](CleanWizard &w, int page) {
-            for (QWidget *widget : w.findChildren<QWidget *>()) {
-                if (!widget->isVisibleTo(&w) || !isControl(widget) || widget->objectName().startsWith(u"qt_"_s))
-                    continue;
-                QVERIFY2(!accessibleName(widget).isEmpty(),
-                    qPrintable(u"page %1: %2 has no accessible name"_s.arg(page).arg(widget->objectName())));
-                checked << widget->objectName();
-            }
-        });
-        checked.removeDuplicates();
-        QVERIFY2(checked.size() > 50, qPrintable(checked.join(u' ')));
-
         auto w = m_box->window();
         // Each control by name with the anchor of its balloon.
         const std::initializer_list<std::pair<const char *, const char *>> described
@@ -248,26 +238,6 @@ private Q_SLOTS:
         QTRY_VERIFY(whatsThisPopup());
         QTest::keyClick(whatsThisPopup(), Qt::Key_Escape);
         QTRY_VERIFY(!whatsThisPopup());
-    }
-
-    // Every button, box and option of a page has an Alt letter of its own, and the
-    // captions read as before.
-    void mnemonics()
-    {
-        QUILLMARK_REQUIRE_EXIFTOOL();
-        everyPage(*m_box, freshFolder(u"letters"_s), [&](CleanWizard &w, int page) {
-            QString letters;
-            for (QAbstractButton *button : w.findChildren<QAbstractButton *>()) {
-                if (!button->isVisibleTo(&w) || button->text().isEmpty())
-                    continue;
-                const QChar letter = Mnemonics::letterOf(button->text());
-                const QString what = u"page %1: \"%2\""_s.arg(page).arg(button->text());
-                QVERIFY2(!letter.isNull() && !letters.contains(letter), qPrintable(what));
-                letters += letter;
-                QCOMPARE(
-                    Mnemonics::plain(button->text()).count(u'&'), button->objectName() == u"chkCleanPhotoshop" ? 1 : 0);
-            }
-        });
     }
 
     void mnemonicRule_data()
@@ -402,44 +372,6 @@ private Q_SLOTS:
         QVERIFY(lblReadySummary->text().contains(u"File dates are set to random dates."_s));
         QCOMPARE(guitest::child<QLabel>(*w, "lblOverwriteWarning")->isVisible(), warns);
         QCOMPARE(guitest::child<QLabel>(*w, "imgOverwriteWarning")->isVisible(), warns);
-    }
-
-    // Where no program opens the log or the folder, the window shows the log itself and
-    // says where the folder is.
-    void linksWithoutADesktop()
-    {
-        QUILLMARK_REQUIRE_EXIFTOOL();
-        const QString folder = freshFolder(u"links"_s);
-        auto w = m_box->filesPage(folder);
-        QVERIFY(guitest::runToFinishedPage(*w));
-        QVERIFY(guitest::child<QLabel>(*w, "lblLinkButton_3")->isVisible());
-        const QString logPath = m_box->tempFolder() + u"/qmk_log.txt"_s;
-        const QString log = QString::fromUtf8(guitest::readFile(logPath));
-        QVERIFY(log.contains(u"broken.jpg"_s));
-        Prompts::takeRecords();
-
-        Prompts::setOpenUrlWorks(false);
-        w->lblLinkButton_Click(3);
-        QList<Prompts::Record> records = Prompts::takeRecords();
-        QCOMPARE(records.size(), 2);
-        QCOMPARE(records.at(0).kind, Prompts::Kind::Open);
-        QCOMPARE(records.at(1).kind, Prompts::Kind::Modal);
-        QCOMPARE(records.at(1).title, u"qmk_log.txt - Problem Log"_s);
-        QCOMPARE(records.at(1).text, log);
-
-        w->lblLinkButton_Click(5);
-        records = Prompts::takeRecords();
-        QCOMPARE(records.size(), 2);
-        QCOMPARE(records.at(1).kind, Prompts::Kind::Message);
-        QVERIFY2(records.at(1).text.contains(folder), qPrintable(records.at(1).text));
-
-        // Where the desktop opens them, nothing more is shown.
-        Prompts::setOpenUrlWorks(true);
-        w->lblLinkButton_Click(3);
-        w->lblLinkButton_Click(5);
-        records = Prompts::takeRecords();
-        QCOMPARE(records.size(), 2);
-        QVERIFY(records.at(0).kind == Prompts::Kind::Open && records.at(1).kind == Prompts::Kind::Open);
     }
 };
 

@@ -22,11 +22,8 @@ namespace {
 const QString kSample = u"jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s;
 constexpr uid_t kNobody = 65534;
 
-struct Ended {
-    int exitCode = -1; // -1: it crashed or had to be killed (a window that waited)
-    QString out;
-    QString err;
-};
+// How the program ended: exitCode -1 when it crashed or had to be killed (a window that waited).
+using Ended = testutil::CliRun;
 
 bool exists(const QByteArray &path)
 {

@@ -27,12 +27,6 @@ private:
             + (guitest::child<QPushButton>(*w, "cmdNext")->isEnabled() ? u" | Next"_s : u" | no Next"_s);
     }
 
-    static void clearAllTagBoxes(CleanWizard *w)
-    {
-        for (QCheckBox *box : w->findChildren<QCheckBox *>(QRegularExpression(u"^chkClean"_s)))
-            box->setChecked(false);
-    }
-
 private Q_SLOTS:
     void initTestCase()
     {
@@ -45,7 +39,7 @@ private Q_SLOTS:
 
     void init() { QFile::remove(m_box->iniPath()); }
 
-    void tickedByDefaultBelowTheTagBoxes()
+    void tickedByDefaultAndTheIccBox()
     {
         auto w = m_box->windowAt(4, m_jpeg);
         auto *chkKeepLook = guitest::child<QCheckBox>(*w, "chkKeepLook");
@@ -59,14 +53,9 @@ private Q_SLOTS:
         QVERIFY(std::abs(anchor->geometry().center().y() - chkKeepLook->geometry().center().y()) <= 4);
         // "All supported" disables the boxes; the kept profile shows as clear.
         QCOMPARE(iccState(w.get()), u"clear disabled | Next"_s);
-    }
 
-    // The ICC box follows the option, remembers the user's own tick, and Next needs a box
-    // that removes something.
-    void iccBoxAndNext()
-    {
-        auto w = m_box->windowAt(4, m_jpeg);
-        auto *chkKeepLook = guitest::child<QCheckBox>(*w, "chkKeepLook");
+        // The ICC box follows the option, remembers the user's own tick, and Next needs a
+        // box that removes something.
         auto *chkCleanICC = guitest::child<QCheckBox>(*w, "chkCleanICC");
         auto *chkCleanXMP = guitest::child<QCheckBox>(*w, "chkCleanXMP");
         guitest::child<QCheckBox>(*w, "chkCleanAll")->click();
@@ -82,7 +71,8 @@ private Q_SLOTS:
         chkCleanICC->click();
 
         // Only the ICC box ticked: nothing to remove while the profile is kept.
-        clearAllTagBoxes(w.get());
+        for (QCheckBox *box : w->findChildren<QCheckBox *>(QRegularExpression(u"^chkClean"_s)))
+            box->setChecked(false);
         chkCleanICC->click();
         QCOMPARE(iccState(w.get()), u"ticked enabled | Next"_s);
         chkKeepLook->click();
@@ -138,16 +128,6 @@ private Q_SLOTS:
         }
         w->close();
         QCOMPARE(guitest::readFile(m_box->iniPath()), first);
-    }
-
-    void badStoredValueKeepsTheDefault()
-    {
-        QVERIFY(guitest::writeFile(m_box->iniPath(), "[Quillmark]\r\nchkKeepLook=2\r\nchkCleanICC=0\r\n"));
-        auto w = m_box->window();
-        auto *chkKeepLook = guitest::child<QCheckBox>(*w, "chkKeepLook");
-        QVERIFY(chkKeepLook->isChecked());
-        chkKeepLook->setChecked(false);
-        QVERIFY(!guitest::child<QCheckBox>(*w, "chkCleanICC")->isChecked()); // the stored ICC tick still applied
     }
 
     // A whole run from the window: the option reaches the job.

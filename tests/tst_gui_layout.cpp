@@ -219,14 +219,14 @@ private Q_SLOTS:
     {
         if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
             QSKIP("already running at a chosen scale");
-        QProcess child;
+        QProcess scaled;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(u"QT_SCALE_FACTOR"_s, u"1.5"_s);
-        child.setProcessEnvironment(env);
-        child.setProcessChannelMode(QProcess::MergedChannels);
-        child.start(QCoreApplication::applicationFilePath(), {u"everyPage"_s, u"pagesOfARun"_s, u"balloonTip"_s});
-        QVERIFY(child.waitForFinished(60000));
-        QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, child.readAll().constData());
+        scaled.setProcessEnvironment(env);
+        scaled.setProcessChannelMode(QProcess::MergedChannels);
+        scaled.start(QCoreApplication::applicationFilePath(), {u"everyPage"_s, u"pagesOfARun"_s, u"balloonTip"_s});
+        QVERIFY(scaled.waitForFinished(60000));
+        QVERIFY2(scaled.exitStatus() == QProcess::NormalExit && scaled.exitCode() == 0, scaled.readAll().constData());
     }
 };
 

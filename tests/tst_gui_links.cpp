@@ -58,11 +58,7 @@ private Q_SLOTS:
         m_image = m_box->imageFolder(u"one"_s, {u"png_exif_gps_xmp.png"_s}) + u"/png_exif_gps_xmp.png"_s;
     }
 
-    void init()
-    {
-        Prompts::clearAnswers();
-        Prompts::takeRecords();
-    }
+    void init() { guitest::forgetPrompts(); }
 
     void hoverAndLeave()
     {
@@ -89,7 +85,8 @@ private Q_SLOTS:
         QCOMPARE(lookOf(home).first, rest().first);
     }
 
-    void disabledLinkIsInert()
+    // A disabled link is inert; the others open the home page and the log.
+    void disabledLinkIsInertOthersOpen()
     {
         auto w = m_box->windowAt(5, m_image);
         auto *chkResetFileDates = guitest::child<QCheckBox>(*w, "chkResetFileDates");
@@ -106,12 +103,8 @@ private Q_SLOTS:
         QCOMPARE(lookOf(date), hover());
         chkResetFileDates->setChecked(false);
         QCOMPARE(lookOf(date), rest());
-    }
 
-    // (The date link's click is the date entry: tst_gui_wizard's dateEntry.)
-    void homePageAndLog()
-    {
-        auto w = m_box->windowAt(5, m_image);
+        // (The date link's click is the date entry: tst_gui_wizard's dateEntry.)
         QTest::mouseClick(guitest::child<QLabel>(*w, "lblLinkButton_2"), Qt::LeftButton);
         QCOMPARE(opened(), QStringList {WelcomePage::homePageUrl()});
         QVERIFY(WelcomePage::homePageUrl().contains(u"app=quillmark"_s));

@@ -1,5 +1,5 @@
-// The Finished page after a run with real ExifTool: the residue line under the summary
-// and one row per image with its status icon and tooltip, residue first.
+// The Finished page after a run with real ExifTool: the residue and left-out lines under
+// the summary and one row per image with its status icon and tooltip, residue first.
 
 #include "core/PathList.h"
 #include "gui/OutcomeListModel.h"
@@ -28,26 +28,40 @@ private Q_SLOTS:
         QVERIFY(m_box->isValid());
     }
 
+    // One row per image, with its status icon and tooltip, residue first; files left out
+    // while adding (a video found in the folder, a file named by a drop that is no image)
+    // are rows too, and the summary says what was left out, while a text file in the folder
+    // is no image and not spoken of. Remove All forgets them.
     void finishedPageShowsEveryOutcome()
     {
         const QString folder = m_box->imageFolder(u"mixed"_s,
             {u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s, u"cr2_canon_350d.cr2"_s, u"jpeg_truncated_in_app1.jpg"_s,
                 u"png_exif_gps_xmp.png"_s});
+        QVERIFY(QFile::copy(testutil::sample(u"png_exif_gps_xmp.png"_s), folder + u"/clip.mov"_s));
+        QVERIFY(guitest::writeFile(folder + u"/notes.txt"_s, "x"));
+        QVERIFY(guitest::writeFile(m_box->path(u"fix.diff"_s), "x"));
         auto w = m_box->filesPage(folder);
+        auto *lblNumFileAdded = guitest::child<QLabel>(*w, "lblNumFileAdded");
+        auto *lblExecuteInfo = guitest::child<QLabel>(*w, "lblExecuteInfo");
         auto *lwFilesCleaned = guitest::child<QTreeView>(*w, "lwFilesCleaned");
+        QVERIFY(guitest::drop(guitest::child<QTreeView>(*w, "lwFiles")->viewport(), {m_box->path(u"fix.diff"_s)}));
+        const QString leftOut = u"2 files were left out: 1 video, 1 file that is not a supported image."_s;
+        QTRY_COMPARE(lblNumFileAdded->toolTip(), leftOut);
+        QCOMPARE(w->lstFiles().ListCount(), 4);
         QVERIFY(guitest::runToFinishedPage(*w));
 
-        // The summary keeps its text and gains one line.
-        const QString info = guitest::child<QLabel>(*w, "lblExecuteInfo")->text();
+        // The summary keeps its text and gains a line for what is left and what was left out.
+        const QString info = lblExecuteInfo->text();
         QVERIFY2(info.startsWith(u"3 images processed"_s), qPrintable(info));
         QVERIFY2(info.contains(u"\n1 image still carries identifying metadata."_s), qPrintable(info));
+        QVERIFY2(info.endsWith(u'\n' + leftOut), qPrintable(info));
 
-        // Every image has a row: residue first, then the failed one, then the clean ones.
+        // Every image has a row: residue first, then the failed one, the left-out ones, the clean ones.
         QCOMPARE(rowTexts(lwFilesCleaned),
-            (QStringList {u"cr2_canon_350d_cleaned.cr2"_s, u"jpeg_truncated_in_app1.jpg"_s,
-                u"jpeg_iphone4s_gps_xmp_makernotes_cleaned.jpg"_s, u"png_exif_gps_xmp_cleaned.png"_s}));
-        const QList<FileStatus> statuses {
-            FileStatus::Residue, FileStatus::Failed, FileStatus::Cleaned, FileStatus::Cleaned};
+            (QStringList {u"cr2_canon_350d_cleaned.cr2"_s, u"jpeg_truncated_in_app1.jpg"_s, u"clip.mov"_s,
+                u"fix.diff"_s, u"jpeg_iphone4s_gps_xmp_makernotes_cleaned.jpg"_s, u"png_exif_gps_xmp_cleaned.png"_s}));
+        const QList<FileStatus> statuses {FileStatus::Residue, FileStatus::Failed, FileStatus::Skipped,
+            FileStatus::Skipped, FileStatus::Cleaned, FileStatus::Cleaned};
         for (int row = 0; row < statuses.size(); ++row) {
             QCOMPARE(FileStatus(rowData(lwFilesCleaned, row, OutcomeListModel::StatusRole).toInt()), statuses.at(row));
             const QIcon icon = rowData(lwFilesCleaned, row, Qt::DecorationRole).value<QIcon>();
@@ -59,51 +73,17 @@ private Q_SLOTS:
         QVERIFY2(residueTip.contains(u"device: MakerUnknown:Unknown_0x000c"_s), qPrintable(residueTip));
         const QString failedTip = rowData(lwFilesCleaned, 1, Qt::ToolTipRole).toString();
         QVERIFY2(failedTip.startsWith(u"Failed"_s), qPrintable(failedTip));
-        QVERIFY(rowData(lwFilesCleaned, 3, Qt::ToolTipRole).toString().startsWith(u"Cleaned"_s));
+        QVERIFY(rowData(lwFilesCleaned, 2, Qt::ToolTipRole).toString().contains(u"Left out: videos are not cleaned"_s));
+        QVERIFY(rowData(lwFilesCleaned, 3, Qt::ToolTipRole).toString().contains(u"Not a supported image type."_s));
+        QVERIFY(rowData(lwFilesCleaned, 5, Qt::ToolTipRole).toString().startsWith(u"Cleaned"_s));
 
         // A double click compares the output with its original, what is left first; a
-        // failed row has no output to show.
+        // failed or left-out row has no output to show.
         const Prompts::Record residueView = doubleClickRow(lwFilesCleaned, 0);
         QCOMPARE(residueView.kind, Prompts::Kind::Modal);
         QVERIFY2(residueView.text.contains(u"Unknown_0x000c"_s), qPrintable(residueView.text));
         QCOMPARE(doubleClickRow(lwFilesCleaned, 1).text, QString());
-    }
-
-    // Files left out while adding (a video found in the folder, a file named by a drop
-    // that is no image) are rows of the finished page with their reasons, and the summary
-    // says what was left out; a text file in the folder is no image and not spoken of.
-    // Remove All forgets them.
-    void leftOutFilesOnTheFinishedPage()
-    {
-        const QString folder = m_box->imageFolder(u"leftout"_s, {u"png_exif_gps_xmp.png"_s});
-        QVERIFY(QFile::copy(testutil::sample(u"png_exif_gps_xmp.png"_s), folder + u"/clip.mov"_s));
-        QVERIFY(guitest::writeFile(folder + u"/notes.txt"_s, "x"));
-        QVERIFY(guitest::writeFile(m_box->path(u"fix.diff"_s), "x"));
-        auto w = m_box->window();
-        auto *lblNumFileAdded = guitest::child<QLabel>(*w, "lblNumFileAdded");
-        auto *lblExecuteInfo = guitest::child<QLabel>(*w, "lblExecuteInfo");
-        auto *lwFilesCleaned = guitest::child<QTreeView>(*w, "lwFilesCleaned");
-        w->cmdNext_Click();
-        w->AddFolder(folder);
-        QVERIFY(guitest::drop(guitest::child<QTreeView>(*w, "lwFiles")->viewport(), {m_box->path(u"fix.diff"_s)}));
-        QTRY_COMPARE(
-            lblNumFileAdded->toolTip(), u"2 files were left out: 1 video, 1 file that is not a supported image."_s);
-        QCOMPARE(w->lstFiles().ListCount(), 1);
-        QVERIFY(guitest::runToFinishedPage(*w));
-
-        const QString info = lblExecuteInfo->text();
-        QVERIFY2(info.startsWith(u"1 image processed"_s), qPrintable(info));
-        QVERIFY2(info.endsWith(u"\n2 files were left out: 1 video, 1 file that is not a supported image."_s),
-            qPrintable(info));
-        QCOMPARE(
-            rowTexts(lwFilesCleaned), (QStringList {u"clip.mov"_s, u"fix.diff"_s, u"png_exif_gps_xmp_cleaned.png"_s}));
-        for (int row = 0; row < 2; ++row)
-            QCOMPARE(
-                FileStatus(rowData(lwFilesCleaned, row, OutcomeListModel::StatusRole).toInt()), FileStatus::Skipped);
-        QVERIFY(rowData(lwFilesCleaned, 0, Qt::ToolTipRole).toString().contains(u"Left out: videos are not cleaned"_s));
-        QVERIFY(rowData(lwFilesCleaned, 1, Qt::ToolTipRole).toString().contains(u"Not a supported image type."_s));
-        // A left-out row has no output to show.
-        QCOMPARE(doubleClickRow(lwFilesCleaned, 0).text, QString());
+        QCOMPARE(doubleClickRow(lwFilesCleaned, 2).text, QString());
 
         w->cmdBack_Click();
         w->cmdRemoveAll_Click();

@@ -13,6 +13,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 
 using namespace Qt::StringLiterals;
 
@@ -27,11 +28,6 @@ const QStringList runSamples = {
 
 using guitest::doubleClickRow;
 using guitest::rowTexts;
-
-QString quillmarkBinary()
-{
-    return QFileInfo(QString::fromUtf8(QUILLMARK_CLI)).absolutePath() + u"/quillmark"_s;
-}
 
 } // namespace
 
@@ -68,11 +64,7 @@ private Q_SLOTS:
         qputenv("QUILLMARK_AUTO_WAIT_MS", "0"); // for the program started as a process of its own
     }
 
-    void init()
-    {
-        Prompts::clearAnswers();
-        Prompts::takeRecords();
-    }
+    void init() { guitest::forgetPrompts(); }
 
     void mouseOnly()
     {
@@ -178,8 +170,33 @@ private Q_SLOTS:
             (QStringList {u"jpeg_truncated_in_app1.jpg"_s, u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s}));
         // After problems the list stays, so the person can go back and try again.
         QCOMPARE(w->lstFiles().ListCount(), 2);
-        QVERIFY(QFile::exists(failed + u"/jpeg_truncated_in_app1.jpg"_s)
-            && QFile::exists(m_box->tempFolder() + u"/qmk_log.txt"_s));
+        QVERIFY(QFile::exists(failed + u"/jpeg_truncated_in_app1.jpg"_s));
+        const QString log = QString::fromUtf8(guitest::readFile(m_box->tempFolder() + u"/qmk_log.txt"_s));
+        QVERIFY(log.contains(u"jpeg_truncated_in_app1.jpg"_s));
+
+        // Where no program opens the log or the folder, the window shows the log itself and
+        // says where the folder is; where the desktop opens them, nothing more is shown.
+        Prompts::takeRecords();
+        Prompts::setOpenUrlWorks(false);
+        const auto openWorksAgain = qScopeGuard([] { Prompts::setOpenUrlWorks(true); });
+        w->lblLinkButton_Click(3);
+        QList<Prompts::Record> records = Prompts::takeRecords();
+        QCOMPARE(records.size(), 2);
+        QCOMPARE(records.at(0).kind, Prompts::Kind::Open);
+        QCOMPARE(records.at(1).kind, Prompts::Kind::Modal);
+        QCOMPARE(records.at(1).title, u"qmk_log.txt - Problem Log"_s);
+        QCOMPARE(records.at(1).text, log);
+        w->lblLinkButton_Click(5);
+        records = Prompts::takeRecords();
+        QCOMPARE(records.size(), 2);
+        QCOMPARE(records.at(1).kind, Prompts::Kind::Message);
+        QVERIFY2(records.at(1).text.contains(folder), qPrintable(records.at(1).text));
+        Prompts::setOpenUrlWorks(true);
+        w->lblLinkButton_Click(3);
+        w->lblLinkButton_Click(5);
+        records = Prompts::takeRecords();
+        QCOMPARE(records.size(), 2);
+        QVERIFY(records.at(0).kind == Prompts::Kind::Open && records.at(1).kind == Prompts::Kind::Open);
     }
 
     void runCannotStart()
@@ -339,7 +356,7 @@ private Q_SLOTS:
     // stored options used and the settings left as they were.
     void automaticRunOfTheProgram()
     {
-        const QString binary = quillmarkBinary();
+        const QString binary = QString::fromUtf8(QUILLMARK_GUI);
         QVERIFY2(QFileInfo(binary).isExecutable(), qPrintable(binary + u" is not built"_s));
         const QDir dir(m_box->path(u"auto"_s));
         const QString program = dir.filePath(u"program"_s);

@@ -1,10 +1,9 @@
 // Start-up and shutdown of the real window against a portable settings.ini: the file a
-// first start's close writes, a round trip that leaves the file byte-identical, stored
-// values that are skipped, folders that no longer exist, and the window kept on the
-// primary screen.
+// first start's close writes, a round trip that leaves the file byte-identical,
+// an oversized file left alone, and the window kept on the primary screen. (Values and
+// folders that are skipped: tst_settings, which reads the file the window reads.)
 
 #include "core/SettingsStore.h"
-#include "core/StoredOptions.h"
 #include "guitestutil.h"
 
 #include <QCheckBox>
@@ -112,53 +111,6 @@ private Q_SLOTS:
         QCOMPARE(w->pos(), QPoint(primary().x() + 30, primary().y() + 45));
         w->close();
         QCOMPARE(guitest::readFile(m_box->iniPath()), first);
-    }
-
-    // A bad value sits among good ones, which are still applied; it keeps the default.
-    void skippedValues_data()
-    {
-        QTest::addColumn<QByteArray>("key");
-        QTest::addColumn<QByteArray>("value");
-        QTest::newRow("option out of range") << QByteArray("optProcessingFail") << QByteArray("-1");
-        QTest::newRow("not a number") << QByteArray("optOutputMode") << QByteArray("two");
-        QTest::newRow("check box 2") << QByteArray("chkCleanAdobeApp14") << QByteArray("2");
-        QTest::newRow("check box beyond 16 bits") << QByteArray("chkCleanAdobeApp14") << QByteArray("65537");
-        QTest::newRow("neither True nor False") << QByteArray("bFontSizeWarningShown") << QByteArray("maybe");
-    }
-
-    void skippedValues()
-    {
-        QFETCH(QByteArray, key);
-        QFETCH(QByteArray, value);
-        QVERIFY(guitest::writeFile(
-            m_box->iniPath(), ini({{"txtPrefix", "before_"}, {key, value}, {"txtSuffix", "_after"}})));
-        auto w = m_box->window();
-        QCOMPARE(guitest::child<QLineEdit>(*w, "txtPrefix")->text(), u"before_"_s);
-        QCOMPARE(guitest::child<QLineEdit>(*w, "txtSuffix")->text(), u"_after"_s);
-        QVERIFY(guitest::child<QRadioButton>(*w, "optOutputMode_3")->isChecked()
-            && guitest::child<QRadioButton>(*w, "optProcessingFail_0")->isChecked());
-        QVERIFY(!guitest::child<QCheckBox>(*w, "chkCleanAdobeApp14")->isChecked() && !w->bFontSizeWarningShown);
-        // quillmark-cli --settings reads the same file the same way.
-        SettingsStore store(m_box->programFolder());
-        store.DetectPortableMode();
-        const JobOptions o = readStoredOptions(store).job;
-        QCOMPARE(o.txtPrefix, guitest::child<QLineEdit>(*w, "txtPrefix")->text());
-        QCOMPARE(o.txtSuffix, guitest::child<QLineEdit>(*w, "txtSuffix")->text());
-        QCOMPARE(o.outputMode, OutputMode::Suffix);
-        QCOMPARE(o.optProcessingFail, 0);
-        QCOMPARE(o.tags.chkCleanAdobeApp14, guitest::child<QCheckBox>(*w, "chkCleanAdobeApp14")->isChecked());
-    }
-
-    void storedFolders()
-    {
-        const QString kept = m_box->path(u"kept"_s);
-        const QString gone = m_box->path(u"gone"_s);
-        QDir().mkpath(kept);
-        QVERIFY(guitest::writeFile(
-            m_box->iniPath(), ini({{"sLastDir", gone.toUtf8() + '/'}, {"sLastAddDir", kept.toUtf8()}})));
-        auto w = m_box->window();
-        QCOMPARE(w->sLastDir, QString());
-        QCOMPARE(w->sLastAddDir, kept);
     }
 
     // A settings file over 1 MB: the window starts on the defaults, says so once, and

@@ -23,15 +23,6 @@ private:
     QTemporaryDir m_dir;
     MetadataViewer::Comparison m_pair;
 
-    const MetadataCompare::Row *rowOf(const QList<MetadataCompare::Row> &rows, const QString &key)
-    {
-        for (const MetadataCompare::Row &row : rows) {
-            if (row.entry.key() == key)
-                return &row;
-        }
-        return nullptr;
-    }
-
     static QTextBlock lineWith(const MetadataViewer &report, const QString &text)
     {
         for (QTextBlock b = report.txtReport->document()->begin(); b.isValid(); b = b.next()) {
@@ -58,37 +49,6 @@ private Q_SLOTS:
         m_pair.cleanedOutput = testutil::runExifTool(listing + QStringList {m_pair.cleanedPath});
         // What the run's verification would report as still identifying.
         m_pair.residue = {{ResidueCategory::Software, u"Adobe:DCTEncodeVersion"_s, u"100"_s}};
-    }
-
-    void compareTable_data()
-    {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<int>("change");
-        QTest::newRow("GPS position removed") << u"GPS:GPSVersionID"_s << int(Change::Removed);
-        QTest::newRow("camera removed") << u"IFD0:Make"_s << int(Change::Removed);
-        QTest::newRow("XMP removed") << u"XMP-dc:Description"_s << int(Change::Removed);
-        QTest::newRow("IPTC removed") << u"IPTC:Caption-Abstract"_s << int(Change::Removed);
-        QTest::newRow("APP14 kept") << u"Adobe:DCTEncodeVersion"_s << int(Change::Kept);
-        QTest::newRow("image size kept") << u"File:ImageWidth"_s << int(Change::Kept);
-    }
-
-    // On the real pair: what "-all=" removes is marked removed, what it must keep is kept,
-    // and tags about the file on disk are not compared at all.
-    void compareTable()
-    {
-        QFETCH(QString, key);
-        QFETCH(int, change);
-        const QList<MetadataCompare::Row> rows
-            = MetadataCompare::compare(MetadataCompare::parseListing(m_pair.originalOutput),
-                MetadataCompare::parseListing(m_pair.cleanedOutput), m_pair.residue);
-        const MetadataCompare::Row *row = rowOf(rows, key);
-        QVERIFY2(row, qPrintable(key));
-        QCOMPARE(int(row->change), change);
-        QVERIFY(!rowOf(rows, u"System:FileName"_s) && !rowOf(rows, u"ExifTool:ExifToolVersion"_s));
-        const MetadataCompare::Counts counts = MetadataCompare::count(rows);
-        QVERIFY(counts.removed > 50 && counts.kept > 5);
-        QCOMPARE(counts.identifying, 1);
-        QCOMPARE(counts.removed + counts.kept + counts.added, rows.size());
     }
 
     void repeatedAndChangedTags()

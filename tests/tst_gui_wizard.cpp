@@ -30,11 +30,7 @@ private Q_SLOTS:
             + u"/jpeg_iphone4s_gps_xmp_makernotes.jpg"_s;
     }
 
-    void init()
-    {
-        Prompts::clearAnswers();
-        Prompts::takeRecords();
-    }
+    void init() { guitest::forgetPrompts(); }
 
     void pageTable_data()
     {
