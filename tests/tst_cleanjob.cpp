@@ -81,14 +81,6 @@ public:
     bool answer = false;
 };
 
-JobOptions suffixOptions()
-{
-    JobOptions o;
-    o.outputMode = OutputMode::Suffix;
-    o.txtSuffix = u"_cleaned"_s;
-    return o;
-}
-
 QString withSuffix(const QString &path, const QString &suffix = u"_cleaned"_s)
 {
     const qsizetype dot = path.lastIndexOf(u'.');
@@ -117,7 +109,7 @@ private Q_SLOTS:
             before[path] = testutil::sha256(path);
         }
 
-        const JobResult r = fx.run(suffixOptions());
+        const JobResult r = fx.run(JobOptions());
         QVERIFY2(!r.internalError, qPrintable(r.errorDetail));
         QCOMPARE(r.processedCount, samples.size() - kBroken.size());
         QCOMPARE(r.problemCount, 1); // one batch of fewer than 64
@@ -225,25 +217,6 @@ private Q_SLOTS:
         QVERIFY(compared >= 8);
     }
 
-    void overwriteMode()
-    {
-        Fixture fx;
-        const QString good = fx.add(u"jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s);
-        const QString bad = fx.add(u"jpeg_truncated_in_app1.jpg"_s);
-        const QByteArray badHash = testutil::sha256(bad);
-        JobOptions o;
-        o.outputMode = OutputMode::Overwrite;
-        const JobResult r = fx.run(o);
-        QCOMPARE(fx.questions, 0);
-        QVERIFY(!testutil::metadataGroups(good).contains(u"GPS"_s));
-        QCOMPARE(testutil::sha256(bad), badHash);
-        // The refused image is not listed as cleaned.
-        QCOMPARE(r.processedCount, 1);
-        QCOMPARE(r.cleanedFiles.size(), 1);
-        QCOMPARE(r.cleanedFiles.first().path, good);
-        QCOMPARE(filesBelow(fx.in().chopped(1)), (QStringList {QFileInfo(good).fileName(), QFileInfo(bad).fileName()}));
-    }
-
     void folderMode()
     {
         Fixture fx;
@@ -287,7 +260,7 @@ private Q_SLOTS:
             for (const QString &f : {a, b})
                 QVERIFY(writeFile(withSuffix(f), "old output"));
             fx.answer = yes;
-            const JobResult r = fx.run(suffixOptions());
+            const JobResult r = fx.run(JobOptions());
             QCOMPARE(fx.questions, 1);
             QCOMPARE(r.problemCount, 0);
             QCOMPARE(r.declinedCount, yes ? 0 : 2);
@@ -309,7 +282,7 @@ private Q_SLOTS:
         Fixture fx;
         const QString a = fx.add(u"png_exif_gps_xmp.png"_s);
         QVERIFY(writeFile(withSuffix(a), "old"));
-        JobOptions o = suffixOptions();
+        JobOptions o; // suffix "_cleaned"
         o.bAutoRun = true;
         const JobResult r = fx.run(o);
         QCOMPARE(fx.questions, 0);
@@ -344,9 +317,7 @@ private Q_SLOTS:
         Fixture fx;
         JobOptions o;
         o.outputMode = static_cast<OutputMode>(mode);
-        o.txtPrefix = u"cleaned_"_s;
-        o.txtSuffix = u"_cleaned"_s;
-        o.txtOutput = fx.in(u"out"_s);
+        o.txtOutput = fx.in(u"out"_s); // prefix "cleaned_", suffix "_cleaned"
         const auto outputOf = [&](const QString &name) { return outputPathFor(fx.in(name), o, fx.dir.path()); };
         QDir().mkpath(fx.in(u"out"_s));
         const QString a = fx.add(u"png_exif_gps_xmp.png"_s, u"a.png"_s);
@@ -447,7 +418,7 @@ private Q_SLOTS:
 
         const QString first = fx.add(u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s, u"img000.jpg"_s);
         fx.addCopies(first, u"img%1.jpg"_s, 130);
-        CleanJob job(suffixOptions(), fx.env);
+        CleanJob job(JobOptions(), fx.env);
         QSignalSpy progress(&job, &CleanJob::progressChanged);
         QSignalSpy status(&job, &CleanJob::statusChanged);
         const JobResult r = testutil::runJob(job, fx.images);
@@ -518,7 +489,7 @@ private Q_SLOTS:
         const QString first = fx.add(u"png_exif_gps_xmp.png"_s, u"p000.png"_s);
         const QByteArray hash = testutil::sha256(first);
         fx.addCopies(first, u"p%1.png"_s, 130);
-        const JobResult r = fx.run(suffixOptions());
+        const JobResult r = fx.run(JobOptions());
         QVERIFY(!r.internalError);
         QCOMPARE(r.problemCount, 3);
         QCOMPARE(r.processedCount, 0);
@@ -544,7 +515,7 @@ private Q_SLOTS:
             }
             fx.images << fx.in(name);
         }
-        const JobResult r = fx.run(suffixOptions());
+        const JobResult r = fx.run(JobOptions());
         QCOMPARE(r.failedImages, bad);
         QCOMPARE(r.problemCount, 3); // batches 0, 1 and 2 hold a refused image; batch 3 has none
         QStringList logged;
@@ -576,7 +547,7 @@ private Q_SLOTS:
         for (const QString &taken : {u"x.jpg"_s, u"x (2).jpg"_s})
             QVERIFY(writeFile(problems + u'/' + taken, {}));
         const QByteArray hash = testutil::sha256(bad);
-        JobOptions o = suffixOptions();
+        JobOptions o; // suffix "_cleaned"
         o.chkDeleteFileOnFail = true;
         o.optProcessingFail = toTrash ? 0 : 1;
         o.txtProcessingFailFolder = problems;
@@ -596,7 +567,7 @@ private Q_SLOTS:
         Fixture fx;
         const QString a = fx.add(u"png_exif_gps_xmp.png"_s);
         const QDateTime originalTime = QFileInfo(a).lastModified();
-        JobOptions o = suffixOptions();
+        JobOptions o; // suffix "_cleaned"
         o.chkResetFileDates = true;
         o.randomDate = false;
         CleanJob job(o, fx.env);
@@ -627,7 +598,7 @@ private Q_SLOTS:
         const QString a = fx.add(u"png_exif_gps_xmp.png"_s);
         const QByteArray hash = testutil::sha256(a);
         (noExifTool ? fx.env.exiftool : fx.env.tempFolder) = fx.dir.path() + u"/no/such/thing"_s;
-        const JobResult r = fx.run(suffixOptions());
+        const JobResult r = fx.run(JobOptions());
         QVERIFY(r.internalError);
         QCOMPARE(r.summary, u"Internal program error!"_s);
         QVERIFY2(r.errorDetail.contains(detail), qPrintable(r.errorDetail));
@@ -643,7 +614,7 @@ private Q_SLOTS:
         QVERIFY(QFile::link(victim, fx.env.tempFolder + u"/qmk_args.txt"_s));
         QVERIFY(QFile::link(victim, fx.env.tempFolder + u"/qmk_log.txt"_s));
         fx.add(u"jpeg_truncated_in_app1.jpg"_s);
-        const JobResult r = fx.run(suffixOptions());
+        const JobResult r = fx.run(JobOptions());
         QVERIFY(!r.internalError);
         QCOMPARE(testutil::readFile(victim), QByteArray("precious"));
         QVERIFY(!QFileInfo(r.logPath).isSymLink());
@@ -683,33 +654,6 @@ private Q_SLOTS:
         QCOMPARE(
             ::summaryText(processed, 10'000'000'000LL + saved, 10'000'000'000LL, seconds, QLocale(QLocale::German)),
             QString(text).replace(u'.', u','));
-    }
-
-    void uniqueFileNames()
-    {
-        QTemporaryDir dir;
-        const QString folder = dir.path() + u'/';
-        QCOMPARE(GetUniqueFileName(folder, u"x.jpg"_s), u"x.jpg"_s);
-        for (const QString &taken : {u"x.jpg"_s, u"x (2).jpg"_s, u"noext"_s, u".hidden"_s})
-            QVERIFY(writeFile(folder + taken, {}));
-        QCOMPARE(GetUniqueFileName(folder, u"x.jpg"_s), u"x (3).jpg"_s);
-        QCOMPARE(GetUniqueFileName(folder, u"noext"_s), u"noext"_s);
-        QCOMPARE(GetUniqueFileName(folder, u".hidden"_s), u".hidden"_s);
-        QCOMPARE(GetFileName(u"/a/b.jpg"_s), u"b.jpg"_s);
-        QCOMPARE(GetFileName(u"/a/b/"_s), u"b"_s);
-        QCOMPARE(GetFileName(u"b.jpg"_s), u"b.jpg"_s);
-    }
-
-    void saveTextToFile()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.path() + u"/t.txt"_s;
-        QVERIFY(SaveTextToFile(path, u"ä"_s, false));
-        QVERIFY(SaveTextToFile(path, u"b"_s, false));
-        QCOMPARE(testutil::readFile(path), QByteArray("\xc3\xa4\r\nb\r\n"));
-        QVERIFY(SaveTextToFile(path, u"c"_s, true));
-        QCOMPARE(testutil::readFile(path), QByteArray("c\r\n"));
-        QVERIFY(!SaveTextToFile(dir.path() + u"/missing/t.txt"_s, u"x"_s, true));
     }
 };
 

@@ -324,8 +324,9 @@ private Q_SLOTS:
         QCOMPARE(testutil::sha256(named), before);
     }
 
-    // A path too long for the system, found in a folder, is reported as failed; the
-    // images that fit are cleaned.
+    // A path too long for the system, found in a folder, is reported as failed (a file
+    // or a folder that deep, but not a text file: that is no image); the images that fit
+    // are cleaned.
     void deepPathsInAFolderRun()
     {
         const QString folder = folderWith(u"deep"_s, {u"png_exif_gps_xmp.png"_s});
@@ -336,6 +337,12 @@ private Q_SLOTS:
             ::close(fd);
         });
         QVERIFY(!deepest.isEmpty());
+        const int at = ::open(QFile::encodeName(deepest).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        const int text
+            = ::openat(at, (QByteArray(240, 't') + ".txt").constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0600);
+        QVERIFY(at >= 0 && text >= 0);
+        ::close(text);
+        ::close(at);
         const Run run = runCli({u"--report"_s, u"-"_s, folder}, m_temp);
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.err.contains(u"1 image processed"_s), qPrintable(run.err));

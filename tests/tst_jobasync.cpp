@@ -3,11 +3,10 @@
 // file and no damaged image.
 
 #include "core/CleanJob.h"
+#include "jobfixtures.h"
 #include "jobtestutil.h"
 #include "testutil.h"
 
-#include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -16,40 +15,6 @@
 #include <memory>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// The processes whose parent is `parent`, zombies included.
-QList<qint64> childrenOf(qint64 parent)
-{
-    QList<qint64> found;
-    const QStringList pids = QDir(u"/proc"_s).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    for (const QString &pid : pids) {
-        QFile stat(u"/proc/"_s + pid + u"/stat"_s);
-        if (!stat.open(QIODevice::ReadOnly))
-            continue;
-        const QByteArray line = stat.readAll();
-        const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
-        if (fields.size() > 1 && fields.at(1).toLongLong() == parent)
-            found << pid.toLongLong();
-    }
-    return found;
-}
-
-JobEnvironment environmentIn(const QString &folder)
-{
-    JobEnvironment env;
-    env.exiftool = testutil::exiftool();
-    env.programFolder = folder;
-    env.tempFolder = folder + u"/tmp"_s;
-    QDir().mkpath(env.tempFolder);
-    env.pauses = false;
-    env.jobs = 2;
-    env.locale = QLocale::c();
-    return env;
-}
-
-} // namespace
 
 class TestJobAsync final : public QObject {
     Q_OBJECT
@@ -65,7 +30,7 @@ private Q_SLOTS:
             images << dir.filePath(u"missing-%1.jpg"_s.arg(i));
         JobOptions options;
         options.outputMode = OutputMode::Overwrite; // a missing image is left out at once
-        CleanJob job(options, environmentIn(dir.path()));
+        CleanJob job(options, testutil::jobEnvironment(dir.path(), dir.filePath(u"tmp"_s), 2));
         QSignalSpy done(&job, &CleanJob::finished);
         int ticks = 0;
         QTimer ticker;
@@ -97,43 +62,30 @@ private Q_SLOTS:
         QFETCH(bool, overwrite);
         QUILLMARK_REQUIRE_EXIFTOOL();
         QTemporaryDir dir;
-        const QString folder = dir.filePath(u"images"_s);
-        QVERIFY(QDir().mkpath(folder));
-        constexpr int count = 200;
-        QStringList images;
-        for (int i = 0; i < count; ++i) {
-            images << folder + u"/img%1.jpg"_s.arg(i, 3, 10, QChar(u'0'));
-            QVERIFY(testutil::copySample(u"jpeg_canon_eos5d3_gps_xmp_makernotes.jpg"_s, images.last()));
-        }
-        const QByteArray original = testutil::sha256(images.first());
-        const auto outputOf
-            = [&](int i) { return overwrite ? images.at(i) : images.at(i).chopped(4) + u"_cleaned.jpg"_s; };
-        const auto written = [&] {
-            int n = testutil::stagedOutputs(folder);
-            for (int i = 0; i < count; ++i)
-                n += overwrite ? testutil::sha256(images.at(i)) != original : QFile::exists(outputOf(i));
-            return n;
-        };
-
-        JobOptions options;
-        options.outputMode = overwrite ? OutputMode::Overwrite : OutputMode::Suffix;
-        auto job = std::make_unique<CleanJob>(options, environmentIn(dir.path()));
+        const QString folder
+            = testutil::folderOfCopies(dir.filePath(u"images"_s), u"jpeg_canon_eos5d3_gps_xmp_makernotes.jpg"_s, 200);
+        const testutil::RunOutputs outputs(
+            testutil::outputOptions(overwrite ? OutputMode::Overwrite : OutputMode::Suffix),
+            testutil::RunOutputs::imagesIn(folder));
+        const QByteArray original = testutil::sha256(outputs.images.first());
+        auto job = std::make_unique<CleanJob>(
+            outputs.options, testutil::jobEnvironment(dir.path(), dir.filePath(u"tmp"_s), 2));
         bool finished = false;
         connect(job.get(), &CleanJob::finished, this, [&] { finished = true; });
-        job->start(images);
-        QVERIFY(QTest::qWaitFor([&] { return written() >= 10; }, 120000));
+        job->start(outputs.images);
+        QVERIFY(QTest::qWaitFor([&] { return outputs.written(10) >= 10; }, 120000));
         QVERIFY(!finished);
-        QVERIFY(!childrenOf(QCoreApplication::applicationPid()).isEmpty());
+        QVERIFY(!testutil::childrenOf(QCoreApplication::applicationPid()).isEmpty());
         job.reset();
 
-        QCOMPARE(childrenOf(QCoreApplication::applicationPid()), QList<qint64>());
+        QCOMPARE(testutil::childrenOf(QCoreApplication::applicationPid()), QList<qint64>());
         QCOMPARE(testutil::stagedOutputs(folder), 0);
-        for (int i = 0; i < count; ++i) {
-            QVERIFY(QFile::exists(images.at(i)));
-            QVERIFY(!QFile::exists(images.at(i) + u"_exiftool_tmp"_s));
-            if (QFile::exists(outputOf(i)) && testutil::sha256(outputOf(i)) != original) {
-                QVERIFY2(testutil::jpegIsWhole(outputOf(i)), qPrintable(outputOf(i)));
-                QVERIFY(!testutil::metadataGroups(outputOf(i)).contains(u"GPS"_s));
+        for (int i = 0; i < outputs.images.size(); ++i) {
+            QVERIFY(QFile::exists(outputs.images.at(i)));
+            QVERIFY(!QFile::exists(outputs.images.at(i) + u"_exiftool_tmp"_s));
+            if (QFile::exists(outputs.outputOf(i)) && testutil::sha256(outputs.outputOf(i)) != original) {
+                QVERIFY2(testutil::jpegIsWhole(outputs.outputOf(i)), qPrintable(outputs.outputOf(i)));
+                QVERIFY(!testutil::metadataGroups(outputs.outputOf(i)).contains(u"GPS"_s));
             }
         }
         // Nothing the job queued runs after it is gone.

@@ -27,27 +27,6 @@ class tst_ListEmu final : public QObject {
 private Q_SLOTS:
     void cleanup() { QLocale::setDefault(QLocale::system()); }
 
-    void growsByHundred()
-    {
-        PathList list;
-        QCOMPARE(list.ListCount(), 0);
-        QCOMPARE(list.Find(QString()), -1);
-        for (int i = 0; i < 100; ++i) {
-            list.AddItem(QString::number(i));
-            list.setSelected(i, i % 3 == 0);
-        }
-        QCOMPARE(list.capacity(), 100);
-
-        list.AddItem(u"101st"_s);
-        QCOMPARE(list.capacity(), 200);
-        for (int i = 0; i < 100; ++i) {
-            QCOMPARE(list.List(i), QString::number(i));
-            QCOMPARE(list.Selected(i), i % 3 == 0);
-        }
-        QCOMPARE(list.List(100), u"101st"_s);
-        QVERIFY(!list.Selected(100));
-    }
-
     void removeItem()
     {
         PathList list = listOf({u"a"_s, u"b"_s, u"c"_s});
@@ -60,7 +39,6 @@ private Q_SLOTS:
         // flag in storage, and a new entry must not inherit it.
         list.RemoveItem(1);
         QCOMPARE(list.toStringList(), QStringList {u"b"_s});
-        QCOMPARE(list.capacity(), 100);
         list.AddItem(u"new"_s);
         QVERIFY(!list.Selected(1));
     }
@@ -71,7 +49,7 @@ private Q_SLOTS:
         list.setSelected(0, true);
         list.Clear();
         QCOMPARE(list.ListCount(), 0);
-        QCOMPARE(list.capacity(), 0);
+        QCOMPARE(list.Find(u"a"_s), -1);
         list.AddItem(u"again"_s);
         QCOMPARE(list.toStringList(), QStringList {u"again"_s});
         QVERIFY(!list.Selected(0));
@@ -165,9 +143,12 @@ private Q_SLOTS:
             std::stable_sort(expected.begin(), expected.end(), [&](const QString &a, const QString &b) {
                 return descending ? collator.compare(a, b) > 0 : collator.compare(a, b) < 0;
             });
-            PathList list = listOf(texts);
-            for (int i = 0; i < list.ListCount(); ++i)
-                list.setSelected(i, flagged(list.List(i)));
+            // Flagged as they come, so the flags also live through the list's growth.
+            PathList list;
+            for (const QString &t : std::as_const(texts)) {
+                list.AddItem(t);
+                list.setSelected(list.ListCount() - 1, flagged(t));
+            }
             if (descending)
                 list.ShellSort_Descending();
             else

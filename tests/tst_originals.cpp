@@ -103,9 +103,9 @@ private Q_SLOTS:
     }
 
     // Four runs at once over the same images, in place, two of them also told to replace
-    // existing outputs, round after round. Every original stays, each either untouched or
-    // completely cleaned; no run reports a failure for what another run did, and nothing
-    // is left behind.
+    // existing outputs, round after round, all with one temporary folder. Every original
+    // stays, each either untouched or completely cleaned; no run reports a failure for
+    // what another run did, and nothing is left behind, in the temporary folder neither.
     void overlappingRuns_data()
     {
         QTest::addColumn<QList<QStringList>>("modes");
@@ -125,13 +125,13 @@ private Q_SLOTS:
             const QString folder = fill(freshFolder(u"overlap"_s), kSmallJpeg, count);
             const QString out = folder + u"-out"_s;
             const QByteArray original = testutil::sha256(folder + u"/img000.jpg"_s);
+            const QString temp = freshFolder(u"tmp"_s);
             QList<QProcess *> runs;
             QStringList reports;
             for (qsizetype r = 0; r < modes.size(); ++r) {
                 QStringList args = modes.at(r);
                 args.replaceInStrings(u"folder=OUT"_s, u"folder="_s + out);
                 reports << folder + u"-report"_s + QString::number(r) + u".json"_s;
-                const QString temp = freshFolder(u"tmp"_s);
                 runs << testutil::startCli(
                     args + QStringList {u"--jobs"_s, u"2"_s, u"--report"_s, reports.last(), folder}, temp, this);
             }
@@ -150,6 +150,8 @@ private Q_SLOTS:
                 QVERIFY2(!hasGps(image), qPrintable(image));
             }
             QCOMPARE(leftovers(folder), QStringList());
+            QCOMPARE(testutil::filesIn(temp, u"qmk_args*"_s), QStringList());
+            QCOMPARE(QDir(temp).entryList({u"qmk-run-*"_s}, QDir::Dirs), QStringList());
             // Every image of every run: cleaned, or left to the run that had it.
             for (const QString &report : std::as_const(reports)) {
                 const QHash<QString, QJsonObject> outcomes = testutil::reportByInput(testutil::readFile(report));

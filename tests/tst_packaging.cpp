@@ -349,9 +349,10 @@ printf '%s\n' "${COMPREPLY[@]}")"_s;
             readText(prefix.filePath(u"share/metainfo/"_s + appId + u".metainfo.xml"_s)), readText(metainfoFile()));
         // (The manual pages, completions and copyright: debianPackage, which installs the same.)
 
-        // The installed tool runs where it was put.
-        const Run help = run(prefix.filePath(u"bin/quillmark-cli"_s), {u"--version"_s});
-        QVERIFY2(help.exitCode == 0, qPrintable(help.output));
+        // The installed tool runs where it was put, and knows its version.
+        const Run version = run(prefix.filePath(u"bin/quillmark-cli"_s), {u"--version"_s});
+        QVERIFY2(version.exitCode == 0 && version.output.contains(QStringLiteral(QUILLMARK_VERSION)),
+            qPrintable(version.output));
 
         // The catalogues lie where the installed programs look first: one there wins over the
         // built-in one, so the French catalogue under the German name makes the tool speak French.

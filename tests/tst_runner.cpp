@@ -7,7 +7,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -179,19 +178,6 @@ private Q_SLOTS:
         runner.setTimeoutMs(200);
         QCOMPARE(runner.RunConsoleCommand(tool(u"stubborn"_s, "$SIG{INT} = 'IGNORE'; sleep 60;\n"), {}), -1);
         QVERIFY(runner.sConsoleError().contains(u"was stopped after"_s));
-    }
-
-    void realExifTool()
-    {
-        const QString exiftool = findExifTool();
-        if (exiftool.isEmpty())
-            QFAIL("ExifTool is not installed (Debian package libimage-exiftool-perl)");
-        ConsoleRunner runner;
-        runner.setTimeoutMs(60000);
-        QCOMPARE(runner.RunConsoleCommand(exiftool, {u"-ver"_s}), 0);
-        QVERIFY2(QRegularExpression(u"^\\d+\\.\\d+\\n$"_s).match(runner.sConsoleOutput()).hasMatch(),
-            qPrintable(runner.sConsoleOutput()));
-        QCOMPARE(runner.sConsoleError(), QString());
     }
 
     // A path whose bytes are not UTF-8 reaches ExifTool unchanged (the viewer lists such

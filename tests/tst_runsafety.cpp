@@ -53,42 +53,6 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(QString::fromUtf8(QUILLMARK_CLI)));
     }
 
-    // Several runs in different modes at once with one temporary folder: each ends as if
-    // alone, every original is still there, and they leave nothing behind.
-    void concurrentRunsShareTheTemporaryFolder()
-    {
-        const QString temp = freshTemp(u"shared-tmp"_s);
-        const QList<QStringList> modes = {{u"--output"_s, u"overwrite"_s}, {u"--output"_s, u"suffix=_c"_s},
-            {u"--output"_s, u"prefix=c_"_s}, {u"--output"_s, u"overwrite"_s}};
-        constexpr int images = 70; // two batches each
-        for (int round = 0; round < 2; ++round) {
-            std::vector<std::unique_ptr<QProcess>> runs;
-            QStringList folders;
-            for (qsizetype k = 0; k < modes.size(); ++k) {
-                const QString folder = makeFolder(u"conc%1"_s.arg(k), u"png_exif_gps_xmp.png"_s, images);
-                folders << folder;
-                auto p = std::make_unique<QProcess>();
-                p->setProcessEnvironment(testutil::cliEnvironment(temp));
-                p->start(QString::fromUtf8(QUILLMARK_CLI), modes.at(k) + QStringList {u"--jobs"_s, u"2"_s, folder});
-                runs.push_back(std::move(p));
-            }
-            for (qsizetype k = 0; k < modes.size(); ++k) {
-                QProcess &p = *runs.at(k);
-                QVERIFY2(p.waitForFinished(120000), "a run hung");
-                const QString out = QString::fromUtf8(p.readAllStandardOutput());
-                QVERIFY2(p.exitCode() == 0, qPrintable(out + QString::fromUtf8(p.readAllStandardError())));
-                QVERIFY2(out.startsWith(u"%1 images processed"_s.arg(images)), qPrintable(out));
-                const bool overwrite = modes.at(k).at(1) == u"overwrite";
-                QCOMPARE(testutil::filesIn(folders.at(k)).size(), overwrite ? images : 2 * images);
-                for (int i = 0; i < images; ++i)
-                    QVERIFY(QFile::exists(
-                        folders.at(k) + u"/img"_s + QString::number(i).rightJustified(3, u'0') + u".png"_s));
-            }
-            QCOMPARE(testutil::filesIn(temp, u"qmk*"_s).filter(u"qmk_args"_s), QStringList());
-            QCOMPARE(QDir(temp).entryList({u"qmk-run-*"_s}, QDir::Dirs), QStringList());
-        }
-    }
-
     // The job interrupted once some outputs exist: its ExifTool killed mid-batch, or a
     // stop requested (twice: hurried). Every original stays, nothing partial or temporary
     // is left, and each image is either completely written and cleaned or not written at

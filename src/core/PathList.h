@@ -23,9 +23,6 @@ public:
     // Index of the first entry equal to sFind (ordinal, case-sensitive), or -1.
     int Find(const QString &sFind) const;
     int ListCount() const { return m_count; }
-    // Positions held, a multiple of 100 that only Clear() lowers. The memory block
-    // beneath grows geometrically, so appending stays cheap for huge lists.
-    int capacity() const { return m_capacity; }
 
     // Entries behind the removed one move up by one, flags included; the storage
     // keeps its size.
@@ -58,5 +55,5 @@ private:
 
     QList<Entry> m_entries; // size() == m_capacity
     int m_count = 0;
-    int m_capacity = 0;
+    int m_capacity = 0; // positions held: a multiple of 100 that only Clear() lowers
 };
