@@ -99,7 +99,7 @@ struct RunOutputs {
             before << inode(image);
         staging << QFileInfo(all.value(0)).path();
         if (o.outputMode == OutputMode::Folder)
-            staging << o.txtOutput;
+            staging << o.outputFolder;
     }
 
     // Every file of a folder.
@@ -135,15 +135,15 @@ struct RunOutputs {
         case OutputMode::Overwrite:
             return {QStringLiteral("--output"), QStringLiteral("overwrite")};
         case OutputMode::Folder:
-            return {QStringLiteral("--output"), QStringLiteral("folder=") + options.txtOutput};
+            return {QStringLiteral("--output"), QStringLiteral("folder=") + options.outputFolder};
         case OutputMode::Prefix:
-            return {QStringLiteral("--output"), QStringLiteral("prefix=") + options.txtPrefix};
+            return {QStringLiteral("--output"), QStringLiteral("prefix=") + options.prefix};
         case OutputMode::Suffix:
             break;
         }
-        return options.txtSuffix == u"_cleaned"
+        return options.suffix == u"_cleaned"
             ? QStringList()
-            : QStringList {QStringLiteral("--output"), QStringLiteral("suffix=") + options.txtSuffix};
+            : QStringList {QStringLiteral("--output"), QStringLiteral("suffix=") + options.suffix};
     }
 };
 
@@ -151,7 +151,7 @@ inline JobOptions outputOptions(OutputMode mode, const QString &folder = {})
 {
     JobOptions o;
     o.outputMode = mode;
-    o.txtOutput = folder;
+    o.outputFolder = folder;
     return o;
 }
 
@@ -244,18 +244,18 @@ inline TagOptions tagOptions(const QString &ticked, const QString &keep = {})
     TagOptions t;
     t.keepOrientation = keep.contains(u'o');
     t.keepColourProfile = keep.contains(u'c');
-    t.chkCleanAll = ticked.contains(u'A');
-    t.chkCleanExif = ticked.contains(u'E');
-    t.chkCleanExifGPS = ticked.contains(u'G');
-    t.chkCleanThumbnail = ticked.contains(u'T');
-    t.chkCleanXMP = ticked.contains(u'X');
-    t.chkCleanIPTC = ticked.contains(u'I');
-    t.chkCleanICC = ticked.contains(u'C');
-    t.chkCleanPhotoshop = ticked.contains(u'P');
-    t.chkCleanTiffIdf0 = ticked.contains(u'0');
-    t.chkCleanGeoTiff = ticked.contains(u'O');
-    t.chkCleanAdobeApp14 = ticked.contains(u'4');
-    t.chkCleanOther = ticked.contains(u'R');
+    t.all = ticked.contains(u'A');
+    t.exif = ticked.contains(u'E');
+    t.gps = ticked.contains(u'G');
+    t.thumbnail = ticked.contains(u'T');
+    t.xmp = ticked.contains(u'X');
+    t.iptc = ticked.contains(u'I');
+    t.icc = ticked.contains(u'C');
+    t.photoshop = ticked.contains(u'P');
+    t.ifd0 = ticked.contains(u'0');
+    t.geoTiff = ticked.contains(u'O');
+    t.adobeApp14 = ticked.contains(u'4');
+    t.other = ticked.contains(u'R');
     return t;
 }
 

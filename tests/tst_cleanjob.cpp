@@ -176,13 +176,13 @@ private Q_SLOTS:
         all.keepOrientation = all.keepColourProfile = false;
         QTest::newRow("all supported, nothing kept") << all;
         TagOptions groups;
-        groups.chkCleanAll = false; // every group ticked: "-all=" with the structural lines
+        groups.all = false; // every group ticked: "-all=" with the structural lines
         QTest::newRow("every group") << groups;
-        groups.chkCleanXMP = false;
-        groups.chkCleanAdobeApp14 = true;
+        groups.xmp = false;
+        groups.adobeApp14 = true;
         QTest::newRow("all but XMP, APP14 too") << groups;
         TagOptions exifKept = groups;
-        exifKept.chkCleanExif = false; // IFD0 stays in the kept Exif: the lines matter
+        exifKept.exif = false; // IFD0 stays in the kept Exif: the lines matter
         QTest::newRow("Exif kept") << exifKept;
     }
 
@@ -191,7 +191,7 @@ private Q_SLOTS:
         QFETCH(TagOptions, tags);
         const QStringList full = BuildTagArguments(tags);
         const QStringList jpeg = JpegTagArguments(full, tags);
-        if (!tags.chkCleanExif) {
+        if (!tags.exif) {
             QCOMPARE(jpeg, full);
             return;
         }
@@ -224,7 +224,7 @@ private Q_SLOTS:
         fx.add(u"webp_exif_xmp_icc_gps.webp"_s, u"sub/photo.webp"_s);
         JobOptions o;
         o.outputMode = OutputMode::Folder;
-        o.txtOutput = u"out/new"_s; // relative: resolves against the program folder
+        o.outputFolder = u"out/new"_s; // relative: resolves against the program folder
         const JobResult r = fx.run(o);
         QVERIFY2(r.problemCount == 0, qPrintable(r.problemTexts));
         QCOMPARE(
@@ -239,7 +239,7 @@ private Q_SLOTS:
         const QByteArray hash = testutil::sha256(a);
         JobOptions o;
         o.outputMode = OutputMode::Folder;
-        o.txtOutput = fx.in() + u"."_s; // ".../in/." names the same folder
+        o.outputFolder = fx.in() + u"."_s; // ".../in/." names the same folder
         fx.answer = true;
         const JobResult r = fx.run(o);
         QCOMPARE(fx.questions, 0);
@@ -283,7 +283,7 @@ private Q_SLOTS:
         const QString a = fx.add(u"png_exif_gps_xmp.png"_s);
         QVERIFY(writeFile(withSuffix(a), "old"));
         JobOptions o; // suffix "_cleaned"
-        o.bAutoRun = true;
+        o.overwriteWithoutAsking = true;
         const JobResult r = fx.run(o);
         QCOMPARE(fx.questions, 0);
         QVERIFY2(r.problemCount == 0, qPrintable(r.problemTexts));
@@ -317,7 +317,7 @@ private Q_SLOTS:
         Fixture fx;
         JobOptions o;
         o.outputMode = static_cast<OutputMode>(mode);
-        o.txtOutput = fx.in(u"out"_s); // prefix "cleaned_", suffix "_cleaned"
+        o.outputFolder = fx.in(u"out"_s); // prefix "cleaned_", suffix "_cleaned"
         const auto outputOf = [&](const QString &name) { return outputPathFor(fx.in(name), o, fx.dir.path()); };
         QDir().mkpath(fx.in(u"out"_s));
         const QString a = fx.add(u"png_exif_gps_xmp.png"_s, u"a.png"_s);
@@ -377,8 +377,8 @@ private Q_SLOTS:
                 folder + n);
         JobOptions o;
         o.outputMode = static_cast<OutputMode>(mode);
-        o.txtOutput = fx.dir.path() + u'/' + text;
-        o.txtPrefix = o.txtSuffix = text;
+        o.outputFolder = fx.dir.path() + u'/' + text;
+        o.prefix = o.suffix = text;
         const JobResult r = fx.run(o);
         QVERIFY2(r.problemCount == 0, qPrintable(r.problemTexts));
         QCOMPARE(r.processedCount, names.size());
@@ -548,9 +548,9 @@ private Q_SLOTS:
             QVERIFY(writeFile(problems + u'/' + taken, {}));
         const QByteArray hash = testutil::sha256(bad);
         JobOptions o; // suffix "_cleaned"
-        o.chkDeleteFileOnFail = true;
-        o.optProcessingFail = toTrash ? 0 : 1;
-        o.txtProcessingFailFolder = problems;
+        o.moveProblemFiles = true;
+        o.problemTarget = toTrash ? 0 : 1;
+        o.problemFolder = problems;
         const JobResult r = fx.run(o);
         QCOMPARE(r.errorInfoCaption,
             toTrash ? u"1 problem file was moved to the trash."_s
@@ -568,7 +568,7 @@ private Q_SLOTS:
         const QString a = fx.add(u"png_exif_gps_xmp.png"_s);
         const QDateTime originalTime = QFileInfo(a).lastModified();
         JobOptions o; // suffix "_cleaned"
-        o.chkResetFileDates = true;
+        o.resetFileDates = true;
         o.randomDate = false;
         CleanJob job(o, fx.env);
         QSignalSpy status(&job, &CleanJob::statusChanged);

@@ -66,7 +66,7 @@ private Q_SLOTS:
         ControlInputs in;
         in.page = Page::Output;
         in.outputMode = static_cast<OutputMode>(mode);
-        in.txtOutput = in.txtPrefix = in.txtSuffix = text;
+        in.outputFolder = in.prefix = in.suffix = text;
         const ControlStates s = controlStates(in);
         QCOMPARE(s.cmdNextEnabled, next);
         QCOMPARE(s.txtOutputEnabled, mode == 1);
@@ -114,7 +114,7 @@ private Q_SLOTS:
 
         // A disabled box still counts towards completeness.
         in.tags = tagOptions(u"G"_s);
-        in.tags.chkCleanExif = false;
+        in.tags.exif = false;
         QVERIFY(controlStates(in).cmdNextEnabled);
     }
 
@@ -157,7 +157,7 @@ private Q_SLOTS:
         QCOMPARE(s.chkCleanICCEnabled, iccEnabled);
         QCOMPARE(s.chkCleanICCChecked, iccChecked);
         QCOMPARE(s.cmdNextEnabled, next);
-        QCOMPARE(in.tags.chkCleanAll || in.tags.anyGroupTicked(), next);
+        QCOMPARE(in.tags.all || in.tags.anyGroupTicked(), next);
     }
 
     void otherPagesKeepNextEnabled()

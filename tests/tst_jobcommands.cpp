@@ -47,12 +47,12 @@ JobOptions optionsFor(OptionSet set)
     case OptionSet::Defaults:
         break;
     case OptionSet::NoMinorWarnings:
-        o.chkIgnoreMinorWarnings = false;
+        o.ignoreMinorWarnings = false;
         break;
     case OptionSet::GpsOnly:
-        o.tags.chkCleanAll = o.tags.chkCleanExif = o.tags.chkCleanThumbnail = o.tags.chkCleanXMP = false;
-        o.tags.chkCleanIPTC = o.tags.chkCleanICC = o.tags.chkCleanPhotoshop = o.tags.chkCleanTiffIdf0 = false;
-        o.tags.chkCleanGeoTiff = o.tags.chkCleanOther = false;
+        o.tags.all = o.tags.exif = o.tags.thumbnail = o.tags.xmp = false;
+        o.tags.iptc = o.tags.icc = o.tags.photoshop = o.tags.ifd0 = false;
+        o.tags.geoTiff = o.tags.other = false;
         break;
     case OptionSet::KeepNothing:
         o.tags.keepOrientation = o.tags.keepColourProfile = false;

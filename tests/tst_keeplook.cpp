@@ -157,7 +157,7 @@ private Q_SLOTS:
         QMap<bool, QMap<QString, QJsonObject>> out; // by keep
         for (const bool keep : {false, true}) {
             const TagOptions t = testutil::tagOptions(ticked, keep ? u"oc"_s : QString());
-            if (!t.chkCleanAll && !t.anyGroupTicked()) {
+            if (!t.all && !t.anyGroupTicked()) {
                 // Nothing left to remove: the window refuses Next (tst_gui_rules) and the
                 // command line stops.
                 continue;
@@ -170,7 +170,7 @@ private Q_SLOTS:
             }
             JobOptions options;
             options.outputMode = OutputMode::Suffix;
-            options.txtSuffix = u"_cleaned"_s;
+            options.suffix = u"_cleaned"_s;
             options.tags = t;
             CleanJob job(options, testutil::jobEnvironment(dir.path(), dir.path() + u"/tmp"_s));
             const JobResult r = testutil::runJob(job, images);

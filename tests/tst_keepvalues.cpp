@@ -110,8 +110,8 @@ private Q_SLOTS:
         const QList<TagOptions> cases = [] {
             TagOptions all;
             TagOptions exifOnly;
-            exifOnly.chkCleanAll = false;
-            exifOnly.chkCleanExif = true;
+            exifOnly.all = false;
+            exifOnly.exif = true;
             TagOptions orientationOnly;
             orientationOnly.keepColourProfile = false;
             return QList<TagOptions> {all, exifOnly, orientationOnly};

@@ -310,7 +310,7 @@ private Q_SLOTS:
         const QString tooLong = base + u'/' + QString(5000, u'n') + u".jpg"_s;
         JobOptions options;
         options.outputMode = OutputMode::Folder;
-        options.txtOutput = base + u"/out"_s;
+        options.outputFolder = base + u"/out"_s;
         const JobEnvironment env = testutil::jobEnvironment(m_dir.path(), m_dir.path());
         CleanJob job(options, env);
         const JobResult r = testutil::runJob(job, {base + u"/a/x.png"_s, base + u"/b/x.png"_s, tooLong});

@@ -355,19 +355,19 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(folder));
         StoredOptions o;
         o.job.outputMode = OutputMode::Folder;
-        o.job.txtOutput = u" /out, \"q\" = ; 日本"_s;
-        o.job.txtPrefix = u"p_"_s;
-        o.job.txtSuffix = QString();
-        o.job.tags.chkCleanAll = false;
-        o.job.tags.chkCleanExifGPS = false;
-        o.job.tags.chkCleanICC = false;
-        o.job.tags.chkCleanAdobeApp14 = true;
+        o.job.outputFolder = u" /out, \"q\" = ; 日本"_s;
+        o.job.prefix = u"p_"_s;
+        o.job.suffix = QString();
+        o.job.tags.all = false;
+        o.job.tags.gps = false;
+        o.job.tags.icc = false;
+        o.job.tags.adobeApp14 = true;
         o.job.tags.keepOrientation = o.job.tags.keepColourProfile = false;
-        o.job.chkResetFileDates = true;
-        o.job.chkIgnoreMinorWarnings = false;
-        o.job.chkDeleteFileOnFail = true;
-        o.job.optProcessingFail = 1;
-        o.job.txtProcessingFailFolder = folder;
+        o.job.resetFileDates = true;
+        o.job.ignoreMinorWarnings = false;
+        o.job.moveProblemFiles = true;
+        o.job.problemTarget = 1;
+        o.job.problemFolder = folder;
         o.job.randomDate = false;
         o.job.fixedDate.sSetDateYear = u"2001"_s;
         o.job.fixedDate.sSetDateSec = u"59"_s;
@@ -390,7 +390,7 @@ private Q_SLOTS:
             QVERIFY2(written.contains(line), line);
 
         const StoredOptions back = readStoredOptions(store);
-        QCOMPARE(back.job.txtOutput, o.job.txtOutput);
+        QCOMPARE(back.job.outputFolder, o.job.outputFolder);
         QCOMPARE(back.lastDir, o.lastDir);
         QCOMPARE(back.left, std::optional<double>(-300));
         QVERIFY(QFile::rename(store.iniPath(), m_dir->filePath(u"first.ini"_s)));
@@ -428,12 +428,12 @@ private Q_SLOTS:
         SettingsStore store(m_dir->path());
         store.DetectPortableMode();
         const StoredOptions read = readStoredOptions(store, {m_dir->path(), 75, 90});
-        QCOMPARE(read.job.txtPrefix, u"before_"_s);
-        QCOMPARE(read.job.txtSuffix, u"_after"_s);
+        QCOMPARE(read.job.prefix, u"before_"_s);
+        QCOMPARE(read.job.suffix, u"_after"_s);
 
         StoredOptions expected;
-        expected.job.txtPrefix = u"before_"_s;
-        expected.job.txtSuffix = u"_after"_s;
+        expected.job.prefix = u"before_"_s;
+        expected.job.suffix = u"_after"_s;
         expected.lastDir = key == "sLastDir" ? QString() : m_dir->path();
         expected.lastAddDir = m_dir->path();
         expected.left = key == "Left" ? std::nullopt : std::optional<double>(75);

@@ -263,8 +263,8 @@ void CleanJob::setUp()
 
     setStatus(tr("Preparing..."));
 
-    if ((m_options.outputMode == OutputMode::Prefix && !isUsableNameAffix(m_options.txtPrefix))
-        || (m_options.outputMode == OutputMode::Suffix && !isUsableNameAffix(m_options.txtSuffix)))
+    if ((m_options.outputMode == OutputMode::Prefix && !isUsableNameAffix(m_options.prefix))
+        || (m_options.outputMode == OutputMode::Suffix && !isUsableNameAffix(m_options.suffix)))
         return fail(tr("A prefix or suffix must be part of a file name: it cannot be empty or hold '/'."));
     if (QDir::isRelativePath(m_env.tempFolder))
         m_env.tempFolder = joinPath(m_env.programFolder, m_env.tempFolder);
@@ -304,7 +304,7 @@ void CleanJob::setUp()
     const qsizetype n = m_images.size();
     m_plan->random = m_env.random ? m_env.random : QRandomGenerator::global();
     m_plan->fixedDate = FileDate::fixedDateTime(m_options.fixedDate);
-    if (m_options.bAutoRun)
+    if (m_options.overwriteWithoutAsking)
         m_plan->answer = m_plan->asked = true;
     m_plan->inputIds.resize(n);
     m_plan->outputs.resize(n);
@@ -416,7 +416,7 @@ void CleanJob::checkOutcomes()
         if (item.state == Item::State::Failed && item.refused)
             m_result.failedImages << item.input;
     Q_EMIT progressChanged(100);
-    setStatus(m_options.chkResetFileDates ? tr("Obfuscating file dates...") : tr("Checking files..."));
+    setStatus(m_options.resetFileDates ? tr("Obfuscating file dates...") : tr("Checking files..."));
     checkSlice();
 }
 
@@ -465,7 +465,7 @@ void CleanJob::summarise()
     // F, G: problems.
     if (result.problemCount >= 1) {
         result.summary += crlf + crlf + tr("Problems were reported. See log for details.");
-        if (m_options.chkDeleteFileOnFail && !result.failedImages.isEmpty())
+        if (m_options.moveProblemFiles && !result.failedImages.isEmpty())
             moveProblemFiles(result);
     }
     result.clearImageList = result.problemCount == 0 && !result.stopped;

@@ -28,18 +28,18 @@ class QTemporaryDir;
 // A snapshot of the option pages, taken when a run starts.
 struct JobOptions {
     OutputMode outputMode = OutputMode::Suffix;
-    QString txtOutput; // output folder (folder mode)
-    QString txtPrefix = QStringLiteral("cleaned_");
-    QString txtSuffix = QStringLiteral("_cleaned");
+    QString outputFolder; // output folder (folder mode)
+    QString prefix = QStringLiteral("cleaned_");
+    QString suffix = QStringLiteral("_cleaned");
     TagOptions tags;
-    bool chkIgnoreMinorWarnings = true; // adds "-m" to every command
-    bool chkResetFileDates = false;
+    bool ignoreMinorWarnings = true; // adds "-m" to every command
+    bool resetFileDates = false;
     bool randomDate = true; // optDate: 0 fixed, 1 random
     FixedFileDate fixedDate;
-    bool chkDeleteFileOnFail = false;
-    int optProcessingFail = 0; // 0 trash, 1 folder
-    QString txtProcessingFailFolder;
-    bool bAutoRun = false; // overwrite existing outputs without asking
+    bool moveProblemFiles = false;
+    int problemTarget = 0; // 0 trash, 1 folder
+    QString problemFolder;
+    bool overwriteWithoutAsking = false; // overwrite existing outputs without asking
     bool verify = true; // check every output for what is left
 };
 

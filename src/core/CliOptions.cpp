@@ -40,13 +40,13 @@ bool parseOutput(const QString &value, JobOptions &o)
         return false;
     if (kind == u"folder") {
         o.outputMode = OutputMode::Folder;
-        o.txtOutput = QDir::current().absoluteFilePath(text);
+        o.outputFolder = QDir::current().absoluteFilePath(text);
     } else if (kind == u"prefix") {
         o.outputMode = OutputMode::Prefix;
-        o.txtPrefix = text;
+        o.prefix = text;
     } else if (kind == u"suffix") {
         o.outputMode = OutputMode::Suffix;
-        o.txtSuffix = text;
+        o.suffix = text;
     } else {
         return false;
     }
@@ -59,23 +59,23 @@ bool parseRemove(const QString &value, TagOptions &t)
     if (names.isEmpty())
         return false;
     TagOptions chosen = t; // what --keep or the stored options say stays as it is
-    chosen.chkCleanAll = chosen.chkCleanExif = chosen.chkCleanExifGPS = chosen.chkCleanThumbnail = false;
-    chosen.chkCleanXMP = chosen.chkCleanIPTC = chosen.chkCleanICC = chosen.chkCleanPhotoshop = false;
-    chosen.chkCleanTiffIdf0 = chosen.chkCleanGeoTiff = chosen.chkCleanAdobeApp14 = chosen.chkCleanOther = false;
+    chosen.all = chosen.exif = chosen.gps = chosen.thumbnail = false;
+    chosen.xmp = chosen.iptc = chosen.icc = chosen.photoshop = false;
+    chosen.ifd0 = chosen.geoTiff = chosen.adobeApp14 = chosen.other = false;
     for (const QString &raw : names) {
         const QString n = raw.trimmed().toLower();
-        bool *box = n == u"all" ? &chosen.chkCleanAll
-            : n == u"exif"      ? &chosen.chkCleanExif
-            : n == u"gps"       ? &chosen.chkCleanExifGPS
-            : n == u"thumbnail" ? &chosen.chkCleanThumbnail
-            : n == u"xmp"       ? &chosen.chkCleanXMP
-            : n == u"iptc"      ? &chosen.chkCleanIPTC
-            : n == u"icc"       ? &chosen.chkCleanICC
-            : n == u"photoshop" ? &chosen.chkCleanPhotoshop
-            : n == u"ifd0"      ? &chosen.chkCleanTiffIdf0
-            : n == u"geotiff"   ? &chosen.chkCleanGeoTiff
-            : n == u"app14"     ? &chosen.chkCleanAdobeApp14
-            : n == u"other"     ? &chosen.chkCleanOther
+        bool *box = n == u"all" ? &chosen.all
+            : n == u"exif"      ? &chosen.exif
+            : n == u"gps"       ? &chosen.gps
+            : n == u"thumbnail" ? &chosen.thumbnail
+            : n == u"xmp"       ? &chosen.xmp
+            : n == u"iptc"      ? &chosen.iptc
+            : n == u"icc"       ? &chosen.icc
+            : n == u"photoshop" ? &chosen.photoshop
+            : n == u"ifd0"      ? &chosen.ifd0
+            : n == u"geotiff"   ? &chosen.geoTiff
+            : n == u"app14"     ? &chosen.adobeApp14
+            : n == u"other"     ? &chosen.other
                                 : nullptr;
         if (!box)
             return false;
@@ -115,11 +115,11 @@ bool parseKeep(const QString &value, TagOptions &t)
 bool parseDates(const QString &value, JobOptions &o)
 {
     if (value == u"keep") {
-        o.chkResetFileDates = false;
+        o.resetFileDates = false;
         return true;
     }
     if (value == u"random") {
-        o.chkResetFileDates = true;
+        o.resetFileDates = true;
         o.randomDate = true;
         return true;
     }
@@ -140,7 +140,7 @@ bool parseDates(const QString &value, JobOptions &o)
     }
     if (!FileDate::fixedDateTime(d))
         return false;
-    o.chkResetFileDates = true;
+    o.resetFileDates = true;
     o.randomDate = false;
     o.fixedDate = d;
     return true;
@@ -263,8 +263,8 @@ Request parse(const QStringList &arguments)
             return request;
         }
         options = readStoredOptions(store).job;
-        if (options.outputMode == OutputMode::Folder && QDir::isRelativePath(options.txtOutput))
-            options.txtOutput = QDir(programFolder()).absoluteFilePath(options.txtOutput);
+        if (options.outputMode == OutputMode::Folder && QDir::isRelativePath(options.outputFolder))
+            options.outputFolder = QDir(programFolder()).absoluteFilePath(options.outputFolder);
     }
     if (parser.isSet(outputOption) && !parseOutput(parser.value(outputOption), options))
         usageError(Cli::tr("--output takes overwrite, folder=DIR, prefix=TEXT or suffix=TEXT"));
@@ -279,26 +279,25 @@ Request parse(const QStringList &arguments)
         const QString where = parser.value(moveFailedOption);
         if (where.isEmpty())
             usageError(Cli::tr("--move-failed takes trash or a folder"));
-        options.chkDeleteFileOnFail = true;
-        options.optProcessingFail = where == u"trash" ? 0 : 1;
+        options.moveProblemFiles = true;
+        options.problemTarget = where == u"trash" ? 0 : 1;
         if (where != u"trash")
-            options.txtProcessingFailFolder = QDir::current().absoluteFilePath(where);
+            options.problemFolder = QDir::current().absoluteFilePath(where);
     }
     if (parser.isSet(strictOption))
-        options.chkIgnoreMinorWarnings = false;
-    if (options.outputMode == OutputMode::Folder && options.txtOutput.trimmed().size() < 2)
+        options.ignoreMinorWarnings = false;
+    if (options.outputMode == OutputMode::Folder && options.outputFolder.trimmed().size() < 2)
         usageError(Cli::tr("no output folder given"));
-    if ((options.outputMode == OutputMode::Prefix && options.txtPrefix.isEmpty())
-        || (options.outputMode == OutputMode::Suffix && options.txtSuffix.isEmpty()))
+    if ((options.outputMode == OutputMode::Prefix && options.prefix.isEmpty())
+        || (options.outputMode == OutputMode::Suffix && options.suffix.isEmpty()))
         usageError(Cli::tr("the prefix or suffix is empty"));
-    if ((options.outputMode == OutputMode::Prefix && !isUsableNameAffix(options.txtPrefix))
-        || (options.outputMode == OutputMode::Suffix && !isUsableNameAffix(options.txtSuffix)))
+    if ((options.outputMode == OutputMode::Prefix && !isUsableNameAffix(options.prefix))
+        || (options.outputMode == OutputMode::Suffix && !isUsableNameAffix(options.suffix)))
         usageError(Cli::tr("the prefix or suffix must be part of a file name: it cannot hold '/'"));
-    if (!options.tags.chkCleanAll && !options.tags.anyGroupTicked())
-        usageError(options.tags.chkCleanICC ? Cli::tr("nothing to remove: the colour profile is kept (see --keep)")
-                                            : Cli::tr("nothing to remove"));
-    if (parser.isSet(removeOption) && options.tags.chkCleanICC && options.tags.keepColourProfile
-        && !options.tags.chkCleanAll)
+    if (!options.tags.all && !options.tags.anyGroupTicked())
+        usageError(options.tags.icc ? Cli::tr("nothing to remove: the colour profile is kept (see --keep)")
+                                    : Cli::tr("nothing to remove"));
+    if (parser.isSet(removeOption) && options.tags.icc && options.tags.keepColourProfile && !options.tags.all)
         printErr(
             Cli::tr("quillmark-cli: the colour profile is kept; --keep orientation or --keep none removes it") + u'\n');
 

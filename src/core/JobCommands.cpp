@@ -17,7 +17,7 @@ CommandNeeds commandNeeds(const JobOptions &options)
 BatchCommands buildBatchCommands(const JobOptions &options, const QList<CommandImage> &images, const QString &pattern)
 {
     QStringList common;
-    if (options.chkIgnoreMinorWarnings)
+    if (options.ignoreMinorWarnings)
         common << u"-m"_s;
     common << u"-P"_s;
 
@@ -37,7 +37,7 @@ BatchCommands buildBatchCommands(const JobOptions &options, const QList<CommandI
             // The placeholder only where "-all=" removes the comments anyway; where
             // single groups go, the image's own comment stays, and the values are
             // written by ExifTool.
-            const bool commentGoes = options.tags.chkCleanAll || options.tags.chkCleanOther;
+            const bool commentGoes = options.tags.all || options.tags.other;
             if (!commentGoes) {
                 lines = tagArgumentsWithValues(options.tags, *image.keepValues);
             } else {

@@ -36,7 +36,7 @@ QString outputPathFor(const QString &input, const JobOptions &options, const QSt
     case OutputMode::Overwrite:
         return input;
     case OutputMode::Folder: {
-        QString out = options.txtOutput;
+        QString out = options.outputFolder;
         if (!out.endsWith(u'/'))
             out += u'/';
         if (QDir::isRelativePath(out))
@@ -44,9 +44,9 @@ QString outputPathFor(const QString &input, const JobOptions &options, const QSt
         return out + baseName + extension;
     }
     case OutputMode::Prefix:
-        return folder + options.txtPrefix + baseName + extension;
+        return folder + options.prefix + baseName + extension;
     case OutputMode::Suffix:
-        return folder + baseName + options.txtSuffix + extension;
+        return folder + baseName + options.suffix + extension;
     }
     return input;
 }
@@ -334,7 +334,7 @@ bool CleanJob::planStep()
                 }
             }
         }
-        if (item.open() && m_options.chkResetFileDates) {
+        if (item.open() && m_options.resetFileDates) {
             if (m_options.randomDate)
                 item.newDate = FileDate::randomDateTime(*p.random);
             else

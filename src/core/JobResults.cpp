@@ -152,8 +152,8 @@ bool CleanJob::checkStep()
 
 void CleanJob::moveProblemFiles(JobResult &result)
 {
-    const bool toTrash = m_options.optProcessingFail == 0;
-    QString folder = m_options.txtProcessingFailFolder.trimmed();
+    const bool toTrash = m_options.problemTarget == 0;
+    QString folder = m_options.problemFolder.trimmed();
     QString folderProblem;
     if (!toTrash) {
         if (folder.isEmpty()) {

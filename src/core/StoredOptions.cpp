@@ -131,27 +131,27 @@ const QHash<QString, Field> &fields()
                      o.job.outputMode = static_cast<OutputMode>(*mode);
              },
                 [](const StoredOptions &o) { return QString::number(static_cast<int>(o.job.outputMode)); }});
-        text(u"txtOutput"_s, &JobOptions::txtOutput);
-        text(u"txtPrefix"_s, &JobOptions::txtPrefix);
-        text(u"txtSuffix"_s, &JobOptions::txtSuffix);
+        text(u"txtOutput"_s, &JobOptions::outputFolder);
+        text(u"txtPrefix"_s, &JobOptions::prefix);
+        text(u"txtSuffix"_s, &JobOptions::suffix);
         folder(u"sLastDir"_s, &StoredOptions::lastDir);
         folder(u"sLastAddDir"_s, &StoredOptions::lastAddDir);
         t.insert(u"bFontSizeWarningShown"_s,
             {[](StoredOptions &o, const QString &v) { set(o.fontSizeWarningShown, toBoolean(v)); },
                 [](const StoredOptions &o) { return o.fontSizeWarningShown ? u"True"_s : u"False"_s; }});
-        tag(u"chkCleanAll"_s, &TagOptions::chkCleanAll);
-        tag(u"chkCleanExif"_s, &TagOptions::chkCleanExif);
-        tag(u"chkCleanExifGPS"_s, &TagOptions::chkCleanExifGPS);
-        tag(u"chkCleanXMP"_s, &TagOptions::chkCleanXMP);
-        tag(u"chkCleanIPTC"_s, &TagOptions::chkCleanIPTC);
-        tag(u"chkCleanThumbnail"_s, &TagOptions::chkCleanThumbnail);
-        tag(u"chkCleanICC"_s, &TagOptions::chkCleanICC);
-        tag(u"chkCleanOther"_s, &TagOptions::chkCleanOther);
-        tag(u"chkCleanTiffIdf0"_s, &TagOptions::chkCleanTiffIdf0);
-        tag(u"chkCleanPhotoshop"_s, &TagOptions::chkCleanPhotoshop);
-        tag(u"chkCleanGeoTiff"_s, &TagOptions::chkCleanGeoTiff);
-        tag(u"chkCleanAdobeApp14"_s, &TagOptions::chkCleanAdobeApp14);
-        job(u"chkResetFileDates"_s, &JobOptions::chkResetFileDates);
+        tag(u"chkCleanAll"_s, &TagOptions::all);
+        tag(u"chkCleanExif"_s, &TagOptions::exif);
+        tag(u"chkCleanExifGPS"_s, &TagOptions::gps);
+        tag(u"chkCleanXMP"_s, &TagOptions::xmp);
+        tag(u"chkCleanIPTC"_s, &TagOptions::iptc);
+        tag(u"chkCleanThumbnail"_s, &TagOptions::thumbnail);
+        tag(u"chkCleanICC"_s, &TagOptions::icc);
+        tag(u"chkCleanOther"_s, &TagOptions::other);
+        tag(u"chkCleanTiffIdf0"_s, &TagOptions::ifd0);
+        tag(u"chkCleanPhotoshop"_s, &TagOptions::photoshop);
+        tag(u"chkCleanGeoTiff"_s, &TagOptions::geoTiff);
+        tag(u"chkCleanAdobeApp14"_s, &TagOptions::adobeApp14);
+        job(u"chkResetFileDates"_s, &JobOptions::resetFileDates);
         twips(u"Left"_s, &StoredOptions::left);
         twips(u"Top"_s, &StoredOptions::top);
         t.insert(u"chkSkipReadyPage"_s,
@@ -160,12 +160,12 @@ const QHash<QString, Field> &fields()
         t.insert(u"resizableWindow"_s,
             {[](StoredOptions &o, const QString &v) { set(o.resizableWindow, toShort(v)); },
                 [](const StoredOptions &o) { return QString::number(o.resizableWindow); }});
-        job(u"chkDeleteFileOnFail"_s, &JobOptions::chkDeleteFileOnFail);
-        job(u"chkIgnoreMinorWarnings2"_s, &JobOptions::chkIgnoreMinorWarnings);
+        job(u"chkDeleteFileOnFail"_s, &JobOptions::moveProblemFiles);
+        job(u"chkIgnoreMinorWarnings2"_s, &JobOptions::ignoreMinorWarnings);
         t.insert(u"optProcessingFail"_s,
-            {[](StoredOptions &o, const QString &v) { set(o.job.optProcessingFail, toChoice(v, 2)); },
-                [](const StoredOptions &o) { return QString::number(o.job.optProcessingFail); }});
-        text(u"txtProcessingFailFolder"_s, &JobOptions::txtProcessingFailFolder);
+            {[](StoredOptions &o, const QString &v) { set(o.job.problemTarget, toChoice(v, 2)); },
+                [](const StoredOptions &o) { return QString::number(o.job.problemTarget); }});
+        text(u"txtProcessingFailFolder"_s, &JobOptions::problemFolder);
         date(u"SetDate_Year"_s, &FixedFileDate::sSetDateYear);
         date(u"SetDate_Month"_s, &FixedFileDate::sSetDateMonth);
         date(u"SetDate_Day"_s, &FixedFileDate::sSetDateDay);

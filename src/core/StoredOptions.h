@@ -11,7 +11,7 @@ class SettingsStore;
 // and write the store only through readStoredOptions() and writeStoredOptions(), so both
 // read a stored value the same way. The defaults are the settings catalogue's.
 struct StoredOptions {
-    JobOptions job; // tags.chkCleanICC is the user's own tick, even while a kept profile clears the box
+    JobOptions job; // tags.icc is the user's own tick, even while a kept profile clears the box
     bool skipReadyPage = false; // chkSkipReadyPage
 
     // The window's state. A folder that no longer exists reads as empty; nothing (nullopt)

@@ -4,19 +4,18 @@ using namespace Qt::StringLiterals;
 
 bool TagOptions::anyGroupTicked() const
 {
-    return chkCleanExif || chkCleanExifGPS || chkCleanThumbnail || chkCleanXMP || chkCleanIPTC
-        || (chkCleanICC && !keepColourProfile) || chkCleanPhotoshop || chkCleanTiffIdf0 || chkCleanGeoTiff
-        || chkCleanAdobeApp14 || chkCleanOther;
+    return exif || gps || thumbnail || xmp || iptc || (icc && !keepColourProfile) || photoshop || ifd0 || geoTiff
+        || adobeApp14 || other;
 }
 
 QStringList ExtraDeleteArguments(const TagOptions &t)
 {
     QStringList lines;
     // "-geotiff*=" removes only the GeoKey directory; these four still place the picture.
-    if (t.chkCleanAll || t.chkCleanGeoTiff)
+    if (t.all || t.geoTiff)
         lines << u"-ModelTiePoint="_s << u"-PixelScale="_s << u"-ModelTransform="_s << u"-GDALMetadata="_s;
     // Identifying IFD0 tags that CommonIFD0 leaves out; TIFF readers need none of them.
-    if (t.chkCleanAll || t.chkCleanTiffIdf0)
+    if (t.all || t.ifd0)
         lines << u"-IFD0:CameraSerialNumber="_s << u"-IFD0:HostComputer="_s << u"-IFD0:OwnerName="_s
               << u"-IFD0:DocumentName="_s << u"-IFD0:PageName="_s;
     return lines;
@@ -24,10 +23,10 @@ QStringList ExtraDeleteArguments(const TagOptions &t)
 
 QStringList JpegTagArguments(const QStringList &lines, const TagOptions &t)
 {
-    if (!(t.chkCleanAll || (t.chkCleanOther && t.chkCleanExif)))
+    if (!(t.all || (t.other && t.exif)))
         return lines;
     TagOptions every;
-    every.chkCleanAll = true;
+    every.all = true;
     QStringList unneeded = ExtraDeleteArguments(every);
     unneeded << u"-CommonIFD0="_s << u"-geotiff*="_s;
     QStringList kept;
@@ -41,8 +40,7 @@ QStringList JpegTagArguments(const QStringList &lines, const TagOptions &t)
 
 QStringList RawDeleteArguments(const TagOptions &t)
 {
-    const bool everything
-        = t.chkCleanAll || (t.chkCleanOther && t.chkCleanPhotoshop && t.chkCleanICC && t.chkCleanExif && t.chkCleanXMP);
+    const bool everything = t.all || (t.other && t.photoshop && t.icc && t.exif && t.xmp);
     if (!everything)
         return {};
     // Raw files keep Exif and maker notes under "-all=" (a raw decoder needs them), and
@@ -72,66 +70,66 @@ namespace {
 QStringList removalArguments(const TagOptions &t)
 {
     QStringList lines;
-    if (t.chkCleanAll) {
+    if (t.all) {
         // APP14 is deliberately never removed here: dropping it can change how the image looks.
         return QStringList {u"-all="_s, u"-CommonIFD0="_s, u"-geotiff*="_s} + ExtraDeleteArguments(t);
     }
 
     const auto appendStructural = [&] {
-        if (t.chkCleanTiffIdf0)
+        if (t.ifd0)
             lines << u"-CommonIFD0="_s;
-        if (t.chkCleanGeoTiff)
+        if (t.geoTiff)
             lines << u"-geotiff*="_s;
-        if (t.chkCleanAdobeApp14)
+        if (t.adobeApp14)
             lines << u"-Adobe:All="_s;
     };
 
-    if (t.chkCleanOther) {
+    if (t.other) {
         lines << u"-all="_s;
         appendStructural();
-        const bool allMainGroups = t.chkCleanPhotoshop && t.chkCleanICC && t.chkCleanExif && t.chkCleanXMP;
+        const bool allMainGroups = t.photoshop && t.icc && t.exif && t.xmp;
         if (allMainGroups)
             return lines + ExtraDeleteArguments(t); // GPS, thumbnail and IPTC go with "-all=" anyway
 
         // Remove everything, then keep the groups whose boxes are clear.
-        if (!t.chkCleanExif) {
+        if (!t.exif) {
             lines << u"--exif:all"_s;
-            if (t.chkCleanExifGPS)
+            if (t.gps)
                 lines << u"-gps:all="_s;
-            if (t.chkCleanThumbnail)
+            if (t.thumbnail)
                 lines << u"-ThumbnailImage="_s << u"-PreviewImage="_s;
         }
-        if (!t.chkCleanPhotoshop) {
+        if (!t.photoshop) {
             lines << u"--Photoshop:all"_s;
-            lines << (t.chkCleanIPTC ? u"-iptc:all="_s : u"--iptc:all"_s);
+            lines << (t.iptc ? u"-iptc:all="_s : u"--iptc:all"_s);
         }
-        if (!t.chkCleanICC)
+        if (!t.icc)
             lines << u"--ICC_Profile:all"_s;
-        if (!t.chkCleanXMP)
+        if (!t.xmp)
             lines << u"--xmp:all"_s;
         return lines + ExtraDeleteArguments(t);
     }
 
     // Only the chosen groups.
-    if (t.chkCleanExif)
+    if (t.exif)
         lines << u"-exif:all="_s;
-    if (t.chkCleanExifGPS)
+    if (t.gps)
         lines << u"-gps:all="_s;
-    if (t.chkCleanThumbnail)
+    if (t.thumbnail)
         lines << u"-ThumbnailImage="_s << u"-PreviewImage="_s;
-    if (t.chkCleanPhotoshop)
+    if (t.photoshop)
         lines << u"-Photoshop:all="_s;
-    if (t.chkCleanIPTC)
+    if (t.iptc)
         lines << u"-iptc:all="_s;
-    if (t.chkCleanICC)
+    if (t.icc)
         lines << u"-ICC_Profile:all="_s;
-    if (t.chkCleanXMP)
+    if (t.xmp)
         lines << u"-xmp:all="_s;
-    if (t.chkCleanTiffIdf0)
+    if (t.ifd0)
         lines << u"-CommonIFD0="_s;
-    if (t.chkCleanGeoTiff)
+    if (t.geoTiff)
         lines << u"-geotiff*="_s;
-    if (t.chkCleanAdobeApp14)
+    if (t.adobeApp14)
         lines << u"-Adobe:All="_s;
     return lines + ExtraDeleteArguments(t);
 }
@@ -144,9 +142,9 @@ QStringList removalArguments(const TagOptions &t)
 QStringList keepArguments(const TagOptions &t)
 {
     QStringList lines;
-    if (t.keepColourProfile && t.chkCleanAll)
+    if (t.keepColourProfile && t.all)
         lines << u"--ICC_Profile:all"_s; // the other cases treat the ICC box as clear
-    const bool exifGoes = t.chkCleanAll || t.chkCleanExif;
+    const bool exifGoes = t.all || t.exif;
     if (!exifGoes || !(t.keepOrientation || t.keepColourProfile))
         return lines;
     // The copy makes ExifTool read every image once more, which costs more than the
@@ -166,7 +164,7 @@ QStringList BuildTagArguments(const TagOptions &t)
 {
     TagOptions removal = t;
     if (t.keepColourProfile)
-        removal.chkCleanICC = false;
+        removal.icc = false;
     return removalArguments(removal) + keepArguments(t);
 }
 

@@ -5,18 +5,18 @@
 
 // States of the twelve tag boxes of the options page ("which metadata to remove").
 struct TagOptions {
-    bool chkCleanAll = true;
-    bool chkCleanExif = true;
-    bool chkCleanExifGPS = true;
-    bool chkCleanThumbnail = true;
-    bool chkCleanXMP = true;
-    bool chkCleanIPTC = true;
-    bool chkCleanICC = true;
-    bool chkCleanPhotoshop = true;
-    bool chkCleanTiffIdf0 = true;
-    bool chkCleanGeoTiff = true;
-    bool chkCleanAdobeApp14 = false;
-    bool chkCleanOther = true;
+    bool all = true;
+    bool exif = true;
+    bool gps = true;
+    bool thumbnail = true;
+    bool xmp = true;
+    bool iptc = true;
+    bool icc = true;
+    bool photoshop = true;
+    bool ifd0 = true;
+    bool geoTiff = true;
+    bool adobeApp14 = false;
+    bool other = true;
     // What stays whatever the boxes say, since losing it changes how the picture looks
     // (turned sideways, wrong colours) while it identifies nobody. The window's
     // chkKeepLook sets both.

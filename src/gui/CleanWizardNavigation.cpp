@@ -205,9 +205,9 @@ void CleanWizard::UpdateControls()
     in.imageCount = m_lstFiles.ListCount();
     const int mode = m_outputPage->outputMode();
     in.outputMode = static_cast<OutputMode>(mode < 0 ? 0 : mode);
-    in.txtOutput = m_outputPage->outputFolder();
-    in.txtPrefix = m_outputPage->prefix();
-    in.txtSuffix = m_outputPage->suffix();
+    in.outputFolder = m_outputPage->outputFolder();
+    in.prefix = m_outputPage->prefix();
+    in.suffix = m_outputPage->suffix();
     in.tags = m_tagsPage->tags();
 
     const ControlStates s = controlStates(in);

@@ -40,7 +40,7 @@ void CleanWizard::CleanImages()
     m_cleanedModel->clear();
 
     JobOptions options = storedOptions().job;
-    options.bAutoRun = bAutoRun;
+    options.overwriteWithoutAsking = bAutoRun;
 
     JobEnvironment environment;
     environment.exiftool = m_exiftool;

@@ -47,9 +47,9 @@ void CleanWizard::showStoredOptions(const StoredOptions &stored)
 {
     const JobOptions &o = stored.job;
     m_outputPage->setOutputMode(static_cast<int>(o.outputMode));
-    m_outputPage->setOutputFolder(o.txtOutput);
-    m_outputPage->setPrefix(o.txtPrefix);
-    m_outputPage->setSuffix(o.txtSuffix);
+    m_outputPage->setOutputFolder(o.outputFolder);
+    m_outputPage->setPrefix(o.prefix);
+    m_outputPage->setSuffix(o.suffix);
     if (stored.lastDir)
         sLastDir = *stored.lastDir;
     if (stored.lastAddDir)
@@ -65,14 +65,14 @@ void CleanWizard::showStoredOptions(const StoredOptions &stored)
         keepOnScreen();
     }
     m_tagsPage->setTags(o.tags);
-    m_datePage->setResetFileDates(o.chkResetFileDates);
+    m_datePage->setResetFileDates(o.resetFileDates);
     m_readyPage->setSkipped(stored.skipReadyPage);
     m_datePage->setFixedDate(o.fixedDate);
     m_datePage->setRandomDate(o.randomDate);
-    m_datePage->setIgnoreMinorWarnings(o.chkIgnoreMinorWarnings);
-    m_datePage->setMoveFailed(o.chkDeleteFileOnFail);
-    m_datePage->setFailTarget(o.optProcessingFail);
-    m_datePage->setFailFolder(o.txtProcessingFailFolder);
+    m_datePage->setIgnoreMinorWarnings(o.ignoreMinorWarnings);
+    m_datePage->setMoveFailed(o.moveProblemFiles);
+    m_datePage->setFailTarget(o.problemTarget);
+    m_datePage->setFailFolder(o.problemFolder);
     resizableWindow = stored.resizableWindow;
 }
 
@@ -81,18 +81,18 @@ StoredOptions CleanWizard::storedOptions() const
     StoredOptions stored;
     JobOptions &o = stored.job;
     o.outputMode = static_cast<OutputMode>(std::clamp(m_outputPage->outputMode(), 0, 3));
-    o.txtOutput = m_outputPage->outputFolder();
-    o.txtPrefix = m_outputPage->prefix();
-    o.txtSuffix = m_outputPage->suffix();
+    o.outputFolder = m_outputPage->outputFolder();
+    o.prefix = m_outputPage->prefix();
+    o.suffix = m_outputPage->suffix();
     // The ICC box as the user's tick, not the clear box shown while the profile is kept.
     o.tags = m_tagsPage->tags();
-    o.chkResetFileDates = m_datePage->resetFileDates();
+    o.resetFileDates = m_datePage->resetFileDates();
     o.fixedDate = m_datePage->fixedDate();
     o.randomDate = m_datePage->randomDate();
-    o.chkIgnoreMinorWarnings = m_datePage->ignoreMinorWarnings();
-    o.chkDeleteFileOnFail = m_datePage->moveFailed();
-    o.optProcessingFail = std::max(0, m_datePage->failTarget());
-    o.txtProcessingFailFolder = m_datePage->failFolder();
+    o.ignoreMinorWarnings = m_datePage->ignoreMinorWarnings();
+    o.moveProblemFiles = m_datePage->moveFailed();
+    o.problemTarget = std::max(0, m_datePage->failTarget());
+    o.problemFolder = m_datePage->failFolder();
     stored.skipReadyPage = m_readyPage->skipped();
     stored.lastDir = sLastDir;
     stored.lastAddDir = sLastAddDir;

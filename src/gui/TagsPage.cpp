@@ -91,7 +91,7 @@ TagsPage::TagsPage(QWidget *parent)
     for (QCheckBox *check :
         {m_all, m_exif, m_exifGps, m_thumbnail, m_xmp, m_iptc, m_icc, m_photoshop, m_tiffIfd0, m_geoTiff, m_other})
         check->setChecked(true);
-    m_adobeApp14->setChecked(first.chkCleanAdobeApp14);
+    m_adobeApp14->setChecked(first.adobeApp14);
     m_keepLook->setChecked(first.keepOrientation);
 
     // Before the rules run for the same change. applyStates sets the shown tick with the
@@ -116,39 +116,39 @@ QList<std::pair<QWidget *, QWidget *>> TagsPage::helpAnchors() const
 TagOptions TagsPage::tags() const
 {
     TagOptions t;
-    t.chkCleanAll = m_all->isChecked();
-    t.chkCleanExif = m_exif->isChecked();
-    t.chkCleanExifGPS = m_exifGps->isChecked();
-    t.chkCleanThumbnail = m_thumbnail->isChecked();
-    t.chkCleanXMP = m_xmp->isChecked();
-    t.chkCleanIPTC = m_iptc->isChecked();
-    t.chkCleanICC = m_iccChoice;
-    t.chkCleanPhotoshop = m_photoshop->isChecked();
-    t.chkCleanTiffIdf0 = m_tiffIfd0->isChecked();
-    t.chkCleanGeoTiff = m_geoTiff->isChecked();
-    t.chkCleanAdobeApp14 = m_adobeApp14->isChecked();
-    t.chkCleanOther = m_other->isChecked();
+    t.all = m_all->isChecked();
+    t.exif = m_exif->isChecked();
+    t.gps = m_exifGps->isChecked();
+    t.thumbnail = m_thumbnail->isChecked();
+    t.xmp = m_xmp->isChecked();
+    t.iptc = m_iptc->isChecked();
+    t.icc = m_iccChoice;
+    t.photoshop = m_photoshop->isChecked();
+    t.ifd0 = m_tiffIfd0->isChecked();
+    t.geoTiff = m_geoTiff->isChecked();
+    t.adobeApp14 = m_adobeApp14->isChecked();
+    t.other = m_other->isChecked();
     t.keepOrientation = t.keepColourProfile = m_keepLook->isChecked();
     return t;
 }
 
 void TagsPage::setTags(const TagOptions &t)
 {
-    m_all->setChecked(t.chkCleanAll);
-    m_exif->setChecked(t.chkCleanExif);
-    m_exifGps->setChecked(t.chkCleanExifGPS);
-    m_thumbnail->setChecked(t.chkCleanThumbnail);
-    m_xmp->setChecked(t.chkCleanXMP);
-    m_iptc->setChecked(t.chkCleanIPTC);
-    m_photoshop->setChecked(t.chkCleanPhotoshop);
-    m_tiffIfd0->setChecked(t.chkCleanTiffIdf0);
-    m_geoTiff->setChecked(t.chkCleanGeoTiff);
-    m_adobeApp14->setChecked(t.chkCleanAdobeApp14);
-    m_other->setChecked(t.chkCleanOther);
+    m_all->setChecked(t.all);
+    m_exif->setChecked(t.exif);
+    m_exifGps->setChecked(t.gps);
+    m_thumbnail->setChecked(t.thumbnail);
+    m_xmp->setChecked(t.xmp);
+    m_iptc->setChecked(t.iptc);
+    m_photoshop->setChecked(t.photoshop);
+    m_tiffIfd0->setChecked(t.ifd0);
+    m_geoTiff->setChecked(t.geoTiff);
+    m_adobeApp14->setChecked(t.adobeApp14);
+    m_other->setChecked(t.other);
     m_keepLook->setChecked(t.keepOrientation && t.keepColourProfile);
     // The ICC box may be showing a kept profile as clear, where setting it would change
     // nothing: the choice is taken as it is, and the rules then show it.
-    m_iccChoice = t.chkCleanICC;
+    m_iccChoice = t.icc;
     Q_EMIT changed();
 }
 

@@ -13,7 +13,7 @@ ControlStates controlStates(const ControlInputs &in)
     ControlStates s;
     s.cmdNextEnabled = true;
     // On every page, so the box never shows a tick for a profile that will be kept.
-    s.chkCleanICCChecked = in.tags.chkCleanICC && !in.tags.keepColourProfile;
+    s.chkCleanICCChecked = in.tags.icc && !in.tags.keepColourProfile;
     const auto refuse = [&s] {
         s.cmdNextEnabled = false;
         s.focusNext = false;
@@ -33,14 +33,14 @@ ControlStates controlStates(const ControlInputs &in)
         s.txtPrefixEnabled = in.outputMode == OutputMode::Prefix;
         s.txtSuffixEnabled = in.outputMode == OutputMode::Suffix;
         if (in.outputMode == OutputMode::Folder) {
-            if (in.txtOutput.trimmed().size() < 2)
+            if (in.outputFolder.trimmed().size() < 2)
                 return refuse();
             s.focusNext = true;
         }
         // A prefix or suffix of blanks is valid, so these are not trimmed. One holding
         // '/' would put the outputs in another folder ("../../x-" even outside it).
-        const QString *affix = in.outputMode == OutputMode::Prefix ? &in.txtPrefix
-            : in.outputMode == OutputMode::Suffix                  ? &in.txtSuffix
+        const QString *affix = in.outputMode == OutputMode::Prefix ? &in.prefix
+            : in.outputMode == OutputMode::Suffix                  ? &in.suffix
                                                                    : nullptr;
         if (affix && !isUsableNameAffix(*affix)) {
             if (!affix->isEmpty())
@@ -55,16 +55,16 @@ ControlStates controlStates(const ControlInputs &in)
 
     s.updateTagBoxes = true;
     const TagOptions &t = in.tags;
-    if (t.chkCleanAll) {
+    if (t.all) {
         s.chkCleanExifEnabled = s.chkCleanExifGPSEnabled = s.chkCleanThumbnailEnabled = false;
         s.chkCleanXMPEnabled = s.chkCleanIPTCEnabled = s.chkCleanICCEnabled = false;
         s.chkCleanPhotoshopEnabled = s.chkCleanTiffIdf0Enabled = s.chkCleanGeoTiffEnabled = false;
         s.chkCleanAdobeApp14Enabled = s.chkCleanOtherEnabled = false;
         return s;
     }
-    s.chkCleanExifGPSEnabled = !t.chkCleanExif;
-    s.chkCleanThumbnailEnabled = !t.chkCleanExif;
-    s.chkCleanIPTCEnabled = !t.chkCleanPhotoshop;
+    s.chkCleanExifGPSEnabled = !t.exif;
+    s.chkCleanThumbnailEnabled = !t.exif;
+    s.chkCleanIPTCEnabled = !t.photoshop;
     s.chkCleanICCEnabled = !t.keepColourProfile;
     if (!t.anyGroupTicked())
         return refuse();

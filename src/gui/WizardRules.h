@@ -13,9 +13,9 @@ struct ControlInputs {
     Page page = Page::Welcome;
     int imageCount = 0;
     OutputMode outputMode = OutputMode::Suffix;
-    QString txtOutput;
-    QString txtPrefix;
-    QString txtSuffix;
+    QString outputFolder;
+    QString prefix;
+    QString suffix;
     TagOptions tags;
 };
 
