@@ -307,18 +307,8 @@ bool CleanWizard::eventFilter(QObject *watched, QEvent *event)
             updateSplashPicture();
             return false;
         }
-        QStringList paths;
-        switch (CleanWizardParts::takeDrop(event, &paths)) {
-        case CleanWizardParts::DropStep::Dragging:
-            return true;
-        case CleanWizardParts::DropStep::Dropped:
-            // The file manager waits for the drop to finish; the adding runs after it.
-            QTimer::singleShot(0, this, [this, paths] { dropFiles(paths, false); });
-            return true;
-        case CleanWizardParts::DropStep::None:
-            break;
-        }
-        return false;
+        return CleanWizardParts::takeFileDrop(
+            this, event, [this](const QStringList &paths) { dropFiles(paths, false); });
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -137,15 +137,12 @@ void FinishedPage::showNoProblems()
 
 int FinishedPage::currentRow() const
 {
-    QModelIndex current = m_list->currentIndex();
-    if (!current.isValid() && !m_list->selectionModel()->selectedIndexes().isEmpty())
-        current = m_list->selectionModel()->selectedIndexes().constFirst();
-    return current.isValid() ? current.row() : -1;
+    return CleanWizardParts::currentRow(m_list);
 }
 
 void FinishedPage::fitListColumn()
 {
-    m_list->header()->resizeSection(0, std::max(m_list->width() - WindowLayout::listColumnInset, 16));
+    CleanWizardParts::fitListColumn(m_list);
 }
 
 bool FinishedPage::eventFilter(QObject *watched, QEvent *event)

@@ -164,15 +164,12 @@ QList<int> ImagesPage::selectedRows() const
 
 int ImagesPage::currentRow() const
 {
-    QModelIndex current = m_list->currentIndex();
-    if (!current.isValid() && !m_list->selectionModel()->selectedIndexes().isEmpty())
-        current = m_list->selectionModel()->selectedIndexes().constFirst();
-    return current.isValid() ? current.row() : -1;
+    return CleanWizardParts::currentRow(m_list);
 }
 
 void ImagesPage::fitListColumn()
 {
-    m_list->header()->resizeSection(0, std::max(m_list->width() - WindowLayout::listColumnInset, 16));
+    CleanWizardParts::fitListColumn(m_list);
 }
 
 bool ImagesPage::eventFilter(QObject *watched, QEvent *event)
@@ -192,17 +189,8 @@ bool ImagesPage::eventFilter(QObject *watched, QEvent *event)
         return false;
     }
     if (watched == m_list->viewport()) {
-        QStringList paths;
-        switch (takeDrop(event, &paths)) {
-        case DropStep::Dragging:
+        if (takeFileDrop(this, event, [this](const QStringList &paths) { Q_EMIT filesDropped(paths); }))
             return true;
-        case DropStep::Dropped:
-            // The file manager waits for the drop to finish; the adding runs after it.
-            QTimer::singleShot(0, this, [this, paths] { Q_EMIT filesDropped(paths); });
-            return true;
-        case DropStep::None:
-            break;
-        }
     }
     return WizardPage::eventFilter(watched, event);
 }

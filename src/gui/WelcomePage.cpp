@@ -55,16 +55,7 @@ QString WelcomePage::introText() const
 
 bool WelcomePage::event(QEvent *event)
 {
-    QStringList paths;
-    switch (takeDrop(event, &paths)) {
-    case DropStep::Dragging:
+    if (takeFileDrop(this, event, [this](const QStringList &paths) { Q_EMIT filesDropped(paths); }))
         return true;
-    case DropStep::Dropped:
-        // The file manager waits for the drop to finish; the adding runs after it.
-        QTimer::singleShot(0, this, [this, paths] { Q_EMIT filesDropped(paths); });
-        return true;
-    case DropStep::None:
-        break;
-    }
     return WizardPage::event(event);
 }

@@ -4,6 +4,7 @@
 #include "gui/Artwork.h"
 #include "gui/FileListView.h"
 #include "gui/LinkLabel.h"
+#include "gui/WindowLayout.h"
 
 #include <QApplication>
 #include <QDropEvent>
@@ -12,8 +13,11 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
+#include <QTimer>
+#include <QTreeView>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -104,28 +108,42 @@ QString escaped(const QString &text)
     return text.toHtmlEscaped().replace(u"\r\n"_s, u"<br>"_s).replace(u'\n', u"<br>"_s);
 }
 
-DropStep takeDrop(QEvent *event, QStringList *paths)
+bool takeFileDrop(QObject *context, QEvent *event, const std::function<void(const QStringList &)> &dropped)
 {
     const QEvent::Type type = event->type();
     if (type == QEvent::DragEnter || type == QEvent::DragMove) {
         auto *drag = static_cast<QDropEvent *>(event);
         drag->setDropAction(Qt::CopyAction);
         drag->accept();
-        return DropStep::Dragging;
+        return true;
     }
     if (type != QEvent::Drop)
-        return DropStep::None;
+        return false;
     auto *drop = static_cast<QDropEvent *>(event);
-    paths->clear();
+    QStringList paths;
     for (const QUrl &url : drop->mimeData()->urls()) {
         // From the URL's bytes: toLocalFile() would spell a name that is not valid UTF-8
         // with other bytes.
         if (url.isLocalFile() && !url.path().isEmpty())
-            *paths << decodePath(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
+            paths << decodePath(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
     }
     drop->setDropAction(Qt::CopyAction);
     drop->accept();
-    return DropStep::Dropped;
+    QTimer::singleShot(0, context, [dropped, paths] { dropped(paths); });
+    return true;
+}
+
+int currentRow(const QTreeView *list)
+{
+    QModelIndex current = list->currentIndex();
+    if (!current.isValid() && !list->selectionModel()->selectedIndexes().isEmpty())
+        current = list->selectionModel()->selectedIndexes().constFirst();
+    return current.isValid() ? current.row() : -1;
+}
+
+void fitListColumn(QTreeView *list)
+{
+    list->header()->resizeSection(0, std::max(list->width() - WindowLayout::listColumnInset, 16));
 }
 
 } // namespace CleanWizardParts

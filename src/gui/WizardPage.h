@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <utility>
 
 class LinkLabel;
@@ -53,9 +54,14 @@ QPushButton *browseButton(const QString &name, QWidget *parent);
 QString escaped(const QString &text);
 
 // Files dropped from a file manager. Anything may be dragged over a drop target: without
-// files the drop only moves the wizard on.
-enum class DropStep { None, Dragging, Dropped };
-DropStep takeDrop(QEvent *event, QStringList *paths);
+// files the drop only moves the wizard on. True when the event was a drag or a drop; a
+// drop's paths go to `dropped` once the drop is over (the file manager waits for it).
+bool takeFileDrop(QObject *context, QEvent *event, const std::function<void(const QStringList &)> &dropped);
+
+// The row of a one-column list that the keyboard or the first selected row points at, or -1.
+int currentRow(const QTreeView *list);
+// Widens a one-column list's column to the list, less its frame's room.
+void fitListColumn(QTreeView *list);
 
 } // namespace CleanWizardParts
 
