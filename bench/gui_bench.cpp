@@ -128,7 +128,7 @@ int main(int argc, char *argv[])
     CleanWizard window(setup);
     window.show();
     QCoreApplication::processEvents();
-    window.cmdNext_Click(); // the file list page
+    window.goNext(); // the file list page
     PaintCounter paints;
     window.installEventFilter(&paints);
     for (QWidget *w : window.findChildren<QWidget *>())
@@ -139,8 +139,8 @@ int main(int argc, char *argv[])
     probe.start();
     QElapsedTimer clock;
     clock.start();
-    window.AddFolder(tree);
-    window.UpdateControls();
+    window.addFolder(tree);
+    window.updateControls();
     const qint64 addMs = clock.elapsed();
     const qint64 addGap = probe.stop();
     QCoreApplication::processEvents();
@@ -152,7 +152,7 @@ int main(int argc, char *argv[])
         residentKb() / 1024.0);
 
     clock.restart();
-    window.cmdRemoveAll_Click();
+    window.removeAllImages();
     std::printf("| removing all | %lld ms |\n", clock.elapsed());
 
     if (runImages > 0) {
@@ -165,13 +165,13 @@ int main(int argc, char *argv[])
         for (const QString &n : names)
             if (!n.endsWith(u"_cleaned.jpg"_s))
                 QFile::copy(images + u'/' + n, runFolder + u'/' + n);
-        window.AddFolder(runFolder);
-        window.UpdateControls();
+        window.addFolder(runFolder);
+        window.updateControls();
         while (window.iPage() < 6)
-            window.cmdNext_Click();
+            window.goNext();
         probe.start();
         clock.restart();
-        window.cmdNext_Click(); // Start: runs the whole job
+        window.goNext(); // Start: runs the whole job
         const qint64 runMs = clock.elapsed();
         const qint64 runGap = probe.stop();
         std::printf("| cleaning run of %lld images | %.2f s |\n", static_cast<long long>(names.size()), runMs / 1000.0);

@@ -127,12 +127,12 @@ public:
     {
         auto w = window();
         if (page >= 2) {
-            w->cmdNext_Click();
-            w->AddFile(image);
-            w->UpdateControls();
+            w->goNext();
+            w->addFile(image);
+            w->updateControls();
         }
         while (w->iPage() < page)
-            w->cmdNext_Click();
+            w->goNext();
         return w;
     }
 
@@ -140,10 +140,10 @@ public:
     std::unique_ptr<CleanWizard> filesPage(const QString &folder = {})
     {
         auto w = window();
-        w->cmdNext_Click();
+        w->goNext();
         if (!folder.isEmpty()) {
-            w->AddFolder(folder);
-            w->UpdateControls();
+            w->addFolder(folder);
+            w->updateControls();
         }
         return w;
     }
@@ -192,7 +192,7 @@ inline bool waitForFinishedPage(const CleanWizard &w, int timeoutMs = 300000)
 inline bool runToFinishedPage(CleanWizard &w)
 {
     while (w.iPage() < 7)
-        w.cmdNext_Click();
+        w.goNext();
     return waitForFinishedPage(w);
 }
 

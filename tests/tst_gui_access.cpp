@@ -120,16 +120,16 @@ private Q_SLOTS:
         QVERIFY(Palettes::apply(palette));
         // The pages as a person meets them: 1 to 6 on the way, 8 after a run with a problem.
         auto w = m_box->filesPage(freshFolder(u"readable-"_s + palette));
-        w->cmdBack_Click();
+        w->goBack();
         guitest::child<QCheckBox>(*w, "chkResetFileDates")->setChecked(true);
         guitest::child<QCheckBox>(*w, "chkDeleteFileOnFail")->setChecked(true);
         QStringList named;
         for (int page : {1, 2, 3, 4, 5, 6, 8}) {
             if (page == 8) {
-                w->cmdNext_Click(); // the run
+                w->goNext(); // the run
                 QVERIFY(guitest::waitForFinishedPage(*w));
             } else if (page > 1) {
-                w->cmdNext_Click();
+                w->goNext();
             }
             QCOMPARE(w->iPage(), page);
             QCoreApplication::processEvents();
@@ -293,7 +293,7 @@ private Q_SLOTS:
     {
         auto w = m_box->window();
         auto *lwFiles = guitest::child<QTreeView>(*w, "lwFiles");
-        w->cmdNext_Click();
+        w->goNext();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         const QColor highlight = lwFiles->palette().color(QPalette::Highlight);
         const auto highlighted = [&] {
@@ -362,11 +362,11 @@ private Q_SLOTS:
         auto *lblReadySummary = guitest::child<QLabel>(*w, "lblReadySummary");
         guitest::child<QRadioButton>(*w, u"optOutputMode_"_s + QString::number(mode))->setChecked(true);
         guitest::child<QLineEdit>(*w, "txtOutput")->setText(u"/tmp/out"_s);
-        w->cmdNext_Click();
-        w->cmdNext_Click();
+        w->goNext();
+        w->goNext();
         guitest::child<QCheckBox>(*w, "chkResetFileDates")->setChecked(true);
         guitest::child<QRadioButton>(*w, "optDate_1")->setChecked(true);
-        w->cmdNext_Click();
+        w->goNext();
         QCOMPARE(w->iPage(), 6);
         QVERIFY2(lblReadySummary->text().contains(says), qPrintable(lblReadySummary->text()));
         QVERIFY(lblReadySummary->text().contains(u"File dates are set to random dates."_s));

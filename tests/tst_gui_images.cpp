@@ -118,20 +118,20 @@ private Q_SLOTS:
         const auto removeRaw = qScopeGuard([&raw] { ::unlink(raw.constData()); });
         auto w = m_box->filesPage();
         auto *lwFiles = guitest::child<QTreeView>(*w, "lwFiles");
-        w->AddFolder(folder);
+        w->addFolder(folder);
         QCOMPARE(listed(*w), (QStringList {decodePath(raw), folder + u"/ok.jpg"_s}));
         QVERIFY(Prompts::takeRecords().isEmpty());
         QCOMPARE(lwFiles->model()->index(0, 0).data().toString(), u"caf\\xe9.jpg"_s);
         QCOMPARE(lwFiles->model()->index(0, 0).data(Qt::ToolTipRole).toString(), folder + u"/caf\\xe9.jpg"_s);
 
-        w->cmdRemoveAll_Click();
+        w->removeAllImages();
         QVERIFY(guitest::dropUrls(lwFiles->viewport(),
             {QUrl(u"file://"_s + QString::fromLatin1(QUrl::toPercentEncoding(folder, "/")) + u"/caf%E9.jpg"_s)}));
         QTRY_COMPARE(listed(*w), QStringList {decodePath(raw)});
 
         // The file dialog spells the name with U+FFFD, which names no file: the person
         // is told how to add it instead.
-        w->cmdRemoveAll_Click();
+        w->removeAllImages();
         Prompts::takeRecords();
         const QString asTheDialogSpellsIt = QFile::decodeName(raw);
         Prompts::queueAnswer(QStringList {asTheDialogSpellsIt, folder + u"/ok.jpg"_s});
@@ -173,7 +173,7 @@ private Q_SLOTS:
         QCOMPARE(listed(*w), QStringList {folder + u"/w.jpg"_s});
         QVERIFY(guitest::child<QPushButton>(*w, "cmdNext")->isEnabled());
 
-        w->cmdBack_Click();
+        w->goBack();
         QVERIFY(drop(guitest::child<QLabel>(*w, "picSplash"), {folder + u"/v.jpg"_s}));
         QTRY_COMPARE(w->iPage(), 2);
         QCOMPARE(w->lstFiles().ListCount(), 2);
@@ -192,8 +192,8 @@ private Q_SLOTS:
         auto *lwFiles = guitest::child<QTreeView>(*w, "lwFiles");
         auto *lblNumFileAdded = guitest::child<QLabel>(*w, "lblNumFileAdded");
         for (const QString &n : names)
-            w->AddFile(folder + u'/' + n);
-        w->UpdateControls();
+            w->addFile(folder + u'/' + n);
+        w->updateControls();
 
         // Rows 2 and 4 (counted from 1) and Delete: rows 1, 3 and 5 stay, with their paths.
         select(lwFiles, {1, 3});

@@ -84,8 +84,8 @@ private Q_SLOTS:
         QCOMPARE(iccState(w.get()), u"ticked enabled | Next"_s);
         // Leaving the page and coming back shows the same.
         chkKeepLook->click();
-        w->cmdBack_Click();
-        w->cmdNext_Click();
+        w->goBack();
+        w->goNext();
         QCOMPARE(iccState(w.get()), u"clear disabled | no Next"_s);
     }
 

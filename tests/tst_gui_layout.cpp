@@ -107,8 +107,8 @@ private Q_SLOTS:
     {
         auto window = m_box->window();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        window->AddFile(m_box->path(u"images/tiff_iptc_icc_xmp_photoshop.tif"_s));
-        window->AddFile(m_box->path(u"images/a rather long file name of a holiday picture.jpg"_s));
+        window->addFile(m_box->path(u"images/tiff_iptc_icc_xmp_photoshop.tif"_s));
+        window->addFile(m_box->path(u"images/a rather long file name of a holiday picture.jpg"_s));
         guitest::child<QCheckBox>(*window, "chkResetFileDates")->setChecked(true);
         guitest::child<QCheckBox>(*window, "chkDeleteFileOnFail")->setChecked(true);
         for (int page = 1; page <= 6; ++page) {
@@ -117,7 +117,7 @@ private Q_SLOTS:
             checkPage(*window, u"page "_s + QString::number(page));
             shoot(*window, u"page"_s + QString::number(page));
             if (page < 6)
-                window->cmdNext_Click();
+                window->goNext();
         }
     }
 
@@ -141,8 +141,8 @@ private Q_SLOTS:
         QApplication::setFont(QFont(family, points));
         auto window = m_box->window();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        window->cmdNext_Click();
-        window->AddFile(m_box->path(u"images/tiff_iptc_icc_xmp_photoshop.tif"_s));
+        window->goNext();
+        window->addFile(m_box->path(u"images/tiff_iptc_icc_xmp_photoshop.tif"_s));
         for (const QString &count :
             {u"26 images"_s, u"20000 images"_s, u"Adding files..."_s, u"No files to process..."_s}) {
             guitest::child<QLabel>(*window, "lblNumFileAdded")->setText(count);
@@ -162,9 +162,9 @@ private Q_SLOTS:
         QVERIFY(testutil::copySample(u"jpeg_truncated_in_app1.jpg"_s, m_box->path(u"images/broken.jpg"_s)));
         auto window = m_box->window();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        window->cmdNext_Click();
-        window->AddFolder(m_box->path(u"images"_s));
-        window->UpdateControls();
+        window->goNext();
+        window->addFolder(m_box->path(u"images"_s));
+        window->updateControls();
         guitest::child<QCheckBox>(*window, "chkDeleteFileOnFail")->setChecked(true);
         guitest::child<QRadioButton>(*window, "optProcessingFail_1")->setChecked(true);
         guitest::child<QLineEdit>(*window, "txtProcessingFailFolder")->setText(m_box->path(u"failed"_s));
@@ -191,7 +191,7 @@ private Q_SLOTS:
     {
         auto window = m_box->window();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        window->cmdNext_Click();
+        window->goNext();
         const BalloonTip *tip = window->tooltipOf(guitest::child<QPushButton>(*window, "cmdInput"));
         QVERIFY(tip);
         guitest::enter(guitest::child<QPushButton>(*window, "cmdInput"),

@@ -81,7 +81,7 @@ private Q_SLOTS:
         QTRY_COMPARE(lookOf(home), rest());
         // A page change under the mouse leaves no link red.
         enter(home);
-        w->cmdNext_Click();
+        w->goNext();
         QCOMPARE(lookOf(home).first, rest().first);
     }
 
@@ -109,7 +109,7 @@ private Q_SLOTS:
         QCOMPARE(opened(), QStringList {WelcomePage::homePageUrl()});
         QVERIFY(WelcomePage::homePageUrl().contains(u"app=quillmark"_s));
         // The log link works whether or not it is shown.
-        w->lblLinkButton_Click(3);
+        w->openLink(3);
         QCOMPARE(opened(), QStringList {w->systemFolders().sTemp + u"/qmk_log.txt"_s});
     }
 
@@ -135,7 +135,7 @@ private Q_SLOTS:
         auto w = m_box->window();
         guitest::child<QRadioButton>(*w, u"optOutputMode_"_s + QString::number(mode))->setChecked(true);
         guitest::child<QLineEdit>(*w, "txtOutput")->setText(folderText.replace(u"<sandbox>"_s, m_box->path(QString())));
-        w->lblLinkButton_Click(5);
+        w->openLink(5);
         QCOMPARE(opened(), expected.isEmpty() ? QStringList() : QStringList {m_box->path(expected)});
     }
 

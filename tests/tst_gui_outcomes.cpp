@@ -85,11 +85,11 @@ private Q_SLOTS:
         QCOMPARE(doubleClickRow(lwFilesCleaned, 1).text, QString());
         QCOMPARE(doubleClickRow(lwFilesCleaned, 2).text, QString());
 
-        w->cmdBack_Click();
-        w->cmdRemoveAll_Click();
+        w->goBack();
+        w->removeAllImages();
         QCOMPARE(lblNumFileAdded->toolTip(), QString());
-        w->AddFile(folder + u"/png_exif_gps_xmp.png"_s);
-        w->UpdateControls();
+        w->addFile(folder + u"/png_exif_gps_xmp.png"_s);
+        w->updateControls();
         QVERIFY(QFile::remove(folder + u"/png_exif_gps_xmp_cleaned.png"_s));
         QVERIFY(guitest::runToFinishedPage(*w));
         QVERIFY2(!lblExecuteInfo->text().contains(u"left out"_s), qPrintable(lblExecuteInfo->text()));

@@ -179,21 +179,21 @@ private Q_SLOTS:
         Prompts::takeRecords();
         Prompts::setOpenUrlWorks(false);
         const auto openWorksAgain = qScopeGuard([] { Prompts::setOpenUrlWorks(true); });
-        w->lblLinkButton_Click(3);
+        w->openLink(3);
         QList<Prompts::Record> records = Prompts::takeRecords();
         QCOMPARE(records.size(), 2);
         QCOMPARE(records.at(0).kind, Prompts::Kind::Open);
         QCOMPARE(records.at(1).kind, Prompts::Kind::Modal);
         QCOMPARE(records.at(1).title, u"qmk_log.txt - Problem Log"_s);
         QCOMPARE(records.at(1).text, log);
-        w->lblLinkButton_Click(5);
+        w->openLink(5);
         records = Prompts::takeRecords();
         QCOMPARE(records.size(), 2);
         QCOMPARE(records.at(1).kind, Prompts::Kind::Message);
         QVERIFY2(records.at(1).text.contains(folder), qPrintable(records.at(1).text));
         Prompts::setOpenUrlWorks(true);
-        w->lblLinkButton_Click(3);
-        w->lblLinkButton_Click(5);
+        w->openLink(3);
+        w->openLink(5);
         records = Prompts::takeRecords();
         QCOMPARE(records.size(), 2);
         QVERIFY(records.at(0).kind == Prompts::Kind::Open && records.at(1).kind == Prompts::Kind::Open);
@@ -206,9 +206,9 @@ private Q_SLOTS:
         s.exiftool = m_box->path(u"no such tool/exiftool"_s);
         CleanWizard w(s);
         w.show();
-        w.cmdNext_Click();
-        w.AddFolder(folder);
-        w.UpdateControls();
+        w.goNext();
+        w.addFolder(folder);
+        w.updateControls();
         QVERIFY(guitest::runToFinishedPage(w));
         QCOMPARE(guitest::child<QLabel>(w, "lblExecuteInfo")->text(), u"Internal program error!"_s);
         // The person learns why.
@@ -304,7 +304,7 @@ private Q_SLOTS:
         const auto outputs = [&] { return QDir(folder).entryList({u"*_cleaned.jpg"_s}, QDir::Files).size(); };
         auto w = m_box->filesPage(folder);
         while (w->iPage() < 6)
-            w->cmdNext_Click();
+            w->goNext();
         guitest::recordedTexts(Prompts::Kind::Question); // forget earlier prompts
 
         bool asked = false;
@@ -330,7 +330,7 @@ private Q_SLOTS:
                 w->close();
         });
         watch.start();
-        w->cmdNext_Click();
+        w->goNext();
         QVERIFY(guitest::waitForFinishedPage(*w));
         watch.stop();
         QVERIFY(asked);

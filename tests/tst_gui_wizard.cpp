@@ -61,7 +61,7 @@ private Q_SLOTS:
         if (page > 1) {
             // Each page has a header of its own, and Back changes it.
             const QString title = lblTopTitle->text();
-            w->cmdBack_Click();
+            w->goBack();
             QCOMPARE(w->iPage(), page - 1);
             QVERIFY(!title.isEmpty() && (page == 2 || lblTopTitle->text() != title));
         }
@@ -160,14 +160,14 @@ private Q_SLOTS:
         const QString folder = m_box->imageFolder(u"disclaimer"_s, {});
         auto w = m_box->windowAt(2, m_jpeg);
         for (const QString &name : {u"b.JPE"_s, u"c.JPEG"_s, u"e.tif"_s}) {
-            QVERIFY(guitest::writeFile(folder + u'/' + name, "x") && w->AddFile(folder + u'/' + name));
-            w->UpdateControls();
+            QVERIFY(guitest::writeFile(folder + u'/' + name, "x") && w->addFile(folder + u'/' + name));
+            w->updateControls();
             while (w->iPage() < 4)
-                w->cmdNext_Click();
+                w->goNext();
             QCOMPARE(guitest::child<QLabel>(*w, "lblDisclaimer")->isVisible(), name == u"e.tif");
             QCOMPARE(guitest::child<QLabel>(*w, "imgDisclaimer")->isVisible(), name == u"e.tif");
-            w->cmdBack_Click();
-            w->cmdBack_Click();
+            w->goBack();
+            w->goBack();
         }
     }
 
@@ -195,14 +195,14 @@ private Q_SLOTS:
         for (bool skip : {false, true}) {
             guitest::child<QCheckBox>(*w, "chkSkipReadyPage")->setChecked(skip);
             while (w->iPage() < 5)
-                w->cmdNext_Click();
+                w->goNext();
             QCOMPARE(guitest::caption(cmdNext), skip ? u"Start >"_s : u"Next >"_s);
             pagesDuringJob.clear();
-            w->cmdNext_Click();
+            w->goNext();
             if (!skip) {
                 QCOMPARE(w->iPage(), 6);
                 QVERIFY(pagesDuringJob.isEmpty());
-                w->cmdNext_Click();
+                w->goNext();
             }
             QVERIFY(guitest::waitForFinishedPage(*w));
             QCOMPARE(w->iPage(), 8);
@@ -213,15 +213,15 @@ private Q_SLOTS:
                 guitest::visibility(*w, {"picSplash", "picFrameTop", "Line1"}), (QList<bool> {true, false, false}));
             QCOMPARE(guitest::caption(cmdCancel), u"Quit"_s);
             QVERIFY(!cmdNext->isEnabled() && cmdBack->isEnabled());
-            w->cmdNext_Click();
+            w->goNext();
             QCOMPARE(w->iPage(), 8);
             // Back leads to the file list, with the header back.
-            w->cmdBack_Click();
+            w->goBack();
             QCOMPARE(w->iPage(), 2);
             QCOMPARE(guitest::visibility(*w, {"picFrameTop", "Line1", "Line2"}), (QList<bool> {true, true, true}));
             QCOMPARE(guitest::caption(cmdCancel), u"Close"_s);
-            w->AddFile(image);
-            w->UpdateControls();
+            w->addFile(image);
+            w->updateControls();
         }
         // Only the stop question was asked (once per Escape), never the overwrite question.
         const QStringList asked = guitest::recordedTexts(Prompts::Kind::Question);

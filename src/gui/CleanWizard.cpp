@@ -70,7 +70,7 @@ void CleanWizard::load()
 
     buildUi();
     m_page = Page::Welcome;
-    ShowPage();
+    showPage();
 
     m_ScreenDPI = logicalDpiX() > 0 ? logicalDpiX() : 96;
 
@@ -118,27 +118,27 @@ void CleanWizard::applyWindowBorder()
 
 void CleanWizard::connectControls()
 {
-    connect(cmdNext, &QPushButton::clicked, this, &CleanWizard::cmdNext_Click);
-    connect(cmdBack, &QPushButton::clicked, this, &CleanWizard::cmdBack_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &CleanWizard::cmdCancel_Click);
+    connect(cmdNext, &QPushButton::clicked, this, &CleanWizard::goNext);
+    connect(cmdBack, &QPushButton::clicked, this, &CleanWizard::goBack);
+    connect(cmdCancel, &QPushButton::clicked, this, &CleanWizard::cancelOrClose);
 
-    connect(m_welcomePage, &WelcomePage::homePageRequested, this, [this] { lblLinkButton_Click(2); });
+    connect(m_welcomePage, &WelcomePage::homePageRequested, this, [this] { openLink(2); });
     connect(
         m_welcomePage, &WelcomePage::filesDropped, this, [this](const QStringList &paths) { dropFiles(paths, false); });
 
-    connect(m_imagesPage, &ImagesPage::addImagesClicked, this, &CleanWizard::cmdInput_Click);
-    connect(m_imagesPage, &ImagesPage::addFolderClicked, this, &CleanWizard::cmdAddFolder_Click);
-    connect(m_imagesPage, &ImagesPage::removeSelectedClicked, this, &CleanWizard::cmdRemoveSelected_Click);
-    connect(m_imagesPage, &ImagesPage::removeAllClicked, this, &CleanWizard::cmdRemoveAll_Click);
+    connect(m_imagesPage, &ImagesPage::addImagesClicked, this, &CleanWizard::chooseImages);
+    connect(m_imagesPage, &ImagesPage::addFolderClicked, this, &CleanWizard::chooseFolder);
+    connect(m_imagesPage, &ImagesPage::removeSelectedClicked, this, &CleanWizard::removeSelectedImages);
+    connect(m_imagesPage, &ImagesPage::removeAllClicked, this, &CleanWizard::removeAllImages);
     connect(m_imagesPage, &ImagesPage::metadataRequested, this, [this](int row) { showMetadata(false, row); });
     connect(
         m_imagesPage, &ImagesPage::filesDropped, this, [this](const QStringList &paths) { dropFiles(paths, true); });
 
-    connect(m_outputPage, &OutputPage::changed, this, &CleanWizard::UpdateControls);
-    connect(m_tagsPage, &TagsPage::changed, this, &CleanWizard::UpdateControls);
+    connect(m_outputPage, &OutputPage::changed, this, &CleanWizard::updateControls);
+    connect(m_tagsPage, &TagsPage::changed, this, &CleanWizard::updateControls);
 
-    connect(m_finishedPage, &FinishedPage::logRequested, this, [this] { lblLinkButton_Click(3); });
-    connect(m_finishedPage, &FinishedPage::destinationRequested, this, [this] { lblLinkButton_Click(5); });
+    connect(m_finishedPage, &FinishedPage::logRequested, this, [this] { openLink(3); });
+    connect(m_finishedPage, &FinishedPage::destinationRequested, this, [this] { openLink(5); });
     connect(m_finishedPage, &FinishedPage::metadataRequested, this, [this](int row) { showMetadata(true, row); });
 }
 
@@ -240,7 +240,7 @@ void CleanWizard::restoreFramePosition()
 void CleanWizard::onActivated()
 {
     // Coming back from another window (the viewer), the page's rules are checked again.
-    UpdateControls();
+    updateControls();
     if (cmdNext->isEnabled())
         cmdNext->setFocus();
     fontSizeWarning();
@@ -313,7 +313,7 @@ bool CleanWizard::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-void CleanWizard::lblLinkButton_Click(int index)
+void CleanWizard::openLink(int index)
 {
     const auto open = [](const QString &path) { return Prompts::openUrl(QUrl::fromLocalFile(path)); };
     switch (index) {

@@ -66,33 +66,33 @@ public:
     // --- the wizard ---
     Page page() const { return m_page; }
     int iPage() const { return static_cast<int>(m_page); }
-    void ShowPage();
-    void cmdNext_Click();
-    void cmdBack_Click();
-    void cmdCancel_Click();
+    void showPage();
+    void goNext();
+    void goBack();
+    void cancelOrClose();
     // Gathers the page's inputs, applies the rules and sets enabled flags, the count
     // caption and the focus.
-    void UpdateControls();
+    void updateControls();
     bool askToStop();
 
     // --- the image list ---
     const PathList &lstFiles() const { return m_lstFiles; }
-    bool AddFile(const QString &path);
-    void AddFolder(const QString &folder);
-    void cmdInput_Click();
-    void cmdAddFolder_Click();
-    void cmdRemoveSelected_Click();
-    void cmdRemoveAll_Click();
+    bool addFile(const QString &path);
+    void addFolder(const QString &folder);
+    void chooseImages();
+    void chooseFolder();
+    void removeSelectedImages();
+    void removeAllImages();
     // A drop on the file list (onFileList) or on the welcome page and the side picture.
     void dropFiles(const QStringList &paths, bool onFileList);
 
     // What a link does: 2 the home page, 3 the problem log, 5 the destination folder,
     // 6 the date entry.
-    void lblLinkButton_Click(int index);
+    void openLink(int index);
 
     // --- the job and the viewer ---
     // Starts the job from the ready page; jobEnded() shows its result on the finished page.
-    void CleanImages();
+    void startRun();
     void jobEnded(const JobResult &result);
     // A double click on a row of lwFiles (cleaned false) or lwFilesCleaned.
     void showMetadata(bool cleaned, int row);

@@ -104,7 +104,7 @@ void CleanWizard::clearLeftOut()
     m_imagesPage->setCountToolTip(QString());
 }
 
-bool CleanWizard::AddFile(const QString &path)
+bool CleanWizard::addFile(const QString &path)
 {
     if (ImageFiles::isSupportedImageFile(path)) {
         queueRow(path);
@@ -122,7 +122,7 @@ bool CleanWizard::AddFile(const QString &path)
     return true;
 }
 
-void CleanWizard::AddFolder(const QString &folder)
+void CleanWizard::addFolder(const QString &folder)
 {
     BulkAdding bulk(*this);
     const ImageFiles::FolderImages found = ImageFiles::imagesInFolder(folder, [this] {
@@ -152,12 +152,12 @@ void CleanWizard::addFolderWithCaption(const QString &folder)
         m_imagesPage->setCountCaption(tr("Adding files..."));
         yieldToEvents();
         yieldToEvents();
-        AddFolder(folder);
+        addFolder(folder);
     } // the rows are in the list now, for the rules of the page
-    UpdateControls();
+    updateControls();
 }
 
-void CleanWizard::cmdInput_Click()
+void CleanWizard::chooseImages()
 {
     const QString start = sLastDir.isEmpty() ? m_systemFolders.sMyPictures : sLastDir;
     const QStringList chosen = Prompts::openFiles(this, tr("Add Images"), start, ImageFiles::dialogNameFilters());
@@ -167,7 +167,7 @@ void CleanWizard::cmdInput_Click()
     WaitCursor hourglass;
     if (chosen.size() == 1) {
         // One file is added as chosen, listed already or not.
-        AddFile(chosen.constFirst());
+        addFile(chosen.constFirst());
         sLastDir = GetFolderFromPath(chosen.constFirst());
     } else {
         sLastDir = GetFolderFromPath(chosen.constFirst());
@@ -175,7 +175,7 @@ void CleanWizard::cmdInput_Click()
         const ImageFiles::DuplicateSet listed(m_lstFiles);
         for (const QString &path : chosen) {
             if (!listed.contains(path))
-                AddFile(path);
+                addFile(path);
         }
     }
     // The file dialog spells a name that is not valid UTF-8 with other bytes, so such a
@@ -193,10 +193,10 @@ void CleanWizard::cmdInput_Click()
                 + u"\n\n"_s + shown.join(u'\n') + (lost.size() > shown.size() ? u"\n..."_s : QString()),
             Prompts::Icon::Exclamation);
     }
-    UpdateControls();
+    updateControls();
 }
 
-void CleanWizard::cmdAddFolder_Click()
+void CleanWizard::chooseFolder()
 {
     if (sLastAddDir.size() > 1 && sLastAddDir.endsWith(u'/'))
         sLastAddDir.chop(1);
@@ -206,24 +206,24 @@ void CleanWizard::cmdAddFolder_Click()
         sLastAddDir = folder;
         addFolderWithCaption(folder);
     }
-    UpdateControls();
+    updateControls();
 }
 
-void CleanWizard::cmdRemoveSelected_Click()
+void CleanWizard::removeSelectedImages()
 {
     const QList<int> rows = m_imagesPage->selectedRows();
     if (!rows.isEmpty()) {
         WaitCursor hourglass;
         m_filesModel->removeRowSet(rows);
     }
-    UpdateControls();
+    updateControls();
 }
 
-void CleanWizard::cmdRemoveAll_Click()
+void CleanWizard::removeAllImages()
 {
     clearLeftOut();
     m_filesModel->clear();
-    UpdateControls();
+    updateControls();
 }
 
 void CleanWizard::dropFiles(const QStringList &paths, bool onFileList)
@@ -240,14 +240,14 @@ void CleanWizard::dropFiles(const QStringList &paths, bool onFileList)
             for (int i = 0; i < sorted.ListCount() && !m_stopAdding; ++i) {
                 const QString path = sorted.List(i);
                 if (FolderExists(path)) {
-                    AddFolder(path);
+                    addFolder(path);
                 } else if (!listed.contains(path)) {
-                    if (!AddFile(path))
+                    if (!addFile(path))
                         break;
                 }
             }
         }
-        UpdateControls();
+        updateControls();
     }
     if (onFileList)
         return;
@@ -255,9 +255,9 @@ void CleanWizard::dropFiles(const QStringList &paths, bool onFileList)
     // shows them, as Back would.
     if (m_page == Page::Finished) {
         m_page = Page::Images;
-        ShowPage();
+        showPage();
     } else if (cmdNext->isEnabled()) {
-        cmdNext_Click();
+        goNext();
     }
 }
 
@@ -294,7 +294,7 @@ void CleanWizard::runCommandLine()
 
     if (line.paths.size() == 1 && !line.paths.constFirst().isEmpty()
         && FolderExists(absolute(line.paths.constFirst()))) {
-        cmdNext_Click();
+        goNext();
         yieldToEvents();
         addFolderWithCaption(absolute(line.paths.constFirst()));
         return;
@@ -317,7 +317,7 @@ void CleanWizard::runCommandLine()
     if (entries.isEmpty())
         return;
 
-    cmdNext_Click();
+    goNext();
     yieldToEvents();
     {
         WaitCursor hourglass;
@@ -341,17 +341,17 @@ void CleanWizard::runCommandLine()
             }
             if (listed->contains(entry.path) || addedSince.contains(entry.path))
                 continue;
-            AddFile(entry.path);
+            addFile(entry.path);
             addedSince.insert(entry.path);
         }
     }
-    UpdateControls();
+    updateControls();
 }
 
 void CleanWizard::runAutomatic(const QString &folder)
 {
     bAutoRun = true;
-    cmdNext_Click();
+    goNext();
     yieldToEvents();
     addFolderWithCaption(folder);
 
@@ -370,7 +370,7 @@ void CleanWizard::runAutomatic(const QString &folder)
             endProcessAtOnce(1);
             return;
         }
-        cmdNext_Click();
+        goNext();
         yieldToEvents();
         wait(m_setup.pauses ? 250 : 0);
     }

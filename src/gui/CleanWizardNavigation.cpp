@@ -65,7 +65,7 @@ void CleanWizard::setPageVisibility(Page page)
     pageWidget(page)->show();
 }
 
-void CleanWizard::ShowPage()
+void CleanWizard::showPage()
 {
     setPageVisibility(m_page);
 
@@ -74,7 +74,7 @@ void CleanWizard::ShowPage()
         lblTopText->setText(text);
     };
     const auto updateAndFocus = [this] {
-        UpdateControls();
+        updateControls();
         if (cmdNext->isEnabled())
             cmdNext->setFocus();
     };
@@ -143,7 +143,7 @@ void CleanWizard::ShowPage()
     assignMnemonics();
 }
 
-void CleanWizard::cmdNext_Click()
+void CleanWizard::goNext()
 {
     // The finished page is the last one, and the job must not be entered twice.
     if (m_page == Page::Run || m_page == Page::Finished)
@@ -151,22 +151,22 @@ void CleanWizard::cmdNext_Click()
     m_page = static_cast<Page>(static_cast<int>(m_page) + 1);
     if (m_page == Page::Ready && m_readyPage->skipped())
         m_page = Page::Run;
-    ShowPage();
+    showPage();
     if (m_page == Page::Run)
-        CleanImages(); // the finished page follows when the job has ended (jobEnded)
+        startRun(); // the finished page follows when the job has ended (jobEnded)
 }
 
-void CleanWizard::cmdBack_Click()
+void CleanWizard::goBack()
 {
     // From the finished page back to the file list, for more images.
     if (m_page == Page::Finished)
         m_page = Page::Images;
     else if (m_page != Page::Welcome && m_page != Page::Run)
         m_page = static_cast<Page>(static_cast<int>(m_page) - 1);
-    ShowPage();
+    showPage();
 }
 
-void CleanWizard::cmdCancel_Click()
+void CleanWizard::cancelOrClose()
 {
     // While files are added the third button says Stop and stops the adding; the files
     // listed so far stay.
@@ -198,7 +198,7 @@ bool CleanWizard::askToStop()
     return true;
 }
 
-void CleanWizard::UpdateControls()
+void CleanWizard::updateControls()
 {
     ControlInputs in;
     in.page = m_page;

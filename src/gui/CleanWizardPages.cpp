@@ -74,7 +74,7 @@ void CleanWizard::buildUi()
     picSplash->installEventFilter(this);
     body->addWidget(picSplash);
 
-    // Every page occupies the same cell; ShowPage shows one of them.
+    // Every page occupies the same cell; showPage shows one of them.
     auto *stack = new QGridLayout;
     stack->setContentsMargins(0, 0, 0, 0);
     m_filesModel = new PathListModel(m_lstFiles, this);
@@ -156,7 +156,7 @@ QWidget *CleanWizard::buildHeader()
 QSize CleanWizard::requiredClientSize()
 {
     // The design size is the least; Linux fonts usually need more. Every page is measured
-    // as ShowPage would show it, the widest first, then the tallest at that width (the
+    // as showPage would show it, the widest first, then the tallest at that width (the
     // wrapped texts grow taller as the window gets narrower).
     ensurePolished();
     const Page shown = m_page;

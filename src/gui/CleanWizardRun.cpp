@@ -29,7 +29,7 @@ using namespace Qt::StringLiterals;
 
 // --- the job --------------------------------------------------------------------------
 
-void CleanWizard::CleanImages()
+void CleanWizard::startRun()
 {
     m_jobRunning = true;
     // The hourglass stays until the job has ended (jobEnded).
@@ -71,7 +71,7 @@ void CleanWizard::jobEnded(const JobResult &result)
     m_jobRunning = false;
     QApplication::restoreOverrideCursor();
     m_page = Page::Finished;
-    ShowPage();
+    showPage();
     if (m_closeAfterJob)
         QTimer::singleShot(0, this, &QWidget::close);
     // An automatic run ends once its result has been on screen for a moment.
