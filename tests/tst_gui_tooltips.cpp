@@ -42,7 +42,6 @@ private:
     std::unique_ptr<BalloonTip> ownBalloon(int delay, int visibleTime = 5000)
     {
         auto tip = std::make_unique<BalloonTip>();
-        tip->setStyle(BalloonTip::StyleBalloon);
         tip->setIcon(BalloonTip::IconInformation);
         tip->setDelayTime(delay);
         tip->setVisibleTime(visibleTime);

@@ -23,8 +23,6 @@ constexpr int stemHalfWidth = 7;
 constexpr int stemInset = 18; // from the tip's left edge to the stem's point
 constexpr int cornerRadius = 6;
 constexpr int cursorHeight = 20;
-// A wrap length up to this leaves the tip without a width limit.
-constexpr int smallestWrapLength = 32;
 
 // The picture beside the title, drawn for the size and scale it is shown at.
 class TipIcon final : public QWidget {
@@ -97,12 +95,9 @@ private:
 // mouse, so it cannot steal the hover from its anchor.
 class BalloonTipWindow final : public QWidget {
 public:
-    BalloonTipWindow(bool balloon, bool wrap, int wrapLength)
+    BalloonTipWindow()
         : QWidget(nullptr,
             Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus)
-        , m_balloon(balloon)
-        , m_wrap(wrap)
-        , m_wrapLength(wrapLength)
     {
         setObjectName(u"CTooltipWindow"_s);
         setAttribute(Qt::WA_ShowWithoutActivating);
@@ -120,9 +115,8 @@ public:
         m_text->setObjectName(u"tipText"_s);
         m_text->setTextFormat(Qt::PlainText);
         m_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        m_text->setWordWrap(m_wrap);
-        if (m_wrap)
-            m_text->setMaximumWidth(m_wrapLength);
+        m_text->setWordWrap(true);
+        m_text->setMaximumWidth(BalloonTip::WrapLength);
 
         auto *titleRow = new QHBoxLayout;
         titleRow->setSpacing(6);
@@ -150,25 +144,21 @@ public:
         QString shown = text;
         shown.replace(u"\r\n"_s, u"\n"_s);
         shown.replace(u'\r', u'\n');
-        if (!m_wrap) {
-            // Without a width limit the tip is one line; breaks are not honoured.
-            shown.replace(u'\n', u' ');
-        } else {
-            // As wide as the longest paragraph needs, up to the wrap length.
-            const QFontMetrics metrics(m_text->font());
-            int natural = 0;
-            for (const QString &paragraph : shown.split(u'\n'))
-                natural = std::max(natural, metrics.horizontalAdvance(paragraph) + 1);
-            m_text->setMinimumWidth(std::min(natural, m_wrapLength));
-        }
+        // As wide as the longest paragraph needs, up to the wrap length.
+        const QFontMetrics metrics(m_text->font());
+        int natural = 0;
+        for (const QString &paragraph : shown.split(u'\n'))
+            natural = std::max(natural, metrics.horizontalAdvance(paragraph) + 1);
+        m_text->setMinimumWidth(std::min(natural, int(BalloonTip::WrapLength)));
         m_text->setText(shown);
     }
 
-    void setColors(const std::optional<QColor> &fore, const std::optional<QColor> &back)
+    // The desktop's tooltip colours.
+    void usePalette()
     {
         QPalette palette = QApplication::palette(this);
-        const QColor text = fore.value_or(palette.color(QPalette::ToolTipText));
-        const QColor base = back.value_or(palette.color(QPalette::ToolTipBase));
+        const QColor text = palette.color(QPalette::ToolTipText);
+        const QColor base = palette.color(QPalette::ToolTipBase);
         palette.setColor(QPalette::WindowText, text);
         palette.setColor(QPalette::Window, base);
         palette.setColor(QPalette::ToolTipText, text);
@@ -181,8 +171,7 @@ public:
     void setStemOnTop(bool onTop)
     {
         m_stemOnTop = onTop;
-        const int stem = m_balloon ? stemHeight : 0;
-        m_layout->setContentsMargins(10, 8 + (onTop ? stem : 0), 10, 8 + (onTop ? 0 : stem));
+        m_layout->setContentsMargins(10, 8 + (onTop ? stemHeight : 0), 10, 8 + (onTop ? 0 : stemHeight));
         m_layout->activate();
     }
     void setStemX(int x)
@@ -190,7 +179,6 @@ public:
         m_stemX = x;
         updateShape();
     }
-    int stemInsetFor(bool centered) const { return centered ? width() / 2 : stemInset; }
 
 protected:
     void resizeEvent(QResizeEvent *event) override
@@ -216,10 +204,6 @@ private:
     QPainterPath outline(const QRectF &area) const
     {
         QPainterPath path;
-        if (!m_balloon) {
-            path.addRect(area);
-            return path;
-        }
         const QRectF body = area.adjusted(0, m_stemOnTop ? stemHeight : 0, 0, m_stemOnTop ? 0 : -stemHeight);
         path.addRoundedRect(body, cornerRadius, cornerRadius);
         // The stem stays clear of the rounded corners.
@@ -241,20 +225,13 @@ private:
 
     void updateShape()
     {
-        // Only the balloon's outline belongs to the window; a plain tip is its rectangle.
-        // (The display-less platform of the tests has no window shapes.)
-        if (QGuiApplication::platformName() != u"offscreen") {
-            if (m_balloon)
-                setMask(QRegion(outline(QRectF(rect()).adjusted(-0.5, -0.5, 0.5, 0.5)).toFillPolygon().toPolygon()));
-            else
-                clearMask();
-        }
+        // Only the balloon's outline belongs to the window. (The display-less platform of
+        // the tests has no window shapes.)
+        if (QGuiApplication::platformName() != u"offscreen")
+            setMask(QRegion(outline(QRectF(rect()).adjusted(-0.5, -0.5, 0.5, 0.5)).toFillPolygon().toPolygon()));
         update();
     }
 
-    bool m_balloon;
-    bool m_wrap;
-    int m_wrapLength;
     bool m_stemOnTop = true;
     int m_stemX = stemInset;
     TipIcon *m_icon = nullptr;
@@ -280,12 +257,6 @@ BalloonTip::~BalloonTip()
     Destroy();
 }
 
-QColor BalloonTip::colorFromValue(qint32 value)
-{
-    const auto v = static_cast<quint32>(value);
-    return QColor(static_cast<int>(v & 0xFF), static_cast<int>((v >> 8) & 0xFF), static_cast<int>((v >> 16) & 0xFF));
-}
-
 QWidget *BalloonTip::tipWindow() const
 {
     return m_tooltipWindow;
@@ -297,9 +268,7 @@ void BalloonTip::Create(QWidget *ParentHwnd)
         Destroy();
     m_parentWindow = ParentHwnd;
 
-    const bool wrap = m_wrapText && m_wrapLength > smallestWrapLength;
-    m_tooltipWindow = new BalloonTipWindow(m_style == StyleBalloon, wrap, m_wrapLength);
-    m_appliedCentered = m_centered;
+    m_tooltipWindow = new BalloonTipWindow;
     m_appliedVisibleTime = m_visibleTime;
     m_appliedDelayTime = m_delayTime;
     m_timedOut = false;
@@ -309,11 +278,7 @@ void BalloonTip::Create(QWidget *ParentHwnd)
         m_tooltipWindow->setHeading(m_title, m_icon);
     else
         m_tooltipWindow->setHeading(QString(), IconNone);
-    // A colour value of 0 leaves the desktop's colour here (so pure black cannot be set
-    // before Create); a write after Create applies any value, 0 included.
-    m_shownForeColor = m_foreColor != 0 ? std::optional<QColor>(colorFromValue(m_foreColor)) : std::nullopt;
-    m_shownBackColor = m_backColor != 0 ? std::optional<QColor>(colorFromValue(m_backColor)) : std::nullopt;
-    m_tooltipWindow->setColors(m_shownForeColor, m_shownBackColor);
+    m_tooltipWindow->usePalette();
 
     if (ParentHwnd) {
         // Resting is only seen with every move reported, button or not.
@@ -353,24 +318,6 @@ void BalloonTip::applyTitle()
         m_tooltipWindow->setHeading(m_title, m_icon);
         if (m_tooltipWindow->isVisible())
             m_tooltipWindow->adjustSize();
-    }
-}
-
-void BalloonTip::setForeColor(qint32 vData)
-{
-    m_foreColor = vData;
-    if (m_tooltipWindow) {
-        m_shownForeColor = colorFromValue(vData);
-        m_tooltipWindow->setColors(m_shownForeColor, m_shownBackColor);
-    }
-}
-
-void BalloonTip::setBackColor(qint32 vData)
-{
-    m_backColor = vData;
-    if (m_tooltipWindow) {
-        m_shownBackColor = colorFromValue(vData);
-        m_tooltipWindow->setColors(m_shownForeColor, m_shownBackColor);
     }
 }
 
@@ -433,22 +380,18 @@ void BalloonTip::showTip()
 
     QScreen *screen = anchorWidget->screen();
     const QRect area = screen ? screen->availableGeometry() : QRect(QPoint(0, 0), QSize(1 << 20, 1 << 20));
-    const QRect anchorBox(anchorWidget->mapToGlobal(QPoint(0, 0)), anchorWidget->size());
 
     tip->setStemOnTop(true);
     tip->adjustSize();
-    // Below the mouse (or the anchor, when centred), the stem pointing at it; above it
-    // when there is no room below.
-    const QPoint target = m_appliedCentered ? QPoint(anchorBox.center().x(), anchorBox.bottom() + 1) : m_mousePos;
-    int y = m_appliedCentered ? target.y() + 2 : target.y() + cursorHeight;
+    // Below the mouse, the stem pointing at it; above it when there is no room below.
+    const QPoint target = m_mousePos;
+    int y = target.y() + cursorHeight;
     if (y + tip->height() > area.bottom() + 1) {
         tip->setStemOnTop(false);
         tip->adjustSize();
-        const int top = m_appliedCentered ? anchorBox.top() : target.y();
-        y = top - tip->height() - 2;
+        y = target.y() - tip->height() - 2;
     }
-    const int inset = tip->stemInsetFor(m_appliedCentered);
-    int x = target.x() - inset;
+    int x = target.x() - stemInset;
     x = std::clamp(x, area.left(), std::max(area.left(), area.right() + 1 - tip->width()));
     y = std::max(y, area.top());
     tip->setStemX(target.x() - x);

@@ -128,7 +128,6 @@ void CleanWizard::createTooltips()
 {
     const auto add = [this](QWidget *anchor, const QString &title, const QString &text) {
         auto tip = std::make_unique<BalloonTip>();
-        tip->setStyle(BalloonTip::StyleBalloon);
         tip->setIcon(BalloonTip::IconInformation);
         tip->setVisibleTime(30000);
         tip->setDelayTime(200);
