@@ -990,6 +990,10 @@
         <source>identifier</source>
         <translation>Kennung</translation>
     </message>
+    <message>
+        <source>other</source>
+        <translation>sonstige</translation>
+    </message>
 </context>
 <context>
     <name>MetadataViewer</name>
@@ -1108,10 +1112,6 @@
         <translation>Die Ausgabe ist beschädigt: %1.</translation>
     </message>
     <message>
-        <source>The output could not be read back.</source>
-        <translation>Die Ausgabe konnte nicht zurückgelesen werden.</translation>
-    </message>
-    <message>
         <source>ExifTool cannot read the output back.</source>
         <translation>ExifTool kann die Ausgabe nicht zurücklesen.</translation>
     </message>
@@ -1122,6 +1122,10 @@
     <message>
         <source>ExifTool copied the image without removing anything.</source>
         <translation>ExifTool hat das Bild kopiert, ohne etwas zu entfernen.</translation>
+    </message>
+    <message>
+        <source>The output could not be read back, so what is left in it is not known.</source>
+        <translation>Die Ausgabe konnte nicht zurückgelesen werden; was darin übrig ist, ist unbekannt.</translation>
     </message>
 </context>
 <context>

@@ -990,6 +990,10 @@
         <source>identifier</source>
         <translation>identificador</translation>
     </message>
+    <message>
+        <source>other</source>
+        <translation>otro</translation>
+    </message>
 </context>
 <context>
     <name>MetadataViewer</name>
@@ -1108,10 +1112,6 @@
         <translation>El resultado está dañado: %1.</translation>
     </message>
     <message>
-        <source>The output could not be read back.</source>
-        <translation>No se pudo volver a leer el resultado.</translation>
-    </message>
-    <message>
         <source>ExifTool cannot read the output back.</source>
         <translation>ExifTool no puede volver a leer el resultado.</translation>
     </message>
@@ -1122,6 +1122,10 @@
     <message>
         <source>ExifTool copied the image without removing anything.</source>
         <translation>ExifTool copió la imagen sin eliminar nada.</translation>
+    </message>
+    <message>
+        <source>The output could not be read back, so what is left in it is not known.</source>
+        <translation>No se pudo volver a leer el archivo resultante; no se sabe qué queda en él.</translation>
     </message>
 </context>
 <context>

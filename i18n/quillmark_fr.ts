@@ -990,6 +990,10 @@
         <source>identifier</source>
         <translation>identifiant</translation>
     </message>
+    <message>
+        <source>other</source>
+        <translation>autre</translation>
+    </message>
 </context>
 <context>
     <name>MetadataViewer</name>
@@ -1108,10 +1112,6 @@
         <translation>Le résultat est endommagé&#xa0;: %1.</translation>
     </message>
     <message>
-        <source>The output could not be read back.</source>
-        <translation>Le résultat n’a pas pu être relu.</translation>
-    </message>
-    <message>
         <source>ExifTool cannot read the output back.</source>
         <translation>ExifTool ne parvient pas à relire le résultat.</translation>
     </message>
@@ -1122,6 +1122,10 @@
     <message>
         <source>ExifTool copied the image without removing anything.</source>
         <translation>ExifTool a copié l’image sans rien supprimer.</translation>
+    </message>
+    <message>
+        <source>The output could not be read back, so what is left in it is not known.</source>
+        <translation>Le fichier produit n’a pas pu être relu&#xa0;; ce qu’il contient encore est inconnu.</translation>
     </message>
 </context>
 <context>

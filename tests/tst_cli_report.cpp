@@ -170,7 +170,8 @@ private Q_SLOTS:
         bool serial = false;
         for (const QJsonValue &r : residue) {
             const QJsonObject item = r.toObject();
-            QVERIFY(QStringList({u"location"_s, u"device"_s, u"person"_s, u"time"_s, u"software"_s, u"identifier"_s})
+            QVERIFY(QStringList(
+                {u"location"_s, u"device"_s, u"person"_s, u"time"_s, u"software"_s, u"identifier"_s, u"other"_s})
                         .contains(item.value(u"category"_s).toString()));
             serial = serial
                 || (item.value(u"category"_s).toString() == u"device"

@@ -228,6 +228,9 @@ void CleanJob::start(const QStringList &imageList)
     m_leftOutAt.clear();
     m_batchCommands.clear();
     m_pending.clear();
+    m_lastEnded = -1;
+    m_allEnded = false;
+    m_endError.clear();
     m_itemOutcomes.clear();
     m_outcomeItem.clear();
 
@@ -335,8 +338,10 @@ void CleanJob::planSlice()
     if (!m_haveExifTool)
         return fail(tr("ExifTool was not found. Install it (Debian package libimage-exiftool-perl) "
                        "or place the exiftool program beside Quillmark."));
-    if (m_options.verify)
+    if (m_options.verify) {
         m_verifier = std::make_unique<OutputVerifier>(m_env.exiftool, m_env.programFolder);
+        connect(m_verifier.get(), &OutputVerifier::progressed, this, &CleanJob::placeVerified);
+    }
     startBatches();
 }
 
@@ -381,27 +386,49 @@ void CleanJob::takeEndedBatches()
     }
 }
 
+bool CleanJob::verifiedBatch(const PendingBatch &pending) const
+{
+    if (!m_verifier)
+        return true;
+    return std::all_of(pending.ready.cbegin(), pending.ready.cend(), [this](int i) { return m_verifier->has(i); });
+}
+
 void CleanJob::placeAllBut(int keep)
 {
-    // A batch's outputs go into place once the next batch has ended: by then the disk
-    // has written them, and the sync before the renames costs next to nothing.
+    // A batch's outputs go into place once the next batch has ended (by then the disk
+    // has written them, and the sync before the renames costs next to nothing) and once
+    // every one of them is checked.
     for (const int b : m_pending.keys()) {
-        if (b != keep)
+        if (b != keep && verifiedBatch(m_pending.value(b)))
             m_ended[b] = placeBatch(b);
     }
     takeEndedBatches();
 }
 
+void CleanJob::placeVerified()
+{
+    if (m_phase != Phase::Cleaning)
+        return;
+    placeAllBut(m_allEnded ? -1 : m_lastEnded);
+    if (m_allEnded && m_pending.isEmpty())
+        batchesEnded(m_endError);
+}
+
 void CleanJob::batchEnded(int batch, const BatchRun &ran)
 {
     const int first = batch * BatchSize;
+    m_lastEnded = batch;
     completeBatch(batch, first, std::min(BatchSize, int(m_items.size()) - first), ran);
     placeAllBut(batch);
 }
 
 void CleanJob::batchesEnded(const QString &error)
 {
+    m_allEnded = true;
+    m_endError = error;
     placeAllBut(-1);
+    if (!m_pending.isEmpty())
+        return; // placeVerified() comes back once the checks are in
     if (!error.isEmpty())
         return fail(tr("The argument file could not be written: %1").arg(error));
     checkOutcomes();

@@ -202,6 +202,8 @@ private:
     void completeBatch(int batch, int first, int count, const BatchRun &ran);
     BatchRun placeBatch(int batch);
     void placeAllBut(int keep);
+    bool verifiedBatch(const PendingBatch &pending) const;
+    void placeVerified();
     void takeEndedBatches();
     void removeStaleWorkFolders() const;
     void failItem(int index, const QString &reason, QString &log);
@@ -228,6 +230,9 @@ private:
     QMap<int, PendingBatch> m_pending; // batches ExifTool has finished, not yet in place
     std::vector<std::optional<BatchRun>> m_ended; // per batch, once it is in place
     int m_nextToTake = 0; // the next batch whose result goes into the result, in list order
+    int m_lastEnded = -1; // the batch ExifTool finished last
+    bool m_allEnded = false; // ExifTool has finished every batch
+    QString m_endError; // why the batches ended early, for when the last is in place
     QList<FileOutcome> m_itemOutcomes; // checkSlice's outcomes of the items so far
     QStringList m_skipNotes;
     QList<FileOutcome> m_leftOut; // inputs not sent to ExifTool, with their place in the list

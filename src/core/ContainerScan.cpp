@@ -63,6 +63,19 @@ ContainerScan broken(const QString &why)
     return s;
 }
 
+// Adds a block that ExifTool reads and the read-back judges.
+void readable(ContainerScan &s, const QString &name)
+{
+    s.containers << name;
+}
+
+// Adds a block nothing but this scan knows to be there.
+void opaque(ContainerScan &s, const QString &name)
+{
+    s.containers << name;
+    s.opaque << name;
+}
+
 void settle(ContainerScan &s)
 {
     s.verdict = s.containers.isEmpty() ? Verdict::Clean : Verdict::HasMetadata;
@@ -83,6 +96,7 @@ ContainerScan scanJpeg(const uchar *d, qsizetype n)
     ContainerScan s;
     qsizetype pos = 2;
     bool inScan = false;
+    bool afterFirstScan = false;
     while (true) {
         if (inScan) {
             // Skip entropy-coded data: find the next 0xFF not followed by 0x00 or RSTn.
@@ -111,7 +125,7 @@ ContainerScan scanJpeg(const uchar *d, qsizetype n)
         pos += 2;
         if (marker == 0xD9) { // EOI
             if (pos < n)
-                s.containers << u"trailer (%1 bytes after the image)"_s.arg(n - pos);
+                opaque(s, u"trailer (%1 bytes after the image)"_s.arg(n - pos));
             settle(s);
             return s;
         }
@@ -124,28 +138,45 @@ ContainerScan scanJpeg(const uchar *d, qsizetype n)
             return broken(u"a segment runs past the end of the file"_s);
         const uchar *body = d + pos + 2;
         const qsizetype bodyLen = len - 2;
+        // ExifTool stops reading at the first scan: what comes between the scans of a
+        // progressive file only this walk sees.
+        const auto add = [&](const QString &name, bool exiftoolReadsIt) {
+            if (afterFirstScan)
+                opaque(s, name + u" between the scans"_s);
+            else if (exiftoolReadsIt)
+                readable(s, name);
+            else
+                opaque(s, name);
+        };
         if (marker == 0xDA) {
             inScan = true;
+            afterFirstScan = true;
         } else if (marker == 0xE0) {
             // JFIF and its extension carry only size and density (and a tiny thumbnail).
             if (!startsWith(body, bodyLen, "JFIF") && !startsWith(body, bodyLen, "JFXX"))
-                s.containers << u"APP0"_s;
+                add(u"APP0"_s, false);
         } else if (marker == 0xE2 && startsWith(body, bodyLen, "ICC_PROFILE")) {
-            if (bodyLen > 14)
+            if (afterFirstScan)
+                add(u"APP2 ICC"_s, false);
+            else if (bodyLen > 14)
                 s.iccProfile.append(reinterpret_cast<const char *>(body + 14), bodyLen - 14);
-        } else if (marker == 0xEE && startsWith(body, bodyLen, "Adobe")) {
+        } else if (marker == 0xEE && startsWith(body, bodyLen, "Adobe") && bodyLen == 12) {
             // Adobe APP14 says how the colour channels are coded; nothing about anyone.
+            if (afterFirstScan)
+                add(u"APP14"_s, false);
         } else if (marker == 0xE1 && startsWith(body, bodyLen, "Exif")) {
             // What a run keeps on purpose (orientation, colour space) is no residue.
-            if (bodyLen < 6
+            if (bodyLen < 6 || afterFirstScan
                 || !exifHoldsOnlyLookTags(QByteArray(reinterpret_cast<const char *>(body + 6), bodyLen - 6)))
-                s.containers << u"APP1 Exif"_s;
+                add(u"APP1 Exif"_s, true);
         } else if (marker == 0xE1) {
-            s.containers << u"APP1 XMP"_s;
+            add(u"APP1 XMP"_s, startsWith(body, bodyLen, "http://ns.adobe.com/"));
         } else if (marker >= 0xE0 && marker <= 0xEF) {
-            s.containers << u"APP%1"_s.arg(marker - 0xE0);
+            // MPF and FlashPix (APP2), Ducky (APP12) and Photoshop (APP13) ExifTool reads in full.
+            const int app = marker - 0xE0;
+            add(u"APP%1"_s.arg(app), app == 2 || app == 12 || app == 13);
         } else if (marker == 0xFE) {
-            s.containers << u"COM"_s;
+            add(u"COM"_s, true);
         }
         pos += len;
     }
@@ -169,7 +200,7 @@ ContainerScan scanPng(const uchar *d, qsizetype n)
         if (type == "IEND") {
             pos += 12 + len;
             if (pos < n)
-                s.containers << u"trailer (%1 bytes after IEND)"_s.arg(n - pos);
+                opaque(s, u"trailer (%1 bytes after IEND)"_s.arg(n - pos));
             settle(s);
             return s;
         }
@@ -188,16 +219,21 @@ ContainerScan scanPng(const uchar *d, qsizetype n)
                 }
             }
             if (s.iccProfile.isEmpty())
-                s.containers << u"iCCP"_s;
+                readable(s, u"iCCP"_s);
+            else if (nul)
+                s.iccName
+                    = QString::fromLatin1(reinterpret_cast<const char *>(body), static_cast<const uchar *>(nul) - body);
         } else if (type == "eXIf") {
             if (!exifHoldsOnlyLookTags(QByteArray(reinterpret_cast<const char *>(d + pos + 8), len)))
-                s.containers << u"eXIf"_s;
+                readable(s, u"eXIf"_s);
+        } else if (type == "tEXt" || type == "zTXt" || type == "iTXt" || type == "tIME") {
+            readable(s, QString::fromLatin1(type));
         } else {
             bool known = false;
             for (const char *t : display)
                 known = known || type == t;
             if (!known)
-                s.containers << QString::fromLatin1(type);
+                opaque(s, u"PNG chunk "_s + QString::fromLatin1(type.toPercentEncoding()));
         }
         pos += 12 + len;
     }
@@ -226,15 +262,17 @@ ContainerScan scanWebp(const uchar *d, qsizetype n)
             if (exif.startsWith(QByteArray("Exif\0\0", 6)))
                 exif.remove(0, 6);
             if (!exifHoldsOnlyLookTags(exif))
-                s.containers << u"EXIF"_s;
+                readable(s, u"EXIF"_s);
+        } else if (type == "XMP ") {
+            readable(s, u"XMP"_s);
         } else if (type != "VP8 " && type != "VP8L" && type != "VP8X" && type != "ALPH" && type != "ANIM"
             && type != "ANMF") {
-            s.containers << QString::fromLatin1(type).trimmed();
+            opaque(s, u"WebP chunk "_s + QString::fromLatin1(type.toPercentEncoding()).trimmed());
         }
         pos += 8 + len + (len & 1);
     }
     if (riffEnd < n)
-        s.containers << u"trailer (%1 bytes after the RIFF data)"_s.arg(n - riffEnd);
+        opaque(s, u"trailer (%1 bytes after the RIFF data)"_s.arg(n - riffEnd));
     settle(s);
     return s;
 }
@@ -264,7 +302,7 @@ ContainerScan scanGif(const uchar *d, qsizetype n)
         const uchar intro = d[pos];
         if (intro == 0x3B) {
             if (pos + 1 < n)
-                s.containers << u"trailer (%1 bytes after the GIF data)"_s.arg(n - pos - 1);
+                opaque(s, u"trailer (%1 bytes after the GIF data)"_s.arg(n - pos - 1));
             settle(s);
             return s;
         }
@@ -281,19 +319,23 @@ ContainerScan scanGif(const uchar *d, qsizetype n)
                 return broken(u"the file ends inside an extension"_s);
             const uchar label = d[pos + 1];
             if (label == 0xFE) {
-                s.containers << u"comment"_s;
+                readable(s, u"comment"_s);
             } else if (label == 0xFF) {
                 const uchar *app = d + pos + 3;
                 const qsizetype avail = n - pos - 3;
-                // Looping (Netscape, AnimExts) and ImageMagick's gamma note only say how to show it.
-                if (!startsWith(app, avail, "NETSCAPE2.0") && !startsWith(app, avail, "ANIMEXTS1.0")
-                    && !startsWith(app, avail, "ImageMagick")) {
-                    if (startsWith(app, avail, "XMP DataXMP"))
-                        s.containers << u"XMP"_s;
-                    else if (startsWith(app, avail, "ICCRGBG1012"))
-                        s.containers << u"ICC profile"_s; // read back to tell a standard one
-                    else
-                        s.containers << u"application extension"_s;
+                // Looping (Netscape, AnimExts) only says how to show it; ImageMagick's
+                // extension is harmless only when it holds nothing but its gamma note.
+                if (startsWith(app, avail, "NETSCAPE2.0") || startsWith(app, avail, "ANIMEXTS1.0")) {
+                } else if (startsWith(app, avail, "ImageMagick") && avail > 12
+                    && startsWith(app + 12, avail - 12, "gamma=") && app[11] <= 20 && avail > 12 + app[11]
+                    && app[12 + app[11]] == 0) {
+                } else if (startsWith(app, avail, "XMP DataXMP")) {
+                    readable(s, u"XMP"_s);
+                } else if (startsWith(app, avail, "ICCRGBG1012")) {
+                    readable(s, u"ICC profile"_s); // read back to tell a standard one
+                } else {
+                    const QByteArray id(reinterpret_cast<const char *>(app), int(std::min<qsizetype>(avail, 11)));
+                    opaque(s, u"application extension "_s + QString::fromLatin1(id.toPercentEncoding(" ")));
                 }
             }
             pos = skipBlocks(pos + 2);

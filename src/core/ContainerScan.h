@@ -20,8 +20,13 @@ struct ContainerScan {
 
     Verdict verdict = Verdict::NotScannable;
     QStringList containers; // e.g. "APP1 Exif", "COM", "tEXt", "trailer"
+    // Those of `containers` that ExifTool's read-back cannot account for: private or unknown
+    // blocks, segments between the scans of a progressive JPEG, data after the image,
+    // application extensions. They are residue whatever the read-back says.
+    QStringList opaque;
     QString problem; // for Broken: what does not add up
     QByteArray iccProfile; // an embedded colour profile, assembled (kept when it is standard)
+    QString iccName; // the name a PNG gives its profile (free text)
 };
 
 // Scans the file at `path`, chosen by its first bytes, not its name.

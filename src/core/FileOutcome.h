@@ -15,11 +15,13 @@ enum class FileStatus {
 };
 
 // Kinds of identifying metadata that can be left in an output.
-enum class ResidueCategory { Location, Device, Person, Time, Software, Identifier };
+// Other: metadata the check cannot tell the meaning of (an unknown block, a maker note,
+// camera settings); it is left, so it is residue too.
+enum class ResidueCategory { Location, Device, Person, Time, Software, Identifier, Other };
 
 struct ResidueItem {
     ResidueCategory category = ResidueCategory::Identifier;
-    QString tag; // "Group:Name" as ExifTool names it (-G1)
+    QString tag; // "Group:Name" as ExifTool names it (-G1), or the block the check found
     QString value;
 };
 
@@ -65,6 +67,8 @@ inline QString categoryName(ResidueCategory category)
         return QStringLiteral("software");
     case ResidueCategory::Identifier:
         return QStringLiteral("identifier");
+    case ResidueCategory::Other:
+        return QStringLiteral("other");
     }
     return {};
 }

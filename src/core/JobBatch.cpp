@@ -173,6 +173,12 @@ void CleanJob::completeBatch(int batch, int first, int count, const BatchRun &ra
             FileDate::SetFileDate(item.staged, *item.newDate);
         pending.ready << i;
     }
+    // Each output is checked where it is, before it takes its place: the original is still
+    // there to be compared with, and an output that fails the check never replaces it.
+    if (m_verifier) {
+        for (int i : std::as_const(pending.ready))
+            m_verifier->submit(i, m_items.at(i).input, m_items.at(i).staged);
+    }
     // An original is replaced only by a file that is on the disk: after a power loss it is
     // either the old one or the whole new one. The disk gets to work on them while
     // ExifTool writes the next batch. New outputs are not waited for: an output a power
@@ -201,6 +207,11 @@ BatchRun CleanJob::placeBatch(int batch)
     for (int i : std::as_const(pending.ready)) {
         Item &item = m_items[i];
         QString why;
+        if (m_verifier && m_verifier->verdict(i).status == FileStatus::Failed) {
+            failItem(i, m_verifier->verdict(i).message, errors);
+            removePath(item.staged);
+            continue;
+        }
         const Placement placed = overwrite ? placeOver(item.staged, item.output, item.before, &why)
                                            : placeNew(item.staged, item.output, item.replaceExisting, &why);
         switch (placed) {
@@ -229,15 +240,6 @@ BatchRun CleanJob::placeBatch(int batch)
     }
     if (!run.failed)
         errors.clear(); // warnings of a problem-free batch are not problems
-
-    // Check the finished outputs while ExifTool works on the next batches.
-    if (m_verifier) {
-        for (int i = first; i < first + count; ++i) {
-            const Item &item = m_items.at(i);
-            if (item.state == Item::State::Done)
-                m_verifier->submit(i, item.input, item.output);
-        }
-    }
 
     // The log shows the real names, not the stand-ins and staging files.
     for (int i = first; i < first + count; ++i) {

@@ -140,6 +140,8 @@ QString categoryWord(ResidueCategory category)
         return QCoreApplication::translate("MetadataCompare", "software");
     case ResidueCategory::Identifier:
         return QCoreApplication::translate("MetadataCompare", "identifier");
+    case ResidueCategory::Other:
+        return QCoreApplication::translate("MetadataCompare", "other");
     }
     return {};
 }

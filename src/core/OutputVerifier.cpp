@@ -21,9 +21,9 @@ struct OutputVerifier::Pending {
     QString output;
     QString passedInput; // the spelling ExifTool was given (a plain link for odd names)
     QString passedOutput;
-    QStringList serials;
+    QStringList opaque; // blocks the scan found that ExifTool cannot account for
     bool compareWithInput = false;
-    int serialMarker = -1; // the command of its group that reads the originals' serials
+    int originalMarker = -1; // the command of its group that reads the originals
     int outputMarker = -1; // the command that reads the outputs back
 };
 
@@ -39,6 +39,14 @@ OutputVerifier::~OutputVerifier()
     m_scanPool.waitForDone();
     if (m_process)
         m_process->disconnect(this);
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file;
+    if (!openPath(file, path, QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
 }
 
 bool sameFileContents(const QString &a, const QString &b)
@@ -57,22 +65,19 @@ bool sameFileContents(const QString &a, const QString &b)
     return true;
 }
 
-void OutputVerifier::submit(int key, const QString &input, const QString &output, const QStringList &originalSerials)
+void OutputVerifier::submit(int key, const QString &input, const QString &output)
 {
     // The scan reads the whole output (megabytes of image data for a camera JPEG), so
     // it runs on the pool's threads while ExifTool works on the next batches.
     ++m_scansRunning;
-    m_scanPool.start([this, key, input, output, originalSerials] {
+    m_scanPool.start([this, key, input, output] {
         const ContainerScan scan = scanContainers(output);
         QMetaObject::invokeMethod(
-            this,
-            [this, key, input, output, originalSerials, scan] { scanned(key, input, output, originalSerials, scan); },
-            Qt::QueuedConnection);
+            this, [this, key, input, output, scan] { scanned(key, input, output, scan); }, Qt::QueuedConnection);
     });
 }
 
-void OutputVerifier::scanned(
-    int key, const QString &input, const QString &output, const QStringList &originalSerials, const ContainerScan &scan)
+void OutputVerifier::scanned(int key, const QString &input, const QString &output, const ContainerScan &scan)
 {
     --m_scansRunning;
     Verdict v;
@@ -84,8 +89,12 @@ void OutputVerifier::scanned(
         m_verdicts.insert(key, v);
         break;
     case ContainerScan::Verdict::Clean:
-        if (!scan.iccProfile.isEmpty())
-            v.residue = iccResidue(iccTexts(scan.iccProfile), originalSerials);
+        if (!scan.iccProfile.isEmpty()) {
+            IccTexts texts = iccTexts(scan.iccProfile);
+            if (!scan.iccName.isEmpty())
+                texts.description += u" / "_s + scan.iccName;
+            v.residue = iccResidue(texts);
+        }
         if (!v.residue.isEmpty())
             v.status = separate && sameFileContents(input, output) ? FileStatus::Unchanged : FileStatus::Residue;
         m_verdicts.insert(key, v);
@@ -96,7 +105,7 @@ void OutputVerifier::scanned(
         p.key = key;
         p.input = input;
         p.output = output;
-        p.serials = originalSerials;
+        p.opaque = scan.opaque;
         p.compareWithInput = separate;
         m_queued.append(p);
         break;
@@ -128,6 +137,16 @@ QString OutputVerifier::literalPath(const QString &path)
     return link;
 }
 
+OutputVerifier::Verdict OutputVerifier::unchecked()
+{
+    // What cannot be checked is not called clean.
+    Verdict v;
+    v.status = FileStatus::Residue;
+    v.message = tr("The output could not be read back, so what is left in it is not known.");
+    v.residue.append({ResidueCategory::Other, u"Check:NotReadBack"_s, QString()});
+    return v;
+}
+
 void OutputVerifier::startProcess()
 {
     m_process = std::make_unique<ExifToolProcess>();
@@ -139,11 +158,8 @@ void OutputVerifier::startProcess()
         // Whatever is still out is settled as not checked, so nothing waits forever.
         m_processFailed = true;
         for (const QList<Pending> &group : std::as_const(m_sent)) {
-            for (const Pending &p : group) {
-                Verdict v;
-                v.message = tr("The output could not be read back.");
-                m_verdicts.insert(p.key, v);
-            }
+            for (const Pending &p : group)
+                m_verdicts.insert(p.key, unchecked());
         }
         m_sent.clear();
         Q_EMIT progressed();
@@ -161,17 +177,14 @@ void OutputVerifier::flush()
     if (!m_process)
         startProcess();
     if (m_processFailed) {
-        for (const Pending &p : std::as_const(m_queued)) {
-            Verdict v;
-            v.message = tr("The output could not be read back.");
-            m_verdicts.insert(p.key, v);
-        }
+        for (const Pending &p : std::as_const(m_queued))
+            m_verdicts.insert(p.key, unchecked());
         m_queued.clear();
         return;
     }
     QList<Pending> group = std::move(m_queued);
     m_queued.clear();
-    QStringList serialArgs = serialReadArguments();
+    QStringList originalArgs = originalReadArguments();
     QStringList readArgs = readBackArguments();
     bool anyOriginal = false;
     for (Pending &p : group) {
@@ -179,7 +192,7 @@ void OutputVerifier::flush()
         readArgs << p.passedOutput;
         if (p.compareWithInput && isFilePath(p.input)) {
             p.passedInput = literalPath(p.input);
-            serialArgs << p.passedInput;
+            originalArgs << p.passedInput;
             anyOriginal = true;
         }
     }
@@ -190,10 +203,10 @@ void OutputVerifier::flush()
         text += "-q\n-execute" + QByteArray::number(++m_sequence) + '\n';
         return m_sequence;
     };
-    const int serialMarker = anyOriginal ? command(serialArgs) : -1;
+    const int originalMarker = anyOriginal ? command(originalArgs) : -1;
     const int outputMarker = command(readArgs);
     for (Pending &p : group) {
-        p.serialMarker = serialMarker;
+        p.originalMarker = originalMarker;
         p.outputMarker = outputMarker;
     }
     m_readBacks += int(group.size());
@@ -218,17 +231,17 @@ void OutputVerifier::onOutput()
         if (m_sent.isEmpty())
             continue;
         QList<Pending> &group = m_sent.first();
-        if (group.first().serialMarker == marker) {
-            m_serialJson = json;
+        if (group.first().originalMarker == marker) {
+            m_originalJson = json;
             continue;
         }
         if (group.first().outputMarker != marker)
             continue;
         const auto outputs = parseReadBackFiles(json);
-        const auto originals = parseReadBackFiles(m_serialJson);
+        const auto originals = parseReadBackFiles(m_originalJson);
         for (Pending &p : group)
             settle(p, outputs, originals);
-        m_serialJson.clear();
+        m_originalJson.clear();
         m_sent.removeFirst();
         Q_EMIT progressed();
         checkIdle();
@@ -254,11 +267,41 @@ void OutputVerifier::settle(
             return;
         }
     }
-    QStringList serials = p.serials;
-    if (!p.passedInput.isEmpty())
-        serials += serialValues(originals.value(p.passedInput));
-    v.residue = classifyResidue(tags, serials);
-    if (!v.residue.isEmpty()) {
+    const QList<TellingValue> telling = tellingValues(originals.value(p.passedInput));
+    v.residue = classifyResidue(tags, telling);
+    for (const QString &block : std::as_const(p.opaque))
+        v.residue.append({ResidueCategory::Other, u"Block:"_s + block, QString()});
+
+    // The original's identifying values that no tag named are looked for in the output's
+    // bytes: a block ExifTool cannot read, a maker note it no longer decodes.
+    QList<TellingValue> unnamed;
+    for (const TellingValue &t : telling) {
+        const bool named = std::any_of(v.residue.cbegin(), v.residue.cend(),
+            [&](const ResidueItem &i) { return i.value.contains(t.value, Qt::CaseInsensitive); });
+        if (!named)
+            unnamed << t;
+    }
+    if (unnamed.isEmpty())
+        return conclude(p, v);
+    ++m_finishing;
+    m_scanPool.start([this, p, v, unnamed] {
+        Verdict found = v;
+        found.residue += findTellingBytes(fileBytes(p.output), unnamed);
+        QMetaObject::invokeMethod(
+            this,
+            [this, p, found] {
+                --m_finishing;
+                conclude(p, found);
+                Q_EMIT progressed();
+                checkIdle();
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void OutputVerifier::conclude(const Pending &p, Verdict v)
+{
+    if (!v.residue.isEmpty() && v.status == FileStatus::Cleaned) {
         v.status
             = p.compareWithInput && sameFileContents(p.input, p.output) ? FileStatus::Unchanged : FileStatus::Residue;
     }
@@ -275,7 +318,7 @@ void OutputVerifier::checkAll()
 
 bool OutputVerifier::idle() const
 {
-    return m_scansRunning == 0 && m_queued.isEmpty() && m_sent.isEmpty();
+    return m_scansRunning == 0 && m_finishing == 0 && m_queued.isEmpty() && m_sent.isEmpty();
 }
 
 void OutputVerifier::checkIdle()

@@ -22,9 +22,10 @@ class QTemporaryDir;
 // (ContainerScan): exact and nearly free. Every other family, and a scanned file that
 // still holds a container, is read back in full by one persistent ExifTool process
 // ("-stay_open"), started only when the first such file turns up, so the read-back
-// overlaps the cleaning of later batches. A read-back also reads the serial numbers
-// of the original, since a maker note ExifTool no longer decodes shows them only as
-// unnamed tags.
+// overlaps the cleaning of later batches. What is left is judged by default deny (see
+// classifyResidue()). A read-back also reads the original: its identifying values are
+// matched against the output's unnamed tags (a maker note ExifTool no longer decodes)
+// and looked for in the output's bytes (a block nobody can decode).
 class OutputVerifier final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(OutputVerifier)
@@ -39,10 +40,11 @@ public:
     OutputVerifier(const QString &exiftool, const QString &workingFolder, QObject *parent = nullptr);
     ~OutputVerifier() override;
 
-    // Queues the check of one complete output. `input` is the image it was made from;
-    // when it is the output itself (overwrite), the comparison with the original and
-    // its serials are left out. `originalSerials`, when known, are used instead.
-    void submit(int key, const QString &input, const QString &output, const QStringList &originalSerials = {});
+    // Queues the check of one complete output. `input` is the image it was made from,
+    // still as it was (the job checks outputs before they take their place); its
+    // identifying values are looked for in the output. When `input` is the output itself,
+    // the comparison with the original is left out.
+    void submit(int key, const QString &input, const QString &output);
 
     // Sends what is queued to ExifTool now (a caller that submits a batch at a time
     // calls this after each batch).
@@ -73,8 +75,9 @@ Q_SIGNALS:
 private:
     struct Pending;
 
-    void scanned(int key, const QString &input, const QString &output, const QStringList &originalSerials,
-        const ContainerScan &scan);
+    void scanned(int key, const QString &input, const QString &output, const ContainerScan &scan);
+    void conclude(const Pending &p, Verdict v);
+    static Verdict unchecked();
     void startProcess();
     void sendQueued();
     void onOutput();
@@ -91,15 +94,18 @@ private:
     QList<Pending> m_queued; // waiting to be sent
     QList<QList<Pending>> m_sent; // one entry per command sequence sent, in order
     QByteArray m_stdout;
-    QByteArray m_serialJson; // between the two commands of one group
+    QByteArray m_originalJson; // between the two commands of one group
     int m_sequence = 0;
     int m_readBacks = 0;
     bool m_processFailed = false;
     QHash<int, Verdict> m_verdicts;
     QThreadPool m_scanPool;
     int m_scansRunning = 0;
+    int m_finishing = 0; // byte searches running
     bool m_checkAll = false; // checkAll() waits for allChecked()
 };
 
 // Whether two files hold the same bytes.
 bool sameFileContents(const QString &a, const QString &b);
+// A file's bytes (empty when it cannot be read).
+QByteArray fileBytes(const QString &path);

@@ -4,15 +4,15 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QSet>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
 // What counts as identifying, by tag name (ExifTool's, case-insensitive) and, where the
-// name alone is too wide, by group. The first matching row decides. Everything else a
-// read-back shows is what the format needs to be shown (size, compression, colour
-// space, strip offsets, ...) or says nothing about who, where, when or with what.
+// name alone is too wide, by group. The first matching row decides.
 struct Rule {
     ResidueCategory category;
     const char *group; // regular expression on the "-G1" group, or nullptr for any
@@ -20,39 +20,107 @@ struct Rule {
 };
 
 const Rule rules[] = {
-    // location: GPS in any group, GeoTIFF georeferencing, named places
+    // location: GPS in any group and under any prefix (C2PA's JSON:ExifGPSLatitude),
+    // GeoTIFF georeferencing, named places
     {ResidueCategory::Location, "^GPS$", "^(?!GPSVersionID$).*"},
-    {ResidueCategory::Location, nullptr, "^GPS(?!VersionID$).+"},
+    {ResidueCategory::Location, nullptr, "GPS(?!VersionID$)|Latitude|Longitude"},
     {ResidueCategory::Location, "^GeoTIFF$", ".*"},
     {ResidueCategory::Location, nullptr,
         "^(ModelTiePoint|PixelScale|ModelPixelScale|ModelTransform|GDALMetadata|GeoTiff\\w*|Geolocation\\w*)$"},
     {ResidueCategory::Location, nullptr,
         "^(Location|LocationName|LocationCreated\\w*|LocationShown\\w*|Sub-?location|City|State|Province-?State|"
         "Country|CountryCode|CountryName|Country-PrimaryLocation(Name|Code)|WorldRegion|TimeZoneCity)$"},
-    // device: serial numbers anywhere, unique IDs, the raw file's name, the computer
-    {ResidueCategory::Device, nullptr, "^\\w*(SerialNumber|SerialNo|Serial)$"},
+    // device: serial numbers anywhere, unique IDs, the raw file's name, the computer, the
+    // camera's make and model and the labels an owner gives it
+    {ResidueCategory::Device, nullptr, "Serial"},
     {ResidueCategory::Device, nullptr,
         "^(ImageUniqueID|RawDataUniqueID|OriginalRawFileName|HostComputer|CameraID|UniqueCameraID|"
-        "ShutterCount|MechanicalShutterCount)$"},
-    // person
+        "ShutterCount|MechanicalShutterCount|CameraLabel|Make|Model|UniqueCameraModel|LocalizedCameraModel|"
+        "LensMake|LensModel|CanonModelID|InternalSerialNumber)$"},
+    // person: names, contacts, faces
     {ResidueCategory::Person, nullptr,
-        "^(Artist|Creator|By-?line|By-?lineTitle|Copyright|CopyrightNotice|Rights|Author|Authors|AuthorsPosition|"
+        "^(Artist|Creator|By-?line|By-?lineTitle|Copyright|CopyrightNotice|Rights|Authors|AuthorsPosition|"
         "OwnerName|CameraOwnerName|Owner|XPAuthor|Credit|Contact|Writer-?Editor|CaptionWriter|Publisher|"
         "Contributor|UsageTerms|CreatorContactInfo|Creator(Address|City|Country|Region|PostalCode|Work\\w+)|"
-        "CopyrightOwner\\w*|ImageCreator\\w*|Licensor\\w*)$"},
+        "CopyrightOwner\\w*|ImageCreator\\w*|Licensor\\w*|ProfileCopyright|PersonInImage\\w*|Region\\w*Name|"
+        "RegionPersonDisplayName|RegionInfo\\w*)$"},
+    {ResidueCategory::Person, nullptr, "Author|E-?mail|Owner"},
     // time: capture, creation and change dates in every group but the file system's
     {ResidueCategory::Time, nullptr,
         "^(DateTimeOriginal|CreateDate|ModifyDate|DateCreated|TimeCreated|DigitalCreation(Date|Time)|"
         "DateTimeDigitized|DateTimeCreated|MetadataDate|DateTime|OffsetTime\\w*|SubSec(CreateDate|DateTimeOriginal|"
         "ModifyDate)|(Track|Media)(Create|Modify)Date|DateSent|TimeSent|ReleaseDate|ReleaseTime|DateAcquired|"
-        "\\w*(Print|Layer|Ticket)\\w*(Date|Time))$"},
+        "\\w*(Print|Layer|Ticket)\\w*(Date|Time)|TimeStamp|CalibrationDateTime)$"},
     // software
     {ResidueCategory::Software, nullptr,
-        "^(Software|CreatorTool|History\\w*|ProcessingSoftware|OriginatingProgram|ProgramVersion|CreatorSoftware)$"},
-    // identifier: IDs that link a copy to its original, printers
+        "^(Software|CreatorTool|History\\w*|ProcessingSoftware|OriginatingProgram|ProgramVersion|CreatorSoftware|"
+        "XMPToolkit|WriterName|ReaderName)$"},
+    // identifier: IDs that link a copy to its original or to other shots, printers
     {ResidueCategory::Identifier, nullptr,
         "^(DocumentID|InstanceID|OriginalDocumentID|DerivedFrom\\w*|IPTCDigest|PrinterName|PrintInfo2?|"
-        "PrintTicket\\w*|PreservedFileName|UniqueDocumentID|URL)$"},
+        "PrintTicket\\w*|PreservedFileName|UniqueDocumentID|URL|URL_List|ContentIdentifier|MediaGroupUUID|"
+        "BurstUUID|TargetPrinter|ReelName|SlicesGroupName|ImageNumber|FileNumber|DocumentName|PageName)$"},
+};
+
+// What a picture needs to be decoded and shown, by group and name: these are never
+// residue. Everything a read-back shows that is neither this, bookkeeping nor a colour
+// profile's structure is residue.
+const Rule allowed[] = {
+    // TIFF and Exif structure, in whichever IFD it sits
+    {ResidueCategory::Other, "^(IFD\\d+|SubIFD\\d*|ExifIFD|InteropIFD|PreviewIFD)$",
+        "^(ImageWidth|ImageHeight|BitsPerSample|Compression|PhotometricInterpretation|Orientation|SamplesPerPixel|"
+        "RowsPerStrip|StripOffsets|StripByteCounts|PlanarConfiguration|XResolution|YResolution|ResolutionUnit|"
+        "Predictor|FillOrder|SubfileType|OldSubfileType|TileWidth|TileLength|TileOffsets|TileByteCounts|"
+        "ExtraSamples|SampleFormat|SMinSampleValue|SMaxSampleValue|MinSampleValue|MaxSampleValue|ColorMap|"
+        "YCbCrCoefficients|YCbCrSubSampling|YCbCrPositioning|ReferenceBlackWhite|WhitePoint|"
+        "PrimaryChromaticities|TransferFunction|TransferRange|JPEGTables|JPEGProc|Thresholding|CellWidth|"
+        "CellLength|GrayResponseUnit|GrayResponseCurve|T4Options|T6Options|HalftoneHints|InkSet|NumberofInks|"
+        "DotRange|ExifVersion|FlashpixVersion|ColorSpace|Gamma|ComponentsConfiguration|ExifImageWidth|"
+        "ExifImageHeight|InteropIndex|InteropVersion|RelatedImageWidth|RelatedImageHeight|GDALNoData|"
+        "PageNumber|ExifByteOrder)$"},
+    {ResidueCategory::Other, "^JFIF$", "^(JFIFVersion|ResolutionUnit|XResolution|YResolution)$"},
+    {ResidueCategory::Other, "^Adobe$", "^(DCTEncodeVersion|APP14Flags[01]|ColorTransform)$"},
+    {ResidueCategory::Other, "^PNG$",
+        "^(ImageWidth|ImageHeight|BitDepth|ColorType|Compression|Filter|Interlace|Gamma|WhitePoint[XY]|"
+        "(Red|Green|Blue)[XY]|SRGBRendering|PixelsPerUnit[XY]|PixelUnits|Palette|Transparency|BackgroundColor|"
+        "SignificantBits|AnimationFrames|AnimationPlays|ColorPrimaries|TransferCharacteristics|"
+        "MatrixCoefficients|VideoFullRangeFlag)$"},
+    {ResidueCategory::Other, "^GIF$",
+        "^(GIFVersion|ImageWidth|ImageHeight|HasColorMap|ColorResolutionDepth|BitsPerPixel|BackgroundColor|"
+        "PixelAspectRatio|AnimationIterations|Duration|FrameCount|TransparentColor|Interlaced)$"},
+    {ResidueCategory::Other, "^RIFF$",
+        "^(ImageWidth|ImageHeight|VP8Version|HorizontalScale|VerticalScale|WebP_Flags|Alpha\\w+|BackgroundColor|"
+        "AnimationLoopCount|Duration|FrameCount)$"},
+    {ResidueCategory::Other, "^Jpeg2000$",
+        "^(MajorBrand|MinorVersion|CompatibleBrands|ImageHeight|ImageWidth|NumberOfComponents|BitsPerComponent|"
+        "Compression|ColorSpec\\w*|ColorSpace|(Capture|Display)[XY]Resolution(Unit)?)$"},
+    // HEIF and AVIF: boxes, codec set-up, colour, rotation; "free" boxes are padding
+    {ResidueCategory::Other, "^(QuickTime|Meta)$",
+        "^(MajorBrand|MinorVersion|CompatibleBrands|HandlerType|PrimaryItemReference|MetaImageSize|"
+        "ImageSpatialExtent|ImagePixelDepth|MediaData|MediaDataOffset|MediaDataSize|HEVCConfigurationVersion|"
+        "GeneralProfileSpace|GeneralTierFlag|GeneralProfileIDC|GenProfileCompatibilityFlags|"
+        "ConstraintIndicatorFlags|GeneralLevelIDC|MinSpatialSegmentationIDC|ParallelismType|ChromaFormat|"
+        "BitDepthLuma|BitDepthChroma|AverageFrameRate|ConstantFrameRate|NumTemporalLayers|TemporalIDNested|"
+        "ColorProfiles|ColorPrimaries|TransferCharacteristics|MatrixCoefficients|VideoFullRangeFlag|Rotation|"
+        "ImageMirror|AV1ConfigurationVersion|SeqProfile|SeqLevelIdx0|SeqTier0|HighBitDepth|TwelveBit|"
+        "MonoChrome|ChromaSubsampling\\w*|ChromaSamplePosition|InitialDelaySamples|AuxiliaryImageType|"
+        "PixelAspectRatio|CleanAperture\\w*|Free|Skip)$"},
+    // a Photoshop document's header and how it is shown and printed
+    {ResidueCategory::Other, "^Photoshop$",
+        "^(BitDepth|ColorMode|NumChannels|ImageWidth|ImageHeight|Compression|HasRealMergedData|[XY]Resolution|"
+        "DisplayedUnits[XY]|GlobalAngle|GlobalAltitude|ColorHalftoningInfo|ColorTransferFuncs|PrintFlags|"
+        "PrintFlagsInfo|PrintScale|PrintPosition|PrintStyle|PixelAspectRatio|IDsBaseValue|LayerCount|NumSlices|"
+        "GridGuidesInfo|CopyrightFlag|AlphaChannelsNames|ChannelOptions|LayerStateInfo|LayerGroupInfo|"
+        "LayerIDs|LayerSelectionIDs|LayerGroupsEnabledID|ThumbnailFormat)$"},
+    // a colour profile's header and its curves and tables; its text fields are checked apart
+    {ResidueCategory::Other, "^ICC",
+        "^(ProfileCMMType|ProfileVersion|ProfileClass|ColorSpaceData|ProfileConnectionSpace|ProfileDateTime|"
+        "ProfileFileSignature|PrimaryPlatform|CMMFlags|DeviceManufacturer|DeviceModel|DeviceAttributes|"
+        "RenderingIntent|ConnectionSpaceIlluminant|ProfileCreator|ProfileID|MediaWhitePoint|MediaBlackPoint|"
+        "(Red|Green|Blue|Gray)(MatrixColumn|TRC)|ChromaticAdaptation|Luminance|Technology|AToB[012]|BToA[012]|"
+        "Gamut|Preview[012]|Measurement\\w*|ViewingCond\\w*|ColorantTable\\w*|ColorantOrder|Chromaticity|"
+        "PerceptualRenderingIntentGamut|SaturationRenderingIntentGamut|MakeAndModel|NativeDisplayInfo|"
+        "VideoCardGamma|MultiLocalizedUnicode|CICP\\w*)$"},
 };
 
 struct CompiledRule {
@@ -61,26 +129,49 @@ struct CompiledRule {
     QRegularExpression name;
 };
 
+QList<CompiledRule> compile(const Rule *begin, const Rule *end)
+{
+    QList<CompiledRule> list;
+    for (const Rule *r = begin; r != end; ++r) {
+        const auto opts = QRegularExpression::CaseInsensitiveOption;
+        list.append(
+            {r->category, r->group ? QRegularExpression(QString::fromLatin1(r->group), opts) : QRegularExpression(),
+                QRegularExpression(QString::fromLatin1(r->name), opts)});
+    }
+    return list;
+}
+
+const CompiledRule *firstMatch(const QList<CompiledRule> &table, const ReadBackTag &t)
+{
+    for (const CompiledRule &r : table) {
+        if (!r.group.pattern().isEmpty() && !r.group.match(t.group).hasMatch())
+            continue;
+        if (r.name.match(t.name).hasMatch())
+            return &r;
+    }
+    return nullptr;
+}
+
 const QList<CompiledRule> &compiledRules()
 {
-    static const QList<CompiledRule> compiled = [] {
-        QList<CompiledRule> list;
-        for (const Rule &r : rules) {
-            const auto opts = QRegularExpression::CaseInsensitiveOption;
-            list.append(
-                {r.category, r.group ? QRegularExpression(QString::fromLatin1(r.group), opts) : QRegularExpression(),
-                    QRegularExpression(QString::fromLatin1(r.name), opts)});
-        }
-        return list;
-    }();
+    static const QList<CompiledRule> compiled = compile(std::begin(rules), std::end(rules));
     return compiled;
 }
 
-bool isBookkeepingGroup(const QString &group)
+const QList<CompiledRule> &compiledAllowed()
 {
-    // File-system facts, ExifTool's own notes and values derived from other tags.
-    return group == u"System" || group == u"File" || group == u"Composite" || group == u"ExifTool"
-        || group == u"SourceFile" || group.isEmpty();
+    static const QList<CompiledRule> compiled = compile(std::begin(allowed), std::end(allowed));
+    return compiled;
+}
+
+bool isBookkeeping(const ReadBackTag &t)
+{
+    // File-system facts, ExifTool's own notes and values derived from other tags. A JPEG
+    // comment is read into the File group, but it is content.
+    if (t.group == u"File")
+        return t.name != u"Comment";
+    return t.group == u"System" || t.group == u"Composite" || t.group == u"ExifTool" || t.group == u"SourceFile"
+        || t.group.isEmpty();
 }
 
 bool isIccGroup(const QString &group)
@@ -97,7 +188,7 @@ bool isBlank(const QString &value)
 
 // Serials are compared as printed and, when all digits, without leading zeros
 // (Canon prints 0123456789 for the 123456789 an unnamed maker-note tag shows).
-QString normalSerial(const QString &value)
+QString normalValue(const QString &value)
 {
     QString v = value.trimmed();
     static const QRegularExpression digits(u"^\\d+$"_s);
@@ -106,6 +197,23 @@ QString normalSerial(const QString &value)
             v.remove(0, 1);
     }
     return v;
+}
+
+// Values that identify whatever tag holds them: an e-mail address, an IPv4 address.
+std::optional<ResidueCategory> telltaleValue(const QString &value)
+{
+    static const QRegularExpression email(u"[\\w.+-]+@[\\w-]+\\.[\\w.-]+"_s);
+    // Four numbers up to 255, not all single digits ("1.1.0.0" is a DNG version).
+    static const QRegularExpression ipv4(
+        u"(?<![\\d.])(?=[\\d.]*\\d\\d)(25[0-5]|2[0-4]\\d|1?\\d?\\d)(\\.(25[0-5]|2[0-4]\\d|1?\\d?\\d)){3}(?![\\d.])"_s);
+    static const QRegularExpression date(u"\\b(19|20)\\d\\d[:\\-/.](0[1-9]|1[0-2])[:\\-/.](0[1-9]|[12]\\d|3[01])\\b"_s);
+    if (email.match(value).hasMatch())
+        return ResidueCategory::Person;
+    if (ipv4.match(value).hasMatch())
+        return ResidueCategory::Device;
+    if (date.match(value).hasMatch())
+        return ResidueCategory::Time;
+    return std::nullopt;
 }
 
 QString jsonText(const QJsonValue &v)
@@ -144,18 +252,26 @@ QString iccText(const QByteArray &p, quint32 offset, quint32 size)
             .trimmed();
     }
     if (type == "mluc" && size >= 16) {
+        // Every language's record: a profile may say something else in another one.
         const quint32 records = be32(8);
         const quint32 recordSize = be32(12);
-        if (records == 0 || recordSize < 12 || 16 + recordSize > size)
+        if (recordSize < 12)
             return {};
-        const quint32 len = be32(16 + 4);
-        const quint32 off = be32(16 + 8);
-        if (quint64(off) + len > size)
-            return {};
-        QString text;
-        for (quint32 i = 0; i + 1 < len; i += 2)
-            text += QChar(char16_t((u8(int(off + i)) << 8) | u8(int(off + i + 1))));
-        return text.section(QChar(0), 0, 0).trimmed();
+        QStringList texts;
+        for (quint32 r = 0; r < records && 16 + quint64(r + 1) * recordSize <= size; ++r) {
+            const int at = int(16 + r * recordSize);
+            const quint32 len = be32(at + 4);
+            const quint32 off = be32(at + 8);
+            if (quint64(off) + len > size)
+                continue;
+            QString text;
+            for (quint32 i = 0; i + 1 < len; i += 2)
+                text += QChar(char16_t((u8(int(off + i)) << 8) | u8(int(off + i + 1))));
+            text = text.section(QChar(0), 0, 0).trimmed();
+            if (!text.isEmpty() && !texts.contains(text))
+                texts << text;
+        }
+        return texts.join(u" / "_s);
     }
     return {};
 }
@@ -167,10 +283,9 @@ QStringList readBackArguments()
     return {u"-j"_s, u"-a"_s, u"-G1"_s, u"-ee"_s, u"-u"_s};
 }
 
-QStringList serialReadArguments()
+QStringList originalReadArguments()
 {
-    // -n: the raw value, as an unnamed maker-note tag shows it.
-    return {u"-j"_s, u"-a"_s, u"-G1"_s, u"-u"_s, u"-n"_s, u"-*Serial*"_s};
+    return {u"-j"_s, u"-a"_s, u"-G1"_s, u"-ee"_s, u"-u"_s, u"-n"_s};
 }
 
 namespace {
@@ -188,6 +303,12 @@ QList<ReadBackTag> tagsOf(const QJsonObject &file)
         tags.append(t);
     }
     return tags;
+}
+
+// ExifTool's stand-in for a value it does not print.
+bool isBinaryNote(const QString &value)
+{
+    return value.startsWith(u"(Binary data "_s) || value.startsWith(u"base64:"_s);
 }
 
 } // namespace
@@ -209,61 +330,107 @@ QHash<QString, QList<ReadBackTag>> parseReadBackFiles(const QByteArray &json)
     return result;
 }
 
-QStringList serialValues(const QList<ReadBackTag> &tags)
+QList<TellingValue> tellingValues(const QList<ReadBackTag> &originalTags)
 {
-    static const QRegularExpression serialName(
-        u"(SerialNumber|SerialNo|Serial)$"_s, QRegularExpression::CaseInsensitiveOption);
-    QStringList values;
-    for (const ReadBackTag &t : tags) {
-        if (isBookkeepingGroup(t.group) || !serialName.match(t.name).hasMatch() || isBlank(t.value))
+    QList<TellingValue> values;
+    QStringList seen;
+    const auto add = [&](ResidueCategory c, const ReadBackTag &t, const QString &value) {
+        if (!seen.contains(value)) {
+            seen << value;
+            values.append({c, t.group + u':' + t.name, value});
+        }
+    };
+    static const QRegularExpression coordinate(u"^-?(\\d{1,3}\\.\\d{4})\\d*$"_s);
+    static const QRegularExpression digits(u"^\\d+$"_s);
+    for (const ReadBackTag &t : originalTags) {
+        // A colour profile's texts are judged as such (a kept standard profile is no residue).
+        if (isBookkeeping(t) || isIccGroup(t.group) || isBlank(t.value) || isBinaryNote(t.value))
             continue;
-        const QString v = normalSerial(t.value);
-        if (v.size() >= 4 && !values.contains(v))
-            values << v;
+        const CompiledRule *rule = firstMatch(compiledRules(), t);
+        const std::optional<ResidueCategory> telltale = telltaleValue(t.value);
+        if (!rule && !telltale)
+            continue;
+        const ResidueCategory category = rule ? rule->category : *telltale;
+        const QString value = normalValue(t.value);
+        // A position in degrees: its first four decimals (about ten metres), as text
+        // (XMP, JSON) would spell it.
+        if (category == ResidueCategory::Location) {
+            const QRegularExpressionMatch m = coordinate.match(value);
+            if (m.hasMatch())
+                add(category, t, m.captured(1));
+            continue;
+        }
+        // Makes and models of cameras and lenses are in many files and name no one.
+        static const QRegularExpression common(
+            u"^(Make|Model|LensMake|LensModel|UniqueCameraModel|LocalizedCameraModel|CanonModelID)$"_s);
+        if (common.match(t.name).hasMatch())
+            continue;
+        // Short values turn up by chance in megabytes of picture data; serials are
+        // compared with unnamed tags' values instead (classifyResidue).
+        if (value.size() >= 6 && !(digits.match(value).hasMatch() && value.size() < 7))
+            add(category, t, value);
+        else if (category == ResidueCategory::Device && value.size() >= 4)
+            add(category, t, value);
     }
     return values;
 }
 
-QList<ResidueItem> classifyResidue(const QList<ReadBackTag> &tags, const QStringList &originalSerials)
+QList<ResidueItem> classifyResidue(const QList<ReadBackTag> &tags, const QList<TellingValue> &original)
 {
     QList<ResidueItem> items;
     IccTexts icc;
     bool hasIcc = false;
-    QStringList serials;
-    for (const QString &s : originalSerials)
-        serials << normalSerial(s);
+    QHash<QString, const TellingValue *> byValue;
+    for (const TellingValue &v : original)
+        byValue.insert(normalValue(v.value), &v);
 
     for (const ReadBackTag &t : tags) {
-        if (isBookkeepingGroup(t.group))
+        if (isBookkeeping(t))
             continue;
-        if (isIccGroup(t.group)) {
+        const QString tag = t.group + u':' + t.name;
+        if (isIccGroup(t.group) || (t.group == u"PNG" && t.name == u"ProfileName")) {
             hasIcc = true;
-            if (t.name == u"ProfileDescription")
-                icc.description = t.value;
+            if (t.name == u"ProfileDescription" || t.name == u"ProfileName")
+                icc.description += (icc.description.isEmpty() ? u""_s : u" / "_s) + t.value;
             else if (t.name == u"ProfileCopyright")
                 icc.copyright = t.value;
+            else if (t.name == u"DeviceMfgDesc")
+                icc.deviceMaker = t.value;
+            else if (t.name == u"DeviceModelDesc")
+                icc.deviceModel = t.value;
+            else if (t.name == u"ViewingCondDesc")
+                icc.viewingConditions = t.value;
+            else if (!firstMatch(compiledAllowed(), t) && !isBlank(t.value))
+                items.append({ResidueCategory::Other, tag, t.value}); // a private or unknown profile tag
             continue;
         }
         if (isBlank(t.value))
             continue;
-        const QString tag = t.group + u':' + t.name;
-        bool matched = false;
-        for (const CompiledRule &r : compiledRules()) {
-            if (r.group.isValid() && !r.group.pattern().isEmpty() && !r.group.match(t.group).hasMatch())
-                continue;
-            if (!r.name.match(t.name).hasMatch())
-                continue;
-            items.append({r.category, tag, t.value});
-            matched = true;
-            break;
+        // A TIFF's second, smaller image may show what the first one was cropped from.
+        static const QRegularExpression laterIfd(u"^IFD[1-9]\\d*$"_s);
+        if (t.name == u"SubfileType" && t.value.startsWith(u"Reduced"_s) && laterIfd.match(t.group).hasMatch()) {
+            items.append({ResidueCategory::Other, tag, t.value});
+            continue;
+        }
+        if (const CompiledRule *r = firstMatch(compiledRules(), t)) {
+            items.append({r->category, tag, t.value});
+            continue;
+        }
+        if (const std::optional<ResidueCategory> c = telltaleValue(t.value)) {
+            items.append({*c, tag, t.value});
+            continue;
         }
         // An unnamed tag (a maker note ExifTool no longer decodes once Make is gone)
-        // still gives the camera away when it holds the original's serial number.
-        if (!matched && !serials.isEmpty() && serials.contains(normalSerial(t.value)))
-            items.append({ResidueCategory::Device, tag, t.value});
+        // still gives the camera or its owner away when it holds one of the original's values.
+        if (const TellingValue *v = byValue.value(normalValue(t.value))) {
+            items.append({v->category, tag, t.value});
+            continue;
+        }
+        if (!firstMatch(compiledAllowed(), t))
+            items.append({ResidueCategory::Other, tag, t.value});
     }
     if (hasIcc)
-        items.append(iccResidue(icc, originalSerials));
+        items.append(iccResidue(icc, original));
     return items;
 }
 
@@ -278,68 +445,142 @@ IccTexts iccTexts(const QByteArray &p)
     for (quint32 i = 0; i < count && 132 + qsizetype(i + 1) * 12 <= p.size(); ++i) {
         const qsizetype e = 132 + qsizetype(i) * 12;
         const QByteArray sig = p.mid(e, 4);
-        if (sig == "desc")
-            texts.description = iccText(p, be32(e + 4), be32(e + 8));
-        else if (sig == "cprt")
-            texts.copyright = iccText(p, be32(e + 4), be32(e + 8));
+        QString *field = sig == "desc" ? &texts.description
+            : sig == "cprt"            ? &texts.copyright
+            : sig == "dmnd"            ? &texts.deviceMaker
+            : sig == "dmdd"            ? &texts.deviceModel
+            : sig == "vued"            ? &texts.viewingConditions
+                                       : nullptr;
+        if (field)
+            *field = iccText(p, be32(e + 4), be32(e + 8));
     }
     return texts;
 }
 
-bool isStandardIccProfile(const QString &description, const QString &copyright)
+bool isStandardIccText(const QString &text)
 {
-    // Working spaces and the stock profiles of system, camera and printer makers. A
-    // profile a person made for a screen or a printer names them or their device.
-    static const QRegularExpression standard(
-        u"sRGB|Display P3|DCI-?P3|P3-D65|Adobe RGB|Apple RGB|ProPhoto|ColorMatch|ROMM|Wide Gamut|"
-        "Rec\\.? ?(709|2020|2100)|BT\\.? ?(709|2020|2100)|ITU-R|ACES|Linear|Generic|Gray Gamma|Dot Gain|"
-        "U\\.S\\. Web|SWOP|GRACoL|FOGRA|Coated|Uncoated|Japan Color|eciRGB|ISO ?Coated|PSO |"
-        "Hewlett-Packard|Adobe Systems|Apple (Computer|Inc)|Eastman Kodak|Kodak|Microsoft|Google|"
-        "International Color Consortium|Nikon|Canon|Minolta|Sony|Fujifilm|FUJIFILM|Olympus|Pentax|Panasonic|"
-        "Samsung|Huawei|Xiaomi|Artifex|Little CMS|lcms|GIMP|ImageMagick|Public Domain|No copyright|CC0"_s,
+    // The names of working spaces, standards and the makers of stock profiles, then the
+    // words such texts are made of. A text with anything else in it (a person's or a
+    // company's name, an e-mail address, a serial number, "calibrated for") is not standard.
+    static const QRegularExpression names(
+        u"sRGB|scRGB|Display P3|DCI-?P3|P3-D65|Adobe RGB|Apple RGB|ProPhoto|ColorMatch|ROMM|Wide ?Gamut|"
+        "Rec\\.? ?(709|2020|2100)|BT\\.? ?(709|2020|2100)|ITU-R|ACES\\w*|Gray Gamma \\d\\.\\d|Dot Gain \\d+%|"
+        "U\\.S\\. (Web|Sheetfed)|SWOP|GRACoL|FOGRA\\d*|Japan Color \\d*|eciRGB|IEC ?61966-2[.-]1|"
+        "https?://www\\.iec\\.ch|https?://www\\.color\\.org|www\\.color\\.org|www\\.iec\\.ch|"
+        "Hewlett-Packard|Adobe Systems|Apple Computer|Eastman Kodak|International Color Consortium|"
+        "Konica Minolta|DiMAGE Master|Artifex Software|Little CMS|"
+        "\\b(Adobe|Apple|Kodak|Microsoft|Google|Nikon|Canon|Minolta|Sony|Fujifilm|Olympus|Pentax|Panasonic|"
+        "Samsung|Huawei|Xiaomi|Artifex|lcms|GIMP|ImageMagick|Epson|Seiko|Agfa|Heidelberg|Ricoh|Leica|IEC|ICC|ISO)\\b"_s,
         QRegularExpression::CaseInsensitiveOption);
-    if (description.isEmpty() && copyright.isEmpty())
-        return true; // nothing that could name anyone
-    return standard.match(description).hasMatch() || standard.match(copyright).hasMatch();
+    static const QSet<QString> words = {u"copyright"_s, u"c"_s, u"all"_s, u"rights"_s, u"reserved"_s, u"inc"_s,
+        u"incorporated"_s, u"corp"_s, u"corporation"_s, u"company"_s, u"co"_s, u"ltd"_s, u"limited"_s, u"gmbh"_s,
+        u"ag"_s, u"llc"_s, u"systems"_s, u"photo"_s, u"imaging"_s, u"the"_s, u"by"_s, u"of"_s, u"and"_s, u"for"_s,
+        u"in"_s, u"to"_s, u"a"_s, u"an"_s, u"profile"_s, u"color"_s, u"colour"_s, u"space"_s, u"default"_s, u"rgb"_s,
+        u"cmyk"_s, u"gray"_s, u"grey"_s, u"lab"_s, u"xyz"_s, u"v2"_s, u"v4"_s, u"version"_s, u"display"_s, u"monitor"_s,
+        u"reference"_s, u"viewing"_s, u"condition"_s, u"conditions"_s, u"standard"_s, u"d50"_s, u"d65"_s, u"gamma"_s,
+        u"linear"_s, u"generic"_s, u"output"_s, u"input"_s, u"medium"_s, u"metric"_s, u"coated"_s, u"uncoated"_s,
+        u"web"_s, u"sheetfed"_s, u"newsprint"_s, u"public"_s, u"domain"_s, u"no"_s, u"use"_s, u"freely"_s,
+        u"licensed"_s, u"under"_s, u"creative"_s, u"commons"_s, u"cc0"_s, u"attribution"_s, u"hdr"_s, u"sdr"_s, u"pq"_s,
+        u"hlg"_s, u"http"_s, u"https"_s, u"www"_s, u"com"_s, u"perceptual"_s, u"relative"_s, u"colorimetric"_s,
+        u"rendering"_s, u"intent"_s, u"camera"_s, u"scanner"_s, u"printer"_s, u"paper"_s, u"ink"_s, u"on"_s, u"with"_s,
+        u"is"_s, u"sheet"_s, u"offset"_s, u"euroscale"_s, u"us"_s, u"japan"_s, u"europe"_s, u"based"_s, u"wide"_s,
+        u"gamut"_s, u"legacy"_s, u"compatible"_s, u"compatibility"_s, u"rec"_s, u"bt"_s, u"itu"_s, u"r"_s, u"p3"_s};
+    if (text.contains(u'@'))
+        return false;
+    QString rest = text;
+    rest.replace(names, u" "_s);
+    static const QRegularExpression token(u"[\\p{L}\\p{N}]+"_s);
+    static const QRegularExpression shortNumber(u"^\\d{1,4}$"_s);
+    for (auto it = token.globalMatch(rest); it.hasNext();) {
+        const QString t = it.next().captured().toLower();
+        if (!words.contains(t) && !shortNumber.match(t).hasMatch())
+            return false;
+    }
+    return true;
 }
 
-QList<ResidueItem> iccResidue(const IccTexts &texts, const QStringList &originalSerials)
+QList<ResidueItem> iccResidue(const IccTexts &texts, const QList<TellingValue> &original)
 {
     QList<ResidueItem> items;
-    QStringList serials;
-    for (const QString &s : originalSerials)
-        serials << normalSerial(s);
-    const auto namesSerial = [&](const QString &text) {
-        for (const QString &s : serials) {
-            if (s.size() >= 4 && text.contains(s))
+    const auto holdsOriginal = [&](const QString &text) {
+        for (const TellingValue &v : original) {
+            if (v.value.size() >= 6 && text.contains(v.value))
                 return true;
         }
         return false;
     };
-    const bool standard = isStandardIccProfile(texts.description, texts.copyright);
-    const std::pair<QString, QString> fields[] = {
-        {u"ICC_Profile:ProfileDescription"_s, texts.description}, {u"ICC_Profile:ProfileCopyright"_s, texts.copyright}};
-    for (const auto &[tag, text] : fields) {
-        if (isBlank(text))
+    const struct {
+        const char *tag;
+        const QString &text;
+        ResidueCategory category;
+    } fields[] = {
+        {"ICC_Profile:ProfileDescription", texts.description, ResidueCategory::Person},
+        {"ICC_Profile:ProfileCopyright", texts.copyright, ResidueCategory::Person},
+        {"ICC_Profile:DeviceMfgDesc", texts.deviceMaker, ResidueCategory::Device},
+        {"ICC_Profile:DeviceModelDesc", texts.deviceModel, ResidueCategory::Device},
+        {"ICC_Profile:ViewingCondDesc", texts.viewingConditions, ResidueCategory::Other},
+    };
+    for (const auto &f : fields) {
+        if (isBlank(f.text))
             continue;
-        if (namesSerial(text))
-            items.append({ResidueCategory::Device, tag, text});
-        else if (!standard)
-            items.append({ResidueCategory::Person, tag, text});
+        if (holdsOriginal(f.text))
+            items.append({ResidueCategory::Device, QString::fromLatin1(f.tag), f.text});
+        else if (!isStandardIccText(f.text))
+            items.append({telltaleValue(f.text).value_or(f.category), QString::fromLatin1(f.tag), f.text});
     }
     return items;
+}
+
+QList<ResidueItem> findTellingBytes(const QByteArray &data, const QList<TellingValue> &values)
+{
+    QList<ResidueItem> items;
+    for (const TellingValue &v : values) {
+        const QByteArray utf8 = v.value.toUtf8();
+        QByteArray le;
+        QByteArray be;
+        for (const QChar c : v.value) {
+            le.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
+            be.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xFF));
+        }
+        if (data.contains(utf8) || data.contains(le) || data.contains(be))
+            items.append({v.category, u"Bytes:"_s + v.tag.section(u':', 1), v.value});
+    }
+    return items;
+}
+
+QStringList residueTagNames(const QList<ResidueItem> &items, ResidueCategory category)
+{
+    QStringList tags;
+    for (const ResidueItem &i : items) {
+        if (i.category == category && !tags.contains(i.tag))
+            tags << i.tag;
+    }
+    constexpr int longList = 12;
+    if (tags.size() <= longList)
+        return tags;
+    // A raw file's maker notes are hundreds of tags: their groups say enough.
+    QStringList groups;
+    QHash<QString, QStringList> byGroup;
+    for (const QString &t : std::as_const(tags)) {
+        const QString group = t.section(u':', 0, 0);
+        if (!byGroup.contains(group))
+            groups << group;
+        byGroup[group] << t;
+    }
+    QStringList names;
+    for (const QString &g : std::as_const(groups)) {
+        const QStringList &inGroup = byGroup[g];
+        names << (inGroup.size() == 1 ? inGroup.first() : u"%1 (%2 tags)"_s.arg(g).arg(inGroup.size()));
+    }
+    return names;
 }
 
 QString residueSummary(const QList<ResidueItem> &items)
 {
     QStringList parts;
     for (ResidueCategory c : {ResidueCategory::Location, ResidueCategory::Device, ResidueCategory::Person,
-             ResidueCategory::Time, ResidueCategory::Software, ResidueCategory::Identifier}) {
-        QStringList tags;
-        for (const ResidueItem &i : items) {
-            if (i.category == c && !tags.contains(i.tag))
-                tags << i.tag;
-        }
+             ResidueCategory::Time, ResidueCategory::Software, ResidueCategory::Identifier, ResidueCategory::Other}) {
+        const QStringList tags = residueTagNames(items, c);
         if (!tags.isEmpty())
             parts << categoryName(c) + u": "_s + tags.join(u", "_s);
     }

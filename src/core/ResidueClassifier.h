@@ -15,42 +15,66 @@ struct ReadBackTag {
     QString value;
 };
 
+// An identifying value an original carried (a serial, a name, an e-mail address, a date,
+// a GPS position, ...), looked for again in its output, wherever it may hide there.
+struct TellingValue {
+    ResidueCategory category = ResidueCategory::Other;
+    QString tag; // where the original had it, "Group:Name"
+    QString value;
+};
+
 // ExifTool's arguments for reading an output back in full: every group, duplicates,
 // embedded documents and unknown tags, as JSON.
 QStringList readBackArguments();
-// The arguments that read only the serial numbers of an original; an unnamed maker-note
-// tag of the output is a device serial when its value is one of them.
-QStringList serialReadArguments();
+// The arguments that read an original for its telling values: the same, with raw values
+// (an unnamed maker-note tag of the output shows a serial as the number it is).
+QStringList originalReadArguments();
 
 // The tags of the first file in ExifTool's "-j -G1" output. Lists are joined with ", ".
 QList<ReadBackTag> parseReadBack(const QByteArray &json);
 // Every file of such an output, by its SourceFile.
 QHash<QString, QList<ReadBackTag>> parseReadBackFiles(const QByteArray &json);
 
-// The values of the serial-number tags among `tags` (blank ones left out).
-QStringList serialValues(const QList<ReadBackTag> &tags);
+// The identifying values among an original's tags that are distinctive enough to be
+// searched for (long enough not to turn up by chance in the picture data).
+QList<TellingValue> tellingValues(const QList<ReadBackTag> &originalTags);
 
-// What in `tags` identifies a person, a place, a device, a time, the software or the
-// document, by the table in ResidueClassifier.cpp. `originalSerials` are the serial
-// numbers the original carried. The tags a format needs to be shown, the file-system
-// facts and ExifTool's own notes are never residue, nor is a standard colour profile.
-QList<ResidueItem> classifyResidue(const QList<ReadBackTag> &tags, const QStringList &originalSerials = {});
+// What is left in an output, by default deny: every tag is either bookkeeping (the file
+// system, ExifTool's own notes, values derived from others), on the allow list of what a
+// picture needs to be decoded and shown (structure, size, compression, the kept
+// orientation and colour data, a standard colour profile), or residue. Residue is named
+// by the table in ResidueClassifier.cpp, by an identifying value inside it, or by one of
+// `original`'s values it holds; whatever is left is of category Other.
+QList<ResidueItem> classifyResidue(const QList<ReadBackTag> &tags, const QList<TellingValue> &original = {});
 
-// Description and copyright of an ICC profile, read from its tag table.
+// The text fields of an ICC colour profile, read from its tag table: description,
+// copyright, device maker and model descriptions, viewing conditions.
 struct IccTexts {
     QString description;
     QString copyright;
+    QString deviceMaker;
+    QString deviceModel;
+    QString viewingConditions;
 };
 IccTexts iccTexts(const QByteArray &profile);
 
-// Whether a colour profile with this description and copyright is one of the
-// well-known working spaces or a vendor's stock profile, which says nothing about who
-// made the picture.
-bool isStandardIccProfile(const QString &description, const QString &copyright);
+// Whether one text of a colour profile is what a working space or a vendor's stock
+// profile says: after the well-known names and words are taken out, nothing is left (no
+// person's name, no e-mail address, no serial number, no "calibrated for").
+bool isStandardIccText(const QString &text);
 
-// The residue a colour profile amounts to: nothing for a standard one; otherwise its
-// description and copyright (device residue when they hold one of `originalSerials`).
-QList<ResidueItem> iccResidue(const IccTexts &texts, const QStringList &originalSerials = {});
+// The residue a colour profile amounts to: every text field that is not standard (device
+// residue for the maker and model descriptions, and wherever one of `original`'s values
+// turns up; person residue otherwise).
+QList<ResidueItem> iccResidue(const IccTexts &texts, const QList<TellingValue> &original = {});
+
+// Where `data` holds one of `values`, as UTF-8/Latin-1 or UTF-16 (either byte order):
+// one item per value found, with the value's category, named "Bytes:" + the tag it had.
+QList<ResidueItem> findTellingBytes(const QByteArray &data, const QList<TellingValue> &values);
+
+// The names of one category's residue for a person to read: every tag, or, for a long
+// list, its groups with their counts ("Canon (212 tags)").
+QStringList residueTagNames(const QList<ResidueItem> &items, ResidueCategory category);
 
 // "location: GPS:GPSLatitude, ...; device: ..." for tooltips and messages.
 QString residueSummary(const QList<ResidueItem> &items);

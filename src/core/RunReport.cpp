@@ -2,6 +2,7 @@
 
 #include "core/ImageFiles.h"
 #include "core/NativePath.h"
+#include "core/ResidueClassifier.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -155,13 +156,9 @@ QString outcomeDescription(const FileOutcome &o)
         break;
     }
     const ResidueCategory order[] = {ResidueCategory::Location, ResidueCategory::Device, ResidueCategory::Person,
-        ResidueCategory::Time, ResidueCategory::Software, ResidueCategory::Identifier};
+        ResidueCategory::Time, ResidueCategory::Software, ResidueCategory::Identifier, ResidueCategory::Other};
     for (ResidueCategory c : order) {
-        QStringList tags;
-        for (const ResidueItem &i : o.residue) {
-            if (i.category == c && !tags.contains(i.tag))
-                tags << i.tag;
-        }
+        const QStringList tags = residueTagNames(o.residue, c);
         if (!tags.isEmpty())
             text += u'\n' + categoryName(c) + u": "_s + tags.join(u", "_s);
     }
