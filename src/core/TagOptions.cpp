@@ -172,7 +172,10 @@ QStringList removalArguments(const TagOptions &t)
 // delete-all (or never deleted), and what goes with the Exif group (IFD0 Orientation,
 // the colour-space tags of ExifIFD and InteropIFD) is copied back from the image itself.
 // "@" makes ExifTool read each input of a command for its own output. The profile is not
-// in that copy list, so its bytes are never rewritten.
+// in that copy list, so its bytes are never rewritten. The orientation is the image's own
+// IFD0 number: a bare "-Orientation" would take XMP's or a text chunk's too, moving it into
+// Exif where more viewers obey it, and would copy the printed value, which for an
+// orientation written as a number ("1" in a JP2 XML box) becomes another one.
 QStringList keepArguments(const TagOptions &t)
 {
     QStringList lines;
@@ -186,7 +189,7 @@ QStringList keepArguments(const TagOptions &t)
     // outputs are the same byte for byte).
     lines << u"-e"_s << u"-tagsfromfile"_s << u"@"_s;
     if (t.keepOrientation)
-        lines << u"-Orientation"_s;
+        lines << u"-IFD0:Orientation#"_s;
     if (t.keepColourProfile)
         lines << u"-ExifIFD:ColorSpace"_s << u"-ExifIFD:Gamma"_s << u"-InteropIFD:InteropIndex"_s;
     return lines;
