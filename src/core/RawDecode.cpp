@@ -56,7 +56,7 @@ RawDecode decodeRaw(const QString &program, const QString &path)
     const pid_t parent = ::getpid();
     decoder.setChildProcessModifier([fd, parent] {
         ::fcntl(fd, F_SETFD, 0); // in the child only: the descriptor survives its exec
-        ::signal(SIGINT, SIG_DFL);
+        ::setpgid(0, 0); // a hung decoder is killed with whatever it started
         ::prctl(PR_SET_PDEATHSIG, SIGKILL); // it writes nothing but its output
         if (::getppid() != parent)
             ::_exit(127);
@@ -65,7 +65,7 @@ RawDecode decodeRaw(const QString &program, const QString &path)
     // -Z - the picture on standard output.
     decoder.start(program, {u"-h"_s, u"-w"_s, u"-4"_s, u"-Z"_s, u"-"_s, source});
     if (!decoder.waitForStarted(DecodeTimeoutMs)) {
-        result.problem = u"Cannot start %1: %2"_s.arg(program, decoder.errorString());
+        result.problem = u"Cannot start %1: %2"_s.arg(program, decoder.errorString().section(u": "_s, -1));
         return result;
     }
 
@@ -75,6 +75,7 @@ RawDecode decodeRaw(const QString &program, const QString &path)
     const QDeadlineTimer deadline(DecodeTimeoutMs);
     while (decoder.state() != QProcess::NotRunning) {
         if (deadline.hasExpired()) {
+            ::kill(-pid_t(decoder.processId()), SIGKILL);
             decoder.kill();
             decoder.waitForFinished(5000);
             result.problem = u"The decoder did not finish within %1 s"_s.arg(DecodeTimeoutMs / 1000);
