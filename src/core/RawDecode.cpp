@@ -94,10 +94,15 @@ RawDecode decodeRaw(const QString &program, const QString &path)
         result.problem = u"The decoder crashed"_s;
         return result;
     }
-    // dcraw_emu ends with status 0 whatever happened, saying "Cannot open <file>: <reason>"
-    // when LibRaw does not recognise the file, "Cannot unpack ..." and the like when it
-    // cannot decode what it recognised; warnings ("data corrupted at ...") do not count.
+    // dcraw_emu ends with status 0 whatever happened to the file, saying "Cannot open
+    // <file>: <reason>" when LibRaw does not recognise it, "Cannot unpack ..." and the like
+    // when it cannot decode what it recognised; warnings ("data corrupted at ...") do not
+    // count. Another status is a decoder that refused its options (one without -Z).
     const QStringList errors = QString::fromUtf8(decoder.readAllStandardError()).split(u'\n', Qt::SkipEmptyParts);
+    if (decoder.exitCode() != 0) {
+        result.problem = errors.value(0, u"The decoder failed"_s).trimmed();
+        return result;
+    }
     for (const QString &line : errors) {
         if (!line.startsWith(u"Cannot "_s))
             continue;
