@@ -165,7 +165,7 @@ private Q_SLOTS:
             }
             QCOMPARE(entry.value(u"residue"_s).toArray().isEmpty(), e.status != u"residue");
         }
-        // The raw file's serial, left in a maker note ExifTool no longer names.
+        // The raw file's serial, left in a maker note ExifTool cannot write.
         const QJsonArray residue = entryFor(report, folder + u"/cr2_canon_350d.cr2"_s).value(u"residue"_s).toArray();
         bool serial = false;
         for (const QJsonValue &r : residue) {
@@ -175,8 +175,8 @@ private Q_SLOTS:
                         .contains(item.value(u"category"_s).toString()));
             serial = serial
                 || (item.value(u"category"_s).toString() == u"device"
-                    && item.value(u"tag"_s).toString() == u"MakerUnknown:Unknown_0x000c"
-                    && item.value(u"value"_s).toString() == u"123456789");
+                    && item.value(u"tag"_s).toString() == u"Canon:SerialNumber"
+                    && item.value(u"value"_s).toString() == u"0123456789");
         }
         QVERIFY(serial);
     }

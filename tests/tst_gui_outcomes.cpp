@@ -70,7 +70,7 @@ private Q_SLOTS:
         }
         // The tooltip says what is left, by category, or why nothing was written.
         const QString residueTip = rowData(lwFilesCleaned, 0, Qt::ToolTipRole).toString();
-        QVERIFY2(residueTip.contains(u"device: MakerUnknown:Unknown_0x000c"_s), qPrintable(residueTip));
+        QVERIFY2(residueTip.contains(u"device: Canon:SerialNumber"_s), qPrintable(residueTip));
         const QString failedTip = rowData(lwFilesCleaned, 1, Qt::ToolTipRole).toString();
         QVERIFY2(failedTip.startsWith(u"Failed"_s), qPrintable(failedTip));
         QVERIFY(rowData(lwFilesCleaned, 2, Qt::ToolTipRole).toString().contains(u"Left out: videos are not cleaned"_s));
@@ -81,7 +81,7 @@ private Q_SLOTS:
         // failed or left-out row has no output to show.
         const Prompts::Record residueView = doubleClickRow(lwFilesCleaned, 0);
         QCOMPARE(residueView.kind, Prompts::Kind::Modal);
-        QVERIFY2(residueView.text.contains(u"Unknown_0x000c"_s), qPrintable(residueView.text));
+        QVERIFY2(residueView.text.contains(u"[Canon] SerialNumber"_s), qPrintable(residueView.text));
         QCOMPARE(doubleClickRow(lwFilesCleaned, 1).text, QString());
         QCOMPARE(doubleClickRow(lwFilesCleaned, 2).text, QString());
 

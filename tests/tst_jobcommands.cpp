@@ -80,8 +80,8 @@ private Q_SLOTS:
         // What a JPEG needs of those: "-all=" covers the rest there.
         const QStringList jpeg {u"-all="_s};
         const QStringList keepIcc {u"--ICC_Profile:all"_s};
-        const QStringList copyBack {u"-e"_s, u"-tagsfromfile"_s, u"@"_s, u"-Orientation"_s, u"-ExifIFD:ColorSpace"_s,
-            u"-ExifIFD:Gamma"_s, u"-InteropIFD:InteropIndex"_s};
+        const QStringList copyBack {u"-e"_s, u"-tagsfromfile"_s, u"@"_s, u"-IFD0:Orientation#"_s,
+            u"-ExifIFD:ColorSpace"_s, u"-ExifIFD:Gamma"_s, u"-InteropIFD:InteropIndex"_s};
         const QStringList raw {u"-SerialNumber="_s, u"-InternalSerialNumber="_s, u"-LensSerialNumber="_s,
             u"-OwnerName="_s, u"-ImageUniqueID="_s, u"-RawDataUniqueID="_s, u"-OriginalRawFileName="_s,
             u"-DateTimeOriginal="_s, u"-CreateDate="_s, u"-ModifyDate="_s, u"-OffsetTime*="_s, u"-TrackCreateDate="_s,

@@ -68,7 +68,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("keep");
         QTest::addColumn<QString>("lines");
         const QString copy = u" -e -tagsfromfile @"_s;
-        const QString orientation = u" -Orientation"_s;
+        const QString orientation = u" -IFD0:Orientation#"_s;
         const QString colour = u" -ExifIFD:ColorSpace -ExifIFD:Gamma -InteropIFD:InteropIndex"_s;
         const QString everything = u"-all= -CommonIFD0= -geotiff*="_s;
         QTest::newRow("A, both") << u"A"_s << u"oc"_s
@@ -120,7 +120,7 @@ private Q_SLOTS:
     {
         QCOMPARE(BuildTagArguments(TagOptions {}),
             (QStringList {u"-all="_s, u"-CommonIFD0="_s, u"-geotiff*="_s} + ExtraDeleteArguments(TagOptions {})
-                + QStringList {u"--ICC_Profile:all"_s, u"-e"_s, u"-tagsfromfile"_s, u"@"_s, u"-Orientation"_s,
+                + QStringList {u"--ICC_Profile:all"_s, u"-e"_s, u"-tagsfromfile"_s, u"@"_s, u"-IFD0:Orientation#"_s,
                     u"-ExifIFD:ColorSpace"_s, u"-ExifIFD:Gamma"_s, u"-InteropIFD:InteropIndex"_s}));
     }
 };

@@ -10,7 +10,7 @@ CommandNeeds commandNeeds(const JobOptions &options)
     CommandNeeds needs;
     needs.keepValues = tagLines.contains(u"-tagsfromfile"_s);
     needs.jpeg = JpegTagArguments(tagLines, options.tags) != tagLines;
-    needs.raw = !RawDeleteArguments(options.tags).isEmpty();
+    needs.raw = !RawDeleteArguments(options.tags).isEmpty() || removesWhatRawFilesNeed(options.tags);
     return needs;
 }
 
@@ -21,8 +21,8 @@ BatchCommands buildBatchCommands(const JobOptions &options, const QList<CommandI
         common << u"-m"_s;
     common << u"-P"_s;
 
-    // Raw and Photoshop files get the named deletions too, in commands of their own, so
-    // the other images do not pay for them.
+    // Raw and Photoshop files get the named deletions too, and camera raw files keep what
+    // raw converters need, in commands of their own, so the other images do not pay for them.
     const QStringList tagLines = BuildTagArguments(options.tags);
     const QStringList rawLines = RawDeleteArguments(options.tags);
     const bool copiesBack = tagLines.contains(u"-tagsfromfile"_s);
@@ -50,8 +50,10 @@ BatchCommands buildBatchCommands(const JobOptions &options, const QList<CommandI
         }
         if (jpegsDiffer && (image.jpeg || (copiesBack && image.keepValues)))
             lines = JpegTagArguments(lines, options.tags);
-        if (!rawLines.isEmpty() && image.raw)
+        if (image.raw) {
+            lines = RawKeepArguments(options.tags, image.etInput) + lines;
             lines += rawLines;
+        }
         return lines + common;
     };
 

@@ -18,7 +18,7 @@ struct CommandImage {
     QString etOutFolder; // "-o" folder of a command of its own (ending in '/'); unused when grouped
     bool grouped = false; // shares one command with its neighbours (an "-o" pattern)
     bool jpeg = false; // a JPEG by its content (asked for when CommandNeeds::jpeg)
-    bool raw = false; // keeps metadata under "-all=" (asked for when CommandNeeds::raw)
+    bool raw = false; // keeps metadata under "-all=" (asked for when CommandNeeds::raw); its suffix says more
     std::optional<JpegKeepValues> keepValues; // a JPEG's kept values (when CommandNeeds::keepValues)
 };
 
@@ -26,7 +26,7 @@ struct CommandImage {
 struct CommandNeeds {
     bool keepValues = false; // readJpegKeepValues(): the options copy orientation or colour space back
     bool jpeg = false; // isJpegFile(): JPEGs get tag lines of their own
-    bool raw = false; // keepsMetadataUnderDeleteAll(): raw files get the named deletions
+    bool raw = false; // keepsMetadataUnderDeleteAll(): raw files get the named deletions and exclusions
 };
 CommandNeeds commandNeeds(const JobOptions &options);
 

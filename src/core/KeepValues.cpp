@@ -303,7 +303,7 @@ std::optional<JpegKeepValues> readJpegKeepValues(const QString &path)
                     return std::nullopt; // which one ExifTool copies from is not ours to guess
                 exif = body.mid(exifHeader.size());
             } else if (body.startsWith(xmpHeader) && body.contains("Orientation")) {
-                return std::nullopt; // ExifTool may take the orientation from XMP
+                return std::nullopt; // left to ExifTool's copy, which takes IFD0's number all the same
             }
         }
         at += 2 + length;

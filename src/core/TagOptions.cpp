@@ -1,5 +1,7 @@
 #include "core/TagOptions.h"
 
+#include "core/RawDecode.h"
+
 using namespace Qt::StringLiterals;
 
 bool TagOptions::anyGroupTicked() const
@@ -57,12 +59,44 @@ bool keepsMetadataUnderDeleteAll(const QString &path)
     // Raw and Photoshop files: "-all=" keeps what their readers need, so the named
     // deletions are what cleans them. For every other format they would only make
     // ExifTool parse maker notes it is about to drop (several ms per image).
-    static const QStringList suffixes = {u"dng"_s, u"cr2"_s, u"crw"_s, u"ciff"_s, u"cr3"_s, u"nef"_s, u"nrw"_s,
-        u"arw"_s, u"arq"_s, u"sr2"_s, u"srw"_s, u"orf"_s, u"ori"_s, u"pef"_s, u"raf"_s, u"rw2"_s, u"rwl"_s, u"raw"_s,
-        u"iiq"_s, u"fff"_s, u"erf"_s, u"mef"_s, u"mos"_s, u"mrw"_s, u"x3f"_s, u"dcp"_s, u"cs1"_s, u"psd"_s, u"psb"_s,
-        u"tif"_s, u"tiff"_s};
+    // DNG camera profiles (no picture), TIFF and Photoshop files besides the camera raws.
+    static const QStringList others = {u"dcp"_s, u"psd"_s, u"psb"_s, u"tif"_s, u"tiff"_s};
+    if (isCameraRawFile(path))
+        return true;
     const qsizetype dot = path.lastIndexOf(u'.');
-    return dot >= 0 && suffixes.contains(path.mid(dot + 1).toLower());
+    return dot >= 0 && others.contains(path.mid(dot + 1).toLower());
+}
+
+bool removesWhatRawFilesNeed(const TagOptions &t)
+{
+    return t.all || t.other || t.exif || t.ifd0;
+}
+
+QStringList RawKeepArguments(const TagOptions &t, const QString &path)
+{
+    if (!isCameraRawFile(path) || !removesWhatRawFilesNeed(t))
+        return {};
+    const QString suffix = path.mid(path.lastIndexOf(u'.') + 1).toLower();
+    const bool exifGoes = t.all || t.exif;
+    // Raw converters (LibRaw, dcraw and what builds on them) know the camera by IFD0 Make
+    // and Model, which CommonIFD0 lists: without them a NEF, RW2 or RAF no longer opens.
+    QStringList lines {u"--IFD0:Make"_s, u"--IFD0:Model"_s};
+    // A RAF keeps its Exif in its preview JPEG, where "-all=" and "-exif:all=" remove it
+    // whole, and LibRaw reads Make from there. IFD0 stays; the thumbnail IFD chained to
+    // it would stay with it, so that one is deleted on its own.
+    if (suffix == u"raf" && exifGoes)
+        lines << u"--IFD0:all"_s << u"-IFD1:all="_s;
+    if (suffix == u"nef" || suffix == u"nrw") {
+        // Nikon Capture's edit record holds the white balance (and rotation) LibRaw uses.
+        if (t.all || t.other)
+            lines << u"--NikonCapture:all"_s;
+        // Nikon encrypts the colour balance with the body's serial number as the key: for
+        // a deleted serial ExifTool encrypts it with a key of its own, which LibRaw does
+        // not use, and the picture comes out with a wrong white balance.
+        if (!RawDeleteArguments(t).isEmpty())
+            lines << u"--Nikon:SerialNumber"_s;
+    }
+    return lines;
 }
 
 namespace {
@@ -138,7 +172,10 @@ QStringList removalArguments(const TagOptions &t)
 // delete-all (or never deleted), and what goes with the Exif group (IFD0 Orientation,
 // the colour-space tags of ExifIFD and InteropIFD) is copied back from the image itself.
 // "@" makes ExifTool read each input of a command for its own output. The profile is not
-// in that copy list, so its bytes are never rewritten.
+// in that copy list, so its bytes are never rewritten. The orientation is the image's own
+// IFD0 number: a bare "-Orientation" would take XMP's or a text chunk's too, moving it into
+// Exif where more viewers obey it, and would copy the printed value, which for an
+// orientation written as a number ("1" in a JP2 XML box) becomes another one.
 QStringList keepArguments(const TagOptions &t)
 {
     QStringList lines;
@@ -152,7 +189,7 @@ QStringList keepArguments(const TagOptions &t)
     // outputs are the same byte for byte).
     lines << u"-e"_s << u"-tagsfromfile"_s << u"@"_s;
     if (t.keepOrientation)
-        lines << u"-Orientation"_s;
+        lines << u"-IFD0:Orientation#"_s;
     if (t.keepColourProfile)
         lines << u"-ExifIFD:ColorSpace"_s << u"-ExifIFD:Gamma"_s << u"-InteropIFD:InteropIndex"_s;
     return lines;

@@ -44,9 +44,17 @@ QStringList ExtraDeleteArguments(const TagOptions &tags);
 QStringList JpegTagArguments(const QStringList &lines, const TagOptions &tags);
 
 // When everything goes: the serials, owner, IDs and dates that raw and Photoshop files
-// keep under "-all=". The job adds them for such files only (keepsMetadataUnderDeleteAll).
+// keep under "-all=". The job adds them for such files only (keepsMetadataUnderDeleteAll:
+// camera raw files, DNG profiles, TIFF and Photoshop files).
 QStringList RawDeleteArguments(const TagOptions &tags);
 bool keepsMetadataUnderDeleteAll(const QString &path);
+
+// What a raw converter needs of a camera raw file (isCameraRawFile) and the tag options
+// would remove: exclusions, plus what goes instead where one excludes more than it needs.
+// They must come before "-tagsfromfile", after which an exclusion limits the copy instead.
+// Empty for other files, and where removesWhatRawFilesNeed() is false.
+QStringList RawKeepArguments(const TagOptions &tags, const QString &path);
+bool removesWhatRawFilesNeed(const TagOptions &tags);
 
 enum class OutputMode : int { Overwrite = 0, Folder = 1, Prefix = 2, Suffix = 3 };
 
