@@ -1127,6 +1127,14 @@
         <source>The output could not be read back, so what is left in it is not known.</source>
         <translation>Die Ausgabe konnte nicht zurückgelesen werden; was darin übrig ist, ist unbekannt.</translation>
     </message>
+    <message>
+        <source>The cleaned raw file no longer opens in a raw converter (%1); the original is kept.</source>
+        <translation>Die bereinigte Rohdatei lässt sich in keinem Raw-Konverter mehr öffnen (%1); das Original bleibt erhalten.</translation>
+    </message>
+    <message>
+        <source>The cleaned raw file no longer gives the original&apos;s picture; the original is kept.</source>
+        <translation>Die bereinigte Rohdatei ergibt nicht mehr das Bild des Originals; das Original bleibt erhalten.</translation>
+    </message>
 </context>
 <context>
     <name>ReadyPage</name>

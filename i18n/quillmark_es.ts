@@ -1127,6 +1127,14 @@
         <source>The output could not be read back, so what is left in it is not known.</source>
         <translation>No se pudo volver a leer el archivo resultante; no se sabe qué queda en él.</translation>
     </message>
+    <message>
+        <source>The cleaned raw file no longer opens in a raw converter (%1); the original is kept.</source>
+        <translation>El archivo raw limpio ya no se abre en un conversor raw (%1); se conserva el original.</translation>
+    </message>
+    <message>
+        <source>The cleaned raw file no longer gives the original&apos;s picture; the original is kept.</source>
+        <translation>El archivo raw limpio ya no da la imagen del original; se conserva el original.</translation>
+    </message>
 </context>
 <context>
     <name>ReadyPage</name>

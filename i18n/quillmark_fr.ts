@@ -1127,6 +1127,14 @@
         <source>The output could not be read back, so what is left in it is not known.</source>
         <translation>Le fichier produit n’a pas pu être relu&#xa0;; ce qu’il contient encore est inconnu.</translation>
     </message>
+    <message>
+        <source>The cleaned raw file no longer opens in a raw converter (%1); the original is kept.</source>
+        <translation>Le fichier raw nettoyé ne s’ouvre plus dans un convertisseur raw (%1)&#xa0;; l’original est conservé.</translation>
+    </message>
+    <message>
+        <source>The cleaned raw file no longer gives the original&apos;s picture; the original is kept.</source>
+        <translation>Le fichier raw nettoyé ne donne plus l’image de l’original&#xa0;; l’original est conservé.</translation>
+    </message>
 </context>
 <context>
     <name>ReadyPage</name>

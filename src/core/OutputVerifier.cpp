@@ -3,6 +3,7 @@
 #include "core/ContainerScan.h"
 #include "core/ExifToolProcess.h"
 #include "core/NativePath.h"
+#include "core/RawDecode.h"
 #include "core/ResidueClassifier.h"
 
 #include <QDir>
@@ -31,6 +32,7 @@ OutputVerifier::OutputVerifier(const QString &exiftool, const QString &workingFo
     : QObject(parent)
     , m_exiftool(exiftool)
     , m_workingFolder(workingFolder)
+    , m_rawDecoder(rawDecoderProgram())
 {
 }
 
@@ -281,12 +283,27 @@ void OutputVerifier::settle(
         if (!named)
             unnamed << t;
     }
-    if (unnamed.isEmpty())
+    // A raw file LibRaw opened before must give the same picture after: a raw converter
+    // that no longer finds what it needs makes the output useless, whatever is left in it.
+    const bool rawCheck = p.compareWithInput && !m_rawDecoder.isEmpty() && isCameraRawFile(p.output);
+    if (unnamed.isEmpty() && !rawCheck)
         return conclude(p, v);
     ++m_finishing;
-    m_scanPool.start([this, p, v, unnamed] {
+    m_scanPool.start([this, p, v, unnamed, rawCheck, decoder = m_rawDecoder] {
         Verdict found = v;
-        found.residue += findTellingBytes(fileBytes(p.output), unnamed);
+        if (!unnamed.isEmpty())
+            found.residue += findTellingBytes(fileBytes(p.output), unnamed);
+        if (rawCheck) {
+            const RawDecode before = decodeRaw(decoder, p.input);
+            const RawDecode after = before.opened ? decodeRaw(decoder, p.output) : RawDecode();
+            if (before.opened && (!after.opened || after.digest != before.digest)) {
+                found.status = FileStatus::Failed;
+                found.message = !after.opened
+                    ? tr("The cleaned raw file no longer opens in a raw converter (%1); the original is kept.")
+                          .arg(after.problem)
+                    : tr("The cleaned raw file no longer gives the original's picture; the original is kept.");
+            }
+        }
         QMetaObject::invokeMethod(
             this,
             [this, p, found] {

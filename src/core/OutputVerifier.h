@@ -25,7 +25,8 @@ class QTemporaryDir;
 // overlaps the cleaning of later batches. What is left is judged by default deny (see
 // classifyResidue()). A read-back also reads the original: its identifying values are
 // matched against the output's unnamed tags (a maker note ExifTool no longer decodes)
-// and looked for in the output's bytes (a block nobody can decode).
+// and looked for in the output's bytes (a block nobody can decode). A camera raw output
+// must decode in LibRaw (when installed) to the picture its original gave, or it fails.
 class OutputVerifier final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(OutputVerifier)
@@ -88,6 +89,7 @@ private:
 
     QString m_exiftool;
     QString m_workingFolder;
+    QString m_rawDecoder; // LibRaw's dcraw_emu, when installed
     std::unique_ptr<ExifToolProcess> m_process;
     std::unique_ptr<QTemporaryDir> m_links;
     int m_linkCount = 0;
