@@ -1,7 +1,7 @@
 // The window program's command line, run as the real `quillmark` process offscreen with
 // its own home, config and temporary folders: help and version, mistakes that end at once
 // with status 2 instead of a window nobody waits for, and "-auto FOLDER" cleaning exactly
-// the folder named, whatever bytes its name holds.
+// the folder named, whatever bytes its name holds, with the stored options.
 
 #include "testutil.h"
 
@@ -259,6 +259,39 @@ private Q_SLOTS:
         QVERIFY(!gps(baseBytes + '/' + named + "/a.jpg").isEmpty());
         QCOMPARE(gps(baseBytes + '/' + named + "/a_cleaned.jpg"), QByteArray());
         QVERIFY(!QFileInfo::exists(configFile()));
+    }
+
+    // An unattended run uses the stored options (a folder, a fixed date), replaces an
+    // existing output without a question and leaves the settings as they were; a problem
+    // (an image ExifTool refuses) or nothing to clean ends it with status 1.
+    void autoUsesTheStoredOptions()
+    {
+        const QDir dir(m_dir.filePath(u"stored"_s));
+        for (const QString &sub : {u"images/sub"_s, u"out"_s, u"broken"_s, u"nothing"_s})
+            QVERIFY(dir.mkpath(sub));
+        QVERIFY(QDir().mkpath(QFileInfo(configFile()).absolutePath()));
+        const QByteArray settings = "[Quillmark]\nSetDate_Mode=0\nchkResetFileDates=1\ntxtOutput="
+            + QFile::encodeName(dir.filePath(u"out"_s)) + "\noptOutputMode=1\n";
+        QVERIFY(testutil::writeFile(configFile(), settings));
+        const auto removeFile = qScopeGuard([this] { QFile::remove(configFile()); });
+        const QString png = u"png_exif_gps_xmp.png"_s;
+        QVERIFY(testutil::copySample(kSample, dir.filePath(u"images/"_s + kSample)));
+        QVERIFY(testutil::copySample(png, dir.filePath(u"images/sub/"_s + png)));
+        QVERIFY(testutil::copySample(u"jpeg_truncated_in_app1.jpg"_s, dir.filePath(u"broken/b.jpg"_s)));
+        QVERIFY(testutil::writeFile(dir.filePath(u"out/"_s + kSample), "x"));
+
+        QCOMPARE(run({"-auto", "images"}, dir.path(), 120000).exitCode, 0);
+        for (const QString &sample : {kSample, png}) {
+            const QString out = dir.filePath(u"out/"_s + sample);
+            QVERIFY2(testutil::readFile(out).size() > 1, qPrintable(out));
+            QVERIFY(!testutil::metadataGroups(out).contains(u"GPS"_s));
+            // The stored fixed date (1980-01-01 00:00:00 local time) was given to the outputs.
+            QCOMPARE(QFileInfo(out).lastModified(), QDateTime(QDate(1980, 1, 1), QTime(0, 0)));
+        }
+        QVERIFY(!QFile::exists(m_dir.filePath(u"temp/qmk_args.txt"_s)));
+        QCOMPARE(run({"-auto", "broken"}, dir.path(), 120000).exitCode, 1);
+        QCOMPARE(run({"-auto", "nothing"}, dir.path(), 15000).exitCode, 1);
+        QCOMPARE(testutil::readFile(configFile()), settings);
     }
 
     // An unattended run is to use the stored options: a settings file too large to read
