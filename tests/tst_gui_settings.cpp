@@ -1,7 +1,8 @@
 // Start-up and shutdown of the real window against a portable settings.ini: the file a
-// first start's close writes, a round trip that leaves the file byte-identical,
-// an oversized file left alone, and the window kept on the primary screen. (Values and
-// folders that are skipped: tst_settings, which reads the file the window reads.)
+// first start's close writes, round trips that leave the file byte-identical (the keep-look
+// and ICC boxes among them), an oversized file left alone, and the window kept on the
+// primary screen. (Values and folders that are skipped: tst_settings, which reads the file
+// the window reads.)
 
 #include "core/SettingsStore.h"
 #include "guitestutil.h"
@@ -18,6 +19,7 @@ class TestGuiSettings final : public QObject {
 
 private:
     std::unique_ptr<guitest::Sandbox> m_box;
+    QString m_image;
 
     static QByteArray ini(const QList<QPair<QByteArray, QByteArray>> &keys)
     {
@@ -35,6 +37,7 @@ private Q_SLOTS:
         guitest::prepareApplication();
         m_box = std::make_unique<guitest::Sandbox>();
         QVERIFY(m_box->isValid());
+        m_image = m_box->imageFolder(u"images"_s, {u"png_exif_gps_xmp.png"_s}) + u"/png_exif_gps_xmp.png"_s;
     }
 
     void init() { QFile::remove(m_box->iniPath()); }
@@ -109,6 +112,48 @@ private Q_SLOTS:
         QVERIFY(guitest::child<QRadioButton>(*w, "optDate_0")->isEnabled()
             && guitest::child<QPushButton>(*w, "cmdProcessingFailBrowse")->isEnabled());
         QCOMPARE(w->pos(), QPoint(primary().x() + 30, primary().y() + 45));
+        w->close();
+        QCOMPARE(guitest::readFile(m_box->iniPath()), first);
+    }
+
+    // The keep-look key beside the ICC key, which keeps the person's own tick while the
+    // profile is kept and shows again when it is not; read and written again, byte for byte.
+    void keepLookAndIcc_data()
+    {
+        QTest::addColumn<bool>("keep");
+        QTest::addColumn<bool>("icc");
+        QTest::newRow("kept, icc ticked") << true << true;
+        QTest::newRow("kept, icc clear") << true << false;
+        QTest::newRow("not kept, icc ticked") << false << true;
+        QTest::newRow("not kept, icc clear") << false << false;
+    }
+
+    void keepLookAndIcc()
+    {
+        QFETCH(bool, keep);
+        QFETCH(bool, icc);
+        {
+            auto w = m_box->windowAt(4, m_image);
+            guitest::child<QCheckBox>(*w, "chkCleanAll")->click();
+            guitest::child<QCheckBox>(*w, "chkKeepLook")->setChecked(false);
+            guitest::child<QCheckBox>(*w, "chkCleanICC")->setChecked(icc);
+            guitest::child<QCheckBox>(*w, "chkKeepLook")->setChecked(keep);
+            w->close();
+        }
+        const QByteArray first = guitest::readFile(m_box->iniPath());
+        QVERIFY(first.startsWith("[Quillmark]\r\nchkKeepLook=" + QByteArray(keep ? "1" : "0") + "\r\n"));
+        QVERIFY2(first.contains("\r\nchkCleanICC=" + QByteArray(icc ? "1" : "0") + "\r\n"), first.constData());
+
+        auto w = m_box->windowAt(4, m_image);
+        auto *chkKeepLook = guitest::child<QCheckBox>(*w, "chkKeepLook");
+        auto *chkCleanICC = guitest::child<QCheckBox>(*w, "chkCleanICC");
+        QVERIFY(chkKeepLook->isChecked() == keep && chkCleanICC->isChecked() == (icc && !keep)
+            && chkCleanICC->isEnabled() == !keep);
+        if (keep) {
+            chkKeepLook->setChecked(false);
+            QCOMPARE(chkCleanICC->isChecked(), icc);
+            chkKeepLook->setChecked(true);
+        }
         w->close();
         QCOMPARE(guitest::readFile(m_box->iniPath()), first);
     }

@@ -1,11 +1,11 @@
 // The wizard's pages and navigation, driven on the real window: what each page shows,
-// the rules of Next on pages 2 to 4, the ready page that can be skipped, the JPEG disclaimer, Back from the finished
-// page, Enter and Escape, the date entry and the enabling of the option controls.
+// the pages applying the rules of Next and of the tag boxes, the keep-look box, the JPEG
+// disclaimer, the ready page's paragraph, Enter and Escape, the date entry and the browse
+// buttons. (Pages 7 and 8 of a run: tst_gui_run.)
 
 #include "guitestutil.h"
 
 #include <QCheckBox>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -113,7 +113,9 @@ private Q_SLOTS:
     }
 
     // The page applies the rules (tst_gui_rules has them all): the boxes All covers are
-    // disabled and keep their ticks, Exif covers GPS, and Next needs a box that removes something.
+    // disabled and keep their ticks, Exif covers GPS, and Next needs a box that removes
+    // something; the ICC box never shows a tick for a profile that is kept, and keeps the
+    // person's own tick for when it is not.
     void tagBoxesOnOptionsPage()
     {
         auto w = windowAt(4);
@@ -121,12 +123,42 @@ private Q_SLOTS:
         auto *chkCleanAll = guitest::child<QCheckBox>(*w, "chkCleanAll");
         auto *chkCleanExif = guitest::child<QCheckBox>(*w, "chkCleanExif");
         auto *chkCleanExifGPS = guitest::child<QCheckBox>(*w, "chkCleanExifGPS");
-        guitest::child<QCheckBox>(*w, "chkKeepLook")->setChecked(false);
-        QVERIFY(!chkCleanExif->isEnabled() && chkCleanExif->isChecked() && cmdNext->isEnabled());
+        auto *chkCleanICC = guitest::child<QCheckBox>(*w, "chkCleanICC");
+        auto *chkKeepLook = guitest::child<QCheckBox>(*w, "chkKeepLook");
         const QList<QCheckBox *> tags = w->findChildren<QCheckBox *>(QRegularExpression(u"^chkClean"_s));
+        const auto iccState = [&] {
+            return QString::fromLatin1(chkCleanICC->isChecked() ? "ticked" : "clear")
+                + (chkCleanICC->isEnabled() ? u" enabled"_s : u" disabled"_s)
+                + (cmdNext->isEnabled() ? u" | Next"_s : u" | no Next"_s);
+        };
+        // Keep-look is ticked by default, below every tag box, with its "i" beside it.
+        QVERIFY(chkKeepLook->isChecked() && chkKeepLook->isEnabled() && chkKeepLook->isVisible());
+        for (QCheckBox *box : tags)
+            QVERIFY2(box->geometry().bottom() < chkKeepLook->geometry().top(), qPrintable(box->objectName()));
+        const QLabel *anchor = guitest::child<QLabel>(*w, "picTooltip_17");
+        QVERIFY(anchor->isVisible() && anchor->geometry().right() < chkKeepLook->geometry().left());
+        QVERIFY(std::abs(anchor->geometry().center().y() - chkKeepLook->geometry().center().y()) <= 4);
+        QVERIFY(!chkCleanExif->isEnabled() && chkCleanExif->isChecked() && cmdNext->isEnabled());
+        QCOMPARE(iccState(), u"clear disabled | Next"_s);
+        for (const auto &[box, state] :
+            std::initializer_list<std::pair<QCheckBox *, const char16_t *>> {{chkCleanAll, u"clear disabled | Next"},
+                {chkKeepLook, u"ticked enabled | Next"}, {chkCleanICC, u"clear enabled | Next"},
+                {chkKeepLook, u"clear disabled | Next"}, {chkKeepLook, u"clear enabled | Next"}}) {
+            box->click();
+            QCOMPARE(iccState(), QString::fromUtf16(state));
+        }
         for (QCheckBox *box : tags)
             box->setChecked(false);
         QVERIFY(!cmdNext->isEnabled() && chkCleanExif->isEnabled() && chkCleanExifGPS->isEnabled());
+        // Only the ICC box ticked: nothing to remove while the profile is kept, also after
+        // leaving the page and coming back.
+        chkCleanICC->click();
+        QCOMPARE(iccState(), u"ticked enabled | Next"_s);
+        chkKeepLook->click();
+        QCOMPARE(iccState(), u"clear disabled | no Next"_s);
+        w->goBack();
+        w->goNext();
+        QCOMPARE(iccState(), u"clear disabled | no Next"_s);
         chkCleanExif->click();
         QVERIFY(cmdNext->isEnabled() && !chkCleanExifGPS->isEnabled());
         chkCleanAll->click();
@@ -150,62 +182,41 @@ private Q_SLOTS:
         }
     }
 
-    // Two runs: with the ready page, then without it.
-    void readyPageAndFinishedPage()
+    void readyPage_data()
     {
-        QUILLMARK_REQUIRE_EXIFTOOL();
-        const QString image = m_box->imageFolder(u"run"_s, {u"png_exif_gps_xmp.png"_s}) + u"/png_exif_gps_xmp.png"_s;
-        auto w = m_box->windowAt(2, image);
-        auto *cmdBack = guitest::child<QPushButton>(*w, "cmdBack");
-        auto *cmdNext = guitest::child<QPushButton>(*w, "cmdNext");
-        auto *cmdCancel = guitest::child<QPushButton>(*w, "cmdCancel");
-        guitest::child<QRadioButton>(*w, "optOutputMode_0")
-            ->setChecked(true); // the second run writes where the first did, without a question
-        // The job runs on page 7, where only "Stop" is enabled: Enter does nothing, and
-        // Escape asks whether to stop (unattended, the answer is No, so the run goes on).
-        QList<int> pagesDuringJob; // -1: a button was wrongly enabled or a key acted
-        connect(guitest::child<QProgressBar>(*w, "ProgressBar"), &QProgressBar::valueChanged, w.get(), [&] {
-            const bool off = !cmdBack->isEnabled() && !cmdNext->isEnabled() && cmdCancel->isEnabled()
-                && guitest::caption(cmdCancel) == u"Stop"_s;
-            QTest::keyClick(w.get(), Qt::Key_Return);
-            QTest::keyClick(w.get(), Qt::Key_Escape);
-            pagesDuringJob << (off && w->isVisible() ? w->iPage() : -1);
-        });
-        for (bool skip : {false, true}) {
-            guitest::child<QCheckBox>(*w, "chkSkipReadyPage")->setChecked(skip);
-            while (w->iPage() < 5)
-                w->goNext();
-            QCOMPARE(guitest::caption(cmdNext), skip ? u"Start >"_s : u"Next >"_s);
-            pagesDuringJob.clear();
-            w->goNext();
-            if (!skip) {
-                QCOMPARE(w->iPage(), 6);
-                QVERIFY(pagesDuringJob.isEmpty());
-                w->goNext();
-            }
-            QVERIFY(guitest::waitForFinishedPage(*w));
-            QCOMPARE(w->iPage(), 8);
-            QCOMPARE(pagesDuringJob, QList<int>(qMax(pagesDuringJob.size(), 1), 7)); // at least one step
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("says");
+        QTest::addColumn<bool>("warns");
+        QTest::newRow("overwrite") << 0 << u"1 image will be cleaned in place: the originals are overwritten."_s
+                                   << true;
+        QTest::newRow("folder") << 1 << u"1 image will be cleaned into the folder /tmp/out."_s << false;
+        QTest::newRow("prefix") << 2 << u"as copies whose names begin with \"cleaned_\"."_s << false;
+        QTest::newRow("suffix") << 3
+                                << u"as copies whose names end with \"_cleaned\". Removed: all supported "_s
+                                   u"metadata."_s
+                                << false;
+    }
 
-            // The finished page: the side picture, Quit, no Next (pressing it changes nothing).
-            QCOMPARE(
-                guitest::visibility(*w, {"picSplash", "picFrameTop", "Line1"}), (QList<bool> {true, false, false}));
-            QCOMPARE(guitest::caption(cmdCancel), u"Quit"_s);
-            QVERIFY(!cmdNext->isEnabled() && cmdBack->isEnabled());
-            w->goNext();
-            QCOMPARE(w->iPage(), 8);
-            // Back leads to the file list, with the header back.
-            w->goBack();
-            QCOMPARE(w->iPage(), 2);
-            QCOMPARE(guitest::visibility(*w, {"picFrameTop", "Line1", "Line2"}), (QList<bool> {true, true, true}));
-            QCOMPARE(guitest::caption(cmdCancel), u"Close"_s);
-            w->addFile(image);
-            w->updateControls();
-        }
-        // Only the stop question was asked (once per Escape), never the overwrite question.
-        const QStringList asked = guitest::recordedTexts(Prompts::Kind::Question);
-        QVERIFY(!asked.isEmpty());
-        QCOMPARE(asked, QStringList(asked.size(), u"Stop cleaning? The images cleaned so far are kept."_s));
+    // The ready page says in one paragraph what the run will do, and warns before originals
+    // are overwritten.
+    void readyPage()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, says);
+        QFETCH(bool, warns);
+        auto w = windowAt(3);
+        auto *lblReadySummary = guitest::child<QLabel>(*w, "lblReadySummary");
+        guitest::child<QRadioButton>(*w, u"optOutputMode_"_s + QString::number(mode))->setChecked(true);
+        guitest::child<QLineEdit>(*w, "txtOutput")->setText(u"/tmp/out"_s);
+        w->goNext();
+        w->goNext();
+        guitest::child<QCheckBox>(*w, "chkResetFileDates")->setChecked(true);
+        guitest::child<QRadioButton>(*w, "optDate_1")->setChecked(true);
+        w->goNext();
+        QCOMPARE(w->iPage(), 6);
+        QVERIFY2(lblReadySummary->text().contains(says), qPrintable(lblReadySummary->text()));
+        QVERIFY(lblReadySummary->text().contains(u"File dates are set to random dates."_s));
+        QCOMPARE(guitest::visibility(*w, {"lblOverwriteWarning", "imgOverwriteWarning"}), QList<bool>(2, warns));
     }
 
     void enterAndEscape()
