@@ -91,22 +91,23 @@ std::map<QString, QRect> measure(CleanWizard &w)
         guitest::children(w, {"txtProcessingFailFolder", "cmdProcessingFailBrowse"}), {},
         guitest::children(w, {"ProgressBar"}), guitest::children(w, {"lwFilesCleaned", "lblLinkButton_5", "Image2"})};
     const QList<QWidget *> header = guitest::children(w, {"picFrameTop", "picSplashTop", "Line1", "Line2"});
+    const QList<QWidget *> panels = guitest::pagePanels(w);
     std::map<QString, QRect> boxes;
     for (int page = 1; page <= 8; ++page) {
         // Shown the way the wizard shows it, without running the job for pages 7 and 8.
         const bool side = page == 1 || page == 8;
-        for (QWidget *p : guitest::pagePanels(w))
-            p->setVisible(p == guitest::pagePanel(w, page));
+        for (QWidget *p : panels)
+            p->setVisible(p == panels.at(page - 1));
         for (QWidget *h : header)
             h->setVisible(!side);
         child<QLabel>(w, "picSplash")->setVisible(side);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         QCoreApplication::processEvents();
-        const QList<QWidget *> measured = QList<QWidget *> {guitest::pagePanel(w, page)}
+        const QList<QWidget *> measured = QList<QWidget *> {panels.at(page - 1)}
             + guitest::children(w, {"cmdBack", "cmdNext", "cmdCancel", "Line3", "Line4"})
             + (side ? QList<QWidget *>() : header) + inside.at(page - 1);
         for (QWidget *widget : measured) {
-            const QString name = widget == guitest::pagePanel(w, page) ? u"panel"_s : widget->objectName();
+            const QString name = widget == panels.at(page - 1) ? u"panel"_s : widget->objectName();
             boxes[u"page%1/%2"_s.arg(page).arg(name)] = QRect(widget->mapTo(&w, QPoint(0, 0)), widget->size());
         }
     }

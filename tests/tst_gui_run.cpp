@@ -221,7 +221,8 @@ private Q_SLOTS:
         QFETCH(QString, how);
         QFETCH(bool, yes);
         constexpr int count = 150;
-        const QString folder = m_box->manyCopies(QString::fromLatin1(QTest::currentDataTag()), count);
+        const QString folder = testutil::folderOfCopies(
+            m_box->path(QString::fromLatin1(QTest::currentDataTag())), u"jpeg_all_groups_multi_icc.jpg"_s, count);
         QVERIFY(!folder.isEmpty());
         const auto outputs = [&] { return QDir(folder).entryList({u"*_cleaned.jpg"_s}, QDir::Files).size(); };
         std::unique_ptr<CleanWizard> w;

@@ -71,7 +71,7 @@ private Q_SLOTS:
         auto *lblTopTitle = child<QLabel>(*w, "lblTopTitle");
         QCOMPARE(w->iPage(), page);
         for (int i = 1; i <= 8; ++i)
-            QCOMPARE(guitest::pagePanel(*w, i)->isVisible(), i == page);
+            QCOMPARE(guitest::pagePanels(*w).at(i - 1)->isVisible(), i == page);
         // The welcome page has the side picture instead of the header.
         QCOMPARE(guitest::visibility(*w, {"picSplash", "picFrameTop", "Line1", "Line2", "Line3", "Line4"}),
             (QList<bool> {page == 1, page != 1, page != 1, page != 1, true, true}));
