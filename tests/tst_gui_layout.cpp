@@ -349,9 +349,11 @@ private Q_SLOTS:
     void pages_data()
     {
         QTest::addColumn<QString>("palette");
-        const QString chosen = qEnvironmentVariable("QUILLMARK_PALETTE"); // a screenshot run's
+        // The colours are the same in every language: the dark palette once, in English,
+        // unless a screenshot run chose one.
+        const QString chosen = qEnvironmentVariable("QUILLMARK_PALETTE");
         for (const QString &palette : {u"light"_s, u"dark"_s}) {
-            if (chosen.isEmpty() || chosen == palette)
+            if (chosen.isEmpty() ? palette == u"light" || m_english : chosen == palette)
                 QTest::newRow(qPrintable(palette)) << palette;
         }
     }
