@@ -451,8 +451,10 @@ private Q_SLOTS:
             QTRY_VERIFY(lblNumFileAdded->toolTip().contains(u'2'));
             if (m_english)
                 QCOMPARE(lblNumFileAdded->toolTip(), leftOut);
-            if (removeAll)
+            if (removeAll) {
                 w->removeAllImages();
+                QCOMPARE(lblNumFileAdded->toolTip(), QString());
+            }
         }
         QCOMPARE(w->lstFiles().ListCount(), 1);
         QVERIFY(guitest::runToFinishedPage(*w));
