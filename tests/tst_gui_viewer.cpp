@@ -102,12 +102,21 @@ private Q_SLOTS:
         }
     }
 
-    // (The titles: tst_gui_layout's pages.)
-    void findAndCopy()
+    // Never larger than the screen's free area, frame included; a fixed-pitch font, text
+    // found and copied. (The titles: tst_gui_layout's pages.)
+    void viewerWindow()
     {
-        MetadataViewer report(m_pair.originalOutput, nullptr, m_pair.originalPath);
+        QWidget owner;
+        owner.resize(300, 200);
+        owner.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&owner));
+        MetadataViewer report(m_pair.originalOutput, &owner, m_pair.originalPath);
         report.show();
         QVERIFY(QTest::qWaitForWindowExposed(&report));
+        const QRect frame = report.frameGeometry();
+        QVERIFY2(report.screen()->availableGeometry().contains(frame),
+            qPrintable(u"%1x%2"_s.arg(frame.width()).arg(frame.height())));
+        QVERIFY(report.width() <= 745 && report.height() <= 593);
         const QFontMetrics metrics(report.txtReport->font());
         QCOMPARE(metrics.horizontalAdvance(u"iiiiii"_s), metrics.horizontalAdvance(u"WWWWWW"_s));
 
@@ -133,25 +142,6 @@ private Q_SLOTS:
         report.txtReport->selectAll();
         report.txtReport->copy();
         QCOMPARE(QApplication::clipboard()->text(), report.txtReport->toPlainText());
-    }
-
-    // Never larger than the screen's free area, frame included.
-    void fitsTheScreen()
-    {
-        QWidget owner;
-        owner.resize(300, 200);
-        owner.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&owner));
-        MetadataViewer report(m_pair.originalOutput, &owner, m_pair.originalPath);
-        report.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&report));
-        const QRect room = report.screen()->availableGeometry();
-        QVERIFY2(room.contains(report.frameGeometry()),
-            qPrintable(u"%1x%2 on %3x%4"_s.arg(report.frameGeometry().width())
-                           .arg(report.frameGeometry().height())
-                           .arg(room.width())
-                           .arg(room.height())));
-        QVERIFY(report.width() <= 745 && report.height() <= 593);
     }
 
     // Distinct pictures for the five statuses, each drawn (not an empty icon).
