@@ -32,21 +32,16 @@ using testutil::writeFile;
 // tests find them by their object names. A name that is missing or not unique ends the
 // test run with the name in the message (QtTest has no way to fail from a helper that
 // returns a value).
-template<class T> T *child(const QObject &root, const QString &name)
+template<class T> T *child(const QObject &root, QAnyStringView name)
 {
-    const QList<T *> found = root.findChildren<T *>(name);
+    const QList<T *> found = root.findChildren<T *>(name.toString());
     if (found.size() != 1)
         qFatal("guitest::child: %lld children named \"%s\" of the wanted type", static_cast<long long>(found.size()),
-            qPrintable(name));
+            qPrintable(name.toString()));
     return found.constFirst();
 }
 
-template<class T> T *child(const QObject &root, const char *name)
-{
-    return child<T>(root, QString::fromLatin1(name));
-}
-
-// Several widgets by name, in the order given.
+// Several widgets by name, in the order given, and whether each is visible.
 template<class T = QWidget> QList<T *> children(const QObject &root, std::initializer_list<const char *> names)
 {
     QList<T *> found;
@@ -55,7 +50,6 @@ template<class T = QWidget> QList<T *> children(const QObject &root, std::initia
     return found;
 }
 
-// Whether each named widget is visible, in the order given.
 inline QList<bool> visibility(const QObject &root, std::initializer_list<const char *> names)
 {
     QList<bool> shown;
@@ -64,20 +58,12 @@ inline QList<bool> visibility(const QObject &root, std::initializer_list<const c
     return shown;
 }
 
-// The panel of a page, by its number (1 to 8).
-inline QWidget *pagePanel(const QObject &root, int page)
-{
-    static const char *const names[] = {"picFrameWelcome", "picFrameInput", "picFrameOutput", "picFrameOptions",
-        "picFrameDate", "picFrameBegin", "picFrameExecute", "picFrameFinished"};
-    return child<QWidget>(root, names[page - 1]);
-}
-
+// The panels of the pages, 1 to 8.
 inline QList<QWidget *> pagePanels(const QObject &root)
 {
-    QList<QWidget *> panels;
-    for (int page = 1; page <= 8; ++page)
-        panels << pagePanel(root, page);
-    return panels;
+    return children(root,
+        {"picFrameWelcome", "picFrameInput", "picFrameOutput", "picFrameOptions", "picFrameDate", "picFrameBegin",
+            "picFrameExecute", "picFrameFinished"});
 }
 
 // A private program folder in portable mode (so the user's own settings are never
@@ -148,12 +134,6 @@ public:
         return w;
     }
 
-    // A fresh folder of `count` copies of one sample, for runs long enough to stop.
-    QString manyCopies(const QString &name, int count)
-    {
-        return testutil::folderOfCopies(m_dir.filePath(name), QStringLiteral("jpeg_all_groups_multi_icc.jpg"), count);
-    }
-
     int ended = -1000; // the exit code an automatic run ended with
 
 private:
@@ -213,9 +193,8 @@ inline QString caption(const QWidget *w)
         return label->text();
     if (const auto *button = qobject_cast<const QAbstractButton *>(w))
         return Mnemonics::plain(button->text());
-    if (const auto *edit = qobject_cast<const QLineEdit *>(w))
-        return edit->text();
-    return QString();
+    const auto *edit = qobject_cast<const QLineEdit *>(w);
+    return edit ? edit->text() : QString();
 }
 
 inline QStringList rowTexts(const QTreeView *view)

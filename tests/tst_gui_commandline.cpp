@@ -1,7 +1,7 @@
 // The window program's command line, run as the real `quillmark` process offscreen with
 // its own home, config and temporary folders: help and version, mistakes that end at once
 // with status 2 instead of a window nobody waits for, and "-auto FOLDER" cleaning exactly
-// the folder named, whatever bytes its name holds.
+// the folder named, whatever bytes its name holds, with the stored options.
 
 #include "testutil.h"
 
@@ -33,12 +33,9 @@ bool exists(const QByteArray &path)
 // A folder named by its bytes, holding a copy of the sample image as a.jpg.
 bool makeImageFolder(const QByteArray &folder)
 {
-    if (::mkdir(folder.constData(), 0700) != 0)
+    const QByteArray image = testutil::readFile(testutil::sample(kSample));
+    if (::mkdir(folder.constData(), 0700) != 0 || image.isEmpty())
         return false;
-    QFile in(testutil::sample(kSample));
-    if (!in.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray image = in.readAll();
     FILE *out = std::fopen((folder + "/a.jpg").constData(), "wb");
     if (!out)
         return false;
@@ -261,30 +258,53 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(configFile()));
     }
 
-    // An unattended run is to use the stored options: a settings file too large to read
-    // stops it before anything is cleaned, and the file stays as it was.
-    void autoRefusesOversizedSettings()
+    // An unattended run uses the stored options (a folder, a fixed date), replaces an
+    // existing output without a question and leaves the settings as they were; a problem
+    // (an image ExifTool refuses) or nothing to clean ends it with status 1, and settings it
+    // cannot read end it with status 2.
+    void autoUsesTheStoredOptions()
     {
-        const QString base = m_dir.filePath(u"oversized"_s);
-        QVERIFY(QDir().mkpath(base) && QDir().mkpath(QFileInfo(configFile()).absolutePath()));
-        QVERIFY(makeImageFolder(QFile::encodeName(base + u"/images"_s)));
-        QByteArray bytes = "[Quillmark]\noptOutputMode=0\n";
+        const QDir dir(m_dir.filePath(u"stored"_s));
+        for (const QString &sub : {u"images/sub"_s, u"out"_s, u"broken"_s, u"nothing"_s})
+            QVERIFY(dir.mkpath(sub));
+        QVERIFY(QDir().mkpath(QFileInfo(configFile()).absolutePath()));
+        const QByteArray settings = "[Quillmark]\nSetDate_Mode=0\nchkResetFileDates=1\ntxtOutput="
+            + QFile::encodeName(dir.filePath(u"out"_s)) + "\noptOutputMode=1\n";
+        QVERIFY(testutil::writeFile(configFile(), settings));
+        const auto removeFile = qScopeGuard([this] { QFile::remove(configFile()); });
+        const QString png = u"png_exif_gps_xmp.png"_s;
+        QVERIFY(testutil::copySample(kSample, dir.filePath(u"images/"_s + kSample)));
+        QVERIFY(testutil::copySample(png, dir.filePath(u"images/sub/"_s + png)));
+        QVERIFY(testutil::copySample(u"jpeg_truncated_in_app1.jpg"_s, dir.filePath(u"broken/b.jpg"_s)));
+        QVERIFY(testutil::writeFile(dir.filePath(u"out/"_s + kSample), "x"));
+
+        QCOMPARE(run({"-auto", "images"}, dir.path(), 120000).exitCode, 0);
+        for (const QString &sample : {kSample, png}) {
+            const QString out = dir.filePath(u"out/"_s + sample);
+            QVERIFY2(testutil::readFile(out).size() > 1, qPrintable(out));
+            QVERIFY(!testutil::metadataGroups(out).contains(u"GPS"_s));
+            // The stored fixed date (1980-01-01 00:00:00 local time) was given to the outputs.
+            QCOMPARE(QFileInfo(out).lastModified(), QDateTime(QDate(1980, 1, 1), QTime(0, 0)));
+        }
+        QVERIFY(!QFile::exists(m_dir.filePath(u"temp/qmk_args.txt"_s)));
+        QCOMPARE(run({"-auto", "broken"}, dir.path(), 120000).exitCode, 1);
+        QCOMPARE(run({"-auto", "nothing"}, dir.path(), 15000).exitCode, 1);
+        QCOMPARE(testutil::readFile(configFile()), settings);
+
+        // A settings file too large to read stops the run before anything is cleaned, and
+        // stays as it was.
+        QByteArray bytes = settings;
         while (bytes.size() < 2 << 20)
             bytes += ';' + QByteArray(998, 'x') + '\n';
-        {
-            QFile f(configFile());
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
-        }
-        const auto removeFile = qScopeGuard([this] { QFile::remove(configFile()); });
-        const Ended e = run({"-auto", "images"}, base, 15000);
+        QVERIFY(testutil::writeFile(configFile(), bytes) && QFile::remove(dir.filePath(u"out/"_s + kSample)));
+        const Ended e = run({"-auto", "images"}, dir.path(), 15000);
         QCOMPARE(e.exitCode, 2);
         QVERIFY2(e.err.contains(u"quillmark: -auto: the settings file "_s + configFile()
                      + u" is larger than 1 MB and was not read; nothing was cleaned"_s),
             qPrintable(e.err));
-        QCOMPARE(QDir(base + u"/images"_s).entryList(QDir::Files), QStringList {u"a.jpg"_s});
-        QFile f(configFile());
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), bytes);
+        QCOMPARE(QDir(dir.filePath(u"images"_s)).entryList(QDir::Files), QStringList {kSample});
+        QVERIFY(!QFile::exists(dir.filePath(u"out/"_s + kSample)));
+        QCOMPARE(testutil::readFile(configFile()), bytes);
     }
 };
 

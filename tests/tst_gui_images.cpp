@@ -15,7 +15,7 @@
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
-using guitest::drop;
+using guitest::child;
 using guitest::rowTexts;
 
 class TestGuiImages final : public QObject {
@@ -26,13 +26,17 @@ private:
 
     static QStringList listed(const CleanWizard &w) { return w.lstFiles().toStringList(); }
 
-    // A folder of files with the given relative names.
-    QString folderWith(const QString &name, const QStringList &files)
+    // A folder of files with the given relative names (given as bytes where not UTF-8).
+    QString folderWith(const QString &name, const QStringList &files, const QList<QByteArray> &raw = {})
     {
         const QString folder = m_box->path(name);
         for (const QString &file : files) {
             QDir().mkpath(QFileInfo(folder + u'/' + file).absolutePath());
             guitest::writeFile(folder + u'/' + file, "x");
+        }
+        for (const QByteArray &file : raw) {
+            if (FILE *f = std::fopen((QFile::encodeName(folder) + '/' + file).constData(), "w"))
+                std::fclose(f);
         }
         return folder;
     }
@@ -54,11 +58,13 @@ private Q_SLOTS:
 
     void init() { guitest::forgetPrompts(); }
 
-    void addImagesDialog()
+    void addImagesAndFolder()
     {
-        const QString folder = folderWith(u"dialog"_s, {u"one.jpg"_s, u"two.TIF"_s, u"three.png"_s, u"notes.txt"_s});
+        const QString folder = folderWith(u"dialog"_s,
+            {u"one.jpg"_s, u"two.TIF"_s, u"three.png"_s, u"notes.txt"_s, u"s/b.jpg"_s, u"s/c.txt"_s, u".hidden.jpg"_s});
         auto w = m_box->filesPage();
-        auto *cmdInput = guitest::child<QPushButton>(*w, "cmdInput");
+        auto *cmdInput = child<QPushButton>(*w, "cmdInput");
+        auto *cmdAddFolder = child<QPushButton>(*w, "cmdAddFolder");
         w->sLastDir = folder + u'/';
         const QStringList three = {folder + u"/one.jpg"_s, folder + u"/two.TIF"_s, folder + u"/three.png"_s};
         Prompts::queueAnswer(three);
@@ -66,11 +72,10 @@ private Q_SLOTS:
         const QList<Prompts::Record> records = Prompts::takeRecords();
         QVERIFY(records.size() == 1 && records.first().kind == Prompts::Kind::OpenFiles);
         QCOMPARE(records.first().preset, folder + u'/'); // the dialog starts in the last folder
-        QCOMPARE(rowTexts(guitest::child<QTreeView>(*w, "lwFiles")),
-            (QStringList {u"one.jpg"_s, u"two.TIF"_s, u"three.png"_s}));
+        QCOMPARE(rowTexts(child<QTreeView>(*w, "lwFiles")), (QStringList {u"one.jpg"_s, u"two.TIF"_s, u"three.png"_s}));
         QCOMPARE(listed(*w), three);
-        QCOMPARE(guitest::child<QLabel>(*w, "lblNumFileAdded")->text(), u"3 images"_s);
-        QVERIFY(guitest::child<QPushButton>(*w, "cmdNext")->isEnabled());
+        QCOMPARE(child<QLabel>(*w, "lblNumFileAdded")->text(), u"3 images"_s);
+        QVERIFY(child<QPushButton>(*w, "cmdNext")->isEnabled());
 
         // The same three again are listed already; a single file is added without the
         // duplicate test; a text file never; a cancelled dialog changes nothing.
@@ -81,43 +86,33 @@ private Q_SLOTS:
         }
         QCOMPARE(listed(*w), three + QStringList {three.first()});
         QCOMPARE(w->sLastDir, folder + u'/');
-    }
 
-    void addFolder()
-    {
-        const QString folder = folderWith(u"tree"_s, {u"a.jpg"_s, u"s/b.jpg"_s, u"s/c.txt"_s, u".hidden.jpg"_s});
-        auto w = m_box->filesPage();
-        auto *cmdAddFolder = guitest::child<QPushButton>(*w, "cmdAddFolder");
-        Prompts::queueAnswer(folder);
-        cmdAddFolder->click();
-        const QList<Prompts::Record> records = Prompts::takeRecords();
-        QVERIFY(records.size() == 1 && records.first().kind == Prompts::Kind::Folder);
-        QCOMPARE(records.first().title, u"Select a folder with images to add:"_s);
-        QCOMPARE(listed(*w), (QStringList {folder + u"/a.jpg"_s, folder + u"/s/b.jpg"_s}));
-
-        // Again: everything is listed already. Cancelled: nothing.
-        Prompts::queueAnswer(folder);
-        cmdAddFolder->click();
-        Prompts::queueAnswer(QString());
-        cmdAddFolder->click();
-        QCOMPARE(w->lstFiles().ListCount(), 2);
+        // A folder: its images and its subfolders', not hidden ones, none twice. Again:
+        // everything is listed already. Cancelled: nothing.
+        w->removeAllImages();
+        Prompts::takeRecords();
+        for (const QString &answer : {folder, folder, QString()}) {
+            Prompts::queueAnswer(answer);
+            cmdAddFolder->click();
+        }
+        const QList<Prompts::Record> asked = Prompts::takeRecords();
+        QVERIFY(asked.size() == 3 && asked.first().kind == Prompts::Kind::Folder);
+        QCOMPARE(asked.first().title, u"Select a folder with images to add:"_s);
+        QCOMPARE(asked.last().preset, folder); // the dialog starts at the folder chosen last
+        QCOMPARE(listed(*w),
+            (QStringList {three.at(0), three.at(2), three.at(1), folder + u"/s/b.jpg"_s})); // in the walk's order
         QCOMPARE(w->sLastAddDir, folder);
-        // The dialog starts at the folder chosen last.
-        QCOMPARE(Prompts::takeRecords().last().preset, folder);
     }
 
     // A name that is not UTF-8 is listed with its bytes, from a folder or a drop (file
     // managers send it percent-encoded), and shown with \xNN.
     void namesThatAreNotUtf8AreListed()
     {
-        const QString folder = folderWith(u"latin1"_s, {u"ok.jpg"_s});
+        const QString folder = folderWith(u"latin1"_s, {u"ok.jpg"_s}, {"caf\xe9.jpg"});
         const QByteArray raw = QFile::encodeName(folder) + "/caf\xe9.jpg";
-        FILE *f = std::fopen(raw.constData(), "w");
-        QVERIFY(f);
-        std::fclose(f);
         const auto removeRaw = qScopeGuard([&raw] { ::unlink(raw.constData()); });
         auto w = m_box->filesPage();
-        auto *lwFiles = guitest::child<QTreeView>(*w, "lwFiles");
+        auto *lwFiles = child<QTreeView>(*w, "lwFiles");
         w->addFolder(folder);
         QCOMPARE(listed(*w), (QStringList {decodePath(raw), folder + u"/ok.jpg"_s}));
         QVERIFY(Prompts::takeRecords().isEmpty());
@@ -132,56 +127,47 @@ private Q_SLOTS:
         // The file dialog spells the name with U+FFFD, which names no file: the person
         // is told how to add it instead.
         w->removeAllImages();
-        Prompts::takeRecords();
         const QString asTheDialogSpellsIt = QFile::decodeName(raw);
         Prompts::queueAnswer(QStringList {asTheDialogSpellsIt, folder + u"/ok.jpg"_s});
-        guitest::child<QPushButton>(*w, "cmdInput")->click();
+        child<QPushButton>(*w, "cmdInput")->click();
         QCOMPARE(listed(*w), QStringList {folder + u"/ok.jpg"_s});
         const QList<Prompts::Record> records = Prompts::takeRecords();
-        QCOMPARE(records.size(), 2);
-        QCOMPARE(records.last().kind, Prompts::Kind::Message);
+        QVERIFY(records.size() == 2 && records.last().kind == Prompts::Kind::Message);
         QVERIFY2(
             records.last().text.contains(u"Add from Folder"_s) && records.last().text.contains(asTheDialogSpellsIt),
             qPrintable(records.last().text));
     }
 
-    void dropOnFileList()
+    // On the file list: a folder and a file inside it are both walked (the folder sorts
+    // before its contents, and the duplicate set was taken before the drop, so x.jpg comes
+    // twice); dropped again, the files are listed already. On the welcome page, on one of
+    // its labels, and on the side picture: each moves on to the file list, even a drop that
+    // carries no files.
+    void drops()
     {
         const QString folder = folderWith(u"drop"_s, {u"x.jpg"_s, u"y.jpg"_s, u"z.bmp"_s});
         auto w = m_box->filesPage();
-        auto *lwFiles = guitest::child<QTreeView>(*w, "lwFiles");
-        // A folder and a file inside it: the folder is walked first (it sorts before its
-        // contents) and the duplicate set was taken before the drop, so x.jpg comes twice.
-        QVERIFY(drop(lwFiles->viewport(), {folder + u"/x.jpg"_s, folder}));
-        QTRY_COMPARE(w->lstFiles().ListCount(), 3);
-        QCOMPARE(listed(*w), (QStringList {folder + u"/x.jpg"_s, folder + u"/y.jpg"_s, folder + u"/x.jpg"_s}));
-
-        // Dropped again, the files are listed already.
-        QVERIFY(drop(lwFiles->viewport(), {folder + u"/y.jpg"_s, folder + u"/z.bmp"_s}));
+        auto *lwFiles = child<QTreeView>(*w, "lwFiles");
+        QVERIFY(guitest::drop(lwFiles->viewport(), {folder + u"/x.jpg"_s, folder}));
+        QTRY_COMPARE(listed(*w), (QStringList {folder + u"/x.jpg"_s, folder + u"/y.jpg"_s, folder + u"/x.jpg"_s}));
+        QVERIFY(guitest::drop(lwFiles->viewport(), {folder + u"/y.jpg"_s, folder + u"/z.bmp"_s}));
         QTest::qWait(0);
         QCOMPARE(w->lstFiles().ListCount(), 3);
-    }
 
-    // On the welcome page, on one of its labels, and on the side picture: each moves on to
-    // the file list, even a drop that carries no files.
-    void dropOnWelcomePage()
-    {
-        const QString folder = folderWith(u"welcome"_s, {u"w.jpg"_s, u"v.jpg"_s});
-        auto w = m_box->window();
-        QVERIFY(drop(guitest::child<QWidget>(*w, "picFrameWelcome"), {folder + u"/w.jpg"_s}));
+        w = m_box->window();
+        QVERIFY(guitest::drop(child<QWidget>(*w, "picFrameWelcome"), {folder + u"/x.jpg"_s}));
         QTRY_COMPARE(w->iPage(), 2);
-        QCOMPARE(listed(*w), QStringList {folder + u"/w.jpg"_s});
-        QVERIFY(guitest::child<QPushButton>(*w, "cmdNext")->isEnabled());
-
+        QCOMPARE(listed(*w), QStringList {folder + u"/x.jpg"_s});
+        QVERIFY(child<QPushButton>(*w, "cmdNext")->isEnabled());
         w->goBack();
-        QVERIFY(drop(guitest::child<QLabel>(*w, "picSplash"), {folder + u"/v.jpg"_s}));
-        QTRY_COMPARE(w->iPage(), 2);
-        QCOMPARE(w->lstFiles().ListCount(), 2);
+        QVERIFY(guitest::drop(child<QLabel>(*w, "picSplash"), {folder + u"/y.jpg"_s}));
+        QTRY_COMPARE(w->lstFiles().ListCount(), 2);
+        QCOMPARE(w->iPage(), 2);
 
-        auto w2 = m_box->window();
-        QVERIFY(drop(guitest::child<QLabel>(*w2, "Label7"), {}, false));
-        QTRY_COMPARE(w2->iPage(), 2);
-        QVERIFY(w2->lstFiles().ListCount() == 0 && !guitest::child<QPushButton>(*w2, "cmdNext")->isEnabled());
+        w = m_box->window();
+        QVERIFY(guitest::drop(child<QLabel>(*w, "Label7"), {}, false));
+        QTRY_COMPARE(w->iPage(), 2);
+        QVERIFY(w->lstFiles().ListCount() == 0 && !child<QPushButton>(*w, "cmdNext")->isEnabled());
     }
 
     void removing()
@@ -189,8 +175,8 @@ private Q_SLOTS:
         const QStringList names = {u"1.jpg"_s, u"2.jpg"_s, u"3.jpg"_s, u"4.jpg"_s, u"5.jpg"_s};
         const QString folder = folderWith(u"remove"_s, names);
         auto w = m_box->filesPage();
-        auto *lwFiles = guitest::child<QTreeView>(*w, "lwFiles");
-        auto *lblNumFileAdded = guitest::child<QLabel>(*w, "lblNumFileAdded");
+        auto *lwFiles = child<QTreeView>(*w, "lwFiles");
+        auto *lblNumFileAdded = child<QLabel>(*w, "lblNumFileAdded");
         for (const QString &n : names)
             w->addFile(folder + u'/' + n);
         w->updateControls();
@@ -207,89 +193,63 @@ private Q_SLOTS:
         QCOMPARE(w->lstFiles().ListCount(), 3);
 
         select(lwFiles, {0, 2});
-        guitest::child<QPushButton>(*w, "cmdRemoveSelected")->click();
+        child<QPushButton>(*w, "cmdRemoveSelected")->click();
         QCOMPARE(listed(*w), QStringList {folder + u"/3.jpg"_s});
         QCOMPARE(lblNumFileAdded->text(), u"1 image"_s);
 
-        guitest::child<QPushButton>(*w, "cmdRemoveAll")->click();
+        child<QPushButton>(*w, "cmdRemoveAll")->click();
         QVERIFY(w->lstFiles().ListCount() == 0 && lwFiles->model()->rowCount() == 0);
-        QVERIFY(!guitest::child<QPushButton>(*w, "cmdNext")->isEnabled());
+        QVERIFY(!child<QPushButton>(*w, "cmdNext")->isEnabled());
     }
 
-    // "Open with" in a file manager: each chosen file and folder is an argument of its own.
+    // "Open with" in a file manager: each chosen file and folder is an argument of its own,
+    // one path exactly as given: blanks at either end, quotes and a leading dash (after
+    // "--") belong to the name, and the sibling without them is left alone.
     void openWith()
     {
         const QString chosen = folderWith(u"openwith"_s, {u"a.jpg"_s, u"b.png"_s, u"notes.txt"_s});
         const QString loose = folderWith(u"loose"_s, {u"c.tif"_s, u"d.doc"_s});
+        const QString whole = folderWith(u"whole"_s,
+            {u"trip /a.jpg"_s, u"trip/a.jpg"_s, u"pics\"2024/a.jpg"_s, u"pics2024/a.jpg"_s, u" lead.jpg"_s,
+                u"lead.jpg"_s, u"\"q\".jpg"_s, u"q.jpg"_s, u"-dash.jpg"_s, u"dash.jpg"_s});
+        const QString gone = m_box->path(u"gone.jpg"_s);
         auto w = m_box->window({loose + u"/c.tif"_s, chosen, chosen + u"/a.jpg"_s, loose + u"/d.doc"_s,
-            loose + u"/c.tif"_s, m_box->path(u"gone.jpg"_s)});
+            loose + u"/c.tif"_s, gone, whole + u"/trip "_s, whole + u"/pics\"2024"_s, whole + u"/ lead.jpg"_s,
+            whole + u"/\"q\".jpg"_s, u"--"_s, whole + u"/-dash.jpg"_s});
         QTRY_COMPARE(w->iPage(), 2);
         // In the order given; what is listed already, unsupported or missing is not listed,
         // and the unsupported file is kept to be told about (the count's tooltip now, the
         // finished page later).
-        QTRY_COMPARE(listed(*w), (QStringList {loose + u"/c.tif"_s, chosen + u"/a.jpg"_s, chosen + u"/b.png"_s}));
+        QTRY_COMPARE(listed(*w),
+            (QStringList {loose + u"/c.tif"_s, chosen + u"/a.jpg"_s, chosen + u"/b.png"_s, whole + u"/trip /a.jpg"_s,
+                whole + u"/pics\"2024/a.jpg"_s, whole + u"/ lead.jpg"_s, whole + u"/\"q\".jpg"_s,
+                whole + u"/-dash.jpg"_s}));
         // A later activation (the viewer closing) does not act on them again.
         guitest::activate(w.get());
         QTest::qWait(10);
-        QCOMPARE(w->lstFiles().ListCount(), 3);
+        QCOMPARE(w->lstFiles().ListCount(), 8);
         QCOMPARE(
-            rowTexts(guitest::child<QTreeView>(*w, "lwFiles")), (QStringList {u"c.tif"_s, u"a.jpg"_s, u"b.png"_s}));
-        QVERIFY(guitest::child<QPushButton>(*w, "cmdNext")->isEnabled());
-        QCOMPARE(guitest::child<QLabel>(*w, "lblNumFileAdded")->toolTip(),
-            u"1 file was left out: 1 file that is not a supported image."_s);
+            rowTexts(child<QTreeView>(*w, "lwFiles")).mid(0, 3), (QStringList {u"c.tif"_s, u"a.jpg"_s, u"b.png"_s}));
+        QVERIFY(child<QPushButton>(*w, "cmdNext")->isEnabled());
+        const QString leftOut = u"1 file was left out: 1 file that is not a supported image."_s;
+        QCOMPARE(child<QLabel>(*w, "lblNumFileAdded")->toolTip(), leftOut);
 
         // Only a file that is no image: the file page says so, with nothing to clean.
-        auto onlyDoc = m_box->window({loose + u"/d.doc"_s, m_box->path(u"gone.jpg"_s)});
-        QTRY_COMPARE(onlyDoc->iPage(), 2);
-        QVERIFY(onlyDoc->lstFiles().ListCount() == 0 && !guitest::child<QPushButton>(*onlyDoc, "cmdNext")->isEnabled());
-        QCOMPARE(guitest::child<QLabel>(*onlyDoc, "lblNumFileAdded")->toolTip(),
-            u"1 file was left out: 1 file that is not a supported image."_s);
+        w = m_box->window({loose + u"/d.doc"_s, gone});
+        QTRY_COMPARE(w->iPage(), 2);
+        QVERIFY(w->lstFiles().ListCount() == 0 && !child<QPushButton>(*w, "cmdNext")->isEnabled());
+        QCOMPARE(child<QLabel>(*w, "lblNumFileAdded")->toolTip(), leftOut);
 
         // Nothing that exists (quotes are part of the name), an option this program does not
         // know, or "-AUTO", which is not the option (main() refuses it): the welcome page
         // stays and nothing runs.
-        for (const QStringList &arguments :
-            {QStringList {m_box->path(u"gone.jpg"_s)}, QStringList {u"\""_s + chosen + u"\""_s},
-                QStringList {u"-x"_s, loose + u"/c.tif"_s}, QStringList {u"-AUTO"_s, chosen}}) {
-            auto other = m_box->window(arguments);
-            guitest::activate(other.get()); // the command line is looked at once the window is active
+        for (const QStringList &arguments : {QStringList {gone}, QStringList {u"\""_s + chosen + u"\""_s},
+                 QStringList {u"-x"_s, loose + u"/c.tif"_s}, QStringList {u"-AUTO"_s, chosen}}) {
+            w = m_box->window(arguments);
+            guitest::activate(w.get()); // the command line is looked at once the window is active
             QTest::qWait(50);
-            QVERIFY(other->iPage() == 1 && other->lstFiles().ListCount() == 0 && m_box->ended == -1000);
+            QVERIFY(w->iPage() == 1 && w->lstFiles().ListCount() == 0 && m_box->ended == -1000);
         }
-    }
-
-    // Each argument is one path exactly as given: blanks at either end, quotes and a
-    // leading dash (after "--") belong to the name, and the sibling without them is left alone.
-    void argumentsAreWholePaths_data()
-    {
-        QTest::addColumn<QStringList>("arguments"); // relative to the row's folder, "--" as it is
-        QTest::addColumn<QStringList>("expected"); // listed, relative to the row's folder
-        QTest::newRow("folder with a trailing blank") << QStringList {u"trip "_s} << QStringList {u"trip /a.jpg"_s};
-        QTest::newRow("folder with a quote") << QStringList {u"pics\"2024"_s} << QStringList {u"pics\"2024/a.jpg"_s};
-        QTest::newRow("two folders") << QStringList {u"trip "_s, u"pics\"2024"_s}
-                                     << QStringList {u"trip /a.jpg"_s, u"pics\"2024/a.jpg"_s};
-        QTest::newRow("files with blanks and quotes")
-            << QStringList {u" lead.jpg"_s, u"\"q\".jpg"_s} << QStringList {u" lead.jpg"_s, u"\"q\".jpg"_s};
-        QTest::newRow("a name with a dash after --")
-            << QStringList {u"--"_s, u"-dash.jpg"_s} << QStringList {u"-dash.jpg"_s};
-    }
-    void argumentsAreWholePaths()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(QStringList, expected);
-        const QString tag = QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-');
-        const QString folder = folderWith(u"whole-"_s + tag,
-            {u"trip /a.jpg"_s, u"trip/a.jpg"_s, u"pics\"2024/a.jpg"_s, u"pics2024/a.jpg"_s, u" lead.jpg"_s,
-                u"lead.jpg"_s, u"\"q\".jpg"_s, u"q.jpg"_s, u"-dash.jpg"_s, u"dash.jpg"_s});
-        const auto inFolder = [&folder](const QStringList &names) {
-            QStringList paths;
-            for (const QString &name : names)
-                paths << (name == u"--" ? name : folder + u'/' + name);
-            return paths;
-        };
-        auto w = m_box->window(inFolder(arguments));
-        QTRY_COMPARE(w->iPage(), 2);
-        QTRY_COMPARE(listed(*w), inFolder(expected));
     }
 
     // "Add from Folder" on a large folder: the event loop keeps turning, under the
@@ -323,9 +283,9 @@ private Q_SLOTS:
             }
         }
         auto w = m_box->filesPage();
-        auto *cmdCancel = guitest::child<QPushButton>(*w, "cmdCancel");
-        auto *lblNumFileAdded = guitest::child<QLabel>(*w, "lblNumFileAdded");
-        auto *lwFiles = guitest::child<QTreeView>(*w, "lwFiles");
+        auto *cmdCancel = child<QPushButton>(*w, "cmdCancel");
+        auto *lblNumFileAdded = child<QLabel>(*w, "lblNumFileAdded");
+        auto *lwFiles = child<QTreeView>(*w, "lwFiles");
         QCOMPARE(guitest::caption(cmdCancel), u"Close"_s);
 
         // A zero-interval timer fires whenever the event loop gets a turn.
@@ -353,7 +313,7 @@ private Q_SLOTS:
         });
         ticker.start(0);
         Prompts::queueAnswer(folder);
-        guitest::child<QPushButton>(*w, "cmdAddFolder")->click();
+        child<QPushButton>(*w, "cmdAddFolder")->click();
         ticker.stop();
         const qint64 took = sinceStop.isValid() ? sinceStop.elapsed() : -1;
 
@@ -369,10 +329,10 @@ private Q_SLOTS:
             QItemSelection half;
             half.select(lwFiles->model()->index(0, 0), lwFiles->model()->index(count / 2 - 1, 0));
             lwFiles->selectionModel()->select(half, QItemSelectionModel::Select);
-            guitest::child<QPushButton>(*w, "cmdRemoveSelected")->click();
+            child<QPushButton>(*w, "cmdRemoveSelected")->click();
             QVERIFY(w->lstFiles().ListCount() == count / 2 && lwFiles->model()->rowCount() == count / 2);
             QCOMPARE(lwFiles->model()->index(0, 0).data(PathListModel::PathRole).toString(), w->lstFiles().List(0));
-            guitest::child<QPushButton>(*w, "cmdRemoveAll")->click();
+            child<QPushButton>(*w, "cmdRemoveAll")->click();
             QCOMPARE(w->lstFiles().ListCount(), 0);
             return;
         }

@@ -1,23 +1,53 @@
 // Start-up and shutdown of the real window against a portable settings.ini: the file a
-// first start's close writes, a round trip that leaves the file byte-identical,
-// an oversized file left alone, and the window kept on the primary screen. (Values and
-// folders that are skipped: tst_settings, which reads the file the window reads.)
+// first start's close writes, round trips that leave the file byte-identical (the keep-look
+// and ICC boxes among them), an oversized file left alone, the window kept on the primary
+// screen, and reopened exactly where it was closed, start after start, under a real X
+// server with a window manager (Xvfb and openbox): there the window's position includes the
+// frame the manager draws, which the offscreen platform does not have (without them that
+// case is skipped, saying so). (Values and folders that are skipped: tst_settings, which
+// reads the file the window reads.)
 
 #include "core/SettingsStore.h"
 #include "guitestutil.h"
 
 #include <QCheckBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QWindow>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr char underWindowManager[] = "QUILLMARK_POSITION_UNDER_WM";
+
+// True once the window manager frames new windows.
+bool managerFrames()
+{
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        QWidget probe;
+        probe.resize(100, 60);
+        probe.show();
+        if (QTest::qWaitForWindowExposed(&probe, 2000)
+            && QTest::qWaitFor([&] { return probe.windowHandle()->frameMargins().top() > 0; }, 200))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
 
 class TestGuiSettings final : public QObject {
     Q_OBJECT
 
 private:
     std::unique_ptr<guitest::Sandbox> m_box;
+    QProcess m_manager;
+    QString m_image;
 
     static QByteArray ini(const QList<QPair<QByteArray, QByteArray>> &keys)
     {
@@ -33,8 +63,22 @@ private Q_SLOTS:
     void initTestCase()
     {
         guitest::prepareApplication();
+        if (qEnvironmentVariableIsSet(underWindowManager)) {
+            m_manager.start(QStandardPaths::findExecutable(u"openbox"_s), {u"--sm-disable"_s});
+            QVERIFY2(m_manager.waitForStarted(10000), "openbox did not start");
+            QVERIFY2(managerFrames(), "openbox does not frame the windows");
+        }
         m_box = std::make_unique<guitest::Sandbox>();
         QVERIFY(m_box->isValid());
+        m_image = m_box->imageFolder(u"images"_s, {u"png_exif_gps_xmp.png"_s}) + u"/png_exif_gps_xmp.png"_s;
+    }
+
+    void cleanupTestCase()
+    {
+        if (m_manager.state() != QProcess::NotRunning) {
+            m_manager.terminate();
+            m_manager.waitForFinished(5000);
+        }
     }
 
     void init() { QFile::remove(m_box->iniPath()); }
@@ -113,6 +157,48 @@ private Q_SLOTS:
         QCOMPARE(guitest::readFile(m_box->iniPath()), first);
     }
 
+    // The keep-look key beside the ICC key, which keeps the person's own tick while the
+    // profile is kept and shows again when it is not; read and written again, byte for byte.
+    void keepLookAndIcc_data()
+    {
+        QTest::addColumn<bool>("keep");
+        QTest::addColumn<bool>("icc");
+        QTest::newRow("kept, icc ticked") << true << true;
+        QTest::newRow("kept, icc clear") << true << false;
+        QTest::newRow("not kept, icc ticked") << false << true;
+        QTest::newRow("not kept, icc clear") << false << false;
+    }
+
+    void keepLookAndIcc()
+    {
+        QFETCH(bool, keep);
+        QFETCH(bool, icc);
+        {
+            auto w = m_box->windowAt(4, m_image);
+            guitest::child<QCheckBox>(*w, "chkCleanAll")->click();
+            guitest::child<QCheckBox>(*w, "chkKeepLook")->setChecked(false);
+            guitest::child<QCheckBox>(*w, "chkCleanICC")->setChecked(icc);
+            guitest::child<QCheckBox>(*w, "chkKeepLook")->setChecked(keep);
+            w->close();
+        }
+        const QByteArray first = guitest::readFile(m_box->iniPath());
+        QVERIFY(first.startsWith("[Quillmark]\r\nchkKeepLook=" + QByteArray(keep ? "1" : "0") + "\r\n"));
+        QVERIFY2(first.contains("\r\nchkCleanICC=" + QByteArray(icc ? "1" : "0") + "\r\n"), first.constData());
+
+        auto w = m_box->windowAt(4, m_image);
+        auto *chkKeepLook = guitest::child<QCheckBox>(*w, "chkKeepLook");
+        auto *chkCleanICC = guitest::child<QCheckBox>(*w, "chkCleanICC");
+        QVERIFY(chkKeepLook->isChecked() == keep && chkCleanICC->isChecked() == (icc && !keep)
+            && chkCleanICC->isEnabled() == !keep);
+        if (keep) {
+            chkKeepLook->setChecked(false);
+            QCOMPARE(chkCleanICC->isChecked(), icc);
+            chkKeepLook->setChecked(true);
+        }
+        w->close();
+        QCOMPARE(guitest::readFile(m_box->iniPath()), first);
+    }
+
     // A settings file over 1 MB: the window starts on the defaults, says so once, and
     // leaves the file alone when it closes.
     void oversizedFileIsLeftAlone()
@@ -160,6 +246,64 @@ private Q_SLOTS:
         const QRect room(screen.topLeft(), screen.size() - frame.size()); // where its corner may be
         QCOMPARE(frame.x(), std::clamp(screen.x() + left / 15, room.x(), room.x() + room.width()));
         QCOMPARE(frame.y(), std::clamp(screen.y() + top / 15, room.y(), room.y() + room.height()));
+    }
+
+    void positionUnderAWindowManager_data()
+    {
+        QTest::addColumn<QPoint>("stored"); // Left and Top in pixels
+        QTest::addColumn<QPoint>("expected"); // where the frame's corner opens
+        QTest::newRow("inside the screen") << QPoint(200, 423) << QPoint(200, 423);
+        QTest::newRow("above and left of the screen") << QPoint(-300, -200) << QPoint(0, 0);
+    }
+
+    void positionUnderAWindowManager()
+    {
+        QFETCH(QPoint, stored);
+        QFETCH(QPoint, expected);
+        if (!qEnvironmentVariableIsSet(underWindowManager)) {
+            // The case itself runs again under Xvfb with openbox.
+            const QString xvfbRun = QStandardPaths::findExecutable(u"xvfb-run"_s);
+            if (xvfbRun.isEmpty() || QStandardPaths::findExecutable(u"Xvfb"_s).isEmpty()
+                || QStandardPaths::findExecutable(u"openbox"_s).isEmpty())
+                QSKIP("Xvfb, xvfb-run and openbox are needed to test the window position under a window "
+                      "manager (tools/deps.sh installs them)");
+            QProcess child;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
+            env.insert(QString::fromLatin1(underWindowManager), u"1"_s);
+            env.remove(u"QT_SCALE_FACTOR"_s);
+            child.setProcessEnvironment(env);
+            child.setProcessChannelMode(QProcess::MergedChannels);
+            child.start(xvfbRun,
+                {u"-a"_s, u"-s"_s, u"-screen 0 1280x1024x24"_s, QCoreApplication::applicationFilePath(),
+                    u"positionUnderAWindowManager:"_s + QString::fromLatin1(QTest::currentDataTag())});
+            QVERIFY(child.waitForFinished(240000));
+            QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, child.readAll().constData());
+            return;
+        }
+        const int twips = 15; // at 96 dots per inch, which Xvfb reports
+        QVERIFY(guitest::writeFile(m_box->iniPath(),
+            ini({{"Left", QByteArray::number(stored.x() * twips)}, {"Top", QByteArray::number(stored.y() * twips)}})));
+        QPoint where = expected;
+        for (int start = 1; start <= 4; ++start) {
+            auto w = m_box->window();
+            QCOMPARE(w->ScreenDPI(), 96);
+            QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+            QTRY_VERIFY(w->windowHandle()->frameMargins().top() > 0);
+            // The frame, title bar included, opens where the last start closed it.
+            QTRY_COMPARE_WITH_TIMEOUT(w->frameGeometry().topLeft(), where, 5000);
+            QVERIFY2(w->screen()->geometry().contains(w->frameGeometry()), qPrintable(QString::number(start)));
+            if (start == 2) {
+                // Moved by the person between two starts.
+                where = QPoint(317, 211);
+                w->move(where);
+                QTRY_COMPARE_WITH_TIMEOUT(w->frameGeometry().topLeft(), where, 5000);
+            }
+            w->close();
+            const QSettings ini(m_box->iniPath(), QSettings::IniFormat);
+            QCOMPARE(
+                QPoint(ini.value(u"Quillmark/Left"_s).toInt(), ini.value(u"Quillmark/Top"_s).toInt()) / twips, where);
+        }
     }
 };
 

@@ -1,9 +1,12 @@
 // The metadata viewer: a cleaned file against its original on a real pair (a sample and
-// what "exiftool -all=" makes of it), the window's title, finding and copying text, and
-// a size that fits the screen.
+// what "exiftool -all=" makes of it), finding and copying text in a fixed-pitch font, a
+// size that fits the screen; and the finished page's rows it opens from, in their order
+// with a picture for each status.
 
 #include "core/MetadataCompare.h"
+#include "core/PathList.h"
 #include "gui/MetadataViewer.h"
+#include "gui/OutcomeListModel.h"
 #include "guitestutil.h"
 
 #include <QApplication>
@@ -99,12 +102,23 @@ private Q_SLOTS:
         }
     }
 
-    // (The titles: tst_gui_run's viewer and tst_gui_access's viewerFromTheKeyboard.)
-    void findAndCopy()
+    // Never larger than the screen's free area, frame included; a fixed-pitch font, text
+    // found and copied. (The titles: tst_gui_layout's pages.)
+    void viewerWindow()
     {
-        MetadataViewer report(m_pair.originalOutput, nullptr, m_pair.originalPath);
+        QWidget owner;
+        owner.resize(300, 200);
+        owner.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&owner));
+        MetadataViewer report(m_pair.originalOutput, &owner, m_pair.originalPath);
         report.show();
         QVERIFY(QTest::qWaitForWindowExposed(&report));
+        const QRect frame = report.frameGeometry();
+        QVERIFY2(report.screen()->availableGeometry().contains(frame),
+            qPrintable(u"%1x%2"_s.arg(frame.width()).arg(frame.height())));
+        QVERIFY(report.width() <= 745 && report.height() <= 593);
+        const QFontMetrics metrics(report.txtReport->font());
+        QCOMPARE(metrics.horizontalAdvance(u"iiiiii"_s), metrics.horizontalAdvance(u"WWWWWW"_s));
 
         // Ctrl+F opens the find box; Enter finds the next match, round the end once.
         QVERIFY(!report.txtFind->isVisible());
@@ -130,23 +144,37 @@ private Q_SLOTS:
         QCOMPARE(QApplication::clipboard()->text(), report.txtReport->toPlainText());
     }
 
-    // Never larger than the screen's free area, frame included.
-    void fitsTheScreen()
+    // Distinct pictures for the five statuses, each drawn (not an empty icon).
+    void statusIconsDiffer()
     {
-        QWidget owner;
-        owner.resize(300, 200);
-        owner.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&owner));
-        MetadataViewer report(m_pair.originalOutput, &owner, m_pair.originalPath);
-        report.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&report));
-        const QRect room = report.screen()->availableGeometry();
-        QVERIFY2(room.contains(report.frameGeometry()),
-            qPrintable(u"%1x%2 on %3x%4"_s.arg(report.frameGeometry().width())
-                           .arg(report.frameGeometry().height())
-                           .arg(room.width())
-                           .arg(room.height())));
-        QVERIFY(report.width() <= 745 && report.height() <= 593);
+        QList<QImage> images;
+        for (FileStatus s : {FileStatus::Cleaned, FileStatus::Residue, FileStatus::Unchanged, FileStatus::Failed,
+                 FileStatus::Skipped}) {
+            const QImage image = OutcomeListModel::statusIcon(s).pixmap(16, 16).toImage();
+            QVERIFY(!image.isNull() && !images.contains(image));
+            images << image;
+        }
+    }
+
+    // The order of the rows, with the run's order kept within a status.
+    void rowOrder()
+    {
+        PathList paths;
+        OutcomeListModel model(paths);
+        const auto outcome = [](const QString &name, FileStatus s) {
+            return FileOutcome {u"/in/"_s + name,
+                s == FileStatus::Failed || s == FileStatus::Skipped ? QString() : u"/out/"_s + name, s, {}, {}};
+        };
+        model.setOutcomes({outcome(u"a"_s, FileStatus::Cleaned), outcome(u"b"_s, FileStatus::Skipped),
+            outcome(u"c"_s, FileStatus::Unchanged), outcome(u"d"_s, FileStatus::Residue),
+            outcome(u"e"_s, FileStatus::Failed), outcome(u"f"_s, FileStatus::Residue)});
+        QStringList names;
+        for (int r = 0; r < model.rowCount(); ++r)
+            names << model.index(r).data().toString();
+        QCOMPARE(names, (QStringList {u"d"_s, u"f"_s, u"c"_s, u"e"_s, u"b"_s, u"a"_s}));
+        // The viewer's path list follows the rows: outputs, empty where none exists.
+        QCOMPARE(paths.toStringList(),
+            (QStringList {u"/out/d"_s, u"/out/f"_s, u"/out/c"_s, QString(), QString(), u"/out/a"_s}));
     }
 };
 

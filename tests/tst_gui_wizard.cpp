@@ -1,15 +1,37 @@
 // The wizard's pages and navigation, driven on the real window: what each page shows,
-// the rules of Next on pages 2 to 4, the ready page that can be skipped, the JPEG disclaimer, Back from the finished
-// page, Enter and Escape, the date entry and the enabling of the option controls.
+// the pages applying the rules of Next and of the tag boxes, the output modes' text boxes,
+// the keep-look box, the JPEG disclaimer, the ready page's paragraph, Enter and Escape, the
+// date entry, the browse buttons, and the link labels: blue at rest, red with a hand cursor
+// while the mouse is over them, inert while disabled, and what each opens. (Pages 7 and 8
+// of a run: tst_gui_run.)
 
+#include "gui/LinkLabel.h"
+#include "gui/WelcomePage.h"
 #include "guitestutil.h"
 
 #include <QCheckBox>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 
 using namespace Qt::StringLiterals;
+using guitest::child;
+
+namespace {
+
+// How a link looks: its colour, and the mouse cursor over it; at rest or under the mouse
+// as the application's palette gives them.
+using Look = std::pair<QColor, Qt::CursorShape>;
+Look lookOf(const QLabel *label)
+{
+    return {label->palette().color(QPalette::Active, QPalette::WindowText), label->cursor().shape()};
+}
+Look look(bool hovered)
+{
+    return hovered ? Look {LinkLabel::hoverColor(QPalette()), Qt::PointingHandCursor}
+                   : Look {LinkLabel::restColor(QPalette()), Qt::ArrowCursor};
+}
+
+} // namespace
 
 class TestGuiWizard final : public QObject {
     Q_OBJECT
@@ -44,17 +66,17 @@ private Q_SLOTS:
         QFETCH(int, page);
 
         auto w = windowAt(page);
-        auto *cmdNext = guitest::child<QPushButton>(*w, "cmdNext");
-        auto *cmdCancel = guitest::child<QPushButton>(*w, "cmdCancel");
-        auto *lblTopTitle = guitest::child<QLabel>(*w, "lblTopTitle");
+        auto *cmdNext = child<QPushButton>(*w, "cmdNext");
+        auto *cmdCancel = child<QPushButton>(*w, "cmdCancel");
+        auto *lblTopTitle = child<QLabel>(*w, "lblTopTitle");
         QCOMPARE(w->iPage(), page);
         for (int i = 1; i <= 8; ++i)
-            QCOMPARE(guitest::pagePanel(*w, i)->isVisible(), i == page);
+            QCOMPARE(guitest::pagePanels(*w).at(i - 1)->isVisible(), i == page);
         // The welcome page has the side picture instead of the header.
         QCOMPARE(guitest::visibility(*w, {"picSplash", "picFrameTop", "Line1", "Line2", "Line3", "Line4"}),
             (QList<bool> {page == 1, page != 1, page != 1, page != 1, true, true}));
-        QVERIFY(!guitest::child<QCheckBox>(*w, "chkIgnoreMinorWarnings")->isVisibleTo(w.get())); // on no page
-        QCOMPARE(guitest::child<QPushButton>(*w, "cmdBack")->isEnabled(), page > 1);
+        QVERIFY(!child<QCheckBox>(*w, "chkIgnoreMinorWarnings")->isVisibleTo(w.get())); // on no page
+        QCOMPARE(child<QPushButton>(*w, "cmdBack")->isEnabled(), page > 1);
         QVERIFY(cmdNext->isEnabled() && cmdCancel->isEnabled());
         QCOMPARE(guitest::caption(cmdNext), page == 6 ? u"Start >"_s : u"Next >"_s);
         QCOMPARE(guitest::caption(cmdCancel), u"Close"_s);
@@ -67,66 +89,130 @@ private Q_SLOTS:
         }
     }
 
-    void nextOnOutputPage_data()
+    // The rules themselves are tst_gui_rules' table; these rows check the page applies them,
+    // and that the ready page says in one paragraph what the run will do, warning before
+    // originals are overwritten.
+    void outputModes_data()
     {
         QTest::addColumn<int>("mode");
         QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("next");
-
-        // The rules themselves are tst_gui_rules' table; these rows check the page applies them.
-        QTest::newRow("overwrite needs no text") << 0 << QString() << true;
-        QTest::newRow("folder of one character in blanks") << 1 << u"  a  "_s << false;
-        QTest::newRow("empty suffix") << 3 << QString() << false;
+        QTest::addColumn<QString>("says"); // empty: Next is refused
+        QTest::addColumn<bool>("warns");
+        QTest::newRow("overwrite") << 0 << QString()
+                                   << u"1 image will be cleaned in place: the originals are overwritten."_s << true;
+        QTest::newRow("folder") << 1 << u"/tmp/out"_s << u"1 image will be cleaned into the folder /tmp/out."_s
+                                << false;
+        QTest::newRow("prefix") << 2 << u"cleaned_"_s << u"as copies whose names begin with \"cleaned_\"."_s << false;
+        QTest::newRow("suffix") << 3 << u"_cleaned"_s
+                                << u"as copies whose names end with \"_cleaned\". Removed: all supported metadata."_s
+                                << false;
+        QTest::newRow("folder of one character in blanks") << 1 << u"  a  "_s << QString() << false;
+        QTest::newRow("empty suffix") << 3 << QString() << QString() << false;
     }
 
-    void nextOnOutputPage()
+    void outputModes()
     {
         QFETCH(int, mode);
         QFETCH(QString, text);
-        QFETCH(bool, next);
-
+        QFETCH(QString, says);
+        QFETCH(bool, warns);
         auto w = windowAt(3);
-        auto *txtOutput = guitest::child<QLineEdit>(*w, "txtOutput");
-        auto *cmdNext = guitest::child<QPushButton>(*w, "cmdNext");
-        const std::array<QLineEdit *, 4> boxes = {
-            nullptr, txtOutput, guitest::child<QLineEdit>(*w, "txtPrefix"), guitest::child<QLineEdit>(*w, "txtSuffix")};
-        if (boxes.at(mode))
-            boxes.at(mode)->setText(text);
-        guitest::child<QRadioButton>(*w, u"optOutputMode_"_s + QString::number(mode))->click();
-        QCOMPARE(cmdNext->isEnabled(), next);
+        auto *txtOutput = child<QLineEdit>(*w, "txtOutput");
+        auto *cmdNext = child<QPushButton>(*w, "cmdNext");
+        auto *optChosen = child<QRadioButton>(*w, u"optOutputMode_"_s + QString::number(mode));
+        auto *optOutputMode_0 = child<QRadioButton>(*w, "optOutputMode_0");
+        const std::array<QLineEdit *, 4> boxes
+            = {nullptr, txtOutput, child<QLineEdit>(*w, "txtPrefix"), child<QLineEdit>(*w, "txtSuffix")};
+        optOutputMode_0->click();
+        if (QLineEdit *edit = boxes.at(mode)) {
+            // A click into the disabled box, or the focus coming any other way (Tab), chooses its mode.
+            edit->setText(text);
+            QVERIFY(!edit->isEnabled());
+            QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(5, edit->height() / 2));
+            QVERIFY(optChosen->isChecked() && edit->isEnabled());
+            optOutputMode_0->setChecked(true);
+            QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+            QCoreApplication::sendEvent(edit, &focusIn);
+            QVERIFY(optChosen->isChecked());
+        }
+        QCOMPARE(cmdNext->isEnabled(), !says.isEmpty());
         // Only the chosen mode's text box can be edited.
         for (int i = 1; i < 4; ++i)
             QCOMPARE(boxes.at(i)->isEnabled(), i == mode);
-        if (next || mode != 1)
+        if (says.isEmpty() && mode == 1) {
+            // Leaving a text box re-applies the rules; Enter in it counts the text, then presses Next.
+            QFocusEvent out(QEvent::FocusOut);
+            txtOutput->setText(u"/ab"_s);
+            QCoreApplication::sendEvent(txtOutput, &out);
+            QVERIFY(cmdNext->isEnabled());
+            txtOutput->setText(u" "_s);
+            QCoreApplication::sendEvent(txtOutput, &out);
+            QVERIFY(!cmdNext->isEnabled());
+            txtOutput->setText(u"/ab"_s);
+            QTest::keyClick(txtOutput, Qt::Key_Return);
+            QCOMPARE(w->iPage(), 4);
+        }
+        if (says.isEmpty())
             return;
-        // Leaving a text box re-applies the rules; Enter in it counts the text, then presses Next.
-        QFocusEvent out(QEvent::FocusOut);
-        txtOutput->setText(u"/ab"_s);
-        QCoreApplication::sendEvent(txtOutput, &out);
-        QVERIFY(cmdNext->isEnabled());
-        txtOutput->setText(u" "_s);
-        QCoreApplication::sendEvent(txtOutput, &out);
-        QVERIFY(!cmdNext->isEnabled());
-        txtOutput->setText(u"/ab"_s);
-        QTest::keyClick(txtOutput, Qt::Key_Return);
-        QCOMPARE(w->iPage(), 4);
+        w->goNext();
+        w->goNext();
+        child<QCheckBox>(*w, "chkResetFileDates")->setChecked(true);
+        child<QRadioButton>(*w, "optDate_1")->setChecked(true);
+        w->goNext();
+        QCOMPARE(w->iPage(), 6);
+        const QString summary = child<QLabel>(*w, "lblReadySummary")->text();
+        QVERIFY2(
+            summary.contains(says) && summary.contains(u"File dates are set to random dates."_s), qPrintable(summary));
+        QCOMPARE(guitest::visibility(*w, {"lblOverwriteWarning", "imgOverwriteWarning"}), QList<bool>(2, warns));
     }
 
     // The page applies the rules (tst_gui_rules has them all): the boxes All covers are
-    // disabled and keep their ticks, Exif covers GPS, and Next needs a box that removes something.
+    // disabled and keep their ticks, Exif covers GPS, and Next needs a box that removes
+    // something; the ICC box never shows a tick for a profile that is kept, and keeps the
+    // person's own tick for when it is not.
     void tagBoxesOnOptionsPage()
     {
         auto w = windowAt(4);
-        auto *cmdNext = guitest::child<QPushButton>(*w, "cmdNext");
-        auto *chkCleanAll = guitest::child<QCheckBox>(*w, "chkCleanAll");
-        auto *chkCleanExif = guitest::child<QCheckBox>(*w, "chkCleanExif");
-        auto *chkCleanExifGPS = guitest::child<QCheckBox>(*w, "chkCleanExifGPS");
-        guitest::child<QCheckBox>(*w, "chkKeepLook")->setChecked(false);
-        QVERIFY(!chkCleanExif->isEnabled() && chkCleanExif->isChecked() && cmdNext->isEnabled());
+        auto *cmdNext = child<QPushButton>(*w, "cmdNext");
+        auto *chkCleanAll = child<QCheckBox>(*w, "chkCleanAll");
+        auto *chkCleanExif = child<QCheckBox>(*w, "chkCleanExif");
+        auto *chkCleanExifGPS = child<QCheckBox>(*w, "chkCleanExifGPS");
+        auto *chkCleanICC = child<QCheckBox>(*w, "chkCleanICC");
+        auto *chkKeepLook = child<QCheckBox>(*w, "chkKeepLook");
         const QList<QCheckBox *> tags = w->findChildren<QCheckBox *>(QRegularExpression(u"^chkClean"_s));
+        const auto iccState = [&] {
+            return QString::fromLatin1(chkCleanICC->isChecked() ? "ticked" : "clear")
+                + (chkCleanICC->isEnabled() ? u" enabled"_s : u" disabled"_s)
+                + (cmdNext->isEnabled() ? u" | Next"_s : u" | no Next"_s);
+        };
+        // Keep-look is ticked by default, below every tag box, with its "i" beside it.
+        QVERIFY(chkKeepLook->isChecked() && chkKeepLook->isEnabled() && chkKeepLook->isVisible());
+        for (QCheckBox *box : tags)
+            QVERIFY2(box->geometry().bottom() < chkKeepLook->geometry().top(), qPrintable(box->objectName()));
+        const QLabel *anchor = child<QLabel>(*w, "picTooltip_17");
+        QVERIFY(anchor->isVisible() && anchor->geometry().right() < chkKeepLook->geometry().left());
+        QVERIFY(std::abs(anchor->geometry().center().y() - chkKeepLook->geometry().center().y()) <= 4);
+        QVERIFY(!chkCleanExif->isEnabled() && chkCleanExif->isChecked() && cmdNext->isEnabled());
+        QCOMPARE(iccState(), u"clear disabled | Next"_s);
+        for (const auto &[box, state] :
+            std::initializer_list<std::pair<QCheckBox *, const char16_t *>> {{chkCleanAll, u"clear disabled | Next"},
+                {chkKeepLook, u"ticked enabled | Next"}, {chkCleanICC, u"clear enabled | Next"},
+                {chkKeepLook, u"clear disabled | Next"}, {chkKeepLook, u"clear enabled | Next"}}) {
+            box->click();
+            QCOMPARE(iccState(), QString::fromUtf16(state));
+        }
         for (QCheckBox *box : tags)
             box->setChecked(false);
         QVERIFY(!cmdNext->isEnabled() && chkCleanExif->isEnabled() && chkCleanExifGPS->isEnabled());
+        // Only the ICC box ticked: nothing to remove while the profile is kept, also after
+        // leaving the page and coming back.
+        chkCleanICC->click();
+        QCOMPARE(iccState(), u"ticked enabled | Next"_s);
+        chkKeepLook->click();
+        QCOMPARE(iccState(), u"clear disabled | no Next"_s);
+        w->goBack();
+        w->goNext();
+        QCOMPARE(iccState(), u"clear disabled | no Next"_s);
         chkCleanExif->click();
         QVERIFY(cmdNext->isEnabled() && !chkCleanExifGPS->isEnabled());
         chkCleanAll->click();
@@ -143,69 +229,11 @@ private Q_SLOTS:
             w->updateControls();
             while (w->iPage() < 4)
                 w->goNext();
-            QCOMPARE(guitest::child<QLabel>(*w, "lblDisclaimer")->isVisible(), name == u"e.tif");
-            QCOMPARE(guitest::child<QLabel>(*w, "imgDisclaimer")->isVisible(), name == u"e.tif");
+            QCOMPARE(child<QLabel>(*w, "lblDisclaimer")->isVisible(), name == u"e.tif");
+            QCOMPARE(child<QLabel>(*w, "imgDisclaimer")->isVisible(), name == u"e.tif");
             w->goBack();
             w->goBack();
         }
-    }
-
-    // Two runs: with the ready page, then without it.
-    void readyPageAndFinishedPage()
-    {
-        QUILLMARK_REQUIRE_EXIFTOOL();
-        const QString image = m_box->imageFolder(u"run"_s, {u"png_exif_gps_xmp.png"_s}) + u"/png_exif_gps_xmp.png"_s;
-        auto w = m_box->windowAt(2, image);
-        auto *cmdBack = guitest::child<QPushButton>(*w, "cmdBack");
-        auto *cmdNext = guitest::child<QPushButton>(*w, "cmdNext");
-        auto *cmdCancel = guitest::child<QPushButton>(*w, "cmdCancel");
-        guitest::child<QRadioButton>(*w, "optOutputMode_0")
-            ->setChecked(true); // the second run writes where the first did, without a question
-        // The job runs on page 7, where only "Stop" is enabled: Enter does nothing, and
-        // Escape asks whether to stop (unattended, the answer is No, so the run goes on).
-        QList<int> pagesDuringJob; // -1: a button was wrongly enabled or a key acted
-        connect(guitest::child<QProgressBar>(*w, "ProgressBar"), &QProgressBar::valueChanged, w.get(), [&] {
-            const bool off = !cmdBack->isEnabled() && !cmdNext->isEnabled() && cmdCancel->isEnabled()
-                && guitest::caption(cmdCancel) == u"Stop"_s;
-            QTest::keyClick(w.get(), Qt::Key_Return);
-            QTest::keyClick(w.get(), Qt::Key_Escape);
-            pagesDuringJob << (off && w->isVisible() ? w->iPage() : -1);
-        });
-        for (bool skip : {false, true}) {
-            guitest::child<QCheckBox>(*w, "chkSkipReadyPage")->setChecked(skip);
-            while (w->iPage() < 5)
-                w->goNext();
-            QCOMPARE(guitest::caption(cmdNext), skip ? u"Start >"_s : u"Next >"_s);
-            pagesDuringJob.clear();
-            w->goNext();
-            if (!skip) {
-                QCOMPARE(w->iPage(), 6);
-                QVERIFY(pagesDuringJob.isEmpty());
-                w->goNext();
-            }
-            QVERIFY(guitest::waitForFinishedPage(*w));
-            QCOMPARE(w->iPage(), 8);
-            QCOMPARE(pagesDuringJob, QList<int>(qMax(pagesDuringJob.size(), 1), 7)); // at least one step
-
-            // The finished page: the side picture, Quit, no Next (pressing it changes nothing).
-            QCOMPARE(
-                guitest::visibility(*w, {"picSplash", "picFrameTop", "Line1"}), (QList<bool> {true, false, false}));
-            QCOMPARE(guitest::caption(cmdCancel), u"Quit"_s);
-            QVERIFY(!cmdNext->isEnabled() && cmdBack->isEnabled());
-            w->goNext();
-            QCOMPARE(w->iPage(), 8);
-            // Back leads to the file list, with the header back.
-            w->goBack();
-            QCOMPARE(w->iPage(), 2);
-            QCOMPARE(guitest::visibility(*w, {"picFrameTop", "Line1", "Line2"}), (QList<bool> {true, true, true}));
-            QCOMPARE(guitest::caption(cmdCancel), u"Close"_s);
-            w->addFile(image);
-            w->updateControls();
-        }
-        // Only the stop question was asked (once per Escape), never the overwrite question.
-        const QStringList asked = guitest::recordedTexts(Prompts::Kind::Question);
-        QVERIFY(!asked.isEmpty());
-        QCOMPARE(asked, QStringList(asked.size(), u"Stop cleaning? The images cleaned so far are kept."_s));
     }
 
     void enterAndEscape()
@@ -214,7 +242,7 @@ private Q_SLOTS:
         QTest::keyClick(w.get(), Qt::Key_Return);
         QCOMPARE(w->iPage(), 2);
         // An empty list disables Next; Enter then does nothing.
-        QVERIFY(!guitest::child<QPushButton>(*w, "cmdNext")->isEnabled());
+        QVERIFY(!child<QPushButton>(*w, "cmdNext")->isEnabled());
         QTest::keyClick(w.get(), Qt::Key_Return);
         QCOMPARE(w->iPage(), 2);
 
@@ -225,23 +253,20 @@ private Q_SLOTS:
         QVERIFY(guitest::readFile(m_box->iniPath()).contains("optOutputMode=3"));
     }
 
+    // The entry applies what the date's rules accept (tst_filedate has them all), says why
+    // it refuses an answer and goes on to the next part; an empty answer keeps its part.
     void dateEntry_data()
     {
         QTest::addColumn<QStringList>("answers");
-        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QStringList>("messages"); // per part, empty where none
         QTest::addColumn<QString>("label");
-
         QTest::newRow("a whole date") << QStringList {u"2001"_s, u"2"_s, u"3"_s, u"14"_s, u"5"_s, u"6"_s}
-                                      << QStringList {} << u"2001-02-03 14:05:06"_s;
-        QTest::newRow("empty answers keep the parts")
-            << QStringList(6, QString()) << QStringList {} << u"1980-01-01 00:00:00"_s;
-        QTest::newRow("every part out of range")
-            << QStringList {u"1979"_s, u"13"_s, u"0"_s, u"24"_s, u"60"_s, u"x"_s}
-            << QStringList {u"Not a valid year..."_s, u"Not a valid month..."_s, u"Not a valid day..."_s,
-                   u"Not a valid hour..."_s, u"Not a valid minute..."_s, u"Not a valid second..."_s}
-            << u"1980-01-01 00:00:00"_s;
-        QTest::newRow("the ends of the ranges") << QStringList {u"2100"_s, u"12"_s, u"31"_s, u"23"_s, u"59"_s, u"59"_s}
-                                                << QStringList {} << u"2100-12-31 23:59:59"_s;
+                                      << QStringList(6, QString()) << u"2001-02-03 14:05:06"_s;
+        QTest::newRow("refused and empty answers")
+            << QStringList {u"1979"_s, u"13"_s, u"31"_s, QString(), u"60"_s, u"x"_s}
+            << QStringList {u"Not a valid year..."_s, u"Not a valid month..."_s, QString(), QString(),
+                   u"Not a valid minute..."_s, u"Not a valid second..."_s}
+            << u"1980-01-31 00:00:00"_s;
     }
 
     void dateEntry()
@@ -249,40 +274,39 @@ private Q_SLOTS:
         QFETCH(QStringList, answers);
         QFETCH(QStringList, messages);
         QFETCH(QString, label);
-
         auto w = windowAt(5);
-        guitest::child<QCheckBox>(*w, "chkResetFileDates")->setChecked(true);
+        child<QCheckBox>(*w, "chkResetFileDates")->setChecked(true);
         QStringList expected; // each box as "title: message"
         for (int i = 0; i < 6; ++i) {
             Prompts::queueAnswer(answers.at(i));
             expected << (i < 3 ? u"Set date: "_s : u"Set time: "_s);
-            if (!messages.isEmpty()) {
+            if (!messages.at(i).isEmpty()) {
                 Prompts::queueAnswer(QVariant()); // the OK of the refusal's message box
                 expected << u"Quillmark: "_s + messages.at(i);
             }
         }
-        QTest::mouseClick(
-            guitest::child<QLabel>(*w, "lblLinkButton_6"), Qt::LeftButton); // the date entry starts from its link
+        // The date entry starts from its link.
+        QTest::mouseClick(child<QLabel>(*w, "lblLinkButton_6"), Qt::LeftButton);
         QCOMPARE(Prompts::pendingAnswers(), 0);
         QStringList shown;
         for (const Prompts::Record &r : Prompts::takeRecords())
             shown << r.title + u": "_s + (r.kind == Prompts::Kind::Message ? r.text : QString());
         QCOMPARE(shown, expected);
-        QCOMPARE(guitest::child<QLabel>(*w, "lblResetDateTo")->text(), label);
+        QCOMPARE(child<QLabel>(*w, "lblResetDateTo")->text(), label);
     }
 
     void browseButtons()
     {
         auto w = windowAt(3);
-        auto *txtOutput = guitest::child<QLineEdit>(*w, "txtOutput");
-        auto *cmdOutputBrowse = guitest::child<QPushButton>(*w, "cmdOutputBrowse");
+        auto *txtOutput = child<QLineEdit>(*w, "txtOutput");
+        auto *cmdOutputBrowse = child<QPushButton>(*w, "cmdOutputBrowse");
         txtOutput->setText(u"/some/where/"_s);
         // Cancelled: one trailing slash goes, the folder mode is chosen all the same.
         Prompts::queueAnswer(QString());
         cmdOutputBrowse->click();
         QCOMPARE(txtOutput->text(), u"/some/where"_s);
-        QVERIFY(guitest::child<QRadioButton>(*w, "optOutputMode_1")->isChecked() && txtOutput->isEnabled()
-            && guitest::child<QPushButton>(*w, "cmdNext")->isEnabled());
+        QVERIFY(child<QRadioButton>(*w, "optOutputMode_1")->isChecked() && txtOutput->isEnabled()
+            && child<QPushButton>(*w, "cmdNext")->isEnabled());
 
         const QString chosen = m_box->path(u"images"_s);
         Prompts::queueAnswer(chosen);
@@ -290,11 +314,89 @@ private Q_SLOTS:
         QCOMPARE(txtOutput->text(), chosen);
         QCOMPARE(Prompts::takeRecords().last().title, u"Select output folder:"_s);
 
-        guitest::child<QCheckBox>(*w, "chkDeleteFileOnFail")->setChecked(true);
+        child<QCheckBox>(*w, "chkDeleteFileOnFail")->setChecked(true);
         Prompts::queueAnswer(chosen);
-        guitest::child<QPushButton>(*w, "cmdProcessingFailBrowse")->click();
-        QCOMPARE(guitest::child<QLineEdit>(*w, "txtProcessingFailFolder")->text(), chosen);
-        QVERIFY(guitest::child<QRadioButton>(*w, "optProcessingFail_1")->isChecked());
+        child<QPushButton>(*w, "cmdProcessingFailBrowse")->click();
+        QCOMPARE(child<QLineEdit>(*w, "txtProcessingFailFolder")->text(), chosen);
+        QVERIFY(child<QRadioButton>(*w, "optProcessingFail_1")->isChecked());
+    }
+
+    void linksHoverAndLeave()
+    {
+        auto w = m_box->window();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        child<QCheckBox>(*w, "chkResetFileDates")->setChecked(true); // enables the date link
+        for (int index : {2, 3, 5, 6}) {
+            QLabel *link = child<QLabel>(*w, u"lblLinkButton_"_s + QString::number(index));
+            QCOMPARE(lookOf(link), look(false));
+            guitest::enter(link);
+            QCOMPARE(lookOf(link), look(true));
+            guitest::leave(link);
+            QCOMPARE(lookOf(link), look(false)); // at once, not after a while
+        }
+        // The pointer moved by the window system, not events made up by the test.
+        QLabel *home = child<QLabel>(*w, "lblLinkButton_2");
+        QTest::mouseMove(home, home->rect().center());
+        QTRY_COMPARE(lookOf(home), look(true));
+        QTest::mouseMove(child<QLabel>(*w, "Label7"), QPoint(2, 2));
+        QTRY_COMPARE(lookOf(home), look(false));
+        // A page change under the mouse leaves no link red.
+        guitest::enter(home);
+        w->goNext();
+        QCOMPARE(lookOf(home).first, look(false).first);
+    }
+
+    // A disabled link is inert, also when it is disabled under the mouse; the others open
+    // the home page and the log.
+    void disabledLinkIsInertOthersOpen()
+    {
+        auto w = windowAt(5);
+        auto *chkResetFileDates = child<QCheckBox>(*w, "chkResetFileDates");
+        QLabel *date = child<QLabel>(*w, "lblLinkButton_6");
+        QVERIFY(!chkResetFileDates->isChecked() && !date->isEnabled());
+        guitest::enter(date);
+        QCOMPARE(lookOf(date), look(false));
+        QTest::mouseClick(date, Qt::LeftButton);
+        QVERIFY(Prompts::takeRecords().isEmpty());
+        chkResetFileDates->setChecked(true);
+        guitest::enter(date);
+        QCOMPARE(lookOf(date), look(true));
+        chkResetFileDates->setChecked(false);
+        QCOMPARE(lookOf(date), look(false));
+
+        QTest::mouseClick(child<QLabel>(*w, "lblLinkButton_2"), Qt::LeftButton);
+        QVERIFY(WelcomePage::homePageUrl().contains(u"app=quillmark"_s));
+        // The log link works whether or not it is shown.
+        w->openLink(3);
+        QCOMPARE(guitest::recordedTexts(Prompts::Kind::Open),
+            (QStringList {WelcomePage::homePageUrl(), w->systemFolders().sTemp + u"/qmk_log.txt"_s}));
+    }
+
+    // The destination before any run; after a run it is checked with the run.
+    void destination_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("folderText");
+        QTest::addColumn<QString>("expected"); // relative to the sandbox; empty: nothing opens
+        QTest::newRow("folder") << 1 << u"<sandbox>/out"_s << u"out"_s;
+        // A relative folder is where the job writes: under the program's folder.
+        QTest::newRow("relative folder") << 1 << u"rel"_s << u"program/rel"_s;
+        QTest::newRow("empty folder") << 1 << QString() << QString();
+        // The other modes open the folder of the first image of the last run: none yet.
+        QTest::newRow("suffix before a run") << 3 << QString() << QString();
+    }
+
+    void destination()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, folderText);
+        QFETCH(QString, expected);
+        auto w = m_box->window();
+        child<QRadioButton>(*w, u"optOutputMode_"_s + QString::number(mode))->setChecked(true);
+        child<QLineEdit>(*w, "txtOutput")->setText(folderText.replace(u"<sandbox>"_s, m_box->path(QString())));
+        w->openLink(5);
+        QCOMPARE(guitest::recordedTexts(Prompts::Kind::Open),
+            expected.isEmpty() ? QStringList() : QStringList {m_box->path(expected)});
     }
 };
 

@@ -37,7 +37,7 @@ for locale in "${@:-C.UTF-8}"; do
             log="$base/$palette-scale-$scale.log"
             export QUILLMARK_SCREENSHOT_DIR="$dir" QUILLMARK_PALETTE="$palette" QT_QPA_PLATFORM=xcb \
                 QT_SCALE_FACTOR="$scale" LC_ALL="$locale"
-            { session "$build/tests/tst_gui_layout" everyPage pagesOfARun balloonTip \
+            { session "$build/tests/tst_gui_layout" pages \
                 && session "$build/tests/tst_gui_viewer" compareWindow; } >"$log" 2>&1 || { cat "$log"; exit 1; }
         done
     done

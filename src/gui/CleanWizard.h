@@ -120,7 +120,6 @@ public:
 
     // The balloon tip of an anchor (a picTooltip, cmdInput, cmdAddFolder), or null.
     const BalloonTip *tooltipOf(const QWidget *anchor) const;
-    int tooltipCount() const { return static_cast<int>(m_tooltips.size()); }
 
 protected:
     bool event(QEvent *event) override;
