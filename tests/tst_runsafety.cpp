@@ -53,107 +53,18 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(QString::fromUtf8(QUILLMARK_CLI)));
     }
 
-    // The job interrupted once some outputs exist: its ExifTool killed mid-batch, or a
-    // stop requested (twice: hurried). Every original stays, nothing partial or temporary
-    // is left, and each image is either completely written and cleaned or not written at
-    // all: after a kill failed and named in the log, the batches after it run on a fresh
-    // process; after a stop skipped, the run ends soon with no problem and no ExifTool.
-    void interruptedJob_data()
-    {
-        QTest::addColumn<bool>("overwrite");
-        QTest::addColumn<int>("stops"); // 0: ExifTool is killed instead
-        QTest::newRow("ExifTool killed, suffix") << false << 0;
-        QTest::newRow("ExifTool killed, overwrite") << true << 0;
-        QTest::newRow("stop, suffix") << false << 1;
-        QTest::newRow("stop, overwrite") << true << 1;
-        QTest::newRow("stop, suffix, hurried") << false << 2;
-    }
-    void interruptedJob()
-    {
-        QFETCH(bool, overwrite);
-        QFETCH(int, stops);
-        const bool killExifTool = stops == 0;
-        const int count = killExifTool ? 140 : 200; // batches of 64, 64 and 12 (and more)
-        const QString folder = testutil::folderOfCopies(m_dir.path() + u"/interrupted"_s, kJpeg, count);
-        const testutil::RunOutputs outputs(
-            testutil::outputOptions(overwrite ? OutputMode::Overwrite : OutputMode::Suffix),
-            testutil::RunOutputs::imagesIn(folder));
-        const JobEnvironment env = testutil::jobEnvironment(
-            m_dir.path(), testutil::freshFolder(m_dir.path() + u"/interruptedtmp"_s), killExifTool ? 1 : 2);
-        CleanJob job(outputs.options, env);
-
-        QElapsedTimer sinceRequest;
-        QList<qint64> workers;
-        QTimer watch;
-        watch.setInterval(2);
-        connect(&watch, &QTimer::timeout, this, [&] {
-            if (sinceRequest.isValid() || outputs.written(10) < 10)
-                return;
-            workers = testutil::childrenOf(QCoreApplication::applicationPid());
-            if (workers.isEmpty())
-                return;
-            sinceRequest.start();
-            for (qint64 pid : std::as_const(workers)) {
-                if (killExifTool)
-                    ::kill(static_cast<pid_t>(pid), SIGKILL);
-            }
-            for (int i = 0; i < stops; ++i)
-                job.stop();
-        });
-        watch.start();
-        const JobResult r = testutil::runJob(job, outputs.images);
-        const qint64 stopMs = sinceRequest.elapsed();
-        watch.stop();
-        QVERIFY(sinceRequest.isValid());
-        QVERIFY(!r.internalError);
-        if (!killExifTool)
-            qInfo("stop request to end of run: %lld ms (%s)", stopMs, QTest::currentDataTag());
-
-        const QByteArray logText = killExifTool ? testutil::readFile(r.logPath) : QByteArray();
-        int written = 0;
-        for (int i = 0; i < count; ++i) {
-            const QString &image = outputs.images.at(i);
-            QVERIFY2(QFile::exists(image), "an original was lost");
-            QVERIFY(!QFile::exists(image + u"_exiftool_tmp"_s));
-            if (outputs.isWritten(i)) {
-                QVERIFY2(testutil::jpegIsWhole(outputs.outputOf(i)), qPrintable(outputs.outputOf(i)));
-                QCOMPARE(r.outcomes.at(i).status, FileStatus::Cleaned);
-                ++written;
-            } else if (killExifTool) {
-                QCOMPARE(r.outcomes.at(i).status, FileStatus::Failed);
-                QVERIFY2(logText.contains(QFile::encodeName(image)), qPrintable(image));
-            } else {
-                QCOMPARE(r.outcomes.at(i).status, FileStatus::Skipped);
-            }
-        }
-        QCOMPARE(r.processedCount, written);
-        QVERIFY(written < count);
-        QCOMPARE(QDir(env.tempFolder).entryList({u"qmk-run-*"_s}, QDir::Dirs), QStringList());
-        QCOMPARE(testutil::stagingFolders(folder), QStringList());
-        if (killExifTool) {
-            QVERIFY(r.problemCount >= 1);
-            for (int i = 128; i < count; ++i)
-                QVERIFY2(r.outcomes.at(i).status == FileStatus::Cleaned, qPrintable(r.outcomes.at(i).message));
-            return;
-        }
-        QVERIFY(r.stopped);
-        QVERIFY(r.summary.contains(u"The run was stopped"_s));
-        QCOMPARE(r.problemCount, 0);
-        QVERIFY(r.failedImages.isEmpty());
-        QCOMPARE(testutil::filesIn(env.tempFolder, u"qmk_args*"_s), QStringList());
-        QVERIFY(testutil::allGone(workers));
-    }
-
     // quillmark-cli interrupted once its ExifTool processes run and some outputs exist:
-    // killed outright, or sent a stop signal, whose exit status tells which. No ExifTool
-    // outlives it, every original stays, each output is either not there or complete
-    // (its kept orientation in). After a stop the summary counts exactly the complete
-    // outputs and the temporary folder is left empty; after a kill a second run completes
-    // the work.
-    void interruptedCli_data()
+    // killed outright, sent a stop signal (whose exit status tells which), or its ExifTool
+    // killed mid-batch. No ExifTool outlives it, every original stays, and each output is
+    // either not there or complete (its kept orientation in). After a stop the summary and
+    // the report count exactly the complete outputs, the rest skipped, and the temporary
+    // folder is left empty; after ExifTool was killed the images it had not finished are
+    // failed and named in the log, and the batches after it run on a fresh process; after
+    // the program was killed a second run completes the work.
+    void interrupted_data()
     {
         QTest::addColumn<int>("mode");
-        QTest::addColumn<QList<int>>("sent");
+        QTest::addColumn<QList<int>>("sent"); // to quillmark-cli; negative: to its ExifTool
         QTest::addColumn<int>("outputsBefore");
         QTest::addColumn<int>("status"); // -1: killed
         const QList<int> kill = {SIGKILL};
@@ -170,42 +81,62 @@ private Q_SLOTS:
         QTest::newRow("SIGTERM, in place") << overwrite << QList<int> {SIGTERM} << 10 << 143;
         QTest::newRow("SIGHUP") << suffix << QList<int> {SIGHUP} << 10 << 129;
         QTest::newRow("SIGINT twice") << suffix << QList<int> {SIGINT, SIGINT} << 10 << 130;
+        QTest::newRow("ExifTool killed, suffix") << suffix << QList<int> {-SIGKILL} << 10 << 1;
+        QTest::newRow("ExifTool killed, overwrite") << overwrite << QList<int> {-SIGKILL} << 10 << 1;
     }
-    void interruptedCli()
+    void interrupted()
     {
         QFETCH(int, mode);
         QFETCH(QList<int>, sent);
         QFETCH(int, outputsBefore);
         QFETCH(int, status);
         const bool killed = status < 0;
-        const int count = killed ? 80 : 200;
+        const bool exifToolKilled = sent.first() < 0;
+        const int count = killed ? 80 : exifToolKilled ? 140 : 200; // batches of 64, 64 and 12 (and more)
         const QString folder = testutil::folderOfCopies(m_dir.path() + u"/cli"_s, kJpeg, count);
         const QString outFolder = testutil::freshFolder(m_dir.path() + u"/cliout"_s);
         const QString temp = testutil::freshFolder(m_dir.path() + u"/clitmp"_s);
+        const QString report = m_dir.path() + u"/cli-report.json"_s;
+        QFile::remove(report);
         const testutil::RunOutputs outputs(
             testutil::outputOptions(static_cast<OutputMode>(mode), outFolder), testutil::RunOutputs::imagesIn(folder));
-        // Killed runs use two processes, so a kill can come while the second one starts.
-        const QStringList jobs = killed ? QStringList {u"--jobs"_s, u"2"_s} : QStringList();
+        // Killed runs use two processes, so a kill can come while the second one starts; one
+        // whose ExifTool is killed uses one, so the batch after the two it had runs on a new one.
+        const QStringList jobs = killed ? QStringList {u"--jobs"_s, u"2"_s}
+            : exifToolKilled            ? QStringList {u"--jobs"_s, u"1"_s}
+                                        : QStringList();
 
         QProcess p;
         QList<qint64> children;
         testutil::startCliUntil(
-            p, outputs.cliArguments() + jobs + QStringList {folder}, temp,
+            p, outputs.cliArguments() + jobs + QStringList {u"--report"_s, report, folder}, temp,
             [&] { return outputs.written(outputsBefore); }, outputsBefore, killed ? 2 : 1, &children);
         QVERIFY2(p.state() == QProcess::Running, "the run ended before it could be interrupted");
-        for (int signo : sent)
-            ::kill(static_cast<pid_t>(p.processId()), signo);
+        for (int signo : sent) {
+            for (qint64 pid : signo > 0 ? QList<qint64> {p.processId()} : children)
+                ::kill(static_cast<pid_t>(pid), std::abs(signo));
+        }
         QVERIFY(p.waitForFinished(30000));
         QVERIFY(!children.isEmpty());
         QVERIFY2(testutil::allGone(children), "an ExifTool process outlived quillmark-cli");
+        const QHash<QString, QJsonObject> outcomes = testutil::reportByInput(testutil::readFile(report));
+        const QByteArray log = testutil::readFile(temp + u"/qmk_log.txt"_s);
         int written = 0;
         for (int i = 0; i < count; ++i) {
-            QVERIFY2(QFile::exists(outputs.images.at(i)), "an original was lost");
-            QVERIFY(!QFile::exists(outputs.images.at(i) + u"_exiftool_tmp"_s));
+            const QString &image = outputs.images.at(i);
+            QVERIFY2(QFile::exists(image), "an original was lost");
+            QVERIFY(!QFile::exists(image + u"_exiftool_tmp"_s));
+            const QString outcome = outcomes.value(image).value(u"status"_s).toString();
             if (outputs.isWritten(i)) {
                 QVERIFY2(testutil::jpegIsWhole(outputs.outputOf(i)), qPrintable(outputs.outputOf(i)));
                 QVERIFY2(!holdsExifPlaceholder(outputs.outputOf(i)), qPrintable(outputs.outputOf(i)));
+                QVERIFY(killed || outcome == u"cleaned");
                 ++written;
+            } else if (exifToolKilled) {
+                QCOMPARE(outcome, u"failed"_s);
+                QVERIFY2(log.contains(QFile::encodeName(image)), qPrintable(image));
+            } else if (!killed) {
+                QCOMPARE(outcome, u"skipped"_s);
             }
         }
         if (!killed) {
@@ -214,10 +145,16 @@ private Q_SLOTS:
             QCOMPARE(p.exitStatus(), QProcess::NormalExit);
             QVERIFY2(p.exitCode() == status, qPrintable(out + QString::fromUtf8(p.readAllStandardError())));
             QVERIFY2(out.startsWith(u"%1 image"_s.arg(written)), qPrintable(out));
+            QCOMPARE(testutil::stagingFolders(folder), QStringList());
+            QVERIFY(QDir(temp).entryList({u"qmk-run-*"_s}, QDir::Dirs).isEmpty());
+            if (exifToolKilled) {
+                for (int i = 128; i < count; ++i)
+                    QCOMPARE(outcomes.value(outputs.images.at(i)).value(u"status"_s).toString(), u"cleaned"_s);
+                return;
+            }
             QVERIFY(out.contains(u"The run was stopped"_s));
             QCOMPARE(testutil::filesIn(temp), QStringList()); // no log (no problems), no work files
             QVERIFY(QDir(temp).entryList(QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
-            QCOMPARE(testutil::stagingFolders(folder), QStringList());
             return;
         }
 
@@ -296,35 +233,26 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(alone.logPath));
     }
 
-    // Honest totals: in folder mode two images of one name clash; the refused one is a
-    // problem, not processed, and its bytes do not count towards "KB saved". A path
-    // beyond the system's limit is named as not cleaned.
+    // Honest totals: in folder mode the second of two images of one name is refused by
+    // ExifTool (a JPEG named .png); it is a problem, not processed, and its bytes do not
+    // count towards "KB saved".
     void totalsCountOnlyProcessedImages()
     {
-        const QString base = m_dir.path() + u"/clash"_s;
-        QDir(base).removeRecursively();
+        const QString base = testutil::freshFolder(m_dir.path() + u"/clash"_s);
         for (const QString &sub : {u"a"_s, u"b"_s, u"out"_s})
             QVERIFY(QDir().mkpath(base + u'/' + sub));
         QVERIFY(testutil::copySample(u"png_exif_gps_xmp.png"_s, base + u"/a/x.png"_s));
         QVERIFY(testutil::copySample(u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s, base + u"/b/x.png"_s));
-        const QString tooLong = base + u'/' + QString(5000, u'n') + u".jpg"_s;
-        JobOptions options;
-        options.outputMode = OutputMode::Folder;
-        options.outputFolder = base + u"/out"_s;
-        const JobEnvironment env = testutil::jobEnvironment(m_dir.path(), m_dir.path());
-        CleanJob job(options, env);
-        const JobResult r = testutil::runJob(job, {base + u"/a/x.png"_s, base + u"/b/x.png"_s, tooLong});
+        CleanJob job(testutil::outputOptions(OutputMode::Folder, base + u"/out"_s),
+            testutil::jobEnvironment(m_dir.path(), m_dir.path()));
+        const JobResult r = testutil::runJob(job, {base + u"/a/x.png"_s, base + u"/b/x.png"_s});
         QCOMPARE(r.processedCount, 1);
         QCOMPARE(r.inputBytes, QFileInfo(base + u"/a/x.png"_s).size());
         QCOMPARE(r.outputBytes, QFileInfo(base + u"/out/x.png"_s).size());
-        QCOMPARE(r.outcomes.size(), 3);
+        QCOMPARE(r.outcomes.size(), 2);
         QCOMPARE(r.outcomes.at(0).status, FileStatus::Cleaned);
         QCOMPARE(r.outcomes.at(1).status, FileStatus::Failed);
-        QCOMPARE(r.outcomes.at(2).status, FileStatus::Failed);
-        QVERIFY(r.outcomes.at(2).message.contains(u"longer than the system allows"_s));
-        const QByteArray text = testutil::readFile(r.logPath);
-        QVERIFY(text.contains(QFile::encodeName(base + u"/b/x.png"_s)));
-        QVERIFY(text.contains("longer than the system allows"));
+        QVERIFY(testutil::readFile(r.logPath).contains(QFile::encodeName(base + u"/b/x.png"_s)));
     }
 
     // Another user's work files in a shared sticky temporary folder (as /tmp is) stop
