@@ -2,15 +2,10 @@
 // where outputs go, name clashes, moves that fail, and what overwriting in place keeps
 // of a file's identity. Real ExifTool, real quillmark-cli, real files.
 
-#include "core/CleanJob.h"
 #include "core/KeepValues.h"
 #include "jobfixtures.h"
 #include "jobtestutil.h"
-#include "testutil.h"
 
-#include <QDirIterator>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -236,48 +231,6 @@ private Q_SLOTS:
                 QVERIFY2(
                     o.status == FileStatus::Failed && o.message.contains(u"already exists"_s), qPrintable(o.message));
         QCOMPARE(leftovers(folder), QStringList());
-    }
-
-    // Folder mode: images of the same name from different folders (a camera's
-    // 100CANON/IMG_0001.JPG, 101CANON/IMG_0001.JPG) never share an output, and a second
-    // run over the same list gives each the same name again.
-    void folderModeNameClashes()
-    {
-        const QString root = freshFolder(u"dcim"_s);
-        const QStringList samples {
-            kSmallJpeg, u"jpeg_canon_eos5d3_gps_xmp_makernotes.jpg"_s, u"jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s};
-        QStringList inputs;
-        for (int k = 0; k < samples.size(); ++k) {
-            const QString sub = root + u"/10%1CANON"_s.arg(k);
-            QDir().mkpath(sub);
-            inputs << sub + u"/IMG_0001.JPG"_s;
-            QVERIFY(testutil::copySample(samples.at(k), inputs.last()));
-        }
-        const QString out = freshFolder(u"clashout"_s);
-        const QString temp = freshFolder(u"clashtmp"_s);
-        const QString report = temp + u"/report.json"_s;
-        const QStringList expected {
-            out + u"/IMG_0001.JPG"_s, out + u"/IMG_0001 (2).JPG"_s, out + u"/IMG_0001 (3).JPG"_s};
-        for (const QStringList &extra : {QStringList {}, QStringList {u"--overwrite-existing"_s}}) {
-            const testutil::CliRun run
-                = testutil::runCli(extra + QStringList {u"--output"_s, u"folder="_s + out, u"--report"_s, report, root},
-                    testutil::cliEnvironment(temp));
-            QVERIFY2(run.exitCode == 0, qPrintable(run.out + run.err));
-            QVERIFY2(run.out.startsWith(u"3 images processed"_s), qPrintable(run.out));
-            const QHash<QString, QJsonObject> outcomes = testutil::reportByInput(testutil::readFile(report));
-            for (int k = 0; k < inputs.size(); ++k) {
-                const QJsonObject o = outcomes.value(inputs.at(k));
-                QCOMPARE(o.value(u"status"_s).toString(), u"cleaned"_s);
-                QCOMPARE(o.value(u"output"_s).toString(), expected.at(k));
-                if (k > 0)
-                    QVERIFY2(o.value(u"message"_s).toString().contains(QFileInfo(expected.at(k)).fileName()),
-                        qPrintable(o.value(u"message"_s).toString()));
-                // Each output is its own image: same picture size as its original.
-                QCOMPARE(testutil::runExifTool({u"-s3"_s, u"-ImageSize"_s, expected.at(k)}),
-                    testutil::runExifTool({u"-s3"_s, u"-ImageSize"_s, inputs.at(k)}));
-            }
-            QCOMPARE(QDir(out).entryList(QDir::Files).size(), 3);
-        }
     }
 
     // Moving the originals of failed images away, to a folder (under a name not yet taken
