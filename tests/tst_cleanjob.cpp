@@ -4,7 +4,6 @@
 #include "jobfixtures.h"
 #include "jobtestutil.h"
 
-#include <QDirIterator>
 #include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -19,17 +18,6 @@ const QStringList kBroken = {u"jpeg_truncated_in_app1.jpg"_s, u"raf_broken_poc.r
 
 using testutil::pictureData;
 using testutil::writeFile;
-
-QStringList filesBelow(const QString &dir)
-{
-    QStringList files;
-    QDirIterator it(
-        dir, QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files << it.next().mid(dir.size() + 1);
-    files.sort();
-    return files;
-}
 
 class Fixture {
 public:
@@ -315,52 +303,6 @@ private Q_SLOTS:
         QCOMPARE(r.outcomes.at(1).status, FileStatus::Skipped);
         QVERIFY(r.summary.contains(u"earlier output"_s));
         QVERIFY(!QFile::exists(outputPathFor(older, o, fx.dir.path())) || older == old);
-    }
-
-    void hostileNames_data()
-    {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("folder");
-        // In a hostile folder every image goes through the private work folder ...
-        QTest::newRow("suffix") << 3 << u"_c%d$x@y"_s << u"d %d\n#x/"_s;
-        QTest::newRow("prefix") << 2 << u"#- \"q\\"_s << u"d %d\n#x/"_s;
-        QTest::newRow("folder") << 1 << u"out %f\nline"_s << u"d %d\n#x/"_s;
-        QTest::newRow("overwrite") << 0 << QString() << u"d %d\n#x/"_s;
-        // ... in a plain one most share one "-o" pattern, which must land where the mode says.
-        QTest::newRow("suffix, pattern") << 3 << u"_c"_s << u"plain/"_s;
-        QTest::newRow("prefix, pattern") << 2 << u"p."_s << u"plain/"_s;
-        QTest::newRow("folder, pattern") << 1 << u"out"_s << u"plain/"_s;
-    }
-
-    // Every character a Linux file name may hold reaches ExifTool as the literal path.
-    void hostileNames()
-    {
-        QFETCH(int, mode);
-        QFETCH(QString, text);
-        QFETCH(QString, folder);
-        Fixture fx;
-        const QStringList names = {u"new\nline.jpg"_s, u"100%d x.jpg"_s, u"$HOME @a.jpg"_s, u"-rf.jpg"_s,
-            u"#hash.jpg"_s, u" lead and trail .jpg"_s, u"quote\"back\\slash.jpg"_s, u"tab\there.jpg"_s,
-            u"photo - copy.jpg"_s, u"ünï 📷.jpg"_s, u"cr\rname.jpg"_s, u"%f%e%c.jpg"_s, u"a.b.c.jpg"_s, u".hidden.jpg"_s,
-            u"x..jpg"_s, u"UPPER.JPG"_s, u"nodotjpg"_s, u"v.webp"_s};
-        for (const QString &n : names)
-            fx.add(n == u"v.webp"_s ? u"webp_exif_xmp_icc_gps.webp"_s : u"jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s,
-                folder + n);
-        JobOptions o;
-        o.outputMode = static_cast<OutputMode>(mode);
-        o.outputFolder = fx.dir.path() + u'/' + text;
-        o.prefix = o.suffix = text;
-        const JobResult r = fx.run(o);
-        QVERIFY2(r.problemCount == 0, qPrintable(r.problemTexts));
-        QCOMPARE(r.processedCount, names.size());
-        for (const QString &f : std::as_const(fx.images)) {
-            const QString out = outputPathFor(f, o, fx.dir.path());
-            QVERIFY2(QFile::exists(out), qPrintable(out));
-            QVERIFY2(!testutil::metadataGroups(out).contains(u"GPS"_s), qPrintable(out));
-        }
-        // Nothing written anywhere else, no work files left behind.
-        QCOMPARE(filesBelow(fx.dir.path()).size(), names.size() * (mode == 0 ? 1 : 2));
     }
 
     // Batches of 64 go to a few persistent ExifTool processes through argument files;

@@ -4,6 +4,7 @@
 // after a sleep.
 
 #include "core/KeepValues.h"
+#include "core/NativePath.h"
 #include "jobfixtures.h"
 #include "jobtestutil.h"
 
@@ -258,111 +259,126 @@ private Q_SLOTS:
         QCOMPARE(QFileInfo(sticky + u"/qmk_log.txt"_s).size(), 0); // root's file untouched
     }
 
-    // Names that are not UTF-8 (Latin-1 "café.jpg", a folder "Fotos ©" in Latin-1, the
-    // same with '%' and a line break, a WebP, whose output goes by a stand-in) are cleaned
-    // like any other, found in a folder or given by name or in a list, in every output
-    // mode, and the outputs keep the names' bytes. A broken one is named in the log and
-    // the report as \xNN and reaches the trash under its own name.
-    void namesThatAreNotUtf8_data()
+    // Any name reaches ExifTool as the literal path it is: every character a Linux name may
+    // hold ('%', '$', '@', '#', a leading '-' or blank, quotes, tabs, line breaks) and bytes
+    // that are not UTF-8 (Latin-1 "café.jpg", a folder "Fotos ©" in Latin-1, a WebP, whose
+    // output goes by a stand-in), found in a folder, given by name or in a list, in every
+    // output mode, in a folder of a hostile name or a plain one (where most share one "-o"
+    // pattern, which must land where the mode says). The outputs keep the names' bytes and
+    // nothing is written anywhere else. A broken one is named in the log and the report as
+    // \xNN and reaches the trash under its own name.
+    void anyName_data()
     {
-        QTest::addColumn<QString>("output");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("text"); // the suffix, prefix or output folder
+        QTest::addColumn<QByteArray>("folder"); // the images' folder
         QTest::addColumn<QString>("given"); // folder, names or list
-        QTest::addColumn<QByteArray>("outputOf"); // how an output's name is made of the input's
-        QTest::newRow("suffix, folder") << u"suffix=_c\u00e9"_s << u"folder"_s << QByteArray("S");
-        QTest::newRow("prefix, names") << u"prefix=x-"_s << u"names"_s << QByteArray("P");
-        QTest::newRow("folder, list") << u"folder=OUT"_s << u"list"_s << QByteArray("F");
-        QTest::newRow("overwrite, names") << u"overwrite"_s << u"names"_s << QByteArray("O");
+        const QByteArray hostile = "d %d\n#x";
+        QTest::newRow("suffix, folder") << int(OutputMode::Suffix) << u"_c%d$x@\u00e9"_s << hostile << u"folder"_s;
+        QTest::newRow("prefix, names") << int(OutputMode::Prefix) << u"#- \"q\\"_s << hostile << u"names"_s;
+        QTest::newRow("folder, list") << int(OutputMode::Folder) << u"out %f\nline"_s << hostile << u"list"_s;
+        QTest::newRow("overwrite, names") << int(OutputMode::Overwrite) << QString() << hostile << u"names"_s;
+        QTest::newRow("suffix, pattern") << int(OutputMode::Suffix) << u"_c"_s << QByteArray("plain") << u"folder"_s;
+        QTest::newRow("prefix, pattern") << int(OutputMode::Prefix) << u"p."_s << QByteArray("plain") << u"list"_s;
+        QTest::newRow("folder, pattern") << int(OutputMode::Folder) << u"out"_s << QByteArray("plain") << u"names"_s;
     }
 
-    void namesThatAreNotUtf8()
+    void anyName()
     {
-        QFETCH(QString, output);
+        QFETCH(int, mode);
+        QFETCH(QString, text);
+        QFETCH(QByteArray, folder);
         QFETCH(QString, given);
-        QFETCH(QByteArray, outputOf);
-        const QString base = m_dir.path() + u"/latin1"_s;
+        const QString base = m_dir.path() + u"/names"_s;
         testutil::removeTree(base);
-        QDir().mkpath(base);
-        const QByteArray top = QFile::encodeName(base);
-        const QByteArray sub = top + "/Fotos \xa9";
-        QVERIFY(::mkdir(sub.constData(), 0700) == 0);
-        const QList<std::pair<QString, QByteArray>> images = {
-            {u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s, top + "/caf\xe9.jpg"},
-            {u"png_exif_gps_xmp.png"_s, sub + "/b\xe4r.png"},
+        const QByteArray top = QFile::encodeName(base) + '/' + folder;
+        for (const QByteArray &dir : {QFile::encodeName(base), top, top + "/Fotos \xa9"})
+            QVERIFY(::mkdir(dir.constData(), 0700) == 0);
+        QList<std::pair<QString, QByteArray>> images;
+        for (const QString &name : {u"new\nline.jpg"_s, u"100%d x.jpg"_s, u"$HOME @a.jpg"_s, u"-rf.jpg"_s,
+                 u"#hash.jpg"_s, u" lead and trail .jpg"_s, u"quote\"back\\slash.jpg"_s, u"tab\there.jpg"_s,
+                 u"photo - copy.jpg"_s, u"ünï 📷.jpg"_s, u"cr\rname.jpg"_s, u"%f%e%c.jpg"_s, u"a.b.c.jpg"_s,
+                 u".hidden.jpg"_s, u"x..jpg"_s, u"UPPER.JPG"_s})
+            images.append({u"jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s, top + '/' + name.toUtf8()});
+        images += {{u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s, top + "/caf\xe9.jpg"},
+            {u"png_exif_gps_xmp.png"_s, top + "/Fotos \xa9/b\xe4r.png"},
             {u"webp_exif_xmp_icc_gps.webp"_s, top + "/w\xe9.webp"},
             {u"jpeg_canon_eos5d3_gps_xmp_makernotes.jpg"_s, top + "/100%d \xe9\nzwei.jpg"},
-            {u"jpeg_truncated_in_app1.jpg"_s, top + "/kaput\xe9.jpg"},
-        };
+            {u"jpeg_truncated_in_app1.jpg"_s, top + "/kaput\xe9.jpg"}};
         QList<QByteArray> inputs;
-        for (const auto &[sample, raw] : images) {
+        QStringList paths;
+        for (const auto &[sample, raw] : std::as_const(images)) {
             QVERIFY(QFile::copy(testutil::sample(sample), base + u"/tmp"_s));
             QVERIFY(::rename(QFile::encodeName(base + u"/tmp"_s).constData(), raw.constData()) == 0);
             inputs << raw;
+            paths << decodePath(raw);
         }
+        const QByteArray broken = inputs.takeLast();
+        // A folder's hidden files are not looked at.
+        const QByteArray hidden = given == u"folder" ? top + "/.hidden.jpg" : QByteArray();
+        JobOptions options = testutil::outputOptions(static_cast<OutputMode>(mode), base + u'/' + text);
+        options.prefix = options.suffix = text;
+        const testutil::RunOutputs outputs(options, paths, m_dir.path());
+
         const QString trash = m_dir.path() + u"/share"_s;
-        QProcessEnvironment env = testutil::cliEnvironment(freshTemp(u"latin1-temp"_s));
+        const QString report = m_dir.path() + u"/names-report.json"_s;
+        const QString list = m_dir.path() + u"/names-list"_s;
+        QProcessEnvironment env = testutil::cliEnvironment(freshTemp(u"names-temp"_s));
         env.insert(u"XDG_DATA_HOME"_s, trash);
-        QList<QByteArray> args = {"--output", output.replace(u"OUT"_s, base + u"/out"_s).toUtf8(), "--move-failed",
-            "trash", "--report", QFile::encodeName(base) + "/report.json"};
+        QList<QByteArray> args {"--move-failed", "trash", "--report", QFile::encodeName(report)};
+        for (const QString &a : outputs.cliArguments())
+            args << a.toUtf8();
         if (given == u"folder") {
             args << top;
         } else if (given == u"names") {
-            args += inputs;
+            args += inputs + QList<QByteArray> {broken};
         } else {
-            QFile list(base + u"/list"_s);
-            QVERIFY(list.open(QIODevice::WriteOnly));
-            for (const QByteArray &raw : inputs)
-                list.write(raw + '\0');
-            list.close();
+            QVERIFY(testutil::writeFile(list, (inputs + QList<QByteArray> {broken}).join('\0') + '\0'));
             args << "--null"
-                 << "--files-from" << QFile::encodeName(list.fileName());
+                 << "--files-from" << QFile::encodeName(list);
         }
         const testutil::CliRun run = testutil::runCliWithBytes(args, env);
         QCOMPARE(run.exitCode, 1); // the broken one
-        QVERIFY2(run.out.contains(u"4 images processed"_s), qPrintable(run.out + run.err));
+        QVERIFY2(run.out.contains(u"%1 images processed"_s.arg(inputs.size() - (hidden.isEmpty() ? 0 : 1))),
+            qPrintable(run.out + run.err));
         QVERIFY2(!run.err.contains(u"no such file"_s) && !run.err.contains(u"UTF-8"_s), qPrintable(run.err));
 
-        const auto outputFor = [&](const QByteArray &in) -> QByteArray {
-            const qsizetype slash = in.lastIndexOf('/');
-            const QByteArray folder = in.left(slash + 1);
-            const QByteArray name = in.mid(slash + 1);
-            const qsizetype dot = name.lastIndexOf('.');
-            switch (outputOf.at(0)) {
-            case 'S':
-                return folder + name.left(dot) + "_c\xc3\xa9" + name.mid(dot);
-            case 'P':
-                return folder + "x-" + name;
-            case 'F':
-                return QFile::encodeName(base) + "/out/" + name;
-            default:
-                return in;
-            }
-        };
-        QList<QByteArray> outputs;
-        for (qsizetype i = 0; i < inputs.size() - 1; ++i) {
-            outputs << outputFor(inputs.at(i));
-            QVERIFY2(::access(outputs.last().constData(), F_OK) == 0, outputs.last().constData());
-            if (outputOf != "O")
-                QVERIFY(::access(inputs.at(i).constData(), F_OK) == 0); // the original stays
+        // Each output where the mode says, beside its original, and nothing else anywhere.
+        QList<QByteArray> written;
+        for (qsizetype i = 0; i < inputs.size(); ++i) {
+            if (inputs.at(i) != hidden)
+                written << encodePath(outputs.outputOf(int(i)));
         }
+        QList<QByteArray> expected = written + (mode == int(OutputMode::Overwrite) ? QList<QByteArray>() : inputs);
+        if (mode == int(OutputMode::Overwrite) && !hidden.isEmpty())
+            expected << hidden;
+        QProcess find;
+        find.start(u"find"_s, {base, u"-type"_s, u"f"_s, u"-print0"_s});
+        QVERIFY(find.waitForFinished());
+        QList<QByteArray> found = find.readAllStandardOutput().split('\0');
+        found.removeAll(QByteArray());
+        std::sort(found.begin(), found.end());
+        std::sort(expected.begin(), expected.end());
+        QCOMPARE(found, expected);
         // Nothing identifying is left in any of them, and each is a whole picture.
         const QByteArray left = testutil::exifToolOnBytes(
-            {u"-q"_s, u"-q"_s, u"-s3"_s, u"-GPS:all"_s, u"-XMP:all"_s, u"-IFD0:Make"_s, u"-MakerNotes:all"_s}, outputs);
+            {u"-q"_s, u"-q"_s, u"-s3"_s, u"-GPS:all"_s, u"-XMP:all"_s, u"-IFD0:Make"_s, u"-MakerNotes:all"_s}, written);
         QVERIFY2(left.trimmed().isEmpty(), left.constData());
-        const QByteArray errors = testutil::exifToolOnBytes({u"-q"_s, u"-validate"_s, u"-error"_s, u"-s3"_s}, outputs);
+        const QByteArray errors = testutil::exifToolOnBytes({u"-q"_s, u"-validate"_s, u"-error"_s, u"-s3"_s}, written);
         QVERIFY2(!errors.contains("rror"), errors.constData());
 
         // The broken one went to the trash under its own bytes; the report and the log name
         // it with \xNN.
-        QVERIFY(::access(inputs.last().constData(), F_OK) != 0);
+        QVERIFY(::access(broken.constData(), F_OK) != 0);
         QVERIFY(::access((QFile::encodeName(trash) + "/Trash/files/kaput\xe9.jpg").constData(), F_OK) == 0);
-        const QHash<QString, QJsonObject> files = testutil::reportByInput(testutil::readFile(base + u"/report.json"_s));
-        QCOMPARE(files.size(), 5);
+        const QHash<QString, QJsonObject> files = testutil::reportByInput(testutil::readFile(report));
+        QCOMPARE(files.size(), images.size() - (hidden.isEmpty() ? 0 : 1));
         QStringList failed;
         for (const QJsonObject &f : files) {
             if (f.value(u"status"_s).toString() != u"cleaned")
                 failed << f.value(u"input"_s).toString();
         }
-        QCOMPARE(failed, QStringList {base + u"/kaput\\xe9.jpg"_s});
+        QCOMPARE(failed, QStringList {QString::fromUtf8(top) + u"/kaput\\xe9.jpg"_s});
         QVERIFY2(run.out.contains(u"Log: "_s), qPrintable(run.out));
         const QByteArray logText
             = testutil::readFile(run.out.mid(run.out.indexOf(u"Log: "_s) + 5).section(u'\n', 0, 0));
