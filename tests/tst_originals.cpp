@@ -85,11 +85,6 @@ private:
         return folder;
     }
 
-    QString fill(const QString &folder, const QString &sample, int copies)
-    {
-        return testutil::folderOfCopies(folder, sample, copies);
-    }
-
 private Q_SLOTS:
     void initTestCase()
     {
@@ -117,7 +112,7 @@ private Q_SLOTS:
         constexpr int count = 104;
         constexpr int rounds = 3;
         for (int round = 0; round < rounds; ++round) {
-            const QString folder = fill(freshFolder(u"overlap"_s), kSmallJpeg, count);
+            const QString folder = testutil::folderOfCopies(freshFolder(u"overlap"_s), kSmallJpeg, count);
             const QString out = folder + u"-out"_s;
             const QByteArray original = testutil::sha256(folder + u"/img000.jpg"_s);
             const QString temp = freshFolder(u"tmp"_s);
@@ -178,7 +173,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, duringRun);
         QFETCH(bool, replaceExisting);
-        const QString folder = fill(freshFolder(u"links"_s), kSmallJpeg, 130);
+        const QString folder = testutil::folderOfCopies(freshFolder(u"links"_s), kSmallJpeg, 130);
         const QString outside = freshFolder(u"outside"_s);
         const testutil::RunOutputs outputs(JobOptions {}, testutil::RunOutputs::imagesIn(folder));
         const auto outputOf = [&](int i) { return outputs.outputOf(i); };
@@ -416,7 +411,7 @@ private Q_SLOTS:
     void unfinishedOutputsOfAnEarlierRun()
     {
         QFETCH(QString, how);
-        const QString folder = fill(freshFolder(u"unfinished"_s), kSmallJpeg, 2);
+        const QString folder = testutil::folderOfCopies(freshFolder(u"unfinished"_s), kSmallJpeg, 2);
         const QString output = folder + u"/img000_cleaned.jpg"_s;
         const QString kept = folder + u"/img001_cleaned.jpg"_s;
         testutil::runExifTool({u"-all="_s, u"-o"_s, kept, folder + u"/img001.jpg"_s});
