@@ -12,14 +12,8 @@
 #include <QStringList>
 #include <QTemporaryFile>
 #include <QTest>
-#include <cerrno>
-#include <climits>
-#include <cstring>
-#include <dirent.h>
-#include <fcntl.h>
 #include <ftw.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace testutil {
 
@@ -209,64 +203,6 @@ inline void removeTree(const QString &folder)
             return 0;
         },
         16, FTW_DEPTH | FTW_PHYS);
-}
-
-// A chain of folders of 200-byte names below root, made through relative calls since
-// no system call takes a path of PATH_MAX bytes or more: it stops at the deepest folder
-// whose path still fits, with room for a short name, and there adds a file named
-// `fileName` (so long that its path does not fit) and a folder `deep` (whose path does
-// not fit either) holding "in.jpg". Returns the deepest folder that fits; empty on failure.
-inline QString makeDeepTree(const QString &root, const QByteArray &fileName)
-{
-    int fd = ::open(QFile::encodeName(root).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    QByteArray path = QFile::encodeName(root);
-    const QByteArray name(200, 'd');
-    while (fd >= 0 && path.size() + 1 + name.size() + 1 + 10 < PATH_MAX) {
-        if (::mkdirat(fd, name.constData(), 0700) != 0 && errno != EEXIST)
-            break;
-        const int next = ::openat(fd, name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        ::close(fd);
-        fd = next;
-        path += '/' + name;
-    }
-    bool ok = fd >= 0 && path.size() + 1 + fileName.size() >= PATH_MAX;
-    if (ok) {
-        const int file = ::openat(fd, fileName.constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0600);
-        ok = file >= 0 && ::close(file) == 0 && ::mkdirat(fd, name.constData(), 0700) == 0;
-        const int deep = ok ? ::openat(fd, name.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC) : -1;
-        const int inner = deep >= 0 ? ::openat(deep, "in.jpg", O_CREAT | O_WRONLY | O_CLOEXEC, 0600) : -1;
-        ok = ok && inner >= 0;
-        if (inner >= 0)
-            ::close(inner);
-        if (deep >= 0)
-            ::close(deep);
-    }
-    if (fd >= 0)
-        ::close(fd);
-    return ok ? QFile::decodeName(path) : QString();
-}
-
-// Empties and removes the folder `name` inside the open folder parentFd, by relative
-// calls, so trees deeper than PATH_MAX go too (QDir and nftw use whole paths).
-inline void removeTreeAt(int parentFd, const char *name)
-{
-    const int fd = ::openat(parentFd, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd >= 0) {
-        if (DIR *dir = ::fdopendir(::dup(fd))) {
-            QList<QByteArray> entries;
-            while (const dirent *e = ::readdir(dir)) {
-                if (std::strcmp(e->d_name, ".") != 0 && std::strcmp(e->d_name, "..") != 0)
-                    entries << QByteArray(e->d_name);
-            }
-            ::closedir(dir);
-            for (const QByteArray &e : entries) {
-                if (::unlinkat(fd, e.constData(), 0) != 0)
-                    removeTreeAt(fd, e.constData());
-            }
-        }
-        ::close(fd);
-    }
-    ::unlinkat(parentFd, name, AT_REMOVEDIR);
 }
 
 // Writes bytes to a file, made executable for its owner when asked; false on failure.

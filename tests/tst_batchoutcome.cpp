@@ -40,7 +40,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("recording"); // empty: the process printed nothing
         QTest::addColumn<int>("lastCommand"); // sequence number of the batch's last command
         QTest::addColumn<int>("commands");
-        // Per image: "command name", plus " written" when its result is in staging.
+        // Per image: "command name", plus " written" when its result is in staging, or
+        // " closed" when it is no longer open (a kept output, a staging failure).
         QTest::addColumn<QStringList>("images");
         QTest::addColumn<bool>("complete"); // the batch's last marker came
         QTest::addColumn<int>("commandsDone");
@@ -76,6 +77,11 @@ private Q_SLOTS:
         QTest::newRow("died before its first command")
             << QString() << 2 << 2 << QStringList {u"0 a.png"_s, u"1 b.jpg"_s} << false << 0 << true << false
             << QStringList {u"cut"_s, u"cut"_s};
+        // A closed image is never named, and a line names one image only: the first open one it fits.
+        QTest::newRow("refused: only open images named, each line once")
+            << u"refused"_s << 3 << 3 << QStringList {u"0 b.jpg closed"_s, u"0 b.jpg"_s, u"0 b.jpg"_s} << true << 3
+            << true << false
+            << QStringList {u"open"_s, u"refused: Error: Corrupted JPEG image - @DIR@/in/b.jpg"_s, u"open"_s};
         QTest::newRow("taken back after a stop request")
             << u"skipped"_s << 6 << 2 << QStringList {u"0 a.png"_s, u"1 b.jpg"_s} << true << 0 << false << true
             << QStringList {u"open"_s, u"open"_s};
@@ -121,33 +127,14 @@ private Q_SLOTS:
             b.command = parts.at(0).toInt();
             b.etInput = u"@DIR@/in/"_s + parts.at(1);
             b.etResult = u"@DIR@/stage/"_s + parts.at(1);
-            b.resultExists = parts.size() > 2;
+            b.resultExists = parts.value(2) == u"written";
+            b.open = parts.value(2) != u"closed";
             batch << b;
         }
         QStringList got;
         for (const ImageVerdict &v : judgeBatch(batch, commands, run))
             got << verdictText(v);
         QCOMPARE(got, verdicts);
-    }
-
-    // Images that are no longer open (a kept output, a staging failure) are never named,
-    // and a line names one image only: the first open one it fits.
-    void onlyOpenImagesAreNamed()
-    {
-        BatchRun run;
-        run.commandsDone = 1;
-        run.failed = true;
-        run.errorText = QString::fromUtf8(recorded(u"batch-refused.stderr.txt"_s));
-        QList<BatchImage> batch(3);
-        for (BatchImage &b : batch) {
-            b.command = 0;
-            b.etInput = u"@DIR@/in/b.jpg"_s;
-        }
-        batch[0].open = false;
-        const QList<ImageVerdict> v = judgeBatch(batch, 1, run);
-        QCOMPARE(v.at(0).kind, ImageVerdict::Kind::Open);
-        QCOMPARE(v.at(1).kind, ImageVerdict::Kind::Refused);
-        QCOMPARE(v.at(2).kind, ImageVerdict::Kind::Open);
     }
 };
 

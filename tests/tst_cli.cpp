@@ -1,17 +1,14 @@
-// quillmark-cli end to end: the real binary, real ExifTool, real files.
+// quillmark-cli end to end: the real binary, real ExifTool, real files; its report, exit
+// status and summary checked against what lies on disk.
 
-#include "testutil.h"
+#include "jobfixtures.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
-#include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
-#include <QTest>
+#include <QtEndian>
 #include <csignal>
 #include <fcntl.h>
 #include <unistd.h>
@@ -20,6 +17,72 @@ using namespace Qt::StringLiterals;
 
 using Run = testutil::CliRun;
 using testutil::runCli;
+
+namespace {
+
+// A minimal Sigma SD9-style X3F: header, properties (maker, camera name, serial, capture
+// time) and two empty sections. ExifTool 12.57 reads it but "Can't yet write" it: it
+// warns and copies the file byte for byte, as it does with real SD9 and SD10 files.
+QByteArray sd9X3f()
+{
+    const auto u32 = [](quint32 v) {
+        QByteArray b(4, '\0');
+        qToLittleEndian(v, b.data());
+        return b;
+    };
+    QByteArray chars, pointers;
+    for (const auto &[name, value] : {std::pair {u"CAMMANUF"_s, u"SIGMA"_s}, {u"CAMNAME"_s, u"Jane Roe SD9"_s},
+             {u"CAMSERIAL"_s, u"1234567"_s}, {u"TIME"_s, u"1262304000"_s}}) {
+        pointers += u32(quint32(chars.size() / 2));
+        chars += QByteArray(reinterpret_cast<const char *>(name.utf16()), (name.size() + 1) * 2);
+        pointers += u32(quint32(chars.size() / 2));
+        chars += QByteArray(reinterpret_cast<const char *>(value.utf16()), (value.size() + 1) * 2);
+    }
+    QByteArray prop
+        = "SECp" + u32(0x00020000) + u32(4) + u32(0) + u32(0) + u32(quint32(chars.size() / 2)) + pointers + chars;
+    prop.append(QByteArray((4 - prop.size() % 4) % 4, '\0'));
+    QByteArray body = "FOVb" + u32(0x00020000) + QByteArray::fromHex("00123456789abcdef0123456789abcde") + u32(0)
+        + u32(2268) + u32(1512) + u32(0);
+    QByteArray directory;
+    for (const auto &[type, data] : {std::pair {QByteArray("PROP"), prop}, {"CAMF", "SECc" + QByteArray(12, '\0')},
+             {"IMAG", "SECi" + QByteArray(12, '\0')}}) {
+        directory += u32(quint32(body.size())) + u32(quint32(data.size())) + type;
+        body += data;
+    }
+    return body + "SECd" + u32(0x00020000) + u32(3) + directory + u32(quint32(body.size()));
+}
+
+// Folders of 200-byte names below `root`, made by relative calls since no call takes a
+// path of PATH_MAX bytes, down to the deepest whose path still has room for a short name.
+// There a JPEG, a text file and a folder holding in.jpg, none of whose paths fit. Returns
+// the deepest folder; empty on failure.
+QString makeDeepTree(const QString &root)
+{
+    const QByteArray name(200, 'd');
+    QByteArray path = QFile::encodeName(root);
+    const int back = ::open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    bool ok = ::chdir(path.constData()) == 0;
+    for (; ok && path.size() + 1 + name.size() + 1 + 10 < PATH_MAX; path += '/' + name)
+        ok = ::mkdir(name.constData(), 0700) == 0 && ::chdir(name.constData()) == 0;
+    ok = ok && ::mkdir(name.constData(), 0700) == 0;
+    for (const QByteArray &file : {QByteArray(240, 'x') + ".jpg", QByteArray(240, 't') + ".txt", name + "/in.jpg"}) {
+        const int fd = ok ? ::open(file.constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0600) : -1;
+        ok = fd >= 0 && ::close(fd) == 0;
+    }
+    ok = ::fchdir(back) == 0 && ok;
+    ::close(back);
+    return ok ? QFile::decodeName(path) : QString();
+}
+
+QByteArray profileOf(const QString &path)
+{
+    QProcess p;
+    p.start(testutil::exiftool(), {u"-config"_s, QString(), u"-b"_s, u"-icc_profile"_s, path});
+    p.waitForFinished(60000);
+    return p.readAllStandardOutput();
+}
+
+} // namespace
 
 class TestCli final : public QObject {
     Q_OBJECT
@@ -72,16 +135,247 @@ private Q_SLOTS:
         QTest::newRow("unreadable list") << QStringList {u"--files-from"_s, m_dir.path() + u"/no-list"_s}
                                          << u"cannot read the list"_s;
         QTest::newRow("nothing found") << QStringList {m_dir.path() + u"/missing"_s} << u"no supported images found"_s;
+        // A settings file over 1 MB is refused before any image is touched.
+        QTest::newRow("oversized settings") << QStringList {u"--settings"_s, m_dir.path() + u"/oversized"_s}
+                                            << u"is larger than 1 MB and was not read"_s;
     }
 
     void usage()
     {
         QFETCH(QStringList, args);
         QFETCH(QString, message);
-        const Run r = runCli(args, env());
+        QProcessEnvironment e = env();
+        const QString config = m_dir.path() + u"/config"_s;
+        e.insert(u"XDG_CONFIG_HOME"_s, config);
+        const QString file = config + u"/Corvane/Quillmark.conf"_s;
+        const QByteArray oversized = "[Quillmark]\r\ntxtPrefix=stored_\r\n" + QByteArray(2 << 20, ';');
+        const bool settings = args.contains(u"--settings"_s);
+        if (settings) {
+            QVERIFY(QDir().mkpath(config + u"/Corvane"_s) && testutil::writeFile(file, oversized));
+            folderWith(u"oversized"_s, {u"png_exif_gps_xmp.png"_s});
+        }
+        const Run r = runCli(args, e);
         QCOMPARE(r.exitCode, 2);
         QVERIFY2(r.err.contains(message), qPrintable(r.err));
         QVERIFY(r.out.isEmpty());
+        if (settings) {
+            QVERIFY2(r.err.contains(u"the settings file "_s + file), qPrintable(r.err));
+            QCOMPARE(testutil::readFile(file), oversized);
+            QCOMPARE(QDir(args.last()).entryList(QDir::Files), QStringList {u"png_exif_gps_xmp.png"_s});
+        }
+    }
+
+    // One run per row with its report on standard output: the exit status, the summary,
+    // every input's entry, and the disk agree. Files are "name=sample" ("@text": that
+    // text; "@sd9": an SD9 X3F; no sample: the name is the sample); "%1" in an argument
+    // is the row's folder, "%T" in a summary line the temporary folder. An entry is
+    // "name status", then its message, or for residue one of its items ("category
+    // tag=value"). Groups "-G" and "+G" are gone from, or kept in, every output. Inputs
+    // that are no output keep their bytes and dates, unless a failed one was moved.
+    void runs_data()
+    {
+        QTest::addColumn<QByteArray>("stored"); // settings.ini lines of a portable copy, run with --settings
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QStringList>("summary");
+        QTest::addColumn<QStringList>("groups");
+        const auto row = [](const char *name, const QStringList &args, const QStringList &files,
+                             const QStringList &entries, int exitCode, const QStringList &summary,
+                             const QStringList &groups = {}, const QByteArray &stored = {}) {
+            QTest::newRow(name) << stored << args << files << entries << exitCode << summary << groups;
+        };
+        const QString png = u"png_exif_gps_xmp.png"_s;
+        const QString nef = u"nef_nikon_d70.nef"_s;
+        const QString canon = u"jpeg_canon_eos5d3_gps_xmp_makernotes.jpg"_s;
+        const QString broken = u"jpeg_truncated_in_app1.jpg"_s;
+        const QString reagan = u"jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s;
+        const QString phone = u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s;
+        const QString date = u"2001-02-03 04:05:06"_s;
+        const QString residueLine = u"\n1 image still carries identifying metadata.\n"_s;
+        row("cleaned", {u"%1"_s}, {png}, {png + u" cleaned"_s}, 0, {u"1 image processed"_s}, {u"-GPS"_s});
+        row("residue", {u"%1"_s}, {nef}, {nef + u" residue device Nikon:ShutterCount=3619"_s}, 1, {residueLine});
+        row("residue unseen without the check", {u"--no-verify"_s, u"%1"_s}, {nef}, {nef + u" cleaned"_s}, 0, {});
+        row("unchanged: only APP14 asked, none there", {u"--remove"_s, u"app14"_s, u"%1"_s}, {canon},
+            {canon + u" unchanged"_s}, 1, {});
+        row("unchanged: ExifTool cannot write SD9 X3F", {u"%1"_s}, {u"sd9.x3f=@sd9"_s}, {u"sd9.x3f unchanged"_s}, 1,
+            {});
+        row("unchanged, strict", {u"--strict"_s, u"%1"_s}, {u"sd9.x3f=@sd9"_s}, {u"sd9.x3f unchanged"_s}, 1, {});
+        row("failed, and the log named", {u"%1"_s}, {broken}, {broken + u" failed"_s}, 1,
+            {u"Problems were reported. See log for details."_s, u"Log: %T/qmk_log.txt"_s});
+        row("a mixed folder and a file named on its own", {u"%1"_s, u"%1/notes.txt"_s},
+            {phone, u"cr2_canon_350d.cr2"_s, broken, u"geotiff_elev.tif"_s, u"notes.txt=@"_s},
+            {phone + u" cleaned"_s, u"cr2_canon_350d.cr2 residue device MakerUnknown:Unknown_0x000c=123456789"_s,
+                broken + u" failed"_s, u"geotiff_elev.tif cleaned"_s, u"notes.txt skipped"_s},
+            1, {residueLine});
+        // Media that are not cleaned are reported with their reasons, never touched or
+        // moved to the trash; what is no image at all is neither reported nor touched.
+        row("a folder with files left out", {u"--move-failed"_s, u"trash"_s, u"--output"_s, u"overwrite"_s, u"%1"_s},
+            {png, broken, u"clip.mov="_s + phone, u"sub/take.MP4="_s + phone, u"raw.kdc="_s + phone,
+                u"huge.btf="_s + phone, u"fix.diff="_s + phone, u"noext="_s + phone, u"photo.JPG.txt="_s + phone},
+            {png + u" cleaned"_s, broken + u" failed"_s, u"clip.mov skipped Left out: videos are not cleaned"_s,
+                u"sub/take.MP4 skipped Left out: videos are not cleaned"_s,
+                u"raw.kdc skipped Left out: ExifTool cannot write this raw type"_s,
+                u"huge.btf skipped Left out: ExifTool cannot write this image type"_s},
+            1,
+            {u"\n4 files were left out: 2 videos, 1 raw file ExifTool cannot write, 1 image ExifTool cannot write.\n"_s});
+        // A file named on its own that is not cleaned makes the status 1, as the summary says.
+        const QString notImage = u"1 file was left out: 1 file that is not a supported image."_s;
+        for (const auto &[name, message, line] : {std::tuple {"fix.diff", u"Not a supported image type."_s, notImage},
+                 {"draw", u"Not a supported image type."_s, notImage},
+                 {"video.mpeg", u"Left out: videos are not cleaned"_s, u"1 file was left out: 1 video."_s},
+                 {"raw.KDC", u"Left out: ExifTool cannot write this raw type"_s,
+                     u"1 file was left out: 1 raw file ExifTool cannot write."_s}}) {
+            const QString named = QString::fromLatin1(name);
+            row(qPrintable(u"named: "_s + named), {u"%1/"_s + png, u"%1/"_s + named}, {png, named + u'=' + png},
+                {png + u" cleaned"_s, named + u" skipped "_s + message}, 1,
+                {u'\n' + line + u'\n', named + u": not a supported image; skipped"_s});
+        }
+        // An output that would replace the image itself is never written, whatever is asked.
+        row("folder mode onto the images' own folder",
+            {u"--overwrite-existing"_s, u"--move-failed"_s, u"trash"_s, u"--output"_s, u"folder=%1/."_s, u"%1"_s},
+            {png}, {png + u" skipped Skipped: the output would replace the image itself"_s}, 1,
+            {u"0 images processed"_s, u"Log: %T/qmk_log.txt"_s});
+        row("named, its output kept", {u"%1/a.png"_s}, {u"a.png="_s + png, u"a_cleaned.png=@old"_s},
+            {u"a.png skipped"_s}, 1, {u"0 images processed"_s});
+        row("named, its output replaced", {u"--overwrite-existing"_s, u"%1/a.png"_s},
+            {u"a.png="_s + png, u"a_cleaned.png=@old"_s}, {u"a.png cleaned"_s}, 0, {u"1 image processed"_s});
+        // The Exif kept on purpose still names the camera and the time.
+        row("chosen groups, into a folder of an odd name",
+            {u"--remove"_s, u"gps,xmp"_s, u"--output"_s, u"folder=%1/out %d\nx"_s, u"%1"_s}, {reagan},
+            {reagan + u" residue"_s}, 1, {residueLine}, {u"-GPS"_s, u"-XMP-dc"_s, u"+ExifIFD"_s, u"+IPTC"_s});
+        row("stored options: GPS only, prefix", {u"%1"_s}, {reagan}, {reagan + u" residue"_s}, 1, {residueLine},
+            {u"-GPS"_s, u"+ExifIFD"_s},
+            "optOutputMode=2\r\ntxtPrefix=stored_\r\nchkCleanAll=0\r\nchkCleanOther=0\r\nchkCleanExif=0\r\n"
+            "chkCleanXMP=0\r\nchkCleanIPTC=0\r\nchkCleanThumbnail=0\r\nchkCleanICC=0\r\nchkCleanTiffIdf0=0\r\n"
+            "chkCleanPhotoshop=0\r\nchkCleanGeoTiff=0\r\nchkCleanExifGPS=1\r\n");
+        row("fixed date, in place", {u"--output"_s, u"overwrite"_s, u"--dates"_s, date, u"%1/"_s + png}, {png},
+            {png + u" cleaned"_s}, 0, {}, {u"-GPS"_s});
+        row("fixed date, beside the original", {u"--dates"_s, date, u"%1"_s}, {png}, {png + u" cleaned"_s}, 0, {});
+    }
+
+    void runs()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(QStringList, args);
+        QFETCH(QStringList, files);
+        QFETCH(QStringList, entries);
+        QFETCH(int, exitCode);
+        QFETCH(QStringList, summary);
+        QFETCH(QStringList, groups);
+        const QString folder = m_dir.path() + u"/run-"_s + tagName();
+        QHash<QString, std::pair<QByteArray, QDateTime>> before;
+        for (const QString &file : std::as_const(files)) {
+            const QString path = folder + u'/' + file.section(u'=', 0, 0);
+            const QString source = file.contains(u'=') ? file.section(u'=', 1) : file;
+            QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+            if (source.startsWith(u'@'))
+                QVERIFY(testutil::writeFile(path, source == u"@sd9" ? sd9X3f() : source.mid(1).toUtf8()));
+            else
+                QVERIFY(testutil::copySample(source, path));
+            before.insert(path, {testutil::sha256(path), QFileInfo(path).lastModified()});
+        }
+        const QString home = folder + u"-home"_s;
+        QVERIFY(QDir().mkpath(home + u"/.local/share"_s));
+        QProcessEnvironment e = env();
+        e.insert(u"HOME"_s, home);
+        e.insert(u"XDG_DATA_HOME"_s, home + u"/.local/share"_s);
+        const QString bin = folder + u"-bin"_s;
+        const QString program
+            = stored.isEmpty() ? QString::fromUtf8(QUILLMARK_CLI) : testutil::copyCli(bin, "[Quillmark]\r\n" + stored);
+        const QStringList options = stored.isEmpty() ? QStringList() : QStringList {u"--settings"_s};
+        const Run r = runCli(
+            options + QStringList {u"--report"_s, u"-"_s} + args.replaceInStrings(u"%1"_s, folder), e, program);
+        QVERIFY2(r.exitCode == exitCode, qPrintable(r.err));
+        for (const QString &line : std::as_const(summary))
+            QVERIFY2(
+                r.err.contains(QString(line).replace(u"%T"_s, m_temp)), qPrintable(line + u" not in:\n"_s + r.err));
+        QVERIFY(!r.err.contains(u'\r')); // the summary's line breaks are the terminal's
+        QVERIFY(stored.isEmpty() || testutil::readFile(bin + u"/settings.ini"_s) == "[Quillmark]\r\n" + stored);
+
+        // Nothing but the report on standard output, its keys in the documented order.
+        QJsonParseError error;
+        const QJsonObject report = QJsonDocument::fromJson(r.rawOut, &error).object();
+        QVERIFY2(error.error == QJsonParseError::NoError, r.rawOut.constData());
+        QVERIFY(r.rawOut.startsWith("{\"version\":1,\"files\":["));
+        const QString residueItem
+            = r.rawOut.contains("\"residue\":[{") ? u"\\{\"category\":.*,\"tag\":.*,\"value\":.*"_s : QString();
+        QVERIFY(QRegularExpression(
+            u"\\{\"input\":.*,\"output\":.*,\"status\":.*,\"residue\":\\[%1\\],\"message\":"_s.arg(residueItem))
+                    .match(QString::fromUtf8(r.rawOut))
+                    .hasMatch());
+        QHash<QString, int> totals;
+        QHash<QString, QJsonObject> byName;
+        for (const QJsonValue &v : report.value(u"files"_s).toArray()) {
+            const QString input = v.toObject().value(u"input"_s).toString();
+            QVERIFY2(input.startsWith(folder + u'/'), qPrintable(input));
+            byName.insert(input.mid(folder.size() + 1), v.toObject());
+        }
+        QCOMPARE(byName.size(), entries.size());
+        QStringList outputs;
+        for (const QString &entry : std::as_const(entries)) {
+            const QString name = entry.section(u' ', 0, 0);
+            const QString status = entry.section(u' ', 1, 1);
+            const QString detail = entry.section(u' ', 2);
+            const QJsonObject o = byName.value(name);
+            QVERIFY2(
+                o.value(u"status"_s).toString() == status, qPrintable(name + u' ' + o.value(u"status"_s).toString()));
+            ++totals[status];
+            QStringList items;
+            for (const QJsonValue &item : o.value(u"residue"_s).toArray())
+                items << item[u"category"_s].toString() + u' ' + item[u"tag"_s].toString() + u'='
+                        + item[u"value"_s].toString();
+            QCOMPARE(items.isEmpty(), status != u"residue" && status != u"unchanged");
+            QVERIFY2(detail.isEmpty()
+                    || (status == u"residue" ? items.contains(detail) : o[u"message"_s].toString() == detail),
+                qPrintable(items.join(u", "_s) + u" / "_s + o[u"message"_s].toString()));
+            const QString output = o.value(u"output"_s).toString();
+            const bool written = status == u"cleaned" || status == u"residue" || status == u"unchanged";
+            // A skipped image may name the output that was kept.
+            QVERIFY2(output.isEmpty() ? !written : QFileInfo(output).isAbsolute() && QFileInfo::exists(output),
+                qPrintable(output));
+            QVERIFY(written || ((output.isEmpty() || status == u"skipped") && !o[u"message"_s].toString().isEmpty()));
+            if (status == u"unchanged") // a copy of the original, byte for byte
+                QCOMPARE(testutil::sha256(output), before.value(folder + u'/' + name).first);
+            if (!written)
+                continue;
+            outputs << output;
+            const QStringList found = testutil::metadataGroups(output);
+            for (const QString &g : std::as_const(groups))
+                QVERIFY2(found.contains(g.mid(1)) == g.startsWith(u'+'), qPrintable(g + u' ' + output));
+        }
+        QVERIFY(r.rawOut.contains(u"],\"totals\":{\"cleaned\":%1,\"residue\":%2,\"unchanged\":%3,\"failed\":%4,"
+                                  u"\"skipped\":%5}}"_s.arg(totals[u"cleaned"_s])
+                                      .arg(totals[u"residue"_s])
+                                      .arg(totals[u"unchanged"_s])
+                                      .arg(totals[u"failed"_s])
+                                      .arg(totals[u"skipped"_s])
+                                      .toUtf8()));
+        if (const qsizetype at = args.indexOf(u"--dates"_s); at >= 0) {
+            for (const QString &output : std::as_const(outputs))
+                QCOMPARE(
+                    QFileInfo(output).lastModified(), QDateTime::fromString(args.at(at + 1), u"yyyy-MM-dd HH:mm:ss"_s));
+        }
+        // A log, where the summary names one, names every image that was not cleaned.
+        const QByteArray log
+            = summary.filter(u"Log: "_s).isEmpty() ? QByteArray() : testutil::readFile(m_temp + u"/qmk_log.txt"_s);
+        for (auto it = byName.cbegin(); !log.isEmpty() && it != byName.cend(); ++it)
+            QVERIFY(it->value(u"status"_s).toString() == u"cleaned"
+                || log.contains(QFile::encodeName(folder + u'/' + it.key())));
+        const bool toTrash = args.contains(u"trash"_s);
+        for (auto it = before.cbegin(); it != before.cend(); ++it) {
+            if (outputs.contains(it.key()))
+                continue; // in place, or replaced
+            const QString name = it.key().mid(folder.size() + 1);
+            if (toTrash && byName.value(name).value(u"status"_s).toString() == u"failed") {
+                QVERIFY(!QFile::exists(it.key()));
+                QVERIFY(QFile::exists(home + u"/.local/share/Trash/files/"_s + QFileInfo(name).fileName()));
+                continue;
+            }
+            QVERIFY2(testutil::sha256(it.key()) == it->first, qPrintable(name));
+            QCOMPARE(QFileInfo(it.key()).lastModified(), it->second);
+        }
     }
 
     // --files-from: the listed paths, and only they, are cleaned like arguments, whatever
@@ -103,7 +397,7 @@ private Q_SLOTS:
         QFETCH(QStringList, listed);
         QFETCH(QByteArray, separator);
         QFETCH(bool, fromStdin);
-        const QString folder = m_dir.path() + u"/list-"_s + QString::fromLatin1(QTest::currentDataTag());
+        const QString folder = m_dir.path() + u"/list-"_s + tagName();
         QDir().mkpath(folder + u"/dir"_s);
         QStringList sources = listed;
         sources.replaceInStrings(u"dir"_s, u"dir/inner.png"_s);
@@ -113,9 +407,8 @@ private Q_SLOTS:
         QByteArray list = separator; // leading and doubled separators are skipped
         for (const QString &name : listed)
             list += QFile::encodeName(name) + separator + separator;
-        const bool nul = separator.startsWith('\0');
         QStringList args {u"--files-from"_s, fromStdin ? u"-"_s : folder + u"/list"_s};
-        if (nul)
+        if (separator.startsWith('\0'))
             args.prepend(u"--null"_s);
         QVERIFY(fromStdin || testutil::writeFile(folder + u"/list"_s, list));
         QProcess p;
@@ -136,47 +429,9 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(folder + u"/unlisted_cleaned.png"_s));
     }
 
-    void problemsGiveStatusOneAndTheLog()
-    {
-        const QString folder = folderWith(u"mixed"_s, {u"png_exif_gps_xmp.png"_s, u"jpeg_truncated_in_app1.jpg"_s});
-        const Run r = runCli({u"--move-failed"_s, m_dir.path() + u"/failed"_s, folder}, env());
-        QCOMPARE(r.exitCode, 1);
-        QVERIFY(!r.out.contains(u'\r')); // the summary's line breaks are the terminal's
-        QVERIFY(r.out.contains(u"Problems were reported. See log for details."_s));
-        QVERIFY(r.out.contains(u"Log: "_s + m_temp + u"/qmk_log.txt"_s));
-        QVERIFY2(r.out.contains(u"problem file was moved to "_s + m_dir.path() + u"/failed/."_s), qPrintable(r.out));
-        QVERIFY(QFile::exists(m_dir.path() + u"/failed/jpeg_truncated_in_app1.jpg"_s));
-        QVERIFY(!QFile::exists(folder + u"/jpeg_truncated_in_app1.jpg"_s));
-    }
-
-    void selectedGroupsOnly()
-    {
-        const QString folder = folderWith(u"gps"_s, {u"jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s});
-        const QString out = m_dir.path() + u"/out %d\nx"_s;
-        const Run r = runCli({u"--remove"_s, u"gps,xmp"_s, u"--output"_s, u"folder="_s + out, folder}, env());
-        // The Exif kept on purpose still names the camera and the time: reported, status 1.
-        QCOMPARE(r.exitCode, 1);
-        QVERIFY2(r.out.contains(u"1 image still carries identifying metadata."_s), qPrintable(r.out));
-        const QStringList groups = testutil::metadataGroups(out + u"/jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s);
-        QVERIFY(!groups.contains(u"GPS"_s));
-        QVERIFY(!groups.contains(u"XMP-dc"_s));
-        QVERIFY(groups.contains(u"ExifIFD"_s));
-        QVERIFY(groups.contains(u"IPTC"_s));
-    }
-
-    void fixedDateAndOverwrite()
-    {
-        const QString folder = folderWith(u"dates"_s, {u"png_exif_gps_xmp.png"_s});
-        const QString file = folder + u"/png_exif_gps_xmp.png"_s;
-        const Run r = runCli({u"--output"_s, u"overwrite"_s, u"--dates"_s, u"2001-02-03 04:05:06"_s, file}, env());
-        QCOMPARE(r.exitCode, 0);
-        QCOMPARE(QFileInfo(file).lastModified(), QDateTime(QDate(2001, 2, 3), QTime(4, 5, 6)));
-        QVERIFY(!testutil::metadataGroups(file).contains(u"GPS"_s));
-        QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 1);
-    }
-
     // No ExifTool (a copy of the tool with none beside it and none on PATH), or no usable
-    // temporary folder: status 3, the reason on standard error, nothing written.
+    // temporary folder: status 3, the reason on standard error, nothing written. A run that
+    // got as far as its job still writes its report: every image failed.
     void internalErrors_data()
     {
         QTest::addColumn<bool>("noExifTool");
@@ -188,79 +443,25 @@ private Q_SLOTS:
     {
         QFETCH(bool, noExifTool);
         QFETCH(QString, message);
-        const QString folder = folderWith(u"internal_"_s + tagName(), {u"png_exif_gps_xmp.png"_s});
+        const QString folder = folderWith(
+            u"internal_"_s + tagName(), {u"png_exif_gps_xmp.png"_s, u"jpeg_canon_eos5d3_gps_xmp_makernotes.jpg"_s});
         QProcessEnvironment e = noExifTool ? env() : testutil::cliEnvironment(m_dir.path() + u"/no/such/folder"_s);
         const QString bin = m_dir.path() + u"/bin"_s;
         if (noExifTool)
             e.insert(u"PATH"_s, bin);
-        const Run r = runCli({folder}, e, noExifTool ? testutil::copyCli(bin) : QString::fromUtf8(QUILLMARK_CLI));
+        const QString report = folder + u"-report.json"_s;
+        const Run r = runCli(
+            {u"--report"_s, report, folder}, e, noExifTool ? testutil::copyCli(bin) : QString::fromUtf8(QUILLMARK_CLI));
         QCOMPARE(r.exitCode, 3);
         QVERIFY2(r.err.contains(message), qPrintable(r.err));
-        QVERIFY(noExifTool || r.err.contains(u"qmk_args.txt"_s));
-        QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 1);
-    }
-
-    // --settings reads the options a portable window stored beside the program.
-    void storedSettings()
-    {
-        const QString bin = m_dir.path() + u"/portable"_s;
-        const QString program = testutil::copyCli(bin,
-            "[Quillmark]\r\noptOutputMode=2\r\ntxtPrefix=stored_\r\nchkCleanAll=0\r\nchkCleanOther=0\r\n"
-            "chkCleanExif=0\r\nchkCleanXMP=0\r\nchkCleanIPTC=0\r\nchkCleanThumbnail=0\r\nchkCleanICC=0\r\n"
-            "chkCleanTiffIdf0=0\r\nchkCleanPhotoshop=0\r\nchkCleanGeoTiff=0\r\nchkCleanExifGPS=1\r\n");
-        const QByteArray iniBefore = testutil::sha256(bin + u"/settings.ini"_s);
-        const QString folder = folderWith(u"stored"_s, {u"jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s});
-        const Run r = runCli({u"--settings"_s, folder}, env(), program);
-        QCOMPARE(r.exitCode, 1); // only GPS was to go: the rest is reported as residue
-        const QString out = folder + u"/stored_jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s;
-        QVERIFY(QFile::exists(out));
-        const QStringList groups = testutil::metadataGroups(out);
-        QVERIFY(!groups.contains(u"GPS"_s));
-        QVERIFY(groups.contains(u"ExifIFD"_s));
-        QCOMPARE(testutil::sha256(bin + u"/settings.ini"_s), iniBefore);
-    }
-
-    // --settings refuses a settings file over 1 MB, beside a portable program or in the
-    // user's config folder: a usage error before any image is touched, the file left as it
-    // was. A small one in the user's config folder is used.
-    void oversizedSettings_data()
-    {
-        QTest::addColumn<bool>("portable");
-        QTest::addColumn<qint64>("size");
-        QTest::addColumn<int>("exitCode");
-        QTest::newRow("portable, 2 MB") << true << qint64(2 << 20) << 2;
-        QTest::newRow("user config, 2 MB") << false << qint64(2 << 20) << 2;
-        QTest::newRow("user config, small") << false << qint64(0) << 0;
-    }
-    void oversizedSettings()
-    {
-        QFETCH(bool, portable);
-        QFETCH(qint64, size);
-        QFETCH(int, exitCode);
-        const QString base = m_dir.path() + u"/oversized_"_s + tagName();
-        QProcessEnvironment e = env();
-        e.insert(u"XDG_CONFIG_HOME"_s, base + u"/config"_s);
-        QByteArray bytes = "[Quillmark]\r\noptOutputMode=2\r\ntxtPrefix=stored_\r\n";
-        while (bytes.size() < size)
-            bytes += ';' + QByteArray(998, 'x') + "\r\n";
-        const QString file = portable ? base + u"/bin/settings.ini"_s : base + u"/config/Corvane/Quillmark.conf"_s;
-        QVERIFY(QDir().mkpath(base + u"/config/Corvane"_s));
-        const QString program
-            = portable ? testutil::copyCli(base + u"/bin"_s, bytes) : QString::fromUtf8(QUILLMARK_CLI);
-        QVERIFY(portable || testutil::writeFile(file, bytes));
-        const QString folder = folderWith(u"oversized_images_"_s + tagName(), {u"png_exif_gps_xmp.png"_s});
-
-        const Run r = runCli({u"--settings"_s, folder}, e, program);
-        QVERIFY2(r.exitCode == exitCode, qPrintable(r.err));
-        if (exitCode == 2) {
-            QVERIFY2(r.err.contains(u"quillmark-cli: --settings: the settings file "_s + file
-                         + u" is larger than 1 MB and was not read"_s),
-                qPrintable(r.err));
-            QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList {u"png_exif_gps_xmp.png"_s});
-        } else {
-            QVERIFY(QFile::exists(folder + u"/stored_png_exif_gps_xmp.png"_s));
-        }
-        QCOMPARE(testutil::readFile(file), bytes);
+        QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 2);
+        if (noExifTool)
+            return;
+        QVERIFY(r.err.contains(u"qmk_args.txt"_s));
+        const QHash<QString, QJsonObject> outcomes = testutil::reportByInput(testutil::readFile(report));
+        QCOMPARE(outcomes.size(), 2);
+        for (const QJsonObject &o : outcomes)
+            QCOMPARE(o.value(u"status"_s).toString(), u"failed"_s);
     }
 
     // --keep, alone and over the stored options: Orientation 6 and the Adobe RGB profile
@@ -310,6 +511,43 @@ private Q_SLOTS:
             orientation ? u"6"_s : QString());
         QCOMPARE(profileOf(out), profile ? icc : QByteArray());
         QVERIFY(!testutil::metadataGroups(out).contains(u"GPS"_s));
+    }
+
+    // A path too long for the system, found in a folder, is reported as failed (a file
+    // or a folder that deep, but not a text file: that is no image), and so is one named
+    // on its own; the images that fit are cleaned.
+    void deepPaths()
+    {
+        const QString folder = folderWith(u"deep"_s, {u"png_exif_gps_xmp.png"_s});
+        const QString deepest = makeDeepTree(folder);
+        const auto cleanUp = qScopeGuard([&folder] { QProcess::execute(u"rm"_s, {u"-rf"_s, u"--"_s, folder}); });
+        QVERIFY(!deepest.isEmpty());
+        const QString tooLong = deepest + u'/' + QString(240, u'x') + u".jpg"_s;
+        for (const QStringList &paths :
+            {QStringList {folder}, QStringList {folder + u"/png_exif_gps_xmp.png"_s, tooLong}}) {
+            const Run run = runCli(QStringList {u"--overwrite-existing"_s, u"--report"_s, u"-"_s} + paths, env());
+            QCOMPARE(run.exitCode, 1);
+            QVERIFY2(run.err.contains(u"1 image processed"_s), qPrintable(run.err));
+            QVERIFY2(run.err.contains(paths.size() == 1
+                             ? u"\n2 files were left out: 2 paths longer than the system allows.\n"_s
+                             : u"\n1 file was left out: 1 path longer than the system allows.\n"_s),
+                qPrintable(run.err));
+            const QHash<QString, QJsonObject> report = testutil::reportByInput(run.rawOut);
+            QCOMPARE(report.value(folder + u"/png_exif_gps_xmp.png"_s).value(u"status"_s).toString(), u"cleaned"_s);
+            QStringList deep;
+            for (const QJsonObject &e : report) {
+                if (!e.value(u"input"_s).toString().startsWith(deepest + u'/'))
+                    continue;
+                QCOMPARE(e.value(u"status"_s).toString(), u"failed"_s);
+                QCOMPARE(e.value(u"message"_s).toString(), u"The path is longer than the system allows (4096 bytes)"_s);
+                deep << e.value(u"input"_s).toString().mid(deepest.size() + 1);
+            }
+            deep.sort();
+            QStringList expected {QString(240, u'x') + u".jpg"_s};
+            if (paths.size() == 1)
+                expected.prepend(QString(200, u'd'));
+            QCOMPARE(deep, expected);
+        }
     }
 
     // A stop signal while a large folder is still being listed ends the program at once:
@@ -373,15 +611,6 @@ private Q_SLOTS:
         QCOMPARE(totals.value(u"skipped"_s).toInt(), json.value(u"files"_s).toArray().size());
         QVERIFY(json.value(u"files"_s).toArray().size() < count);
         QCOMPARE(QDir(folder).entryList(QDir::Files).size(), count);
-    }
-
-private:
-    static QByteArray profileOf(const QString &path)
-    {
-        QProcess p;
-        p.start(testutil::exiftool(), {u"-config"_s, QString(), u"-b"_s, u"-icc_profile"_s, path});
-        p.waitForFinished(60000);
-        return p.readAllStandardOutput();
     }
 };
 

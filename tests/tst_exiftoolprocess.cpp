@@ -91,16 +91,7 @@ private Q_SLOTS:
         }
         QVERIFY(!exists(pid));
     }
-
-    void cannotStart()
-    {
-        ExifToolProcess p;
-        QSignalSpy finished(&p, &ExifToolProcess::finished);
-        p.startStayOpen(m_dir.filePath(u"no such tool"_s));
-        QVERIFY(finished.wait(10000));
-        QVERIFY(p.failedToStart());
-        QCOMPARE(p.errorString(), u"No such file or directory"_s);
-    }
+    // (A tool that cannot start: tst_runner's cannotStart, tst_gui_run's runCannotStart.)
 };
 
 QTEST_GUILESS_MAIN(TestExifToolProcess)

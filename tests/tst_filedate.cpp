@@ -120,36 +120,29 @@ private Q_SLOTS:
         QCOMPARE(FileDate::fixedDateTime(dateOf(u"1990 12,4 1 0 0 0"_s)), std::optional(local(1990, 12, 1)));
     }
 
-    void dateText_data()
-    {
-        QTest::addColumn<FixedFileDate>("date");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("defaults") << FixedFileDate() << u"1980-01-01 00:00:00"_s;
-        QTest::newRow("two digits") << dateOf(u"2024 12 5 23 5 9"_s) << u"2024-12-05 23:05:09"_s;
-        QTest::newRow("no date: shown as joined") << dateOf(u"1980 2 31 0 0 0"_s) << u"1980-2-31 0:0:0"_s;
-    }
-
-    void dateText()
-    {
-        QFETCH(FixedFileDate, date);
-        QFETCH(QString, text);
-        QCOMPARE(FileDate::dateText(date), text);
-    }
-
+    // The date shown for the six parts as stored, and the instant they give the files.
     void fixedDate_data()
     {
         QTest::addColumn<FixedFileDate>("date");
+        QTest::addColumn<QString>("text");
         QTest::addColumn<QDateTime>("expected"); // invalid: no date
+        QTest::newRow("defaults") << FixedFileDate() << u"1980-01-01 00:00:00"_s << local(1980, 1, 1);
+        QTest::newRow("two digits") << dateOf(u"2024 12 5 23 5 9"_s) << u"2024-12-05 23:05:09"_s
+                                    << local(2024, 12, 5, 23, 5, 9);
         QTest::newRow("12.4 is 12, halves to even")
-            << dateOf(u"2000 12.4 2.5 0.5 10.5 11.5"_s) << local(2000, 12, 2, 0, 10, 12);
-        QTest::newRow("31 April") << dateOf(u"1990 4 31 0 0 0"_s) << QDateTime();
-        QTest::newRow("not a number") << dateOf(u"1990 x 1 0 0 0"_s) << QDateTime();
+            << dateOf(u"2000 12.4 2.5 0.5 10.5 11.5"_s) << u"2000-12.4-2.5 0.5:10.5:11.5"_s
+            << local(2000, 12, 2, 0, 10, 12);
+        QTest::newRow("no date: shown as joined")
+            << dateOf(u"1980 2 31 0 0 0"_s) << u"1980-2-31 0:0:0"_s << QDateTime();
+        QTest::newRow("not a number") << dateOf(u"1990 x 1 0 0 0"_s) << u"1990-x-1 0:0:0"_s << QDateTime();
     }
 
     void fixedDate()
     {
         QFETCH(FixedFileDate, date);
+        QFETCH(QString, text);
         QFETCH(QDateTime, expected);
+        QCOMPARE(FileDate::dateText(date), text);
         const std::optional<QDateTime> when = FileDate::fixedDateTime(date);
         QCOMPARE(when.has_value(), expected.isValid());
         if (when)
@@ -165,18 +158,6 @@ private Q_SLOTS:
         const auto when = FileDate::fixedDateTime(dateOf(u"2001 3 25 2 30 0"_s));
         QVERIFY(when.has_value() && when->isValid());
         QCOMPARE(when->toUTC(), QDateTime(QDate(2001, 3, 25), QTime(1, 30), Qt::UTC));
-    }
-
-    void fixedDateOnRealFile()
-    {
-        const QString path = sampleCopy(u"fixed.png"_s);
-        const QByteArray before = testutil::sha256(path);
-        QVERIFY(FileDate::SetFileDate(path, *FileDate::fixedDateTime(FixedFileDate())));
-        const QFileInfo info(path);
-        QCOMPARE(info.lastModified(), local(1980, 1, 1));
-        QCOMPARE(info.lastRead(), local(1980, 1, 1));
-        QCOMPARE(testutil::sha256(path), before);
-        QVERIFY(!FileDate::SetFileDate(m_dir.filePath(u"missing.png"_s), local(1980, 1, 1)));
     }
 
     void randomDates()
@@ -195,25 +176,33 @@ private Q_SLOTS:
             QCOMPARE(generator, copy);
             QVERIFY(when >= local(1980, 1, 1) && when <= local(2010, 12, 28, 23, 59, 59));
         }
-
-        // Two files of one run get their own dates.
-        const QString first = sampleCopy(u"random 1.png"_s), second = sampleCopy(u"random 2.png"_s);
-        const QDateTime a = FileDate::randomDateTime(generator), b = FileDate::randomDateTime(generator);
-        QVERIFY(a != b && FileDate::SetFileDate(first, a) && FileDate::SetFileDate(second, b));
-        QCOMPARE(QFileInfo(first).lastModified(), a);
-        QCOMPARE(QFileInfo(second).lastModified(), b);
     }
 
-    void readOnlyFileIsRestored()
+    // Re-dating real files: both times set and the bytes untouched, a read-only file left
+    // read-only, a missing file a failure, and two files of one run each a date of its own.
+    void datesOnRealFiles()
     {
-        const QString path = sampleCopy(u"read only.png"_s);
-        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        const QString path = sampleCopy(u"fixed.png"_s);
+        const QString readOnly = sampleCopy(u"read only.png"_s);
+        QVERIFY(QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        const QByteArray before = testutil::sha256(path);
+        QVERIFY(FileDate::SetFileDate(path, *FileDate::fixedDateTime(FixedFileDate())));
+        QCOMPARE(QFileInfo(path).lastModified(), local(1980, 1, 1));
+        QCOMPARE(QFileInfo(path).lastRead(), local(1980, 1, 1));
+        QCOMPARE(testutil::sha256(path), before);
         const QDateTime when = local(1999, 12, 31, 23, 59, 58);
-        QVERIFY(FileDate::SetFileDate(path, when));
-        QCOMPARE(QFileInfo(path).lastModified(), when);
+        QVERIFY(FileDate::SetFileDate(readOnly, when));
+        QCOMPARE(QFileInfo(readOnly).lastModified(), when);
         struct stat st;
-        QCOMPARE(::stat(QFile::encodeName(path).constData(), &st), 0);
+        QCOMPARE(::stat(QFile::encodeName(readOnly).constData(), &st), 0);
         QCOMPARE(st.st_mode & 07777, mode_t(0444));
+        QVERIFY(!FileDate::SetFileDate(m_dir.filePath(u"missing.png"_s), when));
+
+        QRandomGenerator generator(20240601);
+        const QDateTime a = FileDate::randomDateTime(generator), b = FileDate::randomDateTime(generator);
+        QVERIFY(a != b && FileDate::SetFileDate(path, a) && FileDate::SetFileDate(readOnly, b));
+        QCOMPARE(QFileInfo(path).lastModified(), a);
+        QCOMPARE(QFileInfo(readOnly).lastModified(), b);
     }
 };
 

@@ -79,19 +79,16 @@ private Q_SLOTS:
 
     // What a name is: a supported image (cleaned), a known media type that is left out
     // with a reason, or nothing the run speaks of. Only the whole extension after the
-    // name's last dot counts.
+    // name's last dot counts. (Videos, raw and image types ExifTool cannot write, files
+    // that are no image: also tst_cli's runs, through quillmark-cli.)
     void extensionTest_data()
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("kind");
 
-        QTest::newRow("fix.diff") << u"/p/fix.diff"_s << u""_s;
-        QTest::newRow("video.mpeg") << u"/p/video.mpeg"_s << u"video"_s;
-        QTest::newRow("steps") << u"/p/steps"_s << u""_s;
         QTest::newRow("a.JPG") << u"/p/a.JPG"_s << u"image"_s;
         QTest::newRow(".jpg") << u"/p/.jpg"_s << u""_s;
         QTest::newRow("archive.tar.jpg") << u"/p/archive.tar.jpg"_s << u"image"_s;
-        QTest::newRow("photo.JPG.txt") << u"/p/photo.JPG.txt"_s << u""_s;
         QTest::newRow("relative, no folder") << u"a.jpg"_s << u"image"_s;
         QTest::newRow("name ending in a dot") << u"/p/photo."_s << u""_s;
         QTest::newRow("trailing blank") << u"/p/photo.jpg "_s << u""_s;
@@ -99,11 +96,8 @@ private Q_SLOTS:
         QTest::newRow("dot in a folder only") << u"/p.d/photojpg"_s << u""_s;
         QTest::newRow("hidden folder, image") << u"/p/.cache/a.png"_s << u"image"_s;
         QTest::newRow("peg") << u"/p/photo.peg"_s << u""_s;
-        QTest::newRow("mov") << u"/p/clip.mov"_s << u"video"_s;
-        QTest::newRow("MP4") << u"/p/clip.MP4"_s << u"video"_s;
         QTest::newRow("AVCHD") << u"/p/00001.MTS"_s << u"video"_s;
         QTest::newRow("Kodak dcr") << u"/p/raw.DCR"_s << u"raw"_s;
-        QTest::newRow("BigTIFF") << u"/p/huge.btf"_s << u"unwritable image"_s;
         QTest::newRow("bmp") << u"/p/photo.bmp"_s << u"unwritable image"_s;
         QTest::newRow("TypeScript, not a video") << u"/p/main.ts"_s << u""_s;
     }
@@ -221,32 +215,26 @@ private Q_SLOTS:
         QVERIFY(walk(root + u"/missing"_s, true, true, true).isEmpty());
     }
 
-    void walkListsOnlyVisibleRegularFiles()
+    // Only visible regular files are listed (a link to one too), hidden names and what
+    // is no file are not, but a hidden folder the caller names itself is walked; links
+    // that lead back into the tree or to a folder walked already give nothing twice.
+    void walkListsEachVisibleFileOnce()
     {
         const QString root = m_tmp->path();
         QVERIFY(makeFiles(root,
             {u"shown.jpg"_s, u".hidden.jpg"_s, u".hiddenfolder/inside.jpg"_s, u"sub/.also-hidden.jpg"_s,
-                u"sub/visible.jpg"_s, u".start/x.jpg"_s}));
+                u"sub/visible.jpg"_s, u".start/x.jpg"_s, u"t/c.jpg"_s}));
         QVERIFY(QFile::link(root + u"/shown.jpg"_s, root + u"/link.jpg"_s));
         QVERIFY(QFile::link(root + u"/gone.jpg"_s, root + u"/dead.jpg"_s));
         QCOMPARE(::mkfifo(QFile::encodeName(root + u"/pipe.jpg"_s).constData(), 0600), 0);
-
-        QCOMPARE(walk(root, true, true, true),
-            prefixed(root, {u"link.jpg"_s, u"shown.jpg"_s, u"sub"_s, u"sub/visible.jpg"_s}));
-        // A hidden folder the caller names itself is walked.
-        QCOMPARE(walk(root + u"/.start"_s, true, false, true), prefixed(root, {u".start/x.jpg"_s}));
-    }
-
-    void walkSymlinkLoopsOnce()
-    {
-        const QString root = m_tmp->path();
-        QVERIFY(makeFiles(root, {u"a.jpg"_s, u"s/b.jpg"_s, u"t/c.jpg"_s}));
-        QVERIFY(QFile::link(u".."_s, root + u"/s/up"_s)); // back to the root
-        QVERIFY(QFile::link(u"."_s, root + u"/s/self"_s)); // to itself
+        QVERIFY(QFile::link(u".."_s, root + u"/sub/up"_s)); // back to the root
+        QVERIFY(QFile::link(u"."_s, root + u"/sub/self"_s)); // to itself
         QVERIFY(QFile::link(root + u"/t"_s, root + u"/u"_s)); // a second way into t
-        QVERIFY(QFile::link(root + u"/s"_s, root + u"/t/back"_s));
+        QVERIFY(QFile::link(root + u"/sub"_s, root + u"/t/back"_s));
 
-        QCOMPARE(walk(root, true, false, true), prefixed(root, {u"a.jpg"_s, u"s/b.jpg"_s, u"t/c.jpg"_s}));
+        QCOMPARE(walk(root, true, false, true),
+            prefixed(root, {u"link.jpg"_s, u"shown.jpg"_s, u"sub/visible.jpg"_s, u"t/c.jpg"_s}));
+        QCOMPARE(walk(root + u"/.start"_s, true, false, true), prefixed(root, {u".start/x.jpg"_s}));
     }
 
     // Every name arrives as a path that names the file, one that is not UTF-8 too.
@@ -335,10 +323,6 @@ private Q_SLOTS:
         QVERIFY(set.contains(u"/p/b.JPG"_s));
         QVERIFY(!set.contains(u"/p/a.JPG"_s));
         QVERIFY(!set.contains(u"/p/A.jpg "_s));
-
-        // Built once per batch: later additions are not in it.
-        list.AddItem(u"/p/new.jpg"_s);
-        QVERIFY(!set.contains(u"/p/new.jpg"_s));
     }
 };
 

@@ -2,10 +2,8 @@
 // plan, and a job destroyed in the middle of a run leaves no ExifTool behind, no staging
 // file and no damaged image.
 
-#include "core/CleanJob.h"
 #include "jobfixtures.h"
 #include "jobtestutil.h"
-#include "testutil.h"
 
 #include <QFile>
 #include <QSignalSpy>

@@ -2,15 +2,10 @@
 // where outputs go, name clashes, moves that fail, and what overwriting in place keeps
 // of a file's identity. Real ExifTool, real quillmark-cli, real files.
 
-#include "core/CleanJob.h"
 #include "core/KeepValues.h"
 #include "jobfixtures.h"
 #include "jobtestutil.h"
-#include "testutil.h"
 
-#include <QDirIterator>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -90,11 +85,6 @@ private:
         return folder;
     }
 
-    QString fill(const QString &folder, const QString &sample, int copies)
-    {
-        return testutil::folderOfCopies(folder, sample, copies);
-    }
-
 private Q_SLOTS:
     void initTestCase()
     {
@@ -122,7 +112,7 @@ private Q_SLOTS:
         constexpr int count = 104;
         constexpr int rounds = 3;
         for (int round = 0; round < rounds; ++round) {
-            const QString folder = fill(freshFolder(u"overlap"_s), kSmallJpeg, count);
+            const QString folder = testutil::folderOfCopies(freshFolder(u"overlap"_s), kSmallJpeg, count);
             const QString out = folder + u"-out"_s;
             const QByteArray original = testutil::sha256(folder + u"/img000.jpg"_s);
             const QString temp = freshFolder(u"tmp"_s);
@@ -183,7 +173,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, duringRun);
         QFETCH(bool, replaceExisting);
-        const QString folder = fill(freshFolder(u"links"_s), kSmallJpeg, 130);
+        const QString folder = testutil::folderOfCopies(freshFolder(u"links"_s), kSmallJpeg, 130);
         const QString outside = freshFolder(u"outside"_s);
         const testutil::RunOutputs outputs(JobOptions {}, testutil::RunOutputs::imagesIn(folder));
         const auto outputOf = [&](int i) { return outputs.outputOf(i); };
@@ -238,97 +228,69 @@ private Q_SLOTS:
         QCOMPARE(leftovers(folder), QStringList());
     }
 
-    // Folder mode: images of the same name from different folders (a camera's
-    // 100CANON/IMG_0001.JPG, 101CANON/IMG_0001.JPG) never share an output, and a second
-    // run over the same list gives each the same name again.
-    void folderModeNameClashes()
-    {
-        const QString root = freshFolder(u"dcim"_s);
-        const QStringList samples {
-            kSmallJpeg, u"jpeg_canon_eos5d3_gps_xmp_makernotes.jpg"_s, u"jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s};
-        QStringList inputs;
-        for (int k = 0; k < samples.size(); ++k) {
-            const QString sub = root + u"/10%1CANON"_s.arg(k);
-            QDir().mkpath(sub);
-            inputs << sub + u"/IMG_0001.JPG"_s;
-            QVERIFY(testutil::copySample(samples.at(k), inputs.last()));
-        }
-        const QString out = freshFolder(u"clashout"_s);
-        const QString temp = freshFolder(u"clashtmp"_s);
-        const QString report = temp + u"/report.json"_s;
-        const QStringList expected {
-            out + u"/IMG_0001.JPG"_s, out + u"/IMG_0001 (2).JPG"_s, out + u"/IMG_0001 (3).JPG"_s};
-        for (const QStringList &extra : {QStringList {}, QStringList {u"--overwrite-existing"_s}}) {
-            const testutil::CliRun run
-                = testutil::runCli(extra + QStringList {u"--output"_s, u"folder="_s + out, u"--report"_s, report, root},
-                    testutil::cliEnvironment(temp));
-            QVERIFY2(run.exitCode == 0, qPrintable(run.out + run.err));
-            QVERIFY2(run.out.startsWith(u"3 images processed"_s), qPrintable(run.out));
-            const QHash<QString, QJsonObject> outcomes = testutil::reportByInput(testutil::readFile(report));
-            for (int k = 0; k < inputs.size(); ++k) {
-                const QJsonObject o = outcomes.value(inputs.at(k));
-                QCOMPARE(o.value(u"status"_s).toString(), u"cleaned"_s);
-                QCOMPARE(o.value(u"output"_s).toString(), expected.at(k));
-                if (k > 0)
-                    QVERIFY2(o.value(u"message"_s).toString().contains(QFileInfo(expected.at(k)).fileName()),
-                        qPrintable(o.value(u"message"_s).toString()));
-                // Each output is its own image: same picture size as its original.
-                QCOMPARE(testutil::runExifTool({u"-s3"_s, u"-ImageSize"_s, expected.at(k)}),
-                    testutil::runExifTool({u"-s3"_s, u"-ImageSize"_s, inputs.at(k)}));
-            }
-            QCOMPARE(QDir(out).entryList(QDir::Files).size(), 3);
-        }
-    }
-
-    // Moving the originals of failed images away: every move that cannot be made is
-    // said, in the summary, the log and the report, and the original stays.
+    // Moving the originals of failed images away, to a folder (under a name not yet taken
+    // there) or to the trash (the test's own): each move is said in the summary and the
+    // report. Every move that cannot be made is said in the summary, the log and the
+    // report, and the original stays. The image that was cleaned is never moved.
     void movesThatFail_data()
     {
         QTest::addColumn<QString>("how");
-        QTest::newRow("target folder is a file") << u"file"_s;
-        QTest::newRow("trash is a file") << u"trash"_s;
-        QTest::newRow("moved") << u"ok"_s;
+        QTest::addColumn<QString>("sample");
+        QTest::addColumn<QString>("name");
+        const QString truncated = u"jpeg_truncated_in_app1.jpg"_s;
+        QTest::newRow("to a folder, names taken") << u"folder"_s << truncated << u"x.jpg"_s;
+        QTest::newRow("to the trash, a raw file") << u"trash"_s << u"raf_broken_poc.raf"_s << u"broken - copy.raf"_s;
+        QTest::newRow("target folder is a file") << u"folder is a file"_s << truncated << u"broken.jpg"_s;
+        QTest::newRow("trash is a file") << u"trash is a file"_s << truncated << u"broken.jpg"_s;
     }
     void movesThatFail()
     {
         QFETCH(QString, how);
+        QFETCH(QString, sample);
+        QFETCH(QString, name);
         const QString folder = freshFolder(u"moves"_s);
-        const QString broken = folder + u"/broken.jpg"_s;
-        QVERIFY(testutil::copySample(u"jpeg_truncated_in_app1.jpg"_s, broken));
+        const QString broken = folder + u'/' + name;
+        QVERIFY(testutil::copySample(sample, broken));
         QVERIFY(testutil::copySample(kSmallJpeg, folder + u"/good.jpg"_s));
+        const QByteArray hash = testutil::sha256(broken);
         const QString temp = freshFolder(u"movestmp"_s);
         const QString home = freshFolder(u"home"_s);
         const QString report = temp + u"/report.json"_s;
         QProcessEnvironment env = testutil::cliEnvironment(temp);
         env.insert(u"HOME"_s, home);
         env.insert(u"XDG_DATA_HOME"_s, home + u"/data"_s);
-        QString where = u"trash"_s;
-        if (how == u"file") {
-            where = home + u"/problems"_s;
+        const QString where = how.startsWith(u"trash"_s) ? u"trash"_s : home + u"/problems"_s;
+        if (how == u"folder") {
+            for (const QString &taken : {u"x.jpg"_s, u"x (2).jpg"_s})
+                QVERIFY(QDir().mkpath(where) && testutil::writeFile(where + u'/' + taken, {}));
+        } else if (how == u"folder is a file") {
             QVERIFY(testutil::writeFile(where, {}));
-        } else if (how == u"trash") {
-            QDir().mkpath(home + u"/data"_s);
-            QVERIFY(testutil::writeFile(home + u"/data/Trash"_s, {}));
+        } else if (how == u"trash is a file") {
+            QVERIFY(QDir().mkpath(home + u"/data"_s) && testutil::writeFile(home + u"/data/Trash"_s, {}));
         }
         const testutil::CliRun run = testutil::runCli({u"--move-failed"_s, where, u"--report"_s, report, folder}, env);
         QCOMPARE(run.exitCode, 1);
         const QJsonObject o = testutil::reportByInput(testutil::readFile(report)).value(broken);
         QCOMPARE(o.value(u"status"_s).toString(), u"failed"_s);
+        const QString message = o.value(u"message"_s).toString();
         const QString log = QString::fromUtf8(testutil::readFile(temp + u"/qmk_log.txt"_s));
-        if (how == u"ok") {
+        QVERIFY2(log.contains(broken), qPrintable(log));
+        if (how == u"folder" || how == u"trash") {
+            const QString target = how == u"trash" ? u"the trash"_s : where + u'/';
             QVERIFY(!QFile::exists(broken));
-            QVERIFY2(run.out.contains(u"1 problem file was moved to the trash."_s), qPrintable(run.out));
-            QVERIFY(o.value(u"message"_s).toString().contains(u"moved to the trash"_s));
-            QVERIFY(QFile::exists(home + u"/data/Trash/files/broken.jpg"_s));
+            QCOMPARE(
+                testutil::sha256(how == u"trash" ? home + u"/data/Trash/files/"_s + name : where + u"/x (3).jpg"_s),
+                hash);
+            QVERIFY2(run.out.contains(u"1 problem file was moved to %1."_s.arg(target)), qPrintable(run.out));
+            QVERIFY2(message.contains(u"moved to "_s + target), qPrintable(message));
         } else {
-            QVERIFY(QFile::exists(broken));
+            QCOMPARE(testutil::sha256(broken), hash);
             QVERIFY2(run.out.contains(u"1 problem file could not be moved"_s), qPrintable(run.out));
             QVERIFY2(!run.out.contains(u"was moved"_s), qPrintable(run.out));
-            QVERIFY2(log.contains(u"The original could not be moved: "_s) && log.contains(broken), qPrintable(log));
+            QVERIFY2(log.contains(u"The original could not be moved: "_s), qPrintable(log));
             QVERIFY(!QFile::exists(QDir::currentPath() + u"/files/broken.jpg"_s)); // nothing strayed
-            QVERIFY(o.value(u"message"_s).toString().contains(u"could not be moved"_s));
+            QVERIFY(message.contains(u"could not be moved"_s));
         }
-        // The image that was cleaned is never moved.
         QVERIFY(QFile::exists(folder + u"/good.jpg"_s));
     }
 
@@ -449,7 +411,7 @@ private Q_SLOTS:
     void unfinishedOutputsOfAnEarlierRun()
     {
         QFETCH(QString, how);
-        const QString folder = fill(freshFolder(u"unfinished"_s), kSmallJpeg, 2);
+        const QString folder = testutil::folderOfCopies(freshFolder(u"unfinished"_s), kSmallJpeg, 2);
         const QString output = folder + u"/img000_cleaned.jpg"_s;
         const QString kept = folder + u"/img001_cleaned.jpg"_s;
         testutil::runExifTool({u"-all="_s, u"-o"_s, kept, folder + u"/img001.jpg"_s});
@@ -474,23 +436,6 @@ private Q_SLOTS:
         QVERIFY(!holdsExifPlaceholder(output));
         QCOMPARE(testutil::runExifTool({u"-s3"_s, u"-n"_s, u"-Orientation"_s, output}).trimmed(), u"6"_s);
         QCOMPARE(testutil::sha256(kept), keptHash);
-    }
-
-    // A run that cannot even start still writes its report, and leaves no empty log.
-    void earlyFailureWritesTheReport()
-    {
-        const QString folder = fill(freshFolder(u"early"_s), kSmallJpeg, 2);
-        const QString notAFolder = freshFolder(u"earlytmp"_s) + u"/file"_s;
-        QVERIFY(testutil::writeFile(notAFolder, {}));
-        const QString report = m_dir.path() + u"/early-report.json"_s;
-        const testutil::CliRun run
-            = testutil::runCli({u"--report"_s, report, folder}, testutil::cliEnvironment(notAFolder));
-        QCOMPARE(run.exitCode, 3);
-        const QHash<QString, QJsonObject> outcomes = testutil::reportByInput(testutil::readFile(report));
-        QCOMPARE(outcomes.size(), 2);
-        for (const QJsonObject &o : outcomes)
-            QCOMPARE(o.value(u"status"_s).toString(), u"failed"_s);
-        QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 2);
     }
 };
 

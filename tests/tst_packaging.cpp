@@ -20,43 +20,14 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString appId = u"io.github.corvane.Quillmark"_s;
-
-QString packagingDir()
-{
-    return QDir::cleanPath(QString::fromUtf8(QUILLMARK_TESTDATA) + u"/../../packaging"_s);
-}
-
-QString desktopFile()
-{
-    return packagingDir() + u'/' + appId + u".desktop"_s;
-}
-
-QString metainfoFile()
-{
-    return packagingDir() + u'/' + appId + u".metainfo.xml"_s;
-}
+const QString packagingDir = QStringLiteral(QUILLMARK_SOURCE_DIR "/packaging");
+const QString desktopFile = packagingDir + u'/' + appId + u".desktop"_s;
+const QString metainfoFile = packagingDir + u'/' + appId + u".metainfo.xml"_s;
 
 QString readText(const QString &path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-}
-
-// The keys of the desktop entry's main group.
-QMap<QString, QString> desktopEntry()
-{
-    QMap<QString, QString> keys;
-    bool inEntry = false;
-    for (const QString &line : readText(desktopFile()).split(u'\n')) {
-        if (line.startsWith(u'[')) {
-            inEntry = line.trimmed() == u"[Desktop Entry]";
-            continue;
-        }
-        const qsizetype equals = line.indexOf(u'=');
-        if (inEntry && equals > 0)
-            keys.insert(line.left(equals).trimmed(), line.mid(equals + 1).trimmed());
-    }
-    return keys;
 }
 
 // The build folder is the one that holds quillmark-cli's CMakeCache.txt.
@@ -65,22 +36,6 @@ QDir buildDir()
     QDir build = QFileInfo(QString::fromUtf8(QUILLMARK_CLI)).absoluteDir();
     while (!build.exists(u"CMakeCache.txt"_s) && build.cdUp()) { }
     return build;
-}
-
-// A manual page as the reader sees its words: roff font changes and escapes removed.
-QString manPageText(const QString &page)
-{
-    QString text = readText(buildDir().filePath(u"doc/"_s + page));
-    static const QRegularExpression fonts(u"\\\\f[BIRP]"_s);
-    text.remove(fonts);
-    text.remove(u"\\&"_s);
-    text.replace(u"\\-"_s, u"-"_s);
-    return text;
-}
-
-QString completionFile(const QString &name)
-{
-    return packagingDir() + u"/completion/"_s + name;
 }
 
 struct Run {
@@ -112,8 +67,14 @@ private Q_SLOTS:
     // "Open with": several at once, each an argument of its own.
     void desktopEntryOpensImagesAndFolders()
     {
-        QCOMPARE(desktopEntry().value(u"Exec"_s), u"quillmark %F"_s);
-        const QStringList listed = desktopEntry().value(u"MimeType"_s).split(u';', Qt::SkipEmptyParts);
+        const QString entry = readText(desktopFile); // one group: the first line of a key is its line
+        const auto key = [&entry](const QString &name) {
+            return QRegularExpression(u"^"_s + name + u"=(.*)$"_s, QRegularExpression::MultilineOption)
+                .match(entry)
+                .captured(1);
+        };
+        QCOMPARE(key(u"Exec"_s), u"quillmark %F"_s);
+        const QStringList listed = key(u"MimeType"_s).split(u';', Qt::SkipEmptyParts);
         QVERIFY(listed.contains(u"inode/directory"_s));
         const QMimeDatabase mimes;
         QStringList missing;
@@ -142,9 +103,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("validator");
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("refused"); // what may not be in its output
-        QTest::newRow("desktop entry") << u"desktop-file-validate"_s << QStringList {desktopFile()} << u"\\S"_s;
+        QTest::newRow("desktop entry") << u"desktop-file-validate"_s << QStringList {desktopFile} << u"\\S"_s;
         // Infos are allowed (a newer tag an older validator does not know); no warnings or errors.
-        QTest::newRow("metainfo") << u"appstreamcli"_s << QStringList {u"validate"_s, u"--no-net"_s, metainfoFile()}
+        QTest::newRow("metainfo") << u"appstreamcli"_s << QStringList {u"validate"_s, u"--no-net"_s, metainfoFile}
                                   << u"^[WE]: "_s;
     }
 
@@ -164,7 +125,7 @@ private Q_SLOTS:
 
     void metainfoNamesTheProgram()
     {
-        const QString text = readText(metainfoFile());
+        const QString text = readText(metainfoFile);
         QVERIFY(text.contains(u"<id>"_s + appId + u"</id>"_s));
         QVERIFY(text.contains(u"<launchable type=\"desktop-id\">"_s + appId + u".desktop</launchable>"_s));
         QVERIFY(text.contains(u"<binary>quillmark</binary>"_s));
@@ -176,7 +137,9 @@ private Q_SLOTS:
     // Every option --help lists is explained in the manual page, whoever adds it.
     void manPageCoversEveryOption()
     {
-        const QString page = manPageText(u"quillmark-cli.1"_s);
+        // The page as the reader sees its words: roff font changes and escapes removed.
+        QString page = readText(buildDir().filePath(u"doc/quillmark-cli.1"_s));
+        page.remove(QRegularExpression(u"\\\\f[BIRP]"_s)).remove(u"\\&"_s).replace(u"\\-"_s, u"-"_s);
         QVERIFY2(!page.isEmpty(), "doc/quillmark-cli.1 was not built");
         const Run help = run(QString::fromUtf8(QUILLMARK_CLI), {u"--help"_s});
         QCOMPARE(help.exitCode, 0);
@@ -245,7 +208,7 @@ _quillmark_cli quillmark-cli "${COMP_WORDS[COMP_CWORD]}" "${COMP_WORDS[COMP_CWOR
 printf '%s\n' "${COMPREPLY[@]}")"_s;
         const Run result = run(u"bash"_s,
             {u"--norc"_s, u"--noprofile"_s, u"-c"_s, script, u"bash"_s, bashCompletion,
-                completionFile(u"quillmark-cli.bash"_s), line},
+                packagingDir + u"/completion/quillmark-cli.bash"_s, line},
             dir.path());
         QCOMPARE(result.exitCode, 0);
         QStringList offered = result.output.split(u'\n', Qt::SkipEmptyParts);
@@ -264,13 +227,16 @@ printf '%s\n' "${COMPREPLY[@]}")"_s;
             {u"-f"_s, u"-c"_s,
                 u"fpath=(\"$1\" $fpath); autoload -Uz compinit; compinit -u -d \"$2/dump\"; "
                 "print -r -- $_comps[quillmark-cli]"_s,
-                u"zsh"_s, packagingDir() + u"/completion"_s, dir.path()});
+                u"zsh"_s, packagingDir + u"/completion"_s, dir.path()});
         QCOMPARE(result.exitCode, 0);
         QCOMPARE(result.output.trimmed(), u"_quillmark-cli"_s);
     }
 
     // The Debian package of this build (CPack, as tools/package.sh makes it, but from the
-    // test build): its control data and its files.
+    // test build): its control data and its files, and what they do unpacked: the tool
+    // runs where it was put, and the catalogues lie where the installed programs look
+    // first (one there wins over the built-in one: the French catalogue under the German
+    // name makes the tool speak French).
     void debianPackage()
     {
         const QString cpack = QStandardPaths::findExecutable(u"cpack"_s);
@@ -291,10 +257,8 @@ printf '%s\n' "${COMPREPLY[@]}")"_s;
         const auto field = [&](const QString &name) {
             return run(u"dpkg-deb"_s, {u"-f"_s, deb, name}).output.trimmed();
         };
-        QCOMPARE(field(u"Package"_s), u"quillmark"_s);
         QCOMPARE(field(u"Version"_s), QStringLiteral(QUILLMARK_VERSION));
         QCOMPARE(field(u"Section"_s), u"graphics"_s);
-        QCOMPARE(field(u"Architecture"_s), architecture);
         QVERIFY(field(u"Maintainer"_s).contains(QRegularExpression(u"^\\S.* <\\S+@\\S+>$"_s)));
         QVERIFY(field(u"Description"_s).contains(u"\n ."_s)); // a synopsis and paragraphs
         const QStringList depends = field(u"Depends"_s).split(QRegularExpression(u",\\s*"_s));
@@ -312,51 +276,30 @@ printf '%s\n' "${COMPREPLY[@]}")"_s;
                 qPrintable(line));
             files << line.section(u' ', -1);
         }
-        for (const QString &file : {u"./usr/bin/quillmark"_s, u"./usr/bin/quillmark-cli"_s,
-                 u"./usr/share/man/man1/quillmark.1.gz"_s, u"./usr/share/man/man1/quillmark-cli.1.gz"_s,
-                 u"./usr/share/bash-completion/completions/quillmark-cli"_s,
-                 u"./usr/share/zsh/vendor-completions/_quillmark-cli"_s, u"./usr/share/doc/quillmark/copyright"_s,
-                 u"./usr/share/doc/quillmark/changelog.gz"_s, u"./usr/share/applications/"_s + appId + u".desktop"_s,
-                 u"./usr/share/metainfo/"_s + appId + u".metainfo.xml"_s,
-                 u"./usr/share/icons/hicolor/scalable/apps/quillmark.svg"_s}) {
+        for (const QString &file :
+            {u"./usr/share/man/man1/quillmark.1.gz"_s, u"./usr/share/man/man1/quillmark-cli.1.gz"_s,
+                u"./usr/share/bash-completion/completions/quillmark-cli"_s,
+                u"./usr/share/zsh/vendor-completions/_quillmark-cli"_s, u"./usr/share/doc/quillmark/copyright"_s,
+                u"./usr/share/doc/quillmark/changelog.gz"_s}) {
             QVERIFY2(files.contains(file), qPrintable(file));
         }
         for (const QString &file : std::as_const(files))
             QVERIFY2(file.startsWith(u"./usr/bin/"_s) || file.startsWith(u"./usr/share/"_s) || file.count(u'/') <= 2,
                 qPrintable(file));
-    }
 
-    void installPutsEverythingInPlace()
-    {
-        const QString cmake = QStandardPaths::findExecutable(u"cmake"_s);
-        if (cmake.isEmpty())
-            QSKIP("cmake is not on PATH");
-        const QDir build = buildDir();
-        QVERIFY(build.exists(u"CMakeCache.txt"_s));
-        QTemporaryDir prefix;
-        QVERIFY(prefix.isValid());
-        const Run result = run(cmake, {u"--install"_s, build.path(), u"--prefix"_s, prefix.path()});
-        QVERIFY2(result.exitCode == 0, qPrintable(result.output));
-
+        const QDir root(out.filePath(u"root/usr"_s));
+        QCOMPARE(run(u"dpkg-deb"_s, {u"-x"_s, deb, out.filePath(u"root"_s)}).exitCode, 0);
         for (const QString &program : {u"bin/quillmark"_s, u"bin/quillmark-cli"_s}) {
-            const QFileInfo info(prefix.filePath(program));
+            const QFileInfo info(root.filePath(program));
             QVERIFY2(info.isFile() && info.isExecutable(), qPrintable(program));
         }
-        const QString icon = prefix.filePath(u"share/icons/hicolor/scalable/apps/quillmark.svg"_s);
-        QVERIFY(readText(icon).contains(u"<svg"_s));
-        QCOMPARE(readText(prefix.filePath(u"share/applications/"_s + appId + u".desktop"_s)), readText(desktopFile()));
-        QCOMPARE(
-            readText(prefix.filePath(u"share/metainfo/"_s + appId + u".metainfo.xml"_s)), readText(metainfoFile()));
-        // (The manual pages, completions and copyright: debianPackage, which installs the same.)
-
-        // The installed tool runs where it was put, and knows its version.
-        const Run version = run(prefix.filePath(u"bin/quillmark-cli"_s), {u"--version"_s});
+        QVERIFY(readText(root.filePath(u"share/icons/hicolor/scalable/apps/quillmark.svg"_s)).contains(u"<svg"_s));
+        QCOMPARE(readText(root.filePath(u"share/applications/"_s + appId + u".desktop"_s)), readText(desktopFile));
+        QCOMPARE(readText(root.filePath(u"share/metainfo/"_s + appId + u".metainfo.xml"_s)), readText(metainfoFile));
+        const Run version = run(root.filePath(u"bin/quillmark-cli"_s), {u"--version"_s});
         QVERIFY2(version.exitCode == 0 && version.output.contains(QStringLiteral(QUILLMARK_VERSION)),
             qPrintable(version.output));
-
-        // The catalogues lie where the installed programs look first: one there wins over the
-        // built-in one, so the French catalogue under the German name makes the tool speak French.
-        const QString catalogues = prefix.filePath(u"share/quillmark/translations/quillmark_"_s);
+        const QString catalogues = root.filePath(u"share/quillmark/translations/quillmark_"_s);
         for (const QString &language : {u"de"_s, u"fr"_s, u"es"_s})
             QVERIFY2(QFileInfo(catalogues + language + u".qm"_s).size() > 1000, qPrintable(language));
         QFile::remove(catalogues + u"de.qm"_s);
@@ -367,7 +310,7 @@ printf '%s\n' "${COMPREPLY[@]}")"_s;
             env.remove(name);
         env.insert(u"LANG"_s, u"de_DE.UTF-8"_s);
         cli.setProcessEnvironment(env);
-        cli.start(prefix.filePath(u"bin/quillmark-cli"_s), {u"--help"_s});
+        cli.start(root.filePath(u"bin/quillmark-cli"_s), {u"--help"_s});
         QVERIFY(cli.waitForFinished(30000));
         const QString french = QString::fromUtf8(cli.readAllStandardOutput()).simplified();
         QVERIFY2(french.contains(u"Fichiers image et dossiers à nettoyer."_s), qPrintable(french));

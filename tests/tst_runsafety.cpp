@@ -3,23 +3,17 @@
 // ExifTool, real files; every kill happens after a number of outputs exist, never
 // after a sleep.
 
-#include "core/CleanJob.h"
 #include "core/KeepValues.h"
+#include "core/NativePath.h"
 #include "jobfixtures.h"
 #include "jobtestutil.h"
-#include "testutil.h"
 
-#include <QDirIterator>
-#include <QElapsedTimer>
 #include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -53,107 +47,18 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(QString::fromUtf8(QUILLMARK_CLI)));
     }
 
-    // The job interrupted once some outputs exist: its ExifTool killed mid-batch, or a
-    // stop requested (twice: hurried). Every original stays, nothing partial or temporary
-    // is left, and each image is either completely written and cleaned or not written at
-    // all: after a kill failed and named in the log, the batches after it run on a fresh
-    // process; after a stop skipped, the run ends soon with no problem and no ExifTool.
-    void interruptedJob_data()
-    {
-        QTest::addColumn<bool>("overwrite");
-        QTest::addColumn<int>("stops"); // 0: ExifTool is killed instead
-        QTest::newRow("ExifTool killed, suffix") << false << 0;
-        QTest::newRow("ExifTool killed, overwrite") << true << 0;
-        QTest::newRow("stop, suffix") << false << 1;
-        QTest::newRow("stop, overwrite") << true << 1;
-        QTest::newRow("stop, suffix, hurried") << false << 2;
-    }
-    void interruptedJob()
-    {
-        QFETCH(bool, overwrite);
-        QFETCH(int, stops);
-        const bool killExifTool = stops == 0;
-        const int count = killExifTool ? 140 : 200; // batches of 64, 64 and 12 (and more)
-        const QString folder = testutil::folderOfCopies(m_dir.path() + u"/interrupted"_s, kJpeg, count);
-        const testutil::RunOutputs outputs(
-            testutil::outputOptions(overwrite ? OutputMode::Overwrite : OutputMode::Suffix),
-            testutil::RunOutputs::imagesIn(folder));
-        const JobEnvironment env = testutil::jobEnvironment(
-            m_dir.path(), testutil::freshFolder(m_dir.path() + u"/interruptedtmp"_s), killExifTool ? 1 : 2);
-        CleanJob job(outputs.options, env);
-
-        QElapsedTimer sinceRequest;
-        QList<qint64> workers;
-        QTimer watch;
-        watch.setInterval(2);
-        connect(&watch, &QTimer::timeout, this, [&] {
-            if (sinceRequest.isValid() || outputs.written(10) < 10)
-                return;
-            workers = testutil::childrenOf(QCoreApplication::applicationPid());
-            if (workers.isEmpty())
-                return;
-            sinceRequest.start();
-            for (qint64 pid : std::as_const(workers)) {
-                if (killExifTool)
-                    ::kill(static_cast<pid_t>(pid), SIGKILL);
-            }
-            for (int i = 0; i < stops; ++i)
-                job.stop();
-        });
-        watch.start();
-        const JobResult r = testutil::runJob(job, outputs.images);
-        const qint64 stopMs = sinceRequest.elapsed();
-        watch.stop();
-        QVERIFY(sinceRequest.isValid());
-        QVERIFY(!r.internalError);
-        if (!killExifTool)
-            qInfo("stop request to end of run: %lld ms (%s)", stopMs, QTest::currentDataTag());
-
-        const QByteArray logText = killExifTool ? testutil::readFile(r.logPath) : QByteArray();
-        int written = 0;
-        for (int i = 0; i < count; ++i) {
-            const QString &image = outputs.images.at(i);
-            QVERIFY2(QFile::exists(image), "an original was lost");
-            QVERIFY(!QFile::exists(image + u"_exiftool_tmp"_s));
-            if (outputs.isWritten(i)) {
-                QVERIFY2(testutil::jpegIsWhole(outputs.outputOf(i)), qPrintable(outputs.outputOf(i)));
-                QCOMPARE(r.outcomes.at(i).status, FileStatus::Cleaned);
-                ++written;
-            } else if (killExifTool) {
-                QCOMPARE(r.outcomes.at(i).status, FileStatus::Failed);
-                QVERIFY2(logText.contains(QFile::encodeName(image)), qPrintable(image));
-            } else {
-                QCOMPARE(r.outcomes.at(i).status, FileStatus::Skipped);
-            }
-        }
-        QCOMPARE(r.processedCount, written);
-        QVERIFY(written < count);
-        QCOMPARE(QDir(env.tempFolder).entryList({u"qmk-run-*"_s}, QDir::Dirs), QStringList());
-        QCOMPARE(testutil::stagingFolders(folder), QStringList());
-        if (killExifTool) {
-            QVERIFY(r.problemCount >= 1);
-            for (int i = 128; i < count; ++i)
-                QVERIFY2(r.outcomes.at(i).status == FileStatus::Cleaned, qPrintable(r.outcomes.at(i).message));
-            return;
-        }
-        QVERIFY(r.stopped);
-        QVERIFY(r.summary.contains(u"The run was stopped"_s));
-        QCOMPARE(r.problemCount, 0);
-        QVERIFY(r.failedImages.isEmpty());
-        QCOMPARE(testutil::filesIn(env.tempFolder, u"qmk_args*"_s), QStringList());
-        QVERIFY(testutil::allGone(workers));
-    }
-
     // quillmark-cli interrupted once its ExifTool processes run and some outputs exist:
-    // killed outright, or sent a stop signal, whose exit status tells which. No ExifTool
-    // outlives it, every original stays, each output is either not there or complete
-    // (its kept orientation in). After a stop the summary counts exactly the complete
-    // outputs and the temporary folder is left empty; after a kill a second run completes
-    // the work.
-    void interruptedCli_data()
+    // killed outright, sent a stop signal (whose exit status tells which), or its ExifTool
+    // killed mid-batch. No ExifTool outlives it, every original stays, and each output is
+    // either not there or complete (its kept orientation in). After a stop the summary and
+    // the report count exactly the complete outputs, the rest skipped, and the temporary
+    // folder is left empty; after ExifTool was killed the images it had not finished are
+    // failed and named in the log, and the batches after it run on a fresh process; after
+    // the program was killed a second run completes the work.
+    void interrupted_data()
     {
         QTest::addColumn<int>("mode");
-        QTest::addColumn<QList<int>>("sent");
+        QTest::addColumn<QList<int>>("sent"); // to quillmark-cli; negative: to its ExifTool
         QTest::addColumn<int>("outputsBefore");
         QTest::addColumn<int>("status"); // -1: killed
         const QList<int> kill = {SIGKILL};
@@ -170,42 +75,62 @@ private Q_SLOTS:
         QTest::newRow("SIGTERM, in place") << overwrite << QList<int> {SIGTERM} << 10 << 143;
         QTest::newRow("SIGHUP") << suffix << QList<int> {SIGHUP} << 10 << 129;
         QTest::newRow("SIGINT twice") << suffix << QList<int> {SIGINT, SIGINT} << 10 << 130;
+        QTest::newRow("ExifTool killed, suffix") << suffix << QList<int> {-SIGKILL} << 10 << 1;
+        QTest::newRow("ExifTool killed, overwrite") << overwrite << QList<int> {-SIGKILL} << 10 << 1;
     }
-    void interruptedCli()
+    void interrupted()
     {
         QFETCH(int, mode);
         QFETCH(QList<int>, sent);
         QFETCH(int, outputsBefore);
         QFETCH(int, status);
         const bool killed = status < 0;
-        const int count = killed ? 80 : 200;
+        const bool exifToolKilled = sent.first() < 0;
+        const int count = killed ? 80 : exifToolKilled ? 140 : 200; // batches of 64, 64 and 12 (and more)
         const QString folder = testutil::folderOfCopies(m_dir.path() + u"/cli"_s, kJpeg, count);
         const QString outFolder = testutil::freshFolder(m_dir.path() + u"/cliout"_s);
         const QString temp = testutil::freshFolder(m_dir.path() + u"/clitmp"_s);
+        const QString report = m_dir.path() + u"/cli-report.json"_s;
+        QFile::remove(report);
         const testutil::RunOutputs outputs(
             testutil::outputOptions(static_cast<OutputMode>(mode), outFolder), testutil::RunOutputs::imagesIn(folder));
-        // Killed runs use two processes, so a kill can come while the second one starts.
-        const QStringList jobs = killed ? QStringList {u"--jobs"_s, u"2"_s} : QStringList();
+        // Killed runs use two processes, so a kill can come while the second one starts; one
+        // whose ExifTool is killed uses one, so the batch after the two it had runs on a new one.
+        const QStringList jobs = killed ? QStringList {u"--jobs"_s, u"2"_s}
+            : exifToolKilled            ? QStringList {u"--jobs"_s, u"1"_s}
+                                        : QStringList();
 
         QProcess p;
         QList<qint64> children;
         testutil::startCliUntil(
-            p, outputs.cliArguments() + jobs + QStringList {folder}, temp,
+            p, outputs.cliArguments() + jobs + QStringList {u"--report"_s, report, folder}, temp,
             [&] { return outputs.written(outputsBefore); }, outputsBefore, killed ? 2 : 1, &children);
         QVERIFY2(p.state() == QProcess::Running, "the run ended before it could be interrupted");
-        for (int signo : sent)
-            ::kill(static_cast<pid_t>(p.processId()), signo);
+        for (int signo : sent) {
+            for (qint64 pid : signo > 0 ? QList<qint64> {p.processId()} : children)
+                ::kill(static_cast<pid_t>(pid), std::abs(signo));
+        }
         QVERIFY(p.waitForFinished(30000));
         QVERIFY(!children.isEmpty());
         QVERIFY2(testutil::allGone(children), "an ExifTool process outlived quillmark-cli");
+        const QHash<QString, QJsonObject> outcomes = testutil::reportByInput(testutil::readFile(report));
+        const QByteArray log = testutil::readFile(temp + u"/qmk_log.txt"_s);
         int written = 0;
         for (int i = 0; i < count; ++i) {
-            QVERIFY2(QFile::exists(outputs.images.at(i)), "an original was lost");
-            QVERIFY(!QFile::exists(outputs.images.at(i) + u"_exiftool_tmp"_s));
+            const QString &image = outputs.images.at(i);
+            QVERIFY2(QFile::exists(image), "an original was lost");
+            QVERIFY(!QFile::exists(image + u"_exiftool_tmp"_s));
+            const QString outcome = outcomes.value(image).value(u"status"_s).toString();
             if (outputs.isWritten(i)) {
                 QVERIFY2(testutil::jpegIsWhole(outputs.outputOf(i)), qPrintable(outputs.outputOf(i)));
                 QVERIFY2(!holdsExifPlaceholder(outputs.outputOf(i)), qPrintable(outputs.outputOf(i)));
+                QVERIFY(killed || outcome == u"cleaned");
                 ++written;
+            } else if (exifToolKilled) {
+                QCOMPARE(outcome, u"failed"_s);
+                QVERIFY2(log.contains(QFile::encodeName(image)), qPrintable(image));
+            } else if (!killed) {
+                QCOMPARE(outcome, u"skipped"_s);
             }
         }
         if (!killed) {
@@ -214,10 +139,16 @@ private Q_SLOTS:
             QCOMPARE(p.exitStatus(), QProcess::NormalExit);
             QVERIFY2(p.exitCode() == status, qPrintable(out + QString::fromUtf8(p.readAllStandardError())));
             QVERIFY2(out.startsWith(u"%1 image"_s.arg(written)), qPrintable(out));
+            QCOMPARE(testutil::stagingFolders(folder), QStringList());
+            QVERIFY(QDir(temp).entryList({u"qmk-run-*"_s}, QDir::Dirs).isEmpty());
+            if (exifToolKilled) {
+                for (int i = 128; i < count; ++i)
+                    QCOMPARE(outcomes.value(outputs.images.at(i)).value(u"status"_s).toString(), u"cleaned"_s);
+                return;
+            }
             QVERIFY(out.contains(u"The run was stopped"_s));
             QCOMPARE(testutil::filesIn(temp), QStringList()); // no log (no problems), no work files
             QVERIFY(QDir(temp).entryList(QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
-            QCOMPARE(testutil::stagingFolders(folder), QStringList());
             return;
         }
 
@@ -237,94 +168,51 @@ private Q_SLOTS:
         QCOMPARE(testutil::stagingFolders(outFolder), QStringList());
     }
 
+    // Other runs' and programs' files stop nobody and are never removed or written through:
     // ExifTool's temporary file beside an image, left by a crash or being written by
-    // another ExifTool right now: "nobody holds it open" is not "stale" (a writer may have
-    // closed it and be about to rename it), so it is never removed, and it stops nothing:
-    // the run writes into staging folders of its own.
-    void leftoverTemporaryFile_data()
+    // another ExifTool right now ("nobody holds it open" is not "stale": a writer may have
+    // closed it and be about to rename it); links planted at the work files' names; the
+    // log while another run uses it (a run then writes a log of its own and names it; once
+    // it is free, qmk_log.txt is used again, never through a link planted there).
+    void othersFiles_data()
     {
         QTest::addColumn<bool>("held");
-        QTest::newRow("closed") << false;
-        QTest::newRow("held open") << true;
+        QTest::newRow("temporary file closed") << false;
+        QTest::newRow("temporary file held open") << true;
     }
-    void leftoverTemporaryFile()
+    void othersFiles()
     {
         QFETCH(bool, held);
-        const QString folder = makeFolder(u"leftover"_s, u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s, 2);
+        const QString folder = makeFolder(u"others"_s, u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s, 2);
+        QVERIFY(testutil::copySample(u"jpeg_truncated_in_app1.jpg"_s, folder + u"/broken.jpg"_s));
         const QString image = folder + u"/img000.jpg"_s;
-        const QString leftover = image + u"_exiftool_tmp"_s;
-        QFile tmp(leftover);
-        QVERIFY(tmp.open(QIODevice::WriteOnly));
-        tmp.write("partial");
-        tmp.flush();
+        QFile leftover(image + u"_exiftool_tmp"_s);
+        QVERIFY(leftover.open(QIODevice::WriteOnly) && leftover.write("partial") == 7 && leftover.flush());
         if (!held)
-            tmp.close();
-
-        JobOptions options;
-        options.outputMode = OutputMode::Overwrite;
-        const JobEnvironment env = testutil::jobEnvironment(m_dir.path(), m_dir.path());
-        CleanJob job(options, env);
-        const JobResult r = testutil::runJob(job, {image, folder + u"/img001.jpg"_s});
-        QCOMPARE(r.processedCount, 2);
-        QCOMPARE(r.problemCount, 0);
-        QVERIFY(QFile::exists(leftover));
-        QVERIFY(testutil::metadataGroups(image).filter(u"GPS"_s).isEmpty());
-    }
-
-    // While another run uses qmk_log.txt, a run's problems go to a log of its own, and
-    // that is the path it reports; once it is free, qmk_log.txt is used again.
-    void logOfItsOwnWhileAnotherRunIsActive()
-    {
-        const QString folder = makeFolder(u"logs"_s, u"jpeg_truncated_in_app1.jpg"_s, 1);
-        const QString temp = freshTemp(u"logtmp"_s);
-        const JobEnvironment env = testutil::jobEnvironment(m_dir.path(), temp);
-        const auto run = [&] {
-            CleanJob job(JobOptions(), env);
-            return testutil::runJob(job, {folder + u"/img000.jpg"_s});
-        };
+            leftover.close();
+        const QString temp = freshTemp(u"otherstmp"_s);
+        const QString victim = m_dir.path() + u"/victim.txt"_s;
+        QVERIFY(testutil::writeFile(victim, "precious"));
+        for (const QString &name : {u"qmk_args.txt"_s, u"qmk_log.txt"_s})
+            QVERIFY(QFile::link(victim, temp + u'/' + name));
         QLockFile other(temp + u"/qmk_log.txt.lock"_s); // as a live run holds it
         QVERIFY(other.tryLock(0));
+        const auto run = [&] {
+            CleanJob job(testutil::outputOptions(OutputMode::Overwrite), testutil::jobEnvironment(m_dir.path(), temp));
+            return testutil::runJob(job, {image, folder + u"/img001.jpg"_s, folder + u"/broken.jpg"_s});
+        };
         const JobResult busy = run();
-        QVERIFY(busy.logWritten);
-        QVERIFY2(busy.logPath != temp + u"/qmk_log.txt"_s, qPrintable(busy.logPath));
-        QFile own(busy.logPath);
-        QVERIFY(own.open(QIODevice::ReadOnly));
-        QVERIFY(own.readAll().contains("img000.jpg"));
+        QCOMPARE(busy.processedCount, 2);
+        QCOMPARE(busy.problemCount, 1);
+        QVERIFY(QFile::exists(leftover.fileName()));
+        QVERIFY(testutil::metadataGroups(image).filter(u"GPS"_s).isEmpty());
+        QVERIFY2(busy.logWritten && busy.logPath != temp + u"/qmk_log.txt"_s, qPrintable(busy.logPath));
+        QVERIFY(testutil::readFile(busy.logPath).contains("broken.jpg"));
         other.unlock();
         const JobResult alone = run();
         QCOMPARE(alone.logPath, temp + u"/qmk_log.txt"_s);
-        QVERIFY(QFile::exists(alone.logPath));
-    }
-
-    // Honest totals: in folder mode two images of one name clash; the refused one is a
-    // problem, not processed, and its bytes do not count towards "KB saved". A path
-    // beyond the system's limit is named as not cleaned.
-    void totalsCountOnlyProcessedImages()
-    {
-        const QString base = m_dir.path() + u"/clash"_s;
-        QDir(base).removeRecursively();
-        for (const QString &sub : {u"a"_s, u"b"_s, u"out"_s})
-            QVERIFY(QDir().mkpath(base + u'/' + sub));
-        QVERIFY(testutil::copySample(u"png_exif_gps_xmp.png"_s, base + u"/a/x.png"_s));
-        QVERIFY(testutil::copySample(u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s, base + u"/b/x.png"_s));
-        const QString tooLong = base + u'/' + QString(5000, u'n') + u".jpg"_s;
-        JobOptions options;
-        options.outputMode = OutputMode::Folder;
-        options.outputFolder = base + u"/out"_s;
-        const JobEnvironment env = testutil::jobEnvironment(m_dir.path(), m_dir.path());
-        CleanJob job(options, env);
-        const JobResult r = testutil::runJob(job, {base + u"/a/x.png"_s, base + u"/b/x.png"_s, tooLong});
-        QCOMPARE(r.processedCount, 1);
-        QCOMPARE(r.inputBytes, QFileInfo(base + u"/a/x.png"_s).size());
-        QCOMPARE(r.outputBytes, QFileInfo(base + u"/out/x.png"_s).size());
-        QCOMPARE(r.outcomes.size(), 3);
-        QCOMPARE(r.outcomes.at(0).status, FileStatus::Cleaned);
-        QCOMPARE(r.outcomes.at(1).status, FileStatus::Failed);
-        QCOMPARE(r.outcomes.at(2).status, FileStatus::Failed);
-        QVERIFY(r.outcomes.at(2).message.contains(u"longer than the system allows"_s));
-        const QByteArray text = testutil::readFile(r.logPath);
-        QVERIFY(text.contains(QFile::encodeName(base + u"/b/x.png"_s)));
-        QVERIFY(text.contains("longer than the system allows"));
+        QVERIFY(!QFileInfo(alone.logPath).isSymLink() && testutil::readFile(alone.logPath).contains("broken.jpg"));
+        QCOMPARE(testutil::readFile(victim), QByteArray("precious"));
     }
 
     // Another user's work files in a shared sticky temporary folder (as /tmp is) stop
@@ -371,111 +259,126 @@ private Q_SLOTS:
         QCOMPARE(QFileInfo(sticky + u"/qmk_log.txt"_s).size(), 0); // root's file untouched
     }
 
-    // Names that are not UTF-8 (Latin-1 "café.jpg", a folder "Fotos ©" in Latin-1, the
-    // same with '%' and a line break, a WebP, whose output goes by a stand-in) are cleaned
-    // like any other, found in a folder or given by name or in a list, in every output
-    // mode, and the outputs keep the names' bytes. A broken one is named in the log and
-    // the report as \xNN and reaches the trash under its own name.
-    void namesThatAreNotUtf8_data()
+    // Any name reaches ExifTool as the literal path it is: every character a Linux name may
+    // hold ('%', '$', '@', '#', a leading '-' or blank, quotes, tabs, line breaks) and bytes
+    // that are not UTF-8 (Latin-1 "café.jpg", a folder "Fotos ©" in Latin-1, a WebP, whose
+    // output goes by a stand-in), found in a folder, given by name or in a list, in every
+    // output mode, in a folder of a hostile name or a plain one (where most share one "-o"
+    // pattern, which must land where the mode says). The outputs keep the names' bytes and
+    // nothing is written anywhere else. A broken one is named in the log and the report as
+    // \xNN and reaches the trash under its own name.
+    void anyName_data()
     {
-        QTest::addColumn<QString>("output");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("text"); // the suffix, prefix or output folder
+        QTest::addColumn<QByteArray>("folder"); // the images' folder
         QTest::addColumn<QString>("given"); // folder, names or list
-        QTest::addColumn<QByteArray>("outputOf"); // how an output's name is made of the input's
-        QTest::newRow("suffix, folder") << u"suffix=_c\u00e9"_s << u"folder"_s << QByteArray("S");
-        QTest::newRow("prefix, names") << u"prefix=x-"_s << u"names"_s << QByteArray("P");
-        QTest::newRow("folder, list") << u"folder=OUT"_s << u"list"_s << QByteArray("F");
-        QTest::newRow("overwrite, names") << u"overwrite"_s << u"names"_s << QByteArray("O");
+        const QByteArray hostile = "d %d\n#x";
+        QTest::newRow("suffix, folder") << int(OutputMode::Suffix) << u"_c%d$x@\u00e9"_s << hostile << u"folder"_s;
+        QTest::newRow("prefix, names") << int(OutputMode::Prefix) << u"#- \"q\\"_s << hostile << u"names"_s;
+        QTest::newRow("folder, list") << int(OutputMode::Folder) << u"out %f\nline"_s << hostile << u"list"_s;
+        QTest::newRow("overwrite, names") << int(OutputMode::Overwrite) << QString() << hostile << u"names"_s;
+        QTest::newRow("suffix, pattern") << int(OutputMode::Suffix) << u"_c"_s << QByteArray("plain") << u"folder"_s;
+        QTest::newRow("prefix, pattern") << int(OutputMode::Prefix) << u"p."_s << QByteArray("plain") << u"list"_s;
+        QTest::newRow("folder, pattern") << int(OutputMode::Folder) << u"out"_s << QByteArray("plain") << u"names"_s;
     }
 
-    void namesThatAreNotUtf8()
+    void anyName()
     {
-        QFETCH(QString, output);
+        QFETCH(int, mode);
+        QFETCH(QString, text);
+        QFETCH(QByteArray, folder);
         QFETCH(QString, given);
-        QFETCH(QByteArray, outputOf);
-        const QString base = m_dir.path() + u"/latin1"_s;
+        const QString base = m_dir.path() + u"/names"_s;
         testutil::removeTree(base);
-        QDir().mkpath(base);
-        const QByteArray top = QFile::encodeName(base);
-        const QByteArray sub = top + "/Fotos \xa9";
-        QVERIFY(::mkdir(sub.constData(), 0700) == 0);
-        const QList<std::pair<QString, QByteArray>> images = {
-            {u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s, top + "/caf\xe9.jpg"},
-            {u"png_exif_gps_xmp.png"_s, sub + "/b\xe4r.png"},
+        const QByteArray top = QFile::encodeName(base) + '/' + folder;
+        for (const QByteArray &dir : {QFile::encodeName(base), top, top + "/Fotos \xa9"})
+            QVERIFY(::mkdir(dir.constData(), 0700) == 0);
+        QList<std::pair<QString, QByteArray>> images;
+        for (const QString &name : {u"new\nline.jpg"_s, u"100%d x.jpg"_s, u"$HOME @a.jpg"_s, u"-rf.jpg"_s,
+                 u"#hash.jpg"_s, u" lead and trail .jpg"_s, u"quote\"back\\slash.jpg"_s, u"tab\there.jpg"_s,
+                 u"photo - copy.jpg"_s, u"ünï 📷.jpg"_s, u"cr\rname.jpg"_s, u"%f%e%c.jpg"_s, u"a.b.c.jpg"_s,
+                 u".hidden.jpg"_s, u"x..jpg"_s, u"UPPER.JPG"_s})
+            images.append({u"jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s, top + '/' + name.toUtf8()});
+        images += {{u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s, top + "/caf\xe9.jpg"},
+            {u"png_exif_gps_xmp.png"_s, top + "/Fotos \xa9/b\xe4r.png"},
             {u"webp_exif_xmp_icc_gps.webp"_s, top + "/w\xe9.webp"},
             {u"jpeg_canon_eos5d3_gps_xmp_makernotes.jpg"_s, top + "/100%d \xe9\nzwei.jpg"},
-            {u"jpeg_truncated_in_app1.jpg"_s, top + "/kaput\xe9.jpg"},
-        };
+            {u"jpeg_truncated_in_app1.jpg"_s, top + "/kaput\xe9.jpg"}};
         QList<QByteArray> inputs;
-        for (const auto &[sample, raw] : images) {
+        QStringList paths;
+        for (const auto &[sample, raw] : std::as_const(images)) {
             QVERIFY(QFile::copy(testutil::sample(sample), base + u"/tmp"_s));
             QVERIFY(::rename(QFile::encodeName(base + u"/tmp"_s).constData(), raw.constData()) == 0);
             inputs << raw;
+            paths << decodePath(raw);
         }
+        const QByteArray broken = inputs.takeLast();
+        // A folder's hidden files are not looked at.
+        const QByteArray hidden = given == u"folder" ? top + "/.hidden.jpg" : QByteArray();
+        JobOptions options = testutil::outputOptions(static_cast<OutputMode>(mode), base + u'/' + text);
+        options.prefix = options.suffix = text;
+        const testutil::RunOutputs outputs(options, paths, m_dir.path());
+
         const QString trash = m_dir.path() + u"/share"_s;
-        QProcessEnvironment env = testutil::cliEnvironment(freshTemp(u"latin1-temp"_s));
+        const QString report = m_dir.path() + u"/names-report.json"_s;
+        const QString list = m_dir.path() + u"/names-list"_s;
+        QProcessEnvironment env = testutil::cliEnvironment(freshTemp(u"names-temp"_s));
         env.insert(u"XDG_DATA_HOME"_s, trash);
-        QList<QByteArray> args = {"--output", output.replace(u"OUT"_s, base + u"/out"_s).toUtf8(), "--move-failed",
-            "trash", "--report", QFile::encodeName(base) + "/report.json"};
+        QList<QByteArray> args {"--move-failed", "trash", "--report", QFile::encodeName(report)};
+        for (const QString &a : outputs.cliArguments())
+            args << a.toUtf8();
         if (given == u"folder") {
             args << top;
         } else if (given == u"names") {
-            args += inputs;
+            args += inputs + QList<QByteArray> {broken};
         } else {
-            QFile list(base + u"/list"_s);
-            QVERIFY(list.open(QIODevice::WriteOnly));
-            for (const QByteArray &raw : inputs)
-                list.write(raw + '\0');
-            list.close();
+            QVERIFY(testutil::writeFile(list, (inputs + QList<QByteArray> {broken}).join('\0') + '\0'));
             args << "--null"
-                 << "--files-from" << QFile::encodeName(list.fileName());
+                 << "--files-from" << QFile::encodeName(list);
         }
         const testutil::CliRun run = testutil::runCliWithBytes(args, env);
         QCOMPARE(run.exitCode, 1); // the broken one
-        QVERIFY2(run.out.contains(u"4 images processed"_s), qPrintable(run.out + run.err));
+        QVERIFY2(run.out.contains(u"%1 images processed"_s.arg(inputs.size() - (hidden.isEmpty() ? 0 : 1))),
+            qPrintable(run.out + run.err));
         QVERIFY2(!run.err.contains(u"no such file"_s) && !run.err.contains(u"UTF-8"_s), qPrintable(run.err));
 
-        const auto outputFor = [&](const QByteArray &in) -> QByteArray {
-            const qsizetype slash = in.lastIndexOf('/');
-            const QByteArray folder = in.left(slash + 1);
-            const QByteArray name = in.mid(slash + 1);
-            const qsizetype dot = name.lastIndexOf('.');
-            switch (outputOf.at(0)) {
-            case 'S':
-                return folder + name.left(dot) + "_c\xc3\xa9" + name.mid(dot);
-            case 'P':
-                return folder + "x-" + name;
-            case 'F':
-                return QFile::encodeName(base) + "/out/" + name;
-            default:
-                return in;
-            }
-        };
-        QList<QByteArray> outputs;
-        for (qsizetype i = 0; i < inputs.size() - 1; ++i) {
-            outputs << outputFor(inputs.at(i));
-            QVERIFY2(::access(outputs.last().constData(), F_OK) == 0, outputs.last().constData());
-            if (outputOf != "O")
-                QVERIFY(::access(inputs.at(i).constData(), F_OK) == 0); // the original stays
+        // Each output where the mode says, beside its original, and nothing else anywhere.
+        QList<QByteArray> written;
+        for (qsizetype i = 0; i < inputs.size(); ++i) {
+            if (inputs.at(i) != hidden)
+                written << encodePath(outputs.outputOf(int(i)));
         }
+        QList<QByteArray> expected = written + (mode == int(OutputMode::Overwrite) ? QList<QByteArray>() : inputs);
+        if (mode == int(OutputMode::Overwrite) && !hidden.isEmpty())
+            expected << hidden;
+        QProcess find;
+        find.start(u"find"_s, {base, u"-type"_s, u"f"_s, u"-print0"_s});
+        QVERIFY(find.waitForFinished());
+        QList<QByteArray> found = find.readAllStandardOutput().split('\0');
+        found.removeAll(QByteArray());
+        std::sort(found.begin(), found.end());
+        std::sort(expected.begin(), expected.end());
+        QCOMPARE(found, expected);
         // Nothing identifying is left in any of them, and each is a whole picture.
         const QByteArray left = testutil::exifToolOnBytes(
-            {u"-q"_s, u"-q"_s, u"-s3"_s, u"-GPS:all"_s, u"-XMP:all"_s, u"-IFD0:Make"_s, u"-MakerNotes:all"_s}, outputs);
+            {u"-q"_s, u"-q"_s, u"-s3"_s, u"-GPS:all"_s, u"-XMP:all"_s, u"-IFD0:Make"_s, u"-MakerNotes:all"_s}, written);
         QVERIFY2(left.trimmed().isEmpty(), left.constData());
-        const QByteArray errors = testutil::exifToolOnBytes({u"-q"_s, u"-validate"_s, u"-error"_s, u"-s3"_s}, outputs);
+        const QByteArray errors = testutil::exifToolOnBytes({u"-q"_s, u"-validate"_s, u"-error"_s, u"-s3"_s}, written);
         QVERIFY2(!errors.contains("rror"), errors.constData());
 
         // The broken one went to the trash under its own bytes; the report and the log name
         // it with \xNN.
-        QVERIFY(::access(inputs.last().constData(), F_OK) != 0);
+        QVERIFY(::access(broken.constData(), F_OK) != 0);
         QVERIFY(::access((QFile::encodeName(trash) + "/Trash/files/kaput\xe9.jpg").constData(), F_OK) == 0);
-        const QHash<QString, QJsonObject> files = testutil::reportByInput(testutil::readFile(base + u"/report.json"_s));
-        QCOMPARE(files.size(), 5);
+        const QHash<QString, QJsonObject> files = testutil::reportByInput(testutil::readFile(report));
+        QCOMPARE(files.size(), images.size() - (hidden.isEmpty() ? 0 : 1));
         QStringList failed;
         for (const QJsonObject &f : files) {
             if (f.value(u"status"_s).toString() != u"cleaned")
                 failed << f.value(u"input"_s).toString();
         }
-        QCOMPARE(failed, QStringList {base + u"/kaput\\xe9.jpg"_s});
+        QCOMPARE(failed, QStringList {QString::fromUtf8(top) + u"/kaput\\xe9.jpg"_s});
         QVERIFY2(run.out.contains(u"Log: "_s), qPrintable(run.out));
         const QByteArray logText
             = testutil::readFile(run.out.mid(run.out.indexOf(u"Log: "_s) + 5).section(u'\n', 0, 0));

@@ -115,14 +115,6 @@ private Q_SLOTS:
         }
         QCOMPARE(actual, lines.split(u' ', Qt::SkipEmptyParts));
     }
-
-    void defaultsAreAllSupportedKeepingTheLook()
-    {
-        QCOMPARE(BuildTagArguments(TagOptions {}),
-            (QStringList {u"-all="_s, u"-CommonIFD0="_s, u"-geotiff*="_s} + ExtraDeleteArguments(TagOptions {})
-                + QStringList {u"--ICC_Profile:all"_s, u"-e"_s, u"-tagsfromfile"_s, u"@"_s, u"-IFD0:Orientation#"_s,
-                    u"-ExifIFD:ColorSpace"_s, u"-ExifIFD:Gamma"_s, u"-InteropIFD:InteropIndex"_s}));
-    }
 };
 
 QTEST_GUILESS_MAIN(TestTagOptions)

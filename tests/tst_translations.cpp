@@ -2,7 +2,6 @@
 // catalogue with its placeholders intact, the user's language picked from the environment
 // as gettext does, and quillmark-cli speaking it.
 
-#include "core/Translations.h"
 #include "testutil.h"
 
 #include <QMap>
@@ -100,16 +99,16 @@ int mnemonics(const QString &text)
     return n;
 }
 
-// Runs `program` with the language of LANG (and LANGUAGE, if given) alone; true once it ended.
-bool runIn(QProcess &process, const QString &program, const QString &lang, const QString &language,
-    const QStringList &arguments)
+// Runs `program` with the language variables given (an empty one is unset); true once it ended.
+bool runIn(QProcess &process, const QString &program, const QStringList &values, const QStringList &arguments)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const QString &name : {u"LC_ALL"_s, u"LC_MESSAGES"_s, u"LANGUAGE"_s})
-        env.remove(name);
-    env.insert(u"LANG"_s, lang);
-    if (!language.isEmpty())
-        env.insert(u"LANGUAGE"_s, language);
+    const QStringList names = {u"LC_ALL"_s, u"LC_MESSAGES"_s, u"LANG"_s, u"LANGUAGE"_s};
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        env.remove(names.at(i));
+        if (!values.value(i).isEmpty())
+            env.insert(names.at(i), values.at(i));
+    }
     process.setProcessEnvironment(env);
     process.start(program, arguments);
     return process.waitForFinished(30000);
@@ -156,8 +155,10 @@ private Q_SLOTS:
             QTest::newRow(qPrintable(language)) << language;
     }
 
-    // Every message of the sources is in the catalogue and translated; tools/update-
-    // translations.sh brings new ones in, a translator finishes them.
+    // Every message of the sources is in the catalogue and translated (tools/update-
+    // translations.sh brings new ones in, a translator finishes them), and %1.., %n, line
+    // breaks, the blanks at either end (texts are joined to numbers) and the keyboard
+    // mnemonics survive translation.
     void catalogueComplete()
     {
         QFETCH(QString, language);
@@ -183,30 +184,19 @@ private Q_SLOTS:
             missing.isEmpty(), qPrintable(u"missing in "_s + committed(language) + u":\n"_s + missing.join(u'\n')));
         QVERIFY2(unfinished.isEmpty(),
             qPrintable(u"unfinished in "_s + committed(language) + u":\n"_s + unfinished.join(u'\n')));
-    }
 
-    void placeholdersKept_data() { catalogueComplete_data(); }
-
-    // %1.., %n, line breaks, the blanks at either end (texts are joined to numbers) and
-    // the keyboard mnemonics survive translation.
-    void placeholdersKept()
-    {
-        QFETCH(QString, language);
-        Catalogue done;
-        QString error;
-        QVERIFY2(readCatalogue(committed(language), &done, &error), qPrintable(error));
         static const QRegularExpression args(u"%L?\\d+"_s);
         static const QRegularExpression leading(u"^\\s*"_s);
         static const QRegularExpression trailing(u"\\s*$"_s);
+        const auto ends = [](const QString &t) {
+            return leading.match(t).captured().size() * 1000 + trailing.match(t).captured().size();
+        };
         QStringList wrong;
         for (auto it = done.cbegin(); it != done.cend(); ++it) {
             if (it->type == u"vanished" || it->type == u"obsolete")
                 continue;
             const QString source = sourceOf(it.key());
             for (const QString &form : it->forms) {
-                const auto ends = [&](const QString &t) {
-                    return leading.match(t).captured().size() * 1000 + trailing.match(t).captured().size();
-                };
                 QStringList faults;
                 if (sortedMatches(form, args) != sortedMatches(source, args))
                     faults << u"placeholders"_s;
@@ -225,64 +215,37 @@ private Q_SLOTS:
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u'\n')));
     }
 
-    void languageFromEnvironment_data()
-    {
-        QTest::addColumn<QString>("lcAll");
-        QTest::addColumn<QString>("lcMessages");
-        QTest::addColumn<QString>("lang");
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QStringList>("expected");
-        const auto row = [](const char *name, const char *lcAll, const char *lcMessages, const char *lang,
-                             const char *language, const QStringList &expected) {
-            QTest::newRow(name) << lcAll << lcMessages << lang << language << expected;
-        };
-        row("LANG", "", "", "de_DE.UTF-8", "", {u"de_DE"_s});
-        row("LC_MESSAGES before LANG", "", "fr_FR.UTF-8", "de_DE.UTF-8", "", {u"fr_FR"_s});
-        row("LC_ALL before all", "es_ES.UTF-8", "fr_FR.UTF-8", "de_DE.UTF-8", "", {u"es_ES"_s});
-        row("LANGUAGE list first", "", "", "de_AT.UTF-8@euro", "fr:es_MX", {u"fr"_s, u"es_MX"_s, u"de_AT"_s});
-        row("C ignores LANGUAGE", "C.UTF-8", "", "de_DE.UTF-8", "de", {});
-        row("POSIX", "", "", "POSIX", "", {});
-        row("nothing set", "", "", "", "fr", {});
-    }
-
-    void languageFromEnvironment()
-    {
-        QFETCH(QString, lcAll);
-        QFETCH(QString, lcMessages);
-        QFETCH(QString, lang);
-        QFETCH(QString, language);
-        QFETCH(QStringList, expected);
-        const auto set = [](const QString &value) { return value.isEmpty() ? QString() : value; }; // empty: unset
-        const testutil::EnvOverride a("LC_ALL", set(lcAll)), m("LC_MESSAGES", set(lcMessages)), l("LANG", set(lang)),
-            g("LANGUAGE", set(language));
-        QCOMPARE(preferredLanguages(), expected);
-    }
-
+    // The language as gettext picks it: LC_ALL, LC_MESSAGES, then LANG (neither C nor POSIX
+    // is a language), LANGUAGE's list before it, a catalogue of the language alone for a
+    // country's. quillmark-cli speaks it.
     void cliSpeaksTheLanguage_data()
     {
-        QTest::addColumn<QString>("lang");
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("catalogue");
-        const auto row = [](const char *name, const char *lang, const char *language, const char *catalogue) {
-            QTest::newRow(name) << lang << language << catalogue;
+        QTest::addColumn<QStringList>("environment"); // LC_ALL, LC_MESSAGES, LANG, LANGUAGE
+        QTest::addColumn<QString>("catalogue"); // empty: English
+        const auto row = [](const char *name, const QStringList &environment, const char *catalogue) {
+            QTest::newRow(name) << environment << QString::fromLatin1(catalogue);
         };
-        row("de", "de_DE.UTF-8", "", "de");
-        row("fr", "fr_FR.UTF-8", "", "fr");
-        row("es", "es_ES.UTF-8", "", "es");
-        row("Austrian German falls back to de", "de_AT.UTF-8", "", "de");
-        row("LANGUAGE over LANG", "de_DE.UTF-8", "es", "es");
-        row("English", "en_GB.UTF-8", "", "");
-        row("no catalogue: English", "ja_JP.UTF-8", "", "");
+        row("de", {{}, {}, u"de_DE.UTF-8"_s}, "de");
+        row("fr", {{}, {}, u"fr_FR.UTF-8"_s}, "fr");
+        row("es", {{}, {}, u"es_ES.UTF-8"_s}, "es");
+        row("Austrian German falls back to de", {{}, {}, u"de_AT.UTF-8@euro"_s}, "de");
+        row("LC_MESSAGES before LANG", {{}, u"fr_FR.UTF-8"_s, u"de_DE.UTF-8"_s}, "fr");
+        row("LC_ALL before all", {u"es_ES.UTF-8"_s, u"fr_FR.UTF-8"_s, u"de_DE.UTF-8"_s}, "es");
+        row("LANGUAGE list first", {{}, {}, u"de_AT.UTF-8"_s, u"ja:es_MX"_s}, "es");
+        row("C ignores LANGUAGE", {u"C.UTF-8"_s, {}, u"de_DE.UTF-8"_s, u"de"_s}, "");
+        row("POSIX", {{}, {}, u"POSIX"_s}, "");
+        row("nothing set", {{}, {}, {}, u"fr"_s}, "");
+        row("English", {{}, {}, u"en_GB.UTF-8"_s}, "");
+        row("no catalogue: English", {{}, {}, u"ja_JP.UTF-8"_s}, "");
     }
 
     // The glibc locales need not exist: the language comes from the environment alone.
     void cliSpeaksTheLanguage()
     {
-        QFETCH(QString, lang);
-        QFETCH(QString, language);
+        QFETCH(QStringList, environment);
         QFETCH(QString, catalogue);
         QProcess cli;
-        QVERIFY(runIn(cli, QStringLiteral(QUILLMARK_CLI), lang, language, {u"--help"_s}));
+        QVERIFY(runIn(cli, QStringLiteral(QUILLMARK_CLI), environment, {u"--help"_s}));
         QCOMPARE(cli.exitCode(), 0);
         const QString help = QString::fromUtf8(cli.readAllStandardOutput());
         const QString words = help.simplified(); // the option texts are wrapped to the terminal
@@ -312,7 +275,8 @@ private Q_SLOTS:
     void cliUsageErrorTranslated()
     {
         QProcess cli;
-        QVERIFY(runIn(cli, QStringLiteral(QUILLMARK_CLI), u"de_DE.UTF-8"_s, {}, {u"--jobs"_s, u"0"_s, u"x.jpg"_s}));
+        QVERIFY(
+            runIn(cli, QStringLiteral(QUILLMARK_CLI), {{}, {}, u"de_DE.UTF-8"_s}, {u"--jobs"_s, u"0"_s, u"x.jpg"_s}));
         QCOMPARE(cli.exitCode(), 2);
         QCOMPARE(QString::fromUtf8(cli.readAllStandardError()),
             u"quillmark-cli: --jobs erwartet eine Zahl von 1 bis 64\nMehr dazu mit „quillmark-cli --help“.\n"_s);

@@ -9,42 +9,22 @@ namespace {
 constexpr int GrowthStep = 100;
 }
 
-bool PathList::Selected(int lngItemNumber) const
-{
-    return isValidIndex(lngItemNumber) && m_entries.at(lngItemNumber).selected;
-}
-
-void PathList::setSelected(int lngItemNumber, bool bSelected)
-{
-    if (isValidIndex(lngItemNumber))
-        m_entries[lngItemNumber].selected = bSelected;
-}
-
 QString PathList::List(int lngItemNumber) const
 {
-    return isValidIndex(lngItemNumber) ? m_entries.at(lngItemNumber).text : QString();
+    return isValidIndex(lngItemNumber) ? m_entries.at(lngItemNumber) : QString();
 }
 
 void PathList::setList(int lngItemNumber, const QString &sText)
 {
     if (isValidIndex(lngItemNumber))
-        m_entries[lngItemNumber].text = sText;
-}
-
-int PathList::Find(const QString &sFind) const
-{
-    for (int i = 0; i < m_count; ++i) {
-        if (m_entries.at(i).text == sFind)
-            return i;
-    }
-    return -1;
+        m_entries[lngItemNumber] = sText;
 }
 
 void PathList::RemoveItem(int lngItemNumber)
 {
     if (!isValidIndex(lngItemNumber))
         return;
-    Entry *e = m_entries.data();
+    QString *e = m_entries.data();
     for (int i = lngItemNumber; i < m_count - 1; ++i)
         e[i] = std::move(e[i + 1]);
     --m_count;
@@ -63,15 +43,13 @@ void PathList::AddItem(const QString &txtItem)
 {
     if (m_count == m_capacity)
         grow();
-    Entry &e = m_entries[m_count];
-    e.text = txtItem;
-    e.selected = false;
+    m_entries[m_count] = txtItem;
     ++m_count;
 }
 
 void PathList::Clear()
 {
-    QList<Entry>().swap(m_entries);
+    QList<QString>().swap(m_entries);
     m_count = 0;
     m_capacity = 0;
 }
@@ -86,23 +64,24 @@ QCollator PathList::sortCollator()
     return collator;
 }
 
-template<typename MustMove> void PathList::shellSort(MustMove mustMove)
+void PathList::ShellSort()
 {
     const int n = m_count;
     if (n < 2)
         return;
+    const QCollator collator = sortCollator();
     int h = 0;
     do {
         h = 3 * h + 1;
     } while (h <= n);
 
-    Entry *e = m_entries.data();
+    QString *e = m_entries.data();
     do {
         h /= 3;
         for (int i = h; i < n; ++i) {
-            Entry t = std::move(e[i]);
+            QString t = std::move(e[i]);
             int j = i;
-            while (j - h >= 0 && mustMove(e[j - h].text, t.text)) {
+            while (j - h >= 0 && collator.compare(e[j - h], t) > 0) {
                 e[j] = std::move(e[j - h]);
                 j -= h;
             }
@@ -111,23 +90,11 @@ template<typename MustMove> void PathList::shellSort(MustMove mustMove)
     } while (h > 1);
 }
 
-void PathList::ShellSort()
-{
-    const QCollator collator = sortCollator();
-    shellSort([&collator](const QString &before, const QString &t) { return collator.compare(before, t) > 0; });
-}
-
-void PathList::ShellSort_Descending()
-{
-    const QCollator collator = sortCollator();
-    shellSort([&collator](const QString &before, const QString &t) { return collator.compare(before, t) <= 0; });
-}
-
 QStringList PathList::toStringList() const
 {
     QStringList texts;
     texts.reserve(m_count);
     for (int i = 0; i < m_count; ++i)
-        texts.append(m_entries.at(i).text);
+        texts.append(m_entries.at(i));
     return texts;
 }
