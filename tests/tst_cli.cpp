@@ -206,7 +206,7 @@ private Q_SLOTS:
             {u"Problems were reported. See log for details."_s, u"Log: %T/qmk_log.txt"_s});
         row("a mixed folder and a file named on its own", {u"%1"_s, u"%1/notes.txt"_s},
             {phone, u"cr2_canon_350d.cr2"_s, broken, u"geotiff_elev.tif"_s, u"notes.txt=@"_s},
-            {phone + u" cleaned"_s, u"cr2_canon_350d.cr2 residue device MakerUnknown:Unknown_0x000c=123456789"_s,
+            {phone + u" cleaned"_s, u"cr2_canon_350d.cr2 residue device Canon:SerialNumber=0123456789"_s,
                 broken + u" failed"_s, u"geotiff_elev.tif cleaned"_s, u"notes.txt skipped"_s},
             1, {residueLine});
         // Media that are not cleaned are reported with their reasons, never touched or
