@@ -388,6 +388,16 @@ private Q_SLOTS:
         const QByteArray bytes = testutil::readFile(out);
         for (const QString &value : distinctiveValues(anySample(name)))
             QVERIFY2(!bytes.contains(value.toUtf8()), qPrintable(value));
+        // ExifTool, asked for everything, finds no group that could say who, where or when.
+        static const QRegularExpression container(u"^(GPS|XMP|IPTC|MakerNotes|Photoshop|JSON|JUMBF|Comment|"
+                                                  "APP(?!14:Adobe:)\\d+|FlashPix|MPF|Trailer)"_s);
+        const QJsonObject all = QJsonDocument::fromJson(
+            testutil::runExifTool({u"-j"_s, u"-a"_s, u"-u"_s, u"-ee"_s, u"-G0:1"_s, out}).toUtf8())
+                                    .array()
+                                    .first()
+                                    .toObject();
+        for (auto it = all.begin(); it != all.end(); ++it)
+            QVERIFY2(!container.match(it.key()).hasMatch(), qPrintable(it.key()));
     }
 
     // The verifier end to end: every verdict from a real output.
