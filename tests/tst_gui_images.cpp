@@ -111,9 +111,8 @@ private Q_SLOTS:
         const QString folder = folderWith(u"latin1"_s, {u"ok.jpg"_s}, {"caf\xe9.jpg"});
         const QByteArray raw = QFile::encodeName(folder) + "/caf\xe9.jpg";
         const auto removeRaw = qScopeGuard([&raw] { ::unlink(raw.constData()); });
-        auto w = m_box->windowAt(2);
+        auto w = m_box->windowAt(2, folder);
         auto *lwFiles = child<QTreeView>(*w, "lwFiles");
-        w->addFolder(folder);
         QCOMPARE(listed(*w), (QStringList {decodePath(raw), folder + u"/ok.jpg"_s}));
         QVERIFY(Prompts::takeRecords().isEmpty());
         QCOMPARE(lwFiles->model()->index(0, 0).data().toString(), u"caf\\xe9.jpg"_s);
