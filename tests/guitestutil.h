@@ -108,29 +108,21 @@ public:
         return w;
     }
 
-    // The window at `page` (up to 6); from page 2 on with `image` in the list.
-    std::unique_ptr<CleanWizard> windowAt(int page, const QString &image)
+    // The window at `page` (up to 6); from page 2 on with `path` (an image, or a folder's
+    // images) in the list.
+    std::unique_ptr<CleanWizard> windowAt(int page, const QString &path = {})
     {
         auto w = window();
         if (page >= 2) {
             w->goNext();
-            w->addFile(image);
+            if (QFileInfo(path).isDir())
+                w->addFolder(path);
+            else if (!path.isEmpty())
+                w->addFile(path);
             w->updateControls();
         }
         while (w->iPage() < page)
             w->goNext();
-        return w;
-    }
-
-    // The window on the file page, with the images of `folder` listed.
-    std::unique_ptr<CleanWizard> filesPage(const QString &folder = {})
-    {
-        auto w = window();
-        w->goNext();
-        if (!folder.isEmpty()) {
-            w->addFolder(folder);
-            w->updateControls();
-        }
         return w;
     }
 

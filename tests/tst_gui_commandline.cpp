@@ -165,8 +165,6 @@ private Q_SLOTS:
             << QByteArrayList {"-auto", "folder", "other"} << u"quillmark: -auto takes exactly one folder"_s;
         QTest::newRow("-auto, missing folder")
             << QByteArrayList {"-auto", "missing"} << u"quillmark: -auto: missing: no such folder"_s;
-        QTest::newRow("--auto, missing folder")
-            << QByteArrayList {"--auto", "missing"} << u"quillmark: -auto: missing: no such folder"_s;
         QTest::newRow("-auto, empty name") << QByteArrayList {"-auto", ""} << u"quillmark: -auto: : no such folder"_s;
         QTest::newRow("-auto, a file") << QByteArrayList {"-auto", "folder/a.jpg"}
                                        << u"quillmark: -auto: folder/a.jpg: not a folder"_s;
@@ -213,48 +211,41 @@ private Q_SLOTS:
     // byte. Relative names start from the current folder. The settings are not written.
     void autoCleansTheFolderNamed_data()
     {
-        QTest::addColumn<QByteArrayList>("arguments"); // the last one is the folder, relative to the row's folder
+        // The last argument names the folder: from the row's folder, or from / through <base>.
+        QTest::addColumn<QByteArrayList>("arguments");
         QTest::addColumn<QByteArray>("sibling");
-        QTest::addColumn<bool>("relative");
-        QTest::newRow("quote") << QByteArrayList {"-auto", "pics\"2024"} << QByteArray("pics2024") << true;
-        QTest::newRow("trailing blank") << QByteArrayList {"-auto", "trip "} << QByteArray("trip") << true;
-        QTest::newRow("leading blank, --auto") << QByteArrayList {"--auto", " lead"} << QByteArray("lead") << false;
-        QTest::newRow("--auto=") << QByteArrayList {"--auto=pics\"2024/"} << QByteArray("pics2024") << true;
-        QTest::newRow("not UTF-8") << QByteArrayList {"-auto", "caf\xe9"} << QByteArray("caf\xc3\xa9") << false;
+        QTest::newRow("quote") << QByteArrayList {"-auto", "pics\"2024"} << QByteArray("pics2024");
+        QTest::newRow("trailing blank") << QByteArrayList {"-auto", "trip "} << QByteArray("trip");
+        QTest::newRow("leading blank, --auto") << QByteArrayList {"--auto", "<base>/ lead"} << QByteArray("lead");
+        QTest::newRow("--auto=") << QByteArrayList {"--auto=pics\"2024/"} << QByteArray("pics2024");
+        QTest::newRow("not UTF-8") << QByteArrayList {"-auto", "<base>/caf\xe9"} << QByteArray("caf\xc3\xa9");
     }
     void autoCleansTheFolderNamed()
     {
         QFETCH(QByteArrayList, arguments);
         QFETCH(QByteArray, sibling);
-        QFETCH(bool, relative);
         const QString base = m_dir.filePath(
             u"auto-"_s + QString::fromLatin1(QTest::currentDataTag()).replace(QRegularExpression(u"\\W+"_s), u"_"_s));
         QVERIFY(QDir().mkpath(base));
         const QByteArray baseBytes = QFile::encodeName(base);
-        QByteArray named = arguments.last();
-        if (named.startsWith("--auto="))
-            named = named.mid(7);
+        arguments.last().replace("<base>", baseBytes);
+        QByteArray named = arguments.last().mid(arguments.last().startsWith("--auto=") ? 7 : 0);
         if (named.endsWith('/'))
             named.chop(1);
-        QVERIFY(makeImageFolder(baseBytes + '/' + named));
+        const QByteArray folder = named.startsWith('/') ? named : baseBytes + '/' + named;
+        QVERIFY(makeImageFolder(folder));
         QVERIFY(makeImageFolder(baseBytes + '/' + sibling));
-        if (!relative) {
-            if (arguments.last().startsWith("--auto="))
-                arguments.last().insert(7, baseBytes + '/');
-            else
-                arguments.last().prepend(baseBytes + '/');
-        }
 
         const Ended e = run(arguments, base, 120000);
         QVERIFY2(e.exitCode == 0, qPrintable(e.err));
-        QVERIFY(exists(baseBytes + '/' + named + "/a_cleaned.jpg"));
+        QVERIFY(exists(folder + "/a_cleaned.jpg"));
         QVERIFY(!exists(baseBytes + '/' + sibling + "/a_cleaned.jpg"));
         // The output is a cleaned copy: the original's GPS position is gone.
         const auto gps = [](const QByteArray &file) {
             return testutil::exifToolOnBytes({u"-s3"_s, u"-GPS:all"_s}, {file}).trimmed();
         };
-        QVERIFY(!gps(baseBytes + '/' + named + "/a.jpg").isEmpty());
-        QCOMPARE(gps(baseBytes + '/' + named + "/a_cleaned.jpg"), QByteArray());
+        QVERIFY(!gps(folder + "/a.jpg").isEmpty());
+        QCOMPARE(gps(folder + "/a_cleaned.jpg"), QByteArray());
         QVERIFY(!QFileInfo::exists(configFile()));
     }
 

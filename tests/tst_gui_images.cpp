@@ -62,7 +62,7 @@ private Q_SLOTS:
     {
         const QString folder = folderWith(u"dialog"_s,
             {u"one.jpg"_s, u"two.TIF"_s, u"three.png"_s, u"notes.txt"_s, u"s/b.jpg"_s, u"s/c.txt"_s, u".hidden.jpg"_s});
-        auto w = m_box->filesPage();
+        auto w = m_box->windowAt(2);
         auto *cmdInput = child<QPushButton>(*w, "cmdInput");
         auto *cmdAddFolder = child<QPushButton>(*w, "cmdAddFolder");
         w->sLastDir = folder + u'/';
@@ -111,9 +111,8 @@ private Q_SLOTS:
         const QString folder = folderWith(u"latin1"_s, {u"ok.jpg"_s}, {"caf\xe9.jpg"});
         const QByteArray raw = QFile::encodeName(folder) + "/caf\xe9.jpg";
         const auto removeRaw = qScopeGuard([&raw] { ::unlink(raw.constData()); });
-        auto w = m_box->filesPage();
+        auto w = m_box->windowAt(2, folder);
         auto *lwFiles = child<QTreeView>(*w, "lwFiles");
-        w->addFolder(folder);
         QCOMPARE(listed(*w), (QStringList {decodePath(raw), folder + u"/ok.jpg"_s}));
         QVERIFY(Prompts::takeRecords().isEmpty());
         QCOMPARE(lwFiles->model()->index(0, 0).data().toString(), u"caf\\xe9.jpg"_s);
@@ -146,7 +145,7 @@ private Q_SLOTS:
     void drops()
     {
         const QString folder = folderWith(u"drop"_s, {u"x.jpg"_s, u"y.jpg"_s, u"z.bmp"_s});
-        auto w = m_box->filesPage();
+        auto w = m_box->windowAt(2);
         auto *lwFiles = child<QTreeView>(*w, "lwFiles");
         QVERIFY(guitest::drop(lwFiles->viewport(), {folder + u"/x.jpg"_s, folder}));
         QTRY_COMPARE(listed(*w), (QStringList {folder + u"/x.jpg"_s, folder + u"/y.jpg"_s, folder + u"/x.jpg"_s}));
@@ -174,12 +173,9 @@ private Q_SLOTS:
     {
         const QStringList names = {u"1.jpg"_s, u"2.jpg"_s, u"3.jpg"_s, u"4.jpg"_s, u"5.jpg"_s};
         const QString folder = folderWith(u"remove"_s, names);
-        auto w = m_box->filesPage();
+        auto w = m_box->windowAt(2, folder);
         auto *lwFiles = child<QTreeView>(*w, "lwFiles");
         auto *lblNumFileAdded = child<QLabel>(*w, "lblNumFileAdded");
-        for (const QString &n : names)
-            w->addFile(folder + u'/' + n);
-        w->updateControls();
 
         // Rows 2 and 4 (counted from 1) and Delete: rows 1, 3 and 5 stay, with their paths.
         select(lwFiles, {1, 3});
@@ -200,6 +196,9 @@ private Q_SLOTS:
         child<QPushButton>(*w, "cmdRemoveAll")->click();
         QVERIFY(w->lstFiles().ListCount() == 0 && lwFiles->model()->rowCount() == 0);
         QVERIFY(!child<QPushButton>(*w, "cmdNext")->isEnabled());
+        // Enter then does nothing.
+        QTest::keyClick(w.get(), Qt::Key_Return);
+        QCOMPARE(w->iPage(), 2);
     }
 
     // "Open with" in a file manager: each chosen file and folder is an argument of its own,
@@ -282,7 +281,7 @@ private Q_SLOTS:
                 std::fclose(f);
             }
         }
-        auto w = m_box->filesPage();
+        auto w = m_box->windowAt(2);
         auto *cmdCancel = child<QPushButton>(*w, "cmdCancel");
         auto *lblNumFileAdded = child<QLabel>(*w, "lblNumFileAdded");
         auto *lwFiles = child<QTreeView>(*w, "lwFiles");

@@ -69,49 +69,30 @@ private Q_SLOTS:
         in.outputFolder = in.prefix = in.suffix = text;
         const ControlStates s = controlStates(in);
         QCOMPARE(s.cmdNextEnabled, next);
-        QCOMPARE(s.txtOutputEnabled, mode == 1);
-        QCOMPARE(s.txtPrefixEnabled, mode == 2);
-        QCOMPARE(s.txtSuffixEnabled, mode == 3);
+        QCOMPARE((QList<bool> {s.txtOutputEnabled, s.txtPrefixEnabled, s.txtSuffixEnabled}),
+            (QList<bool> {mode == 1, mode == 2, mode == 3}));
         QVERIFY(!s.updateCountCaption);
         // A refused prefix or suffix that is not just empty says why.
         QCOMPARE(!s.outputMessage.isEmpty(), mode >= 2 && !next && !text.isEmpty());
-    }
-
-    void textBoxesDisabledOffTheOutputPage()
-    {
-        ControlInputs in;
-        in.page = Page::Tags;
-        in.outputMode = OutputMode::Prefix;
-        const ControlStates s = controlStates(in);
-        QVERIFY(!s.txtOutputEnabled && !s.txtPrefixEnabled && !s.txtSuffixEnabled);
     }
 
     void tagPage()
     {
         ControlInputs in;
         in.page = Page::Tags;
-
-        in.tags = tagOptions(u"AEG"_s);
-        ControlStates s = controlStates(in);
-        QVERIFY(s.cmdNextEnabled);
-        QVERIFY(s.updateTagBoxes);
+        const auto states = [&in](const QString &ticked) {
+            in.tags = tagOptions(ticked);
+            return controlStates(in);
+        };
+        ControlStates s = states(u"AEG"_s);
+        QVERIFY(s.cmdNextEnabled && s.updateTagBoxes);
         QVERIFY(!s.chkCleanExifEnabled && !s.chkCleanOtherEnabled && !s.chkCleanAdobeApp14Enabled);
-
-        in.tags = tagOptions(QString());
-        s = controlStates(in);
-        QVERIFY(!s.cmdNextEnabled);
-        QVERIFY(s.chkCleanExifGPSEnabled && s.chkCleanThumbnailEnabled && s.chkCleanIPTCEnabled);
-
-        in.tags = tagOptions(u"G"_s);
-        QVERIFY(controlStates(in).cmdNextEnabled);
-
-        in.tags = tagOptions(u"EP"_s);
-        s = controlStates(in);
-        QVERIFY(!s.chkCleanExifGPSEnabled);
-        QVERIFY(!s.chkCleanThumbnailEnabled);
-        QVERIFY(!s.chkCleanIPTCEnabled);
+        s = states(QString());
+        QVERIFY(!s.cmdNextEnabled && s.chkCleanExifGPSEnabled && s.chkCleanThumbnailEnabled && s.chkCleanIPTCEnabled);
+        QVERIFY(states(u"G"_s).cmdNextEnabled);
+        s = states(u"EP"_s);
+        QVERIFY(!s.chkCleanExifGPSEnabled && !s.chkCleanThumbnailEnabled && !s.chkCleanIPTCEnabled);
         QVERIFY(s.chkCleanExifEnabled && s.chkCleanPhotoshopEnabled && s.chkCleanXMPEnabled);
-
         // A disabled box still counts towards completeness.
         in.tags = tagOptions(u"G"_s);
         in.tags.exif = false;
@@ -160,13 +141,19 @@ private Q_SLOTS:
         QCOMPARE(in.tags.all || in.tags.anyGroupTicked(), next);
     }
 
-    void otherPagesKeepNextEnabled()
+    // Off the output page its text boxes are disabled; Next needs nothing on the other pages
+    // but the tag page.
+    void otherPages()
     {
-        for (Page page : {Page::Welcome, Page::Date, Page::Ready, Page::Run, Page::Finished}) {
+        for (Page page : {Page::Welcome, Page::Tags, Page::Date, Page::Ready, Page::Run, Page::Finished}) {
             ControlInputs in;
             in.page = page;
+            in.outputMode = OutputMode::Prefix;
             in.tags = tagOptions(QString());
-            QVERIFY2(controlStates(in).cmdNextEnabled, qPrintable(QString::number(int(page))));
+            const ControlStates s = controlStates(in);
+            QVERIFY2(s.cmdNextEnabled == (page != Page::Tags) && !s.txtOutputEnabled && !s.txtPrefixEnabled
+                    && !s.txtSuffixEnabled,
+                qPrintable(QString::number(int(page))));
         }
     }
 };

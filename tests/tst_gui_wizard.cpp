@@ -1,7 +1,7 @@
 // The wizard's pages and navigation, driven on the real window: what each page shows,
 // the pages applying the rules of Next and of the tag boxes, the output modes' text boxes,
-// the keep-look box, the JPEG disclaimer, the ready page's paragraph, Enter and Escape, the
-// date entry, the browse buttons, and the link labels: blue at rest, red with a hand cursor
+// the keep-look box, the JPEG disclaimer, the ready page's paragraph, the date entry,
+// the browse buttons, and the link labels: blue at rest, red with a hand cursor
 // while the mouse is over them, inert while disabled, and what each opens. (Pages 7 and 8
 // of a run: tst_gui_run.)
 
@@ -236,23 +236,6 @@ private Q_SLOTS:
         }
     }
 
-    void enterAndEscape()
-    {
-        auto w = m_box->window();
-        QTest::keyClick(w.get(), Qt::Key_Return);
-        QCOMPARE(w->iPage(), 2);
-        // An empty list disables Next; Enter then does nothing.
-        QVERIFY(!child<QPushButton>(*w, "cmdNext")->isEnabled());
-        QTest::keyClick(w.get(), Qt::Key_Return);
-        QCOMPARE(w->iPage(), 2);
-
-        // Escape presses Close: the window closes and the settings are saved.
-        QFile::remove(m_box->iniPath());
-        QTest::keyClick(w.get(), Qt::Key_Escape);
-        QVERIFY(!w->isVisible());
-        QVERIFY(guitest::readFile(m_box->iniPath()).contains("optOutputMode=3"));
-    }
-
     // The entry applies what the date's rules accept (tst_filedate has them all), says why
     // it refuses an answer and goes on to the next part; an empty answer keeps its part.
     void dateEntry_data()
@@ -287,7 +270,6 @@ private Q_SLOTS:
         }
         // The date entry starts from its link.
         QTest::mouseClick(child<QLabel>(*w, "lblLinkButton_6"), Qt::LeftButton);
-        QCOMPARE(Prompts::pendingAnswers(), 0);
         QStringList shown;
         for (const Prompts::Record &r : Prompts::takeRecords())
             shown << r.title + u": "_s + (r.kind == Prompts::Kind::Message ? r.text : QString());
@@ -321,11 +303,30 @@ private Q_SLOTS:
         QVERIFY(child<QRadioButton>(*w, "optProcessingFail_1")->isChecked());
     }
 
-    void linksHoverAndLeave()
+    // A disabled link is inert, also when it is disabled under the mouse; the others turn red
+    // under the mouse and back at once when it leaves, and open the home page and the log.
+    void links()
     {
-        auto w = m_box->window();
+        auto w = windowAt(5);
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-        child<QCheckBox>(*w, "chkResetFileDates")->setChecked(true); // enables the date link
+        auto *chkResetFileDates = child<QCheckBox>(*w, "chkResetFileDates");
+        QLabel *date = child<QLabel>(*w, "lblLinkButton_6");
+        QVERIFY(!chkResetFileDates->isChecked() && !date->isEnabled());
+        guitest::enter(date);
+        QCOMPARE(lookOf(date), look(false));
+        QTest::mouseClick(date, Qt::LeftButton);
+        QVERIFY(Prompts::takeRecords().isEmpty());
+        chkResetFileDates->setChecked(true);
+        guitest::enter(date);
+        QCOMPARE(lookOf(date), look(true));
+        chkResetFileDates->setChecked(false);
+        QCOMPARE(lookOf(date), look(false));
+        guitest::leave(date);
+        w->openLink(3); // the log link works whether or not it is shown
+
+        chkResetFileDates->setChecked(true); // enables the date link
+        while (w->iPage() > 1)
+            w->goBack();
         for (int index : {2, 3, 5, 6}) {
             QLabel *link = child<QLabel>(*w, u"lblLinkButton_"_s + QString::number(index));
             QCOMPARE(lookOf(link), look(false));
@@ -340,36 +341,14 @@ private Q_SLOTS:
         QTRY_COMPARE(lookOf(home), look(true));
         QTest::mouseMove(child<QLabel>(*w, "Label7"), QPoint(2, 2));
         QTRY_COMPARE(lookOf(home), look(false));
+        QTest::mouseClick(home, Qt::LeftButton);
+        QVERIFY(WelcomePage::homePageUrl().contains(u"app=quillmark"_s));
+        QCOMPARE(guitest::recordedTexts(Prompts::Kind::Open),
+            (QStringList {w->systemFolders().sTemp + u"/qmk_log.txt"_s, WelcomePage::homePageUrl()}));
         // A page change under the mouse leaves no link red.
         guitest::enter(home);
         w->goNext();
         QCOMPARE(lookOf(home).first, look(false).first);
-    }
-
-    // A disabled link is inert, also when it is disabled under the mouse; the others open
-    // the home page and the log.
-    void disabledLinkIsInertOthersOpen()
-    {
-        auto w = windowAt(5);
-        auto *chkResetFileDates = child<QCheckBox>(*w, "chkResetFileDates");
-        QLabel *date = child<QLabel>(*w, "lblLinkButton_6");
-        QVERIFY(!chkResetFileDates->isChecked() && !date->isEnabled());
-        guitest::enter(date);
-        QCOMPARE(lookOf(date), look(false));
-        QTest::mouseClick(date, Qt::LeftButton);
-        QVERIFY(Prompts::takeRecords().isEmpty());
-        chkResetFileDates->setChecked(true);
-        guitest::enter(date);
-        QCOMPARE(lookOf(date), look(true));
-        chkResetFileDates->setChecked(false);
-        QCOMPARE(lookOf(date), look(false));
-
-        QTest::mouseClick(child<QLabel>(*w, "lblLinkButton_2"), Qt::LeftButton);
-        QVERIFY(WelcomePage::homePageUrl().contains(u"app=quillmark"_s));
-        // The log link works whether or not it is shown.
-        w->openLink(3);
-        QCOMPARE(guitest::recordedTexts(Prompts::Kind::Open),
-            (QStringList {WelcomePage::homePageUrl(), w->systemFolders().sTemp + u"/qmk_log.txt"_s}));
     }
 
     // The destination before any run; after a run it is checked with the run.

@@ -109,7 +109,6 @@ public:
     const QString &sFirstImageFolder() const { return m_sFirstImageFolder; }
     const SystemFolders &systemFolders() const { return m_systemFolders; }
     bool bPortable() const;
-    int ScreenDPI() const { return m_ScreenDPI; }
 
     // Fields restored from and saved to the settings.
     QString sLastDir;

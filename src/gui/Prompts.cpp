@@ -123,11 +123,6 @@ void clearAnswers()
     answers().clear();
 }
 
-int pendingAnswers()
-{
-    return static_cast<int>(answers().size());
-}
-
 QList<Record> takeRecords()
 {
     return std::exchange(records(), {});

@@ -54,7 +54,6 @@ bool openUrl(const QUrl &url);
 // --- test hook ---
 void queueAnswer(const QVariant &answer);
 void clearAnswers();
-int pendingAnswers();
 // Takes the next scripted answer for a prompt of this kind, recording the prompt; nothing
 // when the queue is empty (the caller then shows its dialog). For the dialogs that live
 // elsewhere (the folder browser).
