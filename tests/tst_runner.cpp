@@ -78,7 +78,6 @@ private Q_SLOTS:
             "my $chunk = ('0123456789abcdef' x 64);\n"
             "for (1..5120) { print STDOUT $chunk; print STDERR $chunk; }\n");
         ConsoleRunner runner;
-        runner.setTimeoutMs(60000);
         QCOMPARE(runner.RunConsoleCommand(program, {}), 0);
         QCOMPARE(runner.sConsoleOutput().size(), 5 * 1024 * 1024);
         QCOMPARE(runner.sConsoleError().size(), 5 * 1024 * 1024);
@@ -152,22 +151,6 @@ private Q_SLOTS:
         QCOMPARE(runner.sConsoleOutput(), u"seen"_s);
     }
 
-    void timeoutInterrupts()
-    {
-        // The handler proves the tool got SIGINT, as ExifTool needs to remove its temporary files.
-        const QString marker = m_dir.filePath(u"interrupted"_s);
-        const QString program = tool(u"sleeper"_s,
-            "$SIG{INT} = sub { open(my $f, '>', $ARGV[0]); close $f; exit 7; };\n"
-            "print 'started'; print STDERR 'working';\nsleep 60;\n");
-        ConsoleRunner runner;
-        runner.setTimeoutMs(300);
-        QCOMPARE(runner.RunConsoleCommand(program, {marker}), -1);
-        QVERIFY(QFile::exists(marker));
-        QCOMPARE(runner.sConsoleOutput(), QString());
-        QCOMPARE(runner.sConsoleError(), u"%1 was stopped after 1 second(s)."_s.arg(program));
-        // (One that ignores the interrupt is killed: tst_exiftoolprocess.)
-    }
-
     // A path whose bytes are not UTF-8 reaches ExifTool unchanged (the viewer lists such
     // a file), also after "--"; the options before it stay on the command line, where
     // "-config" must be.
@@ -180,7 +163,6 @@ private Q_SLOTS:
         QVERIFY(::rename(QFile::encodeName(dir.filePath(u"tmp"_s)).constData(), raw.constData()) == 0);
         const auto removeRaw = qScopeGuard([&raw] { ::unlink(raw.constData()); });
         ConsoleRunner runner;
-        runner.setTimeoutMs(60000);
         for (const bool afterDashes : {false, true}) {
             QStringList args = {u"-config"_s, QString(), u"-s3"_s, u"-GPSLatitude"_s, u"-n"_s};
             if (afterDashes)

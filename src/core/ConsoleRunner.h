@@ -30,8 +30,6 @@ public:
 
     // Working directory of the runs; defaults to programFolder().
     void setWorkingDirectory(const QString &dir) { m_workingDirectory = dir; }
-    // 0 means no limit. A run that exceeds it is interrupted and reported as failed.
-    void setTimeoutMs(int ms) { m_timeoutMs = ms; }
 
 private:
     int run(const QString &program, const QStringList &arguments, bool exiftool);
@@ -39,5 +37,4 @@ private:
     QString m_output;
     QString m_error;
     QString m_workingDirectory;
-    int m_timeoutMs = 0;
 };
