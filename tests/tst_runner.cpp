@@ -65,8 +65,8 @@ private Q_SLOTS:
 
         // Each run's texts replace the last run's.
         ConsoleRunner runner;
-        QCOMPARE(runner.RunConsoleCommand(tool(u"both"_s, "print 'out'; print STDERR 'err'; exit 1;"), {}), 1);
-        QCOMPARE(runner.RunConsoleCommand(tool(u"channels"_s, body), {}), result);
+        QCOMPARE(runner.RunExifTool(tool(u"both"_s, "print 'out'; print STDERR 'err'; exit 1;"), {}), 1);
+        QCOMPARE(runner.RunExifTool(tool(u"channels"_s, body), {}), result);
         QCOMPARE(runner.sConsoleOutput(), output);
         QCOMPARE(runner.sConsoleError(), error);
     }
@@ -78,7 +78,7 @@ private Q_SLOTS:
             "my $chunk = ('0123456789abcdef' x 64);\n"
             "for (1..5120) { print STDOUT $chunk; print STDERR $chunk; }\n");
         ConsoleRunner runner;
-        QCOMPARE(runner.RunConsoleCommand(program, {}), 0);
+        QCOMPARE(runner.RunExifTool(program, {}), 0);
         QCOMPARE(runner.sConsoleOutput().size(), 5 * 1024 * 1024);
         QCOMPARE(runner.sConsoleError().size(), 5 * 1024 * 1024);
     }
@@ -94,11 +94,11 @@ private Q_SLOTS:
             u"; rm -rf x | cat > y & *.jpg ? \u00e9t\u00e9 \u6771\u4eac trailing\\"_s};
         ConsoleRunner runner;
         runner.setWorkingDirectory(m_dir.path());
-        QCOMPARE(runner.RunConsoleCommand(program, arguments), 0);
+        QCOMPARE(runner.RunExifTool(program, arguments), 0);
         QCOMPARE(QString::fromUtf8(testutil::readFile(m_dir.filePath(u"args.bin"_s))).split(QChar(0)), arguments);
 
         ConsoleRunner byDefault;
-        QCOMPARE(byDefault.RunConsoleCommand(tool(u"cwd"_s, "use Cwd; print getcwd();\n"), {}), 0);
+        QCOMPARE(byDefault.RunExifTool(tool(u"cwd"_s, "use Cwd; print getcwd();\n"), {}), 0);
         QCOMPARE(byDefault.sConsoleOutput(), QFileInfo(programFolder()).canonicalFilePath());
     }
 
@@ -122,7 +122,7 @@ private Q_SLOTS:
             QVERIFY(QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner));
         }
         ConsoleRunner runner;
-        QVERIFY(runner.RunConsoleCommand(program, {u"-ver"_s}) != 0);
+        QVERIFY(runner.RunExifTool(program, {u"-ver"_s}) != 0);
         QCOMPARE(runner.sConsoleOutput(), QString());
         // The tests run under LC_ALL=C.UTF-8, so the system's reason is in English.
         QCOMPARE(runner.sConsoleError(), u"Could not start %1: %2"_s.arg(program, reason));
@@ -132,7 +132,7 @@ private Q_SLOTS:
     {
         const QString program = tool(u"crash"_s, "print 'partial'; kill 'SEGV', $$; sleep 5;");
         ConsoleRunner runner;
-        QCOMPARE(runner.RunConsoleCommand(program, {}), -1);
+        QCOMPARE(runner.RunExifTool(program, {}), -1);
         QCOMPARE(runner.sConsoleOutput(), QString());
         QVERIFY(runner.sConsoleError().contains(program));
     }
@@ -147,7 +147,7 @@ private Q_SLOTS:
             "select(undef, undef, undef, 0.01); }\nexit 1;\n");
         QTimer::singleShot(50, this, [&] { QVERIFY(testutil::writeFile(signal, {})); });
         ConsoleRunner runner;
-        QCOMPARE(runner.RunConsoleCommand(program, {signal}), 0);
+        QCOMPARE(runner.RunExifTool(program, {signal}), 0);
         QCOMPARE(runner.sConsoleOutput(), u"seen"_s);
     }
 

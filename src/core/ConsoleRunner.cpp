@@ -40,17 +40,7 @@ QString findExifTool()
     return QStandardPaths::findExecutable(u"exiftool"_s);
 }
 
-int ConsoleRunner::RunConsoleCommand(const QString &program, const QStringList &arguments)
-{
-    return run(program, arguments, false);
-}
-
-int ConsoleRunner::RunExifTool(const QString &exiftool, const QStringList &arguments)
-{
-    return run(exiftool, arguments, true);
-}
-
-int ConsoleRunner::run(const QString &program, const QStringList &arguments, bool exiftool)
+int ConsoleRunner::RunExifTool(const QString &program, const QStringList &arguments)
 {
     m_output.clear();
     m_error.clear();
@@ -88,13 +78,9 @@ int ConsoleRunner::run(const QString &program, const QStringList &arguments, boo
             loop->quit();
     });
 
-    if (exiftool) {
-        if (!process.startExifTool(program, arguments)) {
-            m_error = Text::tr("Could not start %1: %2").arg(program, process.errorString());
-            return -1;
-        }
-    } else {
-        process.start(program, arguments);
+    if (!process.startExifTool(program, arguments)) {
+        m_error = Text::tr("Could not start %1: %2").arg(program, process.errorString());
+        return -1;
     }
 
     if (QCoreApplication::instance()) {
