@@ -215,6 +215,12 @@ inline bool writeFile(const QString &path, const QByteArray &bytes, bool executa
     return !executable || f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
+// An executable Perl tool at `path`, its output unbuffered; returns the path, empty on failure.
+inline QString perlTool(const QString &path, const QByteArray &body)
+{
+    return writeFile(path, "#!/usr/bin/perl\nuse strict; use warnings;\n$| = 1;\n" + body, true) ? path : QString();
+}
+
 // A copy of quillmark-cli in the folder `bin` (made when missing); with `ini`, a portable
 // one (a PORTABLE marker) with `ini` as its settings.ini. Returns the copy's path.
 inline QString copyCli(const QString &bin, const QByteArray &ini = {})

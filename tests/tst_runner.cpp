@@ -20,13 +20,7 @@ class TestRunner final : public QObject {
 private:
     QTemporaryDir m_dir;
 
-    // Writes an executable Perl tool into the temporary folder and returns its path.
-    QString tool(const QString &name, const QByteArray &body)
-    {
-        const QString path = m_dir.filePath(name);
-        return testutil::writeFile(path, "#!/usr/bin/perl\nuse strict; use warnings;\n" + body, true) ? path
-                                                                                                      : QString();
-    }
+    QString tool(const QString &name, const QByteArray &body) { return testutil::perlTool(m_dir.filePath(name), body); }
 
 private Q_SLOTS:
     void initTestCase()
