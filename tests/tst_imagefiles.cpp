@@ -123,8 +123,7 @@ private Q_SLOTS:
     // listed as they always were, and come out "unchanged").
     void kindsAgreeWithExifTool()
     {
-        if (testutil::exiftool().isEmpty())
-            QSKIP("ExifTool is not installed");
+        QUILLMARK_REQUIRE_EXIFTOOL();
         const auto extensions = [](const QString &option) {
             QSet<QString> out;
             const QString text = testutil::runExifTool({option});

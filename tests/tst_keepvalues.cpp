@@ -44,8 +44,7 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
-        if (testutil::exiftool().isEmpty())
-            QSKIP("ExifTool is not installed");
+        QUILLMARK_REQUIRE_EXIFTOOL();
         QVERIFY(m_dir.isValid());
     }
 
