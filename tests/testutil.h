@@ -62,6 +62,16 @@ inline QByteArray readFile(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// What ExifTool 12.57 printed for the samples (tests/data/exiftool, made by
+// tools/record-exiftool-output.sh); empty, with a warning, when missing.
+inline QByteArray recording(const QString &name)
+{
+    const QByteArray data = readFile(testData(QStringLiteral("exiftool/") + name));
+    if (data.isEmpty())
+        qWarning("missing recording %s", qPrintable(name));
+    return data;
+}
+
 // A JPEG is whole when it ends with its end-of-image marker.
 inline bool jpegIsWhole(const QString &path)
 {

@@ -11,13 +11,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray recording(const QString &name)
-{
-    const QByteArray data = testutil::readFile(testutil::testData(u"exiftool/"_s + name));
-    if (data.isEmpty())
-        qWarning("missing recording %s", qPrintable(name));
-    return data;
-}
+using testutil::recording;
 
 QString text(const QString &name)
 {
