@@ -13,11 +13,6 @@ namespace {
 
 using testutil::recording;
 
-QString text(const QString &name)
-{
-    return QString::fromUtf8(recording(name));
-}
-
 const ReadBackTag *findTag(const QList<ReadBackTag> &tags, const QString &key)
 {
     for (const ReadBackTag &t : tags) {
@@ -38,7 +33,7 @@ class TestExifToolOutput : public QObject {
 private Q_SLOTS:
     void listing()
     {
-        const QString listing = text(camera);
+        const QString listing = QString::fromUtf8(recording(camera));
         const QList<MetadataCompare::Entry> entries = MetadataCompare::parseListing(listing);
         // Every tag line is one entry, and nothing else is: a warning line is left out.
         QCOMPARE(entries.size(), listing.count(u"\n["_s) + 1);
@@ -66,8 +61,8 @@ private Q_SLOTS:
     void compareCleaned()
     {
         using MetadataCompare::Change;
-        const auto before = MetadataCompare::parseListing(text(camera));
-        const auto after = MetadataCompare::parseListing(text(cameraCleaned));
+        const auto before = MetadataCompare::parseListing(QString::fromUtf8(recording(camera)));
+        const auto after = MetadataCompare::parseListing(QString::fromUtf8(recording(cameraCleaned)));
         const QList<MetadataCompare::Row> rows = MetadataCompare::compare(before, after);
         QHash<QString, Change> changes;
         for (const MetadataCompare::Row &r : rows) {
