@@ -675,13 +675,6 @@
         <source>%1 was stopped because the program is closing.</source>
         <translation>%1 wurde angehalten, weil das Programm beendet wird.</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 was stopped after %n second(s).</source>
-        <translation>
-            <numerusform>%1 wurde nach %n Sekunde angehalten.</numerusform>
-            <numerusform>%1 wurde nach %n Sekunden angehalten.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1 crashed or was killed.</source>
         <translation>%1 ist abgestürzt oder wurde gewaltsam beendet.</translation>

@@ -675,13 +675,6 @@
         <source>%1 was stopped because the program is closing.</source>
         <translation>%1 se detuvo porque el programa se está cerrando.</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 was stopped after %n second(s).</source>
-        <translation>
-            <numerusform>%1 se detuvo después de %n segundo.</numerusform>
-            <numerusform>%1 se detuvo después de %n segundos.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1 crashed or was killed.</source>
         <translation>%1 se cerró inesperadamente o se forzó su cierre.</translation>

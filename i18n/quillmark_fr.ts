@@ -675,13 +675,6 @@
         <source>%1 was stopped because the program is closing.</source>
         <translation>%1 a été arrêté parce que le programme se ferme.</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 was stopped after %n second(s).</source>
-        <translation>
-            <numerusform>%1 a été arrêté après %n seconde.</numerusform>
-            <numerusform>%1 a été arrêté après %n secondes.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1 crashed or was killed.</source>
         <translation>%1 s’est arrêté brutalement ou a été interrompu de force.</translation>

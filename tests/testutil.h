@@ -62,6 +62,16 @@ inline QByteArray readFile(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// What ExifTool 12.57 printed for the samples (tests/data/exiftool, made by
+// tools/record-exiftool-output.sh); empty, with a warning, when missing.
+inline QByteArray recording(const QString &name)
+{
+    const QByteArray data = readFile(testData(QStringLiteral("exiftool/") + name));
+    if (data.isEmpty())
+        qWarning("missing recording %s", qPrintable(name));
+    return data;
+}
+
 // A JPEG is whole when it ends with its end-of-image marker.
 inline bool jpegIsWhole(const QString &path)
 {
@@ -213,6 +223,12 @@ inline bool writeFile(const QString &path, const QByteArray &bytes, bool executa
         return false;
     f.close();
     return !executable || f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// An executable Perl tool at `path`, its output unbuffered; returns the path, empty on failure.
+inline QString perlTool(const QString &path, const QByteArray &body)
+{
+    return writeFile(path, "#!/usr/bin/perl\nuse strict; use warnings;\n$| = 1;\n" + body, true) ? path : QString();
 }
 
 // A copy of quillmark-cli in the folder `bin` (made when missing); with `ini`, a portable

@@ -11,11 +11,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray recorded(const QString &name)
-{
-    return testutil::readFile(testutil::testData(u"exiftool/"_s + name));
-}
-
 QString verdictText(const ImageVerdict &v)
 {
     switch (v.kind) {
@@ -104,7 +99,7 @@ private Q_SLOTS:
         progress.lastCommand = quint64(lastCommand);
         bool ended = false;
         if (!recording.isEmpty()) {
-            const QByteArray text = recorded(u"batch-"_s + recording + u".stderr.txt"_s);
+            const QByteArray text = testutil::recording(u"batch-"_s + recording + u".stderr.txt"_s);
             QVERIFY(!text.isEmpty());
             for (const QByteArray &line : text.split('\n')) {
                 if (line.isEmpty())

@@ -11,18 +11,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray recording(const QString &name)
-{
-    const QByteArray data = testutil::readFile(testutil::testData(u"exiftool/"_s + name));
-    if (data.isEmpty())
-        qWarning("missing recording %s", qPrintable(name));
-    return data;
-}
-
-QString text(const QString &name)
-{
-    return QString::fromUtf8(recording(name));
-}
+using testutil::recording;
 
 const ReadBackTag *findTag(const QList<ReadBackTag> &tags, const QString &key)
 {
@@ -44,7 +33,7 @@ class TestExifToolOutput : public QObject {
 private Q_SLOTS:
     void listing()
     {
-        const QString listing = text(camera);
+        const QString listing = QString::fromUtf8(recording(camera));
         const QList<MetadataCompare::Entry> entries = MetadataCompare::parseListing(listing);
         // Every tag line is one entry, and nothing else is: a warning line is left out.
         QCOMPARE(entries.size(), listing.count(u"\n["_s) + 1);
@@ -72,8 +61,8 @@ private Q_SLOTS:
     void compareCleaned()
     {
         using MetadataCompare::Change;
-        const auto before = MetadataCompare::parseListing(text(camera));
-        const auto after = MetadataCompare::parseListing(text(cameraCleaned));
+        const auto before = MetadataCompare::parseListing(QString::fromUtf8(recording(camera)));
+        const auto after = MetadataCompare::parseListing(QString::fromUtf8(recording(cameraCleaned)));
         const QList<MetadataCompare::Row> rows = MetadataCompare::compare(before, after);
         QHash<QString, Change> changes;
         for (const MetadataCompare::Row &r : rows) {

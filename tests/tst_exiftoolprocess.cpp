@@ -28,13 +28,7 @@ class TestExifToolProcess final : public QObject {
 private:
     QTemporaryDir m_dir;
 
-    QString tool(const QString &name, const QByteArray &body)
-    {
-        const QString path = m_dir.filePath(name);
-        return testutil::writeFile(path, "#!/usr/bin/perl\nuse strict; use warnings;\n$| = 1;\n" + body, true)
-            ? path
-            : QString();
-    }
+    QString tool(const QString &name, const QByteArray &body) { return testutil::perlTool(m_dir.filePath(name), body); }
 
 private Q_SLOTS:
     void end_data()

@@ -30,10 +30,10 @@ bool makeFiles(const QString &root, const QStringList &relativePaths)
     return true;
 }
 
-QStringList walk(const QString &folder, bool files, bool folders, bool recurse)
+QStringList walk(const QString &folder)
 {
     PathList out;
-    ImageFiles::RecursiveGetFolderContent(folder, out, files, folders, recurse);
+    ImageFiles::RecursiveGetFolderContent(folder, out);
     return out.toStringList();
 }
 
@@ -123,8 +123,7 @@ private Q_SLOTS:
     // listed as they always were, and come out "unchanged").
     void kindsAgreeWithExifTool()
     {
-        if (testutil::exiftool().isEmpty())
-            QSKIP("ExifTool is not installed");
+        QUILLMARK_REQUIRE_EXIFTOOL();
         const auto extensions = [](const QString &option) {
             QSet<QString> out;
             const QString text = testutil::runExifTool({option});
@@ -177,42 +176,22 @@ private Q_SLOTS:
         QCOMPARE(ImageFiles::isSupportedImageFile(path), supported);
     }
 
-    void walkOrder_data()
-    {
-        QTest::addColumn<bool>("files");
-        QTest::addColumn<bool>("folders");
-        QTest::addColumn<bool>("recurse");
-        QTest::addColumn<QStringList>("expected");
-
-        QTest::newRow("files") << true << false << false << QStringList {u"a.jpg"_s, u"b.txt"_s};
-        QTest::newRow("files, recursive")
-            << true << false << true
-            << QStringList {u"a.jpg"_s, u"b.txt"_s, u"s/b.jpg"_s, u"s/z.jpg"_s, u"s/deep/c.jpg"_s, u"T/d.jpg"_s};
-        QTest::newRow("folders, recursive") << false << true << true << QStringList {u"s"_s, u"s/deep"_s, u"T"_s};
-        QTest::newRow("both, recursive") << true << true << true
-                                         << QStringList {u"a.jpg"_s, u"b.txt"_s, u"s"_s, u"s/b.jpg"_s, u"s/z.jpg"_s,
-                                                u"s/deep"_s, u"s/deep/c.jpg"_s, u"T"_s, u"T/d.jpg"_s};
-    }
-
     void walkOrder()
     {
-        QFETCH(bool, files);
-        QFETCH(bool, folders);
-        QFETCH(bool, recurse);
-        QFETCH(QStringList, expected);
-
         const QString root = m_tmp->path();
         // Created out of order so the file system's own order cannot pass for ours.
         QVERIFY(makeFiles(root, {u"T/d.jpg"_s, u"s/z.jpg"_s, u"s/deep/c.jpg"_s, u"b.txt"_s, u"s/b.jpg"_s, u"a.jpg"_s}));
+        const QStringList expected
+            = prefixed(root, {u"a.jpg"_s, u"b.txt"_s, u"s/b.jpg"_s, u"s/z.jpg"_s, u"s/deep/c.jpg"_s, u"T/d.jpg"_s});
 
         // The walk appends to what the list already holds; a trailing separator is not doubled.
         PathList out;
         out.AddItem(u"already there"_s);
-        ImageFiles::RecursiveGetFolderContent(root + u'/', out, files, folders, recurse);
-        QCOMPARE(out.toStringList(), QStringList {u"already there"_s} + prefixed(root, expected));
-        QCOMPARE(walk(root, files, folders, recurse), prefixed(root, expected));
-        QVERIFY(walk(root + u"/a.jpg"_s, true, true, true).isEmpty());
-        QVERIFY(walk(root + u"/missing"_s, true, true, true).isEmpty());
+        ImageFiles::RecursiveGetFolderContent(root + u'/', out);
+        QCOMPARE(out.toStringList(), QStringList {u"already there"_s} + expected);
+        QCOMPARE(walk(root), expected);
+        QVERIFY(walk(root + u"/a.jpg"_s).isEmpty());
+        QVERIFY(walk(root + u"/missing"_s).isEmpty());
     }
 
     // Only visible regular files are listed (a link to one too), hidden names and what
@@ -232,9 +211,8 @@ private Q_SLOTS:
         QVERIFY(QFile::link(root + u"/t"_s, root + u"/u"_s)); // a second way into t
         QVERIFY(QFile::link(root + u"/sub"_s, root + u"/t/back"_s));
 
-        QCOMPARE(walk(root, true, false, true),
-            prefixed(root, {u"link.jpg"_s, u"shown.jpg"_s, u"sub/visible.jpg"_s, u"t/c.jpg"_s}));
-        QCOMPARE(walk(root + u"/.start"_s, true, false, true), prefixed(root, {u".start/x.jpg"_s}));
+        QCOMPARE(walk(root), prefixed(root, {u"link.jpg"_s, u"shown.jpg"_s, u"sub/visible.jpg"_s, u"t/c.jpg"_s}));
+        QCOMPARE(walk(root + u"/.start"_s), prefixed(root, {u".start/x.jpg"_s}));
     }
 
     // Every name arrives as a path that names the file, one that is not UTF-8 too.
@@ -254,7 +232,7 @@ private Q_SLOTS:
         QVERIFY(fd >= 0);
         ::close(fd);
 
-        QStringList got = walk(root, true, false, true);
+        QStringList got = walk(root);
         const auto removeBad = qScopeGuard([&bad] { ::unlink(bad.constData()); }); // QTemporaryDir cannot name it
         QVERIFY(got.removeOne(decodePath(bad)));
         QVERIFY(isFilePath(decodePath(bad)));
@@ -293,7 +271,7 @@ private Q_SLOTS:
         int asked = 0;
         const auto keepAlive = [&asked, answersYes] { return asked++ < answersYes; };
         PathList out;
-        QVERIFY(!ImageFiles::RecursiveGetFolderContent(root, out, true, false, true, keepAlive));
+        QVERIFY(!ImageFiles::RecursiveGetFolderContent(root, out, keepAlive));
         QCOMPARE(asked, answersYes + 1); // not asked again once it said no
         // Stopped inside the large folder, none of it is listed.
         QCOMPARE(out.ListCount(), 0);

@@ -25,9 +25,7 @@ private:
             return {};
         if (!edits.isEmpty()) {
             int code = -1;
-            testutil::runExifTool(
-                QStringList {u"-config"_s, u""_s, u"-m"_s, u"-overwrite_original"_s} + edits + QStringList {path},
-                &code);
+            testutil::runExifTool(QStringList {u"-m"_s, u"-overwrite_original"_s} + edits + QStringList {path}, &code);
             if (code != 0)
                 return {};
         }
@@ -37,8 +35,8 @@ private:
     // Every tag of a file but the file system's and ExifTool's own, numerically.
     static QString tagsOf(const QString &path)
     {
-        QStringList lines = testutil::runExifTool({u"-config"_s, u""_s, u"-a"_s, u"-G1"_s, u"-s"_s, u"-n"_s,
-                                                      u"--System:all"_s, u"--File:all"_s, u"--ExifTool:all"_s, path})
+        QStringList lines = testutil::runExifTool(
+            {u"-a"_s, u"-G1"_s, u"-s"_s, u"-n"_s, u"--System:all"_s, u"--File:all"_s, u"--ExifTool:all"_s, path})
                                 .split(u'\n', Qt::SkipEmptyParts);
         return lines.join(u'\n');
     }
@@ -46,8 +44,7 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
-        if (testutil::exiftool().isEmpty())
-            QSKIP("ExifTool is not installed");
+        QUILLMARK_REQUIRE_EXIFTOOL();
         QVERIFY(m_dir.isValid());
     }
 
@@ -81,8 +78,7 @@ private Q_SLOTS:
         QFETCH(bool, readable);
         static int serial = 0;
         const QString input = prepare(sampleName, edits, u"in%1.jpg"_s.arg(++serial));
-        if (input.isEmpty())
-            QFAIL("sample missing from tests/data/images");
+        QVERIFY2(!input.isEmpty(), "sample missing from tests/data/images");
 
         const std::optional<JpegKeepValues> values = readJpegKeepValues(input);
         QCOMPARE(values.has_value(), readable);
@@ -90,10 +86,10 @@ private Q_SLOTS:
             return;
 
         // What the reader found is what ExifTool reads.
-        const QStringList read = testutil::runExifTool(
-            {u"-config"_s, u""_s, u"-s3"_s, u"-n"_s, u"-f"_s, u"-IFD0:Orientation"_s, u"-ExifIFD:ColorSpace"_s,
-                u"-InteropIFD:InteropIndex"_s, u"-ExifIFD:Gamma"_s, input})
-                                     .split(u'\n', Qt::SkipEmptyParts);
+        const QStringList read
+            = testutil::runExifTool({u"-s3"_s, u"-n"_s, u"-f"_s, u"-IFD0:Orientation"_s, u"-ExifIFD:ColorSpace"_s,
+                                        u"-InteropIFD:InteropIndex"_s, u"-ExifIFD:Gamma"_s, input})
+                  .split(u'\n', Qt::SkipEmptyParts);
         QCOMPARE(read.size(), 4);
         QCOMPARE(values->orientation ? QString::number(*values->orientation) : u"-"_s, read.at(0));
         QCOMPARE(values->colorSpace ? QString::number(*values->colorSpace) : u"-"_s, read.at(1));
@@ -122,12 +118,11 @@ private Q_SLOTS:
             const QString byValue = m_dir.filePath(u"value%1_%2.jpg"_s.arg(serial).arg(n));
             ++n;
             int code = -1;
-            testutil::runExifTool(QStringList {u"-config"_s, u""_s, u"-m"_s} + BuildTagArguments(tags)
-                    + QStringList {u"-o"_s, byCopy, input},
-                &code);
+            testutil::runExifTool(
+                QStringList {u"-m"_s} + BuildTagArguments(tags) + QStringList {u"-o"_s, byCopy, input}, &code);
             QCOMPARE(code, 0);
-            testutil::runExifTool(QStringList {u"-config"_s, u""_s, u"-m"_s} + tagArgumentsWithValues(tags, *values)
-                    + QStringList {u"-o"_s, byValue, input},
+            testutil::runExifTool(
+                QStringList {u"-m"_s} + tagArgumentsWithValues(tags, *values) + QStringList {u"-o"_s, byValue, input},
                 &code);
             QCOMPARE(code, 0);
             QCOMPARE(tagsOf(byValue), tagsOf(byCopy));
@@ -156,8 +151,7 @@ private Q_SLOTS:
         QFETCH(QStringList, edits);
         static int serial = 0;
         const QString input = prepare(sampleName, edits, u"ins%1.jpg"_s.arg(++serial));
-        if (input.isEmpty())
-            QFAIL("sample missing from tests/data/images");
+        QVERIFY2(!input.isEmpty(), "sample missing from tests/data/images");
         const std::optional<JpegKeepValues> values = readJpegKeepValues(input);
         QVERIFY(values.has_value());
         const TagOptions tags;
@@ -168,11 +162,9 @@ private Q_SLOTS:
         const QString ours = m_dir.filePath(u"insours%1.jpg"_s.arg(serial));
         int code = -1;
         testutil::runExifTool(
-            QStringList {u"-config"_s, u""_s, u"-m"_s} + BuildTagArguments(tags) + QStringList {u"-o"_s, byCopy, input},
-            &code);
+            QStringList {u"-m"_s} + BuildTagArguments(tags) + QStringList {u"-o"_s, byCopy, input}, &code);
         QCOMPARE(code, 0);
-        testutil::runExifTool(QStringList {u"-config"_s, u""_s, u"-m"_s}
-                + tagArgumentsWithValues(tags, JpegKeepValues {})
+        testutil::runExifTool(QStringList {u"-m"_s} + tagArgumentsWithValues(tags, JpegKeepValues {})
                 + QStringList {exifPlaceholderArgument(block), u"-o"_s, ours, input},
             &code);
         QCOMPARE(code, 0);
@@ -183,13 +175,12 @@ private Q_SLOTS:
         // A second fill finds no placeholder left.
         QVERIFY(!fillExifPlaceholder(ours, block, &error));
 
-        const QStringList kept {u"-config"_s, u""_s, u"-s3"_s, u"-n"_s, u"-f"_s, u"-IFD0:Orientation"_s,
-            u"-ExifIFD:ColorSpace"_s, u"-ExifIFD:Gamma"_s, u"-InteropIFD:InteropIndex"_s,
-            u"-ICC_Profile:ProfileDescription"_s};
+        const QStringList kept {u"-s3"_s, u"-n"_s, u"-f"_s, u"-IFD0:Orientation"_s, u"-ExifIFD:ColorSpace"_s,
+            u"-ExifIFD:Gamma"_s, u"-InteropIFD:InteropIndex"_s, u"-ICC_Profile:ProfileDescription"_s};
         QCOMPARE(testutil::runExifTool(kept + QStringList {ours}), testutil::runExifTool(kept + QStringList {byCopy}));
         QCOMPARE(testutil::runExifTool(kept + QStringList {ours}), testutil::runExifTool(kept + QStringList {input}));
         // ExifTool's validation finds no more fault in our block than in its own.
-        const QStringList validate {u"-config"_s, u""_s, u"-validate"_s, u"-warning"_s, u"-a"_s, u"-s3"_s};
+        const QStringList validate {u"-validate"_s, u"-warning"_s, u"-a"_s, u"-s3"_s};
         QCOMPARE(testutil::runExifTool(validate + QStringList {ours}),
             testutil::runExifTool(validate + QStringList {byCopy}));
 
@@ -201,8 +192,8 @@ private Q_SLOTS:
         QCOMPARE(filled.mid(scan), placeheld.mid(scan));
         QVERIFY(!filled.contains(QByteArray(block.size(), 'x')));
         // The image's own comment went with "-all=", as it does without the placeholder.
-        QCOMPARE(testutil::runExifTool({u"-config"_s, u""_s, u"-s3"_s, u"-Comment"_s, ours}),
-            testutil::runExifTool({u"-config"_s, u""_s, u"-s3"_s, u"-Comment"_s, byCopy}));
+        QCOMPARE(testutil::runExifTool({u"-s3"_s, u"-Comment"_s, ours}),
+            testutil::runExifTool({u"-s3"_s, u"-Comment"_s, byCopy}));
     }
 
     void brokenSegmentsAreDeclined()

@@ -8,7 +8,6 @@
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -19,7 +18,7 @@ struct Text {
 };
 
 // After SIGINT ExifTool still tidies up; a tool that ignores the interrupt is killed
-// after this much longer.
+// after this long.
 constexpr int killGraceMs = 5000;
 
 // Callers rely on a returned text ending at its first NUL. NUL never occurs inside
@@ -41,17 +40,7 @@ QString findExifTool()
     return QStandardPaths::findExecutable(u"exiftool"_s);
 }
 
-int ConsoleRunner::RunConsoleCommand(const QString &program, const QStringList &arguments)
-{
-    return run(program, arguments, false);
-}
-
-int ConsoleRunner::RunExifTool(const QString &exiftool, const QStringList &arguments)
-{
-    return run(exiftool, arguments, true);
-}
-
-int ConsoleRunner::run(const QString &program, const QStringList &arguments, bool exiftool)
+int ConsoleRunner::RunExifTool(const QString &program, const QStringList &arguments)
 {
     m_output.clear();
     m_error.clear();
@@ -73,7 +62,6 @@ int ConsoleRunner::run(const QString &program, const QStringList &arguments, boo
     QByteArray output;
     QByteArray error;
     bool ended = false;
-    bool timedOut = false;
     bool abandoned = false;
 
     // Taking the data as it arrives keeps QProcess's own buffers small while a listing of
@@ -90,25 +78,12 @@ int ConsoleRunner::run(const QString &program, const QStringList &arguments, boo
             loop->quit();
     });
 
-    QTimer limitTimer;
-    limitTimer.setSingleShot(true);
-    QObject::connect(&limitTimer, &QTimer::timeout, &process, [&] {
-        timedOut = true;
-        process.stop(killGraceMs);
-    });
-
-    if (exiftool) {
-        if (!process.startExifTool(program, arguments)) {
-            m_error = Text::tr("Could not start %1: %2").arg(program, process.errorString());
-            return -1;
-        }
-    } else {
-        process.start(program, arguments);
+    if (!process.startExifTool(program, arguments)) {
+        m_error = Text::tr("Could not start %1: %2").arg(program, process.errorString());
+        return -1;
     }
 
     if (QCoreApplication::instance()) {
-        if (m_timeoutMs > 0)
-            limitTimer.start(m_timeoutMs);
         // The one blocking call of the program, for callers that have nothing else to do
         // until the answer is there (the metadata viewer, a version query): a local loop,
         // not waitForFinished(), so a window keeps painting.
@@ -131,16 +106,8 @@ int ConsoleRunner::run(const QString &program, const QStringList &arguments, boo
     } else {
         // Without an application object there is no event loop to run and no window
         // to keep alive, so blocking is the only way and harms nothing.
-        if (!process.waitForFinished(m_timeoutMs > 0 ? m_timeoutMs : -1) && !process.failedToStart()) {
-            timedOut = true;
-            process.interrupt();
-            if (!process.waitForFinished(killGraceMs)) {
-                process.kill();
-                process.waitForFinished(-1);
-            }
-        }
+        process.waitForFinished(-1);
     }
-    limitTimer.stop();
 
     if (process.failedToStart()) {
         m_error = Text::tr("Could not start %1: %2").arg(program, process.errorString());
@@ -152,11 +119,6 @@ int ConsoleRunner::run(const QString &program, const QStringList &arguments, boo
 
     if (abandoned) {
         m_error = Text::tr("%1 was stopped because the program is closing.").arg(program);
-        return -1;
-    }
-    if (timedOut) {
-        const int seconds = (m_timeoutMs + 999) / 1000;
-        m_error = Text::tr("%1 was stopped after %n second(s).", nullptr, seconds).arg(program);
         return -1;
     }
     if (process.crashed()) {

@@ -117,20 +117,17 @@ private:
 
 class FolderWalk final {
 public:
-    FolderWalk(PathList &out, bool wantFiles, bool wantFolders, const std::function<bool()> &keepAlive,
-        QList<TooLongPath> *tooLong)
+    FolderWalk(PathList &out, const std::function<bool()> &keepAlive, QList<TooLongPath> *tooLong)
         : m_out(out)
-        , m_wantFiles(wantFiles)
-        , m_wantFolders(wantFolders)
         , m_keepAlive(keepAlive)
         , m_tooLong(tooLong)
     {
         m_collator = PathList::sortCollator();
     }
 
-    // Appends the folder's files and returns its subfolders' paths (when
-    // collectFolders), both in name order. A folder already walked gives nothing.
-    QStringList listFolder(const QString &folder, bool collectFolders)
+    // Appends the folder's files and returns its subfolders' paths, both in name
+    // order. A folder already walked gives nothing.
+    QStringList listFolder(const QString &folder)
     {
         const QByteArray folderBytes = encodePath(folder);
         if (folderBytes.size() >= PATH_MAX) {
@@ -172,7 +169,7 @@ public:
                 break;
             case DT_LNK:
             case DT_UNKNOWN:
-                if ((m_wantFiles || collectFolders) && ::fstatat(fd, name, &st, 0) == 0) {
+                if (::fstatat(fd, name, &st, 0) == 0) {
                     isFile = S_ISREG(st.st_mode);
                     isFolder = S_ISDIR(st.st_mode);
                 }
@@ -180,7 +177,7 @@ public:
             default:
                 break;
             }
-            if (!(isFile && m_wantFiles) && !(isFolder && collectFolders))
+            if (!isFile && !isFolder)
                 continue;
             // A name that is not valid UTF-8 keeps its bytes (see NativePath.h).
             const QString decoded = decodePath(QByteArray(name));
@@ -199,12 +196,6 @@ public:
         for (QString &f : folders)
             f = joinPath(folder, f);
         return folders;
-    }
-
-    void appendFolder(const QString &path)
-    {
-        if (m_wantFolders)
-            m_out.AddItem(path);
     }
 
     // Asks keepAlive whether to go on; once told to stop, the walk stays stopped.
@@ -233,8 +224,6 @@ private:
     }
 
     PathList &m_out;
-    const bool m_wantFiles;
-    const bool m_wantFolders;
     const std::function<bool()> &m_keepAlive;
     QList<TooLongPath> *m_tooLong;
     QCollator m_collator;
@@ -344,11 +333,10 @@ bool isSupportedImageFile(const QString &path)
     return isFilePath(path);
 }
 
-bool RecursiveGetFolderContent(const QString &sFol, PathList &OutputList, bool bFiles, bool bFolders, bool bRecurse,
-    const std::function<bool()> &keepAlive, QList<TooLongPath> *tooLong)
+bool RecursiveGetFolderContent(
+    const QString &sFol, PathList &OutputList, const std::function<bool()> &keepAlive, QList<TooLongPath> *tooLong)
 {
-    FolderWalk walk(OutputList, bFiles, bFolders, keepAlive, tooLong);
-    const bool collectFolders = bFolders || bRecurse;
+    FolderWalk walk(OutputList, keepAlive, tooLong);
 
     // Folders still to visit, the next one last, so each subfolder's whole tree is
     // done before its next sibling; an explicit stack keeps deep trees off the
@@ -360,13 +348,11 @@ bool RecursiveGetFolderContent(const QString &sFol, PathList &OutputList, bool b
     };
     if (!walk.keepGoing())
         return false;
-    pushReversed(walk.listFolder(sFol, collectFolders));
+    pushReversed(walk.listFolder(sFol));
     while (!pending.empty() && walk.keepGoing()) {
         const QString folder = std::move(pending.back());
         pending.pop_back();
-        walk.appendFolder(folder);
-        if (bRecurse)
-            pushReversed(walk.listFolder(folder, true));
+        pushReversed(walk.listFolder(folder));
     }
     return !walk.stopped();
 }
@@ -376,7 +362,7 @@ FolderImages imagesInFolder(const QString &folder, const std::function<bool()> &
     FolderImages result;
     PathList found;
     QList<TooLongPath> tooLong;
-    result.stopped = !RecursiveGetFolderContent(folder, found, true, false, true, keepGoing, &tooLong);
+    result.stopped = !RecursiveGetFolderContent(folder, found, keepGoing, &tooLong);
     for (int i = 0; i < found.ListCount(); ++i) {
         // Sorting out a huge folder takes a moment of its own.
         if (keepGoing && i % 1024 == 1023 && !keepGoing()) {

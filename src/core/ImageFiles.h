@@ -49,8 +49,8 @@ bool isPathTooLong(const QString &path);
 // supported extension. Folders, FIFOs, devices and sockets never count.
 bool isSupportedImageFile(const QString &path);
 
-// Appends what lies in sFol to OutputList, depth-first: a folder's plain files
-// (not hidden ones) in name order, then each subfolder (and its tree when bRecurse).
+// Appends the plain files of sFol's tree to OutputList, depth-first: a folder's plain
+// files (not hidden ones) in name order, then each subfolder's tree.
 // Names within a folder are ordered by PathList::sortCollator(), ties by code
 // unit, so a walk gives the same list whatever order the file system returns.
 // Hidden means a name starting with '.'; hidden subfolders are neither listed nor
@@ -68,8 +68,8 @@ struct TooLongPath {
     QString path;
     bool folder = false;
 };
-bool RecursiveGetFolderContent(const QString &sFol, PathList &OutputList, bool bFiles, bool bFolders,
-    bool bRecurse = false, const std::function<bool()> &keepAlive = {}, QList<TooLongPath> *tooLong = nullptr);
+bool RecursiveGetFolderContent(const QString &sFol, PathList &OutputList, const std::function<bool()> &keepAlive = {},
+    QList<TooLongPath> *tooLong = nullptr);
 
 // What "Add from Folder" and a folder given to quillmark-cli find: the supported
 // images of the folder and all its sub-folders in walk order, and the files left out
