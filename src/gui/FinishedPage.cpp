@@ -7,7 +7,6 @@
 #include <QAction>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTreeView>
@@ -57,7 +56,6 @@ FinishedPage::FinishedPage(OutcomeListModel *outcomes, QWidget *parent)
     });
     m_list->addAction(show);
     m_list->setContextMenuPolicy(Qt::ActionsContextMenu);
-    m_list->installEventFilter(this);
     auto *folderPicture = new QLabel(this);
     folderPicture->setObjectName(u"Image2"_s);
     folderPicture->setPixmap(artPixmap(u"folder"_s, QSize(16, 16)));
@@ -143,17 +141,4 @@ int FinishedPage::currentRow() const
 void FinishedPage::fitListColumn()
 {
     CleanWizardParts::fitListColumn(m_list);
-}
-
-bool FinishedPage::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_list && event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() == Qt::Key_I && key->modifiers() == Qt::ControlModifier) {
-            if (const int row = currentRow(); row >= 0)
-                Q_EMIT metadataRequested(row);
-            return true;
-        }
-    }
-    return WizardPage::eventFilter(watched, event);
 }

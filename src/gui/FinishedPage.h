@@ -35,9 +35,6 @@ Q_SIGNALS:
     void destinationRequested();
     void metadataRequested(int row);
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     QLabel *m_summary = nullptr; // lblExecuteInfo
     QLabel *m_errorInfo = nullptr; // lblErrorInfo

@@ -176,12 +176,7 @@ bool ImagesPage::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_list && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() == Qt::Key_I && key->modifiers() == Qt::ControlModifier) {
-            if (const int row = currentRow(); row >= 0)
-                Q_EMIT metadataRequested(row);
-            return true;
-        }
-        // Delete removes the selected rows.
+        // Delete removes the selected rows (Ctrl+I is the Show Metadata action's shortcut).
         if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier) {
             Q_EMIT removeSelectedClicked();
             return true;
