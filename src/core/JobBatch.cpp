@@ -157,8 +157,9 @@ void CleanJob::completeBatch(int batch, int first, int count, const BatchRun &ra
             continue;
         }
         if (overwrite) {
-            // A damaged result never replaces the original.
-            const ContainerScan scan = scanContainers(item.staged);
+            // A damaged result never replaces the original (the output check, when it runs,
+            // scans it anyway and holds it back: see placeBatch()).
+            const ContainerScan scan = m_verifier ? ContainerScan() : scanContainers(item.staged);
             if (scan.verdict == ContainerScan::Verdict::Broken) {
                 failItem(i, tr("Error: The cleaned file would be damaged (%1); the original is kept").arg(scan.problem),
                     errors);

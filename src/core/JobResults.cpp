@@ -57,39 +57,19 @@ void CleanJob::applyVerdicts()
                 m_verifier->applyVerdict(i, result.outcomes[k]);
         }
     }
-    // What the verdicts and the file's other names change: the summary, the list of
-    // cleaned files and the disk must tell the same story.
-    QSet<QString> dropped;
+    // The file's other names: those of a hard-linked original still show the old file.
+    // (An output whose check failed never took its place; see placeBatch().)
     for (qsizetype k = 0; k < result.outcomes.size(); ++k) {
         const int i = m_outcomeItem.value(k, -1);
         if (i < 0)
             continue;
         FileOutcome &o = result.outcomes[k];
         const Item &item = m_items.at(i);
-        if (o.status == FileStatus::Failed && !o.output.isEmpty()) {
-            // A damaged output is never left as if it were a cleaned file.
-            const bool inPlace = m_options.outputMode == OutputMode::Overwrite;
-            --result.processedCount;
-            result.inputBytes -= item.inputSize;
-            result.outputBytes -= std::max<qint64>(0, fileSize(o.output));
-            if (!inPlace)
-                removePath(o.output);
-            ++result.problemCount;
-            const QString line = o.message + u" - "_s + o.output;
-            result.logWritten = appendToLog(line) || result.logWritten;
-            result.problemTexts += line + u'\n';
-            dropped.insert(o.output);
-            if (!inPlace)
-                o.output.clear();
-        } else if (item.before.links > 1 && o.status == FileStatus::Cleaned) {
-            // The other names of a hard-linked original still show the old file.
+        if (item.before.links > 1 && o.status == FileStatus::Cleaned)
             o.status = FileStatus::Residue;
-        }
         if (!item.note.isEmpty() && o.status != FileStatus::Failed)
             o.message = o.message.isEmpty() ? item.note : item.note + u"; "_s + o.message;
     }
-    if (!dropped.isEmpty())
-        result.cleanedFiles.removeIf([&dropped](const CleanedFile &f) { return dropped.contains(f.path); });
 }
 
 bool CleanJob::checkStep()
