@@ -575,7 +575,7 @@ QStringList residueTagNames(const QList<ResidueItem> &items, ResidueCategory cat
     return names;
 }
 
-QString residueSummary(const QList<ResidueItem> &items)
+QString residueSummary(const QList<ResidueItem> &items, const QString &separator)
 {
     QStringList parts;
     for (ResidueCategory c : {ResidueCategory::Location, ResidueCategory::Device, ResidueCategory::Person,
@@ -584,5 +584,5 @@ QString residueSummary(const QList<ResidueItem> &items)
         if (!tags.isEmpty())
             parts << categoryName(c) + u": "_s + tags.join(u", "_s);
     }
-    return parts.join(u"; "_s);
+    return parts.join(separator);
 }

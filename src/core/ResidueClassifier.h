@@ -76,5 +76,6 @@ QList<ResidueItem> findTellingBytes(const QByteArray &data, const QList<TellingV
 // list, its groups with their counts ("Canon (212 tags)").
 QStringList residueTagNames(const QList<ResidueItem> &items, ResidueCategory category);
 
-// "location: GPS:GPSLatitude, ...; device: ..." for tooltips and messages.
-QString residueSummary(const QList<ResidueItem> &items);
+// "location: GPS:GPSLatitude, ...; device: ..." for tooltips and messages, the categories
+// in a fixed order, joined by `separator`.
+QString residueSummary(const QList<ResidueItem> &items, const QString &separator = QStringLiteral("; "));

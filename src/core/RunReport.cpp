@@ -155,13 +155,8 @@ QString outcomeDescription(const FileOutcome &o)
         text = QCoreApplication::translate("RunReport", "Skipped.");
         break;
     }
-    const ResidueCategory order[] = {ResidueCategory::Location, ResidueCategory::Device, ResidueCategory::Person,
-        ResidueCategory::Time, ResidueCategory::Software, ResidueCategory::Identifier, ResidueCategory::Other};
-    for (ResidueCategory c : order) {
-        const QStringList tags = residueTagNames(o.residue, c);
-        if (!tags.isEmpty())
-            text += u'\n' + categoryName(c) + u": "_s + tags.join(u", "_s);
-    }
+    if (const QString left = residueSummary(o.residue, u"\n"_s); !left.isEmpty())
+        text += u'\n' + left;
     if (!o.message.isEmpty())
         text += u'\n' + o.message;
     const QString path = o.output.isEmpty() ? o.input : o.output;
