@@ -102,12 +102,10 @@ private Q_SLOTS:
                                    << u"1 image will be cleaned in place: the originals are overwritten."_s << true;
         QTest::newRow("folder") << 1 << u"/tmp/out"_s << u"1 image will be cleaned into the folder /tmp/out."_s
                                 << false;
-        QTest::newRow("prefix") << 2 << u"cleaned_"_s << u"as copies whose names begin with \"cleaned_\"."_s << false;
         QTest::newRow("suffix") << 3 << u"_cleaned"_s
                                 << u"as copies whose names end with \"_cleaned\". Removed: all supported metadata."_s
                                 << false;
         QTest::newRow("folder of one character in blanks") << 1 << u"  a  "_s << QString() << false;
-        QTest::newRow("empty suffix") << 3 << QString() << QString() << false;
     }
 
     void outputModes()
@@ -360,7 +358,6 @@ private Q_SLOTS:
         QTest::newRow("folder") << 1 << u"<sandbox>/out"_s << u"out"_s;
         // A relative folder is where the job writes: under the program's folder.
         QTest::newRow("relative folder") << 1 << u"rel"_s << u"program/rel"_s;
-        QTest::newRow("empty folder") << 1 << QString() << QString();
         // The other modes open the folder of the first image of the last run: none yet.
         QTest::newRow("suffix before a run") << 3 << QString() << QString();
     }
