@@ -320,19 +320,15 @@ private Q_SLOTS:
         guitest::leave(date);
         w->openLink(3); // the log link works whether or not it is shown
 
-        chkResetFileDates->setChecked(true); // enables the date link
         while (w->iPage() > 1)
             w->goBack();
-        for (int index : {2, 3, 5, 6}) {
-            QLabel *link = child<QLabel>(*w, u"lblLinkButton_"_s + QString::number(index));
-            QCOMPARE(lookOf(link), look(false));
-            guitest::enter(link);
-            QCOMPARE(lookOf(link), look(true));
-            guitest::leave(link);
-            QCOMPARE(lookOf(link), look(false)); // at once, not after a while
-        }
-        // The pointer moved by the window system, not events made up by the test.
         QLabel *home = child<QLabel>(*w, "lblLinkButton_2");
+        QCOMPARE(lookOf(home), look(false));
+        guitest::enter(home);
+        QCOMPARE(lookOf(home), look(true));
+        guitest::leave(home);
+        QCOMPARE(lookOf(home), look(false)); // at once, not after a while
+        // The pointer moved by the window system, not events made up by the test.
         QTest::mouseMove(home, home->rect().center());
         QTRY_COMPARE(lookOf(home), look(true));
         QTest::mouseMove(child<QLabel>(*w, "Label7"), QPoint(2, 2));
