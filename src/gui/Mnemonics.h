@@ -15,12 +15,9 @@ QString plain(const QString &caption);
 // The letter after the marker, lower-cased; null when there is none.
 QChar letterOf(const QString &caption);
 
-// Captions with a marker each, in the order given: earlier captions choose first (a
-// word's first letter if free, else any free letter). `taken` holds letters already in
-// use and receives the new ones. A caption without a free letter stays without.
-QString withMnemonic(const QString &caption, QString &taken);
-
-// Gives the buttons' captions their letters, the first buttons choosing first.
+// Gives the buttons' captions their letters, the first buttons choosing first (a word's
+// first letter if free, else any free letter; a caption without a free letter stays
+// without).
 void assign(const QList<QAbstractButton *> &buttons);
 
 } // namespace Mnemonics
