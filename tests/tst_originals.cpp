@@ -391,8 +391,8 @@ private Q_SLOTS:
     }
 
     // An output an earlier run did not finish is no "existing output" to keep: a rerun
-    // replaces it without asking. Such are an empty or cut-short file (a power loss before
-    // the disk had it; a cut-short one stands for both) and one whose placeholder is still unfilled (an older version
+    // replaces it without asking. Such are a cut-short file (a power loss before the disk
+    // had it) and one whose placeholder is still unfilled (an older version
     // killed between ExifTool's write and the fill).
     void unfinishedOutputsOfAnEarlierRun_data()
     {
