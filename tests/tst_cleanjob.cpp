@@ -397,7 +397,6 @@ private Q_SLOTS:
         QTest::newRow("2.5 KB rounds to even")
             << 2 << qint64(2560) << qint64(3) << u"2 images processed (2 KB saved)\r\nin 3 seconds (1.5 sec avg)"_s;
         QTest::newRow("grew") << 2 << qint64(-10) << qint64(1) << u"2 images processed\r\nin 1 seconds (0.5 sec avg)"_s;
-        QTest::newRow("none") << 0 << qint64(5000) << qint64(4) << u"0 images processed"_s;
         QTest::newRow("no group separators")
             << 1 << qint64(5000LL * 1024 * 1024) << qint64(1234)
             << u"1 image processed (5120000 KB saved)\r\nin 1234 seconds (1234 sec avg)"_s;
