@@ -67,7 +67,6 @@ private Q_SLOTS:
         QTest::newRow("killed, suffix, while starting") << suffix << kill << 0 << -1;
         QTest::newRow("killed, suffix, mid-batch") << suffix << kill << 8 << -1;
         QTest::newRow("killed, overwrite, mid-batch") << overwrite << kill << 8 << -1;
-        QTest::newRow("killed, overwrite, second batch") << overwrite << kill << 70 << -1;
         QTest::newRow("killed, folder, mid-batch") << int(OutputMode::Folder) << kill << 40 << -1;
         QTest::newRow("SIGTERM, in place") << overwrite << QList<int> {SIGTERM} << 10 << 143;
         QTest::newRow("SIGINT twice") << suffix << QList<int> {SIGINT, SIGINT} << 10 << 130;
