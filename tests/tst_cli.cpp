@@ -455,8 +455,6 @@ private Q_SLOTS:
         QTest::newRow("none") << QStringList {u"--keep"_s, u"none"_s} << QByteArray() << false << false;
         QTest::newRow("orientation") << QStringList {u"--keep"_s, u"orientation"_s} << QByteArray() << true << false;
         QTest::newRow("colour") << QStringList {u"--keep"_s, u"colour"_s} << QByteArray() << false << true;
-        QTest::newRow("stored: not kept")
-            << QStringList {u"--settings"_s} << QByteArray("chkKeepLook=0\r\n") << false << false;
         QTest::newRow("stored, then --keep") << QStringList {u"--settings"_s, u"--keep"_s, u"color"_s}
                                              << QByteArray("chkKeepLook=0\r\n") << false << true;
     }
