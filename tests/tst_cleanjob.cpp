@@ -39,15 +39,6 @@ public:
         return target;
     }
 
-    // `count` copies of `first` in the input folder, named by `pattern` ("%1": 001, 002...).
-    void addCopies(const QString &first, const QString &pattern, int count)
-    {
-        for (int i = 1; i < count; ++i) {
-            images << in(pattern.arg(i, 3, 10, QLatin1Char('0')));
-            QFile::copy(first, images.last());
-        }
-    }
-
     JobResult run(const JobOptions &options, std::function<bool()> ask = {})
     {
         CleanJob job(options, env);
@@ -157,8 +148,6 @@ private Q_SLOTS:
         QTest::addColumn<TagOptions>("tags");
         TagOptions all;
         QTest::newRow("all supported, look kept") << all;
-        all.keepOrientation = all.keepColourProfile = false;
-        QTest::newRow("all supported, nothing kept") << all;
         TagOptions groups;
         groups.all = false; // every group ticked: "-all=" with the structural lines
         QTest::newRow("every group") << groups;
@@ -256,7 +245,6 @@ private Q_SLOTS:
         QTest::addColumn<bool>("yes");
         QTest::newRow("prefix, yes") << int(OutputMode::Prefix) << true;
         QTest::newRow("prefix, no") << int(OutputMode::Prefix) << false;
-        QTest::newRow("suffix, yes") << int(OutputMode::Suffix) << true;
         QTest::newRow("folder, yes") << int(OutputMode::Folder) << true;
     }
     void earlierOutputs()
@@ -332,7 +320,10 @@ private Q_SLOTS:
         fx.env.jobs = 2;
 
         const QString first = fx.add(u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s, u"img000.jpg"_s);
-        fx.addCopies(first, u"img%1.jpg"_s, 130);
+        for (int i = 1; i < 130; ++i) {
+            fx.images << fx.in(u"img%1.jpg"_s.arg(i, 3, 10, QLatin1Char('0')));
+            QFile::copy(first, fx.images.last());
+        }
         QStringList bad; // in batches 0 and 1; batch 2 has none
         for (int i : {40, 80, 100}) {
             QVERIFY(testutil::copySample(u"jpeg_truncated_in_app1.jpg"_s, fx.images.at(i)));
@@ -395,26 +386,6 @@ private Q_SLOTS:
         QCOMPARE(QDir(fx.env.tempFolder).entryList({u"qmk_args*"_s}), QStringList());
     }
 
-    // An ExifTool that dies fails its batches; the run still ends and reports them.
-    void exifToolDiesMidRun()
-    {
-        Fixture fx;
-        const QString fake = fx.dir.path() + u"/dying-exiftool"_s;
-        QVERIFY(writeFile(fake, "#!/bin/sh\nread line\nexit 3\n", true));
-        fx.env.exiftool = fake;
-        fx.env.jobs = 2;
-        const QString first = fx.add(u"png_exif_gps_xmp.png"_s, u"p000.png"_s);
-        const QByteArray hash = testutil::sha256(first);
-        fx.addCopies(first, u"p%1.png"_s, 130);
-        const JobResult r = fx.run(JobOptions());
-        QVERIFY(!r.internalError);
-        QCOMPARE(r.problemCount, 3);
-        QCOMPARE(r.processedCount, 0);
-        QVERIFY(r.problemTexts.contains(u"stopped unexpectedly"_s));
-        QCOMPARE(testutil::sha256(first), hash);
-        QCOMPARE(QDir(fx.env.tempFolder).entryList({u"qmk_args*"_s}), QStringList());
-    }
-
     void summaryText_data()
     {
         QTest::addColumn<int>("processed");
@@ -423,16 +394,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::newRow("example") << 3 << qint64(120 * 1024) << qint64(2)
                                  << u"3 images processed (120 KB saved)\r\nin 2 seconds (0.67 sec avg)"_s;
-        QTest::newRow("1.5 KB rounds up")
-            << 1 << qint64(1536) << qint64(0) << u"1 image processed (2 KB saved)\r\nin 0 seconds (0 sec avg)"_s;
         QTest::newRow("2.5 KB rounds to even")
             << 2 << qint64(2560) << qint64(3) << u"2 images processed (2 KB saved)\r\nin 3 seconds (1.5 sec avg)"_s;
-        QTest::newRow("0.5 KB rounds to 0")
-            << 1 << qint64(512) << qint64(1) << u"1 image processed (0 KB saved)\r\nin 1 seconds (1 sec avg)"_s;
-        QTest::newRow("nothing saved") << 2 << qint64(0) << qint64(1)
-                                       << u"2 images processed\r\nin 1 seconds (0.5 sec avg)"_s;
         QTest::newRow("grew") << 2 << qint64(-10) << qint64(1) << u"2 images processed\r\nin 1 seconds (0.5 sec avg)"_s;
-        QTest::newRow("none") << 0 << qint64(5000) << qint64(4) << u"0 images processed"_s;
         QTest::newRow("no group separators")
             << 1 << qint64(5000LL * 1024 * 1024) << qint64(1234)
             << u"1 image processed (5120000 KB saved)\r\nin 1234 seconds (1234 sec avg)"_s;

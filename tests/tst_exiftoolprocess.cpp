@@ -72,19 +72,7 @@ private Q_SLOTS:
         QCOMPARE(p.crashed(), killed);
     }
 
-    // Destroyed while its tool runs: the destructor returns with the tool gone and reaped.
-    void destroyedWhileRunning()
-    {
-        qint64 pid = 0;
-        {
-            ExifToolProcess p;
-            QSignalSpy ready(&p, &ExifToolProcess::readyReadStandardOutput);
-            p.startStayOpen(tool(u"busy"_s, "print \"ready\\n\"; sleep 60;\n"));
-            QVERIFY(ready.wait(10000));
-            pid = p.processId();
-        }
-        QVERIFY(!exists(pid));
-    }
+    // (Destroyed while running: tst_jobasync's destroyedMidRun.)
     // (A tool that cannot start: tst_runner's cannotStart, tst_gui_run's runCannotStart.)
 };
 

@@ -45,26 +45,17 @@ private Q_SLOTS:
         QVERIFY(!job.isRunning());
     }
 
-    void destroyedMidRun_data()
-    {
-        QTest::addColumn<bool>("overwrite");
-        QTest::newRow("suffix") << false;
-        QTest::newRow("overwrite") << true;
-    }
-
-    // Destroyed once ten outputs exist: the destructor returns with every ExifTool
+    // Destroyed once ten outputs exist, overwriting in place: the destructor returns with every ExifTool
     // ended and reaped, the staging folders gone, and each image either as it was or
     // whole and cleaned.
     void destroyedMidRun()
     {
-        QFETCH(bool, overwrite);
         QUILLMARK_REQUIRE_EXIFTOOL();
         QTemporaryDir dir;
         const QString folder
             = testutil::folderOfCopies(dir.filePath(u"images"_s), u"jpeg_canon_eos5d3_gps_xmp_makernotes.jpg"_s, 200);
         const testutil::RunOutputs outputs(
-            testutil::outputOptions(overwrite ? OutputMode::Overwrite : OutputMode::Suffix),
-            testutil::RunOutputs::imagesIn(folder));
+            testutil::outputOptions(OutputMode::Overwrite), testutil::RunOutputs::imagesIn(folder));
         const QByteArray original = testutil::sha256(outputs.images.first());
         auto job = std::make_unique<CleanJob>(
             outputs.options, testutil::jobEnvironment(dir.path(), dir.filePath(u"tmp"_s), 2));

@@ -66,16 +66,10 @@ private Q_SLOTS:
         const int overwrite = int(OutputMode::Overwrite);
         QTest::newRow("killed, suffix, while starting") << suffix << kill << 0 << -1;
         QTest::newRow("killed, suffix, mid-batch") << suffix << kill << 8 << -1;
-        QTest::newRow("killed, suffix, second batch") << suffix << kill << 70 << -1;
         QTest::newRow("killed, overwrite, mid-batch") << overwrite << kill << 8 << -1;
-        QTest::newRow("killed, overwrite, second batch") << overwrite << kill << 70 << -1;
-        QTest::newRow("killed, prefix, mid-batch") << int(OutputMode::Prefix) << kill << 20 << -1;
         QTest::newRow("killed, folder, mid-batch") << int(OutputMode::Folder) << kill << 40 << -1;
-        QTest::newRow("SIGINT") << suffix << QList<int> {SIGINT} << 10 << 130;
         QTest::newRow("SIGTERM, in place") << overwrite << QList<int> {SIGTERM} << 10 << 143;
-        QTest::newRow("SIGHUP") << suffix << QList<int> {SIGHUP} << 10 << 129;
         QTest::newRow("SIGINT twice") << suffix << QList<int> {SIGINT, SIGINT} << 10 << 130;
-        QTest::newRow("ExifTool killed, suffix") << suffix << QList<int> {-SIGKILL} << 10 << 1;
         QTest::newRow("ExifTool killed, overwrite") << overwrite << QList<int> {-SIGKILL} << 10 << 1;
     }
     void interrupted()
@@ -278,8 +272,6 @@ private Q_SLOTS:
         QTest::newRow("prefix, names") << int(OutputMode::Prefix) << u"#- \"q\\"_s << hostile << u"names"_s;
         QTest::newRow("folder, list") << int(OutputMode::Folder) << u"out %f\nline"_s << hostile << u"list"_s;
         QTest::newRow("overwrite, names") << int(OutputMode::Overwrite) << QString() << hostile << u"names"_s;
-        QTest::newRow("suffix, pattern") << int(OutputMode::Suffix) << u"_c"_s << QByteArray("plain") << u"folder"_s;
-        QTest::newRow("prefix, pattern") << int(OutputMode::Prefix) << u"p."_s << QByteArray("plain") << u"list"_s;
         QTest::newRow("folder, pattern") << int(OutputMode::Folder) << u"out"_s << QByteArray("plain") << u"names"_s;
     }
 
