@@ -394,10 +394,10 @@ private Q_SLOTS:
     // 1 MB still is. The file the store names is the one QSettings itself opens.
     void oversizedFile_data()
     {
-        QTest::addColumn<QString>("where"); // portable, native (the override) or home
+        QTest::addColumn<QString>("where"); // portable or home
         QTest::addColumn<qint64>("size");
         QTest::addColumn<bool>("refused");
-        for (const QString &where : {u"portable"_s, u"native"_s, u"home"_s}) {
+        for (const QString &where : {u"portable"_s, u"home"_s}) {
             QTest::addRow("%s, 1 MB", qPrintable(where)) << where << SettingsStore::maximumFileSize << false;
             QTest::addRow("%s, 1 MB and a byte", qPrintable(where))
                 << where << SettingsStore::maximumFileSize + 1 << true;
@@ -415,9 +415,6 @@ private Q_SLOTS:
             QVERIFY(testutil::writeFile(dir.filePath(u"PORTABLE"_s), {}));
             store.DetectPortableMode();
             file = store.iniPath();
-        } else if (where == u"native") {
-            file = dir.filePath(u"Quillmark.conf"_s);
-            store.setNativeSettingsPath(file);
         } else {
             QSettings settings(QSettings::NativeFormat, QSettings::UserScope, kApplication, u"Quillmark"_s);
             file = settings.fileName();

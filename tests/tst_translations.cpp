@@ -248,9 +248,7 @@ private Q_SLOTS:
         const QString errors = QString::fromUtf8(cli.readAllStandardError());
         QVERIFY2(errors.isEmpty(), qPrintable(errors));
 
-        const QStringList sources
-            = {u"Image files and folders to clean."_s, u"Do not ignore minor errors and warnings."_s,
-                u"ExifTool processes at once (default: the number of cores)."_s};
+        const QStringList sources = {u"Do not ignore minor errors and warnings."_s};
         Catalogue done;
         QString error;
         if (!catalogue.isEmpty())
