@@ -49,13 +49,9 @@ private Q_SLOTS:
         QHash<QString, QString> values;
         for (const MetadataCompare::Entry &e : entries)
             values.insert(e.key(), e.value);
-        QCOMPARE(values.value(u"IFD0:Model"_s), u"Canon EOS 5D Mark III"_s);
         QCOMPARE(values.value(u"ExifIFD:DateTimeOriginal"_s), u"2023:09:01 17:21:05"_s); // colons in the value
-        QCOMPARE(values.value(u"ExifIFD:LensModel"_s), u"EF28-135mm f/3.5-5.6 IS USM"_s);
-        QVERIFY(values.contains(u"ExifIFD:UserComment"_s)); // empty, still a tag
-        QCOMPARE(values.value(u"ExifIFD:UserComment"_s), QString());
+        QCOMPARE(values.value(u"ExifIFD:UserComment"_s, u"absent"_s), QString()); // empty, still a tag
         QVERIFY(values.contains(u"Canon:Canon_0x4012"_s)); // an unnamed tag (-u)
-        QCOMPARE(values.value(u"System:Directory"_s), u"."_s);
     }
 
     void compareCleaned()
