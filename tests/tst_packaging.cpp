@@ -170,8 +170,6 @@ private Q_SLOTS:
                                       << QStringList {u"overwrite"_s, u"folder="_s, u"prefix="_s, u"suffix="_s};
         QTest::newRow("output folder") << u"--output folder=sub"_s << QStringList {u"sub dir"_s};
         QTest::newRow("remove second item") << u"--remove exif,g"_s << QStringList {u"exif,gps"_s, u"exif,geotiff"_s};
-        QTest::newRow("keep") << u"--keep orientation,"_s << QStringList {u"orientation,color"_s};
-        QTest::newRow("move failed") << u"--move-failed tr"_s << QStringList {u"trash"_s};
         QTest::newRow("files") << u"pho"_s << QStringList {u"photo one.jpg"_s};
     }
 
