@@ -62,10 +62,6 @@ private Q_SLOTS:
             << u"killed"_s << 2 << 2
             << QStringList {u"0 a.png written"_s, u"1 b.jpg written"_s, u"1 c.jpg"_s, u"1 d.gif"_s} << false << 1
             << true << false << QStringList {u"open"_s, u"cut"_s, u"cut"_s, u"cut"_s};
-        QTest::newRow("killed after writing two images of the group")
-            << u"killed"_s << 2 << 2
-            << QStringList {u"0 a.png written"_s, u"1 b.jpg written"_s, u"1 c.jpg written"_s, u"1 d.gif"_s} << false
-            << 1 << true << false << QStringList {u"open"_s, u"open"_s, u"cut"_s, u"cut"_s};
         QTest::newRow("killed before the group began")
             << u"killed"_s << 2 << 2 << QStringList {u"0 a.png written"_s, u"1 b.jpg"_s, u"1 c.jpg"_s, u"1 d.gif"_s}
             << false << 1 << true << false << QStringList {u"open"_s, u"cut"_s, u"cut"_s, u"cut"_s};

@@ -49,13 +49,9 @@ private Q_SLOTS:
         QHash<QString, QString> values;
         for (const MetadataCompare::Entry &e : entries)
             values.insert(e.key(), e.value);
-        QCOMPARE(values.value(u"IFD0:Model"_s), u"Canon EOS 5D Mark III"_s);
         QCOMPARE(values.value(u"ExifIFD:DateTimeOriginal"_s), u"2023:09:01 17:21:05"_s); // colons in the value
-        QCOMPARE(values.value(u"ExifIFD:LensModel"_s), u"EF28-135mm f/3.5-5.6 IS USM"_s);
-        QVERIFY(values.contains(u"ExifIFD:UserComment"_s)); // empty, still a tag
-        QCOMPARE(values.value(u"ExifIFD:UserComment"_s), QString());
+        QCOMPARE(values.value(u"ExifIFD:UserComment"_s, u"absent"_s), QString()); // empty, still a tag
         QVERIFY(values.contains(u"Canon:Canon_0x4012"_s)); // an unnamed tag (-u)
-        QCOMPARE(values.value(u"System:Directory"_s), u"."_s);
     }
 
     void compareCleaned()
@@ -92,15 +88,11 @@ private Q_SLOTS:
         const QString odd = u"readback-jpeg-odd-values.json"_s;
         const QString png = u"readback-png-text.json"_s;
         QTest::newRow("large number whole") << cam << u"ExifIFD:SerialNumber"_s << u"302022000566"_s;
-        QTest::newRow("zeros as printed") << cam << u"ExifIFD:LensSerialNumber"_s << u"0000000000"_s;
         QTest::newRow("empty") << cam << u"Canon:InternalSerialNumber"_s << QString();
-        QTest::newRow("number") << png << u"GPS:GPSDOP"_s << u"18"_s;
         QTest::newRow("boolean") << png << u"XMP-exif:FlashFired"_s << u"false"_s;
         QTest::newRow("list joined") << png << u"XMP-exif:ComponentsConfiguration"_s << u"Y, Cb, Cr, -"_s;
-        QTest::newRow("empty list") << odd << u"Photoshop:URL_List"_s << QString();
         QTest::newRow("not ASCII") << odd << u"IFD0:Artist"_s << u"Photographer\u00EDs Mate 3rd Class (A"_s;
         QTest::newRow("control characters") << odd << u"Photoshop:PrintFlagsInfo"_s << u"\u0001\u0001"_s;
-        QTest::newRow("quotes") << png << u"GPS:GPSLatitude"_s << u"50 deg 17' 58.57\""_s;
         QTest::newRow("no group") << png << u":SourceFile"_s << u"png_exif_gps_xmp.png"_s;
     }
 
@@ -143,27 +135,19 @@ private Q_SLOTS:
         row("gps version alone", cam, u"GPS:GPSVersionID"_s, other);
         row("composite position", png, u"Composite:GPSPosition"_s, none);
         row("png text software", png, u"PNG:Software"_s, software);
-        row("png text date", png, u"PNG:CreateDate"_s, time);
-        row("png make", png, u"PNG:Make"_s, device);
         row("file date", png, u"System:FileModifyDate"_s, none);
         row("camera serial", cam, u"ExifIFD:SerialNumber"_s, device);
         row("zeroed lens serial", cam, u"ExifIFD:LensSerialNumber"_s, none);
         row("empty serial", cam, u"Canon:InternalSerialNumber"_s, none);
         row("owner", cam, u"Canon:OwnerName"_s, person);
-        row("artist", cam, u"IFD0:Artist"_s, person);
         row("capture date", cam, u"ExifIFD:DateTimeOriginal"_s, time);
         row("artist not UTF-8 at source", odd, u"IFD0:Artist"_s, person);
         row("iptc by-line", odd, u"IPTC:By-line"_s, person);
-        row("xmp creator", odd, u"XMP-dc:Creator"_s, person);
         row("print info with control characters", odd, u"Photoshop:PrintInfo2"_s, identifier);
         row("creator tool", odd, u"XMP-xmp:CreatorTool"_s, software);
-        row("history agent", odd, u"XMP-xmpMM:HistorySoftwareAgent"_s, software);
         row("standard profile", odd, u"ICC_Profile:ProfileDescription"_s, none);
         row("keywords", odd, u"IPTC:Keywords"_s, other);
         row("tiff camera serial", tif, u"IFD0:CameraSerialNumber"_s, device);
-        row("tiff host", tif, u"IFD0:HostComputer"_s, device);
-        row("tiff artist", tif, u"IFD0:Artist"_s, person);
-        row("tiff longitude", tif, u"GPS:GPSLongitude"_s, location);
         row("tiff orientation", tif, u"IFD0:Orientation"_s, none);
     }
 

@@ -64,7 +64,6 @@ private Q_SLOTS:
     {
         const QStringList filters = ImageFiles::dialogNameFilters();
         QCOMPARE(filters.size(), 2);
-        QCOMPARE(filters.at(1), u"All files (*)"_s);
         const QString first = filters.at(0);
         const QStringList patterns = first.mid(first.indexOf(u'(') + 1).chopped(1).split(u' ');
         const auto matches = [&patterns](const QString &name) {
@@ -89,13 +88,9 @@ private Q_SLOTS:
         QTest::newRow("a.JPG") << u"/p/a.JPG"_s << u"image"_s;
         QTest::newRow(".jpg") << u"/p/.jpg"_s << u""_s;
         QTest::newRow("archive.tar.jpg") << u"/p/archive.tar.jpg"_s << u"image"_s;
-        QTest::newRow("relative, no folder") << u"a.jpg"_s << u"image"_s;
         QTest::newRow("name ending in a dot") << u"/p/photo."_s << u""_s;
         QTest::newRow("trailing blank") << u"/p/photo.jpg "_s << u""_s;
         QTest::newRow("folder named like an image") << u"/p.jpg/notes"_s << u""_s;
-        QTest::newRow("dot in a folder only") << u"/p.d/photojpg"_s << u""_s;
-        QTest::newRow("hidden folder, image") << u"/p/.cache/a.png"_s << u"image"_s;
-        QTest::newRow("peg") << u"/p/photo.peg"_s << u""_s;
         QTest::newRow("AVCHD") << u"/p/00001.MTS"_s << u"video"_s;
         QTest::newRow("Kodak dcr") << u"/p/raw.DCR"_s << u"raw"_s;
         QTest::newRow("bmp") << u"/p/photo.bmp"_s << u"unwritable image"_s;
@@ -155,7 +150,6 @@ private Q_SLOTS:
         QTest::newRow("hidden file") << u"file"_s << true;
         QTest::newRow("no permissions") << u"unreadable"_s << true;
         QTest::newRow("folder") << u"folder"_s << false;
-        QTest::newRow("fifo") << u"fifo"_s << false;
         QTest::newRow("missing") << u"none"_s << false;
     }
 
@@ -251,7 +245,6 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("answersYes");
         QTest::newRow("before the first folder") << 0;
-        QTest::newRow("at the first entries") << 1;
         QTest::newRow("deep inside the large folder") << 20;
     }
 

@@ -140,9 +140,6 @@ private Q_SLOTS:
         QTest::newRow("C all but exif") << u"GTXICP0OR"_s << true << false << false;
         QTest::newRow("C all but icc") << u"EGTXIP0OR"_s << false << true << true;
         QTest::newRow("D exif alone") << u"E"_s << false << true << false;
-        // (Without the thumbnail box: ExifTool 12.57 leaves a HEIC wholly unchanged when asked
-        // to delete PreviewImage, keep or not.)
-        QTest::newRow("D exif without icc") << u"EGXIP"_s << false << true << false;
         QTest::newRow("D icc alone") << u"C"_s << true << false << false;
         QTest::newRow("D xmp alone") << u"X"_s << true << true << false;
     }

@@ -56,7 +56,6 @@ private Q_SLOTS:
 
         QTest::newRow("canon, rotated") << u"jpeg_canon_eos5d3_gps_xmp_makernotes.jpg"_s
                                         << QStringList {u"-Orientation#=6"_s} << true;
-        QTest::newRow("iphone xr, display p3") << u"jpeg_iphonexr_full_photo.jpg"_s << QStringList {} << true;
         QTest::newRow("uncalibrated, R03")
             << u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s
             << QStringList {u"-ExifIFD:ColorSpace#=65535"_s, u"-InteropIFD:InteropIndex#=R03"_s, u"-Orientation#=8"_s}

@@ -123,15 +123,10 @@ private Q_SLOTS:
             qPrintable(result.output));
     }
 
-    void metainfoNamesTheProgram()
+    // The release the AppStream data announces is the program's version.
+    void metainfoRelease()
     {
-        const QString text = readText(metainfoFile);
-        QVERIFY(text.contains(u"<id>"_s + appId + u"</id>"_s));
-        QVERIFY(text.contains(u"<launchable type=\"desktop-id\">"_s + appId + u".desktop</launchable>"_s));
-        QVERIFY(text.contains(u"<binary>quillmark</binary>"_s));
-        QVERIFY(text.contains(u"<binary>quillmark-cli</binary>"_s));
-        // The release is the program's version.
-        QVERIFY(text.contains(u"<release version=\""_s + QStringLiteral(QUILLMARK_VERSION) + u'"'));
+        QVERIFY(readText(metainfoFile).contains(u"<release version=\""_s + QStringLiteral(QUILLMARK_VERSION) + u'"'));
     }
 
     // Every option --help lists is explained in the manual page, whoever adds it.
@@ -171,16 +166,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("line");
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("option") << u"--ou"_s << QStringList {u"--output"_s};
-        QTest::newRow("option after a path") << u"x.jpg --file"_s << QStringList {u"--files-from"_s};
         QTest::newRow("output modes") << u"--output "_s
                                       << QStringList {u"overwrite"_s, u"folder="_s, u"prefix="_s, u"suffix="_s};
         QTest::newRow("output folder") << u"--output folder=sub"_s << QStringList {u"sub dir"_s};
-        QTest::newRow("remove item") << u"--remove ex"_s << QStringList {u"exif"_s};
         QTest::newRow("remove second item") << u"--remove exif,g"_s << QStringList {u"exif,gps"_s, u"exif,geotiff"_s};
-        QTest::newRow("remove=") << u"--remove=thu"_s << QStringList {u"thumbnail"_s};
-        QTest::newRow("keep") << u"--keep orientation,"_s << QStringList {u"orientation,color"_s};
-        QTest::newRow("dates") << u"--dates r"_s << QStringList {u"random"_s};
-        QTest::newRow("move failed") << u"--move-failed tr"_s << QStringList {u"trash"_s};
         QTest::newRow("files") << u"pho"_s << QStringList {u"photo one.jpg"_s};
     }
 
@@ -258,12 +247,9 @@ printf '%s\n' "${COMPREPLY[@]}")"_s;
             return run(u"dpkg-deb"_s, {u"-f"_s, deb, name}).output.trimmed();
         };
         QCOMPARE(field(u"Version"_s), QStringLiteral(QUILLMARK_VERSION));
-        QCOMPARE(field(u"Section"_s), u"graphics"_s);
-        QVERIFY(field(u"Maintainer"_s).contains(QRegularExpression(u"^\\S.* <\\S+@\\S+>$"_s)));
-        QVERIFY(field(u"Description"_s).contains(u"\n ."_s)); // a synopsis and paragraphs
         const QStringList depends = field(u"Depends"_s).split(QRegularExpression(u",\\s*"_s));
-        for (const QString &needed : {u"libimage-exiftool-perl"_s, u"qt6-qpa-plugins"_s, u"libqt6core6"_s,
-                 u"libqt6gui6"_s, u"libqt6widgets6"_s, u"libqt6svg6"_s, u"libc6"_s}) {
+        // What dpkg-shlibdeps cannot find: the program runs ExifTool and loads the platform plugins.
+        for (const QString &needed : {u"libimage-exiftool-perl"_s, u"qt6-qpa-plugins"_s, u"libqt6svg6"_s}) {
             const bool found = std::any_of(depends.cbegin(), depends.cend(),
                 [&](const QString &d) { return d == needed || d.startsWith(needed + u" ("_s); });
             QVERIFY2(found, qPrintable(needed + u" not in: "_s + depends.join(u", "_s)));
