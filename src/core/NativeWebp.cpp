@@ -1,0 +1,13 @@
+#include "core/NativeWriterIo_p.h"
+
+using namespace Qt::StringLiterals;
+
+namespace NativeIo {
+
+NativeResult planWebp(Input &, const NativeKeep &, OutputPlan &, QString *why)
+{
+    *why = u"not handled yet"_s;
+    return NativeResult::Declined;
+}
+
+} // namespace NativeIo
