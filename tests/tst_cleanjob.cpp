@@ -135,8 +135,9 @@ private Q_SLOTS:
             const QString ref = refDir.path() + u'/' + s;
             testutil::runExifTool(RawKeepArguments(TagOptions {}, s) + BuildTagArguments(TagOptions {})
                 + QStringList {u"-m"_s, fx.in(s), u"-P"_s, u"-o"_s, refDir.path() + u'/'});
+            // The native writer keeps a JFIF segment's density, which "-all=" drops.
             for (const QString &g : groups)
-                QVERIFY2(testutil::metadataGroups(ref).contains(g), qPrintable(s + u" keeps "_s + g));
+                QVERIFY2(testutil::metadataGroups(ref).contains(g) || g == u"JFIF"_s, qPrintable(s + u" keeps "_s + g));
         }
     }
 
@@ -331,6 +332,7 @@ private Q_SLOTS:
         }
         JobOptions options;
         options.resetFileDates = true;
+        options.nativeWriter = false; // ExifTool's batches are what is counted here
         CleanJob job(options, fx.env);
         QSignalSpy progress(&job, &CleanJob::progressChanged);
         QSignalSpy status(&job, &CleanJob::statusChanged);

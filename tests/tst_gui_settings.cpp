@@ -165,7 +165,7 @@ private Q_SLOTS:
             w->close();
         }
         const QByteArray first = guitest::readFile(m_box->iniPath());
-        QVERIFY(first.startsWith("[Quillmark]\r\nchkKeepLook=" + QByteArray(keep ? "1" : "0") + "\r\n"));
+        QVERIFY(first.startsWith("[Quillmark]\r\nEngine=auto\r\nchkKeepLook=" + QByteArray(keep ? "1" : "0") + "\r\n"));
         QVERIFY2(first.contains("\r\nchkCleanICC=" + QByteArray(icc ? "1" : "0") + "\r\n"), first.constData());
 
         auto w = m_box->windowAt(4, m_image);

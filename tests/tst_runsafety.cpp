@@ -61,16 +61,19 @@ private Q_SLOTS:
         QTest::addColumn<QList<int>>("sent"); // to quillmark-cli; negative: to its ExifTool
         QTest::addColumn<int>("outputsBefore");
         QTest::addColumn<int>("status"); // -1: killed
+        QTest::addColumn<bool>("native"); // the native writer writes (no ExifTool runs): many more images
         const QList<int> kill = {SIGKILL};
         const int suffix = int(OutputMode::Suffix);
         const int overwrite = int(OutputMode::Overwrite);
-        QTest::newRow("killed, suffix, while starting") << suffix << kill << 0 << -1;
-        QTest::newRow("killed, suffix, mid-batch") << suffix << kill << 8 << -1;
-        QTest::newRow("killed, overwrite, mid-batch") << overwrite << kill << 8 << -1;
-        QTest::newRow("killed, folder, mid-batch") << int(OutputMode::Folder) << kill << 40 << -1;
-        QTest::newRow("SIGTERM, in place") << overwrite << QList<int> {SIGTERM} << 10 << 143;
-        QTest::newRow("SIGINT twice") << suffix << QList<int> {SIGINT, SIGINT} << 10 << 130;
-        QTest::newRow("ExifTool killed, overwrite") << overwrite << QList<int> {-SIGKILL} << 10 << 1;
+        QTest::newRow("killed, suffix, while starting") << suffix << kill << 0 << -1 << false;
+        QTest::newRow("killed, suffix, mid-batch") << suffix << kill << 8 << -1 << false;
+        QTest::newRow("killed, overwrite, mid-batch") << overwrite << kill << 8 << -1 << false;
+        QTest::newRow("killed, folder, mid-batch") << int(OutputMode::Folder) << kill << 40 << -1 << false;
+        QTest::newRow("SIGTERM, in place") << overwrite << QList<int> {SIGTERM} << 10 << 143 << false;
+        QTest::newRow("SIGINT twice") << suffix << QList<int> {SIGINT, SIGINT} << 10 << 130 << false;
+        QTest::newRow("ExifTool killed, overwrite") << overwrite << QList<int> {-SIGKILL} << 10 << 1 << false;
+        QTest::newRow("native, killed, overwrite") << overwrite << kill << 70 << -1 << true;
+        QTest::newRow("native, SIGTERM, in place") << overwrite << QList<int> {SIGTERM} << 70 << 143 << true;
     }
     void interrupted()
     {
@@ -78,10 +81,13 @@ private Q_SLOTS:
         QFETCH(QList<int>, sent);
         QFETCH(int, outputsBefore);
         QFETCH(int, status);
+        QFETCH(bool, native);
         const bool killed = status < 0;
         const bool exifToolKilled = sent.first() < 0;
-        const int count = killed ? 80 : exifToolKilled ? 140 : 200; // batches of 64, 64 and 12 (and more)
-        const QString folder = testutil::folderOfCopies(m_dir.path() + u"/cli"_s, kJpeg, count);
+        // batches of 64, 64 and 12 (and more)
+        const int count = native ? 1200 : killed ? 80 : exifToolKilled ? 140 : 200;
+        const QString folder = testutil::folderOfCopies(
+            m_dir.path() + u"/cli"_s, native ? u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s : kJpeg, count);
         const QString outFolder = testutil::freshFolder(m_dir.path() + u"/cliout"_s);
         const QString temp = testutil::freshFolder(m_dir.path() + u"/clitmp"_s);
         const QString report = m_dir.path() + u"/cli-report.json"_s;
@@ -90,22 +96,27 @@ private Q_SLOTS:
             testutil::outputOptions(static_cast<OutputMode>(mode), outFolder), testutil::RunOutputs::imagesIn(folder));
         // Killed runs use two processes, so a kill can come while the second one starts; one
         // whose ExifTool is killed uses one, so the batch after the two it had runs on a new one.
-        const QStringList jobs = killed ? QStringList {u"--jobs"_s, u"2"_s}
-            : exifToolKilled            ? QStringList {u"--jobs"_s, u"1"_s}
-                                        : QStringList();
+        QStringList jobs = killed ? QStringList {u"--jobs"_s, u"2"_s}
+            : exifToolKilled      ? QStringList {u"--jobs"_s, u"1"_s}
+                                  : QStringList();
+        jobs << u"--engine"_s << (native ? u"auto"_s : u"exiftool"_s);
 
         QProcess p;
         QList<qint64> children;
         testutil::startCliUntil(
             p, outputs.cliArguments() + jobs + QStringList {u"--report"_s, report, folder}, temp,
-            [&] { return outputs.written(outputsBefore); }, outputsBefore, killed ? 2 : 1, &children);
+            [&] { return outputs.written(outputsBefore); }, outputsBefore,
+            native       ? 0
+                : killed ? 2
+                         : 1,
+            &children);
         QVERIFY2(p.state() == QProcess::Running, "the run ended before it could be interrupted");
         for (int signo : sent) {
             for (qint64 pid : signo > 0 ? QList<qint64> {p.processId()} : children)
                 ::kill(static_cast<pid_t>(pid), std::abs(signo));
         }
         QVERIFY(p.waitForFinished(30000));
-        QVERIFY(!children.isEmpty());
+        QVERIFY(native || !children.isEmpty());
         QVERIFY2(testutil::allGone(children), "an ExifTool process outlived quillmark-cli");
         const QHash<QString, QJsonObject> outcomes = testutil::reportByInput(testutil::readFile(report));
         const QByteArray log = testutil::readFile(temp + u"/qmk_log.txt"_s);

@@ -167,7 +167,8 @@ int main(int argc, char *argv[])
     if (collected.stopped || g_firstSignal != 0) {
         QList<FileOutcome> outcomes;
         for (const QString &image : images)
-            outcomes.append(FileOutcome {image, QString(), FileStatus::Skipped, {}, CleanJob::notRunMessage(), true});
+            outcomes.append(
+                FileOutcome {image, QString(), FileStatus::Skipped, {}, CleanJob::notRunMessage(), true, QString()});
         outcomes += leftOut;
         progress.finish();
         printSummary(Cli::tr("Stopped while looking for images; nothing was cleaned.") + u'\n');
@@ -243,7 +244,7 @@ int main(int argc, char *argv[])
         // The report still says what became of every image: nothing was cleaned.
         QList<FileOutcome> failed;
         for (const QString &image : std::as_const(images))
-            failed << FileOutcome {image, QString(), FileStatus::Failed, {}, result.errorDetail, false};
+            failed << FileOutcome {image, QString(), FileStatus::Failed, {}, result.errorDetail, false, QString()};
         writeReport(failed + namedSkips);
         return signalStatus != 0 ? signalStatus : ExitInternal;
     }

@@ -4,6 +4,7 @@
 #include "core/JobFiles.h"
 #include "core/KeepValues.h"
 #include "core/NativePath.h"
+#include "core/NativeStage.h"
 #include "core/OutputVerifier.h"
 #include "core/Staging.h"
 #include "core/SystemFolders.h"
@@ -108,8 +109,10 @@ void CleanJob::stop()
         return;
     }
     m_stop = StopLevel::Requested;
-    if (m_pool)
+    if (m_pool) {
         m_pool->requestStop();
+        m_pool->resume(); // batches the native writer never got to end as not run
+    }
     // A batch of 64 camera pictures takes ExifTool a few seconds; a person who asked to
     // stop should not wait for it. After a moment ExifTool is interrupted, which it
     // survives only long enough to remove the file it was writing.
@@ -204,6 +207,7 @@ void CleanJob::removeEmptyLog(const JobResult &result) const
 
 void CleanJob::releaseWorkFiles()
 {
+    m_native.reset(); // waits for what it is writing into the staging folders
     m_pool.reset();
     m_verifier.reset();
     m_staging.reset();
@@ -299,7 +303,12 @@ void CleanJob::setUp()
             m_env.exiftool, m_env.programFolder, m_work->path(), std::clamp(m_env.jobs, 1, batches));
         if (stopRequested())
             m_pool->requestStop();
-        m_pool->warmUp();
+        // Where the native writer will most likely do every image, ExifTool is started
+        // only for an image it leaves.
+        const bool allNative = m_options.nativeWriter && nativeKeepFor(m_options.tags)
+            && std::all_of(m_images.cbegin(), m_images.cend(), hasNativeSuffix);
+        if (!allNative)
+            m_pool->warmUp();
     }
 
     // B: one command per image.
@@ -357,13 +366,24 @@ void CleanJob::startBatches()
         m_pool->requestStop();
     m_ended.assign(batches, std::nullopt);
     m_nextToTake = 0;
+    m_nativeNext = 0;
+    m_nativeRunning.clear();
+    m_staged.clear();
     connect(m_pool.get(), &ExifToolPool::batchEnded, this, &CleanJob::batchEnded);
     // Queued: the pool may be deleted by what follows, so not from inside its own call.
     connect(m_pool.get(), &ExifToolPool::allEnded, this, &CleanJob::batchesEnded, Qt::QueuedConnection);
-    m_pool->start(batches, [this, n](int batch) {
-        const int first = batch * BatchSize;
-        return commandsFor(batch, first, std::min(BatchSize, n - first));
-    });
+    if (m_options.nativeWriter)
+        m_native = NativeStage::create(m_options.tags);
+    if (m_native)
+        connect(m_native.get(), &NativeStage::batchWritten, this, &CleanJob::nativeWritten);
+    m_pool->start(
+        batches,
+        [this, n](int batch) {
+            const int first = batch * BatchSize;
+            return commandsFor(batch, first, std::min(BatchSize, n - first));
+        },
+        [this](int batch) { return batchReady(batch); });
+    writeNatively();
 }
 
 void CleanJob::takeEndedBatches()

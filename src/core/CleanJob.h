@@ -20,6 +20,8 @@
 #include <vector>
 
 class QLockFile;
+class NativeStage;
+struct NativeStageResult;
 class StagingArea;
 class OutputVerifier;
 class QRandomGenerator;
@@ -41,6 +43,9 @@ struct JobOptions {
     QString problemFolder;
     bool overwriteWithoutAsking = false; // overwrite existing outputs without asking
     bool verify = true; // check every output for what is left
+    // JPEG, PNG, WebP and GIF are cleaned by the native writer wherever it can do the tag
+    // options (--engine auto); false leaves every image to ExifTool (--engine exiftool).
+    bool nativeWriter = true;
 };
 
 // Where the run finds its tools and work files.
@@ -192,6 +197,9 @@ private:
     void removeEmptyLog(const JobResult &result) const;
     bool setUpWorkFiles(QString *error);
     QList<QStringList> commandsFor(int batch, int first, int count);
+    void writeNatively();
+    void nativeWritten(int batch, const QList<NativeStageResult> &results);
+    bool batchReady(int batch) const;
     struct PendingBatch {
         int first = 0;
         int count = 0;
@@ -244,6 +252,10 @@ private:
     QString m_logPath;
     std::unique_ptr<ExifToolPool> m_pool;
     std::unique_ptr<OutputVerifier> m_verifier; // checks outputs as their batches finish
+    std::unique_ptr<NativeStage> m_native; // writes JPEG, PNG, WebP and GIF ahead of ExifTool
+    int m_nativeNext = 0; // the next batch for the native writer
+    QSet<int> m_nativeRunning; // batches the native writer is working on
+    QSet<int> m_staged; // batches whose images were staged for the native writer
     int m_closing = 0; // processes of the pool and the verifier still ending
     QElapsedTimer m_clock;
 };

@@ -236,12 +236,17 @@ Request parse(const QStringList &arguments)
         u"FILE"_s);
     const QCommandLineOption noVerifyOption(
         u"no-verify"_s, Cli::tr("Do not check the cleaned files for identifying metadata that is left (faster)."));
+    const QCommandLineOption engineOption(u"engine"_s,
+        Cli::tr("Who writes the cleaned files: auto (JPEG, PNG, WebP and GIF by Quillmark's own writer where it can, "
+                "the rest by ExifTool) or exiftool (every file by ExifTool) (default auto)."),
+        u"ENGINE"_s);
     const QCommandLineOption filesFromOption(u"files-from"_s,
         Cli::tr("Also clean the paths listed in FILE, one a line (\"-\" reads standard input)."), u"FILE"_s);
     const QCommandLineOption nullOption(
         u"null"_s, Cli::tr("Paths in the --files-from list end with NUL, not a line break."));
-    parser.addOptions({outputOption, removeOption, keepOption, datesOption, moveFailedOption, overwriteOption,
-        strictOption, settingsOption, jobsOption, reportOption, noVerifyOption, filesFromOption, nullOption});
+    parser.addOptions(
+        {outputOption, removeOption, keepOption, datesOption, moveFailedOption, overwriteOption, strictOption,
+            settingsOption, jobsOption, reportOption, noVerifyOption, engineOption, filesFromOption, nullOption});
     if (!parser.parse(arguments))
         usageError(parser.errorText());
     if (parser.isSet(u"help"_s))
@@ -311,6 +316,12 @@ Request parse(const QStringList &arguments)
     }
 
     options.verify = !parser.isSet(noVerifyOption);
+    if (parser.isSet(engineOption)) {
+        const QString engine = parser.value(engineOption);
+        if (engine != u"auto" && engine != u"exiftool")
+            usageError(Cli::tr("--engine takes auto or exiftool"));
+        options.nativeWriter = engine == u"auto";
+    }
     request.reportPath = parser.value(reportOption);
     const QString &reportPath = request.reportPath;
     if (parser.isSet(reportOption) && reportPath.isEmpty())

@@ -164,11 +164,23 @@ void ExifToolPool::finishFront(Worker &w, bool processDied)
         finishFront(w, false);
 }
 
-void ExifToolPool::start(int count, const std::function<QList<Command>(int)> &commandsOf)
+void ExifToolPool::start(
+    int count, const std::function<QList<Command>(int)> &commandsOf, const std::function<bool(int)> &isReady)
 {
     m_count = count;
     m_commandsOf = commandsOf;
+    m_isReady = isReady;
     m_started = true;
+    feedLater();
+}
+
+bool ExifToolPool::ready(int batch) const
+{
+    return !m_isReady || m_isReady(batch);
+}
+
+void ExifToolPool::resume()
+{
     feedLater();
 }
 
@@ -187,7 +199,7 @@ void ExifToolPool::feed()
         return;
     if (m_stopRequested) {
         // What was never handed out ends here, in order, so the caller sees every batch.
-        while (m_next < m_count) {
+        while (m_next < m_count && ready(m_next)) {
             BatchRun skipped;
             skipped.notRun = true;
             Q_EMIT batchEnded(m_next++, skipped);
@@ -196,7 +208,7 @@ void ExifToolPool::feed()
     // Each process gets a batch, then a second one to wait in its input.
     for (std::size_t depth = 1; depth <= 2; ++depth) {
         for (auto &w : m_workers) {
-            if (!m_error.isEmpty() || m_next >= m_count)
+            if (!m_error.isEmpty() || m_next >= m_count || !ready(m_next))
                 break;
             if (w->inFlight.size() >= depth)
                 continue;

@@ -37,8 +37,12 @@ public:
 
     // Starts batches 0 .. count-1 and returns. `commandsOf(i)` gives batch i's commands
     // when it is about to start. batchEnded() follows for every batch, in the order they
-    // end, then allEnded() once. A pool runs once.
-    void start(int count, const std::function<QList<Command>(int)> &commandsOf);
+    // end, then allEnded() once. A pool runs once. When `isReady` is given, batch i is
+    // handed out (or, after a stop, ended as not run) only once isReady(i) says so: the
+    // caller is still preparing it and calls resume() when it is done.
+    void start(
+        int count, const std::function<QList<Command>(int)> &commandsOf, const std::function<bool(int)> &isReady = {});
+    void resume();
 
     // Argument file number `index` (0 is "qmk_args.txt", then "qmk_args_2.txt", ...);
     // process k uses numbers 2k and 2k+1.
@@ -74,12 +78,14 @@ private:
     void finishFront(Worker &worker, bool processDied);
     void feed();
     void feedLater();
+    bool ready(int batch) const;
 
     QString m_exiftool;
     QString m_workingFolder;
     QString m_tempFolder;
     std::vector<std::unique_ptr<Worker>> m_workers;
     std::function<QList<Command>(int)> m_commandsOf;
+    std::function<bool(int)> m_isReady;
     int m_count = 0; // batches of the run
     int m_next = 0; // the next batch to hand out
     int m_running = 0;

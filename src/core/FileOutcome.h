@@ -32,6 +32,7 @@ struct FileOutcome {
     QList<ResidueItem> residue; // with Residue (and Unchanged, where known)
     QString message; // why, for a person; empty when there is nothing to say
     bool notRun = false; // a stop came before the run reached the image
+    QString writer; // who wrote the output: "native" (Quillmark's own writer) or "exiftool"; empty when none
 };
 
 // Lower-case names used by quillmark-cli's report.

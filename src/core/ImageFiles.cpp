@@ -309,7 +309,7 @@ QString leftOutReason(LeftOutKind kind)
 FileOutcome leftOutOutcome(const QString &path, LeftOutKind kind)
 {
     const FileStatus status = kind == LeftOutKind::PathTooLong ? FileStatus::Failed : FileStatus::Skipped;
-    return FileOutcome {path, QString(), status, {}, leftOutReason(kind), false};
+    return FileOutcome {path, QString(), status, {}, leftOutReason(kind), false, QString()};
 }
 
 bool isPathTooLong(const QString &path)

@@ -5,6 +5,7 @@
 #include "core/JobFiles.h"
 #include "core/KeepValues.h"
 #include "core/NativePath.h"
+#include "core/NativeStage.h"
 #include "core/OutputVerifier.h"
 #include "core/Staging.h"
 
@@ -22,19 +23,70 @@
 using namespace Qt::StringLiterals;
 using namespace JobDetail;
 
+bool CleanJob::batchReady(int batch) const
+{
+    // A batch goes to ExifTool once the native writer is done with it; after a stop, the
+    // ones it never started end as not run.
+    if (!m_native)
+        return true;
+    if (m_nativeRunning.contains(batch))
+        return false;
+    return batch < m_nativeNext || stopRequested();
+}
+
+void CleanJob::writeNatively()
+{
+    // A few batches ahead of ExifTool: each is staged here and written on the stage's
+    // threads; what the writer declines goes to ExifTool with the rest of its batch.
+    const int n = int(m_items.size());
+    const int batches = int(m_ended.size());
+    constexpr int Ahead = 3;
+    while (m_native && !stopRequested() && m_nativeRunning.size() < Ahead && m_nativeNext < batches) {
+        const int batch = m_nativeNext++;
+        const int first = batch * BatchSize;
+        QList<NativeStage::Task> tasks;
+        QSet<QString> taken;
+        for (int i = first; i < std::min(n, first + BatchSize); ++i) {
+            Item &item = m_items[i];
+            if (!item.open() || !stageItem(item, i, batch, taken))
+                continue;
+            if (hasNativeSuffix(item.input))
+                tasks << NativeStage::Task {i, item.etInput, item.etResult};
+        }
+        m_staged.insert(batch);
+        if (!tasks.isEmpty()) {
+            m_nativeRunning.insert(batch);
+            m_native->submit(batch, tasks);
+        }
+    }
+    if (m_pool)
+        m_pool->resume();
+}
+
+void CleanJob::nativeWritten(int batch, const QList<NativeStageResult> &results)
+{
+    m_nativeRunning.remove(batch);
+    // Declined or failed: ExifTool writes it (and says why when it cannot either).
+    for (const NativeStageResult &r : results)
+        m_items[r.index].native = r.result == NativeResult::Written;
+    writeNatively();
+}
+
 QList<QStringList> CleanJob::commandsFor(int batch, int first, int count)
 {
     // Each image is staged, the facts its commands depend on are read from it, and the
-    // commands are built from those (buildBatchCommands).
+    // commands are built from those (buildBatchCommands). The native writer's images
+    // were staged before it wrote them, and need no command.
     const CommandNeeds needs = commandNeeds(m_options);
+    const bool staged = m_staged.contains(batch);
     QList<CommandImage> images;
     QList<int> indices;
     QSet<QString> taken;
     for (int i = first; i < first + count; ++i) {
         Item &item = m_items[i];
         item.lookExif.clear();
-        if (!item.open() || !stageItem(item, i, batch, taken))
-            continue; // a kept output, or no place to write
+        if (!item.open() || item.native || (staged ? item.etResult.isEmpty() : !stageItem(item, i, batch, taken)))
+            continue; // a kept output, written already, or no place to write
         CommandImage image;
         image.etInput = item.etInput;
         image.etOutFolder = item.etOutFolder;
@@ -102,7 +154,7 @@ void CleanJob::completeBatch(int batch, int first, int count, const BatchRun &ra
         BatchImage image;
         image.etInput = item.etInput;
         image.etResult = item.etResult;
-        image.open = item.open();
+        image.open = item.open() && !item.native;
         image.resultExists = ran.processDied && isRegularFile(item.etResult);
         images << image;
     }

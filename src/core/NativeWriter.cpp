@@ -25,7 +25,7 @@ Input::~Input()
 bool Input::open(const QString &path)
 {
     m_fd = ::open(encodePath(path).constData(), O_RDONLY | O_CLOEXEC);
-    struct stat st {};
+    struct stat st { };
     if (m_fd < 0 || ::fstat(m_fd, &st) != 0 || !S_ISREG(st.st_mode))
         return false;
     m_size = st.st_size;
@@ -284,6 +284,14 @@ std::optional<NativeKeep> nativeKeepFor(const TagOptions &t)
         keep.icc = keep.colour = true;
     keep.look = !keep.exif && (t.keepOrientation || t.keepColourProfile);
     return keep;
+}
+
+bool hasNativeSuffix(const QString &path)
+{
+    static const QStringList suffixes
+        = {u"jpg"_s, u"jpeg"_s, u"jpe"_s, u"jfif"_s, u"png"_s, u"apng"_s, u"webp"_s, u"gif"_s};
+    const qsizetype dot = path.lastIndexOf(u'.');
+    return dot >= 0 && suffixes.contains(path.mid(dot + 1).toLower());
 }
 
 bool isNativeFormat(const QString &path)

@@ -42,5 +42,8 @@ enum class NativeResult {
 // not grow with the file, and no length read from the file is allocated.
 NativeResult writeNativeClean(const QString &input, const QString &output, const NativeKeep &keep, QString *why);
 
+// Whether the name ends as these formats' files do (.jpg, .png, .webp, .gif and their kin).
+bool hasNativeSuffix(const QString &path);
+
 // Whether the file's first bytes are those of a format the writer handles.
 bool isNativeFormat(const QString &path);

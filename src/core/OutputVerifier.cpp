@@ -364,5 +364,5 @@ void OutputVerifier::applyVerdict(int key, FileOutcome &o) const
     if (!v.message.isEmpty())
         o.message = v.message;
     else if (v.status == FileStatus::Unchanged)
-        o.message = tr("ExifTool copied the image without removing anything.");
+        o.message = tr("The image was copied without removing anything.");
 }

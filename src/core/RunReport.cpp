@@ -70,7 +70,8 @@ QByteArray runReportJson(const QList<FileOutcome> &outcomes)
                 + ",\"tag\":" + text(i.tag) + ",\"value\":" + text(i.value) + "}";
         }
         out += "],\"message\":"
-            + text(o.message.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(printablePath(o.message))) + "}";
+            + text(o.message.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(printablePath(o.message)))
+            + ",\"writer\":" + text(o.writer.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(o.writer)) + "}";
     }
     const OutcomeTotals t = outcomeTotals(outcomes);
     out += "\n],\"totals\":{\"cleaned\":" + QByteArray::number(t.cleaned)

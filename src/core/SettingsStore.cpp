@@ -371,6 +371,8 @@ const QList<Key> &saveOrder()
         {u"SetDate_Mode", u"1"},
         // Added after the original catalogue: keep orientation and colour profile.
         {u"chkKeepLook", u"1"},
+        // Who writes JPEG, PNG, WebP and GIF outputs: "auto" (the native writer where it can) or "exiftool".
+        {u"Engine", u"auto"},
     };
     return keys;
 }
@@ -415,6 +417,7 @@ const QList<Key> &readOrder()
             u"txtProcessingFailFolder",
             u"resizableWindow",
             u"chkKeepLook",
+            u"Engine",
         };
         QList<Key> result;
         for (const char16_t *name : order) {

@@ -185,6 +185,12 @@ const QHash<QString, Field> &fields()
                      o.job.tags.keepOrientation = o.job.tags.keepColourProfile = *keep;
              },
                 [](const StoredOptions &o) { return checkBoxText(o.job.tags.keepOrientation); }});
+        t.insert(u"Engine"_s,
+            {[](StoredOptions &o, const QString &v) {
+                 if (v == u"auto" || v == u"exiftool")
+                     o.job.nativeWriter = v == u"auto";
+             },
+                [](const StoredOptions &o) { return o.job.nativeWriter ? u"auto"_s : u"exiftool"_s; }});
         return t;
     }();
     return table;

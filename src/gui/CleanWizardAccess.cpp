@@ -191,7 +191,7 @@ void CleanWizard::rememberOriginals(const JobResult &result)
     for (const CleanedFile &file : result.cleanedFiles) {
         if (!m_outcomeByOutput.contains(file.path))
             m_outcomeByOutput.insert(
-                file.path, FileOutcome {file.input, file.path, FileStatus::Cleaned, {}, {}, false});
+                file.path, FileOutcome {file.input, file.path, FileStatus::Cleaned, {}, {}, false, QString()});
     }
 }
 

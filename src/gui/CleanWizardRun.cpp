@@ -114,7 +114,7 @@ void CleanWizard::showResult(const JobResult &result)
     }
     if (rows.isEmpty()) {
         for (const CleanedFile &file : result.cleanedFiles)
-            rows.append(FileOutcome {QString(), file.path, FileStatus::Cleaned, {}, {}, false});
+            rows.append(FileOutcome {QString(), file.path, FileStatus::Cleaned, {}, {}, false, QString()});
     }
     rows += m_leftOut;
     m_cleanedModel->setOutcomes(rows);
