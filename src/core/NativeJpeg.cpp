@@ -72,9 +72,8 @@ NativeResult planJpeg(Input &in, const NativeKeep &keep, OutputPlan &plan, QStri
             return decline(why, u"a segment's length runs past the end"_s);
         const qint64 body = at + 4;
         const qint64 bodyLength = length - 2;
-        const auto startsWith = [&](const QByteArray &id) {
-            return bodyLength >= id.size() && in.bytes(body, id.size()) == id;
-        };
+        const auto startsWith
+            = [&](const QByteArray &id) { return bodyLength >= id.size() && in.bytes(body, id.size()) == id; };
         bool kept = false;
         if (m == 0xDA) {
             if (!frame)

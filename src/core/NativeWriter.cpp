@@ -25,7 +25,7 @@ Input::~Input()
 bool Input::open(const QString &path)
 {
     m_fd = ::open(encodePath(path).constData(), O_RDONLY | O_CLOEXEC);
-    struct stat st {};
+    struct stat st { };
     if (m_fd < 0 || ::fstat(m_fd, &st) != 0 || !S_ISREG(st.st_mode))
         return false;
     m_size = st.st_size;
