@@ -3,6 +3,7 @@
 // where a remover may overlook them (tests/data/hiding, made by tools/make-hiding-places.py).
 
 #include "core/ContainerScan.h"
+#include "core/NativeWriter.h"
 #include "core/OutputVerifier.h"
 #include "core/RawDecode.h"
 #include "core/ResidueClassifier.h"
@@ -235,15 +236,16 @@ private Q_SLOTS:
         QCOMPARE(found, categories);
     }
 
-    // The built files, cleaned by quillmark-cli with the defaults, in place, and with only
-    // GPS asked for: whatever is hidden, an output called clean holds none of it (an
-    // independent byte search), and each hiding place is named.
+    // The built files, cleaned by quillmark-cli with the defaults (by ExifTool alone, and in
+    // place with the native writer), and with only GPS asked for: whatever is hidden, an
+    // output called clean holds none of it (an independent byte search), and each hiding
+    // place is named. The native writer drops every block it does not know.
     void hidingPlaces_data()
     {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<bool>("defaults"); // the table below applies
-        QTest::newRow("suffix") << QStringList() << true;
-        QTest::newRow("overwrite") << QStringList {u"--output"_s, u"overwrite"_s} << true;
+        QTest::newRow("suffix, exiftool") << QStringList {u"--engine"_s, u"exiftool"_s} << true;
+        QTest::newRow("overwrite, native") << QStringList {u"--output"_s, u"overwrite"_s} << true;
         QTest::newRow("gps only") << QStringList {u"--remove"_s, u"gps"_s} << false;
         QTest::newRow("exif only, in place")
             << QStringList {u"--remove"_s, u"exif"_s, u"--output"_s, u"overwrite"_s} << false;
@@ -254,7 +256,7 @@ private Q_SLOTS:
         QFETCH(QStringList, args);
         QFETCH(bool, defaults);
         // file: status and the categories its residue must include, with the defaults
-        const QHash<QString, QStringList> expected {
+        QHash<QString, QStringList> expected {
             {u"dng_label_reel_profile.dng"_s, {u"residue"_s, u"person"_s, u"identifier"_s}},
             {u"gif_app_extension.gif"_s, {u"unchanged"_s, u"other"_s}},
             {u"gif_imagemagick_text.gif"_s, {u"unchanged"_s, u"other"_s}},
@@ -273,6 +275,16 @@ private Q_SLOTS:
             // the body serial ExifTool cannot delete, found in place too
             {u"cr2_canon_350d.cr2"_s, {u"residue"_s, u"device"_s}},
         };
+        const bool native = !args.contains(u"exiftool"_s);
+        if (native) {
+            for (const QString &dropped : {u"gif_app_extension.gif"_s, u"gif_imagemagick_text.gif"_s,
+                     u"jpeg_progressive_app4_between_scans.jpg"_s, u"jpeg_progressive_com_between_scans.jpg"_s,
+                     u"png_c2pa_cabx.png"_s, u"png_private_chunk.png"_s, u"webp_unknown_chunk.webp"_s})
+                expected[dropped] = {u"cleaned"_s};
+            // The kept profile is all these files hold: copied as it is, and named.
+            expected[u"jpeg_icc_display_serial.jpg"_s].first() = u"unchanged"_s;
+            expected[u"jpeg_icc_personal.jpg"_s].first() = u"unchanged"_s;
+        }
         QTemporaryDir dir;
         const QString folder = dir.path() + u"/in"_s;
         QDir().mkpath(folder);
@@ -303,6 +315,9 @@ private Q_SLOTS:
             }
             const QStringList want = expected.value(name);
             QCOMPARE(status, want.first());
+            if (status != u"failed")
+                QCOMPARE(
+                    it->value(u"writer"_s).toString(), native && hasNativeSuffix(name) ? u"native"_s : u"exiftool"_s);
             for (const QString &c : want.mid(1))
                 QVERIFY2(categories.contains(c), qPrintable(what));
         }
