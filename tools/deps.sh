@@ -22,6 +22,8 @@ QUILLMARK_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools 
                           qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools)
 # qt6-translations-l10n: Qt's own words (standard buttons, --help headings) in each language.
 # libraw-bin: dcraw_emu, which tells whether a cleaned raw file still decodes.
+# imagemagick, webp: decoders that share no code with Qt, for tst_nativewriter's pixel
+# comparison; with libjpeg-turbo-progs they also build tests/data/native.
 QUILLMARK_TEST_PACKAGES=(xvfb xauth openbox desktop-file-utils appstream bash-completion dpkg-dev file zsh
-                         qt6-translations-l10n clang-format libraw-bin)
+                         qt6-translations-l10n clang-format libraw-bin imagemagick webp libjpeg-turbo-progs)
 QUILLMARK_PACKAGE_PACKAGES=(dpkg-dev file lintian)
