@@ -47,8 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     NativeKeep everything;
     everything.exif = everything.xmp = everything.photoshop = everything.icc = everything.colour = true;
     NativeKeep look;
-    look.look = true;
-    look.lookExif = QByteArray("II*\0\x08\0\0\0\x01\0\x12\x01\x03\0\x01\0\0\0\x06\0\0\0\0\0\0\0", 26);
+    look.look = look.keepOrientation = look.keepColourSpace = true;
     for (const NativeKeep &keep : {NativeKeep {}, everything, look}) {
         QString why;
         const NativeResult result = writeNativeClean(input, output, keep, &why);

@@ -1113,10 +1113,6 @@
         <translation>ExifTool kann die Ausgabe nicht zurücklesen: %1</translation>
     </message>
     <message>
-        <source>ExifTool copied the image without removing anything.</source>
-        <translation>ExifTool hat das Bild kopiert, ohne etwas zu entfernen.</translation>
-    </message>
-    <message>
         <source>The output could not be read back, so what is left in it is not known.</source>
         <translation>Die Ausgabe konnte nicht zurückgelesen werden; was darin übrig ist, ist unbekannt.</translation>
     </message>
@@ -1127,6 +1123,10 @@
     <message>
         <source>The cleaned raw file no longer gives the original&apos;s picture; the original is kept.</source>
         <translation>Die bereinigte Rohdatei ergibt nicht mehr das Bild des Originals; das Original bleibt erhalten.</translation>
+    </message>
+    <message>
+        <source>The image was copied without removing anything.</source>
+        <translation>Das Bild wurde kopiert, ohne etwas zu entfernen.</translation>
     </message>
 </context>
 <context>
@@ -1617,6 +1617,14 @@ angehalten durch SIGINT, SIGTERM oder SIGHUP: 130, 143 oder 129 (ein zweites SIG
     <message>
         <source>quillmark-cli: --settings: the settings file %1 is larger than 1 MB and was not read</source>
         <translation>quillmark-cli: --settings: Die Einstellungsdatei %1 ist größer als 1 MB und wurde nicht gelesen</translation>
+    </message>
+    <message>
+        <source>Who writes the cleaned files: auto (JPEG, PNG, WebP and GIF by Quillmark&apos;s own writer where it can, the rest by ExifTool) or exiftool (every file by ExifTool) (default auto).</source>
+        <translation>Wer die bereinigten Dateien schreibt: auto (JPEG, PNG, WebP und GIF der eigene Schreiber von Quillmark, wo er es kann, den Rest ExifTool) oder exiftool (jede Datei ExifTool) (Standard: auto).</translation>
+    </message>
+    <message>
+        <source>--engine takes auto or exiftool</source>
+        <translation>--engine erwartet auto oder exiftool</translation>
     </message>
 </context>
 </TS>

@@ -1113,10 +1113,6 @@
         <translation>ExifTool no puede volver a leer el resultado: %1</translation>
     </message>
     <message>
-        <source>ExifTool copied the image without removing anything.</source>
-        <translation>ExifTool copió la imagen sin eliminar nada.</translation>
-    </message>
-    <message>
         <source>The output could not be read back, so what is left in it is not known.</source>
         <translation>No se pudo volver a leer el archivo resultante; no se sabe qué queda en él.</translation>
     </message>
@@ -1127,6 +1123,10 @@
     <message>
         <source>The cleaned raw file no longer gives the original&apos;s picture; the original is kept.</source>
         <translation>El archivo raw limpio ya no da la imagen del original; se conserva el original.</translation>
+    </message>
+    <message>
+        <source>The image was copied without removing anything.</source>
+        <translation>La imagen se copió sin quitar nada.</translation>
     </message>
 </context>
 <context>
@@ -1617,6 +1617,14 @@ detenido por SIGINT, SIGTERM o SIGHUP: 130, 143 o 129 (un segundo SIGINT detiene
     <message>
         <source>quillmark-cli: --settings: the settings file %1 is larger than 1 MB and was not read</source>
         <translation>quillmark-cli: --settings: el archivo de configuración %1 supera 1 MB y no se ha leído</translation>
+    </message>
+    <message>
+        <source>Who writes the cleaned files: auto (JPEG, PNG, WebP and GIF by Quillmark&apos;s own writer where it can, the rest by ExifTool) or exiftool (every file by ExifTool) (default auto).</source>
+        <translation>Quién escribe los archivos limpios: auto (JPEG, PNG, WebP y GIF el escritor propio de Quillmark cuando puede, el resto ExifTool) o exiftool (todos los archivos ExifTool) (predeterminado: auto).</translation>
+    </message>
+    <message>
+        <source>--engine takes auto or exiftool</source>
+        <translation>--engine admite auto o exiftool</translation>
     </message>
 </context>
 </TS>

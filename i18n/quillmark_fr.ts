@@ -1113,10 +1113,6 @@
         <translation>ExifTool ne parvient pas à relire le résultat&#xa0;: %1</translation>
     </message>
     <message>
-        <source>ExifTool copied the image without removing anything.</source>
-        <translation>ExifTool a copié l’image sans rien supprimer.</translation>
-    </message>
-    <message>
         <source>The output could not be read back, so what is left in it is not known.</source>
         <translation>Le fichier produit n’a pas pu être relu&#xa0;; ce qu’il contient encore est inconnu.</translation>
     </message>
@@ -1127,6 +1123,10 @@
     <message>
         <source>The cleaned raw file no longer gives the original&apos;s picture; the original is kept.</source>
         <translation>Le fichier raw nettoyé ne donne plus l’image de l’original&#xa0;; l’original est conservé.</translation>
+    </message>
+    <message>
+        <source>The image was copied without removing anything.</source>
+        <translation>L’image a été copiée sans rien en retirer.</translation>
     </message>
 </context>
 <context>
@@ -1617,6 +1617,14 @@ arrêt par SIGINT, SIGTERM ou SIGHUP&#xa0;: 130, 143 ou 129 (un second SIGINT ar
     <message>
         <source>quillmark-cli: --settings: the settings file %1 is larger than 1 MB and was not read</source>
         <translation>quillmark-cli: --settings&#xa0;: le fichier de réglages %1 dépasse 1 Mo et n’a pas été lu</translation>
+    </message>
+    <message>
+        <source>Who writes the cleaned files: auto (JPEG, PNG, WebP and GIF by Quillmark&apos;s own writer where it can, the rest by ExifTool) or exiftool (every file by ExifTool) (default auto).</source>
+        <translation>Qui écrit les fichiers nettoyés : auto (JPEG, PNG, WebP et GIF par l’écrivain propre de Quillmark quand il le peut, le reste par ExifTool) ou exiftool (chaque fichier par ExifTool) (par défaut auto).</translation>
+    </message>
+    <message>
+        <source>--engine takes auto or exiftool</source>
+        <translation>--engine attend auto ou exiftool</translation>
     </message>
 </context>
 </TS>

@@ -55,6 +55,9 @@ bool addedByTheCopy(const QString &key)
         u"ExifIFD:FlashpixVersion"_s, u"ExifIFD:ColorSpace"_s, u"ExifIFD:Gamma"_s, u"InteropIFD:InteropIndex"_s,
         u"InteropIFD:InteropVersion"_s, u"File:ExifByteOrder"_s, u"RIFF:WebP_Flags"_s,
         u"PNG:ProfileName"_s, // iCCP's own name
+        // A PNG whose orientation is kept from its Exif goes to ExifTool, which keeps the
+        // significant-bits hint the native writer drops.
+        u"PNG:SignificantBits"_s,
     };
     return allowed.contains(key) || key.startsWith(u"ICC"_s);
 }

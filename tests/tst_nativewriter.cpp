@@ -66,15 +66,10 @@ TagOptions optionSet(const QString &name)
     return t;
 }
 
-// What the job hands the writer: for a JPEG whose look is kept, the kept values as Exif.
-NativeKeep keepFor(const TagOptions &tags, const QString &path)
+// What the job hands the writer.
+NativeKeep keepFor(const TagOptions &tags, const QString &)
 {
-    NativeKeep keep = nativeKeepFor(tags).value_or(NativeKeep {});
-    if (keep.look && isJpegFile(path)) {
-        if (const auto values = readJpegKeepValues(path))
-            keep.lookExif = buildLookExif(tags, *values);
-    }
-    return keep;
+    return nativeKeepFor(tags).value_or(NativeKeep {});
 }
 
 QByteArray run(const QString &program, const QStringList &args, int *code = nullptr)
@@ -437,7 +432,8 @@ private Q_SLOTS:
             if (writeNativeClean(in, out, keep, nullptr) != NativeResult::Written)
                 return !QFileInfo::exists(out);
             ++written;
-            const qint64 bound = data.size() + (keep.lookExif.isEmpty() ? 0 : 10 + keep.lookExif.size());
+            // The kept orientation and colour space: an Exif segment of at most a few hundred bytes.
+            const qint64 bound = data.size() + (keep.look ? 256 : 0);
             const bool small = QFileInfo(out).size() <= bound;
             const bool whole = scanContainers(out).verdict != ContainerScan::Verdict::Broken
                 || scanContainers(data).verdict == ContainerScan::Verdict::Broken;

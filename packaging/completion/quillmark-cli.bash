@@ -56,6 +56,10 @@ _quillmark_cli()
             COMPREPLY+=($(compgen -W 'trash' -- "$cur"))
             return
             ;;
+        --engine)
+            COMPREPLY=($(compgen -W 'auto exiftool' -- "$cur"))
+            return
+            ;;
         --jobs)
             COMPREPLY=($(compgen -W "$(seq 1 "$(_ncpus)")" -- "$cur"))
             return
@@ -70,7 +74,7 @@ _quillmark_cli()
 
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W '--output --remove --keep --dates --move-failed
-            --overwrite-existing --strict --settings --jobs --report --no-verify
+            --overwrite-existing --strict --settings --jobs --report --no-verify --engine
             --files-from --null --help --help-all --version' -- "$cur"))
         return
     fi

@@ -218,6 +218,11 @@ std::optional<JpegKeepValues> parseExif(const QByteArray &tiffData)
 
 } // namespace
 
+std::optional<JpegKeepValues> readExifKeepValues(const QByteArray &tiffData)
+{
+    return parseExif(tiffData);
+}
+
 bool exifHoldsOnlyLookTags(const QByteArray &tiffData)
 {
     static const QSet<quint16> ifd0Tags {0x0112, 0x011A, 0x011B, 0x0128, 0x0213, 0x8769};

@@ -29,6 +29,10 @@ bool isJpegFile(const QString &path);
 // fall back to ExifTool's own copy.
 std::optional<JpegKeepValues> readJpegKeepValues(const QString &path);
 
+// The values of one Exif block (a TIFF header and its IFDs, after "Exif\0\0"), or nothing
+// where it holds anything this reader does not follow exactly.
+std::optional<JpegKeepValues> readExifKeepValues(const QByteArray &tiffData);
+
 // Whether a run writes anything back for these values under these tag options.
 bool hasValuesToKeep(const TagOptions &tags, const JpegKeepValues &values);
 

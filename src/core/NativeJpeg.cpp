@@ -1,4 +1,6 @@
+#include "core/KeepValues.h"
 #include "core/NativeWriterIo_p.h"
+#include "core/TagOptions.h"
 
 #include <QList>
 
@@ -48,6 +50,7 @@ NativeResult planJpeg(Input &in, const NativeKeep &keep, OutputPlan &plan, QStri
     static const QByteArray jfifId("JFIF\0", 5);
 
     QByteArray jfif; // the first JFIF segment, rewritten without its thumbnail
+    std::optional<QByteArray> exif; // the TIFF data of the Exif segment, when the look is kept
     struct Range {
         qint64 at;
         qint64 length;
@@ -94,6 +97,11 @@ NativeResult planJpeg(Input &in, const NativeKeep &keep, OutputPlan &plan, QStri
                     return decline(why, u"the JFIF segment cannot be read"_s);
             }
         } else if (m == 0xE1) {
+            if (keep.look && startsWith(exifId)) {
+                if (exif) // which one a reader takes is not ours to guess
+                    return decline(why, u"two Exif segments"_s);
+                exif = in.bytes(body + exifId.size(), bodyLength - exifId.size());
+            }
             kept = (keep.exif && startsWith(exifId)) || (keep.xmp && (startsWith(xmpId) || startsWith(xmpExtensionId)));
         } else if (m == 0xE2) {
             kept = keep.icc && startsWith(iccId);
@@ -115,14 +123,22 @@ NativeResult planJpeg(Input &in, const NativeKeep &keep, OutputPlan &plan, QStri
 
     plan.insert(QByteArray("\xFF\xD8", 2));
     plan.insert(jfif);
-    if (!keep.lookExif.isEmpty()) {
-        const qint64 length = 2 + exifId.size() + keep.lookExif.size();
-        if (length > 0xFFFF)
-            return decline(why, u"the kept values do not fit a segment"_s);
-        QByteArray segment("\xFF\xE1", 2);
-        segment += char(length >> 8);
-        segment += char(length & 0xFF);
-        plan.insert(segment + exifId + keep.lookExif);
+    if (exif) {
+        // The kept orientation and colour space, in an Exif segment of their own.
+        const std::optional<JpegKeepValues> values = readExifKeepValues(*exif);
+        if (!values)
+            return decline(why, u"an Exif segment the kept values cannot be read from"_s);
+        TagOptions tags;
+        tags.keepOrientation = keep.keepOrientation;
+        tags.keepColourProfile = keep.keepColourSpace;
+        const QByteArray look = buildLookExif(tags, *values);
+        if (!look.isEmpty()) {
+            const qint64 length = 2 + exifId.size() + look.size();
+            QByteArray segment("\xFF\xE1", 2);
+            segment += char(length >> 8);
+            segment += char(length & 0xFF);
+            plan.insert(segment + exifId + look);
+        }
     }
     for (const Range &range : std::as_const(header))
         plan.copy(range.at, range.length);

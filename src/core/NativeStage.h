@@ -44,9 +44,8 @@ Q_SIGNALS:
     void batchWritten(int batch, const QList<NativeStageResult> &results);
 
 private:
-    NativeStage(const TagOptions &tags, const NativeKeep &keep, QObject *parent);
+    NativeStage(const NativeKeep &keep, QObject *parent);
 
-    TagOptions m_tags;
     NativeKeep m_keep;
     std::shared_ptr<std::atomic<bool>> m_cancelled = std::make_shared<std::atomic<bool>>(false);
     int m_running = 0;

@@ -283,6 +283,8 @@ std::optional<NativeKeep> nativeKeepFor(const TagOptions &t)
     if (t.keepColourProfile)
         keep.icc = keep.colour = true;
     keep.look = !keep.exif && (t.keepOrientation || t.keepColourProfile);
+    keep.keepOrientation = keep.look && t.keepOrientation;
+    keep.keepColourSpace = keep.look && t.keepColourProfile;
     return keep;
 }
 

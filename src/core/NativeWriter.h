@@ -21,10 +21,11 @@ struct NativeKeep {
     bool colour = false; // PNG gAMA, cHRM, sRGB and cICP
     bool adobe = true; // a JPEG's APP14 Adobe segment (its colour transform)
     // The kept orientation and colour space come from the image's Exif: a JPEG gets them
-    // in a minimal Exif segment (`lookExif`), and a PNG, WebP or GIF that holds Exif is
-    // left to ExifTool.
+    // in a minimal Exif segment after SOI and JFIF (buildLookExif() of the values its Exif
+    // segment holds), and a PNG, WebP or GIF that holds Exif is left to ExifTool.
     bool look = false;
-    QByteArray lookExif; // JPEG: TIFF data written as an APP1 Exif segment after SOI and JFIF; may be empty
+    bool keepOrientation = false;
+    bool keepColourSpace = false;
 };
 
 // What the writer can do for a set of tag boxes: nothing when they need Exif rewritten tag
