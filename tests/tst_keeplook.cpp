@@ -50,10 +50,20 @@ QByteArray profileOf(const QJsonObject &l)
 bool addedByTheCopy(const QString &key)
 {
     static const QStringList allowed = {
-        u"IFD0:Orientation"_s, u"IFD0:XResolution"_s, u"IFD0:YResolution"_s, u"IFD0:ResolutionUnit"_s,
-        u"IFD0:YCbCrPositioning"_s, u"ExifIFD:ExifVersion"_s, u"ExifIFD:ComponentsConfiguration"_s,
-        u"ExifIFD:FlashpixVersion"_s, u"ExifIFD:ColorSpace"_s, u"ExifIFD:Gamma"_s, u"InteropIFD:InteropIndex"_s,
-        u"InteropIFD:InteropVersion"_s, u"File:ExifByteOrder"_s, u"RIFF:WebP_Flags"_s,
+        u"IFD0:Orientation"_s,
+        u"IFD0:XResolution"_s,
+        u"IFD0:YResolution"_s,
+        u"IFD0:ResolutionUnit"_s,
+        u"IFD0:YCbCrPositioning"_s,
+        u"ExifIFD:ExifVersion"_s,
+        u"ExifIFD:ComponentsConfiguration"_s,
+        u"ExifIFD:FlashpixVersion"_s,
+        u"ExifIFD:ColorSpace"_s,
+        u"ExifIFD:Gamma"_s,
+        u"InteropIFD:InteropIndex"_s,
+        u"InteropIFD:InteropVersion"_s,
+        u"File:ExifByteOrder"_s,
+        u"RIFF:WebP_Flags"_s,
         u"PNG:ProfileName"_s, // iCCP's own name
         // A PNG whose orientation is kept from its Exif goes to ExifTool, which keeps the
         // significant-bits hint the native writer drops.
