@@ -31,9 +31,8 @@ QStringList folderEntries(const QString &dir)
     return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-// Makes a folder unwritable for the code under test while it lives. Root ignores the
-// permission bits, so as root the process borrows the identity of "nobody" instead, which
-// owns the file inside (it may write the file but not create anything beside it).
+// Makes a folder unwritable while it lives. Root ignores the permission bits, so as root
+// the process becomes "nobody", owner of the file inside (writable, but nothing beside it).
 class UnwritableFolder final {
 public:
     UnwritableFolder(const QString &dir, const QString &fileInside)
@@ -44,10 +43,9 @@ public:
             return;
         }
         const uid_t nobody = 65534;
-        if (::chmod(m_dir.constData(), 0755) != 0
-            || ::chown(QFile::encodeName(fileInside).constData(), nobody, nobody) != 0 || ::setegid(nobody) != 0)
-            return;
-        m_switchedUser = m_active = ::seteuid(nobody) == 0;
+        m_switchedUser = m_active = ::chmod(m_dir.constData(), 0755) == 0
+            && ::chown(QFile::encodeName(fileInside).constData(), nobody, nobody) == 0 && ::setegid(nobody) == 0
+            && ::seteuid(nobody) == 0;
         if (!m_switchedUser)
             ::setegid(0);
     }
