@@ -28,10 +28,8 @@ namespace guitest {
 using testutil::readFile;
 using testutil::writeFile;
 
-// The one child of `root` of type T called `name`. The window's controls are private:
-// tests find them by their object names. A name that is missing or not unique ends the
-// test run with the name in the message (QtTest has no way to fail from a helper that
-// returns a value).
+// The one child of `root` of type T called `name`; a name missing or not unique ends the
+// test run (QtTest cannot fail from a helper that returns a value).
 template<class T> T *child(const QObject &root, QAnyStringView name)
 {
     const QList<T *> found = root.findChildren<T *>(name.toString());

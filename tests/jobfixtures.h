@@ -1,9 +1,6 @@
 #pragma once
 
-// Fixtures of the tests that run a job or quillmark-cli over real images: the job's
-// environment, folders of copies, where each output mode writes and when an output
-// counts as written, the processes a run starts, its report by input, the tag boxes by
-// letter and the picture data an output must keep.
+// Fixtures of the tests that run a job or quillmark-cli over real images.
 
 #include "core/CleanJob.h"
 #include "testutil.h"

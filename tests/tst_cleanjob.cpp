@@ -115,10 +115,7 @@ private Q_SLOTS:
             }
             QVERIFY2(QFile::exists(out), qPrintable(out));
             // The picture itself is never touched.
-            if (s.endsWith(u".jpg"_s)) {
-                QVERIFY2(!pictureData(fx.in(s)).isEmpty(), qPrintable(s));
-                QCOMPARE(pictureData(out), pictureData(fx.in(s)));
-            } else if (s.endsWith(u".png"_s)) {
+            if (s.endsWith(u".jpg"_s) || s.endsWith(u".png"_s)) {
                 QVERIFY2(!pictureData(fx.in(s)).isEmpty(), qPrintable(s));
                 QCOMPARE(pictureData(out), pictureData(fx.in(s)));
             }
@@ -141,9 +138,7 @@ private Q_SLOTS:
         }
     }
 
-    // A JPEG gets fewer tag lines where all of Exif goes; that must be only a saving:
-    // ExifTool makes the same bytes of every JPEG sample with the full lines and with the
-    // JPEG lines, the kept orientation and colour profile included.
+    // The shorter JPEG tag lines are only a saving: ExifTool makes the same bytes with both.
     void jpegTagLinesChangeNothing_data()
     {
         QTest::addColumn<TagOptions>("tags");
@@ -191,11 +186,9 @@ private Q_SLOTS:
         QVERIFY(compared >= 8);
     }
 
-    // Folder mode: a relative folder is taken from the program folder. Images of the same
-    // name from different folders (a camera's 100CANON/IMG_0001.JPG, 101CANON/IMG_0001.JPG)
-    // never share an output: in list order, the outcome saying so, and a rerun that replaces
-    // them gives each the same name again. An image ExifTool refuses is a problem, not
-    // processed, and its bytes do not count towards "KB saved".
+    // Folder mode: a relative folder starts at the program folder; same-named images never
+    // share an output, and a rerun gives each the same name; a refused image's bytes do not
+    // count towards "KB saved".
     void folderMode()
     {
         Fixture fx;
@@ -294,9 +287,7 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(outputPathFor(older, o, fx.dir.path())) || older == old);
     }
 
-    // Batches of 64 go to a few persistent ExifTool processes through argument files;
-    // results are taken in list order whatever order the batches end in: the log holds
-    // the failures in the order of the images.
+    // Batches of 64 to persistent ExifTool processes; results and the log in list order.
     void batchesOfSixtyFour()
     {
         Fixture fx;

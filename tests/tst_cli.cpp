@@ -486,9 +486,8 @@ private Q_SLOTS:
         QVERIFY(!testutil::metadataGroups(out).contains(u"GPS"_s));
     }
 
-    // A path too long for the system, found in a folder, is reported as failed (a file
-    // or a folder that deep, but not a text file: that is no image), and so is one named
-    // on its own; the images that fit are cleaned.
+    // A path too long for the system, found or named, fails (a text file that deep is no
+    // image); the images that fit are cleaned.
     void deepPaths()
     {
         const QString folder = folderWith(u"deep"_s, {u"png_exif_gps_xmp.png"_s});
@@ -523,10 +522,8 @@ private Q_SLOTS:
         }
     }
 
-    // A stop signal while a large folder is still being listed ends the program at once:
-    // the signal's status, a report of what was found, nothing written. The signal goes
-    // out once the first status line says the listing has begun (the walk of 65,000
-    // names takes a good fraction of a second, far longer than that line takes to arrive).
+    // A stop signal while a large folder is being listed (sent once the listing has begun)
+    // ends the program at once: the signal's status, a report, nothing written.
     void stopWhileListing()
     {
         constexpr int count = 65000;

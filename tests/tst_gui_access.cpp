@@ -1,8 +1,5 @@
-// The window for people who hear it through a screen reader or work it with the keyboard,
-// and its balloon tips: a balloon on every anchor that also describes its control, showing
-// after the mouse rests and going when it leaves; help on F1; Tab onto the chosen option;
-// a visibly focused empty list. (Contrast, names and Alt letters on every page:
-// tst_gui_layout's pages.)
+// The window for screen-reader and keyboard users, and its balloon tips. (Contrast, names
+// and Alt letters on every page: tst_gui_layout's pages.)
 
 #include "gui/BalloonTip.h"
 #include "gui/FileListView.h"

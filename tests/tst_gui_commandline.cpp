@@ -1,7 +1,5 @@
 // The window program's command line, run as the real `quillmark` process offscreen with
-// its own home, config and temporary folders: help and version, mistakes that end at once
-// with status 2 instead of a window nobody waits for, and "-auto FOLDER" cleaning exactly
-// the folder named, whatever bytes its name holds, with the stored options.
+// its own home, config and temporary folders.
 
 #include "testutil.h"
 

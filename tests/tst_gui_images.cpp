@@ -1,7 +1,4 @@
-// Filling and emptying the image list on the real window: the add-images dialog, a
-// folder, drops from a file manager, the Delete key, the two remove buttons, the
-// duplicate test, "Open with", and large folders added, stopped and removed while the
-// event loop keeps running.
+// Filling and emptying the image list on the real window, large folders included.
 
 #include "core/NativePath.h"
 #include "gui/PathListModel.h"

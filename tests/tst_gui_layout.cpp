@@ -1,12 +1,6 @@
-// Every page of the wizard as a person meets it, in the light and the dark palette (ctest
-// runs this once more per language): one window walked from the welcome page through a run
-// over images with every kind of outcome. Each page is laid out whole (nothing cut off, on
-// top of anything else or outside the window, every picture drawn for the screen's scale)
-// and readable (every text 4.5:1 against what is behind it, a name for the screen reader,
-// an Alt letter of its own for every button); the finished page shows each outcome, the
-// problems and the links, and the viewer compares. Then the window's size rules. With
-// QUILLMARK_SCREENSHOT_DIR set, each page is also saved as a picture there, with a balloon
-// (tools/screenshots.sh runs it under Xvfb at two scales).
+// Every page of the wizard as a person meets it, light and dark (ctest runs this once more
+// per language): laid out whole and readable, then the window's size rules. With
+// QUILLMARK_SCREENSHOT_DIR set, each page is also saved there (tools/screenshots.sh).
 
 #include "gui/BalloonTip.h"
 #include "gui/OutcomeListModel.h"
@@ -354,11 +348,8 @@ private Q_SLOTS:
         }
     }
 
-    // Pages 1 to 6 with the worst cases they must hold (the disclaimer, every option shown,
-    // a long name), page 7 while ExifTool works, page 8 after a run whose images come out
-    // cleaned, with residue and failed (moved to a folder); then page 8 after a run with
-    // files left out while adding: a video found in a folder and a file dropped that is no
-    // image (a text file in the folder is no image and not spoken of).
+    // Pages 1 to 6 with their worst cases, page 7 while ExifTool works, page 8 after a run
+    // with every outcome, and again after files were left out while adding.
     void pages()
     {
         QUILLMARK_REQUIRE_EXIFTOOL();

@@ -1,8 +1,5 @@
-// Whole runs of the real window with the real ExifTool on copies of the sample images:
-// through every page with the mouse and with the keyboard (the overwrite question, the
-// ready page skipped, the keep-look option reaching the outputs, the finished page after a
-// clean run), a run that cannot start, and runs stopped from the window or, unattended,
-// by closing it. (A run with problems, residue and files left out: tst_gui_layout.)
+// Whole runs of the real window with the real ExifTool, driven by mouse and keyboard,
+// stopped or unattended. (A run with problems, residue and files left out: tst_gui_layout.)
 
 #include "guitestutil.h"
 

@@ -1,11 +1,6 @@
-// Start-up and shutdown of the real window against a portable settings.ini: a first start
-// that creates no file, round trips that leave the file byte-identical (the keep-look
-// and ICC boxes among them), an oversized file left alone, the window kept on the primary
-// screen, and reopened exactly where it was closed, start after start, under a real X
-// server with a window manager (Xvfb and openbox): there the window's position includes the
-// frame the manager draws, which the offscreen platform does not have (without them that
-// case is skipped, saying so). (Values and folders that are skipped: tst_settings, which
-// reads the file the window reads.)
+// Start-up and shutdown of the real window against a portable settings.ini; the window's
+// place is checked under Xvfb and openbox when present, whose frame offscreen lacks.
+// (Values and folders that are skipped: tst_settings, which reads the file the window reads.)
 
 #include "core/SettingsStore.h"
 #include "guitestutil.h"

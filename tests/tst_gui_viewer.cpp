@@ -1,7 +1,5 @@
-// The metadata viewer: a cleaned file against its original on a real pair (a sample and
-// what "exiftool -all=" makes of it), finding and copying text in a fixed-pitch font, a
-// size that fits the screen; and a picture of its own for each status of the finished
-// page's rows. (The rows' order and what each opens: tst_gui_layout's pages.)
+// The metadata viewer on a real pair (a sample and what "exiftool -all=" makes of it), and
+// the finished page's status pictures. (The rows' order and what each opens: tst_gui_layout.)
 
 #include "core/MetadataCompare.h"
 #include "gui/MetadataViewer.h"

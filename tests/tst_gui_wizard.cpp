@@ -1,9 +1,5 @@
-// The wizard's pages and navigation, driven on the real window: what each page shows,
-// the pages applying the rules of Next and of the tag boxes, the output modes' text boxes,
-// the keep-look box, the JPEG disclaimer, the ready page's paragraph, the date entry,
-// the browse buttons, and the link labels: blue at rest, red with a hand cursor
-// while the mouse is over them, inert while disabled, and what each opens. (Pages 7 and 8
-// of a run: tst_gui_run.)
+// The wizard's pages and navigation, driven on the real window. (Pages 7 and 8 of a run:
+// tst_gui_run.)
 
 #include "gui/LinkLabel.h"
 #include "gui/WelcomePage.h"

@@ -92,20 +92,14 @@ private Q_SLOTS:
         QVERIFY(m_dir.isValid());
     }
 
-    // Four runs at once over the same images, in place (one into a folder), two of them also
-    // told to replace existing outputs, round after round, all with one temporary folder. Every original
-    // stays, each either untouched or completely cleaned; no run reports a failure for
-    // what another run did, and nothing is left behind, in the temporary folder neither.
-    void overlappingRuns_data()
-    {
-        QTest::addColumn<QList<QStringList>>("modes");
-        QTest::newRow("in place beside a folder run") << QList<QStringList> {{u"--output"_s, u"overwrite"_s},
-            {u"--output"_s, u"overwrite"_s}, {u"--output"_s, u"overwrite"_s, u"--overwrite-existing"_s},
-            {u"--output"_s, u"folder=OUT"_s, u"--overwrite-existing"_s}};
-    }
+    // Four runs at once over the same images, in place and into a folder, some replacing
+    // existing outputs, with one temporary folder: every original stays, untouched or wholly
+    // cleaned; no run fails for what another did; nothing is left behind.
     void overlappingRuns()
     {
-        QFETCH(QList<QStringList>, modes);
+        const QList<QStringList> modes {{u"--output"_s, u"overwrite"_s}, {u"--output"_s, u"overwrite"_s},
+            {u"--output"_s, u"overwrite"_s, u"--overwrite-existing"_s},
+            {u"--output"_s, u"folder=OUT"_s, u"--overwrite-existing"_s}};
         constexpr int count = 104;
         constexpr int rounds = 3;
         for (int round = 0; round < rounds; ++round) {
@@ -224,10 +218,8 @@ private Q_SLOTS:
         QCOMPARE(leftovers(folder), QStringList());
     }
 
-    // Moving the originals of failed images away, to a folder (under a name not yet taken
-    // there) or to the trash (the test's own): each move is said in the summary and the
-    // report. Every move that cannot be made is said in the summary, the log and the
-    // report, and the original stays. The image that was cleaned is never moved.
+    // Failed originals moved to a folder (under a free name) or the trash, or a move that
+    // fails and leaves the original: said in the summary, log and report; the good one stays.
     void movesThatFail_data()
     {
         QTest::addColumn<QString>("how");
@@ -390,10 +382,8 @@ private Q_SLOTS:
         QCOMPARE(leftovers(folder), QStringList());
     }
 
-    // An output an earlier run did not finish is no "existing output" to keep: a rerun
-    // replaces it without asking. Such are a cut-short file (a power loss before the disk
-    // had it) and one whose placeholder is still unfilled (an older version
-    // killed between ExifTool's write and the fill).
+    // An output an earlier run did not finish (cut short by a power loss, or its placeholder
+    // never filled) is no "existing output" to keep: a rerun replaces it without asking.
     void unfinishedOutputsOfAnEarlierRun_data()
     {
         QTest::addColumn<QString>("how");

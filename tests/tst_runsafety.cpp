@@ -1,7 +1,5 @@
-// What a run promises whatever happens around it: runs at the same time, ExifTool or
-// the program killed, another user's files in the temporary folder, odd names. Real
-// ExifTool, real files; every kill happens after a number of outputs exist, never
-// after a sleep.
+// What a run promises whatever happens around it: parallel runs, kills, other users'
+// files, odd names. Every kill happens after a number of outputs exist, never after a sleep.
 
 #include "core/KeepValues.h"
 #include "core/NativePath.h"
@@ -47,14 +45,10 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(QString::fromUtf8(QUILLMARK_CLI)));
     }
 
-    // quillmark-cli interrupted once its ExifTool processes run and some outputs exist:
-    // killed outright, sent a stop signal (whose exit status tells which), or its ExifTool
-    // killed mid-batch. No ExifTool outlives it, every original stays, and each output is
-    // either not there or complete (its kept orientation in). After a stop the summary and
-    // the report count exactly the complete outputs, the rest skipped, and the temporary
-    // folder is left empty; after ExifTool was killed the images it had not finished are
-    // failed and named in the log, and the batches after it run on a fresh process; after
-    // the program was killed a second run completes the work.
+    // quillmark-cli killed, stopped, or its ExifTool killed mid-batch: no ExifTool outlives
+    // it, every original stays, each output is absent or complete. A stop counts exactly the
+    // complete outputs; a killed ExifTool fails only its unfinished images; a rerun after a
+    // kill completes the work.
     void interrupted_data()
     {
         QTest::addColumn<int>("mode");
@@ -173,12 +167,9 @@ private Q_SLOTS:
         QCOMPARE(testutil::stagingFolders(outFolder), QStringList());
     }
 
-    // Other runs' and programs' files stop nobody and are never removed or written through:
-    // ExifTool's temporary file beside an image, left by a crash or being written by
-    // another ExifTool right now ("nobody holds it open" is not "stale": a writer may have
-    // closed it and be about to rename it); links planted at the work files' names; the
-    // log while another run uses it (a run then writes a log of its own and names it; once
-    // it is free, qmk_log.txt is used again, never through a link planted there).
+    // Other runs' files stop nobody and are never removed or written through: ExifTool's
+    // temporary file beside an image (closed is not "stale": a writer may be about to rename
+    // it), links at the work files' names, a log another run holds (then a log of its own).
     void othersFiles_data()
     {
         QTest::addColumn<bool>("held");
@@ -264,14 +255,10 @@ private Q_SLOTS:
         QCOMPARE(QFileInfo(sticky + u"/qmk_log.txt"_s).size(), 0); // root's file untouched
     }
 
-    // Any name reaches ExifTool as the literal path it is: every character a Linux name may
-    // hold ('%', '$', '@', '#', a leading '-' or blank, quotes, tabs, line breaks) and bytes
-    // that are not UTF-8 (Latin-1 "café.jpg", a folder "Fotos ©" in Latin-1, a WebP, whose
-    // output goes by a stand-in), found in a folder, given by name or in a list, in every
-    // output mode, in a folder of a hostile name or a plain one (where most share one "-o"
-    // pattern, which must land where the mode says). The outputs keep the names' bytes and
-    // nothing is written anywhere else. A broken one is named in the log and the report as
-    // \xNN and reaches the trash under its own name.
+    // Any name, UTF-8 or not, reaches ExifTool as the literal path it is, found in a folder,
+    // named or listed, in every output mode; in a plain folder most share one "-o" pattern.
+    // Outputs keep the names' bytes and nothing is written elsewhere; a broken one is \xNN
+    // in the log and the report and reaches the trash under its own name.
     void anyName_data()
     {
         QTest::addColumn<int>("mode");

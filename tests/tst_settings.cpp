@@ -31,9 +31,8 @@ QStringList folderEntries(const QString &dir)
     return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-// Makes a folder unwritable for the code under test while it lives. Root ignores the
-// permission bits, so as root the process borrows the identity of "nobody" instead, which
-// owns the file inside (it may write the file but not create anything beside it).
+// Makes a folder unwritable while it lives. Root ignores the permission bits, so as root
+// the process becomes "nobody", owner of the file inside (writable, but nothing beside it).
 class UnwritableFolder final {
 public:
     UnwritableFolder(const QString &dir, const QString &fileInside)
@@ -44,10 +43,9 @@ public:
             return;
         }
         const uid_t nobody = 65534;
-        if (::chmod(m_dir.constData(), 0755) != 0
-            || ::chown(QFile::encodeName(fileInside).constData(), nobody, nobody) != 0 || ::setegid(nobody) != 0)
-            return;
-        m_switchedUser = m_active = ::seteuid(nobody) == 0;
+        m_switchedUser = m_active = ::chmod(m_dir.constData(), 0755) == 0
+            && ::chown(QFile::encodeName(fileInside).constData(), nobody, nobody) == 0 && ::setegid(nobody) == 0
+            && ::seteuid(nobody) == 0;
         if (!m_switchedUser)
             ::setegid(0);
     }
@@ -109,20 +107,19 @@ private Q_SLOTS:
         QFETCH(QString, kind);
         QFETCH(bool, portable);
 
-        QTemporaryDir &dir = *m_dir;
-        const QString path = dir.filePath(name);
+        const QString path = m_dir->filePath(name);
         if (kind == u"dir") {
-            QVERIFY(QDir(dir.path()).mkdir(name));
+            QVERIFY(QDir(m_dir->path()).mkdir(name));
         } else {
             QVERIFY(testutil::writeFile(path, "\xff\xfe not a settings file")); // never read
             if (kind == u"unreadable")
                 QVERIFY(QFile::setPermissions(path, {}));
         }
 
-        SettingsStore store(dir.path());
+        SettingsStore store(m_dir->path());
         store.DetectPortableMode();
         QCOMPARE(store.bPortable(), portable);
-        QCOMPARE(store.iniPath(), dir.filePath(u"settings.ini"_s));
+        QCOMPARE(store.iniPath(), m_dir->filePath(u"settings.ini"_s));
     }
 
     // One row per rule: what a read of the file finds, and the exact bytes a save then leaves.
@@ -191,8 +188,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, after);
         QFETCH(bool, readOnly);
 
-        QTemporaryDir &dir = *m_dir;
-        const QString path = dir.filePath(u"settings.ini"_s);
+        const QString path = m_dir->filePath(u"settings.ini"_s);
         if (before)
             QVERIFY(testutil::writeFile(path, *before));
         QVERIFY(!readOnly || ::chmod(QFile::encodeName(path).constData(), 0444) == 0);
@@ -209,14 +205,13 @@ private Q_SLOTS:
         QCOMPARE(testutil::readFile(path), after);
         // Whatever the writer did, the reader must find the value there, or the save is lost.
         QCOMPARE(ReadIniValue(path, kSection, key, u"<default>"_s), value);
-        QCOMPARE(folderEntries(dir.path()), QStringList {u"settings.ini"_s}); // no temporary left
+        QCOMPARE(folderEntries(m_dir->path()), QStringList {u"settings.ini"_s}); // no temporary left
     }
 
     void withoutMarkerIniIsIgnored()
     {
-        QTemporaryDir &dir = *m_dir;
-        SettingsStore store(dir.path());
-        store.setNativeSettingsPath(dir.filePath(u"config/Quillmark.conf"_s));
+        SettingsStore store(m_dir->path());
+        store.setNativeSettingsPath(m_dir->filePath(u"config/Quillmark.conf"_s));
         store.DetectPortableMode();
         QVERIFY(!store.bPortable());
         QVERIFY(store.SaveSettingValue(kApplication, kSection, u"txtPrefix"_s, u"n_"_s));
@@ -233,10 +228,9 @@ private Q_SLOTS:
 
     void unusableFileFails()
     {
-        QTemporaryDir &dir = *m_dir;
-        QVERIFY(QDir(dir.path()).mkdir(u"settings.ini"_s)); // a folder where the file belongs
-        QVERIFY(testutil::writeFile(dir.filePath(u"PORTABLE"_s), {}));
-        SettingsStore store(dir.path());
+        QVERIFY(QDir(m_dir->path()).mkdir(u"settings.ini"_s)); // a folder where the file belongs
+        QVERIFY(testutil::writeFile(m_dir->filePath(u"PORTABLE"_s), {}));
+        SettingsStore store(m_dir->path());
         store.DetectPortableMode();
 
         bool ok = true;
@@ -256,16 +250,15 @@ private Q_SLOTS:
     void unwritableFolder()
     {
         QFETCH(bool, portable);
-        QTemporaryDir &dir = *m_dir;
-        const QString file = dir.filePath(portable ? u"settings.ini"_s : u"Quillmark.conf"_s);
+        const QString file = m_dir->filePath(portable ? u"settings.ini"_s : u"Quillmark.conf"_s);
         const QByteArray content = portable ? "[Quillmark]\r\ntxtPrefix=kept_\r\n" : "[Quillmark]\ntxtPrefix=kept_\n";
         QVERIFY(testutil::writeFile(file, content));
-        QVERIFY(!portable || testutil::writeFile(dir.filePath(u"PORTABLE"_s), {}));
-        SettingsStore store(dir.path());
-        store.setNativeSettingsPath(dir.filePath(u"Quillmark.conf"_s));
+        QVERIFY(!portable || testutil::writeFile(m_dir->filePath(u"PORTABLE"_s), {}));
+        SettingsStore store(m_dir->path());
+        store.setNativeSettingsPath(m_dir->filePath(u"Quillmark.conf"_s));
         store.DetectPortableMode();
         {
-            UnwritableFolder guard(dir.path(), file);
+            UnwritableFolder guard(m_dir->path(), file);
             if (!guard.isActive())
                 QSKIP("cannot make a folder unwritable here");
             QCOMPARE(store.GetSettingValue(kApplication, kSection, u"txtPrefix"_s, u"d"_s), u"kept_"_s);
@@ -369,16 +362,15 @@ private Q_SLOTS:
 
     void nativeRoundTrip()
     {
-        QTemporaryDir &dir = *m_dir;
-        const QString native = dir.filePath(u"Quillmark.conf"_s);
+        const QString native = m_dir->filePath(u"Quillmark.conf"_s);
         // Empty must not read as absent; the others mean something to QSettings' own file format.
         for (const QString &value : {QString(), u"@ByteArray(x) = ; # [ ]"_s, u"  /My Pics, \"q\" \\ 日本  "_s}) {
             {
-                SettingsStore store(dir.path());
+                SettingsStore store(m_dir->path());
                 store.setNativeSettingsPath(native);
                 QVERIFY(store.SaveSettingValue(kApplication, kSection, u"txtOutput"_s, value));
             }
-            SettingsStore store(dir.path());
+            SettingsStore store(m_dir->path());
             store.setNativeSettingsPath(native);
             QCOMPARE(store.GetSettingValue(kApplication, kSection, u"txtOutput"_s, u"d"_s), value);
             QCOMPARE(store.GetSettingValue(kApplication, u"Other"_s, u"txtOutput"_s, u"d"_s), u"d"_s);
@@ -408,11 +400,10 @@ private Q_SLOTS:
         QFETCH(QString, where);
         QFETCH(qint64, size);
         QFETCH(bool, refused);
-        QTemporaryDir &dir = *m_dir;
-        SettingsStore store(dir.path());
+        SettingsStore store(m_dir->path());
         QString file;
         if (where == u"portable") {
-            QVERIFY(testutil::writeFile(dir.filePath(u"PORTABLE"_s), {}));
+            QVERIFY(testutil::writeFile(m_dir->filePath(u"PORTABLE"_s), {}));
             store.DetectPortableMode();
             file = store.iniPath();
         } else {
