@@ -114,6 +114,9 @@ private Q_SLOTS:
                 continue;
             }
             QVERIFY2(QFile::exists(out), qPrintable(out));
+            // Its file date is the original's, whoever wrote it (the native writer or ExifTool).
+            QCOMPARE(QFileInfo(out).lastModified().toSecsSinceEpoch(),
+                QFileInfo(fx.in(s)).lastModified().toSecsSinceEpoch());
             // The picture itself is never touched.
             if (s.endsWith(u".jpg"_s) || s.endsWith(u".png"_s)) {
                 QVERIFY2(!pictureData(fx.in(s)).isEmpty(), qPrintable(s));

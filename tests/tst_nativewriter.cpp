@@ -253,6 +253,8 @@ private Q_SLOTS:
         }
         QCOMPARE(r.result.value(name), NativeResult::Written);
         QVERIFY2(r.exifTool.contains(name) && r.native.contains(name), "ExifTool read both outputs");
+        // The file's dates stay, as ExifTool's "-P" keeps them.
+        QCOMPARE(QFileInfo(r.folder + u"/native/"_s + name).lastModified(), QFileInfo(input(sample)).lastModified());
         QSet<QString> extra = r.native.value(name) - r.exifTool.value(name);
         // The JFIF density stays on purpose (it says how large to print); ExifTool drops it.
         // An extended WebP keeps its VP8X header (all flags but the picture's cleared), which

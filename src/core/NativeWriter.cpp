@@ -29,6 +29,8 @@ bool Input::open(const QString &path)
     if (m_fd < 0 || ::fstat(m_fd, &st) != 0 || !S_ISREG(st.st_mode))
         return false;
     m_size = st.st_size;
+    m_times[0] = st.st_atim;
+    m_times[1] = st.st_mtim;
     return true;
 }
 
@@ -41,10 +43,13 @@ bool Input::fill(qint64 at)
     // A file that fits is read once from its start; a larger one in windows from `at`.
     const qint64 start = m_size <= WindowSize ? 0 : at;
     const qint64 want = std::min(WindowSize, m_size - start);
-    m_window.resize(std::size_t(std::max<qint64>(want, 0)));
+    if (m_windowCapacity < want) {
+        m_window.reset(new char[std::size_t(want)]);
+        m_windowCapacity = want;
+    }
     qint64 got = 0;
     while (got < want) {
-        const ssize_t n = ::pread(m_fd, m_window.data() + got, std::size_t(want - got), start + got);
+        const ssize_t n = ::pread(m_fd, m_window.get() + got, std::size_t(want - got), start + got);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
@@ -73,7 +78,7 @@ bool Input::read(qint64 at, void *out, qint64 length)
             return false;
         const qint64 offset = at - m_windowAt;
         const qint64 n = std::min(length, m_windowLength - offset);
-        std::memcpy(to, m_window.data() + offset, std::size_t(n));
+        std::memcpy(to, m_window.get() + offset, std::size_t(n));
         to += n;
         at += n;
         length -= n;
@@ -95,9 +100,9 @@ qint64 Input::find(qint64 at, quint8 value)
 {
     while (fill(at)) {
         const qint64 offset = at - m_windowAt;
-        const void *hit = std::memchr(m_window.data() + offset, value, std::size_t(m_windowLength - offset));
+        const void *hit = std::memchr(m_window.get() + offset, value, std::size_t(m_windowLength - offset));
         if (hit)
-            return m_windowAt + (static_cast<const char *>(hit) - m_window.data());
+            return m_windowAt + (static_cast<const char *>(hit) - m_window.get());
         at = m_windowAt + m_windowLength;
     }
     return -1;
@@ -247,8 +252,8 @@ bool OutputPlan::write(Input &input, const QString &path, QString *why) const
         if (buffer.size() >= std::size_t(Input::WindowSize) && !flush())
             break;
     }
-    if (!changed && error == 0)
-        flush();
+    if (!changed && error == 0 && flush())
+        ::futimens(fd, input.times()); // a file system that keeps no times is no reason to fail
     if (::close(fd) != 0 && error == 0 && !changed)
         error = errno;
     if (!changed && error == 0)

@@ -9,6 +9,8 @@
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
+#include <ctime>
+#include <memory>
 #include <vector>
 
 namespace NativeIo {
@@ -29,6 +31,8 @@ public:
     bool open(const QString &path);
     qint64 size() const { return m_size; }
     int fd() const { return m_fd; }
+    // The file's access and modification times, as it was opened.
+    const struct timespec *times() const { return m_times; }
 
     // The byte at `at`, or -1 past the end or when it cannot be read.
     int byteAt(qint64 at);
@@ -48,7 +52,9 @@ private:
 
     int m_fd = -1;
     qint64 m_size = 0;
-    std::vector<char> m_window;
+    struct timespec m_times[2] {};
+    std::unique_ptr<char[]> m_window; // not zeroed first: pread fills what is used
+    qint64 m_windowCapacity = 0;
     qint64 m_windowAt = 0; // file offset of m_window[0]
     qint64 m_windowLength = 0;
 };
@@ -63,8 +69,9 @@ public:
     bool isEmpty() const { return m_pieces.empty(); }
 
     // Creates `path` (O_EXCL: never replaces anything) and writes the pieces; ranges of
-    // the input of 64 KiB and more are copied by the kernel (copy_file_range). On failure
-    // nothing is left at `path` and *why says what happened.
+    // the input of 64 KiB and more are copied by the kernel (copy_file_range). The output
+    // gets the input's access and modification times, as ExifTool's "-P" gives its
+    // outputs. On failure nothing is left at `path` and *why says what happened.
     bool write(Input &input, const QString &path, QString *why) const;
 
 private:
