@@ -262,6 +262,13 @@ private Q_SLOTS:
         for (const QString &tag : {u"JFIF:XResolution"_s, u"JFIF:YResolution"_s, u"JFIF:ResolutionUnit"_s,
                  u"JFIF:JFIFVersion"_s, u"RIFF:WebP_Flags"_s})
             extra.remove(tag);
+        // With the colour kept, a PNG keeps its gamma, sRGB intent and chromaticities, which
+        // change how it looks; ExifTool's "-all=" drops them.
+        if (optionSet(set).keepColourProfile) {
+            for (const QString &tag : {u"Gamma"_s, u"SRGBRendering"_s, u"WhitePointX"_s, u"WhitePointY"_s, u"RedX"_s,
+                     u"RedY"_s, u"GreenX"_s, u"GreenY"_s, u"BlueX"_s, u"BlueY"_s})
+                extra.remove(u"PNG:"_s + tag);
+        }
         QVERIFY2(extra.isEmpty(), qPrintable(QStringList(extra.cbegin(), extra.cend()).join(u", ")));
 
         if (set == u"XMP kept")
@@ -326,6 +333,37 @@ private Q_SLOTS:
         QTest::newRow("GIF ImageMagick text") << u"hiding/gif_imagemagick_text.gif"_s << u"application"_s;
         QTest::newRow("GIF comment") << u"native/gif_animated_comment.gif"_s << u"comment"_s;
         QTest::newRow("GIF87a trailer") << u"native/gif87a_trailing.gif"_s << u"trailer"_s;
+    }
+
+    // A turned picture stays turned: the orientation and colour space of the image's own
+    // Exif, in a minimal Exif block where each format keeps it (a JPEG's APP1, a PNG's eXIf,
+    // a WebP's EXIF chunk), as ExifTool's copy would write them.
+    void keepsTheLook_data()
+    {
+        QTest::addColumn<QString>("sample");
+        for (const QString &s : {u"native/jpeg_progressive.jpg"_s, u"images/png_exif_gps_xmp.png"_s,
+                 u"native/png_apng.png"_s, u"images/webp_exif_xmp_icc_gps.webp"_s, u"native/webp_animated.webp"_s})
+            QTest::newRow(qPrintable(s)) << s;
+    }
+    void keepsTheLook()
+    {
+        QFETCH(QString, sample);
+        const QString turned = m_dir.filePath(u"turned-"_s + QFileInfo(sample).fileName());
+        QFile::remove(turned);
+        QVERIFY(QFile::copy(input(sample), turned));
+        int code = -1;
+        run(u"exiftool"_s, {u"-q"_s, u"-overwrite_original"_s, u"-Orientation#=6"_s, u"-ColorSpace#=65535"_s, turned},
+            &code);
+        QCOMPARE(code, 0);
+        const QString out = turned + u".out"_s;
+        QFile::remove(out);
+        QString why;
+        QVERIFY2(writeNativeClean(turned, out, keepFor(TagOptions {}, turned), &why) == NativeResult::Written,
+            qPrintable(why));
+        const QByteArray tags
+            = run(u"exiftool"_s, {u"-s3"_s, u"-n"_s, u"-IFD0:Orientation"_s, u"-ExifIFD:ColorSpace"_s, out});
+        QCOMPARE(tags, QByteArray("6\n65535\n"));
+        QCOMPARE(run(u"exiftool"_s, {u"-s3"_s, u"-n"_s, u"-GPS:all"_s, u"-XMP:all"_s, out}), QByteArray());
     }
 
     void dropsHiddenBlocks()

@@ -1,6 +1,4 @@
-#include "core/KeepValues.h"
 #include "core/NativeWriterIo_p.h"
-#include "core/TagOptions.h"
 
 #include <QList>
 
@@ -125,13 +123,10 @@ NativeResult planJpeg(Input &in, const NativeKeep &keep, OutputPlan &plan, QStri
     plan.insert(jfif);
     if (exif) {
         // The kept orientation and colour space, in an Exif segment of their own.
-        const std::optional<JpegKeepValues> values = readExifKeepValues(*exif);
-        if (!values)
+        const std::optional<QByteArray> kept = keptLookExif(keep, *exif);
+        if (!kept)
             return decline(why, u"an Exif segment the kept values cannot be read from"_s);
-        TagOptions tags;
-        tags.keepOrientation = keep.keepOrientation;
-        tags.keepColourProfile = keep.keepColourSpace;
-        const QByteArray look = buildLookExif(tags, *values);
+        const QByteArray &look = *kept;
         if (!look.isEmpty()) {
             const qint64 length = 2 + exifId.size() + look.size();
             QByteArray segment("\xFF\xE1", 2);

@@ -8,8 +8,10 @@ using namespace Qt::StringLiterals;
 // A PNG is its signature and a list of chunks (length, type, data, CRC) from IHDR to
 // IEND. The clean file is the signature and the chunks the picture needs: IHDR, PLTE,
 // tRNS, the image data, APNG's animation chunks, IEND; with the colour kept, the colour
-// chunks. Text, Exif, dates, private and unknown ancillary chunks go, and whatever
-// follows IEND. An unknown critical chunk is declined: a decoder would need it.
+// chunks; with the look kept, an eXIf chunk of the kept orientation and colour space
+// after IHDR, where ExifTool puts it. Text, Exif, dates, private and unknown ancillary
+// chunks go, and whatever follows IEND. An unknown critical chunk is declined: a decoder
+// would need it.
 
 namespace NativeIo {
 
@@ -44,6 +46,22 @@ bool chunkCrc(Input &in, qint64 at, qint64 length, quint32 *crc)
     return true;
 }
 
+// A whole chunk: length, type, data and CRC.
+QByteArray makeChunk(const char *type, const QByteArray &data)
+{
+    QByteArray chunk;
+    for (int shift = 24; shift >= 0; shift -= 8)
+        chunk += char((quint32(data.size()) >> shift) & 0xFF);
+    chunk += QByteArray(type, 4) + data;
+    quint32 c = 0xFFFFFFFFu;
+    for (qsizetype i = 4; i < chunk.size(); ++i)
+        c = crcTable[(c ^ quint8(chunk[i])) & 0xFF] ^ (c >> 8);
+    c ^= 0xFFFFFFFFu;
+    for (int shift = 24; shift >= 0; shift -= 8)
+        chunk += char((c >> shift) & 0xFF);
+    return chunk;
+}
+
 bool isLetter(char c)
 {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
@@ -72,6 +90,8 @@ NativeResult planPng(Input &in, const NativeKeep &keep, OutputPlan &plan, QStrin
     if (in.bytes(0, 8) != QByteArray("\x89PNG\r\n\x1A\n", 8))
         return decline(why, u"not a PNG"_s);
     plan.copy(0, 8);
+    OutputPlan rest; // what follows IHDR, so the kept look can go before it
+    std::optional<QByteArray> look;
     enum class Data { Before, In, After }; // IDAT chunks must follow each other
     Data data = Data::Before;
     bool palette = false;
@@ -117,10 +137,15 @@ NativeResult planPng(Input &in, const NativeKeep &keep, OutputPlan &plan, QStrin
                 kept = keep.icc;
             } else if (name == "gAMA" || name == "cHRM" || name == "sRGB" || name == "cICP") {
                 kept = keep.colour;
-            } else if (keep.look
-                && (name == "eXIf"
-                    || ((name == "tEXt" || name == "zTXt" || name == "iTXt") && holdsRawExif(in, at + 8, length)))) {
-                return decline(why, u"the kept orientation is in the image's Exif"_s);
+            } else if (keep.look && name == "eXIf") {
+                if (look || length > 65536)
+                    return decline(why, u"an Exif chunk the kept values cannot be read from"_s);
+                look = keptLookExif(keep, in.bytes(at + 8, length));
+                if (!look)
+                    return decline(why, u"an Exif chunk the kept values cannot be read from"_s);
+            } else if (keep.look && (name == "tEXt" || name == "zTXt" || name == "iTXt")
+                && holdsRawExif(in, at + 8, length)) {
+                return decline(why, u"the kept orientation is in a text chunk's Exif"_s);
             } else if (!(type[0] & 0x20)) {
                 return decline(why, u"unknown critical chunk %1"_s.arg(QLatin1StringView(type, 4)));
             }
@@ -134,12 +159,15 @@ NativeResult planPng(Input &in, const NativeKeep &keep, OutputPlan &plan, QStrin
                 return decline(why, u"chunk %1 has a wrong CRC"_s.arg(QLatin1StringView(type, 4)));
         }
         if (kept)
-            plan.copy(at, chunk);
+            (at == 8 ? plan : rest).copy(at, chunk);
         if (name == "IEND") {
             if (length != 0)
                 return decline(why, u"IEND holds data"_s);
             if (data == Data::Before)
                 return decline(why, u"no image data"_s);
+            if (look && !look->isEmpty())
+                plan.insert(makeChunk("eXIf", *look));
+            plan.append(rest);
             return NativeResult::Written; // whatever follows is not part of the image
         }
         at += chunk;

@@ -9,8 +9,9 @@ using namespace Qt::StringLiterals;
 // A simple file is one VP8 (lossy) or VP8L (lossless) chunk; an extended one starts with
 // VP8X, whose flags say what follows. The clean file is the picture's chunks (VP8X, ALPH,
 // VP8, VP8L, ANIM, ANMF) and, with the profile kept, ICCP; EXIF, XMP and unknown chunks
-// go, and so does anything after the RIFF data. VP8X's flags and the RIFF size are
-// rewritten to match.
+// go, and so does anything after the RIFF data; with the look kept, an EXIF chunk of the
+// kept orientation and colour space ends the file, where ExifTool puts it. VP8X's flags
+// and the RIFF size are rewritten to match.
 
 namespace NativeIo {
 
@@ -95,6 +96,7 @@ NativeResult planWebp(Input &in, const NativeKeep &keep, OutputPlan &plan, QStri
     bool animation = false; // ANIM
     bool frames = false;
     bool icc = false;
+    std::optional<QByteArray> look;
     for (qint64 at = 12; at < end; at += chunk.span()) {
         if (!readChunk(in, at, end, &chunk))
             return decline(why, u"a chunk runs past the RIFF data"_s);
@@ -137,8 +139,15 @@ NativeResult planWebp(Input &in, const NativeKeep &keep, OutputPlan &plan, QStri
         } else if (name == "VP8X") {
             return decline(why, u"VP8X out of place"_s);
         } else {
-            if (keep.look && name == "EXIF")
-                return decline(why, u"the kept orientation is in the image's Exif"_s);
+            if (keep.look && name == "EXIF") {
+                // Some writers put JPEG's "Exif\0\0" before the TIFF header.
+                static const QByteArray prefix("Exif\0\0", 6);
+                QByteArray tiff = chunk.size <= 65536 ? in.bytes(at + 8, chunk.size) : QByteArray();
+                if (tiff.startsWith(prefix))
+                    tiff.remove(0, prefix.size());
+                if (!extended || look || !(look = keptLookExif(keep, tiff)))
+                    return decline(why, u"an Exif chunk the kept values cannot be read from"_s);
+            }
             continue; // EXIF, XMP and unknown chunks
         }
         kept << chunk;
@@ -154,7 +163,15 @@ NativeResult planWebp(Input &in, const NativeKeep &keep, OutputPlan &plan, QStri
         return decline(why, u"no picture"_s);
     }
 
-    qint64 size = 4;
+    QByteArray exif;
+    if (look && !look->isEmpty()) {
+        exif = "EXIF" + QByteArray(4, '\0') + *look;
+        for (int i = 0; i < 4; ++i)
+            exif[4 + i] = char((look->size() >> (8 * i)) & 0xFF);
+        if (look->size() & 1)
+            exif += '\0';
+    }
+    qint64 size = 4 + exif.size();
     for (const Chunk &c : std::as_const(kept))
         size += c.span();
     if (size > 0xFFFFFFFFll)
@@ -168,6 +185,8 @@ NativeResult planWebp(Input &in, const NativeKeep &keep, OutputPlan &plan, QStri
             quint8 flags = quint8(in.byteAt(c.at + 8)) & ~(ExifFlag | XmpFlag);
             if (!(icc && keep.icc))
                 flags &= ~IccFlag;
+            if (!exif.isEmpty())
+                flags |= ExifFlag;
             plan.copy(c.at, 8);
             plan.insert(QByteArray(1, char(flags)));
             plan.copy(c.at + 9, c.span() - 9);
@@ -175,6 +194,7 @@ NativeResult planWebp(Input &in, const NativeKeep &keep, OutputPlan &plan, QStri
             plan.copy(c.at, c.span());
         }
     }
+    plan.insert(exif);
     return NativeResult::Written;
 }
 

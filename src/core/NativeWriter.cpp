@@ -1,5 +1,6 @@
 #include "core/NativeWriter.h"
 
+#include "core/KeepValues.h"
 #include "core/NativePath.h"
 #include "core/NativeWriterIo_p.h"
 #include "core/TagOptions.h"
@@ -150,6 +151,16 @@ void OutputPlan::copy(qint64 offset, qint64 length)
     m_pieces.push_back({offset, length, {}});
 }
 
+void OutputPlan::append(const OutputPlan &other)
+{
+    for (const Piece &piece : other.m_pieces) {
+        if (piece.offset < 0)
+            insert(piece.bytes);
+        else
+            copy(piece.offset, piece.length);
+    }
+}
+
 void OutputPlan::insert(const QByteArray &bytes)
 {
     if (bytes.isEmpty())
@@ -261,6 +272,17 @@ bool OutputPlan::write(Input &input, const QString &path, QString *why) const
     ::unlink(name.constData());
     *why = changed ? u"the image changed while it was read"_s : QString::fromLocal8Bit(std::strerror(error));
     return false;
+}
+
+std::optional<QByteArray> keptLookExif(const NativeKeep &keep, const QByteArray &tiffData)
+{
+    const std::optional<JpegKeepValues> values = readExifKeepValues(tiffData);
+    if (!values)
+        return std::nullopt;
+    TagOptions tags;
+    tags.keepOrientation = keep.keepOrientation;
+    tags.keepColourProfile = keep.keepColourSpace;
+    return buildLookExif(tags, *values);
 }
 
 } // namespace NativeIo

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <ctime>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace NativeIo {
@@ -65,6 +66,7 @@ class OutputPlan {
 public:
     void copy(qint64 offset, qint64 length);
     void insert(const QByteArray &bytes);
+    void append(const OutputPlan &other);
     qint64 size() const { return m_size; }
     bool isEmpty() const { return m_pieces.empty(); }
 
@@ -83,6 +85,11 @@ private:
     std::vector<Piece> m_pieces;
     qint64 m_size = 0;
 };
+
+// The kept orientation and colour space of an image whose Exif block is `tiffData` (a
+// TIFF header and its IFDs), as a minimal Exif block of their own (buildLookExif(); empty
+// when there is nothing to keep), or nothing when the block cannot be read exactly.
+std::optional<QByteArray> keptLookExif(const NativeKeep &keep, const QByteArray &tiffData);
 
 // The format parsers. Each reads the whole structure into `plan`, or returns Declined
 // (not understood exactly: ExifTool does the file) with nothing written.
