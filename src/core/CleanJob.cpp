@@ -404,6 +404,8 @@ void CleanJob::takeEndedBatches()
         Q_EMIT progressChanged(static_cast<int>(static_cast<qint64>(last) * 100 / n));
         ++m_nextToTake;
     }
+    if (m_native)
+        writeNatively(); // the native writer may run further ahead now
 }
 
 bool CleanJob::verifiedBatch(const PendingBatch &pending) const

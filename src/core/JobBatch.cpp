@@ -37,11 +37,15 @@ bool CleanJob::batchReady(int batch) const
 void CleanJob::writeNatively()
 {
     // A few batches ahead of ExifTool: each is staged here and written on the stage's
-    // threads; what the writer declines goes to ExifTool with the rest of its batch.
+    // threads; what the writer declines goes to ExifTool with the rest of its batch. It
+    // never runs far ahead of the outputs put in place, so a slow ExifTool batch does not
+    // leave a whole folder's outputs waiting in staging (to be thrown away after a stop).
     const int n = int(m_items.size());
     const int batches = int(m_ended.size());
-    constexpr int Ahead = 3;
-    while (m_native && !stopRequested() && m_nativeRunning.size() < Ahead && m_nativeNext < batches) {
+    constexpr int Running = 3;
+    constexpr int Ahead = 8;
+    while (m_native && !stopRequested() && m_nativeRunning.size() < Running && m_nativeNext < batches
+        && m_nativeNext < m_nextToTake + Ahead) {
         const int batch = m_nativeNext++;
         const int first = batch * BatchSize;
         QList<NativeStage::Task> tasks;
