@@ -67,7 +67,7 @@ TagOptions optionSet(const QString &name)
 }
 
 // What the job hands the writer.
-NativeKeep keepFor(const TagOptions &tags, const QString &)
+NativeKeep keepFor(const TagOptions &tags)
 {
     return nativeKeepFor(tags).value_or(NativeKeep {});
 }
@@ -190,8 +190,7 @@ private:
         for (const QString &s : samples()) {
             inputs << input(s);
             const QString name = QFileInfo(s).fileName();
-            r.result[name]
-                = writeNativeClean(input(s), folder + u"/native/"_s + name, keepFor(tags, input(s)), nullptr);
+            r.result[name] = writeNativeClean(input(s), folder + u"/native/"_s + name, keepFor(tags), nullptr);
         }
         testutil::runExifTool(
             BuildTagArguments(tags) + QStringList {u"-m"_s, u"-o"_s, folder + u"/exiftool/%f.%e"_s} + inputs);
@@ -358,8 +357,7 @@ private Q_SLOTS:
         const QString out = turned + u".out"_s;
         QFile::remove(out);
         QString why;
-        QVERIFY2(writeNativeClean(turned, out, keepFor(TagOptions {}, turned), &why) == NativeResult::Written,
-            qPrintable(why));
+        QVERIFY2(writeNativeClean(turned, out, keepFor(TagOptions {}), &why) == NativeResult::Written, qPrintable(why));
         const QByteArray tags
             = run(u"exiftool"_s, {u"-s3"_s, u"-n"_s, u"-IFD0:Orientation"_s, u"-ExifIFD:ColorSpace"_s, out});
         QCOMPARE(tags, QByteArray("6\n65535\n"));
@@ -468,7 +466,7 @@ private Q_SLOTS:
             QFile::remove(out);
             if (!writeFile(in, data))
                 return false;
-            const NativeKeep keep = keepFor(tags, in);
+            const NativeKeep keep = keepFor(tags);
             if (writeNativeClean(in, out, keep, nullptr) != NativeResult::Written)
                 return !QFileInfo::exists(out);
             ++written;

@@ -14,12 +14,6 @@ namespace NativeIo {
 
 namespace {
 
-NativeResult decline(QString *why, const QString &text)
-{
-    *why = text;
-    return NativeResult::Declined;
-}
-
 // The size of a colour table whose presence and size are in `packed`: 3 bytes an entry,
 // 2^(n+1) entries.
 qint64 colourTableSize(int packed)

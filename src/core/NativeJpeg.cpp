@@ -27,12 +27,6 @@ bool isTable(int m)
     return m == 0xC4 || m == 0xDB || m == 0xCC || m == 0xDD; // DHT, DQT, DAC, DRI
 }
 
-NativeResult decline(QString *why, const QString &text)
-{
-    *why = text;
-    return NativeResult::Declined;
-}
-
 } // namespace
 
 NativeResult planJpeg(Input &in, const NativeKeep &keep, OutputPlan &plan, QString *why)
@@ -69,7 +63,7 @@ NativeResult planJpeg(Input &in, const NativeKeep &keep, OutputPlan &plan, QStri
         if (m < 0)
             return decline(why, u"the file ends in its header"_s);
         quint32 length = 0;
-        if (!in.be16(at + 2, &length) || length < 2 || at + 2 + length > in.size())
+        if (!segmentLength(in, at, &length))
             return decline(why, u"a segment's length runs past the end"_s);
         const qint64 body = at + 4;
         const qint64 bodyLength = length - 2;
@@ -144,7 +138,7 @@ NativeResult planJpeg(Input &in, const NativeKeep &keep, OutputPlan &plan, QStri
     while (true) {
         // `at` is a start-of-scan marker (FF DA).
         quint32 length = 0;
-        if (!in.be16(at + 2, &length) || length < 2 || at + 2 + length > in.size())
+        if (!segmentLength(in, at, &length))
             return decline(why, u"a scan header runs past the end"_s);
         const qint64 segment = at;
         qint64 p = at + 2 + length;
@@ -182,14 +176,13 @@ NativeResult planJpeg(Input &in, const NativeKeep &keep, OutputPlan &plan, QStri
             }
             if (m == 0xDA)
                 break;
-            quint32 segmentLength = 0;
-            if (!in.be16(at + 2, &segmentLength) || segmentLength < 2 || at + 2 + segmentLength > in.size())
+            if (!segmentLength(in, at, &length))
                 return decline(why, u"a segment's length runs past the end"_s);
             if (isTable(m) || m == 0xDC) // DNL follows the first scan only, but is harmless anywhere
-                plan.copy(at, 2 + segmentLength);
+                plan.copy(at, 2 + length);
             else if (!((m >= 0xE0 && m <= 0xEF) || m == 0xFE))
                 return decline(why, u"marker %1 between scans"_s.arg(m, 2, 16, QLatin1Char('0')));
-            at += 2 + segmentLength;
+            at += 2 + length;
             if (in.byteAt(at) != 0xFF)
                 return decline(why, u"no marker where one belongs"_s);
             m = in.byteAt(at + 1);

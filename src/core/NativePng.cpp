@@ -77,12 +77,6 @@ bool holdsRawExif(Input &in, qint64 data, quint32 length)
         || keyword.compare("Raw profile type APP1", Qt::CaseInsensitive) == 0;
 }
 
-NativeResult decline(QString *why, const QString &text)
-{
-    *why = text;
-    return NativeResult::Declined;
-}
-
 } // namespace
 
 NativeResult planPng(Input &in, const NativeKeep &keep, OutputPlan &plan, QString *why)

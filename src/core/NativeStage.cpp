@@ -16,33 +16,27 @@ NativeStage::NativeStage(const NativeKeep &keep, QObject *parent)
 
 NativeStage::~NativeStage()
 {
-    m_cancelled->store(true);
+    m_cancelled.store(true);
     m_threads.clear();
     m_threads.waitForDone();
 }
 
 void NativeStage::submit(int batch, const QList<Task> &tasks)
 {
-    ++m_running;
-    m_threads.start([this, batch, tasks, keep = m_keep, cancelled = m_cancelled] {
+    m_threads.start([this, batch, tasks] {
         QList<Result> results;
         results.reserve(tasks.size());
         for (const Task &task : tasks) {
             Result r;
             r.index = task.index;
-            if (cancelled->load()) {
+            if (m_cancelled.load()) {
                 results << r;
                 continue;
             }
-            r.result = writeNativeClean(task.input, task.output, keep, &r.why);
+            r.result = writeNativeClean(task.input, task.output, m_keep, &r.why);
             results << r;
         }
         QMetaObject::invokeMethod(
-            this,
-            [this, batch, results] {
-                --m_running;
-                Q_EMIT batchWritten(batch, results);
-            },
-            Qt::QueuedConnection);
+            this, [this, batch, results] { Q_EMIT batchWritten(batch, results); }, Qt::QueuedConnection);
     });
 }

@@ -38,7 +38,6 @@ public:
     ~NativeStage() override;
 
     void submit(int batch, const QList<Task> &tasks);
-    int running() const { return m_running; }
 
 Q_SIGNALS:
     void batchWritten(int batch, const QList<NativeStageResult> &results);
@@ -47,7 +46,6 @@ private:
     NativeStage(const NativeKeep &keep, QObject *parent);
 
     NativeKeep m_keep;
-    std::shared_ptr<std::atomic<bool>> m_cancelled = std::make_shared<std::atomic<bool>>(false);
-    int m_running = 0;
+    std::atomic<bool> m_cancelled {false}; // the destructor waits for the threads, so they may read it
     QThreadPool m_threads;
 };

@@ -29,12 +29,6 @@ struct Chunk {
     qint64 span() const { return 8 + size + (size & 1); }
 };
 
-NativeResult decline(QString *why, const QString &text)
-{
-    *why = text;
-    return NativeResult::Declined;
-}
-
 // Reads the chunk header at `at`; false when it or its data (with the pad byte) runs
 // past `end`.
 bool readChunk(Input &in, qint64 at, qint64 end, Chunk *chunk)

@@ -5,7 +5,6 @@
 #include "core/NativeWriterIo_p.h"
 #include "core/TagOptions.h"
 
-#include <QFile>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -134,6 +133,11 @@ bool Input::le32(qint64 at, quint32 *value)
         return false;
     *value = quint32(b[3]) << 24 | quint32(b[2]) << 16 | quint32(b[1]) << 8 | b[0];
     return true;
+}
+
+bool segmentLength(Input &in, qint64 at, quint32 *length)
+{
+    return in.be16(at + 2, length) && *length >= 2 && at + 2 + *length <= in.size();
 }
 
 void OutputPlan::copy(qint64 offset, qint64 length)
@@ -321,17 +325,6 @@ bool hasNativeSuffix(const QString &path)
         = {u"jpg"_s, u"jpeg"_s, u"jpe"_s, u"jfif"_s, u"png"_s, u"apng"_s, u"webp"_s, u"gif"_s};
     const qsizetype dot = path.lastIndexOf(u'.');
     return dot >= 0 && suffixes.contains(path.mid(dot + 1).toLower());
-}
-
-bool isNativeFormat(const QString &path)
-{
-    QFile file;
-    if (!openPath(file, path, QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return false;
-    const QByteArray head = file.read(12);
-    return (head.startsWith("\xFF\xD8\xFF")) || head.startsWith("\x89PNG\r\n\x1A\n")
-        || (head.startsWith("RIFF") && head.mid(8, 4) == "WEBP") || head.startsWith("GIF87a")
-        || head.startsWith("GIF89a");
 }
 
 NativeResult writeNativeClean(const QString &input, const QString &output, const NativeKeep &keep, QString *why)

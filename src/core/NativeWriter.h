@@ -45,6 +45,3 @@ NativeResult writeNativeClean(const QString &input, const QString &output, const
 
 // Whether the name ends as these formats' files do (.jpg, .png, .webp, .gif and their kin).
 bool hasNativeSuffix(const QString &path);
-
-// Whether the file's first bytes are those of a format the writer handles.
-bool isNativeFormat(const QString &path);

@@ -68,7 +68,6 @@ public:
     void insert(const QByteArray &bytes);
     void append(const OutputPlan &other);
     qint64 size() const { return m_size; }
-    bool isEmpty() const { return m_pieces.empty(); }
 
     // Creates `path` (O_EXCL: never replaces anything) and writes the pieces; ranges of
     // the input of 64 KiB and more are copied by the kernel (copy_file_range). The output
@@ -90,6 +89,17 @@ private:
 // TIFF header and its IFDs), as a minimal Exif block of their own (buildLookExif(); empty
 // when there is nothing to keep), or nothing when the block cannot be read exactly.
 std::optional<QByteArray> keptLookExif(const NativeKeep &keep, const QByteArray &tiffData);
+
+// Sets *why and says Declined: what a planner returns for what it does not fully understand.
+inline NativeResult decline(QString *why, const QString &text)
+{
+    *why = text;
+    return NativeResult::Declined;
+}
+
+// A JPEG segment's length field at `at + 2` (it counts itself), when the segment lies
+// within the file.
+bool segmentLength(Input &in, qint64 at, quint32 *length);
 
 // The format parsers. Each reads the whole structure into `plan`, or returns Declined
 // (not understood exactly: ExifTool does the file) with nothing written.
