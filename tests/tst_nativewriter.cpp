@@ -82,13 +82,6 @@ QByteArray run(const QString &program, const QStringList &args, int *code = null
     return p.readAllStandardOutput();
 }
 
-bool writeFile(const QString &path, const QByteArray &data)
-{
-    QFile::remove(path);
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
-}
-
 // Every frame as RGBA, by Qt; empty when Qt has no reader for the format.
 QList<QImage> qtFrames(const QString &path)
 {
@@ -351,17 +344,17 @@ private Q_SLOTS:
         QFile::remove(turned);
         QVERIFY(QFile::copy(input(sample), turned));
         int code = -1;
-        run(u"exiftool"_s, {u"-q"_s, u"-overwrite_original"_s, u"-Orientation#=6"_s, u"-ColorSpace#=65535"_s, turned},
-            &code);
+        testutil::runExifTool(
+            {u"-q"_s, u"-overwrite_original"_s, u"-Orientation#=6"_s, u"-ColorSpace#=65535"_s, turned}, &code);
         QCOMPARE(code, 0);
         const QString out = turned + u".out"_s;
         QFile::remove(out);
         QString why;
         QVERIFY2(writeNativeClean(turned, out, keepFor(TagOptions {}), &why) == NativeResult::Written, qPrintable(why));
-        const QByteArray tags
-            = run(u"exiftool"_s, {u"-s3"_s, u"-n"_s, u"-IFD0:Orientation"_s, u"-ExifIFD:ColorSpace"_s, out});
-        QCOMPARE(tags, QByteArray("6\n65535\n"));
-        QCOMPARE(run(u"exiftool"_s, {u"-s3"_s, u"-n"_s, u"-GPS:all"_s, u"-XMP:all"_s, out}), QByteArray());
+        const QString tags
+            = testutil::runExifTool({u"-s3"_s, u"-n"_s, u"-IFD0:Orientation"_s, u"-ExifIFD:ColorSpace"_s, out});
+        QCOMPARE(tags, u"6\n65535\n"_s);
+        QCOMPARE(testutil::runExifTool({u"-s3"_s, u"-n"_s, u"-GPS:all"_s, u"-XMP:all"_s, out}), QString());
     }
 
     void dropsHiddenBlocks()
@@ -419,7 +412,7 @@ private Q_SLOTS:
         QFETCH(std::function<QByteArray(QByteArray)>, damage);
         const QString tag = QString::fromLatin1(QTest::currentDataTag());
         const QString broken = m_dir.filePath(u"broken-"_s + tag);
-        QVERIFY(writeFile(broken, damage(testutil::readFile(input(sample)))));
+        QVERIFY(testutil::writeFile(broken, damage(testutil::readFile(input(sample)))));
         const QString out = m_dir.filePath(u"broken-out-"_s + tag);
         QString why;
         QCOMPARE(writeNativeClean(broken, out, NativeKeep {}, &why), NativeResult::Declined);
@@ -432,7 +425,7 @@ private Q_SLOTS:
         for (const QString &s : {u"native/jpeg_progressive.jpg"_s, u"native/png_apng.png"_s,
                  u"native/webp_alpha.webp"_s, u"native/gif_animated_comment.gif"_s}) {
             const QString out = m_dir.filePath(u"taken-"_s + QFileInfo(s).fileName());
-            QVERIFY(writeFile(out, "already here"));
+            QVERIFY(testutil::writeFile(out, "already here"));
             QVERIFY2(writeNativeClean(input(s), out, NativeKeep {}, nullptr) != NativeResult::Written, qPrintable(s));
             QCOMPARE(testutil::readFile(out), QByteArray("already here"));
         }
@@ -464,7 +457,7 @@ private Q_SLOTS:
 
         const auto check = [&](const QByteArray &data, const QString &what) {
             QFile::remove(out);
-            if (!writeFile(in, data))
+            if (!testutil::writeFile(in, data))
                 return false;
             const NativeKeep keep = keepFor(tags);
             if (writeNativeClean(in, out, keep, nullptr) != NativeResult::Written)
