@@ -56,6 +56,14 @@ inline QString folderWithSamples(const QString &folder, const QStringList &sampl
     return folder;
 }
 
+// A data table of one bool column: a row for false, then one for true.
+inline void boolRows(const char *column, const char *whenFalse, const char *whenTrue)
+{
+    QTest::addColumn<bool>(column);
+    QTest::newRow(whenFalse) << false;
+    QTest::newRow(whenTrue) << true;
+}
+
 inline QByteArray readFile(const QString &path)
 {
     QFile f(path);

@@ -314,11 +314,8 @@ private Q_SLOTS:
         fx.env.exiftool = wrapper;
         fx.env.jobs = 2;
 
-        const QString first = fx.add(u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s, u"img000.jpg"_s);
-        for (int i = 1; i < 130; ++i) {
-            fx.images << fx.in(u"img%1.jpg"_s.arg(i, 3, 10, QLatin1Char('0')));
-            QFile::copy(first, fx.images.last());
-        }
+        fx.images = testutil::RunOutputs::imagesIn(
+            testutil::folderOfCopies(fx.dir.path() + u"/in"_s, u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s, 130));
         QStringList bad; // in batches 0 and 1; batch 2 has none
         for (int i : {40, 80, 100}) {
             QVERIFY(testutil::copySample(u"jpeg_truncated_in_app1.jpg"_s, fx.images.at(i)));

@@ -1,5 +1,4 @@
 #include "core/ImageFiles.h"
-#include "core/NativePath.h"
 #include "core/PathList.h"
 #include "testutil.h"
 
@@ -7,7 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QScopeGuard>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -205,36 +203,6 @@ private Q_SLOTS:
 
         QCOMPARE(walk(root), prefixed(root, {u"link.jpg"_s, u"shown.jpg"_s, u"sub/visible.jpg"_s, u"t/c.jpg"_s}));
         QCOMPARE(walk(root + u"/.start"_s), prefixed(root, {u".start/x.jpg"_s}));
-    }
-
-    // Every name arrives as a path that names the file, one that is not UTF-8 too.
-    void walkHostileNames()
-    {
-        const QString root = m_tmp->path();
-        const QString folder = u"odd %d #dir\n\"x\""_s;
-        const QStringList names {u"new\nline.jpg"_s, u"100%d x.jpg"_s, u"-rf.jpg"_s, u"quote\"s'.jpg"_s,
-            u"back\\slash.jpg"_s, u" leading.jpg"_s, u"trailing.jpg "_s, u"star*?[].jpg"_s, u"$HOME;a|b&c.jpg"_s,
-            u"caf\u00e9.JPG"_s, u"cafe\u0301.jpg"_s, u"@args.jpg"_s, u"emoji \U0001F4F7.jpg"_s, u"cr\r\n.jpg"_s};
-        QStringList rel;
-        for (const QString &n : names)
-            rel << n << folder + u'/' + n;
-        QVERIFY(makeFiles(root, rel));
-        const QByteArray bad = QFile::encodeName(root) + "/bad\xff\xfe.jpg";
-        const int fd = ::open(bad.constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0600);
-        QVERIFY(fd >= 0);
-        ::close(fd);
-
-        QStringList got = walk(root);
-        const auto removeBad = qScopeGuard([&bad] { ::unlink(bad.constData()); }); // QTemporaryDir cannot name it
-        QVERIFY(got.removeOne(decodePath(bad)));
-        QVERIFY(isFilePath(decodePath(bad)));
-        const QStringList expected = prefixed(root, rel);
-        QCOMPARE(got.size(), expected.size());
-        QCOMPARE(QSet<QString>(got.cbegin(), got.cend()), QSet<QString>(expected.cbegin(), expected.cend()));
-        for (int i = 0; i < got.size(); ++i) {
-            QVERIFY2(QFileInfo(got.at(i)).isFile(), qPrintable(got.at(i)));
-            QCOMPARE(got.at(i).contains(folder), i >= names.size()); // the root's files first
-        }
     }
 
     // A stop ends the walk at once: keepAlive is asked before each folder and after every

@@ -80,9 +80,7 @@ private:
 
     QString freshFolder(const QString &name)
     {
-        const QString folder = m_dir.path() + u'/' + name + QString::number(++m_serial);
-        QDir().mkpath(folder);
-        return folder;
+        return testutil::freshFolder(m_dir.path() + u'/' + name + QString::number(++m_serial));
     }
 
 private Q_SLOTS:
@@ -152,17 +150,10 @@ private Q_SLOTS:
 
     // A symbolic link at an output path, planted before the run or while it runs, is
     // never written through: nothing is created outside the chosen folder.
-    void linksAtOutputs_data()
-    {
-        QTest::addColumn<bool>("duringRun");
-        QTest::addColumn<bool>("replaceExisting");
-        QTest::newRow("before, replaced") << false << true;
-        QTest::newRow("during the run") << true << true;
-    }
+    void linksAtOutputs_data() { testutil::boolRows("duringRun", "before, replaced", "during the run"); }
     void linksAtOutputs()
     {
         QFETCH(bool, duringRun);
-        QFETCH(bool, replaceExisting);
         const QString folder = testutil::folderOfCopies(freshFolder(u"links"_s), kSmallJpeg, 130);
         const QString outside = freshFolder(u"outside"_s);
         const testutil::RunOutputs outputs(JobOptions {}, testutil::RunOutputs::imagesIn(folder));
@@ -177,7 +168,7 @@ private Q_SLOTS:
             plant(0);
 
         CleanJob job(JobOptions {}, testutil::jobEnvironment(m_dir.path(), freshFolder(u"linkstmp"_s)));
-        job.setOverwriteQuestion([replaceExisting] { return replaceExisting; });
+        job.setOverwriteQuestion([] { return true; });
         QTimer watch;
         bool planted = false;
         if (duringRun) {
@@ -209,7 +200,7 @@ private Q_SLOTS:
                 QVERIFY(!hasGps(output.filePath()));
             }
         }
-        QCOMPARE(links, replaceExisting && !duringRun ? 0 : 130);
+        QCOMPARE(links, duringRun ? 130 : 0);
         // Links that appeared while the run went on stop the outputs they stand at.
         if (duringRun)
             for (const FileOutcome &o : r.outcomes)
@@ -346,12 +337,7 @@ private Q_SLOTS:
 
     // A damaged output is never counted or left as a cleaned file; in place, it never
     // replaces the original.
-    void damagedOutputs_data()
-    {
-        QTest::addColumn<bool>("overwrite");
-        QTest::newRow("suffix") << false;
-        QTest::newRow("in place") << true;
-    }
+    void damagedOutputs_data() { testutil::boolRows("overwrite", "suffix", "in place"); }
     void damagedOutputs()
     {
         QFETCH(bool, overwrite);

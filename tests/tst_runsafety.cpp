@@ -18,22 +18,11 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-const QString kJpeg = u"jpeg_all_groups_multi_icc.jpg"_s; // 580 KB: ExifTool takes a moment over each
-
-} // namespace
-
 class TestRunSafety final : public QObject {
     Q_OBJECT
 
 private:
     QTemporaryDir m_dir;
-
-    QString makeFolder(const QString &name, const QString &sample, int copies)
-    {
-        return testutil::folderOfCopies(m_dir.path() + u'/' + name, sample, copies);
-    }
 
     // An empty temporary folder of the test's own.
     QString freshTemp(const QString &name) { return testutil::freshFolder(m_dir.path() + u'/' + name); }
@@ -78,10 +67,10 @@ private Q_SLOTS:
         QFETCH(bool, native);
         const bool killed = status < 0;
         const bool exifToolKilled = sent.first() < 0;
-        // batches of 64, 64 and 12 (and more)
+        // batches of 64, 64 and 12 (and more); 580 KB each, so ExifTool takes a moment over each
         const int count = native ? 1200 : killed ? 80 : exifToolKilled ? 140 : 200;
-        const QString folder = testutil::folderOfCopies(
-            m_dir.path() + u"/cli"_s, native ? u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s : kJpeg, count);
+        const QString folder = testutil::folderOfCopies(m_dir.path() + u"/cli"_s,
+            native ? u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s : u"jpeg_all_groups_multi_icc.jpg"_s, count);
         const QString outFolder = testutil::freshFolder(m_dir.path() + u"/cliout"_s);
         const QString temp = testutil::freshFolder(m_dir.path() + u"/clitmp"_s);
         const QString report = m_dir.path() + u"/cli-report.json"_s;
@@ -170,16 +159,12 @@ private Q_SLOTS:
     // Other runs' files stop nobody and are never removed or written through: ExifTool's
     // temporary file beside an image (closed is not "stale": a writer may be about to rename
     // it), links at the work files' names, a log another run holds (then a log of its own).
-    void othersFiles_data()
-    {
-        QTest::addColumn<bool>("held");
-        QTest::newRow("temporary file closed") << false;
-        QTest::newRow("temporary file held open") << true;
-    }
+    void othersFiles_data() { testutil::boolRows("held", "temporary file closed", "temporary file held open"); }
     void othersFiles()
     {
         QFETCH(bool, held);
-        const QString folder = makeFolder(u"others"_s, u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s, 2);
+        const QString folder
+            = testutil::folderOfCopies(m_dir.path() + u"/others"_s, u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s, 2);
         QVERIFY(testutil::copySample(u"jpeg_truncated_in_app1.jpg"_s, folder + u"/broken.jpg"_s));
         const QString image = folder + u"/img000.jpg"_s;
         QFile leftover(image + u"_exiftool_tmp"_s);
@@ -288,7 +273,7 @@ private Q_SLOTS:
         for (const QString &name : {u"new\nline.jpg"_s, u"100%d x.jpg"_s, u"$HOME @a.jpg"_s, u"-rf.jpg"_s,
                  u"#hash.jpg"_s, u" lead and trail .jpg"_s, u"quote\"back\\slash.jpg"_s, u"tab\there.jpg"_s,
                  u"photo - copy.jpg"_s, u"ünï 📷.jpg"_s, u"cr\rname.jpg"_s, u"%f%e%c.jpg"_s, u"a.b.c.jpg"_s,
-                 u".hidden.jpg"_s, u"x..jpg"_s, u"UPPER.JPG"_s})
+                 u"@star*?[].jpg"_s, u".hidden.jpg"_s, u"x..jpg"_s, u"UPPER.JPG"_s})
             images.append({u"jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s, top + '/' + name.toUtf8()});
         images += {{u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s, top + "/caf\xe9.jpg"},
             {u"png_exif_gps_xmp.png"_s, top + "/Fotos \xa9/b\xe4r.png"},

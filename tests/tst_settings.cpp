@@ -26,11 +26,6 @@ namespace {
 const QString kApplication = QString::fromUtf16(SettingsCatalogue::application);
 const QString kSection = QString::fromUtf16(SettingsCatalogue::section);
 
-QStringList folderEntries(const QString &dir)
-{
-    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
-}
-
 // Makes a folder unwritable while it lives. Root ignores the permission bits, so as root
 // the process becomes "nobody", owner of the file inside (writable, but nothing beside it).
 class UnwritableFolder final {
@@ -205,7 +200,8 @@ private Q_SLOTS:
         QCOMPARE(testutil::readFile(path), after);
         // Whatever the writer did, the reader must find the value there, or the save is lost.
         QCOMPARE(ReadIniValue(path, kSection, key, u"<default>"_s), value);
-        QCOMPARE(folderEntries(m_dir->path()), QStringList {u"settings.ini"_s}); // no temporary left
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList {u"settings.ini"_s}); // no temporary left
     }
 
     void withoutMarkerIniIsIgnored()
@@ -241,12 +237,7 @@ private Q_SLOTS:
 
     // Where the folder cannot be written, a save fails and leaves the file as it was, with
     // nothing pending that a later read or save could pick up.
-    void unwritableFolder_data()
-    {
-        QTest::addColumn<bool>("portable");
-        QTest::newRow("portable") << true;
-        QTest::newRow("native") << false;
-    }
+    void unwritableFolder_data() { testutil::boolRows("portable", "native", "portable"); }
     void unwritableFolder()
     {
         QFETCH(bool, portable);
