@@ -260,7 +260,6 @@ private Q_SLOTS:
                 expected << u"Quillmark: "_s + messages.at(i);
             }
         }
-        // The date entry starts from its link.
         QTest::mouseClick(child<QLabel>(*w, "lblLinkButton_6"), Qt::LeftButton);
         QStringList shown;
         for (const Prompts::Record &r : Prompts::takeRecords())
