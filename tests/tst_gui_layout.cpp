@@ -296,9 +296,6 @@ private:
         QVERIFY2(tip(1).startsWith(u"Failed"_s), qPrintable(tip(1)));
         QVERIFY(tip(3).startsWith(u"Cleaned"_s));
         QCOMPARE(cleanedView.title, u"png_exif_gps_xmp_cleaned.png - compared with the original - Metadata Viewer"_s);
-        // Every GPS tag struck out, none left.
-        QVERIFY(QRegularExpression(u"(?m)^removed +\\[GPS\\]"_s).match(cleanedView.text).hasMatch());
-        QVERIFY(!QRegularExpression(u"(?m)^!?(KEPT|CHANGED|ADDED) +\\[GPS\\]"_s).match(cleanedView.text).hasMatch());
     }
 
     // A shown window; null when it could not be made.
