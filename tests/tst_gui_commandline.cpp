@@ -20,13 +20,7 @@ namespace {
 const QString kSample = u"jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s;
 constexpr uid_t kNobody = 65534;
 
-// How the program ended: exitCode -1 when it crashed or had to be killed (a window that waited).
-using Ended = testutil::CliRun;
-
-bool exists(const QByteArray &path)
-{
-    return ::access(path.constData(), F_OK) == 0;
-}
+using Ended = testutil::CliRun; // exitCode -1: killed, a window that waited
 
 // A folder named by its bytes, holding a copy of the sample image as a.jpg.
 bool makeImageFolder(const QByteArray &folder)
@@ -193,7 +187,6 @@ private Q_SLOTS:
         QCOMPARE(e.exitCode, 2);
         QVERIFY2(e.err.contains(message), qPrintable(e.err));
         QVERIFY(e.out.isEmpty());
-        // Nothing was cleaned.
         QVERIFY(!QFileInfo::exists(base + u"/folder/a_cleaned.jpg"_s));
     }
 
@@ -228,9 +221,8 @@ private Q_SLOTS:
 
         const Ended e = run(arguments, base, 120000);
         QVERIFY2(e.exitCode == 0, qPrintable(e.err));
-        QVERIFY(exists(folder + "/a_cleaned.jpg"));
-        QVERIFY(!exists(baseBytes + '/' + sibling + "/a_cleaned.jpg"));
-        // The output is a cleaned copy: the original's GPS position is gone.
+        QVERIFY(::access((folder + "/a_cleaned.jpg").constData(), F_OK) == 0);
+        QVERIFY(::access((baseBytes + '/' + sibling + "/a_cleaned.jpg").constData(), F_OK) != 0);
         const auto gps = [](const QByteArray &file) {
             return testutil::exifToolOnBytes({u"-s3"_s, u"-GPS:all"_s}, {file}).trimmed();
         };

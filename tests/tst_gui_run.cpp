@@ -193,7 +193,6 @@ private Q_SLOTS:
         w.updateControls();
         QVERIFY(guitest::runToFinishedPage(w));
         QCOMPARE(child<QLabel>(w, "lblExecuteInfo")->text(), u"Internal program error!"_s);
-        // The person learns why.
         const auto *details = child<QPlainTextEdit>(w, "txtErrorLog");
         QVERIFY2(
             details->isVisible() && details->toPlainText().contains(u"ExifTool"_s), qPrintable(details->toPlainText()));

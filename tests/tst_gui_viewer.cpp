@@ -59,12 +59,11 @@ private Q_SLOTS:
         const QString after = u"[IFD0]  Artist  : B\n[XMP-x]  XMPToolkit  : 2\n[JFIF]  JFIFVersion  : 1.01\n"_s;
         const QList<MetadataCompare::Row> rows
             = MetadataCompare::compare(MetadataCompare::parseListing(before), MetadataCompare::parseListing(after));
-        QCOMPARE(rows.size(), 4);
-        QCOMPARE(rows.at(0).change, Change::Removed); // A
-        QCOMPARE(rows.at(1).change, Change::Kept); // B
-        QCOMPARE(rows.at(2).change, Change::Changed);
+        QList<Change> changes;
+        for (const MetadataCompare::Row &row : rows)
+            changes << row.change;
+        QCOMPARE(changes, (QList<Change> {Change::Removed, Change::Kept, Change::Changed, Change::Added}));
         QCOMPARE(rows.at(2).cleanedValue, u"2"_s);
-        QCOMPARE(rows.at(3).change, Change::Added);
     }
 
     // The window: removed tags struck through, kept ones in bold, identifying ones marked
@@ -76,12 +75,11 @@ private Q_SLOTS:
         QVERIFY(report.lblSummary->text().contains(u"1 of the kept tags can identify you"_s));
 
         const QTextBlock gps = lineWith(report, u"[GPS] GPSVersionID"_s);
-        QVERIFY(gps.isValid() && gps.text().startsWith(u"removed"_s));
-        QVERIFY(gps.begin().fragment().charFormat().fontStrikeOut());
+        QVERIFY(gps.text().startsWith(u"removed"_s) && gps.begin().fragment().charFormat().fontStrikeOut());
         const QTextBlock kept = lineWith(report, u"[File] ImageWidth"_s);
-        QVERIFY(kept.isValid() && kept.text().startsWith(u"KEPT"_s));
-        QVERIFY(!kept.begin().fragment().charFormat().fontStrikeOut());
-        QCOMPARE(kept.begin().fragment().charFormat().fontWeight(), int(QFont::Bold));
+        const QTextCharFormat keptFormat = kept.begin().fragment().charFormat();
+        QVERIFY(kept.text().startsWith(u"KEPT"_s) && !keptFormat.fontStrikeOut());
+        QCOMPARE(keptFormat.fontWeight(), int(QFont::Bold));
         const QTextBlock flagged = lineWith(report, u"[Adobe] DCTEncodeVersion"_s);
         QVERIFY(flagged.text().startsWith(u"!KEPT"_s) && flagged.text().endsWith(u"(software)"_s));
 
@@ -134,7 +132,7 @@ private Q_SLOTS:
         QTest::keyClick(report.txtFind, Qt::Key_Escape);
         QVERIFY(!report.txtFind->isVisible() && report.isVisible());
 
-        // Read-only, but the text can be selected from the keyboard and copied.
+        // Read-only, but selectable from the keyboard.
         QVERIFY(report.txtReport->textInteractionFlags() & Qt::TextSelectableByKeyboard);
         report.txtReport->selectAll();
         report.txtReport->copy();
