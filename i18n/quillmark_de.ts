@@ -296,20 +296,8 @@
         <translation>Schließen</translation>
     </message>
     <message>
-        <source>Choose Image Files</source>
-        <translation>Bilddateien auswählen</translation>
-    </message>
-    <message>
-        <source>Add the images you want to clean. When you are ready, click &apos;next&apos; to continue to the output page.</source>
-        <translation>Fügen Sie die Bilder hinzu, die Sie bereinigen möchten. Mit „Weiter“ geht es danach zur Ausgabeseite.</translation>
-    </message>
-    <message>
         <source>Options (1/3)</source>
         <translation>Optionen (1/3)</translation>
-    </message>
-    <message>
-        <source>Decide where and how to save the cleaned files. Click &apos;next&apos; to continue to the second options page.</source>
-        <translation>Legen Sie fest, wo und wie die bereinigten Dateien gespeichert werden. Mit „Weiter“ geht es zur zweiten Optionsseite.</translation>
     </message>
     <message>
         <source>Options (2/3)</source>
@@ -330,18 +318,6 @@
     <message>
         <source>Set additional options and processing rules.</source>
         <translation>Legen Sie weitere Optionen und Verarbeitungsregeln fest.</translation>
-    </message>
-    <message>
-        <source>Ready to Start</source>
-        <translation>Bereit zum Start</translation>
-    </message>
-    <message>
-        <source>The wizard has now collected enough information to begin processing the images!</source>
-        <translation>Der Assistent hat nun alle Angaben, um mit der Verarbeitung der Bilder zu beginnen!</translation>
-    </message>
-    <message>
-        <source>Cleaning Images</source>
-        <translation>Bilder werden bereinigt</translation>
     </message>
     <message>
         <source>Please wait while the images are being processed...</source>
@@ -477,14 +453,6 @@
     <message>
         <source>Use this option to make sure that you remove as much metadata information as possible! There is one exception: The Adobe APP14 is not removed because doing so may change the image apperance.</source>
         <translation>Mit dieser Option entfernen Sie so viele Metadaten wie möglich! Mit einer Ausnahme: Adobe APP14 bleibt erhalten, weil sich sonst das Aussehen des Bildes ändern kann.</translation>
-    </message>
-    <message>
-        <source>Remove Tiff IDF0 data</source>
-        <translation>TIFF-IFD0-Daten entfernen</translation>
-    </message>
-    <message>
-        <source>Tiff images can contain information in the first data chunk (IDF0), separate from other tags. This applies to TIFF files as well as image types based on the TIFF file format: ARQ, ARW, CR2, DNG, ERF, EXIF, FFF, HDP, WDP, JXR, IIQ, MEF, MOS, NEF, NRW, ORF, ORI, PEF, RW2, RWL, SR2 &amp; SRW.</source>
-        <translation>TIFF-Bilder können im ersten Datenblock (IFD0) Informationen enthalten, getrennt von den übrigen Tags. Das betrifft TIFF-Dateien und Bildtypen, die auf dem TIFF-Format beruhen: ARQ, ARW, CR2, DNG, ERF, EXIF, FFF, HDP, WDP, JXR, IIQ, MEF, MOS, NEF, NRW, ORF, ORI, PEF, RW2, RWL, SR2 und SRW.</translation>
     </message>
     <message>
         <source>Obfuscate file dates</source>
@@ -656,6 +624,38 @@
         <source>The settings file %1 is larger than 1 MB, far more than stored settings ever take, so it was not read. Quillmark starts with the default options and leaves the file as it is; the options of this session are not saved.</source>
         <translation>Die Einstellungsdatei %1 ist größer als 1 MB, weit mehr, als gespeicherte Einstellungen je belegen, und wurde daher nicht gelesen. Quillmark startet mit den Standardoptionen und lässt die Datei unverändert; die Optionen dieser Sitzung werden nicht gespeichert.</translation>
     </message>
+    <message>
+        <source>Remove TIFF IFD0 data</source>
+        <translation>TIFF-IFD0-Daten entfernen</translation>
+    </message>
+    <message>
+        <source>TIFF images can contain information in the first image file directory (IFD0), separate from other tags. This applies to TIFF files as well as image types based on the TIFF file format: ARQ, ARW, CR2, DNG, ERF, EXIF, FFF, HDP, WDP, JXR, IIQ, MEF, MOS, NEF, NRW, ORF, ORI, PEF, RW2, RWL, SR2 &amp; SRW.</source>
+        <translation>TIFF-Bilder können im ersten Bilddateiverzeichnis (IFD0) Informationen enthalten, getrennt von den übrigen Tags. Das betrifft TIFF-Dateien und Bildtypen, die auf dem TIFF-Format beruhen: ARQ, ARW, CR2, DNG, ERF, EXIF, FFF, HDP, WDP, JXR, IIQ, MEF, MOS, NEF, NRW, ORF, ORI, PEF, RW2, RWL, SR2 und SRW.</translation>
+    </message>
+    <message>
+        <source>Choose image files</source>
+        <translation>Bilddateien auswählen</translation>
+    </message>
+    <message>
+        <source>Add the images you want to clean. When you are ready, click &quot;Next&quot; to continue to the output page.</source>
+        <translation>Fügen Sie die Bilder hinzu, die Sie bereinigen möchten. Mit „Weiter“ geht es danach zur Ausgabeseite.</translation>
+    </message>
+    <message>
+        <source>Decide where and how to save the cleaned files. Click &quot;Next&quot; to continue to the second options page.</source>
+        <translation>Legen Sie fest, wo und wie die bereinigten Dateien gespeichert werden. Mit „Weiter“ geht es zur zweiten Optionsseite.</translation>
+    </message>
+    <message>
+        <source>Ready to start</source>
+        <translation>Bereit zum Start</translation>
+    </message>
+    <message>
+        <source>Check what will happen, then press &quot;Start&quot; to clean the images.</source>
+        <translation>Prüfen Sie, was geschehen wird, und drücken Sie dann „Starten“, um die Bilder zu bereinigen.</translation>
+    </message>
+    <message>
+        <source>Cleaning images</source>
+        <translation>Bilder werden bereinigt</translation>
+    </message>
 </context>
 <context>
     <name>ConsoleRunner</name>
@@ -682,10 +682,6 @@
 </context>
 <context>
     <name>DatePage</name>
-    <message>
-        <source>Additional Options</source>
-        <translation>Weitere Optionen</translation>
-    </message>
     <message>
         <source>Obfuscate File Dates</source>
         <translation>Dateidatum verschleiern</translation>
@@ -715,10 +711,6 @@
         <translation>Wenn die Verarbeitung fehlschlägt, Originaldatei verschieben nach:</translation>
     </message>
     <message>
-        <source>Recycle bin</source>
-        <translation>Papierkorb</translation>
-    </message>
-    <message>
         <source>Folder:</source>
         <translation>Ordner:</translation>
     </message>
@@ -729,6 +721,14 @@
     <message>
         <source>Select output folder:</source>
         <translation>Zielordner auswählen:</translation>
+    </message>
+    <message>
+        <source>Additional options</source>
+        <translation>Weitere Optionen</translation>
+    </message>
+    <message>
+        <source>Trash</source>
+        <translation>Papierkorb</translation>
     </message>
 </context>
 <context>
@@ -910,10 +910,6 @@
         <translation>Metadaten anzeigen</translation>
     </message>
     <message>
-        <source>Doubleclick an image to view metadata</source>
-        <translation>Doppelklick zeigt die Metadaten</translation>
-    </message>
-    <message>
         <source>Ctrl+I shows the metadata of the current image; Delete removes the selected images.</source>
         <translation>Strg+I zeigt die Metadaten des aktuellen Bildes; Entf entfernt die ausgewählten Bilder.</translation>
     </message>
@@ -932,6 +928,10 @@
     <message>
         <source>No files to process...</source>
         <translation>Keine Dateien zu verarbeiten...</translation>
+    </message>
+    <message>
+        <source>Double-click an image to view its metadata</source>
+        <translation>Doppelklick auf ein Bild zeigt seine Metadaten</translation>
     </message>
 </context>
 <context>
@@ -1054,10 +1054,6 @@
 <context>
     <name>OutputPage</name>
     <message>
-        <source>Output Mode:</source>
-        <translation>Ausgabemodus:</translation>
-    </message>
-    <message>
         <source>Overwrite original</source>
         <translation>Original überschreiben</translation>
     </message>
@@ -1096,6 +1092,10 @@
     <message>
         <source>Select output folder:</source>
         <translation>Zielordner auswählen:</translation>
+    </message>
+    <message>
+        <source>Output mode:</source>
+        <translation>Ausgabemodus:</translation>
     </message>
 </context>
 <context>
@@ -1315,10 +1315,6 @@
         <translation>PS-Tag &amp;&amp; -Vorschau</translation>
     </message>
     <message>
-        <source>Tiff IDF0</source>
-        <translation>TIFF-IFD0</translation>
-    </message>
-    <message>
         <source>GeoTIFF</source>
         <translation>GeoTIFF</translation>
     </message>
@@ -1339,12 +1335,20 @@
         <translation>Warnung</translation>
     </message>
     <message>
-        <source>Disclaimer: This program can not guarantee full support for all above tags in image formats other than JPEG. RAW images are especially complicated. You should check the produced images to make sure that undesired metadata has been removed. See the manual for more information.</source>
-        <translation>Haftungsausschluss: Bei anderen Bildformaten als JPEG kann dieses Programm nicht garantieren, dass alle oben genannten Tags vollständig unterstützt werden. RAW-Bilder sind besonders kompliziert. Prüfen Sie die erzeugten Bilder, um sicherzugehen, dass unerwünschte Metadaten entfernt wurden. Mehr dazu steht im Handbuch.</translation>
-    </message>
-    <message>
         <source>all supported metadata</source>
         <translation>alle unterstützten Metadaten</translation>
+    </message>
+    <message>
+        <source>TIFF IFD0</source>
+        <translation>TIFF-IFD0</translation>
+    </message>
+    <message>
+        <source>the manual</source>
+        <translation>im Handbuch</translation>
+    </message>
+    <message>
+        <source>Disclaimer: This program can not guarantee full support for all above tags in image formats other than JPEG. RAW images are especially complicated. You should check the produced images to make sure that undesired metadata has been removed. See %1 for more information.</source>
+        <translation>Haftungsausschluss: Bei anderen Bildformaten als JPEG kann dieses Programm nicht garantieren, dass alle oben genannten Tags vollständig unterstützt werden. RAW-Bilder sind besonders kompliziert. Prüfen Sie die erzeugten Bilder, um sicherzugehen, dass unerwünschte Metadaten entfernt wurden. Mehr dazu steht %1.</translation>
     </message>
 </context>
 <context>

@@ -296,20 +296,8 @@
         <translation>Cerrar</translation>
     </message>
     <message>
-        <source>Choose Image Files</source>
-        <translation>Elegir archivos de imagen</translation>
-    </message>
-    <message>
-        <source>Add the images you want to clean. When you are ready, click &apos;next&apos; to continue to the output page.</source>
-        <translation>Añada las imágenes que desea limpiar. Cuando esté listo, haga clic en «Siguiente» para pasar a la página de salida.</translation>
-    </message>
-    <message>
         <source>Options (1/3)</source>
         <translation>Opciones (1/3)</translation>
-    </message>
-    <message>
-        <source>Decide where and how to save the cleaned files. Click &apos;next&apos; to continue to the second options page.</source>
-        <translation>Decida dónde y cómo guardar los archivos limpios. Haga clic en «Siguiente» para pasar a la segunda página de opciones.</translation>
     </message>
     <message>
         <source>Options (2/3)</source>
@@ -330,18 +318,6 @@
     <message>
         <source>Set additional options and processing rules.</source>
         <translation>Configure opciones adicionales y reglas de procesamiento.</translation>
-    </message>
-    <message>
-        <source>Ready to Start</source>
-        <translation>Listo para empezar</translation>
-    </message>
-    <message>
-        <source>The wizard has now collected enough information to begin processing the images!</source>
-        <translation>¡El asistente ya tiene toda la información necesaria para empezar a procesar las imágenes!</translation>
-    </message>
-    <message>
-        <source>Cleaning Images</source>
-        <translation>Limpiando imágenes</translation>
     </message>
     <message>
         <source>Please wait while the images are being processed...</source>
@@ -477,14 +453,6 @@
     <message>
         <source>Use this option to make sure that you remove as much metadata information as possible! There is one exception: The Adobe APP14 is not removed because doing so may change the image apperance.</source>
         <translation>¡Use esta opción para eliminar la mayor cantidad posible de metadatos! Hay una excepción: Adobe APP14 no se elimina, porque podría cambiar el aspecto de la imagen.</translation>
-    </message>
-    <message>
-        <source>Remove Tiff IDF0 data</source>
-        <translation>Eliminar los datos TIFF IFD0</translation>
-    </message>
-    <message>
-        <source>Tiff images can contain information in the first data chunk (IDF0), separate from other tags. This applies to TIFF files as well as image types based on the TIFF file format: ARQ, ARW, CR2, DNG, ERF, EXIF, FFF, HDP, WDP, JXR, IIQ, MEF, MOS, NEF, NRW, ORF, ORI, PEF, RW2, RWL, SR2 &amp; SRW.</source>
-        <translation>Las imágenes TIFF pueden contener información en el primer bloque de datos (IFD0), separada de las demás etiquetas. Esto se aplica a los archivos TIFF y a los tipos de imagen basados en el formato TIFF: ARQ, ARW, CR2, DNG, ERF, EXIF, FFF, HDP, WDP, JXR, IIQ, MEF, MOS, NEF, NRW, ORF, ORI, PEF, RW2, RWL, SR2 y SRW.</translation>
     </message>
     <message>
         <source>Obfuscate file dates</source>
@@ -656,6 +624,38 @@
         <source>The settings file %1 is larger than 1 MB, far more than stored settings ever take, so it was not read. Quillmark starts with the default options and leaves the file as it is; the options of this session are not saved.</source>
         <translation>El archivo de configuración %1 supera 1 MB, mucho más de lo que ocupa nunca una configuración guardada, así que no se ha leído. Quillmark se inicia con las opciones predeterminadas y deja el archivo como está; las opciones de esta sesión no se guardarán.</translation>
     </message>
+    <message>
+        <source>Remove TIFF IFD0 data</source>
+        <translation>Eliminar los datos TIFF IFD0</translation>
+    </message>
+    <message>
+        <source>TIFF images can contain information in the first image file directory (IFD0), separate from other tags. This applies to TIFF files as well as image types based on the TIFF file format: ARQ, ARW, CR2, DNG, ERF, EXIF, FFF, HDP, WDP, JXR, IIQ, MEF, MOS, NEF, NRW, ORF, ORI, PEF, RW2, RWL, SR2 &amp; SRW.</source>
+        <translation>Las imágenes TIFF pueden contener información en el primer directorio de archivo de imagen (IFD0), separada de las demás etiquetas. Esto se aplica a los archivos TIFF y a los tipos de imagen basados en el formato TIFF: ARQ, ARW, CR2, DNG, ERF, EXIF, FFF, HDP, WDP, JXR, IIQ, MEF, MOS, NEF, NRW, ORF, ORI, PEF, RW2, RWL, SR2 y SRW.</translation>
+    </message>
+    <message>
+        <source>Choose image files</source>
+        <translation>Elegir archivos de imagen</translation>
+    </message>
+    <message>
+        <source>Add the images you want to clean. When you are ready, click &quot;Next&quot; to continue to the output page.</source>
+        <translation>Añada las imágenes que desea limpiar. Cuando esté listo, haga clic en «Siguiente» para pasar a la página de salida.</translation>
+    </message>
+    <message>
+        <source>Decide where and how to save the cleaned files. Click &quot;Next&quot; to continue to the second options page.</source>
+        <translation>Decida dónde y cómo guardar los archivos limpios. Haga clic en «Siguiente» para pasar a la segunda página de opciones.</translation>
+    </message>
+    <message>
+        <source>Ready to start</source>
+        <translation>Listo para empezar</translation>
+    </message>
+    <message>
+        <source>Check what will happen, then press &quot;Start&quot; to clean the images.</source>
+        <translation>Compruebe lo que va a ocurrir y pulse «Iniciar» para limpiar las imágenes.</translation>
+    </message>
+    <message>
+        <source>Cleaning images</source>
+        <translation>Limpiando imágenes</translation>
+    </message>
 </context>
 <context>
     <name>ConsoleRunner</name>
@@ -682,10 +682,6 @@
 </context>
 <context>
     <name>DatePage</name>
-    <message>
-        <source>Additional Options</source>
-        <translation>Opciones adicionales</translation>
-    </message>
     <message>
         <source>Obfuscate File Dates</source>
         <translation>Ocultar las fechas de los archivos</translation>
@@ -715,10 +711,6 @@
         <translation>Si el procesamiento falla, mover el archivo original a:</translation>
     </message>
     <message>
-        <source>Recycle bin</source>
-        <translation>Papelera</translation>
-    </message>
-    <message>
         <source>Folder:</source>
         <translation>Carpeta:</translation>
     </message>
@@ -729,6 +721,14 @@
     <message>
         <source>Select output folder:</source>
         <translation>Seleccione la carpeta de destino:</translation>
+    </message>
+    <message>
+        <source>Additional options</source>
+        <translation>Opciones adicionales</translation>
+    </message>
+    <message>
+        <source>Trash</source>
+        <translation>Papelera</translation>
     </message>
 </context>
 <context>
@@ -910,10 +910,6 @@
         <translation>Mostrar metadatos</translation>
     </message>
     <message>
-        <source>Doubleclick an image to view metadata</source>
-        <translation>Doble clic: ver los metadatos</translation>
-    </message>
-    <message>
         <source>Ctrl+I shows the metadata of the current image; Delete removes the selected images.</source>
         <translation>Ctrl+I muestra los metadatos de la imagen actual; Supr quita las imágenes seleccionadas.</translation>
     </message>
@@ -932,6 +928,10 @@
     <message>
         <source>No files to process...</source>
         <translation>No hay archivos que procesar...</translation>
+    </message>
+    <message>
+        <source>Double-click an image to view its metadata</source>
+        <translation>Haga doble clic en una imagen para ver sus metadatos</translation>
     </message>
 </context>
 <context>
@@ -1054,10 +1054,6 @@
 <context>
     <name>OutputPage</name>
     <message>
-        <source>Output Mode:</source>
-        <translation>Modo de salida:</translation>
-    </message>
-    <message>
         <source>Overwrite original</source>
         <translation>Sobrescribir el original</translation>
     </message>
@@ -1096,6 +1092,10 @@
     <message>
         <source>Select output folder:</source>
         <translation>Seleccione la carpeta de destino:</translation>
+    </message>
+    <message>
+        <source>Output mode:</source>
+        <translation>Modo de salida:</translation>
     </message>
 </context>
 <context>
@@ -1315,10 +1315,6 @@
         <translation>Etiqueta &amp;&amp; miniatura PS</translation>
     </message>
     <message>
-        <source>Tiff IDF0</source>
-        <translation>TIFF IFD0</translation>
-    </message>
-    <message>
         <source>GeoTIFF</source>
         <translation>GeoTIFF</translation>
     </message>
@@ -1339,12 +1335,20 @@
         <translation>Advertencia</translation>
     </message>
     <message>
-        <source>Disclaimer: This program can not guarantee full support for all above tags in image formats other than JPEG. RAW images are especially complicated. You should check the produced images to make sure that undesired metadata has been removed. See the manual for more information.</source>
-        <translation>Aviso: en formatos de imagen distintos de JPEG, este programa no puede garantizar la compatibilidad total con todas las etiquetas anteriores. Las imágenes RAW son especialmente complicadas. Compruebe las imágenes generadas para asegurarse de que se han eliminado los metadatos no deseados. Consulte el manual para más información.</translation>
-    </message>
-    <message>
         <source>all supported metadata</source>
         <translation>todos los metadatos compatibles</translation>
+    </message>
+    <message>
+        <source>TIFF IFD0</source>
+        <translation>TIFF IFD0</translation>
+    </message>
+    <message>
+        <source>the manual</source>
+        <translation>el manual</translation>
+    </message>
+    <message>
+        <source>Disclaimer: This program can not guarantee full support for all above tags in image formats other than JPEG. RAW images are especially complicated. You should check the produced images to make sure that undesired metadata has been removed. See %1 for more information.</source>
+        <translation>Aviso: en formatos de imagen distintos de JPEG, este programa no puede garantizar la compatibilidad total con todas las etiquetas anteriores. Las imágenes RAW son especialmente complicadas. Compruebe las imágenes generadas para asegurarse de que se han eliminado los metadatos no deseados. Consulte %1 para más información.</translation>
     </message>
 </context>
 <context>

@@ -296,20 +296,8 @@
         <translation>Fermer</translation>
     </message>
     <message>
-        <source>Choose Image Files</source>
-        <translation>Choisir les fichiers image</translation>
-    </message>
-    <message>
-        <source>Add the images you want to clean. When you are ready, click &apos;next&apos; to continue to the output page.</source>
-        <translation>Ajoutez les images à nettoyer. Une fois prêt, cliquez sur «&#xa0;Suivant&#xa0;» pour passer à la page de sortie.</translation>
-    </message>
-    <message>
         <source>Options (1/3)</source>
         <translation>Options (1/3)</translation>
-    </message>
-    <message>
-        <source>Decide where and how to save the cleaned files. Click &apos;next&apos; to continue to the second options page.</source>
-        <translation>Choisissez où et comment enregistrer les fichiers nettoyés. Cliquez sur «&#xa0;Suivant&#xa0;» pour passer à la deuxième page d’options.</translation>
     </message>
     <message>
         <source>Options (2/3)</source>
@@ -330,18 +318,6 @@
     <message>
         <source>Set additional options and processing rules.</source>
         <translation>Définissez les options supplémentaires et les règles de traitement.</translation>
-    </message>
-    <message>
-        <source>Ready to Start</source>
-        <translation>Prêt à démarrer</translation>
-    </message>
-    <message>
-        <source>The wizard has now collected enough information to begin processing the images!</source>
-        <translation>L’assistant dispose maintenant de toutes les informations nécessaires pour traiter les images&#x202f;!</translation>
-    </message>
-    <message>
-        <source>Cleaning Images</source>
-        <translation>Nettoyage des images</translation>
     </message>
     <message>
         <source>Please wait while the images are being processed...</source>
@@ -477,14 +453,6 @@
     <message>
         <source>Use this option to make sure that you remove as much metadata information as possible! There is one exception: The Adobe APP14 is not removed because doing so may change the image apperance.</source>
         <translation>Utilisez cette option pour supprimer le plus de métadonnées possible&#x202f;! Une seule exception&#xa0;: le segment Adobe APP14 n’est pas supprimé, car cela pourrait modifier l’apparence de l’image.</translation>
-    </message>
-    <message>
-        <source>Remove Tiff IDF0 data</source>
-        <translation>Supprimer les données TIFF IFD0</translation>
-    </message>
-    <message>
-        <source>Tiff images can contain information in the first data chunk (IDF0), separate from other tags. This applies to TIFF files as well as image types based on the TIFF file format: ARQ, ARW, CR2, DNG, ERF, EXIF, FFF, HDP, WDP, JXR, IIQ, MEF, MOS, NEF, NRW, ORF, ORI, PEF, RW2, RWL, SR2 &amp; SRW.</source>
-        <translation>Les images TIFF peuvent contenir des informations dans le premier bloc de données (IFD0), à part des autres balises. Cela concerne les fichiers TIFF ainsi que les types d’images fondés sur le format TIFF&#xa0;: ARQ, ARW, CR2, DNG, ERF, EXIF, FFF, HDP, WDP, JXR, IIQ, MEF, MOS, NEF, NRW, ORF, ORI, PEF, RW2, RWL, SR2 et SRW.</translation>
     </message>
     <message>
         <source>Obfuscate file dates</source>
@@ -656,6 +624,38 @@
         <source>The settings file %1 is larger than 1 MB, far more than stored settings ever take, so it was not read. Quillmark starts with the default options and leaves the file as it is; the options of this session are not saved.</source>
         <translation>Le fichier de réglages %1 dépasse 1 Mo, bien plus que n’en occupent jamais des réglages enregistrés&#x202f;; il n’a donc pas été lu. Quillmark démarre avec les options par défaut et laisse le fichier tel quel&#x202f;; les options de cette session ne seront pas enregistrées.</translation>
     </message>
+    <message>
+        <source>Remove TIFF IFD0 data</source>
+        <translation>Supprimer les données TIFF IFD0</translation>
+    </message>
+    <message>
+        <source>TIFF images can contain information in the first image file directory (IFD0), separate from other tags. This applies to TIFF files as well as image types based on the TIFF file format: ARQ, ARW, CR2, DNG, ERF, EXIF, FFF, HDP, WDP, JXR, IIQ, MEF, MOS, NEF, NRW, ORF, ORI, PEF, RW2, RWL, SR2 &amp; SRW.</source>
+        <translation>Les images TIFF peuvent contenir des informations dans le premier répertoire de fichier image (IFD0), à part des autres balises. Cela concerne les fichiers TIFF ainsi que les types d’images fondés sur le format TIFF : ARQ, ARW, CR2, DNG, ERF, EXIF, FFF, HDP, WDP, JXR, IIQ, MEF, MOS, NEF, NRW, ORF, ORI, PEF, RW2, RWL, SR2 et SRW.</translation>
+    </message>
+    <message>
+        <source>Choose image files</source>
+        <translation>Choisir les fichiers image</translation>
+    </message>
+    <message>
+        <source>Add the images you want to clean. When you are ready, click &quot;Next&quot; to continue to the output page.</source>
+        <translation>Ajoutez les images à nettoyer. Une fois prêt, cliquez sur « Suivant » pour passer à la page de sortie.</translation>
+    </message>
+    <message>
+        <source>Decide where and how to save the cleaned files. Click &quot;Next&quot; to continue to the second options page.</source>
+        <translation>Choisissez où et comment enregistrer les fichiers nettoyés. Cliquez sur « Suivant » pour passer à la deuxième page d’options.</translation>
+    </message>
+    <message>
+        <source>Ready to start</source>
+        <translation>Prêt à démarrer</translation>
+    </message>
+    <message>
+        <source>Check what will happen, then press &quot;Start&quot; to clean the images.</source>
+        <translation>Vérifiez ce qui va se passer, puis appuyez sur « Démarrer » pour nettoyer les images.</translation>
+    </message>
+    <message>
+        <source>Cleaning images</source>
+        <translation>Nettoyage des images</translation>
+    </message>
 </context>
 <context>
     <name>ConsoleRunner</name>
@@ -682,10 +682,6 @@
 </context>
 <context>
     <name>DatePage</name>
-    <message>
-        <source>Additional Options</source>
-        <translation>Options supplémentaires</translation>
-    </message>
     <message>
         <source>Obfuscate File Dates</source>
         <translation>Brouiller les dates des fichiers</translation>
@@ -715,10 +711,6 @@
         <translation>En cas d’échec du traitement, déplacer le fichier d’origine vers&#xa0;:</translation>
     </message>
     <message>
-        <source>Recycle bin</source>
-        <translation>Corbeille</translation>
-    </message>
-    <message>
         <source>Folder:</source>
         <translation>Dossier&#xa0;:</translation>
     </message>
@@ -729,6 +721,14 @@
     <message>
         <source>Select output folder:</source>
         <translation>Choisir le dossier de destination&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Additional options</source>
+        <translation>Options supplémentaires</translation>
+    </message>
+    <message>
+        <source>Trash</source>
+        <translation>Corbeille</translation>
     </message>
 </context>
 <context>
@@ -910,10 +910,6 @@
         <translation>Afficher les métadonnées</translation>
     </message>
     <message>
-        <source>Doubleclick an image to view metadata</source>
-        <translation>Double-clic&#xa0;: voir les métadonnées</translation>
-    </message>
-    <message>
         <source>Ctrl+I shows the metadata of the current image; Delete removes the selected images.</source>
         <translation>Ctrl+I affiche les métadonnées de l’image courante&#x202f;; Suppr retire les images sélectionnées.</translation>
     </message>
@@ -932,6 +928,10 @@
     <message>
         <source>No files to process...</source>
         <translation>Aucun fichier à traiter...</translation>
+    </message>
+    <message>
+        <source>Double-click an image to view its metadata</source>
+        <translation>Double-cliquez sur une image pour voir ses métadonnées</translation>
     </message>
 </context>
 <context>
@@ -1054,10 +1054,6 @@
 <context>
     <name>OutputPage</name>
     <message>
-        <source>Output Mode:</source>
-        <translation>Mode de sortie&#xa0;:</translation>
-    </message>
-    <message>
         <source>Overwrite original</source>
         <translation>Remplacer l’original</translation>
     </message>
@@ -1096,6 +1092,10 @@
     <message>
         <source>Select output folder:</source>
         <translation>Choisir le dossier de destination&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Output mode:</source>
+        <translation>Mode de sortie :</translation>
     </message>
 </context>
 <context>
@@ -1315,10 +1315,6 @@
         <translation>Balise &amp;&amp; miniature PS</translation>
     </message>
     <message>
-        <source>Tiff IDF0</source>
-        <translation>TIFF IFD0</translation>
-    </message>
-    <message>
         <source>GeoTIFF</source>
         <translation>GeoTIFF</translation>
     </message>
@@ -1339,12 +1335,20 @@
         <translation>Avertissement</translation>
     </message>
     <message>
-        <source>Disclaimer: This program can not guarantee full support for all above tags in image formats other than JPEG. RAW images are especially complicated. You should check the produced images to make sure that undesired metadata has been removed. See the manual for more information.</source>
-        <translation>Avertissement&#xa0;: pour les formats d’image autres que JPEG, ce programme ne peut pas garantir la prise en charge complète de toutes les balises ci-dessus. Les images RAW sont particulièrement complexes. Vérifiez les images produites pour vous assurer que les métadonnées indésirables ont bien été supprimées. Consultez le manuel pour en savoir plus.</translation>
-    </message>
-    <message>
         <source>all supported metadata</source>
         <translation>toutes les métadonnées prises en charge</translation>
+    </message>
+    <message>
+        <source>TIFF IFD0</source>
+        <translation>TIFF IFD0</translation>
+    </message>
+    <message>
+        <source>the manual</source>
+        <translation>le manuel</translation>
+    </message>
+    <message>
+        <source>Disclaimer: This program can not guarantee full support for all above tags in image formats other than JPEG. RAW images are especially complicated. You should check the produced images to make sure that undesired metadata has been removed. See %1 for more information.</source>
+        <translation>Avertissement : pour les formats d’image autres que JPEG, ce programme ne peut pas garantir la prise en charge complète de toutes les balises ci-dessus. Les images RAW sont particulièrement complexes. Vérifiez les images produites pour vous assurer que les métadonnées indésirables ont bien été supprimées. Consultez %1 pour en savoir plus.</translation>
     </message>
 </context>
 <context>

@@ -2,11 +2,13 @@
 // catalogue with its placeholders intact, the user's language picked from the environment
 // as gettext does, and quillmark-cli speaking it.
 
+#include "core/CleanJob.h"
 #include "testutil.h"
 
 #include <QMap>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QXmlStreamReader>
 
 using namespace Qt::StringLiterals;
@@ -213,6 +215,33 @@ private Q_SLOTS:
             }
         }
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u'\n')));
+    }
+
+    // English keeps only the plural forms, and every message with a count has both: "1
+    // second", "2 seconds". The window and quillmark-cli read them even in the C locale.
+    void englishPlurals()
+    {
+        Catalogue english;
+        QString error;
+        QVERIFY2(readCatalogue(committed(u"en"_s), &english, &error), qPrintable(error));
+        QStringList faults;
+        for (auto it = m_current.cbegin(); it != m_current.cend(); ++it) {
+            if (!it->numerus)
+                continue;
+            const auto found = english.constFind(it.key());
+            if (found == english.cend() || found->type == u"unfinished" || found->forms.size() != 2
+                || found->forms.at(0).isEmpty() || found->forms.at(0) == found->forms.at(1))
+                faults << it.key();
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+        QVERIFY(std::none_of(english.cbegin(), english.cend(), [](const auto &m) { return !m.numerus; }));
+
+        QTranslator translator;
+        QVERIFY(translator.load(u"quillmark_en"_s, u":/i18n"_s));
+        QCoreApplication::installTranslator(&translator);
+        const QString one = summaryText(1, 0, 0, 1, QLocale::c());
+        QCoreApplication::removeTranslator(&translator);
+        QCOMPARE(one, u"1 image processed\r\nin 1 second (1 sec avg)"_s);
     }
 
     // The language as gettext picks it: LC_ALL, LC_MESSAGES, then LANG (neither C nor POSIX

@@ -2,7 +2,7 @@
 # Brings i18n/quillmark_*.ts up to date with the sources: new messages come in marked
 # unfinished (the translations test then fails until a translator finishes them), changed
 # ones lose nothing that still matches, vanished ones are dropped. Existing translations are
-# kept. Usage: tools/update-translations.sh [LANG...]   (default: every i18n/quillmark_*.ts;
+# kept. i18n/quillmark_en.ts holds only the English plural forms (lupdate -pluralonly). Usage: tools/update-translations.sh [LANG...]   (default: every i18n/quillmark_*.ts;
 # a new LANG such as "it" starts a new catalogue, which i18n/CMakeLists.txt must then list).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -27,7 +27,10 @@ status=0
 for lang in "$@"; do
     ts="i18n/quillmark_$lang.ts"
     # No source locations: they would change with every edit and make merges conflict.
-    output=$("$lupdate" -locations none -no-obsolete -source-language en -target-language "$lang" src -ts "$ts" 2>&1)
+    # English needs only the plural forms of the messages with a count.
+    only=()
+    [ "$lang" = en ] && only=(-pluralonly)
+    output=$("$lupdate" -locations none -no-obsolete "${only[@]}" -source-language en -target-language "$lang" src -ts "$ts" 2>&1)
     echo "$output"
     # A tr() without a class context is silently left out of the catalogue; say so.
     if grep -E "cannot be called without context|lacks Q_OBJECT" <<<"$output" >&2; then

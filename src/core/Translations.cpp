@@ -5,6 +5,7 @@
 #include <QLibraryInfo>
 #include <QRegularExpression>
 #include <QTranslator>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -50,8 +51,17 @@ QString installTranslators(QCoreApplication &app)
         QDir::cleanPath(QCoreApplication::applicationDirPath() + u"/../share/quillmark/translations"_s),
         u":/i18n"_s,
     };
+    // English is the source language; its catalogue holds only the plural forms ("1 image",
+    // "2 images"). It is installed first, so a language without a catalogue of its own, or
+    // none at all (C), still reads right in English.
+    auto *english = new QTranslator(&app);
+    if (std::any_of(folders.cbegin(), folders.cend(),
+            [english](const QString &folder) { return english->load(u"quillmark_en"_s, folder); }))
+        QCoreApplication::installTranslator(english);
+    else
+        delete english;
     for (const QString &language : preferredLanguages()) {
-        // English needs no catalogue; an English entry before another language keeps it English.
+        // An English entry before another language keeps it English.
         if (language == u"en" || language.startsWith(u"en_"))
             return {};
         auto *own = new QTranslator(&app);

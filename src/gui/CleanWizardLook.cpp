@@ -76,9 +76,9 @@ constexpr TipEntry optionTips[18] = {
             "Use this option to make sure that you remove as much metadata information as possible! "
             "There is one exception: The Adobe APP14 is not removed because doing so may change the "
             "image apperance.")},
-    {QT_TRANSLATE_NOOP("CleanWizard", "Remove Tiff IDF0 data"),
+    {QT_TRANSLATE_NOOP("CleanWizard", "Remove TIFF IFD0 data"),
         QT_TRANSLATE_NOOP("CleanWizard",
-            "Tiff images can contain information in the first data chunk (IDF0), separate from other "
+            "TIFF images can contain information in the first image file directory (IFD0), separate from other "
             "tags. This applies to TIFF files as well as image types based on the TIFF file format: ARQ, "
             "ARW, CR2, DNG, ERF, EXIF, FFF, HDP, WDP, JXR, IIQ, MEF, MOS, NEF, NRW, ORF, ORI, PEF, RW2, "
             "RWL, SR2 & SRW.")},

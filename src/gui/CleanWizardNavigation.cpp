@@ -93,8 +93,8 @@ void CleanWizard::showPage()
         buttons(true, false, true);
         cmdCancel->setText(tr("Close"));
         cmdNext->setText(tr("Next >"));
-        header(tr("Choose Image Files"),
-            tr("Add the images you want to clean. When you are ready, click 'next' to continue to the "
+        header(tr("Choose image files"),
+            tr("Add the images you want to clean. When you are ready, click \"Next\" to continue to the "
                "output page."));
         updateAndFocus();
         break;
@@ -102,7 +102,7 @@ void CleanWizard::showPage()
         buttons(true, true, true);
         cmdNext->setText(tr("Next >"));
         header(tr("Options (1/3)"),
-            tr("Decide where and how to save the cleaned files. Click 'next' to continue to the second "
+            tr("Decide where and how to save the cleaned files. Click \"Next\" to continue to the second "
                "options page."));
         updateAndFocus();
         break;
@@ -122,14 +122,13 @@ void CleanWizard::showPage()
     case Page::Ready:
         buttons(true, true, true);
         cmdNext->setText(tr("Start >"));
-        header(tr("Ready to Start"),
-            tr("The wizard has now collected enough information to begin processing the images!"));
+        header(tr("Ready to start"), tr("Check what will happen, then press \"Start\" to clean the images."));
         showReadySummary();
         break;
     case Page::Run:
         buttons(false, false, true);
         cmdCancel->setText(tr("Stop"));
-        header(tr("Cleaning Images"), tr("Please wait while the images are being processed..."));
+        header(tr("Cleaning images"), tr("Please wait while the images are being processed..."));
         break;
     case Page::Finished:
         buttons(true, false, true);

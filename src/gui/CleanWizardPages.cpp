@@ -120,17 +120,19 @@ QWidget *CleanWizard::buildHeader()
     picFrameTop = new QFrame(this);
     picFrameTop->setObjectName(u"picFrameTop"_s);
     picFrameTop->setFrameShape(QFrame::NoFrame);
+    // The band stands out from the page as a text field does: white on a light desktop,
+    // dark on a dark one, following a palette change while the window is open.
     picFrameTop->setAutoFillBackground(true);
-    QPalette palette = picFrameTop->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    picFrameTop->setPalette(palette);
+    picFrameTop->setBackgroundRole(QPalette::Base);
+    picFrameTop->setForegroundRole(QPalette::Text);
     picFrameTop->setMinimumHeight(headerHeight);
 
     lblTopTitle = heading(tr("Title"), picFrameTop);
     lblTopTitle->setObjectName(u"lblTopTitle"_s);
     lblTopText = wrapped(tr("Description"), picFrameTop);
     lblTopText->setObjectName(u"lblTopText"_s);
+    lblTopTitle->setForegroundRole(QPalette::Text);
+    lblTopText->setForegroundRole(QPalette::Text);
     picSplashTop = new QLabel(picFrameTop);
     picSplashTop->setObjectName(u"picSplashTop"_s);
     picSplashTop->setFixedSize(bannerSide, bannerSide);

@@ -20,7 +20,7 @@ using namespace CleanWizardParts;
 DatePage::DatePage(QWidget *parent)
     : WizardPage(u"picFrameDate"_s, parent)
 {
-    auto *title = heading(tr("Additional Options"), this);
+    auto *title = heading(tr("Additional options"), this);
     title->setObjectName(u"lblAdditionalOptions"_s);
 
     m_resetDates = new QCheckBox(tr("Obfuscate File Dates"), this);
@@ -46,7 +46,7 @@ DatePage::DatePage(QWidget *parent)
     m_moveFailed = new QCheckBox(tr("If processing fails, move original file to:"), this);
     m_moveFailed->setObjectName(u"chkDeleteFileOnFail"_s);
     m_failGroup = new QButtonGroup(this);
-    const QStringList failCaptions = {tr("Recycle bin"), tr("Folder:")};
+    const QStringList failCaptions = {tr("Trash"), tr("Folder:")};
     for (int i = 0; i < 2; ++i) {
         m_failTargets.at(i) = new QRadioButton(failCaptions.at(i), this);
         m_failTargets.at(i)->setObjectName(u"optProcessingFail_"_s + QString::number(i));

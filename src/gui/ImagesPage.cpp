@@ -67,7 +67,7 @@ ImagesPage::ImagesPage(PathListModel *files, QWidget *parent)
     m_list->addAction(show);
     m_list->setContextMenuPolicy(Qt::ActionsContextMenu);
 
-    auto *tip = new QLabel(tr("Doubleclick an image to view metadata"), this);
+    auto *tip = new QLabel(tr("Double-click an image to view its metadata"), this);
     tip->setObjectName(u"lblShowMetadataTip"_s);
     m_list->setWhatsThis(escaped(tip->text() + u". "_s
         + tr("Ctrl+I shows the metadata of the current image; Delete removes the "

@@ -20,7 +20,7 @@ using namespace CleanWizardParts;
 OutputPage::OutputPage(QWidget *parent)
     : WizardPage(u"picFrameOutput"_s, parent)
 {
-    auto *title = heading(tr("Output Mode:"), this);
+    auto *title = heading(tr("Output mode:"), this);
     title->setObjectName(u"lblOutputMode"_s);
 
     const QStringList captions

@@ -2,12 +2,14 @@
 
 #include "core/PathList.h"
 #include "gui/Mnemonics.h"
+#include "gui/Prompts.h"
 #include "gui/WizardRules.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QUrl>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -32,7 +34,7 @@ TagsPage::TagsPage(QWidget *parent)
     m_iptc = box(u"chkCleanIPTC"_s, tr("IPTC"));
     m_icc = box(u"chkCleanICC"_s, tr("ICC Profile"));
     m_photoshop = box(u"chkCleanPhotoshop"_s, tr("PS Tag && Thumb"));
-    m_tiffIfd0 = box(u"chkCleanTiffIdf0"_s, tr("Tiff IDF0"));
+    m_tiffIfd0 = box(u"chkCleanTiffIdf0"_s, tr("TIFF IFD0"));
     m_geoTiff = box(u"chkCleanGeoTiff"_s, tr("GeoTIFF"));
     m_adobeApp14 = box(u"chkCleanAdobeApp14"_s, tr("APP14"));
     m_other = box(u"chkCleanOther"_s, tr("All Other"));
@@ -68,12 +70,19 @@ TagsPage::TagsPage(QWidget *parent)
     m_disclaimerPicture->setPixmap(artPixmap(u"disclaimer"_s, QSize(24, 24)));
     m_disclaimerPicture->setAlignment(Qt::AlignTop);
     m_disclaimerPicture->setAccessibleName(tr("Warning"));
-    m_disclaimer = wrapped(tr("Disclaimer: This program can not guarantee full support for all above tags in "
-                              "image formats other than JPEG. RAW images are especially complicated. You "
-                              "should check the produced images to make sure that undesired metadata has "
-                              "been removed. See the manual for more information."),
+    // "the manual" opens the help page on formats; the rest of the text is plain.
+    const QString manual = u"<a href=\"%1\">%2</a>"_s.arg(
+        manualUrl().toString(QUrl::FullyEncoded).toHtmlEscaped(), escaped(tr("the manual")));
+    m_disclaimer = wrapped(escaped(tr("Disclaimer: This program can not guarantee full support for all above tags in "
+                                      "image formats other than JPEG. RAW images are especially complicated. You "
+                                      "should check the produced images to make sure that undesired metadata has "
+                                      "been removed. See %1 for more information."))
+                               .arg(manual),
         this);
     m_disclaimer->setObjectName(u"lblDisclaimer"_s);
+    m_disclaimer->setTextFormat(Qt::RichText);
+    m_disclaimer->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    connect(m_disclaimer, &QLabel::linkActivated, this, [](const QString &link) { Prompts::openUrl(QUrl(link)); });
     auto *disclaimer = new QHBoxLayout;
     disclaimer->setSpacing(8);
     disclaimer->addWidget(m_disclaimerPicture, 0, Qt::AlignTop);
@@ -103,6 +112,11 @@ TagsPage::TagsPage(QWidget *parent)
 }
 
 TagsPage::~TagsPage() = default;
+
+QUrl TagsPage::manualUrl()
+{
+    return QUrl(u"https://www.corvane.org/help/?app=quillmark&topic=formats"_s);
+}
 
 QList<std::pair<QWidget *, QWidget *>> TagsPage::helpAnchors() const
 {

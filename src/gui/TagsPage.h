@@ -6,6 +6,7 @@
 class PathList;
 struct ControlStates;
 class QCheckBox;
+class QUrl;
 
 // Page 4: which metadata to remove, one box per group, and whether the orientation and
 // colour profile stay. The disclaimer shows while the list holds other images than JPEGs.
@@ -29,6 +30,8 @@ public:
     void showDisclaimerFor(const PathList &files);
     // What the ready page lists as removed, by the boxes' captions.
     QStringList removedNames() const;
+    // The help page the disclaimer's "the manual" opens: what each format keeps.
+    static QUrl manualUrl();
 
 Q_SIGNALS:
     // A box was ticked or cleared: the wizard applies its rules again.
