@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QString>
@@ -14,6 +15,7 @@
 #include <QTest>
 #include <ftw.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace testutil {
 
@@ -269,6 +271,35 @@ private:
     const char *m_name; // first, so the two below can read it
     bool m_hadValue = qEnvironmentVariableIsSet(m_name);
     QByteArray m_old = qgetenv(m_name);
+};
+
+// Makes a folder or file that this process cannot write to while it lives: its mode is
+// cleared of write bits, and for root, whom the bits do not stop, it is made immutable
+// (chattr +i). ok() is false where neither works (then skip).
+class Unwritable {
+public:
+    explicit Unwritable(const QString &path)
+        : m_path(path)
+    {
+        const QByteArray bytes = QFile::encodeName(path);
+        ::chmod(bytes.constData(), QFileInfo(path).isDir() ? 0555 : 0444);
+        if (::geteuid() == 0)
+            m_immutable = QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), path}) == 0;
+        m_ok = ::access(bytes.constData(), W_OK) != 0;
+    }
+    ~Unwritable()
+    {
+        if (m_immutable)
+            QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), m_path});
+        ::chmod(QFile::encodeName(m_path).constData(), QFileInfo(m_path).isDir() ? 0755 : 0644);
+    }
+    bool ok() const { return m_ok; }
+    Q_DISABLE_COPY_MOVE(Unwritable)
+
+private:
+    QString m_path;
+    bool m_immutable = false;
+    bool m_ok = false;
 };
 
 } // namespace testutil

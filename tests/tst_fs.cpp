@@ -1,6 +1,7 @@
 // System folders, path helpers and the trash.
 
 #include "core/NativePath.h"
+#include "core/RunCheck.h"
 #include "core/SystemFolders.h"
 #include "core/Trash.h"
 #include "testutil.h"
@@ -147,6 +148,103 @@ private Q_SLOTS:
         QVERIFY(::access((QFile::encodeName(dataHome) + "/Trash/files/caf\xe9.jpg.2").constData(), F_OK) == 0);
         QVERIFY(!MoveToRecycleBin(path)); // gone
         testutil::removeTree(dir.path());
+    }
+
+    // The check before a run, on real folders: each case names what stops the run, or
+    // nothing when it can start. The probe it makes is gone afterwards.
+    void runCheck_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("outputFolder"); // relative to the test folder
+        QTest::addColumn<QString>("unwritable"); // made unwritable first; relative, or empty
+        QTest::addColumn<qint64>("freeBytes"); // what the volume is said to hold; -1: the truth
+        QTest::addColumn<QString>("expected"); // a part of the reason; empty: the run may start
+        const int folder = int(OutputMode::Folder), suffix = int(OutputMode::Suffix);
+        const int overwrite = int(OutputMode::Overwrite);
+        QTest::newRow("suffix, writable") << suffix << QString() << QString() << qint64(-1) << QString();
+        QTest::newRow("folder exists") << folder << u"out"_s << QString() << qint64(-1) << QString();
+        QTest::newRow("folder to be made") << folder << u"new/deeper"_s << QString() << qint64(-1) << QString();
+        QTest::newRow("parent is a file")
+            << folder << u"file.txt/out"_s << QString() << qint64(-1)
+            << u"The folder %1/file.txt/out cannot be made: %1/file.txt is a file, not a folder."_s;
+        QTest::newRow("folder unwritable")
+            << folder << u"out"_s << u"out"_s << qint64(-1) << u"The folder %1/out cannot be written to."_s;
+        QTest::newRow("folder under unwritable") << folder << u"out/new"_s << u"out"_s << qint64(-1)
+                                                 << u"The folder %1/out/new cannot be made: %1/out cannot"_s;
+        QTest::newRow("suffix, image folder unwritable")
+            << suffix << QString() << u"images"_s << qint64(-1) << u"The folder %1/images cannot"_s;
+        QTest::newRow("overwrite, original read-only") << overwrite << QString() << u"images/b.jpg"_s << qint64(-1)
+                                                       << u"1 original cannot be overwritten: %1/images/b.jpg"_s;
+        QTest::newRow("overwrite, writable") << overwrite << QString() << QString() << qint64(-1) << QString();
+        QTest::newRow("no room") << folder << u"out"_s << QString() << qint64(300'000)
+                                 << u"Not enough free space in "_s;
+        QTest::newRow("room enough") << suffix << QString() << QString() << (qint64(1) << 40) << QString();
+    }
+    void runCheck()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, outputFolder);
+        QFETCH(QString, unwritable);
+        QFETCH(qint64, freeBytes);
+        QFETCH(QString, expected);
+        QTemporaryDir dir;
+        const QString base = dir.path();
+        QVERIFY(QDir().mkpath(base + u"/images"_s) && QDir().mkpath(base + u"/out"_s));
+        QFile file(base + u"/file.txt"_s);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        QStringList images;
+        for (const QString &name : {u"a.jpg"_s, u"b.jpg"_s}) {
+            QVERIFY(testutil::copySample(u"jpeg_iphonexr_full_photo.jpg"_s, base + u"/images/"_s + name));
+            images << base + u"/images/"_s + name;
+        }
+        std::optional<testutil::Unwritable> locked;
+        if (!unwritable.isEmpty()) {
+            locked.emplace(base + u'/' + unwritable);
+            if (!locked->ok())
+                QSKIP("cannot make a folder or file unwritable here");
+        }
+        JobOptions options;
+        options.outputMode = OutputMode(mode);
+        options.outputFolder = outputFolder.isEmpty() ? QString() : base + u'/' + outputFolder;
+        RunCheck::FreeSpace space;
+        if (freeBytes >= 0)
+            space = [freeBytes](const QString &) { return std::optional<qint64>(freeBytes); };
+        const QStringList before = QDir(base + u"/images"_s).entryList(QDir::AllEntries | QDir::Hidden);
+
+        const QString problem = RunCheck::problem(options, images, base, space);
+
+        if (expected.isEmpty())
+            QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        else
+            QVERIFY2(problem.contains(expected.contains(u"%1") ? expected.arg(base) : expected), qPrintable(problem));
+        QCOMPARE(QDir(base + u"/images"_s).entryList(QDir::AllEntries | QDir::Hidden), before);
+        QVERIFY(!QFileInfo::exists(base + u"/new"_s)); // the check makes no folder
+    }
+
+    // Outputs of other listed images are no images to clean; in place there are none.
+    void earlierOutputs_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QStringList>("images");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("suffix") << int(OutputMode::Suffix)
+                                << QStringList {u"/p/a.jpg"_s, u"/p/a_cleaned.jpg"_s, u"/p/b_cleaned.jpg"_s} << 1;
+        QTest::newRow("prefix") << int(OutputMode::Prefix)
+                                << QStringList {u"/p/a.jpg"_s, u"/p/cleaned_a.jpg"_s, u"/q/cleaned_a.jpg"_s} << 1;
+        QTest::newRow("folder") << int(OutputMode::Folder) << QStringList {u"/p/a.jpg"_s, u"/out/a.jpg"_s} << 1;
+        QTest::newRow("overwrite") << int(OutputMode::Overwrite) << QStringList {u"/p/a.jpg"_s, u"/p/a_cleaned.jpg"_s}
+                                   << 0;
+    }
+    void earlierOutputs()
+    {
+        QFETCH(int, mode);
+        QFETCH(QStringList, images);
+        QFETCH(int, expected);
+        JobOptions options;
+        options.outputMode = OutputMode(mode);
+        options.outputFolder = u"/out"_s;
+        QCOMPARE(RunCheck::earlierOutputCount(images, options, u"/"_s), expected);
     }
 };
 
