@@ -568,6 +568,44 @@ private Q_SLOTS:
         QVERIFY(json.value(u"files"_s).toArray().size() < count);
         QCOMPARE(QDir(folder).entryList(QDir::Files).size(), count);
     }
+
+    // A run whose outputs cannot be written does not start: status 2 with the reason on
+    // standard error before any work, and nothing written anywhere. The row's "%1" is
+    // its folder of images.
+    void refusedBeforeAnyWork_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("locked"); // made unwritable: relative to the row's folder
+        QTest::addColumn<QString>("message");
+        QTest::newRow("output folder") << QStringList {u"--output"_s, u"folder=%1/out"_s} << u"out"_s
+                                       << u"The folder %1/out cannot be written to."_s;
+        QTest::newRow("beside the images") << QStringList {} << QString() << u"The folder %1 cannot be written to."_s;
+        QTest::newRow("overwrite") << QStringList {u"--output"_s, u"overwrite"_s} << u"png_exif_gps_xmp.png"_s
+                                   << u"1 original cannot be overwritten: %1/png_exif_gps_xmp.png"_s;
+    }
+    void refusedBeforeAnyWork()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, locked);
+        QFETCH(QString, message);
+        const QString folder = folderWith(
+            u"refused_"_s + tagName(), {u"png_exif_gps_xmp.png"_s, u"jpeg_canon_eos5d3_gps_xmp_makernotes.jpg"_s});
+        QVERIFY(QDir().mkpath(folder + u"/out"_s));
+        const QStringList before = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        const QByteArray hash = testutil::sha256(folder + u"/png_exif_gps_xmp.png"_s);
+        for (QString &arg : args)
+            arg = arg.arg(folder);
+        testutil::Unwritable unwritable(locked.isEmpty() ? folder : folder + u'/' + locked);
+        if (!unwritable.ok())
+            QSKIP("cannot make a folder or file unwritable here");
+        const Run r = runCli(args << folder, env());
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY2(r.err.contains(u"quillmark-cli: cannot start: "_s + message.arg(folder)), qPrintable(r.err));
+        QVERIFY(r.out.isEmpty());
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before);
+        QVERIFY(QDir(folder + u"/out"_s).isEmpty());
+        QCOMPARE(testutil::sha256(folder + u"/png_exif_gps_xmp.png"_s), hash);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -6,6 +6,7 @@
 #include "core/CliOptions.h"
 #include "core/ConsoleRunner.h"
 #include "core/NativePath.h"
+#include "core/RunCheck.h"
 #include "core/RunReport.h"
 #include "core/SystemFolders.h"
 #include "core/Translations.h"
@@ -198,6 +199,13 @@ int main(int argc, char *argv[])
                          "libimage-exiftool-perl) or place the exiftool program beside quillmark-cli.")
             + u'\n');
         return ExitInternal;
+    }
+
+    // A run that could write nothing does not start (the window's ready page says the same).
+    if (const QString problem = RunCheck::problem(options, images, env.programFolder); !problem.isEmpty()) {
+        progress.finish();
+        printErr(Cli::tr("quillmark-cli: cannot start: %1").arg(problem) + u'\n');
+        return ExitUsage;
     }
 
     CleanJob job(options, env);
