@@ -279,6 +279,29 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(dir.filePath(u"out/"_s + kSample)));
         QCOMPARE(testutil::readFile(configFile()), bytes);
     }
+
+    // An unattended run whose outputs cannot be written does not start: status 2, the
+    // reason on standard error, nothing written.
+    void autoRefusedByTheCheck()
+    {
+        const QDir dir(m_dir.filePath(u"checked"_s));
+        QVERIFY(dir.mkpath(u"images"_s) && dir.mkpath(u"out"_s));
+        QVERIFY(QDir().mkpath(QFileInfo(configFile()).absolutePath()));
+        QVERIFY(testutil::writeFile(configFile(),
+            "[Quillmark]\ntxtOutput=" + QFile::encodeName(dir.filePath(u"out"_s)) + "\noptOutputMode=1\n"));
+        const auto removeFile = qScopeGuard([this] { QFile::remove(configFile()); });
+        QVERIFY(testutil::copySample(kSample, dir.filePath(u"images/"_s + kSample)));
+        testutil::Unwritable locked(dir.filePath(u"out"_s));
+        if (!locked.ok())
+            QSKIP("cannot make a folder unwritable here");
+        const Ended e = run({"-auto", "images"}, dir.path(), 60000);
+        QCOMPARE(e.exitCode, 2);
+        QVERIFY2(e.err.contains(u"quillmark: -auto: cannot start: The folder "_s + dir.filePath(u"out"_s)
+                     + u" cannot be written to."_s),
+            qPrintable(e.err));
+        QVERIFY(QDir(dir.filePath(u"out"_s)).isEmpty());
+        QCOMPARE(QDir(dir.filePath(u"images"_s)).entryList(QDir::Files), QStringList {kSample});
+    }
 };
 
 QTEST_GUILESS_MAIN(TestGuiCommandLine)

@@ -148,15 +148,17 @@ private Q_SLOTS:
         QTest::qWait(0);
         QCOMPARE(w->lstFiles().ListCount(), 3);
 
+        // Dropped on the welcome page, images go straight to the ready page (the quick way).
         w = m_box->window();
         QVERIFY(guitest::drop(child<QWidget>(*w, "picFrameWelcome"), {folder + u"/x.jpg"_s}));
-        QTRY_COMPARE(w->iPage(), 2);
+        QTRY_COMPARE(w->iPage(), 6);
         QCOMPARE(listed(*w), QStringList {folder + u"/x.jpg"_s});
         QVERIFY(child<QPushButton>(*w, "cmdNext")->isEnabled());
-        w->goBack();
+        while (w->iPage() > 1)
+            w->goBack();
         QVERIFY(guitest::drop(child<QLabel>(*w, "picSplash"), {folder + u"/y.jpg"_s}));
         QTRY_COMPARE(w->lstFiles().ListCount(), 2);
-        QCOMPARE(w->iPage(), 2);
+        QCOMPARE(w->iPage(), 6);
 
         w = m_box->window();
         QVERIFY(guitest::drop(child<QLabel>(*w, "Label7"), {}, false));
@@ -202,7 +204,8 @@ private Q_SLOTS:
         auto w = m_box->window({loose + u"/c.tif"_s, chosen, chosen + u"/a.jpg"_s, loose + u"/d.doc"_s,
             loose + u"/c.tif"_s, gone, whole + u"/trip "_s, whole + u"/pics\"2024"_s, whole + u"/ lead.jpg"_s,
             whole + u"/\"q\".jpg"_s, u"--"_s, whole + u"/-dash.jpg"_s});
-        QTRY_COMPARE(w->iPage(), 2);
+        // Images on the command line lead straight to the ready page (the quick way).
+        QTRY_COMPARE(w->iPage(), 6);
         // In the order given; what is listed already, unsupported or missing is not listed,
         // and the unsupported file is kept to be told about (the count's tooltip now, the
         // finished page later).
@@ -328,6 +331,36 @@ private Q_SLOTS:
             QCOMPARE(lblNumFileAdded->text(),
                 w->lstFiles().ListCount() == 1 ? u"1 image"_s : u"%1 images"_s.arg(w->lstFiles().ListCount()));
         }
+    }
+
+    // A folder that holds nothing to clean is named under the list, one note for all the
+    // folders of one drop; earlier outputs beside their originals are not counted.
+    void silentFoldersAndEarlierOutputs()
+    {
+        const QString empty = m_box->path(u"silent/empty"_s);
+        QVERIFY(QDir().mkpath(empty));
+        const QString texts = folderWith(u"silent/texts"_s, {u"notes.txt"_s, u"clip.mp4"_s});
+        auto w = m_box->window();
+        auto *lblAddNote = child<QLabel>(*w, "lblAddNote");
+        QVERIFY(guitest::drop(child<QWidget>(*w, "picFrameWelcome"), {empty}));
+        QTRY_COMPARE(w->iPage(), 2);
+        QVERIFY(lblAddNote->isVisible());
+        QCOMPARE(lblAddNote->text(), u"No images to clean were found in %1."_s.arg(empty));
+        auto *lwFiles = child<QTreeView>(*w, "lwFiles");
+        QVERIFY(guitest::drop(lwFiles->viewport(), {empty, texts}));
+        QTRY_COMPARE(lblAddNote->text(), u"No images to clean were found in 2 folders: %1, %2"_s.arg(empty, texts));
+        w = m_box->window({empty}); // the same on the command line
+        QTRY_COMPARE(w->iPage(), 2);
+        lblAddNote = child<QLabel>(*w, "lblAddNote");
+        QTRY_COMPARE(lblAddNote->text(), u"No images to clean were found in %1."_s.arg(empty));
+
+        const QString earlier = m_box->imageFolder(u"silent/earlier"_s, {u"png_exif_gps_xmp.png"_s});
+        QVERIFY(QFile::copy(earlier + u"/png_exif_gps_xmp.png"_s, earlier + u"/png_exif_gps_xmp_cleaned.png"_s));
+        w->addFolder(earlier);
+        w->updateControls();
+        QVERIFY(!lblAddNote->isVisible());
+        QCOMPARE(w->lstFiles().ListCount(), 2);
+        QCOMPARE(child<QLabel>(*w, "lblNumFileAdded")->text(), u"1 image (1 earlier output left out)"_s);
     }
 };
 

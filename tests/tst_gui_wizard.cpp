@@ -6,10 +6,13 @@
 #include "guitestutil.h"
 
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 
 using namespace Qt::StringLiterals;
+using guitest::caption;
 using guitest::child;
 
 namespace {
@@ -360,6 +363,76 @@ private Q_SLOTS:
         w->openLink(5);
         QCOMPARE(guitest::recordedTexts(Prompts::Kind::Open),
             expected.isEmpty() ? QStringList() : QStringList {m_box->path(expected)});
+    }
+
+    // The check before a run, on the ready page: the reason names the folder and Start
+    // stays disabled; with the page skipped, Next on page 5 shows it there instead of
+    // starting. Once the folder takes files, the same way cleans.
+    void readyPageChecksTheRun_data() { testutil::boolRows("skipped", "ready page shown", "ready page skipped"); }
+    void readyPageChecksTheRun()
+    {
+        QFETCH(bool, skipped);
+        const QString out = m_box->path(skipped ? u"locked-skipped"_s : u"locked-shown"_s);
+        QVERIFY(QDir().mkpath(out));
+        auto w = windowAt(3);
+        const auto restore = qScopeGuard([&w] {
+            child<QRadioButton>(*w, "optOutputMode_3")->setChecked(true);
+            child<QCheckBox>(*w, "chkSkipReadyPage")->setChecked(false);
+        });
+        child<QRadioButton>(*w, "optOutputMode_1")->setChecked(true);
+        child<QLineEdit>(*w, "txtOutput")->setText(out);
+        child<QCheckBox>(*w, "chkSkipReadyPage")->setChecked(skipped);
+        auto *cmdNext = child<QPushButton>(*w, "cmdNext");
+        auto *lblPreflight = child<QLabel>(*w, "lblPreflight");
+        {
+            testutil::Unwritable locked(out);
+            if (!locked.ok())
+                QSKIP("cannot make a folder unwritable here");
+            w->goNext();
+            w->goNext();
+            QCOMPARE(caption(cmdNext), skipped ? u"Start >"_s : u"Next >"_s);
+            cmdNext->click();
+            QCOMPARE(w->iPage(), 6);
+            QVERIFY(lblPreflight->isVisible() && child<QLabel>(*w, "imgPreflight")->isVisible());
+            QCOMPARE(lblPreflight->text(), u"The folder %1 cannot be written to."_s.arg(out));
+            QVERIFY(!cmdNext->isEnabled());
+            w->goNext(); // what a key press could still reach
+            QCOMPARE(w->iPage(), 6);
+            QCOMPARE(QDir(out).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+        }
+        w->goBack();
+        QVERIFY(guitest::runToFinishedPage(*w));
+        QVERIFY(lblPreflight->text().isEmpty());
+        QVERIFY(QFileInfo::exists(out + u'/' + QFileInfo(m_jpeg).fileName()));
+    }
+
+    // The quick way: a folder dropped on the welcome page shows the ready page with the
+    // stored options, and one press of Start cleans it. Stored options that are not
+    // complete (folder mode without a folder) show the page that wants something.
+    void dropThenStart()
+    {
+        const QString folder
+            = m_box->imageFolder(u"quick"_s, {u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s, u"png_exif_gps_xmp.png"_s});
+        auto w = m_box->window();
+        child<QRadioButton>(*w, "optOutputMode_3")->setChecked(true);
+        QVERIFY(guitest::drop(child<QWidget>(*w, "picFrameWelcome"), {folder}));
+        QTRY_COMPARE(w->iPage(), 6);
+        QVERIFY2(child<QLabel>(*w, "lblReadySummary")->text().startsWith(u"2 images will be cleaned"_s),
+            qPrintable(child<QLabel>(*w, "lblReadySummary")->text()));
+        child<QPushButton>(*w, "cmdNext")->click();
+        QVERIFY(guitest::waitForFinishedPage(*w));
+        for (const QString &name :
+            {u"jpeg_iphone4s_gps_xmp_makernotes_cleaned.jpg"_s, u"png_exif_gps_xmp_cleaned.png"_s})
+            QVERIFY2(QFileInfo::exists(folder + u'/' + name), qPrintable(name));
+
+        w = m_box->window();
+        child<QRadioButton>(*w, "optOutputMode_1")->setChecked(true);
+        child<QLineEdit>(*w, "txtOutput")->clear();
+        const auto restore = qScopeGuard([&w] { child<QRadioButton>(*w, "optOutputMode_3")->setChecked(true); });
+        QVERIFY(guitest::drop(child<QWidget>(*w, "picFrameWelcome"), {m_jpeg}));
+        QTRY_COMPARE(w->iPage(), 3);
+        w->goBack();
+        QCOMPARE(w->iPage(), 2); // the full wizard is still there
     }
 };
 

@@ -33,6 +33,7 @@ class WelcomePage;
 class PathListModel;
 class OutcomeListModel;
 class SettingsStore;
+struct ControlInputs;
 struct JobResult;
 struct StoredOptions;
 
@@ -176,6 +177,12 @@ private:
     // Pages (CleanWizardNavigation.cpp; the result in CleanWizardRun.cpp)
     void setPageVisibility(Page page);
     WizardPage *pageWidget(Page page) const;
+    ControlInputs controlInputs() const;
+    // The quick way after a drop or a command line: the ready page when the stored
+    // options are complete, otherwise the first page that wants something.
+    void showReadyOrIncomplete();
+    // The check before a run, shown on the ready page: empty when the run can start.
+    QString checkRun();
     void showResult(const JobResult &result);
 
     // Images (CleanWizardImages.cpp)
@@ -183,6 +190,7 @@ private:
     void queueRow(const QString &path);
     void noteLeftOut(const FileOutcome &outcome);
     void clearLeftOut();
+    void tellSilentFolders();
     void flushPendingRows();
     void addFolderWithCaption(const QString &folder);
 
@@ -237,6 +245,9 @@ private:
     // cannot write, paths too long, other files named): the finished page lists them.
     QList<FileOutcome> m_leftOut;
     QSet<QString> m_leftOutPaths;
+    // Folders added in one go that held no image to clean: the images page names them.
+    QStringList m_silentFolders;
+    QString m_runProblem; // why the run cannot start (checkRun), or empty
 
     bool m_uiBuilt = false;
     bool m_commandLineDone = false;

@@ -5,6 +5,8 @@
 
 #include "core/CleanJob.h"
 #include "core/ConsoleRunner.h"
+#include "core/RunCheck.h"
+#include "core/StoredOptions.h"
 #include "core/SystemFolders.h"
 #include "gui/BalloonTip.h"
 #include "gui/CleanWizard.h"
@@ -239,7 +241,9 @@ bool CleanWizard::compareWithOriginal(int row)
 
 QString CleanWizard::readySummaryText() const
 {
-    const int count = m_lstFiles.ListCount();
+    // Earlier outputs in the list are left out by the run, so they are not promised here.
+    const int count = m_lstFiles.ListCount()
+        - RunCheck::earlierOutputCount(m_lstFiles.toStringList(), storedOptions().job, m_programFolder);
     QString text = count == 1 ? tr("1 image will be cleaned") : tr("%1 images will be cleaned").arg(count);
     switch (m_outputPage->outputMode()) {
     case 0:

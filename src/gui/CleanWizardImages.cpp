@@ -2,6 +2,7 @@
 // command line.
 
 #include "core/ImageFiles.h"
+#include "core/NativePath.h"
 #include "core/RunReport.h"
 #include "core/SystemFolders.h"
 #include "core/WindowCommandLine.h"
@@ -16,6 +17,7 @@
 #include <QFileInfo>
 #include <QPushButton>
 #include <QSet>
+#include <cstdio>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -43,6 +45,7 @@ public:
         m_window.m_sinceYield.start();
         if (m_outer) {
             m_window.m_stopAdding = false;
+            m_window.m_silentFolders.clear();
             m_cancelCaption = m_window.cmdCancel->text();
             m_window.cmdCancel->setText(CleanWizard::tr("Stop"));
         }
@@ -55,6 +58,7 @@ public:
         m_window.m_stopAdding = false;
         m_window.cmdCancel->setText(m_cancelCaption);
         m_window.flushPendingRows();
+        m_window.tellSilentFolders();
     }
     Q_DISABLE_COPY_MOVE(BulkAdding)
 
@@ -97,6 +101,22 @@ void CleanWizard::noteLeftOut(const FileOutcome &outcome)
     m_leftOut << outcome;
 }
 
+void CleanWizard::tellSilentFolders()
+{
+    QString note;
+    if (m_silentFolders.size() == 1) {
+        note = tr("No images to clean were found in %1.").arg(printablePath(m_silentFolders.constFirst()));
+    } else if (!m_silentFolders.isEmpty()) {
+        constexpr int shown = 3;
+        QStringList names;
+        for (const QString &folder : m_silentFolders.mid(0, shown))
+            names << printablePath(folder);
+        note = tr("No images to clean were found in %n folders: %1", nullptr, int(m_silentFolders.size()))
+                   .arg(names.join(u", "_s) + (m_silentFolders.size() > shown ? u", …"_s : QString()));
+    }
+    m_imagesPage->setAddNote(note);
+}
+
 void CleanWizard::clearLeftOut()
 {
     m_leftOut.clear();
@@ -134,6 +154,8 @@ void CleanWizard::addFolder(const QString &folder)
     });
     for (const FileOutcome &o : found.leftOut)
         noteLeftOut(o);
+    if (found.images.isEmpty() && !found.stopped && !m_stopAdding)
+        m_silentFolders << folder;
     flushPendingRows(); // the duplicate set must see what this batch added so far
     const ImageFiles::DuplicateSet listed(m_lstFiles);
     for (const QString &path : found.images) {
@@ -222,6 +244,7 @@ void CleanWizard::removeSelectedImages()
 void CleanWizard::removeAllImages()
 {
     clearLeftOut();
+    m_imagesPage->setAddNote(QString());
     m_filesModel->clear();
     updateControls();
 }
@@ -256,8 +279,11 @@ void CleanWizard::dropFiles(const QStringList &paths, bool onFileList)
     if (m_page == Page::Finished) {
         m_page = Page::Images;
         showPage();
-    } else if (cmdNext->isEnabled()) {
-        goNext();
+    } else if (m_lstFiles.ListCount() > 0) {
+        // The quick way: the ready page sums up the stored options, and Start cleans.
+        showReadyOrIncomplete();
+    } else if (m_page == Page::Welcome) {
+        goNext(); // the images page says what the drop held
     }
 }
 
@@ -297,6 +323,8 @@ void CleanWizard::runCommandLine()
         goNext();
         yieldToEvents();
         addFolderWithCaption(absolute(line.paths.constFirst()));
+        if (m_lstFiles.ListCount() > 0)
+            showReadyOrIncomplete();
         return;
     }
 
@@ -346,6 +374,8 @@ void CleanWizard::runCommandLine()
         }
     }
     updateControls();
+    if (m_lstFiles.ListCount() > 0)
+        showReadyOrIncomplete();
 }
 
 void CleanWizard::runAutomatic(const QString &folder)
@@ -364,6 +394,17 @@ void CleanWizard::runAutomatic(const QString &folder)
     }
 
     while (m_page != Page::Run && m_page != Page::Finished) {
+        if (m_page == Page::Ready && !m_runProblem.isEmpty()) {
+            // The check before the run failed: the reason stays on screen for a moment,
+            // and the run ends as quillmark-cli's does.
+            const QByteArray line = (tr("quillmark: -auto: cannot start: %1").arg(m_runProblem) + u'\n').toLocal8Bit();
+            std::fputs(line.constData(), stderr);
+            std::fflush(stderr);
+            yieldToEvents();
+            wait(m_setup.autoWaitMs);
+            endProcessAtOnce(2);
+            return;
+        }
         if (!isVisible() || !cmdNext->isEnabled()) {
             // A page that keeps Next disabled (an output folder missing from the stored
             // options), or the window closed meanwhile.

@@ -2,7 +2,9 @@
 // controls across the pages.
 
 #include "core/CleanJob.h"
+#include "core/RunCheck.h"
 #include "core/RunReport.h"
+#include "core/StoredOptions.h"
 #include "core/TagOptions.h"
 #include "gui/CleanWizard.h"
 #include "gui/DatePage.h"
@@ -124,6 +126,7 @@ void CleanWizard::showPage()
         cmdNext->setText(tr("Start >"));
         header(tr("Ready to start"), tr("Check what will happen, then press \"Start\" to clean the images."));
         showReadySummary();
+        updateAndFocus(); // runs the check before a run: Start stays disabled when it fails
         break;
     case Page::Run:
         buttons(false, false, true);
@@ -150,6 +153,10 @@ void CleanWizard::goNext()
     m_page = static_cast<Page>(static_cast<int>(m_page) + 1);
     if (m_page == Page::Ready && m_readyPage->skipped())
         m_page = Page::Run;
+    // Checked again right before the start, also when the ready page is skipped: a run
+    // that could write nothing shows the ready page with the reason instead.
+    if (m_page == Page::Run && !checkRun().isEmpty())
+        m_page = Page::Ready;
     showPage();
     if (m_page == Page::Run)
         startRun(); // the finished page follows when the job has ended (jobEnded)
@@ -197,7 +204,7 @@ bool CleanWizard::askToStop()
     return true;
 }
 
-void CleanWizard::updateControls()
+ControlInputs CleanWizard::controlInputs() const
 {
     ControlInputs in;
     in.page = m_page;
@@ -208,8 +215,43 @@ void CleanWizard::updateControls()
     in.prefix = m_outputPage->prefix();
     in.suffix = m_outputPage->suffix();
     in.tags = m_tagsPage->tags();
+    return in;
+}
 
-    const ControlStates s = controlStates(in);
+void CleanWizard::showReadyOrIncomplete()
+{
+    ControlInputs in = controlInputs();
+    if (m_page == Page::Run || m_page == Page::Finished)
+        return;
+    m_page = Page::Ready;
+    for (const Page each : {Page::Images, Page::Output, Page::Tags, Page::Date}) {
+        in.page = each;
+        if (!controlStates(in).cmdNextEnabled) {
+            m_page = each;
+            break;
+        }
+    }
+    showPage();
+}
+
+QString CleanWizard::checkRun()
+{
+    m_runProblem = RunCheck::problem(storedOptions().job, m_lstFiles.toStringList(), m_programFolder);
+    m_readyPage->showCheck(m_runProblem);
+    return m_runProblem;
+}
+
+void CleanWizard::updateControls()
+{
+    ControlInputs in = controlInputs();
+    // Outputs of an earlier run that the list holds are not counted as images to clean.
+    if (m_page == Page::Images)
+        in.earlierOutputs
+            = RunCheck::earlierOutputCount(m_lstFiles.toStringList(), storedOptions().job, m_programFolder);
+
+    ControlStates s = controlStates(in);
+    if (m_page == Page::Ready && !checkRun().isEmpty())
+        s.cmdNextEnabled = false;
 
     // The last two pages keep Next disabled whatever calls this (a drop on the side
     // picture of the finished page, say): a press there would lead past the last page.

@@ -97,6 +97,12 @@ ImagesPage::ImagesPage(PathListModel *files, QWidget *parent)
     auto *right = new QVBoxLayout;
     right->setSpacing(4);
     right->addWidget(m_list, 1);
+    // Folders that gave nothing to clean are named here, so an add never passes in silence.
+    m_note = wrapped(QString(), this);
+    m_note->setObjectName(u"lblAddNote"_s);
+    m_note->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_note->hide();
+    right->addWidget(m_note);
     auto *under = new QHBoxLayout;
     under->addWidget(tip);
     under->addStretch(1);
@@ -145,6 +151,17 @@ QWidget *ImagesPage::addFolderButton() const
 void ImagesPage::setCountCaption(const QString &text)
 {
     m_count->setText(text);
+}
+
+void ImagesPage::setAddNote(const QString &text)
+{
+    m_note->setText(text);
+    m_note->setVisible(!text.isEmpty());
+}
+
+QString ImagesPage::addNote() const
+{
+    return m_note->text();
 }
 
 void ImagesPage::setCountToolTip(const QString &text)

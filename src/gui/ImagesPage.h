@@ -23,6 +23,9 @@ public:
     // The caption under the list ("3 images", "Adding files...") and its tooltip.
     void setCountCaption(const QString &text);
     void setCountToolTip(const QString &text);
+    // The note under the list: which added folders held nothing to clean.
+    void setAddNote(const QString &text);
+    QString addNote() const;
     QList<int> selectedRows() const;
     // The current row, or the first selected one; -1 without either.
     int currentRow() const;
@@ -45,4 +48,5 @@ private:
     QPushButton *m_addFolder = nullptr; // cmdAddFolder
     QTreeView *m_list = nullptr; // lwFiles
     QLabel *m_count = nullptr; // lblNumFileAdded
+    QLabel *m_note = nullptr; // lblAddNote
 };

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QStyle>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
@@ -13,10 +14,8 @@ ReadyPage::ReadyPage(QWidget *parent)
 {
     auto *title = heading(tr("Ready to start"), this);
     title->setObjectName(u"lblReadyToStart"_s);
-    auto *collected
-        = wrapped(tr("The program has now collected enough information to begin processing the images."), this);
-    collected->setObjectName(u"Label28"_s);
-    auto *press = new QLabel(tr("Press 'start' to begin!"), this);
+    // The heading says the wizard is ready; the body only says what Start does.
+    auto *press = wrapped(tr("Press \"Start\" to clean the images."), this);
     press->setObjectName(u"lblPressStart"_s);
     auto *picture = new QLabel(this);
     picture->setObjectName(u"imgReadyToStart"_s);
@@ -44,6 +43,22 @@ ReadyPage::ReadyPage(QWidget *parent)
     QFont bold = m_overwrite->font();
     bold.setBold(true);
     m_overwrite->setFont(bold);
+    // Why the run cannot start (the check before a run), in place of Start.
+    m_checkPicture = new QLabel(this);
+    m_checkPicture->setObjectName(u"imgPreflight"_s);
+    m_checkPicture->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxCritical).pixmap(QSize(16, 16)));
+    m_checkPicture->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    m_checkPicture->setAccessibleName(tr("Cannot start"));
+    m_check = wrapped(QString(), this);
+    m_check->setObjectName(u"lblPreflight"_s);
+    m_check->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_check->setFont(bold);
+    auto *check = new QHBoxLayout;
+    check->setSpacing(6);
+    check->addWidget(m_checkPicture, 0, Qt::AlignTop);
+    check->addWidget(m_check, 1);
+    showCheck(QString());
+
     auto *warning = new QHBoxLayout;
     warning->setSpacing(6);
     warning->addWidget(m_overwritePicture, 0, Qt::AlignTop);
@@ -51,7 +66,6 @@ ReadyPage::ReadyPage(QWidget *parent)
 
     auto *texts = new QVBoxLayout;
     texts->setSpacing(10);
-    texts->addWidget(collected);
     texts->addWidget(press);
     texts->addStretch(1);
     auto *middle = new QHBoxLayout;
@@ -65,6 +79,7 @@ ReadyPage::ReadyPage(QWidget *parent)
     layout->addLayout(middle);
     layout->addWidget(m_summary);
     layout->addLayout(warning);
+    layout->addLayout(check);
     layout->addStretch(1);
     layout->addWidget(m_skip);
 }
@@ -86,4 +101,16 @@ void ReadyPage::showSummary(const QString &text, bool overwrite)
     m_summary->setText(text);
     m_overwrite->setVisible(overwrite);
     m_overwritePicture->setVisible(overwrite);
+}
+
+void ReadyPage::showCheck(const QString &problem)
+{
+    m_check->setText(problem);
+    m_check->setVisible(!problem.isEmpty());
+    m_checkPicture->setVisible(!problem.isEmpty());
+}
+
+QString ReadyPage::checkText() const
+{
+    return m_check->text();
 }

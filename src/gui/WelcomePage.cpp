@@ -19,7 +19,7 @@ WelcomePage::WelcomePage(QWidget *parent)
     title->setObjectName(u"Label3"_s);
     m_intro = wrapped(tr("This program deletes metadata tags and thumbnails from inside image files. "
                          "This helps to protect your online privacy, as well as saving disk space. "
-                         "Click 'next' to begin."),
+                         "Drop photos or folders here, or click Next to choose them."),
         this);
     m_intro->setObjectName(u"Label7"_s);
     auto *homeCaption = new QLabel(tr("Homepage:"), this);

@@ -22,8 +22,14 @@ ControlStates controlStates(const ControlInputs &in)
 
     if (in.page == Page::Images) {
         s.updateCountCaption = true;
-        s.countCaption = imageCountCaption(in.imageCount);
-        if (in.imageCount == 0)
+        const int toClean = in.imageCount - in.earlierOutputs;
+        s.countCaption = imageCountCaption(toClean);
+        if (in.earlierOutputs > 0)
+            s.countCaption += u' '
+                + (in.earlierOutputs == 1 ? QCoreApplication::translate("UpdateControls", "(1 earlier output left out)")
+                                          : QCoreApplication::translate("UpdateControls",
+                                              "(%n earlier outputs left out)", nullptr, in.earlierOutputs));
+        if (toClean <= 0)
             return refuse();
         s.focusNext = true;
     }

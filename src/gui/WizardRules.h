@@ -12,6 +12,7 @@
 struct ControlInputs {
     Page page = Page::Welcome;
     int imageCount = 0;
+    int earlierOutputs = 0; // listed images the run leaves out as earlier outputs (images page)
     OutputMode outputMode = OutputMode::Suffix;
     QString outputFolder;
     QString prefix;
