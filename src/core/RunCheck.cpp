@@ -1,7 +1,6 @@
 #include "core/RunCheck.h"
 
 #include "core/NativePath.h"
-#include "core/SystemFolders.h"
 
 #include <QDir>
 #include <QHash>
@@ -22,6 +21,8 @@ namespace {
 // Outputs rarely grow, but the staging copy and the file system's blocks want a little room.
 constexpr qint64 fixedMarginBytes = 16 * 1024 * 1024;
 constexpr int marginPercent = 5;
+// Up to this many images, the size of each is looked up for the free space estimate.
+constexpr qsizetype exactSizes = 10000;
 // How many names a message lists before "…".
 constexpr int namesShown = 3;
 
@@ -115,7 +116,8 @@ QString RunCheck::problem(
             auto it = folderOk.constFind(folder);
             if (it == folderOk.constEnd())
                 it = folderOk.insert(folder, folderWritable(folder));
-            if (!*it || (PathExists(path) && ::access(encodePath(path).constData(), W_OK) != 0))
+            // An image gone meanwhile is the run's to report, not a reason to refuse it.
+            if (!*it || (::access(encodePath(path).constData(), W_OK) != 0 && errno != ENOENT))
                 refused << path;
         }
         if (refused.isEmpty())
@@ -134,17 +136,32 @@ QString RunCheck::problem(
         order << folder;
         bytesByFolder.insert(folder, 0);
     }
+    // A prefix or suffix never holds '/', so those outputs go beside their images. Lists
+    // come folder by folder, so the last folder saves most lookups.
+    const bool oneFolder = options.outputMode == OutputMode::Folder;
+    QString lastFolder;
+    qint64 *lastBytes = nullptr;
+    const qsizetype step = images.size() <= exactSizes ? 1 : images.size() / exactSizes + 1;
+    qsizetype index = 0;
     for (const QString &image : images) {
         const QString path = absolutePath(image, programFolder);
-        const QString folder = folderOf(outputPathFor(path, options, programFolder));
-        auto it = bytesByFolder.find(folder);
-        if (it == bytesByFolder.end()) {
-            order << folder;
-            it = bytesByFolder.insert(folder, 0);
+        if (!oneFolder || !lastBytes) {
+            const QString folder = oneFolder ? order.constFirst() : folderOf(path);
+            if (!lastBytes || folder != lastFolder) {
+                auto it = bytesByFolder.find(folder);
+                if (it == bytesByFolder.end()) {
+                    order << folder;
+                    it = bytesByFolder.insert(folder, 0);
+                }
+                lastFolder = folder;
+                lastBytes = &*it;
+            }
         }
+        // Beyond exactSizes images, every step-th one is weighed for the rest around it:
+        // a long list then takes a moment, not seconds of file look-ups.
         struct stat st { };
-        if (statPath(path, &st) && S_ISREG(st.st_mode))
-            *it += st.st_size;
+        if (index++ % step == 0 && statPath(path, &st) && S_ISREG(st.st_mode))
+            *lastBytes += st.st_size * step;
     }
 
     QStringList unwritable;
@@ -209,16 +226,45 @@ int RunCheck::earlierOutputCount(const QStringList &images, const JobOptions &op
 {
     if (options.outputMode == OutputMode::Overwrite || images.size() < 2)
         return 0;
-    QSet<QString> outputs;
-    outputs.reserve(images.size());
+    // Only a name the options could have made can be an earlier output; most lists hold
+    // none, and then no output name needs to be made at all.
+    const QString outFolder = options.outputMode == OutputMode::Folder
+        ? folderOf(outputPathFor(u"/x.x"_s, options, programFolder)) + u'/'
+        : QString();
+    QSet<QString> candidates;
+    for (const QString &image : images) {
+        const QString path = absolutePath(image, programFolder);
+        const qsizetype slash = path.lastIndexOf(u'/');
+        const QStringView name = QStringView(path).mid(slash + 1);
+        const qsizetype dot = name.lastIndexOf(u'.');
+        bool made = false;
+        switch (options.outputMode) {
+        case OutputMode::Folder:
+            made = slash + 1 == outFolder.size() && path.startsWith(outFolder);
+            break;
+        case OutputMode::Prefix:
+            made = name.startsWith(options.prefix);
+            break;
+        case OutputMode::Suffix:
+            made = (dot >= 0 ? name.left(dot) : name).endsWith(options.suffix);
+            break;
+        case OutputMode::Overwrite:
+            break;
+        }
+        if (made)
+            candidates.insert(path);
+    }
+    if (candidates.isEmpty())
+        return 0;
+    QSet<QString> made;
     for (const QString &image : images) {
         const QString path = absolutePath(image, programFolder);
         const QString out = outputPathFor(path, options, programFolder);
-        if (out != path)
-            outputs.insert(out);
+        if (out != path && candidates.contains(out))
+            made.insert(out);
     }
     int count = 0;
     for (const QString &image : images)
-        count += outputs.contains(absolutePath(image, programFolder)) ? 1 : 0;
+        count += made.contains(absolutePath(image, programFolder)) ? 1 : 0;
     return count;
 }
