@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -245,6 +246,26 @@ private Q_SLOTS:
         options.outputMode = OutputMode(mode);
         options.outputFolder = u"/out"_s;
         QCOMPARE(RunCheck::earlierOutputCount(images, options, u"/"_s), expected);
+    }
+
+    // The system's own answer on a small volume (a 1 MB tmpfs, where one may be mounted):
+    // the reason names the volume.
+    void runCheckOnASmallVolume()
+    {
+        QTemporaryDir dir;
+        const QString volume = dir.path() + u"/small"_s;
+        QVERIFY(QDir().mkpath(volume));
+        if (::geteuid() != 0
+            || QProcess::execute(u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size=1m"_s, u"tmpfs"_s, volume}) != 0)
+            QSKIP("cannot mount a small tmpfs here");
+        const auto unmount = qScopeGuard([&volume] { QProcess::execute(u"umount"_s, {volume}); });
+        const QString image = dir.path() + u"/a.jpg"_s;
+        QVERIFY(testutil::copySample(u"jpeg_iphonexr_full_photo.jpg"_s, image));
+        JobOptions options;
+        options.outputMode = OutputMode::Folder;
+        options.outputFolder = volume + u"/out"_s;
+        const QString problem = RunCheck::problem(options, {image}, dir.path());
+        QVERIFY2(problem.startsWith(u"Not enough free space in %1: about "_s.arg(volume)), qPrintable(problem));
     }
 };
 
