@@ -257,8 +257,11 @@ QString plainReason(const FileOutcome &outcome)
         if (text.startsWith(prefix))
             text = text.mid(prefix.size());
     }
+    // ExifTool names the image last: "... - PATH", or "... from PATH".
     if (!outcome.input.isEmpty() && text.endsWith(u" - "_s + outcome.input))
         text.chop(outcome.input.size() + 3);
+    else if (!outcome.input.isEmpty() && text.endsWith(u' ' + outcome.input))
+        text.chop(outcome.input.size() + 1);
     // ExifTool's words for the common cases, said the way a person would.
     static const QRegularExpression looksLike(u"^Not a valid (\\S+) \\(looks more like an? (\\S+)\\)$"_s);
     static const QRegularExpression notValid(u"^Not a valid (\\S+)$"_s);
@@ -273,6 +276,9 @@ QString plainReason(const FileOutcome &outcome)
     if (text == u"File format error"_s)
         return QCoreApplication::translate(
             "RunReport", "The file is damaged or is not the kind of image its name says.");
+    if (text == u"No writable tags set from"_s)
+        return QCoreApplication::translate(
+            "RunReport", "ExifTool had nothing to copy back into the cleaned file (no writable tags set).");
     if (text == u"File is empty"_s)
         return QCoreApplication::translate("RunReport", "The file is empty.");
     if (!text.isEmpty())

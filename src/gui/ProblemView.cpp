@@ -23,7 +23,7 @@ struct Entry {
 };
 
 // ExifTool's warnings about images that still got a good output; those about failed
-// images are in their reasons already. A warning names its image at the end (" - PATH").
+// images are in their reasons already. A warning names its image at its end.
 QList<Entry> warningsOf(const RunProblems &problems)
 {
     QList<Entry> entries;
@@ -39,7 +39,7 @@ QList<Entry> warningsOf(const RunProblems &problems)
         for (const FileOutcome &o : problems.outcomes) {
             const OutcomeKind kind = outcomeKind(o);
             if ((kind == OutcomeKind::Cleaned || kind == OutcomeKind::Residue) && !o.input.isEmpty()
-                && line.endsWith(u" - "_s + o.input)) {
+                && line.endsWith(u' ' + o.input)) {
                 FileOutcome said = o;
                 said.message = line;
                 entries << Entry {o.input, plainReason(said)};
