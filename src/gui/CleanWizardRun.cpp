@@ -114,7 +114,7 @@ void CleanWizard::showResult(const JobResult &result)
     m_finishedPage->setProblems(RunProblems {rows, result.problemTexts, result.errorDetail});
     if (result.internalError)
         m_finishedPage->showInternalError(result.errorDetail);
-    else if (result.problemCount < 1 && counts.failed == 0)
+    else if (result.problemCount < 1 && counts.failed + counts.residue == 0)
         m_finishedPage->showNoProblems();
     else
         m_finishedPage->showProblems(result.errorInfoCaption);

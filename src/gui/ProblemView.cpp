@@ -115,6 +115,10 @@ ProblemView::ProblemView(const RunProblems &problems, QWidget *parent)
     QString raw = problems.exifToolText.trimmed();
     if (!problems.errorDetail.isEmpty())
         raw = raw.isEmpty() ? problems.errorDetail : raw + u"\n\n"_s + problems.errorDetail;
+    // ExifTool's messages of a very long run can run to many megabytes; the start tells enough.
+    constexpr qsizetype rawLimit = 4 * 1024 * 1024;
+    if (raw.size() > rawLimit)
+        raw = raw.left(rawLimit) + u'\n' + tr("(ExifTool's messages go on; this shows their first 4 MB.)");
     m_raw = new QPlainTextEdit(printablePath(raw), this);
     m_raw->setObjectName(u"txtExifToolMessages"_s);
     m_raw->setReadOnly(true);
