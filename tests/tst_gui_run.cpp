@@ -275,6 +275,23 @@ private Q_SLOTS:
         }
     }
 
+    // "No" to the overwrite question keeps the existing output: counted and shown as kept.
+    void keptExistingOutput()
+    {
+        const QString folder = folderOf(m_box->path(u"kept"_s),
+            {u"a.jpg<-"_s + runSamples.at(1), u"b.png<-"_s + runSamples.at(2), u"b_cleaned.png<-text"_s});
+        QVERIFY(!folder.isEmpty());
+        auto w = m_box->windowAt(2, folder + u"/a.jpg"_s);
+        w->addFile(folder + u"/b.png"_s);
+        w->updateControls();
+        Prompts::queueAnswer(false);
+        QVERIFY(guitest::runToFinishedPage(*w));
+        QCOMPARE(child<QLabel>(*w, "lblFinished")->text(), u"1 of 2 images were cleaned; 1 existing output was kept"_s);
+        QCOMPARE(child<QLabel>(*w, "lblRunCounts")->text(), u"1 image was cleaned. 1 existing output was kept."_s);
+        QCOMPARE(statusTexts(child<QTreeView>(*w, "lwFilesCleaned")), (QStringList {u"Output kept"_s, u"Cleaned"_s}));
+        QCOMPARE(guitest::readFile(folder + u"/b_cleaned.png"_s), QByteArray("just a few words\n"));
+    }
+
     // The problem view shows this run's problems after another run has taken the shared
     // log over: image by image, in plain words, ExifTool's own lines one click away.
     void problemsOfThisRun()
@@ -336,6 +353,8 @@ private Q_SLOTS:
         w.updateControls();
         QVERIFY(guitest::runToFinishedPage(w));
         QCOMPARE(child<QLabel>(w, "lblExecuteInfo")->text(), u"Internal program error!"_s);
+        QCOMPARE(
+            child<QLabel>(w, "lblFinished")->text(), u"No image was cleaned: the run ended on an internal error"_s);
         const auto *details = child<QPlainTextEdit>(w, "txtErrorLog");
         QVERIFY2(
             details->isVisible() && details->toPlainText().contains(u"ExifTool"_s), qPrintable(details->toPlainText()));
@@ -351,20 +370,31 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("how");
         QTest::addColumn<bool>("yes");
-        QTest::newRow("Stop button") << u"button"_s << true;
-        QTest::newRow("close the window") << u"close"_s << true;
-        QTest::newRow("No goes on") << u"button"_s << false;
-        QTest::newRow("unattended, closed") << u"auto"_s << true;
+        QTest::addColumn<QString>("sample");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<bool>("placed"); // stop once outputs are in place, not only staged
+        const QString jpeg = u"jpeg_all_groups_multi_icc.jpg"_s;
+        QTest::newRow("Stop button") << u"button"_s << true << jpeg << 150 << false;
+        QTest::newRow("close the window") << u"close"_s << true << jpeg << 150 << false;
+        QTest::newRow("No goes on") << u"button"_s << false << jpeg << 150 << false;
+        QTest::newRow("unattended, closed") << u"auto"_s << true << jpeg << 150 << false;
+        // Seven batches: the stop comes once the first is in place, so some are cleaned
+        // and the later ones never start.
+        QTest::newRow("Stop button, some cleaned")
+            << u"button"_s << true << u"tiff_exiftool_ifd0_iptc_icc.tif"_s << 7 * 64 << true;
     }
     void stopFromTheWindow()
     {
         QFETCH(QString, how);
         QFETCH(bool, yes);
-        constexpr int count = 150;
-        const QString folder = testutil::folderOfCopies(
-            m_box->path(QString::fromLatin1(QTest::currentDataTag())), u"jpeg_all_groups_multi_icc.jpg"_s, count);
+        QFETCH(QString, sample);
+        QFETCH(int, count);
+        QFETCH(bool, placed);
+        const QString folder
+            = testutil::folderOfCopies(m_box->path(QString::fromLatin1(QTest::currentDataTag())), sample, count);
         QVERIFY(!folder.isEmpty());
-        const auto outputs = [&] { return QDir(folder).entryList({u"*_cleaned.jpg"_s}, QDir::Files).size(); };
+        const QString pattern = u"*_cleaned."_s + QFileInfo(sample).suffix();
+        const auto outputs = [&] { return QDir(folder).entryList({pattern}, QDir::Files).size(); };
         std::unique_ptr<CleanWizard> w;
         bool asked = false;
         QString stopCaption;
@@ -372,7 +402,7 @@ private Q_SLOTS:
         QTimer watch;
         watch.setInterval(2);
         connect(&watch, &QTimer::timeout, this, [&] {
-            if (asked || !w || w->iPage() != 7 || outputs() + testutil::stagedOutputs(folder) < 10)
+            if (asked || !w || w->iPage() != 7 || outputs() + (placed ? 0 : testutil::stagedOutputs(folder)) < 10)
                 return;
             asked = true;
             auto *cmdCancel = child<QPushButton>(*w, "cmdCancel");
@@ -421,6 +451,8 @@ private Q_SLOTS:
         auto *more = child<QToolButton>(*w, "cmdNotReached");
         QCOMPARE(rowTexts(list).size(), done);
         QCOMPARE(more->isVisible(), yes);
+        if (placed)
+            QVERIFY(done >= 10);
         if (yes) {
             const QString counts = u' ' + child<QLabel>(*w, "lblRunCounts")->text();
             QVERIFY2(counts.endsWith(u" %1 images were not reached before the stop."_s.arg(count - done)),
