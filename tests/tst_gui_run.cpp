@@ -370,31 +370,20 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("how");
         QTest::addColumn<bool>("yes");
-        QTest::addColumn<QString>("sample");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<bool>("placed"); // stop once outputs are in place, not only staged
-        const QString jpeg = u"jpeg_all_groups_multi_icc.jpg"_s;
-        QTest::newRow("Stop button") << u"button"_s << true << jpeg << 150 << false;
-        QTest::newRow("close the window") << u"close"_s << true << jpeg << 150 << false;
-        QTest::newRow("No goes on") << u"button"_s << false << jpeg << 150 << false;
-        QTest::newRow("unattended, closed") << u"auto"_s << true << jpeg << 150 << false;
-        // Seven batches: the stop comes once the first is in place, so some are cleaned
-        // and the later ones never start.
-        QTest::newRow("Stop button, some cleaned")
-            << u"button"_s << true << u"tiff_exiftool_ifd0_iptc_icc.tif"_s << 7 * 64 << true;
+        QTest::newRow("Stop button") << u"button"_s << true;
+        QTest::newRow("close the window") << u"close"_s << true;
+        QTest::newRow("No goes on") << u"button"_s << false;
+        QTest::newRow("unattended, closed") << u"auto"_s << true;
     }
     void stopFromTheWindow()
     {
         QFETCH(QString, how);
         QFETCH(bool, yes);
-        QFETCH(QString, sample);
-        QFETCH(int, count);
-        QFETCH(bool, placed);
-        const QString folder
-            = testutil::folderOfCopies(m_box->path(QString::fromLatin1(QTest::currentDataTag())), sample, count);
+        constexpr int count = 150;
+        const QString folder = testutil::folderOfCopies(
+            m_box->path(QString::fromLatin1(QTest::currentDataTag())), u"jpeg_all_groups_multi_icc.jpg"_s, count);
         QVERIFY(!folder.isEmpty());
-        const QString pattern = u"*_cleaned."_s + QFileInfo(sample).suffix();
-        const auto outputs = [&] { return QDir(folder).entryList({pattern}, QDir::Files).size(); };
+        const auto outputs = [&] { return QDir(folder).entryList({u"*_cleaned.jpg"_s}, QDir::Files).size(); };
         std::unique_ptr<CleanWizard> w;
         bool asked = false;
         QString stopCaption;
@@ -402,7 +391,7 @@ private Q_SLOTS:
         QTimer watch;
         watch.setInterval(2);
         connect(&watch, &QTimer::timeout, this, [&] {
-            if (asked || !w || w->iPage() != 7 || outputs() + (placed ? 0 : testutil::stagedOutputs(folder)) < 10)
+            if (asked || !w || w->iPage() != 7 || outputs() + testutil::stagedOutputs(folder) < 10)
                 return;
             asked = true;
             auto *cmdCancel = child<QPushButton>(*w, "cmdCancel");
@@ -451,8 +440,6 @@ private Q_SLOTS:
         auto *more = child<QToolButton>(*w, "cmdNotReached");
         QCOMPARE(rowTexts(list).size(), done);
         QCOMPARE(more->isVisible(), yes);
-        if (placed)
-            QVERIFY(done >= 10);
         if (yes) {
             const QString counts = u' ' + child<QLabel>(*w, "lblRunCounts")->text();
             QVERIFY2(counts.endsWith(u" %1 images were not reached before the stop."_s.arg(count - done)),
