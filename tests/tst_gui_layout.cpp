@@ -261,22 +261,23 @@ private:
         QCOMPARE(guitest::doubleClickRow(lwFilesCleaned, 1).text, QString());
         const Prompts::Record cleanedView = guitest::doubleClickRow(lwFilesCleaned, 3);
 
-        // Where no program opens the log or the folder, the window shows the log itself and
-        // says where the folder is; where the desktop opens them, nothing more is shown.
+        // The run's problems show in a window of the program's own; where no program opens
+        // the folder, the window says where it is; where the desktop opens it, nothing more
+        // is shown.
         Prompts::setOpenUrlWorks(false);
         w.openLink(3);
         w.openLink(5);
         const QList<Prompts::Record> withoutDesktop = Prompts::takeRecords();
-        QVERIFY(withoutDesktop.size() == 4 && withoutDesktop.at(0).kind == Prompts::Kind::Open
-            && withoutDesktop.at(1).kind == Prompts::Kind::Modal && withoutDesktop.at(2).kind == Prompts::Kind::Open
-            && withoutDesktop.at(3).kind == Prompts::Kind::Message);
-        QCOMPARE(withoutDesktop.at(1).text, log);
-        QVERIFY2(withoutDesktop.at(3).text.contains(folder), qPrintable(withoutDesktop.at(3).text));
+        QVERIFY(withoutDesktop.size() == 3 && withoutDesktop.at(0).kind == Prompts::Kind::Modal
+            && withoutDesktop.at(1).kind == Prompts::Kind::Open && withoutDesktop.at(2).kind == Prompts::Kind::Message);
+        QVERIFY2(withoutDesktop.at(0).text.contains(u"broken.jpg"_s) && withoutDesktop.at(0).text.contains(u"cr2"_s),
+            qPrintable(withoutDesktop.at(0).text));
+        QVERIFY2(withoutDesktop.at(2).text.contains(folder), qPrintable(withoutDesktop.at(2).text));
         Prompts::setOpenUrlWorks(true);
         w.openLink(3);
         w.openLink(5);
         const QList<Prompts::Record> withDesktop = Prompts::takeRecords();
-        QVERIFY(withDesktop.size() == 2 && withDesktop.at(0).kind == Prompts::Kind::Open
+        QVERIFY(withDesktop.size() == 2 && withDesktop.at(0).kind == Prompts::Kind::Modal
             && withDesktop.at(1).kind == Prompts::Kind::Open);
         // An output that has gone: the message, and no viewer.
         QVERIFY(QFile::remove(folder + u"/png_exif_gps_xmp_cleaned.png"_s));
@@ -284,10 +285,14 @@ private:
         QCOMPARE(gone.kind, Prompts::Kind::Message);
         if (!m_english)
             return;
-        // The summary keeps its text and gains a line for what is left.
+        // The headline and the counts say what became of the images; the summary below
+        // says how much and how fast.
+        QCOMPARE(child<QLabel>(w, "lblFinished")->text(),
+            u"2 of 4 images were cleaned; 1 still carries identifying metadata; 1 could not be cleaned"_s);
+        QCOMPARE(child<QLabel>(w, "lblRunCounts")->text(),
+            u"2 images were cleaned. 1 image still carries identifying metadata. 1 image could not be cleaned."_s);
         const QString info = child<QLabel>(w, "lblExecuteInfo")->text();
-        const QRegularExpression summary(u"(?s)^3 images processed .+\\n\\nProblems were reported. See log for "_s
-                                         u"details.\\n1 image still carries identifying metadata.$"_s);
+        const QRegularExpression summary(u"^3 images processed \\(.+\\)\\nin .+$"_s);
         QVERIFY2(summary.match(info).hasMatch(), qPrintable(info));
         QCOMPARE(child<QLabel>(w, "lblErrorInfo")->text(), u"1 problem file was moved to %1/."_s.arg(failed));
         // The tooltip says what is left, by category, or why nothing was written.
@@ -442,8 +447,8 @@ private Q_SLOTS:
         checkStatuses(lwFilesCleaned, {FileStatus::Skipped, FileStatus::Skipped, FileStatus::Cleaned});
         QCOMPARE(guitest::doubleClickRow(lwFilesCleaned, 0).text, QString());
         if (m_english) {
-            const QString info = child<QLabel>(*w, "lblExecuteInfo")->text();
-            QVERIFY2(info.startsWith(u"1 image processed"_s) && info.endsWith(u'\n' + leftOut), qPrintable(info));
+            QVERIFY(child<QLabel>(*w, "lblExecuteInfo")->text().startsWith(u"1 image processed"_s));
+            QCOMPARE(child<QLabel>(*w, "lblRunCounts")->text(), u"1 image was cleaned. "_s + leftOut);
             QVERIFY(
                 rowData(lwFilesCleaned, 0, Qt::ToolTipRole).toString().contains(u"Left out: videos are not cleaned"_s));
             QVERIFY(rowData(lwFilesCleaned, 1, Qt::ToolTipRole).toString().contains(u"Not a supported image type."_s));
@@ -505,7 +510,11 @@ private Q_SLOTS:
         QVERIFY(w);
         auto *picSplash = child<QLabel>(*w, "picSplash");
         const QSize least = w->size();
-        const auto column = [&w](const char *list) { return child<QTreeView>(*w, list)->header()->sectionSize(0); };
+        // The finished page's list has its status column beside the name.
+        const auto column = [&w](const char *list) {
+            const QHeaderView *header = child<QTreeView>(*w, list)->header();
+            return header->count() > 1 ? header->sectionSize(0) + header->sectionSize(1) : header->sectionSize(0);
+        };
         const int filesColumn = column("lwFiles");
         const int cleanedColumn = column("lwFilesCleaned");
         const auto before = measure(*w);

@@ -1,13 +1,20 @@
 // Whole runs of the real window with the real ExifTool, driven by mouse and keyboard,
-// stopped or unattended. (A run with problems, residue and files left out: tst_gui_layout.)
+// stopped or unattended, and what the finished page says of them. (A run with problems,
+// residue and files left out: tst_gui_layout.)
 
+#include "gui/FinishedPage.h"
+#include "gui/ProblemView.h"
 #include "guitestutil.h"
+#include "jobtestutil.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QToolButton>
+#include <QTreeWidget>
 
 using namespace Qt::StringLiterals;
 using guitest::child;
@@ -25,6 +32,31 @@ const QStringList runSamples = {
 QString outputOf(const QString &folder, const QString &sample)
 {
     return folder + u'/' + QFileInfo(sample).completeBaseName() + u"_cleaned."_s + QFileInfo(sample).suffix();
+}
+
+// A folder of files named as given: a sample's copy ("name<-sample"), or text that only
+// looks like a JPEG by its name ("name<-text").
+QString folderOf(const QString &folder, const QStringList &files)
+{
+    testutil::freshFolder(folder);
+    for (const QString &file : files) {
+        const QString name = file.section(u"<-"_s, 0, 0);
+        const QString from = file.section(u"<-"_s, 1);
+        const bool ok = from == u"text"_s ? guitest::writeFile(folder + u'/' + name, "just a few words\n")
+                                          : testutil::copySample(from, folder + u'/' + name);
+        if (!ok)
+            return {};
+    }
+    return folder;
+}
+
+// The status words of the finished page's rows, in the list's order.
+QStringList statusTexts(const QTreeView *view)
+{
+    QStringList texts;
+    for (int r = 0; r < view->model()->rowCount(); ++r)
+        texts << view->model()->index(r, 1).data().toString();
+    return texts;
 }
 
 // What ExifTool reads in a file: one tag's number, or empty.
@@ -46,6 +78,8 @@ private:
     {
         QVERIFY(w.iPage() == 8 && child<QWidget>(w, "picFrameFinished")->isVisible());
         QCOMPARE(child<QLabel>(w, "lblProcessing")->text(), u"Finished!"_s);
+        QCOMPARE(child<QLabel>(w, "lblFinished")->text(), u"All %1 images were cleaned"_s.arg(images));
+        QVERIFY(!child<QLabel>(w, "lblRunCounts")->isVisible()); // the headline says it all
         QCOMPARE(child<QProgressBar>(w, "ProgressBar")->value(), 100);
         const QRegularExpression summary(
             u"^%1 images processed \\(-?\\d+ KB saved\\)\\nin .+ \\(.+ sec avg\\)$"_s.arg(images));
@@ -181,6 +215,132 @@ private Q_SLOTS:
         QVERIFY(guitest::readFile(m_box->iniPath()).contains("\r\nchkSkipReadyPage=1\r\n"));
     }
 
+    // The headline and the counts say what the run did; each row's status is in words
+    // beside its name, problems first. Names lose their middle, not their end.
+    void outcomes_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("headline");
+        QTest::addColumn<QStringList>("counts");
+        QTest::addColumn<QStringList>("statuses");
+        const QString good = runSamples.at(1);
+        const QString longName = u"a long name of a summer holiday picture taken at the sea, the second of many.jpg"_s;
+        QTest::newRow("all cleaned") << QStringList {longName + u"<-"_s + good, u"b.png<-"_s + runSamples.at(2)}
+                                     << u"All 2 images were cleaned"_s << QStringList() << QStringList(2, u"Cleaned"_s);
+        QTest::newRow("one image") << QStringList {u"a.jpg<-"_s + good} << u"The image was cleaned"_s << QStringList()
+                                   << QStringList {u"Cleaned"_s};
+        QTest::newRow("some failed") << QStringList {u"a.jpg<-"_s + good, u"b.png<-"_s + runSamples.at(2),
+            u"c.tif<-"_s + runSamples.at(3), u"broken.jpg<-jpeg_truncated_in_app1.jpg"_s, u"words.jpg<-text"_s}
+                                     << u"3 of 5 images were cleaned; 2 could not be cleaned"_s
+                                     << QStringList {u"3 images were cleaned."_s, u"2 images could not be cleaned."_s}
+                                     << (QStringList(2, u"Not cleaned"_s) + QStringList(3, u"Cleaned"_s));
+        QTest::newRow("nothing written, one cause")
+            << QStringList {u"words.jpg<-text"_s, u"more words.jpg<-text"_s}
+            << u"No image was cleaned: The file is not a JPG image; it looks like a TXT file."_s
+            << QStringList {u"2 images could not be cleaned."_s} << QStringList(2, u"Not cleaned"_s);
+        QTest::newRow("nothing written, two causes")
+            << QStringList {u"broken.jpg<-jpeg_truncated_in_app1.jpg"_s, u"words.jpg<-text"_s}
+            << u"No image was cleaned; 2 could not be cleaned"_s << QStringList {u"2 images could not be cleaned."_s}
+            << QStringList(2, u"Not cleaned"_s);
+    }
+    void outcomes()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QString, headline);
+        QFETCH(QStringList, counts);
+        QFETCH(QStringList, statuses);
+        const QString folder = folderOf(m_box->path(QString::fromLatin1(QTest::currentDataTag())), files);
+        QVERIFY(!folder.isEmpty());
+        auto w = m_box->windowAt(2, folder);
+        QVERIFY(guitest::runToFinishedPage(*w));
+        QCOMPARE(child<QLabel>(*w, "lblFinished")->text(), headline);
+        auto *lblRunCounts = child<QLabel>(*w, "lblRunCounts");
+        QCOMPARE(lblRunCounts->isVisible() ? lblRunCounts->text() : QString(), counts.join(u' '));
+        const bool failures = statuses.contains(u"Not cleaned"_s);
+        QCOMPARE(child<QLabel>(*w, "lblLinkButton_3")->isVisible(), failures);
+        QVERIFY(!child<QToolButton>(*w, "cmdNotReached")->isVisible());
+        auto *list = child<QTreeView>(*w, "lwFilesCleaned");
+        QCOMPARE(statusTexts(list), statuses);
+        // A long name keeps its end ("_cleaned.jpg") in the width its column has; the
+        // tooltip has it whole.
+        const int nameWidth = list->header()->sectionSize(0) - list->iconSize().width() - 8;
+        for (int row = 0; row < list->model()->rowCount(); ++row) {
+            const QString name = rowTexts(list).at(row);
+            const QString shown = FinishedPage::shownName(name, list->fontMetrics(), nameWidth);
+            QVERIFY2(shown.endsWith(name.right(12)),
+                qPrintable(u"%1 in %2 of %3"_s.arg(shown).arg(nameWidth).arg(list->viewport()->width())));
+            QVERIFY(list->model()->index(row, 1).data(Qt::ToolTipRole).toString().contains(name));
+            if (name.size() > 60)
+                QVERIFY2(shown != name, "the long name fits: the test shows nothing");
+        }
+    }
+
+    // "No" to the overwrite question keeps the existing output: counted and shown as kept.
+    void keptExistingOutput()
+    {
+        const QString folder = folderOf(m_box->path(u"kept"_s),
+            {u"a.jpg<-"_s + runSamples.at(1), u"b.png<-"_s + runSamples.at(2), u"b_cleaned.png<-text"_s});
+        QVERIFY(!folder.isEmpty());
+        auto w = m_box->windowAt(2, folder + u"/a.jpg"_s);
+        w->addFile(folder + u"/b.png"_s);
+        w->updateControls();
+        Prompts::queueAnswer(false);
+        QVERIFY(guitest::runToFinishedPage(*w));
+        QCOMPARE(child<QLabel>(*w, "lblFinished")->text(), u"1 of 2 images were cleaned; 1 existing output was kept"_s);
+        QCOMPARE(child<QLabel>(*w, "lblRunCounts")->text(), u"1 image was cleaned. 1 existing output was kept."_s);
+        QCOMPARE(statusTexts(child<QTreeView>(*w, "lwFilesCleaned")), (QStringList {u"Output kept"_s, u"Cleaned"_s}));
+        QCOMPARE(guitest::readFile(folder + u"/b_cleaned.png"_s), QByteArray("just a few words\n"));
+    }
+
+    // The problem view shows this run's problems after another run has taken the shared
+    // log over: image by image, in plain words, ExifTool's own lines one click away.
+    void problemsOfThisRun()
+    {
+        const QString folder
+            = folderOf(m_box->path(u"mine"_s), {u"words.jpg<-text"_s, u"good.png<-"_s + runSamples.at(2)});
+        QVERIFY(!folder.isEmpty());
+        auto w = m_box->windowAt(2, folder);
+        QVERIFY(guitest::runToFinishedPage(*w));
+        // In the second run ExifTool also warns about a TIFF that is cleaned all the same.
+        const QString tiff = u"tiff_exiftool_ifd0_iptc_icc.tif"_s;
+        const QString other = folderOf(m_box->path(u"other"_s), {u"other words.jpg<-text"_s, tiff + u"<-"_s + tiff});
+        CleanJob job(testutil::outputOptions(OutputMode::Suffix),
+            testutil::jobEnvironment(m_box->programFolder(), m_box->tempFolder()));
+        const JobResult second = testutil::runJob(job, {other + u"/other words.jpg"_s, other + u'/' + tiff});
+        const QByteArray log = guitest::readFile(m_box->tempFolder() + u"/qmk_log.txt"_s);
+        QVERIFY2(log.contains("other words.jpg") && !log.contains(QFile::encodeName(folder)), log.constData());
+
+        guitest::forgetPrompts();
+        QTest::mouseClick(child<QLabel>(*w, "lblLinkButton_3"), Qt::LeftButton);
+        const QList<Prompts::Record> shown = Prompts::takeRecords();
+        QVERIFY(shown.size() == 1 && shown.first().kind == Prompts::Kind::Modal);
+        QCOMPARE(shown.first().title, u"Problems of this run"_s);
+        QCOMPARE(shown.first().text,
+            u"Could not be cleaned (1)\n    words.jpg: The file is not a JPG image; it looks like a TXT file."_s);
+
+        // The view of the second run, as the window would show it.
+        ProblemView view(RunProblems {second.outcomes, second.problemTexts, second.errorDetail});
+        view.show();
+        auto *tree = child<QTreeWidget>(view, "twProblems");
+        QCOMPARE(tree->topLevelItemCount(), 2);
+        const QTreeWidgetItem *failed = tree->topLevelItem(0);
+        QVERIFY(failed->isExpanded() && failed->childCount() == 1);
+        QCOMPARE(failed->child(0)->text(0), u"other words.jpg"_s);
+        QVERIFY(failed->child(0)->toolTip(0).contains(other));
+        // The warning about the image that was cleaned all the same is apart, closed.
+        const QTreeWidgetItem *warnings = tree->topLevelItem(1);
+        QCOMPARE(warnings->text(0), u"Warnings about images that were cleaned (1)"_s);
+        QVERIFY(!warnings->isExpanded() && warnings->childCount() == 1);
+        QCOMPARE(warnings->child(0)->text(0), tiff);
+        QCOMPARE(warnings->child(0)->text(1),
+            u"ExifTool had nothing to copy back into the cleaned file (no writable tags set)."_s);
+        auto *raw = child<QPlainTextEdit>(view, "txtExifToolMessages");
+        QVERIFY(!raw->isVisible());
+        QTest::mouseClick(child<QPushButton>(view, "cmdExifToolMessages"), Qt::LeftButton);
+        QVERIFY(raw->isVisible());
+        QVERIFY2(raw->toPlainText().contains(u"Error: Not a valid JPG"_s), qPrintable(raw->toPlainText()));
+    }
+
     void runCannotStart()
     {
         const QString folder = m_box->imageFolder(u"noexif"_s, {runSamples.at(1)});
@@ -193,6 +353,8 @@ private Q_SLOTS:
         w.updateControls();
         QVERIFY(guitest::runToFinishedPage(w));
         QCOMPARE(child<QLabel>(w, "lblExecuteInfo")->text(), u"Internal program error!"_s);
+        QCOMPARE(
+            child<QLabel>(w, "lblFinished")->text(), u"No image was cleaned: the run ended on an internal error"_s);
         const auto *details = child<QPlainTextEdit>(w, "txtErrorLog");
         QVERIFY2(
             details->isVisible() && details->toPlainText().contains(u"ExifTool"_s), qPrintable(details->toPlainText()));
@@ -265,11 +427,30 @@ private Q_SLOTS:
         QCOMPARE(guitest::recordedTexts(Prompts::Kind::Question),
             QStringList {u"Stop cleaning? The images cleaned so far are kept."_s});
         QCOMPARE(w->iPage(), 8);
+        const int done = int(outputs());
         const QString summary = child<QLabel>(*w, "lblExecuteInfo")->text();
-        QCOMPARE(summary.contains(u"The run was stopped"_s), yes);
-        QVERIFY2(summary.startsWith(u"%1 image"_s.arg(outputs())), qPrintable(summary));
-        QCOMPARE(rowTexts(child<QTreeView>(*w, "lwFilesCleaned")).size(), outputs());
+        QVERIFY2(summary.startsWith(u"%1 image"_s.arg(done)), qPrintable(summary));
+        QCOMPARE(child<QLabel>(*w, "lblFinished")->text(),
+            !yes           ? u"All %1 images were cleaned"_s.arg(count)
+                : done > 0 ? u"%1 of %2 images were cleaned; the run was stopped"_s.arg(done).arg(count)
+                           : u"No image was cleaned; the run was stopped"_s);
         QVERIFY(!child<QLabel>(*w, "lblLinkButton_3")->isVisible()); // a stop is no problem
+        // The images the stop left are counted and listed, closed until asked for.
+        auto *list = child<QTreeView>(*w, "lwFilesCleaned");
+        auto *more = child<QToolButton>(*w, "cmdNotReached");
+        QCOMPARE(rowTexts(list).size(), done);
+        QCOMPARE(more->isVisible(), yes);
+        if (yes) {
+            const QString counts = u' ' + child<QLabel>(*w, "lblRunCounts")->text();
+            QVERIFY2(counts.endsWith(u" %1 images were not reached before the stop."_s.arg(count - done)),
+                qPrintable(counts));
+            QCOMPARE(guitest::caption(more), u"Show the %1 images that were not reached"_s.arg(count - done));
+            QTest::mouseClick(more, Qt::LeftButton);
+            QCOMPARE(statusTexts(list), QStringList(done, u"Cleaned"_s) + QStringList(count - done, u"Not reached"_s));
+            QCOMPARE(guitest::caption(more), u"Hide the images that were not reached"_s);
+            QTest::mouseClick(more, Qt::LeftButton);
+            QCOMPARE(rowTexts(list).size(), done);
+        }
         // Closing from the question's Yes path closes the window once the run has ended.
         if (how == u"close")
             QTRY_VERIFY(!w->isVisible());

@@ -9,6 +9,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <iterator>
 
 using namespace Qt::StringLiterals;
@@ -181,4 +182,209 @@ int outcomeSortRank(FileStatus status)
         return 3;
     }
     return 3;
+}
+
+OutcomeKind outcomeKind(const FileOutcome &outcome)
+{
+    switch (outcome.status) {
+    case FileStatus::Cleaned:
+        return OutcomeKind::Cleaned;
+    case FileStatus::Residue:
+        return OutcomeKind::Residue;
+    case FileStatus::Unchanged:
+    case FileStatus::Failed:
+        return OutcomeKind::Failed;
+    case FileStatus::Skipped:
+        break;
+    }
+    if (outcome.notRun)
+        return OutcomeKind::NotReached;
+    // Of the images a run skips, only a declined overwrite keeps an output.
+    return outcome.output.isEmpty() ? OutcomeKind::LeftOut : OutcomeKind::KeptExisting;
+}
+
+QString outcomeKindText(OutcomeKind kind)
+{
+    switch (kind) {
+    case OutcomeKind::Cleaned:
+        return QCoreApplication::translate("RunReport", "Cleaned");
+    case OutcomeKind::Residue:
+        return QCoreApplication::translate("RunReport", "Still identifying");
+    case OutcomeKind::Failed:
+        return QCoreApplication::translate("RunReport", "Not cleaned");
+    case OutcomeKind::LeftOut:
+        return QCoreApplication::translate("RunReport", "Left out");
+    case OutcomeKind::KeptExisting:
+        return QCoreApplication::translate("RunReport", "Output kept");
+    case OutcomeKind::NotReached:
+        return QCoreApplication::translate("RunReport", "Not reached");
+    }
+    return {};
+}
+
+RunCounts runCounts(const QList<FileOutcome> &outcomes)
+{
+    RunCounts c;
+    for (const FileOutcome &o : outcomes) {
+        switch (outcomeKind(o)) {
+        case OutcomeKind::Cleaned:
+            ++c.cleaned;
+            break;
+        case OutcomeKind::Residue:
+            ++c.residue;
+            break;
+        case OutcomeKind::Failed:
+            ++c.failed;
+            break;
+        case OutcomeKind::LeftOut:
+            ++c.leftOut;
+            break;
+        case OutcomeKind::KeptExisting:
+            ++c.keptExisting;
+            break;
+        case OutcomeKind::NotReached:
+            ++c.notReached;
+            break;
+        }
+    }
+    return c;
+}
+
+QString plainReason(const FileOutcome &outcome)
+{
+    QString text = outcome.message.trimmed();
+    for (const QString &prefix : {u"Error: "_s, u"Warning: "_s}) {
+        if (text.startsWith(prefix))
+            text = text.mid(prefix.size());
+    }
+    // ExifTool names the image last: "... - PATH", or "... from PATH".
+    if (!outcome.input.isEmpty() && text.endsWith(u" - "_s + outcome.input))
+        text.chop(outcome.input.size() + 3);
+    else if (!outcome.input.isEmpty() && text.endsWith(u' ' + outcome.input))
+        text.chop(outcome.input.size() + 1);
+    // ExifTool's words for the common cases, said the way a person would.
+    static const QRegularExpression looksLike(u"^Not a valid (\\S+) \\(looks more like an? (\\S+)\\)$"_s);
+    static const QRegularExpression notValid(u"^Not a valid (\\S+)$"_s);
+    static const QRegularExpression corrupted(u"^Corrupted (\\S+) image$"_s);
+    if (const auto m = looksLike.match(text); m.hasMatch())
+        return QCoreApplication::translate("RunReport", "The file is not a %1 image; it looks like a %2 file.")
+            .arg(m.captured(1), m.captured(2));
+    if (const auto m = notValid.match(text); m.hasMatch())
+        return QCoreApplication::translate("RunReport", "The file is not a valid %1 image.").arg(m.captured(1));
+    if (const auto m = corrupted.match(text); m.hasMatch())
+        return QCoreApplication::translate("RunReport", "The %1 image is damaged.").arg(m.captured(1));
+    if (text == u"File format error"_s)
+        return QCoreApplication::translate(
+            "RunReport", "The file is damaged or is not the kind of image its name says.");
+    if (text == u"No writable tags set from"_s)
+        return QCoreApplication::translate(
+            "RunReport", "ExifTool had nothing to copy back into the cleaned file (no writable tags set).");
+    if (text == u"File is empty"_s)
+        return QCoreApplication::translate("RunReport", "The file is empty.");
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    return text;
+}
+
+QString sharedFailureCause(const QList<FileOutcome> &outcomes)
+{
+    QString shared;
+    for (const FileOutcome &o : outcomes) {
+        if (outcomeKind(o) != OutcomeKind::Failed)
+            continue;
+        const QString reason = plainReason(o);
+        if (reason.isEmpty() || (!shared.isEmpty() && reason != shared))
+            return {};
+        shared = reason;
+    }
+    return shared;
+}
+
+// English picks its singular by hand; translations have their plural forms for %n.
+
+QString runHeadline(const RunCounts &c, const RunEnding &ending, const QLocale &locale)
+{
+    const int images = c.images();
+    const int written = c.cleaned + c.residue;
+    const auto num = [&locale](int n) { return locale.toString(n); };
+    if (ending.internalError)
+        return written > 0
+            ? QCoreApplication::translate("RunReport", "The run ended on an internal error")
+            : QCoreApplication::translate("RunReport", "No image was cleaned: the run ended on an internal error");
+    if (written == 0) {
+        if (ending.stopped)
+            return QCoreApplication::translate("RunReport", "No image was cleaned; the run was stopped");
+        if (c.failed > 0 && !ending.sharedCause.isEmpty())
+            return QCoreApplication::translate("RunReport", "No image was cleaned: %1").arg(ending.sharedCause);
+        if (c.failed > 0)
+            return c.failed == 1
+                ? QCoreApplication::translate("RunReport", "No image was cleaned; 1 could not be cleaned")
+                : QCoreApplication::translate(
+                    "RunReport", "No image was cleaned; %1 could not be cleaned", nullptr, c.failed)
+                      .arg(num(c.failed));
+        return QCoreApplication::translate("RunReport", "No image was cleaned");
+    }
+    if (c.cleaned == images)
+        return images == 1
+            ? QCoreApplication::translate("RunReport", "The image was cleaned")
+            : QCoreApplication::translate("RunReport", "All %1 images were cleaned", nullptr, images).arg(num(images));
+    QString text = images == 1
+        ? QCoreApplication::translate("RunReport", "0 of 1 image was cleaned")
+        : QCoreApplication::translate("RunReport", "%1 of %2 images were cleaned", nullptr, images)
+              .arg(num(c.cleaned), num(images));
+    if (ending.stopped)
+        return text + QCoreApplication::translate("RunReport", "; the run was stopped");
+    if (c.residue > 0)
+        text += c.residue == 1
+            ? QCoreApplication::translate("RunReport", "; 1 still carries identifying metadata")
+            : QCoreApplication::translate("RunReport", "; %1 still carry identifying metadata", nullptr, c.residue)
+                  .arg(num(c.residue));
+    if (c.failed > 0)
+        text += QCoreApplication::translate("RunReport", "; %1 could not be cleaned", nullptr, c.failed)
+                    .arg(num(c.failed));
+    if (c.keptExisting > 0 && c.residue + c.failed == 0)
+        text += c.keptExisting == 1
+            ? QCoreApplication::translate("RunReport", "; 1 existing output was kept")
+            : QCoreApplication::translate("RunReport", "; %1 existing outputs were kept", nullptr, c.keptExisting)
+                  .arg(num(c.keptExisting));
+    return text;
+}
+
+QStringList runCountLines(const RunCounts &c, const QLocale &locale)
+{
+    const auto num = [&locale](int n) { return locale.toString(n); };
+    QStringList lines;
+    if (c.cleaned > 0)
+        lines << (c.cleaned == 1
+                ? QCoreApplication::translate("RunReport", "1 image was cleaned.")
+                : QCoreApplication::translate("RunReport", "%1 images were cleaned.", nullptr, c.cleaned)
+                      .arg(num(c.cleaned)));
+    if (c.residue > 0)
+        lines << (c.residue == 1
+                ? QCoreApplication::translate("RunReport", "1 image still carries identifying metadata.")
+                : QCoreApplication::translate(
+                    "RunReport", "%1 images still carry identifying metadata.", nullptr, c.residue)
+                      .arg(num(c.residue)));
+    if (c.failed > 0)
+        lines << (c.failed == 1
+                ? QCoreApplication::translate("RunReport", "1 image could not be cleaned.")
+                : QCoreApplication::translate("RunReport", "%1 images could not be cleaned.", nullptr, c.failed)
+                      .arg(num(c.failed)));
+    if (c.notReached > 0)
+        lines << (c.notReached == 1
+                ? QCoreApplication::translate("RunReport", "1 image was not reached before the stop.")
+                : QCoreApplication::translate(
+                    "RunReport", "%1 images were not reached before the stop.", nullptr, c.notReached)
+                      .arg(num(c.notReached)));
+    if (c.keptExisting > 0)
+        lines << (c.keptExisting == 1
+                ? QCoreApplication::translate("RunReport", "1 existing output was kept.")
+                : QCoreApplication::translate("RunReport", "%1 existing outputs were kept.", nullptr, c.keptExisting)
+                      .arg(num(c.keptExisting)));
+    if (c.leftOut > 0)
+        lines << (c.leftOut == 1
+                ? QCoreApplication::translate("RunReport", "1 file was left out.")
+                : QCoreApplication::translate("RunReport", "%1 files were left out.", nullptr, c.leftOut)
+                      .arg(num(c.leftOut)));
+    return lines;
 }

@@ -4,7 +4,9 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QLocale>
 #include <QString>
+#include <QStringList>
 
 struct OutcomeTotals {
     int cleaned = 0;
@@ -34,3 +36,46 @@ QString outcomeDescription(const FileOutcome &outcome);
 // The order of the finished page's list: residue first, then failed and unchanged,
 // then skipped, then cleaned; the run's order within each.
 int outcomeSortRank(FileStatus status);
+
+// What became of one image, as the finished page and its problem view tell it. A
+// Skipped outcome is one of three: never reached after a stop, an existing output kept
+// (it names that output) or left out of the run.
+enum class OutcomeKind { Residue, Failed, LeftOut, KeptExisting, Cleaned, NotReached };
+
+OutcomeKind outcomeKind(const FileOutcome &outcome);
+// "Cleaned", "Not cleaned", ...: the list's status column, so short.
+QString outcomeKindText(OutcomeKind kind);
+
+struct RunCounts {
+    int cleaned = 0;
+    int residue = 0;
+    int failed = 0; // failed and unchanged
+    int notReached = 0;
+    int keptExisting = 0;
+    int leftOut = 0;
+    // The images the run set out to clean; what was left out is not one of them.
+    int images() const { return cleaned + residue + failed + notReached + keptExisting; }
+};
+
+RunCounts runCounts(const QList<FileOutcome> &outcomes);
+
+// An outcome's message without ExifTool's "Error: " and the trailing " - <input>", and
+// a few of ExifTool's terse reasons in plain words.
+QString plainReason(const FileOutcome &outcome);
+
+// The reason every failed image shares ("Cannot write in /out: Permission denied"), or
+// empty when they differ or none failed.
+QString sharedFailureCause(const QList<FileOutcome> &outcomes);
+
+struct RunEnding {
+    bool stopped = false;
+    bool internalError = false;
+    QString sharedCause; // see sharedFailureCause
+};
+
+// The finished page's headline: "All 2,000 images were cleaned", "1,045 of 2,000 images
+// were cleaned; the run was stopped", "No image was cleaned: <cause>", ...
+QString runHeadline(const RunCounts &counts, const RunEnding &ending, const QLocale &locale);
+
+// One sentence per status that occurred, e.g. "2 images could not be cleaned."
+QStringList runCountLines(const RunCounts &counts, const QLocale &locale);

@@ -322,11 +322,10 @@ void CleanWizard::openLink(int index)
         if (!Prompts::openUrl(QUrl(WelcomePage::homePageUrl())))
             tellAddress(WelcomePage::homePageUrl());
         break;
-    case 3: {
-        const QString log = m_logPath.isEmpty() ? m_systemFolders.sTemp + u"/qmk_log.txt"_s : m_logPath;
-        if (!open(log))
-            showLogWindow(log);
-    } break;
+    case 3:
+        // The run's own problems, kept in memory: the log file may be a later run's by now.
+        m_finishedPage->openProblems();
+        break;
     case 5: {
         QString folder;
         if (m_outputPage->outputMode() == static_cast<int>(OutputMode::Folder)) {

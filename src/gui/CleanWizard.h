@@ -87,7 +87,7 @@ public:
     // A drop on the file list (onFileList) or on the welcome page and the side picture.
     void dropFiles(const QStringList &paths, bool onFileList);
 
-    // What a link does: 2 the home page, 3 the problem log, 5 the destination folder,
+    // What a link does: 2 the home page, 3 the run's problems, 5 the destination folder,
     // 6 the date entry.
     void openLink(int index);
 
@@ -153,7 +153,6 @@ private:
     void rememberOriginals(const JobResult &result);
     bool compareWithOriginal(int row);
     void showReadySummary();
-    void showLogWindow(const QString &path);
     void tellFolder(const QString &folder);
     void tellAddress(const QString &address);
 
@@ -255,7 +254,6 @@ private:
     bool m_lastRunHadProblems = false; // -auto ends with status 1 then
     QPointer<CleanJob> m_job; // the running job, for a stop request
     bool m_askingStop = false;
-    QString m_logPath; // the last run's problem log
     bool m_closeAfterJob = false;
     bool m_endingAtOnce = false;
     bool m_viewerBusy = false;

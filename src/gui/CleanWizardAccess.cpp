@@ -45,13 +45,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// The largest log the text window reads; ExifTool's messages of a very long run can be more.
-constexpr qint64 maxLogBytes = 8 * 1024 * 1024;
-
-} // namespace
-
 using CleanWizardParts::escaped;
 
 // --- names, descriptions and help -----------------------------------------------------
@@ -281,22 +274,6 @@ void CleanWizard::showReadySummary()
 }
 
 // --- the finished page's links where the desktop cannot open them ---------------------
-
-void CleanWizard::showLogWindow(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Prompts::message(this, tr("The problem log could not be read:\n%1").arg(path), Prompts::Icon::Exclamation);
-        return;
-    }
-    QString text = QString::fromUtf8(file.read(maxLogBytes));
-    if (!file.atEnd())
-        text += u'\n' + tr("(The log goes on; this window shows its first 8 MB.)");
-    std::unique_ptr<MetadataViewer> window(
-        MetadataViewer::textWindow(tr("%1 - Problem Log").arg(QFileInfo(path).fileName()), text, this));
-    window->txtReport->setAccessibleName(tr("Problem log"));
-    Prompts::execModal(*window, text);
-}
 
 void CleanWizard::tellFolder(const QString &folder)
 {

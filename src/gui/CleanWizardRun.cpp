@@ -82,42 +82,45 @@ void CleanWizard::jobEnded(const JobResult &result)
 void CleanWizard::showResult(const JobResult &result)
 {
     m_lastRunHadProblems = result.internalError || result.problemCount > 0 || result.stopped;
-    m_logPath = result.logPath; // the run's own log: another run may have used qmk_log.txt
     m_sFirstImageFolder = result.sFirstImageFolder;
 
-    QString summary = result.summary;
-    summary.replace(u"\r\n"_s, u"\n"_s);
-    const QString residue = residueLine(outcomeTotals(result.outcomes).residue);
-    if (!residue.isEmpty())
-        summary += u'\n' + residue;
-    // The files left out while adding were never the job's: they are told about here.
-    const QString leftOut = leftOutLine(m_leftOut);
-    if (!leftOut.isEmpty()) {
-        summary += u'\n' + leftOut;
-        m_lastRunHadProblems = true;
-    }
-    m_finishedPage->setSummary(summary);
-
-    if (result.internalError)
-        m_finishedPage->showInternalError(result.errorDetail, result.logWritten);
-    else if (result.problemCount < 1)
-        m_finishedPage->showNoProblems();
-    else
-        m_finishedPage->showProblems(result.errorInfoCaption);
-
-    // Every image of the run gets a row; a run that reported no outcomes lists its outputs.
-    QList<FileOutcome> rows;
-    for (const FileOutcome &outcome : result.outcomes) {
-        // After a stop, the list shows what was done, not every image the run never reached.
-        if (!(result.stopped && outcome.notRun))
-            rows << outcome;
-    }
+    // Every image of the run gets a row, the files left out while adding too; a run that
+    // reported no outcomes lists its outputs.
+    QList<FileOutcome> rows = result.outcomes;
     if (rows.isEmpty()) {
         for (const CleanedFile &file : result.cleanedFiles)
             rows.append(FileOutcome {QString(), file.path, FileStatus::Cleaned, {}, {}, false, QString()});
     }
     rows += m_leftOut;
+    m_lastRunHadProblems = m_lastRunHadProblems || !m_leftOut.isEmpty();
+
+    const QLocale locale;
+    const RunCounts counts = runCounts(rows);
+    m_finishedPage->setHeadline(
+        runHeadline(counts, RunEnding {result.stopped, result.internalError, sharedFailureCause(rows)}, locale));
+    QStringList countLines = runCountLines(counts, locale);
+    // The files left out while adding were never the job's: what they were is told here.
+    if (!m_leftOut.isEmpty() && counts.leftOut == m_leftOut.size())
+        countLines.replace(countLines.size() - 1, leftOutLine(m_leftOut));
+    // "All 20 images were cleaned" needs no "20 images were cleaned." below it.
+    const bool allCleaned = countLines.size() == 1 && counts.cleaned == counts.images() && counts.leftOut == 0;
+    m_finishedPage->setCounts(allCleaned ? QStringList() : countLines);
+    // Below the counts, how much and how fast; an internal error says so instead.
+    QString summary = result.internalError
+        ? result.summary
+        : summaryText(result.processedCount, result.inputBytes, result.outputBytes, result.seconds, locale);
+    m_finishedPage->setSummary(summary.replace(u"\r\n"_s, u"\n"_s));
+
+    m_finishedPage->setProblems(RunProblems {rows, result.problemTexts, result.errorDetail});
+    if (result.internalError)
+        m_finishedPage->showInternalError(result.errorDetail);
+    else if (result.problemCount < 1 && counts.failed + counts.residue == 0)
+        m_finishedPage->showNoProblems();
+    else
+        m_finishedPage->showProblems(result.errorInfoCaption);
+
     m_cleanedModel->setOutcomes(rows);
+    m_finishedPage->updateNotReached();
     rememberOriginals(result);
 
     if (result.clearImageList) {

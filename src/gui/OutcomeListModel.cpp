@@ -6,12 +6,13 @@
 #include "gui/Artwork.h"
 #include "gui/PathListModel.h"
 
+#include <QSet>
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
 
 OutcomeListModel::OutcomeListModel(PathList &paths, QObject *parent)
-    : QAbstractListModel(parent)
+    : QAbstractTableModel(parent)
     , m_paths(paths)
 {
 }
@@ -21,6 +22,11 @@ OutcomeListModel::~OutcomeListModel() = default;
 int OutcomeListModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int OutcomeListModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : 2;
 }
 
 QIcon OutcomeListModel::statusIcon(FileStatus status)
@@ -33,11 +39,12 @@ QVariant OutcomeListModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.row() >= m_rows.size())
         return {};
     const FileOutcome &o = m_rows.at(index.row());
+    const bool name = index.column() == NameColumn;
     switch (role) {
     case Qt::DisplayRole:
-        return PathListModel::rowText(o.output.isEmpty() ? o.input : o.output);
+        return name ? PathListModel::rowText(o.output.isEmpty() ? o.input : o.output) : outcomeKindText(outcomeKind(o));
     case Qt::DecorationRole:
-        return statusIcon(o.status);
+        return name ? QVariant(statusIcon(o.status)) : QVariant();
     case Qt::ToolTipRole:
         return printablePath(outcomeDescription(o));
     case PathRole:
@@ -52,20 +59,64 @@ QVariant OutcomeListModel::data(const QModelIndex &index, int role) const
 void OutcomeListModel::setOutcomes(const QList<FileOutcome> &outcomes)
 {
     beginResetModel();
-    m_rows = outcomes;
+    m_rows.clear();
+    m_notReached.clear();
+    for (const FileOutcome &o : outcomes)
+        (o.notRun ? m_notReached : m_rows) << o;
     std::stable_sort(m_rows.begin(), m_rows.end(), [](const FileOutcome &a, const FileOutcome &b) {
         return outcomeSortRank(a.status) < outcomeSortRank(b.status);
     });
+    m_reachedRows = int(m_rows.size());
+    m_showNotReached = false;
     m_paths.Clear();
     for (const FileOutcome &o : std::as_const(m_rows))
         m_paths.AddItem(o.output);
     endResetModel();
 }
 
+void OutcomeListModel::setShowNotReached(bool show)
+{
+    if (show == m_showNotReached || m_notReached.isEmpty())
+        return;
+    m_showNotReached = show;
+    // Appended and taken off at the end, so the rows before keep their places (and paths).
+    const int first = m_reachedRows;
+    const int last = m_reachedRows + int(m_notReached.size()) - 1;
+    if (show) {
+        beginInsertRows(QModelIndex(), first, last);
+        m_rows += m_notReached;
+        for (const FileOutcome &o : std::as_const(m_notReached))
+            m_paths.AddItem(o.output);
+        endInsertRows();
+    } else {
+        beginRemoveRows(QModelIndex(), first, last);
+        m_rows.resize(m_reachedRows);
+        for (int r = last; r >= first; --r)
+            m_paths.RemoveItem(r);
+        endRemoveRows();
+    }
+}
+
+QStringList OutcomeListModel::statusTexts() const
+{
+    QSet<int> kinds;
+    for (const FileOutcome &o : m_rows)
+        kinds.insert(int(outcomeKind(o)));
+    if (!m_notReached.isEmpty())
+        kinds.insert(int(OutcomeKind::NotReached));
+    QStringList texts;
+    for (int kind : std::as_const(kinds))
+        texts << outcomeKindText(OutcomeKind(kind));
+    return texts;
+}
+
 void OutcomeListModel::clear()
 {
     beginResetModel();
     m_rows.clear();
+    m_notReached.clear();
+    m_reachedRows = 0;
+    m_showNotReached = false;
     m_paths.Clear();
     endResetModel();
 }
