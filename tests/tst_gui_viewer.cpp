@@ -1,5 +1,6 @@
 // The metadata viewer on a real pair (a sample and what "exiftool -all=" makes of it), and
-// the finished page's status pictures. (The rows' order and what each opens: tst_gui_layout.)
+// the finished page's status pictures. (The rows' order and what each
+// opens: tst_gui_layout.)
 
 #include "core/MetadataCompare.h"
 #include "gui/MetadataViewer.h"
@@ -44,7 +45,7 @@ private Q_SLOTS:
         int status = -1;
         testutil::runExifTool({u"-all="_s, u"-o"_s, m_pair.cleanedPath, m_pair.originalPath}, &status);
         QCOMPARE(status, 0);
-        const QStringList listing = {u"-a"_s, u"-G1"_s, u"-s"_s};
+        const QStringList listing = MetadataCompare::listingArguments();
         m_pair.originalOutput = testutil::runExifTool(listing + QStringList {m_pair.originalPath});
         m_pair.cleanedOutput = testutil::runExifTool(listing + QStringList {m_pair.cleanedPath});
         // What the run's verification would report as still identifying.
@@ -81,7 +82,14 @@ private Q_SLOTS:
         QVERIFY(kept.text().startsWith(u"KEPT"_s) && !keptFormat.fontStrikeOut());
         QCOMPARE(keptFormat.fontWeight(), int(QFont::Bold));
         const QTextBlock flagged = lineWith(report, u"[Adobe] DCTEncodeVersion"_s);
-        QVERIFY(flagged.text().startsWith(u"!KEPT"_s) && flagged.text().endsWith(u"(software)"_s));
+        QVERIFY2(flagged.text().startsWith(u"!KEPT"_s) && flagged.text().endsWith(u"(Software)"_s),
+            qPrintable(flagged.text()));
+        // Computed values are last, marked, and in no count.
+        const QTextBlock computed = lineWith(report, u"[Composite] ImageSize"_s);
+        QVERIFY2(computed.text().startsWith(u"computed"_s)
+                && computed.text().endsWith(u"(computed, not stored in the file)"_s),
+            qPrintable(computed.text()));
+        QVERIFY(!computed.next().isValid() || computed.next().text().startsWith(u"computed"_s));
 
         report.chkShowRemoved->setChecked(false);
         QVERIFY(!report.txtReport->toPlainText().contains(u"removed"_s));

@@ -1,5 +1,6 @@
 #include "gui/MetadataViewer.h"
 
+#include "core/IdentifyingTags.h"
 #include "core/MetadataCompare.h"
 #include "core/NativePath.h"
 #include "gui/Palettes.h"
@@ -160,8 +161,11 @@ void MetadataViewer::fillComparison()
     QList<Row> rows = compare(
         parseListing(m_comparison.originalOutput), parseListing(m_comparison.cleanedOutput), m_comparison.residue);
     // What is still in the file matters most: identifying tags first, then the other kept
-    // ones, then what was removed; each part in the file's own order.
+    // ones, then what was removed; each part in the file's own order. Computed values,
+    // which are not in the file, come last.
     const auto rank = [](const Row &row) {
+        if (row.change == Change::Computed)
+            return 3;
         if (row.change == Change::Removed)
             return 2;
         return row.categories.isEmpty() ? 1 : 0;
@@ -177,12 +181,21 @@ void MetadataViewer::fillComparison()
     summary += u'\n'
         + tr("Tags in bold are still in the cleaned file and come first; struck-through tags "
              "were removed. File names, sizes and dates on disk are left out.");
+    if (counts.computed > 0) {
+        summary += u' '
+            + tr("The %n value(s) ExifTool computes from other tags (Composite) are listed last "
+                 "and not counted: they are not stored in the file.",
+                nullptr, counts.computed);
+    }
     lblSummary->setText(summary);
 
     const QPalette palette = txtReport->palette();
     QTextCharFormat removed;
     removed.setFontStrikeOut(true);
     removed.setForeground(palette.color(QPalette::Text));
+    QTextCharFormat computed;
+    computed.setFontItalic(true);
+    computed.setForeground(palette.color(QPalette::Text));
     QTextCharFormat kept;
     kept.setFontWeight(QFont::Bold);
     kept.setForeground(palette.color(QPalette::Text));
@@ -201,25 +214,39 @@ void MetadataViewer::fillComparison()
     for (const Row &row : rows) {
         if (row.change == Change::Removed && !chkShowRemoved->isChecked())
             continue;
+        const bool flagged = !row.categories.isEmpty() && row.change != Change::Removed;
         QString mark = changeWord(row.change);
-        if (!row.categories.isEmpty() && row.change != Change::Removed)
+        if (flagged)
             mark.prepend(u'!');
         QString line = mark.leftJustified(9) + u' '
             + (u'[' + row.entry.group + u"] "_s + row.entry.tag).leftJustified(width) + u" : "_s + row.entry.value;
         if (row.change == Change::Changed)
             line += u"  ->  "_s + row.cleanedValue;
-        if (!row.categories.isEmpty() && row.change != Change::Removed) {
-            QStringList words;
-            for (ResidueCategory category : row.categories)
-                words << categoryWord(category);
-            line += u"   ("_s + words.join(u", "_s) + u')';
+        QStringList notes;
+        if (flagged) {
+            // In words, by the name the original gave the tag: an unnamed maker-note tag
+            // that holds the serial number reads "Camera serial number".
+            for (ResidueCategory category : row.categories) {
+                const QString word = IdentifyingTags::plainName(category, row.entry.key());
+                if (!notes.contains(word))
+                    notes << word;
+            }
         }
+        if (row.change == Change::Renamed)
+            notes << tr("kept, now listed as %1").arg(row.renamedAs.key());
+        else if (row.change == Change::Undecoded)
+            notes << tr("kept from the original's maker notes, which ExifTool can no longer name");
+        else if (row.change == Change::Computed)
+            notes << tr("computed, not stored in the file");
+        if (!notes.isEmpty())
+            line += u"   ("_s + notes.join(u"; "_s) + u')';
         if (!first)
             cursor.insertBlock();
         first = false;
         const QTextCharFormat &format = row.change == Change::Removed ? removed
-            : row.categories.isEmpty()                                ? kept
-                                                                      : identifying;
+            : row.change == Change::Computed                          ? computed
+            : flagged                                                 ? identifying
+                                                                      : kept;
         cursor.insertText(line, format);
     }
     txtReport->moveCursor(QTextCursor::Start);
