@@ -18,6 +18,7 @@
 #include <QShortcut>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
@@ -126,6 +127,57 @@ MetadataViewer::MetadataViewer(const QString &consoleOutput, QWidget *parent, co
     if (!filePath.isEmpty())
         setWindowTitle(tr("%1 - Metadata Viewer").arg(printablePath(QFileInfo(filePath).fileName())));
     txtReport->setPlainText(textToShow(consoleOutput));
+    explainListing(consoleOutput);
+}
+
+void MetadataViewer::explainListing(const QString &consoleOutput)
+{
+    // Before cleaning, what matters is what the file gives away: that first, in words,
+    // by the rules the run's check uses; ExifTool's whole listing stays below.
+    const QList<ResidueItem> items = IdentifyingTags::identifyingItems(MetadataCompare::parseListing(consoleOutput));
+    lblRevealSummary = new QLabel(IdentifyingTags::revealSummary(items), this);
+    lblRevealSummary->setObjectName(u"lblRevealSummary"_s);
+    lblRevealSummary->setWordWrap(true);
+    lblRevealSummary->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    QFont bold = lblRevealSummary->font();
+    bold.setBold(true);
+    lblRevealSummary->setFont(bold);
+
+    twIdentifying = new QTreeWidget(this);
+    twIdentifying->setObjectName(u"twIdentifying"_s);
+    twIdentifying->setAccessibleName(tr("Identifying metadata"));
+    twIdentifying->setHeaderLabels({tr("What it reveals"), tr("Tag"), tr("Value")});
+    twIdentifying->setRootIsDecorated(true);
+    twIdentifying->setUniformRowHeights(true);
+    twIdentifying->setTextElideMode(Qt::ElideMiddle);
+    // One row per kind ("Location (GPS)"), its tags below it.
+    QHash<QString, QTreeWidgetItem *> kinds;
+    for (const ResidueItem &item : items) {
+        const QString name = IdentifyingTags::plainName(item.category, item.tag);
+        QTreeWidgetItem *&kind = kinds[name];
+        if (!kind) {
+            kind = new QTreeWidgetItem(twIdentifying, {name, item.tag, item.value});
+            kind->setToolTip(0, IdentifyingTags::categoryTitle(item.category));
+        } else {
+            if (kind->childCount() == 0)
+                new QTreeWidgetItem(kind, {QString(), kind->text(1), kind->text(2)});
+            new QTreeWidgetItem(kind, {QString(), item.tag, item.value});
+            kind->setText(1, tr("%n tag(s)", nullptr, kind->childCount()));
+            kind->setText(2, QString());
+        }
+    }
+    twIdentifying->resizeColumnToContents(0);
+    twIdentifying->resizeColumnToContents(1);
+    twIdentifying->setVisible(!items.isEmpty());
+    // A short list; the listing below keeps most of the window.
+    twIdentifying->setMaximumHeight(twIdentifying->fontMetrics().height() * 10);
+
+    auto *top = new QVBoxLayout;
+    top->setContentsMargins(8, 6, 8, 6);
+    top->setSpacing(4);
+    top->addWidget(lblRevealSummary);
+    top->addWidget(twIdentifying);
+    static_cast<QVBoxLayout *>(layout())->insertLayout(0, top);
 }
 
 MetadataViewer::MetadataViewer(const Comparison &comparison, QWidget *parent)
