@@ -139,6 +139,14 @@ private Q_SLOTS:
         QCOMPARE(status, 0);
         const QString output = testutil::runExifTool({u"-a"_s, u"-G1"_s, u"-s"_s, path});
         MetadataViewer report(output, nullptr, path);
+        const QString dir = qEnvironmentVariable("QUILLMARK_SCREENSHOT_DIR");
+        if (!dir.isEmpty()) {
+            report.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&report));
+            QDir().mkpath(dir);
+            QVERIFY(report.grab().save(
+                dir + u"/viewer-before-"_s + QString::fromLatin1(QTest::currentDataTag()) + u".png"_s));
+        }
         QCOMPARE(report.lblRevealSummary->text(), summary);
         QCOMPARE(report.txtReport->toPlainText(), MetadataViewer::textToShow(output));
         QCOMPARE(report.twIdentifying->isVisibleTo(&report), !first.isEmpty());

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QRegularExpression>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -191,6 +192,14 @@ QList<Row> compare(const QList<Entry> &original, const QList<Entry> &cleaned, co
         row.change = originalHasMakerNotes && isMakerNotes(e) && isUnnamed(e) ? Change::Undecoded : Change::Added;
         row.categories = kinds.value(e.key());
         ownRows.append(row);
+    }
+    // Unnamed maker-note tags in the cleaned file mean its maker notes were kept whole,
+    // only no longer decoded: the original's maker-note tags are still in there.
+    const bool makerNotesUndecoded
+        = std::any_of(ownRows.begin(), ownRows.end(), [](const Row &r) { return r.change == Change::Undecoded; });
+    for (Row &row : rows) {
+        if (makerNotesUndecoded && row.change == Change::Removed && isMakerNotes(row.entry))
+            row.change = Change::Undecoded;
     }
     std::stable_sort(ownRows.begin(), ownRows.end(),
         [](const Row &a, const Row &b) { return a.change == Change::Undecoded && b.change == Change::Added; });

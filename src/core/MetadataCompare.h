@@ -27,13 +27,14 @@ enum class Change {
     Changed, // in both, another value
     Renamed, // the same value in both under another name (renamedAs): a maker-note tag
              // ExifTool can no longer name once the cleaned file lacks Make
-    Undecoded, // in the cleaned file only, but part of the maker notes the original carried
+    Undecoded, // in maker notes the cleaned file keeps whole but ExifTool no longer decodes: an
+               // unnamed tag only the cleaned file lists, or an original's tag no longer listed
     Added, // in the cleaned file only: a value the original did not have
     Computed, // a Composite value ExifTool works out from other tags: not in the file
 };
 
 struct Row {
-    Entry entry; // as the original had it (the cleaned file's for Undecoded, Added, Computed)
+    Entry entry; // as the original had it (the cleaned file's for Added, Computed and an unnamed Undecoded)
     Change change = Change::Kept;
     QString cleanedValue; // for Changed
     Entry renamedAs; // for Renamed: the cleaned file's name for it

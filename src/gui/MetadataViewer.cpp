@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -227,9 +228,13 @@ void MetadataViewer::fillComparison()
 
     QString summary = tr("Original: %1").arg(m_comparison.originalPath) + u'\n'
         + tr("Cleaned: %1").arg(m_comparison.cleanedPath) + u'\n'
-        + tr("%1 tags removed, %2 kept, %3 added.").arg(counts.removed).arg(counts.kept).arg(counts.added);
-    if (counts.identifying > 0)
-        summary += u' ' + tr("%1 of the kept tags can identify you (marked with !).").arg(counts.identifying);
+        + tr("%1 tags removed, %2 kept, %3 added.")
+              .arg(QLocale().toString(counts.removed), QLocale().toString(counts.kept),
+                  QLocale().toString(counts.added));
+    if (counts.identifying > 0) {
+        summary += u' '
+            + tr("%1 of the kept tags can identify you (marked with !).").arg(QLocale().toString(counts.identifying));
+    }
     summary += u'\n'
         + tr("Tags in bold are still in the cleaned file and come first; struck-through tags "
              "were removed. File names, sizes and dates on disk are left out.");
@@ -287,7 +292,7 @@ void MetadataViewer::fillComparison()
         if (row.change == Change::Renamed)
             notes << tr("kept, now listed as %1").arg(row.renamedAs.key());
         else if (row.change == Change::Undecoded)
-            notes << tr("kept from the original's maker notes, which ExifTool can no longer name");
+            notes << tr("kept in the maker notes, which ExifTool can no longer name");
         else if (row.change == Change::Computed)
             notes << tr("computed, not stored in the file");
         if (!notes.isEmpty())
