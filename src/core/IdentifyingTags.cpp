@@ -3,6 +3,7 @@
 #include "core/ResidueClassifier.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QRegularExpression>
 #include <algorithm>
 
@@ -144,6 +145,27 @@ QString categoryTitle(ResidueCategory category)
         return QCoreApplication::translate("IdentifyingTags", "Other metadata");
     }
     return {};
+}
+
+QStringList namedByKind(ResidueCategory category, const QStringList &tagNames)
+{
+    if (tagNames.isEmpty())
+        return {};
+    // A tag's name has no blank; "Canon (212 tags)" has.
+    if (std::any_of(tagNames.begin(), tagNames.end(), [](const QString &t) { return t.contains(u' '); }))
+        return {categoryTitle(category) + u": "_s + tagNames.join(u", "_s)};
+    QStringList kinds;
+    QHash<QString, QStringList> tagsOfKind;
+    for (const QString &t : tagNames) {
+        const QString kind = plainName(category, t);
+        if (!kinds.contains(kind))
+            kinds << kind;
+        tagsOfKind[kind] << t;
+    }
+    QStringList lines;
+    for (const QString &kind : std::as_const(kinds))
+        lines << kind + u": "_s + tagsOfKind.value(kind).join(u", "_s);
+    return lines;
 }
 
 QList<ResidueItem> identifyingItems(const QList<MetadataCompare::Entry> &listing)

@@ -17,6 +17,11 @@ QString plainName(ResidueCategory category, const QString &tag);
 // The category in words, capitalised: "Location", "Camera and device", ...
 QString categoryTitle(ResidueCategory category);
 
+// Tag names of one category, one line per kind: "Camera serial number: Canon:SerialNumber,
+// ExifIFD:SerialNumber". Names that are no single tag (a long list's "Canon (212 tags)")
+// go under the category's title.
+QStringList namedByKind(ResidueCategory category, const QStringList &tagNames);
+
 // What a listing's tags give away, by the residue rules, the most telling first (the
 // order the summary names them in); Composite values and the file system are left out,
 // as is what the rules cannot name (category Other).

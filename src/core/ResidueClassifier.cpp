@@ -7,7 +7,6 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QSet>
-#include <algorithm>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -583,28 +582,7 @@ QString residueSummary(const QList<ResidueItem> &items, const QString &separator
     QStringList parts;
     for (ResidueCategory c : {ResidueCategory::Location, ResidueCategory::Device, ResidueCategory::Person,
              ResidueCategory::Time, ResidueCategory::Software, ResidueCategory::Identifier, ResidueCategory::Other}) {
-        const QStringList tags = residueTagNames(items, c);
-        if (tags.isEmpty())
-            continue;
-        // A long list's groups ("Canon (212 tags)") under the category's name; else each
-        // kind in words a person reads, the technical names beside.
-        const bool grouped = std::any_of(tags.begin(), tags.end(), [&](const QString &t) {
-            return std::none_of(items.begin(), items.end(), [&](const ResidueItem &i) { return i.tag == t; });
-        });
-        if (grouped) {
-            parts << IdentifyingTags::categoryTitle(c) + u": "_s + tags.join(u", "_s);
-            continue;
-        }
-        QStringList kinds;
-        QHash<QString, QStringList> tagsOfKind;
-        for (const QString &t : tags) {
-            const QString kind = IdentifyingTags::plainName(c, t);
-            if (!kinds.contains(kind))
-                kinds << kind;
-            tagsOfKind[kind] << t;
-        }
-        for (const QString &kind : std::as_const(kinds))
-            parts << kind + u": "_s + tagsOfKind.value(kind).join(u", "_s);
+        parts << IdentifyingTags::namedByKind(c, residueTagNames(items, c));
     }
     return parts.join(separator);
 }
