@@ -1,5 +1,6 @@
-// The metadata viewer on a real pair (a sample and what "exiftool -all=" makes of it), and
-// the finished page's status pictures. (The rows' order and what each opens: tst_gui_layout.)
+// The metadata viewer on a real pair (a sample and what "exiftool -all=" makes of it), what
+// it explains about one file before cleaning, and the finished page's status pictures. (The rows' order and what each
+// opens: tst_gui_layout.)
 
 #include "core/MetadataCompare.h"
 #include "gui/MetadataViewer.h"
@@ -12,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QTextBlock>
+#include <QTreeWidget>
 
 using namespace Qt::StringLiterals;
 using MetadataCompare::Change;
@@ -44,7 +46,7 @@ private Q_SLOTS:
         int status = -1;
         testutil::runExifTool({u"-all="_s, u"-o"_s, m_pair.cleanedPath, m_pair.originalPath}, &status);
         QCOMPARE(status, 0);
-        const QStringList listing = {u"-a"_s, u"-G1"_s, u"-s"_s};
+        const QStringList listing = MetadataCompare::listingArguments();
         m_pair.originalOutput = testutil::runExifTool(listing + QStringList {m_pair.originalPath});
         m_pair.cleanedOutput = testutil::runExifTool(listing + QStringList {m_pair.cleanedPath});
         // What the run's verification would report as still identifying.
@@ -81,7 +83,14 @@ private Q_SLOTS:
         QVERIFY(kept.text().startsWith(u"KEPT"_s) && !keptFormat.fontStrikeOut());
         QCOMPARE(keptFormat.fontWeight(), int(QFont::Bold));
         const QTextBlock flagged = lineWith(report, u"[Adobe] DCTEncodeVersion"_s);
-        QVERIFY(flagged.text().startsWith(u"!KEPT"_s) && flagged.text().endsWith(u"(software)"_s));
+        QVERIFY2(flagged.text().startsWith(u"!KEPT"_s) && flagged.text().endsWith(u"(Software)"_s),
+            qPrintable(flagged.text()));
+        // Computed values are last, marked, and in no count.
+        const QTextBlock computed = lineWith(report, u"[Composite] ImageSize"_s);
+        QVERIFY2(computed.text().startsWith(u"computed"_s)
+                && computed.text().endsWith(u"(computed, not stored in the file)"_s),
+            qPrintable(computed.text()));
+        QVERIFY(!computed.next().isValid() || computed.next().text().startsWith(u"computed"_s));
 
         report.chkShowRemoved->setChecked(false);
         QVERIFY(!report.txtReport->toPlainText().contains(u"removed"_s));
@@ -95,6 +104,62 @@ private Q_SLOTS:
             QDir().mkpath(dir);
             QVERIFY(report.grab().save(dir + u"/viewer-compare.png"_s));
         }
+    }
+
+    void explainsBeforeCleaning_data()
+    {
+        QTest::addColumn<QString>("sample");
+        QTest::addColumn<QStringList>("edits"); // ExifTool's changes to the copy
+        QTest::addColumn<QString>("summary");
+        QTest::addColumn<QString>("first"); // the first identifying row, in plain words
+        QTest::newRow("camera with GPS")
+            << u"jpeg_canon_eos5d3_gps_xmp_makernotes.jpg"_s
+            << QStringList {u"-GPSLatitude=59.3293"_s, u"-GPSLatitudeRef=N"_s, u"-GPSLongitude=18.0686"_s,
+                   u"-GPSLongitudeRef=E"_s}
+            << u"This photo reveals where it was taken (GPS), the camera's home time zone, the camera's serial "
+               "number, the owner's name, the author's name, a copyright notice, when it was taken, the camera make "
+               "and model, the lens make and model and when it was changed."_s
+            << u"Location (GPS)"_s;
+        QTest::newRow("cleaned") << u"jpeg_canon_eos5d3_gps_xmp_makernotes.jpg"_s << QStringList {u"-all="_s}
+                                 << u"Nothing identifying was found in the listing."_s << QString();
+    }
+
+    // One file's listing before cleaning says first, in words, what identifies someone,
+    // by the rules the run's check uses; ExifTool's listing stays whole below.
+    void explainsBeforeCleaning()
+    {
+        QFETCH(QString, sample);
+        QFETCH(QStringList, edits);
+        QFETCH(QString, summary);
+        QFETCH(QString, first);
+        const QString path = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + u".jpg"_s);
+        QVERIFY(testutil::copySample(sample, path));
+        int status = -1;
+        testutil::runExifTool(QStringList {u"-overwrite_original"_s} + edits + QStringList {path}, &status);
+        QCOMPARE(status, 0);
+        const QString output = testutil::runExifTool({u"-a"_s, u"-G1"_s, u"-s"_s, path});
+        MetadataViewer report(output, nullptr, path);
+        const QString dir = qEnvironmentVariable("QUILLMARK_SCREENSHOT_DIR");
+        if (!dir.isEmpty()) {
+            report.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&report));
+            QDir().mkpath(dir);
+            QVERIFY(report.grab().save(
+                dir + u"/viewer-before-"_s + QString::fromLatin1(QTest::currentDataTag()) + u".png"_s));
+        }
+        QCOMPARE(report.lblRevealSummary->text(), summary);
+        QCOMPARE(report.txtReport->toPlainText(), MetadataViewer::textToShow(output));
+        QCOMPARE(report.twIdentifying->isVisibleTo(&report), !first.isEmpty());
+        if (first.isEmpty())
+            return;
+        const QTreeWidgetItem *top = report.twIdentifying->topLevelItem(0);
+        QCOMPARE(top->text(0), first);
+        QCOMPARE(top->child(0)->text(1), u"GPS:GPSLatitudeRef"_s);
+        QStringList kinds;
+        for (int i = 0; i < report.twIdentifying->topLevelItemCount(); ++i)
+            kinds << report.twIdentifying->topLevelItem(i)->text(0);
+        for (const QString &kind : {u"Camera serial number"_s, u"Owner name"_s})
+            QVERIFY2(kinds.contains(kind), qPrintable(kinds.join(u", "_s)));
     }
 
     // Never larger than the screen's free area, frame included; a fixed-pitch font, text

@@ -3,25 +3,96 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QRegularExpression>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
 namespace MetadataCompare {
 
+namespace {
+
+// Values are compared as printed, numbers without leading zeros: Canon prints its serial
+// 0123456789, and the same maker-note tag left unnamed shows 123456789.
+QString normalValue(const QString &value)
+{
+    QString v = value.trimmed();
+    static const QRegularExpression digits(u"^\\d+$"_s);
+    if (digits.match(v).hasMatch()) {
+        while (v.size() > 1 && v.startsWith(u'0'))
+            v.remove(0, 1);
+    }
+    return v;
+}
+
+// A value short enough to turn up under many names ("0", "Off", "n/a").
+bool isCommonValue(const QString &normal)
+{
+    return normal.size() < 4;
+}
+
+bool isMakerNotes(const Entry &e)
+{
+    return e.family == u"MakerNotes" || e.group == u"MakerUnknown";
+}
+
+// A tag ExifTool lists by its id only: "Unknown_0x000c", "Canon_0x4012".
+bool isUnnamed(const Entry &e)
+{
+    static const QRegularExpression unnamed(u"_0x[0-9a-fA-F]{4}$"_s);
+    return unnamed.match(e.tag).hasMatch();
+}
+
+bool hasId(const Entry &e)
+{
+    return !e.id.isEmpty() && e.id != u"-";
+}
+
+// The id an entry has, listed or in its name (Unknown_0x000c).
+QString idOf(const Entry &e)
+{
+    if (hasId(e))
+        return e.id.toLower();
+    if (isUnnamed(e))
+        return e.tag.right(6).toLower();
+    return {};
+}
+
+} // namespace
+
 QList<Entry> parseListing(const QString &consoleOutput)
 {
-    // "[IFD0]          Make                            : Canon"
-    static const QRegularExpression line(u"^\\[([^\\]]*)\\]\\s+(\\S+)\\s*: ?(.*)$"_s);
+    // "[IFD0]          Make                            : Canon" (-G1 -s), or with both
+    // families and the tag id: "[MakerNotes:Canon] 0x000c SerialNumber  : 0123456789".
+    static const QRegularExpression line(
+        u"^\\[([^\\]:]*)(?::([^\\]]*))?\\]\\s+(?:(0x[0-9a-fA-F]+|-)\\s+)?(\\S+)\\s*: ?(.*)$"_s);
     QList<Entry> entries;
     const QStringList lines = consoleOutput.split(u'\n');
     for (QString text : lines) {
         if (text.endsWith(u'\r'))
             text.chop(1);
         const QRegularExpressionMatch match = line.match(text);
-        if (match.hasMatch())
-            entries.append({match.captured(1), match.captured(2), match.captured(3)});
+        if (!match.hasMatch())
+            continue;
+        Entry e;
+        if (match.hasCaptured(2)) {
+            e.family = match.captured(1);
+            e.group = match.captured(2);
+        } else {
+            e.group = match.captured(1);
+        }
+        e.id = match.captured(3);
+        e.tag = match.captured(4);
+        e.value = match.captured(5);
+        entries.append(e);
     }
     return entries;
+}
+
+QStringList listingArguments()
+{
+    // "-u": what the run found left may be a maker-note tag ExifTool has no name for; the
+    // family-0 group and the id pair such a tag with the one the original names.
+    return {u"-a"_s, u"-u"_s, u"-G0:1"_s, u"-s"_s, u"-H"_s};
 }
 
 bool isOutsideTheImage(const QString &group)
@@ -29,12 +100,17 @@ bool isOutsideTheImage(const QString &group)
     return group == u"System" || group == u"ExifTool";
 }
 
+bool isComputed(const Entry &entry)
+{
+    return entry.group == u"Composite";
+}
+
 QList<Row> compare(const QList<Entry> &original, const QList<Entry> &cleaned, const QList<ResidueItem> &residue)
 {
     // The cleaned file's values per key, in order, so repeated tags pair up.
     QHash<QString, QStringList> remaining;
     for (const Entry &e : cleaned) {
-        if (!isOutsideTheImage(e.group))
+        if (!isOutsideTheImage(e.group) && !isComputed(e))
             remaining[e.key()].append(e.value);
     }
     QHash<QString, QList<ResidueCategory>> kinds;
@@ -44,9 +120,11 @@ QList<Row> compare(const QList<Entry> &original, const QList<Entry> &cleaned, co
     }
 
     QList<Row> rows;
+    bool originalHasMakerNotes = false;
     for (const Entry &e : original) {
-        if (isOutsideTheImage(e.group))
+        if (isOutsideTheImage(e.group) || isComputed(e))
             continue;
+        originalHasMakerNotes = originalHasMakerNotes || isMakerNotes(e);
         Row row;
         row.entry = e;
         row.change = Change::Removed;
@@ -71,19 +149,69 @@ QList<Row> compare(const QList<Entry> &original, const QList<Entry> &cleaned, co
         if (row.change != Change::Removed)
             row.categories = kinds.value(row.entry.key());
     }
+
+    // What only the cleaned file lists: a value the original had under another name is
+    // the same data renamed, not added. The best partner shares the tag id, then the
+    // family-0 group; a common short value pairs only by id.
+    QList<Row> ownRows;
     for (const Entry &e : cleaned) {
-        if (isOutsideTheImage(e.group))
+        if (isOutsideTheImage(e.group) || isComputed(e))
             continue;
         QStringList &values = remaining[e.key()];
         const qsizetype at = values.indexOf(e.value);
         if (at < 0)
             continue;
         values.removeAt(at);
+        const QString value = normalValue(e.value);
+        Row *partner = nullptr;
+        int best = -1;
+        if (!value.isEmpty()) {
+            for (Row &row : rows) {
+                if (row.change != Change::Removed || normalValue(row.entry.value) != value)
+                    continue;
+                const bool sameId = !idOf(e).isEmpty() && idOf(e) == idOf(row.entry);
+                const bool sameFamily = !e.family.isEmpty() && e.family == row.entry.family;
+                if (isCommonValue(value) && !sameId)
+                    continue;
+                const int score = (sameId ? 2 : 0) + (sameFamily ? 1 : 0);
+                if (score > best) {
+                    best = score;
+                    partner = &row;
+                }
+            }
+        }
+        if (partner) {
+            partner->change = Change::Renamed;
+            partner->renamedAs = e;
+            partner->cleanedValue = e.value;
+            partner->categories = kinds.value(e.key());
+            continue;
+        }
         Row row;
         row.entry = e;
-        row.change = Change::Added;
+        row.change = originalHasMakerNotes && isMakerNotes(e) && isUnnamed(e) ? Change::Undecoded : Change::Added;
         row.categories = kinds.value(e.key());
-        rows.append(row);
+        ownRows.append(row);
+    }
+    // Unnamed maker-note tags in the cleaned file mean its maker notes were kept whole,
+    // only no longer decoded: the original's maker-note tags are still in there.
+    const bool makerNotesUndecoded
+        = std::any_of(ownRows.begin(), ownRows.end(), [](const Row &r) { return r.change == Change::Undecoded; });
+    for (Row &row : rows) {
+        if (makerNotesUndecoded && row.change == Change::Removed && isMakerNotes(row.entry))
+            row.change = Change::Undecoded;
+    }
+    std::stable_sort(ownRows.begin(), ownRows.end(),
+        [](const Row &a, const Row &b) { return a.change == Change::Undecoded && b.change == Change::Added; });
+    rows.append(ownRows);
+
+    for (const Entry &e : cleaned) {
+        if (isComputed(e)) {
+            Row row;
+            row.entry = e;
+            row.change = Change::Computed;
+            rows.append(row);
+        }
     }
     return rows;
 }
@@ -98,11 +226,16 @@ Counts count(const QList<Row> &rows)
             break;
         case Change::Kept:
         case Change::Changed:
+        case Change::Renamed:
+        case Change::Undecoded:
             ++c.kept;
             break;
         case Change::Added:
             ++c.added;
             break;
+        case Change::Computed:
+            ++c.computed;
+            continue;
         }
         if (row.change != Change::Removed && !row.categories.isEmpty())
             ++c.identifying;
@@ -116,32 +249,15 @@ QString changeWord(Change change)
     case Change::Removed:
         return QCoreApplication::translate("MetadataCompare", "removed");
     case Change::Kept:
+    case Change::Renamed:
+    case Change::Undecoded:
         return QCoreApplication::translate("MetadataCompare", "KEPT");
     case Change::Changed:
         return QCoreApplication::translate("MetadataCompare", "CHANGED");
     case Change::Added:
         return QCoreApplication::translate("MetadataCompare", "ADDED");
-    }
-    return {};
-}
-
-QString categoryWord(ResidueCategory category)
-{
-    switch (category) {
-    case ResidueCategory::Location:
-        return QCoreApplication::translate("MetadataCompare", "location");
-    case ResidueCategory::Device:
-        return QCoreApplication::translate("MetadataCompare", "device");
-    case ResidueCategory::Person:
-        return QCoreApplication::translate("MetadataCompare", "person");
-    case ResidueCategory::Time:
-        return QCoreApplication::translate("MetadataCompare", "time");
-    case ResidueCategory::Software:
-        return QCoreApplication::translate("MetadataCompare", "software");
-    case ResidueCategory::Identifier:
-        return QCoreApplication::translate("MetadataCompare", "identifier");
-    case ResidueCategory::Other:
-        return QCoreApplication::translate("MetadataCompare", "other");
+    case Change::Computed:
+        return QCoreApplication::translate("MetadataCompare", "computed");
     }
     return {};
 }

@@ -1,5 +1,7 @@
 #include "core/ResidueClassifier.h"
 
+#include "core/IdentifyingTags.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -580,9 +582,7 @@ QString residueSummary(const QList<ResidueItem> &items, const QString &separator
     QStringList parts;
     for (ResidueCategory c : {ResidueCategory::Location, ResidueCategory::Device, ResidueCategory::Person,
              ResidueCategory::Time, ResidueCategory::Software, ResidueCategory::Identifier, ResidueCategory::Other}) {
-        const QStringList tags = residueTagNames(items, c);
-        if (!tags.isEmpty())
-            parts << categoryName(c) + u": "_s + tags.join(u", "_s);
+        parts << IdentifyingTags::namedByKind(c, residueTagNames(items, c));
     }
     return parts.join(separator);
 }

@@ -76,6 +76,7 @@ QList<ResidueItem> findTellingBytes(const QByteArray &data, const QList<TellingV
 // list, its groups with their counts ("Canon (212 tags)").
 QStringList residueTagNames(const QList<ResidueItem> &items, ResidueCategory category);
 
-// "location: GPS:GPSLatitude, ...; device: ..." for tooltips and messages, the categories
-// in a fixed order, joined by `separator`.
+// "Location (GPS): GPS:GPSLatitude, ...; Camera serial number: Canon:SerialNumber" for
+// tooltips and messages: the kinds in plain words, the categories in a fixed order,
+// joined by `separator`.
 QString residueSummary(const QList<ResidueItem> &items, const QString &separator = QStringLiteral("; "));

@@ -5,6 +5,7 @@
 
 #include "core/CleanJob.h"
 #include "core/ConsoleRunner.h"
+#include "core/MetadataCompare.h"
 #include "core/RunCheck.h"
 #include "core/StoredOptions.h"
 #include "core/SystemFolders.h"
@@ -204,9 +205,8 @@ bool CleanWizard::compareWithOriginal(int row)
     const auto listing = [this](const QString &path, QString *output) {
         ConsoleRunner runner;
         runner.setWorkingDirectory(m_programFolder);
-        // "-u": what the run found left may be a maker-note tag ExifTool has no name for.
-        const int result
-            = runner.RunExifTool(m_exiftool, {u"-config"_s, QString(), u"-a"_s, u"-u"_s, u"-G1"_s, u"-s"_s, path});
+        const int result = runner.RunExifTool(m_exiftool,
+            QStringList {u"-config"_s, QString()} + MetadataCompare::listingArguments() + QStringList {path});
         *output = runner.sConsoleOutput();
         return result == 0;
     };

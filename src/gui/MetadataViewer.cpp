@@ -1,5 +1,6 @@
 #include "gui/MetadataViewer.h"
 
+#include "core/IdentifyingTags.h"
 #include "core/MetadataCompare.h"
 #include "core/NativePath.h"
 #include "gui/Palettes.h"
@@ -11,12 +12,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
@@ -125,6 +128,57 @@ MetadataViewer::MetadataViewer(const QString &consoleOutput, QWidget *parent, co
     if (!filePath.isEmpty())
         setWindowTitle(tr("%1 - Metadata Viewer").arg(printablePath(QFileInfo(filePath).fileName())));
     txtReport->setPlainText(textToShow(consoleOutput));
+    explainListing(consoleOutput);
+}
+
+void MetadataViewer::explainListing(const QString &consoleOutput)
+{
+    // Before cleaning, what matters is what the file gives away: that first, in words,
+    // by the rules the run's check uses; ExifTool's whole listing stays below.
+    const QList<ResidueItem> items = IdentifyingTags::identifyingItems(MetadataCompare::parseListing(consoleOutput));
+    lblRevealSummary = new QLabel(IdentifyingTags::revealSummary(items), this);
+    lblRevealSummary->setObjectName(u"lblRevealSummary"_s);
+    lblRevealSummary->setWordWrap(true);
+    lblRevealSummary->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    QFont bold = lblRevealSummary->font();
+    bold.setBold(true);
+    lblRevealSummary->setFont(bold);
+
+    twIdentifying = new QTreeWidget(this);
+    twIdentifying->setObjectName(u"twIdentifying"_s);
+    twIdentifying->setAccessibleName(tr("Identifying metadata"));
+    twIdentifying->setHeaderLabels({tr("What it reveals"), tr("Tag"), tr("Value")});
+    twIdentifying->setRootIsDecorated(true);
+    twIdentifying->setUniformRowHeights(true);
+    twIdentifying->setTextElideMode(Qt::ElideMiddle);
+    // One row per kind ("Location (GPS)"), its tags below it.
+    QHash<QString, QTreeWidgetItem *> kinds;
+    for (const ResidueItem &item : items) {
+        const QString name = IdentifyingTags::plainName(item.category, item.tag);
+        QTreeWidgetItem *&kind = kinds[name];
+        if (!kind) {
+            kind = new QTreeWidgetItem(twIdentifying, {name, item.tag, item.value});
+            kind->setToolTip(0, IdentifyingTags::categoryTitle(item.category));
+        } else {
+            if (kind->childCount() == 0)
+                new QTreeWidgetItem(kind, {QString(), kind->text(1), kind->text(2)});
+            new QTreeWidgetItem(kind, {QString(), item.tag, item.value});
+            kind->setText(1, tr("%n tag(s)", nullptr, kind->childCount()));
+            kind->setText(2, QString());
+        }
+    }
+    twIdentifying->resizeColumnToContents(0);
+    twIdentifying->resizeColumnToContents(1);
+    twIdentifying->setVisible(!items.isEmpty());
+    // A short list; the listing below keeps most of the window.
+    twIdentifying->setMaximumHeight(twIdentifying->fontMetrics().height() * 10);
+
+    auto *top = new QVBoxLayout;
+    top->setContentsMargins(8, 6, 8, 6);
+    top->setSpacing(4);
+    top->addWidget(lblRevealSummary);
+    top->addWidget(twIdentifying);
+    static_cast<QVBoxLayout *>(layout())->insertLayout(0, top);
 }
 
 MetadataViewer::MetadataViewer(const Comparison &comparison, QWidget *parent)
@@ -160,8 +214,11 @@ void MetadataViewer::fillComparison()
     QList<Row> rows = compare(
         parseListing(m_comparison.originalOutput), parseListing(m_comparison.cleanedOutput), m_comparison.residue);
     // What is still in the file matters most: identifying tags first, then the other kept
-    // ones, then what was removed; each part in the file's own order.
+    // ones, then what was removed; each part in the file's own order. Computed values,
+    // which are not in the file, come last.
     const auto rank = [](const Row &row) {
+        if (row.change == Change::Computed)
+            return 3;
         if (row.change == Change::Removed)
             return 2;
         return row.categories.isEmpty() ? 1 : 0;
@@ -171,18 +228,31 @@ void MetadataViewer::fillComparison()
 
     QString summary = tr("Original: %1").arg(m_comparison.originalPath) + u'\n'
         + tr("Cleaned: %1").arg(m_comparison.cleanedPath) + u'\n'
-        + tr("%1 tags removed, %2 kept, %3 added.").arg(counts.removed).arg(counts.kept).arg(counts.added);
-    if (counts.identifying > 0)
-        summary += u' ' + tr("%1 of the kept tags can identify you (marked with !).").arg(counts.identifying);
+        + tr("%1 tags removed, %2 kept, %3 added.")
+              .arg(QLocale().toString(counts.removed), QLocale().toString(counts.kept),
+                  QLocale().toString(counts.added));
+    if (counts.identifying > 0) {
+        summary += u' '
+            + tr("%1 of the kept tags can identify you (marked with !).").arg(QLocale().toString(counts.identifying));
+    }
     summary += u'\n'
         + tr("Tags in bold are still in the cleaned file and come first; struck-through tags "
              "were removed. File names, sizes and dates on disk are left out.");
+    if (counts.computed > 0) {
+        summary += u' '
+            + tr("The %n value(s) ExifTool computes from other tags (Composite) are listed last "
+                 "and not counted: they are not stored in the file.",
+                nullptr, counts.computed);
+    }
     lblSummary->setText(summary);
 
     const QPalette palette = txtReport->palette();
     QTextCharFormat removed;
     removed.setFontStrikeOut(true);
     removed.setForeground(palette.color(QPalette::Text));
+    QTextCharFormat computed;
+    computed.setFontItalic(true);
+    computed.setForeground(palette.color(QPalette::Text));
     QTextCharFormat kept;
     kept.setFontWeight(QFont::Bold);
     kept.setForeground(palette.color(QPalette::Text));
@@ -201,25 +271,39 @@ void MetadataViewer::fillComparison()
     for (const Row &row : rows) {
         if (row.change == Change::Removed && !chkShowRemoved->isChecked())
             continue;
+        const bool flagged = !row.categories.isEmpty() && row.change != Change::Removed;
         QString mark = changeWord(row.change);
-        if (!row.categories.isEmpty() && row.change != Change::Removed)
+        if (flagged)
             mark.prepend(u'!');
         QString line = mark.leftJustified(9) + u' '
             + (u'[' + row.entry.group + u"] "_s + row.entry.tag).leftJustified(width) + u" : "_s + row.entry.value;
         if (row.change == Change::Changed)
             line += u"  ->  "_s + row.cleanedValue;
-        if (!row.categories.isEmpty() && row.change != Change::Removed) {
-            QStringList words;
-            for (ResidueCategory category : row.categories)
-                words << categoryWord(category);
-            line += u"   ("_s + words.join(u", "_s) + u')';
+        QStringList notes;
+        if (flagged) {
+            // In words, by the name the original gave the tag: an unnamed maker-note tag
+            // that holds the serial number reads "Camera serial number".
+            for (ResidueCategory category : row.categories) {
+                const QString word = IdentifyingTags::plainName(category, row.entry.key());
+                if (!notes.contains(word))
+                    notes << word;
+            }
         }
+        if (row.change == Change::Renamed)
+            notes << tr("kept, now listed as %1").arg(row.renamedAs.key());
+        else if (row.change == Change::Undecoded)
+            notes << tr("kept in the maker notes, which ExifTool can no longer name");
+        else if (row.change == Change::Computed)
+            notes << tr("computed, not stored in the file");
+        if (!notes.isEmpty())
+            line += u"   ("_s + notes.join(u"; "_s) + u')';
         if (!first)
             cursor.insertBlock();
         first = false;
         const QTextCharFormat &format = row.change == Change::Removed ? removed
-            : row.categories.isEmpty()                                ? kept
-                                                                      : identifying;
+            : row.change == Change::Computed                          ? computed
+            : flagged                                                 ? identifying
+                                                                      : kept;
         cursor.insertText(line, format);
     }
     txtReport->moveCursor(QTextCursor::Start);

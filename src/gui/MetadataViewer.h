@@ -9,11 +9,13 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QTreeWidget;
 
 // "Metadata Viewer": ExifTool's listing of one file, read-only, in a fixed-pitch font
-// and without line wrapping. It also shows a cleaned file against its original (what
-// cleaning removed, kept and added) and, as a plain text window, the problem log when
-// the desktop cannot open it. Ctrl+F finds text; the text can be selected and copied.
+// and without line wrapping, below what in it identifies someone, in plain words. It
+// also shows a cleaned file against its original (what cleaning removed, kept and
+// added) and, as a plain text window, the problem log when the desktop cannot open it.
+// Ctrl+F finds text; the text can be selected and copied.
 class MetadataViewer final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(MetadataViewer)
@@ -47,6 +49,8 @@ public:
     bool find(bool backwards = false);
 
     QPlainTextEdit *txtReport = nullptr;
+    QLabel *lblRevealSummary = nullptr; // what the file gives away, one sentence (one file's listing only)
+    QTreeWidget *twIdentifying = nullptr; // the identifying tags in plain words (one file's listing only)
     QLabel *lblSummary = nullptr; // the comparison's counts (compare view only)
     QCheckBox *chkShowRemoved = nullptr; // compare view only
     QLineEdit *txtFind = nullptr;
@@ -59,6 +63,7 @@ protected:
 private:
     MetadataViewer(QWidget *parent, bool comparing);
     void fillComparison();
+    void explainListing(const QString &consoleOutput);
     void fitToScreen();
 
     Comparison m_comparison;
