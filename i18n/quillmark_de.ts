@@ -583,24 +583,6 @@
         <translation>Originale, deren Verarbeitung fehlschlägt, werden nach %1 verschoben.</translation>
     </message>
     <message>
-        <source>The problem log could not be read:
-%1</source>
-        <translation>Das Problemprotokoll konnte nicht gelesen werden:
-%1</translation>
-    </message>
-    <message>
-        <source>(The log goes on; this window shows its first 8 MB.)</source>
-        <translation>(Das Protokoll ist länger; dieses Fenster zeigt die ersten 8 MB.)</translation>
-    </message>
-    <message>
-        <source>%1 - Problem Log</source>
-        <translation>%1 - Problemprotokoll</translation>
-    </message>
-    <message>
-        <source>Problem log</source>
-        <translation>Problemprotokoll</translation>
-    </message>
-    <message>
         <source>No program is set up here to open folders. The cleaned images are in this folder:</source>
         <translation>Hier ist kein Programm zum Öffnen von Ordnern eingerichtet. Die bereinigten Bilder liegen in diesem Ordner:</translation>
     </message>
@@ -649,12 +631,27 @@
         <translation>Bereit zum Start</translation>
     </message>
     <message>
-        <source>Check what will happen, then press &quot;Start&quot; to clean the images.</source>
-        <translation>Prüfen Sie, was geschehen wird, und drücken Sie dann „Starten“, um die Bilder zu bereinigen.</translation>
-    </message>
-    <message>
         <source>Cleaning images</source>
         <translation>Bilder werden bereinigt</translation>
+    </message>
+    <message>
+        <source>No images to clean were found in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>No images to clean were found in %n folders: %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>quillmark: -auto: cannot start: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check what the run will do; &quot;&lt; Back&quot; changes the options.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -812,24 +809,8 @@
         <translation>## Bilder bereinigt!</translation>
     </message>
     <message>
-        <source>Open log file...</source>
-        <translation>Protokolldatei öffnen...</translation>
-    </message>
-    <message>
         <source>Error details</source>
         <translation>Fehlerdetails</translation>
-    </message>
-    <message>
-        <source>Cleaned files (double click to show metadata):</source>
-        <translation>Bereinigte Dateien (Doppelklick zeigt die Metadaten):</translation>
-    </message>
-    <message>
-        <source>Cleaned files</source>
-        <translation>Bereinigte Dateien</translation>
-    </message>
-    <message>
-        <source>Ctrl+I, a double click or the context menu shows what cleaning removed from the current file and what is left.</source>
-        <translation>Strg+I, ein Doppelklick oder das Kontextmenü zeigt, was die Bereinigung aus der aktuellen Datei entfernt hat und was übrig ist.</translation>
     </message>
     <message>
         <source>Show Metadata</source>
@@ -844,8 +825,294 @@
         <translation>Hier klicken, um den Zielordner zu öffnen...</translation>
     </message>
     <message>
-        <source>Open problem log...</source>
-        <translation>Problemprotokoll öffnen...</translation>
+        <source>Show the problems of this run...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Images of this run (double-click to compare):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Images of this run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each image with what became of it. Ctrl+I, a double-click or the context menu shows what cleaning removed from the current file and what is left.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide the images that were not reached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the image that was not reached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Show the %1 images that were not reached</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>IdentifyingTags</name>
+    <message>
+        <source>Location (GPS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>where it was taken (GPS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Place name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>where it was taken (place names)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home time zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the camera&apos;s home time zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location (map position)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>where it lies on a map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lens serial number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the lens&apos;s serial number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Camera serial number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the camera&apos;s serial number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unique identifier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unique identifiers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Computer name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the computer&apos;s name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Original file name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the original file name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Camera name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the camera&apos;s name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lens make and model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the lens make and model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Camera make and model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the camera make and model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shutter count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>how many photos the camera has taken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Camera or device detail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>details of the camera</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Owner name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the owner&apos;s name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-mail address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an e-mail address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contact details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>contact details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>People shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>who is in it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copyright notice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a copyright notice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Author name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the author&apos;s name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date and time taken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>when it was taken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date and time changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>when it was changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dates and times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Software</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the software used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the printer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Image number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the image number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Document name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the document&apos;s name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other metadata</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Camera and device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Names of people</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dates and times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Identifiers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing identifying was found in the listing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This photo reveals %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -960,32 +1227,8 @@
         <translation>NEU</translation>
     </message>
     <message>
-        <source>location</source>
-        <translation>Ort</translation>
-    </message>
-    <message>
-        <source>device</source>
-        <translation>Gerät</translation>
-    </message>
-    <message>
-        <source>person</source>
-        <translation>Person</translation>
-    </message>
-    <message>
-        <source>time</source>
-        <translation>Zeit</translation>
-    </message>
-    <message>
-        <source>software</source>
-        <translation>Software</translation>
-    </message>
-    <message>
-        <source>identifier</source>
-        <translation>Kennung</translation>
-    </message>
-    <message>
-        <source>other</source>
-        <translation>sonstige</translation>
+        <source>computed</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1049,6 +1292,48 @@
     <message>
         <source>Not found</source>
         <translation>Nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Identifying metadata</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What it reveals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tag(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n value(s) ExifTool computes from other tags (Composite) are listed last and not counted: they are not stored in the file.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>kept, now listed as %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kept in the maker notes, which ExifTool can no longer name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>computed, not stored in the file</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1130,18 +1415,65 @@
     </message>
 </context>
 <context>
+    <name>ProblemView</name>
+    <message>
+        <source>Problems of this run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What this run could not do, image by image. Hover over a name for its full path.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The run ended on an internal error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not be cleaned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Still carry identifying metadata</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warnings about images that were cleaned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No image of this run had a problem.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(ExifTool&apos;s messages go on; this shows their first 4 MB.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ExifTool&apos;s messages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show ExifTool&apos;s messages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide ExifTool&apos;s messages</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ReadyPage</name>
     <message>
         <source>Ready to start</source>
         <translation>Bereit zum Start</translation>
-    </message>
-    <message>
-        <source>The program has now collected enough information to begin processing the images.</source>
-        <translation>Das Programm hat nun alle Angaben, um mit der Verarbeitung der Bilder zu beginnen.</translation>
-    </message>
-    <message>
-        <source>Press &apos;start&apos; to begin!</source>
-        <translation>Klicken Sie auf „Starten“, um zu beginnen!</translation>
     </message>
     <message>
         <source>Ready</source>
@@ -1162,6 +1494,51 @@
     <message>
         <source>The originals will be overwritten. This cannot be undone.</source>
         <translation>Die Originale werden überschrieben. Das lässt sich nicht rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>Press &quot;Start&quot; to clean the images.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot start</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RunCheck</name>
+    <message>
+        <source>1 original cannot be overwritten: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n originals cannot be overwritten: %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made: %2 is a file, not a folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made: %2 cannot be written to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be written to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n folders cannot be written to: %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not enough free space in %1: about %2 needed, %3 free.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1275,6 +1652,195 @@
             <numerusform>%n Dateien wurden ausgelassen: %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Cleaned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Still identifying</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not cleaned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not reached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a %1 image; it looks like a %2 file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a valid %1 image.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 image is damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is damaged or is not the kind of image its name says.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ExifTool had nothing to copy back into the cleaned file (no writable tags set).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The run ended on an internal error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No image was cleaned: the run ended on an internal error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No image was cleaned; the run was stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No image was cleaned: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No image was cleaned; 1 could not be cleaned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>No image was cleaned; %1 could not be cleaned</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No image was cleaned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The image was cleaned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>All %1 images were cleaned</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>0 of 1 image was cleaned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %2 images were cleaned</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>; the run was stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; 1 still carries identifying metadata</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>; %1 still carry identifying metadata</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %1 could not be cleaned</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>; 1 existing output was kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>; %1 existing outputs were kept</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 image was cleaned.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 images were cleaned.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 image could not be cleaned.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 images could not be cleaned.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 image was not reached before the stop.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 images were not reached before the stop.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 existing output was kept.</source>
+        <translation type="unfinished">1 vorhandene Ausgabe wurde behalten.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 existing outputs were kept.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file was left out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 files were left out.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TagsPage</name>
@@ -1368,6 +1934,17 @@
         <source>A prefix or suffix is part of the file name and cannot contain &quot;/&quot;.</source>
         <translation>Ein Präfix oder Suffix ist Teil des Dateinamens und darf kein „/“ enthalten.</translation>
     </message>
+    <message>
+        <source>(1 earlier output left out)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>(%n earlier outputs left out)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>WelcomePage</name>
@@ -1376,12 +1953,12 @@
         <translation>Willkommen bei Quillmark!</translation>
     </message>
     <message>
-        <source>This program deletes metadata tags and thumbnails from inside image files. This helps to protect your online privacy, as well as saving disk space. Click &apos;next&apos; to begin.</source>
-        <translation>Dieses Programm löscht Metadaten-Tags und Vorschaubilder aus Bilddateien. Das schützt Ihre Privatsphäre im Internet und spart außerdem Speicherplatz. Klicken Sie auf „Weiter“, um zu beginnen.</translation>
-    </message>
-    <message>
         <source>Homepage:</source>
         <translation>Webseite:</translation>
+    </message>
+    <message>
+        <source>This program deletes metadata tags and thumbnails from inside image files. This helps to protect your online privacy, as well as saving disk space. Drop photos or folders here, or click Next to choose them.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1629,6 +2206,10 @@ angehalten durch SIGINT, SIGTERM oder SIGHUP: 130, 143 oder 129 (ein zweites SIG
     <message>
         <source>--engine takes auto or exiftool</source>
         <translation>--engine erwartet auto oder exiftool</translation>
+    </message>
+    <message>
+        <source>quillmark-cli: cannot start: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -83,6 +83,57 @@
             <numerusform>%1 images</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>No images to clean were found in %n folders: %1</source>
+        <translation>
+            <numerusform>No images to clean were found in %n folder: %1</numerusform>
+            <numerusform>No images to clean were found in %n folders: %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>FinishedPage</name>
+    <message numerus="yes">
+        <source>Show the %1 images that were not reached</source>
+        <translation>
+            <numerusform>Show the %1 image that was not reached</numerusform>
+            <numerusform>Show the %1 images that were not reached</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>MetadataViewer</name>
+    <message numerus="yes">
+        <source>%n tag(s)</source>
+        <translation>
+            <numerusform>%n tag</numerusform>
+            <numerusform>%n tags</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n value(s) ExifTool computes from other tags (Composite) are listed last and not counted: they are not stored in the file.</source>
+        <translation>
+            <numerusform>The %n value ExifTool computes from other tags (Composite) is listed last and not counted: it is not stored in the file.</numerusform>
+            <numerusform>The %n values ExifTool computes from other tags (Composite) are listed last and not counted: they are not stored in the file.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RunCheck</name>
+    <message numerus="yes">
+        <source>%n originals cannot be overwritten: %1</source>
+        <translation>
+            <numerusform>%n original cannot be overwritten: %1</numerusform>
+            <numerusform>%n originals cannot be overwritten: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n folders cannot be written to: %1</source>
+        <translation>
+            <numerusform>%n folder cannot be written to: %1</numerusform>
+            <numerusform>%n folders cannot be written to: %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>RunReport</name>
@@ -128,6 +179,83 @@
             <numerusform>%n files were left out: %1.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>No image was cleaned; %1 could not be cleaned</source>
+        <translation>
+            <numerusform>No image was cleaned; %1 could not be cleaned</numerusform>
+            <numerusform>No image was cleaned; %1 could not be cleaned</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>All %1 images were cleaned</source>
+        <translation>
+            <numerusform>%1 image was cleaned</numerusform>
+            <numerusform>All %1 images were cleaned</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %2 images were cleaned</source>
+        <translation>
+            <numerusform>%1 of %2 image was cleaned</numerusform>
+            <numerusform>%1 of %2 images were cleaned</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %1 still carry identifying metadata</source>
+        <translation>
+            <numerusform>; %1 still carries identifying metadata</numerusform>
+            <numerusform>; %1 still carry identifying metadata</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %1 could not be cleaned</source>
+        <translation>
+            <numerusform>; %1 could not be cleaned</numerusform>
+            <numerusform>; %1 could not be cleaned</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %1 existing outputs were kept</source>
+        <translation>
+            <numerusform>; %1 existing output was kept</numerusform>
+            <numerusform>; %1 existing outputs were kept</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 images were cleaned.</source>
+        <translation>
+            <numerusform>%1 image was cleaned.</numerusform>
+            <numerusform>%1 images were cleaned.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 images could not be cleaned.</source>
+        <translation>
+            <numerusform>%1 image could not be cleaned.</numerusform>
+            <numerusform>%1 images could not be cleaned.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 images were not reached before the stop.</source>
+        <translation>
+            <numerusform>%1 image was not reached before the stop.</numerusform>
+            <numerusform>%1 images were not reached before the stop.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 existing outputs were kept.</source>
+        <translation>
+            <numerusform>%1 existing output was kept.</numerusform>
+            <numerusform>%1 existing outputs were kept.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 files were left out.</source>
+        <translation>
+            <numerusform>%1 file was left out.</numerusform>
+            <numerusform>%1 files were left out.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>UpdateControls</name>
@@ -136,6 +264,13 @@
         <translation>
             <numerusform>%1 image</numerusform>
             <numerusform>%1 images</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>(%n earlier outputs left out)</source>
+        <translation>
+            <numerusform>(%n earlier output left out)</numerusform>
+            <numerusform>(%n earlier outputs left out)</numerusform>
         </translation>
     </message>
 </context>

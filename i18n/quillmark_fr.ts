@@ -583,24 +583,6 @@
         <translation>Les originaux en échec sont déplacés vers %1.</translation>
     </message>
     <message>
-        <source>The problem log could not be read:
-%1</source>
-        <translation>Impossible de lire le journal des problèmes&#xa0;:
-%1</translation>
-    </message>
-    <message>
-        <source>(The log goes on; this window shows its first 8 MB.)</source>
-        <translation>(Le journal continue&#x202f;; cette fenêtre en affiche les 8 premiers Mo.)</translation>
-    </message>
-    <message>
-        <source>%1 - Problem Log</source>
-        <translation>%1 - Journal des problèmes</translation>
-    </message>
-    <message>
-        <source>Problem log</source>
-        <translation>Journal des problèmes</translation>
-    </message>
-    <message>
         <source>No program is set up here to open folders. The cleaned images are in this folder:</source>
         <translation>Aucun programme n’est configuré ici pour ouvrir les dossiers. Les images nettoyées se trouvent dans ce dossier&#xa0;:</translation>
     </message>
@@ -630,7 +612,7 @@
     </message>
     <message>
         <source>TIFF images can contain information in the first image file directory (IFD0), separate from other tags. This applies to TIFF files as well as image types based on the TIFF file format: ARQ, ARW, CR2, DNG, ERF, EXIF, FFF, HDP, WDP, JXR, IIQ, MEF, MOS, NEF, NRW, ORF, ORI, PEF, RW2, RWL, SR2 &amp; SRW.</source>
-        <translation>Les images TIFF peuvent contenir des informations dans le premier répertoire de fichier image (IFD0), à part des autres balises. Cela concerne les fichiers TIFF ainsi que les types d’images fondés sur le format TIFF : ARQ, ARW, CR2, DNG, ERF, EXIF, FFF, HDP, WDP, JXR, IIQ, MEF, MOS, NEF, NRW, ORF, ORI, PEF, RW2, RWL, SR2 et SRW.</translation>
+        <translation>Les images TIFF peuvent contenir des informations dans le premier répertoire de fichier image (IFD0), à part des autres balises. Cela concerne les fichiers TIFF ainsi que les types d’images fondés sur le format TIFF&#xa0;: ARQ, ARW, CR2, DNG, ERF, EXIF, FFF, HDP, WDP, JXR, IIQ, MEF, MOS, NEF, NRW, ORF, ORI, PEF, RW2, RWL, SR2 et SRW.</translation>
     </message>
     <message>
         <source>Choose image files</source>
@@ -638,23 +620,38 @@
     </message>
     <message>
         <source>Add the images you want to clean. When you are ready, click &quot;Next&quot; to continue to the output page.</source>
-        <translation>Ajoutez les images à nettoyer. Une fois prêt, cliquez sur « Suivant » pour passer à la page de sortie.</translation>
+        <translation>Ajoutez les images à nettoyer. Une fois prêt, cliquez sur «&#xa0;Suivant&#xa0;» pour passer à la page de sortie.</translation>
     </message>
     <message>
         <source>Decide where and how to save the cleaned files. Click &quot;Next&quot; to continue to the second options page.</source>
-        <translation>Choisissez où et comment enregistrer les fichiers nettoyés. Cliquez sur « Suivant » pour passer à la deuxième page d’options.</translation>
+        <translation>Choisissez où et comment enregistrer les fichiers nettoyés. Cliquez sur «&#xa0;Suivant&#xa0;» pour passer à la deuxième page d’options.</translation>
     </message>
     <message>
         <source>Ready to start</source>
         <translation>Prêt à démarrer</translation>
     </message>
     <message>
-        <source>Check what will happen, then press &quot;Start&quot; to clean the images.</source>
-        <translation>Vérifiez ce qui va se passer, puis appuyez sur « Démarrer » pour nettoyer les images.</translation>
-    </message>
-    <message>
         <source>Cleaning images</source>
         <translation>Nettoyage des images</translation>
+    </message>
+    <message>
+        <source>No images to clean were found in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>No images to clean were found in %n folders: %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>quillmark: -auto: cannot start: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check what the run will do; &quot;&lt; Back&quot; changes the options.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -812,24 +809,8 @@
         <translation>## images nettoyées&#x202f;!</translation>
     </message>
     <message>
-        <source>Open log file...</source>
-        <translation>Ouvrir le fichier journal...</translation>
-    </message>
-    <message>
         <source>Error details</source>
         <translation>Détails de l’erreur</translation>
-    </message>
-    <message>
-        <source>Cleaned files (double click to show metadata):</source>
-        <translation>Fichiers nettoyés (double-cliquez pour voir les métadonnées)&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Cleaned files</source>
-        <translation>Fichiers nettoyés</translation>
-    </message>
-    <message>
-        <source>Ctrl+I, a double click or the context menu shows what cleaning removed from the current file and what is left.</source>
-        <translation>Ctrl+I, un double-clic ou le menu contextuel montre ce que le nettoyage a supprimé du fichier courant et ce qui reste.</translation>
     </message>
     <message>
         <source>Show Metadata</source>
@@ -844,8 +825,294 @@
         <translation>Cliquez ici pour ouvrir le dossier de destination...</translation>
     </message>
     <message>
-        <source>Open problem log...</source>
-        <translation>Ouvrir le journal des problèmes...</translation>
+        <source>Show the problems of this run...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Images of this run (double-click to compare):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Images of this run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each image with what became of it. Ctrl+I, a double-click or the context menu shows what cleaning removed from the current file and what is left.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide the images that were not reached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the image that was not reached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Show the %1 images that were not reached</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>IdentifyingTags</name>
+    <message>
+        <source>Location (GPS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>where it was taken (GPS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Place name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>where it was taken (place names)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home time zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the camera&apos;s home time zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location (map position)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>where it lies on a map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lens serial number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the lens&apos;s serial number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Camera serial number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the camera&apos;s serial number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unique identifier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unique identifiers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Computer name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the computer&apos;s name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Original file name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the original file name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Camera name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the camera&apos;s name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lens make and model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the lens make and model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Camera make and model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the camera make and model</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shutter count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>how many photos the camera has taken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Camera or device detail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>details of the camera</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Owner name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the owner&apos;s name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-mail address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an e-mail address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contact details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>contact details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>People shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>who is in it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copyright notice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a copyright notice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Author name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the author&apos;s name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date and time taken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>when it was taken</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date and time changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>when it was changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dates and times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Software</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the software used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the printer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Image number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the image number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Document name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the document&apos;s name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other metadata</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Camera and device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Names of people</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dates and times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Identifiers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing identifying was found in the listing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This photo reveals %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -960,32 +1227,8 @@
         <translation>AJOUTÉE</translation>
     </message>
     <message>
-        <source>location</source>
-        <translation>lieu</translation>
-    </message>
-    <message>
-        <source>device</source>
-        <translation>appareil</translation>
-    </message>
-    <message>
-        <source>person</source>
-        <translation>personne</translation>
-    </message>
-    <message>
-        <source>time</source>
-        <translation>date</translation>
-    </message>
-    <message>
-        <source>software</source>
-        <translation>logiciel</translation>
-    </message>
-    <message>
-        <source>identifier</source>
-        <translation>identifiant</translation>
-    </message>
-    <message>
-        <source>other</source>
-        <translation>autre</translation>
+        <source>computed</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1050,6 +1293,48 @@
         <source>Not found</source>
         <translation>Introuvable</translation>
     </message>
+    <message>
+        <source>Identifying metadata</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What it reveals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tag(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n value(s) ExifTool computes from other tags (Composite) are listed last and not counted: they are not stored in the file.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>kept, now listed as %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>kept in the maker notes, which ExifTool can no longer name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>computed, not stored in the file</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>OutputPage</name>
@@ -1095,7 +1380,7 @@
     </message>
     <message>
         <source>Output mode:</source>
-        <translation>Mode de sortie :</translation>
+        <translation>Mode de sortie&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1130,18 +1415,65 @@
     </message>
 </context>
 <context>
+    <name>ProblemView</name>
+    <message>
+        <source>Problems of this run</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>What this run could not do, image by image. Hover over a name for its full path.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The run ended on an internal error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not be cleaned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Still carry identifying metadata</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warnings about images that were cleaned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No image of this run had a problem.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(ExifTool&apos;s messages go on; this shows their first 4 MB.)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ExifTool&apos;s messages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show ExifTool&apos;s messages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hide ExifTool&apos;s messages</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ReadyPage</name>
     <message>
         <source>Ready to start</source>
         <translation>Prêt à démarrer</translation>
-    </message>
-    <message>
-        <source>The program has now collected enough information to begin processing the images.</source>
-        <translation>Le programme dispose maintenant de toutes les informations nécessaires pour traiter les images.</translation>
-    </message>
-    <message>
-        <source>Press &apos;start&apos; to begin!</source>
-        <translation>Cliquez sur «&#xa0;Démarrer&#xa0;» pour commencer&#x202f;!</translation>
     </message>
     <message>
         <source>Ready</source>
@@ -1162,6 +1494,51 @@
     <message>
         <source>The originals will be overwritten. This cannot be undone.</source>
         <translation>Les originaux seront remplacés. Cette opération est irréversible.</translation>
+    </message>
+    <message>
+        <source>Press &quot;Start&quot; to clean the images.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot start</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RunCheck</name>
+    <message>
+        <source>1 original cannot be overwritten: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n originals cannot be overwritten: %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made: %2 is a file, not a folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made: %2 cannot be written to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be written to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n folders cannot be written to: %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not enough free space in %1: about %2 needed, %3 free.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1275,6 +1652,195 @@
             <numerusform>%n fichiers ont été laissés de côté&#xa0;: %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Cleaned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Still identifying</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not cleaned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not reached</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a %1 image; it looks like a %2 file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is not a valid %1 image.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The %1 image is damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is damaged or is not the kind of image its name says.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ExifTool had nothing to copy back into the cleaned file (no writable tags set).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The run ended on an internal error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No image was cleaned: the run ended on an internal error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No image was cleaned; the run was stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No image was cleaned: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No image was cleaned; 1 could not be cleaned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>No image was cleaned; %1 could not be cleaned</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No image was cleaned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The image was cleaned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>All %1 images were cleaned</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>0 of 1 image was cleaned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %2 images were cleaned</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>; the run was stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; 1 still carries identifying metadata</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>; %1 still carry identifying metadata</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>; %1 could not be cleaned</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>; 1 existing output was kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>; %1 existing outputs were kept</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 image was cleaned.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 images were cleaned.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 image could not be cleaned.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 images could not be cleaned.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 image was not reached before the stop.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 images were not reached before the stop.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 existing output was kept.</source>
+        <translation type="unfinished">1 résultat existant a été conservé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 existing outputs were kept.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file was left out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 files were left out.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>TagsPage</name>
@@ -1348,7 +1914,7 @@
     </message>
     <message>
         <source>Disclaimer: This program can not guarantee full support for all above tags in image formats other than JPEG. RAW images are especially complicated. You should check the produced images to make sure that undesired metadata has been removed. See %1 for more information.</source>
-        <translation>Avertissement : pour les formats d’image autres que JPEG, ce programme ne peut pas garantir la prise en charge complète de toutes les balises ci-dessus. Les images RAW sont particulièrement complexes. Vérifiez les images produites pour vous assurer que les métadonnées indésirables ont bien été supprimées. Consultez %1 pour en savoir plus.</translation>
+        <translation>Avertissement&#xa0;: pour les formats d’image autres que JPEG, ce programme ne peut pas garantir la prise en charge complète de toutes les balises ci-dessus. Les images RAW sont particulièrement complexes. Vérifiez les images produites pour vous assurer que les métadonnées indésirables ont bien été supprimées. Consultez %1 pour en savoir plus.</translation>
     </message>
 </context>
 <context>
@@ -1368,6 +1934,17 @@
         <source>A prefix or suffix is part of the file name and cannot contain &quot;/&quot;.</source>
         <translation>Un préfixe ou un suffixe fait partie du nom de fichier et ne peut pas contenir «&#xa0;/&#xa0;».</translation>
     </message>
+    <message>
+        <source>(1 earlier output left out)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>(%n earlier outputs left out)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>WelcomePage</name>
@@ -1376,12 +1953,12 @@
         <translation>Bienvenue dans Quillmark&#x202f;!</translation>
     </message>
     <message>
-        <source>This program deletes metadata tags and thumbnails from inside image files. This helps to protect your online privacy, as well as saving disk space. Click &apos;next&apos; to begin.</source>
-        <translation>Ce programme supprime les balises de métadonnées et les miniatures contenues dans les fichiers image. Cela aide à protéger votre vie privée en ligne, tout en économisant de l’espace disque. Cliquez sur «&#xa0;Suivant&#xa0;» pour commencer.</translation>
-    </message>
-    <message>
         <source>Homepage:</source>
         <translation>Site web&#xa0;:</translation>
+    </message>
+    <message>
+        <source>This program deletes metadata tags and thumbnails from inside image files. This helps to protect your online privacy, as well as saving disk space. Drop photos or folders here, or click Next to choose them.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1629,6 +2206,10 @@ arrêt par SIGINT, SIGTERM ou SIGHUP&#xa0;: 130, 143 ou 129 (un second SIGINT ar
     <message>
         <source>--engine takes auto or exiftool</source>
         <translation>--engine attend auto ou exiftool</translation>
+    </message>
+    <message>
+        <source>quillmark-cli: cannot start: %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -124,7 +124,7 @@ void CleanWizard::showPage()
     case Page::Ready:
         buttons(true, true, true);
         cmdNext->setText(tr("Start >"));
-        header(tr("Ready to start"), tr("Check what will happen, then press \"Start\" to clean the images."));
+        header(tr("Ready to start"), tr("Check what the run will do; \"< Back\" changes the options."));
         showReadySummary();
         updateAndFocus(); // runs the check before a run: Start stays disabled when it fails
         break;
