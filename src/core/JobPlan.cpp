@@ -260,7 +260,8 @@ bool CleanJob::planStep()
             result.sFirstImageFolder = GetFolderFromPath(f).isEmpty() ? u"/"_s : GetFolderFromPath(f);
 
         if (stopRequested()) {
-            leaveOut(i, FileStatus::Skipped, tr("Not cleaned: the run was stopped"));
+            leaveOut(i, FileStatus::Skipped, notRunMessage());
+            m_leftOut.last().notRun = true;
             continue;
         }
         if (p.earlier[i]) {
