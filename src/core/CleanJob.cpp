@@ -371,6 +371,7 @@ void CleanJob::startBatches()
     resetProgress(batches);
     m_pool->setPaused(m_paused);
     connect(m_pool.get(), &ExifToolPool::commandProgressed, this, &CleanJob::commandProgressed);
+    connect(m_pool.get(), &ExifToolPool::batchHeldBack, this, &CleanJob::checkPaused);
     m_nextToTake = 0;
     m_nativeNext = 0;
     m_nativeRunning.clear();

@@ -206,10 +206,12 @@ void ExifToolPool::finishFront(Worker &w, bool processDied)
     if (job.firstCommand != 0 || processDied)
         removePath(argumentFilePath(w.index * 2 + job.slot));
     --m_running;
-    if (job.takenBack && run.notRun && !m_stopRequested)
+    if (job.takenBack && run.notRun && !m_stopRequested) {
         m_retry.push_back({job.batch, job.commands}); // a pause took it back: it runs later
-    else
+        Q_EMIT batchHeldBack(job.batch);
+    } else {
         Q_EMIT batchEnded(job.batch, run);
+    }
     // Hand out the next batch from the event loop, not from inside a signal of the
     // process that just finished.
     feedLater();

@@ -74,6 +74,8 @@ Q_SIGNALS:
     // begun its `begun`-th image, or, with `finished`, done them all. For the display only:
     // counted from ExifTool's progress lines, so nothing here may decide an outcome.
     void commandProgressed(int batch, int command, int begun, bool finished);
+    // A batch a pause took back ended without being run; it is handed out after the pause.
+    void batchHeldBack(int batch);
     // Every batch has ended. `error` is set when an argument file could not be written;
     // the batches that were running were finished first.
     void allEnded(const QString &error);
