@@ -261,7 +261,7 @@ bool CleanJob::planStep()
 
         if (stopRequested()) {
             leaveOut(i, FileStatus::Skipped, notRunMessage());
-            m_leftOut.last().notRun = true;
+            m_leftOut.last().notRun = true; // the finished page lists it as not reached
             continue;
         }
         if (p.earlier[i]) {
