@@ -6,6 +6,7 @@
 #include "jobtestutil.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -43,6 +44,122 @@ private Q_SLOTS:
         QCOMPARE(r.outcomes.size(), images.size());
         QCOMPARE(r.problemCount, images.size());
         QVERIFY(!job.isRunning());
+    }
+
+    // The progress display moves per image, also in a run far smaller than a batch: from
+    // the native writer's images and from ExifTool's progress lines alike.
+    void progressPerImage_data()
+    {
+        QTest::addColumn<bool>("native");
+        QTest::newRow("exiftool") << false;
+        QTest::newRow("native writer") << true;
+    }
+    void progressPerImage()
+    {
+        QUILLMARK_REQUIRE_EXIFTOOL();
+        QFETCH(bool, native);
+        QTemporaryDir dir;
+        const QString folder
+            = testutil::folderOfCopies(dir.filePath(u"images"_s), u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s, 3);
+        JobOptions options;
+        options.nativeWriter = native;
+        CleanJob job(options, testutil::jobEnvironment(dir.path(), dir.filePath(u"tmp"_s)));
+        QSignalSpy progressed(&job, &CleanJob::progressed);
+        QSignalSpy percents(&job, &CleanJob::progressChanged);
+        const QStringList images = testutil::RunOutputs::imagesIn(folder);
+        const JobResult r = testutil::runJob(job, images);
+        QCOMPARE(r.processedCount, 3);
+
+        QList<int> done;
+        QStringList names;
+        for (const auto &args : std::as_const(progressed)) {
+            QCOMPARE(args.at(1).toInt(), 3);
+            if (done.isEmpty() || done.last() != args.at(0).toInt())
+                done << args.at(0).toInt();
+            if (!args.at(3).toString().isEmpty())
+                names << args.at(3).toString();
+        }
+        QCOMPARE(done, (QList<int> {0, 1, 2, 3}));
+        QVERIFY(!names.isEmpty());
+        for (const QString &name : std::as_const(names))
+            QVERIFY2(QFileInfo::exists(folder + u'/' + name), qPrintable(name));
+        QList<int> values;
+        for (const auto &args : std::as_const(percents))
+            values << args.first().toInt();
+        QCOMPARE(values, (QList<int> {0, 33, 66, 100}));
+    }
+
+    // A pause holds the run: once the batches being written have ended, no output appears
+    // and nothing is counted, however long it lasts. Resumed, the run cleans every image;
+    // stopped, the images it never reached are counted and have no output.
+    void pauseHoldsTheRun_data()
+    {
+        QTest::addColumn<bool>("native");
+        QTest::addColumn<bool>("thenStop");
+        QTest::newRow("exiftool, resumed") << false << false;
+        QTest::newRow("native writer, resumed") << true << false;
+        QTest::newRow("exiftool, stopped") << false << true;
+        QTest::newRow("native writer, stopped") << true << true;
+    }
+    void pauseHoldsTheRun()
+    {
+        QUILLMARK_REQUIRE_EXIFTOOL();
+        QFETCH(bool, native);
+        QFETCH(bool, thenStop);
+        QTemporaryDir dir;
+        const int count = native ? 1200 : 400;
+        const QString folder
+            = testutil::folderOfCopies(dir.filePath(u"images"_s), u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s, count);
+        JobOptions options = testutil::outputOptions(OutputMode::Suffix);
+        options.nativeWriter = native;
+        const testutil::RunOutputs outputs(options, testutil::RunOutputs::imagesIn(folder));
+        CleanJob job(outputs.options, testutil::jobEnvironment(dir.path(), dir.filePath(u"tmp"_s), 2));
+        QSignalSpy paused(&job, &CleanJob::paused);
+        QSignalSpy finished(&job, &CleanJob::finished);
+        int done = 0;
+        connect(&job, &CleanJob::progressed, this, [&](int d) { done = d; });
+        job.start(outputs.images);
+        QVERIFY(QTest::qWaitFor([&] { return outputs.written(10) >= 10; }, 120000));
+        job.pause();
+        QVERIFY(job.isPaused());
+        QVERIFY(paused.wait(60000));
+        QVERIFY(finished.isEmpty());
+        const int held = outputs.written();
+        const int heldDone = done;
+        QVERIFY2(held < count, qPrintable(QString::number(held)));
+        QTest::qWait(300);
+        QCOMPARE(outputs.written(), held);
+        QCOMPARE(done, heldDone);
+        QVERIFY(finished.isEmpty());
+
+        if (thenStop)
+            job.stop();
+        else
+            job.resume();
+        QVERIFY(finished.wait(300000));
+        const JobResult r = finished.first().first().value<JobResult>();
+        QCOMPARE(r.stopped, thenStop);
+        int notRun = 0;
+        for (int i = 0; i < count; ++i) {
+            const FileOutcome &o = r.outcomes.at(i);
+            notRun += o.notRun ? 1 : 0;
+            QCOMPARE(QFile::exists(outputs.outputOf(i)), !o.notRun);
+            QVERIFY(o.notRun || o.status == FileStatus::Cleaned || o.status == FileStatus::Residue);
+        }
+        QCOMPARE(r.notRunCount, notRun);
+        QCOMPARE(r.processedCount + notRun, count);
+        if (!thenStop) {
+            QCOMPARE(r.processedCount, count);
+            return;
+        }
+        // What ExifTool had written is kept; the native writer's work ahead of ExifTool,
+        // never handed on, goes with the staging folders.
+        QVERIFY(notRun > 0);
+        if (native)
+            QVERIFY(r.processedCount <= held);
+        else
+            QCOMPARE(r.processedCount, held);
+        QCOMPARE(testutil::stagedOutputs(folder), 0);
     }
 
     // Destroyed once ten outputs exist, overwriting in place: the destructor returns with every ExifTool

@@ -109,6 +109,7 @@ void CleanJob::stop()
         return;
     }
     m_stop = StopLevel::Requested;
+    m_paused = false; // a stop overrides a pause
     if (m_pool) {
         m_pool->requestStop();
         m_pool->resume(); // batches the native writer never got to end as not run
@@ -224,6 +225,8 @@ void CleanJob::start(const QStringList &imageList)
         return;
     m_phase = Phase::Starting;
     m_stop = StopLevel::None;
+    m_paused = false;
+    m_percent = 0;
     m_result = JobResult();
     m_images = imageList;
     m_items.clear();
@@ -365,6 +368,10 @@ void CleanJob::startBatches()
     if (stopRequested())
         m_pool->requestStop();
     m_ended.assign(batches, std::nullopt);
+    resetProgress(batches);
+    m_pool->setPaused(m_paused);
+    connect(m_pool.get(), &ExifToolPool::commandProgressed, this, &CleanJob::commandProgressed);
+    connect(m_pool.get(), &ExifToolPool::batchHeldBack, this, &CleanJob::checkPaused);
     m_nextToTake = 0;
     m_nativeNext = 0;
     m_nativeRunning.clear();
@@ -374,8 +381,10 @@ void CleanJob::startBatches()
     connect(m_pool.get(), &ExifToolPool::allEnded, this, &CleanJob::batchesEnded, Qt::QueuedConnection);
     if (m_options.nativeWriter)
         m_native = NativeStage::create(m_options.tags);
-    if (m_native)
+    if (m_native) {
+        connect(m_native.get(), &NativeStage::imageWritten, this, &CleanJob::nativeImageWritten);
         connect(m_native.get(), &NativeStage::batchWritten, this, &CleanJob::nativeWritten);
+    }
     m_pool->start(
         batches,
         [this, n](int batch) {
@@ -384,13 +393,13 @@ void CleanJob::startBatches()
         },
         [this](int batch) { return batchReady(batch); });
     writeNatively();
+    checkPaused();
 }
 
 void CleanJob::takeEndedBatches()
 {
     // Batches may end in any order; their results are taken in list order, so the
-    // log, the problem count and the progress bar read as if they ran one by one.
-    const int n = int(m_items.size());
+    // log and the problem count read as if they ran one by one.
     const int batches = int(m_ended.size());
     while (m_nextToTake < batches && m_ended[m_nextToTake]) {
         const BatchRun &run = *m_ended[m_nextToTake];
@@ -400,8 +409,7 @@ void CleanJob::takeEndedBatches()
                 m_result.logWritten = true;
             m_result.problemTexts += run.errorText;
         }
-        const int last = std::min(n, (m_nextToTake + 1) * BatchSize) - 1;
-        Q_EMIT progressChanged(static_cast<int>(static_cast<qint64>(last) * 100 / n));
+        batchCounted(m_nextToTake);
         ++m_nextToTake;
     }
     if (m_native)
@@ -434,6 +442,8 @@ void CleanJob::placeVerified()
     placeAllBut(m_allEnded ? -1 : m_lastEnded);
     if (m_allEnded && m_pending.isEmpty())
         batchesEnded(m_endError);
+    else
+        checkPaused();
 }
 
 void CleanJob::batchEnded(int batch, const BatchRun &ran)
@@ -442,6 +452,7 @@ void CleanJob::batchEnded(int batch, const BatchRun &ran)
     m_lastEnded = batch;
     completeBatch(batch, first, std::min(BatchSize, int(m_items.size()) - first), ran);
     placeAllBut(batch);
+    checkPaused();
 }
 
 void CleanJob::batchesEnded(const QString &error)
@@ -464,7 +475,8 @@ void CleanJob::checkOutcomes()
     for (const Item &item : std::as_const(m_items))
         if (item.state == Item::State::Failed && item.refused)
             m_result.failedImages << item.input;
-    Q_EMIT progressChanged(100);
+    if (m_percent != 100)
+        Q_EMIT progressChanged(m_percent = 100);
     setStatus(m_options.resetFileDates ? tr("Obfuscating file dates...") : tr("Checking files..."));
     checkSlice();
 }

@@ -71,6 +71,7 @@ struct JobResult {
     int processedCount = 0;
     int declinedCount = 0; // existing outputs kept after "No"
     int earlierOutputCount = 0; // inputs left out as outputs of an earlier run
+    int notRunCount = 0; // images a stopped run never reached (their outcomes have notRun)
     int problemCount = 0;
     bool stopped = false; // a stop was requested and the run ended early
     qint64 inputBytes = 0;
@@ -145,6 +146,13 @@ public:
     void stop();
     bool stopRequested() const { return m_stop != StopLevel::None; }
 
+    // Holds a running job while a person decides whether to stop it: no batch is handed
+    // to ExifTool or the native writer any more, the ones being written finish, and
+    // paused() follows once nothing is. resume() goes on; stop() stops as ever.
+    void pause();
+    void resume();
+    bool isPaused() const { return m_paused; }
+
     // The run's problem log: qmk_log.txt in the temporary folder unless another run is
     // using that name, in which case a name of this run's own.
     QString logFilePath() const;
@@ -152,6 +160,12 @@ public:
 Q_SIGNALS:
     void statusChanged(const QString &caption);
     void progressChanged(int percent);
+    // Per image: `done` of the run's `total` images are handled; about `msLeft` to go,
+    // -1 while there is no meaningful estimate; `current` the file name of the image
+    // being cleaned (or last cleaned). For a display: it decides nothing.
+    void progressed(int done, int total, qint64 msLeft, const QString &current);
+    // A pause has taken hold: nothing is being written and no new output appears.
+    void paused();
     void finished(const JobResult &result);
 
 private:
@@ -220,6 +234,14 @@ private:
     void moveProblemFiles(JobResult &result);
     void setStatus(const QString &caption);
     void releaseWorkFiles();
+    // The progress display (JobProgress.cpp).
+    void resetProgress(int batches);
+    void nativeImageWritten(int batch, int index, bool written);
+    void commandProgressed(int batch, int command, int begun, bool finished);
+    void countBatch(int batch, int done, int current);
+    void batchCounted(int batch);
+    void checkPaused();
+    qint64 activeMs() const;
 
     JobOptions m_options;
     JobEnvironment m_env;
@@ -258,4 +280,21 @@ private:
     QSet<int> m_staged; // batches whose images were staged for the native writer
     int m_closing = 0; // processes of the pool and the verifier still ending
     QElapsedTimer m_clock;
+
+    // The progress display: images done per batch, from the native writer's images and
+    // ExifTool's progress lines, and all of a batch once it is in place.
+    struct BatchCount {
+        int done = 0;
+        int native = 0; // images the native writer wrote
+        QList<QList<int>> commands; // the items of each of its ExifTool commands
+        QList<int> commandDone; // per command: its images ExifTool is done with
+    };
+    std::vector<BatchCount> m_counts;
+    int m_done = 0;
+    int m_percent = 0;
+    QString m_current; // file name of the image at hand
+    bool m_paused = false;
+    bool m_pauseHeld = false; // paused() was emitted for this pause
+    QElapsedTimer m_pauseClock;
+    qint64 m_pausedMs = 0; // time paused since the batches started
 };

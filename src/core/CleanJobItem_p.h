@@ -2,7 +2,7 @@
 
 // What the stages of the cleaning job share: one image of a run and a few file helpers.
 // Included only by the job's own sources (CleanJob.cpp, JobPlan.cpp, JobBatch.cpp,
-// JobResults.cpp).
+// JobResults.cpp, JobProgress.cpp).
 
 #include "core/CleanJob.h"
 #include "core/FileDate.h"

@@ -4,6 +4,7 @@
 #include "core/JobFiles.h"
 #include "core/NativePath.h"
 
+#include <QRegularExpression>
 #include <QTimer>
 #include <cstdio>
 #include <deque>
@@ -16,6 +17,19 @@ struct ExifToolPool::InFlight {
     quint64 firstCommand = 0; // sequence number of the batch's first command
     int slot = 0; // which of the process's two argument files holds it
     BatchProgress progress;
+    QList<ExifToolPool::Command> commands; // to hand it out again after a pause took it back
+    bool takenBack = false; // its argument file was replaced by one that skips it
+};
+
+// A batch's commands as standard output tells of them; it may lag behind the error
+// output, which ends the batch, so it is followed on its own.
+struct ExifToolPool::Counting {
+    int batch = -1;
+    quint64 firstCommand = 0;
+    quint64 lastCommand = 0;
+    quint64 command = 0; // the command whose images are being counted
+    int begun = 0; // its images ExifTool has begun
+    bool ignored = false; // taken back: what it prints counts for nothing
 };
 
 struct ExifToolPool::Worker {
@@ -25,6 +39,8 @@ struct ExifToolPool::Worker {
     // process never idles between batches; they finish in the order given.
     std::deque<InFlight> inFlight;
     QByteArray pendingError; // error output not yet split into lines
+    QByteArray pendingOutput; // standard output not yet split into lines
+    std::deque<Counting> counting; // batches whose last command standard output has not ended
 };
 
 ExifToolPool::ExifToolPool(
@@ -62,9 +78,11 @@ void ExifToolPool::startProcess(Worker &w)
         w.process.release()->deleteLater();
     w.process = std::make_unique<ExifToolProcess>();
     w.pendingError.clear();
+    w.pendingOutput.clear();
+    w.counting.clear();
     ExifToolProcess *p = w.process.get();
     p->setWorkingDirectory(m_workingFolder);
-    connect(p, &ExifToolProcess::readyReadStandardOutput, this, [p] { p->readAllStandardOutput(); });
+    connect(p, &ExifToolProcess::readyReadStandardOutput, this, [this, &w] { onStandardOutput(w); });
     connect(p, &ExifToolProcess::readyReadStandardError, this, [this, &w] { onStandardError(w); });
     connect(p, &ExifToolProcess::finished, this, [this, &w] { onFinished(w); });
     p->startStayOpen(m_exiftool);
@@ -94,10 +112,12 @@ bool ExifToolPool::dispatch(Worker &w, int batch, const QList<Command> &commands
         return true;
     }
     QStringList lines;
+    job.commands = commands;
     job.firstCommand = m_sequence + 1;
     for (const Command &command : commands) {
         const quint64 seq = ++m_sequence;
-        lines << command << commandEndLines(seq);
+        // "-progress" prints a line per image as ExifTool begins it: the progress display's.
+        lines << u"-progress"_s << command << commandEndLines(seq);
         job.progress.lastCommand = seq;
     }
     const QString argumentFile = argumentFilePath(w.index * 2 + job.slot);
@@ -108,6 +128,7 @@ bool ExifToolPool::dispatch(Worker &w, int batch, const QList<Command> &commands
     w.inFlight.push_back(job);
     if (!w.process || !w.process->isRunning())
         startProcess(w);
+    w.counting.push_back({batch, job.firstCommand, job.progress.lastCommand, job.firstCommand, 0, false});
     if (w.process && w.process->isRunning())
         w.process->write("-@\n" + encodePath(argumentFile) + "\n");
     return true;
@@ -124,6 +145,37 @@ void ExifToolPool::onStandardError(Worker &w)
             continue;
         if (w.inFlight.front().progress.takeLine(line))
             finishFront(w, false);
+    }
+}
+
+void ExifToolPool::onStandardOutput(Worker &w)
+{
+    // "======== NAME [k/n]" as each image begins, "{readyN}" once command N is done. Names
+    // hold no line break (see isLiteralArgfilePath), only whole lines that begin so count,
+    // and the caller clamps the counts to the command's images anyway.
+    static const QRegularExpression ready(u"^\\{ready(\\d+)\\}$"_s);
+    w.pendingOutput += w.process->readAllStandardOutput();
+    qsizetype end;
+    while ((end = w.pendingOutput.indexOf('\n')) >= 0) {
+        const QByteArray line = w.pendingOutput.left(end);
+        w.pendingOutput.remove(0, end + 1);
+        if (w.counting.empty())
+            continue;
+        Counting &c = w.counting.front();
+        if (line.startsWith("======== ") && line.endsWith(']')) {
+            if (!c.ignored)
+                Q_EMIT commandProgressed(c.batch, int(c.command - c.firstCommand), ++c.begun, false);
+            continue;
+        }
+        const QRegularExpressionMatch done
+            = line.startsWith("{ready") ? ready.match(QString::fromLatin1(line)) : QRegularExpressionMatch();
+        if (!done.hasMatch() || done.captured(1).toULongLong() != c.command)
+            continue;
+        if (!c.ignored)
+            Q_EMIT commandProgressed(c.batch, int(c.command - c.firstCommand), c.begun, true);
+        c.begun = 0;
+        if (++c.command > c.lastCommand)
+            w.counting.pop_front();
     }
 }
 
@@ -154,7 +206,12 @@ void ExifToolPool::finishFront(Worker &w, bool processDied)
     if (job.firstCommand != 0 || processDied)
         removePath(argumentFilePath(w.index * 2 + job.slot));
     --m_running;
-    Q_EMIT batchEnded(job.batch, run);
+    if (job.takenBack && run.notRun && !m_stopRequested) {
+        m_retry.push_back({job.batch, job.commands}); // a pause took it back: it runs later
+        Q_EMIT batchHeldBack(job.batch);
+    } else {
+        Q_EMIT batchEnded(job.batch, run);
+    }
     // Hand out the next batch from the event loop, not from inside a signal of the
     // process that just finished.
     feedLater();
@@ -199,6 +256,11 @@ void ExifToolPool::feed()
         return;
     if (m_stopRequested) {
         // What was never handed out ends here, in order, so the caller sees every batch.
+        for (; !m_retry.empty(); m_retry.pop_front()) {
+            BatchRun skipped;
+            skipped.notRun = true;
+            Q_EMIT batchEnded(m_retry.front().first, skipped);
+        }
         while (m_next < m_count && ready(m_next)) {
             BatchRun skipped;
             skipped.notRun = true;
@@ -206,19 +268,28 @@ void ExifToolPool::feed()
         }
     }
     // Each process gets a batch, then a second one to wait in its input.
-    for (std::size_t depth = 1; depth <= 2; ++depth) {
+    for (std::size_t depth = 1; depth <= 2 && (!m_paused || m_stopRequested); ++depth) {
         for (auto &w : m_workers) {
-            if (!m_error.isEmpty() || m_next >= m_count || !ready(m_next))
+            const bool again = !m_retry.empty(); // taken back by a pause: first
+            if (!m_error.isEmpty() || (!again && (m_next >= m_count || !ready(m_next))))
                 break;
             if (w->inFlight.size() >= depth)
                 continue;
-            const int batch = m_next++;
             QString error;
-            if (!dispatch(*w, batch, m_commandsOf(batch), &error))
+            bool dispatched = false;
+            if (again) {
+                const auto [batch, commands] = m_retry.front();
+                m_retry.pop_front();
+                dispatched = dispatch(*w, batch, commands, &error);
+            } else {
+                const int batch = m_next++;
+                dispatched = dispatch(*w, batch, m_commandsOf(batch), &error);
+            }
+            if (!dispatched)
                 m_error = error;
         }
     }
-    if (m_running == 0 && (m_next >= m_count || !m_error.isEmpty())) {
+    if (m_running == 0 && ((m_next >= m_count && m_retry.empty()) || !m_error.isEmpty())) {
         m_allEnded = true;
         Q_EMIT allEnded(m_error);
     }
@@ -229,14 +300,23 @@ void ExifToolPool::requestStop()
     if (m_stopRequested)
         return;
     m_stopRequested = true;
+    takeBackWaiting();
+    feedLater();
+}
+
+void ExifToolPool::takeBackWaiting()
+{
     // A second batch already waits in each busy process's input. Its argument file is
     // replaced by one that only echoes the batch's end markers, so ExifTool (if it had
     // not opened the file yet) skips the batch. If it had, the batch simply runs.
     for (auto &w : m_workers) {
         for (std::size_t k = 1; k < w->inFlight.size(); ++k) {
-            const InFlight &job = w->inFlight.at(k);
-            if (job.firstCommand == 0)
+            InFlight &job = w->inFlight.at(k);
+            if (job.firstCommand == 0 || job.takenBack)
                 continue;
+            job.takenBack = true;
+            for (Counting &c : w->counting)
+                c.ignored = c.ignored || c.batch == job.batch;
             QStringList lines;
             for (quint64 seq = job.firstCommand; seq <= job.progress.lastCommand; ++seq)
                 lines << skippedCommandLines(seq);
@@ -246,6 +326,14 @@ void ExifToolPool::requestStop()
                 ::rename(encodePath(path + u".new"_s).constData(), encodePath(path).constData());
         }
     }
+    feedLater();
+}
+
+void ExifToolPool::setPaused(bool paused)
+{
+    if (paused && !m_paused && !m_stopRequested)
+        takeBackWaiting();
+    m_paused = paused;
     feedLater();
 }
 

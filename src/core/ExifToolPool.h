@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -60,8 +61,21 @@ public:
     void interrupt();
     bool stopRequested() const { return m_stopRequested; }
 
+    // While paused no batch is handed out, and the one waiting in a process's input is
+    // taken back (as by requestStop()) to be handed out again after the pause; the ones
+    // ExifTool is working on finish. A stop request overrides a pause.
+    void setPaused(bool paused);
+    // Batches handed to ExifTool and not ended yet.
+    int runningCount() const { return m_running; }
+
 Q_SIGNALS:
     void batchEnded(int batch, const BatchRun &run);
+    // How far ExifTool is with command `command` (0 = the batch's first) of a batch: it has
+    // begun its `begun`-th image, or, with `finished`, done them all. For the display only:
+    // counted from ExifTool's progress lines, so nothing here may decide an outcome.
+    void commandProgressed(int batch, int command, int begun, bool finished);
+    // A batch a pause took back ended without being run; it is handed out after the pause.
+    void batchHeldBack(int batch);
     // Every batch has ended. `error` is set when an argument file could not be written;
     // the batches that were running were finished first.
     void allEnded(const QString &error);
@@ -69,15 +83,18 @@ Q_SIGNALS:
 
 private:
     struct InFlight;
+    struct Counting;
     struct Worker;
 
     bool dispatch(Worker &worker, int batch, const QList<Command> &commands, QString *error);
     void startProcess(Worker &worker);
     void onStandardError(Worker &worker);
+    void onStandardOutput(Worker &worker);
     void onFinished(Worker &worker);
     void finishFront(Worker &worker, bool processDied);
     void feed();
     void feedLater();
+    void takeBackWaiting();
     bool ready(int batch) const;
 
     QString m_exiftool;
@@ -97,4 +114,6 @@ private:
     bool m_stopRequested = false;
     bool m_interrupted = false;
     bool m_closing = false;
+    bool m_paused = false;
+    std::deque<std::pair<int, QList<Command>>> m_retry; // batches a pause took back
 };

@@ -44,7 +44,7 @@ void CleanJob::writeNatively()
     const int batches = int(m_ended.size());
     constexpr int Running = 3;
     constexpr int Ahead = 8;
-    while (m_native && !stopRequested() && m_nativeRunning.size() < Running && m_nativeNext < batches
+    while (m_native && !stopRequested() && !m_paused && m_nativeRunning.size() < Running && m_nativeNext < batches
         && m_nativeNext < m_nextToTake + Ahead) {
         const int batch = m_nativeNext++;
         const int first = batch * BatchSize;
@@ -74,6 +74,7 @@ void CleanJob::nativeWritten(int batch, const QList<NativeStageResult> &results)
     for (const NativeStageResult &r : results)
         m_items[r.index].native = r.result == NativeResult::Written;
     writeNatively();
+    checkPaused();
 }
 
 QList<QStringList> CleanJob::commandsFor(int batch, int first, int count)
@@ -113,6 +114,8 @@ QList<QStringList> CleanJob::commandsFor(int batch, int first, int count)
     for (qsizetype k = 0; k < indices.size(); ++k)
         m_items[indices.at(k)].lookExif = built.lookExif.at(k);
     m_batchCommands.insert(batch, members);
+    m_counts[batch].commands = members;
+    m_counts[batch].commandDone = QList<int>(members.size(), 0);
     return built.commands;
 }
 

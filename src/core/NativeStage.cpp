@@ -35,6 +35,10 @@ void NativeStage::submit(int batch, const QList<Task> &tasks)
             }
             r.result = writeNativeClean(task.input, task.output, m_keep, &r.why);
             results << r;
+            const bool written = r.result == NativeResult::Written;
+            QMetaObject::invokeMethod(
+                this, [this, batch, index = r.index, written] { Q_EMIT imageWritten(batch, index, written); },
+                Qt::QueuedConnection);
         }
         QMetaObject::invokeMethod(
             this, [this, batch, results] { Q_EMIT batchWritten(batch, results); }, Qt::QueuedConnection);

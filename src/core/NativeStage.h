@@ -18,7 +18,7 @@ struct NativeStageResult {
 
 // Runs the native writer over whole batches on worker threads: a camera JPEG is megabytes
 // to read and write, which must not hold up the event loop. Each batch's results come
-// back in one signal, on the stage's thread.
+// back in one signal, on the stage's thread, each image's also in one of its own.
 class NativeStage final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(NativeStage)
@@ -40,6 +40,8 @@ public:
     void submit(int batch, const QList<Task> &tasks);
 
 Q_SIGNALS:
+    // One image of a batch is done (before its batch's batchWritten): for a progress display.
+    void imageWritten(int batch, int index, bool written);
     void batchWritten(int batch, const QList<NativeStageResult> &results);
 
 private:

@@ -195,10 +195,18 @@ bool CleanWizard::askToStop()
     if (m_askingStop || !m_job || m_job->stopRequested())
         return false;
     m_askingStop = true;
+    // Nothing new is cleaned while the question waits: the answer decides.
+    m_job->pause();
+    m_runPage->setPaused(true);
     const bool yes = Prompts::question(this, tr("Stop cleaning? The images cleaned so far are kept."));
     m_askingStop = false;
-    if (!yes || !m_job)
+    m_runPage->setPaused(false);
+    if (!m_job)
         return false;
+    if (!yes) {
+        m_job->resume();
+        return false;
+    }
     m_job->stop();
     cmdCancel->setEnabled(false);
     return true;

@@ -57,6 +57,7 @@ void CleanWizard::startRun()
     });
     connect(job, &CleanJob::statusChanged, m_runPage, &RunPage::setStatus);
     connect(job, &CleanJob::progressChanged, m_runPage, &RunPage::setProgress);
+    connect(job, &CleanJob::progressed, m_runPage, &RunPage::setProgressDetail);
     connect(job, &CleanJob::finished, this, &CleanWizard::jobEnded);
     m_job = job;
     job->start(m_lstFiles.toStringList());
