@@ -636,22 +636,22 @@
     </message>
     <message>
         <source>No images to clean were found in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 wurden keine zu bereinigenden Bilder gefunden.</translation>
     </message>
     <message numerus="yes">
         <source>No images to clean were found in %n folders: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>In %n Ordner wurden keine zu bereinigenden Bilder gefunden: %1</numerusform>
+            <numerusform>In %n Ordnern wurden keine zu bereinigenden Bilder gefunden: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>quillmark: -auto: cannot start: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>quillmark: -auto: Start nicht möglich: %1</translation>
     </message>
     <message>
         <source>Check what the run will do; &quot;&lt; Back&quot; changes the options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfen Sie, was der Durchlauf tun wird; mit „&lt; Zurück“ ändern Sie die Optionen.</translation>
     </message>
 </context>
 <context>
@@ -826,33 +826,33 @@
     </message>
     <message>
         <source>Show the problems of this run...</source>
-        <translation type="unfinished"></translation>
+        <translation>Probleme dieses Durchlaufs anzeigen...</translation>
     </message>
     <message>
         <source>Images of this run (double-click to compare):</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder dieses Durchlaufs (Doppelklick zum Vergleichen):</translation>
     </message>
     <message>
         <source>Images of this run</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder dieses Durchlaufs</translation>
     </message>
     <message>
         <source>Each image with what became of it. Ctrl+I, a double-click or the context menu shows what cleaning removed from the current file and what is left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes Bild mit dem, was aus ihm geworden ist. Strg+I, ein Doppelklick oder das Kontextmenü zeigt, was das Bereinigen aus der aktuellen Datei entfernt hat und was noch übrig ist.</translation>
     </message>
     <message>
         <source>Hide the images that were not reached</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht verarbeitete Bilder ausblenden</translation>
     </message>
     <message>
         <source>Show the image that was not reached</source>
-        <translation type="unfinished"></translation>
+        <translation>Das nicht verarbeitete Bild anzeigen</translation>
     </message>
     <message numerus="yes">
         <source>Show the %1 images that were not reached</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 nicht verarbeitetes Bild anzeigen</numerusform>
+            <numerusform>Die %1 nicht verarbeiteten Bilder anzeigen</numerusform>
         </translation>
     </message>
 </context>
@@ -860,259 +860,259 @@
     <name>IdentifyingTags</name>
     <message>
         <source>Location (GPS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ort (GPS)</translation>
     </message>
     <message>
         <source>where it was taken (GPS)</source>
-        <translation type="unfinished"></translation>
+        <translation>den Aufnahmeort (GPS)</translation>
     </message>
     <message>
         <source>Place name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ortsname</translation>
     </message>
     <message>
         <source>where it was taken (place names)</source>
-        <translation type="unfinished"></translation>
+        <translation>den Aufnahmeort (Ortsnamen)</translation>
     </message>
     <message>
         <source>Home time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Heimatzeitzone</translation>
     </message>
     <message>
         <source>the camera&apos;s home time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>die Heimatzeitzone der Kamera</translation>
     </message>
     <message>
         <source>Location (map position)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ort (Kartenposition)</translation>
     </message>
     <message>
         <source>where it lies on a map</source>
-        <translation type="unfinished"></translation>
+        <translation>die Position auf einer Karte</translation>
     </message>
     <message>
         <source>Lens serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummer des Objektivs</translation>
     </message>
     <message>
         <source>the lens&apos;s serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>die Seriennummer des Objektivs</translation>
     </message>
     <message>
         <source>Camera serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>Seriennummer der Kamera</translation>
     </message>
     <message>
         <source>the camera&apos;s serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>die Seriennummer der Kamera</translation>
     </message>
     <message>
         <source>Unique identifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Eindeutige Kennung</translation>
     </message>
     <message>
         <source>unique identifiers</source>
-        <translation type="unfinished"></translation>
+        <translation>eindeutige Kennungen</translation>
     </message>
     <message>
         <source>Computer name</source>
-        <translation type="unfinished"></translation>
+        <translation>Computername</translation>
     </message>
     <message>
         <source>the computer&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>den Namen des Computers</translation>
     </message>
     <message>
         <source>Original file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ursprünglicher Dateiname</translation>
     </message>
     <message>
         <source>the original file name</source>
-        <translation type="unfinished"></translation>
+        <translation>den ursprünglichen Dateinamen</translation>
     </message>
     <message>
         <source>Camera name</source>
-        <translation type="unfinished"></translation>
+        <translation>Kameraname</translation>
     </message>
     <message>
         <source>the camera&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>den Namen der Kamera</translation>
     </message>
     <message>
         <source>Lens make and model</source>
-        <translation type="unfinished"></translation>
+        <translation>Hersteller und Modell des Objektivs</translation>
     </message>
     <message>
         <source>the lens make and model</source>
-        <translation type="unfinished"></translation>
+        <translation>Hersteller und Modell des Objektivs</translation>
     </message>
     <message>
         <source>Camera make and model</source>
-        <translation type="unfinished"></translation>
+        <translation>Hersteller und Modell der Kamera</translation>
     </message>
     <message>
         <source>the camera make and model</source>
-        <translation type="unfinished"></translation>
+        <translation>Hersteller und Modell der Kamera</translation>
     </message>
     <message>
         <source>Shutter count</source>
-        <translation type="unfinished"></translation>
+        <translation>Auslösungszähler</translation>
     </message>
     <message>
         <source>how many photos the camera has taken</source>
-        <translation type="unfinished"></translation>
+        <translation>die Zahl der bisherigen Aufnahmen der Kamera</translation>
     </message>
     <message>
         <source>Camera or device detail</source>
-        <translation type="unfinished"></translation>
+        <translation>Angabe zu Kamera oder Gerät</translation>
     </message>
     <message>
         <source>details of the camera</source>
-        <translation type="unfinished"></translation>
+        <translation>Details der Kamera</translation>
     </message>
     <message>
         <source>Owner name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des Besitzers</translation>
     </message>
     <message>
         <source>the owner&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>den Namen des Besitzers</translation>
     </message>
     <message>
         <source>E-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail-Adresse</translation>
     </message>
     <message>
         <source>an e-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>eine E-Mail-Adresse</translation>
     </message>
     <message>
         <source>Contact details</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontaktdaten</translation>
     </message>
     <message>
         <source>contact details</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontaktdaten</translation>
     </message>
     <message>
         <source>People shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgebildete Personen</translation>
     </message>
     <message>
         <source>who is in it</source>
-        <translation type="unfinished"></translation>
+        <translation>die abgebildeten Personen</translation>
     </message>
     <message>
         <source>Copyright notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Urheberrechtsvermerk</translation>
     </message>
     <message>
         <source>a copyright notice</source>
-        <translation type="unfinished"></translation>
+        <translation>einen Urheberrechtsvermerk</translation>
     </message>
     <message>
         <source>Author name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des Urhebers</translation>
     </message>
     <message>
         <source>the author&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>den Namen des Urhebers</translation>
     </message>
     <message>
         <source>Date and time taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahmedatum und -zeit</translation>
     </message>
     <message>
         <source>when it was taken</source>
-        <translation type="unfinished"></translation>
+        <translation>den Aufnahmezeitpunkt</translation>
     </message>
     <message>
         <source>Date and time changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungsdatum und -zeit</translation>
     </message>
     <message>
         <source>when it was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>den Zeitpunkt der Änderung</translation>
     </message>
     <message>
         <source>Date and time</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum und Uhrzeit</translation>
     </message>
     <message>
         <source>dates and times</source>
-        <translation type="unfinished"></translation>
+        <translation>Datums- und Zeitangaben</translation>
     </message>
     <message>
         <source>Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Software</translation>
     </message>
     <message>
         <source>the software used</source>
-        <translation type="unfinished"></translation>
+        <translation>die verwendete Software</translation>
     </message>
     <message>
         <source>Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucker</translation>
     </message>
     <message>
         <source>the printer</source>
-        <translation type="unfinished"></translation>
+        <translation>den Drucker</translation>
     </message>
     <message>
         <source>Image number</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildnummer</translation>
     </message>
     <message>
         <source>the image number</source>
-        <translation type="unfinished"></translation>
+        <translation>die Bildnummer</translation>
     </message>
     <message>
         <source>Document name</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokumentname</translation>
     </message>
     <message>
         <source>the document&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>den Namen des Dokuments</translation>
     </message>
     <message>
         <source>Other metadata</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstige Metadaten</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Ort</translation>
     </message>
     <message>
         <source>Camera and device</source>
-        <translation type="unfinished"></translation>
+        <translation>Kamera und Gerät</translation>
     </message>
     <message>
         <source>Names of people</source>
-        <translation type="unfinished"></translation>
+        <translation>Namen von Personen</translation>
     </message>
     <message>
         <source>Dates and times</source>
-        <translation type="unfinished"></translation>
+        <translation>Datums- und Zeitangaben</translation>
     </message>
     <message>
         <source>Identifiers</source>
-        <translation type="unfinished"></translation>
+        <translation>Kennungen</translation>
     </message>
     <message>
         <source>Nothing identifying was found in the listing.</source>
-        <translation type="unfinished"></translation>
+        <translation>In der Auflistung wurde nichts Identifizierendes gefunden.</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>This photo reveals %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Foto verrät %1.</translation>
     </message>
 </context>
 <context>
@@ -1228,7 +1228,7 @@
     </message>
     <message>
         <source>computed</source>
-        <translation type="unfinished"></translation>
+        <translation>berechnet</translation>
     </message>
 </context>
 <context>
@@ -1295,45 +1295,45 @@
     </message>
     <message>
         <source>Identifying metadata</source>
-        <translation type="unfinished"></translation>
+        <translation>Identifizierende Metadaten</translation>
     </message>
     <message>
         <source>What it reveals</source>
-        <translation type="unfinished"></translation>
+        <translation>Was es verrät</translation>
     </message>
     <message>
         <source>Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert</translation>
     </message>
     <message numerus="yes">
         <source>%n tag(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tags</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The %n value(s) ExifTool computes from other tags (Composite) are listed last and not counted: they are not stored in the file.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Wert, den ExifTool aus anderen Tags berechnet (Composite), steht am Ende und wird nicht mitgezählt: Er ist nicht in der Datei gespeichert.</numerusform>
+            <numerusform>%n Werte, die ExifTool aus anderen Tags berechnet (Composite), stehen am Ende und werden nicht mitgezählt: Sie sind nicht in der Datei gespeichert.</numerusform>
         </translation>
     </message>
     <message>
         <source>kept, now listed as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>behalten, jetzt als %1 aufgeführt</translation>
     </message>
     <message>
         <source>kept in the maker notes, which ExifTool can no longer name</source>
-        <translation type="unfinished"></translation>
+        <translation>in den Herstellerdaten (Maker Notes) behalten, die ExifTool nicht mehr benennen kann</translation>
     </message>
     <message>
         <source>computed, not stored in the file</source>
-        <translation type="unfinished"></translation>
+        <translation>berechnet, nicht in der Datei gespeichert</translation>
     </message>
 </context>
 <context>
@@ -1418,55 +1418,55 @@
     <name>ProblemView</name>
     <message>
         <source>Problems of this run</source>
-        <translation type="unfinished"></translation>
+        <translation>Probleme dieses Durchlaufs</translation>
     </message>
     <message>
         <source>What this run could not do, image by image. Hover over a name for its full path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Was dieser Durchlauf nicht erledigen konnte, Bild für Bild. Zeigen Sie mit der Maus auf einen Namen, um seinen vollständigen Pfad zu sehen.</translation>
     </message>
     <message>
         <source>Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild</translation>
     </message>
     <message>
         <source>Reason</source>
-        <translation type="unfinished"></translation>
+        <translation>Grund</translation>
     </message>
     <message>
         <source>The run ended on an internal error</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Durchlauf endete mit einem internen Fehler</translation>
     </message>
     <message>
         <source>Could not be cleaned</source>
-        <translation type="unfinished"></translation>
+        <translation>Konnten nicht bereinigt werden</translation>
     </message>
     <message>
         <source>Still carry identifying metadata</source>
-        <translation type="unfinished"></translation>
+        <translation>Enthalten noch identifizierende Metadaten</translation>
     </message>
     <message>
         <source>Warnings about images that were cleaned</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnungen zu bereinigten Bildern</translation>
     </message>
     <message>
         <source>No image of this run had a problem.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei keinem Bild dieses Durchlaufs gab es ein Problem.</translation>
     </message>
     <message>
         <source>(ExifTool&apos;s messages go on; this shows their first 4 MB.)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Die Meldungen von ExifTool gehen weiter; hier stehen ihre ersten 4 MB.)</translation>
     </message>
     <message>
         <source>ExifTool&apos;s messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldungen von ExifTool</translation>
     </message>
     <message>
         <source>Show ExifTool&apos;s messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldungen von ExifTool anzeigen</translation>
     </message>
     <message>
         <source>Hide ExifTool&apos;s messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldungen von ExifTool ausblenden</translation>
     </message>
 </context>
 <context>
@@ -1497,48 +1497,48 @@
     </message>
     <message>
         <source>Press &quot;Start&quot; to clean the images.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drücken Sie „Starten“, um die Bilder zu bereinigen.</translation>
     </message>
     <message>
         <source>Cannot start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start nicht möglich</translation>
     </message>
 </context>
 <context>
     <name>RunCheck</name>
     <message>
         <source>1 original cannot be overwritten: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Original kann nicht überschrieben werden: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n originals cannot be overwritten: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Original kann nicht überschrieben werden: %1</numerusform>
+            <numerusform>%n Originale können nicht überschrieben werden: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>The folder %1 cannot be made: %2 is a file, not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 kann nicht angelegt werden: %2 ist eine Datei, kein Ordner.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be made: %2 cannot be written to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 kann nicht angelegt werden: In %2 kann nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be written to.</source>
-        <translation type="unfinished"></translation>
+        <translation>In den Ordner %1 kann nicht geschrieben werden.</translation>
     </message>
     <message numerus="yes">
         <source>%n folders cannot be written to: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>In %n Ordner kann nicht geschrieben werden: %1</numerusform>
+            <numerusform>In %n Ordnern kann nicht geschrieben werden: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Not enough free space in %1: about %2 needed, %3 free.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht genug freier Speicherplatz auf %1: etwa %2 benötigt, %3 frei.</translation>
     </message>
 </context>
 <context>
@@ -1654,191 +1654,191 @@
     </message>
     <message>
         <source>Cleaned</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereinigt</translation>
     </message>
     <message>
         <source>Still identifying</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch identifizierend</translation>
     </message>
     <message>
         <source>Not cleaned</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht bereinigt</translation>
     </message>
     <message>
         <source>Left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgelassen</translation>
     </message>
     <message>
         <source>Output kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabe behalten</translation>
     </message>
     <message>
         <source>Not reached</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht verarbeitet</translation>
     </message>
     <message>
         <source>The file is not a %1 image; it looks like a %2 file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist kein %1-Bild; sie sieht wie eine %2-Datei aus.</translation>
     </message>
     <message>
         <source>The file is not a valid %1 image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist kein gültiges %1-Bild.</translation>
     </message>
     <message>
         <source>The %1 image is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das %1-Bild ist beschädigt.</translation>
     </message>
     <message>
         <source>The file is damaged or is not the kind of image its name says.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist beschädigt oder nicht die Art von Bild, die ihr Name angibt.</translation>
     </message>
     <message>
         <source>ExifTool had nothing to copy back into the cleaned file (no writable tags set).</source>
-        <translation type="unfinished"></translation>
+        <translation>ExifTool hatte nichts in die bereinigte Datei zurückzukopieren (keine schreibbaren Tags gesetzt).</translation>
     </message>
     <message>
         <source>The file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist leer.</translation>
     </message>
     <message>
         <source>The run ended on an internal error</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Durchlauf endete mit einem internen Fehler</translation>
     </message>
     <message>
         <source>No image was cleaned: the run ended on an internal error</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Bild wurde bereinigt: Der Durchlauf endete mit einem internen Fehler</translation>
     </message>
     <message>
         <source>No image was cleaned; the run was stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Bild wurde bereinigt; der Durchlauf wurde angehalten</translation>
     </message>
     <message>
         <source>No image was cleaned: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Bild wurde bereinigt: %1</translation>
     </message>
     <message>
         <source>No image was cleaned; 1 could not be cleaned</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Bild wurde bereinigt; 1 konnte nicht bereinigt werden</translation>
     </message>
     <message numerus="yes">
         <source>No image was cleaned; %1 could not be cleaned</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Kein Bild wurde bereinigt; %1 konnte nicht bereinigt werden</numerusform>
+            <numerusform>Kein Bild wurde bereinigt; %1 konnten nicht bereinigt werden</numerusform>
         </translation>
     </message>
     <message>
         <source>No image was cleaned</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Bild wurde bereinigt</translation>
     </message>
     <message>
         <source>The image was cleaned</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild wurde bereinigt</translation>
     </message>
     <message numerus="yes">
         <source>All %1 images were cleaned</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Bild wurde bereinigt</numerusform>
+            <numerusform>Alle %1 Bilder wurden bereinigt</numerusform>
         </translation>
     </message>
     <message>
         <source>0 of 1 image was cleaned</source>
-        <translation type="unfinished"></translation>
+        <translation>0 von 1 Bild bereinigt</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %2 images were cleaned</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 von %2 Bild bereinigt</numerusform>
+            <numerusform>%1 von %2 Bildern bereinigt</numerusform>
         </translation>
     </message>
     <message>
         <source>; the run was stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>; der Durchlauf wurde angehalten</translation>
     </message>
     <message>
         <source>; 1 still carries identifying metadata</source>
-        <translation type="unfinished"></translation>
+        <translation>; 1 enthält noch identifizierende Metadaten</translation>
     </message>
     <message numerus="yes">
         <source>; %1 still carry identifying metadata</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>; %1 enthält noch identifizierende Metadaten</numerusform>
+            <numerusform>; %1 enthalten noch identifizierende Metadaten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>; %1 could not be cleaned</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>; %1 konnte nicht bereinigt werden</numerusform>
+            <numerusform>; %1 konnten nicht bereinigt werden</numerusform>
         </translation>
     </message>
     <message>
         <source>; 1 existing output was kept</source>
-        <translation type="unfinished"></translation>
+        <translation>; 1 vorhandene Ausgabe wurde behalten</translation>
     </message>
     <message numerus="yes">
         <source>; %1 existing outputs were kept</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>; %1 vorhandene Ausgabe wurde behalten</numerusform>
+            <numerusform>; %1 vorhandene Ausgaben wurden behalten</numerusform>
         </translation>
     </message>
     <message>
         <source>1 image was cleaned.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Bild wurde bereinigt.</translation>
     </message>
     <message numerus="yes">
         <source>%1 images were cleaned.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Bild wurde bereinigt.</numerusform>
+            <numerusform>%1 Bilder wurden bereinigt.</numerusform>
         </translation>
     </message>
     <message>
         <source>1 image could not be cleaned.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Bild konnte nicht bereinigt werden.</translation>
     </message>
     <message numerus="yes">
         <source>%1 images could not be cleaned.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Bild konnte nicht bereinigt werden.</numerusform>
+            <numerusform>%1 Bilder konnten nicht bereinigt werden.</numerusform>
         </translation>
     </message>
     <message>
         <source>1 image was not reached before the stop.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Bild wurde vor dem Anhalten nicht mehr verarbeitet.</translation>
     </message>
     <message numerus="yes">
         <source>%1 images were not reached before the stop.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Bild wurde vor dem Anhalten nicht mehr verarbeitet.</numerusform>
+            <numerusform>%1 Bilder wurden vor dem Anhalten nicht mehr verarbeitet.</numerusform>
         </translation>
     </message>
     <message>
         <source>1 existing output was kept.</source>
-        <translation type="unfinished">1 vorhandene Ausgabe wurde behalten.</translation>
+        <translation>1 vorhandene Ausgabe wurde behalten.</translation>
     </message>
     <message numerus="yes">
         <source>%1 existing outputs were kept.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 vorhandene Ausgabe wurde behalten.</numerusform>
+            <numerusform>%1 vorhandene Ausgaben wurden behalten.</numerusform>
         </translation>
     </message>
     <message>
         <source>1 file was left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Datei wurde ausgelassen.</translation>
     </message>
     <message numerus="yes">
         <source>%1 files were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Datei wurde ausgelassen.</numerusform>
+            <numerusform>%1 Dateien wurden ausgelassen.</numerusform>
         </translation>
     </message>
 </context>
@@ -1936,13 +1936,13 @@
     </message>
     <message>
         <source>(1 earlier output left out)</source>
-        <translation type="unfinished"></translation>
+        <translation>(1 frühere Ausgabe ausgelassen)</translation>
     </message>
     <message numerus="yes">
         <source>(%n earlier outputs left out)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>(%n frühere Ausgabe ausgelassen)</numerusform>
+            <numerusform>(%n frühere Ausgaben ausgelassen)</numerusform>
         </translation>
     </message>
 </context>
@@ -1958,7 +1958,7 @@
     </message>
     <message>
         <source>This program deletes metadata tags and thumbnails from inside image files. This helps to protect your online privacy, as well as saving disk space. Drop photos or folders here, or click Next to choose them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Programm löscht Metadaten-Tags und Vorschaubilder aus Bilddateien. Das schützt Ihre Privatsphäre im Internet und spart außerdem Speicherplatz. Ziehen Sie Fotos oder Ordner hierher oder klicken Sie auf „Weiter“, um sie auszuwählen.</translation>
     </message>
 </context>
 <context>
@@ -2209,7 +2209,7 @@ angehalten durch SIGINT, SIGTERM oder SIGHUP: 130, 143 oder 129 (ein zweites SIG
     </message>
     <message>
         <source>quillmark-cli: cannot start: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>quillmark-cli: Start nicht möglich: %1</translation>
     </message>
 </context>
 </TS>

@@ -636,22 +636,22 @@
     </message>
     <message>
         <source>No images to clean were found in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontraron imágenes que limpiar en %1.</translation>
     </message>
     <message numerus="yes">
         <source>No images to clean were found in %n folders: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>No se encontraron imágenes que limpiar en %n carpeta: %1</numerusform>
+            <numerusform>No se encontraron imágenes que limpiar en %n carpetas: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>quillmark: -auto: cannot start: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>quillmark: -auto: no se puede iniciar: %1</translation>
     </message>
     <message>
         <source>Check what the run will do; &quot;&lt; Back&quot; changes the options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compruebe lo que hará la ejecución; con «&lt; Atrás» puede cambiar las opciones.</translation>
     </message>
 </context>
 <context>
@@ -826,33 +826,33 @@
     </message>
     <message>
         <source>Show the problems of this run...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar los problemas de esta ejecución...</translation>
     </message>
     <message>
         <source>Images of this run (double-click to compare):</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes de esta ejecución (doble clic para comparar):</translation>
     </message>
     <message>
         <source>Images of this run</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes de esta ejecución</translation>
     </message>
     <message>
         <source>Each image with what became of it. Ctrl+I, a double-click or the context menu shows what cleaning removed from the current file and what is left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada imagen con lo que ha sido de ella. Ctrl+I, un doble clic o el menú contextual muestra lo que la limpieza eliminó del archivo actual y lo que queda.</translation>
     </message>
     <message>
         <source>Hide the images that were not reached</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar las imágenes sin procesar</translation>
     </message>
     <message>
         <source>Show the image that was not reached</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la imagen sin procesar</translation>
     </message>
     <message numerus="yes">
         <source>Show the %1 images that were not reached</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Mostrar %1 imagen sin procesar</numerusform>
+            <numerusform>Mostrar las %1 imágenes sin procesar</numerusform>
         </translation>
     </message>
 </context>
@@ -860,259 +860,259 @@
     <name>IdentifyingTags</name>
     <message>
         <source>Location (GPS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ubicación (GPS)</translation>
     </message>
     <message>
         <source>where it was taken (GPS)</source>
-        <translation type="unfinished"></translation>
+        <translation>el lugar donde se tomó (GPS)</translation>
     </message>
     <message>
         <source>Place name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de lugar</translation>
     </message>
     <message>
         <source>where it was taken (place names)</source>
-        <translation type="unfinished"></translation>
+        <translation>el lugar donde se tomó (nombres de lugares)</translation>
     </message>
     <message>
         <source>Home time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona horaria de origen</translation>
     </message>
     <message>
         <source>the camera&apos;s home time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>la zona horaria de origen de la cámara</translation>
     </message>
     <message>
         <source>Location (map position)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ubicación (posición en un mapa)</translation>
     </message>
     <message>
         <source>where it lies on a map</source>
-        <translation type="unfinished"></translation>
+        <translation>su posición en un mapa</translation>
     </message>
     <message>
         <source>Lens serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de serie del objetivo</translation>
     </message>
     <message>
         <source>the lens&apos;s serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>el número de serie del objetivo</translation>
     </message>
     <message>
         <source>Camera serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de serie de la cámara</translation>
     </message>
     <message>
         <source>the camera&apos;s serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>el número de serie de la cámara</translation>
     </message>
     <message>
         <source>Unique identifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Identificador único</translation>
     </message>
     <message>
         <source>unique identifiers</source>
-        <translation type="unfinished"></translation>
+        <translation>identificadores únicos</translation>
     </message>
     <message>
         <source>Computer name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del ordenador</translation>
     </message>
     <message>
         <source>the computer&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre del ordenador</translation>
     </message>
     <message>
         <source>Original file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de archivo original</translation>
     </message>
     <message>
         <source>the original file name</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre de archivo original</translation>
     </message>
     <message>
         <source>Camera name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de la cámara</translation>
     </message>
     <message>
         <source>the camera&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre de la cámara</translation>
     </message>
     <message>
         <source>Lens make and model</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca y modelo del objetivo</translation>
     </message>
     <message>
         <source>the lens make and model</source>
-        <translation type="unfinished"></translation>
+        <translation>la marca y el modelo del objetivo</translation>
     </message>
     <message>
         <source>Camera make and model</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca y modelo de la cámara</translation>
     </message>
     <message>
         <source>the camera make and model</source>
-        <translation type="unfinished"></translation>
+        <translation>la marca y el modelo de la cámara</translation>
     </message>
     <message>
         <source>Shutter count</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de disparos</translation>
     </message>
     <message>
         <source>how many photos the camera has taken</source>
-        <translation type="unfinished"></translation>
+        <translation>el número de fotos tomadas por la cámara</translation>
     </message>
     <message>
         <source>Camera or device detail</source>
-        <translation type="unfinished"></translation>
+        <translation>Detalle de la cámara o del dispositivo</translation>
     </message>
     <message>
         <source>details of the camera</source>
-        <translation type="unfinished"></translation>
+        <translation>detalles de la cámara</translation>
     </message>
     <message>
         <source>Owner name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del propietario</translation>
     </message>
     <message>
         <source>the owner&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre del propietario</translation>
     </message>
     <message>
         <source>E-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección de correo electrónico</translation>
     </message>
     <message>
         <source>an e-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>una dirección de correo electrónico</translation>
     </message>
     <message>
         <source>Contact details</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de contacto</translation>
     </message>
     <message>
         <source>contact details</source>
-        <translation type="unfinished"></translation>
+        <translation>datos de contacto</translation>
     </message>
     <message>
         <source>People shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Personas que aparecen</translation>
     </message>
     <message>
         <source>who is in it</source>
-        <translation type="unfinished"></translation>
+        <translation>las personas que aparecen en ella</translation>
     </message>
     <message>
         <source>Copyright notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso de derechos de autor</translation>
     </message>
     <message>
         <source>a copyright notice</source>
-        <translation type="unfinished"></translation>
+        <translation>un aviso de derechos de autor</translation>
     </message>
     <message>
         <source>Author name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del autor</translation>
     </message>
     <message>
         <source>the author&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre del autor</translation>
     </message>
     <message>
         <source>Date and time taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha y hora de la toma</translation>
     </message>
     <message>
         <source>when it was taken</source>
-        <translation type="unfinished"></translation>
+        <translation>la fecha en que se tomó</translation>
     </message>
     <message>
         <source>Date and time changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha y hora de modificación</translation>
     </message>
     <message>
         <source>when it was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>la fecha en que se modificó</translation>
     </message>
     <message>
         <source>Date and time</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha y hora</translation>
     </message>
     <message>
         <source>dates and times</source>
-        <translation type="unfinished"></translation>
+        <translation>fechas y horas</translation>
     </message>
     <message>
         <source>Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Software</translation>
     </message>
     <message>
         <source>the software used</source>
-        <translation type="unfinished"></translation>
+        <translation>el software utilizado</translation>
     </message>
     <message>
         <source>Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Impresora</translation>
     </message>
     <message>
         <source>the printer</source>
-        <translation type="unfinished"></translation>
+        <translation>la impresora</translation>
     </message>
     <message>
         <source>Image number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de imagen</translation>
     </message>
     <message>
         <source>the image number</source>
-        <translation type="unfinished"></translation>
+        <translation>el número de imagen</translation>
     </message>
     <message>
         <source>Document name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del documento</translation>
     </message>
     <message>
         <source>the document&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre del documento</translation>
     </message>
     <message>
         <source>Other metadata</source>
-        <translation type="unfinished"></translation>
+        <translation>Otros metadatos</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Ubicación</translation>
     </message>
     <message>
         <source>Camera and device</source>
-        <translation type="unfinished"></translation>
+        <translation>Cámara y dispositivo</translation>
     </message>
     <message>
         <source>Names of people</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombres de personas</translation>
     </message>
     <message>
         <source>Dates and times</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechas y horas</translation>
     </message>
     <message>
         <source>Identifiers</source>
-        <translation type="unfinished"></translation>
+        <translation>Identificadores</translation>
     </message>
     <message>
         <source>Nothing identifying was found in the listing.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró nada identificativo en la lista.</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>This photo reveals %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta foto revela %1.</translation>
     </message>
 </context>
 <context>
@@ -1228,7 +1228,7 @@
     </message>
     <message>
         <source>computed</source>
-        <translation type="unfinished"></translation>
+        <translation>calculada</translation>
     </message>
 </context>
 <context>
@@ -1295,45 +1295,45 @@
     </message>
     <message>
         <source>Identifying metadata</source>
-        <translation type="unfinished"></translation>
+        <translation>Metadatos identificativos</translation>
     </message>
     <message>
         <source>What it reveals</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué revela</translation>
     </message>
     <message>
         <source>Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiqueta</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor</translation>
     </message>
     <message numerus="yes">
         <source>%n tag(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n etiqueta</numerusform>
+            <numerusform>%n etiquetas</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The %n value(s) ExifTool computes from other tags (Composite) are listed last and not counted: they are not stored in the file.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n valor que ExifTool calcula a partir de otras etiquetas (Composite) aparece al final y no se cuenta: no está guardado en el archivo.</numerusform>
+            <numerusform>Los %n valores que ExifTool calcula a partir de otras etiquetas (Composite) aparecen al final y no se cuentan: no están guardados en el archivo.</numerusform>
         </translation>
     </message>
     <message>
         <source>kept, now listed as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>conservada, ahora listada como %1</translation>
     </message>
     <message>
         <source>kept in the maker notes, which ExifTool can no longer name</source>
-        <translation type="unfinished"></translation>
+        <translation>conservada en las notas del fabricante, que ExifTool ya no sabe nombrar</translation>
     </message>
     <message>
         <source>computed, not stored in the file</source>
-        <translation type="unfinished"></translation>
+        <translation>calculada, no guardada en el archivo</translation>
     </message>
 </context>
 <context>
@@ -1418,55 +1418,55 @@
     <name>ProblemView</name>
     <message>
         <source>Problems of this run</source>
-        <translation type="unfinished"></translation>
+        <translation>Problemas de esta ejecución</translation>
     </message>
     <message>
         <source>What this run could not do, image by image. Hover over a name for its full path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo que esta ejecución no pudo hacer, imagen por imagen. Pase el ratón sobre un nombre para ver su ruta completa.</translation>
     </message>
     <message>
         <source>Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen</translation>
     </message>
     <message>
         <source>Reason</source>
-        <translation type="unfinished"></translation>
+        <translation>Motivo</translation>
     </message>
     <message>
         <source>The run ended on an internal error</source>
-        <translation type="unfinished"></translation>
+        <translation>La ejecución terminó con un error interno</translation>
     </message>
     <message>
         <source>Could not be cleaned</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron limpiar</translation>
     </message>
     <message>
         <source>Still carry identifying metadata</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún contienen metadatos identificativos</translation>
     </message>
     <message>
         <source>Warnings about images that were cleaned</source>
-        <translation type="unfinished"></translation>
+        <translation>Advertencias sobre las imágenes limpiadas</translation>
     </message>
     <message>
         <source>No image of this run had a problem.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna imagen de esta ejecución tuvo problemas.</translation>
     </message>
     <message>
         <source>(ExifTool&apos;s messages go on; this shows their first 4 MB.)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Los mensajes de ExifTool continúan; aquí se muestran sus primeros 4 MB.)</translation>
     </message>
     <message>
         <source>ExifTool&apos;s messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensajes de ExifTool</translation>
     </message>
     <message>
         <source>Show ExifTool&apos;s messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar los mensajes de ExifTool</translation>
     </message>
     <message>
         <source>Hide ExifTool&apos;s messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocultar los mensajes de ExifTool</translation>
     </message>
 </context>
 <context>
@@ -1497,48 +1497,48 @@
     </message>
     <message>
         <source>Press &quot;Start&quot; to clean the images.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse «Iniciar» para limpiar las imágenes.</translation>
     </message>
     <message>
         <source>Cannot start</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede iniciar</translation>
     </message>
 </context>
 <context>
     <name>RunCheck</name>
     <message>
         <source>1 original cannot be overwritten: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 original no se puede sobrescribir: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n originals cannot be overwritten: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n original no se puede sobrescribir: %1</numerusform>
+            <numerusform>%n originales no se pueden sobrescribir: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>The folder %1 cannot be made: %2 is a file, not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta %1: %2 es un archivo, no una carpeta.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be made: %2 cannot be written to.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta %1: no se puede escribir en %2.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be written to.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir en la carpeta %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n folders cannot be written to: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>No se puede escribir en %n carpeta: %1</numerusform>
+            <numerusform>No se puede escribir en %n carpetas: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Not enough free space in %1: about %2 needed, %3 free.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay suficiente espacio libre en %1: se necesitan unos %2 y hay %3 libres.</translation>
     </message>
 </context>
 <context>
@@ -1654,191 +1654,191 @@
     </message>
     <message>
         <source>Cleaned</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpia</translation>
     </message>
     <message>
         <source>Still identifying</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún identificativa</translation>
     </message>
     <message>
         <source>Not cleaned</source>
-        <translation type="unfinished"></translation>
+        <translation>No limpiada</translation>
     </message>
     <message>
         <source>Left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Descartada</translation>
     </message>
     <message>
         <source>Output kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado conservado</translation>
     </message>
     <message>
         <source>Not reached</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin procesar</translation>
     </message>
     <message>
         <source>The file is not a %1 image; it looks like a %2 file.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no es una imagen %1; parece un archivo %2.</translation>
     </message>
     <message>
         <source>The file is not a valid %1 image.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no es una imagen %1 válida.</translation>
     </message>
     <message>
         <source>The %1 image is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen %1 está dañada.</translation>
     </message>
     <message>
         <source>The file is damaged or is not the kind of image its name says.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo está dañado o no es el tipo de imagen que indica su nombre.</translation>
     </message>
     <message>
         <source>ExifTool had nothing to copy back into the cleaned file (no writable tags set).</source>
-        <translation type="unfinished"></translation>
+        <translation>ExifTool no tenía nada que volver a copiar en el archivo limpio (ninguna etiqueta escribible definida).</translation>
     </message>
     <message>
         <source>The file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo está vacío.</translation>
     </message>
     <message>
         <source>The run ended on an internal error</source>
-        <translation type="unfinished"></translation>
+        <translation>La ejecución terminó con un error interno</translation>
     </message>
     <message>
         <source>No image was cleaned: the run ended on an internal error</source>
-        <translation type="unfinished"></translation>
+        <translation>No se limpió ninguna imagen: la ejecución terminó con un error interno</translation>
     </message>
     <message>
         <source>No image was cleaned; the run was stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>No se limpió ninguna imagen; la ejecución se detuvo</translation>
     </message>
     <message>
         <source>No image was cleaned: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se limpió ninguna imagen: %1</translation>
     </message>
     <message>
         <source>No image was cleaned; 1 could not be cleaned</source>
-        <translation type="unfinished"></translation>
+        <translation>No se limpió ninguna imagen; 1 no se pudo limpiar</translation>
     </message>
     <message numerus="yes">
         <source>No image was cleaned; %1 could not be cleaned</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>No se limpió ninguna imagen; %1 no se pudo limpiar</numerusform>
+            <numerusform>No se limpió ninguna imagen; %1 no se pudieron limpiar</numerusform>
         </translation>
     </message>
     <message>
         <source>No image was cleaned</source>
-        <translation type="unfinished"></translation>
+        <translation>No se limpió ninguna imagen</translation>
     </message>
     <message>
         <source>The image was cleaned</source>
-        <translation type="unfinished"></translation>
+        <translation>Se limpió la imagen</translation>
     </message>
     <message numerus="yes">
         <source>All %1 images were cleaned</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se limpió %1 imagen</numerusform>
+            <numerusform>Se limpiaron todas las %1 imágenes</numerusform>
         </translation>
     </message>
     <message>
         <source>0 of 1 image was cleaned</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes limpiadas: 0 de 1</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %2 images were cleaned</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Imágenes limpiadas: %1 de %2</numerusform>
+            <numerusform>Imágenes limpiadas: %1 de %2</numerusform>
         </translation>
     </message>
     <message>
         <source>; the run was stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>; la ejecución se detuvo</translation>
     </message>
     <message>
         <source>; 1 still carries identifying metadata</source>
-        <translation type="unfinished"></translation>
+        <translation>; 1 aún contiene metadatos identificativos</translation>
     </message>
     <message numerus="yes">
         <source>; %1 still carry identifying metadata</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>; %1 aún contiene metadatos identificativos</numerusform>
+            <numerusform>; %1 aún contienen metadatos identificativos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>; %1 could not be cleaned</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>; %1 no se pudo limpiar</numerusform>
+            <numerusform>; %1 no se pudieron limpiar</numerusform>
         </translation>
     </message>
     <message>
         <source>; 1 existing output was kept</source>
-        <translation type="unfinished"></translation>
+        <translation>; se conservó 1 resultado existente</translation>
     </message>
     <message numerus="yes">
         <source>; %1 existing outputs were kept</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>; se conservó %1 resultado existente</numerusform>
+            <numerusform>; se conservaron %1 resultados existentes</numerusform>
         </translation>
     </message>
     <message>
         <source>1 image was cleaned.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se limpió 1 imagen.</translation>
     </message>
     <message numerus="yes">
         <source>%1 images were cleaned.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se limpió %1 imagen.</numerusform>
+            <numerusform>Se limpiaron %1 imágenes.</numerusform>
         </translation>
     </message>
     <message>
         <source>1 image could not be cleaned.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 imagen no se pudo limpiar.</translation>
     </message>
     <message numerus="yes">
         <source>%1 images could not be cleaned.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 imagen no se pudo limpiar.</numerusform>
+            <numerusform>%1 imágenes no se pudieron limpiar.</numerusform>
         </translation>
     </message>
     <message>
         <source>1 image was not reached before the stop.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 imagen no se procesó antes de la detención.</translation>
     </message>
     <message numerus="yes">
         <source>%1 images were not reached before the stop.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 imagen no se procesó antes de la detención.</numerusform>
+            <numerusform>%1 imágenes no se procesaron antes de la detención.</numerusform>
         </translation>
     </message>
     <message>
         <source>1 existing output was kept.</source>
-        <translation type="unfinished">Se conservó 1 resultado existente.</translation>
+        <translation>Se conservó 1 resultado existente.</translation>
     </message>
     <message numerus="yes">
         <source>%1 existing outputs were kept.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se conservó %1 resultado existente.</numerusform>
+            <numerusform>Se conservaron %1 resultados existentes.</numerusform>
         </translation>
     </message>
     <message>
         <source>1 file was left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se omitió 1 archivo.</translation>
     </message>
     <message numerus="yes">
         <source>%1 files were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se omitió %1 archivo.</numerusform>
+            <numerusform>Se omitieron %1 archivos.</numerusform>
         </translation>
     </message>
 </context>
@@ -1936,13 +1936,13 @@
     </message>
     <message>
         <source>(1 earlier output left out)</source>
-        <translation type="unfinished"></translation>
+        <translation>(1 resultado anterior descartado)</translation>
     </message>
     <message numerus="yes">
         <source>(%n earlier outputs left out)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>(%n resultado anterior descartado)</numerusform>
+            <numerusform>(%n resultados anteriores descartados)</numerusform>
         </translation>
     </message>
 </context>
@@ -1958,7 +1958,7 @@
     </message>
     <message>
         <source>This program deletes metadata tags and thumbnails from inside image files. This helps to protect your online privacy, as well as saving disk space. Drop photos or folders here, or click Next to choose them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este programa elimina las etiquetas de metadatos y las miniaturas del interior de los archivos de imagen. Así ayuda a proteger su privacidad en internet y, además, ahorra espacio en disco. Arrastre fotos o carpetas aquí o haga clic en «Siguiente» para elegirlas.</translation>
     </message>
 </context>
 <context>
@@ -2209,7 +2209,7 @@ detenido por SIGINT, SIGTERM o SIGHUP: 130, 143 o 129 (un segundo SIGINT detiene
     </message>
     <message>
         <source>quillmark-cli: cannot start: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>quillmark-cli: no se puede iniciar: %1</translation>
     </message>
 </context>
 </TS>

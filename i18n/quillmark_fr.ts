@@ -636,22 +636,22 @@
     </message>
     <message>
         <source>No images to clean were found in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune image à nettoyer n’a été trouvée dans %1.</translation>
     </message>
     <message numerus="yes">
         <source>No images to clean were found in %n folders: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Aucune image à nettoyer n’a été trouvée dans %n dossier&#xa0;: %1</numerusform>
+            <numerusform>Aucune image à nettoyer n’a été trouvée dans %n dossiers&#xa0;: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>quillmark: -auto: cannot start: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>quillmark: -auto&#xa0;: impossible de démarrer&#xa0;: %1</translation>
     </message>
     <message>
         <source>Check what the run will do; &quot;&lt; Back&quot; changes the options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez ce que fera le traitement&#x202f;; «&#xa0;&lt; Précédent&#xa0;» permet de modifier les options.</translation>
     </message>
 </context>
 <context>
@@ -826,33 +826,33 @@
     </message>
     <message>
         <source>Show the problems of this run...</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les problèmes de ce traitement...</translation>
     </message>
     <message>
         <source>Images of this run (double-click to compare):</source>
-        <translation type="unfinished"></translation>
+        <translation>Images de ce traitement (double-cliquez pour comparer)&#xa0;:</translation>
     </message>
     <message>
         <source>Images of this run</source>
-        <translation type="unfinished"></translation>
+        <translation>Images de ce traitement</translation>
     </message>
     <message>
         <source>Each image with what became of it. Ctrl+I, a double-click or the context menu shows what cleaning removed from the current file and what is left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque image avec ce qu’il en est advenu. Ctrl+I, un double-clic ou le menu contextuel montre ce que le nettoyage a supprimé du fichier courant et ce qui reste.</translation>
     </message>
     <message>
         <source>Hide the images that were not reached</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer les images non traitées</translation>
     </message>
     <message>
         <source>Show the image that was not reached</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l’image non traitée</translation>
     </message>
     <message numerus="yes">
         <source>Show the %1 images that were not reached</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Afficher %1 image non traitée</numerusform>
+            <numerusform>Afficher les %1 images non traitées</numerusform>
         </translation>
     </message>
 </context>
@@ -860,259 +860,259 @@
     <name>IdentifyingTags</name>
     <message>
         <source>Location (GPS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lieu (GPS)</translation>
     </message>
     <message>
         <source>where it was taken (GPS)</source>
-        <translation type="unfinished"></translation>
+        <translation>le lieu de la prise de vue (GPS)</translation>
     </message>
     <message>
         <source>Place name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de lieu</translation>
     </message>
     <message>
         <source>where it was taken (place names)</source>
-        <translation type="unfinished"></translation>
+        <translation>le lieu de la prise de vue (noms de lieux)</translation>
     </message>
     <message>
         <source>Home time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuseau horaire de résidence</translation>
     </message>
     <message>
         <source>the camera&apos;s home time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>le fuseau horaire de résidence de l’appareil</translation>
     </message>
     <message>
         <source>Location (map position)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lieu (position sur une carte)</translation>
     </message>
     <message>
         <source>where it lies on a map</source>
-        <translation type="unfinished"></translation>
+        <translation>sa position sur une carte</translation>
     </message>
     <message>
         <source>Lens serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de série de l’objectif</translation>
     </message>
     <message>
         <source>the lens&apos;s serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>le numéro de série de l’objectif</translation>
     </message>
     <message>
         <source>Camera serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de série de l’appareil</translation>
     </message>
     <message>
         <source>the camera&apos;s serial number</source>
-        <translation type="unfinished"></translation>
+        <translation>le numéro de série de l’appareil</translation>
     </message>
     <message>
         <source>Unique identifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Identifiant unique</translation>
     </message>
     <message>
         <source>unique identifiers</source>
-        <translation type="unfinished"></translation>
+        <translation>des identifiants uniques</translation>
     </message>
     <message>
         <source>Computer name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de l’ordinateur</translation>
     </message>
     <message>
         <source>the computer&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom de l’ordinateur</translation>
     </message>
     <message>
         <source>Original file name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de fichier d’origine</translation>
     </message>
     <message>
         <source>the original file name</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom de fichier d’origine</translation>
     </message>
     <message>
         <source>Camera name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de l’appareil</translation>
     </message>
     <message>
         <source>the camera&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom de l’appareil</translation>
     </message>
     <message>
         <source>Lens make and model</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque et modèle de l’objectif</translation>
     </message>
     <message>
         <source>the lens make and model</source>
-        <translation type="unfinished"></translation>
+        <translation>la marque et le modèle de l’objectif</translation>
     </message>
     <message>
         <source>Camera make and model</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque et modèle de l’appareil</translation>
     </message>
     <message>
         <source>the camera make and model</source>
-        <translation type="unfinished"></translation>
+        <translation>la marque et le modèle de l’appareil</translation>
     </message>
     <message>
         <source>Shutter count</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de déclenchements</translation>
     </message>
     <message>
         <source>how many photos the camera has taken</source>
-        <translation type="unfinished"></translation>
+        <translation>le nombre de photos prises par l’appareil</translation>
     </message>
     <message>
         <source>Camera or device detail</source>
-        <translation type="unfinished"></translation>
+        <translation>Détail de l’appareil photo ou du périphérique</translation>
     </message>
     <message>
         <source>details of the camera</source>
-        <translation type="unfinished"></translation>
+        <translation>des détails sur l’appareil</translation>
     </message>
     <message>
         <source>Owner name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du propriétaire</translation>
     </message>
     <message>
         <source>the owner&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom du propriétaire</translation>
     </message>
     <message>
         <source>E-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse e-mail</translation>
     </message>
     <message>
         <source>an e-mail address</source>
-        <translation type="unfinished"></translation>
+        <translation>une adresse e-mail</translation>
     </message>
     <message>
         <source>Contact details</source>
-        <translation type="unfinished"></translation>
+        <translation>Coordonnées</translation>
     </message>
     <message>
         <source>contact details</source>
-        <translation type="unfinished"></translation>
+        <translation>des coordonnées</translation>
     </message>
     <message>
         <source>People shown</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnes représentées</translation>
     </message>
     <message>
         <source>who is in it</source>
-        <translation type="unfinished"></translation>
+        <translation>les personnes qui y figurent</translation>
     </message>
     <message>
         <source>Copyright notice</source>
-        <translation type="unfinished"></translation>
+        <translation>Mention de droits d’auteur</translation>
     </message>
     <message>
         <source>a copyright notice</source>
-        <translation type="unfinished"></translation>
+        <translation>une mention de droits d’auteur</translation>
     </message>
     <message>
         <source>Author name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de l’auteur</translation>
     </message>
     <message>
         <source>the author&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom de l’auteur</translation>
     </message>
     <message>
         <source>Date and time taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Date et heure de la prise de vue</translation>
     </message>
     <message>
         <source>when it was taken</source>
-        <translation type="unfinished"></translation>
+        <translation>la date de la prise de vue</translation>
     </message>
     <message>
         <source>Date and time changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Date et heure de modification</translation>
     </message>
     <message>
         <source>when it was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>la date de modification</translation>
     </message>
     <message>
         <source>Date and time</source>
-        <translation type="unfinished"></translation>
+        <translation>Date et heure</translation>
     </message>
     <message>
         <source>dates and times</source>
-        <translation type="unfinished"></translation>
+        <translation>des dates et heures</translation>
     </message>
     <message>
         <source>Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Logiciel</translation>
     </message>
     <message>
         <source>the software used</source>
-        <translation type="unfinished"></translation>
+        <translation>le logiciel utilisé</translation>
     </message>
     <message>
         <source>Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimante</translation>
     </message>
     <message>
         <source>the printer</source>
-        <translation type="unfinished"></translation>
+        <translation>l’imprimante</translation>
     </message>
     <message>
         <source>Image number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro d’image</translation>
     </message>
     <message>
         <source>the image number</source>
-        <translation type="unfinished"></translation>
+        <translation>le numéro d’image</translation>
     </message>
     <message>
         <source>Document name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du document</translation>
     </message>
     <message>
         <source>the document&apos;s name</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom du document</translation>
     </message>
     <message>
         <source>Other metadata</source>
-        <translation type="unfinished"></translation>
+        <translation>Autres métadonnées</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Lieu</translation>
     </message>
     <message>
         <source>Camera and device</source>
-        <translation type="unfinished"></translation>
+        <translation>Appareil photo et périphérique</translation>
     </message>
     <message>
         <source>Names of people</source>
-        <translation type="unfinished"></translation>
+        <translation>Noms de personnes</translation>
     </message>
     <message>
         <source>Dates and times</source>
-        <translation type="unfinished"></translation>
+        <translation>Dates et heures</translation>
     </message>
     <message>
         <source>Identifiers</source>
-        <translation type="unfinished"></translation>
+        <translation>Identifiants</translation>
     </message>
     <message>
         <source>Nothing identifying was found in the listing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien d’identifiant n’a été trouvé dans la liste.</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>This photo reveals %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette photo révèle %1.</translation>
     </message>
 </context>
 <context>
@@ -1228,7 +1228,7 @@
     </message>
     <message>
         <source>computed</source>
-        <translation type="unfinished"></translation>
+        <translation>calculée</translation>
     </message>
 </context>
 <context>
@@ -1295,45 +1295,45 @@
     </message>
     <message>
         <source>Identifying metadata</source>
-        <translation type="unfinished"></translation>
+        <translation>Métadonnées identifiantes</translation>
     </message>
     <message>
         <source>What it reveals</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce que cela révèle</translation>
     </message>
     <message>
         <source>Tag</source>
-        <translation type="unfinished"></translation>
+        <translation>Balise</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur</translation>
     </message>
     <message numerus="yes">
         <source>%n tag(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n balise</numerusform>
+            <numerusform>%n balises</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>The %n value(s) ExifTool computes from other tags (Composite) are listed last and not counted: they are not stored in the file.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n valeur calculée par ExifTool à partir d’autres balises (Composite) figure à la fin et n’est pas comptée&#xa0;: elle n’est pas stockée dans le fichier.</numerusform>
+            <numerusform>Les %n valeurs calculées par ExifTool à partir d’autres balises (Composite) figurent à la fin et ne sont pas comptées&#xa0;: elles ne sont pas stockées dans le fichier.</numerusform>
         </translation>
     </message>
     <message>
         <source>kept, now listed as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>gardée, désormais listée sous %1</translation>
     </message>
     <message>
         <source>kept in the maker notes, which ExifTool can no longer name</source>
-        <translation type="unfinished"></translation>
+        <translation>gardée dans les notes du fabricant, qu’ExifTool ne sait plus nommer</translation>
     </message>
     <message>
         <source>computed, not stored in the file</source>
-        <translation type="unfinished"></translation>
+        <translation>calculée, non stockée dans le fichier</translation>
     </message>
 </context>
 <context>
@@ -1418,55 +1418,55 @@
     <name>ProblemView</name>
     <message>
         <source>Problems of this run</source>
-        <translation type="unfinished"></translation>
+        <translation>Problèmes de ce traitement</translation>
     </message>
     <message>
         <source>What this run could not do, image by image. Hover over a name for its full path.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce que ce traitement n’a pas pu faire, image par image. Survolez un nom pour voir son chemin complet.</translation>
     </message>
     <message>
         <source>Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Image</translation>
     </message>
     <message>
         <source>Reason</source>
-        <translation type="unfinished"></translation>
+        <translation>Raison</translation>
     </message>
     <message>
         <source>The run ended on an internal error</source>
-        <translation type="unfinished"></translation>
+        <translation>Le traitement s’est terminé sur une erreur interne</translation>
     </message>
     <message>
         <source>Could not be cleaned</source>
-        <translation type="unfinished"></translation>
+        <translation>N’ont pas pu être nettoyées</translation>
     </message>
     <message>
         <source>Still carry identifying metadata</source>
-        <translation type="unfinished"></translation>
+        <translation>Contiennent encore des métadonnées identifiantes</translation>
     </message>
     <message>
         <source>Warnings about images that were cleaned</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissements sur les images nettoyées</translation>
     </message>
     <message>
         <source>No image of this run had a problem.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune image de ce traitement n’a posé de problème.</translation>
     </message>
     <message>
         <source>(ExifTool&apos;s messages go on; this shows their first 4 MB.)</source>
-        <translation type="unfinished"></translation>
+        <translation>(Les messages d’ExifTool continuent&#x202f;; seuls leurs 4 premiers Mo sont affichés.)</translation>
     </message>
     <message>
         <source>ExifTool&apos;s messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Messages d’ExifTool</translation>
     </message>
     <message>
         <source>Show ExifTool&apos;s messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les messages d’ExifTool</translation>
     </message>
     <message>
         <source>Hide ExifTool&apos;s messages</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer les messages d’ExifTool</translation>
     </message>
 </context>
 <context>
@@ -1497,48 +1497,48 @@
     </message>
     <message>
         <source>Press &quot;Start&quot; to clean the images.</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez sur «&#xa0;Démarrer&#xa0;» pour nettoyer les images.</translation>
     </message>
     <message>
         <source>Cannot start</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de démarrer</translation>
     </message>
 </context>
 <context>
     <name>RunCheck</name>
     <message>
         <source>1 original cannot be overwritten: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>1 original ne peut pas être remplacé&#xa0;: %1</translation>
     </message>
     <message numerus="yes">
         <source>%n originals cannot be overwritten: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n original ne peut pas être remplacé&#xa0;: %1</numerusform>
+            <numerusform>%n originaux ne peuvent pas être remplacés&#xa0;: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>The folder %1 cannot be made: %2 is a file, not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier %1 ne peut pas être créé&#xa0;: %2 est un fichier, pas un dossier.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be made: %2 cannot be written to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier %1 ne peut pas être créé&#xa0;: impossible d’écrire dans %2.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be written to.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire dans le dossier %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n folders cannot be written to: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Impossible d’écrire dans %n dossier&#xa0;: %1</numerusform>
+            <numerusform>Impossible d’écrire dans %n dossiers&#xa0;: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Not enough free space in %1: about %2 needed, %3 free.</source>
-        <translation type="unfinished"></translation>
+        <translation>Espace libre insuffisant sur %1&#xa0;: environ %2 nécessaires, %3 libres.</translation>
     </message>
 </context>
 <context>
@@ -1654,191 +1654,191 @@
     </message>
     <message>
         <source>Cleaned</source>
-        <translation type="unfinished"></translation>
+        <translation>Nettoyée</translation>
     </message>
     <message>
         <source>Still identifying</source>
-        <translation type="unfinished"></translation>
+        <translation>Encore identifiante</translation>
     </message>
     <message>
         <source>Not cleaned</source>
-        <translation type="unfinished"></translation>
+        <translation>Non nettoyée</translation>
     </message>
     <message>
         <source>Left out</source>
-        <translation type="unfinished"></translation>
+        <translation>Écartée</translation>
     </message>
     <message>
         <source>Output kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultat conservé</translation>
     </message>
     <message>
         <source>Not reached</source>
-        <translation type="unfinished"></translation>
+        <translation>Non traitée</translation>
     </message>
     <message>
         <source>The file is not a %1 image; it looks like a %2 file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n’est pas une image %1&#x202f;; il ressemble à un fichier %2.</translation>
     </message>
     <message>
         <source>The file is not a valid %1 image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n’est pas une image %1 valide.</translation>
     </message>
     <message>
         <source>The %1 image is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image %1 est endommagée.</translation>
     </message>
     <message>
         <source>The file is damaged or is not the kind of image its name says.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est endommagé ou n’est pas le type d’image qu’indique son nom.</translation>
     </message>
     <message>
         <source>ExifTool had nothing to copy back into the cleaned file (no writable tags set).</source>
-        <translation type="unfinished"></translation>
+        <translation>ExifTool n’avait rien à recopier dans le fichier nettoyé (aucune balise inscriptible définie).</translation>
     </message>
     <message>
         <source>The file is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est vide.</translation>
     </message>
     <message>
         <source>The run ended on an internal error</source>
-        <translation type="unfinished"></translation>
+        <translation>Le traitement s’est terminé sur une erreur interne</translation>
     </message>
     <message>
         <source>No image was cleaned: the run ended on an internal error</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune image n’a été nettoyée&#xa0;: le traitement s’est terminé sur une erreur interne</translation>
     </message>
     <message>
         <source>No image was cleaned; the run was stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune image n’a été nettoyée&#x202f;; le traitement a été arrêté</translation>
     </message>
     <message>
         <source>No image was cleaned: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune image n’a été nettoyée&#xa0;: %1</translation>
     </message>
     <message>
         <source>No image was cleaned; 1 could not be cleaned</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune image n’a été nettoyée&#x202f;; 1 n’a pas pu l’être</translation>
     </message>
     <message numerus="yes">
         <source>No image was cleaned; %1 could not be cleaned</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Aucune image n’a été nettoyée&#x202f;; %1 n’a pas pu l’être</numerusform>
+            <numerusform>Aucune image n’a été nettoyée&#x202f;; %1 n’ont pas pu l’être</numerusform>
         </translation>
     </message>
     <message>
         <source>No image was cleaned</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune image n’a été nettoyée</translation>
     </message>
     <message>
         <source>The image was cleaned</source>
-        <translation type="unfinished"></translation>
+        <translation>L’image a été nettoyée</translation>
     </message>
     <message numerus="yes">
         <source>All %1 images were cleaned</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 image a été nettoyée</numerusform>
+            <numerusform>Les %1 images ont toutes été nettoyées</numerusform>
         </translation>
     </message>
     <message>
         <source>0 of 1 image was cleaned</source>
-        <translation type="unfinished"></translation>
+        <translation>Images nettoyées&#xa0;: 0 sur 1</translation>
     </message>
     <message numerus="yes">
         <source>%1 of %2 images were cleaned</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Images nettoyées&#xa0;: %1 sur %2</numerusform>
+            <numerusform>Images nettoyées&#xa0;: %1 sur %2</numerusform>
         </translation>
     </message>
     <message>
         <source>; the run was stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>&#x202f;; le traitement a été arrêté</translation>
     </message>
     <message>
         <source>; 1 still carries identifying metadata</source>
-        <translation type="unfinished"></translation>
+        <translation>&#x202f;; 1 contient encore des métadonnées identifiantes</translation>
     </message>
     <message numerus="yes">
         <source>; %1 still carry identifying metadata</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&#x202f;; %1 contient encore des métadonnées identifiantes</numerusform>
+            <numerusform>&#x202f;; %1 contiennent encore des métadonnées identifiantes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>; %1 could not be cleaned</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&#x202f;; %1 n’a pas pu être nettoyée</numerusform>
+            <numerusform>&#x202f;; %1 n’ont pas pu être nettoyées</numerusform>
         </translation>
     </message>
     <message>
         <source>; 1 existing output was kept</source>
-        <translation type="unfinished"></translation>
+        <translation>&#x202f;; 1 résultat existant a été conservé</translation>
     </message>
     <message numerus="yes">
         <source>; %1 existing outputs were kept</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>&#x202f;; %1 résultat existant a été conservé</numerusform>
+            <numerusform>&#x202f;; %1 résultats existants ont été conservés</numerusform>
         </translation>
     </message>
     <message>
         <source>1 image was cleaned.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 image a été nettoyée.</translation>
     </message>
     <message numerus="yes">
         <source>%1 images were cleaned.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 image a été nettoyée.</numerusform>
+            <numerusform>%1 images ont été nettoyées.</numerusform>
         </translation>
     </message>
     <message>
         <source>1 image could not be cleaned.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 image n’a pas pu être nettoyée.</translation>
     </message>
     <message numerus="yes">
         <source>%1 images could not be cleaned.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 image n’a pas pu être nettoyée.</numerusform>
+            <numerusform>%1 images n’ont pas pu être nettoyées.</numerusform>
         </translation>
     </message>
     <message>
         <source>1 image was not reached before the stop.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 image n’a pas été traitée avant l’arrêt.</translation>
     </message>
     <message numerus="yes">
         <source>%1 images were not reached before the stop.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 image n’a pas été traitée avant l’arrêt.</numerusform>
+            <numerusform>%1 images n’ont pas été traitées avant l’arrêt.</numerusform>
         </translation>
     </message>
     <message>
         <source>1 existing output was kept.</source>
-        <translation type="unfinished">1 résultat existant a été conservé.</translation>
+        <translation>1 résultat existant a été conservé.</translation>
     </message>
     <message numerus="yes">
         <source>%1 existing outputs were kept.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 résultat existant a été conservé.</numerusform>
+            <numerusform>%1 résultats existants ont été conservés.</numerusform>
         </translation>
     </message>
     <message>
         <source>1 file was left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 fichier a été laissé de côté.</translation>
     </message>
     <message numerus="yes">
         <source>%1 files were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 fichier a été laissé de côté.</numerusform>
+            <numerusform>%1 fichiers ont été laissés de côté.</numerusform>
         </translation>
     </message>
 </context>
@@ -1936,13 +1936,13 @@
     </message>
     <message>
         <source>(1 earlier output left out)</source>
-        <translation type="unfinished"></translation>
+        <translation>(1 résultat antérieur écarté)</translation>
     </message>
     <message numerus="yes">
         <source>(%n earlier outputs left out)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>(%n résultat antérieur écarté)</numerusform>
+            <numerusform>(%n résultats antérieurs écartés)</numerusform>
         </translation>
     </message>
 </context>
@@ -1958,7 +1958,7 @@
     </message>
     <message>
         <source>This program deletes metadata tags and thumbnails from inside image files. This helps to protect your online privacy, as well as saving disk space. Drop photos or folders here, or click Next to choose them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce programme supprime les balises de métadonnées et les miniatures contenues dans les fichiers image. Cela aide à protéger votre vie privée en ligne, tout en économisant de l’espace disque. Déposez des photos ou des dossiers ici, ou cliquez sur «&#xa0;Suivant&#xa0;» pour les choisir.</translation>
     </message>
 </context>
 <context>
@@ -2209,7 +2209,7 @@ arrêt par SIGINT, SIGTERM ou SIGHUP&#xa0;: 130, 143 ou 129 (un second SIGINT ar
     </message>
     <message>
         <source>quillmark-cli: cannot start: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>quillmark-cli: impossible de démarrer&#xa0;: %1</translation>
     </message>
 </context>
 </TS>
