@@ -1555,6 +1555,35 @@
         <source>Working</source>
         <translation>In Arbeit</translation>
     </message>
+    <message numerus="yes">
+        <source>about %n s left</source>
+        <translation>
+            <numerusform>noch etwa %n s</numerusform>
+            <numerusform>noch etwa %n s</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n min left</source>
+        <translation>
+            <numerusform>noch etwa %n min</numerusform>
+            <numerusform>noch etwa %n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n h left</source>
+        <translation>
+            <numerusform>noch etwa %n h</numerusform>
+            <numerusform>noch etwa %n h</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>Paused: waiting for your answer</source>
+        <translation>Angehalten: wartet auf Ihre Antwort</translation>
+    </message>
 </context>
 <context>
     <name>RunReport</name>

@@ -136,6 +136,30 @@
     </message>
 </context>
 <context>
+    <name>RunPage</name>
+    <message numerus="yes">
+        <source>about %n s left</source>
+        <translation>
+            <numerusform>about %n s left</numerusform>
+            <numerusform>about %n s left</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n min left</source>
+        <translation>
+            <numerusform>about %n min left</numerusform>
+            <numerusform>about %n min left</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n h left</source>
+        <translation>
+            <numerusform>about %n h left</numerusform>
+            <numerusform>about %n h left</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>RunReport</name>
     <message numerus="yes">
         <source>%n videos</source>

@@ -1555,6 +1555,35 @@
         <source>Working</source>
         <translation>Trabajando</translation>
     </message>
+    <message numerus="yes">
+        <source>about %n s left</source>
+        <translation>
+            <numerusform>queda aprox. %n s</numerusform>
+            <numerusform>quedan aprox. %n s</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n min left</source>
+        <translation>
+            <numerusform>queda aprox. %n min</numerusform>
+            <numerusform>quedan aprox. %n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n h left</source>
+        <translation>
+            <numerusform>queda aprox. %n h</numerusform>
+            <numerusform>quedan aprox. %n h</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>Paused: waiting for your answer</source>
+        <translation>En pausa: esperando su respuesta</translation>
+    </message>
 </context>
 <context>
     <name>RunReport</name>

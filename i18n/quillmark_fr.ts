@@ -1555,6 +1555,35 @@
         <source>Working</source>
         <translation>En cours</translation>
     </message>
+    <message numerus="yes">
+        <source>about %n s left</source>
+        <translation>
+            <numerusform>environ %n s restante</numerusform>
+            <numerusform>environ %n s restantes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n min left</source>
+        <translation>
+            <numerusform>environ %n min restante</numerusform>
+            <numerusform>environ %n min restantes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>about %n h left</source>
+        <translation>
+            <numerusform>environ %n h restante</numerusform>
+            <numerusform>environ %n h restantes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>Paused: waiting for your answer</source>
+        <translation>En pause : en attente de votre réponse</translation>
+    </message>
 </context>
 <context>
     <name>RunReport</name>
