@@ -361,6 +361,16 @@ private Q_SLOTS:
         QVERIFY(!lblAddNote->isVisible());
         QCOMPARE(w->lstFiles().ListCount(), 2);
         QCOMPARE(child<QLabel>(*w, "lblNumFileAdded")->text(), u"1 image (1 earlier output left out)"_s);
+
+        // The quick way skips the list: the ready page names the folder, markup and all.
+        const QString marked = m_box->path(u"silent/<b>none</b>"_s);
+        QVERIFY(QDir().mkpath(marked));
+        w = m_box->window({earlier, marked});
+        QTRY_COMPARE(w->iPage(), 6);
+        auto *summary = child<QLabel>(*w, "lblReadySummary");
+        QVERIFY2(summary->text().endsWith(u"No images to clean were found in %1."_s.arg(marked)),
+            qPrintable(summary->text()));
+        QCOMPARE(summary->textFormat(), Qt::PlainText);
     }
 };
 

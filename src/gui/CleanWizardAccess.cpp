@@ -270,7 +270,11 @@ QString CleanWizard::readySummaryText() const
 
 void CleanWizard::showReadySummary()
 {
-    m_readyPage->showSummary(readySummaryText(), m_outputPage->outputMode() == 0);
+    // The quick way passes the images page by: a folder that held nothing is named here too.
+    QString text = readySummaryText();
+    if (const QString note = m_imagesPage->addNote(); !note.isEmpty())
+        text += u"\n\n"_s + note;
+    m_readyPage->showSummary(text, m_outputPage->outputMode() == 0);
 }
 
 // --- the finished page's links where the desktop cannot open them ---------------------

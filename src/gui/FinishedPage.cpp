@@ -54,17 +54,21 @@ FinishedPage::FinishedPage(OutcomeListModel *outcomes, QWidget *parent)
     // The headline says what the run did; a long folder name in it wraps.
     m_headline = heading(tr("Finished!"), this, 1.2);
     m_headline->setObjectName(u"lblFinished"_s);
+    m_headline->setTextFormat(Qt::PlainText); // names and folders are shown as they are
     m_headline->setWordWrap(true);
     m_counts = wrapped(QString(), this);
     m_counts->setObjectName(u"lblRunCounts"_s);
+    m_counts->setTextFormat(Qt::PlainText); // names and folders are shown as they are
     m_counts->hide();
     m_summary = wrapped(tr("## images cleaned!"), this);
     m_summary->setObjectName(u"lblExecuteInfo"_s);
+    m_summary->setTextFormat(Qt::PlainText); // names and folders are shown as they are
     LinkLabel *log = makeLink(3, tr("Show the problems of this run..."));
     log->hide();
     m_logLink = log;
     m_errorInfo = wrapped(QString(), this);
     m_errorInfo->setObjectName(u"lblErrorInfo"_s);
+    m_errorInfo->setTextFormat(Qt::PlainText); // names and folders are shown as they are
     m_errorInfo->hide();
     m_errorLog = new QPlainTextEdit(this);
     m_errorLog->setObjectName(u"txtErrorLog"_s);

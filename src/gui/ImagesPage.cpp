@@ -100,6 +100,7 @@ ImagesPage::ImagesPage(PathListModel *files, QWidget *parent)
     // Folders that gave nothing to clean are named here, so an add never passes in silence.
     m_note = wrapped(QString(), this);
     m_note->setObjectName(u"lblAddNote"_s);
+    m_note->setTextFormat(Qt::PlainText); // names and folders are shown as they are
     m_note->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_note->hide();
     right->addWidget(m_note);

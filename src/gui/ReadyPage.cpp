@@ -32,6 +32,7 @@ ReadyPage::ReadyPage(QWidget *parent)
                            "Originals that fail go to the trash."),
         this);
     m_summary->setObjectName(u"lblReadySummary"_s);
+    m_summary->setTextFormat(Qt::PlainText); // names and folders are shown as they are
     m_summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_overwritePicture = new QLabel(this);
     m_overwritePicture->setObjectName(u"imgOverwriteWarning"_s);
@@ -51,6 +52,7 @@ ReadyPage::ReadyPage(QWidget *parent)
     m_checkPicture->setAccessibleName(tr("Cannot start"));
     m_check = wrapped(QString(), this);
     m_check->setObjectName(u"lblPreflight"_s);
+    m_check->setTextFormat(Qt::PlainText); // names and folders are shown as they are
     m_check->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_check->setFont(bold);
     auto *check = new QHBoxLayout;
