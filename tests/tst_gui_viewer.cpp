@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QTextBlock>
@@ -73,6 +74,16 @@ private Q_SLOTS:
     void compareWindow()
     {
         MetadataViewer report(m_pair);
+        const QString dir = qEnvironmentVariable("QUILLMARK_SCREENSHOT_DIR");
+        if (!dir.isEmpty()) {
+            report.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&report));
+            QDir().mkpath(dir);
+            QVERIFY(report.grab().save(dir + u"/viewer-compare.png"_s));
+            // tools/screenshots.sh also runs this in other languages; the words are English.
+            if (QLocale().language() != QLocale::C && QLocale().language() != QLocale::English)
+                QSKIP("The texts are checked in English");
+        }
         QVERIFY(report.lblSummary->text().contains(m_pair.originalPath));
         QVERIFY(report.lblSummary->text().contains(u"1 of the kept tags can identify you"_s));
 
@@ -95,15 +106,6 @@ private Q_SLOTS:
         report.chkShowRemoved->setChecked(false);
         QVERIFY(!report.txtReport->toPlainText().contains(u"removed"_s));
         QVERIFY(report.txtReport->toPlainText().contains(u"[File] ImageWidth"_s));
-
-        const QString dir = qEnvironmentVariable("QUILLMARK_SCREENSHOT_DIR");
-        if (!dir.isEmpty()) {
-            report.chkShowRemoved->setChecked(true);
-            report.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&report));
-            QDir().mkpath(dir);
-            QVERIFY(report.grab().save(dir + u"/viewer-compare.png"_s));
-        }
     }
 
     void explainsBeforeCleaning_data()

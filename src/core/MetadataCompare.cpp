@@ -1,5 +1,7 @@
 #include "core/MetadataCompare.h"
 
+#include "core/ResidueClassifier.h"
+
 #include <QCoreApplication>
 #include <QHash>
 #include <QRegularExpression>
@@ -10,19 +12,6 @@ using namespace Qt::StringLiterals;
 namespace MetadataCompare {
 
 namespace {
-
-// Values are compared as printed, numbers without leading zeros: Canon prints its serial
-// 0123456789, and the same maker-note tag left unnamed shows 123456789.
-QString normalValue(const QString &value)
-{
-    QString v = value.trimmed();
-    static const QRegularExpression digits(u"^\\d+$"_s);
-    if (digits.match(v).hasMatch()) {
-        while (v.size() > 1 && v.startsWith(u'0'))
-            v.remove(0, 1);
-    }
-    return v;
-}
 
 // A value short enough to turn up under many names ("0", "Off", "n/a").
 bool isCommonValue(const QString &normal)

@@ -188,19 +188,6 @@ bool isBlank(const QString &value)
     return zeros.match(value).hasMatch();
 }
 
-// Serials are compared as printed and, when all digits, without leading zeros
-// (Canon prints 0123456789 for the 123456789 an unnamed maker-note tag shows).
-QString normalValue(const QString &value)
-{
-    QString v = value.trimmed();
-    static const QRegularExpression digits(u"^\\d+$"_s);
-    if (digits.match(v).hasMatch()) {
-        while (v.size() > 1 && v.startsWith(u'0'))
-            v.remove(0, 1);
-    }
-    return v;
-}
-
 // Values that identify whatever tag holds them: an e-mail address, an IPv4 address.
 std::optional<ResidueCategory> telltaleValue(const QString &value)
 {
@@ -279,6 +266,17 @@ QString iccText(const QByteArray &p, quint32 offset, quint32 size)
 }
 
 } // namespace
+
+QString normalValue(const QString &value)
+{
+    QString v = value.trimmed();
+    static const QRegularExpression digits(u"^\\d+$"_s);
+    if (digits.match(v).hasMatch()) {
+        while (v.size() > 1 && v.startsWith(u'0'))
+            v.remove(0, 1);
+    }
+    return v;
+}
 
 QStringList readBackArguments()
 {

@@ -23,6 +23,10 @@ struct TellingValue {
     QString value;
 };
 
+// A value as two listings are compared: trimmed and, when all digits, without leading
+// zeros (Canon prints 0123456789 for the 123456789 an unnamed maker-note tag shows).
+QString normalValue(const QString &value);
+
 // ExifTool's arguments for reading an output back in full: every group, duplicates,
 // embedded documents and unknown tags, as JSON.
 QStringList readBackArguments();
