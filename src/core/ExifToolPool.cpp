@@ -262,9 +262,12 @@ void ExifToolPool::feed()
             Q_EMIT batchEnded(m_retry.front().first, skipped);
         }
         while (m_next < m_count && ready(m_next)) {
-            BatchRun skipped;
-            skipped.notRun = true;
-            Q_EMIT batchEnded(m_next++, skipped);
+            // A batch the caller finished without ExifTool (written natively, or every
+            // output kept) is done, not left out: its images were cleaned before the stop.
+            const int batch = m_next++;
+            BatchRun ended;
+            ended.notRun = !m_commandsOf(batch).isEmpty();
+            Q_EMIT batchEnded(batch, ended);
         }
     }
     // Each process gets a batch, then a second one to wait in its input.

@@ -54,7 +54,8 @@ public:
     bool isClosed() const;
 
     // No batch starts after this; the ones ExifTool is working on still finish, and
-    // allEnded() follows. The batches left out end with notRun set.
+    // allEnded() follows. The batches left out end with notRun set, but for those with no
+    // command for ExifTool (the caller did their work): they end as run.
     void requestStop();
     // Interrupts the batches ExifTool is working on (SIGINT, after which ExifTool removes
     // what it was writing and ends); they end with processDied set.
