@@ -1582,7 +1582,7 @@
     </message>
     <message>
         <source>Paused: waiting for your answer</source>
-        <translation>En pause : en attente de votre réponse</translation>
+        <translation>En pause&#xa0;: en attente de votre réponse</translation>
     </message>
 </context>
 <context>

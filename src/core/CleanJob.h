@@ -16,6 +16,7 @@
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <numeric>
 #include <optional>
 #include <vector>
 
@@ -288,6 +289,7 @@ private:
         int native = 0; // images the native writer wrote
         QList<QList<int>> commands; // the items of each of its ExifTool commands
         QList<int> commandDone; // per command: its images ExifTool is done with
+        int handled() const { return native + std::accumulate(commandDone.cbegin(), commandDone.cend(), 0); }
     };
     std::vector<BatchCount> m_counts;
     int m_done = 0;

@@ -8,7 +8,6 @@
 #include "core/JobFiles.h"
 
 #include <algorithm>
-#include <numeric>
 
 void CleanJob::pause()
 {
@@ -71,7 +70,7 @@ void CleanJob::nativeImageWritten(int batch, int index, bool written)
         return;
     BatchCount &c = m_counts[batch];
     c.native += written ? 1 : 0;
-    countBatch(batch, c.native + std::accumulate(c.commandDone.cbegin(), c.commandDone.cend(), 0), index);
+    countBatch(batch, c.handled(), index);
 }
 
 void CleanJob::commandProgressed(int batch, int command, int begun, bool finished)
@@ -86,8 +85,7 @@ void CleanJob::commandProgressed(int batch, int command, int begun, bool finishe
     const int n = int(items.size());
     const int at = std::clamp(begun - 1, 0, n - 1);
     c.commandDone[command] = std::max(c.commandDone.at(command), finished ? n : at);
-    countBatch(batch, c.native + std::accumulate(c.commandDone.cbegin(), c.commandDone.cend(), 0),
-        finished ? -1 : items.at(at));
+    countBatch(batch, c.handled(), finished ? -1 : items.at(at));
 }
 
 void CleanJob::batchCounted(int batch)

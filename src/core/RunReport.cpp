@@ -352,39 +352,24 @@ QString runHeadline(const RunCounts &c, const RunEnding &ending, const QLocale &
 
 QStringList runCountLines(const RunCounts &c, const QLocale &locale)
 {
-    const auto num = [&locale](int n) { return locale.toString(n); };
     QStringList lines;
-    if (c.cleaned > 0)
-        lines << (c.cleaned == 1
-                ? QCoreApplication::translate("RunReport", "1 image was cleaned.")
-                : QCoreApplication::translate("RunReport", "%1 images were cleaned.", nullptr, c.cleaned)
-                      .arg(num(c.cleaned)));
-    if (c.residue > 0)
-        lines << (c.residue == 1
-                ? QCoreApplication::translate("RunReport", "1 image still carries identifying metadata.")
-                : QCoreApplication::translate(
-                    "RunReport", "%1 images still carry identifying metadata.", nullptr, c.residue)
-                      .arg(num(c.residue)));
-    if (c.failed > 0)
-        lines << (c.failed == 1
-                ? QCoreApplication::translate("RunReport", "1 image could not be cleaned.")
-                : QCoreApplication::translate("RunReport", "%1 images could not be cleaned.", nullptr, c.failed)
-                      .arg(num(c.failed)));
-    if (c.notReached > 0)
-        lines << (c.notReached == 1
-                ? QCoreApplication::translate("RunReport", "1 image was not reached before the stop.")
-                : QCoreApplication::translate(
-                    "RunReport", "%1 images were not reached before the stop.", nullptr, c.notReached)
-                      .arg(num(c.notReached)));
-    if (c.keptExisting > 0)
-        lines << (c.keptExisting == 1
-                ? QCoreApplication::translate("RunReport", "1 existing output was kept.")
-                : QCoreApplication::translate("RunReport", "%1 existing outputs were kept.", nullptr, c.keptExisting)
-                      .arg(num(c.keptExisting)));
-    if (c.leftOut > 0)
-        lines << (c.leftOut == 1
-                ? QCoreApplication::translate("RunReport", "1 file was left out.")
-                : QCoreApplication::translate("RunReport", "%1 files were left out.", nullptr, c.leftOut)
-                      .arg(num(c.leftOut)));
+    const auto line = [&](int n, const char *one, const char *many) {
+        if (n == 1)
+            lines << QCoreApplication::translate("RunReport", one);
+        else if (n > 1)
+            lines << QCoreApplication::translate("RunReport", many, nullptr, n).arg(locale.toString(n));
+    };
+    line(c.cleaned, QT_TRANSLATE_NOOP("RunReport", "1 image was cleaned."),
+        QT_TRANSLATE_N_NOOP("RunReport", "%1 images were cleaned."));
+    line(c.residue, QT_TRANSLATE_NOOP("RunReport", "1 image still carries identifying metadata."),
+        QT_TRANSLATE_N_NOOP("RunReport", "%1 images still carry identifying metadata."));
+    line(c.failed, QT_TRANSLATE_NOOP("RunReport", "1 image could not be cleaned."),
+        QT_TRANSLATE_N_NOOP("RunReport", "%1 images could not be cleaned."));
+    line(c.notReached, QT_TRANSLATE_NOOP("RunReport", "1 image was not reached before the stop."),
+        QT_TRANSLATE_N_NOOP("RunReport", "%1 images were not reached before the stop."));
+    line(c.keptExisting, QT_TRANSLATE_NOOP("RunReport", "1 existing output was kept."),
+        QT_TRANSLATE_N_NOOP("RunReport", "%1 existing outputs were kept."));
+    line(c.leftOut, QT_TRANSLATE_NOOP("RunReport", "1 file was left out."),
+        QT_TRANSLATE_N_NOOP("RunReport", "%1 files were left out."));
     return lines;
 }

@@ -6,7 +6,6 @@
 #include "gui/Artwork.h"
 #include "gui/PathListModel.h"
 
-#include <QSet>
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -95,19 +94,6 @@ void OutcomeListModel::setShowNotReached(bool show)
             m_paths.RemoveItem(r);
         endRemoveRows();
     }
-}
-
-QStringList OutcomeListModel::statusTexts() const
-{
-    QSet<int> kinds;
-    for (const FileOutcome &o : m_rows)
-        kinds.insert(int(outcomeKind(o)));
-    if (!m_notReached.isEmpty())
-        kinds.insert(int(OutcomeKind::NotReached));
-    QStringList texts;
-    for (int kind : std::as_const(kinds))
-        texts << outcomeKindText(OutcomeKind(kind));
-    return texts;
 }
 
 void OutcomeListModel::clear()

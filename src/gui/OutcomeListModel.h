@@ -38,8 +38,6 @@ public:
     int notReachedCount() const { return int(m_notReached.size()); }
     bool showsNotReached() const { return m_showNotReached; }
     void setShowNotReached(bool show);
-    // The status texts the rows show, for the width of their column.
-    QStringList statusTexts() const;
 
     static QIcon statusIcon(FileStatus status);
 
