@@ -6,6 +6,7 @@
 
 #include <QDialogButtonBox>
 #include <QFileInfo>
+#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -31,18 +32,24 @@ QList<Entry> warningsOf(const RunProblems &problems)
         if (o.status == FileStatus::Cleaned && !o.message.isEmpty())
             entries << Entry {o.input, plainReason(o)};
     }
+    // By path: a long run has many images and many warnings.
+    QHash<QString, const FileOutcome *> written;
+    for (const FileOutcome &o : problems.outcomes) {
+        const OutcomeKind kind = outcomeKind(o);
+        if ((kind == OutcomeKind::Cleaned || kind == OutcomeKind::Residue) && !o.input.isEmpty())
+            written.insert(o.input, &o);
+    }
     const QStringList lines = problems.exifToolText.split(u'\n', Qt::SkipEmptyParts);
     for (const QString &raw : lines) {
         const QString line = raw.trimmed();
         if (!line.startsWith(u"Warning:"_s))
             continue;
-        for (const FileOutcome &o : problems.outcomes) {
-            const OutcomeKind kind = outcomeKind(o);
-            if ((kind == OutcomeKind::Cleaned || kind == OutcomeKind::Residue) && !o.input.isEmpty()
-                && line.endsWith(u' ' + o.input)) {
-                FileOutcome said = o;
+        // The image's absolute path ends the line, after a blank.
+        for (qsizetype at = line.indexOf(u" /"_s); at >= 0; at = line.indexOf(u" /"_s, at + 1)) {
+            if (const FileOutcome *o = written.value(line.mid(at + 1))) {
+                FileOutcome said = *o;
                 said.message = line;
-                entries << Entry {o.input, plainReason(said)};
+                entries << Entry {o->input, plainReason(said)};
                 break;
             }
         }
