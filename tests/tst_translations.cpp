@@ -77,11 +77,6 @@ QString committed(const QString &language)
     return QStringLiteral(QUILLMARK_SOURCE_DIR "/i18n/quillmark_") + language + u".ts"_s;
 }
 
-QString sourceOf(const QString &key)
-{
-    return key.section(u'\t', 1, 1);
-}
-
 QStringList sortedMatches(const QString &text, const QRegularExpression &re)
 {
     QStringList found;
@@ -197,7 +192,7 @@ private Q_SLOTS:
         for (auto it = done.cbegin(); it != done.cend(); ++it) {
             if (it->type == u"vanished" || it->type == u"obsolete")
                 continue;
-            const QString source = sourceOf(it.key());
+            const QString source = it.key().section(u'\t', 1, 1);
             for (const QString &form : it->forms) {
                 QStringList faults;
                 if (sortedMatches(form, args) != sortedMatches(source, args))
