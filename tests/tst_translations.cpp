@@ -249,7 +249,6 @@ private Q_SLOTS:
         const auto row = [](const char *name, const QStringList &environment, const char *catalogue) {
             QTest::newRow(name) << environment << QString::fromLatin1(catalogue);
         };
-        row("de", {{}, {}, u"de_DE.UTF-8"_s}, "de");
         row("Austrian German falls back to de", {{}, {}, u"de_AT.UTF-8@euro"_s}, "de");
         row("LC_MESSAGES before LANG", {{}, u"fr_FR.UTF-8"_s, u"de_DE.UTF-8"_s}, "fr");
         row("LC_ALL before all", {u"es_ES.UTF-8"_s, u"fr_FR.UTF-8"_s, u"de_DE.UTF-8"_s}, "es");
