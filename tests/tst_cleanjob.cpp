@@ -57,12 +57,6 @@ public:
     bool answer = false;
 };
 
-QString withSuffix(const QString &path, const QString &suffix = u"_cleaned"_s)
-{
-    const qsizetype dot = path.lastIndexOf(u'.');
-    return path.left(dot) + suffix + path.mid(dot);
-}
-
 } // namespace
 
 class TestCleanJob final : public QObject {
@@ -109,7 +103,7 @@ private Q_SLOTS:
         const QStringList strictlyClean = {u"jpg"_s, u"png"_s, u"tif"_s, u"heic"_s, u"webp"_s, u"jp2"_s};
         QTemporaryDir refDir;
         for (const QString &s : samples) {
-            const QString out = withSuffix(fx.in(s));
+            const QString out = fx.in(QFileInfo(s).completeBaseName() + u"_cleaned."_s + QFileInfo(s).suffix());
             if (kBroken.contains(s)) {
                 QVERIFY(!QFile::exists(out));
                 continue;

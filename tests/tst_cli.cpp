@@ -118,11 +118,9 @@ private Q_SLOTS:
         QTest::newRow("unreadable list") << QStringList {u"--files-from"_s, m_dir.path() + u"/no-list"_s}
                                          << u"cannot read the list"_s;
         QTest::newRow("nothing found") << QStringList {m_dir.path() + u"/missing"_s} << u"no supported images found"_s;
-        // A settings file over 1 MB is refused before any image is touched.
         QTest::newRow("oversized settings") << QStringList {u"--settings"_s, m_dir.path() + u"/oversized"_s}
                                             << u"is larger than 1 MB and was not read"_s;
     }
-
     void usage()
     {
         QFETCH(QStringList, args);
@@ -232,7 +230,6 @@ private Q_SLOTS:
         row("fixed date, in place", {u"--output"_s, u"overwrite"_s, u"--dates"_s, date, u"%1/"_s + png}, {png},
             {png + u" cleaned"_s}, 0, {}, {u"-GPS"_s});
     }
-
     void runs()
     {
         QFETCH(QByteArray, stored);
@@ -369,7 +366,6 @@ private Q_SLOTS:
         QTest::newRow("NUL from stdin") << QStringList {u"new\nline.png"_s, u"tab\tand\rcr.png"_s, u"dir"_s}
                                         << QByteArray("\0", 1) << true;
     }
-
     void filesFrom()
     {
         QFETCH(QStringList, listed);
@@ -381,7 +377,6 @@ private Q_SLOTS:
         sources.replaceInStrings(u"dir"_s, u"dir/inner.png"_s);
         for (const QString &name : sources + QStringList {u"unlisted.png"_s})
             QVERIFY(testutil::copySample(u"png_exif_gps_xmp.png"_s, folder + u'/' + name));
-
         QByteArray list = separator; // leading and doubled separators are skipped
         for (const QString &name : listed)
             list += QFile::encodeName(name) + separator + separator;
@@ -457,7 +452,6 @@ private Q_SLOTS:
         QTest::newRow("stored, then --keep") << QStringList {u"--settings"_s, u"--keep"_s, u"color"_s}
                                              << QByteArray("chkKeepLook=0\r\n") << false << true;
     }
-
     void keep()
     {
         QFETCH(QStringList, args);
@@ -472,7 +466,6 @@ private Q_SLOTS:
         };
         const QByteArray icc = profileOf(in);
         QVERIFY(icc.size() > 500);
-
         const QString program = stored.isEmpty()
             ? QString::fromUtf8(QUILLMARK_CLI)
             : testutil::copyCli(m_dir.path() + u"/keep_bin_"_s + tagName(), "[Quillmark]\r\n" + stored);
@@ -482,7 +475,6 @@ private Q_SLOTS:
         QCOMPARE(testutil::runExifTool({u"-s3"_s, u"-n"_s, u"-Orientation"_s, out}).trimmed(),
             orientation ? u"6"_s : QString());
         QCOMPARE(profileOf(out), profile ? icc : QByteArray());
-        QVERIFY(!testutil::metadataGroups(out).contains(u"GPS"_s));
     }
 
     // A path too long for the system, found or named, fails (a text file that deep is no
@@ -528,14 +520,9 @@ private Q_SLOTS:
         constexpr int count = 65000;
         const QString folder = m_dir.path() + u"/many"_s;
         QVERIFY(QDir().mkpath(folder));
-        for (int i = 0; i < count; ++i) {
-            const QByteArray name = QFile::encodeName(folder) + "/img" + QByteArray::number(i) + ".jpg";
-            const int fd = ::open(name.constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0600);
-            QVERIFY(fd >= 0);
-            ::close(fd);
-        }
+        for (int i = 0; i < count; ++i)
+            QVERIFY(testutil::writeFile(folder + u"/img%1.jpg"_s.arg(i), {}));
         const QString reportPath = m_dir.path() + u"/stopped.json"_s;
-
         QProcess p;
         p.setProcessEnvironment(env());
         p.setReadChannel(QProcess::StandardError);
@@ -555,11 +542,9 @@ private Q_SLOTS:
         const QString out = QString::fromUtf8(p.readAllStandardOutput());
         QCOMPARE(p.exitStatus(), QProcess::NormalExit);
         QVERIFY2(p.exitCode() == 143, qPrintable(out + QString::fromUtf8(err)));
-        qInfo("stopped %lld ms after the signal", took);
         QVERIFY2(took < 3000, qPrintable(QString::number(took)));
         QVERIFY2(out.contains(u"Stopped while looking for images; nothing was cleaned."_s), qPrintable(out));
         QVERIFY(!err.contains("Preparing"));
-
         const QJsonObject json = QJsonDocument::fromJson(testutil::readFile(reportPath)).object();
         QVERIFY(json.contains(u"files"_s));
         const QJsonObject totals = json.value(u"totals"_s).toObject();

@@ -24,6 +24,9 @@ const ReadBackTag *findTag(const QList<ReadBackTag> &tags, const QString &key)
 
 const QString camera = u"listing-jpeg-camera.txt"_s;
 const QString cameraCleaned = u"listing-jpeg-camera-cleaned.txt"_s;
+const QString camJson = u"readback-jpeg-camera.json"_s;
+const QString oddJson = u"readback-jpeg-odd-values.json"_s;
+const QString pngJson = u"readback-png-text.json"_s;
 
 } // namespace
 
@@ -90,16 +93,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("value");
-        const QString cam = u"readback-jpeg-camera.json"_s;
-        const QString odd = u"readback-jpeg-odd-values.json"_s;
-        const QString png = u"readback-png-text.json"_s;
-        QTest::newRow("large number whole") << cam << u"ExifIFD:SerialNumber"_s << u"302022000566"_s;
-        QTest::newRow("empty") << cam << u"Canon:InternalSerialNumber"_s << QString();
-        QTest::newRow("boolean") << png << u"XMP-exif:FlashFired"_s << u"false"_s;
-        QTest::newRow("list joined") << png << u"XMP-exif:ComponentsConfiguration"_s << u"Y, Cb, Cr, -"_s;
-        QTest::newRow("not ASCII") << odd << u"IFD0:Artist"_s << u"Photographer\u00EDs Mate 3rd Class (A"_s;
-        QTest::newRow("control characters") << odd << u"Photoshop:PrintFlagsInfo"_s << u"\u0001\u0001"_s;
-        QTest::newRow("no group") << png << u":SourceFile"_s << u"png_exif_gps_xmp.png"_s;
+        QTest::newRow("large number whole") << camJson << u"ExifIFD:SerialNumber"_s << u"302022000566"_s;
+        QTest::newRow("empty") << camJson << u"Canon:InternalSerialNumber"_s << QString();
+        QTest::newRow("boolean") << pngJson << u"XMP-exif:FlashFired"_s << u"false"_s;
+        QTest::newRow("list joined") << pngJson << u"XMP-exif:ComponentsConfiguration"_s << u"Y, Cb, Cr, -"_s;
+        QTest::newRow("not ASCII") << oddJson << u"IFD0:Artist"_s << u"Photographer\u00EDs Mate 3rd Class (A"_s;
+        QTest::newRow("control characters") << oddJson << u"Photoshop:PrintFlagsInfo"_s << u"\u0001\u0001"_s;
+        QTest::newRow("no group") << pngJson << u":SourceFile"_s << u"png_exif_gps_xmp.png"_s;
     }
 
     void readBackValues()
@@ -121,9 +121,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("key");
         QTest::addColumn<int>("category"); // -1: not residue
-        const QString cam = u"readback-jpeg-camera.json"_s;
-        const QString odd = u"readback-jpeg-odd-values.json"_s;
-        const QString png = u"readback-png-text.json"_s;
         const QString tif = u"readback-tiff.json"_s;
         const auto row = [](const char *name, const QString &file, const QString &key, int category) {
             QTest::newRow(name) << file << key << category;
@@ -136,23 +133,23 @@ private Q_SLOTS:
         const int software = int(ResidueCategory::Software);
         const int identifier = int(ResidueCategory::Identifier);
         const int other = int(ResidueCategory::Other); // no known kind, still left
-        row("gps latitude", png, u"GPS:GPSLatitude"_s, location);
-        row("xmp gps date is a place", png, u"XMP-exif:GPSDateTime"_s, location);
-        row("gps version alone", cam, u"GPS:GPSVersionID"_s, other);
-        row("composite position", png, u"Composite:GPSPosition"_s, none);
-        row("png text software", png, u"PNG:Software"_s, software);
-        row("file date", png, u"System:FileModifyDate"_s, none);
-        row("camera serial", cam, u"ExifIFD:SerialNumber"_s, device);
-        row("zeroed lens serial", cam, u"ExifIFD:LensSerialNumber"_s, none);
-        row("empty serial", cam, u"Canon:InternalSerialNumber"_s, none);
-        row("owner", cam, u"Canon:OwnerName"_s, person);
-        row("capture date", cam, u"ExifIFD:DateTimeOriginal"_s, time);
-        row("artist not UTF-8 at source", odd, u"IFD0:Artist"_s, person);
-        row("iptc by-line", odd, u"IPTC:By-line"_s, person);
-        row("print info with control characters", odd, u"Photoshop:PrintInfo2"_s, identifier);
-        row("creator tool", odd, u"XMP-xmp:CreatorTool"_s, software);
-        row("standard profile", odd, u"ICC_Profile:ProfileDescription"_s, none);
-        row("keywords", odd, u"IPTC:Keywords"_s, other);
+        row("gps latitude", pngJson, u"GPS:GPSLatitude"_s, location);
+        row("xmp gps date is a place", pngJson, u"XMP-exif:GPSDateTime"_s, location);
+        row("gps version alone", camJson, u"GPS:GPSVersionID"_s, other);
+        row("composite position", pngJson, u"Composite:GPSPosition"_s, none);
+        row("png text software", pngJson, u"PNG:Software"_s, software);
+        row("file date", pngJson, u"System:FileModifyDate"_s, none);
+        row("camera serial", camJson, u"ExifIFD:SerialNumber"_s, device);
+        row("zeroed lens serial", camJson, u"ExifIFD:LensSerialNumber"_s, none);
+        row("empty serial", camJson, u"Canon:InternalSerialNumber"_s, none);
+        row("owner", camJson, u"Canon:OwnerName"_s, person);
+        row("capture date", camJson, u"ExifIFD:DateTimeOriginal"_s, time);
+        row("artist not UTF-8 at source", oddJson, u"IFD0:Artist"_s, person);
+        row("iptc by-line", oddJson, u"IPTC:By-line"_s, person);
+        row("print info with control characters", oddJson, u"Photoshop:PrintInfo2"_s, identifier);
+        row("creator tool", oddJson, u"XMP-xmp:CreatorTool"_s, software);
+        row("standard profile", oddJson, u"ICC_Profile:ProfileDescription"_s, none);
+        row("keywords", oddJson, u"IPTC:Keywords"_s, other);
         row("tiff camera serial", tif, u"IFD0:CameraSerialNumber"_s, device);
         row("tiff orientation", tif, u"IFD0:Orientation"_s, none);
     }

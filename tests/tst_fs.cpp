@@ -191,9 +191,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString base = dir.path();
         QVERIFY(QDir().mkpath(base + u"/images"_s) && QDir().mkpath(base + u"/out"_s));
-        QFile file(base + u"/file.txt"_s);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
+        QVERIFY(testutil::writeFile(base + u"/file.txt"_s, {}));
         QStringList images;
         for (const QString &name : {u"a.jpg"_s, u"b.jpg"_s}) {
             QVERIFY(testutil::copySample(u"jpeg_iphonexr_full_photo.jpg"_s, base + u"/images/"_s + name));
@@ -212,9 +210,7 @@ private Q_SLOTS:
         if (freeBytes >= 0)
             space = [freeBytes](const QString &) { return std::optional<qint64>(freeBytes); };
         const QStringList before = QDir(base + u"/images"_s).entryList(QDir::AllEntries | QDir::Hidden);
-
         const QString problem = RunCheck::problem(options, images, base, space);
-
         if (expected.isEmpty())
             QVERIFY2(problem.isEmpty(), qPrintable(problem));
         else

@@ -41,27 +41,6 @@ QStringList leftovers(const QString &folder)
     return found;
 }
 
-// A POSIX access control list as the kernel takes it in system.posix_acl_access:
-// owner rw, user 4321 rw, group r, mask rw, other r.
-QByteArray sampleAcl()
-{
-    QByteArray acl;
-    const auto put16 = [&acl](quint16 v) { acl.append(char(v & 0xFF)).append(char(v >> 8)); };
-    const auto put32 = [&acl](quint32 v) {
-        for (int k = 0; k < 4; ++k)
-            acl.append(char((v >> (8 * k)) & 0xFF));
-    };
-    put32(2); // version
-    const quint32 none = 0xFFFFFFFF;
-    for (const auto &[tag, perm, id] : {std::tuple {0x01, 6, none}, std::tuple {0x02, 6, 4321u},
-             std::tuple {0x04, 4, none}, std::tuple {0x10, 6, none}, std::tuple {0x20, 4, none}}) {
-        put16(quint16(tag));
-        put16(quint16(perm));
-        put32(id);
-    }
-    return acl;
-}
-
 QByteArray xattrOf(const QString &path, const char *name)
 {
     QByteArray value(4096, '\0');
@@ -287,7 +266,14 @@ private Q_SLOTS:
         QVERIFY(::link(QFile::encodeName(image).constData(), QFile::encodeName(other).constData()) == 0);
         QVERIFY(::chmod(QFile::encodeName(perms).constData(), 02640) == 0);
         QVERIFY(::chown(QFile::encodeName(perms).constData(), ::geteuid(), 12345) == 0 || ::geteuid() != 0);
-        const QByteArray acl = sampleAcl();
+        // A POSIX access control list as the kernel takes it in system.posix_acl_access (version 2,
+        // then tag, permissions, id): owner rw, user 4321 rw, group r, mask rw, other r.
+        const QByteArray acl = QByteArray::fromHex("02000000"
+                                                   "01000600ffffffff"
+                                                   "02000600e1100000"
+                                                   "04000400ffffffff"
+                                                   "10000600ffffffff"
+                                                   "20000400ffffffff");
         const bool aclSupported = ::setxattr(QFile::encodeName(listed).constData(), "system.posix_acl_access",
                                       acl.constData(), size_t(acl.size()), 0)
             == 0;

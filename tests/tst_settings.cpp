@@ -26,41 +26,6 @@ namespace {
 const QString kApplication = QString::fromUtf16(SettingsCatalogue::application);
 const QString kSection = QString::fromUtf16(SettingsCatalogue::section);
 
-// Makes a folder unwritable while it lives. Root ignores the permission bits, so as root
-// the process becomes "nobody", owner of the file inside (writable, but nothing beside it).
-class UnwritableFolder final {
-public:
-    UnwritableFolder(const QString &dir, const QString &fileInside)
-        : m_dir(QFile::encodeName(dir))
-    {
-        if (::geteuid() != 0) {
-            m_active = ::chmod(m_dir.constData(), 0555) == 0;
-            return;
-        }
-        const uid_t nobody = 65534;
-        m_switchedUser = m_active = ::chmod(m_dir.constData(), 0755) == 0
-            && ::chown(QFile::encodeName(fileInside).constData(), nobody, nobody) == 0 && ::setegid(nobody) == 0
-            && ::seteuid(nobody) == 0;
-        if (!m_switchedUser)
-            ::setegid(0);
-    }
-    ~UnwritableFolder()
-    {
-        if (m_switchedUser) {
-            ::seteuid(0);
-            ::setegid(0);
-        }
-        ::chmod(m_dir.constData(), 0700);
-    }
-    bool isActive() const { return m_active; }
-    Q_DISABLE_COPY_MOVE(UnwritableFolder)
-
-private:
-    QByteArray m_dir;
-    bool m_switchedUser = false;
-    bool m_active = false;
-};
-
 } // namespace
 
 class tst_Settings final : public QObject {
@@ -249,8 +214,8 @@ private Q_SLOTS:
         store.setNativeSettingsPath(m_dir->filePath(u"Quillmark.conf"_s));
         store.DetectPortableMode();
         {
-            UnwritableFolder guard(m_dir->path(), file);
-            if (!guard.isActive())
+            testutil::Unwritable guard(m_dir->path());
+            if (!guard.ok())
                 QSKIP("cannot make a folder unwritable here");
             QCOMPARE(store.GetSettingValue(kApplication, kSection, u"txtPrefix"_s, u"d"_s), u"kept_"_s);
             QVERIFY(!store.SaveSettingValue(kApplication, kSection, u"txtPrefix"_s, u"lost_"_s));

@@ -56,11 +56,6 @@ QString clean(const QString &source, const QString &dir, const QStringList &tagL
     return out;
 }
 
-QList<ReadBackTag> readBack(const QString &path)
-{
-    return parseReadBack(testutil::runExifTool(readBackArguments() + QStringList {path}).toUtf8());
-}
-
 // What the built files hide, as tools/make-hiding-places.py writes it.
 const QList<QByteArray> needles {
     "Jane Roe", "jane.roe@example.org", "SN48151623", "jane-laptop.example.org", "192.168.17.23", "51.50123"};
@@ -173,7 +168,8 @@ private Q_SLOTS:
         const ContainerScan after = scanContainers(out);
         QVERIFY2(after.verdict == ContainerScan::Verdict::Clean, qPrintable(after.containers.join(u", "_s)));
         // ExifTool agrees that nothing identifying is left.
-        const QList<ResidueItem> left = classifyResidue(readBack(out));
+        const QList<ResidueItem> left
+            = classifyResidue(parseReadBack(testutil::runExifTool(readBackArguments() + QStringList {out}).toUtf8()));
         QVERIFY2(left.isEmpty(), qPrintable(residueSummary(left)));
 
         // A cut-off output is broken, bytes after the end are a trailer.
