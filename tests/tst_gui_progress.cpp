@@ -18,7 +18,7 @@ class TestGuiProgress final : public QObject {
 private:
     std::unique_ptr<guitest::Sandbox> m_box;
 
-    // Presses Next up to the cleaning page; the run's job, which goes on in the event loop.
+    // The run's job, which goes on in the event loop.
     static CleanJob *startRun(CleanWizard &w)
     {
         while (w.iPage() < 7)
