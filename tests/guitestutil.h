@@ -131,6 +131,18 @@ private:
     bool m_ok = false;
 };
 
+// With QUILLMARK_SCREENSHOT_DIR set (tools/screenshots.sh), shows `w` and saves it there as
+// name.png; false only when that fails.
+inline bool shoot(QWidget &w, const QString &name)
+{
+    const QString dir = qEnvironmentVariable("QUILLMARK_SCREENSHOT_DIR");
+    if (dir.isEmpty())
+        return true;
+    w.show();
+    return QTest::qWaitForWindowExposed(&w) && QDir().mkpath(dir)
+        && w.grab().save(dir + u'/' + name + QStringLiteral(".png"));
+}
+
 // Before each test: no answer queued and no prompt recorded from the test before.
 inline void forgetPrompts()
 {

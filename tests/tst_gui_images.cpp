@@ -69,7 +69,6 @@ private Q_SLOTS:
         const QList<Prompts::Record> records = Prompts::takeRecords();
         QVERIFY(records.size() == 1 && records.first().kind == Prompts::Kind::OpenFiles);
         QCOMPARE(records.first().preset, folder + u'/'); // the dialog starts in the last folder
-        QCOMPARE(rowTexts(child<QTreeView>(*w, "lwFiles")), (QStringList {u"one.jpg"_s, u"two.TIF"_s, u"three.png"_s}));
         QCOMPARE(listed(*w), three);
 
         // The same three again are listed already; a single file is added without the

@@ -60,12 +60,6 @@ bool isControl(const QWidget *w)
     return label && (label->focusPolicy() != Qt::NoFocus || !label->pixmap().isNull());
 }
 
-QString accessibleName(QWidget *w)
-{
-    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(w);
-    return face ? face->text(QAccessible::Name) : QString();
-}
-
 QVariant rowData(const QTreeView *view, int row, int role)
 {
     return view->model()->index(row, 0).data(role);
@@ -134,7 +128,9 @@ private:
                 && !guitest::caption(w).isEmpty())
                 QVERIFY2(contrastOf(w) >= 4.5, qPrintable(what + u" has contrast %1"_s.arg(contrastOf(w), 0, 'f', 2)));
             if (isControl(w) && !qtPart) {
-                QVERIFY2(!accessibleName(w).isEmpty(), qPrintable(what + u" has no accessible name"_s));
+                QAccessibleInterface *face = QAccessible::queryAccessibleInterface(w);
+                QVERIFY2(
+                    face && !face->text(QAccessible::Name).isEmpty(), qPrintable(what + u" has no accessible name"_s));
                 m_named << w->objectName();
             }
             if (const auto *button = qobject_cast<QAbstractButton *>(w); button && !button->text().isEmpty()) {
@@ -183,15 +179,6 @@ private:
                     qPrintable(pageName + u": "_s + describe(a) + u" overlaps "_s + describe(b)));
             }
         }
-    }
-
-    static void shoot(QWidget &window, const QString &name)
-    {
-        const QString dir = qEnvironmentVariable("QUILLMARK_SCREENSHOT_DIR");
-        if (dir.isEmpty())
-            return;
-        QDir().mkpath(dir);
-        QVERIFY(window.grab().save(dir + u'/' + name + u".png"_s));
     }
 
     static void checkStatuses(const QTreeView *view, const QList<FileStatus> &statuses)
@@ -379,7 +366,7 @@ private Q_SLOTS:
                 return;
             runningShown = true;
             checkPage(*w, u"page 7 while running"_s);
-            shoot(*w, u"page7"_s);
+            QVERIFY(guitest::shoot(*w, u"page7"_s));
         });
         m_named.clear();
         for (int page = 1; page <= 6; ++page) {
@@ -391,7 +378,7 @@ private Q_SLOTS:
             }
             QCoreApplication::processEvents();
             checkPage(*w, u"page "_s + QString::number(page));
-            shoot(*w, u"page"_s + QString::number(page));
+            QVERIFY(guitest::shoot(*w, u"page"_s + QString::number(page)));
             if (page == 1) { // the link too while the mouse is on it
                 guitest::enter(child<QLabel>(*w, "lblLinkButton_2"));
                 QVERIFY(contrastOf(child<QLabel>(*w, "lblLinkButton_2")) >= 4.5);
@@ -416,7 +403,7 @@ private Q_SLOTS:
         QVERIFY(runningShown && !QTest::currentTestFailed());
         QCoreApplication::processEvents();
         checkPage(*w, u"page 8 after a run"_s);
-        shoot(*w, u"page8"_s);
+        QVERIFY(guitest::shoot(*w, u"page8"_s));
         m_named.removeDuplicates();
         QVERIFY2(m_named.size() > 50, qPrintable(m_named.join(u' ')));
         checkProblems(*w, folder, failed);

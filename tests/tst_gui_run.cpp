@@ -53,7 +53,6 @@ QString folderOf(const QString &folder, const QStringList &files)
     return folder;
 }
 
-// The status words of the finished page's rows, in the list's order.
 QStringList statusTexts(const QTreeView *view)
 {
     QStringList texts;
@@ -62,7 +61,6 @@ QStringList statusTexts(const QTreeView *view)
     return texts;
 }
 
-// What ExifTool reads in a file: one tag's number, or empty.
 QString tagOf(const QString &file, const QString &tag)
 {
     return testutil::runExifTool({u"-s3"_s, u"-n"_s, u'-' + tag, file}).trimmed();

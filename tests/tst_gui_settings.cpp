@@ -20,20 +20,6 @@ namespace {
 
 constexpr char underWindowManager[] = "QUILLMARK_POSITION_UNDER_WM";
 
-// True once the window manager frames new windows.
-bool managerFrames()
-{
-    for (int attempt = 0; attempt < 50; ++attempt) {
-        QWidget probe;
-        probe.resize(100, 60);
-        probe.show();
-        if (QTest::qWaitForWindowExposed(&probe, 2000)
-            && QTest::qWaitFor([&] { return probe.windowHandle()->frameMargins().top() > 0; }, 200))
-            return true;
-    }
-    return false;
-}
-
 } // namespace
 
 class TestGuiSettings final : public QObject {
@@ -61,7 +47,16 @@ private Q_SLOTS:
         if (qEnvironmentVariableIsSet(underWindowManager)) {
             m_manager.start(QStandardPaths::findExecutable(u"openbox"_s), {u"--sm-disable"_s});
             QVERIFY2(m_manager.waitForStarted(10000), "openbox did not start");
-            QVERIFY2(managerFrames(), "openbox does not frame the windows");
+            // Framing starts once openbox is up: probe windows until one is framed.
+            bool frames = false;
+            for (int attempt = 0; attempt < 50 && !frames; ++attempt) {
+                QWidget probe;
+                probe.resize(100, 60);
+                probe.show();
+                frames = QTest::qWaitForWindowExposed(&probe, 2000)
+                    && QTest::qWaitFor([&] { return probe.windowHandle()->frameMargins().top() > 0; }, 200);
+            }
+            QVERIFY2(frames, "openbox does not frame the windows");
         }
         m_box = std::make_unique<guitest::Sandbox>();
         QVERIFY(m_box->isValid());

@@ -74,16 +74,11 @@ private Q_SLOTS:
     void compareWindow()
     {
         MetadataViewer report(m_pair);
-        const QString dir = qEnvironmentVariable("QUILLMARK_SCREENSHOT_DIR");
-        if (!dir.isEmpty()) {
-            report.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&report));
-            QDir().mkpath(dir);
-            QVERIFY(report.grab().save(dir + u"/viewer-compare.png"_s));
-            // tools/screenshots.sh also runs this in other languages; the words are English.
-            if (QLocale().language() != QLocale::C && QLocale().language() != QLocale::English)
-                QSKIP("The texts are checked in English");
-        }
+        QVERIFY(guitest::shoot(report, u"viewer-compare"_s));
+        // tools/screenshots.sh also runs this in other languages; the words are English.
+        if (!qEnvironmentVariableIsEmpty("QUILLMARK_SCREENSHOT_DIR") && QLocale().language() != QLocale::C
+            && QLocale().language() != QLocale::English)
+            QSKIP("The texts are checked in English");
         QVERIFY(report.lblSummary->text().contains(m_pair.originalPath));
         QVERIFY(report.lblSummary->text().contains(u"1 of the kept tags can identify you"_s));
 
@@ -141,14 +136,7 @@ private Q_SLOTS:
         QCOMPARE(status, 0);
         const QString output = testutil::runExifTool({u"-a"_s, u"-G1"_s, u"-s"_s, path});
         MetadataViewer report(output, nullptr, path);
-        const QString dir = qEnvironmentVariable("QUILLMARK_SCREENSHOT_DIR");
-        if (!dir.isEmpty()) {
-            report.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&report));
-            QDir().mkpath(dir);
-            QVERIFY(report.grab().save(
-                dir + u"/viewer-before-"_s + QString::fromLatin1(QTest::currentDataTag()) + u".png"_s));
-        }
+        QVERIFY(guitest::shoot(report, u"viewer-before-"_s + QString::fromLatin1(QTest::currentDataTag())));
         QCOMPARE(report.lblRevealSummary->text(), summary);
         QCOMPARE(report.txtReport->toPlainText(), MetadataViewer::textToShow(output));
         QCOMPARE(report.twIdentifying->isVisibleTo(&report), !first.isEmpty());
