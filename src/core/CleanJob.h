@@ -72,7 +72,6 @@ struct JobResult {
     int processedCount = 0;
     int declinedCount = 0; // existing outputs kept after "No"
     int earlierOutputCount = 0; // inputs left out as outputs of an earlier run
-    int notRunCount = 0; // images a stopped run never reached (their outcomes have notRun)
     int problemCount = 0;
     bool stopped = false; // a stop was requested and the run ended early
     qint64 inputBytes = 0;

@@ -128,8 +128,6 @@ bool CleanJob::checkStep()
             result.outcomes << outcomes.at(j++);
         }
     }
-    result.notRunCount = int(
-        std::count_if(result.outcomes.cbegin(), result.outcomes.cend(), [](const FileOutcome &o) { return o.notRun; }));
     return true;
 }
 
