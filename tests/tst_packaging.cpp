@@ -13,6 +13,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -23,6 +24,17 @@ const QString appId = u"io.github.corvane.Quillmark"_s;
 const QString packagingDir = QStringLiteral(QUILLMARK_SOURCE_DIR "/packaging");
 const QString desktopFile = packagingDir + u'/' + appId + u".desktop"_s;
 const QString metainfoFile = packagingDir + u'/' + appId + u".metainfo.xml"_s;
+
+// A PNG file's size from its header (the test links no image library); empty when it is none.
+QSize pngSize(const QString &path)
+{
+    QFile file(path);
+    const QByteArray head = file.open(QIODevice::ReadOnly) ? file.read(24) : QByteArray();
+    if (head.size() < 24 || !head.startsWith("\x89PNG\r\n\x1a\n") || head.mid(12, 4) != "IHDR")
+        return {};
+    const auto number = [&head](int at) { return qFromBigEndian<quint32>(head.constData() + at); };
+    return QSize(int(number(16)), int(number(20)));
+}
 
 QString readText(const QString &path)
 {
@@ -127,6 +139,27 @@ private Q_SLOTS:
     void metainfoRelease()
     {
         QVERIFY(readText(metainfoFile).contains(u"<release version=\""_s + QStringLiteral(QUILLMARK_VERSION) + u'"'));
+    }
+
+    // The screenshots software centres show are in the repository (tools/screenshots.sh
+    // --appstream renews them) at the sizes the metainfo states, and the small icons are
+    // drawn for their size.
+    void metainfoPictures()
+    {
+        const QString text = readText(metainfoFile);
+        static const QRegularExpression image(
+            uR"re(<image type="source" width="(\d+)" height="(\d+)">[^<]*/(packaging/screenshots/[\w-]+\.png)</image>)re"_s);
+        int count = 0;
+        for (const QRegularExpressionMatch &m : image.globalMatch(text)) {
+            QCOMPARE(pngSize(QStringLiteral(QUILLMARK_SOURCE_DIR "/") + m.captured(3)),
+                QSize(m.captured(1).toInt(), m.captured(2).toInt()));
+            ++count;
+        }
+        QVERIFY(count >= 3 && text.count(QRegularExpression(u"<screenshot[ >]"_s)) == count);
+        for (int size : {16, 24}) {
+            QCOMPARE(pngSize(QStringLiteral(QUILLMARK_SOURCE_DIR "/src/gui/art/quillmark-%1.png").arg(size)),
+                QSize(size, size));
+        }
     }
 
     // Every option --help lists is explained in the manual page, whoever adds it.
