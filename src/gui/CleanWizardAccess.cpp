@@ -107,10 +107,10 @@ void CleanWizard::showHelpFor(QWidget *control)
 
 // --- Alt letters and the focus on options ---------------------------------------------
 
-void CleanWizard::assignMnemonics()
+void CleanWizard::assignMnemonics(Page page)
 {
     QList<QAbstractButton *> buttons = {cmdBack, cmdNext, cmdCancel};
-    const WizardPage *shown = pageWidget(m_page);
+    const WizardPage *shown = pageWidget(page);
     for (QAbstractButton *button : shown->findChildren<QAbstractButton *>()) {
         if (button->isVisibleTo(shown))
             buttons << button;
