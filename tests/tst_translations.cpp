@@ -15,7 +15,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QStringList kLanguages = {u"de"_s, u"fr"_s, u"es"_s};
+const QStringList kLanguages
+    = {u"de"_s, u"fr"_s, u"es"_s, u"it"_s, u"pt_BR"_s, u"nl"_s, u"pl"_s, u"ru"_s, u"uk"_s, u"ja"_s, u"zh_CN"_s};
 
 struct Message {
     bool numerus = false;
@@ -252,10 +253,12 @@ private Q_SLOTS:
         row("Austrian German falls back to de", {{}, {}, u"de_AT.UTF-8@euro"_s}, "de");
         row("LC_MESSAGES before LANG", {{}, u"fr_FR.UTF-8"_s, u"de_DE.UTF-8"_s}, "fr");
         row("LC_ALL before all", {u"es_ES.UTF-8"_s, u"fr_FR.UTF-8"_s, u"de_DE.UTF-8"_s}, "es");
-        row("LANGUAGE list first", {{}, {}, u"de_AT.UTF-8"_s, u"ja:es_MX"_s}, "es");
+        row("LANGUAGE list first", {{}, {}, u"de_AT.UTF-8"_s, u"ko:es_MX"_s}, "es");
         row("C ignores LANGUAGE", {u"C.UTF-8"_s, {}, u"de_DE.UTF-8"_s, u"de"_s}, "");
         row("nothing set", {{}, {}, {}, u"fr"_s}, "");
-        row("no catalogue: English", {{}, {}, u"ja_JP.UTF-8"_s}, "");
+        row("Brazilian Portuguese by its country", {{}, {}, u"pt_BR.UTF-8"_s}, "pt_BR");
+        row("Simplified Chinese by its country", {{}, {}, u"zh_CN.UTF-8"_s}, "zh_CN");
+        row("no catalogue: English", {{}, {}, u"ko_KR.UTF-8"_s}, "");
     }
 
     // The glibc locales need not exist: the language comes from the environment alone.
