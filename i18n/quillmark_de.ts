@@ -542,9 +542,12 @@
         <source>1 image will be cleaned</source>
         <translation>1 Bild wird bereinigt</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 images will be cleaned</source>
-        <translation>%1 Bilder werden bereinigt</translation>
+        <translation>
+            <numerusform>%1 Bild wird bereinigt</numerusform>
+            <numerusform>%1 Bilder werden bereinigt</numerusform>
+        </translation>
     </message>
     <message>
         <source>in place: the originals are overwritten.</source>
@@ -1281,9 +1284,12 @@
         <source>%1 tags removed, %2 kept, %3 added.</source>
         <translation>%1 Tags entfernt, %2 behalten, %3 hinzugefügt.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 of the kept tags can identify you (marked with !).</source>
-        <translation>%1 der behaltenen Tags können Sie identifizieren (mit ! markiert).</translation>
+        <translation>
+            <numerusform>%1 der behaltenen Tags kann Sie identifizieren (mit ! markiert).</numerusform>
+            <numerusform>%1 der behaltenen Tags können Sie identifizieren (mit ! markiert).</numerusform>
+        </translation>
     </message>
     <message>
         <source>Tags in bold are still in the cleaned file and come first; struck-through tags were removed. File names, sizes and dates on disk are left out.</source>
@@ -1591,9 +1597,12 @@
         <source>1 image still carries identifying metadata.</source>
         <translation>1 Bild enthält noch identifizierende Metadaten.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 images still carry identifying metadata.</source>
-        <translation>%1 Bilder enthalten noch identifizierende Metadaten.</translation>
+        <translation>
+            <numerusform>%1 Bild enthält noch identifizierende Metadaten.</numerusform>
+            <numerusform>%1 Bilder enthalten noch identifizierende Metadaten.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Cleaned: no identifying metadata left.</source>

@@ -542,9 +542,12 @@
         <source>1 image will be cleaned</source>
         <translation>Se limpiará 1 imagen</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 images will be cleaned</source>
-        <translation>Se limpiarán %1 imágenes</translation>
+        <translation>
+            <numerusform>Se limpiará %1 imagen</numerusform>
+            <numerusform>Se limpiarán %1 imágenes</numerusform>
+        </translation>
     </message>
     <message>
         <source>in place: the originals are overwritten.</source>
@@ -1281,9 +1284,12 @@
         <source>%1 tags removed, %2 kept, %3 added.</source>
         <translation>%1 etiquetas eliminadas, %2 conservadas, %3 añadidas.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 of the kept tags can identify you (marked with !).</source>
-        <translation>%1 de las etiquetas conservadas pueden identificarle (marcadas con !).</translation>
+        <translation>
+            <numerusform>%1 de las etiquetas conservadas puede identificarle (marcada con !).</numerusform>
+            <numerusform>%1 de las etiquetas conservadas pueden identificarle (marcadas con !).</numerusform>
+        </translation>
     </message>
     <message>
         <source>Tags in bold are still in the cleaned file and come first; struck-through tags were removed. File names, sizes and dates on disk are left out.</source>
@@ -1591,9 +1597,12 @@
         <source>1 image still carries identifying metadata.</source>
         <translation>1 imagen aún contiene metadatos identificativos.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 images still carry identifying metadata.</source>
-        <translation>%1 imágenes aún contienen metadatos identificativos.</translation>
+        <translation>
+            <numerusform>%1 imagen aún contiene metadatos identificativos.</numerusform>
+            <numerusform>%1 imágenes aún contienen metadatos identificativos.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Cleaned: no identifying metadata left.</source>

@@ -542,9 +542,12 @@
         <source>1 image will be cleaned</source>
         <translation>1 image sera nettoyée</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 images will be cleaned</source>
-        <translation>%1 images seront nettoyées</translation>
+        <translation>
+            <numerusform>%1 image sera nettoyée</numerusform>
+            <numerusform>%1 images seront nettoyées</numerusform>
+        </translation>
     </message>
     <message>
         <source>in place: the originals are overwritten.</source>
@@ -1281,9 +1284,12 @@
         <source>%1 tags removed, %2 kept, %3 added.</source>
         <translation>%1 balises supprimées, %2 gardées, %3 ajoutées.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 of the kept tags can identify you (marked with !).</source>
-        <translation>%1 des balises gardées peuvent vous identifier (signalées par «&#xa0;!&#xa0;»).</translation>
+        <translation>
+            <numerusform>%1 des balises gardées peut vous identifier (signalée par « ! »).</numerusform>
+            <numerusform>%1 des balises gardées peuvent vous identifier (signalées par « ! »).</numerusform>
+        </translation>
     </message>
     <message>
         <source>Tags in bold are still in the cleaned file and come first; struck-through tags were removed. File names, sizes and dates on disk are left out.</source>
@@ -1591,9 +1597,12 @@
         <source>1 image still carries identifying metadata.</source>
         <translation>1 image contient encore des métadonnées identifiantes.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 images still carry identifying metadata.</source>
-        <translation>%1 images contiennent encore des métadonnées identifiantes.</translation>
+        <translation>
+            <numerusform>%1 image contient encore des métadonnées identifiantes.</numerusform>
+            <numerusform>%1 images contiennent encore des métadonnées identifiantes.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Cleaned: no identifying metadata left.</source>

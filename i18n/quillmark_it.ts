@@ -307,9 +307,12 @@
         <source>1 image will be cleaned</source>
         <translation>Verrà ripulita 1 immagine</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 images will be cleaned</source>
-        <translation>Verranno ripulite %1 immagini</translation>
+        <translation>
+            <numerusform>Verrà ripulita %1 immagine</numerusform>
+            <numerusform>Verranno ripulite %1 immagini</numerusform>
+        </translation>
     </message>
     <message>
         <source>in place: the originals are overwritten.</source>
@@ -1304,9 +1307,12 @@
         <source>%1 tags removed, %2 kept, %3 added.</source>
         <translation>%1 tag rimossi, %2 mantenuti, %3 aggiunti.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 of the kept tags can identify you (marked with !).</source>
-        <translation>%1 dei tag mantenuti possono identificarti (contrassegnati con !).</translation>
+        <translation>
+            <numerusform>%1 dei tag mantenuti può identificarti (contrassegnato con !).</numerusform>
+            <numerusform>%1 dei tag mantenuti possono identificarti (contrassegnati con !).</numerusform>
+        </translation>
     </message>
     <message>
         <source>Tags in bold are still in the cleaned file and come first; struck-through tags were removed. File names, sizes and dates on disk are left out.</source>
@@ -1591,9 +1597,12 @@
         <source>1 image still carries identifying metadata.</source>
         <translation>1 immagine contiene ancora metadati identificativi.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 images still carry identifying metadata.</source>
-        <translation>%1 immagini contengono ancora metadati identificativi.</translation>
+        <translation>
+            <numerusform>%1 immagine contiene ancora metadati identificativi.</numerusform>
+            <numerusform>%1 immagini contengono ancora metadati identificativi.</numerusform>
+        </translation>
     </message>
     <message>
         <source>1 video</source>

@@ -297,9 +297,11 @@
         <source>1 image will be cleaned</source>
         <translation>1 枚の画像をクリーンアップします:</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 images will be cleaned</source>
-        <translation>%1 枚の画像をクリーンアップします:</translation>
+        <translation>
+            <numerusform>%1 枚の画像をクリーンアップします:</numerusform>
+        </translation>
     </message>
     <message>
         <source>in place: the originals are overwritten.</source>
@@ -1290,9 +1292,11 @@
         <source>%1 tags removed, %2 kept, %3 added.</source>
         <translation>タグを %1 個削除、%2 個保持、%3 個追加しました。</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 of the kept tags can identify you (marked with !).</source>
-        <translation>保持されたタグのうち %1 個は個人を特定できます (! 印付き)。</translation>
+        <translation>
+            <numerusform>保持されたタグのうち %1 個は個人を特定できます (! 印付き)。</numerusform>
+        </translation>
     </message>
     <message>
         <source>Tags in bold are still in the cleaned file and come first; struck-through tags were removed. File names, sizes and dates on disk are left out.</source>
@@ -1571,9 +1575,11 @@
         <source>1 image still carries identifying metadata.</source>
         <translation>1 枚の画像に個人を特定できるメタデータがまだ残っています。</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 images still carry identifying metadata.</source>
-        <translation>%1 枚の画像に個人を特定できるメタデータがまだ残っています。</translation>
+        <translation>
+            <numerusform>%1 枚の画像に個人を特定できるメタデータがまだ残っています。</numerusform>
+        </translation>
     </message>
     <message>
         <source>1 video</source>

@@ -307,9 +307,12 @@
         <source>1 image will be cleaned</source>
         <translation>1 afbeelding wordt opgeschoond</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 images will be cleaned</source>
-        <translation>%1 afbeeldingen worden opgeschoond</translation>
+        <translation>
+            <numerusform>%1 afbeelding wordt opgeschoond</numerusform>
+            <numerusform>%1 afbeeldingen worden opgeschoond</numerusform>
+        </translation>
     </message>
     <message>
         <source>in place: the originals are overwritten.</source>
@@ -1304,9 +1307,12 @@
         <source>%1 tags removed, %2 kept, %3 added.</source>
         <translation>%1 tags verwijderd, %2 behouden, %3 toegevoegd.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 of the kept tags can identify you (marked with !).</source>
-        <translation>%1 van de behouden tags kunnen je identificeren (gemarkeerd met !).</translation>
+        <translation>
+            <numerusform>%1 van de behouden tags kan je identificeren (gemarkeerd met !).</numerusform>
+            <numerusform>%1 van de behouden tags kunnen je identificeren (gemarkeerd met !).</numerusform>
+        </translation>
     </message>
     <message>
         <source>Tags in bold are still in the cleaned file and come first; struck-through tags were removed. File names, sizes and dates on disk are left out.</source>
@@ -1591,9 +1597,12 @@
         <source>1 image still carries identifying metadata.</source>
         <translation>1 afbeelding bevat nog identificerende metadata.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 images still carry identifying metadata.</source>
-        <translation>%1 afbeeldingen bevatten nog identificerende metadata.</translation>
+        <translation>
+            <numerusform>%1 afbeelding bevat nog identificerende metadata.</numerusform>
+            <numerusform>%1 afbeeldingen bevatten nog identificerende metadata.</numerusform>
+        </translation>
     </message>
     <message>
         <source>1 video</source>

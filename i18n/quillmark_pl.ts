@@ -317,9 +317,13 @@
         <source>1 image will be cleaned</source>
         <translation>Obrazy do wyczyszczenia: 1 –</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 images will be cleaned</source>
-        <translation>Obrazy do wyczyszczenia: %1 –</translation>
+        <translation>
+            <numerusform>%1 obraz zostanie wyczyszczony –</numerusform>
+            <numerusform>%1 obrazy zostaną wyczyszczone –</numerusform>
+            <numerusform>%1 obrazów zostanie wyczyszczonych –</numerusform>
+        </translation>
     </message>
     <message>
         <source>in place: the originals are overwritten.</source>
@@ -1318,9 +1322,13 @@
         <source>%1 tags removed, %2 kept, %3 added.</source>
         <translation>Znaczniki usunięte: %1, zachowane: %2, dodane: %3.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 of the kept tags can identify you (marked with !).</source>
-        <translation>Zachowane znaczniki, które mogą identyfikować użytkownika (oznaczone !): %1.</translation>
+        <translation>
+            <numerusform>%1 z zachowanych znaczników może identyfikować użytkownika (oznaczony !).</numerusform>
+            <numerusform>%1 z zachowanych znaczników mogą identyfikować użytkownika (oznaczone !).</numerusform>
+            <numerusform>%1 z zachowanych znaczników może identyfikować użytkownika (oznaczone !).</numerusform>
+        </translation>
     </message>
     <message>
         <source>Tags in bold are still in the cleaned file and come first; struck-through tags were removed. File names, sizes and dates on disk are left out.</source>
@@ -1611,9 +1619,13 @@
         <source>1 image still carries identifying metadata.</source>
         <translation>1 obraz nadal zawiera metadane identyfikujące.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 images still carry identifying metadata.</source>
-        <translation>Obrazy, które nadal zawierają metadane identyfikujące: %1.</translation>
+        <translation>
+            <numerusform>%1 obraz nadal zawiera metadane identyfikujące.</numerusform>
+            <numerusform>%1 obrazy nadal zawierają metadane identyfikujące.</numerusform>
+            <numerusform>%1 obrazów nadal zawiera metadane identyfikujące.</numerusform>
+        </translation>
     </message>
     <message>
         <source>1 video</source>

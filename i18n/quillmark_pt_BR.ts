@@ -307,9 +307,12 @@
         <source>1 image will be cleaned</source>
         <translation>1 imagem será limpa</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 images will be cleaned</source>
-        <translation>%1 imagens serão limpas</translation>
+        <translation>
+            <numerusform>%1 imagem será limpa</numerusform>
+            <numerusform>%1 imagens serão limpas</numerusform>
+        </translation>
     </message>
     <message>
         <source>in place: the originals are overwritten.</source>
@@ -1304,9 +1307,12 @@
         <source>%1 tags removed, %2 kept, %3 added.</source>
         <translation>%1 tags removidas, %2 mantidas, %3 adicionadas.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 of the kept tags can identify you (marked with !).</source>
-        <translation>%1 das tags mantidas podem identificar você (marcadas com !).</translation>
+        <translation>
+            <numerusform>%1 das tags mantidas pode identificar você (marcada com !).</numerusform>
+            <numerusform>%1 das tags mantidas podem identificar você (marcadas com !).</numerusform>
+        </translation>
     </message>
     <message>
         <source>Tags in bold are still in the cleaned file and come first; struck-through tags were removed. File names, sizes and dates on disk are left out.</source>
@@ -1591,9 +1597,12 @@
         <source>1 image still carries identifying metadata.</source>
         <translation>1 imagem ainda contém metadados identificadores.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 images still carry identifying metadata.</source>
-        <translation>%1 imagens ainda contêm metadados identificadores.</translation>
+        <translation>
+            <numerusform>%1 imagem ainda contém metadados identificadores.</numerusform>
+            <numerusform>%1 imagens ainda contêm metadados identificadores.</numerusform>
+        </translation>
     </message>
     <message>
         <source>1 video</source>

@@ -317,9 +317,13 @@
         <source>1 image will be cleaned</source>
         <translation>1 изображение будет очищено</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 images will be cleaned</source>
-        <translation>Изображения (%1) будут очищены</translation>
+        <translation>
+            <numerusform>%1 изображение будет очищено</numerusform>
+            <numerusform>%1 изображения будут очищены</numerusform>
+            <numerusform>%1 изображений будут очищены</numerusform>
+        </translation>
     </message>
     <message>
         <source>in place: the originals are overwritten.</source>
@@ -1318,9 +1322,13 @@
         <source>%1 tags removed, %2 kept, %3 added.</source>
         <translation>Тегов удалено: %1, сохранено: %2, добавлено: %3.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 of the kept tags can identify you (marked with !).</source>
-        <translation>Сохранённых тегов, по которым можно установить вашу личность: %1 (отмечены знаком !).</translation>
+        <translation>
+            <numerusform>%1 сохранённый тег позволяет установить вашу личность (отмечен знаком !).</numerusform>
+            <numerusform>%1 сохранённых тега позволяют установить вашу личность (отмечены знаком !).</numerusform>
+            <numerusform>%1 сохранённых тегов позволяют установить вашу личность (отмечены знаком !).</numerusform>
+        </translation>
     </message>
     <message>
         <source>Tags in bold are still in the cleaned file and come first; struck-through tags were removed. File names, sizes and dates on disk are left out.</source>
@@ -1611,9 +1619,13 @@
         <source>1 image still carries identifying metadata.</source>
         <translation>1 изображение всё ещё содержит идентифицирующие метаданные.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 images still carry identifying metadata.</source>
-        <translation>Изображений, всё ещё содержащих идентифицирующие метаданные: %1.</translation>
+        <translation>
+            <numerusform>%1 изображение всё ещё содержит идентифицирующие метаданные.</numerusform>
+            <numerusform>%1 изображения всё ещё содержат идентифицирующие метаданные.</numerusform>
+            <numerusform>%1 изображений всё ещё содержат идентифицирующие метаданные.</numerusform>
+        </translation>
     </message>
     <message>
         <source>1 video</source>

@@ -317,9 +317,13 @@
         <source>1 image will be cleaned</source>
         <translation>1 зображення буде очищено</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 images will be cleaned</source>
-        <translation>Зображення (%1) буде очищено</translation>
+        <translation>
+            <numerusform>%1 зображення буде очищено</numerusform>
+            <numerusform>%1 зображення буде очищено</numerusform>
+            <numerusform>%1 зображень буде очищено</numerusform>
+        </translation>
     </message>
     <message>
         <source>in place: the originals are overwritten.</source>
@@ -1318,9 +1322,13 @@
         <source>%1 tags removed, %2 kept, %3 added.</source>
         <translation>Тегів вилучено: %1, збережено: %2, додано: %3.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 of the kept tags can identify you (marked with !).</source>
-        <translation>Збережених тегів, за якими можна встановити вашу особу: %1 (позначені знаком !).</translation>
+        <translation>
+            <numerusform>%1 збережений тег дозволяє встановити вашу особу (позначений знаком !).</numerusform>
+            <numerusform>%1 збережені теги дозволяють встановити вашу особу (позначені знаком !).</numerusform>
+            <numerusform>%1 збережених тегів дозволяють встановити вашу особу (позначені знаком !).</numerusform>
+        </translation>
     </message>
     <message>
         <source>Tags in bold are still in the cleaned file and come first; struck-through tags were removed. File names, sizes and dates on disk are left out.</source>
@@ -1611,9 +1619,13 @@
         <source>1 image still carries identifying metadata.</source>
         <translation>1 зображення досі містить ідентифікаційні метадані.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 images still carry identifying metadata.</source>
-        <translation>Зображень, що досі містять ідентифікаційні метадані: %1.</translation>
+        <translation>
+            <numerusform>%1 зображення досі містить ідентифікаційні метадані.</numerusform>
+            <numerusform>%1 зображення досі містять ідентифікаційні метадані.</numerusform>
+            <numerusform>%1 зображень досі містять ідентифікаційні метадані.</numerusform>
+        </translation>
     </message>
     <message>
         <source>1 video</source>

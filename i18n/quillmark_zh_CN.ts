@@ -297,9 +297,11 @@
         <source>1 image will be cleaned</source>
         <translation>将清理 1 张图像：</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 images will be cleaned</source>
-        <translation>将清理 %1 张图像：</translation>
+        <translation>
+            <numerusform>将清理 %1 张图像：</numerusform>
+        </translation>
     </message>
     <message>
         <source>in place: the originals are overwritten.</source>
@@ -1290,9 +1292,11 @@
         <source>%1 tags removed, %2 kept, %3 added.</source>
         <translation>删除了 %1 个标签，保留 %2 个，添加 %3 个。</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 of the kept tags can identify you (marked with !).</source>
-        <translation>保留的标签中有 %1 个可以识别您的身份（以 ! 标记）。</translation>
+        <translation>
+            <numerusform>保留的标签中有 %1 个可以识别您的身份（以 ! 标记）。</numerusform>
+        </translation>
     </message>
     <message>
         <source>Tags in bold are still in the cleaned file and come first; struck-through tags were removed. File names, sizes and dates on disk are left out.</source>
@@ -1571,9 +1575,11 @@
         <source>1 image still carries identifying metadata.</source>
         <translation>1 张图像仍带有可识别身份的元数据。</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 images still carry identifying metadata.</source>
-        <translation>%1 张图像仍带有可识别身份的元数据。</translation>
+        <translation>
+            <numerusform>%1 张图像仍带有可识别身份的元数据。</numerusform>
+        </translation>
     </message>
     <message>
         <source>1 video</source>

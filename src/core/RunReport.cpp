@@ -87,7 +87,8 @@ QString residueLine(int residueCount)
         return {};
     return residueCount == 1
         ? QCoreApplication::translate("RunReport", "1 image still carries identifying metadata.")
-        : QCoreApplication::translate("RunReport", "%1 images still carry identifying metadata.").arg(residueCount);
+        : QCoreApplication::translate("RunReport", "%1 images still carry identifying metadata.", nullptr, residueCount)
+              .arg(residueCount);
 }
 
 QString leftOutLine(const QList<FileOutcome> &leftOut)

@@ -237,7 +237,8 @@ QString CleanWizard::readySummaryText() const
     // Earlier outputs in the list are left out by the run, so they are not promised here.
     const int count = m_lstFiles.ListCount()
         - RunCheck::earlierOutputCount(m_lstFiles.toStringList(), storedOptions().job, m_programFolder);
-    QString text = count == 1 ? tr("1 image will be cleaned") : tr("%1 images will be cleaned").arg(count);
+    QString text
+        = count == 1 ? tr("1 image will be cleaned") : tr("%1 images will be cleaned", nullptr, count).arg(count);
     switch (m_outputPage->outputMode()) {
     case 0:
         text += u' ' + tr("in place: the originals are overwritten.");
