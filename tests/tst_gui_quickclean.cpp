@@ -2,8 +2,8 @@
 // stored options, its outcome in the finished page's words, the overwrite question, a run
 // that cannot start, and Stop.
 
-#include "guitestutil.h"
 #include "gui/QuickCleanDialog.h"
+#include "guitestutil.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -100,21 +100,22 @@ private Q_SLOTS:
         QTest::addColumn<int>("status");
         QTest::addColumn<QStringList>("after"); // the folder's files afterwards
         const QStringList two {u"a b.jpg<-"_s + kGood, u"c d.png<-png_exif_gps_xmp.png"_s};
-        QTest::newRow("first use, two files") << QByteArray() << two << QStringList {u"a b.jpg"_s, u"c d.png"_s}
-                                              << u"All 2 images were cleaned"_s << QString() << false << 0
-                                              << QStringList {u"a b.jpg"_s, u"a b_cleaned.jpg"_s, u"c d.png"_s,
-                                                     u"c d_cleaned.png"_s};
+        QTest::newRow("first use, two files")
+            << QByteArray() << two << QStringList {u"a b.jpg"_s, u"c d.png"_s} << u"All 2 images were cleaned"_s
+            << QString() << false << 0
+            << QStringList {u"a b.jpg"_s, u"a b_cleaned.jpg"_s, u"c d.png"_s, u"c d_cleaned.png"_s};
         QTest::newRow("stored prefix, a folder")
             << QByteArray("optOutputMode=2\r\ntxtPrefix=clean-\r\n") << two << QStringList {QString()}
             << u"All 2 images were cleaned"_s << QString() << false << 0
             << QStringList {u"a b.jpg"_s, u"c d.png"_s, u"clean-a b.jpg"_s, u"clean-c d.png"_s};
         QTest::newRow("a corrupt file") << QByteArray("optOutputMode=3\r\n")
                                         << QStringList {u"a.jpg<-"_s + kGood, u"words.jpg<-text"_s}
-                                        << QStringList {QString()} << u"1 of 2 images were cleaned; 1 could not be cleaned"_s
+                                        << QStringList {QString()}
+                                        << u"1 of 2 images were cleaned; 1 could not be cleaned"_s
                                         << u"1 image was cleaned. 1 image could not be cleaned."_s << true << 1
                                         << QStringList {u"a.jpg"_s, u"a_cleaned.jpg"_s, u"words.jpg"_s};
-        QTest::newRow("no image") << QByteArray() << QStringList {u"notes.txt<-text"_s}
-                                  << QStringList {u"notes.txt"_s} << u"No image to clean in %1/notes.txt."_s
+        QTest::newRow("no image") << QByteArray() << QStringList {u"notes.txt<-text"_s} << QStringList {u"notes.txt"_s}
+                                  << u"No image to clean in %1/notes.txt."_s
                                   << u"1 file was left out: 1 file that is not a supported image."_s << false << 2
                                   << QStringList {u"notes.txt"_s};
         QTest::newRow("nothing selected")

@@ -179,7 +179,7 @@ void QuickCleanDialog::begin()
     if (!QFileInfo::exists(store.settingsFilePath())) {
         m_note->setText(tr("No options are stored yet, so the defaults are used: cleaned copies named with "
                            "\"%1\" beside the originals.")
-                .arg(m_options.suffix));
+                            .arg(m_options.suffix));
         m_note->show();
     }
     if (m_options.outputMode == OutputMode::Folder && !m_options.outputFolder.isEmpty())
@@ -191,8 +191,8 @@ void QuickCleanDialog::begin()
             paths << QDir::current().absoluteFilePath(path);
     }
     m_stage = Stage::Looking;
-    m_looking.reset(QThread::create(
-        [this, paths] { m_selection = collect(paths, [this] { return !m_stopLooking.load(); }); }));
+    m_looking.reset(
+        QThread::create([this, paths] { m_selection = collect(paths, [this] { return !m_stopLooking.load(); }); }));
     connect(m_looking.get(), &QThread::finished, this, [this] { selectionFound(m_selection); });
     m_looking->start();
 }
@@ -208,11 +208,11 @@ void QuickCleanDialog::selectionFound(const Selection &selection)
         const QStringList &given = m_setup.paths;
         const QString first = given.isEmpty() ? QString() : printablePath(given.constFirst());
         // A file manager may run the action with nothing selected: say so rather than vanish.
-        endWithout(given.isEmpty()   ? tr("No image to clean: nothing was selected.")
+        endWithout(given.isEmpty()  ? tr("No image to clean: nothing was selected.")
                 : given.size() == 1 ? tr("No image to clean in %1.").arg(first)
-                : given.size() == 2 ? tr("No image to clean in %1 and 1 other item.").arg(first)
-                                    : tr("No image to clean in %1 and %n other items.", nullptr, int(given.size() - 1))
-                                          .arg(first),
+                : given.size() == 2
+                ? tr("No image to clean in %1 and 1 other item.").arg(first)
+                : tr("No image to clean in %1 and %n other items.", nullptr, int(given.size() - 1)).arg(first),
             leftOutLine(selection.leftOut), 2);
         return;
     }
@@ -226,8 +226,7 @@ void QuickCleanDialog::selectionFound(const Selection &selection)
             (selection.images.size() == 1
                     ? tr("Overwrite the original of 1 image?")
                     : tr("Overwrite the originals of %n images?", nullptr, int(selection.images.size())))
-                + u"\n\n"_s
-                + tr("The originals will be overwritten. This cannot be undone."))) {
+                + u"\n\n"_s + tr("The originals will be overwritten. This cannot be undone."))) {
         endWithout(tr("Nothing was cleaned; the originals are as they were"), QString(), 2);
         return;
     }
@@ -238,8 +237,8 @@ void QuickCleanDialog::startJob(const QStringList &images)
 {
     m_stage = Stage::Cleaning;
     // English picks its singular here; translations have their plural forms for %n.
-    m_headline->setText(images.size() == 1 ? tr("Cleaning 1 image...")
-                                           : tr("Cleaning %n images...", nullptr, int(images.size())));
+    m_headline->setText(
+        images.size() == 1 ? tr("Cleaning 1 image...") : tr("Cleaning %n images...", nullptr, int(images.size())));
 
     JobEnvironment environment;
     environment.exiftool = m_setup.exiftool.isEmpty() ? findExifTool() : m_setup.exiftool;
