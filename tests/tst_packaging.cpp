@@ -278,6 +278,28 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(dir.filePath(u"home/.config/Corvane/Quillmark.conf"_s)));
     }
 
+    // Where each file manager looks: `cmake --install` (and so the package) puts the action
+    // files there as they are in the source, the Nautilus script executable.
+    void fileManagerFilesInstalled()
+    {
+        const QString cmake = QStandardPaths::findExecutable(u"cmake"_s);
+        if (cmake.isEmpty())
+            QSKIP("cmake is not installed");
+        QTemporaryDir prefix;
+        QVERIFY(prefix.isValid());
+        const Run installed = run(cmake, {u"--install"_s, buildDir().path(), u"--prefix"_s, prefix.path()});
+        QVERIFY2(installed.exitCode == 0, qPrintable(installed.output));
+        const QList<std::pair<QString, QString>> files {
+            {u"share/kio/servicemenus/quillmark-clean.desktop"_s, u"quillmark-clean.desktop"_s},
+            {u"share/nemo/actions/quillmark-clean.nemo_action"_s, u"quillmark-clean.nemo_action"_s},
+            {u"share/quillmark/nautilus/Remove metadata"_s, u"Remove metadata"_s}};
+        for (const auto &[where, source] : files) {
+            const QString path = prefix.filePath(where);
+            QCOMPARE(testutil::readFile(path), testutil::readFile(fileManagerDir + u'/' + source));
+            QCOMPARE(QFileInfo(path).isExecutable(), source == u"Remove metadata"_s);
+        }
+    }
+
     // The release the AppStream data announces is the program's version.
     void metainfoRelease()
     {
