@@ -208,10 +208,9 @@ void QuickCleanDialog::selectionFound(const Selection &selection)
         const QStringList &given = m_setup.paths;
         const QString first = given.isEmpty() ? QString() : printablePath(given.constFirst());
         // A file manager may run the action with nothing selected: say so rather than vanish.
-        endWithout(given.isEmpty()  ? tr("No image to clean: nothing was selected.")
-                : given.size() == 1 ? tr("No image to clean in %1.").arg(first)
-                : given.size() == 2
-                ? tr("No image to clean in %1 and 1 other item.").arg(first)
+        endWithout(given.isEmpty() ? tr("No image to clean: nothing was selected.")
+                : given.size() == 1
+                ? tr("No image to clean in %1.").arg(first)
                 : tr("No image to clean in %1 and %n other items.", nullptr, int(given.size() - 1)).arg(first),
             leftOutLine(selection.leftOut), 2);
         return;
@@ -223,10 +222,8 @@ void QuickCleanDialog::selectionFound(const Selection &selection)
     // A click in a context menu must never overwrite originals unasked.
     if (m_options.outputMode == OutputMode::Overwrite
         && !Prompts::question(this,
-            (selection.images.size() == 1
-                    ? tr("Overwrite the original of 1 image?")
-                    : tr("Overwrite the originals of %n images?", nullptr, int(selection.images.size())))
-                + u"\n\n"_s + tr("The originals will be overwritten. This cannot be undone."))) {
+            tr("Overwrite the originals of %n images?", nullptr, int(selection.images.size())) + u"\n\n"_s
+                + tr("The originals will be overwritten. This cannot be undone."))) {
         endWithout(tr("Nothing was cleaned; the originals are as they were"), QString(), 2);
         return;
     }
@@ -236,9 +233,7 @@ void QuickCleanDialog::selectionFound(const Selection &selection)
 void QuickCleanDialog::startJob(const QStringList &images)
 {
     m_stage = Stage::Cleaning;
-    // English picks its singular here; translations have their plural forms for %n.
-    m_headline->setText(
-        images.size() == 1 ? tr("Cleaning 1 image...") : tr("Cleaning %n images...", nullptr, int(images.size())));
+    m_headline->setText(tr("Cleaning %n images...", nullptr, int(images.size())));
 
     JobEnvironment environment;
     environment.exiftool = m_setup.exiftool.isEmpty() ? findExifTool() : m_setup.exiftool;
