@@ -151,6 +151,8 @@ private Q_SLOTS:
         // The settings are the user's: a run stores nothing.
         QCOMPARE(QFileInfo::exists(m_box->iniPath()), !settings.isEmpty());
 
+        if (problems)
+            QVERIFY(guitest::shoot(*w, u"quickclean"_s));
         auto *showProblems = child<QPushButton>(*w, "cmdQuickProblems");
         QCOMPARE(showProblems->isVisible(), problems);
         if (problems) {

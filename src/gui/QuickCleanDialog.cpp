@@ -156,7 +156,7 @@ void QuickCleanDialog::buildUi()
     m_problems->hide();
     m_openFolder->hide();
     m_close->hide();
-    setMinimumWidth(fontMetrics().averageCharWidth() * 60);
+    setMinimumWidth(fontMetrics().averageCharWidth() * 72);
 }
 
 void QuickCleanDialog::begin()
