@@ -133,6 +133,30 @@
     </message>
 </context>
 <context>
+    <name>QuickCleanDialog</name>
+    <message numerus="yes">
+        <source>No image to clean in %1 and %n other items.</source>
+        <translation>
+            <numerusform>No image to clean in %1 and %n other item.</numerusform>
+            <numerusform>No image to clean in %1 and %n other items.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Overwrite the originals of %n images?</source>
+        <translation>
+            <numerusform>Overwrite the original of %n image?</numerusform>
+            <numerusform>Overwrite the originals of %n images?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleaning %n images...</source>
+        <translation>
+            <numerusform>Cleaning %n image...</numerusform>
+            <numerusform>Cleaning %n images...</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>RunCheck</name>
     <message numerus="yes">
         <source>%n originals cannot be overwritten: %1</source>

@@ -1476,6 +1476,94 @@
     </message>
 </context>
 <context>
+    <name>QuickCleanDialog</name>
+    <message>
+        <source>Remove metadata</source>
+        <translation>Rimuovi metadati</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Show problems</source>
+        <translation>Mostra problemi</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Apri cartella</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Looking for images...</source>
+        <translation>Ricerca delle immagini...</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned</source>
+        <translation>Non è stato ripulito nulla</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is larger than 1 MB and was not read.</source>
+        <translation>Il file delle impostazioni %1 supera 1 MB e non è stato letto.</translation>
+    </message>
+    <message>
+        <source>No options are stored yet, so the defaults are used: cleaned copies named with &quot;%1&quot; beside the originals.</source>
+        <translation>Non ci sono ancora opzioni salvate, quindi vengono usate quelle predefinite: copie ripulite con «%1» nel nome accanto agli originali.</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned; the run was stopped</source>
+        <translation>Non è stato ripulito nulla; l’esecuzione è stata interrotta</translation>
+    </message>
+    <message>
+        <source>No image to clean: nothing was selected.</source>
+        <translation>Nessuna immagine da ripulire: non è stato selezionato nulla.</translation>
+    </message>
+    <message>
+        <source>No image to clean in %1.</source>
+        <translation>Nessuna immagine da ripulire in %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>No image to clean in %1 and %n other items.</source>
+        <translation>
+            <numerusform>Nessuna immagine da ripulire in %1 e in %n altro elemento.</numerusform>
+            <numerusform>Nessuna immagine da ripulire in %1 e in altri %n elementi.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Overwrite the originals of %n images?</source>
+        <translation>
+            <numerusform>Sovrascrivere l’originale di %n immagine?</numerusform>
+            <numerusform>Sovrascrivere gli originali di %n immagini?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The originals will be overwritten. This cannot be undone.</source>
+        <translation>Gli originali verranno sovrascritti. L’operazione non può essere annullata.</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned; the originals are as they were</source>
+        <translation>Non è stato ripulito nulla; gli originali sono rimasti invariati</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleaning %n images...</source>
+        <translation>
+            <numerusform>Pulizia di %n immagine...</numerusform>
+            <numerusform>Pulizia di %n immagini...</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>One or more output file already exist! Do you want to overwrite existing file(s)?</source>
+        <translation>Esistono già uno o più file di output! Vuoi sovrascrivere i file esistenti?</translation>
+    </message>
+    <message>
+        <source>No program is set up here to open folders. The cleaned images are in this folder:</source>
+        <translation>Qui non è configurato alcun programma per aprire le cartelle. Le immagini ripulite si trovano in questa cartella:</translation>
+    </message>
+</context>
+<context>
     <name>ReadyPage</name>
     <message>
         <source>Ready to start</source>
@@ -2044,6 +2132,14 @@
     <message>
         <source>quillmark: -auto: %1: not a folder</source>
         <translation>quillmark: -auto: %1: non è una cartella</translation>
+    </message>
+    <message>
+        <source>Clean the images and folders given as PATH with the stored options, showing the outcome in a small window.</source>
+        <translation>Ripulisci le immagini e le cartelle indicate come PATH con le opzioni salvate, mostrando il risultato in una piccola finestra.</translation>
+    </message>
+    <message>
+        <source>--clean and -auto cannot be used together.</source>
+        <translation>--clean e -auto non possono essere usati insieme.</translation>
     </message>
 </context>
 <context>

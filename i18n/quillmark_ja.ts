@@ -1459,6 +1459,91 @@
     </message>
 </context>
 <context>
+    <name>QuickCleanDialog</name>
+    <message>
+        <source>Remove metadata</source>
+        <translation>メタデータを削除</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>中止</translation>
+    </message>
+    <message>
+        <source>Show problems</source>
+        <translation>問題を表示</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>フォルダーを開く</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Looking for images...</source>
+        <translation>画像を探しています...</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned</source>
+        <translation>何もクリーンアップしていません</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is larger than 1 MB and was not read.</source>
+        <translation>設定ファイル %1 は 1 MB を超えているため読み込みませんでした。</translation>
+    </message>
+    <message>
+        <source>No options are stored yet, so the defaults are used: cleaned copies named with &quot;%1&quot; beside the originals.</source>
+        <translation>オプションがまだ保存されていないため、既定のオプションを使います: 名前に「%1」を付けたクリーンアップ済みのコピーを元のファイルと同じ場所に作成します。</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned; the run was stopped</source>
+        <translation>何もクリーンアップしていません。実行が中止されました</translation>
+    </message>
+    <message>
+        <source>No image to clean: nothing was selected.</source>
+        <translation>クリーンアップする画像がありません: 何も選択されていません。</translation>
+    </message>
+    <message>
+        <source>No image to clean in %1.</source>
+        <translation>%1 にクリーンアップする画像がありません。</translation>
+    </message>
+    <message numerus="yes">
+        <source>No image to clean in %1 and %n other items.</source>
+        <translation>
+            <numerusform>%1 とほか %n 個の項目にクリーンアップする画像がありません。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Overwrite the originals of %n images?</source>
+        <translation>
+            <numerusform>画像 %n 枚の元のファイルを上書きしますか?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The originals will be overwritten. This cannot be undone.</source>
+        <translation>元のファイルは上書きされます。元に戻すことはできません。</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned; the originals are as they were</source>
+        <translation>何もクリーンアップしていません。元のファイルは変更されていません</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleaning %n images...</source>
+        <translation>
+            <numerusform>画像 %n 枚をクリーンアップしています...</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>One or more output file already exist! Do you want to overwrite existing file(s)?</source>
+        <translation>出力ファイルがすでに存在します! 既存のファイルを上書きしますか?</translation>
+    </message>
+    <message>
+        <source>No program is set up here to open folders. The cleaned images are in this folder:</source>
+        <translation>フォルダーを開くプログラムが設定されていません。クリーンアップした画像は次のフォルダーにあります:</translation>
+    </message>
+</context>
+<context>
     <name>ReadyPage</name>
     <message>
         <source>Ready to start</source>
@@ -2002,6 +2087,14 @@
     <message>
         <source>quillmark: -auto: %1: not a folder</source>
         <translation>quillmark: -auto: %1: フォルダーではありません</translation>
+    </message>
+    <message>
+        <source>Clean the images and folders given as PATH with the stored options, showing the outcome in a small window.</source>
+        <translation>PATH に指定した画像とフォルダーを保存されたオプションでクリーンアップし、結果を小さなウィンドウに表示します。</translation>
+    </message>
+    <message>
+        <source>--clean and -auto cannot be used together.</source>
+        <translation>--clean と -auto は同時に指定できません。</translation>
     </message>
 </context>
 <context>

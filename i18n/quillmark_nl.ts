@@ -1476,6 +1476,94 @@
     </message>
 </context>
 <context>
+    <name>QuickCleanDialog</name>
+    <message>
+        <source>Remove metadata</source>
+        <translation>Metadata verwijderen</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stoppen</translation>
+    </message>
+    <message>
+        <source>Show problems</source>
+        <translation>Problemen tonen</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Map openen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Looking for images...</source>
+        <translation>Afbeeldingen zoeken...</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned</source>
+        <translation>Er is niets opgeschoond</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is larger than 1 MB and was not read.</source>
+        <translation>Het instellingenbestand %1 is groter dan 1 MB en is niet gelezen.</translation>
+    </message>
+    <message>
+        <source>No options are stored yet, so the defaults are used: cleaned copies named with &quot;%1&quot; beside the originals.</source>
+        <translation>Er zijn nog geen opties opgeslagen, dus worden de standaardopties gebruikt: opgeschoonde kopieën met ‘%1’ in de naam naast de originelen.</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned; the run was stopped</source>
+        <translation>Er is niets opgeschoond; de verwerking is gestopt</translation>
+    </message>
+    <message>
+        <source>No image to clean: nothing was selected.</source>
+        <translation>Geen afbeelding om op te schonen: er is niets geselecteerd.</translation>
+    </message>
+    <message>
+        <source>No image to clean in %1.</source>
+        <translation>Geen afbeelding om op te schonen in %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>No image to clean in %1 and %n other items.</source>
+        <translation>
+            <numerusform>Geen afbeelding om op te schonen in %1 en %n ander item.</numerusform>
+            <numerusform>Geen afbeelding om op te schonen in %1 en %n andere items.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Overwrite the originals of %n images?</source>
+        <translation>
+            <numerusform>Het origineel van %n afbeelding overschrijven?</numerusform>
+            <numerusform>De originelen van %n afbeeldingen overschrijven?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The originals will be overwritten. This cannot be undone.</source>
+        <translation>De originelen worden overschreven. Dit kan niet ongedaan worden gemaakt.</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned; the originals are as they were</source>
+        <translation>Er is niets opgeschoond; de originelen zijn ongewijzigd</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleaning %n images...</source>
+        <translation>
+            <numerusform>%n afbeelding opschonen...</numerusform>
+            <numerusform>%n afbeeldingen opschonen...</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>One or more output file already exist! Do you want to overwrite existing file(s)?</source>
+        <translation>Een of meer uitvoerbestanden bestaan al! Wil je de bestaande bestanden overschrijven?</translation>
+    </message>
+    <message>
+        <source>No program is set up here to open folders. The cleaned images are in this folder:</source>
+        <translation>Er is hier geen programma ingesteld om mappen te openen. De opgeschoonde afbeeldingen staan in deze map:</translation>
+    </message>
+</context>
+<context>
     <name>ReadyPage</name>
     <message>
         <source>Ready to start</source>
@@ -2044,6 +2132,14 @@
     <message>
         <source>quillmark: -auto: %1: not a folder</source>
         <translation>quillmark: -auto: %1: geen map</translation>
+    </message>
+    <message>
+        <source>Clean the images and folders given as PATH with the stored options, showing the outcome in a small window.</source>
+        <translation>De als PATH opgegeven afbeeldingen en mappen opschonen met de opgeslagen opties en het resultaat in een klein venster tonen.</translation>
+    </message>
+    <message>
+        <source>--clean and -auto cannot be used together.</source>
+        <translation>--clean en -auto kunnen niet samen worden gebruikt.</translation>
     </message>
 </context>
 <context>

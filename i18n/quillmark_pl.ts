@@ -1493,6 +1493,97 @@
     </message>
 </context>
 <context>
+    <name>QuickCleanDialog</name>
+    <message>
+        <source>Remove metadata</source>
+        <translation>Usuń metadane</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Zatrzymaj</translation>
+    </message>
+    <message>
+        <source>Show problems</source>
+        <translation>Pokaż problemy</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Otwórz katalog</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Looking for images...</source>
+        <translation>Wyszukiwanie obrazów...</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned</source>
+        <translation>Niczego nie wyczyszczono</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is larger than 1 MB and was not read.</source>
+        <translation>Plik ustawień %1 jest większy niż 1 MB i nie został odczytany.</translation>
+    </message>
+    <message>
+        <source>No options are stored yet, so the defaults are used: cleaned copies named with &quot;%1&quot; beside the originals.</source>
+        <translation>Nie zapisano jeszcze żadnych opcji, dlatego używane są opcje domyślne: wyczyszczone kopie z przyrostkiem „%1” w nazwie, obok oryginałów.</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned; the run was stopped</source>
+        <translation>Niczego nie wyczyszczono; przebieg został zatrzymany</translation>
+    </message>
+    <message>
+        <source>No image to clean: nothing was selected.</source>
+        <translation>Brak obrazów do wyczyszczenia: niczego nie zaznaczono.</translation>
+    </message>
+    <message>
+        <source>No image to clean in %1.</source>
+        <translation>Brak obrazów do wyczyszczenia w %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>No image to clean in %1 and %n other items.</source>
+        <translation>
+            <numerusform>Brak obrazów do wyczyszczenia w %1 i %n innym elemencie.</numerusform>
+            <numerusform>Brak obrazów do wyczyszczenia w %1 i %n innych elementach.</numerusform>
+            <numerusform>Brak obrazów do wyczyszczenia w %1 i %n innych elementach.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Overwrite the originals of %n images?</source>
+        <translation>
+            <numerusform>Nadpisać oryginał %n obrazu?</numerusform>
+            <numerusform>Nadpisać oryginały %n obrazów?</numerusform>
+            <numerusform>Nadpisać oryginały %n obrazów?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The originals will be overwritten. This cannot be undone.</source>
+        <translation>Oryginały zostaną nadpisane. Tego nie można cofnąć.</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned; the originals are as they were</source>
+        <translation>Niczego nie wyczyszczono; oryginały pozostały bez zmian</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleaning %n images...</source>
+        <translation>
+            <numerusform>Czyszczenie %n obrazu...</numerusform>
+            <numerusform>Czyszczenie %n obrazów...</numerusform>
+            <numerusform>Czyszczenie %n obrazów...</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>One or more output file already exist! Do you want to overwrite existing file(s)?</source>
+        <translation>Co najmniej jeden plik wynikowy już istnieje! Nadpisać istniejące pliki?</translation>
+    </message>
+    <message>
+        <source>No program is set up here to open folders. The cleaned images are in this folder:</source>
+        <translation>Nie skonfigurowano programu do otwierania katalogów. Wyczyszczone obrazy znajdują się w tym katalogu:</translation>
+    </message>
+</context>
+<context>
     <name>ReadyPage</name>
     <message>
         <source>Ready to start</source>
@@ -2086,6 +2177,14 @@
     <message>
         <source>quillmark: -auto: %1: not a folder</source>
         <translation>quillmark: -auto: %1: to nie jest katalog</translation>
+    </message>
+    <message>
+        <source>Clean the images and folders given as PATH with the stored options, showing the outcome in a small window.</source>
+        <translation>Czyści obrazy i katalogi podane jako PATH z zapisanymi opcjami, pokazując wynik w małym oknie.</translation>
+    </message>
+    <message>
+        <source>--clean and -auto cannot be used together.</source>
+        <translation>--clean i -auto nie mogą być używane razem.</translation>
     </message>
 </context>
 <context>

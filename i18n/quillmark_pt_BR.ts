@@ -1476,6 +1476,94 @@
     </message>
 </context>
 <context>
+    <name>QuickCleanDialog</name>
+    <message>
+        <source>Remove metadata</source>
+        <translation>Remover metadados</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Show problems</source>
+        <translation>Mostrar problemas</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Abrir pasta</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Looking for images...</source>
+        <translation>Procurando imagens...</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned</source>
+        <translation>Nada foi limpo</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is larger than 1 MB and was not read.</source>
+        <translation>O arquivo de configurações %1 tem mais de 1 MB e não foi lido.</translation>
+    </message>
+    <message>
+        <source>No options are stored yet, so the defaults are used: cleaned copies named with &quot;%1&quot; beside the originals.</source>
+        <translation>Ainda não há opções salvas, por isso são usadas as opções padrão: cópias limpas com “%1” no nome ao lado dos originais.</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned; the run was stopped</source>
+        <translation>Nada foi limpo; a execução foi interrompida</translation>
+    </message>
+    <message>
+        <source>No image to clean: nothing was selected.</source>
+        <translation>Nenhuma imagem a limpar: nada foi selecionado.</translation>
+    </message>
+    <message>
+        <source>No image to clean in %1.</source>
+        <translation>Nenhuma imagem a limpar em %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>No image to clean in %1 and %n other items.</source>
+        <translation>
+            <numerusform>Nenhuma imagem a limpar em %1 e em %n outro item.</numerusform>
+            <numerusform>Nenhuma imagem a limpar em %1 e em outros %n itens.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Overwrite the originals of %n images?</source>
+        <translation>
+            <numerusform>Sobrescrever o original de %n imagem?</numerusform>
+            <numerusform>Sobrescrever os originais de %n imagens?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The originals will be overwritten. This cannot be undone.</source>
+        <translation>Os originais serão sobrescritos. Isso não pode ser desfeito.</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned; the originals are as they were</source>
+        <translation>Nada foi limpo; os originais continuam como estavam</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleaning %n images...</source>
+        <translation>
+            <numerusform>Limpando %n imagem...</numerusform>
+            <numerusform>Limpando %n imagens...</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>One or more output file already exist! Do you want to overwrite existing file(s)?</source>
+        <translation>Um ou mais arquivos de saída já existem! Deseja sobrescrever os arquivos existentes?</translation>
+    </message>
+    <message>
+        <source>No program is set up here to open folders. The cleaned images are in this folder:</source>
+        <translation>Nenhum programa está configurado aqui para abrir pastas. As imagens limpas estão nesta pasta:</translation>
+    </message>
+</context>
+<context>
     <name>ReadyPage</name>
     <message>
         <source>Ready to start</source>
@@ -2044,6 +2132,14 @@
     <message>
         <source>quillmark: -auto: %1: not a folder</source>
         <translation>quillmark: -auto: %1: não é uma pasta</translation>
+    </message>
+    <message>
+        <source>Clean the images and folders given as PATH with the stored options, showing the outcome in a small window.</source>
+        <translation>Limpar as imagens e pastas indicadas como PATH com as opções salvas, mostrando o resultado em uma janela pequena.</translation>
+    </message>
+    <message>
+        <source>--clean and -auto cannot be used together.</source>
+        <translation>--clean e -auto não podem ser usados juntos.</translation>
     </message>
 </context>
 <context>

@@ -1493,6 +1493,97 @@
     </message>
 </context>
 <context>
+    <name>QuickCleanDialog</name>
+    <message>
+        <source>Remove metadata</source>
+        <translation>Удалить метаданные</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Остановить</translation>
+    </message>
+    <message>
+        <source>Show problems</source>
+        <translation>Показать проблемы</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Открыть папку</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Looking for images...</source>
+        <translation>Поиск изображений...</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned</source>
+        <translation>Ничего не очищено</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is larger than 1 MB and was not read.</source>
+        <translation>Файл настроек %1 больше 1 МБ и не был прочитан.</translation>
+    </message>
+    <message>
+        <source>No options are stored yet, so the defaults are used: cleaned copies named with &quot;%1&quot; beside the originals.</source>
+        <translation>Параметры ещё не сохранены, поэтому используются параметры по умолчанию: очищенные копии с «%1» в имени рядом с оригиналами.</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned; the run was stopped</source>
+        <translation>Ничего не очищено; обработка была остановлена</translation>
+    </message>
+    <message>
+        <source>No image to clean: nothing was selected.</source>
+        <translation>Нет изображений для очистки: ничего не выбрано.</translation>
+    </message>
+    <message>
+        <source>No image to clean in %1.</source>
+        <translation>В %1 нет изображений для очистки.</translation>
+    </message>
+    <message numerus="yes">
+        <source>No image to clean in %1 and %n other items.</source>
+        <translation>
+            <numerusform>В %1 и ещё %n объекте нет изображений для очистки.</numerusform>
+            <numerusform>В %1 и ещё %n объектах нет изображений для очистки.</numerusform>
+            <numerusform>В %1 и ещё %n объектах нет изображений для очистки.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Overwrite the originals of %n images?</source>
+        <translation>
+            <numerusform>Перезаписать %n исходное изображение?</numerusform>
+            <numerusform>Перезаписать %n исходных изображения?</numerusform>
+            <numerusform>Перезаписать %n исходных изображений?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The originals will be overwritten. This cannot be undone.</source>
+        <translation>Оригиналы будут перезаписаны. Это действие нельзя отменить.</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned; the originals are as they were</source>
+        <translation>Ничего не очищено; оригиналы остались без изменений</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleaning %n images...</source>
+        <translation>
+            <numerusform>Очистка %n изображения...</numerusform>
+            <numerusform>Очистка %n изображений...</numerusform>
+            <numerusform>Очистка %n изображений...</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>One or more output file already exist! Do you want to overwrite existing file(s)?</source>
+        <translation>Один или несколько выходных файлов уже существуют! Перезаписать существующие файлы?</translation>
+    </message>
+    <message>
+        <source>No program is set up here to open folders. The cleaned images are in this folder:</source>
+        <translation>Здесь не настроена программа для открытия папок. Очищенные изображения находятся в этой папке:</translation>
+    </message>
+</context>
+<context>
     <name>ReadyPage</name>
     <message>
         <source>Ready to start</source>
@@ -2086,6 +2177,14 @@
     <message>
         <source>quillmark: -auto: %1: not a folder</source>
         <translation>quillmark: -auto: %1: не является папкой</translation>
+    </message>
+    <message>
+        <source>Clean the images and folders given as PATH with the stored options, showing the outcome in a small window.</source>
+        <translation>Очистить изображения и папки, указанные как PATH, с сохранёнными параметрами и показать результат в небольшом окне.</translation>
+    </message>
+    <message>
+        <source>--clean and -auto cannot be used together.</source>
+        <translation>--clean и -auto нельзя использовать вместе.</translation>
     </message>
 </context>
 <context>

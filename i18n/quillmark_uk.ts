@@ -1493,6 +1493,97 @@
     </message>
 </context>
 <context>
+    <name>QuickCleanDialog</name>
+    <message>
+        <source>Remove metadata</source>
+        <translation>Вилучити метадані</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Зупинити</translation>
+    </message>
+    <message>
+        <source>Show problems</source>
+        <translation>Показати проблеми</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Відкрити теку</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрити</translation>
+    </message>
+    <message>
+        <source>Looking for images...</source>
+        <translation>Пошук зображень...</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned</source>
+        <translation>Нічого не очищено</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is larger than 1 MB and was not read.</source>
+        <translation>Файл параметрів %1 більший за 1 МБ і його не було прочитано.</translation>
+    </message>
+    <message>
+        <source>No options are stored yet, so the defaults are used: cleaned copies named with &quot;%1&quot; beside the originals.</source>
+        <translation>Параметри ще не збережено, тому використано типові: очищені копії з «%1» у назві поруч з оригіналами.</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned; the run was stopped</source>
+        <translation>Нічого не очищено; обробку було зупинено</translation>
+    </message>
+    <message>
+        <source>No image to clean: nothing was selected.</source>
+        <translation>Немає зображень для очищення: нічого не вибрано.</translation>
+    </message>
+    <message>
+        <source>No image to clean in %1.</source>
+        <translation>У %1 немає зображень для очищення.</translation>
+    </message>
+    <message numerus="yes">
+        <source>No image to clean in %1 and %n other items.</source>
+        <translation>
+            <numerusform>У %1 та ще %n об’єкті немає зображень для очищення.</numerusform>
+            <numerusform>У %1 та ще %n об’єктах немає зображень для очищення.</numerusform>
+            <numerusform>У %1 та ще %n об’єктах немає зображень для очищення.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Overwrite the originals of %n images?</source>
+        <translation>
+            <numerusform>Перезаписати %n оригінальне зображення?</numerusform>
+            <numerusform>Перезаписати %n оригінальні зображення?</numerusform>
+            <numerusform>Перезаписати %n оригінальних зображень?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The originals will be overwritten. This cannot be undone.</source>
+        <translation>Оригінали буде перезаписано. Цю дію неможливо скасувати.</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned; the originals are as they were</source>
+        <translation>Нічого не очищено; оригінали залишилися без змін</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleaning %n images...</source>
+        <translation>
+            <numerusform>Очищення %n зображення...</numerusform>
+            <numerusform>Очищення %n зображень...</numerusform>
+            <numerusform>Очищення %n зображень...</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>One or more output file already exist! Do you want to overwrite existing file(s)?</source>
+        <translation>Один або кілька вихідних файлів уже існують! Перезаписати наявні файли?</translation>
+    </message>
+    <message>
+        <source>No program is set up here to open folders. The cleaned images are in this folder:</source>
+        <translation>Тут не налаштовано програму для відкриття тек. Очищені зображення зберігаються в цій теці:</translation>
+    </message>
+</context>
+<context>
     <name>ReadyPage</name>
     <message>
         <source>Ready to start</source>
@@ -2086,6 +2177,14 @@
     <message>
         <source>quillmark: -auto: %1: not a folder</source>
         <translation>quillmark: -auto: %1: не є текою</translation>
+    </message>
+    <message>
+        <source>Clean the images and folders given as PATH with the stored options, showing the outcome in a small window.</source>
+        <translation>Очистити зображення і теки, вказані як PATH, зі збереженими параметрами та показати результат у невеликому вікні.</translation>
+    </message>
+    <message>
+        <source>--clean and -auto cannot be used together.</source>
+        <translation>--clean і -auto не можна використовувати разом.</translation>
     </message>
 </context>
 <context>

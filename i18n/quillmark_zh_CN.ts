@@ -1459,6 +1459,91 @@
     </message>
 </context>
 <context>
+    <name>QuickCleanDialog</name>
+    <message>
+        <source>Remove metadata</source>
+        <translation>删除元数据</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Show problems</source>
+        <translation>显示问题</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>打开文件夹</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Looking for images...</source>
+        <translation>正在查找图像...</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned</source>
+        <translation>未清理任何内容</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is larger than 1 MB and was not read.</source>
+        <translation>设置文件 %1 大于 1 MB，未读取。</translation>
+    </message>
+    <message>
+        <source>No options are stored yet, so the defaults are used: cleaned copies named with &quot;%1&quot; beside the originals.</source>
+        <translation>尚未保存任何选项，因此使用默认选项：在原始文件旁边生成名称带有“%1”的清理后副本。</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned; the run was stopped</source>
+        <translation>未清理任何内容；运行已停止</translation>
+    </message>
+    <message>
+        <source>No image to clean: nothing was selected.</source>
+        <translation>没有要清理的图像：未选择任何内容。</translation>
+    </message>
+    <message>
+        <source>No image to clean in %1.</source>
+        <translation>%1 中没有要清理的图像。</translation>
+    </message>
+    <message numerus="yes">
+        <source>No image to clean in %1 and %n other items.</source>
+        <translation>
+            <numerusform>%1 和其他 %n 个项目中没有要清理的图像。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Overwrite the originals of %n images?</source>
+        <translation>
+            <numerusform>是否覆盖 %n 张图像的原始文件？</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The originals will be overwritten. This cannot be undone.</source>
+        <translation>原始文件将被覆盖。此操作无法撤销。</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned; the originals are as they were</source>
+        <translation>未清理任何内容；原始文件保持不变</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleaning %n images...</source>
+        <translation>
+            <numerusform>正在清理 %n 张图像...</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>One or more output file already exist! Do you want to overwrite existing file(s)?</source>
+        <translation>一个或多个输出文件已存在！是否覆盖现有文件？</translation>
+    </message>
+    <message>
+        <source>No program is set up here to open folders. The cleaned images are in this folder:</source>
+        <translation>此处未设置用于打开文件夹的程序。清理后的图像位于此文件夹中：</translation>
+    </message>
+</context>
+<context>
     <name>ReadyPage</name>
     <message>
         <source>Ready to start</source>
@@ -2002,6 +2087,14 @@
     <message>
         <source>quillmark: -auto: %1: not a folder</source>
         <translation>quillmark: -auto: %1：不是文件夹</translation>
+    </message>
+    <message>
+        <source>Clean the images and folders given as PATH with the stored options, showing the outcome in a small window.</source>
+        <translation>使用保存的选项清理以 PATH 指定的图像和文件夹，并在小窗口中显示结果。</translation>
+    </message>
+    <message>
+        <source>--clean and -auto cannot be used together.</source>
+        <translation>--clean 和 -auto 不能同时使用。</translation>
     </message>
 </context>
 <context>

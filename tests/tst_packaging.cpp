@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
 #include <QMimeDatabase>
 #include <QProcess>
 #include <QRegularExpression>
@@ -69,17 +70,36 @@ Run run(const QString &program, const QStringList &arguments, const QString &wor
     return result;
 }
 
+// The groups of a desktop-entry-like file (a desktop entry, a Dolphin service menu, a Nemo
+// action): group name to its keys and values, as the desktop reads them.
+using KeyFile = QMap<QString, QMap<QString, QString>>;
+KeyFile readKeyFile(const QString &path)
+{
+    KeyFile groups;
+    QString group;
+    for (const QString &line : readText(path).split(u'\n')) {
+        if (line.startsWith(u'[') && line.endsWith(u']'))
+            group = line.mid(1, line.size() - 2);
+        else if (!line.isEmpty() && !line.startsWith(u'#') && line.contains(u'='))
+            groups[group].insert(line.section(u'=', 0, 0), line.section(u'=', 1));
+    }
+    return groups;
+}
+
+const QString fileManagerDir = packagingDir + u"/filemanager"_s;
+
 } // namespace
 
 class TestPackaging final : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // Every supported image the desktop knows as an image type, and folders, are offered
-    // "Open with": several at once, each an argument of its own.
-    void desktopEntryOpensImagesAndFolders()
+    // Every supported image the desktop knows as an image type is offered "Open with":
+    // several at once, each an argument of its own. Folders are not claimed: where no
+    // default-applications list decides, that would make Quillmark the folder opener.
+    void desktopEntryOpensImagesNotFolders()
     {
-        const QString entry = readText(desktopFile); // one group: the first line of a key is its line
+        const QString entry = readText(desktopFile); // its first group comes first: the first line of a key is its line
         const auto key = [&entry](const QString &name) {
             return QRegularExpression(u"^"_s + name + u"=(.*)$"_s, QRegularExpression::MultilineOption)
                 .match(entry)
@@ -87,7 +107,6 @@ private Q_SLOTS:
         };
         QCOMPARE(key(u"Exec"_s), u"quillmark %F"_s);
         const QStringList listed = key(u"MimeType"_s).split(u';', Qt::SkipEmptyParts);
-        QVERIFY(listed.contains(u"inode/directory"_s));
         const QMimeDatabase mimes;
         QStringList missing;
         const QStringList extensions = ImageFiles::supportedExtensionList().split(u',', Qt::SkipEmptyParts);
@@ -103,10 +122,10 @@ private Q_SLOTS:
                 missing << extension + u": "_s + type.name();
         }
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u", "_s)));
-        // And nothing that is not an image or a folder.
+        // And nothing that is not an image: no folder, nor anything a folder is.
         for (const QString &type : listed) {
-            QVERIFY2(type.startsWith(u"image/"_s) || type == u"inode/directory" || type == u"application/postscript",
-                qPrintable(type));
+            QVERIFY2(type.startsWith(u"image/"_s) || type == u"application/postscript", qPrintable(type));
+            QVERIFY2(!mimes.mimeTypeForName(u"inode/directory"_s).inherits(type), qPrintable(type));
         }
     }
 
@@ -133,6 +152,164 @@ private Q_SLOTS:
         QVERIFY2(result.exitCode == 0, qPrintable(result.output));
         QVERIFY2(!result.output.contains(QRegularExpression(refused, QRegularExpression::MultilineOption)),
             qPrintable(result.output));
+    }
+
+    // "Remove metadata" in Dolphin and Nemo and the desktop entry's "Clean with stored
+    // options": each file's keys as its file manager reads them, offered on the images the
+    // desktop entry opens and on folders, running `quillmark --clean` on the selection.
+    void fileManagerActions_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("group"); // where the menu item is
+        QTest::addColumn<QString>("typesGroup"); // where the types are, and their key
+        QTest::addColumn<QString>("typesKey");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("keys"); // further KEY=VALUE lines, in either group
+        QTest::newRow("desktop entry") << desktopFile << u"Desktop Action clean"_s << QString() << QString()
+                                       << u"Clean with stored options"_s
+                                       << QStringList {u"Desktop Entry/Actions=clean;"_s};
+        QTest::newRow("Dolphin") << fileManagerDir + u"/quillmark-clean.desktop"_s << u"Desktop Action removeMetadata"_s
+                                 << u"Desktop Entry"_s << u"MimeType"_s << u"Remove metadata"_s
+                                 << QStringList {u"Desktop Entry/Type=Service"_s,
+                                        u"Desktop Entry/X-KDE-ServiceTypes=KonqPopupMenu/Plugin"_s,
+                                        u"Desktop Entry/Actions=removeMetadata;"_s,
+                                        u"Desktop Action removeMetadata/Icon=quillmark"_s};
+        QTest::newRow("Nemo") << fileManagerDir + u"/quillmark-clean.nemo_action"_s << u"Nemo Action"_s
+                              << u"Nemo Action"_s << u"Mimetypes"_s << u"Remove metadata"_s
+                              << QStringList {u"Nemo Action/Selection=notnone"_s, u"Nemo Action/Icon-Name=quillmark"_s};
+    }
+    void fileManagerActions()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, group);
+        QFETCH(QString, typesGroup);
+        QFETCH(QString, typesKey);
+        QFETCH(QString, name);
+        QFETCH(QStringList, keys);
+        const KeyFile groups = readKeyFile(file);
+        const QMap<QString, QString> item = groups.value(group);
+        QCOMPARE(item.value(u"Name"_s), name);
+        QCOMPARE(item.value(u"Exec"_s), u"quillmark --clean %F"_s);
+        // The desktop entry's action is translated with its other keys, by the translators.
+        if (file != desktopFile) {
+            for (const QString &language : {u"de"_s, u"fr"_s, u"es"_s})
+                QVERIFY2(!item.value(u"Name[%1]"_s.arg(language)).isEmpty(), qPrintable(language));
+        }
+        for (const QString &line : keys) {
+            const QString where = line.section(u'/', 0, 0);
+            const QString pair = line.section(u'/', 1);
+            QCOMPARE(groups.value(where).value(pair.section(u'=', 0, 0)), pair.section(u'=', 1));
+        }
+        if (typesKey.isEmpty())
+            return;
+        // The images "Open with" offers, and folders.
+        const QString opened = readKeyFile(desktopFile).value(u"Desktop Entry"_s).value(u"MimeType"_s);
+        QVERIFY(!opened.isEmpty());
+        QCOMPARE(groups.value(typesGroup).value(typesKey), opened + u"inode/directory;"_s);
+    }
+
+    // desktop-file-validate knows the Dolphin service menu's format but takes its KDE keys
+    // (MimeType, Actions, TryExec with Type=Service) for mistakes: nothing else may be wrong.
+    void serviceMenuValidates()
+    {
+        const QString program = QStandardPaths::findExecutable(u"desktop-file-validate"_s);
+        if (program.isEmpty())
+            QSKIP("the validator is not installed (Debian package desktop-file-utils)");
+        const Run result = run(program, {fileManagerDir + u"/quillmark-clean.desktop"_s});
+        QStringList lines = result.output.split(u'\n', Qt::SkipEmptyParts);
+        lines.removeIf([](const QString &line) {
+            return QRegularExpression(u"key \"(MimeType|Actions|TryExec)\" is present in group \"Desktop Entry\", "
+                                      "but the type is \"Service\""_s)
+                .match(line)
+                .hasMatch();
+        });
+        QVERIFY2(lines.isEmpty(), qPrintable(result.output));
+    }
+
+    // Each action run as its file manager runs it: the Exec line split into arguments with
+    // %F replaced by the selected files, one argument each (no shell), or the Nautilus script
+    // given the files. The real window cleans two copied samples with blanks in their names
+    // with the defaults, closes by itself (QUILLMARK_AUTO_WAIT_MS) and leaves the originals.
+    void actionsClean_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("group"); // empty: the file is a script
+        QTest::newRow("desktop entry") << desktopFile << u"Desktop Action clean"_s;
+        QTest::newRow("Dolphin") << fileManagerDir + u"/quillmark-clean.desktop"_s
+                                 << u"Desktop Action removeMetadata"_s;
+        QTest::newRow("Nemo") << fileManagerDir + u"/quillmark-clean.nemo_action"_s << u"Nemo Action"_s;
+        QTest::newRow("Nautilus") << fileManagerDir + u"/Remove metadata"_s << QString();
+    }
+    void actionsClean()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, group);
+        if (testutil::exiftool().isEmpty())
+            QFAIL("ExifTool is not installed (Debian package libimage-exiftool-perl)");
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        for (const QString &sub : {u"bin"_s, u"home"_s, u"temp"_s, u"images"_s})
+            QVERIFY(QDir(dir.path()).mkpath(sub));
+        // "quillmark" on the PATH is the program just built.
+        QVERIFY(QFile::link(QString::fromUtf8(QUILLMARK_GUI), dir.filePath(u"bin/quillmark"_s)));
+        const QStringList images {dir.filePath(u"images/a photo.jpg"_s), dir.filePath(u"images/another one.png"_s)};
+        QVERIFY(testutil::copySample(u"jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s, images.at(0)));
+        QVERIFY(testutil::copySample(u"png_exif_gps_xmp.png"_s, images.at(1)));
+        const QByteArray before = testutil::readFile(images.at(0)) + testutil::readFile(images.at(1));
+
+        QStringList command;
+        if (group.isEmpty()) {
+            command << file << images;
+        } else {
+            const QString exec = readKeyFile(file).value(group).value(u"Exec"_s);
+            QVERIFY2(!exec.contains(u'"') && !exec.contains(u'\\'), qPrintable(exec)); // no quoting to undo
+            for (const QString &word : exec.split(u' ', Qt::SkipEmptyParts))
+                command += word == u"%F"_s ? images : QStringList {word};
+        }
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"PATH"_s, dir.filePath(u"bin"_s) + u':' + env.value(u"PATH"_s));
+        env.insert(u"HOME"_s, dir.filePath(u"home"_s)); // nothing stored: the defaults
+        env.insert(u"XDG_CONFIG_HOME"_s, dir.filePath(u"home/.config"_s));
+        for (const QString &temp : {u"TMPDIR"_s, u"TEMP"_s})
+            env.insert(temp, dir.filePath(u"temp"_s));
+        env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        env.insert(u"QUILLMARK_AUTO_WAIT_MS"_s, u"0"_s);
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        const QString program = QStandardPaths::findExecutable(command.takeFirst(), {dir.filePath(u"bin"_s)});
+        QVERIFY(!program.isEmpty());
+        process.start(program, command);
+        QVERIFY(process.waitForFinished(120000));
+        const QString output = QString::fromUtf8(process.readAll());
+        QVERIFY2(process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0, qPrintable(output));
+        QCOMPARE(QDir(dir.filePath(u"images"_s)).entryList(QDir::Files, QDir::Name),
+            (QStringList {
+                u"a photo.jpg"_s, u"a photo_cleaned.jpg"_s, u"another one.png"_s, u"another one_cleaned.png"_s}));
+        QCOMPARE(testutil::readFile(images.at(0)) + testutil::readFile(images.at(1)), before);
+        QVERIFY(!QFileInfo::exists(dir.filePath(u"home/.config/Corvane/Quillmark.conf"_s)));
+    }
+
+    // Where each file manager looks: `cmake --install` (and so the package) puts the action
+    // files there as they are in the source, the Nautilus script executable.
+    void fileManagerFilesInstalled()
+    {
+        const QString cmake = QStandardPaths::findExecutable(u"cmake"_s);
+        if (cmake.isEmpty())
+            QSKIP("cmake is not installed");
+        QTemporaryDir prefix;
+        QVERIFY(prefix.isValid());
+        const Run installed = run(cmake, {u"--install"_s, buildDir().path(), u"--prefix"_s, prefix.path()});
+        QVERIFY2(installed.exitCode == 0, qPrintable(installed.output));
+        const QList<std::pair<QString, QString>> files {
+            {u"share/kio/servicemenus/quillmark-clean.desktop"_s, u"quillmark-clean.desktop"_s},
+            {u"share/nemo/actions/quillmark-clean.nemo_action"_s, u"quillmark-clean.nemo_action"_s},
+            {u"share/quillmark/nautilus/Remove metadata"_s, u"Remove metadata"_s}};
+        for (const auto &[where, source] : files) {
+            const QString path = prefix.filePath(where);
+            QCOMPARE(testutil::readFile(path), testutil::readFile(fileManagerDir + u'/' + source));
+            QCOMPARE(QFileInfo(path).isExecutable(), source == u"Remove metadata"_s);
+        }
     }
 
     // The release the AppStream data announces is the program's version.

@@ -309,13 +309,23 @@ private Q_SLOTS:
     void desktopDataTranslated()
     {
         QFETCH(QString, language);
-        QFile desktop(QStringLiteral(QUILLMARK_SOURCE_DIR "/packaging/io.github.corvane.Quillmark.desktop"));
-        QVERIFY(desktop.open(QIODevice::ReadOnly));
-        const QString entry = QString::fromUtf8(desktop.readAll());
-        for (const QString &key : {u"GenericName"_s, u"Comment"_s, u"Keywords"_s}) {
-            const QRegularExpression line(
-                u"^"_s + key + u"\\["_s + language + u"\\]=.+$"_s, QRegularExpression::MultilineOption);
-            QVERIFY2(entry.contains(line), qPrintable(key + u'[' + language + u']'));
+        // Every name, comment and keyword list of the desktop entry (its action too) and of the
+        // file managers' actions, section by section; the program's own name stays.
+        for (const char *file : {"io.github.corvane.Quillmark.desktop", "filemanager/quillmark-clean.desktop",
+                 "filemanager/quillmark-clean.nemo_action"}) {
+            QFile desktop(QStringLiteral(QUILLMARK_SOURCE_DIR "/packaging/") + QString::fromLatin1(file));
+            QVERIFY(desktop.open(QIODevice::ReadOnly));
+            const QStringList sections = QString::fromUtf8(desktop.readAll()).split(u"\n["_s);
+            for (const QString &section : sections) {
+                static const QRegularExpression keyLine(
+                    u"^(GenericName|Comment|Keywords|Name)=(.*)$"_s, QRegularExpression::MultilineOption);
+                for (const QRegularExpressionMatch &m : keyLine.globalMatch(section)) {
+                    if (m.captured(2) == u"Quillmark")
+                        continue;
+                    const QString key = m.captured(1) + u'[' + language + u"]="_s;
+                    QVERIFY2(section.contains(u'\n' + key), qPrintable(QString::fromLatin1(file) + u": "_s + key));
+                }
+            }
         }
 
         QFile metainfo(QStringLiteral(QUILLMARK_SOURCE_DIR "/packaging/io.github.corvane.Quillmark.metainfo.xml"));
