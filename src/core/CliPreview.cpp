@@ -64,7 +64,6 @@ QList<FileOutcome> plannedOutcomes(
     const bool overwrite = options.outputMode == OutputMode::Overwrite;
     QStringList outputs;
     QSet<QString> planned;
-    QSet<QString> inputs(images.cbegin(), images.cend());
     for (const QString &image : images) {
         QString out = outputPathFor(image, options, programFolder);
         if (options.outputMode == OutputMode::Folder) {
@@ -83,6 +82,12 @@ QList<FileOutcome> plannedOutcomes(
     for (qsizetype i = 0; i < images.size() && !overwrite; ++i) {
         if (outputs.at(i) != images.at(i))
             made.insert(outputs.at(i));
+    }
+    // An earlier output is left out, so it is not an image whose output would be replaced.
+    QSet<QString> inputs;
+    for (const QString &image : images) {
+        if (!made.contains(image))
+            inputs.insert(image);
     }
     QList<FileOutcome> outcomes;
     for (qsizetype i = 0; i < images.size(); ++i) {
@@ -149,8 +154,7 @@ int show(const QStringList &paths, const QString &exiftool, const Sink &sink)
             const QString kind = IdentifyingTags::plainName(item.category, item.tag);
             words += Cli::tr("  %1: %2 = %3").arg(kind, item.tag, item.value) + u'\n';
             json += (i ? "," : "") + QByteArray("{\"category\":") + text(categoryName(item.category))
-                + ",\"kind\":" + text(kind) + ",\"tag\":" + text(item.tag) + ",\"value\":" + text(item.value)
-                + '}';
+                + ",\"kind\":" + text(kind) + ",\"tag\":" + text(item.tag) + ",\"value\":" + text(item.value) + '}';
         }
         json += "],\"summary\":" + text(summary) + ",\"message\":null}";
     }
@@ -180,17 +184,17 @@ int dryRun(const QStringList &images, const QList<FileOutcome> &leftOut, const J
         if (!carried.read)
             o.message = Cli::tr("It cannot be read: %1").arg(carried.error);
         const QStringList kinds = kindsOf(carried.items);
-        words += (!carried.read  ? u"  "_s + o.message
-                     : kinds.isEmpty() ? Cli::tr("  It carries nothing identifying.")
-                                       : Cli::tr("  It carries: %1").arg(kinds.join(Cli::tr(", "))))
+        words += (!carried.read            ? u"  "_s + o.message
+                         : kinds.isEmpty() ? Cli::tr("  It carries nothing identifying.")
+                                           : Cli::tr("  It carries: %1").arg(kinds.join(Cli::tr(", "))))
             + u'\n';
     }
     for (const FileOutcome &o : leftOut)
         words += Cli::tr("%1: %2").arg(o.input, o.message) + u'\n';
     const QString count = QLocale().toString(planned);
-    const QString line = planned == 1 ? Cli::tr("1 image would be cleaned; nothing was written.")
-                                      : Cli::tr("%1 images would be cleaned; nothing was written.", nullptr, planned)
-                                            .arg(count);
+    const QString line = planned == 1
+        ? Cli::tr("1 image would be cleaned; nothing was written.")
+        : Cli::tr("%1 images would be cleaned; nothing was written.", nullptr, planned).arg(count);
     sink.summary((sink.quiet ? QString() : words) + line + u'\n');
     const bool reported = !sink.wantsReport || sink.report(runReportJson(outcomes + leftOut));
     return reported ? CliOptions::ExitOk : CliOptions::ExitProblems;
