@@ -82,8 +82,8 @@ private Q_SLOTS:
         QTest::newRow("quiet") << QStringList {u"-q"_s} << QString() << u"1 image processed"_s;
         QTest::newRow("quiet, report on stdout")
             << QStringList {u"--quiet"_s, u"--report"_s, u"-"_s} << QString() << u"{\"version\":1,"_s;
-        QTest::newRow("quiet dry run")
-            << QStringList {u"-q"_s, u"-n"_s} << QString() << u"1 image would be cleaned; nothing was written.\n"_s;
+        QTest::newRow("quiet dry run") << QStringList {u"-q"_s, u"-n"_s} << QString()
+                                       << u"1 image would be cleaned; nothing was written.\n"_s;
     }
     void quiet()
     {
@@ -128,15 +128,16 @@ private Q_SLOTS:
         args.replaceInStrings(u"%1"_s, folder);
         const QString temp = folder + u"-tmp"_s;
         const QMap<QString, QString> before = snapshot(folder);
-        const Run dry = runCli(QStringList {u"--dry-run"_s, u"--report"_s, u"-"_s} + args + QStringList {folder},
-            env(temp));
+        const Run dry
+            = runCli(QStringList {u"--dry-run"_s, u"--report"_s, u"-"_s} + args + QStringList {folder}, env(temp));
         QVERIFY2(dry.exitCode == 0, qPrintable(dry.err));
         QCOMPARE(snapshot(folder), before);
         QCOMPARE(entries(temp), QStringList());
-        const QString count = planned.size() == 1 ? u"1 image would be cleaned"_s
-                                                  : u"%1 images would be cleaned"_s.arg(planned.size());
+        const QString count
+            = planned.size() == 1 ? u"1 image would be cleaned"_s : u"%1 images would be cleaned"_s.arg(planned.size());
         QVERIFY2(dry.err.contains(count + u"; nothing was written.\n"_s), qPrintable(dry.err));
-        QVERIFY2(dry.err.contains(u"  It carries: "_s) && dry.err.contains(u"Camera serial number"_s), qPrintable(dry.err));
+        QVERIFY2(
+            dry.err.contains(u"  It carries: "_s) && dry.err.contains(u"Camera serial number"_s), qPrintable(dry.err));
         QVERIFY(dry.rawOut.contains(",\"planned\":" + QByteArray::number(planned.size()) + "}}"));
 
         // The real run does what the dry run said.
@@ -168,7 +169,8 @@ private Q_SLOTS:
     void dryRunCannotStart()
     {
         const QString folder = testutil::folderWithSamples(m_dir.path() + u"/dry-refused"_s, {png});
-        const Run r = runCli({u"-n"_s, u"--output"_s, u"folder=/proc/quillmark-out"_s, folder}, env(folder + u"-tmp"_s));
+        const Run r
+            = runCli({u"-n"_s, u"--output"_s, u"folder=/proc/quillmark-out"_s, folder}, env(folder + u"-tmp"_s));
         QCOMPARE(r.exitCode, 2);
         QVERIFY2(r.err.contains(u"quillmark-cli: cannot start: "_s), qPrintable(r.err));
     }
@@ -184,9 +186,8 @@ private Q_SLOTS:
                                     u"  Location (GPS): GPS:GPSLatitude = 50 deg 17' 58.57\""_s};
         QTest::newRow("clean") << QStringList {u"clean.png"_s} << 0
                                << QStringList {u"Nothing identifying was found in the listing."_s};
-        QTest::newRow("with an unreadable one")
-            << QStringList {u"gps.png"_s, u"noise.jpg"_s, u"clean.png"_s} << 1
-            << QStringList {u"Location (GPS)"_s, u"Nothing identifying"_s};
+        QTest::newRow("with an unreadable one") << QStringList {u"gps.png"_s, u"noise.jpg"_s, u"clean.png"_s} << 1
+                                                << QStringList {u"Location (GPS)"_s, u"Nothing identifying"_s};
     }
     void show()
     {
@@ -195,7 +196,8 @@ private Q_SLOTS:
         QFETCH(QStringList, out);
         const QString folder = rowFolder(u"show"_s);
         QVERIFY(QDir().mkpath(folder));
-        QVERIFY(testutil::copySample(png, folder + u"/gps.png"_s) && testutil::copySample(png, folder + u"/clean.png"_s));
+        QVERIFY(
+            testutil::copySample(png, folder + u"/gps.png"_s) && testutil::copySample(png, folder + u"/clean.png"_s));
         testutil::runExifTool({u"-all="_s, u"-overwrite_original"_s, folder + u"/clean.png"_s});
         QByteArray noise; // no kind of file ExifTool knows: "File format error"
         for (int i = 0; i < 3000; ++i)
@@ -249,8 +251,8 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("files");
         QTest::addColumn<bool>("kept");
         QTest::newRow("clean") << QStringList {png} << false;
-        QTest::newRow("only an earlier output left out") << QStringList {png, u"png_exif_gps_xmp_cleaned.png"_s}
-                                                         << false;
+        QTest::newRow("only an earlier output left out")
+            << QStringList {png, u"png_exif_gps_xmp_cleaned.png"_s} << false;
         QTest::newRow("a failed image") << QStringList {png, u"jpeg_truncated_in_app1.jpg"_s} << true;
     }
     void logs()
@@ -306,7 +308,8 @@ private Q_SLOTS:
         }
         QCOMPARE(withBytes, 1);
         // Each right after the name it gives the bytes of.
-        QVERIFY(QRegularExpression(u"\"input\":\"[^\"]*\",\"input_bytes\":\"[^\"]*\",\"output\":\"[^\"]*\",\"output_bytes\":"_s)
+        QVERIFY(QRegularExpression(
+            u"\"input\":\"[^\"]*\",\"input_bytes\":\"[^\"]*\",\"output\":\"[^\"]*\",\"output_bytes\":"_s)
                     .match(QString::fromUtf8(r.rawOut))
                     .hasMatch());
     }

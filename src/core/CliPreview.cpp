@@ -159,8 +159,7 @@ int show(const QStringList &paths, const QString &exiftool, const Sink &sink)
         json += "],\"summary\":" + text(summary) + ",\"message\":null}";
     }
     json += "\n]}\n";
-    if (!sink.quiet)
-        sink.summary(words);
+    sink.summary(words); // the listing is what was asked for, --quiet or not
     const bool reported = !sink.wantsReport || sink.report(json);
     return unread > 0 || !reported ? CliOptions::ExitProblems : CliOptions::ExitOk;
 }

@@ -42,7 +42,7 @@ struct Sink {
     std::function<void(const QString &)> summary; // standard output, or error with --report -
     std::function<bool(const QByteArray &)> report; // the JSON, when --report is given
     bool wantsReport = false;
-    bool quiet = false;
+    bool quiet = false; // --dry-run: only its last line
 };
 
 // --show: the identifying items each file carries, the viewer's sentence first; folders are
