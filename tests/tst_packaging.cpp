@@ -380,6 +380,7 @@ private Q_SLOTS:
                                       << QStringList {u"overwrite"_s, u"folder="_s, u"prefix="_s, u"suffix="_s};
         QTest::newRow("output folder") << u"--output folder=sub"_s << QStringList {u"sub dir"_s};
         QTest::newRow("remove second item") << u"--remove exif,g"_s << QStringList {u"exif,gps"_s, u"exif,geotiff"_s};
+        QTest::newRow("keep second item") << u"--keep orientation,"_s << QStringList {u"orientation,color"_s};
         QTest::newRow("files") << u"pho"_s << QStringList {u"photo one.jpg"_s};
     }
 
@@ -429,6 +430,34 @@ printf '%s\n' "${COMPREPLY[@]}")"_s;
                 u"zsh"_s, packagingDir + u"/completion"_s, dir.path()});
         QCOMPARE(result.exitCode, 0);
         QCOMPARE(result.output.trimmed(), u"_quillmark-cli"_s);
+    }
+
+    // Completion as zsh offers it (tests/zsh-complete.zsh types the line and a Tab into an
+    // interactive zsh).
+    void zshCompletion_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("keep") << u"--keep "_s << QStringList {u"color"_s, u"none"_s, u"orientation"_s};
+        // "none" is a whole value, never a list's second item.
+        QTest::newRow("keep second item") << u"--keep orientation,"_s << QStringList {u"color"_s};
+        QTest::newRow("keep= second item") << u"--keep=color,"_s << QStringList {u"orientation"_s};
+        QTest::newRow("dry run") << u"--dry"_s << QStringList {u"--dry-run"_s};
+    }
+    void zshCompletion()
+    {
+        QFETCH(QString, line);
+        QFETCH(QStringList, expected);
+        const QString zsh = QStandardPaths::findExecutable(u"zsh"_s);
+        if (zsh.isEmpty())
+            QSKIP("zsh is not installed");
+        QTemporaryDir dir;
+        const Run result = run(zsh,
+            {u"-f"_s, QStringLiteral(QUILLMARK_SOURCE_DIR "/tests/zsh-complete.zsh"), packagingDir + u"/completion"_s,
+                dir.path(), line},
+            dir.path());
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(result.output.split(u'\n', Qt::SkipEmptyParts), expected);
     }
 
     // The Debian package of this build (CPack, as tools/package.sh makes it, but from the
