@@ -23,10 +23,6 @@
         <translation>Vorbereitung...</translation>
     </message>
     <message>
-        <source>The temporary folder %1 cannot hold ExifTool&apos;s argument file; set TEMP or TMPDIR to another folder.</source>
-        <translation>Der temporäre Ordner %1 kann die Argumentdatei von ExifTool nicht aufnehmen; setzen Sie TEMP oder TMPDIR auf einen anderen Ordner.</translation>
-    </message>
-    <message>
         <source>Cleaning images...</source>
         <translation>Bilder werden bereinigt...</translation>
     </message>
@@ -283,6 +279,14 @@
             <numerusform>in %1 Sekunde (%2 s im Schnitt)</numerusform>
             <numerusform>in %1 Sekunden (%2 s im Schnitt)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot hold ExifTool&apos;s argument file; set TMPDIR or TEMP to another folder.</source>
+        <translation>Der temporäre Ordner %1 kann die Argumentdatei von ExifTool nicht aufnehmen; setzen Sie TMPDIR oder TEMP auf einen anderen Ordner.</translation>
+    </message>
+    <message>
+        <source>in %1 second (%2 sec avg)</source>
+        <translation>in %1 Sekunde (%2 s im Schnitt)</translation>
     </message>
 </context>
 <context>
@@ -678,6 +682,73 @@
     <message>
         <source>%1 crashed or was killed.</source>
         <translation>%1 ist abgestürzt oder wurde gewaltsam beendet.</translation>
+    </message>
+</context>
+<context>
+    <name>ContainerScan</name>
+    <message>
+        <source>the image data has no end marker</source>
+        <translation>die Bilddaten haben keine Endmarkierung</translation>
+    </message>
+    <message>
+        <source>the file ends before the end-of-image marker</source>
+        <translation>die Datei endet vor der Markierung für das Bildende</translation>
+    </message>
+    <message>
+        <source>a segment does not start with a marker</source>
+        <translation>ein Segment beginnt nicht mit einer Markierung</translation>
+    </message>
+    <message>
+        <source>the file ends inside a segment</source>
+        <translation>die Datei endet innerhalb eines Segments</translation>
+    </message>
+    <message>
+        <source>a segment runs past the end of the file</source>
+        <translation>ein Segment reicht über das Dateiende hinaus</translation>
+    </message>
+    <message>
+        <source>the file ends before the IEND chunk</source>
+        <translation>die Datei endet vor dem IEND-Chunk</translation>
+    </message>
+    <message>
+        <source>the %1 chunk runs past the end of the file</source>
+        <translation>der %1-Chunk reicht über das Dateiende hinaus</translation>
+    </message>
+    <message>
+        <source>the file is shorter than its RIFF header says</source>
+        <translation>die Datei ist kürzer, als ihr RIFF-Header angibt</translation>
+    </message>
+    <message>
+        <source>a chunk header runs past the end of the file</source>
+        <translation>ein Chunk-Header reicht über das Dateiende hinaus</translation>
+    </message>
+    <message>
+        <source>the file ends inside the header</source>
+        <translation>die Datei endet innerhalb des Headers</translation>
+    </message>
+    <message>
+        <source>the file ends before the GIF trailer</source>
+        <translation>die Datei endet vor dem GIF-Trailer</translation>
+    </message>
+    <message>
+        <source>the file ends inside an image descriptor</source>
+        <translation>die Datei endet innerhalb eines Bilddeskriptors</translation>
+    </message>
+    <message>
+        <source>the file ends inside an extension</source>
+        <translation>die Datei endet innerhalb einer Erweiterung</translation>
+    </message>
+    <message>
+        <source>an unknown block type</source>
+        <translation>ein unbekannter Blocktyp</translation>
+    </message>
+    <message>
+        <source>a block runs past the end of the file</source>
+        <translation>ein Block reicht über das Dateiende hinaus</translation>
+    </message>
+    <message>
+        <source>the output cannot be read</source>
+        <translation>die Ausgabe kann nicht gelesen werden</translation>
     </message>
 </context>
 <context>
@@ -2344,6 +2415,73 @@ angehalten durch SIGINT, SIGTERM oder SIGHUP: 130, 143 oder 129 (ein zweites SIG
     <message>
         <source>quillmark-cli: cannot start: %1</source>
         <translation>quillmark-cli: Start nicht möglich: %1</translation>
+    </message>
+    <message>
+        <source>No images to clean in %1.</source>
+        <translation>In %1 gibt es keine Bilder zu bereinigen.</translation>
+    </message>
+    <message>
+        <source>PATH...</source>
+        <translation>PFAD...</translation>
+    </message>
+    <message>
+        <source>Print only the summary (nothing with --report -); errors that end the run are still printed.</source>
+        <translation>Nur die Zusammenfassung ausgeben (mit --report - gar nichts); Fehler, die den Durchlauf beenden, werden trotzdem ausgegeben.</translation>
+    </message>
+    <message>
+        <source>Say what would be cleaned, where each output would go and what each image carries now; write nothing.</source>
+        <translation>Angeben, was bereinigt würde, wohin jede Ausgabe ginge und was jedes Bild jetzt enthält; nichts schreiben.</translation>
+    </message>
+    <message>
+        <source>List the identifying metadata each file carries, as the metadata viewer does; change nothing.</source>
+        <translation>Die identifizierenden Metadaten jeder Datei auflisten, wie es die Metadaten-Anzeige tut; nichts ändern.</translation>
+    </message>
+    <message>
+        <source>--dry-run and --show cannot be used together</source>
+        <translation>--dry-run und --show können nicht zusammen verwendet werden</translation>
+    </message>
+    <message>
+        <source>quillmark-cli: %1: cannot be read: %2</source>
+        <translation>quillmark-cli: %1: kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>  %1: %2 = %3</source>
+        <translation>  %1: %2 = %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2</source>
+        <translation>%1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>It cannot be read: %1</source>
+        <translation>Das Bild kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>  It carries nothing identifying.</source>
+        <translation>  Enthält nichts Identifizierendes.</translation>
+    </message>
+    <message>
+        <source>  It carries: %1</source>
+        <translation>  Enthält: %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>1 image would be cleaned; nothing was written.</source>
+        <translation>1 Bild würde bereinigt werden; nichts wurde geschrieben.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 images would be cleaned; nothing was written.</source>
+        <translation>
+            <numerusform>%1 Bild würde bereinigt werden; nichts wurde geschrieben.</numerusform>
+            <numerusform>%1 Bilder würden bereinigt werden; nichts wurde geschrieben.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -343,4 +343,14 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>quillmark_cli</name>
+    <message numerus="yes">
+        <source>%1 images would be cleaned; nothing was written.</source>
+        <translation>
+            <numerusform>%1 image would be cleaned; nothing was written.</numerusform>
+            <numerusform>%1 images would be cleaned; nothing was written.</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

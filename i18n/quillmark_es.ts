@@ -23,10 +23,6 @@
         <translation>Preparando...</translation>
     </message>
     <message>
-        <source>The temporary folder %1 cannot hold ExifTool&apos;s argument file; set TEMP or TMPDIR to another folder.</source>
-        <translation>La carpeta temporal %1 no puede contener el archivo de argumentos de ExifTool; indique otra carpeta en TEMP o TMPDIR.</translation>
-    </message>
-    <message>
         <source>Cleaning images...</source>
         <translation>Limpiando las imágenes...</translation>
     </message>
@@ -283,6 +279,14 @@
             <numerusform>en %1 segundo (%2 s de media)</numerusform>
             <numerusform>en %1 segundos (%2 s de media)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot hold ExifTool&apos;s argument file; set TMPDIR or TEMP to another folder.</source>
+        <translation>La carpeta temporal %1 no puede contener el archivo de argumentos de ExifTool; indique otra carpeta en TMPDIR o TEMP.</translation>
+    </message>
+    <message>
+        <source>in %1 second (%2 sec avg)</source>
+        <translation>en %1 segundo (%2 s de media)</translation>
     </message>
 </context>
 <context>
@@ -678,6 +682,73 @@
     <message>
         <source>%1 crashed or was killed.</source>
         <translation>%1 se cerró inesperadamente o se forzó su cierre.</translation>
+    </message>
+</context>
+<context>
+    <name>ContainerScan</name>
+    <message>
+        <source>the image data has no end marker</source>
+        <translation>los datos de imagen no tienen marcador de fin</translation>
+    </message>
+    <message>
+        <source>the file ends before the end-of-image marker</source>
+        <translation>el archivo termina antes del marcador de fin de imagen</translation>
+    </message>
+    <message>
+        <source>a segment does not start with a marker</source>
+        <translation>un segmento no empieza con un marcador</translation>
+    </message>
+    <message>
+        <source>the file ends inside a segment</source>
+        <translation>el archivo termina dentro de un segmento</translation>
+    </message>
+    <message>
+        <source>a segment runs past the end of the file</source>
+        <translation>un segmento sobrepasa el final del archivo</translation>
+    </message>
+    <message>
+        <source>the file ends before the IEND chunk</source>
+        <translation>el archivo termina antes del fragmento IEND</translation>
+    </message>
+    <message>
+        <source>the %1 chunk runs past the end of the file</source>
+        <translation>el fragmento %1 sobrepasa el final del archivo</translation>
+    </message>
+    <message>
+        <source>the file is shorter than its RIFF header says</source>
+        <translation>el archivo es más corto de lo que indica su cabecera RIFF</translation>
+    </message>
+    <message>
+        <source>a chunk header runs past the end of the file</source>
+        <translation>una cabecera de fragmento sobrepasa el final del archivo</translation>
+    </message>
+    <message>
+        <source>the file ends inside the header</source>
+        <translation>el archivo termina dentro de la cabecera</translation>
+    </message>
+    <message>
+        <source>the file ends before the GIF trailer</source>
+        <translation>el archivo termina antes del marcador final del GIF</translation>
+    </message>
+    <message>
+        <source>the file ends inside an image descriptor</source>
+        <translation>el archivo termina dentro de un descriptor de imagen</translation>
+    </message>
+    <message>
+        <source>the file ends inside an extension</source>
+        <translation>el archivo termina dentro de una extensión</translation>
+    </message>
+    <message>
+        <source>an unknown block type</source>
+        <translation>un tipo de bloque desconocido</translation>
+    </message>
+    <message>
+        <source>a block runs past the end of the file</source>
+        <translation>un bloque sobrepasa el final del archivo</translation>
+    </message>
+    <message>
+        <source>the output cannot be read</source>
+        <translation>no se puede leer el resultado</translation>
     </message>
 </context>
 <context>
@@ -2344,6 +2415,73 @@ detenido por SIGINT, SIGTERM o SIGHUP: 130, 143 o 129 (un segundo SIGINT detiene
     <message>
         <source>quillmark-cli: cannot start: %1</source>
         <translation>quillmark-cli: no se puede iniciar: %1</translation>
+    </message>
+    <message>
+        <source>No images to clean in %1.</source>
+        <translation>No hay imágenes que limpiar en %1.</translation>
+    </message>
+    <message>
+        <source>PATH...</source>
+        <translation>RUTA...</translation>
+    </message>
+    <message>
+        <source>Print only the summary (nothing with --report -); errors that end the run are still printed.</source>
+        <translation>Mostrar solo el resumen (nada con --report -); los errores que terminan la ejecución se siguen mostrando.</translation>
+    </message>
+    <message>
+        <source>Say what would be cleaned, where each output would go and what each image carries now; write nothing.</source>
+        <translation>Indicar qué se limpiaría, adónde iría cada resultado y qué contiene ahora cada imagen; no escribir nada.</translation>
+    </message>
+    <message>
+        <source>List the identifying metadata each file carries, as the metadata viewer does; change nothing.</source>
+        <translation>Listar los metadatos identificativos que contiene cada archivo, como hace el visor de metadatos; no cambiar nada.</translation>
+    </message>
+    <message>
+        <source>--dry-run and --show cannot be used together</source>
+        <translation>--dry-run y --show no se pueden usar juntos</translation>
+    </message>
+    <message>
+        <source>quillmark-cli: %1: cannot be read: %2</source>
+        <translation>quillmark-cli: %1: no se puede leer: %2</translation>
+    </message>
+    <message>
+        <source>  %1: %2 = %3</source>
+        <translation>  %1: %2 = %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2</source>
+        <translation>%1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>It cannot be read: %1</source>
+        <translation>No se puede leer la imagen: %1</translation>
+    </message>
+    <message>
+        <source>  It carries nothing identifying.</source>
+        <translation>  No contiene nada identificativo.</translation>
+    </message>
+    <message>
+        <source>  It carries: %1</source>
+        <translation>  Contiene: %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>1 image would be cleaned; nothing was written.</source>
+        <translation>Se limpiaría 1 imagen; no se escribió nada.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 images would be cleaned; nothing was written.</source>
+        <translation>
+            <numerusform>Se limpiaría %1 imagen; no se escribió nada.</numerusform>
+            <numerusform>Se limpiarían %1 imágenes; no se escribió nada.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

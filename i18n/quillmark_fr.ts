@@ -23,10 +23,6 @@
         <translation>Préparation...</translation>
     </message>
     <message>
-        <source>The temporary folder %1 cannot hold ExifTool&apos;s argument file; set TEMP or TMPDIR to another folder.</source>
-        <translation>Le dossier temporaire %1 ne peut pas recevoir le fichier d’arguments d’ExifTool&#x202f;; indiquez un autre dossier dans TEMP ou TMPDIR.</translation>
-    </message>
-    <message>
         <source>Cleaning images...</source>
         <translation>Nettoyage des images...</translation>
     </message>
@@ -122,7 +118,7 @@
     </message>
     <message>
         <source>Error: The image cannot be read (%1)</source>
-        <translation>Erreur : l’image ne peut pas être lue (%1)</translation>
+        <translation>Erreur : l’image ne peut pas être lue (%1)</translation>
     </message>
     <message>
         <source>1 other name of this file (a hard link) still holds its metadata</source>
@@ -137,19 +133,19 @@
     </message>
     <message>
         <source>Saved as %1: another image of this run has the same name</source>
-        <translation>Enregistré sous %1 : une autre image de cette exécution porte le même nom</translation>
+        <translation>Enregistré sous %1 : une autre image de cette exécution porte le même nom</translation>
     </message>
     <message>
         <source>Error: The cleaned file would be damaged (%1); the original is kept</source>
-        <translation>Erreur : le fichier nettoyé serait endommagé (%1) ; l’original est conservé</translation>
+        <translation>Erreur : le fichier nettoyé serait endommagé (%1) ; l’original est conservé</translation>
     </message>
     <message>
         <source>Error: The original is kept: %1</source>
-        <translation>Erreur : l’original est conservé : %1</translation>
+        <translation>Erreur : l’original est conservé : %1</translation>
     </message>
     <message>
         <source>Not cleaned: in use by another run or program (%1)</source>
-        <translation>Non nettoyé : utilisé par une autre exécution ou un autre programme (%1)</translation>
+        <translation>Non nettoyé : utilisé par une autre exécution ou un autre programme (%1)</translation>
     </message>
     <message>
         <source>no folder for problem files was given</source>
@@ -177,11 +173,11 @@
     </message>
     <message>
         <source>The original could not be moved: %1 - %2</source>
-        <translation>L’original n’a pas pu être déplacé : %1 - %2</translation>
+        <translation>L’original n’a pas pu être déplacé : %1 - %2</translation>
     </message>
     <message>
         <source>The original could not be moved: %1.</source>
-        <translation>L’original n’a pas pu être déplacé : %1.</translation>
+        <translation>L’original n’a pas pu être déplacé : %1.</translation>
     </message>
     <message>
         <source>Cannot create the folder %1</source>
@@ -189,7 +185,7 @@
     </message>
     <message>
         <source>Cannot write in %1: %2</source>
-        <translation>Impossible d’écrire dans %1 : %2</translation>
+        <translation>Impossible d’écrire dans %1 : %2</translation>
     </message>
     <message>
         <source>the image changed while it was cleaned</source>
@@ -231,24 +227,24 @@
     </message>
     <message>
         <source>1 problem file could not be moved to the trash; the log says why.</source>
-        <translation>1 fichier à problème n’a pas pu être placé dans la corbeille ; le journal indique pourquoi.</translation>
+        <translation>1 fichier à problème n’a pas pu être placé dans la corbeille ; le journal indique pourquoi.</translation>
     </message>
     <message numerus="yes">
         <source>%n problem files could not be moved to the trash; the log says why.</source>
         <translation>
-            <numerusform>%n fichier à problème n’a pas pu être placé dans la corbeille ; le journal indique pourquoi.</numerusform>
-            <numerusform>%n fichiers à problème n’ont pas pu être placés dans la corbeille ; le journal indique pourquoi.</numerusform>
+            <numerusform>%n fichier à problème n’a pas pu être placé dans la corbeille ; le journal indique pourquoi.</numerusform>
+            <numerusform>%n fichiers à problème n’ont pas pu être placés dans la corbeille ; le journal indique pourquoi.</numerusform>
         </translation>
     </message>
     <message>
         <source>1 problem file could not be moved to %1; the log says why.</source>
-        <translation>1 fichier à problème n’a pas pu être déplacé vers %1 ; le journal indique pourquoi.</translation>
+        <translation>1 fichier à problème n’a pas pu être déplacé vers %1 ; le journal indique pourquoi.</translation>
     </message>
     <message numerus="yes">
         <source>%n problem files could not be moved to %1; the log says why.</source>
         <translation>
-            <numerusform>%n fichier à problème n’a pas pu être déplacé vers %1 ; le journal indique pourquoi.</numerusform>
-            <numerusform>%n fichiers à problème n’ont pas pu être déplacés vers %1 ; le journal indique pourquoi.</numerusform>
+            <numerusform>%n fichier à problème n’a pas pu être déplacé vers %1 ; le journal indique pourquoi.</numerusform>
+            <numerusform>%n fichiers à problème n’ont pas pu être déplacés vers %1 ; le journal indique pourquoi.</numerusform>
         </translation>
     </message>
     <message>
@@ -283,6 +279,14 @@
             <numerusform>en %1 seconde (%2 s en moyenne)</numerusform>
             <numerusform>en %1 secondes (%2 s en moyenne)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot hold ExifTool&apos;s argument file; set TMPDIR or TEMP to another folder.</source>
+        <translation>Le dossier temporaire %1 ne peut pas recevoir le fichier d’arguments d’ExifTool ; indiquez un autre dossier dans TMPDIR ou TEMP.</translation>
+    </message>
+    <message>
+        <source>in %1 second (%2 sec avg)</source>
+        <translation>en %1 seconde (%2 s en moyenne)</translation>
     </message>
 </context>
 <context>
@@ -678,6 +682,73 @@
     <message>
         <source>%1 crashed or was killed.</source>
         <translation>%1 s’est arrêté brutalement ou a été interrompu de force.</translation>
+    </message>
+</context>
+<context>
+    <name>ContainerScan</name>
+    <message>
+        <source>the image data has no end marker</source>
+        <translation>les données d’image n’ont pas de marqueur de fin</translation>
+    </message>
+    <message>
+        <source>the file ends before the end-of-image marker</source>
+        <translation>le fichier se termine avant le marqueur de fin d’image</translation>
+    </message>
+    <message>
+        <source>a segment does not start with a marker</source>
+        <translation>un segment ne commence pas par un marqueur</translation>
+    </message>
+    <message>
+        <source>the file ends inside a segment</source>
+        <translation>le fichier se termine au milieu d’un segment</translation>
+    </message>
+    <message>
+        <source>a segment runs past the end of the file</source>
+        <translation>un segment dépasse la fin du fichier</translation>
+    </message>
+    <message>
+        <source>the file ends before the IEND chunk</source>
+        <translation>le fichier se termine avant le bloc IEND</translation>
+    </message>
+    <message>
+        <source>the %1 chunk runs past the end of the file</source>
+        <translation>le bloc %1 dépasse la fin du fichier</translation>
+    </message>
+    <message>
+        <source>the file is shorter than its RIFF header says</source>
+        <translation>le fichier est plus court que ne l’indique son en-tête RIFF</translation>
+    </message>
+    <message>
+        <source>a chunk header runs past the end of the file</source>
+        <translation>un en-tête de bloc dépasse la fin du fichier</translation>
+    </message>
+    <message>
+        <source>the file ends inside the header</source>
+        <translation>le fichier se termine au milieu de l’en-tête</translation>
+    </message>
+    <message>
+        <source>the file ends before the GIF trailer</source>
+        <translation>le fichier se termine avant le marqueur de fin du GIF</translation>
+    </message>
+    <message>
+        <source>the file ends inside an image descriptor</source>
+        <translation>le fichier se termine au milieu d’un descripteur d’image</translation>
+    </message>
+    <message>
+        <source>the file ends inside an extension</source>
+        <translation>le fichier se termine au milieu d’une extension</translation>
+    </message>
+    <message>
+        <source>an unknown block type</source>
+        <translation>un type de bloc inconnu</translation>
+    </message>
+    <message>
+        <source>a block runs past the end of the file</source>
+        <translation>un bloc dépasse la fin du fichier</translation>
+    </message>
+    <message>
+        <source>the output cannot be read</source>
+        <translation>le résultat ne peut pas être lu</translation>
     </message>
 </context>
 <context>
@@ -1511,15 +1582,15 @@
     </message>
     <message>
         <source>No options are stored yet, so the defaults are used: cleaned copies named with &quot;%1&quot; beside the originals.</source>
-        <translation>Aucune option n’est encore enregistrée, les options par défaut sont donc utilisées : des copies nettoyées nommées avec « %1 », à côté des originaux.</translation>
+        <translation>Aucune option n’est encore enregistrée, les options par défaut sont donc utilisées&#xa0;: des copies nettoyées nommées avec «&#xa0;%1&#xa0;», à côté des originaux.</translation>
     </message>
     <message>
         <source>Nothing was cleaned; the run was stopped</source>
-        <translation>Rien n’a été nettoyé ; le traitement a été arrêté</translation>
+        <translation>Rien n’a été nettoyé&#x202f;; le traitement a été arrêté</translation>
     </message>
     <message>
         <source>No image to clean: nothing was selected.</source>
-        <translation>Aucune image à nettoyer : rien n’a été sélectionné.</translation>
+        <translation>Aucune image à nettoyer&#xa0;: rien n’a été sélectionné.</translation>
     </message>
     <message>
         <source>No image to clean in %1.</source>
@@ -1535,8 +1606,8 @@
     <message numerus="yes">
         <source>Overwrite the originals of %n images?</source>
         <translation>
-            <numerusform>Remplacer l’original de %n image ?</numerusform>
-            <numerusform>Remplacer les originaux de %n images ?</numerusform>
+            <numerusform>Remplacer l’original de %n image&#x202f;?</numerusform>
+            <numerusform>Remplacer les originaux de %n images&#x202f;?</numerusform>
         </translation>
     </message>
     <message>
@@ -1545,7 +1616,7 @@
     </message>
     <message>
         <source>Nothing was cleaned; the originals are as they were</source>
-        <translation>Rien n’a été nettoyé ; les originaux sont intacts</translation>
+        <translation>Rien n’a été nettoyé&#x202f;; les originaux sont intacts</translation>
     </message>
     <message numerus="yes">
         <source>Cleaning %n images...</source>
@@ -1556,11 +1627,11 @@
     </message>
     <message>
         <source>One or more output file already exist! Do you want to overwrite existing file(s)?</source>
-        <translation>Un ou plusieurs fichiers de sortie existent déjà ! Voulez-vous remplacer les fichiers existants ?</translation>
+        <translation>Un ou plusieurs fichiers de sortie existent déjà&#x202f;! Voulez-vous remplacer les fichiers existants&#x202f;?</translation>
     </message>
     <message>
         <source>No program is set up here to open folders. The cleaned images are in this folder:</source>
-        <translation>Aucun programme n’est configuré ici pour ouvrir les dossiers. Les images nettoyées se trouvent dans ce dossier :</translation>
+        <translation>Aucun programme n’est configuré ici pour ouvrir les dossiers. Les images nettoyées se trouvent dans ce dossier&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -2335,7 +2406,7 @@ arrêt par SIGINT, SIGTERM ou SIGHUP&#xa0;: 130, 143 ou 129 (un second SIGINT ar
     </message>
     <message>
         <source>Who writes the cleaned files: auto (JPEG, PNG, WebP and GIF by Quillmark&apos;s own writer where it can, the rest by ExifTool) or exiftool (every file by ExifTool) (default auto).</source>
-        <translation>Qui écrit les fichiers nettoyés : auto (JPEG, PNG, WebP et GIF par l’écrivain propre de Quillmark quand il le peut, le reste par ExifTool) ou exiftool (chaque fichier par ExifTool) (par défaut auto).</translation>
+        <translation>Qui écrit les fichiers nettoyés : auto (JPEG, PNG, WebP et GIF par l’écrivain propre de Quillmark quand il le peut, le reste par ExifTool) ou exiftool (chaque fichier par ExifTool) (par défaut auto).</translation>
     </message>
     <message>
         <source>--engine takes auto or exiftool</source>
@@ -2344,6 +2415,73 @@ arrêt par SIGINT, SIGTERM ou SIGHUP&#xa0;: 130, 143 ou 129 (un second SIGINT ar
     <message>
         <source>quillmark-cli: cannot start: %1</source>
         <translation>quillmark-cli: impossible de démarrer&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>No images to clean in %1.</source>
+        <translation>Aucune image à nettoyer dans %1.</translation>
+    </message>
+    <message>
+        <source>PATH...</source>
+        <translation>CHEMIN...</translation>
+    </message>
+    <message>
+        <source>Print only the summary (nothing with --report -); errors that end the run are still printed.</source>
+        <translation>N’afficher que le résumé (rien avec --report -) ; les erreurs qui mettent fin au traitement sont toujours affichées.</translation>
+    </message>
+    <message>
+        <source>Say what would be cleaned, where each output would go and what each image carries now; write nothing.</source>
+        <translation>Indiquer ce qui serait nettoyé, où irait chaque résultat et ce que chaque image contient actuellement ; ne rien écrire.</translation>
+    </message>
+    <message>
+        <source>List the identifying metadata each file carries, as the metadata viewer does; change nothing.</source>
+        <translation>Lister les métadonnées identifiantes de chaque fichier, comme le fait la visionneuse de métadonnées ; ne rien modifier.</translation>
+    </message>
+    <message>
+        <source>--dry-run and --show cannot be used together</source>
+        <translation>--dry-run et --show ne peuvent pas être utilisés ensemble</translation>
+    </message>
+    <message>
+        <source>quillmark-cli: %1: cannot be read: %2</source>
+        <translation>quillmark-cli: %1 : lecture impossible : %2</translation>
+    </message>
+    <message>
+        <source>  %1: %2 = %3</source>
+        <translation>  %1 : %2 = %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2</source>
+        <translation>%1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>It cannot be read: %1</source>
+        <translation>L’image ne peut pas être lue : %1</translation>
+    </message>
+    <message>
+        <source>  It carries nothing identifying.</source>
+        <translation>  Ne contient rien d’identifiant.</translation>
+    </message>
+    <message>
+        <source>  It carries: %1</source>
+        <translation>  Contient : %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>1 image would be cleaned; nothing was written.</source>
+        <translation>1 image serait nettoyée ; rien n’a été écrit.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 images would be cleaned; nothing was written.</source>
+        <translation>
+            <numerusform>%1 image serait nettoyée ; rien n’a été écrit.</numerusform>
+            <numerusform>%1 images seraient nettoyées ; rien n’a été écrit.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

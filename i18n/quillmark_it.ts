@@ -35,10 +35,6 @@
         <translation>Un prefisso o suffisso deve far parte di un nome di file: non può essere vuoto né contenere «/».</translation>
     </message>
     <message>
-        <source>The temporary folder %1 cannot hold ExifTool&apos;s argument file; set TEMP or TMPDIR to another folder.</source>
-        <translation>La cartella temporanea %1 non può contenere il file di argomenti di ExifTool; imposta TEMP o TMPDIR su un’altra cartella.</translation>
-    </message>
-    <message>
         <source>Cleaning images...</source>
         <translation>Pulizia delle immagini...</translation>
     </message>
@@ -283,6 +279,14 @@
     <message>
         <source>cannot keep the file&apos;s permissions</source>
         <translation>impossibile mantenere i permessi del file</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot hold ExifTool&apos;s argument file; set TMPDIR or TEMP to another folder.</source>
+        <translation>La cartella temporanea %1 non può contenere il file di argomenti di ExifTool; imposta TMPDIR o TEMP su un’altra cartella.</translation>
+    </message>
+    <message>
+        <source>in %1 second (%2 sec avg)</source>
+        <translation>in %1 secondo (media %2 s)</translation>
     </message>
 </context>
 <context>
@@ -678,6 +682,73 @@
     <message>
         <source>%1 crashed or was killed.</source>
         <translation>%1 si è bloccato o è stato terminato forzatamente.</translation>
+    </message>
+</context>
+<context>
+    <name>ContainerScan</name>
+    <message>
+        <source>the image data has no end marker</source>
+        <translation>i dati dell’immagine non hanno un marcatore di fine</translation>
+    </message>
+    <message>
+        <source>the file ends before the end-of-image marker</source>
+        <translation>il file termina prima del marcatore di fine immagine</translation>
+    </message>
+    <message>
+        <source>a segment does not start with a marker</source>
+        <translation>un segmento non inizia con un marcatore</translation>
+    </message>
+    <message>
+        <source>the file ends inside a segment</source>
+        <translation>il file termina all’interno di un segmento</translation>
+    </message>
+    <message>
+        <source>a segment runs past the end of the file</source>
+        <translation>un segmento va oltre la fine del file</translation>
+    </message>
+    <message>
+        <source>the file ends before the IEND chunk</source>
+        <translation>il file termina prima del chunk IEND</translation>
+    </message>
+    <message>
+        <source>the %1 chunk runs past the end of the file</source>
+        <translation>il chunk %1 va oltre la fine del file</translation>
+    </message>
+    <message>
+        <source>the file is shorter than its RIFF header says</source>
+        <translation>il file è più corto di quanto indica la sua intestazione RIFF</translation>
+    </message>
+    <message>
+        <source>a chunk header runs past the end of the file</source>
+        <translation>l’intestazione di un chunk va oltre la fine del file</translation>
+    </message>
+    <message>
+        <source>the file ends inside the header</source>
+        <translation>il file termina all’interno dell’intestazione</translation>
+    </message>
+    <message>
+        <source>the file ends before the GIF trailer</source>
+        <translation>il file termina prima del terminatore del GIF</translation>
+    </message>
+    <message>
+        <source>the file ends inside an image descriptor</source>
+        <translation>il file termina all’interno di un descrittore di immagine</translation>
+    </message>
+    <message>
+        <source>the file ends inside an extension</source>
+        <translation>il file termina all’interno di un’estensione</translation>
+    </message>
+    <message>
+        <source>an unknown block type</source>
+        <translation>un tipo di blocco sconosciuto</translation>
+    </message>
+    <message>
+        <source>a block runs past the end of the file</source>
+        <translation>un blocco va oltre la fine del file</translation>
+    </message>
+    <message>
+        <source>the output cannot be read</source>
+        <translation>impossibile leggere il risultato</translation>
     </message>
 </context>
 <context>
@@ -2344,6 +2415,73 @@ interrotto da SIGINT, SIGTERM o SIGHUP: 130, 143 o 129 (un secondo SIGINT interr
     <message>
         <source>quillmark-cli: %1: not a supported image; skipped</source>
         <translation>quillmark-cli: %1: non è un’immagine supportata; saltato</translation>
+    </message>
+    <message>
+        <source>No images to clean in %1.</source>
+        <translation>Nessuna immagine da ripulire in %1.</translation>
+    </message>
+    <message>
+        <source>PATH...</source>
+        <translation>PERCORSO...</translation>
+    </message>
+    <message>
+        <source>Print only the summary (nothing with --report -); errors that end the run are still printed.</source>
+        <translation>Mostra solo il riepilogo (niente con --report -); gli errori che terminano l’esecuzione vengono comunque mostrati.</translation>
+    </message>
+    <message>
+        <source>Say what would be cleaned, where each output would go and what each image carries now; write nothing.</source>
+        <translation>Indica cosa verrebbe ripulito, dove andrebbe ogni risultato e cosa contiene ora ogni immagine; non scrivere nulla.</translation>
+    </message>
+    <message>
+        <source>List the identifying metadata each file carries, as the metadata viewer does; change nothing.</source>
+        <translation>Elenca i metadati identificativi contenuti in ogni file, come fa il visualizzatore metadati; non modificare nulla.</translation>
+    </message>
+    <message>
+        <source>--dry-run and --show cannot be used together</source>
+        <translation>--dry-run e --show non possono essere usati insieme</translation>
+    </message>
+    <message>
+        <source>quillmark-cli: %1: cannot be read: %2</source>
+        <translation>quillmark-cli: %1: impossibile leggere il file: %2</translation>
+    </message>
+    <message>
+        <source>  %1: %2 = %3</source>
+        <translation>  %1: %2 = %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2</source>
+        <translation>%1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>It cannot be read: %1</source>
+        <translation>Impossibile leggere l’immagine: %1</translation>
+    </message>
+    <message>
+        <source>  It carries nothing identifying.</source>
+        <translation>  Non contiene nulla di identificativo.</translation>
+    </message>
+    <message>
+        <source>  It carries: %1</source>
+        <translation>  Contiene: %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>1 image would be cleaned; nothing was written.</source>
+        <translation>Verrebbe ripulita 1 immagine; non è stato scritto nulla.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 images would be cleaned; nothing was written.</source>
+        <translation>
+            <numerusform>Verrebbe ripulita %1 immagine; non è stato scritto nulla.</numerusform>
+            <numerusform>Verrebbero ripulite %1 immagini; non è stato scritto nulla.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -35,10 +35,6 @@
         <translation>接頭辞または接尾辞はファイル名の一部でなければなりません: 空にしたり &apos;/&apos; を含めたりすることはできません。</translation>
     </message>
     <message>
-        <source>The temporary folder %1 cannot hold ExifTool&apos;s argument file; set TEMP or TMPDIR to another folder.</source>
-        <translation>一時フォルダー %1 に ExifTool の引数ファイルを置けません。TEMP または TMPDIR に別のフォルダーを設定してください。</translation>
-    </message>
-    <message>
         <source>Cleaning images...</source>
         <translation>画像をクリーンアップしています...</translation>
     </message>
@@ -273,6 +269,14 @@
     <message>
         <source>cannot keep the file&apos;s permissions</source>
         <translation>ファイルのアクセス権を保持できません</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot hold ExifTool&apos;s argument file; set TMPDIR or TEMP to another folder.</source>
+        <translation>一時フォルダー %1 に ExifTool の引数ファイルを置けません。TMPDIR または TEMP に別のフォルダーを設定してください。</translation>
+    </message>
+    <message>
+        <source>in %1 second (%2 sec avg)</source>
+        <translation>所要時間 %1 秒 (平均 %2 秒)</translation>
     </message>
 </context>
 <context>
@@ -665,6 +669,73 @@
     <message>
         <source>%1 crashed or was killed.</source>
         <translation>%1 がクラッシュしたか強制終了されました。</translation>
+    </message>
+</context>
+<context>
+    <name>ContainerScan</name>
+    <message>
+        <source>the image data has no end marker</source>
+        <translation>画像データに終了マーカーがありません</translation>
+    </message>
+    <message>
+        <source>the file ends before the end-of-image marker</source>
+        <translation>画像終了マーカーの前でファイルが終わっています</translation>
+    </message>
+    <message>
+        <source>a segment does not start with a marker</source>
+        <translation>マーカーで始まっていないセグメントがあります</translation>
+    </message>
+    <message>
+        <source>the file ends inside a segment</source>
+        <translation>セグメントの途中でファイルが終わっています</translation>
+    </message>
+    <message>
+        <source>a segment runs past the end of the file</source>
+        <translation>ファイルの末尾を越えるセグメントがあります</translation>
+    </message>
+    <message>
+        <source>the file ends before the IEND chunk</source>
+        <translation>IEND チャンクの前でファイルが終わっています</translation>
+    </message>
+    <message>
+        <source>the %1 chunk runs past the end of the file</source>
+        <translation>%1 チャンクがファイルの末尾を越えています</translation>
+    </message>
+    <message>
+        <source>the file is shorter than its RIFF header says</source>
+        <translation>ファイルが RIFF ヘッダーに示された長さより短くなっています</translation>
+    </message>
+    <message>
+        <source>a chunk header runs past the end of the file</source>
+        <translation>ファイルの末尾を越えるチャンクヘッダーがあります</translation>
+    </message>
+    <message>
+        <source>the file ends inside the header</source>
+        <translation>ヘッダーの途中でファイルが終わっています</translation>
+    </message>
+    <message>
+        <source>the file ends before the GIF trailer</source>
+        <translation>GIF トレーラーの前でファイルが終わっています</translation>
+    </message>
+    <message>
+        <source>the file ends inside an image descriptor</source>
+        <translation>イメージ記述子の途中でファイルが終わっています</translation>
+    </message>
+    <message>
+        <source>the file ends inside an extension</source>
+        <translation>拡張ブロックの途中でファイルが終わっています</translation>
+    </message>
+    <message>
+        <source>an unknown block type</source>
+        <translation>不明な種類のブロックがあります</translation>
+    </message>
+    <message>
+        <source>a block runs past the end of the file</source>
+        <translation>ファイルの末尾を越えるブロックがあります</translation>
+    </message>
+    <message>
+        <source>the output cannot be read</source>
+        <translation>出力を読み込めません</translation>
     </message>
 </context>
 <context>
@@ -2299,6 +2370,72 @@ SIGINT、SIGTERM、SIGHUP で中止: 130、143、129 (2 回目の SIGINT です�
     <message>
         <source>quillmark-cli: %1: not a supported image; skipped</source>
         <translation>quillmark-cli: %1: サポートされている画像ではありません。スキップしました</translation>
+    </message>
+    <message>
+        <source>No images to clean in %1.</source>
+        <translation>%1 にクリーンアップする画像がありません。</translation>
+    </message>
+    <message>
+        <source>PATH...</source>
+        <translation>パス...</translation>
+    </message>
+    <message>
+        <source>Print only the summary (nothing with --report -); errors that end the run are still printed.</source>
+        <translation>概要のみを出力します (--report - の場合は何も出力しません)。実行を終了させるエラーは引き続き出力されます。</translation>
+    </message>
+    <message>
+        <source>Say what would be cleaned, where each output would go and what each image carries now; write nothing.</source>
+        <translation>クリーンアップされる画像、それぞれの出力先、各画像に現在含まれているものを表示します。何も書き込みません。</translation>
+    </message>
+    <message>
+        <source>List the identifying metadata each file carries, as the metadata viewer does; change nothing.</source>
+        <translation>メタデータビューアーと同様に、各ファイルに含まれる個人を特定できるメタデータを一覧表示します。何も変更しません。</translation>
+    </message>
+    <message>
+        <source>--dry-run and --show cannot be used together</source>
+        <translation>--dry-run と --show は同時に指定できません</translation>
+    </message>
+    <message>
+        <source>quillmark-cli: %1: cannot be read: %2</source>
+        <translation>quillmark-cli: %1: 読み込めません: %2</translation>
+    </message>
+    <message>
+        <source>  %1: %2 = %3</source>
+        <translation>  %1: %2 = %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2</source>
+        <translation>%1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>It cannot be read: %1</source>
+        <translation>読み込めません: %1</translation>
+    </message>
+    <message>
+        <source>  It carries nothing identifying.</source>
+        <translation>  個人を特定できるものは含まれていません。</translation>
+    </message>
+    <message>
+        <source>  It carries: %1</source>
+        <translation>  含まれているもの: %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>1 image would be cleaned; nothing was written.</source>
+        <translation>1 枚の画像がクリーンアップされる予定です。何も書き込んでいません。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 images would be cleaned; nothing was written.</source>
+        <translation>
+            <numerusform>%1 枚の画像がクリーンアップされる予定です。何も書き込んでいません。</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -35,10 +35,6 @@
         <translation>Een voorvoegsel of achtervoegsel moet deel van een bestandsnaam zijn: het mag niet leeg zijn en geen ‘/’ bevatten.</translation>
     </message>
     <message>
-        <source>The temporary folder %1 cannot hold ExifTool&apos;s argument file; set TEMP or TMPDIR to another folder.</source>
-        <translation>De tijdelijke map %1 kan het argumentenbestand van ExifTool niet bevatten; stel TEMP of TMPDIR in op een andere map.</translation>
-    </message>
-    <message>
         <source>Cleaning images...</source>
         <translation>Afbeeldingen opschonen...</translation>
     </message>
@@ -283,6 +279,14 @@
     <message>
         <source>cannot keep the file&apos;s permissions</source>
         <translation>kan de rechten van het bestand niet behouden</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot hold ExifTool&apos;s argument file; set TMPDIR or TEMP to another folder.</source>
+        <translation>De tijdelijke map %1 kan het argumentenbestand van ExifTool niet bevatten; stel TMPDIR of TEMP in op een andere map.</translation>
+    </message>
+    <message>
+        <source>in %1 second (%2 sec avg)</source>
+        <translation>in %1 seconde (gem. %2 s)</translation>
     </message>
 </context>
 <context>
@@ -678,6 +682,73 @@
     <message>
         <source>%1 crashed or was killed.</source>
         <translation>%1 is gecrasht of geforceerd beëindigd.</translation>
+    </message>
+</context>
+<context>
+    <name>ContainerScan</name>
+    <message>
+        <source>the image data has no end marker</source>
+        <translation>de beeldgegevens hebben geen eindmarkering</translation>
+    </message>
+    <message>
+        <source>the file ends before the end-of-image marker</source>
+        <translation>het bestand eindigt vóór de markering voor het einde van de afbeelding</translation>
+    </message>
+    <message>
+        <source>a segment does not start with a marker</source>
+        <translation>een segment begint niet met een markering</translation>
+    </message>
+    <message>
+        <source>the file ends inside a segment</source>
+        <translation>het bestand eindigt midden in een segment</translation>
+    </message>
+    <message>
+        <source>a segment runs past the end of the file</source>
+        <translation>een segment reikt voorbij het einde van het bestand</translation>
+    </message>
+    <message>
+        <source>the file ends before the IEND chunk</source>
+        <translation>het bestand eindigt vóór de IEND-chunk</translation>
+    </message>
+    <message>
+        <source>the %1 chunk runs past the end of the file</source>
+        <translation>de %1-chunk reikt voorbij het einde van het bestand</translation>
+    </message>
+    <message>
+        <source>the file is shorter than its RIFF header says</source>
+        <translation>het bestand is korter dan de RIFF-header aangeeft</translation>
+    </message>
+    <message>
+        <source>a chunk header runs past the end of the file</source>
+        <translation>een chunkheader reikt voorbij het einde van het bestand</translation>
+    </message>
+    <message>
+        <source>the file ends inside the header</source>
+        <translation>het bestand eindigt midden in de header</translation>
+    </message>
+    <message>
+        <source>the file ends before the GIF trailer</source>
+        <translation>het bestand eindigt vóór de GIF-trailer</translation>
+    </message>
+    <message>
+        <source>the file ends inside an image descriptor</source>
+        <translation>het bestand eindigt midden in een afbeeldingsdescriptor</translation>
+    </message>
+    <message>
+        <source>the file ends inside an extension</source>
+        <translation>het bestand eindigt midden in een extensie</translation>
+    </message>
+    <message>
+        <source>an unknown block type</source>
+        <translation>een onbekend bloktype</translation>
+    </message>
+    <message>
+        <source>a block runs past the end of the file</source>
+        <translation>een blok reikt voorbij het einde van het bestand</translation>
+    </message>
+    <message>
+        <source>the output cannot be read</source>
+        <translation>de uitvoer kan niet worden gelezen</translation>
     </message>
 </context>
 <context>
@@ -2344,6 +2415,73 @@ gestopt door SIGINT, SIGTERM of SIGHUP: 130, 143 of 129 (een tweede SIGINT stopt
     <message>
         <source>quillmark-cli: %1: not a supported image; skipped</source>
         <translation>quillmark-cli: %1: geen ondersteunde afbeelding; overgeslagen</translation>
+    </message>
+    <message>
+        <source>No images to clean in %1.</source>
+        <translation>Geen afbeeldingen om op te schonen in %1.</translation>
+    </message>
+    <message>
+        <source>PATH...</source>
+        <translation>PAD...</translation>
+    </message>
+    <message>
+        <source>Print only the summary (nothing with --report -); errors that end the run are still printed.</source>
+        <translation>Alleen de samenvatting tonen (niets met --report -); fouten die de verwerking beëindigen, worden nog steeds getoond.</translation>
+    </message>
+    <message>
+        <source>Say what would be cleaned, where each output would go and what each image carries now; write nothing.</source>
+        <translation>Melden wat zou worden opgeschoond, waar elke uitvoer terecht zou komen en wat elke afbeelding nu bevat; niets schrijven.</translation>
+    </message>
+    <message>
+        <source>List the identifying metadata each file carries, as the metadata viewer does; change nothing.</source>
+        <translation>De identificerende metadata van elk bestand tonen, zoals de metadataweergave dat doet; niets wijzigen.</translation>
+    </message>
+    <message>
+        <source>--dry-run and --show cannot be used together</source>
+        <translation>--dry-run en --show kunnen niet samen worden gebruikt</translation>
+    </message>
+    <message>
+        <source>quillmark-cli: %1: cannot be read: %2</source>
+        <translation>quillmark-cli: %1: kan niet worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>  %1: %2 = %3</source>
+        <translation>  %1: %2 = %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2</source>
+        <translation>%1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>It cannot be read: %1</source>
+        <translation>De afbeelding kan niet worden gelezen: %1</translation>
+    </message>
+    <message>
+        <source>  It carries nothing identifying.</source>
+        <translation>  Bevat niets identificerends.</translation>
+    </message>
+    <message>
+        <source>  It carries: %1</source>
+        <translation>  Bevat: %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>1 image would be cleaned; nothing was written.</source>
+        <translation>1 afbeelding zou worden opgeschoond; er is niets geschreven.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 images would be cleaned; nothing was written.</source>
+        <translation>
+            <numerusform>%1 afbeelding zou worden opgeschoond; er is niets geschreven.</numerusform>
+            <numerusform>%1 afbeeldingen zouden worden opgeschoond; er is niets geschreven.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

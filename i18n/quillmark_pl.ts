@@ -35,10 +35,6 @@
         <translation>Przedrostek lub przyrostek musi być częścią nazwy pliku: nie może być pusty ani zawierać „/”.</translation>
     </message>
     <message>
-        <source>The temporary folder %1 cannot hold ExifTool&apos;s argument file; set TEMP or TMPDIR to another folder.</source>
-        <translation>Katalog tymczasowy %1 nie może pomieścić pliku argumentów programu ExifTool; należy ustawić TEMP lub TMPDIR na inny katalog.</translation>
-    </message>
-    <message>
         <source>Cleaning images...</source>
         <translation>Czyszczenie obrazów...</translation>
     </message>
@@ -293,6 +289,14 @@
     <message>
         <source>cannot keep the file&apos;s permissions</source>
         <translation>nie można zachować uprawnień pliku</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot hold ExifTool&apos;s argument file; set TMPDIR or TEMP to another folder.</source>
+        <translation>Katalog tymczasowy %1 nie może pomieścić pliku argumentów programu ExifTool; należy ustawić TMPDIR lub TEMP na inny katalog.</translation>
+    </message>
+    <message>
+        <source>in %1 second (%2 sec avg)</source>
+        <translation>w %1 sekundę (średnio %2 s)</translation>
     </message>
 </context>
 <context>
@@ -691,6 +695,73 @@
     <message>
         <source>%1 crashed or was killed.</source>
         <translation>Proces %1 uległ awarii lub został zabity.</translation>
+    </message>
+</context>
+<context>
+    <name>ContainerScan</name>
+    <message>
+        <source>the image data has no end marker</source>
+        <translation>dane obrazu nie mają znacznika końca</translation>
+    </message>
+    <message>
+        <source>the file ends before the end-of-image marker</source>
+        <translation>plik kończy się przed znacznikiem końca obrazu</translation>
+    </message>
+    <message>
+        <source>a segment does not start with a marker</source>
+        <translation>segment nie zaczyna się od znacznika</translation>
+    </message>
+    <message>
+        <source>the file ends inside a segment</source>
+        <translation>plik kończy się wewnątrz segmentu</translation>
+    </message>
+    <message>
+        <source>a segment runs past the end of the file</source>
+        <translation>segment wykracza poza koniec pliku</translation>
+    </message>
+    <message>
+        <source>the file ends before the IEND chunk</source>
+        <translation>plik kończy się przed fragmentem IEND</translation>
+    </message>
+    <message>
+        <source>the %1 chunk runs past the end of the file</source>
+        <translation>fragment %1 wykracza poza koniec pliku</translation>
+    </message>
+    <message>
+        <source>the file is shorter than its RIFF header says</source>
+        <translation>plik jest krótszy, niż podaje jego nagłówek RIFF</translation>
+    </message>
+    <message>
+        <source>a chunk header runs past the end of the file</source>
+        <translation>nagłówek fragmentu wykracza poza koniec pliku</translation>
+    </message>
+    <message>
+        <source>the file ends inside the header</source>
+        <translation>plik kończy się wewnątrz nagłówka</translation>
+    </message>
+    <message>
+        <source>the file ends before the GIF trailer</source>
+        <translation>plik kończy się przed znacznikiem końca GIF</translation>
+    </message>
+    <message>
+        <source>the file ends inside an image descriptor</source>
+        <translation>plik kończy się wewnątrz deskryptora obrazu</translation>
+    </message>
+    <message>
+        <source>the file ends inside an extension</source>
+        <translation>plik kończy się wewnątrz bloku rozszerzenia</translation>
+    </message>
+    <message>
+        <source>an unknown block type</source>
+        <translation>nieznany typ bloku</translation>
+    </message>
+    <message>
+        <source>a block runs past the end of the file</source>
+        <translation>blok wykracza poza koniec pliku</translation>
+    </message>
+    <message>
+        <source>the output cannot be read</source>
+        <translation>nie można odczytać wyniku</translation>
     </message>
 </context>
 <context>
@@ -2389,6 +2460,74 @@ zatrzymanie przez SIGINT, SIGTERM lub SIGHUP: 130, 143 lub 129 (drugi SIGINT zat
     <message>
         <source>quillmark-cli: %1: not a supported image; skipped</source>
         <translation>quillmark-cli: %1: nieobsługiwany obraz; pominięto</translation>
+    </message>
+    <message>
+        <source>No images to clean in %1.</source>
+        <translation>Brak obrazów do wyczyszczenia w %1.</translation>
+    </message>
+    <message>
+        <source>PATH...</source>
+        <translation>ŚCIEŻKA...</translation>
+    </message>
+    <message>
+        <source>Print only the summary (nothing with --report -); errors that end the run are still printed.</source>
+        <translation>Wypisuje tylko podsumowanie (nic przy --report -); błędy kończące przebieg są nadal wypisywane.</translation>
+    </message>
+    <message>
+        <source>Say what would be cleaned, where each output would go and what each image carries now; write nothing.</source>
+        <translation>Pokazuje, co zostałoby wyczyszczone, dokąd trafiłby każdy wynik i co każdy obraz zawiera teraz; niczego nie zapisuje.</translation>
+    </message>
+    <message>
+        <source>List the identifying metadata each file carries, as the metadata viewer does; change nothing.</source>
+        <translation>Wyświetla metadane identyfikujące zawarte w każdym pliku, tak jak Przeglądarka metadanych; niczego nie zmienia.</translation>
+    </message>
+    <message>
+        <source>--dry-run and --show cannot be used together</source>
+        <translation>--dry-run i --show nie mogą być używane razem</translation>
+    </message>
+    <message>
+        <source>quillmark-cli: %1: cannot be read: %2</source>
+        <translation>quillmark-cli: %1: nie można odczytać: %2</translation>
+    </message>
+    <message>
+        <source>  %1: %2 = %3</source>
+        <translation>  %1: %2 = %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2</source>
+        <translation>%1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>It cannot be read: %1</source>
+        <translation>Nie można go odczytać: %1</translation>
+    </message>
+    <message>
+        <source>  It carries nothing identifying.</source>
+        <translation>  Nie zawiera niczego identyfikującego.</translation>
+    </message>
+    <message>
+        <source>  It carries: %1</source>
+        <translation>  Zawiera: %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>1 image would be cleaned; nothing was written.</source>
+        <translation>1 obraz zostałby wyczyszczony; niczego nie zapisano.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 images would be cleaned; nothing was written.</source>
+        <translation>
+            <numerusform>%1 obraz zostałby wyczyszczony; niczego nie zapisano.</numerusform>
+            <numerusform>%1 obrazy zostałyby wyczyszczone; niczego nie zapisano.</numerusform>
+            <numerusform>%1 obrazów zostałoby wyczyszczonych; niczego nie zapisano.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -35,10 +35,6 @@
         <translation>Um prefixo ou sufixo deve fazer parte de um nome de arquivo: não pode estar vazio nem conter “/”.</translation>
     </message>
     <message>
-        <source>The temporary folder %1 cannot hold ExifTool&apos;s argument file; set TEMP or TMPDIR to another folder.</source>
-        <translation>A pasta temporária %1 não comporta o arquivo de argumentos do ExifTool; defina TEMP ou TMPDIR com outra pasta.</translation>
-    </message>
-    <message>
         <source>Cleaning images...</source>
         <translation>Limpando as imagens...</translation>
     </message>
@@ -283,6 +279,14 @@
     <message>
         <source>cannot keep the file&apos;s permissions</source>
         <translation>não é possível manter as permissões do arquivo</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot hold ExifTool&apos;s argument file; set TMPDIR or TEMP to another folder.</source>
+        <translation>A pasta temporária %1 não comporta o arquivo de argumentos do ExifTool; defina TMPDIR ou TEMP com outra pasta.</translation>
+    </message>
+    <message>
+        <source>in %1 second (%2 sec avg)</source>
+        <translation>em %1 segundo (média de %2 s)</translation>
     </message>
 </context>
 <context>
@@ -678,6 +682,73 @@
     <message>
         <source>%1 crashed or was killed.</source>
         <translation>%1 travou ou foi encerrado à força.</translation>
+    </message>
+</context>
+<context>
+    <name>ContainerScan</name>
+    <message>
+        <source>the image data has no end marker</source>
+        <translation>os dados da imagem não têm marcador de fim</translation>
+    </message>
+    <message>
+        <source>the file ends before the end-of-image marker</source>
+        <translation>o arquivo termina antes do marcador de fim da imagem</translation>
+    </message>
+    <message>
+        <source>a segment does not start with a marker</source>
+        <translation>um segmento não começa com um marcador</translation>
+    </message>
+    <message>
+        <source>the file ends inside a segment</source>
+        <translation>o arquivo termina no meio de um segmento</translation>
+    </message>
+    <message>
+        <source>a segment runs past the end of the file</source>
+        <translation>um segmento ultrapassa o fim do arquivo</translation>
+    </message>
+    <message>
+        <source>the file ends before the IEND chunk</source>
+        <translation>o arquivo termina antes do chunk IEND</translation>
+    </message>
+    <message>
+        <source>the %1 chunk runs past the end of the file</source>
+        <translation>o chunk %1 ultrapassa o fim do arquivo</translation>
+    </message>
+    <message>
+        <source>the file is shorter than its RIFF header says</source>
+        <translation>o arquivo é mais curto do que indica o seu cabeçalho RIFF</translation>
+    </message>
+    <message>
+        <source>a chunk header runs past the end of the file</source>
+        <translation>um cabeçalho de chunk ultrapassa o fim do arquivo</translation>
+    </message>
+    <message>
+        <source>the file ends inside the header</source>
+        <translation>o arquivo termina no meio do cabeçalho</translation>
+    </message>
+    <message>
+        <source>the file ends before the GIF trailer</source>
+        <translation>o arquivo termina antes do terminador do GIF</translation>
+    </message>
+    <message>
+        <source>the file ends inside an image descriptor</source>
+        <translation>o arquivo termina no meio de um descritor de imagem</translation>
+    </message>
+    <message>
+        <source>the file ends inside an extension</source>
+        <translation>o arquivo termina no meio de uma extensão</translation>
+    </message>
+    <message>
+        <source>an unknown block type</source>
+        <translation>um tipo de bloco desconhecido</translation>
+    </message>
+    <message>
+        <source>a block runs past the end of the file</source>
+        <translation>um bloco ultrapassa o fim do arquivo</translation>
+    </message>
+    <message>
+        <source>the output cannot be read</source>
+        <translation>não é possível ler o resultado</translation>
     </message>
 </context>
 <context>
@@ -2344,6 +2415,73 @@ interrompido por SIGINT, SIGTERM ou SIGHUP: 130, 143 ou 129 (um segundo SIGINT i
     <message>
         <source>quillmark-cli: %1: not a supported image; skipped</source>
         <translation>quillmark-cli: %1: não é uma imagem compatível; ignorado</translation>
+    </message>
+    <message>
+        <source>No images to clean in %1.</source>
+        <translation>Nenhuma imagem a limpar em %1.</translation>
+    </message>
+    <message>
+        <source>PATH...</source>
+        <translation>CAMINHO...</translation>
+    </message>
+    <message>
+        <source>Print only the summary (nothing with --report -); errors that end the run are still printed.</source>
+        <translation>Mostrar apenas o resumo (nada com --report -); os erros que encerram a execução continuam sendo mostrados.</translation>
+    </message>
+    <message>
+        <source>Say what would be cleaned, where each output would go and what each image carries now; write nothing.</source>
+        <translation>Informar o que seria limpo, para onde iria cada resultado e o que cada imagem contém agora; não gravar nada.</translation>
+    </message>
+    <message>
+        <source>List the identifying metadata each file carries, as the metadata viewer does; change nothing.</source>
+        <translation>Listar os metadados identificadores que cada arquivo contém, como faz o visualizador de metadados; não alterar nada.</translation>
+    </message>
+    <message>
+        <source>--dry-run and --show cannot be used together</source>
+        <translation>--dry-run e --show não podem ser usados juntos</translation>
+    </message>
+    <message>
+        <source>quillmark-cli: %1: cannot be read: %2</source>
+        <translation>quillmark-cli: %1: não é possível ler o arquivo: %2</translation>
+    </message>
+    <message>
+        <source>  %1: %2 = %3</source>
+        <translation>  %1: %2 = %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2</source>
+        <translation>%1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>It cannot be read: %1</source>
+        <translation>Não é possível ler a imagem: %1</translation>
+    </message>
+    <message>
+        <source>  It carries nothing identifying.</source>
+        <translation>  Não contém nada que identifique.</translation>
+    </message>
+    <message>
+        <source>  It carries: %1</source>
+        <translation>  Contém: %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>1 image would be cleaned; nothing was written.</source>
+        <translation>1 imagem seria limpa; nada foi gravado.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 images would be cleaned; nothing was written.</source>
+        <translation>
+            <numerusform>%1 imagem seria limpa; nada foi gravado.</numerusform>
+            <numerusform>%1 imagens seriam limpas; nada foi gravado.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -35,10 +35,6 @@
         <translation>Префикс или суффикс должен быть частью имени файла: он не может быть пустым или содержать «/».</translation>
     </message>
     <message>
-        <source>The temporary folder %1 cannot hold ExifTool&apos;s argument file; set TEMP or TMPDIR to another folder.</source>
-        <translation>Во временной папке %1 невозможно сохранить файл аргументов ExifTool; укажите другую папку в TEMP или TMPDIR.</translation>
-    </message>
-    <message>
         <source>Cleaning images...</source>
         <translation>Очистка изображений...</translation>
     </message>
@@ -293,6 +289,14 @@
     <message>
         <source>cannot keep the file&apos;s permissions</source>
         <translation>не удаётся сохранить права доступа файла</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot hold ExifTool&apos;s argument file; set TMPDIR or TEMP to another folder.</source>
+        <translation>Во временной папке %1 невозможно сохранить файл аргументов ExifTool; укажите другую папку в TMPDIR или TEMP.</translation>
+    </message>
+    <message>
+        <source>in %1 second (%2 sec avg)</source>
+        <translation>за %1 секунду (в среднем %2 с)</translation>
     </message>
 </context>
 <context>
@@ -691,6 +695,73 @@
     <message>
         <source>%1 crashed or was killed.</source>
         <translation>%1 аварийно завершился или был принудительно остановлен.</translation>
+    </message>
+</context>
+<context>
+    <name>ContainerScan</name>
+    <message>
+        <source>the image data has no end marker</source>
+        <translation>у данных изображения нет маркера конца</translation>
+    </message>
+    <message>
+        <source>the file ends before the end-of-image marker</source>
+        <translation>файл обрывается до маркера конца изображения</translation>
+    </message>
+    <message>
+        <source>a segment does not start with a marker</source>
+        <translation>сегмент не начинается с маркера</translation>
+    </message>
+    <message>
+        <source>the file ends inside a segment</source>
+        <translation>файл обрывается внутри сегмента</translation>
+    </message>
+    <message>
+        <source>a segment runs past the end of the file</source>
+        <translation>сегмент выходит за конец файла</translation>
+    </message>
+    <message>
+        <source>the file ends before the IEND chunk</source>
+        <translation>файл обрывается до фрагмента IEND</translation>
+    </message>
+    <message>
+        <source>the %1 chunk runs past the end of the file</source>
+        <translation>фрагмент %1 выходит за конец файла</translation>
+    </message>
+    <message>
+        <source>the file is shorter than its RIFF header says</source>
+        <translation>файл короче, чем указано в его заголовке RIFF</translation>
+    </message>
+    <message>
+        <source>a chunk header runs past the end of the file</source>
+        <translation>заголовок фрагмента выходит за конец файла</translation>
+    </message>
+    <message>
+        <source>the file ends inside the header</source>
+        <translation>файл обрывается внутри заголовка</translation>
+    </message>
+    <message>
+        <source>the file ends before the GIF trailer</source>
+        <translation>файл обрывается до завершающего блока GIF</translation>
+    </message>
+    <message>
+        <source>the file ends inside an image descriptor</source>
+        <translation>файл обрывается внутри дескриптора изображения</translation>
+    </message>
+    <message>
+        <source>the file ends inside an extension</source>
+        <translation>файл обрывается внутри блока расширения</translation>
+    </message>
+    <message>
+        <source>an unknown block type</source>
+        <translation>неизвестный тип блока</translation>
+    </message>
+    <message>
+        <source>a block runs past the end of the file</source>
+        <translation>блок выходит за конец файла</translation>
+    </message>
+    <message>
+        <source>the output cannot be read</source>
+        <translation>не удаётся прочитать выходной файл</translation>
     </message>
 </context>
 <context>
@@ -2389,6 +2460,74 @@ stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at 
     <message>
         <source>quillmark-cli: %1: not a supported image; skipped</source>
         <translation>quillmark-cli: %1: неподдерживаемое изображение; пропущено</translation>
+    </message>
+    <message>
+        <source>No images to clean in %1.</source>
+        <translation>В %1 нет изображений для очистки.</translation>
+    </message>
+    <message>
+        <source>PATH...</source>
+        <translation>ПУТЬ...</translation>
+    </message>
+    <message>
+        <source>Print only the summary (nothing with --report -); errors that end the run are still printed.</source>
+        <translation>Выводить только сводку (ничего при --report -); ошибки, прерывающие обработку, по-прежнему выводятся.</translation>
+    </message>
+    <message>
+        <source>Say what would be cleaned, where each output would go and what each image carries now; write nothing.</source>
+        <translation>Сообщить, что будет очищено, куда будет записан каждый выходной файл и что сейчас содержит каждое изображение; ничего не записывать.</translation>
+    </message>
+    <message>
+        <source>List the identifying metadata each file carries, as the metadata viewer does; change nothing.</source>
+        <translation>Перечислить идентифицирующие метаданные каждого файла, как в окне «Просмотр метаданных»; ничего не изменять.</translation>
+    </message>
+    <message>
+        <source>--dry-run and --show cannot be used together</source>
+        <translation>--dry-run и --show нельзя использовать вместе</translation>
+    </message>
+    <message>
+        <source>quillmark-cli: %1: cannot be read: %2</source>
+        <translation>quillmark-cli: %1: не удаётся прочитать: %2</translation>
+    </message>
+    <message>
+        <source>  %1: %2 = %3</source>
+        <translation>  %1: %2 = %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2</source>
+        <translation>%1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>It cannot be read: %1</source>
+        <translation>Не удаётся прочитать: %1</translation>
+    </message>
+    <message>
+        <source>  It carries nothing identifying.</source>
+        <translation>  Не содержит ничего, что позволяет установить личность.</translation>
+    </message>
+    <message>
+        <source>  It carries: %1</source>
+        <translation>  Содержит: %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>1 image would be cleaned; nothing was written.</source>
+        <translation>1 изображение было бы очищено; ничего не записано.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 images would be cleaned; nothing was written.</source>
+        <translation>
+            <numerusform>%1 изображение было бы очищено; ничего не записано.</numerusform>
+            <numerusform>%1 изображения были бы очищены; ничего не записано.</numerusform>
+            <numerusform>%1 изображений было бы очищено; ничего не записано.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -35,10 +35,6 @@
         <translation>Префікс або суфікс має бути частиною назви файлу: він не може бути порожнім або містити «/».</translation>
     </message>
     <message>
-        <source>The temporary folder %1 cannot hold ExifTool&apos;s argument file; set TEMP or TMPDIR to another folder.</source>
-        <translation>У тимчасовій теці %1 неможливо зберегти файл аргументів ExifTool; вкажіть іншу теку в TEMP або TMPDIR.</translation>
-    </message>
-    <message>
         <source>Cleaning images...</source>
         <translation>Очищення зображень...</translation>
     </message>
@@ -293,6 +289,14 @@
     <message>
         <source>cannot keep the file&apos;s permissions</source>
         <translation>не вдається зберегти права доступу файлу</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot hold ExifTool&apos;s argument file; set TMPDIR or TEMP to another folder.</source>
+        <translation>У тимчасовій теці %1 неможливо зберегти файл аргументів ExifTool; вкажіть іншу теку в TMPDIR або TEMP.</translation>
+    </message>
+    <message>
+        <source>in %1 second (%2 sec avg)</source>
+        <translation>за %1 секунду (у середньому %2 с)</translation>
     </message>
 </context>
 <context>
@@ -691,6 +695,73 @@
     <message>
         <source>%1 crashed or was killed.</source>
         <translation>%1 аварійно завершився або його було примусово зупинено.</translation>
+    </message>
+</context>
+<context>
+    <name>ContainerScan</name>
+    <message>
+        <source>the image data has no end marker</source>
+        <translation>дані зображення не мають маркера кінця</translation>
+    </message>
+    <message>
+        <source>the file ends before the end-of-image marker</source>
+        <translation>файл обривається до маркера кінця зображення</translation>
+    </message>
+    <message>
+        <source>a segment does not start with a marker</source>
+        <translation>сегмент не починається з маркера</translation>
+    </message>
+    <message>
+        <source>the file ends inside a segment</source>
+        <translation>файл обривається всередині сегмента</translation>
+    </message>
+    <message>
+        <source>a segment runs past the end of the file</source>
+        <translation>сегмент виходить за кінець файлу</translation>
+    </message>
+    <message>
+        <source>the file ends before the IEND chunk</source>
+        <translation>файл обривається до фрагмента IEND</translation>
+    </message>
+    <message>
+        <source>the %1 chunk runs past the end of the file</source>
+        <translation>фрагмент %1 виходить за кінець файлу</translation>
+    </message>
+    <message>
+        <source>the file is shorter than its RIFF header says</source>
+        <translation>файл коротший, ніж зазначено в його заголовку RIFF</translation>
+    </message>
+    <message>
+        <source>a chunk header runs past the end of the file</source>
+        <translation>заголовок фрагмента виходить за кінець файлу</translation>
+    </message>
+    <message>
+        <source>the file ends inside the header</source>
+        <translation>файл обривається всередині заголовка</translation>
+    </message>
+    <message>
+        <source>the file ends before the GIF trailer</source>
+        <translation>файл обривається до завершального блоку GIF</translation>
+    </message>
+    <message>
+        <source>the file ends inside an image descriptor</source>
+        <translation>файл обривається всередині дескриптора зображення</translation>
+    </message>
+    <message>
+        <source>the file ends inside an extension</source>
+        <translation>файл обривається всередині блоку розширення</translation>
+    </message>
+    <message>
+        <source>an unknown block type</source>
+        <translation>невідомий тип блоку</translation>
+    </message>
+    <message>
+        <source>a block runs past the end of the file</source>
+        <translation>блок виходить за кінець файлу</translation>
+    </message>
+    <message>
+        <source>the output cannot be read</source>
+        <translation>не вдається прочитати вихідний файл</translation>
     </message>
 </context>
 <context>
@@ -2389,6 +2460,74 @@ stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at 
     <message>
         <source>quillmark-cli: %1: not a supported image; skipped</source>
         <translation>quillmark-cli: %1: непідтримуване зображення; пропущено</translation>
+    </message>
+    <message>
+        <source>No images to clean in %1.</source>
+        <translation>У %1 немає зображень для очищення.</translation>
+    </message>
+    <message>
+        <source>PATH...</source>
+        <translation>ШЛЯХ...</translation>
+    </message>
+    <message>
+        <source>Print only the summary (nothing with --report -); errors that end the run are still printed.</source>
+        <translation>Виводити лише підсумок (нічого з --report -); помилки, що переривають обробку, і далі виводяться.</translation>
+    </message>
+    <message>
+        <source>Say what would be cleaned, where each output would go and what each image carries now; write nothing.</source>
+        <translation>Повідомити, що буде очищено, куди буде записано кожен вихідний файл і що зараз містить кожне зображення; нічого не записувати.</translation>
+    </message>
+    <message>
+        <source>List the identifying metadata each file carries, as the metadata viewer does; change nothing.</source>
+        <translation>Перелічити ідентифікаційні метадані кожного файлу, як це робить «Переглядач метаданих»; нічого не змінювати.</translation>
+    </message>
+    <message>
+        <source>--dry-run and --show cannot be used together</source>
+        <translation>--dry-run і --show не можна використовувати разом</translation>
+    </message>
+    <message>
+        <source>quillmark-cli: %1: cannot be read: %2</source>
+        <translation>quillmark-cli: %1: не вдається прочитати: %2</translation>
+    </message>
+    <message>
+        <source>  %1: %2 = %3</source>
+        <translation>  %1: %2 = %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2</source>
+        <translation>%1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>It cannot be read: %1</source>
+        <translation>Не вдається прочитати: %1</translation>
+    </message>
+    <message>
+        <source>  It carries nothing identifying.</source>
+        <translation>  Не містить нічого, що дає змогу встановити особу.</translation>
+    </message>
+    <message>
+        <source>  It carries: %1</source>
+        <translation>  Містить: %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>1 image would be cleaned; nothing was written.</source>
+        <translation>1 зображення було б очищено; нічого не записано.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 images would be cleaned; nothing was written.</source>
+        <translation>
+            <numerusform>%1 зображення було б очищено; нічого не записано.</numerusform>
+            <numerusform>%1 зображення було б очищено; нічого не записано.</numerusform>
+            <numerusform>%1 зображень було б очищено; нічого не записано.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -35,10 +35,6 @@
         <translation>前缀或后缀必须是文件名的一部分：不能为空，也不能包含 &apos;/&apos;。</translation>
     </message>
     <message>
-        <source>The temporary folder %1 cannot hold ExifTool&apos;s argument file; set TEMP or TMPDIR to another folder.</source>
-        <translation>临时文件夹 %1 无法存放 ExifTool 的参数文件；请将 TEMP 或 TMPDIR 设置为其他文件夹。</translation>
-    </message>
-    <message>
         <source>Cleaning images...</source>
         <translation>正在清理图像...</translation>
     </message>
@@ -273,6 +269,14 @@
     <message>
         <source>cannot keep the file&apos;s permissions</source>
         <translation>无法保留文件的权限</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 cannot hold ExifTool&apos;s argument file; set TMPDIR or TEMP to another folder.</source>
+        <translation>临时文件夹 %1 无法存放 ExifTool 的参数文件；请将 TMPDIR 或 TEMP 设置为其他文件夹。</translation>
+    </message>
+    <message>
+        <source>in %1 second (%2 sec avg)</source>
+        <translation>用时 %1 秒（平均 %2 秒）</translation>
     </message>
 </context>
 <context>
@@ -665,6 +669,73 @@
     <message>
         <source>%1 crashed or was killed.</source>
         <translation>%1 崩溃或被终止。</translation>
+    </message>
+</context>
+<context>
+    <name>ContainerScan</name>
+    <message>
+        <source>the image data has no end marker</source>
+        <translation>图像数据没有结束标记</translation>
+    </message>
+    <message>
+        <source>the file ends before the end-of-image marker</source>
+        <translation>文件在图像结束标记之前就已结束</translation>
+    </message>
+    <message>
+        <source>a segment does not start with a marker</source>
+        <translation>某个段未以标记开头</translation>
+    </message>
+    <message>
+        <source>the file ends inside a segment</source>
+        <translation>文件在某个段内部结束</translation>
+    </message>
+    <message>
+        <source>a segment runs past the end of the file</source>
+        <translation>某个段超出了文件末尾</translation>
+    </message>
+    <message>
+        <source>the file ends before the IEND chunk</source>
+        <translation>文件在 IEND 数据块之前就已结束</translation>
+    </message>
+    <message>
+        <source>the %1 chunk runs past the end of the file</source>
+        <translation>%1 数据块超出了文件末尾</translation>
+    </message>
+    <message>
+        <source>the file is shorter than its RIFF header says</source>
+        <translation>文件比其 RIFF 头中声明的长度短</translation>
+    </message>
+    <message>
+        <source>a chunk header runs past the end of the file</source>
+        <translation>某个数据块头超出了文件末尾</translation>
+    </message>
+    <message>
+        <source>the file ends inside the header</source>
+        <translation>文件在文件头内部结束</translation>
+    </message>
+    <message>
+        <source>the file ends before the GIF trailer</source>
+        <translation>文件在 GIF 结束符之前就已结束</translation>
+    </message>
+    <message>
+        <source>the file ends inside an image descriptor</source>
+        <translation>文件在图像描述符内部结束</translation>
+    </message>
+    <message>
+        <source>the file ends inside an extension</source>
+        <translation>文件在扩展块内部结束</translation>
+    </message>
+    <message>
+        <source>an unknown block type</source>
+        <translation>未知的块类型</translation>
+    </message>
+    <message>
+        <source>a block runs past the end of the file</source>
+        <translation>某个块超出了文件末尾</translation>
+    </message>
+    <message>
+        <source>the output cannot be read</source>
+        <translation>无法读取输出</translation>
     </message>
 </context>
 <context>
@@ -2299,6 +2370,72 @@ stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at 
     <message>
         <source>quillmark-cli: %1: not a supported image; skipped</source>
         <translation>quillmark-cli: %1：不是受支持的图像；已跳过</translation>
+    </message>
+    <message>
+        <source>No images to clean in %1.</source>
+        <translation>%1 中没有要清理的图像。</translation>
+    </message>
+    <message>
+        <source>PATH...</source>
+        <translation>路径...</translation>
+    </message>
+    <message>
+        <source>Print only the summary (nothing with --report -); errors that end the run are still printed.</source>
+        <translation>仅输出摘要（使用 --report - 时不输出任何内容）；导致运行终止的错误仍会输出。</translation>
+    </message>
+    <message>
+        <source>Say what would be cleaned, where each output would go and what each image carries now; write nothing.</source>
+        <translation>说明将清理哪些图像、每个输出将写到哪里，以及每张图像当前带有什么；不写入任何内容。</translation>
+    </message>
+    <message>
+        <source>List the identifying metadata each file carries, as the metadata viewer does; change nothing.</source>
+        <translation>像元数据查看器一样列出每个文件带有的可识别身份的元数据；不做任何更改。</translation>
+    </message>
+    <message>
+        <source>--dry-run and --show cannot be used together</source>
+        <translation>--dry-run 和 --show 不能同时使用</translation>
+    </message>
+    <message>
+        <source>quillmark-cli: %1: cannot be read: %2</source>
+        <translation>quillmark-cli: %1：无法读取：%2</translation>
+    </message>
+    <message>
+        <source>  %1: %2 = %3</source>
+        <translation>  %1: %2 = %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 -&gt; %2</source>
+        <translation>%1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>It cannot be read: %1</source>
+        <translation>无法读取：%1</translation>
+    </message>
+    <message>
+        <source>  It carries nothing identifying.</source>
+        <translation>  不带有任何可识别身份的内容。</translation>
+    </message>
+    <message>
+        <source>  It carries: %1</source>
+        <translation>  带有：%1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>1 image would be cleaned; nothing was written.</source>
+        <translation>将清理 1 张图像；未写入任何内容。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 images would be cleaned; nothing was written.</source>
+        <translation>
+            <numerusform>将清理 %1 张图像；未写入任何内容。</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -4,14 +4,19 @@
 # line after "quillmark-cli ".
 zmodload zsh/zpty || exit 7
 zpty z zsh -f -i
-zpty -w z "PS1=''; fpath=(${(q)1} \$fpath); autoload -Uz compinit; compinit -u -d ${(q)2}/dump"
+zpty -w z "PS1='<ZP>'; fpath=(${(q)1} \$fpath); autoload -Uz compinit; compinit -u -d ${(q)2}/dump"
 zpty -w z "compadd() { if [[ \${(j: :)@} == *-[OAD]* ]]; then builtin compadd \"\$@\"; return; fi;
   local -a h; builtin compadd -O h \"\$@\"; (( \$#h )) && print -rl -- \$h >> ${(q)2}/hits; builtin compadd \"\$@\"; }"
 # The line is typed only once the set-up has run (its READY is read back, after the echo of
-# the command): zsh does not complete input that arrived before its prompt.
+# the command) and the prompt after it is drawn: zsh does not complete input that arrived
+# before its line editor started.
 zpty -w z "print READY"
-zpty -r z out '*READY*READY*' || exit 8
+zpty -r z out '*READY*READY*<ZP>' || exit 8
 zpty -w -n z "quillmark-cli $3"$'\t\C-u'
+# The completion has run (and written its matches) once the next line's DONE comes back:
+# on a busy machine an "exit" typed at once can end the shell before it.
+zpty -w z "print DONE"
+zpty -r z out '*DONE*DONE*' || exit 9
 zpty -w z exit
 while zpty -r z out; do :; done
 [[ -f $2/hits ]] && sort -u $2/hits
