@@ -8,6 +8,7 @@
 #include "core/SettingsStore.h"
 #include "core/StoredOptions.h"
 #include "core/SystemFolders.h"
+#include "gui/Artwork.h"
 #include "gui/Mnemonics.h"
 #include "gui/ProblemView.h"
 #include "gui/Prompts.h"
@@ -141,13 +142,23 @@ void QuickCleanDialog::buildUi()
     buttons->addStretch(1);
     for (QPushButton *b : {m_stop, m_problems, m_openFolder, m_close})
         buttons->addWidget(b);
+    m_picture = new QLabel(this);
+    m_picture->setObjectName(u"imgQuickOutcome"_s);
+    m_picture->setAlignment(Qt::AlignTop);
+    setPicture(u"processing"_s);
+    auto *text = new QVBoxLayout;
+    text->addWidget(m_headline);
+    text->addWidget(m_note);
+    text->addWidget(m_current);
+    text->addWidget(m_progress);
+    text->addWidget(m_counts);
+    text->addStretch(1);
+    auto *top = new QHBoxLayout;
+    top->setSpacing(12);
+    top->addWidget(m_picture, 0, Qt::AlignTop);
+    top->addLayout(text, 1);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_headline);
-    layout->addWidget(m_note);
-    layout->addWidget(m_current);
-    layout->addWidget(m_progress);
-    layout->addWidget(m_counts);
-    layout->addStretch(1);
+    layout->addLayout(top, 1);
     layout->addLayout(buttons);
 
     m_headline->setText(tr("Looking for images..."));
@@ -324,10 +335,17 @@ void QuickCleanDialog::endWithout(const QString &headline, const QString &detail
     end(status);
 }
 
+void QuickCleanDialog::setPicture(const QString &name)
+{
+    m_picture->setPixmap(Artwork::pixmap(name, QSize(32, 32), devicePixelRatioF()));
+}
+
 void QuickCleanDialog::end(int status)
 {
     m_stage = Stage::Ended;
     m_exitStatus = status;
+    // All cleaned, some images not, or nothing could be done.
+    setPicture(status == 0 ? u"status-cleaned"_s : status == 1 ? u"status-residue"_s : u"status-failed"_s);
     m_current->hide();
     m_progress->hide();
     m_stop->hide();

@@ -69,6 +69,7 @@ private:
     // Shows why nothing was cleaned and ends with `status`.
     void endWithout(const QString &headline, const QString &detail, int status);
     void end(int status);
+    void setPicture(const QString &name);
     void showProblems();
     void openFolder();
 
@@ -88,6 +89,7 @@ private:
     QString m_errorDetail;
     QString m_outputFolder; // what "Open folder" opens
 
+    QLabel *m_picture = nullptr; // imgQuickOutcome: working, cleaned, partly or not at all
     QLabel *m_headline = nullptr; // lblQuickHeadline
     QLabel *m_note = nullptr; // lblQuickNote: the defaults in use, on first use
     QLabel *m_current = nullptr; // lblQuickCurrent: the image being cleaned
