@@ -408,7 +408,8 @@ printf '%s\n' "${COMPREPLY[@]}")"_s;
                 badlyOwned << file + u": "_s + (packages.isEmpty() ? u"in no package"_s : packages.join(u", "_s));
             else if (packages.first() == u"quillmark-cli"
                 && (file == u"usr/bin/quillmark"
-                    || file.contains(QRegularExpression(u"^usr/share/(applications|icons|metainfo|kio|nemo)/"_s))))
+                    || file.contains(QRegularExpression(
+                        u"^usr/share/(applications|icons|metainfo|kio|nemo|quillmark/nautilus)/"_s))))
                 badlyOwned << file + u": graphical, in quillmark-cli"_s;
         }
         QVERIFY2(badlyOwned.isEmpty(), qPrintable(badlyOwned.join(u'\n')));
