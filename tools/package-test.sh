@@ -51,7 +51,7 @@ if [[ $parts == *" rebuild "* ]]; then
             diff <(dpkg-deb -c "$deb") <(dpkg-deb -c "$other") >&2 || true
         fi
     done
-    [ $differ -eq 0 ] || { echo "the packages are not reproducible" >&2; exit 1; }
+    [ $differ -eq 0 ] || { echo "the packages are not reproducible (or the checkout changed since dist/ was built)" >&2; exit 1; }
 fi
 [[ $parts == *" root "* ]] || { echo "package tests passed"; exit 0; }
 
