@@ -542,9 +542,12 @@
         <source>1 image will be cleaned</source>
         <translation>1 Bild wird bereinigt</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 images will be cleaned</source>
-        <translation>%1 Bilder werden bereinigt</translation>
+        <translation>
+            <numerusform>%1 Bild wird bereinigt</numerusform>
+            <numerusform>%1 Bilder werden bereinigt</numerusform>
+        </translation>
     </message>
     <message>
         <source>in place: the originals are overwritten.</source>
@@ -1281,9 +1284,12 @@
         <source>%1 tags removed, %2 kept, %3 added.</source>
         <translation>%1 Tags entfernt, %2 behalten, %3 hinzugefügt.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 of the kept tags can identify you (marked with !).</source>
-        <translation>%1 der behaltenen Tags können Sie identifizieren (mit ! markiert).</translation>
+        <translation>
+            <numerusform>%1 der behaltenen Tags kann Sie identifizieren (mit ! markiert).</numerusform>
+            <numerusform>%1 der behaltenen Tags können Sie identifizieren (mit ! markiert).</numerusform>
+        </translation>
     </message>
     <message>
         <source>Tags in bold are still in the cleaned file and come first; struck-through tags were removed. File names, sizes and dates on disk are left out.</source>
@@ -1470,6 +1476,94 @@
     </message>
 </context>
 <context>
+    <name>QuickCleanDialog</name>
+    <message>
+        <source>Remove metadata</source>
+        <translation>Metadaten entfernen</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Show problems</source>
+        <translation>Probleme anzeigen</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Looking for images...</source>
+        <translation>Bilder werden gesucht...</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned</source>
+        <translation>Nichts wurde bereinigt</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is larger than 1 MB and was not read.</source>
+        <translation>Die Einstellungsdatei %1 ist größer als 1 MB und wurde nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>No options are stored yet, so the defaults are used: cleaned copies named with &quot;%1&quot; beside the originals.</source>
+        <translation>Noch sind keine Optionen gespeichert, daher werden die Standardoptionen verwendet: bereinigte Kopien mit „%1“ im Namen neben den Originalen.</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned; the run was stopped</source>
+        <translation>Nichts wurde bereinigt; der Durchlauf wurde angehalten</translation>
+    </message>
+    <message>
+        <source>No image to clean: nothing was selected.</source>
+        <translation>Kein Bild zu bereinigen: Es wurde nichts ausgewählt.</translation>
+    </message>
+    <message>
+        <source>No image to clean in %1.</source>
+        <translation>In %1 gibt es kein Bild zu bereinigen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>No image to clean in %1 and %n other items.</source>
+        <translation>
+            <numerusform>In %1 und %n weiteren Element gibt es kein Bild zu bereinigen.</numerusform>
+            <numerusform>In %1 und %n weiteren Elementen gibt es kein Bild zu bereinigen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Overwrite the originals of %n images?</source>
+        <translation>
+            <numerusform>Das Original von %n Bild überschreiben?</numerusform>
+            <numerusform>Die Originale von %n Bildern überschreiben?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The originals will be overwritten. This cannot be undone.</source>
+        <translation>Die Originale werden überschrieben. Das lässt sich nicht rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned; the originals are as they were</source>
+        <translation>Nichts wurde bereinigt; die Originale sind unverändert</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleaning %n images...</source>
+        <translation>
+            <numerusform>%n Bild wird bereinigt...</numerusform>
+            <numerusform>%n Bilder werden bereinigt...</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>One or more output file already exist! Do you want to overwrite existing file(s)?</source>
+        <translation>Mindestens eine Ausgabedatei existiert bereits! Möchten Sie vorhandene Dateien überschreiben?</translation>
+    </message>
+    <message>
+        <source>No program is set up here to open folders. The cleaned images are in this folder:</source>
+        <translation>Hier ist kein Programm zum Öffnen von Ordnern eingerichtet. Die bereinigten Bilder liegen in diesem Ordner:</translation>
+    </message>
+</context>
+<context>
     <name>ReadyPage</name>
     <message>
         <source>Ready to start</source>
@@ -1591,9 +1685,12 @@
         <source>1 image still carries identifying metadata.</source>
         <translation>1 Bild enthält noch identifizierende Metadaten.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 images still carry identifying metadata.</source>
-        <translation>%1 Bilder enthalten noch identifizierende Metadaten.</translation>
+        <translation>
+            <numerusform>%1 Bild enthält noch identifizierende Metadaten.</numerusform>
+            <numerusform>%1 Bilder enthalten noch identifizierende Metadaten.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Cleaned: no identifying metadata left.</source>
@@ -2035,6 +2132,14 @@
     <message>
         <source>quillmark: -auto: %1: not a folder</source>
         <translation>quillmark: -auto: %1: kein Ordner</translation>
+    </message>
+    <message>
+        <source>Clean the images and folders given as PATH with the stored options, showing the outcome in a small window.</source>
+        <translation>Die als PATH angegebenen Bilder und Ordner mit den gespeicherten Optionen bereinigen und das Ergebnis in einem kleinen Fenster zeigen.</translation>
+    </message>
+    <message>
+        <source>--clean and -auto cannot be used together.</source>
+        <translation>--clean und -auto können nicht zusammen verwendet werden.</translation>
     </message>
 </context>
 <context>

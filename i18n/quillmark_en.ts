@@ -90,6 +90,13 @@
             <numerusform>No images to clean were found in %n folders: %1</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1 images will be cleaned</source>
+        <translation>
+            <numerusform>%1 image will be cleaned</numerusform>
+            <numerusform>%1 images will be cleaned</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>FinishedPage</name>
@@ -115,6 +122,37 @@
         <translation>
             <numerusform>The %n value ExifTool computes from other tags (Composite) is listed last and not counted: it is not stored in the file.</numerusform>
             <numerusform>The %n values ExifTool computes from other tags (Composite) are listed last and not counted: they are not stored in the file.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of the kept tags can identify you (marked with !).</source>
+        <translation>
+            <numerusform>%1 of the kept tags can identify you (marked with !).</numerusform>
+            <numerusform>%1 of the kept tags can identify you (marked with !).</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>QuickCleanDialog</name>
+    <message numerus="yes">
+        <source>No image to clean in %1 and %n other items.</source>
+        <translation>
+            <numerusform>No image to clean in %1 and %n other item.</numerusform>
+            <numerusform>No image to clean in %1 and %n other items.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Overwrite the originals of %n images?</source>
+        <translation>
+            <numerusform>Overwrite the original of %n image?</numerusform>
+            <numerusform>Overwrite the originals of %n images?</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleaning %n images...</source>
+        <translation>
+            <numerusform>Cleaning %n image...</numerusform>
+            <numerusform>Cleaning %n images...</numerusform>
         </translation>
     </message>
 </context>
@@ -278,6 +316,13 @@
         <translation>
             <numerusform>%1 file was left out.</numerusform>
             <numerusform>%1 files were left out.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 images still carry identifying metadata.</source>
+        <translation>
+            <numerusform>%1 image still carries identifying metadata.</numerusform>
+            <numerusform>%1 images still carry identifying metadata.</numerusform>
         </translation>
     </message>
 </context>

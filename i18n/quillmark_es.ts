@@ -542,9 +542,12 @@
         <source>1 image will be cleaned</source>
         <translation>Se limpiará 1 imagen</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 images will be cleaned</source>
-        <translation>Se limpiarán %1 imágenes</translation>
+        <translation>
+            <numerusform>Se limpiará %1 imagen</numerusform>
+            <numerusform>Se limpiarán %1 imágenes</numerusform>
+        </translation>
     </message>
     <message>
         <source>in place: the originals are overwritten.</source>
@@ -1281,9 +1284,12 @@
         <source>%1 tags removed, %2 kept, %3 added.</source>
         <translation>%1 etiquetas eliminadas, %2 conservadas, %3 añadidas.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 of the kept tags can identify you (marked with !).</source>
-        <translation>%1 de las etiquetas conservadas pueden identificarle (marcadas con !).</translation>
+        <translation>
+            <numerusform>%1 de las etiquetas conservadas puede identificarle (marcada con !).</numerusform>
+            <numerusform>%1 de las etiquetas conservadas pueden identificarle (marcadas con !).</numerusform>
+        </translation>
     </message>
     <message>
         <source>Tags in bold are still in the cleaned file and come first; struck-through tags were removed. File names, sizes and dates on disk are left out.</source>
@@ -1470,6 +1476,94 @@
     </message>
 </context>
 <context>
+    <name>QuickCleanDialog</name>
+    <message>
+        <source>Remove metadata</source>
+        <translation>Eliminar los metadatos</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Show problems</source>
+        <translation>Mostrar problemas</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Abrir carpeta</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Looking for images...</source>
+        <translation>Buscando imágenes...</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned</source>
+        <translation>No se limpió nada</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is larger than 1 MB and was not read.</source>
+        <translation>El archivo de configuración %1 supera 1 MB y no se ha leído.</translation>
+    </message>
+    <message>
+        <source>No options are stored yet, so the defaults are used: cleaned copies named with &quot;%1&quot; beside the originals.</source>
+        <translation>Todavía no hay opciones guardadas, así que se usan las predeterminadas: copias limpias con «%1» en el nombre junto a los originales.</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned; the run was stopped</source>
+        <translation>No se limpió nada; la ejecución se detuvo</translation>
+    </message>
+    <message>
+        <source>No image to clean: nothing was selected.</source>
+        <translation>No hay ninguna imagen que limpiar: no se seleccionó nada.</translation>
+    </message>
+    <message>
+        <source>No image to clean in %1.</source>
+        <translation>No hay ninguna imagen que limpiar en %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>No image to clean in %1 and %n other items.</source>
+        <translation>
+            <numerusform>No hay ninguna imagen que limpiar en %1 ni en %n elemento más.</numerusform>
+            <numerusform>No hay ninguna imagen que limpiar en %1 ni en otros %n elementos.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Overwrite the originals of %n images?</source>
+        <translation>
+            <numerusform>¿Sobrescribir el original de %n imagen?</numerusform>
+            <numerusform>¿Sobrescribir los originales de %n imágenes?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The originals will be overwritten. This cannot be undone.</source>
+        <translation>Los originales se sobrescribirán. Esto no se puede deshacer.</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned; the originals are as they were</source>
+        <translation>No se limpió nada; los originales siguen como estaban</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleaning %n images...</source>
+        <translation>
+            <numerusform>Limpiando %n imagen...</numerusform>
+            <numerusform>Limpiando %n imágenes...</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>One or more output file already exist! Do you want to overwrite existing file(s)?</source>
+        <translation>¡Ya existen uno o varios archivos de salida! ¿Desea sobrescribir los archivos existentes?</translation>
+    </message>
+    <message>
+        <source>No program is set up here to open folders. The cleaned images are in this folder:</source>
+        <translation>Aquí no hay ningún programa configurado para abrir carpetas. Las imágenes limpias están en esta carpeta:</translation>
+    </message>
+</context>
+<context>
     <name>ReadyPage</name>
     <message>
         <source>Ready to start</source>
@@ -1591,9 +1685,12 @@
         <source>1 image still carries identifying metadata.</source>
         <translation>1 imagen aún contiene metadatos identificativos.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 images still carry identifying metadata.</source>
-        <translation>%1 imágenes aún contienen metadatos identificativos.</translation>
+        <translation>
+            <numerusform>%1 imagen aún contiene metadatos identificativos.</numerusform>
+            <numerusform>%1 imágenes aún contienen metadatos identificativos.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Cleaned: no identifying metadata left.</source>
@@ -2035,6 +2132,14 @@
     <message>
         <source>quillmark: -auto: %1: not a folder</source>
         <translation>quillmark: -auto: %1: no es una carpeta</translation>
+    </message>
+    <message>
+        <source>Clean the images and folders given as PATH with the stored options, showing the outcome in a small window.</source>
+        <translation>Limpiar las imágenes y carpetas indicadas como PATH con las opciones guardadas y mostrar el resultado en una ventana pequeña.</translation>
+    </message>
+    <message>
+        <source>--clean and -auto cannot be used together.</source>
+        <translation>--clean y -auto no se pueden usar juntos.</translation>
     </message>
 </context>
 <context>

@@ -542,9 +542,12 @@
         <source>1 image will be cleaned</source>
         <translation>1 image sera nettoyée</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 images will be cleaned</source>
-        <translation>%1 images seront nettoyées</translation>
+        <translation>
+            <numerusform>%1 image sera nettoyée</numerusform>
+            <numerusform>%1 images seront nettoyées</numerusform>
+        </translation>
     </message>
     <message>
         <source>in place: the originals are overwritten.</source>
@@ -1281,9 +1284,12 @@
         <source>%1 tags removed, %2 kept, %3 added.</source>
         <translation>%1 balises supprimées, %2 gardées, %3 ajoutées.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 of the kept tags can identify you (marked with !).</source>
-        <translation>%1 des balises gardées peuvent vous identifier (signalées par «&#xa0;!&#xa0;»).</translation>
+        <translation>
+            <numerusform>%1 des balises gardées peut vous identifier (signalée par «&#xa0;!&#xa0;»).</numerusform>
+            <numerusform>%1 des balises gardées peuvent vous identifier (signalées par «&#xa0;!&#xa0;»).</numerusform>
+        </translation>
     </message>
     <message>
         <source>Tags in bold are still in the cleaned file and come first; struck-through tags were removed. File names, sizes and dates on disk are left out.</source>
@@ -1470,6 +1476,94 @@
     </message>
 </context>
 <context>
+    <name>QuickCleanDialog</name>
+    <message>
+        <source>Remove metadata</source>
+        <translation>Supprimer les métadonnées</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Show problems</source>
+        <translation>Afficher les problèmes</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Looking for images...</source>
+        <translation>Recherche des images...</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned</source>
+        <translation>Rien n’a été nettoyé</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is larger than 1 MB and was not read.</source>
+        <translation>Le fichier de réglages %1 dépasse 1 Mo et n’a pas été lu.</translation>
+    </message>
+    <message>
+        <source>No options are stored yet, so the defaults are used: cleaned copies named with &quot;%1&quot; beside the originals.</source>
+        <translation>Aucune option n’est encore enregistrée, les options par défaut sont donc utilisées : des copies nettoyées nommées avec « %1 », à côté des originaux.</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned; the run was stopped</source>
+        <translation>Rien n’a été nettoyé ; le traitement a été arrêté</translation>
+    </message>
+    <message>
+        <source>No image to clean: nothing was selected.</source>
+        <translation>Aucune image à nettoyer : rien n’a été sélectionné.</translation>
+    </message>
+    <message>
+        <source>No image to clean in %1.</source>
+        <translation>Aucune image à nettoyer dans %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>No image to clean in %1 and %n other items.</source>
+        <translation>
+            <numerusform>Aucune image à nettoyer dans %1 et %n autre élément.</numerusform>
+            <numerusform>Aucune image à nettoyer dans %1 et %n autres éléments.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Overwrite the originals of %n images?</source>
+        <translation>
+            <numerusform>Remplacer l’original de %n image ?</numerusform>
+            <numerusform>Remplacer les originaux de %n images ?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The originals will be overwritten. This cannot be undone.</source>
+        <translation>Les originaux seront remplacés. Cette opération est irréversible.</translation>
+    </message>
+    <message>
+        <source>Nothing was cleaned; the originals are as they were</source>
+        <translation>Rien n’a été nettoyé ; les originaux sont intacts</translation>
+    </message>
+    <message numerus="yes">
+        <source>Cleaning %n images...</source>
+        <translation>
+            <numerusform>Nettoyage de %n image...</numerusform>
+            <numerusform>Nettoyage de %n images...</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>One or more output file already exist! Do you want to overwrite existing file(s)?</source>
+        <translation>Un ou plusieurs fichiers de sortie existent déjà ! Voulez-vous remplacer les fichiers existants ?</translation>
+    </message>
+    <message>
+        <source>No program is set up here to open folders. The cleaned images are in this folder:</source>
+        <translation>Aucun programme n’est configuré ici pour ouvrir les dossiers. Les images nettoyées se trouvent dans ce dossier :</translation>
+    </message>
+</context>
+<context>
     <name>ReadyPage</name>
     <message>
         <source>Ready to start</source>
@@ -1591,9 +1685,12 @@
         <source>1 image still carries identifying metadata.</source>
         <translation>1 image contient encore des métadonnées identifiantes.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%1 images still carry identifying metadata.</source>
-        <translation>%1 images contiennent encore des métadonnées identifiantes.</translation>
+        <translation>
+            <numerusform>%1 image contient encore des métadonnées identifiantes.</numerusform>
+            <numerusform>%1 images contiennent encore des métadonnées identifiantes.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Cleaned: no identifying metadata left.</source>
@@ -2035,6 +2132,14 @@
     <message>
         <source>quillmark: -auto: %1: not a folder</source>
         <translation>quillmark: -auto&#xa0;: %1&#xa0;: n’est pas un dossier</translation>
+    </message>
+    <message>
+        <source>Clean the images and folders given as PATH with the stored options, showing the outcome in a small window.</source>
+        <translation>Nettoyer les images et dossiers indiqués comme PATH avec les options enregistrées, en affichant le résultat dans une petite fenêtre.</translation>
+    </message>
+    <message>
+        <source>--clean and -auto cannot be used together.</source>
+        <translation>--clean et -auto ne peuvent pas être utilisés ensemble.</translation>
     </message>
 </context>
 <context>

@@ -72,6 +72,7 @@ public:
     {
         m_ok = m_dir.isValid() && QDir().mkpath(programFolder()) && QDir().mkpath(tempFolder())
             && writeFile(programFolder() + QStringLiteral("/PORTABLE"), {});
+        qputenv("TMPDIR", QFile::encodeName(tempFolder()));
         qputenv("TEMP", QFile::encodeName(tempFolder()));
     }
     bool isValid() const { return m_ok; }

@@ -142,6 +142,7 @@ struct CliRun {
 inline QProcessEnvironment cliEnvironment(const QString &temp)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("TMPDIR"), temp);
     env.insert(QStringLiteral("TEMP"), temp);
     env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
     return env;

@@ -388,7 +388,7 @@ private Q_SLOTS:
                                  << u"3 images processed (120 KB saved)\r\nin 2 seconds (0.67 sec avg)"_s;
         QTest::newRow("2.5 KB rounds to even")
             << 2 << qint64(2560) << qint64(3) << u"2 images processed (2 KB saved)\r\nin 3 seconds (1.5 sec avg)"_s;
-        QTest::newRow("grew") << 2 << qint64(-10) << qint64(1) << u"2 images processed\r\nin 1 seconds (0.5 sec avg)"_s;
+        QTest::newRow("grew") << 2 << qint64(-10) << qint64(1) << u"2 images processed\r\nin 1 second (0.5 sec avg)"_s;
         QTest::newRow("no group separators")
             << 1 << qint64(5000LL * 1024 * 1024) << qint64(1234)
             << u"1 image processed (5120000 KB saved)\r\nin 1234 seconds (1234 sec avg)"_s;

@@ -525,14 +525,18 @@ private Q_SLOTS:
         const QString reportPath = m_dir.path() + u"/stopped.json"_s;
         QProcess p;
         p.setProcessEnvironment(env());
-        p.setReadChannel(QProcess::StandardError);
         p.start(QString::fromUtf8(QUILLMARK_CLI), {u"--report"_s, reportPath, folder});
         QVERIFY(p.waitForStarted());
+        // The listing has begun once the walk holds the folder open.
+        const QString fds = u"/proc/%1/fd"_s.arg(p.processId());
+        const auto listing = [&] {
+            const QStringList open = QDir(fds).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+            return std::any_of(open.cbegin(), open.cend(),
+                [&](const QString &fd) { return QFile::symLinkTarget(fds + u'/' + fd) == folder; });
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(listing() || p.state() != QProcess::Running, 30000);
+        QVERIFY(p.state() == QProcess::Running);
         QByteArray err;
-        while (!err.contains("Looking for images...\n")) {
-            QVERIFY2(p.waitForReadyRead(30000), err.constData());
-            err += p.readAllStandardError();
-        }
         QElapsedTimer clock;
         clock.start();
         ::kill(static_cast<pid_t>(p.processId()), SIGTERM);

@@ -46,8 +46,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("temp");
         QTest::addColumn<QString>("tmpdir");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("TEMP wins, without trailing slash") << u"/work temp/"_s << u"/other"_s << u"/work temp"_s;
-        QTest::newRow("empty TEMP falls to TMPDIR") << u""_s << u"/tmpdir/"_s << u"/tmpdir"_s;
+        QTest::newRow("TMPDIR wins, without trailing slash") << u"/other"_s << u"/work tmp/"_s << u"/work tmp"_s;
+        QTest::newRow("empty TMPDIR falls to TEMP") << u"/temp/"_s << u""_s << u"/temp"_s;
         QTest::newRow("neither") << QString() << QString() << u"/tmp"_s;
     }
 

@@ -159,6 +159,8 @@ private Q_SLOTS:
             << QByteArrayList {"-auto", "locked"} << u"quillmark: -auto: locked: the folder cannot be read"_s;
         QTest::newRow("-auto, folder that cannot be entered")
             << QByteArrayList {"-auto", "closed"} << u"quillmark: -auto: closed: the folder cannot be read"_s;
+        QTest::newRow("--clean with -auto") << QByteArrayList {"--clean", "-auto", "folder"}
+                                            << u"quillmark: --clean and -auto cannot be used together."_s;
     }
     void refused()
     {
@@ -228,6 +230,30 @@ private Q_SLOTS:
         };
         QVERIFY(!gps(folder + "/a.jpg").isEmpty());
         QCOMPARE(gps(folder + "/a_cleaned.jpg"), QByteArray());
+        QVERIFY(!QFileInfo::exists(configFile()));
+    }
+
+    // --clean takes every argument after "--" as one path exactly as given, relative ones
+    // from the current folder, a stray byte included, and cleans with the defaults when
+    // nothing is stored; the small window closes by itself (QUILLMARK_AUTO_WAIT_MS).
+    void cleanTakesEachPathAsGiven()
+    {
+        const QByteArray base = QFile::encodeName(m_dir.filePath(u"clean"_s));
+        QVERIFY(makeImageFolder(base));
+        const QByteArray image = testutil::readFile(testutil::sample(kSample));
+        QList<QByteArray> names {" blank.jpg", "-dash.jpg", "caf\xe9.jpg", "left.jpg"};
+        for (const QByteArray &name : names) {
+            FILE *out = std::fopen((base + '/' + name).constData(), "wb");
+            QVERIFY(out && std::fwrite(image.constData(), 1, image.size(), out) == size_t(image.size()));
+            QVERIFY(std::fclose(out) == 0);
+        }
+        const Ended e = run(
+            {"--clean", "--", " blank.jpg", "-dash.jpg", base + "/caf\xe9.jpg"}, m_dir.filePath(u"clean"_s), 120000);
+        QVERIFY2(e.exitCode == 0, qPrintable(e.err));
+        for (const char *name : {" blank", "-dash", "caf\xe9"})
+            QVERIFY2(::access((base + '/' + name + "_cleaned.jpg").constData(), F_OK) == 0, name);
+        QVERIFY(::access((base + "/left_cleaned.jpg").constData(), F_OK) != 0);
+        QVERIFY(::access((base + "/a_cleaned.jpg").constData(), F_OK) != 0);
         QVERIFY(!QFileInfo::exists(configFile()));
     }
 

@@ -1,22 +1,20 @@
 // What a desktop sees of the program: the desktop entry (its "Open with" types cover the
-// supported images), the AppStream data, both passing the desktop's own validators; what
-// `cmake --install` puts where and which Debian package holds it; debian/'s own facts.
+// supported images), the AppStream data, both passing the desktop's own validators, and
+// what `cmake --install` puts where (tst_debian: which Debian package holds it).
 
 #include "core/ImageFiles.h"
 #include "testutil.h"
 
-#include <QDate>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocale>
 #include <QMap>
 #include <QMimeDatabase>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
@@ -28,64 +26,21 @@ const QString packagingDir = QStringLiteral(QUILLMARK_SOURCE_DIR "/packaging");
 const QString desktopFile = packagingDir + u'/' + appId + u".desktop"_s;
 const QString metainfoFile = packagingDir + u'/' + appId + u".metainfo.xml"_s;
 
+// A PNG file's size from its header (the test links no image library); empty when it is none.
+QSize pngSize(const QString &path)
+{
+    QFile file(path);
+    const QByteArray head = file.open(QIODevice::ReadOnly) ? file.read(24) : QByteArray();
+    if (head.size() < 24 || !head.startsWith("\x89PNG\r\n\x1a\n") || head.mid(12, 4) != "IHDR")
+        return {};
+    const auto number = [&head](int at) { return qFromBigEndian<quint32>(head.constData() + at); };
+    return QSize(int(number(16)), int(number(20)));
+}
+
 QString readText(const QString &path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-}
-
-const QDir sourceDir(QStringLiteral(QUILLMARK_SOURCE_DIR));
-
-// A DEP-5 (and dh_install) glob as a regular expression: '*' and '?' also match '/'.
-QString dep5Glob(const QString &pattern)
-{
-    return QRegularExpression::escape(pattern).replace(u"\\*"_s, u".*"_s).replace(u"\\?"_s, u"."_s);
-}
-
-// The paragraph of a binary package in debian/control, field names in lower case,
-// continuation lines joined.
-QMap<QString, QString> debianParagraph(const QString &package)
-{
-    const QStringList paragraphs = readText(sourceDir.filePath(u"debian/control"_s)).split(u"\n\n"_s);
-    for (const QString &paragraph : paragraphs) {
-        QMap<QString, QString> fields;
-        QString last;
-        for (const QString &line : paragraph.split(u'\n', Qt::SkipEmptyParts)) {
-            if (line.startsWith(u' ') && !last.isEmpty())
-                fields[last] += u' ' + line.trimmed();
-            else if (const qsizetype colon = line.indexOf(u':'); colon > 0)
-                fields.insert(last = line.left(colon).toLower(), line.mid(colon + 1).trimmed());
-        }
-        if (fields.value(u"package"_s) == package)
-            return fields;
-    }
-    return {};
-}
-
-struct Dep5Files {
-    QStringList patterns;
-    QList<QRegularExpression> globs;
-    QString license;
-};
-
-// The Files stanzas of debian/copyright, in their order.
-QList<Dep5Files> dep5Files()
-{
-    QList<Dep5Files> stanzas;
-    for (const QString &paragraph : readText(sourceDir.filePath(u"debian/copyright"_s)).split(u"\n\n"_s)) {
-        if (!paragraph.startsWith(u"Files:"_s))
-            continue;
-        Dep5Files stanza;
-        static const QRegularExpression files(u"^Files:((?:.*\\n?)(?: .*\\n?)*)"_s);
-        stanza.patterns = files.match(paragraph).captured(1).split(QRegularExpression(u"\\s+"_s), Qt::SkipEmptyParts);
-        for (const QString &pattern : std::as_const(stanza.patterns))
-            stanza.globs << QRegularExpression(u"^"_s + dep5Glob(pattern) + u"$"_s);
-        stanza.license = QRegularExpression(u"^License: (.+)$"_s, QRegularExpression::MultilineOption)
-                             .match(paragraph)
-                             .captured(1);
-        stanzas << stanza;
-    }
-    return stanzas;
 }
 
 // The build folder is the one that holds quillmark-cli's CMakeCache.txt.
@@ -115,17 +70,36 @@ Run run(const QString &program, const QStringList &arguments, const QString &wor
     return result;
 }
 
+// The groups of a desktop-entry-like file (a desktop entry, a Dolphin service menu, a Nemo
+// action): group name to its keys and values, as the desktop reads them.
+using KeyFile = QMap<QString, QMap<QString, QString>>;
+KeyFile readKeyFile(const QString &path)
+{
+    KeyFile groups;
+    QString group;
+    for (const QString &line : readText(path).split(u'\n')) {
+        if (line.startsWith(u'[') && line.endsWith(u']'))
+            group = line.mid(1, line.size() - 2);
+        else if (!line.isEmpty() && !line.startsWith(u'#') && line.contains(u'='))
+            groups[group].insert(line.section(u'=', 0, 0), line.section(u'=', 1));
+    }
+    return groups;
+}
+
+const QString fileManagerDir = packagingDir + u"/filemanager"_s;
+
 } // namespace
 
 class TestPackaging final : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // Every supported image the desktop knows as an image type, and folders, are offered
-    // "Open with": several at once, each an argument of its own.
-    void desktopEntryOpensImagesAndFolders()
+    // Every supported image the desktop knows as an image type is offered "Open with":
+    // several at once, each an argument of its own. Folders are not claimed: where no
+    // default-applications list decides, that would make Quillmark the folder opener.
+    void desktopEntryOpensImagesNotFolders()
     {
-        const QString entry = readText(desktopFile); // one group: the first line of a key is its line
+        const QString entry = readText(desktopFile); // its first group comes first: the first line of a key is its line
         const auto key = [&entry](const QString &name) {
             return QRegularExpression(u"^"_s + name + u"=(.*)$"_s, QRegularExpression::MultilineOption)
                 .match(entry)
@@ -133,7 +107,6 @@ private Q_SLOTS:
         };
         QCOMPARE(key(u"Exec"_s), u"quillmark %F"_s);
         const QStringList listed = key(u"MimeType"_s).split(u';', Qt::SkipEmptyParts);
-        QVERIFY(listed.contains(u"inode/directory"_s));
         const QMimeDatabase mimes;
         QStringList missing;
         const QStringList extensions = ImageFiles::supportedExtensionList().split(u',', Qt::SkipEmptyParts);
@@ -149,10 +122,10 @@ private Q_SLOTS:
                 missing << extension + u": "_s + type.name();
         }
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u", "_s)));
-        // And nothing that is not an image or a folder.
+        // And nothing that is not an image: no folder, nor anything a folder is.
         for (const QString &type : listed) {
-            QVERIFY2(type.startsWith(u"image/"_s) || type == u"inode/directory" || type == u"application/postscript",
-                qPrintable(type));
+            QVERIFY2(type.startsWith(u"image/"_s) || type == u"application/postscript", qPrintable(type));
+            QVERIFY2(!mimes.mimeTypeForName(u"inode/directory"_s).inherits(type), qPrintable(type));
         }
     }
 
@@ -181,10 +154,189 @@ private Q_SLOTS:
             qPrintable(result.output));
     }
 
+    // "Remove metadata" in Dolphin and Nemo and the desktop entry's "Clean with stored
+    // options": each file's keys as its file manager reads them, offered on the images the
+    // desktop entry opens and on folders, running `quillmark --clean` on the selection.
+    void fileManagerActions_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("group"); // where the menu item is
+        QTest::addColumn<QString>("typesGroup"); // where the types are, and their key
+        QTest::addColumn<QString>("typesKey");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("keys"); // further KEY=VALUE lines, in either group
+        QTest::newRow("desktop entry") << desktopFile << u"Desktop Action clean"_s << QString() << QString()
+                                       << u"Clean with stored options"_s
+                                       << QStringList {u"Desktop Entry/Actions=clean;"_s};
+        QTest::newRow("Dolphin") << fileManagerDir + u"/quillmark-clean.desktop"_s << u"Desktop Action removeMetadata"_s
+                                 << u"Desktop Entry"_s << u"MimeType"_s << u"Remove metadata"_s
+                                 << QStringList {u"Desktop Entry/Type=Service"_s,
+                                        u"Desktop Entry/X-KDE-ServiceTypes=KonqPopupMenu/Plugin"_s,
+                                        u"Desktop Entry/Actions=removeMetadata;"_s,
+                                        u"Desktop Action removeMetadata/Icon=quillmark"_s};
+        QTest::newRow("Nemo") << fileManagerDir + u"/quillmark-clean.nemo_action"_s << u"Nemo Action"_s
+                              << u"Nemo Action"_s << u"Mimetypes"_s << u"Remove metadata"_s
+                              << QStringList {u"Nemo Action/Selection=notnone"_s, u"Nemo Action/Icon-Name=quillmark"_s};
+    }
+    void fileManagerActions()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, group);
+        QFETCH(QString, typesGroup);
+        QFETCH(QString, typesKey);
+        QFETCH(QString, name);
+        QFETCH(QStringList, keys);
+        const KeyFile groups = readKeyFile(file);
+        const QMap<QString, QString> item = groups.value(group);
+        QCOMPARE(item.value(u"Name"_s), name);
+        QCOMPARE(item.value(u"Exec"_s), u"quillmark --clean %F"_s);
+        // The desktop entry's action is translated with its other keys, by the translators.
+        if (file != desktopFile) {
+            for (const QString &language : {u"de"_s, u"fr"_s, u"es"_s})
+                QVERIFY2(!item.value(u"Name[%1]"_s.arg(language)).isEmpty(), qPrintable(language));
+        }
+        for (const QString &line : keys) {
+            const QString where = line.section(u'/', 0, 0);
+            const QString pair = line.section(u'/', 1);
+            QCOMPARE(groups.value(where).value(pair.section(u'=', 0, 0)), pair.section(u'=', 1));
+        }
+        if (typesKey.isEmpty())
+            return;
+        // The images "Open with" offers, and folders.
+        const QString opened = readKeyFile(desktopFile).value(u"Desktop Entry"_s).value(u"MimeType"_s);
+        QVERIFY(!opened.isEmpty());
+        QCOMPARE(groups.value(typesGroup).value(typesKey), opened + u"inode/directory;"_s);
+    }
+
+    // desktop-file-validate knows the Dolphin service menu's format but takes its KDE keys
+    // (MimeType, Actions, TryExec with Type=Service) for mistakes: nothing else may be wrong.
+    void serviceMenuValidates()
+    {
+        const QString program = QStandardPaths::findExecutable(u"desktop-file-validate"_s);
+        if (program.isEmpty())
+            QSKIP("the validator is not installed (Debian package desktop-file-utils)");
+        const Run result = run(program, {fileManagerDir + u"/quillmark-clean.desktop"_s});
+        QStringList lines = result.output.split(u'\n', Qt::SkipEmptyParts);
+        lines.removeIf([](const QString &line) {
+            return QRegularExpression(u"key \"(MimeType|Actions|TryExec)\" is present in group \"Desktop Entry\", "
+                                      "but the type is \"Service\""_s)
+                .match(line)
+                .hasMatch();
+        });
+        QVERIFY2(lines.isEmpty(), qPrintable(result.output));
+    }
+
+    // Each action run as its file manager runs it: the Exec line split into arguments with
+    // %F replaced by the selected files, one argument each (no shell), or the Nautilus script
+    // given the files. The real window cleans two copied samples with blanks in their names
+    // with the defaults, closes by itself (QUILLMARK_AUTO_WAIT_MS) and leaves the originals.
+    void actionsClean_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("group"); // empty: the file is a script
+        QTest::newRow("desktop entry") << desktopFile << u"Desktop Action clean"_s;
+        QTest::newRow("Dolphin") << fileManagerDir + u"/quillmark-clean.desktop"_s
+                                 << u"Desktop Action removeMetadata"_s;
+        QTest::newRow("Nemo") << fileManagerDir + u"/quillmark-clean.nemo_action"_s << u"Nemo Action"_s;
+        QTest::newRow("Nautilus") << fileManagerDir + u"/Remove metadata"_s << QString();
+    }
+    void actionsClean()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, group);
+        if (testutil::exiftool().isEmpty())
+            QFAIL("ExifTool is not installed (Debian package libimage-exiftool-perl)");
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        for (const QString &sub : {u"bin"_s, u"home"_s, u"temp"_s, u"images"_s})
+            QVERIFY(QDir(dir.path()).mkpath(sub));
+        // "quillmark" on the PATH is the program just built.
+        QVERIFY(QFile::link(QString::fromUtf8(QUILLMARK_GUI), dir.filePath(u"bin/quillmark"_s)));
+        const QStringList images {dir.filePath(u"images/a photo.jpg"_s), dir.filePath(u"images/another one.png"_s)};
+        QVERIFY(testutil::copySample(u"jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s, images.at(0)));
+        QVERIFY(testutil::copySample(u"png_exif_gps_xmp.png"_s, images.at(1)));
+        const QByteArray before = testutil::readFile(images.at(0)) + testutil::readFile(images.at(1));
+
+        QStringList command;
+        if (group.isEmpty()) {
+            command << file << images;
+        } else {
+            const QString exec = readKeyFile(file).value(group).value(u"Exec"_s);
+            QVERIFY2(!exec.contains(u'"') && !exec.contains(u'\\'), qPrintable(exec)); // no quoting to undo
+            for (const QString &word : exec.split(u' ', Qt::SkipEmptyParts))
+                command += word == u"%F"_s ? images : QStringList {word};
+        }
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(u"PATH"_s, dir.filePath(u"bin"_s) + u':' + env.value(u"PATH"_s));
+        env.insert(u"HOME"_s, dir.filePath(u"home"_s)); // nothing stored: the defaults
+        env.insert(u"XDG_CONFIG_HOME"_s, dir.filePath(u"home/.config"_s));
+        for (const QString &temp : {u"TMPDIR"_s, u"TEMP"_s})
+            env.insert(temp, dir.filePath(u"temp"_s));
+        env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        env.insert(u"QUILLMARK_AUTO_WAIT_MS"_s, u"0"_s);
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        const QString program = QStandardPaths::findExecutable(command.takeFirst(), {dir.filePath(u"bin"_s)});
+        QVERIFY(!program.isEmpty());
+        process.start(program, command);
+        QVERIFY(process.waitForFinished(120000));
+        const QString output = QString::fromUtf8(process.readAll());
+        QVERIFY2(process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0, qPrintable(output));
+        QCOMPARE(QDir(dir.filePath(u"images"_s)).entryList(QDir::Files, QDir::Name),
+            (QStringList {
+                u"a photo.jpg"_s, u"a photo_cleaned.jpg"_s, u"another one.png"_s, u"another one_cleaned.png"_s}));
+        QCOMPARE(testutil::readFile(images.at(0)) + testutil::readFile(images.at(1)), before);
+        QVERIFY(!QFileInfo::exists(dir.filePath(u"home/.config/Corvane/Quillmark.conf"_s)));
+    }
+
+    // Where each file manager looks: `cmake --install` (and so the package) puts the action
+    // files there as they are in the source, the Nautilus script executable.
+    void fileManagerFilesInstalled()
+    {
+        const QString cmake = QStandardPaths::findExecutable(u"cmake"_s);
+        if (cmake.isEmpty())
+            QSKIP("cmake is not installed");
+        QTemporaryDir prefix;
+        QVERIFY(prefix.isValid());
+        const Run installed = run(cmake, {u"--install"_s, buildDir().path(), u"--prefix"_s, prefix.path()});
+        QVERIFY2(installed.exitCode == 0, qPrintable(installed.output));
+        const QList<std::pair<QString, QString>> files {
+            {u"share/kio/servicemenus/quillmark-clean.desktop"_s, u"quillmark-clean.desktop"_s},
+            {u"share/nemo/actions/quillmark-clean.nemo_action"_s, u"quillmark-clean.nemo_action"_s},
+            {u"share/quillmark/nautilus/Remove metadata"_s, u"Remove metadata"_s}};
+        for (const auto &[where, source] : files) {
+            const QString path = prefix.filePath(where);
+            QCOMPARE(testutil::readFile(path), testutil::readFile(fileManagerDir + u'/' + source));
+            QCOMPARE(QFileInfo(path).isExecutable(), source == u"Remove metadata"_s);
+        }
+    }
+
     // The release the AppStream data announces is the program's version.
     void metainfoRelease()
     {
         QVERIFY(readText(metainfoFile).contains(u"<release version=\""_s + QStringLiteral(QUILLMARK_VERSION) + u'"'));
+    }
+
+    // The screenshots software centres show are in the repository (tools/screenshots.sh
+    // --appstream renews them) at the sizes the metainfo states, and the small icons are
+    // drawn for their size.
+    void metainfoPictures()
+    {
+        const QString text = readText(metainfoFile);
+        static const QRegularExpression image(
+            uR"re(<image type="source" width="(\d+)" height="(\d+)">[^<]*/(packaging/screenshots/[\w-]+\.png)</image>)re"_s);
+        int count = 0;
+        for (const QRegularExpressionMatch &m : image.globalMatch(text)) {
+            QCOMPARE(pngSize(QStringLiteral(QUILLMARK_SOURCE_DIR "/") + m.captured(3)),
+                QSize(m.captured(1).toInt(), m.captured(2).toInt()));
+            ++count;
+        }
+        QVERIFY(count >= 3 && text.count(QRegularExpression(u"<screenshot[ >]"_s)) == count);
+        for (int size : {16, 24}) {
+            QCOMPARE(pngSize(QStringLiteral(QUILLMARK_SOURCE_DIR "/src/gui/art/quillmark-%1.png").arg(size)),
+                QSize(size, size));
+        }
     }
 
     // Every option --help lists is explained in the manual page, whoever adds it.
@@ -228,6 +380,7 @@ private Q_SLOTS:
                                       << QStringList {u"overwrite"_s, u"folder="_s, u"prefix="_s, u"suffix="_s};
         QTest::newRow("output folder") << u"--output folder=sub"_s << QStringList {u"sub dir"_s};
         QTest::newRow("remove second item") << u"--remove exif,g"_s << QStringList {u"exif,gps"_s, u"exif,geotiff"_s};
+        QTest::newRow("keep second item") << u"--keep orientation,"_s << QStringList {u"orientation,color"_s};
         QTest::newRow("files") << u"pho"_s << QStringList {u"photo one.jpg"_s};
     }
 
@@ -279,162 +432,32 @@ printf '%s\n' "${COMPREPLY[@]}")"_s;
         QCOMPARE(result.output.trimmed(), u"_quillmark-cli"_s);
     }
 
-    // debian/control: the command-line tool stands alone, the window needs exactly its version.
-    void debianControl()
+    // Completion as zsh offers it (tests/zsh-complete.zsh types the line and a Tab into an
+    // interactive zsh).
+    void zshCompletion_data()
     {
-        const QMap<QString, QString> cli = debianParagraph(u"quillmark-cli"_s);
-        const QMap<QString, QString> gui = debianParagraph(u"quillmark"_s);
-        QVERIFY2(!cli.isEmpty() && !gui.isEmpty(), "both packages are declared in debian/control");
-        QVERIFY2(gui.value(u"depends"_s).contains(u"quillmark-cli (= ${binary:Version})"_s),
-            qPrintable(gui.value(u"depends"_s)));
-        QVERIFY(cli.value(u"depends"_s).contains(u"libimage-exiftool-perl"_s));
-        QVERIFY2(!cli.value(u"depends"_s).contains(u"qt6-qpa-plugins"_s), "nothing graphical for the tool");
-        QVERIFY(QFileInfo(sourceDir.filePath(u"debian/rules"_s)).isExecutable());
-        // Each autopkgtest is a script of its own, run as a program.
-        static const QRegularExpression tests(u"^Tests:\\s*(.+)$"_s, QRegularExpression::MultilineOption);
-        const QString testControl = readText(sourceDir.filePath(u"debian/tests/control"_s));
-        QVERIFY(testControl.contains(tests));
-        for (auto it = tests.globalMatch(testControl); it.hasNext();) {
-            for (const QString &name :
-                it.next().captured(1).split(QRegularExpression(u"[,\\s]+"_s), Qt::SkipEmptyParts))
-                QVERIFY2(QFileInfo(sourceDir.filePath(u"debian/tests/"_s + name)).isExecutable(), qPrintable(name));
-        }
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("keep") << u"--keep "_s << QStringList {u"color"_s, u"none"_s, u"orientation"_s};
+        // "none" is a whole value, never a list's second item.
+        QTest::newRow("keep second item") << u"--keep orientation,"_s << QStringList {u"color"_s};
+        QTest::newRow("keep= second item") << u"--keep=color,"_s << QStringList {u"orientation"_s};
+        QTest::newRow("dry run") << u"--dry"_s << QStringList {u"--dry-run"_s};
     }
-
-    // The newest changelog entry is the program's version, released the day AppStream says.
-    void debianChangelog()
+    void zshCompletion()
     {
-        const QString changelog = readText(sourceDir.filePath(u"debian/changelog"_s));
-        const auto top = QRegularExpression(u"^quillmark \\(([^)]+)\\)"_s).match(changelog);
-        QCOMPARE(top.captured(1), QStringLiteral(QUILLMARK_VERSION));
-        const auto signature
-            = QRegularExpression(u"^ -- .+>  \\w{3}, (\\d\\d \\w{3} \\d{4}) "_s, QRegularExpression::MultilineOption)
-                  .match(changelog);
-        const QDate date = QLocale::c().toDate(signature.captured(1), u"dd MMM yyyy"_s);
-        QVERIFY2(date.isValid(), qPrintable(signature.captured(0)));
-        const auto release
-            = QRegularExpression(u"<release version=\"[^\"]+\" date=\"([\\d-]+)\""_s).match(readText(metainfoFile));
-        QCOMPARE(date.toString(Qt::ISODate), release.captured(1));
-    }
-
-    // debian/copyright names every sample image with the licence its folder's README gives
-    // (in a stanza of its own, not the project's "Files: *"), and has the text of every licence.
-    void debianCopyright()
-    {
-        const QList<Dep5Files> stanzas = dep5Files();
-        QVERIFY(stanzas.size() > 3);
-        const QString copyright = readText(sourceDir.filePath(u"debian/copyright"_s));
-        for (const Dep5Files &stanza : stanzas) {
-            for (const QString &name : stanza.license.split(u" or "_s))
-                QVERIFY2(copyright.contains(u"\nLicense: "_s + name + u"\n "_s), qPrintable(u"no text for "_s + name));
-        }
-        // The README's words for a licence, as DEP-5 short names.
-        const QMap<QString, QString> shortNames {{u"CC0-1.0"_s, u"CC0-1.0"_s},
-            {u"free use"_s, u"metadata-extractor-images"_s}, {u"GPL-2.0+"_s, u"GPL-2+"_s},
-            {u"Perl (Artistic/GPL)"_s, u"Artistic or GPL-1+"_s}, {u"BSD-2-Clause"_s, u"BSD-2-clause"_s},
-            {u"MIT"_s, u"Expat"_s}, {u"GPL-3+"_s, u"GPL-3+"_s}};
-        QMap<QString, QString> expected; // path -> licence
-        // The first table of the README lists the files; the next one what ExifTool leaves.
-        const QString readme = readText(sourceDir.filePath(u"tests/data/images/README.md"_s)).section(u"\n## "_s, 0, 1);
-        static const QRegularExpression row(
-            u"^\\| `([^`]+)` \\|.*\\| ([^|]+) \\|$"_s, QRegularExpression::MultilineOption);
-        for (auto it = row.globalMatch(readme); it.hasNext();) {
-            const auto match = it.next();
-            expected.insert(u"tests/data/images/"_s + match.captured(1),
-                shortNames.value(match.captured(2).trimmed(), match.captured(2)));
-        }
-        // Made for the project: its own licence.
-        for (const QString &name : QDir(sourceDir.filePath(u"tests/data/images-2"_s)).entryList(QDir::Files))
-            if (name != u"README.md")
-                expected.insert(u"tests/data/images-2/"_s + name, u"GPL-3+"_s);
-        const QStringList samples = QDir(sourceDir.filePath(u"tests/data/images"_s)).entryList(QDir::Files);
-        QCOMPARE(expected.size(),
-            samples.size() - 1 + QDir(sourceDir.filePath(u"tests/data/images-2"_s)).entryList(QDir::Files).size() - 1);
-        QStringList wrong;
-        for (auto it = expected.cbegin(); it != expected.cend(); ++it) {
-            const Dep5Files *last = nullptr; // as in DEP-5, the last stanza that matches counts
-            for (const Dep5Files &stanza : stanzas)
-                if (std::any_of(stanza.globs.cbegin(), stanza.globs.cend(),
-                        [&](const QRegularExpression &glob) { return glob.match(it.key()).hasMatch(); }))
-                    last = &stanza;
-            if (!last || last->patterns == QStringList {u"*"_s} || last->license != it.value())
-                wrong << it.key() + u": "_s + (last ? last->license : u"unmatched"_s) + u", README: "_s + it.value();
-        }
-        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u'\n')));
-    }
-
-    // What `cmake --install` puts under /usr, split between the two packages as debian/*.install
-    // says: every file in exactly one (dh_missing --fail-missing fails the package build
-    // otherwise), nothing graphical in quillmark-cli. Then the installed tool runs, and the
-    // catalogues lie where it looks first (one there wins over the built-in one: the French
-    // catalogue under the German name makes it speak French).
-    void installedFilesAndPackages()
-    {
-        QTemporaryDir out;
-        QProcess install;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(u"DESTDIR"_s, out.path());
-        install.setProcessEnvironment(env);
-        install.setProcessChannelMode(QProcess::MergedChannels);
-        install.start(u"cmake"_s, {u"--install"_s, buildDir().path(), u"--prefix"_s, u"/usr"_s});
-        QVERIFY(install.waitForFinished(60000));
-        QVERIFY2(install.exitCode() == 0, install.readAll().constData());
-        const QDir root(out.path());
-        QStringList installed;
-        for (QDirIterator it(root.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories); it.hasNext();)
-            installed << root.relativeFilePath(it.next());
-        QVERIFY(installed.size() > 10);
-
-        QMap<QString, QStringList> owners; // file -> packages
-        for (const QString &package : {u"quillmark"_s, u"quillmark-cli"_s}) {
-            const QStringList lines
-                = readText(sourceDir.filePath(u"debian/"_s + package + u".install"_s)).split(u'\n', Qt::SkipEmptyParts);
-            QVERIFY(!lines.isEmpty());
-            for (const QString &line : lines) {
-                const QRegularExpression glob(u"^"_s + dep5Glob(line.trimmed()) + u"(/.*)?$"_s);
-                const auto first = std::find_if(
-                    installed.cbegin(), installed.cend(), [&](const QString &f) { return glob.match(f).hasMatch(); });
-                QVERIFY2(first != installed.cend(),
-                    qPrintable(package + u".install lists what is not installed: "_s + line));
-                for (const QString &file : std::as_const(installed))
-                    if (glob.match(file).hasMatch())
-                        owners[file] << package;
-            }
-        }
-        QStringList badlyOwned;
-        for (const QString &file : std::as_const(installed)) {
-            const QStringList packages = owners.value(file);
-            if (packages.size() != 1)
-                badlyOwned << file + u": "_s + (packages.isEmpty() ? u"in no package"_s : packages.join(u", "_s));
-            else if (packages.first() == u"quillmark-cli"
-                && (file == u"usr/bin/quillmark"
-                    || file.contains(QRegularExpression(
-                        u"^usr/share/(applications|icons|metainfo|kio|nemo|quillmark/nautilus)/"_s))))
-                badlyOwned << file + u": graphical, in quillmark-cli"_s;
-        }
-        QVERIFY2(badlyOwned.isEmpty(), qPrintable(badlyOwned.join(u'\n')));
-
-        const QDir usr(root.filePath(u"usr"_s));
-        const Run version = run(usr.filePath(u"bin/quillmark-cli"_s), {u"--version"_s});
-        QVERIFY2(version.exitCode == 0 && version.output.contains(QStringLiteral(QUILLMARK_VERSION)),
-            qPrintable(version.output));
-        QVERIFY(readText(usr.filePath(u"share/icons/hicolor/scalable/apps/quillmark.svg"_s)).contains(u"<svg"_s));
-        QCOMPARE(readText(usr.filePath(u"share/applications/"_s + appId + u".desktop"_s)), readText(desktopFile));
-        const QString catalogues = usr.filePath(u"share/quillmark/translations/quillmark_"_s);
-        for (const QString &language : {u"de"_s, u"fr"_s, u"es"_s})
-            QVERIFY2(QFileInfo(catalogues + language + u".qm"_s).size() > 1000, qPrintable(language));
-        QFile::remove(catalogues + u"de.qm"_s);
-        QVERIFY(QFile::copy(catalogues + u"fr.qm"_s, catalogues + u"de.qm"_s));
-        QProcess cli;
-        QProcessEnvironment cliEnv = QProcessEnvironment::systemEnvironment();
-        for (const QString &name : {u"LC_ALL"_s, u"LC_MESSAGES"_s, u"LANGUAGE"_s})
-            cliEnv.remove(name);
-        cliEnv.insert(u"LANG"_s, u"de_DE.UTF-8"_s);
-        cli.setProcessEnvironment(cliEnv);
-        cli.start(usr.filePath(u"bin/quillmark-cli"_s), {u"--help"_s});
-        QVERIFY(cli.waitForFinished(30000));
-        const QString french = QString::fromUtf8(cli.readAllStandardOutput()).simplified();
-        QVERIFY2(french.contains(u"Fichiers image et dossiers à nettoyer."_s), qPrintable(french));
+        QFETCH(QString, line);
+        QFETCH(QStringList, expected);
+        const QString zsh = QStandardPaths::findExecutable(u"zsh"_s);
+        if (zsh.isEmpty())
+            QSKIP("zsh is not installed");
+        QTemporaryDir dir;
+        const Run result = run(zsh,
+            {u"-f"_s, QStringLiteral(QUILLMARK_SOURCE_DIR "/tests/zsh-complete.zsh"), packagingDir + u"/completion"_s,
+                dir.path(), line},
+            dir.path());
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(result.output.split(u'\n', Qt::SkipEmptyParts), expected);
     }
 };
 

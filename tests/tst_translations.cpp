@@ -15,7 +15,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QStringList kLanguages = {u"de"_s, u"fr"_s, u"es"_s};
+const QStringList kLanguages
+    = {u"de"_s, u"fr"_s, u"es"_s, u"it"_s, u"pt_BR"_s, u"nl"_s, u"pl"_s, u"ru"_s, u"uk"_s, u"ja"_s, u"zh_CN"_s};
 
 struct Message {
     bool numerus = false;
@@ -252,10 +253,12 @@ private Q_SLOTS:
         row("Austrian German falls back to de", {{}, {}, u"de_AT.UTF-8@euro"_s}, "de");
         row("LC_MESSAGES before LANG", {{}, u"fr_FR.UTF-8"_s, u"de_DE.UTF-8"_s}, "fr");
         row("LC_ALL before all", {u"es_ES.UTF-8"_s, u"fr_FR.UTF-8"_s, u"de_DE.UTF-8"_s}, "es");
-        row("LANGUAGE list first", {{}, {}, u"de_AT.UTF-8"_s, u"ja:es_MX"_s}, "es");
+        row("LANGUAGE list first", {{}, {}, u"de_AT.UTF-8"_s, u"ko:es_MX"_s}, "es");
         row("C ignores LANGUAGE", {u"C.UTF-8"_s, {}, u"de_DE.UTF-8"_s, u"de"_s}, "");
         row("nothing set", {{}, {}, {}, u"fr"_s}, "");
-        row("no catalogue: English", {{}, {}, u"ja_JP.UTF-8"_s}, "");
+        row("Brazilian Portuguese by its country", {{}, {}, u"pt_BR.UTF-8"_s}, "pt_BR");
+        row("Simplified Chinese by its country", {{}, {}, u"zh_CN.UTF-8"_s}, "zh_CN");
+        row("no catalogue: English", {{}, {}, u"ko_KR.UTF-8"_s}, "");
     }
 
     // The glibc locales need not exist: the language comes from the environment alone.
@@ -306,13 +309,23 @@ private Q_SLOTS:
     void desktopDataTranslated()
     {
         QFETCH(QString, language);
-        QFile desktop(QStringLiteral(QUILLMARK_SOURCE_DIR "/packaging/io.github.corvane.Quillmark.desktop"));
-        QVERIFY(desktop.open(QIODevice::ReadOnly));
-        const QString entry = QString::fromUtf8(desktop.readAll());
-        for (const QString &key : {u"GenericName"_s, u"Comment"_s, u"Keywords"_s}) {
-            const QRegularExpression line(
-                u"^"_s + key + u"\\["_s + language + u"\\]=.+$"_s, QRegularExpression::MultilineOption);
-            QVERIFY2(entry.contains(line), qPrintable(key + u'[' + language + u']'));
+        // Every name, comment and keyword list of the desktop entry (its action too) and of the
+        // file managers' actions, section by section; the program's own name stays.
+        for (const char *file : {"io.github.corvane.Quillmark.desktop", "filemanager/quillmark-clean.desktop",
+                 "filemanager/quillmark-clean.nemo_action"}) {
+            QFile desktop(QStringLiteral(QUILLMARK_SOURCE_DIR "/packaging/") + QString::fromLatin1(file));
+            QVERIFY(desktop.open(QIODevice::ReadOnly));
+            const QStringList sections = QString::fromUtf8(desktop.readAll()).split(u"\n["_s);
+            for (const QString &section : sections) {
+                static const QRegularExpression keyLine(
+                    u"^(GenericName|Comment|Keywords|Name)=(.*)$"_s, QRegularExpression::MultilineOption);
+                for (const QRegularExpressionMatch &m : keyLine.globalMatch(section)) {
+                    if (m.captured(2) == u"Quillmark")
+                        continue;
+                    const QString key = m.captured(1) + u'[' + language + u"]="_s;
+                    QVERIFY2(section.contains(u'\n' + key), qPrintable(QString::fromLatin1(file) + u": "_s + key));
+                }
+            }
         }
 
         QFile metainfo(QStringLiteral(QUILLMARK_SOURCE_DIR "/packaging/io.github.corvane.Quillmark.metainfo.xml"));

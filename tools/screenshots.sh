@@ -3,6 +3,7 @@
 # in a light and a dark palette at scale factors 1 and 2, taken from real windows under
 # Xvfb with the openbox window manager running.
 # Usage: tools/screenshots.sh [OUTDIR [LOCALE...]]
+#        tools/screenshots.sh --appstream   (renews the AppStream pictures in packaging/screenshots)
 # (default screenshots/, which git ignores; LOCALE such as de_DE.UTF-8 shows the window in
 # that language, one folder per locale; default English). Builds what it needs in
 # build-screenshots/ (or $QUILLMARK_BUILD_DIR).
@@ -11,6 +12,11 @@ cd "$(dirname "$0")/.."
 . tools/deps.sh
 quillmark_install_missing "${QUILLMARK_BUILD_PACKAGES[@]}" "${QUILLMARK_TEST_PACKAGES[@]}"
 
+appstream=
+if [ "${1:-}" = --appstream ]; then
+    appstream=packaging/screenshots
+    set -- "$(mktemp -d)" C.UTF-8
+fi
 out="${1:-screenshots}"
 mkdir -p "$out"
 out="$(cd "$out" && pwd)"
@@ -43,3 +49,13 @@ for locale in "${@:-C.UTF-8}"; do
     done
 done
 find "$out" -name '*.png' | sort
+if [ -n "$appstream" ]; then
+    # The light palette at scale 2, sharp on the high-resolution screens software centres show
+    # them on; the names are the ones the metainfo file gives.
+    mkdir -p "$appstream"
+    for pair in page2:images page6:ready page8:finished viewer-compare:viewer; do
+        cp "$out/light-scale-2/${pair%%:*}.png" "$appstream/${pair##*:}.png"
+    done
+    rm -rf "$out"
+    ls "$appstream"
+fi

@@ -40,7 +40,10 @@ _quillmark_cli()
             return
             ;;
         --keep)
-            if [[ $cur == *,* ]]; then
+            # "none" is a value on its own, never an item of a list.
+            if [[ $cur == none* ]]; then
+                COMPREPLY=($(compgen -W 'none' -- "$cur"))
+            elif [[ $cur == *,* ]]; then
                 _quillmark_cli_list orientation color
             else
                 COMPREPLY=($(compgen -W 'orientation color none orientation,color' -- "$cur"))
@@ -75,7 +78,7 @@ _quillmark_cli()
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W '--output --remove --keep --dates --move-failed
             --overwrite-existing --strict --settings --jobs --report --no-verify --engine
-            --files-from --null --help --help-all --version' -- "$cur"))
+            --files-from --null --quiet --dry-run --show --help --help-all --version' -- "$cur"))
         return
     fi
     _filedir

@@ -4,6 +4,7 @@
 
 #include "core/CleanJob.h"
 #include "core/CliOptions.h"
+#include "core/CliPreview.h"
 #include "core/ConsoleRunner.h"
 #include "core/NativePath.h"
 #include "core/RunCheck.h"
@@ -59,10 +60,12 @@ bool installStopSignals()
     return true;
 }
 
+// The bar and the status captions are for a person at a terminal: into a pipe or a log
+// they would only bury the summary and the errors.
 class Progress {
 public:
-    Progress()
-        : m_tty(::isatty(STDERR_FILENO) == 1)
+    explicit Progress(bool quiet)
+        : m_tty(!quiet && ::isatty(STDERR_FILENO) == 1)
     {
     }
     ~Progress() { finish(); }
@@ -74,8 +77,6 @@ public:
         m_caption = caption;
         if (m_tty)
             draw();
-        else
-            printErr(caption + u'\n');
     }
     void percent(int value)
     {
@@ -131,17 +132,20 @@ int main(int argc, char *argv[])
     const QString &reportPath = request.reportPath;
     const QStringList &paths = request.paths;
     const bool reportToStdout = reportPath == u"-";
-    // With the report on standard output, everything for a person goes to standard error.
-    const auto printSummary = [reportToStdout](const QString &text) {
+    // With the report on standard output, everything for a person goes to standard error,
+    // and --quiet leaves that empty.
+    const bool silent = request.quiet && reportToStdout;
+    const auto printSummary = [reportToStdout, silent](const QString &text) {
+        if (silent)
+            return;
         if (reportToStdout)
             printErr(text);
         else
             printOut(text);
     };
-    const auto writeReport = [&](const QList<FileOutcome> &outcomes) {
+    const auto writeJson = [&](const QByteArray &json) {
         if (reportPath.isEmpty())
             return true;
-        const QByteArray json = runReportJson(outcomes);
         if (reportToStdout) {
             std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
             std::fflush(stdout);
@@ -155,9 +159,25 @@ int main(int argc, char *argv[])
         }
         return true;
     };
+    const auto writeReport = [&](const QList<FileOutcome> &outcomes) { return writeJson(runReportJson(outcomes)); };
+    const CliPreview::Sink sink {printSummary, writeJson, !reportPath.isEmpty(), request.quiet};
+    if (!request.emptyLists.isEmpty()) {
+        printSummary(Cli::tr("No images to clean in %1.").arg(request.emptyLists.join(u", "_s)) + u'\n');
+        return writeReport({}) ? ExitOk : ExitProblems;
+    }
+    const auto exifToolMissing = [] {
+        printErr(Cli::tr("quillmark-cli: ExifTool was not found. Install it (Debian package "
+                         "libimage-exiftool-perl) or place the exiftool program beside quillmark-cli.")
+            + u'\n');
+        return ExitInternal;
+    };
+    if (request.show) {
+        const QString exiftool = findExifTool();
+        return exiftool.isEmpty() ? exifToolMissing() : CliPreview::show(paths, exiftool, sink);
+    }
     // Listing a large tree takes a while; a stop signal ends it within a few directory
     // entries, and the run ends as a stopped run does, with a report of what was found.
-    Progress progress;
+    Progress progress(request.quiet);
     progress.status(Cli::tr("Looking for images..."));
     const Collected collected = collectImages(paths, [] { return g_firstSignal == 0; });
     const QList<FileOutcome> &namedSkips = collected.namedSkips;
@@ -194,18 +214,19 @@ int main(int argc, char *argv[])
     env.pauses = false;
     env.jobs = jobs;
     env.locale = QLocale::system();
-    if (env.exiftool.isEmpty()) {
-        printErr(Cli::tr("quillmark-cli: ExifTool was not found. Install it (Debian package "
-                         "libimage-exiftool-perl) or place the exiftool program beside quillmark-cli.")
-            + u'\n');
-        return ExitInternal;
-    }
+    if (env.exiftool.isEmpty())
+        return exifToolMissing();
 
     // A run that could write nothing does not start (the window's ready page says the same).
     if (const QString problem = RunCheck::problem(options, images, env.programFolder); !problem.isEmpty()) {
         progress.finish();
         printErr(Cli::tr("quillmark-cli: cannot start: %1").arg(problem) + u'\n');
         return ExitUsage;
+    }
+    if (request.dryRun) {
+        progress.finish();
+        return CliPreview::dryRun(
+            images, leftOut, options, env.exiftool, env.programFolder, request.overwriteExisting, sink);
     }
 
     CleanJob job(options, env);

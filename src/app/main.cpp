@@ -8,6 +8,7 @@
 #include "gui/Artwork.h"
 #include "gui/CleanWizard.h"
 #include "gui/Palettes.h"
+#include "gui/QuickCleanDialog.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -118,11 +119,24 @@ int main(int argc, char *argv[])
         }
     }
 
-    CleanWizardSetup setup;
-    setup.arguments = arguments;
-    // For the test suite only: how long an automatic run shows its last page.
+    // For the test suite only: how long an automatic run shows its last page, and when the
+    // small window of --clean closes by itself.
     bool ok = false;
     const int autoWait = qEnvironmentVariableIntValue("QUILLMARK_AUTO_WAIT_MS", &ok);
+
+    if (line.clean) {
+        QuickCleanSetup quick;
+        quick.paths = line.paths;
+        if (ok && autoWait >= 0)
+            quick.closeAfterMs = autoWait;
+        QuickCleanDialog window(quick);
+        window.show();
+        QApplication::exec();
+        return window.exitStatus();
+    }
+
+    CleanWizardSetup setup;
+    setup.arguments = arguments;
     if (ok && autoWait >= 0)
         setup.autoWaitMs = autoWait;
 

@@ -201,8 +201,10 @@ void CleanJob::later(void (CleanJob::*step)())
 
 void CleanJob::removeEmptyLog(const JobResult &result) const
 {
-    // A log that nothing was written to is not left lying about.
-    if (!result.logWritten && !m_logPath.isEmpty() && fileSize(m_logPath) == 0)
+    // A log that holds no problem is not left lying about: notes alone (an earlier output
+    // left out) are in the summary already, and runs side by side would pile such logs up.
+    const bool problems = result.problemCount > 0 || result.notMovedCount > 0 || result.internalError;
+    if (!m_logPath.isEmpty() && (!problems || (!result.logWritten && fileSize(m_logPath) == 0)))
         removePath(m_logPath);
 }
 
@@ -280,7 +282,7 @@ void CleanJob::setUp()
         m_env.tempFolder = joinPath(m_env.programFolder, m_env.tempFolder);
     if (!isLiteralArgfilePath(joinPath(m_env.tempFolder, u"qmk_args.txt"_s), false))
         return fail(tr("The temporary folder %1 cannot hold ExifTool's argument file; "
-                       "set TEMP or TMPDIR to another folder.")
+                       "set TMPDIR or TEMP to another folder.")
                         .arg(m_env.tempFolder));
     {
         QString error;

@@ -171,9 +171,22 @@ std::optional<QStringList> readPathList(const QString &name, bool nul)
     return paths;
 }
 
+bool g_quiet = false;
+
 } // namespace
 
 namespace CliOptions {
+
+void setQuiet(bool quiet)
+{
+    g_quiet = quiet;
+}
+
+void printNote(const QString &text)
+{
+    if (!g_quiet)
+        printErr(text);
+}
 
 void printErr(const QString &text)
 {
@@ -207,7 +220,7 @@ Request parse(const QStringList &arguments)
         "stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once)."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(u"PATH"_s, Cli::tr("Image files and folders to clean."), u"PATH..."_s);
+    parser.addPositionalArgument(u"PATH"_s, Cli::tr("Image files and folders to clean."), Cli::tr("PATH..."));
     const QCommandLineOption outputOption(u"output"_s,
         Cli::tr("Where cleaned files go: overwrite, folder=DIR, prefix=TEXT or suffix=TEXT (default suffix=_cleaned)."),
         u"MODE"_s);
@@ -244,11 +257,21 @@ Request parse(const QStringList &arguments)
         Cli::tr("Also clean the paths listed in FILE, one a line (\"-\" reads standard input)."), u"FILE"_s);
     const QCommandLineOption nullOption(
         u"null"_s, Cli::tr("Paths in the --files-from list end with NUL, not a line break."));
-    parser.addOptions(
-        {outputOption, removeOption, keepOption, datesOption, moveFailedOption, overwriteOption, strictOption,
-            settingsOption, jobsOption, reportOption, noVerifyOption, engineOption, filesFromOption, nullOption});
+    const QCommandLineOption quietOption({u"q"_s, u"quiet"_s},
+        Cli::tr("Print only the summary (nothing with --report -); errors that end the run are still printed."));
+    const QCommandLineOption dryRunOption({u"n"_s, u"dry-run"_s},
+        Cli::tr("Say what would be cleaned, where each output would go and what each image carries now; "
+                "write nothing."));
+    const QCommandLineOption showOption(u"show"_s,
+        Cli::tr("List the identifying metadata each file carries, as the metadata viewer does; change nothing."));
+    parser.addOptions({outputOption, removeOption, keepOption, datesOption, moveFailedOption, overwriteOption,
+        strictOption, settingsOption, jobsOption, reportOption, noVerifyOption, engineOption, filesFromOption,
+        nullOption, quietOption, dryRunOption, showOption});
     if (!parser.parse(arguments))
         usageError(parser.errorText());
+    // process() is what prints Qt's own options too; given only --help-all, it does just that.
+    if (parser.isSet(u"help-all"_s))
+        parser.process(QStringList {arguments.value(0), u"--help-all"_s});
     if (parser.isSet(u"help"_s))
         parser.showHelp(ExitOk);
     if (parser.isSet(u"version"_s))
@@ -256,6 +279,12 @@ Request parse(const QStringList &arguments)
 
     Request request;
     JobOptions &options = request.options;
+    request.quiet = parser.isSet(quietOption);
+    request.dryRun = parser.isSet(dryRunOption);
+    request.show = parser.isSet(showOption);
+    setQuiet(request.quiet);
+    if (request.dryRun && request.show)
+        usageError(Cli::tr("--dry-run and --show cannot be used together"));
     if (parser.isSet(settingsOption)) {
         SettingsStore store(programFolder());
         store.DetectPortableMode();
@@ -303,7 +332,7 @@ Request parse(const QStringList &arguments)
         usageError(options.tags.icc ? Cli::tr("nothing to remove: the colour profile is kept (see --keep)")
                                     : Cli::tr("nothing to remove"));
     if (parser.isSet(removeOption) && options.tags.icc && options.tags.keepColourProfile && !options.tags.all)
-        printErr(
+        printNote(
             Cli::tr("quillmark-cli: the colour profile is kept; --keep orientation or --keep none removes it") + u'\n');
 
     int &jobs = request.jobs;
@@ -339,6 +368,10 @@ Request parse(const QStringList &arguments)
     }
     if (paths.isEmpty() && !parser.isSet(filesFromOption))
         usageError(Cli::tr("no image files or folders given"));
+    // A list that came out empty (split -n l/64 makes such chunks) has nothing to clean,
+    // which is no failure.
+    if (paths.isEmpty())
+        request.emptyLists = parser.values(filesFromOption);
     return request;
 }
 
@@ -359,7 +392,7 @@ Collected collectImages(const QStringList &paths, const std::function<bool()> &k
         if (ImageFiles::isPathTooLong(path)) {
             // No system call takes it, so it cannot even be told from a missing file.
             const FileOutcome o = ImageFiles::leftOutOutcome(path, ImageFiles::LeftOutKind::PathTooLong);
-            printErr(u"quillmark-cli: "_s + raw + u": "_s + o.message + u'\n');
+            printNote(u"quillmark-cli: "_s + raw + u": "_s + o.message + u'\n');
             c.namedSkips.append(o);
         } else if (FolderExists(path)) {
             const ImageFiles::FolderImages found = ImageFiles::imagesInFolder(path, keepGoing);
@@ -378,9 +411,9 @@ Collected collectImages(const QStringList &paths, const std::function<bool()> &k
                 break;
             }
         } else if (!PathExists(path)) {
-            printErr(Cli::tr("quillmark-cli: %1: no such file or folder").arg(raw) + u'\n');
+            printNote(Cli::tr("quillmark-cli: %1: no such file or folder").arg(raw) + u'\n');
         } else if (!ImageFiles::isSupportedImageFile(path)) {
-            printErr(Cli::tr("quillmark-cli: %1: not a supported image; skipped").arg(raw) + u'\n');
+            printNote(Cli::tr("quillmark-cli: %1: not a supported image; skipped").arg(raw) + u'\n');
             const ImageFiles::LeftOutKind kind
                 = ImageFiles::mediaLeftOut(path).value_or(ImageFiles::LeftOutKind::NotAnImage);
             c.namedSkips.append(ImageFiles::leftOutOutcome(path, kind));

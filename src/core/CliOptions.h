@@ -32,11 +32,18 @@ struct Request {
     QString reportPath; // empty: no report; "-": standard output
     bool overwriteExisting = false; // replace cleaned files that already exist
     QStringList paths; // the paths named and listed, as given
+    QStringList emptyLists; // the --files-from lists when they were all there was and held no path
+    bool quiet = false; // only the summary; nothing on standard error but errors that end the run
+    bool dryRun = false; // say what a run would do, write nothing
+    bool show = false; // list what the files carry, write nothing
     std::optional<int> exitStatus; // set: end at once with it (what went wrong is printed)
 };
 
 void printErr(const QString &text);
 void printOut(const QString &text);
+// A line for a person watching (a file skipped, a warning): left out with --quiet.
+void printNote(const QString &text);
+void setQuiet(bool quiet);
 [[noreturn]] void usageError(const QString &message);
 
 // The options of the command line arguments (the program's name first). --help and

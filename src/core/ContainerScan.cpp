@@ -3,6 +3,7 @@
 #include "core/KeepValues.h"
 #include "core/NativePath.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <cstring>
 
@@ -103,7 +104,7 @@ ContainerScan scanJpeg(const uchar *d, qsizetype n)
             while (true) {
                 pos = nextMarkerCandidate(d, pos, n);
                 if (pos + 1 >= n)
-                    return broken(u"the image data has no end marker"_s);
+                    return broken(QCoreApplication::translate("ContainerScan", "the image data has no end marker"));
                 const uchar next = d[pos + 1];
                 if ((next >= 0xD0 && next <= 0xD7) || next == 0xFF) {
                     pos += next == 0xFF ? 1 : 2;
@@ -114,9 +115,9 @@ ContainerScan scanJpeg(const uchar *d, qsizetype n)
             inScan = false;
         }
         if (pos + 2 > n)
-            return broken(u"the file ends before the end-of-image marker"_s);
+            return broken(QCoreApplication::translate("ContainerScan", "the file ends before the end-of-image marker"));
         if (d[pos] != 0xFF)
-            return broken(u"a segment does not start with a marker"_s);
+            return broken(QCoreApplication::translate("ContainerScan", "a segment does not start with a marker"));
         uchar marker = d[pos + 1];
         if (marker == 0xFF) { // fill bytes
             ++pos;
@@ -132,10 +133,10 @@ ContainerScan scanJpeg(const uchar *d, qsizetype n)
         if ((marker >= 0xD0 && marker <= 0xD7) || marker == 0x01)
             continue; // markers without a length
         if (pos + 2 > n)
-            return broken(u"the file ends inside a segment"_s);
+            return broken(QCoreApplication::translate("ContainerScan", "the file ends inside a segment"));
         const qsizetype len = be16(d + pos);
         if (len < 2 || pos + len > n)
-            return broken(u"a segment runs past the end of the file"_s);
+            return broken(QCoreApplication::translate("ContainerScan", "a segment runs past the end of the file"));
         const uchar *body = d + pos + 2;
         const qsizetype bodyLen = len - 2;
         // ExifTool stops reading at the first scan: what comes between the scans of a
@@ -192,11 +193,12 @@ ContainerScan scanPng(const uchar *d, qsizetype n)
     qsizetype pos = 8;
     while (true) {
         if (pos + 12 > n)
-            return broken(u"the file ends before the IEND chunk"_s);
+            return broken(QCoreApplication::translate("ContainerScan", "the file ends before the IEND chunk"));
         const qsizetype len = be32(d + pos);
         const QByteArray type(reinterpret_cast<const char *>(d + pos + 4), 4);
         if (len > n || pos + 12 + len > n)
-            return broken(u"the %1 chunk runs past the end of the file"_s.arg(QString::fromLatin1(type)));
+            return broken(QCoreApplication::translate("ContainerScan", "the %1 chunk runs past the end of the file")
+                              .arg(QString::fromLatin1(type)));
         if (type == "IEND") {
             pos += 12 + len;
             if (pos < n)
@@ -245,15 +247,16 @@ ContainerScan scanWebp(const uchar *d, qsizetype n)
     ContainerScan s;
     const qsizetype riffEnd = qsizetype(le32(d + 4)) + 8;
     if (riffEnd > n)
-        return broken(u"the file is shorter than its RIFF header says"_s);
+        return broken(QCoreApplication::translate("ContainerScan", "the file is shorter than its RIFF header says"));
     qsizetype pos = 12;
     while (pos < riffEnd) {
         if (pos + 8 > riffEnd)
-            return broken(u"a chunk header runs past the end of the file"_s);
+            return broken(QCoreApplication::translate("ContainerScan", "a chunk header runs past the end of the file"));
         const QByteArray type(reinterpret_cast<const char *>(d + pos), 4);
         const qsizetype len = le32(d + pos + 4);
         if (len > riffEnd || pos + 8 + len > riffEnd)
-            return broken(u"the %1 chunk runs past the end of the file"_s.arg(QString::fromLatin1(type).trimmed()));
+            return broken(QCoreApplication::translate("ContainerScan", "the %1 chunk runs past the end of the file")
+                              .arg(QString::fromLatin1(type).trimmed()));
         if (type == "ICCP") {
             s.iccProfile = QByteArray(reinterpret_cast<const char *>(d + pos + 8), len);
         } else if (type == "EXIF") {
@@ -283,7 +286,7 @@ ContainerScan scanGif(const uchar *d, qsizetype n)
 {
     ContainerScan s;
     if (n < 13)
-        return broken(u"the file ends inside the header"_s);
+        return broken(QCoreApplication::translate("ContainerScan", "the file ends inside the header"));
     qsizetype pos = 13;
     if (d[10] & 0x80)
         pos += 3 * (qsizetype(1) << ((d[10] & 0x07) + 1));
@@ -298,7 +301,7 @@ ContainerScan scanGif(const uchar *d, qsizetype n)
     };
     while (true) {
         if (pos >= n)
-            return broken(u"the file ends before the GIF trailer"_s);
+            return broken(QCoreApplication::translate("ContainerScan", "the file ends before the GIF trailer"));
         const uchar intro = d[pos];
         if (intro == 0x3B) {
             if (pos + 1 < n)
@@ -308,7 +311,7 @@ ContainerScan scanGif(const uchar *d, qsizetype n)
         }
         if (intro == 0x2C) { // image descriptor
             if (pos + 10 > n)
-                return broken(u"the file ends inside an image descriptor"_s);
+                return broken(QCoreApplication::translate("ContainerScan", "the file ends inside an image descriptor"));
             const uchar flags = d[pos + 9];
             pos += 10;
             if (flags & 0x80)
@@ -316,7 +319,7 @@ ContainerScan scanGif(const uchar *d, qsizetype n)
             pos = pos + 1 < n ? skipBlocks(pos + 1) : -1; // after the LZW code size
         } else if (intro == 0x21) {
             if (pos + 2 > n)
-                return broken(u"the file ends inside an extension"_s);
+                return broken(QCoreApplication::translate("ContainerScan", "the file ends inside an extension"));
             const uchar label = d[pos + 1];
             if (label == 0xFE) {
                 readable(s, u"comment"_s);
@@ -340,10 +343,10 @@ ContainerScan scanGif(const uchar *d, qsizetype n)
             }
             pos = skipBlocks(pos + 2);
         } else {
-            return broken(u"an unknown block type"_s);
+            return broken(QCoreApplication::translate("ContainerScan", "an unknown block type"));
         }
         if (pos < 0)
-            return broken(u"a block runs past the end of the file"_s);
+            return broken(QCoreApplication::translate("ContainerScan", "a block runs past the end of the file"));
     }
 }
 
@@ -368,7 +371,7 @@ ContainerScan scanContainers(const QString &path)
 {
     QFile file;
     if (!openPath(file, path, QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return broken(u"the output cannot be read"_s);
+        return broken(QCoreApplication::translate("ContainerScan", "the output cannot be read"));
     // A small output is read in one go: mapping it costs more in page faults and in the
     // unmapping, which interrupts the other threads of the program, than copying it.
     constexpr qint64 readLimit = 1 << 20;

@@ -33,6 +33,7 @@ struct FileOutcome {
     QString message; // why, for a person; empty when there is nothing to say
     bool notRun = false; // a stop came before the run reached the image
     QString writer; // who wrote the output: "native" (Quillmark's own writer) or "exiftool"; empty when none
+    bool planned = false; // quillmark-cli --dry-run: what a run would do, nothing written
 };
 
 // Lower-case names used by quillmark-cli's report.

@@ -38,11 +38,12 @@ QString summaryText(int processedCount, qint64 inputBytes, qint64 outputBytes, q
     }
     if (processedCount > 0) {
         const double average = std::nearbyint(static_cast<double>(seconds) / processedCount * 100.0) / 100.0;
-        // The count picks the plural form in languages that need one ("1 Sekunde").
+        // The count picks the plural form in languages that need one ("1 Sekunde"); English
+        // picks its singular here, so it reads right without its catalogue too.
         const int pluralOf = static_cast<int>(std::min<qint64>(seconds, std::numeric_limits<int>::max()));
-        text += crlf
-            + CleanJob::tr("in %1 seconds (%2 sec avg)", nullptr, pluralOf)
-                  .arg(formatNumber(static_cast<double>(seconds), locale), formatNumber(average, locale));
+        const QString in = pluralOf == 1 ? CleanJob::tr("in %1 second (%2 sec avg)")
+                                         : CleanJob::tr("in %1 seconds (%2 sec avg)", nullptr, pluralOf);
+        text += crlf + in.arg(formatNumber(static_cast<double>(seconds), locale), formatNumber(average, locale));
     }
     return text;
 }

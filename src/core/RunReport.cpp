@@ -18,10 +18,14 @@ namespace {
 
 // A name's bytes that are not UTF-8 cannot stand in JSON text; they are written as \xNN,
 // as everywhere else the run names a file.
+QString absolute(const QString &path)
+{
+    return QDir::cleanPath(QDir::current().absoluteFilePath(path));
+}
+
 QJsonValue pathOrNull(const QString &path)
 {
-    return path.isEmpty() ? QJsonValue(QJsonValue::Null)
-                          : QJsonValue(printablePath(QDir::cleanPath(QDir::current().absoluteFilePath(path))));
+    return path.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(printablePath(absolute(path)));
 }
 
 } // namespace
@@ -30,6 +34,10 @@ OutcomeTotals outcomeTotals(const QList<FileOutcome> &outcomes)
 {
     OutcomeTotals t;
     for (const FileOutcome &o : outcomes) {
+        if (o.planned) {
+            ++t.planned;
+            continue;
+        }
         switch (o.status) {
         case FileStatus::Cleaned:
             ++t.cleaned;
@@ -63,8 +71,16 @@ QByteArray runReportJson(const QList<FileOutcome> &outcomes)
     for (qsizetype f = 0; f < outcomes.size(); ++f) {
         const FileOutcome &o = outcomes.at(f);
         out += f ? ",\n" : "\n";
-        out += "{\"input\":" + text(pathOrNull(o.input)) + ",\"output\":" + text(pathOrNull(o.output))
-            + ",\"status\":" + text(statusName(o.status)) + ",\"residue\":[";
+        // A printable name can stand for two files ("caf\xe9.png" is also a name of its
+        // own), so a name that is not UTF-8 comes with its exact bytes as well.
+        const auto bytesOf = [&text](const char *key, const QString &path) {
+            return path.isEmpty() || !holdsStrayBytes(path)
+                ? QByteArray()
+                : ",\"" + QByteArray(key) + "\":" + text(QString::fromLatin1(encodePath(absolute(path)).toBase64()));
+        };
+        out += "{\"input\":" + text(pathOrNull(o.input)) + bytesOf("input_bytes", o.input)
+            + ",\"output\":" + text(pathOrNull(o.output)) + bytesOf("output_bytes", o.output)
+            + ",\"status\":" + text(o.planned ? u"planned"_s : statusName(o.status)) + ",\"residue\":[";
         for (qsizetype r = 0; r < o.residue.size(); ++r) {
             const ResidueItem &i = o.residue.at(r);
             out += (r ? "," : "") + QByteArray("{\"category\":") + text(categoryName(i.category))
@@ -77,7 +93,8 @@ QByteArray runReportJson(const QList<FileOutcome> &outcomes)
     const OutcomeTotals t = outcomeTotals(outcomes);
     out += "\n],\"totals\":{\"cleaned\":" + QByteArray::number(t.cleaned)
         + ",\"residue\":" + QByteArray::number(t.residue) + ",\"unchanged\":" + QByteArray::number(t.unchanged)
-        + ",\"failed\":" + QByteArray::number(t.failed) + ",\"skipped\":" + QByteArray::number(t.skipped) + "}}\n";
+        + ",\"failed\":" + QByteArray::number(t.failed) + ",\"skipped\":" + QByteArray::number(t.skipped)
+        + (t.planned > 0 ? ",\"planned\":" + QByteArray::number(t.planned) : QByteArray()) + "}}\n";
     return out;
 }
 
@@ -87,7 +104,8 @@ QString residueLine(int residueCount)
         return {};
     return residueCount == 1
         ? QCoreApplication::translate("RunReport", "1 image still carries identifying metadata.")
-        : QCoreApplication::translate("RunReport", "%1 images still carry identifying metadata.").arg(residueCount);
+        : QCoreApplication::translate("RunReport", "%1 images still carry identifying metadata.", nullptr, residueCount)
+              .arg(residueCount);
 }
 
 QString leftOutLine(const QList<FileOutcome> &leftOut)

@@ -14,12 +14,15 @@ struct OutcomeTotals {
     int unchanged = 0;
     int failed = 0;
     int skipped = 0;
+    int planned = 0; // --dry-run: counted here only
 };
 
 OutcomeTotals outcomeTotals(const QList<FileOutcome> &outcomes);
 
 // quillmark-cli's report: {"version":1,"files":[...],"totals":{...}}, one entry per
-// outcome in the given order, paths absolute, null for a missing output or message.
+// outcome in the given order, paths absolute, null for a missing output or message; a
+// path that is not UTF-8 also as "input_bytes"/"output_bytes" (base64 of its bytes), and
+// planned outcomes (--dry-run) with the status "planned" and a "planned" total.
 QByteArray runReportJson(const QList<FileOutcome> &outcomes);
 
 // "3 images still carry identifying metadata." / "1 image still carries identifying

@@ -32,9 +32,10 @@ QString standardFolderOrHome(QStandardPaths::StandardLocation location)
 
 QString temporaryFolder()
 {
-    QString folder = qEnvironmentVariable("TEMP");
+    // TMPDIR is the Linux convention; TEMP is still honoured where only it is set.
+    QString folder = qEnvironmentVariable("TMPDIR");
     if (folder.isEmpty())
-        folder = qEnvironmentVariable("TMPDIR");
+        folder = qEnvironmentVariable("TEMP");
     if (folder.isEmpty())
         folder = QDir::tempPath();
     // The work files are named by appending "/name", so no slash may be left at the end.

@@ -6,7 +6,7 @@
 struct SystemFolders {
     QString sMyPictures; // the user's pictures folder (falls back to home)
     QString sMyDocuments;
-    QString sTemp; // TEMP, else TMPDIR, else the system temporary folder; no trailing '/'
+    QString sTemp; // TMPDIR, else TEMP, else the system temporary folder; no trailing '/'
 };
 
 // Fills the record from the environment and QStandardPaths.

@@ -20,7 +20,10 @@ WindowCommandLine WindowCommandLine::parse(const QStringList &arguments)
     const QCommandLineOption versionOption({u"v"_s, u"version"_s}, tr("Show the version and exit."));
     const QCommandLineOption autoOption(
         u"auto"_s, tr("Clean FOLDER unattended with the stored options, then exit."), u"FOLDER"_s);
-    parser.addOptions({helpOption, versionOption, autoOption});
+    const QCommandLineOption cleanOption(u"clean"_s,
+        tr("Clean the images and folders given as PATH with the stored options, showing the outcome in a small "
+           "window."));
+    parser.addOptions({helpOption, versionOption, autoOption, cleanOption});
     parser.addPositionalArgument(u"PATH"_s, tr("Images and folders to start with."), u"[PATH...]"_s);
 
     WindowCommandLine line;
@@ -41,6 +44,15 @@ WindowCommandLine WindowCommandLine::parse(const QStringList &arguments)
         return line;
     }
     line.paths = parser.positionalArguments();
+    if (parser.isSet(cleanOption)) {
+        if (parser.isSet(autoOption)) {
+            line.action = Action::Error;
+            line.text = tr("--clean and -auto cannot be used together.");
+            return line;
+        }
+        line.clean = true;
+        return line;
+    }
     if (parser.isSet(autoOption)) {
         const QStringList folders = parser.values(autoOption);
         if (folders.size() != 1 || !line.paths.isEmpty()) {

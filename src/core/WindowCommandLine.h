@@ -5,7 +5,8 @@
 #include <QStringList>
 
 // The window's command line: "-auto FOLDER" (or "--auto FOLDER") for an unattended run,
-// or the images and folders to start with. Every argument is one path exactly as given:
+// "--clean PATH..." for a file manager's "Remove metadata" (the small window), or the
+// images and folders to start with. Every argument is one path exactly as given:
 // nothing is joined, trimmed or unquoted.
 struct WindowCommandLine {
     Q_DECLARE_TR_FUNCTIONS(WindowCommandLine)
@@ -15,6 +16,7 @@ public:
     Action action = Action::Start;
     bool automatic = false;
     QString autoFolder; // the -auto folder as given
+    bool clean = false; // --clean: paths are cleaned with the stored options in the small window
     QStringList paths; // the positional arguments as given
     QString text; // the help or version text, or what is wrong
 

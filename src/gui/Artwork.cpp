@@ -61,7 +61,10 @@ public:
         QPixmap cached;
         if (QPixmapCache::find(key, &cached))
             return cached;
-        QPixmap drawn = render(m_name, size);
+        // A picture drawn by hand for this very size beats the scaled-down SVG.
+        const QString drawnForSize = u":/art/"_s + m_name + u'-' + QString::number(size.width()) + u".png"_s;
+        QPixmap drawn = size.width() == size.height() && QFile::exists(drawnForSize) ? QPixmap(drawnForSize)
+                                                                                     : render(m_name, size);
         if (mode == QIcon::Disabled && !drawn.isNull())
             drawn = QPixmap::fromImage(Artwork::greyed(drawn.toImage()));
         QPixmapCache::insert(key, drawn);

@@ -147,7 +147,8 @@ private:
     void setupAccessibility();
     void setupKeyboard();
     bool keyboardEvent(QObject *watched, QEvent *event);
-    void assignMnemonics();
+    // The Alt letters of a page's buttons (and of the three below the pages).
+    void assignMnemonics(Page page);
     void optionFocused(QRadioButton *option, Qt::FocusReason reason);
     void showMetadataOfCurrent(bool cleaned);
     void rememberOriginals(const JobResult &result);

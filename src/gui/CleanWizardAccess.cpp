@@ -107,10 +107,10 @@ void CleanWizard::showHelpFor(QWidget *control)
 
 // --- Alt letters and the focus on options ---------------------------------------------
 
-void CleanWizard::assignMnemonics()
+void CleanWizard::assignMnemonics(Page page)
 {
     QList<QAbstractButton *> buttons = {cmdBack, cmdNext, cmdCancel};
-    const WizardPage *shown = pageWidget(m_page);
+    const WizardPage *shown = pageWidget(page);
     for (QAbstractButton *button : shown->findChildren<QAbstractButton *>()) {
         if (button->isVisibleTo(shown))
             buttons << button;
@@ -237,7 +237,8 @@ QString CleanWizard::readySummaryText() const
     // Earlier outputs in the list are left out by the run, so they are not promised here.
     const int count = m_lstFiles.ListCount()
         - RunCheck::earlierOutputCount(m_lstFiles.toStringList(), storedOptions().job, m_programFolder);
-    QString text = count == 1 ? tr("1 image will be cleaned") : tr("%1 images will be cleaned").arg(count);
+    QString text
+        = count == 1 ? tr("1 image will be cleaned") : tr("%1 images will be cleaned", nullptr, count).arg(count);
     switch (m_outputPage->outputMode()) {
     case 0:
         text += u' ' + tr("in place: the originals are overwritten.");

@@ -142,7 +142,7 @@ void CleanWizard::showPage()
         cmdCancel->setFocus();
         break;
     }
-    assignMnemonics();
+    assignMnemonics(m_page);
 }
 
 void CleanWizard::goNext()

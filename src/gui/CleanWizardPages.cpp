@@ -163,6 +163,11 @@ QSize CleanWizard::requiredClientSize()
     ensurePolished();
     const Page shown = m_page;
     int width = designClientSize.width();
+    // Measured with the Alt letters: a Chinese or Japanese caption grows by "(&A)".
+    for (const Page page : allPages) {
+        setPageVisibility(page);
+        assignMnemonics(page);
+    }
     for (const Page page : allPages) {
         setPageVisibility(page);
         layout()->invalidate();

@@ -233,7 +233,8 @@ void MetadataViewer::fillComparison()
                   QLocale().toString(counts.added));
     if (counts.identifying > 0) {
         summary += u' '
-            + tr("%1 of the kept tags can identify you (marked with !).").arg(QLocale().toString(counts.identifying));
+            + tr("%1 of the kept tags can identify you (marked with !).", nullptr, counts.identifying)
+                  .arg(QLocale().toString(counts.identifying));
     }
     summary += u'\n'
         + tr("Tags in bold are still in the cleaned file and come first; struck-through tags "
