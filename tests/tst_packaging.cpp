@@ -1,6 +1,6 @@
 // What a desktop sees of the program: the desktop entry (its "Open with" types cover the
 // supported images), the AppStream data, both passing the desktop's own validators, and
-// what `cmake --install` puts where.
+// what `cmake --install` puts where (tst_debian: which Debian package holds it).
 
 #include "core/ImageFiles.h"
 #include "testutil.h"
@@ -458,87 +458,6 @@ printf '%s\n' "${COMPREPLY[@]}")"_s;
             dir.path());
         QCOMPARE(result.exitCode, 0);
         QCOMPARE(result.output.split(u'\n', Qt::SkipEmptyParts), expected);
-    }
-
-    // The Debian package of this build (CPack, as tools/package.sh makes it, but from the
-    // test build): its control data and its files, and what they do unpacked: the tool
-    // runs where it was put, and the catalogues lie where the installed programs look
-    // first (one there wins over the built-in one: the French catalogue under the German
-    // name makes the tool speak French).
-    void debianPackage()
-    {
-        const QString cpack = QStandardPaths::findExecutable(u"cpack"_s);
-        if (cpack.isEmpty() || QStandardPaths::findExecutable(u"dpkg-shlibdeps"_s).isEmpty()
-            || QStandardPaths::findExecutable(u"file"_s).isEmpty())
-            QSKIP("cpack, dpkg-shlibdeps or file (Debian packages dpkg-dev, file) is missing");
-        const QString architecture = run(u"dpkg"_s, {u"--print-architecture"_s}).output.trimmed();
-        QTemporaryDir out;
-        const QDir build = buildDir();
-        const Run made = run(cpack,
-            {u"--config"_s, build.filePath(u"CPackConfig.cmake"_s), u"-G"_s, u"DEB"_s, u"-B"_s, out.path()},
-            build.path());
-        QVERIFY2(made.exitCode == 0, qPrintable(made.output));
-        const QString deb
-            = out.filePath(u"quillmark_"_s + QStringLiteral(QUILLMARK_VERSION) + u'_' + architecture + u".deb"_s);
-        QVERIFY2(QFile::exists(deb), qPrintable(QDir(out.path()).entryList().join(u' ')));
-
-        const auto field = [&](const QString &name) {
-            return run(u"dpkg-deb"_s, {u"-f"_s, deb, name}).output.trimmed();
-        };
-        QCOMPARE(field(u"Version"_s), QStringLiteral(QUILLMARK_VERSION));
-        const QStringList depends = field(u"Depends"_s).split(QRegularExpression(u",\\s*"_s));
-        // What dpkg-shlibdeps cannot find: the program runs ExifTool and loads the platform plugins.
-        for (const QString &needed : {u"libimage-exiftool-perl"_s, u"qt6-qpa-plugins"_s, u"libqt6svg6"_s}) {
-            const bool found = std::any_of(depends.cbegin(), depends.cend(),
-                [&](const QString &d) { return d == needed || d.startsWith(needed + u" ("_s); });
-            QVERIFY2(found, qPrintable(needed + u" not in: "_s + depends.join(u", "_s)));
-        }
-
-        QStringList files;
-        for (const QString &line : run(u"dpkg-deb"_s, {u"-c"_s, deb}).output.split(u'\n', Qt::SkipEmptyParts)) {
-            QVERIFY2(line.startsWith(u"-rw-r--r-- root/root"_s) || line.startsWith(u"-rwxr-xr-x root/root"_s)
-                    || line.startsWith(u"drwxr-xr-x root/root"_s),
-                qPrintable(line));
-            files << line.section(u' ', -1);
-        }
-        for (const QString &file :
-            {u"./usr/share/man/man1/quillmark.1.gz"_s, u"./usr/share/man/man1/quillmark-cli.1.gz"_s,
-                u"./usr/share/bash-completion/completions/quillmark-cli"_s,
-                u"./usr/share/zsh/vendor-completions/_quillmark-cli"_s, u"./usr/share/doc/quillmark/copyright"_s,
-                u"./usr/share/doc/quillmark/changelog.gz"_s}) {
-            QVERIFY2(files.contains(file), qPrintable(file));
-        }
-        for (const QString &file : std::as_const(files))
-            QVERIFY2(file.startsWith(u"./usr/bin/"_s) || file.startsWith(u"./usr/share/"_s) || file.count(u'/') <= 2,
-                qPrintable(file));
-
-        const QDir root(out.filePath(u"root/usr"_s));
-        QCOMPARE(run(u"dpkg-deb"_s, {u"-x"_s, deb, out.filePath(u"root"_s)}).exitCode, 0);
-        for (const QString &program : {u"bin/quillmark"_s, u"bin/quillmark-cli"_s}) {
-            const QFileInfo info(root.filePath(program));
-            QVERIFY2(info.isFile() && info.isExecutable(), qPrintable(program));
-        }
-        QVERIFY(readText(root.filePath(u"share/icons/hicolor/scalable/apps/quillmark.svg"_s)).contains(u"<svg"_s));
-        QCOMPARE(readText(root.filePath(u"share/applications/"_s + appId + u".desktop"_s)), readText(desktopFile));
-        QCOMPARE(readText(root.filePath(u"share/metainfo/"_s + appId + u".metainfo.xml"_s)), readText(metainfoFile));
-        const Run version = run(root.filePath(u"bin/quillmark-cli"_s), {u"--version"_s});
-        QVERIFY2(version.exitCode == 0 && version.output.contains(QStringLiteral(QUILLMARK_VERSION)),
-            qPrintable(version.output));
-        const QString catalogues = root.filePath(u"share/quillmark/translations/quillmark_"_s);
-        for (const QString &language : {u"de"_s, u"fr"_s, u"es"_s})
-            QVERIFY2(QFileInfo(catalogues + language + u".qm"_s).size() > 1000, qPrintable(language));
-        QFile::remove(catalogues + u"de.qm"_s);
-        QVERIFY(QFile::copy(catalogues + u"fr.qm"_s, catalogues + u"de.qm"_s));
-        QProcess cli;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const QString &name : {u"LC_ALL"_s, u"LC_MESSAGES"_s, u"LANGUAGE"_s})
-            env.remove(name);
-        env.insert(u"LANG"_s, u"de_DE.UTF-8"_s);
-        cli.setProcessEnvironment(env);
-        cli.start(root.filePath(u"bin/quillmark-cli"_s), {u"--help"_s});
-        QVERIFY(cli.waitForFinished(30000));
-        const QString french = QString::fromUtf8(cli.readAllStandardOutput()).simplified();
-        QVERIFY2(french.contains(u"Fichiers image et dossiers à nettoyer."_s), qPrintable(french));
     }
 };
 

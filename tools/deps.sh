@@ -27,4 +27,6 @@ QUILLMARK_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools 
 # fonts-wqy-microhei: Chinese and Japanese glyphs, so the layout tests measure real text in those languages.
 QUILLMARK_TEST_PACKAGES=(xvfb xauth openbox desktop-file-utils appstream bash-completion dpkg-dev file zsh
                          qt6-translations-l10n clang-format libraw-bin imagemagick webp libjpeg-turbo-progs fonts-wqy-microhei)
-QUILLMARK_PACKAGE_PACKAGES=(dpkg-dev file lintian)
+QUILLMARK_PACKAGE_PACKAGES=(debhelper dpkg-dev file lintian)
+# tools/package-test.sh: the minimal Debian root the packages are installed into.
+QUILLMARK_PACKAGE_TEST_PACKAGES=(mmdebstrap)
