@@ -162,7 +162,8 @@ private Q_SLOTS:
         QVERIFY(!entries.isEmpty() && !releases.isEmpty());
         QCOMPARE(entries.first(), releases.first());
         for (const QString &e : std::as_const(entries))
-            QVERIFY2(releases.contains(e), qPrintable(e + u" is not an AppStream release: "_s + releases.join(u", "_s)));
+            QVERIFY2(
+                releases.contains(e), qPrintable(e + u" is not an AppStream release: "_s + releases.join(u", "_s)));
     }
 
     // debian/copyright names every sample image with the licence its folder's README gives
