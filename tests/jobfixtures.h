@@ -56,6 +56,22 @@ inline QString folderOfCopies(const QString &folder, const QString &sample, int 
     return folder;
 }
 
+// A fresh folder of the files named "name<-sample" (a copy of the sample) or "name<-text"
+// (a few words of text under an image's name); empty when one could not be made.
+inline QString folderOf(const QString &folder, const QStringList &files)
+{
+    freshFolder(folder);
+    for (const QString &file : files) {
+        const QString name = file.section(QStringLiteral("<-"), 0, 0);
+        const QString from = file.section(QStringLiteral("<-"), 1);
+        const bool ok = from == QStringLiteral("text") ? writeFile(folder + u'/' + name, "just a few words\n")
+                                                       : copySample(from, folder + u'/' + name);
+        if (!ok)
+            return {};
+    }
+    return folder;
+}
+
 // The files of a folder (hidden ones too), sorted.
 inline QStringList filesIn(const QString &folder, const QString &pattern = QStringLiteral("*"))
 {

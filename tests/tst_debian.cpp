@@ -3,6 +3,7 @@
 // file `cmake --install` installs. Offline and quick; tools/package-test.sh builds and
 // installs the packages themselves.
 
+#include "packagingtestutil.h"
 #include "testutil.h"
 
 #include <QDate>
@@ -26,37 +27,10 @@ const QString packagingDir = QStringLiteral(QUILLMARK_SOURCE_DIR "/packaging");
 const QString desktopFile = packagingDir + u'/' + appId + u".desktop"_s;
 const QString metainfoFile = packagingDir + u'/' + appId + u".metainfo.xml"_s;
 
-QString readText(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-}
-
-// The build folder is the one that holds quillmark-cli's CMakeCache.txt.
-QDir buildDir()
-{
-    QDir build = QFileInfo(QString::fromUtf8(QUILLMARK_CLI)).absoluteDir();
-    while (!build.exists(u"CMakeCache.txt"_s) && build.cdUp()) { }
-    return build;
-}
-
-struct Run {
-    int exitCode = -1;
-    QString output;
-};
-
-Run run(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(program, arguments);
-    Run result;
-    if (!process.waitForFinished(60000))
-        return result;
-    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.output = QString::fromUtf8(process.readAll());
-    return result;
-}
+using packagingtest::buildDir;
+using packagingtest::readText;
+using packagingtest::Run;
+using packagingtest::run;
 
 const QDir sourceDir(QStringLiteral(QUILLMARK_SOURCE_DIR));
 

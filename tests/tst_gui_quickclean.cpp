@@ -19,20 +19,7 @@ namespace {
 
 const QString kGood = u"jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s;
 
-// Files in `folder`: a sample's copy ("name<-sample") or text named like a JPEG ("name<-text").
-QString folderOf(const QString &folder, const QStringList &files)
-{
-    QDir().mkpath(folder);
-    for (const QString &file : files) {
-        const QString name = file.section(u"<-"_s, 0, 0);
-        const QString from = file.section(u"<-"_s, 1);
-        const bool ok = from == u"text"_s ? guitest::writeFile(folder + u'/' + name, "just a few words\n")
-                                          : testutil::copySample(from, folder + u'/' + name);
-        if (!ok)
-            return {};
-    }
-    return folder;
-}
+using testutil::folderOf;
 
 QString shown(const QLabel *label)
 {

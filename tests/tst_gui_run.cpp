@@ -37,21 +37,7 @@ QString outputOf(const QString &folder, const QString &sample)
     return folder + u'/' + QFileInfo(sample).completeBaseName() + u"_cleaned."_s + QFileInfo(sample).suffix();
 }
 
-// A folder of files named as given: a sample's copy ("name<-sample"), or text that only
-// looks like a JPEG by its name ("name<-text").
-QString folderOf(const QString &folder, const QStringList &files)
-{
-    testutil::freshFolder(folder);
-    for (const QString &file : files) {
-        const QString name = file.section(u"<-"_s, 0, 0);
-        const QString from = file.section(u"<-"_s, 1);
-        const bool ok = from == u"text"_s ? guitest::writeFile(folder + u'/' + name, "just a few words\n")
-                                          : testutil::copySample(from, folder + u'/' + name);
-        if (!ok)
-            return {};
-    }
-    return folder;
-}
+using testutil::folderOf;
 
 QStringList statusTexts(const QTreeView *view)
 {

@@ -3,6 +3,7 @@
 // what `cmake --install` puts where (tst_debian: which Debian package holds it).
 
 #include "core/ImageFiles.h"
+#include "packagingtestutil.h"
 #include "testutil.h"
 
 #include <QDir>
@@ -37,38 +38,10 @@ QSize pngSize(const QString &path)
     return QSize(int(number(16)), int(number(20)));
 }
 
-QString readText(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-}
-
-// The build folder is the one that holds quillmark-cli's CMakeCache.txt.
-QDir buildDir()
-{
-    QDir build = QFileInfo(QString::fromUtf8(QUILLMARK_CLI)).absoluteDir();
-    while (!build.exists(u"CMakeCache.txt"_s) && build.cdUp()) { }
-    return build;
-}
-
-struct Run {
-    int exitCode = -1;
-    QString output;
-};
-
-Run run(const QString &program, const QStringList &arguments, const QString &workingDir = QString())
-{
-    QProcess process;
-    process.setWorkingDirectory(workingDir);
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(program, arguments);
-    Run result;
-    if (!process.waitForFinished(60000))
-        return result;
-    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.output = QString::fromUtf8(process.readAll());
-    return result;
-}
+using packagingtest::buildDir;
+using packagingtest::readText;
+using packagingtest::Run;
+using packagingtest::run;
 
 // The groups of a desktop-entry-like file (a desktop entry, a Dolphin service menu, a Nemo
 // action): group name to its keys and values, as the desktop reads them.
