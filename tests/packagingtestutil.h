@@ -14,6 +14,11 @@ namespace packagingtest {
 
 using namespace Qt::StringLiterals;
 
+inline const QString appId = u"io.github.corvane.Quillmark"_s;
+inline const QString packagingDir = QStringLiteral(QUILLMARK_SOURCE_DIR "/packaging");
+inline const QString desktopFile = packagingDir + u'/' + appId + u".desktop"_s;
+inline const QString metainfoFile = packagingDir + u'/' + appId + u".metainfo.xml"_s;
+
 inline QString readText(const QString &path)
 {
     QFile f(path);

@@ -22,10 +22,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString appId = u"io.github.corvane.Quillmark"_s;
-const QString packagingDir = QStringLiteral(QUILLMARK_SOURCE_DIR "/packaging");
-const QString desktopFile = packagingDir + u'/' + appId + u".desktop"_s;
-const QString metainfoFile = packagingDir + u'/' + appId + u".metainfo.xml"_s;
+using packagingtest::appId;
+using packagingtest::desktopFile;
+using packagingtest::metainfoFile;
+using packagingtest::packagingDir;
 
 using packagingtest::buildDir;
 using packagingtest::readText;

@@ -22,10 +22,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString appId = u"io.github.corvane.Quillmark"_s;
-const QString packagingDir = QStringLiteral(QUILLMARK_SOURCE_DIR "/packaging");
-const QString desktopFile = packagingDir + u'/' + appId + u".desktop"_s;
-const QString metainfoFile = packagingDir + u'/' + appId + u".metainfo.xml"_s;
+using packagingtest::appId;
+using packagingtest::desktopFile;
+using packagingtest::metainfoFile;
+using packagingtest::packagingDir;
 
 // A PNG file's size from its header (the test links no image library); empty when it is none.
 QSize pngSize(const QString &path)
