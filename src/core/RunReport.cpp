@@ -1,5 +1,6 @@
 #include "core/RunReport.h"
 
+#include "core/CleanJob.h"
 #include "core/ImageFiles.h"
 #include "core/NativePath.h"
 #include "core/ResidueClassifier.h"
@@ -390,4 +391,26 @@ QStringList runCountLines(const RunCounts &c, const QLocale &locale)
     line(c.leftOut, QT_TRANSLATE_NOOP("RunReport", "1 file was left out."),
         QT_TRANSLATE_N_NOOP("RunReport", "%1 files were left out."));
     return lines;
+}
+
+RunDescription describeRun(const JobResult &result, const QList<FileOutcome> &leftOut, const QLocale &locale)
+{
+    RunDescription d;
+    d.rows = result.outcomes;
+    if (d.rows.isEmpty()) {
+        for (const CleanedFile &file : result.cleanedFiles)
+            d.rows.append(FileOutcome {QString(), file.path, FileStatus::Cleaned, {}, {}, false, QString()});
+    }
+    d.rows += leftOut;
+    d.counts = runCounts(d.rows);
+    d.headline
+        = runHeadline(d.counts, RunEnding {result.stopped, result.internalError, sharedFailureCause(d.rows)}, locale);
+    d.countLines = runCountLines(d.counts, locale);
+    // What the files left out while adding were is told here.
+    if (!leftOut.isEmpty() && d.counts.leftOut == leftOut.size())
+        d.countLines.replace(d.countLines.size() - 1, leftOutLine(leftOut));
+    // "All 20 images were cleaned" needs no "20 images were cleaned." below it.
+    if (d.countLines.size() == 1 && d.counts.cleaned == d.counts.images() && d.counts.leftOut == 0)
+        d.countLines.clear();
+    return d;
 }

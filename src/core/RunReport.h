@@ -82,3 +82,16 @@ QString runHeadline(const RunCounts &counts, const RunEnding &ending, const QLoc
 
 // One sentence per status that occurred, e.g. "2 images could not be cleaned."
 QStringList runCountLines(const RunCounts &counts, const QLocale &locale);
+
+struct JobResult;
+
+// What the Finished page and the small window of --clean say of a run: its rows (the job's
+// outcomes, then the files left out while adding, which were never the job's), their
+// counts, the headline and the count lines (none where the headline says it all).
+struct RunDescription {
+    QList<FileOutcome> rows;
+    RunCounts counts;
+    QString headline;
+    QStringList countLines;
+};
+RunDescription describeRun(const JobResult &result, const QList<FileOutcome> &leftOut, const QLocale &locale);

@@ -87,25 +87,14 @@ void CleanWizard::showResult(const JobResult &result)
 
     // Every image of the run gets a row, the files left out while adding too; a run that
     // reported no outcomes lists its outputs.
-    QList<FileOutcome> rows = result.outcomes;
-    if (rows.isEmpty()) {
-        for (const CleanedFile &file : result.cleanedFiles)
-            rows.append(FileOutcome {QString(), file.path, FileStatus::Cleaned, {}, {}, false, QString()});
-    }
-    rows += m_leftOut;
     m_lastRunHadProblems = m_lastRunHadProblems || !m_leftOut.isEmpty();
 
     const QLocale locale;
-    const RunCounts counts = runCounts(rows);
-    m_finishedPage->setHeadline(
-        runHeadline(counts, RunEnding {result.stopped, result.internalError, sharedFailureCause(rows)}, locale));
-    QStringList countLines = runCountLines(counts, locale);
-    // The files left out while adding were never the job's: what they were is told here.
-    if (!m_leftOut.isEmpty() && counts.leftOut == m_leftOut.size())
-        countLines.replace(countLines.size() - 1, leftOutLine(m_leftOut));
-    // "All 20 images were cleaned" needs no "20 images were cleaned." below it.
-    const bool allCleaned = countLines.size() == 1 && counts.cleaned == counts.images() && counts.leftOut == 0;
-    m_finishedPage->setCounts(allCleaned ? QStringList() : countLines);
+    const RunDescription run = describeRun(result, m_leftOut, locale);
+    const QList<FileOutcome> &rows = run.rows;
+    const RunCounts &counts = run.counts;
+    m_finishedPage->setHeadline(run.headline);
+    m_finishedPage->setCounts(run.countLines);
     // Below the counts, how much and how fast; an internal error says so instead.
     QString summary = result.internalError
         ? result.summary

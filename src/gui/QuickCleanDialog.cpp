@@ -276,28 +276,19 @@ void QuickCleanDialog::jobEnded(const JobResult &result)
     m_job = nullptr;
 
     // The finished page's words: the headline, and one line per status.
-    QList<FileOutcome> rows = result.outcomes;
-    if (rows.isEmpty()) {
-        for (const CleanedFile &file : result.cleanedFiles)
-            rows.append(FileOutcome {QString(), file.path, FileStatus::Cleaned, {}, {}, false, QString()});
-    }
-    const QList<FileOutcome> leftOut = m_rows;
-    rows += leftOut;
+    const QList<FileOutcome> leftOut = m_rows; // what the folder walk left out
+    const RunDescription run = describeRun(result, leftOut, QLocale());
+    const QList<FileOutcome> &rows = run.rows;
+    const RunCounts &counts = run.counts;
     m_rows = rows;
     m_exifToolText = result.problemTexts;
     m_errorDetail = result.errorDetail;
 
-    const QLocale locale;
-    const RunCounts counts = runCounts(rows);
-    m_headline->setText(
-        runHeadline(counts, RunEnding {result.stopped, result.internalError, sharedFailureCause(rows)}, locale));
-    QStringList lines = runCountLines(counts, locale);
-    if (!leftOut.isEmpty() && counts.leftOut == leftOut.size())
-        lines.replace(lines.size() - 1, leftOutLine(leftOut));
-    const bool allCleaned = lines.size() == 1 && counts.cleaned == counts.images() && counts.leftOut == 0;
+    m_headline->setText(run.headline);
+    QStringList lines = run.countLines;
     if (result.internalError)
         lines << result.errorDetail;
-    m_counts->setText(allCleaned ? QString() : lines.join(u' '));
+    m_counts->setText(lines.join(u' '));
     m_counts->setVisible(!m_counts->text().isEmpty());
 
     const bool problems = result.internalError || result.problemCount > 0 || counts.failed + counts.residue > 0;
