@@ -261,8 +261,7 @@ private Q_SLOTS:
             options + QStringList {u"--report"_s, u"-"_s} + args.replaceInStrings(u"%1"_s, folder), e, program);
         QVERIFY2(r.exitCode == exitCode, qPrintable(r.err));
         for (const QString &line : std::as_const(summary))
-            QVERIFY2(
-                r.err.contains(QString(line).replace(u"%T"_s, m_temp)), qPrintable(line + u" not in:\n"_s + r.err));
+            QVERIFY2(r.err.contains(QString(line).replace(u"%T"_s, m_temp)), qPrintable(line + u" not in "_s + r.err));
         QVERIFY(!r.err.contains(u'\r')); // the summary's line breaks are the terminal's
         QVERIFY(stored.isEmpty() || testutil::readFile(bin + u"/settings.ini"_s) == "[Quillmark]\r\n" + stored);
 
