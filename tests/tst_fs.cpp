@@ -4,11 +4,8 @@
 #include "core/RunCheck.h"
 #include "core/SystemFolders.h"
 #include "core/Trash.h"
-#include "testutil.h"
+#include "jobfixtures.h"
 
-#include <QDir>
-#include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -71,9 +68,7 @@ private Q_SLOTS:
         QTest::newRow("UTF-8") << QByteArray("/caf\xc3\xa9/\xf0\x9f\x93\xb7.jpg") << u"/café/📷.jpg"_s;
         QTest::newRow("Latin-1") << QByteArray("/caf\xe9.jpg") << u"/caf\\xe9.jpg"_s;
         QTest::newRow("stray after a real pair") << QByteArray("\xf0\x9f\x93\xb7\xdc") << u"📷\\xdc"_s;
-        QTest::newRow("overlong slash") << QByteArray("a\xc0\xaf"
-                                                      "b")
-                                        << u"a\\xc0\\xafb"_s;
+        QTest::newRow("overlong slash") << QByteArray("a\xc0\xaf\x62") << u"a\\xc0\\xafb"_s;
         QTest::newRow("cut-off sequence") << QByteArray("x\xe2\x82") << u"x\\xe2\\x82"_s;
         QByteArray all;
         for (int b = 1; b < 256; ++b)
@@ -100,15 +95,13 @@ private Q_SLOTS:
         const QByteArray folder = QFile::encodeName(dir.path());
         const QByteArray raw = folder + "/caf\xe9.jpg";
         const QString path = decodePath(raw);
-        QFile create;
-        QVERIFY(openPath(create, path, QIODevice::WriteOnly) == false); // opening never creates
-        FILE *f = std::fopen(raw.constData(), "w");
-        QVERIFY(f);
-        std::fputs("data", f);
-        std::fclose(f);
-
-        QVERIFY(isFilePath(path) && PathExists(path) && !FolderExists(path));
+        const auto make = [&raw](const char *data) {
+            FILE *f = std::fopen(raw.constData(), "w");
+            return f && std::fputs(data, f) >= 0 && std::fclose(f) == 0;
+        };
         QFile file;
+        QVERIFY(!openPath(file, path, QIODevice::WriteOnly)); // opening never creates
+        QVERIFY(make("data") && isFilePath(path) && PathExists(path) && !FolderExists(path));
         QVERIFY(openPath(file, path, QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("data"));
         file.close();
@@ -130,22 +123,16 @@ private Q_SLOTS:
         QVERIFY(QDir(cwd).isEmpty());
         QCOMPARE(QFile::permissions(dataHome) & (QFile::ReadGroup | QFile::ReadOther), QFile::Permissions());
         QVERIFY(::access((QFile::encodeName(dataHome) + "/Trash/files/caf\xe9.jpg").constData(), F_OK) == 0);
-        const QByteArray infoPath = QFile::encodeName(dataHome) + "/Trash/info/caf\xe9.jpg.trashinfo";
-        FILE *i = std::fopen(infoPath.constData(), "r");
-        QVERIFY(i);
-        char text[256] = {};
-        const size_t n = std::fread(text, 1, sizeof text - 1, i);
-        std::fclose(i);
-        const QByteArray written(text, qsizetype(n));
+        QFile info;
+        QVERIFY(openPath(
+            info, decodePath(QFile::encodeName(dataHome) + "/Trash/info/caf\xe9.jpg.trashinfo"), QIODevice::ReadOnly));
+        const QByteArray written = info.readAll();
         QVERIFY2(written.startsWith("[Trash Info]\nPath=" + QFile::encodeName(dir.path()).toPercentEncoding("/")
                      + "/caf%E9.jpg\nDeletionDate=20"),
             written.constData());
 
         // A second one of that name gets a name of its own in the trash.
-        f = std::fopen(raw.constData(), "w");
-        QVERIFY(f);
-        std::fclose(f);
-        QVERIFY(MoveToRecycleBin(path));
+        QVERIFY(make("") && MoveToRecycleBin(path));
         QVERIFY(::access((QFile::encodeName(dataHome) + "/Trash/files/caf\xe9.jpg.2").constData(), F_OK) == 0);
         QVERIFY(!MoveToRecycleBin(path)); // gone
         testutil::removeTree(dir.path());
@@ -160,26 +147,25 @@ private Q_SLOTS:
         QTest::addColumn<QString>("unwritable"); // made unwritable first; relative, or empty
         QTest::addColumn<qint64>("freeBytes"); // what the volume is said to hold; -1: the truth
         QTest::addColumn<QString>("expected"); // a part of the reason; empty: the run may start
-        const int folder = int(OutputMode::Folder), suffix = int(OutputMode::Suffix);
-        const int overwrite = int(OutputMode::Overwrite);
-        QTest::newRow("suffix, writable") << suffix << QString() << QString() << qint64(-1) << QString();
-        QTest::newRow("folder exists") << folder << u"out"_s << QString() << qint64(-1) << QString();
-        QTest::newRow("folder to be made") << folder << u"new/deeper"_s << QString() << qint64(-1) << QString();
-        QTest::newRow("parent is a file")
-            << folder << u"file.txt/out"_s << QString() << qint64(-1)
-            << u"The folder %1/file.txt/out cannot be made: %1/file.txt is a file, not a folder."_s;
-        QTest::newRow("folder unwritable")
-            << folder << u"out"_s << u"out"_s << qint64(-1) << u"The folder %1/out cannot be written to."_s;
-        QTest::newRow("folder under unwritable") << folder << u"out/new"_s << u"out"_s << qint64(-1)
-                                                 << u"The folder %1/out/new cannot be made: %1/out cannot"_s;
-        QTest::newRow("suffix, image folder unwritable")
-            << suffix << QString() << u"images"_s << qint64(-1) << u"The folder %1/images cannot"_s;
-        QTest::newRow("overwrite, original read-only") << overwrite << QString() << u"images/b.jpg"_s << qint64(-1)
-                                                       << u"1 original cannot be overwritten: %1/images/b.jpg"_s;
-        QTest::newRow("overwrite, writable") << overwrite << QString() << QString() << qint64(-1) << QString();
-        QTest::newRow("no room") << folder << u"out"_s << QString() << qint64(300'000)
-                                 << u"Not enough free space in "_s;
-        QTest::newRow("room enough") << suffix << QString() << QString() << (qint64(1) << 40) << QString();
+        const auto row = [](const char *name, OutputMode mode, const QString &outputFolder, const QString &unwritable,
+                             const QString &expected, qint64 freeBytes = -1) {
+            QTest::newRow(name) << int(mode) << outputFolder << unwritable << freeBytes << expected;
+        };
+        const OutputMode folder = OutputMode::Folder, suffix = OutputMode::Suffix, overwrite = OutputMode::Overwrite;
+        row("suffix, writable", suffix, {}, {}, {});
+        row("folder exists", folder, u"out"_s, {}, {});
+        row("folder to be made", folder, u"new/deeper"_s, {}, {});
+        row("parent is a file", folder, u"file.txt/out"_s, {},
+            u"The folder %1/file.txt/out cannot be made: %1/file.txt is a file, not a folder."_s);
+        row("folder unwritable", folder, u"out"_s, u"out"_s, u"The folder %1/out cannot be written to."_s);
+        row("folder under unwritable", folder, u"out/new"_s, u"out"_s,
+            u"The folder %1/out/new cannot be made: %1/out cannot"_s);
+        row("suffix, image folder unwritable", suffix, {}, u"images"_s, u"The folder %1/images cannot"_s);
+        row("overwrite, original read-only", overwrite, {}, u"images/b.jpg"_s,
+            u"1 original cannot be overwritten: %1/images/b.jpg"_s);
+        row("overwrite, writable", overwrite, {}, {}, {});
+        row("no room", folder, u"out"_s, {}, u"Not enough free space in "_s, 300'000);
+        row("room enough", suffix, {}, {}, {}, qint64(1) << 40);
     }
     void runCheck()
     {
@@ -190,31 +176,25 @@ private Q_SLOTS:
         QFETCH(QString, expected);
         QTemporaryDir dir;
         const QString base = dir.path();
-        QVERIFY(QDir().mkpath(base + u"/images"_s) && QDir().mkpath(base + u"/out"_s));
-        QVERIFY(testutil::writeFile(base + u"/file.txt"_s, {}));
-        QStringList images;
-        for (const QString &name : {u"a.jpg"_s, u"b.jpg"_s}) {
-            QVERIFY(testutil::copySample(u"jpeg_iphonexr_full_photo.jpg"_s, base + u"/images/"_s + name));
-            images << base + u"/images/"_s + name;
-        }
+        QVERIFY(QDir().mkpath(base + u"/out"_s) && testutil::writeFile(base + u"/file.txt"_s, {}));
+        const QString sample = u"jpeg_iphonexr_full_photo.jpg"_s;
+        QVERIFY(!testutil::folderOf(base + u"/images"_s, {u"a.jpg<-"_s + sample, u"b.jpg<-"_s + sample}).isEmpty());
+        const QStringList images = testutil::RunOutputs::imagesIn(base + u"/images"_s);
         std::optional<testutil::Unwritable> locked;
         if (!unwritable.isEmpty()) {
             locked.emplace(base + u'/' + unwritable);
             if (!locked->ok())
                 QSKIP("cannot make a folder or file unwritable here");
         }
-        JobOptions options;
-        options.outputMode = OutputMode(mode);
-        options.outputFolder = outputFolder.isEmpty() ? QString() : base + u'/' + outputFolder;
+        const JobOptions options = testutil::outputOptions(
+            OutputMode(mode), outputFolder.isEmpty() ? QString() : base + u'/' + outputFolder);
         RunCheck::FreeSpace space;
         if (freeBytes >= 0)
             space = [freeBytes](const QString &) { return std::optional<qint64>(freeBytes); };
         const QStringList before = QDir(base + u"/images"_s).entryList(QDir::AllEntries | QDir::Hidden);
         const QString problem = RunCheck::problem(options, images, base, space);
-        if (expected.isEmpty())
-            QVERIFY2(problem.isEmpty(), qPrintable(problem));
-        else
-            QVERIFY2(problem.contains(expected.contains(u"%1") ? expected.arg(base) : expected), qPrintable(problem));
+        QVERIFY2(expected.isEmpty() ? problem.isEmpty() : problem.contains(QString(expected).replace(u"%1"_s, base)),
+            qPrintable(problem));
         QCOMPARE(QDir(base + u"/images"_s).entryList(QDir::AllEntries | QDir::Hidden), before);
         QVERIFY(!QFileInfo::exists(base + u"/new"_s)); // the check makes no folder
     }
@@ -226,22 +206,19 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("images");
         QTest::addColumn<int>("expected");
         QTest::newRow("suffix") << int(OutputMode::Suffix)
-                                << QStringList {u"/p/a.jpg"_s, u"/p/a_cleaned.jpg"_s, u"/p/b_cleaned.jpg"_s} << 1;
+                                << u"/p/a.jpg /p/a_cleaned.jpg /p/b_cleaned.jpg"_s.split(u' ') << 1;
         QTest::newRow("prefix") << int(OutputMode::Prefix)
-                                << QStringList {u"/p/a.jpg"_s, u"/p/cleaned_a.jpg"_s, u"/q/cleaned_a.jpg"_s} << 1;
-        QTest::newRow("folder") << int(OutputMode::Folder) << QStringList {u"/p/a.jpg"_s, u"/out/a.jpg"_s} << 1;
-        QTest::newRow("overwrite") << int(OutputMode::Overwrite) << QStringList {u"/p/a.jpg"_s, u"/p/a_cleaned.jpg"_s}
-                                   << 0;
+                                << u"/p/a.jpg /p/cleaned_a.jpg /q/cleaned_a.jpg"_s.split(u' ') << 1;
+        QTest::newRow("folder") << int(OutputMode::Folder) << u"/p/a.jpg /out/a.jpg"_s.split(u' ') << 1;
+        QTest::newRow("overwrite") << int(OutputMode::Overwrite) << u"/p/a.jpg /p/a_cleaned.jpg"_s.split(u' ') << 0;
     }
     void earlierOutputs()
     {
         QFETCH(int, mode);
         QFETCH(QStringList, images);
         QFETCH(int, expected);
-        JobOptions options;
-        options.outputMode = OutputMode(mode);
-        options.outputFolder = u"/out"_s;
-        QCOMPARE(RunCheck::earlierOutputCount(images, options, u"/"_s), expected);
+        QCOMPARE(RunCheck::earlierOutputCount(images, testutil::outputOptions(OutputMode(mode), u"/out"_s), u"/"_s),
+            expected);
     }
 
     // The system's own answer on a small volume (a 1 MB tmpfs, where one may be mounted):
@@ -257,10 +234,8 @@ private Q_SLOTS:
         const auto unmount = qScopeGuard([&volume] { QProcess::execute(u"umount"_s, {volume}); });
         const QString image = dir.path() + u"/a.jpg"_s;
         QVERIFY(testutil::copySample(u"jpeg_iphonexr_full_photo.jpg"_s, image));
-        JobOptions options;
-        options.outputMode = OutputMode::Folder;
-        options.outputFolder = volume + u"/out"_s;
-        const QString problem = RunCheck::problem(options, {image}, dir.path());
+        const QString problem
+            = RunCheck::problem(testutil::outputOptions(OutputMode::Folder, volume + u"/out"_s), {image}, dir.path());
         QVERIFY2(problem.startsWith(u"Not enough free space in %1: about "_s.arg(volume)), qPrintable(problem));
     }
 };
