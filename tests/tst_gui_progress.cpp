@@ -34,8 +34,7 @@ private Q_SLOTS:
 
     void init() { guitest::forgetPrompts(); }
 
-    // Read as each image counts: "0 of 80" at first, then the count rising with the name
-    // of the image at hand, and a time left once there is an estimate.
+    // "0 of 80", then the count rising per image with its name, and a time left.
     void detailPerImage()
     {
         constexpr int count = 80;
@@ -90,9 +89,8 @@ private Q_SLOTS:
             QCOMPARE(RunPage::timeLeftText(ms), text);
     }
 
-    // While "Stop cleaning?" is open nothing new is cleaned and the page says it waits.
-    // No goes on to clean every image; Yes ends the run, the images it never reached
-    // counted as such and without an output.
+    // While "Stop cleaning?" is open nothing new is cleaned and the page says it waits; No
+    // goes on, Yes ends the run and the images not reached have no output.
     void stopQuestionHolds_data() { testutil::boolRows("yes", "No goes on", "Yes stops"); }
     void stopQuestionHolds()
     {

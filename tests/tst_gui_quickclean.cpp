@@ -60,8 +60,7 @@ private Q_SLOTS:
     void init() { guitest::forgetPrompts(); }
     void cleanup() { store({}); }
 
-    // The finished page's headline and counts, the problems and the folder one click away,
-    // and the exit status of quillmark-cli. Selections without an image say so.
+    // Headline, counts, problems and folder one click away, and quillmark-cli's exit status.
     void outcome_data()
     {
         QTest::addColumn<QByteArray>("settings");
@@ -189,8 +188,7 @@ private Q_SLOTS:
         QVERIFY(!child<QPushButton>(*w, "cmdQuickOpenFolder")->isVisible());
     }
 
-    // Stop ends the run after what ExifTool is writing; the rest is counted as not reached.
-    // Closing the window while it runs stops it the same way, and the window goes at the end.
+    // Stop, or closing the window (which then goes), ends the run; the rest is not reached.
     void stop_data() { testutil::boolRows("byClosing", "Stop", "closing the window"); }
     void stop()
     {

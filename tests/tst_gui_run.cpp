@@ -135,9 +135,8 @@ private Q_SLOTS:
         QCOMPARE(guitest::caption(child<QPushButton>(*w, "cmdCancel")), u"Close"_s);
     }
 
-    // With the ready page skipped and the keep-look option unticked: orientation and colour
-    // profile go. While the job runs only "Stop" is enabled: Enter does nothing, and Escape
-    // asks whether to stop (unattended, the answer is No, so the run goes on).
+    // Ready page skipped, keep-look unticked: orientation and profile go. While the job runs
+    // only "Stop" is enabled: Enter does nothing, Escape asks to stop (unattended: No).
     void keyboardOnly()
     {
         const QString folder = m_box->imageFolder(u"keys"_s, {runSamples.at(1), runSamples.at(3)});
@@ -186,8 +185,7 @@ private Q_SLOTS:
         QVERIFY(guitest::readFile(m_box->iniPath()).contains("\r\nchkSkipReadyPage=1\r\n"));
     }
 
-    // The headline and the counts say what the run did; each row's status is in words
-    // beside its name, problems first. Names lose their middle, not their end.
+    // The headline, the counts, and each row's status in words, problems first.
     void outcomes_data()
     {
         QTest::addColumn<QStringList>("files");
@@ -262,8 +260,7 @@ private Q_SLOTS:
         QCOMPARE(guitest::readFile(folder + u"/b_cleaned.png"_s), QByteArray("just a few words\n"));
     }
 
-    // The problem view shows this run's problems after another run has taken the shared
-    // log over: image by image, in plain words, ExifTool's own lines one click away.
+    // The problem view shows this run's problems after another run has taken the shared log.
     void problemsOfThisRun()
     {
         const QString folder
@@ -330,11 +327,8 @@ private Q_SLOTS:
         QCOMPARE(w.lstFiles().ListCount(), 1);
     }
 
-    // On the cleaning page the third button reads "Stop"; it and the close button ask once
-    // whether to stop (Escape asks too: keyboardOnly). Yes stops after what ExifTool is
-    // writing and shows what was done (closing the window when the question came from
-    // closing it); No goes on. An unattended run is stopped by closing the window, without
-    // a question.
+    // "Stop" and the close button ask once (Escape: keyboardOnly); Yes stops and shows what
+    // was done, No goes on. An unattended run is stopped by closing it, without a question.
     void stopFromTheWindow_data()
     {
         QTest::addColumn<QString>("how");

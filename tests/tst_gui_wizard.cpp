@@ -191,8 +191,7 @@ private Q_SLOTS:
         for (QCheckBox *box : tags)
             box->setChecked(false);
         QVERIFY(!cmdNext->isEnabled() && chkCleanExif->isEnabled() && chkCleanExifGPS->isEnabled());
-        // Only the ICC box ticked: nothing to remove while the profile is kept, also after
-        // leaving the page and coming back.
+        // Only ICC ticked: nothing to remove while the profile is kept, also after coming back.
         chkCleanICC->click();
         QCOMPARE(iccState(), u"ticked enabled | Next"_s);
         chkKeepLook->click();
