@@ -61,8 +61,6 @@ private Q_SLOTS:
         QFETCH(int, page);
 
         auto w = windowAt(page);
-        auto *cmdNext = child<QPushButton>(*w, "cmdNext");
-        auto *cmdCancel = child<QPushButton>(*w, "cmdCancel");
         QCOMPARE(w->iPage(), page);
         for (int i = 1; i <= 8; ++i)
             QCOMPARE(guitest::pagePanels(*w).at(i - 1)->isVisible(), i == page);
@@ -71,7 +69,7 @@ private Q_SLOTS:
             (QList<bool> {page == 1, page != 1, page != 1, page != 1, true, true}));
         QVERIFY(!child<QCheckBox>(*w, "chkIgnoreMinorWarnings")->isVisibleTo(w.get())); // on no page
         QCOMPARE(child<QPushButton>(*w, "cmdBack")->isEnabled(), page > 1);
-        QVERIFY(cmdNext->isEnabled() && cmdCancel->isEnabled());
+        QVERIFY(child<QPushButton>(*w, "cmdNext")->isEnabled() && child<QPushButton>(*w, "cmdCancel")->isEnabled());
         if (page > 1) {
             // Each page has a header of its own, and Back changes it.
             const QString title = child<QLabel>(*w, "lblTopTitle")->text();
