@@ -164,6 +164,13 @@ inline void prepareApplication()
     Prompts::setUnattended(true);
 }
 
+// For initTestCase: the application prepared as above, and a fresh sandbox.
+inline std::unique_ptr<Sandbox> startSandbox()
+{
+    prepareApplication();
+    return std::make_unique<Sandbox>();
+}
+
 // Waits until the run the last click started has ended and the finished page shows: the
 // job goes on in the event loop after that click returns.
 inline bool waitForFinishedPage(const CleanWizard &w, int timeoutMs = 300000)
@@ -200,11 +207,11 @@ inline QString caption(const QWidget *w)
     return edit ? edit->text() : QString();
 }
 
-inline QStringList rowTexts(const QTreeView *view)
+inline QStringList rowTexts(const QTreeView *view, int column = 0)
 {
     QStringList texts;
     for (int r = 0; r < view->model()->rowCount(); ++r)
-        texts << view->model()->index(r, 0).data().toString();
+        texts << view->model()->index(r, column).data().toString();
     return texts;
 }
 

@@ -1,5 +1,4 @@
-// The cleaning page while a run goes on: progress per image ("n of N", the time left, the
-// image at hand) and the stop question, which holds the run until it is answered.
+// The cleaning page while a run goes on: progress per image and the stop question.
 
 #include "core/RunReport.h"
 #include "gui/RunPage.h"
@@ -19,7 +18,6 @@ class TestGuiProgress final : public QObject {
 private:
     std::unique_ptr<guitest::Sandbox> m_box;
 
-    // The run's job, which goes on in the event loop.
     static CleanJob *startRun(CleanWizard &w)
     {
         while (w.iPage() < 7)
@@ -31,15 +29,12 @@ private Q_SLOTS:
     void initTestCase()
     {
         QUILLMARK_REQUIRE_EXIFTOOL();
-        guitest::prepareApplication();
-        m_box = std::make_unique<guitest::Sandbox>();
-        QVERIFY(m_box->isValid());
+        QVERIFY((m_box = guitest::startSandbox())->isValid());
     }
 
     void init() { guitest::forgetPrompts(); }
 
-    // Read as each image counts: "0 of 80" at first, then the count rising with the name
-    // of the image at hand, and a time left once there is an estimate.
+    // "0 of 80", then the count rising per image with its name, and a time left.
     void detailPerImage()
     {
         constexpr int count = 80;
@@ -85,33 +80,18 @@ private Q_SLOTS:
         QCOMPARE(detail->toolTip(), name);
     }
 
-    void timeLeft_data()
-    {
-        QTest::addColumn<qint64>("ms");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("no estimate") << qint64(-1) << QString();
-        QTest::newRow("moments") << qint64(800) << u"about 5 s left"_s;
-        QTest::newRow("seconds") << qint64(38200) << u"about 40 s left"_s;
-        QTest::newRow("nearly a minute") << qint64(59000) << u"about 1 min left"_s;
-        QTest::newRow("minutes") << qint64(170000) << u"about 3 min left"_s;
-        QTest::newRow("hours") << qint64(3 * 3600 * 1000 + 1000) << u"about 3 h left"_s;
-    }
     void timeLeft()
     {
-        QFETCH(qint64, ms);
-        QFETCH(QString, text);
-        QCOMPARE(RunPage::timeLeftText(ms), text);
+        const QList<std::pair<qint64, QString>> rows {{-1, QString()}, {800, u"about 5 s left"_s},
+            {38200, u"about 40 s left"_s}, {59000, u"about 1 min left"_s}, {170000, u"about 3 min left"_s},
+            {3 * 3600 * 1000 + 1000, u"about 3 h left"_s}};
+        for (const auto &[ms, text] : rows)
+            QCOMPARE(RunPage::timeLeftText(ms), text);
     }
 
-    // While "Stop cleaning?" is open nothing new is cleaned and the page says it waits.
-    // No goes on to clean every image; Yes ends the run, the images it never reached
-    // counted as such and without an output.
-    void stopQuestionHolds_data()
-    {
-        QTest::addColumn<bool>("yes");
-        QTest::newRow("No goes on") << false;
-        QTest::newRow("Yes stops") << true;
-    }
+    // While "Stop cleaning?" is open nothing new is cleaned and the page says it waits; No
+    // goes on, Yes ends the run and the images not reached have no output.
+    void stopQuestionHolds_data() { testutil::boolRows("yes", "No goes on", "Yes stops"); }
     void stopQuestionHolds()
     {
         QFETCH(bool, yes);

@@ -1,14 +1,9 @@
-// The small window of `quillmark --clean PATH...` offscreen: real ExifTool runs with the
-// stored options, its outcome in the finished page's words, the overwrite question, a run
-// that cannot start, and Stop.
+// The small window of `quillmark --clean PATH...`: real runs with the stored options.
 
 #include "gui/QuickCleanDialog.h"
 #include "guitestutil.h"
 
-#include <QLabel>
-#include <QProgressBar>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QThread>
 #include <QTimer>
 
@@ -18,8 +13,6 @@ using guitest::child;
 namespace {
 
 const QString kGood = u"jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s;
-
-using testutil::folderOf;
 
 QString shown(const QLabel *label)
 {
@@ -58,24 +51,16 @@ private:
         return QTest::qWaitFor([&w] { return w.stage() == QuickCleanDialog::Stage::Ended; }, 300000);
     }
 
-    static QStringList files(const QString &folder)
-    {
-        return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-    }
-
 private Q_SLOTS:
     void initTestCase()
     {
         QUILLMARK_REQUIRE_EXIFTOOL();
-        guitest::prepareApplication();
-        m_box = std::make_unique<guitest::Sandbox>();
-        QVERIFY(m_box->isValid());
+        QVERIFY((m_box = guitest::startSandbox())->isValid());
     }
     void init() { guitest::forgetPrompts(); }
     void cleanup() { store({}); }
 
-    // The finished page's headline and counts, the problems and the folder one click away,
-    // and the exit status of quillmark-cli. Selections without an image say so.
+    // Headline, counts, problems and folder one click away, and quillmark-cli's exit status.
     void outcome_data()
     {
         QTest::addColumn<QByteArray>("settings");
@@ -83,31 +68,29 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("given"); // what the file manager passes (relative to the folder)
         QTest::addColumn<QString>("headline");
         QTest::addColumn<QString>("counts");
-        QTest::addColumn<bool>("problems");
         QTest::addColumn<int>("status");
         QTest::addColumn<QStringList>("after"); // the folder's files afterwards
         const QStringList two {u"a b.jpg<-"_s + kGood, u"c d.png<-png_exif_gps_xmp.png"_s};
         QTest::newRow("first use, two files")
             << QByteArray() << two << QStringList {u"a b.jpg"_s, u"c d.png"_s} << u"All 2 images were cleaned"_s
-            << QString() << false << 0
-            << QStringList {u"a b.jpg"_s, u"a b_cleaned.jpg"_s, u"c d.png"_s, u"c d_cleaned.png"_s};
+            << QString() << 0 << QStringList {u"a b.jpg"_s, u"a b_cleaned.jpg"_s, u"c d.png"_s, u"c d_cleaned.png"_s};
         QTest::newRow("stored prefix, a folder")
             << QByteArray("optOutputMode=2\r\ntxtPrefix=clean-\r\n") << two << QStringList {QString()}
-            << u"All 2 images were cleaned"_s << QString() << false << 0
+            << u"All 2 images were cleaned"_s << QString() << 0
             << QStringList {u"a b.jpg"_s, u"c d.png"_s, u"clean-a b.jpg"_s, u"clean-c d.png"_s};
         QTest::newRow("a corrupt file") << QByteArray("optOutputMode=3\r\n")
                                         << QStringList {u"a.jpg<-"_s + kGood, u"words.jpg<-text"_s}
                                         << QStringList {QString()}
                                         << u"1 of 2 images were cleaned; 1 could not be cleaned"_s
-                                        << u"1 image was cleaned. 1 image could not be cleaned."_s << true << 1
+                                        << u"1 image was cleaned. 1 image could not be cleaned."_s << 1
                                         << QStringList {u"a.jpg"_s, u"a_cleaned.jpg"_s, u"words.jpg"_s};
         QTest::newRow("no image") << QByteArray() << QStringList {u"notes.txt<-text"_s} << QStringList {u"notes.txt"_s}
                                   << u"No image to clean in %1/notes.txt."_s
-                                  << u"1 file was left out: 1 file that is not a supported image."_s << false << 2
+                                  << u"1 file was left out: 1 file that is not a supported image."_s << 2
                                   << QStringList {u"notes.txt"_s};
         QTest::newRow("nothing selected")
             << QByteArray() << QStringList() << QStringList() << u"No image to clean: nothing was selected."_s
-            << QString() << false << 2 << QStringList();
+            << QString() << 2 << QStringList();
     }
     void outcome()
     {
@@ -116,10 +99,10 @@ private Q_SLOTS:
         QFETCH(QStringList, given);
         QFETCH(QString, headline);
         QFETCH(QString, counts);
-        QFETCH(bool, problems);
         QFETCH(int, status);
+        const bool problems = status == 1;
         QFETCH(QStringList, after);
-        const QString folder = folderOf(m_box->path(QString::fromLatin1(QTest::currentDataTag())), files);
+        const QString folder = testutil::folderOf(m_box->path(QString::fromLatin1(QTest::currentDataTag())), files);
         QVERIFY(!folder.isEmpty());
         store(settings);
         QStringList paths;
@@ -132,17 +115,16 @@ private Q_SLOTS:
         // The defaults are named when nothing is stored yet.
         QCOMPARE(shown(child<QLabel>(*w, "lblQuickNote")).contains(u"\"_cleaned\""_s), settings.isEmpty());
         QCOMPARE(w->exitStatus(), status);
-        QCOMPARE(this->files(folder), after);
+        QCOMPARE(testutil::filesIn(folder), after);
         QVERIFY(!child<QPushButton>(*w, "cmdQuickStop")->isVisible());
         QVERIFY(child<QPushButton>(*w, "cmdQuickClose")->isVisible());
         // The settings are the user's: a run stores nothing.
         QCOMPARE(QFileInfo::exists(m_box->iniPath()), !settings.isEmpty());
 
-        if (problems)
-            QVERIFY(guitest::shoot(*w, u"quickclean"_s));
         auto *showProblems = child<QPushButton>(*w, "cmdQuickProblems");
         QCOMPARE(showProblems->isVisible(), problems);
         if (problems) {
+            QVERIFY(guitest::shoot(*w, u"quickclean"_s));
             QTest::mouseClick(showProblems, Qt::LeftButton);
             const QList<Prompts::Record> records = Prompts::takeRecords();
             QVERIFY(records.size() == 1 && records.first().kind == Prompts::Kind::Modal);
@@ -162,17 +144,13 @@ private Q_SLOTS:
     }
 
     // Overwriting originals is asked first, with the ready page's warning; No writes nothing.
-    void overwriteAsksFirst_data()
-    {
-        QTest::addColumn<bool>("yes");
-        QTest::newRow("yes") << true;
-        QTest::newRow("no") << false;
-    }
+    void overwriteAsksFirst_data() { testutil::boolRows("yes", "no", "yes"); }
     void overwriteAsksFirst()
     {
         QFETCH(bool, yes);
-        const QString folder = folderOf(m_box->path(u"in place "_s + QString::fromLatin1(QTest::currentDataTag())),
-            {u"a.jpg<-"_s + kGood, u"b.jpg<-"_s + kGood});
+        const QString folder
+            = testutil::folderOf(m_box->path(u"in place "_s + QString::fromLatin1(QTest::currentDataTag())),
+                {u"a.jpg<-"_s + kGood, u"b.jpg<-"_s + kGood});
         QVERIFY(!folder.isEmpty());
         const QByteArray original = guitest::readFile(folder + u"/a.jpg"_s);
         store("optOutputMode=0\r\n");
@@ -182,7 +160,7 @@ private Q_SLOTS:
         QCOMPARE(guitest::recordedTexts(Prompts::Kind::Question),
             QStringList {u"Overwrite the originals of 2 images?\n\nThe originals will be overwritten. This cannot "
                          "be undone."_s});
-        QCOMPARE(files(folder), (QStringList {u"a.jpg"_s, u"b.jpg"_s}));
+        QCOMPARE(testutil::filesIn(folder), (QStringList {u"a.jpg"_s, u"b.jpg"_s}));
         QCOMPARE(guitest::readFile(folder + u"/a.jpg"_s) == original, !yes);
         QCOMPARE(child<QLabel>(*w, "lblQuickHeadline")->text(),
             yes ? u"All 2 images were cleaned"_s : u"Nothing was cleaned; the originals are as they were"_s);
@@ -192,7 +170,7 @@ private Q_SLOTS:
     // A run that could write nothing does not start, and says why.
     void cannotStart()
     {
-        const QString folder = folderOf(m_box->path(u"refused"_s), {u"a.jpg<-"_s + kGood});
+        const QString folder = testutil::folderOf(m_box->path(u"refused"_s), {u"a.jpg<-"_s + kGood});
         const QString out = m_box->path(u"locked out"_s);
         QVERIFY(!folder.isEmpty() && QDir().mkpath(out));
         testutil::Unwritable locked(out);
@@ -204,20 +182,14 @@ private Q_SLOTS:
         QCOMPARE(child<QLabel>(*w, "lblQuickHeadline")->text(), u"Nothing was cleaned"_s);
         const QString why = shown(child<QLabel>(*w, "lblQuickCounts"));
         QVERIFY2(why.contains(out), qPrintable(why));
-        QCOMPARE(files(folder), QStringList {u"a.jpg"_s});
-        QVERIFY(files(out).isEmpty());
+        QCOMPARE(testutil::filesIn(folder), QStringList {u"a.jpg"_s});
+        QVERIFY(testutil::filesIn(out).isEmpty());
         QCOMPARE(w->exitStatus(), 2);
         QVERIFY(!child<QPushButton>(*w, "cmdQuickOpenFolder")->isVisible());
     }
 
-    // Stop ends the run after what ExifTool is writing; the rest is counted as not reached.
-    // Closing the window while it runs stops it the same way, and the window goes at the end.
-    void stop_data()
-    {
-        QTest::addColumn<bool>("byClosing");
-        QTest::newRow("Stop") << false;
-        QTest::newRow("closing the window") << true;
-    }
+    // Stop, or closing the window (which then goes), ends the run; the rest is not reached.
+    void stop_data() { testutil::boolRows("byClosing", "Stop", "closing the window"); }
     void stop()
     {
         QFETCH(bool, byClosing);
@@ -225,7 +197,6 @@ private Q_SLOTS:
         const QString folder = testutil::folderOfCopies(
             m_box->path(QString::fromLatin1(QTest::currentDataTag())), u"jpeg_all_groups_multi_icc.jpg"_s, count);
         QVERIFY(!folder.isEmpty());
-        // ExifTool writes every image, a batch at a time, so a stop leaves some.
         store("Engine=exiftool\r\n");
         const auto outputs = [&] { return QDir(folder).entryList({u"*_cleaned.jpg"_s}, QDir::Files).size(); };
         std::unique_ptr<QuickCleanDialog> w;
@@ -253,10 +224,9 @@ private Q_SLOTS:
         QCOMPARE(child<QLabel>(*w, "lblQuickHeadline")->text(),
             done > 0 ? u"%1 of %2 images were cleaned; the run was stopped"_s.arg(done).arg(count)
                      : u"No image was cleaned; the run was stopped"_s);
-        QVERIFY2(child<QLabel>(*w, "lblQuickCounts")
-                     ->text()
-                     .endsWith(u"%1 images were not reached before the stop."_s.arg(count - done)),
-            qPrintable(child<QLabel>(*w, "lblQuickCounts")->text()));
+        const QString counts = child<QLabel>(*w, "lblQuickCounts")->text();
+        QVERIFY2(
+            counts.endsWith(u"%1 images were not reached before the stop."_s.arg(count - done)), qPrintable(counts));
         if (byClosing)
             QTRY_VERIFY(!w->isVisible());
         else

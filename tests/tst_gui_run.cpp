@@ -1,6 +1,5 @@
-// Whole runs of the real window with the real ExifTool, driven by mouse and keyboard,
-// stopped or unattended, and what the finished page says of them. (A run with problems,
-// residue and files left out: tst_gui_layout.)
+// Whole runs of the real window with the real ExifTool and what the finished page says.
+// (A run with problems, residue and files left out: tst_gui_layout.)
 
 #include "core/CleanJob.h"
 #include "gui/FinishedPage.h"
@@ -39,14 +38,6 @@ QString outputOf(const QString &folder, const QString &sample)
 
 using testutil::folderOf;
 
-QStringList statusTexts(const QTreeView *view)
-{
-    QStringList texts;
-    for (int r = 0; r < view->model()->rowCount(); ++r)
-        texts << view->model()->index(r, 1).data().toString();
-    return texts;
-}
-
 QString tagOf(const QString &file, const QString &tag)
 {
     return testutil::runExifTool({u"-s3"_s, u"-n"_s, u'-' + tag, file}).trimmed();
@@ -60,13 +51,12 @@ class TestGuiRun final : public QObject {
 private:
     std::unique_ptr<guitest::Sandbox> m_box;
 
-    // Page 8 after a clean run, checked the way a person reads it.
     static void checkCleanFinish(CleanWizard &w, int images)
     {
         QVERIFY(w.iPage() == 8 && child<QWidget>(w, "picFrameFinished")->isVisible());
         QCOMPARE(child<QLabel>(w, "lblProcessing")->text(), u"Finished!"_s);
         QCOMPARE(child<QLabel>(w, "lblFinished")->text(), u"All %1 images were cleaned"_s.arg(images));
-        QVERIFY(!child<QLabel>(w, "lblRunCounts")->isVisible()); // the headline says it all
+        QVERIFY(!child<QLabel>(w, "lblRunCounts")->isVisible());
         QCOMPARE(child<QProgressBar>(w, "ProgressBar")->value(), 100);
         const QRegularExpression summary(
             u"^%1 images processed \\(-?\\d+ KB saved\\)\\nin .+ \\(.+ sec avg\\)$"_s.arg(images));
@@ -74,9 +64,7 @@ private:
         QVERIFY2(summary.match(info).hasMatch(), qPrintable(info));
         QCOMPARE(guitest::visibility(w, {"lblLinkButton_3", "lblErrorInfo", "txtErrorLog"}), QList<bool>(3, false));
         QCOMPARE(child<QTreeView>(w, "lwFilesCleaned")->model()->rowCount(), images);
-        // A problem-free run empties the image list.
         QVERIFY(w.lstFiles().ListCount() == 0 && child<QTreeView>(w, "lwFiles")->model()->rowCount() == 0);
-        // The side picture instead of the header, Quit, and no Next.
         QCOMPARE(guitest::visibility(w, {"picSplash", "picFrameTop", "Line1"}), (QList<bool> {true, false, false}));
         QCOMPARE(guitest::caption(child<QPushButton>(w, "cmdCancel")), u"Quit"_s);
         QVERIFY(!child<QPushButton>(w, "cmdNext")->isEnabled() && child<QPushButton>(w, "cmdBack")->isEnabled());
@@ -86,9 +74,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         QUILLMARK_REQUIRE_EXIFTOOL();
-        guitest::prepareApplication();
-        m_box = std::make_unique<guitest::Sandbox>();
-        QVERIFY(m_box->isValid());
+        QVERIFY((m_box = guitest::startSandbox())->isValid());
     }
 
     void init() { guitest::forgetPrompts(); }
@@ -111,7 +97,7 @@ private Q_SLOTS:
             QTest::mouseClick(cmdNext, Qt::LeftButton);
             QCOMPARE(w->iPage(), page);
         }
-        // While ExifTool works the event loop turns (a zero-interval timer fires), under the hourglass.
+        // While ExifTool works the event loop turns, under the hourglass.
         int ticksDuringJob = 0;
         bool hourglass = true;
         QTimer ticker;
@@ -139,11 +125,9 @@ private Q_SLOTS:
         }
         QCOMPARE(tagOf(outputOf(folder, runSamples.at(1)), u"Orientation"_s), u"6"_s);
         QCOMPARE(tagOf(outputOf(folder, runSamples.at(0)), u"ProfileDescription"_s), u"Adobe RGB (1998)"_s);
-        // Beside the images, the destination link opens their folder.
         QTest::mouseClick(child<QLabel>(*w, "lblLinkButton_5"), Qt::LeftButton);
         QCOMPARE(guitest::recordedTexts(Prompts::Kind::Open), QStringList {folder + u'/'});
-        // Next changes nothing; Back leads to the file list, with the header back.
-        w->goNext();
+        w->goNext(); // changes nothing
         QCOMPARE(w->iPage(), 8);
         QTest::mouseClick(child<QPushButton>(*w, "cmdBack"), Qt::LeftButton);
         QCOMPARE(w->iPage(), 2);
@@ -151,9 +135,8 @@ private Q_SLOTS:
         QCOMPARE(guitest::caption(child<QPushButton>(*w, "cmdCancel")), u"Close"_s);
     }
 
-    // With the ready page skipped and the keep-look option unticked: orientation and colour
-    // profile go. While the job runs only "Stop" is enabled: Enter does nothing, and Escape
-    // asks whether to stop (unattended, the answer is No, so the run goes on).
+    // Ready page skipped, keep-look unticked: orientation and profile go. While the job runs
+    // only "Stop" is enabled: Enter does nothing, Escape asks to stop (unattended: No).
     void keyboardOnly()
     {
         const QString folder = m_box->imageFolder(u"keys"_s, {runSamples.at(1), runSamples.at(3)});
@@ -202,8 +185,7 @@ private Q_SLOTS:
         QVERIFY(guitest::readFile(m_box->iniPath()).contains("\r\nchkSkipReadyPage=1\r\n"));
     }
 
-    // The headline and the counts say what the run did; each row's status is in words
-    // beside its name, problems first. Names lose their middle, not their end.
+    // The headline, the counts, and each row's status in words, problems first.
     void outcomes_data()
     {
         QTest::addColumn<QStringList>("files");
@@ -247,9 +229,8 @@ private Q_SLOTS:
         QCOMPARE(child<QLabel>(*w, "lblLinkButton_3")->isVisible(), failures);
         QVERIFY(!child<QToolButton>(*w, "cmdNotReached")->isVisible());
         auto *list = child<QTreeView>(*w, "lwFilesCleaned");
-        QCOMPARE(statusTexts(list), statuses);
-        // A long name keeps its end ("_cleaned.jpg") in the width its column has; the
-        // tooltip has it whole.
+        QCOMPARE(rowTexts(list, 1), statuses);
+        // A long name keeps its end in its column's width; the tooltip has it whole.
         const int nameWidth = list->header()->sectionSize(0) - list->iconSize().width() - 8;
         for (int row = 0; row < list->model()->rowCount(); ++row) {
             const QString name = rowTexts(list).at(row);
@@ -275,12 +256,11 @@ private Q_SLOTS:
         QVERIFY(guitest::runToFinishedPage(*w));
         QCOMPARE(child<QLabel>(*w, "lblFinished")->text(), u"1 of 2 images were cleaned; 1 existing output was kept"_s);
         QCOMPARE(child<QLabel>(*w, "lblRunCounts")->text(), u"1 image was cleaned. 1 existing output was kept."_s);
-        QCOMPARE(statusTexts(child<QTreeView>(*w, "lwFilesCleaned")), (QStringList {u"Output kept"_s, u"Cleaned"_s}));
+        QCOMPARE(rowTexts(child<QTreeView>(*w, "lwFilesCleaned"), 1), (QStringList {u"Output kept"_s, u"Cleaned"_s}));
         QCOMPARE(guitest::readFile(folder + u"/b_cleaned.png"_s), QByteArray("just a few words\n"));
     }
 
-    // The problem view shows this run's problems after another run has taken the shared
-    // log over: image by image, in plain words, ExifTool's own lines one click away.
+    // The problem view shows this run's problems after another run has taken the shared log.
     void problemsOfThisRun()
     {
         const QString folder
@@ -288,7 +268,7 @@ private Q_SLOTS:
         QVERIFY(!folder.isEmpty());
         auto w = m_box->windowAt(2, folder);
         QVERIFY(guitest::runToFinishedPage(*w));
-        // In the second run ExifTool also warns about a TIFF that is cleaned all the same.
+        // A second run, in which ExifTool also warns about a TIFF that is cleaned all the same.
         const QString tiff = u"tiff_exiftool_ifd0_iptc_icc.tif"_s;
         const QString other = folderOf(m_box->path(u"other"_s), {u"other words.jpg<-text"_s, tiff + u"<-"_s + tiff});
         CleanJob job(testutil::outputOptions(OutputMode::Suffix),
@@ -305,7 +285,6 @@ private Q_SLOTS:
         QCOMPARE(shown.first().text,
             u"Could not be cleaned (1)\n    words.jpg: The file is not a JPG image; it looks like a TXT file."_s);
 
-        // The view of the second run, as the window would show it.
         ProblemView view(RunProblems {second.outcomes, second.problemTexts, second.errorDetail});
         view.show();
         auto *tree = child<QTreeWidget>(view, "twProblems");
@@ -348,11 +327,8 @@ private Q_SLOTS:
         QCOMPARE(w.lstFiles().ListCount(), 1);
     }
 
-    // On the cleaning page the third button reads "Stop"; it and the close button ask once
-    // whether to stop (Escape asks too: keyboardOnly). Yes stops after what ExifTool is
-    // writing and shows what was done (closing the window when the question came from
-    // closing it); No goes on. An unattended run is stopped by closing the window, without
-    // a question.
+    // "Stop" and the close button ask once (Escape: keyboardOnly); Yes stops and shows what
+    // was done, No goes on. An unattended run is stopped by closing it, without a question.
     void stopFromTheWindow_data()
     {
         QTest::addColumn<QString>("how");
@@ -366,13 +342,10 @@ private Q_SLOTS:
     {
         QFETCH(QString, how);
         QFETCH(bool, yes);
-        // More batches than the ExifTool processes take at once (two each), so a stop leaves
-        // some untouched.
         const int count = CleanJob::BatchSize * (2 * QThread::idealThreadCount() + 2);
         const QString folder = testutil::folderOfCopies(
             m_box->path(QString::fromLatin1(QTest::currentDataTag())), u"jpeg_all_groups_multi_icc.jpg"_s, count);
-        // ExifTool writes every image, a batch at a time: the native writer would have
-        // finished most before the question (its finished batches are kept).
+        // More batches than the ExifTool processes take at once, so a stop leaves some.
         QVERIFY(guitest::writeFile(m_box->iniPath(), "[Quillmark]\r\nEngine=exiftool\r\n"));
         const auto forget = qScopeGuard([this] { QFile::remove(m_box->iniPath()); });
         QVERIFY(!folder.isEmpty());
@@ -439,12 +412,11 @@ private Q_SLOTS:
                 qPrintable(counts));
             QCOMPARE(guitest::caption(more), u"Show the %1 images that were not reached"_s.arg(count - done));
             QTest::mouseClick(more, Qt::LeftButton);
-            QCOMPARE(statusTexts(list), QStringList(done, u"Cleaned"_s) + QStringList(count - done, u"Not reached"_s));
+            QCOMPARE(rowTexts(list, 1), QStringList(done, u"Cleaned"_s) + QStringList(count - done, u"Not reached"_s));
             QCOMPARE(guitest::caption(more), u"Hide the images that were not reached"_s);
             QTest::mouseClick(more, Qt::LeftButton);
             QCOMPARE(rowTexts(list).size(), done);
         }
-        // Closing from the question's Yes path closes the window once the run has ended.
         if (how == u"close")
             QTRY_VERIFY(!w->isVisible());
         else

@@ -1,5 +1,4 @@
-// The wizard's pages and navigation, driven on the real window. (Pages 7 and 8 of a run:
-// tst_gui_run.)
+// The wizard's pages and navigation on the real window. (Pages 7 and 8: tst_gui_run.)
 
 #include "gui/LinkLabel.h"
 #include "gui/WelcomePage.h"
@@ -17,8 +16,7 @@ using guitest::child;
 
 namespace {
 
-// How a link looks: its colour, and the mouse cursor over it; at rest or under the mouse
-// as the application's palette gives them.
+// How a link looks: its colour and the mouse cursor over it.
 using Look = std::pair<QColor, Qt::CursorShape>;
 Look lookOf(const QLabel *label)
 {
@@ -44,9 +42,7 @@ private:
 private Q_SLOTS:
     void initTestCase()
     {
-        guitest::prepareApplication();
-        m_box = std::make_unique<guitest::Sandbox>();
-        QVERIFY(m_box->isValid());
+        QVERIFY((m_box = guitest::startSandbox())->isValid());
         m_jpeg = m_box->imageFolder(u"images"_s, {u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s})
             + u"/jpeg_iphone4s_gps_xmp_makernotes.jpg"_s;
     }
@@ -65,9 +61,6 @@ private Q_SLOTS:
         QFETCH(int, page);
 
         auto w = windowAt(page);
-        auto *cmdNext = child<QPushButton>(*w, "cmdNext");
-        auto *cmdCancel = child<QPushButton>(*w, "cmdCancel");
-        auto *lblTopTitle = child<QLabel>(*w, "lblTopTitle");
         QCOMPARE(w->iPage(), page);
         for (int i = 1; i <= 8; ++i)
             QCOMPARE(guitest::pagePanels(*w).at(i - 1)->isVisible(), i == page);
@@ -76,19 +69,18 @@ private Q_SLOTS:
             (QList<bool> {page == 1, page != 1, page != 1, page != 1, true, true}));
         QVERIFY(!child<QCheckBox>(*w, "chkIgnoreMinorWarnings")->isVisibleTo(w.get())); // on no page
         QCOMPARE(child<QPushButton>(*w, "cmdBack")->isEnabled(), page > 1);
-        QVERIFY(cmdNext->isEnabled() && cmdCancel->isEnabled());
+        QVERIFY(child<QPushButton>(*w, "cmdNext")->isEnabled() && child<QPushButton>(*w, "cmdCancel")->isEnabled());
         if (page > 1) {
             // Each page has a header of its own, and Back changes it.
-            const QString title = lblTopTitle->text();
+            const QString title = child<QLabel>(*w, "lblTopTitle")->text();
             w->goBack();
             QCOMPARE(w->iPage(), page - 1);
-            QVERIFY(!title.isEmpty() && (page == 2 || lblTopTitle->text() != title));
+            QVERIFY(!title.isEmpty() && (page == 2 || child<QLabel>(*w, "lblTopTitle")->text() != title));
         }
     }
 
-    // The rules themselves are tst_gui_rules' table; these rows check the page applies them,
-    // and that the ready page says in one paragraph what the run will do, warning before
-    // originals are overwritten.
+    // The page applies the rules (tst_gui_rules), and the ready page says what the run will
+    // do, warning before originals are overwritten.
     void outputModes_data()
     {
         QTest::addColumn<int>("mode");
@@ -161,10 +153,8 @@ private Q_SLOTS:
         QCOMPARE(guitest::visibility(*w, {"lblOverwriteWarning", "imgOverwriteWarning"}), QList<bool>(2, warns));
     }
 
-    // The page applies the rules (tst_gui_rules has them all): the boxes All covers are
-    // disabled and keep their ticks, Exif covers GPS, and Next needs a box that removes
-    // something; the ICC box never shows a tick for a profile that is kept, and keeps the
-    // person's own tick for when it is not.
+    // The page applies the rules (tst_gui_rules): All and Exif cover boxes, Next needs one
+    // that removes something, and the ICC box shows no tick for a kept profile but keeps it.
     void tagBoxesOnOptionsPage()
     {
         auto w = windowAt(4);
@@ -199,8 +189,7 @@ private Q_SLOTS:
         for (QCheckBox *box : tags)
             box->setChecked(false);
         QVERIFY(!cmdNext->isEnabled() && chkCleanExif->isEnabled() && chkCleanExifGPS->isEnabled());
-        // Only the ICC box ticked: nothing to remove while the profile is kept, also after
-        // leaving the page and coming back.
+        // Only ICC ticked: nothing to remove while the profile is kept, also after coming back.
         chkCleanICC->click();
         QCOMPARE(iccState(), u"ticked enabled | Next"_s);
         chkKeepLook->click();
@@ -228,8 +217,8 @@ private Q_SLOTS:
         }
     }
 
-    // The entry applies what the date's rules accept (tst_filedate has them all), says why
-    // it refuses an answer and goes on to the next part; an empty answer keeps its part.
+    // The entry says why it refuses an answer (rules: tst_filedate) and goes on to the next
+    // part; an empty answer keeps its part.
     void dateEntry_data()
     {
         QTest::addColumn<QStringList>("answers");
@@ -294,9 +283,8 @@ private Q_SLOTS:
         QVERIFY(child<QRadioButton>(*w, "optProcessingFail_1")->isChecked());
     }
 
-    // A disabled link is inert, also when it is disabled under the mouse; the others turn red
-    // under the mouse and back at once when it leaves, and open the home page and the
-    // run's problems.
+    // A disabled link is inert, also when disabled under the mouse; the others turn red
+    // under the mouse and back at once when it leaves.
     void links()
     {
         auto w = windowAt(5);
@@ -339,7 +327,6 @@ private Q_SLOTS:
         QCOMPARE(lookOf(home).first, look(false).first);
     }
 
-    // The destination before any run; after a run it is checked with the run.
     void destination_data()
     {
         QTest::addColumn<int>("mode");
@@ -365,9 +352,8 @@ private Q_SLOTS:
             expected.isEmpty() ? QStringList() : QStringList {m_box->path(expected)});
     }
 
-    // The check before a run, on the ready page: the reason names the folder and Start
-    // stays disabled; with the page skipped, Next on page 5 shows it there instead of
-    // starting. Once the folder takes files, the same way cleans.
+    // The check before a run: the ready page names the folder and Start stays disabled
+    // (also when the page is skipped); once the folder takes files, the same way cleans.
     void readyPageChecksTheRun_data() { testutil::boolRows("skipped", "ready page shown", "ready page skipped"); }
     void readyPageChecksTheRun()
     {
@@ -406,9 +392,8 @@ private Q_SLOTS:
         QVERIFY(QFileInfo::exists(out + u'/' + QFileInfo(m_jpeg).fileName()));
     }
 
-    // The quick way: a folder dropped on the welcome page shows the ready page with the
-    // stored options, and one press of Start cleans it. Stored options that are not
-    // complete (folder mode without a folder) show the page that wants something.
+    // A folder dropped on the welcome page goes to the ready page, and Start cleans it;
+    // incomplete options (folder mode without a folder) show the page that wants something.
     void dropThenStart()
     {
         const QString folder
