@@ -98,6 +98,9 @@ QString summaryText(int processedCount, qint64 inputBytes, qint64 outputBytes, q
 
 // Output path of one image for modes folder, prefix and suffix; the input itself for overwrite.
 QString outputPathFor(const QString &input, const JobOptions &options, const QString &programFolder);
+// An output into a folder that no other image of the run has taken: IMG_0001.JPG, then
+// IMG_0001 (2).JPG, ... `taken` receives it.
+QString untakenOutput(const QString &output, QSet<QString> &taken);
 
 // The output ExifTool makes of an "-o" pattern (an output folder ending in '/', or a
 // name built from %d, %f and %e) for one input.

@@ -65,18 +65,8 @@ QList<FileOutcome> plannedOutcomes(
     QStringList outputs;
     QSet<QString> planned;
     for (const QString &image : images) {
-        QString out = outputPathFor(image, options, programFolder);
-        if (options.outputMode == OutputMode::Folder) {
-            const QString folder = GetFolderFromPath(out);
-            const QString name = out.mid(folder.size());
-            const qsizetype dot = name.lastIndexOf(u'.');
-            const QString stem = dot > 0 ? name.left(dot) : name;
-            const QString extension = dot > 0 ? name.mid(dot) : QString();
-            for (int k = 2; planned.contains(out); ++k)
-                out = folder + stem + u" ("_s + QString::number(k) + u')' + extension;
-            planned.insert(out);
-        }
-        outputs << out;
+        const QString out = outputPathFor(image, options, programFolder);
+        outputs << (options.outputMode == OutputMode::Folder ? untakenOutput(out, planned) : out);
     }
     QSet<QString> made;
     for (qsizetype i = 0; i < images.size() && !overwrite; ++i) {

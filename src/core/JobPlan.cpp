@@ -51,6 +51,20 @@ QString outputPathFor(const QString &input, const JobOptions &options, const QSt
     return input;
 }
 
+QString untakenOutput(const QString &output, QSet<QString> &taken)
+{
+    QString out = output;
+    const QString folder = GetFolderFromPath(out);
+    const QString name = GetFileName(out);
+    const qsizetype dot = name.lastIndexOf(u'.');
+    const QString stem = dot > 0 ? name.left(dot) : name;
+    const QString extension = dot > 0 ? name.mid(dot) : QString();
+    for (int k = 2; taken.contains(out); ++k)
+        out = folder + stem + u" ("_s + QString::number(k) + u')' + extension;
+    taken.insert(out);
+    return out;
+}
+
 bool isLiteralArgfilePath(const QString &path, bool forOutput)
 {
     if (!path.startsWith(u'/'))
@@ -202,16 +216,9 @@ bool CleanJob::planStep()
                 // Two images of one run never share an output: the camera layout
                 // 100CANON/IMG_0001.JPG, 101CANON/IMG_0001.JPG gives IMG_0001.JPG and
                 // IMG_0001 (2).JPG, the same way on every run over the same list.
-                const QString folder = GetFolderFromPath(out);
-                const QString name = GetFileName(out);
-                const qsizetype dot = name.lastIndexOf(u'.');
-                const QString stem = dot > 0 ? name.left(dot) : name;
-                const QString extension = dot > 0 ? name.mid(dot) : QString();
-                for (int k = 2; p.plannedOutputs.contains(out); ++k) {
-                    out = folder + stem + u" ("_s + QString::number(k) + u')' + extension;
-                    p.renamed[i] = true;
-                }
-                p.plannedOutputs.insert(out);
+                const QString wanted = out;
+                out = untakenOutput(wanted, p.plannedOutputs);
+                p.renamed[i] = out != wanted;
             }
             p.outputs[i] = out;
             if (out != images.at(i))
