@@ -22,10 +22,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-using packagingtest::appId;
-using packagingtest::desktopFile;
-using packagingtest::metainfoFile;
-using packagingtest::packagingDir;
+using namespace packagingtest;
 
 // A PNG file's size from its header (the test links no image library); empty when it is none.
 QSize pngSize(const QString &path)
@@ -37,11 +34,6 @@ QSize pngSize(const QString &path)
     const auto number = [&head](int at) { return qFromBigEndian<quint32>(head.constData() + at); };
     return QSize(int(number(16)), int(number(20)));
 }
-
-using packagingtest::buildDir;
-using packagingtest::readText;
-using packagingtest::Run;
-using packagingtest::run;
 
 // The groups of a desktop-entry-like file (a desktop entry, a Dolphin service menu, a Nemo
 // action): group name to its keys and values, as the desktop reads them.
@@ -107,10 +99,17 @@ private Q_SLOTS:
         QTest::addColumn<QString>("validator");
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("refused"); // what may not be in its output
-        QTest::newRow("desktop entry") << u"desktop-file-validate"_s << QStringList {desktopFile} << u"\\S"_s;
+        QTest::addColumn<bool>("mayFail"); // on nothing but what is not refused
+        QTest::newRow("desktop entry") << u"desktop-file-validate"_s << QStringList {desktopFile} << u"\\S"_s << false;
         // Infos are allowed (a newer tag an older validator does not know); no warnings or errors.
         QTest::newRow("metainfo") << u"appstreamcli"_s << QStringList {u"validate"_s, u"--no-net"_s, metainfoFile}
-                                  << u"^[WE]: "_s;
+                                  << u"^[WE]: "_s << false;
+        // The Dolphin service menu's KDE keys (MimeType, Actions, TryExec with Type=Service) are
+        // mistakes to desktop-file-validate: nothing else may be wrong.
+        QTest::newRow("service menu")
+            << u"desktop-file-validate"_s << QStringList {fileManagerDir + u"/quillmark-clean.desktop"_s}
+            << uR"re(^(?!.*key "(MimeType|Actions|TryExec)" is present in group "Desktop Entry", but the type is "Service").*\S)re"_s
+            << true;
     }
 
     void validates()
@@ -118,11 +117,12 @@ private Q_SLOTS:
         QFETCH(QString, validator);
         QFETCH(QStringList, arguments);
         QFETCH(QString, refused);
+        QFETCH(bool, mayFail);
         const QString program = QStandardPaths::findExecutable(validator);
         if (program.isEmpty())
             QSKIP("the validator is not installed (Debian packages desktop-file-utils, appstream)");
         const Run result = run(program, arguments);
-        QVERIFY2(result.exitCode == 0, qPrintable(result.output));
+        QVERIFY2(result.exitCode == 0 || (mayFail && result.exitCode > 0), qPrintable(result.output));
         QVERIFY2(!result.output.contains(QRegularExpression(refused, QRegularExpression::MultilineOption)),
             qPrintable(result.output));
     }
@@ -179,24 +179,6 @@ private Q_SLOTS:
         const QString opened = readKeyFile(desktopFile).value(u"Desktop Entry"_s).value(u"MimeType"_s);
         QVERIFY(!opened.isEmpty());
         QCOMPARE(groups.value(typesGroup).value(typesKey), opened + u"inode/directory;"_s);
-    }
-
-    // desktop-file-validate knows the Dolphin service menu's format but takes its KDE keys
-    // (MimeType, Actions, TryExec with Type=Service) for mistakes: nothing else may be wrong.
-    void serviceMenuValidates()
-    {
-        const QString program = QStandardPaths::findExecutable(u"desktop-file-validate"_s);
-        if (program.isEmpty())
-            QSKIP("the validator is not installed (Debian package desktop-file-utils)");
-        const Run result = run(program, {fileManagerDir + u"/quillmark-clean.desktop"_s});
-        QStringList lines = result.output.split(u'\n', Qt::SkipEmptyParts);
-        lines.removeIf([](const QString &line) {
-            return QRegularExpression(u"key \"(MimeType|Actions|TryExec)\" is present in group \"Desktop Entry\", "
-                                      "but the type is \"Service\""_s)
-                .match(line)
-                .hasMatch();
-        });
-        QVERIFY2(lines.isEmpty(), qPrintable(result.output));
     }
 
     // Each action run as its file manager runs it: the Exec line split into arguments with
@@ -261,28 +243,6 @@ private Q_SLOTS:
                 u"a photo.jpg"_s, u"a photo_cleaned.jpg"_s, u"another one.png"_s, u"another one_cleaned.png"_s}));
         QCOMPARE(testutil::readFile(images.at(0)) + testutil::readFile(images.at(1)), before);
         QVERIFY(!QFileInfo::exists(dir.filePath(u"home/.config/Corvane/Quillmark.conf"_s)));
-    }
-
-    // Where each file manager looks: `cmake --install` (and so the package) puts the action
-    // files there as they are in the source, the Nautilus script executable.
-    void fileManagerFilesInstalled()
-    {
-        const QString cmake = QStandardPaths::findExecutable(u"cmake"_s);
-        if (cmake.isEmpty())
-            QSKIP("cmake is not installed");
-        QTemporaryDir prefix;
-        QVERIFY(prefix.isValid());
-        const Run installed = run(cmake, {u"--install"_s, buildDir().path(), u"--prefix"_s, prefix.path()});
-        QVERIFY2(installed.exitCode == 0, qPrintable(installed.output));
-        const QList<std::pair<QString, QString>> files {
-            {u"share/kio/servicemenus/quillmark-clean.desktop"_s, u"quillmark-clean.desktop"_s},
-            {u"share/nemo/actions/quillmark-clean.nemo_action"_s, u"quillmark-clean.nemo_action"_s},
-            {u"share/quillmark/nautilus/Remove metadata"_s, u"Remove metadata"_s}};
-        for (const auto &[where, source] : files) {
-            const QString path = prefix.filePath(where);
-            QCOMPARE(testutil::readFile(path), testutil::readFile(fileManagerDir + u'/' + source));
-            QCOMPARE(QFileInfo(path).isExecutable(), source == u"Remove metadata"_s);
-        }
     }
 
     // The release the AppStream data announces is the program's version.
@@ -366,9 +326,7 @@ private Q_SLOTS:
             QSKIP("bash-completion is not installed (Debian package bash-completion)");
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkpath(u"sub dir"_s));
-        QFile photo(dir.filePath(u"photo one.jpg"_s));
-        QVERIFY(photo.open(QIODevice::WriteOnly));
-        photo.close();
+        QVERIFY(testutil::writeFile(dir.filePath(u"photo one.jpg"_s), {}));
         // compopt only works inside a completion started by readline.
         const QString script = uR"(compopt() { :; }
 source "$1"; source "$2"
@@ -388,21 +346,6 @@ printf '%s\n' "${COMPREPLY[@]}")"_s;
         offered.sort();
         expected.sort();
         QCOMPARE(offered, expected);
-    }
-
-    void zshCompletionLoads()
-    {
-        const QString zsh = QStandardPaths::findExecutable(u"zsh"_s);
-        if (zsh.isEmpty())
-            QSKIP("zsh is not installed");
-        QTemporaryDir dir;
-        const Run result = run(zsh,
-            {u"-f"_s, u"-c"_s,
-                u"fpath=(\"$1\" $fpath); autoload -Uz compinit; compinit -u -d \"$2/dump\"; "
-                "print -r -- $_comps[quillmark-cli]"_s,
-                u"zsh"_s, packagingDir + u"/completion"_s, dir.path()});
-        QCOMPARE(result.exitCode, 0);
-        QCOMPARE(result.output.trimmed(), u"_quillmark-cli"_s);
     }
 
     // Completion as zsh offers it (tests/zsh-complete.zsh types the line and a Tab into an
