@@ -127,13 +127,17 @@ private Q_SLOTS:
             qPrintable(result.output));
     }
 
-    // "Remove metadata" in Dolphin and Nemo and the desktop entry's "Clean with stored
-    // options": each file's keys as its file manager reads them, offered on the images the
-    // desktop entry opens and on folders, running `quillmark --clean` on the selection.
+    // "Remove metadata" in Dolphin, Nemo and Nautilus and the desktop entry's "Clean with
+    // stored options": each file's keys as its file manager reads them, offered on the images
+    // the desktop entry opens and on folders. Each action run as its file manager runs it:
+    // the Exec line split into arguments with %F replaced by the selected files, one argument
+    // each (no shell), or the Nautilus script given the files. The real window cleans two
+    // copied samples with blanks in their names with the defaults, closes by itself
+    // (QUILLMARK_AUTO_WAIT_MS) and leaves the originals.
     void fileManagerActions_data()
     {
         QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("group"); // where the menu item is
+        QTest::addColumn<QString>("group"); // where the menu item is; empty: the file is a script
         QTest::addColumn<QString>("typesGroup"); // where the types are, and their key
         QTest::addColumn<QString>("typesKey");
         QTest::addColumn<QString>("name");
@@ -150,6 +154,8 @@ private Q_SLOTS:
         QTest::newRow("Nemo") << fileManagerDir + u"/quillmark-clean.nemo_action"_s << u"Nemo Action"_s
                               << u"Nemo Action"_s << u"Mimetypes"_s << u"Remove metadata"_s
                               << QStringList {u"Nemo Action/Selection=notnone"_s, u"Nemo Action/Icon-Name=quillmark"_s};
+        QTest::newRow("Nautilus") << fileManagerDir + u"/Remove metadata"_s << QString() << QString() << QString()
+                                  << QString() << QStringList();
     }
     void fileManagerActions()
     {
@@ -159,50 +165,28 @@ private Q_SLOTS:
         QFETCH(QString, typesKey);
         QFETCH(QString, name);
         QFETCH(QStringList, keys);
+        QUILLMARK_REQUIRE_EXIFTOOL();
         const KeyFile groups = readKeyFile(file);
         const QMap<QString, QString> item = groups.value(group);
-        QCOMPARE(item.value(u"Name"_s), name);
-        QCOMPARE(item.value(u"Exec"_s), u"quillmark --clean %F"_s);
+        if (!group.isEmpty()) {
+            QCOMPARE(item.value(u"Name"_s), name);
+            QCOMPARE(item.value(u"Exec"_s), u"quillmark --clean %F"_s);
+        }
         // The desktop entry's action is translated with its other keys, by the translators.
-        if (file != desktopFile) {
+        if (!typesKey.isEmpty()) {
             for (const QString &language : {u"de"_s, u"fr"_s, u"es"_s})
                 QVERIFY2(!item.value(u"Name[%1]"_s.arg(language)).isEmpty(), qPrintable(language));
+            // The images "Open with" offers, and folders.
+            const QString opened = readKeyFile(desktopFile).value(u"Desktop Entry"_s).value(u"MimeType"_s);
+            QVERIFY(!opened.isEmpty());
+            QCOMPARE(groups.value(typesGroup).value(typesKey), opened + u"inode/directory;"_s);
         }
         for (const QString &line : keys) {
-            const QString where = line.section(u'/', 0, 0);
             const QString pair = line.section(u'/', 1);
-            QCOMPARE(groups.value(where).value(pair.section(u'=', 0, 0)), pair.section(u'=', 1));
+            QCOMPARE(groups.value(line.section(u'/', 0, 0)).value(pair.section(u'=', 0, 0)), pair.section(u'=', 1));
         }
-        if (typesKey.isEmpty())
-            return;
-        // The images "Open with" offers, and folders.
-        const QString opened = readKeyFile(desktopFile).value(u"Desktop Entry"_s).value(u"MimeType"_s);
-        QVERIFY(!opened.isEmpty());
-        QCOMPARE(groups.value(typesGroup).value(typesKey), opened + u"inode/directory;"_s);
-    }
 
-    // Each action run as its file manager runs it: the Exec line split into arguments with
-    // %F replaced by the selected files, one argument each (no shell), or the Nautilus script
-    // given the files. The real window cleans two copied samples with blanks in their names
-    // with the defaults, closes by itself (QUILLMARK_AUTO_WAIT_MS) and leaves the originals.
-    void actionsClean_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("group"); // empty: the file is a script
-        QTest::newRow("desktop entry") << desktopFile << u"Desktop Action clean"_s;
-        QTest::newRow("Dolphin") << fileManagerDir + u"/quillmark-clean.desktop"_s
-                                 << u"Desktop Action removeMetadata"_s;
-        QTest::newRow("Nemo") << fileManagerDir + u"/quillmark-clean.nemo_action"_s << u"Nemo Action"_s;
-        QTest::newRow("Nautilus") << fileManagerDir + u"/Remove metadata"_s << QString();
-    }
-    void actionsClean()
-    {
-        QFETCH(QString, file);
-        QFETCH(QString, group);
-        if (testutil::exiftool().isEmpty())
-            QFAIL("ExifTool is not installed (Debian package libimage-exiftool-perl)");
         QTemporaryDir dir;
-        QVERIFY(dir.isValid());
         for (const QString &sub : {u"bin"_s, u"home"_s, u"temp"_s, u"images"_s})
             QVERIFY(QDir(dir.path()).mkpath(sub));
         // "quillmark" on the PATH is the program just built.
@@ -211,33 +195,26 @@ private Q_SLOTS:
         QVERIFY(testutil::copySample(u"jpeg_reagan_gps_xmp_iptc_icc_irb_adobe.jpg"_s, images.at(0)));
         QVERIFY(testutil::copySample(u"png_exif_gps_xmp.png"_s, images.at(1)));
         const QByteArray before = testutil::readFile(images.at(0)) + testutil::readFile(images.at(1));
-
         QStringList command;
         if (group.isEmpty()) {
             command << file << images;
         } else {
-            const QString exec = readKeyFile(file).value(group).value(u"Exec"_s);
+            const QString exec = item.value(u"Exec"_s);
             QVERIFY2(!exec.contains(u'"') && !exec.contains(u'\\'), qPrintable(exec)); // no quoting to undo
             for (const QString &word : exec.split(u' ', Qt::SkipEmptyParts))
                 command += word == u"%F"_s ? images : QStringList {word};
         }
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        QProcessEnvironment env = testutil::cliEnvironment(dir.filePath(u"temp"_s));
+        env.remove(u"LC_ALL"_s);
         env.insert(u"PATH"_s, dir.filePath(u"bin"_s) + u':' + env.value(u"PATH"_s));
         env.insert(u"HOME"_s, dir.filePath(u"home"_s)); // nothing stored: the defaults
         env.insert(u"XDG_CONFIG_HOME"_s, dir.filePath(u"home/.config"_s));
-        for (const QString &temp : {u"TMPDIR"_s, u"TEMP"_s})
-            env.insert(temp, dir.filePath(u"temp"_s));
         env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
         env.insert(u"QUILLMARK_AUTO_WAIT_MS"_s, u"0"_s);
-        QProcess process;
-        process.setProcessEnvironment(env);
-        process.setProcessChannelMode(QProcess::MergedChannels);
         const QString program = QStandardPaths::findExecutable(command.takeFirst(), {dir.filePath(u"bin"_s)});
         QVERIFY(!program.isEmpty());
-        process.start(program, command);
-        QVERIFY(process.waitForFinished(120000));
-        const QString output = QString::fromUtf8(process.readAll());
-        QVERIFY2(process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0, qPrintable(output));
+        const testutil::CliRun ran = testutil::runCli(command, env, program);
+        QVERIFY2(ran.exitCode == 0, qPrintable(ran.out + ran.err));
         QCOMPARE(QDir(dir.filePath(u"images"_s)).entryList(QDir::Files, QDir::Name),
             (QStringList {
                 u"a photo.jpg"_s, u"a photo_cleaned.jpg"_s, u"another one.png"_s, u"another one_cleaned.png"_s}));
