@@ -279,28 +279,39 @@ private Q_SLOTS:
         QVERIFY2(missing.isEmpty(), qPrintable(u"not in quillmark-cli(1): "_s + missing.join(u' ')));
     }
 
-    // Completion as bash offers it: the script is loaded by a plain bash with
-    // bash-completion, as /usr/share/bash-completion/completions would load it.
-    void bashCompletion_data()
+    // Completion as bash offers it (the script loaded by a plain bash with bash-completion, as
+    // /usr/share/bash-completion/completions would load it) and as zsh does
+    // (tests/zsh-complete.zsh types the line and a Tab into an interactive zsh).
+    void completion_data()
     {
+        QTest::addColumn<QString>("shell");
         QTest::addColumn<QString>("line");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("option") << u"--ou"_s << QStringList {u"--output"_s};
-        QTest::newRow("output modes") << u"--output "_s
-                                      << QStringList {u"overwrite"_s, u"folder="_s, u"prefix="_s, u"suffix="_s};
-        QTest::newRow("output folder") << u"--output folder=sub"_s << QStringList {u"sub dir"_s};
-        QTest::newRow("remove second item") << u"--remove exif,g"_s << QStringList {u"exif,gps"_s, u"exif,geotiff"_s};
-        QTest::newRow("keep second item") << u"--keep orientation,"_s << QStringList {u"orientation,color"_s};
-        QTest::newRow("files") << u"pho"_s << QStringList {u"photo one.jpg"_s};
+        const auto row = [](const char *shell, const char *name, const QString &line, const QStringList &expected) {
+            QTest::addRow("%s: %s", shell, name) << QString::fromLatin1(shell) << line << expected;
+        };
+        row("bash", "option", u"--ou"_s, {u"--output"_s});
+        row("bash", "output modes", u"--output "_s, {u"overwrite"_s, u"folder="_s, u"prefix="_s, u"suffix="_s});
+        row("bash", "output folder", u"--output folder=sub"_s, {u"sub dir"_s});
+        row("bash", "remove second item", u"--remove exif,g"_s, {u"exif,gps"_s, u"exif,geotiff"_s});
+        row("bash", "keep second item", u"--keep orientation,"_s, {u"orientation,color"_s});
+        row("bash", "files", u"pho"_s, {u"photo one.jpg"_s});
+        row("zsh", "keep", u"--keep "_s, {u"color"_s, u"none"_s, u"orientation"_s});
+        // "none" is a whole value, never a list's second item.
+        row("zsh", "keep second item", u"--keep orientation,"_s, {u"color"_s});
+        row("zsh", "keep= second item", u"--keep=color,"_s, {u"orientation"_s});
+        row("zsh", "dry run", u"--dry"_s, {u"--dry-run"_s});
     }
 
-    void bashCompletion()
+    void completion()
     {
+        QFETCH(QString, shell);
         QFETCH(QString, line);
         QFETCH(QStringList, expected);
         const QString bashCompletion = u"/usr/share/bash-completion/bash_completion"_s;
-        if (!QFile::exists(bashCompletion))
-            QSKIP("bash-completion is not installed (Debian package bash-completion)");
+        const QString zsh = QStandardPaths::findExecutable(u"zsh"_s);
+        if (shell == u"bash" ? !QFile::exists(bashCompletion) : zsh.isEmpty())
+            QSKIP("bash-completion or zsh is not installed (Debian packages bash-completion, zsh)");
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkpath(u"sub dir"_s));
         QVERIFY(testutil::writeFile(dir.filePath(u"photo one.jpg"_s), {}));
@@ -314,43 +325,20 @@ COMP_CWORD=$((${#COMP_WORDS[@]} - 1))
 complete -p quillmark-cli >/dev/null || exit 9
 _quillmark_cli quillmark-cli "${COMP_WORDS[COMP_CWORD]}" "${COMP_WORDS[COMP_CWORD-1]}"
 printf '%s\n' "${COMPREPLY[@]}")"_s;
-        const Run result = run(u"bash"_s,
-            {u"--norc"_s, u"--noprofile"_s, u"-c"_s, script, u"bash"_s, bashCompletion,
-                packagingDir + u"/completion/quillmark-cli.bash"_s, line},
-            dir.path());
+        const Run result = shell == u"bash"
+            ? run(u"bash"_s,
+                {u"--norc"_s, u"--noprofile"_s, u"-c"_s, script, u"bash"_s, bashCompletion,
+                    packagingDir + u"/completion/quillmark-cli.bash"_s, line},
+                dir.path())
+            : run(zsh,
+                {u"-f"_s, QStringLiteral(QUILLMARK_SOURCE_DIR "/tests/zsh-complete.zsh"),
+                    packagingDir + u"/completion"_s, dir.path(), line},
+                dir.path());
         QCOMPARE(result.exitCode, 0);
         QStringList offered = result.output.split(u'\n', Qt::SkipEmptyParts);
         offered.sort();
         expected.sort();
         QCOMPARE(offered, expected);
-    }
-
-    // Completion as zsh offers it (tests/zsh-complete.zsh types the line and a Tab into an
-    // interactive zsh).
-    void zshCompletion_data()
-    {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("keep") << u"--keep "_s << QStringList {u"color"_s, u"none"_s, u"orientation"_s};
-        // "none" is a whole value, never a list's second item.
-        QTest::newRow("keep second item") << u"--keep orientation,"_s << QStringList {u"color"_s};
-        QTest::newRow("keep= second item") << u"--keep=color,"_s << QStringList {u"orientation"_s};
-        QTest::newRow("dry run") << u"--dry"_s << QStringList {u"--dry-run"_s};
-    }
-    void zshCompletion()
-    {
-        QFETCH(QString, line);
-        QFETCH(QStringList, expected);
-        const QString zsh = QStandardPaths::findExecutable(u"zsh"_s);
-        if (zsh.isEmpty())
-            QSKIP("zsh is not installed");
-        QTemporaryDir dir;
-        const Run result = run(zsh,
-            {u"-f"_s, QStringLiteral(QUILLMARK_SOURCE_DIR "/tests/zsh-complete.zsh"), packagingDir + u"/completion"_s,
-                dir.path(), line},
-            dir.path());
-        QCOMPARE(result.exitCode, 0);
-        QCOMPARE(result.output.split(u'\n', Qt::SkipEmptyParts), expected);
     }
 };
 

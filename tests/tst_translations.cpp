@@ -56,12 +56,10 @@ Catalogue readCatalogue(const QString &path)
                     comment = xml.readElementText();
                 } else if (xml.name() == u"translation") {
                     m.type = xml.attributes().value(u"type"_s).toString();
-                    if (m.numerus) {
-                        while (xml.readNextStartElement())
-                            m.forms << xml.readElementText();
-                    } else {
+                    while (m.numerus && xml.readNextStartElement())
+                        m.forms << xml.readElementText(); // the plural forms
+                    if (!m.numerus)
                         m.forms << xml.readElementText();
-                    }
                 } else {
                     xml.skipCurrentElement();
                 }
