@@ -5,11 +5,6 @@
 #include "jobfixtures.h"
 #include "jobtestutil.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 #include <memory>
 

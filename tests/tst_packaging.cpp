@@ -6,16 +6,6 @@
 #include "packagingtestutil.h"
 #include "testutil.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QMap>
-#include <QMimeDatabase>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QtEndian>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;

@@ -6,11 +6,7 @@
 #include "packagingtestutil.h"
 #include "testutil.h"
 
-#include <QMap>
-#include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QTranslator>
-#include <QXmlStreamReader>
+#include <QtTest>
 
 using namespace Qt::StringLiterals;
 
