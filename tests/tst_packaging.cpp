@@ -54,14 +54,9 @@ private Q_SLOTS:
     // default-applications list decides, that would make Quillmark the folder opener.
     void desktopEntryOpensImagesNotFolders()
     {
-        const QString entry = readText(desktopFile); // its first group comes first: the first line of a key is its line
-        const auto key = [&entry](const QString &name) {
-            return QRegularExpression(u"^"_s + name + u"=(.*)$"_s, QRegularExpression::MultilineOption)
-                .match(entry)
-                .captured(1);
-        };
-        QCOMPARE(key(u"Exec"_s), u"quillmark %F"_s);
-        const QStringList listed = key(u"MimeType"_s).split(u';', Qt::SkipEmptyParts);
+        const QMap<QString, QString> entry = readKeyFile(desktopFile).value(u"Desktop Entry"_s);
+        QCOMPARE(entry.value(u"Exec"_s), u"quillmark %F"_s);
+        const QStringList listed = entry.value(u"MimeType"_s).split(u';', Qt::SkipEmptyParts);
         const QMimeDatabase mimes;
         QStringList missing;
         const QStringList extensions = ImageFiles::supportedExtensionList().split(u',', Qt::SkipEmptyParts);
