@@ -5,11 +5,6 @@
 #include "jobfixtures.h"
 #include "jobtestutil.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 #include <memory>
 
@@ -90,10 +85,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("native");
         QTest::addColumn<bool>("thenStop");
-        QTest::newRow("exiftool, resumed") << false << false;
-        QTest::newRow("native writer, resumed") << true << false;
-        QTest::newRow("exiftool, stopped") << false << true;
-        QTest::newRow("native writer, stopped") << true << true;
+        for (bool thenStop : {false, true})
+            for (bool native : {false, true})
+                QTest::addRow("%s, %s", native ? "native writer" : "exiftool", thenStop ? "stopped" : "resumed")
+                    << native << thenStop;
     }
     void pauseHoldsTheRun()
     {
@@ -124,10 +119,7 @@ private Q_SLOTS:
         QCOMPARE(outputs.written(), held);
         QCOMPARE(done, heldDone);
         QVERIFY(finished.isEmpty());
-        if (thenStop)
-            job.stop();
-        else
-            job.resume();
+        thenStop ? job.stop() : job.resume();
         QVERIFY(finished.wait(300000));
         const JobResult r = finished.first().first().value<JobResult>();
         QCOMPARE(r.stopped, thenStop);
@@ -139,17 +131,13 @@ private Q_SLOTS:
             QVERIFY(o.notRun || o.status == FileStatus::Cleaned || o.status == FileStatus::Residue);
         }
         QCOMPARE(r.processedCount + notRun, count);
-        if (!thenStop) {
-            QCOMPARE(r.processedCount, count);
+        QCOMPARE(r.processedCount == count, !thenStop);
+        if (!thenStop)
             return;
-        }
         // What ExifTool had written is kept; the native writer's work ahead of ExifTool,
         // never handed on, goes with the staging folders.
-        QVERIFY(notRun > 0);
-        if (native)
-            QVERIFY(r.processedCount <= held);
-        else
-            QCOMPARE(r.processedCount, held);
+        QVERIFY2(native ? r.processedCount <= held : r.processedCount == held,
+            qPrintable(u"%1 of %2"_s.arg(r.processedCount).arg(held)));
         QCOMPARE(testutil::stagedOutputs(folder), 0);
     }
 
@@ -162,9 +150,9 @@ private Q_SLOTS:
         QUILLMARK_REQUIRE_EXIFTOOL();
         QFETCH(bool, native);
         QTemporaryDir dir;
-        const QString folder = native
-            ? testutil::folderOfCopies(dir.filePath(u"images"_s), u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s, 2000)
-            : testutil::folderOfCopies(dir.filePath(u"images"_s), u"jpeg_canon_eos5d3_gps_xmp_makernotes.jpg"_s, 200);
+        const QString folder = testutil::folderOfCopies(dir.filePath(u"images"_s),
+            native ? u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s : u"jpeg_canon_eos5d3_gps_xmp_makernotes.jpg"_s,
+            native ? 2000 : 200);
         JobOptions options = testutil::outputOptions(OutputMode::Overwrite);
         options.nativeWriter = native;
         const testutil::RunOutputs outputs(options, testutil::RunOutputs::imagesIn(folder));

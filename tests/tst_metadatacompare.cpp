@@ -8,7 +8,6 @@
 #include "jobfixtures.h"
 #include "jobtestutil.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace Qt::StringLiterals;

@@ -3,13 +3,10 @@
 // as gettext does, and quillmark-cli speaking it.
 
 #include "core/CleanJob.h"
+#include "packagingtestutil.h"
 #include "testutil.h"
 
-#include <QMap>
-#include <QRegularExpression>
-#include <QTemporaryDir>
-#include <QTranslator>
-#include <QXmlStreamReader>
+#include <QtTest>
 
 using namespace Qt::StringLiterals;
 
@@ -27,13 +24,15 @@ struct Message {
 // Key: context, a tab, the source text (and its disambiguation comment, if any).
 using Catalogue = QMap<QString, Message>;
 
-bool readCatalogue(const QString &path, Catalogue *out, QString *error)
+// Empty, with a warning, when the file cannot be read.
+Catalogue readCatalogue(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = path + u": "_s + file.errorString();
-        return false;
+        qWarning() << path << file.errorString();
+        return {};
     }
+    Catalogue out;
     QXmlStreamReader xml(&file);
     QString context;
     while (!xml.atEnd()) {
@@ -53,24 +52,20 @@ bool readCatalogue(const QString &path, Catalogue *out, QString *error)
                     comment = xml.readElementText();
                 } else if (xml.name() == u"translation") {
                     m.type = xml.attributes().value(u"type"_s).toString();
-                    if (m.numerus) {
-                        while (xml.readNextStartElement())
-                            m.forms << xml.readElementText();
-                    } else {
+                    while (m.numerus && xml.readNextStartElement())
+                        m.forms << xml.readElementText(); // the plural forms
+                    if (!m.numerus)
                         m.forms << xml.readElementText();
-                    }
                 } else {
                     xml.skipCurrentElement();
                 }
             }
-            out->insert(context + u'\t' + source + (comment.isEmpty() ? QString() : u'\t' + comment), m);
+            out.insert(context + u'\t' + source + (comment.isEmpty() ? QString() : u'\t' + comment), m);
         }
     }
-    if (xml.hasError()) {
-        *error = path + u": "_s + xml.errorString();
-        return false;
-    }
-    return true;
+    if (xml.hasError())
+        qWarning() << path << xml.errorString();
+    return xml.hasError() ? Catalogue() : out;
 }
 
 QString committed(const QString &language)
@@ -97,8 +92,8 @@ int mnemonics(const QString &text)
     return n;
 }
 
-// Runs `program` with the language variables given (an empty one is unset); true once it ended.
-bool runIn(QProcess &process, const QString &program, const QStringList &values, const QStringList &arguments)
+// The environment with the language variables given (an empty one is unset).
+QProcessEnvironment languageEnvironment(const QStringList &values)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     const QStringList names = {u"LC_ALL"_s, u"LC_MESSAGES"_s, u"LANG"_s, u"LANGUAGE"_s};
@@ -107,9 +102,7 @@ bool runIn(QProcess &process, const QString &program, const QStringList &values,
         if (!values.value(i).isEmpty())
             env.insert(names.at(i), values.at(i));
     }
-    process.setProcessEnvironment(env);
-    process.start(program, arguments);
-    return process.waitForFinished(30000);
+    return env;
 }
 
 } // namespace
@@ -119,31 +112,21 @@ class TestTranslations final : public QObject {
 
     QTemporaryDir m_temp;
     Catalogue m_current; // what lupdate finds in today's sources
-    QString m_lupdateOutput;
 
 private Q_SLOTS:
     void initTestCase()
     {
         QVERIFY(m_temp.isValid());
         const QString ts = m_temp.filePath(u"current.ts"_s);
-        QProcess lupdate;
-        lupdate.setProcessChannelMode(QProcess::MergedChannels);
-        lupdate.start(QStringLiteral(QUILLMARK_LUPDATE),
+        const packagingtest::Run lupdate = packagingtest::run(QStringLiteral(QUILLMARK_LUPDATE),
             {u"-locations"_s, u"none"_s, QStringLiteral(QUILLMARK_SOURCE_DIR "/src"), u"-ts"_s, ts});
-        QVERIFY(lupdate.waitForFinished(120000));
-        m_lupdateOutput = QString::fromLocal8Bit(lupdate.readAll());
-        QVERIFY2(lupdate.exitCode() == 0, qPrintable(m_lupdateOutput));
-        QString error;
-        QVERIFY2(readCatalogue(ts, &m_current, &error), qPrintable(error));
+        const QString &output = lupdate.output;
+        QVERIFY2(lupdate.exitCode == 0, qPrintable(output));
+        // A tr() lupdate cannot place in a context is never offered for translation.
+        QVERIFY2(!output.contains(u"cannot be called without context"_s) && !output.contains(u"lacks Q_OBJECT"_s),
+            qPrintable(output));
+        m_current = readCatalogue(ts);
         QVERIFY(m_current.size() > 150);
-    }
-
-    // A tr() lupdate cannot place in a context is never offered for translation.
-    void everyMessageHasAContext()
-    {
-        QVERIFY2(!m_lupdateOutput.contains(u"cannot be called without context"_s)
-                && !m_lupdateOutput.contains(u"lacks Q_OBJECT"_s),
-            qPrintable(m_lupdateOutput));
     }
 
     void catalogueComplete_data()
@@ -160,28 +143,18 @@ private Q_SLOTS:
     void catalogueComplete()
     {
         QFETCH(QString, language);
-        Catalogue done;
-        QString error;
-        QVERIFY2(readCatalogue(committed(language), &done, &error), qPrintable(error));
-        QStringList missing;
-        QStringList unfinished;
+        const Catalogue done = readCatalogue(committed(language));
+        QVERIFY(!done.isEmpty());
+        QStringList absent; // missing or unfinished
         for (auto it = m_current.cbegin(); it != m_current.cend(); ++it) {
             const auto found = done.constFind(it.key());
             if (found == done.cend() || found->numerus != it->numerus || found->type == u"vanished"
-                || found->type == u"obsolete") {
-                missing << it.key();
-                continue;
-            }
-            const bool empty = found->forms.isEmpty()
-                || std::any_of(
-                    found->forms.cbegin(), found->forms.cend(), [](const QString &f) { return f.isEmpty(); });
-            if (found->type == u"unfinished" || empty)
-                unfinished << it.key();
+                || found->type == u"obsolete")
+                absent << u"missing: "_s + it.key();
+            else if (found->type == u"unfinished" || found->forms.isEmpty() || found->forms.contains(QString()))
+                absent << u"unfinished: "_s + it.key();
         }
-        QVERIFY2(
-            missing.isEmpty(), qPrintable(u"missing in "_s + committed(language) + u":\n"_s + missing.join(u'\n')));
-        QVERIFY2(unfinished.isEmpty(),
-            qPrintable(u"unfinished in "_s + committed(language) + u":\n"_s + unfinished.join(u'\n')));
+        QVERIFY2(absent.isEmpty(), qPrintable(committed(language) + u":\n"_s + absent.join(u'\n')));
 
         static const QRegularExpression args(u"%L?\\d+"_s);
         static const QRegularExpression leading(u"^\\s*"_s);
@@ -217,9 +190,8 @@ private Q_SLOTS:
     // second", "2 seconds". The window and quillmark-cli read them even in the C locale.
     void englishPlurals()
     {
-        Catalogue english;
-        QString error;
-        QVERIFY2(readCatalogue(committed(u"en"_s), &english, &error), qPrintable(error));
+        const Catalogue english = readCatalogue(committed(u"en"_s));
+        QVERIFY(!english.isEmpty());
         QStringList faults;
         for (auto it = m_current.cbegin(); it != m_current.cend(); ++it) {
             if (!it->numerus)
@@ -266,19 +238,14 @@ private Q_SLOTS:
     {
         QFETCH(QStringList, environment);
         QFETCH(QString, catalogue);
-        QProcess cli;
-        QVERIFY(runIn(cli, QStringLiteral(QUILLMARK_CLI), environment, {u"--help"_s}));
-        QCOMPARE(cli.exitCode(), 0);
-        const QString help = QString::fromUtf8(cli.readAllStandardOutput());
+        const testutil::CliRun cli = testutil::runCli({u"--help"_s}, languageEnvironment(environment));
+        QCOMPARE(cli.exitCode, 0);
+        const QString &help = cli.out;
         const QString words = help.simplified(); // the option texts are wrapped to the terminal
-        const QString errors = QString::fromUtf8(cli.readAllStandardError());
-        QVERIFY2(errors.isEmpty(), qPrintable(errors));
+        QVERIFY2(cli.err.isEmpty(), qPrintable(cli.err));
 
         const QString source = u"Do not ignore minor errors and warnings."_s;
-        Catalogue done;
-        QString error;
-        if (!catalogue.isEmpty())
-            QVERIFY2(readCatalogue(committed(catalogue), &done, &error), qPrintable(error));
+        const Catalogue done = catalogue.isEmpty() ? Catalogue() : readCatalogue(committed(catalogue));
         const QString expected
             = catalogue.isEmpty() ? source : done.value(u"quillmark_cli\t"_s + source).forms.value(0);
         QVERIFY(!expected.isEmpty());
@@ -292,15 +259,13 @@ private Q_SLOTS:
     // A usage error is reported in the language too, not only in English.
     void cliUsageErrorTranslated()
     {
-        QString errors[2];
-        for (int german = 0; german < 2; ++german) {
-            QProcess cli;
-            QVERIFY(runIn(cli, QStringLiteral(QUILLMARK_CLI), {{}, {}, german ? u"de_DE.UTF-8"_s : u"C"_s},
-                {u"--jobs"_s, u"0"_s, u"x.jpg"_s}));
-            QCOMPARE(cli.exitCode(), 2);
-            errors[german] = QString::fromUtf8(cli.readAllStandardError());
-        }
-        QVERIFY2(!errors[1].isEmpty() && errors[0] != errors[1], qPrintable(errors[1]));
+        const auto usageError = [](const QString &lang) {
+            return testutil::runCli({u"--jobs"_s, u"0"_s, u"x.jpg"_s}, languageEnvironment({{}, {}, lang}));
+        };
+        const testutil::CliRun english = usageError(u"C"_s), german = usageError(u"de_DE.UTF-8"_s);
+        QCOMPARE(english.exitCode, 2);
+        QCOMPARE(german.exitCode, 2);
+        QVERIFY2(!german.err.isEmpty() && german.err != english.err, qPrintable(german.err));
     }
 
     // The desktop entry and the AppStream data speak every language the program does.
@@ -313,10 +278,10 @@ private Q_SLOTS:
         // file managers' actions, section by section; the program's own name stays.
         for (const char *file : {"io.github.corvane.Quillmark.desktop", "filemanager/quillmark-clean.desktop",
                  "filemanager/quillmark-clean.nemo_action"}) {
-            QFile desktop(QStringLiteral(QUILLMARK_SOURCE_DIR "/packaging/") + QString::fromLatin1(file));
-            QVERIFY(desktop.open(QIODevice::ReadOnly));
-            const QStringList sections = QString::fromUtf8(desktop.readAll()).split(u"\n["_s);
-            for (const QString &section : sections) {
+            const QString text
+                = packagingtest::readText(packagingtest::packagingDir + u'/' + QString::fromLatin1(file));
+            QVERIFY(!text.isEmpty());
+            for (const QString &section : text.split(u"\n["_s)) {
                 static const QRegularExpression keyLine(
                     u"^(GenericName|Comment|Keywords|Name)=(.*)$"_s, QRegularExpression::MultilineOption);
                 for (const QRegularExpressionMatch &m : keyLine.globalMatch(section)) {
@@ -328,9 +293,7 @@ private Q_SLOTS:
             }
         }
 
-        QFile metainfo(QStringLiteral(QUILLMARK_SOURCE_DIR "/packaging/io.github.corvane.Quillmark.metainfo.xml"));
-        QVERIFY(metainfo.open(QIODevice::ReadOnly));
-        QXmlStreamReader xml(&metainfo);
+        QXmlStreamReader xml(packagingtest::readText(packagingtest::metainfoFile));
         // Each untranslated summary, paragraph and list item is followed by its translations.
         QMap<QString, int> english;
         QMap<QString, int> translated;
