@@ -84,6 +84,13 @@ CleanJob::CleanJob(const JobOptions &options, const JobEnvironment &environment,
 {
     if (m_env.programFolder.isEmpty())
         m_env.programFolder = programFolder();
+    m_ffmpeg = m_env.ffmpeg.isEmpty() ? findFfmpeg() : m_env.ffmpeg;
+}
+
+bool CleanJob::remuxesVideos() const
+{
+    // A remux takes out everything at once; single groups are ExifTool's to remove.
+    return m_options.tags.all && !m_ffmpeg.isEmpty();
 }
 
 CleanJob::~CleanJob() = default;
@@ -106,6 +113,8 @@ void CleanJob::stop()
         m_stop = StopLevel::Hurried;
         if (m_pool)
             m_pool->interrupt();
+        if (m_video)
+            m_video->cancel();
         return;
     }
     m_stop = StopLevel::Requested;
@@ -210,6 +219,7 @@ void CleanJob::removeEmptyLog(const JobResult &result) const
 
 void CleanJob::releaseWorkFiles()
 {
+    m_video.reset(); // interrupts ffmpeg and waits for it
     m_native.reset(); // waits for what it is writing into the staging folders
     m_pool.reset();
     m_verifier.reset();
@@ -377,6 +387,7 @@ void CleanJob::startBatches()
     m_nextToTake = 0;
     m_nativeNext = 0;
     m_nativeRunning.clear();
+    m_videoRunning.clear();
     m_staged.clear();
     connect(m_pool.get(), &ExifToolPool::batchEnded, this, &CleanJob::batchEnded);
     // Queued: the pool may be deleted by what follows, so not from inside its own call.
@@ -386,6 +397,12 @@ void CleanJob::startBatches()
     if (m_native) {
         connect(m_native.get(), &NativeStage::imageWritten, this, &CleanJob::nativeImageWritten);
         connect(m_native.get(), &NativeStage::batchWritten, this, &CleanJob::nativeWritten);
+    }
+    if (remuxesVideos() && std::any_of(m_items.cbegin(), m_items.cend(), [](const Item &item) { return item.video; })) {
+        m_video = std::make_unique<VideoStage>(m_ffmpeg, m_work->path());
+        connect(m_video.get(), &VideoStage::videoWritten, this, &CleanJob::nativeImageWritten);
+        connect(m_video.get(), &VideoStage::progressed, this, &CleanJob::videoProgressed);
+        connect(m_video.get(), &VideoStage::batchWritten, this, &CleanJob::videoWritten);
     }
     m_pool->start(
         batches,
@@ -414,7 +431,7 @@ void CleanJob::takeEndedBatches()
         batchCounted(m_nextToTake);
         ++m_nextToTake;
     }
-    if (m_native)
+    if (m_native || m_video)
         writeNatively(); // the native writer may run further ahead now
 }
 

@@ -4,6 +4,7 @@
 #include "core/FileDate.h"
 #include "core/FileOutcome.h"
 #include "core/TagOptions.h"
+#include "core/VideoRemux.h"
 
 #include <QElapsedTimer>
 #include <QHash>
@@ -52,6 +53,7 @@ struct JobOptions {
 // Where the run finds its tools and work files.
 struct JobEnvironment {
     QString exiftool; // full path of the ExifTool program
+    QString ffmpeg; // the ffmpeg program that remuxes videos; empty: looked for (findFfmpeg())
     QString programFolder; // working folder of ExifTool; relative paths resolve here
     QString tempFolder; // holds the run's private work folder and qmk_log.txt
     bool pauses = true; // the short pauses that let a person read the captions
@@ -216,6 +218,8 @@ private:
     QList<QStringList> commandsFor(int batch, int first, int count);
     void writeNatively();
     void nativeWritten(int batch, const QList<NativeStageResult> &results);
+    void videoWritten(int batch, const QList<VideoStage::Result> &results);
+    bool remuxesVideos() const;
     bool batchReady(int batch) const;
     struct PendingBatch {
         int first = 0;
@@ -240,6 +244,7 @@ private:
     // The progress display (JobProgress.cpp).
     void resetProgress(int batches);
     void nativeImageWritten(int batch, int index, bool written);
+    void videoProgressed(int batch, int index, double fraction);
     void commandProgressed(int batch, int command, int begun, bool finished);
     void countBatch(int batch, int done, int current);
     void batchCounted(int batch);
@@ -278,8 +283,11 @@ private:
     std::unique_ptr<ExifToolPool> m_pool;
     std::unique_ptr<OutputVerifier> m_verifier; // checks outputs as their batches finish
     std::unique_ptr<NativeStage> m_native; // writes JPEG, PNG, WebP and GIF ahead of ExifTool
-    int m_nativeNext = 0; // the next batch for the native writer
+    std::unique_ptr<VideoStage> m_video; // remuxes the videos ahead of ExifTool
+    QString m_ffmpeg;
+    int m_nativeNext = 0; // the next batch for the native writer and the video remux
     QSet<int> m_nativeRunning; // batches the native writer is working on
+    QSet<int> m_videoRunning; // batches whose videos are being remuxed
     QSet<int> m_staged; // batches whose images were staged for the native writer
     int m_closing = 0; // processes of the pool and the verifier still ending
     QElapsedTimer m_clock;
@@ -295,6 +303,7 @@ private:
     };
     std::vector<BatchCount> m_counts;
     int m_done = 0;
+    double m_partDone = 0; // of the video being remuxed
     int m_percent = 0;
     QString m_current; // file name of the image at hand
     bool m_paused = false;

@@ -53,7 +53,8 @@ struct CleanJob::Item {
     bool grouped = false; // shares one command with its neighbours (an "-o" pattern)
     bool replaceExisting = false; // an output that exists is replaced once the new one is complete
     bool refused = false; // ExifTool itself named the image in an error line
-    bool native = false; // written by the native writer: ExifTool is not asked
+    bool native = false; // written by the native writer or remuxed by ffmpeg: ExifTool is not asked
+    bool video = false; // a video, remuxed by ffmpeg ahead of ExifTool
     int order = 0; // place in the image list
     qint64 inputSize = 0; // before the run
     FileIdentity before; // the input before the run (overwrite: the file that is replaced)

@@ -33,42 +33,47 @@ QStringList distinctExtensions()
     return exts;
 }
 
-// The extensions once upper-cased, for the lookup.
-const QSet<QString> &supportedSet()
-{
-    static const QSet<QString> set = [] {
-        const QStringList exts = distinctExtensions();
-        return QSet<QString>(exts.cbegin(), exts.cend());
-    }();
-    return set;
-}
-
-QSet<QString> upperSet(const char *list)
+QSet<QString> upperSet(const QString &list)
 {
     QSet<QString> out;
-    for (const QString &e : QString::fromLatin1(list).toUpper().split(u',', Qt::SkipEmptyParts))
+    for (const QString &e : list.toUpper().split(u',', Qt::SkipEmptyParts))
         out.insert(e);
     return out;
 }
 
+const QSet<QString> &supportedVideoSet()
+{
+    static const QSet<QString> set = upperSet(videoExtensionList());
+    return set;
+}
+
+// The extensions of images and videos once upper-cased, for the lookup.
+const QSet<QString> &supportedSet()
+{
+    static const QSet<QString> set = [] {
+        const QStringList exts = distinctExtensions();
+        return QSet<QString>(exts.cbegin(), exts.cend()) + supportedVideoSet();
+    }();
+    return set;
+}
+
 // Known media types that are not cleaned, by kind. Decided from ExifTool 12.57's own
 // lists (exiftool -listwf: what it writes; -listr: what it reads).
-// Videos: ExifTool writes some of them, but cannot delete a movie's own dates nor its
-// timed-metadata and telemetry tracks (GPS of action cameras), so a "cleaned" video
-// would still say where and when. ".ts" is left out on purpose: most .ts files are
+// Videos of these types are not cleaned: ExifTool writes none of them but Canon's CRM, a
+// raw movie that ffmpeg cannot remux. ".ts" is left out on purpose: most .ts files are
 // source code and translation catalogues.
 const QSet<QString> &videoSet()
 {
     static const QSet<QString> set
-        = upperSet("mov,mp4,m4v,avi,mkv,3gp,3g2,3gp2,3gpp,mts,m2ts,m2t,mpg,mpeg,m2v,wmv,webm,flv,f4v,vob,ogv,divx,"
-                   "asf,mxf,dv,360,insv,lrv,mqv,qt,rm,rmvb,r3d,crm,wtv");
+        = upperSet(u"avi,mkv,mts,m2ts,m2t,mpg,mpeg,m2v,wmv,webm,flv,f4v,vob,ogv,divx,asf,mxf,dv,insv,mqv,rm,rmvb,r3d,"
+                   "crm,wtv"_s);
     return set;
 }
 
 // Raw types ExifTool reads but cannot write.
 const QSet<QString> &unwritableRawSet()
 {
-    static const QSet<QString> set = upperSet("3fr,dcr,k25,kdc,srf,rwz,lri,lfp");
+    static const QSet<QString> set = upperSet(u"3fr,dcr,k25,kdc,srf,rwz,lri,lfp"_s);
     return set;
 }
 
@@ -76,8 +81,8 @@ const QSet<QString> &unwritableRawSet()
 const QSet<QString> &unwritableImageSet()
 {
     static const QSet<QString> set
-        = upperSet("btf,bmp,dib,pcx,pcd,psp,pspimage,xcf,ico,cur,exr,hdr,dpx,fit,fits,bpg,jpc,j2c,pict,pct,pgf,djvu,"
-                   "djv,wmf,dcm,fpf");
+        = upperSet(u"btf,bmp,dib,pcx,pcd,psp,pspimage,xcf,ico,cur,exr,hdr,dpx,fit,fits,bpg,jpc,j2c,pict,pct,pgf,djvu,"
+                   "djv,wmf,dcm,fpf"_s);
     return set;
 }
 
@@ -246,15 +251,29 @@ QString supportedExtensionList()
            "JXL,QTIF,QTI,QIF,X3F,WEBP,AVIF,GIF,GPR"_s;
 }
 
+QString videoExtensionList()
+{
+    // The ISO media files phones and cameras make (GoPro's LRV and 360 are MP4 inside):
+    // ExifTool reads them back, ffmpeg remuxes them.
+    return u"mov,qt,mp4,m4v,3gp,3gpp,3g2,3gp2,lrv,360"_s;
+}
+
 QStringList dialogNameFilters()
 {
     QStringList patterns;
-    for (const QString &e : distinctExtensions()) {
+    for (const QString &e : distinctExtensions() + videoExtensionList().toUpper().split(u',')) {
         patterns << u"*."_s + e.toLower();
         patterns << u"*."_s + e;
     }
-    return {QCoreApplication::translate("ImageFiles", "Supported image types") + u" ("_s + patterns.join(u' ') + u')',
+    return {
+        QCoreApplication::translate("ImageFiles", "Supported images and videos") + u" ("_s + patterns.join(u' ') + u')',
         QCoreApplication::translate("ImageFiles", "All files") + u" (*)"_s};
+}
+
+bool isVideoFile(const QString &path)
+{
+    const QString ext = fileExtension(path);
+    return !ext.isEmpty() && supportedVideoSet().contains(ext.toUpper());
 }
 
 QString fileExtension(const QString &path)
@@ -292,7 +311,7 @@ QString leftOutReason(LeftOutKind kind)
 {
     switch (kind) {
     case LeftOutKind::Video:
-        return QCoreApplication::translate("ImageFiles", "Left out: videos are not cleaned");
+        return QCoreApplication::translate("ImageFiles", "Left out: this video type is not cleaned");
     case LeftOutKind::UnwritableRaw:
         return QCoreApplication::translate("ImageFiles", "Left out: ExifTool cannot write this raw type");
     case LeftOutKind::UnwritableImage:

@@ -15,19 +15,23 @@ namespace ImageFiles {
 
 // "jpg,jpe,jpeg,...,X3F": the literal extension list of supported images.
 QString supportedExtensionList();
+// "mov,qt,mp4,...": the extensions of the videos that are cleaned (by remuxing).
+QString videoExtensionList();
+// The video types cleaned, by extension: MOV, MP4, M4V, 3GP, 3G2, LRV, 360.
+bool isVideoFile(const QString &path);
 // The two filters of the add-images dialog, in Qt's name-filter form. File names on
 // Linux are case-sensitive, so each extension appears in lower and in upper case.
 QStringList dialogNameFilters();
 // The text after the last dot of the file name (a folder's name never counts); empty
 // for a name without a dot, or whose only dot leads it (".jpg" is a hidden file).
 QString fileExtension(const QString &path);
-// The whole extension is one of the listed ones, in any case: "a.JPG" and "a.jpeg" are,
+// The whole extension is one of the listed ones (images' or videos'), in any case: "a.JPG" and "a.jpeg" are,
 // "fix.diff", "draw", ".jpg" and "photo.JPG.txt" are not.
 bool hasSupportedExtension(const QString &path);
 
 // Why a file is not cleaned although it was found or named.
 enum class LeftOutKind {
-    Video, // videos are not cleaned (movie dates and tracks cannot be removed)
+    Video, // a video type that is not cleaned (AVI, MKV, ...)
     UnwritableRaw, // a raw type ExifTool 12.57 reads but cannot write
     UnwritableImage, // an image type ExifTool reads but cannot write (BigTIFF, BMP, ...)
     PathTooLong, // the path is PATH_MAX bytes or longer: no system call takes it
@@ -36,7 +40,7 @@ enum class LeftOutKind {
 // The kind of a file of a known media type that is not cleaned, by its extension;
 // nullopt for a supported image and for anything else (text, no extension).
 std::optional<LeftOutKind> mediaLeftOut(const QString &path);
-// The reason a report gives: "Left out: videos are not cleaned".
+// The reason a report gives: "Left out: this video type is not cleaned".
 QString leftOutReason(LeftOutKind kind);
 // The outcome of a file left out: Skipped with the reason, Failed for a path too long.
 FileOutcome leftOutOutcome(const QString &path, LeftOutKind kind);

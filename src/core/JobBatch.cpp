@@ -1,6 +1,7 @@
 #include "core/CleanJobItem_p.h"
 #include "core/ContainerScan.h"
 #include "core/ExifToolPool.h"
+#include "core/ImageFiles.h"
 #include "core/JobCommands.h"
 #include "core/JobFiles.h"
 #include "core/KeepValues.h"
@@ -27,9 +28,9 @@ bool CleanJob::batchReady(int batch) const
 {
     // A batch goes to ExifTool once the native writer is done with it; after a stop, the
     // ones it never started end as not run.
-    if (!m_native)
+    if (!m_native && !m_video)
         return true;
-    if (m_nativeRunning.contains(batch))
+    if (m_nativeRunning.contains(batch) || m_videoRunning.contains(batch))
         return false;
     return batch < m_nativeNext || stopRequested();
 }
@@ -44,23 +45,31 @@ void CleanJob::writeNatively()
     const int batches = int(m_ended.size());
     constexpr int Running = 3;
     constexpr int Ahead = 8;
-    while (m_native && !stopRequested() && !m_paused && m_nativeRunning.size() < Running && m_nativeNext < batches
-        && m_nativeNext < m_nextToTake + Ahead) {
+    // Videos go to ffmpeg the same way, one batch's at a time.
+    while ((m_native || m_video) && !stopRequested() && !m_paused && m_nativeRunning.size() < Running
+        && m_videoRunning.size() < 2 && m_nativeNext < batches && m_nativeNext < m_nextToTake + Ahead) {
         const int batch = m_nativeNext++;
         const int first = batch * BatchSize;
         QList<NativeStage::Task> tasks;
+        QList<VideoStage::Task> videos;
         QSet<QString> taken;
         for (int i = first; i < std::min(n, first + BatchSize); ++i) {
             Item &item = m_items[i];
             if (!item.open() || !stageItem(item, i, batch, taken))
                 continue;
-            if (hasNativeSuffix(item.input))
+            if (item.video && m_video)
+                videos << VideoStage::Task {i, item.etInput, item.etResult, item.newDate};
+            else if (m_native && hasNativeSuffix(item.input))
                 tasks << NativeStage::Task {i, item.etInput, item.etResult};
         }
         m_staged.insert(batch);
         if (!tasks.isEmpty()) {
             m_nativeRunning.insert(batch);
             m_native->submit(batch, tasks);
+        }
+        if (!videos.isEmpty()) {
+            m_videoRunning.insert(batch);
+            m_video->submit(batch, videos);
         }
     }
     if (m_pool)
@@ -73,6 +82,30 @@ void CleanJob::nativeWritten(int batch, const QList<NativeStageResult> &results)
     // Declined or failed: ExifTool writes it (and says why when it cannot either).
     for (const NativeStageResult &r : results)
         m_items[r.index].native = r.result == NativeResult::Written;
+    writeNatively();
+    checkPaused();
+}
+
+void CleanJob::videoWritten(int batch, const QList<VideoStage::Result> &results)
+{
+    m_videoRunning.remove(batch);
+    m_partDone = 0;
+    // A video ffmpeg could not remux is not handed to ExifTool: what ExifTool leaves of a
+    // movie (its dates, its telemetry tracks) is what the remux is for. One a stop cut
+    // short was simply not done.
+    for (const VideoStage::Result &r : results) {
+        Item &item = m_items[r.index];
+        if (r.written)
+            item.native = true;
+        else if (!item.open())
+            continue;
+        else if (r.why.isEmpty())
+            item.state = Item::State::NotRun;
+        else {
+            item.state = Item::State::Failed;
+            item.reason = r.why;
+        }
+    }
     writeNatively();
     checkPaused();
 }
@@ -100,6 +133,7 @@ QList<QStringList> CleanJob::commandsFor(int batch, int first, int count)
             image.keepValues = readJpegKeepValues(item.etInput);
         image.jpeg = needs.jpeg && (image.keepValues || isJpegFile(item.etInput));
         image.raw = needs.raw && keepsMetadataUnderDeleteAll(item.etInput);
+        image.video = ImageFiles::isVideoFile(item.input);
         images << image;
         indices << i;
     }
@@ -150,7 +184,7 @@ void CleanJob::completeBatch(int batch, int first, int count, const BatchRun &ra
     }
     // Images that could not be given a place to be written.
     for (int i = first; i < first + count; ++i)
-        if (m_items.at(i).state == Item::State::Failed && m_items.at(i).etResult.isEmpty())
+        if (m_items.at(i).state == Item::State::Failed && (m_items.at(i).etResult.isEmpty() || m_items.at(i).video))
             errors += m_items.at(i).reason + u'\n';
 
     // When ExifTool died, whatever it did not finish stays in the staging folder and goes

@@ -54,6 +54,8 @@ BatchCommands buildBatchCommands(const JobOptions &options, const QList<CommandI
             lines = RawKeepArguments(options.tags, image.etInput) + lines;
             lines += rawLines;
         }
+        if (image.video && options.tags.gps && !options.tags.all)
+            lines << u"-location:all="_s;
         return lines + common;
     };
 

@@ -19,6 +19,7 @@ struct CommandImage {
     bool grouped = false; // shares one command with its neighbours (an "-o" pattern)
     bool jpeg = false; // a JPEG by its content (asked for when CommandNeeds::jpeg)
     bool raw = false; // keeps metadata under "-all=" (asked for when CommandNeeds::raw); its suffix says more
+    bool video = false; // a movie: its position is in QuickTime tags that "-gps:all=" does not reach
     std::optional<JpegKeepValues> keepValues; // a JPEG's kept values (when CommandNeeds::keepValues)
 };
 

@@ -1,4 +1,5 @@
 #include "core/CleanJobItem_p.h"
+#include "core/ImageFiles.h"
 #include "core/JobFiles.h"
 #include "core/NativePath.h"
 #include "core/Staging.h"
@@ -285,9 +286,18 @@ bool CleanJob::planStep()
             continue;
         }
 
+        const bool video = ImageFiles::isVideoFile(f);
+        if (video && m_options.tags.all && m_ffmpeg.isEmpty()) {
+            // ExifTool alone would leave the movie's dates and its telemetry tracks.
+            leaveOut(i, FileStatus::Skipped, tr("Left out: videos need ffmpeg, which is not installed"));
+            m_skipNotes << tr("Left out (ffmpeg is not installed) - %1").arg(f);
+            continue;
+        }
+
         Item item;
         item.input = f;
         item.order = i;
+        item.video = video && remuxesVideos();
         item.before = p.inputIds[i];
         item.output = p.outputs[i];
         if (overwrite) {

@@ -118,7 +118,27 @@ void CleanJob::countBatch(int batch, int done, int current)
     const qint64 left = m_done >= 3 && ms >= 1000 && m_done < total ? ms * (total - m_done) / m_done : -1;
     Q_EMIT progressed(m_done, total, left, m_current);
     const int percent = int(qint64(m_done) * 100 / total);
-    if (percent != m_percent) {
+    if (percent > m_percent || (percent < m_percent && m_partDone == 0)) {
+        m_percent = percent;
+        Q_EMIT progressChanged(percent);
+    }
+}
+
+void CleanJob::videoProgressed(int batch, int index, double fraction)
+{
+    // A video of a few gigabytes takes a while: the bar moves with the bytes ffmpeg has
+    // written, as that part of one image.
+    if (batch < 0 || batch >= int(m_counts.size()) || index < 0 || index >= int(m_items.size()))
+        return;
+    m_partDone = std::clamp(fraction, 0.0, 1.0);
+    m_current = GetFileName(m_items.at(index).input);
+    const int total = int(m_items.size());
+    const double done = m_done + m_partDone;
+    const qint64 ms = activeMs();
+    const qint64 left = done >= 0.05 && ms >= 1000 ? qint64(ms * (total - done) / done) : -1;
+    Q_EMIT progressed(m_done, total, left, m_current);
+    const int percent = int(done * 100 / total);
+    if (percent > m_percent) {
         m_percent = percent;
         Q_EMIT progressChanged(percent);
     }
