@@ -86,6 +86,102 @@ private Q_SLOTS:
         for (const QString &value : std::as_const(expected))
             QVERIFY2(all.contains(value), qPrintable(value + u" not in\n"_s + all));
     }
+
+    // Each row cleans one sample: status 0, "cleaned" in the report, an output holding
+    // nothing identifying with the original's packets and rotation, the original
+    // untouched unless it was to be overwritten.
+    void cleaned_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("extras");
+        QTest::addColumn<QStringList>("args"); // "%1": the row's folder
+        QTest::addColumn<QString>("output"); // relative to the row's folder
+        const QStringList suffix;
+        QTest::newRow("mov") << u"clip.mov"_s << int(Tags) << suffix << u"clip_cleaned.mov"_s;
+        QTest::newRow("mp4") << u"clip.mp4"_s << int(Tags) << suffix << u"clip_cleaned.mp4"_s;
+        QTest::newRow("m4v") << u"clip.m4v"_s << int(Tags) << suffix << u"clip_cleaned.m4v"_s;
+        QTest::newRow("3gp") << u"clip.3gp"_s << int(Tags) << suffix << u"clip_cleaned.3gp"_s;
+        QTest::newRow("rotated mov") << u"turned.MOV"_s << int(Tags | Rotation) << suffix << u"turned_cleaned.MOV"_s;
+        QTest::newRow("subtitle track") << u"drone.mp4"_s << int(Tags | Subtitle) << suffix << u"drone_cleaned.mp4"_s;
+        QTest::newRow("gpmd track") << u"GX010001.MP4"_s << int(Tags | Gpmd) << suffix << u"GX010001_cleaned.MP4"_s;
+        QTest::newRow("everything, mov") << u"all.mov"_s << int(Tags | Rotation | Subtitle | Gpmd) << suffix
+                                         << u"all_cleaned.mov"_s;
+        QTest::newRow("everything, overwritten") << u"all.mp4"_s << int(Tags | Rotation | Subtitle | Gpmd)
+                                                 << QStringList {u"--output"_s, u"overwrite"_s} << u"all.mp4"_s;
+        QTest::newRow("everything, into a folder")
+            << u"all.mp4"_s << int(Tags | Rotation | Subtitle | Gpmd) << QStringList {u"--output"_s, u"folder=%1/out"_s}
+            << u"out/all.mp4"_s;
+    }
+    void cleaned()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, extras);
+        QFETCH(QStringList, args);
+        QFETCH(QString, output);
+        const QString folder = m_dir.path() + u"/clean-"_s + tagName();
+        const QString in = folder + u'/' + name;
+        QVERIFY(sampleAt(in, extras));
+        const QByteArray hash = testutil::sha256(in);
+        const QStringList packets = frameHashes(in);
+        const int turned = rotation(in);
+        const testutil::CliRun r = testutil::runCli(
+            QStringList {u"--report"_s, u"-"_s} + args.replaceInStrings(u"%1"_s, folder) + QStringList {in},
+            testutil::cliEnvironment(m_temp));
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+        const QJsonObject entry = testutil::reportByInput(r.rawOut).value(in);
+        QVERIFY2(entry.value(u"status"_s).toString() == u"cleaned", r.rawOut.constData());
+        const QString out = folder + u'/' + output;
+        QCOMPARE(entry.value(u"output"_s).toString(), out);
+        QVERIFY(QFile::exists(out));
+        const QStringList residue = identifyingResidue(out);
+        QVERIFY2(residue.isEmpty(), qPrintable(residue.join(u'\n')));
+        QCOMPARE(frameHashes(out), packets);
+        QCOMPARE(rotation(out), turned);
+        if (out != in)
+            QCOMPARE(testutil::sha256(in), hash);
+    }
+
+    // What is not cleaned is never reported so, and its original stays as it was: without
+    // ffmpeg on PATH the video is left out naming it; a cut-off MOV fails.
+    void notCleaned_data()
+    {
+        QTest::addColumn<bool>("noFfmpeg");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("message"); // in the report's message, case aside
+        QTest::newRow("no ffmpeg") << true << u"skipped"_s << u"ffmpeg"_s;
+        QTest::newRow("cut-off mov") << false << u"failed"_s << QString();
+    }
+    void notCleaned()
+    {
+        QFETCH(bool, noFfmpeg);
+        QFETCH(QString, status);
+        QFETCH(QString, message);
+        const QString folder = m_dir.path() + u"/not-"_s + tagName();
+        const QString in = folder + u"/clip.mov"_s;
+        QVERIFY(sampleAt(in, Tags));
+        QProcessEnvironment env = testutil::cliEnvironment(m_temp);
+        if (noFfmpeg) {
+            // ExifTool and its Perl only.
+            const QString bin = folder + u"-bin"_s;
+            QVERIFY(QDir().mkpath(bin));
+            for (const QString &tool : {u"exiftool"_s, u"perl"_s}) {
+                const QString target = QStandardPaths::findExecutable(tool);
+                QVERIFY(!target.isEmpty() && QFile::link(target, bin + u'/' + tool));
+            }
+            env.insert(u"PATH"_s, bin);
+        } else {
+            QFile f(in);
+            QVERIFY(f.resize(3000));
+        }
+        const QByteArray hash = testutil::sha256(in);
+        const testutil::CliRun r = testutil::runCli({u"--report"_s, u"-"_s, in}, env);
+        QVERIFY2(r.exitCode != 0, qPrintable(r.err));
+        const QJsonObject entry = testutil::reportByInput(r.rawOut).value(in);
+        QVERIFY2(entry.value(u"status"_s).toString() == status, r.rawOut.constData());
+        QVERIFY2(entry.value(u"message"_s).toString().contains(message, Qt::CaseInsensitive), r.rawOut.constData());
+        QCOMPARE(testutil::sha256(in), hash);
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList {u"clip.mov"_s});
+    }
 };
 
 QTEST_GUILESS_MAIN(TestVideos)
