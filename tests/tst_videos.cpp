@@ -56,7 +56,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("extras");
-        QTest::newRow("nothing added") << u"plain.mp4"_s << 0;
+        QTest::newRow("nothing added, mov") << u"plain.mov"_s << 0;
+        QTest::newRow("nothing added, mp4") << u"plain.mp4"_s << 0;
         QTest::newRow("tags, mov") << u"tags.mov"_s << int(Tags);
         QTest::newRow("tags, 3gp") << u"tags.3gp"_s << int(Tags);
         QTest::newRow("gpmd, mov") << u"gpmd.mov"_s << int(Gpmd);

@@ -25,21 +25,19 @@ enum Extra {
 // The values a tagged sample identifies its maker or place with.
 inline const QStringList &identifyingValues()
 {
-    static const QStringList values {QStringLiteral("48.8582"), QStringLiteral("48 deg 51'"), QStringLiteral("2.2945"),
-        QStringLiteral("2 deg 17'"), QStringLiteral("Jane Roe"), QStringLiteral("iPhone 14"),
-        QStringLiteral("2024:05:01"), QStringLiteral("2024-05-01"), QStringLiteral("240501100000"),
-        QStringLiteral("GPS(2.2945"), QStringLiteral("17.4.1")};
+    static const QStringList values {u"48.8582"_s, u"48 deg 51'"_s, u"2.2945"_s, u"2 deg 17'"_s, u"Jane Roe"_s,
+        u"iPhone 14"_s, u"2024:05:01"_s, u"2024-05-01"_s, u"240501100000"_s, u"GPS(2.2945"_s, u"17.4.1"_s};
     return values;
 }
 
 inline QString ffmpeg()
 {
-    return QStandardPaths::findExecutable(QStringLiteral("ffmpeg"));
+    return QStandardPaths::findExecutable(u"ffmpeg"_s);
 }
 
 inline QString ffprobe()
 {
-    return QStandardPaths::findExecutable(QStringLiteral("ffprobe"));
+    return QStandardPaths::findExecutable(u"ffprobe"_s);
 }
 
 // Runs a program (never through a shell); its standard output, or a null array when it
@@ -117,7 +115,7 @@ inline qsizetype findBox(const QByteArray &data, const char *type, qsizetype fro
     return -1;
 }
 
-// Adds a GoPro-style 'gpmd' track to an ffmpeg-made MP4 or MOV: a third trak in moov, whose
+// Adds a GoPro-style 'gpmd' track to an ffmpeg-made MP4 or MOV: one more trak in moov, whose
 // one sample (gpmfSample) lies in a new mdat at the end. ffmpeg cannot mux such a track.
 inline bool addGpmdTrack(const QString &path)
 {
@@ -126,6 +124,9 @@ inline bool addGpmdTrack(const QString &path)
     if (moov < 0)
         return false;
     const quint32 moovSize = qFromBigEndian<quint32>(file.constData() + moov);
+    // A moov in front of the media would move them when it grows: ffmpeg writes it after them.
+    if (findBox(file, "mdat", moov + moovSize, file.size()) >= 0)
+        return false;
     const qsizetype mvhd = findBox(file, "mvhd", moov + 8, moov + moovSize);
     if (mvhd < 0 || file.at(mvhd + 8) != 0)
         return false; // a version 1 header is not ffmpeg's
@@ -144,8 +145,7 @@ inline bool addGpmdTrack(const QString &path)
             + (mov ? char(name.size()) + name : name + '\0'));
     const QByteArray dref = fullBox("dref", 0, be32(1) + fullBox("url ", 1, {}));
     const QByteArray blob = gpmfSample();
-    // The sample's offset: after the grown moov, what followed it, and the new mdat's header.
-    const QByteArray stco = fullBox("stco", 0, be32(1) + be32(0));
+    const QByteArray stco = fullBox("stco", 0, be32(1) + be32(0)); // the offset once the trak's size is known
     const QByteArray stbl = box("stbl",
         fullBox("stsd", 0, be32(1) + box("gpmd", QByteArray(6, '\0') + QByteArray("\0\1", 2)))
             + fullBox("stts", 0, be32(1) + be32(1) + be32(timescale))
@@ -158,9 +158,6 @@ inline bool addGpmdTrack(const QString &path)
     qToBigEndian(quint32(trackId + 1), file.data() + mvhd + 104);
     qToBigEndian(quint32(moovSize + trak.size()), file.data() + moov);
     file.insert(moov + moovSize, trak);
-    // A moov in front of the media would move them: ffmpeg writes it after them.
-    if (findBox(file, "mdat", moov + moovSize + trak.size(), file.size()) >= 0)
-        return false;
     file += box("mdat", blob);
     return testutil::writeFile(path, file);
 }
@@ -173,46 +170,37 @@ inline bool makeVideo(const QString &path, int extras = Tags)
     if (ffmpeg().isEmpty() || testutil::exiftool().isEmpty())
         return false;
     const QString ext = QFileInfo(path).suffix().toLower();
-    const QString format = ext == u"m4v" ? QStringLiteral("ipod")
-        : ext == u"3gp"                  ? ext
-        : ext == u"mov"                  ? ext
-                                         : QStringLiteral("mp4");
-    QStringList args {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-y"), QStringLiteral("-f"),
-        QStringLiteral("lavfi"), QStringLiteral("-i"), QStringLiteral("testsrc=size=160x120:rate=10:duration=1"),
-        QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"), QStringLiteral("sine=duration=1")};
-    const QString srt = path + QStringLiteral(".srt");
+    const QString format = ext == u"m4v" ? u"ipod"_s : ext == u"3gp" ? ext : ext == u"mov" ? ext : u"mp4"_s;
+    QStringList args {u"-v"_s, u"error"_s, u"-y"_s, u"-f"_s, u"lavfi"_s, u"-i"_s,
+        u"testsrc=size=160x120:rate=10:duration=1"_s, u"-f"_s, u"lavfi"_s, u"-i"_s, u"sine=duration=1"_s};
+    const QString srt = path + u".srt"_s;
     if (extras & Subtitle) {
         if (!testutil::writeFile(srt, "1\n00:00:00,000 --> 00:00:01,000\nGPS(2.2945,48.8582,35) 2024-05-01 10:00:00\n"))
             return false;
-        args << QStringLiteral("-i") << srt << QStringLiteral("-map") << QStringLiteral("0") << QStringLiteral("-map")
-             << QStringLiteral("1") << QStringLiteral("-map") << QStringLiteral("2") << QStringLiteral("-c:s")
-             << QStringLiteral("mov_text");
+        args << u"-i"_s << srt << u"-map"_s << u"0"_s << u"-map"_s << u"1"_s << u"-map"_s << u"2"_s << u"-c:s"_s
+             << u"mov_text"_s;
     }
-    args << QStringLiteral("-c:v") << QStringLiteral("libx264") << QStringLiteral("-pix_fmt")
-         << QStringLiteral("yuv420p") << QStringLiteral("-preset") << QStringLiteral("ultrafast")
-         << QStringLiteral("-c:a") << QStringLiteral("aac") << QStringLiteral("-f") << format << path;
+    args << u"-c:v"_s << u"libx264"_s << u"-pix_fmt"_s << u"yuv420p"_s << u"-preset"_s << u"ultrafast"_s << u"-c:a"_s
+         << u"aac"_s << u"-f"_s << format << path;
     const bool made = !run(ffmpeg(), args).isNull();
     QFile::remove(srt);
     if (!made || ((extras & Gpmd) && !addGpmdTrack(path)))
         return false;
-    QStringList tags {QStringLiteral("-overwrite_original"), QStringLiteral("-m")};
+    if (!(extras & (Tags | Rotation)))
+        return true;
+    QStringList tags {u"-config"_s, QString(), u"-overwrite_original"_s, u"-m"_s};
     if (extras & Tags) {
         // The key com.apple.quicktime.location.ISO6709 is ExifTool's Keys:GPSCoordinates.
-        tags << QStringLiteral("-Keys:GPSCoordinates=48.8582, 2.2945, 35")
-             << QStringLiteral("-UserData:GPSCoordinates=48.8582, 2.2945, 35")
-             << QStringLiteral("-Keys:Author=Jane Roe") << QStringLiteral("-UserData:Author=Jane Roe")
-             << QStringLiteral("-Keys:Make=Apple") << QStringLiteral("-UserData:Make=Apple")
-             << QStringLiteral("-Keys:Model=iPhone 14") << QStringLiteral("-UserData:Model=iPhone 14")
-             << QStringLiteral("-Keys:Software=17.4.1")
-             << QStringLiteral("-Keys:CreationDate=2024:05:01 10:00:00+02:00")
-             << QStringLiteral("-QuickTime:CreateDate=2024:05:01 08:00:00")
-             << QStringLiteral("-QuickTime:TrackCreateDate=2024:05:01 08:00:00")
-             << QStringLiteral("-QuickTime:MediaCreateDate=2024:05:01 08:00:00")
-             << QStringLiteral("-XMP:Creator=Jane Roe");
+        tags << u"-Keys:GPSCoordinates=48.8582, 2.2945, 35"_s << u"-UserData:GPSCoordinates=48.8582, 2.2945, 35"_s
+             << u"-Keys:Author=Jane Roe"_s << u"-UserData:Author=Jane Roe"_s << u"-Keys:Make=Apple"_s
+             << u"-UserData:Make=Apple"_s << u"-Keys:Model=iPhone 14"_s << u"-UserData:Model=iPhone 14"_s
+             << u"-Keys:Software=17.4.1"_s << u"-Keys:CreationDate=2024:05:01 10:00:00+02:00"_s
+             << u"-QuickTime:CreateDate=2024:05:01 08:00:00"_s << u"-QuickTime:TrackCreateDate=2024:05:01 08:00:00"_s
+             << u"-QuickTime:MediaCreateDate=2024:05:01 08:00:00"_s << u"-XMP:Creator=Jane Roe"_s;
     }
     if (extras & Rotation)
-        tags << QStringLiteral("-Rotation=90");
-    return tags.size() == 2 || !run(testutil::exiftool(), tags << path).isNull();
+        tags << u"-Rotation=90"_s;
+    return !run(testutil::exiftool(), tags << path).isNull();
 }
 
 inline QString jsonText(const QJsonValue &v)
@@ -243,30 +231,26 @@ inline QStringList identifyingResidue(const QString &path)
     };
     // ExifTool's text, not its JSON, which keeps one value of a tag a group holds twice;
     // family 3 gives each embedded sample its own key.
-    const QString et = testutil::runExifTool({QStringLiteral("-s"), QStringLiteral("-a"), QStringLiteral("-u"),
-        QStringLiteral("-ee"), QStringLiteral("-G0:1:3"), path});
+    const QString et = testutil::runExifTool({u"-s"_s, u"-a"_s, u"-u"_s, u"-ee"_s, u"-G0:1:3"_s, path});
     for (const QString &line : et.split(u'\n', Qt::SkipEmptyParts)) {
         const qsizetype group = line.indexOf(u']');
         const qsizetype colon = line.indexOf(u':', group);
         if (!line.startsWith(u'[') || group < 0 || colon < 0 || line.startsWith(u"[ExifTool"))
             continue;
-        check(QStringLiteral("exiftool"),
-            line.mid(1, group - 1) + u':' + line.mid(group + 1, colon - group - 1).trimmed(),
+        check(u"exiftool"_s, line.mid(1, group - 1) + u':' + line.mid(group + 1, colon - group - 1).trimmed(),
             line.mid(colon + 1).trimmed());
     }
     const QJsonObject probe = QJsonDocument::fromJson(
-        run(ffprobe(),
-            {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_streams"),
-                QStringLiteral("-show_format"), QStringLiteral("-of"), QStringLiteral("json"), path}))
+        run(ffprobe(), {u"-v"_s, u"error"_s, u"-show_streams"_s, u"-show_format"_s, u"-of"_s, u"json"_s, path}))
                                   .object();
     const auto checkTags = [&check](const QString &where, const QJsonObject &o) {
         const QJsonObject t = o.value(u"tags").toObject();
         for (auto it = t.begin(); it != t.end(); ++it)
             check(where, it.key(), jsonText(it.value()));
     };
-    checkTags(QStringLiteral("ffprobe format"), probe.value(u"format").toObject());
+    checkTags(u"ffprobe format"_s, probe.value(u"format").toObject());
     for (const QJsonValue &s : probe.value(u"streams").toArray()) {
-        const QString where = QStringLiteral("ffprobe stream ") + jsonText(s[u"index"]);
+        const QString where = u"ffprobe stream "_s + jsonText(s[u"index"]);
         const QString type = s[u"codec_type"].toString();
         if (type == u"data" || type == u"subtitle")
             found << where + u" codec_type="_s + type + u" tag="_s + s[u"codec_tag_string"].toString();
@@ -280,9 +264,8 @@ inline QStringList identifyingResidue(const QString &path)
 inline QStringList frameHashes(const QString &path)
 {
     const QByteArray out = run(ffmpeg(),
-        {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-i"), path, QStringLiteral("-map"),
-            QStringLiteral("0:V"), QStringLiteral("-map"), QStringLiteral("0:a"), QStringLiteral("-c"),
-            QStringLiteral("copy"), QStringLiteral("-f"), QStringLiteral("framemd5"), QStringLiteral("-")});
+        {u"-v"_s, u"error"_s, u"-i"_s, path, u"-map"_s, u"0:V"_s, u"-map"_s, u"0:a"_s, u"-c"_s, u"copy"_s, u"-f"_s,
+            u"framemd5"_s, u"-"_s});
     QStringList packets;
     for (const QByteArray &line : out.split('\n')) {
         const QList<QByteArray> f = line.split(',');
@@ -298,8 +281,7 @@ inline int rotation(const QString &path)
 {
     const QJsonObject probe = QJsonDocument::fromJson(
         run(ffprobe(),
-            {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-select_streams"), QStringLiteral("V:0"),
-                QStringLiteral("-show_streams"), QStringLiteral("-of"), QStringLiteral("json"), path}))
+            {u"-v"_s, u"error"_s, u"-select_streams"_s, u"V:0"_s, u"-show_streams"_s, u"-of"_s, u"json"_s, path}))
                                   .object();
     for (const QJsonValue &side : probe[u"streams"][0][u"side_data_list"].toArray()) {
         if (side[u"side_data_type"].toString() == u"Display Matrix")
