@@ -1,0 +1,189 @@
+// Videos end to end: quillmark-cli remuxes made MOV/MP4 samples with ffmpeg, and what
+// comes out is read again with ExifTool and ffprobe: nothing identifying left, the same
+// picture and sound packets, the rotation kept.
+
+#include "jobfixtures.h"
+#include "videotestutil.h"
+
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+using namespace Qt::StringLiterals;
+using namespace videotest;
+
+class TestVideos final : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString m_temp;
+    QHash<QString, QString> m_made; // samples made once per name and extras
+
+    static QString tagName()
+    {
+        return QString::fromLatin1(QTest::currentDataTag()).replace(QRegularExpression(u"\\W+"_s), u"_"_s);
+    }
+
+    // A copy of a sample with `extras` at `dest`; false when it could not be made.
+    bool sampleAt(const QString &dest, int extras)
+    {
+        const QString key = QFileInfo(dest).suffix() + u'-' + QString::number(extras);
+        if (!m_made.contains(key)) {
+            const QString made = m_dir.path() + u"/samples/"_s + key + u'.' + QFileInfo(dest).suffix();
+            QDir().mkpath(QFileInfo(made).path());
+            if (!makeVideo(made, extras))
+                return false;
+            m_made.insert(key, made);
+        }
+        QDir().mkpath(QFileInfo(dest).path());
+        return QFile::copy(m_made.value(key), dest);
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QUILLMARK_REQUIRE_EXIFTOOL();
+        if (ffmpeg().isEmpty() || ffprobe().isEmpty())
+            QSKIP("ffmpeg is not installed (Debian package ffmpeg)");
+        m_temp = m_dir.path() + u"/tmp"_s;
+        QDir().mkpath(m_temp);
+    }
+
+    // The samples carry what the cleaning tests look for, and the reads find it: the
+    // tags in both places, the rotation, the subtitle and the decoded telemetry. A sample
+    // with none shows the reads find nothing in what ffmpeg alone writes.
+    void fixtures_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("extras");
+        QTest::newRow("nothing added, mov") << u"plain.mov"_s << 0;
+        QTest::newRow("nothing added, mp4") << u"plain.mp4"_s << 0;
+        QTest::newRow("tags, mov") << u"tags.mov"_s << int(Tags);
+        QTest::newRow("tags, 3gp") << u"tags.3gp"_s << int(Tags);
+        QTest::newRow("gpmd, mov") << u"gpmd.mov"_s << int(Gpmd);
+        QTest::newRow("everything, mp4") << u"all.mp4"_s << int(Tags | Rotation | Subtitle | Gpmd);
+    }
+    void fixtures()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, extras);
+        const QString path = m_dir.path() + u"/fixtures/"_s + name;
+        QVERIFY(sampleAt(path, extras));
+        const QStringList residue = identifyingResidue(path);
+        const QString all = residue.join(u'\n');
+        QVERIFY2(residue.isEmpty() == (extras == 0), qPrintable(all));
+        QVERIFY(frameHashes(path).size() > 20); // 10 pictures and the sound's packets
+        QCOMPARE(rotation(path), (extras & Rotation) ? -90 : 0);
+        QStringList expected;
+        if (extras & Tags)
+            expected << identifyingValues().mid(0, 8) << u"17.4.1"_s << u"Make=Apple"_s
+                     << u"QuickTime:Main:CreateDate=2024:05:01 08:00:00"_s << u"TrackCreateDate=2024:05:01"_s
+                     << u"MediaCreateDate=2024:05:01"_s << u"XMP-dc:Main:Creator=Jane Roe"_s;
+        if (extras & Subtitle)
+            expected << u"codec_type=subtitle tag=tx3g"_s << u"Text=GPS(2.2945,48.8582,35) 2024-05-01"_s;
+        if (extras & Gpmd)
+            expected << u"codec_type=data tag=gpmd"_s << u"GPSLatitude=48 deg 51' 29.52\" N"_s
+                     << u"GPSLongitude=2 deg 17' 40.20\" E"_s << u"GPSDateTime=2024:05:01 10:00:00"_s;
+        for (const QString &value : std::as_const(expected))
+            QVERIFY2(all.contains(value), qPrintable(value + u" not in\n"_s + all));
+    }
+
+    // Each row cleans one sample: status 0, "cleaned" in the report, an output holding
+    // nothing identifying with the original's packets and rotation, the original
+    // untouched unless it was to be overwritten.
+    void cleaned_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("extras");
+        QTest::addColumn<QStringList>("args"); // "%1": the row's folder
+        QTest::addColumn<QString>("output"); // relative to the row's folder
+        const QStringList suffix;
+        QTest::newRow("mov") << u"clip.mov"_s << int(Tags) << suffix << u"clip_cleaned.mov"_s;
+        QTest::newRow("mp4") << u"clip.mp4"_s << int(Tags) << suffix << u"clip_cleaned.mp4"_s;
+        QTest::newRow("m4v") << u"clip.m4v"_s << int(Tags) << suffix << u"clip_cleaned.m4v"_s;
+        QTest::newRow("3gp") << u"clip.3gp"_s << int(Tags) << suffix << u"clip_cleaned.3gp"_s;
+        QTest::newRow("rotated mov") << u"turned.MOV"_s << int(Tags | Rotation) << suffix << u"turned_cleaned.MOV"_s;
+        QTest::newRow("subtitle track") << u"drone.mp4"_s << int(Tags | Subtitle) << suffix << u"drone_cleaned.mp4"_s;
+        QTest::newRow("gpmd track") << u"GX010001.MP4"_s << int(Tags | Gpmd) << suffix << u"GX010001_cleaned.MP4"_s;
+        QTest::newRow("everything, mov") << u"all.mov"_s << int(Tags | Rotation | Subtitle | Gpmd) << suffix
+                                         << u"all_cleaned.mov"_s;
+        QTest::newRow("everything, overwritten") << u"all.mp4"_s << int(Tags | Rotation | Subtitle | Gpmd)
+                                                 << QStringList {u"--output"_s, u"overwrite"_s} << u"all.mp4"_s;
+        QTest::newRow("everything, into a folder")
+            << u"all.mp4"_s << int(Tags | Rotation | Subtitle | Gpmd) << QStringList {u"--output"_s, u"folder=%1/out"_s}
+            << u"out/all.mp4"_s;
+    }
+    void cleaned()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, extras);
+        QFETCH(QStringList, args);
+        QFETCH(QString, output);
+        const QString folder = m_dir.path() + u"/clean-"_s + tagName();
+        const QString in = folder + u'/' + name;
+        QVERIFY(sampleAt(in, extras));
+        const QByteArray hash = testutil::sha256(in);
+        const QStringList packets = frameHashes(in);
+        const int turned = rotation(in);
+        const testutil::CliRun r = testutil::runCli(
+            QStringList {u"--report"_s, u"-"_s} + args.replaceInStrings(u"%1"_s, folder) + QStringList {in},
+            testutil::cliEnvironment(m_temp));
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+        const QJsonObject entry = testutil::reportByInput(r.rawOut).value(in);
+        QVERIFY2(entry.value(u"status"_s).toString() == u"cleaned", r.rawOut.constData());
+        const QString out = folder + u'/' + output;
+        QCOMPARE(entry.value(u"output"_s).toString(), out);
+        QVERIFY(QFile::exists(out));
+        const QStringList residue = identifyingResidue(out);
+        QVERIFY2(residue.isEmpty(), qPrintable(residue.join(u'\n')));
+        QCOMPARE(frameHashes(out), packets);
+        QCOMPARE(rotation(out), turned);
+        if (out != in)
+            QCOMPARE(testutil::sha256(in), hash);
+    }
+
+    // What is not cleaned is never reported so, and its original stays as it was: without
+    // ffmpeg on PATH the video is left out naming it; a cut-off MOV fails.
+    void notCleaned_data()
+    {
+        QTest::addColumn<bool>("noFfmpeg");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("message"); // in the report's message, case aside
+        QTest::newRow("no ffmpeg") << true << u"skipped"_s << u"ffmpeg"_s;
+        QTest::newRow("cut-off mov") << false << u"failed"_s << QString();
+    }
+    void notCleaned()
+    {
+        QFETCH(bool, noFfmpeg);
+        QFETCH(QString, status);
+        QFETCH(QString, message);
+        const QString folder = m_dir.path() + u"/not-"_s + tagName();
+        const QString in = folder + u"/clip.mov"_s;
+        QVERIFY(sampleAt(in, Tags));
+        QProcessEnvironment env = testutil::cliEnvironment(m_temp);
+        if (noFfmpeg) {
+            // ExifTool and its Perl only.
+            const QString bin = folder + u"-bin"_s;
+            QVERIFY(QDir().mkpath(bin));
+            for (const QString &tool : {u"exiftool"_s, u"perl"_s}) {
+                const QString target = QStandardPaths::findExecutable(tool);
+                QVERIFY(!target.isEmpty() && QFile::link(target, bin + u'/' + tool));
+            }
+            env.insert(u"PATH"_s, bin);
+        } else {
+            QFile f(in);
+            QVERIFY(f.resize(3000));
+        }
+        const QByteArray hash = testutil::sha256(in);
+        const testutil::CliRun r = testutil::runCli({u"--report"_s, u"-"_s, in}, env);
+        QVERIFY2(r.exitCode != 0, qPrintable(r.err));
+        const QJsonObject entry = testutil::reportByInput(r.rawOut).value(in);
+        QVERIFY2(entry.value(u"status"_s).toString() == status, r.rawOut.constData());
+        QVERIFY2(entry.value(u"message"_s).toString().contains(message, Qt::CaseInsensitive), r.rawOut.constData());
+        QCOMPARE(testutil::sha256(in), hash);
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList {u"clip.mov"_s});
+    }
+};
+
+QTEST_GUILESS_MAIN(TestVideos)
+#include "tst_videos.moc"
