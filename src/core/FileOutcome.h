@@ -32,7 +32,8 @@ struct FileOutcome {
     QList<ResidueItem> residue; // with Residue (and Unchanged, where known)
     QString message; // why, for a person; empty when there is nothing to say
     bool notRun = false; // a stop came before the run reached the image
-    QString writer; // who wrote the output: "native" (Quillmark's own writer) or "exiftool"; empty when none
+    QString writer; // who wrote the output: "native" (Quillmark's own writer), "ffmpeg" (a remuxed video) or
+                    // "exiftool"; empty when none
     bool planned = false; // quillmark-cli --dry-run: what a run would do, nothing written
 };
 

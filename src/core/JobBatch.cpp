@@ -58,7 +58,7 @@ void CleanJob::writeNatively()
             if (!item.open() || !stageItem(item, i, batch, taken))
                 continue;
             if (item.video && m_video)
-                videos << VideoStage::Task {i, item.etInput, item.etResult, item.newDate};
+                videos << VideoStage::Task {i, item.etInput, item.etResult};
             else if (m_native && hasNativeSuffix(item.input))
                 tasks << NativeStage::Task {i, item.etInput, item.etResult};
         }

@@ -104,7 +104,7 @@ bool CleanJob::checkStep()
         case Item::State::Done:
             outcome.status = FileStatus::Cleaned;
             outcome.output = item.output;
-            outcome.writer = item.native ? u"native"_s : u"exiftool"_s;
+            outcome.writer = item.video ? u"ffmpeg"_s : item.native ? u"native"_s : u"exiftool"_s;
             ++result.processedCount;
             result.inputBytes += item.inputSize;
             result.outputBytes += std::max<qint64>(0, fileSize(item.output));

@@ -19,6 +19,7 @@ struct Rule {
     ResidueCategory category;
     const char *group; // regular expression on the "-G1" group, or nullptr for any
     const char *name; // regular expression on the tag name
+    const char *value = nullptr; // regular expression on the value, or nullptr for any
 };
 
 const Rule rules[] = {
@@ -107,6 +108,26 @@ const Rule allowed[] = {
         "ImageMirror|AV1ConfigurationVersion|SeqProfile|SeqLevelIdx0|SeqTier0|HighBitDepth|TwelveBit|"
         "MonoChrome|ChromaSubsampling\\w*|ChromaSamplePosition|InitialDelaySamples|AuxiliaryImageType|"
         "PixelAspectRatio|CleanAperture\\w*|Free|Skip)$"},
+    // a movie as ffmpeg writes it: headers, sample tables, codec set-up, rotation, colour
+    // and projection. The handler names ffmpeg gives its tracks and the vendor it names
+    // are values of their own, allowed below; dates are allowed only zeroed (blank).
+    {ResidueCategory::Other, "^(QuickTime|Track\\d+)$",
+        "^(MajorBrand|MinorVersion|CompatibleBrands|Wide|Free|Skip|MediaData|MediaDataSize|MediaDataOffset|"
+        "MovieHeaderVersion|TimeScale|Duration|PreferredRate|PreferredVolume|MatrixStructure|PreviewTime|"
+        "PreviewDuration|PosterTime|SelectionTime|SelectionDuration|CurrentTime|NextTrackID|TrackHeaderVersion|"
+        "TrackID|TrackDuration|TrackLayer|TrackVolume|ImageWidth|ImageHeight|Unknown_(edts|mp4a|esds|btrt|pasp|"
+        "colr|fiel|chan|sv3d|st3d|dvcC|dvvC|mdcv|clli)|MediaHeaderVersion|MediaTimeScale|MediaDuration|"
+        "MediaLanguageCode|HandlerClass|HandlerType|GraphicsMode|OpColor|CompressorID|SourceImageWidth|"
+        "SourceImageHeight|XResolution|YResolution|BitDepth|(AVC|HEVC|AV1|VVC)Configuration|PixelAspectRatio|"
+        "VideoFrameRate|SyncSampleTable|CompositionTimeToSample|SampleToChunk|SampleSizes|ChunkOffset(64)?|"
+        "TimeToSampleTable|Balance|AudioFormat|AudioBitsPerSample|AudioSampleRate|PurchaseFileFormat|LayoutFlags|"
+        "AudioChannels|SampleGroupDescription|SampleToGroup|BufferSize|MaxBitrate|AverageBitrate|ColorProfiles|"
+        "ColorPrimaries|TransferCharacteristics|MatrixCoefficients|VideoFullRangeFlag|CleanAperture\\w*|"
+        "Rotation|FieldOrder|FieldCount|TimecodeFrameCount|SampleDependencyType|CompositionShift\\w*|"
+        "ProjectionType|StereoMode|Spherical\\w*|AudioVendorID|EditList|EditListEntries|CompressorName)$"},
+    {ResidueCategory::Other, "^(QuickTime|Track\\d+)$", "^HandlerDescription$",
+        "^((Video|Sound|Data|Subtitle|Hint|TimeCode)Handler|)$"},
+    {ResidueCategory::Other, "^(QuickTime|Track\\d+)$", "^(VendorID|HandlerVendorID)$", "^(FFmpeg|Apple|)$"},
     // a Photoshop document's header and how it is shown and printed
     {ResidueCategory::Other, "^Photoshop$",
         "^(BitDepth|ColorMode|NumChannels|ImageWidth|ImageHeight|Compression|HasRealMergedData|[XY]Resolution|"
@@ -129,6 +150,7 @@ struct CompiledRule {
     ResidueCategory category;
     QRegularExpression group;
     QRegularExpression name;
+    QRegularExpression value;
 };
 
 QList<CompiledRule> compile(const Rule *begin, const Rule *end)
@@ -138,7 +160,8 @@ QList<CompiledRule> compile(const Rule *begin, const Rule *end)
         const auto opts = QRegularExpression::CaseInsensitiveOption;
         list.append(
             {r->category, r->group ? QRegularExpression(QString::fromLatin1(r->group), opts) : QRegularExpression(),
-                QRegularExpression(QString::fromLatin1(r->name), opts)});
+                QRegularExpression(QString::fromLatin1(r->name), opts),
+                r->value ? QRegularExpression(QString::fromLatin1(r->value)) : QRegularExpression()});
     }
     return list;
 }
@@ -148,7 +171,7 @@ const CompiledRule *firstMatch(const QList<CompiledRule> &table, const ReadBackT
     for (const CompiledRule &r : table) {
         if (!r.group.pattern().isEmpty() && !r.group.match(t.group).hasMatch())
             continue;
-        if (r.name.match(t.name).hasMatch())
+        if (r.name.match(t.name).hasMatch() && (r.value.pattern().isEmpty() || r.value.match(t.value).hasMatch()))
             return &r;
     }
     return nullptr;

@@ -28,8 +28,10 @@ bool isBoxType(const QByteArray &type)
 
 } // namespace
 
-QList<IsoBox> topLevelBoxes(const QString &path)
+QList<IsoBox> topLevelBoxes(const QString &path, bool *whole)
 {
+    if (whole)
+        *whole = false;
     QFile file;
     if (!openPath(file, path, QIODevice::ReadOnly))
         return {};
@@ -55,10 +57,16 @@ QList<IsoBox> topLevelBoxes(const QString &path)
         }
         if (!isBoxType(box.type) || (boxes.isEmpty() && !isLeadingQuickTimeBox(box.type)) || box.size < 8)
             break;
-        box.size = std::min(box.size, end - at);
+        if (box.size > end - at) {
+            box.size = end - at;
+            boxes << box;
+            return boxes;
+        }
         boxes << box;
         at += box.size;
     }
+    if (whole)
+        *whole = !boxes.isEmpty() && at == end;
     return boxes;
 }
 
@@ -93,6 +101,17 @@ QString findFfmpeg()
     return QStandardPaths::findExecutable(u"ffmpeg"_s);
 }
 
+QString majorBrand(const QString &path)
+{
+    QFile file;
+    if (!openPath(file, path, QIODevice::ReadOnly))
+        return {};
+    const QByteArray head = file.read(12);
+    if (head.size() < 12 || head.mid(4, 4) != "ftyp" || !isBoxType(head.mid(8, 4)))
+        return {};
+    return QString::fromLatin1(head.mid(8, 4));
+}
+
 QString remuxFormat(const QString &path)
 {
     QFile file;
@@ -108,13 +127,11 @@ QString remuxFormat(const QString &path)
         return u"3g2"_s;
     if (brand.startsWith("3g"))
         return u"3gp"_s;
-    if (brand == "M4V " || brand == "M4VH" || brand == "M4VP")
-        return u"ipod"_s;
     return u"mp4"_s;
 }
 
-QStringList remuxArguments(const QString &input, const QString &output, const QString &format,
-    const std::optional<QDateTime> &headerDate, bool movieFirst)
+QStringList remuxArguments(
+    const QString &input, const QString &output, const QString &format, const QString &brand, bool movieFirst)
 {
     // "file:" makes ffmpeg take each path as it is: a name holding "concat:" or "|" names
     // no other protocol. The input is read by the QuickTime reader and nothing else, so
@@ -129,10 +146,10 @@ QStringList remuxArguments(const QString &input, const QString &output, const QS
         u"-fflags"_s, u"+bitexact"_s, u"-flags:v"_s, u"+bitexact"_s, u"-flags:a"_s, u"+bitexact"_s,
         // The projection of a 360 video and the like are written only when asked for.
         u"-strict"_s, u"unofficial"_s};
-    if (headerDate)
-        args << u"-metadata"_s << u"creation_time="_s + headerDate->toUTC().toString(Qt::ISODate);
     if (movieFirst)
         args << u"-movflags"_s << u"+faststart"_s;
+    if (format == u"mp4" && !brand.isEmpty())
+        args << u"-brand"_s << brand;
     args << u"-f"_s << format << u"file:"_s + output;
     return args;
 }
@@ -192,7 +209,8 @@ void VideoStage::startNext()
             q.results.append({task.index, false, QString()});
             continue;
         }
-        const QList<IsoBox> boxes = topLevelBoxes(task.input);
+        bool whole = false;
+        const QList<IsoBox> boxes = topLevelBoxes(task.input, &whole);
         qint64 moov = -1;
         qint64 mdat = -1;
         for (const IsoBox &b : boxes) {
@@ -201,8 +219,13 @@ void VideoStage::startNext()
             if (b.type == "mdat" && mdat < 0)
                 mdat = b.offset;
         }
-        if (moov < 0) {
-            q.results.append({task.index, false, tr("Error: Not a readable video (no movie header)")});
+        // A video cut short (a copy that did not finish) would be remuxed into a shorter
+        // one without a word; it is refused instead.
+        const QString broken = !whole ? tr("Error: The video is incomplete (it ends inside a box)")
+            : moov < 0                ? tr("Error: Not a readable video (no movie header)")
+                                      : QString();
+        if (!broken.isEmpty()) {
+            q.results.append({task.index, false, broken});
             Q_EMIT videoWritten(q.batch, task.index, false);
             continue;
         }
@@ -219,8 +242,8 @@ void VideoStage::startNext()
         connect(m_process.get(), &ExifToolProcess::readyReadStandardError, this,
             [this] { m_errors = (m_errors + m_process->readAllStandardError()).right(4096); });
         connect(m_process.get(), &ExifToolProcess::finished, this, &VideoStage::ended, Qt::QueuedConnection);
-        m_process->start(m_ffmpeg,
-            remuxArguments(input, partial, remuxFormat(task.input), task.headerDate, moov >= 0 && moov < mdat));
+        m_process->start(
+            m_ffmpeg, remuxArguments(input, partial, remuxFormat(task.input), majorBrand(task.input), moov < mdat));
         return;
     }
 }
@@ -260,7 +283,8 @@ void VideoStage::ended()
         QString why = process->failedToStart() ? process->errorString()
                                                : QString::fromUtf8(m_errors).trimmed().section(u'\n', -1).trimmed();
         if (why.isEmpty())
-            why = ok ? tr("the remuxed video could not be kept") : tr("ffmpeg ended with code %1").arg(process->exitCode());
+            why = ok ? tr("the remuxed video could not be kept")
+                     : tr("ffmpeg ended with code %1").arg(process->exitCode());
         r.why = tr("Error: ffmpeg cannot remux this video: %1").arg(why);
     }
     m_partial.clear();

@@ -1,13 +1,11 @@
 #pragma once
 
 #include <QByteArray>
-#include <QDateTime>
 #include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <memory>
-#include <optional>
 
 class ExifToolProcess;
 class QTemporaryDir;
@@ -16,7 +14,7 @@ class QTemporaryDir;
 // packet for packet into a new container, which ffmpeg writes from scratch. Nothing of the
 // old container comes along unless asked for: no user data, metadata keys, XMP or vendor
 // boxes, no timed-metadata, telemetry, subtitle or cover-picture tracks, no chapters, and
-// the movie, track and media headers carry a neutral date (or the one given). What shows
+// the movie, track and media headers carry a neutral (zero) date. What shows
 // the picture as before is kept: the display matrix (rotation), the colour description,
 // the projection of a 360 video, the codec's own set-up.
 
@@ -28,8 +26,9 @@ struct IsoBox {
 };
 
 // The top-level boxes of the file, in order; empty when it does not start like an ISO
-// media file (or QuickTime movie), and cut short where a box runs past the end.
-QList<IsoBox> topLevelBoxes(const QString &path);
+// media file (or QuickTime movie), and cut short where a box runs past the end; `whole`,
+// when given, then says false.
+QList<IsoBox> topLevelBoxes(const QString &path, bool *whole = nullptr);
 // Every byte of the file outside its "mdat" boxes (the media samples): where a container
 // could hide a value. Bounded by the size of the boxes that describe the media.
 QByteArray bytesOutsideMediaData(const QString &path);
@@ -38,17 +37,18 @@ QByteArray bytesOutsideMediaData(const QString &path);
 // there is none.
 QString findFfmpeg();
 
-// ffmpeg's output format for a remux of `path`, from its first box ("mov", "mp4", "3gp",
-// "3g2", "ipod"): the brand the player recognises stays the same.
+// ffmpeg's output format for a remux of `path`, from its first box: "mov", "3gp", "3g2"
+// or "mp4" (an MP4's brand, "M4V " or "mp42", is kept with majorBrand()).
 QString remuxFormat(const QString &path);
+// The major brand of an ISO media file ("qt  ", "isom", "M4V "); empty without one.
+QString majorBrand(const QString &path);
 
 // ffmpeg's arguments for the remux of `input` (read as a QuickTime/MP4 file, never probed
 // as anything else) into `output` (which must not exist). Both are absolute paths that
-// ffmpeg takes literally. headerDate, when given, goes into the movie, track and media
-// headers instead of the neutral zero. The movie header goes first when it was first in
-// the input (a video meant for streaming stays one).
-QStringList remuxArguments(const QString &input, const QString &output, const QString &format,
-    const std::optional<QDateTime> &headerDate, bool movieFirst);
+// ffmpeg takes literally. An MP4 keeps its brand. The movie header goes first when it was
+// first in the input (a video meant for streaming stays one).
+QStringList remuxArguments(
+    const QString &input, const QString &output, const QString &format, const QString &brand, bool movieFirst);
 
 // Runs the remuxes of a run's videos, one at a time (they are bound by the disk), and
 // reports each batch's results in one signal. A video of several gigabytes streams
@@ -62,7 +62,6 @@ public:
         int index = 0; // the caller's key (a video's place in the run)
         QString input;
         QString output; // must not exist; its folder is the run's own
-        std::optional<QDateTime> headerDate;
     };
     struct Result {
         int index = 0;
