@@ -188,10 +188,10 @@ private Q_SLOTS:
         // Media that are not cleaned are reported with their reasons, never touched or
         // moved to the trash; what is no image at all is neither reported nor touched.
         row("a folder with files left out", {u"--move-failed"_s, u"trash"_s, u"--output"_s, u"overwrite"_s, u"%1"_s},
-            {png, broken, u"clip.mov="_s + phone, u"sub/take.MP4="_s + phone, u"raw.kdc="_s + phone,
+            {png, broken, u"clip.avi="_s + phone, u"sub/take.MKV="_s + phone, u"raw.kdc="_s + phone,
                 u"huge.btf="_s + phone, u"fix.diff="_s + phone, u"noext="_s + phone, u"photo.JPG.txt="_s + phone},
-            {png + u" cleaned"_s, broken + u" failed"_s, u"clip.mov skipped Left out: videos are not cleaned"_s,
-                u"sub/take.MP4 skipped Left out: videos are not cleaned"_s,
+            {png + u" cleaned"_s, broken + u" failed"_s, u"clip.avi skipped Left out: this video type is not cleaned"_s,
+                u"sub/take.MKV skipped Left out: this video type is not cleaned"_s,
                 u"raw.kdc skipped Left out: ExifTool cannot write this raw type"_s,
                 u"huge.btf skipped Left out: ExifTool cannot write this image type"_s},
             1,

@@ -338,7 +338,7 @@ private Q_SLOTS:
     {
         const QString empty = m_box->path(u"silent/empty"_s);
         QVERIFY(QDir().mkpath(empty));
-        const QString texts = folderWith(u"silent/texts"_s, {u"notes.txt"_s, u"clip.mp4"_s});
+        const QString texts = folderWith(u"silent/texts"_s, {u"notes.txt"_s, u"clip.avi"_s});
         auto w = m_box->window();
         auto *lblAddNote = child<QLabel>(*w, "lblAddNote");
         QVERIFY(guitest::drop(child<QWidget>(*w, "picFrameWelcome"), {empty}));

@@ -355,7 +355,7 @@ private Q_SLOTS:
         const QString dropped = m_box->path(palette + u"/fix.diff"_s);
         QVERIFY(QFile::copy(m_box->path(longName), folder + u'/' + longName));
         QVERIFY(QFile::rename(folder + u"/jpeg_truncated_in_app1.jpg"_s, folder + u"/broken.jpg"_s));
-        QVERIFY(QFile::copy(testutil::sample(u"png_exif_gps_xmp.png"_s), more + u"/clip.mov"_s));
+        QVERIFY(QFile::copy(testutil::sample(u"png_exif_gps_xmp.png"_s), more + u"/clip.avi"_s));
         QVERIFY(guitest::writeFile(more + u"/notes.txt"_s, "x") && guitest::writeFile(dropped, "x"));
         auto w = m_box->window();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
@@ -436,14 +436,15 @@ private Q_SLOTS:
         QCoreApplication::processEvents();
         checkPage(*w, u"page 8 after a run with files left out"_s);
         QCOMPARE(
-            rowTexts(lwFilesCleaned), (QStringList {u"clip.mov"_s, u"fix.diff"_s, u"png_exif_gps_xmp_cleaned.png"_s}));
+            rowTexts(lwFilesCleaned), (QStringList {u"clip.avi"_s, u"fix.diff"_s, u"png_exif_gps_xmp_cleaned.png"_s}));
         checkStatuses(lwFilesCleaned, {FileStatus::Skipped, FileStatus::Skipped, FileStatus::Cleaned});
         QCOMPARE(guitest::doubleClickRow(lwFilesCleaned, 0).text, QString());
         if (m_english) {
             QVERIFY(child<QLabel>(*w, "lblExecuteInfo")->text().startsWith(u"1 image processed"_s));
             QCOMPARE(child<QLabel>(*w, "lblRunCounts")->text(), u"1 image was cleaned. "_s + leftOut);
-            QVERIFY(
-                rowData(lwFilesCleaned, 0, Qt::ToolTipRole).toString().contains(u"Left out: videos are not cleaned"_s));
+            QVERIFY(rowData(lwFilesCleaned, 0, Qt::ToolTipRole)
+                        .toString()
+                        .contains(u"Left out: this video type is not cleaned"_s));
             QVERIFY(rowData(lwFilesCleaned, 1, Qt::ToolTipRole).toString().contains(u"Not a supported image type."_s));
         }
     }

@@ -49,7 +49,7 @@ class TestPackaging final : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // Every supported image the desktop knows as an image type is offered "Open with":
+    // Every supported image or video the desktop knows as such is offered "Open with":
     // several at once, each an argument of its own. Folders are not claimed: where no
     // default-applications list decides, that would make Quillmark the folder opener.
     void desktopEntryOpensImagesNotFolders()
@@ -59,10 +59,11 @@ private Q_SLOTS:
         const QStringList listed = entry.value(u"MimeType"_s).split(u';', Qt::SkipEmptyParts);
         const QMimeDatabase mimes;
         QStringList missing;
-        const QStringList extensions = ImageFiles::supportedExtensionList().split(u',', Qt::SkipEmptyParts);
+        const QStringList extensions = (ImageFiles::supportedExtensionList() + u',' + ImageFiles::videoExtensionList())
+                                           .split(u',', Qt::SkipEmptyParts);
         for (const QString &extension : extensions) {
             const QMimeType type = mimes.mimeTypeForFile(u"x."_s + extension.toLower(), QMimeDatabase::MatchExtension);
-            if (!type.name().startsWith(u"image/"_s))
+            if (!type.name().startsWith(u"image/"_s) && !type.name().startsWith(u"video/"_s))
                 continue;
             QStringList names = type.aliases();
             names << type.name();
@@ -74,7 +75,8 @@ private Q_SLOTS:
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u", "_s)));
         // And nothing that is not an image: no folder, nor anything a folder is.
         for (const QString &type : listed) {
-            QVERIFY2(type.startsWith(u"image/"_s) || type == u"application/postscript", qPrintable(type));
+            QVERIFY2(type.startsWith(u"image/"_s) || type.startsWith(u"video/"_s) || type == u"application/postscript",
+                qPrintable(type));
             QVERIFY2(!mimes.mimeTypeForName(u"inode/directory"_s).inherits(type), qPrintable(type));
         }
     }

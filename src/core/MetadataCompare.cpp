@@ -80,8 +80,9 @@ QList<Entry> parseListing(const QString &consoleOutput)
 QStringList listingArguments()
 {
     // "-u": what the run found left may be a maker-note tag ExifTool has no name for; the
-    // family-0 group and the id pair such a tag with the one the original names.
-    return {u"-a"_s, u"-u"_s, u"-G0:1"_s, u"-s"_s, u"-H"_s};
+    // family-0 group and the id pair such a tag with the one the original names. "-ee":
+    // a video's telemetry and timed-metadata tracks, as the run's check reads them.
+    return {u"-a"_s, u"-u"_s, u"-ee"_s, u"-G0:1"_s, u"-s"_s, u"-H"_s};
 }
 
 bool isOutsideTheImage(const QString &group)

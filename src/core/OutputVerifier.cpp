@@ -2,9 +2,11 @@
 
 #include "core/ContainerScan.h"
 #include "core/ExifToolProcess.h"
+#include "core/ImageFiles.h"
 #include "core/NativePath.h"
 #include "core/RawDecode.h"
 #include "core/ResidueClassifier.h"
+#include "core/VideoRemux.h"
 
 #include <QDir>
 #include <QFile>
@@ -292,7 +294,10 @@ void OutputVerifier::settle(
     m_scanPool.start([this, p, v, unnamed, rawCheck, decoder = m_rawDecoder] {
         Verdict found = v;
         if (!unnamed.isEmpty())
-            found.residue += findTellingBytes(fileBytes(p.output), unnamed);
+            // A video's media samples are gigabytes of compressed pictures, where a short
+            // value turns up by chance; its boxes are where a container hides one.
+            found.residue += findTellingBytes(
+                ImageFiles::isVideoFile(p.output) ? bytesOutsideMediaData(p.output) : fileBytes(p.output), unnamed);
         if (rawCheck) {
             const RawDecode before = decodeRaw(decoder, p.input);
             const RawDecode after = before.opened ? decodeRaw(decoder, p.output) : RawDecode();

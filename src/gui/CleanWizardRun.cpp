@@ -140,8 +140,9 @@ void CleanWizard::showMetadata(bool cleaned, int row)
     {
         WaitCursor hourglass;
         m_viewerBusy = true;
-        // "-config ''" first, so a personal ExifTool configuration cannot change the listing.
-        result = runner.RunExifTool(m_exiftool, {u"-config"_s, QString(), u"-a"_s, u"-G1"_s, u"-s"_s, path});
+        // "-config ''" first, so a personal ExifTool configuration cannot change the listing;
+        // "-ee" shows what a video's telemetry track holds, as the run's check sees it.
+        result = runner.RunExifTool(m_exiftool, {u"-config"_s, QString(), u"-a"_s, u"-ee"_s, u"-G1"_s, u"-s"_s, path});
         m_viewerBusy = false;
     }
     if (result != 0) {
