@@ -2,11 +2,16 @@
 // comes out is read again with ExifTool and ffprobe: nothing identifying left, the same
 // picture and sound packets, the rotation kept.
 
+#include "core/VideoRemux.h"
 #include "jobfixtures.h"
 #include "videotestutil.h"
 
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 using namespace videotest;
@@ -37,6 +42,34 @@ private:
         }
         QDir().mkpath(QFileInfo(dest).path());
         return QFile::copy(m_made.value(key), dest);
+    }
+
+    // How the picture is shown, as a player reads it: the colour description, and whether
+    // the movie header comes before the media (a video that can play while it downloads).
+    static QString look(const QString &path)
+    {
+        const QString colour = QString::fromUtf8(run(testutil::exiftool(),
+            {u"-config"_s, QString(), u"-s3"_s, u"-Track1:ColorPrimaries"_s, u"-Track1:TransferCharacteristics"_s,
+                u"-Track1:MatrixCoefficients"_s, path}));
+        const QList<IsoBox> boxes = topLevelBoxes(path);
+        const auto at = [&boxes](const char *type) {
+            const auto it
+                = std::find_if(boxes.cbegin(), boxes.cend(), [type](const IsoBox &b) { return b.type == type; });
+            return it == boxes.cend() ? -1 : int(it - boxes.cbegin());
+        };
+        return colour.simplified() + (at("moov") < at("mdat") ? u" / movie first"_s : u" / media first"_s);
+    }
+
+    // The ffmpeg processes working on files under `folder`.
+    static QList<int> remuxesIn(const QString &folder)
+    {
+        QList<int> pids;
+        for (const QString &pid : QDir(u"/proc"_s).entryList(QDir::Dirs)) {
+            const QByteArray cmdline = testutil::readFile(u"/proc/"_s + pid + u"/cmdline"_s);
+            if (cmdline.contains("-map_chapters") && cmdline.contains(folder.toUtf8()))
+                pids << pid.toInt();
+        }
+        return pids;
     }
 
 private Q_SLOTS:
@@ -109,6 +142,8 @@ private Q_SLOTS:
                                          << u"all_cleaned.mov"_s;
         QTest::newRow("everything, overwritten") << u"all.mp4"_s << int(Tags | Rotation | Subtitle | Gpmd)
                                                  << QStringList {u"--output"_s, u"overwrite"_s} << u"all.mp4"_s;
+        QTest::newRow("colour, made for streaming")
+            << u"hdr.mp4"_s << int(Tags | Hdr | MovieFirst) << suffix << u"hdr_cleaned.mp4"_s;
         QTest::newRow("everything, into a folder")
             << u"all.mp4"_s << int(Tags | Rotation | Subtitle | Gpmd) << QStringList {u"--output"_s, u"folder=%1/out"_s}
             << u"out/all.mp4"_s;
@@ -125,6 +160,7 @@ private Q_SLOTS:
         const QByteArray hash = testutil::sha256(in);
         const QStringList packets = frameHashes(in);
         const int turned = rotation(in);
+        const QString shown = look(in);
         const testutil::CliRun r = testutil::runCli(
             QStringList {u"--report"_s, u"-"_s} + args.replaceInStrings(u"%1"_s, folder) + QStringList {in},
             testutil::cliEnvironment(m_temp));
@@ -138,6 +174,7 @@ private Q_SLOTS:
         QVERIFY2(residue.isEmpty(), qPrintable(residue.join(u'\n')));
         QCOMPARE(frameHashes(out), packets);
         QCOMPARE(rotation(out), turned);
+        QCOMPARE(look(out), shown);
         if (out != in)
             QCOMPARE(testutil::sha256(in), hash);
     }
@@ -182,6 +219,106 @@ private Q_SLOTS:
         QVERIFY2(entry.value(u"message"_s).toString().contains(message, Qt::CaseInsensitive), r.rawOut.constData());
         QCOMPARE(testutil::sha256(in), hash);
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList {u"clip.mov"_s});
+    }
+
+    // Names ffmpeg would read as options, protocols, pipes or patterns, a line break, and
+    // bytes that are not UTF-8: each is the file it names, and is cleaned.
+    void oddNames()
+    {
+        const QString folder = m_dir.path() + u"/names"_s;
+        const auto cleanUp = qScopeGuard([&folder] { testutil::removeTree(folder); }); // QDir cannot remove caf\xe9
+        QVERIFY(sampleAt(folder + u"/-i concat:a.mov|b %d.mov"_s, Tags));
+        QVERIFY(sampleAt(folder + u"/two\nlines.MP4"_s, Tags | Gpmd));
+        const QByteArray latin1 = QFile::encodeName(folder) + "/caf\xe9.mov";
+        const QByteArray bytes = testutil::readFile(folder + u"/-i concat:a.mov|b %d.mov"_s);
+        const int fd = ::open(latin1.constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0644);
+        QVERIFY(fd >= 0 && ::write(fd, bytes.constData(), size_t(bytes.size())) == bytes.size() && ::close(fd) == 0);
+        const testutil::CliRun r = testutil::runCli({u"--report"_s, u"-"_s, folder}, testutil::cliEnvironment(m_temp));
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err + QString::fromUtf8(r.rawOut)));
+        QCOMPARE(QString::fromUtf8(r.rawOut).count(u"\"status\":\"cleaned\""_s), 3);
+        const QString cleaned = folder + u"/-i concat:a.mov|b %d_cleaned.mov"_s;
+        QVERIFY2(identifyingResidue(cleaned).isEmpty(), qPrintable(identifyingResidue(cleaned).join(u'\n')));
+        QCOMPARE(frameHashes(cleaned), frameHashes(folder + u"/-i concat:a.mov|b %d.mov"_s));
+        QVERIFY(identifyingResidue(folder + u"/two\nlines_cleaned.MP4"_s).isEmpty());
+        QVERIFY(::access((QFile::encodeName(folder) + "/caf\xe9_cleaned.mov").constData(), F_OK) == 0);
+    }
+
+    // Without "all", ExifTool removes the ticked groups from the video as it is: "gps"
+    // takes the position out of the user data and the keys, but the telemetry track stays
+    // and is reported, never passed off as clean.
+    void singleGroups()
+    {
+        const QString folder = m_dir.path() + u"/groups"_s;
+        const QString in = folder + u"/GX010002.MP4"_s;
+        QVERIFY(sampleAt(in, Tags | Gpmd));
+        const testutil::CliRun r
+            = testutil::runCli({u"--report"_s, u"-"_s, u"--remove"_s, u"gps"_s, in}, testutil::cliEnvironment(m_temp));
+        QCOMPARE(r.exitCode, 1);
+        const QJsonObject entry = testutil::reportByInput(r.rawOut).value(in);
+        QCOMPARE(entry.value(u"status"_s).toString(), u"residue"_s);
+        QCOMPARE(entry.value(u"writer"_s).toString(), u"exiftool"_s);
+        const QString residue = QString::fromUtf8(QJsonDocument(entry.value(u"residue"_s).toArray()).toJson());
+        QVERIFY2(residue.contains(u"GPSLatitude"_s) && residue.contains(u"\"location\""_s), qPrintable(residue));
+        const QString out = folder + u"/GX010002_cleaned.MP4"_s;
+        const QString tags = QString::fromUtf8(run(testutil::exiftool(),
+            {u"-config"_s, QString(), u"-a"_s, u"-G1"_s, u"-s"_s, u"-Keys:all"_s, u"-UserData:all"_s, out}));
+        QVERIFY2(!tags.contains(u"GPSCoordinates"_s), qPrintable(tags));
+        QVERIFY2(tags.contains(u"iPhone 14"_s), qPrintable(tags)); // the model was not asked for
+    }
+
+    // A run killed or stopped while ffmpeg writes leaves the original as it was, no ffmpeg
+    // behind, and nothing but what the next run clears; that run cleans it. ffmpeg reads at
+    // the video's own pace here ("-re"), so the remux is still going when the test acts.
+    void interrupted_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("killed") << int(SIGKILL);
+        QTest::newRow("stopped (Ctrl-C twice)") << int(SIGINT);
+    }
+    void interrupted()
+    {
+        QFETCH(int, signal);
+        const QString folder = m_dir.path() + u"/int-"_s + tagName();
+        const QString in = folder + u"/clip.mov"_s;
+        QVERIFY(sampleAt(in, Tags | Gpmd));
+        const QByteArray hash = testutil::sha256(in);
+        const QString bin = folder + u"-bin"_s;
+        QVERIFY(QDir().mkpath(bin));
+        QVERIFY(testutil::writeFile(bin + u"/ffmpeg"_s, "#!/bin/sh\nexec " + ffmpeg().toUtf8() + " -re \"$@\"\n"));
+        QVERIFY(QFile::setPermissions(bin + u"/ffmpeg"_s, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QProcessEnvironment env = testutil::cliEnvironment(m_temp);
+        env.insert(u"PATH"_s, bin + u':' + env.value(u"PATH"_s));
+
+        QProcess cli;
+        cli.setProcessEnvironment(env);
+        cli.start(QString::fromUtf8(QUILLMARK_CLI), {u"--output"_s, u"overwrite"_s, in});
+        QVERIFY(cli.waitForStarted());
+        // Once ffmpeg has written part of the new file, the run is stopped or killed.
+        const auto partial = [&folder] {
+            QDirIterator it(folder, {u".qmk-remux-*"_s}, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+            return it.hasNext() && QFileInfo(it.next()).size() > 0;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(partial(), 20000);
+        if (signal == SIGINT) {
+            ::kill(pid_t(cli.processId()), SIGINT);
+            ::kill(pid_t(cli.processId()), SIGINT);
+        } else {
+            cli.kill();
+        }
+        QVERIFY(cli.waitForFinished(20000));
+        QVERIFY(signal == SIGKILL || cli.exitCode() != 0);
+        QTRY_VERIFY_WITH_TIMEOUT(remuxesIn(folder).isEmpty(), 10000);
+        QCOMPARE(testutil::sha256(in), hash);
+        if (signal == SIGINT) // the run clears up after itself
+            QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                QStringList {u"clip.mov"_s});
+
+        const testutil::CliRun r = testutil::runCli(
+            {u"--output"_s, u"overwrite"_s, u"--report"_s, u"-"_s, in}, testutil::cliEnvironment(m_temp));
+        QVERIFY2(r.exitCode == 0, qPrintable(r.err));
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList {u"clip.mov"_s});
+        QVERIFY(identifyingResidue(in).isEmpty());
     }
 };
 

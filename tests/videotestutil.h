@@ -20,6 +20,8 @@ enum Extra {
     Rotation = 2, // a display matrix turning the picture 90 degrees
     Subtitle = 4, // a mov_text track holding a DJI-style position
     Gpmd = 8, // a GoPro telemetry track holding a GPS fix
+    Hdr = 16, // a BT.2020 / PQ colour description
+    MovieFirst = 32, // the movie header before the media, as for streaming (not with Gpmd)
 };
 
 // The values a tagged sample identifies its maker or place with.
@@ -181,7 +183,13 @@ inline bool makeVideo(const QString &path, int extras = Tags)
              << u"mov_text"_s;
     }
     args << u"-c:v"_s << u"libx264"_s << u"-pix_fmt"_s << u"yuv420p"_s << u"-preset"_s << u"ultrafast"_s << u"-c:a"_s
-         << u"aac"_s << u"-f"_s << format << path;
+         << u"aac"_s;
+    if (extras & Hdr)
+        args << u"-color_primaries"_s << u"bt2020"_s << u"-color_trc"_s << u"smpte2084"_s << u"-colorspace"_s
+             << u"bt2020nc"_s;
+    if (extras & MovieFirst)
+        args << u"-movflags"_s << u"+faststart"_s;
+    args << u"-f"_s << format << path;
     const bool made = !run(ffmpeg(), args).isNull();
     QFile::remove(srt);
     if (!made || ((extras & Gpmd) && !addGpmdTrack(path)))

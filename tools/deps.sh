@@ -17,8 +17,9 @@ quillmark_install_missing() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# ffmpeg: remuxes videos (without it they are left out).
 QUILLMARK_BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev scdoc
-                          qt6-qpa-plugins libimage-exiftool-perl
+                          qt6-qpa-plugins libimage-exiftool-perl ffmpeg
                           qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools)
 # qt6-translations-l10n: Qt's own words (standard buttons, --help headings) in each language.
 # libraw-bin: dcraw_emu, which tells whether a cleaned raw file still decodes.
