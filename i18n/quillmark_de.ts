@@ -288,6 +288,14 @@
         <source>in %1 second (%2 sec avg)</source>
         <translation>in %1 Sekunde (%2 s im Schnitt)</translation>
     </message>
+    <message>
+        <source>Left out: videos need ffmpeg, which is not installed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out (ffmpeg is not installed) - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CleanWizard</name>
@@ -1192,16 +1200,8 @@
 <context>
     <name>ImageFiles</name>
     <message>
-        <source>Supported image types</source>
-        <translation>Unterstützte Bildformate</translation>
-    </message>
-    <message>
         <source>All files</source>
         <translation>Alle Dateien</translation>
-    </message>
-    <message>
-        <source>Left out: videos are not cleaned</source>
-        <translation>Ausgelassen: Videos werden nicht bereinigt</translation>
     </message>
     <message>
         <source>Left out: ExifTool cannot write this raw type</source>
@@ -1218,6 +1218,14 @@
     <message>
         <source>Not a supported image type.</source>
         <translation>Kein unterstützter Bildtyp.</translation>
+    </message>
+    <message>
+        <source>Supported images and videos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out: this video type is not cleaned</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2144,6 +2152,29 @@
     </message>
 </context>
 <context>
+    <name>VideoStage</name>
+    <message>
+        <source>Error: The video is incomplete (it ends inside a box)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: Not a readable video (no movie header)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the remuxed video could not be kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ffmpeg ended with code %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: ffmpeg cannot remux this video: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>WelcomePage</name>
     <message>
         <source>Welcome to Quillmark!</source>
@@ -2371,28 +2402,6 @@
         <translation>die Liste %1 kann nicht gelesen werden</translation>
     </message>
     <message>
-        <source>Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool.
-Folders are walked with all their sub-folders.
-
-Every output is checked afterwards; what identifying metadata is left is reported.
-
-Exit status: 0 done and clean, 1 problems were reported, identifying metadata is left, an image was
-left unchanged or could not be cleaned, a file named on the command line was skipped, or a file found
-in a folder was left out (a video, a type ExifTool cannot write, a path too long);
-2 bad usage or nothing to clean, 3 internal error;
-stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once).</source>
-        <translation>Entfernt mit ExifTool Metadaten (Exif, GPS, Vorschaubilder, XMP, IPTC, ICC, ...) aus Bilddateien.
-Ordner werden mit allen Unterordnern durchsucht.
-
-Jede Ausgabe wird danach geprüft; verbliebene identifizierende Metadaten werden gemeldet.
-
-Exit-Status: 0 fertig und sauber, 1 Probleme wurden gemeldet, identifizierende Metadaten sind übrig, ein Bild
-blieb unverändert oder konnte nicht bereinigt werden, eine auf der Befehlszeile genannte Datei wurde übersprungen oder
-eine in einem Ordner gefundene Datei wurde ausgelassen (ein Video, ein Typ, den ExifTool nicht schreiben kann, ein zu langer Pfad);
-2 falscher Aufruf oder nichts zu bereinigen, 3 interner Fehler;
-angehalten durch SIGINT, SIGTERM oder SIGHUP: 130, 143 oder 129 (ein zweites SIGINT hält sofort an).</translation>
-    </message>
-    <message>
         <source>Looking for images...</source>
         <translation>Bilder werden gesucht...</translation>
     </message>
@@ -2482,6 +2491,20 @@ angehalten durch SIGINT, SIGTERM oder SIGHUP: 130, 143 oder 129 (ein zweites SIG
             <numerusform>%1 Bild würde bereinigt werden; nichts wurde geschrieben.</numerusform>
             <numerusform>%1 Bilder würden bereinigt werden; nichts wurde geschrieben.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool,
+and from MOV and MP4 videos by remuxing them with ffmpeg.
+Folders are walked with all their sub-folders.
+
+Every output is checked afterwards; what identifying metadata is left is reported.
+
+Exit status: 0 done and clean, 1 problems were reported, identifying metadata is left, an image was
+left unchanged or could not be cleaned, a file named on the command line was skipped, or a file found
+in a folder was left out (a video type not cleaned, a type ExifTool cannot write, a path too long);
+2 bad usage or nothing to clean, 3 internal error;
+stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once).</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

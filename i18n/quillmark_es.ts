@@ -288,6 +288,14 @@
         <source>in %1 second (%2 sec avg)</source>
         <translation>en %1 segundo (%2 s de media)</translation>
     </message>
+    <message>
+        <source>Left out: videos need ffmpeg, which is not installed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out (ffmpeg is not installed) - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CleanWizard</name>
@@ -1192,16 +1200,8 @@
 <context>
     <name>ImageFiles</name>
     <message>
-        <source>Supported image types</source>
-        <translation>Tipos de imagen compatibles</translation>
-    </message>
-    <message>
         <source>All files</source>
         <translation>Todos los archivos</translation>
-    </message>
-    <message>
-        <source>Left out: videos are not cleaned</source>
-        <translation>Omitido: los vídeos no se limpian</translation>
     </message>
     <message>
         <source>Left out: ExifTool cannot write this raw type</source>
@@ -1218,6 +1218,14 @@
     <message>
         <source>Not a supported image type.</source>
         <translation>No es un tipo de imagen compatible.</translation>
+    </message>
+    <message>
+        <source>Supported images and videos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out: this video type is not cleaned</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2144,6 +2152,29 @@
     </message>
 </context>
 <context>
+    <name>VideoStage</name>
+    <message>
+        <source>Error: The video is incomplete (it ends inside a box)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: Not a readable video (no movie header)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the remuxed video could not be kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ffmpeg ended with code %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: ffmpeg cannot remux this video: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>WelcomePage</name>
     <message>
         <source>Welcome to Quillmark!</source>
@@ -2371,28 +2402,6 @@
         <translation>no se puede leer la lista %1</translation>
     </message>
     <message>
-        <source>Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool.
-Folders are walked with all their sub-folders.
-
-Every output is checked afterwards; what identifying metadata is left is reported.
-
-Exit status: 0 done and clean, 1 problems were reported, identifying metadata is left, an image was
-left unchanged or could not be cleaned, a file named on the command line was skipped, or a file found
-in a folder was left out (a video, a type ExifTool cannot write, a path too long);
-2 bad usage or nothing to clean, 3 internal error;
-stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once).</source>
-        <translation>Elimina los metadatos (Exif, GPS, miniaturas, XMP, IPTC, ICC, ...) de archivos de imagen con ExifTool.
-Las carpetas se recorren con todas sus subcarpetas.
-
-Cada resultado se comprueba después; se informa de los metadatos identificativos que quedan.
-
-Estado de salida: 0 terminado y limpio, 1 se informaron problemas, quedan metadatos identificativos, una imagen
-quedó sin cambios o no se pudo limpiar, se omitió un archivo indicado en la línea de órdenes o se omitió un archivo
-encontrado en una carpeta (un vídeo, un tipo que ExifTool no puede escribir, una ruta demasiado larga);
-2 uso incorrecto o nada que limpiar, 3 error interno;
-detenido por SIGINT, SIGTERM o SIGHUP: 130, 143 o 129 (un segundo SIGINT detiene de inmediato).</translation>
-    </message>
-    <message>
         <source>Looking for images...</source>
         <translation>Buscando imágenes...</translation>
     </message>
@@ -2482,6 +2491,20 @@ detenido por SIGINT, SIGTERM o SIGHUP: 130, 143 o 129 (un segundo SIGINT detiene
             <numerusform>Se limpiaría %1 imagen; no se escribió nada.</numerusform>
             <numerusform>Se limpiarían %1 imágenes; no se escribió nada.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool,
+and from MOV and MP4 videos by remuxing them with ffmpeg.
+Folders are walked with all their sub-folders.
+
+Every output is checked afterwards; what identifying metadata is left is reported.
+
+Exit status: 0 done and clean, 1 problems were reported, identifying metadata is left, an image was
+left unchanged or could not be cleaned, a file named on the command line was skipped, or a file found
+in a folder was left out (a video type not cleaned, a type ExifTool cannot write, a path too long);
+2 bad usage or nothing to clean, 3 internal error;
+stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once).</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

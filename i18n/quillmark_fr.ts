@@ -118,7 +118,7 @@
     </message>
     <message>
         <source>Error: The image cannot be read (%1)</source>
-        <translation>Erreur : l’image ne peut pas être lue (%1)</translation>
+        <translation>Erreur&#xa0;: l’image ne peut pas être lue (%1)</translation>
     </message>
     <message>
         <source>1 other name of this file (a hard link) still holds its metadata</source>
@@ -133,19 +133,19 @@
     </message>
     <message>
         <source>Saved as %1: another image of this run has the same name</source>
-        <translation>Enregistré sous %1 : une autre image de cette exécution porte le même nom</translation>
+        <translation>Enregistré sous %1&#xa0;: une autre image de cette exécution porte le même nom</translation>
     </message>
     <message>
         <source>Error: The cleaned file would be damaged (%1); the original is kept</source>
-        <translation>Erreur : le fichier nettoyé serait endommagé (%1) ; l’original est conservé</translation>
+        <translation>Erreur&#xa0;: le fichier nettoyé serait endommagé (%1)&#x202f;; l’original est conservé</translation>
     </message>
     <message>
         <source>Error: The original is kept: %1</source>
-        <translation>Erreur : l’original est conservé : %1</translation>
+        <translation>Erreur&#xa0;: l’original est conservé&#xa0;: %1</translation>
     </message>
     <message>
         <source>Not cleaned: in use by another run or program (%1)</source>
-        <translation>Non nettoyé : utilisé par une autre exécution ou un autre programme (%1)</translation>
+        <translation>Non nettoyé&#xa0;: utilisé par une autre exécution ou un autre programme (%1)</translation>
     </message>
     <message>
         <source>no folder for problem files was given</source>
@@ -173,11 +173,11 @@
     </message>
     <message>
         <source>The original could not be moved: %1 - %2</source>
-        <translation>L’original n’a pas pu être déplacé : %1 - %2</translation>
+        <translation>L’original n’a pas pu être déplacé&#xa0;: %1 - %2</translation>
     </message>
     <message>
         <source>The original could not be moved: %1.</source>
-        <translation>L’original n’a pas pu être déplacé : %1.</translation>
+        <translation>L’original n’a pas pu être déplacé&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Cannot create the folder %1</source>
@@ -185,7 +185,7 @@
     </message>
     <message>
         <source>Cannot write in %1: %2</source>
-        <translation>Impossible d’écrire dans %1 : %2</translation>
+        <translation>Impossible d’écrire dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>the image changed while it was cleaned</source>
@@ -227,24 +227,24 @@
     </message>
     <message>
         <source>1 problem file could not be moved to the trash; the log says why.</source>
-        <translation>1 fichier à problème n’a pas pu être placé dans la corbeille ; le journal indique pourquoi.</translation>
+        <translation>1 fichier à problème n’a pas pu être placé dans la corbeille&#x202f;; le journal indique pourquoi.</translation>
     </message>
     <message numerus="yes">
         <source>%n problem files could not be moved to the trash; the log says why.</source>
         <translation>
-            <numerusform>%n fichier à problème n’a pas pu être placé dans la corbeille ; le journal indique pourquoi.</numerusform>
-            <numerusform>%n fichiers à problème n’ont pas pu être placés dans la corbeille ; le journal indique pourquoi.</numerusform>
+            <numerusform>%n fichier à problème n’a pas pu être placé dans la corbeille&#x202f;; le journal indique pourquoi.</numerusform>
+            <numerusform>%n fichiers à problème n’ont pas pu être placés dans la corbeille&#x202f;; le journal indique pourquoi.</numerusform>
         </translation>
     </message>
     <message>
         <source>1 problem file could not be moved to %1; the log says why.</source>
-        <translation>1 fichier à problème n’a pas pu être déplacé vers %1 ; le journal indique pourquoi.</translation>
+        <translation>1 fichier à problème n’a pas pu être déplacé vers %1&#x202f;; le journal indique pourquoi.</translation>
     </message>
     <message numerus="yes">
         <source>%n problem files could not be moved to %1; the log says why.</source>
         <translation>
-            <numerusform>%n fichier à problème n’a pas pu être déplacé vers %1 ; le journal indique pourquoi.</numerusform>
-            <numerusform>%n fichiers à problème n’ont pas pu être déplacés vers %1 ; le journal indique pourquoi.</numerusform>
+            <numerusform>%n fichier à problème n’a pas pu être déplacé vers %1&#x202f;; le journal indique pourquoi.</numerusform>
+            <numerusform>%n fichiers à problème n’ont pas pu être déplacés vers %1&#x202f;; le journal indique pourquoi.</numerusform>
         </translation>
     </message>
     <message>
@@ -282,11 +282,19 @@
     </message>
     <message>
         <source>The temporary folder %1 cannot hold ExifTool&apos;s argument file; set TMPDIR or TEMP to another folder.</source>
-        <translation>Le dossier temporaire %1 ne peut pas recevoir le fichier d’arguments d’ExifTool ; indiquez un autre dossier dans TMPDIR ou TEMP.</translation>
+        <translation>Le dossier temporaire %1 ne peut pas recevoir le fichier d’arguments d’ExifTool&#x202f;; indiquez un autre dossier dans TMPDIR ou TEMP.</translation>
     </message>
     <message>
         <source>in %1 second (%2 sec avg)</source>
         <translation>en %1 seconde (%2 s en moyenne)</translation>
+    </message>
+    <message>
+        <source>Left out: videos need ffmpeg, which is not installed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out (ffmpeg is not installed) - %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1192,16 +1200,8 @@
 <context>
     <name>ImageFiles</name>
     <message>
-        <source>Supported image types</source>
-        <translation>Types d’images pris en charge</translation>
-    </message>
-    <message>
         <source>All files</source>
         <translation>Tous les fichiers</translation>
-    </message>
-    <message>
-        <source>Left out: videos are not cleaned</source>
-        <translation>Laissé de côté&#xa0;: les vidéos ne sont pas nettoyées</translation>
     </message>
     <message>
         <source>Left out: ExifTool cannot write this raw type</source>
@@ -1218,6 +1218,14 @@
     <message>
         <source>Not a supported image type.</source>
         <translation>Type d’image non pris en charge.</translation>
+    </message>
+    <message>
+        <source>Supported images and videos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out: this video type is not cleaned</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2144,6 +2152,29 @@
     </message>
 </context>
 <context>
+    <name>VideoStage</name>
+    <message>
+        <source>Error: The video is incomplete (it ends inside a box)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: Not a readable video (no movie header)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the remuxed video could not be kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ffmpeg ended with code %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: ffmpeg cannot remux this video: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>WelcomePage</name>
     <message>
         <source>Welcome to Quillmark!</source>
@@ -2371,28 +2402,6 @@
         <translation>impossible de lire la liste %1</translation>
     </message>
     <message>
-        <source>Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool.
-Folders are walked with all their sub-folders.
-
-Every output is checked afterwards; what identifying metadata is left is reported.
-
-Exit status: 0 done and clean, 1 problems were reported, identifying metadata is left, an image was
-left unchanged or could not be cleaned, a file named on the command line was skipped, or a file found
-in a folder was left out (a video, a type ExifTool cannot write, a path too long);
-2 bad usage or nothing to clean, 3 internal error;
-stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once).</source>
-        <translation>Supprime les métadonnées (Exif, GPS, miniatures, XMP, IPTC, ICC, ...) des fichiers image avec ExifTool.
-Les dossiers sont parcourus avec tous leurs sous-dossiers.
-
-Chaque résultat est ensuite vérifié&#x202f;; les métadonnées identifiantes qui restent sont signalées.
-
-Code de sortie&#xa0;: 0 terminé sans reste, 1 des problèmes ont été signalés, des métadonnées identifiantes restent, une image est
-restée inchangée ou n’a pas pu être nettoyée, un fichier indiqué sur la ligne de commande a été ignoré, ou un fichier
-trouvé dans un dossier a été laissé de côté (une vidéo, un type qu’ExifTool ne sait pas écrire, un chemin trop long)&#x202f;;
-2 utilisation incorrecte ou rien à nettoyer, 3 erreur interne&#x202f;;
-arrêt par SIGINT, SIGTERM ou SIGHUP&#xa0;: 130, 143 ou 129 (un second SIGINT arrête immédiatement).</translation>
-    </message>
-    <message>
         <source>Looking for images...</source>
         <translation>Recherche des images...</translation>
     </message>
@@ -2406,7 +2415,7 @@ arrêt par SIGINT, SIGTERM ou SIGHUP&#xa0;: 130, 143 ou 129 (un second SIGINT ar
     </message>
     <message>
         <source>Who writes the cleaned files: auto (JPEG, PNG, WebP and GIF by Quillmark&apos;s own writer where it can, the rest by ExifTool) or exiftool (every file by ExifTool) (default auto).</source>
-        <translation>Qui écrit les fichiers nettoyés : auto (JPEG, PNG, WebP et GIF par l’écrivain propre de Quillmark quand il le peut, le reste par ExifTool) ou exiftool (chaque fichier par ExifTool) (par défaut auto).</translation>
+        <translation>Qui écrit les fichiers nettoyés&#xa0;: auto (JPEG, PNG, WebP et GIF par l’écrivain propre de Quillmark quand il le peut, le reste par ExifTool) ou exiftool (chaque fichier par ExifTool) (par défaut auto).</translation>
     </message>
     <message>
         <source>--engine takes auto or exiftool</source>
@@ -2426,15 +2435,15 @@ arrêt par SIGINT, SIGTERM ou SIGHUP&#xa0;: 130, 143 ou 129 (un second SIGINT ar
     </message>
     <message>
         <source>Print only the summary (nothing with --report -); errors that end the run are still printed.</source>
-        <translation>N’afficher que le résumé (rien avec --report -) ; les erreurs qui mettent fin au traitement sont toujours affichées.</translation>
+        <translation>N’afficher que le résumé (rien avec --report -)&#x202f;; les erreurs qui mettent fin au traitement sont toujours affichées.</translation>
     </message>
     <message>
         <source>Say what would be cleaned, where each output would go and what each image carries now; write nothing.</source>
-        <translation>Indiquer ce qui serait nettoyé, où irait chaque résultat et ce que chaque image contient actuellement ; ne rien écrire.</translation>
+        <translation>Indiquer ce qui serait nettoyé, où irait chaque résultat et ce que chaque image contient actuellement&#x202f;; ne rien écrire.</translation>
     </message>
     <message>
         <source>List the identifying metadata each file carries, as the metadata viewer does; change nothing.</source>
-        <translation>Lister les métadonnées identifiantes de chaque fichier, comme le fait la visionneuse de métadonnées ; ne rien modifier.</translation>
+        <translation>Lister les métadonnées identifiantes de chaque fichier, comme le fait la visionneuse de métadonnées&#x202f;; ne rien modifier.</translation>
     </message>
     <message>
         <source>--dry-run and --show cannot be used together</source>
@@ -2442,15 +2451,15 @@ arrêt par SIGINT, SIGTERM ou SIGHUP&#xa0;: 130, 143 ou 129 (un second SIGINT ar
     </message>
     <message>
         <source>quillmark-cli: %1: cannot be read: %2</source>
-        <translation>quillmark-cli: %1 : lecture impossible : %2</translation>
+        <translation>quillmark-cli: %1&#xa0;: lecture impossible&#xa0;: %2</translation>
     </message>
     <message>
         <source>  %1: %2 = %3</source>
-        <translation>  %1 : %2 = %3</translation>
+        <translation>  %1&#xa0;: %2 = %3</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 -&gt; %2</source>
@@ -2458,7 +2467,7 @@ arrêt par SIGINT, SIGTERM ou SIGHUP&#xa0;: 130, 143 ou 129 (un second SIGINT ar
     </message>
     <message>
         <source>It cannot be read: %1</source>
-        <translation>L’image ne peut pas être lue : %1</translation>
+        <translation>L’image ne peut pas être lue&#xa0;: %1</translation>
     </message>
     <message>
         <source>  It carries nothing identifying.</source>
@@ -2466,7 +2475,7 @@ arrêt par SIGINT, SIGTERM ou SIGHUP&#xa0;: 130, 143 ou 129 (un second SIGINT ar
     </message>
     <message>
         <source>  It carries: %1</source>
-        <translation>  Contient : %1</translation>
+        <translation>  Contient&#xa0;: %1</translation>
     </message>
     <message>
         <source>, </source>
@@ -2474,14 +2483,28 @@ arrêt par SIGINT, SIGTERM ou SIGHUP&#xa0;: 130, 143 ou 129 (un second SIGINT ar
     </message>
     <message>
         <source>1 image would be cleaned; nothing was written.</source>
-        <translation>1 image serait nettoyée ; rien n’a été écrit.</translation>
+        <translation>1 image serait nettoyée&#x202f;; rien n’a été écrit.</translation>
     </message>
     <message numerus="yes">
         <source>%1 images would be cleaned; nothing was written.</source>
         <translation>
-            <numerusform>%1 image serait nettoyée ; rien n’a été écrit.</numerusform>
-            <numerusform>%1 images seraient nettoyées ; rien n’a été écrit.</numerusform>
+            <numerusform>%1 image serait nettoyée&#x202f;; rien n’a été écrit.</numerusform>
+            <numerusform>%1 images seraient nettoyées&#x202f;; rien n’a été écrit.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool,
+and from MOV and MP4 videos by remuxing them with ffmpeg.
+Folders are walked with all their sub-folders.
+
+Every output is checked afterwards; what identifying metadata is left is reported.
+
+Exit status: 0 done and clean, 1 problems were reported, identifying metadata is left, an image was
+left unchanged or could not be cleaned, a file named on the command line was skipped, or a file found
+in a folder was left out (a video type not cleaned, a type ExifTool cannot write, a path too long);
+2 bad usage or nothing to clean, 3 internal error;
+stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once).</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

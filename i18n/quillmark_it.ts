@@ -288,6 +288,14 @@
         <source>in %1 second (%2 sec avg)</source>
         <translation>in %1 secondo (media %2 s)</translation>
     </message>
+    <message>
+        <source>Left out: videos need ffmpeg, which is not installed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out (ffmpeg is not installed) - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CleanWizard</name>
@@ -1192,16 +1200,8 @@
 <context>
     <name>ImageFiles</name>
     <message>
-        <source>Supported image types</source>
-        <translation>Tipi di immagine supportati</translation>
-    </message>
-    <message>
         <source>All files</source>
         <translation>Tutti i file</translation>
-    </message>
-    <message>
-        <source>Left out: videos are not cleaned</source>
-        <translation>Escluso: i video non vengono ripuliti</translation>
     </message>
     <message>
         <source>Left out: ExifTool cannot write this raw type</source>
@@ -1218,6 +1218,14 @@
     <message>
         <source>Not a supported image type.</source>
         <translation>Tipo di immagine non supportato.</translation>
+    </message>
+    <message>
+        <source>Supported images and videos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out: this video type is not cleaned</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2144,6 +2152,29 @@
     </message>
 </context>
 <context>
+    <name>VideoStage</name>
+    <message>
+        <source>Error: The video is incomplete (it ends inside a box)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: Not a readable video (no movie header)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the remuxed video could not be kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ffmpeg ended with code %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: ffmpeg cannot remux this video: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>WelcomePage</name>
     <message>
         <source>Welcome to Quillmark!</source>
@@ -2253,28 +2284,6 @@
     <message>
         <source>Try &apos;quillmark-cli --help&apos;.</source>
         <translation>Prova «quillmark-cli --help».</translation>
-    </message>
-    <message>
-        <source>Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool.
-Folders are walked with all their sub-folders.
-
-Every output is checked afterwards; what identifying metadata is left is reported.
-
-Exit status: 0 done and clean, 1 problems were reported, identifying metadata is left, an image was
-left unchanged or could not be cleaned, a file named on the command line was skipped, or a file found
-in a folder was left out (a video, a type ExifTool cannot write, a path too long);
-2 bad usage or nothing to clean, 3 internal error;
-stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once).</source>
-        <translation>Rimuove i metadati (Exif, GPS, miniature, XMP, IPTC, ICC, ...) dai file immagine con ExifTool.
-Le cartelle vengono percorse con tutte le loro sottocartelle.
-
-Ogni risultato viene controllato in seguito; i metadati identificativi rimasti vengono segnalati.
-
-Stato di uscita: 0 completato e pulito, 1 sono stati segnalati problemi, restano metadati identificativi, un’immagine
-è rimasta invariata o non è stato possibile ripulirla, un file indicato sulla riga di comando è stato saltato o un file trovato
-in una cartella è stato escluso (un video, un tipo che ExifTool non può scrivere, un percorso troppo lungo);
-2 uso errato o niente da ripulire, 3 errore interno;
-interrotto da SIGINT, SIGTERM o SIGHUP: 130, 143 o 129 (un secondo SIGINT interrompe subito).</translation>
     </message>
     <message>
         <source>Image files and folders to clean.</source>
@@ -2482,6 +2491,20 @@ interrotto da SIGINT, SIGTERM o SIGHUP: 130, 143 o 129 (un secondo SIGINT interr
             <numerusform>Verrebbe ripulita %1 immagine; non è stato scritto nulla.</numerusform>
             <numerusform>Verrebbero ripulite %1 immagini; non è stato scritto nulla.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool,
+and from MOV and MP4 videos by remuxing them with ffmpeg.
+Folders are walked with all their sub-folders.
+
+Every output is checked afterwards; what identifying metadata is left is reported.
+
+Exit status: 0 done and clean, 1 problems were reported, identifying metadata is left, an image was
+left unchanged or could not be cleaned, a file named on the command line was skipped, or a file found
+in a folder was left out (a video type not cleaned, a type ExifTool cannot write, a path too long);
+2 bad usage or nothing to clean, 3 internal error;
+stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once).</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -278,6 +278,14 @@
         <source>in %1 second (%2 sec avg)</source>
         <translation>所要時間 %1 秒 (平均 %2 秒)</translation>
     </message>
+    <message>
+        <source>Left out: videos need ffmpeg, which is not installed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out (ffmpeg is not installed) - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CleanWizard</name>
@@ -1178,16 +1186,8 @@
 <context>
     <name>ImageFiles</name>
     <message>
-        <source>Supported image types</source>
-        <translation>サポートされている画像形式</translation>
-    </message>
-    <message>
         <source>All files</source>
         <translation>すべてのファイル</translation>
-    </message>
-    <message>
-        <source>Left out: videos are not cleaned</source>
-        <translation>除外: 動画はクリーンアップされません</translation>
     </message>
     <message>
         <source>Left out: ExifTool cannot write this raw type</source>
@@ -1204,6 +1204,14 @@
     <message>
         <source>Not a supported image type.</source>
         <translation>サポートされていない画像形式です。</translation>
+    </message>
+    <message>
+        <source>Supported images and videos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out: this video type is not cleaned</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2099,6 +2107,29 @@
     </message>
 </context>
 <context>
+    <name>VideoStage</name>
+    <message>
+        <source>Error: The video is incomplete (it ends inside a box)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: Not a readable video (no movie header)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the remuxed video could not be kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ffmpeg ended with code %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: ffmpeg cannot remux this video: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>WelcomePage</name>
     <message>
         <source>Welcome to Quillmark!</source>
@@ -2208,28 +2239,6 @@
     <message>
         <source>Try &apos;quillmark-cli --help&apos;.</source>
         <translation>&apos;quillmark-cli --help&apos; を試してください。</translation>
-    </message>
-    <message>
-        <source>Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool.
-Folders are walked with all their sub-folders.
-
-Every output is checked afterwards; what identifying metadata is left is reported.
-
-Exit status: 0 done and clean, 1 problems were reported, identifying metadata is left, an image was
-left unchanged or could not be cleaned, a file named on the command line was skipped, or a file found
-in a folder was left out (a video, a type ExifTool cannot write, a path too long);
-2 bad usage or nothing to clean, 3 internal error;
-stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once).</source>
-        <translation>ExifTool を使って画像ファイルからメタデータ (Exif、GPS、サムネイル、XMP、IPTC、ICC など) を削除します。
-フォルダーはすべてのサブフォルダーとともに処理されます。
-
-出力はすべて後で確認され、残っている個人を特定できるメタデータが報告されます。
-
-終了ステータス: 0 完了し問題なし、1 問題が報告された、個人を特定できるメタデータが残っている、画像が
-変更されなかったかクリーンアップできなかった、コマンドラインで指定したファイルがスキップされた、またはフォルダー内で
-見つかったファイルが除外された (動画、ExifTool が書き込めない形式、長すぎるパス)。
-2 使い方の誤りまたはクリーンアップするものがない、3 内部エラー。
-SIGINT、SIGTERM、SIGHUP で中止: 130、143、129 (2 回目の SIGINT ですぐに中止)。</translation>
     </message>
     <message>
         <source>Image files and folders to clean.</source>
@@ -2436,6 +2445,20 @@ SIGINT、SIGTERM、SIGHUP で中止: 130、143、129 (2 回目の SIGINT です�
         <translation>
             <numerusform>%1 枚の画像がクリーンアップされる予定です。何も書き込んでいません。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool,
+and from MOV and MP4 videos by remuxing them with ffmpeg.
+Folders are walked with all their sub-folders.
+
+Every output is checked afterwards; what identifying metadata is left is reported.
+
+Exit status: 0 done and clean, 1 problems were reported, identifying metadata is left, an image was
+left unchanged or could not be cleaned, a file named on the command line was skipped, or a file found
+in a folder was left out (a video type not cleaned, a type ExifTool cannot write, a path too long);
+2 bad usage or nothing to clean, 3 internal error;
+stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once).</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -288,6 +288,14 @@
         <source>in %1 second (%2 sec avg)</source>
         <translation>in %1 seconde (gem. %2 s)</translation>
     </message>
+    <message>
+        <source>Left out: videos need ffmpeg, which is not installed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out (ffmpeg is not installed) - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CleanWizard</name>
@@ -1192,16 +1200,8 @@
 <context>
     <name>ImageFiles</name>
     <message>
-        <source>Supported image types</source>
-        <translation>Ondersteunde afbeeldingstypen</translation>
-    </message>
-    <message>
         <source>All files</source>
         <translation>Alle bestanden</translation>
-    </message>
-    <message>
-        <source>Left out: videos are not cleaned</source>
-        <translation>Overgeslagen: video&apos;s worden niet opgeschoond</translation>
     </message>
     <message>
         <source>Left out: ExifTool cannot write this raw type</source>
@@ -1218,6 +1218,14 @@
     <message>
         <source>Not a supported image type.</source>
         <translation>Geen ondersteund afbeeldingstype.</translation>
+    </message>
+    <message>
+        <source>Supported images and videos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out: this video type is not cleaned</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2144,6 +2152,29 @@
     </message>
 </context>
 <context>
+    <name>VideoStage</name>
+    <message>
+        <source>Error: The video is incomplete (it ends inside a box)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: Not a readable video (no movie header)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the remuxed video could not be kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ffmpeg ended with code %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: ffmpeg cannot remux this video: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>WelcomePage</name>
     <message>
         <source>Welcome to Quillmark!</source>
@@ -2253,28 +2284,6 @@
     <message>
         <source>Try &apos;quillmark-cli --help&apos;.</source>
         <translation>Probeer ‘quillmark-cli --help’.</translation>
-    </message>
-    <message>
-        <source>Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool.
-Folders are walked with all their sub-folders.
-
-Every output is checked afterwards; what identifying metadata is left is reported.
-
-Exit status: 0 done and clean, 1 problems were reported, identifying metadata is left, an image was
-left unchanged or could not be cleaned, a file named on the command line was skipped, or a file found
-in a folder was left out (a video, a type ExifTool cannot write, a path too long);
-2 bad usage or nothing to clean, 3 internal error;
-stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once).</source>
-        <translation>Verwijdert met ExifTool metadata (Exif, GPS, miniaturen, XMP, IPTC, ICC, ...) uit afbeeldingsbestanden.
-Mappen worden met al hun submappen doorlopen.
-
-Elke uitvoer wordt achteraf gecontroleerd; overgebleven identificerende metadata wordt gemeld.
-
-Afsluitstatus: 0 klaar en schoon, 1 er zijn problemen gemeld, er is identificerende metadata over, een afbeelding
-bleef ongewijzigd of kon niet worden opgeschoond, een op de opdrachtregel genoemd bestand is overgeslagen, of een
-in een map gevonden bestand is weggelaten (een video, een type dat ExifTool niet kan schrijven, een te lang pad);
-2 verkeerd gebruik of niets op te schonen, 3 interne fout;
-gestopt door SIGINT, SIGTERM of SIGHUP: 130, 143 of 129 (een tweede SIGINT stopt meteen).</translation>
     </message>
     <message>
         <source>Image files and folders to clean.</source>
@@ -2482,6 +2491,20 @@ gestopt door SIGINT, SIGTERM of SIGHUP: 130, 143 of 129 (een tweede SIGINT stopt
             <numerusform>%1 afbeelding zou worden opgeschoond; er is niets geschreven.</numerusform>
             <numerusform>%1 afbeeldingen zouden worden opgeschoond; er is niets geschreven.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool,
+and from MOV and MP4 videos by remuxing them with ffmpeg.
+Folders are walked with all their sub-folders.
+
+Every output is checked afterwards; what identifying metadata is left is reported.
+
+Exit status: 0 done and clean, 1 problems were reported, identifying metadata is left, an image was
+left unchanged or could not be cleaned, a file named on the command line was skipped, or a file found
+in a folder was left out (a video type not cleaned, a type ExifTool cannot write, a path too long);
+2 bad usage or nothing to clean, 3 internal error;
+stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once).</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

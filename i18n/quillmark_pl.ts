@@ -298,6 +298,14 @@
         <source>in %1 second (%2 sec avg)</source>
         <translation>w %1 sekundę (średnio %2 s)</translation>
     </message>
+    <message>
+        <source>Left out: videos need ffmpeg, which is not installed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out (ffmpeg is not installed) - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CleanWizard</name>
@@ -1206,16 +1214,8 @@
 <context>
     <name>ImageFiles</name>
     <message>
-        <source>Supported image types</source>
-        <translation>Obsługiwane typy obrazów</translation>
-    </message>
-    <message>
         <source>All files</source>
         <translation>Wszystkie pliki</translation>
-    </message>
-    <message>
-        <source>Left out: videos are not cleaned</source>
-        <translation>Nie uwzględniono: pliki wideo nie są czyszczone</translation>
     </message>
     <message>
         <source>Left out: ExifTool cannot write this raw type</source>
@@ -1232,6 +1232,14 @@
     <message>
         <source>Not a supported image type.</source>
         <translation>Nieobsługiwany typ obrazu.</translation>
+    </message>
+    <message>
+        <source>Supported images and videos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out: this video type is not cleaned</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2189,6 +2197,29 @@
     </message>
 </context>
 <context>
+    <name>VideoStage</name>
+    <message>
+        <source>Error: The video is incomplete (it ends inside a box)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: Not a readable video (no movie header)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the remuxed video could not be kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ffmpeg ended with code %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: ffmpeg cannot remux this video: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>WelcomePage</name>
     <message>
         <source>Welcome to Quillmark!</source>
@@ -2298,28 +2329,6 @@
     <message>
         <source>Try &apos;quillmark-cli --help&apos;.</source>
         <translation>Więcej informacji: „quillmark-cli --help”.</translation>
-    </message>
-    <message>
-        <source>Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool.
-Folders are walked with all their sub-folders.
-
-Every output is checked afterwards; what identifying metadata is left is reported.
-
-Exit status: 0 done and clean, 1 problems were reported, identifying metadata is left, an image was
-left unchanged or could not be cleaned, a file named on the command line was skipped, or a file found
-in a folder was left out (a video, a type ExifTool cannot write, a path too long);
-2 bad usage or nothing to clean, 3 internal error;
-stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once).</source>
-        <translation>Usuwa metadane (Exif, GPS, miniatury, XMP, IPTC, ICC, ...) z plików obrazów za pomocą programu ExifTool.
-Katalogi są przeszukiwane wraz ze wszystkimi podkatalogami.
-
-Każdy wynik jest potem sprawdzany; zgłaszane są pozostałe metadane identyfikujące.
-
-Kod wyjścia: 0 gotowe i czyste, 1 zgłoszono problemy, pozostały metadane identyfikujące, obraz
-pozostał bez zmian lub nie dało się go wyczyścić, pominięto plik podany w wierszu poleceń lub nie uwzględniono
-pliku znalezionego w katalogu (wideo, typu, którego ExifTool nie potrafi zapisać, zbyt długiej ścieżki);
-2 błędne użycie lub nic do wyczyszczenia, 3 błąd wewnętrzny;
-zatrzymanie przez SIGINT, SIGTERM lub SIGHUP: 130, 143 lub 129 (drugi SIGINT zatrzymuje natychmiast).</translation>
     </message>
     <message>
         <source>Image files and folders to clean.</source>
@@ -2528,6 +2537,20 @@ zatrzymanie przez SIGINT, SIGTERM lub SIGHUP: 130, 143 lub 129 (drugi SIGINT zat
             <numerusform>%1 obrazy zostałyby wyczyszczone; niczego nie zapisano.</numerusform>
             <numerusform>%1 obrazów zostałoby wyczyszczonych; niczego nie zapisano.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool,
+and from MOV and MP4 videos by remuxing them with ffmpeg.
+Folders are walked with all their sub-folders.
+
+Every output is checked afterwards; what identifying metadata is left is reported.
+
+Exit status: 0 done and clean, 1 problems were reported, identifying metadata is left, an image was
+left unchanged or could not be cleaned, a file named on the command line was skipped, or a file found
+in a folder was left out (a video type not cleaned, a type ExifTool cannot write, a path too long);
+2 bad usage or nothing to clean, 3 internal error;
+stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once).</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -288,6 +288,14 @@
         <source>in %1 second (%2 sec avg)</source>
         <translation>em %1 segundo (média de %2 s)</translation>
     </message>
+    <message>
+        <source>Left out: videos need ffmpeg, which is not installed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out (ffmpeg is not installed) - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CleanWizard</name>
@@ -1192,16 +1200,8 @@
 <context>
     <name>ImageFiles</name>
     <message>
-        <source>Supported image types</source>
-        <translation>Tipos de imagem compatíveis</translation>
-    </message>
-    <message>
         <source>All files</source>
         <translation>Todos os arquivos</translation>
-    </message>
-    <message>
-        <source>Left out: videos are not cleaned</source>
-        <translation>Deixado de fora: vídeos não são limpos</translation>
     </message>
     <message>
         <source>Left out: ExifTool cannot write this raw type</source>
@@ -1218,6 +1218,14 @@
     <message>
         <source>Not a supported image type.</source>
         <translation>Não é um tipo de imagem compatível.</translation>
+    </message>
+    <message>
+        <source>Supported images and videos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out: this video type is not cleaned</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2144,6 +2152,29 @@
     </message>
 </context>
 <context>
+    <name>VideoStage</name>
+    <message>
+        <source>Error: The video is incomplete (it ends inside a box)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: Not a readable video (no movie header)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the remuxed video could not be kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ffmpeg ended with code %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: ffmpeg cannot remux this video: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>WelcomePage</name>
     <message>
         <source>Welcome to Quillmark!</source>
@@ -2253,28 +2284,6 @@
     <message>
         <source>Try &apos;quillmark-cli --help&apos;.</source>
         <translation>Tente “quillmark-cli --help”.</translation>
-    </message>
-    <message>
-        <source>Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool.
-Folders are walked with all their sub-folders.
-
-Every output is checked afterwards; what identifying metadata is left is reported.
-
-Exit status: 0 done and clean, 1 problems were reported, identifying metadata is left, an image was
-left unchanged or could not be cleaned, a file named on the command line was skipped, or a file found
-in a folder was left out (a video, a type ExifTool cannot write, a path too long);
-2 bad usage or nothing to clean, 3 internal error;
-stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once).</source>
-        <translation>Remove metadados (Exif, GPS, miniaturas, XMP, IPTC, ICC, ...) de arquivos de imagem com o ExifTool.
-As pastas são percorridas com todas as suas subpastas.
-
-Cada resultado é verificado depois; os metadados identificadores que restarem são relatados.
-
-Status de saída: 0 concluído e limpo, 1 foram relatados problemas, restam metadados identificadores, uma imagem
-ficou inalterada ou não pôde ser limpa, um arquivo indicado na linha de comando foi ignorado ou um arquivo encontrado
-em uma pasta foi deixado de fora (um vídeo, um tipo que o ExifTool não consegue gravar, um caminho longo demais);
-2 uso incorreto ou nada a limpar, 3 erro interno;
-interrompido por SIGINT, SIGTERM ou SIGHUP: 130, 143 ou 129 (um segundo SIGINT interrompe imediatamente).</translation>
     </message>
     <message>
         <source>Image files and folders to clean.</source>
@@ -2482,6 +2491,20 @@ interrompido por SIGINT, SIGTERM ou SIGHUP: 130, 143 ou 129 (um segundo SIGINT i
             <numerusform>%1 imagem seria limpa; nada foi gravado.</numerusform>
             <numerusform>%1 imagens seriam limpas; nada foi gravado.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool,
+and from MOV and MP4 videos by remuxing them with ffmpeg.
+Folders are walked with all their sub-folders.
+
+Every output is checked afterwards; what identifying metadata is left is reported.
+
+Exit status: 0 done and clean, 1 problems were reported, identifying metadata is left, an image was
+left unchanged or could not be cleaned, a file named on the command line was skipped, or a file found
+in a folder was left out (a video type not cleaned, a type ExifTool cannot write, a path too long);
+2 bad usage or nothing to clean, 3 internal error;
+stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once).</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

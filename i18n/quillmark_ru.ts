@@ -298,6 +298,14 @@
         <source>in %1 second (%2 sec avg)</source>
         <translation>за %1 секунду (в среднем %2 с)</translation>
     </message>
+    <message>
+        <source>Left out: videos need ffmpeg, which is not installed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out (ffmpeg is not installed) - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CleanWizard</name>
@@ -1206,16 +1214,8 @@
 <context>
     <name>ImageFiles</name>
     <message>
-        <source>Supported image types</source>
-        <translation>Поддерживаемые типы изображений</translation>
-    </message>
-    <message>
         <source>All files</source>
         <translation>Все файлы</translation>
-    </message>
-    <message>
-        <source>Left out: videos are not cleaned</source>
-        <translation>Пропущено: видео не очищаются</translation>
     </message>
     <message>
         <source>Left out: ExifTool cannot write this raw type</source>
@@ -1232,6 +1232,14 @@
     <message>
         <source>Not a supported image type.</source>
         <translation>Неподдерживаемый тип изображения.</translation>
+    </message>
+    <message>
+        <source>Supported images and videos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out: this video type is not cleaned</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2189,6 +2197,29 @@
     </message>
 </context>
 <context>
+    <name>VideoStage</name>
+    <message>
+        <source>Error: The video is incomplete (it ends inside a box)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: Not a readable video (no movie header)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the remuxed video could not be kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ffmpeg ended with code %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: ffmpeg cannot remux this video: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>WelcomePage</name>
     <message>
         <source>Welcome to Quillmark!</source>
@@ -2298,28 +2329,6 @@
     <message>
         <source>Try &apos;quillmark-cli --help&apos;.</source>
         <translation>Попробуйте «quillmark-cli --help».</translation>
-    </message>
-    <message>
-        <source>Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool.
-Folders are walked with all their sub-folders.
-
-Every output is checked afterwards; what identifying metadata is left is reported.
-
-Exit status: 0 done and clean, 1 problems were reported, identifying metadata is left, an image was
-left unchanged or could not be cleaned, a file named on the command line was skipped, or a file found
-in a folder was left out (a video, a type ExifTool cannot write, a path too long);
-2 bad usage or nothing to clean, 3 internal error;
-stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once).</source>
-        <translation>Удаляет метаданные (Exif, GPS, миниатюры, XMP, IPTC, ICC, ...) из файлов изображений с помощью ExifTool.
-Папки обходятся вместе со всеми подпапками.
-
-Каждый выходной файл затем проверяется; сообщается, какие идентифицирующие метаданные остались.
-
-Код завершения: 0 — готово, всё чисто; 1 — были проблемы, остались идентифицирующие метаданные, изображение
-осталось без изменений или его не удалось очистить, файл из командной строки был пропущен или файл, найденный
-в папке, был пропущен (видео, тип, который ExifTool не может записывать, слишком длинный путь);
-2 — неверное использование или нечего очищать, 3 — внутренняя ошибка;
-остановка по SIGINT, SIGTERM или SIGHUP: 130, 143 или 129 (второй SIGINT останавливает сразу).</translation>
     </message>
     <message>
         <source>Image files and folders to clean.</source>
@@ -2528,6 +2537,20 @@ stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at 
             <numerusform>%1 изображения были бы очищены; ничего не записано.</numerusform>
             <numerusform>%1 изображений было бы очищено; ничего не записано.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool,
+and from MOV and MP4 videos by remuxing them with ffmpeg.
+Folders are walked with all their sub-folders.
+
+Every output is checked afterwards; what identifying metadata is left is reported.
+
+Exit status: 0 done and clean, 1 problems were reported, identifying metadata is left, an image was
+left unchanged or could not be cleaned, a file named on the command line was skipped, or a file found
+in a folder was left out (a video type not cleaned, a type ExifTool cannot write, a path too long);
+2 bad usage or nothing to clean, 3 internal error;
+stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once).</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -278,6 +278,14 @@
         <source>in %1 second (%2 sec avg)</source>
         <translation>用时 %1 秒（平均 %2 秒）</translation>
     </message>
+    <message>
+        <source>Left out: videos need ffmpeg, which is not installed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out (ffmpeg is not installed) - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CleanWizard</name>
@@ -1178,16 +1186,8 @@
 <context>
     <name>ImageFiles</name>
     <message>
-        <source>Supported image types</source>
-        <translation>受支持的图像类型</translation>
-    </message>
-    <message>
         <source>All files</source>
         <translation>所有文件</translation>
-    </message>
-    <message>
-        <source>Left out: videos are not cleaned</source>
-        <translation>已排除：视频不会被清理</translation>
     </message>
     <message>
         <source>Left out: ExifTool cannot write this raw type</source>
@@ -1204,6 +1204,14 @@
     <message>
         <source>Not a supported image type.</source>
         <translation>不是受支持的图像类型。</translation>
+    </message>
+    <message>
+        <source>Supported images and videos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out: this video type is not cleaned</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2099,6 +2107,29 @@
     </message>
 </context>
 <context>
+    <name>VideoStage</name>
+    <message>
+        <source>Error: The video is incomplete (it ends inside a box)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: Not a readable video (no movie header)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the remuxed video could not be kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ffmpeg ended with code %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: ffmpeg cannot remux this video: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>WelcomePage</name>
     <message>
         <source>Welcome to Quillmark!</source>
@@ -2208,28 +2239,6 @@
     <message>
         <source>Try &apos;quillmark-cli --help&apos;.</source>
         <translation>请尝试 &apos;quillmark-cli --help&apos;。</translation>
-    </message>
-    <message>
-        <source>Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool.
-Folders are walked with all their sub-folders.
-
-Every output is checked afterwards; what identifying metadata is left is reported.
-
-Exit status: 0 done and clean, 1 problems were reported, identifying metadata is left, an image was
-left unchanged or could not be cleaned, a file named on the command line was skipped, or a file found
-in a folder was left out (a video, a type ExifTool cannot write, a path too long);
-2 bad usage or nothing to clean, 3 internal error;
-stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once).</source>
-        <translation>使用 ExifTool 删除图像文件中的元数据（Exif、GPS、缩略图、XMP、IPTC、ICC 等）。
-文件夹会连同其所有子文件夹一起遍历。
-
-之后会检查每个输出，并报告还留有哪些可识别身份的元数据。
-
-退出状态：0 完成且已清理干净；1 报告了问题、留有可识别身份的元数据、有图像
-未被更改或无法清理、跳过了命令行中指定的文件，或者排除了在文件夹中
-找到的文件（视频、ExifTool 无法写入的类型、路径过长）；
-2 用法错误或没有要清理的内容；3 内部错误；
-被 SIGINT、SIGTERM 或 SIGHUP 停止：130、143 或 129（第二次 SIGINT 会立即停止）。</translation>
     </message>
     <message>
         <source>Image files and folders to clean.</source>
@@ -2436,6 +2445,20 @@ stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at 
         <translation>
             <numerusform>将清理 %1 张图像；未写入任何内容。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool,
+and from MOV and MP4 videos by remuxing them with ffmpeg.
+Folders are walked with all their sub-folders.
+
+Every output is checked afterwards; what identifying metadata is left is reported.
+
+Exit status: 0 done and clean, 1 problems were reported, identifying metadata is left, an image was
+left unchanged or could not be cleaned, a file named on the command line was skipped, or a file found
+in a folder was left out (a video type not cleaned, a type ExifTool cannot write, a path too long);
+2 bad usage or nothing to clean, 3 internal error;
+stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once).</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -2,12 +2,14 @@
 // comes out is read again with ExifTool and ffprobe: nothing identifying left, the same
 // picture and sound packets, the rotation kept.
 
+#include "core/OutputVerifier.h"
 #include "core/VideoRemux.h"
 #include "jobfixtures.h"
 #include "videotestutil.h"
 
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <csignal>
 #include <fcntl.h>
@@ -319,6 +321,46 @@ private Q_SLOTS:
         QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
             QStringList {u"clip.mov"_s});
         QVERIFY(identifyingResidue(in).isEmpty());
+    }
+
+    // The check looks for the original's values in every byte of a video but its media
+    // samples: a box nothing reads still gives the author away, while the same bytes
+    // among the compressed pictures are chance.
+    void hiddenBytes()
+    {
+        const QString folder = m_dir.path() + u"/bytes"_s;
+        const QString original = folder + u"/original.mp4"_s;
+        QVERIFY(sampleAt(original, Tags | MovieFirst));
+        const QString clean = folder + u"/clean.mp4"_s;
+        QVERIFY(!run(ffmpeg(), remuxArguments(original, clean, u"mp4"_s, majorBrand(original), true)).isNull());
+        QVERIFY(identifyingResidue(clean).isEmpty());
+        const QByteArray bytes = testutil::readFile(clean);
+        const QList<IsoBox> boxes = topLevelBoxes(clean);
+        QVERIFY(!boxes.isEmpty() && boxes.last().type == "mdat"); // the media last, so it can grow
+        // A "free" box after the media holding the author.
+        const QString inBox = folder + u"/in-box.mp4"_s;
+        QVERIFY(testutil::writeFile(inBox, bytes + be32(16) + "free" + "Jane Roe"));
+        // The author's name as the last bytes of the media samples.
+        QByteArray grown = bytes + "Jane Roe";
+        const qint64 at = boxes.last().offset;
+        const QByteArray size = be32(quint32(boxes.last().size + 8));
+        grown.replace(at, 4, size);
+        const QString inMedia = folder + u"/in-media.mp4"_s;
+        QVERIFY(testutil::writeFile(inMedia, grown));
+
+        OutputVerifier verifier(testutil::exiftool(), folder);
+        QSignalSpy checked(&verifier, &OutputVerifier::allChecked);
+        verifier.submit(1, original, inBox);
+        verifier.submit(2, original, inMedia);
+        verifier.checkAll();
+        QVERIFY(checked.wait(60000));
+        const OutputVerifier::Verdict boxed = verifier.verdict(1);
+        QCOMPARE(boxed.status, FileStatus::Residue);
+        QVERIFY(std::any_of(boxed.residue.cbegin(), boxed.residue.cend(), [](const ResidueItem &i) {
+            return i.tag.startsWith(u"Bytes:"_s) && i.category == ResidueCategory::Person;
+        }));
+        const OutputVerifier::Verdict media = verifier.verdict(2);
+        QVERIFY2(media.status == FileStatus::Cleaned, qPrintable(media.message));
     }
 };
 

@@ -210,12 +210,13 @@ Request parse(const QStringList &arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(Cli::tr(
-        "Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool.\n"
+        "Removes metadata (Exif, GPS, thumbnails, XMP, IPTC, ICC, ...) from image files with ExifTool,\n"
+        "and from MOV and MP4 videos by remuxing them with ffmpeg.\n"
         "Folders are walked with all their sub-folders.\n\n"
         "Every output is checked afterwards; what identifying metadata is left is reported.\n\n"
         "Exit status: 0 done and clean, 1 problems were reported, identifying metadata is left, an image was\n"
         "left unchanged or could not be cleaned, a file named on the command line was skipped, or a file found\n"
-        "in a folder was left out (a video, a type ExifTool cannot write, a path too long);\n"
+        "in a folder was left out (a video type not cleaned, a type ExifTool cannot write, a path too long);\n"
         "2 bad usage or nothing to clean, 3 internal error;\n"
         "stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once)."));
     parser.addHelpOption();

@@ -8,6 +8,7 @@
 #include "core/NativePath.h"
 #include "core/RunReport.h"
 #include "core/SystemFolders.h"
+#include "core/VideoRemux.h"
 
 #include <QDir>
 #include <QHash>
@@ -25,7 +26,9 @@ Carried carriedBy(const QString &exiftool, const QString &path)
     Carried carried;
     ConsoleRunner runner;
     // "-config ''" first, so a personal ExifTool configuration cannot change the listing.
-    const bool ran = runner.RunExifTool(exiftool, {u"-config"_s, QString(), u"-a"_s, u"-G1"_s, u"-s"_s, path}) == 0;
+    // "-ee": what a video's telemetry track holds.
+    const bool ran
+        = runner.RunExifTool(exiftool, {u"-config"_s, QString(), u"-a"_s, u"-ee"_s, u"-G1"_s, u"-s"_s, path}) == 0;
     const QList<MetadataCompare::Entry> listing = MetadataCompare::parseListing(runner.sConsoleOutput());
     // ExifTool lists what it could of a file it cannot read, and says why under its own name.
     for (const MetadataCompare::Entry &entry : listing) {
@@ -79,13 +82,17 @@ QList<FileOutcome> plannedOutcomes(
         if (!made.contains(image))
             inputs.insert(image);
     }
+    const bool noRemux = options.tags.all && findFfmpeg().isEmpty();
     QList<FileOutcome> outcomes;
     for (qsizetype i = 0; i < images.size(); ++i) {
         FileOutcome o;
         o.input = images.at(i);
         o.output = outputs.at(i);
         o.status = FileStatus::Skipped;
-        if (!overwrite && made.contains(o.input)) {
+        if (noRemux && ImageFiles::isVideoFile(o.input)) {
+            o.output.clear();
+            o.message = CleanJob::tr("Left out: videos need ffmpeg, which is not installed");
+        } else if (!overwrite && made.contains(o.input)) {
             o.output.clear();
             o.message = CleanJob::tr("Left out: an earlier output of another image of this run");
         } else if (!overwrite && o.output.compare(o.input, Qt::CaseInsensitive) == 0) {
