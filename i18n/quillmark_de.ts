@@ -290,11 +290,11 @@
     </message>
     <message>
         <source>Left out: videos need ffmpeg, which is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgelassen: Videos benötigen ffmpeg, das nicht installiert ist</translation>
     </message>
     <message>
         <source>Left out (ffmpeg is not installed) - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgelassen (ffmpeg ist nicht installiert) - %1</translation>
     </message>
 </context>
 <context>
@@ -1221,11 +1221,11 @@
     </message>
     <message>
         <source>Supported images and videos</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterstützte Bilder und Videos</translation>
     </message>
     <message>
         <source>Left out: this video type is not cleaned</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgelassen: Dieser Videotyp wird nicht bereinigt</translation>
     </message>
 </context>
 <context>
@@ -2155,23 +2155,23 @@
     <name>VideoStage</name>
     <message>
         <source>Error: The video is incomplete (it ends inside a box)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Das Video ist unvollständig (es endet innerhalb einer Box)</translation>
     </message>
     <message>
         <source>Error: Not a readable video (no movie header)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: Kein lesbares Video (kein Movie-Header)</translation>
     </message>
     <message>
         <source>the remuxed video could not be kept</source>
-        <translation type="unfinished"></translation>
+        <translation>das Video konnte nach dem Remuxen nicht behalten werden</translation>
     </message>
     <message>
         <source>ffmpeg ended with code %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg wurde mit Code %1 beendet</translation>
     </message>
     <message>
         <source>Error: ffmpeg cannot remux this video: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler: ffmpeg kann dieses Video nicht remuxen: %1</translation>
     </message>
 </context>
 <context>
@@ -2504,7 +2504,17 @@ left unchanged or could not be cleaned, a file named on the command line was ski
 in a folder was left out (a video type not cleaned, a type ExifTool cannot write, a path too long);
 2 bad usage or nothing to clean, 3 internal error;
 stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once).</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernt mit ExifTool Metadaten (Exif, GPS, Vorschaubilder, XMP, IPTC, ICC, ...) aus Bilddateien
+und durch Remuxen mit ffmpeg aus MOV- und MP4-Videos.
+Ordner werden mit allen Unterordnern durchsucht.
+
+Jede Ausgabe wird danach geprüft; verbliebene identifizierende Metadaten werden gemeldet.
+
+Exit-Status: 0 fertig und sauber, 1 Probleme wurden gemeldet, identifizierende Metadaten sind übrig, ein Bild
+blieb unverändert oder konnte nicht bereinigt werden, eine auf der Befehlszeile genannte Datei wurde übersprungen oder
+eine in einem Ordner gefundene Datei wurde ausgelassen (ein Videotyp, der nicht bereinigt wird, ein Typ, den ExifTool nicht schreiben kann, ein zu langer Pfad);
+2 falscher Aufruf oder nichts zu bereinigen, 3 interner Fehler;
+angehalten durch SIGINT, SIGTERM oder SIGHUP: 130, 143 oder 129 (ein zweites SIGINT hält sofort an).</translation>
     </message>
 </context>
 </TS>

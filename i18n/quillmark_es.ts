@@ -290,11 +290,11 @@
     </message>
     <message>
         <source>Left out: videos need ffmpeg, which is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Descartada: los vídeos necesitan ffmpeg, que no está instalado</translation>
     </message>
     <message>
         <source>Left out (ffmpeg is not installed) - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Descartada (ffmpeg no está instalado) - %1</translation>
     </message>
 </context>
 <context>
@@ -1221,11 +1221,11 @@
     </message>
     <message>
         <source>Supported images and videos</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes y vídeos compatibles</translation>
     </message>
     <message>
         <source>Left out: this video type is not cleaned</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitido: este tipo de vídeo no se limpia</translation>
     </message>
 </context>
 <context>
@@ -2155,23 +2155,23 @@
     <name>VideoStage</name>
     <message>
         <source>Error: The video is incomplete (it ends inside a box)</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: el vídeo está incompleto (termina dentro de una caja)</translation>
     </message>
     <message>
         <source>Error: Not a readable video (no movie header)</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: no es un vídeo legible (no tiene cabecera de película)</translation>
     </message>
     <message>
         <source>the remuxed video could not be kept</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo conservar el vídeo remultiplexado</translation>
     </message>
     <message>
         <source>ffmpeg ended with code %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg terminó con el código %1</translation>
     </message>
     <message>
         <source>Error: ffmpeg cannot remux this video: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: ffmpeg no puede remultiplexar este vídeo: %1</translation>
     </message>
 </context>
 <context>
@@ -2504,7 +2504,17 @@ left unchanged or could not be cleaned, a file named on the command line was ski
 in a folder was left out (a video type not cleaned, a type ExifTool cannot write, a path too long);
 2 bad usage or nothing to clean, 3 internal error;
 stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once).</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimina los metadatos (Exif, GPS, miniaturas, XMP, IPTC, ICC, ...) de archivos de imagen con ExifTool,
+y de vídeos MOV y MP4 remultiplexándolos con ffmpeg.
+Las carpetas se recorren con todas sus subcarpetas.
+
+Cada resultado se comprueba después; se informa de los metadatos identificativos que quedan.
+
+Estado de salida: 0 terminado y limpio, 1 se informaron problemas, quedan metadatos identificativos, una imagen
+quedó sin cambios o no se pudo limpiar, se omitió un archivo indicado en la línea de órdenes o se omitió un archivo
+encontrado en una carpeta (un tipo de vídeo que no se limpia, un tipo que ExifTool no puede escribir, una ruta demasiado larga);
+2 uso incorrecto o nada que limpiar, 3 error interno;
+detenido por SIGINT, SIGTERM o SIGHUP: 130, 143 o 129 (un segundo SIGINT detiene de inmediato).</translation>
     </message>
 </context>
 </TS>

@@ -290,11 +290,11 @@
     </message>
     <message>
         <source>Left out: videos need ffmpeg, which is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Écartée&#xa0;: les vidéos nécessitent ffmpeg, qui n’est pas installé</translation>
     </message>
     <message>
         <source>Left out (ffmpeg is not installed) - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Écartée (ffmpeg n’est pas installé) - %1</translation>
     </message>
 </context>
 <context>
@@ -1221,11 +1221,11 @@
     </message>
     <message>
         <source>Supported images and videos</source>
-        <translation type="unfinished"></translation>
+        <translation>Images et vidéos prises en charge</translation>
     </message>
     <message>
         <source>Left out: this video type is not cleaned</source>
-        <translation type="unfinished"></translation>
+        <translation>Laissé de côté&#xa0;: ce type de vidéo n’est pas nettoyé</translation>
     </message>
 </context>
 <context>
@@ -2155,23 +2155,23 @@
     <name>VideoStage</name>
     <message>
         <source>Error: The video is incomplete (it ends inside a box)</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur&#xa0;: la vidéo est incomplète (elle se termine au milieu d’une boîte)</translation>
     </message>
     <message>
         <source>Error: Not a readable video (no movie header)</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur&#xa0;: ce n’est pas une vidéo lisible (aucun en-tête de film)</translation>
     </message>
     <message>
         <source>the remuxed video could not be kept</source>
-        <translation type="unfinished"></translation>
+        <translation>la vidéo remultiplexée n’a pas pu être conservée</translation>
     </message>
     <message>
         <source>ffmpeg ended with code %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg s’est arrêté avec le code %1</translation>
     </message>
     <message>
         <source>Error: ffmpeg cannot remux this video: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur&#xa0;: ffmpeg ne sait pas remultiplexer cette vidéo&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -2504,7 +2504,17 @@ left unchanged or could not be cleaned, a file named on the command line was ski
 in a folder was left out (a video type not cleaned, a type ExifTool cannot write, a path too long);
 2 bad usage or nothing to clean, 3 internal error;
 stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once).</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprime les métadonnées (Exif, GPS, miniatures, XMP, IPTC, ICC, ...) des fichiers image avec ExifTool,
+et des vidéos MOV et MP4 en les remultiplexant avec ffmpeg.
+Les dossiers sont parcourus avec tous leurs sous-dossiers.
+
+Chaque résultat est ensuite vérifié&#x202f;; les métadonnées identifiantes qui restent sont signalées.
+
+Code de sortie&#xa0;: 0 terminé sans reste, 1 des problèmes ont été signalés, des métadonnées identifiantes restent, une image est
+restée inchangée ou n’a pas pu être nettoyée, un fichier indiqué sur la ligne de commande a été ignoré, ou un fichier
+trouvé dans un dossier a été laissé de côté (un type de vidéo non nettoyé, un type qu’ExifTool ne sait pas écrire, un chemin trop long)&#x202f;;
+2 utilisation incorrecte ou rien à nettoyer, 3 erreur interne&#x202f;;
+arrêt par SIGINT, SIGTERM ou SIGHUP&#xa0;: 130, 143 ou 129 (un second SIGINT arrête immédiatement).</translation>
     </message>
 </context>
 </TS>

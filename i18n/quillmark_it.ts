@@ -290,11 +290,11 @@
     </message>
     <message>
         <source>Left out: videos need ffmpeg, which is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Esclusa: i video richiedono ffmpeg, che non è installato</translation>
     </message>
     <message>
         <source>Left out (ffmpeg is not installed) - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Esclusa (ffmpeg non è installato) - %1</translation>
     </message>
 </context>
 <context>
@@ -1221,11 +1221,11 @@
     </message>
     <message>
         <source>Supported images and videos</source>
-        <translation type="unfinished"></translation>
+        <translation>Immagini e video supportati</translation>
     </message>
     <message>
         <source>Left out: this video type is not cleaned</source>
-        <translation type="unfinished"></translation>
+        <translation>Escluso: questo tipo di video non viene ripulito</translation>
     </message>
 </context>
 <context>
@@ -2155,23 +2155,23 @@
     <name>VideoStage</name>
     <message>
         <source>Error: The video is incomplete (it ends inside a box)</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore: il video è incompleto (termina all’interno di un box)</translation>
     </message>
     <message>
         <source>Error: Not a readable video (no movie header)</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore: non è un video leggibile (manca l’intestazione del filmato)</translation>
     </message>
     <message>
         <source>the remuxed video could not be kept</source>
-        <translation type="unfinished"></translation>
+        <translation>non è stato possibile conservare il video dopo il remux</translation>
     </message>
     <message>
         <source>ffmpeg ended with code %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg è terminato con il codice %1</translation>
     </message>
     <message>
         <source>Error: ffmpeg cannot remux this video: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore: ffmpeg non può eseguire il remux di questo video: %1</translation>
     </message>
 </context>
 <context>
@@ -2504,7 +2504,17 @@ left unchanged or could not be cleaned, a file named on the command line was ski
 in a folder was left out (a video type not cleaned, a type ExifTool cannot write, a path too long);
 2 bad usage or nothing to clean, 3 internal error;
 stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once).</source>
-        <translation type="unfinished"></translation>
+        <translation>Rimuove i metadati (Exif, GPS, miniature, XMP, IPTC, ICC, ...) dai file immagine con ExifTool,
+e dai video MOV e MP4 tramite remux con ffmpeg.
+Le cartelle vengono percorse con tutte le loro sottocartelle.
+
+Ogni risultato viene controllato in seguito; i metadati identificativi rimasti vengono segnalati.
+
+Stato di uscita: 0 completato e pulito, 1 sono stati segnalati problemi, restano metadati identificativi, un’immagine
+è rimasta invariata o non è stato possibile ripulirla, un file indicato sulla riga di comando è stato saltato o un file trovato
+in una cartella è stato escluso (un tipo di video che non viene ripulito, un tipo che ExifTool non può scrivere, un percorso troppo lungo);
+2 uso errato o niente da ripulire, 3 errore interno;
+interrotto da SIGINT, SIGTERM o SIGHUP: 130, 143 o 129 (un secondo SIGINT interrompe subito).</translation>
     </message>
 </context>
 </TS>

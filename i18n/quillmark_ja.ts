@@ -280,11 +280,11 @@
     </message>
     <message>
         <source>Left out: videos need ffmpeg, which is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>除外: 動画には ffmpeg が必要ですが、インストールされていません</translation>
     </message>
     <message>
         <source>Left out (ffmpeg is not installed) - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>除外 (ffmpeg がインストールされていません) - %1</translation>
     </message>
 </context>
 <context>
@@ -1207,11 +1207,11 @@
     </message>
     <message>
         <source>Supported images and videos</source>
-        <translation type="unfinished"></translation>
+        <translation>サポートされている画像と動画</translation>
     </message>
     <message>
         <source>Left out: this video type is not cleaned</source>
-        <translation type="unfinished"></translation>
+        <translation>除外: この動画形式はクリーンアップされません</translation>
     </message>
 </context>
 <context>
@@ -2110,23 +2110,23 @@
     <name>VideoStage</name>
     <message>
         <source>Error: The video is incomplete (it ends inside a box)</source>
-        <translation type="unfinished"></translation>
+        <translation>エラー: 動画が不完全です (ボックスの途中で終わっています)</translation>
     </message>
     <message>
         <source>Error: Not a readable video (no movie header)</source>
-        <translation type="unfinished"></translation>
+        <translation>エラー: 読み込める動画ではありません (ムービーヘッダーがありません)</translation>
     </message>
     <message>
         <source>the remuxed video could not be kept</source>
-        <translation type="unfinished"></translation>
+        <translation>再多重化した動画を保持できませんでした</translation>
     </message>
     <message>
         <source>ffmpeg ended with code %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg がコード %1 で終了しました</translation>
     </message>
     <message>
         <source>Error: ffmpeg cannot remux this video: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>エラー: ffmpeg はこの動画を再多重化できません: %1</translation>
     </message>
 </context>
 <context>
@@ -2458,7 +2458,17 @@ left unchanged or could not be cleaned, a file named on the command line was ski
 in a folder was left out (a video type not cleaned, a type ExifTool cannot write, a path too long);
 2 bad usage or nothing to clean, 3 internal error;
 stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once).</source>
-        <translation type="unfinished"></translation>
+        <translation>ExifTool を使って画像ファイルからメタデータ (Exif、GPS、サムネイル、XMP、IPTC、ICC など) を削除し、
+ffmpeg で再多重化して MOV と MP4 の動画からも削除します。
+フォルダーはすべてのサブフォルダーとともに処理されます。
+
+出力はすべて後で確認され、残っている個人を特定できるメタデータが報告されます。
+
+終了ステータス: 0 完了し問題なし、1 問題が報告された、個人を特定できるメタデータが残っている、画像が
+変更されなかったかクリーンアップできなかった、コマンドラインで指定したファイルがスキップされた、またはフォルダー内で
+見つかったファイルが除外された (クリーンアップされない動画形式、ExifTool が書き込めない形式、長すぎるパス)。
+2 使い方の誤りまたはクリーンアップするものがない、3 内部エラー。
+SIGINT、SIGTERM、SIGHUP で中止: 130、143、129 (2 回目の SIGINT ですぐに中止)。</translation>
     </message>
 </context>
 </TS>

@@ -290,11 +290,11 @@
     </message>
     <message>
         <source>Left out: videos need ffmpeg, which is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Overgeslagen: video&apos;s hebben ffmpeg nodig, maar dat is niet geïnstalleerd</translation>
     </message>
     <message>
         <source>Left out (ffmpeg is not installed) - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Overgeslagen (ffmpeg is niet geïnstalleerd) - %1</translation>
     </message>
 </context>
 <context>
@@ -1221,11 +1221,11 @@
     </message>
     <message>
         <source>Supported images and videos</source>
-        <translation type="unfinished"></translation>
+        <translation>Ondersteunde afbeeldingen en video&apos;s</translation>
     </message>
     <message>
         <source>Left out: this video type is not cleaned</source>
-        <translation type="unfinished"></translation>
+        <translation>Overgeslagen: dit videotype wordt niet opgeschoond</translation>
     </message>
 </context>
 <context>
@@ -2155,23 +2155,23 @@
     <name>VideoStage</name>
     <message>
         <source>Error: The video is incomplete (it ends inside a box)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout: de video is onvolledig (hij eindigt midden in een box)</translation>
     </message>
     <message>
         <source>Error: Not a readable video (no movie header)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout: geen leesbare video (geen movie-header)</translation>
     </message>
     <message>
         <source>the remuxed video could not be kept</source>
-        <translation type="unfinished"></translation>
+        <translation>de geremuxte video kon niet worden bewaard</translation>
     </message>
     <message>
         <source>ffmpeg ended with code %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg stopte met code %1</translation>
     </message>
     <message>
         <source>Error: ffmpeg cannot remux this video: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout: ffmpeg kan deze video niet remuxen: %1</translation>
     </message>
 </context>
 <context>
@@ -2504,7 +2504,17 @@ left unchanged or could not be cleaned, a file named on the command line was ski
 in a folder was left out (a video type not cleaned, a type ExifTool cannot write, a path too long);
 2 bad usage or nothing to clean, 3 internal error;
 stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once).</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwijdert met ExifTool metadata (Exif, GPS, miniaturen, XMP, IPTC, ICC, ...) uit afbeeldingsbestanden
+en door remuxen met ffmpeg uit MOV- en MP4-video&apos;s.
+Mappen worden met al hun submappen doorlopen.
+
+Elke uitvoer wordt achteraf gecontroleerd; overgebleven identificerende metadata wordt gemeld.
+
+Afsluitstatus: 0 klaar en schoon, 1 er zijn problemen gemeld, er is identificerende metadata over, een afbeelding
+bleef ongewijzigd of kon niet worden opgeschoond, een op de opdrachtregel genoemd bestand is overgeslagen, of een
+in een map gevonden bestand is weggelaten (een videotype dat niet wordt opgeschoond, een type dat ExifTool niet kan schrijven, een te lang pad);
+2 verkeerd gebruik of niets op te schonen, 3 interne fout;
+gestopt door SIGINT, SIGTERM of SIGHUP: 130, 143 of 129 (een tweede SIGINT stopt meteen).</translation>
     </message>
 </context>
 </TS>

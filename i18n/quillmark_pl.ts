@@ -300,11 +300,11 @@
     </message>
     <message>
         <source>Left out: videos need ffmpeg, which is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie uwzględniono: pliki wideo wymagają programu ffmpeg, który nie jest zainstalowany</translation>
     </message>
     <message>
         <source>Left out (ffmpeg is not installed) - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie uwzględniono (ffmpeg nie jest zainstalowany) - %1</translation>
     </message>
 </context>
 <context>
@@ -1235,11 +1235,11 @@
     </message>
     <message>
         <source>Supported images and videos</source>
-        <translation type="unfinished"></translation>
+        <translation>Obsługiwane obrazy i pliki wideo</translation>
     </message>
     <message>
         <source>Left out: this video type is not cleaned</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie uwzględniono: ten typ pliku wideo nie jest czyszczony</translation>
     </message>
 </context>
 <context>
@@ -2200,23 +2200,23 @@
     <name>VideoStage</name>
     <message>
         <source>Error: The video is incomplete (it ends inside a box)</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd: plik wideo jest niekompletny (kończy się wewnątrz atomu)</translation>
     </message>
     <message>
         <source>Error: Not a readable video (no movie header)</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd: to nie jest czytelny plik wideo (brak nagłówka filmu)</translation>
     </message>
     <message>
         <source>the remuxed video could not be kept</source>
-        <translation type="unfinished"></translation>
+        <translation>nie udało się zachować przepakowanego pliku wideo</translation>
     </message>
     <message>
         <source>ffmpeg ended with code %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg zakończył działanie z kodem %1</translation>
     </message>
     <message>
         <source>Error: ffmpeg cannot remux this video: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd: ffmpeg nie potrafi przepakować tego pliku wideo: %1</translation>
     </message>
 </context>
 <context>
@@ -2550,7 +2550,17 @@ left unchanged or could not be cleaned, a file named on the command line was ski
 in a folder was left out (a video type not cleaned, a type ExifTool cannot write, a path too long);
 2 bad usage or nothing to clean, 3 internal error;
 stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once).</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuwa metadane (Exif, GPS, miniatury, XMP, IPTC, ICC, ...) z plików obrazów za pomocą programu ExifTool
+oraz z plików wideo MOV i MP4 przez ich przepakowanie programem ffmpeg.
+Katalogi są przeszukiwane wraz ze wszystkimi podkatalogami.
+
+Każdy wynik jest potem sprawdzany; zgłaszane są pozostałe metadane identyfikujące.
+
+Kod wyjścia: 0 gotowe i czyste, 1 zgłoszono problemy, pozostały metadane identyfikujące, obraz
+pozostał bez zmian lub nie dało się go wyczyścić, pominięto plik podany w wierszu poleceń lub nie uwzględniono
+pliku znalezionego w katalogu (nieczyszczonego typu wideo, typu, którego ExifTool nie potrafi zapisać, zbyt długiej ścieżki);
+2 błędne użycie lub nic do wyczyszczenia, 3 błąd wewnętrzny;
+zatrzymanie przez SIGINT, SIGTERM lub SIGHUP: 130, 143 lub 129 (drugi SIGINT zatrzymuje natychmiast).</translation>
     </message>
 </context>
 </TS>

@@ -290,11 +290,11 @@
     </message>
     <message>
         <source>Left out: videos need ffmpeg, which is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Deixada de fora: vídeos precisam do ffmpeg, que não está instalado</translation>
     </message>
     <message>
         <source>Left out (ffmpeg is not installed) - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Deixada de fora (o ffmpeg não está instalado) - %1</translation>
     </message>
 </context>
 <context>
@@ -1221,11 +1221,11 @@
     </message>
     <message>
         <source>Supported images and videos</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagens e vídeos compatíveis</translation>
     </message>
     <message>
         <source>Left out: this video type is not cleaned</source>
-        <translation type="unfinished"></translation>
+        <translation>Deixado de fora: este tipo de vídeo não é limpo</translation>
     </message>
 </context>
 <context>
@@ -2155,23 +2155,23 @@
     <name>VideoStage</name>
     <message>
         <source>Error: The video is incomplete (it ends inside a box)</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro: o vídeo está incompleto (termina no meio de um box)</translation>
     </message>
     <message>
         <source>Error: Not a readable video (no movie header)</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro: não é um vídeo legível (não tem cabeçalho de filme)</translation>
     </message>
     <message>
         <source>the remuxed video could not be kept</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível manter o vídeo remuxado</translation>
     </message>
     <message>
         <source>ffmpeg ended with code %1</source>
-        <translation type="unfinished"></translation>
+        <translation>o ffmpeg terminou com o código %1</translation>
     </message>
     <message>
         <source>Error: ffmpeg cannot remux this video: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro: o ffmpeg não consegue remuxar este vídeo: %1</translation>
     </message>
 </context>
 <context>
@@ -2504,7 +2504,17 @@ left unchanged or could not be cleaned, a file named on the command line was ski
 in a folder was left out (a video type not cleaned, a type ExifTool cannot write, a path too long);
 2 bad usage or nothing to clean, 3 internal error;
 stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once).</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove metadados (Exif, GPS, miniaturas, XMP, IPTC, ICC, ...) de arquivos de imagem com o ExifTool,
+e de vídeos MOV e MP4 remuxando-os com o ffmpeg.
+As pastas são percorridas com todas as suas subpastas.
+
+Cada resultado é verificado depois; os metadados identificadores que restarem são relatados.
+
+Status de saída: 0 concluído e limpo, 1 foram relatados problemas, restam metadados identificadores, uma imagem
+ficou inalterada ou não pôde ser limpa, um arquivo indicado na linha de comando foi ignorado ou um arquivo encontrado
+em uma pasta foi deixado de fora (um tipo de vídeo que não é limpo, um tipo que o ExifTool não consegue gravar, um caminho longo demais);
+2 uso incorreto ou nada a limpar, 3 erro interno;
+interrompido por SIGINT, SIGTERM ou SIGHUP: 130, 143 ou 129 (um segundo SIGINT interrompe imediatamente).</translation>
     </message>
 </context>
 </TS>

@@ -300,11 +300,11 @@
     </message>
     <message>
         <source>Left out: videos need ffmpeg, which is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Пропущено: для видео нужен ffmpeg, а он не установлен</translation>
     </message>
     <message>
         <source>Left out (ffmpeg is not installed) - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Пропущено (ffmpeg не установлен) — %1</translation>
     </message>
 </context>
 <context>
@@ -1235,11 +1235,11 @@
     </message>
     <message>
         <source>Supported images and videos</source>
-        <translation type="unfinished"></translation>
+        <translation>Поддерживаемые изображения и видео</translation>
     </message>
     <message>
         <source>Left out: this video type is not cleaned</source>
-        <translation type="unfinished"></translation>
+        <translation>Пропущено: этот тип видео не очищается</translation>
     </message>
 </context>
 <context>
@@ -2200,23 +2200,23 @@
     <name>VideoStage</name>
     <message>
         <source>Error: The video is incomplete (it ends inside a box)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка: видео неполное (обрывается внутри атома)</translation>
     </message>
     <message>
         <source>Error: Not a readable video (no movie header)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка: видео не читается (нет заголовка фильма)</translation>
     </message>
     <message>
         <source>the remuxed video could not be kept</source>
-        <translation type="unfinished"></translation>
+        <translation>не удалось сохранить перепакованное видео</translation>
     </message>
     <message>
         <source>ffmpeg ended with code %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg завершился с кодом %1</translation>
     </message>
     <message>
         <source>Error: ffmpeg cannot remux this video: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка: ffmpeg не может перепаковать это видео: %1</translation>
     </message>
 </context>
 <context>
@@ -2550,7 +2550,17 @@ left unchanged or could not be cleaned, a file named on the command line was ski
 in a folder was left out (a video type not cleaned, a type ExifTool cannot write, a path too long);
 2 bad usage or nothing to clean, 3 internal error;
 stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once).</source>
-        <translation type="unfinished"></translation>
+        <translation>Удаляет метаданные (Exif, GPS, миниатюры, XMP, IPTC, ICC, ...) из файлов изображений с помощью ExifTool,
+а из видео MOV и MP4 — перепаковывая их с помощью ffmpeg.
+Папки обходятся вместе со всеми подпапками.
+
+Каждый выходной файл затем проверяется; сообщается, какие идентифицирующие метаданные остались.
+
+Код завершения: 0 — готово, всё чисто; 1 — были проблемы, остались идентифицирующие метаданные, изображение
+осталось без изменений или его не удалось очистить, файл из командной строки был пропущен или файл, найденный
+в папке, был пропущен (тип видео, который не очищается, тип, который ExifTool не может записывать, слишком длинный путь);
+2 — неверное использование или нечего очищать, 3 — внутренняя ошибка;
+остановка по SIGINT, SIGTERM или SIGHUP: 130, 143 или 129 (второй SIGINT останавливает сразу).</translation>
     </message>
 </context>
 </TS>

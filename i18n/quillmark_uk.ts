@@ -300,11 +300,11 @@
     </message>
     <message>
         <source>Left out: videos need ffmpeg, which is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Пропущено: для відео потрібен ffmpeg, а його не встановлено</translation>
     </message>
     <message>
         <source>Left out (ffmpeg is not installed) - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Пропущено (ffmpeg не встановлено) — %1</translation>
     </message>
 </context>
 <context>
@@ -1235,11 +1235,11 @@
     </message>
     <message>
         <source>Supported images and videos</source>
-        <translation type="unfinished"></translation>
+        <translation>Підтримувані зображення і відео</translation>
     </message>
     <message>
         <source>Left out: this video type is not cleaned</source>
-        <translation type="unfinished"></translation>
+        <translation>Пропущено: цей тип відео не очищується</translation>
     </message>
 </context>
 <context>
@@ -2200,23 +2200,23 @@
     <name>VideoStage</name>
     <message>
         <source>Error: The video is incomplete (it ends inside a box)</source>
-        <translation type="unfinished"></translation>
+        <translation>Помилка: відео неповне (обривається всередині атома)</translation>
     </message>
     <message>
         <source>Error: Not a readable video (no movie header)</source>
-        <translation type="unfinished"></translation>
+        <translation>Помилка: відео не читається (немає заголовка фільму)</translation>
     </message>
     <message>
         <source>the remuxed video could not be kept</source>
-        <translation type="unfinished"></translation>
+        <translation>не вдалося зберегти перепаковане відео</translation>
     </message>
     <message>
         <source>ffmpeg ended with code %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg завершив роботу з кодом %1</translation>
     </message>
     <message>
         <source>Error: ffmpeg cannot remux this video: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Помилка: ffmpeg не може перепакувати це відео: %1</translation>
     </message>
 </context>
 <context>
@@ -2550,7 +2550,17 @@ left unchanged or could not be cleaned, a file named on the command line was ski
 in a folder was left out (a video type not cleaned, a type ExifTool cannot write, a path too long);
 2 bad usage or nothing to clean, 3 internal error;
 stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once).</source>
-        <translation type="unfinished"></translation>
+        <translation>Вилучає метадані (Exif, GPS, мініатюри, XMP, IPTC, ICC, ...) з файлів зображень за допомогою ExifTool,
+а з відео MOV і MP4 — перепаковуючи їх за допомогою ffmpeg.
+Теки обходяться разом з усіма підтеками.
+
+Кожен вихідний файл потім перевіряється; повідомляється, які ідентифікаційні метадані залишилися.
+
+Код завершення: 0 — готово, все чисто; 1 — були проблеми, залишилися ідентифікаційні метадані, зображення
+залишилося без змін або його не вдалося очистити, файл із командного рядка пропущено або файл, знайдений
+у теці, пропущено (тип відео, який не очищується, тип, який ExifTool не може записувати, задовгий шлях);
+2 — неправильне використання або нічого очищати, 3 — внутрішня помилка;
+зупинка через SIGINT, SIGTERM або SIGHUP: 130, 143 або 129 (другий SIGINT зупиняє одразу).</translation>
     </message>
 </context>
 </TS>

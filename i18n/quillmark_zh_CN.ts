@@ -280,11 +280,11 @@
     </message>
     <message>
         <source>Left out: videos need ffmpeg, which is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>已排除：视频需要 ffmpeg，但未安装</translation>
     </message>
     <message>
         <source>Left out (ffmpeg is not installed) - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>已排除（未安装 ffmpeg） - %1</translation>
     </message>
 </context>
 <context>
@@ -1207,11 +1207,11 @@
     </message>
     <message>
         <source>Supported images and videos</source>
-        <translation type="unfinished"></translation>
+        <translation>受支持的图像和视频</translation>
     </message>
     <message>
         <source>Left out: this video type is not cleaned</source>
-        <translation type="unfinished"></translation>
+        <translation>已排除：此视频类型不会被清理</translation>
     </message>
 </context>
 <context>
@@ -2110,23 +2110,23 @@
     <name>VideoStage</name>
     <message>
         <source>Error: The video is incomplete (it ends inside a box)</source>
-        <translation type="unfinished"></translation>
+        <translation>错误：视频不完整（在某个 box 内部结束）</translation>
     </message>
     <message>
         <source>Error: Not a readable video (no movie header)</source>
-        <translation type="unfinished"></translation>
+        <translation>错误：不是可读取的视频（没有影片头）</translation>
     </message>
     <message>
         <source>the remuxed video could not be kept</source>
-        <translation type="unfinished"></translation>
+        <translation>无法保留重新封装后的视频</translation>
     </message>
     <message>
         <source>ffmpeg ended with code %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ffmpeg 已结束，退出代码为 %1</translation>
     </message>
     <message>
         <source>Error: ffmpeg cannot remux this video: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>错误：ffmpeg 无法重新封装此视频：%1</translation>
     </message>
 </context>
 <context>
@@ -2458,7 +2458,17 @@ left unchanged or could not be cleaned, a file named on the command line was ski
 in a folder was left out (a video type not cleaned, a type ExifTool cannot write, a path too long);
 2 bad usage or nothing to clean, 3 internal error;
 stopped by SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second SIGINT stops at once).</source>
-        <translation type="unfinished"></translation>
+        <translation>使用 ExifTool 删除图像文件中的元数据（Exif、GPS、缩略图、XMP、IPTC、ICC 等），
+并通过 ffmpeg 重新封装删除 MOV 和 MP4 视频中的元数据。
+文件夹会连同其所有子文件夹一起遍历。
+
+之后会检查每个输出，并报告还留有哪些可识别身份的元数据。
+
+退出状态：0 完成且已清理干净；1 报告了问题、留有可识别身份的元数据、有图像
+未被更改或无法清理、跳过了命令行中指定的文件，或者排除了在文件夹中
+找到的文件（不会被清理的视频类型、ExifTool 无法写入的类型、路径过长）；
+2 用法错误或没有要清理的内容；3 内部错误；
+被 SIGINT、SIGTERM 或 SIGHUP 停止：130、143 或 129（第二次 SIGINT 会立即停止）。</translation>
     </message>
 </context>
 </TS>
