@@ -362,6 +362,55 @@ private Q_SLOTS:
         const OutputVerifier::Verdict media = verifier.verdict(2);
         QVERIFY2(media.status == FileStatus::Cleaned, qPrintable(media.message));
     }
+
+    // A pause lets the video being remuxed finish and starts no other; resumed, the run
+    // cleans the rest. ffmpeg reads at the videos' own pace ("-re"), a second each.
+    void pauseBetweenVideos()
+    {
+        QUILLMARK_REQUIRE_EXIFTOOL();
+        const QString folder = m_dir.path() + u"/pause"_s;
+        QStringList videos;
+        for (const QString &name : {u"a.mov"_s, u"b.mov"_s, u"c.mov"_s}) {
+            QVERIFY(sampleAt(folder + u'/' + name, Tags));
+            videos << folder + u'/' + name;
+        }
+        const QString slow = m_dir.path() + u"/slow-ffmpeg"_s;
+        QVERIFY(testutil::writeFile(slow, "#!/bin/sh\nexec " + ffmpeg().toUtf8() + " -re \"$@\"\n"));
+        QVERIFY(QFile::setPermissions(slow, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        JobEnvironment env = testutil::jobEnvironment(m_dir.path(), m_temp);
+        env.ffmpeg = slow;
+        CleanJob job(testutil::outputOptions(OutputMode::Suffix), env);
+        QSignalSpy paused(&job, &CleanJob::paused);
+        QSignalSpy finished(&job, &CleanJob::finished);
+        const auto remuxing = [&folder] {
+            QDirIterator it(folder, {u".qmk-remux-*"_s}, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+            return it.hasNext();
+        };
+        job.start(videos);
+        QTRY_VERIFY_WITH_TIMEOUT(remuxing(), 20000);
+        job.pause();
+        QVERIFY(paused.wait(20000));
+        const auto remuxed = [&folder] {
+            int n = 0;
+            for (QDirIterator it(folder, {u"*.mov"_s}, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+                 it.hasNext();)
+                n += it.next().contains(u"/.qmk-stage-"_s) ? 1 : 0;
+            return n;
+        };
+        QVERIFY(remuxesIn(folder).isEmpty());
+        QVERIFY(!remuxing());
+        QCOMPARE(remuxed(), 1); // the one it was writing, and no other
+        QTest::qWait(300); // a pause holds: no ffmpeg starts meanwhile
+        QVERIFY(remuxesIn(folder).isEmpty());
+        QCOMPARE(remuxed(), 1);
+        QVERIFY(finished.isEmpty());
+        job.resume();
+        QVERIFY(finished.wait(60000));
+        const JobResult r = finished.first().first().value<JobResult>();
+        QCOMPARE(r.processedCount, 3);
+        for (const FileOutcome &o : r.outcomes)
+            QCOMPARE(o.status, FileStatus::Cleaned);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestVideos)

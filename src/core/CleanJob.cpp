@@ -119,6 +119,8 @@ void CleanJob::stop()
     }
     m_stop = StopLevel::Requested;
     m_paused = false; // a stop overrides a pause
+    if (m_video)
+        m_video->dropWaiting(); // the videos it never started end as not run
     if (m_pool) {
         m_pool->requestStop();
         m_pool->resume(); // batches the native writer never got to end as not run
@@ -401,6 +403,8 @@ void CleanJob::startBatches()
     if (remuxesVideos() && std::any_of(m_items.cbegin(), m_items.cend(), [](const Item &item) { return item.video; })) {
         m_video = std::make_unique<VideoStage>(m_ffmpeg, m_work->path());
         connect(m_video.get(), &VideoStage::videoWritten, this, &CleanJob::nativeImageWritten);
+        connect(m_video.get(), &VideoStage::videoWritten, this, &CleanJob::checkPaused);
+        m_video->setPaused(m_paused);
         connect(m_video.get(), &VideoStage::progressed, this, &CleanJob::videoProgressed);
         connect(m_video.get(), &VideoStage::batchWritten, this, &CleanJob::videoWritten);
     }

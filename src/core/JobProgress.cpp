@@ -18,6 +18,8 @@ void CleanJob::pause()
     m_pauseClock.start();
     if (m_pool)
         m_pool->setPaused(true);
+    if (m_video)
+        m_video->setPaused(true);
     checkPaused();
 }
 
@@ -29,6 +31,8 @@ void CleanJob::resume()
     m_pausedMs += m_pauseClock.elapsed();
     if (m_pool)
         m_pool->setPaused(false);
+    if (m_video)
+        m_video->setPaused(false);
     if (m_phase == Phase::Cleaning)
         writeNatively(); // which also lets the pool hand out batches again
 }
@@ -37,7 +41,7 @@ void CleanJob::checkPaused()
 {
     if (!m_paused || m_pauseHeld || m_phase != Phase::Cleaning)
         return;
-    if ((m_pool && m_pool->runningCount() > 0) || !m_nativeRunning.isEmpty())
+    if ((m_pool && m_pool->runningCount() > 0) || !m_nativeRunning.isEmpty() || (m_video && m_video->isWriting()))
         return;
     // The batch ExifTool finished last waits in staging for the next one (placeAllBut());
     // every other must be in place, so that no output appears while the pause holds.

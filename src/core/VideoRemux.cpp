@@ -185,6 +185,20 @@ void VideoStage::cancel()
         m_process->stop(2000); // ended() reports the rest
 }
 
+void VideoStage::dropWaiting()
+{
+    m_dropWaiting = true;
+    if (!m_process)
+        startNext();
+}
+
+void VideoStage::setPaused(bool paused)
+{
+    m_paused = paused;
+    if (!m_paused && !m_process)
+        startNext();
+}
+
 QString VideoStage::plainName(const QString &path, const QString &suffix)
 {
     // QProcess hands ffmpeg its arguments as UTF-8: a name that is not reaches it through a
@@ -205,10 +219,12 @@ void VideoStage::startNext()
             continue;
         }
         const Task &task = q.tasks.at(q.results.size());
-        if (m_cancelled) {
+        if (m_cancelled || m_dropWaiting) {
             q.results.append({task.index, false, QString()});
             continue;
         }
+        if (m_paused)
+            return;
         bool whole = false;
         const QList<IsoBox> boxes = topLevelBoxes(task.input, &whole);
         qint64 moov = -1;

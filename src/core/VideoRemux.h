@@ -80,7 +80,12 @@ public:
     // Ends the remux running now (its output is removed) and drops the ones waiting; their
     // batches report them not written.
     void cancel();
-    bool isBusy() const { return m_process != nullptr || !m_queue.isEmpty(); }
+    // The remux running goes on to its end; the ones waiting are reported not written.
+    void dropWaiting();
+    // While paused, the remux running goes on to its end and no other starts.
+    void setPaused(bool paused);
+    // ffmpeg is writing a video now.
+    bool isWriting() const { return m_process != nullptr; }
 
 Q_SIGNALS:
     // How far the remux of one video is, 0 to 1 (bytes written against the input's size).
@@ -109,4 +114,6 @@ private:
     QByteArray m_progress;
     QByteArray m_errors;
     bool m_cancelled = false;
+    bool m_paused = false;
+    bool m_dropWaiting = false;
 };
