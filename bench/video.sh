@@ -48,9 +48,8 @@ tag() { # video
 }
 
 make_video() { # ext
-    local ext=$1 video=$dir/sample.$1
-    if [ -f "$video" ] && [ "$(stat -c %s "$video")" -gt $((SIZE_MB * 1048576 * 9 / 10)) ] &&
-        [ "$(stat -c %s "$video")" -lt $((SIZE_MB * 1048576 * 11 / 10)) ]; then
+    local ext=$1 video=$dir/sample-${SIZE_MB}MB.$1
+    if [ -f "$video" ]; then
         return
     fi
     local seg=$dir/segment.$ext codec=(-c:v mjpeg -q:v 2 -pix_fmt yuvj420p) flags=(-movflags use_metadata_tags)
@@ -70,7 +69,7 @@ make_video() { # ext
 
 settle() { # input
     rm -rf "$dir/out"
-    rm -f "$dir"/sample_cleaned.*
+    rm -f "$dir"/*_cleaned.*
     sync
     if [ -w /proc/sys/vm/drop_caches ]; then
         echo 3 >/proc/sys/vm/drop_caches
@@ -100,7 +99,7 @@ printf '| video | GB | method | min / median s | s per GB min / median | peak RS
 printf '|---|---|---|---|---|---|\n'
 for ext in $VIDEOS; do
     make_video "$ext"
-    in=$dir/sample.$ext
+    in=$dir/sample-${SIZE_MB}MB.$ext
     gb=$(echo "$(stat -c %s "$in") / 1000000000" | bc -l)
     declare -A times=() rss=()
     for ((round = 1; round <= ROUNDS; round++)); do
