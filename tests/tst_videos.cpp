@@ -144,6 +144,7 @@ private Q_SLOTS:
                                          << u"all_cleaned.mov"_s;
         QTest::newRow("everything, overwritten") << u"all.mp4"_s << int(Tags | Rotation | Subtitle | Gpmd)
                                                  << QStringList {u"--output"_s, u"overwrite"_s} << u"all.mp4"_s;
+        QTest::newRow("motion jpeg") << u"MVI_0001.MOV"_s << int(Tags | Mjpeg) << suffix << u"MVI_0001_cleaned.MOV"_s;
         QTest::newRow("colour, made for streaming")
             << u"hdr.mp4"_s << int(Tags | Hdr | MovieFirst) << suffix << u"hdr_cleaned.mp4"_s;
         QTest::newRow("everything, into a folder")

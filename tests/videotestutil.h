@@ -22,6 +22,7 @@ enum Extra {
     Gpmd = 8, // a GoPro telemetry track holding a GPS fix
     Hdr = 16, // a BT.2020 / PQ colour description
     MovieFirst = 32, // the movie header before the media, as for streaming (not with Gpmd)
+    Mjpeg = 64, // Motion JPEG pictures (older cameras) instead of H.264
 };
 
 // The values a tagged sample identifies its maker or place with.
@@ -182,8 +183,11 @@ inline bool makeVideo(const QString &path, int extras = Tags)
         args << u"-i"_s << srt << u"-map"_s << u"0"_s << u"-map"_s << u"1"_s << u"-map"_s << u"2"_s << u"-c:s"_s
              << u"mov_text"_s;
     }
-    args << u"-c:v"_s << u"libx264"_s << u"-pix_fmt"_s << u"yuv420p"_s << u"-preset"_s << u"ultrafast"_s << u"-c:a"_s
-         << u"aac"_s;
+    if (extras & Mjpeg)
+        args << u"-c:v"_s << u"mjpeg"_s;
+    else
+        args << u"-c:v"_s << u"libx264"_s << u"-pix_fmt"_s << u"yuv420p"_s << u"-preset"_s << u"ultrafast"_s;
+    args << u"-c:a"_s << u"aac"_s;
     if (extras & Hdr)
         args << u"-color_primaries"_s << u"bt2020"_s << u"-color_trc"_s << u"smpte2084"_s << u"-colorspace"_s
              << u"bt2020nc"_s;

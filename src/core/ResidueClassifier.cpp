@@ -123,7 +123,7 @@ const Rule allowed[] = {
         "TimeToSampleTable|Balance|AudioFormat|AudioBitsPerSample|AudioSampleRate|PurchaseFileFormat|LayoutFlags|"
         "AudioChannels|SampleGroupDescription|SampleToGroup|BufferSize|MaxBitrate|AverageBitrate|ColorProfiles|"
         "ColorPrimaries|TransferCharacteristics|MatrixCoefficients|VideoFullRangeFlag|CleanAperture\\w*|"
-        "Rotation|FieldOrder|FieldCount|TimecodeFrameCount|SampleDependencyType|CompositionShift\\w*|"
+        "Rotation|(Video)?FieldOrder|FieldCount|TimecodeFrameCount|SampleDependencyType|CompositionShift\\w*|"
         "ProjectionType|StereoMode|Spherical\\w*|AudioVendorID|EditList|EditListEntries|CompressorName)$"},
     {ResidueCategory::Other, "^(QuickTime|Track\\d+)$", "^HandlerDescription$",
         "^((Video|Sound|Data|Subtitle|Hint|TimeCode)Handler|)$"},
