@@ -62,6 +62,14 @@ private:
         return colour.simplified() + (at("moov") < at("mdat") ? u" / movie first"_s : u" / media first"_s);
     }
 
+    // An ffmpeg at `path` that reads its input at the video's own pace ("-re"): a remux
+    // of a one-second sample takes a second, long enough for a test to act during it.
+    static bool slowFfmpeg(const QString &path)
+    {
+        return testutil::writeFile(path, "#!/bin/sh\nexec " + ffmpeg().toUtf8() + " -re \"$@\"\n")
+            && QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
     // The ffmpeg processes working on files under `folder`.
     static QList<int> remuxesIn(const QString &folder)
     {
@@ -271,7 +279,7 @@ private Q_SLOTS:
 
     // A run killed or stopped while ffmpeg writes leaves the original as it was, no ffmpeg
     // behind, and nothing but what the next run clears; that run cleans it. ffmpeg reads at
-    // the video's own pace here ("-re"), so the remux is still going when the test acts.
+    // the video's own pace here (slowFfmpeg()), so the remux is still going when the test acts.
     void interrupted_data()
     {
         QTest::addColumn<int>("signal");
@@ -287,8 +295,7 @@ private Q_SLOTS:
         const QByteArray hash = testutil::sha256(in);
         const QString bin = folder + u"-bin"_s;
         QVERIFY(QDir().mkpath(bin));
-        QVERIFY(testutil::writeFile(bin + u"/ffmpeg"_s, "#!/bin/sh\nexec " + ffmpeg().toUtf8() + " -re \"$@\"\n"));
-        QVERIFY(QFile::setPermissions(bin + u"/ffmpeg"_s, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QVERIFY(slowFfmpeg(bin + u"/ffmpeg"_s));
         QProcessEnvironment env = testutil::cliEnvironment(m_temp);
         env.insert(u"PATH"_s, bin + u':' + env.value(u"PATH"_s));
 
@@ -365,7 +372,7 @@ private Q_SLOTS:
     }
 
     // A pause lets the video being remuxed finish and starts no other; resumed, the run
-    // cleans the rest. ffmpeg reads at the videos' own pace ("-re"), a second each.
+    // cleans the rest. ffmpeg reads at the videos' own pace (slowFfmpeg()), a second each.
     void pauseBetweenVideos()
     {
         QUILLMARK_REQUIRE_EXIFTOOL();
@@ -376,8 +383,7 @@ private Q_SLOTS:
             videos << folder + u'/' + name;
         }
         const QString slow = m_dir.path() + u"/slow-ffmpeg"_s;
-        QVERIFY(testutil::writeFile(slow, "#!/bin/sh\nexec " + ffmpeg().toUtf8() + " -re \"$@\"\n"));
-        QVERIFY(QFile::setPermissions(slow, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QVERIFY(slowFfmpeg(slow));
         JobEnvironment env = testutil::jobEnvironment(m_dir.path(), m_temp);
         env.ffmpeg = slow;
         CleanJob job(testutil::outputOptions(OutputMode::Suffix), env);
