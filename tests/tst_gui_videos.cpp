@@ -1,0 +1,159 @@
+// Videos in the real window: made MOV and MP4 samples (ffmpeg, ExifTool and a GoPro-style
+// telemetry track) dropped or walked into the list, cleaned by a whole run, and the
+// finished page's comparison of what the run took out of a video.
+
+#include "core/MetadataCompare.h"
+#include "gui/FinishedPage.h"
+#include "gui/MetadataViewer.h"
+#include "guitestutil.h"
+#include "videotestutil.h"
+
+#include <QProgressBar>
+
+using namespace Qt::StringLiterals;
+using guitest::child;
+using guitest::rowTexts;
+
+class TestGuiVideos final : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<guitest::Sandbox> m_box;
+
+    // A folder holding a tagged MOV with a telemetry track and a tagged MP4 (and `more`
+    // sample images); empty when a sample could not be made.
+    QString videoFolder(const QString &name, const QStringList &more = {})
+    {
+        const QString folder = m_box->imageFolder(name, more);
+        if (folder.isEmpty() || !videotest::makeVideo(folder + u"/clip.mov"_s, videotest::Tags | videotest::Gpmd)
+            || !videotest::makeVideo(folder + u"/clip.mp4"_s, videotest::Tags))
+            return {};
+        return folder;
+    }
+
+    static int rowOf(const QTreeView *list, const QString &name) { return int(rowTexts(list).indexOf(name)); }
+
+    // The comparison's lines (as the viewer shows them) that name a tag in a group.
+    static QStringList linesWith(const QStringList &lines, const QString &group, const QString &tag)
+    {
+        QStringList found;
+        const QRegularExpression named(u"\\[%1\\] %2 "_s.arg(QRegularExpression::escape(group), tag));
+        for (const QString &line : lines) {
+            if (named.match(line).hasMatch())
+                found << line;
+        }
+        return found;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QUILLMARK_REQUIRE_EXIFTOOL();
+        if (videotest::ffmpeg().isEmpty())
+            QSKIP("ffmpeg is not installed (Debian package ffmpeg)");
+        QVERIFY((m_box = guitest::startSandbox())->isValid());
+    }
+
+    void init() { guitest::forgetPrompts(); }
+
+    // Dropped onto the list, both videos are cleaned; the progress of one-second videos
+    // still climbs to 100 %; the MOV's comparison shows its place, its camera and its
+    // telemetry track's fix removed, and nothing identifying kept.
+    void droppedVideos()
+    {
+        const QString folder = videoFolder(u"dropped"_s);
+        QVERIFY(!folder.isEmpty());
+        auto w = m_box->window();
+        w->goNext();
+        auto *lwFiles = child<QTreeView>(*w, "lwFiles");
+        QVERIFY(guitest::drop(lwFiles->viewport(), {folder + u"/clip.mov"_s, folder + u"/clip.mp4"_s}));
+        // The drop is taken once the event loop turns.
+        QTRY_COMPARE(w->lstFiles().ListCount(), 2);
+
+        auto *bar = child<QProgressBar>(*w, "ProgressBar");
+        QList<int> shown; // the values the run page showed while the run went on
+        connect(bar, &QProgressBar::valueChanged, w.get(), [&](int value) {
+            if (w->iPage() == 7)
+                shown << value;
+        });
+        QVERIFY(guitest::runToFinishedPage(*w));
+        QVERIFY2(!shown.isEmpty() && shown.last() == 100, qPrintable(QDebug::toString(shown)));
+        for (qsizetype i = 1; i < shown.size(); ++i)
+            QVERIFY2(shown.at(i) >= shown.at(i - 1) && shown.at(i) <= 100, qPrintable(QDebug::toString(shown)));
+        QCOMPARE(bar->value(), 100);
+
+        auto *list = child<QTreeView>(*w, "lwFilesCleaned");
+        QCOMPARE(rowTexts(list, 1), QStringList(2, u"Cleaned"_s));
+        const int mov = rowOf(list, u"clip_cleaned.mov"_s);
+        QVERIFY2(mov >= 0 && rowOf(list, u"clip_cleaned.mp4"_s) >= 0, qPrintable(rowTexts(list).join(u", "_s)));
+        QVERIFY(QFile::exists(folder + u"/clip_cleaned.mov"_s) && QFile::exists(folder + u"/clip_cleaned.mp4"_s));
+
+        const Prompts::Record shownView = guitest::doubleClickRow(list, mov);
+        QCOMPARE(shownView.kind, Prompts::Kind::Modal);
+        const QStringList lines = shownView.text.split(u'\n');
+        const auto removed = [&](const QString &group, const QString &tag) {
+            const QStringList found = linesWith(lines, group, tag);
+            return !found.isEmpty() && std::all_of(found.cbegin(), found.cend(), [](const QString &l) {
+                return l.startsWith(u"removed"_s);
+            });
+        };
+        // Both places a MOV keeps its position, make and model: Apple's keys and the user data.
+        for (const QString &group : {u"Keys"_s, u"UserData"_s}) {
+            for (const QString &tag : {u"GPSCoordinates"_s, u"Make"_s, u"Model"_s})
+                QVERIFY2(removed(group, tag), qPrintable(group + u':' + tag + u'\n' + shownView.text));
+        }
+        // The telemetry track, which ExifTool reads with -ee: its fix and the fix's time.
+        QString telemetry;
+        for (const QString &line : lines) {
+            const QRegularExpressionMatch m
+                = QRegularExpression(u"\\[(Track\\d+)\\] MetaFormat +: gpmd$"_s).match(line);
+            if (m.hasMatch())
+                telemetry = m.captured(1);
+        }
+        QVERIFY2(!telemetry.isEmpty(), qPrintable(shownView.text));
+        for (const QString &tag : {u"GPSLatitude"_s, u"GPSLongitude"_s, u"GPSDateTime"_s})
+            QVERIFY2(removed(telemetry, tag), qPrintable(telemetry + u':' + tag + u'\n' + shownView.text));
+        // Nothing the cleaned file keeps says who, where or when, and nothing is marked
+        // identifying; a changed value is judged by what it became.
+        for (const QString &line : lines) {
+            if (line.startsWith(u"removed"_s))
+                continue;
+            QVERIFY2(!line.startsWith(u'!'), qPrintable(line));
+            const QString kept = line.startsWith(u"CHANGED"_s) ? line.section(u"  ->  "_s, 1) : line;
+            for (const QString &value : videotest::identifyingValues())
+                QVERIFY2(!kept.contains(value), qPrintable(line));
+        }
+    }
+
+    // The folder walk takes a video beside an image; the finished page lists both, and the
+    // comparison window of the video. (tools/screenshots.sh shoots both.)
+    void videoAndImageFromFolder()
+    {
+        const QString folder = videoFolder(u"walked"_s, {u"jpeg_iphone4s_gps_xmp_makernotes.jpg"_s});
+        QVERIFY(!folder.isEmpty());
+        QVERIFY(QFile::remove(folder + u"/clip.mp4"_s));
+        auto w = m_box->windowAt(2, folder);
+        QCOMPARE(w->lstFiles().ListCount(), 2);
+        QVERIFY(guitest::runToFinishedPage(*w));
+        auto *list = child<QTreeView>(*w, "lwFilesCleaned");
+        QCOMPARE(rowTexts(list, 1), QStringList(2, u"Cleaned"_s));
+        QVERIFY(guitest::shoot(*w, u"finished-video-image"_s));
+
+        const int mov = rowOf(list, u"clip_cleaned.mov"_s);
+        QVERIFY(mov >= 0);
+        QCOMPARE(guitest::doubleClickRow(list, mov).kind, Prompts::Kind::Modal);
+        // The same pair the window compares, in a window of its own to look at.
+        MetadataViewer::Comparison pair;
+        pair.originalPath = folder + u"/clip.mov"_s;
+        pair.cleanedPath = folder + u"/clip_cleaned.mov"_s;
+        pair.originalOutput
+            = testutil::runExifTool(MetadataCompare::listingArguments() + QStringList {pair.originalPath});
+        pair.cleanedOutput
+            = testutil::runExifTool(MetadataCompare::listingArguments() + QStringList {pair.cleanedPath});
+        MetadataViewer report(pair, w.get());
+        QVERIFY(guitest::shoot(report, u"viewer-compare-video"_s));
+    }
+};
+
+QTEST_MAIN(TestGuiVideos)
+#include "tst_gui_videos.moc"
