@@ -8,7 +8,9 @@
 #include "guitestutil.h"
 #include "videotestutil.h"
 
+#include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QTextBlock>
 
 using namespace Qt::StringLiterals;
 using guitest::child;
@@ -71,16 +73,23 @@ private Q_SLOTS:
         QTRY_COMPARE(w->lstFiles().ListCount(), 2);
 
         auto *bar = child<QProgressBar>(*w, "ProgressBar");
+        auto *detail = child<QLabel>(*w, "lblProgressDetail");
         QList<int> shown; // the values the run page showed while the run went on
+        QStringList counted; // and the counts below the bar
         connect(bar, &QProgressBar::valueChanged, w.get(), [&](int value) {
-            if (w->iPage() == 7)
-                shown << value;
+            if (w->iPage() != 7)
+                return;
+            shown << value;
+            counted << detail->text().section(u" \u00b7 "_s, 0, 0);
         });
         QVERIFY(guitest::runToFinishedPage(*w));
         QVERIFY2(!shown.isEmpty() && shown.last() == 100, qPrintable(QDebug::toString(shown)));
         for (qsizetype i = 1; i < shown.size(); ++i)
             QVERIFY2(shown.at(i) >= shown.at(i - 1) && shown.at(i) <= 100, qPrintable(QDebug::toString(shown)));
         QCOMPARE(bar->value(), 100);
+        QCOMPARE(counted.last(), u"2 of 2"_s);
+        for (const QString &count : counted)
+            QVERIFY2(QRegularExpression(u"^[0-2] of 2$"_s).match(count).hasMatch(), qPrintable(counted.join(u", "_s)));
 
         auto *list = child<QTreeView>(*w, "lwFilesCleaned");
         QCOMPARE(rowTexts(list, 1), QStringList(2, u"Cleaned"_s));
@@ -134,6 +143,12 @@ private Q_SLOTS:
         QVERIFY(QFile::remove(folder + u"/clip.mp4"_s));
         auto w = m_box->windowAt(2, folder);
         QCOMPARE(w->lstFiles().ListCount(), 2);
+        // The run page once, while the run is under way.
+        bool shot = false;
+        connect(child<QProgressBar>(*w, "ProgressBar"), &QProgressBar::valueChanged, w.get(), [&](int value) {
+            if (!shot && w->iPage() == 7 && value > 0 && value < 100)
+                shot = guitest::shoot(*w, u"run-video-image"_s);
+        });
         QVERIFY(guitest::runToFinishedPage(*w));
         auto *list = child<QTreeView>(*w, "lwFilesCleaned");
         QCOMPARE(rowTexts(list, 1), QStringList(2, u"Cleaned"_s));
@@ -152,6 +167,15 @@ private Q_SLOTS:
             = testutil::runExifTool(MetadataCompare::listingArguments() + QStringList {pair.cleanedPath});
         MetadataViewer report(pair, w.get());
         QVERIFY(guitest::shoot(report, u"viewer-compare-video"_s));
+        // And where the removed tags begin, below the kept ones.
+        QTextCursor removed = report.txtReport->document()->find(u"removed "_s);
+        QVERIFY(!removed.isNull());
+        // From the end back up, so the first removed line shows at the top.
+        report.txtReport->moveCursor(QTextCursor::End);
+        removed.clearSelection();
+        report.txtReport->setTextCursor(removed);
+        report.txtReport->ensureCursorVisible();
+        QVERIFY(guitest::shoot(report, u"viewer-compare-video-removed"_s));
     }
 };
 
