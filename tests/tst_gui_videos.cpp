@@ -134,6 +134,26 @@ private Q_SLOTS:
         }
     }
 
+    // Before cleaning, a video's listing (its telemetry too) says in words what the video
+    // gives away.
+    void videoBeforeCleaning()
+    {
+        const QString folder = videoFolder(u"before"_s);
+        QVERIFY(!folder.isEmpty());
+        const QString path = folder + u"/clip.mov"_s;
+        auto w = m_box->windowAt(2, folder);
+        auto *lwFiles = child<QTreeView>(*w, "lwFiles");
+        const Prompts::Record listed = guitest::doubleClickRow(lwFiles, rowOf(lwFiles, u"clip.mov"_s));
+        QCOMPARE(listed.kind, Prompts::Kind::Modal);
+        QVERIFY2(
+            listed.text.contains(u"GPSLatitude"_s) && listed.text.contains(u"iPhone 14"_s), qPrintable(listed.text));
+        // The listing the window reads, in a window of its own to look at.
+        MetadataViewer report(testutil::runExifTool({u"-a"_s, u"-ee"_s, u"-G1"_s, u"-s"_s, path}), w.get(), path);
+        QVERIFY(guitest::shoot(report, u"viewer-before-video"_s));
+        const QString summary = report.lblRevealSummary->text();
+        QVERIFY2(summary.startsWith(u"This video reveals where it was taken (GPS)"_s), qPrintable(summary));
+    }
+
     // The folder walk takes a video beside an image; the finished page lists both, and the
     // comparison window of the video. (tools/screenshots.sh shoots both.)
     void videoAndImageFromFolder()

@@ -182,7 +182,7 @@ QList<ResidueItem> identifyingItems(const QList<MetadataCompare::Entry> &listing
     return items;
 }
 
-QString revealSummary(const QList<ResidueItem> &items)
+QString revealSummary(const QList<ResidueItem> &items, bool video)
 {
     QList<const Meaning *> said;
     for (const ResidueItem &i : items) {
@@ -205,6 +205,8 @@ QString revealSummary(const QList<ResidueItem> &items)
         list = QCoreApplication::translate("IdentifyingTags", "%1 and %2")
                    .arg(phrases.join(QCoreApplication::translate("IdentifyingTags", ", ")), list);
     }
+    if (video)
+        return QCoreApplication::translate("IdentifyingTags", "This video reveals %1.").arg(list);
     return QCoreApplication::translate("IdentifyingTags", "This photo reveals %1.").arg(list);
 }
 
