@@ -73,7 +73,8 @@ const Meaning meanings[] = {
     {ResidueCategory::Person, nullptr, QT_TRANSLATE_NOOP("IdentifyingTags", "Author name"),
         QT_TRANSLATE_NOOP("IdentifyingTags", "the author's name"), 21},
     {ResidueCategory::Time,
-        "DateTimeOriginal|CreateDate|DateCreated|TimeCreated|DigitalCreation|DateTimeDigitized|DateTimeCreated",
+        "DateTimeOriginal|CreateDate|CreationDate|DateCreated|TimeCreated|DigitalCreation|DateTimeDigitized|"
+        "DateTimeCreated",
         QT_TRANSLATE_NOOP("IdentifyingTags", "Date and time taken"),
         QT_TRANSLATE_NOOP("IdentifyingTags", "when it was taken"), 30},
     {ResidueCategory::Time, "ModifyDate|MetadataDate|:DateTime$",
