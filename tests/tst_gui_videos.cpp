@@ -10,6 +10,7 @@
 
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTextBlock>
 
 using namespace Qt::StringLiterals;
@@ -57,6 +58,50 @@ private Q_SLOTS:
     }
 
     void init() { guitest::forgetPrompts(); }
+
+    // Each way into the list takes the video types the run cleans, whatever the case of
+    // their extension (GoPro's LRV and 360 are MP4 inside), and leaves out the ones it does
+    // not clean, saying so.
+    void waysIn_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("dropped") << u"drop"_s;
+        QTest::newRow("folder walk") << u"folder"_s;
+        QTest::newRow("add dialog") << u"dialog"_s;
+    }
+    void waysIn()
+    {
+        QFETCH(QString, how);
+        const QString folder = m_box->path(u"in-"_s + how);
+        const QStringList taken {u"a.mov"_s, u"B.MP4"_s, u"c.lrv"_s, u"d.360"_s, u"e.m4v"_s, u"f.3gp"_s};
+        const QStringList names = taken + QStringList {u"g.mkv"_s};
+        QVERIFY(QDir().mkpath(folder) && videotest::makeVideo(folder + u"/a.mov"_s, 0));
+        for (const QString &name : names.mid(1))
+            QVERIFY(QFile::copy(folder + u"/a.mov"_s, folder + u'/' + name));
+        QStringList paths;
+        for (const QString &name : names)
+            paths << folder + u'/' + name;
+        auto w = m_box->windowAt(2);
+        if (how == u"drop") {
+            QVERIFY(guitest::drop(child<QTreeView>(*w, "lwFiles")->viewport(), paths));
+        } else if (how == u"folder") {
+            w->addFolder(folder);
+            w->updateControls();
+        } else {
+            Prompts::queueAnswer(paths);
+            child<QPushButton>(*w, "cmdInput")->click();
+        }
+        QStringList expected;
+        for (const QString &name : taken)
+            expected << folder + u'/' + name;
+        QTRY_COMPARE(w->lstFiles().ListCount(), int(expected.size()));
+        QStringList listed = w->lstFiles().toStringList();
+        listed.sort();
+        expected.sort();
+        QCOMPARE(listed, expected);
+        const QString tip = child<QLabel>(*w, "lblNumFileAdded")->toolTip();
+        QVERIFY2(tip.startsWith(u"1 file was left out: 1 video"_s), qPrintable(tip));
+    }
 
     // Dropped onto the list, both videos are cleaned; the progress of one-second videos
     // still climbs to 100 %; the MOV's comparison shows its place, its camera and its
