@@ -101,6 +101,8 @@ private Q_SLOTS:
         QCOMPARE(listed, expected);
         const QString tip = child<QLabel>(*w, "lblNumFileAdded")->toolTip();
         QVERIFY2(tip.startsWith(u"1 file was left out: 1 video"_s), qPrintable(tip));
+        if (how == u"folder")
+            QVERIFY(guitest::shoot(*w, u"images-videos"_s));
     }
 
     // Dropped onto the list, both videos are cleaned; the progress of one-second videos

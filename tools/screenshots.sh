@@ -47,7 +47,7 @@ for locale in "${@:-C.UTF-8}"; do
             { session "$build/tests/tst_gui_layout" pages \
                 && session "$build/tests/tst_gui_viewer" compareWindow \
                 && session "$build/tests/tst_gui_quickclean" outcome \
-                && session "$build/tests/tst_gui_videos" videoBeforeCleaning videoAndImageFromFolder; } >"$log" 2>&1 || { cat "$log"; exit 1; }
+                && session "$build/tests/tst_gui_videos" waysIn videoBeforeCleaning videoAndImageFromFolder; } >"$log" 2>&1 || { cat "$log"; exit 1; }
         done
     done
 done
