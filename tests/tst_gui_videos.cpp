@@ -181,6 +181,40 @@ private Q_SLOTS:
         }
     }
 
+    // A subtitle track ahead of the sound: the cleaned file numbers the sound track anew,
+    // and the comparison still shows the sound kept and the subtitle removed.
+    void renumberedTracks()
+    {
+        const QString folder = m_box->path(u"renumbered"_s);
+        const QString srt = folder + u"/position.srt"_s;
+        QVERIFY(QDir().mkpath(folder)
+            && guitest::writeFile(srt, "1\n00:00:00,000 --> 00:00:01,000\nGPS(2.2945,48.8582,35)\n"));
+        QVERIFY(!videotest::run(videotest::ffmpeg(),
+            {u"-v"_s, u"error"_s, u"-f"_s, u"lavfi"_s, u"-i"_s, u"testsrc=size=160x120:rate=10:duration=1"_s, u"-f"_s,
+                u"lavfi"_s, u"-i"_s, u"sine=duration=1"_s, u"-i"_s, srt, u"-map"_s, u"0"_s, u"-map"_s, u"2"_s,
+                u"-map"_s, u"1"_s, u"-c:v"_s, u"libx264"_s, u"-pix_fmt"_s, u"yuv420p"_s, u"-preset"_s, u"ultrafast"_s,
+                u"-c:a"_s, u"aac"_s, u"-c:s"_s, u"mov_text"_s, u"-f"_s, u"mov"_s, folder + u"/clip.mov"_s})
+                     .isNull());
+        QVERIFY(QFile::remove(srt));
+        auto w = m_box->windowAt(2, folder);
+        QVERIFY(guitest::runToFinishedPage(*w));
+        auto *list = child<QTreeView>(*w, "lwFilesCleaned");
+        QCOMPARE(rowTexts(list, 1), QStringList {u"Cleaned"_s});
+        const Prompts::Record shownView = guitest::doubleClickRow(list, 0);
+        QCOMPARE(shownView.kind, Prompts::Kind::Modal);
+        const QStringList lines = shownView.text.split(u'\n');
+        const auto handlers = [&](const QString &track) {
+            QStringList found;
+            for (const QString &line : linesWith(lines, track, u"HandlerType"_s))
+                found << line.section(u' ', 0, 0) + u' ' + line.section(u": "_s, 1);
+            return found;
+        };
+        QCOMPARE(handlers(u"Track2"_s), (QStringList {u"removed Text"_s, u"removed URL"_s}));
+        QCOMPARE(handlers(u"Track3"_s), (QStringList {u"KEPT Audio Track"_s, u"KEPT URL"_s}));
+        QVERIFY2(
+            linesWith(lines, u"Track3"_s, u"TrackID"_s).value(0).startsWith(u"CHANGED"_s), qPrintable(shownView.text));
+    }
+
     // Before cleaning, a video's listing (its telemetry too) says in words what the video
     // gives away.
     void videoBeforeCleaning()
