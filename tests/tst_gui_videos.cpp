@@ -1,9 +1,9 @@
 // Videos in the real window: made MOV and MP4 samples (ffmpeg, ExifTool and a GoPro-style
-// telemetry track) dropped or walked into the list, cleaned by a whole run, and the
-// finished page's comparison of what the run took out of a video.
+// telemetry track) dropped, walked or chosen into the list, cleaned by a whole run, the
+// finished page's comparison of what the run took out of a video (its tracks renumbered
+// too), and what the viewer says of a video before cleaning.
 
 #include "core/MetadataCompare.h"
-#include "gui/FinishedPage.h"
 #include "gui/MetadataViewer.h"
 #include "guitestutil.h"
 #include "videotestutil.h"
@@ -11,7 +11,8 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 
 using namespace Qt::StringLiterals;
 using guitest::child;
