@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Pictures of the wizard's eight pages, a balloon tip, the metadata viewer's comparison and
-# the small window of the file managers' "Remove metadata",
+# Pictures of the wizard's eight pages, a balloon tip, the metadata viewer's comparison, the
+# small window of the file managers' "Remove metadata" and a run with a video (made with ffmpeg),
 # in a light and a dark palette at scale factors 1 and 2, taken from real windows under
 # Xvfb with the openbox window manager running.
 # Usage: tools/screenshots.sh [OUTDIR [LOCALE...]]
@@ -24,7 +24,7 @@ out="$(cd "$out" && pwd)"
 shift || true
 build="${QUILLMARK_BUILD_DIR:-build-screenshots}"
 [ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" --target tst_gui_layout tst_gui_viewer tst_gui_quickclean >/dev/null
+cmake --build "$build" --target tst_gui_layout tst_gui_viewer tst_gui_quickclean tst_gui_videos >/dev/null
 
 # One X session per picture set: openbox frames the windows as a desktop would. (Not an
 # exported shell function: xvfb-run starts its command through sh, which drops those.)
@@ -46,7 +46,8 @@ for locale in "${@:-C.UTF-8}"; do
                 QT_SCALE_FACTOR="$scale" LC_ALL="$locale"
             { session "$build/tests/tst_gui_layout" pages \
                 && session "$build/tests/tst_gui_viewer" compareWindow \
-                && session "$build/tests/tst_gui_quickclean" outcome; } >"$log" 2>&1 || { cat "$log"; exit 1; }
+                && session "$build/tests/tst_gui_quickclean" outcome \
+                && session "$build/tests/tst_gui_videos" waysIn videoBeforeCleaning videoAndImageFromFolder; } >"$log" 2>&1 || { cat "$log"; exit 1; }
         done
     done
 done

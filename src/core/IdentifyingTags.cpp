@@ -73,7 +73,8 @@ const Meaning meanings[] = {
     {ResidueCategory::Person, nullptr, QT_TRANSLATE_NOOP("IdentifyingTags", "Author name"),
         QT_TRANSLATE_NOOP("IdentifyingTags", "the author's name"), 21},
     {ResidueCategory::Time,
-        "DateTimeOriginal|CreateDate|DateCreated|TimeCreated|DigitalCreation|DateTimeDigitized|DateTimeCreated",
+        "DateTimeOriginal|CreateDate|CreationDate|DateCreated|TimeCreated|DigitalCreation|DateTimeDigitized|"
+        "DateTimeCreated",
         QT_TRANSLATE_NOOP("IdentifyingTags", "Date and time taken"),
         QT_TRANSLATE_NOOP("IdentifyingTags", "when it was taken"), 30},
     {ResidueCategory::Time, "ModifyDate|MetadataDate|:DateTime$",
@@ -182,7 +183,7 @@ QList<ResidueItem> identifyingItems(const QList<MetadataCompare::Entry> &listing
     return items;
 }
 
-QString revealSummary(const QList<ResidueItem> &items)
+QString revealSummary(const QList<ResidueItem> &items, bool video)
 {
     QList<const Meaning *> said;
     for (const ResidueItem &i : items) {
@@ -205,6 +206,8 @@ QString revealSummary(const QList<ResidueItem> &items)
         list = QCoreApplication::translate("IdentifyingTags", "%1 and %2")
                    .arg(phrases.join(QCoreApplication::translate("IdentifyingTags", ", ")), list);
     }
+    if (video)
+        return QCoreApplication::translate("IdentifyingTags", "This video reveals %1.").arg(list);
     return QCoreApplication::translate("IdentifyingTags", "This photo reveals %1.").arg(list);
 }
 

@@ -28,7 +28,8 @@ QStringList namedByKind(ResidueCategory category, const QStringList &tagNames);
 QList<ResidueItem> identifyingItems(const QList<MetadataCompare::Entry> &listing);
 
 // "This photo reveals where it was taken (GPS), the camera's serial number and the
-// owner's name." or "Nothing identifying was found in the listing."
-QString revealSummary(const QList<ResidueItem> &items);
+// owner's name." (a video's: "This video reveals ...") or "Nothing identifying was found
+// in the listing."
+QString revealSummary(const QList<ResidueItem> &items, bool video = false);
 
 } // namespace IdentifyingTags

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QRegularExpression>
 #include <algorithm>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -44,6 +45,44 @@ QString idOf(const Entry &e)
     if (isUnnamed(e))
         return e.tag.right(6).toLower();
     return {};
+}
+
+// A video's tracks in their order, each with the kind its media handler names ("Video
+// Track", "Audio Track", "Text", ...): ExifTool lists each track as group TrackN.
+QList<std::pair<QString, QString>> tracks(const QList<Entry> &listing)
+{
+    static const QRegularExpression trackGroup(u"^Track\\d+$"_s);
+    QList<std::pair<QString, QString>> found;
+    for (const Entry &e : listing) {
+        if (!trackGroup.match(e.group).hasMatch())
+            continue;
+        if (found.isEmpty() || found.constLast().first != e.group)
+            found.append({e.group, QString()});
+        if (e.tag == u"HandlerType" && found.constLast().second.isEmpty())
+            found.last().second = e.value;
+    }
+    return found;
+}
+
+// The remux keeps a video's picture and sound tracks in their order and drops the others
+// (subtitles, telemetry), so the tracks after a dropped one are numbered anew: each of the
+// cleaned file's tracks is named as the original's it came from, so it pairs with itself
+// rather than with another kind of track. Nothing is renamed when the tracks do not pair.
+QHash<QString, QString> originalTrackNames(const QList<Entry> &original, const QList<Entry> &cleaned)
+{
+    const QList<std::pair<QString, QString>> before = tracks(original);
+    QHash<QString, QString> names;
+    qsizetype next = 0;
+    for (const auto &[group, kind] : tracks(cleaned)) {
+        while (next < before.size() && before.at(next).second != kind)
+            ++next;
+        if (next == before.size() || kind.isEmpty())
+            return {};
+        if (before.at(next).first != group)
+            names.insert(group, before.at(next).first);
+        ++next;
+    }
+    return names;
 }
 
 } // namespace
@@ -95,8 +134,12 @@ bool isComputed(const Entry &entry)
     return entry.group == u"Composite";
 }
 
-QList<Row> compare(const QList<Entry> &original, const QList<Entry> &cleaned, const QList<ResidueItem> &residue)
+QList<Row> compare(const QList<Entry> &original, const QList<Entry> &cleanedListing, const QList<ResidueItem> &residue)
 {
+    const QHash<QString, QString> trackNames = originalTrackNames(original, cleanedListing);
+    QList<Entry> cleaned = cleanedListing;
+    for (Entry &e : cleaned)
+        e.group = trackNames.value(e.group, e.group);
     // The cleaned file's values per key, in order, so repeated tags pair up.
     QHash<QString, QStringList> remaining;
     for (const Entry &e : cleaned) {
@@ -105,8 +148,12 @@ QList<Row> compare(const QList<Entry> &original, const QList<Entry> &cleaned, co
     }
     QHash<QString, QList<ResidueCategory>> kinds;
     for (const ResidueItem &item : residue) {
-        if (!kinds.value(item.tag).contains(item.category))
-            kinds[item.tag].append(item.category);
+        // Keyed as the cleaned file's tags are once their tracks are renamed.
+        const QString group = item.tag.section(u':', 0, 0);
+        const QString key
+            = trackNames.contains(group) ? trackNames.value(group) + item.tag.mid(group.size()) : item.tag;
+        if (!kinds.value(key).contains(item.category))
+            kinds[key].append(item.category);
     }
 
     QList<Row> rows;

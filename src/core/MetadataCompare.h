@@ -67,8 +67,10 @@ bool isComputed(const Entry &entry);
 // (undecoded maker notes, then added); then the cleaned file's computed values. Tags
 // outside the image are left out. Repeated tags (-a) pair up in order; a value the
 // cleaned file lists under another name pairs with the original's, preferring the same
-// tag id and the same family-0 group. residue: what the run found identifying in the
-// cleaned file, keyed by "Group:Tag".
+// tag id and the same family-0 group. A video's cleaned tracks are taken under the
+// numbers of the original tracks they came from (the remux drops subtitle and telemetry
+// tracks, which renumbers the ones after them). residue: what the run found identifying
+// in the cleaned file, keyed by "Group:Tag".
 QList<Row> compare(const QList<Entry> &original, const QList<Entry> &cleaned, const QList<ResidueItem> &residue = {});
 
 Counts count(const QList<Row> &rows);

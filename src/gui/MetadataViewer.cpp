@@ -1,6 +1,7 @@
 #include "gui/MetadataViewer.h"
 
 #include "core/IdentifyingTags.h"
+#include "core/ImageFiles.h"
 #include "core/MetadataCompare.h"
 #include "core/NativePath.h"
 #include "gui/Palettes.h"
@@ -128,15 +129,15 @@ MetadataViewer::MetadataViewer(const QString &consoleOutput, QWidget *parent, co
     if (!filePath.isEmpty())
         setWindowTitle(tr("%1 - Metadata Viewer").arg(printablePath(QFileInfo(filePath).fileName())));
     txtReport->setPlainText(textToShow(consoleOutput));
-    explainListing(consoleOutput);
+    explainListing(consoleOutput, filePath);
 }
 
-void MetadataViewer::explainListing(const QString &consoleOutput)
+void MetadataViewer::explainListing(const QString &consoleOutput, const QString &filePath)
 {
     // Before cleaning, what matters is what the file gives away: that first, in words,
     // by the rules the run's check uses; ExifTool's whole listing stays below.
     const QList<ResidueItem> items = IdentifyingTags::identifyingItems(MetadataCompare::parseListing(consoleOutput));
-    lblRevealSummary = new QLabel(IdentifyingTags::revealSummary(items), this);
+    lblRevealSummary = new QLabel(IdentifyingTags::revealSummary(items, ImageFiles::isVideoFile(filePath)), this);
     lblRevealSummary->setObjectName(u"lblRevealSummary"_s);
     lblRevealSummary->setWordWrap(true);
     lblRevealSummary->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

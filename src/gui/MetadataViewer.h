@@ -63,7 +63,7 @@ protected:
 private:
     MetadataViewer(QWidget *parent, bool comparing);
     void fillComparison();
-    void explainListing(const QString &consoleOutput);
+    void explainListing(const QString &consoleOutput, const QString &filePath);
     void fitToScreen();
 
     Comparison m_comparison;
