@@ -1196,6 +1196,10 @@
         <source>This photo reveals %1.</source>
         <translation>Dieses Foto verrät %1.</translation>
     </message>
+    <message>
+        <source>This video reveals %1.</source>
+        <translation>Dieses Video verrät %1.</translation>
+    </message>
 </context>
 <context>
     <name>ImageFiles</name>

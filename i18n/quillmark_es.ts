@@ -1196,6 +1196,10 @@
         <source>This photo reveals %1.</source>
         <translation>Esta foto revela %1.</translation>
     </message>
+    <message>
+        <source>This video reveals %1.</source>
+        <translation>Este vídeo revela %1.</translation>
+    </message>
 </context>
 <context>
     <name>ImageFiles</name>

@@ -1196,6 +1196,10 @@
         <source>This photo reveals %1.</source>
         <translation>Cette photo révèle %1.</translation>
     </message>
+    <message>
+        <source>This video reveals %1.</source>
+        <translation>Cette vidéo révèle %1.</translation>
+    </message>
 </context>
 <context>
     <name>ImageFiles</name>

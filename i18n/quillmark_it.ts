@@ -1196,6 +1196,10 @@
         <source>This photo reveals %1.</source>
         <translation>Questa foto rivela %1.</translation>
     </message>
+    <message>
+        <source>This video reveals %1.</source>
+        <translation>Questo video rivela %1.</translation>
+    </message>
 </context>
 <context>
     <name>ImageFiles</name>

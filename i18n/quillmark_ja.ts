@@ -1182,6 +1182,10 @@
         <source>This photo reveals %1.</source>
         <translation>この写真から%1がわかります。</translation>
     </message>
+    <message>
+        <source>This video reveals %1.</source>
+        <translation>この動画から%1がわかります。</translation>
+    </message>
 </context>
 <context>
     <name>ImageFiles</name>

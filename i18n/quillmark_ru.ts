@@ -1210,6 +1210,10 @@
         <source>This photo reveals %1.</source>
         <translation>По этому снимку можно узнать %1.</translation>
     </message>
+    <message>
+        <source>This video reveals %1.</source>
+        <translation>По этому видео можно узнать %1.</translation>
+    </message>
 </context>
 <context>
     <name>ImageFiles</name>

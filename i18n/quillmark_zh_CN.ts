@@ -1182,6 +1182,10 @@
         <source>This photo reveals %1.</source>
         <translation>这张照片透露了%1。</translation>
     </message>
+    <message>
+        <source>This video reveals %1.</source>
+        <translation>这段视频透露了%1。</translation>
+    </message>
 </context>
 <context>
     <name>ImageFiles</name>

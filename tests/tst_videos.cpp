@@ -230,6 +230,12 @@ private Q_SLOTS:
         QVERIFY2(entry.value(u"message"_s).toString().contains(message, Qt::CaseInsensitive), r.rawOut.constData());
         QCOMPARE(testutil::sha256(in), hash);
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList {u"clip.mov"_s});
+        if (!noFfmpeg)
+            return;
+        // Found in a folder rather than named, it is a problem all the same: ffmpeg is missing.
+        const testutil::CliRun walked = testutil::runCli({u"--report"_s, u"-"_s, folder}, env);
+        QCOMPARE(walked.exitCode, 1);
+        QCOMPARE(testutil::reportByInput(walked.rawOut).value(in).value(u"status"_s).toString(), status);
     }
 
     // Names ffmpeg would read as options, protocols, pipes or patterns, a line break, and

@@ -144,7 +144,7 @@ int show(const QStringList &paths, const QString &exiftool, const Sink &sink)
             json += "],\"summary\":null,\"message\":" + text(printablePath(carried.error)) + '}';
             continue;
         }
-        const QString summary = IdentifyingTags::revealSummary(carried.items);
+        const QString summary = IdentifyingTags::revealSummary(carried.items, ImageFiles::isVideoFile(file));
         words += (words.isEmpty() ? QString() : u"\n"_s) + file + u'\n' + summary + u'\n';
         for (qsizetype i = 0; i < carried.items.size(); ++i) {
             const ResidueItem &item = carried.items.at(i);

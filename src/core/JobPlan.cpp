@@ -288,7 +288,9 @@ bool CleanJob::planStep()
 
         const bool video = ImageFiles::isVideoFile(f);
         if (video && m_options.tags.all && m_ffmpeg.isEmpty()) {
-            // ExifTool alone would leave the movie's dates and its telemetry tracks.
+            // ExifTool alone would leave the movie's dates and its telemetry tracks. A problem
+            // to report, not a choice: installing ffmpeg mends it.
+            ++result.problemCount;
             leaveOut(i, FileStatus::Skipped, tr("Left out: videos need ffmpeg, which is not installed"));
             m_skipNotes << tr("Left out (ffmpeg is not installed) - %1").arg(f);
             continue;
