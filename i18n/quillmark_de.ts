@@ -1796,17 +1796,6 @@
         <translation>Übersprungen.</translation>
     </message>
     <message>
-        <source>1 video</source>
-        <translation>1 Video</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n videos</source>
-        <translation>
-            <numerusform>%n Video</numerusform>
-            <numerusform>%n Videos</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>1 raw file ExifTool cannot write</source>
         <translation>1 RAW-Datei, die ExifTool nicht schreiben kann</translation>
     </message>
@@ -2048,6 +2037,17 @@
         <translation>
             <numerusform>%1 Datei wurde ausgelassen.</numerusform>
             <numerusform>%1 Dateien wurden ausgelassen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 video of a type not cleaned</source>
+        <translation>1 Video eines Typs, der nicht bereinigt wird</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n videos of types not cleaned</source>
+        <translation>
+            <numerusform>%n Video eines Typs, der nicht bereinigt wird</numerusform>
+            <numerusform>%n Videos von Typen, die nicht bereinigt werden</numerusform>
         </translation>
     </message>
 </context>

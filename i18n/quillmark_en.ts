@@ -200,13 +200,6 @@
 <context>
     <name>RunReport</name>
     <message numerus="yes">
-        <source>%n videos</source>
-        <translation>
-            <numerusform>%n video</numerusform>
-            <numerusform>%n videos</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>%n raw files ExifTool cannot write</source>
         <translation>
             <numerusform>%n raw file ExifTool cannot write</numerusform>
@@ -323,6 +316,13 @@
         <translation>
             <numerusform>%1 image still carries identifying metadata.</numerusform>
             <numerusform>%1 images still carry identifying metadata.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n videos of types not cleaned</source>
+        <translation>
+            <numerusform>%n video of a type not cleaned</numerusform>
+            <numerusform>%n videos of types not cleaned</numerusform>
         </translation>
     </message>
 </context>

@@ -1796,17 +1796,6 @@
         <translation>Omitida.</translation>
     </message>
     <message>
-        <source>1 video</source>
-        <translation>1 vídeo</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n videos</source>
-        <translation>
-            <numerusform>%n vídeo</numerusform>
-            <numerusform>%n vídeos</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>1 raw file ExifTool cannot write</source>
         <translation>1 archivo RAW que ExifTool no puede escribir</translation>
     </message>
@@ -2048,6 +2037,17 @@
         <translation>
             <numerusform>Se omitió %1 archivo.</numerusform>
             <numerusform>Se omitieron %1 archivos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 video of a type not cleaned</source>
+        <translation>1 vídeo de un tipo que no se limpia</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n videos of types not cleaned</source>
+        <translation>
+            <numerusform>%n vídeo de un tipo que no se limpia</numerusform>
+            <numerusform>%n vídeos de tipos que no se limpian</numerusform>
         </translation>
     </message>
 </context>

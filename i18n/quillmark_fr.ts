@@ -1796,17 +1796,6 @@
         <translation>Ignorée.</translation>
     </message>
     <message>
-        <source>1 video</source>
-        <translation>1 vidéo</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n videos</source>
-        <translation>
-            <numerusform>%n vidéo</numerusform>
-            <numerusform>%n vidéos</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>1 raw file ExifTool cannot write</source>
         <translation>1 fichier RAW qu’ExifTool ne sait pas écrire</translation>
     </message>
@@ -2048,6 +2037,17 @@
         <translation>
             <numerusform>%1 fichier a été laissé de côté.</numerusform>
             <numerusform>%1 fichiers ont été laissés de côté.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 video of a type not cleaned</source>
+        <translation>1 vidéo d’un type non nettoyé</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n videos of types not cleaned</source>
+        <translation>
+            <numerusform>%n vidéo d’un type non nettoyé</numerusform>
+            <numerusform>%n vidéos de types non nettoyés</numerusform>
         </translation>
     </message>
 </context>

@@ -1776,17 +1776,6 @@
         </translation>
     </message>
     <message>
-        <source>1 video</source>
-        <translation>1 video</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n videos</source>
-        <translation>
-            <numerusform>%n video</numerusform>
-            <numerusform>%n video</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>1 raw file ExifTool cannot write</source>
         <translation>1 file raw che ExifTool non può scrivere</translation>
     </message>
@@ -2048,6 +2037,17 @@
         <translation>
             <numerusform>%1 file è stato escluso.</numerusform>
             <numerusform>%1 file sono stati esclusi.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 video of a type not cleaned</source>
+        <translation>1 video di un tipo che non viene ripulito</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n videos of types not cleaned</source>
+        <translation>
+            <numerusform>%n video di un tipo che non viene ripulito</numerusform>
+            <numerusform>%n video di tipi che non vengono ripuliti</numerusform>
         </translation>
     </message>
 </context>

@@ -1750,16 +1750,6 @@
         </translation>
     </message>
     <message>
-        <source>1 video</source>
-        <translation>動画 1 個</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n videos</source>
-        <translation>
-            <numerusform>動画 %n 個</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>1 raw file ExifTool cannot write</source>
         <translation>ExifTool が書き込めない RAW ファイル 1 個</translation>
     </message>
@@ -2005,6 +1995,16 @@
         <source>%1 files were left out.</source>
         <translation>
             <numerusform>%1 個のファイルを除外しました。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 video of a type not cleaned</source>
+        <translation>クリーンアップされない形式の動画 1 個</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n videos of types not cleaned</source>
+        <translation>
+            <numerusform>クリーンアップされない形式の動画 %n 個</numerusform>
         </translation>
     </message>
 </context>

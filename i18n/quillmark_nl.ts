@@ -1776,17 +1776,6 @@
         </translation>
     </message>
     <message>
-        <source>1 video</source>
-        <translation>1 video</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n videos</source>
-        <translation>
-            <numerusform>%n video</numerusform>
-            <numerusform>%n video&apos;s</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>1 raw file ExifTool cannot write</source>
         <translation>1 RAW-bestand dat ExifTool niet kan schrijven</translation>
     </message>
@@ -2048,6 +2037,17 @@
         <translation>
             <numerusform>%1 bestand is overgeslagen.</numerusform>
             <numerusform>%1 bestanden zijn overgeslagen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 video of a type not cleaned</source>
+        <translation>1 video van een type dat niet wordt opgeschoond</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n videos of types not cleaned</source>
+        <translation>
+            <numerusform>%n video van een type dat niet wordt opgeschoond</numerusform>
+            <numerusform>%n video&apos;s van typen die niet worden opgeschoond</numerusform>
         </translation>
     </message>
 </context>

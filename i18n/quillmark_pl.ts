@@ -1802,18 +1802,6 @@
         </translation>
     </message>
     <message>
-        <source>1 video</source>
-        <translation>1 plik wideo</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n videos</source>
-        <translation>
-            <numerusform>%n plik wideo</numerusform>
-            <numerusform>%n pliki wideo</numerusform>
-            <numerusform>%n plików wideo</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>1 raw file ExifTool cannot write</source>
         <translation>1 plik RAW, którego ExifTool nie potrafi zapisać</translation>
     </message>
@@ -2091,6 +2079,18 @@
             <numerusform>Nie uwzględniono %1 pliku.</numerusform>
             <numerusform>Nie uwzględniono %1 plików.</numerusform>
             <numerusform>Nie uwzględniono %1 plików.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 video of a type not cleaned</source>
+        <translation>1 plik wideo typu, który nie jest czyszczony</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n videos of types not cleaned</source>
+        <translation>
+            <numerusform>%n plik wideo typu, który nie jest czyszczony</numerusform>
+            <numerusform>%n pliki wideo typów, które nie są czyszczone</numerusform>
+            <numerusform>%n plików wideo typów, które nie są czyszczone</numerusform>
         </translation>
     </message>
 </context>

@@ -1776,17 +1776,6 @@
         </translation>
     </message>
     <message>
-        <source>1 video</source>
-        <translation>1 vídeo</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n videos</source>
-        <translation>
-            <numerusform>%n vídeo</numerusform>
-            <numerusform>%n vídeos</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>1 raw file ExifTool cannot write</source>
         <translation>1 arquivo raw que o ExifTool não consegue gravar</translation>
     </message>
@@ -2048,6 +2037,17 @@
         <translation>
             <numerusform>%1 arquivo foi deixado de fora.</numerusform>
             <numerusform>%1 arquivos foram deixados de fora.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 video of a type not cleaned</source>
+        <translation>1 vídeo de um tipo que não é limpo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n videos of types not cleaned</source>
+        <translation>
+            <numerusform>%n vídeo de um tipo que não é limpo</numerusform>
+            <numerusform>%n vídeos de tipos que não são limpos</numerusform>
         </translation>
     </message>
 </context>

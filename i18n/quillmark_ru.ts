@@ -1802,18 +1802,6 @@
         </translation>
     </message>
     <message>
-        <source>1 video</source>
-        <translation>1 видео</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n videos</source>
-        <translation>
-            <numerusform>%n видео</numerusform>
-            <numerusform>%n видео</numerusform>
-            <numerusform>%n видео</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>1 raw file ExifTool cannot write</source>
         <translation>1 RAW-файл, который ExifTool не может записывать</translation>
     </message>
@@ -2091,6 +2079,18 @@
             <numerusform>%1 файл пропущен.</numerusform>
             <numerusform>%1 файла пропущены.</numerusform>
             <numerusform>%1 файлов пропущено.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 video of a type not cleaned</source>
+        <translation>1 видео неочищаемого типа</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n videos of types not cleaned</source>
+        <translation>
+            <numerusform>%n видео неочищаемого типа</numerusform>
+            <numerusform>%n видео неочищаемых типов</numerusform>
+            <numerusform>%n видео неочищаемых типов</numerusform>
         </translation>
     </message>
 </context>

@@ -1802,18 +1802,6 @@
         </translation>
     </message>
     <message>
-        <source>1 video</source>
-        <translation>1 відео</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n videos</source>
-        <translation>
-            <numerusform>%n відео</numerusform>
-            <numerusform>%n відео</numerusform>
-            <numerusform>%n відео</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>1 raw file ExifTool cannot write</source>
         <translation>1 RAW-файл, який ExifTool не може записувати</translation>
     </message>
@@ -2091,6 +2079,18 @@
             <numerusform>%1 файл пропущено.</numerusform>
             <numerusform>%1 файли пропущено.</numerusform>
             <numerusform>%1 файлів пропущено.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 video of a type not cleaned</source>
+        <translation>1 відео типу, що не очищується</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n videos of types not cleaned</source>
+        <translation>
+            <numerusform>%n відео типу, що не очищується</numerusform>
+            <numerusform>%n відео типів, що не очищуються</numerusform>
+            <numerusform>%n відео типів, що не очищуються</numerusform>
         </translation>
     </message>
 </context>

@@ -1750,16 +1750,6 @@
         </translation>
     </message>
     <message>
-        <source>1 video</source>
-        <translation>1 个视频</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n videos</source>
-        <translation>
-            <numerusform>%n 个视频</numerusform>
-        </translation>
-    </message>
-    <message>
         <source>1 raw file ExifTool cannot write</source>
         <translation>1 个 ExifTool 无法写入的 RAW 文件</translation>
     </message>
@@ -2005,6 +1995,16 @@
         <source>%1 files were left out.</source>
         <translation>
             <numerusform>已排除 %1 个文件。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 video of a type not cleaned</source>
+        <translation>1 个不会被清理类型的视频</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n videos of types not cleaned</source>
+        <translation>
+            <numerusform>%n 个不会被清理类型的视频</numerusform>
         </translation>
     </message>
 </context>

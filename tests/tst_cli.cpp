@@ -195,7 +195,7 @@ private Q_SLOTS:
                 u"raw.kdc skipped Left out: ExifTool cannot write this raw type"_s,
                 u"huge.btf skipped Left out: ExifTool cannot write this image type"_s},
             1,
-            {u"\n4 files were left out: 2 videos, 1 raw file ExifTool cannot write, 1 image ExifTool cannot write.\n"_s});
+            {u"\n4 files were left out: 2 videos of types not cleaned, 1 raw file ExifTool cannot write, 1 image ExifTool cannot write.\n"_s});
         // A file named on its own that is not cleaned makes the status 1, as the summary says.
         const QString notImage = u"1 file was left out: 1 file that is not a supported image."_s;
         for (const auto &[name, message, line] : {std::tuple {"fix.diff", u"Not a supported image type."_s, notImage},

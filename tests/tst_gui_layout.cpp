@@ -419,7 +419,8 @@ private Q_SLOTS:
         // out; Remove All forgets them.
         w->goBack();
         w->removeAllImages();
-        const QString leftOut = u"2 files were left out: 1 video, 1 file that is not a supported image."_s;
+        const QString leftOut
+            = u"2 files were left out: 1 video of a type not cleaned, 1 file that is not a supported image."_s;
         for (bool removeAll : {true, false}) {
             w->addFolder(more);
             QVERIFY(guitest::drop(lwFiles->viewport(), {dropped}));

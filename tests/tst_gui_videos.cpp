@@ -101,7 +101,7 @@ private Q_SLOTS:
         expected.sort();
         QCOMPARE(listed, expected);
         const QString tip = child<QLabel>(*w, "lblNumFileAdded")->toolTip();
-        QVERIFY2(tip.startsWith(u"1 file was left out: 1 video"_s), qPrintable(tip));
+        QVERIFY2(tip.startsWith(u"1 file was left out: 1 video of a type not cleaned"_s), qPrintable(tip));
         if (how == u"folder")
             QVERIFY(guitest::shoot(*w, u"images-videos"_s));
     }

@@ -126,8 +126,8 @@ QString leftOutLine(const QList<FileOutcome> &leftOut)
     const auto part = [](LeftOutKind kind, int n) {
         switch (kind) {
         case LeftOutKind::Video:
-            return n == 1 ? QCoreApplication::translate("RunReport", "1 video")
-                          : QCoreApplication::translate("RunReport", "%n videos", nullptr, n);
+            return n == 1 ? QCoreApplication::translate("RunReport", "1 video of a type not cleaned")
+                          : QCoreApplication::translate("RunReport", "%n videos of types not cleaned", nullptr, n);
         case LeftOutKind::UnwritableRaw:
             return n == 1 ? QCoreApplication::translate("RunReport", "1 raw file ExifTool cannot write")
                           : QCoreApplication::translate("RunReport", "%n raw files ExifTool cannot write", nullptr, n);
