@@ -174,8 +174,14 @@ VideoStage::~VideoStage()
 void VideoStage::submit(int batch, const QList<Task> &tasks)
 {
     m_queue.append({batch, tasks, {}});
-    if (!m_process)
-        startNext();
+    goOn();
+}
+
+void VideoStage::goOn()
+{
+    // From the event loop: what the caller hears back (a refused video, a batch done) never
+    // reaches it inside its own call.
+    QMetaObject::invokeMethod(this, &VideoStage::startNext, Qt::QueuedConnection);
 }
 
 void VideoStage::cancel()
@@ -188,29 +194,30 @@ void VideoStage::cancel()
 void VideoStage::dropWaiting()
 {
     m_dropWaiting = true;
-    if (!m_process)
-        startNext();
+    goOn();
 }
 
 void VideoStage::setPaused(bool paused)
 {
     m_paused = paused;
-    if (!m_paused && !m_process)
-        startNext();
+    if (!m_paused)
+        goOn();
 }
 
-QString VideoStage::plainName(const QString &path, const QString &suffix)
+QString VideoStage::plainName(const QString &path)
 {
     // QProcess hands ffmpeg its arguments as UTF-8: a name that is not reaches it through a
     // plain-named link in the work folder.
     if (!holdsStrayBytes(path))
         return path;
-    const QString link = m_workFolder + u"/video-"_s + QString::number(++m_links) + suffix;
+    const QString link = m_workFolder + u"/video-"_s + QString::number(++m_links);
     return linkPath(path, link) ? link : path;
 }
 
 void VideoStage::startNext()
 {
+    if (m_process)
+        return; // ended() goes on
     while (!m_queue.isEmpty()) {
         Queued &q = m_queue.first();
         if (q.results.size() == q.tasks.size()) {
@@ -250,8 +257,8 @@ void VideoStage::startNext()
         m_inputSize = QFileInfo(task.input).size();
         m_progress.clear();
         m_errors.clear();
-        const QString input = plainName(task.input, QString());
-        const QString folder = plainName(out.path(), QString());
+        const QString input = plainName(task.input);
+        const QString folder = plainName(out.path());
         const QString partial = folder + u"/.qmk-remux-"_s + QString::number(task.index) + u".part"_s;
         m_process = std::make_unique<ExifToolProcess>();
         connect(m_process.get(), &ExifToolProcess::readyReadStandardOutput, this, &VideoStage::onOutput);

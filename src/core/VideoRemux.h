@@ -99,10 +99,11 @@ private:
         QList<Task> tasks;
         QList<Result> results;
     };
+    void goOn();
     void startNext();
     void onOutput();
     void ended();
-    QString plainName(const QString &path, const QString &suffix);
+    QString plainName(const QString &path);
 
     QString m_ffmpeg;
     QString m_workFolder;
