@@ -60,8 +60,8 @@ const QSet<QString> &supportedSet()
 // Known media types that are not cleaned, by kind. Decided from ExifTool 12.57's own
 // lists (exiftool -listwf: what it writes; -listr: what it reads).
 // Videos of these types are not cleaned: ExifTool writes none of them but Canon's CRM, a
-// raw movie that ffmpeg cannot remux. ".ts" is left out on purpose: most .ts files are
-// source code and translation catalogues.
+// raw movie whose remux has not been tried (no sample). ".ts" is left out on purpose: most
+// .ts files are source code and translation catalogues.
 const QSet<QString> &videoSet()
 {
     static const QSet<QString> set
