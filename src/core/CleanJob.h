@@ -245,6 +245,7 @@ private:
     void resetProgress(int batches);
     void nativeImageWritten(int batch, int index, bool written);
     void videoProgressed(int batch, int index, double fraction);
+    void showProgress();
     void commandProgressed(int batch, int command, int begun, bool finished);
     void countBatch(int batch, int done, int current);
     void batchCounted(int batch);

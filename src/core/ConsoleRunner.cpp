@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 using namespace Qt::StringLiterals;
 
@@ -34,10 +33,7 @@ QString decodeOutput(const QByteArray &bytes)
 
 QString findExifTool()
 {
-    const QFileInfo beside(programFolder() + u"/exiftool"_s);
-    if (beside.isFile() && beside.isExecutable())
-        return beside.absoluteFilePath();
-    return QStandardPaths::findExecutable(u"exiftool"_s);
+    return findProgram(u"exiftool"_s);
 }
 
 int ConsoleRunner::RunExifTool(const QString &program, const QStringList &arguments)

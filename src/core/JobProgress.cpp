@@ -117,15 +117,7 @@ void CleanJob::countBatch(int batch, int done, int current)
     m_done += added;
     if (current >= 0 && current < total)
         m_current = GetFileName(m_items.at(current).input);
-    // An estimate means something once a few images are done and a second has passed.
-    const qint64 ms = activeMs();
-    const qint64 left = m_done >= 3 && ms >= 1000 && m_done < total ? ms * (total - m_done) / m_done : -1;
-    Q_EMIT progressed(m_done, total, left, m_current);
-    const int percent = int(qint64(m_done) * 100 / total);
-    if (percent > m_percent || (percent < m_percent && m_partDone == 0)) {
-        m_percent = percent;
-        Q_EMIT progressChanged(percent);
-    }
+    showProgress();
 }
 
 void CleanJob::videoProgressed(int batch, int index, double fraction)
@@ -136,11 +128,18 @@ void CleanJob::videoProgressed(int batch, int index, double fraction)
         return;
     m_partDone = std::clamp(fraction, 0.0, 1.0);
     m_current = GetFileName(m_items.at(index).input);
+    showProgress();
+}
+
+void CleanJob::showProgress()
+{
     const int total = int(m_items.size());
     const double done = m_done + m_partDone;
+    // An estimate means something once a few images (or a part of a video) are done and a
+    // second has passed.
     const qint64 ms = activeMs();
-    const qint64 left = done >= 0.05 && ms >= 1000 ? qint64(ms * (total - done) / done) : -1;
-    Q_EMIT progressed(m_done, total, left, m_current);
+    const bool estimate = ms >= 1000 && m_done < total && (m_done >= 3 || (m_partDone > 0 && done >= 0.05));
+    Q_EMIT progressed(m_done, total, estimate ? qint64(ms * (total - done) / done) : -1, m_current);
     const int percent = int(done * 100 / total);
     if (percent > m_percent) {
         m_percent = percent;

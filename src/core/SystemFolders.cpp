@@ -83,6 +83,14 @@ bool PathExists(const QString &path)
     return ::lstat(encodePath(path).constData(), &st) == 0;
 }
 
+QString findProgram(const QString &name)
+{
+    const QFileInfo beside(programFolder() + u'/' + name);
+    if (beside.isFile() && beside.isExecutable())
+        return beside.absoluteFilePath();
+    return QStandardPaths::findExecutable(name);
+}
+
 QString programFolder()
 {
     if (QCoreApplication::instance())

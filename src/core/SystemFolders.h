@@ -20,3 +20,6 @@ bool FolderExists(const QString &path);
 bool PathExists(const QString &path);
 // The folder holding the running program, without a trailing '/'.
 QString programFolder();
+// A tool the program runs (exiftool, ffmpeg): the one beside the program, else the one on
+// PATH; empty when there is none.
+QString findProgram(const QString &name);

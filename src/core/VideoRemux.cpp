@@ -6,7 +6,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QtEndian>
 #include <cstdio>
 
@@ -95,10 +94,7 @@ QByteArray bytesOutsideMediaData(const QString &path)
 
 QString findFfmpeg()
 {
-    const QFileInfo beside(programFolder() + u"/ffmpeg"_s);
-    if (beside.isFile() && beside.isExecutable())
-        return beside.absoluteFilePath();
-    return QStandardPaths::findExecutable(u"ffmpeg"_s);
+    return findProgram(u"ffmpeg"_s);
 }
 
 QString majorBrand(const QString &path)
@@ -112,20 +108,13 @@ QString majorBrand(const QString &path)
     return QString::fromLatin1(head.mid(8, 4));
 }
 
-QString remuxFormat(const QString &path)
+QString remuxFormat(const QString &brand)
 {
-    QFile file;
-    if (!openPath(file, path, QIODevice::ReadOnly))
-        return u"mov"_s;
-    const QByteArray head = file.read(12);
-    if (head.size() < 12 || head.mid(4, 4) != "ftyp")
-        return u"mov"_s; // an old QuickTime movie starts with its boxes
-    const QByteArray brand = head.mid(8, 4);
-    if (brand == "qt  ")
-        return u"mov"_s;
-    if (brand.startsWith("3g2"))
+    if (brand.isEmpty() || brand == u"qt  ")
+        return u"mov"_s; // an old QuickTime movie starts with its boxes, not a brand
+    if (brand.startsWith(u"3g2"))
         return u"3g2"_s;
-    if (brand.startsWith("3g"))
+    if (brand.startsWith(u"3g"))
         return u"3gp"_s;
     return u"mp4"_s;
 }
@@ -265,8 +254,8 @@ void VideoStage::startNext()
         connect(m_process.get(), &ExifToolProcess::readyReadStandardError, this,
             [this] { m_errors = (m_errors + m_process->readAllStandardError()).right(4096); });
         connect(m_process.get(), &ExifToolProcess::finished, this, &VideoStage::ended, Qt::QueuedConnection);
-        m_process->start(
-            m_ffmpeg, remuxArguments(input, partial, remuxFormat(task.input), majorBrand(task.input), moov < mdat));
+        const QString brand = majorBrand(task.input);
+        m_process->start(m_ffmpeg, remuxArguments(input, partial, remuxFormat(brand), brand, moov < mdat));
         return;
     }
 }

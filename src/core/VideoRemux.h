@@ -37,9 +37,9 @@ QByteArray bytesOutsideMediaData(const QString &path);
 // there is none.
 QString findFfmpeg();
 
-// ffmpeg's output format for a remux of `path`, from its first box: "mov", "3gp", "3g2"
-// or "mp4" (an MP4's brand, "M4V " or "mp42", is kept with majorBrand()).
-QString remuxFormat(const QString &path);
+// ffmpeg's output format for a video of this major brand (majorBrand()): "mov", "3gp",
+// "3g2" or "mp4" (which keeps the brand, "M4V " or "mp42", through remuxArguments()).
+QString remuxFormat(const QString &brand);
 // The major brand of an ISO media file ("qt  ", "isom", "M4V "); empty without one.
 QString majorBrand(const QString &path);
 
